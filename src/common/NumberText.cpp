@@ -1,0 +1,118 @@
+#include "common/NumberText.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::string generalText(double value, int digits) {
+  if (value == 0 || std::isnan(value)) return "0";
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*G", digits, value);
+  std::string s = buf;
+  // Exponent with at least two digits and a sign, as "1E-05" and "1.5E+12".
+  size_t e = s.find('E');
+  if (e != std::string::npos) {
+    std::string mant = s.substr(0, e);
+    std::string exp = s.substr(e + 1);
+    char sign = '+';
+    if (!exp.empty() && (exp[0] == '+' || exp[0] == '-')) {
+      sign = exp[0];
+      exp = exp.substr(1);
+    }
+    while (exp.size() > 2 && exp[0] == '0') exp.erase(0, 1);
+    while (exp.size() < 2) exp.insert(0, "0");
+    s = mant + "E" + sign + exp;
+    return s;
+  }
+  if (s.rfind("0.", 0) == 0) s.erase(0, 1);
+  else if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
+  return s;
+}
+
+}  // namespace
+
+std::string SingleText(float value) { return generalText(static_cast<double>(value), 7); }
+std::string DoubleText(double value) { return generalText(value, 15); }
+std::string StrSingle(float value) { return value >= 0 ? " " + SingleText(value) : SingleText(value); }
+std::string StrDouble(double value) { return value >= 0 ? " " + DoubleText(value) : DoubleText(value); }
+
+double Val(const std::string& text) {
+  size_t i = 0, n = text.size();
+  while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+  size_t start = i;
+  if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+  if (i < n && text[i] == '.') {
+    ++i;
+    while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+  }
+  if (digits == 0) return 0;
+  std::string number = text.substr(start, i - start);
+  if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+    size_t j = i + 1;
+    if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
+    size_t expStart = j;
+    while (j < n && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
+    if (j > expStart) number += "E" + text.substr(i + 1, j - i - 1);
+  }
+  double v = std::strtod(number.c_str(), nullptr);
+  if (std::isinf(v)) return 0;
+  return v;
+}
+
+long long RoundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+
+bool ToInteger(double value, int& out) {
+  if (!(value > -32768.5 && value < 32767.5)) return false;
+  out = static_cast<int>(RoundHalfEven(value));
+  return out >= -32768 && out <= 32767;
+}
+
+std::string Trim(const std::string& text) { return LTrim(RTrim(text)); }
+
+std::string RTrim(const std::string& text) {
+  size_t e = text.find_last_not_of(' ');
+  return e == std::string::npos ? std::string() : text.substr(0, e + 1);
+}
+
+std::string LTrim(const std::string& text) {
+  size_t b = text.find_first_not_of(' ');
+  return b == std::string::npos ? std::string() : text.substr(b);
+}
+
+namespace {
+unsigned char upper1252(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+  if (c == 0x9A) return 0x8A;  // s caron
+  if (c == 0x9C) return 0x8C;  // oe
+  if (c == 0x9E) return 0x8E;  // z caron
+  if (c == 0xFF) return 0x9F;  // y diaeresis
+  return c;
+}
+unsigned char lower1252(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+  if (c == 0x8A) return 0x9A;
+  if (c == 0x8C) return 0x9C;
+  if (c == 0x8E) return 0x9E;
+  if (c == 0x9F) return 0xFF;
+  return c;
+}
+}  // namespace
+
+std::string UCase(const std::string& text) {
+  std::string s = text;
+  for (char& c : s) c = static_cast<char>(upper1252(static_cast<unsigned char>(c)));
+  return s;
+}
+
+std::string LCase(const std::string& text) {
+  std::string s = text;
+  for (char& c : s) c = static_cast<char>(lower1252(static_cast<unsigned char>(c)));
+  return s;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The print job record and the paged listing printer. A window fills every
+// field of PrintJob, then hands PrintListing an array of ready-made lines
+// (element 0 left empty); sheet printers call StartPrintPage for the title
+// block and place their own lines below it, ending with EndPrintDocument.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct PrintJobRecord {
+  std::string Title;
+  std::string Heading1;
+  std::string Heading2;
+  int16_t TitleFontSize = 26;
+  std::string TitleFontName = "Courier New";
+  int16_t TitleItalic = 0;  // -1 true, 0 false
+  int16_t TitleBold = -1;
+  int16_t HeadFontSize = 10;
+  std::string HeadFontName = "Courier New";
+  int16_t HeadItalic = 0;
+  int16_t HeadBold = -1;
+  int16_t BodyFontSize = 10;
+  std::string BodyFontName = "Courier New";
+  int16_t BodyItalic = 0;
+  int16_t BodyBold = -1;
+  int16_t Layout = 2;         // 2 list, 1 summary, 0 sheet
+  int16_t LinesPerPage = 46;  // the last body slot of a page
+  int32_t LineCount = 0;      // the last element of the lines to print
+  int16_t EndBanner = -1;     // -1: page numbers and the closing banner
+  int16_t TitleRule = -1;     // -1: double rule under the title
+  int16_t Orientation = 1;    // 1 portrait
+  int16_t PaperBin = 1;       // 1 to 6
+};
+
+// The one print job of the program.
+extern PrintJobRecord PrintJob;
+
+// Starts a printed page: paper source and orientation, the centred title and
+// the double rule (or an empty title line).
+void StartPrintPage();
+
+// Prints Lines[0 .. PrintJob.LineCount] page by page and ends the document.
+// A printer failure shows one critical box and abandons the document.
+void PrintListing(const std::vector<std::string>& Lines);
+
+// Ends the document of a sheet printer; on a printer failure shows the one
+// critical box and drops the document. False after a failure.
+bool EndPrintDocument();
+
+// The box a printer failure shows; true when the printer had failed.
+bool ReportPrinterFailure();

@@ -1,0 +1,44 @@
+#pragma once
+// A two-dimensional bar chart: a table of rows (categories, each with a
+// label) and columns (series), a linear value axis, and a picture of the chart
+// for the printer.
+#include <QImage>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QChartView;
+class QChart;
+
+namespace platform {
+
+class Chart : public QWidget {
+  Q_OBJECT
+ public:
+  Chart(QWidget* parent, const std::string& name);
+  void SetTitle(const std::string& title);
+  void SetRowCount(int rows);
+  void SetColumnCount(int cols);
+  int RowCount() const { return static_cast<int>(labels_.size()); }
+  int ColumnCount() const { return cols_; }
+  void SetRowLabel(int row, const std::string& label);  // rows from 1
+  std::string RowLabel(int row) const;
+  void SetValue(int row, int col, double value);  // rows and columns from 1
+  double Value(int row, int col) const;
+  void SetColumnLabel(int col, const std::string& label);
+  // Draws the chart anew from its table.
+  void Refresh();
+  // The chart as a picture, as the printer takes it.
+  QImage Picture();
+
+ private:
+  QChartView* view_;
+  QChart* chart_;
+  std::string title_;
+  int cols_ = 1;
+  std::vector<std::string> labels_;
+  std::vector<std::string> columnLabels_;
+  std::vector<std::vector<double>> values_;
+};
+
+}  // namespace platform

@@ -1,0 +1,284 @@
+#include "platform/Controls.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include "platform/Ansi.h"
+#include "platform/Screen.h"
+
+namespace platform {
+
+void placeTwips(QWidget* w, int left, int top, int width, int height) {
+  w->setProperty("twipsLeft", left);
+  w->setProperty("twipsTop", top);
+  w->setProperty("twipsWidth", width);
+  w->setProperty("twipsHeight", height);
+  double tpp = screen().twipsPerPixel();
+  w->setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
+                 static_cast<int>(height / tpp));
+}
+
+TwipsRect twipsBounds(const QWidget* w) {
+  return TwipsRect{w->property("twipsLeft").toInt(), w->property("twipsTop").toInt(),
+                   w->property("twipsWidth").toInt(), w->property("twipsHeight").toInt()};
+}
+
+QFont makeFont(const std::string& face, double points, bool bold) {
+  QFont f(QString::fromStdString(face));
+  f.setPointSizeF(points);
+  f.setBold(bold);
+  if (face == "Courier New") f.setStyleHint(QFont::TypeWriter);
+  return f;
+}
+
+CommandButton::CommandButton(QWidget* parent, const std::string& name, const std::string& caption)
+    : QPushButton(fromAnsi(caption), parent) {
+  setObjectName(QString::fromStdString(name));
+  setAutoDefault(false);
+}
+std::string CommandButton::Caption() const { return toAnsi(text()); }
+void CommandButton::SetCaption(const std::string& caption) { setText(fromAnsi(caption)); }
+void CommandButton::Press() {
+  if (isEnabled() && !isHidden()) click();
+}
+
+Label::Label(QWidget* parent, const std::string& name, const std::string& caption)
+    : QLabel(fromAnsi(caption), parent) {
+  setObjectName(QString::fromStdString(name));
+}
+std::string Label::Caption() const { return toAnsi(text()); }
+void Label::SetCaption(const std::string& caption) { setText(fromAnsi(caption)); }
+
+TextBox::TextBox(QWidget* parent, const std::string& name) : QLineEdit(parent) {
+  setObjectName(QString::fromStdString(name));
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (onChange) onChange();
+  });
+}
+std::string TextBox::Text() const { return toAnsi(text()); }
+void TextBox::SetText(const std::string& t) { setText(fromAnsi(t)); }
+void TextBox::SetMaxLength(int chars) { setMaxLength(chars > 0 ? chars : 32767); }
+
+void TextBox::Type(const std::string& text) {
+  for (unsigned char c : text) {
+    int key = c;
+    if (onKeyPress) onKeyPress(key);
+    if (key == 0) continue;
+    if (key == 8) {
+      backspace();
+      continue;
+    }
+    insert(fromAnsi(std::string(1, static_cast<char>(key))));
+  }
+}
+
+namespace {
+int shiftState(Qt::KeyboardModifiers m) {
+  return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+// The key codes the program's handlers compare with (the Windows virtual keys).
+int virtualKey(int qtKey) {
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;
+  switch (qtKey) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+  }
+}
+}  // namespace
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+  if (onKeyDown) {
+    int code = virtualKey(event->key());
+    if (code != 0) {
+      onKeyDown(code, shiftState(event->modifiers()));
+      if (code == 0) return;
+    }
+  }
+  QString t = event->text();
+  if (onKeyPress && t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    std::string a = toAnsi(t);
+    int key = static_cast<unsigned char>(a[0]);
+    if (t[0] == QChar('\r')) key = 13;
+    onKeyPress(key);
+    if (key == 0) return;
+    if (key != static_cast<unsigned char>(a[0])) {
+      if (key == 8) {
+        backspace();
+      } else if (key >= 32) {
+        insert(fromAnsi(std::string(1, static_cast<char>(key))));
+      }
+      return;
+    }
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (onLostFocus) onLostFocus();
+}
+
+MultiLineTextBox::MultiLineTextBox(QWidget* parent, const std::string& name) : QPlainTextEdit(parent) {
+  setObjectName(QString::fromStdString(name));
+}
+std::string MultiLineTextBox::Text() const {
+  std::string s = toAnsi(toPlainText());
+  std::string out;
+  for (char c : s) {
+    if (c == '\n') out += "\r\n";
+    else out.push_back(c);
+  }
+  return out;
+}
+void MultiLineTextBox::SetText(const std::string& text) {
+  std::string s;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      s.push_back('\n');
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      s.push_back(text[i]);
+    }
+  }
+  setPlainText(fromAnsi(s));
+}
+void MultiLineTextBox::keyPressEvent(QKeyEvent* event) {
+  if (onKeyDown) {
+    int code = virtualKey(event->key());
+    if (code != 0) {
+      onKeyDown(code, shiftState(event->modifiers()));
+      if (code == 0) return;
+    }
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+MaskedDateBox::MaskedDateBox(QWidget* parent, const std::string& name) : QLineEdit(parent) {
+  setObjectName(QString::fromStdString(name));
+  setInputMask("00/00/0000;_");
+}
+std::string MaskedDateBox::Text() const { return toAnsi(displayText()); }
+void MaskedDateBox::SetText(const std::string& text) {
+  if (text.empty() || text == "__/__/____") {
+    setText(QString());
+    return;
+  }
+  // Place the characters by position, so that "07/__/____" stays as it was.
+  QString t = fromAnsi(text);
+  setText(t);
+}
+void MaskedDateBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (onLostFocus) onLostFocus();
+}
+
+ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect) : QListWidget(parent) {
+  setObjectName(QString::fromStdString(name));
+  setFont(makeFont("Courier New", 9));
+  setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+  connect(this, &QListWidget::itemClicked, this, [this] {
+    if (onClick) onClick();
+  });
+  connect(this, &QListWidget::itemDoubleClicked, this, [this] {
+    if (onDblClick) onDblClick();
+  });
+}
+void ListBox::AddItem(const std::string& text) {
+  addItem(fromAnsi(text));
+  newIndex_ = count() - 1;
+}
+void ListBox::AddItem(const std::string& text, long itemData) {
+  AddItem(text);
+  SetItemData(newIndex_, itemData);
+}
+void ListBox::RemoveItem(int index) { delete takeItem(index); }
+std::string ListBox::List(int index) const {
+  QListWidgetItem* it = item(index);
+  return it ? toAnsi(it->text()) : std::string();
+}
+long ListBox::ItemData(int index) const {
+  QListWidgetItem* it = item(index);
+  return it ? it->data(Qt::UserRole).toLongLong() : 0;
+}
+void ListBox::SetItemData(int index, long value) {
+  if (QListWidgetItem* it = item(index)) it->setData(Qt::UserRole, static_cast<qlonglong>(value));
+}
+bool ListBox::Selected(int index) const {
+  QListWidgetItem* it = item(index);
+  return it && it->isSelected();
+}
+void ListBox::SetSelected(int index, bool selected) {
+  if (QListWidgetItem* it = item(index)) it->setSelected(selected);
+}
+int ListBox::SelCount() const { return static_cast<int>(selectedItems().size()); }
+
+ComboBox::ComboBox(QWidget* parent, const std::string& name, bool editable) : QComboBox(parent) {
+  setObjectName(QString::fromStdString(name));
+  setEditable(editable);
+}
+std::string ComboBox::Text() const { return toAnsi(currentText()); }
+void ComboBox::SetText(const std::string& text) {
+  if (isEditable()) {
+    setEditText(fromAnsi(text));
+  } else {
+    int i = findText(fromAnsi(text));
+    if (i >= 0) setCurrentIndex(i);
+  }
+}
+std::string ComboBox::List(int i) const { return toAnsi(itemText(i)); }
+
+OptionButton::OptionButton(QWidget* parent, const std::string& name, const std::string& caption)
+    : QRadioButton(fromAnsi(caption), parent) {
+  setObjectName(QString::fromStdString(name));
+}
+
+CheckBox::CheckBox(QWidget* parent, const std::string& name, const std::string& caption)
+    : QCheckBox(fromAnsi(caption), parent) {
+  setObjectName(QString::fromStdString(name));
+}
+
+Picture::Picture(QWidget* parent, const std::string& name) : QLabel(parent) {
+  setObjectName(QString::fromStdString(name));
+}
+void Picture::SetPicture(const QImage& image) {
+  image_ = image;
+  setPixmap(QPixmap::fromImage(image));
+}
+
+Timer::Timer(QObject* parent, const std::string& name) : QObject(parent) {
+  setObjectName(QString::fromStdString(name));
+  connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+}
+void Timer::SetInterval(int ms) {
+  interval_ = ms;
+  timer_.setInterval(ms);
+  if (enabled_ && ms > 0) timer_.start();
+}
+void Timer::SetEnabled(bool on) {
+  enabled_ = on;
+  if (on && interval_ > 0)
+    timer_.start(interval_);
+  else
+    timer_.stop();
+}
+void Timer::Tick() {
+  if (enabled_ && onTimer) onTimer();
+}
+
+}  // namespace platform

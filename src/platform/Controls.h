@@ -1,0 +1,195 @@
+#pragma once
+// The controls windows are built from, with the operations the program's
+// code uses on them. Text crosses in Windows-1252 (std::string).
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QTimer>
+#include <functional>
+
+#include "platform/Ansi.h"
+#include "platform/Screen.h"
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Position and size of a widget in twips within its window.
+void placeTwips(QWidget* w, int left, int top, int width, int height);
+// The twips that placeTwips last gave a widget.
+TwipsRect twipsBounds(const QWidget* w);
+
+// A font by face and points ("Courier New", "MS Sans Serif", ...).
+QFont makeFont(const std::string& face, double points, bool bold = false);
+
+// A command button. Enter does not press it unless it is the window's
+// default button.
+class CommandButton : public QPushButton {
+  Q_OBJECT
+ public:
+  CommandButton(QWidget* parent, const std::string& name, const std::string& caption);
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+  // Presses the button as the user would: nothing when disabled or hidden.
+  void Press();
+};
+
+class Label : public QLabel {
+  Q_OBJECT
+ public:
+  Label(QWidget* parent, const std::string& name, const std::string& caption = "");
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+};
+
+// A one-line text box with the key events of the program's filters: a
+// key-press handler may change or cancel (0) the character typed, a key-down
+// handler sees key codes and the shift state, lost-focus and change handlers.
+class TextBox : public QLineEdit {
+  Q_OBJECT
+ public:
+  TextBox(QWidget* parent, const std::string& name);
+  std::string Text() const;
+  void SetText(const std::string& text);
+  void SetMaxLength(int chars);  // 0 = no limit
+  int SelStart() const { return cursorPosition(); }
+  void SetSelStart(int pos) { setCursorPosition(pos); }
+  void SetSelLength(int len) { setSelection(cursorPosition(), len); }
+  void SetFocus() { setFocus(Qt::OtherFocusReason); }
+  // Types text as the user would, each character through the key-press
+  // handler.
+  void Type(const std::string& text);
+
+  std::function<void(int& keyAscii)> onKeyPress;
+  std::function<void(int& keyCode, int shift)> onKeyDown;
+  std::function<void()> onLostFocus;
+  std::function<void()> onChange;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
+// A several-line text box.
+class MultiLineTextBox : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  MultiLineTextBox(QWidget* parent, const std::string& name);
+  std::string Text() const;  // lines joined by carriage return and line feed
+  void SetText(const std::string& text);
+  std::function<void(int& keyCode, int shift)> onKeyDown;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The masked date box, mask "##/##/####". Its text is what stands in it,
+// prompt characters included: "__/__/____" when empty, "07/__/____" when
+// partly typed.
+class MaskedDateBox : public QLineEdit {
+  Q_OBJECT
+ public:
+  MaskedDateBox(QWidget* parent, const std::string& name);
+  std::string Text() const;
+  // Sets the text; "" or "__/__/____" empties the box.
+  void SetText(const std::string& text);
+  void Clear() { SetText(""); }
+  void SetFocus() { setFocus(Qt::OtherFocusReason); }
+  std::function<void()> onLostFocus;
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
+// A list box of text rows, each with a whole-number item data; fixed-column
+// rows in "Courier New".
+class ListBox : public QListWidget {
+  Q_OBJECT
+ public:
+  ListBox(QWidget* parent, const std::string& name, bool multiSelect = true);
+  void AddItem(const std::string& text);
+  void AddItem(const std::string& text, long itemData);
+  void Clear() { clear(); newIndex_ = -1; }
+  void RemoveItem(int index);
+  int ListCount() const { return count(); }
+  std::string List(int index) const;
+  long ItemData(int index) const;
+  void SetItemData(int index, long value);
+  bool Selected(int index) const;
+  void SetSelected(int index, bool selected);
+  int SelCount() const;
+  int ListIndex() const { return currentRow(); }
+  void SetListIndex(int index) { setCurrentRow(index); }
+  int NewIndex() const { return newIndex_; }  // row of the last AddItem
+  std::function<void()> onClick;
+  std::function<void()> onDblClick;
+
+ private:
+  int newIndex_ = -1;
+};
+
+class ComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  ComboBox(QWidget* parent, const std::string& name, bool editable = false);
+  void AddItem(const std::string& text) { addItem(platform::fromAnsi(text)); }
+  std::string Text() const;
+  void SetText(const std::string& text);
+  int ListIndex() const { return currentIndex(); }
+  void SetListIndex(int i) { setCurrentIndex(i); }
+  std::string List(int i) const;
+};
+
+class OptionButton : public QRadioButton {
+  Q_OBJECT
+ public:
+  OptionButton(QWidget* parent, const std::string& name, const std::string& caption);
+  bool Value() const { return isChecked(); }
+  void SetValue(bool v) { setChecked(v); }
+};
+
+class CheckBox : public QCheckBox {
+  Q_OBJECT
+ public:
+  CheckBox(QWidget* parent, const std::string& name, const std::string& caption);
+  bool Value() const { return isChecked(); }
+  void SetValue(bool v) { setChecked(v); }
+};
+
+// A picture box or image.
+class Picture : public QLabel {
+  Q_OBJECT
+ public:
+  Picture(QWidget* parent, const std::string& name);
+  void SetPicture(const QImage& image);
+  QImage PictureImage() const { return image_; }
+
+ private:
+  QImage image_;
+};
+
+// A timer with an interval in milliseconds; onTimer runs at each tick while
+// it is enabled. Tests call Tick() instead of waiting.
+class Timer : public QObject {
+  Q_OBJECT
+ public:
+  Timer(QObject* parent, const std::string& name);
+  void SetInterval(int ms);
+  int Interval() const { return interval_; }
+  void SetEnabled(bool on);
+  bool Enabled() const { return enabled_; }
+  void Tick();
+  std::function<void()> onTimer;
+
+ private:
+  QTimer timer_;
+  int interval_ = 0;
+  bool enabled_ = false;
+};
+
+}  // namespace platform

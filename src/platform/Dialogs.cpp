@@ -1,0 +1,101 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "platform/Ansi.h"
+#include "platform/Screen.h"
+#include "platform/Services.h"
+
+namespace platform {
+
+std::string displayLines(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r') {
+      out.push_back('\n');
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+int QtDialogs::msgBox(const std::string& text, int style, const std::string& title) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(fromAnsi(title.empty() ? std::string(kAppTitle) : title));
+  box.setText(fromAnsi(displayLines(text)));
+  switch (iconOf(style)) {
+    case vbCritical: box.setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box.setIcon(QMessageBox::Question); break;
+    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+    case vbInformation: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  struct Btn { QMessageBox::StandardButton qt; int answer; };
+  Btn buttons[3];
+  int n = 0;
+  switch (buttonsOf(style)) {
+    case vbOKCancel: buttons[0] = {QMessageBox::Ok, vbOK}; buttons[1] = {QMessageBox::Cancel, vbCancel}; n = 2; break;
+    case vbAbortRetryIgnore:
+      buttons[0] = {QMessageBox::Abort, vbAbort}; buttons[1] = {QMessageBox::Retry, vbRetry};
+      buttons[2] = {QMessageBox::Ignore, vbIgnore}; n = 3; break;
+    case vbYesNoCancel:
+      buttons[0] = {QMessageBox::Yes, vbYes}; buttons[1] = {QMessageBox::No, vbNo};
+      buttons[2] = {QMessageBox::Cancel, vbCancel}; n = 3; break;
+    case vbYesNo: buttons[0] = {QMessageBox::Yes, vbYes}; buttons[1] = {QMessageBox::No, vbNo}; n = 2; break;
+    case vbRetryCancel: buttons[0] = {QMessageBox::Retry, vbRetry}; buttons[1] = {QMessageBox::Cancel, vbCancel}; n = 2; break;
+    default: buttons[0] = {QMessageBox::Ok, vbOK}; n = 1; break;
+  }
+  QMessageBox::StandardButtons all;
+  for (int i = 0; i < n; ++i) all |= buttons[i].qt;
+  box.setStandardButtons(all);
+  int def = defaultButtonOf(style);
+  if (def >= n) def = 0;
+  box.setDefaultButton(buttons[def].qt);
+  int pressed = box.exec();
+  for (int i = 0; i < n; ++i)
+    if (buttons[i].qt == pressed) return buttons[i].answer;
+  // Escape or the close box: the cancel-like answer where there is one.
+  for (int i = 0; i < n; ++i)
+    if (buttons[i].answer == vbCancel || buttons[i].answer == vbNo) return buttons[i].answer;
+  return buttons[0].answer;
+}
+
+std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
+                                               const std::string& defaultText, int xTwips,
+                                               int yTwips) {
+  QInputDialog dlg(QApplication::activeWindow());
+  dlg.setWindowTitle(fromAnsi(title.empty() ? std::string(kAppTitle) : title));
+  dlg.setLabelText(fromAnsi(displayLines(prompt)));
+  dlg.setTextValue(fromAnsi(defaultText));
+  dlg.setInputMode(QInputDialog::TextInput);
+  if (xTwips >= 0 && yTwips >= 0) {
+    double tpp = screen().twipsPerPixel();
+    dlg.move(static_cast<int>(xTwips / tpp), static_cast<int>(yTwips / tpp));
+  }
+  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+  return toAnsi(dlg.textValue());
+}
+
+void QtDialogs::beep() { QApplication::beep(); }
+
+}  // namespace platform
+
+int MsgBox(const std::string& text, int style, const std::string& title) {
+  return platform::services().dialogs().msgBox(text, style,
+                                                title.empty() ? std::string(platform::kAppTitle) : title);
+}
+
+std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                    const std::string& defaultText, int xTwips, int yTwips) {
+  return platform::services().dialogs().inputBox(
+      prompt, title.empty() ? std::string(platform::kAppTitle) : title, defaultText, xTwips, yTwips);
+}
+
+void Beep() { platform::services().dialogs().beep(); }

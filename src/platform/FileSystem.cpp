@@ -1,0 +1,195 @@
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <strings.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+namespace {
+thread_local std::string g_lastError;
+
+void fail(const std::string& what, const std::string& path, const std::string& why) {
+  g_lastError = what + " " + path + ": " + why;
+}
+void failErrno(const std::string& what, const std::string& path) {
+  fail(what, path, std::strerror(errno));
+}
+}  // namespace
+
+std::string lastFileError() { return g_lastError; }
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  if (folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+std::string resolvePath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code ec;
+  if (fs::exists(fs::path(path), ec)) return path;
+  fs::path p(path);
+  fs::path result = p.root_path();
+  bool matching = true;
+  for (const auto& part : p.relative_path()) {
+    std::string name = part.string();
+    if (name.empty()) continue;
+    if (matching) {
+      fs::path exact = result / part;
+      if (fs::exists(exact, ec)) {
+        result = exact;
+        continue;
+      }
+      bool found = false;
+      fs::path dir = result.empty() ? fs::path(".") : result;
+      fs::directory_iterator it(dir, ec), end;
+      for (; !ec && it != end; it.increment(ec)) {
+        std::string candidate = it->path().filename().string();
+        if (strcasecmp(candidate.c_str(), name.c_str()) == 0) {
+          result /= candidate;
+          found = true;
+          break;
+        }
+      }
+      if (found) continue;
+      matching = false;
+    }
+    result /= part;
+  }
+  std::string out = result.string();
+  if (path.back() == '/' && (out.empty() || out.back() != '/')) out.push_back('/');
+  return out;
+}
+
+bool fileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_regular_file(resolvePath(path), ec);
+}
+
+bool folderExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_directory(resolvePath(path), ec);
+}
+
+long long fileLength(const std::string& path) {
+  std::error_code ec;
+  auto size = fs::file_size(resolvePath(path), ec);
+  if (ec) {
+    fail("cannot measure", path, ec.message());
+    return -1;
+  }
+  return static_cast<long long>(size);
+}
+
+bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+  std::string real = resolvePath(path);
+  std::FILE* f = std::fopen(real.c_str(), "rb");
+  if (!f) {
+    failErrno("cannot open", path);
+    return false;
+  }
+  bytes.clear();
+  uint8_t buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.insert(bytes.end(), buf, buf + n);
+  bool ok = !std::ferror(f);
+  if (!ok) failErrno("cannot read", path);
+  std::fclose(f);
+  return ok;
+}
+
+bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::string real = resolvePath(path);
+  std::string temp = real + ".tmp~";
+  std::FILE* f = std::fopen(temp.c_str(), "wb");
+  if (!f) {
+    failErrno("cannot create", temp);
+    return false;
+  }
+  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = (std::fflush(f) == 0) && ok;
+  ok = (fsync(fileno(f)) == 0) && ok;
+  if (std::fclose(f) != 0) ok = false;
+  if (!ok) {
+    failErrno("cannot write", temp);
+    std::remove(temp.c_str());
+    return false;
+  }
+  if (std::rename(temp.c_str(), real.c_str()) != 0) {
+    failErrno("cannot replace", real);
+    std::remove(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool copyFile(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::copy_file(resolvePath(from), resolvePath(to), fs::copy_options::overwrite_existing, ec);
+  if (ec) {
+    fail("cannot copy", from + " to " + to, ec.message());
+    return false;
+  }
+  return true;
+}
+
+bool deleteFile(const std::string& path) {
+  std::error_code ec;
+  if (!fs::remove(resolvePath(path), ec) || ec) {
+    fail("cannot delete", path, ec ? ec.message() : "no such file");
+    return false;
+  }
+  return true;
+}
+
+bool renameFile(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::rename(resolvePath(from), resolvePath(to), ec);
+  if (ec) {
+    fail("cannot rename", from + " to " + to, ec.message());
+    return false;
+  }
+  return true;
+}
+
+bool makeFolder(const std::string& path) {
+  std::error_code ec;
+  std::string real = resolvePath(path);
+  if (fs::is_directory(real, ec)) return true;
+  fs::create_directories(real, ec);
+  if (ec) {
+    fail("cannot create folder", path, ec.message());
+    return false;
+  }
+  return true;
+}
+
+bool listFolder(const std::string& folder, std::vector<std::string>& names) {
+  names.clear();
+  std::error_code ec;
+  fs::directory_iterator it(resolvePath(folder), ec), end;
+  if (ec) {
+    fail("cannot list", folder, ec.message());
+    return false;
+  }
+  for (; it != end; it.increment(ec)) {
+    if (ec) {
+      fail("cannot list", folder, ec.message());
+      return false;
+    }
+    std::error_code ec2;
+    if (it->is_regular_file(ec2)) names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return true;
+}
+
+}  // namespace platform

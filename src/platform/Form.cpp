@@ -1,0 +1,111 @@
+#include "platform/Form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+
+#include "platform/Ansi.h"
+#include "platform/Screen.h"
+#include "platform/Services.h"
+
+namespace platform {
+namespace {
+QPointer<Form> g_active;
+}
+
+Form::Form(const std::string& name, QWidget* parent) : QDialog(parent) {
+  setObjectName(QString::fromStdString(name));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+Form::~Form() {
+  if (g_active == this) g_active = nullptr;
+}
+
+Form* Form::ActiveForm() {
+  if (g_active && g_active->loaded_ && g_active->isVisible()) return g_active;
+  return nullptr;
+}
+
+void Form::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  activatedOnce_ = false;
+  Form_Load();
+}
+
+void Form::Activate() {
+  if (!loaded_) return;
+  g_active = this;
+  Form_Activate();
+}
+
+void Form::Show(int style) {
+  Load();
+  if (!loaded_) return;  // the load unloaded the window
+  if (style != vbModal) {
+    bool first = !isVisible() || !activatedOnce_;
+    QDialog::show();
+    raise();
+    if (first) {
+      activatedOnce_ = true;
+      Activate();
+    }
+    return;
+  }
+  QPointer<Form> opener = ActiveForm();
+  if (opener == this) opener = nullptr;
+  modal_ = true;
+  setWindowModality(Qt::ApplicationModal);
+  QDialog::show();
+  activatedOnce_ = true;
+  Activate();
+  if (loaded_ && isVisible()) services().windows().runModal(*this);
+  modal_ = false;
+  if (isVisible()) QDialog::hide();
+  setWindowModality(Qt::NonModal);
+  if (opener && opener->loaded_ && opener->isVisible()) opener->Activate();
+}
+
+void Form::Hide() {
+  QDialog::hide();
+  if (g_active == this) g_active = nullptr;
+  emit modalEnded();
+}
+
+bool Form::Unload(int reason) {
+  if (!loaded_ || unloading_) return !loaded_;
+  unloading_ = true;
+  int cancel = 0;
+  Form_QueryUnload(cancel, reason);
+  if (cancel == 0) Form_Unload(cancel);
+  unloading_ = false;
+  if (cancel != 0) return false;
+  loaded_ = false;
+  QDialog::hide();
+  if (g_active == this) g_active = nullptr;
+  emit modalEnded();
+  return true;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  Unload(vbFormControlMenu);
+}
+
+std::string Form::Caption() const { return toAnsi(windowTitle()); }
+
+void Form::SetCaption(const std::string& caption) { setWindowTitle(fromAnsi(caption)); }
+
+void Form::SetBoundsTwips(int left, int top, int width, int height) {
+  double tpp = platform::screen().twipsPerPixel();
+  setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
+              static_cast<int>(height / tpp));
+}
+
+void QtWindowDriver::runModal(Form& form) {
+  QEventLoop loop;
+  QObject::connect(&form, &Form::modalEnded, &loop, &QEventLoop::quit);
+  if (form.IsLoaded() && form.isVisible()) loop.exec(QEventLoop::DialogExec);
+}
+
+}  // namespace platform

@@ -1,0 +1,83 @@
+#pragma once
+// A window of the program. Each window is a class derived from Form, named as
+// the window (HogSow1, Tarlowe2, ...), with its controls as members and its
+// event handlers as member functions (Form_Load, Accept_Click, ...).
+//
+// Life cycle, driven by this layer rather than by the toolkit's focus events:
+//  - Load() runs Form_Load once; Show() loads first when needed.
+//  - Show(vbModal) shows the window, runs Form_Activate, and returns when the
+//    window has hidden or unloaded itself. The window that was active before
+//    then runs its Form_Activate again.
+//  - Show(vbModeless) shows the window and runs Form_Activate on its first show.
+//  - Unload() asks Form_QueryUnload and Form_Unload, either of which may
+//    cancel; the close box unloads with the reason vbFormControlMenu.
+#include <QDialog>
+#include <QPointer>
+#include <string>
+
+#include "platform/VbConstants.h"
+
+class QCloseEvent;
+
+namespace platform {
+
+class Form : public QDialog {
+  Q_OBJECT
+ public:
+  explicit Form(const std::string& name, QWidget* parent = nullptr);
+  ~Form() override;
+
+  void Load();
+  void Show(int style = vbModeless);
+  void Hide();
+  // Unloads the window for the given reason; false when a handler cancelled.
+  bool Unload(int reason = vbFormCode);
+  bool IsLoaded() const { return loaded_; }
+  bool IsShownModal() const { return modal_; }
+
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+  // Runs Form_Activate; the layer calls it, and tests may.
+  void Activate();
+
+  // Size and position in twips.
+  void SetBoundsTwips(int left, int top, int width, int height);
+
+  // The window that ran Form_Activate last and is still shown.
+  static Form* ActiveForm();
+
+ signals:
+  // The window hid or unloaded itself: a modal show ends.
+  void modalEnded();
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+  virtual void Form_QueryUnload(int& /*cancel*/, int /*unloadMode*/) {}
+  virtual void Form_Unload(int& /*cancel*/) {}
+
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override {}  // Escape does not close a window
+  void accept() override {}
+
+ private:
+  bool loaded_ = false;
+  bool modal_ = false;
+  bool activatedOnce_ = false;
+  bool unloading_ = false;
+};
+
+// Runs a modal window until it hides or unloads itself. Tests install a
+// scripted driver (tests/support) that acts for the user instead.
+class WindowDriver {
+ public:
+  virtual ~WindowDriver() = default;
+  virtual void runModal(Form& form) = 0;
+};
+
+class QtWindowDriver : public WindowDriver {
+ public:
+  void runModal(Form& form) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,87 @@
+#include "platform/Printer.h"
+
+namespace platform {
+
+bool Printer::ensurePage() {
+  if (!inDocument_) {
+    failure_.clear();  // a new document starts afresh
+    if (!beginDocument()) {
+      if (!failed()) setFailure("the printer could not start the document");
+      return false;
+    }
+    inDocument_ = true;
+    pagePending_ = false;
+    return true;
+  }
+  if (failed()) return false;
+  if (pagePending_) {
+    pagePending_ = false;
+    if (!beginPage()) {
+      if (!failed()) setFailure("the printer could not start a new page");
+      return false;
+    }
+  }
+  return true;
+}
+
+void Printer::print(const std::string& text, bool newLine) {
+  if (ensurePage()) drawText(x_, y_, text);
+  if (newLine) {
+    y_ += textHeight(text.empty() ? std::string("Ag") : text);
+    x_ = 0;
+  } else {
+    x_ += textWidth(text);
+  }
+}
+
+void Printer::line(double x1, double y1, double x2, double y2) {
+  if (ensurePage()) drawLine(x1, y1, x2, y2);
+  x_ = x2;
+  y_ = y2;
+}
+
+void Printer::paintPicture(const QImage& picture, double x, double y, double w, double h) {
+  if (w <= 0) w = picture.width() * 15.0;
+  if (h <= 0) h = picture.height() * 15.0;
+  if (ensurePage()) drawPicture(picture, x, y, w, h);
+}
+
+void Printer::newPage() {
+  if (!inDocument_) {
+    // A new page before any output starts the document with an empty page.
+    if (ensurePage()) pagePending_ = true;
+  } else if (pagePending_) {
+    // Two new pages in a row leave a blank page between them.
+    ensurePage();
+    pagePending_ = true;
+  } else {
+    pagePending_ = true;
+  }
+  ++page_;
+  x_ = 0;
+  y_ = 0;
+}
+
+void Printer::endDoc() {
+  if (inDocument_ && !failed()) {
+    if (!finishDocument() && !failed()) setFailure("the printer could not finish the document");
+  } else if (inDocument_) {
+    abortDocument();
+  }
+  inDocument_ = false;
+  pagePending_ = false;
+  page_ = 1;
+  x_ = 0;
+  y_ = 0;
+}
+
+void Printer::killDoc() {
+  if (inDocument_) abortDocument();
+  inDocument_ = false;
+  pagePending_ = false;
+  page_ = 1;
+  x_ = 0;
+  y_ = 0;
+}
+
+}  // namespace platform

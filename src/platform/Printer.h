@@ -1,0 +1,131 @@
+#pragma once
+// The printer, in the terms the printing code is written in: a current
+// position, a current font, lines of text, rules, pictures, pages and
+// documents, measured in twips (1/1440 inch) from the top left corner of the
+// printable area.
+//
+// A document begins with the first output after the previous end of
+// document, gains a page at each new page, and ends at end of document; a new
+// page that nothing follows before the end adds no blank page. When the
+// device fails, failed() says so and the rest of the document is dropped.
+#include <QImage>
+#include <string>
+
+namespace platform {
+
+struct PrinterFont {
+  std::string name = "Courier New";
+  double size = 10;
+  bool bold = false;
+  bool italic = false;
+};
+
+class Printer {
+ public:
+  virtual ~Printer() = default;
+
+  // Device paper source (1, 3, 4, 5, 6 or 256) and orientation (1 portrait,
+  // 2 landscape); both apply from the page that begins next.
+  void setPaperBin(int deviceBin) { paperBin_ = deviceBin; binChanged(deviceBin); }
+  void setOrientation(int code) { orientation_ = code; }
+  int paperBin() const { return paperBin_; }
+  int orientation() const { return orientation_; }
+  // The measuring unit is always twips; kept for callers that set it.
+  void setScaleTwips() {}
+
+  double currentX() const { return x_; }
+  double currentY() const { return y_; }
+  void setCurrentX(double x) { x_ = x; }
+  void setCurrentY(double y) { y_ = y; }
+
+  void setFontName(const std::string& name) { font_.name = name; }
+  void setFontSize(double points) { font_.size = points; }
+  void setFontBold(bool bold) { font_.bold = bold; }
+  void setFontItalic(bool italic) { font_.italic = italic; }
+  const PrinterFont& font() const { return font_; }
+
+  double textWidth(const std::string& text) { return measureWidth(font_, text); }
+  double textHeight(const std::string& text = "Ag") { return measureHeight(font_, text); }
+
+  // Prints text at the current position (top left corner). With `newLine` the
+  // position then moves to x = 0, y = y + the text height; without, to the
+  // end of the text on the same line.
+  void print(const std::string& text, bool newLine = true);
+  void setDrawWidth(int pixels) { drawWidth_ = pixels; }
+  int drawWidth() const { return drawWidth_; }
+  // A solid black line; the current position becomes (x2, y2).
+  void line(double x1, double y1, double x2, double y2);
+  // A picture with its top left corner at (x, y), scaled to w x h twips (the
+  // picture's own size at 96 dots per inch where w or h is 0).
+  void paintPicture(const QImage& picture, double x, double y, double w = 0, double h = 0);
+
+  virtual double scaleWidth() = 0;   // printable width
+  virtual double scaleHeight() = 0;  // printable height
+  int page() const { return page_; }
+  void newPage();
+  void endDoc();
+  // Drops the document under way without printing it.
+  void killDoc();
+
+  bool failed() const { return !failure_.empty(); }
+  const std::string& failure() const { return failure_; }
+  void clearFailure() { failure_.clear(); }
+
+ protected:
+  virtual double measureWidth(const PrinterFont& font, const std::string& text) = 0;
+  virtual double measureHeight(const PrinterFont& font, const std::string& text) = 0;
+  // Device hooks. beginDocument and beginPage answer false on a failure.
+  virtual bool beginDocument() = 0;
+  virtual bool beginPage() = 0;  // every page after the first
+  virtual void drawText(double x, double y, const std::string& text) = 0;
+  virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
+  virtual void drawPicture(const QImage& picture, double x, double y, double w, double h) = 0;
+  virtual bool finishDocument() = 0;
+  virtual void abortDocument() = 0;
+  virtual void binChanged(int) {}
+  void setFailure(const std::string& why) { failure_ = why; }
+
+ private:
+  bool ensurePage();  // opens the document or the pending page before output
+
+  double x_ = 0, y_ = 0;
+  PrinterFont font_;
+  int drawWidth_ = 1;
+  int paperBin_ = 1;
+  int orientation_ = 1;
+  int page_ = 1;
+  bool inDocument_ = false;
+  bool pagePending_ = false;
+  std::string failure_;
+};
+
+// The real printer: the system's default printer, or a PDF file in the print
+// folder where the machine has none (or when pdfFolder is given).
+class QtPrinter : public Printer {
+ public:
+  explicit QtPrinter(std::string pdfFolder = "");
+  ~QtPrinter() override;
+  double scaleWidth() override;
+  double scaleHeight() override;
+  // The PDF file the last document went to; empty when it went to a printer.
+  const std::string& lastPdf() const { return lastPdf_; }
+
+ protected:
+  double measureWidth(const PrinterFont& font, const std::string& text) override;
+  double measureHeight(const PrinterFont& font, const std::string& text) override;
+  bool beginDocument() override;
+  bool beginPage() override;
+  void drawText(double x, double y, const std::string& text) override;
+  void drawLine(double x1, double y1, double x2, double y2) override;
+  void drawPicture(const QImage& picture, double x, double y, double w, double h) override;
+  bool finishDocument() override;
+  void abortDocument() override;
+
+ private:
+  struct Impl;
+  Impl* d_;
+  std::string pdfFolder_;
+  std::string lastPdf_;
+};
+
+}  // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+// A random-access file of fixed-length records, numbered from 1. Record n lies
+// at byte (n - 1) x length; the record count is the file length divided by the
+// record length, so a short tail is never counted, and it is kept until a
+// record is written over it. Opening creates a missing file empty.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class RecordFile {
+ public:
+  RecordFile() = default;
+  RecordFile(const std::string& path, int recordLength) { open(path, recordLength); }
+  ~RecordFile() { close(); }
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+  RecordFile(RecordFile&& other) noexcept;
+  RecordFile& operator=(RecordFile&& other) noexcept;
+
+  // Opens for reading and writing, creating the file when missing; a file that
+  // may only be read opens read-only. False (with error()) when it cannot.
+  bool open(const std::string& path, int recordLength);
+  void close();
+  bool isOpen() const { return fd_ >= 0; }
+
+  long count() const;  // whole records; 0 when the file is not open
+  // Reads record n (1-based) into `record`, resized to the record length. A
+  // record wholly or partly past the end reads as zero bytes where the file
+  // has none, and the call answers false.
+  bool read(long n, std::vector<uint8_t>& record) const;
+  // Writes record n; n may lie past the end, which extends the file (a gap
+  // reads as zero bytes). The buffer must be exactly one record long.
+  bool write(long n, const std::vector<uint8_t>& record);
+  // Cuts the file to `records` whole records.
+  bool truncate(long records);
+
+  const std::string& path() const { return path_; }
+  int recordLength() const { return length_; }
+  const std::string& error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  int length_ = 0;
+  std::string path_;
+  mutable std::string error_;
+};
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+// Help, registry reads and starting another program.
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace platform {
+
+class Help {
+ public:
+  virtual ~Help() = default;
+  // Shows the contents of a help file; a missing file shows nothing.
+  virtual void showContents(const std::string& helpFile) = 0;
+  // Closes the help window, if any.
+  virtual void quit() = 0;
+};
+
+// The help file shown as text (or HTML) in a window of its own.
+class QtHelp : public Help {
+ public:
+  ~QtHelp() override;
+  void showContents(const std::string& helpFile) override;
+  void quit() override;
+
+ private:
+  QWidget* window_ = nullptr;
+};
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+  // A value under a key of the local machine's settings; nothing when absent.
+  virtual std::optional<std::string> read(const std::string& key, const std::string& valueName) = 0;
+};
+
+// This platform has no registry: every look-up finds nothing.
+class NoRegistry : public Registry {
+ public:
+  std::optional<std::string> read(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+class Launcher {
+ public:
+  virtual ~Launcher() = default;
+  // Starts a program and does not wait for it; false when it cannot start.
+  virtual bool start(const std::string& program) = 0;
+};
+
+class ProcessLauncher : public Launcher {
+ public:
+  bool start(const std::string& program) override;
+};
+
+}  // namespace platform

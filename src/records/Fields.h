@@ -1,0 +1,153 @@
+#pragma once
+// The field codecs of the record files, once for every record type:
+//  - text: single-byte Windows-1252, left-aligned, blank-padded, cut to width;
+//    read back with its padding, as a fixed-length string reads;
+//  - date: 10 characters "MM/DD/YYYY", "__/__/____" written for an empty date;
+//  - Integer (16-bit), Long (32-bit): signed, little-endian;
+//  - Single: 32-bit IEEE float, little-endian;
+//  - Currency: signed 64-bit count of 1/10000, little-endian.
+//
+// A record type is a struct with `static constexpr int Length` and a member
+// template `fields(M& m)` that names each field once with its offset:
+//
+//   template <class M> void fields(M& m) {
+//     m.text(Id, 0, 8);
+//     m.i16(DaysTo230, 38);
+//     m.date(DateOfBirth, 28);
+//   }
+//
+// decode() and encode() then read and write the record's bytes; layoutOf()
+// lists the fields so a test can check that they tile the record.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace records {
+
+using Bytes = std::vector<uint8_t>;
+
+inline constexpr const char* kEmptyDate = "__/__/____";
+
+// A Currency value: a signed count of 1/10000.
+struct Currency {
+  int64_t raw = 0;
+  double value() const { return static_cast<double>(raw) / 10000.0; }
+  // The nearest count of 1/10000, a half going to the even neighbour.
+  static Currency fromDouble(double v);
+  bool operator==(const Currency&) const = default;
+};
+
+std::string getText(const uint8_t* p, int width);
+void putText(uint8_t* p, int width, const std::string& value);
+int16_t getI16(const uint8_t* p);
+void putI16(uint8_t* p, int16_t v);
+int32_t getI32(const uint8_t* p);
+void putI32(uint8_t* p, int32_t v);
+float getF32(const uint8_t* p);
+void putF32(uint8_t* p, float v);
+int64_t getI64(const uint8_t* p);
+void putI64(uint8_t* p, int64_t v);
+
+// Reads fields out of a record's bytes.
+class FieldReader {
+ public:
+  explicit FieldReader(const uint8_t* p) : p_(p) {}
+  void text(std::string& v, int off, int width) { v = getText(p_ + off, width); }
+  void date(std::string& v, int off) { v = getText(p_ + off, 10); }
+  void i16(int16_t& v, int off) { v = getI16(p_ + off); }
+  void i32(int32_t& v, int off) { v = getI32(p_ + off); }
+  void f32(float& v, int off) { v = getF32(p_ + off); }
+  void cur(Currency& v, int off) { v.raw = getI64(p_ + off); }
+  template <size_t N>
+  void i16s(std::array<int16_t, N>& a, int off) {
+    for (size_t i = 0; i < N; ++i) a[i] = getI16(p_ + off + 2 * static_cast<int>(i));
+  }
+  template <size_t N>
+  void texts(std::array<std::string, N>& a, int off, int width) {
+    for (size_t i = 0; i < N; ++i) a[i] = getText(p_ + off + width * static_cast<int>(i), width);
+  }
+
+ private:
+  const uint8_t* p_;
+};
+
+// Writes fields into a record's bytes.
+class FieldWriter {
+ public:
+  explicit FieldWriter(uint8_t* p) : p_(p) {}
+  void text(const std::string& v, int off, int width) { putText(p_ + off, width, v); }
+  // An empty (or all-blank) date is written as "__/__/____".
+  void date(const std::string& v, int off);
+  void i16(int16_t v, int off) { putI16(p_ + off, v); }
+  void i32(int32_t v, int off) { putI32(p_ + off, v); }
+  void f32(float v, int off) { putF32(p_ + off, v); }
+  void cur(const Currency& v, int off) { putI64(p_ + off, v.raw); }
+  template <size_t N>
+  void i16s(const std::array<int16_t, N>& a, int off) {
+    for (size_t i = 0; i < N; ++i) putI16(p_ + off + 2 * static_cast<int>(i), a[i]);
+  }
+  template <size_t N>
+  void texts(const std::array<std::string, N>& a, int off, int width) {
+    for (size_t i = 0; i < N; ++i) putText(p_ + off + width * static_cast<int>(i), width, a[i]);
+  }
+
+ private:
+  uint8_t* p_;
+};
+
+// Lists each field as (offset, width), for layout checks.
+struct FieldSpan {
+  int offset, width;
+};
+class FieldLister {
+ public:
+  std::vector<FieldSpan> spans;
+  template <class T>
+  void text(T&, int off, int width) { spans.push_back({off, width}); }
+  template <class T>
+  void date(T&, int off) { spans.push_back({off, 10}); }
+  template <class T>
+  void i16(T&, int off) { spans.push_back({off, 2}); }
+  template <class T>
+  void i32(T&, int off) { spans.push_back({off, 4}); }
+  template <class T>
+  void f32(T&, int off) { spans.push_back({off, 4}); }
+  template <class T>
+  void cur(T&, int off) { spans.push_back({off, 8}); }
+  template <class A>
+  void i16s(A& a, int off) { spans.push_back({off, 2 * static_cast<int>(a.size())}); }
+  template <class A>
+  void texts(A& a, int off, int width) { spans.push_back({off, width * static_cast<int>(a.size())}); }
+};
+
+template <class R>
+R decode(const uint8_t* bytes) {
+  R r{};
+  FieldReader reader(bytes);
+  r.fields(reader);
+  return r;
+}
+
+template <class R>
+R decode(const Bytes& bytes) {
+  return decode<R>(bytes.data());
+}
+
+template <class R>
+Bytes encode(const R& r) {
+  Bytes bytes(static_cast<size_t>(R::Length), ' ');
+  FieldWriter writer(bytes.data());
+  const_cast<R&>(r).fields(writer);
+  return bytes;
+}
+
+template <class R>
+std::vector<FieldSpan> layoutOf() {
+  R r{};
+  FieldLister lister;
+  r.fields(lister);
+  return lister.spans;
+}
+
+}  // namespace records

@@ -1,0 +1,55 @@
+#include "support/TestPlatform.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "common/HogGlobals.h"
+#include "common/PrintListing.h"
+#include "platform/FileSystem.h"
+
+TestPlatform::TestPlatform() {
+  auto& s = platform::services();
+  s.setDialogs(&dialogs);
+  s.setClock(&clock);
+  s.setPrinter(&printer);
+  s.setWindows(&windows);
+  s.setHelp(&help);
+  s.setLauncher(&launcher);
+  s.setScreen(&screen);
+  platform::makeFolder(home());
+  platform::makeFolder(settings());
+  setenv("TARLOWE_HOME", home().c_str(), 1);
+  setenv("TARLOWE_SETTINGS", settings().c_str(), 1);
+  setenv("TARLOWE_PRINT_DIR", (home() + "PRINTOUTS").c_str(), 1);
+  ResetGlobals();
+  PrintJob = PrintJobRecord{};
+}
+
+TestPlatform::~TestPlatform() {
+  auto& s = platform::services();
+  s.setDialogs(nullptr);
+  s.setClock(nullptr);
+  s.setPrinter(nullptr);
+  s.setWindows(nullptr);
+  s.setHelp(nullptr);
+  s.setLauncher(nullptr);
+  s.setScreen(nullptr);
+  unsetenv("TARLOWE_HOME");
+  unsetenv("TARLOWE_SETTINGS");
+  unsetenv("TARLOWE_PRINT_DIR");
+  ResetGlobals();
+}
+
+std::string TestPlatform::home() const { return dir_.path().toStdString() + "/app/"; }
+std::string TestPlatform::settings() const { return dir_.path().toStdString() + "/VQ2007/"; }
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream f(path, std::ios::binary | std::ios::trunc);
+  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
