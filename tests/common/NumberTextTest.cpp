@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "common/FixedLine.h"
+#include "common/NumberText.h"
+
+TEST(NumberText, SingleTakesShortestFormWithoutLeadingZero) {
+  EXPECT_EQ(SingleText(0.8f), ".8");
+  EXPECT_EQ(SingleText(-0.25f), "-.25");
+  EXPECT_EQ(SingleText(12.5f), "12.5");
+  EXPECT_EQ(SingleText(3.0f), "3");
+  EXPECT_EQ(SingleText(0.0f), "0");
+  EXPECT_EQ(SingleText(1.0f / 3.0f), ".3333333");
+  EXPECT_EQ(SingleText(10.7f), "10.7");  // not 10.69999981
+  EXPECT_EQ(SingleText(12345678.0f), "1.234568E+07");
+  EXPECT_EQ(SingleText(0.00001f), "1E-05");
+  EXPECT_EQ(SingleText(0.0001f), ".0001");
+  EXPECT_EQ(DoubleText(0.1 + 0.2), ".3");
+  EXPECT_EQ(StrDouble(1), " 1");
+  EXPECT_EQ(StrDouble(12), " 12");
+  EXPECT_EQ(StrDouble(-3), "-3");
+}
+
+TEST(NumberText, ValReadsTheLeadingNumber) {
+  EXPECT_EQ(Val("  12abc"), 12);
+  EXPECT_EQ(Val("-3.5"), -3.5);
+  EXPECT_EQ(Val(".5"), 0.5);
+  EXPECT_EQ(Val("1E3x"), 1000);
+  EXPECT_EQ(Val("2D2"), 200);
+  EXPECT_EQ(Val("7E"), 7);
+  EXPECT_EQ(Val("abc"), 0);
+  EXPECT_EQ(Val(""), 0);
+  EXPECT_EQ(Val("-"), 0);
+  EXPECT_EQ(Val("5><10"), 5);
+}
+
+TEST(NumberText, RoundingTakesHalvesToEven) {
+  EXPECT_EQ(RoundHalfEven(21.5), 22);
+  EXPECT_EQ(RoundHalfEven(22.5), 22);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(RoundHalfEven(2287.5), 2288);
+  int v = 0;
+  EXPECT_TRUE(ToInteger(32767.4, v));
+  EXPECT_EQ(v, 32767);
+  EXPECT_FALSE(ToInteger(32767.5, v));
+  EXPECT_FALSE(ToInteger(-40000, v));
+}
+
+TEST(NumberText, TrimAndCaseOfWindows1252Text) {
+  EXPECT_EQ(Trim("  a b  "), "a b");
+  EXPECT_EQ(RTrim("A1      "), "A1");
+  EXPECT_EQ(LTrim("  A1 "), "A1 ");
+  EXPECT_EQ(UCase("abc\xE9\xFF"), "ABC\xC9\x9F");
+  EXPECT_EQ(LCase("ABC\xC9"), "abc\xE9");
+}
+
+TEST(FixedLine, PutsValuesAtColumnsCutToWidth) {
+  FixedLine line(20);
+  line.put(2, "A1", 8).put(11, "LANDRACE-CROSS", 6).putRight(18, "7", 3);
+  EXPECT_EQ(line.str(), " A1       LANDRA   7");
+  FixedLine edge(5);
+  edge.put(4, "XYZ", 3).put(0, "Q", 1).put(9, "Q", 1);
+  EXPECT_EQ(edge.str(), "   XY");
+  FixedLine right(6);
+  right.putRight(1, "1234567", 6);
+  EXPECT_EQ(right.str(), "123456");
+}

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "platform/Controls.h"
+#include "platform/Grid.h"
+#include "platform/Menus.h"
+#include "support/TestPlatform.h"
+
+using namespace platform;
+
+TEST(MaskedDateBox, ReadsPromptCharactersWhenEmptyOrPartlyFilled) {
+  TestPlatform tp;
+  QWidget w;
+  MaskedDateBox box(&w, "DateBox");
+  EXPECT_EQ(box.Text(), "__/__/____");
+  box.SetText("07/04/2026");
+  EXPECT_EQ(box.Text(), "07/04/2026");
+  box.SetText("__/__/____");
+  EXPECT_EQ(box.Text(), "__/__/____");
+  box.setFocus();
+  box.setCursorPosition(0);
+  box.insert("07");
+  EXPECT_EQ(box.Text(), "07/__/____");
+  box.Clear();
+  EXPECT_EQ(box.Text(), "__/__/____");
+}
+
+TEST(TextBox, KeyPressFilterChangesAndRefusesCharacters) {
+  TestPlatform tp;
+  QWidget w;
+  TextBox box(&w, "Name");
+  box.SetMaxLength(5);
+  box.onKeyPress = [](int& key) {
+    if (key == '9') key = 0;                    // refused
+    if (key >= 'a' && key <= 'z') key -= 32;    // upper-cased
+  };
+  box.Type("ab9cdef");
+  EXPECT_EQ(box.Text(), "ABCDE");
+}
+
+TEST(ListBox, ItemDataSelectionAndNewIndex) {
+  TestPlatform tp;
+  QWidget w;
+  ListBox list(&w, "SowList");
+  EXPECT_EQ(list.font().family().toStdString().empty(), false);
+  list.AddItem(" A1      LANDRACE", 7);
+  list.AddItem(" B2      DUROC", 12);
+  EXPECT_EQ(list.NewIndex(), 1);
+  EXPECT_EQ(list.ListCount(), 2);
+  EXPECT_EQ(list.ItemData(0), 7);
+  EXPECT_EQ(list.ItemData(1), 12);
+  list.SetSelected(0, true);
+  list.SetSelected(1, true);
+  EXPECT_EQ(list.SelCount(), 2);
+  EXPECT_EQ(list.List(1), " B2      DUROC");
+  list.Clear();
+  EXPECT_EQ(list.NewIndex(), -1);
+  EXPECT_EQ(list.ListCount(), 0);
+}
+
+TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
+  TestPlatform tp;
+  QMenuBar bar;
+  MenuArray top(&bar, "MainMenu");
+  std::vector<int> clicks;
+  top.onClick = [&](int i) { clicks.push_back(i); };
+  QMenu* sowMenu = top.Add(0, "SOW", true);
+  top.Add(1, "EXIT");
+  MenuArray sow(sowMenu, "MainSow");
+  std::vector<int> sowClicks;
+  sow.onClick = [&](int i) { sowClicks.push_back(i); };
+  sow.SetParentItem(&top, 0);
+  sow.Add(0, "History");
+  sow.Add(1, "Indexing");
+
+  top.Click(1);
+  top.SetEnabled(1, false);
+  top.Click(1);
+  sow.Click(0);
+  top.SetVisible(0, false);
+  sow.Click(1);  // its menu is hidden: nothing
+  EXPECT_EQ(clicks, std::vector<int>({1}));
+  EXPECT_EQ(sowClicks, std::vector<int>({0}));
+  EXPECT_FALSE(top.Visible(0));
+  EXPECT_EQ(top.Caption(1), "EXIT");
+
+  // Opening the submenu raises the item's own click.
+  top.SetVisible(0, true);
+  emit sowMenu->aboutToShow();
+  EXPECT_EQ(clicks, std::vector<int>({1, 0}));
+}
+
+TEST(Grid, SortsNumbersAsNumbersBelowFixedRow) {
+  TestPlatform tp;
+  QWidget w;
+  Grid g(&w, "SowGrid");
+  g.SetRows(4);
+  g.SetCols(2);
+  g.SetTextMatrix(0, 0, "ID");
+  g.SetTextMatrix(1, 0, "A");
+  g.SetTextMatrix(1, 1, "10");
+  g.SetTextMatrix(2, 0, "B");
+  g.SetTextMatrix(2, 1, "9.5");
+  g.SetTextMatrix(3, 0, "C");
+  g.SetTextMatrix(3, 1, "100");
+  g.SortRows(1, true);
+  EXPECT_EQ(g.TextMatrix(0, 0), "ID");
+  EXPECT_EQ(g.TextMatrix(1, 0), "B");
+  EXPECT_EQ(g.TextMatrix(2, 0), "A");
+  EXPECT_EQ(g.TextMatrix(3, 0), "C");
+  g.SortRows(1, false);
+  EXPECT_EQ(g.TextMatrix(1, 0), "C");
+  EXPECT_LT(compareCells("5", "abc"), 0);
+  EXPECT_GT(compareCells("b", "a"), 0);
+}
+
+TEST(Timer, TicksOnlyWhileEnabled) {
+  TestPlatform tp;
+  QObject owner;
+  Timer t(&owner, "Timer1");
+  int ticks = 0;
+  t.onTimer = [&] { ++ticks; };
+  t.SetInterval(3000);
+  t.Tick();
+  t.SetEnabled(true);
+  t.Tick();
+  t.SetEnabled(false);
+  t.Tick();
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(t.Interval(), 3000);
+}

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "platform/Dialogs.h"
+#include "support/TestPlatform.h"
+
+using namespace platform;
+
+TEST(ScriptedBoxes, RecordTextTitleIconButtonsAndBeep) {
+  TestPlatform tp;
+  tp.dialogs.answer(vbNo);
+  Beep();
+  int a = MsgBox("DELETE SOW?\r\rA1", vbQuestion | vbYesNo | vbDefaultButton2, "D E L E T E");
+  EXPECT_EQ(a, vbNo);
+  MsgBox("Thank you for using TARLOWE.");
+  ASSERT_EQ(tp.dialogs.shown.size(), 2u);
+  const ShownBox& first = tp.dialogs.shown[0];
+  EXPECT_EQ(first.text, "DELETE SOW?\r\rA1");
+  EXPECT_EQ(first.title, "D E L E T E");
+  EXPECT_EQ(first.icon, vbQuestion);
+  EXPECT_EQ(first.buttons, vbYesNo);
+  EXPECT_EQ(first.defaultButton, 1);
+  EXPECT_TRUE(first.beepBefore);
+  const ShownBox& second = tp.dialogs.shown[1];
+  EXPECT_EQ(second.title, "TARLOWE");  // the application's default title
+  EXPECT_EQ(second.icon, 0);
+  EXPECT_FALSE(second.beepBefore);     // the beep belonged to the first box
+  EXPECT_EQ(tp.dialogs.unanswered, 0);
+}
+
+TEST(ScriptedBoxes, UnscriptedQuestionTakesItsDefaultAndIsCounted) {
+  TestPlatform tp;
+  EXPECT_EQ(MsgBox("QUIT?", vbOKCancel | vbDefaultButton2, "EXIT"), vbCancel);
+  EXPECT_EQ(MsgBox("RETRY?", vbRetryCancel, "X"), vbRetry);
+  EXPECT_EQ(tp.dialogs.unanswered, 2);
+}
+
+TEST(ScriptedBoxes, InputBoxTellsCancelFromEmpty) {
+  TestPlatform tp;
+  tp.dialogs.type("").cancelInput().type("2026");
+  auto empty = InputBox("Enter the year", "YEAR", "2025", 1200, 2400);
+  auto cancelled = InputBox("Enter the year", "YEAR");
+  auto year = InputBox("Enter the year");
+  ASSERT_TRUE(empty.has_value());
+  EXPECT_EQ(*empty, "");
+  EXPECT_FALSE(cancelled.has_value());
+  EXPECT_EQ(*year, "2026");
+  EXPECT_EQ(tp.dialogs.shown[0].defaultText, "2025");
+  EXPECT_EQ(tp.dialogs.shown[0].x, 1200);
+  EXPECT_EQ(tp.dialogs.shown[0].y, 2400);
+  EXPECT_EQ(tp.dialogs.shown[2].title, "TARLOWE");
+}
+
+TEST(MessageText, CarriageReturnsBecomeLines) {
+  EXPECT_EQ(displayLines("A\rB\r\nC\nD"), "A\nB\nC\nD");
+}

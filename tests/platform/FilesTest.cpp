@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "platform/RecordFile.h"
+#include "support/TestPlatform.h"
+
+using namespace platform;
+
+TEST(RecordFile, OpenCreatesMissingFileAndCountsWholeRecords) {
+  TestPlatform tp;
+  std::string path = tp.path("SOW.DAT");
+  RecordFile f;
+  ASSERT_TRUE(f.open(path, 10));
+  EXPECT_TRUE(fileExists(path));
+  EXPECT_EQ(f.count(), 0);
+  std::vector<uint8_t> rec(10, 'A');
+  ASSERT_TRUE(f.write(1, rec));
+  rec.assign(10, 'B');
+  ASSERT_TRUE(f.write(2, rec));
+  EXPECT_EQ(f.count(), 2);
+  std::vector<uint8_t> got;
+  ASSERT_TRUE(f.read(2, got));
+  EXPECT_EQ(std::string(got.begin(), got.end()), "BBBBBBBBBB");
+}
+
+TEST(RecordFile, ShortTailIsKeptAndNotCounted) {
+  TestPlatform tp;
+  std::string path = tp.path("FARROW.DAT");
+  writeFile(path, std::string(10, 'X') + std::string(4, 'T'));
+  RecordFile f(path, 10);
+  EXPECT_EQ(f.count(), 1);
+  std::vector<uint8_t> rec(10, 'Y');
+  std::vector<uint8_t> got;
+  // Reading the partial record gives its bytes, zeros past them, and false.
+  EXPECT_FALSE(f.read(2, got));
+  EXPECT_EQ(got[0], 'T');
+  EXPECT_EQ(got[4], 0);
+  f.write(1, rec);
+  f.close();
+  EXPECT_EQ(readFile(path), std::string(10, 'Y') + "TTTT");
+}
+
+TEST(RecordFile, PastTheEndReadsZerosAndWritingExtends) {
+  TestPlatform tp;
+  std::string path = tp.path("BOAR.DAT");
+  RecordFile f(path, 4);
+  std::vector<uint8_t> got;
+  EXPECT_FALSE(f.read(1, got));
+  EXPECT_EQ(got, std::vector<uint8_t>(4, 0));
+  EXPECT_FALSE(f.error().empty());
+  ASSERT_TRUE(f.write(3, std::vector<uint8_t>{'a', 'b', 'c', 'd'}));
+  EXPECT_EQ(f.count(), 3);
+  EXPECT_TRUE(f.read(2, got));
+  EXPECT_EQ(got, std::vector<uint8_t>(4, 0));  // the gap
+  EXPECT_FALSE(f.write(0, got));
+  EXPECT_FALSE(f.write(1, std::vector<uint8_t>(3, 0)));  // not one record long
+}
+
+TEST(RecordFile, NamesAreFoundWithoutRegardToCase) {
+  TestPlatform tp;
+  writeFile(tp.path("sow.dat"), std::string(20, 'S'));
+  RecordFile f(tp.path("SOW.DAT"), 10);
+  EXPECT_EQ(f.count(), 2);
+  EXPECT_TRUE(fileExists(tp.path("Sow.Dat")));
+  EXPECT_FALSE(fileExists(tp.path("SOW.DAT") + "X"));
+  std::vector<std::string> names;
+  ASSERT_TRUE(listFolder(tp.home(), names));
+  EXPECT_EQ(names, std::vector<std::string>({"sow.dat"}));  // no second file was made
+  EXPECT_EQ(resolvePath(tp.path("HOGDATA/NEW.DAT")), tp.path("HOGDATA/NEW.DAT"));
+}
+
+TEST(RecordFile, FailuresAreReported) {
+  TestPlatform tp;
+  makeFolder(tp.path("HOGDATA"));
+  RecordFile f;
+  EXPECT_FALSE(f.open(tp.path("HOGDATA"), 10));  // a folder
+  EXPECT_FALSE(f.error().empty());
+  EXPECT_FALSE(f.open(tp.path("NOFOLDER/SOW.DAT"), 10));
+  std::vector<uint8_t> got;
+  EXPECT_FALSE(f.read(1, got));
+  EXPECT_FALSE(f.write(1, std::vector<uint8_t>(10, 0)));
+  std::vector<uint8_t> bytes;
+  EXPECT_FALSE(readWholeFile(tp.path("MISSING.DAT"), bytes));
+  EXPECT_FALSE(lastFileError().empty());
+}
+
+TEST(WholeFiles, WriteReplacesThroughATemporaryFile) {
+  TestPlatform tp;
+  std::string path = tp.path("TARLOWE.PWF");
+  ASSERT_TRUE(writeWholeFile(path, {1, 2, 3}));
+  ASSERT_TRUE(writeWholeFile(path, {4, 5}));
+  std::vector<uint8_t> bytes;
+  ASSERT_TRUE(readWholeFile(path, bytes));
+  EXPECT_EQ(bytes, std::vector<uint8_t>({4, 5}));
+  EXPECT_FALSE(fileExists(path + ".tmp~"));
+  ASSERT_TRUE(copyFile(path, tp.path("COPY.PWF")));
+  ASSERT_TRUE(renameFile(tp.path("COPY.PWF"), tp.path("MOVED.PWF")));
+  EXPECT_TRUE(fileExists(tp.path("MOVED.PWF")));
+  EXPECT_TRUE(deleteFile(tp.path("MOVED.PWF")));
+  EXPECT_FALSE(deleteFile(tp.path("MOVED.PWF")));
+  EXPECT_EQ(fileLength(path), 2);
+}
+
+TEST(Profile, MissingFileSectionOrKeyReadsDefault) {
+  TestPlatform tp;
+  std::string ini = tp.path("TARLOWE.INI");
+  EXPECT_EQ(getProfileString("STARTUPINFO", "CurrentDate", "", ini), "");
+  EXPECT_FALSE(fileExists(ini));
+  ASSERT_TRUE(writeProfileString("STARTUPINFO", "CurrentDate", "12/07/2026", ini));
+  EXPECT_TRUE(fileExists(ini));
+  EXPECT_EQ(getProfileString("STARTUPINFO", "ProgramVersion", "none", ini), "none");
+  EXPECT_EQ(getProfileString("HOGDATA", "CurrentDate", "none", ini), "none");
+  EXPECT_EQ(readFile(ini), "[STARTUPINFO]\r\nCurrentDate=12/07/2026\r\n");
+}
+
+TEST(Profile, LetterCaseIgnoredAndOtherLinesKept) {
+  TestPlatform tp;
+  std::string ini = tp.path("vmq2007.ini");
+  writeFile(ini, "; settings\r\n[TARLOWE]\r\nLogOnID = Admin \r\nRequire_Password?=no\r\n\r\n[APP_TYPE]\r\nCurrentApp=\"TARLOWE\"\r\n");
+  EXPECT_EQ(getProfileString("tarlowe", "LOGONID", "", tp.path("VMQ2007.INI")), "Admin");
+  EXPECT_EQ(getProfileString("App_Type", "currentapp", "", ini), "TARLOWE");
+  ASSERT_TRUE(writeProfileString("Tarlowe", "require_password?", "YES", tp.path("VMQ2007.INI")));
+  ASSERT_TRUE(writeProfileString("TARLOWE", "DbBackUpPath", "/backup/", ini));
+  ASSERT_TRUE(writeProfileString("NEW", "Key", "1", ini));
+  EXPECT_EQ(readFile(ini),
+            "; settings\r\n[TARLOWE]\r\nLogOnID = Admin \r\nrequire_password?=YES\r\nDbBackUpPath=/backup/\r\n\r\n"
+            "[APP_TYPE]\r\nCurrentApp=\"TARLOWE\"\r\n\r\n[NEW]\r\nKey=1\r\n");
+}
+
+TEST(Profile, UnwritableFileIsReported) {
+  TestPlatform tp;
+  EXPECT_FALSE(writeProfileString("A", "B", "C", tp.path("NOFOLDER/X.INI")));
+}
+
+TEST(Clock, SettingTheDateMovesOnlyTheProgramsClock) {
+  SystemClock c;
+  CivilDate before = c.today();
+  c.setDate(2030, 2, 28);
+  CivilDate after = c.today();
+  // Close to midnight the day may turn between the two readings.
+  EXPECT_TRUE(after.year == 2030 && after.month == 2 && (after.day == 28 || after.day == 29 || after.day == 1));
+  SystemClock fresh;
+  EXPECT_EQ(fresh.today().year, before.year);
+  c.setTime(13, 5, 9);
+  EXPECT_EQ(c.timeText().substr(0, 5), "13:05");
+  EXPECT_EQ(c.dateText().size(), 10u);
+  EXPECT_EQ(civilFromDays(daysFromCivil(2100, 3, 1) - 1).day, 28);
+}

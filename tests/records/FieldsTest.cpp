@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "records/Fields.h"
+#include "records/RecordIo.h"
+#include "support/TestPlatform.h"
+
+using namespace records;
+
+namespace {
+struct Sample {
+  static constexpr int Length = 40;
+  std::string Id;
+  std::string Born;
+  int16_t Count = 0;
+  int32_t Big = 0;
+  float Weight = 0;
+  Currency Price;
+  std::array<int16_t, 2> Links{};
+  template <class M>
+  void fields(M& m) {
+    m.text(Id, 0, 6);
+    m.date(Born, 6);
+    m.i16(Count, 16);
+    m.i32(Big, 18);
+    m.f32(Weight, 22);
+    m.cur(Price, 26);
+    m.i16s(Links, 34);
+    m.text(Id, 38, 2);
+  }
+};
+}  // namespace
+
+TEST(FieldCodecs, EncodeLaysOutEveryTypeLittleEndian) {
+  Sample s;
+  s.Id = "A1";
+  s.Count = -2;
+  s.Big = 0x01020304;
+  s.Weight = 1.5f;
+  s.Price = Currency::fromDouble(12.34);
+  s.Links = {1, 258};
+  Bytes b = encode(s);
+  ASSERT_EQ(b.size(), 40u);
+  EXPECT_EQ(std::string(b.begin(), b.begin() + 6), "A1    ");
+  EXPECT_EQ(std::string(b.begin() + 6, b.begin() + 16), "__/__/____");  // empty date
+  EXPECT_EQ(b[16], 0xFE);
+  EXPECT_EQ(b[17], 0xFF);
+  EXPECT_EQ(b[18], 0x04);
+  EXPECT_EQ(b[21], 0x01);
+  EXPECT_EQ(b[22], 0x00);  // 1.5f = 0x3FC00000
+  EXPECT_EQ(b[24], 0xC0);
+  EXPECT_EQ(b[25], 0x3F);
+  EXPECT_EQ(getI64(b.data() + 26), 123400);
+  EXPECT_EQ(b[34], 1);
+  EXPECT_EQ(b[36], 2);
+  EXPECT_EQ(b[37], 1);
+  Sample back = decode<Sample>(b);
+  EXPECT_EQ(back.Id, "A1");  // the last field naming Id wins on decode: 2 chars
+  EXPECT_EQ(back.Born, "__/__/____");
+  EXPECT_EQ(back.Count, -2);
+  EXPECT_EQ(back.Weight, 1.5f);
+  EXPECT_EQ(back.Price.raw, 123400);
+  EXPECT_EQ(back.Links[1], 258);
+}
+
+TEST(FieldCodecs, TextIsCutToWidthAndReadWithItsPadding) {
+  uint8_t buf[4];
+  putText(buf, 4, "ABCDEF");
+  EXPECT_EQ(getText(buf, 4), "ABCD");
+  putText(buf, 4, "\xE9");  // Windows-1252 e acute stays one byte
+  EXPECT_EQ(getText(buf, 4), "\xE9   ");
+}
+
+TEST(FieldCodecs, CurrencyRoundsHalvesToEven) {
+  EXPECT_EQ(Currency::fromDouble(0.00005).raw, 0);
+  EXPECT_EQ(Currency::fromDouble(12.34).raw, 123400);
+  EXPECT_EQ(Currency::fromDouble(-3.5).raw, -35000);
+  EXPECT_DOUBLE_EQ(Currency{125000}.value(), 12.5);
+}
+
+TEST(FieldCodecs, LayoutListsEveryField) {
+  auto spans = layoutOf<Sample>();
+  ASSERT_EQ(spans.size(), 8u);
+  EXPECT_EQ(spans[1].offset, 6);
+  EXPECT_EQ(spans[1].width, 10);
+  EXPECT_EQ(spans[6].width, 4);
+}
+
+TEST(TypedFile, ReadAllAndByNumberAgree) {
+  TestPlatform tp;
+  std::string path = tp.path("S.DAT");
+  TypedFile<Sample> f;
+  ASSERT_TRUE(f.open(path));
+  Sample a;
+  a.Id = "A";
+  Sample b;
+  b.Id = "B";
+  f.write(1, a);
+  f.write(2, b);
+  f.close();
+  std::vector<Sample> all;
+  ASSERT_TRUE(readAll(path, all));
+  ASSERT_EQ(all.size(), 2u);
+  EXPECT_EQ(all[1].Id, "B ");
+  std::vector<Sample> none;
+  EXPECT_TRUE(readAll(tp.path("MISSING.DAT"), none));
+  EXPECT_TRUE(none.empty());
+}
