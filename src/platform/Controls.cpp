@@ -99,16 +99,19 @@ int virtualKey(int qtKey) {
     default: return 0;
   }
 }
+
+// Runs a key-down handler; true when it cancelled the key (set it to 0).
+bool keyDownCancels(const std::function<void(int&, int)>& handler, QKeyEvent* event) {
+  if (!handler) return false;
+  int code = virtualKey(event->key());
+  if (code == 0) return false;
+  handler(code, shiftState(event->modifiers()));
+  return code == 0;
+}
 }  // namespace
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
-  if (onKeyDown) {
-    int code = virtualKey(event->key());
-    if (code != 0) {
-      onKeyDown(code, shiftState(event->modifiers()));
-      if (code == 0) return;
-    }
-  }
+  if (keyDownCancels(onKeyDown, event)) return;
   QString t = event->text();
   if (onKeyPress && t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
     std::string a = toAnsi(t);
@@ -158,13 +161,7 @@ void MultiLineTextBox::SetText(const std::string& text) {
   setPlainText(fromAnsi(s));
 }
 void MultiLineTextBox::keyPressEvent(QKeyEvent* event) {
-  if (onKeyDown) {
-    int code = virtualKey(event->key());
-    if (code != 0) {
-      onKeyDown(code, shiftState(event->modifiers()));
-      if (code == 0) return;
-    }
-  }
+  if (keyDownCancels(onKeyDown, event)) return;
   QPlainTextEdit::keyPressEvent(event);
 }
 
