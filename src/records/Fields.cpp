@@ -63,8 +63,7 @@ void putI64(uint8_t* p, int64_t v) {
 }
 
 void FieldWriter::date(const std::string& v, int off) {
-  bool blank = v.find_first_not_of(' ') == std::string::npos;
-  putText(p_ + off, 10, blank ? std::string(kEmptyDate) : v);
+  putText(p_ + off, 10, v.empty() ? std::string(kEmptyDate) : v);
 }
 
 }  // namespace records

@@ -2,7 +2,8 @@
 // The field codecs of the record files, once for every record type:
 //  - text: single-byte Windows-1252, left-aligned, blank-padded, cut to width;
 //    read back with its padding, as a fixed-length string reads;
-//  - date: 10 characters "MM/DD/YYYY", "__/__/____" written for an empty date;
+//  - date: 10 characters "MM/DD/YYYY", "__/__/____" written for a date never
+//    set (an empty string); any text read from a file is written back as read;
 //  - Integer (16-bit), Long (32-bit): signed, little-endian;
 //  - Single: 32-bit IEEE float, little-endian;
 //  - Currency: signed 64-bit count of 1/10000, little-endian.
@@ -77,7 +78,8 @@ class FieldWriter {
  public:
   explicit FieldWriter(uint8_t* p) : p_(p) {}
   void text(const std::string& v, int off, int width) { putText(p_ + off, width, v); }
-  // An empty (or all-blank) date is written as "__/__/____".
+  // A date never set ("") is written as "__/__/____"; other text as it is,
+  // so that a record read and written back keeps every byte.
   void date(const std::string& v, int off);
   void i16(int16_t v, int off) { putI16(p_ + off, v); }
   void i32(int32_t v, int off) { putI32(p_ + off, v); }
