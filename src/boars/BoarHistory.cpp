@@ -1,0 +1,129 @@
+#include "boars/BoarHistory.h"
+
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "records/RecordIo.h"
+#include "records/RecordSlots.h"
+
+BoarHistoryRecord BoarHistory;
+std::array<std::string, kNoteLines + 1> BoarNotes;
+
+namespace {
+
+void addLitter(SireFigures& s, const FarrowRecord& f) {
+  if (f.Status == FarrowRecord::InHerd) ++s.herdLitters;
+  ++s.litters;
+  s.born += f.BornCount;
+  s.alive += f.AliveCount;
+  s.birthWeight += f.BirthWeight;
+  s.weaningWeight += f.WeaningWeight;
+}
+
+std::vector<FarrowRecord> readFarrowFile() {
+  std::vector<FarrowRecord> litters;
+  records::readAll(DataFolder + kFarrowFileName, litters);
+  return litters;
+}
+
+// Reads BOAR.DAT record CurrentBoarRec into BoarRec; false when there is none.
+bool readCurrentBoar() {
+  records::TypedFile<BoarRecord> file;
+  if (!file.open(DataFolder + kBoarFileName)) return false;
+  bool ok = CurrentBoarRec >= 1 && CurrentBoarRec <= file.count() && file.read(CurrentBoarRec, BoarRec);
+  file.close();
+  return ok;
+}
+
+void fillBoarHistory(int32_t herdLitters, const SireFigures& sire) {
+  const BoarRecord& b = BoarRec;
+  BoarHistoryRecord& h = BoarHistory;
+  h.Id = Trim(b.Id);
+  h.Breed = Trim(b.Breed);
+  h.Backfat = b.Backfat;
+  h.DateOfBirth = b.DateOfBirth;
+  h.DaysTo230 = b.DaysTo230;
+  h.Loineye = b.Loineye;
+  h.PurchasePrice = static_cast<float>(b.PurchasePrice.value());
+  h.SoldPrice = static_cast<float>(b.SoldPrice.value());
+  h.PrvDate = b.PrvDate;
+  h.DateEnteredHerd = b.DateEnteredHerd;
+  h.DateLeftHerd = b.DateLeftHerd;
+  h.Location = Trim(b.Location);
+  h.SowsBred = b.SowsBred;
+  h.SowsFarrowed = sire.herdLitters;
+  h.ConceptionRate = ConceptionRate(sire.herdLitters, herdLitters);
+  BoarLitterStats(sire);
+  for (int k = 1; k <= kNoteLines; ++k)
+    BoarNotes[static_cast<size_t>(k)] = Trim(b.NoteLine[static_cast<size_t>(k - 1)]);
+}
+
+}  // namespace
+
+SireFigures SireFiguresOf(const std::vector<FarrowRecord>& farrowFile, const std::string& boarId) {
+  SireFigures s;
+  for (const FarrowRecord& f : farrowFile)
+    if (RTrim(f.BoarId) == boarId) addLitter(s, f);
+  return s;
+}
+
+SireTable::SireTable(const std::vector<FarrowRecord>& farrowFile) {
+  for (const FarrowRecord& f : farrowFile) addLitter(bySire_[RTrim(f.BoarId)], f);
+}
+
+SireFigures SireTable::of(const std::string& boarId) const {
+  auto it = bySire_.find(boarId);
+  return it == bySire_.end() ? SireFigures{} : it->second;
+}
+
+float ConceptionRate(int32_t sowsFarrowed, int32_t herdLitters) {
+  if (herdLitters <= 0) return 0.0f;
+  return static_cast<float>(static_cast<double>(sowsFarrowed) / herdLitters * 100.0);
+}
+
+int32_t CountHerdLitters(const std::vector<SowRecord>& sowFile) {
+  int32_t total = 0;
+  for (const SowRecord& s : sowFile)
+    if (LTrim(s.DateLeftHerd) == records::kEmptyDate) total += records::UsedParities(s);
+  return total;
+}
+
+int32_t CountHerdLitters() {
+  std::vector<SowRecord> sows;
+  records::readAll(DataFolder + kSowFileName, sows);
+  return CountHerdLitters(sows);
+}
+
+int32_t CountBoarLitters(const std::string& BoarId) {
+  return SireFiguresOf(readFarrowFile(), BoarId).herdLitters;
+}
+
+void BoarLitterStats(const SireFigures& sire) {
+  BoarHistoryRecord& h = BoarHistory;
+  const int32_t n = sire.litters;
+  if (n == 0) {
+    h.AvgLitterBirthWeight = h.AvgLitterWeaningWeight = 0;
+    h.TotalBorn = h.TotalStillborn = 0;
+    h.AvgBorn = h.AvgStillborn = 0;
+    return;
+  }
+  h.AvgLitterBirthWeight = sire.birthWeight / static_cast<float>(n);
+  h.AvgLitterWeaningWeight = sire.weaningWeight / static_cast<float>(n);
+  h.TotalBorn = sire.born;
+  h.TotalStillborn = sire.born - sire.alive;
+  h.AvgBorn = static_cast<float>(static_cast<double>(sire.born) / n);
+  h.AvgStillborn = static_cast<float>(static_cast<double>(sire.born - sire.alive) / n);
+}
+
+void BoarLitterStats() { BoarLitterStats(SireFiguresOf(readFarrowFile(), BoarHistory.Id)); }
+
+void LoadBoarHistory(int32_t HerdLitters) {
+  BoarNotes = {};
+  if (!readCurrentBoar()) return;
+  fillBoarHistory(HerdLitters, SireFiguresOf(readFarrowFile(), Trim(BoarRec.Id)));
+}
+
+void LoadBoarHistory(int32_t HerdLitters, const SireTable& sires) {
+  BoarNotes = {};
+  if (!readCurrentBoar()) return;
+  fillBoarHistory(HerdLitters, sires.of(Trim(BoarRec.Id)));
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The current boar in memory: his record's fields with the figures of the
+// litters he sired (BoarHistory) and his note pad (BoarNotes).
+//
+// A boar's litters are the FARROW.DAT records whose BoarId, without trailing
+// blanks, equals his ID exactly. His conception rate sets the litters he sired
+// to sows in the herd (status 1) against all litters of the sows in the herd
+// (the sum of their parity counts).
+//
+// Each plain procedure reads the file it needs once. A run over many boars
+// reads SOW.DAT once (CountHerdLitters) and FARROW.DAT once (SireTable) and
+// hands them to the overloads that take them.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "records/BoarRecord.h"
+#include "records/FarrowRecord.h"
+#include "records/SowRecord.h"
+
+struct BoarHistoryRecord {
+  std::string Id;
+  std::string Breed;
+  float Backfat = 0;
+  std::string DateOfBirth;
+  int16_t DaysTo230 = 0;
+  float Loineye = 0;
+  float PurchasePrice = 0;
+  float SoldPrice = 0;
+  std::string PrvDate;
+  std::string DateEnteredHerd;
+  std::string DateLeftHerd;
+  std::string Location;
+  int16_t SowsBred = 0;
+  // Figures over his litters; counts in 32 bits.
+  int32_t SowsFarrowed = 0;
+  float ConceptionRate = 0;
+  float AvgLitterBirthWeight = 0;
+  float AvgLitterWeaningWeight = 0;
+  float AvgAdjusted21DayWeight = 0;  // not computed; stays 0
+  int32_t TotalBorn = 0;
+  int32_t TotalStillborn = 0;
+  float AvgBorn = 0;
+  float AvgStillborn = 0;
+};
+
+extern BoarHistoryRecord BoarHistory;
+// Note lines 1 to 14 without surrounding blanks, "" for a blank line; index 0
+// unused.
+extern std::array<std::string, kNoteLines + 1> BoarNotes;
+
+// What FARROW.DAT holds for one sire.
+struct SireFigures {
+  int32_t herdLitters = 0;  // litters of sows in the herd (status 1)
+  int32_t litters = 0;      // litters of any status
+  int32_t born = 0;
+  int32_t alive = 0;
+  float birthWeight = 0;    // sums, added in file order
+  float weaningWeight = 0;
+};
+
+// The figures of the sire `boarId` over FARROW.DAT read once.
+SireFigures SireFiguresOf(const std::vector<FarrowRecord>& farrowFile, const std::string& boarId);
+
+// Every sire's figures, from one pass over FARROW.DAT.
+class SireTable {
+ public:
+  explicit SireTable(const std::vector<FarrowRecord>& farrowFile);
+  SireFigures of(const std::string& boarId) const;
+
+ private:
+  std::unordered_map<std::string, SireFigures> bySire_;
+};
+
+// SowsFarrowed / HerdLitters x 100, computed in double precision and held as
+// a Single; 0 when HerdLitters is 0 or less.
+float ConceptionRate(int32_t sowsFarrowed, int32_t herdLitters);
+
+// The litters of the sows in the herd: the sum of the parity counts of the
+// sows whose DateLeftHerd is "__/__/____" (each count kept within 0 to 9).
+int32_t CountHerdLitters();
+int32_t CountHerdLitters(const std::vector<SowRecord>& sowFile);
+
+// The litters of sows in the herd that `BoarId` sired.
+int32_t CountBoarLitters(const std::string& BoarId);
+
+// Fills the six litter figures of BoarHistory for the boar BoarHistoryRecord.Id,
+// over his litters of any status; all 0 when he has none.
+void BoarLitterStats();
+void BoarLitterStats(const SireFigures& sire);
+
+// Fills BoarHistory and BoarNotes for BOAR.DAT record CurrentBoarRec, with
+// HerdLitters from CountHerdLitters. With CurrentBoarRec 0 (or a number the
+// file does not hold) BoarHistory keeps what it held and BoarNotes is all "".
+// BoarRec holds the record read.
+void LoadBoarHistory(int32_t HerdLitters);
+void LoadBoarHistory(int32_t HerdLitters, const SireTable& sires);

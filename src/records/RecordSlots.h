@@ -1,0 +1,80 @@
+#pragma once
+// Where a new record goes, and which stored links may be followed.
+//
+// Sows and boars: a new animal takes the first free record (blank ID), else
+// the record after the last. Its ID is compared with every live record of the
+// file, so an ID stored behind a free record is found as well.
+// Litters: a new litter takes the first record whose Status is 0, else the
+// record after the last.
+// Record numbers are 16-bit wherever they are held (the sow's litter links,
+// the windows' selections), so no file grows past kMaxRecordNumber records.
+#include <string>
+#include <vector>
+
+#include "records/BoarRecord.h"
+#include "records/FarrowRecord.h"
+#include "records/SowRecord.h"
+
+namespace records {
+
+inline constexpr long kMaxRecordNumber = 32767;
+
+// A stored or typed ID without its trailing blanks.
+std::string IdKey(const std::string& id);
+// True when a stored ID marks a free record.
+bool IsFreeId(const std::string& id);
+// IDs compare without trailing blanks, exactly (case matters).
+bool SameId(const std::string& a, const std::string& b);
+
+struct NewAnimalSlot {
+  long record = 0;        // the first free record, else count + 1
+  long duplicateOf = 0;   // a live record holding the same ID; 0 when none
+  std::string storedId;   // that record's ID field as stored (8 characters)
+};
+
+// The slot for a new sow or boar with `id`, over the file's records in order
+// (record n at index n - 1).
+template <class R>
+NewAnimalSlot FindNewAnimalSlot(const std::vector<R>& file, const std::string& id) {
+  NewAnimalSlot slot;
+  const std::string key = IdKey(id);
+  for (size_t i = 0; i < file.size(); ++i) {
+    const std::string& stored = file[i].Id;
+    if (IsFreeId(stored)) {
+      if (slot.record == 0) slot.record = static_cast<long>(i) + 1;
+      continue;
+    }
+    if (slot.duplicateOf == 0 && IdKey(stored) == key) {
+      slot.duplicateOf = static_cast<long>(i) + 1;
+      slot.storedId = stored;
+    }
+  }
+  if (slot.record == 0) slot.record = static_cast<long>(file.size()) + 1;
+  return slot;
+}
+
+// The record for a new litter: the first with Status 0, else count + 1.
+long FindNewLitterSlot(const std::vector<FarrowRecord>& file);
+
+// The number of parities of a sow that may be used: ParityCount kept within
+// 0 to 9.
+int UsedParities(const SowRecord& sow);
+int UsedParities(int16_t parityCount);
+
+// True when a litter link may be followed in a FARROW.DAT of `farrowCount`
+// records: 1 to farrowCount.
+bool ValidLitterLink(long link, long farrowCount);
+
+}  // namespace records
+
+namespace records {
+
+// True when a new record may take number `record` in a file whose record
+// numbers are held in 16 bits.
+inline bool RecordNumberFits(long record) { return record >= 1 && record <= kMaxRecordNumber; }
+
+// The litter record numbers of a sow that may be followed, parity by parity
+// (at most nine, each 1 to farrowCount); damaged links are left out.
+std::vector<long> LitterLinks(const SowRecord& sow, long farrowCount);
+
+}  // namespace records

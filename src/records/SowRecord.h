@@ -1,0 +1,67 @@
+#pragma once
+// SOW.DAT: one record of 1130 bytes per sow, record n at byte (n - 1) x 1130.
+// A record whose Id is all blanks is free; a sow whose DateLeftHerd is
+// "__/__/____" is in the herd. A default-constructed SowRecord encodes as a
+// free record (text blank, dates "__/__/____", numbers 0).
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "records/Fields.h"
+
+inline constexpr const char* kSowFileName = "SOW.DAT";
+// The sow file holds at most this many sows; a new sow that would need a
+// higher record number is refused.
+inline constexpr long kSowFileLimit = 4799;
+// A sow has at most this many litters.
+inline constexpr int kMaxParities = 9;
+inline constexpr int kNoteLines = 14;
+inline constexpr int kNoteWidth = 70;
+
+struct SowRecord {
+  static constexpr int Length = 1130;
+  std::string Id;               // 8, the key; blank = free record
+  std::string Breed;            // 20
+  std::string DateOfBirth;      // date
+  int16_t DaysTo230 = 0;
+  float Backfat = 0;
+  records::Currency PurchasePrice;
+  std::string DateEnteredHerd;  // date
+  records::Currency SoldPrice;
+  std::string DateLeftHerd;     // date; "__/__/____" while in the herd
+  std::string PrvDate;          // date
+  std::string Location;         // 8
+  float Loineye = 0;
+  std::string DateBred;         // date
+  std::string DateDue;          // date; may also be 10 blanks
+  std::string BoarId;           // 8
+  int16_t ParityCount = 0;      // 0 to 9
+  // FARROW.DAT record numbers of parities 1 to 9 (index 0 is parity 1).
+  std::array<int16_t, kMaxParities> FarrowRecNo{};
+  std::array<std::string, kNoteLines> NoteLine;
+
+  template <class M>
+  void fields(M& m) {
+    m.text(Id, 0, 8);
+    m.text(Breed, 8, 20);
+    m.date(DateOfBirth, 28);
+    m.i16(DaysTo230, 38);
+    m.f32(Backfat, 40);
+    m.cur(PurchasePrice, 44);
+    m.date(DateEnteredHerd, 52);
+    m.cur(SoldPrice, 62);
+    m.date(DateLeftHerd, 70);
+    m.date(PrvDate, 80);
+    m.text(Location, 90, 8);
+    m.f32(Loineye, 98);
+    m.date(DateBred, 102);
+    m.date(DateDue, 112);
+    m.text(BoarId, 122, 8);
+    m.i16(ParityCount, 130);
+    m.i16s(FarrowRecNo, 132);
+    m.texts(NoteLine, 150, kNoteWidth);
+  }
+};
+
+// The buffer through which the sow windows read and write SOW.DAT.
+extern SowRecord SowRec;

@@ -1,0 +1,78 @@
+#pragma once
+// The current sow in memory: her record's fields with her litter statistics
+// (SowHistory), her litter links (FarrowLinks) and her note pad (SowNotes).
+// LoadSowHistory fills all three from SOW.DAT record CurrentSowRec;
+// SowLitterStats recomputes the statistics from her litters in FARROW.DAT.
+// Statistics are never stored in a file.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "records/FarrowRecord.h"
+#include "records/SowRecord.h"
+
+struct SowHistoryRecord {
+  std::string Id;
+  std::string Breed;
+  float Backfat = 0;
+  std::string DateOfBirth;
+  int16_t DaysTo230 = 0;
+  float Loineye = 0;
+  float PurchasePrice = 0;
+  float SoldPrice = 0;
+  std::string PrvDate;
+  std::string DateEnteredHerd;
+  std::string DateLeftHerd;
+  std::string Location;
+  int16_t ParityCount = 0;
+  // Statistics over her litters. Totals are held in 32 bits so that no herd
+  // of stored 16-bit counts can overflow them.
+  int32_t TotalWeaned = 0;
+  float AvgWeaned = 0;
+  float AvgLitterBirthWeight = 0;
+  float AvgLitterWeaningWeight = 0;
+  float AvgWeaningAge = 0;
+  int32_t TotalBorn = 0;
+  int32_t TotalStillborn = 0;
+  float AvgBorn = 0;
+  float AvgStillborn = 0;
+  float AvgFosteredTo = 0;
+  float AvgFosteredFrom = 0;
+  int32_t TotalFosteredTo = 0;
+  int32_t TotalFosteredFrom = 0;
+  std::string DateBred;
+  std::string DateDue;
+  std::string BoarId;
+  float AvgBornAlive = 0;
+  int32_t TotalBornAlive = 0;
+};
+
+// Litter record numbers of parities 1 to 9 at indexes 1 to 9; index 0 unused.
+using FarrowLinkArray = std::array<int16_t, kMaxParities + 1>;
+
+extern SowHistoryRecord SowHistory;
+extern FarrowLinkArray FarrowLinks;
+// Note lines 1 to 14 without surrounding blanks, "" for a blank line; index 0
+// unused.
+extern std::array<std::string, kNoteLines + 1> SowNotes;
+
+// Fills SowHistory, FarrowLinks and SowNotes from SOW.DAT record
+// CurrentSowRec, statistics included. With CurrentSowRec 0 (or a number the
+// file does not hold) SowHistory keeps what it held, FarrowLinks is all 0 and
+// SowNotes all "". SowRec holds the record read.
+void LoadSowHistory();
+
+// Puts a sow's parity count into SowHistory and her litter links into
+// FarrowLinks, as SowLitterStats expects them.
+void SetSowLinks(const SowRecord& sow);
+
+// Recomputes the fifteen statistics of SowHistory from the litters
+// FarrowRecs(1) to FarrowRecs(n), n = SowHistoryRecord.ParityCount (at most
+// 9), whatever their status; FARROW.DAT is not opened when n is 0. A link of 0
+// or less or past the end of FARROW.DAT is skipped. Averages divide by the
+// number of litters read; with none, every figure is 0.
+void SowLitterStats(const FarrowLinkArray& FarrowRecs);
+// The same over FARROW.DAT read once by the caller (record n at index n - 1),
+// for runs over many sows.
+void SowLitterStats(const FarrowLinkArray& FarrowRecs, const std::vector<FarrowRecord>& farrowFile);
