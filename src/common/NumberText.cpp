@@ -1,5 +1,6 @@
 #include "common/NumberText.h"
 
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -105,14 +106,33 @@ unsigned char lower1252(unsigned char c) {
 }
 }  // namespace
 
+char UCaseChar(char c) { return static_cast<char>(upper1252(static_cast<unsigned char>(c))); }
+char LCaseChar(char c) { return static_cast<char>(lower1252(static_cast<unsigned char>(c))); }
+
 std::string UCase(const std::string& text) {
   std::string s = text;
-  for (char& c : s) c = static_cast<char>(upper1252(static_cast<unsigned char>(c)));
+  for (char& c : s) c = UCaseChar(c);
   return s;
 }
 
 std::string LCase(const std::string& text) {
   std::string s = text;
-  for (char& c : s) c = static_cast<char>(lower1252(static_cast<unsigned char>(c)));
+  for (char& c : s) c = LCaseChar(c);
   return s;
 }
+
+namespace {
+// One entry per Windows-1252 code: 1 for a letter, 2 for a digit, 0 otherwise.
+constexpr std::array<unsigned char, 256> kCharClass = [] {
+  std::array<unsigned char, 256> t{};
+  for (int c = 'A'; c <= 'Z'; ++c) t[c] = t[c + 32] = 1;
+  for (int c = '0'; c <= '9'; ++c) t[c] = 2;
+  for (int c : {0x83, 0x8A, 0x8C, 0x8E, 0x9A, 0x9C, 0x9E, 0x9F, 0xAA, 0xB5, 0xBA}) t[c] = 1;
+  for (int c = 0xC0; c <= 0xFF; ++c)
+    if (c != 0xD7 && c != 0xF7) t[c] = 1;  // all but the multiplication and division signs
+  return t;
+}();
+}  // namespace
+
+bool IsLetter1252(char c) { return kCharClass[static_cast<unsigned char>(c)] == 1; }
+bool IsLetterOrDigit1252(char c) { return kCharClass[static_cast<unsigned char>(c)] != 0; }

@@ -1,0 +1,28 @@
+#pragma once
+// Files and folders as the rest of the program asks about them, and a wait
+// that keeps the windows live. None of these shows a message: a failure is a
+// negative answer.
+#include <string>
+#include <vector>
+
+// Collects into `Names` the names (no folder) of the files of `FolderPath`
+// that match `Pattern`, in entries 1 to n, and returns n; entry 0 is never
+// written. A `Names` with no entry beyond 0 is first made 0 to 1024 (empty);
+// when the matches outgrow it, it grows to the count + 256, keeping its
+// entries. Patterns:
+//  - "*" and an ending ("*.DAT"): the last three characters of a name equal
+//    those of the pattern, letter case ignored (so XDAT matches too);
+//  - a base name, "." and "*" ("SOW.*"): the name without its last four
+//    characters equals the text before the pattern's first ".", case ignored;
+//  - anything else matches nothing.
+// A folder that cannot be read gives 0; at most 32767 names are collected.
+int ListFiles(const std::string& FolderPath, const std::string& Pattern, std::vector<std::string>& Names);
+
+// Whether a folder, or a regular file, of that name exists, letter case of
+// the names ignored; "" gives false.
+bool FolderExists(const std::string& FolderPath);
+bool FileExists(const std::string& FilePath);
+
+// Waits `Seconds`, letting waiting events run (at least once) while it waits;
+// the clock's seconds since midnight measure the time, across midnight.
+void Pause(float Seconds);
