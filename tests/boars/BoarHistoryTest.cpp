@@ -1,0 +1,275 @@
+// The boar history block: herd and sire litter counts, the conception rate
+// and the litter figures of a boar, in single precision.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+
+#include "boars/BoarHistory.h"
+#include "common/HogGlobals.h"
+#include "platform/FileSystem.h"
+#include "records/RecordIo.h"
+#include "sows/SowHistory.h"
+#include "support/TestPlatform.h"
+
+namespace {
+
+template <class R>
+void writeRecords(const std::string& path, const std::vector<R>& recs) {
+  records::Bytes all;
+  all.reserve(recs.size() * R::Length);
+  for (const R& r : recs) {
+    records::Bytes b = records::encode(r);
+    all.insert(all.end(), b.begin(), b.end());
+  }
+  ASSERT_TRUE(platform::writeWholeFile(path, all));
+}
+
+SowRecord sow(const std::string& id, int16_t parities, const std::string& left = "") {
+  SowRecord s;
+  s.Id = id;
+  s.ParityCount = parities;
+  s.DateLeftHerd = left;  // "" is written as "__/__/____"
+  return s;
+}
+
+FarrowRecord litter(const std::string& sire, int16_t status, int16_t born, int16_t alive, float birthWeight = 0,
+                    float weaningWeight = 0) {
+  FarrowRecord f;
+  f.Status = status;
+  f.BoarId = sire;
+  f.BornCount = born;
+  f.AliveCount = alive;
+  f.BirthWeight = birthWeight;
+  f.WeaningWeight = weaningWeight;
+  return f;
+}
+
+BoarRecord boar(const std::string& id) {
+  BoarRecord b;
+  b.Id = id;
+  return b;
+}
+
+struct Files {
+  TestPlatform tp;
+  Files() {
+    DataFolder = tp.home();
+    BoarHistory = BoarHistoryRecord{};
+  }
+  void sows(const std::vector<SowRecord>& v) { writeRecords(tp.path("SOW.DAT"), v); }
+  void litters(const std::vector<FarrowRecord>& v) { writeRecords(tp.path("FARROW.DAT"), v); }
+  void boars(const std::vector<BoarRecord>& v) { writeRecords(tp.path("BOAR.DAT"), v); }
+  void load(long rec) {
+    CurrentBoarRec = rec;
+    LoadBoarHistory(CountHerdLitters());
+  }
+};
+
+// The herd of the worked example: the sows in the herd hold 40 litters; B1
+// sired 6 litters of sows in the herd and 2 of sows since gone, 80 born and
+// 72 born alive in those 8.
+void workedExample(Files& f) {
+  f.sows({sow("S1", 9), sow("S2", 9), sow("", 0), sow("S3", 9), sow("S4", 9), sow("S5", 4),
+          sow("GONE", 7, "08/01/2023"), sow("S6", 0)});
+  std::vector<FarrowRecord> l;
+  for (int i = 0; i < 6; ++i) l.push_back(litter("B1", FarrowRecord::InHerd, 10, 9, 30.0f, 100.0f));
+  l.push_back(litter("B2", FarrowRecord::InHerd, 12, 12));
+  l.push_back(litter("B1", FarrowRecord::LeftHerd, 9, 8, 27.0f, 90.0f));
+  l.push_back(litter("B1", FarrowRecord::LeftHerd, 11, 10, 33.0f, 0.0f));
+  l.push_back(litter("b1", FarrowRecord::InHerd, 20, 1));  // another ID: case matters
+  l.push_back(FarrowRecord{});                             // a freed litter
+  f.litters(l);
+  BoarRecord b1 = boar("B1");
+  b1.Breed = "DUROC";
+  b1.SowsBred = 3;
+  b1.NoteLine[3] = "X";
+  b1.NoteLine[2] = "   ";
+  f.boars({boar("B0"), b1});
+}
+
+}  // namespace
+
+TEST(BoarHistory, WorkedExample) {
+  Files f;
+  workedExample(f);
+  EXPECT_EQ(CountHerdLitters(), 40);
+  EXPECT_EQ(CountBoarLitters("B1"), 6);
+  EXPECT_EQ(CountBoarLitters("b1"), 1);
+  f.load(2);
+  const BoarHistoryRecord& h = BoarHistory;
+  EXPECT_EQ(h.Id, "B1");
+  EXPECT_EQ(h.Breed, "DUROC");
+  EXPECT_EQ(h.SowsBred, 3);
+  EXPECT_EQ(h.SowsFarrowed, 6);
+  EXPECT_EQ(h.ConceptionRate, 15.0f);
+  EXPECT_EQ(h.TotalBorn, 80);
+  EXPECT_EQ(h.TotalStillborn, 8);
+  EXPECT_EQ(h.AvgBorn, 10.0f);
+  EXPECT_EQ(h.AvgStillborn, 1.0f);
+  EXPECT_EQ(h.AvgLitterBirthWeight, 30.0f);
+  EXPECT_EQ(h.AvgLitterWeaningWeight, 86.25f);  // 690 over 8, the unweaned litter included
+  EXPECT_EQ(h.AvgAdjusted21DayWeight, 0.0f);
+  EXPECT_EQ(BoarNotes[3], "");
+  EXPECT_EQ(BoarNotes[4], "X");
+  EXPECT_EQ(BoarRec.Id, "B1      ");
+}
+
+TEST(BoarHistory, ConceptionRateInDoubleHeldAsSingle) {
+  EXPECT_EQ(ConceptionRate(6, 40), 15.0f);
+  EXPECT_EQ(ConceptionRate(1, 3), 33.333332f);  // 1 / 3 * 100 in double, then Single
+  EXPECT_EQ(ConceptionRate(2, 7), static_cast<float>(2.0 / 7.0 * 100.0));
+  EXPECT_EQ(ConceptionRate(5, 0), 0.0f);
+  EXPECT_EQ(ConceptionRate(0, 0), 0.0f);
+  EXPECT_EQ(ConceptionRate(50000, 40000), 125.0f);
+}
+
+TEST(BoarHistory, BoarWithoutLittersHasZeroFigures) {
+  Files f;
+  workedExample(f);
+  f.load(1);
+  const BoarHistoryRecord& h = BoarHistory;
+  EXPECT_EQ(h.Id, "B0");
+  EXPECT_EQ(h.SowsFarrowed, 0);
+  EXPECT_EQ(h.ConceptionRate, 0.0f);
+  EXPECT_EQ(h.TotalBorn, 0);
+  EXPECT_EQ(h.TotalStillborn, 0);
+  EXPECT_EQ(h.AvgBorn, 0.0f);
+  EXPECT_EQ(h.AvgStillborn, 0.0f);
+  EXPECT_EQ(h.AvgLitterBirthWeight, 0.0f);
+  EXPECT_EQ(h.AvgLitterWeaningWeight, 0.0f);
+  EXPECT_FALSE(std::isnan(h.AvgBorn));
+}
+
+TEST(BoarHistory, EmptyHerdGivesRateZero) {
+  Files f;
+  f.sows({sow("S1", 3, "01/01/2023"), sow("", 0)});
+  f.litters({litter("B1", FarrowRecord::InHerd, 10, 10)});
+  f.boars({boar("B1")});
+  EXPECT_EQ(CountHerdLitters(), 0);
+  f.load(1);
+  EXPECT_EQ(BoarHistory.SowsFarrowed, 1);
+  EXPECT_EQ(BoarHistory.ConceptionRate, 0.0f);
+  EXPECT_EQ(BoarHistory.TotalBorn, 10);
+}
+
+TEST(BoarHistory, LittersOfSowsThatLeftCountInTheAveragesOnly) {
+  Files f;
+  f.sows({sow("S1", 4)});
+  f.litters({litter("B7", FarrowRecord::LeftHerd, 10, 9, 28.5f, 101.0f),
+             litter("B7", FarrowRecord::LeftHerd, 13, 10, 31.0f, 115.5f)});
+  f.boars({boar("B7")});
+  f.load(1);
+  const BoarHistoryRecord& h = BoarHistory;
+  EXPECT_EQ(h.SowsFarrowed, 0);
+  EXPECT_EQ(h.ConceptionRate, 0.0f);
+  EXPECT_EQ(h.TotalBorn, 23);
+  EXPECT_EQ(h.TotalStillborn, 4);
+  EXPECT_EQ(h.AvgBorn, 11.5f);
+  EXPECT_EQ(h.AvgStillborn, 2.0f);
+  EXPECT_EQ(h.AvgLitterBirthWeight, 29.75f);
+  EXPECT_EQ(h.AvgLitterWeaningWeight, 108.25f);
+}
+
+TEST(BoarHistory, SingleSumsOfWeights) {
+  Files f;
+  std::vector<FarrowRecord> l(10, litter("B1", FarrowRecord::InHerd, 3, 3, 0.1f, 0.3f));
+  l.push_back(litter("B1", FarrowRecord::InHerd, 3, 2, 0.0f, 0.0f));
+  f.litters(l);
+  f.boars({boar("B1")});
+  f.sows({sow("S1", 9), sow("S2", 9)});
+  f.load(1);
+  // 0.1 added ten times in single precision is 1.0000001; / 11 = 0.09090910.
+  EXPECT_EQ(BoarHistory.AvgLitterBirthWeight, 0.0909091f);
+  EXPECT_EQ(BoarHistory.AvgBorn, 3.0f);
+  EXPECT_EQ(BoarHistory.AvgStillborn, 1.0f / 11.0f);
+  EXPECT_EQ(BoarHistory.ConceptionRate, static_cast<float>(11.0 / 18.0 * 100.0));
+}
+
+TEST(BoarHistory, ZeroRecordKeepsTheBlockAndEmptiesTheNotes) {
+  Files f;
+  workedExample(f);
+  f.load(2);
+  ASSERT_EQ(BoarNotes[4], "X");
+  for (long rec : {0L, 3L}) {  // 3 lies past the end of BOAR.DAT
+    f.load(rec);
+    EXPECT_EQ(BoarHistory.Id, "B1");
+    EXPECT_EQ(BoarHistory.TotalBorn, 80);
+    EXPECT_EQ(BoarNotes[4], "");
+  }
+}
+
+TEST(BoarHistory, BoarLitterStatsUsesTheIdInTheBlock) {
+  Files f;
+  workedExample(f);
+  BoarHistory.Id = "B2";
+  BoarHistory.SowsFarrowed = 77;
+  BoarLitterStats();
+  EXPECT_EQ(BoarHistory.TotalBorn, 12);
+  EXPECT_EQ(BoarHistory.TotalStillborn, 0);
+  EXPECT_EQ(BoarHistory.AvgBorn, 12.0f);
+  EXPECT_EQ(BoarHistory.SowsFarrowed, 77);  // not touched
+}
+
+TEST(BoarHistory, HerdLitterCountIsNotLimitedToSixteenBits) {
+  Files f;
+  std::vector<SowRecord> herd;
+  for (int i = 1; i <= 4799; ++i) herd.push_back(sow("S" + std::to_string(i), 9));
+  herd[0].ParityCount = 20;  // damaged: counts as nine
+  herd[1].ParityCount = -5;  // damaged: counts as none
+  f.sows(herd);
+  EXPECT_EQ(CountHerdLitters(), 4798 * 9);
+}
+
+// A full herd: 4799 sows with nine litters each and 120 boars. The sow
+// statistics of every sow and the history of every boar come from one read of
+// each file, well under a second.
+TEST(BoarHistory, FullHerdComputesFast) {
+  Files f;
+  std::vector<SowRecord> herd;
+  std::vector<FarrowRecord> litters;
+  std::vector<BoarRecord> boars;
+  for (int b = 0; b < 120; ++b) boars.push_back(boar("B" + std::to_string(b)));
+  for (int i = 0; i < 4799; ++i) {
+    SowRecord s = sow("S" + std::to_string(i), 9);
+    for (int k = 0; k < 9; ++k) {
+      litters.push_back(litter("B" + std::to_string((i * 9 + k) % 120),
+                               i % 10 == 0 ? FarrowRecord::LeftHerd : FarrowRecord::InHerd, 11, 10, 30.0f, 110.0f));
+      s.FarrowRecNo[static_cast<size_t>(k)] = static_cast<int16_t>(litters.size() <= 32767 ? litters.size() : 0);
+    }
+    herd.push_back(s);
+  }
+  f.sows(herd);
+  f.litters(litters);
+  f.boars(boars);
+
+  const auto start = std::chrono::steady_clock::now();
+  std::vector<SowRecord> sows;
+  std::vector<FarrowRecord> farrow;
+  ASSERT_TRUE(records::readAll(f.tp.path("SOW.DAT"), sows));
+  ASSERT_TRUE(records::readAll(f.tp.path("FARROW.DAT"), farrow));
+  int64_t born = 0;
+  for (const SowRecord& s : sows) {
+    SetSowLinks(s);
+    SowLitterStats(FarrowLinks, farrow);
+    born += SowHistory.TotalBorn;
+  }
+  const int32_t herdLitters = CountHerdLitters(sows);
+  const SireTable sires(farrow);
+  int32_t sired = 0;
+  for (long r = 1; r <= 120; ++r) {
+    CurrentBoarRec = r;
+    LoadBoarHistory(herdLitters, sires);
+    sired += BoarHistory.SowsFarrowed;
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  // Links above 32767 cannot be held; those sows keep only their first links.
+  EXPECT_EQ(born, 32767LL * 11);
+  EXPECT_EQ(herdLitters, 4799 * 9);
+  EXPECT_EQ(sired, 4799 * 9 - 480 * 9);
+  CurrentBoarRec = 1;
+  LoadBoarHistory(herdLitters);
+  EXPECT_EQ(BoarHistory.SowsFarrowed, sires.of("B0").herdLitters);
+  EXPECT_LT(seconds, 1.0);
+}

@@ -1,0 +1,50 @@
+// Day numbers, due dates and days between dates of "MM/DD/YYYY" texts.
+#include <gtest/gtest.h>
+
+#include "common/DateMath.h"
+
+TEST(DateMath, DueDateIs114DaysAfterBreeding) {
+  EXPECT_EQ(DueDate("01/01/2023"), "04/25/2023");
+  EXPECT_EQ(DueDate("11/15/2023"), "03/08/2024");  // across a leap day
+  EXPECT_EQ(DueDate("11/15/2022"), "03/09/2023");
+  EXPECT_EQ(DueDate("10/01/1999"), "01/23/2000");
+  EXPECT_EQ(DueDate("10-01-1999"), "01/23/2000");
+}
+
+TEST(DateMath, DaysBetweenDates) {
+  EXPECT_EQ(DaysBetween("04/05/2023", "04/26/2023"), 21);
+  EXPECT_EQ(DaysBetween("04/26/2023", "04/05/2023"), -21);
+  EXPECT_EQ(DaysBetween("02/28/2024", "03/01/2024"), 2);
+  EXPECT_EQ(DaysBetween("02/28/2023", "03/01/2023"), 1);
+  EXPECT_EQ(DaysBetween("12/31/1999", "01/01/2000"), 1);
+  EXPECT_EQ(DayNumber("01/01/1970"), 0);
+  EXPECT_EQ(DateOfDay(-1), "12/31/1969");
+}
+
+TEST(DateMath, DayPastTheMonthsEndCountsOnIntoTheNextMonth) {
+  // 2100 is no leap year: its 02/29 is the day after 02/28, as 03/01 is.
+  EXPECT_EQ(DayNumber("02/29/2100"), DayNumber("03/01/2100"));
+  EXPECT_EQ(DaysBetween("02/28/2100", "02/29/2100"), 1);
+  EXPECT_EQ(DueDate("02/29/2100"), "06/23/2100");
+  EXPECT_EQ(DueDate("03/01/2100"), "06/23/2100");
+  EXPECT_EQ(AddDays("02/29/2100", 0), "03/01/2100");
+  EXPECT_EQ(AddDays("04/31/2024", 0), "05/01/2024");
+  // A true leap day is its own day.
+  EXPECT_EQ(DaysBetween("02/29/2000", "03/01/2000"), 1);
+}
+
+TEST(DateMath, NonDatesGiveNothing) {
+  for (const char* t : {"__/__/____", "", "          ", "13/01/2023", "00/10/2023", "01/32/2023",
+                        "01/00/2023", "1/1/2023", "01.01.2023", "01/01/20_3", "ab/cd/efgh"}) {
+    EXPECT_FALSE(DayNumber(t)) << t;
+    EXPECT_EQ(DueDate(t), "") << t;
+  }
+  EXPECT_FALSE(DaysBetween("__/__/____", "01/01/2023"));
+}
+
+TEST(DateMath, EmptyDates) {
+  EXPECT_TRUE(IsEmptyDate("__/__/____"));
+  EXPECT_TRUE(IsEmptyDate("          "));
+  EXPECT_TRUE(IsEmptyDate(""));
+  EXPECT_FALSE(IsEmptyDate("01/01/2023"));
+}
