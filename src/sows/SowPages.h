@@ -10,6 +10,7 @@
 
 #include "records/FarrowRecord.h"
 #include "records/SowRecord.h"
+#include "sows/SowFaults.h"
 
 inline constexpr int kSowPages = 6;
 inline constexpr int kSowPageSlots = 802;
@@ -48,12 +49,6 @@ class SowQuery;
 // and FarrowLinks.
 int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
                      const std::vector<FarrowRecord>& litters, SowPageTable& table);
-
-// A file an action could not read or write: its path and the reason.
-struct SowFileFault {
-  std::string path;
-  std::string reason;
-};
 
 // Builds `table` for the query in QueryArgs(1) and QueryArgs(2) from SOW.DAT
 // (and FARROW.DAT where the kind needs it) in DataFolder, each read once.
