@@ -1,7 +1,9 @@
 #pragma once
 // Scrambling a whole file with a repeating key. The same call scrambles and
 // unscrambles: every byte is combined with a key character by exclusive or.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Reads `SourcePath` whole, combines byte i (from 0) with key character
 // (i + K - 1) mod K (from 0, K the key's length) - so byte 0 takes the last
@@ -11,3 +13,8 @@
 // An empty file stays as it is. False, with nothing written, when the key is
 // empty, the source cannot be read or the target cannot be written.
 bool ScrambleFile(const std::string& SourcePath, const std::string& TargetPath, const std::string& Key);
+
+// The same combination on bytes held in memory: byte i (from 0) with key
+// character (i + K - 1) mod K. Applying it twice restores the bytes. False,
+// with the bytes unchanged, when the key is empty.
+bool ScrambleBytes(std::vector<uint8_t>& Bytes, const std::string& Key);

@@ -97,6 +97,7 @@ std::string Form::Caption() const { return toAnsi(windowTitle()); }
 void Form::SetCaption(const std::string& caption) { setWindowTitle(fromAnsi(caption)); }
 
 void Form::SetBoundsTwips(int left, int top, int width, int height) {
+  bounds_ = TwipsRect{left, top, width, height};
   double tpp = platform::screen().twipsPerPixel();
   setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
               static_cast<int>(height / tpp));

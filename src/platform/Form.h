@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <string>
 
+#include "platform/Screen.h"
 #include "platform/VbConstants.h"
 
 class QCloseEvent;
@@ -40,8 +41,9 @@ class Form : public QDialog {
   // Runs Form_Activate; the layer calls it, and tests may.
   void Activate();
 
-  // Size and position in twips.
+  // Size and position in twips, and the twips SetBoundsTwips last gave.
   void SetBoundsTwips(int left, int top, int width, int height);
+  TwipsRect BoundsTwips() const { return bounds_; }
 
   // The window that ran Form_Activate last and is still shown.
   static Form* ActiveForm();
@@ -65,6 +67,7 @@ class Form : public QDialog {
   bool modal_ = false;
   bool activatedOnce_ = false;
   bool unloading_ = false;
+  TwipsRect bounds_;
 };
 
 // Runs a modal window until it hides or unloads itself. Tests install a

@@ -27,6 +27,9 @@ QMenu* MenuArray::Add(int index, const std::string& caption, bool submenu) {
     connect(sub, &QMenu::aboutToShow, this, [this, index] {
       if (onClick) onClick(index);
     });
+  } else if (caption == "-") {
+    action = new QAction(owner);
+    action->setSeparator(true);
   } else {
     action = new QAction(menuText(caption), owner);
     connect(action, &QAction::triggered, this, [this, index] {

@@ -19,7 +19,8 @@ class MenuArray : public QObject {
   MenuArray(QMenu* menu, const std::string& name);
 
   // Adds item `index` at the end. With `submenu` the item opens a menu, which
-  // add() of another array fills; its QMenu is returned.
+  // add() of another array fills; its QMenu is returned. The caption "-"
+  // makes the item a separator.
   QMenu* Add(int index, const std::string& caption, bool submenu = false);
   void AddSeparator();
 

@@ -24,5 +24,6 @@ Help& Services::help() { return pick(help_, realHelp_); }
 Registry& Services::registry() { return pick(registry_, realRegistry_); }
 Launcher& Services::launcher() { return pick(launcher_, realLauncher_); }
 WindowDriver& Services::windows() { return pick(windows_, realWindows_); }
+ProcessEnd& Services::processEnd() { return pick(processEnd_, realProcessEnd_); }
 
 }  // namespace platform

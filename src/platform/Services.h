@@ -25,6 +25,7 @@ class Services {
   Registry& registry();
   Launcher& launcher();
   WindowDriver& windows();
+  ProcessEnd& processEnd();
 
   // Install a service (not owned); nullptr returns to the real one.
   void setDialogs(Dialogs* d) { dialogs_ = d; }
@@ -35,6 +36,7 @@ class Services {
   void setRegistry(Registry* r) { registry_ = r; }
   void setLauncher(Launcher* l) { launcher_ = l; }
   void setWindows(WindowDriver* w) { windows_ = w; }
+  void setProcessEnd(ProcessEnd* e) { processEnd_ = e; }
 
   // The picture a chart copied for printing (the clipboard of the charts).
   QImage clipboardPicture;
@@ -48,6 +50,7 @@ class Services {
   Registry* registry_ = nullptr;
   Launcher* launcher_ = nullptr;
   WindowDriver* windows_ = nullptr;
+  ProcessEnd* processEnd_ = nullptr;
 
   std::unique_ptr<QtDialogs> realDialogs_;
   std::unique_ptr<SystemClock> realClock_;
@@ -57,6 +60,7 @@ class Services {
   std::unique_ptr<NoRegistry> realRegistry_;
   std::unique_ptr<ProcessLauncher> realLauncher_;
   std::unique_ptr<QtWindowDriver> realWindows_;
+  std::unique_ptr<ImmediateEnd> realProcessEnd_;
 };
 
 Services& services();

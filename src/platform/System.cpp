@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/Ansi.h"
 #include "platform/FileSystem.h"
@@ -42,6 +44,11 @@ void QtHelp::quit() {
 
 bool ProcessLauncher::start(const std::string& program) {
   return QProcess::startDetached(QString::fromStdString(program), {});
+}
+
+void ImmediateEnd::endNow(int exitCode) {
+  std::fflush(nullptr);
+  std::_Exit(exitCode);
 }
 
 }  // namespace platform

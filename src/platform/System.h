@@ -52,4 +52,19 @@ class ProcessLauncher : public Launcher {
   bool start(const std::string& program) override;
 };
 
+// Ends the program at once: no window event runs any more. Tests install one
+// that records the end and returns, so the test goes on.
+class ProcessEnd {
+ public:
+  virtual ~ProcessEnd() = default;
+  virtual void endNow(int exitCode) = 0;
+};
+
+// Flushes the standard streams and ends the process without running window
+// handlers or destructors; every data file is closed after each operation.
+class ImmediateEnd : public ProcessEnd {
+ public:
+  [[noreturn]] void endNow(int exitCode) override;
+};
+
 }  // namespace platform

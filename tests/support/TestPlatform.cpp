@@ -17,6 +17,7 @@ TestPlatform::TestPlatform() {
   s.setHelp(&help);
   s.setLauncher(&launcher);
   s.setScreen(&screen);
+  s.setProcessEnd(&end);
   platform::makeFolder(home());
   platform::makeFolder(settings());
   setenv("TARLOWE_HOME", home().c_str(), 1);
@@ -35,6 +36,7 @@ TestPlatform::~TestPlatform() {
   s.setHelp(nullptr);
   s.setLauncher(nullptr);
   s.setScreen(nullptr);
+  s.setProcessEnd(nullptr);
   unsetenv("TARLOWE_HOME");
   unsetenv("TARLOWE_SETTINGS");
   unsetenv("TARLOWE_PRINT_DIR");

@@ -1,9 +1,11 @@
 #pragma once
 // The doubles of a test, installed for its lifetime: scripted boxes, a set
 // clock, a recording printer, scripted windows, a help and launcher that
-// record, a screen that records the hourglass, and a fresh program folder
+// record, a screen that records the hourglass, an end of the program that
+// only records, and a fresh program folder
 // (TARLOWE_HOME) and settings folder (TARLOWE_SETTINGS) in a temporary folder.
 #include <QTemporaryDir>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,17 @@ class RecordingLauncher : public platform::Launcher {
   }
 };
 
+// Records the end of the program instead of ending the test.
+class RecordingEnd : public platform::ProcessEnd {
+ public:
+  int ends = 0;
+  int exitCode = -1;
+  void endNow(int code) override {
+    ++ends;
+    exitCode = code;
+  }
+};
+
 class TestScreen : public platform::QtScreen {
  public:
   platform::TwipsRect workArea() override { return {0, 0, 1024 * 15, 738 * 15}; }
@@ -38,6 +51,13 @@ class TestScreen : public platform::QtScreen {
   double twipsPerPixel() override { return 15; }
   void setHourglass(bool on) override { hourglassOn_ = on; if (on) ++hourglassShown; }
   bool hourglass() const override { return hourglassOn_; }
+  // Runs at every pass of the event pump, before the waiting events: a test
+  // lets a timer tick here instead of waiting for it.
+  std::function<void()> onDoEvents;
+  void doEvents() override {
+    if (onDoEvents) onDoEvents();
+    platform::QtScreen::doEvents();
+  }
   int hourglassShown = 0;
 
  private:
@@ -58,6 +78,7 @@ class TestPlatform {
   RecordingHelp help;
   RecordingLauncher launcher;
   TestScreen screen;
+  RecordingEnd end;
 
   // The temporary program folder and settings folder, each ending in "/".
   std::string home() const;

@@ -1,0 +1,59 @@
+#pragma once
+// The start-up window: a full-screen splash that, one timer tick after it is
+// shown, runs the start-up sequence (folders, settings, the date question in a
+// new year, the log-on set-up, the data paths) and then hands over to the main
+// window.
+#include <optional>
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+class HogStartUp : public platform::Form {
+  Q_OBJECT
+ public:
+  explicit HogStartUp(QWidget* parent = nullptr);
+
+  platform::Picture* Image1;
+  platform::Label* Label1;
+  platform::Label* Label3;
+  platform::Label* Label4;
+  platform::Timer* Timer1;
+
+  // False while the start-up sequence runs, True once it has finished.
+  bool Done = false;
+
+  // The start-up sequence; the timer's one tick runs it.
+  void Timer1_Timer();
+
+ protected:
+  // Shows the splash and waits, letting events run, until the sequence has
+  // run; then hides the splash and shows the main window.
+  void Form_Load() override;
+  void Form_Activate() override;
+
+ private:
+  void DateCheck();
+  void LogonSetup();
+  void DataPaths();
+  void MakeFolders();
+
+  // CurrentDate of the last run, read at the start of the sequence.
+  std::string lastRunDate_;
+};
+
+// The start-up window, made on first use.
+HogStartUp& StartUpForm();
+bool StartUpFormExists();
+// Unloads and deletes the start-up window.
+void ReleaseStartUpForm();
+
+// A date typed at the date correction: "MM/DD/YYYY" or "MM-DD-YYYY", a real
+// calendar date the clock may be set to. Nothing otherwise.
+std::optional<platform::CivilDate> TypedClockDate(const std::string& text);
+// A time typed at the time correction: "HH:MM:SS" of a real time of day.
+struct TimeOfDay {
+  int hour = 0, minute = 0, second = 0;
+};
+std::optional<TimeOfDay> TypedClockTime(const std::string& text);

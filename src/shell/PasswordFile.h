@@ -1,0 +1,46 @@
+#pragma once
+// The password file "TARLOWE.PWF" in the program folder: one PasswordRecord
+// per user, record 1 the administrator's. On disk the whole file is always
+// scrambled with the password key; it is unscrambled only in memory. A save
+// writes the scrambled bytes to a temporary file renamed over the old one, so
+// the file on disk is at every moment either the old or the new content.
+#include <string>
+#include <vector>
+
+#include "records/PasswordRecord.h"
+
+inline constexpr const char* kPasswordFileName = "TARLOWE.PWF";
+inline constexpr const char* kPasswordKey = "5913KQT30481762-27740358WZ18264";
+// The password of every user who has not set one of his own.
+inline constexpr const char* kPlaceholderPassword = "KWVKWV";
+// The number of records of a new password file.
+inline constexpr int kDefaultUserCount = 32;
+
+// AppFolder & "TARLOWE.PWF".
+std::string PasswordFilePath();
+
+// Reads the whole file and unscrambles it in memory: every whole record, in
+// record order (record n at index n - 1; a short tail is not a record). A
+// missing file gives no records. False when the file cannot be read.
+bool LoadPasswordFile(const std::string& path, std::vector<PasswordRecord>& users);
+
+// Scrambles the records in memory and replaces the file with them. False when
+// the file cannot be written; the old file then stays as it was.
+bool SavePasswordFile(const std::string& path, const std::vector<PasswordRecord>& users);
+
+// Record 1 without the marker "YES", exactly: the whole file is corrupt.
+bool IsCorruptPasswordFile(const std::vector<PasswordRecord>& users);
+
+// A record whose logon ID, blanks removed, reads "USER" in any letter case.
+bool IsFreeUser(const PasswordRecord& user);
+
+// The records of a new file, each dated `date`: record 1 "Admin" at level 0,
+// records 2 to 32 free at level 4, all with the placeholder password.
+std::vector<PasswordRecord> DefaultPasswordRecords(const std::string& date);
+
+// The start-up's check: afterwards a valid, scrambled password file exists.
+// A missing file or one without a whole record is replaced by the default
+// file without a message; a corrupt one after a notice; a valid one is left
+// exactly as it is. A new file sets LogOnID "Admin" in the machine-wide
+// settings.
+void PasswordFileCheck();

@@ -1,0 +1,27 @@
+#pragma once
+// The year prompts the main window asks before it opens an area that works in
+// one year: the feed and medication year files, the group year, the report and
+// graph years. Each shows an input box offering the current year and accepts
+// an entry of exactly four characters (blanks around it removed); a wrong
+// length is reported and may be typed again. True means the caller may open
+// its window; False, that it opens nothing.
+#include <string>
+
+// Sets FeedYear, FeedFile and MedFile to the year typed. An empty entry
+// confirmed with OK keeps FeedFile and MedFile and takes FeedYear from
+// FeedFile. A year whose feed file is missing is offered as a new file.
+// Cancel at the input box changes nothing.
+bool AskFeedYear();
+
+// Sets MedFile to the year typed (and FeedFile too when that is empty). An
+// empty entry confirmed with OK keeps MedFile. A year whose medication file is
+// missing is offered as a new file. Cancel at the input box changes nothing.
+bool AskMedYear();
+
+// Asks for a group year; `Year` receives the four characters accepted.
+bool AskGroupYear(std::string& Year);
+
+// Asks for a year with the caller's prompt and titles; `Year` receives the four
+// characters accepted.
+bool CheckYearEntry(const std::string& Prompt, const std::string& ErrorTitle, const std::string& BoxTitle,
+                    std::string& Year);

@@ -1,0 +1,331 @@
+#include "common/HogGlobals.h"
+#include "common/Scrambler.h"
+#include "common/Settings.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "shell/PasswordFile.h"
+#include "shell/ShellFixture.h"
+
+#include <QFile>
+
+using namespace platform;
+
+namespace {
+std::string ini(const std::string& path, const std::string& section, const std::string& key) {
+  return getProfileString(section, key, "", path);
+}
+}  // namespace
+
+class StartUp : public ShellTest {
+ protected:
+  std::string programIni(const std::string& section, const std::string& key) {
+    return ini(tp.path("TARLOWE.INI"), section, key);
+  }
+  std::string machineIni(const std::string& section, const std::string& key) {
+    return ini(tp.settings() + "VMQ2007.INI", section, key);
+  }
+  void setProgram(const std::string& section, const std::string& key, const std::string& value) {
+    writeProfileString(section, key, value, tp.path("TARLOWE.INI"));
+  }
+  void setMachine(const std::string& key, const std::string& value) {
+    writeProfileString("TARLOWE", key, value, tp.settings() + "VMQ2007.INI");
+  }
+  void expectOnlyLogOnAndExit() {
+    Tarlowe2& w = MainForm();
+    EXPECT_TRUE(w.MainMenu->Visible(0));
+    EXPECT_TRUE(w.MainMenu->Enabled(0));
+    for (int i = 1; i <= 9; ++i) EXPECT_FALSE(w.MainMenu->Visible(i)) << i;
+    EXPECT_TRUE(w.MainMenu->Visible(10));
+    EXPECT_TRUE(w.MainMenu->Enabled(10));
+    EXPECT_TRUE(w.LogOnMenu->Visible(0));
+    for (int i = 1; i <= 3; ++i) EXPECT_FALSE(w.LogOnMenu->Visible(i)) << i;
+  }
+};
+
+TEST_F(StartUp, FirstStartInAnEmptyProgramFolder) {
+  start();
+  // The splash stood full-screen with its version until the timer ran the
+  // sequence.
+  EXPECT_TRUE(splash.visible);
+  EXPECT_EQ(splash.version, "Version 5.00 2019");
+  EXPECT_EQ(splash.interval, 3000);
+  EXPECT_EQ(splash.bounds.width, 1024 * 15);  // the whole screen
+  EXPECT_EQ(splash.bounds.height, 768 * 15);
+  EXPECT_TRUE(tp.dialogs.shown.empty());  // no date question on a first start
+  EXPECT_EQ(tp.end.ends, 0);
+
+  ASSERT_TRUE(MainFormExists());
+  Tarlowe2& w = MainForm();
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(w.Caption(), "TARLOWE MAIN MENU");
+  TwipsRect bounds = w.BoundsTwips();  // the work area
+  EXPECT_EQ(bounds.left, 0);
+  EXPECT_EQ(bounds.top, 0);
+  EXPECT_EQ(bounds.width, 1024 * 15);
+  EXPECT_EQ(bounds.height, 738 * 15);
+  EXPECT_EQ(w.size(), QSize(1024, 738));
+  EXPECT_FALSE(StartUpFormExists());                  // unloaded at the first focus
+  EXPECT_FALSE(tp.screen.hourglass());
+  expectOnlyLogOnAndExit();
+
+  EXPECT_EQ(programIni("STARTUPINFO", "ProgramVersion"), "5.00.06.2019");
+  EXPECT_EQ(programIni("STARTUPINFO", "ReleaseDate"), "22 March 2019");
+  EXPECT_EQ(programIni("STARTUPINFO", "CurrentDate"), "");
+  EXPECT_EQ(programIni("HOGDATA", "DataPath"), tp.home() + "HOGDATA/");
+  EXPECT_EQ(programIni("HOGDATA", "HogDirectory"), tp.home());
+  EXPECT_EQ(programIni("HOGDATA", "MedFile"), "MED2026.DAT");
+  EXPECT_EQ(programIni("HOGDATA", "FeedFile"), "FEED2026.DAT");
+  EXPECT_EQ(machineIni("TARLOWE", "Require_Password?"), "YES");
+  EXPECT_EQ(machineIni("TARLOWE", "LogOnID"), "Admin");
+  EXPECT_EQ(machineIni("APP_TYPE", "CurrentApp"), "TARLOWE");
+  EXPECT_TRUE(folderExists(tp.path("HOGDATA")));
+  EXPECT_TRUE(folderExists(tp.path("HOGDATA/BACKUP")));
+  EXPECT_TRUE(folderExists(tp.path("HOGDATA/TMPDATA")));
+
+  std::string pwf = readFile(tp.path("TARLOWE.PWF"));
+  ASSERT_EQ(pwf.size(), 2176u);
+  std::vector<uint8_t> bytes(pwf.begin(), pwf.end());
+  ScrambleBytes(bytes, kPasswordKey);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 30), "KWVKWV    Admin               ");
+  EXPECT_EQ(std::string(bytes.begin() + 65, bytes.begin() + 68), "YES");
+  EXPECT_NE(pwf.substr(0, 6), "KWVKWV");
+
+  EXPECT_EQ(AppFolder, tp.home());
+  EXPECT_EQ(DataFolder, tp.home() + "HOGDATA/");
+  EXPECT_EQ(TempFolder, tp.home() + "HOGDATA/TMPDATA/");
+  EXPECT_EQ(BackupFolder, tp.home() + "HOGDATA/BACKUP/");
+  EXPECT_EQ(HelpFilePath, tp.home() + "TARLOWE5.HLP");
+  EXPECT_EQ(SettingsSection, "TARLOWE");
+  EXPECT_EQ(DateText, "12/07/2026");
+  EXPECT_EQ(TimeText, "09:30:00");
+  EXPECT_EQ(w.PwfPath, tp.home() + "TARLOWE.PWF");
+}
+
+TEST_F(StartUp, TheHelpFileIsPutIntoTheProgramFolderOnlyWhenMissing) {
+  start();
+  std::string help = readFile(tp.path("TARLOWE5.HLP"));
+  QFile resource(":/TARLOWE5.HLP");
+  ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
+  EXPECT_EQ(help, resource.readAll().toStdString());
+  EXPECT_NE(help.find("TARLOWE"), std::string::npos);
+
+  ReleaseMainForm();
+  writeFile(tp.path("TARLOWE5.HLP"), "our own notes");
+  start();
+  EXPECT_EQ(readFile(tp.path("TARLOWE5.HLP")), "our own notes");
+}
+
+TEST_F(StartUp, WrongRegionalDateTypeEndsAtOnceWritingNothing) {
+  tp.clock.dateOverride = "WRONG   DATE   TYPE";
+  start();
+  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  const ShownBox& box = tp.dialogs.last();
+  EXPECT_EQ(box.title, "WRONG   DATE   TYPE");
+  EXPECT_EQ(box.text,
+            "INVALIED DATE FORMAT!\r\rYour DATE format is incorrect.\rGo to the Control Panel and\r"
+            "click on Regional Settings.\rSelect the Date Tab, and in\rthe Short Date box, set it to\rMM/DD/YYYY");
+  EXPECT_EQ(box.icon, vbCritical);
+  EXPECT_EQ(box.buttons, vbOKOnly);
+  EXPECT_TRUE(box.beepBefore);
+  EXPECT_EQ(tp.end.ends, 1);
+  EXPECT_FALSE(StartUpFormExists());
+  EXPECT_FALSE(MainFormExists());
+  std::vector<std::string> names;
+  listFolder(tp.home(), names);
+  EXPECT_TRUE(names.empty());
+}
+
+TEST_F(StartUp, WrongRegionalTimeStyleEndsAtOnce) {
+  tp.clock.timeOverride = "9:30:00 AM";
+  start();
+  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  EXPECT_EQ(tp.dialogs.last().title, "WRONG   TIME  STYLE");
+  EXPECT_EQ(tp.dialogs.last().text,
+            "INVALIED TIME FORMAT!\r\rYour TIME format is incorrect.\rGo to the Control Panel and\r"
+            "click on Regional Settings.\rSelect the Time Tab, and in\rthe Time Style box, set it to\rHH:MM:SS");
+  EXPECT_EQ(tp.dialogs.last().icon, vbCritical);
+  EXPECT_EQ(tp.end.ends, 1);
+  EXPECT_FALSE(fileExists(tp.path("TARLOWE.INI")));
+}
+
+TEST_F(StartUp, SameYearAsTheLastRunAsksNothing) {
+  setProgram("STARTUPINFO", "CurrentDate", "01/15/2026");
+  start();
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+  EXPECT_EQ(programIni("STARTUPINFO", "CurrentDate"), "01/15/2026");
+}
+
+TEST_F(StartUp, NewYearAskedAndConfirmed) {
+  setProgram("STARTUPINFO", "CurrentDate", "12/30/2025");
+  tp.dialogs.answer(vbYes);
+  start();
+  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  const ShownBox& box = tp.dialogs.last();
+  EXPECT_EQ(box.text, "Is this date correct? ->12/07/2026");
+  EXPECT_EQ(box.title, "T A R L O W E");
+  EXPECT_EQ(box.icon, vbQuestion);
+  EXPECT_EQ(box.buttons, vbYesNo);
+  EXPECT_FALSE(box.beepBefore);
+  EXPECT_EQ(DateText, "12/07/2026");
+  EXPECT_EQ(programIni("STARTUPINFO", "CurrentDate"), "12/30/2025");  // written only at the end
+}
+
+TEST_F(StartUp, NewYearCorrectedDateAndTimeSetTheProgramsClock) {
+  setProgram("STARTUPINFO", "CurrentDate", "12/30/2025");
+  tp.dialogs.answer(vbNo)
+      .cancelInput()
+      .type("13/01/2027")
+      .type("02/29/2027")
+      .type("12/31/1979")
+      .type("1/5/2027")
+      .type("01/05-2027")
+      .type("01-05-2027")
+      .type("")
+      .type("25:00:00")
+      .type("8:15")
+      .type("08:15:30");
+  start();
+  EXPECT_EQ(tp.dialogs.pending(), 0u);
+  auto& shown = tp.dialogs.shown;
+  ASSERT_EQ(shown.size(), 21u);
+  EXPECT_TRUE(shown[1].input);
+  EXPECT_EQ(shown[1].text, "Enter the current DATE. (mm-dd-yyyy)");
+  EXPECT_EQ(shown[1].title, "ENTER DATE");
+  EXPECT_EQ(shown[1].defaultText, "12/07/2026");
+  EXPECT_EQ(shown[2].text, "You MUST enter the DATE!");
+  EXPECT_EQ(shown[2].title, "ENTER DATE");
+  EXPECT_EQ(shown[2].icon, vbExclamation);
+  EXPECT_TRUE(shown[2].beepBefore);
+  for (int i : {4, 6, 8, 10, 12}) {
+    EXPECT_EQ(shown[i].text, "You entered an invalied DATE!") << i;
+    EXPECT_EQ(shown[i].title, "ENTER DATE");
+    EXPECT_EQ(shown[i].icon, vbExclamation);
+    EXPECT_TRUE(shown[i].beepBefore);
+  }
+  EXPECT_TRUE(shown[14].input);
+  EXPECT_EQ(shown[14].text, "Enter the current TIME. (HH:mm:ss)");
+  EXPECT_EQ(shown[14].title, "ENTER TIME");
+  EXPECT_EQ(shown[14].defaultText, "09:30:00");
+  EXPECT_EQ(shown[15].text, "You MUST enter the TIME!");
+  EXPECT_EQ(shown[15].title, "ENTER TIME");
+  for (int i : {17, 19}) {
+    EXPECT_EQ(shown[i].text, "You entered an invalied TIME!");
+    EXPECT_EQ(shown[i].title, "ENTER TIME");
+    EXPECT_EQ(shown[i].icon, vbExclamation);
+    EXPECT_TRUE(shown[i].beepBefore);
+  }
+  EXPECT_EQ(DateText, "01-05-2027");  // as typed
+  EXPECT_EQ(TimeText, "08:15:30");
+  EXPECT_EQ(tp.clock.year, 2027);
+  EXPECT_EQ(tp.clock.month, 1);
+  EXPECT_EQ(tp.clock.day, 5);
+  EXPECT_EQ(tp.clock.hour, 8);
+  EXPECT_EQ(tp.clock.minute, 15);
+  EXPECT_EQ(tp.clock.second, 30);
+  EXPECT_EQ(MedFile, "MED2027.DAT");
+  EXPECT_EQ(FeedFile, "FEED2027.DAT");
+  EXPECT_EQ(programIni("HOGDATA", "FeedFile"), "FEED2027.DAT");
+  EXPECT_EQ(programIni("STARTUPINFO", "CurrentDate"), "12/30/2025");
+}
+
+TEST_F(StartUp, TypedDatesAndTimesMustBeRealAndSettable) {
+  EXPECT_TRUE(TypedClockDate("02/29/2024"));
+  EXPECT_TRUE(TypedClockDate("02/29/2000"));
+  EXPECT_FALSE(TypedClockDate("02/29/2100"));
+  EXPECT_FALSE(TypedClockDate("04/31/2026"));
+  EXPECT_FALSE(TypedClockDate("00/10/2026"));
+  EXPECT_TRUE(TypedClockDate("01/01/1980"));
+  EXPECT_TRUE(TypedClockDate("12-31-2107"));
+  EXPECT_FALSE(TypedClockDate("01/01/2108"));
+  EXPECT_FALSE(TypedClockDate("1A/05/2026"));
+  EXPECT_FALSE(TypedClockDate("2026/01/05"));
+  EXPECT_TRUE(TypedClockTime("00:00:00"));
+  EXPECT_TRUE(TypedClockTime("23:59:59"));
+  EXPECT_FALSE(TypedClockTime("24:00:00"));
+  EXPECT_FALSE(TypedClockTime("12:60:00"));
+  EXPECT_FALSE(TypedClockTime("12.30.00"));
+  EXPECT_FALSE(TypedClockTime("12:30"));
+}
+
+TEST_F(StartUp, RequirePasswordInSmallLettersIsRewrittenYes) {
+  setMachine("Require_Password?", "no");
+  start();
+  EXPECT_EQ(machineIni("TARLOWE", "Require_Password?"), "YES");
+  expectOnlyLogOnAndExit();
+  EXPECT_EQ(readFile(tp.path("TARLOWE.PWF")).size(), 2176u);
+}
+
+TEST_F(StartUp, RequirePasswordNoShowsEveryMenuAndLeavesThePasswordFileAlone) {
+  setMachine("Require_Password?", "NO");
+  start();
+  Tarlowe2& w = MainForm();
+  for (int i = 0; i <= 10; ++i) {
+    EXPECT_TRUE(w.MainMenu->Visible(i)) << i;
+    EXPECT_TRUE(w.MainMenu->Enabled(i)) << i;
+  }
+  EXPECT_TRUE(w.LogOnMenu->Visible(0));
+  for (int i = 1; i <= 3; ++i) EXPECT_FALSE(w.LogOnMenu->Visible(i));
+  EXPECT_FALSE(fileExists(tp.path("TARLOWE.PWF")));
+  EXPECT_EQ(machineIni("TARLOWE", "Require_Password?"), "NO");
+  EXPECT_EQ(machineIni("TARLOWE", "LogOnID"), "");
+}
+
+TEST_F(StartUp, CorruptPasswordFileIsNoticedAndReplaced) {
+  writeFile(tp.path("TARLOWE.PWF"), std::string(68 * 3, 'Q'));
+  start();
+  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  EXPECT_EQ(tp.dialogs.last().title, "P A S S W O R D  F I L E  C H E C K");
+  EXPECT_EQ(tp.dialogs.last().text, "ERROR:  CAN'T OPEN PASSWORD FILE!\r\rCorrupt file.. Removing file.");
+  EXPECT_EQ(readFile(tp.path("TARLOWE.PWF")).size(), 2176u);
+}
+
+TEST_F(StartUp, ValidPasswordFileStaysByteForByte) {
+  AppFolder = tp.home();
+  DateText = "03/03/2021";
+  std::vector<PasswordRecord> users = DefaultPasswordRecords("03/03/2021");
+  users.push_back(users[1]);
+  users[2].LogonID = "Sam";
+  users[2].Password = "oink";
+  ASSERT_TRUE(SavePasswordFile(tp.path("TARLOWE.PWF"), users));
+  std::string before = readFile(tp.path("TARLOWE.PWF"));
+  start();
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+  EXPECT_EQ(readFile(tp.path("TARLOWE.PWF")), before);
+}
+
+TEST_F(StartUp, DataPathWithoutTrailingSeparatorGainsOne) {
+  makeFolder(tp.home() + "elsewhere");
+  setProgram("HOGDATA", "DataPath", tp.home() + "elsewhere");
+  start();
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+  EXPECT_EQ(DataFolder, tp.home() + "elsewhere/");
+  EXPECT_EQ(programIni("HOGDATA", "DataPath"), tp.home() + "elsewhere");
+}
+
+TEST_F(StartUp, DataPathNamingAMissingFolderIsReportedAndNotMade) {
+  setProgram("HOGDATA", "DataPath", tp.home() + "gone/HOGDATA/");
+  start();
+  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  const ShownBox& box = tp.dialogs.last();
+  EXPECT_EQ(box.title, "D A T A   F O L D E R");
+  EXPECT_EQ(box.text, "ERROR: DATA FOLDER NOT FOUND!\r\rThe data folder named in TARLOWE.INI does not exist:\r" +
+                          tp.home() + "gone/HOGDATA/\r\rNo records can be read or kept until it is there again.");
+  EXPECT_EQ(box.icon, vbCritical);
+  EXPECT_TRUE(box.beepBefore);
+  EXPECT_EQ(DataFolder, tp.home() + "gone/HOGDATA/");
+  EXPECT_FALSE(folderExists(tp.home() + "gone"));
+  EXPECT_TRUE(MainForm().isVisible());  // the program goes on
+}
+
+TEST_F(StartUp, AFolderThatCannotBeMadeIsReported) {
+  writeFile(tp.path("HOGDATA"), "a file standing where the folder belongs");
+  start();
+  ASSERT_GE(tp.dialogs.shown.size(), 1u);
+  const ShownBox& box = tp.dialogs.shown[0];
+  EXPECT_EQ(box.title, "S T A R T   U P   F O L D E R S");
+  EXPECT_EQ(box.text.rfind("ERROR: UNABLE TO CREATE FOLDER!\r\r" + tp.home() + "HOGDATA\r", 0), 0u) << box.text;
+  EXPECT_EQ(box.icon, vbCritical);
+  EXPECT_TRUE(box.beepBefore);
+  EXPECT_EQ(readFile(tp.path("HOGDATA")), "a file standing where the folder belongs");
+  EXPECT_TRUE(MainForm().isVisible());
+}
