@@ -133,6 +133,12 @@ int HogSow1::BuildSowList() {
 void HogSow1::ShowSowPage(int Page) {
   Hourglass(true);
   SowList->Clear();
+  bool listed = false;
+  for (int slot = 1; slot <= kSowPageSlots && !listed; ++slot) listed = table_.At(Page, slot) != 0;
+  if (!listed) {  // nothing on this page: SOW.DAT need not be read
+    Hourglass(false);
+    return;
+  }
   const std::string path = DataFolder + kSowFileName;
   std::vector<SowRecord> sows;
   std::string error;
