@@ -72,7 +72,6 @@ void DialogHog2::SQExe_Click() {
 }
 
 void DialogHog2::SQCan_Click() {
-  QueryArgs = {};
-  QueryArgs[1] = "0";
+  QueryArgs = {"", "0", "", ""};
   Hide();
 }
