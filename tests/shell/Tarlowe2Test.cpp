@@ -1,0 +1,196 @@
+#include "common/HogGlobals.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "shell/AboutTarlowe.h"
+#include "shell/EndProgram.h"
+#include "shell/ShellFixture.h"
+
+using namespace platform;
+
+namespace {
+std::vector<std::string> captions(const MenuArray* menu) {
+  std::vector<std::string> out;
+  for (int i = 0; menu->Has(i); ++i) out.push_back(menu->Caption(i));
+  return out;
+}
+}  // namespace
+
+class MainWindow : public ShellTest {
+ protected:
+  std::string currentDate() { return getProfileString("STARTUPINFO", "CurrentDate", "", tp.path("TARLOWE.INI")); }
+  Tarlowe2& started() {
+    start();
+    return MainForm();
+  }
+};
+
+TEST_F(MainWindow, MenuTreeWithItsCaptionsAndCreatedStates) {
+  Tarlowe2 w;
+  EXPECT_EQ(captions(w.MainMenu), (std::vector<std::string>{"&LOGON", "&BOAR", "SO&W", "&PIGLET", "&SALES", "&FEED",
+                                                            "&SUMMARY", "&MEDICATION", "&UTILITIES", "&HELP", "&EXIT"}));
+  EXPECT_EQ(captions(w.LogOnMenu), (std::vector<std::string>{"Logon", "Edit User", "Add User", "Logout"}));
+  EXPECT_EQ(captions(w.MainBoar), (std::vector<std::string>{"History", "Indexing"}));
+  EXPECT_EQ(captions(w.MainSow), (std::vector<std::string>{"History", "Indexing"}));
+  EXPECT_EQ(captions(w.PigletMenu), (std::vector<std::string>{"Nursery", "Grower", "Finisher", "", "Vaccinations"}));
+  EXPECT_EQ(captions(w.MainSales), (std::vector<std::string>{"Feeder Pigs", "Market Hogs"}));
+  EXPECT_EQ(captions(w.MainFeed), (std::vector<std::string>{"Nursery", "Grower", "Finishing", "", "Gestation",
+                                                            "Lactation", "", "Feed Conversion", "", "Feed Ingredients"}));
+  EXPECT_EQ(captions(w.FeedConv), (std::vector<std::string>{"Group", "Herd"}));
+  EXPECT_EQ(captions(w.MainReports),
+            (std::vector<std::string>{"Farrowing Performance", "Herd Performance", "Pigs Weaned / Sow / Year",
+                                      "Pigs Weaned / Crate / Year", "Adjusted 21day Weight", "Medication Cost / Pig"}));
+  EXPECT_EQ(captions(w.MainMed), (std::vector<std::string>{"Drug List", "History"}));
+  EXPECT_EQ(captions(w.UtilMenu), (std::vector<std::string>{"Defrag Boar File", "Defrag Sow File", "Move Database",
+                                                            "BackUp Database", "Restore Database"}));
+  EXPECT_EQ(captions(w.MainHelp), (std::vector<std::string>{"Contents", "", "About Tarlowe"}));
+
+  EXPECT_TRUE(w.MainMenu->Visible(0) && w.MainMenu->Enabled(0));
+  EXPECT_TRUE(w.MainMenu->Visible(10) && w.MainMenu->Enabled(10));
+  for (int i = 1; i <= 9; ++i) EXPECT_FALSE(w.MainMenu->Visible(i) || w.MainMenu->Enabled(i)) << i;
+  EXPECT_TRUE(w.LogOnMenu->Visible(0) && w.LogOnMenu->Enabled(0));
+  EXPECT_FALSE(w.LogOnMenu->Visible(1));
+  EXPECT_FALSE(w.LogOnMenu->Visible(2) || w.LogOnMenu->Enabled(2));
+  EXPECT_FALSE(w.LogOnMenu->Visible(3));
+  EXPECT_FALSE(w.UtilMenu->Visible(4));
+  EXPECT_TRUE(w.UtilMenu->Visible(3));
+  // Items whose windows the program does not have yet are there, disabled.
+  for (MenuArray* m : {w.MainBoar, w.MainSow, w.MainSales, w.MainMed, w.FeedConv})
+    for (int i = 0; m->Has(i); ++i) EXPECT_TRUE(m->Visible(i) && !m->Enabled(i)) << m->objectName().toStdString() << i;
+  EXPECT_FALSE(w.MainFeed->Enabled(9));
+  EXPECT_FALSE(w.MainReports->Enabled(5));
+  EXPECT_FALSE(w.UtilMenu->Enabled(0));
+  EXPECT_TRUE(w.MainHelp->Enabled(0) && w.MainHelp->Enabled(2));
+}
+
+TEST_F(MainWindow, ExitAsksAndOkEndsWithTheLastRunDateWritten) {
+  Tarlowe2& w = started();
+  tp.dialogs.answer(vbOK);
+  w.MainMenu->Click(10);
+  ASSERT_EQ(tp.dialogs.shown.size(), 2u);
+  const ShownBox& ask = tp.dialogs.shown[0];
+  EXPECT_EQ(ask.text, "QUIT TARLOWE?");
+  EXPECT_EQ(ask.title, "EXITING  TARLOWE");
+  EXPECT_EQ(ask.icon, vbQuestion);
+  EXPECT_EQ(ask.buttons, vbOKCancel);
+  EXPECT_TRUE(ask.beepBefore);
+  const ShownBox& bye = tp.dialogs.shown[1];
+  EXPECT_EQ(bye.text, "Thank you for using TARLOWE.\r\rPlease come on back soon!");
+  EXPECT_EQ(bye.title, "E X I T   T A R L O W E");
+  EXPECT_EQ(bye.icon, vbInformation);
+  EXPECT_EQ(bye.buttons, vbOKOnly);
+  EXPECT_TRUE(bye.beepBefore);
+  EXPECT_EQ(currentDate(), "12/07/2026");
+  EXPECT_EQ(tp.end.ends, 1);
+  EXPECT_EQ(tp.end.exitCode, 0);
+  EXPECT_EQ(tp.help.quits, 1);
+}
+
+TEST_F(MainWindow, ExitCancelledKeepsTheProgramAndWritesNothing) {
+  Tarlowe2& w = started();
+  tp.dialogs.answer(vbCancel);
+  w.MainMenu->Click(10);
+  EXPECT_EQ(tp.dialogs.shown.size(), 1u);
+  EXPECT_EQ(currentDate(), "");
+  EXPECT_EQ(tp.end.ends, 0);
+  EXPECT_TRUE(w.IsLoaded());
+  EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(MainWindow, CloseBoxEndsWithoutTheQuestion) {
+  Tarlowe2& w = started();
+  w.close();
+  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  EXPECT_EQ(tp.dialogs.last().title, "E X I T   T A R L O W E");
+  EXPECT_TRUE(tp.dialogs.last().beepBefore);
+  EXPECT_EQ(currentDate(), "12/07/2026");
+  EXPECT_EQ(tp.end.ends, 1);
+}
+
+TEST_F(MainWindow, SessionEndAndOtherProgramsAreRefusedSilently) {
+  Tarlowe2& w = started();
+  EXPECT_FALSE(w.Unload(vbAppWindows));
+  EXPECT_FALSE(w.Unload(vbAppTaskManager));
+  EXPECT_FALSE(w.Unload(4));
+  EXPECT_FALSE(w.Unload(5));
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+  EXPECT_EQ(tp.dialogs.beeps, 0);
+  EXPECT_EQ(tp.end.ends, 0);
+  EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(MainWindow, EndProgramWritesTheDateAndQuitsTheHelp) {
+  started();
+  DateText = "01-02-2027";
+  EndProgram();
+  EXPECT_EQ(currentDate(), "01-02-2027");
+  EXPECT_EQ(tp.help.quits, 1);
+  EXPECT_EQ(tp.end.ends, 1);
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+}
+
+TEST_F(MainWindow, HelpContentsShowsTheProgramsHelpFile) {
+  writeProfileString("TARLOWE", "Require_Password?", "NO", tp.settings() + "VMQ2007.INI");
+  Tarlowe2& w = started();
+  w.MainMenu->Click(9);  // opening HELP does nothing by itself
+  EXPECT_TRUE(tp.help.shown.empty());
+  w.MainHelp->Click(0);
+  EXPECT_EQ(tp.help.shown, std::vector<std::string>{tp.home() + "TARLOWE5.HLP"});
+  w.MainHelp->Click(1);
+  EXPECT_EQ(tp.help.shown.size(), 1u);
+  EXPECT_TRUE(tp.windows.shownModal.empty());
+}
+
+TEST_F(MainWindow, AboutBoxIsShownModallyAndUnloaded) {
+  writeProfileString("TARLOWE", "Require_Password?", "NO", tp.settings() + "VMQ2007.INI");
+  Tarlowe2& w = started();
+  std::string version;
+  tp.windows.on("AboutTarlowe", as<AboutTarlowe>([&](AboutTarlowe& a) {
+    version = a.lblVersion->Caption();
+    a.cmdOK->Press();
+  }));
+  w.MainHelp->Click(2);
+  EXPECT_EQ(tp.windows.shownModal, std::vector<std::string>{"AboutTarlowe"});
+  EXPECT_TRUE(tp.windows.leftOpen.empty());
+  EXPECT_EQ(version, "Version: 5.00.06.2019");
+}
+
+TEST_F(MainWindow, HelpIsHiddenWhileLoggedOut) {
+  Tarlowe2& w = started();
+  w.MainHelp->Click(0);
+  EXPECT_TRUE(tp.help.shown.empty());
+}
+
+TEST_F(MainWindow, LogonItemOpensNothingYet) {
+  Tarlowe2& w = started();
+  w.LogOnMenu->Click(0);
+  EXPECT_TRUE(tp.windows.shownModal.empty());
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+  EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(MainWindow, RestoreDatabaseFollowsTheBackUpPathAtEveryActivation) {
+  Tarlowe2& w = started();
+  EXPECT_FALSE(w.UtilMenu->Visible(4));
+  writeProfileString("TARLOWE", "DbBackUpPath", "/media/backup", tp.settings() + "VMQ2007.INI");
+  w.Activate();
+  EXPECT_TRUE(w.UtilMenu->Visible(4));
+  writeProfileString("TARLOWE", "DbBackUpPath", "", tp.settings() + "VMQ2007.INI");
+  w.Activate();
+  EXPECT_FALSE(w.UtilMenu->Visible(4));
+}
+
+TEST_F(MainWindow, ActivationCoversTheWorkAreaAndStretchesTheBackground) {
+  Tarlowe2& w = started();
+  EXPECT_EQ(w.Label1->Caption(), "WELCOME. . .");
+  TwipsRect image = twipsBounds(w.Image1);
+  EXPECT_EQ(image.left, 0);
+  EXPECT_EQ(image.top, 0);
+  EXPECT_EQ(image.width, w.Image1->parentWidget()->width() * 15);
+  EXPECT_EQ(image.height, w.Image1->parentWidget()->height() * 15);
+  EXPECT_GT(image.height, 0);
+  EXPECT_TRUE(w.StartUpUnloaded);
+  EXPECT_FALSE(StartUpFormExists());
+  w.Activate();  // later activations leave the start-up alone
+  DoEvents();
+  EXPECT_FALSE(StartUpFormExists());
+}
