@@ -14,6 +14,7 @@
 #include "shell/AboutTarlowe.h"
 #include "shell/EndProgram.h"
 #include "shell/HogStartUp.h"
+#include "sows/HogSow1.h"
 
 namespace {
 
@@ -136,6 +137,15 @@ Tarlowe2::Tarlowe2(QWidget* parent) : platform::Form("Tarlowe2", parent) {
   MainMenu->onClick = [this](int i) { MainMenu_Click(i); };
   LogOnMenu->onClick = [this](int i) { LogOnMenu_Click(i); };
   MainHelp->onClick = [this](int i) { MainHelp_Click(i); };
+  MainSow->onClick = [this](int i) { MainSow_Click(i); };
+}
+
+void Tarlowe2::MainSow_Click(int Index) {
+  if (Index == 0) {
+    HogSow1 list;
+    list.Show(platform::vbModal);
+    list.Unload();
+  }
 }
 
 void Tarlowe2::DisableItemsWithoutWindows() {
@@ -147,6 +157,7 @@ void Tarlowe2::DisableItemsWithoutWindows() {
   }
   LogOnMenu->SetEnabled(1, false);
   LogOnMenu->SetEnabled(3, false);
+  MainSow->SetEnabled(0, true);  // SOW > History: the sow list
 }
 
 void Tarlowe2::Form_Load() {

@@ -40,6 +40,7 @@ class Tarlowe2 : public platform::Form {
   void MainMenu_Click(int Index);
   void LogOnMenu_Click(int Index);
   void MainHelp_Click(int Index);
+  void MainSow_Click(int Index);
   // The window's first focus unloads the start-up window; later ones do
   // nothing.
   void Form_GotFocus();

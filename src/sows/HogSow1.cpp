@@ -1,0 +1,352 @@
+#include "sows/HogSow1.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "platform/Dialogs.h"
+#include "platform/Screen.h"
+#include "records/RecordIo.h"
+#include "records/RecordSlots.h"
+#include "sows/DialogHog2.h"
+#include "sows/HogSow2.h"
+#include "sows/SowFiles.h"
+#include "sows/SowHistory.h"
+#include "sows/SowListLine.h"
+
+namespace {
+
+const char kCaption[] = "S O W    H I S T O R Y";
+const char kActiveCaption[] = "All ACTIVE SOW's.  PAGE ";
+const char kInactiveCaption[] = "All INACTIVE SOW's.  PAGE ";
+const char kDeleteTitle[] = "DELETE SOW HISTORIES";
+const char kAssignTitle[] = "ASSIGN  SOW(s)  TO  LOCATION / GROUP(S)";
+// A SOW.DAT of this many records takes no new sow.
+constexpr long kSowFileFullCount = kSowFileLimit + 1;
+
+// Twips per character of the list's font, for the column headings.
+constexpr int kListLeft = 120;
+constexpr int kCharTwips = 120;
+int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
+
+}  // namespace
+
+HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
+  setFont(platform::makeFont("MS Sans Serif", 8));
+  SetCaption(kCaption);
+  MenuBar = new QMenuBar(this);
+  SowHistoryMenu = new platform::MenuArray(MenuBar, "SowHistoryMenu");
+  SowHistoryMenu->Add(ViewEdit, "VIEW / &EDIT");
+  SowHistoryMenu->Add(Query, "&QUERY");
+  SowHistoryMenu->Add(New, "&NEW");
+  SowHistoryMenu->Add(Farrow, "&FARROW");
+  SowHistoryMenu->Add(Delete, "&DELETE");
+  SowHistoryMenu->Add(Prv, "PR&V");
+  SowHistoryMenu->Add(Vacc, "&VACC");
+  SowHistoryMenu->Add(Assign, "&ASSIGN");
+  QMenu* printMenu = SowHistoryMenu->Add(Print, "&PRINT", true);
+  SowHistoryMenu->Add(Exit, "E&XIT");
+  SowPrint = new platform::MenuArray(printMenu, "SowPrint");
+  SowPrint->SetParentItem(SowHistoryMenu, Print);
+  SowPrint->Add(0, "Selected Histories");
+  SowPrint->Add(1, "Display Listing");
+  SowPrint->Add(2, "Dates Due");
+  SowPrint->Add(3, "Sow Card");
+  // The windows of these items are not part of the program yet.
+  for (int item : {ViewEdit, Farrow, Prv, Vacc, Print}) SowHistoryMenu->SetEnabled(item, false);
+  for (int item = 0; item <= 3; ++item) SowPrint->SetEnabled(item, false);
+  SowHistoryMenu->onClick = [this](int index) { SowHistoryMenu_Click(index); };
+
+  const int top = 360;
+  Label1 = new platform::Label(this, "Label1", "SOW ID.");
+  Label2 = new platform::Label(this, "Label2", "BREED");
+  Label3 = new platform::Label(this, "Label3", "LOCATION");
+  Label5 = new platform::Label(this, "Label5", " Days To ");
+  Label4 = new platform::Label(this, "Label4", "230 Lb");
+  Label7 = new platform::Label(this, "Label7", "BACKFAT");
+  Label8 = new platform::Label(this, "Label8", "LOINEYE");
+  Label6 = new platform::Label(this, "Label6", "PARITY");
+  platform::placeTwips(Label1, columnLeft(2), top + 240, 1080, 255);
+  platform::placeTwips(Label2, columnLeft(13), top + 240, 2400, 255);
+  platform::placeTwips(Label3, columnLeft(37), top + 240, 1080, 255);
+  platform::placeTwips(Label5, columnLeft(48), top, 960, 255);
+  platform::placeTwips(Label4, columnLeft(48), top + 240, 960, 255);
+  platform::placeTwips(Label7, columnLeft(55), top + 240, 960, 255);
+  platform::placeTwips(Label8, columnLeft(63), top + 240, 960, 255);
+  platform::placeTwips(Label6, columnLeft(72), top + 240, 960, 255);
+
+  SowList = new platform::ListBox(this, "SowList", true);
+  SowList->setFont(platform::makeFont("Courier New", 9));
+  platform::placeTwips(SowList, kListLeft, top + 540, 9900, 5400);
+
+  SQDisp = new platform::Label(this, "SQDisp");
+  SQDisp->setFont(platform::makeFont("MS Serif", 8));
+  platform::placeTwips(SQDisp, kListLeft, top + 6060, 6600, 255);
+  for (int i = 0; i < kSowPages; ++i) {
+    SowPg[static_cast<size_t>(i)] =
+        new platform::CommandButton(this, "SowPg", "P" + std::to_string(i + 1));
+    SowPg[static_cast<size_t>(i)]->setFont(platform::makeFont("Small Fonts", 7));
+    platform::placeTwips(SowPg[static_cast<size_t>(i)], 6840 + i * 525, top + 6000, 495, 375);
+    connect(SowPg[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { SowPg_Click(i); });
+  }
+  SetBoundsTwips(0, 0, 10260, 7260);
+}
+
+void HogSow1::Form_Load() {
+  QueryArgs = {};
+  FarrowLinks = {};
+  Hourglass(true);
+  QueryArgs[1] = "0";
+  UpdatePageButtons(BuildSowList());
+  pageCaption_ = kActiveCaption;
+  SQDisp->SetCaption(pageCaption_ + "1");
+  currentPage_ = 1;
+  Hourglass(false);
+}
+
+void HogSow1::Form_Activate() { ShowSowPage(currentPage_); }
+
+void HogSow1::SowPg_Click(int Index) {
+  if (Index < 0 || Index >= kSowPages) return;
+  const int page = Index + 1;
+  ShowSowPage(page);
+  SQDisp->SetCaption(pageCaption_ + std::to_string(page));
+  currentPage_ = page;
+}
+
+void HogSow1::UpdatePageButtons(int count) {
+  const int pages = PagesInUse(count);
+  for (int i = 0; i < kSowPages; ++i) SowPg[static_cast<size_t>(i)]->setEnabled(i < pages);
+}
+
+int HogSow1::BuildSowList() {
+  Hourglass(true);
+  SowFileFault fault;
+  const int count = ::BuildSowList(table_, &fault);
+  Hourglass(false);
+  if (!fault.path.empty()) ReportSowFileFault(fault, false, kCaption);
+  return count;
+}
+
+void HogSow1::ShowSowPage(int Page) {
+  Hourglass(true);
+  SowList->Clear();
+  bool listed = false;
+  for (int slot = 1; slot <= kSowPageSlots && !listed; ++slot) listed = table_.At(Page, slot) != 0;
+  if (!listed) {  // nothing on this page: SOW.DAT need not be read
+    Hourglass(false);
+    return;
+  }
+  const std::string path = DataFolder + kSowFileName;
+  std::vector<SowRecord> sows;
+  std::string error;
+  if (!records::readAll(path, sows, &error)) {
+    Hourglass(false);
+    ReportSowFileFault({path, error}, false, kCaption);
+    return;
+  }
+  for (const SowPageLine& line : SowPageLines(table_, Page, QueryArgs[1], sows))
+    SowList->AddItem(line.text, line.slot);
+  Hourglass(false);
+}
+
+void HogSow1::ResetSowList() {
+  QueryArgs[1] = "0";
+  UpdatePageButtons(BuildSowList());
+  pageCaption_ = kActiveCaption;
+  currentPage_ = 1;
+  ShowSowPage(1);
+  Hourglass(false);
+  SQDisp->SetCaption(pageCaption_ + "1");
+}
+
+void HogSow1::SowHistoryMenu_Click(int Index) {
+  SelectedSowRecs.assign(static_cast<size_t>(std::max(SowList->ListCount(), 10)) + 1, 0);
+  switch (Index) {
+    case Query: RunQuery(); break;
+    case New: NewSows(); break;
+    case Delete: DeleteSows(); break;
+    case Assign: AssignSows(); break;
+    case Exit: Hide(); break;
+    default: break;  // VIEW / EDIT, FARROW, PRV, VACC and PRINT open windows not built yet
+  }
+}
+
+void HogSow1::RunQuery() {
+  {
+    DialogHog2 dialog;
+    dialog.Show(platform::vbModal);
+    dialog.Unload();
+  }
+  if (QueryArgs[1] == "0") {
+    pageCaption_ = kActiveCaption;
+  } else if (QueryArgs[1] == "19") {
+    pageCaption_ = kInactiveCaption;
+  } else {
+    pageCaption_ = RTrim(QueryArgs[3]) + ", " + QueryArgs[2] + ".  Page ";
+  }
+  UpdatePageButtons(BuildSowList());
+  currentPage_ = 1;
+  ShowSowPage(1);
+  Hourglass(false);
+  SQDisp->SetCaption(pageCaption_ + "1");
+}
+
+void HogSow1::NewSows() {
+  const std::string path = DataFolder + kSowFileName;
+  long count = 0;
+  {
+    records::TypedFile<SowRecord> file;
+    if (!file.open(path)) {
+      ReportSowFileFault({path, file.error()}, false, "SOW ENTRY ERRORS");
+      return;
+    }
+    count = file.count();
+    file.close();
+  }
+  if (count >= kSowFileFullCount) {
+    ReportSowFileFull();
+    return;
+  }
+  {
+    HogSow2 entry;
+    entry.Show(platform::vbModal);
+    entry.Unload();
+  }
+  Hourglass(true);
+  ResetSowList();
+}
+
+namespace {
+
+// The record a selected row stands for: its page table entry, provided the
+// record still holds the row's ID. 0 when the row stands for no record.
+long rowRecord(const platform::ListBox& list, int row, const SowPageTable& table, int page,
+               const records::TypedFile<SowRecord>& file, SowRecord& record) {
+  const long r = table.At(page, static_cast<int>(list.ItemData(row)));
+  if (r < 1 || r > file.count()) return 0;
+  if (!file.read(r, record)) return 0;
+  const std::string id = SowIdOfRow(list.List(row));
+  if (id.empty() || Trim(record.Id) != id) return 0;
+  return r;
+}
+
+}  // namespace
+
+void HogSow1::DeleteSows() {
+  Hourglass(true);
+  const std::string sowPath = DataFolder + kSowFileName;
+  const std::string farrowPath = DataFolder + kFarrowFileName;
+  records::TypedFile<SowRecord> sowFile;
+  if (!sowFile.open(sowPath)) {
+    Hourglass(false);
+    ReportSowFileFault({sowPath, sowFile.error()}, false, kDeleteTitle);
+    return;
+  }
+  records::TypedFile<FarrowRecord> farrowFile;
+  int deleted = 0;
+  std::optional<SowFileFault> fault;
+  for (int row = 0; row < SowList->ListCount() && !fault; ++row) {
+    if (!SowList->Selected(row)) continue;
+    SowRecord sow;
+    const long r = rowRecord(*SowList, row, table_, currentPage_, sowFile, sow);
+    if (r == 0) continue;
+    for (int k = 1; k <= kMaxParities; ++k)
+      FarrowLinks[static_cast<size_t>(k)] = sow.FarrowRecNo[static_cast<size_t>(k - 1)];
+    const int parities = records::UsedParities(sow);
+    Beep();
+    const int answer = MsgBox(
+        "YOU ARE ATTEMPTING TO DELETE A SOW!\r\rAny records that you delete,\rcan or will affect any reports,\r"
+        "that you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE SOW: " +
+            RTrim(sow.Id) + "?",
+        platform::vbQuestion | platform::vbYesNo | platform::vbDefaultButton2, "CAUTION");
+    if (answer != platform::vbYes) continue;
+    if (!sowFile.write(r, SowRecord{})) {
+      fault = SowFileFault{sowPath, sowFile.error()};
+      break;
+    }
+    ++deleted;
+    if (parities == 0) continue;
+    if (!farrowFile.isOpen() && !farrowFile.open(farrowPath)) {
+      fault = SowFileFault{farrowPath, farrowFile.error()};
+      break;
+    }
+    const long litters = farrowFile.count();
+    for (int p = 1; p <= parities; ++p) {
+      const long link = FarrowLinks[static_cast<size_t>(p)];
+      if (!records::ValidLitterLink(link, litters)) continue;
+      if (!farrowFile.write(link, FarrowRecord{})) {
+        fault = SowFileFault{farrowPath, farrowFile.error()};
+        break;
+      }
+    }
+  }
+  farrowFile.close();
+  sowFile.close();
+  if (fault) {
+    Hourglass(false);
+    ReportSowFileFault(*fault, true, kDeleteTitle);
+    if (deleted > 0) ShowSowPage(currentPage_);  // the sows deleted before the fault leave the page
+    return;
+  }
+  if (deleted > 0) {
+    SelectedCount = deleted;
+    Beep();
+    MsgBox("ALL SELECTED SOW(s) HAVE BEEN DELETED!", platform::vbInformation | platform::vbOKOnly, kDeleteTitle);
+    ResetSowList();
+    Hourglass(false);
+  } else {
+    Beep();
+    MsgBox("NO SOW(s) WERE SELECTED, or DELETED!", platform::vbExclamation | platform::vbOKOnly, kDeleteTitle);
+    Hourglass(false);
+  }
+}
+
+void HogSow1::AssignSows() {
+  Hourglass(true);
+  const std::string path = DataFolder + kSowFileName;
+  records::TypedFile<SowRecord> file;
+  if (!file.open(path)) {
+    Hourglass(false);
+    ReportSowFileFault({path, file.error()}, false, kAssignTitle);
+    return;
+  }
+  if (SowList->SelCount() == 0) {
+    Beep();
+    MsgBox("NO SOW(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
+    Hourglass(false);
+    file.close();
+    return;
+  }
+  const std::string answer = InputBox("Enter a LOCATION or GROUP ID below:", "ASSIGN  SOW(s)  TO  LOCATION",
+                                      std::string(8, ' '), 2600, 2000)
+                                 .value_or("");
+  if (RTrim(answer).empty()) {
+    file.close();
+    ResetSowList();
+    Hourglass(false);
+    return;
+  }
+  for (int row = 0; row < SowList->ListCount(); ++row) {
+    if (!SowList->Selected(row)) continue;
+    SowRecord sow;
+    const long r = rowRecord(*SowList, row, table_, currentPage_, file, sow);
+    if (r == 0) continue;
+    sow.Location = answer;
+    if (!file.write(r, sow)) {
+      const SowFileFault fault{path, file.error()};
+      file.close();
+      Hourglass(false);
+      ReportSowFileFault(fault, true, kAssignTitle);
+      return;
+    }
+  }
+  file.close();
+  Beep();
+  MsgBox("ALL SELECTED SOW(s) HAVE BEEN ASSIGNED!\rTo Location/Group (" + RTrim(answer) + ")",
+         platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
+  ResetSowList();
+  Hourglass(false);
+}

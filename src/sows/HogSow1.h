@@ -1,0 +1,65 @@
+#pragma once
+// The sow list: one fixed-column line per sow of the current query, up to six
+// pages of 802 lines, with a button per page in use and the query and page
+// named above the list. Its menu queries, adds, deletes and assigns sows.
+#include <QMenuBar>
+#include <array>
+#include <string>
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "sows/SowPages.h"
+
+class HogSow1 : public platform::Form {
+ public:
+  explicit HogSow1(QWidget* parent = nullptr);
+
+  // Items of SowHistoryMenu.
+  enum MenuItem { ViewEdit = 0, Query, New, Farrow, Delete, Prv, Vacc, Assign, Print, Exit };
+
+  platform::ListBox* SowList;
+  platform::Label* SQDisp;
+  std::array<platform::CommandButton*, kSowPages> SowPg{};
+  platform::Label* Label1;  // "SOW ID."
+  platform::Label* Label2;  // "BREED"
+  platform::Label* Label3;  // "LOCATION"
+  platform::Label* Label5;  // " Days To "
+  platform::Label* Label4;  // "230 Lb"
+  platform::Label* Label7;  // "BACKFAT"
+  platform::Label* Label8;  // "LOINEYE"
+  platform::Label* Label6;  // "PARITY"
+  QMenuBar* MenuBar;
+  platform::MenuArray* SowHistoryMenu;
+  platform::MenuArray* SowPrint;
+
+  void SowHistoryMenu_Click(int Index);
+  void SowPg_Click(int Index);
+
+  // Fills SowList with the lines of page `Page` of the page table.
+  void ShowSowPage(int Page);
+  // Rebuilds the page table for QueryArgs; the number of lines. A file that
+  // cannot be read shows its box and leaves the table empty.
+  int BuildSowList();
+  // Enables the buttons of the pages that `count` lines fill.
+  void UpdatePageButtons(int count);
+
+  const SowPageTable& PageTable() const { return table_; }
+  int CurrentSowPage() const { return currentPage_; }
+  const std::string& SowPageCaption() const { return pageCaption_; }
+
+ protected:
+  void Form_Load() override;
+  void Form_Activate() override;
+
+ private:
+  void ResetSowList();
+  void NewSows();
+  void DeleteSows();
+  void AssignSows();
+  void RunQuery();
+
+  SowPageTable table_;
+  int currentPage_ = 1;
+  std::string pageCaption_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The fixed-column lines of the sow list, 80 characters:
+//   col 2 ID (8), col 13 breed (20), col 37 location (8), col 49 days to 230
+//   (3), col 56 backfat (4), col 64 loineye (4), col 73 parity count (2);
+// a sow that left the herd: col 2 ID (8), col 13 (40) "THIS SOW LEFT THE HERD
+// ON (" date ")". Values are left-aligned and cut to their columns.
+#include <string>
+
+#include "records/SowRecord.h"
+
+inline constexpr int kSowLineWidth = 80;
+
+std::string SowListLine(const SowRecord& sow);
+std::string SowLeftHerdLine(const SowRecord& sow);
+
+// The sow ID a list row shows: its first nine characters without blanks.
+std::string SowIdOfRow(const std::string& row);

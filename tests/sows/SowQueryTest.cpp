@@ -1,0 +1,421 @@
+// The sow list's query language: the kinds of the query dialog, the dialog's
+// check of a criterion with every refusal, and the matching rules of each of
+// the 21 kinds over a herd held in memory.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "common/HogGlobals.h"
+#include "sows/SowHistory.h"
+#include "sows/SowPages.h"
+#include "sows/SowQuery.h"
+
+namespace {
+
+const char kEmpty[] = "__/__/____";
+
+SowRecord sow(const std::string& id) {
+  SowRecord s;
+  s.Id = id;
+  s.DateOfBirth = s.DateEnteredHerd = s.DateLeftHerd = s.PrvDate = s.DateBred = s.DateDue = kEmpty;
+  return s;
+}
+
+FarrowRecord litter(int16_t born, int16_t alive, int16_t weaned = 0, const std::string& weanedOn = kEmpty,
+                    int16_t to = 0, int16_t from = 0) {
+  FarrowRecord f;
+  f.Status = FarrowRecord::InHerd;
+  f.DateBorn = "01/01/2000";
+  f.BornCount = born;
+  f.AliveCount = alive;
+  f.WeanedCount = weaned;
+  f.DateWeaned = weanedOn;
+  f.FosteredTo = to;
+  f.FosteredFrom = from;
+  return f;
+}
+
+void link(SowRecord& s, std::initializer_list<int16_t> records) {
+  int k = 0;
+  for (int16_t r : records) s.FarrowRecNo[static_cast<size_t>(k++)] = r;
+  s.ParityCount = static_cast<int16_t>(records.size());
+}
+
+// The IDs that a query lists, in record order.
+std::vector<std::string> listed(const std::string& code, const std::string& criterion,
+                                const std::vector<SowRecord>& sows,
+                                const std::vector<FarrowRecord>& litters = {}) {
+  SowPageTable table;
+  const int n = FillSowPageTable(SowQuery(code, criterion), sows, litters, table);
+  std::vector<std::string> ids;
+  for (int k = 1; k <= n; ++k) {
+    const long r = table.At(PageOfLine(k), SlotOfLine(k));
+    ids.push_back(sows[static_cast<size_t>(r - 1)].Id);
+  }
+  return ids;
+}
+
+using Ids = std::vector<std::string>;
+
+}  // namespace
+
+TEST(SowQueryKinds, TwentyOneEntriesInDialogOrderWithTheirCodes) {
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"By SOW Id.", "1"},
+      {"By BREED", "2"},
+      {"By PRV DATE", "3"},
+      {"By LOCATION", "4"},
+      {"By DATE BORN", "5"},
+      {"By Number Of PARITIES", "6"},
+      {"By DATE DUE To FARROW", "7"},
+      {"By DATE BRED", "8"},
+      {"By A BOAR", "9"},
+      {"By DATE of ENTRY into HERD", "10"},
+      {"By Avg. Number Of PIG(s) BORN", "11"},
+      {"By Avg. Number Of PIG(s) STILLBORN", "12"},
+      {"By Avg. Number Of PIG(s) WEANED", "13"},
+      {"By DAY'S to 230", "14"},
+      {"By BACKFAT", "15"},
+      {"By LOINEYE", "16"},
+      {"By Fostered TO", "17"},
+      {"By Fostered FROM", "18"},
+      {"All INACTIVE SOW(s)", "19"},
+      {"All ACTIVE SOW'S", "0"},
+      {"By DATE WEANED", "20"},
+  };
+  const auto& kinds = SowQueryKinds();
+  ASSERT_EQ(kinds.size(), expected.size());
+  for (size_t i = 0; i < kinds.size(); ++i) {
+    EXPECT_EQ(kinds[i].caption, expected[i].first);
+    EXPECT_EQ(kinds[i].code, expected[i].second);
+  }
+  EXPECT_EQ(SowQueryKindByCode("21"), nullptr);
+  EXPECT_EQ(SowQueryKindByCaption("By breed"), nullptr);
+}
+
+TEST(QueryCriterionClass, LaterRulesReplaceEarlierOnes) {
+  EXPECT_EQ(ClassifyCriterion("><5"), QualifierClass::MisplacedRange);
+  EXPECT_EQ(ClassifyCriterion("5><"), QualifierClass::MisplacedRange);
+  EXPECT_EQ(ClassifyCriterion("2><5"), QualifierClass::Range);
+  EXPECT_EQ(ClassifyCriterion(">2><5"), QualifierClass::Comparison);
+  EXPECT_EQ(ClassifyCriterion(">A?"), QualifierClass::Range);
+  EXPECT_EQ(ClassifyCriterion("=3"), QualifierClass::Comparison);
+  EXPECT_EQ(ClassifyCriterion("YORK"), QualifierClass::None);
+  EXPECT_EQ(ClassifyCriterion(""), QualifierClass::None);
+}
+
+TEST(QueryDialogCheck, MessageTextsAndTitles) {
+  EXPECT_EQ(QueryMessageMisplacedRange().text,
+            "ILLEGAL ENTRY!!\r\rInvalid placement of QUALIFIER.\rIt MUST be placed between statements.\r\r"
+            ">< A RANGE\rExample: 01/01/1997><03/01/1997");
+  EXPECT_EQ(QueryMessageMisplacedRange().title, "QUERY   SOW   LIST");
+  EXPECT_EQ(QueryMessageNoRangeHere().text, "ILLEGAL ENTRY!!\r\rA '?' is no longer needed!");
+  EXPECT_EQ(QueryMessageNoRangeHere().title, "QUERY  SOW  HISTORIES");
+  EXPECT_EQ(QueryMessageNoQualifierHere().text, "ILLEGAL ENTRY!!\r\rA QUALIFIER is not needed here!");
+  EXPECT_EQ(QueryMessageNoQualifierHere().title, "QUERY   SOW   HISTORIES");
+  EXPECT_EQ(QueryMessageNeedQualifier().text,
+            "ILLEGAL ENTRY!!\r\rYou MUST use a QUALIFIER!\rThe following are VALID:\r<  LESS THAN\r"
+            ">  GREATER THAN\r=  EQUAL TO\r>< A RANGE\r\rExample:  >01/01/1997");
+  EXPECT_EQ(QueryMessageNeedQualifier().title, "QUERY   SOW   HISTORIES");
+  EXPECT_EQ(QueryMessageNoEntry().text, "NO ENTRY!!\rYou MUST enter SOMETHING!");
+  EXPECT_EQ(QueryMessageNoEntry().title, "QUERY   SOW   HISTORIES");
+}
+
+TEST(QueryDialogCheck, TextKindTakesTheTextAloneInCapitals) {
+  QueryEntryOutcome o = CheckQueryEntry(std::string("By BREED"), "  yorkshire ");
+  EXPECT_FALSE(o.refusal);
+  EXPECT_EQ(o.args[1], "2");
+  EXPECT_EQ(o.args[2], "YORKSHIRE");
+  EXPECT_EQ(o.args[3], "By BREED");
+
+  o = CheckQueryEntry(std::string("By SOW Id."), ">A1");
+  ASSERT_TRUE(o.refusal);
+  EXPECT_EQ(o.refusal->text, QueryMessageNoQualifierHere().text);
+  EXPECT_EQ(o.args[1], "1");  // the kind is already set when the message shows
+  for (const char* t : {"A?", "A1><A9"}) {
+    o = CheckQueryEntry(std::string("By SOW Id."), t);
+    ASSERT_TRUE(o.refusal) << t;
+    EXPECT_EQ(o.refusal->title, "QUERY  SOW  HISTORIES") << t;
+  }
+  o = CheckQueryEntry(std::string("By A BOAR"), "   ");
+  ASSERT_TRUE(o.refusal);
+  EXPECT_EQ(o.refusal->text, QueryMessageNoEntry().text);
+  EXPECT_EQ(o.args[3], "By A BOAR");
+  EXPECT_EQ(o.args[2], "");
+}
+
+TEST(QueryDialogCheck, ValueKindNeedsAQualifierOrARange) {
+  QueryEntryOutcome o = CheckQueryEntry(std::string("By DATE BRED"), "01/01/2005");
+  ASSERT_TRUE(o.refusal);
+  EXPECT_EQ(o.refusal->text, QueryMessageNeedQualifier().text);
+  o = CheckQueryEntry(std::string("By DATE BRED"), "");  // the qualifier is looked for first
+  ASSERT_TRUE(o.refusal);
+  EXPECT_EQ(o.refusal->text, QueryMessageNeedQualifier().text);
+
+  o = CheckQueryEntry(std::string("By DATE BRED"), ">01/01/2005");
+  EXPECT_FALSE(o.refusal);
+  EXPECT_EQ(o.args[1], "8");
+  EXPECT_EQ(o.args[2], ">01/01/2005");
+  o = CheckQueryEntry(std::string("By Number Of PARITIES"), "2><5");
+  EXPECT_FALSE(o.refusal);
+  EXPECT_EQ(o.args[2], "2><5");
+  o = CheckQueryEntry(std::string("By BACKFAT"), "5?");
+  EXPECT_FALSE(o.refusal);
+  EXPECT_EQ(o.args[1], "15");
+}
+
+TEST(QueryDialogCheck, MisplacedRangeIsRefusedWhateverTheKind) {
+  for (const char* kind : {"By SOW Id.", "By BACKFAT", "All ACTIVE SOW'S"}) {
+    for (const char* t : {"><5", "5><"}) {
+      QueryEntryOutcome o = CheckQueryEntry(std::string(kind), t);
+      ASSERT_TRUE(o.refusal);
+      EXPECT_EQ(o.refusal->title, "QUERY   SOW   LIST");
+      EXPECT_EQ(o.args[1], "");
+    }
+  }
+}
+
+TEST(QueryDialogCheck, AllKindsAndNoKindIgnoreTheCriterion) {
+  QueryEntryOutcome o = CheckQueryEntry(std::string("All ACTIVE SOW'S"), "ANYTHING");
+  EXPECT_FALSE(o.refusal);
+  EXPECT_EQ(o.args[1], "0");
+  EXPECT_EQ(o.args[2], "");
+  EXPECT_EQ(o.args[3], "All ACTIVE SOW'S");
+  o = CheckQueryEntry(std::string("All INACTIVE SOW(s)"), "");
+  EXPECT_EQ(o.args[1], "19");
+  EXPECT_EQ(o.args[3], "All INACTIVE SOW(s)");
+  o = CheckQueryEntry(std::nullopt, ">5");
+  EXPECT_FALSE(o.refusal);
+  EXPECT_EQ(o.args[1], "0");
+  EXPECT_EQ(o.args[2], "");
+  EXPECT_EQ(o.args[3], "");
+}
+
+// ---- Matching -------------------------------------------------------------
+
+TEST(SowQueryMatch, AllActiveAndAllInactiveSkipFreeRecords) {
+  std::vector<SowRecord> herd = {sow("A1"), sow("A2"), sow("        "), sow("A4")};
+  herd[1].DateLeftHerd = "03/15/2004";
+  herd[2].DateLeftHerd = "01/01/2001";  // a free record is listed by neither
+  EXPECT_EQ(listed("0", "", herd), (Ids{"A1", "A4"}));
+  EXPECT_EQ(listed("19", "", herd), (Ids{"A2"}));
+  EXPECT_EQ(listed("21", "", herd), Ids{});
+}
+
+TEST(SowQueryMatch, TextKindsFindTheCriterionAnywhereIgnoringCase) {
+  std::vector<SowRecord> herd = {sow("A12"), sow("120"), sow("812"), sow("B1"), sow("x12")};
+  EXPECT_EQ(listed("1", "12", herd), (Ids{"A12", "120", "812", "x12"}));
+  EXPECT_EQ(listed("1", "X1", herd), (Ids{"x12"}));
+  herd[0].Breed = "Yorkshire";
+  herd[1].Breed = "Landrace";
+  herd[2].Breed = "York X";
+  EXPECT_EQ(listed("2", "YORK", herd), (Ids{"A12", "812"}));
+  herd[1].Location = "PEN 4";
+  herd[3].Location = "pen 41";
+  EXPECT_EQ(listed("4", "PEN 4", herd), (Ids{"120", "B1"}));
+  herd[4].BoarId = "b77";
+  EXPECT_EQ(listed("9", "B77", herd), (Ids{"x12"}));
+  EXPECT_EQ(listed("9", "", herd), Ids{});
+}
+
+TEST(SowQueryMatch, TextKindsListSowsThatLeftTheHerdToo) {
+  std::vector<SowRecord> herd = {sow("A1"), sow("A2")};
+  herd[0].DateLeftHerd = "05/05/2005";
+  EXPECT_EQ(listed("1", "A", herd), (Ids{"A1", "A2"}));
+}
+
+TEST(SowQueryMatch, DateQualifiersCompareYearMonthDay) {
+  std::vector<SowRecord> herd = {sow("D1"), sow("D2"), sow("D3"), sow("D4")};
+  herd[0].PrvDate = "12/31/1998";
+  herd[1].PrvDate = "01/01/1999";
+  herd[2].PrvDate = "06/15/1997";
+  EXPECT_EQ(listed("3", ">12/31/1998", herd), (Ids{"D2"}));
+  EXPECT_EQ(listed("3", "<12/31/1998", herd), (Ids{"D3"}));
+  EXPECT_EQ(listed("3", "=12/31/1998", herd), (Ids{"D1"}));
+  // Without a qualifier or a range nothing is listed.
+  EXPECT_EQ(listed("3", "12/31/1998", herd), Ids{});
+}
+
+TEST(SowQueryMatch, DateRangeExcludesBothBounds) {
+  std::vector<SowRecord> herd;
+  for (const char* d : {"01/01/1997", "01/02/1997", "02/28/1997", "03/01/1997", "12/31/1996"}) {
+    herd.push_back(sow(d));
+    herd.back().DateOfBirth = d;
+  }
+  EXPECT_EQ(listed("5", "01/01/1997><03/01/1997", herd), (Ids{"01/02/1997", "02/28/1997"}));
+}
+
+TEST(SowQueryMatch, EachDateKindReadsItsOwnField) {
+  std::vector<SowRecord> herd = {sow("P"), sow("B"), sow("D"), sow("R"), sow("E")};
+  herd[0].PrvDate = "02/02/2002";
+  herd[1].DateOfBirth = "02/02/2002";
+  herd[2].DateDue = "02/02/2002";
+  herd[3].DateBred = "02/02/2002";
+  herd[4].DateEnteredHerd = "02/02/2002";
+  EXPECT_EQ(listed("3", "=02/02/2002", herd), (Ids{"P"}));
+  EXPECT_EQ(listed("5", "=02/02/2002", herd), (Ids{"B"}));
+  EXPECT_EQ(listed("7", "=02/02/2002", herd), (Ids{"D"}));
+  EXPECT_EQ(listed("8", "=02/02/2002", herd), (Ids{"R"}));
+  EXPECT_EQ(listed("10", "=02/02/2002", herd), (Ids{"E"}));
+}
+
+TEST(SowQueryMatch, EmptyDatesMatchNoCriterion) {
+  std::vector<SowRecord> herd = {sow("E1"), sow("E2")};
+  herd[1].DateDue = std::string(10, ' ');  // the sow card's blank due date
+  for (const char* code : {"3", "5", "7", "8"})
+    for (const char* c : {"<12/31/2099", ">01/01/1900", "=__/__/____", "01/01/1900><12/31/2099"})
+      EXPECT_EQ(listed(code, c, herd), Ids{}) << code << " " << c;
+}
+
+TEST(SowQueryMatch, DueDateOfEightDigitsReadsAsMonthDayYear) {
+  std::vector<SowRecord> herd = {sow("N1"), sow("N2")};
+  herd[0].DateDue = "03152005  ";
+  herd[1].DateDue = "03/16/2005";
+  EXPECT_EQ(NormalizedDueDate("03152005  "), "03/15/2005");
+  EXPECT_EQ(NormalizedDueDate("          "), kEmpty);
+  EXPECT_EQ(listed("7", "=03/15/2005", herd), (Ids{"N1"}));
+  EXPECT_EQ(listed("7", "03/01/2005><03/31/2005", herd), (Ids{"N1", "N2"}));
+}
+
+TEST(SowQueryMatch, DateCriterionPositionsAreFixed) {
+  // A date typed without leading zeros gives the key of whatever stands at
+  // the fixed positions.
+  const DateCriterion c = ParseDateCriterion(">1/5/2005");
+  EXPECT_EQ(c.key, "20051//2");
+  const DateCriterion r = ParseDateCriterion("01/01/1997><03/01/1997");
+  EXPECT_EQ(r.op, 'R');
+  EXPECT_EQ(r.lowKey, "19970101");
+  EXPECT_EQ(r.highKey, "19970301");
+}
+
+TEST(SowQueryMatch, WeanedDateListsASowOnceIfAnyLitterMatches) {
+  std::vector<FarrowRecord> litters = {litter(10, 10, 9, "01/10/1998"), litter(11, 10, 9, "03/10/1998"),
+                                       litter(8, 8, 0), litter(9, 9, 8, "01/05/1998")};
+  std::vector<SowRecord> herd = {sow("W1"), sow("W2"), sow("W3"), sow("W4")};
+  link(herd[0], {1, 2});
+  link(herd[1], {3});  // not weaned yet
+  link(herd[2], {4});
+  // W4 has no litters.
+  EXPECT_EQ(listed("20", ">02/01/1998", herd, litters), (Ids{"W1"}));
+  EXPECT_EQ(listed("20", "<02/01/1998", herd, litters), (Ids{"W1", "W3"}));
+  EXPECT_EQ(listed("20", "<12/31/2099", herd, litters), (Ids{"W1", "W3"}));
+  // A link past the end of FARROW.DAT is passed over.
+  link(herd[3], {77});
+  EXPECT_EQ(listed("20", "<12/31/2099", herd, litters), (Ids{"W1", "W3"}));
+}
+
+TEST(SowQueryMatch, ParityRangesWithBoundsOfEqualOrUnequalLength) {
+  std::vector<SowRecord> herd;
+  for (int16_t p = 0; p <= 9; ++p) {
+    herd.push_back(sow("P" + std::to_string(p)));
+    herd.back().ParityCount = p;  // no litter links: only the count is read here
+  }
+  EXPECT_EQ(listed("6", "02><05", herd), (Ids{"P3", "P4"}));
+  EXPECT_EQ(listed("6", "2><5", herd), (Ids{"P3", "P4"}));
+  EXPECT_EQ(listed("6", "5><10", herd), (Ids{"P6", "P7", "P8", "P9"}));
+  EXPECT_EQ(listed("6", "=4", herd), (Ids{"P4"}));
+  EXPECT_EQ(listed("6", ">7", herd), (Ids{"P8", "P9"}));
+  EXPECT_EQ(listed("6", "<1", herd), (Ids{"P0"}));
+}
+
+TEST(SowQueryMatch, NumberCriterionParsing) {
+  NumberCriterion c = ParseNumberCriterion("5><10", true);
+  EXPECT_EQ(c.op, 'R');
+  EXPECT_EQ(c.low, 5);
+  EXPECT_EQ(c.high, 10);
+  c = ParseNumberCriterion("0.5><1.5", false);
+  EXPECT_FLOAT_EQ(static_cast<float>(c.low), 0.5f);
+  EXPECT_FLOAT_EQ(static_cast<float>(c.high), 1.5f);
+  c = ParseNumberCriterion(">2.5", true);  // whole kinds round halves to even
+  EXPECT_EQ(c.bound, 2);
+  c = ParseNumberCriterion(">3.5", true);
+  EXPECT_EQ(c.bound, 4);
+  // Only a qualifier, or no qualifier at all: nothing matches.
+  for (const char* t : {">", "<", "=", "5", "5?", ""}) {
+    c = ParseNumberCriterion(t, true);
+    EXPECT_FALSE(NumberMatches(c, 0)) << t;
+    EXPECT_FALSE(NumberMatches(c, 5)) << t;
+    EXPECT_FALSE(NumberMatches(c, -5)) << t;
+  }
+}
+
+TEST(SowQueryMatch, QualifierOnlyListsNothing) {
+  std::vector<SowRecord> herd = {sow("Q1"), sow("Q2")};
+  herd[0].DaysTo230 = 160;
+  for (const char* t : {">", "<", "="}) EXPECT_EQ(listed("14", t, herd), Ids{}) << t;
+}
+
+TEST(SowQueryMatch, WholeAndSingleFieldsOfTheSow) {
+  std::vector<SowRecord> herd = {sow("M1"), sow("M2"), sow("M3")};
+  herd[0].DaysTo230 = 150;
+  herd[1].DaysTo230 = 175;
+  herd[2].DaysTo230 = 190;
+  herd[0].Backfat = 0.85f;
+  herd[1].Backfat = 1.1f;
+  herd[2].Backfat = 0.6f;
+  herd[0].Loineye = 6.25f;
+  herd[1].Loineye = 5.5f;
+  herd[2].Loineye = 7.1f;
+  EXPECT_EQ(listed("14", "160><180", herd), (Ids{"M2"}));
+  EXPECT_EQ(listed("14", "=190", herd), (Ids{"M3"}));
+  EXPECT_EQ(listed("15", "=.85", herd), (Ids{"M1"}));
+  EXPECT_EQ(listed("15", "=1.1", herd), (Ids{"M2"}));
+  EXPECT_EQ(listed("15", "<.7", herd), (Ids{"M3"}));
+  EXPECT_EQ(listed("16", ">6", herd), (Ids{"M1", "M3"}));
+  EXPECT_EQ(listed("16", "=6.25", herd), (Ids{"M1"}));
+  EXPECT_EQ(listed("16", "5.5><7.1", herd), (Ids{"M1"}));
+}
+
+TEST(SowQueryMatch, AverageBornIsRoundedHalfToEven) {
+  // 10.5 tests as 10, 11.5 as 12.
+  std::vector<FarrowRecord> litters = {litter(10, 10), litter(11, 11), litter(11, 11), litter(12, 12)};
+  std::vector<SowRecord> herd = {sow("H1"), sow("H2"), sow("H3")};
+  link(herd[0], {1, 2});
+  link(herd[1], {3, 4});
+  EXPECT_EQ(listed("11", "=10", herd, litters), (Ids{"H1"}));
+  EXPECT_EQ(listed("11", "=12", herd, litters), (Ids{"H2"}));
+  EXPECT_EQ(listed("11", "=11", herd, litters), Ids{});
+  // A sow without litters has 0 in every statistic.
+  EXPECT_EQ(listed("11", "=0", herd, litters), (Ids{"H3"}));
+  EXPECT_EQ(listed("11", "<1", herd, litters), (Ids{"H3"}));
+}
+
+TEST(SowQueryMatch, StillbornWeanedAndFosteredStatistics) {
+  std::vector<FarrowRecord> litters = {litter(10, 9, 8, "02/01/2000", 2, 0), litter(12, 12, 11, "03/01/2000", 1, 3),
+                                       litter(9, 6, 6, "04/01/2000", 0, 1)};
+  std::vector<SowRecord> herd = {sow("S1"), sow("S2"), sow("S3")};
+  link(herd[0], {1, 2});  // stillborn 1 over 2 litters: .5; weaned 9.5; to 3; from 3
+  link(herd[1], {3});     // stillborn 3; weaned 6; to 0; from 1
+  EXPECT_EQ(listed("12", "=.5", herd, litters), (Ids{"S1"}));
+  EXPECT_EQ(listed("12", ">1", herd, litters), (Ids{"S2"}));
+  EXPECT_EQ(listed("12", "=0", herd, litters), (Ids{"S3"}));
+  EXPECT_EQ(listed("13", "=9.5", herd, litters), (Ids{"S1"}));
+  EXPECT_EQ(listed("13", "5><7", herd, litters), (Ids{"S2"}));
+  EXPECT_EQ(listed("17", "=3", herd, litters), (Ids{"S1"}));
+  EXPECT_EQ(listed("17", "<1", herd, litters), (Ids{"S2", "S3"}));
+  EXPECT_EQ(listed("18", "=1", herd, litters), (Ids{"S2"}));
+  EXPECT_EQ(listed("18", ">2", herd, litters), (Ids{"S1"}));
+}
+
+TEST(SowQueryMatch, AverageOfAThirdComparesToSevenDigits) {
+  std::vector<FarrowRecord> litters = {litter(10, 9), litter(10, 10), litter(10, 10)};
+  std::vector<SowRecord> herd = {sow("T1")};
+  link(herd[0], {1, 2, 3});
+  EXPECT_EQ(listed("12", "=.3333333", herd, litters), (Ids{"T1"}));
+  EXPECT_EQ(SingleForQuery(1.0f / 3.0f), static_cast<float>(0.3333333));
+}
+
+TEST(SowQueryMatch, BuildLeavesTheLastRecordReadInTheScratchValues) {
+  std::vector<FarrowRecord> litters = {litter(10, 10)};
+  std::vector<SowRecord> herd = {sow("L1"), sow("L2")};
+  link(herd[0], {1});
+  herd[1].ParityCount = 0;
+  listed("0", "", herd, litters);
+  EXPECT_EQ(SowHistory.ParityCount, 0);
+  EXPECT_EQ(FarrowLinks[1], 0);
+  std::swap(herd[0], herd[1]);
+  listed("0", "", herd, litters);
+  EXPECT_EQ(SowHistory.ParityCount, 1);
+  EXPECT_EQ(FarrowLinks[1], 1);
+}
