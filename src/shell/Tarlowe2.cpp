@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "common/HogGlobals.h"
-#include "common/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
