@@ -17,6 +17,7 @@ std::string ReportYear;
 std::string FeedFile;
 std::string MedFile;
 std::array<std::string, 6> CurrentUser;
+int UserInfoState = 0;
 std::array<std::string, 4> QueryArgs;
 std::array<std::string, 9> InputDialogParams;
 std::vector<std::string> SelectedIds;
@@ -40,6 +41,7 @@ void ResetGlobals() {
   MenuChoice = FeedMenuChoice = PigletMenuChoice = 0;
   GroupYear = FeedYear = ReportYear = FeedFile = MedFile = "";
   CurrentUser = {};
+  UserInfoState = 0;
   QueryArgs = {};
   InputDialogParams = {};
   SelectedIds.clear();

@@ -36,6 +36,10 @@ extern std::string MedFile;     // "MED" + year + ".DAT"
 // once the log-on dialog accepted the user; entry 0 is not used.
 extern std::array<std::string, 6> CurrentUser;
 
+// The outcome of the user information window in this run: 0 nothing accepted
+// or rejected yet, 1 accepted, 4 rejected.
+extern int UserInfoState;
+
 // A query dialog's answer: (1) the kind code ("0" = all), (2) the criterion,
 // (3) the caption of the kind; entry 0 is not used.
 extern std::array<std::string, 4> QueryArgs;

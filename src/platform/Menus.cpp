@@ -50,15 +50,21 @@ void MenuArray::SetVisible(int index, bool visible) {
   if (auto it = items_.find(index); it != items_.end()) it->second->setVisible(visible);
 }
 void MenuArray::SetEnabled(int index, bool enabled) {
-  if (auto it = items_.find(index); it != items_.end()) it->second->setEnabled(enabled);
+  if (auto it = items_.find(index); it != items_.end()) {
+    it->second->setEnabled(enabled);
+    disabled_[index] = !enabled;
+  }
 }
 bool MenuArray::Visible(int index) const {
   auto it = items_.find(index);
   return it != items_.end() && it->second->isVisible();
 }
 bool MenuArray::Enabled(int index) const {
-  auto it = items_.find(index);
-  return it != items_.end() && it->second->isEnabled();
+  // The toolkit reports a hidden action as disabled; the item's own flag is
+  // kept apart from its visibility.
+  if (items_.count(index) == 0) return false;
+  auto it = disabled_.find(index);
+  return it == disabled_.end() || !it->second;
 }
 void MenuArray::SetCaption(int index, const std::string& caption) {
   if (auto it = items_.find(index); it != items_.end()) it->second->setText(menuText(caption));

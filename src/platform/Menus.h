@@ -25,6 +25,8 @@ class MenuArray : public QObject {
   void AddSeparator();
 
   bool Has(int index) const { return items_.count(index) != 0; }
+  // The visible and the enabled flag are independent: a hidden item keeps
+  // its enabled flag.
   void SetVisible(int index, bool visible);
   void SetEnabled(int index, bool enabled);
   bool Visible(int index) const;
@@ -45,6 +47,7 @@ class MenuArray : public QObject {
   QMenuBar* bar_ = nullptr;
   QMenu* menu_ = nullptr;
   std::map<int, QAction*> items_;
+  std::map<int, bool> disabled_;  // the enabled flags set off
   MenuArray* parent_ = nullptr;
   int parentIndex_ = -1;
 };

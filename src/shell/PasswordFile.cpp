@@ -45,41 +45,62 @@ bool IsCorruptPasswordFile(const std::vector<PasswordRecord>& users) {
 
 bool IsFreeUser(const PasswordRecord& user) { return UCase(Trim(user.LogonID)) == "USER"; }
 
-std::vector<PasswordRecord> DefaultPasswordRecords(const std::string& date) {
-  std::vector<PasswordRecord> users(kDefaultUserCount);
-  for (int i = 0; i < kDefaultUserCount; ++i) {
-    PasswordRecord& user = users[static_cast<size_t>(i)];
-    user.Password = kPlaceholderPassword;
-    user.LogonID = i == 0 ? "Admin" : "USER";
-    user.Level = static_cast<int16_t>(i == 0 ? 0 : 4);
-    user.Date = date;
-    user.Marker = kMarker;
-  }
+int FindLogonId(const std::vector<PasswordRecord>& users, const std::string& id, size_t first) {
+  for (size_t i = first; i < users.size(); ++i)
+    if (Trim(users[i].LogonID) == id) return static_cast<int>(i);
+  return -1;
+}
+
+PasswordRecord FreePasswordRecord(const std::string& date, const std::string& freeId) {
+  PasswordRecord user;
+  user.Password = kPlaceholderPassword;
+  user.LogonID = freeId;
+  user.Date = date;
+  user.Level = 4;
+  user.Marker = kMarker;
+  return user;
+}
+
+std::vector<PasswordRecord> DefaultPasswordRecords(const std::string& date, const std::string& freeId) {
+  std::vector<PasswordRecord> users(kDefaultUserCount, FreePasswordRecord(date, freeId));
+  users.front().LogonID = "Admin";
+  users.front().Level = 0;
   return users;
+}
+
+bool LoadPasswordFileOrSay(const std::string& path, std::vector<PasswordRecord>& users, const std::string& title) {
+  if (LoadPasswordFile(path, users)) return true;
+  Beep();
+  MsgBox("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rThe file cannot be read:\r" + path + "\r" +
+             platform::lastFileError(),
+         platform::vbCritical | platform::vbOKOnly, title);
+  return false;
+}
+
+bool SavePasswordFileOrSay(const std::string& path, const std::vector<PasswordRecord>& users,
+                           const std::string& title) {
+  if (SavePasswordFile(path, users)) return true;
+  Beep();
+  MsgBox("ERROR:  CAN'T WRITE PASSWORD FILE!\r\rThe file cannot be written:\r" + path + "\r" +
+             platform::lastFileError(),
+         platform::vbCritical | platform::vbOKOnly, title);
+  return false;
+}
+
+void RemoveCorruptPasswordFile(const std::string& path) {
+  MsgBox("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rCorrupt file.. Removing file.", platform::vbOKOnly, kCheckTitle);
+  platform::deleteFile(path);
 }
 
 void PasswordFileCheck() {
   const std::string path = PasswordFilePath();
   std::vector<PasswordRecord> users;
-  if (!LoadPasswordFile(path, users)) {
-    Beep();
-    MsgBox("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rThe file cannot be read:\r" + path + "\r" +
-               platform::lastFileError(),
-           platform::vbCritical | platform::vbOKOnly, kCheckTitle);
-    return;
-  }
+  if (!LoadPasswordFileOrSay(path, users, kCheckTitle)) return;
   if (IsCorruptPasswordFile(users)) {
-    MsgBox("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rCorrupt file.. Removing file.", platform::vbOKOnly,
-           kCheckTitle);
+    RemoveCorruptPasswordFile(path);
     users.clear();
   }
   if (!users.empty()) return;  // a valid file stays as it is
-  if (!SavePasswordFile(path, DefaultPasswordRecords(DateText))) {
-    Beep();
-    MsgBox("ERROR:  CAN'T WRITE PASSWORD FILE!\r\rThe file cannot be written:\r" + path + "\r" +
-               platform::lastFileError(),
-           platform::vbCritical | platform::vbOKOnly, kCheckTitle);
-    return;
-  }
+  if (!SavePasswordFileOrSay(path, DefaultPasswordRecords(DateText), kCheckTitle)) return;
   settings::WriteMachineSetting(SettingsSection, settings::kLogOnId, "Admin");
 }

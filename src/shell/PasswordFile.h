@@ -34,9 +34,28 @@ bool IsCorruptPasswordFile(const std::vector<PasswordRecord>& users);
 // A record whose logon ID, blanks removed, reads "USER" in any letter case.
 bool IsFreeUser(const PasswordRecord& user);
 
+// The index (record number - 1) of the first record from index `first` on
+// whose logon ID, blanks removed, is `id` exactly; -1 when none is.
+int FindLogonId(const std::vector<PasswordRecord>& users, const std::string& id, size_t first = 0);
+
+// A free record dated `date`: logon ID `freeId` ("USER" or "User"), the
+// placeholder password, level 4, blank name and initials.
+PasswordRecord FreePasswordRecord(const std::string& date, const std::string& freeId = "USER");
+
 // The records of a new file, each dated `date`: record 1 "Admin" at level 0,
-// records 2 to 32 free at level 4, all with the placeholder password.
-std::vector<PasswordRecord> DefaultPasswordRecords(const std::string& date);
+// records 2 to 32 free (logon ID `freeId`) at level 4, all with the
+// placeholder password.
+std::vector<PasswordRecord> DefaultPasswordRecords(const std::string& date, const std::string& freeId = "USER");
+
+// LoadPasswordFile and SavePasswordFile that tell the user, in one critical
+// box titled `title`, when the file cannot be read or written.
+bool LoadPasswordFileOrSay(const std::string& path, std::vector<PasswordRecord>& users, const std::string& title);
+bool SavePasswordFileOrSay(const std::string& path, const std::vector<PasswordRecord>& users,
+                           const std::string& title);
+
+// A corrupt file found: the notice "Corrupt file.. Removing file." (no beep,
+// no icon), then the file is deleted.
+void RemoveCorruptPasswordFile(const std::string& path);
 
 // The start-up's check: afterwards a valid, scrambled password file exists.
 // A missing file or one without a whole record is replaced by the default

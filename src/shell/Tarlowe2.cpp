@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "common/HogGlobals.h"
-#include "common/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
@@ -20,11 +19,8 @@ namespace {
 
 std::unique_ptr<Tarlowe2> g_mainForm;
 
-// Indexes of the top-level menus.
-constexpr int kLogOn = 0;
-constexpr int kHelp = 9;
-constexpr int kExit = 10;
-constexpr int kRestoreDatabase = 4;
+constexpr int kExit = 10;            // MainMenu
+constexpr int kRestoreDatabase = 4;  // UtilMenu
 
 // The background: a plain field of the farm's green, darker towards the foot.
 QImage backgroundPicture() {
@@ -132,7 +128,10 @@ Tarlowe2::Tarlowe2(QWidget* parent) : platform::Form("Tarlowe2", parent) {
   LogOnMenu->SetEnabled(2, false);
   LogOnMenu->SetVisible(3, false);
   UtilMenu->SetVisible(kRestoreDatabase, false);
-  DisableItemsWithoutWindows();
+  for (platform::MenuArray* menu :
+       {MainBoar, MainSow, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu, MainHelp}) {
+    for (int i = 0; menu->Has(i); ++i) SetItemEnabled(menu, i, true);
+  }
 
   MainMenu->onClick = [this](int i) { MainMenu_Click(i); };
   LogOnMenu->onClick = [this](int i) { LogOnMenu_Click(i); };
@@ -148,16 +147,19 @@ void Tarlowe2::MainSow_Click(int Index) {
   }
 }
 
-void Tarlowe2::DisableItemsWithoutWindows() {
-  // The area windows, user windows and database utilities are not part of the
-  // program yet: their items are on the menus, disabled.
-  for (platform::MenuArray* menu :
-       {MainBoar, MainSow, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu}) {
-    for (int i = 0; i <= 9; ++i) menu->SetEnabled(i, false);
+bool Tarlowe2::HasWindow(const platform::MenuArray* menu, int index) const {
+  // SOW > History opens the sow list; the other area windows and the
+  // database utilities are not part of the program yet.
+  if (menu == MainSow) return index == 0;
+  for (const platform::MenuArray* without :
+       {MainBoar, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu}) {
+    if (menu == without) return false;
   }
-  LogOnMenu->SetEnabled(1, false);
-  LogOnMenu->SetEnabled(3, false);
-  MainSow->SetEnabled(0, true);  // SOW > History: the sow list
+  return true;
+}
+
+void Tarlowe2::SetItemEnabled(platform::MenuArray* menu, int index, bool enabled) {
+  menu->SetEnabled(index, enabled && HasWindow(menu, index));
 }
 
 void Tarlowe2::Form_Load() {
@@ -178,8 +180,7 @@ void Tarlowe2::Form_Activate() {
   platform::placeTwips(Image1, 0, 0, static_cast<int>(inside->width() * tpp),
                        static_cast<int>(inside->height() * tpp));
   Image1->lower();
-  std::string backUpPath = settings::ReadMachineSetting(SettingsSection, settings::kDbBackUpPath);
-  UtilMenu->SetVisible(kRestoreDatabase, !backUpPath.empty());
+  ShowRestoreItem();
   // The first focus comes once the window is up and the start-up's own
   // handlers have returned.
   if (!StartUpUnloaded) QMetaObject::invokeMethod(this, &Tarlowe2::Form_GotFocus, Qt::QueuedConnection);
@@ -191,30 +192,10 @@ void Tarlowe2::Form_GotFocus() {
   ReleaseStartUpForm();
 }
 
-void Tarlowe2::ShowAllMenus() {
-  for (int i = 0; i <= kExit; ++i) {
-    MainMenu->SetEnabled(i, true);
-    MainMenu->SetVisible(i, true);
-  }
-}
-
-void Tarlowe2::ShowLoggedOutMenus() {
-  MainMenu->SetEnabled(kLogOn, true);
-  MainMenu->SetVisible(kLogOn, true);
-  for (int i = 1; i <= kHelp; ++i) MainMenu->SetVisible(i, false);
-  MainMenu->SetEnabled(kExit, true);
-  MainMenu->SetVisible(kExit, true);
-  LogOnMenu->SetVisible(2, false);
-}
-
 void Tarlowe2::MainMenu_Click(int Index) {
   // Opening a top-level menu does nothing by itself; EXIT unloads the window,
   // which asks first.
   if (Index == kExit) Unload(platform::vbFormCode);
-}
-
-void Tarlowe2::LogOnMenu_Click(int Index) {
-  if (Index == 0) LogOnRequested();
 }
 
 void Tarlowe2::MainHelp_Click(int Index) {

@@ -38,6 +38,7 @@ class Tarlowe2 : public platform::Form {
   bool StartUpUnloaded = false;
 
   void MainMenu_Click(int Index);
+  // LOGON: 0 Logon, 1 Edit User, 2 Add User, 3 Logout.
   void LogOnMenu_Click(int Index);
   void MainHelp_Click(int Index);
   void MainSow_Click(int Index);
@@ -50,16 +51,38 @@ class Tarlowe2 : public platform::Form {
   // Logged out after the start-up: only LOGON (with Logon) and EXIT.
   void ShowLoggedOutMenus();
 
+  // The final decision on a log-on, after the log-on dialog: a user with the
+  // placeholder password sets his own first, a built-in account is taken by
+  // its password, any other must hold the ID and password in the password
+  // file. True when a user is logged on; False after the refusal's message.
+  // An invalid password file ends the program.
+  bool LogInProc();
+
+  // Whether the item opens a window the program has. An item without one
+  // stays disabled whatever a log-on or the start-up shows; as each area's
+  // windows are added, its items are taken off the list in this function.
+  bool HasWindow(const platform::MenuArray* menu, int index) const;
+
  protected:
   void Form_Load() override;
   void Form_Activate() override;
   void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 
  private:
-  // LOGON > Logon. The log-on dialog is not part of the program yet, so
-  // choosing Logon changes nothing.
-  void LogOnRequested() {}
-  void DisableItemsWithoutWindows();
+  // The enabled flag as a menu state asks for it, kept off for an item
+  // without a window.
+  void SetItemEnabled(platform::MenuArray* menu, int index, bool enabled);
+  // The menu changes of a successful log-on at `level` ("0" to "4"; any
+  // other text gets only the changes common to every level), and of Logout.
+  void ApplyLogOnMenus(const std::string& level);
+  void ApplyLogoutMenus();
+  // The sub-items that the levels hide, back in their created state, so that
+  // one user's level does not carry over to the next.
+  void RestoreLevelItems();
+  // "Restore Database": visible when a back-up path is recorded and the
+  // current log-on has not hidden it.
+  void ShowRestoreItem();
+  bool restoreHiddenByLevel_ = false;
   // The last-run date written, the farewell, the end of the program.
   void ExitSequence();
 };

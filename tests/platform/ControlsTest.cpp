@@ -89,6 +89,23 @@ TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
   EXPECT_EQ(clicks, std::vector<int>({1, 0}));
 }
 
+TEST(MenuArray, AHiddenItemKeepsItsEnabledFlag) {
+  TestPlatform tp;
+  QMenuBar bar;
+  MenuArray top(&bar, "LogOnMenu");
+  top.Add(0, "Logon");
+  top.Add(1, "Add User");
+  top.SetVisible(0, false);
+  EXPECT_TRUE(top.Enabled(0));
+  top.SetEnabled(1, false);
+  top.SetVisible(1, false);
+  top.SetVisible(1, true);
+  EXPECT_FALSE(top.Enabled(1));
+  top.SetVisible(0, true);
+  EXPECT_TRUE(top.Enabled(0));
+  EXPECT_FALSE(top.Enabled(7));  // no such item
+}
+
 TEST(Grid, SortsNumbersAsNumbersBelowFixedRow) {
   TestPlatform tp;
   QWidget w;

@@ -6,33 +6,16 @@
 #include "platform/FileSystem.h"
 #include "records/Fields.h"
 #include "shell/PasswordFile.h"
+#include "support/PasswordBytes.h"
 #include "support/TestPlatform.h"
 
 namespace {
 
-const std::string kKey = "5913KQT30481762-27740358WZ18264";
-
-// The bytes of one plain record, laid out by hand.
-std::string plainRecord(const std::string& password, const std::string& id, int level,
-                        const std::string& marker) {
-  auto pad = [](std::string s, size_t w) {
-    s.resize(w, ' ');
-    return s;
-  };
-  std::string r = pad(password, 10) + pad(id, 20) + pad("12/07/2026", 10) + pad("", 20) + pad("", 3);
-  r += static_cast<char>(level & 0xFF);
-  r += static_cast<char>((level >> 8) & 0xFF);
-  r += pad(marker, 3);
-  return r;
+std::string plainRecord(const std::string& password, const std::string& id, int level, const std::string& marker) {
+  return passwordRecord(password, id, level, marker);
 }
-
-std::string scrambled(std::string plain) {
-  std::vector<uint8_t> bytes(plain.begin(), plain.end());
-  ScrambleBytes(bytes, kKey);
-  return std::string(bytes.begin(), bytes.end());
-}
-
-std::string unscrambled(const std::string& onDisk) { return scrambled(onDisk); }
+std::string scrambled(const std::string& plain) { return scramblePasswordBytes(plain); }
+std::string unscrambled(const std::string& onDisk) { return scramblePasswordBytes(onDisk); }
 
 struct PasswordFileTest : ::testing::Test {
   TestPlatform tp;

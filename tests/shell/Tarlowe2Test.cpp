@@ -163,14 +163,6 @@ TEST_F(MainWindow, HelpIsHiddenWhileLoggedOut) {
   EXPECT_TRUE(tp.help.shown.empty());
 }
 
-TEST_F(MainWindow, LogonItemOpensNothingYet) {
-  Tarlowe2& w = started();
-  w.LogOnMenu->Click(0);
-  EXPECT_TRUE(tp.windows.shownModal.empty());
-  EXPECT_TRUE(tp.dialogs.shown.empty());
-  EXPECT_TRUE(w.isVisible());
-}
-
 TEST_F(MainWindow, RestoreDatabaseFollowsTheBackUpPathAtEveryActivation) {
   Tarlowe2& w = started();
   EXPECT_FALSE(w.UtilMenu->Visible(4));
