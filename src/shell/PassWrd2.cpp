@@ -207,17 +207,18 @@ void PassWrd2::LookUp() {
   PWNew->setEnabled(kind == "USER");
 }
 
+bool PassWrd2::ReservedId(const std::string& id, const char* userLine, const char* adminLine) {
+  const std::string upper = UCase(id);
+  const char* line = upper == "USER" ? userLine : upper == "ADMIN" ? adminLine : nullptr;
+  if (!line) return false;
+  Say(std::string(kInvalidId) + line, platform::vbExclamation);
+  return true;
+}
+
 void PassWrd2::PWNew_Click() {
   const std::string id = Trim(LogId->Text());
   if (EmptyId(id)) return;
-  if (UCase(id) == "USER") {
-    Say(std::string(kInvalidId) + "You can not use 'USER' as a Logon Id.", platform::vbExclamation);
-    return;
-  }
-  if (UCase(id) == "ADMIN") {
-    Say(std::string(kInvalidId) + "You can not add another 'Admin' Logon Id.", platform::vbExclamation);
-    return;
-  }
+  if (ReservedId(id, "You can not use 'USER' as a Logon Id.", "You can not add another 'Admin' Logon Id.")) return;
   if (id == LookedUpId) {
     Say("ERROR: LOGON ID HASN'T CHANGED!\r\rYou MUST enter a new LogonId.", platform::vbExclamation);
     return;
@@ -256,14 +257,7 @@ void PassWrd2::PWNew_Click() {
 void PassWrd2::PWEdit_Click() {
   const std::string id = Trim(LogId->Text());
   if (EmptyId(id)) return;
-  if (UCase(id) == "USER") {
-    Say(std::string(kInvalidId) + "You can not use 'USER' as a Logon Id.", platform::vbExclamation);
-    return;
-  }
-  if (UCase(id) == "ADMIN") {
-    Say(std::string(kInvalidId) + "You can not edit the 'Admin' Logon Id.", platform::vbExclamation);
-    return;
-  }
+  if (ReservedId(id, "You can not use 'USER' as a Logon Id.", "You can not edit the 'Admin' Logon Id.")) return;
   TakeLevel();
   std::vector<PasswordRecord> users;
   if (!OpenUsers(kFreeUpper, users)) return;
@@ -289,14 +283,7 @@ void PassWrd2::PWEdit_Click() {
 void PassWrd2::PWClear_Click() {
   // The user looked up at the last Enter; the box is not read again.
   const std::string id = LookedUpId;
-  if (UCase(id) == "USER") {
-    Say(std::string(kInvalidId) + "You can not use 'User' Logon Id.", platform::vbExclamation);
-    return;
-  }
-  if (UCase(id) == "ADMIN") {
-    Say(std::string(kInvalidId) + "You can not Clear the 'Admin' Logon Id.", platform::vbExclamation);
-    return;
-  }
+  if (ReservedId(id, "You can not use 'User' Logon Id.", "You can not Clear the 'Admin' Logon Id.")) return;
   std::vector<PasswordRecord> users;
   if (!OpenUsers(kFreeMixed, users)) return;
   int found = FindLogonId(users, id, 1);
@@ -317,14 +304,7 @@ void PassWrd2::PWClear_Click() {
 void PassWrd2::PWDelete_Click() {
   const std::string id = Trim(LogId->Text());
   if (EmptyId(id)) return;
-  if (UCase(id) == "USER") {
-    Say(std::string(kInvalidId) + "You can not use 'User' as a Logon Id.", platform::vbExclamation);
-    return;
-  }
-  if (UCase(id) == "ADMIN") {
-    Say(std::string(kInvalidId) + "You can not delete the 'Admin' Logon Id.", platform::vbExclamation);
-    return;
-  }
+  if (ReservedId(id, "You can not use 'User' as a Logon Id.", "You can not delete the 'Admin' Logon Id.")) return;
   if (id != LookedUpId) {
     Say("ERROR: LOGONID HAS CHANGED!\r\rYou have changed the LogonId.\rYou MUST push enter after changing\r"
         "the LogonId.",

@@ -64,6 +64,9 @@ class PassWrd2 : public platform::Form {
   void Say(const std::string& text, int icon);
   // The shared checks: true when the ID is empty (the user was told).
   bool EmptyId(const std::string& id);
+  // Refuses the reserved IDs "USER" and "ADMIN" (any case) with the action's
+  // own detail line; true when refused.
+  bool ReservedId(const std::string& id, const char* userLine, const char* adminLine);
   // The missing-file check and the rebuild of a corrupt file, whose free
   // records get the logon ID `freeId`. True with the records loaded when the
   // action goes on.
