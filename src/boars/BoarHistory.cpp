@@ -37,18 +37,7 @@ bool readCurrentBoar() {
 void fillBoarHistory(int32_t herdLitters, const SireFigures& sire) {
   const BoarRecord& b = BoarRec;
   BoarHistoryRecord& h = BoarHistory;
-  h.Id = Trim(b.Id);
-  h.Breed = Trim(b.Breed);
-  h.Backfat = b.Backfat;
-  h.DateOfBirth = b.DateOfBirth;
-  h.DaysTo230 = b.DaysTo230;
-  h.Loineye = b.Loineye;
-  h.PurchasePrice = static_cast<float>(b.PurchasePrice.value());
-  h.SoldPrice = static_cast<float>(b.SoldPrice.value());
-  h.PrvDate = b.PrvDate;
-  h.DateEnteredHerd = b.DateEnteredHerd;
-  h.DateLeftHerd = b.DateLeftHerd;
-  h.Location = Trim(b.Location);
+  FillAnimalHistory(b, h);
   h.SowsBred = b.SowsBred;
   h.SowsFarrowed = sire.herdLitters;
   h.ConceptionRate = ConceptionRate(sire.herdLitters, herdLitters);

@@ -20,19 +20,7 @@
 #include "records/FarrowRecord.h"
 #include "records/SowRecord.h"
 
-struct BoarHistoryRecord {
-  std::string Id;
-  std::string Breed;
-  float Backfat = 0;
-  std::string DateOfBirth;
-  int16_t DaysTo230 = 0;
-  float Loineye = 0;
-  float PurchasePrice = 0;
-  float SoldPrice = 0;
-  std::string PrvDate;
-  std::string DateEnteredHerd;
-  std::string DateLeftHerd;
-  std::string Location;
+struct BoarHistoryRecord : AnimalHistoryRecord {
   int16_t SowsBred = 0;
   // Figures over his litters; counts in 32 bits.
   int32_t SowsFarrowed = 0;

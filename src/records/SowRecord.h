@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/AnimalRecord.h"
 #include "records/Fields.h"
 
 inline constexpr const char* kSowFileName = "SOW.DAT";
@@ -15,23 +16,9 @@ inline constexpr const char* kSowFileName = "SOW.DAT";
 inline constexpr long kSowFileLimit = 4799;
 // A sow has at most this many litters.
 inline constexpr int kMaxParities = 9;
-inline constexpr int kNoteLines = 14;
-inline constexpr int kNoteWidth = 70;
 
-struct SowRecord {
+struct SowRecord : AnimalRecord {
   static constexpr int Length = 1130;
-  std::string Id;               // 8, the key; blank = free record
-  std::string Breed;            // 20
-  std::string DateOfBirth;      // date
-  int16_t DaysTo230 = 0;
-  float Backfat = 0;
-  records::Currency PurchasePrice;
-  std::string DateEnteredHerd;  // date
-  records::Currency SoldPrice;
-  std::string DateLeftHerd;     // date; "__/__/____" while in the herd
-  std::string PrvDate;          // date
-  std::string Location;         // 8
-  float Loineye = 0;
   std::string DateBred;         // date
   std::string DateDue;          // date; may also be 10 blanks
   std::string BoarId;           // 8
@@ -42,18 +29,7 @@ struct SowRecord {
 
   template <class M>
   void fields(M& m) {
-    m.text(Id, 0, 8);
-    m.text(Breed, 8, 20);
-    m.date(DateOfBirth, 28);
-    m.i16(DaysTo230, 38);
-    m.f32(Backfat, 40);
-    m.cur(PurchasePrice, 44);
-    m.date(DateEnteredHerd, 52);
-    m.cur(SoldPrice, 62);
-    m.date(DateLeftHerd, 70);
-    m.date(PrvDate, 80);
-    m.text(Location, 90, 8);
-    m.f32(Loineye, 98);
+    animalFields(m);
     m.date(DateBred, 102);
     m.date(DateDue, 112);
     m.text(BoarId, 122, 8);

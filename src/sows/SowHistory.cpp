@@ -100,18 +100,7 @@ void LoadSowHistory() {
   }
   const SowRecord& s = SowRec;
   SowHistoryRecord& h = SowHistory;
-  h.Id = Trim(s.Id);
-  h.Breed = Trim(s.Breed);
-  h.Backfat = s.Backfat;
-  h.DateOfBirth = s.DateOfBirth;
-  h.DaysTo230 = s.DaysTo230;
-  h.Loineye = s.Loineye;
-  h.PurchasePrice = static_cast<float>(s.PurchasePrice.value());
-  h.SoldPrice = static_cast<float>(s.SoldPrice.value());
-  h.PrvDate = s.PrvDate;
-  h.DateEnteredHerd = s.DateEnteredHerd;
-  h.DateLeftHerd = s.DateLeftHerd;
-  h.Location = Trim(s.Location);
+  FillAnimalHistory(s, h);
   h.DateBred = s.DateBred;
   h.DateDue = s.DateDue;
   h.BoarId = Trim(s.BoarId);

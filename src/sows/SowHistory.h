@@ -12,19 +12,7 @@
 #include "records/FarrowRecord.h"
 #include "records/SowRecord.h"
 
-struct SowHistoryRecord {
-  std::string Id;
-  std::string Breed;
-  float Backfat = 0;
-  std::string DateOfBirth;
-  int16_t DaysTo230 = 0;
-  float Loineye = 0;
-  float PurchasePrice = 0;
-  float SoldPrice = 0;
-  std::string PrvDate;
-  std::string DateEnteredHerd;
-  std::string DateLeftHerd;
-  std::string Location;
+struct SowHistoryRecord : AnimalHistoryRecord {
   int16_t ParityCount = 0;
   // Statistics over her litters. Totals are held in 32 bits so that no herd
   // of stored 16-bit counts can overflow them.
