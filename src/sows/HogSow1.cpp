@@ -78,7 +78,8 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   platform::placeTwips(Label6, columnLeft(72), top + 240, 960, 255);
 
   SowList = new platform::ListBox(this, "SowList", true);
-  SowList->setFont(platform::makeFont("Courier New", 9));
+  // 10-point Courier New is 120 twips a character, the pitch the headings use.
+  SowList->setFont(platform::makeFont("Courier New", 10));
   platform::placeTwips(SowList, kListLeft, top + 540, 9900, 5400);
 
   SQDisp = new platform::Label(this, "SQDisp");
