@@ -14,6 +14,8 @@ int deviceBin(int paperBin) {
   return bins[paperBin];
 }
 
+// Sets the printer's font: face, size, bold, italic. The printer applies all
+// four together to what it prints next, so their order does not matter.
 void selectFont(const std::string& name, int size, int bold, int italic) {
   platform::Printer& p = printer();
   p.setFontName(name);
@@ -23,7 +25,6 @@ void selectFont(const std::string& name, int size, int bold, int italic) {
 }
 
 void selectHeadFont() {
-  // Face, size, italic, bold: in that order.
   selectFont(PrintJob.HeadFontName, PrintJob.HeadFontSize, PrintJob.HeadBold, PrintJob.HeadItalic);
 }
 
