@@ -105,7 +105,13 @@ void PassWrd1::PWAcc_Click() {
 
   Hourglass(true);
   std::vector<PasswordRecord> users;
-  if (!LoadLogOnRecords(PwfPath, users)) {
+  const LogOnFile file = LoadLogOnRecords(PwfPath, users, kEnterPasswordTitle);
+  if (file == LogOnFile::Unreadable) {
+    // Told already; the dialog stays open, the file as it is.
+    Hourglass(false);
+    return;
+  }
+  if (file == LogOnFile::Invalid) {
     PassWord->SetText("");
     Label1->SetCaption("");
     Hourglass(false);
