@@ -48,7 +48,8 @@ PassWrd1::PassWrd1(QWidget* parent) : platform::Form("PassWrd1", parent) {
   platform::placeTwips(PWAcc, 2520, 1500, 1335, 375);
   SetBoundsTwips(3000, 2500, 4680, 2400);
   setTabOrder(PassWord, LogId);
-  setTabOrder(LogId, PWAcc);
+  setTabOrder(LogId, PWChg);
+  setTabOrder(PWChg, PWAcc);
 
   PassWord->onKeyPress = [this](int& key) { PassWord_KeyPress(key); };
   connect(PWAcc, &QPushButton::clicked, this, [this] { PWAcc_Click(); });
