@@ -16,11 +16,14 @@ constexpr BuiltInAccount kBuiltInAccounts[] = {
 };
 }  // namespace
 
-bool LoadLogOnRecords(const std::string& path, std::vector<PasswordRecord>& users) {
-  if (!FileExists(path)) return false;
-  if (!LoadPasswordFile(path, users)) return false;
+LogOnFile LoadLogOnRecords(const std::string& path, std::vector<PasswordRecord>& users, const std::string& title) {
+  users.clear();
+  if (!FileExists(path)) return LogOnFile::Invalid;
+  // A file that cannot be read says nothing of its records: it is not
+  // deleted for that.
+  if (!LoadPasswordFileOrSay(path, users, title)) return LogOnFile::Unreadable;
   // Record 1 of an empty file reads as blanks: no marker.
-  return !users.empty() && !IsCorruptPasswordFile(users);
+  return !users.empty() && !IsCorruptPasswordFile(users) ? LogOnFile::Valid : LogOnFile::Invalid;
 }
 
 void EndOnInvalidPasswordFile(const std::string& path) {

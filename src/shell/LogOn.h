@@ -11,10 +11,18 @@
 // The title of the log-on dialog's messages and of the invalid-file message.
 inline constexpr const char* kEnterPasswordTitle = "E N T E R      P A S S W O R D";
 
-// Loads the password file for a log-on. False when it is no valid file: it
-// cannot be read, is missing (gone since the start-up made it), holds no whole
-// record, or record 1 lacks the marker "YES".
-bool LoadLogOnRecords(const std::string& path, std::vector<PasswordRecord>& users);
+// What a log-on found of the password file.
+enum class LogOnFile {
+  Valid,
+  // Missing (gone since the start-up made it), without a whole record, or
+  // record 1 without the marker "YES".
+  Invalid,
+  // There, but it could not be read: the user was told, in a critical box
+  // titled `title`; the file is left alone and the log-on is refused.
+  Unreadable,
+};
+// Loads the password file for a log-on.
+LogOnFile LoadLogOnRecords(const std::string& path, std::vector<PasswordRecord>& users, const std::string& title);
 
 // An invalid password file: it is deleted (the next start makes a new one),
 // the user is told "INVALIED PASSWORD FILE!" and the program ends.

@@ -230,7 +230,9 @@ bool Tarlowe2::LogInProc() {
     }
 
     std::vector<PasswordRecord> users;
-    if (!LoadLogOnRecords(PwfPath, users)) {
+    const LogOnFile file = LoadLogOnRecords(PwfPath, users, kLogOnTitle);
+    if (file == LogOnFile::Unreadable) return false;
+    if (file == LogOnFile::Invalid) {
       EndOnInvalidPasswordFile(PwfPath);
       return false;
     }

@@ -48,7 +48,8 @@ PassWrd1::PassWrd1(QWidget* parent) : platform::Form("PassWrd1", parent) {
   platform::placeTwips(PWAcc, 2520, 1500, 1335, 375);
   SetBoundsTwips(3000, 2500, 4680, 2400);
   setTabOrder(PassWord, LogId);
-  setTabOrder(LogId, PWAcc);
+  setTabOrder(LogId, PWChg);
+  setTabOrder(PWChg, PWAcc);
 
   PassWord->onKeyPress = [this](int& key) { PassWord_KeyPress(key); };
   connect(PWAcc, &QPushButton::clicked, this, [this] { PWAcc_Click(); });
@@ -105,7 +106,13 @@ void PassWrd1::PWAcc_Click() {
 
   Hourglass(true);
   std::vector<PasswordRecord> users;
-  if (!LoadLogOnRecords(PwfPath, users)) {
+  const LogOnFile file = LoadLogOnRecords(PwfPath, users, kEnterPasswordTitle);
+  if (file == LogOnFile::Unreadable) {
+    // Told already; the dialog stays open, the file as it is.
+    Hourglass(false);
+    return;
+  }
+  if (file == LogOnFile::Invalid) {
     PassWord->SetText("");
     Label1->SetCaption("");
     Hourglass(false);

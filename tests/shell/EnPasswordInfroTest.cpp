@@ -2,6 +2,7 @@
 #include "platform/FileSystem.h"
 #include "shell/EnPasswordInfro.h"
 #include "shell/LogOnFixture.h"
+#include "support/FocusChain.h"
 
 using namespace platform;
 
@@ -172,4 +173,10 @@ TEST_F(UserInformation, ACorruptFileIsRemovedAndTheEntryRejected) {
   expectBox("USER INFROMATION REJECTED!", vbInformation);
   EXPECT_FALSE(platform::fileExists(pwf()));  // the next start makes a new one
   EXPECT_EQ(UserInfoState, 4);
+}
+
+TEST_F(UserInformation, TabGoesFromTheNameDownToTheIdAndThenToAccept) {
+  EnPasswordInfro info;
+  EXPECT_EQ(tabOrder(info, {"EntUserName", "EntInitals", "EntPassword", "EntLogonID", "Accept"}),
+            (std::vector<std::string>{"EntUserName", "EntInitals", "EntPassword", "EntLogonID", "Accept"}));
 }

@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "common/HogGlobals.h"
 #include "platform/FileSystem.h"
 #include "shell/EnPasswordInfro.h"
@@ -193,4 +195,26 @@ TEST_F(LogIn, NoLimitOnAttempts) {
   EXPECT_EQ(tp.dialogs.shown.size(), 12u);
   EXPECT_EQ(CurrentUser[4], "2");
   EXPECT_TRUE(w.LogOnMenu->Visible(3));
+}
+
+TEST_F(LogIn, AFileThatCannotBeReadIsReportedAndKeptAndTheProgramGoesOn) {
+  Tarlowe2& w = startedWith(standardUsers(), "jsmith");
+  // The password file's place now holds a file whose reading fails.
+  platform::deleteFile(pwf());
+  std::filesystem::create_symlink("/proc/self/mem", pwf());
+  logOn(w, "hogs123");
+  ASSERT_EQ(tp.dialogs.shown.size(), 2u);
+  // Once in the dialog, which stays open, once at the decision.
+  EXPECT_EQ(tp.dialogs.shown[0].title, "E N T E R      P A S S W O R D");
+  EXPECT_EQ(tp.dialogs.shown[1].title, "* *  L O G O N  * *");
+  for (const ShownBox& box : tp.dialogs.shown) {
+    EXPECT_EQ(box.text.rfind("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rThe file cannot be read:\r" + pwf(), 0), 0u)
+        << box.text;
+    EXPECT_EQ(box.icon, vbCritical);
+    EXPECT_TRUE(box.beepBefore);
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(pwf()));
+  EXPECT_EQ(tp.end.ends, 0);
+  EXPECT_EQ(CurrentUser[5], "NO");
+  expectLoggedOut(w);
 }

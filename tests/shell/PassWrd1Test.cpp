@@ -2,6 +2,7 @@
 #include "platform/FileSystem.h"
 #include "shell/PasswordFile.h"
 #include "shell/LogOnFixture.h"
+#include "support/FocusChain.h"
 
 using namespace platform;
 
@@ -189,4 +190,10 @@ TEST_F(LogOnDialog, AnEmptyFileIsInvalid) {
   expectRefusal("INVALIED PASSWORD FILE!\r\r  TERMINATING!!!  ", vbCritical);
   EXPECT_FALSE(platform::fileExists(pwf()));
   EXPECT_EQ(tp.end.ends, 1);
+}
+
+TEST_F(LogOnDialog, TabGoesFromThePasswordToTheIdAndThenToTheButtons) {
+  PassWrd1 dialog;
+  EXPECT_EQ(tabOrder(dialog, {"PassWord", "LogId", "PWChg", "PWAcc"}),
+            (std::vector<std::string>{"PassWord", "LogId", "PWChg", "PWAcc"}));
 }
