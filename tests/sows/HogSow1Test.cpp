@@ -409,6 +409,26 @@ TEST_F(HogSow1Test, AssignWithNothingSelectedOrNothingTyped) {
   EXPECT_EQ(w.SQDisp->Caption(), "All ACTIVE SOW's.  PAGE 1");
 }
 
+TEST_F(HogSow1Test, FileCountIsClearedByLoadAndResetButKeptByQuery) {
+  writeHerd();
+  HogSow1 w;
+  w.SowFileCount = 7;
+  w.Show();
+  EXPECT_EQ(w.SowFileCount, 0);
+  w.SowFileCount = 5;
+  queueQuery(tp.windows, "By BREED", "DUROC");
+  w.SowHistoryMenu->Click(HogSow1::Query);
+  EXPECT_EQ(w.SowFileCount, 5);
+  w.SowList->SetSelected(0, true);
+  tp.dialogs.type("PEN9");
+  w.SowHistoryMenu->Click(HogSow1::Assign);
+  EXPECT_EQ(w.SowFileCount, 0);
+  w.SowFileCount = 5;
+  tp.windows.on("HogSow2", as<HogSow2>([](HogSow2& e) { e.Exit->Press(); }));
+  w.SowHistoryMenu->Click(HogSow1::New);
+  EXPECT_EQ(w.SowFileCount, 0);
+}
+
 TEST_F(HogSow1Test, EveryClickRenewsTheSelectionArray) {
   writeHerd();
   HogSow1 w;
