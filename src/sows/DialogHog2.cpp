@@ -75,3 +75,9 @@ void DialogHog2::SQCan_Click() {
   QueryArgs = {"", "0", "", ""};
   Hide();
 }
+
+void DialogHog2::Form_QueryUnload(int& /*Cancel*/, int UnloadMode) {
+  // Closed from its title bar, perhaps after a refused EXECUTE had already
+  // set a kind: the list must not build a query that was never accepted.
+  if (UnloadMode == platform::vbFormControlMenu) QueryArgs = {"", "0", "", ""};
+}

@@ -29,6 +29,8 @@ class DialogHog2 : public platform::Form {
 
  protected:
   void Form_Load() override;
+  // The close box leaves the query as CANCEL does.
+  void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 
  private:
   std::optional<std::string> chosenKind_;

@@ -100,6 +100,7 @@ void HogSow1::Form_Load() {
   FarrowLinks = {};
   Hourglass(true);
   QueryArgs[1] = "0";
+  SowFileCount = 0;
   UpdatePageButtons(BuildSowList());
   pageCaption_ = kActiveCaption;
   SQDisp->SetCaption(pageCaption_ + "1");
@@ -155,6 +156,7 @@ void HogSow1::ShowSowPage(int Page) {
 
 void HogSow1::ResetSowList() {
   QueryArgs[1] = "0";
+  SowFileCount = 0;
   UpdatePageButtons(BuildSowList());
   pageCaption_ = kActiveCaption;
   currentPage_ = 1;

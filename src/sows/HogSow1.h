@@ -44,6 +44,10 @@ class HogSow1 : public platform::Form {
   // Enables the buttons of the pages that `count` lines fill.
   void UpdatePageButtons(int count);
 
+  // The SOW.DAT record count the print submenu keeps between prints; 0 makes
+  // it count again. The load and every reset to all active sows set it to 0.
+  int SowFileCount = 0;
+
   const SowPageTable& PageTable() const { return table_; }
   int CurrentSowPage() const { return currentPage_; }
   const std::string& SowPageCaption() const { return pageCaption_; }

@@ -1,6 +1,8 @@
 #include "sows/HogSow2.h"
 
+#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 #include "common/DateChecks.h"
@@ -23,6 +25,18 @@ constexpr std::array<int, 7> kWidths = {8, 20, 8, 3, 5, 4, 8};
 const std::array<const char*, 10> kLabels = {
     "Sow Id.", "Breed", "Location", "Days to 230", "Loineye", "BackFat", "Purchase Price",
     "Date of Birth", "Date Entered Herd", "PRV Date"};
+
+// The numbers of a sow must fit their fields: days to 230 an Integer,
+// loineye and backfat a Single, the price a Currency. Typed with an exponent
+// ("9E99") they need not; such a sow is refused rather than written wrong.
+bool fitsInteger(const std::string& text) {
+  int v = 0;
+  return ToInteger(Val(text), v);
+}
+bool fitsSingle(const std::string& text) {
+  return std::fabs(Val(text)) <= static_cast<double>(std::numeric_limits<float>::max());
+}
+bool fitsCurrency(const std::string& text) { return std::fabs(Val(text)) < 922337203685477.0; }
 
 int16_t wholeOf(const std::string& text) {
   int v = 0;
@@ -144,6 +158,21 @@ void HogSow2::Accept_Click() {
   }
   if (e.prvDate != kEmptyDate && ValidateDate(e.prvDate, kFirstDataYear, -1) != kDateValid) {
     SowDate[2]->SetFocus();
+    return;
+  }
+  const struct {
+    bool fits;
+    const char* name;
+    size_t box;
+  } numbers[] = {{fitsInteger(e.daysTo230), "DAYS TO 230", 3},
+                 {fitsSingle(e.loineye), "LOINEYE", 4},
+                 {fitsSingle(e.backfat), "BACKFAT", 5},
+                 {fitsCurrency(e.purchasePrice), "PURCHASE PRICE", 6}};
+  for (const auto& n : numbers) {
+    if (n.fits) continue;
+    Beep();
+    MsgBox(std::string(n.name) + " is out of range!", platform::vbExclamation | platform::vbOKOnly, kErrorTitle);
+    Sow[n.box]->SetFocus();
     return;
   }
 

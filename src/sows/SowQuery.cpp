@@ -195,9 +195,11 @@ NumberCriterion ParseNumberCriterion(const std::string& criterion, bool whole) {
   };
   const size_t range = c.find("><");
   if (range != std::string::npos) {
-    // The lower bound is what stands before the first "><" (a qualifier in
-    // front included), the upper bound what follows it.
-    nc.low = read(c.substr(0, range));
+    // The lower bound is what stands before the first "><" (after a
+    // qualifier in front, which compares with it), the upper bound what
+    // follows it.
+    const size_t from = isQualifier(c[0]) ? 1 : 0;
+    nc.low = read(range > from ? c.substr(from, range - from) : std::string());
     nc.high = read(c.substr(range + 2));
     if (isQualifier(c[0])) {
       nc.op = c[0];

@@ -87,7 +87,9 @@ DateCriterion ParseDateCriterion(const std::string& criterion);
 bool DateMatches(const DateCriterion& c, const std::string& fieldKey);
 
 // A number criterion: a qualifier and one number, or a range split at the
-// first "><". A criterion that is only a qualifier matches nothing.
+// first "><". A range with a qualifier in front compares with its lower
+// bound (">5><10" lists what is greater than 5). A criterion that is only a
+// qualifier matches nothing.
 struct NumberCriterion {
   char op = 0;  // '<', '>', '=', 'R' range, 0 matches nothing
   double bound = 0, low = 0, high = 0;

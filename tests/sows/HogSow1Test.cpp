@@ -185,6 +185,32 @@ TEST_F(HogSow1Test, QueryByBreedDateRangeAndParities) {
   EXPECT_EQ(QueryArgs[3], "");
 }
 
+TEST_F(HogSow1Test, QueryDialogClosedFromItsTitleBarListsAllActiveSows) {
+  writeHerd();
+  HogSow1 w;
+  w.Show();
+  queueQuery(tp.windows, "By BREED", "DUROC");
+  w.SowHistoryMenu->Click(HogSow1::Query);
+  ASSERT_EQ(rowIds(w), (Ids{"S2"}));
+  // A refused criterion has already set the kind; then the dialog is closed.
+  tp.windows.on("DialogHog2", as<DialogHog2>([](DialogHog2& d) {
+    d.SQCombo->SetListIndex(d.SQCombo->findText("By Number Of PARITIES"));
+    d.SQData->SetText("3");
+    d.SQExe->Press();
+    ASSERT_TRUE(d.isVisible());
+    d.close();
+  }));
+  w.SowHistoryMenu->Click(HogSow1::Query);
+  EXPECT_EQ(QueryArgs[1], "0");
+  EXPECT_EQ(rowIds(w), (Ids{"S1", "S2", "S3", "S5"}));
+  EXPECT_EQ(w.SQDisp->Caption(), "All ACTIVE SOW's.  PAGE 1");
+  // Closed before anything was chosen.
+  tp.windows.on("DialogHog2", as<DialogHog2>([](DialogHog2& d) { d.close(); }));
+  w.SowHistoryMenu->Click(HogSow1::Query);
+  EXPECT_EQ(w.SQDisp->Caption(), "All ACTIVE SOW's.  PAGE 1");
+  EXPECT_EQ(w.SowList->ListCount(), 4);
+}
+
 TEST_F(HogSow1Test, AllInactiveSowsShowTheDateTheyLeft) {
   writeHerd();
   HogSow1 w;
@@ -381,6 +407,26 @@ TEST_F(HogSow1Test, AssignWithNothingSelectedOrNothingTyped) {
   EXPECT_EQ(tp.dialogs.shown.size(), 3u);  // the two input boxes, no message
   EXPECT_EQ(readFile(sowPath()), before);
   EXPECT_EQ(w.SQDisp->Caption(), "All ACTIVE SOW's.  PAGE 1");
+}
+
+TEST_F(HogSow1Test, FileCountIsClearedByLoadAndResetButKeptByQuery) {
+  writeHerd();
+  HogSow1 w;
+  w.SowFileCount = 7;
+  w.Show();
+  EXPECT_EQ(w.SowFileCount, 0);
+  w.SowFileCount = 5;
+  queueQuery(tp.windows, "By BREED", "DUROC");
+  w.SowHistoryMenu->Click(HogSow1::Query);
+  EXPECT_EQ(w.SowFileCount, 5);
+  w.SowList->SetSelected(0, true);
+  tp.dialogs.type("PEN9");
+  w.SowHistoryMenu->Click(HogSow1::Assign);
+  EXPECT_EQ(w.SowFileCount, 0);
+  w.SowFileCount = 5;
+  tp.windows.on("HogSow2", as<HogSow2>([](HogSow2& e) { e.Exit->Press(); }));
+  w.SowHistoryMenu->Click(HogSow1::New);
+  EXPECT_EQ(w.SowFileCount, 0);
 }
 
 TEST_F(HogSow1Test, EveryClickRenewsTheSelectionArray) {

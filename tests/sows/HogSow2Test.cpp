@@ -129,6 +129,46 @@ TEST_F(HogSow2Test, NumbersAreReadByTheirLeadingNumber) {
   EXPECT_EQ(sows[1].PurchasePrice.raw, 0);
 }
 
+TEST_F(HogSow2Test, NumberTooLargeForItsFieldIsRefused) {
+  HogSow2 w;
+  w.Show();
+  const struct {
+    size_t box;
+    const char* typed;
+    const char* text;
+  } cases[] = {{3, "9E9", "DAYS TO 230 is out of range!"},
+               {4, "9E99", "LOINEYE is out of range!"},
+               {5, "9E99", "BACKFAT is out of range!"},
+               {6, "9E300", "PURCHASE PRICE is out of range!"}};
+  for (const auto& c : cases) {
+    tp.dialogs.clear();
+    type(w, "A1");
+    for (size_t i = 3; i <= 6; ++i) w.Sow[i]->SetText(i == c.box ? c.typed : "1");
+    w.Accept_Click();
+    ASSERT_EQ(tp.dialogs.shown.size(), 1u) << c.typed;
+    EXPECT_EQ(tp.dialogs.last().text, c.text);
+    EXPECT_EQ(tp.dialogs.last().title, "SOW ENTRY ERROR");
+    EXPECT_EQ(tp.dialogs.last().icon, platform::vbExclamation);
+    EXPECT_TRUE(tp.dialogs.last().beepBefore);
+    EXPECT_EQ(w.focusWidget(), w.Sow[c.box]) << c.typed;
+    EXPECT_EQ(w.Sow[0]->Text(), "A1");  // nothing cleared
+  }
+  EXPECT_FALSE(platform::fileExists(sowPath()));
+  // Large values that fit are written.
+  tp.dialogs.clear();
+  w.Sow[3]->SetText("-99");
+  w.Sow[4]->SetText("3E38");
+  w.Sow[5]->SetText("1E30");
+  w.Sow[6]->SetText("99999999");
+  w.Accept_Click();
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+  const std::vector<SowRecord> sows = readSows();
+  ASSERT_EQ(sows.size(), 1u);
+  EXPECT_EQ(sows[0].DaysTo230, -99);
+  EXPECT_FLOAT_EQ(sows[0].Loineye, 3e38f);
+  EXPECT_EQ(sows[0].PurchasePrice.raw, 999999990000LL);
+}
+
 TEST_F(HogSow2Test, AcceptClearsTheAnimalAndKeepsTheGroupFields) {
   HogSow2 w;
   w.Load();

@@ -317,6 +317,10 @@ TEST(SowQueryMatch, ParityRangesWithBoundsOfEqualOrUnequalLength) {
   EXPECT_EQ(listed("6", "=4", herd), (Ids{"P4"}));
   EXPECT_EQ(listed("6", ">7", herd), (Ids{"P8", "P9"}));
   EXPECT_EQ(listed("6", "<1", herd), (Ids{"P0"}));
+  // A qualifier in front of a range compares with the number after it.
+  EXPECT_EQ(listed("6", ">5><10", herd), (Ids{"P6", "P7", "P8", "P9"}));
+  EXPECT_EQ(listed("6", "<2><10", herd), (Ids{"P0", "P1"}));
+  EXPECT_EQ(listed("6", "=4><9", herd), (Ids{"P4"}));
 }
 
 TEST(SowQueryMatch, NumberCriterionParsing) {
@@ -327,6 +331,12 @@ TEST(SowQueryMatch, NumberCriterionParsing) {
   c = ParseNumberCriterion("0.5><1.5", false);
   EXPECT_FLOAT_EQ(static_cast<float>(c.low), 0.5f);
   EXPECT_FLOAT_EQ(static_cast<float>(c.high), 1.5f);
+  c = ParseNumberCriterion(">0.5><1.5", false);
+  EXPECT_EQ(c.op, '>');
+  EXPECT_FLOAT_EQ(static_cast<float>(c.bound), 0.5f);
+  c = ParseNumberCriterion(">><5", true);  // nothing between qualifier and range
+  EXPECT_EQ(c.op, '>');
+  EXPECT_EQ(c.bound, 0);
   c = ParseNumberCriterion(">2.5", true);  // whole kinds round halves to even
   EXPECT_EQ(c.bound, 2);
   c = ParseNumberCriterion(">3.5", true);
