@@ -1,5 +1,8 @@
 #include "boars/BoarHistory.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "records/RecordIo.h"
@@ -32,6 +35,10 @@ bool readCurrentBoar() {
   bool ok = CurrentBoarRec >= 1 && CurrentBoarRec <= file.count() && file.read(CurrentBoarRec, BoarRec);
   file.close();
   return ok;
+}
+
+int32_t nearest32(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 void fillBoarHistory(int32_t herdLitters, const SireFigures& sire) {
@@ -97,8 +104,8 @@ void BoarLitterStats(const SireFigures& sire) {
   }
   h.AvgLitterBirthWeight = sire.birthWeight / static_cast<float>(n);
   h.AvgLitterWeaningWeight = sire.weaningWeight / static_cast<float>(n);
-  h.TotalBorn = sire.born;
-  h.TotalStillborn = sire.born - sire.alive;
+  h.TotalBorn = nearest32(sire.born);
+  h.TotalStillborn = nearest32(sire.born - sire.alive);
   h.AvgBorn = static_cast<float>(static_cast<double>(sire.born) / n);
   h.AvgStillborn = static_cast<float>(static_cast<double>(sire.born - sire.alive) / n);
 }

@@ -39,12 +39,13 @@ extern BoarHistoryRecord BoarHistory;
 // unused.
 extern std::array<std::string, kNoteLines + 1> BoarNotes;
 
-// What FARROW.DAT holds for one sire.
+// What FARROW.DAT holds for one sire. Pigs are summed in 64 bits: a damaged
+// file may hold more litters of one sire than 32 bits can sum.
 struct SireFigures {
   int32_t herdLitters = 0;  // litters of sows in the herd (status 1)
   int32_t litters = 0;      // litters of any status
-  int32_t born = 0;
-  int32_t alive = 0;
+  int64_t born = 0;
+  int64_t alive = 0;
   float birthWeight = 0;    // sums, added in file order
   float weaningWeight = 0;
 };
@@ -75,7 +76,8 @@ int32_t CountHerdLitters(const std::vector<SowRecord>& sowFile);
 int32_t CountBoarLitters(const std::string& BoarId);
 
 // Fills the six litter figures of BoarHistory for the boar BoarHistoryRecord.Id,
-// over his litters of any status; all 0 when he has none.
+// over his litters of any status; all 0 when he has none. A total beyond the
+// 32 bits of its figure holds the nearest value it can.
 void BoarLitterStats();
 void BoarLitterStats(const SireFigures& sire);
 

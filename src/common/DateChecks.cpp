@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "common/DateMath.h"
 #include "platform/Dialogs.h"
 
 namespace {
@@ -88,6 +89,13 @@ int ValidateDate(const std::string& DateString, int MinYear, int ShowMessage) {
     return fail(kDateBadYear, "ERROR: Your YEAR is less than " + std::to_string(MinYear) + "!",
                 ShowMessage);
   return kDateValid;
+}
+
+int ValidateDateBred(const std::string& DateString, int MinYear, int ShowMessage) {
+  const int result = ValidateDate(DateString, MinYear, ShowMessage);
+  // Only a date the arithmetic reads can have its due date cut.
+  if (result != kDateValid || !DayNumber(DateString) || !DueDate(DateString).empty()) return result;
+  return fail(kDateBadYear, "ERROR: INVALIED YEAR!\r\rThe DATE DUE to farrow would pass 12/31/9999!", ShowMessage);
 }
 
 std::string DateOrder(const std::string& DateString, const std::string& Direction) {

@@ -29,6 +29,12 @@ inline constexpr int kFirstDataYear = 1990;
 // titled "INVALIED  DATE  ENTRY"; any other value shows nothing.
 int ValidateDate(const std::string& DateString, int MinYear, int ShowMessage);
 
+// ValidateDate for a date bred, which must also leave room for its date due
+// to farrow: a date whose due date would pass 12/31/9999 fails with 3 (year)
+// and its own box of the same kind. The windows that take a date bred check
+// it with this before they compute the due date.
+int ValidateDateBred(const std::string& DateString, int MinYear, int ShowMessage);
+
 // `Direction` "L": "MM/DD/YYYY" (or with "-") to "YYYY/MM/DD"; "R": back.
 // The empty forms "__/__/____" and "____/__/__" turn into each other, "" gives
 // the empty form of the result, a text not in the expected order and any other

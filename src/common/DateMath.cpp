@@ -43,7 +43,11 @@ std::string DateOfDay(long dayNumber) {
 
 std::string AddDays(const std::string& date, long days) {
   const auto n = DayNumber(date);
-  return n ? DateOfDay(*n + days) : std::string();
+  if (!n) return "";
+  // Only four year digits fit a date's text: no year is cut.
+  const long day = *n + days;
+  if (day < platform::daysFromCivil(0, 1, 1) || day > platform::daysFromCivil(9999, 12, 31)) return "";
+  return DateOfDay(day);
 }
 
 std::string DueDate(const std::string& dateBred) { return AddDays(dateBred, kGestationDays); }

@@ -23,9 +23,11 @@ std::optional<long> DayNumber(const std::string& date);
 // The date "MM/DD/YYYY" of a day number.
 std::string DateOfDay(long dayNumber);
 
-// `date` moved by `days` (negative for earlier); "" when `date` is no date.
+// `date` moved by `days` (negative for earlier); "" when `date` is no date
+// and when the result would lie outside 01/01/0000 to 12/31/9999.
 std::string AddDays(const std::string& date, long days);
-// The date due to farrow of a sow bred on `dateBred`; "" when it is no date.
+// The date due to farrow of a sow bred on `dateBred`; "" when it is no date
+// or when the due date would pass 12/31/9999.
 std::string DueDate(const std::string& dateBred);
 // Days from `from` to `to` (negative when `to` comes first); nothing when
 // either is no date.

@@ -3,6 +3,7 @@
 #include "common/HogGlobals.h"
 #include "common/IniAccess.h"
 #include "platform/Folders.h"
+#include "platform/Profile.h"
 
 namespace settings {
 namespace {
@@ -33,5 +34,11 @@ std::string ReadMachineSetting(const std::string& section, const std::string& ke
 void WriteMachineSetting(const std::string& section, const std::string& key, const std::string& value) {
   write(MachineFilePath(), section, key, value);
 }
+bool ChangeMachineSetting(const std::string& section, const std::string& key, const std::string& value) {
+  WriteMachineSetting(section, key, value);
+  return ReadMachineSetting(section, key) == value;
+}
+
+bool IsSettingText(const std::string& text) { return platform::isProfileText(text); }
 
 }  // namespace settings

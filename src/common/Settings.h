@@ -85,5 +85,14 @@ std::string ReadProgramSetting(const std::string& section, const std::string& ke
 void WriteProgramSetting(const std::string& section, const std::string& key, const std::string& value);
 std::string ReadMachineSetting(const std::string& section, const std::string& key);
 void WriteMachineSetting(const std::string& section, const std::string& key, const std::string& value);
+// A value the user chose: written as WriteMachineSetting writes it, then
+// read back. False when the file does not hold it afterwards (the write was
+// refused), so that the window can say so.
+bool ChangeMachineSetting(const std::string& section, const std::string& key, const std::string& value);
+
+// Whether a typed text may be written into a settings file: it holds no
+// control character (a line break would plant a new key). A window refuses
+// any other text with its own message before it writes.
+bool IsSettingText(const std::string& text);
 
 }  // namespace settings

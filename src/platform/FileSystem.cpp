@@ -1,12 +1,15 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <strings.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -79,6 +82,30 @@ bool folderExists(const std::string& path) {
   return !path.empty() && fs::is_directory(resolvePath(path), ec);
 }
 
+bool pathExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::exists(fs::symlink_status(resolvePath(path), ec));
+}
+
+std::string notAFileReason(const std::string& path) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(resolvePath(path), ec);
+  if (!fs::exists(st) || fs::is_regular_file(st)) return "";
+  return fs::is_directory(st) ? "it is a folder" : "it is not a file";
+}
+
+bool isReadOnlyFile(const std::string& path) {
+  const std::string real = resolvePath(path);
+  struct stat st {};
+  if (::stat(real.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return (st.st_mode & 0222) == 0 || ::access(real.c_str(), W_OK) != 0;
+}
+
+std::string temporaryPathBeside(const std::string& path) {
+  static std::atomic<unsigned long> counter{0};
+  return resolvePath(path) + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+}
+
 long long fileLength(const std::string& path) {
   std::error_code ec;
   auto size = fs::file_size(resolvePath(path), ec);
@@ -91,6 +118,10 @@ long long fileLength(const std::string& path) {
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
   std::string real = resolvePath(path);
+  if (const std::string why = notAFileReason(real); !why.empty()) {
+    fail("cannot read", path, why);
+    return false;
+  }
   std::FILE* f = std::fopen(real.c_str(), "rb");
   if (!f) {
     failErrno("cannot open", path);
@@ -106,28 +137,80 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
   return ok;
 }
 
-bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::string real = resolvePath(path);
-  std::string temp = real + ".tmp~";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) {
+namespace {
+
+// Writes all of `bytes` to `fd` and syncs it.
+bool writeAll(int fd, const std::vector<uint8_t>& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    done += static_cast<size_t>(put);
+  }
+  return ::fsync(fd) == 0;
+}
+
+// Makes a renamed file's name last: the folder that holds it is synced.
+void syncFolderOf(const std::string& path) {
+  const std::string folder = fs::path(path).parent_path().string();
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, NewFileAccess access) {
+  const std::string real = resolvePath(path);
+  if (const std::string why = notAFileReason(real); !why.empty()) {
+    fail("cannot write", path, why);
+    return false;
+  }
+  struct stat old {};
+  const bool replacing = ::stat(real.c_str(), &old) == 0;
+  if (replacing && isReadOnlyFile(real)) {
+    fail("cannot write", path, "the file is read-only");
+    return false;
+  }
+  // A new file's mode; the file creation mask still applies.
+  const mode_t newMode = access == NewFileAccess::OwnerOnly ? 0600 : 0666;
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+    temp = temporaryPathBeside(real);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : newMode);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) {
     failErrno("cannot create", temp);
     return false;
   }
-  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (fsync(fileno(f)) == 0) && ok;
-  if (std::fclose(f) != 0) ok = false;
-  if (!ok) {
+  bool ok = true;
+  if (replacing) {
+    // The replaced file's owner where this process may give the file away
+    // (else it stays this user's), then its mode, which a change of owner
+    // may have cut.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    }
+    ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+  }
+  ok = ok && writeAll(fd, bytes);
+  if (!ok) failErrno("cannot write", temp);
+  if (::close(fd) != 0 && ok) {
     failErrno("cannot write", temp);
-    std::remove(temp.c_str());
-    return false;
+    ok = false;
   }
-  if (std::rename(temp.c_str(), real.c_str()) != 0) {
+  if (ok && std::rename(temp.c_str(), real.c_str()) != 0) {
     failErrno("cannot replace", real);
-    std::remove(temp.c_str());
+    ok = false;
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
     return false;
   }
+  syncFolderOf(real);
   return true;
 }
 

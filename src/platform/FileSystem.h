@@ -16,13 +16,33 @@ std::string resolvePath(const std::string& path);
 
 bool fileExists(const std::string& path);    // a regular file
 bool folderExists(const std::string& path);  // a folder
+bool pathExists(const std::string& path);    // anything by that name
+// Why what stands at `path` is no regular file ("it is a folder", "it is not
+// a file"); "" when nothing is there or a regular file is.
+std::string notAFileReason(const std::string& path);
+// A regular file that may not be written: no write permission bit is set at
+// all (like the read-only attribute of the platform the data come from, this
+// binds every user, the superuser too), or this process may not write it.
+bool isReadOnlyFile(const std::string& path);
 // Length in bytes; -1 when the file cannot be read.
 long long fileLength(const std::string& path);
 
-// Whole-file reads and writes. writeWholeFile replaces the file through a
-// temporary file renamed over it, so a crash leaves the old or the new content.
+// Who may read a file that a whole-file write creates: everybody the user's
+// file creation mask lets, or its owner alone (0600).
+enum class NewFileAccess { Shared, OwnerOnly };
+
+// Whole-file reads and writes. Only a regular file is read. writeWholeFile
+// replaces the file through a temporary file of a unique name in the same
+// folder, renamed over it, and syncs the folder after the rename, so a crash
+// leaves the old or the new content. The new file keeps the mode of the file
+// it replaces; a file that did not exist is made with `access`. A read-only
+// file is not replaced.
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
-bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
+bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes,
+                    NewFileAccess access = NewFileAccess::Shared);
+// A name for a temporary file beside `path`, in its folder, that no other
+// call of any running copy of the program gives.
+std::string temporaryPathBeside(const std::string& path);
 
 bool copyFile(const std::string& from, const std::string& to);  // overwrites
 bool deleteFile(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -83,8 +84,14 @@ std::string getProfileString(const std::string& section, const std::string& key,
   return defaultValue;
 }
 
+bool isProfileText(const std::string& text) {
+  return std::none_of(text.begin(), text.end(),
+                      [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+}
+
 bool writeProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& path) {
+  if (!isProfileText(section) || !isProfileText(key) || !isProfileText(value)) return false;
   std::vector<uint8_t> bytes;
   if (fileExists(path) && !readWholeFile(path, bytes)) return false;
   std::vector<std::string> lines = splitLines(bytes);

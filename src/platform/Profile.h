@@ -13,8 +13,13 @@ namespace platform {
 std::string getProfileString(const std::string& section, const std::string& key,
                              const std::string& defaultValue, const std::string& path);
 
+// Whether `text` may stand in a profile line: it holds no control character
+// (a line break, a tab, ...), which would break the line or plant another.
+bool isProfileText(const std::string& text);
+
 // Sets `key` in `section` to `value`, adding the section or the key where
-// missing. False when the file cannot be read or written.
+// missing. False when the file cannot be read or written, and, with nothing
+// written, when the section, the key or the value is no profile text.
 bool writeProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& path);
 

@@ -11,7 +11,11 @@
 namespace platform {
 
 RecordFile::RecordFile(RecordFile&& other) noexcept
-    : fd_(other.fd_), length_(other.length_), path_(std::move(other.path_)), error_(std::move(other.error_)) {
+    : fd_(other.fd_),
+      length_(other.length_),
+      readOnly_(other.readOnly_),
+      path_(std::move(other.path_)),
+      error_(std::move(other.error_)) {
   other.fd_ = -1;
 }
 
@@ -20,6 +24,7 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
     close();
     fd_ = other.fd_;
     length_ = other.length_;
+    readOnly_ = other.readOnly_;
     path_ = std::move(other.path_);
     error_ = std::move(other.error_);
     other.fd_ = -1;
@@ -35,17 +40,24 @@ bool RecordFile::open(const std::string& path, int recordLength) {
     error_ = "bad record length for " + path;
     return false;
   }
-  fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd_ < 0 && (errno == EACCES || errno == EROFS)) fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (const std::string why = notAFileReason(path_); !why.empty()) {
+    error_ = "cannot open " + path + ": " + why;
+    return false;
+  }
+  readOnly_ = isReadOnlyFile(path_);
+  fd_ = readOnly_ ? -1 : ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (readOnly_ || (fd_ < 0 && (errno == EACCES || errno == EROFS))) {
+    readOnly_ = true;
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  }
   if (fd_ < 0) {
     error_ = "cannot open " + path + ": " + std::strerror(errno);
     return false;
   }
   struct stat st {};
-  if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
-    error_ = "cannot open " + path + ": it is a folder";
-    ::close(fd_);
-    fd_ = -1;
+  if (::fstat(fd_, &st) == 0 && !S_ISREG(st.st_mode)) {
+    error_ = "cannot open " + path + ": it is not a file";
+    close();
     return false;
   }
   error_.clear();
@@ -55,6 +67,19 @@ bool RecordFile::open(const std::string& path, int recordLength) {
 void RecordFile::close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+  readOnly_ = false;
+}
+
+bool RecordFile::writable() {
+  if (fd_ < 0) {
+    error_ = "file not open";
+    return false;
+  }
+  if (readOnly_) {
+    error_ = "cannot write " + path_ + ": the file is read-only";
+    return false;
+  }
+  return true;
 }
 
 long RecordFile::count() const {
@@ -97,10 +122,7 @@ bool RecordFile::read(long n, std::vector<uint8_t>& record) const {
 }
 
 bool RecordFile::write(long n, const std::vector<uint8_t>& record) {
-  if (fd_ < 0) {
-    error_ = "file not open";
-    return false;
-  }
+  if (!writable()) return false;
   if (n < 1 || record.size() != static_cast<size_t>(length_)) {
     error_ = "bad record number or length for " + path_;
     return false;
@@ -120,7 +142,8 @@ bool RecordFile::write(long n, const std::vector<uint8_t>& record) {
 }
 
 bool RecordFile::truncate(long records) {
-  if (fd_ < 0 || ::ftruncate(fd_, static_cast<off_t>(records) * length_) != 0) {
+  if (!writable()) return false;
+  if (::ftruncate(fd_, static_cast<off_t>(records) * length_) != 0) {
     error_ = "cannot shorten " + path_ + ": " + std::strerror(errno);
     return false;
   }

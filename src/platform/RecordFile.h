@@ -19,11 +19,17 @@ class RecordFile {
   RecordFile(RecordFile&& other) noexcept;
   RecordFile& operator=(RecordFile&& other) noexcept;
 
-  // Opens for reading and writing, creating the file when missing; a file that
-  // may only be read opens read-only. False (with error()) when it cannot.
+  // Opens for reading and writing, creating the file when missing; a
+  // read-only file (isReadOnlyFile) opens for reading, and every write to it
+  // then fails saying so. False (with error()) when it cannot be opened, or
+  // when what has that name is no regular file.
   bool open(const std::string& path, int recordLength);
   void close();
   bool isOpen() const { return fd_ >= 0; }
+  bool readOnly() const { return readOnly_; }
+  // True when records may be written; else false, with error() saying why
+  // (not open, read-only).
+  bool writable();
 
   long count() const;  // whole records; 0 when the file is not open
   // Reads record n (1-based) into `record`, resized to the record length. A
@@ -43,6 +49,7 @@ class RecordFile {
  private:
   int fd_ = -1;
   int length_ = 0;
+  bool readOnly_ = false;
   std::string path_;
   mutable std::string error_;
 };

@@ -23,6 +23,8 @@ class TypedFile {
   bool open(const std::string& path) { return file_.open(path, R::Length); }
   void close() { file_.close(); }
   bool isOpen() const { return file_.isOpen(); }
+  bool readOnly() const { return file_.readOnly(); }
+  bool writable() { return file_.writable(); }
   long count() const { return file_.count(); }
   // Reads record n; false (the record decoded from zero bytes past the end)
   // when it cannot.
@@ -41,11 +43,12 @@ class TypedFile {
 };
 
 // Every whole record of a file, in record order (record n at index n - 1). A
-// missing file reads as no records; false when the file cannot be read.
+// missing file reads as no records; false when the file cannot be read, and
+// when what has its name is no regular file (a folder, a device).
 template <class R>
 bool readAll(const std::string& path, std::vector<R>& out, std::string* error = nullptr) {
   out.clear();
-  if (!platform::fileExists(path)) return true;
+  if (!platform::pathExists(path)) return true;
   Bytes bytes;
   if (!platform::readWholeFile(path, bytes)) {
     if (error) *error = platform::lastFileError();

@@ -139,6 +139,10 @@ void EnPasswordInfro::Accept_Click() {
            EntLogonID);
     return;
   }
+  if (!settings::IsSettingText(id)) {
+    Refuse(kLogonIdNotSettingText, platform::vbExclamation, EntLogonID);
+    return;
+  }
   const std::string initials = Trim(EntInitals->Text());
   const std::string name = Trim(EntUserName->Text());
 

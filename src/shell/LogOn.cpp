@@ -1,6 +1,5 @@
 #include "shell/LogOn.h"
 
-#include "common/FileProcs.h"
 #include "common/HogGlobals.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -18,7 +17,7 @@ constexpr BuiltInAccount kBuiltInAccounts[] = {
 
 LogOnFile LoadLogOnRecords(const std::string& path, std::vector<PasswordRecord>& users, const std::string& title) {
   users.clear();
-  if (!FileExists(path)) return LogOnFile::Invalid;
+  if (!platform::pathExists(path)) return LogOnFile::Invalid;
   // A file that cannot be read says nothing of its records: it is not
   // deleted for that.
   if (!LoadPasswordFileOrSay(path, users, title)) return LogOnFile::Unreadable;
@@ -27,7 +26,7 @@ LogOnFile LoadLogOnRecords(const std::string& path, std::vector<PasswordRecord>&
 }
 
 void EndOnInvalidPasswordFile(const std::string& path) {
-  if (FileExists(path)) platform::deleteFile(path);
+  SetAsideDamagedPasswordFile(path);
   Beep();
   MsgBox("INVALIED PASSWORD FILE!\r\r  TERMINATING!!!  ", platform::vbCritical | platform::vbOKOnly,
          kEnterPasswordTitle);

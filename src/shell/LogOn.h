@@ -24,7 +24,7 @@ enum class LogOnFile {
 // Loads the password file for a log-on.
 LogOnFile LoadLogOnRecords(const std::string& path, std::vector<PasswordRecord>& users, const std::string& title);
 
-// An invalid password file: it is deleted (the next start makes a new one),
+// An invalid password file: it is set aside (the next start makes a new one),
 // the user is told "INVALIED PASSWORD FILE!" and the program ends.
 void EndOnInvalidPasswordFile(const std::string& path);
 

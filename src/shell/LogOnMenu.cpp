@@ -175,6 +175,7 @@ void Tarlowe2::LogOnMenu_Click(int Index) {
         dialog.Show(platform::vbModal);
         dialog.Unload();
         if (dialog.FileInvalid) return;  // the program has ended
+        if (dialog.FileUnreadable) return;  // refused, and the user was told
       }
       if (!LogInProc()) return;
       ApplyLogOnMenus(CurrentUser[4]);
@@ -218,6 +219,7 @@ bool Tarlowe2::LogInProc() {
       dialog.Show(platform::vbModal);
       dialog.Unload();
       if (dialog.FileInvalid) return false;  // the program has ended
+      if (dialog.FileUnreadable) return false;  // the user was told
       continue;
     }
 

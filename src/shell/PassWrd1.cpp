@@ -103,11 +103,16 @@ void PassWrd1::PWAcc_Click() {
     Refuse("NO LOGON ID!\r\rYou MUST enter a Logon Id \rbefore you can continue.", LogId);
     return;
   }
+  if (!settings::IsSettingText(id)) {
+    Refuse(kLogonIdNotSettingText, LogId);
+    return;
+  }
 
   Hourglass(true);
   std::vector<PasswordRecord> users;
   const LogOnFile file = LoadLogOnRecords(PwfPath, users, kEnterPasswordTitle);
-  if (file == LogOnFile::Unreadable) {
+  FileUnreadable = file == LogOnFile::Unreadable;
+  if (FileUnreadable) {
     // Told already; the dialog stays open, the file as it is.
     Hourglass(false);
     return;

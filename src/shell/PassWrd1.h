@@ -26,6 +26,9 @@ class PassWrd1 : public platform::Form {
   // Set when the dialog found the password file invalid and ended the
   // program; an end that comes back (a test's) stops the log-on there.
   bool FileInvalid = false;
+  // Set when the last ACCEPT found the password file unreadable and said so;
+  // the log-on that follows stops there rather than say it again.
+  bool FileUnreadable = false;
 
   void PassWord_KeyPress(int& KeyAscii);
   void PWAcc_Click();

@@ -1,6 +1,5 @@
 #include "shell/PassWrd2.h"
 
-#include "common/FileProcs.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/Settings.h"
@@ -137,7 +136,7 @@ bool PassWrd2::EmptyId(const std::string& id) {
 }
 
 bool PassWrd2::OpenUsers(const std::string& freeId, std::vector<PasswordRecord>& users) {
-  if (!FileExists(PwfPath)) {
+  if (!platform::pathExists(PwfPath)) {
     Say("ERROR: PASSWORD FILE WASN'T FOUND!\r\rThe Password file: " + PwfPath + "\rwasn't found!",
         platform::vbExclamation);
     Reset();
@@ -150,7 +149,7 @@ bool PassWrd2::OpenUsers(const std::string& freeId, std::vector<PasswordRecord>&
   // Record 1 of a file without records reads as blanks: no marker either.
   if (!users.empty() && !IsCorruptPasswordFile(users)) return true;
   Say("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rCorrupt file.. Generating new file.", platform::vbExclamation);
-  platform::deleteFile(PwfPath);
+  SetAsideDamagedPasswordFile(PwfPath);
   SavePasswordFileOrSay(PwfPath, DefaultPasswordRecords(DateText, freeId), kTitle);
   PWNew->setEnabled(true);
   return false;
@@ -165,9 +164,13 @@ void PassWrd2::TakeLevel() {
   }
 }
 
-void PassWrd2::WriteRequirePassword() {
-  settings::WriteMachineSetting(SettingsSection, settings::kRequirePassword,
-                                LogActivate[0]->Value() ? settings::kYes : settings::kNo);
+bool PassWrd2::WriteRequirePassword(const std::string& done) {
+  const char* value = LogActivate[0]->Value() ? settings::kYes : settings::kNo;
+  if (settings::ChangeMachineSetting(SettingsSection, settings::kRequirePassword, value)) return true;
+  Say("ERROR: UNABLE TO WRITE INI VALUE!\r\r" + done + "\rbut the Logon Action (Require_Password? = " + value +
+          ")\rcould not be written to " + settings::kMachineFileBase + ".INI.",
+      platform::vbExclamation);
+  return false;
 }
 
 void PassWrd2::LogId_KeyPress(int& KeyAscii) {
@@ -247,10 +250,8 @@ void PassWrd2::PWNew_Click() {
   user.Initials = PswInitals->Text();
   user.Level = Level;
   user.Marker = "YES";
-  if (SavePasswordFileOrSay(PwfPath, users, kTitle)) {
-    WriteRequirePassword();
+  if (SavePasswordFileOrSay(PwfPath, users, kTitle) && WriteRequirePassword("The new user was added,"))
     Say("NEW USER ADDED!", platform::vbInformation);
-  }
   Reset();
 }
 
@@ -273,10 +274,8 @@ void PassWrd2::PWEdit_Click() {
   user.UserName = PswUserName->Text();
   user.Initials = PswInitals->Text();
   user.Level = Level;
-  if (SavePasswordFileOrSay(PwfPath, users, kTitle)) {
-    WriteRequirePassword();
+  if (SavePasswordFileOrSay(PwfPath, users, kTitle) && WriteRequirePassword("The user was updated,"))
     Say("USER INFRO UPDATED!", platform::vbInformation);
-  }
   Reset();
 }
 

@@ -73,8 +73,9 @@ class PassWrd2 : public platform::Form {
   bool OpenUsers(const std::string& freeId, std::vector<PasswordRecord>& users);
   // The chosen level option, when one is chosen, becomes Level.
   void TakeLevel();
-  // Require_Password? from the Logon Action options.
-  void WriteRequirePassword();
+  // Require_Password? from the Logon Action options. When the file does not
+  // take it, says so, after `done` (what the action did), and answers false.
+  bool WriteRequirePassword(const std::string& done);
   void SelectLevel(int level);  // 1 to 4; any other selects none
   void SetUserControls(bool enabled);
 };

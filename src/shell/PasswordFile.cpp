@@ -17,7 +17,7 @@ std::string PasswordFilePath() { return AppFolder + kPasswordFileName; }
 
 bool LoadPasswordFile(const std::string& path, std::vector<PasswordRecord>& users) {
   users.clear();
-  if (!FileExists(path)) return true;
+  if (!platform::pathExists(path)) return true;
   records::Bytes bytes;
   if (!platform::readWholeFile(platform::resolvePath(path), bytes)) return false;
   ScrambleBytes(bytes, kPasswordKey);
@@ -36,7 +36,7 @@ bool SavePasswordFile(const std::string& path, const std::vector<PasswordRecord>
     bytes.insert(bytes.end(), record.begin(), record.end());
   }
   ScrambleBytes(bytes, kPasswordKey);
-  return platform::writeWholeFile(platform::resolvePath(path), bytes);
+  return platform::writeWholeFile(platform::resolvePath(path), bytes, platform::NewFileAccess::OwnerOnly);
 }
 
 bool IsCorruptPasswordFile(const std::vector<PasswordRecord>& users) {
@@ -87,9 +87,15 @@ bool SavePasswordFileOrSay(const std::string& path, const std::vector<PasswordRe
   return false;
 }
 
+void SetAsideDamagedPasswordFile(const std::string& path) {
+  if (!FileExists(path)) return;
+  if (platform::fileLength(path) > 0 && platform::renameFile(path, path + kDamagedSuffix)) return;
+  platform::deleteFile(path);
+}
+
 void RemoveCorruptPasswordFile(const std::string& path) {
   MsgBox("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rCorrupt file.. Removing file.", platform::vbOKOnly, kCheckTitle);
-  platform::deleteFile(path);
+  SetAsideDamagedPasswordFile(path);
 }
 
 void PasswordFileCheck() {

@@ -13,6 +13,10 @@ inline constexpr const char* kPasswordFileName = "TARLOWE.PWF";
 inline constexpr const char* kPasswordKey = "5913KQT30481762-27740358WZ18264";
 // The password of every user who has not set one of his own.
 inline constexpr const char* kPlaceholderPassword = "KWVKWV";
+// The refusal of a typed logon ID that holds a control character: the ID
+// goes into the settings file as LogOnID.
+inline constexpr const char* kLogonIdNotSettingText =
+    "ERROR: INVALIED LOGON ID!\r\rA Logon Id can not hold a line break,\ra tab or any other control character.";
 // The number of records of a new password file.
 inline constexpr int kDefaultUserCount = 32;
 
@@ -21,10 +25,12 @@ std::string PasswordFilePath();
 
 // Reads the whole file and unscrambles it in memory: every whole record, in
 // record order (record n at index n - 1; a short tail is not a record). A
-// missing file gives no records. False when the file cannot be read.
+// missing file gives no records. False when the file cannot be read, also
+// when what has its name is no regular file.
 bool LoadPasswordFile(const std::string& path, std::vector<PasswordRecord>& users);
 
-// Scrambles the records in memory and replaces the file with them. False when
+// Scrambles the records in memory and replaces the file with them; a new file
+// is readable by its owner alone, a replaced one keeps its mode. False when
 // the file cannot be written; the old file then stays as it was.
 bool SavePasswordFile(const std::string& path, const std::vector<PasswordRecord>& users);
 
@@ -53,8 +59,16 @@ bool LoadPasswordFileOrSay(const std::string& path, std::vector<PasswordRecord>&
 bool SavePasswordFileOrSay(const std::string& path, const std::vector<PasswordRecord>& users,
                            const std::string& title);
 
+// What a damaged password file is renamed to: "TARLOWE.PWF.BAD".
+inline constexpr const char* kDamagedSuffix = ".BAD";
+// Takes a damaged (corrupt or invalid) password file out of the way without
+// losing its users: it becomes the file of `path` & ".BAD" beside it,
+// replacing an older one. An empty file, which holds nobody, is deleted, as
+// is the file when it cannot be renamed.
+void SetAsideDamagedPasswordFile(const std::string& path);
+
 // A corrupt file found: the notice "Corrupt file.. Removing file." (no beep,
-// no icon), then the file is deleted.
+// no icon), then the file is set aside.
 void RemoveCorruptPasswordFile(const std::string& path);
 
 // The start-up's check: afterwards a valid, scrambled password file exists.

@@ -249,8 +249,9 @@ void HogSow1::DeleteSows() {
     return;
   }
   records::TypedFile<FarrowRecord> farrowFile;
-  int deleted = 0;
+  std::vector<std::string> deleted;
   std::optional<SowFileFault> fault;
+  std::string outcome;
   for (int row = 0; row < SowList->ListCount() && !fault; ++row) {
     if (!SowList->Selected(row)) continue;
     SowRecord sow;
@@ -259,43 +260,48 @@ void HogSow1::DeleteSows() {
     for (int k = 1; k <= kMaxParities; ++k)
       FarrowLinks[static_cast<size_t>(k)] = sow.FarrowRecNo[static_cast<size_t>(k - 1)];
     const int parities = records::UsedParities(sow);
+    const std::string id = RTrim(sow.Id);
     Beep();
     const int answer = MsgBox(
         "YOU ARE ATTEMPTING TO DELETE A SOW!\r\rAny records that you delete,\rcan or will affect any reports,\r"
         "that you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE SOW: " +
-            RTrim(sow.Id) + "?",
+            id + "?",
         platform::vbQuestion | platform::vbYesNo | platform::vbDefaultButton2, "CAUTION");
     if (answer != platform::vbYes) continue;
-    if (!sowFile.write(r, SowRecord{})) {
+    // Both files must be open for writing before either is changed.
+    if (!sowFile.writable()) {
       fault = SowFileFault{sowPath, sowFile.error()};
-      break;
-    }
-    ++deleted;
-    if (parities == 0) continue;
-    if (!farrowFile.isOpen() && !farrowFile.open(farrowPath)) {
+    } else if (parities > 0 &&
+               ((!farrowFile.isOpen() && !farrowFile.open(farrowPath)) || !farrowFile.writable())) {
       fault = SowFileFault{farrowPath, farrowFile.error()};
+    } else if (!sowFile.write(r, SowRecord{})) {
+      fault = SowFileFault{sowPath, sowFile.error()};
+    }
+    if (fault) {
+      outcome = SowDeleteOutcome(deleted, id, false);
       break;
     }
-    const long litters = farrowFile.count();
-    for (int p = 1; p <= parities; ++p) {
+    const long litters = parities > 0 ? farrowFile.count() : 0;
+    for (int p = 1; p <= parities && !fault; ++p) {
       const long link = FarrowLinks[static_cast<size_t>(p)];
-      if (!records::ValidLitterLink(link, litters)) continue;
-      if (!farrowFile.write(link, FarrowRecord{})) {
+      if (records::ValidLitterLink(link, litters) && !farrowFile.write(link, FarrowRecord{})) {
         fault = SowFileFault{farrowPath, farrowFile.error()};
-        break;
+        outcome = SowDeleteOutcome(deleted, id, true);
       }
     }
+    deleted.push_back(id);
   }
   farrowFile.close();
   sowFile.close();
   if (fault) {
     Hourglass(false);
-    ReportSowFileFault(*fault, true, kDeleteTitle);
-    if (deleted > 0) ShowSowPage(currentPage_);  // the sows deleted before the fault leave the page
+    ReportSowFileFault(*fault, true, kDeleteTitle, outcome);
+    if (!deleted.empty()) ShowSowPage(currentPage_);  // the sows deleted before the fault leave the page
     return;
   }
-  if (deleted > 0) {
-    SelectedCount = deleted;
+  const int count = static_cast<int>(deleted.size());
+  if (count > 0) {
+    SelectedCount = count;
     Beep();
     MsgBox("ALL SELECTED SOW(s) HAVE BEEN DELETED!", platform::vbInformation | platform::vbOKOnly, kDeleteTitle);
     ResetSowList();

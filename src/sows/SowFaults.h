@@ -2,13 +2,23 @@
 // A data file that an action of the sow windows could not read or write ends
 // the action with one critical box, titled as the window's other boxes.
 #include <string>
+#include <vector>
 
 struct SowFileFault {
   std::string path;
   std::string reason;
 };
 
-// "read" or "write" faults; the box names the file and the reason.
-void ReportSowFileFault(const SowFileFault& fault, bool writing, const std::string& title);
+inline constexpr const char* kNothingMoreDone = "Nothing more was done.";
+
+// "read" or "write" faults; the box names the file and the reason, then what
+// was done and what was not (`outcome`, one or more lines).
+void ReportSowFileFault(const SowFileFault& fault, bool writing, const std::string& title,
+                        const std::string& outcome = kNothingMoreDone);
 // The text of that box.
-std::string SowFileFaultText(const SowFileFault& fault, bool writing);
+std::string SowFileFaultText(const SowFileFault& fault, bool writing, const std::string& outcome = kNothingMoreDone);
+
+// What a DELETE that stopped at a fault did: the sows `deleted` before it,
+// and the sow `stoppedAt`, whose record was blanked or not (`blanked`; then
+// not all her litters were freed).
+std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt, bool blanked);

@@ -221,6 +221,26 @@ TEST(BoarHistory, HerdLitterCountIsNotLimitedToSixteenBits) {
   EXPECT_EQ(CountHerdLitters(), 4798 * 9);
 }
 
+// A damaged FARROW.DAT with more than 65,536 litters of one sire: his pigs
+// are summed without overflow, and a total beyond 32 bits holds the largest
+// value it can, over one sire's file and over the table of all sires alike.
+TEST(BoarHistory, SumsOfADamagedFileNeverOverflow) {
+  Files f;
+  const std::vector<FarrowRecord> farrow(70000, litter("B1", FarrowRecord::InHerd, 32767, -32768));
+  f.litters(farrow);
+  for (const SireFigures& sire : {SireFiguresOf(farrow, "B1"), SireTable(farrow).of("B1")}) {
+    EXPECT_EQ(sire.litters, 70000);
+    EXPECT_EQ(sire.born, 70000LL * 32767);
+    EXPECT_EQ(sire.alive, -70000LL * 32768);
+  }
+  BoarHistory.Id = "B1";
+  BoarLitterStats();
+  EXPECT_EQ(BoarHistory.TotalBorn, INT32_MAX);
+  EXPECT_EQ(BoarHistory.TotalStillborn, INT32_MAX);
+  EXPECT_EQ(BoarHistory.AvgBorn, 32767.0f);
+  EXPECT_EQ(BoarHistory.AvgStillborn, 65535.0f);
+}
+
 // A full herd: 4799 sows with nine litters each and 120 boars. The sow
 // statistics of every sow and the history of every boar come from one read of
 // each file, well under a second.

@@ -24,10 +24,10 @@ struct Case {
 
 // Checks the result, and that exactly one beep and one exclamation box with
 // the expected text came with a failure, none with success.
-void expectDate(const Case& c) {
+void expectDate(const Case& c, int (*check)(const std::string&, int, int) = ValidateDate) {
   TestPlatform tp;
   SCOPED_TRACE(c.date);
-  EXPECT_EQ(ValidateDate(c.date, c.minYear, -1), c.result);
+  EXPECT_EQ(check(c.date, c.minYear, -1), c.result);
   if (!c.message) {
     EXPECT_TRUE(tp.dialogs.shown.empty());
     EXPECT_EQ(tp.dialogs.beeps, 0);
@@ -115,6 +115,13 @@ TEST(ValidateDate, NoMessageUnlessAsked) {
   }
   EXPECT_TRUE(tp.dialogs.shown.empty());
   EXPECT_EQ(tp.dialogs.beeps, 0);
+}
+
+TEST(ValidateDateBred, ADateWhoseDueDatePassesTheLastYearIsRefused) {
+  const char* past = "ERROR: INVALIED YEAR!\r\rThe DATE DUE to farrow would pass 12/31/9999!";
+  for (const Case& c : {Case{"09/08/9999", 1990, kDateValid, nullptr}, Case{"09/09/9999", 1990, kDateBadYear, past},
+                        Case{"12/31/9999", 1990, kDateBadYear, past}, Case{"13/01/9999", 1990, kDateBadMonth, kMonthOver}})
+    expectDate(c, ValidateDateBred);
 }
 
 TEST(DateOrder, MonthFirstToYearFirstAndBack) {

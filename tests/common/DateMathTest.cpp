@@ -11,6 +11,13 @@ TEST(DateMath, DueDateIs114DaysAfterBreeding) {
   EXPECT_EQ(DueDate("10-01-1999"), "01/23/2000");
 }
 
+TEST(DateMath, NoDateIsCutToFourYearDigits) {
+  EXPECT_EQ(DueDate("09/08/9999"), "12/31/9999");
+  EXPECT_EQ(DueDate("09/09/9999"), "");  // not "01/01/1000"
+  EXPECT_EQ(DueDate("12/31/9999"), "");
+  EXPECT_EQ(AddDays("01/01/0000", -1), "");
+}
+
 TEST(DateMath, DaysBetweenDates) {
   EXPECT_EQ(DaysBetween("04/05/2023", "04/26/2023"), 21);
   EXPECT_EQ(DaysBetween("04/26/2023", "04/05/2023"), -21);

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 #include "platform/RecordFile.h"
+#include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
 #include "support/TestPlatform.h"
 
 using namespace platform;
@@ -147,4 +151,75 @@ TEST(Clock, SettingTheDateMovesOnlyTheProgramsClock) {
   EXPECT_EQ(c.timeText().substr(0, 5), "13:05");
   EXPECT_EQ(c.dateText().size(), 10u);
   EXPECT_EQ(civilFromDays(daysFromCivil(2100, 3, 1) - 1).day, 28);
+}
+
+TEST(WholeFiles, ARewriteKeepsTheModeAndANewFileTakesItsAccess) {
+  TestPlatform tp;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  const std::string path = tp.path("TARLOWE.PWF");
+  const struct {
+    int before;  // -1: no file yet
+    NewFileAccess access;
+    mode_t after;
+  } cases[] = {{0600, NewFileAccess::Shared, 0600},    {0640, NewFileAccess::OwnerOnly, 0640},
+               {0755, NewFileAccess::Shared, 0755},    {-1, NewFileAccess::OwnerOnly, 0600},
+               {-1, NewFileAccess::Shared, 0666 & ~mask}};
+  for (const auto& c : cases) {
+    deleteFile(path);
+    if (c.before >= 0) writeFile(path, "old");
+    if (c.before >= 0) ::chmod(path.c_str(), static_cast<mode_t>(c.before));
+    ASSERT_TRUE(writeWholeFile(path, {'n'}, c.access));
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, c.after) << c.before;
+  }
+  const std::string a = temporaryPathBeside(path), b = temporaryPathBeside(path);
+  EXPECT_NE(a, b);  // unique, beside the file, never another running copy's
+  EXPECT_EQ(a.rfind(path + "." + std::to_string(::getpid()) + "-", 0), 0u) << a;
+  std::vector<std::string> names;
+  ASSERT_TRUE(listFolder(tp.home(), names));
+  EXPECT_EQ(names, std::vector<std::string>{"TARLOWE.PWF"});  // no temporary file left
+}
+
+TEST(ReadOnlyFiles, AreReadButNeverWrittenAndSaySo) {
+  TestPlatform tp;
+  const std::string path = tp.path("SOW.DAT"), why = "cannot write " + path + ": the file is read-only";
+  writeFile(path, "ABCDEFGHIJ");
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);  // no write bit binds the superuser too
+  RecordFile f(path, 10);
+  std::vector<uint8_t> got;
+  EXPECT_TRUE(f.readOnly() && f.read(1, got));
+  EXPECT_FALSE(f.write(1, got));
+  EXPECT_EQ(f.error(), why);
+  EXPECT_FALSE(writeWholeFile(path, {'X'}));
+  EXPECT_EQ(lastFileError(), why);
+  EXPECT_EQ(readFile(path), "ABCDEFGHIJ");
+}
+
+TEST(NonRegularFiles, CannotBeReadAndOnlyAMissingFileHasNoRecords) {
+  TestPlatform tp;
+  makeFolder(tp.path("FARROW.DAT"));
+  const struct {
+    std::string path;
+    const char* why;  // nullptr: missing
+  } cases[] = {{tp.path("FARROW.DAT"), "it is a folder"}, {"/dev/null", "it is not a file"}, {tp.path("NO.DAT"), nullptr}};
+  for (const auto& c : cases) {
+    std::vector<FarrowRecord> litters;
+    std::string error;
+    EXPECT_EQ(records::readAll(c.path, litters, &error), c.why == nullptr) << c.path;
+    EXPECT_EQ(error, c.why ? "cannot read " + c.path + ": " + c.why : "");
+    RecordFile f;
+    if (c.why) EXPECT_FALSE(f.open(c.path, 50)) << c.path;
+  }
+}
+
+TEST(Profile, ControlCharactersAreNeverWritten) {
+  TestPlatform tp;
+  const std::string ini = tp.path("VMQ2007.INI");
+  for (const std::string& text : {std::string("js\r\nRequire_Password?=NO"), std::string("a\tb"), std::string("x\x7f")}) {
+    EXPECT_FALSE(writeProfileString("TARLOWE", "LogOnID", text, ini));
+    EXPECT_FALSE(writeProfileString("TARLOWE", text, "x", ini));
+  }
+  EXPECT_FALSE(fileExists(ini));
 }

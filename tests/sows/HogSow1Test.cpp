@@ -2,12 +2,15 @@
 // dialog, NEW through the entry window, DELETE and ASSIGN, and SOW > History
 // from the main window.
 #include <QFile>
+#include <sys/stat.h>
 
+#include "common/NumberText.h"
 #include "platform/FileSystem.h"
 #include "shell/Tarlowe2.h"
 #include "sows/DialogHog2.h"
 #include "sows/HogSow1.h"
 #include "sows/HogSow2.h"
+#include "sows/SowFaults.h"
 #include "sows/SowListLine.h"
 #include "sows/SowWindowFixture.h"
 
@@ -357,6 +360,52 @@ TEST_F(HogSow1Test, RowWhoseRecordChangedSinceIsSkipped) {
   ASSERT_EQ(tp.dialogs.shown.size(), 1u);
   EXPECT_EQ(tp.dialogs.last().text, "NO SOW(s) WERE SELECTED, or DELETED!");
   EXPECT_EQ(readSows()[1].Id, "R9      ");
+}
+
+// A file DELETE cannot write: it is found before either file changes, and
+// the box says what was and was not deleted.
+TEST_F(HogSow1Test, DeleteChangesNoFileThatTheOtherCannotFollow) {
+  const struct {
+    const char* readOnly;  // the file made read-only
+    int selected;          // the last rows, each answered Yes
+    Ids after;             // the IDs SOW.DAT then holds
+    const char* outcome;
+  } cases[] = {
+      {"FARROW.DAT", 1, {"D1", "D2"}, "The sow D2 was not deleted.\rNeither file was changed."},
+      {"SOW.DAT", 1, {"D1", "D2"}, "The sow D2 was not deleted.\rNeither file was changed."},
+      {"FARROW.DAT", 2, {"", "D2"}, "The sow D2 was not deleted.\rDeleted before her: D1."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.readOnly) + " " + std::to_string(c.selected));
+    std::vector<SowRecord> herd = {sow("D1"), sow("D2")};  // D1 has no litters
+    herd[1].ParityCount = 1;
+    herd[1].FarrowRecNo = {1};
+    writeSows(herd);
+    FarrowRecord used;
+    used.BoarId = "B1";
+    writeLitters({used});
+    const std::string litters = readFile(farrowPath());
+    const std::string path = tp.path(c.readOnly);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    tp.dialogs.shown.clear();
+    HogSow1 w;
+    w.Show();  // D1 on row 0, D2 on row 1
+    for (int row = 2 - c.selected; row < 2; ++row) w.SowList->SetSelected(row, true);
+    tp.dialogs.answer(platform::vbYes).answer(platform::vbYes);
+    w.SowHistoryMenu->Click(HogSow1::Delete);
+    EXPECT_EQ(tp.dialogs.last().text, "ERROR:   COULD NOT WRITE TO THE FILE!!\r\r" + path + "\rcannot write " + path +
+                                          ": the file is read-only\r\r" + c.outcome + "\rNothing more was done.");
+    EXPECT_EQ(tp.dialogs.last().title, "DELETE SOW HISTORIES");
+    EXPECT_EQ(tp.dialogs.last().icon, platform::vbCritical);
+    Ids ids;
+    for (const SowRecord& s : readSows()) ids.push_back(Trim(s.Id));
+    EXPECT_EQ(ids, c.after);
+    EXPECT_EQ(readFile(farrowPath()), litters);
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+  }
+  EXPECT_EQ(SowDeleteOutcome({"D1", "D3"}, "D2", true),
+            "The sow D2 was deleted, but not all her litters were freed.\rDeleted before her: D1, D3.\r"
+            "Nothing more was done.");
 }
 
 TEST_F(HogSow1Test, AssignWritesTheTypedLocationIntoEachSelectedSow) {

@@ -1,6 +1,6 @@
 // New sow entry: every check and message of ACCEPT, the record written, the
 // record chosen and the fields kept for the next sow.
-#include <QFile>
+#include <sys/stat.h>
 
 #include "platform/FileSystem.h"
 #include "sows/HogSow2.h"
@@ -260,9 +260,9 @@ TEST_F(HogSow2Test, RecordNumber4800IsRefused) {
 }
 
 TEST_F(HogSow2Test, FailedWriteShowsOneCriticalBoxAndKeepsTheFields) {
-  if (!platform::fileExists("/dev/full") && !QFile::exists("/dev/full")) GTEST_SKIP();
-  // Every write to this device fails: the disk is full.
-  ASSERT_TRUE(QFile::link("/dev/full", QString::fromStdString(sowPath())));
+  // A read-only file takes no record, and the box says why.
+  writeSows({sow("X1")});
+  ASSERT_EQ(::chmod(sowPath().c_str(), 0444), 0);
   HogSow2 w;
   w.Load();
   type(w, "A1");
@@ -270,8 +270,10 @@ TEST_F(HogSow2Test, FailedWriteShowsOneCriticalBoxAndKeepsTheFields) {
   ASSERT_EQ(tp.dialogs.shown.size(), 1u);
   EXPECT_EQ(tp.dialogs.last().icon, platform::vbCritical);
   EXPECT_EQ(tp.dialogs.last().title, "SOW ENTRY ERROR");
-  EXPECT_NE(tp.dialogs.last().text.find(sowPath()), std::string::npos);
+  EXPECT_EQ(tp.dialogs.last().text, "ERROR:   COULD NOT WRITE TO THE FILE!!\r\r" + sowPath() + "\rcannot write " +
+                                        sowPath() + ": the file is read-only\r\rNothing more was done.");
   EXPECT_EQ(w.Sow[0]->Text(), "A1");
+  EXPECT_EQ(readSows().size(), 1u);
 }
 
 TEST_F(HogSow2Test, ClearEmptiesEveryFieldAndExitHides) {
