@@ -14,6 +14,7 @@ inline constexpr const char* kBoarFileName = "BOAR.DAT";
 
 struct BoarRecord : AnimalRecord {
   static constexpr int Length = 1084;
+  static constexpr const char* FileName = kBoarFileName;
   int16_t SowsBred = 0;         // kept as stored; nothing sets it but to 0
   std::array<std::string, kNoteLines> NoteLine;
 

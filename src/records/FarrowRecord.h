@@ -11,6 +11,7 @@ inline constexpr const char* kFarrowFileName = "FARROW.DAT";
 
 struct FarrowRecord {
   static constexpr int Length = 50;
+  static constexpr const char* FileName = kFarrowFileName;
   // Status values.
   static constexpr int16_t Free = 0;
   static constexpr int16_t InHerd = 1;    // litter of a sow in the herd

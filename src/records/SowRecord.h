@@ -19,6 +19,7 @@ inline constexpr int kMaxParities = 9;
 
 struct SowRecord : AnimalRecord {
   static constexpr int Length = 1130;
+  static constexpr const char* FileName = kSowFileName;
   std::string DateBred;         // date
   std::string DateDue;          // date; may also be 10 blanks
   std::string BoarId;           // 8

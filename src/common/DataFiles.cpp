@@ -1,0 +1,18 @@
+#include "common/DataFiles.h"
+
+#include "platform/Refusal.h"
+
+std::string MedFileName(const std::string& year) { return "MED" + year + ".DAT"; }
+std::string FeedFileName(const std::string& year) { return "FEED" + year + ".DAT"; }
+
+std::string FileFaultText(const FileFault& fault, bool writing) {
+  std::string text = writing ? "ERROR:   COULD NOT WRITE TO THE FILE!!" : "ERROR:   COULD NOT READ THE FILE!!";
+  text += "\r\r" + fault.path;
+  if (!fault.reason.empty()) text += "\r" + fault.reason;
+  text += "\r\rNothing more was done.";
+  return text;
+}
+
+void ReportFileFault(const FileFault& fault, bool writing, const std::string& title) {
+  Alert(FileFaultText(fault, writing), platform::vbCritical | platform::vbOKOnly, title);
+}
