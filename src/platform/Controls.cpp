@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 
 #include "platform/Ansi.h"
@@ -23,11 +24,44 @@ TwipsRect twipsBounds(const QWidget* w) {
                    w->property("twipsWidth").toInt(), w->property("twipsHeight").toInt()};
 }
 
+namespace {
+// The installed faces that stand for one kind of face, best first.
+struct FaceKind {
+  const char* installed[2];
+  QFont::StyleHint hint;
+  bool bold;  // always bold, as the face it stands for
+};
+constexpr FaceKind kSans{{"Liberation Sans", "DejaVu Sans"}, QFont::SansSerif, false};
+constexpr FaceKind kSerif{{"Liberation Serif", "DejaVu Serif"}, QFont::Serif, false};
+constexpr FaceKind kMono{{"Liberation Mono", "DejaVu Sans Mono"}, QFont::TypeWriter, false};
+constexpr FaceKind kDisplay{{"Liberation Sans Narrow", "DejaVu Sans Condensed"}, QFont::SansSerif, true};
+
+const FaceKind& kindOf(const std::string& face) {
+  if (face == "Courier New" || face == "Courier") return kMono;
+  if (face == "Times New Roman" || face == "MS Serif") return kSerif;
+  if (face == "Impact") return kDisplay;
+  return kSans;
+}
+
+bool isEnterKey(const QKeyEvent* event) {
+  return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+}  // namespace
+
 QFont makeFont(const std::string& face, double points, bool bold) {
-  QFont f(QString::fromStdString(face));
+  const FaceKind& kind = kindOf(face);
+  QString family = QString::fromLatin1(kind.installed[0]);
+  for (const char* name : kind.installed) {
+    if (QFontDatabase::hasFamily(QString::fromLatin1(name))) {
+      family = QString::fromLatin1(name);
+      break;
+    }
+  }
+  QFont f(family);
+  f.setStyleHint(kind.hint);
   f.setPointSizeF(points);
-  f.setBold(bold);
-  if (face == "Courier New") f.setStyleHint(QFont::TypeWriter);
+  f.setBold(bold || kind.bold);
   return f;
 }
 
@@ -40,6 +74,13 @@ std::string CommandButton::Caption() const { return toAnsi(text()); }
 void CommandButton::SetCaption(const std::string& caption) { setText(fromAnsi(caption)); }
 void CommandButton::Press() {
   if (isEnabled() && !isHidden()) click();
+}
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+  if (isEnterKey(event)) {
+    Press();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 Label::Label(QWidget* parent, const std::string& name, const std::string& caption)
@@ -223,6 +264,11 @@ bool ListBox::Selected(int index) const {
 void ListBox::SetSelected(int index, bool selected) {
   if (QListWidgetItem* it = item(index)) it->setSelected(selected);
 }
+void ListBox::focusInEvent(QFocusEvent* event) {
+  const bool hadCurrent = currentIndex().isValid();
+  QListWidget::focusInEvent(event);
+  if (!hadCurrent) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
 int ListBox::SelCount() const { return static_cast<int>(selectedItems().size()); }
 
 ComboBox::ComboBox(QWidget* parent, const std::string& name, bool editable) : QComboBox(parent) {
@@ -243,6 +289,40 @@ std::string ComboBox::List(int i) const { return toAnsi(itemText(i)); }
 OptionButton::OptionButton(QWidget* parent, const std::string& name, const std::string& caption)
     : QRadioButton(fromAnsi(caption), parent) {
   setObjectName(QString::fromStdString(name));
+  setGroupTabStop();
+  connect(this, &QAbstractButton::toggled, this, [this] { setGroupTabStop(); });
+}
+
+QList<OptionButton*> OptionButton::group() {
+  if (!parentWidget()) return {this};
+  return parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly);
+}
+
+void OptionButton::setGroupTabStop() {
+  const QList<OptionButton*> options = group();
+  OptionButton* stop = options.front();
+  for (OptionButton* o : options)
+    if (o->isChecked()) stop = o;
+  for (OptionButton* o : options) o->setFocusPolicy(o == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+  int step = 0;
+  switch (event->key()) {
+    case Qt::Key_Up: case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Down: case Qt::Key_Right: step = 1; break;
+    default: QRadioButton::keyPressEvent(event); return;
+  }
+  const QList<OptionButton*> options = group();
+  const int n = static_cast<int>(options.size());
+  const int at = static_cast<int>(options.indexOf(this));
+  for (int i = 1; i < n; ++i) {
+    OptionButton* next = options[((at + step * i) % n + n) % n];
+    if (!next->isEnabled() || next->isHidden()) continue;
+    next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    next->click();
+    return;
+  }
 }
 
 CheckBox::CheckBox(QWidget* parent, const std::string& name, const std::string& caption)

@@ -24,11 +24,16 @@ void placeTwips(QWidget* w, int left, int top, int width, int height);
 // The twips that placeTwips last gave a widget.
 TwipsRect twipsBounds(const QWidget* w);
 
-// A font by face and points ("Courier New", "MS Sans Serif", ...).
+// A font by face and points. The faces the windows name are drawn in an
+// installed face of the same kind, never in whatever the font matcher offers
+// (a symbol font, say): "Courier New" in Liberation Mono, the serif faces
+// ("Times New Roman", "MS Serif") in Liberation Serif, "Impact" in bold
+// Liberation Sans Narrow, every other face ("MS Sans Serif", "Arial", "Small
+// Fonts", ...) in Liberation Sans; DejaVu where Liberation is missing.
 QFont makeFont(const std::string& face, double points, bool bold = false);
 
-// A command button. Enter does not press it unless it is the window's
-// default button.
+// A command button. Enter and Space press the focused button; a window has
+// no default button that Enter presses from elsewhere.
 class CommandButton : public QPushButton {
   Q_OBJECT
  public:
@@ -37,6 +42,9 @@ class CommandButton : public QPushButton {
   void SetCaption(const std::string& caption);
   // Presses the button as the user would: nothing when disabled or hidden.
   void Press();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 class Label : public QLabel {
@@ -107,7 +115,8 @@ class MaskedDateBox : public QLineEdit {
 };
 
 // A list box of text rows, each with a whole-number item data; fixed-column
-// rows in "Courier New".
+// rows in "Courier New". Taking the focus makes no row current: no row is
+// drawn focused or selected until the user or the program chose one.
 class ListBox : public QListWidget {
   Q_OBJECT
  public:
@@ -129,6 +138,9 @@ class ListBox : public QListWidget {
   std::function<void()> onClick;
   std::function<void()> onDblClick;
 
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+
  private:
   int newIndex_ = -1;
 };
@@ -145,12 +157,23 @@ class ComboBox : public QComboBox {
   std::string List(int i) const;
 };
 
+// An option button. The option buttons of one container form a group: Tab
+// reaches the group at its selected option (the first when none is), and the
+// arrow keys move through the group, selecting as they go, round from the
+// last option to the first.
 class OptionButton : public QRadioButton {
   Q_OBJECT
  public:
   OptionButton(QWidget* parent, const std::string& name, const std::string& caption);
   bool Value() const { return isChecked(); }
   void SetValue(bool v) { setChecked(v); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QList<OptionButton*> group();  // the option buttons of this one's container
+  void setGroupTabStop();
 };
 
 class CheckBox : public QCheckBox {

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "platform/Ansi.h"
+#include "platform/Form.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
 
@@ -27,7 +28,7 @@ std::string displayLines(const std::string& text) {
 }
 
 int QtDialogs::msgBox(const std::string& text, int style, const std::string& title) {
-  QMessageBox box(QApplication::activeWindow());
+  QMessageBox box(Form::TopForm());
   box.setWindowTitle(fromAnsi(title.empty() ? std::string(kAppTitle) : title));
   box.setText(fromAnsi(displayLines(text)));
   switch (iconOf(style)) {
@@ -70,7 +71,7 @@ int QtDialogs::msgBox(const std::string& text, int style, const std::string& tit
 std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                                const std::string& defaultText, int xTwips,
                                                int yTwips) {
-  QInputDialog dlg(QApplication::activeWindow());
+  QInputDialog dlg(Form::TopForm());
   dlg.setWindowTitle(fromAnsi(title.empty() ? std::string(kAppTitle) : title));
   dlg.setLabelText(fromAnsi(displayLines(prompt)));
   dlg.setTextValue(fromAnsi(defaultText));

@@ -28,7 +28,8 @@ class Dialogs {
   virtual void beep() = 0;
 };
 
-// Real boxes on screen.
+// Real boxes on screen, each over the program's top window (Form::TopForm),
+// not over whatever window the toolkit holds active at that moment.
 class QtDialogs : public Dialogs {
  public:
   int msgBox(const std::string& text, int style, const std::string& title) override;

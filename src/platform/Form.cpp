@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <algorithm>
+#include <vector>
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
@@ -10,7 +13,9 @@
 namespace platform {
 namespace {
 QPointer<Form> g_active;
-}
+// The windows in the order they were last shown or activated, the latest last.
+std::vector<Form*> g_shownOrder;
+}  // namespace
 
 Form::Form(const std::string& name, QWidget* parent) : QDialog(parent) {
   setObjectName(QString::fromStdString(name));
@@ -19,11 +24,23 @@ Form::Form(const std::string& name, QWidget* parent) : QDialog(parent) {
 
 Form::~Form() {
   if (g_active == this) g_active = nullptr;
+  std::erase(g_shownOrder, this);
 }
 
 Form* Form::ActiveForm() {
   if (g_active && g_active->loaded_ && g_active->isVisible()) return g_active;
   return nullptr;
+}
+
+Form* Form::TopForm() {
+  for (auto it = g_shownOrder.rbegin(); it != g_shownOrder.rend(); ++it)
+    if ((*it)->loaded_ && (*it)->isVisible()) return *it;
+  return nullptr;
+}
+
+void Form::putOnTop() {
+  std::erase(g_shownOrder, this);
+  g_shownOrder.push_back(this);
 }
 
 void Form::Load() {
@@ -36,6 +53,7 @@ void Form::Load() {
 void Form::Activate() {
   if (!loaded_) return;
   g_active = this;
+  putOnTop();
   Form_Activate();
 }
 
@@ -46,6 +64,7 @@ void Form::Show(int style) {
     bool first = !isVisible() || !activatedOnce_;
     QDialog::show();
     raise();
+    putOnTop();
     if (first) {
       activatedOnce_ = true;
       Activate();
@@ -90,6 +109,12 @@ bool Form::Unload(int reason) {
 void Form::closeEvent(QCloseEvent* event) {
   event->ignore();
   Unload(vbFormControlMenu);
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+  // An Enter that no control took presses no default button.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+  QDialog::keyPressEvent(event);
 }
 
 std::string Form::Caption() const { return toAnsi(windowTitle()); }

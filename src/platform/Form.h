@@ -11,6 +11,9 @@
 //  - Show(vbModeless) shows the window and runs Form_Activate on its first show.
 //  - Unload() asks Form_QueryUnload and Form_Unload, either of which may
 //    cancel; the close box unloads with the reason vbFormControlMenu.
+//
+// Keys: Escape closes nothing; Enter presses the focused command button and
+// nothing else (a window has no default button).
 #include <QDialog>
 #include <QPointer>
 #include <string>
@@ -47,6 +50,9 @@ class Form : public QDialog {
 
   // The window that ran Form_Activate last and is still shown.
   static Form* ActiveForm();
+  // The program's top window: the shown window that was shown or activated
+  // last. Message and input boxes open over it.
+  static Form* TopForm();
 
  signals:
   // The window hid or unloaded itself: a modal show ends.
@@ -59,6 +65,7 @@ class Form : public QDialog {
   virtual void Form_Unload(int& /*cancel*/) {}
 
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void reject() override {}  // Escape does not close a window
   void accept() override {}
 
@@ -68,6 +75,7 @@ class Form : public QDialog {
   bool activatedOnce_ = false;
   bool unloading_ = false;
   TwipsRect bounds_;
+  void putOnTop();
 };
 
 // Runs a modal window until it hides or unloads itself. Tests install a

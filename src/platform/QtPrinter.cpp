@@ -7,6 +7,7 @@
 #include <QPrinterInfo>
 
 #include "platform/Ansi.h"
+#include "platform/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/Printer.h"
@@ -22,12 +23,10 @@ struct QtPrinter::Impl {
 };
 
 namespace {
+// The printer draws each face in the installed face the windows use for it.
 QFont qfont(const PrinterFont& f) {
-  QFont font(QString::fromStdString(f.name));
-  font.setPointSizeF(f.size > 0 ? f.size : 10);
-  font.setBold(f.bold);
+  QFont font = makeFont(f.name, f.size > 0 ? f.size : 10, f.bold);
   font.setItalic(f.italic);
-  font.setStyleHint(f.name == "Courier New" ? QFont::TypeWriter : QFont::AnyStyle);
   return font;
 }
 

@@ -36,7 +36,7 @@ AboutTarlowe::AboutTarlowe(QWidget* parent) : platform::Form("AboutTarlowe", par
   setFont(platform::makeFont("MS Sans Serif", 8));
   cmdSysInfo = new platform::CommandButton(this, "cmdSysInfo", "&System Info...");
   cmdOK = new platform::CommandButton(this, "cmdOK", "OK");
-  cmdOK->setDefault(true);
+  cmdOK->setFocus();  // Enter at once closes the box
   picIcon = new platform::Picture(this, "picIcon");
   picIcon->SetPicture(snoutPicture());
   lblDescription = new platform::Label(

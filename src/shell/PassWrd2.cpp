@@ -106,6 +106,8 @@ void PassWrd2::Reset() {
   SelectLevel(4);
   Frame1->setEnabled(false);
   for (platform::CommandButton* button : {PWNew, PWClear, PWEdit, PWDelete}) button->setEnabled(false);
+  // Every action ends here with its button disabled: the next logon ID is typed.
+  LogId->SetFocus();
 }
 
 void PassWrd2::SelectLevel(int level) {

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+
 #include "platform/Controls.h"
+#include "platform/Form.h"
 #include "platform/Grid.h"
 #include "platform/Menus.h"
 #include "support/TestPlatform.h"
@@ -144,4 +150,68 @@ TEST(Timer, TicksOnlyWhileEnabled) {
   t.Tick();
   EXPECT_EQ(ticks, 1);
   EXPECT_EQ(t.Interval(), 3000);
+}
+
+namespace {
+void sendKey(QWidget* to, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(to, &press);
+}
+}  // namespace
+
+TEST(CommandButton, EnterPressesTheFocusedButtonOnly) {
+  TestPlatform tp;
+  const struct { const char* to; int key; Qt::KeyboardModifiers modifiers; int pressed; } cases[] = {
+      {"A", Qt::Key_Return, Qt::NoModifier, 1}, {"A", Qt::Key_Enter, Qt::KeypadModifier, 1},
+      {"Text", Qt::Key_Return, Qt::NoModifier, 0}};  // not even the default button B
+  for (const auto& c : cases) {
+    Form w("W");
+    TextBox text(&w, "Text");
+    CommandButton a(&w, "A", "A"), b(&w, "B", "B");
+    b.setDefault(true);
+    w.show();
+    int pressed = 0;
+    QObject::connect(&a, &QPushButton::clicked, [&] { pressed += 1; });
+    QObject::connect(&b, &QPushButton::clicked, [&] { pressed += 10; });
+    sendKey(w.findChild<QWidget*>(c.to), c.key, c.modifiers);
+    EXPECT_EQ(pressed, c.pressed) << c.to << " " << c.key;
+  }
+}
+
+TEST(MakeFont, EveryNamedFaceIsDrawnInAnInstalledFaceOfItsKind) {
+  TestPlatform tp;
+  const struct { const char* face; const char* family; bool bold; } cases[] = {
+      {"Courier New", "Liberation Mono", false},      {"Arial", "Liberation Sans", false},
+      {"MS Sans Serif", "Liberation Sans", false},    {"Small Fonts", "Liberation Sans", false},
+      {"Times New Roman", "Liberation Serif", false}, {"MS Serif", "Liberation Serif", false},
+      {"Impact", "Liberation Sans Narrow", true}};
+  for (const auto& c : cases) {
+    const QFontInfo info(makeFont(c.face, 10));
+    EXPECT_EQ(info.family().toStdString(), c.family) << c.face;
+    EXPECT_EQ(info.bold(), c.bold) << c.face;
+  }
+}
+
+TEST(OptionButton, TabReachesTheSelectedOptionAndArrowsSelectAsTheyMove) {
+  TestPlatform tp;
+  const struct { int selected; int key; int expected; } cases[] = {  // selected -1: none
+      {2, Qt::Key_Tab, 2},  {-1, Qt::Key_Tab, 0}, {1, Qt::Key_Down, 2}, {1, Qt::Key_Right, 2},
+      {3, Qt::Key_Down, 0}, {2, Qt::Key_Up, 1},   {0, Qt::Key_Left, 3}};
+  for (const auto& c : cases) {
+    Form w("W");
+    TextBox before(&w, "Before");
+    QGroupBox frame(&w);
+    std::vector<OptionButton*> options;
+    for (int i = 0; i < 4; ++i) options.push_back(new OptionButton(&frame, "Level", "Level"));
+    TextBox after(&w, "After");
+    if (c.selected >= 0) options[static_cast<size_t>(c.selected)]->SetValue(true);
+    QWidget* from = c.key == Qt::Key_Tab ? static_cast<QWidget*>(&before) : options[static_cast<size_t>(c.selected)];
+    from->setFocus();
+    sendKey(from, c.key);
+    OptionButton* expected = options[static_cast<size_t>(c.expected)];
+    EXPECT_EQ(w.focusWidget(), expected) << c.selected << " " << c.key;
+    EXPECT_EQ(expected->Value(), c.selected >= 0) << c.selected << " " << c.key;
+    sendKey(expected, Qt::Key_Tab);  // and the next Tab leaves the group
+    EXPECT_EQ(w.focusWidget(), &after) << c.selected << " " << c.key;
+  }
 }

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
 #include "platform/Dialogs.h"
+#include "platform/Form.h"
 #include "support/TestPlatform.h"
 
 using namespace platform;
@@ -52,4 +57,29 @@ TEST(ScriptedBoxes, InputBoxTellsCancelFromEmpty) {
 
 TEST(MessageText, CarriageReturnsBecomeLines) {
   EXPECT_EQ(displayLines("A\rB\r\nC\nD"), "A\nB\nC\nD");
+}
+
+TEST(QtBoxes, OpenOverTheProgramsTopWindowAlsoRightAfterAnotherBox) {
+  TestPlatform tp;
+  Form main("Main"), child("Child");
+  std::vector<QWidget*> parents;
+  auto boxes = [&parents] {  // a real message box and input box, each answered at once
+    for (bool input : {false, true}) {
+      QTimer::singleShot(0, [&parents] {
+        QWidget* box = QApplication::activeModalWidget();
+        parents.push_back(box->parentWidget());
+        static_cast<QDialog*>(box)->done(0);
+      });
+      if (input) QtDialogs().inputBox("LOGON ID?", "T", "", -1, -1);
+      else QtDialogs().msgBox("HELLO", vbOKOnly, "T");
+    }
+  };
+  boxes();  // no window shown yet
+  main.Show();
+  boxes();
+  tp.windows.on("Child", [&](Form& f) { boxes(); boxes(); f.Hide(); });
+  child.Show(vbModal);
+  boxes();
+  EXPECT_EQ(parents, (std::vector<QWidget*>{nullptr, nullptr, &main, &main, &child, &child, &child, &child, &main,
+                                            &main}));
 }

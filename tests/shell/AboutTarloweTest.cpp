@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <map>
 
 #include "platform/FileSystem.h"
@@ -52,6 +54,15 @@ TEST_F(About, CaptionsAndVersion) {
             "A Hog Production program from farrow to finish, including sales, feed, drug, sow, and boar lists.");
   EXPECT_EQ(a.cmdSysInfo->Caption(), "&System Info...");
   EXPECT_EQ(a.cmdOK->Caption(), "OK");
+}
+
+TEST_F(About, OpensWithOKFocusedAndEnterClosesIt) {
+  AboutTarlowe a;
+  a.Show();
+  ASSERT_EQ(a.focusWidget(), a.cmdOK);
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(a.cmdOK, &enter);
+  EXPECT_FALSE(a.IsLoaded());
 }
 
 TEST_F(About, WithoutARegistryTheToolIsUnavailable) {

@@ -124,9 +124,11 @@ TEST_F(UserMaintenance, ANewUserTakesTheFirstFreeRecordWithThePlaceholder) {
     w.PswInitals->SetText("JH");
     w.PassLevel[2]->SetValue(true);
     w.LogActivate[1]->SetValue(true);
+    w.PWNew->setFocus();
     w.PWNew->Press();
     expectBox("NEW USER ADDED!", vbInformation);
     expectReset(w);
+    EXPECT_EQ(w.focusWidget(), w.LogId);  // ready for the next logon ID
   });
   std::string expected = users_;
   expected.replace(2 * 68, 68, passwordRecord("KWVKWV", "hog3", 3, "YES", "12/07/2026", " Jim Hale", "JH"));

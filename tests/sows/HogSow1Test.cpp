@@ -513,3 +513,13 @@ TEST_F(HogSow1Test, ExitHidesAndMainMenuOpensTheListModally) {
   EXPECT_TRUE(tp.windows.leftOpen.empty());
   ReleaseMainForm();
 }
+
+TEST_F(HogSow1Test, OpensWithNoRowDrawnCurrentOrSelected) {
+  writeHerd();
+  HogSow1 w;
+  w.Show();
+  DoEvents();  // the window takes the focus, and the list with it
+  ASSERT_TRUE(w.SowList->hasFocus());
+  EXPECT_EQ(w.SowList->ListIndex(), -1);
+  EXPECT_EQ(w.SowList->SelCount(), 0);
+}
