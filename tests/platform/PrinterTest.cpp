@@ -31,20 +31,6 @@ TEST(Printer, PositionAfterEachOutput) {
   }
 }
 
-TEST(Printer, TextWithoutLineEndIsFollowedOnTheSameLine) {
-  RecordingPrinter p;
-  p.setFontSize(10);
-  p.setCurrentY(300);
-  p.print("AB", false);
-  p.print("CD");
-  p.print("EF");
-  ASSERT_EQ(p.items.size(), 3u);
-  EXPECT_DOUBLE_EQ(p.items[1].x, 240);
-  EXPECT_DOUBLE_EQ(p.items[1].y, 300);
-  EXPECT_DOUBLE_EQ(p.items[2].x, 0);
-  EXPECT_DOUBLE_EQ(p.items[2].y, 530);
-}
-
 TEST(Printer, PictureTakesItsOwnSizeOrTheSizeGiven) {
   const struct {
     double w, h, x2, y2;
