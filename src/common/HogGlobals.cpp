@@ -34,23 +34,3 @@ long CurrentFeedRec = 0;
 long CurrentDrugRec = 0;
 std::string CurrentBatchId;
 std::string CurrentGroupId;
-
-void ResetGlobals() {
-  AppFolder = DataFolder = TempFolder = BackupFolder = HelpFilePath = "";
-  DateText = TimeText = SettingsSection = "";
-  MenuChoice = FeedMenuChoice = PigletMenuChoice = 0;
-  GroupYear = FeedYear = ReportYear = FeedFile = MedFile = "";
-  CurrentUser = {};
-  UserInfoState = 0;
-  QueryArgs = {};
-  InputDialogParams = {};
-  SelectedIds.clear();
-  SelectedCount = 0;
-  SelectedSowRecs.clear();
-  SelectedBoarRecs.clear();
-  SelectedGroupRecs.clear();
-  SelectedFeedRecs.clear();
-  SelectedDrugRecs.clear();
-  CurrentSowRec = CurrentBoarRec = CurrentGroupRec = CurrentFeedRec = CurrentDrugRec = 0;
-  CurrentBatchId = CurrentGroupId = "";
-}

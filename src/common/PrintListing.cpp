@@ -41,17 +41,9 @@ void headingBlock(long long& y0, long long& pitch) {
   if (PrintJob.Layout == 2 || PrintJob.Layout == 1) {
     selectHeadFont();
     long long h = RoundHalfEven(p.textHeight("ABCDEMWI08") / 2);
+    PrintAt(0, static_cast<double>(h + (wholeY() - 20)), PrintJob.Heading1);
+    if (PrintJob.Layout == 2) PrintAt(0, static_cast<double>(h + (wholeY() - 60)), PrintJob.Heading2);
     long long y = wholeY();
-    p.setCurrentY(static_cast<double>(h + (y - 20)));
-    p.setCurrentX(0);
-    p.print(PrintJob.Heading1);
-    if (PrintJob.Layout == 2) {
-      y = wholeY();
-      p.setCurrentY(static_cast<double>(h + (y - 60)));
-      p.setCurrentX(0);
-      p.print(PrintJob.Heading2);
-    }
-    y = wholeY();
     p.setDrawWidth(4);
     p.line(2, static_cast<double>(y + 20), p.scaleWidth(), static_cast<double>(y + 20));
     y0 = wholeY();
@@ -71,12 +63,8 @@ void StartPrintPage() {
     p.setOrientation(PrintJob.Orientation);
   }
   p.setScaleTwips();
-  p.setCurrentY(0);
-  p.setCurrentX(0);
   selectFont(PrintJob.TitleFontName, PrintJob.TitleFontSize, PrintJob.TitleBold, PrintJob.TitleItalic);
-  double width = p.textWidth(PrintJob.Title);
-  p.setCurrentX(p.scaleWidth() / 2 - width / 2);
-  p.print(PrintJob.Title);
+  PrintCentred(0, PrintJob.Title);
   if (PrintJob.TitleRule == -1) {
     p.setDrawWidth(4);
     p.line(2, 760, p.scaleWidth(), 760);
@@ -84,6 +72,18 @@ void StartPrintPage() {
   } else if (PrintJob.TitleRule == 0) {
     p.print(std::string(80, ' '));
   }
+}
+
+void PrintAt(double x, double y, const std::string& text) {
+  platform::Printer& p = printer();
+  p.setCurrentX(x);
+  p.setCurrentY(y);
+  p.print(text);
+}
+
+void PrintCentred(double y, const std::string& text) {
+  platform::Printer& p = printer();
+  PrintAt(p.scaleWidth() / 2 - p.textWidth(text) / 2, y, text);
 }
 
 bool ReportPrinterFailure() {
@@ -119,9 +119,7 @@ void PrintListing(const std::vector<std::string>& Lines) {
     selectBodyFont();
     int last = -1;
     for (int n = first; n <= linesPerPage; ++n) {
-      p.setCurrentY(static_cast<double>((y0 - 30) + n * pitch));
-      p.setCurrentX(0);
-      p.print(element(i));
+      PrintAt(0, static_cast<double>((y0 - 30) + n * pitch), element(i));
       ++i;
       --PrintJob.LineCount;
       if (PrintJob.LineCount < 0) {
@@ -134,24 +132,14 @@ void PrintListing(const std::vector<std::string>& Lines) {
       return;
     }
     if (last >= 0) {
-      if (PrintJob.EndBanner == -1) {
-        const std::string banner = "*** END OF LISTING ***";
-        double width = p.textWidth(banner);
-        p.setCurrentX(p.scaleWidth() / 2 - width / 2);
-        p.setCurrentY(static_cast<double>((y0 - 30) + (last + 1) * pitch));
-        p.print(banner);
-      }
+      if (PrintJob.EndBanner == -1)
+        PrintCentred(static_cast<double>((y0 - 30) + (last + 1) * pitch), "*** END OF LISTING ***");
       EndPrintDocument();
       return;
     }
     // Page foot, then the next page.
-    if (PrintJob.EndBanner == -1) {
-      std::string foot = "Page " + StrDouble(p.page());
-      double width = p.textWidth(foot);
-      p.setCurrentX(p.scaleWidth() / 2 - width / 2);
-      p.setCurrentY(static_cast<double>((y0 - 30) + (linesPerPage + 1) * pitch));
-      p.print(foot);
-    }
+    if (PrintJob.EndBanner == -1)
+      PrintCentred(static_cast<double>((y0 - 30) + (linesPerPage + 1) * pitch), "Page " + StrDouble(p.page()));
     p.newPage();
     PrintJob.PaperBin = 1;
     StartPrintPage();

@@ -49,3 +49,8 @@ bool EndPrintDocument();
 
 // The box a printer failure shows; true when the printer had failed.
 bool ReportPrinterFailure();
+
+// Prints `text` with its top left corner at (x, y).
+void PrintAt(double x, double y, const std::string& text);
+// Prints `text` centred across the page, its top at y.
+void PrintCentred(double y, const std::string& text);

@@ -60,7 +60,7 @@ double SystemClock::secondsSinceMidnight() {
 
 std::string SystemClock::timeText() {
   long long s = static_cast<long long>(secondsSinceMidnight());
-  char buf[16];
+  char buf[32];
   std::snprintf(buf, sizeof buf, "%02lld:%02lld:%02lld", s / 3600, (s / 60) % 60, s % 60);
   return buf;
 }

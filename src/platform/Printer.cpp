@@ -5,12 +5,14 @@ namespace platform {
 bool Printer::ensurePage() {
   if (!inDocument_) {
     failure_.clear();  // a new document starts afresh
+    // A document that could not begin is under way all the same, failed:
+    // what follows it is dropped until its end.
+    inDocument_ = true;
+    pagePending_ = false;
     if (!beginDocument()) {
       if (!failed()) setFailure("the printer could not start the document");
       return false;
     }
-    inDocument_ = true;
-    pagePending_ = false;
     return true;
   }
   if (failed()) return false;

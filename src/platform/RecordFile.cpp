@@ -141,13 +141,4 @@ bool RecordFile::write(long n, const std::vector<uint8_t>& record) {
   return true;
 }
 
-bool RecordFile::truncate(long records) {
-  if (!writable()) return false;
-  if (::ftruncate(fd_, static_cast<off_t>(records) * length_) != 0) {
-    error_ = "cannot shorten " + path_ + ": " + std::strerror(errno);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace platform

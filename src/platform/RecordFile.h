@@ -39,8 +39,6 @@ class RecordFile {
   // Writes record n; n may lie past the end, which extends the file (a gap
   // reads as zero bytes). The buffer must be exactly one record long.
   bool write(long n, const std::vector<uint8_t>& record);
-  // Cuts the file to `records` whole records.
-  bool truncate(long records);
 
   const std::string& path() const { return path_; }
   int recordLength() const { return length_; }

@@ -3,38 +3,22 @@
 
 #include "boars/BoarFile.h"
 #include "common/HogGlobals.h"
-#include "platform/FileSystem.h"
-#include "records/RecordIo.h"
+#include "support/RecordBuilders.h"
 #include "support/TestPlatform.h"
-
-namespace {
-
-void writeBoars(const std::string& path, std::initializer_list<const char*> ids) {
-  records::TypedFile<BoarRecord> f;
-  ASSERT_TRUE(f.open(path));
-  long n = 0;
-  for (const char* id : ids) {
-    BoarRecord b;
-    b.Id = id;
-    ASSERT_TRUE(f.write(++n, b));
-  }
-}
-
-}  // namespace
 
 TEST(BoarFile, NewBoarTakesFirstFreeRecordAndFindsEveryDuplicate) {
   TestPlatform tp;
   DataFolder = tp.home();
   EXPECT_EQ(NewBoarSlot("B1")->record, 1);  // a missing file holds no boars
 
-  writeBoars(tp.path("BOAR.DAT"), {"B0", "", "B1"});
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B0"), aBoar(""), aBoar("B1")});
   auto slot = NewBoarSlot("B1");
   ASSERT_TRUE(slot);
   EXPECT_EQ(slot->record, 2);
   EXPECT_EQ(slot->duplicateOf, 3);
   EXPECT_EQ(slot->storedId, "B1      ");
 
-  writeBoars(tp.path("BOAR.DAT"), {"B0", "B5", "B1"});
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B0"), aBoar("B5"), aBoar("B1")});
   EXPECT_EQ(NewBoarSlot("B2")->record, 4);
   EXPECT_EQ(NewBoarSlot("B2")->duplicateOf, 0);
 }

@@ -7,56 +7,16 @@
 
 #include "boars/BoarHistory.h"
 #include "common/HogGlobals.h"
-#include "platform/FileSystem.h"
 #include "records/RecordIo.h"
 #include "sows/SowHistory.h"
+#include "support/RecordBuilders.h"
 #include "support/TestPlatform.h"
 
 namespace {
 
-template <class R>
-void writeRecords(const std::string& path, const std::vector<R>& recs) {
-  records::Bytes all;
-  all.reserve(recs.size() * R::Length);
-  for (const R& r : recs) {
-    records::Bytes b = records::encode(r);
-    all.insert(all.end(), b.begin(), b.end());
-  }
-  ASSERT_TRUE(platform::writeWholeFile(path, all));
-}
-
-SowRecord sow(const std::string& id, int16_t parities, const std::string& left = "") {
-  SowRecord s;
-  s.Id = id;
-  s.ParityCount = parities;
-  s.DateLeftHerd = left;  // "" is written as "__/__/____"
-  return s;
-}
-
-FarrowRecord litter(const std::string& sire, int16_t status, int16_t born, int16_t alive, float birthWeight = 0,
-                    float weaningWeight = 0) {
-  FarrowRecord f;
-  f.Status = status;
-  f.BoarId = sire;
-  f.BornCount = born;
-  f.AliveCount = alive;
-  f.BirthWeight = birthWeight;
-  f.WeaningWeight = weaningWeight;
-  return f;
-}
-
-BoarRecord boar(const std::string& id) {
-  BoarRecord b;
-  b.Id = id;
-  return b;
-}
-
 struct Files {
   TestPlatform tp;
-  Files() {
-    DataFolder = tp.home();
-    BoarHistory = BoarHistoryRecord{};
-  }
+  Files() { DataFolder = tp.home(); }
   void sows(const std::vector<SowRecord>& v) { writeRecords(tp.path("SOW.DAT"), v); }
   void litters(const std::vector<FarrowRecord>& v) { writeRecords(tp.path("FARROW.DAT"), v); }
   void boars(const std::vector<BoarRecord>& v) { writeRecords(tp.path("BOAR.DAT"), v); }
@@ -70,22 +30,22 @@ struct Files {
 // sired 6 litters of sows in the herd and 2 of sows since gone, 80 born and
 // 72 born alive in those 8.
 void workedExample(Files& f) {
-  f.sows({sow("S1", 9), sow("S2", 9), sow("", 0), sow("S3", 9), sow("S4", 9), sow("S5", 4),
-          sow("GONE", 7, "08/01/2023"), sow("S6", 0)});
+  f.sows({aSow("S1").parities(9), aSow("S2").parities(9), aSow(""), aSow("S3").parities(9),
+          aSow("S4").parities(9), aSow("S5").parities(4), aSow("GONE").parities(7).left("08/01/2023"), aSow("S6")});
   std::vector<FarrowRecord> l;
-  for (int i = 0; i < 6; ++i) l.push_back(litter("B1", FarrowRecord::InHerd, 10, 9, 30.0f, 100.0f));
-  l.push_back(litter("B2", FarrowRecord::InHerd, 12, 12));
-  l.push_back(litter("B1", FarrowRecord::LeftHerd, 9, 8, 27.0f, 90.0f));
-  l.push_back(litter("B1", FarrowRecord::LeftHerd, 11, 10, 33.0f, 0.0f));
-  l.push_back(litter("b1", FarrowRecord::InHerd, 20, 1));  // another ID: case matters
-  l.push_back(FarrowRecord{});                             // a freed litter
+  for (int i = 0; i < 6; ++i) l.push_back(aLitter().sire("B1").pigs(10, 9).weights(30.0f, 100.0f));
+  l.push_back(aLitter().sire("B2").pigs(12, 12));
+  l.push_back(aLitter().sire("B1").status(FarrowRecord::LeftHerd).pigs(9, 8).weights(27.0f, 90.0f));
+  l.push_back(aLitter().sire("B1").status(FarrowRecord::LeftHerd).pigs(11, 10).weights(33.0f, 0.0f));
+  l.push_back(aLitter().sire("b1").pigs(20, 1));  // another ID: case matters
+  l.push_back(FarrowRecord{});  // a freed litter
   f.litters(l);
-  BoarRecord b1 = boar("B1");
+  BoarRecord b1 = aBoar("B1");
   b1.Breed = "DUROC";
   b1.SowsBred = 3;
   b1.NoteLine[3] = "X";
   b1.NoteLine[2] = "   ";
-  f.boars({boar("B0"), b1});
+  f.boars({aBoar("B0"), b1});
 }
 
 }  // namespace
@@ -143,9 +103,9 @@ TEST(BoarHistory, BoarWithoutLittersHasZeroFigures) {
 
 TEST(BoarHistory, EmptyHerdGivesRateZero) {
   Files f;
-  f.sows({sow("S1", 3, "01/01/2023"), sow("", 0)});
-  f.litters({litter("B1", FarrowRecord::InHerd, 10, 10)});
-  f.boars({boar("B1")});
+  f.sows({aSow("S1").parities(3).left("01/01/2023"), aSow("")});
+  f.litters({aLitter().sire("B1").pigs(10, 10)});
+  f.boars({aBoar("B1")});
   EXPECT_EQ(CountHerdLitters(), 0);
   f.load(1);
   EXPECT_EQ(BoarHistory.SowsFarrowed, 1);
@@ -155,10 +115,10 @@ TEST(BoarHistory, EmptyHerdGivesRateZero) {
 
 TEST(BoarHistory, LittersOfSowsThatLeftCountInTheAveragesOnly) {
   Files f;
-  f.sows({sow("S1", 4)});
-  f.litters({litter("B7", FarrowRecord::LeftHerd, 10, 9, 28.5f, 101.0f),
-             litter("B7", FarrowRecord::LeftHerd, 13, 10, 31.0f, 115.5f)});
-  f.boars({boar("B7")});
+  f.sows({aSow("S1").parities(4)});
+  f.litters({aLitter().sire("B7").status(FarrowRecord::LeftHerd).pigs(10, 9).weights(28.5f, 101.0f),
+             aLitter().sire("B7").status(FarrowRecord::LeftHerd).pigs(13, 10).weights(31.0f, 115.5f)});
+  f.boars({aBoar("B7")});
   f.load(1);
   const BoarHistoryRecord& h = BoarHistory;
   EXPECT_EQ(h.SowsFarrowed, 0);
@@ -173,11 +133,11 @@ TEST(BoarHistory, LittersOfSowsThatLeftCountInTheAveragesOnly) {
 
 TEST(BoarHistory, SingleSumsOfWeights) {
   Files f;
-  std::vector<FarrowRecord> l(10, litter("B1", FarrowRecord::InHerd, 3, 3, 0.1f, 0.3f));
-  l.push_back(litter("B1", FarrowRecord::InHerd, 3, 2, 0.0f, 0.0f));
+  std::vector<FarrowRecord> l(10, aLitter().sire("B1").pigs(3, 3).weights(0.1f, 0.3f));
+  l.push_back(aLitter().sire("B1").pigs(3, 2));
   f.litters(l);
-  f.boars({boar("B1")});
-  f.sows({sow("S1", 9), sow("S2", 9)});
+  f.boars({aBoar("B1")});
+  f.sows({aSow("S1").parities(9), aSow("S2").parities(9)});
   f.load(1);
   // 0.1 added ten times in single precision is 1.0000001; / 11 = 0.09090910.
   EXPECT_EQ(BoarHistory.AvgLitterBirthWeight, 0.0909091f);
@@ -214,7 +174,7 @@ TEST(BoarHistory, BoarLitterStatsUsesTheIdInTheBlock) {
 TEST(BoarHistory, HerdLitterCountIsNotLimitedToSixteenBits) {
   Files f;
   std::vector<SowRecord> herd;
-  for (int i = 1; i <= 4799; ++i) herd.push_back(sow("S" + std::to_string(i), 9));
+  for (int i = 1; i <= 4799; ++i) herd.push_back(aSow("S" + std::to_string(i)).parities(9));
   herd[0].ParityCount = 20;  // damaged: counts as nine
   herd[1].ParityCount = -5;  // damaged: counts as none
   f.sows(herd);
@@ -226,7 +186,7 @@ TEST(BoarHistory, HerdLitterCountIsNotLimitedToSixteenBits) {
 // value it can, over one sire's file and over the table of all sires alike.
 TEST(BoarHistory, SumsOfADamagedFileNeverOverflow) {
   Files f;
-  const std::vector<FarrowRecord> farrow(70000, litter("B1", FarrowRecord::InHerd, 32767, -32768));
+  const std::vector<FarrowRecord> farrow(70000, aLitter().sire("B1").pigs(32767, -32768));
   f.litters(farrow);
   for (const SireFigures& sire : {SireFiguresOf(farrow, "B1"), SireTable(farrow).of("B1")}) {
     EXPECT_EQ(sire.litters, 70000);
@@ -249,12 +209,15 @@ TEST(BoarHistory, FullHerdComputesFast) {
   std::vector<SowRecord> herd;
   std::vector<FarrowRecord> litters;
   std::vector<BoarRecord> boars;
-  for (int b = 0; b < 120; ++b) boars.push_back(boar("B" + std::to_string(b)));
+  for (int b = 0; b < 120; ++b) boars.push_back(aBoar("B" + std::to_string(b)));
   for (int i = 0; i < 4799; ++i) {
-    SowRecord s = sow("S" + std::to_string(i), 9);
+    SowRecord s = aSow("S" + std::to_string(i)).parities(9);
     for (int k = 0; k < 9; ++k) {
-      litters.push_back(litter("B" + std::to_string((i * 9 + k) % 120),
-                               i % 10 == 0 ? FarrowRecord::LeftHerd : FarrowRecord::InHerd, 11, 10, 30.0f, 110.0f));
+      litters.push_back(aLitter()
+                            .sire("B" + std::to_string((i * 9 + k) % 120))
+                            .status(i % 10 == 0 ? FarrowRecord::LeftHerd : FarrowRecord::InHerd)
+                            .pigs(11, 10)
+                            .weights(30.0f, 110.0f));
       s.FarrowRecNo[static_cast<size_t>(k)] = static_cast<int16_t>(litters.size() <= 32767 ? litters.size() : 0);
     }
     herd.push_back(s);

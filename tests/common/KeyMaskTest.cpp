@@ -108,22 +108,32 @@ TEST(MaskKeyPress, UpperAndLowerCaseMasks) {
 }
 
 TEST(MaskKeyPress, ClassesOfOtherMasks) {
-  platform::TextBox box(nullptr, "Code");
-  auto filtered = [&box](int key, const std::string& mask) {
-    MaskKeyPress(&box, key, mask);
-    return key;
+  // The class comes from the mask's first character alone.
+  const struct {
+    int key;
+    const char* mask;
+    int passed;
+  } cases[] = {
+      {'7', "000000", '7'}, {'k', "000000", 'k'}, {' ', "000000", 0},   {'-', "000000", 0},
+      {' ', "@@-----", 0},  {'!', "@@-----", '!'}, {' ', "#####", ' '}, {'!', "", '!'},
+      {' ', "0A----", 0},   {'7', "A00000", 0},    {'7', "a0", 0},      {'!', "A@@@@", 0},
+      {'!', "@A", '!'},     {' ', "@#", 0},        {'7', "#A", '7'},    {'!', "#0", '!'},
+      {'-', "0@", 0},       {'k', "0#", 'k'},
   };
-  EXPECT_EQ(filtered('7', "000000"), '7');
-  EXPECT_EQ(filtered('k', "000000"), 'k');
-  EXPECT_EQ(filtered(' ', "000000"), 0);
-  EXPECT_EQ(filtered('-', "000000"), 0);
-  EXPECT_EQ(filtered(' ', "@@-----"), 0);
-  EXPECT_EQ(filtered('!', "@@-----"), '!');
-  EXPECT_EQ(filtered(' ', "#####"), ' ');
-  EXPECT_EQ(filtered('!', ""), '!');
-  // No case prefix: no length rule and no case change.
+  for (const auto& c : cases) {
+    platform::TextBox box(nullptr, "Code");
+    int key = c.key;
+    MaskKeyPress(&box, key, c.mask);
+    EXPECT_EQ(key, c.passed) << static_cast<char>(c.key) << " with \"" << c.mask << "\"";
+  }
+}
+
+TEST(MaskKeyPress, NoCasePrefixNoLengthRuleAndNoCaseChange) {
+  platform::TextBox box(nullptr, "Code");
   box.SetText("abcdef");
-  EXPECT_EQ(filtered('x', "A"), 'x');
+  int key = 'x';
+  MaskKeyPress(&box, key, "A");
+  EXPECT_EQ(key, 'x');
 }
 
 TEST(MaskKeyPress, WordCapitalsWithAtMask) {

@@ -8,6 +8,7 @@
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
+#include "support/RecordBuilders.h"
 #include "support/RecordBytes.h"
 #include "support/TestPlatform.h"
 
@@ -192,11 +193,7 @@ TEST(AnimalRecordLayout, BoarRecordBytes) {
 TEST(AnimalRecordFiles, RecordNLiesAtItsOffsetAndAShortTailIsKeptUncounted) {
   TestPlatform tp;
   const std::string path = tp.path("SOW.DAT");
-  SowRecord a, b;
-  a.Id = "FIRST";
-  b.Id = "SECOND";
-  b.ParityCount = 1;
-  b.FarrowRecNo[0] = 5;
+  SowRecord a = aSow("FIRST"), b = aSow("SECOND").litters({5});
   {
     records::TypedFile<SowRecord> f;
     ASSERT_TRUE(f.open(path));

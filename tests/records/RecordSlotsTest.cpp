@@ -2,34 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "records/RecordSlots.h"
+#include "support/RecordBuilders.h"
 
 using records::FindNewAnimalSlot;
 using records::FindNewLitterSlot;
-
-namespace {
-
-template <class R>
-std::vector<R> animals(std::initializer_list<const char*> ids) {
-  std::vector<R> out;
-  for (const char* id : ids) {
-    R r;
-    r.Id = std::string(id) + std::string(8 - std::string(id).size(), ' ');  // padded, as stored
-    out.push_back(r);
-  }
-  return out;
-}
-
-std::vector<FarrowRecord> litters(std::initializer_list<int16_t> statuses) {
-  std::vector<FarrowRecord> out;
-  for (int16_t s : statuses) {
-    FarrowRecord f;
-    f.Status = s;
-    out.push_back(f);
-  }
-  return out;
-}
-
-}  // namespace
 
 TEST(NewAnimalSlot, EmptyFileGivesRecordOne) {
   auto slot = FindNewAnimalSlot(std::vector<SowRecord>{}, "A1");
@@ -38,18 +14,18 @@ TEST(NewAnimalSlot, EmptyFileGivesRecordOne) {
 }
 
 TEST(NewAnimalSlot, FirstFreeRecordElseTheNextNumber) {
-  auto sows = animals<SowRecord>({"S1", "", "S3", "S4", "S5"});
+  auto sows = asStored<SowRecord>({aSow("S1"), aSow(""), aSow("S3"), aSow("S4"), aSow("S5")});
   EXPECT_EQ(FindNewAnimalSlot(sows, "N1").record, 2);
   sows[1].Id = "N1      ";
   EXPECT_EQ(FindNewAnimalSlot(sows, "N2").record, 6);
-  auto boars = animals<BoarRecord>({"B1", "", "B3"});
+  auto boars = asStored<BoarRecord>({aBoar("B1"), aBoar(""), aBoar("B3")});
   EXPECT_EQ(FindNewAnimalSlot(boars, "B9").record, 2);
 }
 
 TEST(NewAnimalSlot, DuplicateBehindAFreeRecordIsFound) {
   // Record 2 is free and record 3 holds A1: the ID is in use, though the new
   // animal would have taken record 2.
-  auto sows = animals<SowRecord>({"S1", "", "A1"});
+  auto sows = asStored<SowRecord>({aSow("S1"), aSow(""), aSow("A1")});
   auto slot = FindNewAnimalSlot(sows, "A1");
   EXPECT_EQ(slot.duplicateOf, 3);
   EXPECT_EQ(slot.record, 2);
@@ -57,7 +33,7 @@ TEST(NewAnimalSlot, DuplicateBehindAFreeRecordIsFound) {
 }
 
 TEST(NewAnimalSlot, IdsCompareWithoutTrailingBlanksAndWithCase) {
-  auto boars = animals<BoarRecord>({"B1", "A1"});
+  auto boars = asStored<BoarRecord>({aBoar("B1"), aBoar("A1")});
   EXPECT_EQ(FindNewAnimalSlot(boars, "A1").duplicateOf, 2);
   EXPECT_EQ(FindNewAnimalSlot(boars, "A1   ").duplicateOf, 2);
   EXPECT_EQ(FindNewAnimalSlot(boars, "a1").duplicateOf, 0);
@@ -66,21 +42,27 @@ TEST(NewAnimalSlot, IdsCompareWithoutTrailingBlanksAndWithCase) {
 }
 
 TEST(NewAnimalSlot, FirstOfSeveralDuplicatesIsReported) {
-  auto sows = animals<SowRecord>({"X", "D", "D"});
+  auto sows = asStored<SowRecord>({aSow("X"), aSow("D"), aSow("D")});
   EXPECT_EQ(FindNewAnimalSlot(sows, "D").duplicateOf, 2);
 }
 
 TEST(NewAnimalSlot, BlankIdNeverMatchesAFreeRecord) {
-  auto boars = animals<BoarRecord>({"B1", "", "B3"});
+  auto boars = asStored<BoarRecord>({aBoar("B1"), aBoar(""), aBoar("B3")});
   auto slot = FindNewAnimalSlot(boars, "   ");
   EXPECT_EQ(slot.duplicateOf, 0);
   EXPECT_EQ(slot.record, 2);
 }
 
 TEST(NewLitterSlot, FirstStatusZeroElseAppend) {
-  EXPECT_EQ(FindNewLitterSlot({}), 1);
-  EXPECT_EQ(FindNewLitterSlot(litters({1, 2, 0, 1})), 3);
-  EXPECT_EQ(FindNewLitterSlot(litters({1, 2, 1})), 4);
+  const struct {
+    std::vector<int16_t> statuses;
+    long slot;
+  } cases[] = {{{}, 1}, {{1, 2, 0, 1}, 3}, {{1, 2, 1}, 4}, {{0, 1}, 1}, {{0, 0}, 1}};
+  for (const auto& c : cases) {
+    std::vector<FarrowRecord> file;
+    for (int16_t s : c.statuses) file.push_back(aLitter().status(s));
+    EXPECT_EQ(FindNewLitterSlot(file), c.slot) << c.statuses.size();
+  }
 }
 
 TEST(RecordLimits, SixteenBitRecordNumbers) {

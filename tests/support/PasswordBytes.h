@@ -1,24 +1,23 @@
 #pragma once
-// Password file bytes laid out by hand for the tests: one plain 68-byte
-// record, and the password key's scrambling (which also unscrambles).
+// Password file bytes for the tests: one plain 68-byte record, and the
+// password key's scrambling (which also unscrambles).
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "common/Scrambler.h"
+#include "support/RecordBuilders.h"
 
 inline std::string passwordRecord(const std::string& password, const std::string& id, int level,
                                   const std::string& marker = "YES", const std::string& date = "12/07/2026",
                                   const std::string& name = "", const std::string& initials = "") {
-  auto pad = [](std::string s, size_t w) {
-    s.resize(w, ' ');
-    return s;
-  };
-  std::string r = pad(password, 10) + pad(id, 20) + pad(date, 10) + pad(name, 20) + pad(initials, 3);
-  r += static_cast<char>(level & 0xFF);
-  r += static_cast<char>((level >> 8) & 0xFF);
-  r += pad(marker, 3);
-  return r;
+  return recordBytes<PasswordRecord>({aUser(id)
+                                          .password(password)
+                                          .level(static_cast<int16_t>(level))
+                                          .marker(marker)
+                                          .date(date)
+                                          .name(name)
+                                          .initials(initials)});
 }
 
 // Scrambles plain bytes with the password key, or unscrambles scrambled ones.

@@ -4,9 +4,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "common/HogGlobals.h"
-#include "common/PrintListing.h"
+#include "common/ModuleState.h"
 #include "platform/FileSystem.h"
+#include "shell/HogStartUp.h"
+#include "shell/Tarlowe2.h"
 
 TestPlatform::TestPlatform() {
   auto& s = platform::services();
@@ -23,11 +24,13 @@ TestPlatform::TestPlatform() {
   setenv("TARLOWE_HOME", home().c_str(), 1);
   setenv("TARLOWE_SETTINGS", settings().c_str(), 1);
   setenv("TARLOWE_PRINT_DIR", (home() + "PRINTOUTS").c_str(), 1);
-  ResetGlobals();
-  PrintJob = PrintJobRecord{};
+  ResetModuleState();
 }
 
 TestPlatform::~TestPlatform() {
+  // The windows made on first use go first, while the doubles still answer.
+  ReleaseMainForm();
+  ReleaseStartUpForm();
   auto& s = platform::services();
   s.setDialogs(nullptr);
   s.setClock(nullptr);
@@ -40,7 +43,7 @@ TestPlatform::~TestPlatform() {
   unsetenv("TARLOWE_HOME");
   unsetenv("TARLOWE_SETTINGS");
   unsetenv("TARLOWE_PRINT_DIR");
-  ResetGlobals();
+  ResetModuleState();
 }
 
 std::string TestPlatform::home() const { return dir_.path().toStdString() + "/app/"; }

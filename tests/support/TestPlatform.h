@@ -4,6 +4,9 @@
 // record, a screen that records the hourglass, an end of the program that
 // only records, and a fresh program folder
 // (TARLOWE_HOME) and settings folder (TARLOWE_SETTINGS) in a temporary folder.
+// Every module-level value is reset (ResetModuleState) when the platform is
+// made and again when it goes, after the main and start-up windows are
+// released: a test that stops early leaves nothing behind.
 #include <QTemporaryDir>
 #include <functional>
 #include <string>

@@ -1,0 +1,33 @@
+#include "common/ModuleState.h"
+
+#include "boars/BoarHistory.h"
+#include "common/HogGlobals.h"
+#include "common/PrintListing.h"
+#include "records/BoarRecord.h"
+#include "records/FarrowRecord.h"
+#include "records/SowRecord.h"
+#include "sows/SowHistory.h"
+
+namespace {
+
+// Each value back to the value-initialised value of its type.
+template <class... T>
+void reset(T&... values) {
+  ((values = T{}), ...);
+}
+
+}  // namespace
+
+void ResetModuleState() {
+  reset(AppFolder, DataFolder, TempFolder, BackupFolder, HelpFilePath, DateText, TimeText, SettingsSection);
+  reset(MenuChoice, FeedMenuChoice, PigletMenuChoice, GroupYear, FeedYear, ReportYear, FeedFile, MedFile);
+  reset(CurrentUser, UserInfoState, QueryArgs, InputDialogParams);
+  reset(SelectedIds, SelectedCount, SelectedSowRecs, SelectedBoarRecs, SelectedGroupRecs, SelectedFeedRecs,
+        SelectedDrugRecs);
+  reset(CurrentSowRec, CurrentBoarRec, CurrentGroupRec, CurrentFeedRec, CurrentDrugRec, CurrentBatchId,
+        CurrentGroupId);
+  reset(SowRec, FarrowRec, BoarRec);
+  reset(SowHistory, FarrowLinks, SowNotes);
+  reset(BoarHistory, BoarNotes);
+  reset(PrintJob);
+}

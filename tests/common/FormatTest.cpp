@@ -1,0 +1,80 @@
+// Numbers through display masks: placeholders, grouping, literal characters
+// and the rounding of the decimal value, a half away from zero.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "common/Format.h"
+
+namespace {
+
+struct MaskCase {
+  double value;
+  const char* mask;
+  const char* text;
+};
+
+const MaskCase kDoubleCases[] = {
+    {123456.789, "###0.00", "123456.79"},  // every whole digit, beyond the mask
+    {10.0 / 25, "###0.00", "0.40"},
+    {30 / static_cast<double>(1500.0f / 100), "####0.00", "2.00"},
+    {10 / static_cast<double>(50.0f / 100), "####0.00", "20.00"},
+    {3000.0 / -1000, "####0.00", "-3.00"},
+    {2500.0 / 4, "####0", "625"},
+    {125.5, "$0.00", "$125.50"},
+    {0, "$0.00", "$0.00"},
+    {1250, "$0.00", "$1250.00"},
+    {0, "0.00", "0.00"},
+    {0, "0.0", "0.0"},
+    {0.5, "#0.00", "0.50"},
+    {5.5, "  #.00", "  5.50"},
+    {0.5, "  #.00", "  .50"},
+    {12.345, " ##.00", " 12.35"},  // 12.345 as 15 digits, not as its binary value
+    {1234.5, "###.00", "1234.50"},
+    {2024, "0000", "2024"},
+    {7, "0000", "0007"},
+    {0, "#0", "0"},
+    {0, "##0", "0"},
+    {0, "###", ""},
+    {1234567, "#,##0", "1,234,567"},
+    {12345.678, "#,##0.00", "12,345.68"},
+    {999, "###,###,##0", "999"},
+    {1000, "#,###,##0", "1,000"},
+    {-1234.5, "$#,##0.00", "-$1,234.50"},
+    {2.5, "0", "3"},  // half away from zero, not to even
+    {3.5, "0", "4"},
+    {-2.5, "0", "-3"},
+    {0.125, "0.00", "0.13"},
+    {2.675, "0.00", "2.68"},
+    {9.995, "0.00", "10.00"},
+    {99.96, "#0.0", "100.0"},
+    {-0.001, "0.00", "0.00"},  // no sign on a value shown as 0
+    {0.0004, "0.000", "0.000"},
+    {1e20, "0", "100000000000000000000"},
+    {std::numeric_limits<double>::infinity(), "0.00", "0.00"},
+};
+
+}  // namespace
+
+TEST(Format, DoubleThroughMask) {
+  for (const MaskCase& c : kDoubleCases)
+    EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
+}
+
+TEST(Format, SingleRoundsItsSevenDigits) {
+  EXPECT_EQ(Format(10.05f, "0.0"), "10.1");  // 10.0500002 held, 10.05000 read
+  EXPECT_EQ(Format(2.675f, "0.00"), "2.68");
+  EXPECT_EQ(Format(0.1f + 0.2f, "0.00"), "0.30");
+  EXPECT_EQ(Format(86.25f, "0.00"), "86.25");
+  EXPECT_EQ(Format(-0.004f, "0.00"), "0.00");
+}
+
+TEST(Format, IntegersKeepEveryDigit) {
+  EXPECT_EQ(Format(int16_t{12345}, "####0"), "12345");
+  EXPECT_EQ(Format(7, "0"), "7");
+  EXPECT_EQ(Format(-7, "   0"), "-   7");
+  EXPECT_EQ(Format(int32_t{2000000}, "#,##0"), "2,000,000");
+  EXPECT_EQ(Format(5L, "0.00"), "5.00");
+  EXPECT_EQ(Format(std::numeric_limits<long long>::min(), "0"), "-9223372036854775808");
+}
