@@ -4,6 +4,7 @@
 // what the folder holds. A file that does not exist yet takes the name given.
 // Every operation reports failure to its caller.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,27 @@ bool folderExists(const std::string& path);  // a folder
 // Length in bytes; -1 when the file cannot be read.
 long long fileLength(const std::string& path);
 
-// Whole-file reads and writes. writeWholeFile replaces the file through a
-// temporary file renamed over it, so a crash leaves the old or the new content.
+// The bytes of a file read whole: one block, sized once from the file's length
+// and filled by the read itself.
+class FileBlock {
+ public:
+  FileBlock() = default;
+  FileBlock(const uint8_t* bytes, size_t size);  // a copy of `bytes`
+  const uint8_t* data() const { return data_.get(); }
+  size_t size() const { return size_; }
+  void clear();
+
+ private:
+  friend bool readWholeFile(const std::string& path, FileBlock& block);
+  std::unique_ptr<uint8_t[]> data_;
+  size_t size_ = 0;
+};
+
+// Whole-file reads and writes. A read takes one call for the length the file
+// reports (a file that reports none, or grows meanwhile, is read on to its
+// end). writeWholeFile replaces the file through a temporary file renamed over
+// it, so a crash leaves the old or the new content.
+bool readWholeFile(const std::string& path, FileBlock& block);
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
