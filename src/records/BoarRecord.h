@@ -15,13 +15,13 @@ inline constexpr const char* kBoarFileName = "BOAR.DAT";
 struct BoarRecord : AnimalRecord {
   static constexpr int Length = 1084;
   int16_t SowsBred = 0;         // kept as stored; nothing sets it but to 0
-  std::array<std::string, kNoteLines> NoteLine;
+  NotePad NoteLine;
 
   template <class M>
   void fields(M& m) {
     animalFields(m);
     m.i16(SowsBred, 102);
-    m.texts(NoteLine, 104, kNoteWidth);
+    m.raw(NoteLine.bytes(), 104);
   }
 };
 

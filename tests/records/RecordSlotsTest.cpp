@@ -78,7 +78,7 @@ TEST(NewAnimalSlot, BlankIdNeverMatchesAFreeRecord) {
 }
 
 TEST(NewLitterSlot, FirstStatusZeroElseAppend) {
-  EXPECT_EQ(FindNewLitterSlot({}), 1);
+  EXPECT_EQ(FindNewLitterSlot(std::vector<FarrowRecord>{}), 1);
   EXPECT_EQ(FindNewLitterSlot(litters({1, 2, 0, 1})), 3);
   EXPECT_EQ(FindNewLitterSlot(litters({1, 2, 1})), 4);
 }
