@@ -207,10 +207,14 @@ class MaskedReader {
   template <class T, class... At> void raw(T& v, At... at) { if (next()) reader_.raw(v, at...); }
 
  private:
-  bool next() { return (bits_ >> index_++) & 1U; }
+  // Whether the next field is chosen; the bits of the fields passed go.
+  bool next() {
+    const bool chosen = bits_ & 1U;
+    bits_ >>= 1;
+    return chosen;
+  }
   FieldReader reader_;
   uint64_t bits_;
-  int index_ = 0;
 };
 
 // Every field of `r` from a record's bytes; with `fields`, only those.
