@@ -152,7 +152,6 @@ bool ForEachBoarHistory(const std::function<void(long record)>& each) {
   for (long r = 1; r <= boars.count(); ++r) {
     boars.decode(r, BoarRec);
     if (records::IsFreeId(BoarRec.Id)) continue;
-    BoarNotes = {};
     fillBoarHistory(herdLitters, sires.of(Trim(BoarRec.Id)));
     each(r);
   }
