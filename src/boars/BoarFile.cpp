@@ -1,14 +1,13 @@
 #include "boars/BoarFile.h"
 
-#include <vector>
 
 #include "common/HogGlobals.h"
 #include "platform/Dialogs.h"
 #include "records/RecordIo.h"
 
 std::optional<records::NewAnimalSlot> NewBoarSlot(const std::string& id) {
-  std::vector<BoarRecord> boars;
-  if (!records::readAll(DataFolder + kBoarFileName, boars)) return std::nullopt;
+  records::FileImage<BoarRecord> boars;
+  if (!boars.read(DataFolder + kBoarFileName)) return std::nullopt;
   return records::FindNewAnimalSlot(boars, id);
 }
 

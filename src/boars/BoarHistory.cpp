@@ -13,6 +13,14 @@ std::array<std::string, kNoteLines + 1> BoarNotes;
 
 namespace {
 
+// The fields of a litter that a sire's figures read.
+const records::FieldMask<FarrowRecord>& sireFields() {
+  static const FarrowRecord p;
+  static const records::FieldMask<FarrowRecord> fields(
+      p, {&p.Status, &p.BoarId, &p.BornCount, &p.AliveCount, &p.BirthWeight, &p.WeaningWeight});
+  return fields;
+}
+
 void addLitter(SireFigures& s, const FarrowRecord& f) {
   if (f.Status == FarrowRecord::InHerd) ++s.herdLitters;
   ++s.litters;
@@ -22,9 +30,9 @@ void addLitter(SireFigures& s, const FarrowRecord& f) {
   s.weaningWeight += f.WeaningWeight;
 }
 
-std::vector<FarrowRecord> readFarrowFile() {
-  std::vector<FarrowRecord> litters;
-  records::readAll(DataFolder + kFarrowFileName, litters);
+records::FileImage<FarrowRecord> readFarrowFile() {
+  records::FileImage<FarrowRecord> litters;
+  litters.read(DataFolder + kFarrowFileName);
   return litters;
 }
 
@@ -50,24 +58,34 @@ void fillBoarHistory(int32_t herdLitters, const SireFigures& sire) {
   h.ConceptionRate = ConceptionRate(sire.herdLitters, herdLitters);
   BoarLitterStats(sire);
   for (int k = 1; k <= kNoteLines; ++k)
-    BoarNotes[static_cast<size_t>(k)] = Trim(b.NoteLine[static_cast<size_t>(k - 1)]);
+    BoarNotes[static_cast<size_t>(k)].assign(b.NoteLine.trimmed(k - 1));
 }
 
 }  // namespace
 
-SireFigures SireFiguresOf(const std::vector<FarrowRecord>& farrowFile, const std::string& boarId) {
+SireFigures SireFiguresOf(const records::FileImage<FarrowRecord>& farrowFile, const std::string& boarId) {
   SireFigures s;
-  for (const FarrowRecord& f : farrowFile)
+  FarrowRecord f;
+  for (long n = 1; n <= farrowFile.count(); ++n) {
+    farrowFile.decode(n, f, sireFields());
     if (RTrim(f.BoarId) == boarId) addLitter(s, f);
+  }
   return s;
 }
 
-SireTable::SireTable(const std::vector<FarrowRecord>& farrowFile) {
-  for (const FarrowRecord& f : farrowFile) addLitter(bySire_[RTrim(f.BoarId)], f);
+SireTable::SireTable(const records::FileImage<FarrowRecord>& farrowFile) {
+  FarrowRecord f;
+  for (long n = 1; n <= farrowFile.count(); ++n) {
+    farrowFile.decode(n, f, sireFields());
+    addLitter(bySire_[f.BoarId], f);
+  }
 }
 
 SireFigures SireTable::of(const std::string& boarId) const {
-  auto it = bySire_.find(boarId);
+  // An ID with trailing blanks, or too long for the field, names no sire.
+  const auto width = static_cast<size_t>(FarrowRecord::BoarIdWidth);
+  if (boarId.size() > width || (!boarId.empty() && boarId.back() == ' ')) return {};
+  auto it = bySire_.find(boarId + std::string(width - boarId.size(), ' '));
   return it == bySire_.end() ? SireFigures{} : it->second;
 }
 
@@ -76,16 +94,21 @@ float ConceptionRate(int32_t sowsFarrowed, int32_t herdLitters) {
   return static_cast<float>(static_cast<double>(sowsFarrowed) / herdLitters * 100.0);
 }
 
-int32_t CountHerdLitters(const std::vector<SowRecord>& sowFile) {
+int32_t CountHerdLitters(const records::FileImage<SowRecord>& sowFile) {
+  static const SowRecord p;
+  static const records::FieldMask<SowRecord> fields(p, {&p.DateLeftHerd, &p.ParityCount});
   int32_t total = 0;
-  for (const SowRecord& s : sowFile)
+  SowRecord s;
+  for (long n = 1; n <= sowFile.count(); ++n) {
+    sowFile.decode(n, s, fields);
     if (LTrim(s.DateLeftHerd) == records::kEmptyDate) total += records::UsedParities(s);
+  }
   return total;
 }
 
 int32_t CountHerdLitters() {
-  std::vector<SowRecord> sows;
-  records::readAll(DataFolder + kSowFileName, sows);
+  records::FileImage<SowRecord> sows;
+  sows.read(DataFolder + kSowFileName);
   return CountHerdLitters(sows);
 }
 
@@ -122,4 +145,22 @@ void LoadBoarHistory(int32_t HerdLitters, const SireTable& sires) {
   BoarNotes = {};
   if (!readCurrentBoar()) return;
   fillBoarHistory(HerdLitters, sires.of(Trim(BoarRec.Id)));
+}
+
+bool ForEachBoarHistory(const std::function<void(long record)>& each) {
+  records::FileImage<SowRecord> sows;
+  records::FileImage<FarrowRecord> litters;
+  records::FileImage<BoarRecord> boars;
+  if (!sows.read(DataFolder + kSowFileName) || !litters.read(DataFolder + kFarrowFileName) ||
+      !boars.read(DataFolder + kBoarFileName))
+    return false;
+  const int32_t herdLitters = CountHerdLitters(sows);
+  const SireTable sires(litters);
+  for (long r = 1; r <= boars.count(); ++r) {
+    boars.decode(r, BoarRec);
+    if (records::IsFreeId(BoarRec.Id)) continue;
+    fillBoarHistory(herdLitters, sires.of(Trim(BoarRec.Id)));
+    each(r);
+  }
+  return true;
 }

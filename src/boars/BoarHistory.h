@@ -7,17 +7,19 @@
 // to sows in the herd (status 1) against all litters of the sows in the herd
 // (the sum of their parity counts).
 //
-// Each plain procedure reads the file it needs once. A run over many boars
-// reads SOW.DAT once (CountHerdLitters) and FARROW.DAT once (SireTable) and
-// hands them to the overloads that take them.
+// Each plain procedure reads the file it needs once, so a run over many
+// boars must not call them per boar: ForEachBoarHistory reads SOW.DAT,
+// FARROW.DAT and BOAR.DAT once for the whole herd, through the overloads that
+// take the files read (CountHerdLitters, SireTable).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
 #include "records/SowRecord.h"
 
 struct BoarHistoryRecord : AnimalHistoryRecord {
@@ -51,15 +53,17 @@ struct SireFigures {
 };
 
 // The figures of the sire `boarId` over FARROW.DAT read once.
-SireFigures SireFiguresOf(const std::vector<FarrowRecord>& farrowFile, const std::string& boarId);
+SireFigures SireFiguresOf(const records::FileImage<FarrowRecord>& farrowFile, const std::string& boarId);
 
 // Every sire's figures, from one pass over FARROW.DAT.
 class SireTable {
  public:
-  explicit SireTable(const std::vector<FarrowRecord>& farrowFile);
+  explicit SireTable(const records::FileImage<FarrowRecord>& farrowFile);
   SireFigures of(const std::string& boarId) const;
 
  private:
+  // Keyed by the sire's ID field as stored (8 characters, blank-padded),
+  // which holds each ID without trailing blanks in exactly one way.
   std::unordered_map<std::string, SireFigures> bySire_;
 };
 
@@ -70,7 +74,7 @@ float ConceptionRate(int32_t sowsFarrowed, int32_t herdLitters);
 // The litters of the sows in the herd: the sum of the parity counts of the
 // sows whose DateLeftHerd is "__/__/____" (each count kept within 0 to 9).
 int32_t CountHerdLitters();
-int32_t CountHerdLitters(const std::vector<SowRecord>& sowFile);
+int32_t CountHerdLitters(const records::FileImage<SowRecord>& sowFile);
 
 // The litters of sows in the herd that `BoarId` sired.
 int32_t CountBoarLitters(const std::string& BoarId);
@@ -87,3 +91,10 @@ void BoarLitterStats(const SireFigures& sire);
 // BoarRec holds the record read.
 void LoadBoarHistory(int32_t HerdLitters);
 void LoadBoarHistory(int32_t HerdLitters, const SireTable& sires);
+
+// Every boar's history over one read of SOW.DAT, FARROW.DAT and BOAR.DAT: for
+// each live boar in record order, BoarRec, BoarHistory and BoarNotes are
+// filled as LoadBoarHistory(CountHerdLitters()) fills them, and `each` runs
+// with his record number. False when a file cannot be read; `each` then never
+// runs.
+bool ForEachBoarHistory(const std::function<void(long record)>& each);

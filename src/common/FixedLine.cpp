@@ -7,7 +7,7 @@ FixedLine& FixedLine::put(int col, const std::string& value, int width) {
   size_t n = value.size();
   if (n > static_cast<size_t>(width)) n = static_cast<size_t>(width);
   if (n > text_.size() - at) n = text_.size() - at;
-  text_.replace(at, n, value, 0, n);
+  value.copy(text_.data() + at, n);
   return *this;
 }
 

@@ -2,17 +2,22 @@
 
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 std::string generalText(double value, int digits) {
   if (value == 0 || std::isnan(value)) return "0";
+  // As "%.*G" writes it.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*G", digits, value);
-  std::string s = buf;
+  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits).ptr;
+  for (char* c = buf; c != end; ++c)
+    if (*c >= 'a' && *c <= 'z') *c = static_cast<char>(*c - 'a' + 'A');
+  std::string s(buf, end);
   // Exponent with at least two digits and a sign, as "1E-05" and "1.5E+12".
   size_t e = s.find('E');
   if (e != std::string::npos) {
@@ -35,7 +40,25 @@ std::string generalText(double value, int digits) {
 
 }  // namespace
 
-std::string SingleText(float value) { return generalText(static_cast<double>(value), 7); }
+std::string SingleText(float value) {
+  // Lists and printouts write the same few values again and again (backfat,
+  // loineye, averages): the texts last made are kept, two for each of 512
+  // groups of values, the group chosen by the value's bits.
+  struct Made {
+    uint32_t bits = 0;
+    bool set = false;
+    std::string text;
+  };
+  thread_local std::array<std::array<Made, 2>, 512> made;
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  auto& group = made[(bits * 2654435761U) >> 23];
+  for (const Made& m : group)
+    if (m.set && m.bits == bits) return m.text;
+  group[1] = std::move(group[0]);
+  group[0] = {bits, true, generalText(static_cast<double>(value), 7)};
+  return group[0].text;
+}
 std::string DoubleText(double value) { return generalText(value, 15); }
 std::string StrSingle(float value) { return value >= 0 ? " " + SingleText(value) : SingleText(value); }
 std::string StrDouble(double value) { return value >= 0 ? " " + DoubleText(value) : DoubleText(value); }
@@ -73,7 +96,10 @@ bool ToInteger(double value, int& out) {
   return out >= -32768 && out <= 32767;
 }
 
-std::string Trim(const std::string& text) { return LTrim(RTrim(text)); }
+std::string Trim(const std::string& text) {
+  const size_t b = text.find_first_not_of(' ');
+  return b == std::string::npos ? std::string() : text.substr(b, text.find_last_not_of(' ') - b + 1);
+}
 
 std::string RTrim(const std::string& text) {
   size_t e = text.find_last_not_of(' ');

@@ -16,11 +16,16 @@ char16_t ansiToUnicode(unsigned char c) {
 }
 
 QString fromAnsi(const std::string& text) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(text.size()));
-  for (unsigned char c : text) {
-    char16_t u = ansiToUnicode(c);
-    out.append(QChar(u ? u : c));
+  // Windows-1252 is Latin-1 but for bytes 0x80 to 0x9F.
+  QString out = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  unsigned char high = 0;
+  for (char c : text) high |= static_cast<unsigned char>(c);
+  if (high < 0x80) return out;  // plain ASCII, as most text is
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80 || c > 0x9F) continue;
+    const char16_t u = ansiToUnicode(c);
+    out[static_cast<qsizetype>(i)] = QChar(u ? u : c);
   }
   return out;
 }

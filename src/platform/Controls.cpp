@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
@@ -241,9 +242,41 @@ void ListBox::AddItem(const std::string& text) {
   addItem(fromAnsi(text));
   newIndex_ = count() - 1;
 }
+namespace {
+
+// A row that keeps its item data beside its text, so a page of rows costs
+// no list of values per row.
+class DataRow : public QListWidgetItem {
+ public:
+  DataRow(const QString& text, long data) : QListWidgetItem(text), data_(data) {}
+  QVariant data(int role) const override {
+    return role == Qt::UserRole ? QVariant(static_cast<qlonglong>(data_)) : QListWidgetItem::data(role);
+  }
+  void setData(int role, const QVariant& value) override {
+    if (role == Qt::UserRole)
+      data_ = static_cast<long>(value.toLongLong());
+    else
+      QListWidgetItem::setData(role, value);
+  }
+  QListWidgetItem* clone() const override { return new DataRow(*this); }
+
+ private:
+  long data_;
+};
+
+}  // namespace
+
 void ListBox::AddItem(const std::string& text, long itemData) {
-  AddItem(text);
-  SetItemData(newIndex_, itemData);
+  addItem(new DataRow(fromAnsi(text), itemData));
+  newIndex_ = count() - 1;
+}
+void ListBox::SetItems(const std::vector<std::pair<std::string, long>>& rows) {
+  Clear();
+  {
+    const QSignalBlocker quiet(model());  // the rows come in unannounced ...
+    for (const auto& [text, data] : rows) AddItem(text, data);
+  }
+  reset();  // ... and the view takes them all in at once
 }
 void ListBox::RemoveItem(int index) { delete takeItem(index); }
 std::string ListBox::List(int index) const {

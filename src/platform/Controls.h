@@ -15,6 +15,7 @@
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -123,6 +124,9 @@ class ListBox : public QListWidget {
   ListBox(QWidget* parent, const std::string& name, bool multiSelect = true);
   void AddItem(const std::string& text);
   void AddItem(const std::string& text, long itemData);
+  // Replaces every row by `rows` (text and item data), told to the view as
+  // one change; the selection is emptied.
+  void SetItems(const std::vector<std::pair<std::string, long>>& rows);
   void Clear() { clear(); newIndex_ = -1; }
   void RemoveItem(int index);
   int ListCount() const { return count(); }

@@ -116,7 +116,17 @@ long long fileLength(const std::string& path) {
   return static_cast<long long>(size);
 }
 
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+FileBlock::FileBlock(const uint8_t* bytes, size_t size) : data_(new uint8_t[size]), size_(size) {
+  if (size > 0) std::memcpy(data_.get(), bytes, size);
+}
+
+void FileBlock::clear() {
+  data_.reset();
+  size_ = 0;
+}
+
+bool readWholeFile(const std::string& path, FileBlock& block) {
+  block.clear();
   std::string real = resolvePath(path);
   if (const std::string why = notAFileReason(real); !why.empty()) {
     fail("cannot read", path, why);
@@ -127,13 +137,33 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
     failErrno("cannot open", path);
     return false;
   }
-  bytes.clear();
-  uint8_t buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.insert(bytes.end(), buf, buf + n);
+  struct stat st {};
+  const size_t length = ::fstat(fileno(f), &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
+  block.data_.reset(new uint8_t[length]);
+  block.size_ = length == 0 ? 0 : std::fread(block.data_.get(), 1, length, f);
+  std::vector<uint8_t> more;
+  if (block.size_ == length) {
+    uint8_t chunk[65536];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) more.insert(more.end(), chunk, chunk + n);
+  }
   bool ok = !std::ferror(f);
   if (!ok) failErrno("cannot read", path);
   std::fclose(f);
+  if (!more.empty()) {
+    std::unique_ptr<uint8_t[]> whole(new uint8_t[block.size_ + more.size()]);
+    if (block.size_ > 0) std::memcpy(whole.get(), block.data_.get(), block.size_);
+    std::memcpy(whole.get() + block.size_, more.data(), more.size());
+    block.data_ = std::move(whole);
+    block.size_ += more.size();
+  }
+  return ok;
+}
+
+bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+  FileBlock block;
+  const bool ok = readWholeFile(path, block);
+  bytes.assign(block.data(), block.data() + block.size());
   return ok;
 }
 

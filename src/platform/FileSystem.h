@@ -4,6 +4,7 @@
 // what the folder holds. A file that does not exist yet takes the name given.
 // Every operation reports failure to its caller.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,31 @@ long long fileLength(const std::string& path);
 // file creation mask lets, or its owner alone (0600).
 enum class NewFileAccess { Shared, OwnerOnly };
 
-// Whole-file reads and writes. Only a regular file is read. writeWholeFile
+// The bytes of a file read whole: one block, sized once from the file's length
+// and filled by the read itself.
+class FileBlock {
+ public:
+  FileBlock() = default;
+  FileBlock(const uint8_t* bytes, size_t size);  // a copy of `bytes`
+  const uint8_t* data() const { return data_.get(); }
+  size_t size() const { return size_; }
+  void clear();
+
+ private:
+  friend bool readWholeFile(const std::string& path, FileBlock& block);
+  std::unique_ptr<uint8_t[]> data_;
+  size_t size_ = 0;
+};
+
+// Whole-file reads and writes. Only a regular file is read; a read
+// takes one call for the length the file reports (a file that reports none,
+// or grows meanwhile, is read on to its end). writeWholeFile
 // replaces the file through a temporary file of a unique name in the same
 // folder, renamed over it, and syncs the folder after the rename, so a crash
 // leaves the old or the new content. The new file keeps the mode of the file
 // it replaces; a file that did not exist is made with `access`. A read-only
 // file is not replaced.
+bool readWholeFile(const std::string& path, FileBlock& block);
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes,
                     NewFileAccess access = NewFileAccess::Shared);

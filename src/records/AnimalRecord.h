@@ -5,13 +5,40 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "records/Fields.h"
 
 inline constexpr int kNoteLines = 14;
 inline constexpr int kNoteWidth = 70;
 
+// The note pad of a sow or boar record, held as the stored bytes: a line
+// becomes text only when it is asked for, so reading a whole file for a list
+// costs no text for the notes, and a record read and written back keeps them
+// byte for byte. A new pad is all blanks.
+class NotePad {
+ public:
+  using Bytes = std::array<uint8_t, static_cast<size_t>(kNoteLines * kNoteWidth)>;
+  NotePad() { bytes_.fill(' '); }
+  // Line k (0 to 13) as stored: kNoteWidth characters with their padding.
+  std::string line(int k) const;
+  // Puts `text` into line k, left-aligned, padded with blanks and cut to
+  // kNoteWidth characters.
+  void setLine(int k, const std::string& text);
+  // Line k without its leading and trailing blanks, as a view of the pad.
+  std::string_view trimmed(int k) const;
+  Bytes& bytes() { return bytes_; }
+  bool operator==(const NotePad&) const = default;
+
+ private:
+  Bytes bytes_;
+};
+
 struct AnimalRecord {
+  // Where the ID lies, for runs that need only the ID of each record.
+  static constexpr int IdAt = 0;
+  static constexpr int IdWidth = 8;
+
   std::string Id;               // 8, the key; blank = free record
   std::string Breed;            // 20
   std::string DateOfBirth;      // date
@@ -28,7 +55,7 @@ struct AnimalRecord {
   // Bytes 0 to 101 of either record.
   template <class M>
   void animalFields(M& m) {
-    m.text(Id, 0, 8);
+    m.text(Id, IdAt, IdWidth);
     m.text(Breed, 8, 20);
     m.date(DateOfBirth, 28);
     m.i16(DaysTo230, 38);

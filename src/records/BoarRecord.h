@@ -16,13 +16,13 @@ struct BoarRecord : AnimalRecord {
   static constexpr int Length = 1084;
   static constexpr const char* FileName = kBoarFileName;
   int16_t SowsBred = 0;         // kept as stored; nothing sets it but to 0
-  std::array<std::string, kNoteLines> NoteLine;
+  NotePad NoteLine;
 
   template <class M>
   void fields(M& m) {
     animalFields(m);
     m.i16(SowsBred, 102);
-    m.texts(NoteLine, 104, kNoteWidth);
+    m.raw(NoteLine.bytes(), 104);
   }
 };
 

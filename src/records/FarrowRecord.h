@@ -16,6 +16,9 @@ struct FarrowRecord {
   static constexpr int16_t Free = 0;
   static constexpr int16_t InHerd = 1;    // litter of a sow in the herd
   static constexpr int16_t LeftHerd = 2;  // litter of a sow that left the herd
+  // Where the status lies, for runs that need only the status of each record.
+  static constexpr int StatusAt = 0;
+  static constexpr int BoarIdWidth = 8;
 
   int16_t Status = Free;
   std::string DateBorn;     // date
@@ -32,7 +35,7 @@ struct FarrowRecord {
 
   template <class M>
   void fields(M& m) {
-    m.i16(Status, 0);
+    m.i16(Status, StatusAt);
     m.date(DateBorn, 2);
     m.i16(BornCount, 12);
     m.i16(AliveCount, 14);
@@ -43,7 +46,7 @@ struct FarrowRecord {
     m.f32(WeaningWeight, 34);
     m.i16(FosteredTo, 38);
     m.i16(FosteredFrom, 40);
-    m.text(BoarId, 42, 8);
+    m.text(BoarId, 42, BoarIdWidth);
   }
 };
 

@@ -19,18 +19,10 @@ void putText(uint8_t* p, int width, const std::string& value) {
   std::memset(p + n, ' ', static_cast<size_t>(width) - n);
 }
 
-int16_t getI16(const uint8_t* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
-
 void putI16(uint8_t* p, int16_t v) {
   auto u = static_cast<uint16_t>(v);
   p[0] = static_cast<uint8_t>(u & 0xFF);
   p[1] = static_cast<uint8_t>(u >> 8);
-}
-
-int32_t getI32(const uint8_t* p) {
-  uint32_t u = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-               (static_cast<uint32_t>(p[3]) << 24);
-  return static_cast<int32_t>(u);
 }
 
 void putI32(uint8_t* p, int32_t v) {
@@ -38,23 +30,10 @@ void putI32(uint8_t* p, int32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>((u >> (8 * i)) & 0xFF);
 }
 
-float getF32(const uint8_t* p) {
-  uint32_t u = static_cast<uint32_t>(getI32(p));
-  float f;
-  std::memcpy(&f, &u, 4);
-  return f;
-}
-
 void putF32(uint8_t* p, float v) {
   uint32_t u;
   std::memcpy(&u, &v, 4);
   putI32(p, static_cast<int32_t>(u));
-}
-
-int64_t getI64(const uint8_t* p) {
-  uint64_t u = 0;
-  for (int i = 7; i >= 0; --i) u = (u << 8) | p[i];
-  return static_cast<int64_t>(u);
 }
 
 void putI64(uint8_t* p, int64_t v) {

@@ -6,7 +6,8 @@
 //    set (an empty string); any text read from a file is written back as read;
 //  - Integer (16-bit), Long (32-bit): signed, little-endian;
 //  - Single: 32-bit IEEE float, little-endian;
-//  - Currency: signed 64-bit count of 1/10000, little-endian.
+//  - Currency: signed 64-bit count of 1/10000, little-endian;
+//  - raw: a block of bytes kept as stored, turned into values by its owner.
 //
 // A record type is a struct with `static constexpr int Length` and a member
 // template `fields(M& m)` that names each field once with its offset:
@@ -21,6 +22,7 @@
 // lists the fields so a test can check that they tile the record.
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -39,23 +41,44 @@ struct Currency {
   bool operator==(const Currency&) const = default;
 };
 
+// The readers are inline: a run over a whole file calls them for every field.
 std::string getText(const uint8_t* p, int width);
 void putText(uint8_t* p, int width, const std::string& value);
-int16_t getI16(const uint8_t* p);
+inline int16_t getI16(const uint8_t* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
 void putI16(uint8_t* p, int16_t v);
-int32_t getI32(const uint8_t* p);
+inline int32_t getI32(const uint8_t* p) {
+  return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+                              (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24));
+}
 void putI32(uint8_t* p, int32_t v);
-float getF32(const uint8_t* p);
+inline float getF32(const uint8_t* p) {
+  const uint32_t u = static_cast<uint32_t>(getI32(p));
+  float f;
+  std::memcpy(&f, &u, 4);
+  return f;
+}
 void putF32(uint8_t* p, float v);
-int64_t getI64(const uint8_t* p);
+inline int64_t getI64(const uint8_t* p) {
+  uint64_t u = 0;
+  for (int i = 7; i >= 0; --i) u = (u << 8) | p[i];
+  return static_cast<int64_t>(u);
+}
 void putI64(uint8_t* p, int64_t v);
 
 // Reads fields out of a record's bytes.
 class FieldReader {
  public:
   explicit FieldReader(const uint8_t* p) : p_(p) {}
-  void text(std::string& v, int off, int width) { v = getText(p_ + off, width); }
-  void date(std::string& v, int off) { v = getText(p_ + off, 10); }
+  // Text is written in place, so a record decoded again reuses its strings
+  // (which hold the full width).
+  void text(std::string& v, int off, int width) {
+    const auto n = static_cast<size_t>(width);
+    if (v.size() == n)
+      std::memcpy(v.data(), p_ + off, n);
+    else
+      v.assign(reinterpret_cast<const char*>(p_ + off), n);
+  }
+  void date(std::string& v, int off) { text(v, off, 10); }
   void i16(int16_t& v, int off) { v = getI16(p_ + off); }
   void i32(int32_t& v, int off) { v = getI32(p_ + off); }
   void f32(float& v, int off) { v = getF32(p_ + off); }
@@ -68,6 +91,8 @@ class FieldReader {
   void texts(std::array<std::string, N>& a, int off, int width) {
     for (size_t i = 0; i < N; ++i) a[i] = getText(p_ + off + width * static_cast<int>(i), width);
   }
+  template <size_t N>
+  void raw(std::array<uint8_t, N>& a, int off) { std::memcpy(a.data(), p_ + off, N); }
 
  private:
   const uint8_t* p_;
@@ -93,6 +118,8 @@ class FieldWriter {
   void texts(const std::array<std::string, N>& a, int off, int width) {
     for (size_t i = 0; i < N; ++i) putText(p_ + off + width * static_cast<int>(i), width, a[i]);
   }
+  template <size_t N>
+  void raw(const std::array<uint8_t, N>& a, int off) { std::memcpy(p_ + off, a.data(), N); }
 
  private:
   uint8_t* p_;
@@ -121,13 +148,91 @@ class FieldLister {
   void i16s(A& a, int off) { spans.push_back({off, 2 * static_cast<int>(a.size())}); }
   template <class A>
   void texts(A& a, int off, int width) { spans.push_back({off, width * static_cast<int>(a.size())}); }
+  template <class A>
+  void raw(A& a, int off) { spans.push_back({off, static_cast<int>(a.size())}); }
 };
+
+// A choice of some fields of a record type, for runs that use only those:
+// named once by the members of one record, it picks the same fields of any
+// record of the type (by their place in the record's field list).
+//
+//   SowRecord s;
+//   const records::FieldMask<SowRecord> ids(s, {&s.Id});
+//   image.decode(n, sow, ids);   // sow.Id read, the other members untouched
+template <class R>
+class FieldMask {
+ public:
+  FieldMask(const R& record, const std::vector<const void*>& members) {
+    Finder finder{members};
+    const_cast<R&>(record).fields(finder);
+    bits_ = finder.bits;
+  }
+  uint64_t bits() const { return bits_; }
+
+ private:
+  struct Finder {
+    const std::vector<const void*>& members;
+    uint64_t bits = 0;
+    int index = 0;
+    void mark(const void* member) {
+      for (const void* m : members)
+        if (m == member) bits |= uint64_t{1} << index;
+      ++index;
+    }
+    template <class T, class... At> void text(T& v, At...) { mark(&v); }
+    template <class T, class... At> void date(T& v, At...) { mark(&v); }
+    template <class T, class... At> void i16(T& v, At...) { mark(&v); }
+    template <class T, class... At> void i32(T& v, At...) { mark(&v); }
+    template <class T, class... At> void f32(T& v, At...) { mark(&v); }
+    template <class T, class... At> void cur(T& v, At...) { mark(&v); }
+    template <class T, class... At> void i16s(T& v, At...) { mark(&v); }
+    template <class T, class... At> void texts(T& v, At...) { mark(&v); }
+    template <class T, class... At> void raw(T& v, At...) { mark(&v); }
+  };
+  uint64_t bits_ = 0;
+};
+
+// Reads the fields whose bits are set, in the order the record names them.
+class MaskedReader {
+ public:
+  MaskedReader(const uint8_t* p, uint64_t bits) : reader_(p), bits_(bits) {}
+  template <class T, class... At> void text(T& v, At... at) { if (next()) reader_.text(v, at...); }
+  template <class T, class... At> void date(T& v, At... at) { if (next()) reader_.date(v, at...); }
+  template <class T, class... At> void i16(T& v, At... at) { if (next()) reader_.i16(v, at...); }
+  template <class T, class... At> void i32(T& v, At... at) { if (next()) reader_.i32(v, at...); }
+  template <class T, class... At> void f32(T& v, At... at) { if (next()) reader_.f32(v, at...); }
+  template <class T, class... At> void cur(T& v, At... at) { if (next()) reader_.cur(v, at...); }
+  template <class T, class... At> void i16s(T& v, At... at) { if (next()) reader_.i16s(v, at...); }
+  template <class T, class... At> void texts(T& v, At... at) { if (next()) reader_.texts(v, at...); }
+  template <class T, class... At> void raw(T& v, At... at) { if (next()) reader_.raw(v, at...); }
+
+ private:
+  // Whether the next field is chosen; the bits of the fields passed go.
+  bool next() {
+    const bool chosen = bits_ & 1U;
+    bits_ >>= 1;
+    return chosen;
+  }
+  FieldReader reader_;
+  uint64_t bits_;
+};
+
+// Every field of `r` from a record's bytes; with `fields`, only those.
+template <class R>
+void decodeInto(const uint8_t* bytes, R& r) {
+  FieldReader reader(bytes);
+  r.fields(reader);
+}
+template <class R>
+void decodeInto(const uint8_t* bytes, R& r, const FieldMask<R>& fields) {
+  MaskedReader reader(bytes, fields.bits());
+  r.fields(reader);
+}
 
 template <class R>
 R decode(const uint8_t* bytes) {
   R r{};
-  FieldReader reader(bytes);
-  r.fields(reader);
+  decodeInto(bytes, r);
   return r;
 }
 

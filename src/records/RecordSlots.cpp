@@ -8,14 +8,18 @@ namespace records {
 
 std::string IdKey(const std::string& id) { return RTrim(id); }
 
-bool IsFreeId(const std::string& id) { return IdKey(id).empty(); }
+bool IsFreeId(const std::string& id) { return id.find_first_not_of(' ') == std::string::npos; }
 
 bool SameId(const std::string& a, const std::string& b) { return IdKey(a) == IdKey(b); }
 
+long FindNewLitterSlot(const FileImage<FarrowRecord>& file) {
+  for (long n = 1; n <= file.count(); ++n)
+    if (getI16(file.bytes(n) + FarrowRecord::StatusAt) == FarrowRecord::Free) return n;
+  return file.count() + 1;
+}
+
 long FindNewLitterSlot(const std::vector<FarrowRecord>& file) {
-  for (size_t i = 0; i < file.size(); ++i)
-    if (file[i].Status == FarrowRecord::Free) return static_cast<long>(i) + 1;
-  return static_cast<long>(file.size()) + 1;
+  return FindNewLitterSlot(FileImage<FarrowRecord>::of(file));
 }
 
 int UsedParities(int16_t parityCount) {

@@ -13,6 +13,7 @@
 
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
 #include "records/SowRecord.h"
 
 namespace records {
@@ -32,28 +33,36 @@ struct NewAnimalSlot {
   std::string storedId;   // that record's ID field as stored (8 characters)
 };
 
-// The slot for a new sow or boar with `id`, over the file's records in order
-// (record n at index n - 1).
+// The slot for a new sow or boar with `id`, over the file read whole; only
+// the IDs are read.
 template <class R>
-NewAnimalSlot FindNewAnimalSlot(const std::vector<R>& file, const std::string& id) {
+NewAnimalSlot FindNewAnimalSlot(const FileImage<R>& file, const std::string& id) {
   NewAnimalSlot slot;
   const std::string key = IdKey(id);
-  for (size_t i = 0; i < file.size(); ++i) {
-    const std::string& stored = file[i].Id;
+  std::string stored;
+  for (long n = 1; n <= file.count(); ++n) {
+    stored.assign(reinterpret_cast<const char*>(file.bytes(n) + R::IdAt), R::IdWidth);
     if (IsFreeId(stored)) {
-      if (slot.record == 0) slot.record = static_cast<long>(i) + 1;
+      if (slot.record == 0) slot.record = n;
       continue;
     }
     if (slot.duplicateOf == 0 && IdKey(stored) == key) {
-      slot.duplicateOf = static_cast<long>(i) + 1;
+      slot.duplicateOf = n;
       slot.storedId = stored;
     }
   }
-  if (slot.record == 0) slot.record = static_cast<long>(file.size()) + 1;
+  if (slot.record == 0) slot.record = file.count() + 1;
   return slot;
 }
+// The same over records made in memory (record n at index n - 1).
+template <class R>
+NewAnimalSlot FindNewAnimalSlot(const std::vector<R>& file, const std::string& id) {
+  return FindNewAnimalSlot(FileImage<R>::of(file), id);
+}
 
-// The record for a new litter: the first with Status 0, else count + 1.
+// The record for a new litter: the first with Status 0, else count + 1. Only
+// the statuses are read.
+long FindNewLitterSlot(const FileImage<FarrowRecord>& file);
 long FindNewLitterSlot(const std::vector<FarrowRecord>& file);
 
 // The number of parities of a sow that may be used: ParityCount kept within

@@ -26,7 +26,7 @@ struct SowRecord : AnimalRecord {
   int16_t ParityCount = 0;      // 0 to 9
   // FARROW.DAT record numbers of parities 1 to 9 (index 0 is parity 1).
   std::array<int16_t, kMaxParities> FarrowRecNo{};
-  std::array<std::string, kNoteLines> NoteLine;
+  NotePad NoteLine;
 
   template <class M>
   void fields(M& m) {
@@ -36,7 +36,7 @@ struct SowRecord : AnimalRecord {
     m.text(BoarId, 122, 8);
     m.i16(ParityCount, 130);
     m.i16s(FarrowRecNo, 132);
-    m.texts(NoteLine, 150, kNoteWidth);
+    m.raw(NoteLine.bytes(), 150);
   }
 };
 

@@ -126,7 +126,8 @@ void HogSow1::UpdatePageButtons(int count) {
 int HogSow1::BuildSowList() {
   Hourglass(true);
   SowFileFault fault;
-  const int count = ::BuildSowList(table_, &fault);
+  const int count = ::BuildSowList(table_, &fault, &sows_);
+  sowsHeld_ = fault.path.empty();
   Hourglass(false);
   if (!fault.path.empty()) ReportSowFileFault(fault, false, kCaption);
   return count;
@@ -141,16 +142,17 @@ void HogSow1::ShowSowPage(int Page) {
     Hourglass(false);
     return;
   }
-  const std::string path = DataFolder + kSowFileName;
-  std::vector<SowRecord> sows;
-  std::string error;
-  if (!records::readAll(path, sows, &error)) {
+  SowFileFault fault;
+  if (!sowsHeld_ && !ReadSowFile(sows_, DataFolder + kSowFileName, &fault)) {
     Hourglass(false);
-    ReportSowFileFault({path, error}, false, kCaption);
+    ReportSowFileFault(fault, false, kCaption);
     return;
   }
-  for (const SowPageLine& line : SowPageLines(table_, Page, QueryArgs[1], sows))
-    SowList->AddItem(line.text, line.slot);
+  sowsHeld_ = true;
+  std::vector<std::pair<std::string, long>> rows;
+  for (SowPageLine& line : SowPageLines(table_, Page, QueryArgs[1], sows_))
+    rows.emplace_back(std::move(line.text), line.slot);
+  SowList->SetItems(rows);
   Hourglass(false);
 }
 
@@ -167,6 +169,9 @@ void HogSow1::ResetSowList() {
 
 void HogSow1::SowHistoryMenu_Click(int Index) {
   SelectedSowRecs.assign(static_cast<size_t>(std::max(SowList->ListCount(), 10)) + 1, 0);
+  // Every item but QUERY and EXIT may change SOW.DAT, itself or through the
+  // window it opens: the pages shown after it read the file again.
+  if (Index != Query && Index != Exit) sowsHeld_ = false;
   switch (Index) {
     case Query: RunQuery(); break;
     case New: NewSows(); break;

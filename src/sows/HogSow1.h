@@ -64,6 +64,10 @@ class HogSow1 : public platform::Form {
   void RunQuery();
 
   SowPageTable table_;
+  // SOW.DAT as the last build or page read it, from which the pages are shown
+  // while it is held; dropped when a menu item may change the file.
+  records::FileImage<SowRecord> sows_;
+  bool sowsHeld_ = false;
   int currentPage_ = 1;
   std::string pageCaption_;
 };

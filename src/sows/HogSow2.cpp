@@ -71,7 +71,7 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
   r.BoarId = std::string(8, ' ');
   r.ParityCount = 0;
   r.FarrowRecNo = {};
-  r.NoteLine.fill(std::string(kNoteWidth, ' '));
+  r.NoteLine = NotePad{};
   return r;
 }
 
@@ -180,9 +180,9 @@ void HogSow2::Accept_Click() {
   {
     HourglassScope wait;
     const std::string path = DataFolder + kSowFileName;
-    std::vector<SowRecord> sows;
+    records::FileImage<SowRecord> sows;
     std::string error;
-    if (!records::readAll(path, sows, &error)) {
+    if (!sows.read(path, &error)) {
       Hourglass(false);
       ReportSowFileFault({path, error}, false, kErrorTitle);
       return;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "records/RecordIo.h"
+
 struct SowFileFault {
   std::string path;
   std::string reason;
@@ -22,3 +24,13 @@ std::string SowFileFaultText(const SowFileFault& fault, bool writing, const std:
 // and the sow `stoppedAt`, whose record was blanked or not (`blanked`; then
 // not all her litters were freed).
 std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt, bool blanked);
+
+// Reads the data file `path` whole into `image`; false, with `fault` (when
+// given) naming the file and the reason, when it cannot be read.
+template <class R>
+bool ReadSowFile(records::FileImage<R>& image, const std::string& path, SowFileFault* fault) {
+  std::string error;
+  if (image.read(path, &error)) return true;
+  if (fault) *fault = {path, error};
+  return false;
+}

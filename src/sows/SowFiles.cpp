@@ -1,14 +1,13 @@
 #include "sows/SowFiles.h"
 
-#include <vector>
 
 #include "common/HogGlobals.h"
 #include "platform/Dialogs.h"
 #include "records/RecordIo.h"
 
 std::optional<records::NewAnimalSlot> NewSowSlot(const std::string& id) {
-  std::vector<SowRecord> sows;
-  if (!records::readAll(DataFolder + kSowFileName, sows)) return std::nullopt;
+  records::FileImage<SowRecord> sows;
+  if (!sows.read(DataFolder + kSowFileName)) return std::nullopt;
   return records::FindNewAnimalSlot(sows, id);
 }
 
@@ -21,8 +20,8 @@ void ReportSowFileFull() {
 }
 
 long NewLitterRecord() {
-  std::vector<FarrowRecord> litters;
-  if (!records::readAll(DataFolder + kFarrowFileName, litters)) return -1;
+  records::FileImage<FarrowRecord> litters;
+  if (!litters.read(DataFolder + kFarrowFileName)) return -1;
   const long record = records::FindNewLitterSlot(litters);
   if (records::RecordNumberFits(record)) return record;
   Beep();

@@ -16,21 +16,26 @@ float average(int64_t sum, int32_t n) {
   return n == 0 ? 0.0f : static_cast<float>(static_cast<double>(sum) / n);
 }
 
-// Stores the statistics of the litters given into SowHistory.
-void storeLitterStats(const std::vector<const FarrowRecord*>& litters) {
-  int32_t born = 0, alive = 0, weaned = 0, weaningAge = 0, fosteredTo = 0, fosteredFrom = 0;
+// The sums over a sow's litters, added in parity order.
+struct LitterSums {
+  int32_t n = 0, born = 0, alive = 0, weaned = 0, weaningAge = 0, fosteredTo = 0, fosteredFrom = 0;
   float birthWeight = 0, weaningWeight = 0;
-  for (const FarrowRecord* f : litters) {
-    born += f->BornCount;
-    alive += f->AliveCount;
-    weaned += f->WeanedCount;
-    birthWeight += f->BirthWeight;
-    weaningWeight += f->WeaningWeight;
-    weaningAge += f->WeaningAge;
-    fosteredTo += f->FosteredTo;
-    fosteredFrom += f->FosteredFrom;
+  void add(const FarrowRecord& f) {
+    ++n;
+    born += f.BornCount;
+    alive += f.AliveCount;
+    weaned += f.WeanedCount;
+    birthWeight += f.BirthWeight;
+    weaningWeight += f.WeaningWeight;
+    weaningAge += f.WeaningAge;
+    fosteredTo += f.FosteredTo;
+    fosteredFrom += f.FosteredFrom;
   }
-  const int32_t n = static_cast<int32_t>(litters.size());
+};
+
+// Stores the statistics of the sums into SowHistory.
+void storeLitterStats(const LitterSums& sums) {
+  const auto& [n, born, alive, weaned, weaningAge, fosteredTo, fosteredFrom, birthWeight, weaningWeight] = sums;
   SowHistoryRecord& h = SowHistory;
   h.TotalBorn = born;
   h.AvgBorn = average(born, n);
@@ -49,6 +54,30 @@ void storeLitterStats(const std::vector<const FarrowRecord*>& litters) {
   h.AvgFosteredFrom = average(fosteredFrom, n);
 }
 
+// The statistics of the current sow's litters in a FARROW.DAT of `count`
+// records, each read by `readLitter(link, record)`; damaged links are skipped.
+template <class ReadLitter>
+void litterStats(const FarrowLinkArray& links, long count, ReadLitter readLitter) {
+  FarrowRecord litter;
+  LitterSums sums;
+  const int parities = records::UsedParities(SowHistory.ParityCount);
+  for (int k = 1; k <= parities; ++k) {
+    const long link = links[static_cast<size_t>(k)];
+    if (records::ValidLitterLink(link, count) && readLitter(link, litter)) sums.add(litter);
+  }
+  storeLitterStats(sums);
+}
+
+// The block and links of `s`, without the statistics.
+void fillSowHistory(const SowRecord& s) {
+  SowHistoryRecord& h = SowHistory;
+  FillAnimalHistory(s, h);
+  h.DateBred = s.DateBred;
+  h.DateDue = s.DateDue;
+  h.BoarId = Trim(s.BoarId);
+  SetSowLinks(s);
+}
+
 }  // namespace
 
 void SetSowLinks(const SowRecord& sow) {
@@ -59,34 +88,26 @@ void SetSowLinks(const SowRecord& sow) {
 }
 
 void SowLitterStats(const FarrowLinkArray& FarrowRecs) {
-  const int n = records::UsedParities(SowHistory.ParityCount);
-  std::vector<FarrowRecord> read;
-  if (n > 0) {
-    records::TypedFile<FarrowRecord> file;
-    if (file.open(DataFolder + kFarrowFileName)) {
-      const long count = file.count();
-      for (int k = 1; k <= n; ++k) {
-        const long link = FarrowRecs[static_cast<size_t>(k)];
-        if (!records::ValidLitterLink(link, count)) continue;
-        if (file.read(link, FarrowRec)) read.push_back(FarrowRec);
-      }
-      file.close();
-    }
-  }
-  std::vector<const FarrowRecord*> litters;
-  for (const FarrowRecord& f : read) litters.push_back(&f);
-  storeLitterStats(litters);
+  records::TypedFile<FarrowRecord> file;
+  // FARROW.DAT is opened only for a sow with litters.
+  if (records::UsedParities(SowHistory.ParityCount) > 0) file.open(DataFolder + kFarrowFileName);
+  litterStats(FarrowRecs, file.count(), [&file](long link, FarrowRecord& f) {
+    if (!file.read(link, FarrowRec)) return false;
+    f = FarrowRec;
+    return true;
+  });
+  file.close();
 }
 
-void SowLitterStats(const FarrowLinkArray& FarrowRecs, const std::vector<FarrowRecord>& farrowFile) {
-  const int n = records::UsedParities(SowHistory.ParityCount);
-  const long count = static_cast<long>(farrowFile.size());
-  std::vector<const FarrowRecord*> litters;
-  for (int k = 1; k <= n; ++k) {
-    const long link = FarrowRecs[static_cast<size_t>(k)];
-    if (records::ValidLitterLink(link, count)) litters.push_back(&farrowFile[static_cast<size_t>(link - 1)]);
-  }
-  storeLitterStats(litters);
+void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<FarrowRecord>& farrowFile) {
+  static const FarrowRecord p;
+  static const records::FieldMask<FarrowRecord> counted(
+      p, {&p.BornCount, &p.AliveCount, &p.WeanedCount, &p.BirthWeight, &p.WeaningWeight, &p.WeaningAge,
+          &p.FosteredTo, &p.FosteredFrom});
+  litterStats(FarrowRecs, farrowFile.count(), [&farrowFile](long link, FarrowRecord& f) {
+    farrowFile.decode(link, f, counted);
+    return true;
+  });
 }
 
 void LoadSowHistory() {
@@ -98,15 +119,24 @@ void LoadSowHistory() {
     file.close();
     return;
   }
-  const SowRecord& s = SowRec;
-  SowHistoryRecord& h = SowHistory;
-  FillAnimalHistory(s, h);
-  h.DateBred = s.DateBred;
-  h.DateDue = s.DateDue;
-  h.BoarId = Trim(s.BoarId);
-  SetSowLinks(s);
-  for (int k = 1; k <= kNoteLines; ++k)
-    SowNotes[static_cast<size_t>(k)] = Trim(s.NoteLine[static_cast<size_t>(k - 1)]);
+  fillSowHistory(SowRec);
+  for (int k = 1; k <= kNoteLines; ++k) SowNotes[static_cast<size_t>(k)] = SowRec.NoteLine.trimmed(k - 1);
   SowLitterStats(FarrowLinks);
   file.close();
+}
+
+bool ForEachSowHistory(const std::function<void(long record)>& each, SowFileFault* fault) {
+  records::FileImage<SowRecord> sows;
+  records::FileImage<FarrowRecord> litters;
+  if (!ReadSowFile(sows, DataFolder + kSowFileName, fault) ||
+      !ReadSowFile(litters, DataFolder + kFarrowFileName, fault))
+    return false;
+  for (long r = 1; r <= sows.count(); ++r) {
+    sows.decode(r, SowRec);
+    if (records::IsFreeId(SowRec.Id)) continue;
+    fillSowHistory(SowRec);
+    SowLitterStats(FarrowLinks, litters);
+    each(r);
+  }
+  return true;
 }

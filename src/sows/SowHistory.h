@@ -6,11 +6,13 @@
 // Statistics are never stored in a file.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
 #include "records/SowRecord.h"
+#include "sows/SowFaults.h"
 
 struct SowHistoryRecord : AnimalHistoryRecord {
   int16_t ParityCount = 0;
@@ -61,6 +63,14 @@ void SetSowLinks(const SowRecord& sow);
 // or less or past the end of FARROW.DAT is skipped. Averages divide by the
 // number of litters read; with none, every figure is 0.
 void SowLitterStats(const FarrowLinkArray& FarrowRecs);
-// The same over FARROW.DAT read once by the caller (record n at index n - 1),
-// for runs over many sows.
-void SowLitterStats(const FarrowLinkArray& FarrowRecs, const std::vector<FarrowRecord>& farrowFile);
+// The same over FARROW.DAT read once by the caller, for runs over many sows.
+void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<FarrowRecord>& farrowFile);
+
+// Every sow's history over one read of SOW.DAT and FARROW.DAT: for each live
+// sow in record order, SowRec, SowHistory (statistics included) and
+// FarrowLinks are filled as LoadSowHistory fills them, and `each` runs with
+// her record number. Her notes stay in SowRec.NoteLine until asked for
+// (SowRec.NoteLine.trimmed(k) is what SowNotes(k + 1) would hold); SowNotes is
+// left as it is. False, with `fault` naming the file, when a file cannot be
+// read; `each` then never runs.
+bool ForEachSowHistory(const std::function<void(long record)>& each, SowFileFault* fault = nullptr);

@@ -34,47 +34,51 @@ bool SowPageTable::Add(long record) {
   return true;
 }
 
-int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
-                     const std::vector<FarrowRecord>& litters, SowPageTable& table) {
+int FillSowPageTable(const SowQuery& query, const records::FileImage<SowRecord>& sows,
+                     const records::FileImage<FarrowRecord>& litters, SowPageTable& table) {
   table.Clear();
-  for (size_t i = 0; i < sows.size(); ++i) {
-    const SowRecord& sow = sows[i];
+  const records::FieldMask<SowRecord> used = query.fieldsUsed();
+  SowRecord sow;
+  for (long r = 1; r <= sows.count(); ++r) {
+    sows.decode(r, sow, used);
     SetSowLinks(sow);
     if (records::IsFreeId(sow.Id)) continue;
     if (!query.matches(sow, litters)) continue;
-    if (!table.Add(static_cast<long>(i) + 1)) break;  // the table is full
+    if (!table.Add(r)) break;  // the table is full
   }
   return table.Lines();
 }
 
-int BuildSowList(SowPageTable& table, SowFileFault* fault) {
+int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
+                     const std::vector<FarrowRecord>& litters, SowPageTable& table) {
+  return FillSowPageTable(query, records::FileImage<SowRecord>::of(sows), records::FileImage<FarrowRecord>::of(litters),
+                          table);
+}
+
+int BuildSowList(SowPageTable& table, SowFileFault* fault, records::FileImage<SowRecord>* sowsRead) {
   table.Clear();
   const SowQuery query(QueryArgs[1], QueryArgs[2]);
-  std::vector<SowRecord> sows;
-  std::string error;
-  const std::string sowPath = DataFolder + kSowFileName;
-  if (!records::readAll(sowPath, sows, &error)) {
-    if (fault) *fault = {sowPath, error};
-    return 0;
-  }
-  std::vector<FarrowRecord> litters;
-  if (query.needsLitters()) {
-    const std::string farrowPath = DataFolder + kFarrowFileName;
-    if (!records::readAll(farrowPath, litters, &error)) {
-      if (fault) *fault = {farrowPath, error};
-      return 0;
-    }
-  }
-  return FillSowPageTable(query, sows, litters, table);
+  records::FileImage<SowRecord> sows;
+  records::FileImage<FarrowRecord> litters;
+  if (!ReadSowFile(sows, DataFolder + kSowFileName, fault)) return 0;
+  if (query.needsLitters() && !ReadSowFile(litters, DataFolder + kFarrowFileName, fault)) return 0;
+  const int count = FillSowPageTable(query, sows, litters, table);
+  if (sowsRead) *sowsRead = std::move(sows);
+  return count;
 }
 
 std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
-                                      const std::vector<SowRecord>& sows) {
+                                      const records::FileImage<SowRecord>& sows) {
+  static const SowRecord p;
+  static const records::FieldMask<SowRecord> shown(p, {&p.Id, &p.Breed, &p.Location, &p.DaysTo230, &p.Backfat,
+                                                       &p.Loineye, &p.ParityCount, &p.DateLeftHerd});
   std::vector<SowPageLine> lines;
+  lines.reserve(kSowPageSlots);
+  SowRecord sow;
   for (int slot = 1; slot <= kSowPageSlots; ++slot) {
     const long r = table.At(page, slot);
-    if (r < 1 || r > static_cast<long>(sows.size())) continue;
-    const SowRecord& sow = sows[static_cast<size_t>(r - 1)];
+    if (r < 1 || r > sows.count()) continue;
+    sows.decode(r, sow, shown);
     if (records::IsFreeId(sow.Id)) continue;
     if (kindCode == "19") {
       lines.push_back({SowLeftHerdLine(sow), slot});
@@ -83,4 +87,9 @@ std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const
     }
   }
   return lines;
+}
+
+std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
+                                      const std::vector<SowRecord>& sows) {
+  return SowPageLines(table, page, kindCode, records::FileImage<SowRecord>::of(sows));
 }

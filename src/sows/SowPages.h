@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
 #include "records/SowRecord.h"
 #include "sows/SowFaults.h"
 
@@ -42,19 +43,23 @@ class SowPageTable {
 
 class SowQuery;
 
-// Fills `table` anew with the live sows of `sows` (record n at index n - 1)
-// that `query` lists, in record order; returns the number of lines written.
-// `litters` is FARROW.DAT in record order, for the kinds that need it. The
-// parity count and litter links of every record read pass through SowHistory
-// and FarrowLinks.
+// Fills `table` anew with the live sows of SOW.DAT `sows` that `query` lists,
+// in record order; returns the number of lines written. `litters` is
+// FARROW.DAT, for the kinds that need it. The parity count and litter links of
+// every record read pass through SowHistory and FarrowLinks.
+int FillSowPageTable(const SowQuery& query, const records::FileImage<SowRecord>& sows,
+                     const records::FileImage<FarrowRecord>& litters, SowPageTable& table);
+// The same over records made in memory (record n at index n - 1).
 int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
                      const std::vector<FarrowRecord>& litters, SowPageTable& table);
 
 // Builds `table` for the query in QueryArgs(1) and QueryArgs(2) from SOW.DAT
 // (and FARROW.DAT where the kind needs it) in DataFolder, each read once.
 // Returns the number of lines written; with a file that cannot be read the
-// table stays empty, 0 is returned and `fault` says which.
-int BuildSowList(SowPageTable& table, SowFileFault* fault = nullptr);
+// table stays empty, 0 is returned and `fault` says which. `sowsRead`, when
+// given, keeps SOW.DAT as read, for showing the pages without reading again.
+int BuildSowList(SowPageTable& table, SowFileFault* fault = nullptr,
+                 records::FileImage<SowRecord>* sowsRead = nullptr);
 
 // One line of the list window: its text and its slot on the page.
 struct SowPageLine {
@@ -65,6 +70,10 @@ struct SowPageLine {
 // The lines of page `page` in slot order, from SOW.DAT read as `sows`, for
 // the query kind `kindCode`: slots that are empty or name a free record give
 // no line; under "19" the left-the-herd line; under "0" the sow's line; under
-// any other kind the sow's line unless she has left the herd.
+// any other kind the sow's line unless she has left the herd. Only the
+// page's records are decoded.
+std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
+                                      const records::FileImage<SowRecord>& sows);
+// The same over records made in memory (record n at index n - 1).
 std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
                                       const std::vector<SowRecord>& sows);

@@ -1,6 +1,8 @@
 #include "sows/SowQuery.h"
 
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "common/DateMath.h"
 #include "common/NumberText.h"
@@ -14,7 +16,6 @@ std::string mid(const std::string& s, size_t start, size_t len) {
   if (start < 1 || start > s.size()) return "";
   return s.substr(start - 1, len);
 }
-std::string left(const std::string& s, size_t n) { return s.substr(0, n); }
 std::string right(const std::string& s, size_t n) { return s.size() <= n ? s : s.substr(s.size() - n); }
 
 bool isQualifier(char c) { return c == '<' || c == '>' || c == '='; }
@@ -143,9 +144,17 @@ QueryEntryOutcome CheckQueryEntry(const std::optional<std::string>& chosenCaptio
 // ---- Dates -----------------------------------------------------------------
 
 std::optional<std::string> DateFieldKey(const std::string& stored) {
-  const std::string d = RTrim(stored);
-  if (IsEmptyDate(d)) return std::nullopt;
-  return right(d, 4) + left(d, 2) + mid(d, 4, 2);
+  const size_t last = stored.find_last_not_of(' ');
+  if (last == std::string::npos) return std::nullopt;
+  const std::string_view d(stored.data(), last + 1);
+  if (d == kEmptyDate) return std::nullopt;
+  // The last four characters, the first two, then characters 4 and 5, as far
+  // as the text goes.
+  std::string key;
+  key.reserve(8);
+  key.append(d.substr(d.size() <= 4 ? 0 : d.size() - 4)).append(d.substr(0, 2));
+  if (d.size() >= 4) key.append(d.substr(3, 2));
+  return key;
 }
 
 std::string NormalizedDueDate(const std::string& stored) {
@@ -225,16 +234,43 @@ bool NumberMatches(const NumberCriterion& c, double value) {
   }
 }
 
-float SingleForQuery(float value) { return static_cast<float>(Val(SingleText(value))); }
+float SingleForQuery(float value) {
+  // As the value's text (SingleText) reads back (Val); the text of an
+  // infinity ("INF") reads as 0.
+  if (std::isinf(value)) return 0;
+  const std::string text = SingleText(value);
+  double read = 0;
+  std::from_chars(text.data(), text.data() + text.size(), read);
+  return static_cast<float>(read);
+}
 
 // ---- One query ---------------------------------------------------------------
 
-bool SowIsActive(const SowRecord& sow) { return IsEmptyDate(RTrim(sow.DateLeftHerd)); }
+bool SowIsActive(const SowRecord& sow) {
+  return sow.DateLeftHerd == kEmptyDate || IsEmptyDate(RTrim(sow.DateLeftHerd));  // most are stored so
+}
 
 SowQuery::SowQuery(const std::string& kindCode, const std::string& criterion)
     : kind_(SowQueryKindByCode(kindCode)) {
   if (!kind_) return;
   code_ = std::stoi(kind_->code);
+  switch (code_) {
+    case 0: case 19: textField_ = &SowRecord::DateLeftHerd; break;
+    case 1: textField_ = &SowRecord::Id; break;
+    case 2: textField_ = &SowRecord::Breed; break;
+    case 3: textField_ = &SowRecord::PrvDate; break;
+    case 4: textField_ = &SowRecord::Location; break;
+    case 5: textField_ = &SowRecord::DateOfBirth; break;
+    case 7: textField_ = &SowRecord::DateDue; break;
+    case 8: textField_ = &SowRecord::DateBred; break;
+    case 9: textField_ = &SowRecord::BoarId; break;
+    case 10: textField_ = &SowRecord::DateEnteredHerd; break;
+    case 6: wholeField_ = &SowRecord::ParityCount; break;
+    case 14: wholeField_ = &SowRecord::DaysTo230; break;
+    case 15: singleField_ = &SowRecord::Backfat; break;
+    case 16: singleField_ = &SowRecord::Loineye; break;
+    default: break;  // the kinds of her litters
+  }
   switch (kind_->family) {
     case QueryFamily::Text: text_ = UCase(RTrim(criterion)); break;
     case QueryFamily::Date: date_ = ParseDateCriterion(criterion); break;
@@ -251,7 +287,7 @@ bool SowQuery::needsLitters() const {
   }
 }
 
-bool SowQuery::matches(const SowRecord& sow, const std::vector<FarrowRecord>& litters) const {
+bool SowQuery::matches(const SowRecord& sow, const records::FileImage<FarrowRecord>& litters) const {
   if (!kind_) return false;
   auto textHas = [this](const std::string& field) {
     return !text_.empty() && UCase(RTrim(field)).find(text_) != std::string::npos;
@@ -268,34 +304,38 @@ bool SowQuery::matches(const SowRecord& sow, const std::vector<FarrowRecord>& li
   switch (code_) {
     case 0: return SowIsActive(sow);
     case 19: return !SowIsActive(sow);
-    case 1: return textHas(sow.Id);
-    case 2: return textHas(sow.Breed);
-    case 4: return textHas(sow.Location);
-    case 9: return textHas(sow.BoarId);
-    case 3: return dateHas(sow.PrvDate);
-    case 5: return dateHas(sow.DateOfBirth);
     case 7: return dateHas(NormalizedDueDate(sow.DateDue));
-    case 8: return dateHas(sow.DateBred);
-    case 10: return dateHas(sow.DateEnteredHerd);
     case 20: {
-      const long count = static_cast<long>(litters.size());
-      const int n = records::UsedParities(sow);
-      for (int p = 0; p < n; ++p) {
+      static const FarrowRecord proto;
+      static const records::FieldMask<FarrowRecord> weaned(proto, {&proto.DateWeaned});
+      FarrowRecord litter;
+      const int parities = records::UsedParities(sow);
+      for (int p = 0; p < parities; ++p) {
         const long link = sow.FarrowRecNo[static_cast<size_t>(p)];
-        if (!records::ValidLitterLink(link, count)) continue;
-        if (dateHas(litters[static_cast<size_t>(link - 1)].DateWeaned)) return true;
+        if (!records::ValidLitterLink(link, litters.count())) continue;
+        litters.decode(link, litter, weaned);
+        if (dateHas(litter.DateWeaned)) return true;
       }
       return false;
     }
-    case 6: return NumberMatches(number_, sow.ParityCount);
-    case 14: return NumberMatches(number_, sow.DaysTo230);
-    case 15: return NumberMatches(number_, SingleForQuery(sow.Backfat));
-    case 16: return NumberMatches(number_, SingleForQuery(sow.Loineye));
     case 11: return NumberMatches(number_, static_cast<double>(RoundHalfEven(stats().AvgBorn)));
     case 12: return NumberMatches(number_, SingleForQuery(stats().AvgStillborn));
     case 13: return NumberMatches(number_, SingleForQuery(stats().AvgWeaned));
     case 17: return NumberMatches(number_, stats().TotalFosteredTo);
     case 18: return NumberMatches(number_, stats().TotalFosteredFrom);
-    default: return false;
+    default: break;
   }
+  if (textField_) return kind_->family == QueryFamily::Text ? textHas(sow.*textField_) : dateHas(sow.*textField_);
+  if (wholeField_) return NumberMatches(number_, sow.*wholeField_);
+  if (singleField_) return NumberMatches(number_, SingleForQuery(sow.*singleField_));
+  return false;
+}
+
+records::FieldMask<SowRecord> SowQuery::fieldsUsed() const {
+  static const SowRecord proto;
+  std::vector<const void*> members = {&proto.Id, &proto.ParityCount, &proto.FarrowRecNo};
+  if (textField_) members.push_back(&(proto.*textField_));
+  if (wholeField_) members.push_back(&(proto.*wholeField_));
+  if (singleField_) members.push_back(&(proto.*singleField_));
+  return records::FieldMask<SowRecord>(proto, members);
 }

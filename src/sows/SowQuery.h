@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
 #include "records/SowRecord.h"
 
 // What a kind compares.
@@ -107,16 +108,22 @@ class SowQuery {
 
   // True for kinds that need the litters of FARROW.DAT.
   bool needsLitters() const;
-  // Tests one live sow; `litters` is FARROW.DAT in record order (record n at
-  // index n - 1), read once for the whole run. The statistics kinds leave the
-  // sow's litter statistics in SowHistory.
-  bool matches(const SowRecord& sow, const std::vector<FarrowRecord>& litters) const;
+  // Tests one live sow; `litters` is FARROW.DAT, read once for the whole run.
+  // The statistics kinds leave the sow's litter statistics in SowHistory.
+  bool matches(const SowRecord& sow, const records::FileImage<FarrowRecord>& litters) const;
+  // The fields of a sow record that matches() reads: her ID, her parity count
+  // and litter links, and the field the kind tests.
+  records::FieldMask<SowRecord> fieldsUsed() const;
 
   const SowQueryKind* kind() const { return kind_; }
 
  private:
   const SowQueryKind* kind_ = nullptr;
   int code_ = -1;
+  // The sow's field the kind tests; none for the kinds of her litters.
+  std::string SowRecord::*textField_ = nullptr;
+  int16_t SowRecord::*wholeField_ = nullptr;
+  float SowRecord::*singleField_ = nullptr;
   std::string text_;  // text kinds: the criterion, upper case, no trailing blanks
   DateCriterion date_;
   NumberCriterion number_;

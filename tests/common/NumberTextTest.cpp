@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "common/FixedLine.h"
 #include "common/NumberText.h"
 
@@ -18,6 +21,17 @@ TEST(NumberText, SingleTakesShortestFormWithoutLeadingZero) {
   EXPECT_EQ(StrDouble(1), " 1");
   EXPECT_EQ(StrDouble(12), " 12");
   EXPECT_EQ(StrDouble(-3), "-3");
+}
+
+// Texts of values already written are kept for the next time: a value gives
+// the same text however many others were written in between.
+TEST(NumberText, SingleGivesTheSameTextAgainAfterManyOthers) {
+  std::vector<std::string> first;
+  for (int i = 0; i < 5000; ++i) first.push_back(SingleText(static_cast<float>(i) / 7.0f - 300.0f));
+  for (int i = 4999; i >= 0; --i)
+    ASSERT_EQ(SingleText(static_cast<float>(i) / 7.0f - 300.0f), first[static_cast<size_t>(i)]) << i;
+  EXPECT_EQ(first[2100], "0");
+  EXPECT_EQ(first[2107], "1");
 }
 
 TEST(NumberText, ValReadsTheLeadingNumber) {

@@ -63,6 +63,28 @@ TEST(ListBox, ItemDataSelectionAndNewIndex) {
   EXPECT_EQ(list.ListCount(), 0);
 }
 
+// A page of rows goes in as one change: the rows, their item data and an
+// empty selection, whatever the list held before.
+TEST(ListBox, SetItemsReplacesEveryRow) {
+  TestPlatform tp;
+  QWidget w;
+  ListBox list(&w, "SowList");
+  list.AddItem("OLD", 1);
+  list.AddItem("OLDER");
+  list.SetSelected(1, true);
+  list.SetItems({{" A1", 7}, {" \x80 B2", 12}, {" C3", 802}});
+  ASSERT_EQ(list.ListCount(), 3);
+  EXPECT_EQ(list.SelCount(), 0);
+  EXPECT_EQ(list.List(1), " \x80 B2");  // the euro sign of Windows-1252 and back
+  EXPECT_EQ(list.item(1)->text(), QString::fromUtf8(" \u20ac B2"));
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(list.ItemData(row), std::vector<long>({7, 12, 802})[row]);
+  list.SetItemData(2, 5);
+  EXPECT_EQ(list.ItemData(2), 5);
+  list.SetSelected(2, true);
+  EXPECT_EQ(list.SelCount(), 1);
+  EXPECT_EQ(list.model()->rowCount(), 3);
+}
+
 TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
   TestPlatform tp;
   QMenuBar bar;

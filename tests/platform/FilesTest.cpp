@@ -107,6 +107,27 @@ TEST(WholeFiles, WriteReplacesThroughATemporaryFile) {
   EXPECT_EQ(fileLength(path), 2);
 }
 
+// A whole-file read takes the length the file reports in one call and reads
+// on to the end of a file that reports none (as the files under /proc do).
+TEST(WholeFiles, ReadGetsEveryByteWhateverLengthTheFileReports) {
+  TestPlatform tp;
+  writeFile(tp.path("EMPTY.DAT"), "");
+  writeFile(tp.path("BIG.DAT"), std::string(200000, 'x') + "end");
+  std::vector<std::string> paths = {tp.path("EMPTY.DAT"), tp.path("BIG.DAT")};
+  if (fileExists("/proc/self/status")) paths.push_back("/proc/self/status");
+  for (const std::string& path : paths) {
+    FileBlock block;
+    ASSERT_TRUE(readWholeFile(path, block)) << path;
+    const std::string text(reinterpret_cast<const char*>(block.data()), block.size());
+    if (path.rfind("/proc", 0) == 0) {
+      EXPECT_NE(text.find("Name:"), std::string::npos);
+      EXPECT_EQ(text.back(), '\n');
+    } else {
+      EXPECT_EQ(text, readFile(path)) << path;
+    }
+  }
+}
+
 TEST(Profile, MissingFileSectionOrKeyReadsDefault) {
   TestPlatform tp;
   std::string ini = tp.path("TARLOWE.INI");

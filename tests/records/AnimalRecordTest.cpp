@@ -78,10 +78,10 @@ TEST(AnimalRecordLayout, SowRecordDecodesHandMadeBytes) {
   EXPECT_EQ(s.FarrowRecNo[0], 100);
   EXPECT_EQ(s.FarrowRecNo[2], 102);
   EXPECT_EQ(s.FarrowRecNo[3], 0);
-  EXPECT_EQ(s.NoteLine[0].size(), 70u);
-  EXPECT_EQ(s.NoteLine[0].substr(0, 13), "   first line");
-  EXPECT_EQ(s.NoteLine[13].substr(0, 9), "last line");
-  EXPECT_EQ(s.NoteLine[12], std::string(70, ' '));
+  EXPECT_EQ(s.NoteLine.line(0).size(), 70u);
+  EXPECT_EQ(s.NoteLine.line(0).substr(0, 13), "   first line");
+  EXPECT_EQ(s.NoteLine.line(13).substr(0, 9), "last line");
+  EXPECT_EQ(s.NoteLine.line(12), std::string(70, ' '));
 }
 
 TEST(AnimalRecordLayout, SowRecordEncodesEachFieldAtItsOffset) {
@@ -96,7 +96,7 @@ TEST(AnimalRecordLayout, SowRecordEncodesEachFieldAtItsOffset) {
   s.ParityCount = 2;
   s.FarrowRecNo[0] = 7;
   s.FarrowRecNo[1] = 32767;
-  s.NoteLine[1] = "note";
+  s.NoteLine.setLine(1, "note");
   std::string b = asString(records::encode(s));
   ASSERT_EQ(b.size(), 1130u);
   EXPECT_EQ(b.substr(0, 8), "A1      ");
@@ -179,7 +179,7 @@ TEST(AnimalRecordLayout, BoarRecordBytes) {
   EXPECT_EQ(r.Location, "EAST    ");
   EXPECT_EQ(r.Loineye, 7.5f);
   EXPECT_EQ(r.SowsBred, 4);
-  EXPECT_EQ(r.NoteLine[2].substr(0, 15), "third note line");
+  EXPECT_EQ(r.NoteLine.line(2).substr(0, 15), "third note line");
   EXPECT_EQ(asString(records::encode(r)), b.str());
 
   RecordBytes freed(1084);
@@ -225,4 +225,31 @@ TEST(AnimalRecordFiles, RecordNLiesAtItsOffsetAndAShortTailIsKeptUncounted) {
   ASSERT_TRUE(records::readAll(path, all));
   ASSERT_EQ(all.size(), 2u);
   EXPECT_EQ(all[0].Breed.substr(0, 7), "CHANGED");
+}
+
+// The note pad stays as stored: any bytes, blanks or not, come back when the
+// record is written again; lines become text only when asked for.
+TEST(NotePad, LinesAreAskedForAndTheBytesKeptAsStored) {
+  RecordBytes b(1130);
+  for (int k = 0; k < 14; ++k) b.text(150 + k * 70, std::string(70, ' '));
+  b.text(150, "  two blanks before").text(150 + 70, std::string("tab\there\0\xE9 end", 14));
+  b.text(150 + 13 * 70, std::string(70, 'Z'));
+  SowRecord s = records::decode<SowRecord>(reinterpret_cast<const uint8_t*>(b.str().data()));
+  EXPECT_EQ(asString(records::encode(s)), b.str());
+  struct Case {
+    int line;
+    std::string trimmed;
+  };
+  for (const Case& c : std::vector<Case>{{0, "two blanks before"},
+                                         {1, std::string("tab\there\0\xE9 end", 14)},
+                                         {2, ""},
+                                         {13, std::string(70, 'Z')}}) {
+    EXPECT_EQ(std::string(s.NoteLine.trimmed(c.line)), c.trimmed) << c.line;
+    EXPECT_EQ(s.NoteLine.line(c.line).size(), 70u);
+  }
+  s.NoteLine.setLine(13, std::string(80, 'Y'));  // cut to the line
+  s.NoteLine.setLine(2, "short");                // padded with blanks
+  EXPECT_EQ(s.NoteLine.line(13), std::string(70, 'Y'));
+  EXPECT_EQ(s.NoteLine.line(2), "short" + std::string(65, ' '));
+  EXPECT_EQ(std::string(s.NoteLine.trimmed(1)), std::string("tab\there\0\xE9 end", 14));
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "records/Fields.h"
 #include "records/RecordIo.h"
 #include "support/TestPlatform.h"
@@ -104,4 +106,58 @@ TEST(TypedFile, ReadAllAndByNumberAgree) {
   std::vector<Sample> none;
   EXPECT_TRUE(readAll(tp.path("MISSING.DAT"), none));
   EXPECT_TRUE(none.empty());
+}
+
+TEST(FileImage, ReadsWholeRecordsAndDecodesThemByNumber) {
+  TestPlatform tp;
+  Sample a, b;
+  a.Id = "A";
+  a.Count = 3;
+  b.Id = "B";
+  b.Count = 4;
+  Bytes bytes = encode(a);
+  const Bytes second = encode(b);
+  bytes.insert(bytes.end(), second.begin(), second.end());
+  bytes.resize(bytes.size() + 7, 'x');  // a short tail is not a record
+  ASSERT_TRUE(platform::writeWholeFile(tp.path("S.DAT"), bytes));
+  FileImage<Sample> image;
+  ASSERT_TRUE(image.read(tp.path("S.DAT")));
+  ASSERT_EQ(image.count(), 2);
+  Sample got;
+  image.decode(2, got);
+  EXPECT_EQ(got.Count, 4);
+  EXPECT_EQ(getI16(image.bytes(1) + 16), 3);
+  const FileImage<Sample> made = FileImage<Sample>::of({a, b});
+  ASSERT_EQ(made.count(), 2);
+  EXPECT_TRUE(std::equal(made.bytes(1), made.bytes(1) + 2 * Sample::Length, bytes.begin()));
+  EXPECT_TRUE(image.read(tp.path("MISSING.DAT")));
+  EXPECT_EQ(image.count(), 0);
+}
+
+// Decoding through a mask reads the fields it names and leaves the others as
+// they were.
+TEST(FileImage, MaskedDecodeReadsOnlyTheNamedFields) {
+  Sample stored;
+  stored.Id = "STORED";
+  stored.Count = 9;
+  stored.Weight = 2.5f;
+  stored.Links = {5, 6};
+  const FileImage<Sample> image = FileImage<Sample>::of({stored});
+  const Sample p;
+  struct Case {
+    std::vector<const void*> members;
+    bool id, count, weight, links;
+  };
+  for (const Case& c : std::vector<Case>{{{&p.Count}, false, true, false, false},
+                                         {{&p.Weight, &p.Links}, false, false, true, true},
+                                         {{&p.Id}, true, false, false, false},
+                                         {{}, false, false, false, false}}) {
+    Sample got;
+    got.Id = "BEFORE";
+    image.decode(1, got, FieldMask<Sample>(p, c.members));
+    EXPECT_EQ(got.Id, c.id ? "ST" : "BEFORE");  // Id is named twice: the last, 2 wide, wins
+    EXPECT_EQ(got.Count, c.count ? 9 : 0);
+    EXPECT_EQ(got.Weight, c.weight ? 2.5f : 0.0f);
+    EXPECT_EQ(got.Links[1], c.links ? 6 : 0);
+  }
 }

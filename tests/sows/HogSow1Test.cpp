@@ -61,6 +61,12 @@ class HogSow1Test : public SowWindowTest {
     herd[3].DateLeftHerd = "03/15/2004";
     writeSows(herd);
   }
+  // Sows S1 to Sn, all in the herd.
+  static std::vector<SowRecord> numberedHerd(int n) {
+    std::vector<SowRecord> herd;
+    for (int i = 1; i <= n; ++i) herd.push_back(sow("S" + std::to_string(i)));
+    return herd;
+  }
 };
 
 TEST_F(HogSow1Test, EmptyFileListsNothingOnPageOne) {
@@ -135,9 +141,7 @@ TEST_F(HogSow1Test, NewIsRefusedWhenTheFileHas4800Records) {
 }
 
 TEST_F(HogSow1Test, ActiveSowsBeyond802FillASecondPage) {
-  std::vector<SowRecord> herd;
-  for (int i = 1; i <= 803; ++i) herd.push_back(sow("S" + std::to_string(i)));
-  writeSows(herd);
+  writeSows(numberedHerd(803));
   HogSow1 w;
   w.Show();
   EXPECT_EQ(w.SowList->ListCount(), 802);
@@ -152,6 +156,26 @@ TEST_F(HogSow1Test, ActiveSowsBeyond802FillASecondPage) {
   // The next activation shows the page chosen.
   w.Activate();
   EXPECT_EQ(w.SowList->ListCount(), 1);
+}
+
+// A query reads SOW.DAT once: its pages are shown from that read. A menu item
+// that may change the file (here a DELETE that deleted nothing) makes the
+// next page read it again.
+TEST_F(HogSow1Test, PagesShowTheQuerysReadUntilAMenuItemMayChangeTheFile) {
+  std::vector<SowRecord> herd = numberedHerd(803);
+  writeSows(herd);
+  HogSow1 w;
+  w.Show();
+  herd[802].Id = "X803";
+  writeSows(herd);
+  for (const auto& [item, shown] : std::vector<std::pair<int, std::string>>{{-1, "S803"}, {HogSow1::Delete, "X803"}}) {
+    if (item >= 0) w.SowHistoryMenu->Click(item);
+    w.SowPg[1]->Press();
+    EXPECT_EQ(rowIds(w), Ids{shown});
+    w.SowPg[0]->Press();
+    EXPECT_EQ(w.SowList->ListCount(), 802);
+  }
+  EXPECT_EQ(tp.dialogs.last().text, "NO SOW(s) WERE SELECTED, or DELETED!");
 }
 
 TEST_F(HogSow1Test, QueryByBreedDateRangeAndParities) {
@@ -260,7 +284,7 @@ TEST_F(HogSow1Test, DeleteAsksPerSowAndFreesTheLittersOfEachYes) {
   std::vector<SowRecord> herd = {sow("D1"), sow("D2"), sow("D3")};
   herd[1].ParityCount = 2;
   herd[1].FarrowRecNo = {2, 3};
-  herd[1].NoteLine[0] = "A NOTE";
+  herd[1].NoteLine.setLine(0, "A NOTE");
   herd[0].ParityCount = 1;
   herd[0].FarrowRecNo = {1};
   writeSows(herd);

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include <QFile>
+
 #include "common/HogGlobals.h"
 #include "platform/FileSystem.h"
 #include "records/RecordIo.h"
@@ -83,9 +85,9 @@ TEST(SowHistory, CopiesTheRecordTrimmed) {
   s.Loineye = 5.5f;
   s.PurchasePrice = records::Currency::fromDouble(412.37);
   s.SoldPrice = records::Currency::fromDouble(99.5);
-  s.NoteLine[0] = "   three leading";
-  s.NoteLine[2] = "  ";
-  s.NoteLine[13] = "last";
+  s.NoteLine.setLine(0, "   three leading");
+  s.NoteLine.setLine(2, "  ");
+  s.NoteLine.setLine(13, "last");
   h.sows.open(h.tp.path("SOW.DAT"));
   h.sows.write(1, SowRecord{});
   h.sows.write(2, s);
@@ -176,7 +178,7 @@ TEST(SowHistory, ZeroRecordLeavesTheBlockAndEmptiesLinksAndNotes) {
   h.sow(1, {a});
   SowRecord s;
   h.sows.read(1, s);
-  s.NoteLine[0] = "note";
+  s.NoteLine.setLine(0, "note");
   h.sows.write(1, s);
   h.load(1);
   ASSERT_EQ(SowNotes[1], "note");
@@ -248,13 +250,10 @@ TEST(SowHistory, RunOverTheWholeFileMatchesTheSingleSow) {
   h.load(1);
   const SowHistoryRecord single = SowHistory;
 
-  std::vector<SowRecord> sows;
-  std::vector<FarrowRecord> litters;
-  ASSERT_TRUE(records::readAll(h.tp.path("SOW.DAT"), sows));
-  ASSERT_TRUE(records::readAll(h.tp.path("FARROW.DAT"), litters));
   SowHistory = SowHistoryRecord{};
-  SetSowLinks(sows[0]);
-  SowLitterStats(FarrowLinks, litters);
+  std::vector<long> visited;
+  ASSERT_TRUE(ForEachSowHistory([&visited](long r) { visited.push_back(r); }));
+  EXPECT_EQ(visited, std::vector<long>{1});
   EXPECT_EQ(SowHistory.TotalBorn, single.TotalBorn);
   EXPECT_EQ(SowHistory.TotalWeaned, 20);
   EXPECT_EQ(SowHistory.AvgWeaned, single.AvgWeaned);
@@ -264,4 +263,35 @@ TEST(SowHistory, RunOverTheWholeFileMatchesTheSingleSow) {
   EXPECT_EQ(SowHistory.AvgWeaningAge, single.AvgWeaningAge);
   EXPECT_EQ(SowHistory.AvgWeaningAge, 43.0f / 3.0f);
   EXPECT_EQ(SowHistory.AvgFosteredFrom, single.AvgFosteredFrom);
+}
+
+// The run over the herd visits the live sows in record order, her notes left
+// in her record until asked for; a file it cannot read ends it before any sow.
+TEST(SowHistory, RunOverTheHerdVisitsLiveSowsAndStopsAtAnUnreadableFile) {
+  Herd h;
+  const long a = h.litter(10, 9);
+  h.sow(1, {a}, "FIRST");
+  h.sow(2, {}, "");
+  h.sow(3, {}, "THIRD");
+  SowRecord noted;
+  h.sows.read(3, noted);
+  noted.NoteLine.setLine(4, "  LAME  ");
+  h.sows.write(3, noted);
+  h.sows.close();
+  h.litters.close();
+  std::vector<std::string> seen;
+  ASSERT_TRUE(ForEachSowHistory([&seen](long r) {
+    seen.push_back(std::to_string(r) + SowHistory.Id + std::to_string(SowHistory.TotalBorn) +
+                   std::string(SowRec.NoteLine.trimmed(4)));
+  }));
+  EXPECT_EQ(seen, (std::vector<std::string>{"1FIRST10", "3THIRD0LAME"}));
+
+  if (!platform::fileExists("/proc/self/mem")) GTEST_SKIP() << "needs a file that fails to read";
+  ASSERT_TRUE(platform::deleteFile(h.tp.path("FARROW.DAT")));
+  ASSERT_TRUE(QFile::link("/proc/self/mem", QString::fromStdString(h.tp.path("FARROW.DAT"))));
+  SowFileFault fault;
+  int visits = 0;
+  EXPECT_FALSE(ForEachSowHistory([&visits](long) { ++visits; }, &fault));
+  EXPECT_EQ(visits, 0);
+  EXPECT_EQ(fault.path, h.tp.path("FARROW.DAT"));
 }

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <limits>
+#include <optional>
 #include <vector>
 
 #include "common/HogGlobals.h"
+#include "common/NumberText.h"
 #include "sows/SowHistory.h"
 #include "sows/SowPages.h"
 #include "sows/SowQuery.h"
@@ -428,4 +431,30 @@ TEST(SowQueryMatch, BuildLeavesTheLastRecordReadInTheScratchValues) {
   listed("0", "", herd, litters);
   EXPECT_EQ(SowHistory.ParityCount, 1);
   EXPECT_EQ(FarrowLinks[1], 1);
+}
+
+// A Single is compared as its text reads back, whatever the value.
+TEST(SowQueryMatch, SingleComparesAsItsTextReadsBack) {
+  for (float v : {0.0f, -0.0f, 0.85f, 6.25f, 1.0f / 3.0f, -2.5f / 3.0f, 12345678.0f, 0.00001234567f, 1e30f, 7e-40f,
+                  std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                  -std::numeric_limits<float>::infinity()})
+    EXPECT_EQ(SingleForQuery(v), static_cast<float>(Val(SingleText(v)))) << SingleText(v);
+}
+
+// The key of a stored date: its last four characters, its first two, then its
+// characters 4 and 5, as far as the text goes; nothing for an empty date.
+TEST(SowQueryMatch, DateKeysTakeFixedPositions) {
+  struct Case {
+    std::string stored;
+    std::optional<std::string> key;
+  };
+  for (const Case& c : std::vector<Case>{{"03/15/2024", "20240315"},
+                                         {"03/15/2024  ", "20240315"},
+                                         {"3/5/2024  ", "20243//2"},
+                                         {"1/2", "1/21/"},
+                                         {"12345", "23451245"},
+                                         {"__/__/____", std::nullopt},
+                                         {"          ", std::nullopt},
+                                         {"", std::nullopt}})
+    EXPECT_EQ(DateFieldKey(c.stored), c.key) << c.stored;
 }
