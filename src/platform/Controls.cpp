@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <map>
 #include <QSignalBlocker>
 
 #include "platform/Ansi.h"
@@ -48,10 +49,13 @@ bool isEnterKey(const QKeyEvent* event) {
   return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
          (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
-}  // namespace
 
-QFont makeFont(const std::string& face, double points, bool bold) {
-  const FaceKind& kind = kindOf(face);
+// The installed family of a kind, looked up once per run: asking the font
+// database costs more than building a window.
+const QString& installedFamily(const FaceKind& kind) {
+  static std::map<const FaceKind*, QString> chosen;
+  auto found = chosen.find(&kind);
+  if (found != chosen.end()) return found->second;
   QString family = QString::fromLatin1(kind.installed[0]);
   for (const char* name : kind.installed) {
     if (QFontDatabase::hasFamily(QString::fromLatin1(name))) {
@@ -59,7 +63,14 @@ QFont makeFont(const std::string& face, double points, bool bold) {
       break;
     }
   }
-  QFont f(family);
+  return chosen.emplace(&kind, family).first->second;
+}
+
+}  // namespace
+
+QFont makeFont(const std::string& face, double points, bool bold) {
+  const FaceKind& kind = kindOf(face);
+  QFont f(installedFamily(kind));
   f.setStyleHint(kind.hint);
   f.setPointSizeF(points);
   f.setBold(bold || kind.bold);
