@@ -228,23 +228,34 @@ TEST_F(StartUp, NewYearCorrectedDateAndTimeSetTheProgramsClock) {
   EXPECT_EQ(programIni("STARTUPINFO", "CurrentDate"), "12/30/2025");
 }
 
-TEST_F(StartUp, TypedDatesAndTimesMustBeRealAndSettable) {
-  EXPECT_TRUE(TypedClockDate("02/29/2024"));
-  EXPECT_TRUE(TypedClockDate("02/29/2000"));
-  EXPECT_FALSE(TypedClockDate("02/29/2100"));
-  EXPECT_FALSE(TypedClockDate("04/31/2026"));
-  EXPECT_FALSE(TypedClockDate("00/10/2026"));
-  EXPECT_TRUE(TypedClockDate("01/01/1980"));
-  EXPECT_TRUE(TypedClockDate("12-31-2107"));
-  EXPECT_FALSE(TypedClockDate("01/01/2108"));
-  EXPECT_FALSE(TypedClockDate("1A/05/2026"));
-  EXPECT_FALSE(TypedClockDate("2026/01/05"));
-  EXPECT_TRUE(TypedClockTime("00:00:00"));
-  EXPECT_TRUE(TypedClockTime("23:59:59"));
-  EXPECT_FALSE(TypedClockTime("24:00:00"));
-  EXPECT_FALSE(TypedClockTime("12:60:00"));
-  EXPECT_FALSE(TypedClockTime("12.30.00"));
-  EXPECT_FALSE(TypedClockTime("12:30"));
+TEST(ClockEntry, TypedDatesAndTimesMustBeRealAndSettable) {
+  const Refusal noDate{"You MUST enter the DATE!", "ENTER DATE"};
+  const Refusal badDate{"You entered an invalied DATE!", "ENTER DATE"};
+  const Refusal noTime{"You MUST enter the TIME!", "ENTER TIME"};
+  const Refusal badTime{"You entered an invalied TIME!", "ENTER TIME"};
+  const struct {
+    Check (*check)(const std::string&);
+    std::string typed;
+    Check refusal;
+  } rows[] = {
+      {CheckClockDate, "02/29/2024", std::nullopt}, {CheckClockDate, "02/29/2000", std::nullopt},
+      {CheckClockDate, "02/29/2100", badDate},      {CheckClockDate, "04/31/2026", badDate},
+      {CheckClockDate, "00/10/2026", badDate},      {CheckClockDate, "01/01/1980", std::nullopt},
+      {CheckClockDate, "12-31-2107", std::nullopt}, {CheckClockDate, "01/01/2108", badDate},
+      {CheckClockDate, "1A/05/2026", badDate},      {CheckClockDate, "2026/01/05", badDate},
+      {CheckClockDate, "01/05-2027", badDate},      {CheckClockDate, "", noDate},
+      {CheckClockTime, "00:00:00", std::nullopt},   {CheckClockTime, "23:59:59", std::nullopt},
+      {CheckClockTime, "24:00:00", badTime},        {CheckClockTime, "12:60:00", badTime},
+      {CheckClockTime, "12.30.00", badTime},        {CheckClockTime, "12:30", badTime},
+      {CheckClockTime, "", noTime},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.typed);
+    EXPECT_EQ(row.check(row.typed), row.refusal);
+  }
+  const std::optional<platform::CivilDate> taken = TypedClockDate("12-31-2107");
+  ASSERT_TRUE(taken);
+  EXPECT_EQ(std::vector<int>({taken->year, taken->month, taken->day}), std::vector<int>({2107, 12, 31}));
 }
 
 TEST_F(StartUp, RequirePasswordInSmallLettersIsRewrittenYes) {
