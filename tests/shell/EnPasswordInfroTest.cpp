@@ -57,6 +57,8 @@ TEST_F(UserInformation, TheAdministratorWithThePlaceholderGetsHisDefaultsAndKeep
 }
 
 TEST_F(UserInformation, TheAdministratorWithAnyOtherPasswordIsRejected) {
+  // Even when record 1 holds that password: it is never matched but for the defaults.
+  writeUsers(passwordRecord("Secret9", "Admin", 0, "YES", "01/01/2020") + plainUsers().substr(68));
   const std::string before = readFile(pwf());
   run("Admin", "Secret9", [](EnPasswordInfro& w) {
     EXPECT_EQ(w.EntLogonID->Text(), "");

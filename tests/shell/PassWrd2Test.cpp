@@ -65,6 +65,10 @@ TEST_F(UserMaintenance, OpensResetWithItsCaptions) {
     EXPECT_EQ(w.PWClear->Caption(), " Clear Password");
     EXPECT_EQ(w.LogId->maxLength(), 20);
     EXPECT_EQ(w.PswInitals->maxLength(), 3);
+    // The options and buttons in their rows.
+    EXPECT_EQ(twipsBounds(w.PassLevel[3]).top, 1290);
+    EXPECT_EQ(twipsBounds(w.LogActivate[1]).top, 630);
+    EXPECT_EQ(twipsBounds(w.PWClrDisp).top, 2160);
     expectReset(w);
     EXPECT_TRUE(w.LogId->isEnabled());
   });
