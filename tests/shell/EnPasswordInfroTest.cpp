@@ -128,13 +128,9 @@ TEST_F(UserInformation, RefusalsLeaveTheFileAndTheWindowAsTheyWere) {
     }
   });
   // Closing without an entry asks; the scripted answer is the default, Cancel.
-  const ShownBox& ask = tp.dialogs.last();
-  EXPECT_EQ(ask.text, "To enter User Infro push RETRY.\rElse CANCEL to Exit USER INFROMATION!");
-  EXPECT_EQ(ask.title, kTitle);
-  EXPECT_EQ(ask.icon, vbQuestion);
-  EXPECT_EQ(ask.buttons, vbRetryCancel);
-  EXPECT_EQ(ask.defaultButton, 1);
-  EXPECT_TRUE(ask.beepBefore);
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"To enter User Infro push RETRY.\rElse CANCEL to Exit USER INFROMATION!", kTitle,
+                                     vbQuestion, vbRetryCancel}));
+  EXPECT_EQ(tp.dialogs.last().defaultButton, 1);
 }
 
 TEST_F(UserInformation, RetryKeepsTheWindowOpenUntilSomethingIsAcceptedOrRejected) {

@@ -7,6 +7,7 @@
 #include "shell/AboutTarlowe.h"
 #include "shell/EndProgram.h"
 #include "shell/ShellFixture.h"
+#include "support/BoxMatch.h"
 
 using namespace platform;
 
@@ -16,11 +17,11 @@ std::vector<std::string> captions(const MenuArray* menu) {
   for (int i = 0; menu->Has(i); ++i) out.push_back(menu->Caption(i));
   return out;
 }
-// Whether a row of the area table opens the item.
-bool tableOpens(Tarlowe2& w, const MenuArray* menu, int index) {
+// The row of the area table that opens the item, if one does.
+const AreaItem* tableRow(const Tarlowe2& w, const MenuArray* menu, int index) {
   for (const AreaItem& item : AreaItems())
-    if (w.*item.menu == menu && item.index == index) return true;
-  return false;
+    if (w.*item.menu == menu && item.index == index) return &item;
+  return nullptr;
 }
 // The menus of the areas and the database utilities.
 std::vector<MenuArray*> areaMenus(const Tarlowe2& w) {
@@ -77,7 +78,7 @@ TEST_F(MainWindow, MenuTreeWithItsCaptionsAndCreatedStates) {
     for (int i = 0; m->Has(i); ++i) {
       if (m == w.UtilMenu && i == 4) continue;  // Restore Database: above
       EXPECT_TRUE(m->Visible(i)) << itemName(m, i);
-      EXPECT_EQ(m->Enabled(i), tableOpens(w, m, i)) << itemName(m, i);
+      EXPECT_EQ(m->Enabled(i), tableRow(w, m, i) != nullptr) << itemName(m, i);
     }
   }
   EXPECT_TRUE(w.MainHelp->Enabled(0) && w.MainHelp->Enabled(2));
@@ -116,15 +117,9 @@ TEST_F(MainWindow, ChoosingAnAreaItemRunsItsRowAndAnItemWithoutOneDoesNothing) {
     for (int i = 0; m->Has(i); ++i) {
       SCOPED_TRACE(itemName(m, i));
       const std::vector<std::string> chosen = effect([&] { m->Click(i); });
-      const AreaItem* row = nullptr;
-      for (const AreaItem& item : AreaItems())
-        if (w.*item.menu == m && item.index == i) row = &item;
-      if (!row) {
-        EXPECT_TRUE(chosen.empty());
-        continue;
-      }
-      EXPECT_FALSE(chosen.empty());
-      EXPECT_EQ(chosen, effect(row->open));
+      const AreaItem* row = tableRow(w, m, i);
+      EXPECT_EQ(chosen.empty(), row == nullptr);
+      if (row) EXPECT_EQ(chosen, effect(row->open));
     }
   }
 }
@@ -134,18 +129,9 @@ TEST_F(MainWindow, ExitAsksAndOkEndsWithTheLastRunDateWritten) {
   tp.dialogs.answer(vbOK);
   w.MainMenu->Click(10);
   ASSERT_EQ(tp.dialogs.shown.size(), 2u);
-  const ShownBox& ask = tp.dialogs.shown[0];
-  EXPECT_EQ(ask.text, "QUIT TARLOWE?");
-  EXPECT_EQ(ask.title, "EXITING  TARLOWE");
-  EXPECT_EQ(ask.icon, vbQuestion);
-  EXPECT_EQ(ask.buttons, vbOKCancel);
-  EXPECT_TRUE(ask.beepBefore);
-  const ShownBox& bye = tp.dialogs.shown[1];
-  EXPECT_EQ(bye.text, "Thank you for using TARLOWE.\r\rPlease come on back soon!");
-  EXPECT_EQ(bye.title, "E X I T   T A R L O W E");
-  EXPECT_EQ(bye.icon, vbInformation);
-  EXPECT_EQ(bye.buttons, vbOKOnly);
-  EXPECT_TRUE(bye.beepBefore);
+  EXPECT_TRUE(IsBox(tp.dialogs.shown[0], {"QUIT TARLOWE?", "EXITING  TARLOWE", vbQuestion, vbOKCancel}));
+  EXPECT_TRUE(IsBox(tp.dialogs.shown[1], {"Thank you for using TARLOWE.\r\rPlease come on back soon!",
+                                          "E X I T   T A R L O W E", vbInformation}));
   EXPECT_EQ(currentDate(), "12/07/2026");
   EXPECT_EQ(tp.end.ends, 1);
   EXPECT_EQ(tp.end.exitCode, 0);

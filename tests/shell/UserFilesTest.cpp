@@ -87,39 +87,24 @@ TEST_F(UserFiles, ADamagedFileIsKeptAsBadWhereverItIsFound) {
 }
 
 TEST_F(UserFiles, APasswordFileThatCannotBeWrittenIsToldAndKeptAsItWas) {
+  // A user maintenance action: look `lookedUp` up, type `id` when given, press.
+  const auto maintain = [this](const char* lookedUp, const char* id, CommandButton* PassWrd2::*button) {
+    return [=, this] {
+      show<PassWrd2>(tp, "PassWrd2", [=](PassWrd2& w) {
+        lookUp(w, lookedUp);
+        if (id) w.LogId->SetText(id);
+        (w.*button)->Press();
+      });
+    };
+  };
   const struct {
     const char* action;
     std::function<void()> act;
   } cases[] = {
-      {"new user",
-       [this] {
-         show<PassWrd2>(tp, "PassWrd2", [](PassWrd2& w) {
-           lookUp(w, "USER");
-           w.LogId->SetText("fred");
-           w.PWNew->Press();
-         });
-       }},
-      {"edit user",
-       [this] {
-         show<PassWrd2>(tp, "PassWrd2", [](PassWrd2& w) {
-           lookUp(w, "jsmith");
-           w.PWEdit->Press();
-         });
-       }},
-      {"clear password",
-       [this] {
-         show<PassWrd2>(tp, "PassWrd2", [](PassWrd2& w) {
-           lookUp(w, "jsmith");
-           w.PWClear->Press();
-         });
-       }},
-      {"delete user",
-       [this] {
-         show<PassWrd2>(tp, "PassWrd2", [](PassWrd2& w) {
-           lookUp(w, "jsmith");
-           w.PWDelete->Press();
-         });
-       }},
+      {"new user", maintain("USER", "fred", &PassWrd2::PWNew)},
+      {"edit user", maintain("jsmith", nullptr, &PassWrd2::PWEdit)},
+      {"clear password", maintain("jsmith", nullptr, &PassWrd2::PWClear)},
+      {"delete user", maintain("jsmith", nullptr, &PassWrd2::PWDelete)},
       {"user information",
        [this] {
          CurrentUser[1] = "jsmith";
