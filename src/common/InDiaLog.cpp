@@ -3,37 +3,37 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "platform/Dialogs.h"
+#include "platform/FormKit.h"
 
 namespace {
-constexpr int kDesignedLeft = 195;
-constexpr int kDesignedWidth = 4800;
+constexpr int kFormWidth = 5190;
 constexpr int kTextTop = 1680;
 constexpr int kTextHeight = 315;
+constexpr int kNarrowest = 615;
+constexpr int kWidest = 4800;
 }  // namespace
 
+Check CheckInputBoxWidth(const std::string& width) {
+  const double twips = Val(width);
+  if (twips >= kNarrowest && twips <= kWidest) return std::nullopt;
+  return Refusal{"INTERNAL ERROR: THE INPUT BOX WIDTH MUST BE 615 TO 4800 TWIPS.\r\rWIDTH GIVEN: " + width,
+                 "I N P U T   D I A L O G", platform::vbCritical};
+}
+
 InDiaLog::InDiaLog(QWidget* parent) : platform::Form("InDiaLog", parent) {
-  QFont font = platform::makeFont("MS Sans Serif", 8);
-  setFont(font);
-  Label1 = new platform::Label(this, "Label1");
-  Label2 = new platform::Label(this, "Label2");
-  Label3 = new platform::Label(this, "Label3");
+  using namespace platform;
+  setFont(makeFont("MS Sans Serif", 8));
+  Label1 = AddLabel(this, "Label1", "", {195, 120, 4800, 255});
+  Label2 = AddLabel(this, "Label2", "", {195, 420, 4800, 255});
+  Label3 = AddLabel(this, "Label3", "", {195, 720, 4800, 855});
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  DialogText = new platform::TextBox(this, "DialogText");
-  Accept = new platform::CommandButton(this, "Accept", "ACCEPT");
-  ClearBox = new platform::CommandButton(this, "ClearBox", "CLEAR");
-  ExitBox = new platform::CommandButton(this, "ExitBox", "EXIT");
-  platform::placeTwips(Label1, 195, 120, 4800, 255);
-  platform::placeTwips(Label2, 195, 420, 4800, 255);
-  platform::placeTwips(Label3, 195, 720, 4800, 855);
-  platform::placeTwips(DialogText, kDesignedLeft, kTextTop, kDesignedWidth, kTextHeight);
-  platform::placeTwips(Accept, 195, 2160, 1455, 375);
-  platform::placeTwips(ClearBox, 1868, 2160, 1455, 375);
-  platform::placeTwips(ExitBox, 3540, 2160, 1455, 375);
-  SetBoundsTwips(0, 0, 5190, 3090);
-  connect(Accept, &QPushButton::clicked, this, [this] { Accept_Click(); });
-  connect(ClearBox, &QPushButton::clicked, this, [this] { ClearBox_Click(); });
-  connect(ExitBox, &QPushButton::clicked, this, [this] { ExitBox_Click(); });
+  // As designed; the load places it by the width the caller gives.
+  DialogText = AddTextBox(this, "DialogText", {195, kTextTop, kWidest, kTextHeight});
+  Accept = AddButton(this, "Accept", "ACCEPT", {195, 2160, 1455, 375}, [this] { Accept_Click(); });
+  ClearBox = AddButton(this, "ClearBox", "CLEAR", {1868, 2160, 1455, 375}, [this] { ClearBox_Click(); });
+  ExitBox = AddButton(this, "ExitBox", "EXIT", {3540, 2160, 1455, 375}, [this] { ExitBox_Click(); });
+  SetBoundsTwips(0, 0, kFormWidth, 3090);
 }
 
 void InDiaLog::Form_Load() {
@@ -42,23 +42,18 @@ void InDiaLog::Form_Load() {
   Label1->SetCaption(InputDialogParams[2]);
   Label2->SetCaption(InputDialogParams[3]);
   Label3->SetCaption(InputDialogParams[4]);
-  double width = Val(InputDialogParams[7]);
-  if (width > 4800 || width < 615) {
-    Beep();
-    MsgBox("INTERNAL ERROR: THE INPUT BOX WIDTH MUST BE 615 TO 4800 TWIPS.\r\rWIDTH GIVEN: " +
-               InputDialogParams[7],
-           platform::vbCritical | platform::vbOKOnly, "I N P U T   D I A L O G");
+  if (Check refusal = CheckInputBoxWidth(InputDialogParams[7])) {
+    platform::ShowRefusal(*refusal, nullptr);
     InputDialogParams[5] = "";
     InputDialogParams[8] = "3";
     return;
   }
-  int maxLength = static_cast<int>(RoundHalfEven(Val(InputDialogParams[6])));
-  DialogText->SetMaxLength(maxLength);
-  int left = static_cast<int>(RoundHalfEven((5190 - width) / 2));
+  const double width = Val(InputDialogParams[7]);
+  DialogText->SetMaxLength(static_cast<int>(RoundHalfEven(Val(InputDialogParams[6]))));
+  const int left = static_cast<int>(RoundHalfEven((kFormWidth - width) / 2));
   platform::placeTwips(DialogText, left, kTextTop, static_cast<int>(width), kTextHeight);
   DialogText->SetText(InputDialogParams[5]);
 }
-
 void InDiaLog::Accept_Click() {
   InputDialogParams[5] = DialogText->Text();
   if (Trim(InputDialogParams[5]).empty()) {

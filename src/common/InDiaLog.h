@@ -3,8 +3,11 @@
 // in InputDialogParams (1 caption, 2-4 label lines, 5 initial text, 6 maximum
 // length, 7 text box width in twips), shows it modally, and reads back the
 // status (8) and the text (5).
+#include <string>
+
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Refusal.h"
 
 class InDiaLog : public platform::Form {
   Q_OBJECT
@@ -26,3 +29,7 @@ class InDiaLog : public platform::Form {
  protected:
   void Form_Load() override;
 };
+
+// The text box width the caller gives (entry 7): 615 to 4800 twips; another
+// is the caller's fault, refused with the width given.
+Check CheckInputBoxWidth(const std::string& width);

@@ -1,5 +1,7 @@
 #include "platform/FormKit.h"
 
+#include <QGroupBox>
+
 namespace platform {
 
 CommandButton* AddButton(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at,
@@ -27,6 +29,12 @@ OptionButton* AddOption(QWidget* parent, const std::string& name, const std::str
   return Placed(new OptionButton(parent, name, caption), at);
 }
 
+QGroupBox* AddFrame(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at) {
+  auto* frame = new QGroupBox(fromAnsi(caption), parent);
+  frame->setObjectName(QString::fromStdString(name));
+  return Placed(frame, at);
+}
+
 void SetTabOrder(std::initializer_list<QWidget*> order) {
   const QWidget* previous = nullptr;
   for (QWidget* w : order) {
@@ -38,6 +46,16 @@ void SetTabOrder(std::initializer_list<QWidget*> order) {
 void ShowRefusal(const Refusal& refusal, QWidget* field) {
   Alert(refusal.text, refusal.icon | vbOKOnly, refusal.title);
   if (field) field->setFocus(Qt::OtherFocusReason);
+}
+
+void ShowRefusal(const Refusal& refusal, std::initializer_list<QWidget*> fields) {
+  const bool known = refusal.field >= 0 && refusal.field < static_cast<int>(fields.size());
+  ShowRefusal(refusal, known ? fields.begin()[refusal.field] : nullptr);
+}
+
+void ShowModalThenUnload(Form& window) {
+  window.Show(vbModal);
+  window.Unload();
 }
 
 }  // namespace platform

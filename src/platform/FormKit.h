@@ -14,8 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/Refusal.h"
 #include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Refusal.h"
+
+class QGroupBox;
 
 namespace platform {
 
@@ -40,6 +43,8 @@ Label* AddLabel(QWidget* parent, const std::string& name, const std::string& cap
 TextBox* AddTextBox(QWidget* parent, const std::string& name, TwipsRect at, int maxLength = 0);
 MaskedDateBox* AddDateBox(QWidget* parent, const std::string& name, TwipsRect at);
 OptionButton* AddOption(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at);
+// A frame with a caption, which holds the option buttons of one group.
+QGroupBox* AddFrame(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at);
 
 // The order in which Tab visits the widgets.
 void SetTabOrder(std::initializer_list<QWidget*> order);
@@ -66,5 +71,18 @@ class ControlArray {
 // Shows a refusal (beep, box) and gives the focus back to `field`, when
 // there is one.
 void ShowRefusal(const Refusal& refusal, QWidget* field);
+// The same, the field being fields[refusal.field]: a window lists its fields
+// in the order of its own field numbers.
+void ShowRefusal(const Refusal& refusal, std::initializer_list<QWidget*> fields);
+
+// Shows `window` modally and, once it has hidden itself, unloads it: how
+// every window opened from a menu or a button runs. An opener that prepares
+// the window loads it and sets it up first.
+void ShowModalThenUnload(Form& window);
+template <class W>
+void ShowModalThenUnload() {
+  W window;
+  ShowModalThenUnload(window);
+}
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "common/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/FormKit.h"
 #include "platform/Services.h"
 
 namespace {
@@ -32,41 +33,32 @@ QImage snoutPicture() {
 }  // namespace
 
 AboutTarlowe::AboutTarlowe(QWidget* parent) : platform::Form("AboutTarlowe", parent) {
+  using namespace platform;
   SetCaption("About Tarlowe");
-  setFont(platform::makeFont("MS Sans Serif", 8));
-  cmdSysInfo = new platform::CommandButton(this, "cmdSysInfo", "&System Info...");
-  cmdOK = new platform::CommandButton(this, "cmdOK", "OK");
+  setFont(makeFont("MS Sans Serif", 8));
+  cmdSysInfo = AddButton(this, "cmdSysInfo", "&System Info...", {4260, 3075, 1245, 345}, [this] { cmdSysInfo_Click(); });
+  cmdOK = AddButton(this, "cmdOK", "OK", {4245, 2625, 1260, 345}, [this] { cmdOK_Click(); });
   cmdOK->setFocus();  // Enter at once closes the box
-  picIcon = new platform::Picture(this, "picIcon");
+  picIcon = Placed(new Picture(this, "picIcon"), {240, 240, 540, 540});
   picIcon->SetPicture(snoutPicture());
-  lblDescription = new platform::Label(
+  lblDescription = AddLabel(
       this, "lblDescription",
-      "A Hog Production program from farrow to finish, including sales, feed, drug, sow, and boar lists.");
+      "A Hog Production program from farrow to finish, including sales, feed, drug, sow, and boar lists.",
+      {1050, 1125, 3885, 1170});
   lblDescription->setWordWrap(true);
   lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblTitle = new platform::Label(this, "lblTitle", "Tarlowe");
-  lblTitle->setFont(platform::makeFont("Impact", 20));
-  Line1 = new QFrame(this);
+  lblTitle = AddLabel(this, "lblTitle", "Tarlowe", {1050, 240, 3885, 480});
+  lblTitle->setFont(makeFont("Impact", 20));
+  Line1 = Placed(new QFrame(this), {225, 2430, 5310, 15});
   Line1->setObjectName("Line1");
   Line1->setFrameShape(QFrame::HLine);
   Line1->setFrameShadow(QFrame::Sunken);
-  lblVersion = new platform::Label(this, "lblVersion");
-  lblDisclaimer = new platform::Label(
-      this, "lblDisclaimer", "Keep a back-up of the data folder: records lost cannot be recovered.");
+  lblVersion = AddLabel(this, "lblVersion", "", {1050, 780, 3885, 225});
+  lblDisclaimer = AddLabel(this, "lblDisclaimer",
+                           "Keep a back-up of the data folder: records lost cannot be recovered.",
+                           {255, 2625, 3870, 825});
   lblDisclaimer->setWordWrap(true);
-
-  platform::placeTwips(picIcon, 240, 240, 540, 540);
-  platform::placeTwips(lblTitle, 1050, 240, 3885, 480);
-  platform::placeTwips(lblVersion, 1050, 780, 3885, 225);
-  platform::placeTwips(lblDescription, 1050, 1125, 3885, 1170);
-  platform::placeTwips(Line1, 225, 2430, 5310, 15);
-  platform::placeTwips(lblDisclaimer, 255, 2625, 3870, 825);
-  platform::placeTwips(cmdOK, 4245, 2625, 1260, 345);
-  platform::placeTwips(cmdSysInfo, 4260, 3075, 1245, 345);
   SetBoundsTwips(2340, 1935, 5730, 3900);
-
-  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-  connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
 }
 
 void AboutTarlowe::Form_Load() { lblVersion->SetCaption(std::string("Version: ") + settings::kProgramVersionValue); }

@@ -45,5 +45,4 @@ class EnPasswordInfro : public platform::Form {
   // Loads the file; a corrupt one is removed after a notice and gives no
   // records.
   std::vector<PasswordRecord> CheckedUsers();
-  void Refuse(const std::string& text, int icon, platform::TextBox* focus);
 };

@@ -4,10 +4,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QThread>
-#include <cctype>
 #include <memory>
 
-#include "common/DateChecks.h"
+#include "common/DataFiles.h"
 #include "common/FileProcs.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
@@ -15,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
+#include "platform/FormKit.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "shell/PasswordFile.h"
@@ -33,21 +33,6 @@ constexpr const char* kHelpFileName = "TARLOWE5.HLP";
 constexpr const char* kFolderTitle = "S T A R T   U P   F O L D E R S";
 
 std::string lastFour(const std::string& text) { return text.size() > 4 ? text.substr(text.size() - 4) : text; }
-
-bool allDigits(const std::string& text, size_t from, size_t count) {
-  for (size_t i = from; i < from + count; ++i)
-    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-  return true;
-}
-
-int number(const std::string& text, size_t from, size_t count) { return std::stoi(text.substr(from, count)); }
-
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month) {
-  static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
-}
 
 // The splash: the farm's green under a pale sky.
 QImage splashPicture() {
@@ -76,33 +61,24 @@ void installHelpFile(const std::string& path) {
 void makeFolder(const std::string& folder) {
   if (FolderExists(folder)) return;
   if (platform::makeFolder(folder)) return;
-  Beep();
-  MsgBox("ERROR: UNABLE TO CREATE FOLDER!\r\r" + folder + "\r" + platform::lastFileError() +
-             "\r\rNothing can be kept there until the folder can be made.",
-         platform::vbCritical | platform::vbOKOnly, kFolderTitle);
+  Alert("ERROR: UNABLE TO CREATE FOLDER!\r\r" + folder + "\r" + platform::lastFileError() +
+            "\r\rNothing can be kept there until the folder can be made.",
+        platform::vbCritical | platform::vbOKOnly, kFolderTitle);
+}
+
+// Asks with the input box until `check` takes what is typed (blanks around it
+// removed), showing each refusal; answers the text taken.
+std::string askUntilTaken(const std::string& prompt, const std::string& title, const std::string& offered,
+                          Check (*check)(const std::string&)) {
+  for (;;) {
+    std::string typed = Trim(InputBox(prompt, title, offered).value_or(""));
+    Check refusal = check(typed);
+    if (!refusal) return typed;
+    platform::ShowRefusal(*refusal, nullptr);
+  }
 }
 
 }  // namespace
-
-std::optional<platform::CivilDate> TypedClockDate(const std::string& text) {
-  if (text.size() != 10) return std::nullopt;
-  const char sep = text[2];
-  if ((sep != '/' && sep != '-') || text[5] != sep) return std::nullopt;
-  if (!allDigits(text, 0, 2) || !allDigits(text, 3, 2) || !allDigits(text, 6, 4)) return std::nullopt;
-  platform::CivilDate date{number(text, 6, 4), number(text, 0, 2), number(text, 3, 2)};
-  if (date.month < 1 || date.month > 12) return std::nullopt;
-  if (date.day < 1 || date.day > daysInMonth(date.year, date.month)) return std::nullopt;
-  if (!IsSettableDate(date)) return std::nullopt;
-  return date;
-}
-
-std::optional<TimeOfDay> TypedClockTime(const std::string& text) {
-  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
-  if (!allDigits(text, 0, 2) || !allDigits(text, 3, 2) || !allDigits(text, 6, 2)) return std::nullopt;
-  TimeOfDay time{number(text, 0, 2), number(text, 3, 2), number(text, 6, 2)};
-  if (time.hour > 23 || time.minute > 59 || time.second > 59) return std::nullopt;
-  return time;
-}
 
 HogStartUp& StartUpForm() {
   if (!g_startUp) g_startUp = std::make_unique<HogStartUp>();
@@ -123,16 +99,14 @@ HogStartUp::HogStartUp(QWidget* parent) : platform::Form("HogStartUp", parent) {
   Image1 = new platform::Picture(this, "Image1");
   Image1->setScaledContents(true);
   Image1->SetPicture(splashPicture());
-  Label1 = new platform::Label(this, "Label1", "TARLOWE");
+  // The activation stretches the picture over the window and moves the labels.
+  Label1 = platform::AddLabel(this, "Label1", "TARLOWE", {0, 1440, 6000, 1200});
   Label1->setFont(platform::makeFont("Times New Roman", 48, true));
-  Label3 = new platform::Label(this, "Label3",
-                               "Record keeping for the swine farm, from farrow to finish.");
+  Label3 = platform::AddLabel(this, "Label3", "Record keeping for the swine farm, from farrow to finish.",
+                              {720, 0, 9000, 360});
   Label3->setFont(platform::makeFont("MS Sans Serif", 12));
-  Label4 = new platform::Label(this, "Label4");
+  Label4 = platform::AddLabel(this, "Label4", "", {720, 0, 4000, 420});
   Label4->setFont(platform::makeFont("MS Sans Serif", 14, true));
-  platform::placeTwips(Label1, 0, 1440, 6000, 1200);
-  platform::placeTwips(Label3, 720, 0, 9000, 360);
-  platform::placeTwips(Label4, 720, 0, 4000, 420);
   Timer1 = new platform::Timer(this, "Timer1");
   Timer1->SetInterval(kSplashTicks);
   Timer1->onTimer = [this] { Timer1_Timer(); };
@@ -203,40 +177,12 @@ void HogStartUp::DateCheck() {
              "T A R L O W E") == platform::vbYes)
     return;
   platform::Clock& clock = platform::services().clock();
-  for (;;) {
-    std::string typed = Trim(InputBox("Enter the current DATE. (mm-dd-yyyy)", "ENTER DATE", DateText).value_or(""));
-    if (typed.empty()) {
-      Beep();
-      MsgBox("You MUST enter the DATE!", platform::vbExclamation | platform::vbOKOnly, "ENTER DATE");
-      continue;
-    }
-    std::optional<platform::CivilDate> date = TypedClockDate(typed);
-    if (!date) {
-      Beep();
-      MsgBox("You entered an invalied DATE!", platform::vbExclamation | platform::vbOKOnly, "ENTER DATE");
-      continue;
-    }
-    DateText = typed;
-    clock.setDate(date->year, date->month, date->day);
-    break;
-  }
-  for (;;) {
-    std::string typed = Trim(InputBox("Enter the current TIME. (HH:mm:ss)", "ENTER TIME", TimeText).value_or(""));
-    if (typed.empty()) {
-      Beep();
-      MsgBox("You MUST enter the TIME!", platform::vbExclamation | platform::vbOKOnly, "ENTER TIME");
-      continue;
-    }
-    std::optional<TimeOfDay> time = TypedClockTime(typed);
-    if (!time) {
-      Beep();
-      MsgBox("You entered an invalied TIME!", platform::vbExclamation | platform::vbOKOnly, "ENTER TIME");
-      continue;
-    }
-    TimeText = typed;
-    clock.setTime(time->hour, time->minute, time->second);
-    break;
-  }
+  DateText = askUntilTaken("Enter the current DATE. (mm-dd-yyyy)", "ENTER DATE", DateText, CheckClockDate);
+  const platform::CivilDate date = *TypedClockDate(DateText);
+  clock.setDate(date.year, date.month, date.day);
+  TimeText = askUntilTaken("Enter the current TIME. (HH:mm:ss)", "ENTER TIME", TimeText, CheckClockTime);
+  const TimeOfDay time = *TypedClockTime(TimeText);
+  clock.setTime(time.hour, time.minute, time.second);
 }
 
 void HogStartUp::MakeFolders() {
@@ -266,16 +212,15 @@ void HogStartUp::DataPaths() {
     DataFolder = dataPath;
     if (DataFolder.back() != '/' && DataFolder.back() != '\\') DataFolder += "/";
     if (!FolderExists(DataFolder)) {
-      Beep();
-      MsgBox("ERROR: DATA FOLDER NOT FOUND!\r\rThe data folder named in TARLOWE.INI does not exist:\r" +
-                 DataFolder + "\r\rNo records can be read or kept until it is there again.",
-             platform::vbCritical | platform::vbOKOnly, "D A T A   F O L D E R");
+      Alert("ERROR: DATA FOLDER NOT FOUND!\r\rThe data folder named in TARLOWE.INI does not exist:\r" + DataFolder +
+                "\r\rNo records can be read or kept until it is there again.",
+            platform::vbCritical | platform::vbOKOnly, "D A T A   F O L D E R");
     }
   }
   settings::WriteProgramSetting(settings::kHogData, settings::kHogDirectory, AppFolder);
-  MedFile = "MED" + lastFour(DateText) + ".DAT";
+  MedFile = MedFileName(lastFour(DateText));
   settings::WriteProgramSetting(settings::kHogData, settings::kMedFile, MedFile);
-  FeedFile = "FEED" + lastFour(DateText) + ".DAT";
+  FeedFile = FeedFileName(lastFour(DateText));
   settings::WriteProgramSetting(settings::kHogData, settings::kFeedFile, FeedFile);
   settings::WriteMachineSetting(settings::kAppType, settings::kCurrentApp, SettingsSection);
 }

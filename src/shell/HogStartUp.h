@@ -3,12 +3,11 @@
 // shown, runs the start-up sequence (folders, settings, the date question in a
 // new year, the log-on set-up, the data paths) and then hands over to the main
 // window.
-#include <optional>
 #include <string>
 
-#include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "shell/ClockEntry.h"
 
 class HogStartUp : public platform::Form {
   Q_OBJECT
@@ -48,12 +47,3 @@ HogStartUp& StartUpForm();
 bool StartUpFormExists();
 // Unloads and deletes the start-up window.
 void ReleaseStartUpForm();
-
-// A date typed at the date correction: "MM/DD/YYYY" or "MM-DD-YYYY", a real
-// calendar date the clock may be set to. Nothing otherwise.
-std::optional<platform::CivilDate> TypedClockDate(const std::string& text);
-// A time typed at the time correction: "HH:MM:SS" of a real time of day.
-struct TimeOfDay {
-  int hour = 0, minute = 0, second = 0;
-};
-std::optional<TimeOfDay> TypedClockTime(const std::string& text);

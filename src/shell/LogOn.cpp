@@ -3,6 +3,7 @@
 #include "common/HogGlobals.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Refusal.h"
 #include "shell/EndProgram.h"
 #include "shell/PasswordFile.h"
 
@@ -27,9 +28,8 @@ LogOnFile LoadLogOnRecords(const std::string& path, std::vector<PasswordRecord>&
 
 void EndOnInvalidPasswordFile(const std::string& path) {
   SetAsideDamagedPasswordFile(path);
-  Beep();
-  MsgBox("INVALIED PASSWORD FILE!\r\r  TERMINATING!!!  ", platform::vbCritical | platform::vbOKOnly,
-         kEnterPasswordTitle);
+  Alert("INVALIED PASSWORD FILE!\r\r  TERMINATING!!!  ", platform::vbCritical | platform::vbOKOnly,
+        kEnterPasswordTitle);
   EndProgram();
 }
 

@@ -6,7 +6,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/Settings.h"
-#include "platform/Dialogs.h"
+#include "platform/FormKit.h"
 #include "shell/EnPasswordInfro.h"
 #include "shell/LogOn.h"
 #include "shell/PassWrd1.h"
@@ -82,6 +82,15 @@ int levelColumn(const std::string& level) {
 }
 
 bool hides(Change change) { return change == Change::Hidden || change == Change::HiddenDisabled; }
+
+// The log-on dialog, shown and unloaded; false when the log-on stops there:
+// the password file was invalid (the program has ended) or could not be read
+// (the user was told).
+bool ShowLogOnDialog() {
+  PassWrd1 dialog;
+  platform::ShowModalThenUnload(dialog);
+  return !dialog.FileInvalid && !dialog.FileUnreadable;
+}
 
 }  // namespace
 
@@ -168,31 +177,17 @@ void Tarlowe2::ApplyLogoutMenus() {
 
 void Tarlowe2::LogOnMenu_Click(int Index) {
   switch (Index) {
-    case kLogOnItem: {
+    case kLogOnItem:
       ResetCurrentUser();
-      {
-        PassWrd1 dialog;
-        dialog.Show(platform::vbModal);
-        dialog.Unload();
-        if (dialog.FileInvalid) return;  // the program has ended
-        if (dialog.FileUnreadable) return;  // refused, and the user was told
-      }
-      if (!LogInProc()) return;
+      if (!ShowLogOnDialog() || !LogInProc()) return;
       ApplyLogOnMenus(CurrentUser[4]);
       break;
-    }
-    case kEditUser: {
-      EnPasswordInfro info;
-      info.Show(platform::vbModal);
-      info.Unload();
+    case kEditUser:
+      platform::ShowModalThenUnload<EnPasswordInfro>();
       break;
-    }
-    case kAddUser: {
-      PassWrd2 users;
-      users.Show(platform::vbModal);
-      users.Unload();
+    case kAddUser:
+      platform::ShowModalThenUnload<PassWrd2>();
       break;
-    }
     case kLogout:
       ResetCurrentUser();
       ApplyLogoutMenus();
@@ -209,17 +204,9 @@ bool Tarlowe2::LogInProc() {
 
     if (password == kPlaceholderPassword) {
       // The user sets his own password first, then logs on with it.
-      {
-        EnPasswordInfro info;
-        info.Show(platform::vbModal);
-        info.Unload();
-      }
+      platform::ShowModalThenUnload<EnPasswordInfro>();
       ResetCurrentUser();
-      PassWrd1 dialog;
-      dialog.Show(platform::vbModal);
-      dialog.Unload();
-      if (dialog.FileInvalid) return false;  // the program has ended
-      if (dialog.FileUnreadable) return false;  // the user was told
+      if (!ShowLogOnDialog()) return false;
       continue;
     }
 
@@ -240,16 +227,14 @@ bool Tarlowe2::LogInProc() {
     }
     const int found = FindLogonId(users, CurrentUser[1]);
     if (found < 0) {
-      Beep();
-      MsgBox("ERROR: INVALIED LOGON ID!", platform::vbExclamation | platform::vbOKOnly, kLogOnTitle);
+      Alert("ERROR: INVALIED LOGON ID!", platform::vbExclamation | platform::vbOKOnly, kLogOnTitle);
       return false;
     }
     const PasswordRecord& user = users[static_cast<size_t>(found)];
     // A dialog closed without acceptance leaves no password: it matches none,
     // not even a blank one.
     if (password.empty() || Trim(user.Password) != password) {
-      Beep();
-      MsgBox("ERROR: INVALIED PASSWORD!", platform::vbExclamation | platform::vbOKOnly, kLogOnTitle);
+      Alert("ERROR: INVALIED PASSWORD!", platform::vbExclamation | platform::vbOKOnly, kLogOnTitle);
       return false;
     }
     CurrentUser[2] = Trim(user.Initials);

@@ -5,54 +5,37 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/Settings.h"
-#include "platform/Dialogs.h"
+#include "platform/FormKit.h"
 #include "platform/Screen.h"
 #include "shell/LogOn.h"
 #include "shell/PasswordFile.h"
-
-namespace {
-constexpr int kShortestPassword = 6;
-constexpr int kPasswordWidth = 10;
-constexpr int kLogonIdWidth = 20;
-}  // namespace
+#include "shell/UserChecks.h"
 
 PassWrd1::PassWrd1(QWidget* parent) : platform::Form("PassWrd1", parent) {
+  using namespace platform;
   SetCaption("Password & User Logon");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFont(platform::makeFont("MS Sans Serif", 8, true));
+  setFont(makeFont("MS Sans Serif", 8, true));
   setStyleSheet("PassWrd1 { background-color: #c0c0c0; }");
 
-  Label1 = new platform::Label(this, "Label1");
+  Label1 = AddLabel(this, "Label1", "", {120, 120, 4335, 255});
   Label1->setAlignment(Qt::AlignCenter);
-  Label2 = new platform::Label(this, "Label2", "Password:");
-  Label3 = new platform::Label(this, "Label3", "Logon ID:");
-  PassWord = new platform::TextBox(this, "PassWord");
+  Label2 = AddLabel(this, "Label2", "Password:", {240, 540, 1095, 255});
+  Label3 = AddLabel(this, "Label3", "Logon ID:", {240, 990, 1095, 255});
+  // At most as many characters as the record's Password and LogonID hold.
+  PassWord = AddTextBox(this, "PassWord", {1455, 495, 2175, 315}, 10);
   PassWord->setEchoMode(QLineEdit::Password);
-  PassWord->SetMaxLength(kPasswordWidth);
-  LogId = new platform::TextBox(this, "LogId");
-  LogId->SetMaxLength(kLogonIdWidth);
-  for (platform::TextBox* box : {PassWord, LogId})
-    box->setStyleSheet("color: red; background-color: white;");
-  PWChg = new platform::CommandButton(this, "PWChg", "CHANGE");
+  LogId = AddTextBox(this, "LogId", {1455, 945, 2895, 315}, 20);
+  for (TextBox* box : {PassWord, LogId}) box->setStyleSheet("color: red; background-color: white;");
+  PWChg = AddButton(this, "PWChg", "CHANGE", {720, 1500, 1335, 375}, nullptr);
   PWChg->setStyleSheet("background-color: #ff9933;");
   PWChg->setEnabled(false);
-  PWAcc = new platform::CommandButton(this, "PWAcc", "&ACCEPT");
+  PWAcc = AddButton(this, "PWAcc", "&ACCEPT", {2520, 1500, 1335, 375}, [this] { PWAcc_Click(); });
   PWAcc->setStyleSheet("background-color: #33cc33;");
-
-  platform::placeTwips(Label1, 120, 120, 4335, 255);
-  platform::placeTwips(Label2, 240, 540, 1095, 255);
-  platform::placeTwips(PassWord, 1455, 495, 2175, 315);
-  platform::placeTwips(Label3, 240, 990, 1095, 255);
-  platform::placeTwips(LogId, 1455, 945, 2895, 315);
-  platform::placeTwips(PWChg, 720, 1500, 1335, 375);
-  platform::placeTwips(PWAcc, 2520, 1500, 1335, 375);
   SetBoundsTwips(3000, 2500, 4680, 2400);
-  setTabOrder(PassWord, LogId);
-  setTabOrder(LogId, PWChg);
-  setTabOrder(PWChg, PWAcc);
+  SetTabOrder({PassWord, LogId, PWChg, PWAcc});
 
   PassWord->onKeyPress = [this](int& key) { PassWord_KeyPress(key); };
-  connect(PWAcc, &QPushButton::clicked, this, [this] { PWAcc_Click(); });
 }
 
 void PassWrd1::Form_Activate() {
@@ -82,31 +65,11 @@ void PassWrd1::PassWord_KeyPress(int& KeyAscii) {
   PWAcc_Click();
 }
 
-void PassWrd1::Refuse(const std::string& text, platform::TextBox* box) {
-  Beep();
-  MsgBox(text, platform::vbExclamation | platform::vbOKOnly, kEnterPasswordTitle);
-  box->SetFocus();
-}
-
 void PassWrd1::PWAcc_Click() {
+  if (Check refusal = CheckLogOnEntry(PassWord->Text(), LogId->Text()))
+    return platform::ShowRefusal(*refusal, {PassWord, LogId});
   const std::string password = Trim(PassWord->Text());
-  if (password.empty()) {
-    Refuse("NO PASSWORD!\r\rYou MUST enter a password \rbefore you can continue.", PassWord);
-    return;
-  }
-  if (static_cast<int>(password.size()) < kShortestPassword) {
-    Refuse("PASSWORD TOO SHORT!!\r\rYour password MUST be longer\rthan five(5) characters.", PassWord);
-    return;
-  }
   const std::string id = Trim(LogId->Text());
-  if (id.empty()) {
-    Refuse("NO LOGON ID!\r\rYou MUST enter a Logon Id \rbefore you can continue.", LogId);
-    return;
-  }
-  if (!settings::IsSettingText(id)) {
-    Refuse(kLogonIdNotSettingText, LogId);
-    return;
-  }
 
   Hourglass(true);
   std::vector<PasswordRecord> users;
@@ -126,17 +89,10 @@ void PassWrd1::PWAcc_Click() {
     Hide();
     return;
   }
-  const PasswordRecord* match = nullptr;
-  for (const PasswordRecord& user : users) {
-    if (Trim(user.Password) == password && Trim(user.LogonID) == id) {
-      match = &user;
-      break;
-    }
-  }
-  if (match) {
+  if (const int match = FindUser(users, id, password); match >= 0) {
     CurrentUser[1] = id;
     CurrentUser[3] = password;
-    CurrentUser[4] = LevelText(match->Level);
+    CurrentUser[4] = LevelText(users[static_cast<size_t>(match)].Level);
     settings::WriteMachineSetting(SettingsSection, settings::kLogOnId, id);
     CurrentUser[5] = "YES";
     Hourglass(false);
@@ -144,8 +100,7 @@ void PassWrd1::PWAcc_Click() {
     return;
   }
   PassWord->SetText("");
-  Beep();
   Label1->SetCaption("");
-  MsgBox("INVALIED PASSWORD or LOGON ID!", platform::vbCritical | platform::vbOKOnly, kEnterPasswordTitle);
+  Alert("INVALIED PASSWORD or LOGON ID!", platform::vbCritical | platform::vbOKOnly, kEnterPasswordTitle);
   Hourglass(false);
 }

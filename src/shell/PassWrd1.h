@@ -35,8 +35,4 @@ class PassWrd1 : public platform::Form {
 
  protected:
   void Form_Activate() override;
-
- private:
-  // A refused entry: beep, the message, the focus back to `box`.
-  void Refuse(const std::string& text, platform::TextBox* box);
 };

@@ -3,13 +3,13 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/Settings.h"
-#include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "shell/PasswordFile.h"
+#include "shell/UserChecks.h"
 
 namespace {
-constexpr const char* kTitle = "U S E R   I N F R O M A T I O N";
-constexpr const char* kInvalidId = "ERROR: INVALIED LOGON ID!\r\r";
+constexpr int kWarning = platform::vbExclamation | platform::vbOKOnly;
+constexpr int kInformation = platform::vbInformation | platform::vbOKOnly;
 constexpr const char* kNotFound = "ERROR: ENTERED LOGONID NOT FOUND!";
 // The two spellings of a free record's logon ID the rebuilds write.
 constexpr const char* kFreeUpper = "USER";
@@ -17,73 +17,43 @@ constexpr const char* kFreeMixed = "User";
 }  // namespace
 
 PassWrd2::PassWrd2(QWidget* parent) : platform::Form("PassWrd2", parent) {
+  using namespace platform;
   SetCaption("Add/Edit/Remove Users ");
-  setFont(platform::makeFont("MS Sans Serif", 8, true));
+  setFont(makeFont("MS Sans Serif", 8, true));
 
-  Label1 = new platform::Label(this, "Label1", "ENTER A LOGON ID AND PUSH ENTER:");
-  Label2 = new platform::Label(this, "Label2", "LOGON ID");
-  Label3 = new platform::Label(this, "Label3", "USER'S NAME");
-  Label4 = new platform::Label(this, "Label4", "INITALS");
-  Label5 = new platform::Label(this, "Label5", "DATE");
-  LogId = new platform::TextBox(this, "LogId");
-  LogId->SetMaxLength(20);
-  LogId->setToolTip(platform::fromAnsi(
+  Label1 = AddLabel(this, "Label1", "ENTER A LOGON ID AND PUSH ENTER:", {240, 120, 4200, 255});
+  Label2 = AddLabel(this, "Label2", "LOGON ID", {240, 480, 1500, 255});
+  Label3 = AddLabel(this, "Label3", "USER'S NAME", {240, 900, 1500, 255});
+  Label4 = AddLabel(this, "Label4", "INITALS", {240, 1320, 1500, 255});
+  Label5 = AddLabel(this, "Label5", "DATE", {2700, 1320, 600, 255});
+  LogId = AddTextBox(this, "LogId", {1800, 435, 3000, 315}, 20);
+  LogId->setToolTip(fromAnsi(
       "To enter a new user, type USER and push enter, then enter the users new LOGON ID and any other infro. "
       "and push New User."));
-  PswUserName = new platform::TextBox(this, "PswUserName");
-  PswUserName->SetMaxLength(20);
-  PswInitals = new platform::TextBox(this, "PswInitals");
-  PswInitals->SetMaxLength(3);
-  PswDate = new platform::Label(this, "PswDate");
+  PswUserName = AddTextBox(this, "PswUserName", {1800, 855, 3000, 315}, 20);
+  PswInitals = AddTextBox(this, "PswInitals", {1800, 1275, 600, 315}, 3);
+  PswDate = AddLabel(this, "PswDate", "", {3300, 1275, 1500, 315});
   PswDate->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-  Frame1 = new QGroupBox(QStringLiteral("ACCESS LEVEL"), this);
-  Frame1->setObjectName("Frame1");
-  for (int i = 0; i < 4; ++i) {
-    PassLevel[static_cast<size_t>(i)] =
-        new platform::OptionButton(Frame1, "PassLevel", "Level " + std::to_string(i + 1));
-    platform::placeTwips(PassLevel[static_cast<size_t>(i)], 240, 300 + i * 330, 1500, 285);
-  }
-  Frame2 = new QGroupBox(QStringLiteral("Logon Action"), this);
-  Frame2->setObjectName("Frame2");
-  LogActivate[0] = new platform::OptionButton(Frame2, "LogActivate", "YES  (Activate Logon)");
-  LogActivate[1] = new platform::OptionButton(Frame2, "LogActivate", "NO   (Logon Disabled)");
-  platform::placeTwips(LogActivate[0], 240, 300, 2600, 285);
-  platform::placeTwips(LogActivate[1], 240, 630, 2600, 285);
+  constexpr RowPitch options{300, 330};
+  Frame1 = AddFrame(this, "Frame1", "ACCESS LEVEL", {240, 1800, 2100, 1650});
+  for (int i = 0; i < 4; ++i)
+    PassLevel.Add(AddOption(Frame1, "PassLevel", "Level " + std::to_string(i + 1), {240, options(i), 1500, 285}));
+  Frame2 = AddFrame(this, "Frame2", "Logon Action", {2520, 1800, 3100, 1100});
+  LogActivate.Add(AddOption(Frame2, "LogActivate", "YES  (Activate Logon)", {240, options(0), 2600, 285}));
+  LogActivate.Add(AddOption(Frame2, "LogActivate", "NO   (Logon Disabled)", {240, options(1), 2600, 285}));
 
-  PWNew = new platform::CommandButton(this, "PWNew", " New User");
-  PWClear = new platform::CommandButton(this, "PWClear", " Clear Password");
-  PWEdit = new platform::CommandButton(this, "PWEdit", " Edit User");
-  PWDelete = new platform::CommandButton(this, "PWDelete", " Delete User");
-  PWClrDisp = new platform::CommandButton(this, "PWClrDisp", " Clear Entries");
-  PWExit = new platform::CommandButton(this, "PWExit", "Exit");
-
-  platform::placeTwips(Label1, 240, 120, 4200, 255);
-  platform::placeTwips(Label2, 240, 480, 1500, 255);
-  platform::placeTwips(LogId, 1800, 435, 3000, 315);
-  platform::placeTwips(Label3, 240, 900, 1500, 255);
-  platform::placeTwips(PswUserName, 1800, 855, 3000, 315);
-  platform::placeTwips(Label4, 240, 1320, 1500, 255);
-  platform::placeTwips(PswInitals, 1800, 1275, 600, 315);
-  platform::placeTwips(Label5, 2700, 1320, 600, 255);
-  platform::placeTwips(PswDate, 3300, 1275, 1500, 315);
-  platform::placeTwips(Frame1, 240, 1800, 2100, 1650);
-  platform::placeTwips(Frame2, 2520, 1800, 3100, 1100);
-  platform::placeTwips(PWNew, 5900, 240, 1700, 375);
-  platform::placeTwips(PWClear, 5900, 720, 1700, 375);
-  platform::placeTwips(PWEdit, 5900, 1200, 1700, 375);
-  platform::placeTwips(PWDelete, 5900, 1680, 1700, 375);
-  platform::placeTwips(PWClrDisp, 5900, 2160, 1700, 375);
-  platform::placeTwips(PWExit, 5900, 3000, 1700, 375);
+  constexpr RowPitch buttons{240, 480};
+  PWNew = AddButton(this, "PWNew", " New User", {5900, buttons(0), 1700, 375}, [this] { PWNew_Click(); });
+  PWClear = AddButton(this, "PWClear", " Clear Password", {5900, buttons(1), 1700, 375}, [this] { PWClear_Click(); });
+  PWEdit = AddButton(this, "PWEdit", " Edit User", {5900, buttons(2), 1700, 375}, [this] { PWEdit_Click(); });
+  PWDelete = AddButton(this, "PWDelete", " Delete User", {5900, buttons(3), 1700, 375}, [this] { PWDelete_Click(); });
+  PWClrDisp =
+      AddButton(this, "PWClrDisp", " Clear Entries", {5900, buttons(4), 1700, 375}, [this] { PWClrDisp_Click(); });
+  PWExit = AddButton(this, "PWExit", "Exit", {5900, 3000, 1700, 375}, [this] { PWExit_Click(); });
   SetBoundsTwips(2000, 1500, 7900, 4000);
 
   LogId->onKeyPress = [this](int& key) { LogId_KeyPress(key); };
-  connect(PWNew, &QPushButton::clicked, this, [this] { PWNew_Click(); });
-  connect(PWClear, &QPushButton::clicked, this, [this] { PWClear_Click(); });
-  connect(PWEdit, &QPushButton::clicked, this, [this] { PWEdit_Click(); });
-  connect(PWDelete, &QPushButton::clicked, this, [this] { PWDelete_Click(); });
-  connect(PWClrDisp, &QPushButton::clicked, this, [this] { PWClrDisp_Click(); });
-  connect(PWExit, &QPushButton::clicked, this, [this] { PWExit_Click(); });
 }
 
 void PassWrd2::Form_Activate() {
@@ -113,9 +83,9 @@ void PassWrd2::Reset() {
 void PassWrd2::SelectLevel(int level) {
   // Option buttons of one frame exclude each other; for a level without an
   // option every one is unselected.
-  for (size_t i = 0; i < PassLevel.size(); ++i) {
+  for (int i = 0; i < PassLevel.Count(); ++i) {
     PassLevel[i]->setAutoExclusive(false);
-    PassLevel[i]->SetValue(static_cast<int>(i) + 1 == level);
+    PassLevel[i]->SetValue(i + 1 == level);
     PassLevel[i]->setAutoExclusive(true);
   }
 }
@@ -126,39 +96,28 @@ void PassWrd2::SetUserControls(bool enabled) {
   for (platform::CommandButton* button : {PWEdit, PWClear, PWDelete}) button->setEnabled(enabled);
 }
 
-void PassWrd2::Say(const std::string& text, int icon) {
-  Beep();
-  MsgBox(text, icon | platform::vbOKOnly, kTitle);
-}
-
-bool PassWrd2::EmptyId(const std::string& id) {
-  if (!id.empty()) return false;
-  Say("ERROR: NOTHING ENTERED IN LOGON ID!\r\rYou MUST have a LOGON ID to  continue.", platform::vbExclamation);
-  return true;
-}
-
 bool PassWrd2::OpenUsers(const std::string& freeId, std::vector<PasswordRecord>& users) {
   if (!platform::pathExists(PwfPath)) {
-    Say("ERROR: PASSWORD FILE WASN'T FOUND!\r\rThe Password file: " + PwfPath + "\rwasn't found!",
-        platform::vbExclamation);
+    Alert("ERROR: PASSWORD FILE WASN'T FOUND!\r\rThe Password file: " + PwfPath + "\rwasn't found!", kWarning,
+          kUserInfoTitle);
     Reset();
     return false;
   }
-  if (!LoadPasswordFileOrSay(PwfPath, users, kTitle)) {
+  if (!LoadPasswordFileOrSay(PwfPath, users, kUserInfoTitle)) {
     Reset();
     return false;
   }
   // Record 1 of a file without records reads as blanks: no marker either.
   if (!users.empty() && !IsCorruptPasswordFile(users)) return true;
-  Say("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rCorrupt file.. Generating new file.", platform::vbExclamation);
+  Alert("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rCorrupt file.. Generating new file.", kWarning, kUserInfoTitle);
   SetAsideDamagedPasswordFile(PwfPath);
-  SavePasswordFileOrSay(PwfPath, DefaultPasswordRecords(DateText, freeId), kTitle);
+  SavePasswordFileOrSay(PwfPath, DefaultPasswordRecords(DateText, freeId), kUserInfoTitle);
   PWNew->setEnabled(true);
   return false;
 }
 
 void PassWrd2::TakeLevel() {
-  for (size_t i = 0; i < PassLevel.size(); ++i) {
+  for (int i = 0; i < PassLevel.Count(); ++i) {
     if (PassLevel[i]->Value()) {
       Level = static_cast<int16_t>(i + 1);
       return;
@@ -169,9 +128,9 @@ void PassWrd2::TakeLevel() {
 bool PassWrd2::WriteRequirePassword(const std::string& done) {
   const char* value = LogActivate[0]->Value() ? settings::kYes : settings::kNo;
   if (settings::ChangeMachineSetting(SettingsSection, settings::kRequirePassword, value)) return true;
-  Say("ERROR: UNABLE TO WRITE INI VALUE!\r\r" + done + "\rbut the Logon Action (Require_Password? = " + value +
-          ")\rcould not be written to " + settings::kMachineFileBase + ".INI.",
-      platform::vbExclamation);
+  Alert("ERROR: UNABLE TO WRITE INI VALUE!\r\r" + done + "\rbut the Logon Action (Require_Password? = " + value +
+            ")\rcould not be written to " + settings::kMachineFileBase + ".INI.",
+        kWarning, kUserInfoTitle);
   return false;
 }
 
@@ -183,12 +142,13 @@ void PassWrd2::LogId_KeyPress(int& KeyAscii) {
 
 void PassWrd2::LookUp() {
   LookedUpId = Trim(LogId->Text());
-  if (EmptyId(LookedUpId)) return;
+  if (Check refusal = CheckMaintenanceId(UserAction::LookUp, LookedUpId, LookedUpId))
+    return platform::ShowRefusal(*refusal, nullptr);
   std::vector<PasswordRecord> users;
   if (!OpenUsers(kFreeMixed, users)) return;
   int found = FindLogonId(users, LookedUpId);
   if (found < 0) {
-    Say("LOGON ID WASN'T FOUND IN PASSWORD FILE!", platform::vbInformation);
+    Alert("LOGON ID WASN'T FOUND IN PASSWORD FILE!", kInformation, kUserInfoTitle);
     for (platform::CommandButton* button : {PWEdit, PWClear, PWDelete, PWNew}) button->setEnabled(false);
     Frame1->setEnabled(false);
     return;
@@ -212,39 +172,22 @@ void PassWrd2::LookUp() {
   PWNew->setEnabled(kind == "USER");
 }
 
-bool PassWrd2::ReservedId(const std::string& id, const char* userLine, const char* adminLine) {
-  const std::string upper = UCase(id);
-  const char* line = upper == "USER" ? userLine : upper == "ADMIN" ? adminLine : nullptr;
-  if (!line) return false;
-  Say(std::string(kInvalidId) + line, platform::vbExclamation);
-  return true;
-}
-
 void PassWrd2::PWNew_Click() {
   const std::string id = Trim(LogId->Text());
-  if (EmptyId(id)) return;
-  if (ReservedId(id, "You can not use 'USER' as a Logon Id.", "You can not add another 'Admin' Logon Id.")) return;
-  if (id == LookedUpId) {
-    Say("ERROR: LOGON ID HASN'T CHANGED!\r\rYou MUST enter a new LogonId.", platform::vbExclamation);
-    return;
-  }
+  if (Check refusal = CheckMaintenanceId(UserAction::New, id, LookedUpId))
+    return platform::ShowRefusal(*refusal, nullptr);
   TakeLevel();
   std::vector<PasswordRecord> users;
   if (!OpenUsers(kFreeUpper, users)) return;
-  int freeRecord = -1;
-  for (size_t i = 1; i < users.size(); ++i) {
-    if (freeRecord < 0 && IsFreeUser(users[i])) freeRecord = static_cast<int>(i);
-    if (Trim(users[i].LogonID) == id) {
-      Say("NEW USER ALREADY USED!", platform::vbInformation);
-      Reset();
-      return;
-    }
+  if (Check refusal = CheckNewLogonId(users, id)) {
+    platform::ShowRefusal(*refusal, nullptr);
+    Reset();
+    return;
   }
-  if (freeRecord < 0) {
-    freeRecord = static_cast<int>(users.size());
-    users.emplace_back();
-  }
-  PasswordRecord& user = users[static_cast<size_t>(freeRecord)];
+  size_t freeRecord = 1;
+  while (freeRecord < users.size() && !IsFreeUser(users[freeRecord])) ++freeRecord;
+  if (freeRecord == users.size()) users.emplace_back();
+  PasswordRecord& user = users[freeRecord];
   user.Password = kPlaceholderPassword;
   user.LogonID = id;
   user.Date = DateText;
@@ -252,21 +195,21 @@ void PassWrd2::PWNew_Click() {
   user.Initials = PswInitals->Text();
   user.Level = Level;
   user.Marker = "YES";
-  if (SavePasswordFileOrSay(PwfPath, users, kTitle) && WriteRequirePassword("The new user was added,"))
-    Say("NEW USER ADDED!", platform::vbInformation);
+  if (SavePasswordFileOrSay(PwfPath, users, kUserInfoTitle) && WriteRequirePassword("The new user was added,"))
+    Alert("NEW USER ADDED!", kInformation, kUserInfoTitle);
   Reset();
 }
 
 void PassWrd2::PWEdit_Click() {
   const std::string id = Trim(LogId->Text());
-  if (EmptyId(id)) return;
-  if (ReservedId(id, "You can not use 'USER' as a Logon Id.", "You can not edit the 'Admin' Logon Id.")) return;
+  if (Check refusal = CheckMaintenanceId(UserAction::Edit, id, LookedUpId))
+    return platform::ShowRefusal(*refusal, nullptr);
   TakeLevel();
   std::vector<PasswordRecord> users;
   if (!OpenUsers(kFreeUpper, users)) return;
   int found = FindLogonId(users, id, 1);
   if (found < 0) {
-    Say(kNotFound, platform::vbExclamation);
+    Alert(kNotFound, kWarning, kUserInfoTitle);
     Reset();
     return;
   }
@@ -276,50 +219,44 @@ void PassWrd2::PWEdit_Click() {
   user.UserName = PswUserName->Text();
   user.Initials = PswInitals->Text();
   user.Level = Level;
-  if (SavePasswordFileOrSay(PwfPath, users, kTitle) && WriteRequirePassword("The user was updated,"))
-    Say("USER INFRO UPDATED!", platform::vbInformation);
+  if (SavePasswordFileOrSay(PwfPath, users, kUserInfoTitle) && WriteRequirePassword("The user was updated,"))
+    Alert("USER INFRO UPDATED!", kInformation, kUserInfoTitle);
   Reset();
 }
 
 void PassWrd2::PWClear_Click() {
   // The user looked up at the last Enter; the box is not read again.
   const std::string id = LookedUpId;
-  if (ReservedId(id, "You can not use 'User' Logon Id.", "You can not Clear the 'Admin' Logon Id.")) return;
+  if (Check refusal = CheckMaintenanceId(UserAction::Clear, id, LookedUpId))
+    return platform::ShowRefusal(*refusal, nullptr);
   std::vector<PasswordRecord> users;
   if (!OpenUsers(kFreeMixed, users)) return;
   int found = FindLogonId(users, id, 1);
   if (found < 0) {
-    Say("RECORD WASN'T FOUND IN PASSWORD FILE!\r\rThe User, Logon Id:(" + id +
-            ")\rWasn't found in the Password file.",
-        platform::vbInformation);
+    Alert("RECORD WASN'T FOUND IN PASSWORD FILE!\r\rThe User, Logon Id:(" + id + ")\rWasn't found in the Password file.",
+          kInformation, kUserInfoTitle);
     Reset();
     return;
   }
   PasswordRecord& user = users[static_cast<size_t>(found)];
   user.Password = kPlaceholderPassword;
   user.Date = DateText;
-  if (SavePasswordFileOrSay(PwfPath, users, kTitle)) Say("PASSWORD CLEARED!", platform::vbInformation);
+  if (SavePasswordFileOrSay(PwfPath, users, kUserInfoTitle)) Alert("PASSWORD CLEARED!", kInformation, kUserInfoTitle);
   Reset();
 }
 
 void PassWrd2::PWDelete_Click() {
   const std::string id = Trim(LogId->Text());
-  if (EmptyId(id)) return;
-  if (ReservedId(id, "You can not use 'User' as a Logon Id.", "You can not delete the 'Admin' Logon Id.")) return;
-  if (id != LookedUpId) {
-    Say("ERROR: LOGONID HAS CHANGED!\r\rYou have changed the LogonId.\rYou MUST push enter after changing\r"
-        "the LogonId.",
-        platform::vbExclamation);
-    return;
-  }
+  if (Check refusal = CheckMaintenanceId(UserAction::Delete, id, LookedUpId))
+    return platform::ShowRefusal(*refusal, nullptr);
   std::vector<PasswordRecord> users;
   if (!OpenUsers(kFreeUpper, users)) return;
   int found = FindLogonId(users, LookedUpId, 1);
   if (found < 0) {
-    Say(kNotFound, platform::vbExclamation);
+    Alert(kNotFound, kWarning, kUserInfoTitle);
   } else {
     users[static_cast<size_t>(found)] = FreePasswordRecord(DateText, kFreeUpper);
-    if (SavePasswordFileOrSay(PwfPath, users, kTitle)) Say("USER DELETED!", platform::vbInformation);
+    if (SavePasswordFileOrSay(PwfPath, users, kUserInfoTitle)) Alert("USER DELETED!", kInformation, kUserInfoTitle);
   }
   Reset();
 }

@@ -6,13 +6,13 @@
 // required. Record 1, the administrator's, is never changed here. Every
 // completed action resets the window, so each needs a new look-up.
 #include <QGroupBox>
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/FormKit.h"
 #include "records/PasswordRecord.h"
 
 class PassWrd2 : public platform::Form {
@@ -30,9 +30,9 @@ class PassWrd2 : public platform::Form {
   platform::TextBox* PswInitals;
   platform::Label* PswDate;
   QGroupBox* Frame1;
-  std::array<platform::OptionButton*, 4> PassLevel;  // levels 1 to 4
+  platform::ControlArray<platform::OptionButton> PassLevel;  // levels 1 to 4
   QGroupBox* Frame2;
-  std::array<platform::OptionButton*, 2> LogActivate;  // YES, NO
+  platform::ControlArray<platform::OptionButton> LogActivate;  // YES, NO
   platform::CommandButton* PWNew;
   platform::CommandButton* PWClear;
   platform::CommandButton* PWEdit;
@@ -61,12 +61,6 @@ class PassWrd2 : public platform::Form {
  private:
   void Reset();
   void LookUp();
-  void Say(const std::string& text, int icon);
-  // The shared checks: true when the ID is empty (the user was told).
-  bool EmptyId(const std::string& id);
-  // Refuses the reserved IDs "USER" and "ADMIN" (any case) with the action's
-  // own detail line; true when refused.
-  bool ReservedId(const std::string& id, const char* userLine, const char* adminLine);
   // The missing-file check and the rebuild of a corrupt file, whose free
   // records get the logon ID `freeId`. True with the records loaded when the
   // action goes on.

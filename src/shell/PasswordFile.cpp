@@ -7,6 +7,7 @@
 #include "common/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Refusal.h"
 
 namespace {
 constexpr const char* kCheckTitle = "P A S S W O R D  F I L E  C H E C K";
@@ -51,6 +52,13 @@ int FindLogonId(const std::vector<PasswordRecord>& users, const std::string& id,
   return -1;
 }
 
+int FindUser(const std::vector<PasswordRecord>& users, const std::string& id, const std::string& password,
+             size_t first) {
+  for (size_t i = first; i < users.size(); ++i)
+    if (Trim(users[i].LogonID) == id && Trim(users[i].Password) == password) return static_cast<int>(i);
+  return -1;
+}
+
 PasswordRecord FreePasswordRecord(const std::string& date, const std::string& freeId) {
   PasswordRecord user;
   user.Password = kPlaceholderPassword;
@@ -70,20 +78,17 @@ std::vector<PasswordRecord> DefaultPasswordRecords(const std::string& date, cons
 
 bool LoadPasswordFileOrSay(const std::string& path, std::vector<PasswordRecord>& users, const std::string& title) {
   if (LoadPasswordFile(path, users)) return true;
-  Beep();
-  MsgBox("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rThe file cannot be read:\r" + path + "\r" +
-             platform::lastFileError(),
-         platform::vbCritical | platform::vbOKOnly, title);
+  Alert("ERROR:  CAN'T OPEN PASSWORD FILE!\r\rThe file cannot be read:\r" + path + "\r" + platform::lastFileError(),
+        platform::vbCritical | platform::vbOKOnly, title);
   return false;
 }
 
 bool SavePasswordFileOrSay(const std::string& path, const std::vector<PasswordRecord>& users,
                            const std::string& title) {
   if (SavePasswordFile(path, users)) return true;
-  Beep();
-  MsgBox("ERROR:  CAN'T WRITE PASSWORD FILE!\r\rThe file cannot be written:\r" + path + "\r" +
-             platform::lastFileError(),
-         platform::vbCritical | platform::vbOKOnly, title);
+  Alert("ERROR:  CAN'T WRITE PASSWORD FILE!\r\rThe file cannot be written:\r" + path + "\r" +
+            platform::lastFileError(),
+        platform::vbCritical | platform::vbOKOnly, title);
   return false;
 }
 

@@ -43,6 +43,10 @@ bool IsFreeUser(const PasswordRecord& user);
 // The index (record number - 1) of the first record from index `first` on
 // whose logon ID, blanks removed, is `id` exactly; -1 when none is.
 int FindLogonId(const std::vector<PasswordRecord>& users, const std::string& id, size_t first = 0);
+// The same for the first record that holds both `id` and `password`, each
+// compared with its blanks removed, exactly.
+int FindUser(const std::vector<PasswordRecord>& users, const std::string& id, const std::string& password,
+             size_t first = 0);
 
 // A free record dated `date`: logon ID `freeId` ("USER" or "User"), the
 // placeholder password, level 4, blank name and initials.

@@ -8,12 +8,12 @@
 
 #include "common/HogGlobals.h"
 #include "platform/Dialogs.h"
+#include "platform/FormKit.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "shell/AboutTarlowe.h"
 #include "shell/EndProgram.h"
 #include "shell/HogStartUp.h"
-#include "sows/HogSow1.h"
 
 namespace {
 
@@ -58,9 +58,8 @@ Tarlowe2::Tarlowe2(QWidget* parent) : platform::Form("Tarlowe2", parent) {
   Image1 = new platform::Picture(inside, "Image1");
   Image1->setScaledContents(true);
   Image1->SetPicture(backgroundPicture());
-  Label1 = new platform::Label(inside, "Label1", "WELCOME. . .");
+  Label1 = platform::AddLabel(inside, "Label1", "WELCOME. . .", {360, 240, 6000, 900});
   Label1->setFont(platform::makeFont("Times New Roman", 36, true));
-  platform::placeTwips(Label1, 360, 240, 6000, 900);
 
   MainMenu = new platform::MenuArray(MenuBar, "MainMenu");
   QMenu* logOn = MainMenu->Add(0, "&LOGON", true);
@@ -128,34 +127,14 @@ Tarlowe2::Tarlowe2(QWidget* parent) : platform::Form("Tarlowe2", parent) {
   LogOnMenu->SetEnabled(2, false);
   LogOnMenu->SetVisible(3, false);
   UtilMenu->SetVisible(kRestoreDatabase, false);
-  for (platform::MenuArray* menu :
-       {MainBoar, MainSow, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu, MainHelp}) {
+  for (platform::MenuArray* menu : AreaMenus()) {
     for (int i = 0; menu->Has(i); ++i) SetItemEnabled(menu, i, true);
+    menu->onClick = [this, menu](int i) { AreaMenu_Click(menu, i); };
   }
 
   MainMenu->onClick = [this](int i) { MainMenu_Click(i); };
   LogOnMenu->onClick = [this](int i) { LogOnMenu_Click(i); };
   MainHelp->onClick = [this](int i) { MainHelp_Click(i); };
-  MainSow->onClick = [this](int i) { MainSow_Click(i); };
-}
-
-void Tarlowe2::MainSow_Click(int Index) {
-  if (Index == 0) {
-    HogSow1 list;
-    list.Show(platform::vbModal);
-    list.Unload();
-  }
-}
-
-bool Tarlowe2::HasWindow(const platform::MenuArray* menu, int index) const {
-  // SOW > History opens the sow list; the other area windows and the
-  // database utilities are not part of the program yet.
-  if (menu == MainSow) return index == 0;
-  for (const platform::MenuArray* without :
-       {MainBoar, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu}) {
-    if (menu == without) return false;
-  }
-  return true;
 }
 
 void Tarlowe2::SetItemEnabled(platform::MenuArray* menu, int index, bool enabled) {
@@ -202,9 +181,7 @@ void Tarlowe2::MainHelp_Click(int Index) {
   if (Index == 0) {
     platform::services().help().showContents(HelpFilePath);
   } else if (Index == 2) {
-    AboutTarlowe about;
-    about.Show(platform::vbModal);
-    about.Unload();
+    platform::ShowModalThenUnload<AboutTarlowe>();
   }
 }
 
@@ -215,9 +192,7 @@ void Tarlowe2::Form_QueryUnload(int& Cancel, int UnloadMode) {
       ExitSequence();
       break;
     case platform::vbFormCode:
-      Beep();
-      if (MsgBox("QUIT TARLOWE?", platform::vbQuestion | platform::vbOKCancel, "EXITING  TARLOWE") ==
-          platform::vbOK) {
+      if (Alert("QUIT TARLOWE?", platform::vbQuestion | platform::vbOKCancel, "EXITING  TARLOWE") == platform::vbOK) {
         ExitSequence();
       } else {
         Cancel = 1;
@@ -232,8 +207,7 @@ void Tarlowe2::Form_QueryUnload(int& Cancel, int UnloadMode) {
 
 void Tarlowe2::ExitSequence() {
   WriteLastRunDate();
-  Beep();
-  MsgBox("Thank you for using TARLOWE.\r\rPlease come on back soon!",
-         platform::vbInformation | platform::vbOKOnly, "E X I T   T A R L O W E");
+  Alert("Thank you for using TARLOWE.\r\rPlease come on back soon!", platform::vbInformation | platform::vbOKOnly,
+        "E X I T   T A R L O W E");
   QuitHelpAndEnd();
 }

@@ -2,7 +2,9 @@
 // The main window "TARLOWE MAIN MENU": once the start-up has handed over, the
 // program's only top-level window. Its menu bar is the program's main loop:
 // every area window opens modally from one of its menu items.
+#include <span>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -41,7 +43,9 @@ class Tarlowe2 : public platform::Form {
   // LOGON: 0 Logon, 1 Edit User, 2 Add User, 3 Logout.
   void LogOnMenu_Click(int Index);
   void MainHelp_Click(int Index);
-  void MainSow_Click(int Index);
+  // An item of an area menu chosen: what its row of the area table does; an
+  // item without a row does nothing.
+  void AreaMenu_Click(platform::MenuArray* menu, int Index);
   // The window's first focus unloads the start-up window; later ones do
   // nothing.
   void Form_GotFocus();
@@ -58,9 +62,12 @@ class Tarlowe2 : public platform::Form {
   // An invalid password file ends the program.
   bool LogInProc();
 
-  // Whether the item opens a window the program has. An item without one
-  // stays disabled whatever a log-on or the start-up shows; as each area's
-  // windows are added, its items are taken off the list in this function.
+  // The menus of the areas and the database utilities, whose items the area
+  // table governs.
+  std::vector<platform::MenuArray*> AreaMenus() const;
+  // Whether the item opens something the program has: an item of an area
+  // menu only when the area table holds its row. An item without one stays
+  // disabled whatever a log-on or the start-up shows.
   bool HasWindow(const platform::MenuArray* menu, int index) const;
 
  protected:
@@ -86,6 +93,17 @@ class Tarlowe2 : public platform::Form {
   // The last-run date written, the farewell, the end of the program.
   void ExitSequence();
 };
+
+// One row of the area table: an item of an area menu the program can open,
+// and what choosing it does (its count checks and year prompts, then the
+// window loaded, prepared, shown modally and unloaded). Opening a new window
+// from an area menu is adding its row (shell/AreaMenus.cpp).
+struct AreaItem {
+  platform::MenuArray* Tarlowe2::*menu;
+  int index;
+  void (*open)();
+};
+std::span<const AreaItem> AreaItems();
 
 // The main window, made on first use; the first use of its menus loads it.
 Tarlowe2& MainForm();

@@ -2,10 +2,12 @@
 
 #include <optional>
 
+#include "common/DataFiles.h"
 #include "common/FileProcs.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "platform/Dialogs.h"
+#include "platform/Refusal.h"
 #include "platform/Services.h"
 
 namespace {
@@ -44,9 +46,8 @@ Answer askYear(const std::string& prompt, const std::string& boxTitle, const std
     std::string year = Trim(*typed);
     if (year.empty()) return {Entry::Nothing, ""};
     if (year.size() == 4) return {Entry::Year, year};
-    Beep();
-    if (MsgBox("INVALID DATE " + year + "!\r\rDo you want to re-enter the DATE?",
-               platform::vbQuestion | platform::vbRetryCancel, errorTitle) != platform::vbRetry)
+    if (Alert("INVALID DATE " + year + "!\r\rDo you want to re-enter the DATE?",
+              platform::vbQuestion | platform::vbRetryCancel, errorTitle) != platform::vbRetry)
       return {Entry::GaveUp, ""};
   }
 }
@@ -63,16 +64,15 @@ bool AskFeedYear() {
   }
   if (answer.entry == Entry::Year) {
     FeedYear = answer.year;
-    FeedFile = "FEED" + answer.year + ".DAT";
-    MedFile = "MED" + answer.year + ".DAT";
+    FeedFile = FeedFileName(answer.year);
+    MedFile = MedFileName(answer.year);
   } else {
     FeedYear = yearOfFile(FeedFile, "FEED");
-    if (Trim(FeedFile).empty()) FeedFile = "FEED" + FeedYear + ".DAT";
+    if (Trim(FeedFile).empty()) FeedFile = FeedFileName(FeedYear);
   }
   if (FileExists(DataFolder + FeedFile)) return true;
-  Beep();
-  if (MsgBox(FeedFile + " FILE DOESN'T EXIST!\r \rStart a new feed file?",
-             platform::vbQuestion | platform::vbOKCancel, "FEED  FILE  ERROR") == platform::vbOK)
+  if (Alert(FeedFile + " FILE DOESN'T EXIST!\r \rStart a new feed file?", platform::vbQuestion | platform::vbOKCancel,
+            "FEED  FILE  ERROR") == platform::vbOK)
     return true;
   FeedYear = "";
   return false;
@@ -83,12 +83,11 @@ bool AskMedYear() {
                           "ENTER  MEDICATION  FILE  YEAR", "MEDICATION  YEAR  ERROR", kPromptTop);
   if (answer.entry == Entry::Cancelled || answer.entry == Entry::GaveUp) return false;
   std::string year = answer.entry == Entry::Year ? answer.year : yearOfFile(MedFile, "MED");
-  MedFile = "MED" + year + ".DAT";
-  if (Trim(FeedFile).empty()) FeedFile = "FEED" + year + ".DAT";
+  MedFile = MedFileName(year);
+  if (Trim(FeedFile).empty()) FeedFile = FeedFileName(year);
   if (FileExists(DataFolder + MedFile)) return true;
-  Beep();
-  return MsgBox(MedFile + " FILE DOESN'T EXIST!\r\rStart a new medication file?",
-                platform::vbQuestion | platform::vbOKCancel, "MEDICATION  FILE  ERROR") == platform::vbOK;
+  return Alert(MedFile + " FILE DOESN'T EXIST!\r\rStart a new medication file?",
+               platform::vbQuestion | platform::vbOKCancel, "MEDICATION  FILE  ERROR") == platform::vbOK;
 }
 
 bool AskGroupYear(std::string& Year) {

@@ -2,6 +2,7 @@
 
 #include "common/HogGlobals.h"
 #include "common/InDiaLog.h"
+#include "support/BoxMatch.h"
 #include "support/TestPlatform.h"
 
 namespace {
@@ -29,6 +30,24 @@ TEST(InDiaLog, LoadSetsCaptionLabelsAndPlacesTheBox) {
   EXPECT_EQ(platform::twipsBounds(wide.DialogText).left, 195);
 }
 
+TEST(InDiaLog, TheWidthMustBe615To4800Twips) {
+  const std::string text = "INTERNAL ERROR: THE INPUT BOX WIDTH MUST BE 615 TO 4800 TWIPS.\r\rWIDTH GIVEN: ";
+  const auto refused = [&](const std::string& width) {
+    return Refusal{text + width, "I N P U T   D I A L O G", platform::vbCritical};
+  };
+  const struct {
+    std::string width;
+    Check refusal;
+  } rows[] = {
+      {"615", std::nullopt}, {"4800", std::nullopt}, {" 2000 ", std::nullopt}, {"614.9", refused("614.9")},
+      {"614", refused("614")}, {"4801", refused("4801")}, {"", refused("")}, {"wide", refused("wide")},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.width);
+    EXPECT_EQ(CheckInputBoxWidth(row.width), row.refusal);
+  }
+}
+
 TEST(InDiaLog, WidthOutOfRangeGivesStatusThree) {
   for (const char* w : {"614", "4801"}) {
     TestPlatform tp;
@@ -38,8 +57,7 @@ TEST(InDiaLog, WidthOutOfRangeGivesStatusThree) {
     EXPECT_EQ(InputDialogParams[8], "3");
     EXPECT_EQ(InputDialogParams[5], "");
     ASSERT_EQ(tp.dialogs.shown.size(), 1u);
-    EXPECT_EQ(tp.dialogs.last().icon, platform::vbCritical);
-    EXPECT_TRUE(tp.dialogs.last().beepBefore);
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(CheckInputBoxWidth(w))));
     EXPECT_EQ(tp.dialogs.beeps, 2);
     EXPECT_EQ(platform::twipsBounds(d.DialogText).width, 4800);  // as designed
   }

@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Services.h"
 #include "shell/AboutTarlowe.h"
+#include "support/BoxMatch.h"
 #include "support/TestPlatform.h"
 
 using namespace platform;
@@ -34,12 +35,7 @@ struct About : ::testing::Test {
   void TearDown() override { services().setRegistry(nullptr); }
   void expectUnavailable() {
     ASSERT_EQ(tp.dialogs.shown.size(), 1u);
-    const ShownBox& box = tp.dialogs.last();
-    EXPECT_EQ(box.text, "System Information Is Unavailable At This Time");
-    EXPECT_EQ(box.title, "TARLOWE");
-    EXPECT_EQ(box.icon, 0);
-    EXPECT_EQ(box.buttons, vbOKOnly);
-    EXPECT_FALSE(box.beepBefore);
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, {"System Information Is Unavailable At This Time", "TARLOWE", 0, vbOKOnly, false}));
   }
 };
 }  // namespace

@@ -2,6 +2,8 @@
 #include "shell/EnPasswordInfro.h"
 #include "shell/LogOnFixture.h"
 #include "shell/PassWrd2.h"
+#include "shell/UserChecks.h"
+#include "support/BoxMatch.h"
 
 using namespace platform;
 
@@ -53,12 +55,15 @@ class AccessLevels : public LogOnTest, public ::testing::WithParamInterface<Leve
     EXPECT_EQ(w.PigletMenu->Visible(4), v.vaccinations);
     EXPECT_EQ(w.MainMed->Visible(0), v.drugList);
     EXPECT_EQ(w.MainFeed->Visible(9), v.feedIngredients);
-    // Items whose windows the program does not have stay disabled at every
-    // level; the other items are untouched.
-    for (MenuArray* m : {w.UtilMenu, w.PigletMenu, w.MainMed, w.MainFeed, w.MainBoar})
-      for (int i = 0; m->Has(i); ++i) EXPECT_FALSE(m->Enabled(i)) << m->objectName().toStdString() << i;
-    EXPECT_TRUE(w.MainSow->Enabled(0));  // History: the sow list
-    EXPECT_FALSE(w.MainSow->Enabled(1));
+    // An area item is enabled at every level exactly when the area table
+    // opens something for it, but where the level disables it (Move Database).
+    for (MenuArray* m : {w.MainBoar, w.MainSow, w.PigletMenu, w.MainSales, w.MainFeed, w.FeedConv, w.MainReports,
+                         w.MainMed, w.UtilMenu}) {
+      for (int i = 0; m->Has(i); ++i) {
+        const bool disabledByLevel = m == w.UtilMenu && i == 2 && !v.moveDatabase;
+        EXPECT_EQ(m->Enabled(i), w.HasWindow(m, i) && !disabledByLevel) << m->objectName().toStdString() << i;
+      }
+    }
     for (int i = 0; i <= 3; ++i) EXPECT_TRUE(w.PigletMenu->Visible(i)) << i;
     EXPECT_TRUE(w.MainMed->Visible(1));
     EXPECT_TRUE(w.UtilMenu->Visible(0) && w.UtilMenu->Visible(1));
@@ -172,6 +177,17 @@ TEST_F(AccessTable, EditUserAndAddUserOpenTheirWindowsAndUnloadThem) {
   w.LogOnMenu->Click(2);
   EXPECT_TRUE(infoLoaded && usersLoaded);
   EXPECT_EQ(tp.windows.shownModal, (std::vector<std::string>{"PassWrd1", "EnPasswordInfro", "PassWrd2"}));
+  EXPECT_TRUE(tp.windows.leftOpen.empty());
+}
+
+TEST_F(AccessTable, AWindowThatHidItselfIsUnloadedByItsOpener) {
+  Tarlowe2& w = startedWith(standardUsers(), "Admin");
+  logOn(w, "Mendrel");
+  tp.windows.on("EnPasswordInfro", as<EnPasswordInfro>([](EnPasswordInfro& info) { info.Hide(); }));
+  w.LogOnMenu->Click(1);
+  // The unload asks, as nothing was accepted yet; Cancel lets it go.
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"To enter User Infro push RETRY.\rElse CANCEL to Exit USER INFROMATION!",
+                                     kUserInfoTitle, vbQuestion, vbRetryCancel}));
   EXPECT_TRUE(tp.windows.leftOpen.empty());
 }
 

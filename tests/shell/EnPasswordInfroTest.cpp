@@ -2,6 +2,8 @@
 #include "platform/FileSystem.h"
 #include "shell/EnPasswordInfro.h"
 #include "shell/LogOnFixture.h"
+#include "shell/UserChecks.h"
+#include "support/BoxMatch.h"
 #include "support/FocusChain.h"
 
 using namespace platform;
@@ -30,12 +32,7 @@ class UserInformation : public LogOnTest {
     info.Unload();
   }
   void expectBox(const std::string& text, int icon, bool beep = true, const std::string& title = kTitle) {
-    ASSERT_FALSE(tp.dialogs.shown.empty());
-    EXPECT_EQ(tp.dialogs.last().text, text);
-    EXPECT_EQ(tp.dialogs.last().title, title);
-    EXPECT_EQ(tp.dialogs.last().icon, icon);
-    EXPECT_EQ(tp.dialogs.last().buttons, vbOKOnly);
-    EXPECT_EQ(tp.dialogs.last().beepBefore, beep);
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, {text, title, icon, vbOKOnly, beep}));
   }
 };
 
@@ -60,6 +57,8 @@ TEST_F(UserInformation, TheAdministratorWithThePlaceholderGetsHisDefaultsAndKeep
 }
 
 TEST_F(UserInformation, TheAdministratorWithAnyOtherPasswordIsRejected) {
+  // Even when record 1 holds that password: it is never matched but for the defaults.
+  writeUsers(passwordRecord("Secret9", "Admin", 0, "YES", "01/01/2020") + plainUsers().substr(68));
   const std::string before = readFile(pwf());
   run("Admin", "Secret9", [](EnPasswordInfro& w) {
     EXPECT_EQ(w.EntLogonID->Text(), "");
@@ -97,23 +96,19 @@ TEST_F(UserInformation, AUserSetsHisOwnPasswordAndMayChangeHisId) {
 
 TEST_F(UserInformation, RefusalsLeaveTheFileAndTheWindowAsTheyWere) {
   const std::string before = readFile(pwf());
+  UserInfoState = 4;  // a rejection earlier in the run
+  // A refusal before the file is read, one after, and an empty box, which
+  // also makes the entry one not accepted.
   struct Case {
-    std::string box, value, text;
-    int icon;
+    std::string box, value;
+    Check refusal;
+    std::string focus;
+    int state;
   };
   const std::vector<Case> cases = {
-      {"EntInitals", "", "You MUST have all box's filled!", vbCritical},
-      {"EntPassword", "KWVKWV", "KWVKWV ARE INVALIED FOR PASSWORD!\rPLEASE CHANGE PASSWORD!", vbExclamation},
-      {"EntPassword", "sows5", "PASSWORD TOO SHORT!!\r\rYour password MUST be longer\rthan five(5) characters.",
-       vbExclamation},
-      {"EntLogonID", "   ", "ERROR: NOTHING ENTERED IN LOGON ID!\r\rYou MUST have a LOGON ID to  continue.",
-       vbExclamation},
-      {"EntLogonID", "uSeR", "ERROR: INVALIED LOGON ID!\r\rYou can not use 'USER' as a Logon Id.", vbExclamation},
-      {"EntLogonID", "ADMIN", "ERROR: INVALIED LOGON ID!\r\rYou can not add another 'Admin' Logon Id.",
-       vbExclamation},
-      {"EntLogonID", "Admin", "ERROR: INVALIED LOGON ID!\r\rYou can not add another 'Admin' Logon Id.",
-       vbExclamation},
-      {"EntLogonID", "jsmith", "NEW USER ALREADY USED!", vbInformation},
+      {"EntPassword", "sows5", CheckUserInfoEntry({"newbie", "sows5", "Ned", "NN"}), "EntPassword", 4},
+      {"EntLogonID", "jsmith", Refusal{"NEW USER ALREADY USED!", kTitle, vbInformation}, "EntLogonID", 4},
+      {"EntInitals", "", kUserInfoUnfilled, "EntUserName", 0},
   };
   run("newbie", "KWVKWV", [&](EnPasswordInfro& w) {
     for (const Case& c : cases) {
@@ -123,21 +118,19 @@ TEST_F(UserInformation, RefusalsLeaveTheFileAndTheWindowAsTheyWere) {
       w.EntUserName->SetText("Ned");
       w.EntInitals->SetText("NN");
       w.findChild<TextBox*>(QString::fromStdString(c.box))->SetText(c.value);
+      w.Accept->setFocus();
       w.Accept->Press();
-      expectBox(c.text, c.icon);
+      EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(c.refusal)));
+      EXPECT_EQ(w.focusWidget()->objectName().toStdString(), c.focus);
+      EXPECT_EQ(UserInfoState, c.state);
       EXPECT_TRUE(w.isVisible());
       EXPECT_EQ(readFile(pwf()), before);
     }
   });
-  EXPECT_EQ(UserInfoState, 0);
   // Closing without an entry asks; the scripted answer is the default, Cancel.
-  const ShownBox& ask = tp.dialogs.last();
-  EXPECT_EQ(ask.text, "To enter User Infro push RETRY.\rElse CANCEL to Exit USER INFROMATION!");
-  EXPECT_EQ(ask.title, kTitle);
-  EXPECT_EQ(ask.icon, vbQuestion);
-  EXPECT_EQ(ask.buttons, vbRetryCancel);
-  EXPECT_EQ(ask.defaultButton, 1);
-  EXPECT_TRUE(ask.beepBefore);
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"To enter User Infro push RETRY.\rElse CANCEL to Exit USER INFROMATION!", kTitle,
+                                     vbQuestion, vbRetryCancel}));
+  EXPECT_EQ(tp.dialogs.last().defaultButton, 1);
 }
 
 TEST_F(UserInformation, RetryKeepsTheWindowOpenUntilSomethingIsAcceptedOrRejected) {

@@ -4,19 +4,14 @@
 #include "platform/FileSystem.h"
 #include "shell/EnPasswordInfro.h"
 #include "shell/LogOnFixture.h"
+#include "support/BoxMatch.h"
 
 using namespace platform;
 
 class LogIn : public LogOnTest {
  protected:
   void expectLogOnRefusal(const std::string& text) {
-    ASSERT_FALSE(tp.dialogs.shown.empty());
-    const ShownBox& box = tp.dialogs.last();
-    EXPECT_EQ(box.text, text);
-    EXPECT_EQ(box.title, "* *  L O G O N  * *");
-    EXPECT_EQ(box.icon, vbExclamation);
-    EXPECT_EQ(box.buttons, vbOKOnly);
-    EXPECT_TRUE(box.beepBefore);
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, {text, "* *  L O G O N  * *"}));
   }
   // Still logged out: Logon offered, no area menu.
   void expectLoggedOut(Tarlowe2& w) {

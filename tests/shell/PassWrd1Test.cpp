@@ -2,6 +2,8 @@
 #include "platform/FileSystem.h"
 #include "shell/PasswordFile.h"
 #include "shell/LogOnFixture.h"
+#include "shell/UserChecks.h"
+#include "support/BoxMatch.h"
 #include "support/FocusChain.h"
 
 using namespace platform;
@@ -20,15 +22,7 @@ class LogOnDialog : public LogOnTest {
     dialog.Show(vbModal);
     dialog.Unload();
   }
-  void expectRefusal(const std::string& text, int icon) {
-    ASSERT_FALSE(tp.dialogs.shown.empty());
-    const ShownBox& box = tp.dialogs.last();
-    EXPECT_EQ(box.text, text);
-    EXPECT_EQ(box.title, kTitle);
-    EXPECT_EQ(box.icon, icon);
-    EXPECT_EQ(box.buttons, vbOKOnly);
-    EXPECT_TRUE(box.beepBefore);
-  }
+  void expectRefusal(const std::string& text, int icon) { EXPECT_TRUE(LastBoxIs(tp.dialogs, {text, kTitle, icon})); }
 };
 
 TEST_F(LogOnDialog, OffersTheLastLogonIdAndStartsTheCurrentUserAfresh) {
@@ -95,22 +89,23 @@ TEST_F(LogOnDialog, EnterInThePasswordBoxAccepts) {
   EXPECT_EQ(CurrentUser[3], "hogs123");
 }
 
-TEST_F(LogOnDialog, MissingOrShortEntriesAreRefused) {
+TEST_F(LogOnDialog, ARefusedEntryIsShownWithTheFocusBackInItsBox) {
   startedWith(standardUsers(), "jsmith");
   run([&](PassWrd1& w) {
     w.PassWord->SetText("   ");
+    w.PWAcc->setFocus();
     w.PWAcc->Press();
-    expectRefusal("NO PASSWORD!\r\rYou MUST enter a password \rbefore you can continue.", vbExclamation);
-    w.PassWord->SetText("hogs1");
-    w.PWAcc->Press();
-    expectRefusal("PASSWORD TOO SHORT!!\r\rYour password MUST be longer\rthan five(5) characters.", vbExclamation);
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(CheckLogOnEntry("   ", "jsmith"))));
+    EXPECT_EQ(w.focusWidget(), w.PassWord);
     w.PassWord->SetText("hogs123");
     w.LogId->SetText("  ");
+    w.PWAcc->setFocus();
     w.PWAcc->Press();
-    expectRefusal("NO LOGON ID!\r\rYou MUST enter a Logon Id \rbefore you can continue.", vbExclamation);
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(CheckLogOnEntry("hogs123", "  "))));
+    EXPECT_EQ(w.focusWidget(), w.LogId);
     EXPECT_TRUE(w.isVisible());
   });
-  EXPECT_EQ(tp.dialogs.shown.size(), 3u);
+  EXPECT_EQ(tp.dialogs.shown.size(), 2u);
   EXPECT_EQ(CurrentUser[5], "NO");
 }
 

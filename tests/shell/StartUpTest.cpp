@@ -5,6 +5,7 @@
 #include "platform/Profile.h"
 #include "shell/PasswordFile.h"
 #include "shell/ShellFixture.h"
+#include "support/BoxMatch.h"
 
 #include <QFile>
 
@@ -119,14 +120,10 @@ TEST_F(StartUp, WrongRegionalDateTypeEndsAtOnceWritingNothing) {
   tp.clock.dateOverride = "WRONG   DATE   TYPE";
   start();
   ASSERT_EQ(tp.dialogs.shown.size(), 1u);
-  const ShownBox& box = tp.dialogs.last();
-  EXPECT_EQ(box.title, "WRONG   DATE   TYPE");
-  EXPECT_EQ(box.text,
-            "INVALIED DATE FORMAT!\r\rYour DATE format is incorrect.\rGo to the Control Panel and\r"
-            "click on Regional Settings.\rSelect the Date Tab, and in\rthe Short Date box, set it to\rMM/DD/YYYY");
-  EXPECT_EQ(box.icon, vbCritical);
-  EXPECT_EQ(box.buttons, vbOKOnly);
-  EXPECT_TRUE(box.beepBefore);
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"INVALIED DATE FORMAT!\r\rYour DATE format is incorrect.\rGo to the Control "
+                                     "Panel and\rclick on Regional Settings.\rSelect the Date Tab, and in\rthe Short "
+                                     "Date box, set it to\rMM/DD/YYYY",
+                                     "WRONG   DATE   TYPE", vbCritical}));
   EXPECT_EQ(tp.end.ends, 1);
   EXPECT_FALSE(StartUpFormExists());
   EXPECT_FALSE(MainFormExists());
@@ -139,11 +136,10 @@ TEST_F(StartUp, WrongRegionalTimeStyleEndsAtOnce) {
   tp.clock.timeOverride = "9:30:00 AM";
   start();
   ASSERT_EQ(tp.dialogs.shown.size(), 1u);
-  EXPECT_EQ(tp.dialogs.last().title, "WRONG   TIME  STYLE");
-  EXPECT_EQ(tp.dialogs.last().text,
-            "INVALIED TIME FORMAT!\r\rYour TIME format is incorrect.\rGo to the Control Panel and\r"
-            "click on Regional Settings.\rSelect the Time Tab, and in\rthe Time Style box, set it to\rHH:MM:SS");
-  EXPECT_EQ(tp.dialogs.last().icon, vbCritical);
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"INVALIED TIME FORMAT!\r\rYour TIME format is incorrect.\rGo to the Control "
+                                     "Panel and\rclick on Regional Settings.\rSelect the Time Tab, and in\rthe Time "
+                                     "Style box, set it to\rHH:MM:SS",
+                                     "WRONG   TIME  STYLE", vbCritical}));
   EXPECT_EQ(tp.end.ends, 1);
   EXPECT_FALSE(fileExists(tp.path("TARLOWE.INI")));
 }
@@ -160,12 +156,7 @@ TEST_F(StartUp, NewYearAskedAndConfirmed) {
   tp.dialogs.answer(vbYes);
   start();
   ASSERT_EQ(tp.dialogs.shown.size(), 1u);
-  const ShownBox& box = tp.dialogs.last();
-  EXPECT_EQ(box.text, "Is this date correct? ->12/07/2026");
-  EXPECT_EQ(box.title, "T A R L O W E");
-  EXPECT_EQ(box.icon, vbQuestion);
-  EXPECT_EQ(box.buttons, vbYesNo);
-  EXPECT_FALSE(box.beepBefore);
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"Is this date correct? ->12/07/2026", "T A R L O W E", vbQuestion, vbYesNo, false}));
   EXPECT_EQ(DateText, "12/07/2026");
   EXPECT_EQ(programIni("STARTUPINFO", "CurrentDate"), "12/30/2025");  // written only at the end
 }
@@ -192,28 +183,14 @@ TEST_F(StartUp, NewYearCorrectedDateAndTimeSetTheProgramsClock) {
   EXPECT_EQ(shown[1].text, "Enter the current DATE. (mm-dd-yyyy)");
   EXPECT_EQ(shown[1].title, "ENTER DATE");
   EXPECT_EQ(shown[1].defaultText, "12/07/2026");
-  EXPECT_EQ(shown[2].text, "You MUST enter the DATE!");
-  EXPECT_EQ(shown[2].title, "ENTER DATE");
-  EXPECT_EQ(shown[2].icon, vbExclamation);
-  EXPECT_TRUE(shown[2].beepBefore);
-  for (int i : {4, 6, 8, 10, 12}) {
-    EXPECT_EQ(shown[i].text, "You entered an invalied DATE!") << i;
-    EXPECT_EQ(shown[i].title, "ENTER DATE");
-    EXPECT_EQ(shown[i].icon, vbExclamation);
-    EXPECT_TRUE(shown[i].beepBefore);
-  }
+  EXPECT_TRUE(IsBox(shown[2], {"You MUST enter the DATE!", "ENTER DATE"}));
+  for (int i : {4, 6, 8, 10, 12}) EXPECT_TRUE(IsBox(shown[i], {"You entered an invalied DATE!", "ENTER DATE"})) << i;
   EXPECT_TRUE(shown[14].input);
   EXPECT_EQ(shown[14].text, "Enter the current TIME. (HH:mm:ss)");
   EXPECT_EQ(shown[14].title, "ENTER TIME");
   EXPECT_EQ(shown[14].defaultText, "09:30:00");
-  EXPECT_EQ(shown[15].text, "You MUST enter the TIME!");
-  EXPECT_EQ(shown[15].title, "ENTER TIME");
-  for (int i : {17, 19}) {
-    EXPECT_EQ(shown[i].text, "You entered an invalied TIME!");
-    EXPECT_EQ(shown[i].title, "ENTER TIME");
-    EXPECT_EQ(shown[i].icon, vbExclamation);
-    EXPECT_TRUE(shown[i].beepBefore);
-  }
+  EXPECT_TRUE(IsBox(shown[15], {"You MUST enter the TIME!", "ENTER TIME"}));
+  for (int i : {17, 19}) EXPECT_TRUE(IsBox(shown[i], {"You entered an invalied TIME!", "ENTER TIME"})) << i;
   EXPECT_EQ(DateText, "01-05-2027");  // as typed
   EXPECT_EQ(TimeText, "08:15:30");
   EXPECT_EQ(tp.clock.year, 2027);
@@ -228,23 +205,34 @@ TEST_F(StartUp, NewYearCorrectedDateAndTimeSetTheProgramsClock) {
   EXPECT_EQ(programIni("STARTUPINFO", "CurrentDate"), "12/30/2025");
 }
 
-TEST_F(StartUp, TypedDatesAndTimesMustBeRealAndSettable) {
-  EXPECT_TRUE(TypedClockDate("02/29/2024"));
-  EXPECT_TRUE(TypedClockDate("02/29/2000"));
-  EXPECT_FALSE(TypedClockDate("02/29/2100"));
-  EXPECT_FALSE(TypedClockDate("04/31/2026"));
-  EXPECT_FALSE(TypedClockDate("00/10/2026"));
-  EXPECT_TRUE(TypedClockDate("01/01/1980"));
-  EXPECT_TRUE(TypedClockDate("12-31-2107"));
-  EXPECT_FALSE(TypedClockDate("01/01/2108"));
-  EXPECT_FALSE(TypedClockDate("1A/05/2026"));
-  EXPECT_FALSE(TypedClockDate("2026/01/05"));
-  EXPECT_TRUE(TypedClockTime("00:00:00"));
-  EXPECT_TRUE(TypedClockTime("23:59:59"));
-  EXPECT_FALSE(TypedClockTime("24:00:00"));
-  EXPECT_FALSE(TypedClockTime("12:60:00"));
-  EXPECT_FALSE(TypedClockTime("12.30.00"));
-  EXPECT_FALSE(TypedClockTime("12:30"));
+TEST(ClockEntry, TypedDatesAndTimesMustBeRealAndSettable) {
+  const Refusal noDate{"You MUST enter the DATE!", "ENTER DATE"};
+  const Refusal badDate{"You entered an invalied DATE!", "ENTER DATE"};
+  const Refusal noTime{"You MUST enter the TIME!", "ENTER TIME"};
+  const Refusal badTime{"You entered an invalied TIME!", "ENTER TIME"};
+  const struct {
+    Check (*check)(const std::string&);
+    std::string typed;
+    Check refusal;
+  } rows[] = {
+      {CheckClockDate, "02/29/2024", std::nullopt}, {CheckClockDate, "02/29/2000", std::nullopt},
+      {CheckClockDate, "02/29/2100", badDate},      {CheckClockDate, "04/31/2026", badDate},
+      {CheckClockDate, "00/10/2026", badDate},      {CheckClockDate, "01/01/1980", std::nullopt},
+      {CheckClockDate, "12-31-2107", std::nullopt}, {CheckClockDate, "01/01/2108", badDate},
+      {CheckClockDate, "1A/05/2026", badDate},      {CheckClockDate, "2026/01/05", badDate},
+      {CheckClockDate, "01/05-2027", badDate},      {CheckClockDate, "", noDate},
+      {CheckClockTime, "00:00:00", std::nullopt},   {CheckClockTime, "23:59:59", std::nullopt},
+      {CheckClockTime, "24:00:00", badTime},        {CheckClockTime, "12:60:00", badTime},
+      {CheckClockTime, "12.30.00", badTime},        {CheckClockTime, "12:30", badTime},
+      {CheckClockTime, "", noTime},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.typed);
+    EXPECT_EQ(row.check(row.typed), row.refusal);
+  }
+  const std::optional<platform::CivilDate> taken = TypedClockDate("12-31-2107");
+  ASSERT_TRUE(taken);
+  EXPECT_EQ(std::vector<int>({taken->year, taken->month, taken->day}), std::vector<int>({2107, 12, 31}));
 }
 
 TEST_F(StartUp, RequirePasswordInSmallLettersIsRewrittenYes) {
@@ -306,12 +294,10 @@ TEST_F(StartUp, DataPathNamingAMissingFolderIsReportedAndNotMade) {
   setProgram("HOGDATA", "DataPath", tp.home() + "gone/HOGDATA/");
   start();
   ASSERT_EQ(tp.dialogs.shown.size(), 1u);
-  const ShownBox& box = tp.dialogs.last();
-  EXPECT_EQ(box.title, "D A T A   F O L D E R");
-  EXPECT_EQ(box.text, "ERROR: DATA FOLDER NOT FOUND!\r\rThe data folder named in TARLOWE.INI does not exist:\r" +
-                          tp.home() + "gone/HOGDATA/\r\rNo records can be read or kept until it is there again.");
-  EXPECT_EQ(box.icon, vbCritical);
-  EXPECT_TRUE(box.beepBefore);
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"ERROR: DATA FOLDER NOT FOUND!\r\rThe data folder named in TARLOWE.INI does not "
+                                     "exist:\r" + tp.home() +
+                                         "gone/HOGDATA/\r\rNo records can be read or kept until it is there again.",
+                                     "D A T A   F O L D E R", vbCritical}));
   EXPECT_EQ(DataFolder, tp.home() + "gone/HOGDATA/");
   EXPECT_FALSE(folderExists(tp.home() + "gone"));
   EXPECT_TRUE(MainForm().isVisible());  // the program goes on

@@ -1,9 +1,13 @@
+#include <algorithm>
+#include <set>
+
 #include "common/HogGlobals.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 #include "shell/AboutTarlowe.h"
 #include "shell/EndProgram.h"
 #include "shell/ShellFixture.h"
+#include "support/BoxMatch.h"
 
 using namespace platform;
 
@@ -12,6 +16,20 @@ std::vector<std::string> captions(const MenuArray* menu) {
   std::vector<std::string> out;
   for (int i = 0; menu->Has(i); ++i) out.push_back(menu->Caption(i));
   return out;
+}
+// The row of the area table that opens the item, if one does.
+const AreaItem* tableRow(const Tarlowe2& w, const MenuArray* menu, int index) {
+  for (const AreaItem& item : AreaItems())
+    if (w.*item.menu == menu && item.index == index) return &item;
+  return nullptr;
+}
+// The menus of the areas and the database utilities.
+std::vector<MenuArray*> areaMenus(const Tarlowe2& w) {
+  return {w.MainBoar, w.MainSow, w.PigletMenu, w.MainSales, w.MainFeed, w.FeedConv, w.MainReports, w.MainMed,
+          w.UtilMenu};
+}
+std::string itemName(const MenuArray* menu, int index) {
+  return menu->objectName().toStdString() + "(" + std::to_string(index) + ")";
 }
 }  // namespace
 
@@ -53,16 +71,57 @@ TEST_F(MainWindow, MenuTreeWithItsCaptionsAndCreatedStates) {
   EXPECT_FALSE(w.LogOnMenu->Visible(3));
   EXPECT_FALSE(w.UtilMenu->Visible(4));
   EXPECT_TRUE(w.UtilMenu->Visible(3));
-  // Items whose windows the program does not have yet are there, disabled.
-  for (MenuArray* m : {w.MainBoar, w.MainSales, w.MainMed, w.FeedConv})
-    for (int i = 0; m->Has(i); ++i) EXPECT_TRUE(m->Visible(i) && !m->Enabled(i)) << m->objectName().toStdString() << i;
-  // SOW > History opens the sow list; SOW > Indexing has no window yet.
-  EXPECT_TRUE(w.MainSow->Visible(0) && w.MainSow->Enabled(0));
-  EXPECT_TRUE(w.MainSow->Visible(1) && !w.MainSow->Enabled(1));
-  EXPECT_FALSE(w.MainFeed->Enabled(9));
-  EXPECT_FALSE(w.MainReports->Enabled(5));
-  EXPECT_FALSE(w.UtilMenu->Enabled(0));
+  // Every item of an area menu is there, enabled exactly when the area table
+  // opens something for it.
+  EXPECT_EQ(w.AreaMenus(), areaMenus(w));
+  for (MenuArray* m : areaMenus(w)) {
+    for (int i = 0; m->Has(i); ++i) {
+      if (m == w.UtilMenu && i == 4) continue;  // Restore Database: above
+      EXPECT_TRUE(m->Visible(i)) << itemName(m, i);
+      EXPECT_EQ(m->Enabled(i), tableRow(w, m, i) != nullptr) << itemName(m, i);
+    }
+  }
   EXPECT_TRUE(w.MainHelp->Enabled(0) && w.MainHelp->Enabled(2));
+}
+
+TEST_F(MainWindow, EachRowOfTheAreaTableNamesOneItemOfAnAreaMenu) {
+  Tarlowe2 w;
+  const std::vector<MenuArray*> areas = areaMenus(w);
+  std::set<std::string> seen;
+  for (const AreaItem& item : AreaItems()) {
+    const MenuArray* menu = w.*item.menu;
+    SCOPED_TRACE(itemName(menu, item.index));
+    EXPECT_NE(std::find(areas.begin(), areas.end(), menu), areas.end());
+    EXPECT_TRUE(menu->Has(item.index));
+    EXPECT_NE(menu->Caption(item.index), "");  // no separator
+    EXPECT_TRUE(seen.insert(itemName(menu, item.index)).second);
+    EXPECT_NE(item.open, nullptr);
+  }
+}
+
+TEST_F(MainWindow, ChoosingAnAreaItemRunsItsRowAndAnItemWithoutOneDoesNothing) {
+  writeProfileString("TARLOWE", "Require_Password?", "NO", tp.settings() + "VMQ2007.INI");
+  Tarlowe2& w = started();
+  for (MenuArray* m : areaMenus(w))
+    for (int i = 0; m->Has(i); ++i) m->SetEnabled(i, true);  // as if every area had its windows
+  // What the item does, chosen from the menu and run from the table directly.
+  const auto effect = [&](const std::function<void()>& act) {
+    tp.windows.shownModal.clear();
+    tp.dialogs.clear();
+    act();
+    std::vector<std::string> seen = tp.windows.shownModal;
+    for (const ShownBox& box : tp.dialogs.shown) seen.push_back(box.title + ": " + box.text);
+    return seen;
+  };
+  for (MenuArray* m : areaMenus(w)) {
+    for (int i = 0; m->Has(i); ++i) {
+      SCOPED_TRACE(itemName(m, i));
+      const std::vector<std::string> chosen = effect([&] { m->Click(i); });
+      const AreaItem* row = tableRow(w, m, i);
+      EXPECT_EQ(chosen.empty(), row == nullptr);
+      if (row) EXPECT_EQ(chosen, effect(row->open));
+    }
+  }
 }
 
 TEST_F(MainWindow, ExitAsksAndOkEndsWithTheLastRunDateWritten) {
@@ -70,18 +129,9 @@ TEST_F(MainWindow, ExitAsksAndOkEndsWithTheLastRunDateWritten) {
   tp.dialogs.answer(vbOK);
   w.MainMenu->Click(10);
   ASSERT_EQ(tp.dialogs.shown.size(), 2u);
-  const ShownBox& ask = tp.dialogs.shown[0];
-  EXPECT_EQ(ask.text, "QUIT TARLOWE?");
-  EXPECT_EQ(ask.title, "EXITING  TARLOWE");
-  EXPECT_EQ(ask.icon, vbQuestion);
-  EXPECT_EQ(ask.buttons, vbOKCancel);
-  EXPECT_TRUE(ask.beepBefore);
-  const ShownBox& bye = tp.dialogs.shown[1];
-  EXPECT_EQ(bye.text, "Thank you for using TARLOWE.\r\rPlease come on back soon!");
-  EXPECT_EQ(bye.title, "E X I T   T A R L O W E");
-  EXPECT_EQ(bye.icon, vbInformation);
-  EXPECT_EQ(bye.buttons, vbOKOnly);
-  EXPECT_TRUE(bye.beepBefore);
+  EXPECT_TRUE(IsBox(tp.dialogs.shown[0], {"QUIT TARLOWE?", "EXITING  TARLOWE", vbQuestion, vbOKCancel}));
+  EXPECT_TRUE(IsBox(tp.dialogs.shown[1], {"Thank you for using TARLOWE.\r\rPlease come on back soon!",
+                                          "E X I T   T A R L O W E", vbInformation}));
   EXPECT_EQ(currentDate(), "12/07/2026");
   EXPECT_EQ(tp.end.ends, 1);
   EXPECT_EQ(tp.end.exitCode, 0);

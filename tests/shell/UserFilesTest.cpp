@@ -1,7 +1,8 @@
 // The password file and the settings the user windows write, under damage
 // and refusal: a damaged password file is kept beside its new one, which is
-// its owner's alone, a logon ID with a control character never reaches
-// VMQ2007.INI, and a Logon Action the file refuses is told as failed.
+// its owner's alone, a password file that cannot be written is told and left
+// as it was, a logon ID with a control character never reaches VMQ2007.INI,
+// and a Logon Action the file refuses is told as failed.
 #include <sys/stat.h>
 
 #include "common/HogGlobals.h"
@@ -11,6 +12,7 @@
 #include "shell/LogOnFixture.h"
 #include "shell/PassWrd2.h"
 #include "shell/PasswordFile.h"
+#include "support/BoxMatch.h"
 
 using namespace platform;
 
@@ -42,11 +44,7 @@ class UserFiles : public LogOnTest {
     startedWith(standardUsers(), "jsmith");
   }
   void expectLast(const std::string& text, int icon, const std::string& title) {
-    ASSERT_FALSE(tp.dialogs.shown.empty());
-    EXPECT_EQ(tp.dialogs.last().text, text);
-    EXPECT_EQ(tp.dialogs.last().title, title);
-    EXPECT_EQ(tp.dialogs.last().icon, icon);
-    EXPECT_TRUE(tp.dialogs.last().beepBefore);
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, {text, title, icon}));
   }
 };
 
@@ -86,6 +84,57 @@ TEST_F(UserFiles, ADamagedFileIsKeptAsBadWhereverItIsFound) {
     EXPECT_EQ(platform::fileExists(pwf()), c.rebuilt);
     if (c.rebuilt) EXPECT_EQ(modeOf(pwf()), 0600u);  // a new file is its owner's alone
   }
+}
+
+TEST_F(UserFiles, APasswordFileThatCannotBeWrittenIsToldAndKeptAsItWas) {
+  // A user maintenance action: look `lookedUp` up, type `id` when given, press.
+  const auto maintain = [this](const char* lookedUp, const char* id, CommandButton* PassWrd2::*button) {
+    return [=, this] {
+      show<PassWrd2>(tp, "PassWrd2", [=](PassWrd2& w) {
+        lookUp(w, lookedUp);
+        if (id) w.LogId->SetText(id);
+        (w.*button)->Press();
+      });
+    };
+  };
+  const struct {
+    const char* action;
+    std::function<void()> act;
+  } cases[] = {
+      {"new user", maintain("USER", "fred", &PassWrd2::PWNew)},
+      {"edit user", maintain("jsmith", nullptr, &PassWrd2::PWEdit)},
+      {"clear password", maintain("jsmith", nullptr, &PassWrd2::PWClear)},
+      {"delete user", maintain("jsmith", nullptr, &PassWrd2::PWDelete)},
+      {"user information",
+       [this] {
+         CurrentUser[1] = "jsmith";
+         CurrentUser[3] = "hogs123";
+         UserInfoState = 4;  // rejected earlier: the unload asks nothing
+         show<EnPasswordInfro>(tp, "EnPasswordInfro", [](EnPasswordInfro& w) {
+           w.EntPassword->SetText("farrow");
+           w.Accept->Press();
+           EXPECT_TRUE(w.isVisible());
+         });
+       }},
+  };
+  setMachine("Require_Password?", "NO");
+  const std::string users = readFile(pwf());
+  const std::string ini = readFile(vmq());
+  ASSERT_EQ(::chmod(pwf().c_str(), 0444), 0);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.action);
+    tp.dialogs.clear();
+    c.act();
+    // The one box, after the others the action showed; nothing said done.
+    ASSERT_FALSE(tp.dialogs.shown.empty());
+    EXPECT_TRUE(IsBox(tp.dialogs.shown.back(),
+                      {"ERROR:  CAN'T WRITE PASSWORD FILE!\r\rThe file cannot be written:\r" + pwf() +
+                           "\rcannot write " + pwf() + ": the file is read-only",
+                       kUserTitle, vbCritical}));
+    EXPECT_EQ(readFile(pwf()), users);
+    EXPECT_EQ(readFile(vmq()), ini);  // neither LogOnID nor the Logon Action
+  }
+  EXPECT_EQ(UserInfoState, 4);  // not accepted
 }
 
 TEST_F(UserFiles, ALogonIdWithAControlCharacterIsRefusedInTheWindowsStyle) {

@@ -1,0 +1,40 @@
+// The area table: the items of the main window's area menus that open
+// something, and what choosing each does. The menus' click handlers and the
+// enabled flags of their items both come from it.
+#include "platform/FormKit.h"
+#include "shell/Tarlowe2.h"
+#include "sows/HogSow1.h"
+
+namespace {
+
+// One row per item, in menu order. An item that needs a count check or a
+// year prompt, or a window that is prepared, has a function of its own here.
+constexpr AreaItem kAreaItems[] = {
+    {&Tarlowe2::MainSow, 0, platform::ShowModalThenUnload<HogSow1>},  // SOW > History: the sow list
+};
+
+}  // namespace
+
+std::span<const AreaItem> AreaItems() { return kAreaItems; }
+
+std::vector<platform::MenuArray*> Tarlowe2::AreaMenus() const {
+  return {MainBoar, MainSow, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu};
+}
+
+namespace {
+const AreaItem* findAreaItem(const Tarlowe2& window, const platform::MenuArray* menu, int index) {
+  for (const AreaItem& item : kAreaItems)
+    if (window.*item.menu == menu && item.index == index) return &item;
+  return nullptr;
+}
+}  // namespace
+
+void Tarlowe2::AreaMenu_Click(platform::MenuArray* menu, int Index) {
+  if (const AreaItem* item = findAreaItem(*this, menu, Index)) item->open();
+}
+
+bool Tarlowe2::HasWindow(const platform::MenuArray* menu, int index) const {
+  for (const platform::MenuArray* area : AreaMenus())
+    if (menu == area) return findAreaItem(*this, menu, index) != nullptr;
+  return true;
+}
