@@ -1,5 +1,7 @@
 #include "shell/Tarlowe2.h"
 
+#include "groups/HogPig1.h"
+
 #include <QLinearGradient>
 #include <QMenuBar>
 #include <QPainter>
@@ -137,6 +139,9 @@ Tarlowe2::Tarlowe2(QWidget* parent) : platform::Form("Tarlowe2", parent) {
   LogOnMenu->onClick = [this](int i) { LogOnMenu_Click(i); };
   MainHelp->onClick = [this](int i) { MainHelp_Click(i); };
   MainSow->onClick = [this](int i) { MainSow_Click(i); };
+  PigletMenu->onClick = [](int i) {
+    if (i >= 0 && i <= 2) OpenGroupList(i);
+  };
 }
 
 void Tarlowe2::MainSow_Click(int Index) {
@@ -151,8 +156,9 @@ bool Tarlowe2::HasWindow(const platform::MenuArray* menu, int index) const {
   // SOW > History opens the sow list; the other area windows and the
   // database utilities are not part of the program yet.
   if (menu == MainSow) return index == 0;
+  if (menu == PigletMenu) return index <= 2;
   for (const platform::MenuArray* without :
-       {MainBoar, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu}) {
+       {MainBoar, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu}) {
     if (menu == without) return false;
   }
   return true;
