@@ -5,6 +5,8 @@
 #include "common/PrintListing.h"
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
+#include "records/GroupRecord.h"
+#include "records/SalesRecord.h"
 #include "records/SowRecord.h"
 #include "sows/SowHistory.h"
 
@@ -26,7 +28,7 @@ void ResetModuleState() {
         SelectedDrugRecs);
   reset(CurrentSowRec, CurrentBoarRec, CurrentGroupRec, CurrentFeedRec, CurrentDrugRec, CurrentBatchId,
         CurrentGroupId);
-  reset(SowRec, FarrowRec, BoarRec);
+  reset(SowRec, FarrowRec, BoarRec, GroupRec, SalesRec);
   reset(SowHistory, FarrowLinks, SowNotes);
   reset(BoarHistory, BoarNotes);
   reset(PrintJob);

@@ -1,7 +1,7 @@
 #pragma once
 // The program's module-level values in one list, each with its reset: what
 // the windows hand to each other (common/HogGlobals.h), the record buffers
-// SowRec, FarrowRec and BoarRec, the current sow (SowHistory, FarrowLinks,
+// SowRec, FarrowRec, BoarRec, GroupRec and SalesRec, the current sow (SowHistory, FarrowLinks,
 // SowNotes) and boar (BoarHistory, BoarNotes), and the print job (PrintJob).
 // A new module-level value joins the list in ModuleState.cpp.
 

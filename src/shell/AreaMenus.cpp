@@ -1,6 +1,7 @@
 // The area table: the items of the main window's area menus that open
 // something, and what choosing each does. The menus' click handlers and the
 // enabled flags of their items both come from it.
+#include "groups/HogPig1.h"
 #include "platform/FormKit.h"
 #include "shell/Tarlowe2.h"
 #include "sows/HogSow1.h"
@@ -11,6 +12,9 @@ namespace {
 // year prompt, or a window that is prepared, has a function of its own here.
 constexpr AreaItem kAreaItems[] = {
     {&Tarlowe2::MainSow, 0, platform::ShowModalThenUnload<HogSow1>},  // SOW > History: the sow list
+    {&Tarlowe2::PigletMenu, 0, [] { OpenGroupList(0); }},  // PIGLET > Nursery
+    {&Tarlowe2::PigletMenu, 1, [] { OpenGroupList(1); }},  // PIGLET > Grower
+    {&Tarlowe2::PigletMenu, 2, [] { OpenGroupList(2); }},  // PIGLET > Finisher
 };
 
 }  // namespace

@@ -20,8 +20,10 @@
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/Fields.h"
+#include "records/GroupRecord.h"
 #include "records/PasswordRecord.h"
 #include "records/RecordIo.h"
+#include "records/SalesRecord.h"
 #include "records/SowRecord.h"
 #include "support/TestPlatform.h"
 
@@ -138,10 +140,54 @@ class UserBuilder : public RecordBuilder<PasswordRecord, UserBuilder> {
   UserBuilder& marker(const std::string& s) { return set(&PasswordRecord::Marker, s); }
 };
 
+// A group of pigs: stage letter, ID and sub-group, pigs in with weight and
+// date, open.
+class GroupBuilder : public RecordBuilder<GroupRecord, GroupBuilder> {
+ public:
+  GroupBuilder(const std::string& stage, const std::string& id, int16_t subGroup = 0) {
+    record_.Stage = stage;
+    record_.GroupId = id;
+    record_.SubGroup = subGroup;
+  }
+  GroupBuilder& in(int16_t pigs, float weight, const std::string& date) {
+    record_.PigsIn = pigs;
+    record_.WeightIn = weight;
+    record_.DateIn = date;
+    return *this;
+  }
+  GroupBuilder& deathLoss() { return set(&GroupRecord::DeathLoss, int16_t{-1}); }
+  GroupBuilder& yearEnd() { return set(&GroupRecord::YearEndAdjust, int16_t{-1}); }
+};
+
+// A sales row: kind, ID and sub-group, pigs sold with weight, price and date.
+class SaleBuilder : public RecordBuilder<SalesRecord, SaleBuilder> {
+ public:
+  SaleBuilder(const std::string& kind, const std::string& id, int16_t subGroup = 0) {
+    record_.SaleType = kind;
+    record_.GroupId = id;
+    record_.SubGroup = subGroup;
+  }
+  SaleBuilder& sold(int16_t pigs, float weight, float price, const std::string& date) {
+    record_.PigsSold = pigs;
+    record_.WeightPerPig = weight;
+    record_.PricePerLb = price;
+    record_.DateSold = date;
+    return *this;
+  }
+  SaleBuilder& gilts(int16_t n) { return set(&SalesRecord::GiltsSold, n); }
+  SaleBuilder& yearEnd() { return set(&SalesRecord::YearEndAdjust, int16_t{-1}); }
+};
+
 inline SowBuilder aSow(const std::string& id) { return SowBuilder(id); }
 inline BoarBuilder aBoar(const std::string& id) { return BoarBuilder(id); }
 inline LitterBuilder aLitter() { return LitterBuilder(); }
 inline UserBuilder aUser(const std::string& logonId) { return UserBuilder(logonId); }
+inline GroupBuilder aGroup(const std::string& stage, const std::string& id, int16_t subGroup = 0) {
+  return GroupBuilder(stage, id, subGroup);
+}
+inline SaleBuilder aSale(const std::string& kind, const std::string& id, int16_t subGroup = 0) {
+  return SaleBuilder(kind, id, subGroup);
+}
 
 // The bytes of records one after the other, as a record file holds them.
 template <class R>

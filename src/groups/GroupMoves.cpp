@@ -1,0 +1,256 @@
+#include "groups/GroupMoves.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "common/NumberText.h"
+
+namespace {
+
+// A typed count by its leading number, a half to the even neighbour.
+long long CountOf(const std::string& text) { return RoundHalfEven(Val(text)); }
+
+// A typed weight or price that a Single holds and that is not negative.
+bool FitsAmount(const std::string& text) {
+  const double v = Val(text);
+  return v >= 0 && v <= static_cast<double>(FLT_MAX);
+}
+
+Refusal OutRefusal(const std::string& text, int field) {
+  return Refusal{text, kOutErrorTitle, platform::vbExclamation, field};
+}
+
+// The pigs of an entry: those going on (to the next building, to gilts, or
+// across the year end) and those going to sales.
+struct OutCounts {
+  long long moving = 0;
+  long long sales = 0;
+  int field = kPigsOutField;
+};
+OutCounts CountsOf(const OutEntry& e, int stage) {
+  if (e.yearEnd) return {CountOf(e.numAdj), 0, kNumAdjField};
+  return {CountOf(e.pigsOut), stage == 1 ? 0 : CountOf(e.pigsSale), kPigsOutField};
+}
+
+const char kMaxGroups[] = "MAX of NINE (9) groups are allowed to leave\r";
+const char kLargerGroups[] = " )\rTry larger numbers in each group!";
+
+// The sub-group number of the next building's new sub-group; a refusal past
+// the ninth.
+Check NewSubGroup(const GroupBook& book, const GroupRecord& g, int stage, int& subGroup) {
+  const std::string next = StageLetter(stage + 1);
+  std::string text = g.SubGroup == 0 ? "00" : std::to_string(g.SubGroup);
+  const char tens = std::to_string(g.SubGroup)[0];
+  int highest = -1;
+  if (auto it = book.groupsOf.find(RTrim(g.GroupId)); it != book.groupsOf.end()) {
+    for (long n : it->second) {
+      const GroupRecord& r = book.group(n);
+      if (r.Stage != next || r.SubGroup <= g.SubGroup) continue;
+      if (stage == 1 && std::to_string(r.SubGroup)[0] != tens) continue;
+      if (r.SubGroup > highest) highest = r.SubGroup;
+    }
+  }
+  if (highest >= 0) text = std::to_string(highest);
+  if (stage == 0) {
+    subGroup = static_cast<int>(Val(text)) + 10;
+    if (subGroup > 90)
+      return OutRefusal(kMaxGroups + std::string("for this GroupID. ( ") + g.GroupId + kLargerGroups, kPigsOutField);
+    return std::nullopt;
+  }
+  const int units = text.back() - '0' + 1;
+  if (units > 9)
+    return OutRefusal(kMaxGroups + std::string("for this GroupId. ( ") + g.GroupId + kLargerGroups, kPigsOutField);
+  subGroup = static_cast<int>(Val(text.substr(0, 1) + std::to_string(units)));
+  return std::nullopt;
+}
+
+}  // namespace
+
+// --- New group ID -------------------------------------------------------
+
+std::optional<std::string> GroupKey(const std::string& typed) {
+  if (typed.size() < 3) return std::nullopt;
+  return typed.substr(typed.size() - 3);
+}
+
+bool GroupKeyUsed(const std::vector<GroupRecord>& groups, const std::string& key, const std::string& year) {
+  for (const GroupRecord& g : groups) {
+    if (g.GroupId.size() < 3) continue;
+    if (g.GroupId.substr(g.GroupId.size() - 2) == year && g.GroupId.substr(0, 3) == key) return true;
+  }
+  return false;
+}
+
+GroupRecord ReservedGroup(int stage, const std::string& id) {
+  GroupRecord g;
+  g.Stage = StageLetter(stage);
+  g.GroupId = id;
+  return g;
+}
+
+// --- Pigs in and edit ---------------------------------------------------
+
+const PigsInTexts kNewGroupTexts{"GROUP  ENTRY ERROR!", "DATE IN, is a required entry!",
+                                 "NUMBER OF PIG'S IN, is a required entry!", "WEIGHT IN, is a required entry!"};
+const PigsInTexts kEditGroupTexts{"EDIT ENTRY ERROR!", "The DATE IN, is a required entry!",
+                                  "The NUMBER OF PIG'S IN, is a required entry!",
+                                  "The WEIGHT IN, is a required entry!"};
+
+Check CheckDateIn(const PigsInEntry& e, const PigsInTexts& t) {
+  if (e.dateIn == records::kEmptyDate) return Refusal{t.dateRequired, t.title, platform::vbExclamation, kDateInField};
+  return std::nullopt;
+}
+
+Check CheckPigsIn(const PigsInEntry& e, const PigsInTexts& t) {
+  int pigs = 0;
+  if (RTrim(e.pigsIn).empty()) return Refusal{t.pigsRequired, t.title, platform::vbExclamation, kPigsInField};
+  if (!ToInteger(Val(e.pigsIn), pigs) || pigs < 0)
+    return Refusal{t.pigsRequired + "\r\rEnter 0 to 32767 pigs.", t.title, platform::vbExclamation, kPigsInField};
+  if (Trim(e.weightIn).empty() || !FitsAmount(e.weightIn))
+    return Refusal{t.weightRequired, t.title, platform::vbExclamation, kWeightInField};
+  return std::nullopt;
+}
+
+void FillPigsIn(GroupRecord& g, const PigsInEntry& e) {
+  g.PigsIn = static_cast<int16_t>(RoundHalfEven(Val(e.pigsIn)));
+  g.WeightIn = static_cast<float>(Val(e.weightIn));
+  g.DateIn = e.dateIn;
+}
+
+// --- Pigs out -----------------------------------------------------------
+
+OutGroup LoadOutGroup(const GroupBook& book, long record) {
+  OutGroup out;
+  const GroupRecord g = record >= 1 && record <= static_cast<long>(book.groups.size()) ? book.group(record)
+                                                                                        : GroupRecord{};
+  out.id = g.GroupId;
+  out.subGroup = g.SubGroup;
+  out.deathLoss = g.DeathLoss;
+  if (g.YearEndAdjust == -1) {
+    out.state = 1;
+  } else if (g.DeathLoss == -1) {
+    out.state = 2;
+  } else {
+    const long pigsOut = PigsOutOf(GroupOutLots(book, g, false));
+    out.remaining = g.PigsIn - pigsOut;
+    out.state = pigsOut == g.PigsIn ? 3 : 0;
+  }
+  return out;
+}
+
+std::string OutStateText(const OutGroup& g) {
+  switch (g.state) {
+    case 1: return "THIS GROUP IS ONLY FOR EDITING!\r( " + g.id + " )\rThis GROUP is not really here!";
+    case 2: return "THIS GROUP IS FINISHED!\r( " + g.id + " )\rAll pigs in this GROUP have been moved!";
+    case 3: return "THERE ISN'T ANY PIGS TO MOVE!";
+    default: return "";
+  }
+}
+
+Check CheckDateOut(const OutEntry& e) {
+  if (e.dateOut == records::kEmptyDate) return OutRefusal("The DATE OUT, is a required entry!", kDateOutField);
+  return std::nullopt;
+}
+
+Check CheckOutFigures(const OutEntry& e, int stage, long remaining) {
+  const OutCounts c = CountsOf(e, stage);
+  const char negative[] = "The NUMBER of PIGs can't be less than zero!";
+  if (c.moving < 0) return OutRefusal(negative, c.field);
+  if (c.sales < 0) return OutRefusal(negative, kPigsSaleField);
+  const long long total = c.moving + c.sales;
+  if (total == 0)
+    return OutRefusal(
+        "YOU MUST have some pigs leaving!\rPig's MUST goto any or all of the following:\r1. A Building.\r"
+        "2. To Sales.\r3. To Gilts.\r4. Number to Adj.",
+        c.field);
+  if (total > remaining) return OutRefusal("MORE PIGs ARE LEAVING, Then you have!", c.field);
+  if (Trim(e.weightOut).empty() || !FitsAmount(e.weightOut))
+    return OutRefusal("The WEIGHT of PIGs OUT, is required!", kWeightOutField);
+  if (!e.yearEnd && c.sales != 0 && (!FitsAmount(e.price) || static_cast<float>(Val(e.price)) == 0.0f))
+    return OutRefusal("The PRICE per Lb of sold pigs is required!", kPriceField);
+  return std::nullopt;
+}
+
+std::string NextYearId(const std::string& id) {
+  const int year = static_cast<int>(Val(id.substr(id.size() >= 2 ? id.size() - 2 : 0))) + 1;
+  const std::string yy = year > 99 ? std::to_string(year).substr(std::to_string(year).size() - 2)
+                         : year >= 10 ? std::to_string(year)
+                                      : "0" + std::to_string(year);
+  return id.substr(0, 3) + "-" + yy;
+}
+
+Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int stage, OutPlan& plan) {
+  plan = OutPlan{};
+  const GroupRecord& g = book.group(record);
+  const OutCounts c = CountsOf(e, stage);
+  const float weight = static_cast<float>(Val(e.weightOut));
+  const bool goesOn = stage < 2 && c.moving > 0;
+  int subGroup = 0;
+  if (goesOn)
+    if (Check refused = NewSubGroup(book, g, stage, subGroup)) return refused;
+  std::vector<long> taken;
+  if (e.yearEnd) {
+    const std::string id = NextYearId(g.GroupId);
+    if (auto it = book.groupsOf.find(RTrim(id)); it != book.groupsOf.end()) {
+      for (long n : it->second) {
+        const GroupRecord& r = book.group(n);
+        if (r.Stage == g.Stage && r.SubGroup == g.SubGroup)
+          return OutRefusal("THIS ID#. (" + id + ") IS ALL READY USED!", kNumAdjField);
+      }
+    }
+    GroupRecord carried;
+    carried.Stage = g.Stage;
+    carried.SubGroup = g.SubGroup;
+    carried.GroupId = id;
+    carried.PigsIn = static_cast<int16_t>(c.moving);
+    carried.WeightIn = weight;
+    carried.DateIn = e.dateOut;
+    taken.push_back(FreeGroupRecord(book.groups, taken));
+    plan.groups.emplace_back(taken.back(), carried);
+  }
+  if (goesOn) {
+    GroupRecord next;
+    next.Stage = StageLetter(stage + 1);
+    next.SubGroup = static_cast<int16_t>(subGroup);
+    next.GroupId = g.GroupId;
+    next.PigsIn = static_cast<int16_t>(c.moving);
+    next.WeightIn = weight;
+    next.DateIn = e.dateOut;
+    // Pigs carried across the year end live on in the carried-over group:
+    // this record only accounts for them and is kept for editing.
+    next.YearEndAdjust = e.yearEnd ? -1 : 0;
+    taken.push_back(FreeGroupRecord(book.groups, taken));
+    plan.groups.emplace_back(taken.back(), next);
+  }
+  for (long n : taken)
+    if (Check full = GroupFileFull(n, kOutErrorTitle)) return full;
+  if (stage == 2 || c.sales != 0) {
+    const long n = FreeSalesRecord(book.sales);
+    if (Check full = SalesFileFull(n, kOutErrorTitle)) return full;
+    SalesRecord s;
+    s.SaleType = stage == 0 ? "F" : "M";
+    s.SubGroup = static_cast<int16_t>(stage == 0 ? 0 : stage == 1 ? (goesOn ? subGroup : g.SubGroup) / 10 * 10
+                                                                  : g.SubGroup);
+    s.GroupId = g.GroupId;
+    s.PigsSold = static_cast<int16_t>(e.yearEnd ? c.moving : c.sales);
+    s.YearEndAdjust = e.yearEnd ? -1 : 0;
+    s.WeightPerPig = weight;
+    s.PricePerLb = !e.yearEnd && c.sales != 0 ? static_cast<float>(Val(e.price)) : 0.0f;
+    s.DateSold = e.dateOut;
+    plan.gilts = stage == 2 && !e.yearEnd ? c.moving : 0;
+    s.GiltsSold = static_cast<int16_t>(plan.gilts);
+    plan.sale.emplace(n, s);
+  }
+  GroupRecord source = g;
+  source.DeathLoss = !e.yearEnd && e.deathLoss ? -1 : 0;
+  source.YearEndAdjust = e.yearEnd ? -1 : 0;
+  plan.groups.emplace_back(record, source);
+  return std::nullopt;
+}
+
+bool WriteOutPlan(const OutPlan& plan) {
+  if (plan.sale && !WriteSalesRecord(plan.sale->first, plan.sale->second, kOutErrorTitle)) return false;
+  for (const auto& [n, g] : plan.groups)
+    if (!WriteGroupRecord(n, g, kOutErrorTitle)) return false;
+  return true;
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The work of the group windows that needs no window: a new group ID and its
+// reserved record, the checks of pigs in and of a group's edit, and pigs
+// out of a group: its state when loaded, the checks of an entry and the
+// records a move writes, planned over the files read once, before anything
+// is written.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "groups/GroupFiles.h"
+
+// --- New group ID -------------------------------------------------------
+
+// The key of a typed group ID (its last three characters); nothing when it
+// is shorter than three.
+std::optional<std::string> GroupKey(const std::string& typed);
+// Whether a group of the key and year ("24") exists in any stage.
+bool GroupKeyUsed(const std::vector<GroupRecord>& groups, const std::string& key, const std::string& year);
+// The reserved record of a new group.
+GroupRecord ReservedGroup(int stage, const std::string& id);
+
+// --- Pigs in and edit ---------------------------------------------------
+
+// What the pigs-in and edit windows take.
+struct PigsInEntry {
+  std::string dateIn;
+  std::string pigsIn;
+  std::string weightIn;
+};
+enum PigsInField { kDateInField = 0, kPigsInField, kWeightInField };
+// The messages and title of a window's checks.
+struct PigsInTexts {
+  std::string title, dateRequired, pigsRequired, weightRequired;
+};
+extern const PigsInTexts kNewGroupTexts;   // HogPig2
+extern const PigsInTexts kEditGroupTexts;  // HogPig4
+// The date must be given (ValidateDate follows it, in the window).
+Check CheckDateIn(const PigsInEntry& e, const PigsInTexts& t);
+// The pigs and the weight: required, neither negative, the pigs within 0 to
+// 32767 and the weight within a Single.
+Check CheckPigsIn(const PigsInEntry& e, const PigsInTexts& t);
+// `g` with the entry's pigs, weight and date.
+void FillPigsIn(GroupRecord& g, const PigsInEntry& e);
+
+// --- Pigs out -----------------------------------------------------------
+
+// A group loaded for pigs out: 0 ready, 1 closed by a year-end adjustment,
+// 2 finished, 3 no pigs left.
+struct OutGroup {
+  int state = 0;
+  std::string id;
+  long remaining = 0;
+  int subGroup = 0;
+  int deathLoss = 0;
+};
+OutGroup LoadOutGroup(const GroupBook& book, long record);
+// The box of a state other than 0.
+std::string OutStateText(const OutGroup& g);
+
+struct OutEntry {
+  std::string dateOut;
+  std::string pigsOut;   // to the next building; gilts of a finisher
+  std::string pigsSale;
+  std::string weightOut;
+  std::string price;
+  std::string numAdj;
+  bool yearEnd = false;  // END of YEAR ADJUSTMENT YES
+  bool deathLoss = false;
+};
+enum OutField { kDateOutField = 0, kPigsOutField, kPigsSaleField, kWeightOutField, kPriceField, kNumAdjField };
+inline constexpr const char* kOutErrorTitle = "GROUP  ENTRY  ERROR!";
+
+Check CheckDateOut(const OutEntry& e);
+// The numbers of an entry, in the order the window asks for them.
+Check CheckOutFigures(const OutEntry& e, int stage, long remaining);
+
+// The records a move writes, in the order written.
+struct OutPlan {
+  std::optional<std::pair<long, SalesRecord>> sale;
+  std::vector<std::pair<long, GroupRecord>> groups;  // carried-over, next-stage, then the group itself
+  long gilts = 0;
+};
+// Plans the move of the checked entry out of the group at `record`; a
+// refusal (nine sub-groups, an ID used in the next year, a full file)
+// writes nothing.
+Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int stage, OutPlan& plan);
+// The group ID of the next group year ("005-99" gives "005-00").
+std::string NextYearId(const std::string& id);
+// Writes a plan; false after a write fault's box.
+bool WriteOutPlan(const OutPlan& plan);

@@ -1,0 +1,267 @@
+#include "groups/HogPig1.h"
+
+#include "platform/FormKit.h"
+
+#include <algorithm>
+
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "common/PrintListing.h"
+#include "groups/GroupMoves.h"
+#include "groups/HogPig2.h"
+#include "groups/HogPig3.h"
+#include "groups/HogPig4.h"
+#include "platform/Dialogs.h"
+#include "platform/Refusal.h"
+#include "platform/Services.h"
+#include "shell/AboutTarlowe.h"
+#include "shell/Tarlowe2.h"
+#include "shell/YearPrompts.h"
+
+namespace {
+
+const char kListTitle[] = "GROUP  LIST  ERROR";
+const char* const kCaptions[] = {"N U R S E R Y    G R O U P S   f o r   G R O U P   Y E A R  ( ",
+                                 "G R O W E R   G R O U P S   f o r   G R O U P   Y E A R  ( ",
+                                 "F I N I S H E R   G R O U P S   f o r   G R O U P   Y E A R  ( "};
+const char* const kHeading2[] = {
+    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  NURSERY",
+    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  GROWER  ",
+    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  FINISHER"};
+
+// Column captions over the list and the character column each starts at.
+struct ColumnCaption {
+  const char* text;
+  int column;
+  int row;
+};
+const ColumnCaption kColumns[] = {
+    {" ID.", 1, 1},          {" IN    OUT", 9, 1},     {" WT.   IN", 20, 1},    {"AVG   WT. OUT", 26, 1},
+    {"DEATH LOSS%", 34, 1},  {"  AVG.      WT. GAINED", 42, 0}, {" AVERAGE DAILY GAIN", 52, 1},
+    {"DATE    IN.", 63, 1},  {" PIG DAYS", 73, 1},     {"AVERAGE  DAY'S IN", 80, 0}, {" #PIG(s)   ", 9, 0},
+    {"GROUP", 1, 0}};
+
+constexpr int kListLeft = 120;
+constexpr int kCharTwips = 120;
+
+}  // namespace
+
+HogPig1::HogPig1(QWidget* parent) : platform::Form("HogPig1", parent) {
+  setFont(platform::makeFont("MS Sans Serif", 8));
+  MenuBar = new QMenuBar(this);
+  PigMain = new platform::MenuArray(MenuBar, "PigMain");
+  PigMain->Add(PigsIn, "Pigs IN");
+  PigMain->Add(PigsOut, "Pigs OUT");
+  PigMain->Add(EditPigs, "EDIT Pigs");
+  PigMain->Add(DeletePigs, "DELETE Pigs");
+  PigMain->Add(Print, "&PRINT");
+  QMenu* help = PigMain->Add(Help, "&HELP", true);
+  PigMain->Add(Exit, "EXIT");
+  PigHelp = new platform::MenuArray(help, "PigHelp");
+  PigHelp->SetParentItem(PigMain, Help);
+  PigHelp->Add(0, "Contents");
+  PigHelp->Add(1, "-");
+  PigHelp->Add(2, "About Tarlowe");
+  PigMain->onClick = [this](int i) { PigMain_Click(i); };
+  PigHelp->onClick = [this](int i) { PigHelp_Click(i); };
+
+  Label8 = new platform::Label(this, "Label8");
+  platform::placeTwips(Label8, kListLeft, 360, 3000, 255);
+  int k = 0;
+  for (const ColumnCaption& c : kColumns) {
+    auto* label = new platform::Label(this, "Label" + std::to_string(++k), c.text);
+    platform::placeTwips(label, kListLeft + 30 + (c.column - 1) * kCharTwips, 660 + c.row * 240,
+                         static_cast<int>(std::string(c.text).size()) * 100 + 120, 255);
+  }
+  PigList = new platform::ListBox(this, "PigList", true);
+  PigList->setFont(platform::makeFont("Courier New", 10));
+  platform::placeTwips(PigList, kListLeft, 1200, 11040, 5400);
+  SetBoundsTwips(0, 0, 11400, 7200);
+}
+
+void HogPig1::Form_Load() { FillGroupList(); }
+
+void HogPig1::FillGroupList() {
+  PigList->Clear();
+  GroupBook book;
+  Hourglass(true);
+  const bool read = book.read(kListTitle);
+  std::vector<std::pair<std::string, long>> rows;
+  if (read)
+    for (long n : ListedGroups(book, PigletMenuChoice, GroupYear)) rows.emplace_back(GroupListLine(book, book.group(n)), n);
+  PigList->SetItems(rows);
+  Hourglass(false);
+  for (int item = PigsOut; item <= Print; ++item) PigMain->SetVisible(item, !rows.empty());
+}
+
+void HogPig1::CollectSelectedGroups() {
+  SelectedGroupRecs.assign(static_cast<size_t>(PigList->ListCount()) + 1, 0);
+  SelectedCount = 0;
+  for (int i = 0; i < PigList->ListCount(); ++i)
+    if (PigList->Selected(i)) SelectedGroupRecs[static_cast<size_t>(++SelectedCount)] = PigList->ItemData(i);
+}
+
+void HogPig1::PigMain_Click(int Index) {
+  switch (Index) {
+    case PigsIn: NewGroup(); break;
+    case PigsOut: OpenForSelected("SELECT  OUT  GROUPS", true); break;
+    case EditPigs: OpenForSelected("SELECT  EDIT  GROUPS", false); break;
+    case DeletePigs: DeleteGroups(); break;
+    case Print: PrintGroups(); break;
+    case Exit: Hide(); break;
+    default: break;
+  }
+}
+
+void HogPig1::PigHelp_Click(int Index) {
+  if (Index == 0) {
+    platform::services().help().showContents(HelpFilePath);
+  } else if (Index == 2) {
+    AboutTarlowe about;
+    about.Show(platform::vbModal);
+    about.Unload();
+  }
+}
+
+void HogPig1::NewGroup() {
+  if (AskNewGroupId() != 0) return;
+  {
+    HogPig2 entry;
+    entry.SetCaption(std::string(PigletMenuChoice == 0 ? "N U R S E R Y   I N,  N E W   G R O U P ( "
+                                                       : "G R O W E R   I N,  N E W   G R O U P ( ") +
+                     CurrentGroupId + " )");
+    entry.Show(platform::vbModal);
+    entry.Unload();
+  }
+  FillGroupList();
+}
+
+void HogPig1::OpenForSelected(const std::string& title, bool out) {
+  CollectSelectedGroups();
+  if (SelectedCount == 0) {
+    Alert("NO GROUP(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, title);
+    return;
+  }
+  if (out) {
+    HogPig3 window;
+    window.Show(platform::vbModal);
+    window.Unload();
+  } else {
+    HogPig4 window;
+    window.Show(platform::vbModal);
+    window.Unload();
+  }
+  FillGroupList();
+}
+
+void HogPig1::DeleteGroups() {
+  CollectSelectedGroups();
+  if (SelectedCount == 0) {
+    Alert("NO GROUP(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, "SELECT  DELETE  GROUPS");
+    return;
+  }
+  if (Alert("ARE YOU SURE you want to DELETE these?", platform::vbQuestion | platform::vbYesNo,
+            "DELETING   SELECTED   GROUP(s)") == platform::vbYes) {
+    for (int k = 1; k <= SelectedCount; ++k) {
+      CurrentGroupRec = SelectedGroupRecs[static_cast<size_t>(k)];
+      if (!WriteGroupRecord(CurrentGroupRec, BlankGroup(), "DELETING   SELECTED   GROUP(s)")) break;
+    }
+  }
+  FillGroupList();
+}
+
+void HogPig1::PrintGroups() {
+  if (PigList->ListCount() == 0) {
+    Alert("THERE ISN'T ANY GROUPS TO PRINT!", platform::vbExclamation | platform::vbOKOnly, "PRINT   GROUPS   ERROR");
+    return;
+  }
+  const int stage = std::clamp(PigletMenuChoice, 0, 2);
+  const std::string word = StageWord(stage);
+  if (Alert("READY TO PRINT " + word + " GROUPS?", platform::vbQuestion | platform::vbYesNo, "PRINT    GROUPS") ==
+      platform::vbNo)
+    return;
+  Hourglass(true);
+  GroupBook book;
+  if (!book.read("PRINT   GROUPS   ERROR")) {
+    Hourglass(false);
+    return;
+  }
+  std::vector<std::string> lines(1);
+  for (long n : PrintedGroups(book, stage, GroupYear)) lines.push_back(GroupPrintLine(book, book.group(n)));
+  PrintJob.Title = word + " GROUPS for GROUP YEAR(" + GroupYear + ")";
+  PrintJob.Heading1 = " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ";
+  PrintJob.Heading2 = kHeading2[stage];
+  PrintJob.TitleFontSize = 26;
+  PrintJob.TitleFontName = "Courier New";
+  PrintJob.TitleItalic = 0;
+  PrintJob.TitleBold = -1;
+  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
+  PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
+  PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
+  PrintJob.HeadBold = PrintJob.BodyBold = -1;
+  PrintJob.Layout = 2;
+  PrintJob.LinesPerPage = 40;
+  PrintJob.LineCount = static_cast<int32_t>(lines.size()) - 1;
+  PrintJob.EndBanner = 0;
+  PrintJob.TitleRule = -1;
+  PrintJob.Orientation = 1;
+  PrintJob.PaperBin = 1;
+  PrintListing(lines);
+  Hourglass(false);
+}
+
+int AskNewGroupId() {
+  const std::string prompt =
+      "Enter a new GROUP ID# below:\r\r    W A R N I N G !   \rEnter ONLY three digits!\rAny entry of less then "
+      "three will give an ERROR!  Any entry of more than three, the extra digits will be ignored.";
+  for (;;) {
+    const std::optional<std::string> typed = InputBox(prompt, "E N T E R   G R O U P   I D.", "   ", 2600, 2000);
+    if (typed && *typed == "   ") {
+      if (Alert("You MUST enter a GROUP ID# !", platform::vbExclamation | platform::vbOKCancel, "GROUP  ID  ERROR") ==
+          platform::vbCancel)
+        return 1;
+      continue;
+    }
+    if (!typed || typed->empty()) return 1;
+    const std::optional<std::string> key = GroupKey(*typed);
+    if (!key) {
+      Alert("YOU MUST ENTER THREE DIGITS!", platform::vbExclamation | platform::vbOKOnly, "INVALID  ENTRY");
+      continue;
+    }
+    GroupBook book;
+    if (!book.read("GROUP  ID  ERROR")) return 1;
+    if (GroupKeyUsed(book.groups, *key, GroupYear)) {
+      Alert("THIS ID#. (" + *key + ") IS ALL READY USED!", platform::vbExclamation | platform::vbOKOnly,
+            "GROUP  ID  ERROR");
+      continue;
+    }
+    const long record = FreeGroupRecord(book.groups);
+    if (Check full = GroupFileFull(record, "GROUP  ID  ERROR")) {
+      Alert(full->text, platform::vbExclamation | platform::vbOKOnly, full->title);
+      return 1;
+    }
+    const std::string id = *key + "-" + GroupYear;
+    if (!WriteGroupRecord(record, ReservedGroup(PigletMenuChoice, id), "GROUP  ID  ERROR")) return 1;
+    CurrentGroupRec = record;
+    CurrentGroupId = id;
+    return 0;
+  }
+}
+
+void OpenGroupList(int Index) {
+  PigletMenuChoice = Index;
+  std::string year;
+  if (!AskGroupYear(year)) return;
+  GroupYear = year.size() >= 2 ? year.substr(year.size() - 2) : year;
+  // The hourglass stays over the main window behind the list until it closes.
+  QWidget& main = MainForm();
+  const QCursor saved = main.cursor();
+  main.setCursor(Qt::WaitCursor);
+  HogPig1 list;
+  list.Load();
+  list.Label8->SetCaption(StageWord(Index));
+  list.SetCaption(std::string(kCaptions[std::clamp(Index, 0, 2)]) + year + " )");
+  list.PigMain->SetVisible(HogPig1::PigsIn, Index != 2);
+  platform::ShowModalThenUnload(list);
+  main.setCursor(saved);
+}

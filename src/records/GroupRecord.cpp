@@ -1,0 +1,5 @@
+#include "records/GroupRecord.h"
+#include "records/SalesRecord.h"
+
+GroupRecord GroupRec;
+SalesRecord SalesRec;

@@ -1,0 +1,108 @@
+// The group figures, the list and print lines, and where new records go.
+#include <gtest/gtest.h>
+
+#include "groups/GroupFiles.h"
+#include "support/RecordBuilders.h"
+
+namespace {
+
+GroupBook bookOf(const std::vector<GroupRecord>& groups, const std::vector<SalesRecord>& sales = {}) {
+  return GroupBook::of(groups, sales);
+}
+
+struct FiguresCase {
+  const char* name;
+  std::vector<GroupRecord> groups;  // record 1 is the group figured
+  std::vector<SalesRecord> sales;
+  long pigsOut;
+  const char* weightOut;
+  long pigDays;
+  const char* deathLoss;
+  const char* gained;
+  long daysIn;
+  const char* dailyGain;
+};
+
+class GroupFigures_ : public ::testing::TestWithParam<FiguresCase> {};
+
+TEST_P(GroupFigures_, FigureEachGroup) {
+  const FiguresCase& c = GetParam();
+  const GroupBook book = bookOf(c.groups, c.sales);
+  const GroupFigures f = FiguresOf(book, book.group(1));
+  EXPECT_EQ(f.pigsOut, c.pigsOut);
+  EXPECT_EQ(f.averageWeightOut, c.weightOut);
+  EXPECT_EQ(f.pigDays, c.pigDays);
+  EXPECT_EQ(f.deathLoss, c.deathLoss);
+  EXPECT_EQ(f.weightGained, c.gained);
+  EXPECT_EQ(f.averageDaysIn, c.daysIn);
+  EXPECT_EQ(f.dailyGain, c.dailyGain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, GroupFigures_,
+    ::testing::Values(
+        FiguresCase{"NinetyToGrowerWithDeathLoss",
+                    {aGroup("N", "001-24").in(100, 12, "01/01/2024").deathLoss(),
+                     aGroup("G", "001-24", 10).in(90, 42, "01/31/2024")},
+                    {}, 90, "42.00", 2700, "10.00", "30.00", 30, "1.00"},
+        FiguresCase{"NoDeathLossShowsZero",
+                    {aGroup("N", "001-24").in(100, 12, "01/01/2024"),
+                     aGroup("G", "001-24", 10).in(90, 42, "01/31/2024")},
+                    {}, 90, "42.00", 2700, "0.00", "30.00", 30, "1.00"},
+        FiguresCase{"NothingOut", {aGroup("N", "001-24").in(100, 12, "01/01/2024")}, {}, 0, "0", 0, "0.00", "0.00",
+                    0, "0.00"},
+        FiguresCase{"DeathLossWithNoPigsInIsZero", {aGroup("N", "001-24").in(0, 12, "01/01/2024").deathLoss()}, {},
+                    0, "0", 0, "0.00", "0.00", 0, "0.00"},
+        FiguresCase{"FeederSalesOfAnySubGroupAndOtherYearsApart",
+                    {aGroup("N", "001-24").in(100, 10, "01/01/2024"), aGroup("G", "001-23", 10).in(50, 40, "01/11/2024")},
+                    {aSale("F", "001-24", 0).sold(60, 40, 1, "01/11/2024"), aSale("F", "001-24", 30).sold(40, 50, 1, "01/21/2024"),
+                     aSale("M", "001-24", 0).sold(9, 99, 1, "01/21/2024")},
+                    100, "44.00", 1400, "0.00", "34.00", 14, "2.43"},
+        FiguresCase{"GrowerCountsFinishersOfItsTensDigit",
+                    {aGroup("G", "002-24", 10).in(50, 40, "02/01/2024"), aGroup("F", "002-24", 11).in(20, 100, "03/02/2024"),
+                     aGroup("F", "002-24", 21).in(7, 100, "03/02/2024"), aGroup("F", "002-24", 12).in(10, 130, "03/12/2024")},
+                    {aSale("M", "002-24", 20).sold(3, 90, 1, "03/02/2024")},
+                    30, "110.00", 1000, "0.00", "70.00", 33, "2.12"},
+        FiguresCase{"FinisherCountsGiltsAndYearEndRows",
+                    {aGroup("F", "003-24", 11).in(40, 100, "06/01/2024")},
+                    {aSale("M", "003-24", 11).sold(20, 250, 1, "07/01/2024").gilts(5),
+                     aSale("M", "003-24", 11).sold(10, 240, 0, "07/11/2024").yearEnd(),
+                     aSale("M", "003-24", 12).sold(9, 240, 1, "07/11/2024")},
+                    35, "247.14", 1150, "0.00", "147.14", 32, "4.60"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GroupFiles, ListAndPrintLinesPutEachFigureAtItsColumn) {
+  const GroupBook book = bookOf({aGroup("N", "001-24").in(100, 12.5f, "01/01/2024").deathLoss(),
+                                 aGroup("G", "001-24", 10).in(90, 42, "01/31/2024"),
+                                 aGroup("N", "002-24").in(30, 11, "02/01/2024").yearEnd()});
+  EXPECT_EQ(GroupListLine(book, book.group(1)),
+            " 001     100  90    12.5  42.00   10.0     29.50      0.98     01/01/24  2700    30       ");
+  EXPECT_EQ(GroupListLine(book, book.group(3)),
+            " 002     30         11    USED to EDIT END of YEAR ADJUSTMENT  02/01/24                   ");
+  EXPECT_EQ(GroupPrintLine(book, book.group(1)),
+            "  001   100   90    12.50  42.00  10.0    29.50     0.98       01/01  2700   30     ");
+}
+
+TEST(GroupFiles, ListShowsGroupsWithPigsAndPrintAlsoEmptyButNotCarriedOver) {
+  const GroupBook book = bookOf({aGroup("N", "001-24").in(100, 12, "01/01/2024"), aGroup("G", "001-24", 10),
+                                 aGroup("G", "002-24", 10).in(5, 1, "01/01/2024").yearEnd(),
+                                 aGroup("G", "003-23", 10).in(5, 1, "01/01/2024"), GroupRecord{},
+                                 aGroup("G", "004-24", 10).in(5, 1, "01/01/2024")});
+  EXPECT_EQ(ListedGroups(book, 1, "24"), (std::vector<long>{3, 6}));
+  EXPECT_EQ(PrintedGroups(book, 1, "24"), (std::vector<long>{2, 6}));
+  EXPECT_EQ(ListedGroups(book, 0, "24"), (std::vector<long>{1}));
+}
+
+TEST(GroupFiles, NewRecordsTakeTheFirstFreeThenAppend) {
+  const std::vector<GroupRecord> groups = asStored<GroupRecord>({aGroup("N", "001-24"), GroupRecord{}, aGroup("N", "002-24")});
+  EXPECT_EQ(FreeGroupRecord(groups), 2);
+  EXPECT_EQ(FreeGroupRecord(groups, {2}), 4);
+  EXPECT_EQ(FreeGroupRecord(groups, {2, 4}), 5);
+  EXPECT_EQ(FreeGroupRecord({}), 1);
+  EXPECT_EQ(FreeSalesRecord(asStored<SalesRecord>({aSale("F", "001-24"), SalesRecord{}})), 2);
+  EXPECT_EQ(FreeSalesRecord({}), 1);
+  EXPECT_FALSE(GroupFileFull(32767, "T"));
+  EXPECT_EQ(GroupFileFull(32768, "T")->text, "ERROR:   NO ROOM LEFT IN GROUP FILE!!\r\rTry Deleting some older GROUP ID(s).");
+}
+
+}  // namespace

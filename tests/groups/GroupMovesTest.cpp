@@ -1,0 +1,222 @@
+// New group IDs, the checks of pigs in and out, and the records a move plans.
+#include <gtest/gtest.h>
+
+#include "groups/GroupMoves.h"
+#include "support/RecordBuilders.h"
+
+namespace {
+
+GroupBook bookOf(const std::vector<GroupRecord>& groups, const std::vector<SalesRecord>& sales = {}) {
+  return GroupBook::of(groups, sales);
+}
+
+const char kLeaving[] =
+    "YOU MUST have some pigs leaving!\rPig's MUST goto any or all of the following:\r1. A Building.\r"
+    "2. To Sales.\r3. To Gilts.\r4. Number to Adj.";
+const char kNegative[] = "The NUMBER of PIGs can't be less than zero!";
+
+struct OutCheckCase {
+  const char* name;
+  OutEntry entry;
+  int stage;
+  long remaining;
+  const char* text;  // "" when accepted
+  int field;
+};
+
+class OutChecks : public ::testing::TestWithParam<OutCheckCase> {};
+
+TEST_P(OutChecks, RefuseWithTheFieldsMessage) {
+  const OutCheckCase& c = GetParam();
+  const Check check = CheckOutFigures(c.entry, c.stage, c.remaining);
+  if (std::string(c.text).empty()) {
+    EXPECT_FALSE(check);
+    return;
+  }
+  ASSERT_TRUE(check);
+  EXPECT_EQ(check->text, c.text);
+  EXPECT_EQ(check->title, "GROUP  ENTRY  ERROR!");
+  EXPECT_EQ(check->field, c.field);
+}
+
+OutEntry out(const char* pigs, const char* sale, const char* wt, const char* price, const char* adj = "",
+             bool yearEnd = false) {
+  return OutEntry{"06/01/2024", pigs, sale, wt, price, adj, yearEnd, false};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, OutChecks,
+    ::testing::Values(OutCheckCase{"Accepted", out("60", "40", "50", "0.8"), 0, 100, "", -1},
+                      OutCheckCase{"NoPigs", out("", "", "50", ""), 0, 100, kLeaving, kPigsOutField},
+                      OutCheckCase{"NoPigsToAdjust", out("9", "", "50", "", "0", true), 0, 100, kLeaving, kNumAdjField},
+                      OutCheckCase{"TooMany", out("61", "40", "50", "1"), 0, 100,
+                                   "MORE PIGs ARE LEAVING, Then you have!", kPigsOutField},
+                      OutCheckCase{"NegativeRemainingRefusesAll", out("1", "", "50", ""), 0, -3,
+                                   "MORE PIGs ARE LEAVING, Then you have!", kPigsOutField},
+                      OutCheckCase{"NegativeMoving", out("-5", "10", "50", "1"), 0, 100, kNegative, kPigsOutField},
+                      OutCheckCase{"NegativeSale", out("10", "-5", "50", "1"), 0, 100, kNegative, kPigsSaleField},
+                      OutCheckCase{"HugeCount", out("99999", "", "50", ""), 0, 100,
+                                   "MORE PIGs ARE LEAVING, Then you have!", kPigsOutField},
+                      OutCheckCase{"NoWeight", out("10", "", " ", ""), 0, 100, "The WEIGHT of PIGs OUT, is required!",
+                                   kWeightOutField},
+                      OutCheckCase{"NegativeWeight", out("10", "", "-2", ""), 0, 100,
+                                   "The WEIGHT of PIGs OUT, is required!", kWeightOutField},
+                      OutCheckCase{"NoPrice", out("", "10", "50", "0"), 0, 100,
+                                   "The PRICE per Lb of sold pigs is required!", kPriceField},
+                      OutCheckCase{"NegativePrice", out("", "10", "50", "-1"), 0, 100,
+                                   "The PRICE per Lb of sold pigs is required!", kPriceField},
+                      OutCheckCase{"GrowerSalesIgnored", out("10", "5", "50", ""), 1, 10, "", -1},
+                      OutCheckCase{"AdjustmentNeedsNoPrice", out("", "10", "50", "", "10", true), 2, 10, "", -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct PigsInCase {
+  const char* name;
+  PigsInEntry entry;
+  const char* text;
+  int field;
+};
+
+class PigsInChecks : public ::testing::TestWithParam<PigsInCase> {};
+
+TEST_P(PigsInChecks, RefuseWithTheFieldsMessage) {
+  const PigsInCase& c = GetParam();
+  Check check = CheckDateIn(c.entry, kNewGroupTexts);
+  if (!check) check = CheckPigsIn(c.entry, kNewGroupTexts);
+  if (std::string(c.text).empty()) {
+    EXPECT_FALSE(check);
+    return;
+  }
+  ASSERT_TRUE(check);
+  EXPECT_EQ(check->text, c.text);
+  EXPECT_EQ(check->title, "GROUP  ENTRY ERROR!");
+  EXPECT_EQ(check->field, c.field);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, PigsInChecks,
+    ::testing::Values(PigsInCase{"Accepted", {"03/01/2024", "100", "12.5"}, "", -1},
+                      PigsInCase{"NoDate", {"__/__/____", "100", "12.5"}, "DATE IN, is a required entry!", kDateInField},
+                      PigsInCase{"NoPigs", {"03/01/2024", "  ", "12.5"}, "NUMBER OF PIG'S IN, is a required entry!",
+                                 kPigsInField},
+                      PigsInCase{"NegativePigs", {"03/01/2024", "-1", "12.5"},
+                                 "NUMBER OF PIG'S IN, is a required entry!\r\rEnter 0 to 32767 pigs.", kPigsInField},
+                      PigsInCase{"TooManyPigs", {"03/01/2024", "32768", "12.5"},
+                                 "NUMBER OF PIG'S IN, is a required entry!\r\rEnter 0 to 32767 pigs.", kPigsInField},
+                      PigsInCase{"NoWeight", {"03/01/2024", "100", ""}, "WEIGHT IN, is a required entry!", kWeightInField},
+                      PigsInCase{"NegativeWeight", {"03/01/2024", "100", "-4"}, "WEIGHT IN, is a required entry!",
+                                 kWeightInField}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GroupIds, KeyIsTheLastThreeCharactersAndUsedInAnyStageOfTheYear) {
+  EXPECT_EQ(GroupKey("1234"), "234");
+  EXPECT_EQ(GroupKey(" 12"), " 12");
+  EXPECT_FALSE(GroupKey("12"));
+  const std::vector<GroupRecord> groups = asStored<GroupRecord>({aGroup("F", "005-19", 11), GroupRecord{}});
+  EXPECT_TRUE(GroupKeyUsed(groups, "005", "19"));
+  EXPECT_FALSE(GroupKeyUsed(groups, "005", "20"));
+  EXPECT_EQ(NextYearId("005-19"), "005-20");
+  EXPECT_EQ(NextYearId("005-99"), "005-00");
+  EXPECT_EQ(NextYearId("005-08"), "005-09");
+}
+
+TEST(GroupOut, LoadGivesTheStateOfTheGroup) {
+  const GroupBook book = bookOf({aGroup("N", "001-24").in(100, 10, "01/01/2024"), aGroup("G", "001-24", 10).in(60, 40, "02/01/2024"),
+                                 aGroup("N", "002-24").in(10, 10, "01/01/2024").yearEnd(),
+                                 aGroup("N", "003-24").in(10, 10, "01/01/2024").deathLoss()},
+                                {aSale("F", "001-24").sold(40, 40, 1, "02/01/2024")});
+  EXPECT_EQ(LoadOutGroup(book, 1).state, 3);
+  EXPECT_EQ(OutStateText(LoadOutGroup(book, 1)), "THERE ISN'T ANY PIGS TO MOVE!");
+  EXPECT_EQ(OutStateText(LoadOutGroup(book, 3)), "THIS GROUP IS ONLY FOR EDITING!\r( 002-24 )\rThis GROUP is not really here!");
+  EXPECT_EQ(OutStateText(LoadOutGroup(book, 4)), "THIS GROUP IS FINISHED!\r( 003-24 )\rAll pigs in this GROUP have been moved!");
+  EXPECT_EQ(LoadOutGroup(book, 2).state, 0);
+  EXPECT_EQ(LoadOutGroup(book, 2).remaining, 60);
+}
+
+struct PlanCase {
+  const char* name;
+  std::vector<GroupRecord> groups;  // record 1 moves
+  int stage;
+  OutEntry entry;
+  std::vector<long> groupRecords;   // records written
+  std::vector<int16_t> subGroups;   // their sub-groups
+  int16_t saleSubGroup;             // -1: no sale row
+  const char* refusal;
+};
+
+class OutPlans : public ::testing::TestWithParam<PlanCase> {};
+
+TEST_P(OutPlans, WriteTheRecordsOfTheMove) {
+  const PlanCase& c = GetParam();
+  const GroupBook book = bookOf(c.groups);
+  OutPlan plan;
+  const Check refused = PlanGroupOut(book, 1, c.entry, c.stage, plan);
+  if (*c.refusal) {
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->text, c.refusal);
+    return;
+  }
+  ASSERT_FALSE(refused);
+  std::vector<long> records;
+  std::vector<int16_t> subs;
+  for (const auto& [n, g] : plan.groups) {
+    records.push_back(n);
+    subs.push_back(g.SubGroup);
+  }
+  EXPECT_EQ(records, c.groupRecords);
+  EXPECT_EQ(subs, c.subGroups);
+  EXPECT_EQ(plan.sale ? plan.sale->second.SubGroup : int16_t{-1}, c.saleSubGroup);
+}
+
+const char kMaxNine[] = "MAX of NINE (9) groups are allowed to leave\rfor this GroupID. ( 001-24 )\rTry larger numbers in each group!";
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, OutPlans,
+    ::testing::Values(
+        PlanCase{"NurseryToGrowerAndSales", {aGroup("N", "001-24").in(100, 10, "01/01/2024")}, 0, out("60", "40", "50", "1"),
+                 {2, 1}, {10, 0}, 0, ""},
+        PlanCase{"NurserySubGroupAboveHighest",
+                 {aGroup("N", "001-24").in(100, 10, "01/01/2024"), GroupRecord{}, aGroup("G", "001-24", 30)}, 0,
+                 out("10", "", "50", ""), {2, 1}, {40, 0}, -1, ""},
+        PlanCase{"AllSoldWritesNoGrower", {aGroup("N", "001-24").in(100, 10, "01/01/2024")}, 0, out("0", "100", "50", "1"),
+                 {1}, {0}, 0, ""},
+        PlanCase{"TenthGrowerRefused", {aGroup("N", "001-24").in(100, 10, "01/01/2024"), aGroup("G", "001-24", 90)}, 0,
+                 out("10", "", "50", ""), {}, {}, 0, kMaxNine},
+        PlanCase{"FinisherOneAboveTheGrowersHighest",
+                 {aGroup("G", "001-24", 10).in(100, 10, "01/01/2024"), aGroup("F", "001-24", 21), aGroup("F", "001-24", 11)}, 1,
+                 out("10", "", "50", ""), {4, 1}, {12, 10}, -1, ""},
+        PlanCase{"TenthFinisherRefused", {aGroup("G", "001-24", 10).in(100, 10, "01/01/2024"), aGroup("F", "001-24", 19)}, 1,
+                 out("10", "", "50", ""), {}, {}, 0,
+                 "MAX of NINE (9) groups are allowed to leave\rfor this GroupId. ( 001-24 )\rTry larger numbers in each group!"},
+        PlanCase{"FinisherGiltsOnlyWritesARow", {aGroup("F", "001-24", 11).in(100, 10, "01/01/2024")}, 2, out("5", "", "250", ""),
+                 {1}, {11}, 11, ""},
+        PlanCase{"NurseryYearEndCarriesAndAccounts", {aGroup("N", "001-24").in(100, 10, "01/01/2024")}, 0,
+                 out("", "", "30", "", "30", true), {2, 3, 1}, {0, 10, 0}, -1, ""},
+        PlanCase{"YearEndToAnIdUsedRefused",
+                 {aGroup("F", "001-24", 11).in(100, 10, "01/01/2024"), aGroup("F", "001-25", 11)}, 2,
+                 out("", "", "30", "", "30", true), {}, {}, 0, "THIS ID#. (001-25) IS ALL READY USED!"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GroupOut, PlannedRecordsHoldTheMove) {
+  const GroupBook book = bookOf({aGroup("F", "001-24", 11).in(100, 90, "01/01/2024")});
+  OutEntry e = out("", "", "255.5", "", "30", true);
+  OutPlan plan;
+  ASSERT_FALSE(PlanGroupOut(book, 1, e, 2, plan));
+  ASSERT_TRUE(plan.sale);
+  EXPECT_EQ(plan.sale->first, 1);
+  const SalesRecord& s = plan.sale->second;
+  EXPECT_EQ(s.SaleType, "M");
+  EXPECT_EQ(s.YearEndAdjust, -1);
+  EXPECT_EQ(s.PigsSold, 30);
+  EXPECT_EQ(s.PricePerLb, 0.0f);
+  EXPECT_EQ(s.WeightPerPig, 255.5f);
+  EXPECT_EQ(s.DateSold, "06/01/2024");
+  const GroupRecord& carried = plan.groups[0].second;
+  EXPECT_EQ(carried.GroupId, "001-25");
+  EXPECT_EQ(carried.Stage, "F");
+  EXPECT_EQ(carried.PigsIn, 30);
+  EXPECT_EQ(carried.YearEndAdjust, 0);
+  EXPECT_EQ(plan.groups[1].second.YearEndAdjust, -1);
+  EXPECT_EQ(plan.groups[1].second.DeathLoss, 0);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// The road of one group year through the windows: a nursery group in, moved
+// to the grower and to sales, the grower to two finishers, a finisher sold
+// with gilts kept, another carried across the year end; the files after
+// each move, the list's lines and its printout.
+#include <gtest/gtest.h>
+
+#include "common/HogGlobals.h"
+#include "groups/HogPig1.h"
+#include "groups/HogPig2.h"
+#include "groups/HogPig3.h"
+#include "support/RecordBuilders.h"
+#include "support/ScriptedWindows.h"
+
+namespace {
+
+class GroupWindows : public ::testing::Test {
+ protected:
+  TestPlatform tp;
+  void SetUp() override {
+    DataFolder = tp.home();
+    DateText = "06/01/2024";
+  }
+  // Opens the list of a stage for 2024 and runs `script` in it, then EXIT.
+  void inList(int stage, std::function<void(HogPig1&)> script) {
+    tp.dialogs.type("2024");
+    tp.windows.on("HogPig1", as<HogPig1>([script](HogPig1& w) {
+      script(w);
+      w.PigMain->Click(HogPig1::Exit);
+    }));
+    OpenGroupList(stage);
+    EXPECT_EQ(tp.dialogs.pending(), 0u) << "stage " << stage;
+  }
+  // Pigs OUT of list row `row` with the entry the script types.
+  void out(HogPig1& w, int row, std::function<void(HogPig3&)> entry) {
+    w.PigList->SetSelected(row, true);
+    tp.windows.on("HogPig3", as<HogPig3>([entry](HogPig3& o) {
+      entry(o);
+      o.DateOut->SetText("07/01/2024");
+      o.Accept->Press();
+    }));
+    w.PigMain->Click(HogPig1::PigsOut);
+  }
+  void expectFiles(const std::vector<GroupRecord>& groups, const std::vector<SalesRecord>& sales) {
+    EXPECT_EQ(readFile(tp.path("GROUP.DAT")), recordBytes(groups));
+    EXPECT_EQ(readFile(tp.path("SALES.DAT")), recordBytes(sales));
+  }
+};
+
+TEST_F(GroupWindows, OneGroupFromNurseryToSalesGiltsAndTheNextYear) {
+  inList(0, [this](HogPig1& w) {
+    EXPECT_FALSE(w.PigMain->Visible(HogPig1::PigsOut));
+    tp.dialogs.type("001");
+    tp.windows.on("HogPig2", as<HogPig2>([](HogPig2& e) {
+      EXPECT_EQ(e.Caption(), "N U R S E R Y   I N,  N E W   G R O U P ( 001-24 )");
+      e.DateIn->SetText("06/01/2024");
+      e.PigIn->SetText("100");
+      e.WtIn->SetText("12");
+      e.Accept->Press();
+    }));
+    w.PigMain->Click(HogPig1::PigsIn);
+    out(w, 0, [](HogPig3& o) {
+      EXPECT_EQ(o.Caption(), "N U R S E R Y   O U T   G R O U P ( 001-24 )");
+      EXPECT_EQ(o.Label2->Caption(), "100");
+      o.PigsOut->SetText("60");
+      o.PigsSale->SetText("40");
+      o.PigWtOut->SetText("50");
+      o.PriceLb->SetText("0.75");
+    });
+    EXPECT_EQ(w.PigList->List(0).substr(0, 32), " 001     100  100   12    50.00 ");
+  });
+  const GroupRecord nursery = aGroup("N", "001-24").in(100, 12, "06/01/2024");
+  expectFiles({nursery, aGroup("G", "001-24", 10).in(60, 50, "07/01/2024")},
+              {aSale("F", "001-24").sold(40, 50, 0.75f, "07/01/2024")});
+
+  inList(1, [this](HogPig1& w) {
+    out(w, 0, [](HogPig3& o) {
+      EXPECT_FALSE(o.PigsSale->isVisibleTo(&o));
+      o.PigsOut->SetText("25");
+      o.PigWtOut->SetText("120");
+    });
+    out(w, 0, [](HogPig3& o) {
+      o.PigsOut->SetText("35");
+      o.PigWtOut->SetText("125");
+    });
+  });
+  inList(2, [this](HogPig1& w) {
+    EXPECT_FALSE(w.PigMain->Visible(HogPig1::PigsIn));
+    out(w, 0, [](HogPig3& o) {
+      o.PigsOut->SetText("5");
+      o.PigsSale->SetText("20");
+      o.PigWtOut->SetText("260");
+      o.PriceLb->SetText("0.6");
+    });
+    EXPECT_EQ(tp.dialogs.last().text, "YOU HAVE 5 NEW GILTS!\rBesure to tag and add them to your SOW file.");
+    out(w, 1, [](HogPig3& o) {
+      o.YesYrAdj->SetValue(true);
+      o.NumAdj->SetText("30");
+      o.PigWtOut->SetText("240");
+    });
+    EXPECT_NE(w.PigList->List(1).find("USED to EDIT END of YEAR ADJUSTMENT"), std::string::npos);
+  });
+  expectFiles({nursery, aGroup("G", "001-24", 10).in(60, 50, "07/01/2024"),
+               aGroup("F", "001-24", 11).in(25, 120, "07/01/2024"),
+               aGroup("F", "001-24", 12).in(35, 125, "07/01/2024").yearEnd(),
+               aGroup("F", "001-25", 12).in(30, 240, "07/01/2024")},
+              {aSale("F", "001-24").sold(40, 50, 0.75f, "07/01/2024"),
+               aSale("M", "001-24", 11).sold(20, 260, 0.6f, "07/01/2024").gilts(5),
+               aSale("M", "001-24", 12).sold(30, 240, 0, "07/01/2024").yearEnd()});
+
+  inList(0, [this](HogPig1& w) {
+    tp.dialogs.answer(platform::vbYes);
+    w.PigMain->Click(HogPig1::Print);
+  });
+  EXPECT_EQ(tp.dialogs.last().text, "READY TO PRINT NURSERY GROUPS?");
+  EXPECT_TRUE(tp.printer.find("NURSERY GROUPS for GROUP YEAR(24)"));
+  EXPECT_TRUE(tp.printer.find("  001   100   100   12.00  50.00  0.00    38.00     1.27       06/01  3000   30     "));
+}
+
+TEST_F(GroupWindows, ClosingTheNewGroupFromItsControlBoxReleasesTheRecord) {
+  inList(0, [this](HogPig1& w) {
+    tp.dialogs.type("7");
+    tp.dialogs.type("007");
+    tp.windows.on("HogPig2", as<HogPig2>([](HogPig2& e) { e.Unload(platform::vbFormControlMenu); }));
+    w.PigMain->Click(HogPig1::PigsIn);
+  });
+  EXPECT_EQ(tp.dialogs.shown[2].text, "YOU MUST ENTER THREE DIGITS!");
+  EXPECT_EQ(readFile(tp.path("GROUP.DAT")), recordBytes<GroupRecord>({GroupRecord{}}));
+}
+
+}  // namespace
