@@ -5,6 +5,7 @@
 #include "common/PrintListing.h"
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
+#include "records/IngredientRecord.h"
 #include "records/SowRecord.h"
 #include "sows/SowHistory.h"
 
@@ -30,4 +31,5 @@ void ResetModuleState() {
   reset(SowHistory, FarrowLinks, SowNotes);
   reset(BoarHistory, BoarNotes);
   reset(PrintJob);
+  reset(IngredientRec);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "common/HogGlobals.h"
+#include "feed/HogFeed8.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
@@ -137,6 +138,10 @@ Tarlowe2::Tarlowe2(QWidget* parent) : platform::Form("Tarlowe2", parent) {
   LogOnMenu->onClick = [this](int i) { LogOnMenu_Click(i); };
   MainHelp->onClick = [this](int i) { MainHelp_Click(i); };
   MainSow->onClick = [this](int i) { MainSow_Click(i); };
+  MainFeed->onClick = [](int i) {
+    FeedMenuChoice = i;
+    if (i == 9) OpenIngredientList();
+  };
 }
 
 void Tarlowe2::MainSow_Click(int Index) {
@@ -148,9 +153,11 @@ void Tarlowe2::MainSow_Click(int Index) {
 }
 
 bool Tarlowe2::HasWindow(const platform::MenuArray* menu, int index) const {
-  // SOW > History opens the sow list; the other area windows and the
-  // database utilities are not part of the program yet.
+  // SOW > History opens the sow list, FEED > Feed Ingredients the
+  // ingredient list; the other area windows and the database utilities are
+  // not part of the program yet.
   if (menu == MainSow) return index == 0;
+  if (menu == MainFeed) return index == 9;
   for (const platform::MenuArray* without :
        {MainBoar, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu}) {
     if (menu == without) return false;

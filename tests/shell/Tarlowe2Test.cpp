@@ -59,7 +59,8 @@ TEST_F(MainWindow, MenuTreeWithItsCaptionsAndCreatedStates) {
   // SOW > History opens the sow list; SOW > Indexing has no window yet.
   EXPECT_TRUE(w.MainSow->Visible(0) && w.MainSow->Enabled(0));
   EXPECT_TRUE(w.MainSow->Visible(1) && !w.MainSow->Enabled(1));
-  EXPECT_FALSE(w.MainFeed->Enabled(9));
+  EXPECT_TRUE(w.MainFeed->Enabled(9));  // Feed Ingredients: the ingredient list
+  for (int i = 0; i <= 8; ++i) EXPECT_FALSE(w.MainFeed->Enabled(i)) << i;
   EXPECT_FALSE(w.MainReports->Enabled(5));
   EXPECT_FALSE(w.UtilMenu->Enabled(0));
   EXPECT_TRUE(w.MainHelp->Enabled(0) && w.MainHelp->Enabled(2));
