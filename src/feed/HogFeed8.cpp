@@ -1,5 +1,6 @@
 #include "feed/HogFeed8.h"
 
+#include <QVBoxLayout>
 #include <array>
 
 #include "common/DataFiles.h"
@@ -51,7 +52,12 @@ HogFeed8::HogFeed8(QWidget* parent) : platform::Form("HogFeed8", parent) {
   using namespace platform;
   setFont(makeFont("MS Sans Serif", 8, true));
   SetCaption(kCaption);
+  // The menu bar spans the window, whichever of its items are shown.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
   MenuBar = new QMenuBar(this);
+  layout->setMenuBar(MenuBar);
+  layout->addStretch(1);
   FeedFormula = new MenuArray(MenuBar, "FeedFormula");
   FeedFormula->Add(New, "&NEW");
   FeedFormula->Add(EditView, "&EDIT/VIEW");
@@ -68,7 +74,7 @@ HogFeed8::HogFeed8(QWidget* parent) : platform::Form("HogFeed8", parent) {
   FeedIngLst = Placed(new ListBox(this, "FeedIngLst", true), {kListLeft, kListTop, 8160, 4800});
   FeedIngLst->setFont(makeFont("Courier New", 10));
   FQDisp = AddLabel(this, "FQDisp", "", {kListLeft, kListTop + 4920, 6600, 255});
-  SetBoundsTwips(0, 0, 8520, 6480);
+  SetBoundsTwips(0, 0, 8520, 6120);
 }
 
 void HogFeed8::Form_Load() {
@@ -186,16 +192,21 @@ void HogFeed8::PrintIngredients() {
     Hourglass(false);
     return;
   }
-  std::vector<std::string> lines = IngredientPrintLines(file, Lines());
+  const std::vector<std::string> lines = IngredientPrintLines(file, Lines());
   if (lines.empty()) {
     Alert("NO INGREDIENT RECORDS FOUND!", platform::vbExclamation | platform::vbOKOnly, kPrintTitle);
     Hourglass(false);
     return;
   }
+  PrintIngredientListing(lines, RTrim(FQDisp->Caption()));
+  Hourglass(false);
+}
+
+void PrintIngredientListing(std::vector<std::string> lines, const std::string& heading) {
   lines.insert(lines.begin(), std::string());  // element 0 stays empty
   PrintJob = PrintJobRecord{};
   PrintJob.Title = "I N G R E D I E N T    L I S T I N G";
-  PrintJob.Heading1 = RTrim(FQDisp->Caption());
+  PrintJob.Heading1 = heading;
   PrintJob.Heading2 = " CODE      INGREDIENT NAME     CURRENT INV.  START INV.  UNIT COST  TOTAL COST     DATE";
   PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
   PrintJob.TitleFontSize = 26;
@@ -211,7 +222,6 @@ void HogFeed8::PrintIngredients() {
   PrintJob.Orientation = 1;
   PrintJob.PaperBin = 1;
   PrintListing(lines);
-  Hourglass(false);
 }
 
 void OpenIngredientList() {

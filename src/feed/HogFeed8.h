@@ -47,3 +47,7 @@ class HogFeed8 : public platform::Form {
 
 // FEED > Feed Ingredients: the list shown modally, then unloaded.
 void OpenIngredientList();
+
+// Prints the ingredient listing: the printed lines (feed/IngredientFile.h)
+// under `heading`, the query the list shows.
+void PrintIngredientListing(std::vector<std::string> lines, const std::string& heading);

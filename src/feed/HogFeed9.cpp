@@ -51,7 +51,7 @@ HogFeed9::HogFeed9(QWidget* parent) : platform::Form("HogFeed9", parent) {
   FNxt = AddButton(this, "FNxt", "NEXT >", {3525, kButtonTop, 1095, 435}, [this] { FNxt_Click(); });
   FExt = AddButton(this, "FExt", "&EXIT", {4740, kButtonTop, 1095, 435}, [this] { FExt_Click(); });
   SetTabOrder({FeedNam, FeedCod, CurInv, StInv, TotCost, InvenDate, FAccp, FClr, FBck, FNxt, FExt});
-  SetBoundsTwips(0, 0, 6180, 4800);
+  SetBoundsTwips(0, 0, 6180, 4560);
 
   FeedNam->onKeyPress = [this](int& key) {
     if (key == kEnter) {
@@ -127,6 +127,9 @@ void HogFeed9::LoadIngredient() {
 }
 
 void HogFeed9::FAccp_Click() {
+  // An access key presses ACCEPT with the focus still in the code box, whose
+  // lost-focus handler has then not upper-cased the code.
+  FeedCod->SetText(UCase(FeedCod->Text()));
   const IngredientEntry e = entry();
   if (const Check refused = CheckIngredientEntry(e)) return showRefusal(*refused);
   if (ValidateDate(e.inventoryDate, kFirstDataYear, -1) != kDateValid) {

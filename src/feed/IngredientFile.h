@@ -6,6 +6,7 @@
 //
 // A file that cannot be read or written ends the action with one critical
 // box titled as the window's other boxes (common/DataFiles.h).
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -35,15 +36,17 @@ long DuplicateIngredient(const IngredientFile& file, const std::string& code);
 class IngredientIndex {
  public:
   explicit IngredientIndex(const IngredientFile& file);
-  // Every record holding `code` (trimmed).
-  const std::vector<long>& RecordsOf(const std::string& code) const;
-  // The first record holding `code`; 0 when none.
+  // The first record holding `code` (trimmed); 0 when none.
   long First(const std::string& code) const;
+  // The record after `record` holding the same code; 0 when none.
+  long Next(long record) const;
   // Takes `record` out, once it was freed.
   void Forget(const std::string& code, long record);
 
  private:
-  std::unordered_map<std::string, std::vector<long>> records_;
+  // The first record of each code, and after each record the next of its code.
+  std::unordered_map<uint64_t, long> first_;
+  std::vector<long> next_;
 };
 
 // The 64-column line of the ingredient list: code, name, current inventory,

@@ -15,6 +15,8 @@ struct IngredientRecord {
   // Where the code stands, for the scans that read only the codes.
   static constexpr int IdAt = 0;
   static constexpr int IdWidth = 6;
+  // Where the pounds on hand stand, for the list that reads them first.
+  static constexpr int CurrentInventoryAt = 26;
 
   std::string IngredientCode;   // 6, unique, upper case; blank = free record
   std::string IngredientName;   // 20
@@ -28,7 +30,7 @@ struct IngredientRecord {
   void fields(M& m) {
     m.text(IngredientCode, 0, 6);
     m.text(IngredientName, 6, 20);
-    m.i32(CurrentInventory, 26);
+    m.i32(CurrentInventory, CurrentInventoryAt);
     m.i32(StartInventory, 30);
     m.cur(TotalCost, 34);
     m.cur(UnitCost, 42);

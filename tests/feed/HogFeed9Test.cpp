@@ -35,7 +35,7 @@ TEST_F(HogFeed9Test, NewIngredientsFillTheFreedRecordThenFollowTheLast) {
   EXPECT_EQ(CurrentFeedRec, 3);
   EXPECT_FALSE(w.FNxt->isEnabled() || w.FBck->isEnabled());
   EXPECT_EQ(w.InvenDate->Text(), "06/01/2024");
-  type(w, "Corn", "CORN", "1000", "1000", "12.50");
+  type(w, "Corn", "corn", "1000", "1000", "12.50");  // the code upper-cased as it is written
   w.FAccp->Press();
   EXPECT_EQ(w.FeedNam->Text() + w.FeedCod->Text() + w.CurInv->Text() + w.UnCost->Caption(), "");
   EXPECT_EQ(w.InvenDate->Text(), "06/01/2024");

@@ -36,12 +36,18 @@ TEST(IngredientFile, DuplicatesAreFoundExactlyWithoutTrailingBlanks) {
 }
 
 TEST(IngredientFile, TheIndexFindsEveryRecordOfACodeAndForgetsAFreedOne) {
-  IngredientIndex index(fileOf({anIngredient(" OATS"), anIngredient("SOY"), IngredientRecord{}, anIngredient("SOY")}));
+  IngredientIndex index(fileOf({anIngredient(" OATS"), anIngredient("SOY"), IngredientRecord{}, anIngredient("SOY"),
+                                anIngredient("SO")}));
   EXPECT_EQ(index.First("OATS"), 1);
-  EXPECT_EQ(index.RecordsOf("SOY  "), (std::vector<long>{2, 4}));
+  EXPECT_EQ(index.First("SOY  "), 2);
+  EXPECT_EQ(index.Next(2), 4);
+  EXPECT_EQ(index.Next(4), 0);
   EXPECT_EQ(index.First(""), 0);
+  EXPECT_EQ(index.First("SOYBEAN"), 0);
   index.Forget("SOY", 2);
   EXPECT_EQ(index.First("SOY"), 4);
+  index.Forget("SOY", 4);
+  EXPECT_EQ(index.First("SOY"), 0);
 }
 
 TEST(IngredientFile, ListAndPrintedLinesHoldEachValueAtItsColumns) {
