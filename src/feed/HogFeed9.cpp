@@ -183,9 +183,8 @@ void HogFeed9::FNxt_Click() {
 void HogFeed9::FBck_Click() {
   if (position_ <= 1) return;
   ++SelectedCount;
-  const bool atFirst = SelectedCount == total_;
-  FNxt->setEnabled(atFirst || SelectedCount > 1);
-  FBck->setEnabled(!atFirst);
+  FNxt->setEnabled(SelectedCount > 1);  // back at the first, the count is the total again
+  FBck->setEnabled(SelectedCount != total_);
   stepTo(position_ - 1);
 }
 

@@ -149,6 +149,16 @@ TEST_F(HogFeed8Test, PrintListsEveryLineUnderTheQueryShown) {
   EXPECT_EQ(tp.printer.finishedDocuments, 1);
   EXPECT_FALSE(tp.screen.hourglass());
 
+  // Every line built is printed: a code held twice behind the list prints
+  // both records.
+  writeIngredients({anIngredient("CORN").name("Corn"), anIngredient("SOY"), anIngredient("CORN").name("More Corn")});
+  tp.dialogs.answer(platform::vbYes);
+  w.FeedFormula->Click(HogFeed8::Print);
+  const Lines second = tp.printer.texts(2);
+  ASSERT_EQ(second.size(), 8u);  // title, headings, element 0, three lines, banner
+  EXPECT_EQ(second[5].substr(0, 18), "CORN     More Corn");
+  EXPECT_EQ(second[7], "*** END OF LISTING ***");
+
   // Ingredients deleted behind the list leave nothing to print.
   writeIngredients({});
   tp.dialogs.clear();
@@ -156,7 +166,7 @@ TEST_F(HogFeed8Test, PrintListsEveryLineUnderTheQueryShown) {
   w.FeedFormula->Click(HogFeed8::Print);
   EXPECT_EQ(tp.dialogs.last().text, "NO INGREDIENT RECORDS FOUND!");
   EXPECT_EQ(tp.dialogs.last().title, "PRINT   INGREDIENT   LISTING");
-  EXPECT_EQ(tp.printer.documents, 1);
+  EXPECT_EQ(tp.printer.documents, 2);
 }
 
 TEST_F(HogFeed8Test, FeedIngredientsOpensTheListAndExitHidesIt) {
