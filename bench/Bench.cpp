@@ -20,8 +20,12 @@
 
 #include "bench/BenchHerd.h"
 #include "boars/BoarHistory.h"
+#include "common/DataFiles.h"
 #include "common/HogGlobals.h"
+#include "feed/HogFeed8.h"
+#include "feed/IngredientFile.h"
 #include "common/NumberText.h"
+#include "platform/Printer.h"
 #include "platform/Services.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
@@ -51,6 +55,36 @@ class CountedDialogs : public platform::Dialogs {
     return std::nullopt;
   }
   void beep() override {}
+};
+
+// Counts the texts printed, on pages of the size the tests use, and keeps
+// them while `keep` is set.
+class CollectingPrinter : public platform::Printer {
+ public:
+  bool keep = false;
+  std::vector<std::string> texts;
+  long printed = 0;
+  double scaleWidth() override { return 11520; }
+  double scaleHeight() override { return 15120; }
+
+ protected:
+  double measureWidth(const platform::PrinterFont& f, const std::string& t) override {
+    return static_cast<double>(t.size()) * f.size * 12;
+  }
+  double measureHeight(const platform::PrinterFont& f, const std::string&) override { return f.size * 23; }
+  bool beginDocument() override {
+    texts.clear();
+    return true;
+  }
+  bool beginPage() override { return true; }
+  void drawText(double, double, const std::string& t) override {
+    ++printed;
+    if (keep) texts.push_back(t);
+  }
+  void drawLine(double, double, double, double) override {}
+  void drawPicture(const QImage&, double, double, double, double) override {}
+  bool finishDocument() override { return true; }
+  void abortDocument() override {}
 };
 
 // The headless screen's remarks (it cannot raise a window) are left out of the table.
@@ -101,7 +135,7 @@ struct Operation {
   std::function<void()> before, after;  // untimed, around each run
 };
 
-std::string g_sowPath, g_farrowPath, g_boarPath;
+std::string g_sowPath, g_farrowPath, g_boarPath, g_feedPath;
 
 // ---- The one-animal paths: one record at a time ------------------------------
 
@@ -238,6 +272,49 @@ Operation nextFreeRecord(const std::string& name, const std::string& path, std::
   return op;
 }
 
+// The ingredient list and its printed lines from FEED.LST read one record at
+// a time: every record with a code and stock, in record order.
+std::vector<std::string> ingredientsOneByOne(bool printed) {
+  std::vector<std::string> lines;
+  for (const IngredientRecord& r : recordByRecord<IngredientRecord>(g_feedPath))
+    if (!records::IsFreeId(r.IngredientCode) && r.CurrentInventory != 0)
+      lines.push_back(printed ? IngredientPrintLine(r) : IngredientListLine(r));
+  return lines;
+}
+
+std::vector<std::string> ingredientList() {
+  IngredientFile file;
+  if (!ReadIngredientFile(file, "BENCH")) return {};
+  return IngredientListLines(file);
+}
+
+// Opening a list window: made and shown (its load builds the list), then
+// unloaded; `compare` checks the window as it opened.
+template <class W>
+Operation opensWindow(const std::string& name, const std::string& file, std::unique_ptr<W>& window,
+                      std::function<std::string(W&, std::string&)> compare) {
+  Operation op;
+  op.name = name;
+  op.files = {file};
+  op.before = [&window] { window.reset(); };
+  op.run = [&window] {
+    window = std::make_unique<W>();
+    window->Show();
+  };
+  op.after = [&window] {
+    window->Unload();
+    window.reset();
+  };
+  op.check = [&window, compare](std::string& result) {
+    window = std::make_unique<W>();
+    window->Show();
+    const std::string differs = compare(*window, result);
+    window.reset();
+    return differs;
+  };
+  return op;
+}
+
 struct ListQuery {
   const char* code;
   const char* criterion;
@@ -273,6 +350,7 @@ int main(int argc, char** argv) {
   g_sowPath = DataFolder + kSowFileName;
   g_farrowPath = DataFolder + kFarrowFileName;
   g_boarPath = DataFolder + kBoarFileName;
+  g_feedPath = DataFilePath<IngredientRecord>();
   const BenchHerd herd = MakeBenchHerd();
   if (!WriteBenchHerd(herd, DataFolder)) {
     std::fprintf(stderr, "cannot write the herd into %s\n", DataFolder.c_str());
@@ -301,30 +379,13 @@ int main(int argc, char** argv) {
 
   const std::vector<long> active = listedOneByOne("0", "");
   std::unique_ptr<HogSow1> window;
-  {
-    Operation op;
-    op.name = "list window opens on page 1";
-    op.files = {g_sowPath};
-    op.before = [&window] { window.reset(); };
-    op.run = [&window] {
-      window = std::make_unique<HogSow1>();
-      window->Show();
-    };
-    op.after = [&window] {
-      window->Unload();
-      window.reset();
-    };
-    op.check = [&](std::string& result) {
-      window = std::make_unique<HogSow1>();
-      window->Show();
-      result = std::to_string(window->SowList->ListCount());
-      std::string differs = compareRows(*window, pageOneByOne(active, 1));
-      if (window->SQDisp->Caption() != "All ACTIVE SOW's.  PAGE 1") differs += " caption " + window->SQDisp->Caption();
-      window.reset();
-      return differs;
-    };
-    ops.push_back(op);
-  }
+  ops.push_back(opensWindow<HogSow1>(
+      "list window opens on page 1", g_sowPath, window, [&active](HogSow1& w, std::string& result) {
+        result = std::to_string(w.SowList->ListCount());
+        std::string differs = compareRows(w, pageOneByOne(active, 1));
+        if (w.SQDisp->Caption() != "All ACTIVE SOW's.  PAGE 1") differs += " caption " + w.SQDisp->Caption();
+        return differs;
+      }));
   {
     Operation op;
     op.name = "list window page button";
@@ -399,6 +460,61 @@ int main(int argc, char** argv) {
     ops.push_back(op);
   }
 
+  {
+    Operation op;
+    op.name = "ingredient list";
+    op.files = {g_feedPath};
+    op.run = [] { g_sink = g_sink + static_cast<long>(ingredientList().size()); };
+    op.check = [](std::string& result) {
+      const std::vector<std::string> lines = ingredientList();
+      result = std::to_string(lines.size());
+      return compareFigures(lines, ingredientsOneByOne(false), "ingredient line");
+    };
+    ops.push_back(op);
+  }
+  std::unique_ptr<HogFeed8> feedWindow;
+  ops.push_back(opensWindow<HogFeed8>(
+      "ingredient list window opens", g_feedPath, feedWindow, [](HogFeed8& w, std::string& result) {
+        const std::vector<std::string> lines = w.Lines();
+        result = std::to_string(lines.size());
+        return compareFigures(lines, ingredientsOneByOne(false), "listed ingredient");
+      }));
+  CollectingPrinter printer;
+  platform::services().setPrinter(&printer);
+  {
+    Operation op;
+    op.name = "ingredient listing printed";
+    op.files = {g_feedPath};
+    const auto listed = std::make_shared<std::vector<std::string>>();
+    const auto print = [listed] {
+      IngredientFile file;
+      if (ReadIngredientFile(file, "BENCH")) PrintIngredientListing(IngredientPrintLines(file, *listed), "BENCH");
+    };
+    op.before = [listed] {
+      if (listed->empty()) *listed = ingredientList();
+    };
+    op.run = print;
+    op.check = [&printer, listed, print](std::string& result) {
+      *listed = ingredientList();
+      printer.keep = true;
+      print();
+      printer.keep = false;
+      std::vector<std::string> body;  // the printed lines, without titles, page feet and banner
+      for (const std::string& t : printer.texts)
+        if (t.size() == 92) body.push_back(t);
+      result = std::to_string(body.size());
+      return compareFigures(body, ingredientsOneByOne(true), "printed ingredient");
+    };
+    ops.push_back(op);
+  }
+  ops.push_back(nextFreeRecord<IngredientRecord>(
+      "next free ingredient record", g_feedPath,
+      [] {
+        IngredientFile file;
+        return ReadIngredientFile(file, "BENCH") ? NewIngredientSlot(file) : 0;
+      },
+      [](const IngredientRecord& r) { return records::IsFreeId(r.IngredientCode); }, herd.freeIngredient));
+
   std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars in %s\n", herd.sows.size(),
               herd.litters.size(), herd.boars.size(), DataFolder.c_str());
   std::printf("median of %d runs, each after a warm read of the files it reads (the floor)\n\n", runs);
@@ -426,7 +542,9 @@ int main(int argc, char** argv) {
     dialogs.shown = 0;
   }
   window.reset();
+  feedWindow.reset();
   std::printf("\n%d of %d operations over %.0fx their floor; %d with wrong figures\n", over, timed, kTarget, wrong);
   platform::services().setDialogs(nullptr);
+  platform::services().setPrinter(nullptr);
   return wrong ? 1 : over ? 2 : 0;
 }

@@ -13,6 +13,7 @@ namespace {
 constexpr int kSows = 4799;
 constexpr int kBoars = 64;
 constexpr size_t kDeletedSow = 3600;  // index of the sow that was deleted
+constexpr long kDeletedIngredient = 30000;  // the record of the ingredient that was deleted
 
 // A small generator with a fixed sequence on every machine (splitmix64).
 class Seeded {
@@ -37,6 +38,8 @@ class Seeded {
 
 const std::vector<std::string> kBreeds = {"YORKSHIRE", "DUROC",         "LANDRACE",
                                           "HAMPSHIRE", "YORK X LANDRACE", "CHESTER WHITE"};
+const std::vector<std::string> kFeeds = {"SHELLED CORN", "SOYBEAN MEAL 44%", "OATS", "BARLEY", "WHEAT MIDDS",
+                                         "DRIED WHEY", "FISH MEAL", "LIMESTONE", "DICAL PHOSPHATE", "SALT"};
 const std::vector<std::string> kNotes = {"VACCINATED FOR PARVO AND LEPTO", "LAME LEFT REAR FOOT, TREATED",
                                          "GOOD MOTHER, KEEP FOR BREEDING", "RETURNED TO HEAT ONCE",
                                          "MOVED FROM NURSERY BARN",        "CULL AFTER NEXT LITTER"};
@@ -153,10 +156,27 @@ BenchHerd MakeBenchHerd() {
     }
     herd.sows.push_back(s);
   }
+
+  // Every record number a selection can hold; a tenth without stock.
+  for (long n = 1; n <= records::kMaxRecordNumber; ++n) {
+    IngredientRecord f;
+    if (n != kDeletedIngredient) {
+      const std::string number = std::to_string(100000 + n).substr(1);
+      f.IngredientCode = "I" + number;
+      f.IngredientName = rng.pick(kFeeds) + " " + number;
+      f.StartInventory = rng.between(1000, 50000);
+      f.CurrentInventory = rng.chance(10) ? 0 : rng.between(-500, f.StartInventory);
+      f.TotalCost = records::Currency::fromDouble(f.StartInventory * rng.between(5, 40) / 100.0);
+      f.UnitCost = records::Currency::fromDouble(f.TotalCost.value() / f.StartInventory);
+      f.InventoryDate = day(firstDay + rng.between(0, 4000));
+    }
+    herd.ingredients.push_back(f);
+  }
+  herd.freeIngredient = kDeletedIngredient;
   return herd;
 }
 
 bool WriteBenchHerd(const BenchHerd& herd, const std::string& folder) {
   return writeAll(folder + kSowFileName, herd.sows) && writeAll(folder + kFarrowFileName, herd.litters) &&
-         writeAll(folder + kBoarFileName, herd.boars);
+         writeAll(folder + kBoarFileName, herd.boars) && writeAll(folder + IngredientRecord::FileName, herd.ingredients);
 }

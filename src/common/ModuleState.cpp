@@ -6,6 +6,7 @@
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/GroupRecord.h"
+#include "records/IngredientRecord.h"
 #include "records/SalesRecord.h"
 #include "records/SowRecord.h"
 #include "sows/SowHistory.h"
@@ -32,4 +33,5 @@ void ResetModuleState() {
   reset(SowHistory, FarrowLinks, SowNotes);
   reset(BoarHistory, BoarNotes);
   reset(PrintJob);
+  reset(IngredientRec);
 }

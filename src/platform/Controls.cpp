@@ -163,6 +163,14 @@ bool keyDownCancels(const std::function<void(int&, int)>& handler, QKeyEvent* ev
 }
 }  // namespace
 
+namespace {
+// Whether the focus went to another control: not to another window (a
+// message box, another program) nor to a menu, after which it comes back.
+bool losesFocusToControl(const QFocusEvent* event) {
+  return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+}  // namespace
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
   if (keyDownCancels(onKeyDown, event)) return;
   QString t = event->text();
@@ -186,7 +194,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 
 void TextBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (onLostFocus) onLostFocus();
+  if (onLostFocus && losesFocusToControl(event)) onLostFocus();
 }
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent, const std::string& name) : QPlainTextEdit(parent) {
@@ -234,7 +242,7 @@ void MaskedDateBox::SetText(const std::string& text) {
 }
 void MaskedDateBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (onLostFocus) onLostFocus();
+  if (onLostFocus && losesFocusToControl(event)) onLostFocus();
 }
 
 ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect) : QListWidget(parent) {

@@ -59,6 +59,9 @@ class Label : public QLabel {
 // A one-line text box with the key events of the program's filters: a
 // key-press handler may change or cancel (0) the character typed, a key-down
 // handler sees key codes and the shift state, lost-focus and change handlers.
+// The lost-focus handler runs when the focus goes to another control of the
+// program, not when a message box, a menu or another program takes it for a
+// while.
 class TextBox : public QLineEdit {
   Q_OBJECT
  public:
@@ -109,7 +112,7 @@ class MaskedDateBox : public QLineEdit {
   void SetText(const std::string& text);
   void Clear() { SetText(""); }
   void SetFocus() { setFocus(Qt::OtherFocusReason); }
-  std::function<void()> onLostFocus;
+  std::function<void()> onLostFocus;  // as a TextBox's
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;

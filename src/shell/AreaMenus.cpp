@@ -1,6 +1,8 @@
 // The area table: the items of the main window's area menus that open
 // something, and what choosing each does. The menus' click handlers and the
 // enabled flags of their items both come from it.
+#include "common/HogGlobals.h"
+#include "feed/HogFeed8.h"
 #include "groups/HogPig1.h"
 #include "platform/FormKit.h"
 #include "shell/Tarlowe2.h"
@@ -15,6 +17,10 @@ constexpr AreaItem kAreaItems[] = {
     {&Tarlowe2::PigletMenu, 0, [] { OpenGroupList(0); }},  // PIGLET > Nursery
     {&Tarlowe2::PigletMenu, 1, [] { OpenGroupList(1); }},  // PIGLET > Grower
     {&Tarlowe2::PigletMenu, 2, [] { OpenGroupList(2); }},  // PIGLET > Finisher
+    {&Tarlowe2::MainFeed, 9, [] {  // FEED > Feed Ingredients: the ingredient list
+       FeedMenuChoice = 9;
+       OpenIngredientList();
+     }},
 };
 
 }  // namespace

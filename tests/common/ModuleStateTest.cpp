@@ -8,6 +8,7 @@
 #include "common/HogGlobals.h"
 #include "common/ModuleState.h"
 #include "common/PrintListing.h"
+#include "records/IngredientRecord.h"
 #include "shell/HogStartUp.h"
 #include "shell/Tarlowe2.h"
 #include "sows/SowHistory.h"
@@ -43,6 +44,7 @@ const ModuleValue kValues[] = {
     {"BoarHistory", [] { BoarHistory.SowsFarrowed = 6; }, [] { return BoarHistory.SowsFarrowed == 0; }},
     {"BoarNotes", [] { BoarNotes[14] = "note"; }, [] { return BoarNotes[14].empty(); }},
     {"PrintJob", [] { PrintJob.TitleFontSize = 12; }, [] { return PrintJob.TitleFontSize == 26; }},
+    {"IngredientRec", [] { IngredientRec.StartInventory = 5; }, [] { return IngredientRec.StartInventory == 0; }},
 };
 
 }  // namespace

@@ -237,3 +237,27 @@ TEST(OptionButton, TabReachesTheSelectedOptionAndArrowsSelectAsTheyMove) {
     EXPECT_EQ(w.focusWidget(), &after) << c.selected << " " << c.key;
   }
 }
+
+// The lost-focus handlers run when another control takes the focus, not while
+// a message box, a menu or another program holds it.
+TEST(TextBox, LostFocusRunsOnlyWhenAnotherControlTakesTheFocus) {
+  TestPlatform tp;
+  QWidget w;
+  TextBox text(&w, "Text");
+  MaskedDateBox date(&w, "Date");
+  int lost = 0;
+  text.onLostFocus = date.onLostFocus = [&lost] { ++lost; };
+  const struct {
+    Qt::FocusReason reason;
+    int runs;
+  } cases[] = {{Qt::TabFocusReason, 1}, {Qt::MouseFocusReason, 1}, {Qt::OtherFocusReason, 1},
+               {Qt::ActiveWindowFocusReason, 0}, {Qt::PopupFocusReason, 0}};
+  for (const auto& c : cases) {
+    for (QWidget* box : {static_cast<QWidget*>(&text), static_cast<QWidget*>(&date)}) {
+      lost = 0;
+      QFocusEvent out(QEvent::FocusOut, c.reason);
+      QApplication::sendEvent(box, &out);
+      EXPECT_EQ(lost, c.runs) << box->objectName().toStdString() << " " << c.reason;
+    }
+  }
+}

@@ -1,9 +1,9 @@
 #pragma once
 // One builder per record type, and one writer and reader of record files.
 // A builder starts from a valid record (text empty, every date "__/__/____",
-// numbers 0, a litter in the herd, a user with his marker) and sets the
-// fields a test names, each call returning the builder; it converts to the
-// record where one is expected. Any other field: .set(&SowRecord::Backfat, 1.5f).
+// numbers 0, a litter in the herd, a user with his marker, an ingredient with
+// 1000 lb) and sets the fields a test names, each call returning the builder;
+// it converts to the record where one is expected. Any other field: .set(&SowRecord::Backfat, 1.5f).
 // asStored() gives records as a file gives them back (text padded to width).
 //
 //   writeRecords<SowRecord>(tp.path("SOW.DAT"), {aSow("S1").parities(9), aSow(""),
@@ -21,6 +21,7 @@
 #include "records/FarrowRecord.h"
 #include "records/Fields.h"
 #include "records/GroupRecord.h"
+#include "records/IngredientRecord.h"
 #include "records/PasswordRecord.h"
 #include "records/RecordIo.h"
 #include "records/SalesRecord.h"
@@ -178,6 +179,30 @@ class SaleBuilder : public RecordBuilder<SalesRecord, SaleBuilder> {
   SaleBuilder& yearEnd() { return set(&SalesRecord::YearEndAdjust, int16_t{-1}); }
 };
 
+// A feed ingredient of FEED.LST, 1000 lb on hand and at the start.
+class IngredientBuilder : public RecordBuilder<IngredientRecord, IngredientBuilder> {
+ public:
+  explicit IngredientBuilder(const std::string& code) {
+    record_.IngredientCode = code;
+    record_.CurrentInventory = record_.StartInventory = 1000;
+    record_.InventoryDate = records::kEmptyDate;
+  }
+  IngredientBuilder& name(const std::string& s) { return set(&IngredientRecord::IngredientName, s); }
+  // Pounds on hand and at the inventory date.
+  IngredientBuilder& pounds(int32_t current, int32_t start) {
+    record_.CurrentInventory = current;
+    record_.StartInventory = start;
+    return *this;
+  }
+  // Total and unit cost in dollars.
+  IngredientBuilder& cost(double total, double unit) {
+    record_.TotalCost = records::Currency::fromDouble(total);
+    record_.UnitCost = records::Currency::fromDouble(unit);
+    return *this;
+  }
+  IngredientBuilder& dated(const std::string& date) { return set(&IngredientRecord::InventoryDate, date); }
+};
+
 inline SowBuilder aSow(const std::string& id) { return SowBuilder(id); }
 inline BoarBuilder aBoar(const std::string& id) { return BoarBuilder(id); }
 inline LitterBuilder aLitter() { return LitterBuilder(); }
@@ -188,6 +213,7 @@ inline GroupBuilder aGroup(const std::string& stage, const std::string& id, int1
 inline SaleBuilder aSale(const std::string& kind, const std::string& id, int16_t subGroup = 0) {
   return SaleBuilder(kind, id, subGroup);
 }
+inline IngredientBuilder anIngredient(const std::string& code) { return IngredientBuilder(code); }
 
 // The bytes of records one after the other, as a record file holds them.
 template <class R>

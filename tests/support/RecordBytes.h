@@ -31,6 +31,11 @@ class RecordBytes {
 inline int16_t le16(const std::string& b, size_t off) {
   return static_cast<int16_t>(static_cast<uint8_t>(b[off]) | (static_cast<uint8_t>(b[off + 1]) << 8));
 }
+inline int32_t le32(const std::string& b, size_t off) {
+  int32_t v;
+  std::memcpy(&v, b.data() + off, 4);
+  return v;
+}
 inline float lef32(const std::string& b, size_t off) {
   float v;
   std::memcpy(&v, b.data() + off, 4);

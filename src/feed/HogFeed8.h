@@ -1,0 +1,53 @@
+#pragma once
+// The feed ingredient list: one fixed-column line for each ingredient of
+// FEED.LST with a current inventory, and the menu NEW, EDIT/VIEW, QUERY,
+// DELETE, PRINT and EXIT. New and edited ingredients are typed in HogFeed9;
+// the list lines carry no item data, so every action finds a line's record
+// again by its code.
+#include <QMenuBar>
+#include <string>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/FormKit.h"
+#include "platform/Menus.h"
+
+class HogFeed8 : public platform::Form {
+ public:
+  explicit HogFeed8(QWidget* parent = nullptr);
+
+  // Items of FeedFormula.
+  enum MenuItem { New = 0, EditView, Query, Delete, Print, Exit };
+
+  platform::ListBox* FeedIngLst;
+  platform::Label* FQDisp;
+  platform::ControlArray<platform::Label> Label1;  // the column headings
+  QMenuBar* MenuBar;
+  platform::MenuArray* FeedFormula;
+
+  void FeedFormula_Click(int Index);
+  // Lists every ingredient with a current inventory; the items that act on
+  // listed ingredients are shown only when there is one.
+  void ListAllIngredients();
+  // The lines of the list, top to bottom.
+  std::vector<std::string> Lines() const;
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  // Shows the entry window in `mode` with `caption`, then the full list.
+  void OpenEntry(const std::string& caption, const std::string& mode);
+  void EditIngredients();
+  void DeleteIngredients();
+  void PrintIngredients();
+  void ShowFullList();
+};
+
+// FEED > Feed Ingredients: the list shown modally, then unloaded.
+void OpenIngredientList();
+
+// Prints the ingredient listing: the printed lines (feed/IngredientFile.h)
+// under `heading`, the query the list shows.
+void PrintIngredientListing(std::vector<std::string> lines, const std::string& heading);

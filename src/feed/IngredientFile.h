@@ -1,0 +1,66 @@
+#pragma once
+// FEED.LST for the ingredient windows: one record read into or written from
+// IngredientRec, the whole file read once per action, the record a new
+// ingredient takes, the codes found again by their text, and the fixed lines
+// of the ingredient list and its printout.
+//
+// A file that cannot be read or written ends the action with one critical
+// box titled as the window's other boxes (common/DataFiles.h).
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "records/IngredientRecord.h"
+#include "records/RecordIo.h"
+
+using IngredientFile = records::FileImage<IngredientRecord>;
+
+// Reads FEED.LST whole (a missing file holds no records); false after the box.
+bool ReadIngredientFile(IngredientFile& file, const std::string& title);
+// Reads record n into IngredientRec; false after the box.
+bool ReadIngredient(long n, const std::string& title);
+// Writes IngredientRec at record n (the file grows as needed); false after
+// the box.
+bool WriteIngredient(long n, const std::string& title);
+
+// The record a new ingredient takes: the first whose code is blank, else
+// the one after the last.
+long NewIngredientSlot(const IngredientFile& file);
+// The first record whose code, without trailing blanks, is `code` (compared
+// exactly); 0 when none.
+long DuplicateIngredient(const IngredientFile& file, const std::string& code);
+
+// The records of each code (trimmed), in record order; free records are left
+// out. A code is found again through it in one look, however long the file.
+class IngredientIndex {
+ public:
+  explicit IngredientIndex(const IngredientFile& file);
+  // The first record holding `code` (trimmed); 0 when none.
+  long First(const std::string& code) const;
+  // The record after `record` holding the same code; 0 when none.
+  long Next(long record) const;
+  // Takes `record` out, once it was freed.
+  void Forget(const std::string& code, long record);
+
+ private:
+  // The first record of each code, and after each record the next of its code.
+  std::unordered_map<uint64_t, long> first_;
+  std::vector<long> next_;
+};
+
+// The 64-column line of the ingredient list: code, name, current inventory,
+// inventory date, unit cost.
+std::string IngredientListLine(const IngredientRecord& r);
+// The 92-column printed line: code, name, current and start inventory, unit
+// cost, total cost, inventory date.
+std::string IngredientPrintLine(const IngredientRecord& r);
+// The code a list line stands for: its first seven characters, trimmed.
+std::string IngredientCodeOfLine(const std::string& line);
+
+// The list of all ingredients: a line for every record with a code and a
+// current inventory other than 0, in record order.
+std::vector<std::string> IngredientListLines(const IngredientFile& file);
+// The printed lines of the listed lines, in list order: for each, a line for
+// every record holding its code.
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& listed);

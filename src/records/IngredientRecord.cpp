@@ -1,0 +1,3 @@
+#include "records/IngredientRecord.h"
+
+IngredientRecord IngredientRec;
