@@ -3,8 +3,11 @@
 #include "boars/BoarHistory.h"
 #include "common/HogGlobals.h"
 #include "common/PrintListing.h"
+#include "medication/DrugLookups.h"
 #include "records/BoarRecord.h"
+#include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
+#include "records/MedicationRecord.h"
 #include "records/SowRecord.h"
 #include "sows/SowHistory.h"
 
@@ -26,8 +29,9 @@ void ResetModuleState() {
         SelectedDrugRecs);
   reset(CurrentSowRec, CurrentBoarRec, CurrentGroupRec, CurrentFeedRec, CurrentDrugRec, CurrentBatchId,
         CurrentGroupId);
-  reset(SowRec, FarrowRec, BoarRec);
+  reset(SowRec, FarrowRec, BoarRec, DrugRec, MedicationRec);
   reset(SowHistory, FarrowLinks, SowNotes);
   reset(BoarHistory, BoarNotes);
+  reset(CurrentDrug);
   reset(PrintJob);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The program's module-level values in one list, each with its reset: what
 // the windows hand to each other (common/HogGlobals.h), the record buffers
-// SowRec, FarrowRec and BoarRec, the current sow (SowHistory, FarrowLinks,
-// SowNotes) and boar (BoarHistory, BoarNotes), and the print job (PrintJob).
+// SowRec, FarrowRec, BoarRec, DrugRec and MedicationRec, the current sow
+// (SowHistory, FarrowLinks, SowNotes), boar (BoarHistory, BoarNotes) and
+// drug (CurrentDrug), and the print job (PrintJob).
 // A new module-level value joins the list in ModuleState.cpp.
 
 // Puts every module-level value back to what it holds at the start of the
