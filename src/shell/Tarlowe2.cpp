@@ -12,6 +12,7 @@
 #include "platform/Services.h"
 #include "shell/AboutTarlowe.h"
 #include "shell/EndProgram.h"
+#include "medication/Drug_1.h"
 #include "shell/HogStartUp.h"
 #include "sows/HogSow1.h"
 
@@ -137,6 +138,9 @@ Tarlowe2::Tarlowe2(QWidget* parent) : platform::Form("Tarlowe2", parent) {
   LogOnMenu->onClick = [this](int i) { LogOnMenu_Click(i); };
   MainHelp->onClick = [this](int i) { MainHelp_Click(i); };
   MainSow->onClick = [this](int i) { MainSow_Click(i); };
+  MainMed->onClick = [](int i) {
+    if (i == 0) OpenDrugList();
+  };
 }
 
 void Tarlowe2::MainSow_Click(int Index) {
@@ -148,11 +152,12 @@ void Tarlowe2::MainSow_Click(int Index) {
 }
 
 bool Tarlowe2::HasWindow(const platform::MenuArray* menu, int index) const {
-  // SOW > History opens the sow list; the other area windows and the
-  // database utilities are not part of the program yet.
-  if (menu == MainSow) return index == 0;
+  // SOW > History opens the sow list and MEDICATION > Drug List the drug
+  // list; the other area windows and the database utilities are not part of
+  // the program yet.
+  if (menu == MainSow || menu == MainMed) return index == 0;
   for (const platform::MenuArray* without :
-       {MainBoar, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, MainMed, UtilMenu}) {
+       {MainBoar, PigletMenu, MainSales, MainFeed, FeedConv, MainReports, UtilMenu}) {
     if (menu == without) return false;
   }
   return true;

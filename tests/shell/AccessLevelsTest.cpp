@@ -55,10 +55,12 @@ class AccessLevels : public LogOnTest, public ::testing::WithParamInterface<Leve
     EXPECT_EQ(w.MainFeed->Visible(9), v.feedIngredients);
     // Items whose windows the program does not have stay disabled at every
     // level; the other items are untouched.
-    for (MenuArray* m : {w.UtilMenu, w.PigletMenu, w.MainMed, w.MainFeed, w.MainBoar})
+    for (MenuArray* m : {w.UtilMenu, w.PigletMenu, w.MainFeed, w.MainBoar})
       for (int i = 0; m->Has(i); ++i) EXPECT_FALSE(m->Enabled(i)) << m->objectName().toStdString() << i;
     EXPECT_TRUE(w.MainSow->Enabled(0));  // History: the sow list
     EXPECT_FALSE(w.MainSow->Enabled(1));
+    EXPECT_TRUE(w.MainMed->Enabled(0));  // Drug List: the drug list, hidden at level 4
+    EXPECT_FALSE(w.MainMed->Enabled(1));
     for (int i = 0; i <= 3; ++i) EXPECT_TRUE(w.PigletMenu->Visible(i)) << i;
     EXPECT_TRUE(w.MainMed->Visible(1));
     EXPECT_TRUE(w.UtilMenu->Visible(0) && w.UtilMenu->Visible(1));

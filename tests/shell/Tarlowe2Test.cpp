@@ -54,11 +54,14 @@ TEST_F(MainWindow, MenuTreeWithItsCaptionsAndCreatedStates) {
   EXPECT_FALSE(w.UtilMenu->Visible(4));
   EXPECT_TRUE(w.UtilMenu->Visible(3));
   // Items whose windows the program does not have yet are there, disabled.
-  for (MenuArray* m : {w.MainBoar, w.MainSales, w.MainMed, w.FeedConv})
+  for (MenuArray* m : {w.MainBoar, w.MainSales, w.FeedConv})
     for (int i = 0; m->Has(i); ++i) EXPECT_TRUE(m->Visible(i) && !m->Enabled(i)) << m->objectName().toStdString() << i;
-  // SOW > History opens the sow list; SOW > Indexing has no window yet.
-  EXPECT_TRUE(w.MainSow->Visible(0) && w.MainSow->Enabled(0));
-  EXPECT_TRUE(w.MainSow->Visible(1) && !w.MainSow->Enabled(1));
+  // SOW > History opens the sow list and MEDICATION > Drug List the drug
+  // list; SOW > Indexing and MEDICATION > History have no window yet.
+  for (MenuArray* m : {w.MainSow, w.MainMed}) {
+    EXPECT_TRUE(m->Visible(0) && m->Enabled(0)) << m->objectName().toStdString();
+    EXPECT_TRUE(m->Visible(1) && !m->Enabled(1)) << m->objectName().toStdString();
+  }
   EXPECT_FALSE(w.MainFeed->Enabled(9));
   EXPECT_FALSE(w.MainReports->Enabled(5));
   EXPECT_FALSE(w.UtilMenu->Enabled(0));
