@@ -18,6 +18,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/BenchDrugs.h"
 #include "bench/BenchHerd.h"
 #include "boars/BoarHistory.h"
 #include "common/DataFiles.h"
@@ -26,6 +27,10 @@
 #include "feed/IngredientFile.h"
 #include "common/NumberText.h"
 #include "platform/Printer.h"
+#include "medication/DrugListLine.h"
+#include "medication/DrugLookups.h"
+#include "medication/Drug_1.h"
+#include "medication/MedicationFiles.h"
 #include "platform/Services.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
@@ -135,7 +140,7 @@ struct Operation {
   std::function<void()> before, after;  // untimed, around each run
 };
 
-std::string g_sowPath, g_farrowPath, g_boarPath, g_feedPath;
+std::string g_sowPath, g_farrowPath, g_boarPath, g_feedPath, g_drugPath, g_medPath;
 
 // ---- The one-animal paths: one record at a time ------------------------------
 
@@ -164,6 +169,22 @@ std::vector<long> listedOneByOne(const std::string& code, const std::string& cri
     if (!records::IsFreeId(sow.Id) && query.matches(sow, litters)) listed.push_back(r);
   }
   return listed;
+}
+
+// The drug list's lines from DRUG.LST read one record at a time.
+std::vector<std::string> drugLinesOneByOne() {
+  std::vector<std::string> lines;
+  for (const DrugRecord& d : recordByRecord<DrugRecord>(g_drugPath))
+    if (!RTrim(d.DrugCode).empty() && d.InventoryAmount != 0) lines.push_back(DrugListLine(d));
+  return lines;
+}
+
+std::string compareLines(const std::vector<std::string>& lines, const std::vector<std::string>& expected) {
+  if (lines.size() != expected.size())
+    return std::to_string(lines.size()) + " lines, one by one " + std::to_string(expected.size());
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i] != expected[i]) return "line " + std::to_string(i + 1) + " differs";
+  return "";
 }
 
 std::string compareTable(const SowPageTable& table, int count, const std::vector<long>& expected) {
@@ -351,8 +372,12 @@ int main(int argc, char** argv) {
   g_farrowPath = DataFolder + kFarrowFileName;
   g_boarPath = DataFolder + kBoarFileName;
   g_feedPath = DataFilePath<IngredientRecord>();
+  MedFile = MedFileName("2024");
+  g_drugPath = DataFilePath<DrugRecord>();
+  g_medPath = DataFolder + MedFile;
   const BenchHerd herd = MakeBenchHerd();
-  if (!WriteBenchHerd(herd, DataFolder)) {
+  const BenchDrugs drugs = MakeBenchDrugs();
+  if (!WriteBenchHerd(herd, DataFolder) || !WriteBenchDrugs(drugs, DataFolder, MedFile)) {
     std::fprintf(stderr, "cannot write the herd into %s\n", DataFolder.c_str());
     return 1;
   }
@@ -515,8 +540,80 @@ int main(int argc, char** argv) {
       },
       [](const IngredientRecord& r) { return records::IsFreeId(r.IngredientCode); }, herd.freeIngredient));
 
-  std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars in %s\n", herd.sows.size(),
-              herd.litters.size(), herd.boars.size(), DataFolder.c_str());
+  // The drugs: the list, its window, a drug by its code, the next free
+  // record and a drug's remaining amount for the year.
+  {
+    Operation op;
+    op.name = "drug list";
+    op.files = {g_drugPath};
+    auto lines = std::make_shared<std::vector<std::string>>();
+    op.run = [lines] {
+      records::FileImage<DrugRecord> image;
+      ReadDrugFile(image, nullptr);
+      *lines = ListDrugs(image).lines;
+    };
+    op.check = [lines, run = op.run](std::string& result) {
+      run();
+      result = std::to_string(lines->size());
+      return compareLines(*lines, drugLinesOneByOne());
+    };
+    ops.push_back(op);
+  }
+  std::unique_ptr<Drug_1> drugWindow;
+  ops.push_back(opensWindow<Drug_1>("drug list window opens", g_drugPath, drugWindow,
+                                    [](Drug_1& w, std::string& result) {
+                                      std::vector<std::string> rows;
+                                      for (int i = 0; i < w.Drug_List->ListCount(); ++i)
+                                        rows.push_back(w.Drug_List->List(i));
+                                      result = std::to_string(rows.size());
+                                      return compareLines(rows, drugLinesOneByOne());
+                                    }));
+  {
+    Operation op;
+    op.name = "drug found by its code";
+    op.files = {g_drugPath};
+    const std::string last = RTrim(drugs.drugs.back().DrugCode);
+    op.run = [last] { g_sink = g_sink + LoadDrug(last); };
+    op.check = [last](std::string& result) {
+      const long found = LoadDrug(last);
+      result = std::to_string(found);
+      const std::vector<DrugRecord> all = recordByRecord<DrugRecord>(g_drugPath);
+      long first = 0;
+      for (size_t i = 0; i < all.size() && first == 0; ++i)
+        if (RTrim(all[i].DrugCode) == last) first = static_cast<long>(i) + 1;
+      if (found != first || CurrentDrug.DrugName != RTrim(all[static_cast<size_t>(first - 1)].DrugName))
+        return "record " + std::to_string(found) + ", one by one " + std::to_string(first);
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+  ops.push_back(nextFreeRecord<DrugRecord>(
+      "next free drug record", g_drugPath,
+      [] {
+        records::FileImage<DrugRecord> image;
+        ReadDrugFile(image, nullptr);
+        return FirstFreeDrugRecord(image);
+      },
+      [](const DrugRecord& d) { return RTrim(d.DrugCode).empty(); }, drugs.freeDrug));
+  {
+    Operation op;
+    op.name = "drug remaining for the year";
+    op.files = {g_medPath};
+    op.run = [] { g_sink = g_sink + static_cast<long>(DrugRemaining(100000, "D1")); };
+    op.check = [](std::string& result) {
+      const float left = DrugRemaining(100000, "D1");
+      result = text(left);
+      float given = 0;
+      for (const MedicationRecord& m : recordByRecord<MedicationRecord>(g_medPath))
+        if (RTrim(m.DrugCode) == "D1") given += m.Dosage;
+      return left == 100000 - given && given > 0 ? std::string() : "one by one " + text(100000 - given);
+    };
+    ops.push_back(op);
+  }
+
+  std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars, %zu drug records, %zu doses in %s\n",
+              herd.sows.size(), herd.litters.size(), herd.boars.size(), drugs.drugs.size(), drugs.doses.size(),
+              DataFolder.c_str());
   std::printf("median of %d runs, each after a warm read of the files it reads (the floor)\n\n", runs);
   std::printf("%-48s %7s %10s %9s %6s\n", "operation", "result", "median ms", "floor ms", "ratio");
   int wrong = 0, over = 0, timed = 0;
@@ -543,6 +640,7 @@ int main(int argc, char** argv) {
   }
   window.reset();
   feedWindow.reset();
+  drugWindow.reset();
   std::printf("\n%d of %d operations over %.0fx their floor; %d with wrong figures\n", over, timed, kTarget, wrong);
   platform::services().setDialogs(nullptr);
   platform::services().setPrinter(nullptr);

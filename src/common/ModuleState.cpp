@@ -3,10 +3,13 @@
 #include "boars/BoarHistory.h"
 #include "common/HogGlobals.h"
 #include "common/PrintListing.h"
+#include "medication/DrugLookups.h"
 #include "records/BoarRecord.h"
+#include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/GroupRecord.h"
 #include "records/IngredientRecord.h"
+#include "records/MedicationRecord.h"
 #include "records/SalesRecord.h"
 #include "records/SowRecord.h"
 #include "sows/SowHistory.h"
@@ -29,9 +32,10 @@ void ResetModuleState() {
         SelectedDrugRecs);
   reset(CurrentSowRec, CurrentBoarRec, CurrentGroupRec, CurrentFeedRec, CurrentDrugRec, CurrentBatchId,
         CurrentGroupId);
-  reset(SowRec, FarrowRec, BoarRec, GroupRec, SalesRec);
+  reset(SowRec, FarrowRec, BoarRec, GroupRec, SalesRec, DrugRec, MedicationRec);
   reset(SowHistory, FarrowLinks, SowNotes);
   reset(BoarHistory, BoarNotes);
+  reset(CurrentDrug);
   reset(PrintJob);
   reset(IngredientRec);
 }

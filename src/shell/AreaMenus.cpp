@@ -4,6 +4,7 @@
 #include "common/HogGlobals.h"
 #include "feed/HogFeed8.h"
 #include "groups/HogPig1.h"
+#include "medication/Drug_1.h"
 #include "platform/FormKit.h"
 #include "shell/Tarlowe2.h"
 #include "sows/HogSow1.h"
@@ -21,6 +22,7 @@ constexpr AreaItem kAreaItems[] = {
        FeedMenuChoice = 9;
        OpenIngredientList();
      }},
+    {&Tarlowe2::MainMed, 0, OpenDrugList},  // MEDICATION > Drug List: the drug list
 };
 
 }  // namespace

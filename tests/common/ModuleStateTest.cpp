@@ -8,6 +8,7 @@
 #include "common/HogGlobals.h"
 #include "common/ModuleState.h"
 #include "common/PrintListing.h"
+#include "medication/DrugLookups.h"
 #include "records/IngredientRecord.h"
 #include "shell/HogStartUp.h"
 #include "shell/Tarlowe2.h"
@@ -38,6 +39,9 @@ const ModuleValue kValues[] = {
     {"SowRec", [] { SowRec.Id = "S1"; }, [] { return SowRec.Id.empty(); }},
     {"FarrowRec", [] { FarrowRec.Status = FarrowRecord::InHerd; }, [] { return FarrowRec.Status == 0; }},
     {"BoarRec", [] { BoarRec.Id = "B1"; }, [] { return BoarRec.Id.empty(); }},
+    {"DrugRec", [] { DrugRec.DrugCode = "PEN"; }, [] { return DrugRec.DrugCode.empty(); }},
+    {"MedicationRec", [] { MedicationRec.Dosage = 2; }, [] { return MedicationRec.Dosage == 0; }},
+    {"CurrentDrug", [] { CurrentDrug.UnitCost = 2.5f; }, [] { return CurrentDrug.UnitCost == 0; }},
     {"SowHistory", [] { SowHistory.TotalBorn = 12; }, [] { return SowHistory.TotalBorn == 0; }},
     {"FarrowLinks", [] { FarrowLinks[1] = 3; }, [] { return FarrowLinks[1] == 0; }},
     {"SowNotes", [] { SowNotes[1] = "note"; }, [] { return SowNotes[1].empty(); }},

@@ -18,10 +18,12 @@
 #include <vector>
 
 #include "records/BoarRecord.h"
+#include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/Fields.h"
 #include "records/GroupRecord.h"
 #include "records/IngredientRecord.h"
+#include "records/MedicationRecord.h"
 #include "records/PasswordRecord.h"
 #include "records/RecordIo.h"
 #include "records/SalesRecord.h"
@@ -203,6 +205,50 @@ class IngredientBuilder : public RecordBuilder<IngredientRecord, IngredientBuild
   IngredientBuilder& dated(const std::string& date) { return set(&IngredientRecord::InventoryDate, date); }
 };
 
+// A vaccine of 2 ML a dose, bought on 01/15/2024: 100 ML for $50.00, all
+// still on hand.
+class DrugBuilder : public RecordBuilder<DrugRecord, DrugBuilder> {
+ public:
+  explicit DrugBuilder(const std::string& code) {
+    record_.DrugCode = code;
+    record_.DrugName = code.empty() ? "" : "DRUG " + code;
+    record_.DrugType = "V";
+    record_.DrugUnit = "M";
+    record_.Dosage = 2;
+    record_.PurchaseDate = "01/15/2024";
+    record_.ExpirationDate = records::kEmptyDate;
+    record_.InventoryAmount = record_.AmountPurchased = 100;
+    record_.DrugCost = records::Currency{500'000};
+  }
+  DrugBuilder& name(const std::string& s) { return set(&DrugRecord::DrugName, s); }
+  // Type and unit letters, and the standard dosage.
+  DrugBuilder& kind(const std::string& type, const std::string& unit, float dosage) {
+    record_.DrugType = type;
+    record_.DrugUnit = unit;
+    record_.Dosage = dosage;
+    return *this;
+  }
+  DrugBuilder& onHand(float amount) { return set(&DrugRecord::InventoryAmount, amount); }
+  // What was bought: the amount and the cost in dollars.
+  DrugBuilder& bought(float amount, double cost) {
+    record_.AmountPurchased = amount;
+    record_.DrugCost = records::Currency::fromDouble(cost);
+    return *this;
+  }
+};
+
+// A dose of a drug given to a sow on 03/01/2024.
+class MedicationBuilder : public RecordBuilder<MedicationRecord, MedicationBuilder> {
+ public:
+  MedicationBuilder(const std::string& code, float dosage) {
+    record_.SowId = "S1";
+    record_.DrugCode = code;
+    record_.Dosage = dosage;
+    record_.DrugUnit = "M";
+    record_.DateUsed = "03/01/2024";
+  }
+};
+
 inline SowBuilder aSow(const std::string& id) { return SowBuilder(id); }
 inline BoarBuilder aBoar(const std::string& id) { return BoarBuilder(id); }
 inline LitterBuilder aLitter() { return LitterBuilder(); }
@@ -214,6 +260,8 @@ inline SaleBuilder aSale(const std::string& kind, const std::string& id, int16_t
   return SaleBuilder(kind, id, subGroup);
 }
 inline IngredientBuilder anIngredient(const std::string& code) { return IngredientBuilder(code); }
+inline DrugBuilder aDrug(const std::string& code) { return DrugBuilder(code); }
+inline MedicationBuilder aDose(const std::string& code, float dosage) { return MedicationBuilder(code, dosage); }
 
 // The bytes of records one after the other, as a record file holds them.
 template <class R>

@@ -1,0 +1,154 @@
+#include "medication/DrugEntry.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "common/Format.h"
+#include "common/NumberText.h"
+#include "medication/DrugLookups.h"
+#include "medication/MedicationFiles.h"
+#include "records/RecordSlots.h"
+
+namespace {
+
+Refusal refusal(const std::string& text, int field) { return Refusal{text, kDrugEntryTitle, platform::vbExclamation, field}; }
+
+struct RequiredField {
+  std::string DrugEntry::*typed;
+  const char* missing;
+  const char* mustEnter;
+  DrugEntryField field;
+};
+const RequiredField kRequired[] = {
+    {&DrugEntry::name, "NO DRUG NAME!", "You MUST enter a DRUG NAME.", kNameField},
+    {&DrugEntry::cost, "NO DRUG COST!", "You MUST enter a DRUG COST.", kCostField},
+    {&DrugEntry::inventory, "NO INVENTORY AMOUNT!", "You MUST enter an Inv AMOUNT.", kInventoryField},
+    {&DrugEntry::purchased, "NO PURCHASED AMOUNT!", "You MUST enter a AMOUNT that was PURCHASED!.", kPurchasedField},
+    {&DrugEntry::code, "NO DRUG CODE!", "You MUST enter a DRUG CODE.", kCodeField},
+};
+
+std::string requiredText(const char* missing, const char* mustEnter) {
+  return std::string(missing) + "\r\rThis is a REQUIRED entry!\r" + mustEnter;
+}
+
+// The largest figure a field holds: a Single, or the cost, which goes
+// through a Single into currency.
+constexpr double kSingleLimit = FLT_MAX;
+constexpr double kCostLimit = 922337203685477.0;
+
+struct FigureField {
+  std::string DrugEntry::*typed;
+  const char* name;
+  const char* negative;
+  const char* mustEnter;
+  DrugEntryField field;
+  double limit;
+};
+const FigureField kFigures[] = {
+    {&DrugEntry::dosage, "DRUG DOSAGE", "NEGATIVE DRUG DOSAGE!", "You MUST enter a DRUG DOSAGE of 0 or more.",
+     kDosageField, kSingleLimit},
+    {&DrugEntry::cost, "DRUG COST", "NEGATIVE DRUG COST!", "You MUST enter a DRUG COST of 0 or more.", kCostField,
+     kCostLimit},
+    {&DrugEntry::inventory, "INVENTORY AMOUNT", "NEGATIVE INVENTORY AMOUNT!",
+     "You MUST enter an Inv AMOUNT of 0 or more.", kInventoryField, kSingleLimit},
+    {&DrugEntry::purchased, "PURCHASED AMOUNT", "NEGATIVE PURCHASED AMOUNT!",
+     "You MUST enter a PURCHASED AMOUNT of 0 or more.", kPurchasedField, kSingleLimit},
+};
+
+// Whether `value` survives its trip through a Single (and currency) whole.
+bool fits(double value, double limit) {
+  return std::fabs(value) <= kSingleLimit && std::fabs(static_cast<double>(static_cast<float>(value))) <= limit;
+}
+
+float singleOf(const std::string& typed) { return static_cast<float>(Val(typed)); }
+
+struct TypeOption {
+  const char* type;
+  const char* unit;
+  const char* caption;
+};
+const TypeOption kOptions[] = {{"V", "M", "ML"}, {"F", "L", "Lb / Ton"}, {"W", "O", "Oz / Gal"}};
+
+const TypeOption& optionAt(int option) {
+  return kOptions[option >= kVaccineOption && option <= kWaterOption ? option : kVaccineOption];
+}
+
+}  // namespace
+
+Check CheckDrugRequired(const DrugEntry& entry) {
+  for (const RequiredField& r : kRequired)
+    if (Trim(entry.*r.typed).empty()) return refusal(requiredText(r.missing, r.mustEnter), r.field);
+  return std::nullopt;
+}
+
+Check CheckDrugCodeFree(const records::FileImage<DrugRecord>& drugs, const std::string& code) {
+  if (FindDrugRecord(drugs, Trim(code)) == 0) return std::nullopt;
+  return refusal("DUPLICATE CODE!\r\rYou can't use the same code!", kCodeField);
+}
+
+Check CheckDrugFigures(const DrugEntry& entry) {
+  if (Trim(entry.dosage).empty())
+    return refusal(requiredText("NO DRUG DOSAGE!", "You MUST enter a DRUG DOSAGE."), kCodeField);
+  for (const FigureField& f : kFigures) {
+    const double value = Val(entry.*f.typed);
+    if (value < 0) return refusal(std::string(f.negative) + "\r\r" + f.mustEnter, f.field);
+    if (!fits(value, f.limit)) return refusal(std::string(f.name) + " is out of range!", f.field);
+  }
+  return std::nullopt;
+}
+
+Check CheckDrugRecordRoom(long record) {
+  if (records::RecordNumberFits(record)) return std::nullopt;
+  return refusal("ERROR:   NO ROOM LEFT IN DRUG FILE!!\r\rTry Deleting some older DRUG(s).", kNameField);
+}
+
+DrugRecord DrugRecordOf(const DrugEntry& e) {
+  const TypeOption& option = optionAt(e.type);
+  DrugRecord r;
+  r.DrugName = Trim(e.name);
+  r.DrugCode = Trim(e.code);
+  r.DrugType = option.type;
+  r.DrugUnit = option.unit;
+  r.Dosage = singleOf(e.dosage);
+  r.WithdrawalDays = Trim(e.withdrawal);
+  r.LotNumber = Trim(e.lot);
+  r.Manufacturer = Trim(e.manufacturer);
+  r.PurchaseDate = e.purchaseDate;
+  r.ExpirationDate = e.expirationDate;
+  r.InventoryAmount = singleOf(e.inventory);
+  r.DrugCost = records::Currency::fromDouble(static_cast<double>(singleOf(e.cost)));
+  r.AmountPurchased = singleOf(e.purchased);
+  r.DrugNote = Trim(e.note);
+  return r;
+}
+
+DrugEntry DrugEntryOf(const DrugRecord& drug) {
+  DrugEntry e;
+  e.name = Trim(drug.DrugName);
+  e.code = Trim(drug.DrugCode);
+  e.dosage = Format(drug.Dosage, "0.0");
+  e.purchaseDate = drug.PurchaseDate;
+  e.cost = Format(drug.DrugCost.value(), "0.00");
+  e.expirationDate = drug.ExpirationDate;
+  e.inventory = Format(drug.InventoryAmount, "0.0");
+  e.purchased = Format(drug.AmountPurchased, "0.0");
+  e.withdrawal = Trim(drug.WithdrawalDays);
+  e.lot = Trim(drug.LotNumber);
+  e.manufacturer = Trim(drug.Manufacturer);
+  e.note = Trim(drug.DrugNote);
+  e.type = DrugOptionOfType(drug.DrugType);
+  return e;
+}
+
+int DrugOptionOfType(const std::string& type) {
+  for (int i = kVaccineOption; i <= kWaterOption; ++i)
+    if (type == kOptions[i].type) return i;
+  return -1;
+}
+
+std::string DrugUnitCaption(int option) { return optionAt(option).caption; }
+
+std::string UnitCostCaption(float cost, float purchased) {
+  const float unit = static_cast<float>(DrugUnitCost(cost, purchased));
+  return unit <= 0 ? "$0.00" : Format(unit, "$0.00");
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The drug list's lines: one fixed-column line of 64 characters per drug, and
+// the way back from a line to its drug (the code in its first 7 characters).
+//
+//   columns  2-7   code
+//           11-30  name
+//           33-43  dosage "0.0" right-aligned in 4, then " ML", " Lb/Ton" or " Oz/Gal"
+//           45-54  "VACCINE", "FEED MED." or "WATER MED."
+//           56-61  the stored inventory amount "####0.0", right-aligned in 6
+//
+// The amount is the stored InventoryAmount, which every medication given has
+// already lowered: taking the year's dosages off again would count them
+// twice.
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "records/DrugRecord.h"
+#include "records/RecordIo.h"
+
+inline constexpr int kDrugLineWidth = 64;
+
+// The unit after a dosage (" ML", " Lb/Ton", " Oz/Gal" for "M", "L", "O"; ""
+// for another letter), and the word of a type ("VACCINE", "FEED MED.",
+// "WATER MED." for "V", "F", "W"; "" for another letter).
+std::string DrugUnitText(const std::string& unit);
+std::string DrugTypeWord(const std::string& type);
+
+std::string DrugListLine(const DrugRecord& drug);
+// The line of the drug whose stored bytes are `drugBytes`.
+std::string DrugListLine(const uint8_t* drugBytes);
+// Format(value, "0.0") (and "####0.0", the same text), without going through
+// printed digits for the figures a list of thousands of lines shows.
+std::string OneDecimal(float value);
+// The code a line stands for: its first 7 characters, trimmed.
+std::string DrugCodeOfLine(const std::string& line);
+
+// The list of every drug of DRUG.LST, in record order: a line for each drug
+// whose amount is not 0, and the number of drugs (free records not counted,
+// drugs without a line counted).
+struct DrugListing {
+  std::vector<std::string> lines;
+  int drugs = 0;
+};
+DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs);
+
+// The records of DRUG.LST by code, read once for an action over many lines:
+// the record of a code is the first that holds it.
+class DrugsByCode {
+ public:
+  explicit DrugsByCode(const records::FileImage<DrugRecord>& drugs);
+  // The first record holding `code`; 0 when none does.
+  long First(const std::string& code) const;
+  // That record was blanked: the next record holding `code`, if any, is now
+  // the first.
+  void Blanked(const std::string& code);
+
+ private:
+  std::unordered_map<std::string, std::vector<long>> records_;  // each list in reverse record order
+};

@@ -1,0 +1,181 @@
+#include "medication/Drug_1.h"
+
+#include <QVBoxLayout>
+#include <vector>
+
+#include "common/DataFiles.h"
+#include "common/HogGlobals.h"
+#include "medication/DrugListLine.h"
+#include "medication/Drug_2.h"
+#include "medication/MedicationFiles.h"
+#include "platform/Dialogs.h"
+#include "platform/FormKit.h"
+#include "platform/Screen.h"
+
+namespace {
+
+const char kCaption[] = "D R U G    L I S T";
+const char kAllDrugs[] = "By ALL DRUG(s)";
+
+// 10-point Courier New is 120 twips a character: the headings stand over
+// their columns.
+constexpr int kListLeft = 120;
+constexpr int kTop = 360;
+int columnLeft(int col) { return kListLeft + 30 + (col - 1) * 120; }
+
+// DRUG.LST read for an action; false after the box of a file that cannot be
+// read.
+bool readDrugs(records::FileImage<DrugRecord>& drugs, const std::string& title) {
+  FileFault fault;
+  if (ReadDrugFile(drugs, &fault)) return true;
+  ReportFileFault(fault, false, title);
+  return false;
+}
+
+std::string deleteQuestion(const std::string& code) {
+  return "YOU ARE ATTEMPTING TO DELETE A DRUG!\n\n          Any records that you delete,\n"
+         "          can or will affect any reports,\n          that you may want to run.\n\n"
+         "ARE YOU STILL SURE, THAT YOU WANT\nTO DELETE THE DRUG CODE, " +
+         code + " ?";
+}
+
+}  // namespace
+
+Drug_1::Drug_1(QWidget* parent) : platform::Form("Drug_1", parent) {
+  using platform::AddLabel;
+  setFont(platform::makeFont("MS Sans Serif", 8));
+  SetCaption(kCaption);
+  MenuBar = new QMenuBar(this);
+  // The menu bar spans the window whichever items are shown.
+  auto* bar = new QVBoxLayout(this);
+  bar->setContentsMargins(0, 0, 0, 0);
+  bar->setMenuBar(MenuBar);
+  MainDrug = new platform::MenuArray(MenuBar, "MainDrug");
+  MainDrug->Add(New, "&NEW");
+  MainDrug->Add(Edit, "&EDIT");
+  MainDrug->Add(Query, "&QUERY");
+  MainDrug->Add(Delete, "&DELETE");
+  QMenu* print = MainDrug->Add(Print, "&PRINT", true);
+  MainDrug->Add(Exit, "E&XIT");
+  PrintMenu = new platform::MenuArray(print, "PrintMenu");
+  PrintMenu->SetParentItem(MainDrug, Print);
+  PrintMenu->Add(DrugListPrint, "Drug List");
+  PrintMenu->Add(DrugSheet, "Drug Sheet");
+  PrintMenu->Add(YearlyTotals, "Yearly Drug Totals");
+  // The query dialog and the printouts are not part of the program yet.
+  MainDrug->SetEnabled(Query, false);
+  for (int item : {DrugListPrint, DrugSheet, YearlyTotals}) PrintMenu->SetEnabled(item, false);
+  ShowDrugItems(false);
+  MainDrug->onClick = [this](int index) { MainDrug_Click(index); };
+
+  Label1 = AddLabel(this, "Label1", "DRUG CODE", {columnLeft(2), kTop + 240, 1080, 255});
+  Label2 = AddLabel(this, "Label2", "DRUG (NAME)", {columnLeft(11), kTop + 240, 2400, 255});
+  Label3 = AddLabel(this, "Label3", "DOSAGE", {columnLeft(33), kTop + 240, 1320, 255});
+  Label4 = AddLabel(this, "Label4", "DRUG  TYPE", {columnLeft(45), kTop + 240, 1200, 255});
+  Label5 = AddLabel(this, "Label5", "INVENTORY     AMOUNT", {columnLeft(56), kTop, 1080, 495});
+  Label5->setWordWrap(true);
+  Drug_List = platform::Placed(new platform::ListBox(this, "Drug_List", true), {kListLeft, kTop + 540, 8100, 5100});
+  Drug_List->setFont(platform::makeFont("Courier New", 10));
+  DQDisp = AddLabel(this, "DQDisp", "", {kListLeft, kTop + 5760, 8100, 255});
+  DQDisp->setFont(platform::makeFont("MS Serif", 8));
+  SetBoundsTwips(0, 0, 8460, kTop + 6480);
+}
+
+void Drug_1::Form_Load() {
+  QueryArgs = {"", "0", "", ""};
+  FillDrugList();
+  DQDisp->SetCaption(kAllDrugs);
+}
+
+void Drug_1::ShowDrugItems(bool shown) {
+  for (int item : {Edit, Delete, Print}) MainDrug->SetVisible(item, shown);
+}
+
+void Drug_1::FillDrugList() {
+  Hourglass(true);
+  Drug_List->Clear();
+  records::FileImage<DrugRecord> drugs;
+  const bool read = readDrugs(drugs, kCaption);
+  DrugListing listing = read ? ListDrugs(drugs) : DrugListing{};
+  std::vector<std::pair<std::string, long>> rows;
+  rows.reserve(listing.lines.size());
+  for (std::string& line : listing.lines) rows.emplace_back(std::move(line), 0);
+  Drug_List->SetItems(rows);
+  ShowDrugItems(listing.drugs > 0);
+  Hourglass(false);
+}
+
+void Drug_1::ShowAllDrugs() {
+  FillDrugList();
+  DQDisp->SetCaption(kAllDrugs);
+}
+
+void Drug_1::MainDrug_Click(int Index) {
+  SelectedDrugRecs.assign(static_cast<size_t>(Drug_List->ListCount()) + 1, 0);
+  switch (Index) {
+    case New:
+      OpenDrugEntry("NEW");
+      ShowAllDrugs();
+      break;
+    case Edit: EditDrugs(); break;
+    case Delete: DeleteDrugs(); break;
+    case Exit: Hide(); break;
+    default: break;  // QUERY opens a dialog not built yet; PRINT only opens its submenu
+  }
+}
+
+void Drug_1::EditDrugs() {
+  records::FileImage<DrugRecord> drugs;
+  if (!readDrugs(drugs, "VIEW / EDIT  DRUG(s)")) return;
+  const DrugsByCode byCode(drugs);
+  int count = 0;
+  for (int row = 0; row < Drug_List->ListCount(); ++row) {
+    if (!Drug_List->Selected(row)) continue;
+    const long record = byCode.First(DrugCodeOfLine(Drug_List->List(row)));
+    if (record != 0) SelectedDrugRecs[static_cast<size_t>(++count)] = record;
+  }
+  if (count == 0) {
+    Alert("NO DRUG(s) WERE SELECTED!", platform::vbExclamation, "VIEW / EDIT  DRUG(s)");
+    return;
+  }
+  SelectedCount = count;
+  OpenDrugEntry("EDIT");
+  ShowAllDrugs();
+}
+
+void Drug_1::DeleteDrugs() {
+  records::FileImage<DrugRecord> drugs;
+  if (!readDrugs(drugs, "DELETE    DRUG(s)")) return;
+  DrugsByCode byCode(drugs);
+  int count = 0;
+  for (int row = 0; row < Drug_List->ListCount(); ++row) {
+    if (!Drug_List->Selected(row)) continue;
+    const std::string code = DrugCodeOfLine(Drug_List->List(row));
+    const long record = byCode.First(code);
+    if (record == 0) continue;
+    if (Alert(deleteQuestion(code), platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2,
+              "CAUTION") != platform::vbYes)
+      continue;
+    FileFault fault;
+    if (!BlankDrug(record, &fault)) {
+      ReportFileFault(fault, true, "DELETE    DRUG(s)");
+      if (count > 0) ShowAllDrugs();  // the drugs deleted before the fault leave the list
+      return;
+    }
+    byCode.Blanked(code);
+    ++count;
+  }
+  if (count == 0) {
+    Alert("NO DRUG(s) WERE SELECTED or DELETED!", platform::vbExclamation, "DELETE   DRUG(s)");
+    return;
+  }
+  SelectedCount = count;
+  Alert("ALL SELECTED DRUG(s) HAVE BEEN DELETED!", platform::vbExclamation, "DELETE    DRUG(s)");
+  ShowAllDrugs();
+}
+
+void OpenDrugList() {
+  Drug_1 list;
+  list.Show(platform::vbModal);
+  list.Unload();
+}

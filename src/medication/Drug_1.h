@@ -1,0 +1,49 @@
+#pragma once
+// The drug list "D R U G    L I S T": one fixed-column line per drug of
+// DRUG.LST, and a menu that enters new drugs, edits and deletes the selected
+// ones. A line stands for the first record holding its code. EXIT hides the
+// window; the opener unloads it.
+#include <QMenuBar>
+#include <string>
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Menus.h"
+
+class Drug_1 : public platform::Form {
+ public:
+  explicit Drug_1(QWidget* parent = nullptr);
+
+  // Items of MainDrug, and of PrintMenu under PRINT.
+  enum MenuItem { New = 0, Edit, Query, Delete, Print, Exit };
+  enum PrintItem { DrugListPrint = 0, DrugSheet, YearlyTotals };
+
+  platform::ListBox* Drug_List;
+  platform::Label* DQDisp;
+  platform::Label* Label1;  // "DRUG CODE"
+  platform::Label* Label2;  // "DRUG (NAME)"
+  platform::Label* Label3;  // "DOSAGE"
+  platform::Label* Label4;  // "DRUG  TYPE"
+  platform::Label* Label5;  // "INVENTORY     AMOUNT"
+  QMenuBar* MenuBar;
+  platform::MenuArray* MainDrug;
+  platform::MenuArray* PrintMenu;
+
+  void MainDrug_Click(int Index);
+  // Lists every drug anew and shows EDIT, DELETE and PRINT when DRUG.LST
+  // holds a drug. A DRUG.LST that cannot be read shows its box and lists
+  // nothing.
+  void FillDrugList();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void ShowAllDrugs();
+  void EditDrugs();
+  void DeleteDrugs();
+  void ShowDrugItems(bool shown);
+};
+
+// MEDICATION > Drug List: the drug list shown modally, then unloaded.
+void OpenDrugList();

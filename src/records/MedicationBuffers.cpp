@@ -1,0 +1,5 @@
+#include "records/DrugRecord.h"
+#include "records/MedicationRecord.h"
+
+DrugRecord DrugRec;
+MedicationRecord MedicationRec;

@@ -1,0 +1,24 @@
+#pragma once
+// Shared set-up of the drug tests: a fresh data folder holding DRUG.LST and
+// MED2024.DAT, today's date, and the files written and read as records.
+#include <gtest/gtest.h>
+
+#include "common/HogGlobals.h"
+#include "support/RecordBuilders.h"
+#include "support/TestPlatform.h"
+
+class DrugTest : public ::testing::Test {
+ protected:
+  TestPlatform tp;
+
+  void SetUp() override {
+    DataFolder = tp.home();
+    MedFile = "MED2024.DAT";
+    DateText = "06/01/2024";
+  }
+  std::string drugPath() const { return tp.path("DRUG.LST"); }
+  std::string medPath() const { return tp.path("MED2024.DAT"); }
+  void writeDrugs(const std::vector<DrugRecord>& drugs) { writeRecords(drugPath(), drugs); }
+  void writeDoses(const std::vector<MedicationRecord>& doses) { writeRecords(medPath(), doses); }
+  std::vector<DrugRecord> drugs() const { return readRecords<DrugRecord>(drugPath()); }
+};

@@ -1,0 +1,126 @@
+// The drug entry window headless: new drugs into the first free record then
+// after the last, the checks' boxes and focus through the window, editing a
+// selection with NEXT and BACK, and the Enter chain.
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "common/NumberText.h"
+#include "medication/DrugFixture.h"
+#include "medication/Drug_2.h"
+
+namespace {
+
+void fill(Drug_2& w, const std::string& name, const std::string& code) {
+  w.DName->SetText(name);
+  w.DCode->SetText(code);
+  w.Dosage->SetText("2");
+  w.DrugCost->SetText("50");
+  w.InvAmt->SetText("100");
+  w.PurAmt->SetText("100");
+}
+
+std::vector<std::string> shownCodes(const std::vector<DrugRecord>& drugs) {
+  std::vector<std::string> codes;
+  for (const DrugRecord& d : drugs) codes.push_back(RTrim(d.DrugCode));
+  return codes;
+}
+
+}  // namespace
+
+class Drug_2Test : public DrugTest {};
+
+TEST_F(Drug_2Test, NewDrugsTakeTheFreeRecordThenGoAfterTheLast) {
+  writeDrugs({aDrug("A"), aDrug(""), aDrug("C"), aDrug("D")});
+  tp.windows.on("Drug_2", as<Drug_2>([this](Drug_2& w) {
+    EXPECT_EQ(w.Caption(), "N E W    D R U G");
+    EXPECT_EQ(w.PurDate->Text(), "06/01/2024");
+    EXPECT_EQ(w.ExpirDate->Text(), "__/__/____");
+    EXPECT_TRUE(w.DType[0]->Value() && !w.DNext->isEnabled() && !w.DBack->isEnabled());
+    fill(w, "FIRST", "N1");
+    w.PurDate->SetText("");
+    w.DAccept->Press();  // the purchase date is required: the date check's own box
+    EXPECT_EQ(tp.dialogs.last().title, "INVALIED  DATE  ENTRY");
+    EXPECT_EQ(w.focusWidget(), w.PurDate);
+    w.PurDate->SetText("05/01/2024");
+    w.Dosage->SetText("");
+    w.DAccept->Press();
+    EXPECT_EQ(tp.dialogs.last().text.substr(0, 15), "NO DRUG DOSAGE!");
+    EXPECT_EQ(w.focusWidget(), w.DCode);  // not the dosage box
+    w.Dosage->SetText("2");
+    w.DType[2]->click();
+    EXPECT_EQ(w.DUnit->Caption(), "Oz / Gal");
+    w.DAccept->Press();
+    EXPECT_EQ(w.DName->Text(), "");  // cleared for the next drug
+    EXPECT_EQ(w.focusWidget(), w.DName);
+    fill(w, "SECOND", "N2");
+    w.DAccept->Press();
+    fill(w, "THIRD", "N1");
+    w.DAccept->Press();
+    EXPECT_EQ(tp.dialogs.last().text, "DUPLICATE CODE!\r\rYou can't use the same code!");
+    w.DExit->Press();
+  }));
+  OpenDrugEntry("NEW");
+  EXPECT_EQ(tp.dialogs.shown.size(), 3u);
+  const std::vector<DrugRecord> stored = drugs();
+  EXPECT_EQ(shownCodes(stored), (std::vector<std::string>{"A", "N1", "C", "D", "N2"}));
+  EXPECT_EQ(stored[1].DrugType + stored[1].DrugUnit, "WO");
+  EXPECT_EQ(stored[1].PurchaseDate + stored[1].ExpirationDate, "05/01/2024__/__/____");
+}
+
+TEST_F(Drug_2Test, EditStepsThroughTheSelectionAndRewritesInPlace) {
+  writeDrugs({aDrug("A").kind("F", "L", 1.5f).bought(40, 100), aDrug("B"), aDrug("C")});
+  SelectedDrugRecs = {0, 3, 1, 2};
+  SelectedCount = 3;
+  tp.windows.on("Drug_2", as<Drug_2>([this](Drug_2& w) {
+    EXPECT_EQ(w.Caption(), "E D I T    D R U G");
+    EXPECT_EQ(w.DCode->Text(), "C");
+    EXPECT_TRUE(w.DNext->isEnabled() && !w.DBack->isEnabled());
+    w.DNext->Press();
+    EXPECT_EQ(std::vector<std::string>({w.DCode->Text(), w.Dosage->Text(), w.DrugCost->Text(), w.InvAmt->Text(),
+                                        w.UCost->Caption(), w.DUnit->Caption()}),
+              std::vector<std::string>({"A", "1.5", "100.00", "100.0", "$2.50", "Lb / Ton"}));
+    EXPECT_TRUE(w.DNext->isEnabled() && w.DBack->isEnabled());
+    EXPECT_EQ(SelectedCount, 2);
+    w.DAccept->Press();  // its own code again is no duplicate
+    w.DCode->SetText("B");
+    w.DAccept->Press();
+    EXPECT_EQ(tp.dialogs.last().text, "DUPLICATE CODE!\r\rYou can't use the same code!");
+    w.DNext->Press();
+    EXPECT_TRUE(!w.DNext->isEnabled() && w.DBack->isEnabled());
+    w.DBack->Press();
+    EXPECT_EQ(SelectedCount, 2);
+    w.DName->SetText("RENAMED");
+    w.DCode->SetText("Z");
+    w.DAccept->Press();
+    w.DAccept->Press();
+    w.DExit->Press();
+  }));
+  OpenDrugEntry("EDIT");
+  EXPECT_EQ(tp.dialogs.shown.size(), 1u);
+  const std::vector<DrugRecord> stored = drugs();
+  EXPECT_EQ(shownCodes(stored), (std::vector<std::string>{"Z", "B", "C"}));
+  EXPECT_EQ(RTrim(stored[0].DrugName), "RENAMED");
+  EXPECT_EQ(stored[0].DrugCost.raw, 1'000'000);
+  EXPECT_EQ(stored[0].DrugType + stored[0].DrugUnit, "FL");
+}
+
+TEST_F(Drug_2Test, EnterMovesAlongTheChainAndUpperCasesTheCode) {
+  Drug_2 w;
+  w.NE_Cont->SetCaption("NEW");
+  w.Show();
+  w.DrugCost->SetText("100");
+  w.PurAmt->SetText("40");
+  w.DCode->SetText("pen");
+  QWidget* const chain[] = {w.DName,  w.DCode,  w.Dosage, w.PurDate, w.DrugCost, w.ExpirDate, w.InvAmt,
+                            w.PurAmt, w.WithDrw, w.LotNum, w.DManf,  w.DNote,    w.DAccept};
+  for (size_t i = 0; i + 1 < std::size(chain); ++i) {
+    chain[i]->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(chain[i], &enter);
+    EXPECT_EQ(w.focusWidget(), chain[i + 1]) << chain[i]->objectName().toStdString();
+  }
+  EXPECT_EQ(w.DCode->Text(), "PEN");
+  EXPECT_EQ(w.UCost->Caption(), "$2.50");
+  w.DName->Type("pen v");
+  EXPECT_EQ(w.DName->Text(), "Pen V");
+}

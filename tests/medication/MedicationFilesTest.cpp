@@ -1,0 +1,74 @@
+// DRUG.LST and MED<yyyy>.DAT operations: free records, finding a code,
+// appending, blanking, and the look-ups LoadDrug and DrugRemaining.
+#include "medication/DrugLookups.h"
+#include "medication/DrugFixture.h"
+#include "medication/MedicationFiles.h"
+#include "platform/FileSystem.h"
+
+class MedicationFiles : public DrugTest {};
+
+TEST_F(MedicationFiles, FreeRecordsAndCodesAreFoundByTheirTrimmedCode) {
+  const auto image = records::FileImage<DrugRecord>::of({aDrug("A"), aDrug(""), aDrug("PEN"), aDrug("PEN")});
+  EXPECT_EQ(FirstFreeDrugRecord(image), 2);
+  EXPECT_EQ(FirstFreeDrugRecord(records::FileImage<DrugRecord>::of({aDrug("A")})), 2);
+  const std::pair<const char*, long> finds[] = {{"PEN", 3}, {"pen", 0}, {"PE", 0}, {"A", 1}, {"", 2}, {"A ", 0}};
+  for (const auto& [code, record] : finds) EXPECT_EQ(FindDrugRecord(image, code), record) << code;
+}
+
+TEST_F(MedicationFiles, DrugsAndDosesAreAppendedWrittenAndBlanked) {
+  writeDrugs({aDrug("A"), aDrug("B")});
+  FileFault fault;
+  EXPECT_EQ(AppendDrug(aDrug("C"), &fault), 3);
+  EXPECT_TRUE(BlankDrug(1, &fault));
+  EXPECT_EQ(drugs(), asStored<DrugRecord>({DrugRecord{}, aDrug("B"), aDrug("C")}));
+
+  MedicationRecord given = aDose("A", 4);
+  given.UnitCost = records::Currency{25'000};
+  EXPECT_EQ(AppendMedication(given, &fault), 1);
+  EXPECT_EQ(AppendMedication(aDose("B", 1), &fault), 2);
+  EXPECT_TRUE(BlankMedication(1, &fault));
+  MedicationRecord blanked;
+  blanked.UnitCost = given.UnitCost;  // kept; everything else blank, 0 and "__/__/____"
+  EXPECT_EQ(readFile(medPath()), recordBytes<MedicationRecord>({blanked, aDose("B", 1)}));
+  EXPECT_EQ(AppendMedication(aDose("C", 1), &fault), 3);  // never into the blanked record
+
+  writeFile(drugPath(), std::string(32767 * 346, ' '));
+  fault = {};
+  EXPECT_EQ(AppendDrug(aDrug("D"), &fault), 0);  // no record number above 32767
+  EXPECT_TRUE(fault.path.empty());
+  EXPECT_EQ(platform::fileLength(drugPath()), 32767 * 346);
+}
+
+TEST_F(MedicationFiles, LoadDrugFindsTheFirstDrugOfACodeAndKeepsTheLastOtherwise) {
+  writeDrugs({aDrug("A"), aDrug("PEN").name("PEN-V").kind("F", "L", 2.5f).bought(40, 100).onHand(12.5f),
+              aDrug("PEN").name("SECOND"), aDrug("FREE").bought(0, 30)});
+  EXPECT_EQ(LoadDrug("PEN"), 2);
+  const CurrentDrugRecord pen = CurrentDrug;
+  EXPECT_EQ(pen.DrugName, "PEN-V");
+  EXPECT_EQ(pen.DrugType + pen.DrugUnit, "FL");
+  EXPECT_EQ(pen.Dosage, 2.5f);
+  EXPECT_EQ(pen.PurchaseDate, "01/15/2024");
+  EXPECT_EQ(pen.InventoryAmount, 12.5f);
+  EXPECT_EQ(pen.DrugCost, 100.0f);
+  EXPECT_EQ(pen.UnitCost, 2.5f);
+  for (const char* missing : {"pen", "NONE", " PEN"}) {
+    EXPECT_EQ(LoadDrug(missing), 0) << missing;
+    EXPECT_EQ(CurrentDrug.DrugName, "PEN-V");
+  }
+  EXPECT_EQ(LoadDrug("FREE"), 4);
+  EXPECT_EQ(CurrentDrug.UnitCost, 0.0f);  // nothing purchased: no unit cost, no division by 0
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+}
+
+TEST_F(MedicationFiles, DrugRemainingTakesTheYearsDosesOffNeverBelowZero) {
+  EXPECT_EQ(DrugRemaining(0, "A"), 0.0f);
+  EXPECT_FALSE(platform::fileExists(medPath()));  // an amount of 0 reads nothing
+  EXPECT_EQ(DrugRemaining(10, "A"), 10.0f);
+  EXPECT_TRUE(platform::fileExists(medPath()));  // a missing file is made empty
+  writeDoses({aDose("A", 4), aDose("B", 2), aDose("a", 1), aDose("A", 1.5f), MedicationRecord{}});
+  const std::pair<float, float> cases[] = {{10, 4.5f}, {5, 0}, {5.5f, 0}, {0, 0}};
+  for (const auto& [amount, left] : cases) EXPECT_EQ(DrugRemaining(amount, "A"), left) << amount;
+  writeDoses({aDose("A", 4), aDose("A", 7)});
+  EXPECT_EQ(DrugRemaining(10, "A"), 0.0f);
+  EXPECT_EQ(DrugRemaining(10, "B"), 10.0f);
+}
