@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QShortcutEvent>
 #include <map>
 #include <QSignalBlocker>
 
@@ -93,6 +94,15 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPushButton::keyPressEvent(event);
+}
+bool CommandButton::event(QEvent* event) {
+  if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous() && isEnabled() &&
+      isVisible()) {
+    setFocus(Qt::ShortcutFocusReason);
+    Press();
+    return true;
+  }
+  return QPushButton::event(event);
 }
 
 Label::Label(QWidget* parent, const std::string& name, const std::string& caption)

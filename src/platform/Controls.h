@@ -46,6 +46,9 @@ class CommandButton : public QPushButton {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Its access key (Alt + the underlined letter) moves the focus to the
+  // button, so the box it leaves runs its lost-focus handler, then presses it.
+  bool event(QEvent* event) override;
 };
 
 class Label : public QLabel {

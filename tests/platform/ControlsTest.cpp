@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QShortcutEvent>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -197,6 +198,27 @@ TEST(CommandButton, EnterPressesTheFocusedButtonOnly) {
     QObject::connect(&b, &QPushButton::clicked, [&] { pressed += 10; });
     sendKey(w.findChild<QWidget*>(c.to), c.key, c.modifiers);
     EXPECT_EQ(pressed, c.pressed) << c.to << " " << c.key;
+  }
+}
+
+// An access key takes the focus to its button before pressing it, so the box
+// left runs its lost-focus handler first; a disabled button takes neither.
+TEST(CommandButton, AccessKeyMovesTheFocusThenPresses) {
+  TestPlatform tp;
+  for (const bool enabled : {true, false}) {
+    Form w("W");
+    TextBox text(&w, "Text");
+    CommandButton accept(&w, "Accept", "&ACCEPT");
+    accept.setEnabled(enabled);
+    std::string events;
+    text.onLostFocus = [&events] { events += "lost "; };
+    QObject::connect(&accept, &QPushButton::clicked, [&events] { events += "click"; });
+    w.show();
+    QApplication::setActiveWindow(&w);
+    text.setFocus();
+    QShortcutEvent shortcut(QKeySequence(Qt::ALT | Qt::Key_A), 0);
+    QApplication::sendEvent(&accept, &shortcut);
+    EXPECT_EQ(events, enabled ? "lost click" : "") << enabled;
   }
 }
 
