@@ -61,6 +61,8 @@ struct RefusedCopy {
   std::function<ExpectedBox(DatabaseTest&)> box;
 };
 
+inline void PrintTo(const RefusedCopy& c, std::ostream* os) { *os << c.name; }
+
 class RefusedCopies : public DatabaseTest, public ::testing::WithParamInterface<RefusedCopy> {};
 
 TEST_P(RefusedCopies, ShowTheirBoxAndChangeNothing) {
@@ -134,6 +136,8 @@ struct Compaction {
   ExpectedBox box;
   std::vector<int> kept;  // the records (from 0) the file holds afterwards
 };
+
+inline void PrintTo(const Compaction& c, std::ostream* os) { *os << c.name; }
 
 class Compactions : public DatabaseTest, public ::testing::WithParamInterface<Compaction> {};
 
