@@ -30,3 +30,8 @@ std::string StripNulls(const std::string& Text) {
     if (c != '\0') out.push_back(c);
   return out;
 }
+
+std::string WithSeparator(const std::string& Folder) {
+  if (!Folder.empty() && (Folder.back() == '/' || Folder.back() == '\\')) return Folder;
+  return Folder + "/";
+}

@@ -10,6 +10,8 @@
 // is returned unchanged. An empty or all-blank name gives "ERROR".
 std::string ChangeExtension(const std::string& FileName, const std::string& Extension);
 
+// `Folder` ending in a separator: "/" added when it ends in neither.
+std::string WithSeparator(const std::string& Folder);
 // Everything up to and including the last separator; "" when there is none.
 std::string FolderPart(const std::string& Path);
 

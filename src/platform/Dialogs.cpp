@@ -73,7 +73,8 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
                                                int yTwips) {
   QInputDialog dlg(Form::TopForm());
   dlg.setWindowTitle(fromAnsi(title.empty() ? std::string(kAppTitle) : title));
-  dlg.setLabelText(fromAnsi(displayLines(prompt)));
+  // The prompt is shown as written: an "&" marks no access key.
+  dlg.setLabelText(fromAnsi(displayLines(prompt)).replace("&", "&&"));
   dlg.setTextValue(fromAnsi(defaultText));
   dlg.setInputMode(QInputDialog::TextInput);
   if (xTwips >= 0 && yTwips >= 0) {

@@ -29,6 +29,16 @@ void failErrno(const std::string& what, const std::string& path) {
 
 std::string lastFileError() { return g_lastError; }
 
+namespace {
+void (*g_stepHook)() = nullptr;
+// Before each step that changes the disk.
+void step() {
+  if (g_stepHook) g_stepHook();
+}
+}  // namespace
+
+void setFileStepHook(void (*hook)()) { g_stepHook = hook; }
+
 std::string joinPath(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
   if (folder.back() == '/') return folder + name;
@@ -169,17 +179,18 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
 
 namespace {
 
-// Writes all of `bytes` to `fd` and syncs it.
-bool writeAll(int fd, const std::vector<uint8_t>& bytes) {
+// Writes `size` bytes to `fd`.
+bool writeBlock(int fd, const uint8_t* data, size_t size) {
   size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+  while (done < size) {
+    ssize_t put = ::write(fd, data + done, size - done);
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) return false;
     done += static_cast<size_t>(put);
   }
-  return ::fsync(fd) == 0;
+  return true;
 }
+
 
 // Makes a renamed file's name last: the folder that holds it is synced.
 void syncFolderOf(const std::string& path) {
@@ -188,6 +199,32 @@ void syncFolderOf(const std::string& path) {
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
+}
+
+// The temporary file `fd`, written whole when `ok`, synced, closed and
+// renamed over `real`, whose folder is then synced; on any failure it is
+// closed and removed instead.
+bool placeTemporary(int fd, const std::string& temp, const std::string& real, bool ok) {
+  if (ok) step();
+  if (ok && ::fsync(fd) != 0) {
+    failErrno("cannot write", temp);
+    ok = false;
+  }
+  if (::close(fd) != 0 && ok) {
+    failErrno("cannot write", temp);
+    ok = false;
+  }
+  if (ok) step();
+  if (ok && std::rename(temp.c_str(), real.c_str()) != 0) {
+    failErrno("cannot replace", real);
+    ok = false;
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  syncFolderOf(real);
+  return true;
 }
 
 }  // namespace
@@ -208,6 +245,7 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, 
   const mode_t newMode = access == NewFileAccess::OwnerOnly ? 0600 : 0666;
   std::string temp;
   int fd = -1;
+  step();
   for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
     temp = temporaryPathBeside(real);
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : newMode);
@@ -226,22 +264,9 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, 
     }
     ok = ::fchmod(fd, old.st_mode & 07777) == 0;
   }
-  ok = ok && writeAll(fd, bytes);
+  ok = ok && writeBlock(fd, bytes.data(), bytes.size());
   if (!ok) failErrno("cannot write", temp);
-  if (::close(fd) != 0 && ok) {
-    failErrno("cannot write", temp);
-    ok = false;
-  }
-  if (ok && std::rename(temp.c_str(), real.c_str()) != 0) {
-    failErrno("cannot replace", real);
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  syncFolderOf(real);
-  return true;
+  return placeTemporary(fd, temp, real, ok);
 }
 
 bool copyFile(const std::string& from, const std::string& to) {
@@ -254,7 +279,71 @@ bool copyFile(const std::string& from, const std::string& to) {
   return true;
 }
 
+bool copyFileOver(const std::string& from, const std::string& to) {
+  const std::string source = resolvePath(from);
+  const std::string real = resolvePath(to);
+  if (const std::string why = notAFileReason(source); !why.empty() || !fileExists(source)) {
+    fail("cannot copy", from, why.empty() ? "no such file" : why);
+    return false;
+  }
+  if (const std::string why = notAFileReason(real); !why.empty()) {
+    fail("cannot write", to, why);
+    return false;
+  }
+  if (isReadOnlyFile(real)) {
+    fail("cannot write", to, "the file is read-only");
+    return false;
+  }
+  int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) {
+    failErrno("cannot open", from);
+    return false;
+  }
+  struct stat old {};
+  const bool replacing = ::stat(real.c_str(), &old) == 0;
+  step();
+  const std::string temp = temporaryPathBeside(real);
+  int out = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (out < 0) {
+    failErrno("cannot create", temp);
+    ::close(in);
+    return false;
+  }
+  // The replaced file's mode, else the source's.
+  struct stat sourceStat {};
+  mode_t mode = 0644;
+  if (replacing)
+    mode = old.st_mode & 07777;
+  else if (::fstat(in, &sourceStat) == 0)
+    mode = sourceStat.st_mode & 0777;
+  bool ok = ::fchmod(out, mode) == 0;
+  std::vector<uint8_t> block(1 << 16);
+  while (ok) {
+    ssize_t got = ::read(in, block.data(), block.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      failErrno("cannot read", from);
+      ok = false;
+    }
+    if (got <= 0) break;
+    step();
+    if (!writeBlock(out, block.data(), static_cast<size_t>(got))) {
+      failErrno("cannot write", temp);
+      ok = false;
+    }
+  }
+  ::close(in);
+  return placeTemporary(out, temp, real, ok);
+}
+
+bool sameFolder(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  const std::string ra = resolvePath(a), rb = resolvePath(b);
+  return fs::is_directory(ra, ec) && fs::is_directory(rb, ec) && fs::equivalent(ra, rb, ec) && !ec;
+}
+
 bool deleteFile(const std::string& path) {
+  step();
   std::error_code ec;
   if (!fs::remove(resolvePath(path), ec) || ec) {
     fail("cannot delete", path, ec ? ec.message() : "no such file");
@@ -264,12 +353,15 @@ bool deleteFile(const std::string& path) {
 }
 
 bool renameFile(const std::string& from, const std::string& to) {
+  step();
   std::error_code ec;
-  fs::rename(resolvePath(from), resolvePath(to), ec);
+  const std::string real = resolvePath(to);
+  fs::rename(resolvePath(from), real, ec);
   if (ec) {
     fail("cannot rename", from + " to " + to, ec.message());
     return false;
   }
+  syncFolderOf(real);
   return true;
 }
 
@@ -277,6 +369,7 @@ bool makeFolder(const std::string& path) {
   std::error_code ec;
   std::string real = resolvePath(path);
   if (fs::is_directory(real, ec)) return true;
+  step();
   fs::create_directories(real, ec);
   if (ec) {
     fail("cannot create folder", path, ec.message());

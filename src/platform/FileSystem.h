@@ -65,8 +65,14 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes,
 std::string temporaryPathBeside(const std::string& path);
 
 bool copyFile(const std::string& from, const std::string& to);  // overwrites
+// Copies `from` to a temporary file beside `to`, syncs it and renames it over
+// `to`, so that `to` holds its old bytes or the new ones, never a part; the
+// temporary file is removed when the copy fails. The copy keeps the mode of
+// the file it replaces. A read-only `to` is not replaced.
+bool copyFileOver(const std::string& from, const std::string& to);
 bool deleteFile(const std::string& path);
-bool renameFile(const std::string& from, const std::string& to);  // replaces `to`
+// Replaces `to`; the folder is synced after the rename, so the new name lasts.
+bool renameFile(const std::string& from, const std::string& to);
 bool makeFolder(const std::string& path);                           // with parents
 // Names (not paths) of the regular files in a folder, sorted; false when the
 // folder cannot be read.
@@ -74,6 +80,16 @@ bool listFolder(const std::string& folder, std::vector<std::string>& names);
 
 // The text of the last failure of this thread's file operations.
 std::string lastFileError();
+
+// Whether two paths name the same existing folder (through links and letter
+// case alike); false when either is missing.
+bool sameFolder(const std::string& a, const std::string& b);
+
+// For tests: a function called before every step that changes the disk (a
+// file made, a block written, a file synced, renamed or deleted, a folder
+// made), so that a test can stop the program between any two of them.
+// Empty: nothing is called.
+void setFileStepHook(void (*hook)());
 
 // Joins a folder and a name with exactly one "/" between them.
 std::string joinPath(const std::string& folder, const std::string& name);

@@ -6,6 +6,7 @@
 #include "groups/HogPig1.h"
 #include "medication/Drug_1.h"
 #include "platform/FormKit.h"
+#include "shell/DatabaseUtilities.h"
 #include "shell/Tarlowe2.h"
 #include "sows/HogSow1.h"
 
@@ -23,6 +24,11 @@ constexpr AreaItem kAreaItems[] = {
        OpenIngredientList();
      }},
     {&Tarlowe2::MainMed, 0, OpenDrugList},  // MEDICATION > Drug List: the drug list
+    {&Tarlowe2::UtilMenu, 0, DefragBoarMenu},       // UTILITIES > Defrag Boar File
+    {&Tarlowe2::UtilMenu, 1, DefragSowMenu},        // UTILITIES > Defrag Sow File
+    {&Tarlowe2::UtilMenu, 2, MoveDatabaseMenu},     // UTILITIES > Move Database
+    {&Tarlowe2::UtilMenu, 3, BackUpDatabaseMenu},   // UTILITIES > BackUp Database
+    {&Tarlowe2::UtilMenu, 4, RestoreDatabaseMenu},  // UTILITIES > Restore Database
 };
 
 }  // namespace

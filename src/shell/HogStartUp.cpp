@@ -10,6 +10,7 @@
 #include "common/FileProcs.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "common/Paths.h"
 #include "common/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -209,8 +210,7 @@ void HogStartUp::DataPaths() {
   if (dataPath.empty()) {
     settings::WriteProgramSetting(settings::kHogData, settings::kDataPath, DataFolder);
   } else {
-    DataFolder = dataPath;
-    if (DataFolder.back() != '/' && DataFolder.back() != '\\') DataFolder += "/";
+    DataFolder = WithSeparator(dataPath);
     if (!FolderExists(DataFolder)) {
       Alert("ERROR: DATA FOLDER NOT FOUND!\r\rThe data folder named in TARLOWE.INI does not exist:\r" + DataFolder +
                 "\r\rNo records can be read or kept until it is there again.",

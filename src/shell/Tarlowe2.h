@@ -62,6 +62,10 @@ class Tarlowe2 : public platform::Form {
   // An invalid password file ends the program.
   bool LogInProc();
 
+  // "Restore Database": visible when a back-up path is recorded and the
+  // current log-on has not hidden it.
+  void ShowRestoreItem();
+
   // The menus of the areas and the database utilities, whose items the area
   // table governs.
   std::vector<platform::MenuArray*> AreaMenus() const;
@@ -86,9 +90,6 @@ class Tarlowe2 : public platform::Form {
   // The sub-items that the levels hide, back in their created state, so that
   // one user's level does not carry over to the next.
   void RestoreLevelItems();
-  // "Restore Database": visible when a back-up path is recorded and the
-  // current log-on has not hidden it.
-  void ShowRestoreItem();
   bool restoreHiddenByLevel_ = false;
   // The last-run date written, the farewell, the end of the program.
   void ExitSequence();

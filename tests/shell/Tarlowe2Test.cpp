@@ -101,6 +101,7 @@ TEST_F(MainWindow, EachRowOfTheAreaTableNamesOneItemOfAnAreaMenu) {
 
 TEST_F(MainWindow, ChoosingAnAreaItemRunsItsRowAndAnItemWithoutOneDoesNothing) {
   writeProfileString("TARLOWE", "Require_Password?", "NO", tp.settings() + "VMQ2007.INI");
+  writeProfileString("TARLOWE", "DbBackUpPath", tp.path("BACKUP"), tp.settings() + "VMQ2007.INI");  // Restore shown
   Tarlowe2& w = started();
   for (MenuArray* m : areaMenus(w))
     for (int i = 0; m->Has(i); ++i) m->SetEnabled(i, true);  // as if every area had its windows

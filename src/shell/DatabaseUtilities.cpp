@@ -1,0 +1,201 @@
+#include "shell/DatabaseUtilities.h"
+
+#include <vector>
+
+#include "common/FileProcs.h"
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "common/Paths.h"
+#include "common/Settings.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Refusal.h"
+#include "records/BoarRecord.h"
+#include "records/RecordSlots.h"
+#include "records/SowRecord.h"
+#include "shell/Tarlowe2.h"
+
+using namespace platform;
+
+namespace {
+
+// What a copy of the database says when it stops, by direction.
+struct CopyKind {
+  const char* filesOf;      // "Database" or "BackUp"
+  const char* abortLine;    // the last line of every failure box
+  const char* missingTitle; // no file of a pattern
+  const char* failedTitle;  // a folder, a copy or the same folder twice
+  bool listFirst;           // both patterns listed before anything is copied
+};
+constexpr CopyKind kTransfer{"Database", "Can't Transfer Database--Aborting!", "TARLOWE DATABASE NOT FOUND",
+                             "TARLOWE DATABASE NOT COPIED", false};
+constexpr CopyKind kRestore{"BackUp", "Can't Restore Database--Aborting!", "TARLOWE DATABASE NOT RESTORED",
+                            "TARLOWE DATABASE NOT RESTORED", true};
+constexpr const char* kPatterns[] = {"*.DAT", "*.LST"};
+
+bool failed(const CopyKind& kind, const std::string& what, const std::string& why) {
+  Alert(what + "\r" + why + "\r" + kind.abortLine, vbCritical | vbOKOnly, kind.failedTitle);
+  return false;
+}
+
+// The names of one pattern in `from`; false after the box when there is none.
+bool listPattern(const CopyKind& kind, const std::string& from, int pattern, std::vector<std::string>& names) {
+  names.clear();
+  if (ListFiles(from, kPatterns[pattern], names) > 0) return true;
+  Alert(std::string("ERROR: CAN'T LOCATE ") + kPatterns[pattern] + " FILE(s)!\rCan't find any Tarlowe " +
+            kind.filesOf + " files!\r" + kind.abortLine,
+        vbCritical | vbOKOnly, kind.missingTitle);
+  return false;
+}
+
+bool copyNames(const CopyKind& kind, const std::string& from, const std::string& to,
+               const std::vector<std::string>& names) {
+  for (size_t i = 1; i < names.size() && !names[i].empty(); ++i)
+    if (!copyFileOver(from + names[i], to + names[i]))
+      return failed(kind, "ERROR: CAN'T COPY " + names[i] + "!", lastFileError());
+  return true;
+}
+
+// Every "*.DAT", then every "*.LST" file of `from` copied over its namesake
+// in `to` (both end in a separator).
+bool copyDatabase(const CopyKind& kind, const std::string& from, const std::string& to) {
+  if (sameFolder(from, to)) return failed(kind, "ERROR: SAME FOLDER!", "The files are already in " + to);
+  std::vector<std::string> names[2];
+  if (kind.listFirst && !(listPattern(kind, from, 0, names[0]) && listPattern(kind, from, 1, names[1])))
+    return false;
+  for (int pattern = 0; pattern < 2; ++pattern) {
+    if (!kind.listFirst && !listPattern(kind, from, pattern, names[pattern])) return false;
+    if (!copyNames(kind, from, to, names[pattern])) return false;
+  }
+  return true;
+}
+
+// The target folder and the folders above it, made where missing.
+bool makeTarget(const std::string& target) {
+  if (FolderExists(target) || makeFolder(target)) return true;
+  return failed(kTransfer, "ERROR: CAN'T MAKE FOLDER " + target + "!", lastFileError());
+}
+
+// A typed folder that no settings file can hold is refused before any work.
+bool settingText(const std::string& answer, const std::string& title) {
+  if (settings::IsSettingText(answer)) return true;
+  Alert("ERROR: INVALIED PATH!\r\rA path may not hold control characters.", vbExclamation | vbOKOnly, title);
+  return false;
+}
+
+DefragResult defragFile(const std::string& dataName, const std::string& tempName, long length,
+                        const std::string& label) {
+  const std::string path = DataFolder + dataName;
+  const std::string temp = DataFolder + tempName;
+  auto fault = [&](const std::string& why) {
+    Alert("ERROR: CAN'T DEFRAG " + label + " FILE!\r\r" + why + "\r\rThe " + label + " file is unchanged.",
+          vbCritical | vbOKOnly, "DEFRAG  " + label + "  FILE");
+    return DefragResult::kFailed;
+  };
+  if (!pathExists(path)) {
+    writeWholeFile(path, {});  // the file is opened, as a count check does
+    return DefragResult::kNoFile;
+  }
+  std::vector<uint8_t> bytes;
+  if (!readWholeFile(path, bytes)) return fault(lastFileError());
+  if (pathExists(temp) && !deleteFile(temp)) return fault(lastFileError());
+  const size_t count = bytes.size() / static_cast<size_t>(length);
+  if (count == 0) return DefragResult::kNoFile;
+  std::vector<uint8_t> live;
+  live.reserve(count * static_cast<size_t>(length));
+  for (size_t n = 0; n < count; ++n) {
+    const uint8_t* record = bytes.data() + n * static_cast<size_t>(length);
+    const std::string id(reinterpret_cast<const char*>(record) + AnimalRecord::IdAt, AnimalRecord::IdWidth);
+    if (!records::IsFreeId(id)) live.insert(live.end(), record, record + length);
+  }
+  if (live.size() == count * static_cast<size_t>(length)) return DefragResult::kDone;
+  if (isReadOnlyFile(path)) return fault("cannot write " + path + ": the file is read-only");
+  if (!writeWholeFile(temp, live)) return fault(lastFileError());
+  if (!renameFile(temp, path)) {
+    const std::string why = lastFileError();
+    deleteFile(temp);
+    return fault(why);
+  }
+  return DefragResult::kDone;
+}
+
+void reportDefrag(DefragResult result, const std::string& label) {
+  if (result == DefragResult::kFailed) return;
+  const std::string title = "DEFRAG  " + label + "  FILE";
+  Beep();
+  if (result == DefragResult::kDone)
+    MsgBox(label + " FILE DEFRAGED", vbInformation | vbOKOnly, title);
+  else
+    MsgBox("NO " + label + " FILE!", vbExclamation | vbOKOnly, title);
+}
+
+void done(const std::string& text, const std::string& title) {
+  Beep();
+  MsgBox(text, vbInformation | vbOKOnly, title);
+}
+
+}  // namespace
+
+std::string DatabaseFolder() {
+  const std::string dataPath = settings::ReadProgramSetting(settings::kHogData, settings::kDataPath);
+  return dataPath.empty() ? DataFolder : WithSeparator(dataPath);
+}
+
+bool BackUpHogDB(const std::string& TargetPath) {
+  const std::string from = DatabaseFolder();
+  return makeTarget(TargetPath) && copyDatabase(kTransfer, from, WithSeparator(TargetPath));
+}
+
+bool MoveHogDB(const std::string& TargetPath, const std::string& SourcePath) {
+  return makeTarget(TargetPath) && copyDatabase(kTransfer, WithSeparator(SourcePath), WithSeparator(TargetPath));
+}
+
+bool RestoreHogDB(const std::string& BackupPath) {
+  return copyDatabase(kRestore, WithSeparator(BackupPath), DatabaseFolder());
+}
+
+DefragResult DefragBoarFile() { return defragFile(BoarRecord::FileName, "BOAR.TMP", BoarRecord::Length, "BOAR"); }
+DefragResult DefragSowFile() { return defragFile(SowRecord::FileName, "SOW.TMP", SowRecord::Length, "SOW"); }
+
+void DefragBoarMenu() { reportDefrag(DefragBoarFile(), "BOAR"); }
+void DefragSowMenu() { reportDefrag(DefragSowFile(), "SOW"); }
+
+void MoveDatabaseMenu() {
+  const std::string dataPath = settings::ReadProgramSetting(settings::kHogData, settings::kDataPath);
+  const std::string answer =
+      InputBox("Enter the NEW Database Path.", "MOVE HOG DATABASE", dataPath).value_or("");
+  if (answer.empty() || !settingText(answer, "MOVE HOG DATABASE")) return;
+  if (!MoveHogDB(answer, DatabaseFolder())) return;
+  settings::WriteProgramSetting(settings::kHogData, settings::kDataPath, answer);
+  if (settings::ReadProgramSetting(settings::kHogData, settings::kDataPath) != answer) {
+    Alert("ERROR: DATABASE PATH NOT SAVED!\rThe Database was copied to " + answer + ",\rbut TARLOWE.INI still names " +
+              dataPath + ".",
+          vbCritical | vbOKOnly, "MOVE TARLOWE DATABASE");
+    return;
+  }
+  DataFolder = WithSeparator(answer);
+  done("HOG DATABASE MOVED.", "MOVE TARLOWE DATABASE");
+}
+
+void BackUpDatabaseMenu() {
+  const std::string answer =
+      InputBox("Enter the BackUp Drive & Path.", "BACKUP HOG DATABASE", DatabaseFolder() + "BACKUP").value_or("");
+  if (Trim(answer).empty() || !settingText(answer, "BACKUP HOG DATABASE")) return;
+  if (BackUpHogDB(answer)) {
+    if (!settings::ChangeMachineSetting(SettingsSection, settings::kDbBackUpPath, answer))
+      Alert("ERROR: BACKUP PATH NOT SAVED!\rThe Database was backed up to " + answer +
+                ",\rbut VMQ2007.INI could not record it.",
+            vbCritical | vbOKOnly, "BACKUP TARLOWE DATABASE");
+    else
+      done("HOG DATABASE BACKED UP.", "BACKUP TARLOWE DATABASE");
+  }
+  MainForm().ShowRestoreItem();
+}
+
+void RestoreDatabaseMenu() {
+  const std::string backUpPath = settings::ReadMachineSetting(SettingsSection, settings::kDbBackUpPath);
+  const std::string answer =
+      InputBox("Enter the BackUp Drive & Path.", "RESTORE HOG DATABASE", backUpPath).value_or("");
+  if (Trim(answer).empty()) return;
+  if (RestoreHogDB(answer)) done("HOG DATABASE RESTORED.", "RESTORE TARLOWE DATABASE");
+}

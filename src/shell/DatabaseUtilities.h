@@ -1,0 +1,42 @@
+#pragma once
+// The UTILITIES menu: the database (every "*.DAT" and "*.LST" file of a
+// folder) copied to a back-up folder, restored from it or moved to a new
+// folder, and the sow and boar files compacted.
+//
+// Every file is replaced whole: it is copied to a temporary name beside its
+// destination and renamed over it, so a file holds its old bytes or its new
+// ones whenever the program stops. A failure is reported in one critical box
+// and leaves every setting as it was.
+#include <string>
+
+// The database folder named by DataPath, ending in a separator.
+std::string DatabaseFolder();
+
+// Copies the database from the database folder to TargetPath, making the
+// folders it lacks. False after the box that says why.
+bool BackUpHogDB(const std::string& TargetPath);
+// Copies the database from SourcePath to TargetPath, making the folders it
+// lacks. False after the box that says why.
+bool MoveHogDB(const std::string& TargetPath, const std::string& SourcePath);
+// Copies the database from BackupPath to the database folder. Both patterns
+// are listed before anything is copied: when either finds no file, nothing
+// is. False after the box that says why.
+bool RestoreHogDB(const std::string& BackupPath);
+
+// How a compaction ended.
+enum class DefragResult {
+  kDone,     // the file held records; blank ones are gone (a compact file is untouched)
+  kNoFile,   // the file was empty or missing
+  kFailed,   // the file could not be read or replaced; it is unchanged and the box was shown
+};
+// BOAR.DAT and SOW.DAT rewritten without their blank records (blank ID), the
+// live ones in their order, through BOAR.TMP and SOW.TMP.
+DefragResult DefragBoarFile();
+DefragResult DefragSowFile();
+
+// The menu items: the folder asked for, the work done, the outcome reported.
+void DefragBoarMenu();
+void DefragSowMenu();
+void MoveDatabaseMenu();
+void BackUpDatabaseMenu();
+void RestoreDatabaseMenu();

@@ -1,0 +1,197 @@
+#include <sys/stat.h>
+
+#include <functional>
+
+#include "records/BoarRecord.h"
+#include "records/SowRecord.h"
+#include "shell/DatabaseFixture.h"
+#include "shell/DatabaseUtilities.h"
+#include "support/BoxMatch.h"
+#include "support/RecordBuilders.h"
+
+using namespace platform;
+
+namespace {
+const char* const kTransferAbort = "Can't Transfer Database--Aborting!";
+const char* const kRestoreAbort = "Can't Restore Database--Aborting!";
+// The box of a pattern that finds no file.
+ExpectedBox missingBox(const std::string& pattern, bool restore) {
+  if (restore)
+    return {"ERROR: CAN'T LOCATE " + pattern + " FILE(s)!\rCan't find any Tarlowe BackUp files!\r" + kRestoreAbort,
+            "TARLOWE DATABASE NOT RESTORED", vbCritical};
+  return {"ERROR: CAN'T LOCATE " + pattern + " FILE(s)!\rCan't find any Tarlowe Database files!\r" + kTransferAbort,
+          "TARLOWE DATABASE NOT FOUND", vbCritical};
+}
+}  // namespace
+
+// A back-up to a new folder two levels down, a change, a restore and a move:
+// each leaves exactly the backed-up bytes, and the program works in the
+// folder the database moved to.
+TEST_F(DatabaseTest, BackUpChangeRestoreAndMoveKeepTheBackedUpBytes) {
+  const std::string backup = tp.path("SAVES/WEEK1");
+  tp.dialogs.type(backup);
+  BackUpDatabaseMenu();
+  EXPECT_EQ(tp.dialogs.shown[0].defaultText, data + "BACKUP");
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"HOG DATABASE BACKED UP.", "BACKUP TARLOWE DATABASE", vbInformation}));
+  EXPECT_EQ(folderBytes(backup), herd);
+  EXPECT_EQ(backUpPath(), backup);
+
+  writeFile(data + "SOW.DAT", "changed");
+  tp.dialogs.type(backup);
+  RestoreDatabaseMenu();
+  EXPECT_EQ(tp.dialogs.last().title, "RESTORE TARLOWE DATABASE");
+  EXPECT_EQ(folderBytes(data), herd);
+
+  const std::string moved = tp.path("FARM");
+  tp.dialogs.type(moved);
+  MoveDatabaseMenu();
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"HOG DATABASE MOVED.", "MOVE TARLOWE DATABASE", vbInformation}));
+  EXPECT_EQ(folderBytes(moved), herd);
+  EXPECT_EQ(folderBytes(data), herd);
+  EXPECT_EQ(dataPath(), moved);
+  EXPECT_EQ(DataFolder, moved + "/");
+}
+
+// What each refused copy shows; the database folder keeps its bytes and no
+// setting is written.
+struct RefusedCopy {
+  const char* name;
+  std::function<void(DatabaseTest&)> arrange;  // the folders as they stand
+  std::function<void()> choose;                // the menu item
+  std::function<ExpectedBox(DatabaseTest&)> box;
+};
+
+inline void PrintTo(const RefusedCopy& c, std::ostream* os) { *os << c.name; }
+
+class RefusedCopies : public DatabaseTest, public ::testing::WithParamInterface<RefusedCopy> {};
+
+TEST_P(RefusedCopies, ShowTheirBoxAndChangeNothing) {
+  GetParam().arrange(*this);
+  const FolderBytes before = folderBytes(data);
+  const ExpectedBox expected = GetParam().box(*this);
+  GetParam().choose();
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, expected));
+  EXPECT_EQ(folderBytes(data), before);
+  EXPECT_EQ(dataPath(), data);
+  EXPECT_EQ(backUpPath(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UtilMenu, RefusedCopies,
+    ::testing::Values(
+        RefusedCopy{"BackUpWithoutLst",
+                    [](DatabaseTest& t) {
+                      deleteFile(t.data + "FEED.LST");
+                      deleteFile(t.data + "DRUG.LST");
+                      t.tp.dialogs.type(t.tp.path("B"));
+                    },
+                    BackUpDatabaseMenu,
+                    [](DatabaseTest&) { return missingBox("*.LST", false); }},
+        RefusedCopy{"RestoreWithoutLstCopiesNothing",
+                    [](DatabaseTest& t) {
+                      writeFolder(t.tp.path("B"), {{"SOW.DAT", "old sows"}});
+                      t.tp.dialogs.type(t.tp.path("B"));
+                    },
+                    RestoreDatabaseMenu,
+                    [](DatabaseTest&) { return missingBox("*.LST", true); }},
+        RefusedCopy{"RestoreFromAMissingFolder",
+                    [](DatabaseTest& t) { t.tp.dialogs.type(t.tp.path("NOWHERE")); }, RestoreDatabaseMenu,
+                    [](DatabaseTest&) { return missingBox("*.DAT", true); }},
+        RefusedCopy{"MoveToTheDatabaseFolderItself",
+                    [](DatabaseTest& t) { t.tp.dialogs.type(t.tp.path("hogdata")); }, MoveDatabaseMenu,
+                    [](DatabaseTest& t) {
+                      return ExpectedBox{"ERROR: SAME FOLDER!\rThe files are already in " + t.tp.path("hogdata/") +
+                                             "\r" + kTransferAbort,
+                                         "TARLOWE DATABASE NOT COPIED", vbCritical};
+                    }},
+        RefusedCopy{"BackUpBelowAFile",
+                    [](DatabaseTest& t) { t.tp.dialogs.type(t.data + "SOW.DAT/B"); }, BackUpDatabaseMenu,
+                    [](DatabaseTest& t) {
+                      const std::string target = t.data + "SOW.DAT/B";
+                      return ExpectedBox{"ERROR: CAN'T MAKE FOLDER " + target + "!\rcannot create folder " + target +
+                                             ": Not a directory\r" + kTransferAbort,
+                                         "TARLOWE DATABASE NOT COPIED", vbCritical};
+                    }},
+        RefusedCopy{"RestoreOverAReadOnlyFile",
+                    [](DatabaseTest& t) {
+                      FolderBytes saved = t.herd;
+                      saved["SOW.DAT"] = "older sows";
+                      writeFolder(t.tp.path("B"), saved);
+                      ::chmod((t.data + "SOW.DAT").c_str(), 0444);
+                      t.tp.dialogs.type(t.tp.path("B"));
+                    },
+                    RestoreDatabaseMenu,
+                    [](DatabaseTest& t) {
+                      return ExpectedBox{"ERROR: CAN'T COPY SOW.DAT!\rcannot write " + t.data +
+                                             "SOW.DAT: the file is read-only\r" + kRestoreAbort,
+                                         "TARLOWE DATABASE NOT RESTORED", vbCritical};
+                    }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Compaction: the live records keep their bytes and order; blank ones go.
+struct Compaction {
+  const char* name;
+  bool boar;
+  std::vector<std::string> ids;  // one record each; blank = deleted
+  ExpectedBox box;
+  std::vector<int> kept;  // the records (from 0) the file holds afterwards
+};
+
+inline void PrintTo(const Compaction& c, std::ostream* os) { *os << c.name; }
+
+class Compactions : public DatabaseTest, public ::testing::WithParamInterface<Compaction> {};
+
+TEST_P(Compactions, KeepEveryLiveRecordByteForByte) {
+  const Compaction& c = GetParam();
+  const std::string path = data + (c.boar ? "BOAR.DAT" : "SOW.DAT");
+  const int length = c.boar ? BoarRecord::Length : SowRecord::Length;
+  std::string bytes;
+  for (size_t i = 0; i < c.ids.size(); ++i) {
+    std::string record = c.boar ? recordBytes<BoarRecord>({aBoar(c.ids[i]).breed("B" + std::to_string(i))})
+                                : recordBytes<SowRecord>({aSow(c.ids[i]).breed("S" + std::to_string(i))});
+    bytes += record;
+  }
+  writeFile(path, bytes);
+  writeFile(data + (c.boar ? "BOAR.TMP" : "SOW.TMP"), "left from an earlier run");
+  std::string expected;
+  for (int k : c.kept) expected += bytes.substr(static_cast<size_t>(k) * length, length);
+  if (c.boar)
+    DefragBoarMenu();
+  else
+    DefragSowMenu();
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, c.box));
+  EXPECT_EQ(readFile(path), expected);
+  EXPECT_FALSE(pathExists(data + (c.boar ? "BOAR.TMP" : "SOW.TMP")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UtilMenu, Compactions,
+    ::testing::Values(
+        Compaction{"BlanksBetweenBeforeAndAfter", false, {"", "S1", "", "S2", "        ", "S3", ""},
+                   {"SOW FILE DEFRAGED", "DEFRAG  SOW  FILE", vbInformation}, {1, 3, 5}},
+        Compaction{"NoBlanks", false, {"S1", "S2"}, {"SOW FILE DEFRAGED", "DEFRAG  SOW  FILE", vbInformation}, {0, 1}},
+        Compaction{"AllBlank", false, {"", " "}, {"SOW FILE DEFRAGED", "DEFRAG  SOW  FILE", vbInformation}, {}},
+        Compaction{"EmptySowFile", false, {}, {"NO SOW FILE!", "DEFRAG  SOW  FILE", vbExclamation}, {}},
+        Compaction{"Boars", true, {"B1", "", "B2"}, {"BOAR FILE DEFRAGED", "DEFRAG  BOAR  FILE", vbInformation},
+                   {0, 2}},
+        Compaction{"EmptyBoarFile", true, {}, {"NO BOAR FILE!", "DEFRAG  BOAR  FILE", vbExclamation}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DatabaseTest, CompactionThatCannotReplaceTheFileLeavesItAndNoTemporaryFile) {
+  const std::string path = data + "SOW.DAT";
+  writeRecords<SowRecord>(path, {aSow("S1"), aSow("")});
+  const std::string before = readFile(path);
+  ::chmod(path.c_str(), 0444);
+  DefragSowMenu();
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"ERROR: CAN'T DEFRAG SOW FILE!\r\rcannot write " + path +
+                                         ": the file is read-only\r\rThe SOW file is unchanged.",
+                                     "DEFRAG  SOW  FILE", vbCritical}));
+  EXPECT_EQ(readFile(path), before);
+  EXPECT_FALSE(pathExists(data + "SOW.TMP"));
+}
+
+TEST_F(DatabaseTest, CompactionOfAMissingFileLeavesAnEmptyOne) {
+  deleteFile(data + "BOAR.DAT");
+  EXPECT_EQ(DefragBoarFile(), DefragResult::kNoFile);
+  EXPECT_EQ(readFile(data + "BOAR.DAT"), "");
+}
