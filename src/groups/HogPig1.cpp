@@ -7,6 +7,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
+#include "groups/GroupList.h"
 #include "groups/GroupMoves.h"
 #include "groups/HogPig2.h"
 #include "groups/HogPig3.h"
@@ -24,10 +25,6 @@ const char kListTitle[] = "GROUP  LIST  ERROR";
 const char* const kCaptions[] = {"N U R S E R Y    G R O U P S   f o r   G R O U P   Y E A R  ( ",
                                  "G R O W E R   G R O U P S   f o r   G R O U P   Y E A R  ( ",
                                  "F I N I S H E R   G R O U P S   f o r   G R O U P   Y E A R  ( "};
-const char* const kHeading2[] = {
-    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  NURSERY",
-    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  GROWER  ",
-    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  FINISHER"};
 
 // Column captions over the list and the character column each starts at.
 struct ColumnCaption {
@@ -85,10 +82,8 @@ void HogPig1::FillGroupList() {
   PigList->Clear();
   GroupBook book;
   Hourglass(true);
-  const bool read = book.read(kListTitle);
   std::vector<std::pair<std::string, long>> rows;
-  if (read)
-    for (long n : ListedGroups(book, PigletMenuChoice, GroupYear)) rows.emplace_back(GroupListLine(book, book.group(n)), n);
+  if (book.read(kListTitle)) rows = GroupListRows(book, PigletMenuChoice, GroupYear);
   PigList->SetItems(rows);
   Hourglass(false);
   for (int item = PigsOut; item <= Print; ++item) PigMain->SetVisible(item, !rows.empty());
@@ -181,32 +176,7 @@ void HogPig1::PrintGroups() {
       platform::vbNo)
     return;
   Hourglass(true);
-  GroupBook book;
-  if (!book.read("PRINT   GROUPS   ERROR")) {
-    Hourglass(false);
-    return;
-  }
-  std::vector<std::string> lines(1);
-  for (long n : PrintedGroups(book, stage, GroupYear)) lines.push_back(GroupPrintLine(book, book.group(n)));
-  PrintJob.Title = word + " GROUPS for GROUP YEAR(" + GroupYear + ")";
-  PrintJob.Heading1 = " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ";
-  PrintJob.Heading2 = kHeading2[stage];
-  PrintJob.TitleFontSize = 26;
-  PrintJob.TitleFontName = "Courier New";
-  PrintJob.TitleItalic = 0;
-  PrintJob.TitleBold = -1;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
-  PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = static_cast<int32_t>(lines.size()) - 1;
-  PrintJob.EndBanner = 0;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-  PrintListing(lines);
+  PrintGroupList(stage, GroupYear, "PRINT   GROUPS   ERROR");
   Hourglass(false);
 }
 
@@ -229,13 +199,13 @@ int AskNewGroupId() {
       continue;
     }
     GroupBook book;
-    if (!book.read("GROUP  ID  ERROR")) return 1;
-    if (GroupKeyUsed(book.groups, *key, GroupYear)) {
+    if (!book.readGroups("GROUP  ID  ERROR")) return 1;
+    if (GroupKeyUsed(book, *key, GroupYear)) {
       Alert("THIS ID#. (" + *key + ") IS ALL READY USED!", platform::vbExclamation | platform::vbOKOnly,
             "GROUP  ID  ERROR");
       continue;
     }
-    const long record = FreeGroupRecord(book.groups);
+    const long record = FreeGroupRecord(book);
     if (Check full = GroupFileFull(record, "GROUP  ID  ERROR")) {
       Alert(full->text, platform::vbExclamation | platform::vbOKOnly, full->title);
       return 1;

@@ -39,11 +39,12 @@ void HogPig2::Accept_Click() {
   if (ValidateDate(e.dateIn, 1990, -1) != kDateValid) return DateIn->SetFocus();
   if (Check refused = CheckPigsIn(e, kNewGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
   GroupBook book;
-  if (!book.read(kNewGroupTexts.title)) return;
+  if (!book.readGroups(kNewGroupTexts.title)) return;
   const std::string letter = StageLetter(PigletMenuChoice);
   bool found = false;
-  for (const GroupRecord& g : book.groups) {
-    if (RTrim(g.GroupId) == CurrentGroupId && g.Stage == letter) {
+  for (long n : book.groupsOf(CurrentGroupId)) {
+    const GroupRecord g = book.group(n);
+    if (g.Stage == letter) {
       GroupRec = g;
       found = true;
       break;

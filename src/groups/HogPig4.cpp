@@ -51,9 +51,8 @@ void HogPig4::Form_Load() {
 
 void HogPig4::LoadGroupEdit() {
   GroupBook book;
-  if (!book.read(kEditGroupTexts.title)) return;
-  GroupRec = CurrentGroupRec >= 1 && CurrentGroupRec <= static_cast<long>(book.groups.size())
-                 ? book.group(CurrentGroupRec) : GroupRecord{};
+  if (!book.readGroups(kEditGroupTexts.title)) return;
+  GroupRec = book.group(CurrentGroupRec);
   DeathLossFlag = GroupRec.DeathLoss;
   const int stage = std::max(0, StageOf(GroupRec.Stage));
   SetCaption(kEditCaptions[stage] + RTrim(GroupRec.GroupId) + ")");
