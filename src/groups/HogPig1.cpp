@@ -14,8 +14,7 @@
 #include "groups/HogPig4.h"
 #include "platform/Dialogs.h"
 #include "platform/Refusal.h"
-#include "platform/Services.h"
-#include "shell/AboutTarlowe.h"
+#include "shell/HelpMenu.h"
 #include "shell/Tarlowe2.h"
 #include "shell/YearPrompts.h"
 
@@ -108,15 +107,7 @@ void HogPig1::PigMain_Click(int Index) {
   }
 }
 
-void HogPig1::PigHelp_Click(int Index) {
-  if (Index == 0) {
-    platform::services().help().showContents(HelpFilePath);
-  } else if (Index == 2) {
-    AboutTarlowe about;
-    about.Show(platform::vbModal);
-    about.Unload();
-  }
-}
+void HogPig1::PigHelp_Click(int Index) { ShowHelpItem(Index); }
 
 void HogPig1::NewGroup() {
   if (AskNewGroupId() != 0) return;

@@ -8,6 +8,7 @@
 #include "groups/HogPig1.h"
 #include "groups/HogPig2.h"
 #include "groups/HogPig3.h"
+#include "shell/AboutTarlowe.h"
 #include "support/RecordBuilders.h"
 #include "support/ScriptedWindows.h"
 
@@ -125,6 +126,17 @@ TEST_F(GroupWindows, ClosingTheNewGroupFromItsControlBoxReleasesTheRecord) {
   });
   EXPECT_EQ(tp.dialogs.shown[2].text, "YOU MUST ENTER THREE DIGITS!");
   EXPECT_EQ(readFile(tp.path("GROUP.DAT")), recordBytes<GroupRecord>({GroupRecord{}}));
+}
+
+TEST_F(GroupWindows, HelpOfTheListIsTheMainWindowsHelp) {
+  HelpFilePath = tp.home() + "TARLOWE5.HLP";
+  tp.windows.on("AboutTarlowe", as<AboutTarlowe>([](AboutTarlowe& a) { a.cmdOK->Press(); }));
+  inList(0, [](HogPig1& w) {
+    for (int item : {0, 1, 2}) w.PigHelp->Click(item);
+  });
+  EXPECT_EQ(tp.help.shown, std::vector<std::string>{tp.home() + "TARLOWE5.HLP"});
+  EXPECT_EQ(tp.windows.shownModal, (std::vector<std::string>{"HogPig1", "AboutTarlowe"}));
+  EXPECT_TRUE(tp.windows.leftOpen.empty());
 }
 
 }  // namespace
