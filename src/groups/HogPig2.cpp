@@ -23,7 +23,7 @@ HogPig2::HogPig2(QWidget* parent) : Form("HogPig2", parent) {
   Accept = AddButton(this, "Accept", " &ACCEPT", {600, rows(3) + 120, 1335, 435}, [this] { Accept_Click(); });
   Clear = AddButton(this, "Clear", " &CLEAR", {2400, rows(3) + 120, 1335, 435}, [this] { Clear_Click(); });
   SetTabOrder({DateIn, PigIn, WtIn, Accept, Clear});
-  SetBoundsTwips(0, 0, 4500, 2600);
+  SetBoundsTwips(2400, 1800, 4500, 2600);  // over the list, below its captions
 }
 
 void HogPig2::Form_Load() {

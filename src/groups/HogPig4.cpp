@@ -38,8 +38,8 @@ HogPig4::HogPig4(QWidget* parent) : Form("HogPig4", parent) {
   Clear = AddButton(this, "Clear", " CLEAR", {1800, rows(5), 1335, 435}, [this] { Clear_Click(); });
   NextGroup = AddButton(this, "NextGroup", " &NEXT", {3360, rows(5), 1335, 435}, [this] { NextGroup_Click(); });
   NextGroup->setVisible(false);
-  SetTabOrder({PigIn, WeightIn, DateIn, DthLossY, Accept, Clear, NextGroup});
-  SetBoundsTwips(0, 0, 5800, 3400);
+  SetTabOrder({PigIn, WeightIn, DateIn, DthLossY, DthLossN, Accept, Clear, NextGroup});
+  SetBoundsTwips(2400, 1800, 5800, 3400);  // over the list, below its captions
 }
 
 void HogPig4::Form_Load() {
