@@ -22,6 +22,7 @@
 #include "bench/BenchHerd.h"
 #include "boars/BoarHistory.h"
 #include "common/DataFiles.h"
+#include "common/DateMath.h"
 #include "common/HogGlobals.h"
 #include "feed/HogFeed8.h"
 #include "feed/IngredientFile.h"
@@ -31,6 +32,9 @@
 #include "medication/DrugLookups.h"
 #include "medication/Drug_1.h"
 #include "medication/MedicationFiles.h"
+#include "groups/GroupList.h"
+#include "groups/GroupMoves.h"
+#include "groups/HogPig1.h"
 #include "platform/Services.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
@@ -40,6 +44,7 @@
 #include "sows/SowListLine.h"
 #include "sows/SowPages.h"
 #include "sows/SowQuery.h"
+#include "support/RecordingPrinter.h"
 
 namespace {
 
@@ -140,7 +145,7 @@ struct Operation {
   std::function<void()> before, after;  // untimed, around each run
 };
 
-std::string g_sowPath, g_farrowPath, g_boarPath, g_feedPath, g_drugPath, g_medPath;
+std::string g_sowPath, g_farrowPath, g_boarPath, g_feedPath, g_drugPath, g_medPath, g_groupPath, g_salesPath;
 
 // ---- The one-animal paths: one record at a time ------------------------------
 
@@ -211,14 +216,9 @@ std::vector<std::pair<std::string, long>> pageOneByOne(const std::vector<long>& 
   return rows;
 }
 
+std::string compareListBox(const platform::ListBox& list, const std::vector<std::pair<std::string, long>>& expected);
 std::string compareRows(const HogSow1& w, const std::vector<std::pair<std::string, long>>& expected) {
-  if (w.SowList->ListCount() != static_cast<int>(expected.size()))
-    return "shows " + std::to_string(w.SowList->ListCount()) + " rows, expected " + std::to_string(expected.size());
-  for (int i = 0; i < w.SowList->ListCount(); ++i)
-    if (w.SowList->List(i) != expected[static_cast<size_t>(i)].first ||
-        w.SowList->ItemData(i) != expected[static_cast<size_t>(i)].second)
-      return "row " + std::to_string(i + 1) + " differs";
-  return "";
+  return compareListBox(*w.SowList, expected);
 }
 
 std::string text(float v) {
@@ -336,6 +336,84 @@ Operation opensWindow(const std::string& name, const std::string& file, std::uni
   return op;
 }
 
+// ---- The one-group paths: both files read record by record, and each
+// group's pigs out found by a run over both -------------------------------------
+
+struct GroupFilesOneByOne {
+  std::vector<GroupRecord> groups = recordByRecord<GroupRecord>(g_groupPath);
+  std::vector<SalesRecord> sales = recordByRecord<SalesRecord>(g_salesPath);
+};
+
+// The lots out of group `g` by the rules of the group files, row by row.
+std::vector<PigsOutLot> lotsOneByOne(const GroupFilesOneByOne& files, const GroupRecord& g) {
+  std::vector<PigsOutLot> lots;
+  const std::string id = RTrim(g.GroupId);
+  const char tens = std::to_string(g.SubGroup)[0];
+  for (const GroupRecord& r : files.groups) {
+    if (RTrim(r.GroupId) != id) continue;
+    if ((g.Stage == "N" && r.Stage == "G") ||
+        (g.Stage == "G" && r.Stage == "F" && std::to_string(r.SubGroup)[0] == tens))
+      lots.push_back({r.PigsIn, r.WeightIn, DayNumber(r.DateIn)});
+  }
+  for (const SalesRecord& s : files.sales) {
+    if (RTrim(s.GroupId) != id) continue;
+    if (g.Stage == "N" && s.SaleType == "F" && s.YearEndAdjust == 0)
+      lots.push_back({s.PigsSold, s.WeightPerPig, DayNumber(s.DateSold)});
+    if (g.Stage == "G" && s.SaleType == "M" && s.YearEndAdjust == 0 && s.SubGroup == g.SubGroup)
+      lots.push_back({s.PigsSold, s.WeightPerPig, DayNumber(s.DateSold)});
+    if (g.Stage == "F" && s.SaleType == "M" && s.SubGroup == g.SubGroup)
+      lots.push_back({s.PigsSold + (s.YearEndAdjust == 0 ? s.GiltsSold : 0), s.WeightPerPig, DayNumber(s.DateSold)});
+  }
+  return lots;
+}
+
+// Whether record `g` is of the stage and year, and listed (with pigs in) or
+// printed (not carried over).
+bool ofStageAndYear(const GroupRecord& g, int stage, const std::string& year) {
+  return Trim(g.Stage) != "" && Trim(g.GroupId) != "" && g.GroupId.substr(4, 2) == year && g.Stage == StageLetter(stage);
+}
+
+std::vector<std::pair<std::string, long>> groupRowsOneByOne(int stage, const std::string& year) {
+  const GroupFilesOneByOne files;
+  std::vector<std::pair<std::string, long>> rows;
+  for (size_t i = 0; i < files.groups.size(); ++i) {
+    const GroupRecord& g = files.groups[i];
+    if (!ofStageAndYear(g, stage, year) || g.PigsIn == 0) continue;
+    const GroupFigures f = g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOfLots(g, lotsOneByOne(files, g));
+    rows.emplace_back(GroupListLine(g, f), static_cast<long>(i) + 1);
+  }
+  return rows;
+}
+
+std::vector<std::string> groupPrintOneByOne(int stage, const std::string& year) {
+  const GroupFilesOneByOne files;
+  std::vector<std::string> lines;
+  for (const GroupRecord& g : files.groups)
+    if (ofStageAndYear(g, stage, year) && g.YearEndAdjust != -1)
+      lines.push_back(GroupPrintLine(g, FiguresOfLots(g, lotsOneByOne(files, g))));
+  return lines;
+}
+
+std::string compareListBox(const platform::ListBox& list, const std::vector<std::pair<std::string, long>>& expected) {
+  if (list.ListCount() != static_cast<int>(expected.size()))
+    return "shows " + std::to_string(list.ListCount()) + " rows, expected " + std::to_string(expected.size());
+  for (int i = 0; i < list.ListCount(); ++i)
+    if (list.List(i) != expected[static_cast<size_t>(i)].first ||
+        list.ItemData(i) != expected[static_cast<size_t>(i)].second)
+      return "row " + std::to_string(i + 1) + " differs: " + list.List(i) + " against " +
+             expected[static_cast<size_t>(i)].first;
+  return "";
+}
+
+// Whether the printed texts hold the lines in order, each once.
+std::string comparePrinted(const std::vector<std::string>& texts, const std::vector<std::string>& lines) {
+  size_t next = 0;
+  for (const std::string& t : texts)
+    if (next < lines.size() && t == lines[next]) ++next;
+  if (next != lines.size()) return "printed line " + std::to_string(next + 1) + " missing: " + lines[next];
+  return "";
+}
+
 struct ListQuery {
   const char* code;
   const char* criterion;
@@ -375,6 +453,8 @@ int main(int argc, char** argv) {
   MedFile = MedFileName("2024");
   g_drugPath = DataFilePath<DrugRecord>();
   g_medPath = DataFolder + MedFile;
+  g_groupPath = DataFolder + GroupRecord::FileName;
+  g_salesPath = DataFolder + SalesRecord::FileName;
   const BenchHerd herd = MakeBenchHerd();
   const BenchDrugs drugs = MakeBenchDrugs();
   if (!WriteBenchHerd(herd, DataFolder) || !WriteBenchDrugs(drugs, DataFolder, MedFile)) {
@@ -505,7 +585,6 @@ int main(int argc, char** argv) {
         return compareFigures(lines, ingredientsOneByOne(false), "listed ingredient");
       }));
   CollectingPrinter printer;
-  platform::services().setPrinter(&printer);
   {
     Operation op;
     op.name = "ingredient listing printed";
@@ -515,11 +594,13 @@ int main(int argc, char** argv) {
       IngredientFile file;
       if (ReadIngredientFile(file, "BENCH")) PrintIngredientListing(IngredientPrintLines(file, *listed), "BENCH");
     };
-    op.before = [listed] {
+    op.before = [listed, &printer] {
+      platform::services().setPrinter(&printer);
       if (listed->empty()) *listed = ingredientList();
     };
     op.run = print;
     op.check = [&printer, listed, print](std::string& result) {
+      platform::services().setPrinter(&printer);
       *listed = ingredientList();
       printer.keep = true;
       print();
@@ -611,8 +692,68 @@ int main(int argc, char** argv) {
     ops.push_back(op);
   }
 
-  std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars, %zu drug records, %zu doses in %s\n",
-              herd.sows.size(), herd.litters.size(), herd.boars.size(), drugs.drugs.size(), drugs.doses.size(),
+  // The group list of each stage for a year whose groups are all sold, and
+  // its printout on the recording printer.
+  const std::string year = "23";
+  std::unique_ptr<HogPig1> groupList;
+  RecordingPrinter groupPrinter;
+  for (int stage = 0; stage <= 2; ++stage) {
+    Operation op;
+    op.name = "group list " + StageWord(stage) + " " + year;
+    op.files = {g_groupPath, g_salesPath};
+    op.before = [&groupList, stage, year] {
+      if (!groupList) groupList = std::make_unique<HogPig1>();
+      PigletMenuChoice = stage;
+      GroupYear = year;
+    };
+    op.run = [&groupList] { groupList->FillGroupList(); };
+    op.check = [&groupList, stage, year, before = op.before](std::string& result) {
+      before();
+      groupList->FillGroupList();
+      result = std::to_string(groupList->PigList->ListCount());
+      return compareListBox(*groupList->PigList, groupRowsOneByOne(stage, year));
+    };
+    ops.push_back(op);
+  }
+  for (int stage = 0; stage <= 2; ++stage) {
+    Operation op;
+    op.name = "group listing printed " + StageWord(stage) + " " + year;
+    op.files = {g_groupPath, g_salesPath};
+    op.before = [&groupPrinter] {
+      groupPrinter = RecordingPrinter();
+      platform::services().setPrinter(&groupPrinter);
+    };
+    op.run = [stage, year] { PrintGroupList(stage, year, "PRINT   GROUPS   ERROR"); };
+    op.check = [&groupPrinter, stage, year](std::string& result) {
+      groupPrinter = RecordingPrinter();
+      platform::services().setPrinter(&groupPrinter);
+      PrintGroupList(stage, year, "PRINT   GROUPS   ERROR");
+      result = std::to_string(groupPrinter.pages.size());
+      return comparePrinted(groupPrinter.texts(), groupPrintOneByOne(stage, year));
+    };
+    ops.push_back(op);
+  }
+  ops.push_back(nextFreeRecord<GroupRecord>(
+      "next free group record", g_groupPath,
+      [] {
+        GroupBook book;
+        book.readGroups("GROUP  ID  ERROR");
+        return FreeGroupRecord(book);
+      },
+      [](const GroupRecord& g) { return Trim(g.GroupId).empty(); }, herd.freeGroup));
+  ops.push_back(nextFreeRecord<SalesRecord>(
+      "next free sales row", g_salesPath,
+      [] {
+        GroupBook book;  // as a move out reads it
+        book.read(kOutErrorTitle);
+        return FreeSalesRecord(book);
+      },
+      [](const SalesRecord& s) { return s.GroupId == "      "; }, herd.freeSale));
+
+  std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars, %zu group records, %zu sales rows, "
+              "%zu drug records, %zu doses in %s\n",
+              herd.sows.size(), herd.litters.size(), herd.boars.size(), herd.groups.size(), herd.sales.size(),
+              drugs.drugs.size(), drugs.doses.size(),
               DataFolder.c_str());
   std::printf("median of %d runs, each after a warm read of the files it reads (the floor)\n\n", runs);
   std::printf("%-48s %7s %10s %9s %6s\n", "operation", "result", "median ms", "floor ms", "ratio");
@@ -641,6 +782,8 @@ int main(int argc, char** argv) {
   window.reset();
   feedWindow.reset();
   drugWindow.reset();
+  groupList.reset();
+  platform::services().setPrinter(nullptr);
   std::printf("\n%d of %d operations over %.0fx their floor; %d with wrong figures\n", over, timed, kTarget, wrong);
   platform::services().setDialogs(nullptr);
   platform::services().setPrinter(nullptr);

@@ -63,6 +63,158 @@ bool writeAll(const std::string& path, const std::vector<R>& rows) {
   return platform::writeWholeFile(path, bytes);
 }
 
+// ---- Piglet groups ------------------------------------------------------
+
+constexpr int kFirstGroupYear = 1995;
+constexpr int kLastGroupYear = 2024;
+constexpr int kNurseryGroups = 52;  // a week's weaned pigs each
+constexpr int kDirectGrowers = 4;   // bought in as growers
+
+std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string groupId(int key, int year) { return std::to_string(key) + "-" + twoDigits(year % 100); }
+
+// Writes the records of groups as the windows do, appending, and stops
+// writing sales rows once SALES.DAT is full.
+class GroupYard {
+ public:
+  GroupYard(BenchHerd& herd, Seeded& rng) : herd_(herd), rng_(rng) {}
+
+  long group(const std::string& stage, const std::string& id, int subGroup, int pigs, float weight, long entered) {
+    GroupRecord g;
+    g.Stage = stage;
+    g.SubGroup = static_cast<int16_t>(subGroup);
+    g.GroupId = id;
+    g.PigsIn = static_cast<int16_t>(pigs);
+    g.WeightIn = weight;
+    g.DateIn = day(entered);
+    herd_.groups.push_back(g);
+    return static_cast<long>(herd_.groups.size());
+  }
+  GroupRecord& at(long n) { return herd_.groups[static_cast<size_t>(n - 1)]; }
+
+  // A sales row; false when the file is full.
+  bool sale(const std::string& kind, const std::string& id, int subGroup, int pigs, int gilts, float weight,
+            long when, bool yearEnd = false) {
+    if (static_cast<long>(herd_.sales.size()) >= records::kMaxRecordNumber) return false;
+    SalesRecord s;
+    s.SaleType = kind;
+    s.YearEndAdjust = yearEnd ? -1 : 0;
+    s.SubGroup = static_cast<int16_t>(subGroup);
+    s.GroupId = id;
+    s.PigsSold = static_cast<int16_t>(pigs);
+    s.GiltsSold = static_cast<int16_t>(gilts);
+    s.WeightPerPig = weight;
+    s.DateSold = day(when);
+    if (!yearEnd && pigs > 0) {
+      s.PricePerLb = static_cast<float>(rng_.between(kind == "F" ? 90 : 48, kind == "F" ? 140 : 78)) / 100.0f;
+      if (kind == "M") {  // the kill sheet of the load
+        s.Backfat = static_cast<float>(rng_.between(60, 100)) / 100.0f;
+        s.PercentLean = static_cast<float>(rng_.between(500, 560)) / 10.0f;
+        s.HotCarcassWeight = weight * 0.74f;
+        s.FatFreeLeanIndex = static_cast<float>(rng_.between(480, 520)) / 10.0f;
+        s.Loineye = static_cast<float>(rng_.between(600, 800)) / 100.0f;
+        s.GradeYieldPremium = static_cast<float>(rng_.between(100, 500)) / 100.0f;
+      }
+    }
+    herd_.sales.push_back(s);
+    return true;
+  }
+
+  // A finisher sub-group sold in loads; late in the year some are carried
+  // into the next group year and sold from there.
+  void finisher(int key, int year, int subGroup, int pigs, float weight, long entered, bool mayCarry) {
+    const std::string id = groupId(key, year);
+    const long n = group("F", id, subGroup, pigs, weight, entered);
+    int left = pigs - rng_.between(0, 4);
+    long when = entered + rng_.between(100, 115);
+    const bool carry = mayCarry && year < kLastGroupYear && DateOfDay(entered).substr(0, 2) >= "10" && rng_.chance(40);
+    const int loads = carry ? rng_.between(1, 3) : rng_.between(8, 20);
+    for (int load = 1; load <= loads && left > 0; ++load) {
+      const int out = load == loads && !carry ? left : std::min(left, rng_.between(4, 16));
+      const int gilts = load == 1 && rng_.chance(20) ? std::min(out, rng_.between(1, 5)) : 0;
+      const float wt = static_cast<float>(rng_.between(2550, 2900)) / 10.0f;
+      if (!sale("M", id, subGroup, out - gilts, gilts, wt, when)) return;
+      left -= out;
+      when += rng_.between(5, 12);
+    }
+    if (carry && left > 0) {
+      const float wt = static_cast<float>(rng_.between(2000, 2400)) / 10.0f;
+      if (!sale("M", id, subGroup, left, 0, wt, when, true)) return;
+      at(n).YearEndAdjust = -1;
+      finisher(key, year + 1, subGroup, left, wt, when, false);
+    } else if (rng_.chance(90)) {
+      at(n).DeathLoss = -1;
+    }
+  }
+
+  // A grower sub-group moved on to one to three finisher sub-groups.
+  void grower(int key, int year, int subGroup, int pigs, long entered) {
+    const long n = group("G", groupId(key, year), subGroup, pigs,
+                         static_cast<float>(rng_.between(450, 620)) / 10.0f, entered);
+    int left = pigs - rng_.between(1, 5);
+    const int parts = rng_.between(1, 3);
+    const long moved = entered + rng_.between(56, 63);
+    for (int k = 1; k <= parts && left > 0; ++k) {
+      const int out = k == parts ? left : left / (parts - k + 1);
+      finisher(key, year, subGroup + k, out, static_cast<float>(rng_.between(1100, 1350)) / 10.0f, moved, true);
+      left -= out;
+    }
+    if (rng_.chance(90)) at(n).DeathLoss = -1;
+  }
+
+  // A nursery group: some sold as feeder pigs, the rest to one or two
+  // grower sub-groups.
+  void nursery(int key, int year, long entered) {
+    const long n = group("N", groupId(key, year), 0, rng_.between(180, 260),
+                         static_cast<float>(rng_.between(110, 160)) / 10.0f, entered);
+    int left = at(n).PigsIn - rng_.between(2, 8);
+    const long moved = entered + rng_.between(45, 52);
+    if (rng_.chance(25)) {
+      const int sold = rng_.between(10, 40);
+      if (sale("F", groupId(key, year), 0, sold, 0, static_cast<float>(rng_.between(400, 550)) / 10.0f,
+               moved - rng_.between(0, 3)))
+        left -= sold;
+    }
+    const int parts = rng_.chance(70) ? 1 : 2;
+    for (int k = 1; k <= parts; ++k) {
+      const int out = k == parts ? left : left / 2;
+      grower(key, year, 10 * k, out, moved);
+      left -= out;
+    }
+    if (rng_.chance(90)) at(n).DeathLoss = -1;
+  }
+
+ private:
+  BenchHerd& herd_;
+  Seeded& rng_;
+};
+
+void MakeBenchGroups(BenchHerd& herd) {
+  Seeded rng(20240602);
+  GroupYard yard(herd, rng);
+  for (int year = kFirstGroupYear; year <= kLastGroupYear; ++year) {
+    // Keys of even and odd years differ, so a group carried into the next
+    // year never meets a group of that year's own.
+    const int base = year % 2 ? 200 : 100;
+    const long first = *DayNumber("01/03/" + std::to_string(year));
+    for (int week = 0; week < kNurseryGroups; ++week) {
+      yard.nursery(base + week + 1, year, first + 7 * week + rng.between(0, 2));
+      if (week % (kNurseryGroups / kDirectGrowers) == 5)
+        yard.grower(base + 400 + week, year, 10, rng.between(150, 250), first + 7 * week + 3);
+    }
+  }
+  // A group deleted from the list, and a sale deleted from the sales list
+  // (its sub-group and gilts stay in the free row).
+  herd.freeGroup = static_cast<long>(herd.groups.size() / 3);
+  herd.groups[static_cast<size_t>(herd.freeGroup - 1)] = GroupRecord{};
+  herd.freeSale = static_cast<long>(herd.sales.size() / 2);
+  SalesRecord& gone = herd.sales[static_cast<size_t>(herd.freeSale - 1)];
+  const SalesRecord kept = gone;
+  gone = SalesRecord{};
+  gone.SubGroup = kept.SubGroup;
+  gone.GiltsSold = kept.GiltsSold;
+}
+
 }  // namespace
 
 BenchHerd MakeBenchHerd() {
@@ -173,10 +325,13 @@ BenchHerd MakeBenchHerd() {
     herd.ingredients.push_back(f);
   }
   herd.freeIngredient = kDeletedIngredient;
+
+  MakeBenchGroups(herd);
   return herd;
 }
 
 bool WriteBenchHerd(const BenchHerd& herd, const std::string& folder) {
   return writeAll(folder + kSowFileName, herd.sows) && writeAll(folder + kFarrowFileName, herd.litters) &&
-         writeAll(folder + kBoarFileName, herd.boars) && writeAll(folder + IngredientRecord::FileName, herd.ingredients);
+         writeAll(folder + kBoarFileName, herd.boars) && writeAll(folder + IngredientRecord::FileName, herd.ingredients) &&
+         writeAll(folder + GroupRecord::FileName, herd.groups) && writeAll(folder + SalesRecord::FileName, herd.sales);
 }

@@ -1,8 +1,9 @@
 #include "common/Format.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -19,17 +20,20 @@ Decimal decimalOf(double value, int significant) {
   Decimal d;
   if (!std::isfinite(value) || value == 0) return d;
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", significant - 1, value);  // "-1.2345e+02"
-  const std::string text = buf;
-  size_t i = 0;
-  if (text[i] == '-') {
+  // "-1.2345e+02": the exact value rounded as printf's "%.*e" rounds it.
+  const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1).ptr;
+  const char* p = buf;
+  if (*p == '-') {
     d.negative = true;
-    ++i;
+    ++p;
   }
-  const size_t e = text.find('e');
-  for (; i < e; ++i)
-    if (text[i] != '.') d.digits += text[i];
-  d.point = std::atoi(text.c_str() + e + 1) + 1;
+  const char* e = std::find(p, end, 'e');
+  d.digits.reserve(static_cast<size_t>(e - p));
+  for (; p < e; ++p)
+    if (*p != '.') d.digits += *p;
+  int exponent = 0;
+  std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
+  d.point = exponent + 1;
   return d;
 }
 
@@ -47,12 +51,13 @@ Decimal decimalOf(long long value) {
 // Rounds to `decimals` places, a half away from zero: the whole part's
 // digits without leading zeros and exactly `decimals` fraction digits.
 void roundTo(const Decimal& d, int decimals, std::string& whole, std::string& fraction) {
-  std::string all = d.digits;
+  std::string all;
   int wholeLength = d.point;
   if (d.point <= 0) {
-    all.insert(0, static_cast<size_t>(-d.point), '0');
+    all.assign(static_cast<size_t>(-d.point), '0');
     wholeLength = 0;
   }
+  all += d.digits;
   const size_t keep = static_cast<size_t>(wholeLength + decimals);
   const bool up = all.size() > keep && all[keep] >= '5';
   all.resize(keep, '0');
@@ -60,30 +65,30 @@ void roundTo(const Decimal& d, int decimals, std::string& whole, std::string& fr
     size_t i = keep;
     while (i > 0 && all[i - 1] == '9') all[--i] = '0';
     if (i == 0) {
-      all.insert(0, "1");
+      all.insert(0, 1, '1');
       ++wholeLength;
     } else {
       ++all[i - 1];
     }
   }
-  whole = all.substr(0, static_cast<size_t>(wholeLength));
-  fraction = all.substr(static_cast<size_t>(wholeLength));
-  const size_t significant = whole.find_first_not_of('0');
-  whole = significant == std::string::npos ? std::string() : whole.substr(significant);
+  const size_t wholeEnd = static_cast<size_t>(wholeLength);
+  const size_t significant = std::min(all.find_first_not_of('0'), wholeEnd);
+  whole.assign(all, significant, wholeEnd - significant);
+  fraction.assign(all, wholeEnd);
 }
 
 bool isPlaceholder(char c) { return c == '0' || c == '#'; }
 
-std::string formatDecimal(const Decimal& d, const std::string& mask) {
+std::string formatDecimal(const Decimal& d, std::string_view mask) {
   const size_t first = mask.find_first_of("0#.");
-  if (first == std::string::npos) return mask;
+  if (first == std::string_view::npos) return std::string(mask);
   const size_t last = mask.find_last_of("0#.");
-  const std::string prefix = mask.substr(0, first);
-  const std::string suffix = mask.substr(last + 1);
-  const std::string body = mask.substr(first, last + 1 - first);
+  const std::string_view prefix = mask.substr(0, first);
+  const std::string_view suffix = mask.substr(last + 1);
+  const std::string_view body = mask.substr(first, last + 1 - first);
   const size_t dot = body.find('.');
-  const std::string wholeMask = body.substr(0, dot);
-  const std::string fractionMask = dot == std::string::npos ? std::string() : body.substr(dot + 1);
+  const std::string_view wholeMask = body.substr(0, dot);
+  const std::string_view fractionMask = dot == std::string_view::npos ? std::string_view() : body.substr(dot + 1);
 
   int decimals = 0;
   for (char c : fractionMask) decimals += isPlaceholder(c);
@@ -105,10 +110,17 @@ std::string formatDecimal(const Decimal& d, const std::string& mask) {
 
   const bool zero = whole.find_first_not_of("0,") == std::string::npos &&
                     fraction.find_first_not_of('0') == std::string::npos;
-  std::string out = d.negative && !zero ? "-" : "";
-  out += prefix + whole;
-  if (dot != std::string::npos) out += "." + fraction;
-  return out + suffix;
+  std::string out;
+  out.reserve(prefix.size() + whole.size() + fraction.size() + suffix.size() + 2);
+  if (d.negative && !zero) out += '-';
+  out += prefix;
+  out += whole;
+  if (dot != std::string_view::npos) {
+    out += '.';
+    out += fraction;
+  }
+  out += suffix;
+  return out;
 }
 
 }  // namespace

@@ -75,6 +75,13 @@ double Val(const std::string& text) {
     while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
   }
   if (digits == 0) return 0;
+  const bool exponent = i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd');
+  if (!exponent) {
+    // Plain digits: read in place, rounded as strtod rounds them.
+    double v = 0;
+    const char* from = text.data() + start + (text[start] == '+');
+    if (std::from_chars(from, text.data() + i, v).ec == std::errc()) return v;
+  }
   std::string number = text.substr(start, i - start);
   if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     size_t j = i + 1;

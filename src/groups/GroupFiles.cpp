@@ -4,7 +4,6 @@
 
 #include "common/DataFiles.h"
 #include "common/DateMath.h"
-#include "common/FixedLine.h"
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "records/RecordSlots.h"
@@ -14,11 +13,13 @@ namespace {
 const char* const kLetters[] = {"N", "G", "F"};
 const char* const kWords[] = {"NURSERY", "GROWER", "FINISHER"};
 
-std::string key(const std::string& id) { return RTrim(id); }
-
 // The tens digit by which a grower's finisher sub-groups are known: the
 // first character of the sub-group number as text.
-char TensChar(int subGroup) { return std::to_string(subGroup)[0]; }
+char TensChar(int subGroup) {
+  if (subGroup < 0) return '-';
+  while (subGroup >= 10) subGroup /= 10;
+  return static_cast<char>('0' + subGroup);
+}
 
 template <class R>
 bool WriteOne(long n, const R& record, const std::string& title) {
@@ -37,14 +38,23 @@ Check FileFull(long record, const std::string& file, const std::string& title) {
   return Refusal{"ERROR:   NO ROOM LEFT IN " + file + " FILE!!\r\rTry Deleting some older GROUP ID(s).", title};
 }
 
-// Whether the group record is one of the stage and year.
-bool OfStageAndYear(const GroupRecord& g, int stage, const std::string& year) {
-  return Trim(g.Stage) != "" && !IsFreeGroup(g) && g.GroupId.size() >= 2 &&
-         g.GroupId.substr(g.GroupId.size() - 2) == year && g.Stage == StageLetter(stage);
+// A stored ID with its trailing blanks off; empty for a free record.
+std::string_view StoredKey(const uint8_t* id) {
+  std::string_view k(reinterpret_cast<const char*>(id), GroupRecord::IdWidth);
+  const size_t end = k.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : k.substr(0, end + 1);
 }
 
-std::string ShortDate(const std::string& date, size_t lead, size_t tail) {
-  return date.substr(0, lead) + (tail ? date.substr(date.size() - tail) : "");
+// The group year of an ID: its last two characters.
+std::string_view YearOfKey(std::string_view k) { return k.size() >= 2 ? k.substr(k.size() - 2) : k; }
+
+// The six characters of an ID, blank padded as stored, as one number: two
+// IDs are the same, trailing blanks aside, when their numbers are.
+uint64_t PackedId(std::string_view k) {
+  uint64_t packed = 0;
+  for (size_t i = 0; i < static_cast<size_t>(GroupRecord::IdWidth); ++i)
+    packed = packed << 8 | static_cast<uint8_t>(i < k.size() ? k[i] : ' ');
+  return packed;
 }
 
 }  // namespace
@@ -57,56 +67,122 @@ int StageOf(const std::string& letter) {
   return -1;
 }
 
+bool GroupBook::readGroups(const std::string& title) {
+  years_.clear();
+  sales_ = {};
+  std::string error;
+  if (groups_.read(DataFilePath<GroupRecord>(), &error)) return true;
+  ReportFileFault({DataFilePath<GroupRecord>(), error}, false, title);
+  return false;
+}
+
 bool GroupBook::read(const std::string& title) {
-  if (!ReadDataFile(groups, title) || !ReadDataFile(sales, title)) return false;
-  index();
+  if (!readGroups(title)) return false;
+  std::string error;
+  if (!sales_.read(DataFilePath<SalesRecord>(), &error)) {
+    ReportFileFault({DataFilePath<SalesRecord>(), error}, false, title);
+    return false;
+  }
   return true;
 }
 
 GroupBook GroupBook::of(const std::vector<GroupRecord>& groups, const std::vector<SalesRecord>& sales) {
   GroupBook book;
-  for (const GroupRecord& g : groups) book.groups.push_back(records::decode<GroupRecord>(records::encode(g)));
-  for (const SalesRecord& s : sales) book.sales.push_back(records::decode<SalesRecord>(records::encode(s)));
-  book.index();
+  book.groups_ = records::FileImage<GroupRecord>::of(groups);
+  book.sales_ = records::FileImage<SalesRecord>::of(sales);
   return book;
 }
 
-void GroupBook::index() {
-  groupsOf.clear();
-  salesOf.clear();
-  for (size_t i = 0; i < groups.size(); ++i)
-    if (!IsFreeGroup(groups[i])) groupsOf[key(groups[i].GroupId)].push_back(static_cast<long>(i) + 1);
-  for (size_t i = 0; i < sales.size(); ++i)
-    if (!IsFreeSale(sales[i])) salesOf[key(sales[i].GroupId)].push_back(static_cast<long>(i) + 1);
+GroupRecord GroupBook::group(long n) const {
+  GroupRecord g;
+  if (n >= 1 && n <= groups_.count()) groups_.decode(n, g);
+  return g;
 }
 
-bool IsFreeGroup(const GroupRecord& g) { return Trim(g.GroupId).empty(); }
-bool IsFreeSale(const SalesRecord& s) { return s.GroupId == std::string(6, ' ') || s.GroupId.empty(); }
+const GroupBook::Family& GroupBook::familyOf(const std::string& id) const {
+  static const Family kNone;
+  const std::string k = RTrim(id);
+  if (k.empty() || k.size() > static_cast<size_t>(GroupRecord::IdWidth)) return kNone;
+  const YearIndex& index = yearIndex(std::string(YearOfKey(k)));
+  const auto it = index.find(PackedId(k));
+  return it == index.end() ? kNone : it->second;
+}
+
+const GroupBook::YearIndex& GroupBook::yearIndex(const std::string& year) const {
+  if (const auto it = years_.find(year); it != years_.end()) return it->second;
+  YearIndex& index = years_[year];
+  // An ID that fills its six characters ends in its year: two bytes tell.
+  const bool two = year.size() == 2;
+  const char y0 = two ? year[0] : 0, y1 = two ? year[1] : 0;
+  const auto ofYear = [&](const uint8_t* id) {
+    if (id[5] != ' ') return two && id[4] == y0 && id[5] == y1;
+    const std::string_view k = StoredKey(id);
+    return !k.empty() && YearOfKey(k) == year;
+  };
+  const auto packed = [](const uint8_t* id) {
+    return PackedId(std::string_view(reinterpret_cast<const char*>(id), GroupRecord::IdWidth));
+  };
+  // The records of a group follow each other more often than not: the
+  // family of the record before is found without a look-up.
+  uint64_t lastId = 0;
+  Family* last = nullptr;
+  const auto familyAt = [&](const uint8_t* id) -> Family& {
+    const uint64_t k = packed(id);
+    if (!last || k != lastId) {
+      lastId = k;
+      last = &index[k];
+    }
+    return *last;
+  };
+  for (long n = 1, count = groups_.count(); n <= count; ++n) {
+    const uint8_t* id = groups_.bytes(n) + GroupRecord::IdAt;
+    if (ofYear(id)) familyAt(id).groups.push_back(n);
+  }
+  for (long n = 1, count = sales_.count(); n <= count; ++n) {
+    const uint8_t* id = sales_.bytes(n) + SalesRecord::IdAt;
+    if (ofYear(id)) familyAt(id).sales.push_back(n);
+  }
+  return index;
+}
+
 GroupRecord BlankGroup() { return GroupRecord{}; }
 
 std::vector<PigsOutLot> GroupOutLots(const GroupBook& book, const GroupRecord& g, bool adjustRows) {
+  static const GroupRecord gp;
+  static const records::FieldMask<GroupRecord> kGroupLot(gp, {&gp.PigsIn, &gp.WeightIn, &gp.DateIn});
+  static const SalesRecord sp;
+  static const records::FieldMask<SalesRecord> kSaleLot(sp, {&sp.PigsSold, &sp.WeightPerPig, &sp.DateSold, &sp.GiltsSold});
   std::vector<PigsOutLot> lots;
   const int stage = StageOf(g.Stage);
-  const std::string id = key(g.GroupId);
-  if (auto it = book.groupsOf.find(id); it != book.groupsOf.end() && stage != 2) {
-    for (long n : it->second) {
-      const GroupRecord& r = book.group(n);
-      const bool next = stage == 0 ? r.Stage == "G" : r.Stage == "F" && TensChar(r.SubGroup) == TensChar(g.SubGroup);
-      if (next) lots.push_back({r.PigsIn, r.WeightIn, r.DateIn});
+  if (stage < 0) return lots;
+  const GroupBook::Family& family = book.familyOf(g.GroupId);
+  lots.reserve(family.sales.size() + (stage != 2 ? family.groups.size() : 0));
+  if (stage != 2) {
+    const char next = stage == 0 ? 'G' : 'F';
+    GroupRecord r;
+    for (long n : family.groups) {
+      // Which records are the next stage's is told by their stored stage and sub-group.
+      const uint8_t* p = book.groupFile().bytes(n);
+      if (p[GroupRecord::StageAt] != next) continue;
+      if (stage == 1 && TensChar(records::getI16(p + GroupRecord::SubGroupAt)) != TensChar(g.SubGroup)) continue;
+      book.groupFile().decode(n, r, kGroupLot);
+      lots.push_back({r.PigsIn, r.WeightIn, DayNumber(r.DateIn)});
     }
   }
-  if (auto it = book.salesOf.find(id); it != book.salesOf.end() && stage >= 0) {
-    for (long n : it->second) {
-      const SalesRecord& s = book.sales[static_cast<size_t>(n - 1)];
-      if (stage == 0) {
-        if (s.YearEndAdjust == 0 && s.SaleType == "F") lots.push_back({s.PigsSold, s.WeightPerPig, s.DateSold});
-      } else if (s.SaleType == "M" && s.SubGroup == g.SubGroup) {
-        if (s.YearEndAdjust == 0)
-          lots.push_back({s.PigsSold + (stage == 2 ? s.GiltsSold : 0), s.WeightPerPig, s.DateSold});
-        else if (adjustRows && stage == 2)
-          lots.push_back({s.PigsSold, s.WeightPerPig, s.DateSold});
-      }
+  SalesRecord s;
+  for (long n : family.sales) {
+    // So are the rows of the group's pigs by their kind, year-end mark and sub-group.
+    const uint8_t* p = book.salesFile().bytes(n);
+    const bool yearEnd = records::getI16(p + SalesRecord::YearEndAdjustAt) != 0;
+    if (stage == 0) {
+      if (yearEnd || p[SalesRecord::SaleTypeAt] != 'F') continue;
+    } else if (p[SalesRecord::SaleTypeAt] != 'M' || records::getI16(p + SalesRecord::SubGroupAt) != g.SubGroup) {
+      continue;
+    } else if (yearEnd && !(adjustRows && stage == 2)) {
+      continue;
     }
+    book.salesFile().decode(n, s, kSaleLot);
+    lots.push_back({s.PigsSold + (stage == 2 && !yearEnd ? s.GiltsSold : 0), s.WeightPerPig, DayNumber(s.DateSold)});
   }
   return lots;
 }
@@ -117,14 +193,16 @@ long PigsOutOf(const std::vector<PigsOutLot>& lots) {
   return n;
 }
 
-GroupFigures FiguresOf(const GroupBook& book, const GroupRecord& g) {
+GroupFigures FiguresOf(const GroupBook& book, const GroupRecord& g) { return FiguresOfLots(g, GroupOutLots(book, g, true)); }
+
+GroupFigures FiguresOfLots(const GroupRecord& g, const std::vector<PigsOutLot>& lots) {
   GroupFigures f;
-  const std::vector<PigsOutLot> lots = GroupOutLots(book, g, true);
   f.pigsOut = PigsOutOf(lots);
   double pounds = 0;
+  const std::optional<long> in = DayNumber(g.DateIn);
   for (const PigsOutLot& lot : lots) {
     pounds += static_cast<double>(lot.pigs) * lot.weight;
-    f.pigDays += lot.pigs * DaysBetween(g.DateIn, lot.date).value_or(0);
+    f.pigDays += lot.pigs * (in && lot.day ? *lot.day - *in : 0);
   }
   const float weightOut = f.pigsOut != 0 ? static_cast<float>(pounds / static_cast<double>(f.pigsOut)) : 0.0f;
   f.averageWeightOut = f.pigsOut != 0 ? Format(weightOut, "0.00") : "0";
@@ -140,21 +218,19 @@ GroupFigures FiguresOf(const GroupBook& book, const GroupRecord& g) {
   return f;
 }
 
-long FreeGroupRecord(const std::vector<GroupRecord>& groups, const std::vector<long>& taken) {
+long FreeGroupRecord(const GroupBook& book, const std::vector<long>& taken) {
   const auto isTaken = [&](long n) { return std::find(taken.begin(), taken.end(), n) != taken.end(); };
-  for (size_t i = 0; i < groups.size(); ++i) {
-    const long n = static_cast<long>(i) + 1;
-    if (IsFreeGroup(groups[i]) && !isTaken(n)) return n;
-  }
-  long n = static_cast<long>(groups.size()) + 1;
+  for (long n = 1; n <= book.groupCount(); ++n)
+    if (StoredKey(book.groupFile().bytes(n) + GroupRecord::IdAt).empty() && !isTaken(n)) return n;
+  long n = book.groupCount() + 1;
   while (isTaken(n)) ++n;
   return n;
 }
 
-long FreeSalesRecord(const std::vector<SalesRecord>& sales) {
-  for (size_t i = 0; i < sales.size(); ++i)
-    if (IsFreeSale(sales[i])) return static_cast<long>(i) + 1;
-  return static_cast<long>(sales.size()) + 1;
+long FreeSalesRecord(const GroupBook& book) {
+  for (long n = 1; n <= book.salesCount(); ++n)
+    if (StoredKey(book.salesFile().bytes(n) + SalesRecord::IdAt).empty()) return n;
+  return book.salesCount() + 1;
 }
 
 Check GroupFileFull(long record, const std::string& title) { return FileFull(record, "GROUP", title); }
@@ -162,47 +238,3 @@ Check SalesFileFull(long record, const std::string& title) { return FileFull(rec
 
 bool WriteGroupRecord(long n, const GroupRecord& g, const std::string& title) { return WriteOne(n, g, title); }
 bool WriteSalesRecord(long n, const SalesRecord& s, const std::string& title) { return WriteOne(n, s, title); }
-
-std::vector<long> ListedGroups(const GroupBook& book, int stage, const std::string& year) {
-  std::vector<long> out;
-  for (size_t i = 0; i < book.groups.size(); ++i) {
-    const GroupRecord& g = book.groups[i];
-    if (OfStageAndYear(g, stage, year) && g.PigsIn != 0) out.push_back(static_cast<long>(i) + 1);
-  }
-  return out;
-}
-
-std::vector<long> PrintedGroups(const GroupBook& book, int stage, const std::string& year) {
-  std::vector<long> out;
-  for (size_t i = 0; i < book.groups.size(); ++i) {
-    const GroupRecord& g = book.groups[i];
-    if (OfStageAndYear(g, stage, year) && g.YearEndAdjust != -1) out.push_back(static_cast<long>(i) + 1);
-  }
-  return out;
-}
-
-std::string GroupListLine(const GroupBook& book, const GroupRecord& g) {
-  FixedLine line(90);
-  line.put(2, g.GroupId.substr(0, 3), 3).put(10, std::to_string(g.PigsIn), 3).put(21, SingleText(g.WeightIn), 5);
-  if (g.YearEndAdjust == -1) {
-    line.put(27, "USED to EDIT END of YEAR ADJUSTMENT", 35);
-  } else {
-    const GroupFigures f = FiguresOf(book, g);
-    line.put(15, std::to_string(f.pigsOut), 3).put(27, f.averageWeightOut, 5).put(35, f.deathLoss, 4);
-    line.put(44, f.weightGained, 5).put(55, f.dailyGain, 4).put(74, std::to_string(f.pigDays), 5);
-    line.put(82, std::to_string(f.averageDaysIn), 5);
-  }
-  line.put(64, ShortDate(g.DateIn, 6, 2), 10);
-  return line.str();
-}
-
-std::string GroupPrintLine(const GroupBook& book, const GroupRecord& g) {
-  const GroupFigures f = FiguresOf(book, g);
-  FixedLine line(84);
-  line.put(3, g.GroupId.substr(0, 3), 3).put(9, FormatInteger(g.PigsIn, "###0"), 3);
-  line.put(15, std::to_string(f.pigsOut), 3).put(21, Format(g.WeightIn, "0.00"), 5);
-  line.put(28, f.averageWeightOut, 5).put(35, f.deathLoss, 4).put(43, f.weightGained, 5);
-  line.put(53, f.dailyGain, 4).put(64, ShortDate(g.DateIn, 5, 0), 10).put(71, std::to_string(f.pigDays), 4);
-  line.put(78, std::to_string(f.averageDaysIn), 5);
-  return line.str();
-}

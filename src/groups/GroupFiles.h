@@ -1,15 +1,18 @@
 #pragma once
 // GROUP.DAT and SALES.DAT as the group windows use them: both files read
-// once per action into a GroupBook that finds the records of a group ID
-// without a run over the whole file per group, the rules by which records
-// and rows belong to a group, where a new record goes, and the writing of
-// single records with one critical box on a fault.
+// once per action into a GroupBook, which finds the records of a group ID
+// without a run over the whole file per group; the rules by which records
+// and rows belong to a group and the figures of a group; where a new record
+// goes, and the writing of single records with one critical box on a fault.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/Refusal.h"
 #include "records/GroupRecord.h"
+#include "records/RecordIo.h"
 #include "records/SalesRecord.h"
 
 // Stages by the PIGLET menu's index: 0 nursery, 1 grower, 2 finisher.
@@ -18,36 +21,54 @@ std::string StageWord(int stage);
 // The stage of a letter ("N", "G", "F"); -1 for any other.
 int StageOf(const std::string& letter);
 
-// Both files whole, records n at index n - 1, with the records of each group
-// ID (trailing blanks off) listed by number.
-struct GroupBook {
-  std::vector<GroupRecord> groups;
-  std::vector<SalesRecord> sales;
-  std::unordered_map<std::string, std::vector<long>> groupsOf;
-  std::unordered_map<std::string, std::vector<long>> salesOf;
-
+// Both files as read, records decoded where they are used. The records of
+// an ID are listed, by number in file order, the first time an ID of its
+// group year is asked for: one run over the files per group year, so a
+// list of one year never indexes the others.
+class GroupBook {
+ public:
   // Reads both files; a fault shows its box titled `title` and answers false.
   bool read(const std::string& title);
-  // Indexes records already held (a test's or the benchmark's).
-  void index();
+  // Reads GROUP.DAT alone, for an action that needs no sales row.
+  bool readGroups(const std::string& title);
   // A book of records made in memory, as a file gives them back.
   static GroupBook of(const std::vector<GroupRecord>& groups, const std::vector<SalesRecord>& sales);
-  const GroupRecord& group(long n) const { return groups[static_cast<size_t>(n - 1)]; }
+
+  long groupCount() const { return groups_.count(); }
+  long salesCount() const { return sales_.count(); }
+  // Record n decoded; a number outside the file gives a free record.
+  GroupRecord group(long n) const;
+  // The files as read, for runs that decode only the fields they use.
+  const records::FileImage<GroupRecord>& groupFile() const { return groups_; }
+  const records::FileImage<SalesRecord>& salesFile() const { return sales_; }
+
+  // The group records and sales rows of an ID (trailing blanks off).
+  struct Family {
+    std::vector<long> groups, sales;
+  };
+  const Family& familyOf(const std::string& id) const;
+  const std::vector<long>& groupsOf(const std::string& id) const { return familyOf(id).groups; }
+
+ private:
+  // By the six stored characters of the ID, packed into one number.
+  using YearIndex = std::unordered_map<uint64_t, Family>;
+  const YearIndex& yearIndex(const std::string& year) const;
+
+  records::FileImage<GroupRecord> groups_;
+  records::FileImage<SalesRecord> sales_;
+  mutable std::unordered_map<std::string, YearIndex> years_;
 };
 
-// A group record is free when its ID is blank; a sales row when its ID is
-// six blanks.
-bool IsFreeGroup(const GroupRecord& g);
-bool IsFreeSale(const SalesRecord& s);
-// A deleted (released) group record.
+// A deleted (released) group record. A group record or sales row is free
+// when its ID is blank.
 GroupRecord BlankGroup();
 
 // One lot of pigs that left a group: to the next building, to a sale, to
 // gilts or across the year end.
 struct PigsOutLot {
   long pigs = 0;
-  float weight = 0;   // pounds per pig
-  std::string date;   // the day they left
+  float weight = 0;            // pounds per pig
+  std::optional<long> day;     // the day they left; none for a date that is none
 };
 
 // The lots out of group `g`: the next-stage records of its ID (a nursery's
@@ -68,12 +89,14 @@ struct GroupFigures {
   long averageDaysIn = 0;
   std::string dailyGain;         // "0.00"
 };
+// The figures of `g` from the lots that left it (year-end rows counted).
+GroupFigures FiguresOfLots(const GroupRecord& g, const std::vector<PigsOutLot>& lots);
 GroupFigures FiguresOf(const GroupBook& book, const GroupRecord& g);
 
 // The first free record, else the one after the last, with `taken` records
 // passed over (for a second new record in one action).
-long FreeGroupRecord(const std::vector<GroupRecord>& groups, const std::vector<long>& taken = {});
-long FreeSalesRecord(const std::vector<SalesRecord>& sales);
+long FreeGroupRecord(const GroupBook& book, const std::vector<long>& taken = {});
+long FreeSalesRecord(const GroupBook& book);
 
 // The refusal of a new record numbered above 32767.
 Check GroupFileFull(long record, const std::string& title);
@@ -82,14 +105,3 @@ Check SalesFileFull(long record, const std::string& title);
 // Writes one record; a fault shows its box titled `title` and answers false.
 bool WriteGroupRecord(long n, const GroupRecord& g, const std::string& title);
 bool WriteSalesRecord(long n, const SalesRecord& s, const std::string& title);
-
-// The group records of `stage` and `year` ("24") the list shows: not free,
-// not blank of stage, and with pigs in; record numbers in file order.
-std::vector<long> ListedGroups(const GroupBook& book, int stage, const std::string& year);
-// Those the printout prints: also without pigs in, but no group closed by a
-// year-end adjustment.
-std::vector<long> PrintedGroups(const GroupBook& book, int stage, const std::string& year);
-
-// The 90-column list line of a group, and its 84-column printed line.
-std::string GroupListLine(const GroupBook& book, const GroupRecord& g);
-std::string GroupPrintLine(const GroupBook& book, const GroupRecord& g);

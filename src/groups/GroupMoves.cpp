@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <string_view>
 
 #include "common/NumberText.h"
 
@@ -42,13 +43,11 @@ Check NewSubGroup(const GroupBook& book, const GroupRecord& g, int stage, int& s
   std::string text = g.SubGroup == 0 ? "00" : std::to_string(g.SubGroup);
   const char tens = std::to_string(g.SubGroup)[0];
   int highest = -1;
-  if (auto it = book.groupsOf.find(RTrim(g.GroupId)); it != book.groupsOf.end()) {
-    for (long n : it->second) {
-      const GroupRecord& r = book.group(n);
-      if (r.Stage != next || r.SubGroup <= g.SubGroup) continue;
-      if (stage == 1 && std::to_string(r.SubGroup)[0] != tens) continue;
-      if (r.SubGroup > highest) highest = r.SubGroup;
-    }
+  for (long n : book.groupsOf(g.GroupId)) {
+    const GroupRecord r = book.group(n);
+    if (r.Stage != next || r.SubGroup <= g.SubGroup) continue;
+    if (stage == 1 && std::to_string(r.SubGroup)[0] != tens) continue;
+    if (r.SubGroup > highest) highest = r.SubGroup;
   }
   if (highest >= 0) text = std::to_string(highest);
   if (stage == 0) {
@@ -73,10 +72,11 @@ std::optional<std::string> GroupKey(const std::string& typed) {
   return typed.substr(typed.size() - 3);
 }
 
-bool GroupKeyUsed(const std::vector<GroupRecord>& groups, const std::string& key, const std::string& year) {
-  for (const GroupRecord& g : groups) {
-    if (g.GroupId.size() < 3) continue;
-    if (g.GroupId.substr(g.GroupId.size() - 2) == year && g.GroupId.substr(0, 3) == key) return true;
+bool GroupKeyUsed(const GroupBook& book, const std::string& key, const std::string& year) {
+  for (long n = 1; n <= book.groupCount(); ++n) {
+    const std::string_view id(reinterpret_cast<const char*>(book.groupFile().bytes(n) + GroupRecord::IdAt),
+                              GroupRecord::IdWidth);
+    if (id.substr(id.size() - 2) == year && id.substr(0, 3) == key) return true;
   }
   return false;
 }
@@ -121,8 +121,7 @@ void FillPigsIn(GroupRecord& g, const PigsInEntry& e) {
 
 OutGroup LoadOutGroup(const GroupBook& book, long record) {
   OutGroup out;
-  const GroupRecord g = record >= 1 && record <= static_cast<long>(book.groups.size()) ? book.group(record)
-                                                                                        : GroupRecord{};
+  const GroupRecord g = book.group(record);
   out.id = g.GroupId;
   out.subGroup = g.SubGroup;
   out.deathLoss = g.DeathLoss;
@@ -181,7 +180,7 @@ std::string NextYearId(const std::string& id) {
 
 Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int stage, OutPlan& plan) {
   plan = OutPlan{};
-  const GroupRecord& g = book.group(record);
+  const GroupRecord g = book.group(record);
   const OutCounts c = CountsOf(e, stage);
   const float weight = static_cast<float>(Val(e.weightOut));
   const bool goesOn = stage < 2 && c.moving > 0;
@@ -191,12 +190,10 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
   std::vector<long> taken;
   if (e.yearEnd) {
     const std::string id = NextYearId(g.GroupId);
-    if (auto it = book.groupsOf.find(RTrim(id)); it != book.groupsOf.end()) {
-      for (long n : it->second) {
-        const GroupRecord& r = book.group(n);
-        if (r.Stage == g.Stage && r.SubGroup == g.SubGroup)
-          return OutRefusal("THIS ID#. (" + id + ") IS ALL READY USED!", kNumAdjField);
-      }
+    for (long n : book.groupsOf(id)) {
+      const GroupRecord r = book.group(n);
+      if (r.Stage == g.Stage && r.SubGroup == g.SubGroup)
+        return OutRefusal("THIS ID#. (" + id + ") IS ALL READY USED!", kNumAdjField);
     }
     GroupRecord carried;
     carried.Stage = g.Stage;
@@ -205,7 +202,7 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
     carried.PigsIn = static_cast<int16_t>(c.moving);
     carried.WeightIn = weight;
     carried.DateIn = e.dateOut;
-    taken.push_back(FreeGroupRecord(book.groups, taken));
+    taken.push_back(FreeGroupRecord(book, taken));
     plan.groups.emplace_back(taken.back(), carried);
   }
   if (goesOn) {
@@ -219,13 +216,13 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
     // Pigs carried across the year end live on in the carried-over group:
     // this record only accounts for them and is kept for editing.
     next.YearEndAdjust = e.yearEnd ? -1 : 0;
-    taken.push_back(FreeGroupRecord(book.groups, taken));
+    taken.push_back(FreeGroupRecord(book, taken));
     plan.groups.emplace_back(taken.back(), next);
   }
   for (long n : taken)
     if (Check full = GroupFileFull(n, kOutErrorTitle)) return full;
   if (stage == 2 || c.sales != 0) {
-    const long n = FreeSalesRecord(book.sales);
+    const long n = FreeSalesRecord(book);
     if (Check full = SalesFileFull(n, kOutErrorTitle)) return full;
     SalesRecord s;
     s.SaleType = stage == 0 ? "F" : "M";

@@ -16,7 +16,7 @@
 // is shorter than three.
 std::optional<std::string> GroupKey(const std::string& typed);
 // Whether a group of the key and year ("24") exists in any stage.
-bool GroupKeyUsed(const std::vector<GroupRecord>& groups, const std::string& key, const std::string& year);
+bool GroupKeyUsed(const GroupBook& book, const std::string& key, const std::string& year);
 // The reserved record of a new group.
 GroupRecord ReservedGroup(int stage, const std::string& id);
 

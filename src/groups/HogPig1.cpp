@@ -7,14 +7,15 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
+#include "groups/GroupList.h"
 #include "groups/GroupMoves.h"
 #include "groups/HogPig2.h"
 #include "groups/HogPig3.h"
 #include "groups/HogPig4.h"
 #include "platform/Dialogs.h"
 #include "platform/Refusal.h"
-#include "platform/Services.h"
-#include "shell/AboutTarlowe.h"
+#include "platform/Screen.h"
+#include "shell/HelpMenu.h"
 #include "shell/Tarlowe2.h"
 #include "shell/YearPrompts.h"
 
@@ -24,24 +25,44 @@ const char kListTitle[] = "GROUP  LIST  ERROR";
 const char* const kCaptions[] = {"N U R S E R Y    G R O U P S   f o r   G R O U P   Y E A R  ( ",
                                  "G R O W E R   G R O U P S   f o r   G R O U P   Y E A R  ( ",
                                  "F I N I S H E R   G R O U P S   f o r   G R O U P   Y E A R  ( "};
-const char* const kHeading2[] = {
-    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  NURSERY",
-    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  GROWER  ",
-    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  FINISHER"};
 
-// Column captions over the list and the character column each starts at.
+// Column captions over the list: the character column of the list each
+// starts at and its width in characters. A caption of two words stands on
+// two lines, broken after the blanks that follow its first word; the others
+// stand on the upper or the lower line.
 struct ColumnCaption {
   const char* text;
   int column;
-  int row;
+  int width;
+  enum { Upper, Lower, TwoLines } lines;
 };
 const ColumnCaption kColumns[] = {
-    {" ID.", 1, 1},          {" IN    OUT", 9, 1},     {" WT.   IN", 20, 1},    {"AVG   WT. OUT", 26, 1},
-    {"DEATH LOSS%", 34, 1},  {"  AVG.      WT. GAINED", 42, 0}, {" AVERAGE DAILY GAIN", 52, 1},
-    {"DATE    IN.", 63, 1},  {" PIG DAYS", 73, 1},     {"AVERAGE  DAY'S IN", 80, 0}, {" #PIG(s)   ", 9, 0},
-    {"GROUP", 1, 0}};
+    {" ID.", 1, 6, ColumnCaption::Lower},
+    {" IN    OUT", 9, 10, ColumnCaption::Lower},
+    {" WT.   IN", 20, 6, ColumnCaption::TwoLines},
+    {"AVG   WT. OUT", 26, 8, ColumnCaption::TwoLines},
+    {"DEATH LOSS%", 34, 8, ColumnCaption::TwoLines},
+    {"  AVG.      WT. GAINED", 42, 10, ColumnCaption::TwoLines},
+    {" AVERAGE DAILY GAIN", 52, 11, ColumnCaption::TwoLines},
+    {"DATE    IN.", 63, 9, ColumnCaption::TwoLines},
+    {" PIG DAYS", 73, 7, ColumnCaption::TwoLines},
+    {"AVERAGE  DAY'S IN", 80, 10, ColumnCaption::TwoLines},
+    {" #PIG(s)   ", 9, 10, ColumnCaption::Upper},
+    {"GROUP", 1, 6, ColumnCaption::Upper}};
+
+// The caption as shown: a two-line caption broken after the blanks that
+// follow its first word.
+std::string ShownCaption(const ColumnCaption& c) {
+  const std::string text = c.text;
+  if (c.lines != ColumnCaption::TwoLines) return text;
+  const size_t word = text.find_first_not_of(' ');
+  const size_t blanks = text.find(' ', word);
+  const size_t next = text.find_first_not_of(' ', blanks);
+  return text.substr(0, next) + "\n" + text.substr(next);
+}
 
 constexpr int kListLeft = 120;
+constexpr int kListTop = 1200;
 constexpr int kCharTwips = 120;
 
 }  // namespace
@@ -69,14 +90,21 @@ HogPig1::HogPig1(QWidget* parent) : platform::Form("HogPig1", parent) {
   platform::placeTwips(Label8, kListLeft, 360, 3000, 255);
   int k = 0;
   for (const ColumnCaption& c : kColumns) {
-    auto* label = new platform::Label(this, "Label" + std::to_string(++k), c.text);
-    platform::placeTwips(label, kListLeft + 30 + (c.column - 1) * kCharTwips, 660 + c.row * 240,
-                         static_cast<int>(std::string(c.text).size()) * 100 + 120, 255);
+    if (++k == 8) ++k;  // Label8 is the stage word
+    auto* label = new platform::Label(this, "Label" + std::to_string(k), ShownCaption(c));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The two lines end just above the list.
+    const int line = static_cast<int>(label->fontMetrics().lineSpacing() * platform::screen().twipsPerPixel());
+    const int top = kListTop - 60 - 2 * line + (c.lines == ColumnCaption::Lower ? line : 0);
+    platform::placeTwips(label, kListLeft + 30 + (c.column - 1) * kCharTwips, top, c.width * kCharTwips,
+                         c.lines == ColumnCaption::TwoLines ? 2 * line : line);
   }
   PigList = new platform::ListBox(this, "PigList", true);
   PigList->setFont(platform::makeFont("Courier New", 10));
-  platform::placeTwips(PigList, kListLeft, 1200, 11040, 5400);
+  platform::placeTwips(PigList, kListLeft, kListTop, 11040, 5400);
   SetBoundsTwips(0, 0, 11400, 7200);
+  // The menu bar spans the window, so items shown later find their room.
+  MenuBar->setGeometry(0, 0, width(), MenuBar->sizeHint().height());
 }
 
 void HogPig1::Form_Load() { FillGroupList(); }
@@ -85,10 +113,8 @@ void HogPig1::FillGroupList() {
   PigList->Clear();
   GroupBook book;
   Hourglass(true);
-  const bool read = book.read(kListTitle);
   std::vector<std::pair<std::string, long>> rows;
-  if (read)
-    for (long n : ListedGroups(book, PigletMenuChoice, GroupYear)) rows.emplace_back(GroupListLine(book, book.group(n)), n);
+  if (book.read(kListTitle)) rows = GroupListRows(book, PigletMenuChoice, GroupYear);
   PigList->SetItems(rows);
   Hourglass(false);
   for (int item = PigsOut; item <= Print; ++item) PigMain->SetVisible(item, !rows.empty());
@@ -113,15 +139,7 @@ void HogPig1::PigMain_Click(int Index) {
   }
 }
 
-void HogPig1::PigHelp_Click(int Index) {
-  if (Index == 0) {
-    platform::services().help().showContents(HelpFilePath);
-  } else if (Index == 2) {
-    AboutTarlowe about;
-    about.Show(platform::vbModal);
-    about.Unload();
-  }
-}
+void HogPig1::PigHelp_Click(int Index) { ShowHelpItem(Index); }
 
 void HogPig1::NewGroup() {
   if (AskNewGroupId() != 0) return;
@@ -181,32 +199,7 @@ void HogPig1::PrintGroups() {
       platform::vbNo)
     return;
   Hourglass(true);
-  GroupBook book;
-  if (!book.read("PRINT   GROUPS   ERROR")) {
-    Hourglass(false);
-    return;
-  }
-  std::vector<std::string> lines(1);
-  for (long n : PrintedGroups(book, stage, GroupYear)) lines.push_back(GroupPrintLine(book, book.group(n)));
-  PrintJob.Title = word + " GROUPS for GROUP YEAR(" + GroupYear + ")";
-  PrintJob.Heading1 = " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ";
-  PrintJob.Heading2 = kHeading2[stage];
-  PrintJob.TitleFontSize = 26;
-  PrintJob.TitleFontName = "Courier New";
-  PrintJob.TitleItalic = 0;
-  PrintJob.TitleBold = -1;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
-  PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = static_cast<int32_t>(lines.size()) - 1;
-  PrintJob.EndBanner = 0;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-  PrintListing(lines);
+  PrintGroupList(stage, GroupYear, "PRINT   GROUPS   ERROR");
   Hourglass(false);
 }
 
@@ -229,13 +222,13 @@ int AskNewGroupId() {
       continue;
     }
     GroupBook book;
-    if (!book.read("GROUP  ID  ERROR")) return 1;
-    if (GroupKeyUsed(book.groups, *key, GroupYear)) {
+    if (!book.readGroups("GROUP  ID  ERROR")) return 1;
+    if (GroupKeyUsed(book, *key, GroupYear)) {
       Alert("THIS ID#. (" + *key + ") IS ALL READY USED!", platform::vbExclamation | platform::vbOKOnly,
             "GROUP  ID  ERROR");
       continue;
     }
-    const long record = FreeGroupRecord(book.groups);
+    const long record = FreeGroupRecord(book);
     if (Check full = GroupFileFull(record, "GROUP  ID  ERROR")) {
       Alert(full->text, platform::vbExclamation | platform::vbOKOnly, full->title);
       return 1;

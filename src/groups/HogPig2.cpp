@@ -23,7 +23,7 @@ HogPig2::HogPig2(QWidget* parent) : Form("HogPig2", parent) {
   Accept = AddButton(this, "Accept", " &ACCEPT", {600, rows(3) + 120, 1335, 435}, [this] { Accept_Click(); });
   Clear = AddButton(this, "Clear", " &CLEAR", {2400, rows(3) + 120, 1335, 435}, [this] { Clear_Click(); });
   SetTabOrder({DateIn, PigIn, WtIn, Accept, Clear});
-  SetBoundsTwips(0, 0, 4500, 2600);
+  SetBoundsTwips(2400, 1800, 4500, 2600);  // over the list, below its captions
 }
 
 void HogPig2::Form_Load() {
@@ -39,11 +39,12 @@ void HogPig2::Accept_Click() {
   if (ValidateDate(e.dateIn, 1990, -1) != kDateValid) return DateIn->SetFocus();
   if (Check refused = CheckPigsIn(e, kNewGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
   GroupBook book;
-  if (!book.read(kNewGroupTexts.title)) return;
+  if (!book.readGroups(kNewGroupTexts.title)) return;
   const std::string letter = StageLetter(PigletMenuChoice);
   bool found = false;
-  for (const GroupRecord& g : book.groups) {
-    if (RTrim(g.GroupId) == CurrentGroupId && g.Stage == letter) {
+  for (long n : book.groupsOf(CurrentGroupId)) {
+    const GroupRecord g = book.group(n);
+    if (g.Stage == letter) {
       GroupRec = g;
       found = true;
       break;

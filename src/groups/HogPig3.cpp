@@ -53,8 +53,9 @@ HogPig3::HogPig3(QWidget* parent) : Form("HogPig3", parent) {
   Clear = AddButton(this, "Clear", " CLEAR", {2040, rows(9) + 120, 1575, 435}, [this] { Clear_Click(); });
   NextGroup = AddButton(this, "NextGroup", " NEXT", {3840, rows(9) + 120, 1575, 435}, [this] { NextGroup_Click(); });
   NextGroup->setVisible(false);
-  SetTabOrder({PigsOut, PigsSale, PriceLb, PigWtOut, DateOut, YesDthLoss, YesYrAdj, NumAdj, Accept, Clear, NextGroup});
-  SetBoundsTwips(0, 0, 6000, 5400);
+  SetTabOrder({PigsOut, PigsSale, PriceLb, PigWtOut, DateOut, YesDthLoss, NoDthLoss, YesYrAdj, NoYrAdj, NumAdj, Accept,
+               Clear, NextGroup});
+  SetBoundsTwips(2400, 1800, 6000, 4920);  // over the list, below its captions
 }
 
 void HogPig3::Form_Activate() {
@@ -64,6 +65,7 @@ void HogPig3::Form_Activate() {
   StepIndex = 1;
   CurrentGroupRec = SelectedGroupRecs.size() > 1 ? SelectedGroupRecs[1] : 0;
   const int state = LoadGroupOut();
+  if (state == kUnread) return Hide();
   if (state != 0) {
     OutGroup g;
     g.state = state;
@@ -75,17 +77,19 @@ void HogPig3::Form_Activate() {
 
 int HogPig3::LoadGroupOut() {
   GroupBook book;
-  if (!book.read(kOutTitle)) return 3;
+  if (!book.read(kOutTitle)) return kUnread;
   const OutGroup g = LoadOutGroup(book, CurrentGroupRec);
   CurrentGroupId = g.id;
   SourceSubGroup = g.subGroup;
   DeathLossFlag = g.deathLoss;
-  if (g.state == 1 || g.state == 2) return g.state;
+  // The window names the group and its stage also behind the box of a
+  // group that cannot be moved.
   const int stage = std::clamp(PigletMenuChoice, 0, 2);
   SetCaption(kOutCaptions[stage] + CurrentGroupId + " )");
   for (Label* l : {StageRemaining, StageWeight, StageDate}) l->SetCaption(StageWord(stage));
   Destination->SetCaption(kDestinations[stage]);
   for (QWidget* w : std::initializer_list<QWidget*>{SalePrompt, PricePrompt, PigsSale, PriceLb}) w->setVisible(stage != 1);
+  if (g.state == 1 || g.state == 2) return g.state;
   PigsRemaining = g.remaining;
   Label2->SetCaption(std::to_string(PigsRemaining));
   DateOut->SetText(DateText);
@@ -140,6 +144,7 @@ void HogPig3::NextGroup_Click() {
     CurrentGroupRec = SelectedGroupRecs[static_cast<size_t>(StepIndex)];
     if (--SelectedCount < 2) NextGroup->setVisible(false);
     const int state = LoadGroupOut();
+    if (state == kUnread) return Hide();
     if (state == 0) {
       PigsOut->SetFocus();
       return;

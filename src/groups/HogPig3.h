@@ -35,7 +35,10 @@ class HogPig3 : public platform::Form {
   int SourceSubGroup = 0;
   int DeathLossFlag = 0;
 
-  // Fills the window for the group at CurrentGroupRec; its state.
+  // Fills the window for the group at CurrentGroupRec; its state (0 ready,
+  // 1 only for editing, 2 finished, 3 no pigs left), kUnread after the box of
+  // a file that could not be read.
+  static constexpr int kUnread = -1;
   int LoadGroupOut();
   void Accept_Click();
   void Clear_Click();

@@ -38,8 +38,8 @@ HogPig4::HogPig4(QWidget* parent) : Form("HogPig4", parent) {
   Clear = AddButton(this, "Clear", " CLEAR", {1800, rows(5), 1335, 435}, [this] { Clear_Click(); });
   NextGroup = AddButton(this, "NextGroup", " &NEXT", {3360, rows(5), 1335, 435}, [this] { NextGroup_Click(); });
   NextGroup->setVisible(false);
-  SetTabOrder({PigIn, WeightIn, DateIn, DthLossY, Accept, Clear, NextGroup});
-  SetBoundsTwips(0, 0, 5800, 3400);
+  SetTabOrder({PigIn, WeightIn, DateIn, DthLossY, DthLossN, Accept, Clear, NextGroup});
+  SetBoundsTwips(2400, 1800, 5800, 3400);  // over the list, below its captions
 }
 
 void HogPig4::Form_Load() {
@@ -51,9 +51,8 @@ void HogPig4::Form_Load() {
 
 void HogPig4::LoadGroupEdit() {
   GroupBook book;
-  if (!book.read(kEditGroupTexts.title)) return;
-  GroupRec = CurrentGroupRec >= 1 && CurrentGroupRec <= static_cast<long>(book.groups.size())
-                 ? book.group(CurrentGroupRec) : GroupRecord{};
+  if (!book.readGroups(kEditGroupTexts.title)) return;
+  GroupRec = book.group(CurrentGroupRec);
   DeathLossFlag = GroupRec.DeathLoss;
   const int stage = std::max(0, StageOf(GroupRec.Stage));
   SetCaption(kEditCaptions[stage] + RTrim(GroupRec.GroupId) + ")");

@@ -13,6 +13,13 @@
 struct GroupRecord {
   static constexpr int Length = 29;
   static constexpr const char* FileName = "GROUP.DAT";
+  // Where the fields a run over the whole file tests lie.
+  static constexpr int StageAt = 0;
+  static constexpr int SubGroupAt = 1;
+  static constexpr int IdAt = 3;
+  static constexpr int IdWidth = 6;
+  static constexpr int PigsInAt = 9;
+  static constexpr int YearEndAdjustAt = 27;
   std::string Stage = " ";                   // "N", "G", "F"; blank when free
   int16_t SubGroup = 0;                      // 0 nursery, 10..90 grower, g1..g9 finisher
   std::string GroupId;                       // 6
@@ -24,14 +31,14 @@ struct GroupRecord {
 
   template <class M>
   void fields(M& m) {
-    m.text(Stage, 0, 1);
-    m.i16(SubGroup, 1);
-    m.text(GroupId, 3, 6);
-    m.i16(PigsIn, 9);
+    m.text(Stage, StageAt, 1);
+    m.i16(SubGroup, SubGroupAt);
+    m.text(GroupId, IdAt, IdWidth);
+    m.i16(PigsIn, PigsInAt);
     m.f32(WeightIn, 11);
     m.date(DateIn, 15);
     m.i16(DeathLoss, 25);
-    m.i16(YearEndAdjust, 27);
+    m.i16(YearEndAdjust, YearEndAdjustAt);
   }
 };
 

@@ -10,6 +10,12 @@
 struct SalesRecord {
   static constexpr int Length = 57;
   static constexpr const char* FileName = "SALES.DAT";
+  // Where the fields lie that tell, row by row, which group the pigs left.
+  static constexpr int SaleTypeAt = 0;
+  static constexpr int YearEndAdjustAt = 1;
+  static constexpr int SubGroupAt = 3;
+  static constexpr int IdAt = 5;
+  static constexpr int IdWidth = 6;
   std::string SaleType = " ";  // "F" feeder pigs, "M" market hogs; blank when free
   int16_t YearEndAdjust = 0;   // -1: pigs carried out by a year-end adjustment
   int16_t SubGroup = 0;
@@ -28,10 +34,10 @@ struct SalesRecord {
 
   template <class M>
   void fields(M& m) {
-    m.text(SaleType, 0, 1);
-    m.i16(YearEndAdjust, 1);
-    m.i16(SubGroup, 3);
-    m.text(GroupId, 5, 6);
+    m.text(SaleType, SaleTypeAt, 1);
+    m.i16(YearEndAdjust, YearEndAdjustAt);
+    m.i16(SubGroup, SubGroupAt);
+    m.text(GroupId, IdAt, IdWidth);
     m.i16(PigsSold, 11);
     m.f32(WeightPerPig, 13);
     m.f32(PricePerLb, 17);

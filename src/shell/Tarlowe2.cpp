@@ -10,9 +10,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FormKit.h"
 #include "platform/Screen.h"
-#include "platform/Services.h"
-#include "shell/AboutTarlowe.h"
 #include "shell/EndProgram.h"
+#include "shell/HelpMenu.h"
 #include "shell/HogStartUp.h"
 
 namespace {
@@ -177,13 +176,7 @@ void Tarlowe2::MainMenu_Click(int Index) {
   if (Index == kExit) Unload(platform::vbFormCode);
 }
 
-void Tarlowe2::MainHelp_Click(int Index) {
-  if (Index == 0) {
-    platform::services().help().showContents(HelpFilePath);
-  } else if (Index == 2) {
-    platform::ShowModalThenUnload<AboutTarlowe>();
-  }
-}
+void Tarlowe2::MainHelp_Click(int Index) { ShowHelpItem(Index); }
 
 void Tarlowe2::Form_QueryUnload(int& Cancel, int UnloadMode) {
   switch (UnloadMode) {

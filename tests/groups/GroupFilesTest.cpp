@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "groups/GroupFiles.h"
+#include "groups/GroupList.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -75,11 +76,12 @@ TEST(GroupFiles, ListAndPrintLinesPutEachFigureAtItsColumn) {
   const GroupBook book = bookOf({aGroup("N", "001-24").in(100, 12.5f, "01/01/2024").deathLoss(),
                                  aGroup("G", "001-24", 10).in(90, 42, "01/31/2024"),
                                  aGroup("N", "002-24").in(30, 11, "02/01/2024").yearEnd()});
-  EXPECT_EQ(GroupListLine(book, book.group(1)),
+  const auto figured = [&book](long n) { return FiguresOf(book, book.group(n)); };
+  EXPECT_EQ(GroupListLine(book.group(1), figured(1)),
             " 001     100  90    12.5  42.00   10.0     29.50      0.98     01/01/24  2700    30       ");
-  EXPECT_EQ(GroupListLine(book, book.group(3)),
+  EXPECT_EQ(GroupListLine(book.group(3), figured(3)),
             " 002     30         11    USED to EDIT END of YEAR ADJUSTMENT  02/01/24                   ");
-  EXPECT_EQ(GroupPrintLine(book, book.group(1)),
+  EXPECT_EQ(GroupPrintLine(book.group(1), figured(1)),
             "  001   100   90    12.50  42.00  10.0    29.50     0.98       01/01  2700   30     ");
 }
 
@@ -94,15 +96,39 @@ TEST(GroupFiles, ListShowsGroupsWithPigsAndPrintAlsoEmptyButNotCarriedOver) {
 }
 
 TEST(GroupFiles, NewRecordsTakeTheFirstFreeThenAppend) {
-  const std::vector<GroupRecord> groups = asStored<GroupRecord>({aGroup("N", "001-24"), GroupRecord{}, aGroup("N", "002-24")});
+  const GroupBook groups = bookOf({aGroup("N", "001-24"), GroupRecord{}, aGroup("N", "002-24")});
   EXPECT_EQ(FreeGroupRecord(groups), 2);
   EXPECT_EQ(FreeGroupRecord(groups, {2}), 4);
   EXPECT_EQ(FreeGroupRecord(groups, {2, 4}), 5);
-  EXPECT_EQ(FreeGroupRecord({}), 1);
-  EXPECT_EQ(FreeSalesRecord(asStored<SalesRecord>({aSale("F", "001-24"), SalesRecord{}})), 2);
-  EXPECT_EQ(FreeSalesRecord({}), 1);
+  EXPECT_EQ(FreeGroupRecord(bookOf({})), 1);
+  EXPECT_EQ(FreeSalesRecord(bookOf({}, {aSale("F", "001-24"), SalesRecord{}})), 2);
+  EXPECT_EQ(FreeSalesRecord(bookOf({})), 1);
   EXPECT_FALSE(GroupFileFull(32767, "T"));
   EXPECT_EQ(GroupFileFull(32768, "T")->text, "ERROR:   NO ROOM LEFT IN GROUP FILE!!\r\rTry Deleting some older GROUP ID(s).");
 }
+
+struct FamilyCase {
+  const char* id;
+  std::vector<long> groups, sales;
+};
+
+class BookFamilies : public ::testing::TestWithParam<FamilyCase> {};
+
+// Records of IDs of several years, some shorter than six characters, and
+// free records between them.
+TEST_P(BookFamilies, ListTheRecordsOfAnIdAlone) {
+  const FamilyCase& c = GetParam();
+  const GroupBook book = bookOf({aGroup("N", "001-24"), aGroup("N", "001-23"), GroupRecord{}, aGroup("N", "7-24"),
+                                 aGroup("G", "001-24", 10), aGroup("N", "24")},
+                                {aSale("F", "001-23"), SalesRecord{}, aSale("F", "001-24"), aSale("M", "7-24")});
+  EXPECT_EQ(book.familyOf(c.id).groups, c.groups);
+  EXPECT_EQ(book.familyOf(c.id).sales, c.sales);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ids, BookFamilies,
+                         ::testing::Values(FamilyCase{"001-24", {1, 5}, {3}}, FamilyCase{"001-23", {2}, {1}},
+                                           FamilyCase{"7-24  ", {4}, {4}}, FamilyCase{"24", {6}, {}},
+                                           FamilyCase{"001-25", {}, {}}, FamilyCase{"", {}, {}},
+                                           FamilyCase{" 001-24", {}, {}}));
 
 }  // namespace

@@ -111,7 +111,7 @@ TEST(GroupIds, KeyIsTheLastThreeCharactersAndUsedInAnyStageOfTheYear) {
   EXPECT_EQ(GroupKey("1234"), "234");
   EXPECT_EQ(GroupKey(" 12"), " 12");
   EXPECT_FALSE(GroupKey("12"));
-  const std::vector<GroupRecord> groups = asStored<GroupRecord>({aGroup("F", "005-19", 11), GroupRecord{}});
+  const GroupBook groups = bookOf({aGroup("F", "005-19", 11), GroupRecord{}});
   EXPECT_TRUE(GroupKeyUsed(groups, "005", "19"));
   EXPECT_FALSE(GroupKeyUsed(groups, "005", "20"));
   EXPECT_EQ(NextYearId("005-19"), "005-20");

@@ -4,10 +4,16 @@
 // each move, the list's lines and its printout.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/HogGlobals.h"
 #include "groups/HogPig1.h"
 #include "groups/HogPig2.h"
 #include "groups/HogPig3.h"
+#include "groups/HogPig4.h"
+#include "support/BoxMatch.h"
+#include "support/FocusChain.h"
+#include "shell/AboutTarlowe.h"
 #include "support/RecordBuilders.h"
 #include "support/ScriptedWindows.h"
 
@@ -125,6 +131,98 @@ TEST_F(GroupWindows, ClosingTheNewGroupFromItsControlBoxReleasesTheRecord) {
   });
   EXPECT_EQ(tp.dialogs.shown[2].text, "YOU MUST ENTER THREE DIGITS!");
   EXPECT_EQ(readFile(tp.path("GROUP.DAT")), recordBytes<GroupRecord>({GroupRecord{}}));
+}
+
+TEST_F(GroupWindows, EditStepsThroughTheSelectedGroupsAndKeepsTheYearEndMark) {
+  const GroupRecord carried = aGroup("N", "002-24").in(30, 11, "02/01/2024").yearEnd();
+  writeRecords<GroupRecord>(tp.path("GROUP.DAT"), {aGroup("N", "001-24").in(100, 12, "01/01/2024"), carried});
+  inList(0, [this](HogPig1& w) {
+    w.PigList->SetSelected(0, true);
+    w.PigList->SetSelected(1, true);
+    tp.windows.on("HogPig4", as<HogPig4>([this](HogPig4& e) {
+      EXPECT_EQ(e.Caption(), "E D I T   N U R S E R Y   G R O U P (001-24)");
+      EXPECT_EQ(e.WtEnt->Caption(), "NURSERY.");
+      EXPECT_EQ(e.PigIn->Text() + "|" + e.WeightIn->Text() + "|" + e.DateIn->Text(), "100|12.00|01/01/2024");
+      EXPECT_TRUE(e.NextGroup->isVisibleTo(&e));
+      e.PigIn->SetText(" ");
+      e.Accept->Press();
+      EXPECT_TRUE(LastBoxIs(tp.dialogs, {"The NUMBER OF PIG'S IN, is a required entry!", "EDIT ENTRY ERROR!",
+                                         platform::vbExclamation}));
+      EXPECT_EQ(e.focusWidget(), e.PigIn);
+      e.PigIn->SetText("98");
+      e.WeightIn->SetText("12.5");
+      e.DthLossY->click();
+      e.Accept->Press();
+      EXPECT_EQ(e.focusWidget(), e.NextGroup);
+      e.NextGroup->Press();
+      EXPECT_EQ(e.Caption(), "E D I T   N U R S E R Y   G R O U P (002-24)");
+      EXPECT_FALSE(e.NextGroup->isVisibleTo(&e));
+      e.Accept->Press();
+      e.Clear->Press();
+      EXPECT_EQ(e.PigIn->Text() + "|" + e.DateIn->Text(), "|__/__/____");
+      EXPECT_TRUE(e.DthLossN->Value());
+      e.Unload(platform::vbFormControlMenu);
+    }));
+    w.PigMain->Click(HogPig1::EditPigs);
+    EXPECT_EQ(w.PigList->List(0).substr(0, 40), " 001     98   0     12.5  0       100.  ");  // all missing: death loss
+  });
+  expectFiles({aGroup("N", "001-24").in(98, 12.5f, "01/01/2024").deathLoss(), carried}, {});
+}
+
+TEST_F(GroupWindows, AGroupThatCannotMoveIsNamedBehindItsBoxAndAnUnreadFileShowsOneBox) {
+  writeRecords<GroupRecord>(tp.path("GROUP.DAT"), {aGroup("G", "003-24", 10).in(30, 11, "02/01/2024").yearEnd()});
+  PigletMenuChoice = 1;
+  CurrentGroupRec = 1;
+  HogPig3 kept;
+  EXPECT_EQ(kept.LoadGroupOut(), 1);
+  EXPECT_EQ(kept.Caption(), "G R O W E R   O U T   G R O U P ( 003-24 )");
+
+  std::filesystem::remove(tp.path("GROUP.DAT"));
+  std::filesystem::create_directory(tp.path("GROUP.DAT"));
+  SelectedGroupRecs = {0, 1};
+  SelectedCount = 1;
+  HogPig3 unread;
+  unread.Show(platform::vbModal);
+  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  EXPECT_EQ(tp.dialogs.last().icon, platform::vbCritical);
+  EXPECT_FALSE(unread.isVisible());
+}
+
+struct TabCase {
+  const char* window;
+  std::function<std::unique_ptr<platform::Form>()> make;
+  std::vector<std::string> order;  // an option group enters at its selected option
+};
+
+class GroupTabOrder : public ::testing::TestWithParam<TabCase> {};
+
+TEST_P(GroupTabOrder, FollowsThePromptsWithEveryOptionOfAGroup) {
+  TestPlatform tp;
+  const std::unique_ptr<platform::Form> w = GetParam().make();
+  const std::vector<std::string>& order = GetParam().order;
+  EXPECT_EQ(tabOrder(*w, {order.begin(), order.end()}), order);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, GroupTabOrder,
+    ::testing::Values(
+        TabCase{"HogPig2", [] { return std::make_unique<HogPig2>(); }, {"DateIn", "PigIn", "WtIn", "Accept", "Clear"}},
+        TabCase{"HogPig3", [] { return std::make_unique<HogPig3>(); },
+                {"PigsOut", "PigsSale", "PriceLb", "PigWtOut", "DateOut", "YesDthLoss", "NoDthLoss", "YesYrAdj",
+                 "NoYrAdj", "NumAdj", "Accept", "Clear", "NextGroup"}},
+        TabCase{"HogPig4", [] { return std::make_unique<HogPig4>(); },
+                {"PigIn", "WeightIn", "DateIn", "DthLossY", "DthLossN", "Accept", "Clear", "NextGroup"}}),
+    [](const auto& info) { return std::string(info.param.window); });
+
+TEST_F(GroupWindows, HelpOfTheListIsTheMainWindowsHelp) {
+  HelpFilePath = tp.home() + "TARLOWE5.HLP";
+  tp.windows.on("AboutTarlowe", as<AboutTarlowe>([](AboutTarlowe& a) { a.cmdOK->Press(); }));
+  inList(0, [](HogPig1& w) {
+    for (int item : {0, 1, 2}) w.PigHelp->Click(item);
+  });
+  EXPECT_EQ(tp.help.shown, std::vector<std::string>{tp.home() + "TARLOWE5.HLP"});
+  EXPECT_EQ(tp.windows.shownModal, (std::vector<std::string>{"HogPig1", "AboutTarlowe"}));
+  EXPECT_TRUE(tp.windows.leftOpen.empty());
 }
 
 }  // namespace

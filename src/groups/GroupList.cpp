@@ -1,0 +1,110 @@
+#include "groups/GroupList.h"
+
+#include <string_view>
+
+#include "common/FixedLine.h"
+#include "common/Format.h"
+#include "common/NumberText.h"
+#include "common/PrintListing.h"
+
+namespace {
+
+const char* const kHeading2[] = {
+    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  NURSERY",
+    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  GROWER  ",
+    "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  FINISHER"};
+
+// The records of the stage and year that `wanted` takes, tested on their
+// stored bytes.
+template <class Wanted>
+std::vector<long> GroupsOfStageAndYear(const GroupBook& book, int stage, const std::string& year, Wanted wanted) {
+  std::vector<long> out;
+  const char letter = StageLetter(stage)[0];
+  for (long n = 1; n <= book.groupCount(); ++n) {
+    const uint8_t* p = book.groupFile().bytes(n);
+    const std::string_view id(reinterpret_cast<const char*>(p + GroupRecord::IdAt), GroupRecord::IdWidth);
+    if (static_cast<char>(p[GroupRecord::StageAt]) != letter || letter == ' ') continue;
+    if (id.find_first_not_of(' ') == std::string_view::npos || id.substr(id.size() - 2) != year) continue;
+    if (wanted(p)) out.push_back(n);
+  }
+  return out;
+}
+
+std::string ShortDate(const std::string& date, size_t lead, size_t tail) {
+  return date.substr(0, lead) + (tail ? date.substr(date.size() - tail) : "");
+}
+
+}  // namespace
+
+std::vector<long> ListedGroups(const GroupBook& book, int stage, const std::string& year) {
+  return GroupsOfStageAndYear(book, stage, year,
+                              [](const uint8_t* p) { return records::getI16(p + GroupRecord::PigsInAt) != 0; });
+}
+
+std::vector<long> PrintedGroups(const GroupBook& book, int stage, const std::string& year) {
+  return GroupsOfStageAndYear(book, stage, year,
+                              [](const uint8_t* p) { return records::getI16(p + GroupRecord::YearEndAdjustAt) != -1; });
+}
+
+std::string GroupListLine(const GroupRecord& g, const GroupFigures& f) {
+  FixedLine line(90);
+  line.put(2, g.GroupId.substr(0, 3), 3).put(10, std::to_string(g.PigsIn), 3).put(21, SingleText(g.WeightIn), 5);
+  if (g.YearEndAdjust == -1) {
+    line.put(27, "USED to EDIT END of YEAR ADJUSTMENT", 35);
+  } else {
+    line.put(15, std::to_string(f.pigsOut), 3).put(27, f.averageWeightOut, 5).put(35, f.deathLoss, 4);
+    line.put(44, f.weightGained, 5).put(55, f.dailyGain, 4).put(74, std::to_string(f.pigDays), 5);
+    line.put(82, std::to_string(f.averageDaysIn), 5);
+  }
+  line.put(64, ShortDate(g.DateIn, 6, 2), 10);
+  return line.str();
+}
+
+std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f) {
+  FixedLine line(84);
+  line.put(3, g.GroupId.substr(0, 3), 3).put(9, FormatInteger(g.PigsIn, "###0"), 3);
+  line.put(15, std::to_string(f.pigsOut), 3).put(21, Format(g.WeightIn, "0.00"), 5);
+  line.put(28, f.averageWeightOut, 5).put(35, f.deathLoss, 4).put(43, f.weightGained, 5);
+  line.put(53, f.dailyGain, 4).put(64, ShortDate(g.DateIn, 5, 0), 10).put(71, std::to_string(f.pigDays), 4);
+  line.put(78, std::to_string(f.averageDaysIn), 5);
+  return line.str();
+}
+
+std::vector<std::pair<std::string, long>> GroupListRows(const GroupBook& book, int stage, const std::string& year) {
+  std::vector<std::pair<std::string, long>> rows;
+  for (long n : ListedGroups(book, stage, year)) {
+    const GroupRecord g = book.group(n);
+    rows.emplace_back(GroupListLine(g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
+  }
+  return rows;
+}
+
+bool PrintGroupList(int stage, const std::string& year, const std::string& title) {
+  GroupBook book;
+  if (!book.read(title)) return false;
+  std::vector<std::string> lines(1);  // element 0 stays empty
+  for (long n : PrintedGroups(book, stage, year)) {
+    const GroupRecord g = book.group(n);
+    lines.push_back(GroupPrintLine(g, FiguresOf(book, g)));
+  }
+  PrintJob.Title = StageWord(stage) + " GROUPS for GROUP YEAR(" + year + ")";
+  PrintJob.Heading1 = " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ";
+  PrintJob.Heading2 = kHeading2[stage];
+  PrintJob.TitleFontSize = 26;
+  PrintJob.TitleFontName = "Courier New";
+  PrintJob.TitleItalic = 0;
+  PrintJob.TitleBold = -1;
+  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
+  PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
+  PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
+  PrintJob.HeadBold = PrintJob.BodyBold = -1;
+  PrintJob.Layout = 2;
+  PrintJob.LinesPerPage = 40;
+  PrintJob.LineCount = static_cast<int32_t>(lines.size()) - 1;
+  PrintJob.EndBanner = 0;
+  PrintJob.TitleRule = -1;
+  PrintJob.Orientation = 1;
+  PrintJob.PaperBin = 1;
+  PrintListing(lines);
+  return true;
+}
