@@ -2,7 +2,6 @@
 
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
-#include "common/PrintListing.h"
 #include "groups/GroupYearOpener.h"
 #include "groups/HogSale2.h"
 #include "platform/Dialogs.h"
@@ -135,9 +134,7 @@ void HogSale1::DeleteSales() {
   FillSalesList();
 }
 
-std::string HogSale1::PrintedYear() const {
-  return CenturyText(GroupYear, platform::services().clock().dateText()) + GroupYear;
-}
+std::string HogSale1::Today() { return platform::services().clock().dateText(); }
 
 void HogSale1::SalePnt_Click(int Index) {
   if (SaleList->ListCount() == 0) {
@@ -157,24 +154,19 @@ void HogSale1::SalePnt_Click(int Index) {
 
 void HogSale1::PrintSalesListing() {
   Hourglass(true);
-  const std::vector<std::string> lines = SalesListingLines(ReadSales(kListTitle), SaleKindLetter(MenuChoice), GroupYear);
-  SetSalesListingJob(SaleKindLetter(MenuChoice), PrintedYear(), static_cast<int>(lines.size()) - 1);
-  PrintListing(lines);
+  PrintSalesListingOf(ReadSales(kListTitle), SaleKindLetter(MenuChoice), GroupYear, Today());
   Hourglass(false);
 }
 
 void HogSale1::PrintKillSheetGroups(int& GroupCount) {
   Hourglass(true);
-  GroupCount = GatherKillSheet(ReadSales(kListTitle), GroupYear, KillSheet_);
-  SetKillSheetJob(PrintedYear(), GroupCount);
-  PrintListing(KillSheetGroupLines(KillSheet_, GroupCount));
+  GroupCount = PrintKillSheetGroupsOf(ReadSales(kListTitle), GroupYear, Today(), KillSheet_);
   Hourglass(false);
 }
 
 void HogSale1::PrintKillSheetTotals(int& GroupCount) {
   Hourglass(true);
-  SetKillSheetTotalsJob();
-  PrintListing(KillSheetTotalLines(KillSheet_, GroupCount, platform::services().clock().dateText()));
+  PrintKillSheetTotalsOf(KillSheet_, GroupCount, Today());
   Hourglass(false);
 }
 

@@ -39,7 +39,7 @@ class HogSale1 : public platform::Form {
  private:
   void EditSales();
   void DeleteSales();
-  std::string PrintedYear() const;
+  static std::string Today();
 };
 
 // SALES > Feeder Pigs (0), Market Hogs (1): asks for the group year and shows

@@ -6,6 +6,7 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
+#include "groups/SalesNumbers.h"
 #include "groups/SalesTotals.h"
 
 namespace {
@@ -17,7 +18,7 @@ bool OfYear(const SalesRecord& s, const std::string& year) {
   return Trim(s.GroupId) != "" && s.GroupId.size() >= 2 && s.GroupId.substr(s.GroupId.size() - 2) == year;
 }
 
-std::string Two(float value) { return Format(value, "0.00"); }
+std::string Two(float value) { return TwoDecimals(value); }
 
 // The six kill sheet figures in the table's order (columns 2 to 7), with the
 // mask of each average.
@@ -81,12 +82,12 @@ SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::str
 std::string SaleListLine(const SalesRecord& s, SaleLine line) {
   FixedLine text(90);
   text.put(3, s.GroupId, 3).put(9, s.DateSold, 5);
-  text.put(16, Format(line == SaleLine::Gilts ? s.GiltsSold : s.PigsSold, "##0"), 3);
+  text.put(16, std::to_string(line == SaleLine::Gilts ? s.GiltsSold : s.PigsSold), 3);
   text.put(22, Two(s.WeightPerPig), 5);
   if (line == SaleLine::Gilts) return text.put(35, kGiltsText, 56).str();
   if (line == SaleLine::Adjustment) return text.put(30, kAdjustText, 61).str();
   text.putRight(28, Two(s.PricePerLb), 7);
-  text.putRight(36, Format(Val(AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb)), "0.00"), 8);
+  text.putRight(36, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 8);
   text.put(47, Two(s.Backfat), 4).put(54, Two(s.PercentLean), 5).put(63, Two(s.FatFreeLeanIndex), 5);
   return text.put(73, Two(s.HotCarcassWeight), 5).put(83, Two(s.GradeYieldPremium), 5).str();
 }
@@ -106,7 +107,7 @@ bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::strin
 
 std::string SalePrintLine(const SalesRecord& s) {
   FixedLine text(84);
-  text.put(3, s.GroupId, 3).put(9, s.DateSold, 5).put(16, Format(s.PigsSold, "##0"), 3);
+  text.put(3, s.GroupId, 3).put(9, s.DateSold, 5).put(16, std::to_string(s.PigsSold), 3);
   text.put(22, Two(s.WeightPerPig), 5).put(30, Two(s.PricePerLb), 5);
   text.put(38, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 6);
   text.put(48, Two(s.Backfat), 4).put(56, Two(s.PercentLean), 5).put(64, Two(s.FatFreeLeanIndex), 5);
@@ -199,3 +200,23 @@ void SetKillSheetJob(const std::string& printedYear, int groups) {
 }
 
 void SetKillSheetTotalsJob() { SetJob("S U M M A R Y   T O T A L S", "", "", 13, 0, 18, true); }
+
+void PrintSalesListingOf(const std::vector<SalesRecord>& sales, const std::string& kind, const std::string& groupYear,
+                         const std::string& today) {
+  const std::vector<std::string> lines = SalesListingLines(sales, kind, groupYear);
+  SetSalesListingJob(kind, CenturyText(groupYear, today) + groupYear, static_cast<int>(lines.size()) - 1);
+  PrintListing(lines);
+}
+
+int PrintKillSheetGroupsOf(const std::vector<SalesRecord>& sales, const std::string& groupYear,
+                           const std::string& today, KillSheetTable& table) {
+  const int groups = GatherKillSheet(sales, groupYear, table);
+  SetKillSheetJob(CenturyText(groupYear, today) + groupYear, groups);
+  PrintListing(KillSheetGroupLines(table, groups));
+  return groups;
+}
+
+void PrintKillSheetTotalsOf(const KillSheetTable& table, int groups, const std::string& today) {
+  SetKillSheetTotalsJob();
+  PrintListing(KillSheetTotalLines(table, groups, today));
+}

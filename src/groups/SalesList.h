@@ -51,6 +51,15 @@ std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int gr
 // averages, "0.00" when there is no group; `today` is "MM/DD/YYYY".
 std::vector<std::string> KillSheetTotalLines(const KillSheetTable& table, int groups, const std::string& today);
 
+// The three printouts of the rows read, with the printed year of `groupYear`
+// and `today` ("MM/DD/YYYY"). The kill sheet's groups fill `table` and
+// answer their number, which its totals page takes.
+void PrintSalesListingOf(const std::vector<SalesRecord>& sales, const std::string& kind, const std::string& groupYear,
+                         const std::string& today);
+int PrintKillSheetGroupsOf(const std::vector<SalesRecord>& sales, const std::string& groupYear,
+                           const std::string& today, KillSheetTable& table);
+void PrintKillSheetTotalsOf(const KillSheetTable& table, int groups, const std::string& today);
+
 // PrintJob for the sales listing of `kind` ("F", "M") with the printed year,
 // the kill sheet groups, and the totals page, with their line counts.
 void SetSalesListingJob(const std::string& kind, const std::string& printedYear, int lineCount);

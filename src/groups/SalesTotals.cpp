@@ -1,16 +1,23 @@
 #include "groups/SalesTotals.h"
 
 #include "common/DataFiles.h"
-#include "common/Format.h"
+#include "groups/SalesNumbers.h"
 #include "common/NumberText.h"
 
 namespace {
 
 std::string LastTwo(const std::string& text) { return text.size() >= 2 ? text.substr(text.size() - 2) : text; }
 
+// The rows of SALES.DAT with only the fields the totals use.
 std::vector<SalesRecord> ReadSales() {
+  records::FileImage<SalesRecord> image;
   std::vector<SalesRecord> sales;
-  if (!records::readAll(DataFilePath<SalesRecord>(), sales)) sales.clear();
+  if (!image.read(DataFilePath<SalesRecord>())) return sales;
+  static const SalesRecord p;
+  static const records::FieldMask<SalesRecord> used(
+      p, {&p.SaleType, &p.YearEndAdjust, &p.GroupId, &p.PigsSold, &p.WeightPerPig});
+  sales.resize(static_cast<size_t>(image.count()));
+  for (long n = 1; n <= image.count(); ++n) image.decode(n, sales[static_cast<size_t>(n - 1)], used);
   return sales;
 }
 
@@ -18,7 +25,7 @@ std::vector<SalesRecord> ReadSales() {
 
 std::string AmountText(int16_t Head, float Weight, float Price) {
   if (Head == 0 || Weight == 0 || Price == 0) return "0.00";
-  return Format(static_cast<float>(Weight * Price), "0.00");
+  return TwoDecimals(static_cast<float>(Weight * Price));
 }
 
 bool CountsInTotals(const SalesRecord& s, const std::string& year, const std::string& kind) {
