@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -25,8 +26,12 @@
 #include "common/DateMath.h"
 #include "common/HogGlobals.h"
 #include "feed/HogFeed8.h"
+#include "groups/HogSale1.h"
+#include "groups/SalesList.h"
+#include "groups/SalesTotals.h"
 #include "feed/IngredientFile.h"
 #include "common/NumberText.h"
+#include "common/PrintListing.h"
 #include "platform/Printer.h"
 #include "medication/DrugListLine.h"
 #include "medication/DrugLookups.h"
@@ -47,6 +52,10 @@
 #include "support/RecordingPrinter.h"
 
 namespace {
+
+// The group year whose sales the sales operations list: all of its groups
+// are sold.
+constexpr const char* kBenchSalesYear = "23";
 
 constexpr double kTarget = 5.0;  // an operation may take this many times its floor
 
@@ -190,6 +199,18 @@ std::string compareLines(const std::vector<std::string>& lines, const std::vecto
   for (size_t i = 0; i < lines.size(); ++i)
     if (lines[i] != expected[i]) return "line " + std::to_string(i + 1) + " differs";
   return "";
+}
+
+// The sales list's lines (or the listing's printed lines) of the bench year's
+// market hogs from SALES.DAT read one record at a time.
+std::vector<std::string> salesOneByOne(bool printed) {
+  std::vector<std::string> lines;
+  for (const SalesRecord& s : recordByRecord<SalesRecord>(g_salesPath)) {
+    if (printed && PrintedSale(s, "M", kBenchSalesYear)) lines.push_back(SalePrintLine(s));
+    const SaleLine shown = ShownSale(s, "M", kBenchSalesYear);
+    if (!printed && shown != SaleLine::None) lines.push_back(SaleListLine(s, shown));
+  }
+  return lines;
 }
 
 std::string compareTable(const SowPageTable& table, int count, const std::vector<long>& expected) {
@@ -750,6 +771,119 @@ int main(int argc, char** argv) {
       },
       [](const SalesRecord& s) { return s.GroupId == "      "; }, herd.freeSale));
 
+  // The sales of a group year: the market hog list, its window, both
+  // printouts and the year's totals.
+  MenuChoice = 1;
+  GroupYear = kBenchSalesYear;
+  {
+    Operation op;
+    op.name = "market hog sales list";
+    op.files = {g_salesPath};
+    op.run = [] {
+      std::vector<SalesRecord> rows;
+      records::readAll(g_salesPath, rows);
+      g_sink = g_sink + static_cast<long>(SaleListRows(rows, "M", kBenchSalesYear).size());
+    };
+    op.check = [](std::string& result) {
+      std::vector<SalesRecord> rows;
+      records::readAll(g_salesPath, rows);
+      std::vector<std::string> lines;
+      for (const auto& row : SaleListRows(rows, "M", kBenchSalesYear)) lines.push_back(row.first);
+      result = std::to_string(lines.size());
+      return compareLines(lines, salesOneByOne(false));
+    };
+    ops.push_back(op);
+  }
+  std::unique_ptr<HogSale1> salesWindow;
+  ops.push_back(opensWindow<HogSale1>("market hog sales list window opens", g_salesPath, salesWindow,
+                                      [](HogSale1& w, std::string& result) {
+                                        std::vector<std::string> rows;
+                                        for (int i = 0; i < w.SaleList->ListCount(); ++i)
+                                          rows.push_back(w.SaleList->List(i));
+                                        result = std::to_string(rows.size());
+                                        return compareLines(rows, salesOneByOne(false));
+                                      }));
+  {
+    Operation op;
+    op.name = "market hog sales listing printed";
+    op.files = {g_salesPath};
+    const auto print = [] {
+      std::vector<SalesRecord> rows;
+      records::readAll(g_salesPath, rows);
+      PrintSalesListingOf(rows, "M", kBenchSalesYear, "12/07/2026");
+    };
+    op.before = [&printer] { platform::services().setPrinter(&printer); };
+    op.run = print;
+    op.check = [&printer, print](std::string& result) {
+      platform::services().setPrinter(&printer);
+      printer.keep = true;
+      print();
+      printer.keep = false;
+      std::vector<std::string> body;  // the printed sales, without titles, headings and page feet
+      for (const std::string& t : printer.texts)
+        if (t.size() == 84 && t != PrintJob.Heading1 && t != PrintJob.Heading2) body.push_back(t);
+      result = std::to_string(body.size());
+      return compareLines(body, salesOneByOne(true));
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "kill sheet summary printed";
+    op.files = {g_salesPath};
+    const auto table = std::make_shared<KillSheetTable>();
+    const auto print = [table] {
+      std::vector<SalesRecord> rows;
+      records::readAll(g_salesPath, rows);
+      const int groups = PrintKillSheetGroupsOf(rows, kBenchSalesYear, "12/07/2026", *table);
+      PrintKillSheetTotalsOf(*table, groups, "12/07/2026");
+      return groups;
+    };
+    op.before = [&printer] { platform::services().setPrinter(&printer); };
+    op.run = [print] { g_sink = g_sink + print(); };
+    op.check = [&printer, print](std::string& result) {
+      platform::services().setPrinter(&printer);
+      printer.keep = true;
+      const int groups = print();
+      printer.keep = false;
+      std::set<std::string> ids;  // the groups of the year's counted market sales, one record at a time
+      for (const SalesRecord& s : recordByRecord<SalesRecord>(g_salesPath))
+        if (PrintedSale(s, "M", kBenchSalesYear)) ids.insert(s.GroupId);
+      result = std::to_string(groups);
+      const std::string count = "NUMBER of GROUP(s). ---------------> " + std::to_string(ids.size());
+      if (groups != static_cast<int>(ids.size())) return "groups, one by one " + std::to_string(ids.size());
+      return std::find(printer.texts.begin(), printer.texts.end(), count) != printer.texts.end()
+                 ? std::string()
+                 : "no line \"" + count + "\"";
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "market hog sales totals of a year";
+    op.files = {g_salesPath};
+    op.run = [] {
+      g_sink = g_sink + SalesHeadTotal("2023", "M") + static_cast<long>(SalesWeightTotal("2023", "M"));
+    };
+    op.check = [](std::string& result) {
+      const int32_t head = SalesHeadTotal("2023", "M");
+      const float weight = SalesWeightTotal("2023", "M");
+      result = std::to_string(head);
+      int32_t oneHead = 0;
+      float oneWeight = 0;
+      for (const SalesRecord& s : recordByRecord<SalesRecord>(g_salesPath))
+        if (s.YearEndAdjust == 0 && s.SaleType == "M" && RTrim(s.GroupId).size() == 6 &&
+            s.GroupId.substr(4, 2) == kBenchSalesYear) {
+          oneHead += s.PigsSold;
+          oneWeight += static_cast<float>(s.PigsSold) * s.WeightPerPig;
+        }
+      return head == oneHead && weight == oneWeight && head > 0
+                 ? std::string()
+                 : "one by one " + std::to_string(oneHead) + " head, " + text(oneWeight) + " lb";
+    };
+    ops.push_back(op);
+  }
+
   std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars, %zu group records, %zu sales rows, "
               "%zu drug records, %zu doses in %s\n",
               herd.sows.size(), herd.litters.size(), herd.boars.size(), herd.groups.size(), herd.sales.size(),
@@ -784,6 +918,7 @@ int main(int argc, char** argv) {
   drugWindow.reset();
   groupList.reset();
   platform::services().setPrinter(nullptr);
+  salesWindow.reset();
   std::printf("\n%d of %d operations over %.0fx their floor; %d with wrong figures\n", over, timed, kTarget, wrong);
   platform::services().setDialogs(nullptr);
   platform::services().setPrinter(nullptr);

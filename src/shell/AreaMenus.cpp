@@ -4,6 +4,7 @@
 #include "common/HogGlobals.h"
 #include "feed/HogFeed8.h"
 #include "groups/HogPig1.h"
+#include "groups/HogSale1.h"
 #include "medication/Drug_1.h"
 #include "platform/FormKit.h"
 #include "shell/DatabaseUtilities.h"
@@ -19,6 +20,8 @@ constexpr AreaItem kAreaItems[] = {
     {&Tarlowe2::PigletMenu, 0, [] { OpenGroupList(0); }},  // PIGLET > Nursery
     {&Tarlowe2::PigletMenu, 1, [] { OpenGroupList(1); }},  // PIGLET > Grower
     {&Tarlowe2::PigletMenu, 2, [] { OpenGroupList(2); }},  // PIGLET > Finisher
+    {&Tarlowe2::MainSales, 0, [] { OpenSalesList(0); }},   // SALES > Feeder Pigs
+    {&Tarlowe2::MainSales, 1, [] { OpenSalesList(1); }},   // SALES > Market Hogs
     {&Tarlowe2::MainFeed, 9, [] {  // FEED > Feed Ingredients: the ingredient list
        FeedMenuChoice = 9;
        OpenIngredientList();

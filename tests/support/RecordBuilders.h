@@ -179,6 +179,16 @@ class SaleBuilder : public RecordBuilder<SalesRecord, SaleBuilder> {
   }
   SaleBuilder& gilts(int16_t n) { return set(&SalesRecord::GiltsSold, n); }
   SaleBuilder& yearEnd() { return set(&SalesRecord::YearEndAdjust, int16_t{-1}); }
+  // The kill sheet figures, in the order the sale edit window asks for them.
+  SaleBuilder& kill(float backfat, float lean, float ffli, float hcw, float premium, float loineye) {
+    record_.Backfat = backfat;
+    record_.PercentLean = lean;
+    record_.FatFreeLeanIndex = ffli;
+    record_.HotCarcassWeight = hcw;
+    record_.GradeYieldPremium = premium;
+    record_.Loineye = loineye;
+    return *this;
+  }
 };
 
 // A feed ingredient of FEED.LST, 1000 lb on hand and at the start.

@@ -1,0 +1,42 @@
+#pragma once
+// The checks of the sale edit window and the row an accepted entry writes.
+#include <string>
+
+#include "platform/Refusal.h"
+#include "records/SalesRecord.h"
+
+// The window's boxes, by the numbers its refusals name.
+enum SaleEditField {
+  kSalePigsField = 0,
+  kSaleDateField,
+  kSaleWeightField,
+  kSalePriceField,
+  kSaleBackfatField,
+  kSaleLeanField,
+  kSaleFfliField,
+  kSaleHcwField,
+  kSalePremiumField,
+  kSaleLoineyeField,
+  kSaleGiltsField
+};
+
+// The texts typed in the boxes.
+struct SaleEntry {
+  std::string pigs, date, weight, price, backfat, lean, ffli, hcw, premium, loineye, gilts;
+};
+
+inline constexpr const char* kSaleEditTitle = "EDIT ENTRY ERROR!";
+
+// The date must be given (ValidateDate follows it, in the window).
+Check CheckSaleDate(const SaleEntry& e);
+// Pigs and gilts (0 to 32767, not both 0), the weight (not 0, not
+// negative), the price of pigs sold (not 0, not negative) and the kill sheet
+// figures (none negative but the premium, which may be a discount); an
+// adjustment row asks no price and no kill sheet.
+Check CheckSaleFigures(const SaleEntry& e, bool adjustment);
+// `read` with the entry's figures; an adjustment row gets price and kill
+// sheet 0.
+SalesRecord SaleRecordOf(const SaleEntry& e, SalesRecord read, bool adjustment);
+// The price per lb as its box shows it: "0.00", without the 0 before the
+// point below 1 (.45).
+std::string PriceBoxText(float price);

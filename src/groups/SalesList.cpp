@@ -1,0 +1,222 @@
+#include "groups/SalesList.h"
+
+#include <unordered_map>
+
+#include "common/FixedLine.h"
+#include "common/Format.h"
+#include "common/NumberText.h"
+#include "common/PrintListing.h"
+#include "groups/SalesNumbers.h"
+#include "groups/SalesTotals.h"
+
+namespace {
+
+const char kGiltsText[] = "* * * A L L   G I L T S  ! * * * ";
+const char kAdjustText[] = "USED to EDIT END of YEAR ADJUSTMENT";
+
+bool OfYear(const SalesRecord& s, const std::string& year) {
+  return Trim(s.GroupId) != "" && s.GroupId.size() >= 2 && s.GroupId.substr(s.GroupId.size() - 2) == year;
+}
+
+std::string Two(float value) { return TwoDecimals(value); }
+
+// The six kill sheet figures in the table's order (columns 2 to 7), with the
+// mask of each average.
+struct KillFigure {
+  float SalesRecord::*field;
+  const char* mask;
+};
+constexpr KillFigure kFigures[] = {
+    {&SalesRecord::Backfat, "0.00"},          {&SalesRecord::PercentLean, "#0.00"},
+    {&SalesRecord::Loineye, "##0.00"},        {&SalesRecord::HotCarcassWeight, "##0.00"},
+    {&SalesRecord::FatFreeLeanIndex, "#0.00"}, {&SalesRecord::GradeYieldPremium, "##0.00"}};
+
+// Where each average goes in a group's line, by table column 2 to 7.
+struct KillColumn {
+  int col;
+  int width;
+};
+constexpr KillColumn kKillColumns[] = {{12, 4}, {21, 5}, {46, 6}, {60, 6}, {32, 5}, {74, 6}};
+
+// A sum kept as a Single's text, read back to add the next value.
+std::string AddTo(const std::string& sum, float value) {
+  return LTrim(SingleText(static_cast<float>(Val(sum)) + value));
+}
+
+void SetJob(const std::string& title, const std::string& heading1, const std::string& heading2, int bodySize,
+            int layout, int lineCount, bool endBanner) {
+  PrintJob = PrintJobRecord{};
+  PrintJob.Title = title;
+  PrintJob.Heading1 = heading1;
+  PrintJob.Heading2 = heading2;
+  PrintJob.TitleFontSize = 26;
+  PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
+  PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
+  PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
+  PrintJob.HeadFontSize = PrintJob.BodyFontSize = static_cast<int16_t>(bodySize);
+  PrintJob.Layout = static_cast<int16_t>(layout);
+  PrintJob.LinesPerPage = 40;
+  PrintJob.LineCount = lineCount;
+  PrintJob.EndBanner = endBanner ? -1 : 0;
+  PrintJob.TitleRule = -1;
+  PrintJob.Orientation = 1;
+  PrintJob.PaperBin = 1;
+}
+
+}  // namespace
+
+std::string SaleKindLetter(int menuChoice) { return menuChoice == 0 ? "F" : "M"; }
+
+std::string CenturyText(const std::string& groupYear, const std::string& today) {
+  if (groupYear >= "90" && groupYear <= "99") return "19";
+  return today.size() >= 8 ? today.substr(6, 2) : "20";
+}
+
+SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
+  if (Trim(s.SaleType) == "" || !OfYear(s, year)) return SaleLine::None;
+  if (s.YearEndAdjust == -1) return kind == "F" ? SaleLine::None : SaleLine::Adjustment;
+  if (s.SaleType != kind) return SaleLine::None;
+  return s.GiltsSold != 0 && s.PigsSold == 0 ? SaleLine::Gilts : SaleLine::Sale;
+}
+
+std::string SaleListLine(const SalesRecord& s, SaleLine line) {
+  FixedLine text(90);
+  text.put(3, s.GroupId, 3).put(9, s.DateSold, 5);
+  text.put(16, std::to_string(line == SaleLine::Gilts ? s.GiltsSold : s.PigsSold), 3);
+  text.put(22, Two(s.WeightPerPig), 5);
+  if (line == SaleLine::Gilts) return text.put(35, kGiltsText, 56).str();
+  if (line == SaleLine::Adjustment) return text.put(30, kAdjustText, 61).str();
+  text.putRight(28, Two(s.PricePerLb), 7);
+  text.putRight(36, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 8);
+  text.put(47, Two(s.Backfat), 4).put(54, Two(s.PercentLean), 5).put(63, Two(s.FatFreeLeanIndex), 5);
+  return text.put(73, Two(s.HotCarcassWeight), 5).put(83, Two(s.GradeYieldPremium), 5).str();
+}
+
+std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
+                                                      const std::string& year) {
+  std::vector<std::pair<std::string, long>> rows;
+  for (size_t i = 0; i < sales.size(); ++i)
+    if (SaleLine line = ShownSale(sales[i], kind, year); line != SaleLine::None)
+      rows.emplace_back(SaleListLine(sales[i], line), static_cast<long>(i) + 1);
+  return rows;
+}
+
+bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
+  return s.YearEndAdjust == 0 && OfYear(s, year) && s.SaleType == kind && s.PigsSold != 0;
+}
+
+std::string SalePrintLine(const SalesRecord& s) {
+  FixedLine text(84);
+  text.put(3, s.GroupId, 3).put(9, s.DateSold, 5).put(16, std::to_string(s.PigsSold), 3);
+  text.put(22, Two(s.WeightPerPig), 5).put(30, Two(s.PricePerLb), 5);
+  text.put(38, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 6);
+  text.put(48, Two(s.Backfat), 4).put(56, Two(s.PercentLean), 5).put(64, Two(s.FatFreeLeanIndex), 5);
+  return text.put(71, Two(s.HotCarcassWeight), 5).put(80, Two(s.GradeYieldPremium), 5).str();
+}
+
+std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
+                                           const std::string& year) {
+  std::vector<std::string> lines(1);
+  for (const SalesRecord& s : sales)
+    if (PrintedSale(s, kind, year)) lines.push_back(SalePrintLine(s));
+  return lines;
+}
+
+int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table) {
+  table.assign(sales.size() + 1, {});
+  std::unordered_map<std::string, size_t> rowOf;
+  int groups = 0;
+  for (const SalesRecord& s : sales) {
+    if (!PrintedSale(s, "M", year)) continue;
+    auto [it, started] = rowOf.emplace(s.GroupId, static_cast<size_t>(groups) + 1);
+    std::array<std::string, 11>& row = table[it->second];
+    if (started) {
+      ++groups;
+      row[1] = s.GroupId;
+      row[8] = "0";
+    }
+    for (int c = 0; c < 6; ++c) row[static_cast<size_t>(c) + 2] = AddTo(row[static_cast<size_t>(c) + 2], s.*kFigures[c].field);
+    row[8] = std::to_string(static_cast<long>(Val(row[8])) + 1);
+  }
+  for (int m = 1; m <= groups; ++m) {
+    std::array<std::string, 11>& row = table[static_cast<size_t>(m)];
+    const float count = static_cast<float>(Val(row[8]));
+    for (int c = 0; c < 6; ++c) {
+      std::string& cell = row[static_cast<size_t>(c) + 2];
+      cell = Format(count != 0 ? static_cast<float>(Val(cell)) / count : 0.0f, kFigures[c].mask);
+    }
+  }
+  return groups;
+}
+
+std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int groups) {
+  std::vector<std::string> lines(1);
+  for (int m = 1; m <= groups && m < static_cast<int>(table.size()); ++m) {
+    const std::array<std::string, 11>& row = table[static_cast<size_t>(m)];
+    FixedLine line(80);
+    line.put(2, row[1], 6);
+    for (int c = 0; c < 6; ++c) line.put(kKillColumns[c].col, row[static_cast<size_t>(c) + 2], kKillColumns[c].width);
+    lines.push_back(line.str());
+  }
+  return lines;
+}
+
+std::vector<std::string> KillSheetTotalLines(const KillSheetTable& table, int groups, const std::string& today) {
+  static const char* const kLabels[] = {
+      "Average BACKFAT. ------------------> ",          "Average Percent LEAN. -------------> ",
+      "Average FAT FREE INDEX. -----------> ",           "Average LOINEYE. ------------------> ",
+      "Average HOT CARCASS WEIGHT. -------> ",          "Average GRADE YEILD PREMIUM. ------> "};
+  // The labels' order of the table's columns 2 to 7.
+  static const int kColumnOf[] = {2, 3, 6, 4, 5, 7};
+  float sums[6] = {};
+  int counted = 0;
+  for (int m = 1; m <= groups && m < static_cast<int>(table.size()); ++m, ++counted)
+    for (int k = 0; k < 6; ++k) sums[k] += static_cast<float>(Val(table[static_cast<size_t>(m)][kColumnOf[k]]));
+  std::vector<std::string> lines(19, std::string(79, ' '));
+  lines[0].clear();
+  lines[1] = "NUMBER of GROUP(s). ---------------> " + std::to_string(counted);
+  for (int k = 0; k < 6; ++k)
+    lines[static_cast<size_t>(3 + 2 * k)] =
+        kLabels[k] + Format(counted != 0 ? sums[k] / static_cast<float>(counted) : 0.0f, "0.00");
+  std::string date = today;
+  for (char& c : date)
+    if (c == '/') c = '-';
+  lines[17] = "This SUMMARY was printed on " + date;
+  return lines;
+}
+
+void SetSalesListingJob(const std::string& kind, const std::string& printedYear, int lineCount) {
+  std::string heading1 = " GROUP  DATE  NUMBER WEIGHT  -- P R I C E --";
+  heading1.resize(84, ' ');
+  SetJob(std::string(kind == "F" ? "FEEDER PIG" : "MARKET HOG") + " Sales for Group YEAR(" + printedYear + ")",
+         heading1, "  ID    SOLD   SOLD   SOLD   PER LB  PER PIG  BACKFAT  %LEAN   FFLI   HCW    PREMIUM", 11, 2,
+         lineCount, false);
+}
+
+void SetKillSheetJob(const std::string& printedYear, int groups) {
+  SetJob("KILL SHEET SUMMARY for " + printedYear,
+         " GROUP     BACK                FAT FREE                    HOT CAR       GRADE YD.",
+         "  ID       FAT      %LEAN      INDEX         LOINEYE       WEIGHT        PREMIUM  ", 12, 2, groups, false);
+}
+
+void SetKillSheetTotalsJob() { SetJob("S U M M A R Y   T O T A L S", "", "", 13, 0, 18, true); }
+
+void PrintSalesListingOf(const std::vector<SalesRecord>& sales, const std::string& kind, const std::string& groupYear,
+                         const std::string& today) {
+  const std::vector<std::string> lines = SalesListingLines(sales, kind, groupYear);
+  SetSalesListingJob(kind, CenturyText(groupYear, today) + groupYear, static_cast<int>(lines.size()) - 1);
+  PrintListing(lines);
+}
+
+int PrintKillSheetGroupsOf(const std::vector<SalesRecord>& sales, const std::string& groupYear,
+                           const std::string& today, KillSheetTable& table) {
+  const int groups = GatherKillSheet(sales, groupYear, table);
+  SetKillSheetJob(CenturyText(groupYear, today) + groupYear, groups);
+  PrintListing(KillSheetGroupLines(table, groups));
+  return groups;
+}
+
+void PrintKillSheetTotalsOf(const KillSheetTable& table, int groups, const std::string& today) {
+  SetKillSheetTotalsJob();
+  PrintListing(KillSheetTotalLines(table, groups, today));
+}

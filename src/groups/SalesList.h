@@ -1,0 +1,67 @@
+#pragma once
+// The sales of one group year as the sales list shows and prints them: which
+// SALES.DAT rows are listed (sales and gilts rows of the kind, and on the
+// market list the year-end adjustment rows), their fixed-column lines, the
+// printed sales listing, and the kill sheet summary (one line of averages
+// per group and a page of totals).
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "records/SalesRecord.h"
+
+// "F" for the feeder pig list (MenuChoice 0), "M" for market hogs.
+std::string SaleKindLetter(int menuChoice);
+
+// The century of a two-digit group year in the printouts: "19" for "90" to
+// "99", else the first two digits of the year of `today` ("MM/DD/YYYY").
+std::string CenturyText(const std::string& groupYear, const std::string& today);
+
+enum class SaleLine { None, Sale, Gilts, Adjustment };
+// How the list of `kind` and `year` (two digits) shows a row.
+SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year);
+// The 90-column list line of a shown row.
+std::string SaleListLine(const SalesRecord& s, SaleLine line);
+// Every shown row's line with its record number, in record order.
+std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
+                                                      const std::string& year);
+
+// Whether the printouts count a row: a sale of the kind and year with pigs
+// sold, no adjustment and no gilts-only row.
+bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::string& year);
+// The 84-column printed line of a sale.
+std::string SalePrintLine(const SalesRecord& s);
+// The listing's lines, element 0 empty.
+std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
+                                           const std::string& year);
+
+// The kill sheet's table of text cells: row 0 unused, one row per group from
+// row 1; column 1 the group ID, 2 to 7 backfat, percent lean, loineye, hot
+// carcass weight, fat-free lean index and grade and yield premium (sums
+// while gathering, group averages after), 8 the number of sales.
+using KillSheetTable = std::vector<std::array<std::string, 11>>;
+// Gathers the market sales of `year` by group, in the order of each group's
+// first sale, into a table made anew, and turns the sums into averages.
+// Answers the number of groups.
+int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table);
+// One 80-column line per group, element 0 empty.
+std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int groups);
+// The 18 lines of the totals page (element 0 empty): averages of the group
+// averages, "0.00" when there is no group; `today` is "MM/DD/YYYY".
+std::vector<std::string> KillSheetTotalLines(const KillSheetTable& table, int groups, const std::string& today);
+
+// The three printouts of the rows read, with the printed year of `groupYear`
+// and `today` ("MM/DD/YYYY"). The kill sheet's groups fill `table` and
+// answer their number, which its totals page takes.
+void PrintSalesListingOf(const std::vector<SalesRecord>& sales, const std::string& kind, const std::string& groupYear,
+                         const std::string& today);
+int PrintKillSheetGroupsOf(const std::vector<SalesRecord>& sales, const std::string& groupYear,
+                           const std::string& today, KillSheetTable& table);
+void PrintKillSheetTotalsOf(const KillSheetTable& table, int groups, const std::string& today);
+
+// PrintJob for the sales listing of `kind` ("F", "M") with the printed year,
+// the kill sheet groups, and the totals page, with their line counts.
+void SetSalesListingJob(const std::string& kind, const std::string& printedYear, int lineCount);
+void SetKillSheetJob(const std::string& printedYear, int groups);
+void SetKillSheetTotalsJob();

@@ -1,0 +1,80 @@
+// The checks of the sale edit window, the row it writes, and the price box.
+#include <gtest/gtest.h>
+
+#include "groups/SaleEdit.h"
+#include "support/RecordBuilders.h"
+
+namespace {
+
+SaleEntry entry() { return {"20", "07/01/2024", "250.50", ".45", "0.80", "55.25", "50.10", "190", "2.5", "6.5", "0"}; }
+SaleEntry with(std::string SaleEntry::*box, const std::string& text) {
+  SaleEntry e = entry();
+  e.*box = text;
+  return e;
+}
+Refusal refused(const std::string& text, int field) {
+  return Refusal{text, "EDIT ENTRY ERROR!", platform::vbExclamation, field};
+}
+
+struct CheckCase {
+  const char* name;
+  SaleEntry entry;
+  bool adjustment;
+  Check expected;
+};
+
+class SaleChecks : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(SaleChecks, RefuseWithTheBoxesMessage) {
+  const CheckCase& c = GetParam();
+  Check got = CheckSaleDate(c.entry);
+  if (!got) got = CheckSaleFigures(c.entry, c.adjustment);
+  EXPECT_EQ(got, c.expected);
+}
+
+const char kNegativePigs[] = "The NUMBER of PIGs can't be less than zero!";
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, SaleChecks,
+    ::testing::Values(
+        CheckCase{"Accepted", entry(), false, std::nullopt},
+        CheckCase{"DateRequired", with(&SaleEntry::date, "__/__/____"), false,
+                  refused("The DATE SOLD, is a required entry!", kSaleDateField)},
+        CheckCase{"PigsOrGilts", with(&SaleEntry::pigs, "0"), false,
+                  refused("YOU MUST ENTER SOMETHING IN\rNUMBER OF PIG'S SOLD and or GILTS", kSalePigsField)},
+        CheckCase{"NegativePigs", with(&SaleEntry::pigs, "-3"), false, refused(kNegativePigs, kSalePigsField)},
+        CheckCase{"TooManyGilts", with(&SaleEntry::gilts, "40000"), false, refused(kNegativePigs, kSaleGiltsField)},
+        CheckCase{"WeightNotANumber", with(&SaleEntry::weight, "abc"), false,
+                  refused("WEIGHT SOLD, is a required entry!", kSaleWeightField)},
+        CheckCase{"NegativeWeight", with(&SaleEntry::weight, "-250"), false,
+                  refused("The WEIGHT SOLD can't be less than zero!", kSaleWeightField)},
+        CheckCase{"PriceRequired", with(&SaleEntry::price, ""), false,
+                  refused("YOU MUST ENTER SOMETHING IN\rPRICE per LB!", kSalePriceField)},
+        CheckCase{"NegativePrice", with(&SaleEntry::price, "-.45"), false,
+                  refused("The PRICE per LB can't be less than zero!", kSalePriceField)},
+        CheckCase{"NegativeKillSheetFigure", with(&SaleEntry::hcw, "-190"), false,
+                  refused("The KILL SHEET figures can't be less than zero!", kSaleHcwField)},
+        CheckCase{"ThePremiumMayBeADiscount", with(&SaleEntry::premium, "-1.5"), false, std::nullopt},
+        CheckCase{"GiltsOnlyNeedNoPrice", SaleEntry{"0", "07/01/2024", "260", "0", "", "", "", "", "", "", "5"},
+                  false, std::nullopt},
+        CheckCase{"AdjustmentNeedsNoPrice", with(&SaleEntry::price, "0"), true, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SaleRecord, TheEntryOverTheRowReadAndNoPriceOrKillSheetOnAnAdjustment) {
+  const SalesRecord read = aSale("M", "001-24", 11).sold(1, 1, 1, "01/01/2024").gilts(2);
+  SaleEntry e = entry();
+  e.backfat = "abc";
+  EXPECT_EQ(records::encode(SaleRecordOf(e, read, false)),
+            records::encode(SalesRecord(
+                aSale("M", "001-24", 11).sold(20, 250.5f, 0.45f, "07/01/2024").kill(0, 55.25f, 50.1f, 190, 2.5f, 6.5f))));
+  EXPECT_EQ(records::encode(SaleRecordOf(e, SalesRecord(aSale("M", "001-24", 12).yearEnd()), true)),
+            records::encode(SalesRecord(aSale("M", "001-24", 12).sold(20, 250.5f, 0, "07/01/2024").yearEnd())));
+}
+
+TEST(SaleRecord, PriceBoxDropsTheZeroBelowOne) {
+  EXPECT_EQ(PriceBoxText(0.45f), ".45");
+  EXPECT_EQ(PriceBoxText(1.25f), "1.25");
+  EXPECT_EQ(PriceBoxText(0), ".00");
+}
+
+}  // namespace

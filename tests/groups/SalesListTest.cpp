@@ -1,0 +1,123 @@
+// Which sales rows the sales list shows and prints, their lines, and the
+// kill sheet summary with its totals page.
+#include <gtest/gtest.h>
+
+#include "groups/SalesList.h"
+#include "support/RecordBuilders.h"
+
+namespace {
+
+const SalesRecord kSale = aSale("M", "001-24", 10).sold(20, 250.5f, 0.45f, "07/01/2024").kill(0.8f, 55.25f, 50.1f, 190, 2.5f, 6.5f);
+const SalesRecord kGilts = aSale("M", "001-24", 11).sold(0, 260, 0, "07/01/2024").gilts(5);
+const SalesRecord kAdjust = aSale("M", "001-24", 12).sold(30, 240, 0, "12/31/2024").yearEnd();
+const SalesRecord kFeederAdjust = aSale("F", "001-24").sold(30, 240, 0, "12/31/2024").yearEnd();
+
+struct ShownCase {
+  const char* name;
+  SalesRecord sale;
+  const char* kind;
+  SaleLine shown;
+  bool printed;
+  const char* line;  // the list line, when shown
+};
+
+class ShownSales : public ::testing::TestWithParam<ShownCase> {};
+
+TEST_P(ShownSales, ListedAndPrintedRows) {
+  const ShownCase& c = GetParam();
+  EXPECT_EQ(ShownSale(c.sale, c.kind, "24"), c.shown);
+  EXPECT_EQ(PrintedSale(c.sale, c.kind, "24"), c.printed);
+  if (c.shown != SaleLine::None) EXPECT_EQ(SaleListLine(c.sale, c.shown), c.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ShownSales,
+    ::testing::Values(
+        ShownCase{"Sale", kSale, "M", SaleLine::Sale, true,
+                  "  001   07/01  20    250.5    0.45   112.73   0.80   55.25    50.10     190.0     2.50    "},
+        ShownCase{"GiltsOnly", kGilts, "M", SaleLine::Gilts, false,
+                  "  001   07/01  5     260.0        * * * A L L   G I L T S  ! * * *                        "},
+        ShownCase{"Adjustment", kAdjust, "M", SaleLine::Adjustment, false,
+                  "  001   12/31  30    240.0   USED to EDIT END of YEAR ADJUSTMENT                          "},
+        ShownCase{"FeederKindAdjustmentOnTheMarketList", kFeederAdjust, "M", SaleLine::Adjustment, false,
+                  "  001   12/31  30    240.0   USED to EDIT END of YEAR ADJUSTMENT                          "},
+        ShownCase{"NoAdjustmentOnTheFeederList", kFeederAdjust, "F", SaleLine::None, false, ""},
+        ShownCase{"OtherKind", kSale, "F", SaleLine::None, false, ""},
+        ShownCase{"OtherYear", aSale("M", "001-23", 10).sold(20, 250, 0.5f, "07/01/2024"), "M", SaleLine::None, false, ""},
+        ShownCase{"FreeRow", SalesRecord{}, "M", SaleLine::None, false, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SalesListing, PrintsSalesWithPigsOnlyInRecordOrder) {
+  const std::vector<std::string> lines =
+      SalesListingLines({kGilts, kSale, kAdjust, aSale("F", "001-24").sold(40, 50, 0.75f, "07/01/2024")}, "M", "24");
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "", "  001   07/01  20    250.5   0.45    112.73    0.80    55.25   50.10  190.0    2.50 "}));
+  EXPECT_EQ(SaleListRows({kGilts, SalesRecord{}, kSale}, "M", "24").back().second, 3);
+}
+
+TEST(KillSheet, GroupsInTheOrderOfTheirFirstSaleAndAveragesOfAverages) {
+  const std::vector<SalesRecord> sales = {
+      aSale("M", "002-24", 10).sold(10, 250, 0.5f, "07/01/2024").kill(0.7f, 56, 51, 180, 4, 7.5f),
+      aSale("M", "001-24", 10).sold(10, 250, 0.5f, "07/02/2024").kill(0.8f, 50, 48, 190, 1, 6),
+      kGilts,
+      kAdjust,
+      aSale("M", "001-24", 20).sold(10, 250, 0.5f, "07/03/2024").kill(0.9f, 52, 50, 200, 2, 6.5f),
+      aSale("M", "001-24", 30).sold(10, 250, 0.5f, "07/04/2024").kill(1.0f, 54, 52, 210, 3, 7)};
+  KillSheetTable table;
+  const int groups = GatherKillSheet(sales, "24", table);
+  ASSERT_EQ(groups, 2);
+  EXPECT_EQ(table[2][8], "3");
+  EXPECT_EQ(KillSheetGroupLines(table, groups),
+            (std::vector<std::string>{"",
+                                      " 002-24    0.70     56.00      51.00         7.50          180.00        4.00   ",
+                                      " 001-24    0.90     52.00      50.00         6.50          200.00        2.00   "}));
+  const std::vector<std::string> totals = KillSheetTotalLines(table, groups, "12/07/2026");
+  ASSERT_EQ(totals.size(), 19u);
+  const std::string blank(79, ' ');
+  EXPECT_EQ(totals, (std::vector<std::string>{"",
+                                              "NUMBER of GROUP(s). ---------------> 2",
+                                              blank,
+                                              "Average BACKFAT. ------------------> 0.80",
+                                              blank,
+                                              "Average Percent LEAN. -------------> 54.00",
+                                              blank,
+                                              "Average FAT FREE INDEX. -----------> 50.50",
+                                              blank,
+                                              "Average LOINEYE. ------------------> 7.00",
+                                              blank,
+                                              "Average HOT CARCASS WEIGHT. -------> 190.00",
+                                              blank,
+                                              "Average GRADE YEILD PREMIUM. ------> 3.00",
+                                              blank,
+                                              blank,
+                                              blank,
+                                              "This SUMMARY was printed on 12-07-2026",
+                                              blank}));
+}
+
+TEST(KillSheet, NoGroupGivesZeroAverages) {
+  KillSheetTable table;
+  const int groups = GatherKillSheet({kGilts, kAdjust}, "24", table);
+  EXPECT_EQ(groups, 0);
+  const std::vector<std::string> totals = KillSheetTotalLines(table, groups, "12/07/2026");
+  EXPECT_EQ(totals[1], "NUMBER of GROUP(s). ---------------> 0");
+  EXPECT_EQ(totals[3], "Average BACKFAT. ------------------> 0.00");
+  EXPECT_EQ(totals[13], "Average GRADE YEILD PREMIUM. ------> 0.00");
+}
+
+struct CenturyCase {
+  const char* year;
+  const char* century;
+};
+
+class Century : public ::testing::TestWithParam<CenturyCase> {};
+
+TEST_P(Century, NinetiesAreNineteenElseTheCurrentCentury) {
+  EXPECT_EQ(CenturyText(GetParam().year, "12/07/2026"), GetParam().century);
+}
+
+INSTANTIATE_TEST_SUITE_P(Years, Century,
+                         ::testing::Values(CenturyCase{"95", "19"}, CenturyCase{"90", "19"}, CenturyCase{"99", "19"},
+                                           CenturyCase{"05", "20"}, CenturyCase{"89", "20"}));
+
+}  // namespace

@@ -1,0 +1,136 @@
+// The sales list of a group year opened from the SALES menu: its lines, the
+// sale edit stepping through a selection, delete, and both printouts.
+#include <gtest/gtest.h>
+
+#include "common/HogGlobals.h"
+#include "groups/HogSale1.h"
+#include "groups/HogSale2.h"
+#include "support/RecordBuilders.h"
+#include "support/ScriptedWindows.h"
+
+namespace {
+
+class SalesWindows : public ::testing::Test {
+ protected:
+  TestPlatform tp;
+  void SetUp() override { DataFolder = tp.home(); }
+  // Opens the list of a kind (0 feeder, 1 market) for 2024, runs `script`
+  // in it, then EXIT.
+  void inList(int kind, std::function<void(HogSale1&)> script) {
+    tp.dialogs.type("2024");
+    tp.windows.on("HogSale1", as<HogSale1>([script](HogSale1& w) {
+      script(w);
+      w.SalesMenu->Click(HogSale1::Exit);
+    }));
+    OpenSalesList(kind);
+    EXPECT_EQ(tp.dialogs.pending(), 0u);
+  }
+  static void expectButtons(HogSale2& e, bool next, bool back) {
+    EXPECT_EQ(e.NextSale->isEnabled(), next);
+    EXPECT_EQ(e.SaleBack->isEnabled(), back);
+  }
+};
+
+const SalesRecord kFeeder = aSale("F", "001-24").sold(40, 50, 0.75f, "06/01/2024");
+const SalesRecord kGilts = aSale("M", "001-24", 11).sold(0, 260, 0, "07/01/2024").gilts(5);
+const SalesRecord kAdjust = aSale("M", "001-24", 12).sold(30, 240, 0, "12/31/2024").yearEnd();
+const SalesRecord kSecond = aSale("M", "002-24", 10).sold(10, 250, 1.25f, "07/05/2024");
+
+TEST_F(SalesWindows, MarketSalesEditedOneAfterAnotherPrintedAndDeleted) {
+  writeRecords<SalesRecord>(tp.path("SALES.DAT"), {aSale("M", "001-24", 11).sold(20, 260, 0.45f, "07/01/2024"),
+                                                   kFeeder, kGilts, kAdjust, kSecond});
+  MenuChoice = 7;
+  inList(1, [this](HogSale1& w) {
+    EXPECT_EQ(w.Caption(), "M A R K E T   H O G   S A L E S   f o r   G R O U P   Y E A R  ( 2024 )");
+    EXPECT_TRUE(w.SalePnt->Visible(HogSale1::KillSheet));
+    ASSERT_EQ(w.SaleList->ListCount(), 4);
+    EXPECT_EQ(w.SaleList->List(0).substr(0, 44), "  001   07/01  20    260.0    0.45   117.00 ");
+    for (int row : {0, 2, 3}) w.SaleList->SetSelected(row, true);
+    tp.windows.on("HogSale2", as<HogSale2>([this](HogSale2& e) {
+      EXPECT_EQ(e.Caption(), "EDIT  MARKET  HOG  SALES  GROUP (001-24)");
+      EXPECT_EQ(e.PriceLb->Text(), ".45");
+      EXPECT_EQ(e.PricePig->Caption(), "117.00");
+      expectButtons(e, true, false);
+      e.BackFat->SetText("0.8");
+      e.Lean->SetText("55.25");
+      e.Ffli->SetText("50.1");
+      e.HotCarWeight->SetText("190");
+      e.GrYdPre->SetText("2.5");
+      e.LoinEye->SetText("6.5");
+      e.Accept->Press();
+      e.NextSale->Press();
+      expectButtons(e, true, true);
+      EXPECT_EQ(e.AdjustFlag, -1);
+      e.Accept->Press();
+      e.NextSale->Press();
+      expectButtons(e, false, true);
+      EXPECT_EQ(e.PriceLb->Text(), "1.25");
+      e.SaleBack->Press();
+      expectButtons(e, true, true);
+      e.SaleBack->Press();
+      expectButtons(e, true, false);
+      EXPECT_EQ(SelectedCount, 3);
+      e.SaleClr->Press();
+      e.Accept->Press();
+      EXPECT_EQ(tp.dialogs.last().text, "The DATE SOLD, is a required entry!");
+      e.SaleExit->Press();
+    }));
+    w.SalesMenu->Click(HogSale1::Edit);
+    EXPECT_EQ(w.SaleList->List(0).substr(43, 44), "   0.80   55.25    50.10     190.0     2.50 ");
+
+    tp.dialogs.answer(platform::vbYes);
+    w.SalePnt->Click(HogSale1::Listing);
+    tp.dialogs.answer(platform::vbYes);
+    w.SalePnt->Click(HogSale1::KillSheet);
+    EXPECT_EQ(tp.dialogs.last().text, "PRINT KILL SHEET SUMMERY?");
+
+    w.SaleList->SetSelected(0, true);
+    w.SaleList->SetSelected(1, true);
+    tp.dialogs.answer(platform::vbYes);
+    w.SalesMenu->Click(HogSale1::Delete);
+    EXPECT_EQ(w.SaleList->ListCount(), 2);
+  });
+  EXPECT_EQ(readFile(tp.path("SALES.DAT")),
+            recordBytes<SalesRecord>({SalesRecord{}, kFeeder, SalesRecord{}, kAdjust, kSecond}));
+  EXPECT_TRUE(tp.printer.find("MARKET HOG Sales for Group YEAR(2024)"));
+  EXPECT_TRUE(tp.printer.find("  001   07/01  20    260.0   0.45    117.00    0.80    55.25   50.10  190.0    2.50 "));
+  EXPECT_TRUE(tp.printer.find("KILL SHEET SUMMARY for 2024"));
+  EXPECT_TRUE(tp.printer.find(" 001-24    0.80     55.25      50.10         6.50          190.00        2.50   "));
+  EXPECT_TRUE(tp.printer.find("NUMBER of GROUP(s). ---------------> 2"));
+  EXPECT_TRUE(tp.printer.find("Average LOINEYE. ------------------> 3.25"));
+  EXPECT_TRUE(tp.printer.find("This SUMMARY was printed on 12-07-2026"));
+}
+
+TEST_F(SalesWindows, FeederListHasNoAdjustmentsAndRefusesAnEmptySelection) {
+  writeRecords<SalesRecord>(tp.path("SALES.DAT"), {kAdjust, kGilts, kFeeder});
+  inList(0, [this](HogSale1& w) {
+    EXPECT_FALSE(w.SalePnt->Visible(HogSale1::KillSheet));
+    ASSERT_EQ(w.SaleList->ListCount(), 1);
+    w.SalesMenu->Click(HogSale1::Edit);
+    EXPECT_EQ(tp.dialogs.last().title, "SELECT  EDIT  GROUPS");
+    tp.dialogs.answer(platform::vbYes);
+    w.SalePnt->Click(HogSale1::Listing);
+  });
+  EXPECT_TRUE(tp.printer.find("FEEDER PIG Sales for Group YEAR(2024)"));
+}
+
+TEST_F(SalesWindows, AKillSheetWithoutGroupsPrintsZeroAverages) {
+  writeRecords<SalesRecord>(tp.path("SALES.DAT"), {kGilts, kAdjust});
+  inList(1, [this](HogSale1& w) {
+    tp.dialogs.answer(platform::vbYes);
+    w.SalePnt->Click(HogSale1::KillSheet);
+  });
+  EXPECT_TRUE(tp.printer.find("NUMBER of GROUP(s). ---------------> 0"));
+  EXPECT_TRUE(tp.printer.find("Average BACKFAT. ------------------> 0.00"));
+}
+
+TEST_F(SalesWindows, NothingToPrintInAnEmptyYear) {
+  inList(1, [this](HogSale1& w) {
+    w.SalePnt->Click(HogSale1::Listing);
+    EXPECT_EQ(tp.dialogs.last().text, "THERE ISN'T ANY GROUPS TO PRINT!");
+    EXPECT_EQ(tp.dialogs.last().title, "PRINT   SALES   ERROR");
+  });
+  EXPECT_EQ(tp.printer.documents, 0);
+}
+
+}  // namespace
