@@ -1,13 +1,13 @@
 #include "boars/BoarFile.h"
 
 
-#include "common/HogGlobals.h"
+#include "common/DataFiles.h"
 #include "platform/Dialogs.h"
 #include "records/RecordIo.h"
 
 std::optional<records::NewAnimalSlot> NewBoarSlot(const std::string& id) {
   records::FileImage<BoarRecord> boars;
-  if (!boars.read(DataFolder + kBoarFileName)) return std::nullopt;
+  if (!boars.read(DataFilePath<BoarRecord>())) return std::nullopt;
   return records::FindNewAnimalSlot(boars, id);
 }
 

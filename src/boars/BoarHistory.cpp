@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "common/HogGlobals.h"
+#include "common/DataFiles.h"
 #include "common/NumberText.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
@@ -32,14 +32,14 @@ void addLitter(SireFigures& s, const FarrowRecord& f) {
 
 records::FileImage<FarrowRecord> readFarrowFile() {
   records::FileImage<FarrowRecord> litters;
-  litters.read(DataFolder + kFarrowFileName);
+  litters.read(DataFilePath<FarrowRecord>());
   return litters;
 }
 
 // Reads BOAR.DAT record CurrentBoarRec into BoarRec; false when there is none.
 bool readCurrentBoar() {
   records::TypedFile<BoarRecord> file;
-  if (!file.open(DataFolder + kBoarFileName)) return false;
+  if (!file.open(DataFilePath<BoarRecord>())) return false;
   bool ok = CurrentBoarRec >= 1 && CurrentBoarRec <= file.count() && file.read(CurrentBoarRec, BoarRec);
   file.close();
   return ok;
@@ -108,7 +108,7 @@ int32_t CountHerdLitters(const records::FileImage<SowRecord>& sowFile) {
 
 int32_t CountHerdLitters() {
   records::FileImage<SowRecord> sows;
-  sows.read(DataFolder + kSowFileName);
+  sows.read(DataFilePath<SowRecord>());
   return CountHerdLitters(sows);
 }
 
@@ -151,8 +151,8 @@ bool ForEachBoarHistory(const std::function<void(long record)>& each) {
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
   records::FileImage<BoarRecord> boars;
-  if (!sows.read(DataFolder + kSowFileName) || !litters.read(DataFolder + kFarrowFileName) ||
-      !boars.read(DataFolder + kBoarFileName))
+  if (!sows.read(DataFilePath<SowRecord>()) || !litters.read(DataFilePath<FarrowRecord>()) ||
+      !boars.read(DataFilePath<BoarRecord>()))
     return false;
   const int32_t herdLitters = CountHerdLitters(sows);
   const SireTable sires(litters);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/DataFiles.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "platform/Dialogs.h"
@@ -125,11 +126,11 @@ void HogSow1::UpdatePageButtons(int count) {
 
 int HogSow1::BuildSowList() {
   Hourglass(true);
-  SowFileFault fault;
+  FileFault fault;
   const int count = ::BuildSowList(table_, &fault, &sows_);
   sowsHeld_ = fault.path.empty();
   Hourglass(false);
-  if (!fault.path.empty()) ReportSowFileFault(fault, false, kCaption);
+  if (!fault.path.empty()) ReportFileFault(fault, false, kCaption);
   return count;
 }
 
@@ -142,10 +143,10 @@ void HogSow1::ShowSowPage(int Page) {
     Hourglass(false);
     return;
   }
-  SowFileFault fault;
-  if (!sowsHeld_ && !ReadSowFile(sows_, DataFolder + kSowFileName, &fault)) {
+  FileFault fault;
+  if (!sowsHeld_ && !ReadImage(sows_, &fault)) {
     Hourglass(false);
-    ReportSowFileFault(fault, false, kCaption);
+    ReportFileFault(fault, false, kCaption);
     return;
   }
   sowsHeld_ = true;
@@ -203,12 +204,12 @@ void HogSow1::RunQuery() {
 }
 
 void HogSow1::NewSows() {
-  const std::string path = DataFolder + kSowFileName;
+  const std::string path = DataFilePath<SowRecord>();
   long count = 0;
   {
     records::TypedFile<SowRecord> file;
     if (!file.open(path)) {
-      ReportSowFileFault({path, file.error()}, false, "SOW ENTRY ERRORS");
+      ReportFileFault({path, file.error()}, false, "SOW ENTRY ERRORS");
       return;
     }
     count = file.count();
@@ -225,6 +226,19 @@ void HogSow1::NewSows() {
   }
   Hourglass(true);
   ResetSowList();
+}
+
+std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt, bool blanked) {
+  std::string text = blanked ? "The sow " + stoppedAt + " was deleted, but not all her litters were freed."
+                             : "The sow " + stoppedAt + " was not deleted.";
+  if (!deleted.empty()) {
+    text += "\rDeleted before her:";
+    for (size_t i = 0; i < deleted.size(); ++i) text += (i == 0 ? " " : ", ") + deleted[i];
+    text += ".";
+  } else if (!blanked) {
+    text += "\rNeither file was changed.";
+  }
+  return text + "\r" + kNothingMoreDone;
 }
 
 namespace {
@@ -245,17 +259,17 @@ long rowRecord(const platform::ListBox& list, int row, const SowPageTable& table
 
 void HogSow1::DeleteSows() {
   Hourglass(true);
-  const std::string sowPath = DataFolder + kSowFileName;
-  const std::string farrowPath = DataFolder + kFarrowFileName;
+  const std::string sowPath = DataFilePath<SowRecord>();
+  const std::string farrowPath = DataFilePath<FarrowRecord>();
   records::TypedFile<SowRecord> sowFile;
   if (!sowFile.open(sowPath)) {
     Hourglass(false);
-    ReportSowFileFault({sowPath, sowFile.error()}, false, kDeleteTitle);
+    ReportFileFault({sowPath, sowFile.error()}, false, kDeleteTitle);
     return;
   }
   records::TypedFile<FarrowRecord> farrowFile;
   std::vector<std::string> deleted;
-  std::optional<SowFileFault> fault;
+  std::optional<FileFault> fault;
   std::string outcome;
   for (int row = 0; row < SowList->ListCount() && !fault; ++row) {
     if (!SowList->Selected(row)) continue;
@@ -275,12 +289,12 @@ void HogSow1::DeleteSows() {
     if (answer != platform::vbYes) continue;
     // Both files must be open for writing before either is changed.
     if (!sowFile.writable()) {
-      fault = SowFileFault{sowPath, sowFile.error()};
+      fault = FileFault{sowPath, sowFile.error()};
     } else if (parities > 0 &&
                ((!farrowFile.isOpen() && !farrowFile.open(farrowPath)) || !farrowFile.writable())) {
-      fault = SowFileFault{farrowPath, farrowFile.error()};
+      fault = FileFault{farrowPath, farrowFile.error()};
     } else if (!sowFile.write(r, SowRecord{})) {
-      fault = SowFileFault{sowPath, sowFile.error()};
+      fault = FileFault{sowPath, sowFile.error()};
     }
     if (fault) {
       outcome = SowDeleteOutcome(deleted, id, false);
@@ -290,7 +304,7 @@ void HogSow1::DeleteSows() {
     for (int p = 1; p <= parities && !fault; ++p) {
       const long link = FarrowLinks[static_cast<size_t>(p)];
       if (records::ValidLitterLink(link, litters) && !farrowFile.write(link, FarrowRecord{})) {
-        fault = SowFileFault{farrowPath, farrowFile.error()};
+        fault = FileFault{farrowPath, farrowFile.error()};
         outcome = SowDeleteOutcome(deleted, id, true);
       }
     }
@@ -300,7 +314,7 @@ void HogSow1::DeleteSows() {
   sowFile.close();
   if (fault) {
     Hourglass(false);
-    ReportSowFileFault(*fault, true, kDeleteTitle, outcome);
+    ReportFileFault(*fault, true, kDeleteTitle, outcome);
     if (!deleted.empty()) ShowSowPage(currentPage_);  // the sows deleted before the fault leave the page
     return;
   }
@@ -320,11 +334,11 @@ void HogSow1::DeleteSows() {
 
 void HogSow1::AssignSows() {
   Hourglass(true);
-  const std::string path = DataFolder + kSowFileName;
+  const std::string path = DataFilePath<SowRecord>();
   records::TypedFile<SowRecord> file;
   if (!file.open(path)) {
     Hourglass(false);
-    ReportSowFileFault({path, file.error()}, false, kAssignTitle);
+    ReportFileFault({path, file.error()}, false, kAssignTitle);
     return;
   }
   if (SowList->SelCount() == 0) {
@@ -350,10 +364,10 @@ void HogSow1::AssignSows() {
     if (r == 0) continue;
     sow.Location = answer;
     if (!file.write(r, sow)) {
-      const SowFileFault fault{path, file.error()};
+      const FileFault fault{path, file.error()};
       file.close();
       Hourglass(false);
-      ReportSowFileFault(fault, true, kAssignTitle);
+      ReportFileFault(fault, true, kAssignTitle);
       return;
     }
   }

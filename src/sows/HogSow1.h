@@ -5,11 +5,17 @@
 #include <QMenuBar>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
 #include "sows/SowPages.h"
+
+// What a DELETE that stopped at a fault did, for its box: the sows `deleted`
+// before it, and the sow `stoppedAt`, whose record was blanked or not
+// (`blanked`; then not all her litters were freed).
+std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt, bool blanked);
 
 class HogSow1 : public platform::Form {
  public:

@@ -11,7 +11,7 @@
 #include "platform/Dialogs.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
-#include "sows/SowFaults.h"
+#include "common/DataFiles.h"
 #include "sows/SowFiles.h"
 #include "sows/SowHistory.h"
 
@@ -179,12 +179,12 @@ void HogSow2::Accept_Click() {
   records::NewAnimalSlot slot;
   {
     HourglassScope wait;
-    const std::string path = DataFolder + kSowFileName;
+    const std::string path = DataFilePath<SowRecord>();
     records::FileImage<SowRecord> sows;
     std::string error;
     if (!sows.read(path, &error)) {
       Hourglass(false);
-      ReportSowFileFault({path, error}, false, kErrorTitle);
+      ReportFileFault({path, error}, false, kErrorTitle);
       return;
     }
     slot = records::FindNewAnimalSlot(sows, e.id);
@@ -218,13 +218,13 @@ void HogSow2::Accept_Click() {
   }
   {
     HourglassScope wait;
-    const std::string path = DataFolder + kSowFileName;
+    const std::string path = DataFilePath<SowRecord>();
     records::TypedFile<SowRecord> file;
     if (!file.open(path) || !file.write(slot.record, record)) {
-      const SowFileFault fault{path, file.error()};
+      const FileFault fault{path, file.error()};
       file.close();
       Hourglass(false);
-      ReportSowFileFault(fault, true, kErrorTitle);
+      ReportFileFault(fault, true, kErrorTitle);
       return;
     }
     file.close();

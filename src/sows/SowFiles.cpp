@@ -1,13 +1,13 @@
 #include "sows/SowFiles.h"
 
 
-#include "common/HogGlobals.h"
+#include "common/DataFiles.h"
 #include "platform/Dialogs.h"
 #include "records/RecordIo.h"
 
 std::optional<records::NewAnimalSlot> NewSowSlot(const std::string& id) {
   records::FileImage<SowRecord> sows;
-  if (!sows.read(DataFolder + kSowFileName)) return std::nullopt;
+  if (!sows.read(DataFilePath<SowRecord>())) return std::nullopt;
   return records::FindNewAnimalSlot(sows, id);
 }
 
@@ -21,7 +21,7 @@ void ReportSowFileFull() {
 
 long NewLitterRecord() {
   records::FileImage<FarrowRecord> litters;
-  if (!litters.read(DataFolder + kFarrowFileName)) return -1;
+  if (!litters.read(DataFilePath<FarrowRecord>())) return -1;
   const long record = records::FindNewLitterSlot(litters);
   if (records::RecordNumberFits(record)) return record;
   Beep();

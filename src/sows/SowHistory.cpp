@@ -90,7 +90,7 @@ void SetSowLinks(const SowRecord& sow) {
 void SowLitterStats(const FarrowLinkArray& FarrowRecs) {
   records::TypedFile<FarrowRecord> file;
   // FARROW.DAT is opened only for a sow with litters.
-  if (records::UsedParities(SowHistory.ParityCount) > 0) file.open(DataFolder + kFarrowFileName);
+  if (records::UsedParities(SowHistory.ParityCount) > 0) file.open(DataFilePath<FarrowRecord>());
   litterStats(FarrowRecs, file.count(), [&file](long link, FarrowRecord& f) {
     if (!file.read(link, FarrowRec)) return false;
     f = FarrowRec;
@@ -114,7 +114,7 @@ void LoadSowHistory() {
   FarrowLinks = {};
   SowNotes = {};
   records::TypedFile<SowRecord> file;
-  if (!file.open(DataFolder + kSowFileName)) return;
+  if (!file.open(DataFilePath<SowRecord>())) return;
   if (CurrentSowRec < 1 || CurrentSowRec > file.count() || !file.read(CurrentSowRec, SowRec)) {
     file.close();
     return;
@@ -125,12 +125,10 @@ void LoadSowHistory() {
   file.close();
 }
 
-bool ForEachSowHistory(const std::function<void(long record)>& each, SowFileFault* fault) {
+bool ForEachSowHistory(const std::function<void(long record)>& each, FileFault* fault) {
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
-  if (!ReadSowFile(sows, DataFolder + kSowFileName, fault) ||
-      !ReadSowFile(litters, DataFolder + kFarrowFileName, fault))
-    return false;
+  if (!ReadImage(sows, fault) || !ReadImage(litters, fault)) return false;
   for (long r = 1; r <= sows.count(); ++r) {
     sows.decode(r, SowRec);
     if (records::IsFreeId(SowRec.Id)) continue;

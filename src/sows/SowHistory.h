@@ -12,7 +12,7 @@
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
-#include "sows/SowFaults.h"
+#include "common/DataFiles.h"
 
 struct SowHistoryRecord : AnimalHistoryRecord {
   int16_t ParityCount = 0;
@@ -73,4 +73,4 @@ void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<
 // (SowRec.NoteLine.trimmed(k) is what SowNotes(k + 1) would hold); SowNotes is
 // left as it is. False, with `fault` naming the file, when a file cannot be
 // read; `each` then never runs.
-bool ForEachSowHistory(const std::function<void(long record)>& each, SowFileFault* fault = nullptr);
+bool ForEachSowHistory(const std::function<void(long record)>& each, FileFault* fault = nullptr);

@@ -55,13 +55,13 @@ int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
                           table);
 }
 
-int BuildSowList(SowPageTable& table, SowFileFault* fault, records::FileImage<SowRecord>* sowsRead) {
+int BuildSowList(SowPageTable& table, FileFault* fault, records::FileImage<SowRecord>* sowsRead) {
   table.Clear();
   const SowQuery query(QueryArgs[1], QueryArgs[2]);
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
-  if (!ReadSowFile(sows, DataFolder + kSowFileName, fault)) return 0;
-  if (query.needsLitters() && !ReadSowFile(litters, DataFolder + kFarrowFileName, fault)) return 0;
+  if (!ReadImage(sows, fault)) return 0;
+  if (query.needsLitters() && !ReadImage(litters, fault)) return 0;
   const int count = FillSowPageTable(query, sows, litters, table);
   if (sowsRead) *sowsRead = std::move(sows);
   return count;

@@ -11,7 +11,7 @@
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
-#include "sows/SowFaults.h"
+#include "common/DataFiles.h"
 
 inline constexpr int kSowPages = 6;
 inline constexpr int kSowPageSlots = 802;
@@ -58,7 +58,7 @@ int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
 // Returns the number of lines written; with a file that cannot be read the
 // table stays empty, 0 is returned and `fault` says which. `sowsRead`, when
 // given, keeps SOW.DAT as read, for showing the pages without reading again.
-int BuildSowList(SowPageTable& table, SowFileFault* fault = nullptr,
+int BuildSowList(SowPageTable& table, FileFault* fault = nullptr,
                  records::FileImage<SowRecord>* sowsRead = nullptr);
 
 // One line of the list window: its text and its slot on the page.

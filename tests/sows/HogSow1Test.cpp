@@ -10,7 +10,6 @@
 #include "sows/DialogHog2.h"
 #include "sows/HogSow1.h"
 #include "sows/HogSow2.h"
-#include "sows/SowFaults.h"
 #include "sows/SowListLine.h"
 #include "sows/SowWindowFixture.h"
 

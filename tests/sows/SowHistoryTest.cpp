@@ -289,7 +289,7 @@ TEST(SowHistory, RunOverTheHerdVisitsLiveSowsAndStopsAtAnUnreadableFile) {
   if (!platform::fileExists("/proc/self/mem")) GTEST_SKIP() << "needs a file that fails to read";
   ASSERT_TRUE(platform::deleteFile(h.tp.path("FARROW.DAT")));
   ASSERT_TRUE(QFile::link("/proc/self/mem", QString::fromStdString(h.tp.path("FARROW.DAT"))));
-  SowFileFault fault;
+  FileFault fault;
   int visits = 0;
   EXPECT_FALSE(ForEachSowHistory([&visits](long) { ++visits; }, &fault));
   EXPECT_EQ(visits, 0);

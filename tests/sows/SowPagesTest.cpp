@@ -202,7 +202,7 @@ TEST(BuildSowList, UnreadableFileIsReportedAndListsNothing) {
   QueryArgs = {"", "0", "", ""};
   SowPageTable table;
   table.Add(7);
-  SowFileFault fault;
+  FileFault fault;
   EXPECT_EQ(BuildSowList(table, &fault), 0);
   EXPECT_EQ(fault.path, tp.path("SOW.DAT"));
   EXPECT_FALSE(fault.reason.empty());
