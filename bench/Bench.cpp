@@ -388,7 +388,7 @@ int main(int argc, char** argv) {
       std::vector<std::string> all, one;
       ForEachBoarHistory([&all](long) { all.push_back(boarFigures()); });
       result = std::to_string(all.size());
-      const int32_t herdLitters = CountHerdLitters();
+      const int32_t herdLitters = CountHerdLitters().value_or(-1);
       const long count = static_cast<long>(recordByRecord<BoarRecord>(g_boarPath).size());
       for (CurrentBoarRec = 1; CurrentBoarRec <= count; ++CurrentBoarRec) {
         LoadBoarHistory(herdLitters);

@@ -62,6 +62,29 @@ bool ReadImage(records::FileImage<R>& image, FileFault* fault) {
   return ReadImage(image, DataFilePath<R>(), fault);
 }
 
+// True when `met` is no fault; else hands it to `fault` (when given) and
+// answers false.
+inline bool NoFault(const FileFault& met, FileFault* fault) {
+  if (met.path.empty()) return true;
+  if (fault) *fault = met;
+  return false;
+}
+
+// Opens the record type's file (creating a missing one empty) and reads
+// record `n` into `record`. Answers whether the file held record n; a file
+// that cannot be opened or read holds none and sets `fault` (when given).
+template <class R>
+bool ReadRecordAt(long n, R& record, FileFault* fault) {
+  records::TypedFile<R> file;
+  const std::string path = DataFilePath<R>();
+  if (file.open(path)) {
+    if (n < 1 || n > file.count()) return false;
+    if (file.read(n, record)) return true;
+  }
+  if (fault) *fault = {path, file.error()};
+  return false;
+}
+
 // Reads the whole file at `path` (a missing file holds no records); on a
 // fault shows its box with `title` and answers false.
 template <class R>

@@ -4,14 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
+#include <QDir>
 #include <QFile>
 
 #include "common/HogGlobals.h"
 #include "platform/FileSystem.h"
 #include "records/RecordIo.h"
 #include "sows/SowHistory.h"
-#include "support/TestPlatform.h"
+#include "support/RecordBuilders.h"
 
 namespace {
 
@@ -294,4 +296,35 @@ TEST(SowHistory, RunOverTheHerdVisitsLiveSowsAndStopsAtAnUnreadableFile) {
   EXPECT_FALSE(ForEachSowHistory([&visits](long) { ++visits; }, &fault));
   EXPECT_EQ(visits, 0);
   EXPECT_EQ(fault.path, h.tp.path("FARROW.DAT"));
+}
+
+// A file the history cannot read is a fault it hands back to be reported,
+// never an empty file: each procedure answers false naming the file.
+TEST(SowHistory, AFileThatCannotBeReadIsAFaultNotAnEmptyFile) {
+  const auto load = [](FileFault* fault) {
+    CurrentSowRec = 1;
+    return LoadSowHistory(fault);
+  };
+  const auto stats = [](FileFault* fault) { return SowLitterStats(FarrowLinks, fault); };
+  const auto each = [](FileFault* fault) { return ForEachSowHistory([](long) {}, fault); };
+  const struct {
+    const char* file;
+    std::function<bool(FileFault*)> run;
+  } cases[] = {{"SOW.DAT", load}, {"FARROW.DAT", load}, {"FARROW.DAT", stats}, {"SOW.DAT", each}, {"FARROW.DAT", each}};
+  for (const auto& c : cases) {
+    TestPlatform tp;
+    DataFolder = tp.home();
+    writeRecords<SowRecord>(tp.path("SOW.DAT"), {aSow("S1").litters({1})});
+    writeRecords<FarrowRecord>(tp.path("FARROW.DAT"), {aLitter().pigs(10, 9)});
+    SetSowLinks(aSow("S1").litters({1}));
+    ASSERT_TRUE(c.run(nullptr)) << c.file;
+    ASSERT_TRUE(platform::deleteFile(tp.path(c.file)));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(tp.path(c.file))));  // a folder by the file's name
+    SowHistory.TotalBorn = -1;
+    FileFault fault;
+    EXPECT_FALSE(c.run(&fault)) << c.file;
+    EXPECT_EQ(fault.path, tp.path(c.file));
+    EXPECT_EQ(SowHistory.TotalBorn, -1) << c.file;  // no statistics from an empty file
+    EXPECT_TRUE(tp.dialogs.shown.empty());
+  }
 }
