@@ -26,7 +26,7 @@
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
 #include "sows/HogSow1.h"
-#include "sows/SowFiles.h"
+#include "common/DataFiles.h"
 #include "sows/SowHistory.h"
 #include "sows/SowListLine.h"
 #include "sows/SowPages.h"
@@ -352,10 +352,13 @@ int main(int argc, char** argv) {
     ops.push_back(op);
   }
   ops.push_back(nextFreeRecord<SowRecord>(
-      "next free sow record", g_sowPath, [] { return NewSowSlot("NEWSOW")->record; },
+      "next free sow record", g_sowPath, [] { return ReadNewAnimalSlot<SowRecord>("NEWSOW")->record; },
       [](const SowRecord& s) { return records::IsFreeId(s.Id); }, herd.freeSow));
   ops.push_back(nextFreeRecord<FarrowRecord>(
-      "next free litter record", g_farrowPath, [] { return NewLitterRecord(); },
+      "next free litter record", g_farrowPath, [] {
+        records::FileImage<FarrowRecord> litters;
+        return ReadImage(litters, nullptr) ? records::FindNewLitterSlot(litters) : -1;
+      },
       [](const FarrowRecord& f) { return f.Status == FarrowRecord::Free; }, herd.freeLitter));
   {
     Operation op;

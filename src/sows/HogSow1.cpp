@@ -300,13 +300,11 @@ void HogSow1::DeleteSows() {
       outcome = SowDeleteOutcome(deleted, id, false);
       break;
     }
-    const long litters = parities > 0 ? farrowFile.count() : 0;
-    for (int p = 1; p <= parities && !fault; ++p) {
-      const long link = FarrowLinks[static_cast<size_t>(p)];
-      if (records::ValidLitterLink(link, litters) && !farrowFile.write(link, FarrowRecord{})) {
-        fault = FileFault{farrowPath, farrowFile.error()};
-        outcome = SowDeleteOutcome(deleted, id, true);
-      }
+    for (long link : records::LitterLinks(sow, parities > 0 ? farrowFile.count() : 0)) {
+      if (farrowFile.write(link, FarrowRecord{})) continue;
+      fault = FileFault{farrowPath, farrowFile.error()};
+      outcome = SowDeleteOutcome(deleted, id, true);
+      break;
     }
     deleted.push_back(id);
   }

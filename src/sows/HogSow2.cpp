@@ -176,19 +176,15 @@ void HogSow2::Accept_Click() {
     return;
   }
 
-  records::NewAnimalSlot slot;
-  {
-    HourglassScope wait;
-    const std::string path = DataFilePath<SowRecord>();
-    records::FileImage<SowRecord> sows;
-    std::string error;
-    if (!sows.read(path, &error)) {
-      Hourglass(false);
-      ReportFileFault({path, error}, false, kErrorTitle);
-      return;
-    }
-    slot = records::FindNewAnimalSlot(sows, e.id);
+  FileFault fault;
+  Hourglass(true);
+  const std::optional<records::NewAnimalSlot> found = ReadNewAnimalSlot<SowRecord>(e.id, &fault);
+  Hourglass(false);
+  if (!found) {
+    ReportFileFault(fault, false, kErrorTitle);
+    return;
   }
+  const records::NewAnimalSlot& slot = *found;
   if (slot.duplicateOf != 0) {
     Beep();
     MsgBox("SOW ID (" + slot.storedId + ") is ALL READY USED!", platform::vbExclamation | platform::vbOKOnly,

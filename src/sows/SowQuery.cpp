@@ -309,10 +309,7 @@ bool SowQuery::matches(const SowRecord& sow, const records::FileImage<FarrowReco
       static const FarrowRecord proto;
       static const records::FieldMask<FarrowRecord> weaned(proto, {&proto.DateWeaned});
       FarrowRecord litter;
-      const int parities = records::UsedParities(sow);
-      for (int p = 0; p < parities; ++p) {
-        const long link = sow.FarrowRecNo[static_cast<size_t>(p)];
-        if (!records::ValidLitterLink(link, litters.count())) continue;
+      for (long link : records::LitterLinks(sow, litters.count())) {
         litters.decode(link, litter, weaned);
         if (dateHas(litter.DateWeaned)) return true;
       }

@@ -18,6 +18,32 @@ TEST(DataFiles, EachRecordTypeNamesItsFile) {
   EXPECT_EQ(FeedFileName("2024"), "FEED2024.DAT");
 }
 
+// A new sow or boar: the first free record of its own file, else the next
+// number, and any live animal already holding the ID.
+TEST(DataFiles, NewAnimalSlotReadsTheRecordTypesFile) {
+  TestPlatform tp;
+  DataFolder = tp.home();
+  EXPECT_EQ(ReadNewAnimalSlot<SowRecord>("A1")->record, 1);  // a missing file holds no animals
+  EXPECT_EQ(ReadNewAnimalSlot<BoarRecord>("B1")->record, 1);
+
+  writeRecords<SowRecord>(tp.path("SOW.DAT"), {aSow("S1"), aSow(""), aSow("A1")});
+  auto slot = ReadNewAnimalSlot<SowRecord>("A1");
+  ASSERT_TRUE(slot);
+  EXPECT_EQ(slot->record, 2);
+  EXPECT_EQ(slot->duplicateOf, 3);
+  EXPECT_EQ(ReadNewAnimalSlot<SowRecord>("NEW")->duplicateOf, 0);
+
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B0"), aBoar(""), aBoar("B1")});
+  slot = ReadNewAnimalSlot<BoarRecord>("B1");
+  ASSERT_TRUE(slot);
+  EXPECT_EQ(slot->record, 2);
+  EXPECT_EQ(slot->duplicateOf, 3);
+  EXPECT_EQ(slot->storedId, "B1      ");
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B0"), aBoar("B5"), aBoar("B1")});
+  EXPECT_EQ(ReadNewAnimalSlot<BoarRecord>("B2")->record, 4);
+  EXPECT_EQ(ReadNewAnimalSlot<BoarRecord>("B2")->duplicateOf, 0);
+}
+
 TEST(DataFiles, FaultTextNamesTheFileTheReasonAndTheOutcome) {
   const struct {
     FileFault fault;
