@@ -124,7 +124,7 @@ std::vector<long> listedOneByOne(const std::string& code, const std::string& cri
   records::TypedFile<SowRecord> file;
   file.open(g_sowPath);
   std::vector<long> listed;
-  for (long r = 1; r <= file.count() && listed.size() < static_cast<size_t>(kSowPageLines); ++r) {
+  for (long r = 1; r <= file.count() && listed.size() < static_cast<size_t>(SowPageTable::kLines); ++r) {
     SowRecord sow;
     file.read(r, sow);
     if (!records::IsFreeId(sow.Id) && query.matches(sow, litters)) listed.push_back(r);
@@ -136,7 +136,7 @@ std::string compareTable(const SowPageTable& table, int count, const std::vector
   if (count != static_cast<int>(expected.size()))
     return "lists " + std::to_string(count) + " sows, one by one " + std::to_string(expected.size());
   for (int k = 1; k <= count; ++k)
-    if (table.At(PageOfLine(k), SlotOfLine(k)) != expected[static_cast<size_t>(k - 1)])
+    if (table.At(SowPageTable::PageOfLine(k), SowPageTable::SlotOfLine(k)) != expected[static_cast<size_t>(k - 1)])
       return "line " + std::to_string(k) + " differs";
   return "";
 }
@@ -146,8 +146,8 @@ std::vector<std::pair<std::string, long>> pageOneByOne(const std::vector<long>& 
   records::TypedFile<SowRecord> file;
   file.open(g_sowPath);
   std::vector<std::pair<std::string, long>> rows;
-  for (int slot = 1; slot <= kSowPageSlots; ++slot) {
-    const size_t line = static_cast<size_t>((page - 1) * kSowPageSlots + slot);
+  for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
+    const size_t line = static_cast<size_t>((page - 1) * SowPageTable::kSlots + slot);
     if (line > listed.size()) break;
     SowRecord sow;
     file.read(listed[line - 1], sow);
@@ -335,14 +335,14 @@ int main(int argc, char** argv) {
         window = std::make_unique<HogSow1>();
         window->Show();
       }
-      *page = *page % PagesInUse(static_cast<int>(active.size())) + 1;
+      *page = *page % SowPageTable::PagesInUse(static_cast<int>(active.size())) + 1;
     };
     op.run = [&window, page] { window->SowPg_Click(*page - 1); };
     op.check = [&](std::string& result) {
       window = std::make_unique<HogSow1>();
       window->Show();
-      result = std::to_string(PagesInUse(static_cast<int>(active.size())));
-      for (int p = PagesInUse(static_cast<int>(active.size())); p >= 1; --p) {
+      result = std::to_string(SowPageTable::PagesInUse(static_cast<int>(active.size())));
+      for (int p = SowPageTable::PagesInUse(static_cast<int>(active.size())); p >= 1; --p) {
         window->SowPg_Click(p - 1);
         const std::string differs = compareRows(*window, pageOneByOne(active, p));
         if (!differs.empty()) return "page " + std::to_string(p) + ": " + differs;

@@ -86,7 +86,7 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   SQDisp = new platform::Label(this, "SQDisp");
   SQDisp->setFont(platform::makeFont("MS Serif", 8));
   platform::placeTwips(SQDisp, kListLeft, top + 6060, 6600, 255);
-  for (int i = 0; i < kSowPages; ++i) {
+  for (int i = 0; i < SowPageTable::kPages; ++i) {
     SowPg[static_cast<size_t>(i)] =
         new platform::CommandButton(this, "SowPg", "P" + std::to_string(i + 1));
     SowPg[static_cast<size_t>(i)]->setFont(platform::makeFont("Small Fonts", 7));
@@ -112,7 +112,7 @@ void HogSow1::Form_Load() {
 void HogSow1::Form_Activate() { ShowSowPage(currentPage_); }
 
 void HogSow1::SowPg_Click(int Index) {
-  if (Index < 0 || Index >= kSowPages) return;
+  if (Index < 0 || Index >= SowPageTable::kPages) return;
   const int page = Index + 1;
   ShowSowPage(page);
   SQDisp->SetCaption(pageCaption_ + std::to_string(page));
@@ -120,8 +120,8 @@ void HogSow1::SowPg_Click(int Index) {
 }
 
 void HogSow1::UpdatePageButtons(int count) {
-  const int pages = PagesInUse(count);
-  for (int i = 0; i < kSowPages; ++i) SowPg[static_cast<size_t>(i)]->setEnabled(i < pages);
+  const int pages = SowPageTable::PagesInUse(count);
+  for (int i = 0; i < SowPageTable::kPages; ++i) SowPg[static_cast<size_t>(i)]->setEnabled(i < pages);
 }
 
 int HogSow1::BuildSowList() {
@@ -137,9 +137,7 @@ int HogSow1::BuildSowList() {
 void HogSow1::ShowSowPage(int Page) {
   Hourglass(true);
   SowList->Clear();
-  bool listed = false;
-  for (int slot = 1; slot <= kSowPageSlots && !listed; ++slot) listed = table_.At(Page, slot) != 0;
-  if (!listed) {  // nothing on this page: SOW.DAT need not be read
+  if (table_.PageEmpty(Page)) {  // SOW.DAT need not be read
     Hourglass(false);
     return;
   }

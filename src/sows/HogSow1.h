@@ -26,7 +26,7 @@ class HogSow1 : public platform::Form {
 
   platform::ListBox* SowList;
   platform::Label* SQDisp;
-  std::array<platform::CommandButton*, kSowPages> SowPg{};
+  std::array<platform::CommandButton*, SowPageTable::kPages> SowPg{};
   platform::Label* Label1;  // "SOW ID."
   platform::Label* Label2;  // "BREED"
   platform::Label* Label3;  // "LOCATION"

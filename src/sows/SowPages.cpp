@@ -7,33 +7,6 @@
 #include "sows/SowListLine.h"
 #include "sows/SowQuery.h"
 
-int PageOfLine(int line) { return (line - 1) / kSowPageSlots + 1; }
-int SlotOfLine(int line) { return (line - 1) % kSowPageSlots + 1; }
-
-int PagesInUse(int count) {
-  if (count <= kSowPageSlots) return 1;
-  const int pages = (count + kSowPageSlots - 1) / kSowPageSlots;
-  return pages > kSowPages ? kSowPages : pages;
-}
-
-void SowPageTable::Clear() {
-  for (auto& page : table_) page.fill(0);
-  lines_ = 0;
-}
-
-int32_t SowPageTable::At(int page, int slot) const {
-  if (page < 1 || page > kSowPages || slot < 1 || slot > kSowPageSlots) return 0;
-  return table_[static_cast<size_t>(page)][static_cast<size_t>(slot)];
-}
-
-bool SowPageTable::Add(long record) {
-  if (lines_ >= kSowPageLines) return false;
-  ++lines_;
-  table_[static_cast<size_t>(PageOfLine(lines_))][static_cast<size_t>(SlotOfLine(lines_))] =
-      static_cast<int32_t>(record);
-  return true;
-}
-
 int FillSowPageTable(const SowQuery& query, const records::FileImage<SowRecord>& sows,
                      const records::FileImage<FarrowRecord>& litters, SowPageTable& table) {
   table.Clear();
@@ -73,9 +46,9 @@ std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const
   static const records::FieldMask<SowRecord> shown(p, {&p.Id, &p.Breed, &p.Location, &p.DaysTo230, &p.Backfat,
                                                        &p.Loineye, &p.ParityCount, &p.DateLeftHerd});
   std::vector<SowPageLine> lines;
-  lines.reserve(kSowPageSlots);
+  lines.reserve(SowPageTable::kSlots);
   SowRecord sow;
-  for (int slot = 1; slot <= kSowPageSlots; ++slot) {
+  for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r < 1 || r > sows.count()) continue;
     sows.decode(r, sow, shown);

@@ -42,32 +42,6 @@ void writeSows(const std::string& path, const std::vector<SowRecord>& sows) {
 
 }  // namespace
 
-TEST(SowPageArithmetic, LinesFallOnPagesOf802Slots) {
-  EXPECT_EQ(PageOfLine(1), 1);
-  EXPECT_EQ(SlotOfLine(1), 1);
-  EXPECT_EQ(PageOfLine(802), 1);
-  EXPECT_EQ(SlotOfLine(802), 802);
-  EXPECT_EQ(PageOfLine(803), 2);
-  EXPECT_EQ(SlotOfLine(803), 1);
-  EXPECT_EQ(PageOfLine(1605), 3);
-  EXPECT_EQ(SlotOfLine(1605), 1);
-  EXPECT_EQ(PageOfLine(4812), 6);
-  EXPECT_EQ(SlotOfLine(4812), 802);
-}
-
-TEST(SowPageArithmetic, PagesInUse) {
-  EXPECT_EQ(PagesInUse(0), 1);
-  EXPECT_EQ(PagesInUse(802), 1);
-  EXPECT_EQ(PagesInUse(803), 2);
-  EXPECT_EQ(PagesInUse(1604), 2);
-  EXPECT_EQ(PagesInUse(1605), 3);
-  EXPECT_EQ(PagesInUse(2407), 4);
-  EXPECT_EQ(PagesInUse(3209), 5);
-  EXPECT_EQ(PagesInUse(4011), 6);
-  EXPECT_EQ(PagesInUse(4812), 6);
-  EXPECT_EQ(PagesInUse(9000), 6);
-}
-
 TEST(SowPageTable, FillPlacesRecordNumbersInOrder) {
   std::vector<SowRecord> herd = herdOf(1700);
   herd[4].Id = "        ";  // a free record takes no line

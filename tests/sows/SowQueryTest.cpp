@@ -53,7 +53,7 @@ std::vector<std::string> listed(const std::string& code, const std::string& crit
   const int n = FillSowPageTable(SowQuery(code, criterion), sows, litters, table);
   std::vector<std::string> ids;
   for (int k = 1; k <= n; ++k) {
-    const long r = table.At(PageOfLine(k), SlotOfLine(k));
+    const long r = table.At(SowPageTable::PageOfLine(k), SowPageTable::SlotOfLine(k));
     ids.push_back(sows[static_cast<size_t>(r - 1)].Id);
   }
   return ids;
