@@ -283,7 +283,7 @@ int main(int argc, char** argv) {
   SowPageTable table;
   int listed = 0;
   for (const ListQuery& q : kQueries) {
-    const SowQueryKind* kind = SowQueryKindByCode(q.code);
+    const QueryKind* kind = SowQueryLanguage().byCode(q.code);
     Operation op;
     op.name = std::string("sow list ") + q.code + " " + kind->caption;
     op.files = {g_sowPath};

@@ -259,9 +259,11 @@ TEST_F(HogSow1Test, QueryDialogRefusesAndStaysOpen) {
   tp.windows.on("DialogHog2", as<DialogHog2>([this](DialogHog2& d) {
     d.SQCombo->SetListIndex(d.SQCombo->findText("By SOW Id."));
     d.SQData->SetText(">A1");
+    d.SQExe->setFocus();
     d.SQExe->Press();
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(tp.dialogs.last().text, "ILLEGAL ENTRY!!\r\rA QUALIFIER is not needed here!");
+    EXPECT_EQ(d.focusWidget(), d.SQData);  // back to the criterion
     d.SQData->SetText("");
     d.SQData->Type("s2\r");  // Enter runs EXECUTE
     EXPECT_FALSE(d.isVisible());

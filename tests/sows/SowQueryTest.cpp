@@ -1,6 +1,6 @@
 // The sow list's query language: the kinds of the query dialog, the dialog's
-// check of a criterion with every refusal, and the matching rules of each of
-// the 21 kinds over a herd held in memory.
+// check of each kind's criterion with every refusal, and the matching rules
+// of each of the 21 kinds over a herd held in memory.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -87,112 +87,78 @@ TEST(SowQueryKinds, TwentyOneEntriesInDialogOrderWithTheirCodes) {
       {"All ACTIVE SOW'S", "0"},
       {"By DATE WEANED", "20"},
   };
-  const auto& kinds = SowQueryKinds();
+  const auto& kinds = SowQueryLanguage().kinds;
   ASSERT_EQ(kinds.size(), expected.size());
   for (size_t i = 0; i < kinds.size(); ++i) {
     EXPECT_EQ(kinds[i].caption, expected[i].first);
     EXPECT_EQ(kinds[i].code, expected[i].second);
   }
-  EXPECT_EQ(SowQueryKindByCode("21"), nullptr);
-  EXPECT_EQ(SowQueryKindByCaption("By breed"), nullptr);
+  EXPECT_EQ(SowQueryLanguage().byCode("21"), nullptr);
+  EXPECT_EQ(SowQueryLanguage().byCaption("By breed"), nullptr);
+  EXPECT_EQ(SowQueryLanguage().byCode("19")->family, QueryFamily::All);
 }
 
-TEST(QueryCriterionClass, LaterRulesReplaceEarlierOnes) {
-  EXPECT_EQ(ClassifyCriterion("><5"), QualifierClass::MisplacedRange);
-  EXPECT_EQ(ClassifyCriterion("5><"), QualifierClass::MisplacedRange);
-  EXPECT_EQ(ClassifyCriterion("2><5"), QualifierClass::Range);
-  EXPECT_EQ(ClassifyCriterion(">2><5"), QualifierClass::Comparison);
-  EXPECT_EQ(ClassifyCriterion(">A?"), QualifierClass::Range);
-  EXPECT_EQ(ClassifyCriterion("=3"), QualifierClass::Comparison);
-  EXPECT_EQ(ClassifyCriterion("YORK"), QualifierClass::None);
-  EXPECT_EQ(ClassifyCriterion(""), QualifierClass::None);
+// The sow dialog's refusals: their texts and the titles, which differ in
+// their spacing.
+TEST(SowQueryLanguage, RefusalTextsAndTitles) {
+  const struct {
+    QueryFault fault;
+    const char* text;
+    const char* title;
+  } cases[] = {
+      {QueryFault::MisplacedRange,
+       "ILLEGAL ENTRY!!\r\rInvalid placement of QUALIFIER.\rIt MUST be placed between statements.\r\r"
+       ">< A RANGE\rExample: 01/01/1997><03/01/1997",
+       "QUERY   SOW   LIST"},
+      {QueryFault::RangeInText, "ILLEGAL ENTRY!!\r\rA '?' is no longer needed!", "QUERY  SOW  HISTORIES"},
+      {QueryFault::QualifierInText, "ILLEGAL ENTRY!!\r\rA QUALIFIER is not needed here!", "QUERY   SOW   HISTORIES"},
+      {QueryFault::NeedQualifier,
+       "ILLEGAL ENTRY!!\r\rYou MUST use a QUALIFIER!\rThe following are VALID:\r<  LESS THAN\r"
+       ">  GREATER THAN\r=  EQUAL TO\r>< A RANGE\r\rExample:  >01/01/1997",
+       "QUERY   SOW   HISTORIES"},
+      {QueryFault::NoEntry, "NO ENTRY!!\rYou MUST enter SOMETHING!", "QUERY   SOW   HISTORIES"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(QueryRefusalOf(c.fault, SowQueryLanguage()), (Refusal{c.text, c.title, platform::vbExclamation, 0}))
+        << c.title;
 }
 
-TEST(QueryDialogCheck, MessageTextsAndTitles) {
-  EXPECT_EQ(QueryMessageMisplacedRange().text,
-            "ILLEGAL ENTRY!!\r\rInvalid placement of QUALIFIER.\rIt MUST be placed between statements.\r\r"
-            ">< A RANGE\rExample: 01/01/1997><03/01/1997");
-  EXPECT_EQ(QueryMessageMisplacedRange().title, "QUERY   SOW   LIST");
-  EXPECT_EQ(QueryMessageNoRangeHere().text, "ILLEGAL ENTRY!!\r\rA '?' is no longer needed!");
-  EXPECT_EQ(QueryMessageNoRangeHere().title, "QUERY  SOW  HISTORIES");
-  EXPECT_EQ(QueryMessageNoQualifierHere().text, "ILLEGAL ENTRY!!\r\rA QUALIFIER is not needed here!");
-  EXPECT_EQ(QueryMessageNoQualifierHere().title, "QUERY   SOW   HISTORIES");
-  EXPECT_EQ(QueryMessageNeedQualifier().text,
-            "ILLEGAL ENTRY!!\r\rYou MUST use a QUALIFIER!\rThe following are VALID:\r<  LESS THAN\r"
-            ">  GREATER THAN\r=  EQUAL TO\r>< A RANGE\r\rExample:  >01/01/1997");
-  EXPECT_EQ(QueryMessageNeedQualifier().title, "QUERY   SOW   HISTORIES");
-  EXPECT_EQ(QueryMessageNoEntry().text, "NO ENTRY!!\rYou MUST enter SOMETHING!");
-  EXPECT_EQ(QueryMessageNoEntry().title, "QUERY   SOW   HISTORIES");
-}
-
-TEST(QueryDialogCheck, TextKindTakesTheTextAloneInCapitals) {
-  QueryEntryOutcome o = CheckQueryEntry(std::string("By BREED"), "  yorkshire ");
-  EXPECT_FALSE(o.refusal);
-  EXPECT_EQ(o.args[1], "2");
-  EXPECT_EQ(o.args[2], "YORKSHIRE");
-  EXPECT_EQ(o.args[3], "By BREED");
-
-  o = CheckQueryEntry(std::string("By SOW Id."), ">A1");
-  ASSERT_TRUE(o.refusal);
-  EXPECT_EQ(o.refusal->text, QueryMessageNoQualifierHere().text);
-  EXPECT_EQ(o.args[1], "1");  // the kind is already set when the message shows
-  for (const char* t : {"A?", "A1><A9"}) {
-    o = CheckQueryEntry(std::string("By SOW Id."), t);
-    ASSERT_TRUE(o.refusal) << t;
-    EXPECT_EQ(o.refusal->title, "QUERY  SOW  HISTORIES") << t;
+// EXECUTE with each kind of the sow dialog: QueryArgs as it stands after,
+// and the refusal. A refused kind is already set when the box shows.
+TEST(SowQueryLanguage, CheckOfEachKindsCriterion) {
+  const struct {
+    std::optional<std::string> kind;
+    std::string typed;
+    std::array<std::string, 4> args;
+    std::optional<QueryFault> refusal;
+  } cases[] = {
+      {"By BREED", "  yorkshire ", {"", "2", "YORKSHIRE", "By BREED"}, {}},
+      {"By SOW Id.", ">A1", {"", "1", "", ""}, QueryFault::QualifierInText},
+      {"By SOW Id.", "A?", {"", "1", "", ""}, QueryFault::RangeInText},
+      {"By SOW Id.", "A1><A9", {"", "1", "", ""}, QueryFault::RangeInText},
+      {"By A BOAR", "   ", {"", "9", "", "By A BOAR"}, QueryFault::NoEntry},
+      {"By DATE BRED", "01/01/2005", {"", "8", "", ""}, QueryFault::NeedQualifier},
+      {"By DATE BRED", "", {"", "8", "", ""}, QueryFault::NeedQualifier},  // the qualifier is looked for first
+      {"By DATE BRED", ">01/01/2005", {"", "8", ">01/01/2005", "By DATE BRED"}, {}},
+      {"By Number Of PARITIES", "2><5", {"", "6", "2><5", "By Number Of PARITIES"}, {}},
+      {"By BACKFAT", "5?", {"", "15", "5?", "By BACKFAT"}, {}},
+      {"By SOW Id.", "><5", {}, QueryFault::MisplacedRange},
+      {"By SOW Id.", "5><", {}, QueryFault::MisplacedRange},
+      {"By BACKFAT", "><5", {}, QueryFault::MisplacedRange},
+      {"By BACKFAT", "5><", {}, QueryFault::MisplacedRange},
+      {"All ACTIVE SOW'S", "><5", {}, QueryFault::MisplacedRange},
+      {"All ACTIVE SOW'S", "5><", {}, QueryFault::MisplacedRange},
+      {"All ACTIVE SOW'S", "ANYTHING", {"", "0", "", "All ACTIVE SOW'S"}, {}},
+      {"All INACTIVE SOW(s)", "", {"", "19", "", "All INACTIVE SOW(s)"}, {}},
+      {std::nullopt, ">5", {"", "0", "", ""}, {}},
+      {"By breed", "YORK", {"", "0", "", ""}, {}},  // no entry of the dialog
+  };
+  for (const auto& c : cases) {
+    const QueryEntryOutcome o = CheckQueryEntry(SowQueryLanguage(), c.kind, c.typed);
+    EXPECT_EQ(o.args, c.args) << c.kind.value_or("(none)") << " " << c.typed;
+    EXPECT_EQ(o.refusal, c.refusal ? Check(QueryRefusalOf(*c.refusal, SowQueryLanguage())) : std::nullopt)
+        << c.kind.value_or("(none)") << " " << c.typed;
   }
-  o = CheckQueryEntry(std::string("By A BOAR"), "   ");
-  ASSERT_TRUE(o.refusal);
-  EXPECT_EQ(o.refusal->text, QueryMessageNoEntry().text);
-  EXPECT_EQ(o.args[3], "By A BOAR");
-  EXPECT_EQ(o.args[2], "");
-}
-
-TEST(QueryDialogCheck, ValueKindNeedsAQualifierOrARange) {
-  QueryEntryOutcome o = CheckQueryEntry(std::string("By DATE BRED"), "01/01/2005");
-  ASSERT_TRUE(o.refusal);
-  EXPECT_EQ(o.refusal->text, QueryMessageNeedQualifier().text);
-  o = CheckQueryEntry(std::string("By DATE BRED"), "");  // the qualifier is looked for first
-  ASSERT_TRUE(o.refusal);
-  EXPECT_EQ(o.refusal->text, QueryMessageNeedQualifier().text);
-
-  o = CheckQueryEntry(std::string("By DATE BRED"), ">01/01/2005");
-  EXPECT_FALSE(o.refusal);
-  EXPECT_EQ(o.args[1], "8");
-  EXPECT_EQ(o.args[2], ">01/01/2005");
-  o = CheckQueryEntry(std::string("By Number Of PARITIES"), "2><5");
-  EXPECT_FALSE(o.refusal);
-  EXPECT_EQ(o.args[2], "2><5");
-  o = CheckQueryEntry(std::string("By BACKFAT"), "5?");
-  EXPECT_FALSE(o.refusal);
-  EXPECT_EQ(o.args[1], "15");
-}
-
-TEST(QueryDialogCheck, MisplacedRangeIsRefusedWhateverTheKind) {
-  for (const char* kind : {"By SOW Id.", "By BACKFAT", "All ACTIVE SOW'S"}) {
-    for (const char* t : {"><5", "5><"}) {
-      QueryEntryOutcome o = CheckQueryEntry(std::string(kind), t);
-      ASSERT_TRUE(o.refusal);
-      EXPECT_EQ(o.refusal->title, "QUERY   SOW   LIST");
-      EXPECT_EQ(o.args[1], "");
-    }
-  }
-}
-
-TEST(QueryDialogCheck, AllKindsAndNoKindIgnoreTheCriterion) {
-  QueryEntryOutcome o = CheckQueryEntry(std::string("All ACTIVE SOW'S"), "ANYTHING");
-  EXPECT_FALSE(o.refusal);
-  EXPECT_EQ(o.args[1], "0");
-  EXPECT_EQ(o.args[2], "");
-  EXPECT_EQ(o.args[3], "All ACTIVE SOW'S");
-  o = CheckQueryEntry(std::string("All INACTIVE SOW(s)"), "");
-  EXPECT_EQ(o.args[1], "19");
-  EXPECT_EQ(o.args[3], "All INACTIVE SOW(s)");
-  o = CheckQueryEntry(std::nullopt, ">5");
-  EXPECT_FALSE(o.refusal);
-  EXPECT_EQ(o.args[1], "0");
-  EXPECT_EQ(o.args[2], "");
-  EXPECT_EQ(o.args[3], "");
 }
 
 // ---- Matching -------------------------------------------------------------
@@ -281,17 +247,6 @@ TEST(SowQueryMatch, DueDateOfEightDigitsReadsAsMonthDayYear) {
   EXPECT_EQ(listed("7", "03/01/2005><03/31/2005", herd), (Ids{"N1", "N2"}));
 }
 
-TEST(SowQueryMatch, DateCriterionPositionsAreFixed) {
-  // A date typed without leading zeros gives the key of whatever stands at
-  // the fixed positions.
-  const DateCriterion c = ParseDateCriterion(">1/5/2005");
-  EXPECT_EQ(c.key, "20051//2");
-  const DateCriterion r = ParseDateCriterion("01/01/1997><03/01/1997");
-  EXPECT_EQ(r.op, 'R');
-  EXPECT_EQ(r.lowKey, "19970101");
-  EXPECT_EQ(r.highKey, "19970301");
-}
-
 TEST(SowQueryMatch, WeanedDateListsASowOnceIfAnyLitterMatches) {
   std::vector<FarrowRecord> litters = {litter(10, 10, 9, "01/10/1998"), litter(11, 10, 9, "03/10/1998"),
                                        litter(8, 8, 0), litter(9, 9, 8, "01/05/1998")};
@@ -324,33 +279,6 @@ TEST(SowQueryMatch, ParityRangesWithBoundsOfEqualOrUnequalLength) {
   EXPECT_EQ(listed("6", ">5><10", herd), (Ids{"P6", "P7", "P8", "P9"}));
   EXPECT_EQ(listed("6", "<2><10", herd), (Ids{"P0", "P1"}));
   EXPECT_EQ(listed("6", "=4><9", herd), (Ids{"P4"}));
-}
-
-TEST(SowQueryMatch, NumberCriterionParsing) {
-  NumberCriterion c = ParseNumberCriterion("5><10", true);
-  EXPECT_EQ(c.op, 'R');
-  EXPECT_EQ(c.low, 5);
-  EXPECT_EQ(c.high, 10);
-  c = ParseNumberCriterion("0.5><1.5", false);
-  EXPECT_FLOAT_EQ(static_cast<float>(c.low), 0.5f);
-  EXPECT_FLOAT_EQ(static_cast<float>(c.high), 1.5f);
-  c = ParseNumberCriterion(">0.5><1.5", false);
-  EXPECT_EQ(c.op, '>');
-  EXPECT_FLOAT_EQ(static_cast<float>(c.bound), 0.5f);
-  c = ParseNumberCriterion(">><5", true);  // nothing between qualifier and range
-  EXPECT_EQ(c.op, '>');
-  EXPECT_EQ(c.bound, 0);
-  c = ParseNumberCriterion(">2.5", true);  // whole kinds round halves to even
-  EXPECT_EQ(c.bound, 2);
-  c = ParseNumberCriterion(">3.5", true);
-  EXPECT_EQ(c.bound, 4);
-  // Only a qualifier, or no qualifier at all: nothing matches.
-  for (const char* t : {">", "<", "=", "5", "5?", ""}) {
-    c = ParseNumberCriterion(t, true);
-    EXPECT_FALSE(NumberMatches(c, 0)) << t;
-    EXPECT_FALSE(NumberMatches(c, 5)) << t;
-    EXPECT_FALSE(NumberMatches(c, -5)) << t;
-  }
 }
 
 TEST(SowQueryMatch, QualifierOnlyListsNothing) {
@@ -433,28 +361,3 @@ TEST(SowQueryMatch, BuildLeavesTheLastRecordReadInTheScratchValues) {
   EXPECT_EQ(FarrowLinks[1], 1);
 }
 
-// A Single is compared as its text reads back, whatever the value.
-TEST(SowQueryMatch, SingleComparesAsItsTextReadsBack) {
-  for (float v : {0.0f, -0.0f, 0.85f, 6.25f, 1.0f / 3.0f, -2.5f / 3.0f, 12345678.0f, 0.00001234567f, 1e30f, 7e-40f,
-                  std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                  -std::numeric_limits<float>::infinity()})
-    EXPECT_EQ(SingleForQuery(v), static_cast<float>(Val(SingleText(v)))) << SingleText(v);
-}
-
-// The key of a stored date: its last four characters, its first two, then its
-// characters 4 and 5, as far as the text goes; nothing for an empty date.
-TEST(SowQueryMatch, DateKeysTakeFixedPositions) {
-  struct Case {
-    std::string stored;
-    std::optional<std::string> key;
-  };
-  for (const Case& c : std::vector<Case>{{"03/15/2024", "20240315"},
-                                         {"03/15/2024  ", "20240315"},
-                                         {"3/5/2024  ", "20243//2"},
-                                         {"1/2", "1/21/"},
-                                         {"12345", "23451245"},
-                                         {"__/__/____", std::nullopt},
-                                         {"          ", std::nullopt},
-                                         {"", std::nullopt}})
-    EXPECT_EQ(DateFieldKey(c.stored), c.key) << c.stored;
-}
