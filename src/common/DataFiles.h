@@ -85,6 +85,18 @@ bool ReadRecordAt(long n, R& record, FileFault* fault) {
   return false;
 }
 
+// Opens the record type's file (creating a missing one empty) and writes
+// `record` as record `n`; false, with `fault` (when given), when the file
+// cannot be opened or written.
+template <class R>
+bool WriteRecordAt(long n, const R& record, FileFault* fault) {
+  records::TypedFile<R> file;
+  const std::string path = DataFilePath<R>();
+  if (file.open(path) && file.write(n, record)) return true;
+  if (fault) *fault = {path, file.error()};
+  return false;
+}
+
 // Reads the whole file at `path` (a missing file holds no records); on a
 // fault shows its box with `title` and answers false.
 template <class R>
