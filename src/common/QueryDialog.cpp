@@ -16,8 +16,8 @@ QueryDialog::QueryDialog(const QueryDialogNames& names, const QueryLanguage& lan
   setFont(makeFont("MS Sans Serif", 8));
   SetCaption(names.caption);
   Label1 = AddLabel(this, "Label1", "Select a QUERY:", {240, 180, 4200, 255});
-  KindBox = Placed(new ComboBox(this, names.kinds), {240, 480, 4200, 315});
   Label2 = AddLabel(this, "Label2", "Enter the QUALIFIER and the VALUE:", {240, 960, 4200, 255});
+  KindBox = Placed(new ComboBox(this, names.kinds), {240, 480, 4200, 315});
   CriterionBox = AddTextBox(this, names.criterion, {240, 1260, 4200, 315}, kCriterionWidth);
   ExecuteButton = AddButton(this, names.execute, " &EXECUTE", {240, 1860, 1935, 435}, [this] { Execute_Click(); });
   CancelButton = AddButton(this, names.cancel, " &CANCEL", {2505, 1860, 1935, 435}, [this] { Cancel_Click(); });

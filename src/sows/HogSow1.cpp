@@ -8,6 +8,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "platform/Dialogs.h"
+#include "platform/FormKit.h"
 #include "platform/Screen.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
@@ -60,38 +61,27 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   for (int item = 0; item <= 3; ++item) SowPrint->SetEnabled(item, false);
   SowHistoryMenu->onClick = [this](int index) { SowHistoryMenu_Click(index); };
 
+  using namespace platform;
   const int top = 360;
-  Label1 = new platform::Label(this, "Label1", "SOW ID.");
-  Label2 = new platform::Label(this, "Label2", "BREED");
-  Label3 = new platform::Label(this, "Label3", "LOCATION");
-  Label5 = new platform::Label(this, "Label5", " Days To ");
-  Label4 = new platform::Label(this, "Label4", "230 Lb");
-  Label7 = new platform::Label(this, "Label7", "BACKFAT");
-  Label8 = new platform::Label(this, "Label8", "LOINEYE");
-  Label6 = new platform::Label(this, "Label6", "PARITY");
-  platform::placeTwips(Label1, columnLeft(2), top + 240, 1080, 255);
-  platform::placeTwips(Label2, columnLeft(13), top + 240, 2400, 255);
-  platform::placeTwips(Label3, columnLeft(37), top + 240, 1080, 255);
-  platform::placeTwips(Label5, columnLeft(48), top, 960, 255);
-  platform::placeTwips(Label4, columnLeft(48), top + 240, 960, 255);
-  platform::placeTwips(Label7, columnLeft(55), top + 240, 960, 255);
-  platform::placeTwips(Label8, columnLeft(63), top + 240, 960, 255);
-  platform::placeTwips(Label6, columnLeft(72), top + 240, 960, 255);
+  const RowPitch headings{top, 240};  // the two rows of the column headings
+  Label1 = AddLabel(this, "Label1", "SOW ID.", {columnLeft(2), headings(1), 1080, 255});
+  Label2 = AddLabel(this, "Label2", "BREED", {columnLeft(13), headings(1), 2400, 255});
+  Label3 = AddLabel(this, "Label3", "LOCATION", {columnLeft(37), headings(1), 1080, 255});
+  Label5 = AddLabel(this, "Label5", " Days To ", {columnLeft(48), headings(0), 960, 255});
+  Label4 = AddLabel(this, "Label4", "230 Lb", {columnLeft(48), headings(1), 960, 255});
+  Label7 = AddLabel(this, "Label7", "BACKFAT", {columnLeft(55), headings(1), 960, 255});
+  Label8 = AddLabel(this, "Label8", "LOINEYE", {columnLeft(63), headings(1), 960, 255});
+  Label6 = AddLabel(this, "Label6", "PARITY", {columnLeft(72), headings(1), 960, 255});
 
-  SowList = new platform::ListBox(this, "SowList", true);
+  SowList = Placed(new ListBox(this, "SowList", true), {kListLeft, top + 540, 9900, 5400});
   // 10-point Courier New is 120 twips a character, the pitch the headings use.
-  SowList->setFont(platform::makeFont("Courier New", 10));
-  platform::placeTwips(SowList, kListLeft, top + 540, 9900, 5400);
-
-  SQDisp = new platform::Label(this, "SQDisp");
-  SQDisp->setFont(platform::makeFont("MS Serif", 8));
-  platform::placeTwips(SQDisp, kListLeft, top + 6060, 6600, 255);
+  SowList->setFont(makeFont("Courier New", 10));
+  SQDisp = AddLabel(this, "SQDisp", "", {kListLeft, top + 6060, 6600, 255});
+  SQDisp->setFont(makeFont("MS Serif", 8));
   for (int i = 0; i < SowPageTable::kPages; ++i) {
-    SowPg[static_cast<size_t>(i)] =
-        new platform::CommandButton(this, "SowPg", "P" + std::to_string(i + 1));
-    SowPg[static_cast<size_t>(i)]->setFont(platform::makeFont("Small Fonts", 7));
-    platform::placeTwips(SowPg[static_cast<size_t>(i)], 6840 + i * 525, top + 6000, 495, 375);
-    connect(SowPg[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { SowPg_Click(i); });
+    SowPg.Add(AddButton(this, "SowPg", "P" + std::to_string(i + 1), {6840 + i * 525, top + 6000, 495, 375},
+                        [this, i] { SowPg_Click(i); }))
+        ->setFont(makeFont("Small Fonts", 7));
   }
   SetBoundsTwips(0, 0, 10260, 7260);
 }
@@ -121,7 +111,7 @@ void HogSow1::SowPg_Click(int Index) {
 
 void HogSow1::UpdatePageButtons(int count) {
   const int pages = SowPageTable::PagesInUse(count);
-  for (int i = 0; i < SowPageTable::kPages; ++i) SowPg[static_cast<size_t>(i)]->setEnabled(i < pages);
+  for (int i = 0; i < SowPageTable::kPages; ++i) SowPg[i]->setEnabled(i < pages);
 }
 
 int HogSow1::BuildSowList() {
@@ -278,8 +268,7 @@ void HogSow1::DeleteSows() {
       FarrowLinks[static_cast<size_t>(k)] = sow.FarrowRecNo[static_cast<size_t>(k - 1)];
     const int parities = records::UsedParities(sow);
     const std::string id = RTrim(sow.Id);
-    Beep();
-    const int answer = MsgBox(
+    const int answer = Alert(
         "YOU ARE ATTEMPTING TO DELETE A SOW!\r\rAny records that you delete,\rcan or will affect any reports,\r"
         "that you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE SOW: " +
             id + "?",
@@ -317,13 +306,11 @@ void HogSow1::DeleteSows() {
   const int count = static_cast<int>(deleted.size());
   if (count > 0) {
     SelectedCount = count;
-    Beep();
-    MsgBox("ALL SELECTED SOW(s) HAVE BEEN DELETED!", platform::vbInformation | platform::vbOKOnly, kDeleteTitle);
+    Alert("ALL SELECTED SOW(s) HAVE BEEN DELETED!", platform::vbInformation | platform::vbOKOnly, kDeleteTitle);
     ResetSowList();
     Hourglass(false);
   } else {
-    Beep();
-    MsgBox("NO SOW(s) WERE SELECTED, or DELETED!", platform::vbExclamation | platform::vbOKOnly, kDeleteTitle);
+    Alert("NO SOW(s) WERE SELECTED, or DELETED!", platform::vbExclamation | platform::vbOKOnly, kDeleteTitle);
     Hourglass(false);
   }
 }
@@ -338,8 +325,7 @@ void HogSow1::AssignSows() {
     return;
   }
   if (SowList->SelCount() == 0) {
-    Beep();
-    MsgBox("NO SOW(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
+    Alert("NO SOW(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
     Hourglass(false);
     file.close();
     return;
@@ -368,9 +354,8 @@ void HogSow1::AssignSows() {
     }
   }
   file.close();
-  Beep();
-  MsgBox("ALL SELECTED SOW(s) HAVE BEEN ASSIGNED!\rTo Location/Group (" + RTrim(answer) + ")",
-         platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
+  Alert("ALL SELECTED SOW(s) HAVE BEEN ASSIGNED!\rTo Location/Group (" + RTrim(answer) + ")",
+        platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
   ResetSowList();
   Hourglass(false);
 }
