@@ -21,33 +21,23 @@ struct Herd {
   TestPlatform tp;
   records::TypedFile<SowRecord> sows;
   records::TypedFile<FarrowRecord> litters;
-  Herd() {
-    DataFolder = tp.home();
-    SowHistory = SowHistoryRecord{};
-  }
+  Herd() { DataFolder = tp.home(); }
   // Writes a litter at the end of FARROW.DAT; its record number.
   long litter(int16_t born, int16_t alive, int16_t weaned = 0, int16_t age = 0, float birthWeight = 0,
               float weaningWeight = 0, int16_t to = 0, int16_t from = 0) {
     if (!litters.isOpen()) litters.open(tp.path("FARROW.DAT"));
-    FarrowRecord f;
-    f.Status = FarrowRecord::InHerd;
-    f.BornCount = born;
-    f.AliveCount = alive;
-    f.WeanedCount = weaned;
-    f.WeaningAge = age;
-    f.BirthWeight = birthWeight;
-    f.WeaningWeight = weaningWeight;
-    f.FosteredTo = to;
-    f.FosteredFrom = from;
-    long n = litters.count() + 1;
-    litters.write(n, f);
+    const long n = litters.count() + 1;
+    litters.write(n, aLitter()
+                         .pigs(born, alive)
+                         .weaned(weaned, records::kEmptyDate, age)
+                         .weights(birthWeight, weaningWeight)
+                         .fostered(to, from));
     return n;
   }
   // Writes a sow linked to the given litters as record n of SOW.DAT.
   void sow(long n, std::initializer_list<long> links, const std::string& id = "S1") {
     if (!sows.isOpen()) sows.open(tp.path("SOW.DAT"));
-    SowRecord s;
-    s.Id = id;
+    SowRecord s = aSow(id);
     int k = 0;
     for (long l : links) s.FarrowRecNo[static_cast<size_t>(k++)] = static_cast<int16_t>(l);
     s.ParityCount = static_cast<int16_t>(links.size());

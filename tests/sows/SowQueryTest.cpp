@@ -3,7 +3,6 @@
 // of each of the 21 kinds over a herd held in memory.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -13,36 +12,15 @@
 #include "sows/SowHistory.h"
 #include "sows/SowPages.h"
 #include "sows/SowQuery.h"
+#include "support/RecordBuilders.h"
 
 namespace {
 
 const char kEmpty[] = "__/__/____";
 
-SowRecord sow(const std::string& id) {
-  SowRecord s;
-  s.Id = id;
-  s.DateOfBirth = s.DateEnteredHerd = s.DateLeftHerd = s.PrvDate = s.DateBred = s.DateDue = kEmpty;
-  return s;
-}
-
 FarrowRecord litter(int16_t born, int16_t alive, int16_t weaned = 0, const std::string& weanedOn = kEmpty,
                     int16_t to = 0, int16_t from = 0) {
-  FarrowRecord f;
-  f.Status = FarrowRecord::InHerd;
-  f.DateBorn = "01/01/2000";
-  f.BornCount = born;
-  f.AliveCount = alive;
-  f.WeanedCount = weaned;
-  f.DateWeaned = weanedOn;
-  f.FosteredTo = to;
-  f.FosteredFrom = from;
-  return f;
-}
-
-void link(SowRecord& s, std::initializer_list<int16_t> records) {
-  int k = 0;
-  for (int16_t r : records) s.FarrowRecNo[static_cast<size_t>(k++)] = r;
-  s.ParityCount = static_cast<int16_t>(records.size());
+  return aLitter().bornOn("01/01/2000").pigs(born, alive).weaned(weaned, weanedOn).fostered(to, from);
 }
 
 // The IDs that a query lists, in record order.
@@ -164,7 +142,7 @@ TEST(SowQueryLanguage, CheckOfEachKindsCriterion) {
 // ---- Matching -------------------------------------------------------------
 
 TEST(SowQueryMatch, AllActiveAndAllInactiveSkipFreeRecords) {
-  std::vector<SowRecord> herd = {sow("A1"), sow("A2"), sow("        "), sow("A4")};
+  std::vector<SowRecord> herd = {aSow("A1"), aSow("A2"), aSow("        "), aSow("A4")};
   herd[1].DateLeftHerd = "03/15/2004";
   herd[2].DateLeftHerd = "01/01/2001";  // a free record is listed by neither
   EXPECT_EQ(listed("0", "", herd), (Ids{"A1", "A4"}));
@@ -173,7 +151,7 @@ TEST(SowQueryMatch, AllActiveAndAllInactiveSkipFreeRecords) {
 }
 
 TEST(SowQueryMatch, TextKindsFindTheCriterionAnywhereIgnoringCase) {
-  std::vector<SowRecord> herd = {sow("A12"), sow("120"), sow("812"), sow("B1"), sow("x12")};
+  std::vector<SowRecord> herd = {aSow("A12"), aSow("120"), aSow("812"), aSow("B1"), aSow("x12")};
   EXPECT_EQ(listed("1", "12", herd), (Ids{"A12", "120", "812", "x12"}));
   EXPECT_EQ(listed("1", "X1", herd), (Ids{"x12"}));
   herd[0].Breed = "Yorkshire";
@@ -189,13 +167,13 @@ TEST(SowQueryMatch, TextKindsFindTheCriterionAnywhereIgnoringCase) {
 }
 
 TEST(SowQueryMatch, TextKindsListSowsThatLeftTheHerdToo) {
-  std::vector<SowRecord> herd = {sow("A1"), sow("A2")};
+  std::vector<SowRecord> herd = {aSow("A1"), aSow("A2")};
   herd[0].DateLeftHerd = "05/05/2005";
   EXPECT_EQ(listed("1", "A", herd), (Ids{"A1", "A2"}));
 }
 
 TEST(SowQueryMatch, DateQualifiersCompareYearMonthDay) {
-  std::vector<SowRecord> herd = {sow("D1"), sow("D2"), sow("D3"), sow("D4")};
+  std::vector<SowRecord> herd = {aSow("D1"), aSow("D2"), aSow("D3"), aSow("D4")};
   herd[0].PrvDate = "12/31/1998";
   herd[1].PrvDate = "01/01/1999";
   herd[2].PrvDate = "06/15/1997";
@@ -209,14 +187,14 @@ TEST(SowQueryMatch, DateQualifiersCompareYearMonthDay) {
 TEST(SowQueryMatch, DateRangeExcludesBothBounds) {
   std::vector<SowRecord> herd;
   for (const char* d : {"01/01/1997", "01/02/1997", "02/28/1997", "03/01/1997", "12/31/1996"}) {
-    herd.push_back(sow(d));
+    herd.push_back(aSow(d));
     herd.back().DateOfBirth = d;
   }
   EXPECT_EQ(listed("5", "01/01/1997><03/01/1997", herd), (Ids{"01/02/1997", "02/28/1997"}));
 }
 
 TEST(SowQueryMatch, EachDateKindReadsItsOwnField) {
-  std::vector<SowRecord> herd = {sow("P"), sow("B"), sow("D"), sow("R"), sow("E")};
+  std::vector<SowRecord> herd = {aSow("P"), aSow("B"), aSow("D"), aSow("R"), aSow("E")};
   herd[0].PrvDate = "02/02/2002";
   herd[1].DateOfBirth = "02/02/2002";
   herd[2].DateDue = "02/02/2002";
@@ -230,7 +208,7 @@ TEST(SowQueryMatch, EachDateKindReadsItsOwnField) {
 }
 
 TEST(SowQueryMatch, EmptyDatesMatchNoCriterion) {
-  std::vector<SowRecord> herd = {sow("E1"), sow("E2")};
+  std::vector<SowRecord> herd = {aSow("E1"), aSow("E2")};
   herd[1].DateDue = std::string(10, ' ');  // the sow card's blank due date
   for (const char* code : {"3", "5", "7", "8"})
     for (const char* c : {"<12/31/2099", ">01/01/1900", "=__/__/____", "01/01/1900><12/31/2099"})
@@ -238,7 +216,7 @@ TEST(SowQueryMatch, EmptyDatesMatchNoCriterion) {
 }
 
 TEST(SowQueryMatch, DueDateOfEightDigitsReadsAsMonthDayYear) {
-  std::vector<SowRecord> herd = {sow("N1"), sow("N2")};
+  std::vector<SowRecord> herd = {aSow("N1"), aSow("N2")};
   herd[0].DateDue = "03152005  ";
   herd[1].DateDue = "03/16/2005";
   EXPECT_EQ(NormalizedDueDate("03152005  "), "03/15/2005");
@@ -250,23 +228,21 @@ TEST(SowQueryMatch, DueDateOfEightDigitsReadsAsMonthDayYear) {
 TEST(SowQueryMatch, WeanedDateListsASowOnceIfAnyLitterMatches) {
   std::vector<FarrowRecord> litters = {litter(10, 10, 9, "01/10/1998"), litter(11, 10, 9, "03/10/1998"),
                                        litter(8, 8, 0), litter(9, 9, 8, "01/05/1998")};
-  std::vector<SowRecord> herd = {sow("W1"), sow("W2"), sow("W3"), sow("W4")};
-  link(herd[0], {1, 2});
-  link(herd[1], {3});  // not weaned yet
-  link(herd[2], {4});
+  std::vector<SowRecord> herd = {aSow("W1").litters({1, 2}), aSow("W2").litters({3}),  // W2 not weaned yet
+                                 aSow("W3").litters({4}), aSow("W4")};
   // W4 has no litters.
   EXPECT_EQ(listed("20", ">02/01/1998", herd, litters), (Ids{"W1"}));
   EXPECT_EQ(listed("20", "<02/01/1998", herd, litters), (Ids{"W1", "W3"}));
   EXPECT_EQ(listed("20", "<12/31/2099", herd, litters), (Ids{"W1", "W3"}));
   // A link past the end of FARROW.DAT is passed over.
-  link(herd[3], {77});
+  herd[3] = aSow("W4").litters({77});
   EXPECT_EQ(listed("20", "<12/31/2099", herd, litters), (Ids{"W1", "W3"}));
 }
 
 TEST(SowQueryMatch, ParityRangesWithBoundsOfEqualOrUnequalLength) {
   std::vector<SowRecord> herd;
   for (int16_t p = 0; p <= 9; ++p) {
-    herd.push_back(sow("P" + std::to_string(p)));
+    herd.push_back(aSow("P" + std::to_string(p)));
     herd.back().ParityCount = p;  // no litter links: only the count is read here
   }
   EXPECT_EQ(listed("6", "02><05", herd), (Ids{"P3", "P4"}));
@@ -282,13 +258,13 @@ TEST(SowQueryMatch, ParityRangesWithBoundsOfEqualOrUnequalLength) {
 }
 
 TEST(SowQueryMatch, QualifierOnlyListsNothing) {
-  std::vector<SowRecord> herd = {sow("Q1"), sow("Q2")};
+  std::vector<SowRecord> herd = {aSow("Q1"), aSow("Q2")};
   herd[0].DaysTo230 = 160;
   for (const char* t : {">", "<", "="}) EXPECT_EQ(listed("14", t, herd), Ids{}) << t;
 }
 
 TEST(SowQueryMatch, WholeAndSingleFieldsOfTheSow) {
-  std::vector<SowRecord> herd = {sow("M1"), sow("M2"), sow("M3")};
+  std::vector<SowRecord> herd = {aSow("M1"), aSow("M2"), aSow("M3")};
   herd[0].DaysTo230 = 150;
   herd[1].DaysTo230 = 175;
   herd[2].DaysTo230 = 190;
@@ -311,9 +287,7 @@ TEST(SowQueryMatch, WholeAndSingleFieldsOfTheSow) {
 TEST(SowQueryMatch, AverageBornIsRoundedHalfToEven) {
   // 10.5 tests as 10, 11.5 as 12.
   std::vector<FarrowRecord> litters = {litter(10, 10), litter(11, 11), litter(11, 11), litter(12, 12)};
-  std::vector<SowRecord> herd = {sow("H1"), sow("H2"), sow("H3")};
-  link(herd[0], {1, 2});
-  link(herd[1], {3, 4});
+  std::vector<SowRecord> herd = {aSow("H1").litters({1, 2}), aSow("H2").litters({3, 4}), aSow("H3")};
   EXPECT_EQ(listed("11", "=10", herd, litters), (Ids{"H1"}));
   EXPECT_EQ(listed("11", "=12", herd, litters), (Ids{"H2"}));
   EXPECT_EQ(listed("11", "=11", herd, litters), Ids{});
@@ -325,9 +299,10 @@ TEST(SowQueryMatch, AverageBornIsRoundedHalfToEven) {
 TEST(SowQueryMatch, StillbornWeanedAndFosteredStatistics) {
   std::vector<FarrowRecord> litters = {litter(10, 9, 8, "02/01/2000", 2, 0), litter(12, 12, 11, "03/01/2000", 1, 3),
                                        litter(9, 6, 6, "04/01/2000", 0, 1)};
-  std::vector<SowRecord> herd = {sow("S1"), sow("S2"), sow("S3")};
-  link(herd[0], {1, 2});  // stillborn 1 over 2 litters: .5; weaned 9.5; to 3; from 3
-  link(herd[1], {3});     // stillborn 3; weaned 6; to 0; from 1
+  std::vector<SowRecord> herd = {
+      aSow("S1").litters({1, 2}),  // stillborn 1 over 2 litters: .5; weaned 9.5; to 3; from 3
+      aSow("S2").litters({3}),     // stillborn 3; weaned 6; to 0; from 1
+      aSow("S3")};
   EXPECT_EQ(listed("12", "=.5", herd, litters), (Ids{"S1"}));
   EXPECT_EQ(listed("12", ">1", herd, litters), (Ids{"S2"}));
   EXPECT_EQ(listed("12", "=0", herd, litters), (Ids{"S3"}));
@@ -341,17 +316,14 @@ TEST(SowQueryMatch, StillbornWeanedAndFosteredStatistics) {
 
 TEST(SowQueryMatch, AverageOfAThirdComparesToSevenDigits) {
   std::vector<FarrowRecord> litters = {litter(10, 9), litter(10, 10), litter(10, 10)};
-  std::vector<SowRecord> herd = {sow("T1")};
-  link(herd[0], {1, 2, 3});
+  std::vector<SowRecord> herd = {aSow("T1").litters({1, 2, 3})};
   EXPECT_EQ(listed("12", "=.3333333", herd, litters), (Ids{"T1"}));
   EXPECT_EQ(SingleForQuery(1.0f / 3.0f), static_cast<float>(0.3333333));
 }
 
 TEST(SowQueryMatch, BuildLeavesTheLastRecordReadInTheScratchValues) {
   std::vector<FarrowRecord> litters = {litter(10, 10)};
-  std::vector<SowRecord> herd = {sow("L1"), sow("L2")};
-  link(herd[0], {1});
-  herd[1].ParityCount = 0;
+  std::vector<SowRecord> herd = {aSow("L1").litters({1}), aSow("L2")};
   listed("0", "", herd, litters);
   EXPECT_EQ(SowHistory.ParityCount, 0);
   EXPECT_EQ(FarrowLinks[1], 0);
