@@ -82,6 +82,11 @@ TEST(NewSowChecks, RecordAndBlockHoldEveryTypedField) {
   EXPECT_FLOAT_EQ(r.Backfat, 0.9f);
   EXPECT_EQ(r.PurchasePrice.raw, 12346);  // to the ten-thousandth
   for (const std::string* date : {&r.DateLeftHerd, &r.DateBred, &r.DateDue}) EXPECT_EQ(*date, "__/__/____");
+  // Large values that fit are written as typed.
+  const SowRecord large = NewSowRecord({.id = "A2", .daysTo230 = "-99", .loineye = "3E38", .purchasePrice = "99999999"});
+  EXPECT_EQ(large.DaysTo230, -99);
+  EXPECT_FLOAT_EQ(large.Loineye, 3e38f);
+  EXPECT_EQ(large.PurchasePrice.raw, 999999990000LL);
 
   const SowHistoryRecord h = NewSowHistory(fullEntry());
   EXPECT_EQ(h.Id, "A1");
