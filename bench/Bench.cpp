@@ -44,7 +44,7 @@
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
 #include "sows/HogSow1.h"
-#include "sows/SowFiles.h"
+#include "common/DataFiles.h"
 #include "sows/SowHistory.h"
 #include "sows/SowListLine.h"
 #include "sows/SowPages.h"
@@ -177,7 +177,7 @@ std::vector<long> listedOneByOne(const std::string& code, const std::string& cri
   records::TypedFile<SowRecord> file;
   file.open(g_sowPath);
   std::vector<long> listed;
-  for (long r = 1; r <= file.count() && listed.size() < static_cast<size_t>(kSowPageLines); ++r) {
+  for (long r = 1; r <= file.count() && listed.size() < static_cast<size_t>(SowPageTable::kLines); ++r) {
     SowRecord sow;
     file.read(r, sow);
     if (!records::IsFreeId(sow.Id) && query.matches(sow, litters)) listed.push_back(r);
@@ -217,7 +217,7 @@ std::string compareTable(const SowPageTable& table, int count, const std::vector
   if (count != static_cast<int>(expected.size()))
     return "lists " + std::to_string(count) + " sows, one by one " + std::to_string(expected.size());
   for (int k = 1; k <= count; ++k)
-    if (table.At(PageOfLine(k), SlotOfLine(k)) != expected[static_cast<size_t>(k - 1)])
+    if (table.At(SowPageTable::PageOfLine(k), SowPageTable::SlotOfLine(k)) != expected[static_cast<size_t>(k - 1)])
       return "line " + std::to_string(k) + " differs";
   return "";
 }
@@ -227,8 +227,8 @@ std::vector<std::pair<std::string, long>> pageOneByOne(const std::vector<long>& 
   records::TypedFile<SowRecord> file;
   file.open(g_sowPath);
   std::vector<std::pair<std::string, long>> rows;
-  for (int slot = 1; slot <= kSowPageSlots; ++slot) {
-    const size_t line = static_cast<size_t>((page - 1) * kSowPageSlots + slot);
+  for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
+    const size_t line = static_cast<size_t>((page - 1) * SowPageTable::kSlots + slot);
     if (line > listed.size()) break;
     SowRecord sow;
     file.read(listed[line - 1], sow);
@@ -487,7 +487,7 @@ int main(int argc, char** argv) {
   SowPageTable table;
   int listed = 0;
   for (const ListQuery& q : kQueries) {
-    const SowQueryKind* kind = SowQueryKindByCode(q.code);
+    const QueryKind* kind = SowQueryLanguage().byCode(q.code);
     Operation op;
     op.name = std::string("sow list ") + q.code + " " + kind->caption;
     op.files = {g_sowPath};
@@ -522,14 +522,14 @@ int main(int argc, char** argv) {
         window = std::make_unique<HogSow1>();
         window->Show();
       }
-      *page = *page % PagesInUse(static_cast<int>(active.size())) + 1;
+      *page = *page % SowPageTable::PagesInUse(static_cast<int>(active.size())) + 1;
     };
     op.run = [&window, page] { window->SowPg_Click(*page - 1); };
     op.check = [&](std::string& result) {
       window = std::make_unique<HogSow1>();
       window->Show();
-      result = std::to_string(PagesInUse(static_cast<int>(active.size())));
-      for (int p = PagesInUse(static_cast<int>(active.size())); p >= 1; --p) {
+      result = std::to_string(SowPageTable::PagesInUse(static_cast<int>(active.size())));
+      for (int p = SowPageTable::PagesInUse(static_cast<int>(active.size())); p >= 1; --p) {
         window->SowPg_Click(p - 1);
         const std::string differs = compareRows(*window, pageOneByOne(active, p));
         if (!differs.empty()) return "page " + std::to_string(p) + ": " + differs;
@@ -539,10 +539,13 @@ int main(int argc, char** argv) {
     ops.push_back(op);
   }
   ops.push_back(nextFreeRecord<SowRecord>(
-      "next free sow record", g_sowPath, [] { return NewSowSlot("NEWSOW")->record; },
+      "next free sow record", g_sowPath, [] { return ReadNewAnimalSlot<SowRecord>("NEWSOW")->record; },
       [](const SowRecord& s) { return records::IsFreeId(s.Id); }, herd.freeSow));
   ops.push_back(nextFreeRecord<FarrowRecord>(
-      "next free litter record", g_farrowPath, [] { return NewLitterRecord(); },
+      "next free litter record", g_farrowPath, [] {
+        records::FileImage<FarrowRecord> litters;
+        return ReadImage(litters, nullptr) ? records::FindNewLitterSlot(litters) : -1;
+      },
       [](const FarrowRecord& f) { return f.Status == FarrowRecord::Free; }, herd.freeLitter));
   {
     Operation op;
@@ -575,7 +578,7 @@ int main(int argc, char** argv) {
       std::vector<std::string> all, one;
       ForEachBoarHistory([&all](long) { all.push_back(boarFigures()); });
       result = std::to_string(all.size());
-      const int32_t herdLitters = CountHerdLitters();
+      const int32_t herdLitters = CountHerdLitters().value_or(-1);
       const long count = static_cast<long>(recordByRecord<BoarRecord>(g_boarPath).size());
       for (CurrentBoarRec = 1; CurrentBoarRec <= count; ++CurrentBoarRec) {
         LoadBoarHistory(herdLitters);

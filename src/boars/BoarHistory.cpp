@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "common/HogGlobals.h"
+#include "common/DataFiles.h"
 #include "common/NumberText.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
@@ -28,21 +28,6 @@ void addLitter(SireFigures& s, const FarrowRecord& f) {
   s.alive += f.AliveCount;
   s.birthWeight += f.BirthWeight;
   s.weaningWeight += f.WeaningWeight;
-}
-
-records::FileImage<FarrowRecord> readFarrowFile() {
-  records::FileImage<FarrowRecord> litters;
-  litters.read(DataFolder + kFarrowFileName);
-  return litters;
-}
-
-// Reads BOAR.DAT record CurrentBoarRec into BoarRec; false when there is none.
-bool readCurrentBoar() {
-  records::TypedFile<BoarRecord> file;
-  if (!file.open(DataFolder + kBoarFileName)) return false;
-  bool ok = CurrentBoarRec >= 1 && CurrentBoarRec <= file.count() && file.read(CurrentBoarRec, BoarRec);
-  file.close();
-  return ok;
 }
 
 int32_t nearest32(int64_t value) {
@@ -106,14 +91,10 @@ int32_t CountHerdLitters(const records::FileImage<SowRecord>& sowFile) {
   return total;
 }
 
-int32_t CountHerdLitters() {
+std::optional<int32_t> CountHerdLitters(FileFault* fault) {
   records::FileImage<SowRecord> sows;
-  sows.read(DataFolder + kSowFileName);
+  if (!ReadImage(sows, fault)) return std::nullopt;
   return CountHerdLitters(sows);
-}
-
-int32_t CountBoarLitters(const std::string& BoarId) {
-  return SireFiguresOf(readFarrowFile(), BoarId).herdLitters;
 }
 
 void BoarLitterStats(const SireFigures& sire) {
@@ -133,27 +114,27 @@ void BoarLitterStats(const SireFigures& sire) {
   h.AvgStillborn = static_cast<float>(static_cast<double>(sire.born - sire.alive) / n);
 }
 
-void BoarLitterStats() { BoarLitterStats(SireFiguresOf(readFarrowFile(), BoarHistory.Id)); }
-
-void LoadBoarHistory(int32_t HerdLitters) {
-  BoarNotes = {};
-  if (!readCurrentBoar()) return;
-  fillBoarHistory(HerdLitters, SireFiguresOf(readFarrowFile(), Trim(BoarRec.Id)));
+bool BoarLitterStats(FileFault* fault) {
+  records::FileImage<FarrowRecord> litters;
+  if (!ReadImage(litters, fault)) return false;
+  BoarLitterStats(SireFiguresOf(litters, BoarHistory.Id));
+  return true;
 }
 
-void LoadBoarHistory(int32_t HerdLitters, const SireTable& sires) {
+bool LoadBoarHistory(int32_t HerdLitters, FileFault* fault) {
   BoarNotes = {};
-  if (!readCurrentBoar()) return;
-  fillBoarHistory(HerdLitters, sires.of(Trim(BoarRec.Id)));
+  FileFault met;
+  records::FileImage<FarrowRecord> litters;
+  if (ReadRecordAt(CurrentBoarRec, BoarRec, &met) && ReadImage(litters, &met))
+    fillBoarHistory(HerdLitters, SireFiguresOf(litters, Trim(BoarRec.Id)));
+  return NoFault(met, fault);
 }
 
-bool ForEachBoarHistory(const std::function<void(long record)>& each) {
+bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault) {
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
   records::FileImage<BoarRecord> boars;
-  if (!sows.read(DataFolder + kSowFileName) || !litters.read(DataFolder + kFarrowFileName) ||
-      !boars.read(DataFolder + kBoarFileName))
-    return false;
+  if (!ReadImage(sows, fault) || !ReadImage(litters, fault) || !ReadImage(boars, fault)) return false;
   const int32_t herdLitters = CountHerdLitters(sows);
   const SireTable sires(litters);
   for (long r = 1; r <= boars.count(); ++r) {

@@ -11,12 +11,18 @@
 // boars must not call them per boar: ForEachBoarHistory reads SOW.DAT,
 // FARROW.DAT and BOAR.DAT once for the whole herd, through the overloads that
 // take the files read (CountHerdLitters, SireTable).
+//
+// A procedure that reads a file shows no box: when a file cannot be read it
+// answers false (or nothing) with `fault` naming the file, and its caller
+// reports it with its own title (ReportFileFault).
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <optional>
 #include <unordered_map>
 
+#include "common/DataFiles.h"
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
@@ -73,28 +79,27 @@ float ConceptionRate(int32_t sowsFarrowed, int32_t herdLitters);
 
 // The litters of the sows in the herd: the sum of the parity counts of the
 // sows whose DateLeftHerd is "__/__/____" (each count kept within 0 to 9).
-int32_t CountHerdLitters();
+// Nothing, with `fault`, when SOW.DAT cannot be read.
+std::optional<int32_t> CountHerdLitters(FileFault* fault = nullptr);
 int32_t CountHerdLitters(const records::FileImage<SowRecord>& sowFile);
-
-// The litters of sows in the herd that `BoarId` sired.
-int32_t CountBoarLitters(const std::string& BoarId);
 
 // Fills the six litter figures of BoarHistory for the boar BoarHistoryRecord.Id,
 // over his litters of any status; all 0 when he has none. A total beyond the
-// 32 bits of its figure holds the nearest value it can.
-void BoarLitterStats();
+// 32 bits of its figure holds the nearest value it can. False, the figures
+// untouched, when FARROW.DAT cannot be read.
+bool BoarLitterStats(FileFault* fault = nullptr);
 void BoarLitterStats(const SireFigures& sire);
 
 // Fills BoarHistory and BoarNotes for BOAR.DAT record CurrentBoarRec, with
 // HerdLitters from CountHerdLitters. With CurrentBoarRec 0 (or a number the
 // file does not hold) BoarHistory keeps what it held and BoarNotes is all "".
-// BoarRec holds the record read.
-void LoadBoarHistory(int32_t HerdLitters);
-void LoadBoarHistory(int32_t HerdLitters, const SireTable& sires);
+// BoarRec holds the record read. False, BoarHistory kept, when BOAR.DAT or
+// FARROW.DAT cannot be read.
+bool LoadBoarHistory(int32_t HerdLitters, FileFault* fault = nullptr);
 
 // Every boar's history over one read of SOW.DAT, FARROW.DAT and BOAR.DAT: for
 // each live boar in record order, BoarRec, BoarHistory and BoarNotes are
-// filled as LoadBoarHistory(CountHerdLitters()) fills them, and `each` runs
-// with his record number. False when a file cannot be read; `each` then never
-// runs.
-bool ForEachBoarHistory(const std::function<void(long record)>& each);
+// filled as LoadBoarHistory(*CountHerdLitters()) fills them, and `each` runs
+// with his record number. False, with `fault`, when a file cannot be read;
+// `each` then never runs.
+bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault = nullptr);

@@ -1,18 +1,25 @@
 #pragma once
 // Where each data file lives, and the one way an action reads or writes one:
 // a file that cannot be read or written ends the action with one critical
-// box titled as the window's other boxes, naming the file and the reason.
+// box titled as the window's other boxes, naming the file and the reason,
+// then what was done and what was not.
 //
 //   std::vector<SowRecord> sows;
 //   if (!ReadDataFile(sows, "SOW ENTRY ERROR")) return;   // the box was shown
 //
+//   records::FileImage<SowRecord> sows;
+//   FileFault fault;
+//   if (!ReadImage(sows, &fault)) { Hourglass(false); ReportFileFault(fault, false, kCaption); return; }
+//
 // Each record type names its file (`SowRecord::FileName`); the files of a
 // year are named by MedFileName and FeedFileName.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/HogGlobals.h"
 #include "records/RecordIo.h"
+#include "records/RecordSlots.h"
 
 // The path of a record type's file in the data folder.
 template <class R>
@@ -30,10 +37,65 @@ struct FileFault {
   std::string reason;
 };
 
-// The text of the box for a fault met reading or writing.
-std::string FileFaultText(const FileFault& fault, bool writing);
+inline constexpr const char* kNothingMoreDone = "Nothing more was done.";
+
+// The text of the box for a fault met reading or writing: the file and the
+// reason, then what was done and what was not (`outcome`, one or more lines).
+std::string FileFaultText(const FileFault& fault, bool writing, const std::string& outcome = kNothingMoreDone);
 // The beep and the critical box.
-void ReportFileFault(const FileFault& fault, bool writing, const std::string& title);
+void ReportFileFault(const FileFault& fault, bool writing, const std::string& title,
+                     const std::string& outcome = kNothingMoreDone);
+
+// Reads the file at `path` whole into `image` (a missing file holds no
+// records); false, with `fault` (when given) naming the file and the reason,
+// when it cannot be read.
+template <class R>
+bool ReadImage(records::FileImage<R>& image, const std::string& path, FileFault* fault) {
+  std::string error;
+  if (image.read(path, &error)) return true;
+  if (fault) *fault = {path, error};
+  return false;
+}
+// The same for the record type's own file.
+template <class R>
+bool ReadImage(records::FileImage<R>& image, FileFault* fault) {
+  return ReadImage(image, DataFilePath<R>(), fault);
+}
+
+// True when `met` is no fault; else hands it to `fault` (when given) and
+// answers false.
+inline bool NoFault(const FileFault& met, FileFault* fault) {
+  if (met.path.empty()) return true;
+  if (fault) *fault = met;
+  return false;
+}
+
+// Opens the record type's file (creating a missing one empty) and reads
+// record `n` into `record`. Answers whether the file held record n; a file
+// that cannot be opened or read holds none and sets `fault` (when given).
+template <class R>
+bool ReadRecordAt(long n, R& record, FileFault* fault) {
+  records::TypedFile<R> file;
+  const std::string path = DataFilePath<R>();
+  if (file.open(path)) {
+    if (n < 1 || n > file.count()) return false;
+    if (file.read(n, record)) return true;
+  }
+  if (fault) *fault = {path, file.error()};
+  return false;
+}
+
+// Opens the record type's file (creating a missing one empty) and writes
+// `record` as record `n`; false, with `fault` (when given), when the file
+// cannot be opened or written.
+template <class R>
+bool WriteRecordAt(long n, const R& record, FileFault* fault) {
+  records::TypedFile<R> file;
+  const std::string path = DataFilePath<R>();
+  if (file.open(path) && file.write(n, record)) return true;
+  if (fault) *fault = {path, file.error()};
+  return false;
+}
 
 // Reads the whole file at `path` (a missing file holds no records); on a
 // fault shows its box with `title` and answers false.
@@ -47,4 +109,15 @@ bool ReadDataFile(const std::string& path, std::vector<R>& out, const std::strin
 template <class R>
 bool ReadDataFile(std::vector<R>& out, const std::string& title) {
   return ReadDataFile(DataFilePath<R>(), out, title);
+}
+
+// The slot of a new sow or boar with `id` in its record type's file, read
+// once: the first free record (else the record after the last) and any live
+// animal already holding the ID. Nothing, with `fault`, when the file cannot
+// be read.
+template <class R>
+std::optional<records::NewAnimalSlot> ReadNewAnimalSlot(const std::string& id, FileFault* fault = nullptr) {
+  records::FileImage<R> image;
+  if (!ReadImage(image, fault)) return std::nullopt;
+  return records::FindNewAnimalSlot(image, id);
 }

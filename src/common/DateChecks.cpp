@@ -3,7 +3,6 @@
 #include <tuple>
 
 #include "common/DateMath.h"
-#include "platform/Dialogs.h"
 
 namespace {
 
@@ -54,48 +53,55 @@ int daysInMonth(int month, const std::string& d) {
   return kDays[month];
 }
 
-int fail(int result, const std::string& message, int showMessage) {
-  if (showMessage == -1) {
-    Beep();
-    MsgBox(message, platform::vbExclamation | platform::vbOKOnly, kDateTitle);
-  }
-  return result;
+// A date's result and, when it fails, the text of its box.
+struct DateVerdict {
+  int result = kDateValid;
+  std::string message;
+};
+
+DateVerdict judge(const std::string& d, int minYear) {
+  if (!hasFormOfDate(d))
+    return {kDateBadForm,
+            "ERROR: INCORRECT DATE!\r\rYou MUST enter a TWO(2) diget day, month\r"
+            "and a FOUR(4) diget year."};
+  const int month = leadingNumber(mid(d, 1, 2));
+  const int day = leadingNumber(mid(d, 4, 2));
+  const int year = leadingNumber(mid(d, 7, 4));
+
+  if (month > 12) return {kDateBadMonth, "ERROR: INVALIED MONTH!\r\r  Your MONTH is greater than 12!"};
+  if (month < 1) return {kDateBadMonth, "ERROR: INVALIED MONTH!\r\r  Your MONTH is zero(0)!"};
+  if (day > 31) return {kDateBadDay, "ERROR: INVALIED DAY!\r\rYour DAY is greater than 31!"};
+  if (day > daysInMonth(month, d))
+    return {kDateBadDay, "ERROR: INVALIED DAY!\r\rYour DAY is to large for the entered MONTH!"};
+  if (day < 1) return {kDateBadDay, "ERROR: INVALIED DAY!\r\rYour DAY is zero(0)!"};
+  if (year < minYear) return {kDateBadYear, "ERROR: Your YEAR is less than " + std::to_string(minYear) + "!"};
+  return {};
+}
+
+int report(const DateVerdict& verdict, int showMessage) {
+  if (verdict.result != kDateValid && showMessage == -1)
+    Alert(verdict.message, platform::vbExclamation | platform::vbOKOnly, kDateTitle);
+  return verdict.result;
 }
 
 }  // namespace
 
 int ValidateDate(const std::string& DateString, int MinYear, int ShowMessage) {
-  const std::string& d = DateString;
-  if (!hasFormOfDate(d))
-    return fail(kDateBadForm,
-                "ERROR: INCORRECT DATE!\r\rYou MUST enter a TWO(2) diget day, month\r"
-                "and a FOUR(4) diget year.",
-                ShowMessage);
-  const int month = leadingNumber(mid(d, 1, 2));
-  const int day = leadingNumber(mid(d, 4, 2));
-  const int year = leadingNumber(mid(d, 7, 4));
-
-  if (month > 12)
-    return fail(kDateBadMonth, "ERROR: INVALIED MONTH!\r\r  Your MONTH is greater than 12!", ShowMessage);
-  if (month < 1)
-    return fail(kDateBadMonth, "ERROR: INVALIED MONTH!\r\r  Your MONTH is zero(0)!", ShowMessage);
-  if (day > 31)
-    return fail(kDateBadDay, "ERROR: INVALIED DAY!\r\rYour DAY is greater than 31!", ShowMessage);
-  if (day > daysInMonth(month, d))
-    return fail(kDateBadDay, "ERROR: INVALIED DAY!\r\rYour DAY is to large for the entered MONTH!",
-                ShowMessage);
-  if (day < 1) return fail(kDateBadDay, "ERROR: INVALIED DAY!\r\rYour DAY is zero(0)!", ShowMessage);
-  if (year < MinYear)
-    return fail(kDateBadYear, "ERROR: Your YEAR is less than " + std::to_string(MinYear) + "!",
-                ShowMessage);
-  return kDateValid;
+  return report(judge(DateString, MinYear), ShowMessage);
 }
 
 int ValidateDateBred(const std::string& DateString, int MinYear, int ShowMessage) {
-  const int result = ValidateDate(DateString, MinYear, ShowMessage);
+  DateVerdict verdict = judge(DateString, MinYear);
   // Only a date the arithmetic reads can have its due date cut.
-  if (result != kDateValid || !DayNumber(DateString) || !DueDate(DateString).empty()) return result;
-  return fail(kDateBadYear, "ERROR: INVALIED YEAR!\r\rThe DATE DUE to farrow would pass 12/31/9999!", ShowMessage);
+  if (verdict.result == kDateValid && DayNumber(DateString) && DueDate(DateString).empty())
+    verdict = {kDateBadYear, "ERROR: INVALIED YEAR!\r\rThe DATE DUE to farrow would pass 12/31/9999!"};
+  return report(verdict, ShowMessage);
+}
+
+Check CheckDate(const std::string& DateString, int MinYear, int field) {
+  const DateVerdict verdict = judge(DateString, MinYear);
+  if (verdict.result == kDateValid) return std::nullopt;
+  return Refusal{verdict.message, kDateTitle, platform::vbExclamation, field};
 }
 
 std::string DateOrder(const std::string& DateString, const std::string& Direction) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/Refusal.h"
 
 // Results of ValidateDate.
 inline constexpr int kDateValid = 0;
@@ -28,6 +29,9 @@ inline constexpr int kFirstDataYear = 1990;
 // With `ShowMessage` -1 a failure beeps and shows its own exclamation box
 // titled "INVALIED  DATE  ENTRY"; any other value shows nothing.
 int ValidateDate(const std::string& DateString, int MinYear, int ShowMessage);
+// ValidateDate as a check: the refusal its box shows, for the window's
+// field `field`; nothing for a valid date.
+Check CheckDate(const std::string& DateString, int MinYear, int field);
 
 // ValidateDate for a date bred, which must also leave room for its date due
 // to farrow: a date whose due date would pass 12/31/9999 fails with 3 (year)

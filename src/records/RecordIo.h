@@ -2,7 +2,7 @@
 // Typed record files: a record type of Fields.h over a platform RecordFile.
 //
 //   records::TypedFile<SowRecord> sows;
-//   if (!sows.open(DataFolder + "SOW.DAT")) { ...report sows.error()... }
+//   if (!sows.open(path)) { ...report sows.error()... }
 //   SowRecord rec;
 //   sows.read(n, rec);
 //
@@ -11,7 +11,7 @@
 // it reuses, or reads just the field it needs from the stored bytes.
 //
 //   records::FileImage<SowRecord> sows;
-//   if (!sows.read(DataFolder + "SOW.DAT", &error)) { ...report error... }
+//   if (!sows.read(path, &error)) { ...report error... }
 //   SowRecord sow;
 //   for (long n = 1; n <= sows.count(); ++n) { sows.decode(n, sow); ... }
 //

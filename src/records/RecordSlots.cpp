@@ -31,16 +31,3 @@ int UsedParities(const SowRecord& sow) { return UsedParities(sow.ParityCount); }
 bool ValidLitterLink(long link, long farrowCount) { return link >= 1 && link <= farrowCount; }
 
 }  // namespace records
-
-namespace records {
-
-std::vector<long> LitterLinks(const SowRecord& sow, long farrowCount) {
-  std::vector<long> links;
-  const int n = UsedParities(sow);
-  for (int k = 0; k < n; ++k)
-    if (ValidLitterLink(sow.FarrowRecNo[static_cast<size_t>(k)], farrowCount))
-      links.push_back(sow.FarrowRecNo[static_cast<size_t>(k)]);
-  return links;
-}
-
-}  // namespace records

@@ -8,6 +8,7 @@
 // record after the last.
 // Record numbers are 16-bit wherever they are held (the sow's litter links,
 // the windows' selections), so no file grows past kMaxRecordNumber records.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -83,7 +84,25 @@ namespace records {
 inline bool RecordNumberFits(long record) { return record >= 1 && record <= kMaxRecordNumber; }
 
 // The litter record numbers of a sow that may be followed, parity by parity
-// (at most nine, each 1 to farrowCount); damaged links are left out.
-std::vector<long> LitterLinks(const SowRecord& sow, long farrowCount);
+// (at most nine, each 1 to farrowCount); damaged links are left out. Held in
+// place, as a run over every sow asks for them sow by sow.
+class LitterLinkList {
+ public:
+  const long* begin() const { return links_.data(); }
+  const long* end() const { return links_.data() + count_; }
+  void add(long link) { links_[static_cast<size_t>(count_++)] = link; }
+
+ private:
+  std::array<long, kMaxParities> links_{};
+  int count_ = 0;
+};
+inline LitterLinkList LitterLinks(const SowRecord& sow, long farrowCount) {
+  LitterLinkList links;
+  const int n = UsedParities(sow);
+  for (int k = 0; k < n; ++k)
+    if (ValidLitterLink(sow.FarrowRecNo[static_cast<size_t>(k)], farrowCount))
+      links.add(sow.FarrowRecNo[static_cast<size_t>(k)]);
+  return links;
+}
 
 }  // namespace records

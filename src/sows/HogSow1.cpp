@@ -4,9 +4,11 @@
 #include <optional>
 #include <vector>
 
+#include "common/DataFiles.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "platform/Dialogs.h"
+#include "platform/FormKit.h"
 #include "platform/Screen.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
@@ -59,38 +61,27 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   for (int item = 0; item <= 3; ++item) SowPrint->SetEnabled(item, false);
   SowHistoryMenu->onClick = [this](int index) { SowHistoryMenu_Click(index); };
 
+  using namespace platform;
   const int top = 360;
-  Label1 = new platform::Label(this, "Label1", "SOW ID.");
-  Label2 = new platform::Label(this, "Label2", "BREED");
-  Label3 = new platform::Label(this, "Label3", "LOCATION");
-  Label5 = new platform::Label(this, "Label5", " Days To ");
-  Label4 = new platform::Label(this, "Label4", "230 Lb");
-  Label7 = new platform::Label(this, "Label7", "BACKFAT");
-  Label8 = new platform::Label(this, "Label8", "LOINEYE");
-  Label6 = new platform::Label(this, "Label6", "PARITY");
-  platform::placeTwips(Label1, columnLeft(2), top + 240, 1080, 255);
-  platform::placeTwips(Label2, columnLeft(13), top + 240, 2400, 255);
-  platform::placeTwips(Label3, columnLeft(37), top + 240, 1080, 255);
-  platform::placeTwips(Label5, columnLeft(48), top, 960, 255);
-  platform::placeTwips(Label4, columnLeft(48), top + 240, 960, 255);
-  platform::placeTwips(Label7, columnLeft(55), top + 240, 960, 255);
-  platform::placeTwips(Label8, columnLeft(63), top + 240, 960, 255);
-  platform::placeTwips(Label6, columnLeft(72), top + 240, 960, 255);
+  const RowPitch headings{top, 240};  // the two rows of the column headings
+  Label1 = AddLabel(this, "Label1", "SOW ID.", {columnLeft(2), headings(1), 1080, 255});
+  Label2 = AddLabel(this, "Label2", "BREED", {columnLeft(13), headings(1), 2400, 255});
+  Label3 = AddLabel(this, "Label3", "LOCATION", {columnLeft(37), headings(1), 1080, 255});
+  Label5 = AddLabel(this, "Label5", " Days To ", {columnLeft(48), headings(0), 960, 255});
+  Label4 = AddLabel(this, "Label4", "230 Lb", {columnLeft(48), headings(1), 960, 255});
+  Label7 = AddLabel(this, "Label7", "BACKFAT", {columnLeft(55), headings(1), 960, 255});
+  Label8 = AddLabel(this, "Label8", "LOINEYE", {columnLeft(63), headings(1), 960, 255});
+  Label6 = AddLabel(this, "Label6", "PARITY", {columnLeft(72), headings(1), 960, 255});
 
-  SowList = new platform::ListBox(this, "SowList", true);
+  SowList = Placed(new ListBox(this, "SowList", true), {kListLeft, top + 540, 9900, 5400});
   // 10-point Courier New is 120 twips a character, the pitch the headings use.
-  SowList->setFont(platform::makeFont("Courier New", 10));
-  platform::placeTwips(SowList, kListLeft, top + 540, 9900, 5400);
-
-  SQDisp = new platform::Label(this, "SQDisp");
-  SQDisp->setFont(platform::makeFont("MS Serif", 8));
-  platform::placeTwips(SQDisp, kListLeft, top + 6060, 6600, 255);
-  for (int i = 0; i < kSowPages; ++i) {
-    SowPg[static_cast<size_t>(i)] =
-        new platform::CommandButton(this, "SowPg", "P" + std::to_string(i + 1));
-    SowPg[static_cast<size_t>(i)]->setFont(platform::makeFont("Small Fonts", 7));
-    platform::placeTwips(SowPg[static_cast<size_t>(i)], 6840 + i * 525, top + 6000, 495, 375);
-    connect(SowPg[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { SowPg_Click(i); });
+  SowList->setFont(makeFont("Courier New", 10));
+  SQDisp = AddLabel(this, "SQDisp", "", {kListLeft, top + 6060, 6600, 255});
+  SQDisp->setFont(makeFont("MS Serif", 8));
+  for (int i = 0; i < SowPageTable::kPages; ++i) {
+    SowPg.Add(AddButton(this, "SowPg", "P" + std::to_string(i + 1), {6840 + i * 525, top + 6000, 495, 375},
+                        [this, i] { SowPg_Click(i); }))
+        ->setFont(makeFont("Small Fonts", 7));
   }
   SetBoundsTwips(0, 0, 10260, 7260);
 }
@@ -111,7 +102,7 @@ void HogSow1::Form_Load() {
 void HogSow1::Form_Activate() { ShowSowPage(currentPage_); }
 
 void HogSow1::SowPg_Click(int Index) {
-  if (Index < 0 || Index >= kSowPages) return;
+  if (Index < 0 || Index >= SowPageTable::kPages) return;
   const int page = Index + 1;
   ShowSowPage(page);
   SQDisp->SetCaption(pageCaption_ + std::to_string(page));
@@ -119,33 +110,31 @@ void HogSow1::SowPg_Click(int Index) {
 }
 
 void HogSow1::UpdatePageButtons(int count) {
-  const int pages = PagesInUse(count);
-  for (int i = 0; i < kSowPages; ++i) SowPg[static_cast<size_t>(i)]->setEnabled(i < pages);
+  const int pages = SowPageTable::PagesInUse(count);
+  for (int i = 0; i < SowPageTable::kPages; ++i) SowPg[i]->setEnabled(i < pages);
 }
 
 int HogSow1::BuildSowList() {
   Hourglass(true);
-  SowFileFault fault;
+  FileFault fault;
   const int count = ::BuildSowList(table_, &fault, &sows_);
   sowsHeld_ = fault.path.empty();
   Hourglass(false);
-  if (!fault.path.empty()) ReportSowFileFault(fault, false, kCaption);
+  if (!fault.path.empty()) ReportFileFault(fault, false, kCaption);
   return count;
 }
 
 void HogSow1::ShowSowPage(int Page) {
   Hourglass(true);
   SowList->Clear();
-  bool listed = false;
-  for (int slot = 1; slot <= kSowPageSlots && !listed; ++slot) listed = table_.At(Page, slot) != 0;
-  if (!listed) {  // nothing on this page: SOW.DAT need not be read
+  if (table_.PageEmpty(Page)) {  // SOW.DAT need not be read
     Hourglass(false);
     return;
   }
-  SowFileFault fault;
-  if (!sowsHeld_ && !ReadSowFile(sows_, DataFolder + kSowFileName, &fault)) {
+  FileFault fault;
+  if (!sowsHeld_ && !ReadImage(sows_, &fault)) {
     Hourglass(false);
-    ReportSowFileFault(fault, false, kCaption);
+    ReportFileFault(fault, false, kCaption);
     return;
   }
   sowsHeld_ = true;
@@ -203,12 +192,12 @@ void HogSow1::RunQuery() {
 }
 
 void HogSow1::NewSows() {
-  const std::string path = DataFolder + kSowFileName;
+  const std::string path = DataFilePath<SowRecord>();
   long count = 0;
   {
     records::TypedFile<SowRecord> file;
     if (!file.open(path)) {
-      ReportSowFileFault({path, file.error()}, false, "SOW ENTRY ERRORS");
+      ReportFileFault({path, file.error()}, false, "SOW ENTRY ERRORS");
       return;
     }
     count = file.count();
@@ -225,6 +214,19 @@ void HogSow1::NewSows() {
   }
   Hourglass(true);
   ResetSowList();
+}
+
+std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt, bool blanked) {
+  std::string text = blanked ? "The sow " + stoppedAt + " was deleted, but not all her litters were freed."
+                             : "The sow " + stoppedAt + " was not deleted.";
+  if (!deleted.empty()) {
+    text += "\rDeleted before her:";
+    for (size_t i = 0; i < deleted.size(); ++i) text += (i == 0 ? " " : ", ") + deleted[i];
+    text += ".";
+  } else if (!blanked) {
+    text += "\rNeither file was changed.";
+  }
+  return text + "\r" + kNothingMoreDone;
 }
 
 namespace {
@@ -245,17 +247,17 @@ long rowRecord(const platform::ListBox& list, int row, const SowPageTable& table
 
 void HogSow1::DeleteSows() {
   Hourglass(true);
-  const std::string sowPath = DataFolder + kSowFileName;
-  const std::string farrowPath = DataFolder + kFarrowFileName;
+  const std::string sowPath = DataFilePath<SowRecord>();
+  const std::string farrowPath = DataFilePath<FarrowRecord>();
   records::TypedFile<SowRecord> sowFile;
   if (!sowFile.open(sowPath)) {
     Hourglass(false);
-    ReportSowFileFault({sowPath, sowFile.error()}, false, kDeleteTitle);
+    ReportFileFault({sowPath, sowFile.error()}, false, kDeleteTitle);
     return;
   }
   records::TypedFile<FarrowRecord> farrowFile;
   std::vector<std::string> deleted;
-  std::optional<SowFileFault> fault;
+  std::optional<FileFault> fault;
   std::string outcome;
   for (int row = 0; row < SowList->ListCount() && !fault; ++row) {
     if (!SowList->Selected(row)) continue;
@@ -266,8 +268,7 @@ void HogSow1::DeleteSows() {
       FarrowLinks[static_cast<size_t>(k)] = sow.FarrowRecNo[static_cast<size_t>(k - 1)];
     const int parities = records::UsedParities(sow);
     const std::string id = RTrim(sow.Id);
-    Beep();
-    const int answer = MsgBox(
+    const int answer = Alert(
         "YOU ARE ATTEMPTING TO DELETE A SOW!\r\rAny records that you delete,\rcan or will affect any reports,\r"
         "that you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE SOW: " +
             id + "?",
@@ -275,24 +276,22 @@ void HogSow1::DeleteSows() {
     if (answer != platform::vbYes) continue;
     // Both files must be open for writing before either is changed.
     if (!sowFile.writable()) {
-      fault = SowFileFault{sowPath, sowFile.error()};
+      fault = FileFault{sowPath, sowFile.error()};
     } else if (parities > 0 &&
                ((!farrowFile.isOpen() && !farrowFile.open(farrowPath)) || !farrowFile.writable())) {
-      fault = SowFileFault{farrowPath, farrowFile.error()};
+      fault = FileFault{farrowPath, farrowFile.error()};
     } else if (!sowFile.write(r, SowRecord{})) {
-      fault = SowFileFault{sowPath, sowFile.error()};
+      fault = FileFault{sowPath, sowFile.error()};
     }
     if (fault) {
       outcome = SowDeleteOutcome(deleted, id, false);
       break;
     }
-    const long litters = parities > 0 ? farrowFile.count() : 0;
-    for (int p = 1; p <= parities && !fault; ++p) {
-      const long link = FarrowLinks[static_cast<size_t>(p)];
-      if (records::ValidLitterLink(link, litters) && !farrowFile.write(link, FarrowRecord{})) {
-        fault = SowFileFault{farrowPath, farrowFile.error()};
-        outcome = SowDeleteOutcome(deleted, id, true);
-      }
+    for (long link : records::LitterLinks(sow, parities > 0 ? farrowFile.count() : 0)) {
+      if (farrowFile.write(link, FarrowRecord{})) continue;
+      fault = FileFault{farrowPath, farrowFile.error()};
+      outcome = SowDeleteOutcome(deleted, id, true);
+      break;
     }
     deleted.push_back(id);
   }
@@ -300,36 +299,33 @@ void HogSow1::DeleteSows() {
   sowFile.close();
   if (fault) {
     Hourglass(false);
-    ReportSowFileFault(*fault, true, kDeleteTitle, outcome);
+    ReportFileFault(*fault, true, kDeleteTitle, outcome);
     if (!deleted.empty()) ShowSowPage(currentPage_);  // the sows deleted before the fault leave the page
     return;
   }
   const int count = static_cast<int>(deleted.size());
   if (count > 0) {
     SelectedCount = count;
-    Beep();
-    MsgBox("ALL SELECTED SOW(s) HAVE BEEN DELETED!", platform::vbInformation | platform::vbOKOnly, kDeleteTitle);
+    Alert("ALL SELECTED SOW(s) HAVE BEEN DELETED!", platform::vbInformation | platform::vbOKOnly, kDeleteTitle);
     ResetSowList();
     Hourglass(false);
   } else {
-    Beep();
-    MsgBox("NO SOW(s) WERE SELECTED, or DELETED!", platform::vbExclamation | platform::vbOKOnly, kDeleteTitle);
+    Alert("NO SOW(s) WERE SELECTED, or DELETED!", platform::vbExclamation | platform::vbOKOnly, kDeleteTitle);
     Hourglass(false);
   }
 }
 
 void HogSow1::AssignSows() {
   Hourglass(true);
-  const std::string path = DataFolder + kSowFileName;
+  const std::string path = DataFilePath<SowRecord>();
   records::TypedFile<SowRecord> file;
   if (!file.open(path)) {
     Hourglass(false);
-    ReportSowFileFault({path, file.error()}, false, kAssignTitle);
+    ReportFileFault({path, file.error()}, false, kAssignTitle);
     return;
   }
   if (SowList->SelCount() == 0) {
-    Beep();
-    MsgBox("NO SOW(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
+    Alert("NO SOW(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
     Hourglass(false);
     file.close();
     return;
@@ -350,17 +346,16 @@ void HogSow1::AssignSows() {
     if (r == 0) continue;
     sow.Location = answer;
     if (!file.write(r, sow)) {
-      const SowFileFault fault{path, file.error()};
+      const FileFault fault{path, file.error()};
       file.close();
       Hourglass(false);
-      ReportSowFileFault(fault, true, kAssignTitle);
+      ReportFileFault(fault, true, kAssignTitle);
       return;
     }
   }
   file.close();
-  Beep();
-  MsgBox("ALL SELECTED SOW(s) HAVE BEEN ASSIGNED!\rTo Location/Group (" + RTrim(answer) + ")",
-         platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
+  Alert("ALL SELECTED SOW(s) HAVE BEEN ASSIGNED!\rTo Location/Group (" + RTrim(answer) + ")",
+        platform::vbExclamation | platform::vbOKOnly, kAssignTitle);
   ResetSowList();
   Hourglass(false);
 }

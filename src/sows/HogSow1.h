@@ -3,13 +3,19 @@
 // pages of 802 lines, with a button per page in use and the query and page
 // named above the list. Its menu queries, adds, deletes and assigns sows.
 #include <QMenuBar>
-#include <array>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/FormKit.h"
 #include "platform/Menus.h"
 #include "sows/SowPages.h"
+
+// What a DELETE that stopped at a fault did, for its box: the sows `deleted`
+// before it, and the sow `stoppedAt`, whose record was blanked or not
+// (`blanked`; then not all her litters were freed).
+std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt, bool blanked);
 
 class HogSow1 : public platform::Form {
  public:
@@ -20,7 +26,7 @@ class HogSow1 : public platform::Form {
 
   platform::ListBox* SowList;
   platform::Label* SQDisp;
-  std::array<platform::CommandButton*, kSowPages> SowPg{};
+  platform::ControlArray<platform::CommandButton> SowPg;  // P1 to P6
   platform::Label* Label1;  // "SOW ID."
   platform::Label* Label2;  // "BREED"
   platform::Label* Label3;  // "LOCATION"

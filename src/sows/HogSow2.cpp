@@ -1,23 +1,18 @@
 #include "sows/HogSow2.h"
 
+#include <array>
 #include <cmath>
-#include <cstdio>
 #include <limits>
-#include <vector>
 
+#include "common/DataFiles.h"
 #include "common/DateChecks.h"
-#include "common/HogGlobals.h"
+#include "common/Format.h"
 #include "common/NumberText.h"
-#include "platform/Dialogs.h"
-#include "records/RecordIo.h"
-#include "records/RecordSlots.h"
-#include "sows/SowFaults.h"
+#include "platform/Screen.h"
 #include "sows/SowFiles.h"
-#include "sows/SowHistory.h"
 
 namespace {
 
-const char kEmptyDate[] = "__/__/____";
 const char kErrorTitle[] = "SOW ENTRY ERROR";
 
 // The widths typed into the text boxes, in the order of Sow().
@@ -44,13 +39,41 @@ int16_t wholeOf(const std::string& text) {
   return static_cast<int16_t>(v);
 }
 
-// Shows the hourglass until the scope ends.
-struct HourglassScope {
-  HourglassScope() { Hourglass(true); }
-  ~HourglassScope() { Hourglass(false); }
-};
+Refusal entryRefusal(const std::string& text, int field) {
+  return {text, kErrorTitle, platform::vbExclamation, field};
+}
+
+// A date that may be left empty.
+Check optionalDate(const std::string& date, int field) {
+  return date == records::kEmptyDate ? std::nullopt : CheckDate(date, kFirstDataYear, field);
+}
 
 }  // namespace
+
+Check CheckNewSowEntry(const NewSowEntry& e) {
+  if (Trim(e.id).empty()) return entryRefusal("SOW ID is a required entry!", 0);
+  if (Check date = optionalDate(e.dateOfBirth, kSowDateField)) return date;
+  if (e.dateEnteredHerd == records::kEmptyDate)
+    return entryRefusal("DATE ENTERED HERD is a required entry!", kSowDateField + 1);
+  if (Check date = CheckDate(e.dateEnteredHerd, kFirstDataYear, kSowDateField + 1)) return date;
+  if (Check date = optionalDate(e.prvDate, kSowDateField + 2)) return date;
+  const struct {
+    bool fits;
+    const char* name;
+    int field;
+  } numbers[] = {{fitsInteger(e.daysTo230), "DAYS TO 230", 3},
+                 {fitsSingle(e.loineye), "LOINEYE", 4},
+                 {fitsSingle(e.backfat), "BACKFAT", 5},
+                 {fitsCurrency(e.purchasePrice), "PURCHASE PRICE", 6}};
+  for (const auto& n : numbers)
+    if (!n.fits) return entryRefusal(std::string(n.name) + " is out of range!", n.field);
+  return std::nullopt;
+}
+
+Check CheckNewSowSlot(const records::NewAnimalSlot& slot) {
+  if (slot.duplicateOf == 0) return std::nullopt;
+  return entryRefusal("SOW ID (" + slot.storedId + ") is ALL READY USED!", 0);
+}
 
 SowRecord NewSowRecord(const NewSowEntry& e) {
   SowRecord r;
@@ -62,12 +85,12 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
   r.PurchasePrice = records::Currency::fromDouble(Val(e.purchasePrice));
   r.DateEnteredHerd = e.dateEnteredHerd;
   r.SoldPrice = records::Currency{};
-  r.DateLeftHerd = kEmptyDate;
+  r.DateLeftHerd = records::kEmptyDate;
   r.PrvDate = e.prvDate;
   r.Location = RTrim(e.location);
   r.Loineye = static_cast<float>(Val(e.loineye));
-  r.DateBred = kEmptyDate;
-  r.DateDue = kEmptyDate;
+  r.DateBred = records::kEmptyDate;
+  r.DateDue = records::kEmptyDate;
   r.BoarId = std::string(8, ' ');
   r.ParityCount = 0;
   r.FarrowRecNo = {};
@@ -75,172 +98,87 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
   return r;
 }
 
+SowHistoryRecord NewSowHistory(const NewSowEntry& e) {
+  SowHistoryRecord h;
+  FillAnimalHistory(NewSowRecord(e), h);
+  h.PurchasePrice = static_cast<float>(Val(e.purchasePrice));  // as typed, not as the Currency stored
+  h.DateBred = h.DateDue = records::kEmptyDate;
+  return h;
+}
+
 HogSow2::HogSow2(QWidget* parent) : platform::Form("HogSow2", parent) {
-  setFont(platform::makeFont("MS Sans Serif", 8));
+  using namespace platform;
+  setFont(makeFont("MS Sans Serif", 8));
   SetCaption("N E W     S O W     R E C O R D");
-  for (size_t i = 0; i < Label1.size(); ++i) {
-    Label1[i] = new platform::Label(this, "Label1", kLabels[i]);
-    platform::placeTwips(Label1[i], 240, 240 + 420 * static_cast<int>(i), 1800, 255);
-  }
-  for (size_t i = 0; i < Sow.size(); ++i) {
-    Sow[i] = new platform::TextBox(this, "Sow");
-    Sow[i]->SetMaxLength(kWidths[i]);
-    platform::placeTwips(Sow[i], 2160, 210 + 420 * static_cast<int>(i), 150 * kWidths[i] + 300, 315);
-  }
-  for (size_t i = 0; i < SowDate.size(); ++i) {
-    SowDate[i] = new platform::MaskedDateBox(this, "SowDate");
-    platform::placeTwips(SowDate[i], 2160, 210 + 420 * static_cast<int>(i + Sow.size()), 1335, 315);
-  }
-  Accept = new platform::CommandButton(this, "Accept", "&ACCEPT");
-  Clear = new platform::CommandButton(this, "Clear", "&CLEAR   FIELDS");
-  Exit = new platform::CommandButton(this, "Exit", "&EXIT");
-  platform::placeTwips(Accept, 240, 4560, 1575, 435);
-  platform::placeTwips(Clear, 1995, 4560, 1815, 435);
-  platform::placeTwips(Exit, 3990, 4560, 1575, 435);
+  constexpr RowPitch labelRows{240, 420}, fieldRows{210, 420};
+  for (int i = 0; i < static_cast<int>(kLabels.size()); ++i)
+    Label1.Add(AddLabel(this, "Label1", kLabels[i], {240, labelRows(i), 1800, 255}));
+  for (int i = 0; i < static_cast<int>(kWidths.size()); ++i)
+    Sow.Add(AddTextBox(this, "Sow", {2160, fieldRows(i), 150 * kWidths[i] + 300, 315}, kWidths[i]));
+  for (int i = 0; i < 3; ++i) SowDate.Add(AddDateBox(this, "SowDate", {2160, fieldRows(kSowDateField + i), 1335, 315}));
+  Accept = AddButton(this, "Accept", "&ACCEPT", {240, 4560, 1575, 435}, [this] { Accept_Click(); });
+  Clear = AddButton(this, "Clear", "&CLEAR   FIELDS", {1995, 4560, 1815, 435}, [this] { Clear_Click(); });
+  Exit = AddButton(this, "Exit", "&EXIT", {3990, 4560, 1575, 435}, [this] { Exit_Click(); });
   SetBoundsTwips(0, 0, 5880, 5460);
-  connect(Accept, &QPushButton::clicked, this, [this] { Accept_Click(); });
-  connect(Clear, &QPushButton::clicked, this, [this] { Clear_Click(); });
-  connect(Exit, &QPushButton::clicked, this, [this] { Exit_Click(); });
 }
 
 void HogSow2::Form_Load() {
   Sow[1]->SetText(SowHistory.Breed);
   Sow[2]->SetText(SowHistory.Location);
-  Sow[3]->SetText("");
-  Sow[4]->SetText("");
-  Sow[5]->SetText("");
-  char price[64];
-  std::snprintf(price, sizeof price, "%.2f", static_cast<double>(SowHistory.PurchasePrice));
-  Sow[6]->SetText(price);
-  Sow[0]->SetText("");
-  SowDate[0]->SetText(kEmptyDate);
+  for (int i : {3, 4, 5, 0}) Sow[i]->SetText("");
+  Sow[6]->SetText(Format(SowHistory.PurchasePrice, "0.00"));
+  SowDate[0]->SetText(records::kEmptyDate);
   SowDate[1]->SetText(DateText);
-  SowDate[2]->SetText(kEmptyDate);
+  SowDate[2]->SetText(records::kEmptyDate);
 }
 
 NewSowEntry HogSow2::entry() const {
-  NewSowEntry e;
-  e.id = Sow[0]->Text();
-  e.breed = Sow[1]->Text();
-  e.location = Sow[2]->Text();
-  e.daysTo230 = Sow[3]->Text();
-  e.loineye = Sow[4]->Text();
-  e.backfat = Sow[5]->Text();
-  e.purchasePrice = Sow[6]->Text();
-  e.dateOfBirth = SowDate[0]->Text();
-  e.dateEnteredHerd = SowDate[1]->Text();
-  e.prvDate = SowDate[2]->Text();
-  return e;
+  return {Sow[0]->Text(),     Sow[1]->Text(),     Sow[2]->Text(),     Sow[3]->Text(), Sow[4]->Text(),
+          Sow[5]->Text(),     Sow[6]->Text(),     SowDate[0]->Text(), SowDate[1]->Text(),
+          SowDate[2]->Text()};
+}
+
+bool HogSow2::Refuse(const Check& refusal) {
+  if (!refusal) return false;
+  QWidget* field = refusal->field < kSowDateField ? static_cast<QWidget*>(Sow[refusal->field])
+                                                  : SowDate[refusal->field - kSowDateField];
+  platform::ShowRefusal(*refusal, field);
+  return true;
 }
 
 void HogSow2::Accept_Click() {
   const NewSowEntry e = entry();
-  if (Trim(e.id).empty()) {
-    Beep();
-    MsgBox("SOW ID is a required entry!", platform::vbExclamation | platform::vbOKOnly, kErrorTitle);
-    Sow[0]->SetFocus();
+  if (Refuse(CheckNewSowEntry(e))) return;
+  FileFault fault;
+  Hourglass(true);
+  const std::optional<records::NewAnimalSlot> slot = ReadNewAnimalSlot<SowRecord>(e.id, &fault);
+  Hourglass(false);
+  if (!slot) {
+    ReportFileFault(fault, false, kErrorTitle);
     return;
   }
-  if (e.dateOfBirth != kEmptyDate && ValidateDate(e.dateOfBirth, kFirstDataYear, -1) != kDateValid) {
-    SowDate[0]->SetFocus();
-    return;
-  }
-  if (e.dateEnteredHerd == kEmptyDate) {
-    Beep();
-    MsgBox("DATE ENTERED HERD is a required entry!", platform::vbExclamation | platform::vbOKOnly,
-           kErrorTitle);
-    SowDate[1]->SetFocus();
-    return;
-  }
-  if (ValidateDate(e.dateEnteredHerd, kFirstDataYear, -1) != kDateValid) {
-    SowDate[1]->SetFocus();
-    return;
-  }
-  if (e.prvDate != kEmptyDate && ValidateDate(e.prvDate, kFirstDataYear, -1) != kDateValid) {
-    SowDate[2]->SetFocus();
-    return;
-  }
-  const struct {
-    bool fits;
-    const char* name;
-    size_t box;
-  } numbers[] = {{fitsInteger(e.daysTo230), "DAYS TO 230", 3},
-                 {fitsSingle(e.loineye), "LOINEYE", 4},
-                 {fitsSingle(e.backfat), "BACKFAT", 5},
-                 {fitsCurrency(e.purchasePrice), "PURCHASE PRICE", 6}};
-  for (const auto& n : numbers) {
-    if (n.fits) continue;
-    Beep();
-    MsgBox(std::string(n.name) + " is out of range!", platform::vbExclamation | platform::vbOKOnly, kErrorTitle);
-    Sow[n.box]->SetFocus();
-    return;
-  }
-
-  records::NewAnimalSlot slot;
-  {
-    HourglassScope wait;
-    const std::string path = DataFolder + kSowFileName;
-    records::FileImage<SowRecord> sows;
-    std::string error;
-    if (!sows.read(path, &error)) {
-      Hourglass(false);
-      ReportSowFileFault({path, error}, false, kErrorTitle);
-      return;
-    }
-    slot = records::FindNewAnimalSlot(sows, e.id);
-  }
-  if (slot.duplicateOf != 0) {
-    Beep();
-    MsgBox("SOW ID (" + slot.storedId + ") is ALL READY USED!", platform::vbExclamation | platform::vbOKOnly,
-           kErrorTitle);
-    Sow[0]->SetFocus();
-    return;
-  }
-
-  const SowRecord record = NewSowRecord(e);
-  SowHistoryRecord typed;
-  typed.Id = Trim(e.id);
-  typed.Breed = Trim(e.breed);
-  typed.Location = Trim(e.location);
-  typed.DateOfBirth = e.dateOfBirth;
-  typed.DateEnteredHerd = e.dateEnteredHerd;
-  typed.PrvDate = e.prvDate;
-  typed.DaysTo230 = record.DaysTo230;
-  typed.Backfat = record.Backfat;
-  typed.Loineye = record.Loineye;
-  typed.PurchasePrice = static_cast<float>(Val(e.purchasePrice));
-  typed.DateLeftHerd = typed.DateBred = typed.DateDue = kEmptyDate;
-  SowHistory = typed;
-
-  if (!SowFileHasRoom(slot.record)) {
+  if (Refuse(CheckNewSowSlot(*slot))) return;
+  SowHistory = NewSowHistory(e);
+  if (!SowFileHasRoom(slot->record)) {
     ReportSowFileFull();
     return;
   }
-  {
-    HourglassScope wait;
-    const std::string path = DataFolder + kSowFileName;
-    records::TypedFile<SowRecord> file;
-    if (!file.open(path) || !file.write(slot.record, record)) {
-      const SowFileFault fault{path, file.error()};
-      file.close();
-      Hourglass(false);
-      ReportSowFileFault(fault, true, kErrorTitle);
-      return;
-    }
-    file.close();
+  Hourglass(true);
+  const bool written = WriteRecordAt(slot->record, NewSowRecord(e), &fault);
+  Hourglass(false);
+  if (!written) {
+    ReportFileFault(fault, true, kErrorTitle);
+    return;
   }
-  Sow[0]->SetText("");
-  SowDate[0]->SetText(kEmptyDate);
-  SowDate[2]->SetText(kEmptyDate);
-  Sow[4]->SetText("");
-  Sow[5]->SetText("");
-  Sow[3]->SetText("");
+  for (int i : {0, 3, 4, 5}) Sow[i]->SetText("");
+  SowDate[0]->SetText(records::kEmptyDate);
+  SowDate[2]->SetText(records::kEmptyDate);
   Sow[0]->SetFocus();
 }
 
 void HogSow2::Clear_Click() {
   for (platform::TextBox* box : Sow) box->SetText("");
-  for (platform::MaskedDateBox* box : SowDate) box->SetText(kEmptyDate);
+  for (platform::MaskedDateBox* box : SowDate) box->SetText(records::kEmptyDate);
   Sow[0]->SetFocus();
 }
 

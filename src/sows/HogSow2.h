@@ -4,12 +4,14 @@
 // first free record (else after the last) and clears the fields of the one
 // animal, keeping breed, location, price and the date entered herd for the
 // next. EXIT hides the window.
-#include <array>
 #include <string>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/FormKit.h"
+#include "records/RecordSlots.h"
 #include "records/SowRecord.h"
+#include "sows/SowHistory.h"
 
 // The fields typed for a new sow, as the window holds them.
 struct NewSowEntry {
@@ -17,9 +19,24 @@ struct NewSowEntry {
   std::string dateOfBirth, dateEnteredHerd, prvDate;  // "__/__/____" when empty
 };
 
+// The window's fields as a refusal names them: 0 to 6 the text boxes Sow(0)
+// to Sow(6), then the date boxes, SowDate(i) being field kSowDateField + i.
+inline constexpr int kSowDateField = 7;
+
+// ACCEPT's checks of what was typed, in order: the ID is required; a date of
+// birth, when typed, must be a valid date; the date entered herd is required
+// and valid; a PRV date, when typed, valid; days to 230, loineye, backfat and
+// price must fit their fields ("9E99" does not).
+Check CheckNewSowEntry(const NewSowEntry& entry);
+// ACCEPT's check of the slot read from SOW.DAT: no live sow may hold the ID.
+Check CheckNewSowSlot(const records::NewAnimalSlot& slot);
+
 // The record written for a new sow: an active sow without litters, notes,
 // boar or breeding dates, numbers read by their leading number.
 SowRecord NewSowRecord(const NewSowEntry& entry);
+// What SowHistory holds after ACCEPT: the sow as typed (text trimmed, numbers
+// as written, the price as a Single), without breeding dates or statistics.
+SowHistoryRecord NewSowHistory(const NewSowEntry& entry);
 
 class HogSow2 : public platform::Form {
  public:
@@ -27,10 +44,10 @@ class HogSow2 : public platform::Form {
 
   // 0 ID, 1 breed, 2 location, 3 days to 230, 4 loineye, 5 backfat,
   // 6 purchase price.
-  std::array<platform::TextBox*, 7> Sow{};
+  platform::ControlArray<platform::TextBox> Sow;
   // 0 date of birth, 1 date entered herd, 2 PRV date.
-  std::array<platform::MaskedDateBox*, 3> SowDate{};
-  std::array<platform::Label*, 10> Label1{};
+  platform::ControlArray<platform::MaskedDateBox> SowDate;
+  platform::ControlArray<platform::Label> Label1;
   platform::CommandButton* Accept;
   platform::CommandButton* Clear;
   platform::CommandButton* Exit;
@@ -44,4 +61,6 @@ class HogSow2 : public platform::Form {
 
  private:
   NewSowEntry entry() const;
+  // Shows a refusal with the focus back on its field; true when there was one.
+  bool Refuse(const Check& refusal);
 };

@@ -87,16 +87,18 @@ void SetSowLinks(const SowRecord& sow) {
     FarrowLinks[static_cast<size_t>(k)] = sow.FarrowRecNo[static_cast<size_t>(k - 1)];
 }
 
-void SowLitterStats(const FarrowLinkArray& FarrowRecs) {
+bool SowLitterStats(const FarrowLinkArray& FarrowRecs, FileFault* fault) {
   records::TypedFile<FarrowRecord> file;
   // FARROW.DAT is opened only for a sow with litters.
-  if (records::UsedParities(SowHistory.ParityCount) > 0) file.open(DataFolder + kFarrowFileName);
+  const std::string path = DataFilePath<FarrowRecord>();
+  if (records::UsedParities(SowHistory.ParityCount) > 0 && !file.open(path))
+    return NoFault({path, file.error()}, fault);
   litterStats(FarrowRecs, file.count(), [&file](long link, FarrowRecord& f) {
     if (!file.read(link, FarrowRec)) return false;
     f = FarrowRec;
     return true;
   });
-  file.close();
+  return true;
 }
 
 void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<FarrowRecord>& farrowFile) {
@@ -110,27 +112,20 @@ void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<
   });
 }
 
-void LoadSowHistory() {
+bool LoadSowHistory(FileFault* fault) {
   FarrowLinks = {};
   SowNotes = {};
-  records::TypedFile<SowRecord> file;
-  if (!file.open(DataFolder + kSowFileName)) return;
-  if (CurrentSowRec < 1 || CurrentSowRec > file.count() || !file.read(CurrentSowRec, SowRec)) {
-    file.close();
-    return;
-  }
+  FileFault met;
+  if (!ReadRecordAt(CurrentSowRec, SowRec, &met)) return NoFault(met, fault);
   fillSowHistory(SowRec);
   for (int k = 1; k <= kNoteLines; ++k) SowNotes[static_cast<size_t>(k)] = SowRec.NoteLine.trimmed(k - 1);
-  SowLitterStats(FarrowLinks);
-  file.close();
+  return SowLitterStats(FarrowLinks, fault);
 }
 
-bool ForEachSowHistory(const std::function<void(long record)>& each, SowFileFault* fault) {
+bool ForEachSowHistory(const std::function<void(long record)>& each, FileFault* fault) {
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
-  if (!ReadSowFile(sows, DataFolder + kSowFileName, fault) ||
-      !ReadSowFile(litters, DataFolder + kFarrowFileName, fault))
-    return false;
+  if (!ReadImage(sows, fault) || !ReadImage(litters, fault)) return false;
   for (long r = 1; r <= sows.count(); ++r) {
     sows.decode(r, SowRec);
     if (records::IsFreeId(SowRec.Id)) continue;

@@ -3,7 +3,9 @@
 // (SowHistory), her litter links (FarrowLinks) and her note pad (SowNotes).
 // LoadSowHistory fills all three from SOW.DAT record CurrentSowRec;
 // SowLitterStats recomputes the statistics from her litters in FARROW.DAT.
-// Statistics are never stored in a file.
+// Statistics are never stored in a file. A procedure that reads a file shows
+// no box: when a file cannot be read it answers false with `fault` naming
+// the file, and its caller reports it with its own title (ReportFileFault).
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -12,7 +14,7 @@
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
-#include "sows/SowFaults.h"
+#include "common/DataFiles.h"
 
 struct SowHistoryRecord : AnimalHistoryRecord {
   int16_t ParityCount = 0;
@@ -50,8 +52,9 @@ extern std::array<std::string, kNoteLines + 1> SowNotes;
 // Fills SowHistory, FarrowLinks and SowNotes from SOW.DAT record
 // CurrentSowRec, statistics included. With CurrentSowRec 0 (or a number the
 // file does not hold) SowHistory keeps what it held, FarrowLinks is all 0 and
-// SowNotes all "". SowRec holds the record read.
-void LoadSowHistory();
+// SowNotes all "". SowRec holds the record read. False, SowHistory kept,
+// when SOW.DAT or FARROW.DAT cannot be read.
+bool LoadSowHistory(FileFault* fault = nullptr);
 
 // Puts a sow's parity count into SowHistory and her litter links into
 // FarrowLinks, as SowLitterStats expects them.
@@ -61,8 +64,9 @@ void SetSowLinks(const SowRecord& sow);
 // FarrowRecs(1) to FarrowRecs(n), n = SowHistoryRecord.ParityCount (at most
 // 9), whatever their status; FARROW.DAT is not opened when n is 0. A link of 0
 // or less or past the end of FARROW.DAT is skipped. Averages divide by the
-// number of litters read; with none, every figure is 0.
-void SowLitterStats(const FarrowLinkArray& FarrowRecs);
+// number of litters read; with none, every figure is 0. False, the
+// statistics untouched, when FARROW.DAT cannot be read.
+bool SowLitterStats(const FarrowLinkArray& FarrowRecs, FileFault* fault = nullptr);
 // The same over FARROW.DAT read once by the caller, for runs over many sows.
 void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<FarrowRecord>& farrowFile);
 
@@ -73,4 +77,4 @@ void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<
 // (SowRec.NoteLine.trimmed(k) is what SowNotes(k + 1) would hold); SowNotes is
 // left as it is. False, with `fault` naming the file, when a file cannot be
 // read; `each` then never runs.
-bool ForEachSowHistory(const std::function<void(long record)>& each, SowFileFault* fault = nullptr);
+bool ForEachSowHistory(const std::function<void(long record)>& each, FileFault* fault = nullptr);

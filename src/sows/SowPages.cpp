@@ -7,33 +7,6 @@
 #include "sows/SowListLine.h"
 #include "sows/SowQuery.h"
 
-int PageOfLine(int line) { return (line - 1) / kSowPageSlots + 1; }
-int SlotOfLine(int line) { return (line - 1) % kSowPageSlots + 1; }
-
-int PagesInUse(int count) {
-  if (count <= kSowPageSlots) return 1;
-  const int pages = (count + kSowPageSlots - 1) / kSowPageSlots;
-  return pages > kSowPages ? kSowPages : pages;
-}
-
-void SowPageTable::Clear() {
-  for (auto& page : table_) page.fill(0);
-  lines_ = 0;
-}
-
-int32_t SowPageTable::At(int page, int slot) const {
-  if (page < 1 || page > kSowPages || slot < 1 || slot > kSowPageSlots) return 0;
-  return table_[static_cast<size_t>(page)][static_cast<size_t>(slot)];
-}
-
-bool SowPageTable::Add(long record) {
-  if (lines_ >= kSowPageLines) return false;
-  ++lines_;
-  table_[static_cast<size_t>(PageOfLine(lines_))][static_cast<size_t>(SlotOfLine(lines_))] =
-      static_cast<int32_t>(record);
-  return true;
-}
-
 int FillSowPageTable(const SowQuery& query, const records::FileImage<SowRecord>& sows,
                      const records::FileImage<FarrowRecord>& litters, SowPageTable& table) {
   table.Clear();
@@ -55,13 +28,13 @@ int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
                           table);
 }
 
-int BuildSowList(SowPageTable& table, SowFileFault* fault, records::FileImage<SowRecord>* sowsRead) {
+int BuildSowList(SowPageTable& table, FileFault* fault, records::FileImage<SowRecord>* sowsRead) {
   table.Clear();
   const SowQuery query(QueryArgs[1], QueryArgs[2]);
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
-  if (!ReadSowFile(sows, DataFolder + kSowFileName, fault)) return 0;
-  if (query.needsLitters() && !ReadSowFile(litters, DataFolder + kFarrowFileName, fault)) return 0;
+  if (!ReadImage(sows, fault)) return 0;
+  if (query.needsLitters() && !ReadImage(litters, fault)) return 0;
   const int count = FillSowPageTable(query, sows, litters, table);
   if (sowsRead) *sowsRead = std::move(sows);
   return count;
@@ -73,9 +46,9 @@ std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const
   static const records::FieldMask<SowRecord> shown(p, {&p.Id, &p.Breed, &p.Location, &p.DaysTo230, &p.Backfat,
                                                        &p.Loineye, &p.ParityCount, &p.DateLeftHerd});
   std::vector<SowPageLine> lines;
-  lines.reserve(kSowPageSlots);
+  lines.reserve(SowPageTable::kSlots);
   SowRecord sow;
-  for (int slot = 1; slot <= kSowPageSlots; ++slot) {
+  for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r < 1 || r > sows.count()) continue;
     sows.decode(r, sow, shown);

@@ -1,45 +1,17 @@
 #pragma once
 // The sow list's page table: the SOW.DAT record numbers of the current query
-// result, six pages of 802 slots. Line k of a result (from 1) lies on page
-// (k - 1) / 802 + 1, slot (k - 1) % 802 + 1. A result of more than 4812 lines
-// keeps the first 4812.
-#include <array>
-#include <cstdint>
+// result, six pages of 802 slots. A result of more than 4812 lines keeps the
+// first 4812.
 #include <string>
 #include <vector>
 
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
-#include "sows/SowFaults.h"
+#include "common/DataFiles.h"
+#include "common/PageTable.h"
 
-inline constexpr int kSowPages = 6;
-inline constexpr int kSowPageSlots = 802;
-inline constexpr int kSowPageLines = kSowPages * kSowPageSlots;  // 4812
-
-// Page and slot of line k (1-based).
-int PageOfLine(int line);
-int SlotOfLine(int line);
-// The number of pages in use for a result of `count` lines: 1 for 0 to 802
-// lines, then one more for each further 802 or part of them, at most 6.
-int PagesInUse(int count);
-
-class SowPageTable {
- public:
-  SowPageTable() { Clear(); }
-  // Every entry 0.
-  void Clear();
-  // Record number at page 1 to 6, slot 1 to 802; 0 for an empty slot or a
-  // position outside the table.
-  int32_t At(int page, int slot) const;
-  // Appends a line; false (nothing written) when all 4812 slots are taken.
-  bool Add(long record);
-  int Lines() const { return lines_; }
-
- private:
-  std::array<std::array<int32_t, kSowPageSlots + 1>, kSowPages + 1> table_{};
-  int lines_ = 0;
-};
+using SowPageTable = PageTable<6, 802>;
 
 class SowQuery;
 
@@ -58,7 +30,7 @@ int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
 // Returns the number of lines written; with a file that cannot be read the
 // table stays empty, 0 is returned and `fault` says which. `sowsRead`, when
 // given, keeps SOW.DAT as read, for showing the pages without reading again.
-int BuildSowList(SowPageTable& table, SowFileFault* fault = nullptr,
+int BuildSowList(SowPageTable& table, FileFault* fault = nullptr,
                  records::FileImage<SowRecord>* sowsRead = nullptr);
 
 // One line of the list window: its text and its slot on the page.

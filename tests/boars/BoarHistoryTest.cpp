@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+
+#include <QDir>
 
 #include "boars/BoarHistory.h"
 #include "common/HogGlobals.h"
+#include "platform/FileSystem.h"
 #include "records/RecordIo.h"
 #include "sows/SowHistory.h"
 #include "support/RecordBuilders.h"
@@ -21,7 +25,7 @@ struct Files {
   void boars(const std::vector<BoarRecord>& v) { writeRecords(tp.path("BOAR.DAT"), v); }
   void load(long rec) {
     CurrentBoarRec = rec;
-    LoadBoarHistory(CountHerdLitters());
+    ASSERT_TRUE(LoadBoarHistory(CountHerdLitters().value()));
   }
 };
 
@@ -53,8 +57,9 @@ TEST(BoarHistory, WorkedExample) {
   Files f;
   workedExample(f);
   EXPECT_EQ(CountHerdLitters(), 40);
-  EXPECT_EQ(CountBoarLitters("B1"), 6);
-  EXPECT_EQ(CountBoarLitters("b1"), 1);
+  const auto farrow = records::FileImage<FarrowRecord>::of(readRecords<FarrowRecord>(f.tp.path("FARROW.DAT")));
+  EXPECT_EQ(SireFiguresOf(farrow, "B1").herdLitters, 6);
+  EXPECT_EQ(SireFiguresOf(farrow, "b1").herdLitters, 1);
   f.load(2);
   const BoarHistoryRecord& h = BoarHistory;
   EXPECT_EQ(h.Id, "B1");
@@ -228,7 +233,7 @@ TEST(BoarHistory, FullHerdRunsAgreeWithTheOneAnimalPaths) {
 
   int64_t born = 0;
   ASSERT_TRUE(ForEachSowHistory([&born](long) { born += SowHistory.TotalBorn; }));
-  const int32_t herdLitters = CountHerdLitters();
+  const int32_t herdLitters = CountHerdLitters().value();
   std::vector<BoarHistoryRecord> each;
   int32_t sired = 0;
   ASSERT_TRUE(ForEachBoarHistory([&](long) {
@@ -267,4 +272,37 @@ TEST(BoarHistory, SireTableNamesEachSireAsTheOneBoarPathDoes) {
   }
   EXPECT_EQ(sires.of("B1").litters, 8);
   EXPECT_EQ(sires.of("").litters, 1);  // the freed litter names no sire
+}
+
+// A file the statistics cannot read is a fault they hand back to be reported,
+// never an empty file: each answers false (or nothing) naming the file.
+TEST(BoarHistory, AFileThatCannotBeReadIsAFaultNotAnEmptyFile) {
+  const auto each = [](FileFault* fault) { return ForEachBoarHistory([](long) {}, fault); };
+  const auto load = [](FileFault* fault) {
+    CurrentBoarRec = 2;
+    return LoadBoarHistory(40, fault);
+  };
+  const struct {
+    const char* file;
+    std::function<bool(FileFault*)> run;
+  } cases[] = {
+      {"SOW.DAT", [](FileFault* fault) { return CountHerdLitters(fault).has_value(); }},
+      {"FARROW.DAT", [](FileFault* fault) { return BoarLitterStats(fault); }},
+      {"BOAR.DAT", load}, {"FARROW.DAT", load},
+      {"SOW.DAT", each},  {"FARROW.DAT", each}, {"BOAR.DAT", each},
+  };
+  for (const auto& c : cases) {
+    Files f;
+    workedExample(f);
+    BoarHistory.Id = "B1";
+    ASSERT_TRUE(c.run(nullptr)) << c.file;
+    ASSERT_TRUE(platform::deleteFile(f.tp.path(c.file)));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(f.tp.path(c.file))));  // a folder by the file's name
+    BoarHistory.TotalBorn = -1;
+    FileFault fault;
+    EXPECT_FALSE(c.run(&fault)) << c.file;
+    EXPECT_EQ(fault.path, f.tp.path(c.file));
+    EXPECT_EQ(BoarHistory.TotalBorn, -1) << c.file;  // nothing filled from an empty file
+    EXPECT_TRUE(f.tp.dialogs.shown.empty());
+  }
 }

@@ -23,10 +23,14 @@ struct Case {
 };
 
 // Checks the result, and that exactly one beep and one exclamation box with
-// the expected text came with a failure, none with success.
+// the expected text came with a failure, none with success; CheckDate gives
+// that box as its refusal.
 void expectDate(const Case& c, int (*check)(const std::string&, int, int) = ValidateDate) {
   TestPlatform tp;
   SCOPED_TRACE(c.date);
+  if (check == ValidateDate)
+    EXPECT_EQ(CheckDate(c.date, c.minYear, 7),
+              c.message ? Check(Refusal{c.message, kTitle, platform::vbExclamation, 7}) : std::nullopt);
   EXPECT_EQ(check(c.date, c.minYear, -1), c.result);
   if (!c.message) {
     EXPECT_TRUE(tp.dialogs.shown.empty());

@@ -10,7 +10,6 @@
 #include "sows/DialogHog2.h"
 #include "sows/HogSow1.h"
 #include "sows/HogSow2.h"
-#include "sows/SowFaults.h"
 #include "sows/SowListLine.h"
 #include "sows/SowWindowFixture.h"
 
@@ -47,24 +46,16 @@ class HogSow1Test : public SowWindowTest {
  protected:
   // A herd of three breeds, dates and parities; S4 left the herd.
   void writeHerd() {
-    std::vector<SowRecord> herd = {sow("S1", "YORKSHIRE", "PEN1"), sow("S2", "DUROC", "PEN2"),
-                                   sow("S3", "YORK X", "PEN3"), sow("S4", "YORKSHIRE", "PEN4"),
-                                   sow("S5", "LANDRACE", "PEN5")};
-    herd[0].DateBred = "01/15/2024";
-    herd[1].DateBred = "02/20/2024";
-    herd[2].DateBred = "03/25/2024";
-    herd[4].DateBred = "01/01/2024";
-    herd[0].ParityCount = 2;
-    herd[1].ParityCount = 4;
-    herd[2].ParityCount = 3;
-    herd[3].ParityCount = 3;
-    herd[3].DateLeftHerd = "03/15/2004";
-    writeSows(herd);
+    writeRecords<SowRecord>(sowPath(), {aSow("S1").breed("YORKSHIRE").location("PEN1").bred("01/15/2024").parities(2),
+                                        aSow("S2").breed("DUROC").location("PEN2").bred("02/20/2024").parities(4),
+                                        aSow("S3").breed("YORK X").location("PEN3").bred("03/25/2024").parities(3),
+                                        aSow("S4").breed("YORKSHIRE").location("PEN4").parities(3).left("03/15/2004"),
+                                        aSow("S5").breed("LANDRACE").location("PEN5").bred("01/01/2024")});
   }
   // Sows S1 to Sn, all in the herd.
   static std::vector<SowRecord> numberedHerd(int n) {
     std::vector<SowRecord> herd;
-    for (int i = 1; i <= n; ++i) herd.push_back(sow("S" + std::to_string(i)));
+    for (int i = 1; i <= n; ++i) herd.push_back(aSow("S" + std::to_string(i)));
     return herd;
   }
 };
@@ -127,7 +118,7 @@ TEST_F(HogSow1Test, NewEntersThreeSowsListedInRecordOrder) {
 }
 
 TEST_F(HogSow1Test, NewIsRefusedWhenTheFileHas4800Records) {
-  writeSows(std::vector<SowRecord>(4800, sow("F")));
+  writeRecords<SowRecord>(sowPath(), std::vector<SowRecord>(4800, aSow("F")));
   ASSERT_EQ(platform::fileLength(sowPath()), 5424000);
   HogSow1 w;
   w.Show();
@@ -141,7 +132,7 @@ TEST_F(HogSow1Test, NewIsRefusedWhenTheFileHas4800Records) {
 }
 
 TEST_F(HogSow1Test, ActiveSowsBeyond802FillASecondPage) {
-  writeSows(numberedHerd(803));
+  writeRecords<SowRecord>(sowPath(), numberedHerd(803));
   HogSow1 w;
   w.Show();
   EXPECT_EQ(w.SowList->ListCount(), 802);
@@ -163,11 +154,11 @@ TEST_F(HogSow1Test, ActiveSowsBeyond802FillASecondPage) {
 // next page read it again.
 TEST_F(HogSow1Test, PagesShowTheQuerysReadUntilAMenuItemMayChangeTheFile) {
   std::vector<SowRecord> herd = numberedHerd(803);
-  writeSows(herd);
+  writeRecords<SowRecord>(sowPath(), herd);
   HogSow1 w;
   w.Show();
   herd[802].Id = "X803";
-  writeSows(herd);
+  writeRecords<SowRecord>(sowPath(), herd);
   for (const auto& [item, shown] : std::vector<std::pair<int, std::string>>{{-1, "S803"}, {HogSow1::Delete, "X803"}}) {
     if (item >= 0) w.SowHistoryMenu->Click(item);
     w.SowPg[1]->Press();
@@ -260,9 +251,11 @@ TEST_F(HogSow1Test, QueryDialogRefusesAndStaysOpen) {
   tp.windows.on("DialogHog2", as<DialogHog2>([this](DialogHog2& d) {
     d.SQCombo->SetListIndex(d.SQCombo->findText("By SOW Id."));
     d.SQData->SetText(">A1");
+    d.SQExe->setFocus();
     d.SQExe->Press();
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(tp.dialogs.last().text, "ILLEGAL ENTRY!!\r\rA QUALIFIER is not needed here!");
+    EXPECT_EQ(d.focusWidget(), d.SQData);  // back to the criterion
     d.SQData->SetText("");
     d.SQData->Type("s2\r");  // Enter runs EXECUTE
     EXPECT_FALSE(d.isVisible());
@@ -281,21 +274,9 @@ TEST_F(HogSow1Test, QueryDialogRefusesAndStaysOpen) {
 }
 
 TEST_F(HogSow1Test, DeleteAsksPerSowAndFreesTheLittersOfEachYes) {
-  std::vector<SowRecord> herd = {sow("D1"), sow("D2"), sow("D3")};
-  herd[1].ParityCount = 2;
-  herd[1].FarrowRecNo = {2, 3};
-  herd[1].NoteLine.setLine(0, "A NOTE");
-  herd[0].ParityCount = 1;
-  herd[0].FarrowRecNo = {1};
-  writeSows(herd);
-  FarrowRecord used;
-  used.Status = FarrowRecord::InHerd;
-  used.DateBorn = "01/01/2023";
-  used.DateWeaned = "01/22/2023";
-  used.BornCount = 10;
-  used.WeaningAge = 21;
-  used.BoarId = "B9";
-  writeLitters({used, used, used});
+  writeRecords<SowRecord>(sowPath(), {aSow("D1").litters({1}), aSow("D2").litters({2, 3}).note(1, "A NOTE"), aSow("D3")});
+  const FarrowRecord used = aLitter().bornOn("01/01/2023").pigs(10, 0).weaned(0, "01/22/2023", 21).sire("B9");
+  writeRecords<FarrowRecord>(farrowPath(), {used, used, used});
   const std::string before = readFile(sowPath());
   HogSow1 w;
   w.Show();
@@ -319,12 +300,12 @@ TEST_F(HogSow1Test, DeleteAsksPerSowAndFreesTheLittersOfEachYes) {
   const std::string after = readFile(sowPath());
   EXPECT_EQ(after.substr(0, 1130), before.substr(0, 1130));
   EXPECT_EQ(after.substr(2260), before.substr(2260));
-  EXPECT_EQ(after.substr(1130, 1130), bytesOf(std::vector<SowRecord>{SowRecord{}}));
+  EXPECT_EQ(after.substr(1130, 1130), recordBytes<SowRecord>({SowRecord{}}));
   EXPECT_EQ(after.substr(1130, 8), std::string(8, ' '));
   EXPECT_EQ(after.substr(1130 + 28, 10), "__/__/____");
   const std::string litters = readFile(farrowPath());
-  EXPECT_EQ(litters.substr(0, 50), bytesOf(std::vector<FarrowRecord>{used}));
-  const std::string freeLitter = bytesOf(std::vector<FarrowRecord>{FarrowRecord{}});
+  EXPECT_EQ(litters.substr(0, 50), recordBytes<FarrowRecord>({used}));
+  const std::string freeLitter = recordBytes<FarrowRecord>({FarrowRecord{}});
   EXPECT_EQ(litters.substr(50, 50), freeLitter);
   EXPECT_EQ(litters.substr(100, 50), freeLitter);
   EXPECT_EQ(freeLitter.substr(0, 12), std::string("\0\0__/__/____", 12));
@@ -334,7 +315,7 @@ TEST_F(HogSow1Test, DeleteAsksPerSowAndFreesTheLittersOfEachYes) {
 
 TEST_F(HogSow1Test, DeleteAnsweredNoChangesNoByte) {
   writeHerd();
-  writeLitters({FarrowRecord{}});
+  writeRecords<FarrowRecord>(farrowPath(), {FarrowRecord{}});
   const std::string sowsBefore = readFile(sowPath());
   const std::string littersBefore = readFile(farrowPath());
   HogSow1 w;
@@ -357,10 +338,7 @@ TEST_F(HogSow1Test, DeleteAnsweredNoChangesNoByte) {
 TEST_F(HogSow1Test, DeleteActsOnTheRecordTheRowShows) {
   // Records 1 and 3 both hold D1; record 1 left the herd, so the list shows
   // record 3 only.
-  std::vector<SowRecord> herd = {sow("D1"), sow("D2"), sow("D1")};
-  herd[0].DateLeftHerd = "01/01/2020";
-  herd[2].Breed = "SECOND";
-  writeSows(herd);
+  writeRecords<SowRecord>(sowPath(), {aSow("D1").left("01/01/2020"), aSow("D2"), aSow("D1").breed("SECOND")});
   HogSow1 w;
   w.Show();
   ASSERT_EQ(rowIds(w), (Ids{"D2", "D1"}));
@@ -368,22 +346,21 @@ TEST_F(HogSow1Test, DeleteActsOnTheRecordTheRowShows) {
   w.SowList->SetSelected(1, true);
   tp.dialogs.answer(platform::vbYes);
   w.SowHistoryMenu->Click(HogSow1::Delete);
-  const std::vector<SowRecord> sows = readSows();
+  const std::vector<SowRecord> sows = readRecords<SowRecord>(sowPath());
   EXPECT_EQ(sows[0].Id, "D1      ");
   EXPECT_EQ(sows[2].Id, std::string(8, ' '));
 }
 
 TEST_F(HogSow1Test, RowWhoseRecordChangedSinceIsSkipped) {
-  writeSows({sow("R1"), sow("R2")});
+  writeRecords<SowRecord>(sowPath(), {aSow("R1"), aSow("R2")});
   HogSow1 w;
   w.Show();
-  std::vector<SowRecord> changed = {sow("R1"), sow("R9")};
-  writeSows(changed);  // another window renamed R2 meanwhile
+  writeRecords<SowRecord>(sowPath(), {aSow("R1"), aSow("R9")});  // another window renamed R2 meanwhile
   w.SowList->SetSelected(1, true);
   w.SowHistoryMenu->Click(HogSow1::Delete);
   ASSERT_EQ(tp.dialogs.shown.size(), 1u);
   EXPECT_EQ(tp.dialogs.last().text, "NO SOW(s) WERE SELECTED, or DELETED!");
-  EXPECT_EQ(readSows()[1].Id, "R9      ");
+  EXPECT_EQ(readRecords<SowRecord>(sowPath())[1].Id, "R9      ");
 }
 
 // A file DELETE cannot write: it is found before either file changes, and
@@ -401,13 +378,8 @@ TEST_F(HogSow1Test, DeleteChangesNoFileThatTheOtherCannotFollow) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.readOnly) + " " + std::to_string(c.selected));
-    std::vector<SowRecord> herd = {sow("D1"), sow("D2")};  // D1 has no litters
-    herd[1].ParityCount = 1;
-    herd[1].FarrowRecNo = {1};
-    writeSows(herd);
-    FarrowRecord used;
-    used.BoarId = "B1";
-    writeLitters({used});
+    writeRecords<SowRecord>(sowPath(), {aSow("D1"), aSow("D2").litters({1})});  // D1 has no litters
+    writeRecords<FarrowRecord>(farrowPath(), {aLitter().sire("B1")});
     const std::string litters = readFile(farrowPath());
     const std::string path = tp.path(c.readOnly);
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
@@ -422,7 +394,7 @@ TEST_F(HogSow1Test, DeleteChangesNoFileThatTheOtherCannotFollow) {
     EXPECT_EQ(tp.dialogs.last().title, "DELETE SOW HISTORIES");
     EXPECT_EQ(tp.dialogs.last().icon, platform::vbCritical);
     Ids ids;
-    for (const SowRecord& s : readSows()) ids.push_back(Trim(s.Id));
+    for (const SowRecord& s : readRecords<SowRecord>(sowPath())) ids.push_back(Trim(s.Id));
     EXPECT_EQ(ids, c.after);
     EXPECT_EQ(readFile(farrowPath()), litters);
     ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
@@ -433,9 +405,8 @@ TEST_F(HogSow1Test, DeleteChangesNoFileThatTheOtherCannotFollow) {
 }
 
 TEST_F(HogSow1Test, AssignWritesTheTypedLocationIntoEachSelectedSow) {
-  std::vector<SowRecord> herd = {sow("A1", "", "OLD"), sow("A2", "", "OLD"), sow("A1", "", "OLD")};
-  herd[0].DateLeftHerd = "01/01/2020";
-  writeSows(herd);
+  writeRecords<SowRecord>(sowPath(), {aSow("A1").location("OLD").left("01/01/2020"), aSow("A2").location("OLD"),
+                                      aSow("A1").location("OLD")});
   HogSow1 w;
   w.Show();
   ASSERT_EQ(rowIds(w), (Ids{"A2", "A1"}));
@@ -454,7 +425,7 @@ TEST_F(HogSow1Test, AssignWritesTheTypedLocationIntoEachSelectedSow) {
   EXPECT_EQ(tp.dialogs.last().text, "ALL SELECTED SOW(s) HAVE BEEN ASSIGNED!\rTo Location/Group ( grp-0012ab)");
   EXPECT_EQ(tp.dialogs.last().title, "ASSIGN  SOW(s)  TO  LOCATION / GROUP(S)");
   EXPECT_EQ(tp.dialogs.last().icon, platform::vbExclamation);
-  const std::vector<SowRecord> sows = readSows();
+  const std::vector<SowRecord> sows = readRecords<SowRecord>(sowPath());
   EXPECT_EQ(sows[0].Location, "OLD     ");  // the same ID in another record is left alone
   EXPECT_EQ(sows[1].Location, " grp-001");
   EXPECT_EQ(sows[2].Location, " grp-001");

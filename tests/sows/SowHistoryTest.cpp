@@ -4,14 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
+#include <QDir>
 #include <QFile>
 
 #include "common/HogGlobals.h"
 #include "platform/FileSystem.h"
 #include "records/RecordIo.h"
 #include "sows/SowHistory.h"
-#include "support/TestPlatform.h"
+#include "support/RecordBuilders.h"
 
 namespace {
 
@@ -19,33 +21,23 @@ struct Herd {
   TestPlatform tp;
   records::TypedFile<SowRecord> sows;
   records::TypedFile<FarrowRecord> litters;
-  Herd() {
-    DataFolder = tp.home();
-    SowHistory = SowHistoryRecord{};
-  }
+  Herd() { DataFolder = tp.home(); }
   // Writes a litter at the end of FARROW.DAT; its record number.
   long litter(int16_t born, int16_t alive, int16_t weaned = 0, int16_t age = 0, float birthWeight = 0,
               float weaningWeight = 0, int16_t to = 0, int16_t from = 0) {
     if (!litters.isOpen()) litters.open(tp.path("FARROW.DAT"));
-    FarrowRecord f;
-    f.Status = FarrowRecord::InHerd;
-    f.BornCount = born;
-    f.AliveCount = alive;
-    f.WeanedCount = weaned;
-    f.WeaningAge = age;
-    f.BirthWeight = birthWeight;
-    f.WeaningWeight = weaningWeight;
-    f.FosteredTo = to;
-    f.FosteredFrom = from;
-    long n = litters.count() + 1;
-    litters.write(n, f);
+    const long n = litters.count() + 1;
+    litters.write(n, aLitter()
+                         .pigs(born, alive)
+                         .weaned(weaned, records::kEmptyDate, age)
+                         .weights(birthWeight, weaningWeight)
+                         .fostered(to, from));
     return n;
   }
   // Writes a sow linked to the given litters as record n of SOW.DAT.
   void sow(long n, std::initializer_list<long> links, const std::string& id = "S1") {
     if (!sows.isOpen()) sows.open(tp.path("SOW.DAT"));
-    SowRecord s;
-    s.Id = id;
+    SowRecord s = aSow(id);
     int k = 0;
     for (long l : links) s.FarrowRecNo[static_cast<size_t>(k++)] = static_cast<int16_t>(l);
     s.ParityCount = static_cast<int16_t>(links.size());
@@ -289,9 +281,40 @@ TEST(SowHistory, RunOverTheHerdVisitsLiveSowsAndStopsAtAnUnreadableFile) {
   if (!platform::fileExists("/proc/self/mem")) GTEST_SKIP() << "needs a file that fails to read";
   ASSERT_TRUE(platform::deleteFile(h.tp.path("FARROW.DAT")));
   ASSERT_TRUE(QFile::link("/proc/self/mem", QString::fromStdString(h.tp.path("FARROW.DAT"))));
-  SowFileFault fault;
+  FileFault fault;
   int visits = 0;
   EXPECT_FALSE(ForEachSowHistory([&visits](long) { ++visits; }, &fault));
   EXPECT_EQ(visits, 0);
   EXPECT_EQ(fault.path, h.tp.path("FARROW.DAT"));
+}
+
+// A file the history cannot read is a fault it hands back to be reported,
+// never an empty file: each procedure answers false naming the file.
+TEST(SowHistory, AFileThatCannotBeReadIsAFaultNotAnEmptyFile) {
+  const auto load = [](FileFault* fault) {
+    CurrentSowRec = 1;
+    return LoadSowHistory(fault);
+  };
+  const auto stats = [](FileFault* fault) { return SowLitterStats(FarrowLinks, fault); };
+  const auto each = [](FileFault* fault) { return ForEachSowHistory([](long) {}, fault); };
+  const struct {
+    const char* file;
+    std::function<bool(FileFault*)> run;
+  } cases[] = {{"SOW.DAT", load}, {"FARROW.DAT", load}, {"FARROW.DAT", stats}, {"SOW.DAT", each}, {"FARROW.DAT", each}};
+  for (const auto& c : cases) {
+    TestPlatform tp;
+    DataFolder = tp.home();
+    writeRecords<SowRecord>(tp.path("SOW.DAT"), {aSow("S1").litters({1})});
+    writeRecords<FarrowRecord>(tp.path("FARROW.DAT"), {aLitter().pigs(10, 9)});
+    SetSowLinks(aSow("S1").litters({1}));
+    ASSERT_TRUE(c.run(nullptr)) << c.file;
+    ASSERT_TRUE(platform::deleteFile(tp.path(c.file)));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(tp.path(c.file))));  // a folder by the file's name
+    SowHistory.TotalBorn = -1;
+    FileFault fault;
+    EXPECT_FALSE(c.run(&fault)) << c.file;
+    EXPECT_EQ(fault.path, tp.path(c.file));
+    EXPECT_EQ(SowHistory.TotalBorn, -1) << c.file;  // no statistics from an empty file
+    EXPECT_TRUE(tp.dialogs.shown.empty());
+  }
 }

@@ -12,61 +12,17 @@
 #include "sows/SowListLine.h"
 #include "sows/SowPages.h"
 #include "sows/SowQuery.h"
-#include "support/TestPlatform.h"
+#include "support/RecordBuilders.h"
 
 namespace {
 
-const char kEmpty[] = "__/__/____";
-
-SowRecord sow(const std::string& id) {
-  SowRecord s;
-  s.Id = id;
-  s.DateOfBirth = s.DateEnteredHerd = s.DateLeftHerd = s.PrvDate = s.DateBred = s.DateDue = kEmpty;
-  return s;
-}
-
 std::vector<SowRecord> herdOf(int n) {
   std::vector<SowRecord> herd;
-  for (int i = 1; i <= n; ++i) herd.push_back(sow("S" + std::to_string(i)));
+  for (int i = 1; i <= n; ++i) herd.push_back(aSow("S" + std::to_string(i)));
   return herd;
 }
 
-void writeSows(const std::string& path, const std::vector<SowRecord>& sows) {
-  std::string bytes;
-  for (const SowRecord& s : sows) {
-    const records::Bytes b = records::encode(s);
-    bytes.append(b.begin(), b.end());
-  }
-  writeFile(path, bytes);
-}
-
 }  // namespace
-
-TEST(SowPageArithmetic, LinesFallOnPagesOf802Slots) {
-  EXPECT_EQ(PageOfLine(1), 1);
-  EXPECT_EQ(SlotOfLine(1), 1);
-  EXPECT_EQ(PageOfLine(802), 1);
-  EXPECT_EQ(SlotOfLine(802), 802);
-  EXPECT_EQ(PageOfLine(803), 2);
-  EXPECT_EQ(SlotOfLine(803), 1);
-  EXPECT_EQ(PageOfLine(1605), 3);
-  EXPECT_EQ(SlotOfLine(1605), 1);
-  EXPECT_EQ(PageOfLine(4812), 6);
-  EXPECT_EQ(SlotOfLine(4812), 802);
-}
-
-TEST(SowPageArithmetic, PagesInUse) {
-  EXPECT_EQ(PagesInUse(0), 1);
-  EXPECT_EQ(PagesInUse(802), 1);
-  EXPECT_EQ(PagesInUse(803), 2);
-  EXPECT_EQ(PagesInUse(1604), 2);
-  EXPECT_EQ(PagesInUse(1605), 3);
-  EXPECT_EQ(PagesInUse(2407), 4);
-  EXPECT_EQ(PagesInUse(3209), 5);
-  EXPECT_EQ(PagesInUse(4011), 6);
-  EXPECT_EQ(PagesInUse(4812), 6);
-  EXPECT_EQ(PagesInUse(9000), 6);
-}
 
 TEST(SowPageTable, FillPlacesRecordNumbersInOrder) {
   std::vector<SowRecord> herd = herdOf(1700);
@@ -99,7 +55,7 @@ TEST(SowPageTable, MoreThan4812MatchesStopAtPageSixSlot802) {
 }
 
 TEST(SowPageLines, EachQueryShowsItsLinesInSlotOrder) {
-  std::vector<SowRecord> herd = {sow("A1"), sow("A2"), sow("A3")};
+  std::vector<SowRecord> herd = {aSow("A1"), aSow("A2"), aSow("A3")};
   herd[1].DateLeftHerd = "03/15/2004";
   SowPageTable table;
   FillSowPageTable(SowQuery("1", "A"), herd, {}, table);
@@ -124,7 +80,7 @@ TEST(SowPageLines, EachQueryShowsItsLinesInSlotOrder) {
 }
 
 TEST(SowListLine, SevenFieldsInFixedColumns) {
-  SowRecord s = sow("A1");
+  SowRecord s = aSow("A1");
   s.Breed = "YORKSHIRE";
   s.Location = "PEN12345";
   s.DaysTo230 = 165;
@@ -141,7 +97,7 @@ TEST(SowListLine, SevenFieldsInFixedColumns) {
 }
 
 TEST(SowListLine, LongValuesAreCutAndZerosShown) {
-  SowRecord s = sow("ABCDEFGH");
+  SowRecord s = aSow("ABCDEFGH");
   s.Breed = "HAMPSHIRE X DUROC X LANDRACE";
   s.Backfat = 1.125f;
   s.Loineye = 0;
@@ -159,7 +115,7 @@ TEST(SowListLine, LongValuesAreCutAndZerosShown) {
 }
 
 TEST(SowListLine, LeftTheHerdLine) {
-  SowRecord s = sow("B7");
+  SowRecord s = aSow("B7");
   s.DateLeftHerd = "03/15/2004";
   const std::string line = SowLeftHerdLine(s);
   ASSERT_EQ(line.size(), 80u);
@@ -175,18 +131,10 @@ TEST(BuildSowList, ReadsTheQueryFromQueryArgsAndTheFiles) {
   QueryArgs = {"", "0", "", ""};
   EXPECT_EQ(BuildSowList(table), 0);  // no SOW.DAT yet
   std::vector<SowRecord> herd = herdOf(4);
-  herd[2].ParityCount = 1;
-  herd[2].FarrowRecNo[0] = 2;
-  writeSows(tp.path("SOW.DAT"), herd);
-  FarrowRecord weaned;
-  weaned.Status = FarrowRecord::InHerd;
-  weaned.DateBorn = "01/01/2001";
-  weaned.DateWeaned = "01/22/2001";
-  records::TypedFile<FarrowRecord> farrow;
-  ASSERT_TRUE(farrow.open(tp.path("FARROW.DAT")));
-  farrow.write(1, FarrowRecord{});
-  farrow.write(2, weaned);
-  farrow.close();
+  herd[2] = aSow("S3").litters({2});
+  writeRecords<SowRecord>(tp.path("SOW.DAT"), herd);
+  writeRecords<FarrowRecord>(tp.path("FARROW.DAT"),
+                             {FarrowRecord{}, aLitter().bornOn("01/01/2001").weaned(0, "01/22/2001")});
   EXPECT_EQ(BuildSowList(table), 4);
   QueryArgs = {"", "20", "=01/22/2001", "By DATE WEANED"};
   EXPECT_EQ(BuildSowList(table), 1);
@@ -202,7 +150,7 @@ TEST(BuildSowList, UnreadableFileIsReportedAndListsNothing) {
   QueryArgs = {"", "0", "", ""};
   SowPageTable table;
   table.Add(7);
-  SowFileFault fault;
+  FileFault fault;
   EXPECT_EQ(BuildSowList(table, &fault), 0);
   EXPECT_EQ(fault.path, tp.path("SOW.DAT"));
   EXPECT_FALSE(fault.reason.empty());
@@ -217,23 +165,15 @@ TEST(BuildSowList, FullHerdListsAndQueries) {
   for (size_t i = 0; i < herd.size(); ++i) {
     herd[i].ParityCount = 9;
     for (int p = 0; p < 9; ++p) {
-      FarrowRecord f;
-      f.Status = FarrowRecord::InHerd;
-      f.DateBorn = "01/01/2001";
-      f.BornCount = static_cast<int16_t>(8 + p);
-      f.AliveCount = 8;
-      f.DateWeaned = "02/0" + std::to_string(1 + p) + "/2001";
-      litters.push_back(f);
+      litters.push_back(aLitter()
+                            .bornOn("01/01/2001")
+                            .pigs(static_cast<int16_t>(8 + p), 8)
+                            .weaned(0, "02/0" + std::to_string(1 + p) + "/2001"));
       herd[i].FarrowRecNo[static_cast<size_t>(p)] = static_cast<int16_t>(litters.size() > 32767 ? 0 : litters.size());
     }
   }
-  writeSows(tp.path("SOW.DAT"), herd);
-  std::string bytes;
-  for (const FarrowRecord& f : litters) {
-    const records::Bytes b = records::encode(f);
-    bytes.append(b.begin(), b.end());
-  }
-  writeFile(tp.path("FARROW.DAT"), bytes);
+  writeRecords<SowRecord>(tp.path("SOW.DAT"), herd);
+  writeRecords(tp.path("FARROW.DAT"), litters);
   SowPageTable table;
   for (const auto& q : std::vector<std::pair<std::string, std::string>>{
            {"0", ""}, {"11", ">9"}, {"12", "<5"}, {"20", "=02/09/2001"}, {"2", "YORK"}}) {

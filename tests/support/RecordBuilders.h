@@ -61,7 +61,7 @@ class AnimalBuilder : public RecordBuilder<R, Self> {
   Self& prv(const std::string& date) { return this->set(&R::PrvDate, date); }
   // Note line k, 1 to 14.
   Self& note(int k, const std::string& text) {
-    this->record_.NoteLine[static_cast<size_t>(k - 1)] = text;
+    this->record_.NoteLine.setLine(k - 1, text);
     return static_cast<Self&>(*this);
   }
 };

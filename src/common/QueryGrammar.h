@@ -1,0 +1,106 @@
+#pragma once
+// The query language of the list windows: a kind chosen from the query
+// dialog's table and a criterion typed with its qualifier. For a text kind
+// the criterion is the text alone; for a value kind a qualifier "<", ">" or
+// "=" before the value, or a range "low><high" (both bounds excluded); an
+// "all" kind takes none. Dates are "MM/DD/YYYY".
+//
+// Each list names its kinds and the titles of the dialog's refusals in a
+// QueryLanguage; the check of a typed criterion (CheckQueryEntry) and the
+// parsing and matching of criteria are the same for all of them.
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Refusal.h"
+
+// What a kind compares.
+enum class QueryFamily {
+  All,     // every record in (or out of) the herd: no criterion
+  Text,    // contains the criterion, upper case
+  Date,    // year, month, day keys
+  Whole,   // 16-bit whole numbers
+  Single,  // single-precision numbers
+};
+
+struct QueryKind {
+  const char* caption;  // the dialog's entry
+  const char* code;     // QueryArgs(1)
+  QueryFamily family;
+};
+
+// The refusals of EXECUTE.
+enum class QueryFault {
+  MisplacedRange,   // "><" first or last, whatever the kind
+  RangeInText,      // a range or "?" for a text kind
+  QualifierInText,  // "<", ">" or "=" for a text kind
+  NeedQualifier,    // a value kind without qualifier or range
+  NoEntry,          // nothing typed
+};
+
+// One dialog's language: its kinds in the order of its combo box, and the
+// title of each refusal (by QueryFault).
+struct QueryLanguage {
+  std::vector<QueryKind> kinds;
+  std::array<const char*, 5> titles;
+
+  // The kind whose entry is `caption`, or whose code is `code`; nothing for
+  // any other text.
+  const QueryKind* byCaption(const std::string& caption) const;
+  const QueryKind* byCode(const std::string& code) const;
+};
+
+// The refusal's box, titled for `language`; its field is the criterion box
+// (0).
+Refusal QueryRefusalOf(QueryFault fault, const QueryLanguage& language);
+
+// ---- The dialog's check of a criterion ------------------------------------
+
+enum class QualifierClass { None, MisplacedRange, Range, Comparison };
+
+// The qualifier class of a criterion already trimmed and upper-cased; later
+// rules replace earlier ones: "><" first or last is misplaced; "><" within
+// is a range; a leading "<", ">" or "=" a comparison; a "?" anywhere a range.
+QualifierClass ClassifyCriterion(const std::string& t);
+
+// What EXECUTE does with the chosen entry (nothing chosen: nullopt) and the
+// typed text: `args` is QueryArgs as it stands afterwards (indexes 0 to 3);
+// with a refusal the dialog stays open.
+struct QueryEntryOutcome {
+  std::array<std::string, 4> args;
+  Check refusal;
+};
+QueryEntryOutcome CheckQueryEntry(const QueryLanguage& language, const std::optional<std::string>& chosenCaption,
+                                  const std::string& typed);
+
+// ---- Matching ---------------------------------------------------------------
+
+// The 8-character key year, month, day of a stored date "MM/DD/YYYY": its
+// last four characters, its first two, then characters 4 and 5, as far as the
+// text goes; nothing for an empty date ("__/__/____", blanks).
+std::optional<std::string> DateFieldKey(const std::string& stored);
+
+// A date criterion: a qualifier and one date, or a range of two dates with
+// "><" at characters 11 and 12. Positions are fixed.
+struct DateCriterion {
+  char op = 0;  // '<', '>', '=', 'R' range, 0 matches nothing
+  std::string key, lowKey, highKey;
+};
+DateCriterion ParseDateCriterion(const std::string& criterion);
+bool DateMatches(const DateCriterion& c, const std::string& fieldKey);
+
+// A number criterion: a qualifier and one number, or a range split at the
+// first "><". A range with a qualifier in front compares with its lower
+// bound (">5><10" lists what is greater than 5). A criterion that is only a
+// qualifier matches nothing. Whole bounds round a half to even.
+struct NumberCriterion {
+  char op = 0;  // '<', '>', '=', 'R' range, 0 matches nothing
+  double bound = 0, low = 0, high = 0;
+};
+NumberCriterion ParseNumberCriterion(const std::string& criterion, bool whole);
+bool NumberMatches(const NumberCriterion& c, double value);
+
+// A Single value as a query compares it: to 7 significant digits, as its
+// text reads back.
+float SingleForQuery(float value);

@@ -1,0 +1,91 @@
+// The data files' paths and the one box for a file an action cannot read or
+// write.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "common/DataFiles.h"
+#include "platform/FileSystem.h"
+#include "support/RecordBuilders.h"
+
+TEST(DataFiles, EachRecordTypeNamesItsFile) {
+  TestPlatform tp;
+  DataFolder = tp.home();
+  EXPECT_EQ(DataFilePath<SowRecord>(), tp.path("SOW.DAT"));
+  EXPECT_EQ(DataFilePath<FarrowRecord>(), tp.path("FARROW.DAT"));
+  EXPECT_EQ(DataFilePath<BoarRecord>(), tp.path("BOAR.DAT"));
+  EXPECT_EQ(MedFileName("2024"), "MED2024.DAT");
+  EXPECT_EQ(FeedFileName("2024"), "FEED2024.DAT");
+}
+
+// A new sow or boar: the first free record of its own file, else the next
+// number, and any live animal already holding the ID.
+TEST(DataFiles, NewAnimalSlotReadsTheRecordTypesFile) {
+  TestPlatform tp;
+  DataFolder = tp.home();
+  EXPECT_EQ(ReadNewAnimalSlot<SowRecord>("A1")->record, 1);  // a missing file holds no animals
+  EXPECT_EQ(ReadNewAnimalSlot<BoarRecord>("B1")->record, 1);
+
+  writeRecords<SowRecord>(tp.path("SOW.DAT"), {aSow("S1"), aSow(""), aSow("A1")});
+  auto slot = ReadNewAnimalSlot<SowRecord>("A1");
+  ASSERT_TRUE(slot);
+  EXPECT_EQ(slot->record, 2);
+  EXPECT_EQ(slot->duplicateOf, 3);
+  EXPECT_EQ(ReadNewAnimalSlot<SowRecord>("NEW")->duplicateOf, 0);
+
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B0"), aBoar(""), aBoar("B1")});
+  slot = ReadNewAnimalSlot<BoarRecord>("B1");
+  ASSERT_TRUE(slot);
+  EXPECT_EQ(slot->record, 2);
+  EXPECT_EQ(slot->duplicateOf, 3);
+  EXPECT_EQ(slot->storedId, "B1      ");
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B0"), aBoar("B5"), aBoar("B1")});
+  EXPECT_EQ(ReadNewAnimalSlot<BoarRecord>("B2")->record, 4);
+  EXPECT_EQ(ReadNewAnimalSlot<BoarRecord>("B2")->duplicateOf, 0);
+}
+
+TEST(DataFiles, FaultTextNamesTheFileTheReasonAndTheOutcome) {
+  const struct {
+    FileFault fault;
+    bool writing;
+    std::string outcome;
+    std::string text;
+  } cases[] = {
+      {{"/d/SOW.DAT", "gone"}, false, kNothingMoreDone,
+       "ERROR:   COULD NOT READ THE FILE!!\r\r/d/SOW.DAT\rgone\r\rNothing more was done."},
+      {{"/d/SOW.DAT", ""}, true, kNothingMoreDone,
+       "ERROR:   COULD NOT WRITE TO THE FILE!!\r\r/d/SOW.DAT\r\rNothing more was done."},
+      {{"/d/F.DAT", "full"}, true, "A was deleted.\rNothing more was done.",
+       "ERROR:   COULD NOT WRITE TO THE FILE!!\r\r/d/F.DAT\rfull\r\rA was deleted.\rNothing more was done."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FileFaultText(c.fault, c.writing, c.outcome), c.text) << c.text;
+  TestPlatform tp;
+  ReportFileFault({"/d/SOW.DAT", "gone"}, false, "T I T L E");
+  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  EXPECT_EQ(tp.dialogs.last().text, FileFaultText({"/d/SOW.DAT", "gone"}, false));
+  EXPECT_EQ(tp.dialogs.last().title, "T I T L E");
+  EXPECT_EQ(tp.dialogs.last().icon, platform::vbCritical);
+  EXPECT_TRUE(tp.dialogs.last().beepBefore);
+}
+
+TEST(DataFiles, ImageOfAMissingFileIsEmptyAndOfAnUnreadableOneAFault) {
+  TestPlatform tp;
+  DataFolder = tp.home();
+  records::FileImage<SowRecord> sows;
+  FileFault fault;
+  ASSERT_TRUE(ReadImage(sows, &fault));
+  EXPECT_EQ(sows.count(), 0);
+  writeRecords<SowRecord>(tp.path("SOW.DAT"), {aSow("S1"), aSow("S2")});
+  ASSERT_TRUE(ReadImage(sows, &fault));
+  EXPECT_EQ(sows.count(), 2);
+  EXPECT_TRUE(fault.path.empty());
+
+  if (!platform::fileExists("/proc/self/mem")) GTEST_SKIP() << "needs a file that fails to read";
+  ASSERT_TRUE(QFile::link("/proc/self/mem", QString::fromStdString(tp.path("BOAR.DAT"))));
+  records::FileImage<BoarRecord> boars;
+  EXPECT_FALSE(ReadImage(boars, &fault));
+  EXPECT_EQ(fault.path, tp.path("BOAR.DAT"));
+  EXPECT_FALSE(fault.reason.empty());
+  EXPECT_FALSE(ReadNewAnimalSlot<BoarRecord>("B1"));
+  EXPECT_TRUE(tp.dialogs.shown.empty());
+}

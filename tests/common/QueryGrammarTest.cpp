@@ -1,0 +1,85 @@
+// The grammar of the query criteria: the qualifier class the dialogs check,
+// the parsing of date and number criteria and the keys they compare.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "common/NumberText.h"
+#include "common/QueryGrammar.h"
+
+TEST(QueryGrammar, LaterRulesReplaceEarlierOnes) {
+  EXPECT_EQ(ClassifyCriterion("><5"), QualifierClass::MisplacedRange);
+  EXPECT_EQ(ClassifyCriterion("5><"), QualifierClass::MisplacedRange);
+  EXPECT_EQ(ClassifyCriterion("2><5"), QualifierClass::Range);
+  EXPECT_EQ(ClassifyCriterion(">2><5"), QualifierClass::Comparison);
+  EXPECT_EQ(ClassifyCriterion(">A?"), QualifierClass::Range);
+  EXPECT_EQ(ClassifyCriterion("=3"), QualifierClass::Comparison);
+  EXPECT_EQ(ClassifyCriterion("YORK"), QualifierClass::None);
+  EXPECT_EQ(ClassifyCriterion(""), QualifierClass::None);
+}
+
+TEST(QueryGrammar, DateCriterionPositionsAreFixed) {
+  // A date typed without leading zeros gives the key of whatever stands at
+  // the fixed positions.
+  const DateCriterion c = ParseDateCriterion(">1/5/2005");
+  EXPECT_EQ(c.key, "20051//2");
+  const DateCriterion r = ParseDateCriterion("01/01/1997><03/01/1997");
+  EXPECT_EQ(r.op, 'R');
+  EXPECT_EQ(r.lowKey, "19970101");
+  EXPECT_EQ(r.highKey, "19970301");
+}
+
+TEST(QueryGrammar, NumberCriterionParsing) {
+  NumberCriterion c = ParseNumberCriterion("5><10", true);
+  EXPECT_EQ(c.op, 'R');
+  EXPECT_EQ(c.low, 5);
+  EXPECT_EQ(c.high, 10);
+  c = ParseNumberCriterion("0.5><1.5", false);
+  EXPECT_FLOAT_EQ(static_cast<float>(c.low), 0.5f);
+  EXPECT_FLOAT_EQ(static_cast<float>(c.high), 1.5f);
+  c = ParseNumberCriterion(">0.5><1.5", false);
+  EXPECT_EQ(c.op, '>');
+  EXPECT_FLOAT_EQ(static_cast<float>(c.bound), 0.5f);
+  c = ParseNumberCriterion(">><5", true);  // nothing between qualifier and range
+  EXPECT_EQ(c.op, '>');
+  EXPECT_EQ(c.bound, 0);
+  c = ParseNumberCriterion(">2.5", true);  // whole kinds round halves to even
+  EXPECT_EQ(c.bound, 2);
+  c = ParseNumberCriterion(">3.5", true);
+  EXPECT_EQ(c.bound, 4);
+  // Only a qualifier, or no qualifier at all: nothing matches.
+  for (const char* t : {">", "<", "=", "5", "5?", ""}) {
+    c = ParseNumberCriterion(t, true);
+    EXPECT_FALSE(NumberMatches(c, 0)) << t;
+    EXPECT_FALSE(NumberMatches(c, 5)) << t;
+    EXPECT_FALSE(NumberMatches(c, -5)) << t;
+  }
+}
+
+// A Single is compared as its text reads back, whatever the value.
+TEST(QueryGrammar, SingleComparesAsItsTextReadsBack) {
+  for (float v : {0.0f, -0.0f, 0.85f, 6.25f, 1.0f / 3.0f, -2.5f / 3.0f, 12345678.0f, 0.00001234567f, 1e30f, 7e-40f,
+                  std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                  -std::numeric_limits<float>::infinity()})
+    EXPECT_EQ(SingleForQuery(v), static_cast<float>(Val(SingleText(v)))) << SingleText(v);
+}
+
+// The key of a stored date: its last four characters, its first two, then its
+// characters 4 and 5, as far as the text goes; nothing for an empty date.
+TEST(QueryGrammar, DateKeysTakeFixedPositions) {
+  struct Case {
+    std::string stored;
+    std::optional<std::string> key;
+  };
+  for (const Case& c : std::vector<Case>{{"03/15/2024", "20240315"},
+                                         {"03/15/2024  ", "20240315"},
+                                         {"3/5/2024  ", "20243//2"},
+                                         {"1/2", "1/21/"},
+                                         {"12345", "23451245"},
+                                         {"__/__/____", std::nullopt},
+                                         {"          ", std::nullopt},
+                                         {"", std::nullopt}})
+    EXPECT_EQ(DateFieldKey(c.stored), c.key) << c.stored;
+}
