@@ -9,6 +9,7 @@
 #include "common/PrintListing.h"
 #include "feed/HogFeed9.h"
 #include "feed/IngredientFile.h"
+#include "platform/FormKit.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
 
@@ -126,8 +127,7 @@ void HogFeed8::OpenEntry(const std::string& caption, const std::string& mode) {
     entry.Load();
     entry.SetCaption(caption);
     entry.NE_Cont->SetCaption(mode);
-    entry.Show(platform::vbModal);
-    entry.Unload();
+    platform::ShowModalThenUnload(entry);
   }
   ShowFullList();
 }
@@ -226,6 +226,5 @@ void PrintIngredientListing(std::vector<std::string> lines, const std::string& h
 
 void OpenIngredientList() {
   HogFeed8 list;
-  list.Show(platform::vbModal);
-  list.Unload();
+  platform::ShowModalThenUnload(list);
 }

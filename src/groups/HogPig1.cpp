@@ -148,8 +148,7 @@ void HogPig1::NewGroup() {
     entry.SetCaption(std::string(PigletMenuChoice == 0 ? "N U R S E R Y   I N,  N E W   G R O U P ( "
                                                        : "G R O W E R   I N,  N E W   G R O U P ( ") +
                      CurrentGroupId + " )");
-    entry.Show(platform::vbModal);
-    entry.Unload();
+    platform::ShowModalThenUnload(entry);
   }
   FillGroupList();
 }
@@ -162,12 +161,10 @@ void HogPig1::OpenForSelected(const std::string& title, bool out) {
   }
   if (out) {
     HogPig3 window;
-    window.Show(platform::vbModal);
-    window.Unload();
+    platform::ShowModalThenUnload(window);
   } else {
     HogPig4 window;
-    window.Show(platform::vbModal);
-    window.Unload();
+    platform::ShowModalThenUnload(window);
   }
   FillGroupList();
 }

@@ -176,6 +176,5 @@ void Drug_1::DeleteDrugs() {
 
 void OpenDrugList() {
   Drug_1 list;
-  list.Show(platform::vbModal);
-  list.Unload();
+  platform::ShowModalThenUnload(list);
 }

@@ -250,6 +250,5 @@ void OpenDrugEntry(const std::string& mode) {
   entry.Load();
   entry.SetCaption(mode == "NEW" ? "N E W    D R U G" : "E D I T    D R U G");
   entry.NE_Cont->SetCaption(mode);
-  entry.Show(platform::vbModal);
-  entry.Unload();
+  platform::ShowModalThenUnload(entry);
 }

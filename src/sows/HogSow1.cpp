@@ -174,8 +174,7 @@ void HogSow1::SowHistoryMenu_Click(int Index) {
 void HogSow1::RunQuery() {
   {
     DialogHog2 dialog;
-    dialog.Show(platform::vbModal);
-    dialog.Unload();
+    platform::ShowModalThenUnload(dialog);
   }
   if (QueryArgs[1] == "0") {
     pageCaption_ = kActiveCaption;
@@ -209,8 +208,7 @@ void HogSow1::NewSows() {
   }
   {
     HogSow2 entry;
-    entry.Show(platform::vbModal);
-    entry.Unload();
+    platform::ShowModalThenUnload(entry);
   }
   Hourglass(true);
   ResetSowList();
