@@ -1,23 +1,21 @@
 #include "groups/HogPig1.h"
 
-#include "platform/FormKit.h"
-
 #include <algorithm>
 
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include "groups/GroupList.h"
+#include "groups/GroupYearOpener.h"
 #include "groups/GroupMoves.h"
 #include "groups/HogPig2.h"
 #include "groups/HogPig3.h"
 #include "groups/HogPig4.h"
 #include "platform/Dialogs.h"
+#include "platform/FormKit.h"
 #include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "shell/HelpMenu.h"
-#include "shell/Tarlowe2.h"
-#include "shell/YearPrompts.h"
 
 namespace {
 
@@ -240,18 +238,12 @@ int AskNewGroupId() {
 
 void OpenGroupList(int Index) {
   PigletMenuChoice = Index;
-  std::string year;
-  if (!AskGroupYear(year)) return;
-  GroupYear = year.size() >= 2 ? year.substr(year.size() - 2) : year;
-  // The hourglass stays over the main window behind the list until it closes.
-  QWidget& main = MainForm();
-  const QCursor saved = main.cursor();
-  main.setCursor(Qt::WaitCursor);
-  HogPig1 list;
-  list.Load();
-  list.Label8->SetCaption(StageWord(Index));
-  list.SetCaption(std::string(kCaptions[std::clamp(Index, 0, 2)]) + year + " )");
-  list.PigMain->SetVisible(HogPig1::PigsIn, Index != 2);
-  platform::ShowModalThenUnload(list);
-  main.setCursor(saved);
+  OpenForGroupYear([Index](const std::string& year) {
+    HogPig1 list;
+    list.Load();
+    list.Label8->SetCaption(StageWord(Index));
+    list.SetCaption(std::string(kCaptions[std::clamp(Index, 0, 2)]) + year + " )");
+    list.PigMain->SetVisible(HogPig1::PigsIn, Index != 2);
+    platform::ShowModalThenUnload(list);
+  });
 }
