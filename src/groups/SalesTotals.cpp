@@ -6,19 +6,17 @@
 
 namespace {
 
-std::string LastTwo(const std::string& text) { return text.size() >= 2 ? text.substr(text.size() - 2) : text; }
+// Adds a row to the totals when it counts in them.
+void Count(SalesTotal& total, const SalesRecord& s, const std::string& year, const std::string& kind) {
+  if (!CountsInTotals(s, year, kind)) return;
+  total.head += s.PigsSold;
+  total.weight += static_cast<float>(s.PigsSold) * s.WeightPerPig;
+}
 
-// The rows of SALES.DAT with only the fields the totals use.
-std::vector<SalesRecord> ReadSales() {
-  records::FileImage<SalesRecord> image;
-  std::vector<SalesRecord> sales;
-  if (!image.read(DataFilePath<SalesRecord>())) return sales;
-  static const SalesRecord p;
-  static const records::FieldMask<SalesRecord> used(
-      p, {&p.SaleType, &p.YearEndAdjust, &p.GroupId, &p.PigsSold, &p.WeightPerPig});
-  sales.resize(static_cast<size_t>(image.count()));
-  for (long n = 1; n <= image.count(); ++n) image.decode(n, sales[static_cast<size_t>(n - 1)], used);
-  return sales;
+SalesTotal TotalsOf(const std::vector<SalesRecord>& sales, const std::string& year, const std::string& kind) {
+  SalesTotal total;
+  for (const SalesRecord& s : sales) Count(total, s, year, kind);
+  return total;
 }
 
 }  // namespace
@@ -29,28 +27,39 @@ std::string AmountText(int16_t Head, float Weight, float Price) {
 }
 
 bool CountsInTotals(const SalesRecord& s, const std::string& year, const std::string& kind) {
-  const std::string id = RTrim(s.GroupId);
-  return s.YearEndAdjust == 0 && s.SaleType == kind && id.size() >= 2 && LastTwo(id) == LastTwo(year);
+  if (s.YearEndAdjust != 0 || s.SaleType != kind || year.size() < 2) return false;
+  // The last two characters of the ID without its trailing blanks.
+  const size_t last = s.GroupId.find_last_not_of(' ');
+  return last != std::string::npos && last >= 1 && s.GroupId.compare(last - 1, 2, year, year.size() - 2, 2) == 0;
+}
+
+SalesTotal SalesTotals(const records::FileImage<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
+  static const SalesRecord p;
+  static const records::FieldMask<SalesRecord> used(
+      p, {&p.SaleType, &p.YearEndAdjust, &p.GroupId, &p.PigsSold, &p.WeightPerPig});
+  SalesTotal total;
+  SalesRecord s;
+  for (long n = 1; n <= sales.count(); ++n) {
+    sales.decode(n, s, used);
+    Count(total, s, Year, Kind);
+  }
+  return total;
+}
+
+SalesTotal SalesTotals(const std::string& Year, const std::string& Kind) {
+  records::FileImage<SalesRecord> sales;
+  sales.read(DataFilePath<SalesRecord>());  // a file that cannot be read leaves no rows
+  return SalesTotals(sales, Year, Kind);
 }
 
 int32_t SalesHeadTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
-  int32_t head = 0;
-  for (const SalesRecord& s : sales)
-    if (CountsInTotals(s, Year, Kind)) head += s.PigsSold;
-  return head;
+  return TotalsOf(sales, Year, Kind).head;
 }
 
 float SalesWeightTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
-  float weight = 0;
-  for (const SalesRecord& s : sales)
-    if (CountsInTotals(s, Year, Kind)) weight += static_cast<float>(s.PigsSold) * s.WeightPerPig;
-  return weight;
+  return TotalsOf(sales, Year, Kind).weight;
 }
 
-int32_t SalesHeadTotal(const std::string& Year, const std::string& Kind) {
-  return SalesHeadTotal(ReadSales(), Year, Kind);
-}
+int32_t SalesHeadTotal(const std::string& Year, const std::string& Kind) { return SalesTotals(Year, Kind).head; }
 
-float SalesWeightTotal(const std::string& Year, const std::string& Kind) {
-  return SalesWeightTotal(ReadSales(), Year, Kind);
-}
+float SalesWeightTotal(const std::string& Year, const std::string& Kind) { return SalesTotals(Year, Kind).weight; }
