@@ -1,5 +1,6 @@
 #include "groups/SalesList.h"
 
+#include <cstring>
 #include <unordered_map>
 
 #include "common/FixedLine.h"
@@ -29,14 +30,24 @@ const records::FieldMask<SalesRecord>& ChoiceFields() {
   return used;
 }
 
-// Hands each row `pick` takes (it sees the choice fields; false or
-// SaleLine::None leave a row out) whole to `use`, with its record number and
-// what `pick` answered, in record order.
+// Whether the stored group ID of row n ends in `year`. A row of another
+// group year is neither listed nor printed (OfYear), so the runs pass it by
+// without decoding it.
+bool StoredInYear(const SalesImage& sales, long n, const std::string& year) {
+  constexpr int kYearAt = SalesRecord::IdAt + SalesRecord::IdWidth - 2;
+  return year.size() == 2 && std::memcmp(sales.bytes(n) + kYearAt, year.data(), 2) == 0;
+}
+
+// Hands each row of `year` that `pick` takes (it sees the choice fields;
+// false or SaleLine::None leave a row out) whole to `use`, with its record
+// number and what `pick` answered, in record order.
 template <class Pick, class Use>
-void EachPicked(const SalesImage& sales, Pick pick, Use use) {
+void EachPicked(const SalesImage& sales, const std::string& year, Pick pick, Use use) {
+  const records::FieldMask<SalesRecord>& choice = ChoiceFields();
   SalesRecord s;
   for (long n = 1; n <= sales.count(); ++n) {
-    sales.decode(n, s, ChoiceFields());
+    if (!StoredInYear(sales, n, year)) continue;
+    sales.decode(n, s, choice);
     const auto how = pick(s);
     if (how != decltype(how){}) {
       sales.decode(n, s);
@@ -123,7 +134,7 @@ std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, 
                                                       const std::string& year) {
   std::vector<std::pair<std::string, long>> rows;
   EachPicked(
-      sales, [&](const SalesRecord& s) { return ShownSale(s, kind, year); },
+      sales, year, [&](const SalesRecord& s) { return ShownSale(s, kind, year); },
       [&](const SalesRecord& s, long n, SaleLine line) { rows.emplace_back(SaleListLine(s, line), n); });
   return rows;
 }
@@ -149,7 +160,7 @@ std::string SalePrintLine(const SalesRecord& s) {
 std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
   std::vector<std::string> lines(1);
   EachPicked(
-      sales, [&](const SalesRecord& s) { return PrintedSale(s, kind, year); },
+      sales, year, [&](const SalesRecord& s) { return PrintedSale(s, kind, year); },
       [&](const SalesRecord& s, long, bool) { lines.push_back(SalePrintLine(s)); });
   return lines;
 }
@@ -175,7 +186,7 @@ int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetT
     for (int c = 0; c < 6; ++c) row[static_cast<size_t>(c) + 2] = AddTo(row[static_cast<size_t>(c) + 2], s.*kFigures[c].field);
     row[8] = std::to_string(static_cast<long>(Val(row[8])) + 1);
   };
-  EachPicked(sales, [&](const SalesRecord& s) { return PrintedSale(s, "M", year); }, gather);
+  EachPicked(sales, year, [&](const SalesRecord& s) { return PrintedSale(s, "M", year); }, gather);
   for (int m = 1; m <= groups; ++m) {
     std::array<std::string, 11>& row = table[static_cast<size_t>(m)];
     const float count = static_cast<float>(Val(row[8]));

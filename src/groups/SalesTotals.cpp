@@ -38,8 +38,10 @@ SalesTotal SalesTotals(const records::FileImage<SalesRecord>& sales, const std::
   static const records::FieldMask<SalesRecord> used(
       p, {&p.SaleType, &p.YearEndAdjust, &p.GroupId, &p.PigsSold, &p.WeightPerPig});
   SalesTotal total;
+  if (Kind.size() != 1) return total;  // a stored kind is one letter
   SalesRecord s;
   for (long n = 1; n <= sales.count(); ++n) {
+    if (sales.bytes(n)[SalesRecord::SaleTypeAt] != static_cast<uint8_t>(Kind[0])) continue;  // another kind
     sales.decode(n, s, used);
     Count(total, s, Year, Kind);
   }
