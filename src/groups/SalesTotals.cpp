@@ -6,17 +6,18 @@
 
 namespace {
 
-// Adds a row to the totals when it counts in them.
-void Count(SalesTotal& total, const SalesRecord& s, const std::string& year, const std::string& kind) {
-  if (!CountsInTotals(s, year, kind)) return;
-  total.head += s.PigsSold;
-  total.weight += static_cast<float>(s.PigsSold) * s.WeightPerPig;
-}
-
-SalesTotal TotalsOf(const std::vector<SalesRecord>& sales, const std::string& year, const std::string& kind) {
-  SalesTotal total;
-  for (const SalesRecord& s : sales) Count(total, s, year, kind);
-  return total;
+// Whether the stored row at `row` counts in the totals of `kind` and `year`:
+// the kind letter, no adjustment, and the last two characters of the ID
+// without its trailing blanks the last two of the year.
+bool CountsAt(const uint8_t* row, const std::string& year, const std::string& kind) {
+  if (kind.size() != 1 || year.size() < 2 || row[SalesRecord::SaleTypeAt] != static_cast<uint8_t>(kind[0]) ||
+      records::getI16(row + SalesRecord::YearEndAdjustAt) != 0)
+    return false;
+  const uint8_t* id = row + SalesRecord::IdAt;
+  int last = SalesRecord::IdWidth - 1;
+  while (last >= 0 && id[last] == ' ') --last;
+  return last >= 1 && id[last - 1] == static_cast<uint8_t>(year[year.size() - 2]) &&
+         id[last] == static_cast<uint8_t>(year[year.size() - 1]);
 }
 
 }  // namespace
@@ -27,23 +28,19 @@ std::string AmountText(int16_t Head, float Weight, float Price) {
 }
 
 bool CountsInTotals(const SalesRecord& s, const std::string& year, const std::string& kind) {
-  if (s.YearEndAdjust != 0 || s.SaleType != kind || year.size() < 2) return false;
-  // The last two characters of the ID without its trailing blanks.
-  const size_t last = s.GroupId.find_last_not_of(' ');
-  return last != std::string::npos && last >= 1 && s.GroupId.compare(last - 1, 2, year, year.size() - 2, 2) == 0;
+  return CountsAt(records::encode(s).data(), year, kind);
 }
 
 SalesTotal SalesTotals(const records::FileImage<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
   static const SalesRecord p;
-  static const records::FieldMask<SalesRecord> used(
-      p, {&p.SaleType, &p.YearEndAdjust, &p.GroupId, &p.PigsSold, &p.WeightPerPig});
+  static const records::FieldMask<SalesRecord> sold(p, {&p.PigsSold, &p.WeightPerPig});
   SalesTotal total;
-  if (Kind.size() != 1) return total;  // a stored kind is one letter
   SalesRecord s;
   for (long n = 1; n <= sales.count(); ++n) {
-    if (sales.bytes(n)[SalesRecord::SaleTypeAt] != static_cast<uint8_t>(Kind[0])) continue;  // another kind
-    sales.decode(n, s, used);
-    Count(total, s, Year, Kind);
+    if (!CountsAt(sales.bytes(n), Year, Kind)) continue;
+    sales.decode(n, s, sold);
+    total.head += s.PigsSold;
+    total.weight += static_cast<float>(s.PigsSold) * s.WeightPerPig;
   }
   return total;
 }
@@ -55,11 +52,11 @@ SalesTotal SalesTotals(const std::string& Year, const std::string& Kind) {
 }
 
 int32_t SalesHeadTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
-  return TotalsOf(sales, Year, Kind).head;
+  return SalesTotals(records::FileImage<SalesRecord>::of(sales), Year, Kind).head;
 }
 
 float SalesWeightTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
-  return TotalsOf(sales, Year, Kind).weight;
+  return SalesTotals(records::FileImage<SalesRecord>::of(sales), Year, Kind).weight;
 }
 
 int32_t SalesHeadTotal(const std::string& Year, const std::string& Kind) { return SalesTotals(Year, Kind).head; }
