@@ -30,9 +30,11 @@ const ColumnCaption kColumns[] = {
 constexpr int kListLeft = 120;
 constexpr int kCharTwips = 120;
 
-std::vector<SalesRecord> ReadSales(const std::string& title) {
-  std::vector<SalesRecord> sales;
-  if (!ReadDataFile(sales, title)) sales.clear();
+// SALES.DAT read whole; a file that cannot be read shows its box and lists nothing.
+SalesImage ReadSales(const std::string& title) {
+  SalesImage sales;
+  std::string error;
+  if (!sales.read(DataFilePath<SalesRecord>(), &error)) ReportFileFault({DataFilePath<SalesRecord>(), error}, false, title);
   return sales;
 }
 

@@ -1,5 +1,6 @@
 #include "groups/SalesList.h"
 
+#include <cstring>
 #include <unordered_map>
 
 #include "common/FixedLine.h"
@@ -14,8 +15,45 @@ namespace {
 const char kGiltsText[] = "* * * A L L   G I L T S  ! * * * ";
 const char kAdjustText[] = "USED to EDIT END of YEAR ADJUSTMENT";
 
+bool Blank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
 bool OfYear(const SalesRecord& s, const std::string& year) {
-  return Trim(s.GroupId) != "" && s.GroupId.size() >= 2 && s.GroupId.substr(s.GroupId.size() - 2) == year;
+  const std::string& id = s.GroupId;
+  return !Blank(id) && id.size() >= 2 && id.compare(id.size() - 2, 2, year) == 0;
+}
+
+// What tells whether a row is listed or printed, and how.
+const records::FieldMask<SalesRecord>& ChoiceFields() {
+  static const SalesRecord p;
+  static const records::FieldMask<SalesRecord> used(
+      p, {&p.SaleType, &p.YearEndAdjust, &p.GroupId, &p.PigsSold, &p.GiltsSold});
+  return used;
+}
+
+// Whether the stored group ID of row n ends in `year`. A row of another
+// group year is neither listed nor printed (OfYear), so the runs pass it by
+// without decoding it.
+bool StoredInYear(const SalesImage& sales, long n, const std::string& year) {
+  constexpr int kYearAt = SalesRecord::IdAt + SalesRecord::IdWidth - 2;
+  return year.size() == 2 && std::memcmp(sales.bytes(n) + kYearAt, year.data(), 2) == 0;
+}
+
+// Hands each row of `year` that `pick` takes (it sees the choice fields;
+// false or SaleLine::None leave a row out) whole to `use`, with its record
+// number and what `pick` answered, in record order.
+template <class Pick, class Use>
+void EachPicked(const SalesImage& sales, const std::string& year, Pick pick, Use use) {
+  const records::FieldMask<SalesRecord>& choice = ChoiceFields();
+  SalesRecord s;
+  for (long n = 1; n <= sales.count(); ++n) {
+    if (!StoredInYear(sales, n, year)) continue;
+    sales.decode(n, s, choice);
+    const auto how = pick(s);
+    if (how != decltype(how){}) {
+      sales.decode(n, s);
+      use(s, n, how);
+    }
+  }
 }
 
 std::string Two(float value) { return TwoDecimals(value); }
@@ -73,7 +111,7 @@ std::string CenturyText(const std::string& groupYear, const std::string& today) 
 }
 
 SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
-  if (Trim(s.SaleType) == "" || !OfYear(s, year)) return SaleLine::None;
+  if (Blank(s.SaleType) || !OfYear(s, year)) return SaleLine::None;
   if (s.YearEndAdjust == -1) return kind == "F" ? SaleLine::None : SaleLine::Adjustment;
   if (s.SaleType != kind) return SaleLine::None;
   return s.GiltsSold != 0 && s.PigsSold == 0 ? SaleLine::Gilts : SaleLine::Sale;
@@ -92,13 +130,18 @@ std::string SaleListLine(const SalesRecord& s, SaleLine line) {
   return text.put(73, Two(s.HotCarcassWeight), 5).put(83, Two(s.GradeYieldPremium), 5).str();
 }
 
-std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
+std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
                                                       const std::string& year) {
   std::vector<std::pair<std::string, long>> rows;
-  for (size_t i = 0; i < sales.size(); ++i)
-    if (SaleLine line = ShownSale(sales[i], kind, year); line != SaleLine::None)
-      rows.emplace_back(SaleListLine(sales[i], line), static_cast<long>(i) + 1);
+  EachPicked(
+      sales, year, [&](const SalesRecord& s) { return ShownSale(s, kind, year); },
+      [&](const SalesRecord& s, long n, SaleLine line) { rows.emplace_back(SaleListLine(s, line), n); });
   return rows;
+}
+
+std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
+                                                      const std::string& year) {
+  return SaleListRows(SalesImage::of(sales), kind, year);
 }
 
 bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
@@ -114,30 +157,36 @@ std::string SalePrintLine(const SalesRecord& s) {
   return text.put(71, Two(s.HotCarcassWeight), 5).put(80, Two(s.GradeYieldPremium), 5).str();
 }
 
-std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                           const std::string& year) {
+std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
   std::vector<std::string> lines(1);
-  for (const SalesRecord& s : sales)
-    if (PrintedSale(s, kind, year)) lines.push_back(SalePrintLine(s));
+  EachPicked(
+      sales, year, [&](const SalesRecord& s) { return PrintedSale(s, kind, year); },
+      [&](const SalesRecord& s, long, bool) { lines.push_back(SalePrintLine(s)); });
   return lines;
 }
 
-int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table) {
-  table.assign(sales.size() + 1, {});
+std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
+                                           const std::string& year) {
+  return SalesListingLines(SalesImage::of(sales), kind, year);
+}
+
+int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetTable& table) {
+  table.assign(1, {});
   std::unordered_map<std::string, size_t> rowOf;
   int groups = 0;
-  for (const SalesRecord& s : sales) {
-    if (!PrintedSale(s, "M", year)) continue;
-    auto [it, started] = rowOf.emplace(s.GroupId, static_cast<size_t>(groups) + 1);
-    std::array<std::string, 11>& row = table[it->second];
+  const auto gather = [&](const SalesRecord& s, long, bool) {
+    const auto [it, started] = rowOf.try_emplace(s.GroupId, static_cast<size_t>(groups) + 1);
     if (started) {
       ++groups;
-      row[1] = s.GroupId;
-      row[8] = "0";
+      table.emplace_back();
+      table.back()[1] = s.GroupId;
+      table.back()[8] = "0";
     }
+    std::array<std::string, 11>& row = table[it->second];
     for (int c = 0; c < 6; ++c) row[static_cast<size_t>(c) + 2] = AddTo(row[static_cast<size_t>(c) + 2], s.*kFigures[c].field);
     row[8] = std::to_string(static_cast<long>(Val(row[8])) + 1);
-  }
+  };
+  EachPicked(sales, year, [&](const SalesRecord& s) { return PrintedSale(s, "M", year); }, gather);
   for (int m = 1; m <= groups; ++m) {
     std::array<std::string, 11>& row = table[static_cast<size_t>(m)];
     const float count = static_cast<float>(Val(row[8]));
@@ -147,6 +196,10 @@ int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& ye
     }
   }
   return groups;
+}
+
+int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table) {
+  return GatherKillSheet(SalesImage::of(sales), year, table);
 }
 
 std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int groups) {
@@ -201,15 +254,15 @@ void SetKillSheetJob(const std::string& printedYear, int groups) {
 
 void SetKillSheetTotalsJob() { SetJob("S U M M A R Y   T O T A L S", "", "", 13, 0, 18, true); }
 
-void PrintSalesListingOf(const std::vector<SalesRecord>& sales, const std::string& kind, const std::string& groupYear,
+void PrintSalesListingOf(const SalesImage& sales, const std::string& kind, const std::string& groupYear,
                          const std::string& today) {
   const std::vector<std::string> lines = SalesListingLines(sales, kind, groupYear);
   SetSalesListingJob(kind, CenturyText(groupYear, today) + groupYear, static_cast<int>(lines.size()) - 1);
   PrintListing(lines);
 }
 
-int PrintKillSheetGroupsOf(const std::vector<SalesRecord>& sales, const std::string& groupYear,
-                           const std::string& today, KillSheetTable& table) {
+int PrintKillSheetGroupsOf(const SalesImage& sales, const std::string& groupYear, const std::string& today,
+                           KillSheetTable& table) {
   const int groups = GatherKillSheet(sales, groupYear, table);
   SetKillSheetJob(CenturyText(groupYear, today) + groupYear, groups);
   PrintListing(KillSheetGroupLines(table, groups));

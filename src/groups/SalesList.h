@@ -9,7 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "records/RecordIo.h"
 #include "records/SalesRecord.h"
+
+// SALES.DAT read whole, once per action; the runs below decode of each row
+// only what tells whether it is listed, and the listed rows whole.
+using SalesImage = records::FileImage<SalesRecord>;
 
 // "F" for the feeder pig list (MenuChoice 0), "M" for market hogs.
 std::string SaleKindLetter(int menuChoice);
@@ -23,7 +28,10 @@ enum class SaleLine { None, Sale, Gilts, Adjustment };
 SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year);
 // The 90-column list line of a shown row.
 std::string SaleListLine(const SalesRecord& s, SaleLine line);
-// Every shown row's line with its record number, in record order.
+// Every shown row's line with its record number, in record order; the
+// second form over rows in memory.
+std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
+                                                      const std::string& year);
 std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
                                                       const std::string& year);
 
@@ -33,6 +41,7 @@ bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::strin
 // The 84-column printed line of a sale.
 std::string SalePrintLine(const SalesRecord& s);
 // The listing's lines, element 0 empty.
+std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year);
 std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
                                            const std::string& year);
 
@@ -43,7 +52,8 @@ std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales
 using KillSheetTable = std::vector<std::array<std::string, 11>>;
 // Gathers the market sales of `year` by group, in the order of each group's
 // first sale, into a table made anew, and turns the sums into averages.
-// Answers the number of groups.
+// Answers the number of groups; the table holds a row for each and row 0.
+int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetTable& table);
 int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table);
 // One 80-column line per group, element 0 empty.
 std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int groups);
@@ -54,10 +64,10 @@ std::vector<std::string> KillSheetTotalLines(const KillSheetTable& table, int gr
 // The three printouts of the rows read, with the printed year of `groupYear`
 // and `today` ("MM/DD/YYYY"). The kill sheet's groups fill `table` and
 // answer their number, which its totals page takes.
-void PrintSalesListingOf(const std::vector<SalesRecord>& sales, const std::string& kind, const std::string& groupYear,
+void PrintSalesListingOf(const SalesImage& sales, const std::string& kind, const std::string& groupYear,
                          const std::string& today);
-int PrintKillSheetGroupsOf(const std::vector<SalesRecord>& sales, const std::string& groupYear,
-                           const std::string& today, KillSheetTable& table);
+int PrintKillSheetGroupsOf(const SalesImage& sales, const std::string& groupYear, const std::string& today,
+                           KillSheetTable& table);
 void PrintKillSheetTotalsOf(const KillSheetTable& table, int groups, const std::string& today);
 
 // PrintJob for the sales listing of `kind` ("F", "M") with the printed year,

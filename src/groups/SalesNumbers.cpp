@@ -1,11 +1,16 @@
 #include "groups/SalesNumbers.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
 
 #include "common/Format.h"
 
-std::string TwoDecimals(float value) {
+namespace {
+
+std::string Written(float value) {
   const double v = static_cast<double>(value);
   // Beyond 7 digits before the point the Single's digits run out before the
   // decimals; the general path writes those.
@@ -35,4 +40,23 @@ std::string TwoDecimals(float value) {
   out[k++] = static_cast<char>('0' + hundredths % 100 / 10);
   out[k++] = static_cast<char>('0' + hundredths % 10);
   return std::string(out, k);
+}
+
+}  // namespace
+
+std::string TwoDecimals(float value) {
+  // The sales lines write the same prices, weights and kill sheet figures
+  // again and again: the text last made for each of 1024 groups of values
+  // is kept, the group chosen by the value's bits.
+  struct Made {
+    uint32_t bits = 0;
+    bool set = false;
+    std::string text;
+  };
+  thread_local std::array<Made, 1024> made;
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  Made& m = made[(bits * 2654435761U) >> 22];
+  if (!m.set || m.bits != bits) m = {bits, true, Written(value)};
+  return m.text;
 }

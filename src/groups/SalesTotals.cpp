@@ -6,19 +6,18 @@
 
 namespace {
 
-std::string LastTwo(const std::string& text) { return text.size() >= 2 ? text.substr(text.size() - 2) : text; }
-
-// The rows of SALES.DAT with only the fields the totals use.
-std::vector<SalesRecord> ReadSales() {
-  records::FileImage<SalesRecord> image;
-  std::vector<SalesRecord> sales;
-  if (!image.read(DataFilePath<SalesRecord>())) return sales;
-  static const SalesRecord p;
-  static const records::FieldMask<SalesRecord> used(
-      p, {&p.SaleType, &p.YearEndAdjust, &p.GroupId, &p.PigsSold, &p.WeightPerPig});
-  sales.resize(static_cast<size_t>(image.count()));
-  for (long n = 1; n <= image.count(); ++n) image.decode(n, sales[static_cast<size_t>(n - 1)], used);
-  return sales;
+// Whether the stored row at `row` counts in the totals of `kind` and `year`:
+// the kind letter, no adjustment, and the last two characters of the ID
+// without its trailing blanks the last two of the year.
+bool CountsAt(const uint8_t* row, const std::string& year, const std::string& kind) {
+  if (kind.size() != 1 || year.size() < 2 || row[SalesRecord::SaleTypeAt] != static_cast<uint8_t>(kind[0]) ||
+      records::getI16(row + SalesRecord::YearEndAdjustAt) != 0)
+    return false;
+  const uint8_t* id = row + SalesRecord::IdAt;
+  int last = SalesRecord::IdWidth - 1;
+  while (last >= 0 && id[last] == ' ') --last;
+  return last >= 1 && id[last - 1] == static_cast<uint8_t>(year[year.size() - 2]) &&
+         id[last] == static_cast<uint8_t>(year[year.size() - 1]);
 }
 
 }  // namespace
@@ -29,28 +28,37 @@ std::string AmountText(int16_t Head, float Weight, float Price) {
 }
 
 bool CountsInTotals(const SalesRecord& s, const std::string& year, const std::string& kind) {
-  const std::string id = RTrim(s.GroupId);
-  return s.YearEndAdjust == 0 && s.SaleType == kind && id.size() >= 2 && LastTwo(id) == LastTwo(year);
+  return CountsAt(records::encode(s).data(), year, kind);
+}
+
+SalesTotal SalesTotals(const records::FileImage<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
+  static const SalesRecord p;
+  static const records::FieldMask<SalesRecord> sold(p, {&p.PigsSold, &p.WeightPerPig});
+  SalesTotal total;
+  SalesRecord s;
+  for (long n = 1; n <= sales.count(); ++n) {
+    if (!CountsAt(sales.bytes(n), Year, Kind)) continue;
+    sales.decode(n, s, sold);
+    total.head += s.PigsSold;
+    total.weight += static_cast<float>(s.PigsSold) * s.WeightPerPig;
+  }
+  return total;
+}
+
+SalesTotal SalesTotals(const std::string& Year, const std::string& Kind) {
+  records::FileImage<SalesRecord> sales;
+  sales.read(DataFilePath<SalesRecord>());  // a file that cannot be read leaves no rows
+  return SalesTotals(sales, Year, Kind);
 }
 
 int32_t SalesHeadTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
-  int32_t head = 0;
-  for (const SalesRecord& s : sales)
-    if (CountsInTotals(s, Year, Kind)) head += s.PigsSold;
-  return head;
+  return SalesTotals(records::FileImage<SalesRecord>::of(sales), Year, Kind).head;
 }
 
 float SalesWeightTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
-  float weight = 0;
-  for (const SalesRecord& s : sales)
-    if (CountsInTotals(s, Year, Kind)) weight += static_cast<float>(s.PigsSold) * s.WeightPerPig;
-  return weight;
+  return SalesTotals(records::FileImage<SalesRecord>::of(sales), Year, Kind).weight;
 }
 
-int32_t SalesHeadTotal(const std::string& Year, const std::string& Kind) {
-  return SalesHeadTotal(ReadSales(), Year, Kind);
-}
+int32_t SalesHeadTotal(const std::string& Year, const std::string& Kind) { return SalesTotals(Year, Kind).head; }
 
-float SalesWeightTotal(const std::string& Year, const std::string& Kind) {
-  return SalesWeightTotal(ReadSales(), Year, Kind);
-}
+float SalesWeightTotal(const std::string& Year, const std::string& Kind) { return SalesTotals(Year, Kind).weight; }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "records/RecordIo.h"
 #include "records/SalesRecord.h"
 
 // Weight x price of one pig, "0.00"; "0.00" when any of the three is 0.
@@ -19,6 +20,14 @@ bool CountsInTotals(const SalesRecord& s, const std::string& year, const std::st
 // that cannot be read counts nothing.
 int32_t SalesHeadTotal(const std::string& Year, const std::string& Kind);
 float SalesWeightTotal(const std::string& Year, const std::string& Kind);
+// Both from one read of SALES.DAT, for a caller that needs both; the same
+// figures as the two above.
+struct SalesTotal {
+  int32_t head = 0;
+  float weight = 0;
+};
+SalesTotal SalesTotals(const std::string& Year, const std::string& Kind);
+SalesTotal SalesTotals(const records::FileImage<SalesRecord>& sales, const std::string& Year, const std::string& Kind);
 // The same over rows already read.
 int32_t SalesHeadTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind);
 float SalesWeightTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind);

@@ -44,6 +44,9 @@ TEST_P(SalesTotals_, HeadAndWeightFromTheFile) {
   writeRecords<SalesRecord>(tp.path("SALES.DAT"), c.sales);
   EXPECT_EQ(SalesHeadTotal(c.year, c.kind), c.head);
   EXPECT_FLOAT_EQ(SalesWeightTotal(c.year, c.kind), c.weight);
+  const SalesTotal both = SalesTotals(c.year, c.kind);  // one read for both
+  EXPECT_EQ(both.head, c.head);
+  EXPECT_EQ(both.weight, SalesWeightTotal(c.year, c.kind));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -62,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                     aSale("M", "001-24", 11).sold(0, 260, 0, "07/01/2024").gilts(5)},
                    "2024", "M", 0, 0},
         TotalsCase{"GroupYearNotDateYear", {aSale("M", "014-19", 10).sold(3, 100, 1, "01/05/2020")}, "2019", "M", 3, 300},
+        TotalsCase{"IdWithTrailingBlanks", {aSale("M", "14-19 ", 10).sold(3, 100, 1, "01/05/2020")}, "19", "M", 3, 300},
+        TotalsCase{"OneCharacterYear", {aSale("M", "014-19", 10).sold(3, 100, 1, "01/05/2020")}, "9", "M", 0, 0},
         TotalsCase{"NotTheSaleYear", {aSale("M", "014-19", 10).sold(3, 100, 1, "01/05/2020")}, "2020", "M", 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -2,6 +2,8 @@
 // sale edit stepping through a selection, delete, and both printouts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/HogGlobals.h"
 #include "groups/HogSale1.h"
 #include "groups/HogSale2.h"
@@ -131,6 +133,16 @@ TEST_F(SalesWindows, NothingToPrintInAnEmptyYear) {
     EXPECT_EQ(tp.dialogs.last().title, "PRINT   SALES   ERROR");
   });
   EXPECT_EQ(tp.printer.documents, 0);
+}
+
+TEST_F(SalesWindows, AnUnreadableFileListsNothingAfterOneBox) {
+  std::filesystem::create_directory(tp.path("SALES.DAT"));
+  inList(1, [this](HogSale1& w) {
+    EXPECT_EQ(w.SaleList->ListCount(), 0);
+    ASSERT_EQ(tp.dialogs.shown.size(), 2u);  // the group year, then the fault
+    EXPECT_EQ(tp.dialogs.last().icon, platform::vbCritical);
+    EXPECT_EQ(tp.dialogs.last().title, "SALES  LIST  ERROR");
+  });
 }
 
 }  // namespace
