@@ -1,6 +1,5 @@
 #include "feed/HogFeed8.h"
 
-#include <QVBoxLayout>
 #include <array>
 
 #include "common/DataFiles.h"
@@ -53,12 +52,7 @@ HogFeed8::HogFeed8(QWidget* parent) : platform::Form("HogFeed8", parent) {
   using namespace platform;
   setFont(makeFont("MS Sans Serif", 8, true));
   SetCaption(kCaption);
-  // The menu bar spans the window, whichever of its items are shown.
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  MenuBar = new QMenuBar(this);
-  layout->setMenuBar(MenuBar);
-  layout->addStretch(1);
+  MenuBar = AddMenuBar(this);
   FeedFormula = new MenuArray(MenuBar, "FeedFormula");
   FeedFormula->Add(New, "&NEW");
   FeedFormula->Add(EditView, "&EDIT/VIEW");

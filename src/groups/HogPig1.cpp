@@ -67,7 +67,7 @@ constexpr int kCharTwips = 120;
 
 HogPig1::HogPig1(QWidget* parent) : platform::Form("HogPig1", parent) {
   setFont(platform::makeFont("MS Sans Serif", 8));
-  MenuBar = new QMenuBar(this);
+  MenuBar = platform::AddMenuBar(this);
   PigMain = new platform::MenuArray(MenuBar, "PigMain");
   PigMain->Add(PigsIn, "Pigs IN");
   PigMain->Add(PigsOut, "Pigs OUT");
@@ -101,8 +101,6 @@ HogPig1::HogPig1(QWidget* parent) : platform::Form("HogPig1", parent) {
   PigList->setFont(platform::makeFont("Courier New", 10));
   platform::placeTwips(PigList, kListLeft, kListTop, 11040, 5400);
   SetBoundsTwips(0, 0, 11400, 7200);
-  // The menu bar spans the window, so items shown later find their room.
-  MenuBar->setGeometry(0, 0, width(), MenuBar->sizeHint().height());
 }
 
 void HogPig1::Form_Load() { FillGroupList(); }

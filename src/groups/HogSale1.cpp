@@ -42,7 +42,7 @@ SalesImage ReadSales(const std::string& title) {
 
 HogSale1::HogSale1(QWidget* parent) : platform::Form("HogSale1", parent) {
   setFont(platform::makeFont("MS Sans Serif", 8, true));
-  MenuBar = new QMenuBar(this);
+  MenuBar = platform::AddMenuBar(this);
   SalesMenu = new platform::MenuArray(MenuBar, "SalesMenu");
   SalesMenu->Add(Edit, "&EDIT");
   SalesMenu->Add(Delete, "&DELETE");

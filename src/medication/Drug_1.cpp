@@ -1,6 +1,5 @@
 #include "medication/Drug_1.h"
 
-#include <QVBoxLayout>
 #include <vector>
 
 #include "common/DataFiles.h"
@@ -45,11 +44,7 @@ Drug_1::Drug_1(QWidget* parent) : platform::Form("Drug_1", parent) {
   using platform::AddLabel;
   setFont(platform::makeFont("MS Sans Serif", 8));
   SetCaption(kCaption);
-  MenuBar = new QMenuBar(this);
-  // The menu bar spans the window whichever items are shown.
-  auto* bar = new QVBoxLayout(this);
-  bar->setContentsMargins(0, 0, 0, 0);
-  bar->setMenuBar(MenuBar);
+  MenuBar = platform::AddMenuBar(this);
   MainDrug = new platform::MenuArray(MenuBar, "MainDrug");
   MainDrug->Add(New, "&NEW");
   MainDrug->Add(Edit, "&EDIT");

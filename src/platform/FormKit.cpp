@@ -1,8 +1,21 @@
 #include "platform/FormKit.h"
 
+#include <QMenuBar>
+#include <QVBoxLayout>
+
 #include <QGroupBox>
 
 namespace platform {
+
+QMenuBar* AddMenuBar(QWidget* window) {
+  auto* bar = new QMenuBar(window);
+  auto* layout = new QVBoxLayout(window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setMenuBar(bar);
+  layout->addStretch(1);
+  return bar;
+}
+
 
 CommandButton* AddButton(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at,
                          std::function<void()> onClick) {

@@ -20,6 +20,8 @@
 
 class QGroupBox;
 
+class QMenuBar;
+
 namespace platform {
 
 // The top of row i (from 0) of rows starting at `top`, `pitch` twips apart.
@@ -44,6 +46,8 @@ TextBox* AddTextBox(QWidget* parent, const std::string& name, TwipsRect at, int 
 MaskedDateBox* AddDateBox(QWidget* parent, const std::string& name, TwipsRect at);
 OptionButton* AddOption(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at);
 // A frame with a caption, which holds the option buttons of one group.
+// The window's menu bar, spanning the window whatever items it shows later.
+QMenuBar* AddMenuBar(QWidget* window);
 QGroupBox* AddFrame(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at);
 
 // The order in which Tab visits the widgets.

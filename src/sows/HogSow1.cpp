@@ -38,7 +38,7 @@ int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   setFont(platform::makeFont("MS Sans Serif", 8));
   SetCaption(kCaption);
-  MenuBar = new QMenuBar(this);
+  MenuBar = platform::AddMenuBar(this);
   SowHistoryMenu = new platform::MenuArray(MenuBar, "SowHistoryMenu");
   SowHistoryMenu->Add(ViewEdit, "VIEW / &EDIT");
   SowHistoryMenu->Add(Query, "&QUERY");
