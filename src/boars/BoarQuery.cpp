@@ -125,8 +125,9 @@ std::vector<BoarRow> PlainBoarRows(const records::FileImage<BoarRecord>& boars, 
   std::vector<BoarRow> rows;
   BoarRecord boar;
   for (long r = 1; r <= boars.count(); ++r) {
+    if (records::IsFreeRecord(boars, r)) continue;
     boars.decode(r, boar);
-    if (records::IsFreeId(boar.Id) || BoarIsActive(boar) == inactive) continue;
+    if (BoarIsActive(boar) == inactive) continue;
     rows.push_back({inactive ? InactiveBoarLine(boar) : BoarListLine(boar), r});
   }
   return rows;
@@ -137,12 +138,15 @@ std::vector<BoarRow> BoarQueryRows(const records::FileImage<BoarRecord>& boars, 
   std::vector<BoarRow> rows;
   BoarRecord boar;
   for (long r = 1; r <= boars.count(); ++r) {
+    if (records::IsFreeRecord(boars, r)) continue;
     boars.decode(r, boar);
-    FillAnimalHistory(boar, BoarHistory);
-    if (records::IsFreeId(boar.Id)) continue;
     if (!query.listsInactive() && !BoarIsActive(boar)) continue;
     if (!query.matches(boar, sires, herdLitters)) continue;
     rows.push_back({query.listsInactive() ? InactiveBoarLine(boar) : BoarListLine(boar), r});
+  }
+  if (boars.count() > 0) {  // the block holds the last record read, free or not
+    boars.decode(boars.count(), boar);
+    FillAnimalHistory(boar, BoarHistory);
   }
   return rows;
 }
