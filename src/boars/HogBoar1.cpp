@@ -234,23 +234,8 @@ void HogBoar1::PrintListing() {
     ReportFileFault(fault, false, "PRINT  BOAR  RECORD(s)");
     return;
   }
-  PrintJob = PrintJobRecord{};
-  PrintJob.Title = "B O A R   L I S T I N G";
-  PrintJob.Heading1 = BoarListingHeading(BQDisp->Caption());
-  PrintJob.Heading2 = " BOAR ID            BREED              LOCATION         ENTER HERD        PRICE";
-  PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.TitleFontSize = 26;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
-  PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = static_cast<int32_t>(lines->size()) - 1;
-  PrintJob.EndBanner = -1;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-  ::PrintListing(*lines);
+  PrintCourierListing("B O A R   L I S T I N G", BoarListingHeading(BQDisp->Caption()),
+                      " BOAR ID            BREED              LOCATION         ENTER HERD        PRICE", *lines);
   Hourglass(false);
 }
 

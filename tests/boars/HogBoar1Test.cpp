@@ -2,6 +2,7 @@
 // list and the lines of the printed listing.
 #include <gtest/gtest.h>
 
+#include "boars/DialogHog3.h"
 #include "boars/HogBoar1.h"
 #include "common/HogGlobals.h"
 #include "support/BoxMatch.h"
@@ -63,4 +64,21 @@ TEST_F(HogBoar1Test, ListingLinesFollowTheRows) {
   EXPECT_EQ((*lines)[3], "");
   EXPECT_EQ(BoarListingHeading("ALL BOAR(S)  "),
             " ALL BOAR(S)" + std::string(44, ' ') + "DATE BOAR        PURCHASE" + std::string(4, ' '));
+}
+
+TEST_F(HogBoar1Test, QueryDialogOffersTheTwelveKindsAndLeavesTheQuery) {
+  HogBoar1 w;
+  w.Load();  // the list's load forgets any query
+  DialogHog3 dialog;
+  dialog.Load();
+  EXPECT_EQ(dialog.Caption(), "QUERY   BOAR   HISTORY");
+  ASSERT_EQ(dialog.BQCombo->count(), 12);
+  EXPECT_EQ(dialog.BQCombo->List(11), "All ACTIVE BOAR'S");
+  dialog.BQCombo->SetListIndex(0);
+  dialog.Kind_Click();
+  dialog.BQData->SetText("b1");
+  dialog.Execute_Click();
+  EXPECT_EQ(QueryArgs, (std::array<std::string, 4>{"", "1", "B1", "By BOAR Id."}));
+  w.ApplyBoarQuery();
+  EXPECT_EQ(w.BoarList->ListCount(), 1);  // B1, not B2
 }
