@@ -22,6 +22,8 @@
 #include "bench/BenchDrugs.h"
 #include "bench/BenchHerd.h"
 #include "boars/BoarHistory.h"
+#include "boars/BoarQuery.h"
+#include "boars/HogBoar1.h"
 #include "common/DataFiles.h"
 #include "common/DateMath.h"
 #include "common/HogGlobals.h"
@@ -450,6 +452,44 @@ const std::vector<ListQuery> kQueries = {
     {"20", ">01/01/2020"},
 };
 
+// A criterion for every kind of the boar list.
+const std::vector<ListQuery> kBoarQueries = {
+    {"0", ""},   {"1", "B1"},  {"2", "DUROC"}, {"3", ">01/01/2018"}, {"4", "BOAR1"}, {"5", "<06/30/2016"},
+    {"6", "01/01/2010><12/31/2018"}, {"7", ">100"}, {"8", ">1.5"}, {"9", "4000><8000"}, {"10", ">30"},
+    {"11", ""},  {"12", ""},
+};
+
+// The boar list's record numbers for a query, boar by boar: each boar's
+// figures from LoadBoarHistory, which reads FARROW.DAT for him.
+std::vector<long> boarsOneByOne(const std::string& code, const std::string& criterion) {
+  const BoarQuery query(code, criterion);
+  const SireTable none(records::FileImage<FarrowRecord>{});
+  const int32_t herdLitters = CountHerdLitters().value_or(-1);
+  const std::vector<BoarRecord> boars = recordByRecord<BoarRecord>(g_boarPath);
+  std::vector<long> listed;
+  for (CurrentBoarRec = 1; CurrentBoarRec <= static_cast<long>(boars.size()); ++CurrentBoarRec) {
+    const BoarRecord& boar = boars[static_cast<size_t>(CurrentBoarRec - 1)];
+    if (records::IsFreeId(boar.Id)) continue;
+    const bool inactive = code == "11";
+    if (code == "0" || !query.needsLitters()) {
+      const bool in = code == "0" ? BoarIsActive(boar) : (inactive || BoarIsActive(boar)) && query.matches(boar, none, herdLitters);
+      if (in) listed.push_back(CurrentBoarRec);
+      continue;
+    }
+    if (!BoarIsActive(boar)) continue;
+    LoadBoarHistory(herdLitters);
+    const BoarHistoryRecord& h = BoarHistory;
+    const bool whole = code == "7" || code == "9";
+    const NumberCriterion c = ParseNumberCriterion(criterion, whole);
+    const double value = code == "7"   ? h.SowsFarrowed
+                         : code == "8" ? QueryConceptionRate(h.SowsFarrowed, herdLitters)
+                         : code == "9" ? h.TotalBorn
+                                       : SingleForQuery(h.AvgLitterBirthWeight);
+    if (NumberMatches(c, value)) listed.push_back(CurrentBoarRec);
+  }
+  return listed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -569,6 +609,33 @@ int main(int argc, char** argv) {
     };
     ops.push_back(op);
   }
+  std::unique_ptr<HogBoar1> boarWindow;
+  for (const ListQuery& q : kBoarQueries) {
+    const QueryKind* kind = BoarQueryLanguage().byCode(q.code);
+    Operation op;
+    op.name = std::string("boar list ") + q.code + " " + (kind ? kind->caption : "all active");
+    op.files = {g_boarPath};
+    if (BoarQuery(q.code, q.criterion).needsLitters()) op.files = {g_sowPath, g_farrowPath, g_boarPath};
+    auto fill = [&boarWindow, q] {
+      if (!boarWindow) {
+        boarWindow = std::make_unique<HogBoar1>();
+        boarWindow->Load();
+      }
+      QueryArgs = {"", q.code, q.criterion, ""};
+      if (std::string(q.code) == "0") boarWindow->FillBoarList();
+      else boarWindow->ApplyBoarQuery();
+    };
+    op.run = fill;
+    op.check = [&boarWindow, fill, q](std::string& result) {
+      fill();
+      const platform::ListBox& list = *boarWindow->BoarList;
+      result = std::to_string(list.ListCount());
+      std::vector<long> shown;
+      for (int row = 0; row < list.ListCount(); ++row) shown.push_back(list.ItemData(row));
+      return shown == boarsOneByOne(q.code, q.criterion) ? std::string() : std::string("rows differ");
+    };
+    ops.push_back(op);
+  }
   {
     Operation op;
     op.name = "every boar's statistics";
@@ -579,8 +646,9 @@ int main(int argc, char** argv) {
       ForEachBoarHistory([&all](long) { all.push_back(boarFigures()); });
       result = std::to_string(all.size());
       const int32_t herdLitters = CountHerdLitters().value_or(-1);
-      const long count = static_cast<long>(recordByRecord<BoarRecord>(g_boarPath).size());
-      for (CurrentBoarRec = 1; CurrentBoarRec <= count; ++CurrentBoarRec) {
+      const std::vector<BoarRecord> boars = recordByRecord<BoarRecord>(g_boarPath);
+      for (CurrentBoarRec = 1; CurrentBoarRec <= static_cast<long>(boars.size()); ++CurrentBoarRec) {
+        if (records::IsFreeId(boars[static_cast<size_t>(CurrentBoarRec - 1)].Id)) continue;
         LoadBoarHistory(herdLitters);
         if (!records::IsFreeId(BoarRec.Id)) one.push_back(boarFigures());
       }

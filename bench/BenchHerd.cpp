@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kSows = 4799;
 constexpr int kBoars = 64;
+constexpr size_t kBoarRecords = 32767;
 constexpr size_t kDeletedSow = 3600;  // index of the sow that was deleted
 constexpr long kDeletedIngredient = 30000;  // the record of the ingredient that was deleted
 
@@ -240,6 +241,7 @@ BenchHerd MakeBenchHerd() {
     herd.boars.push_back(boar);
     boarIds.push_back(boar.Id);
   }
+  herd.boars.resize(kBoarRecords);  // BOAR.DAT to its last record number, the rest free
 
   for (size_t i = 0; i < kSows; ++i) {
     SowRecord s;

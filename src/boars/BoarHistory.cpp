@@ -138,8 +138,8 @@ bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault*
   const int32_t herdLitters = CountHerdLitters(sows);
   const SireTable sires(litters);
   for (long r = 1; r <= boars.count(); ++r) {
+    if (records::IsFreeRecord(boars, r)) continue;
     boars.decode(r, BoarRec);
-    if (records::IsFreeId(BoarRec.Id)) continue;
     fillBoarHistory(herdLitters, sires.of(Trim(BoarRec.Id)));
     each(r);
   }

@@ -147,3 +147,25 @@ void PrintListing(const std::vector<std::string>& Lines) {
     first = 1;
   }
 }
+
+void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
+                         const std::vector<std::string>& Lines) {
+  PrintJob = PrintJobRecord{};
+  PrintJob.Title = title;
+  PrintJob.Heading1 = heading1;
+  PrintJob.Heading2 = heading2;
+  PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
+  PrintJob.TitleFontSize = 26;
+  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
+  PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
+  PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
+  PrintJob.Layout = 2;
+  PrintJob.LinesPerPage = 40;
+  // Every line built is printed.
+  PrintJob.LineCount = static_cast<int32_t>(Lines.size()) - 1;
+  PrintJob.EndBanner = -1;
+  PrintJob.TitleRule = -1;
+  PrintJob.Orientation = 1;
+  PrintJob.PaperBin = 1;
+  PrintListing(Lines);
+}

@@ -92,6 +92,9 @@ QueryEntryOutcome CheckQueryEntry(const QueryLanguage& language, const std::opti
   out.args[1] = kind->code;
   switch (kind->family) {
     case QueryFamily::All:
+      if (language.allKindsRefuseQualifiers && cls == QualifierClass::Range) return refuse(QueryFault::RangeInText);
+      if (language.allKindsRefuseQualifiers && cls == QualifierClass::Comparison)
+        return refuse(QueryFault::QualifierInText);
       out.args[3] = kind->caption;
       return out;
     case QueryFamily::Text:

@@ -44,6 +44,9 @@ enum class QueryFault {
 struct QueryLanguage {
   std::vector<QueryKind> kinds;
   std::array<const char*, 5> titles;
+  // True when an "all" kind refuses a qualifier or a range as a text kind
+  // does; false when it ignores whatever was typed.
+  bool allKindsRefuseQualifiers = false;
 
   // The kind whose entry is `caption`, or whose code is `code`; nothing for
   // any other text.

@@ -198,24 +198,8 @@ void HogFeed8::PrintIngredients() {
 
 void PrintIngredientListing(std::vector<std::string> lines, const std::string& heading) {
   lines.insert(lines.begin(), std::string());  // element 0 stays empty
-  PrintJob = PrintJobRecord{};
-  PrintJob.Title = "I N G R E D I E N T    L I S T I N G";
-  PrintJob.Heading1 = heading;
-  PrintJob.Heading2 = " CODE      INGREDIENT NAME     CURRENT INV.  START INV.  UNIT COST  TOTAL COST     DATE";
-  PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.TitleFontSize = 26;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
-  PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 40;
-  // Every line built is printed, however many records the listed codes hold.
-  PrintJob.LineCount = static_cast<int32_t>(lines.size()) - 1;
-  PrintJob.EndBanner = -1;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-  PrintListing(lines);
+  PrintCourierListing("I N G R E D I E N T    L I S T I N G", heading,
+                      " CODE      INGREDIENT NAME     CURRENT INV.  START INV.  UNIT COST  TOTAL COST     DATE", lines);
 }
 
 void OpenIngredientList() {

@@ -34,6 +34,12 @@ struct NewAnimalSlot {
   std::string storedId;   // that record's ID field as stored (8 characters)
 };
 
+// Record n of a sow or boar file is free; only its ID is read.
+template <class R>
+bool IsFreeRecord(const FileImage<R>& file, long n) {
+  return IsFreeId(std::string(reinterpret_cast<const char*>(file.bytes(n) + R::IdAt), R::IdWidth));
+}
+
 // The slot for a new sow or boar with `id`, over the file read whole; only
 // the IDs are read.
 template <class R>

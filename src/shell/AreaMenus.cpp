@@ -1,6 +1,7 @@
 // The area table: the items of the main window's area menus that open
 // something, and what choosing each does. The menus' click handlers and the
 // enabled flags of their items both come from it.
+#include "boars/HogBoar1.h"
 #include "common/HogGlobals.h"
 #include "feed/HogFeed8.h"
 #include "groups/HogPig1.h"
@@ -16,6 +17,7 @@ namespace {
 // One row per item, in menu order. An item that needs a count check or a
 // year prompt, or a window that is prepared, has a function of its own here.
 constexpr AreaItem kAreaItems[] = {
+    {&Tarlowe2::MainBoar, 0, OpenBoarList},                          // BOAR > History: the boar list
     {&Tarlowe2::MainSow, 0, platform::ShowModalThenUnload<HogSow1>},  // SOW > History: the sow list
     {&Tarlowe2::PigletMenu, 0, [] { OpenGroupList(0); }},  // PIGLET > Nursery
     {&Tarlowe2::PigletMenu, 1, [] { OpenGroupList(1); }},  // PIGLET > Grower

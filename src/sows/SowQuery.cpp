@@ -32,7 +32,8 @@ const QueryLanguage& SowQueryLanguage() {
       },
       // The titles differ in their spacing, as they always have.
       {"QUERY   SOW   LIST", "QUERY  SOW  HISTORIES", "QUERY   SOW   HISTORIES", "QUERY   SOW   HISTORIES",
-       "QUERY   SOW   HISTORIES"}};
+       "QUERY   SOW   HISTORIES"},
+      false};
   return language;
 }
 

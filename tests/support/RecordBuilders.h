@@ -91,6 +91,7 @@ class SowBuilder : public AnimalBuilder<SowRecord, SowBuilder> {
 class BoarBuilder : public AnimalBuilder<BoarRecord, BoarBuilder> {
  public:
   using AnimalBuilder::AnimalBuilder;
+  BoarBuilder& price(double amount) { return set(&BoarRecord::PurchasePrice, records::Currency::fromDouble(amount)); }
 };
 
 class LitterBuilder : public RecordBuilder<FarrowRecord, LitterBuilder> {

@@ -1,0 +1,57 @@
+#pragma once
+// The boar list: one fixed-column line per boar of the current query, the
+// query named below the list. Its menu queries, adds and deletes boars,
+// records PRV test dates and prints the listing.
+#include <QMenuBar>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/DataFiles.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/FormKit.h"
+#include "platform/Menus.h"
+
+// The lines of the printed listing: element 0 empty, then one line per
+// record number of `records` (the list's rows), over BOAR.DAT read once.
+// Nothing, with `fault`, when the file cannot be read.
+std::optional<std::vector<std::string>> BoarListingLines(const std::vector<long>& records, FileFault* fault);
+// The first heading line of the listing, under the list's caption.
+std::string BoarListingHeading(const std::string& caption);
+
+class HogBoar1 : public platform::Form {
+ public:
+  explicit HogBoar1(QWidget* parent = nullptr);
+
+  // Items of BoarListMenu.
+  enum MenuItem { ViewEdit = 0, Query, NewRecord, Delete, Vacc, Prv, Print, Exit };
+
+  platform::ListBox* BoarList;
+  platform::Label* BQDisp;
+  platform::ControlArray<platform::Label> Label1;  // the column headings
+  QMenuBar* MenuBar;
+  platform::MenuArray* BoarListMenu;
+  platform::MenuArray* BoarPrint;
+
+  void BoarListMenu_Click(int Index);
+  void BoarPrint_Click(int Index);
+
+  // The plain list: the boars in the herd, or with query kind "11" those
+  // that left it.
+  void FillBoarList();
+  // The list of the query in QueryArgs.
+  void ApplyBoarQuery();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void RestoreQuery();
+  void ShowRows(const std::vector<std::pair<std::string, long>>& rows);
+  void DeleteBoars();
+  void PrintListing();
+};
+
+// BOAR > History: shows the boar list.
+void OpenBoarList();

@@ -1,0 +1,65 @@
+#pragma once
+// New boar entry: the user types one boar after another. ACCEPT checks the
+// fields, refuses an ID already held by any boar of BOAR.DAT, writes the
+// whole record into the first free record (else after the last) and clears
+// the fields, keeping the date entered herd for the next. EXIT hides the
+// window.
+#include <string>
+
+#include "boars/BoarHistory.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/FormKit.h"
+#include "records/BoarRecord.h"
+#include "records/RecordSlots.h"
+
+// The fields typed for a new boar, as the window holds them.
+struct NewBoarEntry {
+  std::string id, breed, location, daysTo230, loineye, backfat, purchasePrice;
+  std::string dateOfBirth, dateEnteredHerd, prvDate;  // "__/__/____" when empty
+};
+
+// The window's fields as a refusal names them: 0 to 6 the text boxes Boar(0)
+// to Boar(6), then the date boxes, BoarDate(i) being field kBoarDateField + i.
+inline constexpr int kBoarDateField = 7;
+// The last record number a boar may take.
+inline constexpr long kBoarFileLimit = 32767;
+
+// ACCEPT's checks of what was typed, in order: the ID is required (blanks
+// are no ID); the date entered herd is required and valid; a date of birth
+// and a PRV date, each when typed, valid.
+Check CheckNewBoarEntry(const NewBoarEntry& entry);
+// ACCEPT's check of the slot read from BOAR.DAT: no live boar may hold the
+// ID, and the record must lie within the file's limit.
+Check CheckNewBoarSlot(const records::NewAnimalSlot& slot);
+
+// The record written for a new boar: in the herd, without notes, sale or
+// sows bred; numbers read by their leading number, an empty price 0.
+BoarRecord NewBoarRecord(const NewBoarEntry& entry);
+
+class HogBoar2 : public platform::Form {
+ public:
+  explicit HogBoar2(QWidget* parent = nullptr);
+
+  // 0 ID, 1 breed, 2 location, 3 days to 230, 4 loineye, 5 backfat,
+  // 6 purchase price.
+  platform::ControlArray<platform::TextBox> Boar;
+  // 0 date of birth, 1 date entered herd, 2 PRV date.
+  platform::ControlArray<platform::MaskedDateBox> BoarDate;
+  platform::ControlArray<platform::Label> Label1;
+  platform::CommandButton* Accept;
+  platform::CommandButton* Clear;
+  platform::CommandButton* Exit;
+
+  void Accept_Click();
+  void Clear_Click();
+  void Exit_Click();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  NewBoarEntry entry() const;
+  // Shows a refusal with the focus back on its field; true when there was one.
+  bool Refuse(const Check& refusal);
+};
