@@ -12,6 +12,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
+#include "platform/FormKit.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
 #include "records/BoarRecord.h"
@@ -61,7 +62,7 @@ std::string BoarListingHeading(const std::string& caption) {
 HogBoar1::HogBoar1(QWidget* parent) : platform::Form("HogBoar1", parent) {
   setFont(platform::makeFont("MS Sans Serif", 8));
   SetCaption(kCaption);
-  MenuBar = new QMenuBar(this);
+  MenuBar = platform::AddMenuBar(this);
   BoarListMenu = new platform::MenuArray(MenuBar, "BoarListMenu");
   BoarListMenu->Add(ViewEdit, "VIEW / &EDIT");
   BoarListMenu->Add(Query, "&QUERY");
