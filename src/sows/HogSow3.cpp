@@ -174,7 +174,7 @@ HogSow3::HogSow3(QWidget* parent) : platform::Form("HogSow3", parent) {
   for (const BoxSpec& b : kBoxes) {
     AddLabel(this, "Label1", b.label, {240, rows(row) + 30, 2400, 255});
     boxes_[static_cast<size_t>(b.n)] = AddTextBox(this, "Sow" + std::to_string(b.n),
-                                                  {2760, rows(row++), 150 * b.width + 300, 315}, b.width);
+                                                  {2760, rows(row++), 120 * b.width + 360, 315}, b.width);
   }
   for (const BoxSpec& d : kDates) {
     AddLabel(this, "Label1", d.label, {240, rows(row) + 30, 2400, 255});
