@@ -153,11 +153,11 @@ bool MarkSowLitters(const SowRecord& sow, bool leftHerd, FileFault* fault) {
   return ok;
 }
 
-Check CheckChangedSowId(const std::string& typed, const std::vector<SowRecord>& sows) {
+Check CheckChangedSowId(const std::string& typed, const records::FileImage<SowRecord>& sows) {
   const std::string id = Trim(typed);
   if (id.empty()) return cardRefusal("ERROR: You MUST have a Sow ID!", kIdTitle, 1);
-  for (const SowRecord& s : sows)
-    if (Trim(s.Id) == id) return cardRefusal("ERROR: SOW ID (" + id + ")\ris ALL READY USED!", kIdTitle, 1);
+  for (long n = 1; n <= sows.count(); ++n)
+    if (Trim(records::StoredId(sows, n)) == id) return cardRefusal("ERROR: SOW ID (" + id + ")\ris ALL READY USED!", kIdTitle, 1);
   return std::nullopt;
 }
 
@@ -319,11 +319,15 @@ void HogSow3::AcceptSowId_Click() {
     platform::ShowRefusal(*CheckChangedSowId(typed, {}), boxes_[1]);
     return;
   }
-  std::vector<SowRecord> sows;
+  records::FileImage<SowRecord> sows;
+  FileFault readFault;
   Hourglass(true);
-  const bool read = ReadDataFile(sows, kIdTitle);
+  const bool read = ReadImage(sows, &readFault);
   Hourglass(false);
-  if (!read) return;
+  if (!read) {
+    ReportFileFault(readFault, false, kIdTitle);
+    return;
+  }
   if (Check refusal = CheckChangedSowId(typed, sows)) {
     platform::ShowRefusal(*refusal, nullptr);
     boxes_[1]->SetText("");

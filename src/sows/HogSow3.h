@@ -12,6 +12,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
+#include "records/RecordIo.h"
 #include "records/SowRecord.h"
 
 // The boxes of the card as typed; the dates "__/__/____" when empty.
@@ -41,7 +42,7 @@ void ApplySowCardToHistory(const SowCardEntry& entry);
 bool MarkSowLitters(const SowRecord& sow, bool leftHerd, FileFault* fault = nullptr);
 // CHAN ID's check of a typed ID against every record of SOW.DAT, the sow's
 // own and free records included, compared exactly after trimming.
-Check CheckChangedSowId(const std::string& typed, const std::vector<SowRecord>& sows);
+Check CheckChangedSowId(const std::string& typed, const records::FileImage<SowRecord>& sows);
 
 class HogSow3 : public platform::Form {
  public:

@@ -8,6 +8,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "platform/Screen.h"
+#include "records/RecordSlots.h"
 
 namespace {
 
@@ -31,16 +32,21 @@ Check CheckPrvEntry(const std::string& date, const std::array<std::string, kPrvB
 }
 
 std::array<std::string, kPrvBoxes> ApplyPrvDate(const std::string& date, const std::array<std::string, kPrvBoxes>& ids,
-                                                std::vector<SowRecord>& sows, std::vector<long>& written) {
+                                                const records::FileImage<SowRecord>& sows,
+                                                std::vector<PrvWrite>& written) {
   std::array<std::string, kPrvBoxes> left = ids;
   for (std::string& box : left) {
     const std::string id = upperTrim(box);
     if (id.empty()) continue;
-    const auto found = std::find_if(sows.begin(), sows.end(), [&](const SowRecord& s) { return upperTrim(s.Id) == id; });
-    if (found == sows.end()) continue;
-    if (found->DateLeftHerd == records::kEmptyDate) {
-      found->PrvDate = date;
-      written.push_back(static_cast<long>(found - sows.begin()) + 1);
+    long found = 0;
+    for (long n = 1; n <= sows.count() && found == 0; ++n)
+      if (upperTrim(StoredId(sows, n)) == id) found = n;
+    if (found == 0) continue;
+    SowRecord sow;
+    sows.decode(found, sow);
+    if (sow.DateLeftHerd == records::kEmptyDate) {
+      sow.PrvDate = date;
+      written.push_back({found, sow});
     }
     box.clear();
   }
@@ -80,16 +86,17 @@ void HogSow5::PrvAccept_Click() {
     return;
   }
   Hourglass(true);
-  std::vector<SowRecord> sows;
-  if (!ReadDataFile(sows, kResultsTitle)) {
+  records::FileImage<SowRecord> sows;
+  FileFault fault;
+  if (!ReadImage(sows, &fault)) {
     Hourglass(false);
+    ReportFileFault(fault, false, kResultsTitle);
     return;
   }
-  std::vector<long> written;
+  std::vector<PrvWrite> written;
   const std::array<std::string, kPrvBoxes> left = ApplyPrvDate(date, ids, sows, written);
-  FileFault fault;
-  for (long n : written) {
-    if (!WriteRecordAt(n, sows[static_cast<size_t>(n - 1)], &fault)) {
+  for (const PrvWrite& w : written) {
+    if (!WriteRecordAt(w.record, w.sow, &fault)) {
       Hourglass(false);
       ReportFileFault(fault, true, kResultsTitle);
       return;

@@ -10,6 +10,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
+#include "records/RecordIo.h"
 #include "records/SowRecord.h"
 
 inline constexpr int kPrvBoxes = 50;
@@ -20,12 +21,18 @@ inline constexpr int kPrvBoxes = 50;
 inline constexpr int kPrvDateField = -2;
 Check CheckPrvEntry(const std::string& date, const std::array<std::string, kPrvBoxes>& ids);
 
-// Writes `date` into the first record of `sows` holding each typed ID
-// (trimmed, upper case), when that sow is in the herd. Answers the boxes
-// after the run: emptied when found, kept when not. `written` lists the
-// record numbers (from 1) written, in order.
+// A sow record to write back: its number and the record.
+struct PrvWrite {
+  long record;
+  SowRecord sow;
+};
+// Puts `date` into the first record of SOW.DAT (read once into `sows`)
+// holding each typed ID (trimmed, upper case), when that sow is in the herd.
+// Answers the boxes after the run: emptied when found, kept when not.
+// `written` gets the records to write back, in order.
 std::array<std::string, kPrvBoxes> ApplyPrvDate(const std::string& date, const std::array<std::string, kPrvBoxes>& ids,
-                                                std::vector<SowRecord>& sows, std::vector<long>& written);
+                                                const records::FileImage<SowRecord>& sows,
+                                                std::vector<PrvWrite>& written);
 
 class HogSow5 : public platform::Form {
  public:
