@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "common/PrintListing.h"
+#include "sows/HogSow1.h"
 #include "sows/HogSow3.h"
 #include "sows/HogSow4.h"
 #include "sows/HogSow5.h"
@@ -265,4 +266,25 @@ TEST_F(SowCardTest, SheetPrintsTitleLabelsAndNotes) {
   const std::vector<std::string> printed = tp.printer.texts();
   EXPECT_NE(std::find(printed.begin(), printed.end(), " *** N O T E   P A D *** "), printed.end());
   EXPECT_NE(std::find(printed.begin(), printed.end(), "NOTE ONE"), printed.end());
+}
+
+TEST_F(SowCardTest, ViewEditOpensTheCardOnTheSelectedSows) {
+  writeRecords<SowRecord>(sowPath(), {aSow("S1"), aSow("S2"), aSow("S3")});
+  std::vector<std::string> captions;
+  tp.windows.on("HogSow3", as<HogSow3>([&captions](HogSow3& card) {
+    captions.push_back(card.Caption());
+    card.NextSow->Press();
+    captions.push_back(card.Caption());
+    card.SExit->Press();
+  }));
+  HogSow1 w;
+  w.Show();
+  ASSERT_EQ(w.SowList->ListCount(), 3);
+  w.SowList->SetSelected(0, true);
+  w.SowList->SetSelected(2, true);
+  w.SowHistoryMenu->Click(HogSow1::ViewEdit);
+  EXPECT_EQ(tp.windows.shownModal, (std::vector<std::string>{"HogSow3"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"S O W   I D ( S1 )   H I S T O R Y",
+                                                "S O W   I D ( S3 )   H I S T O R Y"}));
+  EXPECT_EQ(SelectedCount, 1);
 }
