@@ -46,6 +46,8 @@
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
 #include "sows/HogSow1.h"
+#include "sows/HogSow3.h"
+#include "sows/HogSow5.h"
 #include "common/DataFiles.h"
 #include "sows/SowHistory.h"
 #include "sows/SowListLine.h"
@@ -633,6 +635,52 @@ int main(int argc, char** argv) {
       std::vector<long> shown;
       for (int row = 0; row < list.ListCount(); ++row) shown.push_back(list.ItemData(row));
       return shown == boarsOneByOne(q.code, q.criterion) ? std::string() : std::string("rows differ");
+    };
+    ops.push_back(op);
+  }
+  {
+    // The PRV window's ACCEPT with fifty IDs, the last of them near the end
+    // of the file, and CHAN ID's scan for an ID nobody holds.
+    Operation op;
+    op.name = "PRV dates of fifty sows and a new sow ID's check";
+    op.files = {g_sowPath};
+    auto prvIds = [] {
+      const std::vector<SowRecord> sows = recordByRecord<SowRecord>(g_sowPath);
+      std::array<std::string, kPrvBoxes> ids;
+      size_t k = 0;
+      for (size_t r = sows.size(); r-- > 0 && k < ids.size();)
+        if (!records::IsFreeId(sows[r].Id) && r % 90 == 0) ids[k++] = sows[r].Id;
+      return ids;
+    };
+    op.run = [prvIds] {
+      static const std::array<std::string, kPrvBoxes> ids = prvIds();
+      records::FileImage<SowRecord> sows;
+      std::vector<PrvWrite> written;
+      sows.read(g_sowPath);
+      ApplyPrvDate("06/01/2024", ids, sows, written);
+      g_sink = g_sink + static_cast<long>(written.size()) + (CheckChangedSowId("NEWSOW", sows) ? 1 : 0);
+    };
+    op.check = [prvIds](std::string& result) {
+      const std::array<std::string, kPrvBoxes> ids = prvIds();
+      records::FileImage<SowRecord> sows;
+      std::vector<PrvWrite> writes;
+      std::vector<long> written, one;
+      sows.read(g_sowPath);
+      ApplyPrvDate("06/01/2024", ids, sows, writes);
+      for (const PrvWrite& w : writes) written.push_back(w.record);
+      const std::vector<SowRecord> byRecord = recordByRecord<SowRecord>(g_sowPath);
+      for (const std::string& id : ids) {
+        if (id.empty()) continue;
+        for (size_t r = 0; r < byRecord.size(); ++r)
+          if (Trim(byRecord[r].Id) == Trim(id)) {
+            if (byRecord[r].DateLeftHerd == records::kEmptyDate) one.push_back(static_cast<long>(r) + 1);
+            break;
+          }
+      }
+      result = std::to_string(written.size());
+      if (CheckChangedSowId("NEWSOW", sows)) return std::string("NEWSOW is taken");
+      return written == one ? std::string() : "PRV wrote " + std::to_string(written.size()) + " sows, one by one " +
+                                                  std::to_string(one.size());
     };
     ops.push_back(op);
   }

@@ -90,18 +90,33 @@ int ValidateDate(const std::string& DateString, int MinYear, int ShowMessage) {
   return report(judge(DateString, MinYear), ShowMessage);
 }
 
-int ValidateDateBred(const std::string& DateString, int MinYear, int ShowMessage) {
+namespace {
+
+DateVerdict judgeBred(const std::string& DateString, int MinYear) {
   DateVerdict verdict = judge(DateString, MinYear);
   // Only a date the arithmetic reads can have its due date cut.
   if (verdict.result == kDateValid && DayNumber(DateString) && DueDate(DateString).empty())
     verdict = {kDateBadYear, "ERROR: INVALIED YEAR!\r\rThe DATE DUE to farrow would pass 12/31/9999!"};
-  return report(verdict, ShowMessage);
+  return verdict;
+}
+
+Check asCheck(const DateVerdict& verdict, int field) {
+  if (verdict.result == kDateValid) return std::nullopt;
+  return Refusal{verdict.message, kDateTitle, platform::vbExclamation, field};
+}
+
+}  // namespace
+
+int ValidateDateBred(const std::string& DateString, int MinYear, int ShowMessage) {
+  return report(judgeBred(DateString, MinYear), ShowMessage);
 }
 
 Check CheckDate(const std::string& DateString, int MinYear, int field) {
-  const DateVerdict verdict = judge(DateString, MinYear);
-  if (verdict.result == kDateValid) return std::nullopt;
-  return Refusal{verdict.message, kDateTitle, platform::vbExclamation, field};
+  return asCheck(judge(DateString, MinYear), field);
+}
+
+Check CheckDateBred(const std::string& DateString, int MinYear, int field) {
+  return asCheck(judgeBred(DateString, MinYear), field);
 }
 
 std::string DateOrder(const std::string& DateString, const std::string& Direction) {

@@ -38,6 +38,8 @@ Check CheckDate(const std::string& DateString, int MinYear, int field);
 // and its own box of the same kind. The windows that take a date bred check
 // it with this before they compute the due date.
 int ValidateDateBred(const std::string& DateString, int MinYear, int ShowMessage);
+// ValidateDateBred as a check, as CheckDate is ValidateDate's.
+Check CheckDateBred(const std::string& DateString, int MinYear, int field);
 
 // `Direction` "L": "MM/DD/YYYY" (or with "-") to "YYYY/MM/DD"; "R": back.
 // The empty forms "__/__/____" and "____/__/__" turn into each other, "" gives

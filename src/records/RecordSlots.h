@@ -34,10 +34,16 @@ struct NewAnimalSlot {
   std::string storedId;   // that record's ID field as stored (8 characters)
 };
 
+// The ID field of record n of a sow or boar file read whole, as stored.
+template <class R>
+std::string StoredId(const FileImage<R>& file, long n) {
+  return std::string(reinterpret_cast<const char*>(file.bytes(n) + R::IdAt), R::IdWidth);
+}
+
 // Record n of a sow or boar file is free; only its ID is read.
 template <class R>
 bool IsFreeRecord(const FileImage<R>& file, long n) {
-  return IsFreeId(std::string(reinterpret_cast<const char*>(file.bytes(n) + R::IdAt), R::IdWidth));
+  return IsFreeId(StoredId(file, n));
 }
 
 // The slot for a new sow or boar with `id`, over the file read whole; only
@@ -46,9 +52,8 @@ template <class R>
 NewAnimalSlot FindNewAnimalSlot(const FileImage<R>& file, const std::string& id) {
   NewAnimalSlot slot;
   const std::string key = IdKey(id);
-  std::string stored;
   for (long n = 1; n <= file.count(); ++n) {
-    stored.assign(reinterpret_cast<const char*>(file.bytes(n) + R::IdAt), R::IdWidth);
+    const std::string stored = StoredId(file, n);
     if (IsFreeId(stored)) {
       if (slot.record == 0) slot.record = n;
       continue;

@@ -14,6 +14,8 @@
 #include "records/RecordSlots.h"
 #include "sows/DialogHog2.h"
 #include "sows/HogSow2.h"
+#include "sows/HogSow3.h"
+#include "sows/HogSow5.h"
 #include "sows/SowFiles.h"
 #include "sows/SowHistory.h"
 #include "sows/SowListLine.h"
@@ -57,7 +59,7 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   SowPrint->Add(2, "Dates Due");
   SowPrint->Add(3, "Sow Card");
   // The windows of these items are not part of the program yet.
-  for (int item : {ViewEdit, Farrow, Prv, Vacc, Print}) SowHistoryMenu->SetEnabled(item, false);
+  for (int item : {Farrow, Vacc, Print}) SowHistoryMenu->SetEnabled(item, false);
   for (int item = 0; item <= 3; ++item) SowPrint->SetEnabled(item, false);
   SowHistoryMenu->onClick = [this](int index) { SowHistoryMenu_Click(index); };
 
@@ -166,9 +168,30 @@ void HogSow1::SowHistoryMenu_Click(int Index) {
     case New: NewSows(); break;
     case Delete: DeleteSows(); break;
     case Assign: AssignSows(); break;
+    case ViewEdit: ViewSows(); break;
+    case Prv: OpenSowPrv(SowList->ListCount()); break;
     case Exit: Hide(); break;
-    default: break;  // VIEW / EDIT, FARROW, PRV, VACC and PRINT open windows not built yet
+    default: break;  // FARROW, VACC and PRINT open windows not built yet
   }
+}
+
+bool HogSow1::CollectSelectedSows() {
+  int k = 0;
+  for (int row = 0; row < SowList->ListCount(); ++row) {
+    const long slot = SowList->ItemData(row);
+    if (!SowList->Selected(row) || slot == 0) continue;
+    SelectedSowRecs[static_cast<size_t>(++k)] = table_.At(currentPage_, static_cast<int>(slot));
+  }
+  if (k > 0) {
+    SelectedCount = k;
+    return true;
+  }
+  Alert("NO SOW(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, "SELECT SOW(s)");
+  return false;
+}
+
+void HogSow1::ViewSows() {
+  if (CollectSelectedSows()) platform::ShowModalThenUnload<HogSow3>();
 }
 
 void HogSow1::RunQuery() {

@@ -64,6 +64,10 @@ class HogSow1 : public platform::Form {
 
  private:
   void ResetSowList();
+  // The record numbers of the selected rows into SelectedSowRecs and their
+  // number into SelectedCount; false, after its box, when none is selected.
+  bool CollectSelectedSows();
+  void ViewSows();
   void NewSows();
   void DeleteSows();
   void AssignSows();

@@ -1,8 +1,6 @@
 #include "sows/HogSow2.h"
 
 #include <array>
-#include <cmath>
-#include <limits>
 
 #include "common/DataFiles.h"
 #include "common/DateChecks.h"
@@ -10,6 +8,7 @@
 #include "common/NumberText.h"
 #include "platform/Screen.h"
 #include "sows/SowFiles.h"
+#include "sows/SowNumbers.h"
 
 namespace {
 
@@ -20,24 +19,6 @@ constexpr std::array<int, 7> kWidths = {8, 20, 8, 3, 5, 4, 8};
 const std::array<const char*, 10> kLabels = {
     "Sow Id.", "Breed", "Location", "Days to 230", "Loineye", "BackFat", "Purchase Price",
     "Date of Birth", "Date Entered Herd", "PRV Date"};
-
-// The numbers of a sow must fit their fields: days to 230 an Integer,
-// loineye and backfat a Single, the price a Currency. Typed with an exponent
-// ("9E99") they need not; such a sow is refused rather than written wrong.
-bool fitsInteger(const std::string& text) {
-  int v = 0;
-  return ToInteger(Val(text), v);
-}
-bool fitsSingle(const std::string& text) {
-  return std::fabs(Val(text)) <= static_cast<double>(std::numeric_limits<float>::max());
-}
-bool fitsCurrency(const std::string& text) { return std::fabs(Val(text)) < 922337203685477.0; }
-
-int16_t wholeOf(const std::string& text) {
-  int v = 0;
-  if (!ToInteger(Val(text), v)) v = Val(text) < 0 ? -32768 : 32767;
-  return static_cast<int16_t>(v);
-}
 
 Refusal entryRefusal(const std::string& text, int field) {
   return {text, kErrorTitle, platform::vbExclamation, field};
@@ -57,17 +38,11 @@ Check CheckNewSowEntry(const NewSowEntry& e) {
     return entryRefusal("DATE ENTERED HERD is a required entry!", kSowDateField + 1);
   if (Check date = CheckDate(e.dateEnteredHerd, kFirstDataYear, kSowDateField + 1)) return date;
   if (Check date = optionalDate(e.prvDate, kSowDateField + 2)) return date;
-  const struct {
-    bool fits;
-    const char* name;
-    int field;
-  } numbers[] = {{fitsInteger(e.daysTo230), "DAYS TO 230", 3},
-                 {fitsSingle(e.loineye), "LOINEYE", 4},
-                 {fitsSingle(e.backfat), "BACKFAT", 5},
-                 {fitsCurrency(e.purchasePrice), "PURCHASE PRICE", 6}};
-  for (const auto& n : numbers)
-    if (!n.fits) return entryRefusal(std::string(n.name) + " is out of range!", n.field);
-  return std::nullopt;
+  return CheckNumbers({{FitsInteger(e.daysTo230), "DAYS TO 230", 3},
+                       {FitsSingle(e.loineye), "LOINEYE", 4},
+                       {FitsSingle(e.backfat), "BACKFAT", 5},
+                       {FitsCurrency(e.purchasePrice), "PURCHASE PRICE", 6}},
+                      kErrorTitle);
 }
 
 Check CheckNewSowSlot(const records::NewAnimalSlot& slot) {
@@ -80,7 +55,7 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
   r.Id = RTrim(e.id);
   r.Breed = RTrim(e.breed);
   r.DateOfBirth = e.dateOfBirth;
-  r.DaysTo230 = wholeOf(e.daysTo230);
+  r.DaysTo230 = WholeOf(e.daysTo230);
   r.Backfat = static_cast<float>(Val(e.backfat));
   r.PurchasePrice = records::Currency::fromDouble(Val(e.purchasePrice));
   r.DateEnteredHerd = e.dateEnteredHerd;

@@ -76,14 +76,21 @@ TEST_F(HogSow1Test, EmptyFileListsNothingOnPageOne) {
 TEST_F(HogSow1Test, MenuItemsOfLaterWindowsAreDisabled) {
   HogSow1 w;
   w.Load();
-  for (int i : {HogSow1::ViewEdit, HogSow1::Farrow, HogSow1::Prv, HogSow1::Vacc, HogSow1::Print})
-    EXPECT_FALSE(w.SowHistoryMenu->Enabled(i)) << i;
-  for (int i : {HogSow1::Query, HogSow1::New, HogSow1::Delete, HogSow1::Assign, HogSow1::Exit})
+  for (int i : {HogSow1::Farrow, HogSow1::Vacc, HogSow1::Print}) EXPECT_FALSE(w.SowHistoryMenu->Enabled(i)) << i;
+  for (int i : {HogSow1::ViewEdit, HogSow1::Query, HogSow1::New, HogSow1::Delete, HogSow1::Prv, HogSow1::Assign,
+                HogSow1::Exit})
     EXPECT_TRUE(w.SowHistoryMenu->Enabled(i)) << i;
   EXPECT_EQ(w.SowHistoryMenu->Caption(HogSow1::ViewEdit), "VIEW / &EDIT");
   EXPECT_EQ(w.SowHistoryMenu->Caption(HogSow1::Exit), "E&XIT");
+  // Nothing selected, and nothing listed: no window opens.
   w.SowHistoryMenu->Click(HogSow1::ViewEdit);
+  w.SowHistoryMenu->Click(HogSow1::Prv);
   EXPECT_TRUE(tp.windows.shownModal.empty());
+  ASSERT_EQ(tp.dialogs.shown.size(), 2u);
+  EXPECT_EQ(tp.dialogs.shown[0].text, "NO SOW(s) WERE SELECTED!");
+  EXPECT_EQ(tp.dialogs.shown[0].title, "SELECT SOW(s)");
+  EXPECT_EQ(tp.dialogs.shown[1].text, "NO SOW(s) LISTED!");
+  EXPECT_EQ(tp.dialogs.shown[1].title, "ENTER  SOW  PRV");
 }
 
 TEST_F(HogSow1Test, NewEntersThreeSowsListedInRecordOrder) {

@@ -1,0 +1,97 @@
+#pragma once
+// The sow history card: one sow of the list's selection at a time, her
+// record's fields in boxes and her litter statistics as figures. ACCEPT saves
+// the boxes into her record (the due date is the date bred + 114 days, and a
+// sow that left the herd marks her litters as left); CHAN ID gives her a new
+// ID; << and NEXT >> step through SelectedSowRecs, counting SelectedCount
+// down and up; NOTE PAD opens her note pad; PRINT prints her history sheet.
+#include <string>
+#include <vector>
+
+#include "common/DataFiles.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/FormKit.h"
+#include "records/RecordIo.h"
+#include "records/SowRecord.h"
+
+// The boxes of the card as typed; the dates "__/__/____" when empty.
+struct SowCardEntry {
+  std::string breed, backfat, dateOfBirth, daysTo230, loineye, purchasePrice, soldPrice;
+  std::string prvDate, dateEnteredHerd, dateLeftHerd, location, dateBred, boarId;
+};
+
+// ACCEPT's checks, in order: the date entered herd is required and valid; the
+// date of birth, date left herd and PRV date valid when typed; the date bred
+// valid when typed, with room for its due date; then the numbers must fit
+// their fields. A refusal's field is the number of the card's box (4 for
+// Sow4, 27 for Sow27).
+Check CheckSowCard(const SowCardEntry& entry);
+// The due date stored for a date bred: 114 days later, "" when none is typed.
+std::string SowCardDueDate(const std::string& dateBred);
+// What the due-date label shows of a stored due date.
+std::string DueDateLabel(const std::string& stored);
+// The boxes saved into a sow record read from the file; ID, parities, links
+// and notes keep what they held.
+void ApplySowCard(const SowCardEntry& entry, SowRecord& sow);
+// The working block brought up to date from the saved boxes.
+void ApplySowCardToHistory(const SowCardEntry& entry);
+// Her litters after a save: every one marked as left (2) while she has a
+// date left herd; one marked as left goes back into the herd (1) when the
+// date is cleared. FARROW.DAT is not opened for a sow without litters.
+bool MarkSowLitters(const SowRecord& sow, bool leftHerd, FileFault* fault = nullptr);
+// CHAN ID's check of a typed ID against every record of SOW.DAT, the sow's
+// own and free records included, compared exactly after trimming.
+Check CheckChangedSowId(const std::string& typed, const records::FileImage<SowRecord>& sows);
+
+class HogSow3 : public platform::Form {
+ public:
+  explicit HogSow3(QWidget* parent = nullptr);
+
+  // Sow1 to Sow29 at their numbers; Sow13 to Sow26 and Sow28 are figures
+  // (labels), Sow4, Sow9, Sow10, Sow11 and Sow27 date boxes.
+  platform::TextBox* SowBox(int n) const { return boxes_[static_cast<size_t>(n)]; }
+  platform::MaskedDateBox* SowDate(int n) const { return dates_[static_cast<size_t>(n)]; }
+  platform::Label* SowFigure(int n) const { return figures_[static_cast<size_t>(n)]; }
+
+  platform::CommandButton* ChanSowId;
+  platform::CommandButton* AcceptSowId;
+  platform::CommandButton* CancelSowId;
+  platform::CommandButton* SowBack;
+  platform::CommandButton* NextSow;
+  platform::CommandButton* NotePad;
+  platform::CommandButton* PrintSowHistory;
+  platform::CommandButton* SaveChan;
+  platform::CommandButton* SExit;
+
+  void SaveChan_Click();
+  void ChanSowId_Click();
+  void AcceptSowId_Click();
+  void CancelSowId_Click();
+  void NextSow_Click();
+  void SowBack_Click();
+  void NotePad_Click();
+  void PrintSowHistory_Click();
+  void SExit_Click();
+
+  int CardIndex() const { return cardIndex_; }
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void ShowSowHistory();
+  void Step(int by);
+  void SetCardCaption();
+  SowCardEntry entry() const;
+  QWidget* field(int n) const;
+  std::string text(int n) const;
+
+  std::vector<platform::TextBox*> boxes_ = std::vector<platform::TextBox*>(30, nullptr);
+  std::vector<platform::MaskedDateBox*> dates_ = std::vector<platform::MaskedDateBox*>(30, nullptr);
+  std::vector<platform::Label*> figures_ = std::vector<platform::Label*>(30, nullptr);
+  std::string oldSowId_;
+  bool changingId_ = false;
+  int cardIndex_ = 1;
+  int cardCount_ = 0;
+};
