@@ -12,7 +12,7 @@ namespace {
 const char kTestTitle[] = "PRV TEST";
 }  // namespace
 
-Check CheckPrvEntry(const std::string& date, const PrvBoxes& boxes) {
+Check CheckBoarPrvEntry(const std::string& date, const PrvBoxes& boxes) {
   if (date == records::kEmptyDate)
     return Refusal{"You MUST enter a DATE for the PRV test.", "PRV DATE", platform::vbExclamation, -1};
   if (Check invalid = CheckDate(date, kFirstDataYear, 0)) return invalid;
@@ -86,7 +86,7 @@ void HogBoar5::PrvAccept_Click() {
   const std::string date = PrvDat->Text();
   PrvBoxes boxes;
   for (int i = 0; i < kPrvBoxes; ++i) boxes[static_cast<size_t>(i)] = Prv[i]->Text();
-  if (Check refusal = CheckPrvEntry(date, boxes)) {
+  if (Check refusal = CheckBoarPrvEntry(date, boxes)) {
     QWidget* field = refusal->field < 0 ? nullptr : refusal->field == 0 ? static_cast<QWidget*>(PrvDat) : Prv[0];
     return platform::ShowRefusal(*refusal, field);
   }

@@ -19,7 +19,7 @@ inline constexpr int kPrvIdField = 1;
 
 // ACCEPT's checks before BOAR.DAT is read: a date is required (the focus
 // stays where it is) and must be valid; at least one box must hold text.
-Check CheckPrvEntry(const std::string& date, const PrvBoxes& boxes);
+Check CheckBoarPrvEntry(const std::string& date, const PrvBoxes& boxes);
 
 // Writes `date` as the PRV date of each boar named in a box, over BOAR.DAT
 // read once: the first live record whose ID, trimmed and upper-cased, equals

@@ -22,7 +22,7 @@ std::string upperTrim(const std::string& text) {
 
 }  // namespace
 
-Check CheckPrvEntry(const std::string& date, const std::array<std::string, kPrvBoxes>& ids) {
+Check CheckSowPrvEntry(const std::string& date, const std::array<std::string, kPrvBoxes>& ids) {
   if (date == records::kEmptyDate)
     return Refusal{"You MUST enter a DATE for the PRV test.", "PRV DATE", platform::vbExclamation, -1};
   if (Check bad = CheckDate(date, kFirstDataYear, kPrvDateField)) return bad;
@@ -78,7 +78,7 @@ void HogSow5::PrvAccept_Click() {
   const std::string date = PrvDat->Text();
   std::array<std::string, kPrvBoxes> ids;
   for (int i = 0; i < kPrvBoxes; ++i) ids[static_cast<size_t>(i)] = Prv[i]->Text();
-  if (Check refusal = CheckPrvEntry(date, ids)) {
+  if (Check refusal = CheckSowPrvEntry(date, ids)) {
     QWidget* field = refusal->field == kPrvDateField ? static_cast<QWidget*>(PrvDat)
                      : refusal->field >= 0           ? Prv[refusal->field]
                                                      : nullptr;

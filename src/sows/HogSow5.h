@@ -19,7 +19,7 @@ inline constexpr int kPrvBoxes = 50;
 // at least one box must hold an ID (a box of blanks holds none). A refusal's
 // field is the box's index, or -2 for the date.
 inline constexpr int kPrvDateField = -2;
-Check CheckPrvEntry(const std::string& date, const std::array<std::string, kPrvBoxes>& ids);
+Check CheckSowPrvEntry(const std::string& date, const std::array<std::string, kPrvBoxes>& ids);
 
 // A sow record to write back: its number and the record.
 struct PrvWrite {

@@ -109,7 +109,7 @@ TEST(BoarPrvChecks, DateAndIdsAreRequired) {
       {"05/01/2024", none, Refusal{"You haven't entered any BOAR ID'S!", "PRV TEST", platform::vbExclamation, 1}},
       {"05/01/2024", one, std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(CheckPrvEntry(c.date, c.boxes), c.expected) << c.date;
+  for (const auto& c : cases) EXPECT_EQ(CheckBoarPrvEntry(c.date, c.boxes), c.expected) << c.date;
   EXPECT_EQ(PrvOutcome("05/01/2024", 0).text, "All selected BOAR(s) have been updated to 05/01/2024");
   EXPECT_EQ(PrvOutcome("05/01/2024", 2).text,
             "The selected BOAR(s) have not been found!\rThey were not updated to 05/01/2024\r"

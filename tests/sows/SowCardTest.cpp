@@ -135,7 +135,7 @@ TEST(SowPrvChecks, DateAndIdsAreRequired) {
                {"06/01/2024", &blanks, "You haven't entered any SOW ID'S!", "PRV TEST", 0},
                {"06/01/2024", &one, nullptr, nullptr, 0}};
   for (const auto& c : cases) {
-    const Check got = CheckPrvEntry(c.date, *c.ids);
+    const Check got = CheckSowPrvEntry(c.date, *c.ids);
     if (!c.text) {
       EXPECT_FALSE(got);
       continue;
