@@ -260,8 +260,7 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, 
     // The replaced file's owner where this process may give the file away
     // (else it stays this user's), then its mode, which a change of owner
     // may have cut.
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-    }
+    [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
     ok = ::fchmod(fd, old.st_mode & 07777) == 0;
   }
   ok = ok && writeBlock(fd, bytes.data(), bytes.size());
