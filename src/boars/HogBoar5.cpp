@@ -13,12 +13,7 @@ const char kTestTitle[] = "PRV TEST";
 }  // namespace
 
 Check CheckBoarPrvEntry(const std::string& date, const PrvBoxes& boxes) {
-  if (date == records::kEmptyDate)
-    return Refusal{"You MUST enter a DATE for the PRV test.", "PRV DATE", platform::vbExclamation, -1};
-  if (Check invalid = CheckDate(date, kFirstDataYear, 0)) return invalid;
-  for (const std::string& box : boxes)
-    if (!box.empty()) return std::nullopt;
-  return Refusal{"You haven't entered any BOAR ID'S!", kTestTitle, platform::vbExclamation, kPrvIdField};
+  return CheckPrvEntry(date, boxes, "BOAR", 0, kPrvIdField);
 }
 
 std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, FileFault* fault) {
@@ -28,19 +23,16 @@ std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, F
   records::TypedFile<BoarRecord> file;
   int notFound = 0;
   BoarRecord boar;
+  const auto byKey = PrvRecordsByKey(image);
   for (std::string& box : boxes) {
-    if (box.empty()) continue;
-    const std::string wanted = UCase(Trim(box));
-    long found = 0;
-    for (long r = 1; r <= image.count() && found == 0; ++r) {
-      image.decode(r, boar);
-      if (!records::IsFreeId(boar.Id) && UCase(Trim(boar.Id)) == wanted) found = r;
-    }
+    if (PrvKey(box).empty()) continue;
+    const long found = FindPrvRecord(byKey, box);
     if (found == 0) {
       ++notFound;
       continue;
     }
     box.clear();
+    image.decode(found, boar);
     if (boar.DateLeftHerd != records::kEmptyDate) continue;
     boar.PrvDate = date;
     if ((!file.isOpen() && !file.open(path)) || !file.write(found, boar)) {

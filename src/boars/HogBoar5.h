@@ -7,18 +7,18 @@
 #include <string>
 
 #include "common/DataFiles.h"
+#include "common/PrvEntry.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
 
-inline constexpr int kPrvBoxes = 50;
-using PrvBoxes = std::array<std::string, kPrvBoxes>;
 
 // The window's fields as a refusal names them: 0 the date, 1 + i box Prv(i).
 inline constexpr int kPrvIdField = 1;
 
 // ACCEPT's checks before BOAR.DAT is read: a date is required (the focus
-// stays where it is) and must be valid; at least one box must hold text.
+// stays where it is) and must be valid; at least one box must hold an ID
+// (a box of blanks holds none).
 Check CheckBoarPrvEntry(const std::string& date, const PrvBoxes& boxes);
 
 // Writes `date` as the PRV date of each boar named in a box, over BOAR.DAT

@@ -14,33 +14,19 @@ namespace {
 
 const char kResultsTitle[] = "PRV  TEST  RESULTS";
 
-std::string upperTrim(const std::string& text) {
-  std::string s = Trim(text);
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return s;
-}
-
 }  // namespace
 
 Check CheckSowPrvEntry(const std::string& date, const std::array<std::string, kPrvBoxes>& ids) {
-  if (date == records::kEmptyDate)
-    return Refusal{"You MUST enter a DATE for the PRV test.", "PRV DATE", platform::vbExclamation, -1};
-  if (Check bad = CheckDate(date, kFirstDataYear, kPrvDateField)) return bad;
-  if (std::all_of(ids.begin(), ids.end(), [](const std::string& id) { return Trim(id).empty(); }))
-    return Refusal{"You haven't entered any SOW ID'S!", "PRV TEST", platform::vbExclamation, 0};
-  return std::nullopt;
+  return CheckPrvEntry(date, ids, "SOW", kPrvDateField, 0);
 }
 
 std::array<std::string, kPrvBoxes> ApplyPrvDate(const std::string& date, const std::array<std::string, kPrvBoxes>& ids,
                                                 const records::FileImage<SowRecord>& sows,
                                                 std::vector<PrvWrite>& written) {
   std::array<std::string, kPrvBoxes> left = ids;
+  const auto byKey = PrvRecordsByKey(sows);
   for (std::string& box : left) {
-    const std::string id = upperTrim(box);
-    if (id.empty()) continue;
-    long found = 0;
-    for (long n = 1; n <= sows.count() && found == 0; ++n)
-      if (upperTrim(StoredId(sows, n)) == id) found = n;
+    const long found = FindPrvRecord(byKey, box);
     if (found == 0) continue;
     SowRecord sow;
     sows.decode(found, sow);

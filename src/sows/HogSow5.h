@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "common/PrvEntry.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
 
-inline constexpr int kPrvBoxes = 50;
 
 // ACCEPT's checks before anything is read: a date is required and valid, and
 // at least one box must hold an ID (a box of blanks holds none). A refusal's

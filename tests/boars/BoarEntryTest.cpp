@@ -96,8 +96,9 @@ TEST_F(BoarWindowTest, NewBoarTakesTheFreeRecordAndAnIdAnywhereIsRefused) {
 }
 
 TEST(BoarPrvChecks, DateAndIdsAreRequired) {
-  PrvBoxes none, one;
-  one[3] = " ";
+  PrvBoxes none, blank, one;
+  blank[3] = " ";  // a box of blanks holds no ID
+  one[3] = "B7";
   const struct {
     std::string date;
     const PrvBoxes& boxes;
@@ -107,6 +108,7 @@ TEST(BoarPrvChecks, DateAndIdsAreRequired) {
       {"13/01/2024", one,
        Refusal{"ERROR: INVALIED MONTH!\r\r  Your MONTH is greater than 12!", kDateTitle, platform::vbExclamation, 0}},
       {"05/01/2024", none, Refusal{"You haven't entered any BOAR ID'S!", "PRV TEST", platform::vbExclamation, 1}},
+      {"05/01/2024", blank, Refusal{"You haven't entered any BOAR ID'S!", "PRV TEST", platform::vbExclamation, 1}},
       {"05/01/2024", one, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(CheckBoarPrvEntry(c.date, c.boxes), c.expected) << c.date;
