@@ -7,6 +7,7 @@
 #include "records/BoarRecord.h"
 #include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
+#include "records/FeedBatchRecord.h"
 #include "records/GroupRecord.h"
 #include "records/IngredientRecord.h"
 #include "records/MedicationRecord.h"
@@ -37,5 +38,5 @@ void ResetModuleState() {
   reset(BoarHistory, BoarNotes);
   reset(CurrentDrug);
   reset(PrintJob);
-  reset(IngredientRec);
+  reset(IngredientRec, FeedBatchRec);
 }

@@ -20,6 +20,7 @@
 #include "records/BoarRecord.h"
 #include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
+#include "records/FeedBatchRecord.h"
 #include "records/Fields.h"
 #include "records/GroupRecord.h"
 #include "records/IngredientRecord.h"
@@ -260,6 +261,31 @@ class MedicationBuilder : public RecordBuilder<MedicationRecord, MedicationBuild
   }
 };
 
+// A nursery feed batch of FEED<yyyy>.DAT, reserved under its number: no
+// group, no date, no rows, zero totals.
+class FeedBatchBuilder : public RecordBuilder<FeedBatchRecord, FeedBatchBuilder> {
+ public:
+  explicit FeedBatchBuilder(const std::string& number) {
+    record_.FeedType = "N";
+    record_.BatchNumber = number;
+    record_.DateGround = records::kEmptyDate;
+  }
+  FeedBatchBuilder& type(const std::string& letter) { return set(&FeedBatchRecord::FeedType, letter); }
+  FeedBatchBuilder& group(const std::string& id) { return set(&FeedBatchRecord::GroupId, id); }
+  FeedBatchBuilder& ground(const std::string& date) { return set(&FeedBatchRecord::DateGround, date); }
+  // Row k (0..7): an ingredient and its pounds; the total pounds follow.
+  FeedBatchBuilder& row(int k, const std::string& code, int32_t pounds) {
+    FeedBatchRecord::Row& r = record_.Ingredients[static_cast<size_t>(k)];
+    record_.TotalPounds += pounds - r.Amount;
+    r = {code, pounds};
+    return *this;
+  }
+  FeedBatchBuilder& cost(double dollars) {
+    record_.TotalCost = records::Currency::fromDouble(dollars);
+    return *this;
+  }
+};
+
 inline SowBuilder aSow(const std::string& id) { return SowBuilder(id); }
 inline BoarBuilder aBoar(const std::string& id) { return BoarBuilder(id); }
 inline LitterBuilder aLitter() { return LitterBuilder(); }
@@ -273,6 +299,7 @@ inline SaleBuilder aSale(const std::string& kind, const std::string& id, int16_t
 inline IngredientBuilder anIngredient(const std::string& code) { return IngredientBuilder(code); }
 inline DrugBuilder aDrug(const std::string& code) { return DrugBuilder(code); }
 inline MedicationBuilder aDose(const std::string& code, float dosage) { return MedicationBuilder(code, dosage); }
+inline FeedBatchBuilder aBatch(const std::string& number) { return FeedBatchBuilder(number); }
 
 // The bytes of records one after the other, as a record file holds them.
 template <class R>

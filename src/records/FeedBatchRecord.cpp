@@ -1,0 +1,3 @@
+#include "records/FeedBatchRecord.h"
+
+FeedBatchRecord FeedBatchRec;
