@@ -110,9 +110,9 @@ void HogBoar1::Form_Load() {
   BQDisp->SetCaption("ALL BOAR(S)");
 }
 
-void HogBoar1::ShowRows(const std::vector<std::pair<std::string, long>>& rows) {
+void HogBoar1::ShowRows(std::vector<std::pair<std::string, long>> rows) {
   BoarList->Clear();
-  BoarList->SetItems(rows);
+  BoarList->SetItems(std::move(rows));
 }
 
 void HogBoar1::FillBoarList() {

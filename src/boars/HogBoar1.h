@@ -48,7 +48,7 @@ class HogBoar1 : public platform::Form {
 
  private:
   void RestoreQuery();
-  void ShowRows(const std::vector<std::pair<std::string, long>>& rows);
+  void ShowRows(std::vector<std::pair<std::string, long>> rows);
   void DeleteBoars();
   void PrintListing();
 };

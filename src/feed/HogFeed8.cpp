@@ -92,8 +92,9 @@ void HogFeed8::ListAllIngredients() {
   std::vector<std::pair<std::string, long>> rows;
   rows.reserve(lines.size());
   for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
-  FeedIngLst->SetItems(rows);
-  for (int item : {EditView, Query, Delete, Print}) FeedFormula->SetVisible(item, !rows.empty());
+  const bool listed = !rows.empty();
+  FeedIngLst->SetItems(std::move(rows));
+  for (int item : {EditView, Query, Delete, Print}) FeedFormula->SetVisible(item, listed);
   Hourglass(false);
 }
 

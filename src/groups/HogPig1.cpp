@@ -111,9 +111,10 @@ void HogPig1::FillGroupList() {
   Hourglass(true);
   std::vector<std::pair<std::string, long>> rows;
   if (book.read(kListTitle)) rows = GroupListRows(book, PigletMenuChoice, GroupYear);
-  PigList->SetItems(rows);
+  const bool listed = !rows.empty();
+  PigList->SetItems(std::move(rows));
   Hourglass(false);
-  for (int item = PigsOut; item <= Print; ++item) PigMain->SetVisible(item, !rows.empty());
+  for (int item = PigsOut; item <= Print; ++item) PigMain->SetVisible(item, listed);
 }
 
 void HogPig1::CollectSelectedGroups() {

@@ -95,7 +95,7 @@ void Drug_1::FillDrugList() {
   std::vector<std::pair<std::string, long>> rows;
   rows.reserve(listing.lines.size());
   for (std::string& line : listing.lines) rows.emplace_back(std::move(line), 0);
-  Drug_List->SetItems(rows);
+  Drug_List->SetItems(std::move(rows));
   ShowDrugItems(listing.drugs > 0);
   Hourglass(false);
 }

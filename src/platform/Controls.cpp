@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QShortcutEvent>
 #include <map>
-#include <QSignalBlocker>
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
@@ -255,83 +254,106 @@ void MaskedDateBox::focusOutEvent(QFocusEvent* event) {
   if (onLostFocus && losesFocusToControl(event)) onLostFocus();
 }
 
-ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect) : QListWidget(parent) {
+// The rows of a list box: text and item data, the text turned into the
+// screen's characters only when the view asks for it.
+class ListRows : public QAbstractListModel {
+ public:
+  using Row = std::pair<std::string, long>;
+  explicit ListRows(QObject* parent) : QAbstractListModel(parent) {}
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const Row& r = rows_[static_cast<size_t>(index.row())];
+    if (role == Qt::DisplayRole) return fromAnsi(r.first);
+    if (role == Qt::UserRole) return static_cast<qlonglong>(r.second);
+    return {};
+  }
+  const Row* at(int i) const { return i >= 0 && i < rowCount() ? &rows_[static_cast<size_t>(i)] : nullptr; }
+  void setData(int i, long value) {
+    if (i >= 0 && i < rowCount()) rows_[static_cast<size_t>(i)].second = value;
+  }
+  int append(const std::string& text, long data) {
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    rows_.emplace_back(text, data);
+    endInsertRows();
+    return row;
+  }
+  void remove(int i) {
+    if (i < 0 || i >= rowCount()) return;
+    beginRemoveRows(QModelIndex(), i, i);
+    rows_.erase(rows_.begin() + i);
+    endRemoveRows();
+  }
+  void replace(std::vector<Row> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+
+ private:
+  std::vector<Row> rows_;
+};
+
+ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect)
+    : QListView(parent), rows_(new ListRows(this)) {
   setObjectName(QString::fromStdString(name));
   setFont(makeFont("Courier New", 9));
+  setModel(rows_);
   setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
-  connect(this, &QListWidget::itemClicked, this, [this] {
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  connect(this, &QListView::clicked, this, [this] {
     if (onClick) onClick();
   });
-  connect(this, &QListWidget::itemDoubleClicked, this, [this] {
+  connect(this, &QListView::doubleClicked, this, [this] {
     if (onDblClick) onDblClick();
   });
 }
-void ListBox::AddItem(const std::string& text) {
-  addItem(fromAnsi(text));
-  newIndex_ = count() - 1;
+ListBox::~ListBox() = default;
+void ListBox::AddItem(const std::string& text) { AddItem(text, 0); }
+void ListBox::AddItem(const std::string& text, long itemData) { newIndex_ = rows_->append(text, itemData); }
+void ListBox::SetItems(std::vector<std::pair<std::string, long>> rows) {
+  newIndex_ = -1;
+  rows_->replace(std::move(rows));
 }
-namespace {
-
-// A row that keeps its item data beside its text, so a page of rows costs
-// no list of values per row.
-class DataRow : public QListWidgetItem {
- public:
-  DataRow(const QString& text, long data) : QListWidgetItem(text), data_(data) {}
-  QVariant data(int role) const override {
-    return role == Qt::UserRole ? QVariant(static_cast<qlonglong>(data_)) : QListWidgetItem::data(role);
-  }
-  void setData(int role, const QVariant& value) override {
-    if (role == Qt::UserRole)
-      data_ = static_cast<long>(value.toLongLong());
-    else
-      QListWidgetItem::setData(role, value);
-  }
-  QListWidgetItem* clone() const override { return new DataRow(*this); }
-
- private:
-  long data_;
-};
-
-}  // namespace
-
-void ListBox::AddItem(const std::string& text, long itemData) {
-  addItem(new DataRow(fromAnsi(text), itemData));
-  newIndex_ = count() - 1;
+void ListBox::Clear() {
+  newIndex_ = -1;
+  rows_->replace({});
 }
-void ListBox::SetItems(const std::vector<std::pair<std::string, long>>& rows) {
-  Clear();
-  {
-    const QSignalBlocker quiet(model());  // the rows come in unannounced ...
-    for (const auto& [text, data] : rows) AddItem(text, data);
-  }
-  reset();  // ... and the view takes them all in at once
-}
-void ListBox::RemoveItem(int index) { delete takeItem(index); }
+void ListBox::RemoveItem(int index) { rows_->remove(index); }
+int ListBox::ListCount() const { return rows_->rowCount(); }
 std::string ListBox::List(int index) const {
-  QListWidgetItem* it = item(index);
-  return it ? toAnsi(it->text()) : std::string();
+  const ListRows::Row* r = rows_->at(index);
+  return r ? r->first : std::string();
 }
 long ListBox::ItemData(int index) const {
-  QListWidgetItem* it = item(index);
-  return it ? it->data(Qt::UserRole).toLongLong() : 0;
+  const ListRows::Row* r = rows_->at(index);
+  return r ? r->second : 0;
 }
-void ListBox::SetItemData(int index, long value) {
-  if (QListWidgetItem* it = item(index)) it->setData(Qt::UserRole, static_cast<qlonglong>(value));
-}
+void ListBox::SetItemData(int index, long value) { rows_->setData(index, value); }
 bool ListBox::Selected(int index) const {
-  QListWidgetItem* it = item(index);
-  return it && it->isSelected();
+  return rows_->at(index) && selectionModel()->isSelected(rows_->index(index));
 }
 void ListBox::SetSelected(int index, bool selected) {
-  if (QListWidgetItem* it = item(index)) it->setSelected(selected);
+  if (!rows_->at(index)) return;
+  selectionModel()->select(rows_->index(index), selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+int ListBox::SelCount() const { return static_cast<int>(selectionModel()->selectedIndexes().size()); }
+void ListBox::SetListIndex(int index) {
+  if (rows_->at(index))
+    setCurrentIndex(rows_->index(index));
+  else
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 void ListBox::focusInEvent(QFocusEvent* event) {
   const bool hadCurrent = currentIndex().isValid();
-  QListWidget::focusInEvent(event);
+  QListView::focusInEvent(event);
   if (!hadCurrent) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
-int ListBox::SelCount() const { return static_cast<int>(selectedItems().size()); }
 
 ComboBox::ComboBox(QWidget* parent, const std::string& name, bool editable) : QComboBox(parent) {
   setObjectName(QString::fromStdString(name));

@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -124,26 +124,32 @@ class MaskedDateBox : public QLineEdit {
 // A list box of text rows, each with a whole-number item data; fixed-column
 // rows in "Courier New". Taking the focus makes no row current: no row is
 // drawn focused or selected until the user or the program chose one.
-class ListBox : public QListWidget {
+// A list box: rows of text, each with a number of item data beside it. The
+// rows live in a model of their own, held as the program's text and shown
+// only as far as they are drawn, so a list of tens of thousands of rows
+// costs little more than its texts.
+class ListRows;
+class ListBox : public QListView {
   Q_OBJECT
  public:
   ListBox(QWidget* parent, const std::string& name, bool multiSelect = true);
+  ~ListBox() override;
   void AddItem(const std::string& text);
   void AddItem(const std::string& text, long itemData);
   // Replaces every row by `rows` (text and item data), told to the view as
   // one change; the selection is emptied.
-  void SetItems(const std::vector<std::pair<std::string, long>>& rows);
-  void Clear() { clear(); newIndex_ = -1; }
+  void SetItems(std::vector<std::pair<std::string, long>> rows);
+  void Clear();
   void RemoveItem(int index);
-  int ListCount() const { return count(); }
+  int ListCount() const;
   std::string List(int index) const;
   long ItemData(int index) const;
   void SetItemData(int index, long value);
   bool Selected(int index) const;
   void SetSelected(int index, bool selected);
   int SelCount() const;
-  int ListIndex() const { return currentRow(); }
-  void SetListIndex(int index) { setCurrentRow(index); }
+  int ListIndex() const { return currentIndex().row(); }
+  void SetListIndex(int index);
   int NewIndex() const { return newIndex_; }  // row of the last AddItem
   std::function<void()> onClick;
   std::function<void()> onDblClick;
@@ -152,6 +158,7 @@ class ListBox : public QListWidget {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  ListRows* rows_;
   int newIndex_ = -1;
 };
 

@@ -143,7 +143,7 @@ void HogSow1::ShowSowPage(int Page) {
   std::vector<std::pair<std::string, long>> rows;
   for (SowPageLine& line : SowPageLines(table_, Page, QueryArgs[1], sows_))
     rows.emplace_back(std::move(line.text), line.slot);
-  SowList->SetItems(rows);
+  SowList->SetItems(std::move(rows));
   Hourglass(false);
 }
 
