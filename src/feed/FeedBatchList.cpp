@@ -26,11 +26,15 @@ FixedLine batchLine(const FeedBatchRecord& b, int groupCol) {
 // medication each adds.
 template <class F>
 void eachBatch(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds, F each) {
+  // The lines show no row.
+  static const FeedBatchRecord p;
+  static const records::FieldMask<FeedBatchRecord> used(
+      p, {&p.FeedType, &p.BatchNumber, &p.GroupId, &p.DateGround, &p.TotalPounds, &p.TotalCost});
   FeedBatchRecord b;
   for (long n = 1; n <= batches.count(); ++n) {
     const uint8_t* bytes = batches.bytes(n);
-    if (static_cast<char>(bytes[0]) != letter[0] || letter.size() != 1) continue;
-    batches.decode(n, b);
+    if (letter.size() != 1 || static_cast<char>(bytes[0]) != letter[0]) continue;
+    batches.decode(n, b, used);
     if (IsListedBatch(b, letter)) each(n, b, meds.Of(b.BatchNumber));
   }
 }

@@ -27,7 +27,7 @@ constexpr std::array<Heading, 6> kHeadings = {{{"  BATCH    NUMBER", 1, 840},
                                                {"GROUP     ID.", 12, 600},
                                                {"DATE", 22, 900},
                                                {"---------- FEED ---------- TONS.        POUNDS.", 32, 2160},
-                                               {"----- PRICE PER ----- TON           POUND", 52, 2400},
+                                               {"----- PRICE PER ----- TON           POUND", 54, 1750},
                                                {"TOTAL COST.", 78, 1200}}};
 
 // 9-point Courier New is 108 twips a character.
