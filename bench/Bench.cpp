@@ -27,6 +27,9 @@
 #include "common/DataFiles.h"
 #include "common/DateMath.h"
 #include "common/HogGlobals.h"
+#include "feed/FeedBatchFile.h"
+#include "feed/FeedBatchList.h"
+#include "feed/HogFeed4.h"
 #include "feed/HogFeed8.h"
 #include "groups/HogSale1.h"
 #include "groups/SalesList.h"
@@ -490,6 +493,61 @@ std::vector<long> boarsOneByOne(const std::string& code, const std::string& crit
     if (NumberMatches(c, value)) listed.push_back(CurrentBoarRec);
   }
   return listed;
+}
+
+// ---- The year's feed batches ---------------------------------------------------
+
+// A batch file at its limit: 32,767 records of the five types in turn, every
+// tenth batch medicated, one record freed by a delete.
+constexpr long kFreedBatch = 20000;
+std::vector<FeedBatchRecord> benchBatches() {
+  std::vector<FeedBatchRecord> out;
+  for (long n = 1; n <= records::kMaxRecordNumber; ++n) {
+    FeedBatchRecord b;
+    if (n != kFreedBatch) {
+      b.FeedType = std::string(1, "NGFEL"[n % 5]);
+      b.BatchNumber = (n % 10 == 3 ? "M" : "") + BatchNumberOf(n);
+      b.GroupId = std::to_string(100 + n % 900);
+      b.DateGround = "0" + std::to_string(n % 9 + 1) + "/1" + std::to_string(n % 10) + "/2024";
+      for (size_t k = 0; k < 3; ++k) b.Ingredients[k] = {"I" + std::to_string(1 + (n + k) % 900), int32_t(100 + n % 700)};
+      b.TotalPounds = 3 * (100 + n % 700);
+      b.TotalCost = records::Currency::fromDouble(static_cast<double>(n % 400) + 0.5);
+    }
+    out.push_back(b);
+  }
+  return out;
+}
+
+// A batch's medication from the medication records, one by one.
+BatchMedication medicationOneByOne(const std::vector<MedicationRecord>& meds, const FeedBatchRecord& b) {
+  BatchMedication m;
+  if (!IsMedicatedNumber(RTrim(b.BatchNumber))) return m;
+  for (const MedicationRecord& r : meds)
+    if (RTrim(r.BatchId) == PlainBatchNumber(b.BatchNumber)) {
+      m.pounds += r.Dosage;
+      m.poundsWide += r.Dosage;
+      m.cost += static_cast<float>(r.UnitCost.value()) * r.Dosage;
+    }
+  return m;
+}
+
+// The nursery batches' list or printed lines, record by record.
+std::vector<std::string> batchLinesOneByOne(bool printed) {
+  const std::vector<MedicationRecord> meds = recordByRecord<MedicationRecord>(DataFolder + MedFile);
+  std::vector<std::string> lines;
+  for (const FeedBatchRecord& b : recordByRecord<FeedBatchRecord>(FeedFilePath()))
+    if (IsListedBatch(b, "N"))
+      lines.push_back(printed ? BatchPrintLine(b, medicationOneByOne(meds, b)) : BatchListLine(b, medicationOneByOne(meds, b)));
+  return lines;
+}
+
+std::vector<std::string> batchList() {
+  FeedBatchFile batches;
+  MedicationFile meds;
+  if (!ReadFeedBatchFile(batches, nullptr) || !ReadMedFile(meds, nullptr)) return {};
+  std::vector<std::string> lines;
+  for (auto& row : ListBatches(batches, "N", BatchMedications(meds)).rows) lines.push_back(std::move(row.first));
+  return lines;
 }
 
 }  // namespace
@@ -1005,6 +1063,71 @@ int main(int argc, char** argv) {
     };
     ops.push_back(op);
   }
+
+  // The feed batches of the year: the nursery list, its window, its
+  // printout and the next new batch's record.
+  {
+    FeedYear = "2024";
+    FeedFile = FeedFileName(FeedYear);
+    FeedMenuChoice = 0;
+    records::TypedFile<FeedBatchRecord> file;
+    const std::vector<FeedBatchRecord> batches = benchBatches();
+    long n = 0;
+    if (!platform::writeWholeFile(FeedFilePath(), {}) || !file.open(FeedFilePath())) return 1;
+    for (const FeedBatchRecord& b : batches)
+      if (!file.write(++n, b)) return 1;
+  }
+  const std::vector<std::string> batchFiles = {FeedFilePath(), g_medPath};
+  {
+    Operation op;
+    op.name = "feed batch list";
+    op.files = batchFiles;
+    op.run = [] { g_sink = g_sink + static_cast<long>(batchList().size()); };
+    op.check = [](std::string& result) {
+      const std::vector<std::string> lines = batchList();
+      result = std::to_string(lines.size());
+      return compareFigures(lines, batchLinesOneByOne(false), "batch line");
+    };
+    ops.push_back(op);
+  }
+  std::unique_ptr<HogFeed4> batchWindow;
+  {
+    Operation op = opensWindow<HogFeed4>("feed batch list window opens", FeedFilePath(), batchWindow,
+                                         [](HogFeed4& w, std::string& result) {
+                                           result = std::to_string(w.Lines().size());
+                                           return compareFigures(w.Lines(), batchLinesOneByOne(false), "listed batch");
+                                         });
+    op.files = batchFiles;
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "feed batch listing and summary printed";
+    op.files = batchFiles;
+    op.before = [&printer] { platform::services().setPrinter(&printer); };
+    op.run = [] { g_sink = g_sink + PrintBatchReport(nullptr); };
+    op.check = [&printer](std::string& result) {
+      platform::services().setPrinter(&printer);
+      FeedBatchFile batches;
+      MedicationFile meds;
+      if (!ReadFeedBatchFile(batches, nullptr) || !ReadMedFile(meds, nullptr) || !PrintBatchReport(nullptr))
+        return std::string("not printed");
+      std::vector<std::string> lines = BatchReportOf(batches, "N", BatchMedications(meds)).lines;
+      lines.erase(lines.begin());
+      result = std::to_string(lines.size());
+      return compareFigures(lines, batchLinesOneByOne(true), "printed batch");
+    };
+    ops.push_back(op);
+  }
+  ops.push_back(nextFreeRecord<FeedBatchRecord>(
+      "next new feed batch record", FeedFilePath(),
+      [] {
+        FeedBatchFile batches;
+        MedicationFile meds;
+        if (!ReadFeedBatchFile(batches, nullptr) || !ReadMedFile(meds, nullptr)) return 0L;
+        return FindNewBatchSlot(batches, BatchMedications(meds)).record;
+      },
+      [](const FeedBatchRecord& b) { return RTrim(b.BatchNumber).empty(); }, kFreedBatch));
 
   std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars, %zu group records, %zu sales rows, "
               "%zu drug records, %zu doses in %s\n",

@@ -3,6 +3,7 @@
 // enabled flags of their items both come from it.
 #include "boars/HogBoar1.h"
 #include "common/HogGlobals.h"
+#include "feed/HogFeed4.h"
 #include "feed/HogFeed8.h"
 #include "groups/HogPig1.h"
 #include "groups/HogSale1.h"
@@ -24,6 +25,11 @@ constexpr AreaItem kAreaItems[] = {
     {&Tarlowe2::PigletMenu, 2, [] { OpenGroupList(2); }},  // PIGLET > Finisher
     {&Tarlowe2::MainSales, 0, [] { OpenSalesList(0); }},   // SALES > Feeder Pigs
     {&Tarlowe2::MainSales, 1, [] { OpenSalesList(1); }},   // SALES > Market Hogs
+    {&Tarlowe2::MainFeed, 0, [] { OpenFeedBatchList(0); }},  // FEED > Nursery: the batch list
+    {&Tarlowe2::MainFeed, 1, [] { OpenFeedBatchList(1); }},  // FEED > Grower
+    {&Tarlowe2::MainFeed, 2, [] { OpenFeedBatchList(2); }},  // FEED > Finishing
+    {&Tarlowe2::MainFeed, 4, [] { OpenFeedBatchList(4); }},  // FEED > Gestation
+    {&Tarlowe2::MainFeed, 5, [] { OpenFeedBatchList(5); }},  // FEED > Lactation
     {&Tarlowe2::MainFeed, 9, [] {  // FEED > Feed Ingredients: the ingredient list
        FeedMenuChoice = 9;
        OpenIngredientList();

@@ -1,0 +1,208 @@
+#include "feed/FeedBatchFile.h"
+
+#include <map>
+
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "medication/MedicationFiles.h"
+#include "records/RecordSlots.h"
+
+namespace {
+
+struct FeedType {
+  int choice;
+  const char* letter;
+  const char* word;
+};
+constexpr FeedType kFeedTypes[] = {
+    {0, "N", "NURSERY"}, {1, "G", "GROWER"}, {2, "F", "FINISHER"}, {4, "E", "GESTATION"}, {5, "L", "LACTATION"}};
+
+const FeedType* feedType(int choice) {
+  for (const FeedType& t : kFeedTypes)
+    if (t.choice == choice) return &t;
+  return nullptr;
+}
+
+std::string storedText(const uint8_t* field, size_t width) {
+  return RTrim(std::string(reinterpret_cast<const char*>(field), width));
+}
+
+}  // namespace
+
+std::string FeedTypeLetter(int choice) {
+  const FeedType* t = feedType(choice);
+  return t ? t->letter : "";
+}
+
+std::string FeedTypeWord(int choice) {
+  const FeedType* t = feedType(choice);
+  return t ? t->word : "";
+}
+
+std::string FeedFilePath() { return DataFolder + FeedFile; }
+
+bool ReadFeedBatchFile(FeedBatchFile& file, FileFault* fault) { return ReadImage(file, FeedFilePath(), fault); }
+
+bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault) {
+  records::TypedFile<FeedBatchRecord> file;
+  if (!file.open(FeedFilePath())) {
+    if (fault) *fault = {FeedFilePath(), file.error()};
+    return false;
+  }
+  if (!file.read(n, batch)) batch = FeedBatchRecord{};
+  return true;
+}
+
+bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault) {
+  return WriteRecordAt(FeedFilePath(), n, batch, fault);
+}
+
+bool IsListedBatch(const FeedBatchRecord& batch, const std::string& letter) {
+  return !Trim(batch.FeedType).empty() && !RTrim(batch.BatchNumber).empty() && batch.FeedType == letter;
+}
+
+std::string BatchNumberOf(long record) {
+  const std::string digits = std::to_string(record);
+  return digits.size() >= 5 ? digits : std::string(5 - digits.size(), '0') + digits;
+}
+
+std::string PlainBatchNumber(const std::string& batchNumber) {
+  const std::string n = RTrim(batchNumber);
+  return n.size() > 5 ? n.substr(n.size() - 5) : n;
+}
+
+bool IsMedicatedNumber(const std::string& batchNumber) {
+  const std::string n = Trim(batchNumber);
+  return !n.empty() && n[0] == 'M';
+}
+
+BatchMedications::BatchMedications(const MedicationFile& meds) {
+  constexpr int kBatchIdAt = 23, kBatchIdWidth = 6;
+  static const MedicationRecord p;
+  static const records::FieldMask<MedicationRecord> used(p, {&p.Dosage, &p.UnitCost});
+  MedicationRecord med;
+  for (long n = 1; n <= meds.count(); ++n) {
+    const std::string id = storedText(meds.bytes(n) + kBatchIdAt, kBatchIdWidth);
+    if (id.empty()) continue;
+    meds.decode(n, med, used);
+    BatchMedication& m = byId_[id];
+    m.pounds += med.Dosage;
+    m.poundsWide += med.Dosage;
+    m.cost += static_cast<float>(med.UnitCost.value()) * med.Dosage;
+  }
+}
+
+BatchMedication BatchMedications::Of(const std::string& batchNumber) const {
+  if (!IsMedicatedNumber(RTrim(batchNumber))) return {};
+  const auto it = byId_.find(PlainBatchNumber(batchNumber));
+  return it == byId_.end() ? BatchMedication{} : it->second;
+}
+
+bool BatchMedications::Names(const std::string& number) const {
+  return byId_.count(number) != 0 || byId_.count("M" + number) != 0;
+}
+
+NewBatchSlot FindNewBatchSlot(const FeedBatchFile& batches, const BatchMedications& meds) {
+  using R = FeedBatchRecord;
+  long n = 1;
+  for (; n <= batches.count(); ++n) {
+    const uint8_t* b = batches.bytes(n);
+    if (storedText(b, 1).empty() && storedText(b + R::BatchNumberAt, R::BatchNumberWidth).empty() &&
+        !meds.Names(BatchNumberOf(n)))
+      break;
+  }
+  while (n > batches.count() && meds.Names(BatchNumberOf(n))) ++n;
+  if (!records::RecordNumberFits(n)) return {0, BatchNumberOf(n)};
+  return {n, BatchNumberOf(n)};
+}
+
+FeedBatchRecord ReservedBatch(const std::string& letter, const std::string& number) {
+  FeedBatchRecord b;
+  b.FeedType = letter;
+  b.BatchNumber = number;
+  return b;
+}
+
+bool ReserveBatch(const NewBatchSlot& slot, long count, const std::string& letter, FileFault* fault) {
+  records::TypedFile<FeedBatchRecord> file;
+  bool ok = file.open(FeedFilePath());
+  for (long n = count + 1; ok && n < slot.record; ++n) ok = file.write(n, FeedBatchRecord{});
+  if (ok && file.write(slot.record, ReservedBatch(letter, slot.number))) return true;
+  if (fault) *fault = {FeedFilePath(), file.error()};
+  return false;
+}
+
+bool StoreMedicationMark(long record, const std::string& returnedNumber, FileFault* fault) {
+  if (!IsMedicatedNumber(returnedNumber)) return true;
+  FeedBatchRecord batch;
+  if (!ReadBatch(record, batch, fault)) return false;
+  if (IsMedicatedNumber(batch.BatchNumber)) return true;
+  batch.BatchNumber = Trim(returnedNumber);
+  return WriteBatch(record, batch, fault);
+}
+
+std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<std::string>& codes) {
+  std::vector<std::string> wanted;
+  for (const std::string& c : codes) wanted.push_back(UCase(Trim(c)));
+  std::vector<long> found(codes.size(), 0);
+  size_t open = 0;
+  for (const std::string& w : wanted) open += w.empty() ? 0 : 1;
+  for (long n = 1; n <= file.count() && open > 0; ++n) {
+    const std::string code = UCase(Trim(storedText(file.bytes(n) + IngredientRecord::IdAt, IngredientRecord::IdWidth)));
+    if (code.empty()) continue;
+    for (size_t i = 0; i < wanted.size(); ++i)
+      if (found[i] == 0 && wanted[i] == code) found[i] = n, --open;
+  }
+  return found;
+}
+
+bool ChangeInventories(const IngredientFile& file, const std::vector<std::pair<long, int64_t>>& changes,
+                       FileFault* fault) {
+  std::map<long, int64_t> byRecord;
+  for (const auto& [record, change] : changes)
+    if (record != 0) byRecord[record] += change;
+  records::TypedFile<IngredientRecord> out;
+  const std::string path = DataFilePath<IngredientRecord>();
+  IngredientRecord ingredient;
+  for (const auto& [record, change] : byRecord) {
+    if (change == 0) continue;
+    file.decode(record, ingredient);
+    ingredient.CurrentInventory = static_cast<int32_t>(static_cast<uint32_t>(ingredient.CurrentInventory) +
+                                                       static_cast<uint32_t>(change));
+    if ((!out.isOpen() && !out.open(path)) || !out.write(record, ingredient)) {
+      if (fault) *fault = {path, out.error()};
+      return false;
+    }
+  }
+  return true;
+}
+
+bool DeleteBatches(const std::vector<long>& records, FileFault* fault) {
+  FeedBatchFile batches;
+  IngredientFile ingredients;
+  if (!ReadFeedBatchFile(batches, fault) || !ReadImage(ingredients, fault)) return false;
+  std::vector<std::string> codes;
+  std::vector<int32_t> amounts;
+  FeedBatchRecord batch;
+  for (long record : records) {
+    if (record < 1 || record > batches.count()) continue;
+    batches.decode(record, batch);
+    for (const FeedBatchRecord::Row& row : batch.Ingredients) {
+      codes.push_back(row.IngredientCode);
+      amounts.push_back(row.Amount);
+    }
+  }
+  const std::vector<long> found = FindIngredients(ingredients, codes);
+  std::vector<std::pair<long, int64_t>> back;
+  for (size_t k = 0; k < found.size(); ++k) back.emplace_back(found[k], amounts[k]);
+  if (!ChangeInventories(ingredients, back, fault)) return false;
+  records::TypedFile<FeedBatchRecord> out;
+  if (out.open(FeedFilePath())) {
+    bool ok = true;
+    for (long record : records)
+      if (ok && record >= 1 && record <= batches.count()) ok = out.write(record, FeedBatchRecord{});
+    if (ok) return true;
+  }
+  if (fault) *fault = {FeedFilePath(), out.error()};
+  return false;
+}

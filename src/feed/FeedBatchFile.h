@@ -1,0 +1,103 @@
+#pragma once
+// FEED<yyyy>.DAT for the feed batch windows: the type letters, the year's
+// file read whole or one record at a time, the slot and number of a new
+// batch, the medication of medicated batches out of the year's medication
+// file, and the batch delete that gives the pounds back to FEED.LST.
+//
+// Each action reads each file once; a file that cannot be read or written
+// answers false with the FileFault the window reports with its title.
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "common/DataFiles.h"
+#include "feed/IngredientFile.h"
+#include "records/FeedBatchRecord.h"
+#include "records/MedicationRecord.h"
+#include "records/RecordIo.h"
+
+using FeedBatchFile = records::FileImage<FeedBatchRecord>;
+using MedicationFile = records::FileImage<MedicationRecord>;
+
+// The feed type a FEED menu choice stands for: its letter ("N", "G", "F",
+// "E", "L" for 0, 1, 2, 4, 5) and its word ("NURSERY", ...); "" for any
+// other choice.
+std::string FeedTypeLetter(int choice);
+std::string FeedTypeWord(int choice);
+
+// DataFolder + FeedFile: the batch file of the year in play.
+std::string FeedFilePath();
+bool ReadFeedBatchFile(FeedBatchFile& file, FileFault* fault);
+// Record n; a record past the end reads as a free one.
+bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault);
+bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault);
+
+// Whether the batch is listed under the type `letter`: type and number both
+// present, and the type the letter.
+bool IsListedBatch(const FeedBatchRecord& batch, const std::string& letter);
+// A record's batch number: its record number written to five digits.
+std::string BatchNumberOf(long record);
+// The batch number without a medication mark: the last five characters of
+// the number without trailing blanks.
+std::string PlainBatchNumber(const std::string& batchNumber);
+bool IsMedicatedNumber(const std::string& batchNumber);
+
+// The medication of the year's batches, from one run over the medication
+// file: for each batch ID, the pounds and the cost (unit cost x dosage) of
+// its records, summed in record order.
+struct BatchMedication {
+  float pounds = 0;       // summed as Singles, as the list adds them
+  double poundsWide = 0;  // summed as Doubles, as the printout adds them
+  float cost = 0;
+};
+class BatchMedications {
+ public:
+  BatchMedications() = default;
+  explicit BatchMedications(const MedicationFile& meds);
+  // What a listed batch adds: nothing for a batch without the "M" mark;
+  // for a medicated one the records whose batch ID is its plain number.
+  BatchMedication Of(const std::string& batchNumber) const;
+  // Whether a live medication record names the number (with or without the
+  // mark).
+  bool Names(const std::string& number) const;
+
+ private:
+  std::unordered_map<std::string, BatchMedication> byId_;
+};
+
+// The record and number of a new batch: the first record that is free and
+// whose number no live medication record names, else the first number
+// after the last record that none names. `record` is 0 when that number
+// would pass 32767.
+struct NewBatchSlot {
+  long record = 0;
+  std::string number;
+};
+NewBatchSlot FindNewBatchSlot(const FeedBatchFile& batches, const BatchMedications& meds);
+// The record a new batch is reserved as: the type letter and the number,
+// no group, no date, no rows, zero totals.
+FeedBatchRecord ReservedBatch(const std::string& letter, const std::string& number);
+// Writes the reserved batch at the slot; records skipped between the last
+// one and the slot are written free.
+bool ReserveBatch(const NewBatchSlot& slot, long count, const std::string& letter, FileFault* fault);
+
+// Stores the number the medication window handed back in the batch at
+// `record` at once, when it carries the medication mark and the batch does
+// not hold it yet; nothing else of the record changes.
+bool StoreMedicationMark(long record, const std::string& returnedNumber, FileFault* fault);
+
+// Deletes the batches at `records`: the pounds of every row go back to the
+// first ingredient of its code (upper case, without blanks at either end),
+// then each record is written free. The medication records of a deleted
+// batch stay in the medication file; new batches do not take their number.
+bool DeleteBatches(const std::vector<long>& records, FileFault* fault);
+
+// The first record of FEED.LST holding each code, compared upper-cased and
+// without blanks at either end; 0 for a code none holds or a blank one. One
+// run over the file for all codes.
+std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<std::string>& codes);
+// Adds each change to the current inventory of its ingredient record and
+// writes the records changed.
+bool ChangeInventories(const IngredientFile& file, const std::vector<std::pair<long, int64_t>>& changes,
+                       FileFault* fault);

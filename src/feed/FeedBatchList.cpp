@@ -1,0 +1,178 @@
+#include "feed/FeedBatchList.h"
+
+#include <array>
+
+#include "common/FixedLine.h"
+#include "common/Format.h"
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "common/PrintListing.h"
+#include "medication/MedicationFiles.h"
+
+namespace {
+
+constexpr int kLineWidth = 88;
+
+// The number and group of a line: the list puts the group at column 13 and
+// the date at 19, the printout at 12 and 18.
+FixedLine batchLine(const FeedBatchRecord& b, int groupCol) {
+  FixedLine line(kLineWidth);
+  line.putRight(2, RTrim(b.BatchNumber), 6).putRight(groupCol, RTrim(b.GroupId), 3);
+  line.putRight(groupCol + 6, b.DateGround, 10);
+  return line;
+}
+
+// Runs `each` over the batches of type `letter`, in record order, with the
+// medication each adds.
+template <class F>
+void eachBatch(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds, F each) {
+  // The lines show no row.
+  static const FeedBatchRecord p;
+  static const records::FieldMask<FeedBatchRecord> used(
+      p, {&p.FeedType, &p.BatchNumber, &p.GroupId, &p.DateGround, &p.TotalPounds, &p.TotalCost});
+  FeedBatchRecord b;
+  for (long n = 1; n <= batches.count(); ++n) {
+    const uint8_t* bytes = batches.bytes(n);
+    if (letter.size() != 1 || static_cast<char>(bytes[0]) != letter[0]) continue;
+    batches.decode(n, b, used);
+    if (IsListedBatch(b, letter)) each(n, b, meds.Of(b.BatchNumber));
+  }
+}
+
+// The job's defaults are the batch printouts' fonts, rule, orientation and
+// paper bin.
+void setReportJob(const std::string& title, const std::string& heading1, const std::string& heading2, int layout,
+                  int fontSize, int lineCount) {
+  PrintJob = PrintJobRecord{};
+  PrintJob.Title = title;
+  PrintJob.Heading1 = heading1;
+  PrintJob.Heading2 = heading2;
+  PrintJob.HeadFontSize = PrintJob.BodyFontSize = static_cast<int16_t>(fontSize);
+  PrintJob.Layout = static_cast<int16_t>(layout);
+  PrintJob.LinesPerPage = 40;
+  PrintJob.LineCount = lineCount;
+  PrintJob.EndBanner = 0;
+}
+
+}  // namespace
+
+std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, int32_t* poundsOut,
+                          float* costOut) {
+  int32_t pounds = b.TotalPounds;
+  float cost = static_cast<float>(b.TotalCost.value());
+  if (IsMedicatedNumber(RTrim(b.BatchNumber))) {
+    pounds = static_cast<int32_t>(RoundHalfEven(static_cast<double>(pounds) + med.pounds));
+    cost += med.cost;
+  }
+  const float tons = pounds != 0 ? static_cast<float>(pounds) / 2000.0f : 0.0f;
+  const float perPound = cost != 0 && pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
+  const float perTon = cost != 0 && tons != 0 ? cost / tons : 0.0f;
+  if (poundsOut) *poundsOut = pounds;
+  if (costOut) *costOut = cost;
+  FixedLine line = batchLine(b, 13);
+  line.putRight(33, Format(tons, "0.000"), 5).putRight(40, Format(pounds, "##,###,##0"), 10);
+  line.putRight(53, Format(perTon, "0.00"), 9).putRight(66, Format(perPound, "0.00"), 7);
+  return line.putRight(77, Format(cost, "0.00"), 10).str();
+}
+
+BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
+  BatchList list;
+  eachBatch(batches, letter, meds, [&](long n, const FeedBatchRecord& b, const BatchMedication& med) {
+    int32_t pounds = 0;
+    float cost = 0;
+    list.rows.emplace_back(BatchListLine(b, med, &pounds, &cost), n);
+    list.totalPounds = static_cast<int32_t>(static_cast<uint32_t>(list.totalPounds) + static_cast<uint32_t>(pounds));
+    list.totalCost += cost;
+  });
+  return list;
+}
+
+GrandTotals GrandTotalsOf(const BatchList& list) {
+  if (list.rows.empty()) return {};
+  return {Format(list.totalPounds / 2000.0, "#,##0.00"), Format(list.totalPounds, "###,###,##0"),
+          Format(list.totalCost, "0.00")};
+}
+
+std::string BatchPrintLine(const FeedBatchRecord& b, const BatchMedication& med) {
+  const bool medicated = IsMedicatedNumber(RTrim(b.BatchNumber));
+  const double pounds = b.TotalPounds + (medicated ? med.poundsWide : 0.0);
+  const float cost = static_cast<float>(b.TotalCost.value()) + (medicated ? med.cost : 0.0f);
+  const float perTon = pounds != 0 ? cost / static_cast<float>(pounds / 2000.0) : 0.0f;
+  const float perPound = pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
+  FixedLine line = batchLine(b, 12);
+  line.putRight(33, Format(pounds / 2000.0, "##0.000"), 5).putRight(40, Format(pounds, "##,###,##0"), 10);
+  line.putRight(53, Format(perTon, "0.00"), 9).putRight(66, Format(perPound, "0.00"), 7);
+  return line.putRight(77, Format(cost, "0.00"), 10).str();
+}
+
+BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
+  BatchReport r;
+  eachBatch(batches, letter, meds, [&](long, const FeedBatchRecord& b, const BatchMedication& m) {
+    const BatchMedication med = IsMedicatedNumber(RTrim(b.BatchNumber)) ? m : BatchMedication{};
+    const float cost = static_cast<float>(b.TotalCost.value());
+    r.medicationPounds += med.poundsWide;
+    r.medicationCost += med.cost;
+    if (IsMedicatedNumber(RTrim(b.BatchNumber)))
+      r.totalPounds = static_cast<int32_t>(
+          RoundHalfEven(static_cast<double>(r.totalPounds) + b.TotalPounds + med.poundsWide));
+    else
+      r.totalPounds += b.TotalPounds;
+    r.totalCost = r.totalCost + cost + med.cost;
+    r.lines.push_back(BatchPrintLine(b, med));
+    ++r.batches;
+  });
+  return r;
+}
+
+std::vector<std::string> BatchSummaryLines(const BatchReport& r, const std::string& today) {
+  const double count = r.batches;
+  const double tons = r.totalPounds / 2000.0;
+  const bool pounds = r.totalPounds != 0;
+  const std::array<std::pair<const char*, std::string>, 11> figures = {{
+      {"TOTAL BATCH(s). -------------------------------> ", Format(r.batches, "####0")},
+      {"TOTAL FEED in TON(s). -------------------------> ", Format(tons, "#,##0.00")},
+      {"TOTAL FEED in POUND(s). -----------------------> ", Format(static_cast<double>(r.totalPounds), "###,###,##0.0")},
+      {"TOTAL COST. -----------------------------------> ", Format(r.totalCost, "$0.00")},
+      {"TOTAL AMOUNT of ADDED MEDICATION in POUND(s). -> ", Format(r.medicationPounds, "##,##0.0")},
+      {"TOTAL COST of ADDED MEDICATION. ---------------> ", Format(r.medicationCost, "$0.00")},
+      {"Average TON of FEED per BATCH. ----------------> ", Format(count != 0 ? tons / count : 0.0, "####0.0")},
+      {"Average POUNDs of FEED per BATCH. -------------> ",
+       Format(count != 0 ? r.totalPounds / count : 0.0, "#,###,##0.0")},
+      {"Average COST per BATCH. -----------------------> ",
+       Format(r.batches != 0 ? r.totalCost / static_cast<float>(r.batches) : 0.0f, "$0.00")},
+      {"Average COST per TON of FEED. -----------------> ", Format(pounds ? r.totalCost / tons : 0.0, "$0.00")},
+      {"Average COST per POUND of FEED. ---------------> ",
+       Format(pounds ? r.totalCost / static_cast<double>(r.totalPounds) : 0.0, "$0.00")},
+  }};
+  std::vector<std::string> lines(30);
+  for (size_t i = 1; i <= 25; ++i) lines[i] = std::string(79, ' ');
+  for (size_t k = 0; k < figures.size(); ++k) lines[1 + 2 * k] = figures[k].first + figures[k].second;
+  std::string date = today;
+  for (char& c : date)
+    if (c == '/') c = '-';
+  lines[24] = "This SUMMARY was printed on " + date;
+  return lines;
+}
+
+std::string BatchReportTitle(int choice, const std::string& year) {
+  // The finisher's title is spelt as the main menu's caption spells it.
+  const std::string word = choice == 2 ? "FINSHER" : FeedTypeWord(choice);
+  return word + "  FEED  RECORD  for ( " + year + " )";
+}
+
+bool PrintBatchReport(FileFault* fault) {
+  FeedBatchFile batches;
+  MedicationFile meds;
+  if (!ReadFeedBatchFile(batches, fault) || !ReadMedFile(meds, fault)) return false;
+  const BatchReport report = BatchReportOf(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds));
+  const std::string title = BatchReportTitle(FeedMenuChoice, FeedYear);
+  setReportJob(title, " BATCH    GROUP                 ----- FEED -----          - PRICE PER -",
+               " NUMBER    ID.      DATE        TONS       POUNDS        TON       POUND    TOTAL COST", 2, 11,
+               report.batches);
+  PrintListing(report.lines);
+  const int at = title.size() < 80 ? static_cast<int>(80 - title.size()) / 2 : 1;
+  setReportJob("S  U  M  M  A  R  Y", FixedLine(80).put(at > 0 ? at : 1, title, 80).str(), std::string(80, ' '), 1,
+               13, 25);
+  PrintListing(BatchSummaryLines(report, DateText));
+  return true;
+}

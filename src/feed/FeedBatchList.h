@@ -1,0 +1,51 @@
+#pragma once
+// The batch list of one feed type and its printout, from the year's batch
+// file and medication file read once: the 88-column lines of the list with
+// their record numbers and grand totals, the printed listing's lines and the
+// summary page. A medicated batch counts its medication's pounds and cost.
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "feed/FeedBatchFile.h"
+
+// The list of the batches of type `letter`, in record order.
+struct BatchList {
+  std::vector<std::pair<std::string, long>> rows;  // line, record number
+  int32_t totalPounds = 0;
+  float totalCost = 0;
+};
+BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds);
+// The list line of one batch with its medication.
+std::string BatchListLine(const FeedBatchRecord& batch, const BatchMedication& med, int32_t* pounds = nullptr,
+                          float* cost = nullptr);
+// The grand totals shown under the list: tons, pounds and cost; all three
+// empty when no batch is listed.
+struct GrandTotals {
+  std::string tons, pounds, cost;
+};
+GrandTotals GrandTotalsOf(const BatchList& list);
+
+// The printed listing and its summary.
+struct BatchReport {
+  std::vector<std::string> lines{std::string()};  // element 0 stays empty
+  int16_t batches = 0;
+  int32_t totalPounds = 0;
+  float totalCost = 0;
+  double medicationPounds = 0;
+  float medicationCost = 0;
+};
+BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds);
+// The printed line of one batch with its medication.
+std::string BatchPrintLine(const FeedBatchRecord& batch, const BatchMedication& med);
+// The summary page's lines 0 to 29 (1 to 25 printed); `today` is
+// "MM/DD/YYYY". A figure over pounds is $0.00 when there are none.
+std::vector<std::string> BatchSummaryLines(const BatchReport& report, const std::string& today);
+// The listing's title: "NURSERY  FEED  RECORD  for ( 2024 )" and the like.
+std::string BatchReportTitle(int choice, const std::string& year);
+
+// Prints the listing and the summary of the type FeedMenuChoice in FeedFile,
+// with the medication of MedFile; false, with `fault`, when a file cannot
+// be read (nothing printed).
+bool PrintBatchReport(FileFault* fault);

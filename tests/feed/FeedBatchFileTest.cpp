@@ -1,0 +1,111 @@
+// The year's batch file: record bytes, the slot and number of a new batch,
+// the medication of medicated batches, the medication mark stored at once,
+// and the delete that gives the pounds back.
+#include "feed/FeedBatchFile.h"
+#include "feed/FeedBatchFixture.h"
+#include "common/NumberText.h"
+#include "platform/FileSystem.h"
+#include "records/RecordSlots.h"
+
+namespace {
+
+using Batches = std::vector<FeedBatchRecord>;
+using Meds = std::vector<MedicationRecord>;
+
+FeedBatchRecord freed() { return FeedBatchRecord{}; }
+
+}  // namespace
+
+TEST(FeedBatchRecordTest, FieldsLieAtTheirOffsetsAndAReservedBatchIsBlankButTypeAndNumber) {
+  const std::string bytes = recordBytes<FeedBatchRecord>({aBatch("M00012").type("G").group("123").ground(
+      "05/02/2024").row(0, "CORN", 700).row(7, "SBM", 300).cost(47.5)});
+  RecordBytes expected(112);
+  expected.text(0, "GM00012123").text(10, "05/02/2024").i32(20, 1000).i64(24, 475'000);
+  for (int k = 0; k < 8; ++k) expected.i32(38 + 10 * k, 0);
+  expected.text(32, "CORN").i32(38, 700).text(102, "SBM").i32(108, 300);
+  EXPECT_EQ(bytes, expected.str());
+  RecordBytes reserved(112);
+  reserved.text(0, "E00007").text(10, "__/__/____").i32(20, 0).i64(24, 0);
+  for (int k = 0; k < 8; ++k) reserved.i32(38 + 10 * k, 0);
+  EXPECT_EQ(recordBytes<FeedBatchRecord>({ReservedBatch("E", "00007")}), reserved.str());
+  EXPECT_EQ(recordBytes<FeedBatchRecord>({freed()}), reserved.text(0, "       ").str());
+}
+
+TEST(FeedBatchSlotTest, ANewBatchTakesTheFirstFreeNumberNoLiveMedicationNames) {
+  const struct {
+    const char* name;
+    Batches batches;
+    Meds meds;
+    long record;
+    std::string number;
+  } cases[] = {
+      {"empty file", {}, {}, 1, "00001"},
+      {"second freed", {aBatch("00001"), freed(), aBatch("00003").type("L")}, {}, 2, "00002"},
+      {"none free", {aBatch("00001"), aBatch("00002"), aBatch("M00003")}, {}, 4, "00004"},
+      {"freed number still medicated", {aBatch("00001"), freed(), freed()}, {aFeedDose("00002", 2, 5)}, 3, "00003"},
+      {"marked number still named", {freed()}, {aFeedDose("M00001", 2, 5)}, 2, "00002"},
+      {"numbers past the file named", {aBatch("00001")}, {aFeedDose("00002", 1, 1), aFeedDose("00003", 1, 1)}, 4,
+       "00004"},
+      {"a blanked medication names nothing", {freed()}, {aFeedDose("", 2, 5)}, 1, "00001"},
+  };
+  for (const auto& c : cases) {
+    const NewBatchSlot slot =
+        FindNewBatchSlot(FeedBatchFile::of(c.batches), BatchMedications(MedicationFile::of(c.meds)));
+    EXPECT_EQ(slot.record, c.record) << c.name;
+    EXPECT_EQ(slot.number, c.number) << c.name;
+  }
+  EXPECT_EQ(BatchNumberOf(32767), "32767");
+}
+
+TEST(FeedBatchSlotTest, AFullFileHasNoSlot) {
+  const Batches full(static_cast<size_t>(records::kMaxRecordNumber), aBatch("00001"));
+  const NewBatchSlot slot = FindNewBatchSlot(FeedBatchFile::of(full), BatchMedications());
+  EXPECT_EQ(slot.record, 0);
+}
+
+TEST_F(FeedBatchTest, AReservationPastTheLastRecordWritesTheRecordsBetweenFree) {
+  writeBatches({aBatch("00001")});
+  ASSERT_TRUE(ReserveBatch({3, "00003"}, 1, "F", nullptr));
+  EXPECT_EQ(readBatches(), asStored<FeedBatchRecord>({aBatch("00001"), freed(), ReservedBatch("F", "00003")}));
+}
+
+TEST(BatchMedicationsTest, AMedicatedBatchAddsTheRecordsOfItsPlainNumber) {
+  const BatchMedications meds(MedicationFile::of(
+      {aFeedDose("00007", 2.5f, 4), aFeedDose("M00007", 9, 9), aFeedDose("00008", 1, 1), aFeedDose("00007", 3, 2)}));
+  const BatchMedication m = meds.Of("M00007");
+  EXPECT_FLOAT_EQ(m.pounds, 5.5f);
+  EXPECT_DOUBLE_EQ(m.poundsWide, 5.5);
+  EXPECT_FLOAT_EQ(m.cost, 16.0f);
+  EXPECT_EQ(meds.Of("00007").pounds, 0.0f);  // only a marked batch is looked up
+  EXPECT_EQ(meds.Of("M00009").pounds, 0.0f);
+}
+
+TEST_F(FeedBatchTest, TheMedicationMarkIsStoredAtOnceAndOnlyOnce) {
+  writeBatches({aBatch("00001"), aBatch("00002").row(0, "CORN", 10)});
+  const std::string before = readFile(batchPath());
+  const struct {
+    long record;
+    std::string returned;
+    std::string stored;
+  } cases[] = {
+      {2, "00002", "00002"},    // not drawn in full: nothing written
+      {2, "M00002", "M00002"},  // drawn: the mark at once
+      {2, "M00002", "M00002"},  // again: nothing changes
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(StoreMedicationMark(c.record, c.returned, nullptr));
+    EXPECT_EQ(RTrim(readBatches()[1].BatchNumber), c.stored) << c.returned;
+  }
+  EXPECT_EQ(readFile(batchPath()), before.substr(0, 113) + "M00002" + before.substr(119));
+}
+
+TEST_F(FeedBatchTest, DeletingBatchesGivesEveryRowItsPoundsBackAndFreesTheRecords) {
+  writeIngredients({anIngredient("CORN").pounds(500, 1000), anIngredient("SBM").pounds(800, 1000)});
+  writeBatches({aBatch("00001").row(0, "corn", 300).row(1, "SBM", 200), aBatch("00002").row(2, "GONE", 50),
+                aBatch("00003").type("G").row(0, "CORN", 100).row(5, " sbm", 25)});
+  writeMeds({aFeedDose("00001", 2, 5)});
+  ASSERT_TRUE(DeleteBatches({1, 3}, nullptr));
+  EXPECT_EQ(onHand(), (std::vector<int32_t>{900, 1025}));
+  EXPECT_EQ(readFile(batchPath()), recordBytes<FeedBatchRecord>({freed(), aBatch("00002").row(2, "GONE", 50), freed()}));
+  EXPECT_EQ(readRecords<MedicationRecord>(tp.path("MED2024.DAT")).size(), 1u);  // the medication stays
+}

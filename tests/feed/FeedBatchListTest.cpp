@@ -1,0 +1,89 @@
+// The batch list's lines and grand totals, the printed lines and the
+// summary, over batch and medication files made in memory.
+#include <gtest/gtest.h>
+
+#include "feed/FeedBatchFixture.h"
+#include "feed/FeedBatchList.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Nursery batches: 1,000 lb for $72.50; a medicated one of 1,000 lb for
+// $150.00 with 2 lb at $5 and 4 lb at $4; a reserved one; 25,000 lb; and a
+// grower batch and a freed record between them.
+FeedBatchFile yearFile() {
+  return FeedBatchFile::of({aBatch("00001").group("123").ground("05/02/2024").row(0, "CORN", 700)
+                                .row(1, "SBM", 300).cost(72.5),
+                            aBatch("00002").type("G").group("200").ground("05/03/2024").row(0, "CORN", 10),
+                            aBatch("00003"), FeedBatchRecord{},
+                            aBatch("00004").group("125").ground("05/16/2024").row(0, "CORN", 25000).cost(625),
+                            aBatch("M00007").group("124").ground("05/09/2024").row(0, "CORN", 1000).cost(150)});
+}
+BatchMedications medication() {
+  return BatchMedications(
+      MedicationFile::of({aFeedDose("00007", 2, 5), aFeedDose("00002", 9, 9), aFeedDose("00007", 4, 4)}));
+}
+
+}  // namespace
+
+TEST(FeedBatchListTest, ListsTheBatchesOfTheTypeWithTheirMedicationAndTotals) {
+  const BatchList list = ListBatches(yearFile(), "N", medication());
+  const std::vector<std::pair<std::string, long>> expected = {
+      {"  00001     123   05/02/2024    0.500       1,000      145.00       0.07         72.50  ", 1},
+      {"  00003           __/__/____    0.000           0        0.00       0.00          0.00  ", 3},
+      {"  00004     125   05/16/2024    12.50      25,000       50.00       0.03        625.00  ", 5},
+      {" M00007     124   05/09/2024    0.503       1,006      349.90       0.17        176.00  ", 6}};
+  EXPECT_EQ(list.rows, expected);
+  const GrandTotals totals = GrandTotalsOf(list);
+  EXPECT_EQ(totals.tons + "|" + totals.pounds + "|" + totals.cost, "13.50|27,006|873.50");
+  const GrandTotals none = GrandTotalsOf(ListBatches(yearFile(), "L", medication()));
+  EXPECT_EQ(none.tons + none.pounds + none.cost, "");
+}
+
+TEST(FeedBatchListTest, AMedicatedBatchRoundsItsPoundsHalfToEven) {
+  const BatchMedications meds(MedicationFile::of({aFeedDose("00007", 2.5f, 4), aFeedDose("00007", 3, 2)}));
+  int32_t pounds = 0;
+  float cost = 0;
+  BatchListLine(aBatch("M00007").row(0, "CORN", 1000).cost(100), meds.Of("M00007"), &pounds, &cost);
+  EXPECT_EQ(pounds, 1006);
+  EXPECT_FLOAT_EQ(cost, 116.0f);
+}
+
+TEST(FeedBatchListTest, ThePrintedLinesAndTheSummary) {
+  const BatchReport report = BatchReportOf(yearFile(), "N", medication());
+  EXPECT_EQ(report.lines, (Lines{"",
+                                 "  00001    123   05/02/2024     0.500       1,000      145.00       0.07         72.50  ",
+                                 "  00003          __/__/____     0.000           0        0.00       0.00          0.00  ",
+                                 "  00004    125   05/16/2024     12.50      25,000       50.00       0.03        625.00  ",
+                                 " M00007    124   05/09/2024     0.503       1,006      349.90       0.17        176.00  "}));
+  const Lines summary = BatchSummaryLines(report, "06/01/2024");
+  ASSERT_EQ(summary.size(), 30u);
+  const Lines figures = {"TOTAL BATCH(s). -------------------------------> 4",
+                         "TOTAL FEED in TON(s). -------------------------> 13.50",
+                         "TOTAL FEED in POUND(s). -----------------------> 27,006.0",
+                         "TOTAL COST. -----------------------------------> $873.50",
+                         "TOTAL AMOUNT of ADDED MEDICATION in POUND(s). -> 6.0",
+                         "TOTAL COST of ADDED MEDICATION. ---------------> $26.00",
+                         "Average TON of FEED per BATCH. ----------------> 3.4",
+                         "Average POUNDs of FEED per BATCH. -------------> 6,751.5",
+                         "Average COST per BATCH. -----------------------> $218.38",
+                         "Average COST per TON of FEED. -----------------> $64.69",
+                         "Average COST per POUND of FEED. ---------------> $0.03"};
+  for (size_t k = 0; k < figures.size(); ++k) {
+    EXPECT_EQ(summary[1 + 2 * k], figures[k]);
+    EXPECT_EQ(summary[2 + 2 * k], std::string(79, ' '));
+  }
+  EXPECT_EQ(summary[23], std::string(79, ' '));
+  EXPECT_EQ(summary[24], "This SUMMARY was printed on 06-01-2024");
+  EXPECT_EQ(summary[25], std::string(79, ' '));
+  EXPECT_EQ(summary[0] + summary[26], "");
+}
+
+TEST(FeedBatchListTest, ASummaryWithoutPoundsHasNoCostPerPound) {
+  const BatchReport report = BatchReportOf(FeedBatchFile::of({aBatch("00001").type("E")}), "E", BatchMedications());
+  const Lines summary = BatchSummaryLines(report, "06/01/2024");
+  EXPECT_EQ(summary[19], "Average COST per TON of FEED. -----------------> $0.00");
+  EXPECT_EQ(summary[21], "Average COST per POUND of FEED. ---------------> $0.00");
+  EXPECT_EQ(BatchReportTitle(2, "2024"), "FINSHER  FEED  RECORD  for ( 2024 )");
+}
