@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
+#include <charconv>
 #include <numeric>
 
 #include "platform/Ansi.h"
@@ -49,8 +49,8 @@ bool asNumber(const std::string& s, double& v) {
     i = j;
   }
   if (i != n) return false;
-  v = std::strtod(s.substr(start, n - start).c_str(), nullptr);
-  return true;
+  const char* first = s.data() + start + (s[start] == '+' ? 1 : 0);
+  return std::from_chars(first, s.data() + n, v).ec == std::errc();
 }
 
 // What a cell sorts by.

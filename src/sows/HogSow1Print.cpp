@@ -1,15 +1,11 @@
 // The sow list's PRINT submenu: the history sheets and cards of the selected
 // sows, the listing of the page shown, and the dates-due report.
 #include "common/DataFiles.h"
-#include "common/HogGlobals.h"
 #include "platform/FormKit.h"
 #include "platform/Screen.h"
 #include "records/Fields.h"
 #include "sows/DialogHog1.h"
 #include "sows/HogSow1.h"
-#include "sows/SowCard.h"
-#include "sows/SowHistory.h"
-#include "sows/SowHistorySheet.h"
 #include "sows/SowListLine.h"
 #include "sows/SowPrintouts.h"
 
@@ -59,14 +55,7 @@ void HogSow1::PrintSelectedSows(PrintItem item) {
     Alert("NO SOWS WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, title);
     return;
   }
-  SelectedSowRecs.assign(chosen.size() + 1, 0);
-  std::copy(chosen.begin(), chosen.end(), SelectedSowRecs.begin() + 1);
-  for (long record : chosen) {
-    CurrentSowRec = record;
-    LoadSowHistory(record, sows, litters);
-    if (cards) PrintSowCard(litters);
-    else PrintSowHistory();
-  }
+  PrintChosenSows(chosen, cards ? SowSheet::Card : SowSheet::History, sows, litters);
   Hourglass(false);
 }
 

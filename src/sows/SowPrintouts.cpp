@@ -3,10 +3,14 @@
 #include <unordered_map>
 
 #include "common/FixedLine.h"
+#include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include "records/Fields.h"
 #include "records/RecordSlots.h"
+#include "sows/SowCard.h"
+#include "sows/SowHistory.h"
+#include "sows/SowHistorySheet.h"
 
 namespace {
 
@@ -36,6 +40,18 @@ std::vector<long> SelectedSowRecords(const std::vector<std::string>& rowIds, con
     if (auto found = byId.find(id); found != byId.end())
       selected.insert(selected.end(), found->second.begin(), found->second.end());
   return selected;
+}
+
+void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const records::FileImage<SowRecord>& sows,
+                     const records::FileImage<FarrowRecord>& litters) {
+  SelectedSowRecs.assign(chosen.size() + 1, 0);
+  std::copy(chosen.begin(), chosen.end(), SelectedSowRecs.begin() + 1);
+  for (long record : chosen) {
+    CurrentSowRec = record;
+    LoadSowHistory(record, sows, litters);
+    if (sheet == SowSheet::Card) PrintSowCard(litters);
+    else PrintSowHistory();
+  }
 }
 
 std::string SowListingLine(const SowRecord& sow) {

@@ -15,6 +15,13 @@
 // order. As many as match, however many.
 std::vector<long> SelectedSowRecords(const std::vector<std::string>& rowIds, const records::FileImage<SowRecord>& sows);
 
+// Prints, for each record of `chosen` in turn, the sow's card or her history
+// sheet, each as a document of its own; SelectedSowRecs (from index 1),
+// CurrentSowRec and the current sow are left at the last one printed.
+enum class SowSheet { History, Card };
+void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const records::FileImage<SowRecord>& sows,
+                     const records::FileImage<FarrowRecord>& litters);
+
 // A line of the printed sow listing, 84 columns.
 std::string SowListingLine(const SowRecord& sow);
 // The listing's lines of the rows `rowIds`, element 0 empty: row r's line is
