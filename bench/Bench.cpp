@@ -24,6 +24,7 @@
 #include "boars/BoarHistory.h"
 #include "boars/BoarQuery.h"
 #include "boars/HogBoar1.h"
+#include "boars/HogBoar6.h"
 #include "common/DataFiles.h"
 #include "common/DateMath.h"
 #include "common/HogGlobals.h"
@@ -51,6 +52,9 @@
 #include "sows/HogSow1.h"
 #include "sows/HogSow3.h"
 #include "sows/HogSow5.h"
+#include "sows/HogSow7.h"
+#include "sows/SowCard.h"
+#include "sows/SowPrintouts.h"
 #include "common/DataFiles.h"
 #include "sows/SowHistory.h"
 #include "sows/SowListLine.h"
@@ -1128,6 +1132,201 @@ int main(int argc, char** argv) {
         return FindNewBatchSlot(batches, BatchMedications(meds)).record;
       },
       [](const FeedBatchRecord& b) { return RTrim(b.BatchNumber).empty(); }, kFreedBatch));
+  // The sow list's printouts and the index grids.
+  const auto liveSows = [] {
+    std::vector<long> live;
+    const std::vector<SowRecord> sows = recordByRecord<SowRecord>(g_sowPath);
+    for (size_t r = 0; r < sows.size(); ++r)
+      if (!records::IsFreeId(sows[r].Id)) live.push_back(static_cast<long>(r) + 1);
+    return live;
+  };
+  {
+    Operation op;
+    op.name = "sow cards of every sow printed";
+    op.files = {g_sowPath, g_farrowPath};
+    const auto print = [] {
+      records::FileImage<SowRecord> sows;
+      records::FileImage<FarrowRecord> litters;
+      if (!ReadImage(sows, nullptr) || !ReadImage(litters, nullptr)) return 0L;
+      std::vector<long> chosen;
+      for (long r = 1; r <= sows.count(); ++r)
+        if (!records::IsFreeRecord(sows, r)) chosen.push_back(r);
+      PrintChosenSows(chosen, SowSheet::Card, sows, litters);
+      return static_cast<long>(chosen.size());
+    };
+    op.before = [&printer] { platform::services().setPrinter(&printer); };
+    op.run = [print] { g_sink = g_sink + print(); };
+    op.check = [&printer, print, liveSows](std::string& result) {
+      platform::services().setPrinter(&printer);
+      printer.keep = true;
+      const long cards = print();
+      printer.keep = false;
+      const std::vector<long> live = liveSows();
+      result = std::to_string(cards);
+      if (cards != static_cast<long>(live.size())) return "sows, one by one " + std::to_string(live.size());
+      CurrentSowRec = live.back();  // the last card, from the one-sow path
+      LoadSowHistory();
+      records::FileImage<FarrowRecord> litters;
+      litters.read(g_farrowPath);
+      const std::vector<std::string> lines = SowCardLines(litters);
+      if (printer.texts.size() != lines.size() + 4) return std::string("the last card has other lines");
+      return compareFigures(std::vector<std::string>(printer.texts.begin() + 3, printer.texts.end() - 1), lines,
+                            "card line");
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "dates due of the whole herd printed";
+    op.files = {g_sowPath};
+    const auto print = [] {
+      records::FileImage<SowRecord> sows;
+      if (!ReadImage(sows, nullptr)) return 0L;
+      const std::vector<std::string> lines = DatesDueLines("01/01/1990", "12/31/9999", sows);
+      PrintDatesDue(lines);
+      return static_cast<long>(lines.size()) - 1;
+    };
+    op.before = [&printer] { platform::services().setPrinter(&printer); };
+    op.run = [print] { g_sink = g_sink + print(); };
+    op.check = [&printer, print](std::string& result) {
+      platform::services().setPrinter(&printer);
+      const long due = print();
+      long one = 0;
+      for (const SowRecord& s : recordByRecord<SowRecord>(g_sowPath))
+        if (!records::IsFreeId(s.Id) && s.DateLeftHerd == records::kEmptyDate && !IsEmptyDate(s.DateDue)) ++one;
+      result = std::to_string(due);
+      return due == one && due > 0 ? std::string() : "due one by one " + std::to_string(one);
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "sow listing of a full page printed";
+    op.files = {g_sowPath};
+    const auto ids = std::make_shared<std::vector<std::string>>();
+    const auto print = [ids] {
+      records::FileImage<SowRecord> sows;
+      if (!ReadImage(sows, nullptr)) return std::vector<std::string>();
+      std::vector<std::string> lines = SowListingLines(*ids, sows, sows.count());
+      PrintSowListing(lines, "All ACTIVE SOW's.  PAGE ");
+      return lines;
+    };
+    op.before = [&printer] { platform::services().setPrinter(&printer); };
+    op.run = [print] { g_sink = g_sink + static_cast<long>(print().size()); };
+    op.check = [&printer, print, ids](std::string& result) {
+      platform::services().setPrinter(&printer);
+      const std::vector<SowRecord> sows = recordByRecord<SowRecord>(g_sowPath);
+      std::vector<std::string> one(1);
+      for (const SowRecord& s : sows) {
+        if (records::IsFreeId(s.Id) || ids->size() == static_cast<size_t>(SowPageTable::kSlots)) continue;
+        ids->push_back(RTrim(s.Id));
+        one.push_back(SowListingLine(s));  // the IDs of the bench herd are unique
+      }
+      const std::vector<std::string> lines = print();
+      result = std::to_string(lines.size() - 1);
+      return compareFigures(lines, one, "listed sow");
+    };
+    ops.push_back(op);
+  }
+  // A grid's rows as text, in the order shown.
+  const auto gridRows = [](const platform::Grid& grid) {
+    std::vector<std::string> rows;
+    for (int r = 1; r < grid.Rows(); ++r) {
+      std::string row;
+      for (int c = 0; c < grid.Cols(); ++c) row += grid.TextMatrix(r, c) + "|";
+      rows.push_back(row);
+    }
+    return rows;
+  };
+  // The rows of the active animals one by one, in the order of a stable sort
+  // by ID.
+  const auto byId = [](std::vector<std::vector<std::string>> cells) {
+    std::stable_sort(cells.begin(), cells.end(),
+                     [](const auto& a, const auto& b) { return platform::compareCells(a[0], b[0]) < 0; });
+    std::vector<std::string> rows;
+    for (const auto& c : cells) {
+      std::string row;
+      for (const std::string& t : c) row += t + "|";
+      rows.push_back(row);
+    }
+    return rows;
+  };
+  std::unique_ptr<HogSow7> sowIndex;
+  ops.push_back(opensWindow<HogSow7>(
+      "sow index grid fills and sorts by ID", g_sowPath, sowIndex, [&](HogSow7& w, std::string& result) {
+        std::vector<std::vector<std::string>> cells;
+        for (long r : liveSows()) {
+          CurrentSowRec = r;
+          LoadSowHistory();
+          if (SowRec.DateLeftHerd == records::kEmptyDate) cells.push_back(SowIndexCells());
+        }
+        result = std::to_string(cells.size());
+        return compareFigures(gridRows(*w.SowIndexList), byId(cells), "grid row");
+      }));
+  ops.back().files = {g_sowPath, g_farrowPath};
+  const auto loadSowIndex = [&sowIndex] {
+    if (sowIndex) return;
+    sowIndex = std::make_unique<HogSow7>();
+    sowIndex->Load();
+  };
+  {
+    Operation op;
+    op.name = "sow index grid sorted by each figure";
+    op.files = {g_sowPath};
+    op.before = loadSowIndex;
+    op.run = [&sowIndex] {
+      for (int i = 0; i < 6; ++i) sowIndex->IndexMenu->Click(i);
+    };
+    op.check = [&sowIndex](std::string& result) {
+      sowIndex = std::make_unique<HogSow7>();
+      sowIndex->Load();
+      sowIndex->IndexMenu->Click(5);
+      const platform::Grid& g = *sowIndex->SowIndexList;
+      result = g.TextMatrix(1, 1);
+      for (int r = 2; r < g.Rows(); ++r)
+        if (platform::compareCells(g.TextMatrix(r - 1, 1), g.TextMatrix(r, 1)) < 0) return std::string("parity rises");
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "sow index printed";
+    op.files = {g_sowPath};
+    op.before = [loadSowIndex, &printer] {
+      loadSowIndex();
+      platform::services().setPrinter(&printer);
+    };
+    op.run = [&sowIndex] { PrintCourierListing(sowIndex->IndexTitle, "", "", sowIndex->IndexLines(), 47); };
+    op.check = [&sowIndex, loadSowIndex](std::string& result) {
+      loadSowIndex();
+      const std::vector<std::string> lines = sowIndex->IndexLines();
+      result = std::to_string(lines.size() - 2);
+      return lines[1] == SowIndexLine({sowIndex->SowIndexList->TextMatrix(1, 0), sowIndex->SowIndexList->TextMatrix(1, 1),
+                                       sowIndex->SowIndexList->TextMatrix(1, 2), sowIndex->SowIndexList->TextMatrix(1, 3),
+                                       sowIndex->SowIndexList->TextMatrix(1, 4), sowIndex->SowIndexList->TextMatrix(1, 5),
+                                       sowIndex->SowIndexList->TextMatrix(1, 6)})
+                 ? std::string()
+                 : "first line " + lines[1];
+    };
+    ops.push_back(op);
+  }
+  std::unique_ptr<HogBoar6> boarIndex;
+  ops.push_back(opensWindow<HogBoar6>(
+      "boar index grid fills and sorts by ID", g_boarPath, boarIndex, [&](HogBoar6& w, std::string& result) {
+        std::vector<std::vector<std::string>> cells;
+        const int32_t herdLitters = CountHerdLitters().value_or(0);
+        const std::vector<BoarRecord> boars = recordByRecord<BoarRecord>(g_boarPath);
+        for (CurrentBoarRec = 1; CurrentBoarRec <= static_cast<long>(boars.size()); ++CurrentBoarRec) {
+          const BoarRecord& b = boars[static_cast<size_t>(CurrentBoarRec - 1)];
+          if (records::IsFreeId(b.Id) || b.DateLeftHerd != records::kEmptyDate) continue;
+          LoadBoarHistory(herdLitters);
+          cells.push_back(BoarIndexCells());
+        }
+        result = std::to_string(cells.size());
+        return compareFigures(gridRows(*w.BoarIndexList), byId(cells), "grid row");
+      }));
+  ops.back().files = {g_sowPath, g_farrowPath, g_boarPath};
 
   std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars, %zu group records, %zu sales rows, "
               "%zu drug records, %zu doses in %s\n",
@@ -1159,6 +1358,8 @@ int main(int argc, char** argv) {
     dialogs.shown = 0;
   }
   window.reset();
+  sowIndex.reset();
+  boarIndex.reset();
   feedWindow.reset();
   drugWindow.reset();
   groupList.reset();

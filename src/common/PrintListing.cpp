@@ -149,7 +149,7 @@ void PrintListing(const std::vector<std::string>& Lines) {
 }
 
 void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
-                         const std::vector<std::string>& Lines) {
+                         const std::vector<std::string>& Lines, int linesPerPage) {
   PrintJob = PrintJobRecord{};
   PrintJob.Title = title;
   PrintJob.Heading1 = heading1;
@@ -160,7 +160,7 @@ void PrintCourierListing(const std::string& title, const std::string& heading1, 
   PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
   PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
   PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 40;
+  PrintJob.LinesPerPage = static_cast<int16_t>(linesPerPage);
   // Every line built is printed.
   PrintJob.LineCount = static_cast<int32_t>(Lines.size()) - 1;
   PrintJob.EndBanner = -1;

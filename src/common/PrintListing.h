@@ -43,12 +43,12 @@ void StartPrintPage();
 // A printer failure shows one critical box and abandons the document.
 void PrintListing(const std::vector<std::string>& Lines);
 
-// Fills PrintJob for a listing of 40 lines a page, portrait, from the first
-// paper bin, in bold Courier New (title 26 points, headings and lines 11),
-// with the title rule and the closing banner, and prints Lines[1 ..] (element
-// 0 left empty) through PrintListing.
+// Fills PrintJob for a listing of 40 lines a page (or `linesPerPage`),
+// portrait, from the first paper bin, in bold Courier New (title 26 points,
+// headings and lines 11), with the title rule and the closing banner, and
+// prints Lines[1 ..] (element 0 left empty) through PrintListing.
 void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
-                         const std::vector<std::string>& Lines);
+                         const std::vector<std::string>& Lines, int linesPerPage = 40);
 // Ends the document of a sheet printer; on a printer failure shows the one
 // critical box and drops the document. False after a failure.
 bool EndPrintDocument();

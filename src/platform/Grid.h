@@ -2,26 +2,38 @@
 // The grid of the indexing tables: rows and columns of text cells, fixed
 // rows and columns, column widths in twips, a current cell, and a sort of the
 // non-fixed rows by one column (numbers as numbers, other text as text).
-#include <QTableWidget>
+//
+// The cells live in the grid's own table of texts; the view asks only for the
+// cells it draws, so filling and sorting thousands of rows costs no widget
+// work per cell. A whole row is written at once with SetRowTexts.
+#include <QTableView>
 #include <string>
+#include <vector>
 
 namespace platform {
 
-class Grid : public QTableWidget {
+class GridModel;
+
+class Grid : public QTableView {
   Q_OBJECT
  public:
   Grid(QWidget* parent, const std::string& name);
+  ~Grid() override;
+  // Empties every cell; rows, columns and widths stay.
   void ClearGrid();
   void SetRows(int rows);
   void SetCols(int cols);
-  int Rows() const { return rowCount(); }
-  int Cols() const { return columnCount(); }
-  void SetFixedRows(int n) { fixedRows_ = n; }
-  void SetFixedCols(int n) { fixedCols_ = n; }
-  int FixedRows() const { return fixedRows_; }
-  int FixedCols() const { return fixedCols_; }
+  int Rows() const;
+  int Cols() const;
+  void SetFixedRows(int n);
+  void SetFixedCols(int n);
+  int FixedRows() const;
+  int FixedCols() const;
   std::string TextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, const std::string& text);
+  // Row `row`'s cells from column 0, with their alignments (0 left, 1
+  // centre, 2 right) where `alignments` names one.
+  void SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments = {});
   // The current cell, its text and alignment (0 left, 1 centre, 2 right).
   void SetRow(int row) { row_ = row; }
   void SetCol(int col) { col_ = col; }
@@ -30,18 +42,22 @@ class Grid : public QTableWidget {
   std::string Text() const { return TextMatrix(row_, col_); }
   void SetText(const std::string& text) { SetTextMatrix(row_, col_, text); }
   void SetCellAlignment(int alignment);
+  int CellAlignment(int row, int col) const;
   void SetColWidth(int col, int twips);
   int ColWidth(int col) const;
-  // Sorts the rows below the fixed rows by `col`.
+  // Sorts the rows below the fixed rows by `col`, whole rows moving
+  // together; rows whose cells compare equal keep their order.
   void SortRows(int col, bool ascending);
 
  private:
-  int fixedRows_ = 1, fixedCols_ = 1;
+  GridModel* model_;
   int row_ = 0, col_ = 0;
 };
 
 // The generic comparison of the sort: two numbers compare as numbers, a
-// number sorts before a text, two texts compare as text.
+// number sorts before a text, two texts compare as text. A number is an
+// optional sign, digits with an optional decimal point and an optional
+// exponent, with blanks around it; nothing else ("0x1A", "inf", "1,000").
 int compareCells(const std::string& a, const std::string& b);
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 // something, and what choosing each does. The menus' click handlers and the
 // enabled flags of their items both come from it.
 #include "boars/HogBoar1.h"
+#include "boars/HogBoar6.h"
 #include "common/HogGlobals.h"
 #include "feed/HogFeed4.h"
 #include "feed/HogFeed8.h"
@@ -12,6 +13,7 @@
 #include "shell/DatabaseUtilities.h"
 #include "shell/Tarlowe2.h"
 #include "sows/HogSow1.h"
+#include "sows/HogSow7.h"
 
 namespace {
 
@@ -19,7 +21,9 @@ namespace {
 // year prompt, or a window that is prepared, has a function of its own here.
 constexpr AreaItem kAreaItems[] = {
     {&Tarlowe2::MainBoar, 0, OpenBoarList},                          // BOAR > History: the boar list
+    {&Tarlowe2::MainBoar, 1, OpenBoarIndexing},                      // BOAR > Indexing: the boar index grid
     {&Tarlowe2::MainSow, 0, platform::ShowModalThenUnload<HogSow1>},  // SOW > History: the sow list
+    {&Tarlowe2::MainSow, 1, OpenSowIndexing},                        // SOW > Indexing: the sow index grid
     {&Tarlowe2::PigletMenu, 0, [] { OpenGroupList(0); }},  // PIGLET > Nursery
     {&Tarlowe2::PigletMenu, 1, [] { OpenGroupList(1); }},  // PIGLET > Grower
     {&Tarlowe2::PigletMenu, 2, [] { OpenGroupList(2); }},  // PIGLET > Finisher

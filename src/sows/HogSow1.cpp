@@ -59,9 +59,9 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   SowPrint->Add(2, "Dates Due");
   SowPrint->Add(3, "Sow Card");
   // The windows of these items are not part of the program yet.
-  for (int item : {Farrow, Vacc, Print}) SowHistoryMenu->SetEnabled(item, false);
-  for (int item = 0; item <= 3; ++item) SowPrint->SetEnabled(item, false);
+  for (int item : {Farrow, Vacc}) SowHistoryMenu->SetEnabled(item, false);
   SowHistoryMenu->onClick = [this](int index) { SowHistoryMenu_Click(index); };
+  SowPrint->onClick = [this](int index) { SowPrint_Click(index); };
 
   using namespace platform;
   const int top = 360;
@@ -171,7 +171,7 @@ void HogSow1::SowHistoryMenu_Click(int Index) {
     case ViewEdit: ViewSows(); break;
     case Prv: OpenSowPrv(SowList->ListCount()); break;
     case Exit: Hide(); break;
-    default: break;  // FARROW, VACC and PRINT open windows not built yet
+    default: break;  // FARROW and VACC open windows not built yet; PRINT opens its submenu
   }
 }
 

@@ -40,6 +40,9 @@ class HogSow1 : public platform::Form {
   platform::MenuArray* SowPrint;
 
   void SowHistoryMenu_Click(int Index);
+  // Items of SowPrint.
+  enum PrintItem { SelectedHistories = 0, DisplayListing, DatesDue, SowCards };
+  void SowPrint_Click(int Index);
   void SowPg_Click(int Index);
 
   // Fills SowList with the lines of page `Page` of the page table.
@@ -72,6 +75,10 @@ class HogSow1 : public platform::Form {
   void DeleteSows();
   void AssignSows();
   void RunQuery();
+  // The PRINT items (sows/HogSow1Print.cpp).
+  void PrintSelectedSows(PrintItem item);
+  void PrintDisplayListing();
+  void PrintDatesDue();
 
   SowPageTable table_;
   // SOW.DAT as the last build or page read it, from which the pages are shown

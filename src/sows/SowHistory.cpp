@@ -112,14 +112,34 @@ void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<
   });
 }
 
+namespace {
+
+// SowHistory, FarrowLinks and SowNotes of the sow in SowRec, without the
+// statistics.
+void fillFromSowRec() {
+  fillSowHistory(SowRec);
+  for (int k = 1; k <= kNoteLines; ++k) SowNotes[static_cast<size_t>(k)] = SowRec.NoteLine.trimmed(k - 1);
+}
+
+}  // namespace
+
 bool LoadSowHistory(FileFault* fault) {
   FarrowLinks = {};
   SowNotes = {};
   FileFault met;
   if (!ReadRecordAt(CurrentSowRec, SowRec, &met)) return NoFault(met, fault);
-  fillSowHistory(SowRec);
-  for (int k = 1; k <= kNoteLines; ++k) SowNotes[static_cast<size_t>(k)] = SowRec.NoteLine.trimmed(k - 1);
+  fillFromSowRec();
   return SowLitterStats(FarrowLinks, fault);
+}
+
+void LoadSowHistory(long record, const records::FileImage<SowRecord>& sowFile,
+                    const records::FileImage<FarrowRecord>& farrowFile) {
+  FarrowLinks = {};
+  SowNotes = {};
+  if (record < 1 || record > sowFile.count()) return;
+  sowFile.decode(record, SowRec);
+  fillFromSowRec();
+  SowLitterStats(FarrowLinks, farrowFile);
 }
 
 bool ForEachSowHistory(const std::function<void(long record)>& each, FileFault* fault) {

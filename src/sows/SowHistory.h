@@ -55,6 +55,11 @@ extern std::array<std::string, kNoteLines + 1> SowNotes;
 // SowNotes all "". SowRec holds the record read. False, SowHistory kept,
 // when SOW.DAT or FARROW.DAT cannot be read.
 bool LoadSowHistory(FileFault* fault = nullptr);
+// LoadSowHistory of record `record` of SOW.DAT and FARROW.DAT read once by the
+// caller, for a run over several chosen sows. A number the image does not
+// hold leaves SowHistory as it is, FarrowLinks all 0 and SowNotes all "".
+void LoadSowHistory(long record, const records::FileImage<SowRecord>& sowFile,
+                    const records::FileImage<FarrowRecord>& farrowFile);
 
 // Puts a sow's parity count into SowHistory and her litter links into
 // FarrowLinks, as SowLitterStats expects them.

@@ -1,0 +1,33 @@
+#pragma once
+// The sow indexing window: the active sows ranked by their parity count and
+// litter averages in a grid (sows/IndexGrid.h), printed in the grid's order.
+#include <string>
+#include <vector>
+
+#include "sows/IndexGrid.h"
+
+// The grid cells of the current sow (SowHistory): ID, parity count and the
+// five litter averages.
+std::vector<std::string> SowIndexCells();
+// The grid cells of every active sow, in file order, over one read of SOW.DAT
+// and FARROW.DAT; false, with `fault`, when a file cannot be read.
+bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault = nullptr);
+// The printed line of a grid row's cells, 88 columns.
+std::string SowIndexLine(const std::vector<std::string>& cells);
+
+class HogSow7 : public IndexWindow {
+ public:
+  explicit HogSow7(QWidget* parent = nullptr);
+
+  platform::Grid* const SowIndexList = IndexGrid;
+  platform::MenuArray* const MainMenu = BarMenu;
+  platform::MenuArray* const IndexMenu = SortMenu;
+
+ protected:
+  bool ActiveRows(std::vector<std::vector<std::string>>& rows, FileFault& fault) override {
+    return SowIndexRows(rows, &fault);
+  }
+};
+
+// SOW > Indexing: the window, unless SOW.DAT holds no record.
+void OpenSowIndexing();

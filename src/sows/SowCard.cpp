@@ -1,0 +1,113 @@
+#include "sows/SowCard.h"
+
+#include "common/FixedLine.h"
+#include "common/Format.h"
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "common/PrintListing.h"
+#include "records/Fields.h"
+#include "records/RecordSlots.h"
+#include "sows/SowHistory.h"
+
+namespace {
+
+constexpr int kTableWidth = 86;
+constexpr int kCardWidth = 76;
+constexpr int kCardLines = 40;
+constexpr int kCardPageLines = 46;  // a card never fills its page
+
+// part / whole x 100 as a Single, "0.00"; blank when whole is 0.
+std::string percent(int32_t part, int32_t whole) {
+  if (whole == 0) return "";
+  return Format(static_cast<float>(static_cast<double>(part) / whole * 100), "0.00");
+}
+
+// A caption centred on an 80-column line, moved four columns right.
+std::string sectionCaption(const std::string& caption) {
+  const long long lead = RoundHalfEven((80.0 - static_cast<double>(caption.size())) / 2) + 4;
+  return std::string(static_cast<size_t>(lead), ' ') + caption;
+}
+
+// The due date as the card prints it: "__/__/____" when there is none, else
+// with "/" between month, day and year whatever the stored separators.
+std::string cardDueDate(const std::string& stored) {
+  const std::string due = Trim(stored);
+  if (due.empty() || due == records::kEmptyDate) return records::kEmptyDate;
+  const std::string year = due.size() >= 4 ? due.substr(due.size() - 4) : due;
+  return due.substr(0, 2) + "/" + (due.size() > 3 ? due.substr(3, 2) : "") + "/" + year;
+}
+
+// Where each value of a litter row goes: its index in FormatParityRow's
+// texts, its column and its width.
+struct TableColumn {
+  int value, column, width;
+};
+constexpr TableColumn kTableColumns[] = {{1, 13, 2}, {2, 19, 2}, {3, 27, 2}, {8, 37, 8}, {9, 48, 8},
+                                         {6, 61, 2}, {7, 66, 2}, {4, 73, 6}, {5, 81, 6}};
+
+}  // namespace
+
+std::array<std::string, 10> FormatParityRow(const FarrowRecord& litter) {
+  const int32_t born = litter.BornCount, alive = litter.AliveCount, weaned = litter.WeanedCount;
+  std::array<std::string, 10> values;
+  values[1] = Format(born, "#0");
+  values[2] = Format(alive, "#0");
+  values[3] = Format(weaned, "#0");
+  values[4] = Format(litter.BirthWeight, "0.00");
+  values[5] = Format(litter.WeaningWeight, "0.00");
+  values[6] = Format(litter.FosteredTo, "#0");
+  values[7] = Format(litter.FosteredFrom, "#0");
+  values[8] = percent(born - alive, born);
+  if (weaned != 0) {
+    const int32_t nursed = alive + litter.FosteredTo - litter.FosteredFrom;
+    values[9] = percent(nursed - weaned, nursed);
+  }
+  return values;
+}
+
+std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
+  SowLitterStats(FarrowLinks, farrowFile);
+  const SowHistoryRecord& h = SowHistory;
+  std::vector<std::string> lines(kCardLines + 1);
+  const int parities = records::UsedParities(h.ParityCount);
+  FarrowRecord litter;
+  for (int i = 1; i <= kMaxParities; ++i) {
+    FixedLine row(kTableWidth);
+    row.put(4, std::to_string(i), 1);
+    const long link = FarrowLinks[static_cast<size_t>(i)];
+    if (i <= parities && records::ValidLitterLink(link, farrowFile.count())) {
+      farrowFile.decode(link, litter);
+      const std::array<std::string, 10> values = FormatParityRow(litter);
+      for (const TableColumn& c : kTableColumns) row.put(c.column, values[static_cast<size_t>(c.value)], c.width);
+    }
+    lines[static_cast<size_t>(i)] = row.str();
+  }
+  const std::string blank(kCardWidth, ' ');
+  lines[10] = blank;
+  lines[11] = "Breed of SOW. ----------------------->" + Trim(h.Breed);
+  lines[12] = "Date Due to FARROW. ----------------->" + cardDueDate(h.DateDue);
+  lines[13] = "BOAR bred to. ----------------------->" + Trim(h.BoarId);
+  lines[14] = "Average number of Pigs BORN. -------->" + Format(h.AvgBorn, "0.00");
+  lines[15] = "Average number of Pigs BORN ALIVE. -->" + Format(h.AvgBornAlive, "0.00");
+  lines[16] = "Average number of Pigs WEANED. ------>" + Format(h.AvgWeaned, "0.00");
+  lines[17] = blank;
+  lines[18] = sectionCaption("*** N O T E   P A D ***");
+  for (int k = 1; k <= kNoteLines; ++k) lines[static_cast<size_t>(18 + k)] = Trim(SowNotes[static_cast<size_t>(k)]);
+  lines[33] = blank;
+  lines[34] = sectionCaption("*** F A R R O W I N G   D A T A ***");
+  lines[35] = "DATE BORN -----------> ________           DATE WEANED -----------> ________";
+  lines[36] = "PIG'S BORN ----------> ________           PIG'S WEANED ----------> ________";
+  lines[37] = "PIG'S ALIVE ---------> ________           LITTER WEANING WEIGHT -> ________";
+  lines[38] = "LITTER BIRTH WEIGHT -> ________           PIG'S FOSTERED --------> To____ From____";
+  lines[39] = blank;
+  lines[40] = "This SOW CARD was printed on. " + DateText;
+  return lines;
+}
+
+void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile) {
+  const std::vector<std::string> lines = SowCardLines(farrowFile);
+  PrintCourierListing("S O W  I D (" + Trim(SowHistory.Id) + ")  C A R D",
+                      "           ----- P I G S -----     PERCENT     PRE-WEAN     FOSTERED    LITTER WT's.  ",
+                      " PARITY    BORN  ALIVE  WEANED    STILLBORN    MORTALITY    TO  FROM    BIRTH  WEANED ", lines,
+                      kCardPageLines);
+}
