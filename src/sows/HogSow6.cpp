@@ -39,17 +39,17 @@ struct TypedRow {
   int row;
   int width;
 };
-constexpr TypedRow kTypedRows[] = {{kBornRow, 6},  {kAliveRow, 6},         {kBirthWeightRow, 9}, {kFosteredToRow, 6},
+constexpr TypedRow kTypedRows[] = {{kBornRow, 6},         {kAliveRow, 6},  {kBirthWeightRow, 9},   {kFosteredToRow, 6},
                                    {kFosteredFromRow, 6}, {kWeanedRow, 6}, {kWeaningWeightRow, 9}, {kBoarRow, 8}};
 // The entry column's labels the set-up clears.
-constexpr int kClearedLabels[] = {kLitterNumberRow, kStillbornRow, kMortalityRow, kAgeRow, kWeightPerPigRow,
-                                  kAdjustedRow};
+constexpr int kClearedLabels[] = {kLitterNumberRow, kStillbornRow,    kMortalityRow,
+                                  kAgeRow,          kWeightPerPigRow, kAdjustedRow};
 
 const char kFarrowErrorTitle[] = " FARROW  ERROR ";
 const char kPrintTitle[] = "P R I N T   F A R R O W   R E C O R D";
 
 // Places of the columns, in twips.
-constexpr int kTop = 600;
+constexpr int kTop = 720;
 constexpr platform::RowPitch kRows{kTop, 330};
 constexpr int kEntryLeft = 3600, kPaneALeft = 5280, kPaneBLeft = 6840, kColumnWidth = 1440;
 
@@ -69,8 +69,12 @@ void OpenLitterWindow() {
   HogSow6 window;
   window.Load();
   switch (window.Opening()) {
-    case HogSow6::Setup::Ready: window.Show(platform::vbModal); break;
-    case HogSow6::Setup::NoDueDate: platform::ShowModalThenUnload<HogSow3>(); break;
+    case HogSow6::Setup::Ready:
+      window.Show(platform::vbModal);
+      break;
+    case HogSow6::Setup::NoDueDate:
+      platform::ShowModalThenUnload<HogSow3>();
+      break;
     case HogSow6::Setup::Refused:
       // The other sows of the selection are still reached with NEXT.
       if (SelectedCount >= 2) window.Show(platform::vbModal);
@@ -88,8 +92,10 @@ HogSow6::HogSow6(QWidget* parent) : platform::Form("HogSow6", parent) {
   FarroMenu->Add(1, "E&xit");
   FarroMenu->onClick = [this](int index) { FarroMenu_Click(index); };
 
-  ParityA = AddButton(this, "ParityA", "PARITY", {kPaneALeft, kTop - 420, kColumnWidth, 360}, [this] { ParityA_Click(); });
-  ParityB = AddButton(this, "ParityB", "PARITY", {kPaneBLeft, kTop - 420, kColumnWidth, 360}, [this] { ParityB_Click(); });
+  ParityA =
+      AddButton(this, "ParityA", "PARITY", {kPaneALeft, kTop - 420, kColumnWidth, 360}, [this] { ParityA_Click(); });
+  ParityB =
+      AddButton(this, "ParityB", "PARITY", {kPaneBLeft, kTop - 420, kColumnWidth, 360}, [this] { ParityB_Click(); });
   for (int row = kParityRow; row <= kBoarRow; ++row) {
     const std::string n = std::to_string(row);
     const int y = rowTop(row);
@@ -116,7 +122,8 @@ HogSow6::HogSow6(QWidget* parent) : platform::Form("HogSow6", parent) {
     }
   }
   const int printTop = rowTop(kBoarRow) + 420;
-  PrintEdit = AddButton(this, "PrintEdit", "PRINT", {kEntryLeft, printTop, kColumnWidth, 360}, [this] { PrintEdit_Click(); });
+  PrintEdit =
+      AddButton(this, "PrintEdit", "PRINT", {kEntryLeft, printTop, kColumnWidth, 360}, [this] { PrintEdit_Click(); });
   PrintA = AddButton(this, "PrintA", "PRINT", {kPaneALeft, printTop, kColumnWidth, 360}, [this] { PrintA_Click(); });
   PrintB = AddButton(this, "PrintB", "PRINT", {kPaneBLeft, printTop, kColumnWidth, 360}, [this] { PrintB_Click(); });
   const int parityTop = printTop + 540;
@@ -126,11 +133,13 @@ HogSow6::HogSow6(QWidget* parent) : platform::Form("HogSow6", parent) {
   constexpr RowPitch buttons{120, 1380};
   const int buttonTop = parityTop + 540;
   FarroNew = AddButton(this, "FarroNew", "&NEW", {buttons(0), buttonTop, 1260, 435}, [this] { FarroNew_Click(); });
-  FarroAccept = AddButton(this, "FarroAccept", "&ACCEPT", {buttons(1), buttonTop, 1260, 435}, [this] { FarroAccept_Click(); });
+  FarroAccept =
+      AddButton(this, "FarroAccept", "&ACCEPT", {buttons(1), buttonTop, 1260, 435}, [this] { FarroAccept_Click(); });
   FarroEdit = AddButton(this, "FarroEdit", "&EDIT", {buttons(2), buttonTop, 1260, 435}, [this] { FarroEdit_Click(); });
   FarroClr = AddButton(this, "FarroClr", "CLEAR", {buttons(3), buttonTop, 1260, 435}, [this] { FarroClr_Click(); });
   FarroBack = AddButton(this, "FarroBack", "<<", {buttons(4), buttonTop, 1260, 435}, [this] { FarroBack_Click(); });
-  FarroNext = AddButton(this, "FarroNext", " NEXT >", {buttons(5), buttonTop, 1260, 435}, [this] { FarroNext_Click(); });
+  FarroNext =
+      AddButton(this, "FarroNext", " NEXT >", {buttons(5), buttonTop, 1260, 435}, [this] { FarroNext_Click(); });
   SetTabOrder({FarroDate(kDateBornRow), FarroBox(kBornRow), FarroBox(kAliveRow), FarroBox(kBirthWeightRow),
                FarroBox(kFosteredToRow), FarroBox(kFosteredFromRow), FarroDate(kDateWeanedRow), FarroBox(kWeanedRow),
                FarroBox(kWeaningWeightRow), FarroBox(kBoarRow), FarroNew, FarroAccept, FarroEdit, FarroClr});
@@ -148,9 +157,12 @@ std::string HogSow6::entryText(int row) const {
 
 void HogSow6::setEntryText(int row, const std::string& text) {
   const size_t r = static_cast<size_t>(row);
-  if (boxes_[r]) boxes_[r]->SetText(text);
-  else if (dates_[r]) dates_[r]->SetText(text);
-  else labels_[r]->SetCaption(text);
+  if (boxes_[r])
+    boxes_[r]->SetText(text);
+  else if (dates_[r])
+    dates_[r]->SetText(text);
+  else
+    labels_[r]->SetCaption(text);
 }
 
 QWidget* HogSow6::entryField(int row) const {
@@ -174,17 +186,17 @@ void HogSow6::clearEntryColumn() {
 }
 
 void HogSow6::disableLitterWork() {
-  for (QWidget* w : {static_cast<QWidget*>(FarroNew), static_cast<QWidget*>(FarroAccept),
-                     static_cast<QWidget*>(FarroEdit), static_cast<QWidget*>(FarroClr), static_cast<QWidget*>(PrintEdit),
-                     static_cast<QWidget*>(ParityA), static_cast<QWidget*>(ParityB), static_cast<QWidget*>(PrintA),
-                     static_cast<QWidget*>(PrintB)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(FarroNew), static_cast<QWidget*>(FarroAccept), static_cast<QWidget*>(FarroEdit),
+        static_cast<QWidget*>(FarroClr), static_cast<QWidget*>(PrintEdit), static_cast<QWidget*>(ParityA),
+        static_cast<QWidget*>(ParityB), static_cast<QWidget*>(PrintA), static_cast<QWidget*>(PrintB)})
     w->setEnabled(false);
 }
 
 bool HogSow6::takeEntry(LitterColumn& column, bool correcting) {
   column = grid_[kEntry];
-  for (int row : {kDateBornRow, kBornRow, kAliveRow, kBirthWeightRow, kFosteredToRow, kFosteredFromRow,
-                  kDateWeanedRow, kWeanedRow, kWeaningWeightRow, kBoarRow})
+  for (int row : {kDateBornRow, kBornRow, kAliveRow, kBirthWeightRow, kFosteredToRow, kFosteredFromRow, kDateWeanedRow,
+                  kWeanedRow, kWeaningWeightRow, kBoarRow})
     column[static_cast<size_t>(row)] = entryText(row);
   if (column[kDateWeanedRow] == records::kEmptyDate) column[kWeanedRow] = column[kWeaningWeightRow] = "";
   if (Check refusal = CheckLitterEntry(column, correcting)) {
@@ -200,6 +212,9 @@ void HogSow6::Form_Load() {
   grid_ = {};
   parityEnabled_ = {};
   sowsTotal_ = 0;
+  // The panes print once a litter is shown in them.
+  PrintA->setEnabled(false);
+  PrintB->setEnabled(false);
   if (SelectedCount < 2) {
     FarroNext->setEnabled(false);
     FarroBack->setEnabled(false);
@@ -246,8 +261,8 @@ HogSow6::Setup HogSow6::SetupSowFarrowing() {
     setEntryText(kDateBornRow, preset);
     clearEntryColumn();
     for (QWidget* w : {static_cast<QWidget*>(FarroAccept), static_cast<QWidget*>(FarroEdit),
-                       static_cast<QWidget*>(PrintEdit), static_cast<QWidget*>(ParityA),
-                       static_cast<QWidget*>(ParityB), static_cast<QWidget*>(PrintA), static_cast<QWidget*>(PrintB)})
+                       static_cast<QWidget*>(PrintEdit), static_cast<QWidget*>(ParityA), static_cast<QWidget*>(ParityB),
+                       static_cast<QWidget*>(PrintA), static_cast<QWidget*>(PrintB)})
       w->setEnabled(false);
     FarroNew->setEnabled(true);
     return Setup::Ready;
@@ -291,9 +306,14 @@ void HogSow6::ComputeWeaningInfo(int column) {
   if (silent) return;
   const int style = platform::vbExclamation | platform::vbOKOnly;
   switch (notice) {
-    case WeaningNotice::None: break;
-    case WeaningNotice::Early: Alert("You must weigh between 14 and 35 DAYS!", style, "YOUR TOO EARLY!"); break;
-    case WeaningNotice::Late: Alert("You must weigh between 14 and 35 DAYS!", style, "YOUR TOO LATE!"); break;
+    case WeaningNotice::None:
+      break;
+    case WeaningNotice::Early:
+      Alert("You must weigh between 14 and 35 DAYS!", style, "YOUR TOO EARLY!");
+      break;
+    case WeaningNotice::Late:
+      Alert("You must weigh between 14 and 35 DAYS!", style, "YOUR TOO LATE!");
+      break;
     case WeaningNotice::Unavailable:
       Alert("DATA UNAVALABLE!\r\rCan't compute 21 DAY Conversion or\rthe age of the PIGs at Weaning.", style,
             "COMPUTING  WEANING  INFROMATION!");
@@ -307,10 +327,17 @@ void HogSow6::ShowFarrowColumn(int column) {
   for (int row = kDateBornRow; row <= kBoarRow; ++row) {
     const std::string& text = c[static_cast<size_t>(row)];
     switch (column) {
-      case kEntry: setEntryText(row, text); break;
-      case kPaneA: FarroA(row)->SetCaption(text); break;
-      case kPaneB: FarroB(row)->SetCaption(text); break;
-      default: break;
+      case kEntry:
+        setEntryText(row, text);
+        break;
+      case kPaneA:
+        FarroA(row)->SetCaption(text);
+        break;
+      case kPaneB:
+        FarroB(row)->SetCaption(text);
+        break;
+      default:
+        break;
     }
   }
   if (column == kEntry) PrintEdit->setEnabled(true);
@@ -400,11 +427,14 @@ void HogSow6::FarroNew_Click() {
   if (ok) {
     FarrowLinks[static_cast<size_t>(farrowParity_ + 1)] = static_cast<int16_t>(slot);
     SowRec.ParityCount = static_cast<int16_t>(farrowParity_ + 1);
-    for (int k = 1; k <= kMaxParities; ++k) SowRec.FarrowRecNo[static_cast<size_t>(k - 1)] = FarrowLinks[static_cast<size_t>(k)];
+    for (int k = 1; k <= kMaxParities; ++k)
+      SowRec.FarrowRecNo[static_cast<size_t>(k - 1)] = FarrowLinks[static_cast<size_t>(k)];
     if (!(ok = sowFile.write(CurrentSowRec, SowRec))) {
       fault = {sowPath, sowFile.error()};
-      outcome = "The litter was written as record " + std::to_string(slot) + " of FARROW.DAT,\r"
-                "but the sow does not name it.\r" + kNothingMoreDone;
+      outcome = "The litter was written as record " + std::to_string(slot) +
+                " of FARROW.DAT,\r"
+                "but the sow does not name it.\r" +
+                kNothingMoreDone;
       FarrowLinks[static_cast<size_t>(farrowParity_ + 1)] = 0;
     }
   }

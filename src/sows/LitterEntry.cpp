@@ -81,9 +81,12 @@ WeaningNotice ComputeWeaningRows(LitterColumn& c, bool silent) {
     case WeaningAge::NotWeaned:
       c[kDateWeanedRow] = silent ? "" : records::kEmptyDate;
       return WeaningNotice::Unavailable;
-    case WeaningAge::Early: return WeaningNotice::Early;
-    case WeaningAge::Late: return WeaningNotice::Late;
-    case WeaningAge::InTable: break;
+    case WeaningAge::Early:
+      return WeaningNotice::Early;
+    case WeaningAge::Late:
+      return WeaningNotice::Late;
+    case WeaningAge::InTable:
+      break;
   }
   return WeaningNotice::None;
 }
@@ -94,7 +97,8 @@ Check CheckLitterEntry(const LitterColumn& c, bool correcting) {
     return entryRefusal(correcting ? "Date Born is a REQUIRED ENTRY!" : "Date PIG(s) were born, is a REQUIRED ENTRY!",
                         kDateBornRow, correcting);
   if (Check date = CheckDate(born, kFirstDataYear, kDateBornRow)) return date;
-  if (!requiredCount(c[kBornRow])) return entryRefusal(std::string("The NUMBER of PIG(s) Born") + kRequired, kBornRow, correcting);
+  if (!requiredCount(c[kBornRow]))
+    return entryRefusal(std::string("The NUMBER of PIG(s) Born") + kRequired, kBornRow, correcting);
   if (!requiredCount(c[kAliveRow]))
     return entryRefusal(std::string("The NUMBER of ALIVE PIG(s)") + kRequired, kAliveRow, correcting);
   if (!requiredWeight(c[kBirthWeightRow]))
@@ -115,8 +119,7 @@ Check CheckLitterEntry(const LitterColumn& c, bool correcting) {
   if (!countOf(c[kFosteredToRow], n))
     return entryRefusal("The NUMBER of PIG(s) FOSTERED to the SOW,\ris out of range!", kFosteredToRow, correcting);
   if (!countOf(c[kFosteredFromRow], n))
-    return entryRefusal("The NUMBER of PIG(s) FOSTERED from the SOW,\ris out of range!", kFosteredFromRow,
-                        correcting);
+    return entryRefusal("The NUMBER of PIG(s) FOSTERED from the SOW,\ris out of range!", kFosteredFromRow, correcting);
   return std::nullopt;
 }
 

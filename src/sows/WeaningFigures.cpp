@@ -4,12 +4,10 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 
-const std::array<AdjFactorRow, 21> AdjFactor21Day = {{{14, 1.29f}, {15, 1.24f}, {16, 1.19f}, {17, 1.15f},
-                                                      {18, 1.11f}, {19, 1.07f}, {20, 1.03f}, {21, 1.00f},
-                                                      {22, 0.97f}, {23, 0.94f}, {24, 0.91f}, {25, 0.88f},
-                                                      {26, 0.86f}, {27, 0.84f}, {28, 0.82f}, {29, 0.80f},
-                                                      {30, 0.78f}, {31, 0.77f}, {32, 0.76f}, {33, 0.75f},
-                                                      {34, 0.73f}}};
+const std::array<AdjFactorRow, 21> AdjFactor21Day = {
+    {{14, 1.29f}, {15, 1.24f}, {16, 1.19f}, {17, 1.15f}, {18, 1.11f}, {19, 1.07f}, {20, 1.03f},
+     {21, 1.00f}, {22, 0.97f}, {23, 0.94f}, {24, 0.91f}, {25, 0.88f}, {26, 0.86f}, {27, 0.84f},
+     {28, 0.82f}, {29, 0.80f}, {30, 0.78f}, {31, 0.77f}, {32, 0.76f}, {33, 0.75f}, {34, 0.73f}}};
 
 namespace {
 
@@ -32,8 +30,8 @@ std::optional<float> AdjFactorFor(long ageDays) {
 }
 
 LitterFields LitterFieldsOf(const FarrowRecord& f) {
-  return {f.BornCount, f.AliveCount, f.FosteredTo, f.FosteredFrom, f.WeanedCount, f.WeaningWeight,
-          f.DateBorn,  f.DateWeaned};
+  return {f.BornCount,   f.AliveCount,    f.FosteredTo, f.FosteredFrom,
+          f.WeanedCount, f.WeaningWeight, f.DateBorn,   f.DateWeaned};
 }
 
 WeaningFigures ComputeWeaningFigures(const LitterFields& l) {
@@ -43,8 +41,7 @@ WeaningFigures ComputeWeaningFigures(const LitterFields& l) {
     const long base = l.alive + l.fosteredTo - l.fosteredFrom;
     out.mortality = percentOf(base - l.weaned, base);
   }
-  const std::optional<long> age =
-      IsEmptyDate(l.dateWeaned) ? std::nullopt : DaysBetween(l.dateBorn, l.dateWeaned);
+  const std::optional<long> age = IsEmptyDate(l.dateWeaned) ? std::nullopt : DaysBetween(l.dateBorn, l.dateWeaned);
   if (!age) {
     out.weightPerPig = 0.0f;
     return out;
@@ -73,10 +70,17 @@ WeaningTexts WeaningTextsOf(const WeaningFigures& f) {
   t.mortality = shortOrEmpty(f.mortality, 4);
   t.weightPerPig = shortOrEmpty(f.weightPerPig, 2);
   switch (f.ageClass) {
-    case WeaningAge::NotWeaned: return t;
-    case WeaningAge::Early: t.adjusted21Day = "EARLY"; break;
-    case WeaningAge::Late: t.adjusted21Day = "LATE "; break;
-    case WeaningAge::InTable: t.adjusted21Day = shortOrEmpty(f.adjusted21Day, 5); break;
+    case WeaningAge::NotWeaned:
+      return t;
+    case WeaningAge::Early:
+      t.adjusted21Day = "EARLY";
+      break;
+    case WeaningAge::Late:
+      t.adjusted21Day = "LATE ";
+      break;
+    case WeaningAge::InTable:
+      t.adjusted21Day = shortOrEmpty(f.adjusted21Day, 5);
+      break;
   }
   t.age = Format(f.age, "##0");
   return t;

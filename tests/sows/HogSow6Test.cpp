@@ -13,8 +13,7 @@ using platform::vbExclamation;
 using platform::vbInformation;
 
 const char kLate[] = "You must weigh between 14 and 35 DAYS!";
-const char kUnavailable[] =
-    "DATA UNAVALABLE!\r\rCan't compute 21 DAY Conversion or\rthe age of the PIGs at Weaning.";
+const char kUnavailable[] = "DATA UNAVALABLE!\r\rCan't compute 21 DAY Conversion or\rthe age of the PIGs at Weaning.";
 
 struct TypedLitter {
   const char *born, *pigs, *alive, *birthWeight, *to, *from, *weaned, *weanedCount, *weaningWeight, *boar;
@@ -96,9 +95,9 @@ TEST_F(HogSow6Test, ThreeLittersAreStoredLinkedAndShown) {
   w.FarroNew->Press();
   EXPECT_EQ(derived([&](int r) { return w.FarroLabel(r); }),
             (std::vector<std::string>{"5", "12.5", "0", "35", "21", "LATE "}));
-  EXPECT_EQ(boxTitles(), (std::vector<std::string>{" NEW  FARROW  RECORD ", "COMPUTING  WEANING  INFROMATION!",
-                                                   " NEW  FARROW  RECORD ", "YOUR TOO LATE!",
-                                                   " NEW  FARROW  RECORD "}));
+  EXPECT_EQ(boxTitles(),
+            (std::vector<std::string>{" NEW  FARROW  RECORD ", "COMPUTING  WEANING  INFROMATION!",
+                                      " NEW  FARROW  RECORD ", "YOUR TOO LATE!", " NEW  FARROW  RECORD "}));
   EXPECT_EQ(tp.dialogs.shown[1].text, kUnavailable);
   EXPECT_EQ(tp.dialogs.shown[3].text, kLate);
 
@@ -270,15 +269,15 @@ TEST_F(HogSow6Test, PrintAllPrintsASheetPerLitterWithoutWeaningBoxes) {
 
 TEST_F(HogSow6Test, SowListFarrowOpensTheWindowOrTheCardOrRefuses) {
   writeRecords<FarrowRecord>(farrowPath(), {aLitter().bornOn("01/01/2024").pigs(9, 9)});
-  writeRecords<SowRecord>(sowPath(), {aSow("A1").due("05/08/2024"), aSow("B1").litters({1}),
-                                      aSow("C1").due("05/08/2024").litters({7})});
+  writeRecords<SowRecord>(
+      sowPath(), {aSow("A1").due("05/08/2024"), aSow("B1").litters({1}), aSow("C1").due("05/08/2024").litters({7})});
   HogSow1 list;
   list.Show();
   ASSERT_EQ(list.SowList->ListCount(), 3);
   tp.windows.on("HogSow6", as<HogSow6>([](HogSow6& w) {
-    EXPECT_EQ(w.Caption(), "F A R R O W I N G   ( A1 )");
-    w.FarroMenu->Click(1);
-  }));
+                  EXPECT_EQ(w.Caption(), "F A R R O W I N G   ( A1 )");
+                  w.FarroMenu->Click(1);
+                }));
   for (int row = 0; row < 3; ++row) {
     list.SowList->SetSelected(row, true);
     list.SowHistoryMenu->Click(HogSow1::Farrow);

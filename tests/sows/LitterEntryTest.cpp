@@ -77,14 +77,13 @@ TEST(LitterEntryChecks, EachFieldIsRefusedInTurn) {
 }
 
 TEST(LitterEntryChecks, SireParityRoomSlotAndLinks) {
-  records::FileImage<BoarRecord> boars =
-      records::FileImage<BoarRecord>::of({aBoar("B1"), aBoar(""), aBoar("DUROC 7")});
+  records::FileImage<BoarRecord> boars = records::FileImage<BoarRecord>::of({aBoar("B1"), aBoar(""), aBoar("DUROC 7")});
   const std::string noBoar = "\rRecheck your BOAR entry!";
   EXPECT_FALSE(CheckSire("b1", boars));
   EXPECT_FALSE(CheckSire(" duroc 7 ", boars));
   EXPECT_EQ(CheckSire("B2", boars)->text, "NO SUCH BOAR AS ( B2 ) IN FILE!" + noBoar);
-  EXPECT_EQ(*CheckSire("   ", boars), (Refusal{"NO SUCH BOAR AS (  ) IN FILE!" + noBoar, kFarrowEntryTitle,
-                                              platform::vbExclamation, kBoarRow}));
+  EXPECT_EQ(*CheckSire("   ", boars),
+            (Refusal{"NO SUCH BOAR AS (  ) IN FILE!" + noBoar, kFarrowEntryTitle, platform::vbExclamation, kBoarRow}));
   EXPECT_FALSE(CheckParityRoom(8));
   EXPECT_EQ(CheckParityRoom(9)->text, "You can't have more than 9 PARITY'S per SOW!");
   EXPECT_FALSE(CheckLitterSlot(32767));
@@ -123,14 +122,7 @@ TEST(LitterEntryRecord, AcceptedColumnWritesTheseBytes) {
   ComputeWeaningRows(c, false);
   const FarrowRecord unweaned = LitterRecordOf(c, FarrowRecord::InHerd);
   EXPECT_EQ(recordBytes<FarrowRecord>({unweaned}),
-            RecordBytes(50)
-                .text(0, bytes)
-                .i16(0, 1)
-                .text(20, "__/__/____")
-                .i16(30, 0)
-                .i16(32, 0)
-                .f32(34, 0)
-                .str());
+            RecordBytes(50).text(0, bytes).i16(0, 1).text(20, "__/__/____").i16(30, 0).i16(32, 0).f32(34, 0).str());
 }
 
 TEST(LitterEntryRecord, DerivedRowsOfTheShownAndSilentColumns) {
@@ -163,8 +155,7 @@ TEST(LitterEntryRecord, DerivedRowsOfTheShownAndSilentColumns) {
 
 TEST(LitterEntryRecord, StoredLitterFillsAColumn) {
   LitterColumn c{};
-  FillLitterColumn(c, aLitter().bornOn("03/01/2024").pigs(9, 8).weights(30.25f, 0).fostered(1, 0).sire("B1"), 7,
-                   false);
+  FillLitterColumn(c, aLitter().bornOn("03/01/2024").pigs(9, 8).weights(30.25f, 0).fostered(1, 0).sire("B1"), 7, false);
   EXPECT_EQ(c[kBornRow], "9");
   EXPECT_EQ(c[kBirthWeightRow], "30.25");
   EXPECT_EQ(c[kLitterNumberRow], "7");
@@ -178,7 +169,7 @@ TEST(LitterEntryRecord, DueDatePresets) {
   const struct {
     const char* stored;
     const char* preset;
-  } cases[] = {{"05/08/2024", "05/08/2024"}, {"5082024", "05/08/2024"}, {"12012024", "12/01/2024"},
+  } cases[] = {{"05/08/2024", "05/08/2024"}, {"5082024", "05/08/2024"},    {"12012024", "12/01/2024"},
                {"__/__/____", "__/__/____"}, {"          ", "__/__/____"}, {"", "__/__/____"}};
   for (const auto& c : cases) EXPECT_EQ(DueDatePreset(c.stored), c.preset) << c.stored;
 }
