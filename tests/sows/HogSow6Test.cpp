@@ -5,7 +5,6 @@
 #include "sows/HogSow6.h"
 #include "sows/SowWindowFixture.h"
 #include "support/BoxMatch.h"
-#include "support/RecordBytes.h"
 
 namespace {
 
@@ -107,34 +106,16 @@ TEST_F(HogSow6Test, ThreeLittersAreStoredLinkedAndShown) {
   EXPECT_EQ(sow.FarrowRecNo, (std::array<int16_t, 9>{2, 4, 5, 0, 0, 0, 0, 0, 0}));
   const std::string litters = readFile(farrowPath());
   ASSERT_EQ(litters.size(), 250u);
-  EXPECT_EQ(litters.substr(50, 50), RecordBytes(50)
-                                        .i16(0, 1)
-                                        .text(2, "05/08/2024")
-                                        .i16(12, 12)
-                                        .i16(14, 11)
-                                        .f32(16, 35.5f)
-                                        .text(20, "05/29/2024")
-                                        .i16(30, 10)
-                                        .i16(32, 21)
-                                        .f32(34, 120.0f)
-                                        .i16(38, 2)
-                                        .i16(40, 1)
-                                        .text(42, "b1")
-                                        .str());
-  EXPECT_EQ(litters.substr(150, 50), RecordBytes(50)
-                                         .i16(0, 1)
-                                         .text(2, "10/01/2024")
-                                         .i16(12, 10)
-                                         .i16(14, 10)
-                                         .f32(16, 30.0f)
-                                         .text(20, "__/__/____")
-                                         .i16(30, 0)
-                                         .i16(32, 0)
-                                         .f32(34, 0.0f)
-                                         .i16(38, 0)
-                                         .i16(40, 0)
-                                         .text(42, "B2")
-                                         .str());
+  const FarrowRecord first = aLitter()
+                                 .bornOn("05/08/2024")
+                                 .pigs(12, 11)
+                                 .weights(35.5f, 120)
+                                 .weaned(10, "05/29/2024", 21)
+                                 .fostered(2, 1)
+                                 .sire("b1");
+  const FarrowRecord second = aLitter().bornOn("10/01/2024").pigs(10, 10).weights(30, 0).sire("B2");
+  EXPECT_EQ(litters.substr(50, 50), recordBytes<FarrowRecord>({first}));
+  EXPECT_EQ(litters.substr(150, 50), recordBytes<FarrowRecord>({second}));
   EXPECT_EQ(litters.substr(0, 50), recordBytes<FarrowRecord>({other}));
 
   // Any two litters side by side; the entry column stays as it was.
