@@ -55,6 +55,7 @@
 #include "sows/HogSow7.h"
 #include "sows/SowCard.h"
 #include "sows/SowPrintouts.h"
+#include "sows/LitterSheet.h"
 #include "common/DataFiles.h"
 #include "sows/SowHistory.h"
 #include "sows/SowListLine.h"
@@ -812,6 +813,68 @@ int main(int argc, char** argv) {
         if (t.size() == 92) body.push_back(t);
       result = std::to_string(body.size());
       return compareFigures(body, ingredientsOneByOne(true), "printed ingredient");
+    };
+    ops.push_back(op);
+  }
+  {
+    // FARROW's Print All for each sow of the list's first page, selected
+    // together: a sheet per litter from one read of each file.
+    Operation op;
+    op.name = "every litter of a page of selected sows printed";
+    op.files = {g_sowPath, g_farrowPath};
+    const std::vector<long> selected(active.begin(),
+                                     active.begin() + std::min<size_t>(active.size(), SowPageTable::kSlots));
+    const auto print = [selected] {
+      records::FileImage<SowRecord> sows;
+      records::FileImage<FarrowRecord> litters;
+      if (!ReadImage(sows, nullptr) || !ReadImage(litters, nullptr)) return 0L;
+      static const SowRecord p;
+      static const records::FieldMask<SowRecord> used(p, {&p.Id, &p.ParityCount, &p.FarrowRecNo});
+      SowRecord sow;
+      long sheets = 0;
+      for (long r : selected) {
+        sows.decode(r, sow, used);
+        SetSowLinks(sow);
+        sheets += PrintSowLitters(sow.Id, FarrowLinks, sow.ParityCount, litters);
+      }
+      return sheets;
+    };
+    op.before = [&printer] { platform::services().setPrinter(&printer); };
+    op.run = [print] { g_sink = g_sink + print(); };
+    op.check = [&printer, selected, print](std::string& result) {
+      platform::services().setPrinter(&printer);
+      printer.printed = 0;
+      printer.keep = true;
+      const long sheets = print();
+      printer.keep = false;
+      // One by one: each sow and each of her litters read on its own.
+      records::TypedFile<SowRecord> sowFile;
+      records::TypedFile<FarrowRecord> farrowFile;
+      sowFile.open(g_sowPath);
+      farrowFile.open(g_farrowPath);
+      long expected = 0;
+      std::vector<std::string> last;
+      for (long r : selected) {
+        SowRecord sow;
+        sowFile.read(r, sow);
+        for (int parity = 1; parity <= records::UsedParities(sow); ++parity) {
+          const long link = sow.FarrowRecNo[static_cast<size_t>(parity - 1)];
+          if (!records::ValidLitterLink(link, farrowFile.count())) continue;
+          FarrowRecord litter;
+          farrowFile.read(link, litter);
+          LitterColumn column;
+          FillLitterColumn(column, litter, link, true);
+          ComputeWeaningRows(column, true);
+          column[kParityRow] = std::to_string(parity);
+          last = LitterSheetLines(column);
+          last.insert(last.begin(), "SOW ID (" + Trim(sow.Id) + ") FARROW RECORD");
+          ++expected;
+        }
+      }
+      result = std::to_string(sheets);
+      if (sheets != expected) return std::to_string(sheets) + " sheets, one by one " + std::to_string(expected);
+      if (printer.printed != expected * 19) return std::to_string(printer.printed) + " texts printed";
+      return compareFigures(printer.texts, last, "last sheet's line");
     };
     ops.push_back(op);
   }

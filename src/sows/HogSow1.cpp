@@ -16,6 +16,7 @@
 #include "sows/HogSow2.h"
 #include "sows/HogSow3.h"
 #include "sows/HogSow5.h"
+#include "sows/HogSow6.h"
 #include "sows/SowFiles.h"
 #include "sows/SowHistory.h"
 #include "sows/SowListLine.h"
@@ -59,7 +60,7 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   SowPrint->Add(2, "Dates Due");
   SowPrint->Add(3, "Sow Card");
   // The windows of these items are not part of the program yet.
-  for (int item : {Farrow, Vacc}) SowHistoryMenu->SetEnabled(item, false);
+  for (int item : {Vacc}) SowHistoryMenu->SetEnabled(item, false);
   SowHistoryMenu->onClick = [this](int index) { SowHistoryMenu_Click(index); };
   SowPrint->onClick = [this](int index) { SowPrint_Click(index); };
 
@@ -169,9 +170,15 @@ void HogSow1::SowHistoryMenu_Click(int Index) {
     case Delete: DeleteSows(); break;
     case Assign: AssignSows(); break;
     case ViewEdit: ViewSows(); break;
+    case Farrow:
+      if (!CollectSelectedSows()) break;
+      OpenLitterWindow();
+      Hourglass(true);
+      ResetSowList();
+      break;
     case Prv: OpenSowPrv(SowList->ListCount()); break;
     case Exit: Hide(); break;
-    default: break;  // FARROW and VACC open windows not built yet; PRINT opens its submenu
+    default: break;  // VACC opens a window not built yet; PRINT opens its submenu
   }
 }
 

@@ -1,0 +1,74 @@
+#pragma once
+// A litter as the litter window holds it: a column of 17 texts, one per
+// figure, whether typed into the entry column, shown in a pane or printed.
+// The checks of a new or corrected litter, the sire check, the record a
+// column writes and the derived rows, without widgets.
+#include <array>
+#include <string>
+
+#include "platform/Refusal.h"
+#include "records/BoarRecord.h"
+#include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
+#include "sows/SowHistory.h"
+
+// Rows 1 to 17 (index 0 unused); a refusal's field is the row it concerns.
+using LitterColumn = std::array<std::string, 18>;
+enum LitterRow {
+  kParityRow = 1,
+  kDateBornRow,
+  kBornRow,
+  kAliveRow,
+  kBirthWeightRow,
+  kLitterNumberRow,
+  kStillbornRow,
+  kFosteredToRow,
+  kFosteredFromRow,
+  kMortalityRow,
+  kDateWeanedRow,
+  kWeanedRow,
+  kAgeRow,
+  kWeaningWeightRow,
+  kWeightPerPigRow,
+  kAdjustedRow,
+  kBoarRow,
+};
+
+inline constexpr const char* kFarrowEntryTitle = "SOW  FARROW  ERROR";
+
+// Rows 2 to 6, 8, 9, 11, 12, 14 and 17 of a stored litter, record number
+// `record`: counts "#0", weights "0.00", the dates as stored, the sire
+// trimmed or (`fullBoarId`) all 8 characters. The derived rows are left.
+void FillLitterColumn(LitterColumn& column, const FarrowRecord& litter, long record, bool fullBoarId);
+
+// What the weaning rows tell the user, in the columns that are shown.
+enum class WeaningNotice { None, Early, Late, Unavailable };
+// Writes the derived rows 7, 10, 13, 15 and 16 (and 11 when not weaned:
+// "__/__/____", or "" in a `silent` column) from the column's typed rows.
+WeaningNotice ComputeWeaningRows(LitterColumn& column, bool silent);
+
+// NEW (`correcting` false) or ACCEPT (true): date born required and valid,
+// pigs born, alive and the birth weight non-zero, then when a weaning date is
+// typed: valid, pigs weaned and the weaning weight non-zero, the age a
+// whole number of days that fits; then the fostered counts. A count must be
+// a whole number 1 to 32767 (fostered: 0 to 32767), a weight above 0 within
+// a Single; any other is refused with that field's text.
+Check CheckLitterEntry(const LitterColumn& column, bool correcting);
+// A tenth parity is refused.
+Check CheckParityRoom(int parities);
+// The sire must be a boar of BOAR.DAT, IDs compared trimmed and in upper
+// case; an empty sire is no boar.
+Check CheckSire(const std::string& typed, const records::FileImage<BoarRecord>& boars);
+// A new litter must have a record number held in 16 bits.
+Check CheckLitterSlot(long slot);
+// A sow whose parity count or litter links this window cannot follow.
+Check CheckSowLitterLinks(const std::string& sowId, int16_t parityCount, const FarrowLinkArray& links,
+                          long farrowCount);
+
+// The record an accepted column writes, with `status`. Not weaned: weaned
+// count, age and weaning weight 0.
+FarrowRecord LitterRecordOf(const LitterColumn& column, int16_t status);
+
+// The date-born preset of a stored due date: "__/__/____" for none, a
+// "mm/dd/yyyy" date as it is, bare digits laid out as mm/dd/yyyy.
+std::string DueDatePreset(const std::string& storedDue);
