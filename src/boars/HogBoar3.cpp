@@ -147,8 +147,11 @@ void HogBoar3::SaveChan_Click() {
   FileFault fault;
   BoarRecord& boar = BoarRec;
   Hourglass(true);
-  const bool ok = ReadRecordAt(CurrentBoarRec, boar, &fault) &&
-                  (ApplyBoarCard(e, boar), WriteRecordAt(CurrentBoarRec, boar, &fault));
+  bool ok = ReadRecordAt(CurrentBoarRec, boar, &fault);
+  if (ok) {
+    ApplyBoarCard(e, boar);
+    ok = WriteRecordAt(CurrentBoarRec, boar, &fault);
+  }
   Hourglass(false);
   if (!ok) {
     ReportFileFault(fault, true, kEntryTitle);
