@@ -22,7 +22,9 @@
 #include "bench/BenchDrugs.h"
 #include "bench/BenchHerd.h"
 #include "boars/BoarHistory.h"
+#include "boars/BoarHistorySheet.h"
 #include "boars/BoarQuery.h"
+#include "boars/BoarRename.h"
 #include "boars/HogBoar1.h"
 #include "boars/HogBoar6.h"
 #include "common/DataFiles.h"
@@ -764,6 +766,83 @@ int main(int argc, char** argv) {
         if (!records::IsFreeId(BoarRec.Id)) one.push_back(boarFigures());
       }
       return compareFigures(all, one, "boar");
+    };
+    ops.push_back(op);
+  }
+  {
+    // The boar list's PRINT > Selected Histories with every boar selected.
+    Operation op;
+    op.name = "boar history sheets of every boar printed";
+    op.files = {g_sowPath, g_farrowPath, g_boarPath};
+    const auto printer = std::make_shared<CollectingPrinter>();
+    const auto chosen = std::make_shared<std::vector<long>>();
+    const auto sheets = [printer, chosen] {
+      platform::services().setPrinter(printer.get());
+      ForEachBoarHistory(*chosen, [](long record) {
+        CurrentBoarRec = record;
+        PrintBoarHistory();
+      });
+    };
+    op.before = [chosen] {
+      if (!chosen->empty()) return;
+      const std::vector<BoarRecord> boars = recordByRecord<BoarRecord>(g_boarPath);
+      for (size_t r = 0; r < boars.size(); ++r)
+        if (!records::IsFreeId(boars[r].Id)) chosen->push_back(static_cast<long>(r) + 1);
+    };
+    op.run = sheets;
+    op.check = [printer, chosen, before = op.before](std::string& result) {
+      before();
+      std::vector<std::string> printed, one;
+      platform::services().setPrinter(printer.get());
+      printer->keep = true;
+      ForEachBoarHistory(*chosen, [&printed, &printer](long record) {  // each sheet is a document of its own
+        CurrentBoarRec = record;
+        PrintBoarHistory();
+        for (const std::string& t : printer->texts)
+          if (t.size() >= 36 && t[35] == '>') printed.push_back(t);
+      });
+      printer->keep = false;
+      const int32_t herdLitters = CountHerdLitters().value_or(-1);
+      const std::vector<BoarRecord> boars = recordByRecord<BoarRecord>(g_boarPath);
+      for (CurrentBoarRec = 1; CurrentBoarRec <= static_cast<long>(boars.size()); ++CurrentBoarRec) {
+        if (records::IsFreeId(boars[static_cast<size_t>(CurrentBoarRec - 1)].Id)) continue;
+        LoadBoarHistory(herdLitters);
+        const std::vector<std::string> lines = BoarHistorySheetLines();
+        one.insert(one.end(), lines.begin() + 1, lines.end());
+      }
+      result = std::to_string(printed.size() / 21);
+      return compareFigures(printed, one, "boar sheet line");
+    };
+    ops.push_back(op);
+  }
+  {
+    // CHAN BOAR ID of the first boar, his litters and sows across the files;
+    // the old ID is given back after each run.
+    Operation op;
+    op.name = "boar ID changed across the three files";
+    op.files = {g_boarPath, g_farrowPath, g_sowPath};
+    const auto naming = [](const std::string& id) {
+      long n = 0;
+      for (const FarrowRecord& f : recordByRecord<FarrowRecord>(g_farrowPath)) n += RTrim(f.BoarId) == id;
+      for (const SowRecord& s : recordByRecord<SowRecord>(g_sowPath)) n += RTrim(s.BoarId) == id;
+      for (const BoarRecord& b : recordByRecord<BoarRecord>(g_boarPath)) n += RTrim(b.Id) == id;
+      return n;
+    };
+    op.run = [] { g_sink = g_sink + RenameBoar(1, "B01", "RENAMED").renamed; };
+    op.after = [] { RenameBoar(1, "RENAMED", "B01"); };
+    op.check = [naming](std::string& result) {
+      const long before = naming("B01");
+      std::vector<uint8_t> farrowBefore, farrowBack;
+      platform::readWholeFile(g_farrowPath, farrowBefore);
+      const bool renamed = RenameBoar(1, "B01", "RENAMED").renamed;
+      const long moved = naming("RENAMED"), left = naming("B01");
+      RenameBoar(1, "RENAMED", "B01");
+      platform::readWholeFile(g_farrowPath, farrowBack);
+      result = std::to_string(moved);
+      if (!renamed || moved != before || left != 0 || farrowBack != farrowBefore)
+        return "renamed " + std::to_string(moved) + " of " + std::to_string(before) + ", " + std::to_string(left) +
+               " left";
+      return std::string();
     };
     ops.push_back(op);
   }

@@ -7,6 +7,7 @@
 #include "common/NumberText.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
+#include "sows/WeaningFigures.h"
 
 BoarHistoryRecord BoarHistory;
 std::array<std::string, kNoteLines + 1> BoarNotes;
@@ -17,7 +18,8 @@ namespace {
 const records::FieldMask<FarrowRecord>& sireFields() {
   static const FarrowRecord p;
   static const records::FieldMask<FarrowRecord> fields(
-      p, {&p.Status, &p.BoarId, &p.BornCount, &p.AliveCount, &p.BirthWeight, &p.WeaningWeight});
+      p, {&p.Status, &p.BoarId, &p.BornCount, &p.AliveCount, &p.BirthWeight, &p.WeaningWeight, &p.DateBorn,
+          &p.DateWeaned});
   return fields;
 }
 
@@ -28,6 +30,10 @@ void addLitter(SireFigures& s, const FarrowRecord& f) {
   s.alive += f.AliveCount;
   s.birthWeight += f.BirthWeight;
   s.weaningWeight += f.WeaningWeight;
+  if (const std::optional<float> adjusted = WeaningFiguresOf(f).adjusted21Day) {
+    ++s.weighed21;
+    s.adjusted21 += *adjusted;
+  }
 }
 
 int32_t nearest32(int64_t value) {
@@ -104,6 +110,7 @@ void BoarLitterStats(const SireFigures& sire) {
     h.AvgLitterBirthWeight = h.AvgLitterWeaningWeight = 0;
     h.TotalBorn = h.TotalStillborn = 0;
     h.AvgBorn = h.AvgStillborn = 0;
+    h.AvgAdjusted21DayWeight = 0;
     return;
   }
   h.AvgLitterBirthWeight = sire.birthWeight / static_cast<float>(n);
@@ -112,6 +119,7 @@ void BoarLitterStats(const SireFigures& sire) {
   h.TotalStillborn = nearest32(sire.born - sire.alive);
   h.AvgBorn = static_cast<float>(static_cast<double>(sire.born) / n);
   h.AvgStillborn = static_cast<float>(static_cast<double>(sire.born - sire.alive) / n);
+  h.AvgAdjusted21DayWeight = sire.weighed21 == 0 ? 0.0f : static_cast<float>(sire.adjusted21 / sire.weighed21);
 }
 
 bool BoarLitterStats(FileFault* fault) {
@@ -130,18 +138,44 @@ bool LoadBoarHistory(int32_t HerdLitters, FileFault* fault) {
   return NoFault(met, fault);
 }
 
-bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault) {
+namespace {
+
+// Runs `each` for the boars `pick` visits of BOAR.DAT, over one read of the
+// three files.
+bool forBoars(const std::function<void(const records::FileImage<BoarRecord>&,
+                                       const std::function<void(long)>&)>& pick,
+              const std::function<void(long record)>& each, FileFault* fault) {
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
   records::FileImage<BoarRecord> boars;
   if (!ReadImage(sows, fault) || !ReadImage(litters, fault) || !ReadImage(boars, fault)) return false;
   const int32_t herdLitters = CountHerdLitters(sows);
   const SireTable sires(litters);
-  for (long r = 1; r <= boars.count(); ++r) {
-    if (records::IsFreeRecord(boars, r)) continue;
+  pick(boars, [&](long r) {
     boars.decode(r, BoarRec);
     fillBoarHistory(herdLitters, sires.of(Trim(BoarRec.Id)));
     each(r);
-  }
+  });
   return true;
+}
+
+}  // namespace
+
+bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault) {
+  return forBoars(
+      [](const records::FileImage<BoarRecord>& boars, const std::function<void(long)>& visit) {
+        for (long r = 1; r <= boars.count(); ++r)
+          if (!records::IsFreeRecord(boars, r)) visit(r);
+      },
+      each, fault);
+}
+
+bool ForEachBoarHistory(const std::vector<long>& chosen, const std::function<void(long record)>& each,
+                        FileFault* fault) {
+  return forBoars(
+      [&chosen](const records::FileImage<BoarRecord>& boars, const std::function<void(long)>& visit) {
+        for (long r : chosen)
+          if (r >= 1 && r <= boars.count()) visit(r);
+      },
+      each, fault);
 }

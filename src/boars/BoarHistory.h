@@ -21,6 +21,7 @@
 #include <string>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "common/DataFiles.h"
 #include "records/BoarRecord.h"
@@ -35,7 +36,7 @@ struct BoarHistoryRecord : AnimalHistoryRecord {
   float ConceptionRate = 0;
   float AvgLitterBirthWeight = 0;
   float AvgLitterWeaningWeight = 0;
-  float AvgAdjusted21DayWeight = 0;  // not computed; stays 0
+  float AvgAdjusted21DayWeight = 0;  // mean over his litters weighed at 14 to 34 days
   int32_t TotalBorn = 0;
   int32_t TotalStillborn = 0;
   float AvgBorn = 0;
@@ -56,6 +57,10 @@ struct SireFigures {
   int64_t alive = 0;
   float birthWeight = 0;    // sums, added in file order
   float weaningWeight = 0;
+  // His litters weighed at 14 to 34 days and the sum of their adjusted 21-day
+  // weights (WeaningFiguresOf).
+  int32_t weighed21 = 0;
+  double adjusted21 = 0;
 };
 
 // The figures of the sire `boarId` over FARROW.DAT read once.
@@ -83,7 +88,7 @@ float ConceptionRate(int32_t sowsFarrowed, int32_t herdLitters);
 std::optional<int32_t> CountHerdLitters(FileFault* fault = nullptr);
 int32_t CountHerdLitters(const records::FileImage<SowRecord>& sowFile);
 
-// Fills the six litter figures of BoarHistory for the boar BoarHistoryRecord.Id,
+// Fills the seven litter figures of BoarHistory for the boar BoarHistoryRecord.Id,
 // over his litters of any status; all 0 when he has none. A total beyond the
 // 32 bits of its figure holds the nearest value it can. False, the figures
 // untouched, when FARROW.DAT cannot be read.
@@ -103,3 +108,7 @@ bool LoadBoarHistory(int32_t HerdLitters, FileFault* fault = nullptr);
 // with his record number. False, with `fault`, when a file cannot be read;
 // `each` then never runs.
 bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault = nullptr);
+// The same for the boars of BOAR.DAT records `records`, in their order; a
+// number the file does not hold is passed over.
+bool ForEachBoarHistory(const std::vector<long>& records, const std::function<void(long record)>& each,
+                        FileFault* fault = nullptr);

@@ -5,7 +5,9 @@
 #include "boars/BoarHistory.h"
 #include "boars/BoarQuery.h"
 #include "boars/DialogHog3.h"
+#include "boars/BoarHistorySheet.h"
 #include "boars/HogBoar2.h"
+#include "boars/HogBoar3.h"
 #include "boars/HogBoar5.h"
 #include "common/DataFiles.h"
 #include "common/FixedLine.h"
@@ -76,10 +78,8 @@ HogBoar1::HogBoar1(QWidget* parent) : platform::Form("HogBoar1", parent) {
   BoarPrint->SetParentItem(BoarListMenu, Print);
   BoarPrint->Add(0, "Selected  Histories");
   BoarPrint->Add(1, "Display Listing");
-  // The boar card, the vaccination entry and the history sheet are not part
-  // of the program yet.
-  for (int item : {ViewEdit, Vacc}) BoarListMenu->SetEnabled(item, false);
-  BoarPrint->SetEnabled(0, false);
+  // The vaccination entry is not part of the program yet.
+  BoarListMenu->SetEnabled(Vacc, false);
   BoarListMenu->onClick = [this](int index) { BoarListMenu_Click(index); };
   BoarPrint->onClick = [this](int index) { BoarPrint_Click(index); };
 
@@ -154,6 +154,7 @@ void HogBoar1::RestoreQuery() {
 void HogBoar1::BoarListMenu_Click(int Index) {
   SelectedBoarRecs.assign(static_cast<size_t>(BoarList->ListCount()) + 1, 0);
   switch (Index) {
+    case ViewEdit: ViewBoars(); break;
     case Query: {
       {
         DialogHog3 dialog;
@@ -180,7 +181,7 @@ void HogBoar1::BoarListMenu_Click(int Index) {
       platform::ShowModalThenUnload<HogBoar5>();
       break;
     case Exit: Hide(); break;
-    default: break;  // VIEW / EDIT and VACC open windows not built yet; PRINT is its submenu
+    default: break;  // VACC opens a window not built yet; PRINT is its submenu
   }
 }
 
@@ -217,8 +218,52 @@ void HogBoar1::DeleteBoars() {
   FillBoarList();
 }
 
+int HogBoar1::CollectSelectedBoars() {
+  int n = 0;
+  for (int row = 0; row < BoarList->ListCount(); ++row)
+    if (BoarList->Selected(row)) SelectedBoarRecs[static_cast<size_t>(++n)] = BoarList->ItemData(row);
+  return n;
+}
+
+void HogBoar1::ViewBoars() {
+  const int n = CollectSelectedBoars();
+  if (n == 0) {
+    Alert("NO HISTORY(s) WERE SELECTED!", platform::vbInformation | platform::vbOKOnly, "VIEW / EDIT  BOAR HISTORIES");
+    return;
+  }
+  SelectedCount = n;
+  platform::ShowModalThenUnload<HogBoar3>();
+  RestoreQuery();
+}
+
 void HogBoar1::BoarPrint_Click(int Index) {
+  if (Index == 0) PrintHistories();
   if (Index == 1) PrintListing();
+}
+
+void HogBoar1::PrintHistories() {
+  if (Alert("PRINT SELECTED BOAR HISTORIES?", platform::vbQuestion | platform::vbYesNo,
+            "P R I N T    B O A R    R E C O R D S") == platform::vbNo) {
+    FillBoarList();
+    return;
+  }
+  Hourglass(true);
+  const int n = CollectSelectedBoars();
+  if (n == 0) {
+    Hourglass(false);
+    Alert("NO BOARS WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly,
+          "PRINT  SELECTED  BOAR   HISTORIES");
+    return;
+  }
+  FileFault fault;
+  const std::vector<long> chosen(SelectedBoarRecs.begin() + 1, SelectedBoarRecs.begin() + 1 + n);
+  const bool read = ForEachBoarHistory(chosen, [](long record) {
+    CurrentBoarRec = record;
+    PrintBoarHistory();
+  }, &fault);
+  FillBoarList();
+  Hourglass(false);
+  if (!read) ReportFileFault(fault, false, "PRINT  SELECTED  BOAR   HISTORIES");
 }
 
 void HogBoar1::PrintListing() {

@@ -1,7 +1,8 @@
 #pragma once
 // The boar list: one fixed-column line per boar of the current query, the
-// query named below the list. Its menu queries, adds and deletes boars,
-// records PRV test dates and prints the listing.
+// query named below the list. Its menu opens the card of the selected boars,
+// queries, adds and deletes boars, records PRV test dates and prints the
+// listing or the history sheets of the selected boars.
 #include <QMenuBar>
 #include <optional>
 #include <string>
@@ -49,7 +50,12 @@ class HogBoar1 : public platform::Form {
  private:
   void RestoreQuery();
   void ShowRows(std::vector<std::pair<std::string, long>> rows);
+  // The record numbers of the selected rows into SelectedBoarRecs(1..n);
+  // answers n.
+  int CollectSelectedBoars();
+  void ViewBoars();
   void DeleteBoars();
+  void PrintHistories();
   void PrintListing();
 };
 

@@ -64,3 +64,15 @@ bool PrintSheet::End() {
   printer().newPage();
   return EndPrintDocument();
 }
+
+void PrintHistorySheet(const std::string& title, const HistorySheetLayout& layout,
+                       const std::vector<std::string>& lines, const std::vector<std::string>& notes) {
+  SetSheetJob(title, layout.fontSize);
+  PrintSheet sheet("Courier New", layout.fontSize);
+  sheet.SetRows(layout.lead, -layout.lead);
+  sheet.Rows(lines);
+  sheet.RuledHeading(" *** N O T E   P A D *** ", layout.ruleDrop, layout.textDrop);
+  sheet.SetRows(layout.lead, -150);
+  sheet.Rows(notes, 1);
+  sheet.End();
+}

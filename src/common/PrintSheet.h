@@ -24,6 +24,21 @@
 // per page, the line count and the end banner are left as they are.
 void SetSheetJob(const std::string& title, int fontSize);
 
+// The page of a sow's or a boar's history: what its lines and its note
+// heading are spaced by.
+struct HistorySheetLayout {
+  int fontSize;  // of the body, "Courier New"
+  int lead;      // rows: the text height of "ABCDEM" + lead
+  int ruleDrop;  // the note heading's rules and text below the last line
+  int textDrop;
+};
+// Prints a history sheet: PrintJob set by SetSheetJob(title, fontSize); then
+// lines[i] in row i from the top less `lead`; the note heading
+// " *** N O T E   P A D *** " between its rules; notes[k] in row k + 1 from
+// the heading less 150; the end of the page and of the document.
+void PrintHistorySheet(const std::string& title, const HistorySheetLayout& layout,
+                       const std::vector<std::string>& lines, const std::vector<std::string>& notes);
+
 // "This " + what + " was printed on " + date, the last line of a summary.
 std::string PrintedOnLine(const std::string& what, const std::string& date);
 

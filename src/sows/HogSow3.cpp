@@ -23,16 +23,6 @@ Refusal cardRefusal(const std::string& text, const char* title, int field) {
   return {text, title, platform::vbExclamation, field};
 }
 
-Check optionalDate(const std::string& date, int field) {
-  return date == records::kEmptyDate ? std::nullopt : CheckDate(date, kFirstDataYear, field);
-}
-
-// A stored date as a date box shows it.
-std::string shownDate(const std::string& stored) {
-  const std::string s = StripNulls(stored);
-  return s.empty() ? records::kEmptyDate : s;
-}
-
 // The editable text boxes: number, label, width.
 struct BoxSpec {
   int n;
@@ -65,20 +55,10 @@ const BoxSpec kFigures[] = {{13, "Number of PARITIES", 0},
 }  // namespace
 
 Check CheckSowCard(const SowCardEntry& e) {
-  if (e.dateEnteredHerd == records::kEmptyDate)
-    return cardRefusal("DATE ENTERED HERD is a required entry!", kEntryTitle, 10);
-  if (Check date = CheckDate(e.dateEnteredHerd, kFirstDataYear, 10)) return date;
-  if (Check date = optionalDate(e.dateOfBirth, 4)) return date;
-  if (Check date = optionalDate(e.dateLeftHerd, 11)) return date;
-  if (Check date = optionalDate(e.prvDate, 9)) return date;
+  if (Check date = CheckAnimalCardDates(e, kEntryTitle)) return date;
   if (e.dateBred != records::kEmptyDate)
     if (Check date = CheckDateBred(e.dateBred, kFirstDataYear, 27)) return date;
-  return CheckNumbers({{FitsSingle(e.backfat), "BACKFAT", 3},
-                       {FitsInteger(e.daysTo230), "DAYS TO 230", 5},
-                       {FitsSingle(e.loineye), "LOINEYE", 6},
-                       {FitsCurrency(e.purchasePrice), "PURCHASE PRICE", 7},
-                       {FitsCurrency(e.soldPrice), "SOLD PRICE", 8}},
-                      kEntryTitle);
+  return CheckAnimalCardNumbers(e, kEntryTitle);
 }
 
 std::string SowCardDueDate(const std::string& dateBred) {
@@ -96,17 +76,7 @@ std::string DueDateLabel(const std::string& stored) {
 }
 
 void ApplySowCard(const SowCardEntry& e, SowRecord& r) {
-  r.Breed = Trim(e.breed);
-  r.DateOfBirth = e.dateOfBirth;
-  r.DaysTo230 = WholeOf(e.daysTo230);
-  r.Backfat = static_cast<float>(Val(e.backfat));
-  r.PurchasePrice = records::Currency::fromDouble(Val(e.purchasePrice));
-  r.DateEnteredHerd = e.dateEnteredHerd;
-  r.SoldPrice = records::Currency::fromDouble(Val(e.soldPrice));
-  r.DateLeftHerd = e.dateLeftHerd;
-  r.PrvDate = e.prvDate;
-  r.Location = e.location;
-  r.Loineye = static_cast<float>(Val(e.loineye));
+  ApplyAnimalCard(e, r);
   r.DateBred = Trim(e.dateBred);
   r.DateDue = SowCardDueDate(e.dateBred);
   if (r.DateDue.empty()) r.DateDue = std::string(10, ' ');  // no due date: stored as blanks
@@ -115,18 +85,8 @@ void ApplySowCard(const SowCardEntry& e, SowRecord& r) {
 
 void ApplySowCardToHistory(const SowCardEntry& e) {
   SowHistoryRecord& h = SowHistory;
-  h.Breed = e.breed;
-  h.Backfat = static_cast<float>(Val(e.backfat));
-  h.DateOfBirth = e.dateOfBirth;
-  h.DaysTo230 = WholeOf(e.daysTo230);
-  h.Loineye = static_cast<float>(Val(e.loineye));
-  h.PurchasePrice = static_cast<float>(Val(e.purchasePrice));
-  h.SoldPrice = static_cast<float>(Val(e.soldPrice));
-  h.PrvDate = e.prvDate;
-  h.DateEnteredHerd = e.dateEnteredHerd;
-  h.DateLeftHerd = e.dateLeftHerd;
+  ApplyAnimalCardToHistory(e, h);
   h.DateBred = e.dateBred;
-  h.Location = Trim(e.location);
   h.DateDue = SowCardDueDate(e.dateBred);
   h.BoarId = Trim(e.boarId);
 }
@@ -197,33 +157,16 @@ HogSow3::HogSow3(QWidget* parent) : platform::Form("HogSow3", parent) {
   SetBoundsTwips(0, 0, 10800, y + 1000);
 }
 
-std::string HogSow3::text(int n) const {
-  return boxes_[static_cast<size_t>(n)] ? boxes_[static_cast<size_t>(n)]->Text()
-                                        : dates_[static_cast<size_t>(n)]->Text();
-}
-
-QWidget* HogSow3::field(int n) const {
-  if (boxes_[static_cast<size_t>(n)]) return boxes_[static_cast<size_t>(n)];
-  return dates_[static_cast<size_t>(n)];
-}
-
 SowCardEntry HogSow3::entry() const {
-  return {text(2), text(3), text(4), text(5), text(6), text(7), text(8),
-          text(9), text(10), text(11), text(12), text(27), text(29)};
+  return {card_.animalEntry(), card_.text(27), card_.text(29)};
 }
 
 void HogSow3::Form_Load() {
   oldSowId_.clear();
   changingId_ = false;
-  cardCount_ = 0;
-  if (SelectedCount < 2) {
-    NextSow->setEnabled(false);
-    SowBack->setEnabled(false);
-  } else {
-    NextSow->setEnabled(true);
-    SowBack->setEnabled(false);
-    cardCount_ = SelectedCount;
-  }
+  const CardSteps steps = StartCardSteps(cardCount_);
+  NextSow->setEnabled(steps.next);
+  SowBack->setEnabled(steps.back);
   for (QWidget* w : {static_cast<QWidget*>(boxes_[1]), static_cast<QWidget*>(AcceptSowId),
                      static_cast<QWidget*>(CancelSowId)})
     w->setEnabled(false);
@@ -249,11 +192,11 @@ void HogSow3::ShowSowHistory() {
   boxes_[8]->SetText(Format(h.SoldPrice, "####0.00"));
   boxes_[12]->SetText(Trim(h.Location));
   boxes_[29]->SetText(Trim(h.BoarId));
-  dates_[4]->SetText(shownDate(h.DateOfBirth));
-  dates_[9]->SetText(shownDate(h.PrvDate));
-  dates_[10]->SetText(shownDate(h.DateEnteredHerd));
-  dates_[11]->SetText(shownDate(h.DateLeftHerd));
-  dates_[27]->SetText(shownDate(h.DateBred));
+  dates_[4]->SetText(ShownDate(h.DateOfBirth));
+  dates_[9]->SetText(ShownDate(h.PrvDate));
+  dates_[10]->SetText(ShownDate(h.DateEnteredHerd));
+  dates_[11]->SetText(ShownDate(h.DateLeftHerd));
+  dates_[27]->SetText(ShownDate(h.DateBred));
   figures_[28]->SetCaption(DueDateLabel(h.DateDue));
   const struct {
     int n;
@@ -279,7 +222,7 @@ void HogSow3::ShowSowHistory() {
 void HogSow3::SaveChan_Click() {
   const SowCardEntry e = entry();
   if (Check refusal = CheckSowCard(e)) {
-    platform::ShowRefusal(*refusal, field(refusal->field));
+    platform::ShowRefusal(*refusal, card_.field(refusal->field));
     return;
   }
   if (e.dateBred != records::kEmptyDate) figures_[28]->SetCaption(SowCardDueDate(e.dateBred));
@@ -362,12 +305,10 @@ void HogSow3::CancelSowId_Click() {
 }
 
 void HogSow3::Step(int by) {
-  cardIndex_ += by;
+  const CardSteps steps = StepCard(cardIndex_, cardCount_, by);
   CurrentSowRec = SelectedSowRecs[static_cast<size_t>(cardIndex_)];
-  SelectedCount -= by;
-  if (cardCount_ > 0 && SelectedCount > cardCount_) SelectedCount = cardCount_;
-  NextSow->setEnabled(SelectedCount > 1);
-  SowBack->setEnabled(cardIndex_ > 1);
+  NextSow->setEnabled(steps.next);
+  SowBack->setEnabled(steps.back);
   ShowSowHistory();
   boxes_[2]->SetFocus();
 }

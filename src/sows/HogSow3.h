@@ -14,11 +14,11 @@
 #include "platform/FormKit.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
+#include "sows/AnimalCard.h"
 
 // The boxes of the card as typed; the dates "__/__/____" when empty.
-struct SowCardEntry {
-  std::string breed, backfat, dateOfBirth, daysTo230, loineye, purchasePrice, soldPrice;
-  std::string prvDate, dateEnteredHerd, dateLeftHerd, location, dateBred, boarId;
+struct SowCardEntry : AnimalCardEntry {
+  std::string dateBred, boarId;
 };
 
 // ACCEPT's checks, in order: the date entered herd is required and valid; the
@@ -84,12 +84,11 @@ class HogSow3 : public platform::Form {
   void Step(int by);
   void SetCardCaption();
   SowCardEntry entry() const;
-  QWidget* field(int n) const;
-  std::string text(int n) const;
 
-  std::vector<platform::TextBox*> boxes_ = std::vector<platform::TextBox*>(30, nullptr);
-  std::vector<platform::MaskedDateBox*> dates_ = std::vector<platform::MaskedDateBox*>(30, nullptr);
-  std::vector<platform::Label*> figures_ = std::vector<platform::Label*>(30, nullptr);
+  CardBoxes card_{30};
+  std::vector<platform::TextBox*>& boxes_ = card_.boxes;
+  std::vector<platform::MaskedDateBox*>& dates_ = card_.dates;
+  std::vector<platform::Label*>& figures_ = card_.figures;
   std::string oldSowId_;
   bool changingId_ = false;
   int cardIndex_ = 1;

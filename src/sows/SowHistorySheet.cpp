@@ -46,15 +46,8 @@ std::vector<std::string> SowHistorySheetLines() {
 }
 
 void PrintSowHistory() {
-  const std::vector<std::string> lines = SowHistorySheetLines();
-  SetSheetJob("S O W  I D (" + Trim(SowHistory.Id) + ")  H I S T O R Y", 10);
-  PrintSheet sheet("Courier New", 10);
-  sheet.SetRows(30, -30);
-  sheet.Rows(lines);
-  sheet.RuledHeading(" *** N O T E   P A D *** ", 400, 330);
-  sheet.SetRows(30, -150);
   std::vector<std::string> notes;
   for (int k = 1; k < static_cast<int>(SowNotes.size()); ++k) notes.push_back(RTrim(SowNotes[static_cast<size_t>(k)]));
-  sheet.Rows(notes, 1);
-  sheet.End();
+  PrintHistorySheet("S O W  I D (" + Trim(SowHistory.Id) + ")  H I S T O R Y", {10, 30, 400, 330},
+                    SowHistorySheetLines(), notes);
 }

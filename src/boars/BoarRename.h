@@ -1,0 +1,48 @@
+#pragma once
+// A boar's change of ID, carried into every record that names him: his own
+// record in BOAR.DAT, then every litter of FARROW.DAT (whatever its status)
+// and every sow of SOW.DAT whose boar ID, without trailing blanks, is his old
+// ID exactly (case matters). Each file is read once; every file the change
+// writes is open for writing before any is changed, and only the boar ID
+// bytes of the matching records are written.
+#include <string>
+#include <vector>
+
+#include "common/DataFiles.h"
+#include "platform/Refusal.h"
+#include "records/BoarRecord.h"
+#include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
+#include "records/SowRecord.h"
+
+// The typed new ID without its surrounding blanks; an empty one is refused
+// ("ERROR:  You MUST have a Boar ID!", "BOAR ID ERROR").
+Check CheckBoarIdTyped(const std::string& typed);
+// The first boar of the file, his own record included, that holds `newId`:
+// "ERROR: BOAR ID (" + his stored ID + ") is ALL READY USED!".
+Check CheckBoarIdFree(const std::string& newId, const records::FileImage<BoarRecord>& boars);
+
+// The records a change from `oldId` rewrites in each file.
+struct BoarRenamePlan {
+  std::vector<long> litters;
+  std::vector<long> sows;
+};
+BoarRenamePlan PlanBoarRename(const std::string& oldId, const records::FileImage<FarrowRecord>& litters,
+                              const records::FileImage<SowRecord>& sows);
+
+// What a change of ID did: refused (a boar holds the ID already), renamed,
+// or stopped by a file fault after writing the files `written`.
+struct BoarRenameOutcome {
+  Check refusal;
+  bool renamed = false;
+  std::optional<FileFault> fault;
+  bool writing = false;
+  std::vector<std::string> written;
+};
+
+// Gives the boar of BOAR.DAT record `record`, whose ID is `oldId`, the new
+// ID `newId` (already trimmed, not empty) in the three files.
+BoarRenameOutcome RenameBoar(long record, const std::string& oldId, const std::string& newId);
+
+// What the fault's box says was done: the files that hold the new ID.
+std::string BoarRenameDone(const std::vector<std::string>& written);

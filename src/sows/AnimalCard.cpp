@@ -1,0 +1,94 @@
+#include "sows/AnimalCard.h"
+
+#include "common/DateChecks.h"
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "common/Paths.h"
+#include "records/Fields.h"
+#include "sows/SowNumbers.h"
+
+namespace {
+
+Check optionalDate(const std::string& date, int field) {
+  return date == records::kEmptyDate ? std::nullopt : CheckDate(date, kFirstDataYear, field);
+}
+
+}  // namespace
+
+Check CheckAnimalCardDates(const AnimalCardEntry& e, const std::string& title) {
+  if (e.dateEnteredHerd == records::kEmptyDate)
+    return Refusal{"DATE ENTERED HERD is a required entry!", title, platform::vbExclamation, 10};
+  if (Check date = CheckDate(e.dateEnteredHerd, kFirstDataYear, 10)) return date;
+  if (Check date = optionalDate(e.dateOfBirth, 4)) return date;
+  if (Check date = optionalDate(e.dateLeftHerd, 11)) return date;
+  return optionalDate(e.prvDate, 9);
+}
+
+Check CheckAnimalCardNumbers(const AnimalCardEntry& e, const std::string& title) {
+  return CheckNumbers({{FitsSingle(e.backfat), "BACKFAT", 3},
+                       {FitsInteger(e.daysTo230), "DAYS TO 230", 5},
+                       {FitsSingle(e.loineye), "LOINEYE", 6},
+                       {FitsCurrency(e.purchasePrice), "PURCHASE PRICE", 7},
+                       {FitsCurrency(e.soldPrice), "SOLD PRICE", 8}},
+                      title);
+}
+
+void ApplyAnimalCard(const AnimalCardEntry& e, AnimalRecord& r) {
+  r.Breed = Trim(e.breed);
+  r.DateOfBirth = e.dateOfBirth;
+  r.DaysTo230 = WholeOf(e.daysTo230);
+  r.Backfat = static_cast<float>(Val(e.backfat));
+  r.PurchasePrice = records::Currency::fromDouble(Val(e.purchasePrice));
+  r.DateEnteredHerd = e.dateEnteredHerd;
+  r.SoldPrice = records::Currency::fromDouble(Val(e.soldPrice));
+  r.DateLeftHerd = e.dateLeftHerd;
+  r.PrvDate = e.prvDate;
+  r.Location = e.location;
+  r.Loineye = static_cast<float>(Val(e.loineye));
+}
+
+void ApplyAnimalCardToHistory(const AnimalCardEntry& e, AnimalHistoryRecord& h) {
+  h.Breed = e.breed;
+  h.Backfat = static_cast<float>(Val(e.backfat));
+  h.DateOfBirth = e.dateOfBirth;
+  h.DaysTo230 = WholeOf(e.daysTo230);
+  h.Loineye = static_cast<float>(Val(e.loineye));
+  h.PurchasePrice = static_cast<float>(Val(e.purchasePrice));
+  h.SoldPrice = static_cast<float>(Val(e.soldPrice));
+  h.PrvDate = e.prvDate;
+  h.DateEnteredHerd = e.dateEnteredHerd;
+  h.DateLeftHerd = e.dateLeftHerd;
+  h.Location = Trim(e.location);
+}
+
+std::string CardBoxes::text(int n) const {
+  const auto k = static_cast<size_t>(n);
+  return boxes[k] ? boxes[k]->Text() : dates[k]->Text();
+}
+
+QWidget* CardBoxes::field(int n) const {
+  const auto k = static_cast<size_t>(n);
+  if (boxes[k]) return boxes[k];
+  return dates[k];
+}
+
+AnimalCardEntry CardBoxes::animalEntry() const {
+  return {text(2), text(3), text(4), text(5), text(6), text(7), text(8), text(9), text(10), text(11), text(12)};
+}
+
+std::string ShownDate(const std::string& stored) {
+  const std::string s = StripNulls(stored);
+  return s.empty() ? records::kEmptyDate : s;
+}
+
+CardSteps StartCardSteps(int& cardCount) {
+  cardCount = SelectedCount < 2 ? 0 : SelectedCount;
+  return {SelectedCount >= 2, false};
+}
+
+CardSteps StepCard(int& cardIndex, int cardCount, int by) {
+  cardIndex += by;
+  SelectedCount -= by;
+  if (cardCount > 0 && SelectedCount > cardCount) SelectedCount = cardCount;
+  return {SelectedCount > 1, cardIndex > 1};
+}
