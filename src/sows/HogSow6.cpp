@@ -454,12 +454,15 @@ void HogSow6::FarroNew_Click() {
   FarroNew->setEnabled(false);
 }
 
+bool HogSow6::parityChosen() {
+  if (selectedParity_ != 0) return true;
+  Alert("You MUST select a PARITY to EDIT!", platform::vbExclamation | platform::vbOKOnly, kFarrowErrorTitle);
+  if (ParityNum[0]->isEnabled()) ParityNum[0]->setFocus();
+  return false;
+}
+
 void HogSow6::FarroEdit_Click() {
-  if (selectedParity_ == 0) {
-    Alert("You MUST select a PARITY to EDIT!", platform::vbExclamation | platform::vbOKOnly, kFarrowErrorTitle);
-    if (ParityNum[0]->isEnabled()) ParityNum[0]->setFocus();
-    return;
-  }
+  if (!parityChosen()) return;
   FarrowRecord litter;
   if (!readLitter(selectedParity_, litter)) return;
   farrowParity_ = selectedParity_;
@@ -472,11 +475,7 @@ void HogSow6::FarroEdit_Click() {
 }
 
 void HogSow6::FarroAccept_Click() {
-  if (selectedParity_ == 0) {
-    Alert("You MUST select a PARITY to EDIT!", platform::vbExclamation | platform::vbOKOnly, kFarrowErrorTitle);
-    if (ParityNum[0]->isEnabled()) ParityNum[0]->setFocus();
-    return;
-  }
+  if (!parityChosen()) return;
   LitterColumn column;
   if (!takeEntry(column, true)) return;
   FarrowRecord stored;

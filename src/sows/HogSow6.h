@@ -93,6 +93,8 @@ class HogSow6 : public platform::Form {
   void disableLitterWork();
   void showPane(int column);
   void printPane(int column);
+  // Whether a parity was chosen; says so, and stops, when none was.
+  bool parityChosen();
   bool readLitter(int parity, FarrowRecord& litter);
   void step(int by);
   std::string sowId() const;
