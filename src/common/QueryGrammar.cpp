@@ -32,8 +32,9 @@ bool compares(char op, const T& value, const T& bound, const T& low, const T& hi
   }
 }
 
-// The texts of the refusals, by QueryFault.
-const std::array<const char*, 5> kRefusalTexts = {
+}  // namespace
+
+const std::array<const char*, kQueryFaults> kQueryRefusalTexts = {
     "ILLEGAL ENTRY!!\r\rInvalid placement of QUALIFIER.\rIt MUST be placed between statements.\r\r"
     ">< A RANGE\rExample: 01/01/1997><03/01/1997",
     "ILLEGAL ENTRY!!\r\rA '?' is no longer needed!",
@@ -41,9 +42,8 @@ const std::array<const char*, 5> kRefusalTexts = {
     "ILLEGAL ENTRY!!\r\rYou MUST use a QUALIFIER!\rThe following are VALID:\r<  LESS THAN\r"
     ">  GREATER THAN\r=  EQUAL TO\r>< A RANGE\r\rExample:  >01/01/1997",
     "NO ENTRY!!\rYou MUST enter SOMETHING!",
+    "ILLEGAL ENTRY!!\r\rInvalid Use of QUALIFIER.\rYou CAN NOT use the global\rQUALIFIER '?' in a number statement.",
 };
-
-}  // namespace
 
 const QueryKind* QueryLanguage::byCaption(const std::string& caption) const {
   for (const QueryKind& k : kinds)
@@ -59,18 +59,22 @@ const QueryKind* QueryLanguage::byCode(const std::string& code) const {
 
 Refusal QueryRefusalOf(QueryFault fault, const QueryLanguage& language) {
   const auto i = static_cast<size_t>(fault);
-  return {kRefusalTexts[i], language.titles[i], platform::vbExclamation, 0};
+  const char* title = language.titles[i];
+  return {language.texts[i], title ? title : "", platform::vbExclamation, 0};
 }
 
 // ---- The dialog's check ----------------------------------------------------
 
-QualifierClass ClassifyCriterion(const std::string& t) {
+QualifierClass ClassifyCriterion(const std::string& t, QueryDialect dialect) {
+  const bool literalQuestion = dialect == QueryDialect::QuestionIsLiteral;
+  const size_t range = t.find("><");
+  if (literalQuestion && range != std::string::npos && t.size() < range + 4) return QualifierClass::MisplacedRange;
   if (t.rfind("><", 0) == 0 || (t.size() >= 2 && t.compare(t.size() - 2, 2, "><") == 0))
     return QualifierClass::MisplacedRange;
   QualifierClass cls = QualifierClass::None;
-  if (t.find("><") != std::string::npos) cls = QualifierClass::Range;
+  if (range != std::string::npos) cls = QualifierClass::Range;
   if (!t.empty() && isQualifier(t[0])) cls = QualifierClass::Comparison;
-  if (t.find('?') != std::string::npos) cls = QualifierClass::Range;
+  if (!literalQuestion && t.find('?') != std::string::npos) cls = QualifierClass::Range;
   return cls;
 }
 
@@ -82,7 +86,8 @@ QueryEntryOutcome CheckQueryEntry(const QueryLanguage& language, const std::opti
     return out;
   };
   const std::string t = UCase(Trim(typed));
-  const QualifierClass cls = ClassifyCriterion(t);
+  const bool literalQuestion = language.dialect == QueryDialect::QuestionIsLiteral;
+  const QualifierClass cls = ClassifyCriterion(t, language.dialect);
   if (cls == QualifierClass::MisplacedRange) return refuse(QueryFault::MisplacedRange);
   const QueryKind* kind = chosenCaption ? language.byCaption(*chosenCaption) : nullptr;
   if (!kind) {
@@ -98,10 +103,12 @@ QueryEntryOutcome CheckQueryEntry(const QueryLanguage& language, const std::opti
       out.args[3] = kind->caption;
       return out;
     case QueryFamily::Text:
-      if (cls == QualifierClass::Range) return refuse(QueryFault::RangeInText);
+      if (cls == QualifierClass::Range)
+        return refuse(literalQuestion ? QueryFault::QualifierInText : QueryFault::RangeInText);
       if (cls == QualifierClass::Comparison) return refuse(QueryFault::QualifierInText);
       break;
     default:
+      if (literalQuestion && t.find('?') != std::string::npos) return refuse(QueryFault::QuestionInValue);
       if (cls == QualifierClass::None) return refuse(QueryFault::NeedQualifier);
       break;
   }
@@ -181,6 +188,27 @@ NumberCriterion ParseNumberCriterion(const std::string& criterion, bool whole) {
 }
 
 bool NumberMatches(const NumberCriterion& c, double value) { return compares(c.op, value, c.bound, c.low, c.high); }
+
+// ---- One criterion ---------------------------------------------------------
+
+ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterion) {
+  switch (family) {
+    case QueryFamily::Text: text_ = UCase(RTrim(criterion)); break;
+    case QueryFamily::Date: date_ = ParseDateCriterion(criterion); break;
+    case QueryFamily::Whole: number_ = ParseNumberCriterion(criterion, true); break;
+    case QueryFamily::Single: number_ = ParseNumberCriterion(criterion, false); break;
+    default: break;
+  }
+}
+
+bool ParsedCriterion::textIn(const std::string& field) const {
+  return !text_.empty() && UCase(RTrim(field)).find(text_) != std::string::npos;
+}
+
+bool ParsedCriterion::dateOf(const std::string& stored) const {
+  const std::optional<std::string> key = DateFieldKey(stored);
+  return key && DateMatches(date_, *key);
+}
 
 float SingleForQuery(float value) {
   // As the value's text (SingleText) reads back (Val); the text of an
