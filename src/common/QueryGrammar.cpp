@@ -1,6 +1,7 @@
 #include "common/QueryGrammar.h"
 
 #include <charconv>
+#include <cstring>
 #include <cmath>
 #include <string_view>
 
@@ -120,18 +121,35 @@ QueryEntryOutcome CheckQueryEntry(const QueryLanguage& language, const std::opti
 
 // ---- Dates -----------------------------------------------------------------
 
-std::optional<std::string> DateFieldKey(const std::string& stored) {
+namespace {
+
+// The key of a stored date into `out` (8 characters at most); its length, 0
+// for an empty date.
+size_t dateKeyInto(std::string_view stored, char* out) {
   const size_t last = stored.find_last_not_of(' ');
-  if (last == std::string::npos) return std::nullopt;
+  if (last == std::string_view::npos) return 0;
   const std::string_view d(stored.data(), last + 1);
-  if (d == kEmptyDate) return std::nullopt;
+  if (d == kEmptyDate) return 0;
   // The last four characters, the first two, then characters 4 and 5, as far
   // as the text goes.
-  std::string key;
-  key.reserve(8);
-  key.append(d.substr(d.size() <= 4 ? 0 : d.size() - 4)).append(d.substr(0, 2));
-  if (d.size() >= 4) key.append(d.substr(3, 2));
-  return key;
+  const std::string_view year = d.substr(d.size() <= 4 ? 0 : d.size() - 4);
+  const std::string_view month = d.substr(0, 2);
+  const std::string_view day = d.size() >= 4 ? d.substr(3, 2) : std::string_view();
+  size_t n = 0;
+  for (std::string_view part : {year, month, day}) {
+    std::memcpy(out + n, part.data(), part.size());
+    n += part.size();
+  }
+  return n;
+}
+
+}  // namespace
+
+std::optional<std::string> DateFieldKey(const std::string& stored) {
+  char key[8];
+  const size_t n = dateKeyInto(stored, key);
+  if (n == 0) return std::nullopt;
+  return std::string(key, n);
 }
 
 DateCriterion ParseDateCriterion(const std::string& criterion) {
@@ -201,13 +219,35 @@ ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterio
   }
 }
 
-bool ParsedCriterion::textIn(const std::string& field) const {
-  return !text_.empty() && UCase(RTrim(field)).find(text_) != std::string::npos;
+bool ParsedCriterion::textIn(std::string_view field) const {
+  // The field upper-cased without its trailing blanks holds the criterion; a
+  // run over a whole file asks this of every record, so each character is
+  // upper-cased through a table as it is compared.
+  static const std::array<char, 256> kUpper = [] {
+    std::array<char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[static_cast<size_t>(c)] = UCaseChar(static_cast<char>(c));
+    return t;
+  }();
+  const auto upper = [](char c) { return kUpper[static_cast<unsigned char>(c)]; };
+  const size_t m = text_.size();
+  if (m == 0) return false;
+  const size_t last = field.find_last_not_of(' ');
+  const size_t length = last == std::string_view::npos ? 0 : last + 1;
+  for (size_t at = 0; at + m <= length; ++at) {
+    if (upper(field[at]) != text_[0]) continue;
+    size_t k = 1;
+    while (k < m && upper(field[at + k]) == text_[k]) ++k;
+    if (k == m) return true;
+  }
+  return false;
 }
 
-bool ParsedCriterion::dateOf(const std::string& stored) const {
-  const std::optional<std::string> key = DateFieldKey(stored);
-  return key && DateMatches(date_, *key);
+bool ParsedCriterion::dateOf(std::string_view stored) const {
+  char key[8];
+  const size_t n = dateKeyInto(stored, key);
+  if (n == 0) return false;
+  const std::string_view k(key, n);
+  return compares<std::string_view>(date_.op, k, date_.key, date_.lowKey, date_.highKey);
 }
 
 float SingleForQuery(float value) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Refusal.h"
@@ -137,10 +138,10 @@ class ParsedCriterion {
 
   // Text: the field, upper-cased without trailing blanks, holds the
   // criterion (every character literal); an empty criterion matches nothing.
-  bool textIn(const std::string& field) const;
+  bool textIn(std::string_view field) const;
   // Date: the stored date's key against the criterion; an empty date never
   // matches.
-  bool dateOf(const std::string& stored) const;
+  bool dateOf(std::string_view stored) const;
   // Number: the value against the criterion.
   bool number(double value) const { return NumberMatches(number_, value); }
 

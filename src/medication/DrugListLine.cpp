@@ -121,12 +121,6 @@ long DrugsByCode::First(const std::string& code) const {
   return it == records_.end() || it->second.empty() ? 0 : it->second.back();
 }
 
-std::vector<long> DrugsByCode::All(const std::string& code) const {
-  const auto it = records_.find(code);
-  if (it == records_.end()) return {};
-  return std::vector<long>(it->second.rbegin(), it->second.rend());
-}
-
 void DrugsByCode::Blanked(const std::string& code) {
   const auto it = records_.find(code);
   if (it != records_.end() && !it->second.empty()) it->second.pop_back();

@@ -51,8 +51,6 @@ class DrugsByCode {
   explicit DrugsByCode(const records::FileImage<DrugRecord>& drugs);
   // The first record holding `code`; 0 when none does.
   long First(const std::string& code) const;
-  // Every record holding `code`, in record order.
-  std::vector<long> All(const std::string& code) const;
   // That record was blanked: the next record holding `code`, if any, is now
   // the first.
   void Blanked(const std::string& code);

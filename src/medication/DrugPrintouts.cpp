@@ -1,5 +1,6 @@
 #include "medication/DrugPrintouts.h"
 
+#include <string_view>
 #include <unordered_map>
 
 #include "common/FixedLine.h"
@@ -99,10 +100,22 @@ void PrintDrugListing(const std::vector<std::string>& lines, const std::string& 
 
 std::vector<long> DrugRecordsOfLines(const records::FileImage<DrugRecord>& drugs,
                                      const std::vector<std::string>& chosen) {
-  const DrugsByCode byCode(drugs);
+  // One run over the file gathers the records of the chosen codes only.
+  std::unordered_map<std::string_view, std::vector<long>> recordsOf;
+  std::vector<std::string> codes;
+  codes.reserve(chosen.size());
+  for (const std::string& line : chosen) codes.push_back(DrugCodeOfLine(line));
+  for (const std::string& code : codes)
+    if (!code.empty()) recordsOf.emplace(code, std::vector<long>());
+  for (long n = 1; n <= drugs.count(); ++n) {
+    std::string_view code(reinterpret_cast<const char*>(drugs.bytes(n) + DrugRecord::CodeAt), DrugRecord::CodeWidth);
+    code = code.substr(0, code.find_last_not_of(' ') + 1);
+    const auto it = recordsOf.find(code);
+    if (it != recordsOf.end()) it->second.push_back(n);
+  }
   std::vector<long> found;
-  for (const std::string& line : chosen) {
-    const std::vector<long> all = byCode.All(DrugCodeOfLine(line));
+  for (const std::string& code : codes) {
+    const std::vector<long>& all = recordsOf[code];
     found.insert(found.end(), all.begin(), all.end());
   }
   return found;

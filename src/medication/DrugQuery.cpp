@@ -1,6 +1,7 @@
 #include "medication/DrugQuery.h"
 
-#include "common/FixedLine.h"
+#include <algorithm>
+
 #include "common/NumberText.h"
 #include "medication/DrugListLine.h"
 
@@ -83,7 +84,11 @@ bool DrugQuery::matches(const DrugRecord& drug) const {
 std::string DrugQueryLine(const uint8_t* drugBytes) {
   std::string line = DrugListLine(drugBytes);
   const float amount = records::getF32(drugBytes + DrugRecord::InventoryAt);
-  line.replace(55, line.size() - 55, FixedLine(kDrugLineWidth - 55).putRight(1, OneDecimal(amount), 7).str());
+  // Columns 56-62, right-aligned; a longer amount keeps its leftmost characters.
+  const std::string text = OneDecimal(amount);
+  const size_t width = 7, shown = std::min(text.size(), width);
+  std::fill(line.begin() + 55, line.end(), ' ');
+  line.replace(55 + width - shown, shown, text, 0, shown);
   return line;
 }
 

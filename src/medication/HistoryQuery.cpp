@@ -4,17 +4,42 @@ namespace {
 
 const MedicationRecord kProto;
 
-// The text field of each text kind, by code.
-std::string MedicationRecord::*textField(int code) {
+// Where a field of the medication record lies, found by its member in the
+// record's field list: a query over the whole file reads it straight from
+// the stored bytes.
+struct FieldPlace {
+  const void* member;
+  int offset = -1, width = 0;
+  void text(const std::string& v, int off, int w) {
+    if (&v == member) offset = off, width = w;
+  }
+  void date(const std::string& v, int off) { text(v, off, 10); }
+  void f32(const float& v, int off) {
+    if (&v == member) offset = off, width = 4;
+  }
+  template <class T>
+  void cur(const T&, int) {}
+};
+
+FieldPlace placeOf(const void* member) {
+  FieldPlace place{member};
+  const_cast<MedicationRecord&>(kProto).fields(place);
+  return place;
+}
+
+// The field each kind tests, by code.
+const void* testedField(int code) {
   switch (code) {
-    case 1: return &MedicationRecord::SowId;
-    case 2: return &MedicationRecord::BoarId;
-    case 3: return &MedicationRecord::GroupId;
-    case 4: return &MedicationRecord::BatchId;
-    case 6: return &MedicationRecord::DrugCode;
-    case 7: return &MedicationRecord::DrugName;
-    case 9: return &MedicationRecord::LotNumber;
-    case 10: return &MedicationRecord::GivenBy;
+    case 1: return &kProto.SowId;
+    case 2: return &kProto.BoarId;
+    case 3: return &kProto.GroupId;
+    case 4: return &kProto.BatchId;
+    case 5: return &kProto.DateUsed;
+    case 6: return &kProto.DrugCode;
+    case 7: return &kProto.DrugName;
+    case 8: return &kProto.Dosage;
+    case 9: return &kProto.LotNumber;
+    case 10: return &kProto.GivenBy;
     default: return nullptr;
   }
 }
@@ -49,15 +74,17 @@ std::vector<long> QueryHistory(const records::FileImage<MedicationRecord>& meds,
   std::vector<long> found;
   const QueryKind* kind = HistoryQueryLanguage().byCode(kindCode);
   if (!kind) return found;
-  const int code = std::stoi(kind->code);
   const ParsedCriterion c(kind->family, criterion);
-  std::string MedicationRecord::*text = textField(code);
-  const void* tested = text ? &(kProto.*text) : code == 5 ? static_cast<const void*>(&kProto.DateUsed) : &kProto.Dosage;
-  const records::FieldMask<MedicationRecord> used(kProto, {tested});
-  MedicationRecord med;
+  const FieldPlace place = placeOf(testedField(std::stoi(kind->code)));
   for (long r = 1; r <= meds.count(); ++r) {
-    meds.decode(r, med, used);
-    const bool match = text ? c.textIn(med.*text) : code == 5 ? c.dateOf(med.DateUsed) : c.number(med.Dosage);
+    const uint8_t* at = meds.bytes(r) + place.offset;
+    const std::string_view field(reinterpret_cast<const char*>(at), static_cast<size_t>(place.width));
+    bool match = false;
+    switch (kind->family) {
+      case QueryFamily::Text: match = c.textIn(field); break;
+      case QueryFamily::Date: match = c.dateOf(field); break;
+      default: match = c.number(records::getF32(at)); break;
+    }
     if (match) found.push_back(r);
   }
   return found;
