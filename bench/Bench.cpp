@@ -93,6 +93,18 @@ class CollectingPrinter : public platform::Printer {
   long printed = 0;
   double scaleWidth() override { return 11520; }
   double scaleHeight() override { return 15120; }
+  // The lines of `width` characters that `print` prints on this printer,
+  // without the headings: the body of a listing.
+  std::vector<std::string> body(const std::function<void()>& print, size_t width) {
+    platform::services().setPrinter(this);
+    keep = true;
+    print();
+    keep = false;
+    std::vector<std::string> lines;
+    for (const std::string& t : texts)
+      if (t.size() == width && t != PrintJob.Heading1 && t != PrintJob.Heading2) lines.push_back(t);
+    return lines;
+  }
 
  protected:
   double measureWidth(const platform::PrinterFont& f, const std::string& t) override {
@@ -761,14 +773,8 @@ int main(int argc, char** argv) {
     };
     op.run = print;
     op.check = [&printer, listed, print](std::string& result) {
-      platform::services().setPrinter(&printer);
       *listed = ingredientList();
-      printer.keep = true;
-      print();
-      printer.keep = false;
-      std::vector<std::string> body;  // the printed lines, without titles, page feet and banner
-      for (const std::string& t : printer.texts)
-        if (t.size() == 92) body.push_back(t);
+      const std::vector<std::string> body = printer.body(print, 92);
       result = std::to_string(body.size());
       return compareFigures(body, ingredientsOneByOne(true), "printed ingredient");
     };
@@ -931,14 +937,8 @@ int main(int argc, char** argv) {
     };
     op.run = print;
     op.check = [&printer, listed, print](std::string& result) {
-      platform::services().setPrinter(&printer);
       *listed = drugLinesOneByOne();
-      printer.keep = true;
-      print();
-      printer.keep = false;
-      std::vector<std::string> body;  // the printed drugs, without titles, headings and page feet
-      for (const std::string& t : printer.texts)
-        if (t.size() == 88 && t != PrintJob.Heading1 && t != PrintJob.Heading2) body.push_back(t);
+      const std::vector<std::string> body = printer.body(print, 88);
       std::vector<std::string> one;
       for (const DrugRecord& d : recordByRecord<DrugRecord>(g_drugPath))
         if (!RTrim(d.DrugCode).empty() && d.InventoryAmount != 0) one.push_back(DrugListingLine(d));
@@ -999,13 +999,7 @@ int main(int argc, char** argv) {
     op.before = [&printer] { platform::services().setPrinter(&printer); };
     op.run = print;
     op.check = [&printer, print](std::string& result) {
-      platform::services().setPrinter(&printer);
-      printer.keep = true;
-      print();
-      printer.keep = false;
-      std::vector<std::string> body;
-      for (const std::string& t : printer.texts)
-        if (t.size() == 84 && t != PrintJob.Heading2) body.push_back(t);
+      const std::vector<std::string> body = printer.body(print, 84);
       std::vector<std::string> one;
       const auto image = records::FileImage<DrugRecord>::of(recordByRecord<DrugRecord>(g_drugPath));
       for (const DrugTotal& t : DrugYearTotals(image, "2015")) one.push_back(DrugTotalsLine(t));

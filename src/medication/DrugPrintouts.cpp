@@ -79,10 +79,13 @@ std::string DrugListingLine(const DrugRecord& drug) {
 
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
                                           const std::vector<std::string>& listed) {
+  static const DrugRecord proto;
+  static const records::FieldMask<DrugRecord> used(proto, {&proto.DrugCode, &proto.DrugName, &proto.Dosage,
+                                                          &proto.DrugUnit, &proto.DrugType, &proto.InventoryAmount});
   std::vector<std::string> lines;
   DrugRecord drug;
   for (long n : DrugRecordsOfLines(drugs, listed)) {
-    drugs.decode(n, drug);
+    drugs.decode(n, drug, used);
     lines.push_back(DrugListingLine(drug));
   }
   return lines;
