@@ -38,12 +38,16 @@
 #include "groups/SalesList.h"
 #include "groups/SalesTotals.h"
 #include "feed/IngredientFile.h"
+#include "feed/IngredientQuery.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include "platform/Printer.h"
 #include "medication/DrugListLine.h"
 #include "medication/DrugLookups.h"
+#include "medication/DrugPrintouts.h"
+#include "medication/DrugQuery.h"
 #include "medication/Drug_1.h"
+#include "medication/HistoryQuery.h"
 #include "medication/MedicationFiles.h"
 #include "groups/GroupList.h"
 #include "groups/GroupMoves.h"
@@ -99,6 +103,18 @@ class CollectingPrinter : public platform::Printer {
   long printed = 0;
   double scaleWidth() override { return 11520; }
   double scaleHeight() override { return 15120; }
+  // The lines of `width` characters that `print` prints on this printer,
+  // without the headings: the body of a listing.
+  std::vector<std::string> body(const std::function<void()>& print, size_t width) {
+    platform::services().setPrinter(this);
+    keep = true;
+    print();
+    keep = false;
+    std::vector<std::string> lines;
+    for (const std::string& t : texts)
+      if (t.size() == width && t != PrintJob.Heading1 && t != PrintJob.Heading2) lines.push_back(t);
+    return lines;
+  }
 
  protected:
   double measureWidth(const platform::PrinterFont& f, const std::string& t) override {
@@ -452,6 +468,23 @@ std::string comparePrinted(const std::vector<std::string>& texts, const std::vec
 struct ListQuery {
   const char* code;
   const char* criterion;
+};
+
+// A criterion for every kind of the drug, medication history and ingredient
+// queries.
+const ListQuery kDrugQueries[] = {
+    {"1", "CYCLINE"}, {"2", "D12"},     {"3", "V"},       {"4", "MAKER 1"},   {"5", "2.5><7.5"},
+    {"6", "LOT7"},    {"7", ">20"},     {"8", "01/01/2015><12/31/2018"},      {"9", ">01/01/2030"},
+    {"10", "<100"},   {"11", ">850"},   {"12", "=150"},
+};
+// The bench's medication was given to sows, without a lot number: the
+// kinds of the other IDs and of the lot scan the same way and find none.
+const ListQuery kHistoryQueries[] = {
+    {"1", "S12"}, {"5", "=03/01/2024"}, {"6", "D1"}, {"7", "IRON"}, {"8", "1.0><3.0"}, {"10", "JH"},
+};
+const ListQuery kIngredientQueries[] = {
+    {"1", "CORN"}, {"2", "I1"}, {"3", ">20000"}, {"4", "1000><2000"}, {"5", ">10000"}, {"6", "<0.1"},
+    {"7", ">01/01/2020"},
 };
 
 // A criterion for every kind that lists part of the herd.
@@ -882,14 +915,8 @@ int main(int argc, char** argv) {
     };
     op.run = print;
     op.check = [&printer, listed, print](std::string& result) {
-      platform::services().setPrinter(&printer);
       *listed = ingredientList();
-      printer.keep = true;
-      print();
-      printer.keep = false;
-      std::vector<std::string> body;  // the printed lines, without titles, page feet and banner
-      for (const std::string& t : printer.texts)
-        if (t.size() == 92) body.push_back(t);
+      const std::vector<std::string> body = printer.body(print, 92);
       result = std::to_string(body.size());
       return compareFigures(body, ingredientsOneByOne(true), "printed ingredient");
     };
@@ -1032,6 +1059,156 @@ int main(int argc, char** argv) {
       for (const MedicationRecord& m : recordByRecord<MedicationRecord>(g_medPath))
         if (RTrim(m.DrugCode) == "D1") given += m.Dosage;
       return left == 100000 - given && given > 0 ? std::string() : "one by one " + text(100000 - given);
+    };
+    ops.push_back(op);
+  }
+
+  // The drug, medication history and ingredient queries, one of each kind
+  // over the whole file, and the drug printouts.
+  for (const ListQuery& q : kDrugQueries) {
+    Operation op;
+    op.name = std::string("drug query ") + q.code + " " + DrugQueryLanguage().byCode(q.code)->caption;
+    op.files = {g_drugPath};
+    const auto lines = std::make_shared<std::vector<std::string>>();
+    op.run = [lines, q] {
+      records::FileImage<DrugRecord> image;
+      ReadDrugFile(image, nullptr);
+      *lines = QueryDrugs(image, DrugQuery(q.code, q.criterion));
+    };
+    op.check = [lines, q, run = op.run](std::string& result) {
+      run();
+      result = std::to_string(lines->size());
+      const DrugQuery query(q.code, q.criterion);
+      std::vector<std::string> one;
+      for (const DrugRecord& d : recordByRecord<DrugRecord>(g_drugPath))
+        if (!RTrim(d.DrugName).empty() && query.matches(d)) one.push_back(DrugQueryLine(records::encode(d).data()));
+      return lines->empty() ? std::string("nothing listed") : compareLines(*lines, one);
+    };
+    ops.push_back(op);
+  }
+  for (const ListQuery& q : kHistoryQueries) {
+    Operation op;
+    op.name = std::string("medication history query ") + q.code + " " + HistoryQueryLanguage().byCode(q.code)->caption;
+    op.files = {g_medPath};
+    const auto found = std::make_shared<std::vector<long>>();
+    op.run = [found, q] {
+      records::FileImage<MedicationRecord> image;
+      ReadMedFile(image, nullptr);
+      *found = QueryHistory(image, q.code, q.criterion);
+    };
+    op.check = [found, q, run = op.run](std::string& result) {
+      run();
+      result = std::to_string(found->size());
+      const auto one = records::FileImage<MedicationRecord>::of(recordByRecord<MedicationRecord>(g_medPath));
+      if (found->empty()) return std::string("nothing found");
+      return *found == QueryHistory(one, q.code, q.criterion) ? std::string() : std::string("records differ");
+    };
+    ops.push_back(op);
+  }
+  for (const ListQuery& q : kIngredientQueries) {
+    Operation op;
+    op.name = std::string("ingredient query ") + q.code + " " + IngredientQueryLanguage().byCode(q.code)->caption;
+    op.files = {g_feedPath};
+    const auto lines = std::make_shared<std::vector<std::string>>();
+    op.run = [lines, q] {
+      IngredientFile file;
+      if (ReadIngredientFile(file, "BENCH")) *lines = QueryIngredients(file, IngredientQuery(q.code, q.criterion));
+    };
+    op.check = [lines, q, run = op.run](std::string& result) {
+      run();
+      result = std::to_string(lines->size());
+      const IngredientQuery query(q.code, q.criterion);
+      std::vector<std::string> one;
+      for (const IngredientRecord& r : recordByRecord<IngredientRecord>(g_feedPath))
+        if (!records::IsFreeId(r.IngredientCode) && query.matches(r)) one.push_back(IngredientListLine(r));
+      return lines->empty() ? std::string("nothing listed") : compareLines(*lines, one);
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "drug listing printed";
+    op.files = {g_drugPath};
+    const auto listed = std::make_shared<std::vector<std::string>>();
+    const auto print = [listed] {
+      records::FileImage<DrugRecord> image;
+      ReadDrugFile(image, nullptr);
+      PrintDrugListing(DrugListingLines(image, *listed), "By ALL DRUG(s)");
+    };
+    op.before = [listed, &printer] {
+      platform::services().setPrinter(&printer);
+      if (listed->empty()) *listed = drugLinesOneByOne();
+    };
+    op.run = print;
+    op.check = [&printer, listed, print](std::string& result) {
+      *listed = drugLinesOneByOne();
+      const std::vector<std::string> body = printer.body(print, 88);
+      std::vector<std::string> one;
+      for (const DrugRecord& d : recordByRecord<DrugRecord>(g_drugPath))
+        if (!RTrim(d.DrugCode).empty() && d.InventoryAmount != 0) one.push_back(DrugListingLine(d));
+      result = std::to_string(body.size());
+      return compareLines(body, one);
+    };
+    ops.push_back(op);
+  }
+  {
+    // Fifty drugs chosen through the file, a sheet each.
+    Operation op;
+    op.name = "drug data sheets printed (50 drugs)";
+    op.files = {g_drugPath};
+    const auto chosen = std::make_shared<std::vector<std::string>>();
+    const auto print = [chosen] {
+      records::FileImage<DrugRecord> image;
+      ReadDrugFile(image, nullptr);
+      DrugRecord drug;
+      for (long n : DrugRecordsOfLines(image, *chosen)) {
+        image.decode(n, drug);
+        PrintDrugSheet(SheetFieldsOf(drug));
+      }
+    };
+    op.before = [chosen, &printer] {
+      platform::services().setPrinter(&printer);
+      if (!chosen->empty()) return;
+      const std::vector<std::string> all = drugLinesOneByOne();
+      for (size_t k = 1; k <= 50; ++k) chosen->push_back(all[all.size() * k / 51]);
+    };
+    op.run = print;
+    op.check = [&printer, chosen, print, before = op.before](std::string& result) {
+      before();
+      printer.keep = true;
+      print();  // each sheet a document of its own: the last one is kept
+      printer.keep = false;
+      const std::string code = DrugCodeOfLine(chosen->back());
+      result = std::to_string(chosen->size());
+      for (const DrugRecord& d : recordByRecord<DrugRecord>(g_drugPath)) {
+        if (RTrim(d.DrugCode) != code) continue;
+        const std::string name = DrugSheetLines(SheetFieldsOf(d))[1];
+        const bool printed = !printer.texts.empty() && printer.texts.front() == PrintJob.Title &&
+                             std::find(printer.texts.begin(), printer.texts.end(), name) != printer.texts.end();
+        return printed ? std::string() : "sheet of " + code + " differs";
+      }
+      return std::string("no drug ") + code;
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "yearly drug totals printed";
+    op.files = {g_drugPath};
+    const auto print = [] {
+      records::FileImage<DrugRecord> image;
+      ReadDrugFile(image, nullptr);
+      PrintDrugTotals(DrugYearTotals(image, "2015"), "2015");
+    };
+    op.before = [&printer] { platform::services().setPrinter(&printer); };
+    op.run = print;
+    op.check = [&printer, print](std::string& result) {
+      const std::vector<std::string> body = printer.body(print, 84);
+      std::vector<std::string> one;
+      const auto image = records::FileImage<DrugRecord>::of(recordByRecord<DrugRecord>(g_drugPath));
+      for (const DrugTotal& t : DrugYearTotals(image, "2015")) one.push_back(DrugTotalsLine(t));
+      result = std::to_string(body.size());
+      return one.empty() ? std::string("no totals") : compareLines(body, one);
     };
     ops.push_back(op);
   }

@@ -20,7 +20,7 @@ QueryDialog::QueryDialog(const QueryDialogNames& names, const QueryLanguage& lan
   KindBox = Placed(new ComboBox(this, names.kinds), {240, 480, 4200, 315});
   CriterionBox = AddTextBox(this, names.criterion, {240, 1260, 4200, 315}, kCriterionWidth);
   ExecuteButton = AddButton(this, names.execute, " &EXECUTE", {240, 1860, 1935, 435}, [this] { Execute_Click(); });
-  CancelButton = AddButton(this, names.cancel, " &CANCEL", {2505, 1860, 1935, 435}, [this] { Cancel_Click(); });
+  CancelButton = AddButton(this, names.cancel, names.cancelCaption, {2505, 1860, 1935, 435}, [this] { Cancel_Click(); });
   SetBoundsTwips(0, 0, 4740, 2820);
   connect(KindBox, &QComboBox::currentIndexChanged, this, [this](int) { Kind_Click(); });
   CriterionBox->onKeyPress = [this](int& key) { Criterion_KeyPress(key); };

@@ -25,7 +25,8 @@ struct QueryDialogNames {
   const char* kinds;      // the combo box
   const char* criterion;  // the text box
   const char* execute;    // " &EXECUTE"
-  const char* cancel;     // " &CANCEL"
+  const char* cancel;
+  const char* cancelCaption = " &CANCEL";
 };
 
 class QueryDialog : public platform::Form {

@@ -1,6 +1,7 @@
 #include "common/QueryGrammar.h"
 
 #include <charconv>
+#include <cstring>
 #include <cmath>
 #include <string_view>
 
@@ -32,8 +33,9 @@ bool compares(char op, const T& value, const T& bound, const T& low, const T& hi
   }
 }
 
-// The texts of the refusals, by QueryFault.
-const std::array<const char*, 5> kRefusalTexts = {
+}  // namespace
+
+const std::array<const char*, kQueryFaults> kQueryRefusalTexts = {
     "ILLEGAL ENTRY!!\r\rInvalid placement of QUALIFIER.\rIt MUST be placed between statements.\r\r"
     ">< A RANGE\rExample: 01/01/1997><03/01/1997",
     "ILLEGAL ENTRY!!\r\rA '?' is no longer needed!",
@@ -41,9 +43,8 @@ const std::array<const char*, 5> kRefusalTexts = {
     "ILLEGAL ENTRY!!\r\rYou MUST use a QUALIFIER!\rThe following are VALID:\r<  LESS THAN\r"
     ">  GREATER THAN\r=  EQUAL TO\r>< A RANGE\r\rExample:  >01/01/1997",
     "NO ENTRY!!\rYou MUST enter SOMETHING!",
+    "ILLEGAL ENTRY!!\r\rInvalid Use of QUALIFIER.\rYou CAN NOT use the global\rQUALIFIER '?' in a number statement.",
 };
-
-}  // namespace
 
 const QueryKind* QueryLanguage::byCaption(const std::string& caption) const {
   for (const QueryKind& k : kinds)
@@ -59,18 +60,22 @@ const QueryKind* QueryLanguage::byCode(const std::string& code) const {
 
 Refusal QueryRefusalOf(QueryFault fault, const QueryLanguage& language) {
   const auto i = static_cast<size_t>(fault);
-  return {kRefusalTexts[i], language.titles[i], platform::vbExclamation, 0};
+  const char* title = language.titles[i];
+  return {language.texts[i], title ? title : "", platform::vbExclamation, 0};
 }
 
 // ---- The dialog's check ----------------------------------------------------
 
-QualifierClass ClassifyCriterion(const std::string& t) {
+QualifierClass ClassifyCriterion(const std::string& t, QueryDialect dialect) {
+  const bool literalQuestion = dialect == QueryDialect::QuestionIsLiteral;
+  const size_t range = t.find("><");
+  if (literalQuestion && range != std::string::npos && t.size() < range + 4) return QualifierClass::MisplacedRange;
   if (t.rfind("><", 0) == 0 || (t.size() >= 2 && t.compare(t.size() - 2, 2, "><") == 0))
     return QualifierClass::MisplacedRange;
   QualifierClass cls = QualifierClass::None;
-  if (t.find("><") != std::string::npos) cls = QualifierClass::Range;
+  if (range != std::string::npos) cls = QualifierClass::Range;
   if (!t.empty() && isQualifier(t[0])) cls = QualifierClass::Comparison;
-  if (t.find('?') != std::string::npos) cls = QualifierClass::Range;
+  if (!literalQuestion && t.find('?') != std::string::npos) cls = QualifierClass::Range;
   return cls;
 }
 
@@ -82,7 +87,8 @@ QueryEntryOutcome CheckQueryEntry(const QueryLanguage& language, const std::opti
     return out;
   };
   const std::string t = UCase(Trim(typed));
-  const QualifierClass cls = ClassifyCriterion(t);
+  const bool literalQuestion = language.dialect == QueryDialect::QuestionIsLiteral;
+  const QualifierClass cls = ClassifyCriterion(t, language.dialect);
   if (cls == QualifierClass::MisplacedRange) return refuse(QueryFault::MisplacedRange);
   const QueryKind* kind = chosenCaption ? language.byCaption(*chosenCaption) : nullptr;
   if (!kind) {
@@ -98,10 +104,12 @@ QueryEntryOutcome CheckQueryEntry(const QueryLanguage& language, const std::opti
       out.args[3] = kind->caption;
       return out;
     case QueryFamily::Text:
-      if (cls == QualifierClass::Range) return refuse(QueryFault::RangeInText);
+      if (cls == QualifierClass::Range)
+        return refuse(literalQuestion ? QueryFault::QualifierInText : QueryFault::RangeInText);
       if (cls == QualifierClass::Comparison) return refuse(QueryFault::QualifierInText);
       break;
     default:
+      if (literalQuestion && t.find('?') != std::string::npos) return refuse(QueryFault::QuestionInValue);
       if (cls == QualifierClass::None) return refuse(QueryFault::NeedQualifier);
       break;
   }
@@ -113,18 +121,35 @@ QueryEntryOutcome CheckQueryEntry(const QueryLanguage& language, const std::opti
 
 // ---- Dates -----------------------------------------------------------------
 
-std::optional<std::string> DateFieldKey(const std::string& stored) {
+namespace {
+
+// The key of a stored date into `out` (8 characters at most); its length, 0
+// for an empty date.
+size_t dateKeyInto(std::string_view stored, char* out) {
   const size_t last = stored.find_last_not_of(' ');
-  if (last == std::string::npos) return std::nullopt;
+  if (last == std::string_view::npos) return 0;
   const std::string_view d(stored.data(), last + 1);
-  if (d == kEmptyDate) return std::nullopt;
+  if (d == kEmptyDate) return 0;
   // The last four characters, the first two, then characters 4 and 5, as far
   // as the text goes.
-  std::string key;
-  key.reserve(8);
-  key.append(d.substr(d.size() <= 4 ? 0 : d.size() - 4)).append(d.substr(0, 2));
-  if (d.size() >= 4) key.append(d.substr(3, 2));
-  return key;
+  const std::string_view year = d.substr(d.size() <= 4 ? 0 : d.size() - 4);
+  const std::string_view month = d.substr(0, 2);
+  const std::string_view day = d.size() >= 4 ? d.substr(3, 2) : std::string_view();
+  size_t n = 0;
+  for (std::string_view part : {year, month, day}) {
+    std::memcpy(out + n, part.data(), part.size());
+    n += part.size();
+  }
+  return n;
+}
+
+}  // namespace
+
+std::optional<std::string> DateFieldKey(const std::string& stored) {
+  char key[8];
+  const size_t n = dateKeyInto(stored, key);
+  if (n == 0) return std::nullopt;
+  return std::string(key, n);
 }
 
 DateCriterion ParseDateCriterion(const std::string& criterion) {
@@ -181,6 +206,49 @@ NumberCriterion ParseNumberCriterion(const std::string& criterion, bool whole) {
 }
 
 bool NumberMatches(const NumberCriterion& c, double value) { return compares(c.op, value, c.bound, c.low, c.high); }
+
+// ---- One criterion ---------------------------------------------------------
+
+ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterion) {
+  switch (family) {
+    case QueryFamily::Text: text_ = UCase(RTrim(criterion)); break;
+    case QueryFamily::Date: date_ = ParseDateCriterion(criterion); break;
+    case QueryFamily::Whole: number_ = ParseNumberCriterion(criterion, true); break;
+    case QueryFamily::Single: number_ = ParseNumberCriterion(criterion, false); break;
+    default: break;
+  }
+}
+
+bool ParsedCriterion::textIn(std::string_view field) const {
+  // The field upper-cased without its trailing blanks holds the criterion; a
+  // run over a whole file asks this of every record, so each character is
+  // upper-cased through a table as it is compared.
+  static const std::array<char, 256> kUpper = [] {
+    std::array<char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[static_cast<size_t>(c)] = UCaseChar(static_cast<char>(c));
+    return t;
+  }();
+  const auto upper = [](char c) { return kUpper[static_cast<unsigned char>(c)]; };
+  const size_t m = text_.size();
+  if (m == 0) return false;
+  const size_t last = field.find_last_not_of(' ');
+  const size_t length = last == std::string_view::npos ? 0 : last + 1;
+  for (size_t at = 0; at + m <= length; ++at) {
+    if (upper(field[at]) != text_[0]) continue;
+    size_t k = 1;
+    while (k < m && upper(field[at + k]) == text_[k]) ++k;
+    if (k == m) return true;
+  }
+  return false;
+}
+
+bool ParsedCriterion::dateOf(std::string_view stored) const {
+  char key[8];
+  const size_t n = dateKeyInto(stored, key);
+  if (n == 0) return false;
+  const std::string_view k(key, n);
+  return compares<std::string_view>(date_.op, k, date_.key, date_.lowKey, date_.highKey);
+}
 
 float SingleForQuery(float value) {
   // As the value's text (SingleText) reads back (Val); the text of an

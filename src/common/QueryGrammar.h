@@ -5,12 +5,14 @@
 // "=" before the value, or a range "low><high" (both bounds excluded); an
 // "all" kind takes none. Dates are "MM/DD/YYYY".
 //
-// Each list names its kinds and the titles of the dialog's refusals in a
-// QueryLanguage; the check of a typed criterion (CheckQueryEntry) and the
-// parsing and matching of criteria are the same for all of them.
+// Each list names its kinds, the texts and titles of the dialog's refusals
+// and how it reads "?" (its dialect) in a QueryLanguage; the check of a typed
+// criterion (CheckQueryEntry) and the parsing and matching of criteria
+// (ParsedCriterion) are the same for all of them.
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Refusal.h"
@@ -37,16 +39,37 @@ enum class QueryFault {
   QualifierInText,  // "<", ">" or "=" for a text kind
   NeedQualifier,    // a value kind without qualifier or range
   NoEntry,          // nothing typed
+  QuestionInValue,  // a "?" for a value kind, where "?" is no qualifier
+};
+inline constexpr size_t kQueryFaults = 6;
+
+// How a dialog reads "?" and where a range may stand.
+enum class QueryDialect {
+  // The sow and boar lists: "?" anywhere counts as a range, a qualifier for a
+  // value kind and refused (RangeInText) for a text kind, as a range is;
+  // "><" is misplaced only first or last.
+  QuestionIsRange,
+  // The drug, medication history and ingredient lists: "?" is a character of
+  // a text criterion and refused for a value kind (QuestionInValue); a range
+  // for a text kind is a qualifier not needed; "><" is misplaced also when
+  // fewer than two characters follow its first occurrence.
+  QuestionIsLiteral,
 };
 
-// One dialog's language: its kinds in the order of its combo box, and the
-// title of each refusal (by QueryFault).
+// The texts of the refusals most dialogs show, by QueryFault.
+extern const std::array<const char*, kQueryFaults> kQueryRefusalTexts;
+
+// One dialog's language: its kinds in the order of its combo box, the title
+// of each refusal (by QueryFault; one the dialect never gives may be left
+// out), its dialect and the texts of its refusals.
 struct QueryLanguage {
   std::vector<QueryKind> kinds;
-  std::array<const char*, 5> titles;
+  std::array<const char*, kQueryFaults> titles;
   // True when an "all" kind refuses a qualifier or a range as a text kind
   // does; false when it ignores whatever was typed.
   bool allKindsRefuseQualifiers = false;
+  QueryDialect dialect = QueryDialect::QuestionIsRange;
+  std::array<const char*, kQueryFaults> texts = kQueryRefusalTexts;
 
   // The kind whose entry is `caption`, or whose code is `code`; nothing for
   // any other text.
@@ -63,9 +86,11 @@ Refusal QueryRefusalOf(QueryFault fault, const QueryLanguage& language);
 enum class QualifierClass { None, MisplacedRange, Range, Comparison };
 
 // The qualifier class of a criterion already trimmed and upper-cased; later
-// rules replace earlier ones: "><" first or last is misplaced; "><" within
-// is a range; a leading "<", ">" or "=" a comparison; a "?" anywhere a range.
-QualifierClass ClassifyCriterion(const std::string& t);
+// rules replace earlier ones: "><" first or last (and, where "?" is literal,
+// "><" with fewer than two characters after it) is misplaced; "><" within is
+// a range; a leading "<", ">" or "=" a comparison; where "?" counts as a
+// range, a "?" anywhere a range.
+QualifierClass ClassifyCriterion(const std::string& t, QueryDialect dialect = QueryDialect::QuestionIsRange);
 
 // What EXECUTE does with the chosen entry (nothing chosen: nullopt) and the
 // typed text: `args` is QueryArgs as it stands afterwards (indexes 0 to 3);
@@ -103,6 +128,28 @@ struct NumberCriterion {
 };
 NumberCriterion ParseNumberCriterion(const std::string& criterion, bool whole);
 bool NumberMatches(const NumberCriterion& c, double value);
+
+// A criterion parsed once for its kind's family and tested against the field
+// of many records.
+class ParsedCriterion {
+ public:
+  ParsedCriterion() = default;
+  ParsedCriterion(QueryFamily family, const std::string& criterion);
+
+  // Text: the field, upper-cased without trailing blanks, holds the
+  // criterion (every character literal); an empty criterion matches nothing.
+  bool textIn(std::string_view field) const;
+  // Date: the stored date's key against the criterion; an empty date never
+  // matches.
+  bool dateOf(std::string_view stored) const;
+  // Number: the value against the criterion.
+  bool number(double value) const { return NumberMatches(number_, value); }
+
+ private:
+  std::string text_;
+  DateCriterion date_;
+  NumberCriterion number_;
+};
 
 // A Single value as a query compares it: to 7 significant digits, as its
 // text reads back.

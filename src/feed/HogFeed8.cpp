@@ -6,7 +6,9 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
+#include "feed/DialogHog7.h"
 #include "feed/HogFeed9.h"
+#include "feed/IngredientQuery.h"
 #include "feed/IngredientFile.h"
 #include "platform/FormKit.h"
 #include "platform/Dialogs.h"
@@ -60,8 +62,6 @@ HogFeed8::HogFeed8(QWidget* parent) : platform::Form("HogFeed8", parent) {
   FeedFormula->Add(Delete, "&DELETE");
   FeedFormula->Add(Print, "&PRINT");
   FeedFormula->Add(Exit, "E&XIT");
-  // The query dialog is not part of the program yet.
-  FeedFormula->SetEnabled(Query, false);
   FeedFormula->onClick = [this](int index) { FeedFormula_Click(index); };
 
   for (const Heading& h : kHeadings)
@@ -89,6 +89,20 @@ void HogFeed8::ListAllIngredients() {
   IngredientFile file;
   std::vector<std::string> lines;
   if (ReadIngredientFile(file, kCaption)) lines = IngredientListLines(file);
+  ShowLines(std::move(lines));
+}
+
+void HogFeed8::ListQueriedIngredients() {
+  Hourglass(true);
+  FeedIngLst->Clear();
+  IngredientFile file;
+  std::vector<std::string> lines;
+  if (ReadIngredientFile(file, kCaption)) lines = QueryIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]));
+  ShowLines(std::move(lines));
+  FeedFormula->SetVisible(Query, true);
+}
+
+void HogFeed8::ShowLines(std::vector<std::string> lines) {
   std::vector<std::pair<std::string, long>> rows;
   rows.reserve(lines.size());
   for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
@@ -96,6 +110,16 @@ void HogFeed8::ListAllIngredients() {
   FeedIngLst->SetItems(std::move(rows));
   for (int item : {EditView, Query, Delete, Print}) FeedFormula->SetVisible(item, listed);
   Hourglass(false);
+}
+
+void HogFeed8::RunQuery() {
+  {
+    DialogHog7 dialog;
+    platform::ShowModalThenUnload(dialog);
+  }
+  if (Val(QueryArgs[1]) == 0) return ShowFullList();
+  ListQueriedIngredients();
+  FQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
 }
 
 std::vector<std::string> HogFeed8::Lines() const {
@@ -110,9 +134,10 @@ void HogFeed8::FeedFormula_Click(int Index) {
     case New: OpenEntry("N E W    I N G R E D I E N T S", "NEW"); break;
     case EditView: EditIngredients(); break;
     case Delete: DeleteIngredients(); break;
+    case Query: RunQuery(); break;
     case Print: PrintIngredients(); break;
     case Exit: Hide(); break;
-    default: break;  // QUERY opens the query dialog, not built yet
+    default: break;
   }
 }
 

@@ -30,6 +30,10 @@ class HogFeed8 : public platform::Form {
   // Lists every ingredient with a current inventory; the items that act on
   // listed ingredients are shown only when there is one.
   void ListAllIngredients();
+  // Lists the ingredients that match the query in QueryArgs (a current
+  // inventory of 0 keeps none off); EDIT/VIEW, DELETE and PRINT are shown
+  // when one does.
+  void ListQueriedIngredients();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
 
@@ -43,6 +47,8 @@ class HogFeed8 : public platform::Form {
   void DeleteIngredients();
   void PrintIngredients();
   void ShowFullList();
+  void RunQuery();
+  void ShowLines(std::vector<std::string> lines);
 };
 
 // FEED > Feed Ingredients: the list shown modally, then unloaded.

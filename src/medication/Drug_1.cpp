@@ -4,17 +4,22 @@
 
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
+#include "medication/DialogHog5.h"
 #include "medication/DrugListLine.h"
+#include "medication/DrugPrintouts.h"
+#include "medication/DrugQuery.h"
 #include "medication/Drug_2.h"
 #include "medication/MedicationFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/FormKit.h"
 #include "platform/Screen.h"
+#include "common/NumberText.h"
 
 namespace {
 
 const char kCaption[] = "D R U G    L I S T";
 const char kAllDrugs[] = "By ALL DRUG(s)";
+const char kListingTitle[] = "PRINT   DRUG   LISTING";
 
 // 10-point Courier New is 120 twips a character: the headings stand over
 // their columns.
@@ -57,11 +62,9 @@ Drug_1::Drug_1(QWidget* parent) : platform::Form("Drug_1", parent) {
   PrintMenu->Add(DrugListPrint, "Drug List");
   PrintMenu->Add(DrugSheet, "Drug Sheet");
   PrintMenu->Add(YearlyTotals, "Yearly Drug Totals");
-  // The query dialog and the printouts are not part of the program yet.
-  MainDrug->SetEnabled(Query, false);
-  for (int item : {DrugListPrint, DrugSheet, YearlyTotals}) PrintMenu->SetEnabled(item, false);
   ShowDrugItems(false);
   MainDrug->onClick = [this](int index) { MainDrug_Click(index); };
+  PrintMenu->onClick = [this](int index) { PrintMenu_Click(index); };
 
   Label1 = AddLabel(this, "Label1", "DRUG CODE", {columnLeft(2), kTop + 240, 1080, 255});
   Label2 = AddLabel(this, "Label2", "DRUG (NAME)", {columnLeft(11), kTop + 240, 2400, 255});
@@ -100,6 +103,30 @@ void Drug_1::FillDrugList() {
   Hourglass(false);
 }
 
+void Drug_1::ApplyDrugQuery() {
+  Hourglass(true);
+  Drug_List->Clear();
+  records::FileImage<DrugRecord> drugs;
+  std::vector<std::string> lines;
+  if (readDrugs(drugs, kCaption)) lines = QueryDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]));
+  std::vector<std::pair<std::string, long>> rows;
+  rows.reserve(lines.size());
+  for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
+  Drug_List->SetItems(rows);
+  ShowDrugItems(!rows.empty());
+  Hourglass(false);
+}
+
+void Drug_1::RunQuery() {
+  {
+    DialogHog5 dialog;
+    platform::ShowModalThenUnload(dialog);
+  }
+  if (Val(QueryArgs[1]) == 0) return ShowAllDrugs();
+  ApplyDrugQuery();
+  DQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
+}
+
 void Drug_1::ShowAllDrugs() {
   FillDrugList();
   DQDisp->SetCaption(kAllDrugs);
@@ -113,10 +140,89 @@ void Drug_1::MainDrug_Click(int Index) {
       ShowAllDrugs();
       break;
     case Edit: EditDrugs(); break;
+    case Query: RunQuery(); break;
     case Delete: DeleteDrugs(); break;
     case Exit: Hide(); break;
-    default: break;  // QUERY opens a dialog not built yet; PRINT only opens its submenu
+    default: break;  // PRINT only opens its submenu
   }
+}
+
+std::vector<std::string> Drug_1::ListLines(bool selectedOnly) const {
+  std::vector<std::string> lines;
+  for (int row = 0; row < Drug_List->ListCount(); ++row)
+    if (!selectedOnly || Drug_List->Selected(row)) lines.push_back(Drug_List->List(row));
+  return lines;
+}
+
+void Drug_1::PrintMenu_Click(int Index) {
+  switch (Index) {
+    case DrugListPrint: PrintDrugList(); break;
+    case DrugSheet: PrintDrugSheets(); break;
+    case YearlyTotals: PrintYearlyTotals(); break;
+    default: break;
+  }
+}
+
+void Drug_1::PrintDrugList() {
+  if (Alert("PRINT DRUG LISTING?", platform::vbOKCancel | platform::vbQuestion, "PRINT  DRUG  RECORD(s)") ==
+      platform::vbCancel)
+    return;
+  Hourglass(true);
+  records::FileImage<DrugRecord> drugs;
+  if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
+  const std::vector<std::string> lines = DrugListingLines(drugs, ListLines(false));
+  if (lines.empty()) {
+    Hourglass(false);
+    Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
+    return;
+  }
+  PrintDrugListing(lines, DQDisp->Caption());
+  Hourglass(false);
+}
+
+void Drug_1::PrintDrugSheets() {
+  if (Alert("PRINT  SELECTED  DRUG  DATA?", platform::vbYesNo | platform::vbQuestion,
+            "P R I N T   D R U G   D A T A   S H E E T S") == platform::vbNo)
+    return ShowAllDrugs();
+  Hourglass(true);
+  records::FileImage<DrugRecord> drugs;
+  if (!readDrugs(drugs, "PRINT  SELECTED  DRUG  RECORDS")) return Hourglass(false);
+  const std::vector<long> records = DrugRecordsOfLines(drugs, ListLines(true));
+  // As many sheets as records of the chosen codes, however many that is.
+  SelectedDrugRecs.assign(1, 0);
+  SelectedDrugRecs.insert(SelectedDrugRecs.end(), records.begin(), records.end());
+  if (records.empty()) {
+    Hourglass(false);
+    Alert("NO DRUGS WERE SELECTED!", platform::vbExclamation, "PRINT  SELECTED  DRUG  RECORDS");
+    return;
+  }
+  DrugRecord drug;
+  for (long n : records) {
+    drugs.decode(n, drug);
+    PrintDrugSheet(SheetFieldsOf(drug));
+  }
+  Hourglass(false);
+  ShowAllDrugs();
+}
+
+void Drug_1::PrintYearlyTotals() {
+  Beep();
+  std::string year;
+  if (!AskDrugYear(year)) return;
+  if (Alert("PRINT YEARLY DRUG TOTALS?", platform::vbOKCancel | platform::vbQuestion,
+            "P R I N T   D R U G   T O T A L'S  for (" + year + ")") == platform::vbCancel)
+    return;
+  Hourglass(true);
+  records::FileImage<DrugRecord> drugs;
+  if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
+  const std::vector<DrugTotal> totals = DrugYearTotals(drugs, year);
+  if (totals.empty()) {
+    Hourglass(false);
+    Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
+    return;
+  }
+  PrintDrugTotals(totals, year);
+  Hourglass(false);
 }
 
 void Drug_1::EditDrugs() {

@@ -1,10 +1,12 @@
 #pragma once
 // The drug list "D R U G    L I S T": one fixed-column line per drug of
 // DRUG.LST, and a menu that enters new drugs, edits and deletes the selected
-// ones. A line stands for the first record holding its code. EXIT hides the
-// window; the opener unloads it.
+// ones, narrows the list with a query (DialogHog5) and prints the listing,
+// the data sheets and the yearly totals. A line stands for the first record
+// holding its code. EXIT hides the window; the opener unloads it.
 #include <QMenuBar>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -30,10 +32,14 @@ class Drug_1 : public platform::Form {
   platform::MenuArray* PrintMenu;
 
   void MainDrug_Click(int Index);
+  void PrintMenu_Click(int Index);
   // Lists every drug anew and shows EDIT, DELETE and PRINT when DRUG.LST
   // holds a drug. A DRUG.LST that cannot be read shows its box and lists
   // nothing.
   void FillDrugList();
+  // Lists the drugs that match the query in QueryArgs; EDIT, DELETE and
+  // PRINT are shown when one does.
+  void ApplyDrugQuery();
 
  protected:
   void Form_Load() override;
@@ -43,6 +49,12 @@ class Drug_1 : public platform::Form {
   void EditDrugs();
   void DeleteDrugs();
   void ShowDrugItems(bool shown);
+  void RunQuery();
+  // The lines of the list, top to bottom; only the selected ones.
+  std::vector<std::string> ListLines(bool selectedOnly) const;
+  void PrintDrugList();
+  void PrintDrugSheets();
+  void PrintYearlyTotals();
 };
 
 // MEDICATION > Drug List: the drug list shown modally, then unloaded.

@@ -83,3 +83,18 @@ TEST(QueryGrammar, DateKeysTakeFixedPositions) {
                                          {"", std::nullopt}})
     EXPECT_EQ(DateFieldKey(c.stored), c.key) << c.stored;
 }
+
+// Where "?" is a character: it makes no range, and "><" needs two
+// characters after its first occurrence.
+TEST(QueryGrammar, LiteralQuestionDialect) {
+  const struct {
+    const char* typed;
+    QualifierClass cls;
+  } cases[] = {
+      {"A?", QualifierClass::None},         {">A?", QualifierClass::Comparison},
+      {"5><1", QualifierClass::MisplacedRange}, {"10><5", QualifierClass::MisplacedRange},
+      {"5><10", QualifierClass::Range},     {"><55", QualifierClass::MisplacedRange},
+      {"55><", QualifierClass::MisplacedRange}, {">5><10", QualifierClass::Comparison},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ClassifyCriterion(c.typed, QueryDialect::QuestionIsLiteral), c.cls) << c.typed;
+}

@@ -1,6 +1,9 @@
 // The ingredient list window headless: the list and its menu, NEW and
-// EDIT/VIEW through the entry window, DELETE, PRINT, and FEED > Feed
+// EDIT/VIEW through the entry window, DELETE, PRINT, QUERY, and FEED > Feed
 // Ingredients from the main window.
+#include <QString>
+
+#include "feed/DialogHog7.h"
 #include "feed/HogFeed8.h"
 #include "feed/HogFeed9.h"
 #include "feed/IngredientFixture.h"
@@ -54,7 +57,7 @@ TEST_F(HogFeed8Test, ListsEveryIngredientOnHandAndShowsTheItemsThatActOnThem) {
   EXPECT_EQ(w.FQDisp->Caption(), "By ALL Ingred(s)");
   EXPECT_EQ(QueryArgs[1], "0");
   for (int item = HogFeed8::New; item <= HogFeed8::Exit; ++item) EXPECT_TRUE(w.FeedFormula->Visible(item)) << item;
-  EXPECT_FALSE(w.FeedFormula->Enabled(HogFeed8::Query));  // the query dialog is not part of the program yet
+  EXPECT_TRUE(w.FeedFormula->Enabled(HogFeed8::Query));
   EXPECT_EQ(w.FeedFormula->Caption(HogFeed8::EditView), "&EDIT/VIEW");
   EXPECT_FALSE(tp.screen.hourglass());
 }
@@ -183,4 +186,43 @@ TEST_F(HogFeed8Test, FeedIngredientsOpensTheListAndExitHidesIt) {
   EXPECT_EQ(FeedMenuChoice, 9);
   EXPECT_EQ(tp.windows.shownModal, Lines{"HogFeed8"});
   EXPECT_TRUE(tp.windows.leftOpen.empty());
+}
+
+// QUERY: a refused criterion keeps the dialog open with its box; the query
+// accepted lists its ingredients, those without stock too, under its text;
+// the close box lists everything again.
+TEST_F(HogFeed8Test, QueryListsTheMatchesUnderTheQueryText) {
+  writeStock();
+  HogFeed8 w;
+  w.Show();
+  tp.windows.on("DialogHog7", as<DialogHog7>([this](DialogHog7& d) {
+    EXPECT_EQ(d.Caption(), "QUERY   FEED   INGREDIENT   LIST");
+    EXPECT_EQ(d.FQCan->Caption(), "CANCEL");
+    d.FQCombo->SetListIndex(d.FQCombo->findText(QString("By CURRENT INVENTORY")));
+    d.FQData->SetText("500");
+    d.FQExe->Press();
+    EXPECT_EQ(tp.dialogs.last().title, "QUERY   INGREDIENT   LIST");
+    EXPECT_TRUE(d.isVisible());
+    d.FQData->SetText("<1");
+    d.FQExe->Press();
+  }));
+  w.FeedFormula->Click(HogFeed8::Query);
+  EXPECT_EQ(listedCodes(w), (Lines{"HAY", "SOY"}));
+  EXPECT_EQ(w.FQDisp->Caption(), "By CURRENT INVENTORY,  <1");
+  for (int item : {HogFeed8::EditView, HogFeed8::Query, HogFeed8::Delete, HogFeed8::Print})
+    EXPECT_TRUE(w.FeedFormula->Visible(item));
+
+  tp.windows.on("DialogHog7", as<DialogHog7>([](DialogHog7& d) {
+    d.FQCombo->SetListIndex(d.FQCombo->findText(QString("By INGREDIENT Code")));
+    d.FQData->SetText("zzz");
+    d.FQExe->Press();
+  }));
+  w.FeedFormula->Click(HogFeed8::Query);
+  EXPECT_TRUE(listedCodes(w).empty());
+  EXPECT_TRUE(w.FeedFormula->Visible(HogFeed8::Query) && !w.FeedFormula->Visible(HogFeed8::Print));
+
+  tp.windows.on("DialogHog7", as<DialogHog7>([](DialogHog7& d) { d.close(); }));
+  w.FeedFormula->Click(HogFeed8::Query);
+  EXPECT_EQ(listedCodes(w), (Lines{"CORN", "SOY", "OATS"}));
+  EXPECT_EQ(w.FQDisp->Caption(), "By ALL Ingred(s)");
 }

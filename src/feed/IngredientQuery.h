@@ -1,0 +1,34 @@
+#pragma once
+// The ingredient list's query language (IngredientQueryLanguage: the seven
+// kinds of DialogHog7, the texts and title of its refusals), one query parsed
+// once and tested against each ingredient, and the list lines of the
+// ingredients it lists.
+#include <string>
+#include <vector>
+
+#include "common/QueryGrammar.h"
+#include "feed/IngredientFile.h"
+#include "records/Fields.h"
+#include "records/IngredientRecord.h"
+
+const QueryLanguage& IngredientQueryLanguage();
+
+class IngredientQuery {
+ public:
+  IngredientQuery(const std::string& kindCode, const std::string& criterion);
+
+  // Tests an ingredient decoded with fieldsUsed() (or whole).
+  bool matches(const IngredientRecord& r) const;
+  // The code, which tells a listed ingredient, and the field the kind tests.
+  const records::FieldMask<IngredientRecord>& fieldsUsed() const { return fields_; }
+
+ private:
+  int code_ = -1;
+  ParsedCriterion criterion_;
+  records::FieldMask<IngredientRecord> fields_;
+};
+
+// The list lines (IngredientListLine) of the ingredients of FEED.LST that
+// match, in record order; free records are passed over, and a current
+// inventory of 0 keeps no ingredient off.
+std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query);

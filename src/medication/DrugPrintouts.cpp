@@ -1,0 +1,238 @@
+#include "medication/DrugPrintouts.h"
+
+#include <string_view>
+#include <unordered_map>
+
+#include "common/FixedLine.h"
+#include "common/Format.h"
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "common/PrintListing.h"
+#include "common/PrintSheet.h"
+#include "medication/DrugListLine.h"
+#include "platform/Dialogs.h"
+#include "platform/Refusal.h"
+
+namespace {
+
+constexpr int kListingWidth = 88;
+constexpr int kTotalsWidth = 84;
+
+const char* sheetTypeWord(const std::string& type) {
+  if (type == "V") return "VACCINE";
+  if (type == "F") return "FEED MEDICATION";
+  if (type == "W") return "WATER MEDICATION";
+  return "";
+}
+
+const char* sheetUnitWord(const std::string& unit) {
+  if (unit == "M") return "ML or CC";
+  if (unit == "L") return "LB/Ton";
+  if (unit == "O") return "OZ/Gal";
+  return "";
+}
+
+const char* totalsTypeWord(const std::string& type) {
+  if (type == "V") return "VACCINE";
+  if (type == "F") return "FEED MED";
+  if (type == "W") return "WATER MED";
+  return "";
+}
+
+std::string sheetDate(const std::string& stored) { return stored == records::kEmptyDate ? "" : RTrim(stored); }
+
+// `text` read back and `value` added, formatted again: each step rounds.
+std::string added(const std::string& text, double value, const char* mask) { return Format(Val(text) + value, mask); }
+
+const std::array<const char*, 13> kSheetLabels = {
+    "",
+    "Drug NAME. ------------------------>",
+    "Drug Type. (Vaccine, Feed, Water) ->",
+    "Drug UNIT Value. ------------------>",
+    "Drug MANUFACTURER. ---------------->",
+    "Standard Dosage. ------------------>",
+    "LOT/Serial NUMBER. ---------------->",
+    "WITHDRAWAL PERIOD in Days. -------->",
+    "Date PURCHASED. ------------------->",
+    "Date Of EXPIRATION. --------------->",
+    "AMOUNT remaining in INVENTORY. ---->",
+    "COST of DRUG. --------------------->",
+    "AMOUNT of DRUG PURCHASED. --------->",
+};
+// The field each body line shows.
+constexpr std::array<int, 13> kSheetFieldOfLine = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14};
+
+}  // namespace
+
+// ---- The listing ------------------------------------------------------------
+
+std::string DrugListingLine(const DrugRecord& drug) {
+  FixedLine line(kListingWidth);
+  line.put(3, RTrim(drug.DrugCode), 6)
+      .put(17, RTrim(drug.DrugName), 20)
+      .putRight(44, OneDecimal(drug.Dosage), 4)
+      .put(48, DrugUnitText(drug.DrugUnit), 7)
+      .put(61, DrugTypeWord(drug.DrugType), 10)
+      .putRight(79, OneDecimal(drug.InventoryAmount), 7);
+  return line.str();
+}
+
+std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
+                                          const std::vector<std::string>& listed) {
+  static const DrugRecord proto;
+  static const records::FieldMask<DrugRecord> used(proto, {&proto.DrugCode, &proto.DrugName, &proto.Dosage,
+                                                          &proto.DrugUnit, &proto.DrugType, &proto.InventoryAmount});
+  std::vector<std::string> lines;
+  DrugRecord drug;
+  for (long n : DrugRecordsOfLines(drugs, listed)) {
+    drugs.decode(n, drug, used);
+    lines.push_back(DrugListingLine(drug));
+  }
+  return lines;
+}
+
+void PrintDrugListing(const std::vector<std::string>& lines, const std::string& shown) {
+  std::vector<std::string> body(1);  // element 0 stays empty
+  body.insert(body.end(), lines.begin(), lines.end());
+  const std::string heading = FixedLine(kListingWidth).put(2, Trim(shown), 61).put(63, "DRUG           INVENTORY", 24).str();
+  PrintCourierListing("D R U G   L I S T I N G", heading,
+                      " DRUG CODE        DRUG (NAME)                DOSAGE           TYPE             AMOUNT ", body);
+}
+
+// ---- The data sheets ------------------------------------------------------
+
+std::vector<long> DrugRecordsOfLines(const records::FileImage<DrugRecord>& drugs,
+                                     const std::vector<std::string>& chosen) {
+  // One run over the file gathers the records of the chosen codes only.
+  std::unordered_map<std::string_view, std::vector<long>> recordsOf;
+  std::vector<std::string> codes;
+  codes.reserve(chosen.size());
+  for (const std::string& line : chosen) codes.push_back(DrugCodeOfLine(line));
+  for (const std::string& code : codes)
+    if (!code.empty()) recordsOf.emplace(code, std::vector<long>());
+  for (long n = 1; n <= drugs.count(); ++n) {
+    std::string_view code(reinterpret_cast<const char*>(drugs.bytes(n) + DrugRecord::CodeAt), DrugRecord::CodeWidth);
+    code = code.substr(0, code.find_last_not_of(' ') + 1);
+    const auto it = recordsOf.find(code);
+    if (it != recordsOf.end()) it->second.push_back(n);
+  }
+  std::vector<long> found;
+  for (const std::string& code : codes) {
+    const std::vector<long>& all = recordsOf[code];
+    found.insert(found.end(), all.begin(), all.end());
+  }
+  return found;
+}
+
+DrugSheetFields SheetFieldsOf(const DrugRecord& drug) {
+  DrugSheetFields f;
+  f[1] = RTrim(drug.DrugName);
+  f[2] = RTrim(drug.DrugCode);
+  f[3] = sheetTypeWord(drug.DrugType);
+  f[4] = sheetUnitWord(drug.DrugUnit);
+  f[5] = RTrim(drug.Manufacturer);
+  f[6] = OneDecimal(drug.Dosage);
+  f[7] = RTrim(drug.LotNumber);
+  f[8] = RTrim(drug.WithdrawalDays);
+  f[9] = RTrim(drug.PurchaseDate);
+  f[10] = RTrim(drug.ExpirationDate);
+  f[11] = OneDecimal(drug.InventoryAmount);
+  f[12] = Format(drug.DrugCost.value(), "0.00");
+  f[13] = RTrim(drug.DrugNote);
+  f[14] = OneDecimal(drug.AmountPurchased);
+  return f;
+}
+
+std::vector<std::string> DrugSheetLines(const DrugSheetFields& fields) {
+  std::vector<std::string> lines;
+  for (size_t i = 0; i < kSheetLabels.size(); ++i) {
+    const int field = kSheetFieldOfLine[i];
+    const std::string& text = fields[static_cast<size_t>(field)];
+    lines.push_back(kSheetLabels[i] + (field == 9 || field == 10 ? sheetDate(text) : text));
+  }
+  return lines;
+}
+
+void PrintDrugSheet(const DrugSheetFields& fields) {
+  SetSheetJob("D R U G  C O D E (" + fields[2] + ") S H E E T", 12);
+  PrintSheet sheet("Courier New", 12);
+  sheet.SetRows(60, -60);
+  sheet.Rows(DrugSheetLines(fields));
+  sheet.RuledHeading(" *** N O T E   P A D *** ", 600, 530);
+  sheet.SetRows(0, 0);
+  sheet.Row(1, Trim(fields[13]));
+  sheet.End();
+}
+
+// ---- The yearly totals ------------------------------------------------------
+
+std::vector<DrugTotal> DrugYearTotals(const records::FileImage<DrugRecord>& drugs, const std::string& year) {
+  static const DrugRecord proto;
+  static const records::FieldMask<DrugRecord> used(
+      proto, {&proto.DrugName, &proto.DrugType, &proto.PurchaseDate, &proto.InventoryAmount, &proto.AmountPurchased,
+              &proto.DrugCost});
+  std::vector<DrugTotal> totals;
+  std::unordered_map<std::string, size_t> rowOf;
+  DrugRecord drug;
+  for (long n = 1; n <= drugs.count(); ++n) {
+    drugs.decode(n, drug, used);
+    const std::string date = RTrim(drug.PurchaseDate);
+    if (year.empty() || date.size() < year.size() || date.compare(date.size() - year.size(), year.size(), year) != 0)
+      continue;
+    const std::string name = UCase(RTrim(drug.DrugName));
+    if (Trim(name).empty()) continue;  // a free record is no drug
+    const auto [at, isNew] = rowOf.emplace(name, totals.size());
+    if (isNew) {
+      totals.push_back({name, totalsTypeWord(drug.DrugType), OneDecimal(drug.InventoryAmount),
+                        OneDecimal(drug.AmountPurchased), Format(drug.DrugCost.value(), "0.00")});
+      continue;
+    }
+    DrugTotal& t = totals[at->second];
+    t.inventory = added(t.inventory, drug.InventoryAmount, "0.0");
+    t.purchased = added(t.purchased, drug.AmountPurchased, "0.0");
+    t.cost = added(t.cost, drug.DrugCost.value(), "0.00");
+  }
+  return totals;
+}
+
+std::string DrugTotalsLine(const DrugTotal& total) {
+  FixedLine line(kTotalsWidth);
+  line.put(1, total.name, 20)
+      .put(24, total.type, 9)
+      .putRight(38, total.purchased, 7)
+      .putRight(50, total.inventory, 7)
+      .putRight(62, Format(Val(total.purchased) - Val(total.inventory), "0.0"), 7)
+      .putRight(72, total.cost, 10);
+  return line.str();
+}
+
+void PrintDrugTotals(const std::vector<DrugTotal>& totals, const std::string& year) {
+  std::vector<std::string> lines(1);  // element 0 stays empty
+  for (const DrugTotal& t : totals) lines.push_back(DrugTotalsLine(t));
+  // A sheet's fonts (Courier New, bold, 26 and 12) and page, then a listing.
+  SetSheetJob("D R U G   T O T A L S  for (" + year + ")", 12);
+  PrintJob.Heading1 = "Date of REPORT is: " + DateText;
+  PrintJob.Heading2 = "DRUG NAME.             DRUG TYPE.  AMT PURCH.  AMT in INV.  AMT USED.  TOTAL COST";
+  PrintJob.Layout = 2;
+  PrintJob.LinesPerPage = 39;
+  PrintJob.LineCount = static_cast<int32_t>(totals.size());
+  PrintJob.EndBanner = -1;
+  PrintListing(lines);
+}
+
+bool AskDrugYear(std::string& Year) {
+  for (;;) {
+    const std::optional<std::string> typed =
+        InputBox("Enter the YEAR for the DRUG TOTALS report below:", "ENTER  DRUG  YEAR",
+                 DateText.size() > 4 ? DateText.substr(DateText.size() - 4) : DateText, 2600, 2000);
+    if (!typed || typed->empty()) return false;
+    const std::string year = Trim(*typed);
+    if (year.size() == 4) {
+      Year = year;  // blanks around it would keep every date from ending in it
+      return true;
+    }
+    if (Alert("INVALID DATE " + year + "!\r\rDo you want to re-enter the DATE?",
+              platform::vbYesNo | platform::vbExclamation, "DRUG  YEAR  ERROR") != platform::vbYes)
+      return false;
+  }
+}

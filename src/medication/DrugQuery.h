@@ -1,0 +1,45 @@
+#pragma once
+// The drug list's query language (DrugQueryLanguage: the twelve kinds of
+// DialogHog5 and the titles of its refusals), one query parsed once and
+// tested against each drug, and the lines of the drugs it lists.
+//
+// A query is a kind code ("0" all drugs, "1" to "12" one field) and a
+// criterion (common/QueryGrammar.h). Text kinds list the drugs whose field
+// holds the criterion; the type kind compares the type letter with the
+// criterion's last character; number and date kinds compare with their
+// qualifier, bounds of a range excluded.
+#include <string>
+#include <vector>
+
+#include "common/QueryGrammar.h"
+#include "records/DrugRecord.h"
+#include "records/Fields.h"
+#include "records/RecordIo.h"
+
+const QueryLanguage& DrugQueryLanguage();
+
+class DrugQuery {
+ public:
+  DrugQuery(const std::string& kindCode, const std::string& criterion);
+
+  // Tests a drug decoded with fieldsUsed() (or whole).
+  bool matches(const DrugRecord& drug) const;
+  // The name, which tells a listed drug, and the field the kind tests.
+  const records::FieldMask<DrugRecord>& fieldsUsed() const { return fields_; }
+  const QueryKind* kind() const { return kind_; }
+
+ private:
+  const QueryKind* kind_ = nullptr;
+  int code_ = -1;
+  ParsedCriterion criterion_;
+  char typeLetter_ = 0;  // the type kind: the criterion's last character
+  records::FieldMask<DrugRecord> fields_;
+};
+
+// The line of a drug a query lists: the list line with the stored inventory
+// amount "0.0" right-aligned in columns 56-62.
+std::string DrugQueryLine(const uint8_t* drugBytes);
+
+// The lines of the drugs of DRUG.LST that match, in record order; records
+// without a name are passed over, and an amount of 0 keeps no drug off.
+std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query);
