@@ -11,6 +11,7 @@
 #include "common/FixedLine.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "medication/Drug_6.h"
 #include "common/PrintListing.h"
 #include "platform/FormKit.h"
 #include "platform/Dialogs.h"
@@ -76,9 +77,8 @@ HogBoar1::HogBoar1(QWidget* parent) : platform::Form("HogBoar1", parent) {
   BoarPrint->SetParentItem(BoarListMenu, Print);
   BoarPrint->Add(0, "Selected  Histories");
   BoarPrint->Add(1, "Display Listing");
-  // The boar card, the vaccination entry and the history sheet are not part
-  // of the program yet.
-  for (int item : {ViewEdit, Vacc}) BoarListMenu->SetEnabled(item, false);
+  // The boar card and the history sheet are not part of the program yet.
+  BoarListMenu->SetEnabled(ViewEdit, false);
   BoarPrint->SetEnabled(0, false);
   BoarListMenu->onClick = [this](int index) { BoarListMenu_Click(index); };
   BoarPrint->onClick = [this](int index) { BoarPrint_Click(index); };
@@ -179,9 +179,19 @@ void HogBoar1::BoarListMenu_Click(int Index) {
       }
       platform::ShowModalThenUnload<HogBoar5>();
       break;
+    case Vacc: VaccinateBoars(); break;
     case Exit: Hide(); break;
-    default: break;  // VIEW / EDIT and VACC open windows not built yet; PRINT is its submenu
+    default: break;  // VIEW / EDIT opens a window not built yet; PRINT is its submenu
   }
+}
+
+void HogBoar1::VaccinateBoars() {
+  if (BoarList->ListCount() == 0) {
+    Alert("NO BOAR(s) LISTED!", platform::vbInformation | platform::vbOKOnly, "BOAR   VACCINATION");
+    return;
+  }
+  OpenBoarVaccination(SelectedRowIds(*BoarList));
+  FillBoarList();
 }
 
 void HogBoar1::DeleteBoars() {

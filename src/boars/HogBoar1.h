@@ -50,6 +50,8 @@ class HogBoar1 : public platform::Form {
   void RestoreQuery();
   void ShowRows(const std::vector<std::pair<std::string, long>>& rows);
   void DeleteBoars();
+  // VACC: the selected boars' IDs into the vaccination window.
+  void VaccinateBoars();
   void PrintListing();
 };
 

@@ -7,6 +7,7 @@
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "medication/Drug_6.h"
 #include "platform/Dialogs.h"
 #include "platform/FormKit.h"
 #include "platform/Screen.h"
@@ -59,7 +60,7 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   SowPrint->Add(2, "Dates Due");
   SowPrint->Add(3, "Sow Card");
   // The windows of these items are not part of the program yet.
-  for (int item : {Farrow, Vacc, Print}) SowHistoryMenu->SetEnabled(item, false);
+  for (int item : {Farrow, Print}) SowHistoryMenu->SetEnabled(item, false);
   for (int item = 0; item <= 3; ++item) SowPrint->SetEnabled(item, false);
   SowHistoryMenu->onClick = [this](int index) { SowHistoryMenu_Click(index); };
 
@@ -170,8 +171,9 @@ void HogSow1::SowHistoryMenu_Click(int Index) {
     case Assign: AssignSows(); break;
     case ViewEdit: ViewSows(); break;
     case Prv: OpenSowPrv(SowList->ListCount()); break;
+    case Vacc: VaccinateSows(); break;
     case Exit: Hide(); break;
-    default: break;  // FARROW, VACC and PRINT open windows not built yet
+    default: break;  // FARROW and PRINT open windows not built yet
   }
 }
 
@@ -188,6 +190,16 @@ bool HogSow1::CollectSelectedSows() {
   }
   Alert("NO SOW(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, "SELECT SOW(s)");
   return false;
+}
+
+void HogSow1::VaccinateSows() {
+  if (SowList->ListCount() == 0) {
+    Alert("NO SOW(s) LISTED!", platform::vbExclamation | platform::vbOKOnly, "SOW  VACCINATION");
+    return;
+  }
+  OpenSowVaccination(SelectedRowIds(*SowList));
+  Hourglass(true);
+  ResetSowList();
 }
 
 void HogSow1::ViewSows() {

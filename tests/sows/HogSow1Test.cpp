@@ -76,9 +76,9 @@ TEST_F(HogSow1Test, EmptyFileListsNothingOnPageOne) {
 TEST_F(HogSow1Test, MenuItemsOfLaterWindowsAreDisabled) {
   HogSow1 w;
   w.Load();
-  for (int i : {HogSow1::Farrow, HogSow1::Vacc, HogSow1::Print}) EXPECT_FALSE(w.SowHistoryMenu->Enabled(i)) << i;
-  for (int i : {HogSow1::ViewEdit, HogSow1::Query, HogSow1::New, HogSow1::Delete, HogSow1::Prv, HogSow1::Assign,
-                HogSow1::Exit})
+  for (int i : {HogSow1::Farrow, HogSow1::Print}) EXPECT_FALSE(w.SowHistoryMenu->Enabled(i)) << i;
+  for (int i : {HogSow1::ViewEdit, HogSow1::Query, HogSow1::New, HogSow1::Delete, HogSow1::Prv, HogSow1::Vacc,
+                HogSow1::Assign, HogSow1::Exit})
     EXPECT_TRUE(w.SowHistoryMenu->Enabled(i)) << i;
   EXPECT_EQ(w.SowHistoryMenu->Caption(HogSow1::ViewEdit), "VIEW / &EDIT");
   EXPECT_EQ(w.SowHistoryMenu->Caption(HogSow1::Exit), "E&XIT");
