@@ -1,13 +1,14 @@
 #include "medication/MedHistory.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
 
-#include "common/FixedLine.h"
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
-#include "medication/MedicationEntry.h"
 #include "medication/MedicationFiles.h"
 
 namespace {
@@ -22,6 +23,10 @@ std::string unitText(const std::string& unit) {
 // The four ID fields lie side by side from the first byte.
 constexpr int kIdBytes = 8 + 8 + 7 + 6;
 constexpr int kBatchIdAt = 23;
+constexpr int kNameAt = 35;
+constexpr int kUnitAt = 92;
+constexpr int kDateAt = 93;
+constexpr int kGivenByAt = 103;
 
 bool hasId(const uint8_t* bytes) {
   for (int i = 0; i < kIdBytes; ++i)
@@ -31,18 +36,61 @@ bool hasId(const uint8_t* bytes) {
 
 }  // namespace
 
-std::string MedHistoryLine(const MedicationRecord& r) {
-  const MedRecordId id = MedRecordIdOf(r);
-  if (id.caption.empty()) return "";
-  return FixedLine(76)
-      .put(1, Trim(id.id), 8)
-      .put(11, r.DateUsed, 10)
-      .put(24, Trim(r.DrugName), 20)
-      .put(50, Trim(r.DrugCode), 6)
-      .putRight(60, Format(r.Dosage, "0.0"), 4)
-      .put(64, unitText(r.DrugUnit), 3)
-      .put(73, Trim(r.GivenBy), 3)
-      .str();
+namespace {
+
+// A stored text field without its blanks at either end.
+std::string_view storedText(const uint8_t* bytes, int at, int width) {
+  std::string_view text(reinterpret_cast<const char*>(bytes + at), static_cast<size_t>(width));
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void putAt(std::string& line, int col, std::string_view value, int width) {
+  line.replace(static_cast<size_t>(col - 1), std::min(value.size(), static_cast<size_t>(width)), value.substr(0, static_cast<size_t>(width)));
+}
+
+// The dosage "0.0": the text made last for each of 1024 groups of values is
+// kept, as a history lists the same dosages again and again.
+const std::string& dosageText(float value) {
+  struct Made {
+    uint32_t bits = 0;
+    bool set = false;
+    std::string text;
+  };
+  thread_local std::array<Made, 1024> made;
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  Made& m = made[(bits * 2654435761U) >> 22];
+  if (!m.set || m.bits != bits) m = {bits, true, Format(value, "0.0")};
+  return m.text;
+}
+
+}  // namespace
+
+std::string MedHistoryLineAt(const uint8_t* bytes) {
+  // The four ID fields: sow 0 (8), boar 8 (8), group 16 (7), batch 23 (6).
+  constexpr int kIdAt[] = {0, 8, 16, 23};
+  constexpr int kIdWidth[] = {8, 8, 7, 6};
+  std::string_view id;
+  for (int k = 0; k < 4 && id.empty(); ++k) id = storedText(bytes, kIdAt[k], kIdWidth[k]);
+  if (id.empty()) return "";
+  std::string line(76, ' ');
+  putAt(line, 1, id, 8);
+  putAt(line, 11, std::string_view(reinterpret_cast<const char*>(bytes + kDateAt), 10), 10);
+  putAt(line, 24, storedText(bytes, kNameAt, 30), 20);
+  putAt(line, 50, storedText(bytes, MedicationRecord::CodeAt, MedicationRecord::CodeWidth), 6);
+  const std::string& dosage = dosageText(records::getF32(bytes + MedicationRecord::DosageAt));
+  const size_t shown = std::min<size_t>(dosage.size(), 4);
+  line.replace(59 + 4 - shown, shown, dosage, 0, shown);
+  putAt(line, 64, unitText(std::string(1, static_cast<char>(bytes[kUnitAt]))), 3);
+  putAt(line, 73, storedText(bytes, kGivenByAt, 12), 3);
+  return line;
+}
+
+std::string MedHistoryLine(const MedicationRecord& record) {
+  const records::Bytes bytes = records::encode(record);
+  return MedHistoryLineAt(bytes.data());
 }
 
 void ListAllMedRecords(HistoryPageTable& table, long count) {
@@ -60,13 +108,12 @@ void ListMedMatches(HistoryPageTable& table, const std::vector<long>& matches) {
 std::vector<std::pair<std::string, long>> HistoryPageRows(const HistoryPageTable& table, int page,
                                                           const records::FileImage<MedicationRecord>& meds) {
   std::vector<std::pair<std::string, long>> rows;
-  MedicationRecord record;
+  rows.reserve(HistoryPageTable::kSlots);
   for (int slot = 1; slot <= HistoryPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r == 0) break;
     if (r > meds.count() || !hasId(meds.bytes(r))) continue;
-    meds.decode(r, record);
-    rows.emplace_back(MedHistoryLine(record), r);
+    rows.emplace_back(MedHistoryLineAt(meds.bytes(r)), r);
   }
   return rows;
 }

@@ -7,6 +7,7 @@
 // matches of a query. A deleted record gives its dosage back to its drug and
 // is blanked in place; a feed batch loses its "M" once no live medication
 // record of it is left in the year's file.
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +25,8 @@ using HistoryPageTable = PageTable<10, 842>;
 // "0.0" in four columns with its unit, initials; "" for a record without an
 // ID (a deleted one), which is not listed.
 std::string MedHistoryLine(const MedicationRecord& record);
+// The same, straight from a record's stored bytes.
+std::string MedHistoryLineAt(const uint8_t* bytes);
 
 // Records 1 to `count` of the file, in order; a file of more records than
 // the table holds keeps its first pages.
