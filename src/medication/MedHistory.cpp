@@ -1,8 +1,6 @@
 #include "medication/MedHistory.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
 #include <string_view>
 
 #include "common/Format.h"
@@ -50,22 +48,6 @@ void putAt(std::string& line, int col, std::string_view value, int width) {
   line.replace(static_cast<size_t>(col - 1), std::min(value.size(), static_cast<size_t>(width)), value.substr(0, static_cast<size_t>(width)));
 }
 
-// The dosage "0.0": the text made last for each of 1024 groups of values is
-// kept, as a history lists the same dosages again and again.
-const std::string& dosageText(float value) {
-  struct Made {
-    uint32_t bits = 0;
-    bool set = false;
-    std::string text;
-  };
-  thread_local std::array<Made, 1024> made;
-  uint32_t bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  Made& m = made[(bits * 2654435761U) >> 22];
-  if (!m.set || m.bits != bits) m = {bits, true, Format(value, "0.0")};
-  return m.text;
-}
-
 }  // namespace
 
 std::string MedHistoryLineAt(const uint8_t* bytes) {
@@ -80,7 +62,7 @@ std::string MedHistoryLineAt(const uint8_t* bytes) {
   putAt(line, 11, std::string_view(reinterpret_cast<const char*>(bytes + kDateAt), 10), 10);
   putAt(line, 24, storedText(bytes, kNameAt, 30), 20);
   putAt(line, 50, storedText(bytes, MedicationRecord::CodeAt, MedicationRecord::CodeWidth), 6);
-  const std::string& dosage = dosageText(records::getF32(bytes + MedicationRecord::DosageAt));
+  const std::string dosage = Format(records::getF32(bytes + MedicationRecord::DosageAt), "0.0");
   const size_t shown = std::min<size_t>(dosage.size(), 4);
   line.replace(59 + 4 - shown, shown, dosage, 0, shown);
   putAt(line, 64, unitText(std::string(1, static_cast<char>(bytes[kUnitAt]))), 3);
