@@ -47,7 +47,9 @@
 #include "medication/DrugPrintouts.h"
 #include "medication/DrugQuery.h"
 #include "medication/Drug_1.h"
+#include "medication/Drug_3.h"
 #include "medication/HistoryQuery.h"
+#include "medication/MedHistory.h"
 #include "medication/MedicationFiles.h"
 #include "groups/GroupList.h"
 #include "groups/GroupMoves.h"
@@ -1209,6 +1211,69 @@ int main(int argc, char** argv) {
       for (const DrugTotal& t : DrugYearTotals(image, "2015")) one.push_back(DrugTotalsLine(t));
       result = std::to_string(body.size());
       return one.empty() ? std::string("no totals") : compareLines(body, one);
+    };
+    ops.push_back(op);
+  }
+
+  // The year's medication history: a page filled (the last of ten, over the
+  // full year's file) and the page printed on the recording printer.
+  std::unique_ptr<Drug_3> history;
+  RecordingPrinter historyPrinter;
+  const auto historyPageOneByOne = [] {
+    std::vector<std::pair<std::string, long>> rows;
+    records::TypedFile<MedicationRecord> file;
+    file.open(g_medPath);
+    for (long r = 9 * HistoryPageTable::kSlots + 1; r <= file.count(); ++r) {
+      MedicationRecord m;
+      file.read(r, m);
+      if (!MedHistoryLine(m).empty()) rows.emplace_back(MedHistoryLine(m), r);
+    }
+    return rows;
+  };
+  {
+    Operation op;
+    op.name = "medication history page filled";
+    op.files = {g_medPath};
+    op.before = [&history] {
+      if (history) return;
+      history = std::make_unique<Drug_3>();
+      history->Load();
+    };
+    op.run = [&history] { history->HistoryPageMenu_Click(9); };
+    op.check = [&history, before = op.before, historyPageOneByOne](std::string& result) {
+      before();
+      history->HistoryPageMenu_Click(9);
+      result = std::to_string(history->MediList->ListCount());
+      return compareListBox(*history->MediList, historyPageOneByOne());
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "medication history printed";
+    op.files = {g_medPath};
+    const auto shown = [&history] {
+      std::vector<std::string> lines;
+      for (int i = 0; i < history->MediList->ListCount(); ++i) lines.push_back(history->MediList->List(i));
+      return lines;
+    };
+    op.before = [&historyPrinter, &history] {
+      if (!history) {
+        history = std::make_unique<Drug_3>();
+        history->Load();
+        history->HistoryPageMenu_Click(9);
+      }
+      historyPrinter = RecordingPrinter();
+      platform::services().setPrinter(&historyPrinter);
+    };
+    op.run = [shown] { PrintMedHistory(shown(), MedHistoryHeading("", "")); };
+    op.check = [&historyPrinter, before = op.before, shown, historyPageOneByOne](std::string& result) {
+      before();
+      PrintMedHistory(shown(), MedHistoryHeading("", ""));
+      result = std::to_string(historyPrinter.pages.size());
+      std::vector<std::string> lines;
+      for (const auto& row : historyPageOneByOne()) lines.push_back(" " + row.first);
+      return comparePrinted(historyPrinter.texts(), lines);
     };
     ops.push_back(op);
   }

@@ -13,6 +13,7 @@
 #include "common/FixedLine.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "medication/Drug_6.h"
 #include "common/PrintListing.h"
 #include "platform/FormKit.h"
 #include "platform/Dialogs.h"
@@ -78,8 +79,6 @@ HogBoar1::HogBoar1(QWidget* parent) : platform::Form("HogBoar1", parent) {
   BoarPrint->SetParentItem(BoarListMenu, Print);
   BoarPrint->Add(0, "Selected  Histories");
   BoarPrint->Add(1, "Display Listing");
-  // The vaccination entry is not part of the program yet.
-  BoarListMenu->SetEnabled(Vacc, false);
   BoarListMenu->onClick = [this](int index) { BoarListMenu_Click(index); };
   BoarPrint->onClick = [this](int index) { BoarPrint_Click(index); };
 
@@ -180,9 +179,19 @@ void HogBoar1::BoarListMenu_Click(int Index) {
       }
       platform::ShowModalThenUnload<HogBoar5>();
       break;
+    case Vacc: VaccinateBoars(); break;
     case Exit: Hide(); break;
-    default: break;  // VACC opens a window not built yet; PRINT is its submenu
+    default: break;  // PRINT is its submenu
   }
+}
+
+void HogBoar1::VaccinateBoars() {
+  if (BoarList->ListCount() == 0) {
+    Alert("NO BOAR(s) LISTED!", platform::vbInformation | platform::vbOKOnly, "BOAR   VACCINATION");
+    return;
+  }
+  OpenBoarVaccination(SelectedRowIds(*BoarList));
+  FillBoarList();
 }
 
 void HogBoar1::DeleteBoars() {

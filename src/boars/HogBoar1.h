@@ -56,6 +56,8 @@ class HogBoar1 : public platform::Form {
   void ViewBoars();
   void DeleteBoars();
   void PrintHistories();
+  // VACC: the selected boars' IDs into the vaccination window.
+  void VaccinateBoars();
   void PrintListing();
 };
 

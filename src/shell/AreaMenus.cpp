@@ -9,6 +9,8 @@
 #include "groups/HogPig1.h"
 #include "groups/HogSale1.h"
 #include "medication/Drug_1.h"
+#include "medication/Drug_3.h"
+#include "medication/MedicationEntry.h"
 #include "platform/FormKit.h"
 #include "shell/DatabaseUtilities.h"
 #include "shell/Tarlowe2.h"
@@ -27,6 +29,10 @@ constexpr AreaItem kAreaItems[] = {
     {&Tarlowe2::PigletMenu, 0, [] { OpenGroupList(0); }},  // PIGLET > Nursery
     {&Tarlowe2::PigletMenu, 1, [] { OpenGroupList(1); }},  // PIGLET > Grower
     {&Tarlowe2::PigletMenu, 2, [] { OpenGroupList(2); }},  // PIGLET > Finisher
+    {&Tarlowe2::PigletMenu, 4, [] {  // PIGLET > Vaccinations: the piglet vaccination entry
+       PigletMenuChoice = 4;
+       OpenPigletVaccination();
+     }},
     {&Tarlowe2::MainSales, 0, [] { OpenSalesList(0); }},   // SALES > Feeder Pigs
     {&Tarlowe2::MainSales, 1, [] { OpenSalesList(1); }},   // SALES > Market Hogs
     {&Tarlowe2::MainFeed, 0, [] { OpenFeedBatchList(0); }},  // FEED > Nursery: the batch list
@@ -38,7 +44,8 @@ constexpr AreaItem kAreaItems[] = {
        FeedMenuChoice = 9;
        OpenIngredientList();
      }},
-    {&Tarlowe2::MainMed, 0, OpenDrugList},  // MEDICATION > Drug List: the drug list
+    {&Tarlowe2::MainMed, 0, OpenDrugList},           // MEDICATION > Drug List: the drug list
+    {&Tarlowe2::MainMed, 1, OpenMedicationHistory},  // MEDICATION > History: the year's medication history
     {&Tarlowe2::UtilMenu, 0, DefragBoarMenu},       // UTILITIES > Defrag Boar File
     {&Tarlowe2::UtilMenu, 1, DefragSowMenu},        // UTILITIES > Defrag Sow File
     {&Tarlowe2::UtilMenu, 2, MoveDatabaseMenu},     // UTILITIES > Move Database

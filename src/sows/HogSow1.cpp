@@ -7,6 +7,7 @@
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "medication/Drug_6.h"
 #include "platform/Dialogs.h"
 #include "platform/FormKit.h"
 #include "platform/Screen.h"
@@ -59,8 +60,6 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   SowPrint->Add(1, "Display Listing");
   SowPrint->Add(2, "Dates Due");
   SowPrint->Add(3, "Sow Card");
-  // The windows of these items are not part of the program yet.
-  for (int item : {Vacc}) SowHistoryMenu->SetEnabled(item, false);
   SowHistoryMenu->onClick = [this](int index) { SowHistoryMenu_Click(index); };
   SowPrint->onClick = [this](int index) { SowPrint_Click(index); };
 
@@ -177,8 +176,9 @@ void HogSow1::SowHistoryMenu_Click(int Index) {
       ResetSowList();
       break;
     case Prv: OpenSowPrv(SowList->ListCount()); break;
+    case Vacc: VaccinateSows(); break;
     case Exit: Hide(); break;
-    default: break;  // VACC opens a window not built yet; PRINT opens its submenu
+    default: break;  // PRINT opens its submenu
   }
 }
 
@@ -195,6 +195,16 @@ bool HogSow1::CollectSelectedSows() {
   }
   Alert("NO SOW(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, "SELECT SOW(s)");
   return false;
+}
+
+void HogSow1::VaccinateSows() {
+  if (SowList->ListCount() == 0) {
+    Alert("NO SOW(s) LISTED!", platform::vbExclamation | platform::vbOKOnly, "SOW  VACCINATION");
+    return;
+  }
+  OpenSowVaccination(SelectedRowIds(*SowList));
+  Hourglass(true);
+  ResetSowList();
 }
 
 void HogSow1::ViewSows() {

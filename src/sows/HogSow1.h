@@ -71,6 +71,8 @@ class HogSow1 : public platform::Form {
   // number into SelectedCount; false, after its box, when none is selected.
   bool CollectSelectedSows();
   void ViewSows();
+  // VACC: the selected sows' IDs into the vaccination window.
+  void VaccinateSows();
   void NewSows();
   void DeleteSows();
   void AssignSows();

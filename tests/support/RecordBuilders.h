@@ -259,6 +259,12 @@ class MedicationBuilder : public RecordBuilder<MedicationRecord, MedicationBuild
     record_.DrugUnit = "M";
     record_.DateUsed = "03/01/2024";
   }
+  // Given to another sow, boar, group or batch: that ID field set, the sow's
+  // cleared.
+  MedicationBuilder& to(std::string MedicationRecord::*field, const std::string& id) {
+    record_.SowId.clear();
+    return set(field, id);
+  }
 };
 
 // A nursery feed batch of FEED<yyyy>.DAT, reserved under its number: no

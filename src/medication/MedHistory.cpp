@@ -1,0 +1,220 @@
+#include "medication/MedHistory.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "common/Format.h"
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "common/PrintListing.h"
+#include "medication/MedicationFiles.h"
+
+namespace {
+
+std::string unitText(const std::string& unit) {
+  if (unit == "M") return " ML";
+  if (unit == "L") return " Lb";
+  if (unit == "O") return " Oz";
+  return "";
+}
+
+// The four ID fields lie side by side from the first byte.
+constexpr int kIdBytes = 8 + 8 + 7 + 6;
+constexpr int kBatchIdAt = 23;
+constexpr int kNameAt = 35;
+constexpr int kUnitAt = 92;
+constexpr int kDateAt = 93;
+constexpr int kGivenByAt = 103;
+
+bool hasId(const uint8_t* bytes) {
+  for (int i = 0; i < kIdBytes; ++i)
+    if (bytes[i] != ' ') return true;
+  return false;
+}
+
+}  // namespace
+
+namespace {
+
+// A stored text field without its blanks at either end.
+std::string_view storedText(const uint8_t* bytes, int at, int width) {
+  std::string_view text(reinterpret_cast<const char*>(bytes + at), static_cast<size_t>(width));
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void putAt(std::string& line, int col, std::string_view value, int width) {
+  line.replace(static_cast<size_t>(col - 1), std::min(value.size(), static_cast<size_t>(width)), value.substr(0, static_cast<size_t>(width)));
+}
+
+}  // namespace
+
+std::string MedHistoryLineAt(const uint8_t* bytes) {
+  // The four ID fields: sow 0 (8), boar 8 (8), group 16 (7), batch 23 (6).
+  constexpr int kIdAt[] = {0, 8, 16, 23};
+  constexpr int kIdWidth[] = {8, 8, 7, 6};
+  std::string_view id;
+  for (int k = 0; k < 4 && id.empty(); ++k) id = storedText(bytes, kIdAt[k], kIdWidth[k]);
+  if (id.empty()) return "";
+  std::string line(76, ' ');
+  putAt(line, 1, id, 8);
+  putAt(line, 11, std::string_view(reinterpret_cast<const char*>(bytes + kDateAt), 10), 10);
+  putAt(line, 24, storedText(bytes, kNameAt, 30), 20);
+  putAt(line, 50, storedText(bytes, MedicationRecord::CodeAt, MedicationRecord::CodeWidth), 6);
+  const std::string dosage = Format(records::getF32(bytes + MedicationRecord::DosageAt), "0.0");
+  const size_t shown = std::min<size_t>(dosage.size(), 4);
+  line.replace(59 + 4 - shown, shown, dosage, 0, shown);
+  putAt(line, 64, unitText(std::string(1, static_cast<char>(bytes[kUnitAt]))), 3);
+  putAt(line, 73, storedText(bytes, kGivenByAt, 12), 3);
+  return line;
+}
+
+std::string MedHistoryLine(const MedicationRecord& record) {
+  const records::Bytes bytes = records::encode(record);
+  return MedHistoryLineAt(bytes.data());
+}
+
+void ListAllMedRecords(HistoryPageTable& table, long count) {
+  table.Clear();
+  for (long r = 1; r <= count && table.Add(r); ++r) {
+  }
+}
+
+void ListMedMatches(HistoryPageTable& table, const std::vector<long>& matches) {
+  table.Clear();
+  for (long r : matches)
+    if (!table.Add(r)) break;
+}
+
+std::vector<std::pair<std::string, long>> HistoryPageRows(const HistoryPageTable& table, int page,
+                                                          const records::FileImage<MedicationRecord>& meds) {
+  std::vector<std::pair<std::string, long>> rows;
+  rows.reserve(HistoryPageTable::kSlots);
+  for (int slot = 1; slot <= HistoryPageTable::kSlots; ++slot) {
+    const long r = table.At(page, slot);
+    if (r == 0) break;
+    if (r > meds.count() || !hasId(meds.bytes(r))) continue;
+    rows.emplace_back(MedHistoryLineAt(meds.bytes(r)), r);
+  }
+  return rows;
+}
+
+std::string BatchDigits(const std::string& batchId) {
+  const std::string id = RTrim(batchId);
+  return id.size() > 5 ? id.substr(id.size() - 5) : id;
+}
+
+std::vector<std::string> BatchesLeftUnmedicated(const records::FileImage<MedicationRecord>& meds,
+                                                const std::vector<std::string>& digits) {
+  std::vector<std::string> left;
+  for (const std::string& d : digits)
+    if (!d.empty() && std::find(left.begin(), left.end(), d) == left.end()) left.push_back(d);
+  for (long n = 1; n <= meds.count() && !left.empty(); ++n) {
+    const uint8_t* bytes = meds.bytes(n);
+    if (!hasId(bytes)) continue;
+    const std::string named = BatchDigits(records::getText(bytes + kBatchIdAt, 6));
+    if (!named.empty()) left.erase(std::remove(left.begin(), left.end(), named), left.end());
+  }
+  return left;
+}
+
+long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const std::string& digits) {
+  for (long n = 1; n <= batches.count(); ++n)
+    if (StoredTextIs(batches.bytes(n) + FeedBatchRecord::BatchNumberAt, FeedBatchRecord::BatchNumberWidth,
+                     "M" + digits))
+      return n;
+  return 0;
+}
+
+namespace {
+
+// Takes the "M" off the batches `digits` in the year's feed batch file.
+bool unmarkBatches(const std::vector<std::string>& digits, FileFault* fault) {
+  if (digits.empty() || FeedFile.empty()) return true;
+  const std::string path = DataFolder + FeedFile;
+  records::FileImage<FeedBatchRecord> batches;
+  if (!ReadImage(batches, path, fault)) return false;
+  records::TypedFile<FeedBatchRecord> file;
+  bool opened = false;
+  for (const std::string& d : digits) {
+    const long n = FindMarkedBatch(batches, d);
+    if (n == 0) continue;
+    FeedBatchRecord batch;
+    batches.decode(n, batch);
+    batch.BatchNumber = d;
+    if (!opened) opened = file.open(path);
+    if (!opened || !file.write(n, batch)) {
+      if (fault) *fault = {path, file.error()};
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool DeleteMedRecords(const std::vector<long>& selected, int& deleted, FileFault* fault) {
+  deleted = 0;
+  records::FileImage<DrugRecord> drugImage;
+  if (!ReadDrugFile(drugImage, fault)) return false;
+  const std::string medPath = MedFilePath();
+  const std::string drugPath = DataFilePath<DrugRecord>();
+  records::TypedFile<MedicationRecord> meds;
+  records::TypedFile<DrugRecord> drugs;
+  auto failed = [fault](const std::string& path, const std::string& error) {
+    if (fault) *fault = {path, error};
+    return false;
+  };
+  if (!meds.open(medPath)) return failed(medPath, meds.error());
+  if (!drugs.open(drugPath)) return failed(drugPath, drugs.error());
+  std::vector<std::string> batches;
+  for (long r : selected) {
+    MedicationRecord record;
+    if (r < 1 || r > meds.count()) continue;
+    if (!meds.read(r, record)) return failed(medPath, meds.error());
+    const std::string code = RTrim(record.DrugCode);
+    const long d = code.empty() ? 0 : FindDrugRecord(drugImage, code);
+    DrugRecord drug;
+    if (d != 0) {
+      if (!drugs.read(d, drug)) return failed(drugPath, drugs.error());
+      drug.InventoryAmount += record.Dosage;
+      if (!drugs.write(d, drug)) return failed(drugPath, drugs.error());
+    }
+    if (!meds.write(r, BlankedMedication(record))) return failed(medPath, meds.error());
+    ++deleted;
+    batches.push_back(BatchDigits(record.BatchId));
+  }
+  meds.close();
+  drugs.close();
+  records::FileImage<MedicationRecord> after;
+  if (!ReadMedFile(after, fault)) return false;
+  return unmarkBatches(BatchesLeftUnmedicated(after, batches), fault);
+}
+
+std::string MedHistoryHeading(const std::string& kindCaption, const std::string& criterion) {
+  if (RTrim(kindCaption).empty()) return "All MED Rec's (Displayed).";
+  return RTrim(kindCaption) + ", " + criterion + " (Displayed)";
+}
+
+void PrintMedHistory(const std::vector<std::string>& shown, const std::string& heading) {
+  std::vector<std::string> lines(shown.size() + 2);
+  for (size_t i = 0; i < shown.size(); ++i) lines[i + 1] = " " + shown[i];
+  PrintJob = PrintJobRecord{};
+  PrintJob.Title = "D R U G  H I S T O R Y  L I S T I N G";
+  PrintJob.Heading1 = heading;
+  PrintJob.Heading2 = " ID#       DATE GIVEN   DRUG NAME               DRUG CODE    DOSAGE   GIVEN BY";
+  PrintJob.TitleFontSize = 26;
+  PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
+  PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
+  PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
+  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 12;
+  PrintJob.Layout = 2;
+  PrintJob.LinesPerPage = 39;
+  PrintJob.LineCount = static_cast<int32_t>(shown.size());
+  PrintJob.EndBanner = -1;
+  PrintJob.TitleRule = -1;
+  PrintJob.Orientation = 1;
+  PrintJob.PaperBin = 1;
+  PrintListing(lines);
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The medication history of the year (DataFolder + MedFile) as the history
+// window Drug_3 lists, deletes and prints it, without widgets.
+//
+// The window's page table holds the record numbers of the listed records:
+// every record of the file (each page then shows the live ones) or the
+// matches of a query. A deleted record gives its dosage back to its drug and
+// is blanked in place; a feed batch loses its "M" once no live medication
+// record of it is left in the year's file.
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/DataFiles.h"
+#include "common/PageTable.h"
+#include "records/FeedBatchRecord.h"
+#include "records/MedicationRecord.h"
+#include "records/RecordIo.h"
+
+// Ten pages of 842 lines: the capacity of a year's file.
+using HistoryPageTable = PageTable<10, 842>;
+
+// The 76-column line of a record: its ID, date, drug name and code, dosage
+// "0.0" in four columns with its unit, initials; "" for a record without an
+// ID (a deleted one), which is not listed.
+std::string MedHistoryLine(const MedicationRecord& record);
+// The same, straight from a record's stored bytes.
+std::string MedHistoryLineAt(const uint8_t* bytes);
+
+// Records 1 to `count` of the file, in order; a file of more records than
+// the table holds keeps its first pages.
+void ListAllMedRecords(HistoryPageTable& table, long count);
+// The records `matches`, in their order.
+void ListMedMatches(HistoryPageTable& table, const std::vector<long>& matches);
+// The lines of page `page` with their record numbers, from the file read
+// whole; only the page's own records are decoded.
+std::vector<std::pair<std::string, long>> HistoryPageRows(const HistoryPageTable& table, int page,
+                                                          const records::FileImage<MedicationRecord>& meds);
+
+// The five digits of the batch a medication record names ("" for none).
+std::string BatchDigits(const std::string& batchId);
+// Of the batches `digits`, those no live record of `meds` names any more.
+std::vector<std::string> BatchesLeftUnmedicated(const records::FileImage<MedicationRecord>& meds,
+                                                const std::vector<std::string>& digits);
+// The first batch numbered "M" + `digits`; 0 when none.
+long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const std::string& digits);
+
+// Deletes the records `selected`: each dosage back to the first drug of
+// DRUG.LST holding its code, each record blanked (its unit cost kept), then
+// the "M" taken off each batch of the deleted records that no live record
+// names any more, in the feed batch file DataFolder + FeedFile. False, with
+// `fault` and the number of records `deleted` before it, when a file cannot
+// be read or written.
+bool DeleteMedRecords(const std::vector<long>& selected, int& deleted, FileFault* fault);
+
+// The first heading of the printed history: the query listed, or all
+// records.
+std::string MedHistoryHeading(const std::string& kindCaption, const std::string& criterion);
+// Prints the lines the list shows, each shifted one column right, under
+// `heading`.
+void PrintMedHistory(const std::vector<std::string>& shown, const std::string& heading);
