@@ -13,6 +13,7 @@
 #include "records/MedicationRecord.h"
 #include "records/SalesRecord.h"
 #include "records/SowRecord.h"
+#include "reports/DialogHog0.h"
 #include "sows/SowHistory.h"
 
 namespace {
@@ -39,4 +40,5 @@ void ResetModuleState() {
   reset(CurrentDrug);
   reset(PrintJob);
   reset(IngredientRec, FeedBatchRec);
+  ReleaseWeanDatesDialog();
 }

@@ -7,6 +7,8 @@
 #include "groups/HogPig1.h"
 #include "groups/HogSale1.h"
 #include "medication/Drug_1.h"
+#include "reports/HogRept2.h"
+#include "reports/HogRept3.h"
 #include "platform/FormKit.h"
 #include "shell/DatabaseUtilities.h"
 #include "shell/Tarlowe2.h"
@@ -28,6 +30,8 @@ constexpr AreaItem kAreaItems[] = {
        FeedMenuChoice = 9;
        OpenIngredientList();
      }},
+    {&Tarlowe2::MainReports, 0, OpenFarrowingPerformance},  // SUMMARY > Farrowing Performance
+    {&Tarlowe2::MainReports, 1, OpenHerdPerformance},       // SUMMARY > Herd Performance
     {&Tarlowe2::MainMed, 0, OpenDrugList},  // MEDICATION > Drug List: the drug list
     {&Tarlowe2::UtilMenu, 0, DefragBoarMenu},       // UTILITIES > Defrag Boar File
     {&Tarlowe2::UtilMenu, 1, DefragSowMenu},        // UTILITIES > Defrag Sow File
