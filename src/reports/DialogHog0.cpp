@@ -19,7 +19,9 @@ DialogHog0::DialogHog0(QWidget* parent) : platform::Form("DialogHog0", parent) {
     AddLabel(this, "Label2", "WEAN DATE " + std::to_string(i + 1) + ".", {600, rows(i) + 30, 1200, 255});
     WeanDat.Add(AddDateBox(this, "WeanDat", {1920, rows(i), 1335, 315}))->installEventFilter(this);
   }
+  // The count the menu reads; the user does not see it.
   WeanDatNum = AddLabel(this, "WeanDatNum", "", {3480, rows(0) + 30, 300, 255});
+  WeanDatNum->setVisible(false);
   const int y = rows(kWeanDateBoxes) + 60;
   WDAcc = AddButton(this, "WDAcc", "&ACCEPT", {360, y, 1575, 435}, [this] { WDAcc_Click(); });
   WDClr = AddButton(this, "WDClr", "CLEAR", {2280, y, 1575, 435}, [this] { WDClr_Click(); });

@@ -1,5 +1,7 @@
 #include "reports/FarrowPerformance.h"
 
+#include <cstring>
+
 #include "common/DateChecks.h"
 #include "common/FixedLine.h"
 #include "common/Format.h"
@@ -80,19 +82,20 @@ bool IsEmptyWeanBox(const std::string& box) {
 
 LitterSums TotalWeanedOn(const records::FileImage<FarrowRecord>& litters, const WeanDates& boxes) {
   static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> dates(p, {&p.DateWeaned});
   static const records::FieldMask<FarrowRecord> counts(
       p, {&p.BornCount, &p.AliveCount, &p.WeanedCount, &p.FosteredTo, &p.BirthWeight, &p.WeaningWeight});
+  constexpr size_t kDateWidth = 10;
+  // A stored date is its ten bytes: only a box of ten characters can match.
   std::vector<std::string> wanted;
   for (const std::string& box : boxes)
-    if (!IsEmptyWeanBox(box)) wanted.push_back(box);
+    if (!IsEmptyWeanBox(box) && box.size() == kDateWidth) wanted.push_back(box);
   LitterSums sums;
   FarrowRecord litter;
   for (long n = 1; n <= litters.count() && !wanted.empty(); ++n) {
-    litters.decode(n, litter, dates);
+    const uint8_t* weaned = litters.bytes(n) + FarrowRecord::DateWeanedAt;
     bool decoded = false;
     for (const std::string& date : wanted) {
-      if (litter.DateWeaned != date) continue;
+      if (std::memcmp(weaned, date.data(), kDateWidth) != 0) continue;
       if (!decoded) litters.decode(n, litter, counts);
       decoded = true;
       sums.add(litter);
