@@ -1,15 +1,15 @@
 #include "reports/HerdPerformance.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string_view>
 
 #include "common/DateMath.h"
 #include "common/NumberText.h"
-#include "reports/Summaries.h"
 #include "records/Fields.h"
 #include "reports/ReportNumbers.h"
+#include "reports/Summaries.h"
 
 namespace {
 
