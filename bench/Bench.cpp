@@ -57,6 +57,8 @@
 #include "platform/Services.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
+#include "reports/FarrowPerformance.h"
+#include "reports/HerdPerformance.h"
 #include "sows/HogSow1.h"
 #include "sows/HogSow3.h"
 #include "sows/HogSow5.h"
@@ -1711,6 +1713,94 @@ int main(int argc, char** argv) {
         return compareFigures(gridRows(*w.BoarIndexList), byId(cells), "grid row");
       }));
   ops.back().files = {g_sowPath, g_farrowPath, g_boarPath};
+  // The summaries: the herd performance of a year and the farrowing
+  // performance of four weaning dates, shown and printed, each from one read
+  // of the files.
+  {
+    const std::string year = "2018";
+    const WeanDates weanDates = {herd.litters[99].DateWeaned, herd.litters[4999].DateWeaned,
+                                 herd.litters[15999].DateWeaned, herd.litters[29999].DateWeaned};
+    // The year's figures from records read one at a time, by the report's rules.
+    const auto herdOneByOne = [year] {
+      HerdPerfData h;
+      long excluded = 0;
+      const std::vector<SowRecord> sows = recordByRecord<SowRecord>(g_sowPath);
+      for (const SowRecord& s : sows) {
+        const std::string e = s.DateEnteredHerd.substr(6), l = s.DateLeftHerd.substr(6);
+        h.Replacements += e == year;
+        excluded += (e > year) + (l <= year);
+        h.Sold += l == year;
+        if (e <= year && s.DateLeftHerd == records::kEmptyDate) h.ParitySum += s.ParityCount;
+      }
+      h.Sows = static_cast<int32_t>(static_cast<long>(sows.size()) - excluded);
+      for (const FarrowRecord& f : recordByRecord<FarrowRecord>(g_farrowPath)) {
+        if (f.DateBorn.substr(6) != year || f.DateWeaned == records::kEmptyDate) continue;
+        ++h.Litters;
+        h.Born += f.BornCount;
+        h.Alive += f.AliveCount;
+        h.Weaned += f.WeanedCount;
+        h.Fostered += f.FosteredTo;
+        h.BirthWeight = static_cast<int32_t>(RoundHalfEven(h.BirthWeight + static_cast<double>(f.BirthWeight)));
+        h.WeaningWeight = static_cast<int32_t>(RoundHalfEven(h.WeaningWeight + static_cast<double>(f.WeaningWeight)));
+        h.DaysToWeaning += static_cast<int32_t>(*DaysBetween(f.DateBorn, f.DateWeaned));
+      }
+      return h;
+    };
+    const auto herdFigures = [year](bool print) {
+      records::FileImage<SowRecord> sows;
+      records::FileImage<FarrowRecord> litters;
+      sows.read(g_sowPath);
+      litters.read(g_farrowPath);
+      const HerdPerfData h = CollectHerdData(sows, litters, year);
+      std::vector<std::string> shown;
+      for (int i = 0; i < kHerdFigures; ++i) shown.push_back(HerdFigureText(h, static_cast<HerdFigure>(i)));
+      if (print) PrintHerdPerfPage(HerdPerfReportLines(h, "12/07/2026"), "HERD PERFORMANCE for " + year);
+      return std::make_pair(h, shown);
+    };
+    const auto farrowFigures = [weanDates](bool print) {
+      records::FileImage<FarrowRecord> litters;
+      litters.read(g_farrowPath);
+      const LitterSums sums = TotalWeanedOn(litters, weanDates);
+      std::vector<std::string> shown;
+      for (int i = 0; i < kFarrowFigures; ++i) shown.push_back(FarrowFigureText(sums, static_cast<FarrowFigure>(i)));
+      if (print)
+        PrintFarrowPerfPage(FarrowPerfReportLines(sums, "12/07/2026"), "FARROWING PERFORMANCE", WeanDatesLine(weanDates));
+      return sums;
+    };
+    const auto farrowOneByOne = [weanDates] {
+      LitterSums sums;
+      for (const FarrowRecord& f : recordByRecord<FarrowRecord>(g_farrowPath))
+        for (const std::string& date : weanDates)
+          if (f.DateWeaned == date) sums.add(f);
+      return sums;
+    };
+    for (bool print : {false, true}) {
+      Operation op;
+      op.name = print ? "herd performance report printed" : "herd performance of a year";
+      op.files = {g_sowPath, g_farrowPath};
+      op.before = [&printer] { platform::services().setPrinter(&printer); };
+      op.run = [herdFigures, print] { g_sink = g_sink + herdFigures(print).first.Litters; };
+      op.check = [herdFigures, herdOneByOne](std::string& result) {
+        const HerdPerfData h = herdFigures(false).first, one = herdOneByOne();
+        result = std::to_string(h.Litters);
+        return h == one && h.Litters > 0 ? std::string() : "one by one " + std::to_string(one.Litters) + " litters";
+      };
+      ops.push_back(op);
+    }
+    for (bool print : {false, true}) {
+      Operation op;
+      op.name = print ? "farrowing performance summary printed" : "farrowing performance of four weaning dates";
+      op.files = {g_farrowPath};
+      op.before = [&printer] { platform::services().setPrinter(&printer); };
+      op.run = [farrowFigures, print] { g_sink = g_sink + farrowFigures(print).Litters; };
+      op.check = [farrowFigures, farrowOneByOne](std::string& result) {
+        const LitterSums sums = farrowFigures(false), one = farrowOneByOne();
+        result = std::to_string(sums.Litters);
+        return sums == one && sums.Litters > 0 ? std::string() : "one by one " + std::to_string(one.Litters) + " litters";
+      };
+      ops.push_back(op);
+    }
+  }
 
   std::printf("TARLOWE benchmark: %zu sows, %zu litter records, %zu boars, %zu group records, %zu sales rows, "
               "%zu drug records, %zu doses in %s\n",

@@ -14,6 +14,7 @@
 #include "records/SalesRecord.h"
 #include "records/SowRecord.h"
 #include "sows/DialogHog1.h"
+#include "reports/DialogHog0.h"
 #include "sows/SowHistory.h"
 
 namespace {
@@ -41,4 +42,5 @@ void ResetModuleState() {
   reset(PrintJob);
   reset(IngredientRec, FeedBatchRec);
   reset(DueDateRange);
+  ReleaseWeanDatesDialog();
 }

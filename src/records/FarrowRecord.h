@@ -18,6 +18,8 @@ struct FarrowRecord {
   static constexpr int16_t LeftHerd = 2;  // litter of a sow that left the herd
   // Where the status lies, for runs that need only the status of each record.
   static constexpr int StatusAt = 0;
+  // Where the weaning date lies, for runs that look for litters weaned on a day.
+  static constexpr int DateWeanedAt = 20;
   static constexpr int BoarIdWidth = 8;
 
   int16_t Status = Free;
@@ -40,7 +42,7 @@ struct FarrowRecord {
     m.i16(BornCount, 12);
     m.i16(AliveCount, 14);
     m.f32(BirthWeight, 16);
-    m.date(DateWeaned, 20);
+    m.date(DateWeaned, DateWeanedAt);
     m.i16(WeanedCount, 30);
     m.i16(WeaningAge, 32);
     m.f32(WeaningWeight, 34);

@@ -11,6 +11,8 @@
 #include "medication/Drug_1.h"
 #include "medication/Drug_3.h"
 #include "medication/MedicationEntry.h"
+#include "reports/HogRept2.h"
+#include "reports/HogRept3.h"
 #include "platform/FormKit.h"
 #include "shell/DatabaseUtilities.h"
 #include "shell/Tarlowe2.h"
@@ -44,6 +46,8 @@ constexpr AreaItem kAreaItems[] = {
        FeedMenuChoice = 9;
        OpenIngredientList();
      }},
+    {&Tarlowe2::MainReports, 0, OpenFarrowingPerformance},  // SUMMARY > Farrowing Performance
+    {&Tarlowe2::MainReports, 1, OpenHerdPerformance},       // SUMMARY > Herd Performance
     {&Tarlowe2::MainMed, 0, OpenDrugList},           // MEDICATION > Drug List: the drug list
     {&Tarlowe2::MainMed, 1, OpenMedicationHistory},  // MEDICATION > History: the year's medication history
     {&Tarlowe2::UtilMenu, 0, DefragBoarMenu},       // UTILITIES > Defrag Boar File
