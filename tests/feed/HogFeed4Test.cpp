@@ -6,6 +6,7 @@
 #include "feed/FeedBatchFixture.h"
 #include "feed/HogFeed2.h"
 #include "feed/HogFeed4.h"
+#include "medication/Drug_6.h"
 #include "platform/FileSystem.h"
 #include "shell/Tarlowe2.h"
 #include "support/BoxMatch.h"
@@ -114,6 +115,46 @@ TEST_F(HogFeed4Test, ANurseryBatchIsEnteredEditedDeletedAndPrinted) {
   EXPECT_EQ(tp.dialogs.shown[1].text, "FEED2024.DAT FILE DOESN'T EXIST!\r \rStart a new feed file?");
   EXPECT_EQ(tp.windows.shownModal, (Lines{"HogFeed4", "HogFeed2", "HogFeed2"}));
   EXPECT_TRUE(tp.windows.leftOpen.empty());
+}
+
+// FEED MED of a new batch, then EXIT: the medication window draws the dose
+// and the batch keeps its "M" although the batch itself was never accepted.
+TEST_F(HogFeed4Test, FeedMedicationMarksTheBatchAtOnce) {
+  writeCornAndSoy();
+  writeRecords<DrugRecord>(tp.path("DRUG.LST"), {aDrug("AUREO").kind("F", "L", 2).onHand(10)});
+  tp.windows.on("HogFeed4", as<HogFeed4>([this](HogFeed4& w) {
+    tp.dialogs.answer(platform::vbOK);
+    tp.windows.on("HogFeed2", as<HogFeed2>([this](HogFeed2& e) {
+      tp.windows.on("Drug_6", as<Drug_6>([](Drug_6& d) {
+        EXPECT_EQ(d.Caption() + "|" + d.SwineId->Text() + "|" + d.Mode->Caption(),
+                  "F E E D   M E D I C A T I O N|00001|NEW2");
+        d.DrugPick->SetListIndex(0);
+        d.DrugPick_Click();
+        d.Dosage->SetText("4");
+        d.UserInt->SetText("jh");
+        d.Accept->Press();
+        d.VExit->Press();
+      }));
+      e.FeedMed->Press();
+      EXPECT_EQ(CurrentBatchId, "M00001");
+      EXPECT_FALSE(e.FeedMed->isEnabled());
+      e.FeedExit->Press();
+    }));
+    w.FeedMenu->Click(HogFeed4::Input);
+    EXPECT_EQ(readBatches(), asStored<FeedBatchRecord>({aBatch("M00001")}));
+    const std::vector<MedicationRecord> meds = readRecords<MedicationRecord>(tp.path("MED2024.DAT"));
+    ASSERT_EQ(meds.size(), 1u);
+    EXPECT_EQ(meds[0].BatchId + "|" + meds[0].DrugCode, "00001 |AUREO ");
+    EXPECT_EQ(readRecords<DrugRecord>(tp.path("DRUG.LST"))[0].InventoryAmount, 6.0f);
+    ASSERT_EQ(w.Lines().size(), 1u);
+    EXPECT_EQ(w.Lines()[0].substr(0, 8), " M00001 ");
+    w.FeedMenu->Click(HogFeed4::Exit);
+  }));
+  Tarlowe2& main = MainForm();
+  main.ShowAllMenus();
+  tp.dialogs.type("2024").answer(platform::vbOK);
+  main.MainFeed->Click(0);
+  EXPECT_EQ(tp.windows.shownModal, (Lines{"HogFeed4", "HogFeed2", "Drug_6"}));
 }
 
 TEST_F(HogFeed4Test, RefusalsFocusTheirBoxAndWriteNothing) {
