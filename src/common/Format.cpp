@@ -3,16 +3,24 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string_view>
+#include <memory>
 
 namespace {
 
 // A number written as decimal digits: value = 0.digits x 10^point, negative
-// when `negative`.
+// when `negative`. Held in place: a Double's 15 digits or a long long's 20.
 struct Decimal {
   bool negative = false;
-  std::string digits;  // no leading zeros; "" for 0
-  int point = 0;       // digits before the decimal point
+  char digits[24];  // no leading zeros; none for 0
+  int count = 0;
+  int point = 0;  // digits before the decimal point
+
+  // The digit at `i` of the number written out from its first significant
+  // place (or from the point, for a value below 1), "0" beyond its digits.
+  char at(long i, int zeros) const {
+    const long k = i - zeros;
+    return k >= 0 && k < count ? digits[k] : '0';
+  }
 };
 
 // The number rounded to `significant` digits, as decimal digits.
@@ -27,12 +35,10 @@ Decimal decimalOf(double value, int significant) {
     d.negative = true;
     ++p;
   }
-  const char* e = std::find(p, end, 'e');
-  d.digits.reserve(static_cast<size_t>(e - p));
-  for (; p < e; ++p)
-    if (*p != '.') d.digits += *p;
+  for (; p < end && *p != 'e'; ++p)
+    if (*p != '.') d.digits[d.count++] = *p;
   int exponent = 0;
-  std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
+  std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
   d.point = exponent + 1;
   return d;
 }
@@ -43,41 +49,26 @@ Decimal decimalOf(long long value) {
   // The magnitude of the smallest value does not fit a long long.
   const unsigned long long magnitude =
       d.negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-  if (magnitude != 0) d.digits = std::to_string(magnitude);
-  d.point = static_cast<int>(d.digits.size());
+  if (magnitude != 0) d.count = static_cast<int>(std::to_chars(d.digits, d.digits + sizeof d.digits, magnitude).ptr - d.digits);
+  d.point = d.count;
   return d;
 }
 
-// Rounds to `decimals` places, a half away from zero: the whole part's
-// digits without leading zeros and exactly `decimals` fraction digits.
-void roundTo(const Decimal& d, int decimals, std::string& whole, std::string& fraction) {
-  std::string all;
-  int wholeLength = d.point;
-  if (d.point <= 0) {
-    all.assign(static_cast<size_t>(-d.point), '0');
-    wholeLength = 0;
-  }
-  all += d.digits;
-  const size_t keep = static_cast<size_t>(wholeLength + decimals);
-  const bool up = all.size() > keep && all[keep] >= '5';
-  all.resize(keep, '0');
-  if (up) {
-    size_t i = keep;
-    while (i > 0 && all[i - 1] == '9') all[--i] = '0';
-    if (i == 0) {
-      all.insert(0, 1, '1');
-      ++wholeLength;
-    } else {
-      ++all[i - 1];
-    }
-  }
-  const size_t wholeEnd = static_cast<size_t>(wholeLength);
-  const size_t significant = std::min(all.find_first_not_of('0'), wholeEnd);
-  whole.assign(all, significant, wholeEnd - significant);
-  fraction.assign(all, wholeEnd);
-}
-
 bool isPlaceholder(char c) { return c == '0' || c == '#'; }
+
+// A run of characters in a buffer on the stack, or on the heap when a
+// number of hundreds of digits needs it.
+class Digits {
+ public:
+  explicit Digits(size_t size) : data_(size <= sizeof local_ ? local_ : (heap_ = std::make_unique<char[]>(size)).get()) {}
+  char& operator[](size_t i) { return data_[i]; }
+  const char* data() const { return data_; }
+
+ private:
+  char local_[96];
+  std::unique_ptr<char[]> heap_;
+  char* data_;
+};
 
 std::string formatDecimal(const Decimal& d, std::string_view mask) {
   const size_t first = mask.find_first_of("0#.");
@@ -90,12 +81,29 @@ std::string formatDecimal(const Decimal& d, std::string_view mask) {
   const std::string_view wholeMask = body.substr(0, dot);
   const std::string_view fractionMask = dot == std::string_view::npos ? std::string_view() : body.substr(dot + 1);
 
-  int decimals = 0;
+  size_t decimals = 0;
   for (char c : fractionMask) decimals += isPlaceholder(c);
-  std::string whole, fraction;
-  roundTo(d, decimals, whole, fraction);
 
-  // The placeholders from the first "0" on are always filled.
+  // Rounded to `decimals` places, a half away from zero: the digits from the
+  // first whole place (or the point) on, with one place in front for a carry.
+  const int zeros = d.point < 0 ? -d.point : 0;
+  const size_t wholeLength = d.point > 0 ? static_cast<size_t>(d.point) : 0;
+  const size_t keep = wholeLength + decimals;
+  Digits all(keep + 1);
+  all[0] = '0';
+  for (size_t i = 0; i < keep; ++i) all[i + 1] = d.at(static_cast<long>(i), zeros);
+  if (d.at(static_cast<long>(keep), zeros) >= '5') {
+    size_t i = keep;
+    while (all[i] == '9') all[i--] = '0';
+    ++all[i];
+  }
+  // The whole part without leading zeros, then at least the mask's
+  // required digits.
+  size_t start = 0;
+  while (start < wholeLength + 1 && all[start] == '0') ++start;
+  const size_t wholeEnd = wholeLength + 1;
+  size_t wholeDigits = wholeEnd - start;
+
   size_t placeholders = 0, required = 0;
   bool grouped = false;
   for (char c : wholeMask) {
@@ -104,20 +112,23 @@ std::string formatDecimal(const Decimal& d, std::string_view mask) {
     if (c == ',') grouped = true;
   }
   const size_t minimum = required == 0 ? 0 : placeholders - required + 1;
-  if (whole.size() < minimum) whole.insert(0, minimum - whole.size(), '0');
-  if (grouped)
-    for (size_t i = whole.size(); i > 3; i -= 3) whole.insert(i - 3, ",");
+  const size_t padding = wholeDigits < minimum ? minimum - wholeDigits : 0;
+  wholeDigits += padding;
 
-  const bool zero = whole.find_first_not_of("0,") == std::string::npos &&
-                    fraction.find_first_not_of('0') == std::string::npos;
+  bool zero = true;
+  for (size_t i = start; i < wholeEnd + decimals && zero; ++i) zero = all[i] == '0';
+
   std::string out;
-  out.reserve(prefix.size() + whole.size() + fraction.size() + suffix.size() + 2);
+  out.reserve(prefix.size() + wholeDigits + wholeDigits / 3 + decimals + suffix.size() + 2);
   if (d.negative && !zero) out += '-';
   out += prefix;
-  out += whole;
+  for (size_t k = 0; k < wholeDigits; ++k) {
+    if (grouped && k > 0 && (wholeDigits - k) % 3 == 0) out += ',';
+    out += k < padding ? '0' : all[start + k - padding];
+  }
   if (dot != std::string_view::npos) {
     out += '.';
-    out += fraction;
+    out.append(all.data() + wholeEnd, decimals);
   }
   out += suffix;
   return out;
@@ -125,12 +136,10 @@ std::string formatDecimal(const Decimal& d, std::string_view mask) {
 
 }  // namespace
 
-std::string Format(double value, const std::string& mask) { return formatDecimal(decimalOf(value, 15), mask); }
+std::string Format(double value, std::string_view mask) { return formatDecimal(decimalOf(value, 15), mask); }
 
-std::string Format(float value, const std::string& mask) {
+std::string Format(float value, std::string_view mask) {
   return formatDecimal(decimalOf(static_cast<double>(value), 7), mask);
 }
 
-std::string FormatInteger(long long value, const std::string& mask) {
-  return formatDecimal(decimalOf(value), mask);
-}
+std::string FormatInteger(long long value, std::string_view mask) { return formatDecimal(decimalOf(value), mask); }

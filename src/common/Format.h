@@ -21,12 +21,13 @@
 // 0. A value that is not a number, or is infinite, is written as 0.
 #include <concepts>
 #include <string>
+#include <string_view>
 
-std::string Format(double value, const std::string& mask);
-std::string Format(float value, const std::string& mask);
-std::string FormatInteger(long long value, const std::string& mask);
+std::string Format(double value, std::string_view mask);
+std::string Format(float value, std::string_view mask);
+std::string FormatInteger(long long value, std::string_view mask);
 
 template <std::integral T>
-std::string Format(T value, const std::string& mask) {
+std::string Format(T value, std::string_view mask) {
   return FormatInteger(static_cast<long long>(value), mask);
 }
