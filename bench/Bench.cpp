@@ -32,6 +32,8 @@
 #include "common/HogGlobals.h"
 #include "feed/FeedBatchFile.h"
 #include "feed/FeedBatchList.h"
+#include "feed/GroupFeedConversion.h"
+#include "feed/HerdFeedConversion.h"
 #include "feed/HogFeed4.h"
 #include "feed/HogFeed8.h"
 #include "groups/HogSale1.h"
@@ -1518,6 +1520,96 @@ int main(int argc, char** argv) {
         return FindNewBatchSlot(batches, BatchMedications(meds)).record;
       },
       [](const FeedBatchRecord& b) { return RTrim(b.BatchNumber).empty(); }, kFreedBatch));
+  // The group and the herd feed conversion of 2023: six finisher groups of a
+  // year that sold, and the whole herd, over GROUP.DAT, SALES.DAT, SOW.DAT,
+  // BOAR.DAT and the year's full batch and medication files.
+  const std::string convYear = "2023";
+  if (!platform::copyFile(FeedFilePath(), DataFolder + FeedFileName(convYear)) ||
+      !platform::copyFile(g_medPath, DataFolder + MedFileName(convYear)))
+    return 1;
+  const std::vector<std::string> convFiles = {DataFolder + FeedFileName(convYear), DataFolder + MedFileName(convYear)};
+  const GroupIdTable convIds{"", "201-23", "202-23", "203-23", "204-23", "205-23", "206-23"};
+  // The year's feed of a type (and group) with its medication, record by record.
+  const auto feedOneByOne = [convFiles](const std::string& letter, const std::string* group) {
+    const std::vector<MedicationRecord> meds = recordByRecord<MedicationRecord>(convFiles[1]);
+    FeedSum sum;
+    for (const FeedBatchRecord& b : recordByRecord<FeedBatchRecord>(convFiles[0])) {
+      if (b.FeedType != letter || (group && Trim(b.GroupId) != *group)) continue;
+      sum.pounds += b.TotalPounds;
+      sum.cost += static_cast<float>(b.TotalCost.value());
+      if (!IsMedicatedNumber(RTrim(b.BatchNumber))) continue;
+      for (const MedicationRecord& m : meds)
+        if (RTrim(m.BatchId) == PlainBatchNumber(b.BatchNumber)) {
+          sum.pounds += static_cast<int32_t>(RoundHalfEven(m.Dosage));
+          sum.cost += static_cast<float>(m.UnitCost.value()) * m.Dosage;
+        }
+    }
+    return sum;
+  };
+  {
+    Operation op;
+    op.name = "group feed conversion of six finisher groups";
+    op.files = {g_groupPath, g_salesPath, convFiles[0], convFiles[1]};
+    const auto run = [convIds] {
+      GroupBook book;
+      FeedYearBook years;
+      return book.read("") ? RunBuilding(kFinisher, convIds, book, years) : BuildingRun{};
+    };
+    op.run = [run] { g_sink = g_sink + run().row.pork; };
+    op.check = [run, convIds, feedOneByOne](std::string& result) {
+      const BuildingRun r = run();
+      const GroupFilesOneByOne files;
+      BuildingRow one{-1, 0, 0, 0, 0};
+      float in = 0, out = 0;
+      for (size_t k = 1; k < convIds.size(); ++k) {
+        for (const GroupRecord& g : files.groups)
+          if (g.GroupId == convIds[k] && g.Stage == "F") {
+            if (g.YearEndAdjust == 0) one.pigs += g.PigsIn;
+            if (g.PigsIn != 0) in += static_cast<float>(g.PigsIn) * g.WeightIn;
+          }
+        for (const SalesRecord& s : files.sales)
+          if (s.GroupId == convIds[k] && s.SaleType == "M") out += static_cast<float>(s.PigsSold + s.GiltsSold) * s.WeightPerPig;
+        const std::string group = convIds[k].substr(0, 3);
+        const FeedSum f = feedOneByOne("F", &group);
+        one.feed += f.pounds;
+        one.cost += f.cost;
+      }
+      one.pork = static_cast<int32_t>(RoundHalfEven(static_cast<double>(out - in)));
+      result = r.figures[2] + " lb of pork, " + r.figures[7];
+      return r.row == one && !r.problem && one.pork > 0 && one.feed > 0
+                 ? std::string()
+                 : "one by one " + std::to_string(one.pigs) + " pigs, " + std::to_string(one.pork) + " lb, " +
+                       std::to_string(one.feed) + " lb of feed";
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "herd feed conversion of a year";
+    op.files = {g_salesPath, convFiles[0], convFiles[1], g_sowPath, g_boarPath};
+    op.run = [convYear] { g_sink = g_sink + GatherHerdTotals(convYear).totals.feed; };
+    op.check = [convYear, feedOneByOne](std::string& result) {
+      const HerdRun r = GatherHerdTotals(convYear);
+      HerdTotals one;
+      for (const char* letter : {"N", "G", "F", "L", "E"}) {
+        const FeedSum f = feedOneByOne(letter, nullptr);
+        one.feed += f.pounds;
+        one.cost = static_cast<float>(CurrencyOf(static_cast<double>(one.cost) + f.cost));
+      }
+      for (const SowRecord& sow : recordByRecord<SowRecord>(g_sowPath))
+        if (!records::IsFreeId(sow.Id) && sow.DateLeftHerd == records::kEmptyDate) ++one.breedingHead;
+      for (const BoarRecord& boar : recordByRecord<BoarRecord>(g_boarPath))
+        if (!records::IsFreeId(boar.Id) && boar.DateLeftHerd == records::kEmptyDate) ++one.breedingHead;
+      const HerdFigureTexts f = HerdFeedFigures(r.totals, {convYear, "100000", "101000", "5000"});
+      result = f[7] + " lb of pork, " + f[13];
+      return !r.problem && !r.fault && r.totals.feed == one.feed && r.totals.cost == one.cost &&
+                     r.totals.breedingHead == one.breedingHead && r.totals.marketHead > 0
+                 ? std::string()
+                 : "one by one " + std::to_string(one.feed) + " lb, " + text(one.cost) + ", " +
+                       std::to_string(one.breedingHead) + " breeding";
+    };
+    ops.push_back(op);
+  }
   // The sow list's printouts and the index grids.
   const auto liveSows = [] {
     std::vector<long> live;

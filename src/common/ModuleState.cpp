@@ -3,6 +3,8 @@
 #include "boars/BoarHistory.h"
 #include "common/HogGlobals.h"
 #include "common/PrintListing.h"
+#include "feed/GroupFeedConversion.h"
+#include "feed/HerdFeedConversion.h"
 #include "medication/DrugLookups.h"
 #include "records/BoarRecord.h"
 #include "records/DrugRecord.h"
@@ -41,6 +43,7 @@ void ResetModuleState() {
   reset(CurrentDrug);
   reset(PrintJob);
   reset(IngredientRec, FeedBatchRec);
+  reset(GroupIdList, HerdFeedInputs);
   reset(DueDateRange);
   ReleaseWeanDatesDialog();
 }

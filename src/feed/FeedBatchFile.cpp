@@ -88,6 +88,7 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
     BatchMedication& m = byId_[id];
     m.pounds += med.Dosage;
     m.poundsWide += med.Dosage;
+    m.wholePounds += static_cast<int32_t>(RoundHalfEven(med.Dosage));
     m.cost += static_cast<float>(med.UnitCost.value()) * med.Dosage;
   }
 }

@@ -50,6 +50,7 @@ struct BatchMedication {
   float pounds = 0;       // summed as Singles, as the list adds them
   double poundsWide = 0;  // summed as Doubles, as the printout adds them
   float cost = 0;
+  int32_t wholePounds = 0;  // each record's dosage rounded to whole pounds (halves to even), summed
 };
 class BatchMedications {
  public:

@@ -4,6 +4,7 @@
 #include "boars/HogBoar1.h"
 #include "boars/HogBoar6.h"
 #include "common/HogGlobals.h"
+#include "feed/FeedConversionMenu.h"
 #include "feed/HogFeed4.h"
 #include "feed/HogFeed8.h"
 #include "groups/HogPig1.h"
@@ -42,6 +43,9 @@ constexpr AreaItem kAreaItems[] = {
     {&Tarlowe2::MainFeed, 2, [] { OpenFeedBatchList(2); }},  // FEED > Finishing
     {&Tarlowe2::MainFeed, 4, [] { OpenFeedBatchList(4); }},  // FEED > Gestation
     {&Tarlowe2::MainFeed, 5, [] { OpenFeedBatchList(5); }},  // FEED > Lactation
+    {&Tarlowe2::MainFeed, 7, [] { FeedMenuChoice = 7; }},  // FEED > Feed Conversion: its submenu opens
+    {&Tarlowe2::FeedConv, 0, [] { OpenFeedConversion(0); }},  // FEED > Feed Conversion > Group
+    {&Tarlowe2::FeedConv, 1, [] { OpenFeedConversion(1); }},  // FEED > Feed Conversion > Herd
     {&Tarlowe2::MainFeed, 9, [] {  // FEED > Feed Ingredients: the ingredient list
        FeedMenuChoice = 9;
        OpenIngredientList();

@@ -109,8 +109,10 @@ TEST_F(MainWindow, ChoosingAnAreaItemRunsItsRowAndAnItemWithoutOneDoesNothing) {
   const auto effect = [&](const std::function<void()>& act) {
     tp.windows.shownModal.clear();
     tp.dialogs.clear();
+    FeedMenuChoice = -1;  // an item that opens a submenu only sets the choice
     act();
     std::vector<std::string> seen = tp.windows.shownModal;
+    if (FeedMenuChoice != -1) seen.push_back("FeedMenuChoice " + std::to_string(FeedMenuChoice));
     for (const ShownBox& box : tp.dialogs.shown) seen.push_back(box.title + ": " + box.text);
     return seen;
   };

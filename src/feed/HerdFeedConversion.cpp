@@ -1,0 +1,159 @@
+#include "feed/HerdFeedConversion.h"
+
+#include "common/Format.h"
+#include "common/HogGlobals.h"
+#include "common/NumberText.h"
+#include "groups/SalesTotals.h"
+
+HerdInputTable HerdFeedInputs;
+
+namespace {
+
+const char kTitle[] = "HERD   FEED   CONVERSION";
+const char kInvalid[] = "INVALID ENTRY!!\r";
+constexpr const char* kFeedTypes[] = {"N", "G", "F", "L", "E"};
+constexpr int kDateLeftHerdAt = 70;
+
+// How each figure is read back, shown and printed.
+enum class Read { Whole, Single };
+struct HerdFigure {
+  Read read;
+  const char* shown;
+  const char* printLabel;
+  const char* printed;
+};
+constexpr HerdFigure kFigures[14] = {
+    {Read::Whole, "", "", ""},
+    {Read::Whole, "####0", "TOTAL NUMBER of MARKET Hog(s) Sold. ------------->", "####0"},
+    {Read::Whole, "####0", "TOTAL NUMBER of FEEDER Pig(s) Sold. ------------->", "####0"},
+    {Read::Whole, "######0", "TOTAL MARKET WEIGHT Sold. ----------------------->", "######0"},
+    {Read::Whole, "######0", "TOTAL FEEDER WEIGHT Sold. ----------------------->", "######0"},
+    {Read::Whole, "######0", "AVERAGE MARKET WEIGHT Sold. --------------------->", "######0"},
+    {Read::Whole, "######0", "AVERAGE FEEDER WEIGHT Sold. --------------------->", "######0"},
+    {Read::Whole, "######0", "TOTAL POUNDS of PORK. --------------------------->", "######0"},
+    {Read::Whole, "#######0", "POUND(s) of FEED USED. -------------------------->", "#######0"},
+    {Read::Single, "0.00", "AVERAGE PRICE per POUND of FEED. ---------------->", "$0.00"},
+    {Read::Single, "0.00", "TOTAL FEED COST. -------------------------------->", "$0.00"},
+    {Read::Single, "0.00", "FEED COST per C.T.W. of PORK. ------------------->", "$0.00"},
+    {Read::Whole, "###0", "FEED per PIG in POUND(s). ----------------------->", "###0"},
+    {Read::Single, "#0.00", "FEED EFFICIENCY. -------------------------------->", "#0.00"},
+};
+
+std::string Reformatted(const std::string& text, Read read, const char* mask) {
+  return read == Read::Whole ? Format(FigureWhole(text), mask) : Format(FigureSingle(text), mask);
+}
+
+int32_t Whole(double value) { return static_cast<int32_t>(RoundHalfEven(value)); }
+
+// The average weight of a head sold: whole pounds over the head, in whole
+// pounds; 0 with no head or no weight.
+int32_t AverageWeight(float weight, int32_t head) {
+  const int32_t pounds = Whole(weight);
+  return head == 0 || pounds == 0 ? 0 : pounds / head;
+}
+
+template <class R>
+int32_t ActiveAnimals(const records::FileImage<R>& file) {
+  int32_t count = 0;
+  for (long n = 1; n <= file.count(); ++n) {
+    const char* p = reinterpret_cast<const char*>(file.bytes(n));
+    if (!RTrim(std::string(p + R::IdAt, R::IdWidth)).empty() &&
+        RTrim(std::string(p + kDateLeftHerdAt, 10)) == records::kEmptyDate)
+      ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+Check CheckHerdFeedEntry(const HerdFeedEntry& e) {
+  if (e.year.size() != 4)
+    return Refusal{std::string(kInvalid) + "You MUST supply a four(4) diget YEAR!", kTitle, platform::vbExclamation,
+                   kReportYearField};
+  if (RTrim(e.endWeight).empty())
+    return Refusal{std::string(kInvalid) + "You MUST supply a ENDING BREEDING\rHERD WEIGHT!", kTitle,
+                   platform::vbExclamation, kEndWeightField};
+  if (RTrim(e.beginWeight).empty())
+    return Refusal{std::string(kInvalid) + "You MUST supply a BEGINING BREEDING\rHERD WEIGHT!", kTitle,
+                   platform::vbExclamation, kBeginWeightField};
+  return std::nullopt;
+}
+
+HerdInputTable HerdInputsOf(const HerdFeedEntry& e) {
+  return {"", RTrim(e.year), RTrim(e.endWeight), RTrim(e.beginWeight), RTrim(e.feederWeight)};
+}
+
+std::optional<YearFileProblem> HerdFeedOfYear(FeedYearFiles& files, int32_t& feed, float& cost) {
+  for (const char* letter : kFeedTypes) {
+    FeedSum sum;
+    if (std::optional<YearFileProblem> problem = files.Sum(letter, nullptr, sum)) return problem;
+    feed += sum.pounds;
+    cost = static_cast<float>(CurrencyOf(static_cast<double>(cost) + static_cast<double>(sum.cost)));
+  }
+  return std::nullopt;
+}
+
+int32_t BreedingHerdCount(const records::FileImage<SowRecord>& sows, const records::FileImage<BoarRecord>& boars) {
+  return ActiveAnimals(boars) + ActiveAnimals(sows);
+}
+
+HerdRun GatherHerdTotals(const std::string& year) {
+  HerdRun run;
+  FileFault fault;
+  records::FileImage<SalesRecord> sales;
+  if (!ReadImage(sales, &fault)) return run.fault = fault, run;
+  const SalesTotal market = SalesTotals(sales, year, "M");
+  const SalesTotal feeder = SalesTotals(sales, year, "F");
+  run.totals.marketHead = market.head;
+  run.totals.marketWeight = market.weight;
+  run.totals.feederHead = feeder.head;
+  run.totals.feederWeight = feeder.weight;
+  FeedYearFiles files(year);
+  if ((run.problem = HerdFeedOfYear(files, run.totals.feed, run.totals.cost))) return run;
+  records::FileImage<SowRecord> sows;
+  records::FileImage<BoarRecord> boars;
+  if (!ReadImage(boars, &fault) || !ReadImage(sows, &fault)) return run.fault = fault, run;
+  run.totals.breedingHead = BreedingHerdCount(sows, boars);
+  return run;
+}
+
+HerdFigureTexts HerdFeedFigures(const HerdTotals& t, const HerdFeedEntry& e) {
+  const int32_t herdGain = Whole(Val(e.endWeight)) - Whole(Val(e.beginWeight));
+  const int32_t pigs = t.marketHead + t.feederHead + t.breedingHead;
+  const int32_t pork = Whole(static_cast<double>(t.marketWeight + t.feederWeight) - Val(e.feederWeight) + herdGain);
+  const double cost = CurrencyOf(t.cost);
+  HerdFigureTexts f;
+  f[1] = Format(t.marketHead, "#####0");
+  f[2] = Format(t.feederHead, "#####0");
+  f[3] = Format(t.marketWeight, "0.0");
+  f[4] = Format(t.feederWeight, "0.0");
+  f[5] = Format(AverageWeight(t.marketWeight, t.marketHead), "#####0");
+  f[6] = Format(AverageWeight(t.feederWeight, t.feederHead), "#####0");
+  f[7] = Format(pork, "#####0");
+  f[8] = Format(t.feed, "#####0");
+  f[9] = CostPerUnitText(cost, t.feed);
+  f[10] = Format(t.cost, "0.00");
+  f[11] = CostPerCwtText(cost, pork);
+  f[12] = FeedRatioIntText(t.feed, pigs);
+  f[13] = FeedRatioText(t.feed, pork);
+  return f;
+}
+
+HerdFigureTexts ShownHerdFigures(const HerdFigureTexts& figures) {
+  HerdFigureTexts shown;
+  for (size_t k = 1; k < shown.size(); ++k) shown[k] = Reformatted(figures[k], kFigures[k].read, kFigures[k].shown);
+  return shown;
+}
+
+std::vector<std::string> HerdSummaryLines(const HerdFigureTexts& figures, const std::string& today) {
+  std::vector<std::string> lines(31, SummaryBlankLine());
+  lines[0] = "";
+  for (size_t k = 1; k < figures.size(); ++k)
+    lines[2 * k - 1] = kFigures[k].printLabel + Reformatted(figures[k], kFigures[k].read, kFigures[k].printed);
+  lines[28] = SummaryPrintedLine(today);
+  return lines;
+}
+
+void PrintHerdFeedSummary(const std::string& year, const HerdFigureTexts& figures) {
+  PrintFeedSummary(CentredHeading("HERD FEED CONVERSION for " + year), HerdSummaryLines(figures, DateText));
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The herd feed conversion without its window: the year and weights typed,
+// the herd's totals for the year from SALES.DAT, the year's feed and
+// medication files, SOW.DAT and BOAR.DAT (each read once per run), the
+// thirteen figures, how the window shows them and the printed summary.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "feed/FeedConversion.h"
+#include "platform/Refusal.h"
+#include "records/BoarRecord.h"
+#include "records/RecordIo.h"
+#include "records/SowRecord.h"
+
+// The inputs of the last run, entries 1 to 4 (0 not used): the report year,
+// the ending and the beginning breeding herd weight and the starting feeder
+// pig weight, each without trailing blanks.
+using HerdInputTable = std::array<std::string, 5>;
+extern HerdInputTable HerdFeedInputs;
+
+// What is typed, and the window's numbers of the boxes.
+struct HerdFeedEntry {
+  std::string year, beginWeight, endWeight, feederWeight;
+};
+enum HerdFeedField { kReportYearField, kBeginWeightField, kEndWeightField, kFeederWeightField };
+// The year must be four characters (as typed); both breeding herd weights
+// are needed; the feeder pig weight may be left empty.
+Check CheckHerdFeedEntry(const HerdFeedEntry& entry);
+HerdInputTable HerdInputsOf(const HerdFeedEntry& entry);
+
+// What the year's files give.
+struct HerdTotals {
+  int32_t marketHead = 0, feederHead = 0;
+  float marketWeight = 0, feederWeight = 0;
+  int32_t feed = 0;
+  float cost = 0;
+  int32_t breedingHead = 0;
+};
+
+// Pounds and cost of the year's feed of the five types, nursery, grower,
+// finisher, lactation and gestation; the cost added up in currency.
+std::optional<YearFileProblem> HerdFeedOfYear(FeedYearFiles& files, int32_t& feed, float& cost);
+
+// Active sows plus active boars: an ID and no date left herd.
+int32_t BreedingHerdCount(const records::FileImage<SowRecord>& sows, const records::FileImage<BoarRecord>& boars);
+
+// A run's totals, or the problem that stopped it (its box not yet shown).
+struct HerdRun {
+  HerdTotals totals;
+  std::optional<YearFileProblem> problem;
+  std::optional<FileFault> fault;  // a file that could not be read
+};
+HerdRun GatherHerdTotals(const std::string& year);
+
+// The thirteen figures, entries 1 to 13 (0 not used).
+using HerdFigureTexts = std::array<std::string, 14>;
+HerdFigureTexts HerdFeedFigures(const HerdTotals& totals, const HerdFeedEntry& entry);
+// The figures as the window's labels show them, entries 1 to 13.
+HerdFigureTexts ShownHerdFigures(const HerdFigureTexts& figures);
+// The summary's lines 0 to 30 (element 0 empty); `today` is "MM/DD/YYYY".
+std::vector<std::string> HerdSummaryLines(const HerdFigureTexts& figures, const std::string& today);
+void PrintHerdFeedSummary(const std::string& year, const HerdFigureTexts& figures);
