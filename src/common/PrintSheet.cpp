@@ -76,3 +76,5 @@ void PrintHistorySheet(const std::string& title, const HistorySheetLayout& layou
   sheet.Rows(notes, 1);
   sheet.End();
 }
+
+std::string SummaryBlankLine() { return std::string(79, ' '); }

@@ -41,6 +41,8 @@ void PrintHistorySheet(const std::string& title, const HistorySheetLayout& layou
 
 // "This " + what + " was printed on " + date, the last line of a summary.
 std::string PrintedOnLine(const std::string& what, const std::string& date);
+// A blank line of a one-page summary: 79 spaces.
+std::string SummaryBlankLine();
 
 class PrintSheet {
  public:

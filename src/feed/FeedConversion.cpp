@@ -140,8 +140,6 @@ std::string CentredHeading(const std::string& heading) {
   return FixedLine(kHeadingWidth).put(column < 1 ? 1 : column, heading, length).str();
 }
 
-std::string SummaryBlankLine() { return std::string(79, ' '); }
-
 std::string SummaryPrintedLine(const std::string& today) {
   std::string date = today;
   for (char& c : date)

@@ -104,8 +104,6 @@ class FeedYearBook {
 // An 80-column heading line with `heading` centred: from column
 // (80 - length) \ 2 on.
 std::string CentredHeading(const std::string& heading);
-// A blank line of a summary: 79 spaces.
-std::string SummaryBlankLine();
 // "This SUMMARY was printed on " and today ("MM/DD/YYYY") as "MM-DD-YYYY".
 std::string SummaryPrintedLine(const std::string& today);
 // Prints lines 1 .. size - 1 (element 0 empty) as the one-page summary

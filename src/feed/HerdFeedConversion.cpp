@@ -3,6 +3,7 @@
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "common/PrintSheet.h"
 #include "groups/SalesTotals.h"
 
 HerdInputTable HerdFeedInputs;

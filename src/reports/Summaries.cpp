@@ -34,8 +34,6 @@ bool SummaryFilesHoldRecords() {
   return holdsRecords<SowRecord>("NO SOW FILE!") && holdsRecords<FarrowRecord>("NO FARROW FILE!");
 }
 
-std::string SummaryBlankLine() { return std::string(79, ' '); }
-
 void EndSummaryLines(std::vector<std::string>& lines, const std::string& dateText) {
   const std::string blank = SummaryBlankLine();
   lines.insert(lines.end(), {blank, blank, PrintedOnLine("SUMMARY", dateText), blank});

@@ -17,8 +17,7 @@ bool SummaryFilesHoldRecords();
 bool AskPrintSummary(const std::string& question);
 
 // Ends a summary's printed lines: two blank lines, the date it was printed
-// on, a blank line. A blank line is 79 blanks.
-std::string SummaryBlankLine();
+// on, a blank line (SummaryBlankLine).
 void EndSummaryLines(std::vector<std::string>& lines, const std::string& dateText);
 
 // A summary's page: PrintJob set for `title`, the body in "Courier New" 13,
