@@ -528,7 +528,11 @@ void HogSow6::printPane(int column) {
     Alert("You MUST select a PARITY to Print!", platform::vbExclamation | platform::vbOKOnly, kFarrowErrorTitle);
     return;
   }
-  if (Alert("PRINT FARROW RECORD #" + c[kParityRow] + "\rFor SOW ID(" + sowId() + ")?",
+  askAndPrint(c, "For");
+}
+
+void HogSow6::askAndPrint(const LitterColumn& c, const std::string& forWord) {
+  if (Alert("PRINT FARROW RECORD #" + c[kParityRow] + "\r" + forWord + " SOW ID(" + sowId() + ")?",
             platform::vbQuestion | platform::vbYesNo, kPrintTitle) == platform::vbNo)
     return;
   Hourglass(true);
@@ -543,13 +547,7 @@ void HogSow6::PrintB_Click() { printPane(kPaneB); }
 void HogSow6::PrintEdit_Click() {
   LitterColumn& c = grid_[kEntry];
   c[kParityRow] = Trim(entryText(kParityRow));
-  if (Alert("PRINT FARROW RECORD #" + c[kParityRow] + "\rfor SOW ID(" + sowId() + ")?",
-            platform::vbQuestion | platform::vbYesNo, kPrintTitle) == platform::vbNo)
-    return;
-  Hourglass(true);
-  PrintLitterSheet(c, SowHistory.Id);
-  Hourglass(false);
-  focusDateBorn();
+  askAndPrint(c, "for");
 }
 
 void HogSow6::FarroMenu_Click(int Index) {

@@ -95,6 +95,8 @@ class HogSow6 : public platform::Form {
   void printPane(int column);
   // Whether a parity was chosen; says so, and stops, when none was.
   bool parityChosen();
+  // Asks "PRINT FARROW RECORD #..." and prints the column's sheet on Yes.
+  void askAndPrint(const LitterColumn& c, const std::string& forWord);
   bool readLitter(int parity, FarrowRecord& litter);
   void step(int by);
   std::string sowId() const;
