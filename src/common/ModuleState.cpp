@@ -15,6 +15,7 @@
 #include "records/SowRecord.h"
 #include "sows/DialogHog1.h"
 #include "reports/DialogHog0.h"
+#include "reports/DialogHog4.h"
 #include "sows/SowHistory.h"
 
 namespace {
@@ -42,5 +43,6 @@ void ResetModuleState() {
   reset(PrintJob);
   reset(IngredientRec, FeedBatchRec);
   reset(DueDateRange);
+  reset(CrateTable);
   ReleaseWeanDatesDialog();
 }

@@ -29,6 +29,8 @@ void Chart::SetTitle(const std::string& title) {
   chart_->setTitle(fromAnsi(title));
 }
 
+void Chart::SetTitleFont(const QFont& font) { chart_->setTitleFont(font); }
+
 void Chart::SetRowCount(int rows) {
   labels_.resize(static_cast<size_t>(std::max(0, rows)));
   values_.resize(labels_.size(), std::vector<double>(static_cast<size_t>(cols_), 0.0));
@@ -79,6 +81,8 @@ void Chart::Refresh() {
     }
     series->append(set);
   }
+  series->setLabelsVisible(valueLabels_);
+  series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
   chart_->addSeries(series);
   QStringList cats;
   for (const auto& l : labels_) cats << fromAnsi(l);
@@ -92,9 +96,11 @@ void Chart::Refresh() {
   series->attachAxis(y);
 }
 
-QImage Chart::Picture() {
+QImage Chart::Picture(double scale) {
   QSize size = view_->size().isValid() && view_->width() > 10 ? view_->size() : QSize(800, 500);
-  QImage image(size, QImage::Format_ARGB32);
+  scale = std::max(1.0, scale);
+  QImage image(size * scale, QImage::Format_ARGB32);
+  image.setDevicePixelRatio(scale);
   image.fill(Qt::white);
   QPainter painter(&image);
   chart_->resize(size);

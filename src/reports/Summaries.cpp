@@ -2,6 +2,7 @@
 
 #include "common/DataFiles.h"
 #include "platform/Refusal.h"
+#include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/SowRecord.h"
 
@@ -33,6 +34,8 @@ bool holdsRecords(const std::string& none) {
 bool SummaryFilesHoldRecords() {
   return holdsRecords<SowRecord>("NO SOW FILE!") && holdsRecords<FarrowRecord>("NO FARROW FILE!");
 }
+
+bool DrugFileHoldsRecords() { return holdsRecords<DrugRecord>("NO DRUG FILE!"); }
 
 std::string SummaryBlankLine() { return std::string(79, ' '); }
 
