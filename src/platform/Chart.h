@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
-class QChartView;
+class QBarCategoryAxis;
+class QBarSeries;
 class QChart;
+class QChartView;
+class QValueAxis;
 
 namespace platform {
 
@@ -39,6 +42,9 @@ class Chart : public QWidget {
  private:
   QChartView* view_;
   QChart* chart_;
+  QBarSeries* series_;
+  QBarCategoryAxis* rowAxis_;
+  QValueAxis* valueAxis_;
   std::string title_;
   int cols_ = 1;
   bool valueLabels_ = false;

@@ -26,17 +26,17 @@ ChartWindow::ChartWindow(const std::string& name, const std::string& chartName, 
   using namespace platform;
   setFont(makeFont("MS Sans Serif", 8));
   SetCaption(kSummaryTitle);
-  graph_ = Placed(new Chart(this, chartName), {120, 120, 9360, 6000});
+  graph_ = Placed(new Chart(this, chartName), {120, 120, 12480, 6600});
   graph_->SetTitle(title);
   graph_->SetTitleFont(makeFont("Arial", 14, true));
   graph_->SetValueLabels(true);
   const QFont buttons = makeFont("Fixedsys", 10, true);
-  GphPnt = AddButton(this, "GphPnt", "PRINT", {2400, 6300, 1575, 435}, [this] { GphPnt_Click(); });
-  GphExt = AddButton(this, "GphExt", "EXIT", {5640, 6300, 1575, 435}, [this] { GphExt_Click(); });
+  GphPnt = AddButton(this, "GphPnt", "PRINT", {3600, 6900, 1575, 435}, [this] { GphPnt_Click(); });
+  GphExt = AddButton(this, "GphExt", "EXIT", {7560, 6900, 1575, 435}, [this] { GphExt_Click(); });
   GphPnt->setFont(buttons);
   GphExt->setFont(buttons);
   SetTabOrder({GphPnt, GphExt});
-  SetBoundsTwips(600, 600, 9720, 7260);
+  SetBoundsTwips(600, 600, 12840, 7860);
 }
 
 void ChartWindow::Form_Load() {

@@ -17,24 +17,30 @@ namespace {
 class ChartYears {
  public:
   explicit ChartYears(int first) {
-    for (int i = 0; i < kChartYears; ++i) keys_[static_cast<size_t>(i)] = ChartYearKey(first + i);
+    for (size_t i = 0; i < kChartYears; ++i) {
+      keys_[i] = ChartYearKey(first + static_cast<int>(i));
+      matched_[i] = keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos;
+    }
   }
   const std::string& key(int i) const { return keys_[static_cast<size_t>(i)]; }
   // The row (0 to 4) of the year `date` falls in; -1 when none.
   int rowOf(const std::string& date) const {
     if (date.size() < 4) return -1;
-    const std::string_view year = std::string_view(date).substr(date.size() - 4);
-    for (int i = 0; i < kChartYears; ++i)
-      if (isYear(i) && year == keys_[static_cast<size_t>(i)]) return i;
-    return -1;
+    return rowOfYear(std::string_view(date).substr(date.size() - 4));
+  }
+  // The same for a date stored at `date`, read straight from the bytes.
+  int rowOfStored(const uint8_t* date) const {
+    return rowOfYear(std::string_view(reinterpret_cast<const char*>(date) + 6, 4));
   }
 
  private:
-  bool isYear(int i) const {
-    const std::string& k = keys_[static_cast<size_t>(i)];
-    return k.size() == 4 && k.find_first_not_of("0123456789") == std::string::npos;
+  int rowOfYear(std::string_view year) const {
+    for (int i = 0; i < kChartYears; ++i)
+      if (matched_[static_cast<size_t>(i)] && year == keys_[static_cast<size_t>(i)]) return i;
+    return -1;
   }
   std::array<std::string, kChartYears> keys_;
+  std::array<bool, kChartYears> matched_{};  // a year of four digits, which dates can hold
 };
 
 using YearTotals = std::array<int64_t, kChartYears>;
@@ -42,13 +48,14 @@ using YearTotals = std::array<int64_t, kChartYears>;
 // The pigs weaned in each year, by the litters' weaning dates.
 YearTotals pigsWeaned(const records::FileImage<FarrowRecord>& litters, const ChartYears& years) {
   static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> used(p, {&p.DateWeaned, &p.WeanedCount});
+  static const records::FieldMask<FarrowRecord> used(p, {&p.WeanedCount});
   YearTotals totals{};
   FarrowRecord litter;
   for (long n = 1; n <= litters.count(); ++n) {
+    const int row = years.rowOfStored(litters.bytes(n) + FarrowRecord::DateWeanedAt);
+    if (row < 0) continue;
     litters.decode(n, litter, used);
-    const int row = years.rowOf(litter.DateWeaned);
-    if (row >= 0) totals[static_cast<size_t>(row)] += litter.WeanedCount;
+    totals[static_cast<size_t>(row)] += litter.WeanedCount;
   }
   return totals;
 }
@@ -115,15 +122,14 @@ ChartRows PigsWeanedPerCrate(const records::FileImage<FarrowRecord>& litters, in
 
 ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters, int firstYear) {
   static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> dates(p, {&p.DateWeaned});
-  static const records::FieldMask<FarrowRecord> weights(p, {&p.DateBorn, &p.WeanedCount, &p.WeaningWeight});
+  static const records::FieldMask<FarrowRecord> weights(
+      p, {&p.DateBorn, &p.DateWeaned, &p.WeanedCount, &p.WeaningWeight});
   const ChartYears years(firstYear);
   std::array<float, kChartYears> sums{};
   std::array<int32_t, kChartYears> counts{};
   FarrowRecord litter;
   for (long n = 1; n <= litters.count(); ++n) {
-    litters.decode(n, litter, dates);
-    const int row = years.rowOf(litter.DateWeaned);
+    const int row = years.rowOfStored(litters.bytes(n) + FarrowRecord::DateWeanedAt);
     if (row < 0) continue;
     litters.decode(n, litter, weights);
     if (litter.WeanedCount == 0) continue;  // no pig to weigh
