@@ -60,6 +60,9 @@
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
 #include "reports/FarrowPerformance.h"
+#include "reports/FiveYearCharts.h"
+#include "common/Format.h"
+#include "sows/WeaningFigures.h"
 #include "reports/HerdPerformance.h"
 #include "sows/HogSow1.h"
 #include "sows/HogSow3.h"
@@ -1889,6 +1892,83 @@ int main(int argc, char** argv) {
         const LitterSums sums = farrowFigures(false), one = farrowOneByOne();
         result = std::to_string(sums.Litters);
         return sums == one && sums.Litters > 0 ? std::string() : "one by one " + std::to_string(one.Litters) + " litters";
+      };
+      ops.push_back(op);
+    }
+  }
+
+  // The five-year charts from 2016, each from one read of its files, against
+  // the figures of records read one at a time by the charts' rules.
+  {
+    constexpr int kFirst = 2016;
+    const CrateCounts crates = {"250", "260", "abc", "270.5", "0"};
+    const auto chartRows = [crates](int chart) {
+      records::FileImage<SowRecord> sows;
+      records::FileImage<FarrowRecord> litters;
+      records::FileImage<SalesRecord> sales;
+      records::FileImage<DrugRecord> drugs;
+      if (chart == 0) sows.read(g_sowPath);
+      if (chart < 3) litters.read(g_farrowPath);
+      if (chart == 3) sales.read(g_salesPath), drugs.read(g_drugPath);
+      switch (chart) {
+        case 0: return PigsWeanedPerSow(sows, litters, kFirst);
+        case 1: return PigsWeanedPerCrate(litters, kFirst, crates);
+        case 2: return Adj21DayWeightPerYear(litters, kFirst);
+        default: return MedicationCostPerPig(sales, drugs, kFirst);
+      }
+    };
+    const auto chartOneByOne = [crates](int chart) {
+      ChartRows rows;
+      const std::vector<SowRecord> sows = chart == 0 ? recordByRecord<SowRecord>(g_sowPath) : std::vector<SowRecord>{};
+      const std::vector<FarrowRecord> litters = recordByRecord<FarrowRecord>(g_farrowPath);
+      const std::vector<SalesRecord> sales = recordByRecord<SalesRecord>(g_salesPath);
+      const std::vector<DrugRecord> drugs = recordByRecord<DrugRecord>(g_drugPath);
+      for (int i = 0; i < kChartYears; ++i) {
+        const std::string y = std::to_string(kFirst + i), label = "Year " + y;
+        long sowsIn = 0, weaned = 0, count = 0, sold = 0;
+        float adjusted = 0, cost = 0;
+        for (const SowRecord& s : sows)
+          sowsIn += !(s.DateEnteredHerd.substr(6) > y) && !(s.DateLeftHerd.substr(6) <= y);
+        for (const FarrowRecord& f : litters) {
+          if (f.DateWeaned.substr(6) != y) continue;
+          weaned += f.WeanedCount;
+          if (f.WeanedCount == 0) continue;
+          const float perPig = f.WeaningWeight / static_cast<float>(f.WeanedCount);
+          const long age = *DaysBetween(f.DateBorn, f.DateWeaned);
+          adjusted += age >= 14 && age <= 34 ? perPig * AdjFactor21Day[static_cast<size_t>(age - 14)].Factor : perPig;
+          ++count;
+        }
+        for (const SalesRecord& s : sales) sold += s.DateSold.substr(6) == y ? s.PigsSold : 0;
+        for (const DrugRecord& d : drugs) cost += d.PurchaseDate.substr(6) == y ? static_cast<float>(d.DrugCost.value()) : 0;
+        const long perCrate[kChartYears] = {250, 260, 0, 270, 0};
+        ChartRow& row = rows[static_cast<size_t>(i)];
+        if (chart == 0) row = {label + " SOW(s)=" + std::to_string(sowsIn), std::to_string(sowsIn ? weaned / sowsIn : 0)};
+        if (chart == 1)
+          row = {Trim(label + " CRATE(s)=" + crates[static_cast<size_t>(i)]),
+                 std::to_string(perCrate[i] ? weaned / perCrate[i] : 0)};
+        if (chart == 2) row = {label, count ? SingleText(adjusted / static_cast<float>(count)) : "0"};
+        if (chart == 3) row = {label + " PIG(s)=" + std::to_string(sold), sold ? Format(cost / static_cast<float>(sold), "0.00") : "0"};
+      }
+      return rows;
+    };
+    const char* names[] = {"chart of pigs weaned per sow, five years", "chart of pigs weaned per crate, five years",
+                           "chart of adjusted 21-day weight, five years", "chart of medication cost per pig, five years"};
+    for (int chart = 0; chart < 4; ++chart) {
+      Operation op;
+      op.name = names[chart];
+      op.files = chart == 0 ? std::vector<std::string>{g_sowPath, g_farrowPath}
+                 : chart < 3 ? std::vector<std::string>{g_farrowPath}
+                             : std::vector<std::string>{g_salesPath, g_drugPath};
+      op.run = [chartRows, chart] { g_sink = g_sink + static_cast<long>(chartRows(chart)[0].value()); };
+      op.check = [chartRows, chartOneByOne, chart](std::string& result) {
+        const ChartRows rows = chartRows(chart), one = chartOneByOne(chart);
+        result = rows[0].valueText;
+        for (int i = 0; i < kChartYears; ++i)
+          if (!(rows[static_cast<size_t>(i)] == one[static_cast<size_t>(i)]))
+            return "year " + std::to_string(i + 1) + ": " + rows[static_cast<size_t>(i)].label + " " +
+                   rows[static_cast<size_t>(i)].valueText + ", one by one " + one[static_cast<size_t>(i)].label + " " +
+                   one[static_cast<size_t>(i)].valueText;
+        return rows[0].value() > 0 ? std::string() : std::string("nothing plotted");
       };
       ops.push_back(op);
     }

@@ -17,6 +17,7 @@
 #include "records/SowRecord.h"
 #include "sows/DialogHog1.h"
 #include "reports/DialogHog0.h"
+#include "reports/DialogHog4.h"
 #include "sows/SowHistory.h"
 
 namespace {
@@ -45,5 +46,6 @@ void ResetModuleState() {
   reset(IngredientRec, FeedBatchRec);
   reset(GroupIdList, HerdFeedInputs);
   reset(DueDateRange);
+  reset(CrateTable);
   ReleaseWeanDatesDialog();
 }

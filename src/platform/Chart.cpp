@@ -5,20 +5,48 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
 #include <QPainter>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/Ansi.h"
 
 namespace platform {
+
+namespace {
+
+// A long row label on two lines, broken at the blank nearest its middle, so
+// that the axis shows it whole under its bar.
+QString twoLines(const std::string& label) {
+  QString text = fromAnsi(label).toHtmlEscaped();
+  constexpr int kOneLine = 12;
+  if (text.size() <= kOneLine) return text;
+  int best = -1;
+  for (int i = 0; i < text.size(); ++i)
+    if (text[i] == ' ' && (best < 0 || std::abs(i - text.size() / 2) < std::abs(best - text.size() / 2))) best = i;
+  if (best > 0) text.replace(best, 1, QStringLiteral("<br>"));
+  return text;
+}
+
+}  // namespace
 
 Chart::Chart(QWidget* parent, const std::string& name) : QWidget(parent) {
   setObjectName(QString::fromStdString(name));
   chart_ = new QChart();
   chart_->legend()->hide();
   view_ = new QChartView(chart_, this);
+  series_ = new QBarSeries();
+  series_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+  chart_->addSeries(series_);
+  rowAxis_ = new QBarCategoryAxis();
+  valueAxis_ = new QValueAxis();
+  chart_->addAxis(rowAxis_, Qt::AlignBottom);
+  chart_->addAxis(valueAxis_, Qt::AlignLeft);
+  series_->attachAxis(rowAxis_);
+  series_->attachAxis(valueAxis_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
@@ -28,6 +56,8 @@ void Chart::SetTitle(const std::string& title) {
   title_ = title;
   chart_->setTitle(fromAnsi(title));
 }
+
+void Chart::SetTitleFont(const QFont& font) { chart_->setTitleFont(font); }
 
 void Chart::SetRowCount(int rows) {
   labels_.resize(static_cast<size_t>(std::max(0, rows)));
@@ -67,9 +97,9 @@ void Chart::SetColumnLabel(int col, const std::string& label) {
 }
 
 void Chart::Refresh() {
-  chart_->removeAllSeries();
-  for (QAbstractAxis* axis : chart_->axes()) chart_->removeAxis(axis);
-  auto* series = new QBarSeries();
+  // The series and both axes are made once and refilled: axes taken off a
+  // shown chart leave their labels drawn.
+  series_->clear();
   double top = 0;
   for (int c = 0; c < cols_; ++c) {
     auto* set = new QBarSet(c < static_cast<int>(columnLabels_.size()) ? fromAnsi(columnLabels_[static_cast<size_t>(c)]) : QString());
@@ -77,28 +107,30 @@ void Chart::Refresh() {
       *set << row[static_cast<size_t>(c)];
       top = std::max(top, row[static_cast<size_t>(c)]);
     }
-    series->append(set);
+    set->setLabelColor(Qt::black);
+    series_->append(set);
   }
-  chart_->addSeries(series);
+  series_->setLabelsVisible(valueLabels_);
   QStringList cats;
-  for (const auto& l : labels_) cats << fromAnsi(l);
-  auto* x = new QBarCategoryAxis();
-  x->append(cats);
-  auto* y = new QValueAxis();
-  y->setRange(0, top > 0 ? top * 1.1 : 1);
-  chart_->addAxis(x, Qt::AlignBottom);
-  chart_->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(x);
-  series->attachAxis(y);
+  for (const auto& l : labels_) cats << twoLines(l);
+  rowAxis_->clear();
+  rowAxis_->append(cats);
+  valueAxis_->setRange(0, top > 0 ? top * 1.15 : 1);
+  valueAxis_->applyNiceNumbers();
 }
 
-QImage Chart::Picture() {
+QImage Chart::Picture(double scale) {
   QSize size = view_->size().isValid() && view_->width() > 10 ? view_->size() : QSize(800, 500);
-  QImage image(size, QImage::Format_ARGB32);
+  scale = std::max(1.0, scale);
+  QImage image(size * scale, QImage::Format_ARGB32);
   image.fill(Qt::white);
-  QPainter painter(&image);
   chart_->resize(size);
-  view_->render(&painter);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    view_->scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size) * scale), QRectF(QPointF(0, 0), QSizeF(size)));
+  }
+  image.setDevicePixelRatio(scale);
   return image;
 }
 

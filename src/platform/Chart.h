@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
-class QChartView;
+class QBarCategoryAxis;
+class QBarSeries;
 class QChart;
+class QChartView;
+class QValueAxis;
 
 namespace platform {
 
@@ -17,6 +20,9 @@ class Chart : public QWidget {
  public:
   Chart(QWidget* parent, const std::string& name);
   void SetTitle(const std::string& title);
+  void SetTitleFont(const QFont& font);
+  // Writes each bar's value above it.
+  void SetValueLabels(bool shown) { valueLabels_ = shown; }
   void SetRowCount(int rows);
   void SetColumnCount(int cols);
   int RowCount() const { return static_cast<int>(labels_.size()); }
@@ -28,14 +34,20 @@ class Chart : public QWidget {
   void SetColumnLabel(int col, const std::string& label);
   // Draws the chart anew from its table.
   void Refresh();
-  // The chart as a picture, as the printer takes it.
-  QImage Picture();
+  // The chart as a picture, as the printer takes it: the chart as shown,
+  // drawn at `scale` times its size on the screen (devicePixelRatio `scale`,
+  // so the picture's own size stays that of the screen).
+  QImage Picture(double scale = 1);
 
  private:
   QChartView* view_;
   QChart* chart_;
+  QBarSeries* series_;
+  QBarCategoryAxis* rowAxis_;
+  QValueAxis* valueAxis_;
   std::string title_;
   int cols_ = 1;
+  bool valueLabels_ = false;
   std::vector<std::string> labels_;
   std::vector<std::string> columnLabels_;
   std::vector<std::vector<double>> values_;

@@ -2,6 +2,7 @@
 
 #include "common/DataFiles.h"
 #include "platform/Refusal.h"
+#include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/SowRecord.h"
 
@@ -33,6 +34,8 @@ bool holdsRecords(const std::string& none) {
 bool SummaryFilesHoldRecords() {
   return holdsRecords<SowRecord>("NO SOW FILE!") && holdsRecords<FarrowRecord>("NO FARROW FILE!");
 }
+
+bool DrugFileHoldsRecords() { return holdsRecords<DrugRecord>("NO DRUG FILE!"); }
 
 void EndSummaryLines(std::vector<std::string>& lines, const std::string& dateText) {
   const std::string blank = SummaryBlankLine();

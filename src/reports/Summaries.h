@@ -12,6 +12,8 @@ inline constexpr const char* kSummaryTitle = "S U M M A R Y' S";
 // False after the box that says which file holds no record, or which file
 // could not be opened.
 bool SummaryFilesHoldRecords();
+// The same for DRUG.LST, which the medication cost chart also needs.
+bool DrugFileHoldsRecords();
 
 // The question before a summary is printed; true for Yes.
 bool AskPrintSummary(const std::string& question);

@@ -12,6 +12,7 @@
 #include "medication/Drug_1.h"
 #include "medication/Drug_3.h"
 #include "medication/MedicationEntry.h"
+#include "reports/ChartWindows.h"
 #include "reports/HogRept2.h"
 #include "reports/HogRept3.h"
 #include "platform/FormKit.h"
@@ -52,6 +53,10 @@ constexpr AreaItem kAreaItems[] = {
      }},
     {&Tarlowe2::MainReports, 0, OpenFarrowingPerformance},  // SUMMARY > Farrowing Performance
     {&Tarlowe2::MainReports, 1, OpenHerdPerformance},       // SUMMARY > Herd Performance
+    {&Tarlowe2::MainReports, 2, OpenPigsWeanedPerSow},      // SUMMARY > Pigs Weaned / Sow / Year: a chart
+    {&Tarlowe2::MainReports, 3, OpenPigsWeanedPerCrate},    // SUMMARY > Pigs Weaned / Crate / Year
+    {&Tarlowe2::MainReports, 4, OpenAdjusted21DayWeight},   // SUMMARY > Adjusted 21day Weight
+    {&Tarlowe2::MainReports, 5, OpenMedicationCostPerPig},  // SUMMARY > Medication Cost / Pig
     {&Tarlowe2::MainMed, 0, OpenDrugList},           // MEDICATION > Drug List: the drug list
     {&Tarlowe2::MainMed, 1, OpenMedicationHistory},  // MEDICATION > History: the year's medication history
     {&Tarlowe2::UtilMenu, 0, DefragBoarMenu},       // UTILITIES > Defrag Boar File

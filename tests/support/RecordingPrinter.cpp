@@ -44,9 +44,11 @@ void RecordingPrinter::drawLine(double x1, double y1, double x2, double y2) {
   items.push_back(it);
 }
 
-void RecordingPrinter::drawPicture(const QImage&, double x, double y, double w, double h) {
+void RecordingPrinter::drawPicture(const QImage& picture, double x, double y, double w, double h) {
   PrintedItem it;
   it.kind = PrintedItem::Picture;
+  it.pictureWidth = picture.width();
+  it.pictureHeight = picture.height();
   it.document = documents;
   it.page = pageInDoc_;
   it.x = x;

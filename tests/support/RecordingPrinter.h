@@ -16,6 +16,7 @@ struct PrintedItem {
   std::string text;
   platform::PrinterFont font;
   int drawWidth = 0;
+  int pictureWidth = 0, pictureHeight = 0;  // a picture's pixels
 };
 
 struct PrintedPage {

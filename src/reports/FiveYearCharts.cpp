@@ -1,0 +1,176 @@
+#include "reports/FiveYearCharts.h"
+
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+#include "common/DateMath.h"
+#include "common/Format.h"
+#include "common/NumberText.h"
+#include "reports/HerdPerformance.h"
+#include "reports/ReportNumbers.h"
+#include "sows/WeaningFigures.h"
+
+namespace {
+
+// The five years' texts, and which of them a stored date falls in.
+class ChartYears {
+ public:
+  explicit ChartYears(int first) {
+    for (size_t i = 0; i < kChartYears; ++i) {
+      keys_[i] = ChartYearKey(first + static_cast<int>(i));
+      matched_[i] = keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos;
+    }
+  }
+  const std::string& key(int i) const { return keys_[static_cast<size_t>(i)]; }
+  // The row (0 to 4) of the year `date` falls in; -1 when none.
+  int rowOf(const std::string& date) const {
+    if (date.size() < 4) return -1;
+    return rowOfYear(std::string_view(date).substr(date.size() - 4));
+  }
+  // The same for a date stored at `date`, read straight from the bytes.
+  int rowOfStored(const uint8_t* date) const {
+    return rowOfYear(std::string_view(reinterpret_cast<const char*>(date) + 6, 4));
+  }
+
+ private:
+  int rowOfYear(std::string_view year) const {
+    for (int i = 0; i < kChartYears; ++i)
+      if (matched_[static_cast<size_t>(i)] && year == keys_[static_cast<size_t>(i)]) return i;
+    return -1;
+  }
+  std::array<std::string, kChartYears> keys_;
+  std::array<bool, kChartYears> matched_{};  // a year of four digits, which dates can hold
+};
+
+using YearTotals = std::array<int64_t, kChartYears>;
+
+// The pigs weaned in each year, by the litters' weaning dates.
+YearTotals pigsWeaned(const records::FileImage<FarrowRecord>& litters, const ChartYears& years) {
+  static const FarrowRecord p;
+  static const records::FieldMask<FarrowRecord> used(p, {&p.WeanedCount});
+  YearTotals totals{};
+  FarrowRecord litter;
+  for (long n = 1; n <= litters.count(); ++n) {
+    const int row = years.rowOfStored(litters.bytes(n) + FarrowRecord::DateWeanedAt);
+    if (row < 0) continue;
+    litters.decode(n, litter, used);
+    totals[static_cast<size_t>(row)] += litter.WeanedCount;
+  }
+  return totals;
+}
+
+// A count typed or written as text, as a divisor: its leading number to the
+// nearest whole number (a half to the even one), within 32 bits.
+int32_t divisorOf(const std::string& text) {
+  const double v = Val(text);
+  if (!(std::fabs(v) < 4e9)) return 0;
+  return Total32(RoundHalfEven(v));
+}
+
+// total \ divisor, the fraction dropped; "0" for a divisor of 0 or below.
+std::string wholeShare(int64_t total, int32_t divisor) {
+  return std::to_string(divisor > 0 ? Total32(total) / divisor : 0);
+}
+
+}  // namespace
+
+double ChartRow::value() const { return Val(valueText); }
+
+int ChartFirstYear(const std::string& reportYear) {
+  int year = 0;
+  return ToInteger(Val(Trim(reportYear).substr(0, 4)), year) ? year : 0;
+}
+
+std::string ChartYearLabel(int year) { return "Year " + Format(year, "0000"); }
+
+std::string ChartYearKey(int year) { return std::to_string(year); }
+
+ChartRows BlankChartRows(int firstYear) {
+  ChartRows rows;
+  for (int i = 0; i < kChartYears; ++i) rows[static_cast<size_t>(i)].label = ChartYearLabel(firstYear + i);
+  return rows;
+}
+
+ChartRows PigsWeanedPerSow(const records::FileImage<SowRecord>& sows,
+                           const records::FileImage<FarrowRecord>& litters, int firstYear) {
+  const ChartYears years(firstYear);
+  const YearTotals weaned = pigsWeaned(litters, years);
+  ChartRows rows = BlankChartRows(firstYear);
+  for (int i = 0; i < kChartYears; ++i) {
+    HerdPerfData herd;
+    CountYearSows(sows, years.key(i), herd);
+    ChartRow& row = rows[static_cast<size_t>(i)];
+    row.label = Trim(row.label + " SOW(s)=" + Format(herd.Sows, "##0"));
+    row.valueText = wholeShare(weaned[static_cast<size_t>(i)], herd.Sows);
+  }
+  return rows;
+}
+
+ChartRows PigsWeanedPerCrate(const records::FileImage<FarrowRecord>& litters, int firstYear,
+                             const CrateCounts& crates) {
+  const YearTotals weaned = pigsWeaned(litters, ChartYears(firstYear));
+  ChartRows rows = BlankChartRows(firstYear);
+  for (int i = 0; i < kChartYears; ++i) {
+    const std::string& crate = crates[static_cast<size_t>(i)];
+    ChartRow& row = rows[static_cast<size_t>(i)];
+    row.label = Trim(row.label + " CRATE(s)=" + crate);
+    row.valueText = wholeShare(weaned[static_cast<size_t>(i)], divisorOf(crate));
+  }
+  return rows;
+}
+
+ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters, int firstYear) {
+  static const FarrowRecord p;
+  static const records::FieldMask<FarrowRecord> weights(
+      p, {&p.DateBorn, &p.DateWeaned, &p.WeanedCount, &p.WeaningWeight});
+  const ChartYears years(firstYear);
+  std::array<float, kChartYears> sums{};
+  std::array<int32_t, kChartYears> counts{};
+  FarrowRecord litter;
+  for (long n = 1; n <= litters.count(); ++n) {
+    const int row = years.rowOfStored(litters.bytes(n) + FarrowRecord::DateWeanedAt);
+    if (row < 0) continue;
+    litters.decode(n, litter, weights);
+    if (litter.WeanedCount == 0) continue;  // no pig to weigh
+    const float perPig = litter.WeaningWeight / static_cast<float>(litter.WeanedCount);
+    const std::optional<long> age = DaysBetween(litter.DateBorn, litter.DateWeaned);
+    const std::optional<float> factor = age ? AdjFactorFor(*age) : std::nullopt;
+    sums[static_cast<size_t>(row)] += factor ? perPig * *factor : perPig;
+    counts[static_cast<size_t>(row)] = Total32(int64_t{counts[static_cast<size_t>(row)]} + 1);
+  }
+  ChartRows rows = BlankChartRows(firstYear);
+  for (size_t i = 0; i < kChartYears; ++i)
+    if (counts[i] > 0) rows[i].valueText = SingleText(sums[i] / static_cast<float>(counts[i]));
+  return rows;
+}
+
+ChartRows MedicationCostPerPig(const records::FileImage<SalesRecord>& sales,
+                               const records::FileImage<DrugRecord>& drugs, int firstYear) {
+  const ChartYears years(firstYear);
+  static const SalesRecord s;
+  static const records::FieldMask<SalesRecord> sold(s, {&s.DateSold, &s.PigsSold});
+  YearTotals pigs{};
+  SalesRecord sale;
+  for (long n = 1; n <= sales.count(); ++n) {
+    sales.decode(n, sale, sold);
+    const int row = years.rowOf(sale.DateSold);
+    if (row >= 0) pigs[static_cast<size_t>(row)] += sale.PigsSold;
+  }
+  static const DrugRecord d;
+  static const records::FieldMask<DrugRecord> bought(d, {&d.PurchaseDate, &d.DrugCost});
+  std::array<float, kChartYears> costs{};
+  DrugRecord drug;
+  for (long n = 1; n <= drugs.count(); ++n) {
+    drugs.decode(n, drug, bought);
+    const int row = years.rowOf(drug.PurchaseDate);
+    if (row >= 0) costs[static_cast<size_t>(row)] += static_cast<float>(drug.DrugCost.value());
+  }
+  ChartRows rows = BlankChartRows(firstYear);
+  for (size_t i = 0; i < kChartYears; ++i) {
+    const int32_t sold = Total32(pigs[i]);
+    rows[i].label = Trim(rows[i].label + " PIG(s)=" + Format(sold, "###0"));
+    if (sold > 0) rows[i].valueText = Format(costs[i] / static_cast<float>(sold), "0.00");
+  }
+  return rows;
+}

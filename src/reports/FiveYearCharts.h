@@ -1,0 +1,76 @@
+#pragma once
+// The figures of the five-year charts, without windows: one row per year
+// from the chosen start year, each with the label the chart shows under its
+// bar and the value it plots, from the record files read once each.
+//
+//   const int first = ChartFirstYear(ReportYear);            // "2020" gives 2020
+//   records::FileImage<SowRecord> sows;  records::FileImage<FarrowRecord> litters;
+//   ...read both...
+//   const ChartRows rows = PigsWeanedPerSow(sows, litters, first);
+//   rows[0].label;      // "Year 2020 SOW(s)=45"
+//   rows[0].valueText;  // "6": 300 pigs weaned by 45 sows, the fraction dropped
+//
+// A stored date belongs to a year when its last four characters are the
+// year's digits; the empty date and a year of fewer than four digits match
+// nothing. Counts and sums of pigs are 32-bit; weights and costs are Single.
+// Every division answers 0 when its divisor is 0 or below.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "records/DrugRecord.h"
+#include "records/FarrowRecord.h"
+#include "records/RecordIo.h"
+#include "records/SalesRecord.h"
+#include "records/SowRecord.h"
+
+inline constexpr int kChartYears = 5;
+
+// One bar: its label and its value, as text (the value plotted is
+// Val(valueText)).
+struct ChartRow {
+  std::string label;
+  std::string valueText = "0";
+  double value() const;
+  bool operator==(const ChartRow&) const = default;
+};
+using ChartRows = std::array<ChartRow, kChartYears>;
+// The crate counts of the five years, as typed.
+using CrateCounts = std::array<std::string, kChartYears>;
+
+// The first year from the year prompt's answer: the number its first four
+// characters (blanks around them removed) read as; 0 when that is no whole
+// year of 16 bits.
+int ChartFirstYear(const std::string& reportYear);
+// "Year " and the year in four digits ("Year 0998").
+std::string ChartYearLabel(int year);
+// The year's text as dates are matched with: its plain digits ("998").
+std::string ChartYearKey(int year);
+// The five rows before any figure: "Year yyyy" and 0.
+ChartRows BlankChartRows(int firstYear);
+
+// Pigs weaned in each year (litters by their weaning date, whatever their
+// status), over the sows of the year (entered by its end and not left by
+// then), the fraction dropped.
+ChartRows PigsWeanedPerSow(const records::FileImage<SowRecord>& sows,
+                           const records::FileImage<FarrowRecord>& litters, int firstYear);
+// Pigs weaned in each year over the crates typed for it; a count that reads
+// as no number, 0 or below shows 0.
+ChartRows PigsWeanedPerCrate(const records::FileImage<FarrowRecord>& litters, int firstYear,
+                             const CrateCounts& crates);
+// The mean adjusted 21-day weight per pig of the litters weaned in each year:
+// the litter's weaning weight per pig weaned, times the factor of its age at
+// weaning where that is 14 to 34 days, else as it is. A litter with no pig
+// weaned is left out.
+ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters, int firstYear);
+// The cost of the drugs bought in each year (by purchase date) over the pigs
+// sold in it (every row of SALES.DAT by its sale date, adjustments included),
+// to the cent.
+ChartRows MedicationCostPerPig(const records::FileImage<SalesRecord>& sales,
+                               const records::FileImage<DrugRecord>& drugs, int firstYear);
+
+// The chart titles.
+inline constexpr const char* kPigsPerSowTitle = "PIGS WEANED / SOW / YEAR";
+inline constexpr const char* kPigsPerCrateTitle = "PIGS WEANED / CRATE / YEAR";
+inline constexpr const char* kAdjWeightTitle = "ADJUSTED 21 DAY WEIGHT";
+inline constexpr const char* kMedCostTitle = "MEDICATION COST Per PIG";
