@@ -38,6 +38,8 @@ Chart::Chart(QWidget* parent, const std::string& name) : QWidget(parent) {
   chart_ = new QChart();
   chart_->legend()->hide();
   view_ = new QChartView(chart_, this);
+  // A picture: the keyboard goes to the window's buttons.
+  view_->setFocusPolicy(Qt::NoFocus);
   series_ = new QBarSeries();
   series_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
   chart_->addSeries(series_);
