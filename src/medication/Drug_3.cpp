@@ -97,14 +97,14 @@ void Drug_3::ListAllRecords() {
   Hourglass(false);
 }
 
-void Drug_3::ShowQueryMatches(const std::vector<long>& matches) {
+void Drug_3::ShowQueryMatches(const std::vector<long>& matches, const records::FileImage<MedicationRecord>* meds) {
   Hourglass(true);
   ListMedMatches(table_, matches);
   MatchCount = static_cast<int>(matches.size());
   SetHistoryPages(MatchCount);
   PageTitle = Trim(QueryArgs[3]) + ", " + QueryArgs[2] + ".  Page ";
   PageShown = 1;
-  ShowHistoryPage();
+  ShowHistoryPage(meds);
   ShowPageCaption();
   Hourglass(false);
 }
@@ -114,16 +114,19 @@ void Drug_3::SetHistoryPages(long Count) {
   for (int i = 0; i < HistoryPageTable::kPages; ++i) HistoryPageMenu->SetVisible(i, i < PageCount);
 }
 
-void Drug_3::ShowHistoryPage() {
+void Drug_3::ShowHistoryPage(const records::FileImage<MedicationRecord>* meds) {
   Hourglass(true);
   MediList->Clear();
-  records::FileImage<MedicationRecord> meds;
-  FileFault fault;
-  if (!ReadMedFile(meds, &fault)) {
-    Hourglass(false);
-    ReportFileFault(fault, false, Caption());
+  records::FileImage<MedicationRecord> read;
+  if (!meds) {
+    FileFault fault;
+    if (!ReadMedFile(read, &fault)) {
+      Hourglass(false);
+      ReportFileFault(fault, false, Caption());
+    }
+    meds = &read;
   }
-  MediList->SetItems(HistoryPageRows(table_, PageShown, meds));
+  MediList->SetItems(HistoryPageRows(table_, PageShown, *meds));
   const bool listed = MediList->ListCount() > 0;
   for (int item : {Edit, Delete, Print}) DrugHistMenu->SetVisible(item, listed);
   Hourglass(false);
@@ -160,7 +163,7 @@ void Drug_3::QueryRecords() {
   const bool read = ReadMedFile(meds, &fault);
   Hourglass(false);
   if (!read) ReportFileFault(fault, false, Caption());
-  ShowQueryMatches(QueryHistory(meds, QueryArgs[1], QueryArgs[2]));
+  ShowQueryMatches(QueryHistory(meds, QueryArgs[1], QueryArgs[2]), &meds);
 }
 
 void Drug_3::AddMed_Click(int Index) {

@@ -35,15 +35,18 @@ class Drug_3 : public platform::Form {
   // Lists every record of the year's file from page 1.
   void ListAllRecords();
   // Lists the records `matches` (record numbers of the year's file, in list
-  // order), a query's result in QueryArgs, from page 1.
-  void ShowQueryMatches(const std::vector<long>& matches);
+  // order), a query's result in QueryArgs, from page 1; `meds`, when given,
+  // is the year's file as the query read it.
+  void ShowQueryMatches(const std::vector<long>& matches,
+                        const records::FileImage<MedicationRecord>* meds = nullptr);
   // QUERY: DialogHog6, then its matches, or every record when it was cancelled.
   void QueryRecords();
   // Shows the page items that `Count` lines need.
   void SetHistoryPages(long Count);
   // Fills the list with page PageShown; EDIT, DELETE and PRINT are shown
-  // while it holds a line.
-  void ShowHistoryPage();
+  // while it holds a line. The year's file is read for it unless `meds`
+  // gives it already read.
+  void ShowHistoryPage(const records::FileImage<MedicationRecord>* meds = nullptr);
 
   int MatchCount = 0;  // the records a query found; 0 while all are listed
   int PageCount = 1;
