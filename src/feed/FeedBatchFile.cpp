@@ -193,17 +193,19 @@ bool DeleteBatches(const std::vector<long>& records, FileFault* fault) {
       amounts.push_back(row.Amount);
     }
   }
+  // The batch file must take the deletes before any pounds go back, or a
+  // second try would give them back twice.
+  records::TypedFile<FeedBatchRecord> out;
+  const auto batchFault = [&out, fault] {
+    if (fault) *fault = {FeedFilePath(), out.error()};
+    return false;
+  };
+  if (!out.open(FeedFilePath()) || !out.writable()) return batchFault();
   const std::vector<long> found = FindIngredients(ingredients, codes);
   std::vector<std::pair<long, int64_t>> back;
   for (size_t k = 0; k < found.size(); ++k) back.emplace_back(found[k], amounts[k]);
   if (!ChangeInventories(ingredients, back, fault)) return false;
-  records::TypedFile<FeedBatchRecord> out;
-  if (out.open(FeedFilePath())) {
-    bool ok = true;
-    for (long record : records)
-      if (ok && record >= 1 && record <= batches.count()) ok = out.write(record, FeedBatchRecord{});
-    if (ok) return true;
-  }
-  if (fault) *fault = {FeedFilePath(), out.error()};
-  return false;
+  for (long record : records)
+    if (record >= 1 && record <= batches.count() && !out.write(record, FeedBatchRecord{})) return batchFault();
+  return true;
 }

@@ -163,6 +163,12 @@ void HogFeed2::Accept_Click() {
     return showRefusal(*rows.refusal);
   }
   const FeedBatchRecord after = BatchRecordOf(e, stored, CurrentBatchId, rows);
+  // FEED.LST must take the inventory before the batch is written, or the
+  // batch and its ingredients would disagree.
+  records::TypedFile<IngredientRecord> stock;
+  if (!stock.open(DataFilePath<IngredientRecord>()) || !stock.writable())
+    return ReportFileFault({DataFilePath<IngredientRecord>(), stock.error()}, true, kBatchEntryTitle);
+  stock.close();
   if (!WriteBatch(CurrentFeedRec, after, &fault)) return ReportFileFault(fault, true, kBatchEntryTitle);
   if (!ChangeInventories(ingredients, InventoryChanges(ingredients, stored, after), &fault))
     return ReportFileFault(fault, true, kBatchEntryTitle,

@@ -7,6 +7,8 @@
 #include "platform/FileSystem.h"
 #include "records/RecordSlots.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 using Batches = std::vector<FeedBatchRecord>;
@@ -108,4 +110,14 @@ TEST_F(FeedBatchTest, DeletingBatchesGivesEveryRowItsPoundsBackAndFreesTheRecord
   EXPECT_EQ(onHand(), (std::vector<int32_t>{900, 1025}));
   EXPECT_EQ(readFile(batchPath()), recordBytes<FeedBatchRecord>({freed(), aBatch("00002").row(2, "GONE", 50), freed()}));
   EXPECT_EQ(readRecords<MedicationRecord>(tp.path("MED2024.DAT")).size(), 1u);  // the medication stays
+
+  // A batch file that cannot take the delete: no pounds go back.
+  const std::string stock = readFile(feedPath()), kept = readFile(batchPath());
+  ASSERT_EQ(::chmod(batchPath().c_str(), 0444), 0);
+  FileFault fault;
+  EXPECT_FALSE(DeleteBatches({2}, &fault));
+  EXPECT_EQ(fault.path, batchPath());
+  EXPECT_EQ(readFile(feedPath()), stock);
+  EXPECT_EQ(readFile(batchPath()), kept);
+  ASSERT_EQ(::chmod(batchPath().c_str(), 0644), 0);
 }

@@ -2,6 +2,7 @@
 // Nursery asks the year, a batch of corn and soybean meal is entered, edited
 // both ways, deleted and printed, with FEED2024.DAT and FEED.LST checked
 // byte for byte after each step.
+#include "feed/BatchEntry.h"
 #include "feed/FeedBatchFile.h"
 #include "feed/FeedBatchFixture.h"
 #include "feed/HogFeed2.h"
@@ -10,6 +11,8 @@
 #include "platform/FileSystem.h"
 #include "shell/Tarlowe2.h"
 #include "support/BoxMatch.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -188,6 +191,13 @@ TEST_F(HogFeed4Test, RefusalsFocusTheirBoxAndWriteNothing) {
     EXPECT_EQ(e.FeedAmt[0]->Text(), c.amountAfter) << c.heading;
   }
   EXPECT_EQ(tp.dialogs.beeps, 2);  // the box without an ingredient beeps twice
+  // A read-only FEED.LST: the batch is not written either.
+  ASSERT_EQ(::chmod(feedPath().c_str(), 0444), 0);
+  typeRows(e, {{"CORN", "100"}});
+  e.Accept->Press();
+  ASSERT_EQ(::chmod(feedPath().c_str(), 0644), 0);
+  EXPECT_EQ(tp.dialogs.last().title, kBatchEntryTitle);
+  EXPECT_NE(tp.dialogs.last().text.find("read-only"), std::string::npos) << tp.dialogs.last().text;
   EXPECT_EQ(readBatches(), asStored<FeedBatchRecord>({ReservedBatch("N", "00001")}));
   EXPECT_EQ(readFile(feedPath()), stockBytes(1000, 1000));
   // FEED MED is offered once.
