@@ -166,8 +166,9 @@ bool DeleteMedRecords(const std::vector<long>& selected, int& deleted, FileFault
     if (fault) *fault = {path, error};
     return false;
   };
-  if (!meds.open(medPath)) return failed(medPath, meds.error());
-  if (!drugs.open(drugPath)) return failed(drugPath, drugs.error());
+  // Both files must take their writes before any dose goes back.
+  if (!meds.open(medPath) || !meds.writable()) return failed(medPath, meds.error());
+  if (!drugs.open(drugPath) || !drugs.writable()) return failed(drugPath, drugs.error());
   std::vector<std::string> batches;
   for (long r : selected) {
     MedicationRecord record;

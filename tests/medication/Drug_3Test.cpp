@@ -10,6 +10,8 @@
 #include "medication/MedicationFiles.h"
 #include "support/BoxMatch.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 MedicationRecord dose(std::string MedicationRecord::*field, const std::string& id, const std::string& code,
@@ -129,6 +131,18 @@ TEST_F(Drug_3Test, DeleteGivesEachDoseBackAndUnmarksABatchWithNoMedicationLeft) 
   const auto batches = readRecords<FeedBatchRecord>(tp.path("FEED2024.DAT"));
   EXPECT_EQ(RTrim(batches[0].BatchNumber) + "|" + RTrim(batches[1].BatchNumber), "00001|M00002");
   EXPECT_EQ(rows(w), std::vector<std::string>{MedHistoryLine(doses()[2])});
+
+  // A year's file that cannot take the delete: no dose goes back.
+  const std::vector<MedicationRecord> kept = doses();
+  ASSERT_EQ(::chmod(medPath().c_str(), 0444), 0);
+  w.MediList->SetSelected(0, true);
+  tp.dialogs.answer(platform::vbYes);
+  w.DrugHistMenu->Click(Drug_3::Delete);
+  ASSERT_EQ(::chmod(medPath().c_str(), 0644), 0);
+  EXPECT_EQ(tp.dialogs.last().title, "DELETE MED HISTORIES");
+  EXPECT_NE(tp.dialogs.last().text.find("read-only"), std::string::npos) << tp.dialogs.last().text;
+  EXPECT_EQ(doses(), kept);
+  EXPECT_EQ(std::make_tuple(drugs()[0].InventoryAmount, drugs()[1].InventoryAmount), std::make_tuple(3.0f, 3.0f));
 }
 
 TEST_F(Drug_3Test, EditAndAddWaterOpenTheEntryWindowAndPrintPrintsThePageShown) {
