@@ -165,10 +165,7 @@ void HogFeed2::Accept_Click() {
   const FeedBatchRecord after = BatchRecordOf(e, stored, CurrentBatchId, rows);
   // FEED.LST must take the inventory before the batch is written, or the
   // batch and its ingredients would disagree.
-  records::TypedFile<IngredientRecord> stock;
-  if (!stock.open(DataFilePath<IngredientRecord>()) || !stock.writable())
-    return ReportFileFault({DataFilePath<IngredientRecord>(), stock.error()}, true, kBatchEntryTitle);
-  stock.close();
+  if (!CanWriteRecords<IngredientRecord>(&fault)) return ReportFileFault(fault, true, kBatchEntryTitle);
   if (!WriteBatch(CurrentFeedRec, after, &fault)) return ReportFileFault(fault, true, kBatchEntryTitle);
   if (!ChangeInventories(ingredients, InventoryChanges(ingredients, stored, after), &fault))
     return ReportFileFault(fault, true, kBatchEntryTitle,

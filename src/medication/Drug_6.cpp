@@ -188,6 +188,8 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
   const InventoryDraw planned = DrawInventory(CurrentDrug.InventoryAmount, amount);
   const float stored = mode == "NEW1" ? typed : amount - planned.uncovered;
   const bool writes = mode == "NEW1" || stored > 0 || planned.uncovered == 0;
+  // DRUG.LST must take the draw before the record is written.
+  if (!CanWriteRecords<DrugRecord>(&fault)) return Fail(fault, true);
   if (writes && !WriteMedication(next, MedicationRecordOf(e, CurrentDrug, stored), &fault)) return Fail(fault, true);
   CurrentDrugRec = writes ? next + 1 : next;
   VNxt->setEnabled(false);

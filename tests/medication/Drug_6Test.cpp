@@ -7,6 +7,8 @@
 #include "sows/HogSow1.h"
 #include "support/BoxMatch.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 void pick(Drug_6& w, int item) {
@@ -151,6 +153,27 @@ TEST_F(Drug_6Test, FeedMedicationRecordsWhatTheInventoryCoversAndMarksTheBatchOn
   EXPECT_EQ(doses(), asStored<MedicationRecord>({given(&MedicationRecord::BatchId, "00007", "F1", 3, "L"),
                                                  given(&MedicationRecord::BatchId, "00007", "F2", 2, "L")}));
   EXPECT_EQ(onHand(), (std::vector<float>{0, 98}));
+}
+
+TEST_F(Drug_6Test, AReadOnlyDrugFileWritesNoRecord) {
+  FeedFile = "FEED2024.DAT";
+  writeRecords<FeedBatchRecord>(tp.path("FEED2024.DAT"), {aBatch("00007")});
+  writeDrugs({aDrug("F1").kind("F", "L", 4).onHand(10)});
+  writeDoses({});
+  CurrentBatchId = "00007";
+  ASSERT_EQ(::chmod(drugPath().c_str(), 0444), 0);
+  tp.windows.on("Drug_6", as<Drug_6>([this](Drug_6& w) {
+    pick(w, 0);
+    w.UserInt->SetText("jh");
+    w.Accept->Press();
+    EXPECT_NE(tp.dialogs.last().text.find("read-only"), std::string::npos) << tp.dialogs.last().text;
+    w.VExit->Press();
+  }));
+  OpenFeedMedication();
+  ASSERT_EQ(::chmod(drugPath().c_str(), 0644), 0);
+  EXPECT_TRUE(doses().empty());
+  EXPECT_EQ(onHand(), std::vector<float>{10});
+  EXPECT_EQ(CurrentBatchId, "00007");
 }
 
 TEST_F(Drug_6Test, AFullYearsFileRefusesToOpenAndWritesNothing) {
