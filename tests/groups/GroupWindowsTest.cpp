@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "common/AboutTarlowe.h"
 #include "common/HogGlobals.h"
 #include "groups/HogPig1.h"
 #include "groups/HogPig2.h"
@@ -13,7 +14,6 @@
 #include "groups/HogPig4.h"
 #include "support/BoxMatch.h"
 #include "support/FocusChain.h"
-#include "shell/AboutTarlowe.h"
 #include "support/RecordBuilders.h"
 #include "support/ScriptedWindows.h"
 

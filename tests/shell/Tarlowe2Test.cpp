@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <set>
 
+#include "common/AboutTarlowe.h"
 #include "common/HogGlobals.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
-#include "shell/AboutTarlowe.h"
 #include "shell/EndProgram.h"
 #include "shell/ShellFixture.h"
 #include "support/BoxMatch.h"
