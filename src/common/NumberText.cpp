@@ -83,7 +83,7 @@ double Val(const std::string& text) {
     if (std::from_chars(from, text.data() + i, v).ec == std::errc()) return v;
   }
   std::string number = text.substr(start, i - start);
-  if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+  if (exponent) {
     size_t j = i + 1;
     if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
     size_t expStart = j;

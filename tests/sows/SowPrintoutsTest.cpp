@@ -65,7 +65,7 @@ class SowPrintoutsTest : public SowWindowTest {
   void writeCardHerd() {
     writeRecords<SowRecord>(sowPath(), {aSow("S1").breed(" YORKSHIRE").due("05-20-2024").bred("01/26/2024", "B7")
                                             .litters({1, 2, 3}).note(1, "   FIRST NOTE").note(14, "LAST"),
-                                        aSow("S2").due(""), aSow(""), aSow("S1").litters({3})});
+                                        aSow("S2").due(std::string(10, ' ')), aSow(""), aSow("S1").litters({3})});
     writeRecords<FarrowRecord>(farrowPath(), {aLitter().pigs(10, 9).fostered(1, 2).weaned(7).weights(31.5f, 101.25f),
                                               aLitter().pigs(12, 11).weaned(11).weights(1234567, 100),
                                               aLitter().pigs(8, 8)});
