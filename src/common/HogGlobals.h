@@ -2,7 +2,7 @@
 // The module-level values through which windows hand work to each other: what
 // the main window prepares for the window it opens, the selections a list
 // hands on, the folders and the date of this run. Record buffers live with
-// their record types (src/records); common/ModuleState.h resets them all.
+// their record types (src/records); shell/ModuleState.h resets them all.
 #include <array>
 #include <string>
 #include <vector>

@@ -2,6 +2,9 @@
 // How numbers become text and text becomes numbers throughout the program.
 #include <string>
 
+// Trim, UCase and the Windows-1252 letter classes, which the records use too.
+#include "platform/Text1252.h"
+
 // A Single written as decimal text: at most 7 significant digits, no trailing
 // zeros, no 0 before the point (0.8 gives ".8", -0.25 gives "-.25"), and the
 // exponent form ("1.234568E+07", "1E-05") outside 0.0001 to 9999999.
@@ -23,21 +26,3 @@ double Val(const std::string& text);
 long long RoundHalfEven(double value);
 // As RoundHalfEven, kept within a 16-bit Integer; false when out of range.
 bool ToInteger(double value, int& out);
-
-// Text without leading and trailing blanks, or without trailing blanks only.
-std::string Trim(const std::string& text);
-std::string RTrim(const std::string& text);
-std::string LTrim(const std::string& text);
-// Upper case of Windows-1252 text (letters with accents included).
-std::string UCase(const std::string& text);
-std::string LCase(const std::string& text);
-// One Windows-1252 character in upper or lower case; characters without case
-// come back unchanged.
-char UCaseChar(char c);
-char LCaseChar(char c);
-// Character classes of one Windows-1252 character, as the platform's
-// character tests have them: the letters are A-Z, a-z, the accented letters,
-// and the letters among the signs (f with hook, S/Z caron, OE, Y diaeresis,
-// the ordinal indicators, micro sign, sharp s); the digits are 0-9.
-bool IsLetter1252(char c);
-bool IsLetterOrDigit1252(char c);

@@ -3,10 +3,10 @@
 #include "common/DataFiles.h"
 #include "common/FileProcs.h"
 #include "common/HogGlobals.h"
+#include "common/YearPrompts.h"
 #include "feed/HogFeed3.h"
 #include "feed/HogFeed7.h"
 #include "platform/FormKit.h"
-#include "shell/YearPrompts.h"
 
 namespace {
 

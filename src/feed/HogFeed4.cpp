@@ -4,13 +4,13 @@
 
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
+#include "common/YearPrompts.h"
 #include "feed/FeedBatchFile.h"
 #include "feed/FeedBatchList.h"
 #include "feed/HogFeed2.h"
 #include "medication/MedicationFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
-#include "shell/YearPrompts.h"
 
 namespace {
 

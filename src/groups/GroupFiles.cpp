@@ -1,6 +1,7 @@
 #include "groups/GroupFiles.h"
 
 #include <algorithm>
+#include <array>
 
 #include "common/DataFiles.h"
 #include "common/DateMath.h"
@@ -10,8 +11,8 @@
 
 namespace {
 
-const char* const kLetters[] = {"N", "G", "F"};
-const char* const kWords[] = {"NURSERY", "GROWER", "FINISHER"};
+constexpr std::array<const char*, 3> kLetters = {"N", "G", "F"};
+constexpr std::array<const char*, 3> kWords = {"NURSERY", "GROWER", "FINISHER"};
 
 // The tens digit by which a grower's finisher sub-groups are known: the
 // first character of the sub-group number as text.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/HelpMenu.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
@@ -15,7 +16,6 @@
 #include "platform/FormKit.h"
 #include "platform/Refusal.h"
 #include "platform/Screen.h"
-#include "shell/HelpMenu.h"
 
 namespace {
 

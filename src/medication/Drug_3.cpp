@@ -5,6 +5,7 @@
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "common/YearPrompts.h"
 #include "medication/DialogHog6.h"
 #include "medication/HistoryQuery.h"
 #include "medication/MedicationEntry.h"
@@ -12,7 +13,6 @@
 #include "platform/Dialogs.h"
 #include "platform/FormKit.h"
 #include "platform/Screen.h"
-#include "shell/YearPrompts.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "common/NumberText.h"
+#include "platform/Text1252.h"
 
 std::string NotePad::line(int k) const {
   return records::getText(bytes_.data() + static_cast<size_t>(k) * kNoteWidth, kNoteWidth);

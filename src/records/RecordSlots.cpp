@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/NumberText.h"
+#include "platform/Text1252.h"
 
 namespace records {
 

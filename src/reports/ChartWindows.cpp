@@ -4,11 +4,11 @@
 
 #include "common/HogGlobals.h"
 #include "common/PrintListing.h"
+#include "common/YearPrompts.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "reports/DialogHog4.h"
 #include "reports/Summaries.h"
-#include "shell/YearPrompts.h"
 
 namespace {
 

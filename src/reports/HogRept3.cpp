@@ -3,9 +3,9 @@
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "common/YearPrompts.h"
 #include "platform/Screen.h"
 #include "reports/Summaries.h"
-#include "shell/YearPrompts.h"
 
 HogRept3::HogRept3(QWidget* parent) : platform::Form("HogRept3", parent) {
   using namespace platform;

@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "common/HelpMenu.h"
 #include "common/HogGlobals.h"
 #include "platform/Dialogs.h"
 #include "platform/FormKit.h"
 #include "platform/Screen.h"
 #include "shell/EndProgram.h"
-#include "shell/HelpMenu.h"
 #include "shell/HogStartUp.h"
 
 namespace {

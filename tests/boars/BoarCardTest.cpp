@@ -157,19 +157,20 @@ struct RenameCase {
   const char* readOnly;  // a file made read-only first, or nullptr
   const char* renamedTo;  // nullptr: no byte of any file changes
   const char* refusal;
+  const char* oldId = "B7";  // the boar renamed, where B7 stands in the herd
 };
 
 class BoarRename : public BoarCardTest, public ::testing::WithParamInterface<RenameCase> {};
 
 TEST_P(BoarRename, WritesTheNewIdEverywhereOrNothing) {
   const RenameCase& c = GetParam();
-  const Herd before = herdWith("B7");
+  const Herd before = herdWith(c.oldId);
   writeRecords(path("BOAR.DAT"), before.boars);
   writeRecords(path("FARROW.DAT"), before.litters);
   writeRecords(path("SOW.DAT"), before.sows);
   if (c.readOnly) chmod(path(c.readOnly).c_str(), 0444);
-  const Herd after = herdWith(c.renamedTo ? c.renamedTo : "B7");
-  const BoarRenameOutcome outcome = RenameBoar(1, "B7", c.typed);
+  const Herd after = herdWith(c.renamedTo ? c.renamedTo : c.oldId);
+  const BoarRenameOutcome outcome = RenameBoar(1, c.oldId, c.typed);
   EXPECT_EQ(outcome.renamed, c.renamedTo != nullptr);
   EXPECT_EQ(outcome.refusal ? outcome.refusal->text : "", c.refusal ? c.refusal : "");
   EXPECT_EQ(outcome.fault.has_value(), c.readOnly != nullptr);
@@ -177,8 +178,9 @@ TEST_P(BoarRename, WritesTheNewIdEverywhereOrNothing) {
   EXPECT_EQ(readFile(path("FARROW.DAT")), recordBytes(after.litters));
   EXPECT_EQ(readFile(path("SOW.DAT")), recordBytes(after.sows));
   if (c.renamedTo) {
+    const std::string oldKey = (std::string(c.oldId) + "        ").substr(0, 8);  // as stored
     for (const char* file : {"BOAR.DAT", "FARROW.DAT", "SOW.DAT"})
-      EXPECT_EQ(readFile(path(file)).find("B7 "), std::string::npos) << file;
+      EXPECT_EQ(readFile(path(file)).find(oldKey), std::string::npos) << file;
     for (const char* file : {"FARROW.DAT", "SOW.DAT"})
       EXPECT_NE(readFile(path(file)).find("b7 "), std::string::npos) << file;
   }
@@ -190,7 +192,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RenameCase{"ToAnotherBoarsId", "B8", nullptr, nullptr, "ERROR: BOAR ID (B8      ) is ALL READY USED!"},
                       RenameCase{"ToHisOwnId", "B7", nullptr, nullptr, "ERROR: BOAR ID (B7      ) is ALL READY USED!"},
                       RenameCase{"WithTheSowFileReadOnly", "B9", "SOW.DAT", nullptr, nullptr},
-                      RenameCase{"WithTheLitterFileReadOnly", "B9", "FARROW.DAT", nullptr, nullptr}),
+                      RenameCase{"WithTheLitterFileReadOnly", "B9", "FARROW.DAT", nullptr, nullptr},
+                      RenameCase{"FromAnIdOfEightCharacters", "BOAR0009", nullptr, "BOAR0009", nullptr, "BOAR0007"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BoarRenameChecks, AnIdOfBlanksIsRefused) {

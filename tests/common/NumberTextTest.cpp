@@ -40,6 +40,7 @@ TEST(NumberText, ValReadsTheLeadingNumber) {
   EXPECT_EQ(Val(".5"), 0.5);
   EXPECT_EQ(Val("1E3x"), 1000);
   EXPECT_EQ(Val("2D2"), 200);
+  EXPECT_EQ(Val("2d2"), 200);
   EXPECT_EQ(Val("7E"), 7);
   EXPECT_EQ(Val("abc"), 0);
   EXPECT_EQ(Val(""), 0);

@@ -64,11 +64,22 @@ INSTANTIATE_TEST_SUITE_P(
                      aGroup("F", "002-24", 21).in(7, 100, "03/02/2024"), aGroup("F", "002-24", 12).in(10, 130, "03/12/2024")},
                     {aSale("M", "002-24", 20).sold(3, 90, 1, "03/02/2024")},
                     30, "110.00", 1000, "0.00", "70.00", 33, "2.12"},
+        FiguresCase{"GiltsOnAGrowersSalesRowAreNoPigsOut",
+                    {aGroup("G", "002-24", 10).in(50, 40, "02/01/2024"), aGroup("F", "002-24", 11).in(20, 100, "03/02/2024"),
+                     aGroup("F", "002-24", 21).in(7, 100, "03/02/2024"), aGroup("F", "002-24", 12).in(10, 130, "03/12/2024")},
+                    {aSale("M", "002-24", 20).sold(3, 90, 1, "03/02/2024"),
+                     aSale("M", "002-24", 10).sold(0, 90, 1, "03/02/2024").gilts(4)},
+                    30, "110.00", 1000, "0.00", "70.00", 33, "2.12"},
         FiguresCase{"FinisherCountsGiltsAndYearEndRows",
                     {aGroup("F", "003-24", 11).in(40, 100, "06/01/2024")},
                     {aSale("M", "003-24", 11).sold(20, 250, 1, "07/01/2024").gilts(5),
                      aSale("M", "003-24", 11).sold(10, 240, 0, "07/11/2024").yearEnd(),
                      aSale("M", "003-24", 12).sold(9, 240, 1, "07/11/2024")},
+                    35, "247.14", 1150, "0.00", "147.14", 32, "4.60"},
+        FiguresCase{"GiltsOnAFinishersAdjustmentRowAreNoPigsOut",
+                    {aGroup("F", "003-24", 11).in(40, 100, "06/01/2024")},
+                    {aSale("M", "003-24", 11).sold(20, 250, 1, "07/01/2024").gilts(5),
+                     aSale("M", "003-24", 11).sold(10, 240, 0, "07/11/2024").yearEnd().gilts(3)},
                     35, "247.14", 1150, "0.00", "147.14", 32, "4.60"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -93,6 +104,16 @@ TEST(GroupFiles, ListShowsGroupsWithPigsAndPrintAlsoEmptyButNotCarriedOver) {
   EXPECT_EQ(ListedGroups(book, 1, "24"), (std::vector<long>{3, 6}));
   EXPECT_EQ(PrintedGroups(book, 1, "24"), (std::vector<long>{2, 6}));
   EXPECT_EQ(ListedGroups(book, 0, "24"), (std::vector<long>{1}));
+}
+
+TEST(GroupFiles, StagesByLetterAndByIndex) {
+  const struct {
+    const char* letter;
+    int stage;
+  } rows[] = {{"N", 0}, {"G", 1}, {"F", 2}, {"M", -1}, {"n", -1}, {" ", -1}, {"", -1}, {"NG", -1}};
+  for (const auto& row : rows) EXPECT_EQ(StageOf(row.letter), row.stage) << row.letter;
+  EXPECT_EQ(StageLetter(2) + StageLetter(3) + StageLetter(-1), "F  ");
+  EXPECT_EQ(StageWord(1) + StageWord(3) + StageWord(-1), "GROWER");
 }
 
 TEST(GroupFiles, NewRecordsTakeTheFirstFreeThenAppend) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "common/AboutTarlowe.h"
 #include "common/HogGlobals.h"
 #include "groups/HogPig1.h"
 #include "groups/HogPig2.h"
@@ -13,7 +14,6 @@
 #include "groups/HogPig4.h"
 #include "support/BoxMatch.h"
 #include "support/FocusChain.h"
-#include "shell/AboutTarlowe.h"
 #include "support/RecordBuilders.h"
 #include "support/ScriptedWindows.h"
 
@@ -84,9 +84,13 @@ TEST_F(GroupWindows, OneGroupFromNurseryToSalesGiltsAndTheNextYear) {
       o.PigsOut->SetText("25");
       o.PigWtOut->SetText("120");
     });
-    out(w, 0, [](HogPig3& o) {
-      o.PigsOut->SetText("35");
+    out(w, 0, [this](HogPig3& o) {  // 60 in, 25 already out: 35 remain, and 36 are too many
+      EXPECT_EQ(o.Label2->Caption(), "35");
+      o.PigsOut->SetText("36");
       o.PigWtOut->SetText("125");
+      o.Accept->Press();
+      EXPECT_TRUE(LastBoxIs(tp.dialogs, {"MORE PIGs ARE LEAVING, Then you have!", "GROUP  ENTRY  ERROR!"}));
+      o.PigsOut->SetText("35");
     });
   });
   inList(2, [this](HogPig1& w) {

@@ -2,6 +2,10 @@
 // kill sheet summary with its totals page.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
+#include "common/PrintListing.h"
 #include "groups/SalesList.h"
 #include "support/RecordBuilders.h"
 
@@ -103,6 +107,31 @@ TEST(KillSheet, NoGroupGivesZeroAverages) {
   EXPECT_EQ(totals[1], "NUMBER of GROUP(s). ---------------> 0");
   EXPECT_EQ(totals[3], "Average BACKFAT. ------------------> 0.00");
   EXPECT_EQ(totals[13], "Average GRADE YEILD PREMIUM. ------> 0.00");
+}
+
+// The print job of each of the three printouts: 40 lines a page, the totals
+// page laid out as a sheet.
+TEST(SalesPrintJobs, FortyLinesAPageAndTheTotalsPageAsASheet) {
+  struct Row {
+    const char* name;
+    std::function<void()> set;
+    const char* title;
+    int bodySize, layout, lineCount, endBanner;
+  };
+  const Row rows[] = {
+      {"listing", [] { SetSalesListingJob("F", "2024", 7); }, "FEEDER PIG Sales for Group YEAR(2024)", 11, 2, 7, 0},
+      {"kill sheet", [] { SetKillSheetJob("2024", 3); }, "KILL SHEET SUMMARY for 2024", 12, 2, 3, 0},
+      {"totals", [] { SetKillSheetTotalsJob(); }, "S U M M A R Y   T O T A L S", 13, 0, 18, -1},
+  };
+  for (const Row& row : rows) {
+    PrintJob = PrintJobRecord{};
+    row.set();
+    EXPECT_EQ(std::make_tuple(PrintJob.Title, PrintJob.BodyFontSize, PrintJob.HeadFontSize, PrintJob.Layout,
+                              PrintJob.LinesPerPage, PrintJob.LineCount, PrintJob.EndBanner),
+              std::make_tuple(std::string(row.title), row.bodySize, row.bodySize, row.layout, 40, row.lineCount,
+                              row.endBanner))
+        << row.name;
+  }
 }
 
 struct CenturyCase {

@@ -146,7 +146,7 @@ TEST_F(Drug_3Test, DeleteGivesEachDoseBackAndUnmarksABatchWithNoMedicationLeft) 
 }
 
 TEST_F(Drug_3Test, EditAndAddWaterOpenTheEntryWindowAndPrintPrintsThePageShown) {
-  writeDrugs({aDrug("W1").kind("W", "O", 1)});
+  writeDrugs({aDrug("W1").kind("W", "O", 1), aDrug("W0").kind("W", "O", 1).onHand(0)});
   writeRecords<SowRecord>(tp.path("SOW.DAT"), {aSow("S1")});
   writeDoses({dose(&MedicationRecord::SowId, "S1", "W1", 1), dose(&MedicationRecord::SowId, "S1", "W1", 2)});
   Drug_3 w;
@@ -164,9 +164,15 @@ TEST_F(Drug_3Test, EditAndAddWaterOpenTheEntryWindowAndPrintPrintsThePageShown) 
   EXPECT_EQ(SelectedDrugRecs[1], 2);
   EXPECT_EQ(doses()[1].Dosage, 2.5f);
   EXPECT_EQ(w.MediList->List(1).substr(59, 7), " 2.5 Oz");
-  tp.windows.on("Drug_6", as<Drug_6>([](Drug_6& d) {
+  tp.windows.on("Drug_6", as<Drug_6>([this](Drug_6& d) {
     EXPECT_EQ(d.Caption() + "|" + d.SwineId->Text() + "|" + d.UnitVal->Caption(),
               "W A T E R   M E D I C A T I O N|SOW_H2O|OZ");
+    d.DrugPick->SetListIndex(0);
+    d.DrugPick_Click();
+    d.VCode->SetText("W0");  // a drug with nothing on hand, by its code: no record
+    d.Accept->Press();
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(ShortfallRefusal("W0", 1))));
+    d.SwineId->SetText("SOW_H2O");
     d.DrugPick->SetListIndex(0);
     d.DrugPick_Click();
     d.Accept->Press();

@@ -68,6 +68,9 @@ TEST_F(Drug_6Test, SowVaccinationRunsThroughTheSelectionAndCarriesAShortfall) {
     EXPECT_EQ(w.CarriedShortfall, 1);
     EXPECT_EQ(itemCodes(w), Codes{"V2"});
     pick(w, 0);
+    w.SwineId->SetText("S9");  // typed by hand after the run stopped: looked up again
+    w.Accept->Press();
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(CheckMedIdFound(false, "S9"))));
     w.SelAll->Press();  // S4 from V2: its 2 and the 1 carried
     EXPECT_TRUE(LastBoxIs(tp.dialogs, {"ALL SELECTED ID'S ENTERED!\r\rA drug record has been added to the\r"
                                        "MEDICATION file for all selected ID'S.",
@@ -140,6 +143,11 @@ TEST_F(Drug_6Test, FeedMedicationRecordsWhatTheInventoryCoversAndMarksTheBatchOn
     w.Accept->Press();
     EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(ShortfallRefusal("F1", 2))));
     EXPECT_EQ(w.Dosage->Text(), "2");
+    EXPECT_EQ(CurrentBatchId, "00007");
+    pick(w, 0);
+    w.VCode->SetText("F1");  // the drug now without inventory, by its code: no record
+    w.Accept->Press();
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(ShortfallRefusal("F1", 4))));
     EXPECT_EQ(CurrentBatchId, "00007");
     pick(w, 0);
     EXPECT_EQ(w.Dosage->Text(), "4.0");  // the standard dosage of the drug picked

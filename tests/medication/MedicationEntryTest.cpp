@@ -90,6 +90,14 @@ TEST(MedicationEntryChecks, InventoryDrawNeverBelowZero) {
             "Select another DRUG CODE!");
 }
 
+TEST(MedicationEntryChecks, TheUnitCaptionOfEachUnitLetter) {
+  const struct {
+    const char* unit;
+    const char* caption;
+  } rows[] = {{"M", "ML/CC"}, {"L", "LB"}, {"O", "OZ"}, {"X", "SHOWN"}, {"", "SHOWN"}, {"l", "SHOWN"}};
+  for (const auto& row : rows) EXPECT_EQ(UnitCaptionOf(row.unit, "SHOWN"), row.caption) << row.unit;
+}
+
 TEST(MedicationEntryChecks, TheIdLookedUpForEachKindOfId) {
   struct Row {
     const char* id;

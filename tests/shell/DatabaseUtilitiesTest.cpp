@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <functional>
+#include <optional>
 
 #include "records/BoarRecord.h"
 #include "records/SowRecord.h"
@@ -52,13 +53,13 @@ TEST_F(DatabaseTest, BackUpChangeRestoreAndMoveKeepTheBackedUpBytes) {
   EXPECT_EQ(DataFolder, moved + "/");
 }
 
-// What each refused copy shows; the database folder keeps its bytes and no
-// setting is written.
+// What each refused copy shows (nothing after the prompt when there is no
+// box); the database folder keeps its bytes and no setting is written.
 struct RefusedCopy {
   const char* name;
   std::function<void(DatabaseTest&)> arrange;  // the folders as they stand
   std::function<void()> choose;                // the menu item
-  std::function<ExpectedBox(DatabaseTest&)> box;
+  std::function<std::optional<ExpectedBox>(DatabaseTest&)> box;
 };
 
 inline void PrintTo(const RefusedCopy& c, std::ostream* os) { *os << c.name; }
@@ -68,9 +69,10 @@ class RefusedCopies : public DatabaseTest, public ::testing::WithParamInterface<
 TEST_P(RefusedCopies, ShowTheirBoxAndChangeNothing) {
   GetParam().arrange(*this);
   const FolderBytes before = folderBytes(data);
-  const ExpectedBox expected = GetParam().box(*this);
+  const std::optional<ExpectedBox> expected = GetParam().box(*this);
   GetParam().choose();
-  EXPECT_TRUE(LastBoxIs(tp.dialogs, expected));
+  if (expected) EXPECT_TRUE(LastBoxIs(tp.dialogs, *expected));
+  else EXPECT_TRUE(tp.dialogs.last().input);  // the prompt, and nothing after it
   EXPECT_EQ(folderBytes(data), before);
   EXPECT_EQ(dataPath(), data);
   EXPECT_EQ(backUpPath(), "");
@@ -87,6 +89,16 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     BackUpDatabaseMenu,
                     [](DatabaseTest&) { return missingBox("*.LST", false); }},
+        RefusedCopy{"BackUpPromptCancelled", [](DatabaseTest& t) { t.tp.dialogs.cancelInput(); }, BackUpDatabaseMenu,
+                    [](DatabaseTest&) { return std::nullopt; }},
+        RefusedCopy{"BackUpPromptLeftBlank", [](DatabaseTest& t) { t.tp.dialogs.type("   "); }, BackUpDatabaseMenu,
+                    [](DatabaseTest&) { return std::nullopt; }},
+        RefusedCopy{"BackUpPathWithAControlCharacter",
+                    [](DatabaseTest& t) { t.tp.dialogs.type(t.tp.path("B\tC")); }, BackUpDatabaseMenu,
+                    [](DatabaseTest&) {
+                      return ExpectedBox{"ERROR: INVALIED PATH!\r\rA path may not hold control characters.",
+                                         "BACKUP HOG DATABASE"};
+                    }},
         RefusedCopy{"RestoreWithoutLstCopiesNothing",
                     [](DatabaseTest& t) {
                       writeFolder(t.tp.path("B"), {{"SOW.DAT", "old sows"}});

@@ -60,7 +60,9 @@ TEST_F(UserMaintenance, OpensResetWithItsCaptions) {
     EXPECT_EQ(w.Label1->Caption(), "ENTER A LOGON ID AND PUSH ENTER:");
     EXPECT_EQ(w.Frame1->title().toStdString(), "ACCESS LEVEL");
     EXPECT_EQ(w.Frame2->title().toStdString(), "Logon Action");
-    EXPECT_EQ(w.PassLevel[0]->text().toStdString(), "Level 1");
+    std::vector<std::string> levels;
+    for (auto* o : w.PassLevel) levels.push_back(o->text().toStdString());
+    EXPECT_EQ(levels, (std::vector<std::string>{"Level 1", "Level 2", "Level 3", "Level 4"}));
     EXPECT_EQ(w.LogActivate[1]->text().toStdString(), "NO   (Logon Disabled)");
     EXPECT_EQ(w.PWClear->Caption(), " Clear Password");
     EXPECT_EQ(w.LogId->maxLength(), 20);

@@ -1,10 +1,11 @@
 #include <algorithm>
 #include <set>
 
+#include "common/AboutTarlowe.h"
 #include "common/HogGlobals.h"
+#include "groups/HogPig1.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
-#include "shell/AboutTarlowe.h"
 #include "shell/EndProgram.h"
 #include "shell/ShellFixture.h"
 #include "support/BoxMatch.h"
@@ -125,6 +126,19 @@ TEST_F(MainWindow, ChoosingAnAreaItemRunsItsRowAndAnItemWithoutOneDoesNothing) {
       if (row) EXPECT_EQ(chosen, effect(row->open));
     }
   }
+}
+
+TEST_F(MainWindow, AGroupWindowKeepsTheHourglassOverTheMainWindowWhileItIsUp) {
+  Tarlowe2& w = started();
+  Qt::CursorShape during = Qt::ArrowCursor;
+  tp.dialogs.type("2024");
+  tp.windows.on("HogPig1", as<HogPig1>([&](HogPig1& list) {
+    during = w.cursor().shape();
+    list.PigMain->Click(HogPig1::Exit);
+  }));
+  OpenGroupList(0);
+  EXPECT_EQ(during, Qt::WaitCursor);
+  EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(MainWindow, ExitAsksAndOkEndsWithTheLastRunDateWritten) {

@@ -369,18 +369,20 @@ TEST_F(HogSow1Test, RowWhoseRecordChangedSinceIsSkipped) {
   EXPECT_EQ(readRecords<SowRecord>(sowPath())[1].Id, "R9      ");
 }
 
-// A file DELETE cannot write: it is found before either file changes, and
-// the box says what was and was not deleted.
+// A file DELETE cannot write: it is found before either file changes, the
+// box says what was and was not deleted, and the sows deleted before it
+// leave the page.
 TEST_F(HogSow1Test, DeleteChangesNoFileThatTheOtherCannotFollow) {
   const struct {
     const char* readOnly;  // the file made read-only
     int selected;          // the last rows, each answered Yes
     Ids after;             // the IDs SOW.DAT then holds
     const char* outcome;
+    Ids shown;  // the rows of the page after the box
   } cases[] = {
-      {"FARROW.DAT", 1, {"D1", "D2"}, "The sow D2 was not deleted.\rNeither file was changed."},
-      {"SOW.DAT", 1, {"D1", "D2"}, "The sow D2 was not deleted.\rNeither file was changed."},
-      {"FARROW.DAT", 2, {"", "D2"}, "The sow D2 was not deleted.\rDeleted before her: D1."},
+      {"FARROW.DAT", 1, {"D1", "D2"}, "The sow D2 was not deleted.\rNeither file was changed.", {"D1", "D2"}},
+      {"SOW.DAT", 1, {"D1", "D2"}, "The sow D2 was not deleted.\rNeither file was changed.", {"D1", "D2"}},
+      {"FARROW.DAT", 2, {"", "D2"}, "The sow D2 was not deleted.\rDeleted before her: D1.", {"D2"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.readOnly) + " " + std::to_string(c.selected));
@@ -402,6 +404,7 @@ TEST_F(HogSow1Test, DeleteChangesNoFileThatTheOtherCannotFollow) {
     Ids ids;
     for (const SowRecord& s : readRecords<SowRecord>(sowPath())) ids.push_back(Trim(s.Id));
     EXPECT_EQ(ids, c.after);
+    EXPECT_EQ(rowIds(w), c.shown);
     EXPECT_EQ(readFile(farrowPath()), litters);
     ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
   }

@@ -60,11 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 class SowPrintoutsTest : public SowWindowTest {
  protected:
-  // S1 with three litters and notes, S2 without, S1 again in record 4.
+  // S1 with three litters and notes, S2 without and with a blank due date,
+  // S1 again in record 4.
   void writeCardHerd() {
     writeRecords<SowRecord>(sowPath(), {aSow("S1").breed(" YORKSHIRE").due("05-20-2024").bred("01/26/2024", "B7")
                                             .litters({1, 2, 3}).note(1, "   FIRST NOTE").note(14, "LAST"),
-                                        aSow("S2"), aSow(""), aSow("S1").litters({3})});
+                                        aSow("S2").due(std::string(10, ' ')), aSow(""), aSow("S1").litters({3})});
     writeRecords<FarrowRecord>(farrowPath(), {aLitter().pigs(10, 9).fostered(1, 2).weaned(7).weights(31.5f, 101.25f),
                                               aLitter().pigs(12, 11).weaned(11).weights(1234567, 100),
                                               aLitter().pigs(8, 8)});
@@ -110,6 +111,8 @@ TEST_F(SowPrintoutsTest, CardOfThreeLittersFillsThreeRows) {
   EXPECT_EQ(none[12], "Date Due to FARROW. ----------------->__/__/____");
   EXPECT_EQ(none[14], "Average number of Pigs BORN. -------->0.00");
   EXPECT_EQ(none[1], cardRow(1, {}));
+  LoadSowHistory(4, sows, litters);
+  EXPECT_EQ(SowCardLines(litters)[12], "Date Due to FARROW. ----------------->__/__/____");  // stored as empty
 }
 
 TEST_F(SowPrintoutsTest, SowCardsPrintOneDocumentPerMatchingRecord) {
@@ -135,22 +138,37 @@ TEST_F(SowPrintoutsTest, SowCardsPrintOneDocumentPerMatchingRecord) {
   for (const PrintedPage& page : tp.printer.pages) EXPECT_EQ(page.page, 1);
 }
 
+// Each sheet with the litters of its own record: S1's three, record 4's one,
+// S2's none.
 TEST_F(SowPrintoutsTest, SelectedHistoriesPrintTheSheetsOrSayNoneWasSelected) {
   writeCardHerd();
   HogSow1& w = openList();
+  w.SowList->SetSelected(0, true);
   w.SowList->SetSelected(1, true);
   tp.dialogs.answer(vbNo);
   w.SowPrint->Click(HogSow1::SelectedHistories);
   EXPECT_EQ(tp.printer.documents, 0);
   tp.dialogs.answer(vbYes);
   w.SowPrint->Click(HogSow1::SelectedHistories);
-  ASSERT_EQ(tp.printer.documents, 1);
-  EXPECT_EQ(tp.printer.texts(1)[0], "S O W  I D (S2)  H I S T O R Y");
+  ASSERT_EQ(tp.printer.documents, 3);
+  const struct {
+    const char* title;
+    const char* born;
+  } sheets[] = {{"S O W  I D (S1)  H I S T O R Y", "30"},
+                {"S O W  I D (S1)  H I S T O R Y", "8"},
+                {"S O W  I D (S2)  H I S T O R Y", "0"}};
+  for (int document = 1; document <= 3; ++document) {
+    const Lines texts = tp.printer.texts(document);
+    EXPECT_EQ(texts[0], sheets[document - 1].title);
+    const std::string born = std::string("TOTAL Number of PIGs Born. ------------------->") + sheets[document - 1].born;
+    EXPECT_NE(std::find(texts.begin(), texts.end(), born), texts.end()) << document;
+  }
+  w.SowList->SetSelected(0, false);
   w.SowList->SetSelected(1, false);
   tp.dialogs.answer(vbYes);
   w.SowPrint->Click(HogSow1::SelectedHistories);
   EXPECT_TRUE(LastBoxIs(tp.dialogs, {"NO SOWS WERE SELECTED!", "PRINT  SELECTED  SOW  HISTORIES"}));
-  EXPECT_EQ(tp.printer.documents, 1);
+  EXPECT_EQ(tp.printer.documents, 3);
 }
 
 TEST_F(SowPrintoutsTest, SelectionFindsEveryRecordOfEachRowInRowOrder) {
@@ -168,7 +186,8 @@ TEST_F(SowPrintoutsTest, SelectionFindsEveryRecordOfEachRowInRowOrder) {
 TEST_F(SowPrintoutsTest, DisplayListingPrintsEveryRowOfThePage) {
   writeRecords<SowRecord>(sowPath(), {aSow("S1").breed("YORKSHIRE").location("PEN1").parities(2)
                                           .set(&SowRecord::Backfat, 0.75f).set(&SowRecord::Loineye, 1.25f),
-                                      aSow("S2").left("03/15/2004"), aSow("S3").set(&SowRecord::DaysTo230, int16_t{180})});
+                                      aSow("S2").left("03/15/2004"), aSow("S3").set(&SowRecord::DaysTo230, int16_t{180}),
+                                      aSow("S4").set(&SowRecord::Backfat, 1.25f)});
   HogSow1& w = openList();
   tp.dialogs.answer(vbYes);
   w.SowPrint->Click(HogSow1::DisplayListing);
@@ -179,12 +198,14 @@ TEST_F(SowPrintoutsTest, DisplayListingPrintsEveryRowOfThePage) {
   EXPECT_EQ(texts[1], " All ACTIVE SOW's." + std::string(32, ' ') + "Days To" + std::string(23, ' '));
   EXPECT_EQ(texts[2], " SOW ID             BREED             LOCATION    230 Lbs  BACKFAT  LOINEYE  PARITY");
   const Lines lines = body(tp.printer, 1);
-  ASSERT_EQ(lines.size(), 3u);
+  ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[1], FixedLine(84).put(2, "S1", 8).put(15, "YORKSHIRE", 20).put(39, "PEN1", 8).put(51, "0", 3)
                           .put(60, ".75", 4).put(69, "1.25", 4).put(80, "2", 2).str());
   EXPECT_EQ(lines[2], FixedLine(84).put(2, "S3", 8).put(51, "180", 3).put(60, "0", 4).put(69, "0", 4)
                           .put(80, "0", 2).str());
-  EXPECT_EQ(w.SowFileCount, 3);
+  EXPECT_EQ(lines[3], FixedLine(84).put(2, "S4", 8).put(51, "0", 3).put(60, "1.25", 4).put(69, "0", 4)
+                          .put(80, "0", 2).str());
+  EXPECT_EQ(w.SowFileCount, 4);
   EXPECT_EQ(SowListingLine(aSow("S2").left("03/15/2004")),
             FixedLine(84).put(2, "S2", 8).put(13, "THIS SOW LEFT THE HERD ON (03/15/2004)", 40).str());
 }

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "common/ModuleState.h"
 #include "platform/FileSystem.h"
 #include "shell/HogStartUp.h"
+#include "shell/ModuleState.h"
 #include "shell/Tarlowe2.h"
 
 TestPlatform::TestPlatform() {

@@ -1,4 +1,4 @@
-#include "shell/AboutTarlowe.h"
+#include "common/AboutTarlowe.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "shell/HelpMenu.h"
+#include "common/HelpMenu.h"
 
+#include "common/AboutTarlowe.h"
 #include "common/HogGlobals.h"
 #include "platform/FormKit.h"
 #include "platform/Services.h"
-#include "shell/AboutTarlowe.h"
 
 void ShowHelpItem(int Index) {
   if (Index == 0) {

@@ -6,11 +6,11 @@
 
 #include "boars/BoarHistory.h"
 #include "common/HogGlobals.h"
-#include "common/ModuleState.h"
 #include "common/PrintListing.h"
 #include "medication/DrugLookups.h"
 #include "records/IngredientRecord.h"
 #include "shell/HogStartUp.h"
+#include "shell/ModuleState.h"
 #include "shell/Tarlowe2.h"
 #include "sows/SowHistory.h"
 #include "support/TestPlatform.h"

@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <map>
 
+#include "common/AboutTarlowe.h"
 #include "platform/FileSystem.h"
 #include "platform/Services.h"
-#include "shell/AboutTarlowe.h"
 #include "support/BoxMatch.h"
 #include "support/TestPlatform.h"
 

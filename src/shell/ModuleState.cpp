@@ -1,4 +1,4 @@
-#include "common/ModuleState.h"
+#include "shell/ModuleState.h"
 
 #include "boars/BoarHistory.h"
 #include "common/HogGlobals.h"

@@ -1,4 +1,4 @@
-#include "shell/YearPrompts.h"
+#include "common/YearPrompts.h"
 
 #include <optional>
 

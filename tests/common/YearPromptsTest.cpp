@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "common/HogGlobals.h"
+#include "common/YearPrompts.h"
 #include "platform/FileSystem.h"
-#include "shell/YearPrompts.h"
 #include "support/TestPlatform.h"
 
 using namespace platform;
