@@ -163,13 +163,13 @@ void HogFeed2::Accept_Click() {
     return showRefusal(*rows.refusal);
   }
   const FeedBatchRecord after = BatchRecordOf(e, stored, CurrentBatchId, rows);
-  // FEED.LST must take the inventory before the batch is written, or the
-  // batch and its ingredients would disagree.
-  if (!CanWriteRecords<IngredientRecord>(&fault)) return ReportFileFault(fault, true, kBatchEntryTitle);
-  if (!WriteBatch(CurrentFeedRec, after, &fault)) return ReportFileFault(fault, true, kBatchEntryTitle);
-  if (!ChangeInventories(ingredients, InventoryChanges(ingredients, stored, after), &fault))
-    return ReportFileFault(fault, true, kBatchEntryTitle,
-                           "The batch was written; the ingredient inventory was not all corrected.");
+  // The batch and its inventories, or neither.
+  const auto changed = ChangedIngredients(ingredients, InventoryChanges(ingredients, stored, after));
+  WriteSet set;
+  auto batches = set.open<FeedBatchRecord>(FeedFilePath());
+  if (!changed.empty()) set.open<IngredientRecord>(DataFilePath<IngredientRecord>()).write(changed);
+  batches.write(CurrentFeedRec, after);
+  if (!set.keep()) return set.report(kBatchEntryTitle);
   Hide();
 }
 
@@ -211,11 +211,22 @@ void HogFeed2::FeedMed_Click() {
   // The medication window's end activates this window again before the
   // call returns: that activation must leave the screen as it is.
   skipActivate_ = true;
+  // The batch takes the medication's mark when the window returns: a batch
+  // file that cannot take it stops the medication before it is recorded.
+  {
+    WriteSet check;
+    check.open<FeedBatchRecord>(FeedFilePath());
+    if (check.failed()) {
+      skipActivate_ = false;
+      return check.report(kBatchEntryTitle);
+    }
+  }
   OpenFeedMedication();
   skipActivate_ = false;
   FeedMed->setEnabled(false);
   FileFault fault;
-  if (!StoreMedicationMark(CurrentFeedRec, CurrentBatchId, &fault)) ReportFileFault(fault, true, kBatchEntryTitle);
+  if (!StoreMedicationMark(CurrentFeedRec, CurrentBatchId, &fault))
+    ReportFileFault(fault, true, kBatchEntryTitle, kMarkNotStored);
   showMedicated();
   Accept->setFocus(Qt::OtherFocusReason);
 }
