@@ -130,15 +130,6 @@ void ReserveBatch(WriteSet& set, const NewBatchSlot& slot, long count, const std
   file.write(slot.record, ReservedBatch(letter, slot.number));
 }
 
-bool StoreMedicationMark(long record, const std::string& returnedNumber, FileFault* fault) {
-  if (!IsMedicatedNumber(returnedNumber)) return true;
-  FeedBatchRecord batch;
-  if (!ReadBatch(record, batch, fault)) return false;
-  if (IsMedicatedNumber(batch.BatchNumber)) return true;
-  batch.BatchNumber = Trim(returnedNumber);
-  return WriteBatch(record, batch, fault);
-}
-
 std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<std::string>& codes) {
   std::vector<std::string> wanted;
   for (const std::string& c : codes) wanted.push_back(UCase(Trim(c)));

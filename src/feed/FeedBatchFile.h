@@ -84,14 +84,6 @@ FeedBatchRecord ReservedBatch(const std::string& letter, const std::string& numb
 // the last one and the slot are written free.
 void ReserveBatch(WriteSet& set, const NewBatchSlot& slot, long count, const std::string& letter);
 
-// Stores the number the medication window handed back in the batch at
-// `record` at once, when it carries the medication mark and the batch does
-// not hold it yet; nothing else of the record changes.
-bool StoreMedicationMark(long record, const std::string& returnedNumber, FileFault* fault);
-// What the box of a mark that could not be stored says was done.
-inline constexpr const char* kMarkNotStored =
-    "The medication was recorded, but the batch does not carry its \"M\".\rNothing more was done.";
-
 // Deletes the batches at `records` in `set`, all or nothing: the pounds of
 // every row go back to the first ingredient of its code (upper case, without
 // blanks at either end), and each record is written free. Both files are

@@ -210,23 +210,12 @@ void HogFeed2::FeedBack_Click() {
 void HogFeed2::FeedMed_Click() {
   // The medication window's end activates this window again before the
   // call returns: that activation must leave the screen as it is.
+  // The medication window marks the batch "M" in the file with the dose
+  // that draws the medication in full, and hands the number back.
   skipActivate_ = true;
-  // The batch takes the medication's mark when the window returns: a batch
-  // file that cannot take it stops the medication before it is recorded.
-  {
-    WriteSet check;
-    check.open<FeedBatchRecord>(FeedFilePath());
-    if (check.failed()) {
-      skipActivate_ = false;
-      return check.report(kBatchEntryTitle);
-    }
-  }
   OpenFeedMedication();
   skipActivate_ = false;
   FeedMed->setEnabled(false);
-  FileFault fault;
-  if (!StoreMedicationMark(CurrentFeedRec, CurrentBatchId, &fault))
-    ReportFileFault(fault, true, kBatchEntryTitle, kMarkNotStored);
   showMedicated();
   Accept->setFocus(Qt::OtherFocusReason);
 }

@@ -6,6 +6,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/WriteSet.h"
+#include "medication/MedHistory.h"
 #include "medication/MedicationFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
@@ -186,16 +187,32 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
   const InventoryDraw planned = DrawInventory(CurrentDrug.InventoryAmount, amount);
   const float stored = mode == "NEW1" ? typed : amount - planned.uncovered;
   const bool writes = mode == "NEW1" || stored > 0 || planned.uncovered == 0;
-  // The record and its draw, or neither: both files are open for writing
-  // before either is written, the record appended first.
   records::FileImage<DrugRecord> drugs;
   if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
+  // A feed medication drawn in full marks its batch "M" in the year's feed
+  // batch file.
+  const bool marks = mode == "NEW2" && PlanDrugDraw(drugs, e.code, amount).draw.uncovered == 0 &&
+                     CurrentBatchId.rfind('M', 0) != 0;
+  records::FileImage<FeedBatchRecord> batches;
+  const std::string batchPath = DataFolder + FeedFile;
+  if (marks && !FeedFile.empty() && !ReadImage(batches, batchPath, &fault)) return Fail(fault, false);
+  const long batch = marks ? FindBatchNumbered(batches, Trim(CurrentBatchId)) : 0;
+  // The record, its draw and the mark, or none of them: every file is open
+  // for writing before any is written, the record appended first.
   WriteSet set;
   std::optional<WriteSet::File<MedicationRecord>> meds;
+  std::optional<WriteSet::File<FeedBatchRecord>> batchOut;
   if (writes) meds = set.open<MedicationRecord>(MedFilePath());
   const auto drugOut = set.open<DrugRecord>(DataFilePath<DrugRecord>());
+  if (batch != 0) batchOut = set.open<FeedBatchRecord>(batchPath);
   if (meds) meds->write(next, MedicationRecordOf(e, CurrentDrug, stored));
   const float uncovered = DeductDrugInventory(drugOut, drugs, e.code, amount);
+  if (batchOut) {
+    records::Bytes marked(batches.bytes(batch), batches.bytes(batch) + FeedBatchRecord::Length);
+    records::putText(marked.data() + FeedBatchRecord::BatchNumberAt, FeedBatchRecord::BatchNumberWidth,
+                     "M" + Trim(CurrentBatchId));
+    batchOut->writeBytes(batch, marked);
+  }
   if (!set.keep()) {
     AcceptFailed = true;
     return set.report(kMedEntryTitle);

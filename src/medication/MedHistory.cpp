@@ -121,12 +121,15 @@ std::vector<std::string> BatchesLeftUnmedicated(const records::FileImage<Medicat
   return left;
 }
 
-long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const std::string& digits) {
+long FindBatchNumbered(const records::FileImage<FeedBatchRecord>& batches, const std::string& number) {
   for (long n = 1; n <= batches.count(); ++n)
-    if (StoredTextIs(batches.bytes(n) + FeedBatchRecord::BatchNumberAt, FeedBatchRecord::BatchNumberWidth,
-                     "M" + digits))
+    if (StoredTextIs(batches.bytes(n) + FeedBatchRecord::BatchNumberAt, FeedBatchRecord::BatchNumberWidth, number))
       return n;
   return 0;
+}
+
+long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const std::string& digits) {
+  return FindBatchNumbered(batches, "M" + digits);
 }
 
 bool DeleteMedRecords(WriteSet& set, const std::vector<long>& selected, int& deleted, FileFault* fault) {

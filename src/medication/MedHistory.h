@@ -47,6 +47,9 @@ std::string BatchDigits(const std::string& batchId);
 std::vector<std::string> BatchesLeftUnmedicated(const records::FileImage<MedicationRecord>& meds,
                                                 const std::vector<std::string>& digits,
                                                 const std::unordered_set<long>& deleted);
+// The first batch whose stored number, without trailing blanks, is `number`;
+// 0 when none.
+long FindBatchNumbered(const records::FileImage<FeedBatchRecord>& batches, const std::string& number);
 // The first batch numbered "M" + `digits`; 0 when none.
 long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const std::string& digits);
 

@@ -177,18 +177,24 @@ Refusal ShortfallRefusal(const std::string& code, float uncovered) {
                  kMedDrugField);
 }
 
+DrugDraw PlanDrugDraw(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode, float Amount) {
+  DrugDraw plan;
+  plan.record = FindDrugRecord(drugs, RTrim(DrugCode));
+  if (plan.record != 0)
+    plan.draw = DrawInventory(records::getF32(drugs.bytes(plan.record) + DrugRecord::InventoryAt), Amount);
+  return plan;
+}
+
 float DeductDrugInventory(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs,
                           const std::string& DrugCode, float Amount) {
-  const long n = FindDrugRecord(drugs, RTrim(DrugCode));
-  if (n == 0) return 0;
-  DrugRecord drug;
-  drugs.decode(n, drug);
-  const InventoryDraw draw = DrawInventory(drug.InventoryAmount, Amount);
-  if (draw.changed) {
-    drug.InventoryAmount = draw.inventory;
-    out.write(n, drug);
+  const DrugDraw plan = PlanDrugDraw(drugs, DrugCode, Amount);
+  if (plan.draw.changed) {
+    DrugRecord drug;
+    drugs.decode(plan.record, drug);
+    drug.InventoryAmount = plan.draw.inventory;
+    out.write(plan.record, drug);
   }
-  return draw.uncovered;
+  return plan.draw.uncovered;
 }
 
 EditDraw PlanEditDraw(const records::FileImage<DrugRecord>& drugs, const MedicationRecord& before,

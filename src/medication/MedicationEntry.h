@@ -122,6 +122,13 @@ InventoryDraw DrawInventory(float inventory, float amount);
 // The shortfall box: the code and the amount not covered.
 Refusal ShortfallRefusal(const std::string& code, float uncovered);
 
+// The draw of `Amount` from the first drug of `drugs` holding `DrugCode`: its
+// record (0 when no drug holds the code, which then draws nothing).
+struct DrugDraw {
+  long record = 0;
+  InventoryDraw draw;
+};
+DrugDraw PlanDrugDraw(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode, float Amount);
 // Draws `Amount` from the first drug of `drugs` (DRUG.LST as read) holding
 // `DrugCode` and writes its inventory to `out`, DRUG.LST in the action's
 // write set; answers the amount not covered (0 when no drug holds the code).

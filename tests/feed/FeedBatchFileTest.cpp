@@ -84,25 +84,6 @@ TEST(BatchMedicationsTest, AMedicatedBatchAddsTheRecordsOfItsPlainNumber) {
   EXPECT_EQ(meds.Of("M00009").pounds, 0.0f);
 }
 
-TEST_F(FeedBatchTest, TheMedicationMarkIsStoredAtOnceAndOnlyOnce) {
-  writeBatches({aBatch("00001"), aBatch("00002").row(0, "CORN", 10)});
-  const std::string before = readFile(batchPath());
-  const struct {
-    long record;
-    std::string returned;
-    std::string stored;
-  } cases[] = {
-      {2, "00002", "00002"},    // not drawn in full: nothing written
-      {2, "M00002", "M00002"},  // drawn: the mark at once
-      {2, "M00002", "M00002"},  // again: nothing changes
-  };
-  for (const auto& c : cases) {
-    ASSERT_TRUE(StoreMedicationMark(c.record, c.returned, nullptr));
-    EXPECT_EQ(RTrim(readBatches()[1].BatchNumber), c.stored) << c.returned;
-  }
-  EXPECT_EQ(readFile(batchPath()), before.substr(0, 113) + "M00002" + before.substr(119));
-}
-
 TEST_F(FeedBatchTest, DeletingBatchesGivesEveryRowItsPoundsBackAndFreesTheRecords) {
   writeIngredients({anIngredient("CORN").pounds(500, 1000), anIngredient("SBM").pounds(800, 1000)});
   writeBatches({aBatch("00001").row(0, "corn", 300).row(1, "SBM", 200), aBatch("00002").row(2, "GONE", 50),
