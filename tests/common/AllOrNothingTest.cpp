@@ -16,7 +16,7 @@
 
 namespace {
 
-using Files = std::map<std::string, std::string>;
+using Files = FolderBytes;
 
 enum class Fault { ReadOnly, Folder, Full, Error };
 
@@ -50,7 +50,7 @@ Outcome runOnce(const MultiFileAction& a, const std::function<void(TestPlatform&
   } else {
     a.run(tp);
   }
-  return {FolderFiles(tp.home()), tp.dialogs.shown, tp.home()};
+  return {folderBytes(tp.home()), tp.dialogs.shown, tp.home()};
 }
 
 std::vector<std::string> texts(const std::vector<ShownBox>& boxes) {
@@ -69,7 +69,7 @@ Baseline baseline(const MultiFileAction& a) {
   {
     TestPlatform tp;
     a.setUp(tp);
-    b.before = FolderFiles(tp.home());
+    b.before = folderBytes(tp.home());
   }
   b.done = runOnce(a);
   return b;
@@ -101,7 +101,7 @@ TEST_P(AllOrNothing, EveryFileAsBeforeOrAllAsAfterAndTheBoxSaysWhich) {
           std::filesystem::remove(path);
           std::filesystem::create_directory(path);
         }
-        faulted = FolderFiles(tp.home());
+        faulted = folderBytes(tp.home());
       });
       EXPECT_EQ(run.files, faulted);  // every file as it was
       ASSERT_FALSE(run.boxes.empty());

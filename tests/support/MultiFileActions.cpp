@@ -286,11 +286,3 @@ const std::vector<MultiFileAction>& MultiFileActions() {
   static const std::vector<MultiFileAction> actions = makeActions();
   return actions;
 }
-
-std::map<std::string, std::string> FolderFiles(const std::string& folder) {
-  std::vector<std::string> names;
-  platform::listFolder(folder, names);
-  std::map<std::string, std::string> files;
-  for (const std::string& name : names) files[name] = readFile(platform::joinPath(folder, name));
-  return files;
-}

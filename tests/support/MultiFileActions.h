@@ -10,7 +10,6 @@
 //     a.run(tp);
 //   }
 #include <functional>
-#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -30,6 +29,3 @@ struct MultiFileAction {
 inline void PrintTo(const MultiFileAction& a, std::ostream* os) { *os << a.name; }
 
 const std::vector<MultiFileAction>& MultiFileActions();
-
-// Every regular file of a folder, by name, with its bytes.
-std::map<std::string, std::string> FolderFiles(const std::string& folder);
