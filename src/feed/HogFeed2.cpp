@@ -208,10 +208,10 @@ void HogFeed2::FeedBack_Click() {
 }
 
 void HogFeed2::FeedMed_Click() {
-  // The medication window's end activates this window again before the
-  // call returns: that activation must leave the screen as it is.
   // The medication window marks the batch "M" in the file with the dose
-  // that draws the medication in full, and hands the number back.
+  // that draws the medication in full, and hands the number back. Its end
+  // activates this window again before the call returns: that activation
+  // must leave the screen as it is.
   skipActivate_ = true;
   OpenFeedMedication();
   skipActivate_ = false;

@@ -1,7 +1,5 @@
 #include "sows/HogSow6.h"
 
-#include "common/WriteSet.h"
-
 #include "common/DataFiles.h"
 #include "common/DateMath.h"
 #include "common/Format.h"
