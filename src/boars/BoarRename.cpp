@@ -1,6 +1,7 @@
 #include "boars/BoarRename.h"
 
 #include "common/NumberText.h"
+#include "common/WriteSet.h"
 #include "records/Fields.h"
 #include "records/RecordSlots.h"
 
@@ -28,34 +29,18 @@ std::vector<long> recordsNaming(const records::FileImage<R>& file, int at, const
   return out;
 }
 
-// A file the change writes: opened for writing, then each record of `recs`
-// written as stored but for the ID field at `at`.
+// Each record of `recs` written as `image` holds it but for the ID field at
+// `at`, which takes `id`.
 template <class R>
-struct Rewrite {
-  const records::FileImage<R>& image;
-  std::vector<long> recs;
-  int at;
-  records::TypedFile<R> file;
-
-  bool open(FileFault& fault) {
-    const std::string path = DataFilePath<R>();
-    if (recs.empty() || (file.open(path) && file.writable())) return true;
-    fault = {path, file.error()};
-    return false;
+void writeIds(WriteSet::File<R> out, const records::FileImage<R>& image, const std::vector<long>& recs, int at,
+              const std::string& id) {
+  records::Bytes bytes(static_cast<size_t>(R::Length));
+  for (long n : recs) {
+    std::copy(image.bytes(n), image.bytes(n) + R::Length, bytes.begin());
+    records::putText(bytes.data() + at, kIdWidth, id);
+    if (!out.writeBytes(n, bytes)) return;
   }
-  bool write(const std::string& id, FileFault& fault) {
-    std::vector<uint8_t> bytes(static_cast<size_t>(R::Length));
-    for (long n : recs) {
-      std::copy(image.bytes(n), image.bytes(n) + R::Length, bytes.begin());
-      records::putText(bytes.data() + at, kIdWidth, id);
-      if (!file.raw().write(n, bytes)) {
-        fault = {DataFilePath<R>(), file.error()};
-        return false;
-      }
-    }
-    return true;
-  }
-};
+}
 
 }  // namespace
 
@@ -97,38 +82,23 @@ BoarRenameOutcome RenameBoar(long record, const std::string& oldId, const std::s
     out.fault = FileFault{DataFilePath<BoarRecord>(), "The boar's record is not in the file."};
     return out;
   }
-  BoarRenamePlan plan = PlanBoarRename(oldId, litters, sows);
-  Rewrite<BoarRecord> boarFile{boars, {record}, BoarRecord::IdAt, {}};
-  Rewrite<FarrowRecord> litterFile{litters, std::move(plan.litters), kLitterBoarIdAt, {}};
-  Rewrite<SowRecord> sowFile{sows, std::move(plan.sows), kSowBoarIdAt, {}};
+  const BoarRenamePlan plan = PlanBoarRename(oldId, litters, sows);
   out.writing = true;
-  // Every file the change writes must be open for writing before any is changed.
-  if (!boarFile.open(fault) || !litterFile.open(fault) || !sowFile.open(fault)) {
-    out.fault = fault;
-    return out;
+  // Every file the change writes is open for writing before any is changed.
+  WriteSet set;
+  auto boarOut = set.open<BoarRecord>(DataFilePath<BoarRecord>());
+  std::optional<WriteSet::File<FarrowRecord>> litterOut;
+  std::optional<WriteSet::File<SowRecord>> sowOut;
+  if (!plan.litters.empty()) litterOut = set.open<FarrowRecord>(DataFilePath<FarrowRecord>());
+  if (!plan.sows.empty()) sowOut = set.open<SowRecord>(DataFilePath<SowRecord>());
+  writeIds(boarOut, boars, {record}, BoarRecord::IdAt, newId);
+  if (litterOut) writeIds(*litterOut, litters, plan.litters, kLitterBoarIdAt, newId);
+  if (sowOut) writeIds(*sowOut, sows, plan.sows, kSowBoarIdAt, newId);
+  if (set.keep()) {
+    out.renamed = true;
+  } else {
+    out.fault = set.fault();
+    out.done = set.outcome();
   }
-  if (!boarFile.write(newId, fault)) {
-    out.fault = fault;
-    return out;
-  }
-  out.written.push_back(BoarRecord::FileName);
-  if (!litterFile.write(newId, fault)) {
-    out.fault = fault;
-    return out;
-  }
-  if (!litterFile.recs.empty()) out.written.push_back(FarrowRecord::FileName);
-  if (!sowFile.write(newId, fault)) {
-    out.fault = fault;
-    return out;
-  }
-  if (!sowFile.recs.empty()) out.written.push_back(SowRecord::FileName);
-  out.renamed = true;
   return out;
-}
-
-std::string BoarRenameDone(const std::vector<std::string>& written) {
-  if (written.empty()) return kNothingMoreDone;
-  std::string files;
-  for (size_t k = 0; k < written.size(); ++k) files += (k == 0 ? "" : k + 1 == written.size() ? " and " : ", ") + written[k];
-  return files + " already hold the new ID.\r" + kNothingMoreDone;
 }

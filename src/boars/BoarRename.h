@@ -3,8 +3,9 @@
 // record in BOAR.DAT, then every litter of FARROW.DAT (whatever its status)
 // and every sow of SOW.DAT whose boar ID, without trailing blanks, is his old
 // ID exactly (case matters). Each file is read once; every file the change
-// writes is open for writing before any is changed, and only the boar ID
-// bytes of the matching records are written.
+// writes is open for writing before any is changed, only the boar ID bytes
+// of the matching records are written, and a write that fails puts every
+// file back as it was (WriteSet).
 #include <string>
 #include <vector>
 
@@ -30,19 +31,19 @@ struct BoarRenamePlan {
 BoarRenamePlan PlanBoarRename(const std::string& oldId, const records::FileImage<FarrowRecord>& litters,
                               const records::FileImage<SowRecord>& sows);
 
-// What a change of ID did: refused (a boar holds the ID already), renamed,
-// or stopped by a file fault after writing the files `written`.
+// What a change of ID did: refused (a boar holds the ID already), renamed
+// in every file, or stopped by a file fault (`writing` when it was met
+// writing) with every file as it was; `done` is what the fault's box says
+// was done.
 struct BoarRenameOutcome {
   Check refusal;
   bool renamed = false;
   std::optional<FileFault> fault;
   bool writing = false;
-  std::vector<std::string> written;
+  std::string done = kNothingMoreDone;
 };
 
 // Gives the boar of BOAR.DAT record `record`, whose ID is `oldId`, the new
-// ID `newId` (already trimmed, not empty) in the three files.
+// ID `newId` (already trimmed, not empty) in the three files, all of them
+// or none.
 BoarRenameOutcome RenameBoar(long record, const std::string& oldId, const std::string& newId);
-
-// What the fault's box says was done: the files that hold the new ID.
-std::string BoarRenameDone(const std::vector<std::string>& written);

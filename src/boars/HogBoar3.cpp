@@ -197,11 +197,11 @@ void HogBoar3::AcceptBoarId_Click() {
   Hourglass(true);
   const BoarRenameOutcome outcome = RenameBoar(CurrentBoarRec, oldBoarId_, newId);
   Hourglass(false);
-  if (!outcome.written.empty()) BoarHistory.Id = newId;
+  if (outcome.renamed) BoarHistory.Id = newId;
   if (outcome.refusal)
     MsgBox(outcome.refusal->text, outcome.refusal->icon | platform::vbOKOnly, outcome.refusal->title);
   else if (outcome.fault)
-    ReportFileFault(*outcome.fault, outcome.writing, kIdTitle, BoarRenameDone(outcome.written));
+    ReportFileFault(*outcome.fault, outcome.writing, kIdTitle, outcome.done);
   boxes_[1]->SetText("");
   EndIdChange();
 }

@@ -97,19 +97,6 @@ bool WriteRecordAt(long n, const R& record, FileFault* fault) {
   return false;
 }
 
-// Whether the record type's file can take writes now (opened, creating a
-// missing one empty, and not read-only); false, with `fault` (when given),
-// when it cannot. An action that writes two files asks this of the second
-// before it writes the first, so they never disagree.
-template <class R>
-bool CanWriteRecords(FileFault* fault) {
-  records::TypedFile<R> file;
-  const std::string path = DataFilePath<R>();
-  if (file.open(path) && file.writable()) return true;
-  if (fault) *fault = {path, file.error()};
-  return false;
-}
-
 // Reads the whole file at `path` (a missing file holds no records); on a
 // fault shows its box with `title` and answers false.
 template <class R>

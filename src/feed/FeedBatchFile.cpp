@@ -124,22 +124,10 @@ FeedBatchRecord ReservedBatch(const std::string& letter, const std::string& numb
   return b;
 }
 
-bool ReserveBatch(const NewBatchSlot& slot, long count, const std::string& letter, FileFault* fault) {
-  records::TypedFile<FeedBatchRecord> file;
-  bool ok = file.open(FeedFilePath());
-  for (long n = count + 1; ok && n < slot.record; ++n) ok = file.write(n, FeedBatchRecord{});
-  if (ok && file.write(slot.record, ReservedBatch(letter, slot.number))) return true;
-  if (fault) *fault = {FeedFilePath(), file.error()};
-  return false;
-}
-
-bool StoreMedicationMark(long record, const std::string& returnedNumber, FileFault* fault) {
-  if (!IsMedicatedNumber(returnedNumber)) return true;
-  FeedBatchRecord batch;
-  if (!ReadBatch(record, batch, fault)) return false;
-  if (IsMedicatedNumber(batch.BatchNumber)) return true;
-  batch.BatchNumber = Trim(returnedNumber);
-  return WriteBatch(record, batch, fault);
+void ReserveBatch(WriteSet& set, const NewBatchSlot& slot, long count, const std::string& letter) {
+  auto file = set.open<FeedBatchRecord>(FeedFilePath());
+  for (long n = count + 1; n < slot.record; ++n) file.write(n, FeedBatchRecord{});
+  file.write(slot.record, ReservedBatch(letter, slot.number));
 }
 
 std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<std::string>& codes) {
@@ -157,28 +145,24 @@ std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<
   return found;
 }
 
-bool ChangeInventories(const IngredientFile& file, const std::vector<std::pair<long, int64_t>>& changes,
-                       FileFault* fault) {
+std::vector<std::pair<long, IngredientRecord>> ChangedIngredients(const IngredientFile& file,
+                                                                  const std::vector<std::pair<long, int64_t>>& changes) {
   std::map<long, int64_t> byRecord;
   for (const auto& [record, change] : changes)
     if (record != 0) byRecord[record] += change;
-  records::TypedFile<IngredientRecord> out;
-  const std::string path = DataFilePath<IngredientRecord>();
-  IngredientRecord ingredient;
+  std::vector<std::pair<long, IngredientRecord>> changed;
   for (const auto& [record, change] : byRecord) {
     if (change == 0) continue;
+    changed.emplace_back(record, IngredientRecord{});
+    IngredientRecord& ingredient = changed.back().second;
     file.decode(record, ingredient);
     ingredient.CurrentInventory = static_cast<int32_t>(static_cast<uint32_t>(ingredient.CurrentInventory) +
                                                        static_cast<uint32_t>(change));
-    if ((!out.isOpen() && !out.open(path)) || !out.write(record, ingredient)) {
-      if (fault) *fault = {path, out.error()};
-      return false;
-    }
   }
-  return true;
+  return changed;
 }
 
-bool DeleteBatches(const std::vector<long>& records, FileFault* fault) {
+bool DeleteBatches(WriteSet& set, const std::vector<long>& records, FileFault* fault) {
   FeedBatchFile batches;
   IngredientFile ingredients;
   if (!ReadFeedBatchFile(batches, fault) || !ReadImage(ingredients, fault)) return false;
@@ -193,19 +177,13 @@ bool DeleteBatches(const std::vector<long>& records, FileFault* fault) {
       amounts.push_back(row.Amount);
     }
   }
-  // The batch file must take the deletes before any pounds go back, or a
-  // second try would give them back twice.
-  records::TypedFile<FeedBatchRecord> out;
-  const auto batchFault = [&out, fault] {
-    if (fault) *fault = {FeedFilePath(), out.error()};
-    return false;
-  };
-  if (!out.open(FeedFilePath()) || !out.writable()) return batchFault();
   const std::vector<long> found = FindIngredients(ingredients, codes);
   std::vector<std::pair<long, int64_t>> back;
   for (size_t k = 0; k < found.size(); ++k) back.emplace_back(found[k], amounts[k]);
-  if (!ChangeInventories(ingredients, back, fault)) return false;
+  const auto changed = ChangedIngredients(ingredients, back);
+  auto out = set.open<FeedBatchRecord>(FeedFilePath());
+  if (!changed.empty()) set.open<IngredientRecord>(DataFilePath<IngredientRecord>()).write(changed);
   for (long record : records)
-    if (record >= 1 && record <= batches.count() && !out.write(record, FeedBatchRecord{})) return batchFault();
+    if (record >= 1 && record <= batches.count()) out.write(record, FeedBatchRecord{});
   return true;
 }

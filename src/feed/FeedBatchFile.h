@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/DataFiles.h"
+#include "common/WriteSet.h"
 #include "feed/IngredientFile.h"
 #include "records/FeedBatchRecord.h"
 #include "records/MedicationRecord.h"
@@ -79,26 +80,24 @@ NewBatchSlot FindNewBatchSlot(const FeedBatchFile& batches, const BatchMedicatio
 // The record a new batch is reserved as: the type letter and the number,
 // no group, no date, no rows, zero totals.
 FeedBatchRecord ReservedBatch(const std::string& letter, const std::string& number);
-// Writes the reserved batch at the slot; records skipped between the last
-// one and the slot are written free.
-bool ReserveBatch(const NewBatchSlot& slot, long count, const std::string& letter, FileFault* fault);
+// Writes the reserved batch at the slot in `set`; records skipped between
+// the last one and the slot are written free.
+void ReserveBatch(WriteSet& set, const NewBatchSlot& slot, long count, const std::string& letter);
 
-// Stores the number the medication window handed back in the batch at
-// `record` at once, when it carries the medication mark and the batch does
-// not hold it yet; nothing else of the record changes.
-bool StoreMedicationMark(long record, const std::string& returnedNumber, FileFault* fault);
-
-// Deletes the batches at `records`: the pounds of every row go back to the
-// first ingredient of its code (upper case, without blanks at either end),
-// then each record is written free. The medication records of a deleted
-// batch stay in the medication file; new batches do not take their number.
-bool DeleteBatches(const std::vector<long>& records, FileFault* fault);
+// Deletes the batches at `records` in `set`, all or nothing: the pounds of
+// every row go back to the first ingredient of its code (upper case, without
+// blanks at either end), and each record is written free. Both files are
+// read once and open for writing before either is written. The medication
+// records of a deleted batch stay in the medication file; new batches do not
+// take their number. False, with `fault`, when a file cannot be read; a
+// write fault is the set's, which then leaves both files as they were.
+bool DeleteBatches(WriteSet& set, const std::vector<long>& records, FileFault* fault);
 
 // The first record of FEED.LST holding each code, compared upper-cased and
 // without blanks at either end; 0 for a code none holds or a blank one. One
 // run over the file for all codes.
 std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<std::string>& codes);
-// Adds each change to the current inventory of its ingredient record and
-// writes the records changed.
-bool ChangeInventories(const IngredientFile& file, const std::vector<std::pair<long, int64_t>>& changes,
-                       FileFault* fault);
+// The ingredient records whose current inventory `changes` change, each
+// with every change of its record added, in record order.
+std::vector<std::pair<long, IngredientRecord>> ChangedIngredients(const IngredientFile& file,
+                                                                  const std::vector<std::pair<long, int64_t>>& changes);

@@ -163,13 +163,13 @@ void HogFeed2::Accept_Click() {
     return showRefusal(*rows.refusal);
   }
   const FeedBatchRecord after = BatchRecordOf(e, stored, CurrentBatchId, rows);
-  // FEED.LST must take the inventory before the batch is written, or the
-  // batch and its ingredients would disagree.
-  if (!CanWriteRecords<IngredientRecord>(&fault)) return ReportFileFault(fault, true, kBatchEntryTitle);
-  if (!WriteBatch(CurrentFeedRec, after, &fault)) return ReportFileFault(fault, true, kBatchEntryTitle);
-  if (!ChangeInventories(ingredients, InventoryChanges(ingredients, stored, after), &fault))
-    return ReportFileFault(fault, true, kBatchEntryTitle,
-                           "The batch was written; the ingredient inventory was not all corrected.");
+  // The batch and its inventories, or neither.
+  const auto changed = ChangedIngredients(ingredients, InventoryChanges(ingredients, stored, after));
+  WriteSet set;
+  auto batches = set.open<FeedBatchRecord>(FeedFilePath());
+  if (!changed.empty()) set.open<IngredientRecord>(DataFilePath<IngredientRecord>()).write(changed);
+  batches.write(CurrentFeedRec, after);
+  if (!set.keep()) return set.report(kBatchEntryTitle);
   Hide();
 }
 
@@ -208,14 +208,14 @@ void HogFeed2::FeedBack_Click() {
 }
 
 void HogFeed2::FeedMed_Click() {
-  // The medication window's end activates this window again before the
-  // call returns: that activation must leave the screen as it is.
+  // The medication window marks the batch "M" in the file with the dose
+  // that draws the medication in full, and hands the number back. Its end
+  // activates this window again before the call returns: that activation
+  // must leave the screen as it is.
   skipActivate_ = true;
   OpenFeedMedication();
   skipActivate_ = false;
   FeedMed->setEnabled(false);
-  FileFault fault;
-  if (!StoreMedicationMark(CurrentFeedRec, CurrentBatchId, &fault)) ReportFileFault(fault, true, kBatchEntryTitle);
   showMedicated();
   Accept->setFocus(Qt::OtherFocusReason);
 }

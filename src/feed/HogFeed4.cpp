@@ -155,8 +155,10 @@ bool HogFeed4::ReserveNewBatch() {
   if (Alert("NEW FEED BATCH# ( " + slot.number + " )", platform::vbQuestion | platform::vbOKCancel, kNewTitle) !=
       platform::vbOK)
     return false;
-  if (!ReserveBatch(slot, batches.count(), FeedTypeLetter(FeedMenuChoice), &fault)) {
-    ReportFileFault(fault, true, kNewTitle);
+  WriteSet set;
+  ReserveBatch(set, slot, batches.count(), FeedTypeLetter(FeedMenuChoice));
+  if (!set.keep()) {
+    set.report(kNewTitle);
     return false;
   }
   CurrentFeedRec = slot.record;
@@ -185,7 +187,11 @@ void HogFeed4::OpenEntry(const std::string& caption, const std::string& mode) {
 void HogFeed4::DeleteSelectedBatches() {
   const std::vector<long> records(SelectedFeedRecs.begin() + 1, SelectedFeedRecs.begin() + 1 + SelectedCount);
   FileFault fault;
-  if (!DeleteBatches(records, &fault)) ReportFileFault(fault, true, "DELETING   SELECTED   BATCH(s)");
+  WriteSet set;
+  if (!DeleteBatches(set, records, &fault))
+    ReportFileFault(fault, false, "DELETING   SELECTED   BATCH(s)");
+  else if (!set.keep())
+    set.report("DELETING   SELECTED   BATCH(s)");
   SelectedCount = 0;
   FillBatchList();
 }

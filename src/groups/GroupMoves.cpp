@@ -4,7 +4,9 @@
 #include <cmath>
 #include <string_view>
 
+#include "common/DataFiles.h"
 #include "common/NumberText.h"
+#include "common/WriteSet.h"
 
 namespace {
 
@@ -246,8 +248,11 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
 }
 
 bool WriteOutPlan(const OutPlan& plan) {
-  if (plan.sale && !WriteSalesRecord(plan.sale->first, plan.sale->second, kOutErrorTitle)) return false;
-  for (const auto& [n, g] : plan.groups)
-    if (!WriteGroupRecord(n, g, kOutErrorTitle)) return false;
-  return true;
+  WriteSet set;
+  auto groups = set.open<GroupRecord>(DataFilePath<GroupRecord>());
+  if (plan.sale) set.open<SalesRecord>(DataFilePath<SalesRecord>()).write(plan.sale->first, plan.sale->second);
+  for (const auto& [n, g] : plan.groups) groups.write(n, g);
+  if (set.keep()) return true;
+  set.report(kOutErrorTitle, kPigsNotMoved);
+  return false;
 }

@@ -87,5 +87,8 @@ struct OutPlan {
 Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int stage, OutPlan& plan);
 // The group ID of the next group year ("005-99" gives "005-00").
 std::string NextYearId(const std::string& id);
-// Writes a plan; false after a write fault's box.
+// Writes a plan, all of it or nothing: GROUP.DAT and SALES.DAT are opened
+// for writing before either is written, and a failed write puts both back as
+// they were. False after the box that says so.
 bool WriteOutPlan(const OutPlan& plan);
+inline constexpr const char* kPigsNotMoved = "No pigs left the group.\rNothing more was done.";

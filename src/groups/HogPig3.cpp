@@ -112,10 +112,11 @@ void HogPig3::Accept_Click() {
   OutPlan plan;
   if (Check refused = PlanGroupOut(book, CurrentGroupRec, e, stage, plan))
     return ShowRefusal(*refused, fields[refused->field]);
+  if (!WriteOutPlan(plan)) return;
+  // Gilts are told of once they are written.
   if (plan.gilts != 0)
     Alert("YOU HAVE " + FormatInteger(plan.gilts, "##0") + " NEW GILTS!\rBesure to tag and add them to your SOW file.",
           vbInformation | vbOKOnly, "NEW   GILTS");
-  if (!WriteOutPlan(plan)) return;
   Clear_Click();
   if (SelectedCount < 2) {
     Hide();

@@ -202,12 +202,16 @@ void Drug_3::DeleteRecords() {
   Hourglass(true);
   int deleted = 0;
   FileFault fault;
-  const bool done = DeleteMedRecords(selected, deleted, &fault);
+  WriteSet set;
+  const bool read = DeleteMedRecords(set, selected, deleted, &fault);
+  const bool done = read && set.keep();
   Hourglass(false);
-  if (!done) {
-    ReportFileFault(fault, true, kDeleteTitle,
-                    std::to_string(deleted) + " of the " + std::to_string(selected.size()) +
-                        " selected record(s) were deleted.\r" + kNothingMoreDone);
+  const std::string none =
+      "None of the " + std::to_string(selected.size()) + " selected record(s) were deleted.\r" + kNothingMoreDone;
+  if (!read) {
+    ReportFileFault(fault, false, kDeleteTitle, none);
+  } else if (!done) {
+    set.report(kDeleteTitle, none);
   } else {
     Alert("ALL SELECTED REC(s) HAVE BEEN DELETED!", platform::vbInformation | platform::vbOKOnly, kDeleteTitle);
   }

@@ -5,6 +5,8 @@
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "common/WriteSet.h"
+#include "medication/MedHistory.h"
 #include "medication/MedicationFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
@@ -179,25 +181,47 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
   if (const Check c = CheckMedCapacity(mode, next, 1)) return Refuse(*c);
   const float typed = static_cast<float>(Val(e.dosage));
   float amount = typed;
-  if (mode == "NEW1") {
-    amount += CarriedShortfall;
-    CarriedShortfall = 0;
-  }
+  if (mode == "NEW1") amount += CarriedShortfall;
   // A vaccination records the dose given; a feed or water medication only
   // what the inventory covers, and nothing when it covers nothing.
   const InventoryDraw planned = DrawInventory(CurrentDrug.InventoryAmount, amount);
   const float stored = mode == "NEW1" ? typed : amount - planned.uncovered;
   const bool writes = mode == "NEW1" || stored > 0 || planned.uncovered == 0;
-  // DRUG.LST must take the draw before the record is written.
-  if (!CanWriteRecords<DrugRecord>(&fault)) return Fail(fault, true);
-  if (writes && !WriteMedication(next, MedicationRecordOf(e, CurrentDrug, stored), &fault)) return Fail(fault, true);
+  records::FileImage<DrugRecord> drugs;
+  if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
+  // A feed medication drawn in full marks its batch "M" in the year's feed
+  // batch file.
+  const bool marks = mode == "NEW2" && PlanDrugDraw(drugs, e.code, amount).draw.uncovered == 0 &&
+                     CurrentBatchId.rfind('M', 0) != 0;
+  records::FileImage<FeedBatchRecord> batches;
+  const std::string batchPath = DataFolder + FeedFile;
+  if (marks && !FeedFile.empty() && !ReadImage(batches, batchPath, &fault)) return Fail(fault, false);
+  const long batch = marks ? FindBatchNumbered(batches, Trim(CurrentBatchId)) : 0;
+  // The record, its draw and the mark, or none of them: every file is open
+  // for writing before any is written, the record appended first.
+  WriteSet set;
+  std::optional<WriteSet::File<MedicationRecord>> meds;
+  std::optional<WriteSet::File<FeedBatchRecord>> batchOut;
+  if (writes) meds = set.open<MedicationRecord>(MedFilePath());
+  const auto drugOut = set.open<DrugRecord>(DataFilePath<DrugRecord>());
+  if (batch != 0) batchOut = set.open<FeedBatchRecord>(batchPath);
+  if (meds) meds->write(next, MedicationRecordOf(e, CurrentDrug, stored));
+  const float uncovered = DeductDrugInventory(drugOut, drugs, e.code, amount);
+  if (batchOut) {
+    records::Bytes marked(batches.bytes(batch), batches.bytes(batch) + FeedBatchRecord::Length);
+    records::putText(marked.data() + FeedBatchRecord::BatchNumberAt, FeedBatchRecord::BatchNumberWidth,
+                     "M" + Trim(CurrentBatchId));
+    batchOut->writeBytes(batch, marked);
+  }
+  if (!set.keep()) {
+    AcceptFailed = true;
+    return set.report(kMedEntryTitle);
+  }
+  if (mode == "NEW1") CarriedShortfall = 0;
   CurrentDrugRec = writes ? next + 1 : next;
   VNxt->setEnabled(false);
   VBack->setEnabled(false);
   if (mode != "NEW2") SwineId->SetText("");
-  float uncovered = 0;
-  if (!DeductDrugInventory(e.code, amount, uncovered, &fault))
-    return Fail(fault, true);
   if (uncovered == 0) {
     if (mode == "NEW1") return SwineId->SetFocus();
     for (platform::TextBox* box : {Dosage, VCode, LotS}) box->SetText("");
@@ -215,20 +239,25 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
 
 void Drug_6::AcceptEdit(const MedEntry& e) {
   FileFault fault;
-  records::TypedFile<MedicationRecord> meds;
+  records::TypedFile<MedicationRecord> medFile;
   MedicationRecord before;
-  if (!meds.open(MedFilePath()) || !meds.read(CurrentDrugRec, before)) return Fail({MedFilePath(), meds.error()}, false);
-  meds.close();
+  if (!medFile.open(MedFilePath()) || !medFile.read(CurrentDrugRec, before))
+    return Fail({MedFilePath(), medFile.error()}, false);
+  medFile.close();
   records::FileImage<DrugRecord> drugs;
   if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
   const float dose = static_cast<float>(Val(e.dosage));
   const EditDraw plan = PlanEditDraw(drugs, before, e.code, dose);
   if (plan.uncovered > 0) return Refuse(ShortfallRefusal(e.code, plan.uncovered));
-  if (!WriteMedication(CurrentDrugRec, MedicationRecordOf(e, CurrentDrug, dose), &fault)) return Fail(fault, true);
-  if (!ApplyEditDraw(plan, &fault)) {
+  // The record and the inventories, or neither.
+  WriteSet set;
+  auto meds = set.open<MedicationRecord>(MedFilePath());
+  const auto drugOut = set.open<DrugRecord>(DataFilePath<DrugRecord>());
+  meds.write(CurrentDrugRec, MedicationRecordOf(e, CurrentDrug, dose));
+  ApplyEditDraw(drugOut, drugs, plan);
+  if (!set.keep()) {
     AcceptFailed = true;
-    return ReportFileFault(fault, true, kMedEntryTitle,
-                           "The record was updated; the drug inventories were not changed.");
+    return set.report(kMedEntryTitle);
   }
   Alert("RECORD UPDATED.", platform::vbInformation | platform::vbOKOnly, "EDIT   HISTORY   RECORD");
 }

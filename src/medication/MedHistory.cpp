@@ -1,6 +1,7 @@
 #include "medication/MedHistory.h"
 
 #include <algorithm>
+#include <map>
 #include <string_view>
 
 #include "common/Format.h"
@@ -106,91 +107,80 @@ std::string BatchDigits(const std::string& batchId) {
 }
 
 std::vector<std::string> BatchesLeftUnmedicated(const records::FileImage<MedicationRecord>& meds,
-                                                const std::vector<std::string>& digits) {
+                                                const std::vector<std::string>& digits,
+                                                const std::unordered_set<long>& deleted) {
   std::vector<std::string> left;
   for (const std::string& d : digits)
     if (!d.empty() && std::find(left.begin(), left.end(), d) == left.end()) left.push_back(d);
   for (long n = 1; n <= meds.count() && !left.empty(); ++n) {
     const uint8_t* bytes = meds.bytes(n);
-    if (!hasId(bytes)) continue;
+    if (!hasId(bytes) || deleted.count(n) != 0) continue;
     const std::string named = BatchDigits(records::getText(bytes + kBatchIdAt, 6));
     if (!named.empty()) left.erase(std::remove(left.begin(), left.end(), named), left.end());
   }
   return left;
 }
 
-long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const std::string& digits) {
+long FindBatchNumbered(const records::FileImage<FeedBatchRecord>& batches, const std::string& number) {
   for (long n = 1; n <= batches.count(); ++n)
-    if (StoredTextIs(batches.bytes(n) + FeedBatchRecord::BatchNumberAt, FeedBatchRecord::BatchNumberWidth,
-                     "M" + digits))
+    if (StoredTextIs(batches.bytes(n) + FeedBatchRecord::BatchNumberAt, FeedBatchRecord::BatchNumberWidth, number))
       return n;
   return 0;
 }
 
-namespace {
-
-// Takes the "M" off the batches `digits` in the year's feed batch file.
-bool unmarkBatches(const std::vector<std::string>& digits, FileFault* fault) {
-  if (digits.empty() || FeedFile.empty()) return true;
-  const std::string path = DataFolder + FeedFile;
-  records::FileImage<FeedBatchRecord> batches;
-  if (!ReadImage(batches, path, fault)) return false;
-  records::TypedFile<FeedBatchRecord> file;
-  bool opened = false;
-  for (const std::string& d : digits) {
-    const long n = FindMarkedBatch(batches, d);
-    if (n == 0) continue;
-    FeedBatchRecord batch;
-    batches.decode(n, batch);
-    batch.BatchNumber = d;
-    if (!opened) opened = file.open(path);
-    if (!opened || !file.write(n, batch)) {
-      if (fault) *fault = {path, file.error()};
-      return false;
-    }
-  }
-  return true;
+long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const std::string& digits) {
+  return FindBatchNumbered(batches, "M" + digits);
 }
 
-}  // namespace
-
-bool DeleteMedRecords(const std::vector<long>& selected, int& deleted, FileFault* fault) {
+bool DeleteMedRecords(WriteSet& set, const std::vector<long>& selected, int& deleted, FileFault* fault) {
   deleted = 0;
   records::FileImage<DrugRecord> drugImage;
-  if (!ReadDrugFile(drugImage, fault)) return false;
-  const std::string medPath = MedFilePath();
-  const std::string drugPath = DataFilePath<DrugRecord>();
-  records::TypedFile<MedicationRecord> meds;
-  records::TypedFile<DrugRecord> drugs;
-  auto failed = [fault](const std::string& path, const std::string& error) {
-    if (fault) *fault = {path, error};
-    return false;
-  };
-  // Both files must take their writes before any dose goes back.
-  if (!meds.open(medPath) || !meds.writable()) return failed(medPath, meds.error());
-  if (!drugs.open(drugPath) || !drugs.writable()) return failed(drugPath, drugs.error());
-  std::vector<std::string> batches;
+  records::FileImage<MedicationRecord> meds;
+  if (!ReadDrugFile(drugImage, fault) || !ReadMedFile(meds, fault)) return false;
+  // Each dose back to its drug, each record blanked.
+  std::map<long, DrugRecord> drugs;
+  std::vector<std::pair<long, MedicationRecord>> blanked;
+  std::unordered_set<long> gone;
+  std::vector<std::string> digits;
+  MedicationRecord record;
   for (long r : selected) {
-    MedicationRecord record;
-    if (r < 1 || r > meds.count()) continue;
-    if (!meds.read(r, record)) return failed(medPath, meds.error());
+    if (r < 1 || r > meds.count() || !gone.insert(r).second) continue;
+    meds.decode(r, record);
     const std::string code = RTrim(record.DrugCode);
-    const long d = code.empty() ? 0 : FindDrugRecord(drugImage, code);
-    DrugRecord drug;
-    if (d != 0) {
-      if (!drugs.read(d, drug)) return failed(drugPath, drugs.error());
-      drug.InventoryAmount += record.Dosage;
-      if (!drugs.write(d, drug)) return failed(drugPath, drugs.error());
+    if (const long d = code.empty() ? 0 : FindDrugRecord(drugImage, code); d != 0) {
+      const auto [drug, first] = drugs.try_emplace(d);
+      if (first) drugImage.decode(d, drug->second);
+      drug->second.InventoryAmount += record.Dosage;
     }
-    if (!meds.write(r, BlankedMedication(record))) return failed(medPath, meds.error());
-    ++deleted;
-    batches.push_back(BatchDigits(record.BatchId));
+    blanked.emplace_back(r, BlankedMedication(record));
+    digits.push_back(BatchDigits(record.BatchId));
   }
-  meds.close();
-  drugs.close();
-  records::FileImage<MedicationRecord> after;
-  if (!ReadMedFile(after, fault)) return false;
-  return unmarkBatches(BatchesLeftUnmedicated(after, batches), fault);
+  // The batches that lose their last medication lose their "M".
+  std::vector<std::pair<long, FeedBatchRecord>> unmarked;
+  const std::vector<std::string> left = BatchesLeftUnmedicated(meds, digits, gone);
+  const std::string feedPath = DataFolder + FeedFile;
+  if (!left.empty() && !FeedFile.empty()) {
+    records::FileImage<FeedBatchRecord> batches;
+    if (!ReadImage(batches, feedPath, fault)) return false;
+    for (const std::string& d : left) {
+      const long n = FindMarkedBatch(batches, d);
+      if (n == 0) continue;
+      unmarked.emplace_back(n, FeedBatchRecord{});
+      batches.decode(n, unmarked.back().second);
+      unmarked.back().second.BatchNumber = d;
+    }
+  }
+  // Every file it writes is open for writing before any is written.
+  auto medOut = set.open<MedicationRecord>(MedFilePath());
+  std::optional<WriteSet::File<DrugRecord>> drugOut;
+  std::optional<WriteSet::File<FeedBatchRecord>> batchOut;
+  if (!drugs.empty()) drugOut = set.open<DrugRecord>(DataFilePath<DrugRecord>());
+  if (!unmarked.empty()) batchOut = set.open<FeedBatchRecord>(feedPath);
+  for (const auto& [d, drug] : drugs) drugOut->write(d, drug);
+  for (const auto& [r, blank] : blanked) medOut.write(r, blank);
+  for (const auto& [n, batch] : unmarked) batchOut->write(n, batch);
+  deleted = static_cast<int>(blanked.size());
+  return true;
 }
 
 std::string MedHistoryHeading(const std::string& kindCaption, const std::string& criterion) {

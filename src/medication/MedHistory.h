@@ -9,11 +9,13 @@
 // record of it is left in the year's file.
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "common/DataFiles.h"
 #include "common/PageTable.h"
+#include "common/WriteSet.h"
 #include "records/FeedBatchRecord.h"
 #include "records/MedicationRecord.h"
 #include "records/RecordIo.h"
@@ -40,19 +42,26 @@ std::vector<std::pair<std::string, long>> HistoryPageRows(const HistoryPageTable
 
 // The five digits of the batch a medication record names ("" for none).
 std::string BatchDigits(const std::string& batchId);
-// Of the batches `digits`, those no live record of `meds` names any more.
+// Of the batches `digits`, those no live record of `meds` names any more,
+// the records `deleted` counting as blank.
 std::vector<std::string> BatchesLeftUnmedicated(const records::FileImage<MedicationRecord>& meds,
-                                                const std::vector<std::string>& digits);
+                                                const std::vector<std::string>& digits,
+                                                const std::unordered_set<long>& deleted);
+// The first batch whose stored number, without trailing blanks, is `number`;
+// 0 when none.
+long FindBatchNumbered(const records::FileImage<FeedBatchRecord>& batches, const std::string& number);
 // The first batch numbered "M" + `digits`; 0 when none.
 long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const std::string& digits);
 
-// Deletes the records `selected`: each dosage back to the first drug of
-// DRUG.LST holding its code, each record blanked (its unit cost kept), then
-// the "M" taken off each batch of the deleted records that no live record
-// names any more, in the feed batch file DataFolder + FeedFile. False, with
-// `fault` and the number of records `deleted` before it, when a file cannot
-// be read or written.
-bool DeleteMedRecords(const std::vector<long>& selected, int& deleted, FileFault* fault);
+// Deletes the records `selected` in `set`, all or nothing: each dosage back
+// to the first drug of DRUG.LST holding its code, each record blanked (its
+// unit cost kept), and the "M" taken off each batch of the deleted records
+// that no live record names any more, in the feed batch file DataFolder +
+// FeedFile. Each file is read once, and every file the delete writes is
+// open for writing before any is written. `deleted`: the records the set
+// blanks. False, with `fault`, when a file cannot be read; a write fault is
+// the set's, which then leaves the three files as they were.
+bool DeleteMedRecords(WriteSet& set, const std::vector<long>& selected, int& deleted, FileFault* fault);
 
 // The first heading of the printed history: the query listed, or all
 // records.

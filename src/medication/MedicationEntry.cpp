@@ -177,19 +177,24 @@ Refusal ShortfallRefusal(const std::string& code, float uncovered) {
                  kMedDrugField);
 }
 
-bool DeductDrugInventory(const std::string& DrugCode, float Amount, float& uncovered, FileFault* fault) {
-  uncovered = 0;
-  records::FileImage<DrugRecord> drugs;
-  if (!ReadDrugFile(drugs, fault)) return false;
-  const long n = FindDrugRecord(drugs, RTrim(DrugCode));
-  if (n == 0) return true;
-  DrugRecord drug;
-  drugs.decode(n, drug);
-  const InventoryDraw draw = DrawInventory(drug.InventoryAmount, Amount);
-  uncovered = draw.uncovered;
-  if (!draw.changed) return true;
-  drug.InventoryAmount = draw.inventory;
-  return WriteDrug(n, drug, fault);
+DrugDraw PlanDrugDraw(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode, float Amount) {
+  DrugDraw plan;
+  plan.record = FindDrugRecord(drugs, RTrim(DrugCode));
+  if (plan.record != 0)
+    plan.draw = DrawInventory(records::getF32(drugs.bytes(plan.record) + DrugRecord::InventoryAt), Amount);
+  return plan;
+}
+
+float DeductDrugInventory(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs,
+                          const std::string& DrugCode, float Amount) {
+  const DrugDraw plan = PlanDrugDraw(drugs, DrugCode, Amount);
+  if (plan.draw.changed) {
+    DrugRecord drug;
+    drugs.decode(plan.record, drug);
+    drug.InventoryAmount = plan.draw.inventory;
+    out.write(plan.record, drug);
+  }
+  return plan.draw.uncovered;
 }
 
 EditDraw PlanEditDraw(const records::FileImage<DrugRecord>& drugs, const MedicationRecord& before,
@@ -207,20 +212,15 @@ EditDraw PlanEditDraw(const records::FileImage<DrugRecord>& drugs, const Medicat
   return plan;
 }
 
-bool ApplyEditDraw(const EditDraw& plan, FileFault* fault) {
-  const std::string path = DataFilePath<DrugRecord>();
-  records::TypedFile<DrugRecord> file;
-  auto setInventory = [&file](long n, float amount) {
+void ApplyEditDraw(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs, const EditDraw& plan) {
+  auto setInventory = [&](long n, float amount) {
     DrugRecord drug;
-    if (!file.read(n, drug)) return false;
+    drugs.decode(n, drug);
     drug.InventoryAmount = amount;
-    return file.write(n, drug);
+    out.write(n, drug);
   };
-  bool ok = file.open(path);
-  if (ok && plan.oldDrug != 0 && plan.oldDrug != plan.newDrug) ok = setInventory(plan.oldDrug, plan.oldInventory);
-  if (ok && plan.newDrug != 0) ok = setInventory(plan.newDrug, plan.newInventory);
-  if (!ok && fault) *fault = {path, file.error()};
-  return ok;
+  if (plan.oldDrug != 0 && plan.oldDrug != plan.newDrug) setInventory(plan.oldDrug, plan.oldInventory);
+  if (plan.newDrug != 0) setInventory(plan.newDrug, plan.newInventory);
 }
 
 MedicationRecord MedicationRecordOf(const MedEntry& entry, const CurrentDrugRecord& drug, float dosage) {

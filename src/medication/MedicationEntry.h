@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/DataFiles.h"
+#include "common/WriteSet.h"
 #include "medication/DrugLookups.h"
 #include "platform/Refusal.h"
 #include "records/DrugRecord.h"
@@ -121,10 +122,18 @@ InventoryDraw DrawInventory(float inventory, float amount);
 // The shortfall box: the code and the amount not covered.
 Refusal ShortfallRefusal(const std::string& code, float uncovered);
 
-// Draws `Amount` from the first drug of DRUG.LST holding `DrugCode` and
-// writes its inventory back; the amount not covered (0 when no drug holds the
-// code). False, with `fault`, when DRUG.LST cannot be read or written.
-bool DeductDrugInventory(const std::string& DrugCode, float Amount, float& uncovered, FileFault* fault);
+// The draw of `Amount` from the first drug of `drugs` holding `DrugCode`: its
+// record (0 when no drug holds the code, which then draws nothing).
+struct DrugDraw {
+  long record = 0;
+  InventoryDraw draw;
+};
+DrugDraw PlanDrugDraw(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode, float Amount);
+// Draws `Amount` from the first drug of `drugs` (DRUG.LST as read) holding
+// `DrugCode` and writes its inventory to `out`, DRUG.LST in the action's
+// write set; answers the amount not covered (0 when no drug holds the code).
+float DeductDrugInventory(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs,
+                          const std::string& DrugCode, float Amount);
 
 // An edited record's draw: the old dose back to the old drug, the new dose
 // from the new drug (records of DRUG.LST, 0 when none holds the code).
@@ -137,9 +146,9 @@ struct EditDraw {
 };
 EditDraw PlanEditDraw(const records::FileImage<DrugRecord>& drugs, const MedicationRecord& before,
                       const std::string& newCode, float newDose);
-// Writes the plan's inventories; false, with `fault`, when DRUG.LST cannot be
-// written.
-bool ApplyEditDraw(const EditDraw& plan, FileFault* fault);
+// Writes the plan's inventories to `out`, DRUG.LST in the action's write
+// set, each drug as `drugs` holds it but for its inventory.
+void ApplyEditDraw(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs, const EditDraw& plan);
 
 // The record an accepted entry writes: the ID in the field of its caption
 // (a water ID as typed), the others blank; `dosage` is what it holds.

@@ -39,6 +39,35 @@ void step() {
 
 void setFileStepHook(void (*hook)()) { g_stepHook = hook; }
 
+namespace {
+DiskWriteHook g_diskHook = nullptr;
+}  // namespace
+
+void setDiskWriteHook(DiskWriteHook hook) { g_diskHook = hook; }
+
+bool writeFileBytes(int fd, const uint8_t* data, size_t size, long long at) {
+  size_t allowed = size;
+  int refusal = 0;
+  if (g_diskHook) {
+    const DiskAnswer answer = g_diskHook(fd, at, size);
+    if (answer.taken < size) allowed = answer.taken, refusal = answer.error != 0 ? answer.error : ENOSPC;
+  }
+  size_t done = 0;
+  while (done < allowed) {
+    const ssize_t put = at < 0 ? ::write(fd, data + done, allowed - done)
+                               : ::pwrite(fd, data + done, allowed - done, static_cast<off_t>(at) + static_cast<off_t>(done));
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) {
+      if (put == 0) errno = ENOSPC;
+      return false;
+    }
+    done += static_cast<size_t>(put);
+  }
+  if (allowed == size) return true;
+  errno = refusal;
+  return false;
+}
+
 std::string joinPath(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
   if (folder.back() == '/') return folder + name;
@@ -179,17 +208,8 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
 
 namespace {
 
-// Writes `size` bytes to `fd`.
-bool writeBlock(int fd, const uint8_t* data, size_t size) {
-  size_t done = 0;
-  while (done < size) {
-    ssize_t put = ::write(fd, data + done, size - done);
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    done += static_cast<size_t>(put);
-  }
-  return true;
-}
+// Writes `size` bytes to `fd` at its position.
+bool writeBlock(int fd, const uint8_t* data, size_t size) { return writeFileBytes(fd, data, size, -1); }
 
 
 // Makes a renamed file's name last: the folder that holds it is synced.

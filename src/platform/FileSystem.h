@@ -91,6 +91,25 @@ bool sameFolder(const std::string& a, const std::string& b);
 // Empty: nothing is called.
 void setFileStepHook(void (*hook)());
 
+// Writes `size` bytes to the open file `fd` at byte `at`, or at its
+// position when `at` is -1, through the disk double when one is set. False,
+// errno saying why, when the disk takes fewer bytes (some may have been
+// written).
+bool writeFileBytes(int fd, const uint8_t* data, size_t size, long long at);
+
+// For tests: a double of the disk, asked before each write of a file's bytes
+// (a record, a block of a whole-file write or of a copy) with the file, the
+// byte the write starts at (-1: the file's position) and the byte count. It
+// answers how many of the bytes the disk takes and, when it takes fewer, the
+// error the write then fails with. Empty (the default): the disk itself
+// answers, and nothing more is done per write.
+struct DiskAnswer {
+  size_t taken = 0;
+  int error = 0;
+};
+using DiskWriteHook = DiskAnswer (*)(int fd, long long at, size_t size);
+void setDiskWriteHook(DiskWriteHook hook);
+
 // Joins a folder and a name with exactly one "/" between them.
 std::string joinPath(const std::string& folder, const std::string& name);
 

@@ -83,13 +83,21 @@ bool RecordFile::writable() {
 }
 
 long RecordFile::count() const {
-  if (fd_ < 0) return 0;
+  const long long bytes = fd_ < 0 ? 0 : length();
+  return bytes > 0 ? static_cast<long>(bytes / length_) : 0;
+}
+
+long long RecordFile::length() const {
+  if (fd_ < 0) {
+    error_ = "file not open";
+    return -1;
+  }
   struct stat st {};
   if (::fstat(fd_, &st) != 0) {
     error_ = "cannot measure " + path_ + ": " + std::strerror(errno);
-    return 0;
+    return -1;
   }
-  return static_cast<long>(st.st_size / length_);
+  return static_cast<long long>(st.st_size);
 }
 
 bool RecordFile::read(long n, std::vector<uint8_t>& record) const {
@@ -127,16 +135,34 @@ bool RecordFile::write(long n, const std::vector<uint8_t>& record) {
     error_ = "bad record number or length for " + path_;
     return false;
   }
-  off_t at = static_cast<off_t>(n - 1) * length_;
-  size_t done = 0;
-  while (done < record.size()) {
-    ssize_t put = ::pwrite(fd_, record.data() + done, record.size() - done, at + static_cast<off_t>(done));
-    if (put < 0) {
-      if (errno == EINTR) continue;
-      error_ = "cannot write " + path_ + ": " + std::strerror(errno);
-      return false;
-    }
-    done += static_cast<size_t>(put);
+  return writeBytes(static_cast<long long>(n - 1) * length_, record.data(), record.size());
+}
+
+bool RecordFile::writeBytes(long long at, const uint8_t* data, size_t size) {
+  if (!writable()) return false;
+  const long long before = length();
+  if (before < 0) return false;
+  if (writeFileBytes(fd_, data, size, at)) return true;
+  error_ = "cannot write " + path_ + ": " + std::strerror(errno);
+  // What the failed write added goes again: a full disk that took part of a
+  // record leaves no part of it behind.
+  if (at + static_cast<long long>(size) > before) {
+    const std::string why = error_;
+    cutTo(before);
+    error_ = why;
+  }
+  return false;
+}
+
+bool RecordFile::cutTo(long long length) {
+  if (!writable()) return false;
+  const long long now = this->length();
+  if (now < 0) return false;
+  if (length >= now) return true;
+  while (::ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+    if (errno == EINTR) continue;
+    error_ = "cannot cut " + path_ + ": " + std::strerror(errno);
+    return false;
   }
   return true;
 }

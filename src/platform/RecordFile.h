@@ -37,8 +37,19 @@ class RecordFile {
   // has none, and the call answers false.
   bool read(long n, std::vector<uint8_t>& record) const;
   // Writes record n; n may lie past the end, which extends the file (a gap
-  // reads as zero bytes). The buffer must be exactly one record long.
+  // reads as zero bytes). The buffer must be exactly one record long. A
+  // write that fails (a full disk takes part of a record) leaves the file
+  // no longer than it was: what it added is cut off again.
   bool write(long n, const std::vector<uint8_t>& record);
+
+  // The file's length in bytes, a short tail included; -1 when it cannot be
+  // measured (error()).
+  long long length() const;
+  // Writes `size` bytes at byte `at`, which lies within the file, as write()
+  // does; for putting back bytes the file held.
+  bool writeBytes(long long at, const uint8_t* data, size_t size);
+  // Cuts the file to `length` bytes, no longer than it is.
+  bool cutTo(long long length);
 
   const std::string& path() const { return path_; }
   int recordLength() const { return length_; }

@@ -48,11 +48,45 @@ bool listPattern(const CopyKind& kind, const std::string& from, int pattern, std
   return false;
 }
 
+// The names of a pattern's list (element 0 and the unused room left out).
+std::vector<std::string> listed(const std::vector<std::string>& names) {
+  std::vector<std::string> out;
+  for (size_t i = 1; i < names.size() && !names[i].empty(); ++i) out.push_back(names[i]);
+  return out;
+}
+
+// The box of a file that stopped a copy, naming the files `copied` before
+// it, which keep their new bytes.
+bool copyFailed(const CopyKind& kind, const std::string& name, std::string why,
+                const std::vector<std::string>& copied) {
+  if (!copied.empty()) {
+    why += "\rCopied before it:";
+    for (size_t i = 0; i < copied.size(); ++i) why += (i == 0 ? " " : ", ") + copied[i];
+    why += ".";
+  }
+  return failed(kind, "ERROR: CAN'T COPY " + name + "!", why);
+}
+
+// Every file of `names` must take its copy before any is copied: a
+// read-only file or a folder by its name stops the copy first.
+bool targetsTakeCopies(const CopyKind& kind, const std::string& to, const std::vector<std::string>& names,
+                       const std::vector<std::string>& copied) {
+  for (const std::string& name : names) {
+    std::string why = notAFileReason(to + name);
+    if (why.empty() && isReadOnlyFile(to + name)) why = "the file is read-only";
+    if (!why.empty()) return copyFailed(kind, name, "cannot write " + to + name + ": " + why, copied);
+  }
+  return true;
+}
+
+// Copies `names` one file at a time, each replaced whole; a copy that fails
+// stops the rest.
 bool copyNames(const CopyKind& kind, const std::string& from, const std::string& to,
-               const std::vector<std::string>& names) {
-  for (size_t i = 1; i < names.size() && !names[i].empty(); ++i)
-    if (!copyFileOver(from + names[i], to + names[i]))
-      return failed(kind, "ERROR: CAN'T COPY " + names[i] + "!", lastFileError());
+               const std::vector<std::string>& names, std::vector<std::string>& copied) {
+  for (const std::string& name : names) {
+    if (!copyFileOver(from + name, to + name)) return copyFailed(kind, name, lastFileError(), copied);
+    copied.push_back(name);
+  }
   return true;
 }
 
@@ -61,11 +95,18 @@ bool copyNames(const CopyKind& kind, const std::string& from, const std::string&
 bool copyDatabase(const CopyKind& kind, const std::string& from, const std::string& to) {
   if (sameFolder(from, to)) return failed(kind, "ERROR: SAME FOLDER!", "The files are already in " + to);
   std::vector<std::string> names[2];
-  if (kind.listFirst && !(listPattern(kind, from, 0, names[0]) && listPattern(kind, from, 1, names[1])))
-    return false;
+  if (kind.listFirst) {
+    if (!(listPattern(kind, from, 0, names[0]) && listPattern(kind, from, 1, names[1]))) return false;
+    std::vector<std::string> all = listed(names[0]);
+    for (const std::string& name : listed(names[1])) all.push_back(name);
+    if (!targetsTakeCopies(kind, to, all, {})) return false;
+  }
+  std::vector<std::string> copied;
   for (int pattern = 0; pattern < 2; ++pattern) {
     if (!kind.listFirst && !listPattern(kind, from, pattern, names[pattern])) return false;
-    if (!copyNames(kind, from, to, names[pattern])) return false;
+    const std::vector<std::string> these = listed(names[pattern]);
+    if (!kind.listFirst && !targetsTakeCopies(kind, to, these, copied)) return false;
+    if (!copyNames(kind, from, to, these, copied)) return false;
   }
   return true;
 }

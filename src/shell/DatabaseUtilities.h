@@ -5,8 +5,11 @@
 //
 // Every file is replaced whole: it is copied to a temporary name beside its
 // destination and renamed over it, so a file holds its old bytes or its new
-// ones whenever the program stops. A failure is reported in one critical box
-// and leaves every setting as it was.
+// ones whenever the program stops. The files are copied one at a time: every
+// file a pattern's copies replace is first seen to take a copy (no read-only
+// file, no folder by its name), and a copy that fails (a full disk) stops the
+// rest, its box naming the files copied before it. A failure is reported in
+// one critical box and leaves every setting as it was.
 #include <string>
 
 // The database folder named by DataPath, ending in a separator.

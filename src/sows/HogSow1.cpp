@@ -7,6 +7,7 @@
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "common/WriteSet.h"
 #include "medication/Drug_6.h"
 #include "platform/Dialogs.h"
 #include "platform/FormKit.h"
@@ -254,14 +255,13 @@ void HogSow1::NewSows() {
   ResetSowList();
 }
 
-std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt, bool blanked) {
-  std::string text = blanked ? "The sow " + stoppedAt + " was deleted, but not all her litters were freed."
-                             : "The sow " + stoppedAt + " was not deleted.";
+std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt) {
+  std::string text = "The sow " + stoppedAt + " was not deleted.";
   if (!deleted.empty()) {
     text += "\rDeleted before her:";
     for (size_t i = 0; i < deleted.size(); ++i) text += (i == 0 ? " " : ", ") + deleted[i];
     text += ".";
-  } else if (!blanked) {
+  } else {
     text += "\rNeither file was changed.";
   }
   return text + "\r" + kNothingMoreDone;
@@ -293,7 +293,6 @@ void HogSow1::DeleteSows() {
     ReportFileFault({sowPath, sowFile.error()}, false, kDeleteTitle);
     return;
   }
-  records::TypedFile<FarrowRecord> farrowFile;
   std::vector<std::string> deleted;
   std::optional<FileFault> fault;
   std::string outcome;
@@ -312,28 +311,22 @@ void HogSow1::DeleteSows() {
             id + "?",
         platform::vbQuestion | platform::vbYesNo | platform::vbDefaultButton2, "CAUTION");
     if (answer != platform::vbYes) continue;
-    // Both files must be open for writing before either is changed.
-    if (!sowFile.writable()) {
-      fault = FileFault{sowPath, sowFile.error()};
-    } else if (parities > 0 &&
-               ((!farrowFile.isOpen() && !farrowFile.open(farrowPath)) || !farrowFile.writable())) {
-      fault = FileFault{farrowPath, farrowFile.error()};
-    } else if (!sowFile.write(r, SowRecord{})) {
-      fault = FileFault{sowPath, sowFile.error()};
+    // Her record and her litters, or neither: both files are open for
+    // writing before either is changed.
+    WriteSet set;
+    auto sows = set.open<SowRecord>(sowPath);
+    if (parities > 0) {
+      auto litters = set.open<FarrowRecord>(farrowPath);
+      for (long link : records::LitterLinks(sow, litters.count())) litters.write(link, FarrowRecord{});
     }
-    if (fault) {
-      outcome = SowDeleteOutcome(deleted, id, false);
-      break;
-    }
-    for (long link : records::LitterLinks(sow, parities > 0 ? farrowFile.count() : 0)) {
-      if (farrowFile.write(link, FarrowRecord{})) continue;
-      fault = FileFault{farrowPath, farrowFile.error()};
-      outcome = SowDeleteOutcome(deleted, id, true);
+    sows.write(r, SowRecord{});
+    if (!set.keep()) {
+      fault = set.fault();
+      outcome = set.outcome(SowDeleteOutcome(deleted, id));
       break;
     }
     deleted.push_back(id);
   }
-  farrowFile.close();
   sowFile.close();
   if (fault) {
     Hourglass(false);

@@ -13,9 +13,9 @@
 #include "sows/SowPages.h"
 
 // What a DELETE that stopped at a fault did, for its box: the sows `deleted`
-// before it, and the sow `stoppedAt`, whose record was blanked or not
-// (`blanked`; then not all her litters were freed).
-std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt, bool blanked);
+// before it stay deleted; the sow `stoppedAt` keeps her record and her
+// litters (each sow is deleted with her litters, or not at all).
+std::string SowDeleteOutcome(const std::vector<std::string>& deleted, const std::string& stoppedAt);
 
 class HogSow1 : public platform::Form {
  public:

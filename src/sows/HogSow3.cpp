@@ -91,26 +91,27 @@ void ApplySowCardToHistory(const SowCardEntry& e) {
   h.BoarId = Trim(e.boarId);
 }
 
-bool MarkSowLitters(const SowRecord& sow, bool leftHerd, FileFault* fault) {
+bool SaveSowCard(WriteSet& set, long record, const SowRecord& sow, bool leftHerd, FileFault* fault) {
   const int parities = records::UsedParities(sow);
-  if (parities == 0) return true;
-  records::TypedFile<FarrowRecord> file;
-  const std::string path = DataFilePath<FarrowRecord>();
-  bool ok = file.open(path);
-  for (int k = 0; ok && k < parities; ++k) {
-    const long link = sow.FarrowRecNo[static_cast<size_t>(k)];
-    if (!records::ValidLitterLink(link, file.count())) continue;
-    FarrowRecord litter;
-    ok = file.read(link, litter);
-    if (!ok) break;
+  records::FileImage<FarrowRecord> litters;
+  if (parities > 0 && !ReadImage(litters, fault)) return false;
+  auto sows = set.open<SowRecord>(DataFilePath<SowRecord>());
+  if (parities > 0) {
+    auto farrow = set.open<FarrowRecord>(DataFilePath<FarrowRecord>());
     const int16_t status = leftHerd ? FarrowRecord::LeftHerd : FarrowRecord::InHerd;
-    if (leftHerd || litter.Status == FarrowRecord::LeftHerd) {
-      litter.Status = status;
-      ok = file.write(link, litter);
+    for (int k = 0; k < parities; ++k) {
+      const long link = sow.FarrowRecNo[static_cast<size_t>(k)];
+      if (!records::ValidLitterLink(link, litters.count())) continue;
+      const uint8_t* stored = litters.bytes(link);
+      const int16_t was = records::getI16(stored + FarrowRecord::StatusAt);
+      if (was == status || (!leftHerd && was != FarrowRecord::LeftHerd)) continue;
+      records::Bytes bytes(stored, stored + FarrowRecord::Length);
+      records::putI16(bytes.data() + FarrowRecord::StatusAt, status);
+      farrow.writeBytes(link, bytes);
     }
   }
-  if (!ok && fault) *fault = {path, file.error()};
-  return ok;
+  sows.write(record, sow);
+  return true;
 }
 
 Check CheckChangedSowId(const std::string& typed, const records::FileImage<SowRecord>& sows) {
@@ -229,18 +230,16 @@ void HogSow3::SaveChan_Click() {
   FileFault fault;
   SowRecord& sow = SowRec;
   Hourglass(true);
-  bool ok = ReadRecordAt(CurrentSowRec, sow, &fault);
-  if (ok) {
+  WriteSet set;
+  bool read = ReadRecordAt(CurrentSowRec, sow, &fault);
+  if (read) {
     ApplySowCard(e, sow);
-    // Her litters first, then her record.
-    ok = MarkSowLitters(sow, e.dateLeftHerd != records::kEmptyDate, &fault) &&
-         WriteRecordAt(CurrentSowRec, sow, &fault);
+    read = SaveSowCard(set, CurrentSowRec, sow, e.dateLeftHerd != records::kEmptyDate, &fault);
   }
+  const bool saved = read && set.keep();
   Hourglass(false);
-  if (!ok) {
-    ReportFileFault(fault, true, kEntryTitle);
-    return;
-  }
+  if (!read) return ReportFileFault(fault, false, kEntryTitle);
+  if (!saved) return set.report(kEntryTitle);
   ApplySowCardToHistory(e);
   boxes_[2]->SetFocus();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/DataFiles.h"
+#include "common/WriteSet.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
@@ -36,10 +37,15 @@ std::string DueDateLabel(const std::string& stored);
 void ApplySowCard(const SowCardEntry& entry, SowRecord& sow);
 // The working block brought up to date from the saved boxes.
 void ApplySowCardToHistory(const SowCardEntry& entry);
-// Her litters after a save: every one marked as left (2) while she has a
-// date left herd; one marked as left goes back into the herd (1) when the
-// date is cleared. FARROW.DAT is not opened for a sow without litters.
-bool MarkSowLitters(const SowRecord& sow, bool leftHerd, FileFault* fault = nullptr);
+// A save of her record `sow` at `record` with her litters, in `set`: every
+// litter marked as left (2) while she has a date left herd, one marked as
+// left back in the herd (1) when the date is cleared (only the status bytes
+// of a litter whose status changes are written), then her record. SOW.DAT
+// and, for a sow with litters, FARROW.DAT are opened for writing before
+// either is written; FARROW.DAT is read once. False when it cannot be read
+// (`fault`); a write fault is the set's, which then leaves both files as
+// they were.
+bool SaveSowCard(WriteSet& set, long record, const SowRecord& sow, bool leftHerd, FileFault* fault);
 // CHAN ID's check of a typed ID against every record of SOW.DAT, the sow's
 // own and free records included, compared exactly after trimming.
 Check CheckChangedSowId(const std::string& typed, const records::FileImage<SowRecord>& sows);

@@ -6,6 +6,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/Paths.h"
+#include "common/WriteSet.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
 #include "records/RecordSlots.h"
@@ -415,33 +416,25 @@ void HogSow6::FarroNew_Click() {
 
   // Both files open for writing before either changes; the litter first.
   Hourglass(true);
-  records::TypedFile<FarrowRecord> farrowFile;
-  records::TypedFile<SowRecord> sowFile;
-  const std::string farrowPath = DataFilePath<FarrowRecord>(), sowPath = DataFilePath<SowRecord>();
-  std::string outcome = kNothingMoreDone;
-  bool ok = farrowFile.open(farrowPath) && farrowFile.writable();
-  if (!ok) fault = {farrowPath, farrowFile.error()};
-  if (ok && !(ok = sowFile.open(sowPath) && sowFile.writable() && sowFile.read(CurrentSowRec, SowRec)))
-    fault = {sowPath, sowFile.error()};
-  if (ok && !(ok = farrowFile.write(slot, litter))) fault = {farrowPath, farrowFile.error()};
-  if (ok) {
-    FarrowLinks[static_cast<size_t>(farrowParity_ + 1)] = static_cast<int16_t>(slot);
-    SowRec.ParityCount = static_cast<int16_t>(farrowParity_ + 1);
+  SowRecord sow;
+  const bool sowRead = ReadRecordAt(CurrentSowRec, sow, &fault);
+  WriteSet set;
+  if (sowRead) {
+    auto farrowFile = set.open<FarrowRecord>(DataFilePath<FarrowRecord>());
+    auto sows = set.open<SowRecord>(DataFilePath<SowRecord>());
+    sow.ParityCount = static_cast<int16_t>(farrowParity_ + 1);
     for (int k = 1; k <= kMaxParities; ++k)
-      SowRec.FarrowRecNo[static_cast<size_t>(k - 1)] = FarrowLinks[static_cast<size_t>(k)];
-    if (!(ok = sowFile.write(CurrentSowRec, SowRec))) {
-      fault = {sowPath, sowFile.error()};
-      outcome = "The litter was written as record " + std::to_string(slot) +
-                " of FARROW.DAT,\r"
-                "but the sow does not name it.\r" +
-                kNothingMoreDone;
-      FarrowLinks[static_cast<size_t>(farrowParity_ + 1)] = 0;
-    }
+      sow.FarrowRecNo[static_cast<size_t>(k - 1)] =
+          k == farrowParity_ + 1 ? static_cast<int16_t>(slot) : FarrowLinks[static_cast<size_t>(k)];
+    farrowFile.write(slot, litter);
+    sows.write(CurrentSowRec, sow);
   }
-  farrowFile.close();
-  sowFile.close();
+  const bool written = sowRead && set.keep();
   Hourglass(false);
-  if (!ok) return ReportFileFault(fault, true, kFarrowEntryTitle, outcome);
+  if (!sowRead) return ReportFileFault(fault, false, kFarrowEntryTitle);
+  if (!written) return set.report(kFarrowEntryTitle);
+  SowRec = sow;
+  FarrowLinks[static_cast<size_t>(farrowParity_ + 1)] = static_cast<int16_t>(slot);
 
   farrowParity_ += 1;
   parityEnabled_[static_cast<size_t>(farrowParity_)] = true;

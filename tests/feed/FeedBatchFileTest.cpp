@@ -67,7 +67,9 @@ TEST(FeedBatchSlotTest, AFullFileHasNoSlot) {
 
 TEST_F(FeedBatchTest, AReservationPastTheLastRecordWritesTheRecordsBetweenFree) {
   writeBatches({aBatch("00001")});
-  ASSERT_TRUE(ReserveBatch({3, "00003"}, 1, "F", nullptr));
+  WriteSet set;
+  ReserveBatch(set, {3, "00003"}, 1, "F");
+  ASSERT_TRUE(set.keep());
   EXPECT_EQ(readBatches(), asStored<FeedBatchRecord>({aBatch("00001"), freed(), ReservedBatch("F", "00003")}));
 }
 
@@ -82,31 +84,16 @@ TEST(BatchMedicationsTest, AMedicatedBatchAddsTheRecordsOfItsPlainNumber) {
   EXPECT_EQ(meds.Of("M00009").pounds, 0.0f);
 }
 
-TEST_F(FeedBatchTest, TheMedicationMarkIsStoredAtOnceAndOnlyOnce) {
-  writeBatches({aBatch("00001"), aBatch("00002").row(0, "CORN", 10)});
-  const std::string before = readFile(batchPath());
-  const struct {
-    long record;
-    std::string returned;
-    std::string stored;
-  } cases[] = {
-      {2, "00002", "00002"},    // not drawn in full: nothing written
-      {2, "M00002", "M00002"},  // drawn: the mark at once
-      {2, "M00002", "M00002"},  // again: nothing changes
-  };
-  for (const auto& c : cases) {
-    ASSERT_TRUE(StoreMedicationMark(c.record, c.returned, nullptr));
-    EXPECT_EQ(RTrim(readBatches()[1].BatchNumber), c.stored) << c.returned;
-  }
-  EXPECT_EQ(readFile(batchPath()), before.substr(0, 113) + "M00002" + before.substr(119));
-}
-
 TEST_F(FeedBatchTest, DeletingBatchesGivesEveryRowItsPoundsBackAndFreesTheRecords) {
   writeIngredients({anIngredient("CORN").pounds(500, 1000), anIngredient("SBM").pounds(800, 1000)});
   writeBatches({aBatch("00001").row(0, "corn", 300).row(1, "SBM", 200), aBatch("00002").row(2, "GONE", 50),
                 aBatch("00003").type("G").row(0, "CORN", 100).row(5, " sbm", 25)});
   writeMeds({aFeedDose("00001", 2, 5)});
-  ASSERT_TRUE(DeleteBatches({1, 3}, nullptr));
+  {
+    WriteSet set;
+    ASSERT_TRUE(DeleteBatches(set, {1, 3}, nullptr));
+    ASSERT_TRUE(set.keep());
+  }
   EXPECT_EQ(onHand(), (std::vector<int32_t>{900, 1025}));
   EXPECT_EQ(readFile(batchPath()), recordBytes<FeedBatchRecord>({freed(), aBatch("00002").row(2, "GONE", 50), freed()}));
   EXPECT_EQ(readRecords<MedicationRecord>(tp.path("MED2024.DAT")).size(), 1u);  // the medication stays
@@ -114,9 +101,10 @@ TEST_F(FeedBatchTest, DeletingBatchesGivesEveryRowItsPoundsBackAndFreesTheRecord
   // A batch file that cannot take the delete: no pounds go back.
   const std::string stock = readFile(feedPath()), kept = readFile(batchPath());
   ASSERT_EQ(::chmod(batchPath().c_str(), 0444), 0);
-  FileFault fault;
-  EXPECT_FALSE(DeleteBatches({2}, &fault));
-  EXPECT_EQ(fault.path, batchPath());
+  WriteSet set;
+  EXPECT_TRUE(DeleteBatches(set, {2}, nullptr));
+  EXPECT_FALSE(set.keep());
+  EXPECT_EQ(set.fault().path, batchPath());
   EXPECT_EQ(readFile(feedPath()), stock);
   EXPECT_EQ(readFile(batchPath()), kept);
   ASSERT_EQ(::chmod(batchPath().c_str(), 0644), 0);

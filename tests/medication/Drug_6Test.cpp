@@ -130,12 +130,17 @@ TEST_F(Drug_6Test, BoarAndPigletVaccinationsLookTheirIdsUp) {
   EXPECT_EQ(onHand(), std::vector<float>{95});
 }
 
+// The batch is marked "M" in the file with the dose that draws in full, in
+// the same writes as the dose, and only its number's bytes change; a later
+// dose leaves the mark as it is.
 TEST_F(Drug_6Test, FeedMedicationRecordsWhatTheInventoryCoversAndMarksTheBatchOnceCovered) {
   FeedFile = "FEED2024.DAT";
-  writeRecords<FeedBatchRecord>(tp.path("FEED2024.DAT"), {aBatch("00007")});
+  const std::string batchPath = tp.path("FEED2024.DAT");
+  writeRecords<FeedBatchRecord>(batchPath, {aBatch("00006"), aBatch("00007").row(0, "CORN", 10)});
+  const std::string before = readFile(batchPath);
   writeDrugs({aDrug("F1").kind("F", "L", 4).onHand(3), aDrug("F2").kind("F", "L", 4)});
   CurrentBatchId = "00007";
-  tp.windows.on("Drug_6", as<Drug_6>([this](Drug_6& w) {
+  tp.windows.on("Drug_6", as<Drug_6>([&](Drug_6& w) {
     EXPECT_EQ(w.SwineId->Text() + "|" + w.UnitVal->Caption(), "00007|LB");
     pick(w, 0);
     w.Dosage->SetText("5");
@@ -144,6 +149,7 @@ TEST_F(Drug_6Test, FeedMedicationRecordsWhatTheInventoryCoversAndMarksTheBatchOn
     EXPECT_TRUE(LastBoxIs(tp.dialogs, BoxOf(ShortfallRefusal("F1", 2))));
     EXPECT_EQ(w.Dosage->Text(), "2");
     EXPECT_EQ(CurrentBatchId, "00007");
+    EXPECT_EQ(readFile(batchPath), before);  // not drawn in full: no mark
     pick(w, 0);
     w.VCode->SetText("F1");  // the drug now without inventory, by its code: no record
     w.Accept->Press();
@@ -155,12 +161,19 @@ TEST_F(Drug_6Test, FeedMedicationRecordsWhatTheInventoryCoversAndMarksTheBatchOn
     w.Accept->Press();
     EXPECT_EQ(CurrentBatchId, "M00007");
     EXPECT_EQ(w.Dosage->Text() + w.VCode->Text() + w.LotS->Text(), "");
+    EXPECT_EQ(readFile(batchPath), before.substr(0, 113) + "M00007" + before.substr(119));
+    pick(w, 0);
+    w.Dosage->SetText("1");
+    w.Accept->Press();
+    EXPECT_EQ(CurrentBatchId, "M00007");
     w.VExit->Press();
   }));
   OpenFeedMedication();
   EXPECT_EQ(doses(), asStored<MedicationRecord>({given(&MedicationRecord::BatchId, "00007", "F1", 3, "L"),
-                                                 given(&MedicationRecord::BatchId, "00007", "F2", 2, "L")}));
-  EXPECT_EQ(onHand(), (std::vector<float>{0, 98}));
+                                                 given(&MedicationRecord::BatchId, "00007", "F2", 2, "L"),
+                                                 given(&MedicationRecord::BatchId, "00007", "F2", 1, "L")}));
+  EXPECT_EQ(onHand(), (std::vector<float>{0, 97}));
+  EXPECT_EQ(readFile(batchPath), before.substr(0, 113) + "M00007" + before.substr(119));
 }
 
 TEST_F(Drug_6Test, AReadOnlyDrugFileWritesNoRecord) {

@@ -198,9 +198,15 @@ TEST_F(MedicationEntryFiles, AnEditGivesTheOldDoseBackAndDrawsTheNewOne) {
               std::make_tuple(x.oldDrug, x.oldInventory, x.newDrug, x.newInventory, x.uncovered))
         << row.oldCode << " > " << row.newCode;
   }
-  float uncovered = -1;
-  ASSERT_TRUE(DeductDrugInventory("B ", 4, uncovered, nullptr));
-  EXPECT_EQ(uncovered, 3);
-  ASSERT_TRUE(ApplyEditDraw(PlanEditDraw(image, aDose("A", 5), "B", 1), nullptr));
+  {
+    WriteSet set;
+    EXPECT_EQ(DeductDrugInventory(set.open<DrugRecord>(drugPath()), image, "B ", 4), 3);
+    ASSERT_TRUE(set.keep());
+  }
+  EXPECT_EQ(drugs()[1].InventoryAmount, 0.0f);
+  ASSERT_TRUE(image.read(drugPath()));
+  WriteSet set;
+  ApplyEditDraw(set.open<DrugRecord>(drugPath()), image, PlanEditDraw(image, aDose("A", 5), "B", 1));
+  ASSERT_TRUE(set.keep());
   EXPECT_EQ(std::make_tuple(drugs()[0].InventoryAmount, drugs()[1].InventoryAmount), std::make_tuple(15.0f, 0.0f));
 }

@@ -8,6 +8,7 @@
 #include "platform/RecordFile.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
+#include "support/FailingDisk.h"
 #include "support/TestPlatform.h"
 
 using namespace platform;
@@ -88,6 +89,56 @@ TEST(RecordFile, FailuresAreReported) {
   std::vector<uint8_t> bytes;
   EXPECT_FALSE(readWholeFile(tp.path("MISSING.DAT"), bytes));
   EXPECT_FALSE(lastFileError().empty());
+}
+
+// A write the disk refuses, whole or in part, leaves the file no longer than
+// it was; bytes it took within the file stay for the caller to put back.
+TEST(RecordFile, AFailedWriteCutsTheFileBackToItsOldLength) {
+  TestPlatform tp;
+  const std::string path = tp.path("MED2024.DAT");
+  const std::string old = std::string(10, 'A') + "TAIL";  // a record and a short tail
+  const struct {
+    DiskFault kind;
+    long record;
+    std::string after;
+    const char* why;
+  } cases[] = {
+      {DiskFault::Full, 3, old, "No space left on device"},      // an append past the tail
+      {DiskFault::Full, 2, std::string(10, 'A') + "BBBB", "No space left on device"},  // over the tail and past it
+      {DiskFault::Full, 1, std::string(10, 'B') + "TAIL", ""},   // in place: a full disk takes it
+      {DiskFault::Error, 3, old, "Input/output error"},
+      {DiskFault::Error, 1, std::string(5, 'B') + std::string(5, 'A') + "TAIL", "Input/output error"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(DiskFaultName(c.kind) + " " + std::to_string(c.record));
+    writeFile(path, old);
+    RecordFile f(path, 10);
+    FailingDisk disk(1, c.kind);
+    EXPECT_EQ(f.write(c.record, std::vector<uint8_t>(10, 'B')), *c.why == 0);
+    if (*c.why) EXPECT_EQ(f.error(), "cannot write " + path + ": " + c.why);
+    EXPECT_EQ(f.length(), static_cast<long long>(c.after.size()));
+    f.close();
+    EXPECT_EQ(readFile(path), c.after);
+  }
+}
+
+// Whole-file writes and copies go through the same disk: a full disk leaves
+// the file as it was and no temporary file behind.
+TEST(WholeFiles, AFullDiskLeavesTheOldFile) {
+  TestPlatform tp;
+  const std::string path = tp.path("SOW.DAT");
+  writeFile(path, "OLD");
+  writeFile(tp.path("NEW.DAT"), "NEWER");
+  {
+    FailingDisk disk(1, DiskFault::Full);
+    EXPECT_FALSE(writeWholeFile(path, {'N', 'E', 'W'}));
+    EXPECT_EQ(lastFileError().rfind("cannot write " + path, 0), 0u) << lastFileError();
+    EXPECT_FALSE(copyFileOver(tp.path("NEW.DAT"), path));
+  }
+  EXPECT_EQ(readFile(path), "OLD");
+  std::vector<std::string> names;
+  ASSERT_TRUE(listFolder(tp.home(), names));
+  EXPECT_EQ(names, (std::vector<std::string>{"NEW.DAT", "SOW.DAT"}));
 }
 
 TEST(WholeFiles, WriteReplacesThroughATemporaryFile) {

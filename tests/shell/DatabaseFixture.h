@@ -12,22 +12,6 @@
 #include "platform/FileSystem.h"
 #include "support/TestPlatform.h"
 
-// Every file of a folder by name, with its bytes.
-using FolderBytes = std::map<std::string, std::string>;
-
-inline FolderBytes folderBytes(const std::string& folder) {
-  FolderBytes out;
-  std::vector<std::string> names;
-  platform::listFolder(folder, names);
-  for (const std::string& name : names) out[name] = readFile(platform::joinPath(folder, name));
-  return out;
-}
-
-inline void writeFolder(const std::string& folder, const FolderBytes& files) {
-  platform::makeFolder(folder);
-  for (const auto& [name, bytes] : files) writeFile(platform::joinPath(folder, name), bytes);
-}
-
 class DatabaseTest : public ::testing::Test {
  public:
   TestPlatform tp;

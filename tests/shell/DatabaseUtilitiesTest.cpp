@@ -8,6 +8,7 @@
 #include "shell/DatabaseFixture.h"
 #include "shell/DatabaseUtilities.h"
 #include "support/BoxMatch.h"
+#include "support/FailingDisk.h"
 #include "support/RecordBuilders.h"
 
 using namespace platform;
@@ -128,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](DatabaseTest& t) {
                       FolderBytes saved = t.herd;
                       saved["SOW.DAT"] = "older sows";
+                      saved["BOAR.DAT"] = "older boars";  // listed first, and not copied either
                       writeFolder(t.tp.path("B"), saved);
                       ::chmod((t.data + "SOW.DAT").c_str(), 0444);
                       t.tp.dialogs.type(t.tp.path("B"));
@@ -139,6 +141,43 @@ INSTANTIATE_TEST_SUITE_P(
                                          "TARLOWE DATABASE NOT RESTORED", vbCritical};
                     }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A restore that a full disk stops at each write in turn: the files copied
+// before it hold the backed-up bytes, the others their own, and the box names
+// the copied ones.
+TEST_F(DatabaseTest, ARestoreStoppedByAFullDiskNamesTheFilesCopiedBeforeIt) {
+  const std::string backup = tp.path("B");
+  FolderBytes saved;
+  for (const auto& [name, bytes] : herd) saved[name] = "saved " + bytes;
+  writeFolder(backup, saved);
+  const std::vector<std::string> order{"BOAR.DAT", "SOW.DAT", "DRUG.LST", "FEED.LST"};
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE("write " + std::to_string(n));
+    ASSERT_LT(n, 100);
+    writeFolder(data, herd);
+    tp.dialogs.clear();
+    FailingDisk disk(n, DiskFault::Full);
+    if (RestoreHogDB(backup)) {
+      EXPECT_EQ(folderBytes(data), saved);
+      break;
+    }
+    const FolderBytes after = folderBytes(data);
+    const std::string text = tp.dialogs.last().text;
+    std::string copied;
+    size_t k = 0;
+    for (; k < order.size() && after.at(order[k]) == saved.at(order[k]); ++k)
+      copied += (k == 0 ? " " : ", ") + order[k];
+    ASSERT_LT(k, order.size());
+    for (size_t rest = k; rest < order.size(); ++rest) EXPECT_EQ(after.at(order[rest]), herd.at(order[rest]));
+    const std::string head = "ERROR: CAN'T COPY " + order[k] + "!\rcannot write " + data + order[k] + ".";
+    const std::string tail = ": No space left on device" + (copied.empty() ? "" : "\rCopied before it:" + copied + ".") +
+                             "\r" + kRestoreAbort;
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    ASSERT_GE(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    EXPECT_EQ(tp.dialogs.last().title, "TARLOWE DATABASE NOT RESTORED");
+  }
+}
 
 // Compaction: the live records keep their bytes and order; blank ones go.
 struct Compaction {

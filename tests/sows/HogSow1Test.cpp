@@ -408,9 +408,8 @@ TEST_F(HogSow1Test, DeleteChangesNoFileThatTheOtherCannotFollow) {
     EXPECT_EQ(readFile(farrowPath()), litters);
     ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
   }
-  EXPECT_EQ(SowDeleteOutcome({"D1", "D3"}, "D2", true),
-            "The sow D2 was deleted, but not all her litters were freed.\rDeleted before her: D1, D3.\r"
-            "Nothing more was done.");
+  EXPECT_EQ(SowDeleteOutcome({"D1", "D3"}, "D2"),
+            "The sow D2 was not deleted.\rDeleted before her: D1, D3.\rNothing more was done.");
 }
 
 TEST_F(HogSow1Test, AssignWritesTheTypedLocationIntoEachSelectedSow) {

@@ -58,3 +58,16 @@ std::string readFile(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
+
+FolderBytes folderBytes(const std::string& folder) {
+  FolderBytes out;
+  std::vector<std::string> names;
+  platform::listFolder(folder, names);
+  for (const std::string& name : names) out[name] = readFile(platform::joinPath(folder, name));
+  return out;
+}
+
+void writeFolder(const std::string& folder, const FolderBytes& files) {
+  platform::makeFolder(folder);
+  for (const auto& [name, bytes] : files) writeFile(platform::joinPath(folder, name), bytes);
+}

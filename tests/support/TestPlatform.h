@@ -9,6 +9,7 @@
 // released: a test that stops early leaves nothing behind.
 #include <QTemporaryDir>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -96,3 +97,9 @@ class TestPlatform {
 // Writes and reads whole files in tests.
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
+
+// Every regular file of a folder by name, with its bytes; a folder made
+// (with its parents) holding such files.
+using FolderBytes = std::map<std::string, std::string>;
+FolderBytes folderBytes(const std::string& folder);
+void writeFolder(const std::string& folder, const FolderBytes& files);

@@ -1,0 +1,31 @@
+#pragma once
+// The actions that write more than one data file, each over a small herd and
+// run through its window as the user runs it: the files it writes, how the
+// herd is set up, how the action is run (boxes answered), and the title and
+// outcome of the box a file fault ends it with.
+//
+//   for (const MultiFileAction& a : MultiFileActions()) {
+//     TestPlatform tp;
+//     a.setUp(tp);
+//     a.run(tp);
+//   }
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "support/TestPlatform.h"
+
+struct MultiFileAction {
+  std::string name;
+  std::vector<std::string> files;           // the data files it writes
+  std::function<void(TestPlatform&)> setUp;  // the files before, and the module-level values
+  std::function<void(TestPlatform&)> run;    // the action, as the user runs it
+  std::string title;                         // the title of its fault box
+  std::string undone;                        // what that box says was done
+};
+
+// Names a row of a table over the actions.
+inline void PrintTo(const MultiFileAction& a, std::ostream* os) { *os << a.name; }
+
+const std::vector<MultiFileAction>& MultiFileActions();
