@@ -9,6 +9,7 @@
 #include "common/NumberText.h"
 #include "common/Paths.h"
 #include "records/RecordSlots.h"
+#include "sows/DueDateText.h"
 #include "sows/WeaningFigures.h"
 
 namespace {
@@ -177,9 +178,5 @@ std::string DueDatePreset(const std::string& storedDue) {
   const std::string due = StripNulls(storedDue);
   if (IsEmptyDate(due)) return records::kEmptyDate;
   if (due.size() >= 6 && due[5] == '/') return due;
-  const double v = Val(due);
-  std::string digits = std::fabs(v) < 1e15 ? std::to_string(std::llabs(RoundHalfEven(v))) : "0";
-  if (digits.size() < 8) digits.insert(0, 8 - digits.size(), '0');
-  const size_t month = digits.size() - 6;
-  return digits.substr(0, month) + "/" + digits.substr(month, 2) + "/" + digits.substr(month + 2);
+  return DigitsAsDate(due, true);
 }
