@@ -87,10 +87,11 @@ TEST(NewSowChecks, RecordAndBlockHoldEveryTypedField) {
   EXPECT_FLOAT_EQ(r.Backfat, 0.9f);
   EXPECT_EQ(r.PurchasePrice.raw, 12346);  // to the ten-thousandth
   for (const std::string* date : {&r.DateLeftHerd, &r.DateBred, &r.DateDue}) EXPECT_EQ(*date, "__/__/____");
-  // Large values that fit are written as typed.
-  const SowRecord large = NewSowRecord({.id = "A2", .daysTo230 = "-99", .loineye = "3E38", .purchasePrice = "99999999"});
-  EXPECT_EQ(large.DaysTo230, -99);
-  EXPECT_FLOAT_EQ(large.Loineye, 3e38f);
+  // The most each field takes is written as typed.
+  const SowRecord large =
+      NewSowRecord({.id = "A2", .daysTo230 = "32767", .loineye = "9999999", .purchasePrice = "99999999"});
+  EXPECT_EQ(large.DaysTo230, 32767);
+  EXPECT_FLOAT_EQ(large.Loineye, 9999999.0f);
   EXPECT_EQ(large.PurchasePrice.raw, 999999990000LL);
 
   const SowHistoryRecord h = NewSowHistory(fullEntry());
