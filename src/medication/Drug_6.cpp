@@ -177,7 +177,7 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
   if (!MedRecordCount(count, &fault)) return Fail(fault, false);
   const long next = count + 1;
   if (const Check c = CheckMedCapacity(mode, next, 1)) return Refuse(*c);
-  const float typed = static_cast<float>(Val(e.dosage));
+  const float typed = MedDosageOf(e);
   float amount = typed;
   if (mode == "NEW1") {
     amount += CarriedShortfall;
@@ -221,7 +221,7 @@ void Drug_6::AcceptEdit(const MedEntry& e) {
   meds.close();
   records::FileImage<DrugRecord> drugs;
   if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
-  const float dose = static_cast<float>(Val(e.dosage));
+  const float dose = MedDosageOf(e);
   const EditDraw plan = PlanEditDraw(drugs, before, e.code, dose);
   if (plan.uncovered > 0) return Refuse(ShortfallRefusal(e.code, plan.uncovered));
   if (!WriteMedication(CurrentDrugRec, MedicationRecordOf(e, CurrentDrug, dose), &fault)) return Fail(fault, true);
