@@ -52,14 +52,14 @@ BoarRecord NewBoarRecord(const NewBoarEntry& e) {
   r.Breed = e.breed;
   r.DateOfBirth = e.dateOfBirth;
   r.DaysTo230 = WholeOf(e.daysTo230);
-  r.Backfat = static_cast<float>(TypedValue(e.backfat, kBackfatNumber));
+  r.Backfat = TypedSingle(e.backfat, kBackfatNumber);
   r.PurchasePrice = records::Currency::fromDouble(TypedValue(e.purchasePrice, kPurchasePriceNumber));
   r.DateEnteredHerd = e.dateEnteredHerd;
   r.SoldPrice = records::Currency{};
   r.DateLeftHerd = records::kEmptyDate;
   r.PrvDate = e.prvDate;
   r.Location = e.location;
-  r.Loineye = static_cast<float>(TypedValue(e.loineye, kLoineyeNumber));
+  r.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
   r.SowsBred = 0;
   r.NoteLine = NotePad{};
   return r;
@@ -132,7 +132,7 @@ void HogBoar2::Accept_Click() {
   if (slot.record > boars.count()) {  // appended: the next new boar starts from him
     BoarHistory.Breed = e.breed;
     BoarHistory.Location = e.location;
-    BoarHistory.PurchasePrice = static_cast<float>(TypedValue(e.purchasePrice, kPurchasePriceNumber));
+    BoarHistory.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);
   }
   for (platform::TextBox* box : Boar) box->SetText("");
   BoarDate[0]->SetText(records::kEmptyDate);

@@ -98,3 +98,7 @@ Check CheckTypedNumbers(std::initializer_list<NumberBox> boxes, const std::strin
 }
 
 double TypedValue(const std::string& typed, const NumberField& field) { return ReadTypedNumber(typed, field).value; }
+
+float TypedSingle(const std::string& typed, const NumberField& field) {
+  return static_cast<float>(TypedValue(typed, field));
+}

@@ -72,5 +72,7 @@ struct NumberBox {
 Check CheckTypedNumbers(std::initializer_list<NumberBox> boxes, const std::string& title,
                         int icon = platform::vbExclamation);
 
-// The value a checked text stores (0 for a text its field refuses).
+// The value a checked text stores (0 for a text its field refuses); as a
+// Single for a field stored as one.
 double TypedValue(const std::string& typed, const NumberField& field);
+float TypedSingle(const std::string& typed, const NumberField& field);

@@ -45,11 +45,10 @@ Check CheckIngredientEntry(const IngredientEntry& e) {
     return required("NO INGREDIENT NAME!", "You MUST enter an Ingredient NAME.", kFeedNamField);
   if (Trim(e.code).empty())
     return required("NO INGREDIENT CODE!", "You MUST enter a Ingredient CODE.", kFeedCodField);
-  if (Check refusal = numberBox(e.currentInventory, kCurrentNumber, kCurInvField, "NO CURRENT INVENTORY!",
-                                "You MUST enter an Inv AMOUNT."))
+  const char kInvAmount[] = "You MUST enter an Inv AMOUNT.";
+  if (Check refusal = numberBox(e.currentInventory, kCurrentNumber, kCurInvField, "NO CURRENT INVENTORY!", kInvAmount))
     return refusal;
-  if (Check refusal =
-          numberBox(e.startInventory, kStartNumber, kStInvField, "NO START INVENTORY!", "You MUST enter an Inv AMOUNT."))
+  if (Check refusal = numberBox(e.startInventory, kStartNumber, kStInvField, "NO START INVENTORY!", kInvAmount))
     return refusal;
   if (Check refusal =
           numberBox(e.totalCost, kTotalNumber, kTotCostField, "NO TOTAL COST!", "You MUST enter a TOTAL COST."))
@@ -72,7 +71,7 @@ Check CheckIngredientSlot(long record) {
 }
 
 float UnitCostOf(const IngredientEntry& e) {
-  return static_cast<float>(TypedValue(e.totalCost, kTotalNumber)) /
+  return TypedSingle(e.totalCost, kTotalNumber) /
          static_cast<float>(pounds(e.startInventory, kStartNumber));
 }
 
@@ -82,7 +81,7 @@ IngredientRecord IngredientOfEntry(const IngredientEntry& e) {
   r.IngredientCode = Trim(e.code);
   r.CurrentInventory = pounds(e.currentInventory, kCurrentNumber);
   r.StartInventory = pounds(e.startInventory, kStartNumber);
-  r.TotalCost = records::Currency::fromDouble(static_cast<float>(TypedValue(e.totalCost, kTotalNumber)));
+  r.TotalCost = records::Currency::fromDouble(TypedSingle(e.totalCost, kTotalNumber));
   r.UnitCost = records::Currency::fromDouble(UnitCostOf(e));
   r.InventoryDate = e.inventoryDate;
   return r;
@@ -90,7 +89,7 @@ IngredientRecord IngredientOfEntry(const IngredientEntry& e) {
 
 std::string UnitCostText(const std::string& startInventory, const std::string& totalCost) {
   const int32_t start = pounds(startInventory, kStartNumber);
-  const float total = static_cast<float>(TypedValue(totalCost, kTotalNumber));
+  const float total = TypedSingle(totalCost, kTotalNumber);
   if (total == 0 || start == 0) return "$0.00";
   return Format(total / static_cast<float>(start), "0.00");
 }

@@ -120,7 +120,7 @@ Check CheckPigsIn(const PigsInEntry& e, const PigsInTexts& t) {
 
 void FillPigsIn(GroupRecord& g, const PigsInEntry& e, const PigsInTexts& t) {
   g.PigsIn = static_cast<int16_t>(TypedValue(e.pigsIn, t.pigsNumber));
-  g.WeightIn = static_cast<float>(TypedValue(e.weightIn, t.weightNumber));
+  g.WeightIn = TypedSingle(e.weightIn, t.weightNumber);
   g.DateIn = e.dateIn;
 }
 
@@ -196,7 +196,7 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
   plan = OutPlan{};
   const GroupRecord g = book.group(record);
   const OutCounts c = CountsOf(e, stage);
-  const float weight = static_cast<float>(TypedValue(e.weightOut, kWeightOutNumber));
+  const float weight = TypedSingle(e.weightOut, kWeightOutNumber);
   const bool goesOn = stage < 2 && c.moving > 0;
   int subGroup = 0;
   if (goesOn)
@@ -246,7 +246,7 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
     s.PigsSold = static_cast<int16_t>(e.yearEnd ? c.moving : c.sales);
     s.YearEndAdjust = e.yearEnd ? -1 : 0;
     s.WeightPerPig = weight;
-    s.PricePerLb = !e.yearEnd && c.sales != 0 ? static_cast<float>(TypedValue(e.price, kPriceNumber)) : 0.0f;
+    s.PricePerLb = !e.yearEnd && c.sales != 0 ? TypedSingle(e.price, kPriceNumber) : 0.0f;
     s.DateSold = e.dateOut;
     plan.gilts = stage == 2 && !e.yearEnd ? c.moving : 0;
     s.GiltsSold = static_cast<int16_t>(plan.gilts);

@@ -16,10 +16,6 @@ const NumberField kGiltsNumber = IntegerField("The NUMBER of GILTS");
 const NumberField kWeightNumber = SingleField("The WEIGHT SOLD");
 const NumberField kPriceNumber = SingleField("The PRICE per LB");
 
-float SingleOf(const std::string& text, const NumberField& field) {
-  return static_cast<float>(TypedValue(text, field));
-}
-
 struct KillBox {
   std::string SaleEntry::*text;
   float SalesRecord::*field;
@@ -43,8 +39,8 @@ Check CheckSaleDate(const SaleEntry& e) {
 }
 
 Check CheckSaleFigures(const SaleEntry& e, bool adjustment) {
-  if (Check refusal = CheckTypedNumbers({{e.pigs, kPigsNumber, kSalePigsField}, {e.gilts, kGiltsNumber, kSaleGiltsField}},
-                                        kSaleEditTitle))
+  if (Check refusal = CheckTypedNumbers(
+          {{e.pigs, kPigsNumber, kSalePigsField}, {e.gilts, kGiltsNumber, kSaleGiltsField}}, kSaleEditTitle))
     return refusal;
   const double pigs = TypedValue(e.pigs, kPigsNumber), gilts = TypedValue(e.gilts, kGiltsNumber);
   if (pigs == 0 && gilts == 0)
@@ -63,10 +59,10 @@ Check CheckSaleFigures(const SaleEntry& e, bool adjustment) {
 SalesRecord SaleRecordOf(const SaleEntry& e, SalesRecord read, bool adjustment) {
   read.PigsSold = static_cast<int16_t>(TypedValue(e.pigs, kPigsNumber));
   read.GiltsSold = static_cast<int16_t>(TypedValue(e.gilts, kGiltsNumber));
-  read.WeightPerPig = SingleOf(e.weight, kWeightNumber);
+  read.WeightPerPig = TypedSingle(e.weight, kWeightNumber);
   read.DateSold = e.date;
-  read.PricePerLb = adjustment ? 0.0f : SingleOf(e.price, kPriceNumber);
-  for (const KillBox& k : kKillBoxes) read.*k.field = adjustment ? 0.0f : SingleOf(e.*k.text, k.number);
+  read.PricePerLb = adjustment ? 0.0f : TypedSingle(e.price, kPriceNumber);
+  for (const KillBox& k : kKillBoxes) read.*k.field = adjustment ? 0.0f : TypedSingle(e.*k.text, k.number);
   return read;
 }
 

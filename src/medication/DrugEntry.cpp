@@ -39,9 +39,6 @@ const NumberField kCostNumber = SingleField("DRUG COST");
 const NumberField kInventoryNumber = SingleField("INVENTORY AMOUNT");
 const NumberField kPurchasedNumber = SingleField("PURCHASED AMOUNT");
 
-float singleOf(const std::string& typed, const NumberField& field) {
-  return static_cast<float>(TypedValue(typed, field));
-}
 
 struct TypeOption {
   const char* type;
@@ -89,15 +86,15 @@ DrugRecord DrugRecordOf(const DrugEntry& e) {
   r.DrugCode = Trim(e.code);
   r.DrugType = option.type;
   r.DrugUnit = option.unit;
-  r.Dosage = singleOf(e.dosage, kDosageNumber);
+  r.Dosage = TypedSingle(e.dosage, kDosageNumber);
   r.WithdrawalDays = Trim(e.withdrawal);
   r.LotNumber = Trim(e.lot);
   r.Manufacturer = Trim(e.manufacturer);
   r.PurchaseDate = e.purchaseDate;
   r.ExpirationDate = e.expirationDate;
-  r.InventoryAmount = singleOf(e.inventory, kInventoryNumber);
-  r.DrugCost = records::Currency::fromDouble(static_cast<double>(singleOf(e.cost, kCostNumber)));
-  r.AmountPurchased = singleOf(e.purchased, kPurchasedNumber);
+  r.InventoryAmount = TypedSingle(e.inventory, kInventoryNumber);
+  r.DrugCost = records::Currency::fromDouble(static_cast<double>(TypedSingle(e.cost, kCostNumber)));
+  r.AmountPurchased = TypedSingle(e.purchased, kPurchasedNumber);
   r.DrugNote = Trim(e.note);
   return r;
 }

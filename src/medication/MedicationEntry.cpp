@@ -132,7 +132,7 @@ Check CheckMedIdFound(bool found, const std::string& lookedUp) {
   return refusal("INVALID ID!\r\rThe entered Id(" + Trim(lookedUp) + ")\rwasn't found in the data base!", kMedIdField);
 }
 
-float MedDosageOf(const MedEntry& entry) { return static_cast<float>(TypedValue(entry.dosage, kDosageNumber)); }
+float MedDosageOf(const MedEntry& entry) { return TypedSingle(entry.dosage, kDosageNumber); }
 
 Check CheckMedDrug(const MedEntry& entry) {
   if (Trim(entry.drugItem).empty())

@@ -37,24 +37,24 @@ void ApplyAnimalCard(const AnimalCardEntry& e, AnimalRecord& r) {
   r.Breed = Trim(e.breed);
   r.DateOfBirth = e.dateOfBirth;
   r.DaysTo230 = WholeOf(e.daysTo230);
-  r.Backfat = static_cast<float>(TypedValue(e.backfat, kBackfatNumber));
+  r.Backfat = TypedSingle(e.backfat, kBackfatNumber);
   r.PurchasePrice = records::Currency::fromDouble(TypedValue(e.purchasePrice, kPurchasePriceNumber));
   r.DateEnteredHerd = e.dateEnteredHerd;
   r.SoldPrice = records::Currency::fromDouble(TypedValue(e.soldPrice, kSoldPriceNumber));
   r.DateLeftHerd = e.dateLeftHerd;
   r.PrvDate = e.prvDate;
   r.Location = e.location;
-  r.Loineye = static_cast<float>(TypedValue(e.loineye, kLoineyeNumber));
+  r.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
 }
 
 void ApplyAnimalCardToHistory(const AnimalCardEntry& e, AnimalHistoryRecord& h) {
   h.Breed = e.breed;
-  h.Backfat = static_cast<float>(TypedValue(e.backfat, kBackfatNumber));
+  h.Backfat = TypedSingle(e.backfat, kBackfatNumber);
   h.DateOfBirth = e.dateOfBirth;
   h.DaysTo230 = WholeOf(e.daysTo230);
-  h.Loineye = static_cast<float>(TypedValue(e.loineye, kLoineyeNumber));
-  h.PurchasePrice = static_cast<float>(TypedValue(e.purchasePrice, kPurchasePriceNumber));
-  h.SoldPrice = static_cast<float>(TypedValue(e.soldPrice, kSoldPriceNumber));
+  h.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
+  h.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);
+  h.SoldPrice = TypedSingle(e.soldPrice, kSoldPriceNumber);
   h.PrvDate = e.prvDate;
   h.DateEnteredHerd = e.dateEnteredHerd;
   h.DateLeftHerd = e.dateLeftHerd;

@@ -52,14 +52,14 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
   r.Breed = RTrim(e.breed);
   r.DateOfBirth = e.dateOfBirth;
   r.DaysTo230 = WholeOf(e.daysTo230);
-  r.Backfat = static_cast<float>(TypedValue(e.backfat, kBackfatNumber));
+  r.Backfat = TypedSingle(e.backfat, kBackfatNumber);
   r.PurchasePrice = records::Currency::fromDouble(TypedValue(e.purchasePrice, kPurchasePriceNumber));
   r.DateEnteredHerd = e.dateEnteredHerd;
   r.SoldPrice = records::Currency{};
   r.DateLeftHerd = records::kEmptyDate;
   r.PrvDate = e.prvDate;
   r.Location = RTrim(e.location);
-  r.Loineye = static_cast<float>(TypedValue(e.loineye, kLoineyeNumber));
+  r.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
   r.DateBred = records::kEmptyDate;
   r.DateDue = records::kEmptyDate;
   r.BoarId = std::string(8, ' ');
@@ -72,7 +72,7 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
 SowHistoryRecord NewSowHistory(const NewSowEntry& e) {
   SowHistoryRecord h;
   FillAnimalHistory(NewSowRecord(e), h);
-  h.PurchasePrice = static_cast<float>(TypedValue(e.purchasePrice, kPurchasePriceNumber));  // as typed, not as the Currency stored
+  h.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);  // as typed, not as the Currency stored
   h.DateBred = h.DateDue = records::kEmptyDate;
   return h;
 }

@@ -165,7 +165,7 @@ FarrowRecord LitterRecordOf(const LitterColumn& c, int16_t status) {
     return static_cast<int16_t>(TypedValue(c[static_cast<size_t>(row)], field));
   };
   const auto weight = [&c](int row, const NumberField& field) {
-    return static_cast<float>(TypedValue(c[static_cast<size_t>(row)], field));
+    return TypedSingle(c[static_cast<size_t>(row)], field);
   };
   f.BornCount = count(kBornRow, kBornNumber);
   f.AliveCount = count(kAliveRow, kAliveNumber);
