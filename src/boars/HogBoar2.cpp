@@ -7,6 +7,7 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "platform/Screen.h"
+#include "sows/SowNumbers.h"
 
 namespace {
 
@@ -26,9 +27,6 @@ Check optionalDate(const std::string& date, int field) {
   return date == records::kEmptyDate ? std::nullopt : CheckDate(date, kFirstDataYear, field);
 }
 
-// The price typed, "0.00" when nothing is.
-std::string priceText(const std::string& typed) { return Trim(typed).empty() ? "0.00" : typed; }
-
 }  // namespace
 
 Check CheckNewBoarEntry(const NewBoarEntry& e) {
@@ -37,7 +35,8 @@ Check CheckNewBoarEntry(const NewBoarEntry& e) {
     return entryRefusal("DATE ENTERED HERD is a required entry!", kBoarDateField + 1);
   if (Check date = CheckDate(e.dateEnteredHerd, kFirstDataYear, kBoarDateField + 1)) return date;
   if (Check date = optionalDate(e.dateOfBirth, kBoarDateField)) return date;
-  return optionalDate(e.prvDate, kBoarDateField + 2);
+  if (Check date = optionalDate(e.prvDate, kBoarDateField + 2)) return date;
+  return CheckNewAnimalNumbers(e.daysTo230, e.loineye, e.backfat, e.purchasePrice, kErrorTitle);
 }
 
 Check CheckNewBoarSlot(const records::NewAnimalSlot& slot) {
@@ -52,17 +51,15 @@ BoarRecord NewBoarRecord(const NewBoarEntry& e) {
   r.Id = e.id;
   r.Breed = e.breed;
   r.DateOfBirth = e.dateOfBirth;
-  int days = 0;
-  if (!ToInteger(Val(e.daysTo230), days)) days = Val(e.daysTo230) < 0 ? -32768 : 32767;
-  r.DaysTo230 = static_cast<int16_t>(days);
-  r.Backfat = static_cast<float>(Val(e.backfat));
-  r.PurchasePrice = records::Currency::fromDouble(Val(priceText(e.purchasePrice)));
+  r.DaysTo230 = WholeOf(e.daysTo230);
+  r.Backfat = TypedSingle(e.backfat, kBackfatNumber);
+  r.PurchasePrice = records::Currency::fromDouble(TypedValue(e.purchasePrice, kPurchasePriceNumber));
   r.DateEnteredHerd = e.dateEnteredHerd;
   r.SoldPrice = records::Currency{};
   r.DateLeftHerd = records::kEmptyDate;
   r.PrvDate = e.prvDate;
   r.Location = e.location;
-  r.Loineye = static_cast<float>(Val(e.loineye));
+  r.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
   r.SowsBred = 0;
   r.NoteLine = NotePad{};
   return r;
@@ -135,7 +132,7 @@ void HogBoar2::Accept_Click() {
   if (slot.record > boars.count()) {  // appended: the next new boar starts from him
     BoarHistory.Breed = e.breed;
     BoarHistory.Location = e.location;
-    BoarHistory.PurchasePrice = static_cast<float>(Val(priceText(e.purchasePrice)));
+    BoarHistory.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);
   }
   for (platform::TextBox* box : Boar) box->SetText("");
   BoarDate[0]->SetText(records::kEmptyDate);

@@ -27,14 +27,15 @@ inline constexpr long kBoarFileLimit = 32767;
 
 // ACCEPT's checks of what was typed, in order: the ID is required (blanks
 // are no ID); the date entered herd is required and valid; a date of birth
-// and a PRV date, each when typed, valid.
+// and a PRV date, each when typed, valid; then days to 230, loineye, backfat
+// and purchase price, each through its field (sows/SowNumbers.h).
 Check CheckNewBoarEntry(const NewBoarEntry& entry);
 // ACCEPT's check of the slot read from BOAR.DAT: no live boar may hold the
 // ID, and the record must lie within the file's limit.
 Check CheckNewBoarSlot(const records::NewAnimalSlot& slot);
 
 // The record written for a new boar: in the herd, without notes, sale or
-// sows bred; numbers read by their leading number, an empty price 0.
+// sows bred; the checked numbers as their fields store them, an empty one 0.
 BoarRecord NewBoarRecord(const NewBoarEntry& entry);
 
 class HogBoar2 : public platform::Form {

@@ -1,5 +1,9 @@
 #include "common/PrintListing.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
 #include "common/NumberText.h"
 #include "platform/Services.h"
 
@@ -24,22 +28,88 @@ void selectFont(const std::string& name, int size, int bold, int italic) {
   p.setFontItalic(italic != 0);
 }
 
-void selectHeadFont() {
-  selectFont(PrintJob.HeadFontName, PrintJob.HeadFontSize, PrintJob.HeadBold, PrintJob.HeadItalic);
+// The sizes a listing prints its headings and lines at: the job's, or
+// smaller where its widest line would run past the printable width.
+struct ListingSizes {
+  double head = 10;
+  double body = 10;
+};
+
+void selectHeadFont(const ListingSizes& sizes) {
+  selectFont(PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
+  printer().setFontSize(sizes.head);
 }
 
-void selectBodyFont() {
-  selectFont(PrintJob.BodyFontName, PrintJob.BodyFontSize, PrintJob.BodyBold, PrintJob.BodyItalic);
+void selectBodyFont(const ListingSizes& sizes) {
+  selectFont(PrintJob.BodyFontName, 10, PrintJob.BodyBold, PrintJob.BodyItalic);
+  printer().setFontSize(sizes.body);
 }
 
 long long wholeY() { return RoundHalfEven(printer().currentY()); }
 
+// Prints `text` at (x, y) as it stands.
+void printAt(double x, double y, const std::string& text) {
+  platform::Printer& p = printer();
+  p.setCurrentX(x);
+  p.setCurrentY(y);
+  p.print(text);
+}
+
+// The longest of the texts without their trailing blanks: in the listings'
+// fixed-pitch faces the widest.
+std::string longest(const std::string* first, const std::string* last) {
+  std::string out;
+  for (const std::string* t = first; t != last; ++t) {
+    const size_t n = t->find_last_not_of(' ') + 1;  // 0 for blanks only
+    if (n > out.size()) out = t->substr(0, n);
+  }
+  return out;
+}
+
+// Fits the listing to the printable width: the headings and the lines keep
+// their face and shrink together, in steps of half a point, until the
+// widest of them fits; a listing that would fall below kLeastListingSize
+// prints in landscape instead, with the lines per page cut to the shorter
+// page.
+ListingSizes fitListing(const std::vector<std::string>& Lines) {
+  platform::Printer& p = printer();
+  const long count = std::min<long>(static_cast<long>(Lines.size()), static_cast<long>(PrintJob.LineCount) + 1);
+  const std::string body = longest(Lines.data(), Lines.data() + std::max(0L, count));
+  const std::string headings[] = {PrintJob.Heading1, PrintJob.Layout == 2 ? PrintJob.Heading2 : std::string()};
+  const std::string head = longest(std::begin(headings), std::end(headings));
+  const ListingSizes job{static_cast<double>(PrintJob.HeadFontSize), static_cast<double>(PrintJob.BodyFontSize)};
+  auto fitted = [&](double width) {
+    selectFont(PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
+    const double headRatio = FittingSize(job.head, head, width) / job.head;
+    selectFont(PrintJob.BodyFontName, 10, PrintJob.BodyBold, PrintJob.BodyItalic);
+    const double bodyRatio = FittingSize(job.body, body, width) / job.body;
+    const double ratio = std::min(headRatio, bodyRatio);
+    if (ratio >= 1) return job;
+    auto halfPoints = [](double size) { return std::max(1.0, std::floor(size * 2 + 1e-9) / 2); };
+    return ListingSizes{halfPoints(job.head * ratio), halfPoints(job.body * ratio)};
+  };
+  if (job.head <= 0 || job.body <= 0) return job;
+  // The page is measured as the job will have it.
+  const bool setsPage = PrintJob.PaperBin >= 1 && PrintJob.PaperBin <= 6;
+  if (setsPage) p.setOrientation(PrintJob.Orientation);
+  ListingSizes sizes = fitted(p.scaleWidth());
+  if (std::min(sizes.head, sizes.body) >= kLeastListingSize || !setsPage || PrintJob.Orientation == 2 ||
+      std::min(job.head, job.body) < kLeastListingSize)
+    return sizes;
+  const double portraitHeight = p.scaleHeight();
+  PrintJob.Orientation = 2;
+  p.setOrientation(2);
+  PrintJob.LinesPerPage = static_cast<int16_t>(
+      std::max(1.0, std::floor(PrintJob.LinesPerPage * p.scaleHeight() / portraitHeight)));
+  return fitted(p.scaleWidth());
+}
+
 // Builds the heading block of the layout; gives the body origin Y0 and the
 // line pitch P.
-void headingBlock(long long& y0, long long& pitch) {
+void headingBlock(const ListingSizes& sizes, long long& y0, long long& pitch) {
   platform::Printer& p = printer();
   if (PrintJob.Layout == 2 || PrintJob.Layout == 1) {
-    selectHeadFont();
+    selectHeadFont(sizes);
     long long h = RoundHalfEven(p.textHeight("ABCDEMWI08") / 2);
     PrintAt(0, static_cast<double>(h + (wholeY() - 20)), PrintJob.Heading1);
     if (PrintJob.Layout == 2) PrintAt(0, static_cast<double>(h + (wholeY() - 60)), PrintJob.Heading2);
@@ -49,7 +119,7 @@ void headingBlock(long long& y0, long long& pitch) {
     y0 = wholeY();
   } else {
     y0 = wholeY();
-    selectHeadFont();
+    selectHeadFont(sizes);
   }
   pitch = RoundHalfEven(p.textHeight("ABCDEMWI08") + 30);
 }
@@ -74,16 +144,36 @@ void StartPrintPage() {
   }
 }
 
+double FittingSize(double size, const std::string& text, double width) {
+  platform::Printer& p = printer();
+  const double was = p.font().size;
+  const std::string shown = text.substr(0, text.find_last_not_of(' ') + 1);
+  double fits = size;
+  p.setFontSize(fits);
+  while (fits > 1 && p.textWidth(shown) > width) {
+    fits = std::max(1.0, std::ceil(fits * 2 - 1) / 2);  // the next half point down
+    p.setFontSize(fits);
+  }
+  p.setFontSize(was);
+  return fits;
+}
+
 void PrintAt(double x, double y, const std::string& text) {
   platform::Printer& p = printer();
-  p.setCurrentX(x);
-  p.setCurrentY(y);
-  p.print(text);
+  const double size = p.font().size, width = p.scaleWidth() - x;
+  const double fits = FittingSize(size, text, width);
+  if (fits == size) return printAt(x, y, text);
+  p.setFontSize(fits);
+  printAt(x, y, text);
+  p.setFontSize(size);
 }
 
 void PrintCentred(double y, const std::string& text) {
   platform::Printer& p = printer();
+  const double size = p.font().size;
+  p.setFontSize(FittingSize(size, text, p.scaleWidth()));
   PrintAt(p.scaleWidth() / 2 - p.textWidth(text) / 2, y, text);
+  p.setFontSize(size);
 }
 
 bool ReportPrinterFailure() {
@@ -108,18 +198,19 @@ void PrintListing(const std::vector<std::string>& Lines) {
   platform::Printer& p = printer();
   auto element = [&Lines](long i) { return i >= 0 && i < static_cast<long>(Lines.size()) ? Lines[static_cast<size_t>(i)] : std::string(); };
 
+  const ListingSizes sizes = fitListing(Lines);
   StartPrintPage();
   long long y0 = 0, pitch = 0;
-  headingBlock(y0, pitch);
+  headingBlock(sizes, y0, pitch);
   long i = 0;
   int first = 0;
   // A page carries at least one line, so a listing always comes to its end.
   const int linesPerPage = PrintJob.LinesPerPage >= 1 ? PrintJob.LinesPerPage : 1;
   for (;;) {
-    selectBodyFont();
+    selectBodyFont(sizes);
     int last = -1;
     for (int n = first; n <= linesPerPage; ++n) {
-      PrintAt(0, static_cast<double>((y0 - 30) + n * pitch), element(i));
+      printAt(0, static_cast<double>((y0 - 30) + n * pitch), element(i));
       ++i;
       --PrintJob.LineCount;
       if (PrintJob.LineCount < 0) {
@@ -143,7 +234,7 @@ void PrintListing(const std::vector<std::string>& Lines) {
     p.newPage();
     PrintJob.PaperBin = 1;
     StartPrintPage();
-    headingBlock(y0, pitch);
+    headingBlock(sizes, y0, pitch);
     first = 1;
   }
 }

@@ -40,8 +40,14 @@ extern PrintJobRecord PrintJob;
 void StartPrintPage();
 
 // Prints Lines[0 .. PrintJob.LineCount] page by page and ends the document.
-// A printer failure shows one critical box and abandons the document.
+// A printer failure shows one critical box and abandons the document. The
+// headings and lines keep their columns and faces and print at the job's
+// sizes, or at the largest half-point sizes (shrunk together) at which the
+// widest of them fits the printable width; a listing that would fall below
+// kLeastListingSize points prints in landscape instead (PrintJob.Orientation
+// 2, its lines per page cut to the shorter page), where it fits.
 void PrintListing(const std::vector<std::string>& Lines);
+inline constexpr double kLeastListingSize = 8;
 
 // Fills PrintJob for a listing of 40 lines a page (or `linesPerPage`),
 // portrait, from the first paper bin, in bold Courier New (title 26 points,
@@ -56,7 +62,13 @@ bool EndPrintDocument();
 // The box a printer failure shows; true when the printer had failed.
 bool ReportPrinterFailure();
 
-// Prints `text` with its top left corner at (x, y).
+// The largest size, from `size` down in half points (not below 1), at which
+// the printer's current face prints `text`, its trailing blanks aside, no
+// wider than `width`.
+double FittingSize(double size, const std::string& text, double width);
+// Prints `text` with its top left corner at (x, y); a text that would run
+// past the printable width prints at the largest size at which it fits.
 void PrintAt(double x, double y, const std::string& text);
-// Prints `text` centred across the page, its top at y.
+// Prints `text` centred across the page, its top at y, no wider than the
+// page in the same way.
 void PrintCentred(double y, const std::string& text);

@@ -1,5 +1,7 @@
 #include "common/PrintSheet.h"
 
+#include <algorithm>
+
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include "platform/Services.h"
@@ -56,7 +58,7 @@ void PrintSheet::RuledHeading(const std::string& text, int ruleDrop, int textDro
   const long long x = whole((p.scaleWidth() - static_cast<double>(w)) / 2);
   const double ruleY = static_cast<double>(y + ruleDrop);
   p.line(0, ruleY, static_cast<double>(x), ruleY);
-  p.line(static_cast<double>(x + w), ruleY, ruleEnd, ruleY);
+  p.line(static_cast<double>(x + w), ruleY, std::min(ruleEnd, p.scaleWidth()), ruleY);
   PrintAt(static_cast<double>(x), static_cast<double>(y + textDrop), text);
 }
 

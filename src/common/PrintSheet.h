@@ -65,7 +65,8 @@ class PrintSheet {
 
   // A heading centred between two rules, below what was printed last (at
   // y): the rules at y + ruleDrop from the left edge to the heading and from
-  // its end to `ruleEnd`, the heading at y + textDrop.
+  // its end to `ruleEnd` (or the printable width, where that is less), the
+  // heading at y + textDrop.
   void RuledHeading(const std::string& text, int ruleDrop, int textDrop, double ruleEnd = 12240);
 
   // A new page and the end of the document, which prints no blank page; on

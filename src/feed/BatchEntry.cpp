@@ -1,9 +1,11 @@
 #include "feed/BatchEntry.h"
 
+#include <cmath>
 #include <map>
 
 #include "common/Format.h"
 #include "common/NumberText.h"
+#include "common/TypedNumber.h"
 #include "feed/FeedBatchFile.h"
 #include "records/Fields.h"
 
@@ -38,7 +40,12 @@ std::map<long, int64_t> drawnBy(const IngredientFile& file, const FeedBatchRecor
 
 }  // namespace
 
-int32_t AmountOf(const std::string& text) { return static_cast<int32_t>(RoundHalfEven(Val(text))); }
+namespace {
+// The pounds of a row: a Long, from 1 (an amount that reads 0 is none).
+const NumberField kAmountNumber = LongField("The AMOUNT (Lb)", 1);
+}  // namespace
+
+int32_t AmountOf(const std::string& text) { return static_cast<int32_t>(TypedValue(text, kAmountNumber)); }
 
 Check CheckBatchHead(const BatchEntry& e, int feedChoice) {
   if (e.date == records::kEmptyDate)
@@ -59,16 +66,15 @@ BatchRowsCheck CheckBatchRows(const BatchEntry& e, const FeedBatchRecord& stored
     const size_t k = static_cast<size_t>(i);
     const std::string& code = e.codes[k];
     if (Trim(code).empty()) continue;
-    const int32_t amount = AmountOf(e.amounts[k]);
-    if (amount == 0) {
+    // An amount that reads as 0 (none typed, no number, below one half) is
+    // no amount; any other goes through its field.
+    const double read = Val(e.amounts[k]);
+    if (std::fabs(read) < 1e15 && RoundHalfEven(read) == 0) {
       out.refusal = refusal("NO AMOUNT ENTERED!\r\rYou MUST enter something!", kRowTitle, kFeedAmtField + i);
       return out;
     }
-    if (amount < 0) {
-      out.refusal = refusal("NEGATIVE AMOUNT!\r\rThe pounds of an ingredient\rcannot be less than zero(0).",
-                            kRowTitle, kFeedAmtField + i);
-      return out;
-    }
+    if ((out.refusal = CheckTypedNumber(e.amounts[k], kAmountNumber, kRowTitle, kFeedAmtField + i))) return out;
+    const int32_t amount = AmountOf(e.amounts[k]);
     if (found[k] == 0) {
       out.refusal = refusal("INVALID INGREDIENT CODE!\r\rInvalid code (" + code + "), \ror Zero(0) inventory.",
                             "FEED   INGREDIENT   ENTRY", kFeedPickField + i);
@@ -89,6 +95,11 @@ BatchRowsCheck CheckBatchRows(const BatchEntry& e, const FeedBatchRecord& stored
       return out;
     }
     ++out.rows;
+    if (static_cast<int64_t>(out.pounds) + amount > kAmountNumber.most) {
+      out.refusal = refusal("The batch's POUNDS together can't be more than 2147483647!\r\rMake two batches of it.",
+                            kRowTitle, kFeedAmtField + i);
+      return out;
+    }
     out.pounds += amount;
     const float rowCost = static_cast<float>(ingredient.UnitCost.value()) * static_cast<float>(amount);
     out.cost = out.cost + rowCost;

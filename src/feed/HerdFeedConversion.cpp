@@ -4,6 +4,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintSheet.h"
+#include "common/TypedNumber.h"
 #include "groups/SalesTotals.h"
 
 HerdInputTable HerdFeedInputs;
@@ -14,6 +15,12 @@ const char kTitle[] = "HERD   FEED   CONVERSION";
 const char kInvalid[] = "INVALID ENTRY!!\r";
 constexpr const char* kFeedTypes[] = {"N", "G", "F", "L", "E"};
 constexpr int kDateLeftHerdAt = 70;
+
+// The breeding herd weights are rounded to 32-bit whole pounds; the feeder
+// pig weight is taken as typed, within the same range.
+const NumberField kEndWeightNumber = LongField("The ENDING BREEDING HERD WT");
+const NumberField kBeginWeightNumber = LongField("The BEGINING BREEDING HERD WT");
+const NumberField kFeederWeightNumber{"The STARTING FEEDER PIG WT", 0, LongField("").most, false};
 
 // How each figure is read back, shown and printed.
 enum class Read { Whole, Single };
@@ -74,10 +81,12 @@ Check CheckHerdFeedEntry(const HerdFeedEntry& e) {
   if (RTrim(e.endWeight).empty())
     return Refusal{std::string(kInvalid) + "You MUST supply a ENDING BREEDING\rHERD WEIGHT!", kTitle,
                    platform::vbExclamation, kEndWeightField};
+  if (Check refusal = CheckTypedNumber(e.endWeight, kEndWeightNumber, kTitle, kEndWeightField)) return refusal;
   if (RTrim(e.beginWeight).empty())
     return Refusal{std::string(kInvalid) + "You MUST supply a BEGINING BREEDING\rHERD WEIGHT!", kTitle,
                    platform::vbExclamation, kBeginWeightField};
-  return std::nullopt;
+  if (Check refusal = CheckTypedNumber(e.beginWeight, kBeginWeightNumber, kTitle, kBeginWeightField)) return refusal;
+  return CheckTypedNumber(e.feederWeight, kFeederWeightNumber, kTitle, kFeederWeightField);
 }
 
 HerdInputTable HerdInputsOf(const HerdFeedEntry& e) {
@@ -119,9 +128,11 @@ HerdRun GatherHerdTotals(const std::string& year) {
 }
 
 HerdFigureTexts HerdFeedFigures(const HerdTotals& t, const HerdFeedEntry& e) {
-  const int32_t herdGain = Whole(Val(e.endWeight)) - Whole(Val(e.beginWeight));
+  const int32_t herdGain =
+      Whole(TypedValue(e.endWeight, kEndWeightNumber)) - Whole(TypedValue(e.beginWeight, kBeginWeightNumber));
   const int32_t pigs = t.marketHead + t.feederHead + t.breedingHead;
-  const int32_t pork = Whole(static_cast<double>(t.marketWeight + t.feederWeight) - Val(e.feederWeight) + herdGain);
+  const int32_t pork = Whole(static_cast<double>(t.marketWeight + t.feederWeight) -
+                             TypedValue(e.feederWeight, kFeederWeightNumber) + herdGain);
   const double cost = CurrencyOf(t.cost);
   HerdFigureTexts f;
   f[1] = Format(t.marketHead, "#####0");

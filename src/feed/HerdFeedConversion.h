@@ -26,8 +26,9 @@ struct HerdFeedEntry {
   std::string year, beginWeight, endWeight, feederWeight;
 };
 enum HerdFeedField { kReportYearField, kBeginWeightField, kEndWeightField, kFeederWeightField };
-// The year must be four characters (as typed); both breeding herd weights
-// are needed; the feeder pig weight may be left empty.
+// The year must be four characters (as typed); both breeding herd weights are
+// needed; the feeder pig weight may be left empty. Each weight typed is a
+// number from 0 to 2147483647 pounds (common/TypedNumber.h).
 Check CheckHerdFeedEntry(const HerdFeedEntry& entry);
 HerdInputTable HerdInputsOf(const HerdFeedEntry& entry);
 

@@ -6,13 +6,16 @@
 
 #include "common/Format.h"
 #include "common/NumberText.h"
+#include "common/TypedNumber.h"
 #include "records/RecordSlots.h"
 
 namespace {
 
-constexpr double kLongMax = std::numeric_limits<int32_t>::max();
-// The largest whole number of dollars a Currency holds.
-constexpr double kCurrencyMax = 922337203685477.0;
+// The pounds are Longs (the start at least 1: it divides the cost), the
+// total cost a Single.
+const NumberField kCurrentNumber = LongField("CURRENT INVENTORY");
+const NumberField kStartNumber = LongField("START INVENTORY", 1);
+const NumberField kTotalNumber = SingleField("TOTAL COST");
 
 Refusal refuse(const std::string& text, int field) {
   return Refusal{text, kIngredientEntryTitle, platform::vbExclamation, field};
@@ -22,20 +25,17 @@ Refusal required(const std::string& heading, const std::string& instruction, int
   return refuse(heading + "\r\rThis is a REQUIRED entry!\r" + instruction, field);
 }
 
-// The pounds typed, rounded as a Long takes them; false when out of range.
-bool poundsOf(const std::string& text, int32_t& pounds) {
-  const double value = Val(text);
-  if (!(value > -kLongMax - 1.5 && value < kLongMax + 0.5)) return false;
-  const long long rounded = RoundHalfEven(value);
-  if (rounded < -kLongMax - 1 || rounded > kLongMax) return false;
-  pounds = static_cast<int32_t>(rounded);
-  return true;
+int32_t pounds(const std::string& text, const NumberField& field) {
+  return static_cast<int32_t>(TypedValue(text, field));
 }
 
-int32_t pounds(const std::string& text) {
-  int32_t v = 0;
-  poundsOf(text, v);
-  return v;
+// A number box of the entry: required, without a comma, then through its
+// field.
+Check numberBox(const std::string& text, const NumberField& field, int box, const char* missing,
+                const char* mustEnter) {
+  if (Trim(text).empty()) return required(missing, mustEnter, box);
+  if (Check comma = CheckNoComma(text, kIngredientEntryTitle, box)) return comma;
+  return CheckTypedNumber(text, field, kIngredientEntryTitle, box);
 }
 
 }  // namespace
@@ -45,21 +45,14 @@ Check CheckIngredientEntry(const IngredientEntry& e) {
     return required("NO INGREDIENT NAME!", "You MUST enter an Ingredient NAME.", kFeedNamField);
   if (Trim(e.code).empty())
     return required("NO INGREDIENT CODE!", "You MUST enter a Ingredient CODE.", kFeedCodField);
-  if (Trim(e.currentInventory).empty())
-    return required("NO CURRENT INVENTORY!", "You MUST enter an Inv AMOUNT.", kCurInvField);
-  int32_t current = 0;
-  if (!poundsOf(e.currentInventory, current) || current < 0)
-    return refuse("INVALID CURRENT INVENTORY!\r\rThe Inv AMOUNT must be 0 to 2147483647 Lb.", kCurInvField);
-  if (Trim(e.startInventory).empty())
-    return required("NO START INVENTORY!", "You MUST enter an Inv AMOUNT.", kStInvField);
-  int32_t start = 0;
-  if (!poundsOf(e.startInventory, start) || start < 1)
-    return refuse("INVALID START INVENTORY!\r\rThe Inv AMOUNT must be 1 to 2147483647 Lb.", kStInvField);
-  if (Trim(e.totalCost).empty())
-    return required("NO TOTAL COST!", "You MUST enter a TOTAL COST.", kTotCostField);
-  const double total = Val(e.totalCost);
-  if (total < 0 || total > kCurrencyMax)
-    return refuse("INVALID TOTAL COST!\r\rThe TOTAL COST must be 0 to 922337203685477.", kTotCostField);
+  const char kInvAmount[] = "You MUST enter an Inv AMOUNT.";
+  if (Check refusal = numberBox(e.currentInventory, kCurrentNumber, kCurInvField, "NO CURRENT INVENTORY!", kInvAmount))
+    return refusal;
+  if (Check refusal = numberBox(e.startInventory, kStartNumber, kStInvField, "NO START INVENTORY!", kInvAmount))
+    return refusal;
+  if (Check refusal =
+          numberBox(e.totalCost, kTotalNumber, kTotCostField, "NO TOTAL COST!", "You MUST enter a TOTAL COST."))
+    return refusal;
   if (e.inventoryDate == records::kEmptyDate)
     return required("NO INVENTORY DATE!", "You MUST enter a INVENTORY DATE.", kInvenDateField);
   return std::nullopt;
@@ -78,24 +71,25 @@ Check CheckIngredientSlot(long record) {
 }
 
 float UnitCostOf(const IngredientEntry& e) {
-  return static_cast<float>(Val(e.totalCost)) / static_cast<float>(pounds(e.startInventory));
+  return TypedSingle(e.totalCost, kTotalNumber) /
+         static_cast<float>(pounds(e.startInventory, kStartNumber));
 }
 
 IngredientRecord IngredientOfEntry(const IngredientEntry& e) {
   IngredientRecord r;
   r.IngredientName = Trim(e.name);
   r.IngredientCode = Trim(e.code);
-  r.CurrentInventory = pounds(e.currentInventory);
-  r.StartInventory = pounds(e.startInventory);
-  r.TotalCost = records::Currency::fromDouble(static_cast<float>(Val(e.totalCost)));
+  r.CurrentInventory = pounds(e.currentInventory, kCurrentNumber);
+  r.StartInventory = pounds(e.startInventory, kStartNumber);
+  r.TotalCost = records::Currency::fromDouble(TypedSingle(e.totalCost, kTotalNumber));
   r.UnitCost = records::Currency::fromDouble(UnitCostOf(e));
   r.InventoryDate = e.inventoryDate;
   return r;
 }
 
 std::string UnitCostText(const std::string& startInventory, const std::string& totalCost) {
-  const int32_t start = pounds(startInventory);
-  const float total = static_cast<float>(Val(totalCost));
+  const int32_t start = pounds(startInventory, kStartNumber);
+  const float total = TypedSingle(totalCost, kTotalNumber);
   if (total == 0 || start == 0) return "$0.00";
   return Format(total / static_cast<float>(start), "0.00");
 }

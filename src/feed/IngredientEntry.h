@@ -20,11 +20,12 @@ struct IngredientEntry {
 };
 
 // Every field present, in the order of the window: name, code, current and
-// start inventory, total cost, date. The amounts are read by their leading
-// number (a thousands comma ends it): an inventory rounded to a whole pound,
-// from 0 (current) or 1 (start: the unit cost divides by it) to the largest
-// Long; a total cost from 0 up to what a Currency holds. The date is only
-// checked for presence; the window checks its value (ValidateDate).
+// start inventory, total cost, date. An amount with a thousands comma is
+// refused as "DON'T INCLUDE A COMMA!"; each amount then through its field
+// (common/TypedNumber.h): an inventory rounded to a whole pound, from 0
+// (current) or 1 (start: the unit cost divides by it) to the largest Long; a
+// total cost, a Single, from 0. The date is only checked for presence; the
+// window checks its value (ValidateDate).
 Check CheckIngredientEntry(const IngredientEntry& e);
 
 // A code another record holds already; `editing` with the code as it was
@@ -44,7 +45,7 @@ IngredientRecord IngredientOfEntry(const IngredientEntry& e);
 float UnitCostOf(const IngredientEntry& e);
 
 // The unit cost the window shows when the total cost is typed: "0.00" of the
-// quotient, or "$0.00" when either figure is 0.
+// quotient, or "$0.00" when either figure is 0 or not a number.
 std::string UnitCostText(const std::string& startInventory, const std::string& totalCost);
 
 // A thousands comma typed into an amount: refused with the box's title.

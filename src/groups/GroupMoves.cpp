@@ -6,17 +6,20 @@
 
 #include "common/DataFiles.h"
 #include "common/NumberText.h"
+#include "common/TypedNumber.h"
 #include "common/WriteSet.h"
 
 namespace {
 
-// A typed count by its leading number, a half to the even neighbour.
-long long CountOf(const std::string& text) { return RoundHalfEven(Val(text)); }
+// The typed figures of pigs out: counts of pigs, the weight and the price.
+const NumberField kPigsOutNumber = IntegerField("The NUMBER of PIGs OUT");
+const NumberField kPigsSaleNumber = IntegerField("The NUMBER of PIGs going to SALES");
+const NumberField kNumAdjNumber = IntegerField("The NUMBER to ADJUST");
+const NumberField kWeightOutNumber = SingleField("The WEIGHT of PIGs OUT");
+const NumberField kPriceNumber = SingleField("The PRICE per Lb");
 
-// A typed weight or price that a Single holds and that is not negative.
-bool FitsAmount(const std::string& text) {
-  const double v = Val(text);
-  return v >= 0 && v <= static_cast<double>(FLT_MAX);
+long long CountOf(const std::string& text, const NumberField& field) {
+  return static_cast<long long>(TypedValue(text, field));
 }
 
 Refusal OutRefusal(const std::string& text, int field) {
@@ -31,8 +34,8 @@ struct OutCounts {
   int field = kPigsOutField;
 };
 OutCounts CountsOf(const OutEntry& e, int stage) {
-  if (e.yearEnd) return {CountOf(e.numAdj), 0, kNumAdjField};
-  return {CountOf(e.pigsOut), stage == 1 ? 0 : CountOf(e.pigsSale), kPigsOutField};
+  if (e.yearEnd) return {CountOf(e.numAdj, kNumAdjNumber), 0, kNumAdjField};
+  return {CountOf(e.pigsOut, kPigsOutNumber), stage == 1 ? 0 : CountOf(e.pigsSale, kPigsSaleNumber), kPigsOutField};
 }
 
 const char kMaxGroups[] = "MAX of NINE (9) groups are allowed to leave\r";
@@ -92,11 +95,18 @@ GroupRecord ReservedGroup(int stage, const std::string& id) {
 
 // --- Pigs in and edit ---------------------------------------------------
 
-const PigsInTexts kNewGroupTexts{"GROUP  ENTRY ERROR!", "DATE IN, is a required entry!",
-                                 "NUMBER OF PIG'S IN, is a required entry!", "WEIGHT IN, is a required entry!"};
-const PigsInTexts kEditGroupTexts{"EDIT ENTRY ERROR!", "The DATE IN, is a required entry!",
+const PigsInTexts kNewGroupTexts{"GROUP  ENTRY ERROR!",
+                                 "DATE IN, is a required entry!",
+                                 "NUMBER OF PIG'S IN, is a required entry!",
+                                 "WEIGHT IN, is a required entry!",
+                                 IntegerField("NUMBER OF PIG'S IN"),
+                                 SingleField("WEIGHT IN")};
+const PigsInTexts kEditGroupTexts{"EDIT ENTRY ERROR!",
+                                  "The DATE IN, is a required entry!",
                                   "The NUMBER OF PIG'S IN, is a required entry!",
-                                  "The WEIGHT IN, is a required entry!"};
+                                  "The WEIGHT IN, is a required entry!",
+                                  IntegerField("The NUMBER OF PIG'S IN"),
+                                  SingleField("The WEIGHT IN")};
 
 Check CheckDateIn(const PigsInEntry& e, const PigsInTexts& t) {
   if (e.dateIn == records::kEmptyDate) return Refusal{t.dateRequired, t.title, platform::vbExclamation, kDateInField};
@@ -104,18 +114,15 @@ Check CheckDateIn(const PigsInEntry& e, const PigsInTexts& t) {
 }
 
 Check CheckPigsIn(const PigsInEntry& e, const PigsInTexts& t) {
-  int pigs = 0;
   if (RTrim(e.pigsIn).empty()) return Refusal{t.pigsRequired, t.title, platform::vbExclamation, kPigsInField};
-  if (!ToInteger(Val(e.pigsIn), pigs) || pigs < 0)
-    return Refusal{t.pigsRequired + "\r\rEnter 0 to 32767 pigs.", t.title, platform::vbExclamation, kPigsInField};
-  if (Trim(e.weightIn).empty() || !FitsAmount(e.weightIn))
-    return Refusal{t.weightRequired, t.title, platform::vbExclamation, kWeightInField};
-  return std::nullopt;
+  if (Check refusal = CheckTypedNumber(e.pigsIn, t.pigsNumber, t.title, kPigsInField)) return refusal;
+  if (Trim(e.weightIn).empty()) return Refusal{t.weightRequired, t.title, platform::vbExclamation, kWeightInField};
+  return CheckTypedNumber(e.weightIn, t.weightNumber, t.title, kWeightInField);
 }
 
-void FillPigsIn(GroupRecord& g, const PigsInEntry& e) {
-  g.PigsIn = static_cast<int16_t>(RoundHalfEven(Val(e.pigsIn)));
-  g.WeightIn = static_cast<float>(Val(e.weightIn));
+void FillPigsIn(GroupRecord& g, const PigsInEntry& e, const PigsInTexts& t) {
+  g.PigsIn = static_cast<int16_t>(TypedValue(e.pigsIn, t.pigsNumber));
+  g.WeightIn = TypedSingle(e.weightIn, t.weightNumber);
   g.DateIn = e.dateIn;
 }
 
@@ -154,10 +161,15 @@ Check CheckDateOut(const OutEntry& e) {
 }
 
 Check CheckOutFigures(const OutEntry& e, int stage, long remaining) {
+  if (e.yearEnd) {
+    if (Check refusal = CheckTypedNumber(e.numAdj, kNumAdjNumber, kOutErrorTitle, kNumAdjField)) return refusal;
+  } else {
+    if (Check refusal = CheckTypedNumber(e.pigsOut, kPigsOutNumber, kOutErrorTitle, kPigsOutField)) return refusal;
+    if (stage != 1)
+      if (Check refusal = CheckTypedNumber(e.pigsSale, kPigsSaleNumber, kOutErrorTitle, kPigsSaleField))
+        return refusal;
+  }
   const OutCounts c = CountsOf(e, stage);
-  const char negative[] = "The NUMBER of PIGs can't be less than zero!";
-  if (c.moving < 0) return OutRefusal(negative, c.field);
-  if (c.sales < 0) return OutRefusal(negative, kPigsSaleField);
   const long long total = c.moving + c.sales;
   if (total == 0)
     return OutRefusal(
@@ -165,11 +177,13 @@ Check CheckOutFigures(const OutEntry& e, int stage, long remaining) {
         "2. To Sales.\r3. To Gilts.\r4. Number to Adj.",
         c.field);
   if (total > remaining) return OutRefusal("MORE PIGs ARE LEAVING, Then you have!", c.field);
-  if (Trim(e.weightOut).empty() || !FitsAmount(e.weightOut))
-    return OutRefusal("The WEIGHT of PIGs OUT, is required!", kWeightOutField);
-  if (!e.yearEnd && c.sales != 0 && (!FitsAmount(e.price) || static_cast<float>(Val(e.price)) == 0.0f))
+  if (Trim(e.weightOut).empty()) return OutRefusal("The WEIGHT of PIGs OUT, is required!", kWeightOutField);
+  if (Check refusal = CheckTypedNumber(e.weightOut, kWeightOutNumber, kOutErrorTitle, kWeightOutField)) return refusal;
+  if (e.yearEnd || c.sales == 0) return std::nullopt;
+  // A price that reads as 0 (none typed, or no number) is a price not given.
+  if (static_cast<float>(Val(e.price)) == 0.0f)
     return OutRefusal("The PRICE per Lb of sold pigs is required!", kPriceField);
-  return std::nullopt;
+  return CheckTypedNumber(e.price, kPriceNumber, kOutErrorTitle, kPriceField);
 }
 
 std::string NextYearId(const std::string& id) {
@@ -184,7 +198,7 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
   plan = OutPlan{};
   const GroupRecord g = book.group(record);
   const OutCounts c = CountsOf(e, stage);
-  const float weight = static_cast<float>(Val(e.weightOut));
+  const float weight = TypedSingle(e.weightOut, kWeightOutNumber);
   const bool goesOn = stage < 2 && c.moving > 0;
   int subGroup = 0;
   if (goesOn)
@@ -234,7 +248,7 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
     s.PigsSold = static_cast<int16_t>(e.yearEnd ? c.moving : c.sales);
     s.YearEndAdjust = e.yearEnd ? -1 : 0;
     s.WeightPerPig = weight;
-    s.PricePerLb = !e.yearEnd && c.sales != 0 ? static_cast<float>(Val(e.price)) : 0.0f;
+    s.PricePerLb = !e.yearEnd && c.sales != 0 ? TypedSingle(e.price, kPriceNumber) : 0.0f;
     s.DateSold = e.dateOut;
     plan.gilts = stage == 2 && !e.yearEnd ? c.moving : 0;
     s.GiltsSold = static_cast<int16_t>(plan.gilts);

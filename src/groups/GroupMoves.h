@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TypedNumber.h"
 #include "groups/GroupFiles.h"
 
 // --- New group ID -------------------------------------------------------
@@ -32,16 +33,17 @@ enum PigsInField { kDateInField = 0, kPigsInField, kWeightInField };
 // The messages and title of a window's checks.
 struct PigsInTexts {
   std::string title, dateRequired, pigsRequired, weightRequired;
+  NumberField pigsNumber, weightNumber;  // an Integer and a Single, from 0
 };
 extern const PigsInTexts kNewGroupTexts;   // HogPig2
 extern const PigsInTexts kEditGroupTexts;  // HogPig4
 // The date must be given (ValidateDate follows it, in the window).
 Check CheckDateIn(const PigsInEntry& e, const PigsInTexts& t);
-// The pigs and the weight: required, neither negative, the pigs within 0 to
-// 32767 and the weight within a Single.
+// The pigs and the weight: each required, then through its field (a number,
+// neither negative, the pigs within 32767).
 Check CheckPigsIn(const PigsInEntry& e, const PigsInTexts& t);
 // `g` with the entry's pigs, weight and date.
-void FillPigsIn(GroupRecord& g, const PigsInEntry& e);
+void FillPigsIn(GroupRecord& g, const PigsInEntry& e, const PigsInTexts& t);
 
 // --- Pigs out -----------------------------------------------------------
 
@@ -72,7 +74,10 @@ enum OutField { kDateOutField = 0, kPigsOutField, kPigsSaleField, kWeightOutFiel
 inline constexpr const char* kOutErrorTitle = "GROUP  ENTRY  ERROR!";
 
 Check CheckDateOut(const OutEntry& e);
-// The numbers of an entry, in the order the window asks for them.
+// The numbers of an entry: each count read (pigs out and to sales, or the
+// number to adjust) a number from 0 to 32767; then the window's own
+// refusals of the total; the weight required and a number from 0; the price
+// of pigs sold required (reading 0 is none) and a number from 0.
 Check CheckOutFigures(const OutEntry& e, int stage, long remaining);
 
 // The records a move writes, in the order written.

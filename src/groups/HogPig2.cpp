@@ -56,7 +56,7 @@ void HogPig2::Accept_Click() {
           vbCritical | vbOKOnly, "GROUP   ENTRY   ERROR");
     return;
   }
-  FillPigsIn(GroupRec, e);
+  FillPigsIn(GroupRec, e, kNewGroupTexts);
   GroupRec.SubGroup = PigletMenuChoice == 0 ? 0 : 10;
   if (!WriteGroupRecord(CurrentGroupRec, GroupRec, kNewGroupTexts.title)) return;
   Hide();

@@ -69,7 +69,7 @@ void HogPig4::Accept_Click() {
   if (Check refused = CheckDateIn(e, kEditGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
   if (ValidateDate(e.dateIn, 1990, -1) != kDateValid) return DateIn->SetFocus();
   if (Check refused = CheckPigsIn(e, kEditGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
-  FillPigsIn(GroupRec, e);
+  FillPigsIn(GroupRec, e, kEditGroupTexts);
   GroupRec.DeathLoss = static_cast<int16_t>(DeathLossFlag);
   if (!WriteGroupRecord(CurrentGroupRec, GroupRec, kEditGroupTexts.title)) return;
   if (SelectedCount < 2) PigIn->SetFocus(); else NextGroup->setFocus();

@@ -1,9 +1,8 @@
 #include "groups/SaleEdit.h"
 
-#include <cfloat>
-
 #include "common/Format.h"
 #include "common/NumberText.h"
+#include "common/TypedNumber.h"
 
 namespace {
 
@@ -11,28 +10,26 @@ Refusal Refused(const std::string& text, int field) {
   return Refusal{text, kSaleEditTitle, platform::vbExclamation, field};
 }
 
-// A typed count within 0 to 32767.
-bool FitsCount(const std::string& text, int& count) { return ToInteger(Val(text), count) && count >= 0; }
-
-// A typed figure that a Single holds.
-bool FitsSingle(const std::string& text) {
-  const double v = Val(text);
-  return v >= -static_cast<double>(FLT_MAX) && v <= static_cast<double>(FLT_MAX);
-}
-
-float SingleOf(const std::string& text) { return FitsSingle(text) ? static_cast<float>(Val(text)) : 0.0f; }
+// The typed figures, each through its field; the premium may be a discount.
+const NumberField kPigsNumber = IntegerField("The NUMBER of PIG(s) SOLD");
+const NumberField kGiltsNumber = IntegerField("The NUMBER of GILTS");
+const NumberField kWeightNumber = SingleField("The WEIGHT SOLD");
+const NumberField kPriceNumber = SingleField("The PRICE per LB");
 
 struct KillBox {
   std::string SaleEntry::*text;
   float SalesRecord::*field;
   int box;
+  NumberField number;
 };
-constexpr KillBox kKillBoxes[] = {{&SaleEntry::backfat, &SalesRecord::Backfat, kSaleBackfatField},
-                                  {&SaleEntry::lean, &SalesRecord::PercentLean, kSaleLeanField},
-                                  {&SaleEntry::ffli, &SalesRecord::FatFreeLeanIndex, kSaleFfliField},
-                                  {&SaleEntry::hcw, &SalesRecord::HotCarcassWeight, kSaleHcwField},
-                                  {&SaleEntry::premium, &SalesRecord::GradeYieldPremium, kSalePremiumField},
-                                  {&SaleEntry::loineye, &SalesRecord::Loineye, kSaleLoineyeField}};
+const KillBox kKillBoxes[] = {
+    {&SaleEntry::backfat, &SalesRecord::Backfat, kSaleBackfatField, SingleField("The BACKFAT")},
+    {&SaleEntry::lean, &SalesRecord::PercentLean, kSaleLeanField, SingleField("The PERCENT LEAN")},
+    {&SaleEntry::ffli, &SalesRecord::FatFreeLeanIndex, kSaleFfliField, SingleField("The FAT FREE LEAN INDEX")},
+    {&SaleEntry::hcw, &SalesRecord::HotCarcassWeight, kSaleHcwField, SingleField("The HOT CARCESS WEIGHT")},
+    {&SaleEntry::premium, &SalesRecord::GradeYieldPremium, kSalePremiumField,
+     SignedSingleField("The GRADE and YEILD PREMIUM")},
+    {&SaleEntry::loineye, &SalesRecord::Loineye, kSaleLoineyeField, SingleField("The LOINEYE")}};
 
 }  // namespace
 
@@ -42,32 +39,30 @@ Check CheckSaleDate(const SaleEntry& e) {
 }
 
 Check CheckSaleFigures(const SaleEntry& e, bool adjustment) {
-  int pigs = 0, gilts = 0;
-  const char negative[] = "The NUMBER of PIGs can't be less than zero!";
-  if (!FitsCount(e.pigs, pigs)) return Refused(negative, kSalePigsField);
-  if (!FitsCount(e.gilts, gilts)) return Refused(negative, kSaleGiltsField);
+  if (Check refusal = CheckTypedNumbers(
+          {{e.pigs, kPigsNumber, kSalePigsField}, {e.gilts, kGiltsNumber, kSaleGiltsField}}, kSaleEditTitle))
+    return refusal;
+  const double pigs = TypedValue(e.pigs, kPigsNumber), gilts = TypedValue(e.gilts, kGiltsNumber);
   if (pigs == 0 && gilts == 0)
     return Refused("YOU MUST ENTER SOMETHING IN\rNUMBER OF PIG'S SOLD and or GILTS", kSalePigsField);
-  const double weight = Val(e.weight);
-  if (weight == 0) return Refused("WEIGHT SOLD, is a required entry!", kSaleWeightField);
-  if (weight < 0 || !FitsSingle(e.weight)) return Refused("The WEIGHT SOLD can't be less than zero!", kSaleWeightField);
+  // A weight or price that reads as 0 (none typed, or no number) is none given.
+  if (Val(e.weight) == 0) return Refused("WEIGHT SOLD, is a required entry!", kSaleWeightField);
+  if (Check refusal = CheckTypedNumber(e.weight, kWeightNumber, kSaleEditTitle, kSaleWeightField)) return refusal;
   if (adjustment) return std::nullopt;
-  const double price = Val(e.price);
-  if (price == 0 && pigs != 0) return Refused("YOU MUST ENTER SOMETHING IN\rPRICE per LB!", kSalePriceField);
-  if (price < 0 || !FitsSingle(e.price)) return Refused("The PRICE per LB can't be less than zero!", kSalePriceField);
+  if (Val(e.price) == 0 && pigs != 0) return Refused("YOU MUST ENTER SOMETHING IN\rPRICE per LB!", kSalePriceField);
+  if (Check refusal = CheckTypedNumber(e.price, kPriceNumber, kSaleEditTitle, kSalePriceField)) return refusal;
   for (const KillBox& k : kKillBoxes)
-    if (k.box != kSalePremiumField && (Val(e.*k.text) < 0 || !FitsSingle(e.*k.text)))
-      return Refused("The KILL SHEET figures can't be less than zero!", k.box);
+    if (Check refusal = CheckTypedNumber(e.*k.text, k.number, kSaleEditTitle, k.box)) return refusal;
   return std::nullopt;
 }
 
 SalesRecord SaleRecordOf(const SaleEntry& e, SalesRecord read, bool adjustment) {
-  read.PigsSold = static_cast<int16_t>(RoundHalfEven(Val(e.pigs)));
-  read.GiltsSold = static_cast<int16_t>(RoundHalfEven(Val(e.gilts)));
-  read.WeightPerPig = SingleOf(e.weight);
+  read.PigsSold = static_cast<int16_t>(TypedValue(e.pigs, kPigsNumber));
+  read.GiltsSold = static_cast<int16_t>(TypedValue(e.gilts, kGiltsNumber));
+  read.WeightPerPig = TypedSingle(e.weight, kWeightNumber);
   read.DateSold = e.date;
-  read.PricePerLb = adjustment ? 0.0f : SingleOf(e.price);
-  for (const KillBox& k : kKillBoxes) read.*k.field = adjustment ? 0.0f : SingleOf(e.*k.text);
+  read.PricePerLb = adjustment ? 0.0f : TypedSingle(e.price, kPriceNumber);
+  for (const KillBox& k : kKillBoxes) read.*k.field = adjustment ? 0.0f : TypedSingle(e.*k.text, k.number);
   return read;
 }
 

@@ -29,10 +29,10 @@ inline constexpr const char* kSaleEditTitle = "EDIT ENTRY ERROR!";
 
 // The date must be given (ValidateDate follows it, in the window).
 Check CheckSaleDate(const SaleEntry& e);
-// Pigs and gilts (0 to 32767, not both 0), the weight (not 0, not
-// negative), the price of pigs sold (not 0, not negative) and the kill sheet
-// figures (none negative but the premium, which may be a discount); an
-// adjustment row asks no price and no kill sheet.
+// Pigs and gilts (numbers 0 to 32767, not both 0), the weight (reading 0 is
+// none given; a number from 0), the price of pigs sold (likewise) and the kill
+// sheet figures (numbers from 0 but the premium, which may be a discount),
+// each through its field; an adjustment row asks no price and no kill sheet.
 Check CheckSaleFigures(const SaleEntry& e, bool adjustment);
 // `read` with the entry's figures; an adjustment row gets price and kill
 // sheet 0.

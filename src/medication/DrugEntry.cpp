@@ -5,6 +5,7 @@
 
 #include "common/Format.h"
 #include "common/NumberText.h"
+#include "common/TypedNumber.h"
 #include "medication/DrugLookups.h"
 #include "medication/MedicationFiles.h"
 #include "records/RecordSlots.h"
@@ -31,36 +32,13 @@ std::string requiredText(const char* missing, const char* mustEnter) {
   return std::string(missing) + "\r\rThis is a REQUIRED entry!\r" + mustEnter;
 }
 
-// The largest figure a field holds: a Single, or the cost, which goes
-// through a Single into currency.
-constexpr double kSingleLimit = FLT_MAX;
-constexpr double kCostLimit = 922337203685477.0;
+// The figures, each a Single from 0 (the cost goes through a Single into
+// currency).
+const NumberField kDosageNumber = SingleField("DRUG DOSAGE");
+const NumberField kCostNumber = SingleField("DRUG COST");
+const NumberField kInventoryNumber = SingleField("INVENTORY AMOUNT");
+const NumberField kPurchasedNumber = SingleField("PURCHASED AMOUNT");
 
-struct FigureField {
-  std::string DrugEntry::*typed;
-  const char* name;
-  const char* negative;
-  const char* mustEnter;
-  DrugEntryField field;
-  double limit;
-};
-const FigureField kFigures[] = {
-    {&DrugEntry::dosage, "DRUG DOSAGE", "NEGATIVE DRUG DOSAGE!", "You MUST enter a DRUG DOSAGE of 0 or more.",
-     kDosageField, kSingleLimit},
-    {&DrugEntry::cost, "DRUG COST", "NEGATIVE DRUG COST!", "You MUST enter a DRUG COST of 0 or more.", kCostField,
-     kCostLimit},
-    {&DrugEntry::inventory, "INVENTORY AMOUNT", "NEGATIVE INVENTORY AMOUNT!",
-     "You MUST enter an Inv AMOUNT of 0 or more.", kInventoryField, kSingleLimit},
-    {&DrugEntry::purchased, "PURCHASED AMOUNT", "NEGATIVE PURCHASED AMOUNT!",
-     "You MUST enter a PURCHASED AMOUNT of 0 or more.", kPurchasedField, kSingleLimit},
-};
-
-// Whether `value` survives its trip through a Single (and currency) whole.
-bool fits(double value, double limit) {
-  return std::fabs(value) <= kSingleLimit && std::fabs(static_cast<double>(static_cast<float>(value))) <= limit;
-}
-
-float singleOf(const std::string& typed) { return static_cast<float>(Val(typed)); }
 
 struct TypeOption {
   const char* type;
@@ -89,12 +67,11 @@ Check CheckDrugCodeFree(const records::FileImage<DrugRecord>& drugs, const std::
 Check CheckDrugFigures(const DrugEntry& entry) {
   if (Trim(entry.dosage).empty())
     return refusal(requiredText("NO DRUG DOSAGE!", "You MUST enter a DRUG DOSAGE."), kCodeField);
-  for (const FigureField& f : kFigures) {
-    const double value = Val(entry.*f.typed);
-    if (value < 0) return refusal(std::string(f.negative) + "\r\r" + f.mustEnter, f.field);
-    if (!fits(value, f.limit)) return refusal(std::string(f.name) + " is out of range!", f.field);
-  }
-  return std::nullopt;
+  return CheckTypedNumbers({{entry.dosage, kDosageNumber, kDosageField},
+                            {entry.cost, kCostNumber, kCostField},
+                            {entry.inventory, kInventoryNumber, kInventoryField},
+                            {entry.purchased, kPurchasedNumber, kPurchasedField}},
+                           kDrugEntryTitle);
 }
 
 Check CheckDrugRecordRoom(long record) {
@@ -109,15 +86,15 @@ DrugRecord DrugRecordOf(const DrugEntry& e) {
   r.DrugCode = Trim(e.code);
   r.DrugType = option.type;
   r.DrugUnit = option.unit;
-  r.Dosage = singleOf(e.dosage);
+  r.Dosage = TypedSingle(e.dosage, kDosageNumber);
   r.WithdrawalDays = Trim(e.withdrawal);
   r.LotNumber = Trim(e.lot);
   r.Manufacturer = Trim(e.manufacturer);
   r.PurchaseDate = e.purchaseDate;
   r.ExpirationDate = e.expirationDate;
-  r.InventoryAmount = singleOf(e.inventory);
-  r.DrugCost = records::Currency::fromDouble(static_cast<double>(singleOf(e.cost)));
-  r.AmountPurchased = singleOf(e.purchased);
+  r.InventoryAmount = TypedSingle(e.inventory, kInventoryNumber);
+  r.DrugCost = records::Currency::fromDouble(static_cast<double>(TypedSingle(e.cost, kCostNumber)));
+  r.AmountPurchased = TypedSingle(e.purchased, kPurchasedNumber);
   r.DrugNote = Trim(e.note);
   return r;
 }

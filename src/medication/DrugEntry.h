@@ -31,15 +31,15 @@ Check CheckDrugRequired(const DrugEntry& entry);
 // 8: no drug of DRUG.LST holds the trimmed code already.
 Check CheckDrugCodeFree(const records::FileImage<DrugRecord>& drugs, const std::string& code);
 // 9: the dosage typed (the focus goes back to the code); then dosage, cost,
-// inventory amount and amount purchased each 0 or more and within what their
-// fields hold.
+// inventory amount and amount purchased each a number from 0 that a Single
+// holds as typed (common/TypedNumber.h).
 Check CheckDrugFigures(const DrugEntry& entry);
 // A new drug may not need a record number above 32767.
 Check CheckDrugRecordRoom(long record);
 
-// The record ACCEPT writes: text trimmed, type and unit from the option,
-// numbers by their leading number as 32-bit floats, the cost through a
-// 32-bit float to currency.
+// The record ACCEPT writes: text trimmed, type and unit from the option, the
+// checked numbers as 32-bit floats, the cost through a 32-bit float to
+// currency.
 DrugRecord DrugRecordOf(const DrugEntry& entry);
 // A stored drug as the window shows it: text trimmed, dosage and amounts
 // "0.0", cost "0.00", dates as stored; the option of its type (-1 for

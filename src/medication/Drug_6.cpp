@@ -179,7 +179,7 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
   if (!MedRecordCount(count, &fault)) return Fail(fault, false);
   const long next = count + 1;
   if (const Check c = CheckMedCapacity(mode, next, 1)) return Refuse(*c);
-  const float typed = static_cast<float>(Val(e.dosage));
+  const float typed = MedDosageOf(e);
   float amount = typed;
   if (mode == "NEW1") amount += CarriedShortfall;
   // A vaccination records the dose given; a feed or water medication only
@@ -246,7 +246,7 @@ void Drug_6::AcceptEdit(const MedEntry& e) {
   medFile.close();
   records::FileImage<DrugRecord> drugs;
   if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
-  const float dose = static_cast<float>(Val(e.dosage));
+  const float dose = MedDosageOf(e);
   const EditDraw plan = PlanEditDraw(drugs, before, e.code, dose);
   if (plan.uncovered > 0) return Refuse(ShortfallRefusal(e.code, plan.uncovered));
   // The record and the inventories, or neither.

@@ -7,6 +7,7 @@
 #include "common/FixedLine.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "common/TypedNumber.h"
 #include "medication/MedicationFiles.h"
 #include "records/BoarRecord.h"
 #include "records/FeedBatchRecord.h"
@@ -14,6 +15,8 @@
 #include "records/SowRecord.h"
 
 namespace {
+
+const NumberField kDosageNumber = SingleField("DRUG DOSAGE");
 
 Refusal refusal(const std::string& text, int field) { return Refusal{text, kMedEntryTitle, platform::vbExclamation, field}; }
 
@@ -129,14 +132,14 @@ Check CheckMedIdFound(bool found, const std::string& lookedUp) {
   return refusal("INVALID ID!\r\rThe entered Id(" + Trim(lookedUp) + ")\rwasn't found in the data base!", kMedIdField);
 }
 
+float MedDosageOf(const MedEntry& entry) { return TypedSingle(entry.dosage, kDosageNumber); }
+
 Check CheckMedDrug(const MedEntry& entry) {
   if (Trim(entry.drugItem).empty())
     return refusal(required("NO DRUG NAME!", "You MUST select a DRUG!"), kMedDrugField);
   if (Trim(entry.dosage).empty())
     return refusal(required("NO DRUG DOSAGE!", "You MUST enter an amount given!"), kMedDosageField);
-  const double dosage = Val(entry.dosage);
-  if (dosage < 0) return refusal("NEGATIVE DRUG DOSAGE!\r\rYou MUST enter an amount of 0 or more!", kMedDosageField);
-  if (!(std::fabs(dosage) <= FLT_MAX)) return refusal("DRUG DOSAGE is out of range!", kMedDosageField);
+  if (Check refusal = CheckTypedNumber(entry.dosage, kDosageNumber, kMedEntryTitle, kMedDosageField)) return refusal;
   if (Trim(entry.code).empty()) return refusal(required("NO DRUG CODE!", "You MUST enter a DRUG CODE!"), kMedCodeField);
   return std::nullopt;
 }

@@ -102,8 +102,11 @@ MedLookup MedIdLookup(const std::string& id, const std::string& caption, const s
 bool ValidateMedId(const std::string& Id, const std::string& Caption, bool& Found, FileFault* fault);
 // 2: the ID looked up was found.
 Check CheckMedIdFound(bool found, const std::string& lookedUp);
-// 4-6: a drug picked, a dosage of 0 or more that a Single holds, a code.
+// 4-6: a drug picked, a dosage typed, a number from 0 that a Single holds
+// as typed (common/TypedNumber.h), a code.
 Check CheckMedDrug(const MedEntry& entry);
+// The dosage of a checked entry.
+float MedDosageOf(const MedEntry& entry);
 // 7: the code names a drug of DRUG.LST (its record number, 0 when none).
 Check CheckMedDrugCode(long drugRecord);
 // A new record `next` of the year's file, with `count` IDs still to come in

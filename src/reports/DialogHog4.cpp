@@ -32,6 +32,14 @@ void DialogHog4::CrtClr_Click() {
 }
 
 void DialogHog4::CrtAcc_Click() {
-  for (int k = 0; k < kChartYears; ++k) CrateTable[static_cast<size_t>(k)].Crates = Crate[k]->Text();
+  CrateCounts typed;
+  std::array<std::string, kChartYears> years;
+  for (int k = 0; k < kChartYears; ++k) {
+    typed[static_cast<size_t>(k)] = Crate[k]->Text();
+    years[static_cast<size_t>(k)] = CrateTable[static_cast<size_t>(k)].Year;
+  }
+  if (Check refusal = CheckCrateCounts(typed, years))
+    return platform::ShowRefusal(*refusal, {Crate[0], Crate[1], Crate[2], Crate[3], Crate[4]});
+  for (int k = 0; k < kChartYears; ++k) CrateTable[static_cast<size_t>(k)].Crates = typed[static_cast<size_t>(k)];
   Hide();
 }

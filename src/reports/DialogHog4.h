@@ -1,7 +1,8 @@
 #pragma once
 // The crate dialog of the pigs weaned per crate chart: a box for the crates
-// of each of the chart's five years, taken as typed. ACCEPT puts the five
-// texts into CrateTable and hides the dialog; CLEAR empties the boxes.
+// of each of the chart's five years. ACCEPT puts the five
+// texts into CrateTable and hides the dialog, or refuses a count that is no
+// whole number of crates (CheckCrateCounts); CLEAR empties the boxes.
 #include <array>
 #include <string>
 

@@ -7,6 +7,7 @@
 #include "common/DateMath.h"
 #include "common/Format.h"
 #include "common/NumberText.h"
+#include "common/TypedNumber.h"
 #include "reports/HerdPerformance.h"
 #include "reports/ReportNumbers.h"
 #include "sows/WeaningFigures.h"
@@ -173,4 +174,13 @@ ChartRows MedicationCostPerPig(const records::FileImage<SalesRecord>& sales,
     if (sold > 0) rows[i].valueText = Format(costs[i] / static_cast<float>(sold), "0.00");
   }
   return rows;
+}
+
+Check CheckCrateCounts(const CrateCounts& typed, const std::array<std::string, kChartYears>& years) {
+  for (int k = 0; k < kChartYears; ++k) {
+    const size_t i = static_cast<size_t>(k);
+    const NumberField crates = IntegerField("The NUMBER of CRATE(s) for " + years[i]);
+    if (Check refusal = CheckTypedNumber(typed[i], crates, kCrateEntryTitle, k)) return refusal;
+  }
+  return std::nullopt;
 }

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Refusal.h"
 #include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
@@ -37,6 +38,12 @@ struct ChartRow {
 using ChartRows = std::array<ChartRow, kChartYears>;
 // The crate counts of the five years, as typed.
 using CrateCounts = std::array<std::string, kChartYears>;
+
+inline constexpr const char* kCrateEntryTitle = "CRATE  ENTRY  ERROR";
+// The crate dialog's ACCEPT: each count empty (no crates) or a whole number
+// of crates from 0 to 32767 (common/TypedNumber.h), named by its year; the
+// refusal's field is the box, 0 to 4.
+Check CheckCrateCounts(const CrateCounts& typed, const std::array<std::string, kChartYears>& years);
 
 // The first year from the year prompt's answer: the number its first four
 // characters (blanks around them removed) read as; 0 when that is no whole

@@ -25,36 +25,36 @@ Check CheckAnimalCardDates(const AnimalCardEntry& e, const std::string& title) {
 }
 
 Check CheckAnimalCardNumbers(const AnimalCardEntry& e, const std::string& title) {
-  return CheckNumbers({{FitsSingle(e.backfat), "BACKFAT", 3},
-                       {FitsInteger(e.daysTo230), "DAYS TO 230", 5},
-                       {FitsSingle(e.loineye), "LOINEYE", 6},
-                       {FitsCurrency(e.purchasePrice), "PURCHASE PRICE", 7},
-                       {FitsCurrency(e.soldPrice), "SOLD PRICE", 8}},
-                      title);
+  return CheckTypedNumbers({{e.backfat, kBackfatNumber, 3},
+                            {e.daysTo230, kDaysTo230Number, 5},
+                            {e.loineye, kLoineyeNumber, 6},
+                            {e.purchasePrice, kPurchasePriceNumber, 7},
+                            {e.soldPrice, kSoldPriceNumber, 8}},
+                           title);
 }
 
 void ApplyAnimalCard(const AnimalCardEntry& e, AnimalRecord& r) {
   r.Breed = Trim(e.breed);
   r.DateOfBirth = e.dateOfBirth;
   r.DaysTo230 = WholeOf(e.daysTo230);
-  r.Backfat = static_cast<float>(Val(e.backfat));
-  r.PurchasePrice = records::Currency::fromDouble(Val(e.purchasePrice));
+  r.Backfat = TypedSingle(e.backfat, kBackfatNumber);
+  r.PurchasePrice = records::Currency::fromDouble(TypedValue(e.purchasePrice, kPurchasePriceNumber));
   r.DateEnteredHerd = e.dateEnteredHerd;
-  r.SoldPrice = records::Currency::fromDouble(Val(e.soldPrice));
+  r.SoldPrice = records::Currency::fromDouble(TypedValue(e.soldPrice, kSoldPriceNumber));
   r.DateLeftHerd = e.dateLeftHerd;
   r.PrvDate = e.prvDate;
   r.Location = e.location;
-  r.Loineye = static_cast<float>(Val(e.loineye));
+  r.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
 }
 
 void ApplyAnimalCardToHistory(const AnimalCardEntry& e, AnimalHistoryRecord& h) {
   h.Breed = e.breed;
-  h.Backfat = static_cast<float>(Val(e.backfat));
+  h.Backfat = TypedSingle(e.backfat, kBackfatNumber);
   h.DateOfBirth = e.dateOfBirth;
   h.DaysTo230 = WholeOf(e.daysTo230);
-  h.Loineye = static_cast<float>(Val(e.loineye));
-  h.PurchasePrice = static_cast<float>(Val(e.purchasePrice));
-  h.SoldPrice = static_cast<float>(Val(e.soldPrice));
+  h.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
+  h.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);
+  h.SoldPrice = TypedSingle(e.soldPrice, kSoldPriceNumber);
   h.PrvDate = e.prvDate;
   h.DateEnteredHerd = e.dateEnteredHerd;
   h.DateLeftHerd = e.dateLeftHerd;

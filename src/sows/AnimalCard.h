@@ -23,11 +23,12 @@ struct AnimalCardEntry {
 // is a required entry!", `title`) and valid; the date of birth, date left herd
 // and PRV date valid when typed.
 Check CheckAnimalCardDates(const AnimalCardEntry& entry, const std::string& title);
-// The numbers must fit their fields: "<name> is out of range!", `title`.
+// The numbers, in the order of their boxes, each through its field
+// (sows/SowNumbers.h), with `title`.
 Check CheckAnimalCardNumbers(const AnimalCardEntry& entry, const std::string& title);
 
 // The boxes saved into a record read from the file: breed trimmed, the
-// location as typed, the numbers by their leading number.
+// location as typed, the checked numbers as their fields store them.
 void ApplyAnimalCard(const AnimalCardEntry& entry, AnimalRecord& record);
 // The working block brought up to date from the saved boxes.
 void ApplyAnimalCardToHistory(const AnimalCardEntry& entry, AnimalHistoryRecord& history);

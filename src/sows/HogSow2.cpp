@@ -38,11 +38,7 @@ Check CheckNewSowEntry(const NewSowEntry& e) {
     return entryRefusal("DATE ENTERED HERD is a required entry!", kSowDateField + 1);
   if (Check date = CheckDate(e.dateEnteredHerd, kFirstDataYear, kSowDateField + 1)) return date;
   if (Check date = optionalDate(e.prvDate, kSowDateField + 2)) return date;
-  return CheckNumbers({{FitsInteger(e.daysTo230), "DAYS TO 230", 3},
-                       {FitsSingle(e.loineye), "LOINEYE", 4},
-                       {FitsSingle(e.backfat), "BACKFAT", 5},
-                       {FitsCurrency(e.purchasePrice), "PURCHASE PRICE", 6}},
-                      kErrorTitle);
+  return CheckNewAnimalNumbers(e.daysTo230, e.loineye, e.backfat, e.purchasePrice, kErrorTitle);
 }
 
 Check CheckNewSowSlot(const records::NewAnimalSlot& slot) {
@@ -56,14 +52,14 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
   r.Breed = RTrim(e.breed);
   r.DateOfBirth = e.dateOfBirth;
   r.DaysTo230 = WholeOf(e.daysTo230);
-  r.Backfat = static_cast<float>(Val(e.backfat));
-  r.PurchasePrice = records::Currency::fromDouble(Val(e.purchasePrice));
+  r.Backfat = TypedSingle(e.backfat, kBackfatNumber);
+  r.PurchasePrice = records::Currency::fromDouble(TypedValue(e.purchasePrice, kPurchasePriceNumber));
   r.DateEnteredHerd = e.dateEnteredHerd;
   r.SoldPrice = records::Currency{};
   r.DateLeftHerd = records::kEmptyDate;
   r.PrvDate = e.prvDate;
   r.Location = RTrim(e.location);
-  r.Loineye = static_cast<float>(Val(e.loineye));
+  r.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
   r.DateBred = records::kEmptyDate;
   r.DateDue = records::kEmptyDate;
   r.BoarId = std::string(8, ' ');
@@ -76,7 +72,7 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
 SowHistoryRecord NewSowHistory(const NewSowEntry& e) {
   SowHistoryRecord h;
   FillAnimalHistory(NewSowRecord(e), h);
-  h.PurchasePrice = static_cast<float>(Val(e.purchasePrice));  // as typed, not as the Currency stored
+  h.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);  // as typed, not as the Currency stored
   h.DateBred = h.DateDue = records::kEmptyDate;
   return h;
 }

@@ -26,13 +26,14 @@ inline constexpr int kSowDateField = 7;
 // ACCEPT's checks of what was typed, in order: the ID is required; a date of
 // birth, when typed, must be a valid date; the date entered herd is required
 // and valid; a PRV date, when typed, valid; days to 230, loineye, backfat and
-// price must fit their fields ("9E99" does not).
+// price each through its field (sows/SowNumbers.h: a number, 0 or more,
+// within what the field holds as typed).
 Check CheckNewSowEntry(const NewSowEntry& entry);
 // ACCEPT's check of the slot read from SOW.DAT: no live sow may hold the ID.
 Check CheckNewSowSlot(const records::NewAnimalSlot& slot);
 
 // The record written for a new sow: an active sow without litters, notes,
-// boar or breeding dates, numbers read by their leading number.
+// boar or breeding dates, the checked numbers as their fields store them.
 SowRecord NewSowRecord(const NewSowEntry& entry);
 // What SowHistory holds after ACCEPT: the sow as typed (text trimmed, numbers
 // as written, the price as a Single), without breeding dates or statistics.

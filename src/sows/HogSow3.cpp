@@ -10,6 +10,7 @@
 #include "platform/Screen.h"
 #include "records/RecordSlots.h"
 #include "sows/HogSow4.h"
+#include "sows/DueDateText.h"
 #include "sows/SowHistory.h"
 #include "sows/SowHistorySheet.h"
 #include "sows/SowNumbers.h"
@@ -70,9 +71,7 @@ std::string DueDateLabel(const std::string& stored) {
   const std::string s = StripNulls(stored);
   if (s.empty()) return records::kEmptyDate;
   if (s.size() >= 6 && s[5] == '/') return s;
-  if (s.size() == 8 && s.find_first_not_of("0123456789") == std::string::npos)
-    return s.substr(0, 2) + "/" + s.substr(2, 2) + "/" + s.substr(4);
-  return s;
+  return DigitsDueDate(s).value_or(s);
 }
 
 void ApplySowCard(const SowCardEntry& e, SowRecord& r) {

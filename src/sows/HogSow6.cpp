@@ -186,6 +186,15 @@ void HogSow6::clearEntryColumn() {
   setEntryText(kBoarRow, Trim(SowHistory.BoarId));
 }
 
+void HogSow6::forgetEntryColumn() {
+  grid_[kEntry] = {};
+  for (int row = kParityRow; row <= kBoarRow; ++row)
+    setEntryText(row, row == kDateBornRow || row == kDateWeanedRow ? records::kEmptyDate : "");
+  FarroEdit->setEnabled(false);
+  FarroAccept->setEnabled(false);
+  PrintEdit->setEnabled(false);
+}
+
 void HogSow6::disableLitterWork() {
   for (QWidget* w :
        {static_cast<QWidget*>(FarroNew), static_cast<QWidget*>(FarroAccept), static_cast<QWidget*>(FarroEdit),
@@ -506,7 +515,10 @@ void HogSow6::step(int by) {
     FarroB(row)->SetCaption("");
   }
   grid_[kPaneA] = grid_[kPaneB] = {};
-  SetupSowFarrowing();
+  forgetEntryColumn();
+  // A sow without a due date gets no litter prepared: her column stays
+  // empty but for her parity, the empty date born and her boar.
+  if (SetupSowFarrowing() == Setup::NoDueDate) setEntryText(kBoarRow, Trim(SowHistory.BoarId));
 }
 
 void HogSow6::FarroNext_Click() { step(1); }

@@ -87,6 +87,11 @@ class HogSow6 : public platform::Form {
   void setEntryText(int row, const std::string& text);
   QWidget* entryField(int row) const;
   void clearEntryColumn();
+  // Moving to another sow: the entry column's litter, typed or shown, is
+  // dropped and EDIT, ACCEPT and its PRINT are disabled until a litter of
+  // the new sow is chosen or entered, so nothing of the sow left behind can
+  // be printed or written under the new one's ID.
+  void forgetEntryColumn();
   // The typed litter, or a refusal shown; the rows of an unweaned litter's
   // weaning figures cleared.
   bool takeEntry(LitterColumn& column, bool correcting);

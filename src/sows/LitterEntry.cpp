@@ -8,7 +8,9 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/Paths.h"
+#include "common/TypedNumber.h"
 #include "records/RecordSlots.h"
+#include "sows/DueDateText.h"
 #include "sows/WeaningFigures.h"
 
 namespace {
@@ -19,19 +21,26 @@ Refusal entryRefusal(const std::string& text, int row, bool correcting) {
   return {text, kFarrowEntryTitle, correcting ? platform::vbInformation : platform::vbExclamation, row};
 }
 
-// A typed count as stored: the nearest whole number; false outside 0 to 32767.
-bool countOf(const std::string& text, int& out) { return ToInteger(Val(text), out) && out >= 0; }
+// The typed figures of a litter: the required counts from 1, the fostered
+// counts and the weights from 0.
+const NumberField kBornNumber = IntegerField("The NUMBER of PIG(s) Born", 1);
+const NumberField kAliveNumber = IntegerField("The NUMBER of ALIVE PIG(s)", 1);
+const NumberField kBirthWeightNumber = SingleField("The LITTER BIRTH WEIGHT");
+const NumberField kWeanedNumber = IntegerField("The Number of PIG(s) WEANED", 1);
+const NumberField kWeaningWeightNumber = SingleField("The LITTER WEANING WEIGHT");
+const NumberField kFosteredToNumber = IntegerField("The NUMBER of PIG(s) FOSTERED to the SOW");
+const NumberField kFosteredFromNumber = IntegerField("The NUMBER of PIG(s) FOSTERED from the SOW");
 
-// A required count: 1 to 32767 once rounded.
-bool requiredCount(const std::string& text) {
-  int n = 0;
-  return countOf(text, n) && n > 0;
-}
-
-// A required weight: above 0 as a Single.
-bool requiredWeight(const std::string& text) {
-  const double v = Val(text);
-  return v <= static_cast<double>(std::numeric_limits<float>::max()) && static_cast<float>(v) > 0.0f;
+// A required figure that reads as 0 (nothing typed, no number, or a count
+// below one half) is refused with its own text; any other goes through its
+// field.
+Check requiredFigure(const LitterColumn& c, int row, const NumberField& field, bool correcting) {
+  const std::string& text = c[static_cast<size_t>(row)];
+  const double read = Val(text);
+  const bool zero = field.whole ? std::fabs(read) < 1e15 && RoundHalfEven(read) == 0 : static_cast<float>(read) == 0.0f;
+  if (zero) return entryRefusal(field.name + kRequired, row, correcting);
+  return CheckTypedNumber(text, field, kFarrowEntryTitle, row,
+                          correcting ? platform::vbInformation : platform::vbExclamation);
 }
 
 long wholeOf(const std::string& text) {
@@ -97,30 +106,22 @@ Check CheckLitterEntry(const LitterColumn& c, bool correcting) {
     return entryRefusal(correcting ? "Date Born is a REQUIRED ENTRY!" : "Date PIG(s) were born, is a REQUIRED ENTRY!",
                         kDateBornRow, correcting);
   if (Check date = CheckDate(born, kFirstDataYear, kDateBornRow)) return date;
-  if (!requiredCount(c[kBornRow]))
-    return entryRefusal(std::string("The NUMBER of PIG(s) Born") + kRequired, kBornRow, correcting);
-  if (!requiredCount(c[kAliveRow]))
-    return entryRefusal(std::string("The NUMBER of ALIVE PIG(s)") + kRequired, kAliveRow, correcting);
-  if (!requiredWeight(c[kBirthWeightRow]))
-    return entryRefusal(std::string("The LITTER BIRTH WEIGHT") + kRequired, kBirthWeightRow, correcting);
+  if (Check refusal = requiredFigure(c, kBornRow, kBornNumber, correcting)) return refusal;
+  if (Check refusal = requiredFigure(c, kAliveRow, kAliveNumber, correcting)) return refusal;
+  if (Check refusal = requiredFigure(c, kBirthWeightRow, kBirthWeightNumber, correcting)) return refusal;
   const std::string& weaned = c[kDateWeanedRow];
   if (weaned != records::kEmptyDate) {
     if (Check date = CheckDate(weaned, kFirstDataYear, kDateWeanedRow)) return date;
-    if (!requiredCount(c[kWeanedRow]))
-      return entryRefusal(std::string("The Number of PIG(s) WEANED") + kRequired, kWeanedRow, correcting);
-    if (!requiredWeight(c[kWeaningWeightRow]))
-      return entryRefusal(std::string("The LITTER WEANING WEIGHT") + kRequired, kWeaningWeightRow, correcting);
+    if (Check refusal = requiredFigure(c, kWeanedRow, kWeanedNumber, correcting)) return refusal;
+    if (Check refusal = requiredFigure(c, kWeaningWeightRow, kWeaningWeightNumber, correcting)) return refusal;
     const std::optional<long> age = DaysBetween(born, weaned);
     if (!age || *age < std::numeric_limits<int16_t>::min() || *age > std::numeric_limits<int16_t>::max())
       return entryRefusal("The PIG's AGE at WEANING is out of range!\rRecheck the DATE WEANED.", kDateWeanedRow,
                           correcting);
   }
-  int n = 0;
-  if (!countOf(c[kFosteredToRow], n))
-    return entryRefusal("The NUMBER of PIG(s) FOSTERED to the SOW,\ris out of range!", kFosteredToRow, correcting);
-  if (!countOf(c[kFosteredFromRow], n))
-    return entryRefusal("The NUMBER of PIG(s) FOSTERED from the SOW,\ris out of range!", kFosteredFromRow, correcting);
-  return std::nullopt;
+  return CheckTypedNumbers({{c[kFosteredToRow], kFosteredToNumber, kFosteredToRow},
+                            {c[kFosteredFromRow], kFosteredFromNumber, kFosteredFromRow}},
+                           kFarrowEntryTitle, correcting ? platform::vbInformation : platform::vbExclamation);
 }
 
 Check CheckParityRoom(int parities) {
@@ -160,15 +161,21 @@ FarrowRecord LitterRecordOf(const LitterColumn& c, int16_t status) {
   const bool weaned = c[kDateWeanedRow] != records::kEmptyDate;
   f.Status = status;
   f.DateBorn = c[kDateBornRow];
-  f.BornCount = storedCount(c[kBornRow]);
-  f.AliveCount = storedCount(c[kAliveRow]);
-  f.BirthWeight = static_cast<float>(Val(c[kBirthWeightRow]));
+  const auto count = [&c](int row, const NumberField& field) {
+    return static_cast<int16_t>(TypedValue(c[static_cast<size_t>(row)], field));
+  };
+  const auto weight = [&c](int row, const NumberField& field) {
+    return TypedSingle(c[static_cast<size_t>(row)], field);
+  };
+  f.BornCount = count(kBornRow, kBornNumber);
+  f.AliveCount = count(kAliveRow, kAliveNumber);
+  f.BirthWeight = weight(kBirthWeightRow, kBirthWeightNumber);
   f.DateWeaned = c[kDateWeanedRow];
-  f.WeanedCount = weaned ? storedCount(c[kWeanedRow]) : int16_t{0};
+  f.WeanedCount = weaned ? count(kWeanedRow, kWeanedNumber) : int16_t{0};
   f.WeaningAge = weaned ? storedCount(c[kAgeRow]) : int16_t{0};
-  f.WeaningWeight = weaned ? static_cast<float>(Val(c[kWeaningWeightRow])) : 0.0f;
-  f.FosteredTo = storedCount(c[kFosteredToRow]);
-  f.FosteredFrom = storedCount(c[kFosteredFromRow]);
+  f.WeaningWeight = weaned ? weight(kWeaningWeightRow, kWeaningWeightNumber) : 0.0f;
+  f.FosteredTo = count(kFosteredToRow, kFosteredToNumber);
+  f.FosteredFrom = count(kFosteredFromRow, kFosteredFromNumber);
   f.BoarId = c[kBoarRow];
   return f;
 }
@@ -177,9 +184,5 @@ std::string DueDatePreset(const std::string& storedDue) {
   const std::string due = StripNulls(storedDue);
   if (IsEmptyDate(due)) return records::kEmptyDate;
   if (due.size() >= 6 && due[5] == '/') return due;
-  const double v = Val(due);
-  std::string digits = std::fabs(v) < 1e15 ? std::to_string(std::llabs(RoundHalfEven(v))) : "0";
-  if (digits.size() < 8) digits.insert(0, 8 - digits.size(), '0');
-  const size_t month = digits.size() - 6;
-  return digits.substr(0, month) + "/" + digits.substr(month, 2) + "/" + digits.substr(month + 2);
+  return DigitsAsDate(due, true);
 }

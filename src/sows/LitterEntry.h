@@ -50,9 +50,10 @@ WeaningNotice ComputeWeaningRows(LitterColumn& column, bool silent);
 // NEW (`correcting` false) or ACCEPT (true): date born required and valid,
 // pigs born, alive and the birth weight non-zero, then when a weaning date is
 // typed: valid, pigs weaned and the weaning weight non-zero, the age a
-// whole number of days that fits; then the fostered counts. A count must be
-// a whole number 1 to 32767 (fostered: 0 to 32767), a weight above 0 within
-// a Single; any other is refused with that field's text.
+// whole number of days that fits; then the fostered counts. A required figure
+// that reads as 0 (empty, no number, a count below one half) is refused with
+// its "REQUIRED ENTRY" text; any other typed figure through its field
+// (common/TypedNumber.h): counts 1 (fostered 0) to 32767, weights from 0.
 Check CheckLitterEntry(const LitterColumn& column, bool correcting);
 // A tenth parity is refused.
 Check CheckParityRoom(int parities);

@@ -7,6 +7,7 @@
 #include "common/PrintListing.h"
 #include "records/Fields.h"
 #include "records/RecordSlots.h"
+#include "sows/DueDateText.h"
 #include "sows/SowHistory.h"
 
 namespace {
@@ -29,10 +30,13 @@ std::string sectionCaption(const std::string& caption) {
 }
 
 // The due date as the card prints it: "__/__/____" when there is none, else
-// with "/" between month, day and year whatever the stored separators.
+// digits as the sow card window shows them (eight are month, day and year),
+// any other text with "/" between month, day and year whatever the stored
+// separators.
 std::string cardDueDate(const std::string& stored) {
   const std::string due = Trim(stored);
   if (due.empty() || due == records::kEmptyDate) return records::kEmptyDate;
+  if (std::optional<std::string> date = DigitsDueDate(due)) return *date;
   const std::string year = due.size() >= 4 ? due.substr(due.size() - 4) : due;
   return due.substr(0, 2) + "/" + (due.size() > 3 ? due.substr(3, 2) : "") + "/" + year;
 }

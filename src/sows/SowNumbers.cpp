@@ -1,29 +1,18 @@
 #include "sows/SowNumbers.h"
 
-#include <cmath>
-#include <limits>
+const NumberField kDaysTo230Number = IntegerField("DAYS TO 230");
+const NumberField kLoineyeNumber = SingleField("LOINEYE");
+const NumberField kBackfatNumber = SingleField("BACKFAT");
+const NumberField kPurchasePriceNumber = CurrencyField("PURCHASE PRICE");
+const NumberField kSoldPriceNumber = CurrencyField("SOLD PRICE");
 
-#include "common/NumberText.h"
-
-bool FitsInteger(const std::string& text) {
-  int v = 0;
-  return ToInteger(Val(text), v);
+Check CheckNewAnimalNumbers(const std::string& daysTo230, const std::string& loineye, const std::string& backfat,
+                            const std::string& purchasePrice, const std::string& title) {
+  return CheckTypedNumbers({{daysTo230, kDaysTo230Number, 3},
+                            {loineye, kLoineyeNumber, 4},
+                            {backfat, kBackfatNumber, 5},
+                            {purchasePrice, kPurchasePriceNumber, 6}},
+                           title);
 }
 
-bool FitsSingle(const std::string& text) {
-  return std::fabs(Val(text)) <= static_cast<double>(std::numeric_limits<float>::max());
-}
-
-bool FitsCurrency(const std::string& text) { return std::fabs(Val(text)) < 922337203685477.0; }
-
-int16_t WholeOf(const std::string& text) {
-  int v = 0;
-  if (!ToInteger(Val(text), v)) v = Val(text) < 0 ? -32768 : 32767;
-  return static_cast<int16_t>(v);
-}
-
-Check CheckNumbers(std::initializer_list<TypedNumber> numbers, const std::string& title) {
-  for (const auto& n : numbers)
-    if (!n.fits) return Refusal{std::string(n.name) + " is out of range!", title, platform::vbExclamation, n.field};
-  return std::nullopt;
-}
+int16_t WholeOf(const std::string& text) { return static_cast<int16_t>(TypedValue(text, kDaysTo230Number)); }

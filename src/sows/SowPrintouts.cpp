@@ -9,6 +9,7 @@
 #include "records/Fields.h"
 #include "records/RecordSlots.h"
 #include "sows/SowCard.h"
+#include "sows/DueDateText.h"
 #include "sows/SowHistory.h"
 #include "sows/SowHistorySheet.h"
 
@@ -105,8 +106,9 @@ StoredDue StoredDueDate(const std::string& stored) {
     if (due == records::kEmptyDate) return {};
     return {DueDateKey(due), due};
   }
-  if (due.size() != 8) return {};
-  return {due.substr(4) + due.substr(0, 4), due.substr(0, 2) + "/" + due.substr(2, 2) + "/" + due.substr(4)};
+  const std::optional<std::string> date = EightDigitDate(due);
+  if (!date) return {};
+  return {DueDateKey(*date), *date};
 }
 
 std::vector<std::string> DatesDueLines(const std::string& from, const std::string& to,

@@ -3,6 +3,7 @@
 #include "common/DateMath.h"
 #include "common/NumberText.h"
 #include "records/RecordSlots.h"
+#include "sows/DueDateText.h"
 #include "sows/SowHistory.h"
 
 const QueryLanguage& SowQueryLanguage() {
@@ -40,8 +41,7 @@ const QueryLanguage& SowQueryLanguage() {
 std::string NormalizedDueDate(const std::string& stored) {
   const std::string t = Trim(stored);
   if (t.empty()) return records::kEmptyDate;
-  if (t.size() == 8 && t.find_first_not_of("0123456789") == std::string::npos)
-    return t.substr(0, 2) + "/" + t.substr(2, 2) + "/" + t.substr(4, 4);
+  if (std::optional<std::string> date = EightDigitDate(t)) return *date;
   return RTrim(stored);
 }
 

@@ -67,7 +67,10 @@ TEST(BoarCardChecks, EachBoxIsRefusedInTurn) {
       {&AnimalCardEntry::dateOfBirth, "13/01/2020", "ERROR: INVALIED MONTH!\r\r  Your MONTH is greater than 12!",
        kDateTitle, 4},
       {&AnimalCardEntry::prvDate, "12/31/1989", "ERROR: Your YEAR is less than 1990!", kDateTitle, 9},
-      {&AnimalCardEntry::daysTo230, "9e9", "DAYS TO 230 is out of range!", "BOAR ENTRY", 5},
+      {&AnimalCardEntry::daysTo230, "9e9", "DAYS TO 230 can't be more than 32767!\r\rIt takes a number from 0 to 32767.",
+       "BOAR ENTRY", 5},
+      {&AnimalCardEntry::backfat, "x", "BACKFAT is not a number!\r\rIt takes a number from 0 to 9999999.", "BOAR ENTRY",
+       3},
       {&AnimalCardEntry::dateLeftHerd, "06/01/2024", nullptr, nullptr, 0},
   };
   for (const auto& c : cases) {

@@ -43,6 +43,16 @@ TEST(NewBoarChecks, EachFieldIsRefusedInTurn) {
       // The PRV date is checked whether or not a date of birth was typed.
       {{.id = "B1", .dateEnteredHerd = "05/01/2024", .prvDate = "02/30/2024"},
        "ERROR: INVALIED DAY!\r\rYour DAY is to large for the entered MONTH!", kDateTitle, 9},
+      // The numbers after the dates, in the order of their boxes.
+      {{.id = "B1", .daysTo230 = "9e9", .backfat = "x", .dateEnteredHerd = "05/01/2024"},
+       "DAYS TO 230 can't be more than 32767!\r\rIt takes a number from 0 to 32767.", kEntryTitle, 3},
+      {{.id = "B1", .loineye = "-2", .dateEnteredHerd = "05/01/2024"},
+       "LOINEYE can't be less than 0!\r\rIt takes a number from 0 to 9999999.", kEntryTitle, 4},
+      {{.id = "B1", .backfat = "0.9x", .dateEnteredHerd = "05/01/2024"},
+       "BACKFAT is not a number!\r\rIt takes a number from 0 to 9999999.", kEntryTitle, 5},
+      {{.id = "B1", .purchasePrice = "9e999999", .dateEnteredHerd = "05/01/2024"},
+       "PURCHASE PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477.",
+       kEntryTitle, 6},
       {{.id = "B1", .dateOfBirth = "01/01/2020", .dateEnteredHerd = "05/01/2024", .prvDate = "02/01/2024"}, nullptr,
        nullptr, 0},
   };

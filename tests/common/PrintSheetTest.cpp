@@ -65,7 +65,7 @@ TEST(PrintSheet, HistorySheetItemByItem) {
                            {kText, 0, 1035, 0, 0, "Breed"},
                            {kText, 0, 1295, 0, 0, "Location"},
                            {kLine, 0, 1925, 4260, 1925, ""},  // 1295 + 230 + 400; (11520 - 3000) / 2
-                           {kLine, 7260, 1925, 12240, 1925, ""},
+                           {kLine, 7260, 1925, 11520, 1925, ""},  // to the printable width, not past it
                            {kText, 4260, 1855, 0, 0, " *** N O T E   P A D *** "},
                            {kText, 0, 2195, 0, 0, "first note"},  // 1855 + 230 - 150 + 260
                            {kText, 0, 2455, 0, 0, ""}});

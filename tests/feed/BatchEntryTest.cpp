@@ -11,6 +11,7 @@ using Changes = std::vector<std::pair<long, int64_t>>;
 
 const char kRowTitle[] = "FEED   INGREDIENT   ENTRY   ERROR";
 const char kNoAmount[] = "NO AMOUNT ENTERED!\r\rYou MUST enter something!";
+const char kPounds[] = "\r\rIt takes a number from 1 to 2147483647.";
 const char kShort[] =
     "INSUFFICIENT AMOUNT!\r\rNot enough inventory to cover entry!\rUse another inventory code to make\r"
     "   up the remaining recipe.";
@@ -78,9 +79,20 @@ TEST(BatchEntryTest, RowsAreCheckedAgainstWhatTheBatchDrawsBeyondWhatItDrewAlrea
       {"no amount", rows({{"", "5"}, {"CORN", ""}}), fresh, 1000, refused(kNoAmount, kRowTitle, kFeedAmtField + 1),
        -1, 0, 0, 0},
       {"abc", rows({{"CORN", "abc"}}), fresh, 1000, refused(kNoAmount, kRowTitle, kFeedAmtField), -1, 0, 0, 0},
+      {"below one half", rows({{"CORN", "0.4"}}), fresh, 1000, refused(kNoAmount, kRowTitle, kFeedAmtField), -1, 0, 0,
+       0},
       {"negative", rows({{"CORN", "-5"}}), fresh, 1000,
-       refused("NEGATIVE AMOUNT!\r\rThe pounds of an ingredient\rcannot be less than zero(0).", kRowTitle,
-               kFeedAmtField),
+       refused(std::string("The AMOUNT (Lb) can't be less than 1!") + kPounds, kRowTitle, kFeedAmtField), -1, 0, 0,
+       0},
+      {"not a number", rows({{"CORN", "5"}, {"SBM", "12abc"}}), fresh, 1000,
+       refused(std::string("The AMOUNT (Lb) is not a number!") + kPounds, kRowTitle, kFeedAmtField + 1), -1, 0, 0,
+       0},
+      {"beyond a Long", rows({{"CORN", "9e10"}}), fresh, 1000,
+       refused(std::string("The AMOUNT (Lb) can't be more than 2147483647!") + kPounds, kRowTitle, kFeedAmtField), -1,
+       0, 0, 0},
+      {"pounds together beyond a Long", rows({{"CORN", "2147483000"}, {"SBM", "1000"}}), fresh, 2147483647,
+       refused("The batch's POUNDS together can't be more than 2147483647!\r\rMake two batches of it.", kRowTitle,
+               kFeedAmtField + 1),
        -1, 0, 0, 0},
       {"unknown", rows({{"CORN", "5"}, {"OATS", "5"}}), fresh, 1000,
        refused("INVALID INGREDIENT CODE!\r\rInvalid code (OATS), \ror Zero(0) inventory.", "FEED   INGREDIENT   ENTRY",
@@ -99,7 +111,7 @@ TEST(BatchEntryTest, RowsAreCheckedAgainstWhatTheBatchDrawsBeyondWhatItDrewAlrea
       {"no rows", rows({{"", "100"}}), fresh, 1000,
        refused("NO INGREDIENT(s)!\r\rYou MUST have at least ONE(1) ingredient.", kBatchEntryTitle, kFeedPickField),
        -1, 0, 0, 0},
-      {"typed forms", rows({{" corn", "12abc"}, {"SBM", "12.5"}, {"CORN", "13.5"}}), fresh, 1000, std::nullopt, -1,
+      {"typed forms", rows({{" corn", " 12 "}, {"SBM", "12.5"}, {"CORN", "13.5"}}), fresh, 1000, std::nullopt, -1,
        0, 38, 2.8f},
       {"unchanged over a short inventory", rows({{"CORN", "900"}, {"SBM", "50"}}), drew900, 0, std::nullopt, -1, 0,
        950, 51.25f},

@@ -225,6 +225,7 @@ TEST_P(HerdEntryChecks, NeedAFourCharacterYearAndBothBreedingWeights) {
 }
 
 const char kHerdTitle[] = "HERD   FEED   CONVERSION";
+const std::string kLongRange = "\r\rIt takes a number from 0 to 2147483647.";
 INSTANTIATE_TEST_SUITE_P(
     FeedConversion, HerdEntryChecks,
     ::testing::Values(
@@ -240,7 +241,20 @@ INSTANTIATE_TEST_SUITE_P(
                               platform::vbExclamation, kEndWeightField}},
         HerdEntryCase{{"2008", " ", "41000", ""},
                       Refusal{"INVALID ENTRY!!\rYou MUST supply a BEGINING BREEDING\rHERD WEIGHT!", kHerdTitle,
-                              platform::vbExclamation, kBeginWeightField}}));
+                              platform::vbExclamation, kBeginWeightField}},
+        HerdEntryCase{{"2008", "40000", "41,000", ""},
+                      Refusal{"The ENDING BREEDING HERD WT is not a number!" + kLongRange, kHerdTitle,
+                              platform::vbExclamation, kEndWeightField}},
+        HerdEntryCase{{"2008", "-1", "41000", ""},
+                      Refusal{"The BEGINING BREEDING HERD WT can't be less than 0!" + kLongRange, kHerdTitle,
+                              platform::vbExclamation, kBeginWeightField}},
+        HerdEntryCase{{"2008", "40000", "9e12", ""},
+                      Refusal{"The ENDING BREEDING HERD WT can't be more than 2147483647!" + kLongRange, kHerdTitle,
+                              platform::vbExclamation, kEndWeightField}},
+        HerdEntryCase{{"2008", "40000", "41000", "abc"},
+                      Refusal{"The STARTING FEEDER PIG WT is not a number!" + kLongRange, kHerdTitle,
+                              platform::vbExclamation, kFeederWeightField}},
+        HerdEntryCase{{"2008", "40000", "41000", "1234.5"}, std::nullopt}));
 
 TEST_F(FeedConversionTest, TheHerdOfAYearFromItsFiles) {
   writeHerd();

@@ -176,7 +176,8 @@ TEST_F(HogFeed4Test, RefusalsFocusTheirBoxAndWriteNothing) {
     QWidget* field;
     std::string amountAfter;
   } cases[] = {
-      {"CORN", "-5", "NEGATIVE AMOUNT!", e.FeedAmt[0], "-5"},
+      {"CORN", "-5", "The AMOUNT (Lb) can't be less than 1!", e.FeedAmt[0], "-5"},
+      {"CORN", "5 lb", "The AMOUNT (Lb) is not a number!", e.FeedAmt[0], "5 lb"},
       {"OATS", "5", "INVALID INGREDIENT CODE!", e.FeedPick[0], "5"},
       {"CORN", "1200", "INSUFFICIENT AMOUNT!", e.FeedAmt[0], "1000"},
       {"", "", "NO INGREDIENT(s)!", e.FeedPick[0], ""},

@@ -148,7 +148,7 @@ TEST_F(HogFeed8Test, PrintListsEveryLineUnderTheQueryShown) {
       "OATS     Oats                       1000         1000        0.00        0.00   __/__/____  ",
       "*** END OF LISTING ***"}));
   EXPECT_EQ(tp.printer.find("CORN     Corn                       1000         1000        0.01       12.50   03/15/2024  ")
-                ->font.size, 11);
+                ->font.size, 10.5);  // 90 columns at 11 points would run past the page
   EXPECT_EQ(tp.printer.finishedDocuments, 1);
   EXPECT_FALSE(tp.screen.hourglass());
 

@@ -68,7 +68,8 @@ TEST_F(HogFeed9Test, RefusalsBeepFocusTheFieldAndWriteNothing) {
     bool beep;
   } cases[] = {
       {{"", "", "", "", "", "__/__/____"}, "NO INGREDIENT NAME!", w.FeedNam, true},
-      {{"Oats", "OATS", "5", "0", "1"}, "INVALID START INVENTORY!", w.StInv, true},
+      {{"Oats", "OATS", "5", "0", "1"}, "START INVENTORY can't be less than 1!", w.StInv, true},
+      {{"Oats", "OATS", "5", "5", "1,5"}, "DON'T INCLUDE A COMMA!", w.TotCost, true},
       {{"Oats", "OATS", "5", "5", "1", "__/__/____"}, "NO INVENTORY DATE!", w.InvenDate, false},
       {{"Oats", "OATS", "5", "5", "1", "13/01/2024"}, "ERROR: INVALIED MONTH!", w.InvenDate, true},
       {{"Oats", "CORN", "5", "5", "1"}, "DUPLICATE CODE!", w.FeedCod, true},

@@ -19,9 +19,9 @@ std::string required(const std::string& heading, const std::string& instruction)
 }  // namespace
 
 TEST(IngredientEntry, ChecksRefuseTheFirstFaultyFieldInOrder) {
-  const std::string badCurrent = "INVALID CURRENT INVENTORY!\r\rThe Inv AMOUNT must be 0 to 2147483647 Lb.";
-  const std::string badStart = "INVALID START INVENTORY!\r\rThe Inv AMOUNT must be 1 to 2147483647 Lb.";
-  const std::string badTotal = "INVALID TOTAL COST!\r\rThe TOTAL COST must be 0 to 922337203685477.";
+  const std::string currentRange = "\r\rIt takes a number from 0 to 2147483647.";
+  const std::string startRange = "\r\rIt takes a number from 1 to 2147483647.";
+  const std::string totalRange = "\r\rIt takes a number from 0 to 9999999.";
   const struct {
     IngredientEntry e;
     std::string text;  // "" when accepted
@@ -33,21 +33,28 @@ TEST(IngredientEntry, ChecksRefuseTheFirstFaultyFieldInOrder) {
        kFeedCodField},
       {typed("Corn", "C", " ", "", ""), required("NO CURRENT INVENTORY!", "You MUST enter an Inv AMOUNT."),
        kCurInvField},
-      {typed("Corn", "C", "-1", "1", "1"), badCurrent, kCurInvField},
-      {typed("Corn", "C", "2147483648", "1", "1"), badCurrent, kCurInvField},
-      {typed("Corn", "C", "9E99", "1", "1"), badCurrent, kCurInvField},
+      {typed("Corn", "C", "-1", "1", "1"), "CURRENT INVENTORY can't be less than 0!" + currentRange, kCurInvField},
+      {typed("Corn", "C", "2147483648", "1", "1"), "CURRENT INVENTORY can't be more than 2147483647!" + currentRange,
+       kCurInvField},
+      {typed("Corn", "C", "9E99", "1", "1"), "CURRENT INVENTORY can't be more than 2147483647!" + currentRange,
+       kCurInvField},
+      {typed("Corn", "C", "1,200", "1", "1"), "DON'T INCLUDE A COMMA!", kCurInvField},
+      {typed("Corn", "C", "1200 lb", "1", "1"), "CURRENT INVENTORY is not a number!" + currentRange, kCurInvField},
       {typed("Corn", "C", "0", "", ""), required("NO START INVENTORY!", "You MUST enter an Inv AMOUNT."), kStInvField},
-      {typed("Corn", "C", "0", "0", "1"), badStart, kStInvField},
-      {typed("Corn", "C", "0", "0.5", "1"), badStart, kStInvField},  // rounds to 0
-      {typed("Corn", "C", "0", "-10", "1"), badStart, kStInvField},
-      {typed("Corn", "C", "0", "ABC", "1"), badStart, kStInvField},
+      {typed("Corn", "C", "0", "0", "1"), "START INVENTORY can't be less than 1!" + startRange, kStInvField},
+      {typed("Corn", "C", "0", "0.5", "1"), "START INVENTORY can't be less than 1!" + startRange,
+       kStInvField},  // rounds to 0
+      {typed("Corn", "C", "0", "-10", "1"), "START INVENTORY can't be less than 1!" + startRange, kStInvField},
+      {typed("Corn", "C", "0", "ABC", "1"), "START INVENTORY is not a number!" + startRange, kStInvField},
       {typed("Corn", "C", "0", "1", ""), required("NO TOTAL COST!", "You MUST enter a TOTAL COST."), kTotCostField},
-      {typed("Corn", "C", "0", "1", "-.01"), badTotal, kTotCostField},
-      {typed("Corn", "C", "0", "1", "1E15"), badTotal, kTotCostField},
+      {typed("Corn", "C", "0", "1", "-.01"), "TOTAL COST can't be less than 0!" + totalRange, kTotCostField},
+      {typed("Corn", "C", "0", "1", "1E15"), "TOTAL COST can't be more than 9999999!" + totalRange, kTotCostField},
+      {typed("Corn", "C", "0", "1", "1,000"), "DON'T INCLUDE A COMMA!", kTotCostField},
+      {typed("Corn", "C", "0", "1", "$40"), "TOTAL COST is not a number!" + totalRange, kTotCostField},
       {typed("Corn", "C", "0", "1", "0", "__/__/____"), required("NO INVENTORY DATE!", "You MUST enter a INVENTORY DATE."),
        kInvenDateField},
       {typed("Corn", "C", "-0.4", "1.5", "0"), "", -1},
-      {typed("Corn", "C", "2147483647", "2147483647", "1,000"), "", -1},  // the comma ends the number
+      {typed("Corn", "C", "2147483647", "2147483647", "9999999"), "", -1},
   };
   for (const auto& c : cases) {
     const Check refused = CheckIngredientEntry(c.e);
@@ -100,7 +107,7 @@ TEST(IngredientEntry, TheUnitCostShownAndTheCommaRefused) {
   const struct {
     const char *start, *total, *shown;
   } cases[] = {{"1000", "12.5", "0.01"}, {"3", "10", "3.33"}, {"0", "10", "$0.00"}, {"10", "", "$0.00"},
-               {"9E99", "10", "$0.00"}, {"1,000", "12", "12.00"}};
+               {"9E99", "10", "$0.00"}, {"1,000", "12", "$0.00"}, {"10", "1x", "$0.00"}};
   for (const auto& c : cases) EXPECT_EQ(UnitCostText(c.start, c.total), c.shown) << c.start << " " << c.total;
   EXPECT_EQ(CheckNoComma("1,000", "ENTER  TOTAL  COST", -1),
             (Refusal{"DON'T INCLUDE A COMMA!", "ENTER  TOTAL  COST", platform::vbExclamation, -1}));

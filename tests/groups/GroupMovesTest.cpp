@@ -13,14 +13,16 @@ GroupBook bookOf(const std::vector<GroupRecord>& groups, const std::vector<Sales
 const char kLeaving[] =
     "YOU MUST have some pigs leaving!\rPig's MUST goto any or all of the following:\r1. A Building.\r"
     "2. To Sales.\r3. To Gilts.\r4. Number to Adj.";
-const char kNegative[] = "The NUMBER of PIGs can't be less than zero!";
+const char kCounts[] = "\r\rIt takes a number from 0 to 32767.";
+const char kAmounts[] = "\r\rIt takes a number from 0 to 9999999.";
+std::string said(const char* what, const char* range) { return std::string(what) + range; }
 
 struct OutCheckCase {
   const char* name;
   OutEntry entry;
   int stage;
   long remaining;
-  const char* text;  // "" when accepted
+  std::string text;  // "" when accepted
   int field;
 };
 
@@ -29,7 +31,7 @@ class OutChecks : public ::testing::TestWithParam<OutCheckCase> {};
 TEST_P(OutChecks, RefuseWithTheFieldsMessage) {
   const OutCheckCase& c = GetParam();
   const Check check = CheckOutFigures(c.entry, c.stage, c.remaining);
-  if (std::string(c.text).empty()) {
+  if (c.text.empty()) {
     EXPECT_FALSE(check);
     return;
   }
@@ -53,18 +55,32 @@ INSTANTIATE_TEST_SUITE_P(
                                    "MORE PIGs ARE LEAVING, Then you have!", kPigsOutField},
                       OutCheckCase{"NegativeRemainingRefusesAll", out("1", "", "50", ""), 0, -3,
                                    "MORE PIGs ARE LEAVING, Then you have!", kPigsOutField},
-                      OutCheckCase{"NegativeMoving", out("-5", "10", "50", "1"), 0, 100, kNegative, kPigsOutField},
-                      OutCheckCase{"NegativeSale", out("10", "-5", "50", "1"), 0, 100, kNegative, kPigsSaleField},
+                      OutCheckCase{"NegativeMoving", out("-5", "10", "50", "1"), 0, 100,
+                                   said("The NUMBER of PIGs OUT can't be less than 0!", kCounts), kPigsOutField},
+                      OutCheckCase{"NegativeSale", out("10", "-5", "50", "1"), 0, 100,
+                                   said("The NUMBER of PIGs going to SALES can't be less than 0!", kCounts),
+                                   kPigsSaleField},
                       OutCheckCase{"HugeCount", out("99999", "", "50", ""), 0, 100,
-                                   "MORE PIGs ARE LEAVING, Then you have!", kPigsOutField},
+                                   said("The NUMBER of PIGs OUT can't be more than 32767!", kCounts), kPigsOutField},
+                      OutCheckCase{"LettersForPigs", out("ten", "10", "50", "1"), 0, 100,
+                                   said("The NUMBER of PIGs OUT is not a number!", kCounts), kPigsOutField},
+                      OutCheckCase{"LettersToAdjust", out("", "", "50", "", "1O", true), 0, 100,
+                                   said("The NUMBER to ADJUST is not a number!", kCounts), kNumAdjField},
+                      OutCheckCase{"GrowerSalesBoxNotRead", out("10", "x", "50", ""), 1, 10, "", -1},
                       OutCheckCase{"NoWeight", out("10", "", " ", ""), 0, 100, "The WEIGHT of PIGs OUT, is required!",
                                    kWeightOutField},
                       OutCheckCase{"NegativeWeight", out("10", "", "-2", ""), 0, 100,
-                                   "The WEIGHT of PIGs OUT, is required!", kWeightOutField},
+                                   said("The WEIGHT of PIGs OUT can't be less than 0!", kAmounts), kWeightOutField},
+                      OutCheckCase{"LettersForWeight", out("10", "", "abc", ""), 0, 100,
+                                   said("The WEIGHT of PIGs OUT is not a number!", kAmounts), kWeightOutField},
                       OutCheckCase{"NoPrice", out("", "10", "50", "0"), 0, 100,
                                    "The PRICE per Lb of sold pigs is required!", kPriceField},
-                      OutCheckCase{"NegativePrice", out("", "10", "50", "-1"), 0, 100,
+                      OutCheckCase{"LettersForPriceAreNoPrice", out("", "10", "50", "abc"), 0, 100,
                                    "The PRICE per Lb of sold pigs is required!", kPriceField},
+                      OutCheckCase{"NegativePrice", out("", "10", "50", "-1"), 0, 100,
+                                   said("The PRICE per Lb can't be less than 0!", kAmounts), kPriceField},
+                      OutCheckCase{"HugePrice", out("", "10", "50", "1e9"), 0, 100,
+                                   said("The PRICE per Lb can't be more than 9999999!", kAmounts), kPriceField},
                       OutCheckCase{"GrowerSalesIgnored", out("10", "5", "50", ""), 1, 10, "", -1},
                       OutCheckCase{"AdjustmentNeedsNoPrice", out("", "10", "50", "", "10", true), 2, 10, "", -1}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -98,13 +114,21 @@ INSTANTIATE_TEST_SUITE_P(
                       PigsInCase{"NoDate", {"__/__/____", "100", "12.5"}, "DATE IN, is a required entry!", kDateInField},
                       PigsInCase{"NoPigs", {"03/01/2024", "  ", "12.5"}, "NUMBER OF PIG'S IN, is a required entry!",
                                  kPigsInField},
-                      PigsInCase{"NegativePigs", {"03/01/2024", "-1", "12.5"},
-                                 "NUMBER OF PIG'S IN, is a required entry!\r\rEnter 0 to 32767 pigs.", kPigsInField},
-                      PigsInCase{"TooManyPigs", {"03/01/2024", "32768", "12.5"},
-                                 "NUMBER OF PIG'S IN, is a required entry!\r\rEnter 0 to 32767 pigs.", kPigsInField},
+                      PigsInCase{"NegativePigs", {"03/01/2024", "-5", "12.5"},
+                                 "NUMBER OF PIG'S IN can't be less than 0!\r\rIt takes a number from 0 to 32767.",
+                                 kPigsInField},
+                      PigsInCase{"TooManyPigs", {"03/01/2024", "99999", "12.5"},
+                                 "NUMBER OF PIG'S IN can't be more than 32767!\r\rIt takes a number from 0 to 32767.",
+                                 kPigsInField},
+                      PigsInCase{"LettersForPigs", {"03/01/2024", "100 pigs", "12.5"},
+                                 "NUMBER OF PIG'S IN is not a number!\r\rIt takes a number from 0 to 32767.",
+                                 kPigsInField},
                       PigsInCase{"NoWeight", {"03/01/2024", "100", ""}, "WEIGHT IN, is a required entry!", kWeightInField},
-                      PigsInCase{"NegativeWeight", {"03/01/2024", "100", "-4"}, "WEIGHT IN, is a required entry!",
-                                 kWeightInField}),
+                      PigsInCase{"NegativeWeight", {"03/01/2024", "100", "-3"},
+                                 "WEIGHT IN can't be less than 0!\r\rIt takes a number from 0 to 9999999.",
+                                 kWeightInField},
+                      PigsInCase{"LettersForWeight", {"03/01/2024", "100", "abc"},
+                                 "WEIGHT IN is not a number!\r\rIt takes a number from 0 to 9999999.", kWeightInField}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GroupIds, KeyIsTheLastThreeCharactersAndUsedInAnyStageOfTheYear) {

@@ -32,7 +32,9 @@ TEST_P(SaleChecks, RefuseWithTheBoxesMessage) {
   EXPECT_EQ(got, c.expected);
 }
 
-const char kNegativePigs[] = "The NUMBER of PIGs can't be less than zero!";
+const char kCounts[] = "\r\rIt takes a number from 0 to 32767.";
+const char kAmounts[] = "\r\rIt takes a number from 0 to 9999999.";
+std::string said(const char* what, const char* range) { return std::string(what) + range; }
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, SaleChecks,
@@ -42,19 +44,38 @@ INSTANTIATE_TEST_SUITE_P(
                   refused("The DATE SOLD, is a required entry!", kSaleDateField)},
         CheckCase{"PigsOrGilts", with(&SaleEntry::pigs, "0"), false,
                   refused("YOU MUST ENTER SOMETHING IN\rNUMBER OF PIG'S SOLD and or GILTS", kSalePigsField)},
-        CheckCase{"NegativePigs", with(&SaleEntry::pigs, "-3"), false, refused(kNegativePigs, kSalePigsField)},
-        CheckCase{"TooManyGilts", with(&SaleEntry::gilts, "40000"), false, refused(kNegativePigs, kSaleGiltsField)},
+        CheckCase{"NegativePigs", with(&SaleEntry::pigs, "-3"), false,
+                  refused(said("The NUMBER of PIG(s) SOLD can't be less than 0!", kCounts), kSalePigsField)},
+        CheckCase{"TooManyPigs", with(&SaleEntry::pigs, "40000"), false,
+                  refused(said("The NUMBER of PIG(s) SOLD can't be more than 32767!", kCounts), kSalePigsField)},
+        CheckCase{"PigsNotANumber", with(&SaleEntry::pigs, "2O"), false,
+                  refused(said("The NUMBER of PIG(s) SOLD is not a number!", kCounts), kSalePigsField)},
+        CheckCase{"TooManyGilts", with(&SaleEntry::gilts, "40000"), false,
+                  refused(said("The NUMBER of GILTS can't be more than 32767!", kCounts), kSaleGiltsField)},
         CheckCase{"WeightNotANumber", with(&SaleEntry::weight, "abc"), false,
                   refused("WEIGHT SOLD, is a required entry!", kSaleWeightField)},
         CheckCase{"NegativeWeight", with(&SaleEntry::weight, "-250"), false,
-                  refused("The WEIGHT SOLD can't be less than zero!", kSaleWeightField)},
+                  refused(said("The WEIGHT SOLD can't be less than 0!", kAmounts), kSaleWeightField)},
+        CheckCase{"WeightWithLetters", with(&SaleEntry::weight, "250lb"), false,
+                  refused(said("The WEIGHT SOLD is not a number!", kAmounts), kSaleWeightField)},
         CheckCase{"PriceRequired", with(&SaleEntry::price, ""), false,
                   refused("YOU MUST ENTER SOMETHING IN\rPRICE per LB!", kSalePriceField)},
         CheckCase{"NegativePrice", with(&SaleEntry::price, "-.45"), false,
-                  refused("The PRICE per LB can't be less than zero!", kSalePriceField)},
+                  refused(said("The PRICE per LB can't be less than 0!", kAmounts), kSalePriceField)},
+        CheckCase{"HugePrice", with(&SaleEntry::price, "9e99"), false,
+                  refused(said("The PRICE per LB can't be more than 9999999!", kAmounts), kSalePriceField)},
         CheckCase{"NegativeKillSheetFigure", with(&SaleEntry::hcw, "-190"), false,
-                  refused("The KILL SHEET figures can't be less than zero!", kSaleHcwField)},
+                  refused(said("The HOT CARCESS WEIGHT can't be less than 0!", kAmounts), kSaleHcwField)},
+        CheckCase{"KillSheetFigureNotANumber", with(&SaleEntry::backfat, "abc"), false,
+                  refused(said("The BACKFAT is not a number!", kAmounts), kSaleBackfatField)},
         CheckCase{"ThePremiumMayBeADiscount", with(&SaleEntry::premium, "-1.5"), false, std::nullopt},
+        CheckCase{"ButNotBeyondASingle", with(&SaleEntry::premium, "-1e8"), false,
+                  refused("The GRADE and YEILD PREMIUM can't be less than -9999999!\r\rIt takes a number from "
+                          "-9999999 to 9999999.",
+                          kSalePremiumField)},
+        CheckCase{"GiltsOnlyPriceStillANumber",
+                  SaleEntry{"0", "07/01/2024", "260", "n/a", "", "", "", "", "", "", "5"}, false,
+                  refused(said("The PRICE per LB is not a number!", kAmounts), kSalePriceField)},
         CheckCase{"GiltsOnlyNeedNoPrice", SaleEntry{"0", "07/01/2024", "260", "0", "", "", "", "", "", "", "5"},
                   false, std::nullopt},
         CheckCase{"AdjustmentNeedsNoPrice", with(&SaleEntry::price, "0"), true, std::nullopt}),
@@ -63,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SaleRecord, TheEntryOverTheRowReadAndNoPriceOrKillSheetOnAnAdjustment) {
   const SalesRecord read = aSale("M", "001-24", 11).sold(1, 1, 1, "01/01/2024").gilts(2);
   SaleEntry e = entry();
-  e.backfat = "abc";
+  e.backfat = "";
   EXPECT_EQ(records::encode(SaleRecordOf(e, read, false)),
             records::encode(SalesRecord(
                 aSale("M", "001-24", 11).sold(20, 250.5f, 0.45f, "07/01/2024").kill(0, 55.25f, 50.1f, 190, 2.5f, 6.5f))));

@@ -17,7 +17,7 @@ DrugEntry typed() {
 struct Case {
   std::string DrugEntry::*field;
   const char* value;
-  const char* text;  // "" when the entry passes
+  std::string text;  // "" when the entry passes
   int focus;
 };
 
@@ -26,7 +26,7 @@ void expectChecks(Check (*check)(const DrugEntry&), const std::vector<Case>& cas
     DrugEntry e = typed();
     e.*c.field = c.value;
     const Check refusal = check(e);
-    if (std::string(c.text).empty()) {
+    if (c.text.empty()) {
       EXPECT_FALSE(refusal) << c.value;
       continue;
     }
@@ -58,20 +58,21 @@ TEST(DrugEntryChecks, RequiredFieldsInTheirOrder) {
 }
 
 TEST(DrugEntryChecks, DosageTypedAndFiguresNotNegativeNorTooLarge) {
+  const std::string kRange = "\r\rIt takes a number from 0 to 9999999.";
   expectChecks(CheckDrugFigures, {
       {&DrugEntry::dosage, " ", "NO DRUG DOSAGE!\r\rThis is a REQUIRED entry!\rYou MUST enter a DRUG DOSAGE.", kCodeField},
-      {&DrugEntry::dosage, "-1", "NEGATIVE DRUG DOSAGE!\r\rYou MUST enter a DRUG DOSAGE of 0 or more.", kDosageField},
-      {&DrugEntry::dosage, "9E99", "DRUG DOSAGE is out of range!", kDosageField},
-      {&DrugEntry::cost, "-.01", "NEGATIVE DRUG COST!\r\rYou MUST enter a DRUG COST of 0 or more.", kCostField},
-      {&DrugEntry::cost, "9E15", "DRUG COST is out of range!", kCostField},
-      {&DrugEntry::inventory, "-5", "NEGATIVE INVENTORY AMOUNT!\r\rYou MUST enter an Inv AMOUNT of 0 or more.",
-       kInventoryField},
-      {&DrugEntry::purchased, "-5",
-       "NEGATIVE PURCHASED AMOUNT!\r\rYou MUST enter a PURCHASED AMOUNT of 0 or more.", kPurchasedField},
-      {&DrugEntry::purchased, "4E38", "PURCHASED AMOUNT is out of range!", kPurchasedField},
+      {&DrugEntry::dosage, "-1", "DRUG DOSAGE can't be less than 0!" + kRange, kDosageField},
+      {&DrugEntry::dosage, "9E99", "DRUG DOSAGE can't be more than 9999999!" + kRange, kDosageField},
+      {&DrugEntry::dosage, "2 ml", "DRUG DOSAGE is not a number!" + kRange, kDosageField},
+      {&DrugEntry::cost, "-.01", "DRUG COST can't be less than 0!" + kRange, kCostField},
+      {&DrugEntry::cost, "9E15", "DRUG COST can't be more than 9999999!" + kRange, kCostField},
+      {&DrugEntry::cost, "ABC", "DRUG COST is not a number!" + kRange, kCostField},
+      {&DrugEntry::cost, "$12.50", "DRUG COST is not a number!" + kRange, kCostField},
+      {&DrugEntry::inventory, "-5", "INVENTORY AMOUNT can't be less than 0!" + kRange, kInventoryField},
+      {&DrugEntry::purchased, "-5", "PURCHASED AMOUNT can't be less than 0!" + kRange, kPurchasedField},
+      {&DrugEntry::purchased, "4E38", "PURCHASED AMOUNT can't be more than 9999999!" + kRange, kPurchasedField},
       {&DrugEntry::purchased, "0", "", 0},
-      {&DrugEntry::cost, "ABC", "", 0},
-      {&DrugEntry::cost, "99999999", "", 0},
+      {&DrugEntry::cost, "9999999", "", 0},
   });
   const auto image = records::FileImage<DrugRecord>::of({aDrug("A"), aDrug("PEN1")});
   EXPECT_EQ(CheckDrugCodeFree(image, " PEN1 ")->text, "DUPLICATE CODE!\r\rYou can't use the same code!");

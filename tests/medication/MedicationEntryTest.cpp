@@ -22,12 +22,15 @@ TEST(MedicationEntryChecks, EachRefusalInItsOrder) {
     Check got;
     Check expected;
   };
-  MedEntry noDrug = anEntry(), noDose = anEntry(), negative = anEntry(), huge = anEntry(), noCode = anEntry();
+  MedEntry noDrug = anEntry(), noDose = anEntry(), negative = anEntry(), huge = anEntry(), noCode = anEntry(),
+           letters = anEntry();
   noDrug.drugItem = "  ";
   noDrug.dosage = "";
   noDose.dosage = " ";
   negative.dosage = "-1";
   huge.dosage = "9e99";
+  letters.dosage = "2cc";
+  const std::string range = "\r\rIt takes a number from 0 to 9999999.";
   noCode.code = " ";
   const Row rows[] = {
       {"no ID", CheckMedIdPresent("  "),
@@ -42,9 +45,10 @@ TEST(MedicationEntryChecks, EachRefusalInItsOrder) {
        entryRefusal(std::string("NO DRUG NAME!") + kRequired + "You MUST select a DRUG!", kMedDrugField)},
       {"no dosage", CheckMedDrug(noDose),
        entryRefusal(std::string("NO DRUG DOSAGE!") + kRequired + "You MUST enter an amount given!", kMedDosageField)},
-      {"negative", CheckMedDrug(negative),
-       entryRefusal("NEGATIVE DRUG DOSAGE!\r\rYou MUST enter an amount of 0 or more!", kMedDosageField)},
-      {"out of range", CheckMedDrug(huge), entryRefusal("DRUG DOSAGE is out of range!", kMedDosageField)},
+      {"negative", CheckMedDrug(negative), entryRefusal("DRUG DOSAGE can't be less than 0!" + range, kMedDosageField)},
+      {"out of range", CheckMedDrug(huge),
+       entryRefusal("DRUG DOSAGE can't be more than 9999999!" + range, kMedDosageField)},
+      {"not a number", CheckMedDrug(letters), entryRefusal("DRUG DOSAGE is not a number!" + range, kMedDosageField)},
       {"no code", CheckMedDrug(noCode),
        entryRefusal(std::string("NO DRUG CODE!") + kRequired + "You MUST enter a DRUG CODE!", kMedCodeField)},
       {"all there", CheckMedDrug(anEntry()), std::nullopt},

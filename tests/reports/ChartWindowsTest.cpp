@@ -106,12 +106,18 @@ TEST_F(ChartWindows, EachChartShowsItsFiveYearsAndPrintsItsPicture) {
 
 TEST_F(ChartWindows, TheCrateDialogClearsAndClosedWithoutAcceptLeavesNoCrates) {
   tp.dialogs.type("2023");
-  tp.windows.on("DialogHog4", as<DialogHog4>([](DialogHog4& d) {
+  tp.windows.on("DialogHog4", as<DialogHog4>([this](DialogHog4& d) {
     d.Crate[0]->SetText("2");
     d.Crate[3]->SetText("7");
     d.CrtClr->Press();
     for (platform::TextBox* box : d.Crate) EXPECT_EQ(box->Text(), "");
     d.Crate[0]->SetText("2");
+    d.Crate[1]->SetText("two");
+    d.CrtAcc->Press();  // refused: the table keeps no crates
+    EXPECT_EQ(tp.dialogs.last().text,
+              "The NUMBER of CRATE(s) for 2024 is not a number!\r\rIt takes a number from 0 to 32767.");
+    EXPECT_EQ(tp.dialogs.last().title, kCrateEntryTitle);
+    EXPECT_EQ(CrateTable[0].Crates, "");
     d.Unload(platform::vbFormControlMenu);
   }));
   tp.windows.on("HogRept5", as<HogRept5>([](HogRept5& w) {

@@ -73,6 +73,26 @@ TEST(PigsWeanedPerCrate, WeanedInTheYearOverTheCratesTyped) {
             (ChartRow{"Year 1998 CRATE(s)=", "0"}));
 }
 
+TEST(PigsWeanedPerCrate, TheDialogTakesWholeNumbersOfCratesOrNone) {
+  const std::array<std::string, kChartYears> years = {"2020", "2021", "2022", "2023", "2024"};
+  const std::string range = "\r\rIt takes a number from 0 to 32767.";
+  const struct {
+    CrateCounts typed;
+    Check expected;
+  } cases[] = {
+      {{"20", "", " 4 ", "4.5", "0"}, std::nullopt},
+      {{"20", "abc", "", "", ""},
+       Refusal{"The NUMBER of CRATE(s) for 2021 is not a number!" + range, kCrateEntryTitle, platform::vbExclamation, 1}},
+      {{"20", "5", "-5", "", ""},
+       Refusal{"The NUMBER of CRATE(s) for 2022 can't be less than 0!" + range, kCrateEntryTitle,
+               platform::vbExclamation, 2}},
+      {{"", "", "", "", "40000"},
+       Refusal{"The NUMBER of CRATE(s) for 2024 can't be more than 32767!" + range, kCrateEntryTitle,
+               platform::vbExclamation, 4}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckCrateCounts(c.typed, years), c.expected) << c.typed[0];
+}
+
 // A litter of 10 pigs weighing 120 lb at weaning, weaned in 2024 at `age` days.
 LitterBuilder weanedAt(int age, int16_t pigs = 10) {
   return aLitter().bornOn(AddDays("06/30/2024", -age)).weaned(pigs, "06/30/2024").weights(30, 120);

@@ -41,16 +41,21 @@ TEST(NewSowChecks, EachFieldIsRefusedInTurn) {
        "ERROR: Your YEAR is less than 1990!", kDateTitle, 8},
       {{.id = "A1", .dateOfBirth = "__/__/____", .dateEnteredHerd = "05/01/2024", .prvDate = "02/30/2024"},
        "ERROR: INVALIED DAY!\r\rYour DAY is to large for the entered MONTH!", kDateTitle, 9},
-      {{.id = "A1", .daysTo230 = "9E9", .dateEnteredHerd = "05/01/2024"}, "DAYS TO 230 is out of range!",
-       "SOW ENTRY ERROR", 3},
-      {{.id = "A1", .loineye = "9E99", .dateEnteredHerd = "05/01/2024"}, "LOINEYE is out of range!",
-       "SOW ENTRY ERROR", 4},
-      {{.id = "A1", .backfat = "9E99", .dateEnteredHerd = "05/01/2024"}, "BACKFAT is out of range!",
-       "SOW ENTRY ERROR", 5},
-      {{.id = "A1", .purchasePrice = "9E300", .dateEnteredHerd = "05/01/2024"}, "PURCHASE PRICE is out of range!",
+      {{.id = "A1", .daysTo230 = "9E9", .dateEnteredHerd = "05/01/2024"},
+       "DAYS TO 230 can't be more than 32767!\r\rIt takes a number from 0 to 32767.", "SOW ENTRY ERROR", 3},
+      {{.id = "A1", .daysTo230 = "-99", .dateEnteredHerd = "05/01/2024"},
+       "DAYS TO 230 can't be less than 0!\r\rIt takes a number from 0 to 32767.", "SOW ENTRY ERROR", 3},
+      {{.id = "A1", .loineye = "9E99", .dateEnteredHerd = "05/01/2024"},
+       "LOINEYE can't be more than 9999999!\r\rIt takes a number from 0 to 9999999.", "SOW ENTRY ERROR", 4},
+      {{.id = "A1", .backfat = ".8in", .dateEnteredHerd = "05/01/2024"},
+       "BACKFAT is not a number!\r\rIt takes a number from 0 to 9999999.", "SOW ENTRY ERROR", 5},
+      {{.id = "A1", .purchasePrice = "9e999999", .dateEnteredHerd = "05/01/2024"},
+       "PURCHASE PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477.",
        "SOW ENTRY ERROR", 6},
-      // Large values that fit, and empty optional dates.
-      {{.id = "A1", .daysTo230 = "-99", .loineye = "3E38", .backfat = "1E30", .purchasePrice = "99999999",
+      {{.id = "A1", .purchasePrice = "$125", .dateEnteredHerd = "05/01/2024"},
+       "PURCHASE PRICE is not a number!\r\rIt takes a number from 0 to 922337203685477.", "SOW ENTRY ERROR", 6},
+      // The most each field holds, and empty optional dates.
+      {{.id = "A1", .daysTo230 = "32767", .loineye = "9999999", .backfat = "0", .purchasePrice = "99999999",
         .dateOfBirth = "__/__/____", .dateEnteredHerd = "05/01/2024", .prvDate = "__/__/____"},
        nullptr, nullptr, 0},
       {fullEntry(), nullptr, nullptr, 0},
@@ -82,10 +87,11 @@ TEST(NewSowChecks, RecordAndBlockHoldEveryTypedField) {
   EXPECT_FLOAT_EQ(r.Backfat, 0.9f);
   EXPECT_EQ(r.PurchasePrice.raw, 12346);  // to the ten-thousandth
   for (const std::string* date : {&r.DateLeftHerd, &r.DateBred, &r.DateDue}) EXPECT_EQ(*date, "__/__/____");
-  // Large values that fit are written as typed.
-  const SowRecord large = NewSowRecord({.id = "A2", .daysTo230 = "-99", .loineye = "3E38", .purchasePrice = "99999999"});
-  EXPECT_EQ(large.DaysTo230, -99);
-  EXPECT_FLOAT_EQ(large.Loineye, 3e38f);
+  // The most each field takes is written as typed.
+  const SowRecord large =
+      NewSowRecord({.id = "A2", .daysTo230 = "32767", .loineye = "9999999", .purchasePrice = "99999999"});
+  EXPECT_EQ(large.DaysTo230, 32767);
+  EXPECT_FLOAT_EQ(large.Loineye, 9999999.0f);
   EXPECT_EQ(large.PurchasePrice.raw, 999999990000LL);
 
   const SowHistoryRecord h = NewSowHistory(fullEntry());
@@ -145,7 +151,7 @@ TEST_F(HogSow2Test, OnlyIdAndDateEnteredWriteAWholeEmptySow) {
   EXPECT_EQ(bytes.substr(150), std::string(980, ' '));
 }
 
-TEST_F(HogSow2Test, NumbersAreReadByTheirLeadingNumber) {
+TEST_F(HogSow2Test, NumbersAreStoredAsTypedOrRefused) {
   HogSow2 w;
   w.Load();
   type(w, "A1");
@@ -154,9 +160,13 @@ TEST_F(HogSow2Test, NumbersAreReadByTheirLeadingNumber) {
   w.Sow[5]->SetText(".85");
   w.Sow[6]->SetText("12.5X");
   w.Accept_Click();
+  EXPECT_EQ(tp.dialogs.last().text, "PURCHASE PRICE is not a number!\r\rIt takes a number from 0 to 922337203685477.");
+  EXPECT_EQ(readFile(sowPath()), "");
+  w.Sow[6]->SetText("12.5");
+  w.Accept_Click();
   type(w, "A2");
   w.Sow[3]->SetText("6.5");
-  w.Sow[6]->SetText("ABC");
+  w.Sow[6]->SetText("");
   w.Accept_Click();
   const std::vector<SowRecord> sows = readRecords<SowRecord>(sowPath());
   ASSERT_EQ(sows.size(), 2u);
@@ -182,10 +192,11 @@ TEST_F(HogSow2Test, RefusalFocusesItsFieldAndWritesNothing) {
                {8, "12/31/1989", "ERROR: Your YEAR is less than 1990!"},
                {7, "00/01/2020", "ERROR: INVALIED MONTH!\r\r  Your MONTH is zero(0)!"},
                {9, "02/30/2024", "ERROR: INVALIED DAY!\r\rYour DAY is to large for the entered MONTH!"},
-               {3, "9E9", "DAYS TO 230 is out of range!"},
-               {4, "9E99", "LOINEYE is out of range!"},
-               {5, "9E99", "BACKFAT is out of range!"},
-               {6, "9E300", "PURCHASE PRICE is out of range!"}};
+               {3, "9E9", "DAYS TO 230 can't be more than 32767!\r\rIt takes a number from 0 to 32767."},
+               {4, "-1", "LOINEYE can't be less than 0!\r\rIt takes a number from 0 to 9999999."},
+               {5, "abc", "BACKFAT is not a number!\r\rIt takes a number from 0 to 9999999."},
+               {6, "9e999999",
+                "PURCHASE PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477."}};
   for (const auto& c : cases) {
     tp.dialogs.clear();
     w.Clear_Click();

@@ -206,6 +206,54 @@ TEST_F(HogSow6Test, TenthParityEmptySireAndUnknownSireAreRefused) {
   EXPECT_FALSE(w.FarroBack->isEnabled());
 }
 
+TEST_F(HogSow6Test, MovingToAnotherSowLeavesNothingOfTheLastOnePrintable) {
+  // A3 has two litters and no due date; A5 is due.
+  writeRecords<FarrowRecord>(farrowPath(), {aLitter().bornOn("01/01/2024").pigs(9, 8).weights(30, 0).sire("B1"),
+                                            aLitter().bornOn("07/01/2024").pigs(7, 7).weights(21, 0).sire("B2")});
+  writeRecords<SowRecord>(sowPath(), {aSow("A2").due("05/08/2025"), aSow("A3").litters({1, 2}).bred("", "B2"),
+                                      aSow("A5").due("05/08/2025").bred("01/14/2025", "B1")});
+  select({1, 2, 3});
+  HogSow6 w;
+  w.Load();
+  w.FarroNext->Press();
+  w.FarroNext->Press();
+  ASSERT_EQ(w.Caption(), "F A R R O W I N G   ( A5 )");
+  type(w, {"05/08/2025", "14", "13", "41.5", "", "", "__/__/____", "", "", "B1"});
+  w.FarroNew->Press();
+  ASSERT_TRUE(w.PrintEdit->isEnabled());
+  // The litter of A5 was printable; back on A3 (no due date) it is gone.
+  w.FarroBack->Press();
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"NO FARROW DATE!\r\rCheck you Date Bred.", "FARROWING SOWS", vbExclamation,
+                                     platform::vbOKOnly, false}));
+  EXPECT_EQ(w.Caption(), "F A R R O W I N G   ( A3 )");
+  EXPECT_FALSE(w.PrintEdit->isEnabled());
+  EXPECT_FALSE(w.FarroEdit->isEnabled());
+  EXPECT_FALSE(w.FarroAccept->isEnabled());
+  EXPECT_EQ(w.FarroLabel(kParityRow)->Caption(), "3");
+  EXPECT_EQ(w.FarroDate(kDateBornRow)->Text(), "__/__/____");
+  for (int row : {kBornRow, kAliveRow, kBirthWeightRow, kWeanedRow, kWeaningWeightRow})
+    EXPECT_EQ(w.FarroBox(row)->Text(), "") << row;
+  EXPECT_EQ(w.FarroLabel(kLitterNumberRow)->Caption(), "");
+  EXPECT_EQ(w.FarroBox(kBoarRow)->Text(), "B2");
+  EXPECT_EQ(w.FarrowGrid(HogSow6::kEntry), LitterColumn{});
+  w.PrintEdit->Press();
+  EXPECT_EQ(tp.printer.documents, 0);
+
+  // A parity of A3 chosen and loaded prints her own litter.
+  w.ParityNum[1]->Press();
+  EXPECT_FALSE(w.PrintEdit->isEnabled());
+  w.FarroEdit->Press();
+  tp.dialogs.answer(platform::vbYes);
+  w.PrintEdit->Press();
+  ASSERT_EQ(tp.printer.finishedDocuments, 1);
+  const std::vector<std::string> page = tp.printer.texts(1);
+  EXPECT_EQ(page[0], "SOW ID (A3) FARROW RECORD");
+  EXPECT_EQ(page[2], "PARITY. --------------------------->2");
+  EXPECT_EQ(page[3], "The Date the Pigs were Born. ------>07/01/2024");
+  EXPECT_EQ(page[4], "The Number of Pigs Born. ---------->7");
+  EXPECT_EQ(page[18], "The BOAR ID. ---------------------->B2      ");
+}
+
 TEST_F(HogSow6Test, PrintAllPrintsASheetPerLitterWithoutWeaningBoxes) {
   writeRecords<FarrowRecord>(farrowPath(),
                              {aLitter().bornOn("01/01/2024").pigs(10, 9).weights(30, 0).sire("B1"),

@@ -1,5 +1,7 @@
 #include "support/RecordingPrinter.h"
 
+#include <algorithm>
+
 bool RecordingPrinter::startPage() {
   ++pagesBegun_;
   if (failAtPage != 0 && pagesBegun_ == failAtPage) {
@@ -76,4 +78,27 @@ const PrintedItem* RecordingPrinter::find(const std::string& text) const {
   for (const auto& it : items)
     if (it.kind == PrintedItem::Text && it.text == text) return &it;
   return nullptr;
+}
+
+std::vector<std::string> RecordingPrinter::pastThePrintableWidth() const {
+  std::vector<std::string> out;
+  for (const auto& it : items) {
+    int orientation = 1;
+    for (const PrintedPage& p : pages)
+      if (p.document == it.document && p.page == it.page) orientation = p.orientation;
+    const double width = orientation == 2 ? 15120 : 11520;
+    double left = std::min(it.x, it.x2), right = std::max(it.x, it.x2);
+    if (it.kind == PrintedItem::Text) {
+      const size_t shown = it.text.find_last_not_of(' ') + 1;  // 0 for blanks only
+      left = it.x;
+      right = it.x + static_cast<double>(shown) * it.font.size * 12;
+      if (shown == 0) continue;
+    }
+    if (left >= 0 && right <= width) continue;
+    out.push_back("document " + std::to_string(it.document) + " page " + std::to_string(it.page) + ": " +
+                  (it.kind == PrintedItem::Text ? "\"" + it.text + "\" at " + std::to_string(it.font.size) + " points"
+                                                : std::string(it.kind == PrintedItem::Line ? "a rule" : "a picture")) +
+                  " from " + std::to_string(left) + " to " + std::to_string(right) + " of " + std::to_string(width));
+  }
+  return out;
 }

@@ -2,7 +2,8 @@
 // A printer that records what it is asked to print, with fixed metrics:
 //  - every face is measured as a fixed-pitch face: a character is
 //    size x 12 twips wide (0.6 em), a line is size x 23 twips high;
-//  - the printable area is 11520 x 15120 twips (8 x 10.5 inches).
+//  - the printable area is 11520 x 15120 twips (8 x 10.5 inches), 15120 x
+//    11520 in landscape (orientation 2, as set for the page to come).
 #include <string>
 #include <vector>
 
@@ -28,8 +29,8 @@ struct PrintedPage {
 
 class RecordingPrinter : public platform::Printer {
  public:
-  double scaleWidth() override { return 11520; }
-  double scaleHeight() override { return 15120; }
+  double scaleWidth() override { return orientation() == 2 ? 15120 : 11520; }
+  double scaleHeight() override { return orientation() == 2 ? 11520 : 15120; }
 
   std::vector<PrintedItem> items;
   std::vector<PrintedPage> pages;
@@ -46,6 +47,10 @@ class RecordingPrinter : public platform::Printer {
   std::vector<PrintedItem> onPage(int document, int page) const;
   // The first item whose text is `text`; nullptr when none.
   const PrintedItem* find(const std::string& text) const;
+  // The items that run past the printable area of their page across (a text
+  // by its width without trailing blanks, a rule, a picture), each described
+  // with its document, page and extent; empty when every item fits.
+  std::vector<std::string> pastThePrintableWidth() const;
 
  protected:
   double measureWidth(const platform::PrinterFont& f, const std::string& text) override {

@@ -1,0 +1,93 @@
+// A typed number read for its field: what is a number, the value stored, the
+// fault and the words of its refusal.
+#include <gtest/gtest.h>
+
+#include "common/TypedNumber.h"
+
+namespace {
+
+using F = NumberFault;
+
+struct ReadCase {
+  const char* typed;
+  NumberField field;
+  double value;
+  NumberFault fault;
+};
+
+const NumberField kCount = IntegerField("PIGS");
+const NumberField kWeight = SingleField("WEIGHT");
+const NumberField kPounds = LongField("POUNDS", 1);
+const NumberField kPrice = CurrencyField("PRICE");
+const NumberField kPremium = SignedSingleField("PREMIUM");
+
+}  // namespace
+
+TEST(TypedNumber, WhatIsANumber) {
+  for (const char* yes : {"0", "12", " 12 ", "+3", "-3", "1.5", ".5", "5.", "1e3", "1E+03", "2.5d-1", "\t7"})
+    EXPECT_TRUE(IsNumberText(yes)) << yes;
+  for (const char* no : {"", "  ", "abc", "12abc", "1,000", "$5", "-", ".", "1e", "1e+", "1 2", "0x1A", "inf", "1.2.3"})
+    EXPECT_FALSE(IsNumberText(no)) << no;
+}
+
+TEST(TypedNumber, ValueOrFaultOfEachField) {
+  const ReadCase cases[] = {
+      {"", kCount, 0, F::None},
+      {"   ", kCount, 0, F::None},
+      {"40", kCount, 40, F::None},
+      {" 2.5 ", kCount, 2, F::None},  // a half to the even neighbour
+      {"3.5", kCount, 4, F::None},
+      {"-0.4", kCount, 0, F::None},
+      {"32767", kCount, 32767, F::None},
+      {"32767.5", kCount, 0, F::AboveMost},
+      {"40000", kCount, 0, F::AboveMost},
+      {"-5", kCount, 0, F::BelowLeast},
+      {"abc", kCount, 0, F::NotANumber},
+      {"12abc", kCount, 0, F::NotANumber},
+      {"1e3", kCount, 1000, F::None},
+      {"9e9", kCount, 0, F::AboveMost},
+      {"-3", kWeight, 0, F::BelowLeast},
+      {"45.25", kWeight, 45.25, F::None},
+      {"9999999", kWeight, 9999999, F::None},
+      {"10000000", kWeight, 0, F::AboveMost},
+      {"", kPounds, 0, F::BelowLeast},
+      {"0.4", kPounds, 0, F::BelowLeast},
+      {"2147483647", kPounds, 2147483647, F::None},
+      {"2147483648", kPounds, 0, F::AboveMost},
+      {"9e999999", kPrice, 0, F::AboveMost},
+      {"-9e999999", kPrice, 0, F::BelowLeast},
+      {"1e-999999", kPrice, 0, F::None},
+      {"125.5", kPrice, 125.5, F::None},
+      {"922337203685477", kPrice, 922337203685477, F::None},
+      {"922337203685478", kPrice, 0, F::AboveMost},
+      {"-2.5", kPremium, -2.5, F::None},
+      {"-10000000", kPremium, 0, F::BelowLeast},
+  };
+  for (const ReadCase& c : cases) {
+    const TypedNumber read = ReadTypedNumber(c.typed, c.field);
+    EXPECT_EQ(read.fault, c.fault) << c.typed << " " << c.field.name;
+    EXPECT_EQ(read.value, c.value) << c.typed << " " << c.field.name;
+  }
+}
+
+TEST(TypedNumber, RefusalNamesTheFaultAndTheRange) {
+  const struct {
+    const char* typed;
+    NumberField field;
+    const char* text;
+  } cases[] = {
+      {"abc", kWeight, "WEIGHT is not a number!\r\rIt takes a number from 0 to 9999999."},
+      {"-3", kWeight, "WEIGHT can't be less than 0!\r\rIt takes a number from 0 to 9999999."},
+      {"40000", kCount, "PIGS can't be more than 32767!\r\rIt takes a number from 0 to 32767."},
+      {"0", kPounds, "POUNDS can't be less than 1!\r\rIt takes a number from 1 to 2147483647."},
+      {"9e999999", kPrice, "PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477."},
+      {"-1e8", kPremium, "PREMIUM can't be less than -9999999!\r\rIt takes a number from -9999999 to 9999999."},
+  };
+  for (const auto& c : cases) {
+    const Check refusal = CheckTypedNumber(c.typed, c.field, "T I T L E", 7, platform::vbInformation);
+    ASSERT_TRUE(refusal) << c.typed;
+    EXPECT_EQ(*refusal, (Refusal{c.text, "T I T L E", platform::vbInformation, 7})) << c.typed;
+  }
+  EXPECT_EQ(CheckTypedNumber("12", kCount, "T", 1), std::nullopt);
+  EXPECT_EQ(NumberFaultText(kCount, F::None), "");
+}
