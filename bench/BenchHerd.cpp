@@ -231,7 +231,7 @@ BenchHerd MakeBenchHerd() {
     boar.DateOfBirth = day(born);
     boar.DateEnteredHerd = day(born + rng.between(180, 240));
     boar.DateLeftHerd = b % 8 == 0 ? day(born + rng.between(700, 1500)) : records::kEmptyDate;
-    boar.PrvDate = records::kEmptyDate;
+    boar.PrvDate = b % 3 ? day(born + rng.between(300, 3000)) : records::kEmptyDate;
     boar.DaysTo230 = static_cast<int16_t>(rng.between(140, 190));
     boar.Backfat = static_cast<float>(rng.between(50, 110)) / 100.0f;
     boar.Loineye = static_cast<float>(rng.between(550, 800)) / 100.0f;
