@@ -50,6 +50,15 @@ std::vector<std::string> BodyLines(const RecordingPrinter& printer, size_t width
   return lines;
 }
 
+std::vector<std::string> ListRows(const platform::ListBox& list, std::vector<long>* itemData) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < list.ListCount(); ++i) {
+    rows.push_back(list.List(i));
+    if (itemData) itemData->push_back(list.ItemData(i));
+  }
+  return rows;
+}
+
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   qInstallMessageHandler(quietQt);

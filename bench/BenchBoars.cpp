@@ -36,8 +36,6 @@ void printHistories() {
   g_list->BoarPrint->Click(0);
 }
 
-constexpr float kFactors[21] = {1.29f, 1.24f, 1.19f, 1.15f, 1.11f, 1.07f, 1.03f, 1.00f, 0.97f, 0.94f, 0.91f,
-                                0.88f, 0.86f, 0.84f, 0.82f, 0.80f, 0.78f, 0.77f, 0.76f, 0.75f, 0.73f};
 
 // A sire's litters in FARROW.DAT, from the stored bytes.
 struct Sire {
@@ -68,7 +66,7 @@ struct Boars {
       const long age = DayCount(litters.date(n, litter::Weaned)) - DayCount(litters.date(n, litter::Born));
       if (age < 14 || age > 34) continue;
       ++s.weighed;
-      s.adjusted += kFactors[age - 14] * litters.f32(n, litter::WeaningWeight);
+      s.adjusted += kAdjustFactors[age - 14] * litters.f32(n, litter::WeaningWeight);
     }
     const Stored sows(farm.sows, sow::Length);
     for (long r = 1; r <= sows.count(); ++r)
@@ -103,11 +101,6 @@ struct Boars {
 
 using BoarRule = std::function<bool(const Boars& b, long r)>;
 
-bool holds(const Stored& s, long r, int offset, int width, const std::string& part) {
-  const std::string field = UpperText(s.trimmed(r, offset, width));
-  return !field.empty() && field.find(part) != std::string::npos;
-}
-
 struct BoarListQuery {
   const char* code;
   const char* criterion;
@@ -117,10 +110,10 @@ struct BoarListQuery {
 const std::vector<BoarListQuery>& boarQueries() {
   static const std::vector<BoarListQuery> queries = {
       {"0", "", [](const Boars& b, long r) { return b.active(r); }},
-      {"1", "B1", [](const Boars& b, long r) { return holds(b.boars, r, animal::Id, 8, "B1"); }},
-      {"2", "DUROC", [](const Boars& b, long r) { return holds(b.boars, r, animal::Breed, 20, "DUROC"); }},
+      {"1", "B1", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Id, 8, "B1"); }},
+      {"2", "DUROC", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Breed, 20, "DUROC"); }},
       {"3", ">01/01/2018", [](const Boars& b, long r) { return DateKey(b.boars.date(r, animal::Prv)) > 20180101; }},
-      {"4", "BOAR1", [](const Boars& b, long r) { return holds(b.boars, r, animal::Location, 8, "BOAR1"); }},
+      {"4", "BOAR1", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Location, 8, "BOAR1"); }},
       {"5", "<06/30/2016",
        [](const Boars& b, long r) {
          const long k = DateKey(b.boars.date(r, animal::Born));
@@ -154,13 +147,9 @@ LineExpect boarLine(const Boars& b, long r) {
 
 std::string compareList(const platform::ListBox& list, const Boars& b, const BoarRule& rule, bool inactive,
                         std::string& result) {
-  std::vector<std::string> rows;
   std::vector<long> records, expected;
+  const std::vector<std::string> rows = ListRows(list, &records);
   std::vector<LineExpect> lines;
-  for (int i = 0; i < list.ListCount(); ++i) {
-    rows.push_back(list.List(i));
-    records.push_back(list.ItemData(i));
-  }
   for (long r = 1; r <= b.boars.count(); ++r)
     if (b.live(r) && (inactive || b.active(r)) && rule(b, r)) {
       expected.push_back(r);

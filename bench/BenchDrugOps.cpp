@@ -45,12 +45,6 @@ void printItem(int item) {
   g_drugs->PrintMenu->Click(item);
 }
 
-std::vector<std::string> rowsOf(const platform::ListBox& list) {
-  std::vector<std::string> rows;
-  for (int i = 0; i < list.ListCount(); ++i) rows.push_back(list.List(i));
-  return rows;
-}
-
 // ---- Drugs -----------------------------------------------------------------------
 
 bool coded(const Stored& s, long r) { return !s.blank(r, drug::Code, 6); }
@@ -89,18 +83,14 @@ struct DrugListQuery {
   DrugRule rule;
 };
 
-bool holds(const Stored& s, long r, int offset, int width, const std::string& part) {
-  return UpperText(s.trimmed(r, offset, width)).find(part) != std::string::npos;
-}
-
 const std::vector<DrugListQuery>& drugQueries() {
   static const std::vector<DrugListQuery> queries = {
-      {"1", "CYCLINE", [](const Stored& s, long r) { return holds(s, r, drug::Name, 20, "CYCLINE"); }},
-      {"2", "D12", [](const Stored& s, long r) { return holds(s, r, drug::Code, 6, "D12"); }},
+      {"1", "CYCLINE", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Name, 20, "CYCLINE"); }},
+      {"2", "D12", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Code, 6, "D12"); }},
       {"3", "V", [](const Stored& s, long r) { return letter(s, r, drug::Type) == 'V'; }},
-      {"4", "MAKER 1", [](const Stored& s, long r) { return holds(s, r, drug::Maker, 20, "MAKER 1"); }},
+      {"4", "MAKER 1", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Maker, 20, "MAKER 1"); }},
       {"5", "2.5><7.5", [](const Stored& s, long r) { return s.f32(r, drug::Dosage) > 2.5f && s.f32(r, drug::Dosage) < 7.5f; }},
-      {"6", "LOT7", [](const Stored& s, long r) { return holds(s, r, drug::Lot, 15, "LOT7"); }},
+      {"6", "LOT7", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Lot, 15, "LOT7"); }},
       {"7", ">20", [](const Stored& s, long r) { return std::atoi(s.trimmed(r, drug::Withdrawal, 3).c_str()) > 20; }},
       {"8", "01/01/2015><12/31/2018",
        [](const Stored& s, long r) {
@@ -190,16 +180,16 @@ struct HistoryQuery {
 
 const std::vector<HistoryQuery>& historyQueries() {
   static const std::vector<HistoryQuery> queries = {
-      {"1", "Y12", [](const Stored& s, long r) { return holds(s, r, dose::Sow, 8, "Y12"); }},
-      {"2", "B0", [](const Stored& s, long r) { return holds(s, r, dose::Boar, 8, "B0"); }},
-      {"3", "-24", [](const Stored& s, long r) { return holds(s, r, dose::Group, 7, "-24"); }},
-      {"4", "0012", [](const Stored& s, long r) { return holds(s, r, dose::Batch, 6, "0012"); }},
+      {"1", "Y12", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Sow, 8, "Y12"); }},
+      {"2", "B0", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Boar, 8, "B0"); }},
+      {"3", "-24", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Group, 7, "-24"); }},
+      {"4", "0012", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Batch, 6, "0012"); }},
       {"5", ">06/30/2024", [](const Stored& s, long r) { return DateKey(s.date(r, dose::Date)) > 20240630; }},
-      {"6", "D1", [](const Stored& s, long r) { return holds(s, r, dose::Code, 6, "D1"); }},
-      {"7", "IRON", [](const Stored& s, long r) { return holds(s, r, dose::Name, 30, "IRON"); }},
+      {"6", "D1", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Code, 6, "D1"); }},
+      {"7", "IRON", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Name, 30, "IRON"); }},
       {"8", "1.0><3.0", [](const Stored& s, long r) { return s.f32(r, dose::Dosage) > 1.0f && s.f32(r, dose::Dosage) < 3.0f; }},
-      {"9", "LOT7", [](const Stored& s, long r) { return holds(s, r, dose::Lot, 15, "LOT7"); }},
-      {"10", "JH", [](const Stored& s, long r) { return holds(s, r, dose::GivenBy, 12, "JH"); }},
+      {"9", "LOT7", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Lot, 15, "LOT7"); }},
+      {"10", "JH", [](const Stored& s, long r) { return StoredHolds(s, r, dose::GivenBy, 12, "JH"); }},
   };
   return queries;
 }
@@ -224,7 +214,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       for (long r : listedDrugs(s)) expected.push_back(drugLine(s, r, false));
       result = std::to_string(g_drugs->Drug_List->ListCount());
       if (g_drugs->DQDisp->Caption() != "By ALL DRUG(s)") return "caption " + g_drugs->DQDisp->Caption();
-      return CompareLines(rowsOf(*g_drugs->Drug_List), expected, "listed drug");
+      return CompareLines(ListRows(*g_drugs->Drug_List), expected, "listed drug");
     };
     ops.push_back(op);
   }
@@ -249,7 +239,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       result = std::to_string(expected.size());
       if (expected.empty()) return std::string("the query lists nothing");
       if (g_drugs->DQDisp->Caption() != caption + ",  " + criterion) return "caption " + g_drugs->DQDisp->Caption();
-      return CompareLines(rowsOf(*g_drugs->Drug_List), expected, "listed drug");
+      return CompareLines(ListRows(*g_drugs->Drug_List), expected, "listed drug");
     };
     ops.push_back(op);
   }
@@ -456,10 +446,10 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       const Stored s(farm.doses, dose::Length);
       std::vector<long> records, data;
       for (long r = 9 * 842 + 1; r <= std::min<long>(s.count(), 10 * 842); ++r) records.push_back(r);
-      for (int i = 0; i < g_history->MediList->ListCount(); ++i) data.push_back(g_history->MediList->ItemData(i));
+      const std::vector<std::string> rows = ListRows(*g_history->MediList, &data);
       result = std::to_string(data.size());
       if (g_history->MQDisp->Caption() != "All MED Rec's.  PAGE 10") return "caption " + g_history->MQDisp->Caption();
-      return compareHistoryPage(rowsOf(*g_history->MediList), data, s, records);
+      return compareHistoryPage(rows, data, s, records);
     };
     ops.push_back(op);
   }
@@ -487,8 +477,8 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         return std::to_string(g_history->MatchCount) + " found, expected " + std::to_string(matches.size());
       if (g_history->MQDisp->Caption() != caption + ", " + criterion + ".  Page 1") return "caption " + g_history->MQDisp->Caption();
       if (matches.size() > 842) matches.resize(842);
-      for (int i = 0; i < g_history->MediList->ListCount(); ++i) data.push_back(g_history->MediList->ItemData(i));
-      return compareHistoryPage(rowsOf(*g_history->MediList), data, s, matches);
+      const std::vector<std::string> rows = ListRows(*g_history->MediList, &data);
+      return compareHistoryPage(rows, data, s, matches);
     };
     ops.push_back(op);
   }

@@ -23,17 +23,6 @@ const char* const kGivers[] = {"JH", "MK", "RT", "AB", "LW", "DS"};
 
 std::string codeOf(long n) { return "D" + std::to_string(n); }
 
-template <class R>
-bool writeAll(const std::string& path, const std::vector<R>& rows) {
-  records::Bytes bytes;
-  bytes.reserve(rows.size() * static_cast<size_t>(R::Length));
-  for (const R& r : rows) {
-    const records::Bytes b = records::encode(r);
-    bytes.insert(bytes.end(), b.begin(), b.end());
-  }
-  return platform::writeWholeFile(path, bytes);
-}
-
 // The group keys (three digits) of a stage's groups of the year.
 std::vector<std::string> groupKeys(const BenchHerd& herd, const std::string& stage, int year) {
   std::vector<std::string> keys;
@@ -155,10 +144,10 @@ BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year
 }
 
 bool WriteBenchDrugs(const BenchDrugs& drugs, const std::string& folder) {
-  return writeAll(folder + kDrugFileName, drugs.drugs);
+  return WriteBenchRecords(folder + kDrugFileName, drugs.drugs);
 }
 
 bool WriteBenchYear(const BenchYear& year, const std::string& folder) {
-  return writeAll(folder + FeedFileName(year.year), year.batches) &&
-         writeAll(folder + MedFileName(year.year), year.doses);
+  return WriteBenchRecords(folder + FeedFileName(year.year), year.batches) &&
+         WriteBenchRecords(folder + MedFileName(year.year), year.doses);
 }

@@ -21,15 +21,6 @@ constexpr const char* kYear = "23";  // a group year whose groups are all sold
 std::unique_ptr<HogPig1> g_groups;
 std::unique_ptr<HogSale1> g_sales;
 
-std::vector<std::string> rowsOf(const platform::ListBox& list, std::vector<long>* data = nullptr) {
-  std::vector<std::string> rows;
-  for (int i = 0; i < list.ListCount(); ++i) {
-    rows.push_back(list.List(i));
-    if (data) data->push_back(list.ItemData(i));
-  }
-  return rows;
-}
-
 // An item of the sales list's PRINT submenu, as the user reaches it: PRINT
 // opens first.
 void printItem(int item) {
@@ -126,7 +117,7 @@ std::string compareGroupList(const BenchFarm& farm, int stage) {
     }
     expected.push_back(line);
   }
-  const std::vector<std::string> rows = rowsOf(*g_groups->PigList, &data);
+  const std::vector<std::string> rows = ListRows(*g_groups->PigList, &data);
   if (std::string d = CompareNumbers(data, records, "row's record"); !d.empty()) return d;
   return CompareLines(rows, expected, "group row");
 }
@@ -327,7 +318,7 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       const Stored s(farm.sales, sale::Length);
       std::vector<long> records, data;
       const std::vector<LineExpect> expected = salesListLines(s, records);
-      const std::vector<std::string> rows = rowsOf(*g_sales->SaleList, &data);
+      const std::vector<std::string> rows = ListRows(*g_sales->SaleList, &data);
       result = std::to_string(rows.size());
       if (std::string d = CompareNumbers(data, records, "row's record"); !d.empty()) return d;
       return CompareLines(rows, expected, "sales row");

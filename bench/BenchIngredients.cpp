@@ -68,14 +68,10 @@ struct IngredientListQuery {
   IngredientRule rule;
 };
 
-bool holds(const Stored& s, long r, int offset, int width, const std::string& part) {
-  return UpperText(s.trimmed(r, offset, width)).find(part) != std::string::npos;
-}
-
 const std::vector<IngredientListQuery>& ingredientQueries() {
   static const std::vector<IngredientListQuery> queries = {
-      {"1", "CORN", [](const Stored& s, long r) { return holds(s, r, ingredient::Name, 20, "CORN"); }},
-      {"2", "I1", [](const Stored& s, long r) { return holds(s, r, ingredient::Code, 6, "I1"); }},
+      {"1", "CORN", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Name, 20, "CORN"); }},
+      {"2", "I1", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Code, 6, "I1"); }},
       {"3", ">20000", [](const Stored& s, long r) { return s.i32(r, ingredient::Current) > 20000; }},
       {"4", "1000><2000",
        [](const Stored& s, long r) { return s.i32(r, ingredient::Start) > 1000 && s.i32(r, ingredient::Start) < 2000; }},

@@ -9,6 +9,7 @@
 #include "bench/BenchRun.h"
 #include "bench/Expect.h"
 #include "bench/Stored.h"
+#include "platform/Controls.h"
 #include "platform/Printer.h"
 #include "support/RecordingPrinter.h"
 
@@ -53,6 +54,9 @@ RecordingPrinter& RecordPrints();
 // The texts of one document, or of all, that are `width` characters long and
 // are not the listing's headings: the body lines of a listing.
 std::vector<std::string> BodyLines(const RecordingPrinter& printer, size_t width, int document = 0);
+
+// The rows of a list box, top to bottom, and (when given) their item data.
+std::vector<std::string> ListRows(const platform::ListBox& list, std::vector<long>* itemData = nullptr);
 
 extern volatile long g_sink;  // keeps timed work from being optimised away
 

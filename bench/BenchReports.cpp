@@ -25,6 +25,21 @@ std::unique_ptr<HogRept2> g_farrow;
 std::string yearOf(const std::string& date) { return date.size() >= 4 ? date.substr(date.size() - 4) : date; }
 double ratio(double a, double b) { return b > 0 ? a / b : 0; }
 
+// The sums of the litters a summary counts; the litter weights are rounded
+// to whole pounds after each litter.
+struct Weaned {
+  long n = 0, born = 0, alive = 0, weaned = 0, fostered = 0, birthWeight = 0, weaningWeight = 0;
+  void add(const Stored& litters, long k) {
+    ++n;
+    born += litters.i16(k, litter::BornCount);
+    alive += litters.i16(k, litter::Alive);
+    weaned += litters.i16(k, litter::WeanedCount);
+    fostered += litters.i16(k, litter::FosteredTo);
+    birthWeight = std::lrint(birthWeight + static_cast<double>(litters.f32(k, litter::BirthWeight)));
+    weaningWeight = std::lrint(weaningWeight + static_cast<double>(litters.f32(k, litter::WeaningWeight)));
+  }
+};
+
 // The 25 figures of the herd performance of `year`, in the window's order.
 std::vector<double> herdFigures(const BenchFarm& farm, const std::string& year) {
   const Stored sows(farm.sows, sow::Length), litters(farm.litters, litter::Length);
@@ -37,18 +52,15 @@ std::vector<double> herdFigures(const BenchFarm& farm, const std::string& year) 
     if (entered <= year && sows.date(r, animal::Left) == "__/__/____") paritySum += sows.i16(r, sow::Parities);
   }
   const double herd = static_cast<double>(sows.count() - excluded);
-  long n = 0, born = 0, alive = 0, weaned = 0, fostered = 0, birthWeight = 0, weaningWeight = 0, days = 0;
+  Weaned w;
+  long days = 0;
   for (long k = 1; k <= litters.count(); ++k) {
     if (yearOf(litters.date(k, litter::Born)) != year || litters.date(k, litter::Weaned) == "__/__/____") continue;
-    ++n;
-    born += litters.i16(k, litter::BornCount);
-    alive += litters.i16(k, litter::Alive);
-    weaned += litters.i16(k, litter::WeanedCount);
-    fostered += litters.i16(k, litter::FosteredTo);
-    birthWeight = std::lrint(birthWeight + static_cast<double>(litters.f32(k, litter::BirthWeight)));
-    weaningWeight = std::lrint(weaningWeight + static_cast<double>(litters.f32(k, litter::WeaningWeight)));
+    w.add(litters, k);
     days += DayCount(litters.date(k, litter::Weaned)) - DayCount(litters.date(k, litter::Born));
   }
+  const long n = w.n, born = w.born, alive = w.alive, weaned = w.weaned, fostered = w.fostered;
+  const long birthWeight = w.birthWeight, weaningWeight = w.weaningWeight;
   const double nps = herd * 365 - (std::nearbyint(ratio(days, n)) + 114) * n;
   return {herd,
           static_cast<double>(replacements),
@@ -81,21 +93,14 @@ std::vector<double> herdFigures(const BenchFarm& farm, const std::string& year) 
 // fostered and their averages, the litter weights, stillborn and mortality.
 std::vector<double> farrowFigures(const BenchFarm& farm, const WeanDates& dates) {
   const Stored litters(farm.litters, litter::Length);
-  long n = 0, born = 0, alive = 0, weaned = 0, fostered = 0, birthWeight = 0, weaningWeight = 0;
+  Weaned w;
   for (long k = 1; k <= litters.count(); ++k)
-    for (const std::string& date : dates) {
-      if (litters.date(k, litter::Weaned) != date) continue;
-      ++n;
-      born += litters.i16(k, litter::BornCount);
-      alive += litters.i16(k, litter::Alive);
-      weaned += litters.i16(k, litter::WeanedCount);
-      fostered += litters.i16(k, litter::FosteredTo);
-      birthWeight = std::lrint(birthWeight + static_cast<double>(litters.f32(k, litter::BirthWeight)));
-      weaningWeight = std::lrint(weaningWeight + static_cast<double>(litters.f32(k, litter::WeaningWeight)));
-    }
-  return {static_cast<double>(n), static_cast<double>(born), static_cast<double>(alive), static_cast<double>(weaned),
-          static_cast<double>(fostered), ratio(born, n), ratio(alive, n), ratio(weaned, n), ratio(fostered, n),
-          ratio(birthWeight, n), ratio(weaningWeight, n), ratio(born - alive, born) * 100, ratio(alive - weaned, alive) * 100};
+    for (const std::string& date : dates)
+      if (litters.date(k, litter::Weaned) == date) w.add(litters, k);
+  return {static_cast<double>(w.n), static_cast<double>(w.born), static_cast<double>(w.alive),
+          static_cast<double>(w.weaned), static_cast<double>(w.fostered), ratio(w.born, w.n), ratio(w.alive, w.n),
+          ratio(w.weaned, w.n), ratio(w.fostered, w.n), ratio(w.birthWeight, w.n), ratio(w.weaningWeight, w.n),
+          ratio(w.born - w.alive, w.born) * 100, ratio(w.alive - w.weaned, w.alive) * 100};
 }
 
 std::string compareLabels(const platform::ControlArray<platform::Label>& labels, const std::vector<double>& figures,
@@ -121,8 +126,6 @@ class Refilled : public W {
   using W::ShowFigures;
 };
 
-constexpr float kFactors[21] = {1.29f, 1.24f, 1.19f, 1.15f, 1.11f, 1.07f, 1.03f, 1.00f, 0.97f, 0.94f, 0.91f,
-                                0.88f, 0.86f, 0.84f, 0.82f, 0.80f, 0.78f, 0.77f, 0.76f, 0.75f, 0.73f};
 
 // Each year's label and value of chart `chart`, from the stored bytes.
 std::vector<std::pair<std::string, double>> chartRows(const BenchFarm& farm, int chart) {
@@ -144,7 +147,7 @@ std::vector<std::pair<std::string, double>> chartRows(const BenchFarm& farm, int
       if (pigs == 0) continue;
       const float perPig = litters.f32(k, litter::WeaningWeight) / static_cast<float>(pigs);
       const long age = DayCount(litters.date(k, litter::Weaned)) - DayCount(litters.date(k, litter::Born));
-      adjusted += age >= 14 && age <= 34 ? perPig * kFactors[age - 14] : perPig;
+      adjusted += age >= 14 && age <= 34 ? perPig * kAdjustFactors[age - 14] : perPig;
       ++count;
     }
     for (long r = 1; r <= sales.count(); ++r)

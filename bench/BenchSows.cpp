@@ -79,9 +79,6 @@ Litters littersOf(const Stored& sows, long r, const Stored& litters) {
 
 using SowRule = std::function<bool(const Stored& sows, long r, const Stored& litters)>;
 
-bool holds(const std::string& field, const std::string& part) {
-  return UpperText(TrimmedText(field)).find(part) != std::string::npos;
-}
 long key(const Stored& s, long r, int offset) { return DateKey(s.date(r, offset)); }
 
 struct SowListQuery {
@@ -93,10 +90,10 @@ struct SowListQuery {
 const std::vector<SowListQuery>& sowQueries() {
   static const std::vector<SowListQuery> queries = {
       {"0", "", [](const Stored& s, long r, const Stored&) { return activeSow(s, r); }},
-      {"1", "10", [](const Stored& s, long r, const Stored&) { return holds(s.text(r, animal::Id, 8), "10"); }},
-      {"2", "YORK", [](const Stored& s, long r, const Stored&) { return holds(s.text(r, animal::Breed, 20), "YORK"); }},
+      {"1", "10", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Id, 8, "10"); }},
+      {"2", "YORK", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Breed, 20, "YORK"); }},
       {"3", ">01/01/2018", [](const Stored& s, long r, const Stored&) { return key(s, r, animal::Prv) > 20180101; }},
-      {"4", "PEN1", [](const Stored& s, long r, const Stored&) { return holds(s.text(r, animal::Location, 8), "PEN1"); }},
+      {"4", "PEN1", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Location, 8, "PEN1"); }},
       {"5", "<06/30/2016",
        [](const Stored& s, long r, const Stored&) {
          const long k = key(s, r, animal::Born);
@@ -110,7 +107,7 @@ const std::vector<SowListQuery>& sowQueries() {
          return k > 20160101 && k < 20181231;
        }},
       {"8", ">01/01/2017", [](const Stored& s, long r, const Stored&) { return key(s, r, sow::Bred) > 20170101; }},
-      {"9", "B1", [](const Stored& s, long r, const Stored&) { return holds(s.text(r, sow::Boar, 8), "B1"); }},
+      {"9", "B1", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, sow::Boar, 8, "B1"); }},
       {"10", "<01/01/2015",
        [](const Stored& s, long r, const Stored&) {
          const long k = key(s, r, animal::Entered);
@@ -187,13 +184,9 @@ std::string comparePages(HogSow1& w, const BenchFarm& farm, const std::vector<lo
   const int pages = std::max<int>(1, static_cast<int>((listed.size() + kPageSlots - 1) / kPageSlots));
   for (int page = pages; page >= 1; --page) {
     w.SowPg_Click(page - 1);
-    std::vector<std::string> rows;
     std::vector<long> shownSlots, expectedSlots;
+    const std::vector<std::string> rows = ListRows(*w.SowList, &shownSlots);
     std::vector<LineExpect> expected;
-    for (int i = 0; i < w.SowList->ListCount(); ++i) {
-      rows.push_back(w.SowList->List(i));
-      shownSlots.push_back(w.SowList->ItemData(i));
-    }
     for (int slot = 1; slot <= kPageSlots; ++slot) {
       const size_t k = static_cast<size_t>((page - 1) * kPageSlots + slot - 1);
       if (k >= listed.size()) break;
@@ -218,10 +211,6 @@ std::string captionOf(const std::string& code, const std::string& criterion, con
 }
 
 // ---- The sow card, the litter sheet and the index, from the stored bytes --------
-
-// The adjusted 21-day factors by the age at weaning, 14 to 34 days.
-constexpr float kFactors[21] = {1.29f, 1.24f, 1.19f, 1.15f, 1.11f, 1.07f, 1.03f, 1.00f, 0.97f, 0.94f, 0.91f,
-                                0.88f, 0.86f, 0.84f, 0.82f, 0.80f, 0.78f, 0.77f, 0.76f, 0.75f, 0.73f};
 
 // The 17 rows of a litter's sheet, each after its label's "->": the texts
 // and figures it must show.
@@ -267,7 +256,7 @@ std::string compareLitterSheet(const std::vector<std::string>& texts, const Stor
     const long age = DayCount(l.date(link, litter::Weaned)) - DayCount(l.date(link, litter::Born));
     rows.push_back({12, "", true, static_cast<double>(age)});
     if (weaned != 0) rows.push_back({14, "", true, weight / weaned});
-    if (age >= 14 && age <= 34) rows.push_back({15, "", true, kFactors[age - 14] * weight});
+    if (age >= 14 && age <= 34) rows.push_back({15, "", true, kAdjustFactors[age - 14] * weight});
     else rows.push_back({15, age < 14 ? "EARLY" : "LATE", false, 0});
   }
   for (const Row& row : rows) {
@@ -384,8 +373,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       result = std::to_string(g_list->SowList->ListCount());
       const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
       if (g_list->SQDisp->Caption() != "All ACTIVE SOW's.  PAGE 1") return "caption " + g_list->SQDisp->Caption();
-      std::vector<std::string> rows;
-      for (int i = 0; i < g_list->SowList->ListCount(); ++i) rows.push_back(g_list->SowList->List(i));
+      const std::vector<std::string> rows = ListRows(*g_list->SowList);
       const Stored sows(farm.sows, sow::Length);
       std::vector<LineExpect> expected;
       for (size_t k = 0; k < active.size() && k < static_cast<size_t>(kPageSlots); ++k)

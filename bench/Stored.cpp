@@ -92,3 +92,7 @@ long DayCount(const std::string& date) {
   if (m <= 2) --y, m += 12;
   return 365 * y + y / 4 - y / 100 + y / 400 + (153 * (m - 3) + 2) / 5 + d;
 }
+
+bool StoredHolds(const Stored& s, long n, int offset, int width, const std::string& part) {
+  return UpperText(s.trimmed(n, offset, width)).find(part) != std::string::npos;
+}

@@ -80,3 +80,11 @@ bool EmptyStoredDate(const std::string& date);  // "__/__/____" or blanks
 long DateKey(const std::string& date);
 // Days since 01/01/0001 of "MM/DD/YYYY", by the calendar's own rules.
 long DayCount(const std::string& date);
+// Whether a stored text field, without its blanks and upper-cased, holds
+// `part` (a query's "contains").
+bool StoredHolds(const Stored& s, long n, int offset, int width, const std::string& part);
+
+// The adjusted 21-day weight factors by the age at weaning, 14 to 34 days.
+inline constexpr float kAdjustFactors[21] = {1.29f, 1.24f, 1.19f, 1.15f, 1.11f, 1.07f, 1.03f,
+                                             1.00f, 0.97f, 0.94f, 0.91f, 0.88f, 0.86f, 0.84f,
+                                             0.82f, 0.80f, 0.78f, 0.77f, 0.76f, 0.75f, 0.73f};
