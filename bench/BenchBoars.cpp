@@ -142,7 +142,7 @@ LineExpect boarLine(const Boars& b, long r) {
       .text(13, 20, b.boars.text(r, animal::Breed, 20))
       .text(37, 8, b.boars.text(r, animal::Location, 8))
       .text(52, 10, b.boars.date(r, animal::Entered))
-      .number(66, 10, b.boars.money(r, animal::Price));
+      .number(66, 10, b.boars.money(r, animal::Price), Align::Right);
 }
 
 std::string compareList(const platform::ListBox& list, const Boars& b, const BoarRule& rule, bool inactive,

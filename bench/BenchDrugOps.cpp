@@ -51,7 +51,7 @@ bool coded(const Stored& s, long r) { return !s.blank(r, drug::Code, 6); }
 char letter(const Stored& s, long r, int offset) { return s.text(r, offset, 1)[0]; }
 
 std::string unitWord(char unit) {
-  return unit == 'M' ? "ML" : unit == 'L' ? "Lb/Ton" : unit == 'O' ? "Oz/Gal" : "";
+  return unit == 'M' ? " ML" : unit == 'L' ? " Lb/Ton" : unit == 'O' ? " Oz/Gal" : "";
 }
 std::string typeWord(char type) {
   return type == 'V' ? "VACCINE" : type == 'F' ? "FEED MED." : type == 'W' ? "WATER MED." : "";
@@ -62,10 +62,10 @@ LineExpect drugLine(const Stored& s, long r, bool query) {
   LineExpect line(64);
   line.text(2, 6, s.text(r, drug::Code, 6))
       .text(11, 20, s.text(r, drug::Name, 20))
-      .number(33, 4, s.f32(r, drug::Dosage))
+      .number(33, 4, s.f32(r, drug::Dosage), Align::Right)
       .text(37, 7, unitWord(letter(s, r, drug::Unit)))
       .text(45, 10, typeWord(letter(s, r, drug::Type)));
-  return query ? line.number(56, 7, s.f32(r, drug::Inventory)) : line.number(56, 6, s.f32(r, drug::Inventory));
+  return line.number(56, query ? 7 : 6, s.f32(r, drug::Inventory), Align::Right);
 }
 
 // The drugs the list shows: a code and an amount on hand.
@@ -159,8 +159,8 @@ LineExpect historyLine(const Stored& s, long r) {
       .text(11, 10, s.date(r, dose::Date))
       .text(24, 20, s.text(r, dose::Name, 30))
       .text(50, 6, s.text(r, dose::Code, 6))
-      .number(60, 4, s.f32(r, dose::Dosage))
-      .text(64, 3, unit == 'M' ? "ML" : unit == 'L' ? "Lb" : unit == 'O' ? "Oz" : "")
+      .number(60, 4, s.f32(r, dose::Dosage), Align::Right)
+      .text(64, 3, unit == 'M' ? " ML" : unit == 'L' ? " Lb" : unit == 'O' ? " Oz" : "")
       .text(73, 3, s.text(r, dose::GivenBy, 12));
 }
 
@@ -268,10 +268,10 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         expected.push_back(LineExpect(88)
                                .text(3, 6, s.text(r, drug::Code, 6))
                                .text(17, 20, s.text(r, drug::Name, 20))
-                               .number(44, 4, s.f32(r, drug::Dosage))
+                               .number(44, 4, s.f32(r, drug::Dosage), Align::Right)
                                .text(48, 7, unitWord(letter(s, r, drug::Unit)))
                                .text(61, 10, typeWord(letter(s, r, drug::Type)))
-                               .number(79, 7, s.f32(r, drug::Inventory)));
+                               .number(79, 7, s.f32(r, drug::Inventory), Align::Right));
       const std::vector<std::string> body = BodyLines(printer, 88);
       result = std::to_string(body.size());
       return CompareLines(body, expected, "printed drug");
@@ -352,10 +352,10 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         expected.push_back(LineExpect(84)
                                .text(1, 20, name)
                                .text(24, 9, t.type)
-                               .number(38, 7, t.bought)
-                               .number(50, 7, t.inventory)
-                               .number(62, 7, t.bought - t.inventory)
-                               .number(72, 10, t.cost));
+                               .number(38, 7, t.bought, Align::Right)
+                               .number(50, 7, t.inventory, Align::Right)
+                               .number(62, 7, t.bought - t.inventory, Align::Right)
+                               .number(72, 10, t.cost, Align::Right));
       }
       const std::vector<std::string> body = BodyLines(printer, 84);
       result = std::to_string(body.size());

@@ -14,6 +14,7 @@ namespace {
 
 constexpr long kDeletedDrug = 30000;
 constexpr long kFreedBatch = 20000;
+constexpr long kDeletedMedicatedBatch = 15005;  // deleted after its doses: they stay in the year's file
 constexpr size_t kDoses = 8420;
 constexpr long kDosedDrugs = 400;  // the doses are of drugs D1 to D400
 
@@ -113,6 +114,7 @@ BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year
         }
       }
     }
+    if (n == kDeletedMedicatedBatch) b = FeedBatchRecord{};
     out.batches.push_back(b);
   }
   out.freeBatch = kFreedBatch;

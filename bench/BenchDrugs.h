@@ -3,7 +3,8 @@
 // the same at every run: DRUG.LST filled to record 32767 (one drug deleted:
 // its record is free, so the next new drug takes it); a year's feed batch
 // file filled to record 32767, the five feed types in turn, every twelfth
-// batch medicated whatever its type, one record freed by a delete; and the
+// batch medicated whatever its type, two records freed by a delete (the
+// first a medicated batch, whose doses stay, so no new batch takes it); and the
 // year's medication file at its 8420 records, dated over the whole year,
 // given by several people to sows and boars of the herd, to its groups of
 // the year and to each medicated batch.

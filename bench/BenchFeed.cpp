@@ -70,14 +70,14 @@ LineExpect batchLine(const Stored& b, long n, const std::map<std::string, Dosed>
   const double tons = pounds / 2000;
   const int group = printed ? 12 : 13;
   return LineExpect(88)
-      .text(2, 6, b.trimmed(n, batch::Number, 6))
-      .text(group, 3, b.trimmed(n, batch::Group, 3))
-      .text(group + 6, 10, b.date(n, batch::Date))
-      .number(33, 5, tons)
-      .number(40, 10, pounds)
-      .number(53, 9, tons ? cost / tons : 0)
-      .number(66, 7, pounds ? cost / pounds : 0)
-      .number(77, 10, cost);
+      .text(2, 6, b.trimmed(n, batch::Number, 6), Align::Right)
+      .text(group, 3, b.trimmed(n, batch::Group, 3), Align::Right)
+      .text(group + 6, 10, b.date(n, batch::Date), Align::Right)
+      .number(33, 5, tons, Align::Right)
+      .number(40, 10, pounds, Align::Right)
+      .number(53, 9, tons ? cost / tons : 0, Align::Right)
+      .number(66, 7, pounds ? cost / pounds : 0, Align::Right)
+      .number(77, 10, cost, Align::Right);
 }
 
 std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, double& pounds, double& cost) {

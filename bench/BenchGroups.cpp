@@ -178,7 +178,8 @@ std::vector<LineExpect> salesListLines(const Stored& s, std::vector<long>& recor
       line.text(30, 61, "USED to EDIT END of YEAR ADJUSTMENT");
     } else {
       const float weight = s.f32(r, sale::Weight), price = s.f32(r, sale::Price);
-      line.number(28, 7, price).number(36, 8, pigs && weight && price ? static_cast<double>(weight * price) : 0.0);
+      line.number(28, 7, price, Align::Right)
+          .number(36, 8, pigs && weight && price ? static_cast<double>(weight * price) : 0.0, Align::Right);
       killFigures(line, s, r, {47, 54, 63, 73, 83}, {4, 5, 5, 5, 5});
     }
     records.push_back(r);

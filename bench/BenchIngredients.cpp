@@ -37,9 +37,9 @@ LineExpect listLine(const Stored& s, long r) {
   return LineExpect(64)
       .text(1, 6, s.text(r, ingredient::Code, 6))
       .text(10, 20, s.text(r, ingredient::Name, 20))
-      .number(32, 9, s.i32(r, ingredient::Current))
+      .number(32, 9, s.i32(r, ingredient::Current), Align::Right)
       .text(43, 10, s.date(r, ingredient::Date))
-      .number(55, 6, s.money(r, ingredient::Unit));
+      .number(55, 6, s.money(r, ingredient::Unit), Align::Right);
 }
 
 // The 92-column printed line.
@@ -47,10 +47,10 @@ LineExpect printLine(const Stored& s, long r) {
   return LineExpect(92)
       .text(1, 6, s.text(r, ingredient::Code, 6))
       .text(10, 20, s.text(r, ingredient::Name, 20))
-      .number(34, 7, s.i32(r, ingredient::Current))
-      .number(47, 7, s.i32(r, ingredient::Start))
-      .number(60, 6, s.money(r, ingredient::Unit))
-      .number(70, 8, s.money(r, ingredient::Total))
+      .number(34, 7, s.i32(r, ingredient::Current), Align::Right)
+      .number(47, 7, s.i32(r, ingredient::Start), Align::Right)
+      .number(60, 6, s.money(r, ingredient::Unit), Align::Right)
+      .number(70, 8, s.money(r, ingredient::Total), Align::Right)
       .text(81, 10, s.date(r, ingredient::Date));
 }
 

@@ -659,6 +659,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
           return d;
       return std::string();
     };
+    ops.push_back(op);
   }
   {
     // Each sort of the Indexing menu, one click each: the grid's own rows,
@@ -726,9 +727,9 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         const int row = static_cast<int>(k) + 1;
         LineExpect line(88);
         line.text(2, 8, g.TextMatrix(row, 0));
-        line.number(11, 4, std::atof(g.TextMatrix(row, 1).c_str()));
+        line.number(11, 4, std::atof(g.TextMatrix(row, 1).c_str()), Align::Right);
         const int columns[] = {24, 40, 54, 65, 76};
-        for (int c = 0; c < 5; ++c) line.number(columns[c], 6, std::atof(g.TextMatrix(row, c + 2).c_str()));
+        for (int c = 0; c < 5; ++c) line.number(columns[c], 6, std::atof(g.TextMatrix(row, c + 2).c_str()), Align::Right);
         if (std::string d = line.differs(body[k]); !d.empty()) return "printed row " + std::to_string(row) + ": " + d;
       }
       return std::string();

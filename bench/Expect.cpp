@@ -5,25 +5,40 @@
 
 #include "bench/Stored.h"
 
-LineExpect& LineExpect::text(int col, int width, const std::string& t) {
-  columns_.push_back({col, width, false, TrimmedText(t.substr(0, static_cast<size_t>(width))), 0});
+LineExpect& LineExpect::text(int col, int width, const std::string& t, Align align) {
+  std::string cut = t.substr(0, static_cast<size_t>(width));
+  if (align == Align::Left) cut.erase(cut.find_last_not_of(' ') + 1);
+  else cut = TrimmedText(cut);
+  columns_.push_back({col, width, false, cut, 0, align});
   return *this;
 }
 
-LineExpect& LineExpect::number(int col, int width, double value) {
-  columns_.push_back({col, width, true, "", value});
+LineExpect& LineExpect::number(int col, int width, double value, Align align) {
+  columns_.push_back({col, width, true, "", value, align});
   return *this;
 }
+
+namespace {
+
+// A column's characters without the blanks the alignment leaves: after the
+// text of a left-aligned column, before that of a right-aligned one.
+std::string unpadded(const std::string& slice, Align align) {
+  if (align == Align::Left) return slice.substr(0, slice.find_last_not_of(' ') + 1);
+  const size_t first = slice.find_first_not_of(' ');
+  return first == std::string::npos ? "" : slice.substr(first);
+}
+
+}  // namespace
 
 std::string LineExpect::differs(const std::string& line) const {
   if (line.size() != width_)
     return std::to_string(line.size()) + " characters, not " + std::to_string(width_) + ": \"" + line + "\"";
   std::string covered(width_, ' ');
   for (const Column& c : columns_) {
-    const std::string shown = TrimmedText(line.substr(static_cast<size_t>(c.col - 1), static_cast<size_t>(c.width)));
+    const std::string shown = unpadded(line.substr(static_cast<size_t>(c.col - 1), static_cast<size_t>(c.width)), c.align);
     covered.replace(static_cast<size_t>(c.col - 1), static_cast<size_t>(c.width), static_cast<size_t>(c.width), 'x');
     const std::string where = "columns " + std::to_string(c.col) + "-" + std::to_string(c.col + c.width - 1);
-    if (c.isNumber && !ShowsNumber(shown, c.value)) {
+    if (c.isNumber && (shown != TrimmedText(shown) || !ShowsNumber(shown, c.value))) {
       char want[64];
       std::snprintf(want, sizeof want, "%.6g", c.value);
       return where + " show \"" + shown + "\", not " + want + ": \"" + line + "\"";

@@ -1,21 +1,25 @@
 #pragma once
 // What the bench expects of a fixed-column line, built from its own reading
 // of the stored bytes (bench/Stored.h): each column's text or the number it
-// must show, every other column blank. A number is read back from the line
-// and must lie within one unit of its last digit shown (a rounded or a cut
-// figure passes, a wrong one does not).
+// must show, where the column puts it (from its first character, or ending
+// at its last), every other column blank. A number is read back from the
+// line and must lie within one unit of its last digit shown (a rounded or a
+// cut figure passes, a wrong one does not).
 #include <string>
 #include <vector>
+
+enum class Align { Left, Right };
 
 class LineExpect {
  public:
   explicit LineExpect(size_t width) : width_(width) {}
-  // 1-based `col`, `width` characters: the text without blanks at either end
-  // (cut to the width).
-  LineExpect& text(int col, int width, const std::string& text);
+  // 1-based `col`, `width` characters: the text (cut to the width), from the
+  // column's first character on, or ending at its last.
+  LineExpect& text(int col, int width, const std::string& text, Align align = Align::Left);
   // A number (digits, a sign, a point, "," between thousands, a "$" or "%"
-  // beside it) that shows `value`.
-  LineExpect& number(int col, int width, double value);
+  // beside it) that shows `value`, from the first character or ending at
+  // the last.
+  LineExpect& number(int col, int width, double value, Align align = Align::Left);
   // What differs in `line`; "" when it shows all that is expected.
   std::string differs(const std::string& line) const;
 
@@ -25,6 +29,7 @@ class LineExpect {
     bool isNumber;
     std::string text;
     double value;
+    Align align;
   };
   size_t width_;
   std::vector<Column> columns_;
