@@ -12,6 +12,7 @@
 #include "platform/Grid.h"
 #include "records/RecordSlots.h"
 #include "sows/HogSow1.h"
+#include "sows/HogSow3.h"
 #include "sows/HogSow5.h"
 #include "sows/HogSow6.h"
 #include "sows/HogSow7.h"
@@ -463,6 +464,43 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       }
       result = std::to_string(written);
       return written >= 40 ? std::string() : "only " + std::to_string(written) + " sows written";
+    };
+    ops.push_back(op);
+  }
+  {
+    // The sow history card's ACCEPT after her location was edited: her
+    // record read and written back; she stays in the herd, so her litters
+    // are not opened. The location changes at every run, so every run writes.
+    Operation op;
+    op.name = "sow card ACCEPT of an edited location";
+    op.reads = {Records(farm.sows, 2)};
+    auto card = std::make_shared<std::unique_ptr<HogSow3>>();
+    auto turn = std::make_shared<int>(0);
+    const long record = listedSows(farm, sowQueries()[0].rule).back();
+    const auto open = [card, turn, record] {
+      if (!*card) {
+        SelectedSowRecs = {0, record};
+        SelectedCount = 1;
+        *card = std::make_unique<HogSow3>();
+        (*card)->Load();
+      }
+      (*card)->SowBox(12)->SetText("PEN" + std::to_string(50 + ++*turn % 2));
+    };
+    op.before = open;
+    op.run = [card] { (*card)->SaveChan_Click(); };
+    op.check = [&farm, card, open, record](std::string& result) {
+      const Stored before(farm.sows, sow::Length);
+      open();
+      const std::string typed = (*card)->SowBox(12)->Text();
+      (*card)->SaveChan_Click();
+      const Stored after(farm.sows, sow::Length);
+      result = after.trimmed(record, animal::Location, 8);
+      if (result != typed) return "location " + result + ", typed " + typed;
+      const std::string was = before.text(record, 0, sow::Length), is = after.text(record, 0, sow::Length);
+      for (int k = 0; k < sow::Length; ++k)
+        if (was[static_cast<size_t>(k)] != is[static_cast<size_t>(k)] && (k < animal::Location || k >= animal::Location + 8))
+          return "byte " + std::to_string(k) + " of her record changed";
+      return std::string();
     };
     ops.push_back(op);
   }
