@@ -244,7 +244,7 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
         }
       }
       const HogFeed3& w = *g_groupConversion;
-      result = w.LbPork->Caption() + " lb";
+      result = w.LbPork->Caption();
       if (!ShowsNumber(w.TotPig->Caption(), static_cast<double>(pigs))) return "pigs " + w.TotPig->Caption() + ", expected " + std::to_string(pigs);
       if (!ShowsNumber(w.LbPork->Caption(), std::nearbyint(out - in))) return "pork " + w.LbPork->Caption() + ", expected " + std::to_string(out - in);
       if (!ShowsNumber(w.LbFeed->Caption(), feed)) return "feed " + w.LbFeed->Caption() + ", expected " + std::to_string(feed);
@@ -291,7 +291,7 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
         if (d != doses.end()) feed += d->second.wholePounds, cost += d->second.cost;
       }
       const auto& shown = g_herdConversion->Results;
-      result = shown[7]->Caption() + " lb feed";
+      result = shown[7]->Caption();
       if (!ShowsNumber(shown[0]->Caption(), static_cast<double>(market))) return "market hogs " + shown[0]->Caption();
       if (!ShowsNumber(shown[1]->Caption(), static_cast<double>(feeder))) return "feeder pigs " + shown[1]->Caption();
       if (!showsNear(shown[2]->Caption(), marketWeight)) return "market weight " + shown[2]->Caption();

@@ -226,7 +226,7 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       before();
       run();
       const std::vector<double> figures = herdFigures(farm, kHerdYear);
-      result = g_herd->Figures[4]->Caption() + " litters";
+      result = g_herd->Figures[4]->Caption();
       return compareLabels(g_herd->Figures, figures, "herd performance");
     };
     ops.push_back(op);
@@ -255,7 +255,7 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       // The printed order of the figures.
       const int order[] = {0, 1, 2, 3, 4, 5, 12, 13, 14, 15, 16, 17, 18, 19, 6, 7, 8, 9, 10, 11, 20, 21, 22, 23, 24};
       const std::vector<std::string> printed = printedFigures(printer);
-      result = std::to_string(printed.size()) + " figures";
+      result = std::to_string(printed.size());
       if (printed.size() != 25) return std::to_string(printed.size()) + " figures printed";
       for (size_t k = 0; k < 25; ++k)
         if (!ShowsNumber(printed[k], f[static_cast<size_t>(order[k])]))
@@ -289,7 +289,7 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       before();
       run();
       const std::vector<double> figures = farrowFigures(farm, dates);
-      result = g_farrow->Figures[0]->Caption() + " litters";
+      result = g_farrow->Figures[0]->Caption();
       if (figures[0] == 0) return std::string("no litter weaned on the dates");
       return compareLabels(g_farrow->Figures, figures, "farrowing performance");
     };
@@ -317,7 +317,7 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       g_farrow->PntFarroPerf_Click();
       const std::vector<double> f = farrowFigures(farm, dates);
       const std::vector<std::string> printed = printedFigures(printer);
-      result = std::to_string(printed.size()) + " figures";
+      result = std::to_string(printed.size());
       if (printed.size() != f.size()) return std::to_string(printed.size()) + " figures printed";
       for (size_t k = 0; k < f.size(); ++k)
         if (!ShowsNumber(printed[k], f[k])) return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\"";

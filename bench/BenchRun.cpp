@@ -58,23 +58,29 @@ void readInto(const std::string& path) {
   if (size > 0) g_floorSink = g_floorSink + memory[size - 1];
 }
 
-void openAndClose(const std::string& path) {
+// A record file opened and closed, and one record of `bytes` read from it.
+void openAndRead(const std::string& path, int bytes) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
   struct stat st {};
   if (fd < 0 || ::fstat(fd, &st) != 0) {
     std::fprintf(stderr, "the floor cannot open %s\n", path.c_str());
     std::exit(1);
   }
+  if (bytes > 0) {
+    std::vector<uint8_t>& memory = g_floorMemory[path + "#record"];
+    memory.resize(static_cast<size_t>(bytes), 1);
+    if (::pread(fd, memory.data(), memory.size(), 0) > 0) g_floorSink = g_floorSink + memory[0];
+  }
   ::close(fd);
 }
 
-// One take of the floor: each file read (or opened) once, timed, times the
-// number of times a run reads it.
+// One take of the floor: each file read (a record file opened, and its
+// record read) once, timed, times the number of times a run reads it.
 double floorTake(const std::vector<FileUse>& reads) {
   double total = 0;
   for (const FileUse& use : reads) {
     const double start = now();
-    if (use.how == platform::FileOpening::RecordFile) openAndClose(use.path);
+    if (use.how == platform::FileOpening::RecordFile) openAndRead(use.path, use.recordBytes);
     else readInto(use.path);
     total += (now() - start) * use.times;
   }

@@ -17,13 +17,14 @@ struct FileUse {
   std::string path;
   platform::FileOpening how = platform::FileOpening::WholeRead;
   int times = 1;
+  int recordBytes = 0;  // a record file: the bytes of the record it reads, if any
 };
 inline FileUse Whole(const std::string& path, int times = 1) {
   return {path, platform::FileOpening::WholeRead, times};
 }
-// A record file opened to read or write some of its records.
-inline FileUse Records(const std::string& path, int times = 1) {
-  return {path, platform::FileOpening::RecordFile, times};
+// A record file opened to write a record, or to read one of `recordBytes`.
+inline FileUse Records(const std::string& path, int times = 1, int recordBytes = 0) {
+  return {path, platform::FileOpening::RecordFile, times, recordBytes};
 }
 
 // The time of the parts of a run that a click does, when a run is more than

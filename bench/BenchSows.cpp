@@ -473,7 +473,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     // are not opened. The location changes at every run, so every run writes.
     Operation op;
     op.name = "sow card ACCEPT of an edited location";
-    op.reads = {Records(farm.sows, 2)};
+    op.reads = {Records(farm.sows, 1, sow::Length), Records(farm.sows)};  // her record read, then written
     auto card = std::make_shared<std::unique_ptr<HogSow3>>();
     auto turn = std::make_shared<int>(0);
     const long record = listedSows(farm, sowQueries()[0].rule).back();
