@@ -1,7 +1,11 @@
 #include "bench/BenchDrugs.h"
 
+#include <algorithm>
 #include <string>
 
+#include "common/DataFiles.h"
+#include "common/DateMath.h"
+#include "feed/FeedBatchFile.h"
 #include "platform/FileSystem.h"
 #include "records/RecordIo.h"
 #include "records/RecordSlots.h"
@@ -9,22 +13,41 @@
 namespace {
 
 constexpr long kDeletedDrug = 30000;
-constexpr int kDoses = 8420;
+constexpr long kFreedBatch = 20000;
+constexpr long kDeletedMedicatedBatch = 15005;  // deleted after its doses: they stay in the year's file
+constexpr size_t kDoses = 8420;
+constexpr long kDosedDrugs = 400;  // the doses are of drugs D1 to D400
 
 const char* const kNames[] = {"PENICILLIN G", "OXYTETRACYCLINE", "IVERMECTIN", "PARVO LEPTO VAC", "IRON DEXTRAN",
                               "TYLOSIN", "LINCOMYCIN", "E COLI BACTERIN"};
+const char* const kGivers[] = {"JH", "MK", "RT", "AB", "LW", "DS"};
 
 std::string codeOf(long n) { return "D" + std::to_string(n); }
 
-// Writes the file record by record (the set-up is not timed).
-template <class R>
-bool writeAll(const std::string& path, const std::vector<R>& rows) {
-  records::TypedFile<R> file;
-  if (!platform::writeWholeFile(path, {}) || !file.open(path)) return false;
-  long n = 0;
-  for (const R& r : rows)
-    if (!file.write(++n, r)) return false;
-  return true;
+// The group keys (three digits) of a stage's groups of the year.
+std::vector<std::string> groupKeys(const BenchHerd& herd, const std::string& stage, int year) {
+  std::vector<std::string> keys;
+  const std::string yy = std::to_string(year % 100 + 100).substr(1);
+  for (const GroupRecord& g : herd.groups)
+    if (g.Stage == stage && g.GroupId.size() == 6 && g.GroupId.substr(4, 2) == yy &&
+        std::find(keys.begin(), keys.end(), g.GroupId.substr(0, 3)) == keys.end())
+      keys.push_back(g.GroupId.substr(0, 3));
+  return keys;
+}
+
+// A dose of drug `code` (1 to kDosedDrugs) on `date`.
+MedicationRecord dose(const BenchDrugs& drugs, long code, const std::string& date, size_t k) {
+  const DrugRecord& d = drugs.drugs[static_cast<size_t>(code - 1)];
+  MedicationRecord m;
+  m.DrugCode = d.DrugCode;
+  m.DrugName = d.DrugName;
+  m.LotNumber = d.DrugType == "V" ? d.LotNumber : "";
+  m.Dosage = static_cast<float>(k % 9 + 1) / 2.0f;
+  m.UnitCost = records::Currency::fromDouble(0.5 + static_cast<double>(k % 5));
+  m.DrugUnit = d.DrugUnit;
+  m.DateUsed = date;
+  m.GivenBy = kGivers[k % 6];
+  return m;
 }
 
 }  // namespace
@@ -55,21 +78,78 @@ BenchDrugs MakeBenchDrugs() {
     out.drugs.push_back(d);
   }
   out.freeDrug = kDeletedDrug;
-  for (int k = 0; k < kDoses; ++k) {
-    MedicationRecord m;
-    m.SowId = "S" + std::to_string(1000 + k % 4799);
-    m.DrugCode = codeOf(1 + (k * 37) % 400);
-    m.DrugName = kNames[k % 8];
-    m.Dosage = static_cast<float>(k % 9 + 1) / 2.0f;
-    m.UnitCost = records::Currency::fromDouble(0.5 + k % 5);
-    m.DrugUnit = "M";
-    m.DateUsed = "03/01/2024";
-    m.GivenBy = "JH";
-    out.doses.push_back(m);
-  }
   return out;
 }
 
-bool WriteBenchDrugs(const BenchDrugs& drugs, const std::string& folder, const std::string& medFile) {
-  return writeAll(folder + kDrugFileName, drugs.drugs) && writeAll(folder + medFile, drugs.doses);
+BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year) {
+  BenchYear out;
+  out.year = std::to_string(year);
+  const long first = *DayNumber("01/01/" + out.year), days = *DayNumber("12/31/" + out.year) - first + 1;
+  const std::vector<std::string> keys[3] = {groupKeys(herd, "N", year), groupKeys(herd, "G", year),
+                                            groupKeys(herd, "F", year)};
+  std::vector<MedicationRecord> doses;
+  for (long n = 1; n <= records::kMaxRecordNumber; ++n) {
+    FeedBatchRecord b;
+    if (n != kFreedBatch) {
+      const size_t type = static_cast<size_t>(n % 5);
+      const bool medicated = n % 12 == 5;
+      b.FeedType = std::string(1, "NGFEL"[type]);
+      b.BatchNumber = (medicated ? "M" : "") + BatchNumberOf(n);
+      if (type < 3) b.GroupId = keys[type][static_cast<size_t>(n / 5) % keys[type].size()];
+      b.DateGround = DateOfDay(first + (n * 7919) % days);
+      b.TotalPounds = 0;
+      for (size_t k = 0; k < 3; ++k) {
+        b.Ingredients[k] = {"I" + std::to_string(100001 + (n + static_cast<long>(k) * 11) % 900).substr(1),
+                            static_cast<int32_t>(100 + (n + static_cast<long>(k)) % 700)};
+        b.TotalPounds += b.Ingredients[k].Amount;
+      }
+      b.TotalCost = records::Currency::fromDouble(static_cast<double>(n % 400) + 0.5);
+      if (medicated) {  // its doses, the day it was ground
+        const size_t k = doses.size();
+        doses.push_back(dose(drugs, 1 + (n * 37) % kDosedDrugs, b.DateGround, k));
+        doses.back().BatchId = BatchNumberOf(n);
+        if (n % 48 == 5) {
+          doses.push_back(dose(drugs, 1 + (n * 53) % kDosedDrugs, b.DateGround, k + 1));
+          doses.back().BatchId = BatchNumberOf(n);
+        }
+      }
+    }
+    if (n == kDeletedMedicatedBatch) b = FeedBatchRecord{};
+    out.batches.push_back(b);
+  }
+  out.freeBatch = kFreedBatch;
+
+  // The rest of the file: the sows and boars in the herd and the year's
+  // groups, in turn.
+  std::vector<std::string> sows, boars, groups;
+  for (const SowRecord& s : herd.sows)
+    if (!records::IsFreeId(s.Id) && s.DateLeftHerd == records::kEmptyDate) sows.push_back(s.Id);
+  for (const BoarRecord& b : herd.boars)
+    if (!records::IsFreeId(b.Id) && b.DateLeftHerd == records::kEmptyDate) boars.push_back(b.Id);
+  const std::string yy = std::to_string(year % 100 + 100).substr(1);
+  for (const GroupRecord& g : herd.groups)
+    if (g.GroupId.size() == 6 && g.GroupId.substr(4, 2) == yy && g.SubGroup == 0) groups.push_back(g.GroupId);
+  for (size_t k = doses.size(); k < kDoses; ++k) {
+    MedicationRecord m = dose(drugs, 1 + static_cast<long>(k * 37) % kDosedDrugs,
+                              DateOfDay(first + static_cast<long>(k * 7) % days), k);
+    if (k % 12 == 0) m.GroupId = groups[k / 12 % groups.size()];
+    else if (k % 15 == 1) m.BoarId = boars[k % boars.size()];
+    else m.SowId = sows[k * 7 % sows.size()];
+    doses.push_back(m);
+  }
+  // Entered day by day, as the year went.
+  std::stable_sort(doses.begin(), doses.end(), [](const MedicationRecord& a, const MedicationRecord& b) {
+    return *DayNumber(a.DateUsed) < *DayNumber(b.DateUsed);
+  });
+  out.doses = std::move(doses);
+  return out;
+}
+
+bool WriteBenchDrugs(const BenchDrugs& drugs, const std::string& folder) {
+  return WriteBenchRecords(folder + kDrugFileName, drugs.drugs);
+}
+
+bool WriteBenchYear(const BenchYear& year, const std::string& folder) {
+  return WriteBenchRecords(folder + FeedFileName(year.year), year.batches) &&
+         WriteBenchRecords(folder + MedFileName(year.year), year.doses);
 }

@@ -1,21 +1,38 @@
 #pragma once
-// A drug inventory at the limits of its formats, the same at every run:
-// DRUG.LST filled to record 32767 and a year's medication file of 8420
-// records. One drug was deleted: its record is free, so the next new drug
-// takes it.
+// A drug inventory and the files of a year at the limits of their formats,
+// the same at every run: DRUG.LST filled to record 32767 (one drug deleted:
+// its record is free, so the next new drug takes it); a year's feed batch
+// file filled to record 32767, the five feed types in turn, every twelfth
+// batch medicated whatever its type, two records freed by a delete (the
+// first a medicated batch, whose doses stay, so no new batch takes it); and the
+// year's medication file at its 8420 records, dated over the whole year,
+// given by several people to sows and boars of the herd, to its groups of
+// the year and to each medicated batch.
 #include <string>
 #include <vector>
 
+#include "bench/BenchHerd.h"
 #include "records/DrugRecord.h"
+#include "records/FeedBatchRecord.h"
 #include "records/MedicationRecord.h"
 
 struct BenchDrugs {
   std::vector<DrugRecord> drugs;
-  std::vector<MedicationRecord> doses;
   long freeDrug = 0;  // the deleted drug's record
 };
 
 BenchDrugs MakeBenchDrugs();
 
-// Writes DRUG.LST and `medFile` into `folder` (ending in "/").
-bool WriteBenchDrugs(const BenchDrugs& drugs, const std::string& folder, const std::string& medFile);
+struct BenchYear {
+  std::string year;  // four digits
+  std::vector<FeedBatchRecord> batches;
+  std::vector<MedicationRecord> doses;
+  long freeBatch = 0;  // the deleted batch's record
+};
+
+BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year);
+
+// Writes DRUG.LST into `folder` (ending in "/").
+bool WriteBenchDrugs(const BenchDrugs& drugs, const std::string& folder);
+// Writes FEED<yyyy>.DAT and MED<yyyy>.DAT into `folder`.
+bool WriteBenchYear(const BenchYear& year, const std::string& folder);

@@ -53,17 +53,6 @@ void notes(Seeded& rng, NotePad& pad, int percent) {
   for (int k = 0; k < n; ++k) pad.setLine(k, rng.pick(kNotes));
 }
 
-template <class R>
-bool writeAll(const std::string& path, const std::vector<R>& rows) {
-  records::Bytes bytes;
-  bytes.reserve(rows.size() * static_cast<size_t>(R::Length));
-  for (const R& r : rows) {
-    const records::Bytes b = records::encode(r);
-    bytes.insert(bytes.end(), b.begin(), b.end());
-  }
-  return platform::writeWholeFile(path, bytes);
-}
-
 // ---- Piglet groups ------------------------------------------------------
 
 constexpr int kFirstGroupYear = 1995;
@@ -231,7 +220,7 @@ BenchHerd MakeBenchHerd() {
     boar.DateOfBirth = day(born);
     boar.DateEnteredHerd = day(born + rng.between(180, 240));
     boar.DateLeftHerd = b % 8 == 0 ? day(born + rng.between(700, 1500)) : records::kEmptyDate;
-    boar.PrvDate = records::kEmptyDate;
+    boar.PrvDate = b % 3 ? day(born + rng.between(300, 3000)) : records::kEmptyDate;
     boar.DaysTo230 = static_cast<int16_t>(rng.between(140, 190));
     boar.Backfat = static_cast<float>(rng.between(50, 110)) / 100.0f;
     boar.Loineye = static_cast<float>(rng.between(550, 800)) / 100.0f;
@@ -333,7 +322,7 @@ BenchHerd MakeBenchHerd() {
 }
 
 bool WriteBenchHerd(const BenchHerd& herd, const std::string& folder) {
-  return writeAll(folder + kSowFileName, herd.sows) && writeAll(folder + kFarrowFileName, herd.litters) &&
-         writeAll(folder + kBoarFileName, herd.boars) && writeAll(folder + IngredientRecord::FileName, herd.ingredients) &&
-         writeAll(folder + GroupRecord::FileName, herd.groups) && writeAll(folder + SalesRecord::FileName, herd.sales);
+  return WriteBenchRecords(folder + kSowFileName, herd.sows) && WriteBenchRecords(folder + kFarrowFileName, herd.litters) &&
+         WriteBenchRecords(folder + kBoarFileName, herd.boars) && WriteBenchRecords(folder + IngredientRecord::FileName, herd.ingredients) &&
+         WriteBenchRecords(folder + GroupRecord::FileName, herd.groups) && WriteBenchRecords(folder + SalesRecord::FileName, herd.sales);
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/IngredientRecord.h"
@@ -35,6 +36,18 @@ struct BenchHerd {
 };
 
 BenchHerd MakeBenchHerd();
+
+// Writes `rows` as the whole file at `path`, each record encoded in turn.
+template <class R>
+bool WriteBenchRecords(const std::string& path, const std::vector<R>& rows) {
+  records::Bytes bytes;
+  bytes.reserve(rows.size() * static_cast<size_t>(R::Length));
+  for (const R& r : rows) {
+    const records::Bytes b = records::encode(r);
+    bytes.insert(bytes.end(), b.begin(), b.end());
+  }
+  return platform::writeWholeFile(path, bytes);
+}
 
 // Writes SOW.DAT, FARROW.DAT, BOAR.DAT, FEED.LST, GROUP.DAT and SALES.DAT
 // into `folder` (ending in "/").

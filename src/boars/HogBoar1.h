@@ -43,12 +43,14 @@ class HogBoar1 : public platform::Form {
   void FillBoarList();
   // The list of the query in QueryArgs.
   void ApplyBoarQuery();
+  // What QUERY does once its dialog has set QueryArgs: the list of the query
+  // (the plain list for kind "0") and its caption.
+  void RestoreQuery();
 
  protected:
   void Form_Load() override;
 
  private:
-  void RestoreQuery();
   void ShowRows(std::vector<std::pair<std::string, long>> rows);
   // The record numbers of the selected rows into SelectedBoarRecs(1..n);
   // answers n.

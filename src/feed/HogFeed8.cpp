@@ -117,6 +117,10 @@ void HogFeed8::RunQuery() {
     DialogHog7 dialog;
     platform::ShowModalThenUnload(dialog);
   }
+  ShowQueryResult();
+}
+
+void HogFeed8::ShowQueryResult() {
   if (Val(QueryArgs[1]) == 0) return ShowFullList();
   ListQueriedIngredients();
   FQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);

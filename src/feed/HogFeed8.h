@@ -34,6 +34,9 @@ class HogFeed8 : public platform::Form {
   // inventory of 0 keeps none off); EDIT/VIEW, DELETE and PRINT are shown
   // when one does.
   void ListQueriedIngredients();
+  // What QUERY does once its dialog has set QueryArgs: the full list for
+  // kind 0, else the ingredients that match, under the query's caption.
+  void ShowQueryResult();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
 

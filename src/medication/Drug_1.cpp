@@ -122,6 +122,10 @@ void Drug_1::RunQuery() {
     DialogHog5 dialog;
     platform::ShowModalThenUnload(dialog);
   }
+  ShowQueryResult();
+}
+
+void Drug_1::ShowQueryResult() {
   if (Val(QueryArgs[1]) == 0) return ShowAllDrugs();
   ApplyDrugQuery();
   DQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);

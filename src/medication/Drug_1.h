@@ -40,6 +40,9 @@ class Drug_1 : public platform::Form {
   // Lists the drugs that match the query in QueryArgs; EDIT, DELETE and
   // PRINT are shown when one does.
   void ApplyDrugQuery();
+  // What QUERY does once its dialog has set QueryArgs: every drug for kind
+  // 0, else the drugs that match, under the query's caption.
+  void ShowQueryResult();
 
  protected:
   void Form_Load() override;

@@ -156,6 +156,10 @@ void Drug_3::QueryRecords() {
     DialogHog6 dialog;
     platform::ShowModalThenUnload(dialog);
   }
+  ShowQueryResult();
+}
+
+void Drug_3::ShowQueryResult() {
   if (Val(QueryArgs[1]) == 0) return ListAllRecords();
   Hourglass(true);
   records::FileImage<MedicationRecord> meds;

@@ -41,6 +41,9 @@ class Drug_3 : public platform::Form {
                         const records::FileImage<MedicationRecord>* meds = nullptr);
   // QUERY: DialogHog6, then its matches, or every record when it was cancelled.
   void QueryRecords();
+  // What QUERY does once its dialog has set QueryArgs: the year's file read
+  // once and its matches listed, or every record for kind 0.
+  void ShowQueryResult();
   // Shows the page items that `Count` lines need.
   void SetHistoryPages(long Count);
   // Fills the list with page PageShown; EDIT, DELETE and PRINT are shown

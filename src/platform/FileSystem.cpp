@@ -68,6 +68,16 @@ bool writeFileBytes(int fd, const uint8_t* data, size_t size, long long at) {
   return false;
 }
 
+namespace {
+void (*g_openHook)(const std::string&, FileOpening) = nullptr;
+}  // namespace
+
+void setFileOpenHook(void (*hook)(const std::string& path, FileOpening how)) { g_openHook = hook; }
+
+void noteFileOpened(const std::string& path, FileOpening how) {
+  if (g_openHook) g_openHook(path, how);
+}
+
 std::string joinPath(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
   if (folder.back() == '/') return folder + name;
@@ -176,6 +186,7 @@ bool readWholeFile(const std::string& path, FileBlock& block) {
     failErrno("cannot open", path);
     return false;
   }
+  noteFileOpened(real, FileOpening::WholeRead);
   struct stat st {};
   const size_t length = ::fstat(fileno(f), &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
   block.data_.reset(new uint8_t[length]);
@@ -290,11 +301,13 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, 
 
 bool copyFile(const std::string& from, const std::string& to) {
   std::error_code ec;
-  fs::copy_file(resolvePath(from), resolvePath(to), fs::copy_options::overwrite_existing, ec);
+  const std::string source = resolvePath(from);
+  fs::copy_file(source, resolvePath(to), fs::copy_options::overwrite_existing, ec);
   if (ec) {
     fail("cannot copy", from + " to " + to, ec.message());
     return false;
   }
+  noteFileOpened(source, FileOpening::CopySource);
   return true;
 }
 
@@ -318,6 +331,7 @@ bool copyFileOver(const std::string& from, const std::string& to) {
     failErrno("cannot open", from);
     return false;
   }
+  noteFileOpened(source, FileOpening::CopySource);
   struct stat old {};
   const bool replacing = ::stat(real.c_str(), &old) == 0;
   step();

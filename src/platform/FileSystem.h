@@ -110,6 +110,14 @@ struct DiskAnswer {
 using DiskWriteHook = DiskAnswer (*)(int fd, long long at, size_t size);
 void setDiskWriteHook(DiskWriteHook hook);
 
+// For the benchmark: a function told of every file this layer opens to read
+// from, with the path it opened: a whole-file read, a record file opened (to
+// read or write its records), the source of a copy. Empty: nothing is called.
+enum class FileOpening { WholeRead, RecordFile, CopySource };
+void setFileOpenHook(void (*hook)(const std::string& path, FileOpening how));
+// Calls the hook set by setFileOpenHook, if any.
+void noteFileOpened(const std::string& path, FileOpening how);
+
 // Joins a folder and a name with exactly one "/" between them.
 std::string joinPath(const std::string& folder, const std::string& name);
 

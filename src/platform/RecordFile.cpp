@@ -61,6 +61,7 @@ bool RecordFile::open(const std::string& path, int recordLength) {
     return false;
   }
   error_.clear();
+  noteFileOpened(path_, FileOpening::RecordFile);
   return true;
 }
 

@@ -217,6 +217,10 @@ void HogSow1::RunQuery() {
     DialogHog2 dialog;
     platform::ShowModalThenUnload(dialog);
   }
+  ShowQueryResult();
+}
+
+void HogSow1::ShowQueryResult() {
   if (QueryArgs[1] == "0") {
     pageCaption_ = kActiveCaption;
   } else if (QueryArgs[1] == "19") {

@@ -52,6 +52,12 @@ class HogSow1 : public platform::Form {
   int BuildSowList();
   // Enables the buttons of the pages that `count` lines fill.
   void UpdatePageButtons(int count);
+  // What QUERY does once its dialog has set QueryArgs: the caption, the list
+  // built again and its first page shown.
+  void ShowQueryResult();
+  // What PRINT > Dates Due does once its dialog has taken the two dates: the
+  // report of the sows due from `from` to `to`, or the box saying none is.
+  void PrintDueBetween(const std::string& from, const std::string& to);
 
   // The SOW.DAT record count the print submenu keeps between prints; 0 makes
   // it count again. The load and every reset to all active sows set it to 0.

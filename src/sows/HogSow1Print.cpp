@@ -81,6 +81,10 @@ void HogSow1::PrintDatesDue() {
   // Only an ACCEPT that stored both dates prints; closing the dialog cancels.
   const std::string from = DueDateRange[1], to = DueDateRange[2];
   if (from == records::kEmptyDate || to == records::kEmptyDate || from.empty() || to.empty()) return;
+  PrintDueBetween(from, to);
+}
+
+void HogSow1::PrintDueBetween(const std::string& from, const std::string& to) {
   Hourglass(true);
   records::FileImage<SowRecord> sows;
   FileFault fault;

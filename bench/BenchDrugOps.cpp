@@ -1,0 +1,526 @@
+// The drug list and the year's medication history: the windows, their
+// queries, the drug printouts, a drug found by its code, the next new drug's
+// record and a drug's remaining amount.
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "bench/BenchOps.h"
+#include "common/HogGlobals.h"
+#include "medication/Drug_1.h"
+#include "medication/Drug_3.h"
+#include "medication/DrugLookups.h"
+#include "medication/DrugQuery.h"
+#include "medication/HistoryQuery.h"
+#include "medication/MedicationFiles.h"
+
+namespace {
+
+using namespace at;
+
+std::unique_ptr<Drug_1> g_drugs;
+std::unique_ptr<Drug_3> g_history;
+
+Drug_1& drugList() {
+  if (!g_drugs) {
+    g_drugs = std::make_unique<Drug_1>();
+    g_drugs->Show();
+  }
+  return *g_drugs;
+}
+
+Drug_3& history() {
+  if (!g_history) {
+    g_history = std::make_unique<Drug_3>();
+    g_history->Show();
+  }
+  return *g_history;
+}
+
+// An item of the drug list's PRINT submenu, as the user reaches it: PRINT
+// opens first.
+void printItem(int item) {
+  g_drugs->MainDrug->Click(Drug_1::Print);
+  g_drugs->PrintMenu->Click(item);
+}
+
+// ---- Drugs -----------------------------------------------------------------------
+
+bool coded(const Stored& s, long r) { return !s.blank(r, drug::Code, 6); }
+char letter(const Stored& s, long r, int offset) { return s.text(r, offset, 1)[0]; }
+
+std::string unitWord(char unit) {
+  return unit == 'M' ? " ML" : unit == 'L' ? " Lb/Ton" : unit == 'O' ? " Oz/Gal" : "";
+}
+std::string typeWord(char type) {
+  return type == 'V' ? "VACCINE" : type == 'F' ? "FEED MED." : type == 'W' ? "WATER MED." : "";
+}
+
+// The list's line, 64 columns; a query's line shows the amount in seven.
+LineExpect drugLine(const Stored& s, long r, bool query) {
+  LineExpect line(64);
+  line.text(2, 6, s.text(r, drug::Code, 6))
+      .text(11, 20, s.text(r, drug::Name, 20))
+      .number(33, 4, s.f32(r, drug::Dosage), Align::Right)
+      .text(37, 7, unitWord(letter(s, r, drug::Unit)))
+      .text(45, 10, typeWord(letter(s, r, drug::Type)));
+  return line.number(56, query ? 7 : 6, s.f32(r, drug::Inventory), Align::Right);
+}
+
+// The drugs the list shows: a code and an amount on hand.
+std::vector<long> listedDrugs(const Stored& s) {
+  std::vector<long> out;
+  for (long r = 1; r <= s.count(); ++r)
+    if (coded(s, r) && s.f32(r, drug::Inventory) != 0) out.push_back(r);
+  return out;
+}
+
+using DrugRule = std::function<bool(const Stored& s, long r)>;
+struct DrugListQuery {
+  const char* code;
+  const char* criterion;
+  DrugRule rule;
+};
+
+const std::vector<DrugListQuery>& drugQueries() {
+  static const std::vector<DrugListQuery> queries = {
+      {"1", "CYCLINE", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Name, 20, "CYCLINE"); }},
+      {"2", "D12", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Code, 6, "D12"); }},
+      {"3", "V", [](const Stored& s, long r) { return letter(s, r, drug::Type) == 'V'; }},
+      {"4", "MAKER 1", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Maker, 20, "MAKER 1"); }},
+      {"5", "2.5><7.5", [](const Stored& s, long r) { return s.f32(r, drug::Dosage) > 2.5f && s.f32(r, drug::Dosage) < 7.5f; }},
+      {"6", "LOT7", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Lot, 15, "LOT7"); }},
+      {"7", ">20", [](const Stored& s, long r) { return std::atoi(s.trimmed(r, drug::Withdrawal, 3).c_str()) > 20; }},
+      {"8", "01/01/2015><12/31/2018",
+       [](const Stored& s, long r) {
+         const long k = DateKey(s.date(r, drug::Purchased));
+         return k > 20150101 && k < 20181231;
+       }},
+      {"9", ">01/01/2030", [](const Stored& s, long r) { return DateKey(s.date(r, drug::Expires)) > 20300101; }},
+      {"10", "<100", [](const Stored& s, long r) { return s.f32(r, drug::Inventory) < 100.0f; }},
+      {"11", ">850", [](const Stored& s, long r) { return static_cast<float>(s.money(r, drug::Cost)) > 850.0f; }},
+      {"12", "=150", [](const Stored& s, long r) { return s.f32(r, drug::Bought) == 150.0f; }},
+  };
+  return queries;
+}
+
+// The figure after a sheet line's label, in a document's texts.
+std::string afterLabel(const std::vector<std::string>& texts, const std::string& label) {
+  for (const std::string& t : texts)
+    if (t.rfind(label, 0) == 0) return t.substr(t.find('>') + 1);
+  return "(no line)";
+}
+
+std::string compareDrugSheet(const std::vector<std::string>& texts, const Stored& s, long r) {
+  const std::string code = s.trimmed(r, drug::Code, 6);
+  if (texts.empty() || texts[0] != "D R U G  C O D E (" + code + ") S H E E T") return "sheet of " + code + ": title";
+  const char type = letter(s, r, drug::Type), unit = letter(s, r, drug::Unit);
+  const std::string expires = s.date(r, drug::Expires);
+  const std::pair<const char*, std::string> words[] = {
+      {"Drug NAME.", s.trimmed(r, drug::Name, 20)},
+      {"Drug Type.", type == 'V' ? "VACCINE" : type == 'F' ? "FEED MEDICATION" : "WATER MEDICATION"},
+      {"Drug UNIT Value.", unit == 'M' ? "ML or CC" : unit == 'L' ? "LB/Ton" : "OZ/Gal"},
+      {"Drug MANUFACTURER.", s.trimmed(r, drug::Maker, 20)},
+      {"LOT/Serial NUMBER.", s.trimmed(r, drug::Lot, 15)},
+      {"WITHDRAWAL PERIOD in Days.", s.trimmed(r, drug::Withdrawal, 3)},
+      {"Date PURCHASED.", s.date(r, drug::Purchased)},
+      {"Date Of EXPIRATION.", expires == "__/__/____" ? "" : expires},
+  };
+  for (const auto& [label, text] : words)
+    if (afterLabel(texts, label) != text) return "sheet of " + code + ": \"" + label + "\" shows \"" + afterLabel(texts, label) + "\"";
+  const std::pair<const char*, double> numbers[] = {{"Standard Dosage.", s.f32(r, drug::Dosage)},
+                                                    {"AMOUNT remaining in INVENTORY.", s.f32(r, drug::Inventory)},
+                                                    {"COST of DRUG.", s.money(r, drug::Cost)},
+                                                    {"AMOUNT of DRUG PURCHASED.", s.f32(r, drug::Bought)}};
+  for (const auto& [label, value] : numbers)
+    if (!ShowsNumber(afterLabel(texts, label), value))
+      return "sheet of " + code + ": \"" + label + "\" shows \"" + afterLabel(texts, label) + "\"";
+  if (std::find(texts.begin(), texts.end(), s.trimmed(r, drug::Note, 240)) == texts.end())
+    return "sheet of " + code + " has no note";
+  return "";
+}
+
+// ---- The medication history ------------------------------------------------------
+
+// The ID a dose was given to: the first of sow, boar, group and batch that is
+// not blank.
+std::string doseId(const Stored& s, long r) {
+  const std::pair<int, int> ids[] = {{dose::Sow, 8}, {dose::Boar, 8}, {dose::Group, 7}, {dose::Batch, 6}};
+  for (const auto& [offset, width] : ids)
+    if (!s.blank(r, offset, width)) return s.text(r, offset, width);
+  return "";
+}
+
+LineExpect historyLine(const Stored& s, long r) {
+  const char unit = letter(s, r, dose::Unit);
+  return LineExpect(76)
+      .text(1, 8, doseId(s, r))
+      .text(11, 10, s.date(r, dose::Date))
+      .text(24, 20, s.text(r, dose::Name, 30))
+      .text(50, 6, s.text(r, dose::Code, 6))
+      .number(60, 4, s.f32(r, dose::Dosage), Align::Right)
+      .text(64, 3, unit == 'M' ? " ML" : unit == 'L' ? " Lb" : unit == 'O' ? " Oz" : "")
+      .text(73, 3, s.text(r, dose::GivenBy, 12));
+}
+
+std::string compareHistoryPage(const std::vector<std::string>& rows, const std::vector<long>& itemData, const Stored& s,
+                               const std::vector<long>& records) {
+  std::vector<LineExpect> expected;
+  for (long r : records) expected.push_back(historyLine(s, r));
+  if (std::string d = CompareNumbers(itemData, records, "row's record"); !d.empty()) return d;
+  return CompareLines(rows, expected, "history row");
+}
+
+struct HistoryQuery {
+  const char* code;
+  const char* criterion;
+  DrugRule rule;
+};
+
+const std::vector<HistoryQuery>& historyQueries() {
+  static const std::vector<HistoryQuery> queries = {
+      {"1", "Y12", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Sow, 8, "Y12"); }},
+      {"2", "B0", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Boar, 8, "B0"); }},
+      {"3", "-24", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Group, 7, "-24"); }},
+      {"4", "0012", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Batch, 6, "0012"); }},
+      {"5", ">06/30/2024", [](const Stored& s, long r) { return DateKey(s.date(r, dose::Date)) > 20240630; }},
+      {"6", "D1", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Code, 6, "D1"); }},
+      {"7", "IRON", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Name, 30, "IRON"); }},
+      {"8", "1.0><3.0", [](const Stored& s, long r) { return s.f32(r, dose::Dosage) > 1.0f && s.f32(r, dose::Dosage) < 3.0f; }},
+      {"9", "LOT7", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Lot, 15, "LOT7"); }},
+      {"10", "JH", [](const Stored& s, long r) { return StoredHolds(s, r, dose::GivenBy, 12, "JH"); }},
+  };
+  return queries;
+}
+
+}  // namespace
+
+void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
+  {
+    Operation op;
+    op.name = "drug list window opens";
+    op.reads = {Whole(farm.drugList)};
+    op.before = [] { g_drugs.reset(); };
+    op.run = [] {
+      g_drugs = std::make_unique<Drug_1>();
+      g_drugs->Show();
+    };
+    op.check = [&farm](std::string& result) {
+      g_drugs.reset();
+      drugList();
+      const Stored s(farm.drugList, drug::Length);
+      std::vector<LineExpect> expected;
+      for (long r : listedDrugs(s)) expected.push_back(drugLine(s, r, false));
+      result = std::to_string(g_drugs->Drug_List->ListCount());
+      if (g_drugs->DQDisp->Caption() != "By ALL DRUG(s)") return "caption " + g_drugs->DQDisp->Caption();
+      return CompareLines(ListRows(*g_drugs->Drug_List), expected, "listed drug");
+    };
+    ops.push_back(op);
+  }
+  for (const DrugListQuery& q : drugQueries()) {
+    const QueryKind* kind = DrugQueryLanguage().byCode(q.code);
+    Operation op;
+    op.name = std::string("drug list query ") + q.code + " " + kind->caption;
+    op.reads = {Whole(farm.drugList)};
+    const std::string code = q.code, criterion = q.criterion, caption = kind->caption;
+    op.before = [=] {
+      drugList();
+      QueryArgs = {"", code, criterion, caption};
+    };
+    op.run = [] { g_drugs->ShowQueryResult(); };
+    op.check = [=, &farm, rule = q.rule](std::string& result) {
+      op.before();
+      g_drugs->ShowQueryResult();
+      const Stored s(farm.drugList, drug::Length);
+      std::vector<LineExpect> expected;
+      for (long r = 1; r <= s.count(); ++r)
+        if (!s.blank(r, drug::Name, 20) && rule(s, r)) expected.push_back(drugLine(s, r, true));
+      result = std::to_string(expected.size());
+      if (expected.empty()) return std::string("the query lists nothing");
+      if (g_drugs->DQDisp->Caption() != caption + ",  " + criterion) return "caption " + g_drugs->DQDisp->Caption();
+      return CompareLines(ListRows(*g_drugs->Drug_List), expected, "listed drug");
+    };
+    ops.push_back(op);
+  }
+  const auto allDrugs = [] {
+    drugList();
+    QueryArgs = {"", "0", "", ""};
+    g_drugs->ShowQueryResult();
+  };
+  {
+    Operation op;
+    op.name = "drug listing printed";
+    op.reads = {Whole(farm.drugList)};
+    op.boxes = {"PRINT  DRUG  RECORD(s)"};
+    op.before = [allDrugs] {
+      allDrugs();
+      CountPrints();
+    };
+    op.run = [] { printItem(Drug_1::DrugListPrint); };
+    op.check = [&farm, allDrugs](std::string& result) {
+      allDrugs();
+      RecordingPrinter& printer = RecordPrints();
+      printItem(Drug_1::DrugListPrint);
+      const Stored s(farm.drugList, drug::Length);
+      std::vector<LineExpect> expected;
+      for (long r : listedDrugs(s))
+        expected.push_back(LineExpect(88)
+                               .text(3, 6, s.text(r, drug::Code, 6))
+                               .text(17, 20, s.text(r, drug::Name, 20))
+                               .number(44, 4, s.f32(r, drug::Dosage), Align::Right)
+                               .text(48, 7, unitWord(letter(s, r, drug::Unit)))
+                               .text(61, 10, typeWord(letter(s, r, drug::Type)))
+                               .number(79, 7, s.f32(r, drug::Inventory), Align::Right));
+      const std::vector<std::string> body = BodyLines(printer, 88);
+      result = std::to_string(body.size());
+      return CompareLines(body, expected, "printed drug");
+    };
+    ops.push_back(op);
+  }
+  {
+    // PRINT > Drug Data Sheets with fifty rows of the list selected.
+    Operation op;
+    op.name = "drug data sheets of fifty selected drugs printed";
+    op.reads = {Whole(farm.drugList, 2)};  // the sheets, then the list shown again
+    op.boxes = {"P R I N T   D R U G   D A T A   S H E E T S"};
+    const auto select = [allDrugs] {
+      allDrugs();
+      const int rows = g_drugs->Drug_List->ListCount();
+      for (int k = 1; k <= 50; ++k) g_drugs->Drug_List->SetSelected(rows * k / 51, true);
+    };
+    op.before = [select] {
+      select();
+      CountPrints();
+    };
+    op.run = [] { printItem(Drug_1::DrugSheet); };
+    op.check = [&farm, select](std::string& result) {
+      select();
+      const Stored s(farm.drugList, drug::Length);
+      const std::vector<long> shown = listedDrugs(s);
+      const int rows = g_drugs->Drug_List->ListCount();
+      RecordingPrinter& printer = RecordPrints();
+      printItem(Drug_1::DrugSheet);
+      result = std::to_string(printer.documents);
+      if (printer.documents != 50) return std::to_string(printer.documents) + " sheets, expected 50";
+      for (int k = 1; k <= 50; ++k)
+        if (std::string d = compareDrugSheet(printer.texts(k), s, shown[static_cast<size_t>(rows * k / 51)]); !d.empty())
+          return d;
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+  {
+    // PRINT > Yearly Totals for 2015: the year typed, then the question.
+    Operation op;
+    op.name = "yearly drug totals printed";
+    op.reads = {Whole(farm.drugList)};
+    op.typed = {{"ENTER  DRUG  YEAR", "2015"}};
+    op.boxes = {"P R I N T   D R U G   T O T A L'S  for (2015)"};
+    op.before = [] {
+      drugList();
+      CountPrints();
+    };
+    op.run = [] { printItem(Drug_1::YearlyTotals); };
+    op.check = [&farm](std::string& result) {
+      drugList();
+      RecordingPrinter& printer = RecordPrints();
+      printItem(Drug_1::YearlyTotals);
+      const Stored s(farm.drugList, drug::Length);
+      struct Total {
+        std::string type;
+        double inventory = 0, bought = 0, cost = 0;
+      };
+      std::vector<std::string> names;
+      std::map<std::string, Total> totals;
+      for (long r = 1; r <= s.count(); ++r) {
+        const std::string name = UpperText(s.trimmed(r, drug::Name, 20));
+        if (name.empty() || TrimmedText(s.date(r, drug::Purchased)).substr(6) != "2015") continue;
+        if (!totals.count(name)) {
+          names.push_back(name);
+          const char type = letter(s, r, drug::Type);
+          totals[name].type = type == 'V' ? "VACCINE" : type == 'F' ? "FEED MED" : "WATER MED";
+        }
+        Total& t = totals[name];
+        t.inventory += s.f32(r, drug::Inventory);
+        t.bought += s.f32(r, drug::Bought);
+        t.cost += s.money(r, drug::Cost);
+      }
+      std::vector<LineExpect> expected;
+      for (const std::string& name : names) {
+        const Total& t = totals[name];
+        expected.push_back(LineExpect(84)
+                               .text(1, 20, name)
+                               .text(24, 9, t.type)
+                               .number(38, 7, t.bought, Align::Right)
+                               .number(50, 7, t.inventory, Align::Right)
+                               .number(62, 7, t.bought - t.inventory, Align::Right)
+                               .number(72, 10, t.cost, Align::Right));
+      }
+      const std::vector<std::string> body = BodyLines(printer, 84);
+      result = std::to_string(body.size());
+      if (expected.empty()) return std::string("no drug bought in 2015");
+      return CompareLines(body, expected, "total");
+    };
+    ops.push_back(op);
+  }
+  {
+    // A drug code typed in the medication entry: its first record.
+    Operation op;
+    op.name = "drug found by its code";
+    op.reads = {Whole(farm.drugList)};
+    const std::string last = "D32767";
+    op.run = [last] { g_sink = g_sink + LoadDrug(last); };
+    op.check = [&farm, last](std::string& result) {
+      const long found = LoadDrug(last);
+      const Stored s(farm.drugList, drug::Length);
+      long first = 0;
+      for (long r = 1; r <= s.count() && !first; ++r)
+        if (s.trimmed(r, drug::Code, 6) == last) first = r;
+      result = std::to_string(found);
+      if (found != first || first == 0) return "record " + std::to_string(found) + ", expected " + std::to_string(first);
+      return CurrentDrug.DrugName == s.trimmed(first, drug::Name, 20) ? std::string() : "drug " + CurrentDrug.DrugName;
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "next free drug record";
+    op.reads = {Whole(farm.drugList)};
+    const auto find = [] {
+      records::FileImage<DrugRecord> image;
+      ReadDrugFile(image, nullptr);
+      return FirstFreeDrugRecord(image);
+    };
+    op.run = [find] { g_sink = g_sink + find(); };
+    op.check = [&farm, find](std::string& result) {
+      const long found = find();
+      const Stored s(farm.drugList, drug::Length);
+      long first = 0;
+      for (long r = 1; r <= s.count() && !first; ++r)
+        if (!coded(s, r)) first = r;
+      result = std::to_string(found);
+      return found == first && first == farm.drugs->freeDrug
+                 ? std::string()
+                 : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    };
+    ops.push_back(op);
+  }
+  {
+    // What the medication entry offers of a drug: an amount less the year's
+    // doses of its code.
+    Operation op;
+    op.name = "drug remaining for the year";
+    op.reads = {Whole(farm.doses)};
+    op.run = [] { g_sink = g_sink + static_cast<long>(DrugRemaining(100000, "D1")); };
+    op.check = [&farm](std::string& result) {
+      const float left = DrugRemaining(100000, "D1");
+      const Stored s(farm.doses, dose::Length);
+      double given = 0;
+      for (long r = 1; r <= s.count(); ++r)
+        if (s.trimmed(r, dose::Code, 6) == "D1") given += s.f32(r, dose::Dosage);
+      char text[32];
+      std::snprintf(text, sizeof text, "%.1f", left);
+      result = text;
+      return given > 0 && ShowsNumber(result, 100000 - given) ? std::string() : "expected " + std::to_string(100000 - given);
+    };
+    ops.push_back(op);
+  }
+
+  // The year's medication history: the tenth page of the full year, the
+  // QUERY dialog's EXECUTE of each kind, and PRINT of what a page shows.
+  {
+    Operation op;
+    op.name = "medication history page 10 filled";
+    op.reads = {Whole(farm.doses)};
+    const auto all = [] {
+      history();
+      QueryArgs = {"", "0", "", ""};
+      g_history->ShowQueryResult();
+    };
+    op.before = all;
+    op.run = [] { g_history->HistoryPageMenu_Click(9); };
+    op.check = [&farm, all](std::string& result) {
+      all();
+      g_history->HistoryPageMenu_Click(9);
+      const Stored s(farm.doses, dose::Length);
+      std::vector<long> records, data;
+      for (long r = 9 * 842 + 1; r <= std::min<long>(s.count(), 10 * 842); ++r) records.push_back(r);
+      const std::vector<std::string> rows = ListRows(*g_history->MediList, &data);
+      result = std::to_string(data.size());
+      if (g_history->MQDisp->Caption() != "All MED Rec's.  PAGE 10") return "caption " + g_history->MQDisp->Caption();
+      return compareHistoryPage(rows, data, s, records);
+    };
+    ops.push_back(op);
+  }
+  for (const HistoryQuery& q : historyQueries()) {
+    const QueryKind* kind = HistoryQueryLanguage().byCode(q.code);
+    Operation op;
+    op.name = std::string("medication history query ") + q.code + " " + kind->caption;
+    op.reads = {Whole(farm.doses)};
+    const std::string code = q.code, criterion = q.criterion, caption = kind->caption;
+    op.before = [=] {
+      history();
+      QueryArgs = {"", code, criterion, caption};
+    };
+    op.run = [] { g_history->ShowQueryResult(); };
+    op.check = [=, &farm, rule = q.rule](std::string& result) {
+      op.before();
+      g_history->ShowQueryResult();
+      const Stored s(farm.doses, dose::Length);
+      std::vector<long> matches, data;
+      for (long r = 1; r <= s.count(); ++r)
+        if (rule(s, r)) matches.push_back(r);
+      result = std::to_string(g_history->MatchCount);
+      if (matches.empty()) return std::string("the query finds nothing");
+      if (g_history->MatchCount != static_cast<int>(matches.size()))
+        return std::to_string(g_history->MatchCount) + " found, expected " + std::to_string(matches.size());
+      if (g_history->MQDisp->Caption() != caption + ", " + criterion + ".  Page 1") return "caption " + g_history->MQDisp->Caption();
+      if (matches.size() > 842) matches.resize(842);
+      const std::vector<std::string> rows = ListRows(*g_history->MediList, &data);
+      return compareHistoryPage(rows, data, s, matches);
+    };
+    ops.push_back(op);
+  }
+  {
+    // PRINT of the page shown (the tenth of the full year): the list's own
+    // rows, no file read.
+    Operation op;
+    op.name = "medication history page printed";
+    op.ratio = false;
+    op.boxes = {"PRINT  DRUG  HISTORYS"};
+    const auto page = [] {
+      history();
+      QueryArgs = {"", "0", "", ""};
+      g_history->ShowQueryResult();
+      g_history->HistoryPageMenu_Click(9);
+    };
+    op.before = [page] {
+      page();
+      CountPrints();
+    };
+    op.run = [] { g_history->DrugHistMenu_Click(Drug_3::Print); };
+    op.check = [&farm, page](std::string& result) {
+      page();
+      RecordingPrinter& printer = RecordPrints();
+      g_history->DrugHistMenu_Click(Drug_3::Print);
+      const Stored s(farm.doses, dose::Length);
+      std::vector<LineExpect> expected;
+      for (long r = 9 * 842 + 1; r <= std::min<long>(s.count(), 10 * 842); ++r) {
+        // Printed one column to the right.
+        LineExpect line = historyLine(s, r);
+        expected.push_back(line);
+      }
+      std::vector<std::string> body;
+      for (const std::string& t : BodyLines(printer, 77)) body.push_back(t.substr(1));
+      result = std::to_string(printer.pages.size()) + " pp";
+      return CompareLines(body, expected, "printed dose");
+    };
+    ops.push_back(op);
+  }
+}
+
+void ReleaseDrugWindows() {
+  g_drugs.reset();
+  g_history.reset();
+}

@@ -1,0 +1,440 @@
+// The piglet groups of a group year: the group list of each stage and its
+// printout, the market hog sales list, its listing and kill sheet, and the
+// free records a new group and a sale take.
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "bench/BenchOps.h"
+#include "common/HogGlobals.h"
+#include "groups/GroupFiles.h"
+#include "groups/GroupMoves.h"
+#include "groups/HogPig1.h"
+#include "groups/HogSale1.h"
+
+namespace {
+
+using namespace at;
+
+constexpr const char* kYear = "23";  // a group year whose groups are all sold
+
+std::unique_ptr<HogPig1> g_groups;
+std::unique_ptr<HogSale1> g_sales;
+
+// An item of the sales list's PRINT submenu, as the user reaches it: PRINT
+// opens first.
+void printItem(int item) {
+  g_sales->SalesMenu->Click(HogSale1::Print);
+  g_sales->SalePnt->Click(item);
+}
+
+std::string cut(long n, size_t width) { return std::to_string(n).substr(0, width); }
+
+// The two files as the bench reads them.
+struct GroupFiles {
+  Stored groups, sales;
+  explicit GroupFiles(const BenchFarm& farm) : groups(farm.groups, group::Length), sales(farm.sales, sale::Length) {}
+  std::string id(long n) const { return groups.trimmed(n, group::Id, 6); }
+  char stage(long n) const { return groups.text(n, group::Stage, 1)[0]; }
+  bool ofYear(long n, char letter) const {
+    const std::string stored = groups.text(n, group::Id, 6);
+    return stage(n) == letter && !id(n).empty() && stored.substr(4, 2) == kYear;
+  }
+};
+
+// A group's pigs out, their pounds and pig days, by the rules of the two
+// files: the next stage's records of the group (a grower's finishers of its
+// own tens), and its sales rows (a nursery's feeder sales, a grower's or
+// finisher's market sales of its sub-group; a finisher's year-end rows too,
+// without their gilts).
+struct Figures {
+  long pigsOut = 0, pigDays = 0, averageDays = 0;
+  double averageOut = 0, deathLoss = 0, gained = 0, dailyGain = 0;
+};
+
+Figures figuresOf(const GroupFiles& f, long n) {
+  Figures out;
+  const std::string id = f.id(n);
+  const char stage = f.stage(n);
+  const int sub = f.groups.i16(n, group::SubGroup);
+  const long in = DayCount(f.groups.date(n, group::DateIn));
+  double pounds = 0;
+  const auto lot = [&](long pigs, double weight, const std::string& date) {
+    out.pigsOut += pigs;
+    pounds += pigs * weight;
+    out.pigDays += pigs * (DayCount(date) - in);
+  };
+  if (stage != 'F')
+    for (long r = 1; r <= f.groups.count(); ++r) {
+      if (f.id(r) != id || f.stage(r) != (stage == 'N' ? 'G' : 'F')) continue;
+      if (stage == 'G' && std::to_string(f.groups.i16(r, group::SubGroup))[0] != std::to_string(sub)[0]) continue;
+      lot(f.groups.i16(r, group::PigsIn), f.groups.f32(r, group::WeightIn), f.groups.date(r, group::DateIn));
+    }
+  for (long r = 1; r <= f.sales.count(); ++r) {
+    if (f.sales.trimmed(r, sale::Id, 6) != id) continue;
+    const char type = f.sales.text(r, sale::Type, 1)[0];
+    const bool yearEnd = f.sales.i16(r, sale::YearEnd) != 0;
+    if (stage == 'N' ? (yearEnd || type != 'F') : (type != 'M' || f.sales.i16(r, sale::SubGroup) != sub)) continue;
+    if (stage == 'G' && yearEnd) continue;
+    const long pigs = f.sales.i16(r, sale::Pigs) + (stage == 'F' && !yearEnd ? f.sales.i16(r, sale::Gilts) : 0);
+    lot(pigs, f.sales.f32(r, sale::Weight), f.sales.date(r, sale::Date));
+  }
+  const int pigsIn = f.groups.i16(n, group::PigsIn);
+  if (out.pigsOut) out.averageOut = pounds / out.pigsOut;
+  if (f.groups.i16(n, group::DeathLoss) != 0 && pigsIn != 0) out.deathLoss = (pigsIn - out.pigsOut) * 100.0 / pigsIn;
+  if (out.pigsOut) out.gained = out.averageOut - f.groups.f32(n, group::WeightIn);
+  if (out.pigDays && out.pigsOut) out.averageDays = out.pigDays / out.pigsOut;
+  if (out.averageDays) out.dailyGain = out.gained / out.averageDays;
+  return out;
+}
+
+const char kStages[] = {'N', 'G', 'F'};
+
+std::string compareGroupList(const BenchFarm& farm, int stage) {
+  const GroupFiles f(farm);
+  std::vector<long> data, records;
+  std::vector<LineExpect> expected;
+  for (long n = 1; n <= f.groups.count(); ++n) {
+    if (!f.ofYear(n, kStages[stage]) || f.groups.i16(n, group::PigsIn) == 0) continue;
+    records.push_back(n);
+    const std::string date = f.groups.date(n, group::DateIn);
+    LineExpect line(90);
+    line.text(2, 3, f.id(n).substr(0, 3))
+        .text(10, 3, cut(f.groups.i16(n, group::PigsIn), 3))
+        .number(21, 5, f.groups.f32(n, group::WeightIn))
+        .text(64, 10, date.substr(0, 6) + date.substr(8, 2));
+    if (f.groups.i16(n, group::YearEnd) == -1) {
+      line.text(27, 35, "USED to EDIT END of YEAR ADJUSTMENT");
+    } else {
+      const Figures x = figuresOf(f, n);
+      line.text(15, 3, cut(x.pigsOut, 3))
+          .number(27, 5, x.averageOut)
+          .number(35, 4, x.deathLoss)
+          .number(44, 5, x.gained)
+          .number(55, 4, x.dailyGain)
+          .text(74, 5, cut(x.pigDays, 5))
+          .text(82, 5, cut(x.averageDays, 5));
+    }
+    expected.push_back(line);
+  }
+  const std::vector<std::string> rows = ListRows(*g_groups->PigList, &data);
+  if (std::string d = CompareNumbers(data, records, "row's record"); !d.empty()) return d;
+  return CompareLines(rows, expected, "group row");
+}
+
+std::vector<LineExpect> groupPrintLines(const BenchFarm& farm, int stage) {
+  const GroupFiles f(farm);
+  std::vector<LineExpect> expected;
+  for (long n = 1; n <= f.groups.count(); ++n) {
+    if (!f.ofYear(n, kStages[stage]) || f.groups.i16(n, group::YearEnd) == -1) continue;
+    const Figures x = figuresOf(f, n);
+    expected.push_back(LineExpect(84)
+                           .text(3, 3, f.id(n).substr(0, 3))
+                           .text(9, 3, cut(f.groups.i16(n, group::PigsIn), 3))
+                           .text(15, 3, cut(x.pigsOut, 3))
+                           .number(21, 5, f.groups.f32(n, group::WeightIn))
+                           .number(28, 5, x.averageOut)
+                           .number(35, 4, x.deathLoss)
+                           .number(43, 5, x.gained)
+                           .number(53, 4, x.dailyGain)
+                           .text(64, 7, f.groups.date(n, group::DateIn).substr(0, 5))
+                           .text(71, 4, cut(x.pigDays, 4))
+                           .text(78, 5, cut(x.averageDays, 5)));
+  }
+  return expected;
+}
+
+// ---- Sales ----------------------------------------------------------------------
+
+bool saleOfYear(const Stored& s, long r) {
+  const std::string id = s.text(r, sale::Id, 6);
+  return !TrimmedText(id).empty() && id.substr(4, 2) == kYear;
+}
+
+// A row's figures from the column where its line writes them.
+LineExpect& killFigures(LineExpect& line, const Stored& s, long r, const int (&cols)[5], const int (&widths)[5]) {
+  const int fields[] = {sale::Backfat, sale::Lean, sale::FatFree, sale::Carcass, sale::Premium};
+  for (int k = 0; k < 5; ++k) line.number(cols[k], widths[k], s.f32(r, fields[k]));
+  return line;
+}
+
+std::vector<LineExpect> salesListLines(const Stored& s, std::vector<long>& records) {
+  std::vector<LineExpect> expected;
+  for (long r = 1; r <= s.count(); ++r) {
+    const char type = s.text(r, sale::Type, 1)[0];
+    if (type == ' ' || !saleOfYear(s, r)) continue;
+    const bool adjust = s.i16(r, sale::YearEnd) == -1;
+    if (!adjust && type != 'M') continue;
+    const int pigs = s.i16(r, sale::Pigs), gilts = s.i16(r, sale::Gilts);
+    const bool giltsOnly = !adjust && gilts != 0 && pigs == 0;
+    LineExpect line(90);
+    line.text(3, 3, s.text(r, sale::Id, 3))
+        .text(9, 5, s.date(r, sale::Date).substr(0, 5))
+        .text(16, 3, cut(giltsOnly ? gilts : pigs, 3))
+        .number(22, 5, s.f32(r, sale::Weight));
+    if (giltsOnly) {
+      line.text(35, 56, "* * * A L L   G I L T S  ! * * * ");
+    } else if (adjust) {
+      line.text(30, 61, "USED to EDIT END of YEAR ADJUSTMENT");
+    } else {
+      const float weight = s.f32(r, sale::Weight), price = s.f32(r, sale::Price);
+      line.number(28, 7, price, Align::Right)
+          .number(36, 8, pigs && weight && price ? static_cast<double>(weight * price) : 0.0, Align::Right);
+      killFigures(line, s, r, {47, 54, 63, 73, 83}, {4, 5, 5, 5, 5});
+    }
+    records.push_back(r);
+    expected.push_back(line);
+  }
+  return expected;
+}
+
+// The rows the listing and the kill sheet count: the year's market sales of
+// some pigs, no year-end row.
+bool printedSale(const Stored& s, long r) {
+  return s.i16(r, sale::YearEnd) == 0 && saleOfYear(s, r) && s.text(r, sale::Type, 1) == "M" && s.i16(r, sale::Pigs) != 0;
+}
+
+}  // namespace
+
+void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
+  // The group list of each stage for the year: the window opened (its load
+  // fills the list from GROUP.DAT and SALES.DAT read once).
+  for (int stage = 0; stage <= 2; ++stage) {
+    Operation op;
+    op.name = std::string("group list window opens, ") + "NGF"[stage] + " groups of 20" + kYear;
+    op.reads = {Whole(farm.groups), Whole(farm.sales)};
+    op.before = [stage] {
+      PigletMenuChoice = stage;
+      GroupYear = kYear;
+      g_groups.reset();
+    };
+    op.run = [] {
+      g_groups = std::make_unique<HogPig1>();
+      g_groups->Load();
+    };
+    op.check = [&farm, stage, before = op.before, run = op.run](std::string& result) {
+      before();
+      run();
+      result = std::to_string(g_groups->PigList->ListCount());
+      return compareGroupList(farm, stage);
+    };
+    ops.push_back(op);
+  }
+  for (int stage = 0; stage <= 2; ++stage) {
+    Operation op;
+    op.name = std::string("group listing printed, ") + "NGF"[stage] + " groups of 20" + kYear;
+    op.reads = {Whole(farm.groups), Whole(farm.sales)};
+    op.boxes = {"PRINT    GROUPS"};
+    const auto open = [stage] {
+      PigletMenuChoice = stage;
+      GroupYear = kYear;
+      g_groups = std::make_unique<HogPig1>();
+      g_groups->Load();
+    };
+    op.before = [open] {
+      open();
+      CountPrints();
+    };
+    op.run = [] { g_groups->PigMain_Click(HogPig1::Print); };
+    op.check = [&farm, stage, open](std::string& result) {
+      open();
+      RecordingPrinter& printer = RecordPrints();
+      g_groups->PigMain_Click(HogPig1::Print);
+      const std::vector<std::string> body = BodyLines(printer, 84);
+      result = std::to_string(body.size());
+      return CompareLines(body, groupPrintLines(farm, stage), "printed group");
+    };
+    ops.push_back(op);
+  }
+  {
+    // PIGS IN's new group ID: the record it reserves.
+    Operation op;
+    op.name = "next free group record";
+    op.reads = {Whole(farm.groups)};
+    const auto find = [] {
+      GroupBook book;
+      book.readGroups("GROUP  ID  ERROR");
+      return FreeGroupRecord(book);
+    };
+    op.run = [find] { g_sink = g_sink + find(); };
+    op.check = [&farm, find](std::string& result) {
+      const long found = find();
+      const Stored s(farm.groups, group::Length);
+      long first = 0;
+      for (long r = 1; r <= s.count() && !first; ++r)
+        if (s.blank(r, group::Id, 6)) first = r;
+      result = std::to_string(found);
+      return found == first && first == farm.herd->freeGroup ? std::string()
+                                                             : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    };
+    ops.push_back(op);
+  }
+  {
+    // PIGS OUT's plan: the free sales row of a sale, over the two files as a
+    // move out reads them.
+    Operation op;
+    op.name = "next free sales row";
+    op.reads = {Whole(farm.groups), Whole(farm.sales)};
+    const auto find = [] {
+      GroupBook book;
+      book.read(kOutErrorTitle);
+      return FreeSalesRecord(book);
+    };
+    op.run = [find] { g_sink = g_sink + find(); };
+    op.check = [&farm, find](std::string& result) {
+      const long found = find();
+      const Stored s(farm.sales, sale::Length);
+      long first = 0;
+      for (long r = 1; r <= s.count() && !first; ++r)
+        if (s.blank(r, sale::Id, 6)) first = r;
+      result = std::to_string(found);
+      return found == first && first == farm.herd->freeSale ? std::string()
+                                                            : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    };
+    ops.push_back(op);
+  }
+
+  // The market hog sales of the group year.
+  const auto salesSetup = [] {
+    MenuChoice = 1;
+    GroupYear = kYear;
+  };
+  {
+    Operation op;
+    op.name = std::string("market hog sales window opens, 20") + kYear;
+    op.reads = {Whole(farm.sales)};
+    op.before = [salesSetup] {
+      salesSetup();
+      g_sales.reset();
+    };
+    op.run = [] {
+      g_sales = std::make_unique<HogSale1>();
+      g_sales->Load();
+      g_sales->SaleMode->SetCaption("M");
+      g_sales->Show();
+    };
+    op.check = [&farm, before = op.before, run = op.run](std::string& result) {
+      before();
+      run();
+      const Stored s(farm.sales, sale::Length);
+      std::vector<long> records, data;
+      const std::vector<LineExpect> expected = salesListLines(s, records);
+      const std::vector<std::string> rows = ListRows(*g_sales->SaleList, &data);
+      result = std::to_string(rows.size());
+      if (std::string d = CompareNumbers(data, records, "row's record"); !d.empty()) return d;
+      return CompareLines(rows, expected, "sales row");
+    };
+    ops.push_back(op);
+  }
+  const auto salesWindow = [salesSetup] {
+    salesSetup();
+    if (!g_sales) {
+      g_sales = std::make_unique<HogSale1>();
+      g_sales->Load();
+      g_sales->SaleMode->SetCaption("M");
+      g_sales->Show();
+    }
+  };
+  {
+    Operation op;
+    op.name = std::string("market hog sales listing printed, 20") + kYear;
+    op.reads = {Whole(farm.sales)};
+    op.boxes = {"PRINT   SALES   REPORT"};
+    op.before = [salesWindow] {
+      salesWindow();
+      CountPrints();
+    };
+    op.run = [] { printItem(HogSale1::Listing); };
+    op.check = [&farm, salesWindow](std::string& result) {
+      salesWindow();
+      RecordingPrinter& printer = RecordPrints();
+      printItem(HogSale1::Listing);
+      const Stored s(farm.sales, sale::Length);
+      std::vector<LineExpect> expected;
+      for (long r = 1; r <= s.count(); ++r) {
+        if (!printedSale(s, r)) continue;
+        const float weight = s.f32(r, sale::Weight), price = s.f32(r, sale::Price);
+        LineExpect line(84);
+        line.text(3, 3, s.text(r, sale::Id, 3))
+            .text(9, 5, s.date(r, sale::Date).substr(0, 5))
+            .text(16, 3, cut(s.i16(r, sale::Pigs), 3))
+            .number(22, 5, weight)
+            .number(30, 5, price)
+            .number(38, 6, weight && price ? static_cast<double>(weight * price) : 0.0);
+        killFigures(line, s, r, {48, 56, 64, 71, 80}, {4, 5, 5, 5, 5});
+        expected.push_back(line);
+      }
+      const std::vector<std::string> body = BodyLines(printer, 84);
+      result = std::to_string(body.size());
+      return CompareLines(body, expected, "printed sale");
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = std::string("kill sheet summary printed, 20") + kYear;
+    op.reads = {Whole(farm.sales)};
+    op.boxes = {"PRINT   SALES   REPORT"};
+    op.before = [salesWindow] {
+      salesWindow();
+      CountPrints();
+    };
+    op.run = [] { printItem(HogSale1::KillSheet); };
+    op.check = [&farm, salesWindow](std::string& result) {
+      salesWindow();
+      RecordingPrinter& printer = RecordPrints();
+      printItem(HogSale1::KillSheet);
+      const Stored s(farm.sales, sale::Length);
+      // Each group's averages of its counted rows, groups in the order met.
+      std::vector<std::string> ids;
+      std::map<std::string, std::vector<double>> sums;
+      const int fields[] = {sale::Backfat, sale::Lean, sale::Loineye, sale::Carcass, sale::FatFree, sale::Premium};
+      for (long r = 1; r <= s.count(); ++r) {
+        if (!printedSale(s, r)) continue;
+        const std::string id = s.text(r, sale::Id, 6);
+        if (!sums.count(id)) ids.push_back(id), sums[id].assign(7, 0);
+        std::vector<double>& sum = sums[id];
+        for (int k = 0; k < 6; ++k) sum[static_cast<size_t>(k)] += s.f32(r, fields[k]);
+        sum[6] += 1;
+      }
+      const int cols[] = {12, 21, 46, 60, 32, 74}, widths[] = {4, 5, 6, 6, 5, 6};
+      std::vector<LineExpect> expected;
+      std::vector<double> totals(6, 0);
+      for (const std::string& id : ids) {
+        const std::vector<double>& sum = sums[id];
+        LineExpect line(80);
+        line.text(2, 6, id);
+        for (int k = 0; k < 6; ++k) {
+          line.number(cols[k], widths[k], sum[static_cast<size_t>(k)] / sum[6]);
+          totals[static_cast<size_t>(k)] += sum[static_cast<size_t>(k)] / sum[6];
+        }
+        expected.push_back(line);
+      }
+      result = std::to_string(ids.size());
+      if (printer.documents != 2) return std::to_string(printer.documents) + " documents, expected 2";
+      std::vector<std::string> body;
+      for (const std::string& t : printer.texts(1))
+        if (t.size() == 80 && t.find_first_not_of(' ') == 1) body.push_back(t);
+      if (std::string d = CompareLines(body, expected, "group of the kill sheet"); !d.empty()) return d;
+      const std::vector<std::string> summary = printer.texts(2);
+      const std::string count = "NUMBER of GROUP(s). ---------------> " + std::to_string(ids.size());
+      if (std::find(summary.begin(), summary.end(), count) == summary.end()) return "no line \"" + count + "\"";
+      // The summary's order: backfat, lean, fat free index, loineye, carcass, premium.
+      const char* labels[] = {"Average BACKFAT.", "Average Percent LEAN.", "Average FAT FREE INDEX.",
+                              "Average LOINEYE.", "Average HOT CARCASS WEIGHT.", "Average GRADE YEILD PREMIUM."};
+      const int order[] = {0, 1, 4, 2, 3, 5};
+      for (int k = 0; k < 6; ++k) {
+        const auto it = std::find_if(summary.begin(), summary.end(), [&](const std::string& t) { return t.rfind(labels[k], 0) == 0; });
+        if (it == summary.end() || !ShowsNumber(it->substr(it->find('>') + 2), totals[static_cast<size_t>(order[k])] / ids.size()))
+          return std::string("summary line \"") + (it == summary.end() ? labels[k] : *it) + "\"";
+      }
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+}
+
+void ReleaseGroupWindows() {
+  g_groups.reset();
+  g_sales.reset();
+}

@@ -1,0 +1,207 @@
+#include "bench/BenchRun.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Opened = std::vector<std::pair<std::string, platform::FileOpening>>;
+
+bool g_recording = false;
+Opened g_opened;
+
+void heard(const std::string& path, platform::FileOpening how) {
+  if (g_recording) g_opened.emplace_back(path, how);
+}
+
+double now() {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+double median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+volatile long g_floorSink = 0;
+
+// The memory each file's floor reads into: made and touched once, then read
+// into at every take, as the program's reads land in memory its heap has
+// already used.
+std::map<std::string, std::vector<uint8_t>> g_floorMemory;
+
+void readInto(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat st {};
+  if (fd < 0 || ::fstat(fd, &st) != 0) {
+    std::fprintf(stderr, "the floor cannot read %s\n", path.c_str());
+    std::exit(1);
+  }
+  std::vector<uint8_t>& memory = g_floorMemory[path];
+  const size_t size = static_cast<size_t>(st.st_size);
+  if (memory.size() < size) memory.resize(size, 1);
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::read(fd, memory.data() + done, size - done);
+    if (got <= 0) break;
+    done += static_cast<size_t>(got);
+  }
+  ::close(fd);
+  if (size > 0) g_floorSink = g_floorSink + memory[size - 1];
+}
+
+// A record file opened and closed, and one record of `bytes` read from it.
+void openAndRead(const std::string& path, int bytes) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  struct stat st {};
+  if (fd < 0 || ::fstat(fd, &st) != 0) {
+    std::fprintf(stderr, "the floor cannot open %s\n", path.c_str());
+    std::exit(1);
+  }
+  if (bytes > 0) {
+    std::vector<uint8_t>& memory = g_floorMemory[path + "#record"];
+    memory.resize(static_cast<size_t>(bytes), 1);
+    if (::pread(fd, memory.data(), memory.size(), 0) > 0) g_floorSink = g_floorSink + memory[0];
+  }
+  ::close(fd);
+}
+
+// One take of the floor: each file read (a record file opened, and its
+// record read) once, timed, times the number of times a run reads it.
+double floorTake(const std::vector<FileUse>& reads) {
+  double total = 0;
+  for (const FileUse& use : reads) {
+    const double start = now();
+    if (use.how == platform::FileOpening::RecordFile) openAndRead(use.path, use.recordBytes);
+    else readInto(use.path);
+    total += (now() - start) * use.times;
+  }
+  return total;
+}
+
+constexpr int kFloorTakes = 5;  // per run; their median is the run's floor
+
+const char* howWord(platform::FileOpening how) {
+  switch (how) {
+    case platform::FileOpening::WholeRead: return "read whole";
+    case platform::FileOpening::RecordFile: return "opened as a record file";
+    default: return "copied";
+  }
+}
+
+std::string shortName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+}  // namespace
+
+int BenchDialogs::msgBox(const std::string& text, int buttons, const std::string& title) {
+  if (std::find(expected.begin(), expected.end(), title) != expected.end())
+    return (buttons & 7) == platform::vbYesNo || (buttons & 7) == platform::vbYesNoCancel ? platform::vbYes
+                                                                                          : platform::vbOK;
+  ++unexpected;
+  std::fprintf(stderr, "box \"%s\": %s\n", title.c_str(), text.c_str());
+  return platform::vbOK;
+}
+
+std::optional<std::string> BenchDialogs::inputBox(const std::string& prompt, const std::string& title,
+                                                  const std::string&, int, int) {
+  for (const auto& [expectedTitle, text] : typed)
+    if (expectedTitle == title) return text;
+  ++unexpected;
+  std::fprintf(stderr, "input box \"%s\": %s\n", title.c_str(), prompt.c_str());
+  return std::nullopt;
+}
+
+void Laps::start() {
+  started_ = now();
+  g_recording = true;
+}
+
+void Laps::stop() {
+  g_recording = false;
+  ms_ += now() - started_;
+  ++count_;
+}
+
+std::string CompareReads(const std::vector<FileUse>& declared, const Opened& opened) {
+  std::map<std::pair<std::string, platform::FileOpening>, int> count;
+  for (const FileUse& use : declared) count[{use.path, use.how}] += use.times;
+  for (const auto& o : opened) count[o] -= 1;
+  std::string differs;
+  for (const auto& [file, n] : count) {
+    if (n == 0) continue;
+    if (!differs.empty()) differs += "; ";
+    differs += shortName(file.first) + " " + howWord(file.second) + " " +
+               (n > 0 ? std::to_string(n) + " times fewer" : std::to_string(-n) + " times more") +
+               " than declared";
+  }
+  return differs;
+}
+
+int RunOperations(std::vector<Operation>& ops, int runs, const std::string& only, double target,
+                  BenchDialogs& dialogs) {
+  platform::setFileOpenHook(heard);
+  std::printf("%-52s %9s %10s %9s %6s\n", "operation", "result", "median ms", "floor ms", "ratio");
+  int wrong = 0, over = 0, timed = 0;
+  for (Operation& op : ops) {
+    if (op.name.find(only) == std::string::npos) continue;
+    ++timed;
+    std::string result;
+    dialogs.expected = op.boxes;
+    dialogs.typed = op.typed;
+    dialogs.unexpected = 0;
+    std::string differs = op.check(result);
+    std::vector<double> times, floors;
+    std::string readsDiffer;
+    for (int i = 0; i < runs; ++i) {
+      if (op.before) op.before();
+      if (op.ratio) {
+        std::vector<double> takes;
+        for (int k = 0; k < kFloorTakes; ++k) takes.push_back(floorTake(op.reads));
+        floors.push_back(median(takes));
+      }
+      g_opened.clear();
+      Laps laps;
+      if (op.lapped) {
+        op.lapped(laps);
+      } else {
+        laps.start();
+        op.run();
+        laps.stop();
+      }
+      g_recording = false;
+      times.push_back(op.perUnit ? laps.ms() / std::max(1, op.perUnit()) : laps.ms());
+      if (readsDiffer.empty()) readsDiffer = CompareReads(op.reads, g_opened);
+      if (op.after) op.after();
+    }
+    if (!readsDiffer.empty()) differs += (differs.empty() ? "" : "; ") + std::string("reads: ") + readsDiffer;
+    const int boxes = dialogs.unexpected;
+    if (boxes > 0) differs += (differs.empty() ? "" : "; ") + std::to_string(boxes) + " boxes shown";
+    const bool bad = !differs.empty();
+    wrong += bad;
+    const double t = median(times);
+    if (op.ratio) {
+      const double f = median(floors), ratio = t / f;
+      over += ratio > target;
+      std::printf("%-52s %9s %10.3f %9.3f %6.1f%s\n", op.name.c_str(), result.c_str(), t, f, ratio,
+                  bad ? "  WRONG" : ratio > target ? "  over 5x" : "");
+    } else {
+      std::printf("%-52s %9s %10.3f %9s %6s%s\n", op.name.c_str(), result.c_str(), t, "-", "-", bad ? "  WRONG" : "");
+    }
+    if (bad) std::printf("    %s\n", differs.c_str());
+    std::fflush(stdout);
+  }
+  platform::setFileOpenHook(nullptr);
+  dialogs.expected.clear();
+  dialogs.typed.clear();
+  std::printf("\n%d of %d operations over %.0fx their floor; %d wrong (figures, files read or boxes)\n", over, timed,
+              target, wrong);
+  return wrong ? 1 : over ? 2 : 0;
+}

@@ -1,0 +1,825 @@
+// The sow list and what it opens: the queries, the pages, PRV, the printouts
+// of a page selection, the litter window's Print All, the index grid.
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "bench/BenchOps.h"
+#include "common/HogGlobals.h"
+#include "platform/Grid.h"
+#include "records/RecordSlots.h"
+#include "sows/HogSow1.h"
+#include "sows/HogSow3.h"
+#include "sows/HogSow5.h"
+#include "sows/HogSow6.h"
+#include "sows/HogSow7.h"
+#include "sows/SowPages.h"
+#include "sows/SowQuery.h"
+
+namespace {
+
+using namespace at;
+constexpr int kPageSlots = 802;  // rows of a page of the sow list
+
+std::unique_ptr<HogSow1> g_list;
+std::unique_ptr<HogSow6> g_litters;
+std::unique_ptr<HogSow7> g_index;
+
+HogSow1& sowList() {
+  if (!g_list) {
+    g_list = std::make_unique<HogSow1>();
+    g_list->Show();
+  }
+  return *g_list;
+}
+
+// An item of the PRINT submenu, as the user reaches it: PRINT opens first.
+void printItem(int item) {
+  g_list->SowHistoryMenu->Click(HogSow1::Print);
+  g_list->SowPrint->Click(item);
+}
+
+// ---- What the stored bytes say of a sow -------------------------------------
+
+bool liveSow(const Stored& s, long r) { return !s.blank(r, animal::Id, 8); }
+bool activeSow(const Stored& s, long r) { return EmptyStoredDate(s.date(r, animal::Left)); }
+
+// The sums over a sow's litters, her links 1 to her parity count (at most 9)
+// that lie in FARROW.DAT.
+struct Litters {
+  int n = 0, born = 0, alive = 0, weaned = 0, age = 0, fosteredTo = 0, fosteredFrom = 0;
+  float birthWeight = 0, weaningWeight = 0;
+  std::vector<long> links;
+  float avg(int sum) const { return n ? static_cast<float>(static_cast<double>(sum) / n) : 0.0f; }
+};
+
+Litters littersOf(const Stored& sows, long r, const Stored& litters) {
+  Litters out;
+  const int parities = std::clamp(sows.i16(r, sow::Parities), 0, 9);
+  for (int k = 0; k < parities; ++k) {
+    const long link = sows.i16(r, sow::Links + 2 * k);
+    if (link < 1 || link > litters.count()) continue;
+    ++out.n;
+    out.links.push_back(link);
+    out.born += litters.i16(link, litter::BornCount);
+    out.alive += litters.i16(link, litter::Alive);
+    out.weaned += litters.i16(link, litter::WeanedCount);
+    out.age += litters.i16(link, litter::WeaningAge);
+    out.fosteredTo += litters.i16(link, litter::FosteredTo);
+    out.fosteredFrom += litters.i16(link, litter::FosteredFrom);
+    out.birthWeight += litters.f32(link, litter::BirthWeight);
+    out.weaningWeight += litters.f32(link, litter::WeaningWeight);
+  }
+  return out;
+}
+
+// ---- The queries, each with the bench's own rule ---------------------------------
+
+using SowRule = std::function<bool(const Stored& sows, long r, const Stored& litters)>;
+
+long key(const Stored& s, long r, int offset) { return DateKey(s.date(r, offset)); }
+
+struct SowListQuery {
+  const char* code;
+  const char* criterion;
+  SowRule rule;
+};
+
+const std::vector<SowListQuery>& sowQueries() {
+  static const std::vector<SowListQuery> queries = {
+      {"0", "", [](const Stored& s, long r, const Stored&) { return activeSow(s, r); }},
+      {"1", "10", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Id, 8, "10"); }},
+      {"2", "YORK", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Breed, 20, "YORK"); }},
+      {"3", ">01/01/2018", [](const Stored& s, long r, const Stored&) { return key(s, r, animal::Prv) > 20180101; }},
+      {"4", "PEN1", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Location, 8, "PEN1"); }},
+      {"5", "<06/30/2016",
+       [](const Stored& s, long r, const Stored&) {
+         const long k = key(s, r, animal::Born);
+         return k != 0 && k < 20160630;
+       }},
+      {"6", "02><09",
+       [](const Stored& s, long r, const Stored&) { return s.i16(r, sow::Parities) > 2 && s.i16(r, sow::Parities) < 9; }},
+      {"7", "01/01/2016><12/31/2018",
+       [](const Stored& s, long r, const Stored&) {
+         const long k = key(s, r, sow::Due);
+         return k > 20160101 && k < 20181231;
+       }},
+      {"8", ">01/01/2017", [](const Stored& s, long r, const Stored&) { return key(s, r, sow::Bred) > 20170101; }},
+      {"9", "B1", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, sow::Boar, 8, "B1"); }},
+      {"10", "<01/01/2015",
+       [](const Stored& s, long r, const Stored&) {
+         const long k = key(s, r, animal::Entered);
+         return k != 0 && k < 20150101;
+       }},
+      {"11", ">11",
+       [](const Stored& s, long r, const Stored& l) {
+         const Litters x = littersOf(s, r, l);
+         return std::nearbyint(static_cast<double>(x.avg(x.born))) > 11;
+       }},
+      {"12", "<0.9",
+       [](const Stored& s, long r, const Stored& l) {
+         const Litters x = littersOf(s, r, l);
+         return x.avg(x.born - x.alive) < 0.9f;
+       }},
+      {"13", ">10.5",
+       [](const Stored& s, long r, const Stored& l) {
+         const Litters x = littersOf(s, r, l);
+         return x.avg(x.weaned) > 10.5f;
+       }},
+      {"14", "=175", [](const Stored& s, long r, const Stored&) { return s.i16(r, animal::Days230) == 175; }},
+      {"15", ">0.95", [](const Stored& s, long r, const Stored&) { return s.f32(r, animal::Backfat) > 0.95f; }},
+      {"16", "5.50><6.50",
+       [](const Stored& s, long r, const Stored&) {
+         return s.f32(r, animal::Loineye) > 5.5f && s.f32(r, animal::Loineye) < 6.5f;
+       }},
+      {"17", ">2", [](const Stored& s, long r, const Stored& l) { return littersOf(s, r, l).fosteredTo > 2; }},
+      {"18", "=0", [](const Stored& s, long r, const Stored& l) { return littersOf(s, r, l).fosteredFrom == 0; }},
+      {"19", "", [](const Stored& s, long r, const Stored&) { return !activeSow(s, r); }},
+      {"20", ">01/01/2020",
+       [](const Stored& s, long r, const Stored& l) {
+         for (long link : littersOf(s, r, l).links)
+           if (DateKey(l.date(link, litter::Weaned)) > 20200101) return true;
+         return false;
+       }},
+  };
+  return queries;
+}
+
+// The sows a rule lists, in record order.
+std::vector<long> listedSows(const BenchFarm& farm, const SowRule& rule) {
+  const Stored sows(farm.sows, sow::Length), litters(farm.litters, litter::Length);
+  std::vector<long> out;
+  for (long r = 1; r <= sows.count(); ++r)
+    if (liveSow(sows, r) && rule(sows, r, litters)) out.push_back(r);
+  return out;
+}
+
+// ---- Lines --------------------------------------------------------------------
+
+LineExpect sowListLine(const Stored& s, long r) {
+  return LineExpect(80)
+      .text(2, 8, s.text(r, animal::Id, 8))
+      .text(13, 20, s.text(r, animal::Breed, 20))
+      .text(37, 8, s.text(r, animal::Location, 8))
+      .text(49, 3, std::to_string(s.i16(r, animal::Days230)))
+      .number(56, 4, s.f32(r, animal::Backfat))
+      .number(64, 4, s.f32(r, animal::Loineye))
+      .text(73, 2, std::to_string(s.i16(r, sow::Parities)));
+}
+
+LineExpect sowLeftLine(const Stored& s, long r, size_t width, int textColumn) {
+  return LineExpect(width)
+      .text(2, 8, s.text(r, animal::Id, 8))
+      .text(textColumn, 40, "THIS SOW LEFT THE HERD ON (" + TrimmedText(s.date(r, animal::Left)) + ")");
+}
+
+// Every page of the list window against the sows listed: page p shows the
+// p-th run of 802 of them, each row with its slot, an inactive sow left out
+// unless the query lists the inactive ones.
+std::string comparePages(HogSow1& w, const BenchFarm& farm, const std::vector<long>& listed,
+                         const std::string& code, const std::string& caption) {
+  const Stored sows(farm.sows, sow::Length);
+  const int pages = std::max<int>(1, static_cast<int>((listed.size() + kPageSlots - 1) / kPageSlots));
+  for (int page = pages; page >= 1; --page) {
+    w.SowPg_Click(page - 1);
+    std::vector<long> shownSlots, expectedSlots;
+    const std::vector<std::string> rows = ListRows(*w.SowList, &shownSlots);
+    std::vector<LineExpect> expected;
+    for (int slot = 1; slot <= kPageSlots; ++slot) {
+      const size_t k = static_cast<size_t>((page - 1) * kPageSlots + slot - 1);
+      if (k >= listed.size()) break;
+      const long r = listed[k];
+      if (code == "19") expected.push_back(sowLeftLine(sows, r, 80, 13));
+      else if (code == "0" || activeSow(sows, r)) expected.push_back(sowListLine(sows, r));
+      else continue;
+      expectedSlots.push_back(slot);
+    }
+    const std::string where = "page " + std::to_string(page) + ": ";
+    if (std::string d = CompareLines(rows, expected, "row"); !d.empty()) return where + d;
+    if (std::string d = CompareNumbers(shownSlots, expectedSlots, "row's slot"); !d.empty()) return where + d;
+    if (w.SQDisp->Caption() != caption + std::to_string(page)) return where + "caption " + w.SQDisp->Caption();
+  }
+  return "";
+}
+
+std::string captionOf(const std::string& code, const std::string& criterion, const std::string& kind) {
+  if (code == "0") return "All ACTIVE SOW's.  PAGE ";
+  if (code == "19") return "All INACTIVE SOW's.  PAGE ";
+  return kind + ", " + criterion + ".  Page ";
+}
+
+// ---- The sow card, the litter sheet and the index, from the stored bytes --------
+
+// The 17 rows of a litter's sheet, each after its label's "->": the texts
+// and figures it must show.
+std::string compareLitterSheet(const std::vector<std::string>& texts, const Stored& l, long link, int parity,
+                               const std::string& sowId) {
+  if (texts.size() != 19) return std::to_string(texts.size()) + " texts on the sheet";
+  if (texts[0] != "SOW ID (" + TrimmedText(sowId) + ") FARROW RECORD") return "title \"" + texts[0] + "\"";
+  std::vector<std::string> values;
+  for (size_t i = 2; i < texts.size(); ++i) {
+    const size_t arrow = texts[i].find("->");
+    if (arrow == std::string::npos) return "line \"" + texts[i] + "\" has no figure";
+    values.push_back(texts[i].substr(arrow + 2));
+  }
+  const int born = l.i16(link, litter::BornCount), alive = l.i16(link, litter::Alive);
+  const int weaned = l.i16(link, litter::WeanedCount), to = l.i16(link, litter::FosteredTo);
+  const int from = l.i16(link, litter::FosteredFrom);
+  const bool isWeaned = !EmptyStoredDate(l.date(link, litter::Weaned));
+  const float weight = l.f32(link, litter::WeaningWeight);
+  struct Row {
+    int index;
+    std::string text;  // exact, when not a figure
+    bool figure;
+    double value;
+  };
+  std::vector<Row> rows = {
+      {0, std::to_string(parity), false, 0},
+      {1, l.date(link, litter::Born), false, 0},
+      {2, "", true, static_cast<double>(born)},
+      {3, "", true, static_cast<double>(alive)},
+      {4, "", true, l.f32(link, litter::BirthWeight)},
+      {5, std::to_string(link), false, 0},
+      {7, "", true, static_cast<double>(to)},
+      {8, "", true, static_cast<double>(from)},
+      {10, isWeaned ? l.date(link, litter::Weaned) : "", false, 0},
+      {11, "", true, static_cast<double>(weaned)},
+      {13, "", true, weight},
+      {16, l.text(link, litter::Boar, 8), false, 0},
+  };
+  if (born != 0) rows.push_back({6, "", true, (born - alive) * 100.0 / born});
+  if (weaned != 0 && alive + to - from != 0)
+    rows.push_back({9, "", true, (alive + to - from - weaned) * 100.0 / (alive + to - from)});
+  if (isWeaned) {
+    const long age = DayCount(l.date(link, litter::Weaned)) - DayCount(l.date(link, litter::Born));
+    rows.push_back({12, "", true, static_cast<double>(age)});
+    if (weaned != 0) rows.push_back({14, "", true, weight / weaned});
+    if (age >= 14 && age <= 34) rows.push_back({15, "", true, kAdjustFactors[age - 14] * weight});
+    else rows.push_back({15, age < 14 ? "EARLY" : "LATE", false, 0});
+  }
+  for (const Row& row : rows) {
+    const std::string& shown = values[static_cast<size_t>(row.index)];
+    const bool ok = row.figure ? ShowsNumber(shown, row.value) : TrimmedText(shown) == TrimmedText(row.text);
+    if (!ok) return "sheet of litter " + std::to_string(link) + ", row " + std::to_string(row.index + 1) + " shows \"" + shown + "\"";
+  }
+  return "";
+}
+
+std::string compareSowCard(const std::vector<std::string>& texts, const Stored& s, long r, const Stored& l) {
+  // The title, two headings, a blank line, the 40 lines, and the end banner.
+  if (texts.size() != 45) return std::to_string(texts.size()) + " texts on the card";
+  if (texts[0] != "S O W  I D (" + s.trimmed(r, animal::Id, 8) + ")  C A R D") return "title \"" + texts[0] + "\"";
+  const Litters x = littersOf(s, r, l);
+  for (int p = 1; p <= 9; ++p) {
+    LineExpect row(86);
+    row.text(4, 1, std::to_string(p));
+    if (p <= x.n) {
+      const long link = x.links[static_cast<size_t>(p - 1)];
+      const int born = l.i16(link, litter::BornCount), alive = l.i16(link, litter::Alive);
+      const int weaned = l.i16(link, litter::WeanedCount), to = l.i16(link, litter::FosteredTo);
+      const int from = l.i16(link, litter::FosteredFrom);
+      row.number(13, 2, born).number(19, 2, alive).number(27, 2, weaned).number(61, 2, to).number(66, 2, from);
+      row.number(73, 6, l.f32(link, litter::BirthWeight)).number(81, 6, l.f32(link, litter::WeaningWeight));
+      if (born != 0) row.number(37, 8, (born - alive) * 100.0 / born);
+      if (weaned != 0 && alive + to - from != 0) row.number(48, 8, (alive + to - from - weaned) * 100.0 / (alive + to - from));
+    }
+    if (std::string d = row.differs(texts[static_cast<size_t>(3 + p)]); !d.empty())
+      return "card of " + s.trimmed(r, animal::Id, 8) + ", parity " + std::to_string(p) + ": " + d;
+  }
+  const std::pair<size_t, std::string> facts[] = {
+      {14, s.trimmed(r, animal::Breed, 20)}, {16, s.trimmed(r, sow::Boar, 8)}};
+  for (const auto& [line, text] : facts)
+    if (TrimmedText(texts[line].substr(texts[line].find('>') + 1)) != text) return "card line \"" + texts[line] + "\"";
+  const double averages[] = {x.avg(x.born), x.avg(x.alive), x.avg(x.weaned)};
+  for (size_t k = 0; k < 3; ++k) {
+    const std::string& t = texts[17 + k];
+    if (!ShowsNumber(t.substr(t.find('>') + 1), averages[k])) return "card line \"" + t + "\"";
+  }
+  for (int k = 0; k < 14; ++k)
+    if (TrimmedText(texts[static_cast<size_t>(22 + k)]) != s.trimmed(r, sow::Notes + 70 * k, 70))
+      return "card note line " + std::to_string(k + 1) + " \"" + texts[static_cast<size_t>(22 + k)] + "\"";
+  return "";
+}
+
+// The index grid's cells of a sow in the herd: ID, parities, the litter
+// averages of birth and weaning weight, born, weaned and stillborn.
+std::vector<double> indexFigures(const Stored& s, long r, const Stored& l) {
+  const Litters x = littersOf(s, r, l);
+  const float n = static_cast<float>(x.n);
+  return {static_cast<double>(s.i16(r, sow::Parities)), x.n ? x.birthWeight / n : 0.0, x.n ? x.weaningWeight / n : 0.0,
+          x.avg(x.born), x.avg(x.weaned), x.avg(x.born - x.alive)};
+}
+
+std::string compareGridRow(const platform::Grid& g, int row, const std::string& id, const std::vector<double>& figures) {
+  if (TrimmedText(g.TextMatrix(row, 0)) != id) return "grid row " + std::to_string(row) + " holds " + g.TextMatrix(row, 0) + ", not " + id;
+  for (size_t c = 0; c < figures.size(); ++c)
+    if (!ShowsNumber(g.TextMatrix(row, static_cast<int>(c) + 1), figures[c]))
+      return "grid row " + std::to_string(row) + " (" + id + "), column " + std::to_string(c + 2) + " shows " +
+             g.TextMatrix(row, static_cast<int>(c) + 1);
+  return "";
+}
+
+// Whether the grid's rows are ordered by column `col` (numbers), rising or
+// falling.
+bool orderedBy(const platform::Grid& g, int col, bool rising) {
+  for (int r = 2; r < g.Rows(); ++r) {
+    const double a = std::atof(g.TextMatrix(r - 1, col).c_str()), b = std::atof(g.TextMatrix(r, col).c_str());
+    if (rising ? a > b : a < b) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
+  // The QUERY dialog's EXECUTE: the list built again and its first page shown.
+  for (const SowListQuery& q : sowQueries()) {
+    const QueryKind* kind = SowQueryLanguage().byCode(q.code);
+    Operation op;
+    op.name = std::string("sow list query ") + q.code + " " + kind->caption;
+    op.reads = {Whole(farm.sows)};
+    if (SowQuery(q.code, q.criterion).needsLitters()) op.reads.push_back(Whole(farm.litters));
+    const std::string code = q.code, criterion = q.criterion, caption = kind->caption;
+    op.before = [=] {
+      sowList();
+      QueryArgs = {"", code, criterion, caption};
+    };
+    op.run = [] { g_list->ShowQueryResult(); };
+    op.check = [=, &farm, rule = q.rule](std::string& result) {
+      op.before();
+      g_list->ShowQueryResult();
+      const std::vector<long> listed = listedSows(farm, rule);
+      result = std::to_string(listed.size());
+      if (listed.empty()) return std::string("the query lists no sow");
+      return comparePages(*g_list, farm, listed, code, captionOf(code, criterion, caption));
+    };
+    ops.push_back(op);
+  }
+
+  {
+    Operation op;
+    op.name = "sow list window opens on page 1";
+    op.reads = {Whole(farm.sows)};
+    op.before = [] { g_list.reset(); };
+    op.run = [] {
+      g_list = std::make_unique<HogSow1>();
+      g_list->Show();
+    };
+    op.check = [&farm](std::string& result) {
+      g_list.reset();
+      sowList();
+      result = std::to_string(g_list->SowList->ListCount());
+      const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
+      if (g_list->SQDisp->Caption() != "All ACTIVE SOW's.  PAGE 1") return "caption " + g_list->SQDisp->Caption();
+      const std::vector<std::string> rows = ListRows(*g_list->SowList);
+      const Stored sows(farm.sows, sow::Length);
+      std::vector<LineExpect> expected;
+      for (size_t k = 0; k < active.size() && k < static_cast<size_t>(kPageSlots); ++k)
+        expected.push_back(sowListLine(sows, active[k]));
+      return CompareLines(rows, expected, "row");
+    };
+    ops.push_back(op);
+  }
+  {
+    // A page button of the list of every active sow: the pages come from
+    // SOW.DAT as the list's build read it, so the button reads no file.
+    Operation op;
+    op.name = "sow list page button";
+    op.ratio = false;
+    auto page = std::make_shared<int>(0);
+    op.before = [page] {
+      sowList();
+      if (*page == 0) {
+        QueryArgs = {"", "0", "", ""};
+        g_list->ShowQueryResult();
+      }
+      *page = *page % 6 + 1;
+    };
+    op.run = [page] { g_list->SowPg_Click(*page - 1); };
+    op.check = [&farm, page](std::string& result) {
+      g_list.reset();
+      sowList();
+      *page = 0;
+      const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
+      result = std::to_string((active.size() + kPageSlots - 1) / kPageSlots) + " pages";
+      return comparePages(*g_list, farm, active, "0", "All ACTIVE SOW's.  PAGE ");
+    };
+    ops.push_back(op);
+  }
+  {
+    // The PRV window's ACCEPT: fifty IDs typed, the sows found given the
+    // date and written; the date changes at every run, so every run writes.
+    Operation op;
+    op.name = "sow PRV ACCEPT of fifty IDs";
+    op.boxes = {"PRV  TEST  RESULTS"};
+    auto window = std::make_shared<std::unique_ptr<HogSow5>>();
+    auto day = std::make_shared<int>(0);
+    // Every ninetieth record from the end, and one ID nobody holds.
+    const auto ids = [&farm] {
+      std::vector<std::string> out;
+      for (size_t r = farm.herd->sows.size(); r-- > 0 && out.size() < 49;)
+        if (!records::IsFreeId(farm.herd->sows[r].Id) && r % 90 == 0) out.push_back(TrimmedText(farm.herd->sows[r].Id));
+      out.push_back("NOSUCH");
+      return out;
+    };
+    const auto date = [day] { return "06/" + std::to_string(10 + *day % 20) + "/2024"; };
+    // SOW.DAT is read once, then opened for each sow in the herd it writes.
+    int writes = 0;
+    for (const std::string& id : ids())
+      for (const SowRecord& s : farm.herd->sows)
+        if (TrimmedText(s.Id) == id) {
+          writes += s.DateLeftHerd == records::kEmptyDate;
+          break;
+        }
+    op.reads = {Whole(farm.sows), Records(farm.sows, writes)};
+    op.before = [window, day, ids, date] {
+      if (!*window) {
+        *window = std::make_unique<HogSow5>();
+        (*window)->Load();
+      }
+      ++*day;
+      (*window)->PrvDat->SetText(date());
+      const std::vector<std::string> typed = ids();
+      for (size_t i = 0; i < typed.size(); ++i) (*window)->Prv[static_cast<int>(i)]->SetText(typed[i]);
+    };
+    op.run = [window] { (*window)->PrvAccept_Click(); };
+    op.check = [&farm, window, ids, date, before = op.before](std::string& result) {
+      before();
+      (*window)->PrvAccept_Click();
+      const Stored sows(farm.sows, sow::Length);
+      const std::vector<std::string> typed = ids();
+      int written = 0;
+      for (size_t i = 0; i < typed.size(); ++i) {
+        long found = 0;
+        for (long r = 1; r <= sows.count() && !found; ++r)
+          if (sows.trimmed(r, animal::Id, 8) == typed[i]) found = r;
+        const std::string box = (*window)->Prv[static_cast<int>(i)]->Text();
+        if (box != (found ? "" : typed[i])) return "box " + std::to_string(i + 1) + " holds \"" + box + "\"";
+        if (!found || !activeSow(sows, found)) continue;
+        if (sows.date(found, animal::Prv) != date()) return "sow " + typed[i] + " has PRV date " + sows.date(found, animal::Prv);
+        ++written;
+      }
+      result = std::to_string(written);
+      return written >= 40 ? std::string() : "only " + std::to_string(written) + " sows written";
+    };
+    ops.push_back(op);
+  }
+  {
+    // The sow history card's ACCEPT after her location was edited: her
+    // record read and written back; she stays in the herd, so her litters
+    // are not opened. The location changes at every run, so every run writes.
+    Operation op;
+    op.name = "sow card ACCEPT of an edited location";
+    op.reads = {Records(farm.sows, 1, sow::Length), Records(farm.sows)};  // her record read, then written
+    auto card = std::make_shared<std::unique_ptr<HogSow3>>();
+    auto turn = std::make_shared<int>(0);
+    const long record = listedSows(farm, sowQueries()[0].rule).back();
+    const auto open = [card, turn, record] {
+      if (!*card) {
+        SelectedSowRecs = {0, record};
+        SelectedCount = 1;
+        *card = std::make_unique<HogSow3>();
+        (*card)->Load();
+      }
+      (*card)->SowBox(12)->SetText("PEN" + std::to_string(50 + ++*turn % 2));
+    };
+    op.before = open;
+    op.run = [card] { (*card)->SaveChan_Click(); };
+    op.check = [&farm, card, open, record](std::string& result) {
+      const Stored before(farm.sows, sow::Length);
+      open();
+      const std::string typed = (*card)->SowBox(12)->Text();
+      (*card)->SaveChan_Click();
+      const Stored after(farm.sows, sow::Length);
+      result = after.trimmed(record, animal::Location, 8);
+      if (result != typed) return "location " + result + ", typed " + typed;
+      const std::string was = before.text(record, 0, sow::Length), is = after.text(record, 0, sow::Length);
+      for (int k = 0; k < sow::Length; ++k)
+        if (was[static_cast<size_t>(k)] != is[static_cast<size_t>(k)] && (k < animal::Location || k >= animal::Location + 8))
+          return "byte " + std::to_string(k) + " of her record changed";
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+  {
+    // PRINT > Sow Cards with every row of the list's first page selected.
+    Operation op;
+    op.name = "sow cards of a page selection (802) printed";
+    op.reads = {Whole(farm.sows), Whole(farm.litters)};
+    op.boxes = {"P R I N T    S O W    C A R D S"};
+    const auto select = [] {
+      sowList();
+      QueryArgs = {"", "0", "", ""};
+      g_list->ShowQueryResult();
+      for (int i = 0; i < g_list->SowList->ListCount(); ++i) g_list->SowList->SetSelected(i, true);
+    };
+    op.before = [select] {
+      select();
+      CountPrints();
+    };
+    op.run = [] { printItem(HogSow1::SowCards); };
+    op.check = [&farm, select](std::string& result) {
+      select();
+      RecordingPrinter& printer = RecordPrints();
+      printItem(HogSow1::SowCards);
+      const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
+      const Stored sows(farm.sows, sow::Length), litters(farm.litters, litter::Length);
+      result = std::to_string(printer.documents);
+      if (printer.documents != kPageSlots) return std::to_string(printer.documents) + " cards, expected 802";
+      for (int d = 1; d <= printer.documents; ++d)
+        if (std::string differs = compareSowCard(printer.texts(d), sows, active[static_cast<size_t>(d - 1)], litters);
+            !differs.empty())
+          return differs;
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "sow listing of a page printed";
+    op.reads = {Whole(farm.sows)};
+    op.boxes = {"PRINT  SOW  RECORD(s)"};
+    op.before = [] {
+      sowList();
+      CountPrints();
+    };
+    op.run = [] { printItem(HogSow1::DisplayListing); };
+    op.check = [&farm](std::string& result) {
+      g_list.reset();
+      sowList();
+      RecordingPrinter& printer = RecordPrints();
+      printItem(HogSow1::DisplayListing);
+      const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
+      const Stored sows(farm.sows, sow::Length);
+      std::vector<LineExpect> expected;
+      for (size_t k = 0; k < static_cast<size_t>(kPageSlots); ++k) {
+        const long r = active[k];
+        expected.push_back(LineExpect(84)
+                               .text(2, 8, sows.text(r, animal::Id, 8))
+                               .text(15, 20, sows.text(r, animal::Breed, 20))
+                               .text(39, 8, sows.text(r, animal::Location, 8))
+                               .text(51, 3, std::to_string(sows.i16(r, animal::Days230)))
+                               .number(60, 4, sows.f32(r, animal::Backfat))
+                               .number(69, 4, sows.f32(r, animal::Loineye))
+                               .text(80, 2, std::to_string(sows.i16(r, sow::Parities))));
+      }
+      const std::vector<std::string> body = BodyLines(printer, 84);
+      result = std::to_string(body.size());
+      return CompareLines(body, expected, "listed sow");
+    };
+    ops.push_back(op);
+  }
+  {
+    // PRINT > Dates Due, after the dialog took the two dates.
+    Operation op;
+    op.name = "dates due of the whole herd printed";
+    op.reads = {Whole(farm.sows)};
+    op.before = [] {
+      sowList();
+      CountPrints();
+    };
+    op.run = [] { g_list->PrintDueBetween("01/01/1990", "12/31/9999"); };
+    op.check = [&farm](std::string& result) {
+      sowList();
+      RecordingPrinter& printer = RecordPrints();
+      g_list->PrintDueBetween("01/01/1990", "12/31/9999");
+      const Stored sows(farm.sows, sow::Length);
+      std::vector<LineExpect> expected;
+      for (long r = 1; r <= sows.count(); ++r) {
+        if (!liveSow(sows, r) || !activeSow(sows, r) || EmptyStoredDate(sows.date(r, sow::Due))) continue;
+        expected.push_back(LineExpect(80)
+                               .text(2, 8, sows.text(r, animal::Id, 8))
+                               .text(14, 8, sows.text(r, animal::Location, 8))
+                               .text(31, 2, std::to_string(sows.i16(r, sow::Parities)))
+                               .text(42, 10, sows.date(r, sow::Bred))
+                               .text(60, 10, sows.date(r, sow::Due))
+                               .text(75, 8, sows.text(r, sow::Boar, 8)));
+      }
+      const std::vector<std::string> body = BodyLines(printer, 80);
+      result = std::to_string(body.size());
+      return CompareLines(body, expected, "sow due");
+    };
+    ops.push_back(op);
+  }
+
+  // The litter window's Print All: of one sow, and of each sow of a page
+  // selection of 802 in turn (NEXT between them, not timed).
+  for (const int sows : {1, kPageSlots}) {
+    Operation op;
+    op.name = sows == 1 ? "Print All of one sow's litters" : "Print All of each sow of a page selection (802)";
+    // FARROW.DAT is read for each sow with litters; a sow without any is
+    // refused with a box.
+    int withLitters = 0;
+    const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
+    for (int k = 0; k < sows; ++k)
+      withLitters += farm.herd->sows[static_cast<size_t>(active[static_cast<size_t>(k)] - 1)].ParityCount > 0;
+    op.reads = {Whole(farm.litters, withLitters)};
+    op.boxes = {"P R I N T   F A R R O W   R E C O R D", "FARROWING SOWS", " FARROW  PRINT  ERROR "};
+    const auto open = [&farm, sows] {
+      const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
+      SelectedSowRecs.assign(1, 0);
+      // One sow: the first with nine litters.
+      for (size_t k = 0; k < active.size() && static_cast<int>(SelectedSowRecs.size()) <= sows; ++k)
+        if (sows > 1 || farm.herd->sows[static_cast<size_t>(active[k] - 1)].ParityCount == 9)
+          SelectedSowRecs.push_back(active[k]);
+      SelectedCount = sows;
+      g_litters = std::make_unique<HogSow6>();
+      g_litters->Load();
+    };
+    op.before = [open] {
+      open();
+      CountPrints();
+    };
+    op.lapped = [sows](Laps& laps) {
+      for (int k = 0; k < sows; ++k) {
+        if (k > 0) g_litters->FarroNext_Click();
+        laps.start();
+        g_litters->FarroMenu_Click(0);
+        laps.stop();
+      }
+    };
+    op.after = [] { g_litters.reset(); };
+    op.check = [&farm, open, sows](std::string& result) {
+      open();
+      const std::vector<long> chosen(SelectedSowRecs.begin() + 1, SelectedSowRecs.end());
+      RecordingPrinter& printer = RecordPrints();
+      for (int k = 0; k < sows; ++k) {
+        if (k > 0) g_litters->FarroNext_Click();
+        g_litters->FarroMenu_Click(0);
+      }
+      g_litters.reset();
+      const Stored s(farm.sows, sow::Length), l(farm.litters, litter::Length);
+      int document = 0;
+      for (long r : chosen) {
+        const Litters x = littersOf(s, r, l);
+        for (int p = 1; p <= x.n; ++p) {
+          if (++document > printer.documents) return "only " + std::to_string(printer.documents) + " sheets printed";
+          const std::string d =
+              compareLitterSheet(printer.texts(document), l, x.links[static_cast<size_t>(p - 1)], p, s.text(r, animal::Id, 8));
+          if (!d.empty()) return d;
+        }
+      }
+      result = std::to_string(document);
+      if (printer.documents != document) return std::to_string(printer.documents) + " sheets, expected " + std::to_string(document);
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+
+  {
+    // SOW > Indexing: the grid of the active sows filled and sorted by ID.
+    Operation op;
+    op.name = "sow index grid fills and sorts by ID";
+    op.reads = {Whole(farm.sows), Whole(farm.litters)};
+    op.before = [] { g_index.reset(); };
+    op.run = [] {
+      g_index = std::make_unique<HogSow7>();
+      g_index->Load();
+    };
+    op.check = [&farm](std::string& result) {
+      g_index = std::make_unique<HogSow7>();
+      g_index->Load();
+      const Stored s(farm.sows, sow::Length), l(farm.litters, litter::Length);
+      std::vector<std::pair<std::string, long>> active;
+      for (long r = 1; r <= s.count(); ++r)
+        if (liveSow(s, r) && s.date(r, animal::Left) == "__/__/____") active.emplace_back(s.trimmed(r, animal::Id, 8), r);
+      std::stable_sort(active.begin(), active.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+      const platform::Grid& g = *g_index->SowIndexList;
+      result = std::to_string(g.Rows() - 1);
+      if (g.Rows() - 1 != static_cast<int>(active.size()))
+        return std::to_string(g.Rows() - 1) + " rows, expected " + std::to_string(active.size());
+      for (size_t k = 0; k < active.size(); ++k)
+        if (std::string d = compareGridRow(g, static_cast<int>(k) + 1, active[k].first, indexFigures(s, active[k].second, l));
+            !d.empty())
+          return d;
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+  {
+    // Each sort of the Indexing menu, one click each: the grid's own rows,
+    // no file read.
+    Operation op;
+    op.name = "sow index grid sorted (ms per sort)";
+    op.ratio = false;
+    const auto load = [] {
+      if (g_index) return;
+      g_index = std::make_unique<HogSow7>();
+      g_index->Load();
+    };
+    op.before = load;
+    op.lapped = [](Laps& laps) {
+      for (int i = 0; i < 6; ++i) {
+        laps.start();
+        g_index->IndexMenu->Click(i);
+        laps.stop();
+      }
+    };
+    op.perUnit = [] { return 6; };
+    op.check = [load](std::string& result) {
+      load();
+      const platform::Grid& g = *g_index->SowIndexList;
+      std::multiset<std::string> before;
+      for (int r = 1; r < g.Rows(); ++r) before.insert(g.TextMatrix(r, 0) + "|" + g.TextMatrix(r, 3));
+      // The five averages, then the parity, each falling.
+      const int columns[] = {2, 3, 4, 5, 6, 1};
+      for (int i = 0; i < 6; ++i) {
+        g_index->IndexMenu->Click(i);
+        if (!orderedBy(g, columns[i], false))
+          return "sort " + std::to_string(i + 1) + " leaves column " + std::to_string(columns[i] + 1) + " unordered";
+      }
+      std::multiset<std::string> after;
+      for (int r = 1; r < g.Rows(); ++r) after.insert(g.TextMatrix(r, 0) + "|" + g.TextMatrix(r, 3));
+      result = std::to_string(g.Rows() - 1);
+      return before == after ? std::string() : std::string("the sorts changed the rows");
+    };
+    ops.push_back(op);
+  }
+  {
+    // PRINT of the index window: the grid's rows in its order, no file read.
+    Operation op;
+    op.name = "sow index printed";
+    op.ratio = false;
+    op.boxes = {"PRINT   SOW  INDEXING"};
+    op.before = [] {
+      if (!g_index) {
+        g_index = std::make_unique<HogSow7>();
+        g_index->Load();
+      }
+      CountPrints();
+    };
+    op.run = [] { g_index->BarMenu_Click(IndexWindow::Print); };
+    op.check = [before = op.before](std::string& result) {
+      before();
+      RecordingPrinter& printer = RecordPrints();
+      g_index->BarMenu_Click(IndexWindow::Print);
+      const platform::Grid& g = *g_index->SowIndexList;
+      const std::vector<std::string> body = BodyLines(printer, 88);
+      result = std::to_string(body.size());
+      if (static_cast<int>(body.size()) != g.Rows() - 1)
+        return std::to_string(body.size()) + " lines, expected " + std::to_string(g.Rows() - 1);
+      for (size_t k = 0; k < body.size(); ++k) {
+        const int row = static_cast<int>(k) + 1;
+        LineExpect line(88);
+        line.text(2, 8, g.TextMatrix(row, 0));
+        line.number(11, 4, std::atof(g.TextMatrix(row, 1).c_str()), Align::Right);
+        const int columns[] = {24, 40, 54, 65, 76};
+        for (int c = 0; c < 5; ++c) line.number(columns[c], 6, std::atof(g.TextMatrix(row, c + 2).c_str()), Align::Right);
+        if (std::string d = line.differs(body[k]); !d.empty()) return "printed row " + std::to_string(row) + ": " + d;
+      }
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+
+  // The search for the free record a new sow and a new litter take.
+  {
+    Operation op;
+    op.name = "next free sow record";
+    op.reads = {Whole(farm.sows)};
+    op.run = [] { g_sink = g_sink + ReadNewAnimalSlot<SowRecord>("NEWSOW")->record; };
+    op.check = [&farm](std::string& result) {
+      const auto slot = ReadNewAnimalSlot<SowRecord>("NEWSOW");
+      const Stored s(farm.sows, sow::Length);
+      long first = 0;
+      for (long r = 1; r <= s.count() && !first; ++r)
+        if (!liveSow(s, r)) first = r;
+      result = std::to_string(slot->record);
+      return slot->record == first && first == farm.herd->freeSow && slot->duplicateOf == 0
+                 ? std::string()
+                 : "record " + std::to_string(slot->record) + ", expected " + std::to_string(first);
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "next free litter record";
+    op.reads = {Whole(farm.litters)};
+    const auto find = [] {
+      records::FileImage<FarrowRecord> litters;
+      return ReadImage(litters, nullptr) ? records::FindNewLitterSlot(litters) : -1L;
+    };
+    op.run = [find] { g_sink = g_sink + find(); };
+    op.check = [&farm, find](std::string& result) {
+      const long found = find();
+      const Stored l(farm.litters, litter::Length);
+      long first = 0;
+      for (long r = 1; r <= l.count() && !first; ++r)
+        if (l.i16(r, litter::Status) == 0) first = r;
+      result = std::to_string(found);
+      return found == first && first == farm.herd->freeLitter
+                 ? std::string()
+                 : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    };
+    ops.push_back(op);
+  }
+}
+
+void ReleaseSowWindows() {
+  g_list.reset();
+  g_litters.reset();
+  g_index.reset();
+}
