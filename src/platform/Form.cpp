@@ -114,6 +114,10 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::keyPressEvent(QKeyEvent* event) {
   // An Enter that no control took presses no default button.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+  if (event->matches(QKeySequence::Cancel)) {
+    if (modal_) close();  // as the close box
+    return;
+  }
   QDialog::keyPressEvent(event);
 }
 
