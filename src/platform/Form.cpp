@@ -101,6 +101,8 @@ bool Form::Unload(int reason) {
   if (cancel != 0) return false;
   loaded_ = false;
   QDialog::hide();
+  // A window loaded again starts afresh, its focus on the first control.
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
   if (g_active == this) g_active = nullptr;
   emit modalEnded();
   return true;

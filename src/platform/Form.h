@@ -10,7 +10,8 @@
 //    then runs its Form_Activate again.
 //  - Show(vbModeless) shows the window and runs Form_Activate on its first show.
 //  - Unload() asks Form_QueryUnload and Form_Unload, either of which may
-//    cancel; the close box unloads with the reason vbFormControlMenu.
+//    cancel; the close box unloads with the reason vbFormControlMenu. A
+//    window loaded and shown again starts with the focus on its first control.
 //
 // Keys: Escape in a window shown modally (a dialog) does what its close box
 // does: Unload with vbFormControlMenu, which Form_QueryUnload and Form_Unload

@@ -1,6 +1,7 @@
 // The weaning-date dialog driven by real keys: dates typed at once, each
 // after the Enter that moved the focus on, fill their boxes; Esc closes the
-// dialog as its close box does, and no summary opens.
+// dialog as its close box does, no summary opens, and the dialog asked for
+// again starts at its first box.
 #include <gtest/gtest.h>
 
 #include "common/HogGlobals.h"
@@ -29,4 +30,13 @@ TEST(WeanDatesKeyboard, DatesTypedAfterEnterFillTheirBoxesAndEscapeCloses) {
   EXPECT_TRUE(closed);
   EXPECT_EQ(tp.windows.shownModal, std::vector<std::string>{"DialogHog0"});
   EXPECT_TRUE(tp.windows.leftOpen.empty());
+
+  // Asked again, the dialog starts afresh at its first box.
+  tp.windows.on("DialogHog0", as<DialogHog0>([&](DialogHog0& d) {
+    activate(d);
+    typeKeys("03222025");
+    typed = {d.WeanDat[0]->Text(), d.WeanDat[1]->Text()};
+  }));
+  OpenFarrowingPerformance();
+  EXPECT_EQ(typed, (std::vector<std::string>{"03/22/2025", "__/__/____"}));
 }
