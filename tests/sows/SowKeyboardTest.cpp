@@ -19,12 +19,6 @@ namespace {
 
 class SowKeyboardTest : public SowWindowTest {
  protected:
-  void select(std::initializer_list<long> recs) {
-    SelectedSowRecs.assign(11, 0);
-    int k = 0;
-    for (long r : recs) SelectedSowRecs[static_cast<size_t>(++k)] = r;
-    SelectedCount = k;
-  }
   SowRecord sow(size_t k) const { return readRecords<SowRecord>(sowPath()).at(k); }
 };
 
