@@ -4,9 +4,9 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QShortcutEvent>
 #include <QShowEvent>
-#include <QMouseEvent>
 #include <map>
 
 #include "platform/Ansi.h"

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-
 namespace platform {
 
 class Help {

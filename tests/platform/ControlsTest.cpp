@@ -9,9 +9,9 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/FormKit.h"
 #include "platform/Grid.h"
 #include "platform/Menus.h"
-#include "platform/FormKit.h"
 #include "support/Keys.h"
 #include "support/TestPlatform.h"
 
@@ -297,7 +297,7 @@ struct DateWindow {
   MaskedDateBox date{&w, "Date"};
   TextBox after{&w, "After"};
   Form other{"Other"};
-  DateWindow() { QWidget::setTabOrder(&before, &date), QWidget::setTabOrder(&date, &after); }
+  DateWindow() { SetTabOrder({&before, &date, &after}); }
   void open(QWidget& focused) {
     focused.setFocus();
     activate(w);
@@ -321,22 +321,25 @@ TEST(MaskedDateBox, TypingFillsTheBoxFromItsStartHoweverTheFocusArrives) {
     const char* route;
     std::function<void(DateWindow&)> arrive;
   } routes[] = {
-      {"Tab", [](DateWindow& d) { d.open(d.before), press(Qt::Key_Tab); }},
-      {"Backtab", [](DateWindow& d) { d.open(d.after), press(Qt::Key_Backtab, Qt::ShiftModifier); }},
-      {"SetFocus", [](DateWindow& d) { d.open(d.before), d.date.SetFocus(); }},
-      {"SetFocus on the focused box", [](DateWindow& d) { d.open(d.date), d.date.end(false), d.date.SetFocus(); }},
+      {"Tab", [](DateWindow& d) { d.open(d.before); press(Qt::Key_Tab); }},
+      {"Backtab", [](DateWindow& d) { d.open(d.after); press(Qt::Key_Backtab, Qt::ShiftModifier); }},
+      {"SetFocus", [](DateWindow& d) { d.open(d.before); d.date.SetFocus(); }},
+      {"SetFocus on the focused box", [](DateWindow& d) { d.open(d.date); d.date.end(false); d.date.SetFocus(); }},
       {"window opening on it",  // the first box that takes the focus, chosen as the window activates
-       [](DateWindow& d) { d.before.setFocusPolicy(Qt::NoFocus), activate(d.w); }},
-      {"refusal", [](DateWindow& d) { d.open(d.after), ShowRefusal(Refusal{"BAD", "T"}, &d.date); }},
+       [](DateWindow& d) { d.before.setFocusPolicy(Qt::NoFocus); activate(d.w); }},
+      {"refusal", [](DateWindow& d) { d.open(d.after); ShowRefusal(Refusal{"BAD", "T"}, &d.date); }},
       {"refusal while a box holds the window",
        [](DateWindow& d) {
-         d.open(d.date), d.date.end(false), activate(d.other);
+         d.open(d.date);
+         d.date.end(false);
+         activate(d.other);
          SetFocusOn(&d.date);
          activate(d.w);
        }},
       {"refusal from another box while a box holds the window",
        [](DateWindow& d) {
-         d.open(d.after), activate(d.other);
+         d.open(d.after);
+         activate(d.other);
          d.date.setFocus(Qt::OtherFocusReason);
          activate(d.w);
        }},
