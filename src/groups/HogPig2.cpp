@@ -1,7 +1,5 @@
 #include "groups/HogPig2.h"
 
-#include <QKeyEvent>
-
 #include "common/DateChecks.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
@@ -71,12 +69,4 @@ void HogPig2::Clear_Click() {
 
 void HogPig2::Form_QueryUnload(int& /*Cancel*/, int UnloadMode) {
   if (UnloadMode == vbFormControlMenu) WriteGroupRecord(CurrentGroupRec, BlankGroup(), kNewGroupTexts.title);
-}
-
-void HogPig2::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    Unload(vbFormControlMenu);
-    return;
-  }
-  Form::keyPressEvent(event);
 }

@@ -19,5 +19,4 @@ class HogPig2 : public platform::Form {
  protected:
   void Form_Load() override;
   void Form_QueryUnload(int& Cancel, int UnloadMode) override;
-  void keyPressEvent(QKeyEvent* event) override;
 };

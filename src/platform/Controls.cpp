@@ -1,9 +1,12 @@
 #include "platform/Controls.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QShortcutEvent>
+#include <QShowEvent>
 #include <map>
 
 #include "platform/Ansi.h"
@@ -173,12 +176,45 @@ bool keyDownCancels(const std::function<void(int&, int)>& handler, QKeyEvent* ev
 }  // namespace
 
 namespace {
-// Whether the focus went to another control: not to another window (a
-// message box, another program) nor to a menu, after which it comes back.
-bool losesFocusToControl(const QFocusEvent* event) {
+// Whether the focus moved between controls: not away to another window (a
+// message box, another program) or a menu, nor back from one.
+bool movesBetweenControls(const QFocusEvent* event) {
   return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
 }
 }  // namespace
+
+namespace {
+// The character a key event carries, which the event keeps to itself.
+struct KeyCharacter : QKeyEvent {
+  static void Remove(QKeyEvent& key) { key.*(&KeyCharacter::m_text) = QString(); }
+};
+
+// A key pressed with Alt (Ctrl and Shift or not) is a command: an access
+// key, a menu, a box's own key-down handler. It reaches the control with its
+// key code and shift state but without its character, so no text box, date
+// box, note line, list or grid, nor any input box, takes it as typing.
+class AltTypesNothing : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if ((key->modifiers() & Qt::AltModifier) && !key->text().isEmpty()) KeyCharacter::Remove(*key);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// Every window of the application, and every test, has the rule from the
+// start.
+void installAltTypesNothing() {
+  QCoreApplication* app = QCoreApplication::instance();
+  app->installEventFilter(new AltTypesNothing(app));
+}
+}  // namespace
+Q_COREAPP_STARTUP_FUNCTION(installAltTypesNothing)
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
   if (keyDownCancels(onKeyDown, event)) return;
@@ -203,7 +239,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 
 void TextBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (onLostFocus && losesFocusToControl(event)) onLostFocus();
+  if (onLostFocus && movesBetweenControls(event)) onLostFocus();
 }
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent, const std::string& name) : QPlainTextEdit(parent) {
@@ -249,9 +285,48 @@ void MaskedDateBox::SetText(const std::string& text) {
   QString t = fromAnsi(text);
   setText(t);
 }
+void MaskedDateBox::TakeTypingFromStart() {
+  if (Text() == "__/__/____")
+    setCursorPosition(0);
+  else
+    selectAll();
+}
+
+void MaskedDateBox::SetFocus() {
+  resumes_ = false;
+  TakeTypingFromStart();  // now: a window not active sends no focus event
+  setFocus(Qt::OtherFocusReason);
+}
+
+void MaskedDateBox::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  const bool resumes = resumes_ && !movesBetweenControls(event);
+  resumes_ = false;
+  if (!resumes && event->reason() != Qt::MouseFocusReason) TakeTypingFromStart();
+}
+
 void MaskedDateBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (onLostFocus && losesFocusToControl(event)) onLostFocus();
+  resumes_ = !movesBetweenControls(event);
+  if (onLostFocus && movesBetweenControls(event)) onLostFocus();
+}
+
+void MaskedDateBox::mousePressEvent(QMouseEvent* event) {
+  QLineEdit::mousePressEvent(event);
+  const int firstBlank = static_cast<int>(displayText().indexOf(QLatin1Char('_')));
+  if (firstBlank >= 0 && cursorPosition() > firstBlank && !hasSelectedText()) setCursorPosition(firstBlank);
+}
+
+void MaskedDateBox::showEvent(QShowEvent* event) {
+  QLineEdit::showEvent(event);
+  if (!event->spontaneous()) resumes_ = false;  // a window opening on the box
+}
+
+void SetFocusOn(QWidget* control) {
+  if (auto* date = qobject_cast<MaskedDateBox*>(control))
+    date->SetFocus();
+  else if (control)
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 // The rows of a list box: text and item data, the text turned into the

@@ -106,6 +106,14 @@ class MultiLineTextBox : public QPlainTextEdit {
 // The masked date box, mask "##/##/####". Its text is what stands in it,
 // prompt characters included: "__/__/____" when empty, "07/__/____" when
 // partly typed.
+//
+// However the focus arrives (Tab, Backtab, the program's SetFocus, a window
+// opening on the box, the focus given back after a refusal), typing fills
+// the box from its first position: an empty box has its caret there, a box
+// that shows anything is selected whole, so typing replaces it. A click
+// leaves the caret where it lands, but never past the first position still
+// to be typed. Only the focus coming back from a message box, a menu or
+// another program finds the caret where it was left.
 class MaskedDateBox : public QLineEdit {
   Q_OBJECT
  public:
@@ -114,20 +122,37 @@ class MaskedDateBox : public QLineEdit {
   // Sets the text; "" or "__/__/____" empties the box.
   void SetText(const std::string& text);
   void Clear() { SetText(""); }
-  void SetFocus() { setFocus(Qt::OtherFocusReason); }
+  void SetFocus();
   std::function<void()> onLostFocus;  // as a TextBox's
 
  protected:
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // The caret at the first position, the text selected whole when the box
+  // shows anything.
+  void TakeTypingFromStart();
+  // The box held the focus when its window lost it to another window or a
+  // menu, and the program has not moved the focus since.
+  bool resumes_ = false;
 };
+
+// Gives `control` the focus as the program does: a date box takes typing
+// from its start (MaskedDateBox::SetFocus).
+void SetFocusOn(QWidget* control);
 
 // A list box of text rows, each with a whole-number item data; fixed-column
 // rows in "Courier New". Taking the focus makes no row current: no row is
 // drawn focused or selected until the user or the program chose one.
-// A list box: rows of text, each with a number of item data beside it. The
-// rows live in a model of their own, held as the program's text and shown
-// only as far as they are drawn, so a list of tens of thousands of rows
-// costs little more than its texts.
+// A typed character moves to no other row (the rows start with blanks):
+// Space selects the row under the cursor, as the selection mode does, and
+// only that row.
+// The rows live in a model of their own, held as the program's text and
+// shown only as far as they are drawn, so a list of tens of thousands of
+// rows costs little more than its texts.
 class ListRows;
 class ListBox : public QListView {
   Q_OBJECT
@@ -153,6 +178,9 @@ class ListBox : public QListView {
   int NewIndex() const { return newIndex_; }  // row of the last AddItem
   std::function<void()> onClick;
   std::function<void()> onDblClick;
+
+  // No search by typed text.
+  void keyboardSearch(const QString&) override {}
 
  protected:
   void focusInEvent(QFocusEvent* event) override;

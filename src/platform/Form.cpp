@@ -101,6 +101,8 @@ bool Form::Unload(int reason) {
   if (cancel != 0) return false;
   loaded_ = false;
   QDialog::hide();
+  // A window loaded again starts afresh, its focus on the first control.
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
   if (g_active == this) g_active = nullptr;
   emit modalEnded();
   return true;
@@ -114,6 +116,10 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::keyPressEvent(QKeyEvent* event) {
   // An Enter that no control took presses no default button.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+  if (event->matches(QKeySequence::Cancel)) {
+    if (modal_) close();  // as the close box
+    return;
+  }
   QDialog::keyPressEvent(event);
 }
 

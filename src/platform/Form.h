@@ -10,10 +10,14 @@
 //    then runs its Form_Activate again.
 //  - Show(vbModeless) shows the window and runs Form_Activate on its first show.
 //  - Unload() asks Form_QueryUnload and Form_Unload, either of which may
-//    cancel; the close box unloads with the reason vbFormControlMenu.
+//    cancel; the close box unloads with the reason vbFormControlMenu. A
+//    window loaded and shown again starts with the focus on its first control.
 //
-// Keys: Escape closes nothing; Enter presses the focused command button and
-// nothing else (a window has no default button).
+// Keys: Escape in a window shown modally (a dialog) does what its close box
+// does: Unload with vbFormControlMenu, which Form_QueryUnload and Form_Unload
+// may cancel; in the main window and any other modeless window it closes
+// nothing. Enter presses the focused command button and nothing else (a
+// window has no default button).
 #include <QDialog>
 #include <QPointer>
 #include <string>
@@ -66,7 +70,7 @@ class Form : public QDialog {
 
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void reject() override {}  // Escape does not close a window
+  void reject() override {}  // only the close box's path closes a window
   void accept() override {}
 
  private:

@@ -58,7 +58,7 @@ void SetTabOrder(std::initializer_list<QWidget*> order) {
 
 void ShowRefusal(const Refusal& refusal, QWidget* field) {
   Alert(refusal.text, refusal.icon | vbOKOnly, refusal.title);
-  if (field) field->setFocus(Qt::OtherFocusReason);
+  SetFocusOn(field);
 }
 
 void ShowRefusal(const Refusal& refusal, std::initializer_list<QWidget*> fields) {

@@ -48,6 +48,8 @@ class Grid : public QTableView {
   // Sorts the rows below the fixed rows by `col`, whole rows moving
   // together; rows whose cells compare equal keep their order.
   void SortRows(int col, bool ascending);
+  // A typed character moves to no other row.
+  void keyboardSearch(const QString&) override {}
 
  private:
   GridModel* model_;

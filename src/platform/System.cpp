@@ -9,17 +9,34 @@
 
 #include "platform/Ansi.h"
 #include "platform/FileSystem.h"
+#include "platform/Form.h"
 
 namespace platform {
 
-QtHelp::~QtHelp() { delete window_; }
+QtHelp::~QtHelp() { delete window_.data(); }
+
+void QtHelp::BelongTo(QWidget* owner) {
+  QObject::disconnect(ownerHides_);
+  if (window_->parentWidget() != owner) {
+    const bool shown = window_->isVisible();
+    const QRect at = window_->geometry();
+    window_->setParent(owner, Qt::Window);  // hides it
+    window_->setGeometry(at);
+    if (shown) window_->show();
+  }
+  if (auto* form = qobject_cast<Form*>(owner))
+    ownerHides_ = QObject::connect(form, &Form::modalEnded, window_, [this] {
+      if (window_->isVisible()) BelongTo(Form::TopForm());
+    });
+}
 
 void QtHelp::showContents(const std::string& helpFile) {
   std::vector<uint8_t> bytes;
   if (!fileExists(helpFile) || !readWholeFile(helpFile, bytes)) return;
   std::string text(bytes.begin(), bytes.end());
   if (!window_) {
-    auto* w = new QDialog(nullptr, Qt::Window);
+    auto* w = new QDialog(Form::TopForm(), Qt::Window);
+    w->setObjectName("Help");
     w->setWindowTitle("TARLOWE Help");
     w->resize(640, 560);
     auto* layout = new QVBoxLayout(w);
@@ -28,6 +45,7 @@ void QtHelp::showContents(const std::string& helpFile) {
     layout->addWidget(browser);
     window_ = w;
   }
+  BelongTo(Form::TopForm());
   auto* browser = window_->findChild<QTextBrowser*>("HelpText");
   QString content = fromAnsi(text);
   if (content.contains("<html", Qt::CaseInsensitive))
@@ -36,6 +54,7 @@ void QtHelp::showContents(const std::string& helpFile) {
     browser->setPlainText(content);
   window_->show();
   window_->raise();
+  window_->activateWindow();
 }
 
 void QtHelp::quit() {

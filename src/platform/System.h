@@ -1,9 +1,10 @@
 #pragma once
 // Help, registry reads and starting another program.
+#include <QMetaObject>
+#include <QPointer>
+#include <QWidget>
 #include <optional>
 #include <string>
-
-class QWidget;
 
 namespace platform {
 
@@ -16,15 +17,22 @@ class Help {
   virtual void quit() = 0;
 };
 
-// The help file shown as text (or HTML) in a window of its own.
+// The help file shown as text (or HTML) in a window of its own. The help
+// window belongs to the program's top window (Form::TopForm) when it is
+// shown, so the modal window it was asked from does not block it: it reads,
+// scrolls and closes while that window stays open. When that window hides,
+// the help window passes, still shown, to the top window left.
 class QtHelp : public Help {
  public:
   ~QtHelp() override;
   void showContents(const std::string& helpFile) override;
   void quit() override;
+  QWidget* Window() const { return window_; }  // none until first shown
 
  private:
-  QWidget* window_ = nullptr;
+  void BelongTo(QWidget* owner);
+  QPointer<QWidget> window_;
+  QMetaObject::Connection ownerHides_;
 };
 
 class Registry {

@@ -4,12 +4,15 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QShortcutEvent>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/FormKit.h"
 #include "platform/Grid.h"
 #include "platform/Menus.h"
+#include "support/Keys.h"
 #include "support/TestPlatform.h"
 
 using namespace platform;
@@ -282,4 +285,175 @@ TEST(TextBox, LostFocusRunsOnlyWhenAnotherControlTakesTheFocus) {
       EXPECT_EQ(lost, c.runs) << box->objectName().toStdString() << " " << c.reason;
     }
   }
+}
+
+namespace {
+// A window of three boxes, the date box in the middle of the tab order, and
+// another window that takes the activation away (a message box, another
+// program).
+struct DateWindow {
+  Form w{"W"};
+  TextBox before{&w, "Before"};
+  MaskedDateBox date{&w, "Date"};
+  TextBox after{&w, "After"};
+  Form other{"Other"};
+  DateWindow() { SetTabOrder({&before, &date, &after}); }
+  void open(QWidget& focused) {
+    focused.setFocus();
+    activate(w);
+  }
+};
+
+void clickAt(QWidget& box, int x) {
+  const QPointF at(x, box.height() / 2);
+  QMouseEvent down(QEvent::MouseButtonPress, at, box.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&box, &down);
+  QMouseEvent up(QEvent::MouseButtonRelease, at, box.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&box, &up);
+}
+}  // namespace
+
+// However the focus reaches a date box, the digits typed at once fill it from
+// its first position, over what it showed.
+TEST(MaskedDateBox, TypingFillsTheBoxFromItsStartHoweverTheFocusArrives) {
+  TestPlatform tp;
+  const struct {
+    const char* route;
+    std::function<void(DateWindow&)> arrive;
+  } routes[] = {
+      {"Tab", [](DateWindow& d) { d.open(d.before); press(Qt::Key_Tab); }},
+      {"Backtab", [](DateWindow& d) { d.open(d.after); press(Qt::Key_Backtab, Qt::ShiftModifier); }},
+      {"SetFocus", [](DateWindow& d) { d.open(d.before); d.date.SetFocus(); }},
+      {"SetFocus on the focused box", [](DateWindow& d) { d.open(d.date); d.date.end(false); d.date.SetFocus(); }},
+      {"window opening on it",  // the first box that takes the focus, chosen as the window activates
+       [](DateWindow& d) { d.before.setFocusPolicy(Qt::NoFocus); activate(d.w); }},
+      {"refusal", [](DateWindow& d) { d.open(d.after); ShowRefusal(Refusal{"BAD", "T"}, &d.date); }},
+      {"refusal while a box holds the window",
+       [](DateWindow& d) {
+         d.open(d.date);
+         d.date.end(false);
+         activate(d.other);
+         SetFocusOn(&d.date);
+         activate(d.w);
+       }},
+      {"refusal from another box while a box holds the window",
+       [](DateWindow& d) {
+         d.open(d.after);
+         activate(d.other);
+         d.date.setFocus(Qt::OtherFocusReason);
+         activate(d.w);
+       }},
+  };
+  for (const char* shown : {"", "12/25/2024", "07/__/____"}) {
+    for (const auto& r : routes) {
+      DateWindow d;
+      d.date.SetText(shown);
+      r.arrive(d);
+      ASSERT_EQ(QApplication::focusWidget(), &d.date) << r.route;
+      typeKeys("06012025");
+      EXPECT_EQ(d.date.Text(), "06/01/2025") << r.route << " over \"" << shown << "\"";
+    }
+  }
+}
+
+// A click leaves the caret where it lands, but never past the first position
+// still to be typed; a box that comes back from another window keeps its
+// caret, so typing goes on where it stopped.
+TEST(MaskedDateBox, AClickOrAReturnFromAnotherWindowKeepsWhatIsTyped) {
+  TestPlatform tp;
+  const struct {
+    const char* shown;
+    int clickX;  // pixels from the left; -1: the right end
+    const char* typed;
+    const char* result;
+  } clicks[] = {{"", -1, "06012025", "06/01/2025"},
+                {"07/__/____", -1, "012025", "07/01/2025"},
+                {"12/25/2024", 2, "06", "06/25/2024"}};
+  for (const auto& c : clicks) {
+    DateWindow d;
+    d.date.SetText(c.shown);
+    d.open(d.before);
+    d.date.setFocus(Qt::MouseFocusReason);
+    clickAt(d.date, c.clickX < 0 ? d.date.width() - 2 : c.clickX);
+    typeKeys(c.typed);
+    EXPECT_EQ(d.date.Text(), c.result) << c.shown;
+  }
+  DateWindow d;
+  d.open(d.before);
+  press(Qt::Key_Tab);
+  typeKeys("0601");
+  activate(d.other);
+  activate(d.w);
+  typeKeys("2025");
+  EXPECT_EQ(d.date.Text(), "06/01/2025");
+}
+
+// Alt, with Ctrl or Shift or neither, types nothing into any box; the box's
+// key-down handler still sees the key, and plain typing still types.
+TEST(KeyRules, AnAltCombinationTypesNothingInAnyBox) {
+  TestPlatform tp;
+  for (const Qt::KeyboardModifiers more : {Qt::NoModifier, Qt::ControlModifier, Qt::ShiftModifier}) {
+    Form w("W");
+    TextBox text(&w, "Text");
+    MaskedDateBox date(&w, "Date");
+    MultiLineTextBox lines(&w, "Lines");
+    ComboBox combo(&w, "Combo", true);
+    std::vector<std::pair<int, int>> keyDowns;
+    text.onKeyDown = [&keyDowns](int& code, int shift) { keyDowns.emplace_back(code, shift); };
+    text.SetText("YORK X LAND");
+    lines.SetText("NOTE");
+    const std::vector<std::pair<QWidget*, std::function<std::string()>>> boxes = {
+        {&text, [&] { return text.Text(); }},
+        {&date, [&] { return date.Text(); }},
+        {&lines, [&] { return lines.Text(); }},
+        {&combo, [&] { return combo.Text(); }}};
+    activate(w);
+    for (const auto& [box, read] : boxes) {
+      box->setFocus();
+      const std::string before = read();
+      for (char letter : {'z', 'k', 'a', '2'}) {
+        if (letter == '2') press(Qt::Key_2, Qt::AltModifier | more, "2");
+        else pressAlt(letter, more);
+      }
+      EXPECT_EQ(read(), before) << box->objectName().toStdString() << " " << more;
+      typeKeys("1");
+      EXPECT_NE(read(), before) << box->objectName().toStdString() << " " << more;
+    }
+    const int shift = 4 | (more & Qt::ControlModifier ? 2 : 0) | (more & Qt::ShiftModifier ? 1 : 0);
+    ASSERT_GE(keyDowns.size(), 3u);
+    EXPECT_EQ(keyDowns[0], std::make_pair(int('Z'), shift));
+    EXPECT_EQ(keyDowns[1], std::make_pair(int('K'), shift));
+  }
+}
+
+// Rows that start with a blank: Space selects the row under the cursor, and
+// no typed character moves to another row, in a list of either selection
+// mode and in a grid.
+TEST(ListBox, SpaceSelectsTheRowUnderTheCursorAndTypingMovesNowhere) {
+  TestPlatform tp;
+  for (const bool multi : {true, false}) {
+    Form w("W");
+    ListBox list(&w, "SowList", multi);
+    list.SetItems({{" S1", 1}, {" S2", 2}, {" S3", 3}, {" S4", 4}});
+    list.setFocus();
+    activate(w);
+    press(Qt::Key_Home);
+    press(Qt::Key_Down);
+    press(Qt::Key_Space, Qt::NoModifier, " ");
+    EXPECT_EQ(list.ListIndex(), 1) << multi;
+    for (int row = 0; row < 4; ++row) EXPECT_EQ(list.Selected(row), row == 1) << multi << " row " << row;
+    typeKeys(" S4s");
+    EXPECT_EQ(list.ListIndex(), 1) << multi;
+    EXPECT_EQ(list.SelCount(), 1) << multi;
+  }
+  Form w("W");
+  Grid grid(&w, "SowIndexList");
+  grid.SetRows(4);
+  grid.SetCols(1);
+  for (int row = 0; row < 4; ++row) grid.SetTextMatrix(row, 0, " S" + std::to_string(row));
+  grid.setFocus();
+  activate(w);
+  grid.setCurrentIndex(grid.model()->index(1, 0));
+  typeKeys(" S3");
+  EXPECT_EQ(grid.currentIndex().row(), 1);
 }

@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QTextBrowser>
+#include <QWindow>
+
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/FormKit.h"
+#include "platform/System.h"
+#include "support/Keys.h"
 #include "support/TestPlatform.h"
 
 using namespace platform;
@@ -81,4 +88,67 @@ TEST(Form, QueryUnloadMayCancelAndKnowsTheCloseBox) {
   EXPECT_EQ(w.lastReason, vbFormCode);
   EXPECT_FALSE(w.IsLoaded());
   EXPECT_FALSE(w.isVisible());
+}
+
+// Esc in a dialog (a window shown modally) does what its close box does, the
+// query-unload told so and able to cancel; in a modeless window, such as the
+// main window, it closes nothing.
+TEST(Form, EscapeInADialogActsAsItsCloseBox) {
+  TestPlatform tp;
+  const struct {
+    bool modal;
+    int cancel;
+    int reason;  // what the query-unload was told; -1 not asked
+    bool loaded;
+  } cases[] = {{true, 0, vbFormControlMenu, false}, {true, 1, vbFormControlMenu, true}, {false, 0, -1, true}};
+  for (const auto& c : cases) {
+    Probe w("W");
+    TextBox box(&w, "Box");
+    w.cancelQuery = c.cancel;
+    bool loadedAfterEsc = false;
+    auto escape = [&] {
+      activate(w);
+      box.setFocus();
+      press(Qt::Key_Escape);
+      loadedAfterEsc = w.IsLoaded() && w.isVisible();
+    };
+    if (c.modal) {
+      tp.windows.on("W", [&](Form&) { escape(); });
+      w.Show(vbModal);
+    } else {
+      w.Show();
+      escape();
+    }
+    EXPECT_EQ(w.lastReason, c.reason) << c.modal << c.cancel;
+    EXPECT_EQ(loadedAfterEsc, c.loaded) << c.modal << c.cancel;
+    EXPECT_EQ(w.unloads, c.loaded ? 0 : 1) << c.modal << c.cancel;
+  }
+}
+
+// The help window shown from a dialog belongs to it, so the dialog's modality
+// does not block it; when the dialog goes, the help stays shown over the
+// window left.
+TEST(QtHelp, HelpFromADialogIsNotBlockedByItAndOutlivesIt) {
+  TestPlatform tp;
+  writeFile(tp.path("TARLOWE5.HLP"), "HOW TO ENTER A SOW");
+  QtHelp help;
+  Probe main("Main");
+  main.Show();
+  {
+    Probe list("List");
+    tp.windows.on("List", [&](Form&) {
+      help.showContents(tp.path("TARLOWE5.HLP"));
+      ASSERT_TRUE(help.Window());
+      EXPECT_TRUE(help.Window()->isVisible());
+      EXPECT_EQ(QGuiApplication::modalWindow(), list.windowHandle());
+      EXPECT_TRUE(list.windowHandle()->isAncestorOf(help.Window()->windowHandle(), QWindow::IncludeTransients));
+      EXPECT_EQ(help.Window()->findChild<QTextBrowser*>("HelpText")->toPlainText(), "HOW TO ENTER A SOW");
+    });
+    ShowModalThenUnload(list);
+  }
+  ASSERT_TRUE(help.Window());
+  EXPECT_TRUE(help.Window()->isVisible());
+  EXPECT_EQ(help.Window()->parentWidget(), &main);
+  help.quit();
+  EXPECT_FALSE(help.Window()->isVisible());
 }

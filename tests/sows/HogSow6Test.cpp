@@ -24,12 +24,6 @@ class HogSow6Test : public SowWindowTest {
     SowWindowTest::SetUp();
     writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar(""), aBoar("B1"), aBoar("B2")});
   }
-  void select(std::initializer_list<long> recs) {
-    SelectedSowRecs.assign(11, 0);
-    int k = 0;
-    for (long r : recs) SelectedSowRecs[static_cast<size_t>(++k)] = r;
-    SelectedCount = k;
-  }
   static void type(HogSow6& w, const TypedLitter& t) {
     w.FarroDate(kDateBornRow)->SetText(t.born);
     w.FarroBox(kBornRow)->SetText(t.pigs);

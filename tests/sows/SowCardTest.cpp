@@ -30,15 +30,7 @@ std::string storedBytes(const std::string& path, long rec, int off, int length, 
   return all.substr(static_cast<size_t>((rec - 1) * recordLength + off), static_cast<size_t>(length));
 }
 
-class SowCardTest : public SowWindowTest {
- protected:
-  void select(std::initializer_list<long> recs) {
-    SelectedSowRecs.assign(11, 0);
-    int k = 0;
-    for (long r : recs) SelectedSowRecs[static_cast<size_t>(++k)] = r;
-    SelectedCount = k;
-  }
-};
+class SowCardTest : public SowWindowTest {};
 
 }  // namespace
 
