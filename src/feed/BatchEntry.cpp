@@ -6,10 +6,13 @@
 #include "common/NumberText.h"
 #include "feed/FeedBatchFile.h"
 #include "records/Fields.h"
+#include "records/Nearest.h"
 
 namespace {
 
 const char kRowTitle[] = "FEED   INGREDIENT   ENTRY   ERROR";
+// The most pounds a row or a batch holds: a Long.
+constexpr int64_t kMostPounds = 2147483647;
 
 Refusal refusal(const std::string& text, const std::string& title, int field) {
   return {text, title, platform::vbExclamation, field};
@@ -38,7 +41,7 @@ std::map<long, int64_t> drawnBy(const IngredientFile& file, const FeedBatchRecor
 
 }  // namespace
 
-int32_t AmountOf(const std::string& text) { return static_cast<int32_t>(RoundHalfEven(Val(text))); }
+int32_t AmountOf(const std::string& text) { return records::NearestWhole<int32_t>(Val(text)); }
 
 Check CheckBatchHead(const BatchEntry& e, int feedChoice) {
   if (e.date == records::kEmptyDate)
@@ -54,6 +57,7 @@ BatchRowsCheck CheckBatchRows(const BatchEntry& e, const FeedBatchRecord& stored
   const std::vector<long> found = ingredientsOf(ingredients, e.codes);
   const std::map<long, int64_t> drawn = drawnBy(ingredients, stored);
   std::map<long, int64_t> needed;
+  int64_t pounds = 0;  // the rows so far
   IngredientRecord ingredient;
   for (int i = 0; i < FeedBatchRecord::Rows; ++i) {
     const size_t k = static_cast<size_t>(i);
@@ -67,6 +71,11 @@ BatchRowsCheck CheckBatchRows(const BatchEntry& e, const FeedBatchRecord& stored
     if (amount < 0) {
       out.refusal = refusal("NEGATIVE AMOUNT!\r\rThe pounds of an ingredient\rcannot be less than zero(0).",
                             kRowTitle, kFeedAmtField + i);
+      return out;
+    }
+    if (int32_t held = 0; !ToLong(Val(e.amounts[k]), held)) {
+      out.refusal = refusal("AMOUNT TOO LARGE!\r\rThe pounds of an ingredient\rmust be 1 to 2147483647 Lb.", kRowTitle,
+                            kFeedAmtField + i);
       return out;
     }
     if (found[k] == 0) {
@@ -88,8 +97,14 @@ BatchRowsCheck CheckBatchRows(const BatchEntry& e, const FeedBatchRecord& stored
       out.mostAmount = static_cast<int32_t>(most > 0 ? most : 0);
       return out;
     }
+    if (pounds + amount > kMostPounds) {
+      out.refusal = refusal("BATCH TOO LARGE!\r\rThe pounds of all rows together\rmust be 1 to 2147483647 Lb.",
+                            kBatchEntryTitle, kFeedAmtField + i);
+      return out;
+    }
     ++out.rows;
-    out.pounds += amount;
+    pounds += amount;
+    out.pounds = static_cast<int32_t>(pounds);
     const float rowCost = static_cast<float>(ingredient.UnitCost.value()) * static_cast<float>(amount);
     out.cost = out.cost + rowCost;
   }

@@ -27,7 +27,8 @@ struct BatchEntry {
 };
 
 // An amount box's pounds: its leading number rounded to a whole number, a
-// half to the even one (12abc is 12, 12.5 is 12, 13.5 is 14, abc is 0).
+// half to the even one (12abc is 12, 12.5 is 12, 13.5 is 14, abc is 0); a
+// number past what a Long holds gives the nearest value it holds.
 int32_t AmountOf(const std::string& text);
 
 // The date present, and a group for the feed types that need one (all but
@@ -36,7 +37,8 @@ int32_t AmountOf(const std::string& text);
 Check CheckBatchHead(const BatchEntry& e, int feedChoice);
 
 // The rows checked against FEED.LST, first to last; a row without a code is
-// not checked. A row needs an amount above 0 and a known ingredient; each
+// not checked. A row needs an amount of 1 to 2147483647 pounds and a known
+// ingredient, and the rows together no more than a batch holds; each
 // ingredient must cover what the batch now takes of it beyond what the
 // batch on file (`stored`) drew already, all rows of it together, so an
 // unchanged batch always passes. No row at all is refused (the window

@@ -5,6 +5,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "medication/MedicationFiles.h"
+#include "records/Nearest.h"
 #include "records/RecordSlots.h"
 
 namespace {
@@ -88,7 +89,7 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
     BatchMedication& m = byId_[id];
     m.pounds += med.Dosage;
     m.poundsWide += med.Dosage;
-    m.wholePounds += static_cast<int32_t>(RoundHalfEven(med.Dosage));
+    m.wholePounds += records::NearestWhole<int32_t>(med.Dosage);
     m.cost += static_cast<float>(med.UnitCost.value()) * med.Dosage;
   }
 }
@@ -168,8 +169,7 @@ bool ChangeInventories(const IngredientFile& file, const std::vector<std::pair<l
   for (const auto& [record, change] : byRecord) {
     if (change == 0) continue;
     file.decode(record, ingredient);
-    ingredient.CurrentInventory = static_cast<int32_t>(static_cast<uint32_t>(ingredient.CurrentInventory) +
-                                                       static_cast<uint32_t>(change));
+    ingredient.CurrentInventory = records::NearestFit<int32_t>(records::Plus64(ingredient.CurrentInventory, change));
     if ((!out.isOpen() && !out.open(path)) || !out.write(record, ingredient)) {
       if (fault) *fault = {path, out.error()};
       return false;

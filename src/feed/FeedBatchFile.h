@@ -50,7 +50,7 @@ struct BatchMedication {
   float pounds = 0;       // summed as Singles, as the list adds them
   double poundsWide = 0;  // summed as Doubles, as the printout adds them
   float cost = 0;
-  int32_t wholePounds = 0;  // each record's dosage rounded to whole pounds (halves to even), summed
+  int64_t wholePounds = 0;  // each record's dosage rounded to a 32-bit whole number (halves to even), summed
 };
 class BatchMedications {
  public:
@@ -98,7 +98,8 @@ bool DeleteBatches(const std::vector<long>& records, FileFault* fault);
 // without blanks at either end; 0 for a code none holds or a blank one. One
 // run over the file for all codes.
 std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<std::string>& codes);
-// Adds each change to the current inventory of its ingredient record and
-// writes the records changed.
+// Adds each change to the current inventory of its ingredient record (an
+// inventory past what a Long holds keeps the nearest value) and writes the
+// records changed.
 bool ChangeInventories(const IngredientFile& file, const std::vector<std::pair<long, int64_t>>& changes,
                        FileFault* fault);

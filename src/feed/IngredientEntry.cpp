@@ -1,8 +1,6 @@
 #include "feed/IngredientEntry.h"
 
-#include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "common/Format.h"
 #include "common/NumberText.h"
@@ -10,7 +8,6 @@
 
 namespace {
 
-constexpr double kLongMax = std::numeric_limits<int32_t>::max();
 // The largest whole number of dollars a Currency holds.
 constexpr double kCurrencyMax = 922337203685477.0;
 
@@ -23,14 +20,7 @@ Refusal required(const std::string& heading, const std::string& instruction, int
 }
 
 // The pounds typed, rounded as a Long takes them; false when out of range.
-bool poundsOf(const std::string& text, int32_t& pounds) {
-  const double value = Val(text);
-  if (!(value > -kLongMax - 1.5 && value < kLongMax + 0.5)) return false;
-  const long long rounded = RoundHalfEven(value);
-  if (rounded < -kLongMax - 1 || rounded > kLongMax) return false;
-  pounds = static_cast<int32_t>(rounded);
-  return true;
-}
+bool poundsOf(const std::string& text, int32_t& pounds) { return ToLong(Val(text), pounds); }
 
 int32_t pounds(const std::string& text) {
   int32_t v = 0;

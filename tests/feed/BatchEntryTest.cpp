@@ -11,6 +11,8 @@ using Changes = std::vector<std::pair<long, int64_t>>;
 
 const char kRowTitle[] = "FEED   INGREDIENT   ENTRY   ERROR";
 const char kNoAmount[] = "NO AMOUNT ENTERED!\r\rYou MUST enter something!";
+const char kNegative[] = "NEGATIVE AMOUNT!\r\rThe pounds of an ingredient\rcannot be less than zero(0).";
+const char kTooLarge[] = "AMOUNT TOO LARGE!\r\rThe pounds of an ingredient\rmust be 1 to 2147483647 Lb.";
 const char kShort[] =
     "INSUFFICIENT AMOUNT!\r\rNot enough inventory to cover entry!\rUse another inventory code to make\r"
     "   up the remaining recipe.";
@@ -63,6 +65,7 @@ TEST(BatchEntryTest, TheDateAndForTheGroupFeedsTheGroupAreRequired) {
 TEST(BatchEntryTest, RowsAreCheckedAgainstWhatTheBatchDrawsBeyondWhatItDrewAlready) {
   const FeedBatchRecord fresh = aBatch("00001");
   const FeedBatchRecord drew900 = aBatch("00001").row(0, "CORN", 900).row(1, "SBM", 50);
+  const FeedBatchRecord drewAll = aBatch("00001").row(0, "CORN", 2147483647);
   const struct {
     const char* name;
     BatchEntry entry;
@@ -78,9 +81,17 @@ TEST(BatchEntryTest, RowsAreCheckedAgainstWhatTheBatchDrawsBeyondWhatItDrewAlrea
       {"no amount", rows({{"", "5"}, {"CORN", ""}}), fresh, 1000, refused(kNoAmount, kRowTitle, kFeedAmtField + 1),
        -1, 0, 0, 0},
       {"abc", rows({{"CORN", "abc"}}), fresh, 1000, refused(kNoAmount, kRowTitle, kFeedAmtField), -1, 0, 0, 0},
-      {"negative", rows({{"CORN", "-5"}}), fresh, 1000,
-       refused("NEGATIVE AMOUNT!\r\rThe pounds of an ingredient\rcannot be less than zero(0).", kRowTitle,
-               kFeedAmtField),
+      {"negative", rows({{"CORN", "-5"}}), fresh, 1000, refused(kNegative, kRowTitle, kFeedAmtField), -1, 0, 0, 0},
+      {"far below a Long", rows({{"CORN", "-1e20"}}), fresh, 1000, refused(kNegative, kRowTitle, kFeedAmtField), -1,
+       0, 0, 0},
+      {"past a Long", rows({{"CORN", "2147483648"}}), fresh, 1000, refused(kTooLarge, kRowTitle, kFeedAmtField), -1,
+       0, 0, 0},
+      {"far past a Long", rows({{"CORN", "5"}, {"SBM", "1e20"}}), fresh, 1000,
+       refused(kTooLarge, kRowTitle, kFeedAmtField + 1), -1, 0, 0, 0},
+      {"the most a Long holds", rows({{"CORN", "2147483647.4"}}), drewAll, 0, std::nullopt, -1, 0, 2147483647, 107374184},
+      {"rows past a Long together", rows({{"CORN", "2147483647"}, {"SBM", "1"}}), drewAll, 0,
+       refused("BATCH TOO LARGE!\r\rThe pounds of all rows together\rmust be 1 to 2147483647 Lb.", kBatchEntryTitle,
+               kFeedAmtField + 1),
        -1, 0, 0, 0},
       {"unknown", rows({{"CORN", "5"}, {"OATS", "5"}}), fresh, 1000,
        refused("INVALID INGREDIENT CODE!\r\rInvalid code (OATS), \ror Zero(0) inventory.", "FEED   INGREDIENT   ENTRY",
