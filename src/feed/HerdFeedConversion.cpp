@@ -78,6 +78,14 @@ Check CheckHerdFeedEntry(const HerdFeedEntry& e) {
   if (RTrim(e.beginWeight).empty())
     return Refusal{std::string(kInvalid) + "You MUST supply a BEGINING BREEDING\rHERD WEIGHT!", kTitle,
                    platform::vbExclamation, kBeginWeightField};
+  // Each breeding herd weight is rounded to a Long.
+  int32_t pounds = 0;
+  if (!ToLong(Val(e.endWeight), pounds))
+    return Refusal{std::string(kInvalid) + "The ENDING BREEDING HERD WEIGHT\rmust be -2147483648 to 2147483647 Lb.",
+                   kTitle, platform::vbExclamation, kEndWeightField};
+  if (!ToLong(Val(e.beginWeight), pounds))
+    return Refusal{std::string(kInvalid) + "The BEGINING BREEDING HERD WEIGHT\rmust be -2147483648 to 2147483647 Lb.",
+                   kTitle, platform::vbExclamation, kBeginWeightField};
   return std::nullopt;
 }
 

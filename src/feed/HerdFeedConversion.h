@@ -27,7 +27,8 @@ struct HerdFeedEntry {
 };
 enum HerdFeedField { kReportYearField, kBeginWeightField, kEndWeightField, kFeederWeightField };
 // The year must be four characters (as typed); both breeding herd weights
-// are needed; the feeder pig weight may be left empty.
+// are needed, each within a Long once rounded; the feeder pig weight may be
+// left empty.
 Check CheckHerdFeedEntry(const HerdFeedEntry& entry);
 HerdInputTable HerdInputsOf(const HerdFeedEntry& entry);
 
