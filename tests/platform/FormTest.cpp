@@ -82,3 +82,29 @@ TEST(Form, QueryUnloadMayCancelAndKnowsTheCloseBox) {
   EXPECT_FALSE(w.IsLoaded());
   EXPECT_FALSE(w.isVisible());
 }
+
+namespace {
+class KeptProbe : public Form {
+ public:
+  KeptProbe() : Form("KeptProbe") {}
+};
+}  // namespace
+
+// A kept window is made once and destroyed when reset; the holder going away
+// (the exit handlers, after the toolkit may have gone) leaves it undestroyed.
+TEST(KeptWindow, MadeOnFirstUseDestroyedOnlyWhenReset) {
+  TestPlatform tp;
+  QPointer<KeptProbe> left;
+  {
+    KeptWindow<KeptProbe> kept;
+    EXPECT_FALSE(kept.exists());
+    QPointer<KeptProbe> first = &kept.get();
+    EXPECT_EQ(&kept.get(), first.data());
+    kept.reset();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_FALSE(kept.exists());
+    left = &kept.get();
+  }
+  ASSERT_FALSE(left.isNull());
+  delete left.data();
+}
