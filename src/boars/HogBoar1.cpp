@@ -103,6 +103,7 @@ HogBoar1::HogBoar1(QWidget* parent) : platform::Form("HogBoar1", parent) {
 }
 
 void HogBoar1::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<BoarRecord>(), LoadedFileOf<SowRecord>(), LoadedFileOf<FarrowRecord>()});
   QueryArgs = {};
   QueryArgs[1] = "0";
   FillBoarList();

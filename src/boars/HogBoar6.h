@@ -28,6 +28,9 @@ class HogBoar6 : public IndexWindow {
   bool ActiveRows(std::vector<std::vector<std::string>>& rows, FileFault& fault) override {
     return BoarIndexRows(rows, &fault);
   }
+  std::vector<LoadedFile> LoadedFiles() const override {
+    return {LoadedFileOf<BoarRecord>(), LoadedFileOf<SowRecord>(), LoadedFileOf<FarrowRecord>()};
+  }
 };
 
 // BOAR > Indexing: the window, unless BOAR.DAT holds no record.

@@ -97,6 +97,24 @@ bool WriteRecordAt(long n, const R& record, FileFault* fault) {
   return false;
 }
 
+// A data file a window loads, and the length of its records.
+struct LoadedFile {
+  std::string path;
+  int recordLength = 0;
+};
+template <class R>
+LoadedFile LoadedFileOf(const std::string& path = DataFilePath<R>()) {
+  return {path, R::Length};
+}
+// The files among `files` that hold records past 32,767 (which the program
+// never writes), in the box a window shows as it loads: no record number or
+// link of the program reaches those records, and they are left as they are.
+// Empty when no file holds any.
+std::string UnreachableRecordsText(const std::vector<LoadedFile>& files);
+// The beep and that box, when there is one; nothing is written. A window
+// calls it once as it loads, naming every file it loads.
+void TellUnreachableRecords(const std::vector<LoadedFile>& files);
+
 // Reads the whole file at `path` (a missing file holds no records); on a
 // fault shows its box with `title` and answers false.
 template <class R>

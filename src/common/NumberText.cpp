@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "records/Nearest.h"
+
 namespace {
 
 std::string generalText(double value, int digits) {
@@ -95,10 +97,17 @@ double Val(const std::string& text) {
   return v;
 }
 
-long long RoundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long RoundHalfEven(double value) { return records::NearestWhole<long long>(value); }
 
 bool ToInteger(double value, int& out) {
   if (!(value > -32768.5 && value < 32767.5)) return false;
   out = static_cast<int>(RoundHalfEven(value));
   return out >= -32768 && out <= 32767;
+}
+
+bool ToLong(double value, int32_t& out) {
+  const double whole = std::nearbyint(value);
+  if (!(whole >= -2147483648.0 && whole <= 2147483647.0)) return false;
+  out = static_cast<int32_t>(whole);
+  return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // How numbers become text and text becomes numbers throughout the program.
+#include <cstdint>
 #include <string>
 
 // Trim, UCase and the Windows-1252 letter classes, which the records use too.
@@ -22,7 +23,9 @@ std::string StrDouble(double value);
 double Val(const std::string& text);
 
 // The nearest whole number, a half going to the even neighbour (2.5 gives 2,
-// 3.5 gives 4).
+// 3.5 gives 4); a value past the range gives the bound on its side, NaN 0.
 long long RoundHalfEven(double value);
-// As RoundHalfEven, kept within a 16-bit Integer; false when out of range.
+// As RoundHalfEven, kept within a 16-bit Integer or a 32-bit Long; false
+// when out of range (NaN and the infinities too).
 bool ToInteger(double value, int& out);
+bool ToLong(double value, int32_t& out);

@@ -137,6 +137,7 @@ size_t dateKeyInto(std::string_view stored, char* out) {
   const std::string_view day = d.size() >= 4 ? d.substr(3, 2) : std::string_view();
   size_t n = 0;
   for (std::string_view part : {year, month, day}) {
+    if (part.empty()) continue;  // a short date has no day, and no text to copy
     std::memcpy(out + n, part.data(), part.size());
     n += part.size();
   }

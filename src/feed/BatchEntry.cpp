@@ -8,6 +8,7 @@
 #include "common/TypedNumber.h"
 #include "feed/FeedBatchFile.h"
 #include "records/Fields.h"
+#include "records/Nearest.h"
 
 namespace {
 

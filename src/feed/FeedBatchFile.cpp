@@ -5,6 +5,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "medication/MedicationFiles.h"
+#include "records/Nearest.h"
 #include "records/RecordSlots.h"
 
 namespace {
@@ -88,7 +89,7 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
     BatchMedication& m = byId_[id];
     m.pounds += med.Dosage;
     m.poundsWide += med.Dosage;
-    m.wholePounds += static_cast<int32_t>(RoundHalfEven(med.Dosage));
+    m.wholePounds += records::NearestWhole<int32_t>(med.Dosage);
     m.cost += static_cast<float>(med.UnitCost.value()) * med.Dosage;
   }
 }
@@ -156,8 +157,7 @@ std::vector<std::pair<long, IngredientRecord>> ChangedIngredients(const Ingredie
     changed.emplace_back(record, IngredientRecord{});
     IngredientRecord& ingredient = changed.back().second;
     file.decode(record, ingredient);
-    ingredient.CurrentInventory = static_cast<int32_t>(static_cast<uint32_t>(ingredient.CurrentInventory) +
-                                                       static_cast<uint32_t>(change));
+    ingredient.CurrentInventory = records::NearestFit<int32_t>(records::Plus64(ingredient.CurrentInventory, change));
   }
   return changed;
 }

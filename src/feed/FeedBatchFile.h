@@ -51,7 +51,7 @@ struct BatchMedication {
   float pounds = 0;       // summed as Singles, as the list adds them
   double poundsWide = 0;  // summed as Doubles, as the printout adds them
   float cost = 0;
-  int32_t wholePounds = 0;  // each record's dosage rounded to whole pounds (halves to even), summed
+  int64_t wholePounds = 0;  // each record's dosage rounded to a 32-bit whole number (halves to even), summed
 };
 class BatchMedications {
  public:
@@ -98,6 +98,7 @@ bool DeleteBatches(WriteSet& set, const std::vector<long>& records, FileFault* f
 // run over the file for all codes.
 std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<std::string>& codes);
 // The ingredient records whose current inventory `changes` change, each
-// with every change of its record added, in record order.
+// with every change of its record added (an inventory past what a Long
+// holds keeps the nearest value), in record order.
 std::vector<std::pair<long, IngredientRecord>> ChangedIngredients(const IngredientFile& file,
                                                                   const std::vector<std::pair<long, int64_t>>& changes);

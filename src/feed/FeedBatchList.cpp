@@ -1,6 +1,7 @@
 #include "feed/FeedBatchList.h"
 
 #include <array>
+#include <cmath>
 
 #include "common/FixedLine.h"
 #include "common/Format.h"
@@ -8,6 +9,7 @@
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include "medication/MedicationFiles.h"
+#include "records/Nearest.h"
 
 namespace {
 
@@ -54,6 +56,13 @@ void setReportJob(const std::string& title, const std::string& heading1, const s
   PrintJob.EndBanner = 0;
 }
 
+// `pounds` plus a medication's pounds, rounded (a half to the even number);
+// a medication that is no number adds nothing.
+int64_t plusMedication(int64_t pounds, double medication) {
+  const double sum = static_cast<double>(pounds) + medication;
+  return std::isnan(sum) ? pounds : records::NearestWhole<int64_t>(sum);
+}
+
 }  // namespace
 
 std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, int32_t* poundsOut,
@@ -61,7 +70,7 @@ std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, 
   int32_t pounds = b.TotalPounds;
   float cost = static_cast<float>(b.TotalCost.value());
   if (IsMedicatedNumber(RTrim(b.BatchNumber))) {
-    pounds = static_cast<int32_t>(RoundHalfEven(static_cast<double>(pounds) + med.pounds));
+    pounds = records::NearestFit<int32_t>(plusMedication(pounds, med.pounds));
     cost += med.cost;
   }
   const float tons = pounds != 0 ? static_cast<float>(pounds) / 2000.0f : 0.0f;
@@ -81,7 +90,7 @@ BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, c
     int32_t pounds = 0;
     float cost = 0;
     list.rows.emplace_back(BatchListLine(b, med, &pounds, &cost), n);
-    list.totalPounds = static_cast<int32_t>(static_cast<uint32_t>(list.totalPounds) + static_cast<uint32_t>(pounds));
+    list.totalPounds += pounds;
     list.totalCost += cost;
   });
   return list;
@@ -89,7 +98,8 @@ BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, c
 
 GrandTotals GrandTotalsOf(const BatchList& list) {
   if (list.rows.empty()) return {};
-  return {Format(list.totalPounds / 2000.0, "#,##0.00"), Format(list.totalPounds, "###,###,##0"),
+  const int32_t pounds = records::NearestFit<int32_t>(list.totalPounds);
+  return {Format(pounds / 2000.0, "#,##0.00"), Format(pounds, "###,###,##0"),
           Format(list.totalCost, "0.00")};
 }
 
@@ -112,11 +122,8 @@ BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& lette
     const float cost = static_cast<float>(b.TotalCost.value());
     r.medicationPounds += med.poundsWide;
     r.medicationCost += med.cost;
-    if (IsMedicatedNumber(RTrim(b.BatchNumber)))
-      r.totalPounds = static_cast<int32_t>(
-          RoundHalfEven(static_cast<double>(r.totalPounds) + b.TotalPounds + med.poundsWide));
-    else
-      r.totalPounds += b.TotalPounds;
+    r.totalPounds = records::Plus64(r.totalPounds, b.TotalPounds);
+    if (IsMedicatedNumber(RTrim(b.BatchNumber))) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
     r.totalCost = r.totalCost + cost + med.cost;
     r.lines.push_back(BatchPrintLine(b, med));
     ++r.batches;
@@ -125,24 +132,26 @@ BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& lette
 }
 
 std::vector<std::string> BatchSummaryLines(const BatchReport& r, const std::string& today) {
-  const double count = r.batches;
-  const double tons = r.totalPounds / 2000.0;
-  const bool pounds = r.totalPounds != 0;
+  const int16_t batches = records::NearestFit<int16_t>(r.batches);
+  const int32_t totalPounds = records::NearestFit<int32_t>(r.totalPounds);
+  const double count = batches;
+  const double tons = totalPounds / 2000.0;
+  const bool pounds = totalPounds != 0;
   const std::array<std::pair<const char*, std::string>, 11> figures = {{
-      {"TOTAL BATCH(s). -------------------------------> ", Format(r.batches, "####0")},
+      {"TOTAL BATCH(s). -------------------------------> ", Format(batches, "####0")},
       {"TOTAL FEED in TON(s). -------------------------> ", Format(tons, "#,##0.00")},
-      {"TOTAL FEED in POUND(s). -----------------------> ", Format(static_cast<double>(r.totalPounds), "###,###,##0.0")},
+      {"TOTAL FEED in POUND(s). -----------------------> ", Format(static_cast<double>(totalPounds), "###,###,##0.0")},
       {"TOTAL COST. -----------------------------------> ", Format(r.totalCost, "$0.00")},
       {"TOTAL AMOUNT of ADDED MEDICATION in POUND(s). -> ", Format(r.medicationPounds, "##,##0.0")},
       {"TOTAL COST of ADDED MEDICATION. ---------------> ", Format(r.medicationCost, "$0.00")},
       {"Average TON of FEED per BATCH. ----------------> ", Format(count != 0 ? tons / count : 0.0, "####0.0")},
       {"Average POUNDs of FEED per BATCH. -------------> ",
-       Format(count != 0 ? r.totalPounds / count : 0.0, "#,###,##0.0")},
+       Format(count != 0 ? totalPounds / count : 0.0, "#,###,##0.0")},
       {"Average COST per BATCH. -----------------------> ",
-       Format(r.batches != 0 ? r.totalCost / static_cast<float>(r.batches) : 0.0f, "$0.00")},
+       Format(batches != 0 ? r.totalCost / static_cast<float>(batches) : 0.0f, "$0.00")},
       {"Average COST per TON of FEED. -----------------> ", Format(pounds ? r.totalCost / tons : 0.0, "$0.00")},
       {"Average COST per POUND of FEED. ---------------> ",
-       Format(pounds ? r.totalCost / static_cast<double>(r.totalPounds) : 0.0, "$0.00")},
+       Format(pounds ? r.totalCost / static_cast<double>(totalPounds) : 0.0, "$0.00")},
   }};
   std::vector<std::string> lines(30);
   for (size_t i = 1; i <= 25; ++i) lines[i] = std::string(79, ' ');

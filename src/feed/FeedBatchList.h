@@ -2,7 +2,9 @@
 // The batch list of one feed type and its printout, from the year's batch
 // file and medication file read once: the 88-column lines of the list with
 // their record numbers and grand totals, the printed listing's lines and the
-// summary page. A medicated batch counts its medication's pounds and cost.
+// summary page. A medicated batch counts its medication's pounds and cost
+// (a medication whose pounds are no number adds no pounds). Totals are held
+// in 64 bits and shown as their 32-bit fields allow: the nearest value.
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -13,7 +15,7 @@
 // The list of the batches of type `letter`, in record order.
 struct BatchList {
   std::vector<std::pair<std::string, long>> rows;  // line, record number
-  int32_t totalPounds = 0;
+  int64_t totalPounds = 0;
   float totalCost = 0;
 };
 BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds);
@@ -30,8 +32,8 @@ GrandTotals GrandTotalsOf(const BatchList& list);
 // The printed listing and its summary.
 struct BatchReport {
   std::vector<std::string> lines{std::string()};  // element 0 stays empty
-  int16_t batches = 0;
-  int32_t totalPounds = 0;
+  int32_t batches = 0;
+  int64_t totalPounds = 0;
   float totalCost = 0;
   double medicationPounds = 0;
   float medicationCost = 0;

@@ -62,9 +62,10 @@ void ReportYearFileProblem(const YearFileProblem& problem, const std::string& la
 
 // Pounds and cost of the feed of one type: the batches' own totals plus, for
 // a medicated batch, each of its medication records' dosage rounded to whole
-// pounds and its dosage x unit cost.
+// pounds and its dosage x unit cost. The pounds are held in 64 bits: every
+// batch of a year may hold the most a Long holds.
 struct FeedSum {
-  int32_t pounds = 0;
+  int64_t pounds = 0;
   float cost = 0;
 };
 

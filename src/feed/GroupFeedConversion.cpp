@@ -4,6 +4,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintSheet.h"
+#include "records/Nearest.h"
 
 GroupIdTable GroupIdList;
 
@@ -24,11 +25,13 @@ struct PassLetters {
 constexpr PassLetters kFirstPass[] = {{"N", "G", "", "N"}, {"G", "F", "", "G"}, {"F", "S", "M", "F"}};
 constexpr PassLetters kNurserySales = {"N", "S", "F", "X"};
 
+// The pigs and the pounds of feed are held in 64 bits, the row takes the
+// nearest value its 32-bit figures hold.
 struct PassTotals {
-  int32_t pigs = 0;
+  int64_t pigs = 0;
   float weightIn = 0;
   float weightOut = 0;
-  int32_t feed = 0;
+  int64_t feed = 0;
   float cost = 0;
 };
 
@@ -52,7 +55,12 @@ std::optional<GroupRunProblem> RunPass(const PassLetters& l, const GroupIdTable&
 }
 
 int32_t Pork(float weightOut, float weightIn) {
-  return static_cast<int32_t>(RoundHalfEven(static_cast<double>(weightOut - weightIn)));
+  return records::NearestWhole<int32_t>(static_cast<double>(weightOut - weightIn));
+}
+
+BuildingRow RowOf(int16_t status, const PassTotals& t, float weightOut) {
+  return {status, records::NearestFit<int32_t>(t.pigs), Pork(weightOut, t.weightIn), records::NearestFit<int32_t>(t.feed),
+          t.cost};
 }
 
 }  // namespace
@@ -89,8 +97,8 @@ std::string BuildingCaption(int building) {
 std::string BuildingWord(int building) { return StageWord(building); }
 
 int32_t GroupPigCount(const GroupBook& book, const std::string& id, const std::string& stage) {
-  int32_t pigs = 0;
-  if (stage.size() != 1) return pigs;
+  int64_t pigs = 0;
+  if (stage.size() != 1) return 0;
   for (long n : book.groupsOf(id)) {
     const uint8_t* p = book.groupFile().bytes(n);
     if (static_cast<char>(p[GroupRecord::StageAt]) != stage[0] ||
@@ -98,7 +106,7 @@ int32_t GroupPigCount(const GroupBook& book, const std::string& id, const std::s
       continue;
     pigs += records::getI16(p + GroupRecord::PigsInAt);
   }
-  return pigs;
+  return records::NearestFit<int32_t>(pigs);
 }
 
 float GroupWeightTotal(const GroupBook& book, const std::string& id, const std::string& stage,
@@ -147,10 +155,10 @@ BuildingRun RunBuilding(int building, const GroupIdTable& ids, const GroupBook& 
       float weightOut = t.weightOut;
       const int16_t status = sales.weightOut == 0 ? int16_t{-2} : int16_t{-1};
       if (status == -1) weightOut += sales.weightOut;
-      row = {status, t.pigs, Pork(weightOut, t.weightIn), t.feed, t.cost};
+      row = RowOf(status, t, weightOut);
     }
   } else if (t.weightIn != 0 && t.weightOut > 0) {
-    row = {-1, t.pigs, Pork(t.weightOut, t.weightIn), t.feed, t.cost};
+    row = RowOf(-1, t, t.weightOut);
   }
   run.row = row;
   // A building without results shows zero figures; its feed per pig would
@@ -175,17 +183,20 @@ FigureTexts FiguresOfRow(const BuildingRow& row) {
 
 FigureTexts AllBuildingsFigures(const BuildingTable& table) {
   BuildingRow all;
+  int64_t pigs = 0, pork = 0, feed = 0;
   for (int b = 1; b <= 3; ++b) {
     const BuildingRow& r = table[static_cast<size_t>(b)];
-    all.pigs += r.pigs;
-    all.pork += r.pork;
-    all.feed += r.feed;
+    pigs += r.pigs;
+    pork += r.pork;
+    feed += r.feed;
     all.cost += r.cost;
   }
   // The pigs of the nursery went on to the grower and finisher: counted in
   // two or three buildings, averaged over them.
   const double buildings = table[1].status == -2 ? 3.0 : 2.0;
-  all.pigs = static_cast<int32_t>(RoundHalfEven(static_cast<double>(all.pigs) / buildings));
+  all.pigs = records::NearestWhole<int32_t>(static_cast<double>(pigs) / buildings);
+  all.pork = records::NearestFit<int32_t>(pork);
+  all.feed = records::NearestFit<int32_t>(feed);
   return FiguresOfRow(all);
 }
 

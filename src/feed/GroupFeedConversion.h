@@ -84,7 +84,8 @@ BuildingRun RunBuilding(int building, const GroupIdTable& ids, const GroupBook& 
 // The figures of a row: its pigs, pork, feed and cost (its status plays no
 // part).
 FigureTexts FiguresOfRow(const BuildingRow& row);
-// The figures of all buildings: rows 1 to 3 summed, the pigs averaged over
+// The figures of all buildings: rows 1 to 3 summed (in 64 bits, each sum
+// shown as the nearest value its figure holds), the pigs averaged over
 // three buildings when the nursery's status is -2, else over two.
 FigureTexts AllBuildingsFigures(const BuildingTable& table);
 

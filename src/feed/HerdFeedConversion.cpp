@@ -6,6 +6,7 @@
 #include "common/PrintSheet.h"
 #include "common/TypedNumber.h"
 #include "groups/SalesTotals.h"
+#include "records/Nearest.h"
 
 HerdInputTable HerdFeedInputs;
 
@@ -51,13 +52,13 @@ std::string Reformatted(const std::string& text, Read read, const char* mask) {
   return read == Read::Whole ? Format(FigureWhole(text), mask) : Format(FigureSingle(text), mask);
 }
 
-int32_t Whole(double value) { return static_cast<int32_t>(RoundHalfEven(value)); }
+int32_t Whole(double value) { return records::NearestWhole<int32_t>(value); }
 
 // The average weight of a head sold: whole pounds over the head, in whole
 // pounds; 0 with no head or no weight.
 int32_t AverageWeight(float weight, int32_t head) {
   const int32_t pounds = Whole(weight);
-  return head == 0 || pounds == 0 ? 0 : pounds / head;
+  return head == 0 || pounds == 0 ? 0 : records::NearestFit<int32_t>(int64_t{pounds} / head);
 }
 
 template <class R>
@@ -93,7 +94,7 @@ HerdInputTable HerdInputsOf(const HerdFeedEntry& e) {
   return {"", RTrim(e.year), RTrim(e.endWeight), RTrim(e.beginWeight), RTrim(e.feederWeight)};
 }
 
-std::optional<YearFileProblem> HerdFeedOfYear(FeedYearFiles& files, int32_t& feed, float& cost) {
+std::optional<YearFileProblem> HerdFeedOfYear(FeedYearFiles& files, int64_t& feed, float& cost) {
   for (const char* letter : kFeedTypes) {
     FeedSum sum;
     if (std::optional<YearFileProblem> problem = files.Sum(letter, nullptr, sum)) return problem;
@@ -128,11 +129,12 @@ HerdRun GatherHerdTotals(const std::string& year) {
 }
 
 HerdFigureTexts HerdFeedFigures(const HerdTotals& t, const HerdFeedEntry& e) {
-  const int32_t herdGain =
-      Whole(TypedValue(e.endWeight, kEndWeightNumber)) - Whole(TypedValue(e.beginWeight, kBeginWeightNumber));
-  const int32_t pigs = t.marketHead + t.feederHead + t.breedingHead;
+  const int64_t herdGain =
+      int64_t{Whole(TypedValue(e.endWeight, kEndWeightNumber))} - Whole(TypedValue(e.beginWeight, kBeginWeightNumber));
+  const int32_t pigs = records::NearestFit<int32_t>(int64_t{t.marketHead} + t.feederHead + t.breedingHead);
   const int32_t pork = Whole(static_cast<double>(t.marketWeight + t.feederWeight) -
-                             TypedValue(e.feederWeight, kFeederWeightNumber) + herdGain);
+                             TypedValue(e.feederWeight, kFeederWeightNumber) + static_cast<double>(herdGain));
+  const int32_t feed = records::NearestFit<int32_t>(t.feed);
   const double cost = CurrencyOf(t.cost);
   HerdFigureTexts f;
   f[1] = Format(t.marketHead, "#####0");
@@ -142,12 +144,12 @@ HerdFigureTexts HerdFeedFigures(const HerdTotals& t, const HerdFeedEntry& e) {
   f[5] = Format(AverageWeight(t.marketWeight, t.marketHead), "#####0");
   f[6] = Format(AverageWeight(t.feederWeight, t.feederHead), "#####0");
   f[7] = Format(pork, "#####0");
-  f[8] = Format(t.feed, "#####0");
-  f[9] = CostPerUnitText(cost, t.feed);
+  f[8] = Format(feed, "#####0");
+  f[9] = CostPerUnitText(cost, feed);
   f[10] = Format(t.cost, "0.00");
   f[11] = CostPerCwtText(cost, pork);
-  f[12] = FeedRatioIntText(t.feed, pigs);
-  f[13] = FeedRatioText(t.feed, pork);
+  f[12] = FeedRatioIntText(feed, pigs);
+  f[13] = FeedRatioText(feed, pork);
   return f;
 }
 

@@ -32,18 +32,19 @@ enum HerdFeedField { kReportYearField, kBeginWeightField, kEndWeightField, kFeed
 Check CheckHerdFeedEntry(const HerdFeedEntry& entry);
 HerdInputTable HerdInputsOf(const HerdFeedEntry& entry);
 
-// What the year's files give.
+// What the year's files give; the pounds of feed held in 64 bits, shown as
+// their 32-bit figure allows (the nearest value).
 struct HerdTotals {
   int32_t marketHead = 0, feederHead = 0;
   float marketWeight = 0, feederWeight = 0;
-  int32_t feed = 0;
+  int64_t feed = 0;
   float cost = 0;
   int32_t breedingHead = 0;
 };
 
 // Pounds and cost of the year's feed of the five types, nursery, grower,
 // finisher, lactation and gestation; the cost added up in currency.
-std::optional<YearFileProblem> HerdFeedOfYear(FeedYearFiles& files, int32_t& feed, float& cost);
+std::optional<YearFileProblem> HerdFeedOfYear(FeedYearFiles& files, int64_t& feed, float& cost);
 
 // Active sows plus active boars: an ID and no date left herd.
 int32_t BreedingHerdCount(const records::FileImage<SowRecord>& sows, const records::FileImage<BoarRecord>& boars);

@@ -57,6 +57,7 @@ HogFeed3::HogFeed3(QWidget* parent) : platform::Form("HogFeed3", parent) {
 }
 
 void HogFeed3::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<GroupRecord>(), LoadedFileOf<SalesRecord>()});
   figureTexts_ = {};
   buildingTable_ = {};
   clearMode_ = -1;

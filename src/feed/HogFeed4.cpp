@@ -82,6 +82,10 @@ HogFeed4::HogFeed4(QWidget* parent) : platform::Form("HogFeed4", parent) {
   SetBoundsTwips(0, 0, 88 * kCharTwips + 840, totalsTop + 900);
 }
 
+void HogFeed4::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<FeedBatchRecord>(FeedFilePath()), LoadedFileOf<MedicationRecord>(DataFolder + MedFile)});
+}
+
 void HogFeed4::Form_Activate() { FillBatchList(); }
 
 void HogFeed4::FillBatchList() {

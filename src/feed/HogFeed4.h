@@ -36,6 +36,7 @@ class HogFeed4 : public platform::Form {
   std::vector<std::string> Lines() const;
 
  protected:
+  void Form_Load() override;
   void Form_Activate() override;
 
  private:

@@ -1,6 +1,7 @@
 #include "feed/HogFeed7.h"
 
 #include "platform/Screen.h"
+#include "records/SalesRecord.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ HogFeed7::HogFeed7(QWidget* parent) : platform::Form("HogFeed7", parent) {
 }
 
 void HogFeed7::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<SalesRecord>(), LoadedFileOf<SowRecord>(), LoadedFileOf<BoarRecord>()});
   HerdFeedInputs = {};
   figures_ = {};
   clearMode_ = -1;

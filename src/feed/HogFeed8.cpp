@@ -73,6 +73,7 @@ HogFeed8::HogFeed8(QWidget* parent) : platform::Form("HogFeed8", parent) {
 }
 
 void HogFeed8::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<IngredientRecord>()});
   QueryArgs = {};
   QueryArgs[1] = "0";
   ShowFullList();

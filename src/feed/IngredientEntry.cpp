@@ -1,8 +1,6 @@
 #include "feed/IngredientEntry.h"
 
-#include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "common/Format.h"
 #include "common/NumberText.h"

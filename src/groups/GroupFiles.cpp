@@ -114,7 +114,8 @@ const GroupBook::YearIndex& GroupBook::yearIndex(const std::string& year) const 
   YearIndex& index = years_[year];
   // An ID that fills its six characters ends in its year: two bytes tell.
   const bool two = year.size() == 2;
-  const char y0 = two ? year[0] : 0, y1 = two ? year[1] : 0;
+  // Compared as the stored bytes are, unsigned: a year may be any letters.
+  const uint8_t y0 = two ? static_cast<uint8_t>(year[0]) : 0, y1 = two ? static_cast<uint8_t>(year[1]) : 0;
   const auto ofYear = [&](const uint8_t* id) {
     if (id[5] != ' ') return two && id[4] == y0 && id[5] == y1;
     const std::string_view k = StoredKey(id);

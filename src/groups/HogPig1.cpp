@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/HelpMenu.h"
+#include "common/DataFiles.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
@@ -103,7 +104,10 @@ HogPig1::HogPig1(QWidget* parent) : platform::Form("HogPig1", parent) {
   SetBoundsTwips(0, 0, 11400, 7200);
 }
 
-void HogPig1::Form_Load() { FillGroupList(); }
+void HogPig1::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<GroupRecord>(), LoadedFileOf<SalesRecord>()});
+  FillGroupList();
+}
 
 void HogPig1::FillGroupList() {
   PigList->Clear();

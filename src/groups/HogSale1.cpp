@@ -70,6 +70,8 @@ HogSale1::HogSale1(QWidget* parent) : platform::Form("HogSale1", parent) {
   SetBoundsTwips(0, 0, 11760, 7200);
 }
 
+void HogSale1::Form_Load() { TellUnreachableRecords({LoadedFileOf<SalesRecord>()}); }
+
 void HogSale1::Form_Activate() {
   SalePnt->SetVisible(KillSheet, SaleMode->Caption() == "M");
   FillSalesList();

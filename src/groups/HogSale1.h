@@ -34,6 +34,7 @@ class HogSale1 : public platform::Form {
   void PrintKillSheetTotals(int& GroupCount);
 
  protected:
+  void Form_Load() override;
   void Form_Activate() override;
 
  private:

@@ -3,6 +3,7 @@
 #include "common/DataFiles.h"
 #include "groups/SalesNumbers.h"
 #include "common/NumberText.h"
+#include "records/Nearest.h"
 
 namespace {
 
@@ -35,13 +36,15 @@ SalesTotal SalesTotals(const records::FileImage<SalesRecord>& sales, const std::
   static const SalesRecord p;
   static const records::FieldMask<SalesRecord> sold(p, {&p.PigsSold, &p.WeightPerPig});
   SalesTotal total;
+  int64_t head = 0;
   SalesRecord s;
   for (long n = 1; n <= sales.count(); ++n) {
     if (!CountsAt(sales.bytes(n), Year, Kind)) continue;
     sales.decode(n, s, sold);
-    total.head += s.PigsSold;
+    head += s.PigsSold;
     total.weight += static_cast<float>(s.PigsSold) * s.WeightPerPig;
   }
+  total.head = records::NearestFit<int32_t>(head);
   return total;
 }
 

@@ -17,7 +17,8 @@ std::string AmountText(int16_t Head, float Weight, float Price);
 bool CountsInTotals(const SalesRecord& s, const std::string& year, const std::string& kind);
 
 // Pigs sold (gilts not counted) and their live weight, from SALES.DAT; a file
-// that cannot be read counts nothing.
+// that cannot be read counts nothing. A head past what a Long holds (a
+// damaged file of more rows than the program writes) is the nearest value.
 int32_t SalesHeadTotal(const std::string& Year, const std::string& Kind);
 float SalesWeightTotal(const std::string& Year, const std::string& Kind);
 // Both from one read of SALES.DAT, for a caller that needs both; the same

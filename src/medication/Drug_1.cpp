@@ -80,6 +80,7 @@ Drug_1::Drug_1(QWidget* parent) : platform::Form("Drug_1", parent) {
 }
 
 void Drug_1::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<DrugRecord>()});
   QueryArgs = {"", "0", "", ""};
   FillDrugList();
   DQDisp->SetCaption(kAllDrugs);

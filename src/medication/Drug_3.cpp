@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/DataFiles.h"
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
@@ -71,6 +72,7 @@ Drug_3::Drug_3(QWidget* parent) : platform::Form("Drug_3", parent) {
 }
 
 void Drug_3::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<MedicationRecord>(DataFolder + MedFile), LoadedFileOf<DrugRecord>()});
   SetCaption("MEDICATION  HISTORY for YEAR (" + (MedFile.size() >= 7 ? MedFile.substr(3, 4) : "") + ")");
   QueryArgs = {};
   QueryArgs[1] = "0";

@@ -499,6 +499,7 @@ void Picture::SetPicture(const QImage& image) {
 
 Timer::Timer(QObject* parent, const std::string& name) : QObject(parent) {
   setObjectName(QString::fromStdString(name));
+  timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
 }
 void Timer::SetInterval(int ms) {

@@ -242,7 +242,8 @@ class Picture : public QLabel {
 };
 
 // A timer with an interval in milliseconds; onTimer runs at each tick while
-// it is enabled. Tests call Tick() instead of waiting.
+// it is enabled. It is a precise timer: a coarse one may tick up to 5% of
+// its interval early. Tests call Tick() instead of waiting.
 class Timer : public QObject {
   Q_OBJECT
  public:
@@ -251,6 +252,7 @@ class Timer : public QObject {
   int Interval() const { return interval_; }
   void SetEnabled(bool on);
   bool Enabled() const { return enabled_; }
+  Qt::TimerType Type() const { return timer_.timerType(); }
   void Tick();
   std::function<void()> onTimer;
 

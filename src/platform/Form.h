@@ -20,6 +20,7 @@
 // window has no default button).
 #include <QDialog>
 #include <QPointer>
+#include <memory>
 #include <string>
 
 #include "platform/Screen.h"
@@ -93,6 +94,30 @@ class WindowDriver {
 class QtWindowDriver : public WindowDriver {
  public:
   void runModal(Form& form) override;
+};
+
+// A window kept in a module-level value between uses (the main and start-up
+// windows, a dialog kept between requests): made on first use, destroyed
+// when reset. The toolkit may end the process itself (the display lost:
+// "The X11 connection broke"), and the exit handlers then run after it has
+// gone: a window still kept is left to the system, never destroyed.
+template <class T>
+class KeptWindow {
+ public:
+  constexpr KeptWindow() = default;
+  KeptWindow(const KeptWindow&) = delete;
+  KeptWindow& operator=(const KeptWindow&) = delete;
+  ~KeptWindow() { (void)window_.release(); }
+
+  T& get() {
+    if (!window_) window_ = std::make_unique<T>();
+    return *window_;
+  }
+  bool exists() const { return window_ != nullptr; }
+  void reset() { window_.reset(); }
+
+ private:
+  std::unique_ptr<T> window_;
 };
 
 }  // namespace platform

@@ -3,13 +3,11 @@
 #include <cmath>
 #include <cstring>
 
+#include "records/Nearest.h"
+
 namespace records {
 
-Currency Currency::fromDouble(double v) {
-  double scaled = v * 10000.0;
-  double r = std::nearbyint(scaled);  // the default rounding: halves to even
-  return Currency{static_cast<int64_t>(r)};
-}
+Currency Currency::fromDouble(double v) { return Currency{NearestWhole<int64_t>(v * 10000.0)}; }
 
 std::string getText(const uint8_t* p, int width) { return std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(width)); }
 

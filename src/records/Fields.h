@@ -36,7 +36,8 @@ inline constexpr const char* kEmptyDate = "__/__/____";
 struct Currency {
   int64_t raw = 0;
   double value() const { return static_cast<double>(raw) / 10000.0; }
-  // The nearest count of 1/10000, a half going to the even neighbour.
+  // The nearest count of 1/10000, a half going to the even neighbour; a
+  // value past the range gives the bound on its side, NaN 0.
   static Currency fromDouble(double v);
   bool operator==(const Currency&) const = default;
 };

@@ -40,6 +40,7 @@ ChartWindow::ChartWindow(const std::string& name, const std::string& chartName, 
 }
 
 void ChartWindow::Form_Load() {
+  TellUnreachableRecords(LoadedFiles());
   LoadYears();
   ShowFigures();
 }
@@ -90,6 +91,10 @@ HogRept4::HogRept4(QWidget* parent) : ChartWindow("HogRept4", "PigWSY", kPigsPer
   PigWSY = &Graph();
 }
 
+std::vector<LoadedFile> HogRept4::LoadedFiles() const {
+  return {LoadedFileOf<SowRecord>(), LoadedFileOf<FarrowRecord>()};
+}
+
 bool HogRept4::Figures(ChartRows& rows, FileFault& fault) {
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
@@ -103,6 +108,7 @@ HogRept5::HogRept5(QWidget* parent) : ChartWindow("HogRept5", "PigWCY", kPigsPer
 }
 
 void HogRept5::Form_Load() {
+  TellUnreachableRecords(LoadedFiles());
   LoadYears();
   for (int i = 0; i < kChartYears; ++i) CrateTable[static_cast<size_t>(i)] = {ChartYearKey(firstYear_ + i), ""};
   cratesAsked_ = false;
@@ -117,6 +123,8 @@ void HogRept5::Form_Activate() {
   ShowFigures();
 }
 
+std::vector<LoadedFile> HogRept5::LoadedFiles() const { return {LoadedFileOf<FarrowRecord>()}; }
+
 bool HogRept5::Figures(ChartRows& rows, FileFault& fault) {
   records::FileImage<FarrowRecord> litters;
   if (!ReadImage(litters, &fault)) return false;
@@ -130,6 +138,8 @@ HogRept6::HogRept6(QWidget* parent) : ChartWindow("HogRept6", "PigADW", kAdjWeig
   PigADW = &Graph();
 }
 
+std::vector<LoadedFile> HogRept6::LoadedFiles() const { return {LoadedFileOf<FarrowRecord>()}; }
+
 bool HogRept6::Figures(ChartRows& rows, FileFault& fault) {
   records::FileImage<FarrowRecord> litters;
   if (!ReadImage(litters, &fault)) return false;
@@ -139,6 +149,10 @@ bool HogRept6::Figures(ChartRows& rows, FileFault& fault) {
 
 HogRept7::HogRept7(QWidget* parent) : ChartWindow("HogRept7", "DrugGph", kMedCostTitle, parent) {
   DrugGph = &Graph();
+}
+
+std::vector<LoadedFile> HogRept7::LoadedFiles() const {
+  return {LoadedFileOf<SalesRecord>(), LoadedFileOf<DrugRecord>()};
 }
 
 bool HogRept7::Figures(ChartRows& rows, FileFault& fault) {

@@ -34,6 +34,8 @@ class ChartWindow : public platform::Form {
   // The chart's figures from the files; false with `fault` when a file
   // cannot be read.
   virtual bool Figures(ChartRows& rows, FileFault& fault) = 0;
+  // The files the figures come from.
+  virtual std::vector<LoadedFile> LoadedFiles() const = 0;
   // Computes and shows the figures under the hourglass; a file that cannot
   // be read is reported and leaves the bars at zero.
   void ShowFigures();
@@ -54,6 +56,7 @@ class HogRept4 : public ChartWindow {
 
  protected:
   bool Figures(ChartRows& rows, FileFault& fault) override;
+  std::vector<LoadedFile> LoadedFiles() const override;
 };
 
 // Pigs weaned per crate, the crates of each year typed in DialogHog4.
@@ -66,6 +69,7 @@ class HogRept5 : public ChartWindow {
   void Form_Load() override;
   void Form_Activate() override;
   bool Figures(ChartRows& rows, FileFault& fault) override;
+  std::vector<LoadedFile> LoadedFiles() const override;
 
  private:
   bool cratesAsked_ = false;
@@ -79,6 +83,7 @@ class HogRept6 : public ChartWindow {
 
  protected:
   bool Figures(ChartRows& rows, FileFault& fault) override;
+  std::vector<LoadedFile> LoadedFiles() const override;
 };
 
 // The medication cost per pig sold.
@@ -89,6 +94,7 @@ class HogRept7 : public ChartWindow {
 
  protected:
   bool Figures(ChartRows& rows, FileFault& fault) override;
+  std::vector<LoadedFile> LoadedFiles() const override;
 };
 
 // SUMMARY > Pigs Weaned / Sow / Year, Pigs Weaned / Crate / Year, Adjusted

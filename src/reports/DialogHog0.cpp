@@ -5,7 +5,7 @@
 
 namespace {
 
-std::unique_ptr<DialogHog0> g_weanDates;
+platform::KeptWindow<DialogHog0> g_weanDates;
 
 }  // namespace
 
@@ -79,12 +79,11 @@ bool DialogHog0::eventFilter(QObject* watched, QEvent* event) {
 }
 
 DialogHog0& WeanDatesDialog() {
-  if (!g_weanDates) g_weanDates = std::make_unique<DialogHog0>();
-  return *g_weanDates;
+  return g_weanDates.get();
 }
 
 void ReleaseWeanDatesDialog() {
-  if (!g_weanDates) return;
-  g_weanDates->Unload();
+  if (!g_weanDates.exists()) return;
+  g_weanDates.get().Unload();
   g_weanDates.reset();
 }

@@ -32,6 +32,7 @@ HogRept2::HogRept2(const DialogHog0& weanDates, QWidget* parent)
 }
 
 void HogRept2::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<FarrowRecord>()});
   Hourglass(true);
   totals_ = LitterSums{};
   records::FileImage<FarrowRecord> litters;

@@ -30,6 +30,7 @@ HogRept3::HogRept3(QWidget* parent) : platform::Form("HogRept3", parent) {
 }
 
 void HogRept3::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<SowRecord>(), LoadedFileOf<FarrowRecord>()});
   year_ = Trim(ReportYear);
   data_ = HerdPerfData{};
   PntHerdPfr->setEnabled(false);

@@ -26,7 +26,7 @@ static void initProgramResources() { Q_INIT_RESOURCE(tarlowe); }
 
 namespace {
 
-std::unique_ptr<HogStartUp> g_startUp;
+platform::KeptWindow<HogStartUp> g_startUp;
 
 constexpr int kSplashTicks = 3000;
 constexpr const char* kSplashVersion = "5.00 2019";
@@ -82,15 +82,14 @@ std::string askUntilTaken(const std::string& prompt, const std::string& title, c
 }  // namespace
 
 HogStartUp& StartUpForm() {
-  if (!g_startUp) g_startUp = std::make_unique<HogStartUp>();
-  return *g_startUp;
+  return g_startUp.get();
 }
 
-bool StartUpFormExists() { return g_startUp != nullptr; }
+bool StartUpFormExists() { return g_startUp.exists(); }
 
 void ReleaseStartUpForm() {
-  if (!g_startUp) return;
-  g_startUp->Unload();
+  if (!g_startUp.exists()) return;
+  g_startUp.get().Unload();
   g_startUp.reset();
 }
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-std::unique_ptr<Tarlowe2> g_mainForm;
+platform::KeptWindow<Tarlowe2> g_mainForm;
 
 constexpr int kExit = 10;            // MainMenu
 constexpr int kRestoreDatabase = 4;  // UtilMenu
@@ -35,12 +35,12 @@ QImage backgroundPicture() {
 }  // namespace
 
 Tarlowe2& MainForm() {
-  if (!g_mainForm) g_mainForm = std::make_unique<Tarlowe2>();
-  g_mainForm->Load();
-  return *g_mainForm;
+  Tarlowe2& form = g_mainForm.get();
+  form.Load();
+  return form;
 }
 
-bool MainFormExists() { return g_mainForm != nullptr; }
+bool MainFormExists() { return g_mainForm.exists(); }
 
 void ReleaseMainForm() { g_mainForm.reset(); }
 

@@ -90,6 +90,7 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
 }
 
 void HogSow1::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<SowRecord>(), LoadedFileOf<FarrowRecord>()});
   QueryArgs = {};
   FarrowLinks = {};
   Hourglass(true);

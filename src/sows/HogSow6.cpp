@@ -219,6 +219,7 @@ bool HogSow6::takeEntry(LitterColumn& column, bool correcting) {
 // ---- Loading and set-up -------------------------------------------------------
 
 void HogSow6::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<FarrowRecord>(), LoadedFileOf<SowRecord>(), LoadedFileOf<BoarRecord>()});
   grid_ = {};
   parityEnabled_ = {};
   sowsTotal_ = 0;

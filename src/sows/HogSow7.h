@@ -27,6 +27,9 @@ class HogSow7 : public IndexWindow {
   bool ActiveRows(std::vector<std::vector<std::string>>& rows, FileFault& fault) override {
     return SowIndexRows(rows, &fault);
   }
+  std::vector<LoadedFile> LoadedFiles() const override {
+    return {LoadedFileOf<SowRecord>(), LoadedFileOf<FarrowRecord>()};
+  }
 };
 
 // SOW > Indexing: the window, unless SOW.DAT holds no record.

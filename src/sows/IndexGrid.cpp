@@ -61,6 +61,7 @@ void IndexWindow::GenerateHeader() {
 }
 
 void IndexWindow::Form_Load() {
+  TellUnreachableRecords(LoadedFiles());
   Hourglass(true);
   IndexGrid->SetRows(2);
   IndexGrid->SetCols(static_cast<int>(kind_.columns.size()));

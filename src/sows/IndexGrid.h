@@ -96,6 +96,8 @@ class IndexWindow : public platform::Form {
   // The cells of one row per active animal, in file order; false after the
   // fault's box.
   virtual bool ActiveRows(std::vector<std::vector<std::string>>& rows, FileFault& fault) = 0;
+  // The files the rows come from.
+  virtual std::vector<LoadedFile> LoadedFiles() const = 0;
 
  private:
   void sortBy(const IndexOrder& order);

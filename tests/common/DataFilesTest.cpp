@@ -89,3 +89,27 @@ TEST(DataFiles, ImageOfAMissingFileIsEmptyAndOfAnUnreadableOneAFault) {
   EXPECT_FALSE(ReadNewAnimalSlot<BoarRecord>("B1"));
   EXPECT_TRUE(tp.dialogs.shown.empty());
 }
+
+// A file holding records past 32,767 is named in the load box; a file of
+// 32,767 records, a short tail, a missing file or a folder is not.
+TEST(DataFiles, FilesPastRecord32767AreNamedInOneBox) {
+  TestPlatform tp;
+  const std::string a = tp.path("A.DAT"), b = tp.path("B.DAT"), c = tp.path("C.DAT");
+  writeFile(a, std::string(32768, 'x'));
+  writeFile(b, std::string(32767 * 2 + 1, 'x'));
+  writeFile(c, std::string(32768 * 2, 'x'));
+  platform::makeFolder(tp.path("FOLDER.DAT"));
+  const std::string tail = " records past 32,767. The program cannot\rreach them; they are left as they are.";
+  const struct {
+    std::vector<LoadedFile> files;
+    std::string text;
+  } cases[] = {
+      {{{a, 1}}, "FILE LENGTH EXCEEDED!\r\r" + a + "\r\rholds" + tail},
+      {{{a, 2}}, ""},
+      {{{b, 2}}, ""},
+      {{{c, 2}, {b, 2}, {a, 1}}, "FILE LENGTH EXCEEDED!\r\r" + c + "\r" + a + "\r\rhold" + tail},
+      {{{tp.path("MISSING.DAT"), 1}, {tp.path("FOLDER.DAT"), 1}}, ""},
+      {{}, ""},
+  };
+  for (const auto& k : cases) EXPECT_EQ(UnreachableRecordsText(k.files), k.text) << k.text;
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,16 +50,40 @@ TEST(NumberText, ValReadsTheLeadingNumber) {
   EXPECT_EQ(Val("5><10"), 5);
 }
 
+// Halves to even; a value past the range keeps the bound on its side, NaN
+// gives 0; ToInteger and ToLong refuse what their type cannot hold.
 TEST(NumberText, RoundingTakesHalvesToEven) {
-  EXPECT_EQ(RoundHalfEven(21.5), 22);
-  EXPECT_EQ(RoundHalfEven(22.5), 22);
-  EXPECT_EQ(RoundHalfEven(-2.5), -2);
-  EXPECT_EQ(RoundHalfEven(2287.5), 2288);
-  int v = 0;
-  EXPECT_TRUE(ToInteger(32767.4, v));
-  EXPECT_EQ(v, 32767);
-  EXPECT_FALSE(ToInteger(32767.5, v));
-  EXPECT_FALSE(ToInteger(-40000, v));
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
+  constexpr long long kMost = std::numeric_limits<long long>::max(), kLeast = std::numeric_limits<long long>::min();
+  const struct {
+    double value;
+    long long rounded;
+    std::optional<int> integer;
+    std::optional<int32_t> whole32;
+  } cases[] = {
+      {21.5, 22, 22, 22},
+      {22.5, 22, 22, 22},
+      {-2.5, -2, -2, -2},
+      {2287.5, 2288, 2288, 2288},
+      {32767.4, 32767, 32767, 32767},
+      {32767.5, 32768, std::nullopt, 32768},
+      {-40000, -40000, std::nullopt, -40000},
+      {2147483647.4, 2147483647, std::nullopt, 2147483647},
+      {2147483647.5, 2147483648, std::nullopt, std::nullopt},
+      {-2147483648.5, -2147483648, std::nullopt, -2147483648},
+      {1e20, kMost, std::nullopt, std::nullopt},
+      {-1e20, kLeast, std::nullopt, std::nullopt},
+      {kNaN, 0, std::nullopt, std::nullopt},
+      {kInf, kMost, std::nullopt, std::nullopt},
+      {-kInf, kLeast, std::nullopt, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+    int v = 0;
+    EXPECT_EQ(ToInteger(c.value, v) ? std::optional<int>(v) : std::nullopt, c.integer) << c.value;
+    int32_t w = 0;
+    EXPECT_EQ(ToLong(c.value, w) ? std::optional<int32_t>(w) : std::nullopt, c.whole32) << c.value;
+  }
 }
 
 TEST(NumberText, TrimAndCaseOfWindows1252Text) {

@@ -64,6 +64,7 @@ TEST(BatchEntryTest, TheDateAndForTheGroupFeedsTheGroupAreRequired) {
 TEST(BatchEntryTest, RowsAreCheckedAgainstWhatTheBatchDrawsBeyondWhatItDrewAlready) {
   const FeedBatchRecord fresh = aBatch("00001");
   const FeedBatchRecord drew900 = aBatch("00001").row(0, "CORN", 900).row(1, "SBM", 50);
+  const FeedBatchRecord drewAll = aBatch("00001").row(0, "CORN", 2147483647);
   const struct {
     const char* name;
     BatchEntry entry;
@@ -84,12 +85,19 @@ TEST(BatchEntryTest, RowsAreCheckedAgainstWhatTheBatchDrawsBeyondWhatItDrewAlrea
       {"negative", rows({{"CORN", "-5"}}), fresh, 1000,
        refused(std::string("The AMOUNT (Lb) can't be less than 1!") + kPounds, kRowTitle, kFeedAmtField), -1, 0, 0,
        0},
+      {"far below a Long", rows({{"CORN", "-1e20"}}), fresh, 1000,
+       refused(std::string("The AMOUNT (Lb) can't be less than 1!") + kPounds, kRowTitle, kFeedAmtField), -1, 0, 0,
+       0},
       {"not a number", rows({{"CORN", "5"}, {"SBM", "12abc"}}), fresh, 1000,
        refused(std::string("The AMOUNT (Lb) is not a number!") + kPounds, kRowTitle, kFeedAmtField + 1), -1, 0, 0,
        0},
-      {"beyond a Long", rows({{"CORN", "9e10"}}), fresh, 1000,
+      {"past a Long", rows({{"CORN", "2147483648"}}), fresh, 1000,
        refused(std::string("The AMOUNT (Lb) can't be more than 2147483647!") + kPounds, kRowTitle, kFeedAmtField), -1,
        0, 0, 0},
+      {"far past a Long", rows({{"CORN", "5"}, {"SBM", "1e20"}}), fresh, 1000,
+       refused(std::string("The AMOUNT (Lb) can't be more than 2147483647!") + kPounds, kRowTitle, kFeedAmtField + 1),
+       -1, 0, 0, 0},
+      {"the most a Long holds", rows({{"CORN", "2147483647"}}), drewAll, 0, std::nullopt, -1, 0, 2147483647, 107374184},
       {"pounds together beyond a Long", rows({{"CORN", "2147483000"}, {"SBM", "1000"}}), fresh, 2147483647,
        refused("The batch's POUNDS together can't be more than 2147483647!\r\rMake two batches of it.", kRowTitle,
                kFeedAmtField + 1),

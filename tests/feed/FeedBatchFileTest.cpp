@@ -9,6 +9,8 @@
 
 #include <sys/stat.h>
 
+#include <limits>
+
 namespace {
 
 using Batches = std::vector<FeedBatchRecord>;
@@ -82,6 +84,33 @@ TEST(BatchMedicationsTest, AMedicatedBatchAddsTheRecordsOfItsPlainNumber) {
   EXPECT_FLOAT_EQ(m.cost, 16.0f);
   EXPECT_EQ(meds.Of("00007").pounds, 0.0f);  // only a marked batch is looked up
   EXPECT_EQ(meds.Of("M00009").pounds, 0.0f);
+}
+
+// Each dose rounded to whole pounds within a Long, summed in 64 bits.
+TEST(BatchMedicationsTest, WholePoundsOfDosesPastALongKeepTheNearestValue) {
+  constexpr float kNaN = std::numeric_limits<float>::quiet_NaN(), kInf = std::numeric_limits<float>::infinity();
+  const std::pair<std::vector<float>, int64_t> cases[] = {
+      {{1e30f, 1e30f}, 2 * int64_t{2147483647}},
+      {{2.5f, kNaN, 3.5f}, 6},
+      {{-kInf, -2147483648.0f}, -2 * int64_t{2147483648}},
+      {{kInf, -kInf}, -1},
+  };
+  for (const auto& [doses, whole] : cases) {
+    std::vector<MedicationRecord> meds;
+    for (float d : doses) meds.push_back(aFeedDose("00007", d, 1));
+    EXPECT_EQ(BatchMedications(MedicationFile::of(meds)).Of("M00007").wholePounds, whole) << doses[0];
+  }
+}
+
+// An inventory given or drawn past what a Long holds keeps the nearest value.
+TEST_F(FeedBatchTest, InventoriesPastALongKeepTheNearestValue) {
+  writeIngredients({anIngredient("CORN").pounds(2147483000, 1000), anIngredient("SBM").pounds(-2147483000, 1000),
+                    anIngredient("OATS").pounds(5, 1000)});
+  const IngredientFile file = IngredientFile::of(readIngredients());
+  std::vector<int32_t> onHand;
+  for (const auto& [record, ingredient] : ChangedIngredients(file, {{1, 1000}, {2, -1000}, {3, -10}, {1, 1}}))
+    onHand.push_back(ingredient.CurrentInventory);
+  EXPECT_EQ(onHand, (std::vector<int32_t>{2147483647, -2147483647 - 1, -5}));
 }
 
 TEST_F(FeedBatchTest, DeletingBatchesGivesEveryRowItsPoundsBackAndFreesTheRecords) {

@@ -2,7 +2,10 @@
 // summary, over batch and medication files made in memory.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "feed/FeedBatchFixture.h"
+#include "common/NumberText.h"
 #include "feed/FeedBatchList.h"
 
 namespace {
@@ -86,4 +89,58 @@ TEST(FeedBatchListTest, ASummaryWithoutPoundsHasNoCostPerPound) {
   EXPECT_EQ(summary[19], "Average COST per TON of FEED. -----------------> $0.00");
   EXPECT_EQ(summary[21], "Average COST per POUND of FEED. ---------------> $0.00");
   EXPECT_EQ(BatchReportTitle(2, "2024"), "FINSHER  FEED  RECORD  for ( 2024 )");
+}
+
+// Totals past a Long and medication pounds that are no number or past any
+// range: the sums are held in 64 bits and shown as the nearest value their
+// field holds; a medication that is no number adds no pounds.
+TEST(FeedBatchListTest, TotalsPastALongShowTheNearestValueTheFieldHolds) {
+  constexpr int32_t kMost = 2147483647;
+  constexpr float kNaN = std::numeric_limits<float>::quiet_NaN(), kInf = std::numeric_limits<float>::infinity();
+  const FeedBatchRecord full = aBatch("00001").row(0, "CORN", kMost).cost(10);
+  const FeedBatchRecord medicated = aBatch("M00002").row(0, "CORN", 1000).cost(10);
+  const struct {
+    const char* name;
+    std::vector<FeedBatchRecord> batches;
+    std::vector<MedicationRecord> meds;
+    std::string listed;   // the grand totals' tons and pounds
+    std::string printed;  // the summary's total pounds
+    std::string line;     // the list line's pounds, cut to their 10 columns
+  } cases[] = {
+      {"two full batches", {full, full}, {}, "1,073,741.82|2,147,483,647", "2,147,483,647.0", "2,147,483,"},
+      {"full and a negative one", {full, full, aBatch("00003").row(0, "CORN", -kMost)}, {},
+       "1,073,741.82|2,147,483,647", "2,147,483,647.0", "2,147,483,"},
+      {"no number", {medicated}, {aFeedDose("00002", kNaN, 1)}, "0.50|1,000", "1,000.0", "1,000"},
+      {"no number after a dose", {medicated}, {aFeedDose("00002", 5, 1), aFeedDose("00002", kNaN, 1)}, "0.50|1,000",
+       "1,000.0", "1,000"},
+      {"past a Long", {medicated}, {aFeedDose("00002", 1e30f, 1)}, "1,073,741.82|2,147,483,647", "2,147,483,647.0",
+       "2,147,483,"},
+      {"an infinity, then a full batch", {medicated, full}, {aFeedDose("00002", kInf, 1)},
+       "1,073,741.82|2,147,483,647", "2,147,483,647.0", "2,147,483,"},
+      {"below a Long", {medicated}, {aFeedDose("00002", -1e30f, 1)}, "-1,073,741.82|-2,147,483,648",
+       "-2,147,483,648.0", "-2,147,483"},
+  };
+  for (const auto& c : cases) {
+    const FeedBatchFile file = FeedBatchFile::of(c.batches);
+    const BatchMedications meds(MedicationFile::of(c.meds));
+    const BatchList list = ListBatches(file, "N", meds);
+    const GrandTotals totals = GrandTotalsOf(list);
+    EXPECT_EQ(totals.tons + "|" + totals.pounds, c.listed) << c.name;
+    EXPECT_EQ(Trim(list.rows[0].first.substr(39, 10)), c.line) << c.name;
+    EXPECT_EQ(BatchSummaryLines(BatchReportOf(file, "N", meds), "06/01/2024")[5],
+              "TOTAL FEED in POUND(s). -----------------------> " + c.printed)
+        << c.name;
+  }
+}
+
+// More batches than a 16-bit count holds: the listing prints every line,
+// the summary counts the most it can.
+TEST(FeedBatchListTest, ASummaryOfMoreBatchesThanItsCountHolds) {
+  const BatchReport report =
+      BatchReportOf(FeedBatchFile::of(std::vector<FeedBatchRecord>(40000, aBatch("00001").row(0, "CORN", 1))), "N",
+                    BatchMedications());
+  EXPECT_EQ(report.lines.size(), 40001u);
+  const Lines summary = BatchSummaryLines(report, "06/01/2024");
+  EXPECT_EQ(summary[1], "TOTAL BATCH(s). -------------------------------> 32767");
+  EXPECT_EQ(summary[15], "Average POUNDs of FEED per BATCH. -------------> 1.2");
 }

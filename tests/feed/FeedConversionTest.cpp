@@ -1,5 +1,7 @@
 // The feed conversion figures and runs without windows. Every expected
 // figure is worked out by hand from the figures of the fixture's group.
+#include <limits>
+
 #include "feed/FeedConversion.h"
 #include "feed/FeedConversionFixture.h"
 #include "feed/FeedConversionMenu.h"
@@ -293,6 +295,54 @@ TEST_F(FeedConversionTest, TheHerdOfAYearFromItsFiles) {
   none.feed = 1000;
   const HerdFigureTexts g = HerdFeedFigures(none, {"2008", "41000", "40000", ""});
   EXPECT_EQ(g[5] + "|" + g[7] + "|" + g[11] + "|" + g[12] + "|" + g[13], "0|-1000|0.00|0|-1.00");
+}
+
+// A year's feed past what a Long holds, doses that are no number or past
+// any range, and batch costs past what a Currency holds: the pounds are
+// summed in 64 bits and each figure shows the nearest value it holds.
+TEST_F(FeedConversionTest, FeedPastWhatItsFiguresHoldShowsTheNearestValue) {
+  constexpr int32_t kMost = 2147483647;
+  const FeedBatchRecord full = aBatch("00001").group("004").row(0, "CORN", kMost).cost(1);
+  const FeedBatchRecord dear =
+      aBatch("00003").group("004").row(0, "CORN", 1).set(&FeedBatchRecord::TotalCost, records::Currency{INT64_MAX});
+  const FeedBatchRecord medicated = aBatch("M00002").group("004").row(0, "CORN", 1000);
+  const struct {
+    const char* name;
+    std::vector<FeedBatchRecord> batches;
+    std::vector<MedicationRecord> meds;
+    int64_t feed;
+    float cost;
+    std::string shown;  // pounds of feed used, total feed cost, feed per pig
+  } cases[] = {
+      {"two full batches", {full, full}, {aFeedDose("00002", 1, 1)}, 2LL * kMost, 2, "2147483647|2.00|2147483647"},
+      {"doses past a Long and no number", {medicated, medicated},
+       {aFeedDose("00002", 1e30f, 0), aFeedDose("00002", std::numeric_limits<float>::quiet_NaN(), 0)},
+       2 * (1000 + int64_t{kMost}), 0, "2147483647|0.00|2147483647"},
+      {"costs past a Currency", {dear, dear, full}, {aFeedDose("00002", 1, 1)}, 2 + int64_t{kMost},
+       static_cast<float>(records::Currency{INT64_MAX}.value()), "2147483647|922337200000000.00|2147483647"},
+  };
+  for (const auto& c : cases) {
+    writeRecords<FeedBatchRecord>(tp.path("FEED2008.DAT"), c.batches);
+    writeRecords<MedicationRecord>(tp.path("MED2008.DAT"), c.meds);
+    FeedYearFiles files("2008");
+    HerdTotals t;
+    EXPECT_FALSE(HerdFeedOfYear(files, t.feed, t.cost)) << c.name;
+    EXPECT_EQ(t.feed, c.feed) << c.name;
+    EXPECT_FLOAT_EQ(t.cost, c.cost) << c.name;
+    t.breedingHead = 1;
+    const HerdFigureTexts f = HerdFeedFigures(t, {"2008", "0", "0", ""});
+    EXPECT_EQ(f[8] + "|" + f[10] + "|" + f[12], c.shown) << c.name;
+  }
+}
+
+// The buildings' rows summed past what a Long holds.
+TEST_F(FeedConversionTest, AllBuildingsSumPastALongToTheNearestValue) {
+  BuildingTable table{};
+  for (int b = 1; b <= 3; ++b) table[static_cast<size_t>(b)] = {-1, 2147483647, 2147483647, 2147483647, 1};
+  EXPECT_EQ(AllBuildingsFigures(table),
+            (FigureTexts{"", "2147483647", "2147483647", "2147483647", "0.00", "0.00", "3.00", "1.00", "1"}));
+  table[1].pork = table[2].pork = -2147483647 - 1;
+  EXPECT_EQ(AllBuildingsFigures(table)[2], "-2147483648");
 }
 
 TEST_F(FeedConversionTest, TheHerdRunStopsOnItsYearFiles) {

@@ -46,6 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {aGroup("N", "001-24").in(100, 12, "01/01/2024").deathLoss(),
                      aGroup("G", "001-24", 10).in(90, 42, "01/31/2024")},
                     {}, 90, "42.00", 2700, "10.00", "30.00", 30, "1.00"},
+        // A year of letters past ASCII ("20\xE9\xE9" typed at the year prompt)
+        // finds its groups as any other year does.
+        FiguresCase{"YearOfLettersPastAscii",
+                    {aGroup("N", "001-\xE9\xE9").in(100, 12, "01/01/2024"),
+                     aGroup("G", "001-\xE9\xE9", 10).in(60, 42, "01/31/2024")},
+                    {}, 60, "42.00", 1800, "0.00", "30.00", 30, "1.00"},
         FiguresCase{"NoDeathLossShowsZero",
                     {aGroup("N", "001-24").in(100, 12, "01/01/2024"),
                      aGroup("G", "001-24", 10).in(90, 42, "01/31/2024")},
@@ -140,8 +146,9 @@ class BookFamilies : public ::testing::TestWithParam<FamilyCase> {};
 TEST_P(BookFamilies, ListTheRecordsOfAnIdAlone) {
   const FamilyCase& c = GetParam();
   const GroupBook book = bookOf({aGroup("N", "001-24"), aGroup("N", "001-23"), GroupRecord{}, aGroup("N", "7-24"),
-                                 aGroup("G", "001-24", 10), aGroup("N", "24")},
-                                {aSale("F", "001-23"), SalesRecord{}, aSale("F", "001-24"), aSale("M", "7-24")});
+                                 aGroup("G", "001-24", 10), aGroup("N", "24"), aGroup("N", "009-\xE9\xE9")},
+                                {aSale("F", "001-23"), SalesRecord{}, aSale("F", "001-24"), aSale("M", "7-24"),
+                                 aSale("F", "009-\xE9\xE9")});
   EXPECT_EQ(book.familyOf(c.id).groups, c.groups);
   EXPECT_EQ(book.familyOf(c.id).sales, c.sales);
 }
@@ -150,6 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Ids, BookFamilies,
                          ::testing::Values(FamilyCase{"001-24", {1, 5}, {3}}, FamilyCase{"001-23", {2}, {1}},
                                            FamilyCase{"7-24  ", {4}, {4}}, FamilyCase{"24", {6}, {}},
                                            FamilyCase{"001-25", {}, {}}, FamilyCase{"", {}, {}},
+                                           FamilyCase{"009-\xE9\xE9", {7}, {5}},
                                            FamilyCase{" 001-24", {}, {}}));
 
 }  // namespace

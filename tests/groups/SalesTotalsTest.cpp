@@ -71,3 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// More rows than the program writes, each of the most pigs a row holds: the
+// head is summed in 64 bits and is the nearest value a Long holds.
+TEST(SalesTotals, AHeadPastALongIsTheNearestValue) {
+  const std::vector<SalesRecord> rows(65540, aSale("M", "001-24", 10).sold(32767, 0, 1, "07/01/2024"));
+  EXPECT_EQ(SalesHeadTotal(rows, "2024", "M"), 2147483647);
+  EXPECT_EQ(SalesHeadTotal(std::vector<SalesRecord>(rows.begin(), rows.begin() + 65538), "2024", "M"), 2147483646);
+}

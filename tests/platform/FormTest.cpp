@@ -151,4 +151,28 @@ TEST(QtHelp, HelpFromADialogIsNotBlockedByItAndOutlivesIt) {
   EXPECT_EQ(help.Window()->parentWidget(), &main);
   help.quit();
   EXPECT_FALSE(help.Window()->isVisible());
+namespace {
+class KeptProbe : public Form {
+ public:
+  KeptProbe() : Form("KeptProbe") {}
+};
+}  // namespace
+
+// A kept window is made once and destroyed when reset; the holder going away
+// (the exit handlers, after the toolkit may have gone) leaves it undestroyed.
+TEST(KeptWindow, MadeOnFirstUseDestroyedOnlyWhenReset) {
+  TestPlatform tp;
+  QPointer<KeptProbe> left;
+  {
+    KeptWindow<KeptProbe> kept;
+    EXPECT_FALSE(kept.exists());
+    QPointer<KeptProbe> first = &kept.get();
+    EXPECT_EQ(&kept.get(), first.data());
+    kept.reset();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_FALSE(kept.exists());
+    left = &kept.get();
+  }
+  ASSERT_FALSE(left.isNull());
+  delete left.data();
 }

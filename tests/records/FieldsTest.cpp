@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "records/Fields.h"
 #include "records/RecordIo.h"
@@ -72,10 +73,17 @@ TEST(FieldCodecs, TextIsCutToWidthAndReadWithItsPadding) {
   EXPECT_EQ(getText(buf, 4), "\xE9   ");
 }
 
+// Halves to even; a value past what a Currency holds keeps the bound on its
+// side, NaN gives 0.
 TEST(FieldCodecs, CurrencyRoundsHalvesToEven) {
-  EXPECT_EQ(Currency::fromDouble(0.00005).raw, 0);
-  EXPECT_EQ(Currency::fromDouble(12.34).raw, 123400);
-  EXPECT_EQ(Currency::fromDouble(-3.5).raw, -35000);
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr int64_t kMost = std::numeric_limits<int64_t>::max(), kLeast = std::numeric_limits<int64_t>::min();
+  const std::pair<double, int64_t> cases[] = {
+      {0.00005, 0},  {12.34, 123400}, {-3.5, -35000}, {1e14, 1000000000000000000}, {1e15, kMost}, {-1e300, kLeast},
+      {std::numeric_limits<double>::quiet_NaN(), 0}, {kInf, kMost}, {-kInf, kLeast},
+      {static_cast<double>(std::numeric_limits<float>::max()), kMost},
+  };
+  for (const auto& [value, raw] : cases) EXPECT_EQ(Currency::fromDouble(value).raw, raw) << value;
   EXPECT_DOUBLE_EQ(Currency{125000}.value(), 12.5);
 }
 

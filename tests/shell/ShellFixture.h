@@ -14,6 +14,7 @@ struct SplashSeen {
   bool visible = false;
   std::string version;
   int interval = 0;
+  Qt::TimerType timerType = Qt::CoarseTimer;
   bool timerOn = false;
   platform::TwipsRect bounds;
 };
@@ -28,7 +29,8 @@ class ShellTest : public ::testing::Test {
       if (!StartUpFormExists()) return;
       HogStartUp& s = StartUpForm();
       if (!s.Timer1->Enabled()) return;
-      splash = {s.isVisible(), s.Label4->Caption(), s.Timer1->Interval(), s.Timer1->Enabled(), s.BoundsTwips()};
+      splash = {s.isVisible(),       s.Label4->Caption(),  s.Timer1->Interval(),
+                s.Timer1->Type(),    s.Timer1->Enabled(),  s.BoundsTwips()};
       s.Timer1->Tick();
     };
   }

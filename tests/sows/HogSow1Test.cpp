@@ -12,6 +12,7 @@
 #include "sows/HogSow2.h"
 #include "sows/SowListLine.h"
 #include "sows/SowWindowFixture.h"
+#include "support/BoxMatch.h"
 
 namespace {
 
@@ -525,4 +526,26 @@ TEST_F(HogSow1Test, OpensWithNoRowDrawnCurrentOrSelected) {
   ASSERT_TRUE(w.SowList->hasFocus());
   EXPECT_EQ(w.SowList->ListIndex(), -1);
   EXPECT_EQ(w.SowList->SelCount(), 0);
+}
+
+// FARROW.DAT past record 32,767, which the program never writes: each open
+// of the list says so once, and neither the list nor its pages write it.
+TEST_F(HogSow1Test, AFilePastRecord32767IsNamedOncePerOpenAndLeftAsItIs) {
+  writeHerd();
+  writeFile(farrowPath(), std::string(size_t{32768} * FarrowRecord::Length, '\0'));
+  const std::string farrow = readFile(farrowPath()), sows = readFile(sowPath());
+  for (int open = 1; open <= 2; ++open) {
+    HogSow1 w;
+    w.Show();
+    w.SowPg[0]->Press();
+    ASSERT_EQ(tp.dialogs.shown.size(), static_cast<size_t>(open));
+    EXPECT_TRUE(LastBoxIs(tp.dialogs, {"FILE LENGTH EXCEEDED!\r\r" + farrowPath() +
+                                           "\r\rholds records past 32,767. The program cannot\r"
+                                           "reach them; they are left as they are.",
+                                       "FILE   LENGTH   ERROR", platform::vbExclamation}));
+    EXPECT_TRUE(tp.dialogs.last().beepBefore);
+    EXPECT_EQ(w.SowList->ListCount(), 4);
+  }
+  EXPECT_EQ(readFile(farrowPath()), farrow);
+  EXPECT_EQ(readFile(sowPath()), sows);
 }
