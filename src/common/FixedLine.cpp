@@ -1,6 +1,13 @@
 #include "common/FixedLine.h"
 
-FixedLine& FixedLine::put(int col, const std::string& value, int width) {
+#include <algorithm>
+
+FixedLine& FixedLine::clear() {
+  std::fill(text_.begin(), text_.end(), ' ');
+  return *this;
+}
+
+FixedLine& FixedLine::put(int col, std::string_view value, int width) {
   if (col < 1 || width <= 0) return *this;
   size_t at = static_cast<size_t>(col - 1);
   if (at >= text_.size()) return *this;
@@ -11,7 +18,13 @@ FixedLine& FixedLine::put(int col, const std::string& value, int width) {
   return *this;
 }
 
-FixedLine& FixedLine::putRight(int col, const std::string& value, int width) {
+FixedLine& FixedLine::putRight(int col, std::string_view value, int width) {
   if (static_cast<int>(value.size()) >= width) return put(col, value, width);
   return put(col + width - static_cast<int>(value.size()), value, width);
+}
+
+FixedLine& FixedLine::putTrimmed(int col, std::string_view value, int width) {
+  const size_t first = value.find_first_not_of(' ');
+  if (first == std::string_view::npos) return *this;
+  return put(col, value.substr(first, value.find_last_not_of(' ') - first + 1), width);
 }

@@ -1,6 +1,7 @@
 #include "common/Format.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -23,10 +24,9 @@ struct Decimal {
   }
 };
 
-// The number rounded to `significant` digits, as decimal digits.
-Decimal decimalOf(double value, int significant) {
+// The number rounded to `significant` digits, through printed digits.
+Decimal printedDecimalOf(double value, int significant) {
   Decimal d;
-  if (!std::isfinite(value) || value == 0) return d;
   char buf[64];
   // "-1.2345e+02": the exact value rounded as printf's "%.*e" rounds it.
   const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1).ptr;
@@ -40,6 +40,68 @@ Decimal decimalOf(double value, int significant) {
   int exponent = 0;
   std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
   d.point = exponent + 1;
+  return d;
+}
+
+constexpr uint64_t kPowersOf10[] = {1ULL,
+                                    10ULL,
+                                    100ULL,
+                                    1000ULL,
+                                    10000ULL,
+                                    100000ULL,
+                                    1000000ULL,
+                                    10000000ULL,
+                                    100000000ULL,
+                                    1000000000ULL,
+                                    10000000000ULL,
+                                    100000000000ULL,
+                                    1000000000000ULL,
+                                    10000000000000ULL,
+                                    100000000000000ULL,
+                                    1000000000000000ULL,
+                                    10000000000000000ULL,
+                                    100000000000000000ULL,
+                                    1000000000000000000ULL,
+                                    10000000000000000000ULL};
+
+// The number rounded to `significant` digits, as decimal digits. The values
+// the program shows (from 0.00001 to below 10^significant) are rounded in
+// whole numbers: the binary value times a power of ten is exact in 128 bits,
+// so the digits are those printf gives, a tie going to the even neighbour.
+Decimal decimalOf(double value, int significant) {
+  Decimal d;
+  if (!std::isfinite(value) || value == 0) return d;
+  const double x = std::fabs(value);
+  if (!(x >= 1e-5 && x < static_cast<double>(kPowersOf10[significant]))) return printedDecimalOf(value, significant);
+  int exponent2 = 0;
+  const double fraction = std::frexp(x, &exponent2);  // x = fraction x 2^exponent2
+  const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - exponent2;  // x = mantissa / 2^shift, shift > 0 here
+  // The digits before the point, from a first guess set right by the
+  // whole part of the scaled value.
+  int point = static_cast<int>(std::floor(std::log10(x))) + 1;
+  unsigned __int128 scaled = 0;
+  uint64_t whole = 0;
+  for (;;) {
+    const int k = significant - point;
+    if (k < 0 || k > 19) return printedDecimalOf(value, significant);
+    scaled = static_cast<unsigned __int128>(mantissa) * kPowersOf10[k];
+    whole = static_cast<uint64_t>(scaled >> shift);
+    if (whole < kPowersOf10[significant - 1]) --point;
+    else if (whole >= kPowersOf10[significant]) ++point;
+    else break;
+  }
+  const unsigned __int128 rest = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
+  const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+  if (rest > half || (rest == half && whole % 2 != 0)) ++whole;
+  if (whole == kPowersOf10[significant]) {
+    whole = kPowersOf10[significant - 1];
+    ++point;
+  }
+  d.negative = value < 0;
+  d.count = significant;
+  for (int i = significant - 1; i >= 0; --i, whole /= 10) d.digits[i] = static_cast<char>('0' + whole % 10);
+  d.point = point;
   return d;
 }
 
@@ -70,9 +132,13 @@ class Digits {
   char* data_;
 };
 
-std::string formatDecimal(const Decimal& d, std::string_view mask) {
+// Writes `d` through `mask` into `out`, replacing its text.
+void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
   const size_t first = mask.find_first_of("0#.");
-  if (first == std::string_view::npos) return std::string(mask);
+  if (first == std::string_view::npos) {
+    out.assign(mask);
+    return;
+  }
   const size_t last = mask.find_last_of("0#.");
   const std::string_view prefix = mask.substr(0, first);
   const std::string_view suffix = mask.substr(last + 1);
@@ -118,7 +184,7 @@ std::string formatDecimal(const Decimal& d, std::string_view mask) {
   bool zero = true;
   for (size_t i = start; i < wholeEnd + decimals && zero; ++i) zero = all[i] == '0';
 
-  std::string out;
+  out.clear();
   out.reserve(prefix.size() + wholeDigits + wholeDigits / 3 + decimals + suffix.size() + 2);
   if (d.negative && !zero) out += '-';
   out += prefix;
@@ -131,15 +197,29 @@ std::string formatDecimal(const Decimal& d, std::string_view mask) {
     out.append(all.data() + wholeEnd, decimals);
   }
   out += suffix;
+}
+
+std::string formatted(const Decimal& d, std::string_view mask) {
+  std::string out;
+  formatDecimal(d, mask, out);
   return out;
 }
 
 }  // namespace
 
-std::string Format(double value, std::string_view mask) { return formatDecimal(decimalOf(value, 15), mask); }
+std::string Format(double value, std::string_view mask) { return formatted(decimalOf(value, 15), mask); }
+std::string Format(float value, std::string_view mask) { return formatted(decimalOf(static_cast<double>(value), 7), mask); }
+std::string FormatInteger(long long value, std::string_view mask) { return formatted(decimalOf(value), mask); }
 
-std::string Format(float value, std::string_view mask) {
-  return formatDecimal(decimalOf(static_cast<double>(value), 7), mask);
+const std::string& FormatInto(std::string& out, double value, std::string_view mask) {
+  formatDecimal(decimalOf(value, 15), mask, out);
+  return out;
 }
-
-std::string FormatInteger(long long value, std::string_view mask) { return formatDecimal(decimalOf(value), mask); }
+const std::string& FormatInto(std::string& out, float value, std::string_view mask) {
+  formatDecimal(decimalOf(static_cast<double>(value), 7), mask, out);
+  return out;
+}
+const std::string& FormatIntegerInto(std::string& out, long long value, std::string_view mask) {
+  formatDecimal(decimalOf(value), mask, out);
+  return out;
+}
