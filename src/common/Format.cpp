@@ -125,6 +125,8 @@ class Digits {
   explicit Digits(size_t size) : data_(size <= sizeof local_ ? local_ : (heap_ = std::make_unique<char[]>(size)).get()) {}
   char& operator[](size_t i) { return data_[i]; }
   const char* data() const { return data_; }
+  Digits(const Digits&) = delete;
+  Digits& operator=(const Digits&) = delete;
 
  private:
   char local_[96];
@@ -184,19 +186,28 @@ void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
   bool zero = true;
   for (size_t i = start; i < wholeEnd + decimals && zero; ++i) zero = all[i] == '0';
 
-  out.clear();
-  out.reserve(prefix.size() + wholeDigits + wholeDigits / 3 + decimals + suffix.size() + 2);
-  if (d.negative && !zero) out += '-';
-  out += prefix;
+  // Written into a buffer of its full length, then into `out` at once.
+  Digits text(1 + prefix.size() + wholeDigits + wholeDigits / 3 + 1 + decimals + suffix.size());
+  char* at = &text[0];
+  if (d.negative && !zero) *at++ = '-';
+  at = std::copy(prefix.begin(), prefix.end(), at);
+  // Grouped by thousands from the right: the first group holds what is
+  // left over from threes.
+  size_t group = grouped ? (wholeDigits % 3 == 0 ? 3 : wholeDigits % 3) : wholeDigits;
   for (size_t k = 0; k < wholeDigits; ++k) {
-    if (grouped && k > 0 && (wholeDigits - k) % 3 == 0) out += ',';
-    out += k < padding ? '0' : all[start + k - padding];
+    if (group == 0) {
+      *at++ = ',';
+      group = 3;
+    }
+    --group;
+    *at++ = k < padding ? '0' : all[start + k - padding];
   }
   if (dot != std::string_view::npos) {
-    out += '.';
-    out.append(all.data() + wholeEnd, decimals);
+    *at++ = '.';
+    at = std::copy(all.data() + wholeEnd, all.data() + wholeEnd + decimals, at);
   }
-  out += suffix;
+  at = std::copy(suffix.begin(), suffix.end(), at);
+  out.assign(text.data(), static_cast<size_t>(at - text.data()));
 }
 
 std::string formatted(const Decimal& d, std::string_view mask) {

@@ -8,9 +8,9 @@
 // box titled as the window's other boxes (common/DataFiles.h).
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "common/FixedLine.h"
 #include "records/IngredientRecord.h"
 #include "records/RecordIo.h"
 
@@ -44,8 +44,15 @@ class IngredientIndex {
   void Forget(const std::string& code, long record);
 
  private:
-  // The first record of each code, and after each record the next of its code.
-  std::unordered_map<uint64_t, long> first_;
+  // An open table of codes, twice as many places as records: each code's
+  // first and last record (0 once none is left); after each record the next
+  // of its code.
+  struct Code {
+    uint64_t key = 0;  // 0: a place no code took
+    long first = 0, last = 0;
+  };
+  size_t place(uint64_t key) const;  // where `key` is, or the free place it takes
+  std::vector<Code> codes_;
   std::vector<long> next_;
 };
 
@@ -55,6 +62,8 @@ std::string IngredientListLine(const IngredientRecord& r);
 // The 92-column printed line: code, name, current and start inventory, unit
 // cost, total cost, inventory date.
 std::string IngredientPrintLine(const IngredientRecord& r);
+// The list line of record n of the file read, written through `line`.
+std::string IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line);
 // The code a list line stands for: its first seven characters, trimmed.
 std::string IngredientCodeOfLine(const std::string& line);
 

@@ -29,8 +29,7 @@ std::string DrugTypeWord(const std::string& type);
 std::string DrugListLine(const DrugRecord& drug);
 // The line of the drug whose stored bytes are `drugBytes`.
 std::string DrugListLine(const uint8_t* drugBytes);
-// Format(value, "0.0") (and "####0.0", the same text), without going through
-// printed digits for the figures a list of thousands of lines shows.
+// Format(value, "0.0"), the same text as "####0.0".
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.
 std::string DrugCodeOfLine(const std::string& line);
