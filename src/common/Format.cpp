@@ -1,9 +1,11 @@
 #include "common/Format.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -73,13 +75,15 @@ Decimal decimalOf(double value, int significant) {
   if (!std::isfinite(value) || value == 0) return d;
   const double x = std::fabs(value);
   if (!(x >= 1e-5 && x < static_cast<double>(kPowersOf10[significant]))) return printedDecimalOf(value, significant);
-  int exponent2 = 0;
-  const double fraction = std::frexp(x, &exponent2);  // x = fraction x 2^exponent2
-  const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
-  const int shift = 53 - exponent2;  // x = mantissa / 2^shift, shift > 0 here
-  // The digits before the point, from a first guess set right by the
-  // whole part of the scaled value.
-  int point = static_cast<int>(std::floor(std::log10(x))) + 1;
+  // x = mantissa / 2^shift (a normal number here: its 52 stored bits and
+  // the leading one).
+  const auto bits = std::bit_cast<uint64_t>(x);
+  const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+  const int shift = 1075 - static_cast<int>(bits >> 52);  // from 3 up to 69 here
+  // The digits before the point: first guessed from the power of two (at
+  // most one too few), then set right by the whole part of the scaled value.
+  const int exponent2 = 52 - shift;  // 2^exponent2 <= x < 2^(exponent2 + 1)
+  int point = ((exponent2 * 1233) >> 12) + 1;
   unsigned __int128 scaled = 0;
   uint64_t whole = 0;
   for (;;) {
@@ -100,7 +104,13 @@ Decimal decimalOf(double value, int significant) {
   }
   d.negative = value < 0;
   d.count = significant;
-  for (int i = significant - 1; i >= 0; --i, whole /= 10) d.digits[i] = static_cast<char>('0' + whole % 10);
+  // Two digits at a time, from the last.
+  static constexpr char kPairs[] =
+      "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+      "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+  int i = significant;
+  for (; i >= 2; i -= 2, whole /= 100) std::memcpy(d.digits + i - 2, kPairs + whole % 100 * 2, 2);
+  if (i == 1) d.digits[0] = static_cast<char>('0' + whole);
   d.point = point;
   return d;
 }
@@ -136,12 +146,17 @@ class Digits {
 
 // Writes `d` through `mask` into `out`, replacing its text.
 void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
-  const size_t first = mask.find_first_of("0#.");
+  // The mask's body runs from its first placeholder or point to its last.
+  size_t first = std::string_view::npos, last = 0;
+  for (size_t i = 0; i < mask.size(); ++i) {
+    if (!isPlaceholder(mask[i]) && mask[i] != '.') continue;
+    if (first == std::string_view::npos) first = i;
+    last = i;
+  }
   if (first == std::string_view::npos) {
     out.assign(mask);
     return;
   }
-  const size_t last = mask.find_last_of("0#.");
   const std::string_view prefix = mask.substr(0, first);
   const std::string_view suffix = mask.substr(last + 1);
   const std::string_view body = mask.substr(first, last + 1 - first);

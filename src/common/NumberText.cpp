@@ -113,6 +113,11 @@ std::string RTrim(const std::string& text) {
   return e == std::string::npos ? std::string() : text.substr(0, e + 1);
 }
 
+std::string_view RTrimmed(std::string_view text) {
+  const size_t e = text.find_last_not_of(' ');
+  return e == std::string_view::npos ? std::string_view() : text.substr(0, e + 1);
+}
+
 std::string LTrim(const std::string& text) {
   size_t b = text.find_first_not_of(' ');
   return b == std::string::npos ? std::string() : text.substr(b);

@@ -1,6 +1,7 @@
 #pragma once
 // How numbers become text and text becomes numbers throughout the program.
 #include <string>
+#include <string_view>
 
 // A Single written as decimal text: at most 7 significant digits, no trailing
 // zeros, no 0 before the point (0.8 gives ".8", -0.25 gives "-.25"), and the
@@ -28,6 +29,8 @@ bool ToInteger(double value, int& out);
 std::string Trim(const std::string& text);
 std::string RTrim(const std::string& text);
 std::string LTrim(const std::string& text);
+// The same text without its trailing blanks, in place.
+std::string_view RTrimmed(std::string_view text);
 // Upper case of Windows-1252 text (letters with accents included).
 std::string UCase(const std::string& text);
 std::string LCase(const std::string& text);

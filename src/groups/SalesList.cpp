@@ -56,7 +56,29 @@ void EachPicked(const SalesImage& sales, const std::string& year, Pick pick, Use
   }
 }
 
-std::string Two(float value) { return TwoDecimals(value); }
+constexpr int kListWidth = 90, kPrintWidth = 84;
+
+// The list line of a shown row, written into `text`.
+const std::string& listLine(FixedLine& text, const SalesRecord& s, SaleLine line) {
+  text.clear().put(3, s.GroupId, 3).put(9, s.DateSold, 5);
+  text.put(16, line == SaleLine::Gilts ? s.GiltsSold : s.PigsSold, "0", 3);
+  text.put(22, s.WeightPerPig, "0.00", 5);
+  if (line == SaleLine::Gilts) return text.put(35, kGiltsText, 56).str();
+  if (line == SaleLine::Adjustment) return text.put(30, kAdjustText, 61).str();
+  text.putRight(28, s.PricePerLb, "0.00", 7);
+  text.putRight(36, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 8);
+  text.put(47, s.Backfat, "0.00", 4).put(54, s.PercentLean, "0.00", 5).put(63, s.FatFreeLeanIndex, "0.00", 5);
+  return text.put(73, s.HotCarcassWeight, "0.00", 5).put(83, s.GradeYieldPremium, "0.00", 5).str();
+}
+
+// The printed line of a sale, written into `text`.
+const std::string& printLine(FixedLine& text, const SalesRecord& s) {
+  text.clear().put(3, s.GroupId, 3).put(9, s.DateSold, 5).put(16, s.PigsSold, "0", 3);
+  text.put(22, s.WeightPerPig, "0.00", 5).put(30, s.PricePerLb, "0.00", 5);
+  text.put(38, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 6);
+  text.put(48, s.Backfat, "0.00", 4).put(56, s.PercentLean, "0.00", 5).put(64, s.FatFreeLeanIndex, "0.00", 5);
+  return text.put(71, s.HotCarcassWeight, "0.00", 5).put(80, s.GradeYieldPremium, "0.00", 5).str();
+}
 
 // The six kill sheet figures in the table's order (columns 2 to 7), with the
 // mask of each average.
@@ -118,24 +140,17 @@ SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::str
 }
 
 std::string SaleListLine(const SalesRecord& s, SaleLine line) {
-  FixedLine text(90);
-  text.put(3, s.GroupId, 3).put(9, s.DateSold, 5);
-  text.put(16, std::to_string(line == SaleLine::Gilts ? s.GiltsSold : s.PigsSold), 3);
-  text.put(22, Two(s.WeightPerPig), 5);
-  if (line == SaleLine::Gilts) return text.put(35, kGiltsText, 56).str();
-  if (line == SaleLine::Adjustment) return text.put(30, kAdjustText, 61).str();
-  text.putRight(28, Two(s.PricePerLb), 7);
-  text.putRight(36, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 8);
-  text.put(47, Two(s.Backfat), 4).put(54, Two(s.PercentLean), 5).put(63, Two(s.FatFreeLeanIndex), 5);
-  return text.put(73, Two(s.HotCarcassWeight), 5).put(83, Two(s.GradeYieldPremium), 5).str();
+  FixedLine text(kListWidth);
+  return listLine(text, s, line);
 }
 
 std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
                                                       const std::string& year) {
   std::vector<std::pair<std::string, long>> rows;
+  FixedLine text(kListWidth);
   EachPicked(
       sales, year, [&](const SalesRecord& s) { return ShownSale(s, kind, year); },
-      [&](const SalesRecord& s, long n, SaleLine line) { rows.emplace_back(SaleListLine(s, line), n); });
+      [&](const SalesRecord& s, long n, SaleLine line) { rows.emplace_back(listLine(text, s, line), n); });
   return rows;
 }
 
@@ -149,19 +164,16 @@ bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::strin
 }
 
 std::string SalePrintLine(const SalesRecord& s) {
-  FixedLine text(84);
-  text.put(3, s.GroupId, 3).put(9, s.DateSold, 5).put(16, std::to_string(s.PigsSold), 3);
-  text.put(22, Two(s.WeightPerPig), 5).put(30, Two(s.PricePerLb), 5);
-  text.put(38, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 6);
-  text.put(48, Two(s.Backfat), 4).put(56, Two(s.PercentLean), 5).put(64, Two(s.FatFreeLeanIndex), 5);
-  return text.put(71, Two(s.HotCarcassWeight), 5).put(80, Two(s.GradeYieldPremium), 5).str();
+  FixedLine text(kPrintWidth);
+  return printLine(text, s);
 }
 
 std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
   std::vector<std::string> lines(1);
+  FixedLine text(kPrintWidth);
   EachPicked(
       sales, year, [&](const SalesRecord& s) { return PrintedSale(s, kind, year); },
-      [&](const SalesRecord& s, long, bool) { lines.push_back(SalePrintLine(s)); });
+      [&](const SalesRecord& s, long, bool) { lines.push_back(printLine(text, s)); });
   return lines;
 }
 
