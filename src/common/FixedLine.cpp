@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/NumberText.h"
+
 FixedLine& FixedLine::clear() {
   std::fill(text_.begin(), text_.end(), ' ');
   return *this;
@@ -24,7 +26,5 @@ FixedLine& FixedLine::putRight(int col, std::string_view value, int width) {
 }
 
 FixedLine& FixedLine::putTrimmed(int col, std::string_view value, int width) {
-  const size_t first = value.find_first_not_of(' ');
-  if (first == std::string_view::npos) return *this;
-  return put(col, value.substr(first, value.find_last_not_of(' ') - first + 1), width);
+  return put(col, Trimmed(value), width);
 }

@@ -103,14 +103,13 @@ bool ToInteger(double value, int& out) {
   return out >= -32768 && out <= 32767;
 }
 
-std::string Trim(const std::string& text) {
-  const size_t b = text.find_first_not_of(' ');
-  return b == std::string::npos ? std::string() : text.substr(b, text.find_last_not_of(' ') - b + 1);
-}
+std::string Trim(const std::string& text) { return std::string(Trimmed(text)); }
 
-std::string RTrim(const std::string& text) {
-  size_t e = text.find_last_not_of(' ');
-  return e == std::string::npos ? std::string() : text.substr(0, e + 1);
+std::string RTrim(const std::string& text) { return std::string(RTrimmed(text)); }
+
+std::string_view Trimmed(std::string_view text) {
+  const size_t b = text.find_first_not_of(' ');
+  return b == std::string_view::npos ? std::string_view() : text.substr(b, text.find_last_not_of(' ') - b + 1);
 }
 
 std::string_view RTrimmed(std::string_view text) {

@@ -29,7 +29,8 @@ bool ToInteger(double value, int& out);
 std::string Trim(const std::string& text);
 std::string RTrim(const std::string& text);
 std::string LTrim(const std::string& text);
-// The same text without its trailing blanks, in place.
+// The same texts as Trim and RTrim, in place.
+std::string_view Trimmed(std::string_view text);
 std::string_view RTrimmed(std::string_view text);
 // Upper case of Windows-1252 text (letters with accents included).
 std::string UCase(const std::string& text);

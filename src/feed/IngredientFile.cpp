@@ -12,23 +12,7 @@
 
 namespace {
 
-constexpr size_t kCodeWidth = IngredientRecord::IdWidth;
 constexpr int kListWidth = 64, kPrintWidth = 92;
-
-// A code trimmed, as one number: its length, then its characters side by
-// side (a code as long as the field's six fits). 0 for a blank code.
-uint64_t codeKey(const char* text, size_t length) {
-  while (length > 0 && *text == ' ') ++text, --length;
-  while (length > 0 && text[length - 1] == ' ') --length;
-  if (length > kCodeWidth) return ~uint64_t{0};  // typed longer than any stored code
-  uint64_t key = length;
-  for (size_t i = 0; i < length; ++i) key = (key << 8) | static_cast<uint8_t>(text[i]);
-  return key;
-}
-uint64_t codeKey(const std::string& code) { return codeKey(code.data(), code.size()); }
-uint64_t storedCodeKey(const uint8_t* record) {
-  return codeKey(reinterpret_cast<const char*>(record + IngredientRecord::IdAt), kCodeWidth);
-}
 
 // A Currency's exact value in dollars and cents, rounded a half away from
 // zero, as Format writes it with "0.00"; `text` holds it.
@@ -49,6 +33,9 @@ std::string_view stored(const uint8_t* bytes, size_t width) {
 }
 
 using R = IngredientRecord;
+
+bool isFree(const uint8_t* record) { return Trimmed(stored(record + R::IdAt, R::IdWidth)).empty(); }
+
 // The stored fields the lines show, by their offsets in the record.
 constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
 
@@ -108,7 +95,7 @@ bool WriteIngredient(long n, const std::string& title) {
 
 long NewIngredientSlot(const IngredientFile& file) {
   for (long n = 1; n <= file.count(); ++n)
-    if (storedCodeKey(file.bytes(n)) == 0) return n;
+    if (isFree(file.bytes(n))) return n;
   return file.count() + 1;
 }
 
@@ -118,46 +105,11 @@ long DuplicateIngredient(const IngredientFile& file, const std::string& code) {
 }
 
 IngredientIndex::IngredientIndex(const IngredientFile& file)
-    : codes_(std::bit_ceil(static_cast<size_t>(file.count()) * 2 + 2)), next_(static_cast<size_t>(file.count()) + 1, 0) {
-  for (long n = 1; n <= file.count(); ++n) {
-    const uint64_t key = storedCodeKey(file.bytes(n));
-    if (key == 0) continue;
-    Code& code = codes_[place(key)];
-    if (code.key == 0) code = {key, n, n};
-    else next_[static_cast<size_t>(code.last)] = n, code.last = n;  // a code held twice: the chain of its records
-  }
-}
+    : codes_(file.count(), [&file](long n) { return Trimmed(stored(file.bytes(n) + R::IdAt, R::IdWidth)); }) {}
 
-// From the place the key's bits choose, on to the next until one holds the
-// key or is free; the table always keeps free places.
-size_t IngredientIndex::place(uint64_t key) const {
-  const size_t mask = codes_.size() - 1;
-  size_t at = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask;
-  while (codes_[at].key != key && codes_[at].key != 0) at = (at + 1) & mask;
-  return at;
-}
+long IngredientIndex::First(const std::string& code) const { return codes_.First(Trimmed(code)); }
 
-long IngredientIndex::Next(long record) const { return next_[static_cast<size_t>(record)]; }
-
-long IngredientIndex::First(const std::string& code) const {
-  const uint64_t key = codeKey(code);
-  const Code& found = codes_[place(key)];
-  return key != 0 && found.key == key ? found.first : 0;
-}
-
-void IngredientIndex::Forget(const std::string& code, long record) {
-  const uint64_t key = codeKey(code);
-  Code& found = codes_[place(key)];
-  if (key == 0 || found.key != key) return;
-  // The link that leads to `record` now leads past it.
-  long before = 0;
-  for (long* link = &found.first; *link != 0; before = *link, link = &next_[static_cast<size_t>(*link)]) {
-    if (*link != record) continue;
-    *link = next_[static_cast<size_t>(record)];
-    if (found.last == record) found.last = before;
-    break;
-  }
-}
+void IngredientIndex::Forget(const std::string& code, long record) { codes_.Forget(Trimmed(code), record); }
 
 std::string IngredientListLine(const IngredientRecord& r) {
   FixedLine line(kListWidth);
@@ -179,7 +131,7 @@ std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   FixedLine line(kListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (storedCodeKey(bytes) != 0 && records::getI32(bytes + R::CurrentInventoryAt) != 0)
+    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0)
       lines.push_back(listLine(line, bytes));
   }
   return lines;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/CodeIndex.h"
 #include "common/FixedLine.h"
 #include "records/IngredientRecord.h"
 #include "records/RecordIo.h"
@@ -39,21 +40,12 @@ class IngredientIndex {
   // The first record holding `code` (trimmed); 0 when none.
   long First(const std::string& code) const;
   // The record after `record` holding the same code; 0 when none.
-  long Next(long record) const;
+  long Next(long record) const { return codes_.Next(record); }
   // Takes `record` out, once it was freed.
   void Forget(const std::string& code, long record);
 
  private:
-  // An open table of codes, twice as many places as records: each code's
-  // first and last record (0 once none is left); after each record the next
-  // of its code.
-  struct Code {
-    uint64_t key = 0;  // 0: a place no code took
-    long first = 0, last = 0;
-  };
-  size_t place(uint64_t key) const;  // where `key` is, or the free place it takes
-  std::vector<Code> codes_;
-  std::vector<long> next_;
+  CodeIndex codes_;
 };
 
 // The 64-column line of the ingredient list: code, name, current inventory,

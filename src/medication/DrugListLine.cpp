@@ -77,20 +77,7 @@ DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
   return listing;
 }
 
-DrugsByCode::DrugsByCode(const records::FileImage<DrugRecord>& drugs) {
-  for (long n = drugs.count(); n >= 1; --n) {
-    const std::string code =
-        RTrim(std::string(reinterpret_cast<const char*>(drugs.bytes(n) + DrugRecord::CodeAt), DrugRecord::CodeWidth));
-    if (!code.empty()) records_[code].push_back(n);
-  }
-}
-
-long DrugsByCode::First(const std::string& code) const {
-  const auto it = records_.find(code);
-  return it == records_.end() || it->second.empty() ? 0 : it->second.back();
-}
-
-void DrugsByCode::Blanked(const std::string& code) {
-  const auto it = records_.find(code);
-  if (it != records_.end() && !it->second.empty()) it->second.pop_back();
-}
+DrugsByCode::DrugsByCode(const records::FileImage<DrugRecord>& drugs)
+    : codes_(drugs.count(), [&drugs](long n) {
+        return RTrimmed(stored(drugs.bytes(n) + DrugRecord::CodeAt, DrugRecord::CodeWidth));
+      }) {}
