@@ -98,10 +98,12 @@ struct KillColumn {
 };
 constexpr KillColumn kKillColumns[] = {{12, 4}, {21, 5}, {46, 6}, {60, 6}, {32, 5}, {74, 6}};
 
-// A sum kept as a Single's text, read back to add the next value.
-std::string AddTo(const std::string& sum, float value) {
-  return LTrim(SingleText(static_cast<float>(Val(sum)) + value));
-}
+// A group's sums of the six figures and its number of sales. Each sum is
+// held as a Single's text would read back, as the sheet has always added.
+struct KillSums {
+  std::array<float, 6> sums{};
+  long sales = 0;
+};
 
 void SetJob(const std::string& title, const std::string& heading1, const std::string& heading2, int bodySize,
             int layout, int lineCount, bool endBanner) {
@@ -185,27 +187,26 @@ std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales
 int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetTable& table) {
   table.assign(1, {});
   std::unordered_map<std::string, size_t> rowOf;
-  int groups = 0;
+  std::vector<KillSums> sums(1);
   const auto gather = [&](const SalesRecord& s, long, bool) {
-    const auto [it, started] = rowOf.try_emplace(s.GroupId, static_cast<size_t>(groups) + 1);
+    const auto [it, started] = rowOf.try_emplace(s.GroupId, sums.size());
     if (started) {
-      ++groups;
+      sums.emplace_back();
       table.emplace_back();
       table.back()[1] = s.GroupId;
-      table.back()[8] = "0";
     }
-    std::array<std::string, 11>& row = table[it->second];
-    for (int c = 0; c < 6; ++c) row[static_cast<size_t>(c) + 2] = AddTo(row[static_cast<size_t>(c) + 2], s.*kFigures[c].field);
-    row[8] = std::to_string(static_cast<long>(Val(row[8])) + 1);
+    KillSums& group = sums[it->second];
+    for (size_t c = 0; c < 6; ++c) group.sums[c] = SingleTextValue(group.sums[c] + s.*kFigures[c].field);
+    ++group.sales;
   };
   EachPicked(sales, year, [&](const SalesRecord& s) { return PrintedSale(s, "M", year); }, gather);
+  const int groups = static_cast<int>(sums.size()) - 1;
   for (int m = 1; m <= groups; ++m) {
     std::array<std::string, 11>& row = table[static_cast<size_t>(m)];
-    const float count = static_cast<float>(Val(row[8]));
-    for (int c = 0; c < 6; ++c) {
-      std::string& cell = row[static_cast<size_t>(c) + 2];
-      cell = Format(count != 0 ? static_cast<float>(Val(cell)) / count : 0.0f, kFigures[c].mask);
-    }
+    const KillSums& group = sums[static_cast<size_t>(m)];
+    const auto count = static_cast<float>(group.sales);
+    for (size_t c = 0; c < 6; ++c) row[c + 2] = Format(group.sums[c] / count, kFigures[c].mask);
+    row[8] = std::to_string(group.sales);
   }
   return groups;
 }

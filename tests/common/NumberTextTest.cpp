@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,14 @@ TEST(NumberText, RoundingTakesHalvesToEven) {
   EXPECT_EQ(v, 32767);
   EXPECT_FALSE(ToInteger(32767.5, v));
   EXPECT_FALSE(ToInteger(-40000, v));
+}
+
+TEST(NumberText, ASingleReadsBackAsItsTextDoes) {
+  const float values[] = {0.0f, -0.0f, 0.8f, -0.25f, 0.1f + 0.2f, 86.255f, 1234567.5f, 12345678.0f, 1e-5f,
+                          3.4028235e38f, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+  for (float v : values) EXPECT_EQ(SingleTextValue(v), static_cast<float>(Val(SingleText(v)))) << v;
+  EXPECT_EQ(SingleTextValue(12345678.0f), 12345680.0f);  // "1.234568E+07"
+  EXPECT_EQ(SingleTextValue(-std::numeric_limits<float>::infinity()), 0.0f);  // "-INF" reads as 0
 }
 
 TEST(NumberText, TrimAndCaseOfWindows1252Text) {
