@@ -144,28 +144,53 @@ class Digits {
   char* data_;
 };
 
+// What a mask asks for, read in one pass: its body runs from its first
+// placeholder or point to its last; before the body is its prefix, after it
+// its suffix.
+struct MaskShape {
+  size_t first = std::string_view::npos, last = 0;
+  bool point = false;      // the body holds a decimal point
+  size_t decimals = 0;     // placeholders after the first point
+  size_t minimum = 0;      // whole digits always shown: from the first "0" on
+  bool grouped = false;    // a "," among the whole placeholders
+};
+
+MaskShape shapeOf(std::string_view mask) {
+  MaskShape m;
+  size_t placeholders = 0, required = 0, comma = std::string_view::npos;
+  for (size_t i = 0; i < mask.size(); ++i) {
+    const char c = mask[i];
+    if (isPlaceholder(c)) {
+      if (m.point) {
+        ++m.decimals;
+      } else {
+        ++placeholders;
+        if (c == '0' && required == 0) required = placeholders;
+      }
+    } else if (c == '.') {
+      m.point = true;
+    } else {
+      if (c == ',' && m.first != std::string_view::npos && !m.point && comma == std::string_view::npos) comma = i;
+      continue;
+    }
+    if (m.first == std::string_view::npos) m.first = i;
+    m.last = i;
+  }
+  m.minimum = required == 0 ? 0 : placeholders - required + 1;
+  m.grouped = comma != std::string_view::npos && comma < m.last;
+  return m;
+}
+
 // Writes `d` through `mask` into `out`, replacing its text.
 void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
-  // The mask's body runs from its first placeholder or point to its last.
-  size_t first = std::string_view::npos, last = 0;
-  for (size_t i = 0; i < mask.size(); ++i) {
-    if (!isPlaceholder(mask[i]) && mask[i] != '.') continue;
-    if (first == std::string_view::npos) first = i;
-    last = i;
-  }
-  if (first == std::string_view::npos) {
+  const MaskShape m = shapeOf(mask);
+  if (m.first == std::string_view::npos) {
     out.assign(mask);
     return;
   }
-  const std::string_view prefix = mask.substr(0, first);
-  const std::string_view suffix = mask.substr(last + 1);
-  const std::string_view body = mask.substr(first, last + 1 - first);
-  const size_t dot = body.find('.');
-  const std::string_view wholeMask = body.substr(0, dot);
-  const std::string_view fractionMask = dot == std::string_view::npos ? std::string_view() : body.substr(dot + 1);
-
-  size_t decimals = 0;
-  for (char c : fractionMask) decimals += isPlaceholder(c);
+  const std::string_view prefix = mask.substr(0, m.first);
+  const std::string_view suffix = mask.substr(m.last + 1);
+  const size_t decimals = m.decimals;
 
   // Rounded to `decimals` places, a half away from zero: the digits from the
   // first whole place (or the point) on, with one place in front for a carry.
@@ -186,16 +211,7 @@ void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
   while (start < wholeLength + 1 && all[start] == '0') ++start;
   const size_t wholeEnd = wholeLength + 1;
   size_t wholeDigits = wholeEnd - start;
-
-  size_t placeholders = 0, required = 0;
-  bool grouped = false;
-  for (char c : wholeMask) {
-    if (isPlaceholder(c)) ++placeholders;
-    if (c == '0' && required == 0) required = placeholders;
-    if (c == ',') grouped = true;
-  }
-  const size_t minimum = required == 0 ? 0 : placeholders - required + 1;
-  const size_t padding = wholeDigits < minimum ? minimum - wholeDigits : 0;
+  const size_t padding = wholeDigits < m.minimum ? m.minimum - wholeDigits : 0;
   wholeDigits += padding;
 
   bool zero = true;
@@ -208,7 +224,7 @@ void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
   at = std::copy(prefix.begin(), prefix.end(), at);
   // Grouped by thousands from the right: the first group holds what is
   // left over from threes.
-  size_t group = grouped ? (wholeDigits % 3 == 0 ? 3 : wholeDigits % 3) : wholeDigits;
+  size_t group = m.grouped ? (wholeDigits % 3 == 0 ? 3 : wholeDigits % 3) : wholeDigits;
   for (size_t k = 0; k < wholeDigits; ++k) {
     if (group == 0) {
       *at++ = ',';
@@ -217,7 +233,7 @@ void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
     --group;
     *at++ = k < padding ? '0' : all[start + k - padding];
   }
-  if (dot != std::string_view::npos) {
+  if (m.point) {
     *at++ = '.';
     at = std::copy(all.data() + wholeEnd, all.data() + wholeEnd + decimals, at);
   }
