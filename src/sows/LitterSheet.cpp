@@ -1,5 +1,8 @@
 #include "sows/LitterSheet.h"
 
+#include <cstring>
+#include <string_view>
+
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/PrintSheet.h"
@@ -30,10 +33,14 @@ const char* const kLabels[] = {"",
 
 std::vector<std::string> LitterSheetLines(const LitterColumn& column) {
   std::vector<std::string> lines(1);
+  lines.reserve(kBoarRow + 1);
   for (int k = kParityRow; k <= kBoarRow; ++k) {
     const std::string& row = column[static_cast<size_t>(k)];
     const bool date = k == kDateBornRow || k == kDateWeanedRow;
-    lines.push_back(kLabels[k] + (date && row == records::kEmptyDate ? std::string() : row));
+    const std::string_view value = date && row == records::kEmptyDate ? std::string_view() : std::string_view(row);
+    std::string& line = lines.emplace_back();
+    line.reserve(std::strlen(kLabels[k]) + value.size());
+    line.append(kLabels[k]).append(value);
   }
   return lines;
 }
