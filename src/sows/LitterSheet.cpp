@@ -1,8 +1,5 @@
 #include "sows/LitterSheet.h"
 
-#include <cstring>
-#include <string_view>
-
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/PrintSheet.h"
@@ -37,10 +34,7 @@ std::vector<std::string> LitterSheetLines(const LitterColumn& column) {
   for (int k = kParityRow; k <= kBoarRow; ++k) {
     const std::string& row = column[static_cast<size_t>(k)];
     const bool date = k == kDateBornRow || k == kDateWeanedRow;
-    const std::string_view value = date && row == records::kEmptyDate ? std::string_view() : std::string_view(row);
-    std::string& line = lines.emplace_back();
-    line.reserve(std::strlen(kLabels[k]) + value.size());
-    line.append(kLabels[k]).append(value);
+    lines.push_back(Labelled(kLabels[k], date && row == records::kEmptyDate ? std::string_view() : row));
   }
   return lines;
 }
