@@ -1,6 +1,7 @@
 #include "common/Format.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <charconv>
@@ -181,64 +182,105 @@ MaskShape shapeOf(std::string_view mask) {
   return m;
 }
 
+// The shape of a mask, read once: a run of lines writes the same few masks
+// again and again, so the shapes of the masks last read are kept, each by
+// its text.
+const MaskShape& knownShapeOf(std::string_view mask) {
+  struct Known {
+    char text[16];
+    size_t size = sizeof text + 1;  // no mask yet
+    MaskShape shape;
+  };
+  thread_local std::array<Known, 16> known;
+  thread_local MaskShape longer;
+  if (mask.empty() || mask.size() > sizeof Known::text) return longer = shapeOf(mask);
+  Known& k = known[(mask.size() + static_cast<unsigned char>(mask.front()) * 3 +
+                    static_cast<unsigned char>(mask[mask.size() / 2]) * 5) % known.size()];
+  if (k.size != mask.size() || std::memcmp(k.text, mask.data(), mask.size()) != 0) {
+    std::memcpy(k.text, mask.data(), mask.size());
+    k.size = mask.size();
+    k.shape = shapeOf(mask);
+  }
+  return k.shape;
+}
+
+// A number rounded to a mask's places: its whole digits without leading
+// zeros (none for 0), its fraction digits (none: all zeros), and its sign
+// where it does not round to 0.
+struct Rounded {
+  const char* whole;
+  size_t wholeDigits;
+  const char* fraction;
+  bool negative;
+};
+
+// Writes `r` through the mask of shape `m` into `out`, replacing its text.
+void writeRounded(const Rounded& r, std::string_view mask, const MaskShape& m, std::string& out) {
+  const std::string_view prefix = mask.substr(0, m.first);
+  const std::string_view suffix = mask.substr(m.last + 1);
+  // At least the mask's required whole digits.
+  const size_t padding = r.wholeDigits < m.minimum ? m.minimum - r.wholeDigits : 0;
+  const size_t wholeDigits = r.wholeDigits + padding;
+  // Written into `out` made as long as the text can be, then cut to it.
+  out.resize(1 + prefix.size() + wholeDigits + wholeDigits / 3 + 1 + m.decimals + suffix.size());
+  char* const begin = out.data();
+  char* at = begin;
+  if (r.negative) *at++ = '-';
+  at = std::copy(prefix.begin(), prefix.end(), at);
+  if (!m.grouped) {
+    at = std::fill_n(at, padding, '0');
+    at = std::copy(r.whole, r.whole + r.wholeDigits, at);
+  } else {
+    // Grouped by thousands from the right: the first group holds what is
+    // left over from threes.
+    size_t group = wholeDigits % 3 == 0 ? 3 : wholeDigits % 3;
+    for (size_t k = 0; k < wholeDigits; ++k) {
+      if (group == 0) {
+        *at++ = ',';
+        group = 3;
+      }
+      --group;
+      *at++ = k < padding ? '0' : r.whole[k - padding];
+    }
+  }
+  if (m.point) {
+    *at++ = '.';
+    if (r.fraction) at = std::copy(r.fraction, r.fraction + m.decimals, at);
+    else at = std::fill_n(at, m.decimals, '0');
+  }
+  at = std::copy(suffix.begin(), suffix.end(), at);
+  out.resize(static_cast<size_t>(at - begin));
+}
+
 // Writes `d` through `mask` into `out`, replacing its text.
 void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
-  const MaskShape m = shapeOf(mask);
+  const MaskShape& m = knownShapeOf(mask);
   if (m.first == std::string_view::npos) {
     out.assign(mask);
     return;
   }
-  const std::string_view prefix = mask.substr(0, m.first);
-  const std::string_view suffix = mask.substr(m.last + 1);
   const size_t decimals = m.decimals;
-
   // Rounded to `decimals` places, a half away from zero: the digits from the
   // first whole place (or the point) on, with one place in front for a carry.
   const int zeros = d.point < 0 ? -d.point : 0;
   const size_t wholeLength = d.point > 0 ? static_cast<size_t>(d.point) : 0;
   const size_t keep = wholeLength + decimals;
   Digits all(keep + 1);
-  all[0] = '0';
-  for (size_t i = 0; i < keep; ++i) all[i + 1] = d.at(static_cast<long>(i), zeros);
+  std::memset(&all[0], '0', keep + 1);
+  if (keep > static_cast<size_t>(zeros))
+    std::memcpy(&all[1] + zeros, d.digits, std::min(static_cast<size_t>(d.count), keep - static_cast<size_t>(zeros)));
   if (d.at(static_cast<long>(keep), zeros) >= '5') {
     size_t i = keep;
     while (all[i] == '9') all[i--] = '0';
     ++all[i];
   }
-  // The whole part without leading zeros, then at least the mask's
-  // required digits.
+  // The whole part without leading zeros.
   size_t start = 0;
   while (start < wholeLength + 1 && all[start] == '0') ++start;
   const size_t wholeEnd = wholeLength + 1;
-  size_t wholeDigits = wholeEnd - start;
-  const size_t padding = wholeDigits < m.minimum ? m.minimum - wholeDigits : 0;
-  wholeDigits += padding;
-
   bool zero = true;
   for (size_t i = start; i < wholeEnd + decimals && zero; ++i) zero = all[i] == '0';
-
-  // Written into a buffer of its full length, then into `out` at once.
-  Digits text(1 + prefix.size() + wholeDigits + wholeDigits / 3 + 1 + decimals + suffix.size());
-  char* at = &text[0];
-  if (d.negative && !zero) *at++ = '-';
-  at = std::copy(prefix.begin(), prefix.end(), at);
-  // Grouped by thousands from the right: the first group holds what is
-  // left over from threes.
-  size_t group = m.grouped ? (wholeDigits % 3 == 0 ? 3 : wholeDigits % 3) : wholeDigits;
-  for (size_t k = 0; k < wholeDigits; ++k) {
-    if (group == 0) {
-      *at++ = ',';
-      group = 3;
-    }
-    --group;
-    *at++ = k < padding ? '0' : all[start + k - padding];
-  }
-  if (m.point) {
-    *at++ = '.';
-    at = std::copy(all.data() + wholeEnd, all.data() + wholeEnd + decimals, at);
-  }
-  at = std::copy(suffix.begin(), suffix.end(), at);
-  out.assign(text.data(), static_cast<size_t>(at - text.data()));
+  writeRounded({all.data() + start, wholeEnd - start, all.data() + wholeEnd, d.negative && !zero}, mask, m, out);
 }
 
 std::string formatted(const Decimal& d, std::string_view mask) {
@@ -251,7 +293,10 @@ std::string formatted(const Decimal& d, std::string_view mask) {
 
 std::string Format(double value, std::string_view mask) { return formatted(decimalOf(value, 15), mask); }
 std::string Format(float value, std::string_view mask) { return formatted(decimalOf(static_cast<double>(value), 7), mask); }
-std::string FormatInteger(long long value, std::string_view mask) { return formatted(decimalOf(value), mask); }
+std::string FormatInteger(long long value, std::string_view mask) {
+  std::string out;
+  return FormatIntegerInto(out, value, mask);
+}
 
 const std::string& FormatInto(std::string& out, double value, std::string_view mask) {
   formatDecimal(decimalOf(value, 15), mask, out);
@@ -262,6 +307,10 @@ const std::string& FormatInto(std::string& out, float value, std::string_view ma
   return out;
 }
 const std::string& FormatIntegerInto(std::string& out, long long value, std::string_view mask) {
-  formatDecimal(decimalOf(value), mask, out);
+  // A whole number needs no rounding: its digits go straight to the mask.
+  const MaskShape& m = knownShapeOf(mask);
+  if (m.first == std::string_view::npos) return out.assign(mask);
+  const Decimal d = decimalOf(value);
+  writeRounded({d.digits, static_cast<size_t>(d.count), nullptr, d.negative}, mask, m, out);
   return out;
 }
