@@ -231,6 +231,12 @@ void writeRounded(const Rounded& r, std::string_view mask, const MaskShape& m, s
     at = std::fill_n(at, padding, '0');
     at = std::copy(r.whole, r.whole + r.wholeDigits, at);
   } else {
+    const char* digits = r.whole;
+    Digits padded(padding > 0 ? wholeDigits : 0);
+    if (padding > 0) {
+      std::copy(r.whole, r.whole + r.wholeDigits, std::fill_n(&padded[0], padding, '0'));
+      digits = padded.data();
+    }
     // Grouped by thousands from the right: the first group holds what is
     // left over from threes.
     size_t group = wholeDigits % 3 == 0 ? 3 : wholeDigits % 3;
@@ -240,7 +246,7 @@ void writeRounded(const Rounded& r, std::string_view mask, const MaskShape& m, s
         group = 3;
       }
       --group;
-      *at++ = k < padding ? '0' : r.whole[k - padding];
+      *at++ = digits[k];
     }
   }
   if (m.point) {
