@@ -18,6 +18,22 @@ struct Decimal {
   char digits[24];  // no leading zeros; none for 0
   int count = 0;
   int point = 0;  // digits before the decimal point
+  // The digits as one whole number, where they were made from one (every
+  // figure the program shows): `exact` tells, and `digits` are then written
+  // only when asked for (spellNumber).
+  uint64_t number = 0;
+  bool exact = false;
+
+  // Writes the `count` digits of `number`, two at a time from the last.
+  void spellNumber() {
+    static constexpr char kPairs[] =
+        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+        "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+    uint64_t rest = number;
+    int i = count;
+    for (; i >= 2; i -= 2, rest /= 100) std::memcpy(digits + i - 2, kPairs + rest % 100 * 2, 2);
+    if (i == 1) digits[0] = static_cast<char>('0' + rest);
+  }
 
   // The digit at `i` of the number written out from its first significant
   // place (or from the point, for a value below 1), "0" beyond its digits.
@@ -105,13 +121,8 @@ Decimal decimalOf(double value, int significant) {
   }
   d.negative = value < 0;
   d.count = significant;
-  // Two digits at a time, from the last.
-  static constexpr char kPairs[] =
-      "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
-      "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
-  int i = significant;
-  for (; i >= 2; i -= 2, whole /= 100) std::memcpy(d.digits + i - 2, kPairs + whole % 100 * 2, 2);
-  if (i == 1) d.digits[0] = static_cast<char>('0' + whole);
+  d.number = whole;  // its digits are written only where they are read
+  d.exact = true;
   d.point = point;
   return d;
 }
@@ -124,6 +135,8 @@ Decimal decimalOf(long long value) {
       d.negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
   if (magnitude != 0) d.count = static_cast<int>(std::to_chars(d.digits, d.digits + sizeof d.digits, magnitude).ptr - d.digits);
   d.point = d.count;
+  d.number = magnitude;
+  d.exact = true;
   return d;
 }
 
@@ -258,16 +271,47 @@ void writeRounded(const Rounded& r, std::string_view mask, const MaskShape& m, s
   out.resize(static_cast<size_t>(at - begin));
 }
 
-// Writes `d` through `mask` into `out`, replacing its text.
-void formatDecimal(const Decimal& d, std::string_view mask, std::string& out) {
+// Writes `number` through `mask` into `out`, replacing its text.
+void formatDecimal(const Decimal& number, std::string_view mask, std::string& out) {
+  Decimal d = number;
   const MaskShape& m = knownShapeOf(mask);
   if (m.first == std::string_view::npos) {
     out.assign(mask);
     return;
   }
   const size_t decimals = m.decimals;
-  // Rounded to `decimals` places, a half away from zero: the digits from the
-  // first whole place (or the point) on, with one place in front for a carry.
+  if (d.exact && decimals < 20) {
+    // Rounded in whole numbers: the digits below the mask's places dropped,
+    // a half away from zero.
+    const long drop = static_cast<long>(d.count) - d.point - static_cast<long>(decimals);
+    uint64_t n = 0;
+    bool fits = true;
+    if (drop <= 0) {
+      fits = d.count - drop <= 19;
+      if (fits) n = d.number * kPowersOf10[-drop];
+    } else if (drop <= 19) {
+      const uint64_t unit = kPowersOf10[drop];
+      n = d.number / unit + (d.number % unit >= unit / 2 ? 1 : 0);
+    }
+    if (fits) {
+      // Its digits with zeros in front up to one whole place: the whole
+      // part, then the `decimals` fraction digits.
+      char text[48];
+      char* const start = text + 24;
+      char* const end = n == 0 ? start : std::to_chars(start, text + sizeof text, n).ptr;  // 0 has no digits
+      char* const from = end - std::max(static_cast<size_t>(end - start), decimals + 1);
+      std::fill(from, start, '0');
+      const char* fraction = end - decimals;
+      const char* whole = from;
+      while (whole < fraction && *whole == '0') ++whole;
+      writeRounded({whole, static_cast<size_t>(fraction - whole), fraction, d.negative && n != 0}, mask, m, out);
+      return;
+    }
+  }
+  // Rounded to `decimals` places, a half away from zero, digit by digit: the
+  // digits from the first whole place (or the point) on, with one place in
+  // front for a carry.
+  if (d.exact) d.spellNumber();
   const int zeros = d.point < 0 ? -d.point : 0;
   const size_t wholeLength = d.point > 0 ? static_cast<size_t>(d.point) : 0;
   const size_t keep = wholeLength + decimals;
