@@ -9,17 +9,6 @@ FixedLine& FixedLine::clear() {
   return *this;
 }
 
-FixedLine& FixedLine::put(int col, std::string_view value, int width) {
-  if (col < 1 || width <= 0) return *this;
-  size_t at = static_cast<size_t>(col - 1);
-  if (at >= text_.size()) return *this;
-  size_t n = value.size();
-  if (n > static_cast<size_t>(width)) n = static_cast<size_t>(width);
-  if (n > text_.size() - at) n = text_.size() - at;
-  value.copy(text_.data() + at, n);
-  return *this;
-}
-
 FixedLine& FixedLine::putRight(int col, std::string_view value, int width) {
   if (static_cast<int>(value.size()) >= width) return put(col, value, width);
   return put(col + width - static_cast<int>(value.size()), value, width);

@@ -9,6 +9,7 @@
 // A run that writes thousands of lines keeps one FixedLine and blanks it for
 // each line (clear()): the line and the figures written into it reuse their
 // buffers, so a line costs no allocation until it is copied out.
+#include <algorithm>
 #include <concepts>
 #include <string>
 #include <string_view>
@@ -21,7 +22,13 @@ class FixedLine {
   // Blanks the whole line again.
   FixedLine& clear();
   // Writes `value` left-aligned from column `col`, at most `width` characters.
-  FixedLine& put(int col, std::string_view value, int width);
+  FixedLine& put(int col, std::string_view value, int width) {
+    if (col < 1 || width <= 0 || static_cast<size_t>(col - 1) >= text_.size()) return *this;
+    const size_t at = static_cast<size_t>(col - 1);
+    const size_t n = std::min({value.size(), static_cast<size_t>(width), text_.size() - at});
+    std::copy_n(value.data(), n, text_.data() + at);
+    return *this;
+  }
   // Writes `value` right-aligned in the `width` columns that begin at `col`;
   // a longer value keeps its leftmost characters.
   FixedLine& putRight(int col, std::string_view value, int width);

@@ -234,10 +234,11 @@ void writeRounded(const Rounded& r, std::string_view mask, const MaskShape& m, s
   // At least the mask's required whole digits.
   const size_t padding = r.wholeDigits < m.minimum ? m.minimum - r.wholeDigits : 0;
   const size_t wholeDigits = r.wholeDigits + padding;
-  // Written into `out` made as long as the text can be, then cut to it.
-  out.resize(1 + prefix.size() + wholeDigits + wholeDigits / 3 + 1 + m.decimals + suffix.size());
-  char* const begin = out.data();
-  char* at = begin;
+  // Written into `out` made as long as the text is.
+  const size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
+  out.resize((r.negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) +
+             suffix.size());
+  char* at = out.data();
   if (r.negative) *at++ = '-';
   at = std::copy(prefix.begin(), prefix.end(), at);
   if (!m.grouped) {
@@ -267,8 +268,7 @@ void writeRounded(const Rounded& r, std::string_view mask, const MaskShape& m, s
     if (r.fraction) at = std::copy(r.fraction, r.fraction + m.decimals, at);
     else at = std::fill_n(at, m.decimals, '0');
   }
-  at = std::copy(suffix.begin(), suffix.end(), at);
-  out.resize(static_cast<size_t>(at - begin));
+  std::copy(suffix.begin(), suffix.end(), at);
 }
 
 // Writes `number` through `mask` into `out`, replacing its text.
