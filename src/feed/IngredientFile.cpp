@@ -1,7 +1,6 @@
 #include "feed/IngredientFile.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cstring>
 

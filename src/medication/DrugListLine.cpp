@@ -1,9 +1,5 @@
 #include "medication/DrugListLine.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstring>
-
 #include "common/FixedLine.h"
 #include "common/Format.h"
 #include "common/NumberText.h"
