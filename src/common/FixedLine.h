@@ -3,20 +3,51 @@
 // 1-based columns, each cut to its width (and to the end of the line).
 //
 //   FixedLine line(80);
-//   line.put(2, id, 8).put(13, breed, 20);
+//   line.put(2, id, 8).put(13, breed, 20).putRight(35, avgBorn, "0.00", 6);
 //   list.AddItem(line.str());
+//
+// A run that writes thousands of lines keeps one FixedLine and blanks it for
+// each line (clear()): the line and the figures written into it reuse their
+// buffers, so a line costs no allocation until it is copied out.
+#include <algorithm>
+#include <concepts>
 #include <string>
+#include <string_view>
+
+#include "common/Format.h"
 
 class FixedLine {
  public:
   explicit FixedLine(int width) : text_(static_cast<size_t>(width > 0 ? width : 0), ' ') {}
+  // Blanks the whole line again.
+  FixedLine& clear();
   // Writes `value` left-aligned from column `col`, at most `width` characters.
-  FixedLine& put(int col, const std::string& value, int width);
+  FixedLine& put(int col, std::string_view value, int width) {
+    if (col < 1 || width <= 0 || static_cast<size_t>(col - 1) >= text_.size()) return *this;
+    const size_t at = static_cast<size_t>(col - 1);
+    const size_t n = std::min({value.size(), static_cast<size_t>(width), text_.size() - at});
+    std::copy_n(value.data(), n, text_.data() + at);
+    return *this;
+  }
   // Writes `value` right-aligned in the `width` columns that begin at `col`;
   // a longer value keeps its leftmost characters.
-  FixedLine& putRight(int col, const std::string& value, int width);
+  FixedLine& putRight(int col, std::string_view value, int width);
+  // Writes `value` without its blanks at either end, left-aligned.
+  FixedLine& putTrimmed(int col, std::string_view value, int width);
+  // Writes Format(value, mask), left- or right-aligned as above.
+  template <class T>
+    requires std::integral<T> || std::floating_point<T>
+  FixedLine& put(int col, T value, std::string_view mask, int width) {
+    return put(col, FormatInto(figure_, value, mask), width);
+  }
+  template <class T>
+    requires std::integral<T> || std::floating_point<T>
+  FixedLine& putRight(int col, T value, std::string_view mask, int width) {
+    return putRight(col, FormatInto(figure_, value, mask), width);
+  }
   const std::string& str() const { return text_; }
 
  private:
   std::string text_;
+  std::string figure_;  // the last figure formatted
 };

@@ -62,6 +62,16 @@ std::string SingleText(float value) {
   return group[0].text;
 }
 std::string DoubleText(double value) { return generalText(value, 15); }
+
+float SingleTextValue(float value) {
+  if (!std::isfinite(value) || value == 0) return 0;
+  // The digits SingleText writes, read back without the text being made.
+  char buf[32];
+  const char* end = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::general, 7).ptr;
+  double read = 0;
+  std::from_chars(buf, end, read);
+  return static_cast<float>(read);
+}
 std::string StrSingle(float value) { return value >= 0 ? " " + SingleText(value) : SingleText(value); }
 std::string StrDouble(double value) { return value >= 0 ? " " + DoubleText(value) : DoubleText(value); }
 

@@ -2,6 +2,7 @@
 // How numbers become text and text becomes numbers throughout the program.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Trim, UCase and the Windows-1252 letter classes, which the records use too.
 #include "platform/Text1252.h"
@@ -12,6 +13,9 @@
 std::string SingleText(float value);
 // The same for a Double, with at most 15 significant digits.
 std::string DoubleText(double value);
+// What SingleText's text reads back as (Val): the Single to 7 significant
+// digits; the texts of an infinity ("INF") and of NaN ("0") read as 0.
+float SingleTextValue(float value);
 // As SingleText / DoubleText, with a leading blank for a value of 0 or more
 // (" 1", "-1"), as page numbers are written.
 std::string StrSingle(float value);

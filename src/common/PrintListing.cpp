@@ -196,7 +196,10 @@ bool EndPrintDocument() {
 
 void PrintListing(const std::vector<std::string>& Lines) {
   platform::Printer& p = printer();
-  auto element = [&Lines](long i) { return i >= 0 && i < static_cast<long>(Lines.size()) ? Lines[static_cast<size_t>(i)] : std::string(); };
+  static const std::string kNoLine;
+  auto element = [&Lines](long i) -> const std::string& {
+    return i >= 0 && i < static_cast<long>(Lines.size()) ? Lines[static_cast<size_t>(i)] : kNoLine;
+  };
 
   const ListingSizes sizes = fitListing(Lines);
   StartPrintPage();

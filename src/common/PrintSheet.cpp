@@ -28,6 +28,12 @@ void SetSheetJob(const std::string& title, int fontSize) {
   PrintJob.PaperBin = 1;
 }
 
+std::string Labelled(std::string_view label, std::string_view value) {
+  std::string line;
+  line.reserve(label.size() + value.size());
+  return line.append(label).append(value);
+}
+
 std::string PrintedOnLine(const std::string& what, const std::string& date) {
   return "This " + what + " was printed on " + date;
 }

@@ -16,6 +16,7 @@
 // Positions are whole twips: a height, a width or a position read from the
 // printer is taken to the nearest whole twip, a half to the even one.
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Sets PrintJob for a sheet: `title`; no headings; title font "Courier New"
@@ -39,6 +40,8 @@ struct HistorySheetLayout {
 void PrintHistorySheet(const std::string& title, const HistorySheetLayout& layout,
                        const std::vector<std::string>& lines, const std::vector<std::string>& notes);
 
+// A sheet's line: its label, then the value, made once at its length.
+std::string Labelled(std::string_view label, std::string_view value);
 // "This " + what + " was printed on " + date, the last line of a summary.
 std::string PrintedOnLine(const std::string& what, const std::string& date);
 // A blank line of a one-page summary: 79 spaces.

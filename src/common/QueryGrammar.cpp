@@ -251,12 +251,4 @@ bool ParsedCriterion::dateOf(std::string_view stored) const {
   return compares<std::string_view>(date_.op, k, date_.key, date_.lowKey, date_.highKey);
 }
 
-float SingleForQuery(float value) {
-  // As the value's text (SingleText) reads back (Val); the text of an
-  // infinity ("INF") reads as 0.
-  if (std::isinf(value)) return 0;
-  const std::string text = SingleText(value);
-  double read = 0;
-  std::from_chars(text.data(), text.data() + text.size(), read);
-  return static_cast<float>(read);
-}
+float SingleForQuery(float value) { return SingleTextValue(value); }

@@ -15,13 +15,49 @@ namespace {
 
 constexpr int kLineWidth = 88;
 
-// The number and group of a line: the list puts the group at column 13 and
-// the date at 19, the printout at 12 and 18.
-FixedLine batchLine(const FeedBatchRecord& b, int groupCol) {
-  FixedLine line(kLineWidth);
-  line.putRight(2, RTrim(b.BatchNumber), 6).putRight(groupCol, RTrim(b.GroupId), 3);
-  line.putRight(groupCol + 6, b.DateGround, 10);
-  return line;
+// The number and group of a line, on a line blanked for it: the list puts
+// the group at column 13 and the date at 19, the printout at 12 and 18.
+FixedLine& batchLine(FixedLine& line, const FeedBatchRecord& b, int groupCol) {
+  line.clear().putRight(2, RTrimmed(b.BatchNumber), 6).putRight(groupCol, RTrimmed(b.GroupId), 3);
+  return line.putRight(groupCol + 6, b.DateGround, 10);
+}
+
+// `pounds` plus a medication's pounds, rounded (a half to the even number);
+// a medication that is no number adds nothing.
+int64_t plusMedication(int64_t pounds, double medication) {
+  const double sum = static_cast<double>(pounds) + medication;
+  return std::isnan(sum) ? pounds : records::NearestWhole<int64_t>(sum);
+}
+
+// The list line of one batch with its medication, written into `line`.
+const std::string& listLine(FixedLine& line, const FeedBatchRecord& b, const BatchMedication& med,
+                            int32_t* poundsOut, float* costOut) {
+  int32_t pounds = b.TotalPounds;
+  float cost = static_cast<float>(b.TotalCost.value());
+  if (IsMedicatedNumber(RTrim(b.BatchNumber))) {
+    pounds = records::NearestFit<int32_t>(plusMedication(pounds, med.pounds));
+    cost += med.cost;
+  }
+  const float tons = pounds != 0 ? static_cast<float>(pounds) / 2000.0f : 0.0f;
+  const float perPound = cost != 0 && pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
+  const float perTon = cost != 0 && tons != 0 ? cost / tons : 0.0f;
+  if (poundsOut) *poundsOut = pounds;
+  if (costOut) *costOut = cost;
+  batchLine(line, b, 13).putRight(33, tons, "0.000", 5).putRight(40, pounds, "##,###,##0", 10);
+  line.putRight(53, perTon, "0.00", 9).putRight(66, perPound, "0.00", 7);
+  return line.putRight(77, cost, "0.00", 10).str();
+}
+
+// The printed line of one batch with its medication, written into `line`.
+const std::string& printLine(FixedLine& line, const FeedBatchRecord& b, const BatchMedication& med) {
+  const bool medicated = IsMedicatedNumber(RTrim(b.BatchNumber));
+  const double pounds = b.TotalPounds + (medicated ? med.poundsWide : 0.0);
+  const float cost = static_cast<float>(b.TotalCost.value()) + (medicated ? med.cost : 0.0f);
+  const float perTon = pounds != 0 ? cost / static_cast<float>(pounds / 2000.0) : 0.0f;
+  const float perPound = pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
+  batchLine(line, b, 12).putRight(33, pounds / 2000.0, "##0.000", 5).putRight(40, pounds, "##,###,##0", 10);
+  line.putRight(53, perTon, "0.00", 9).putRight(66, perPound, "0.00", 7);
+  return line.putRight(77, cost, "0.00", 10).str();
 }
 
 // Runs `each` over the batches of type `letter`, in record order, with the
@@ -56,40 +92,21 @@ void setReportJob(const std::string& title, const std::string& heading1, const s
   PrintJob.EndBanner = 0;
 }
 
-// `pounds` plus a medication's pounds, rounded (a half to the even number);
-// a medication that is no number adds nothing.
-int64_t plusMedication(int64_t pounds, double medication) {
-  const double sum = static_cast<double>(pounds) + medication;
-  return std::isnan(sum) ? pounds : records::NearestWhole<int64_t>(sum);
-}
-
 }  // namespace
 
 std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, int32_t* poundsOut,
                           float* costOut) {
-  int32_t pounds = b.TotalPounds;
-  float cost = static_cast<float>(b.TotalCost.value());
-  if (IsMedicatedNumber(RTrim(b.BatchNumber))) {
-    pounds = records::NearestFit<int32_t>(plusMedication(pounds, med.pounds));
-    cost += med.cost;
-  }
-  const float tons = pounds != 0 ? static_cast<float>(pounds) / 2000.0f : 0.0f;
-  const float perPound = cost != 0 && pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
-  const float perTon = cost != 0 && tons != 0 ? cost / tons : 0.0f;
-  if (poundsOut) *poundsOut = pounds;
-  if (costOut) *costOut = cost;
-  FixedLine line = batchLine(b, 13);
-  line.putRight(33, Format(tons, "0.000"), 5).putRight(40, Format(pounds, "##,###,##0"), 10);
-  line.putRight(53, Format(perTon, "0.00"), 9).putRight(66, Format(perPound, "0.00"), 7);
-  return line.putRight(77, Format(cost, "0.00"), 10).str();
+  FixedLine line(kLineWidth);
+  return listLine(line, b, med, poundsOut, costOut);
 }
 
 BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchList list;
+  FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long n, const FeedBatchRecord& b, const BatchMedication& med) {
     int32_t pounds = 0;
     float cost = 0;
-    list.rows.emplace_back(BatchListLine(b, med, &pounds, &cost), n);
+    list.rows.emplace_back(listLine(line, b, med, &pounds, &cost), n);
     list.totalPounds += pounds;
     list.totalCost += cost;
   });
@@ -104,19 +121,13 @@ GrandTotals GrandTotalsOf(const BatchList& list) {
 }
 
 std::string BatchPrintLine(const FeedBatchRecord& b, const BatchMedication& med) {
-  const bool medicated = IsMedicatedNumber(RTrim(b.BatchNumber));
-  const double pounds = b.TotalPounds + (medicated ? med.poundsWide : 0.0);
-  const float cost = static_cast<float>(b.TotalCost.value()) + (medicated ? med.cost : 0.0f);
-  const float perTon = pounds != 0 ? cost / static_cast<float>(pounds / 2000.0) : 0.0f;
-  const float perPound = pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
-  FixedLine line = batchLine(b, 12);
-  line.putRight(33, Format(pounds / 2000.0, "##0.000"), 5).putRight(40, Format(pounds, "##,###,##0"), 10);
-  line.putRight(53, Format(perTon, "0.00"), 9).putRight(66, Format(perPound, "0.00"), 7);
-  return line.putRight(77, Format(cost, "0.00"), 10).str();
+  FixedLine line(kLineWidth);
+  return printLine(line, b, med);
 }
 
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchReport r;
+  FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long, const FeedBatchRecord& b, const BatchMedication& m) {
     const BatchMedication med = IsMedicatedNumber(RTrim(b.BatchNumber)) ? m : BatchMedication{};
     const float cost = static_cast<float>(b.TotalCost.value());
@@ -125,7 +136,7 @@ BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& lette
     r.totalPounds = records::Plus64(r.totalPounds, b.TotalPounds);
     if (IsMedicatedNumber(RTrim(b.BatchNumber))) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
     r.totalCost = r.totalCost + cost + med.cost;
-    r.lines.push_back(BatchPrintLine(b, med));
+    r.lines.push_back(printLine(line, b, med));
     ++r.batches;
   });
   return r;

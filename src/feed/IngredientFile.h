@@ -8,9 +8,10 @@
 // box titled as the window's other boxes (common/DataFiles.h).
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "common/CodeIndex.h"
+#include "common/FixedLine.h"
 #include "records/IngredientRecord.h"
 #include "records/RecordIo.h"
 
@@ -39,14 +40,12 @@ class IngredientIndex {
   // The first record holding `code` (trimmed); 0 when none.
   long First(const std::string& code) const;
   // The record after `record` holding the same code; 0 when none.
-  long Next(long record) const;
+  long Next(long record) const { return codes_.Next(record); }
   // Takes `record` out, once it was freed.
   void Forget(const std::string& code, long record);
 
  private:
-  // The first record of each code, and after each record the next of its code.
-  std::unordered_map<uint64_t, long> first_;
-  std::vector<long> next_;
+  CodeIndex codes_;
 };
 
 // The 64-column line of the ingredient list: code, name, current inventory,
@@ -55,6 +54,8 @@ std::string IngredientListLine(const IngredientRecord& r);
 // The 92-column printed line: code, name, current and start inventory, unit
 // cost, total cost, inventory date.
 std::string IngredientPrintLine(const IngredientRecord& r);
+// The list line of record n of the file read, written through `line`.
+std::string IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line);
 // The code a list line stands for: its first seven characters, trimmed.
 std::string IngredientCodeOfLine(const std::string& line);
 

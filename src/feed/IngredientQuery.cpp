@@ -1,6 +1,8 @@
 #include "feed/IngredientQuery.h"
 
+#include "common/FixedLine.h"
 #include "common/NumberText.h"
+#include "records/RecordSlots.h"
 
 namespace {
 
@@ -78,11 +80,11 @@ bool IngredientQuery::matches(const IngredientRecord& r) const {
 std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query) {
   std::vector<std::string> lines;
   IngredientRecord r;
+  FixedLine line(64);
   for (long n = 1; n <= file.count(); ++n) {
     file.decode(n, r, query.fieldsUsed());
-    if (RTrim(r.IngredientCode).empty() || !query.matches(r)) continue;
-    file.decode(n, r);
-    lines.push_back(IngredientListLine(r));
+    if (!records::IsFreeId(r.IngredientCode) && query.matches(r))
+      lines.push_back(IngredientListLineAt(file, n, line));
   }
   return lines;
 }

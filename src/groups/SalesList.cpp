@@ -56,7 +56,29 @@ void EachPicked(const SalesImage& sales, const std::string& year, Pick pick, Use
   }
 }
 
-std::string Two(float value) { return TwoDecimals(value); }
+constexpr int kListWidth = 90, kPrintWidth = 84;
+
+// The list line of a shown row, written into `text`.
+const std::string& listLine(FixedLine& text, const SalesRecord& s, SaleLine line) {
+  text.clear().put(3, s.GroupId, 3).put(9, s.DateSold, 5);
+  text.put(16, line == SaleLine::Gilts ? s.GiltsSold : s.PigsSold, "0", 3);
+  text.put(22, s.WeightPerPig, "0.00", 5);
+  if (line == SaleLine::Gilts) return text.put(35, kGiltsText, 56).str();
+  if (line == SaleLine::Adjustment) return text.put(30, kAdjustText, 61).str();
+  text.putRight(28, s.PricePerLb, "0.00", 7);
+  text.putRight(36, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 8);
+  text.put(47, s.Backfat, "0.00", 4).put(54, s.PercentLean, "0.00", 5).put(63, s.FatFreeLeanIndex, "0.00", 5);
+  return text.put(73, s.HotCarcassWeight, "0.00", 5).put(83, s.GradeYieldPremium, "0.00", 5).str();
+}
+
+// The printed line of a sale, written into `text`.
+const std::string& printLine(FixedLine& text, const SalesRecord& s) {
+  text.clear().put(3, s.GroupId, 3).put(9, s.DateSold, 5).put(16, s.PigsSold, "0", 3);
+  text.put(22, s.WeightPerPig, "0.00", 5).put(30, s.PricePerLb, "0.00", 5);
+  text.put(38, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 6);
+  text.put(48, s.Backfat, "0.00", 4).put(56, s.PercentLean, "0.00", 5).put(64, s.FatFreeLeanIndex, "0.00", 5);
+  return text.put(71, s.HotCarcassWeight, "0.00", 5).put(80, s.GradeYieldPremium, "0.00", 5).str();
+}
 
 // The six kill sheet figures in the table's order (columns 2 to 7), with the
 // mask of each average.
@@ -76,10 +98,12 @@ struct KillColumn {
 };
 constexpr KillColumn kKillColumns[] = {{12, 4}, {21, 5}, {46, 6}, {60, 6}, {32, 5}, {74, 6}};
 
-// A sum kept as a Single's text, read back to add the next value.
-std::string AddTo(const std::string& sum, float value) {
-  return LTrim(SingleText(static_cast<float>(Val(sum)) + value));
-}
+// A group's sums of the six figures and its number of sales. Each sum is
+// held as a Single's text would read back, as the sheet has always added.
+struct KillSums {
+  std::array<float, 6> sums{};
+  long sales = 0;
+};
 
 void SetJob(const std::string& title, const std::string& heading1, const std::string& heading2, int bodySize,
             int layout, int lineCount, bool endBanner) {
@@ -118,24 +142,17 @@ SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::str
 }
 
 std::string SaleListLine(const SalesRecord& s, SaleLine line) {
-  FixedLine text(90);
-  text.put(3, s.GroupId, 3).put(9, s.DateSold, 5);
-  text.put(16, std::to_string(line == SaleLine::Gilts ? s.GiltsSold : s.PigsSold), 3);
-  text.put(22, Two(s.WeightPerPig), 5);
-  if (line == SaleLine::Gilts) return text.put(35, kGiltsText, 56).str();
-  if (line == SaleLine::Adjustment) return text.put(30, kAdjustText, 61).str();
-  text.putRight(28, Two(s.PricePerLb), 7);
-  text.putRight(36, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 8);
-  text.put(47, Two(s.Backfat), 4).put(54, Two(s.PercentLean), 5).put(63, Two(s.FatFreeLeanIndex), 5);
-  return text.put(73, Two(s.HotCarcassWeight), 5).put(83, Two(s.GradeYieldPremium), 5).str();
+  FixedLine text(kListWidth);
+  return listLine(text, s, line);
 }
 
 std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
                                                       const std::string& year) {
   std::vector<std::pair<std::string, long>> rows;
+  FixedLine text(kListWidth);
   EachPicked(
       sales, year, [&](const SalesRecord& s) { return ShownSale(s, kind, year); },
-      [&](const SalesRecord& s, long n, SaleLine line) { rows.emplace_back(SaleListLine(s, line), n); });
+      [&](const SalesRecord& s, long n, SaleLine line) { rows.emplace_back(listLine(text, s, line), n); });
   return rows;
 }
 
@@ -149,19 +166,16 @@ bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::strin
 }
 
 std::string SalePrintLine(const SalesRecord& s) {
-  FixedLine text(84);
-  text.put(3, s.GroupId, 3).put(9, s.DateSold, 5).put(16, std::to_string(s.PigsSold), 3);
-  text.put(22, Two(s.WeightPerPig), 5).put(30, Two(s.PricePerLb), 5);
-  text.put(38, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 6);
-  text.put(48, Two(s.Backfat), 4).put(56, Two(s.PercentLean), 5).put(64, Two(s.FatFreeLeanIndex), 5);
-  return text.put(71, Two(s.HotCarcassWeight), 5).put(80, Two(s.GradeYieldPremium), 5).str();
+  FixedLine text(kPrintWidth);
+  return printLine(text, s);
 }
 
 std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
   std::vector<std::string> lines(1);
+  FixedLine text(kPrintWidth);
   EachPicked(
       sales, year, [&](const SalesRecord& s) { return PrintedSale(s, kind, year); },
-      [&](const SalesRecord& s, long, bool) { lines.push_back(SalePrintLine(s)); });
+      [&](const SalesRecord& s, long, bool) { lines.push_back(printLine(text, s)); });
   return lines;
 }
 
@@ -173,27 +187,26 @@ std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales
 int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetTable& table) {
   table.assign(1, {});
   std::unordered_map<std::string, size_t> rowOf;
-  int groups = 0;
+  std::vector<KillSums> sums(1);
   const auto gather = [&](const SalesRecord& s, long, bool) {
-    const auto [it, started] = rowOf.try_emplace(s.GroupId, static_cast<size_t>(groups) + 1);
+    const auto [it, started] = rowOf.try_emplace(s.GroupId, sums.size());
     if (started) {
-      ++groups;
+      sums.emplace_back();
       table.emplace_back();
       table.back()[1] = s.GroupId;
-      table.back()[8] = "0";
     }
-    std::array<std::string, 11>& row = table[it->second];
-    for (int c = 0; c < 6; ++c) row[static_cast<size_t>(c) + 2] = AddTo(row[static_cast<size_t>(c) + 2], s.*kFigures[c].field);
-    row[8] = std::to_string(static_cast<long>(Val(row[8])) + 1);
+    KillSums& group = sums[it->second];
+    for (size_t c = 0; c < 6; ++c) group.sums[c] = SingleTextValue(group.sums[c] + s.*kFigures[c].field);
+    ++group.sales;
   };
   EachPicked(sales, year, [&](const SalesRecord& s) { return PrintedSale(s, "M", year); }, gather);
+  const int groups = static_cast<int>(sums.size()) - 1;
   for (int m = 1; m <= groups; ++m) {
     std::array<std::string, 11>& row = table[static_cast<size_t>(m)];
-    const float count = static_cast<float>(Val(row[8]));
-    for (int c = 0; c < 6; ++c) {
-      std::string& cell = row[static_cast<size_t>(c) + 2];
-      cell = Format(count != 0 ? static_cast<float>(Val(cell)) / count : 0.0f, kFigures[c].mask);
-    }
+    const KillSums& group = sums[static_cast<size_t>(m)];
+    const auto count = static_cast<float>(group.sales);
+    for (size_t c = 0; c < 6; ++c) row[c + 2] = Format(group.sums[c] / count, kFigures[c].mask);
+    row[8] = std::to_string(group.sales);
   }
   return groups;
 }

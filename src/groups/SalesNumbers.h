@@ -1,6 +1,5 @@
 #pragma once
-// Format(value, "0.00") of a Single without the general mask machinery, for
-// the sales lines written by the tens of thousands.
+// The figures of the sales lines: Format(value, "0.00") of a Single.
 #include <string>
 
 std::string TwoDecimals(float value);

@@ -12,9 +12,9 @@
 // already lowered: taking the year's dosages off again would count them
 // twice.
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "common/CodeIndex.h"
 #include "records/DrugRecord.h"
 #include "records/RecordIo.h"
 
@@ -29,8 +29,7 @@ std::string DrugTypeWord(const std::string& type);
 std::string DrugListLine(const DrugRecord& drug);
 // The line of the drug whose stored bytes are `drugBytes`.
 std::string DrugListLine(const uint8_t* drugBytes);
-// Format(value, "0.0") (and "####0.0", the same text), without going through
-// printed digits for the figures a list of thousands of lines shows.
+// Format(value, "0.0"), the same text as "####0.0".
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.
 std::string DrugCodeOfLine(const std::string& line);
@@ -44,17 +43,20 @@ struct DrugListing {
 };
 DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs);
 
-// The records of DRUG.LST by code, read once for an action over many lines:
-// the record of a code is the first that holds it.
+// The records of DRUG.LST by code (without its trailing blanks), read once
+// for an action over many lines: the record of a code is the first that
+// holds it.
 class DrugsByCode {
  public:
   explicit DrugsByCode(const records::FileImage<DrugRecord>& drugs);
   // The first record holding `code`; 0 when none does.
-  long First(const std::string& code) const;
+  long First(const std::string& code) const { return codes_.First(code); }
+  // The record after `record` holding the same code; 0 when none does.
+  long Next(long record) const { return codes_.Next(record); }
   // That record was blanked: the next record holding `code`, if any, is now
   // the first.
-  void Blanked(const std::string& code);
+  void Blanked(const std::string& code) { codes_.Forget(code, codes_.First(code)); }
 
  private:
-  std::unordered_map<std::string, std::vector<long>> records_;  // each list in reverse record order
+  CodeIndex codes_;
 };

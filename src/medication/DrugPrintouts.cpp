@@ -66,15 +66,25 @@ constexpr std::array<int, 13> kSheetFieldOfLine = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10
 
 // ---- The listing ------------------------------------------------------------
 
-std::string DrugListingLine(const DrugRecord& drug) {
-  FixedLine line(kListingWidth);
-  line.put(3, RTrim(drug.DrugCode), 6)
-      .put(17, RTrim(drug.DrugName), 20)
-      .putRight(44, OneDecimal(drug.Dosage), 4)
+namespace {
+
+// The listing line of a drug, written into `line`.
+const std::string& listingLine(FixedLine& line, const DrugRecord& drug) {
+  return line.clear()
+      .put(3, RTrimmed(drug.DrugCode), 6)
+      .put(17, RTrimmed(drug.DrugName), 20)
+      .putRight(44, drug.Dosage, "0.0", 4)
       .put(48, DrugUnitText(drug.DrugUnit), 7)
       .put(61, DrugTypeWord(drug.DrugType), 10)
-      .putRight(79, OneDecimal(drug.InventoryAmount), 7);
-  return line.str();
+      .putRight(79, drug.InventoryAmount, "0.0", 7)
+      .str();
+}
+
+}  // namespace
+
+std::string DrugListingLine(const DrugRecord& drug) {
+  FixedLine line(kListingWidth);
+  return listingLine(line, drug);
 }
 
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
@@ -84,16 +94,16 @@ std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& 
                                                           &proto.DrugUnit, &proto.DrugType, &proto.InventoryAmount});
   std::vector<std::string> lines;
   DrugRecord drug;
+  FixedLine line(kListingWidth);
   for (long n : DrugRecordsOfLines(drugs, listed)) {
     drugs.decode(n, drug, used);
-    lines.push_back(DrugListingLine(drug));
+    lines.push_back(listingLine(line, drug));
   }
   return lines;
 }
 
-void PrintDrugListing(const std::vector<std::string>& lines, const std::string& shown) {
-  std::vector<std::string> body(1);  // element 0 stays empty
-  body.insert(body.end(), lines.begin(), lines.end());
+void PrintDrugListing(std::vector<std::string> body, const std::string& shown) {
+  body.insert(body.begin(), std::string());  // element 0 stays empty
   const std::string heading = FixedLine(kListingWidth).put(2, Trim(shown), 61).put(63, "DRUG           INVENTORY", 24).str();
   PrintCourierListing("D R U G   L I S T I N G", heading,
                       " DRUG CODE        DRUG (NAME)                DOSAGE           TYPE             AMOUNT ", body);
@@ -103,24 +113,10 @@ void PrintDrugListing(const std::vector<std::string>& lines, const std::string& 
 
 std::vector<long> DrugRecordsOfLines(const records::FileImage<DrugRecord>& drugs,
                                      const std::vector<std::string>& chosen) {
-  // One run over the file gathers the records of the chosen codes only.
-  std::unordered_map<std::string_view, std::vector<long>> recordsOf;
-  std::vector<std::string> codes;
-  codes.reserve(chosen.size());
-  for (const std::string& line : chosen) codes.push_back(DrugCodeOfLine(line));
-  for (const std::string& code : codes)
-    if (!code.empty()) recordsOf.emplace(code, std::vector<long>());
-  for (long n = 1; n <= drugs.count(); ++n) {
-    std::string_view code(reinterpret_cast<const char*>(drugs.bytes(n) + DrugRecord::CodeAt), DrugRecord::CodeWidth);
-    code = code.substr(0, code.find_last_not_of(' ') + 1);
-    const auto it = recordsOf.find(code);
-    if (it != recordsOf.end()) it->second.push_back(n);
-  }
+  const DrugsByCode byCode(drugs);
   std::vector<long> found;
-  for (const std::string& code : codes) {
-    const std::vector<long>& all = recordsOf[code];
-    found.insert(found.end(), all.begin(), all.end());
-  }
+  for (const std::string& line : chosen)
+    for (long n = byCode.First(DrugCodeOfLine(line)); n != 0; n = byCode.Next(n)) found.push_back(n);
   return found;
 }
 

@@ -21,7 +21,7 @@ std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& 
                                           const std::vector<std::string>& listed);
 // Prints the listing lines under `shown`, what the list shows ("By ALL
 // DRUG(s)" or the query).
-void PrintDrugListing(const std::vector<std::string>& lines, const std::string& shown);
+void PrintDrugListing(std::vector<std::string> lines, const std::string& shown);
 
 // ---- The data sheets ------------------------------------------------------
 

@@ -175,13 +175,13 @@ void Drug_1::PrintDrugList() {
   Hourglass(true);
   records::FileImage<DrugRecord> drugs;
   if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
-  const std::vector<std::string> lines = DrugListingLines(drugs, ListLines(false));
+  std::vector<std::string> lines = DrugListingLines(drugs, ListLines(false));
   if (lines.empty()) {
     Hourglass(false);
     Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
     return;
   }
-  PrintDrugListing(lines, DQDisp->Caption());
+  PrintDrugListing(std::move(lines), DQDisp->Caption());
   Hourglass(false);
 }
 

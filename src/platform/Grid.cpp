@@ -145,10 +145,18 @@ class GridModel : public QAbstractTableModel {
     for (size_t r = first; r < rows.size(); ++r) keys.push_back(keyOf(rows[r][static_cast<size_t>(col)].text));
     std::vector<size_t> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys, ascending](size_t a, size_t b) {
-      const int cmp = compareKeys(keys[a], keys[b]);
-      return ascending ? cmp < 0 : cmp > 0;
-    });
+    // A column of figures only, as the index grids sort, compares its values
+    // alone.
+    if (std::all_of(keys.begin(), keys.end(), [](const SortKey& k) { return k.number; })) {
+      std::stable_sort(order.begin(), order.end(), [&keys, ascending](size_t a, size_t b) {
+        return ascending ? keys[a].value < keys[b].value : keys[b].value < keys[a].value;
+      });
+    } else {
+      std::stable_sort(order.begin(), order.end(), [&keys, ascending](size_t a, size_t b) {
+        const int cmp = compareKeys(keys[a], keys[b]);
+        return ascending ? cmp < 0 : cmp > 0;
+      });
+    }
     emit layoutAboutToBeChanged();
     std::vector<std::vector<Cell>> sorted;
     sorted.reserve(order.size());

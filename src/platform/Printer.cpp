@@ -29,7 +29,8 @@ bool Printer::ensurePage() {
 void Printer::print(const std::string& text, bool newLine) {
   if (ensurePage()) drawText(x_, y_, text);
   if (newLine) {
-    y_ += textHeight(text.empty() ? std::string("Ag") : text);
+    static const std::string kAnyLine = "Ag";  // the height of an empty line
+    y_ += textHeight(text.empty() ? kAnyLine : text);
     x_ = 0;
   } else {
     x_ += textWidth(text);

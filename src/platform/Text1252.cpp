@@ -2,14 +2,18 @@
 
 #include <array>
 
-std::string Trim(const std::string& text) {
+std::string Trim(const std::string& text) { return std::string(Trimmed(text)); }
+
+std::string RTrim(const std::string& text) { return std::string(RTrimmed(text)); }
+
+std::string_view Trimmed(std::string_view text) {
   const size_t b = text.find_first_not_of(' ');
-  return b == std::string::npos ? std::string() : text.substr(b, text.find_last_not_of(' ') - b + 1);
+  return b == std::string_view::npos ? std::string_view() : text.substr(b, text.find_last_not_of(' ') - b + 1);
 }
 
-std::string RTrim(const std::string& text) {
-  size_t e = text.find_last_not_of(' ');
-  return e == std::string::npos ? std::string() : text.substr(0, e + 1);
+std::string_view RTrimmed(std::string_view text) {
+  const size_t e = text.find_last_not_of(' ');
+  return e == std::string_view::npos ? std::string_view() : text.substr(0, e + 1);
 }
 
 std::string LTrim(const std::string& text) {

@@ -2,11 +2,15 @@
 // Windows-1252 text as the record files hold it: blanks trimmed, case, and
 // the letter classes.
 #include <string>
+#include <string_view>
 
 // Text without leading and trailing blanks, or without trailing blanks only.
 std::string Trim(const std::string& text);
 std::string RTrim(const std::string& text);
 std::string LTrim(const std::string& text);
+// The same texts as Trim and RTrim, in place.
+std::string_view Trimmed(std::string_view text);
+std::string_view RTrimmed(std::string_view text);
 // Upper case of Windows-1252 text (letters with accents included).
 std::string UCase(const std::string& text);
 std::string LCase(const std::string& text);

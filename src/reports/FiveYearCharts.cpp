@@ -17,7 +17,7 @@ namespace {
 // The five years' texts, and which of them a stored date falls in.
 class ChartYears {
  public:
-  explicit ChartYears(int first) {
+  explicit ChartYears(int first) : first_(first) {
     for (size_t i = 0; i < kChartYears; ++i) {
       keys_[i] = ChartYearKey(first + static_cast<int>(i));
       matched_[i] = keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos;
@@ -35,11 +35,20 @@ class ChartYears {
   }
 
  private:
+  // The four digits of a year read as its number: a year's key is its
+  // number written out, so they match when that number's key has four
+  // digits too.
   int rowOfYear(std::string_view year) const {
-    for (int i = 0; i < kChartYears; ++i)
-      if (matched_[static_cast<size_t>(i)] && year == keys_[static_cast<size_t>(i)]) return i;
-    return -1;
+    if (year.size() != 4) return -1;
+    int value = 0;
+    for (char c : year) {
+      if (c < '0' || c > '9') return -1;
+      value = value * 10 + (c - '0');
+    }
+    const long row = static_cast<long>(value) - first_;
+    return row >= 0 && row < kChartYears && matched_[static_cast<size_t>(row)] ? static_cast<int>(row) : -1;
   }
+  int first_;
   std::array<std::string, kChartYears> keys_;
   std::array<bool, kChartYears> matched_{};  // a year of four digits, which dates can hold
 };

@@ -12,16 +12,24 @@ constexpr int kIndexPageLines = 47;
 
 }  // namespace
 
-std::string IndexFigure(double value) {
-  const char* mask = value < 1 ? "  0.00" : value < 10 ? "  #.00" : value < 100 ? " ##.00" : "###.00";
-  return Format(value, mask);
+namespace {
+
+const char* figureMask(double value) {
+  return value < 1 ? "  0.00" : value < 10 ? "  #.00" : value < 100 ? " ##.00" : "###.00";
 }
+
+}  // namespace
+
+std::string IndexFigure(double value) { return Format(value, figureMask(value)); }
 
 std::string IndexLine(const std::vector<std::string>& cells, int countColumn, const std::string& count,
                       const std::array<int, 5>& figureColumns) {
   FixedLine line(88);
-  line.put(2, Trim(cells[0]), 8).put(countColumn, count, 4);
-  for (size_t i = 0; i < figureColumns.size(); ++i) line.put(figureColumns[i], IndexFigure(Val(cells[i + 2])), 6);
+  line.putTrimmed(2, cells[0], 8).put(countColumn, count, 4);
+  for (size_t i = 0; i < figureColumns.size(); ++i) {
+    const double value = Val(cells[i + 2]);
+    line.put(figureColumns[i], value, figureMask(value), 6);
+  }
   return line.str();
 }
 

@@ -30,10 +30,11 @@ const char* const kLabels[] = {"",
 
 std::vector<std::string> LitterSheetLines(const LitterColumn& column) {
   std::vector<std::string> lines(1);
+  lines.reserve(kBoarRow + 1);
   for (int k = kParityRow; k <= kBoarRow; ++k) {
     const std::string& row = column[static_cast<size_t>(k)];
     const bool date = k == kDateBornRow || k == kDateWeanedRow;
-    lines.push_back(kLabels[k] + (date && row == records::kEmptyDate ? std::string() : row));
+    lines.push_back(Labelled(kLabels[k], date && row == records::kEmptyDate ? std::string_view() : row));
   }
   return lines;
 }

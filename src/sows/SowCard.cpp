@@ -5,6 +5,7 @@
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
+#include "common/PrintSheet.h"
 #include "records/Fields.h"
 #include "records/RecordSlots.h"
 #include "sows/DueDateText.h"
@@ -75,9 +76,9 @@ std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& fa
   std::vector<std::string> lines(kCardLines + 1);
   const int parities = records::UsedParities(h.ParityCount);
   FarrowRecord litter;
+  FixedLine row(kTableWidth);
   for (int i = 1; i <= kMaxParities; ++i) {
-    FixedLine row(kTableWidth);
-    row.put(4, std::to_string(i), 1);
+    row.clear().put(4, i, "0", 1);
     const long link = FarrowLinks[static_cast<size_t>(i)];
     if (i <= parities && records::ValidLitterLink(link, farrowFile.count())) {
       farrowFile.decode(link, litter);
@@ -88,15 +89,16 @@ std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& fa
   }
   const std::string blank(kCardWidth, ' ');
   lines[10] = blank;
-  lines[11] = "Breed of SOW. ----------------------->" + Trim(h.Breed);
-  lines[12] = "Date Due to FARROW. ----------------->" + cardDueDate(h.DateDue);
-  lines[13] = "BOAR bred to. ----------------------->" + Trim(h.BoarId);
-  lines[14] = "Average number of Pigs BORN. -------->" + Format(h.AvgBorn, "0.00");
-  lines[15] = "Average number of Pigs BORN ALIVE. -->" + Format(h.AvgBornAlive, "0.00");
-  lines[16] = "Average number of Pigs WEANED. ------>" + Format(h.AvgWeaned, "0.00");
+  std::string figure;
+  lines[11] = Labelled("Breed of SOW. ----------------------->", Trimmed(h.Breed));
+  lines[12] = Labelled("Date Due to FARROW. ----------------->", cardDueDate(h.DateDue));
+  lines[13] = Labelled("BOAR bred to. ----------------------->", Trimmed(h.BoarId));
+  lines[14] = Labelled("Average number of Pigs BORN. -------->", FormatInto(figure, h.AvgBorn, "0.00"));
+  lines[15] = Labelled("Average number of Pigs BORN ALIVE. -->", FormatInto(figure, h.AvgBornAlive, "0.00"));
+  lines[16] = Labelled("Average number of Pigs WEANED. ------>", FormatInto(figure, h.AvgWeaned, "0.00"));
   lines[17] = blank;
   lines[18] = sectionCaption("*** N O T E   P A D ***");
-  for (int k = 1; k <= kNoteLines; ++k) lines[static_cast<size_t>(18 + k)] = Trim(SowNotes[static_cast<size_t>(k)]);
+  for (int k = 1; k <= kNoteLines; ++k) lines[static_cast<size_t>(18 + k)] = Trimmed(SowNotes[static_cast<size_t>(k)]);
   lines[33] = blank;
   lines[34] = sectionCaption("*** F A R R O W I N G   D A T A ***");
   lines[35] = "DATE BORN -----------> ________           DATE WEANED -----------> ________";
@@ -104,7 +106,7 @@ std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& fa
   lines[37] = "PIG'S ALIVE ---------> ________           LITTER WEANING WEIGHT -> ________";
   lines[38] = "LITTER BIRTH WEIGHT -> ________           PIG'S FOSTERED --------> To____ From____";
   lines[39] = blank;
-  lines[40] = "This SOW CARD was printed on. " + DateText;
+  lines[40] = Labelled("This SOW CARD was printed on. ", DateText);
   return lines;
 }
 

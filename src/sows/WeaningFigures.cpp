@@ -24,9 +24,9 @@ std::string shortOrEmpty(const std::optional<float>& value, size_t width) {
 }  // namespace
 
 std::optional<float> AdjFactorFor(long ageDays) {
-  for (const AdjFactorRow& row : AdjFactor21Day)
-    if (static_cast<float>(ageDays) == row.Age) return row.Factor;
-  return std::nullopt;
+  // The table holds a row a day from its first age on.
+  if (ageDays < kFirstFactorAge || ageDays > kLastFactorAge) return std::nullopt;
+  return AdjFactor21Day[static_cast<size_t>(ageDays - kFirstFactorAge)].Factor;
 }
 
 LitterFields LitterFieldsOf(const FarrowRecord& f) {

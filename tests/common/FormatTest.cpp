@@ -78,3 +78,38 @@ TEST(Format, IntegersKeepEveryDigit) {
   EXPECT_EQ(Format(5L, "0.00"), "5.00");
   EXPECT_EQ(Format(std::numeric_limits<long long>::min(), "0"), "-9223372036854775808");
 }
+
+// The significant digits are the exact binary value's, rounded as printf
+// rounds them (a tie to the even digit), before the mask's own rounding; at
+// the edges of the whole-number path and past them alike.
+TEST(Format, SignificantDigitsRoundAsPrintedDigitsDo) {
+  struct SingleCase {
+    float value;
+    const char* mask;
+    const char* text;
+  };
+  const SingleCase singles[] = {
+      {1234567.5f, "0", "1234568"},   // a tie at the seventh digit: to the even 8
+      {1234568.5f, "0", "1234568"},   // and here to the even 8, not away to 9
+      {9999999.0f, "0", "9999999"},   // the last of seven digits
+      {16777216.0f, "#,##0", "16,777,220"},  // past seven digits: printed digits
+      {0.00001f, "0.000000", "0.000010"},
+      {0.000001f, "0.0000000", "0.0000010"},  // below the whole-number path
+      {-86.255f, "0.00", "-86.26"},   // 86.25500 held, a half away at the mask
+  };
+  for (const SingleCase& c : singles)
+    EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
+  std::string reused = "left over";
+  const MaskCase doubles[] = {
+      {999999999999999.9, "0", "1000000000000000"},  // fifteen nines round up to a 16th digit
+      {0.1 + 0.2, "0.0000000000000000", "0.3000000000000000"},  // 15 digits, not the binary tail
+      {1e-5, "0.00000", "0.00001"},
+      {5e-324, "0", "0"},
+      {1e15, "#,##0", "1,000,000,000,000,000"},
+      {-2.675, "0.00", "-2.68"},
+  };
+  for (const MaskCase& c : doubles) {
+    EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
+    EXPECT_EQ(FormatInto(reused, c.value, c.mask), c.text) << c.value;  // the same text, nothing left over
+  }
+}

@@ -86,10 +86,22 @@ TEST(NumberText, RoundingTakesHalvesToEven) {
   }
 }
 
+TEST(NumberText, ASingleReadsBackAsItsTextDoes) {
+  const float values[] = {0.0f, -0.0f, 0.8f, -0.25f, 0.1f + 0.2f, 86.255f, 1234567.5f, 12345678.0f, 1e-5f,
+                          3.4028235e38f, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+  for (float v : values) EXPECT_EQ(SingleTextValue(v), static_cast<float>(Val(SingleText(v)))) << v;
+  EXPECT_EQ(SingleTextValue(12345678.0f), 12345680.0f);  // "1.234568E+07"
+  EXPECT_EQ(SingleTextValue(-std::numeric_limits<float>::infinity()), 0.0f);  // "-INF" reads as 0
+}
+
 TEST(NumberText, TrimAndCaseOfWindows1252Text) {
   EXPECT_EQ(Trim("  a b  "), "a b");
   EXPECT_EQ(RTrim("A1      "), "A1");
   EXPECT_EQ(LTrim("  A1 "), "A1 ");
+  for (const char* text : {"", "   ", " A ", "A1  ", "  A1", "a b"}) {
+    EXPECT_EQ(Trimmed(text), Trim(text)) << '"' << text << '"';
+    EXPECT_EQ(RTrimmed(text), RTrim(text)) << '"' << text << '"';
+  }
   EXPECT_EQ(UCase("abc\xE9\xFF"), "ABC\xC9\x9F");
   EXPECT_EQ(LCase("ABC\xC9"), "abc\xE9");
 }
@@ -104,4 +116,27 @@ TEST(FixedLine, PutsValuesAtColumnsCutToWidth) {
   FixedLine right(6);
   right.putRight(1, "1234567", 6);
   EXPECT_EQ(right.str(), "123456");
+}
+
+// One line reused for every row: blanked, then written by the same rules.
+TEST(FixedLine, ReusedLinesPutTrimmedTextAndFiguresThroughMasks) {
+  struct Row {
+    const char* id;
+    double weight;
+    int32_t pounds;
+    const char* line;
+  };
+  const Row rows[] = {
+      {"  A1  ", 12.345, 1234567, "A1     12.35 1,234,567"},
+      {"LANDRACE", 9.995, -5, "LANDR  10.00        -5"},  // cut to 5; rounded up; a sign
+      {"", 123456.789, 0, "     123456.         0"},  // a longer figure keeps its leftmost characters
+      {"   ", -0.001, 12, "        0.00        12"},  // no sign on a figure shown as 0
+  };
+  FixedLine line(22);
+  for (const Row& r : rows) {
+    line.clear().putTrimmed(1, r.id, 5).putRight(6, r.weight, "0.00", 7).putRight(14, r.pounds, "#,###,##0", 9);
+    EXPECT_EQ(line.str(), r.line) << r.id;
+    EXPECT_EQ(line.str().size(), 22u);
+  }
+  EXPECT_EQ(FixedLine(8).put(2, 7.25f, "$0.0", 6).str(), " $7.3   ");  // left-aligned, a Single's 7 digits
 }

@@ -162,6 +162,35 @@ TEST(Grid, SortsNumbersAsNumbersBelowFixedRow) {
   EXPECT_GT(compareCells("b", "a"), 0);
 }
 
+// A column of figures only and a column with a text among its figures sort
+// alike: numbers by value (signs, points, exponents), equal ones in the
+// order they stood, in either direction.
+TEST(Grid, SortsAColumnOfFiguresByValueKeepingTiesInOrder) {
+  TestPlatform tp;
+  const struct {
+    std::vector<std::string> cells;  // rows A, B, C, ... under a heading row
+    bool ascending;
+    std::string order;
+  } cases[] = {
+      {{"10", "-1", "1E2", "10.0", " 2", "+3"}, true, "BEFADC"},
+      {{"10", "-1", "1E2", "10.0", " 2", "+3"}, false, "CADFEB"},
+      {{"10", "-1", "0x1A", "10.0", "inf", "+3"}, true, "BFADCE"},   // texts after the figures
+      {{"10", "-1", "0x1A", "10.0", "inf", "+3"}, false, "ECADFB"},
+      {{".5", "0.50", "5e-1", "-0", "0"}, true, "DEABC"},
+  };
+  for (const auto& c : cases) {
+    Grid g(nullptr, "Grid1");
+    g.SetCols(2);
+    g.SetRows(static_cast<int>(c.cells.size()) + 1);
+    for (size_t r = 0; r < c.cells.size(); ++r)
+      g.SetRowTexts(static_cast<int>(r) + 1, {std::string(1, static_cast<char>('A' + r)), c.cells[r]});
+    g.SortRows(1, c.ascending);
+    std::string order;
+    for (int r = 1; r < g.Rows(); ++r) order += g.TextMatrix(r, 0);
+    EXPECT_EQ(order, c.order) << c.cells[0] << " " << c.ascending;
+  }
+}
+
 TEST(Timer, TicksOnlyWhileEnabled) {
   TestPlatform tp;
   QObject owner;

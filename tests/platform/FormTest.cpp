@@ -151,6 +151,8 @@ TEST(QtHelp, HelpFromADialogIsNotBlockedByItAndOutlivesIt) {
   EXPECT_EQ(help.Window()->parentWidget(), &main);
   help.quit();
   EXPECT_FALSE(help.Window()->isVisible());
+}
+
 namespace {
 class KeptProbe : public Form {
  public:

@@ -1,0 +1,50 @@
+// The records of a file found again by a short code: every record of a
+// code in record order, blank codes passed over, a freed record forgotten.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/CodeIndex.h"
+
+namespace {
+
+std::vector<long> recordsOf(const CodeIndex& index, const std::string& code) {
+  std::vector<long> found;
+  for (long n = index.First(code); n != 0; n = index.Next(n)) found.push_back(n);
+  return found;
+}
+
+}  // namespace
+
+TEST(CodeIndex, FindsEveryRecordOfACodeInRecordOrder) {
+  const std::vector<std::string> codes = {"", "SOY", "OATS", "", "SOY", "SO", "ABCDEFG", "SOY", "ABCDEFGH"};
+  const CodeIndex index(static_cast<long>(codes.size()), [&codes](long n) { return codes[static_cast<size_t>(n - 1)]; });
+  const struct {
+    const char* code;
+    std::vector<long> records;
+  } cases[] = {
+      {"SOY", {2, 5, 8}},  {"OATS", {3}}, {"SO", {6}},     {"S", {}},          {"soy", {}},  // case matters
+      {"SOY ", {}},        {"", {}},      {"ABCDEFG", {7}}, {"ABCDEFGH", {}},  // longer than any code told apart
+  };
+  for (const auto& c : cases) EXPECT_EQ(recordsOf(index, c.code), c.records) << c.code;
+}
+
+TEST(CodeIndex, AFreedRecordIsForgottenWhereverItStandsInItsChain) {
+  const std::vector<std::string> codes = {"A", "B", "A", "A", "A"};
+  CodeIndex index(5, [&codes](long n) { return codes[static_cast<size_t>(n - 1)]; });
+  const struct {
+    long forget;
+    std::vector<long> left;
+  } steps[] = {{3, {1, 4, 5}}, {1, {4, 5}}, {5, {4}}, {2, {4}}, {4, {}}};  // B's record is not A's
+  for (const auto& s : steps) {
+    index.Forget("A", s.forget);
+    EXPECT_EQ(recordsOf(index, "A"), s.left) << s.forget;
+  }
+  EXPECT_EQ(recordsOf(index, "B"), std::vector<long>{2});
+}
+
+TEST(CodeIndex, AnEmptyFileHoldsNoCode) {
+  const CodeIndex index(0, [](long) { return std::string("A"); });
+  EXPECT_EQ(index.First("A"), 0);
+}
