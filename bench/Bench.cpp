@@ -50,6 +50,17 @@ std::vector<std::string> BodyLines(const RecordingPrinter& printer, size_t width
   return lines;
 }
 
+void MadePrinted(const RecordingPrinter& printer) { MadeTexts(printer.texts()); }
+
+void MadeListed(const platform::ListBox& list) { MadeTexts(ListRows(list)); }
+
+void MadeCells(const platform::Grid& grid) {
+  std::vector<std::string> cells;
+  for (int r = 0; r < grid.Rows(); ++r)
+    for (int c = 0; c < grid.Cols(); ++c) cells.push_back(grid.TextMatrix(r, c));
+  MadeTexts(cells);
+}
+
 std::vector<std::string> ListRows(const platform::ListBox& list, std::vector<long>* itemData) {
   std::vector<std::string> rows;
   for (int i = 0; i < list.ListCount(); ++i) {

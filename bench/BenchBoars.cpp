@@ -149,6 +149,7 @@ std::string compareList(const platform::ListBox& list, const Boars& b, const Boa
                         std::string& result) {
   std::vector<long> records, expected;
   const std::vector<std::string> rows = ListRows(list, &records);
+  MadeTexts(rows);
   std::vector<LineExpect> lines;
   for (long r = 1; r <= b.boars.count(); ++r)
     if (b.live(r) && (inactive || b.active(r)) && rule(b, r)) {
@@ -256,6 +257,8 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       for (int i = 0; i < g_list->BoarList->ListCount(); ++i) chosen.push_back(g_list->BoarList->ItemData(i));
       RecordingPrinter& printer = RecordPrints();
       printHistories();
+      MadePrinted(printer);
+      MadeListed(*g_list->BoarList);  // the list shown again
       const Boars b(farm);
       result = std::to_string(printer.documents);
       if (printer.documents != static_cast<int>(chosen.size()) || chosen.empty())
@@ -316,6 +319,7 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         if (b.live(r) && b.active(r)) active.emplace_back(b.id(r), r);
       std::stable_sort(active.begin(), active.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
       const platform::Grid& g = *g_index->BoarIndexList;
+      MadeCells(g);
       result = std::to_string(g.Rows() - 1);
       if (g.Rows() - 1 != static_cast<int>(active.size()))
         return std::to_string(g.Rows() - 1) + " rows, expected " + std::to_string(active.size());

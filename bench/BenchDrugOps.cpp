@@ -213,6 +213,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       std::vector<LineExpect> expected;
       for (long r : listedDrugs(s)) expected.push_back(drugLine(s, r, false));
       result = std::to_string(g_drugs->Drug_List->ListCount());
+      MadeListed(*g_drugs->Drug_List);
       if (g_drugs->DQDisp->Caption() != "By ALL DRUG(s)") return "caption " + g_drugs->DQDisp->Caption();
       return CompareLines(ListRows(*g_drugs->Drug_List), expected, "listed drug");
     };
@@ -232,6 +233,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
       g_drugs->ShowQueryResult();
+      MadeListed(*g_drugs->Drug_List);
       const Stored s(farm.drugList, drug::Length);
       std::vector<LineExpect> expected;
       for (long r = 1; r <= s.count(); ++r)
@@ -262,6 +264,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       allDrugs();
       RecordingPrinter& printer = RecordPrints();
       printItem(Drug_1::DrugListPrint);
+      MadePrinted(printer);
       const Stored s(farm.drugList, drug::Length);
       std::vector<LineExpect> expected;
       for (long r : listedDrugs(s))
@@ -301,6 +304,8 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       const int rows = g_drugs->Drug_List->ListCount();
       RecordingPrinter& printer = RecordPrints();
       printItem(Drug_1::DrugSheet);
+      MadePrinted(printer);
+      MadeListed(*g_drugs->Drug_List);  // the list shown again
       result = std::to_string(printer.documents);
       if (printer.documents != 50) return std::to_string(printer.documents) + " sheets, expected 50";
       for (int k = 1; k <= 50; ++k)
@@ -326,6 +331,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       drugList();
       RecordingPrinter& printer = RecordPrints();
       printItem(Drug_1::YearlyTotals);
+      MadePrinted(printer);
       const Stored s(farm.drugList, drug::Length);
       struct Total {
         std::string type;
@@ -447,6 +453,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       std::vector<long> records, data;
       for (long r = 9 * 842 + 1; r <= std::min<long>(s.count(), 10 * 842); ++r) records.push_back(r);
       const std::vector<std::string> rows = ListRows(*g_history->MediList, &data);
+      MadeTexts(rows);
       result = std::to_string(data.size());
       if (g_history->MQDisp->Caption() != "All MED Rec's.  PAGE 10") return "caption " + g_history->MQDisp->Caption();
       return compareHistoryPage(rows, data, s, records);
@@ -478,16 +485,16 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       if (g_history->MQDisp->Caption() != caption + ", " + criterion + ".  Page 1") return "caption " + g_history->MQDisp->Caption();
       if (matches.size() > 842) matches.resize(842);
       const std::vector<std::string> rows = ListRows(*g_history->MediList, &data);
+      MadeTexts(rows);
       return compareHistoryPage(rows, data, s, matches);
     };
     ops.push_back(op);
   }
   {
     // PRINT of the page shown (the tenth of the full year): the list's own
-    // rows, no file read.
+    // rows, no file read; its floor is the texts it prints.
     Operation op;
     op.name = "medication history page printed";
-    op.ratio = false;
     op.boxes = {"PRINT  DRUG  HISTORYS"};
     const auto page = [] {
       history();
@@ -504,6 +511,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       page();
       RecordingPrinter& printer = RecordPrints();
       g_history->DrugHistMenu_Click(Drug_3::Print);
+      MadePrinted(printer);
       const Stored s(farm.doses, dose::Length);
       std::vector<LineExpect> expected;
       for (long r = 9 * 842 + 1; r <= std::min<long>(s.count(), 10 * 842); ++r) {

@@ -124,6 +124,7 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       double pounds = 0, cost = 0;
       const std::vector<LineExpect> expected = nurseryLines(farm, false, pounds, cost);
       result = std::to_string(g_batches->Lines().size());
+      MadeTexts(g_batches->Lines());
       if (!ShowsNumber(g_batches->GTLbs->Caption(), pounds)) return "grand total pounds " + g_batches->GTLbs->Caption();
       if (!showsNear(g_batches->GTCost->Caption(), cost)) return "grand total cost " + g_batches->GTCost->Caption();
       return CompareLines(g_batches->Lines(), expected, "listed batch");
@@ -151,6 +152,7 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       open();
       RecordingPrinter& printer = RecordPrints();
       g_batches->FeedMenu_Click(HogFeed4::Print);
+      MadePrinted(printer);
       double pounds = 0, cost = 0;
       const std::vector<LineExpect> expected = nurseryLines(farm, true, pounds, cost);
       const std::vector<std::string> body = BodyLines(printer, 88, 1);

@@ -216,6 +216,7 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       before();
       run();
       result = std::to_string(g_groups->PigList->ListCount());
+      MadeListed(*g_groups->PigList);
       return compareGroupList(farm, stage);
     };
     ops.push_back(op);
@@ -240,6 +241,7 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       open();
       RecordingPrinter& printer = RecordPrints();
       g_groups->PigMain_Click(HogPig1::Print);
+      MadePrinted(printer);
       const std::vector<std::string> body = BodyLines(printer, 84);
       result = std::to_string(body.size());
       return CompareLines(body, groupPrintLines(farm, stage), "printed group");
@@ -320,6 +322,7 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       std::vector<long> records, data;
       const std::vector<LineExpect> expected = salesListLines(s, records);
       const std::vector<std::string> rows = ListRows(*g_sales->SaleList, &data);
+      MadeTexts(rows);
       result = std::to_string(rows.size());
       if (std::string d = CompareNumbers(data, records, "row's record"); !d.empty()) return d;
       return CompareLines(rows, expected, "sales row");
@@ -349,6 +352,7 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       salesWindow();
       RecordingPrinter& printer = RecordPrints();
       printItem(HogSale1::Listing);
+      MadePrinted(printer);
       const Stored s(farm.sales, sale::Length);
       std::vector<LineExpect> expected;
       for (long r = 1; r <= s.count(); ++r) {
@@ -384,6 +388,7 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       salesWindow();
       RecordingPrinter& printer = RecordPrints();
       printItem(HogSale1::KillSheet);
+      MadePrinted(printer);
       const Stored s(farm.sales, sale::Length);
       // Each group's averages of its counted rows, groups in the order met.
       std::vector<std::string> ids;

@@ -116,6 +116,7 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
       g_list.reset();
       ingredientList();
       result = std::to_string(g_list->FeedIngLst->ListCount());
+      MadeListed(*g_list->FeedIngLst);
       if (g_list->FQDisp->Caption() != "By ALL Ingred(s)") return "caption " + g_list->FQDisp->Caption();
       return compareShown(farm, listed(Stored(farm.ingredients, ingredient::Length)));
     };
@@ -136,6 +137,7 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
       g_list->ShowQueryResult();
+      MadeListed(*g_list->FeedIngLst);
       const Stored s(farm.ingredients, ingredient::Length);
       std::vector<long> matches;
       for (long r = 1; r <= s.count(); ++r)
@@ -167,6 +169,7 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
       fullList();
       RecordingPrinter& printer = RecordPrints();
       g_list->FeedFormula_Click(HogFeed8::Print);
+      MadePrinted(printer);
       const Stored s(farm.ingredients, ingredient::Length);
       std::vector<LineExpect> expected;
       for (long r : listed(s)) expected.push_back(printLine(s, r));

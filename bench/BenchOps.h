@@ -10,6 +10,7 @@
 #include "bench/Expect.h"
 #include "bench/Stored.h"
 #include "platform/Controls.h"
+#include "platform/Grid.h"
 #include "platform/Printer.h"
 #include "support/RecordingPrinter.h"
 
@@ -57,6 +58,12 @@ std::vector<std::string> BodyLines(const RecordingPrinter& printer, size_t width
 
 // The rows of a list box, top to bottom, and (when given) their item data.
 std::vector<std::string> ListRows(const platform::ListBox& list, std::vector<long>* itemData = nullptr);
+
+// Tell the run's texts (MadeTexts): every text a printer was given, every
+// row of a list, every cell of a grid.
+void MadePrinted(const RecordingPrinter& printer);
+void MadeListed(const platform::ListBox& list);
+void MadeCells(const platform::Grid& grid);
 
 extern volatile long g_sink;  // keeps timed work from being optimised away
 

@@ -74,18 +74,55 @@ void openAndRead(const std::string& path, int bytes) {
   ::close(fd);
 }
 
+// The texts of the floor: their strings (kept between takes, so only the
+// texts are new at each take) and the bytes they are copied from.
+std::vector<std::string> g_floorTexts;
+std::vector<char> g_textSource;
+
+// `made.texts` strings of `made.chars` characters in all, each copied whole
+// from the bytes of `source` (from its start again when they run out).
+void makeTexts(const Made& made, const std::vector<uint8_t>* source) {
+  const size_t width = static_cast<size_t>(made.chars / made.texts);
+  if (g_textSource.size() < width) g_textSource.assign(width, 'x');
+  const char* bytes = source && source->size() >= width ? reinterpret_cast<const char*>(source->data())
+                                                         : g_textSource.data();
+  const size_t size = source && source->size() >= width ? source->size() : width;
+  g_floorTexts.clear();
+  g_floorTexts.reserve(static_cast<size_t>(made.texts));
+  size_t at = 0;
+  for (long i = 0; i < made.texts; ++i) {
+    if (at + width > size) at = 0;
+    g_floorTexts.emplace_back(bytes + at, width);
+    at += width;
+  }
+}
+
+}  // namespace
+
 // One take of the floor: each file read (a record file opened, and its
-// record read) once, timed, times the number of times a run reads it.
-double floorTake(const std::vector<FileUse>& reads) {
+// record read) once, timed, times the number of times a run reads it; then
+// the texts a run makes, made from the bytes read.
+double FloorTake(const std::vector<FileUse>& reads, const Made& made) {
   double total = 0;
+  const std::vector<uint8_t>* source = nullptr;
   for (const FileUse& use : reads) {
     const double start = now();
     if (use.how == platform::FileOpening::RecordFile) openAndRead(use.path, use.recordBytes);
     else readInto(use.path);
     total += (now() - start) * use.times;
+    if (!source && use.how == platform::FileOpening::WholeRead) source = &g_floorMemory[use.path];
+  }
+  if (made.texts > 0 && made.chars >= made.texts) {
+    const double start = now();
+    makeTexts(made, source);
+    total += now() - start;
+    g_floorSink = g_floorSink + static_cast<long>(g_floorTexts.back().size());
+    g_floorTexts.clear();
   }
   return total;
 }
+
+namespace {
 
 constexpr int kFloorTakes = 5;  // per run; their median is the run's floor
 
@@ -99,7 +136,20 @@ const char* howWord(platform::FileOpening how) {
 
 std::string shortName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
+Made g_made;
+
 }  // namespace
+
+void MadeTexts(long texts, long long chars) {
+  g_made.texts += texts;
+  g_made.chars += chars;
+}
+
+void MadeTexts(const std::vector<std::string>& texts) {
+  long long chars = 0;
+  for (const std::string& t : texts) chars += static_cast<long long>(t.size());
+  MadeTexts(static_cast<long>(texts.size()), chars);
+}
 
 int BenchDialogs::msgBox(const std::string& text, int buttons, const std::string& title) {
   if (std::find(expected.begin(), expected.end(), title) != expected.end())
@@ -157,14 +207,17 @@ int RunOperations(std::vector<Operation>& ops, int runs, const std::string& only
     dialogs.expected = op.boxes;
     dialogs.typed = op.typed;
     dialogs.unexpected = 0;
+    g_made = {};
     std::string differs = op.check(result);
+    const Made made = g_made;
+    const bool ratio = op.ratio && !op.perUnit && (!op.reads.empty() || made.texts > 0);
     std::vector<double> times, floors;
     std::string readsDiffer;
     for (int i = 0; i < runs; ++i) {
       if (op.before) op.before();
-      if (op.ratio) {
+      if (ratio) {
         std::vector<double> takes;
-        for (int k = 0; k < kFloorTakes; ++k) takes.push_back(floorTake(op.reads));
+        for (int k = 0; k < kFloorTakes; ++k) takes.push_back(FloorTake(op.reads, made));
         floors.push_back(median(takes));
       }
       g_opened.clear();
@@ -187,7 +240,7 @@ int RunOperations(std::vector<Operation>& ops, int runs, const std::string& only
     const bool bad = !differs.empty();
     wrong += bad;
     const double t = median(times);
-    if (op.ratio) {
+    if (ratio) {
       const double f = median(floors), ratio = t / f;
       over += ratio > target;
       std::printf("%-52s %9s %10.3f %9.3f %6.1f%s\n", op.name.c_str(), result.c_str(), t, f, ratio,

@@ -27,6 +27,20 @@ inline FileUse Records(const std::string& path, int times = 1, int recordBytes =
   return {path, platform::FileOpening::RecordFile, times, recordBytes};
 }
 
+// What one run makes for the user to see: texts (list rows, grid cells,
+// printed texts) and their characters, which a check tells with MadeTexts
+// (each call adds);
+// the run's floor then also makes as many texts of as many characters, each
+// copied whole into a new string from the bytes the floor read: the least a
+// program must do to list or print them. An operation that reads no file
+// but makes texts is compared with that alone.
+struct Made {
+  long texts = 0;
+  long long chars = 0;
+};
+void MadeTexts(long texts, long long chars);
+void MadeTexts(const std::vector<std::string>& texts);
+
 // The time of the parts of a run that a click does, when a run is more than
 // one click (the steps between are not timed, and their files are not
 // counted as the operation's).
@@ -63,8 +77,8 @@ struct Operation {
   // What one run opens to read from. The floor reads each of these once per
   // time (a record file: opened and closed), into memory already touched.
   std::vector<FileUse> reads;
-  // An operation that reads no file has no floor: its own time is shown,
-  // without a ratio.
+  // An operation that reads no file and makes no text has no floor: its own
+  // time is shown, without a ratio (also an operation timed per unit).
   bool ratio = true;
   // Timed: the whole call, or the laps it marks.
   std::function<void()> run;
@@ -82,6 +96,9 @@ struct Operation {
   // `perUnit()` units (pages printed) with no ratio.
   std::function<int()> perUnit;
 };
+
+// One take of the floor of a run that reads `reads` and makes `made`, in ms.
+double FloorTake(const std::vector<FileUse>& reads, const Made& made);
 
 // Runs the operations whose name holds `only`, `runs` times each, prints the
 // table and answers the exit code: 1 when a figure is wrong or a run read

@@ -351,6 +351,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
       g_list->ShowQueryResult();
+      MadeListed(*g_list->SowList);
       const std::vector<long> listed = listedSows(farm, rule);
       result = std::to_string(listed.size());
       if (listed.empty()) return std::string("the query lists no sow");
@@ -372,6 +373,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       g_list.reset();
       sowList();
       result = std::to_string(g_list->SowList->ListCount());
+      MadeListed(*g_list->SowList);
       const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
       if (g_list->SQDisp->Caption() != "All ACTIVE SOW's.  PAGE 1") return "caption " + g_list->SQDisp->Caption();
       const std::vector<std::string> rows = ListRows(*g_list->SowList);
@@ -385,10 +387,10 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   }
   {
     // A page button of the list of every active sow: the pages come from
-    // SOW.DAT as the list's build read it, so the button reads no file.
+    // SOW.DAT as the list's build read it, so the button reads no file; its
+    // floor is the page's rows.
     Operation op;
     op.name = "sow list page button";
-    op.ratio = false;
     auto page = std::make_shared<int>(0);
     op.before = [page] {
       sowList();
@@ -402,6 +404,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     op.check = [&farm, page](std::string& result) {
       g_list.reset();
       sowList();
+      MadeListed(*g_list->SowList);
       *page = 0;
       const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
       result = std::to_string((active.size() + kPageSlots - 1) / kPageSlots) + " pages";
@@ -525,6 +528,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       select();
       RecordingPrinter& printer = RecordPrints();
       printItem(HogSow1::SowCards);
+      MadePrinted(printer);
       const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
       const Stored sows(farm.sows, sow::Length), litters(farm.litters, litter::Length);
       result = std::to_string(printer.documents);
@@ -552,6 +556,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       sowList();
       RecordingPrinter& printer = RecordPrints();
       printItem(HogSow1::DisplayListing);
+      MadePrinted(printer);
       const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
       const Stored sows(farm.sows, sow::Length);
       std::vector<LineExpect> expected;
@@ -586,6 +591,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       sowList();
       RecordingPrinter& printer = RecordPrints();
       g_list->PrintDueBetween("01/01/1990", "12/31/9999");
+      MadePrinted(printer);
       const Stored sows(farm.sows, sow::Length);
       std::vector<LineExpect> expected;
       for (long r = 1; r <= sows.count(); ++r) {
@@ -651,6 +657,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         g_litters->FarroMenu_Click(0);
       }
       g_litters.reset();
+      MadePrinted(printer);
       const Stored s(farm.sows, sow::Length), l(farm.litters, litter::Length);
       int document = 0;
       for (long r : chosen) {
@@ -688,6 +695,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         if (liveSow(s, r) && s.date(r, animal::Left) == "__/__/____") active.emplace_back(s.trimmed(r, animal::Id, 8), r);
       std::stable_sort(active.begin(), active.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
       const platform::Grid& g = *g_index->SowIndexList;
+      MadeCells(g);
       result = std::to_string(g.Rows() - 1);
       if (g.Rows() - 1 != static_cast<int>(active.size()))
         return std::to_string(g.Rows() - 1) + " rows, expected " + std::to_string(active.size());
@@ -739,10 +747,10 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     ops.push_back(op);
   }
   {
-    // PRINT of the index window: the grid's rows in its order, no file read.
+    // PRINT of the index window: the grid's rows in its order, no file read;
+    // its floor is the texts it prints.
     Operation op;
     op.name = "sow index printed";
-    op.ratio = false;
     op.boxes = {"PRINT   SOW  INDEXING"};
     op.before = [] {
       if (!g_index) {
@@ -756,6 +764,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       before();
       RecordingPrinter& printer = RecordPrints();
       g_index->BarMenu_Click(IndexWindow::Print);
+      MadePrinted(printer);
       const platform::Grid& g = *g_index->SowIndexList;
       const std::vector<std::string> body = BodyLines(printer, 88);
       result = std::to_string(body.size());
