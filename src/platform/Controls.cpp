@@ -114,7 +114,7 @@ Label::Label(QWidget* parent, const std::string& name, const std::string& captio
 std::string Label::Caption() const { return toAnsi(text()); }
 void Label::SetCaption(const std::string& caption) { setText(fromAnsi(caption)); }
 
-TextBox::TextBox(QWidget* parent, const std::string& name) : QLineEdit(parent) {
+TextBox::TextBox(QWidget* parent, const std::string& name) : EntryBox(parent) {
   setObjectName(QString::fromStdString(name));
   connect(this, &QLineEdit::textChanged, this, [this] {
     if (onChange) onChange();
@@ -237,10 +237,6 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
-void TextBox::focusOutEvent(QFocusEvent* event) {
-  QLineEdit::focusOutEvent(event);
-  if (onLostFocus && movesBetweenControls(event)) onLostFocus();
-}
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent, const std::string& name) : QPlainTextEdit(parent) {
   setObjectName(QString::fromStdString(name));
@@ -271,7 +267,7 @@ void MultiLineTextBox::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
-MaskedDateBox::MaskedDateBox(QWidget* parent, const std::string& name) : QLineEdit(parent) {
+MaskedDateBox::MaskedDateBox(QWidget* parent, const std::string& name) : EntryBox(parent) {
   setObjectName(QString::fromStdString(name));
   setInputMask("00/00/0000;_");
 }
@@ -292,39 +288,39 @@ void MaskedDateBox::TakeTypingFromStart() {
     selectAll();
 }
 
-void MaskedDateBox::SetFocus() {
-  resumes_ = false;
-  TakeTypingFromStart();  // now: a window not active sends no focus event
-  setFocus(Qt::OtherFocusReason);
-}
-
-void MaskedDateBox::focusInEvent(QFocusEvent* event) {
-  QLineEdit::focusInEvent(event);
-  const bool resumes = resumes_ && !movesBetweenControls(event);
-  resumes_ = false;
-  if (!resumes && event->reason() != Qt::MouseFocusReason) TakeTypingFromStart();
-}
-
-void MaskedDateBox::focusOutEvent(QFocusEvent* event) {
-  QLineEdit::focusOutEvent(event);
-  resumes_ = !movesBetweenControls(event);
-  if (onLostFocus && movesBetweenControls(event)) onLostFocus();
-}
-
 void MaskedDateBox::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
   const int firstBlank = static_cast<int>(displayText().indexOf(QLatin1Char('_')));
   if (firstBlank >= 0 && cursorPosition() > firstBlank && !hasSelectedText()) setCursorPosition(firstBlank);
 }
 
-void MaskedDateBox::showEvent(QShowEvent* event) {
+void EntryBox::SetFocus() {
+  resumes_ = false;
+  TakeTypingFromStart();  // now: a window not active sends no focus event
+  setFocus(Qt::OtherFocusReason);
+}
+
+void EntryBox::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  const bool resumes = resumes_ && !movesBetweenControls(event);
+  resumes_ = false;
+  if (!resumes && event->reason() != Qt::MouseFocusReason) TakeTypingFromStart();
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  resumes_ = !movesBetweenControls(event);
+  if (onLostFocus && movesBetweenControls(event)) onLostFocus();
+}
+
+void EntryBox::showEvent(QShowEvent* event) {
   QLineEdit::showEvent(event);
   if (!event->spontaneous()) resumes_ = false;  // a window opening on the box
 }
 
 void SetFocusOn(QWidget* control) {
-  if (auto* date = qobject_cast<MaskedDateBox*>(control))
-    date->SetFocus();
+  if (auto* box = qobject_cast<EntryBox*>(control))
+    box->SetFocus();
   else if (control)
     control->setFocus(Qt::OtherFocusReason);
 }

@@ -59,13 +59,40 @@ class Label : public QLabel {
   void SetCaption(const std::string& caption);
 };
 
-// A one-line text box with the key events of the program's filters: a
-// key-press handler may change or cancel (0) the character typed, a key-down
-// handler sees key codes and the shift state, lost-focus and change handlers.
+// A one-line box that takes typing from its start however the focus arrives
+// (Tab, Backtab, the program's SetFocus, a window opening on the box, the
+// focus given back after a refusal): a box that shows anything is selected
+// whole, so typing replaces it, and an empty box has its caret at its start.
+// A click leaves the caret where it lands. Only the focus coming back from a
+// message box, a menu or another program finds the caret where it was left.
 // The lost-focus handler runs when the focus goes to another control of the
 // program, not when a message box, a menu or another program takes it for a
 // while.
-class TextBox : public QLineEdit {
+class EntryBox : public QLineEdit {
+  Q_OBJECT
+ public:
+  using QLineEdit::QLineEdit;
+  // Gives the box the focus as the program does.
+  void SetFocus();
+  std::function<void()> onLostFocus;
+
+ protected:
+  // Where typing starts: the text selected whole.
+  virtual void TakeTypingFromStart() { selectAll(); }
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // The box held the focus when its window lost it to another window or a
+  // menu, and the program has not moved the focus since.
+  bool resumes_ = false;
+};
+
+// A one-line text box with the key events of the program's filters: a
+// key-press handler may change or cancel (0) the character typed, a key-down
+// handler sees key codes and the shift state, lost-focus and change handlers.
+class TextBox : public EntryBox {
   Q_OBJECT
  public:
   TextBox(QWidget* parent, const std::string& name);
@@ -75,19 +102,16 @@ class TextBox : public QLineEdit {
   int SelStart() const { return cursorPosition(); }
   void SetSelStart(int pos) { setCursorPosition(pos); }
   void SetSelLength(int len) { setSelection(cursorPosition(), len); }
-  void SetFocus() { setFocus(Qt::OtherFocusReason); }
   // Types text as the user would, each character through the key-press
   // handler.
   void Type(const std::string& text);
 
   std::function<void(int& keyAscii)> onKeyPress;
   std::function<void(int& keyCode, int shift)> onKeyDown;
-  std::function<void()> onLostFocus;
   std::function<void()> onChange;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 };
 
 // A several-line text box.
@@ -105,16 +129,10 @@ class MultiLineTextBox : public QPlainTextEdit {
 
 // The masked date box, mask "##/##/####". Its text is what stands in it,
 // prompt characters included: "__/__/____" when empty, "07/__/____" when
-// partly typed.
-//
-// However the focus arrives (Tab, Backtab, the program's SetFocus, a window
-// opening on the box, the focus given back after a refusal), typing fills
-// the box from its first position: an empty box has its caret there, a box
-// that shows anything is selected whole, so typing replaces it. A click
-// leaves the caret where it lands, but never past the first position still
-// to be typed. Only the focus coming back from a message box, a menu or
-// another program finds the caret where it was left.
-class MaskedDateBox : public QLineEdit {
+// partly typed. It takes the focus as every one-line box does (EntryBox):
+// typing fills it from its first position; a click leaves the caret where it
+// lands, but never past the first position still to be typed.
+class MaskedDateBox : public EntryBox {
   Q_OBJECT
  public:
   MaskedDateBox(QWidget* parent, const std::string& name);
@@ -122,26 +140,16 @@ class MaskedDateBox : public QLineEdit {
   // Sets the text; "" or "__/__/____" empties the box.
   void SetText(const std::string& text);
   void Clear() { SetText(""); }
-  void SetFocus();
-  std::function<void()> onLostFocus;  // as a TextBox's
 
  protected:
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
- private:
   // The caret at the first position, the text selected whole when the box
   // shows anything.
-  void TakeTypingFromStart();
-  // The box held the focus when its window lost it to another window or a
-  // menu, and the program has not moved the focus since.
-  bool resumes_ = false;
+  void TakeTypingFromStart() override;
+  void mousePressEvent(QMouseEvent* event) override;
 };
 
-// Gives `control` the focus as the program does: a date box takes typing
-// from its start (MaskedDateBox::SetFocus).
+// Gives `control` the focus as the program does: a one-line box takes typing
+// from its start (EntryBox::SetFocus).
 void SetFocusOn(QWidget* control);
 
 // A list box of text rows, each with a whole-number item data; fixed-column

@@ -317,21 +317,53 @@ TEST(TextBox, LostFocusRunsOnlyWhenAnotherControlTakesTheFocus) {
 }
 
 namespace {
-// A window of three boxes, the date box in the middle of the tab order, and
+// A window of three boxes, the box tried in the middle of the tab order, and
 // another window that takes the activation away (a message box, another
 // program).
-struct DateWindow {
+template <class Box>
+struct BoxWindow {
   Form w{"W"};
   TextBox before{&w, "Before"};
-  MaskedDateBox date{&w, "Date"};
+  Box box{&w, "Box"};
   TextBox after{&w, "After"};
   Form other{"Other"};
-  DateWindow() { SetTabOrder({&before, &date, &after}); }
+  BoxWindow() { SetTabOrder({&before, &box, &after}); }
   void open(QWidget& focused) {
     focused.setFocus();
     activate(w);
   }
 };
+using DateWindow = BoxWindow<MaskedDateBox>;
+
+// Each way the focus reaches the middle box of a window.
+template <class Box>
+std::vector<std::pair<const char*, std::function<void(BoxWindow<Box>&)>>> focusRoutes() {
+  using W = BoxWindow<Box>;
+  return {
+      {"Tab", [](W& d) { d.open(d.before); press(Qt::Key_Tab); }},
+      {"Backtab", [](W& d) { d.open(d.after); press(Qt::Key_Backtab, Qt::ShiftModifier); }},
+      {"SetFocus", [](W& d) { d.open(d.before); d.box.SetFocus(); }},
+      {"SetFocus on the focused box", [](W& d) { d.open(d.box); d.box.end(false); d.box.SetFocus(); }},
+      {"window opening on it",  // the first box that takes the focus, chosen as the window activates
+       [](W& d) { d.before.setFocusPolicy(Qt::NoFocus); activate(d.w); }},
+      {"refusal", [](W& d) { d.open(d.after); ShowRefusal(Refusal{"BAD", "T"}, &d.box); }},
+      {"refusal while a box holds the window",
+       [](W& d) {
+         d.open(d.box);
+         d.box.end(false);
+         activate(d.other);
+         SetFocusOn(&d.box);
+         activate(d.w);
+       }},
+      {"refusal from another box while a box holds the window",
+       [](W& d) {
+         d.open(d.after);
+         activate(d.other);
+         d.box.setFocus(Qt::OtherFocusReason);
+         activate(d.w);
+       }},
+  };
+}
 
 void clickAt(QWidget& box, int x) {
   const QPointF at(x, box.height() / 2);
@@ -342,45 +374,29 @@ void clickAt(QWidget& box, int x) {
 }
 }  // namespace
 
-// However the focus reaches a date box, the digits typed at once fill it from
-// its first position, over what it showed.
-TEST(MaskedDateBox, TypingFillsTheBoxFromItsStartHoweverTheFocusArrives) {
+// However the focus reaches a one-line box, what is typed at once fills it
+// from its start, over what it showed: digits in a date box, letters in a
+// text box.
+TEST(EntryBox, TypingFillsTheBoxFromItsStartHoweverTheFocusArrives) {
   TestPlatform tp;
-  const struct {
-    const char* route;
-    std::function<void(DateWindow&)> arrive;
-  } routes[] = {
-      {"Tab", [](DateWindow& d) { d.open(d.before); press(Qt::Key_Tab); }},
-      {"Backtab", [](DateWindow& d) { d.open(d.after); press(Qt::Key_Backtab, Qt::ShiftModifier); }},
-      {"SetFocus", [](DateWindow& d) { d.open(d.before); d.date.SetFocus(); }},
-      {"SetFocus on the focused box", [](DateWindow& d) { d.open(d.date); d.date.end(false); d.date.SetFocus(); }},
-      {"window opening on it",  // the first box that takes the focus, chosen as the window activates
-       [](DateWindow& d) { d.before.setFocusPolicy(Qt::NoFocus); activate(d.w); }},
-      {"refusal", [](DateWindow& d) { d.open(d.after); ShowRefusal(Refusal{"BAD", "T"}, &d.date); }},
-      {"refusal while a box holds the window",
-       [](DateWindow& d) {
-         d.open(d.date);
-         d.date.end(false);
-         activate(d.other);
-         SetFocusOn(&d.date);
-         activate(d.w);
-       }},
-      {"refusal from another box while a box holds the window",
-       [](DateWindow& d) {
-         d.open(d.after);
-         activate(d.other);
-         d.date.setFocus(Qt::OtherFocusReason);
-         activate(d.w);
-       }},
-  };
   for (const char* shown : {"", "12/25/2024", "07/__/____"}) {
-    for (const auto& r : routes) {
+    for (const auto& [route, arrive] : focusRoutes<MaskedDateBox>()) {
       DateWindow d;
-      d.date.SetText(shown);
-      r.arrive(d);
-      ASSERT_EQ(QApplication::focusWidget(), &d.date) << r.route;
+      d.box.SetText(shown);
+      arrive(d);
+      ASSERT_EQ(QApplication::focusWidget(), &d.box) << route;
       typeKeys("06012025");
-      EXPECT_EQ(d.date.Text(), "06/01/2025") << r.route << " over \"" << shown << "\"";
+      EXPECT_EQ(d.box.Text(), "06/01/2025") << route << " over \"" << shown << "\"";
+    }
+  }
+  for (const char* shown : {"", "YORK X LAND", "abc"}) {
+    for (const auto& [route, arrive] : focusRoutes<TextBox>()) {
+      BoxWindow<TextBox> d;
+      d.box.SetText(shown);
+      arrive(d);
+      ASSERT_EQ(QApplication::focusWidget(), &d.box) << route;
+      typeKeys("120");
+      EXPECT_EQ(d.box.Text(), "120") << route << " over \"" << shown << "\"";
     }
   }
 }
@@ -400,12 +416,12 @@ TEST(MaskedDateBox, AClickOrAReturnFromAnotherWindowKeepsWhatIsTyped) {
                 {"12/25/2024", 2, "06", "06/25/2024"}};
   for (const auto& c : clicks) {
     DateWindow d;
-    d.date.SetText(c.shown);
+    d.box.SetText(c.shown);
     d.open(d.before);
-    d.date.setFocus(Qt::MouseFocusReason);
-    clickAt(d.date, c.clickX < 0 ? d.date.width() - 2 : c.clickX);
+    d.box.setFocus(Qt::MouseFocusReason);
+    clickAt(d.box, c.clickX < 0 ? d.box.width() - 2 : c.clickX);
     typeKeys(c.typed);
-    EXPECT_EQ(d.date.Text(), c.result) << c.shown;
+    EXPECT_EQ(d.box.Text(), c.result) << c.shown;
   }
   DateWindow d;
   d.open(d.before);
@@ -414,7 +430,7 @@ TEST(MaskedDateBox, AClickOrAReturnFromAnotherWindowKeepsWhatIsTyped) {
   activate(d.other);
   activate(d.w);
   typeKeys("2025");
-  EXPECT_EQ(d.date.Text(), "06/01/2025");
+  EXPECT_EQ(d.box.Text(), "06/01/2025");
 }
 
 // Alt, with Ctrl or Shift or neither, types nothing into any box; the box's
