@@ -8,25 +8,35 @@
 #include <QShortcutEvent>
 #include <QShowEvent>
 #include <map>
+#include <unordered_map>
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
 
 namespace platform {
 
+namespace {
+// The twips each placed widget was last given, dropped with the widget. Kept
+// beside the widgets rather than as their properties: a property costs a
+// look-up by name and an event, four of them per control of every window.
+std::unordered_map<const QObject*, TwipsRect>& placedTwips() {
+  static auto* placed = new std::unordered_map<const QObject*, TwipsRect>;  // outlives every widget
+  return *placed;
+}
+}  // namespace
+
 void placeTwips(QWidget* w, int left, int top, int width, int height) {
-  w->setProperty("twipsLeft", left);
-  w->setProperty("twipsTop", top);
-  w->setProperty("twipsWidth", width);
-  w->setProperty("twipsHeight", height);
+  auto [at, added] = placedTwips().try_emplace(w);
+  at->second = TwipsRect{left, top, width, height};
+  if (added) QObject::connect(w, &QObject::destroyed, [](QObject* gone) { placedTwips().erase(gone); });
   double tpp = screen().twipsPerPixel();
   w->setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
                  static_cast<int>(height / tpp));
 }
 
 TwipsRect twipsBounds(const QWidget* w) {
-  return TwipsRect{w->property("twipsLeft").toInt(), w->property("twipsTop").toInt(),
-                   w->property("twipsWidth").toInt(), w->property("twipsHeight").toInt()};
+  const auto at = placedTwips().find(w);
+  return at == placedTwips().end() ? TwipsRect{} : at->second;
 }
 
 namespace {
