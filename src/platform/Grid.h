@@ -5,7 +5,8 @@
 //
 // The cells live in the grid's own table of texts; the view asks only for the
 // cells it draws, so filling and sorting thousands of rows costs no widget
-// work per cell. A whole row is written at once with SetRowTexts.
+// work per cell (a sort orders the rows, moving no text; a grid not shown
+// is told of no change). A whole row is written at once with SetRowTexts.
 #include <QTableView>
 #include <string>
 #include <vector>
@@ -52,6 +53,8 @@ class Grid : public QTableView {
   void keyboardSearch(const QString&) override {}
 
  private:
+  // Tells the view of changed cells of one row.
+  void cellsChanged(int row, int firstCol, int lastCol);
   GridModel* model_;
   int row_ = 0, col_ = 0;
 };

@@ -191,6 +191,38 @@ TEST(Grid, SortsAColumnOfFiguresByValueKeepingTiesInOrder) {
   }
 }
 
+// A sort orders the rows; the cells written, the rows and columns added or
+// taken away afterwards keep to the rows as they are shown.
+TEST(Grid, CellsKeepTheirRowsThroughSortsAndResizes) {
+  TestPlatform tp;
+  Grid g(nullptr, "Grid1");
+  g.SetCols(2);
+  g.SetRows(5);
+  const char* ids[] = {"ID", "D", "B", "A", "C"};
+  for (int r = 0; r < 5; ++r) g.SetRowTexts(r, {ids[r], std::to_string(r)}, {0, 2});
+  g.SortRows(0, true);                 // A B C D under the heading
+  g.SetTextMatrix(2, 1, "b");          // row B
+  g.SetRow(3);
+  g.SetCol(1);
+  g.SetCellAlignment(1);               // row C
+  g.SetRows(6);                        // a row after D
+  g.SetTextMatrix(5, 0, "E");
+  g.SetCols(3);
+  g.SetTextMatrix(1, 2, "a");
+  auto rows = [&g] {
+    std::string all;
+    for (int r = 0; r < g.Rows(); ++r)
+      all += g.TextMatrix(r, 0) + g.TextMatrix(r, 1) + g.TextMatrix(r, 2) + std::to_string(g.CellAlignment(r, 1)) + "|";
+    return all;
+  };
+  EXPECT_EQ(rows(), "ID02|A3a2|Bb2|C41|D12|E0|");
+  g.SortRows(0, false);
+  g.SetRows(4);                        // E D C remain under the heading
+  EXPECT_EQ(rows(), "ID02|E0|D12|C41|");
+  g.ClearGrid();
+  EXPECT_EQ(rows(), "2|0|2|1|");  // the texts gone, the alignments kept
+}
+
 TEST(Timer, TicksOnlyWhileEnabled) {
   TestPlatform tp;
   QObject owner;
