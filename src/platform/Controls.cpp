@@ -339,48 +339,57 @@ void SetFocusOn(QWidget* control) {
     control->setFocus(Qt::OtherFocusReason);
 }
 
-// The rows of a list box: text and item data, the text turned into the
-// screen's characters only when the view asks for it.
+void ListItems::remove(size_t row) {
+  const size_t begin = row == 0 ? 0 : ends_[row - 1];
+  const size_t length = ends_[row] - begin;
+  chars_.erase(begin, length);
+  ends_.erase(ends_.begin() + static_cast<std::ptrdiff_t>(row));
+  data_.erase(data_.begin() + static_cast<std::ptrdiff_t>(row));
+  for (size_t r = row; r < ends_.size(); ++r) ends_[r] -= length;
+}
+
+// The rows of a list box, the text turned into the screen's characters only
+// when the view asks for it.
 class ListRows : public QAbstractListModel {
  public:
-  using Row = std::pair<std::string, long>;
   explicit ListRows(QObject* parent) : QAbstractListModel(parent) {}
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
   }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid() || index.row() >= rowCount()) return {};
-    const Row& r = rows_[static_cast<size_t>(index.row())];
-    if (role == Qt::DisplayRole) return fromAnsi(r.first);
-    if (role == Qt::UserRole) return static_cast<qlonglong>(r.second);
+    if (!holds(index.row()) || index.parent().isValid()) return {};
+    const auto row = static_cast<size_t>(index.row());
+    if (role == Qt::DisplayRole) return fromAnsi(rows_.text(row));
+    if (role == Qt::UserRole) return static_cast<qlonglong>(rows_.itemData(row));
     return {};
   }
-  const Row* at(int i) const { return i >= 0 && i < rowCount() ? &rows_[static_cast<size_t>(i)] : nullptr; }
+  bool holds(int i) const { return i >= 0 && i < rowCount(); }
+  const ListItems& rows() const { return rows_; }
   void setData(int i, long value) {
-    if (i >= 0 && i < rowCount()) rows_[static_cast<size_t>(i)].second = value;
+    if (holds(i)) rows_.setItemData(static_cast<size_t>(i), value);
   }
-  int append(const std::string& text, long data) {
+  int append(std::string_view text, long data) {
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
-    rows_.emplace_back(text, data);
+    rows_.add(text, data);
     endInsertRows();
     return row;
   }
   void remove(int i) {
-    if (i < 0 || i >= rowCount()) return;
+    if (!holds(i)) return;
     beginRemoveRows(QModelIndex(), i, i);
-    rows_.erase(rows_.begin() + i);
+    rows_.remove(static_cast<size_t>(i));
     endRemoveRows();
   }
-  void replace(std::vector<Row> rows) {
+  void replace(ListItems rows) {
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();
   }
 
  private:
-  std::vector<Row> rows_;
+  ListItems rows_;
 };
 
 ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect)
@@ -401,9 +410,17 @@ ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect)
 ListBox::~ListBox() = default;
 void ListBox::AddItem(const std::string& text) { AddItem(text, 0); }
 void ListBox::AddItem(const std::string& text, long itemData) { newIndex_ = rows_->append(text, itemData); }
-void ListBox::SetItems(std::vector<std::pair<std::string, long>> rows) {
+void ListBox::SetItems(ListItems rows) {
   newIndex_ = -1;
   rows_->replace(std::move(rows));
+}
+void ListBox::SetItems(const std::vector<std::pair<std::string, long>>& rows) {
+  ListItems items;
+  size_t chars = 0;
+  for (const auto& row : rows) chars += row.first.size();
+  items.reserve(rows.size(), chars);
+  for (const auto& [text, data] : rows) items.add(text, data);
+  SetItems(std::move(items));
 }
 void ListBox::Clear() {
   newIndex_ = -1;
@@ -412,24 +429,22 @@ void ListBox::Clear() {
 void ListBox::RemoveItem(int index) { rows_->remove(index); }
 int ListBox::ListCount() const { return rows_->rowCount(); }
 std::string ListBox::List(int index) const {
-  const ListRows::Row* r = rows_->at(index);
-  return r ? r->first : std::string();
+  return rows_->holds(index) ? std::string(rows_->rows().text(static_cast<size_t>(index))) : std::string();
 }
 long ListBox::ItemData(int index) const {
-  const ListRows::Row* r = rows_->at(index);
-  return r ? r->second : 0;
+  return rows_->holds(index) ? rows_->rows().itemData(static_cast<size_t>(index)) : 0;
 }
 void ListBox::SetItemData(int index, long value) { rows_->setData(index, value); }
 bool ListBox::Selected(int index) const {
-  return rows_->at(index) && selectionModel()->isSelected(rows_->index(index));
+  return rows_->holds(index) && selectionModel()->isSelected(rows_->index(index));
 }
 void ListBox::SetSelected(int index, bool selected) {
-  if (!rows_->at(index)) return;
+  if (!rows_->holds(index)) return;
   selectionModel()->select(rows_->index(index), selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 int ListBox::SelCount() const { return static_cast<int>(selectionModel()->selectedIndexes().size()); }
 void ListBox::SetListIndex(int index) {
-  if (rows_->at(index))
+  if (rows_->holds(index))
     setCurrentIndex(rows_->index(index));
   else
     selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);

@@ -89,6 +89,42 @@ TEST(ListBox, SetItemsReplacesEveryRow) {
   EXPECT_EQ(list.model()->rowCount(), 3);
 }
 
+// The rows of one buffer: each text (empty ones too) and item data as added,
+// a row taken out or the whole cleared and filled again; the list shows
+// them as handed over, rows added after them following.
+TEST(ListItems, HoldEachRowAsAddedThroughRemovesAndRefills) {
+  TestPlatform tp;
+  ListItems rows;
+  rows.reserve(4, 16);
+  rows.add(" A1", 7);
+  rows.add("", 8);
+  rows.add(" \x80 B2", 12);
+  rows.add(" C3");
+  rows.remove(1);
+  rows.setItemData(2, 802);
+  const auto all = [](const ListItems& r) {
+    std::string out;
+    for (size_t i = 0; i < r.size(); ++i) out += std::string(r.text(i)) + "=" + std::to_string(r.itemData(i)) + "|";
+    return out;
+  };
+  EXPECT_EQ(all(rows), " A1=7| \x80 B2=12| C3=802|");
+  rows.remove(0);
+  EXPECT_EQ(all(rows), " \x80 B2=12| C3=802|");
+  rows.clear();
+  EXPECT_TRUE(rows.empty());
+  rows.add("D4", 4);
+  rows.add("E5", 5);
+  QWidget w;
+  ListBox list(&w, "SowList");
+  list.AddItem("OLD", 1);
+  list.SetItems(std::move(rows));
+  list.AddItem("F6", 6);
+  list.RemoveItem(0);
+  ASSERT_EQ(list.ListCount(), 2);
+  EXPECT_EQ(list.List(0) + list.List(1), "E5F6");
+  EXPECT_EQ(list.ItemData(0) * 10 + list.ItemData(1), 56);
+}
+
 TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
   TestPlatform tp;
   QMenuBar bar;
