@@ -192,24 +192,30 @@ MaskShape shapeOf(std::string_view mask) {
 
 // The shape of a mask, read once: a run of lines writes the same few masks
 // again and again, so the shapes of the masks last read are kept, each by
-// its text.
+// its text, two in each of 64 places chosen by all their characters (the
+// masks of one line, which often differ in a blank or a "#" alone, rarely
+// crowd one place).
 const MaskShape& knownShapeOf(std::string_view mask) {
   struct Known {
     char text[16];
     size_t size = sizeof text + 1;  // no mask yet
     MaskShape shape;
+    bool holds(std::string_view m) const { return size == m.size() && std::memcmp(text, m.data(), m.size()) == 0; }
   };
-  thread_local std::array<Known, 16> known;
+  thread_local std::array<std::array<Known, 2>, 64> known;  // the one used last first
   thread_local MaskShape longer;
   if (mask.empty() || mask.size() > sizeof Known::text) return longer = shapeOf(mask);
-  Known& k = known[(mask.size() + static_cast<unsigned char>(mask.front()) * 3 +
-                    static_cast<unsigned char>(mask[mask.size() / 2]) * 5) % known.size()];
-  if (k.size != mask.size() || std::memcmp(k.text, mask.data(), mask.size()) != 0) {
-    std::memcpy(k.text, mask.data(), mask.size());
-    k.size = mask.size();
-    k.shape = shapeOf(mask);
+  uint32_t hash = 2166136261U;
+  for (char c : mask) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+  std::array<Known, 2>& place = known[(hash ^ hash >> 16) % known.size()];
+  if (place[0].holds(mask)) return place[0].shape;
+  std::swap(place[0], place[1]);
+  if (!place[0].holds(mask)) {
+    std::memcpy(place[0].text, mask.data(), mask.size());
+    place[0].size = mask.size();
+    place[0].shape = shapeOf(mask);
   }
-  return k.shape;
+  return place[0].shape;
 }
 
 // A number rounded to a mask's places: its whole digits without leading

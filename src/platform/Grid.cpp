@@ -222,8 +222,9 @@ void Grid::SetFixedCols(int n) { model_->fixedCols = n; }
 int Grid::FixedRows() const { return model_->fixedRows; }
 int Grid::FixedCols() const { return model_->fixedCols; }
 
-std::string Grid::TextMatrix(int row, int col) const {
-  return model_->holds(row, col) ? model_->at(row, col).text : std::string();
+const std::string& Grid::TextMatrix(int row, int col) const {
+  static const std::string kNone;
+  return model_->holds(row, col) ? model_->at(row, col).text : kNone;
 }
 
 void Grid::SetTextMatrix(int row, int col, const std::string& text) {

@@ -30,7 +30,9 @@ class Grid : public QTableView {
   void SetFixedCols(int n);
   int FixedRows() const;
   int FixedCols() const;
-  std::string TextMatrix(int row, int col) const;
+  // A cell's text ("" outside the grid), as the grid holds it until a cell
+  // changes.
+  const std::string& TextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, const std::string& text);
   // Row `row`'s cells from column 0, with their alignments (0 left, 1
   // centre, 2 right) where `alignments` names one.
