@@ -1,6 +1,8 @@
 #include "platform/Controls.h"
 
 #include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <algorithm>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -406,13 +408,18 @@ ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect)
   connect(this, &QListView::doubleClicked, this, [this] {
     if (onDblClick) onDblClick();
   });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { selectionRead_ = false; });
 }
 ListBox::~ListBox() = default;
 void ListBox::AddItem(const std::string& text) { AddItem(text, 0); }
-void ListBox::AddItem(const std::string& text, long itemData) { newIndex_ = rows_->append(text, itemData); }
+void ListBox::AddItem(const std::string& text, long itemData) {
+  newIndex_ = rows_->append(text, itemData);
+  rowsChanged();
+}
 void ListBox::SetItems(ListItems rows) {
   newIndex_ = -1;
   rows_->replace(std::move(rows));
+  rowsChanged();
 }
 void ListBox::SetItems(const std::vector<std::pair<std::string, long>>& rows) {
   ListItems items;
@@ -425,8 +432,23 @@ void ListBox::SetItems(const std::vector<std::pair<std::string, long>>& rows) {
 void ListBox::Clear() {
   newIndex_ = -1;
   rows_->replace({});
+  rowsChanged();
 }
-void ListBox::RemoveItem(int index) { rows_->remove(index); }
+void ListBox::RemoveItem(int index) {
+  rows_->remove(index);
+  rowsChanged();
+}
+void ListBox::rowsChanged() { selectionRead_ = false; }
+const std::vector<char>& ListBox::selectedRows() const {
+  if (!selectionRead_) {
+    selected_.assign(static_cast<size_t>(ListCount()), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+      for (int row = std::max(range.top(), 0); row <= range.bottom() && row < ListCount(); ++row)
+        selected_[static_cast<size_t>(row)] = 1;
+    selectionRead_ = true;
+  }
+  return selected_;
+}
 int ListBox::ListCount() const { return rows_->rowCount(); }
 std::string ListBox::List(int index) const {
   return rows_->holds(index) ? std::string(rows_->rows().text(static_cast<size_t>(index))) : std::string();
@@ -435,14 +457,15 @@ long ListBox::ItemData(int index) const {
   return rows_->holds(index) ? rows_->rows().itemData(static_cast<size_t>(index)) : 0;
 }
 void ListBox::SetItemData(int index, long value) { rows_->setData(index, value); }
-bool ListBox::Selected(int index) const {
-  return rows_->holds(index) && selectionModel()->isSelected(rows_->index(index));
-}
+bool ListBox::Selected(int index) const { return rows_->holds(index) && selectedRows()[static_cast<size_t>(index)] != 0; }
 void ListBox::SetSelected(int index, bool selected) {
   if (!rows_->holds(index)) return;
   selectionModel()->select(rows_->index(index), selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
-int ListBox::SelCount() const { return static_cast<int>(selectionModel()->selectedIndexes().size()); }
+int ListBox::SelCount() const {
+  const std::vector<char>& selected = selectedRows();
+  return static_cast<int>(std::count(selected.begin(), selected.end(), 1));
+}
 void ListBox::SetListIndex(int index) {
   if (rows_->holds(index))
     setCurrentIndex(rows_->index(index));

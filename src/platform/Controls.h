@@ -232,8 +232,16 @@ class ListBox : public QListView {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  // One flag a row, read from the selection the first time it is asked for
+  // after the selection or the rows changed: a run over the rows asking
+  // which are selected reads the selection once.
+  const std::vector<char>& selectedRows() const;
+  void rowsChanged();
+
   ListRows* rows_;
   int newIndex_ = -1;
+  mutable std::vector<char> selected_;
+  mutable bool selectionRead_ = false;
 };
 
 class ComboBox : public QComboBox {

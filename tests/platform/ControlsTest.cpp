@@ -125,6 +125,42 @@ TEST(ListItems, HoldEachRowAsAddedThroughRemovesAndRefills) {
   EXPECT_EQ(list.ItemData(0) * 10 + list.ItemData(1), 56);
 }
 
+// Which rows are selected follows every way the selection changes: one row
+// at a time, a range chosen as a drag or Shift chooses it, rows cleared,
+// rows replaced or taken away.
+TEST(ListBox, SelectedFollowsEveryChangeOfTheSelection) {
+  TestPlatform tp;
+  QWidget w;
+  ListBox list(&w, "SowList");
+  list.SetItems({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"E", 5}});
+  const auto selected = [&list] {
+    std::string rows;
+    for (int i = 0; i < list.ListCount(); ++i)
+      if (list.Selected(i)) rows += list.List(i);
+    return rows + std::to_string(list.SelCount());
+  };
+  EXPECT_EQ(selected(), "0");
+  list.SetSelected(1, true);
+  list.SetSelected(3, true);
+  EXPECT_EQ(selected(), "BD2");
+  list.selectionModel()->select(QItemSelection(list.model()->index(2, 0), list.model()->index(4, 0)),
+                                QItemSelectionModel::Select);
+  EXPECT_EQ(selected(), "BCDE4");
+  list.SetSelected(3, false);
+  EXPECT_EQ(selected(), "BCE3");
+  list.RemoveItem(0);
+  EXPECT_EQ(selected(), "BCE3");
+  list.clearSelection();
+  EXPECT_EQ(selected(), "0");
+  list.SetSelected(0, true);
+  list.SetItems({{"F", 6}, {"G", 7}});
+  EXPECT_EQ(selected(), "0");
+  list.SetSelected(1, true);
+  list.Clear();
+  list.AddItem("H");
+  EXPECT_EQ(selected(), "0");
+}
+
 TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
   TestPlatform tp;
   QMenuBar bar;
