@@ -7,33 +7,24 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <memory>
+#include <utility>
 
 namespace {
 
+// "00" to "99", the two digits of each number below 100.
+constexpr char kDigitPairs[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
 // A number written as decimal digits: value = 0.digits x 10^point, negative
-// when `negative`. Held in place: a Double's 15 digits or a long long's 20.
+// when `negative`. Held in place: a Double's 15 digits.
 struct Decimal {
   bool negative = false;
   char digits[24];  // no leading zeros; none for 0
   int count = 0;
   int point = 0;  // digits before the decimal point
-  // The digits as one whole number, where they were made from one (every
-  // figure the program shows): `exact` tells, and `digits` are then written
-  // only when asked for (spellNumber).
-  uint64_t number = 0;
-  bool exact = false;
-
-  // Writes the `count` digits of `number`, two at a time from the last.
-  void spellNumber() {
-    static constexpr char kPairs[] =
-        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
-        "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
-    uint64_t rest = number;
-    int i = count;
-    for (; i >= 2; i -= 2, rest /= 100) std::memcpy(digits + i - 2, kPairs + rest % 100 * 2, 2);
-    if (i == 1) digits[0] = static_cast<char>('0' + rest);
-  }
 
   // The digit at `i` of the number written out from its first significant
   // place (or from the point, for a value below 1), "0" beyond its digits.
@@ -83,15 +74,18 @@ constexpr uint64_t kPowersOf10[] = {1ULL,
                                     1000000000000000000ULL,
                                     10000000000000000000ULL};
 
-// The number rounded to `significant` digits, as decimal digits. The values
-// the program shows (from 0.00001 to below 10^significant) are rounded in
-// whole numbers: the binary value times a power of ten is exact in 128 bits,
-// so the digits are those printf gives, a tie going to the even neighbour.
-Decimal decimalOf(double value, int significant) {
-  Decimal d;
-  if (!std::isfinite(value) || value == 0) return d;
-  const double x = std::fabs(value);
-  if (!(x >= 1e-5 && x < static_cast<double>(kPowersOf10[significant]))) return printedDecimalOf(value, significant);
+// A positive number rounded to `significant` digits, in whole numbers:
+// `number` has exactly `significant` digits, and the value is 0.number x
+// 10^point. The values the program shows (from 0.00001 to below
+// 10^significant) are rounded so: the binary value times a power of ten is
+// exact in 128 bits, so the digits are those printf gives, a tie going to
+// the even neighbour. False for any other value.
+struct Significant {
+  uint64_t number = 0;
+  int point = 0;
+};
+bool significantOf(double x, int significant, Significant& s) {
+  if (!(x >= 1e-5 && x < static_cast<double>(kPowersOf10[significant]))) return false;
   // x = mantissa / 2^shift (a normal number here: its 52 stored bits and
   // the leading one).
   const auto bits = std::bit_cast<uint64_t>(x);
@@ -105,7 +99,7 @@ Decimal decimalOf(double value, int significant) {
   uint64_t whole = 0;
   for (;;) {
     const int k = significant - point;
-    if (k < 0 || k > 19) return printedDecimalOf(value, significant);
+    if (k < 0 || k > 19) return false;
     scaled = static_cast<unsigned __int128>(mantissa) * kPowersOf10[k];
     whole = static_cast<uint64_t>(scaled >> shift);
     if (whole < kPowersOf10[significant - 1]) --point;
@@ -119,24 +113,25 @@ Decimal decimalOf(double value, int significant) {
     whole = kPowersOf10[significant - 1];
     ++point;
   }
-  d.negative = value < 0;
-  d.count = significant;
-  d.number = whole;  // its digits are written only where they are read
-  d.exact = true;
-  d.point = point;
-  return d;
+  s.number = whole;
+  s.point = point;
+  return true;
 }
 
-Decimal decimalOf(long long value) {
+// The number rounded to `significant` digits, as decimal digits.
+Decimal decimalOf(double value, int significant) {
   Decimal d;
+  if (!std::isfinite(value) || value == 0) return d;
+  Significant s;
+  if (!significantOf(std::fabs(value), significant, s)) return printedDecimalOf(value, significant);
   d.negative = value < 0;
-  // The magnitude of the smallest value does not fit a long long.
-  const unsigned long long magnitude =
-      d.negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-  if (magnitude != 0) d.count = static_cast<int>(std::to_chars(d.digits, d.digits + sizeof d.digits, magnitude).ptr - d.digits);
-  d.point = d.count;
-  d.number = magnitude;
-  d.exact = true;
+  d.count = significant;
+  d.point = s.point;
+  // Its digits, two at a time from the last.
+  uint64_t rest = s.number;
+  int i = d.count;
+  for (; i >= 2; i -= 2, rest /= 100) std::memcpy(d.digits + i - 2, kDigitPairs + rest % 100 * 2, 2);
+  if (i == 1) d.digits[0] = static_cast<char>('0' + rest);
   return d;
 }
 
@@ -197,24 +192,30 @@ MaskShape shapeOf(std::string_view mask) {
 
 // The shape of a mask, read once: a run of lines writes the same few masks
 // again and again, so the shapes of the masks last read are kept, each by
-// its text.
+// its text, two in each of 64 places chosen by all their characters (the
+// masks of one line, which often differ in a blank or a "#" alone, rarely
+// crowd one place).
 const MaskShape& knownShapeOf(std::string_view mask) {
   struct Known {
     char text[16];
     size_t size = sizeof text + 1;  // no mask yet
     MaskShape shape;
+    bool holds(std::string_view m) const { return size == m.size() && std::memcmp(text, m.data(), m.size()) == 0; }
   };
-  thread_local std::array<Known, 16> known;
+  thread_local std::array<std::array<Known, 2>, 64> known;  // the one used last first
   thread_local MaskShape longer;
   if (mask.empty() || mask.size() > sizeof Known::text) return longer = shapeOf(mask);
-  Known& k = known[(mask.size() + static_cast<unsigned char>(mask.front()) * 3 +
-                    static_cast<unsigned char>(mask[mask.size() / 2]) * 5) % known.size()];
-  if (k.size != mask.size() || std::memcmp(k.text, mask.data(), mask.size()) != 0) {
-    std::memcpy(k.text, mask.data(), mask.size());
-    k.size = mask.size();
-    k.shape = shapeOf(mask);
+  uint32_t hash = 2166136261U;
+  for (char c : mask) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+  std::array<Known, 2>& place = known[(hash ^ hash >> 16) % known.size()];
+  if (place[0].holds(mask)) return place[0].shape;
+  std::swap(place[0], place[1]);
+  if (!place[0].holds(mask)) {
+    std::memcpy(place[0].text, mask.data(), mask.size());
+    place[0].size = mask.size();
+    place[0].shape = shapeOf(mask);
   }
-  return k.shape;
+  return place[0].shape;
 }
 
 // A number rounded to a mask's places: its whole digits without leading
@@ -271,47 +272,115 @@ void writeRounded(const Rounded& r, std::string_view mask, const MaskShape& m, s
   std::copy(suffix.begin(), suffix.end(), at);
 }
 
-// Writes `number` through `mask` into `out`, replacing its text.
-void formatDecimal(const Decimal& number, std::string_view mask, std::string& out) {
-  Decimal d = number;
-  const MaskShape& m = knownShapeOf(mask);
-  if (m.first == std::string_view::npos) {
-    out.assign(mask);
-    return;
+// x / 10^k and x % 10^k, each power a constant the compiler divides by
+// without a division instruction.
+struct Quotient {
+  uint64_t quotient, remainder;
+};
+template <size_t K>
+Quotient dividedByPower(uint64_t x) {
+  return {x / kPowersOf10[K], x % kPowersOf10[K]};
+}
+template <size_t... K>
+constexpr auto powerDividers(std::index_sequence<K...>) {
+  return std::array<Quotient (*)(uint64_t), sizeof...(K)>{dividedByPower<K>...};
+}
+constexpr auto kDividers = powerDividers(std::make_index_sequence<std::size(kPowersOf10)>());
+Quotient dividedByPowerOf10(uint64_t x, size_t k) { return kDividers[k](x); }
+
+// The decimal digits of x (none for 0).
+size_t digitCount(uint64_t x) {
+  // log10(2) is about 1233 / 4096: from the bits the count or one fewer.
+  const size_t fewer = static_cast<size_t>(std::bit_width(x)) * 1233 >> 12;
+  return fewer + (x >= kPowersOf10[fewer] ? 1 : 0);
+}
+
+// Writes the `count` last digits of x backwards, ending at `end` (zeros in
+// front where x has fewer); answers x without them.
+uint64_t digitsBefore(char* end, uint64_t x, size_t count) {
+  for (; count >= 2; count -= 2, x /= 100) {
+    end -= 2;
+    std::memcpy(end, kDigitPairs + x % 100 * 2, 2);
   }
+  if (count == 1) {
+    *--end = static_cast<char>('0' + x % 10);
+    x /= 10;
+  }
+  return x;
+}
+
+// Copies a mask's few characters before or after its digits.
+char* copied(std::string_view text, char* to) {
+  for (char c : text) *to++ = c;
+  return to;
+}
+
+// Writes a number through the mask of shape `m` into `out`, replacing its
+// text: `scaled` is the number times 10^decimals (the mask's decimals, at
+// most 19), "-" in front when `negative`. Gives what writeRounded gives for
+// the same digits.
+void writeScaled(uint64_t scaled, bool negative, std::string_view mask, const MaskShape& m, std::string& out) {
+  const std::string_view prefix = mask.substr(0, m.first);
+  const std::string_view suffix = mask.substr(m.last + 1);
+  const size_t digits = digitCount(scaled);
+  const size_t wholeDigits = std::max(digits > m.decimals ? digits - m.decimals : 0, m.minimum);
+  const size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
+  out.resize((negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) +
+             suffix.size());
+  char* const start = out.data();
+  char* at = start + out.size();
+  // From the end: the suffix, the fraction, the point, the whole part.
+  copied(suffix, at - suffix.size());
+  at -= suffix.size();
+  uint64_t whole = scaled;
+  if (m.point) {
+    whole = digitsBefore(at, scaled, m.decimals);
+    at -= m.decimals;
+    *--at = '.';
+  }
+  if (!m.grouped) {
+    digitsBefore(at, whole, wholeDigits);
+  } else {
+    // Grouped by thousands from the right.
+    for (size_t k = 0; k < wholeDigits; ++k) {
+      if (k > 0 && k % 3 == 0) *--at = ',';
+      *--at = static_cast<char>('0' + whole % 10);
+      whole /= 10;
+    }
+  }
+  at = start;
+  if (negative) *at++ = '-';
+  copied(prefix, at);
+}
+
+// The value rounded as Format rounds it, times 10^decimals: first to
+// `significant` digits, then to `decimals` places, a half away from zero.
+// False where whole numbers do not hold it (formatDecimal then writes it).
+bool scaledToPlaces(double value, int significant, size_t decimals, uint64_t& n) {
+  if (decimals >= std::size(kPowersOf10)) return false;
+  n = 0;
+  if (!std::isfinite(value) || value == 0) return true;
+  Significant s;
+  if (!significantOf(std::fabs(value), significant, s)) return false;
+  // The digits below the mask's places dropped, a half away from zero.
+  const long drop = static_cast<long>(significant) - s.point - static_cast<long>(decimals);
+  if (drop <= 0) {
+    if (significant - drop > 19) return false;
+    n = s.number * kPowersOf10[-drop];
+  } else if (drop < static_cast<long>(std::size(kPowersOf10))) {
+    const Quotient q = dividedByPowerOf10(s.number, static_cast<size_t>(drop));
+    n = q.quotient + (q.remainder >= kPowersOf10[drop] / 2 ? 1 : 0);
+  }
+  return true;
+}
+
+// Writes `number` through `mask` (of shape `m`) into `out`, replacing its
+// text: rounded to the mask's places, a half away from zero, digit by digit,
+// for any number of digits and places.
+void formatDecimal(const Decimal& d, std::string_view mask, const MaskShape& m, std::string& out) {
   const size_t decimals = m.decimals;
-  if (d.exact && decimals < 20) {
-    // Rounded in whole numbers: the digits below the mask's places dropped,
-    // a half away from zero.
-    const long drop = static_cast<long>(d.count) - d.point - static_cast<long>(decimals);
-    uint64_t n = 0;
-    bool fits = true;
-    if (drop <= 0) {
-      fits = d.count - drop <= 19;
-      if (fits) n = d.number * kPowersOf10[-drop];
-    } else if (drop <= 19) {
-      const uint64_t unit = kPowersOf10[drop];
-      n = d.number / unit + (d.number % unit >= unit / 2 ? 1 : 0);
-    }
-    if (fits) {
-      // Its digits with zeros in front up to one whole place: the whole
-      // part, then the `decimals` fraction digits.
-      char text[48];
-      char* const start = text + 24;
-      char* const end = n == 0 ? start : std::to_chars(start, text + sizeof text, n).ptr;  // 0 has no digits
-      char* const from = end - std::max(static_cast<size_t>(end - start), decimals + 1);
-      std::fill(from, start, '0');
-      const char* fraction = end - decimals;
-      const char* whole = from;
-      while (whole < fraction && *whole == '0') ++whole;
-      writeRounded({whole, static_cast<size_t>(fraction - whole), fraction, d.negative && n != 0}, mask, m, out);
-      return;
-    }
-  }
-  // Rounded to `decimals` places, a half away from zero, digit by digit: the
-  // digits from the first whole place (or the point) on, with one place in
-  // front for a carry.
-  if (d.exact) d.spellNumber();
+  // The digits from the first whole place (or the point) on, with one place
+  // in front for a carry.
   const int zeros = d.point < 0 ? -d.point : 0;
   const size_t wholeLength = d.point > 0 ? static_cast<size_t>(d.point) : 0;
   const size_t keep = wholeLength + decimals;
@@ -333,34 +402,60 @@ void formatDecimal(const Decimal& number, std::string_view mask, std::string& ou
   writeRounded({all.data() + start, wholeEnd - start, all.data() + wholeEnd, d.negative && !zero}, mask, m, out);
 }
 
-std::string formatted(const Decimal& d, std::string_view mask) {
-  std::string out;
-  formatDecimal(d, mask, out);
-  return out;
+// Writes `value`, rounded first to `significant` digits, through `mask`
+// into `out`, replacing its text.
+void formatFloating(double value, int significant, std::string_view mask, std::string& out) {
+  const MaskShape& m = knownShapeOf(mask);
+  if (m.first == std::string_view::npos) {
+    out.assign(mask);
+    return;
+  }
+  uint64_t n = 0;
+  if (!scaledToPlaces(value, significant, m.decimals, n)) return formatDecimal(decimalOf(value, significant), mask, m, out);
+  writeScaled(n, value < 0 && n != 0, mask, m, out);
 }
+
+constexpr int kDoubleDigits = 15;
+constexpr int kSingleDigits = 7;
 
 }  // namespace
 
-std::string Format(double value, std::string_view mask) { return formatted(decimalOf(value, 15), mask); }
-std::string Format(float value, std::string_view mask) { return formatted(decimalOf(static_cast<double>(value), 7), mask); }
+std::string Format(double value, std::string_view mask) {
+  std::string out;
+  return FormatInto(out, value, mask);
+}
+std::string Format(float value, std::string_view mask) {
+  std::string out;
+  return FormatInto(out, value, mask);
+}
 std::string FormatInteger(long long value, std::string_view mask) {
   std::string out;
   return FormatIntegerInto(out, value, mask);
 }
 
 const std::string& FormatInto(std::string& out, double value, std::string_view mask) {
-  formatDecimal(decimalOf(value, 15), mask, out);
+  formatFloating(value, kDoubleDigits, mask, out);
   return out;
 }
 const std::string& FormatInto(std::string& out, float value, std::string_view mask) {
-  formatDecimal(decimalOf(static_cast<double>(value), 7), mask, out);
+  formatFloating(static_cast<double>(value), kSingleDigits, mask, out);
   return out;
 }
 const std::string& FormatIntegerInto(std::string& out, long long value, std::string_view mask) {
   // A whole number needs no rounding: its digits go straight to the mask.
   const MaskShape& m = knownShapeOf(mask);
   if (m.first == std::string_view::npos) return out.assign(mask);
-  const Decimal d = decimalOf(value);
-  writeRounded({d.digits, static_cast<size_t>(d.count), nullptr, d.negative}, mask, m, out);
+  const bool negative = value < 0;
+  // The magnitude of the smallest value does not fit a long long.
+  const unsigned long long magnitude =
+      negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  if (m.decimals < std::size(kPowersOf10) && magnitude < kPowersOf10[std::size(kPowersOf10) - 1 - m.decimals]) {
+    writeScaled(magnitude * kPowersOf10[m.decimals], negative, mask, m, out);
+    return out;
+  }
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+  const size_t count = magnitude == 0 ? 0 : static_cast<size_t>(end - digits);
+  writeRounded({digits, count, nullptr, negative}, mask, m, out);
   return out;
 }

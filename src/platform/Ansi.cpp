@@ -15,7 +15,7 @@ char16_t ansiToUnicode(unsigned char c) {
   return c;
 }
 
-QString fromAnsi(const std::string& text) {
+QString fromAnsi(std::string_view text) {
   // Windows-1252 is Latin-1 but for bytes 0x80 to 0x9F.
   QString out = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   unsigned char high = 0;

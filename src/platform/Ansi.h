@@ -4,11 +4,12 @@
 // the only crossing between the two.
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
 // Windows-1252 bytes to Unicode.
-QString fromAnsi(const std::string& text);
+QString fromAnsi(std::string_view text);
 // Unicode to Windows-1252 bytes; a character the code page lacks becomes '?'.
 std::string toAnsi(const QString& text);
 

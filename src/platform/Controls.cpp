@@ -1,6 +1,8 @@
 #include "platform/Controls.h"
 
 #include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <algorithm>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -8,25 +10,35 @@
 #include <QShortcutEvent>
 #include <QShowEvent>
 #include <map>
+#include <unordered_map>
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
 
 namespace platform {
 
+namespace {
+// The twips each placed widget was last given, dropped with the widget. Kept
+// beside the widgets rather than as their properties: a property costs a
+// look-up by name and an event, four of them per control of every window.
+std::unordered_map<const QObject*, TwipsRect>& placedTwips() {
+  static auto* placed = new std::unordered_map<const QObject*, TwipsRect>;  // outlives every widget
+  return *placed;
+}
+}  // namespace
+
 void placeTwips(QWidget* w, int left, int top, int width, int height) {
-  w->setProperty("twipsLeft", left);
-  w->setProperty("twipsTop", top);
-  w->setProperty("twipsWidth", width);
-  w->setProperty("twipsHeight", height);
+  auto [at, added] = placedTwips().try_emplace(w);
+  at->second = TwipsRect{left, top, width, height};
+  if (added) QObject::connect(w, &QObject::destroyed, [](QObject* gone) { placedTwips().erase(gone); });
   double tpp = screen().twipsPerPixel();
   w->setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
                  static_cast<int>(height / tpp));
 }
 
 TwipsRect twipsBounds(const QWidget* w) {
-  return TwipsRect{w->property("twipsLeft").toInt(), w->property("twipsTop").toInt(),
-                   w->property("twipsWidth").toInt(), w->property("twipsHeight").toInt()};
+  const auto at = placedTwips().find(w);
+  return at == placedTwips().end() ? TwipsRect{} : at->second;
 }
 
 namespace {
@@ -325,48 +337,57 @@ void SetFocusOn(QWidget* control) {
     control->setFocus(Qt::OtherFocusReason);
 }
 
-// The rows of a list box: text and item data, the text turned into the
-// screen's characters only when the view asks for it.
+void ListItems::remove(size_t row) {
+  const size_t begin = row == 0 ? 0 : ends_[row - 1];
+  const size_t length = ends_[row] - begin;
+  chars_.erase(begin, length);
+  ends_.erase(ends_.begin() + static_cast<std::ptrdiff_t>(row));
+  data_.erase(data_.begin() + static_cast<std::ptrdiff_t>(row));
+  for (size_t r = row; r < ends_.size(); ++r) ends_[r] -= length;
+}
+
+// The rows of a list box, the text turned into the screen's characters only
+// when the view asks for it.
 class ListRows : public QAbstractListModel {
  public:
-  using Row = std::pair<std::string, long>;
   explicit ListRows(QObject* parent) : QAbstractListModel(parent) {}
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
   }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid() || index.row() >= rowCount()) return {};
-    const Row& r = rows_[static_cast<size_t>(index.row())];
-    if (role == Qt::DisplayRole) return fromAnsi(r.first);
-    if (role == Qt::UserRole) return static_cast<qlonglong>(r.second);
+    if (!holds(index.row()) || index.parent().isValid()) return {};
+    const auto row = static_cast<size_t>(index.row());
+    if (role == Qt::DisplayRole) return fromAnsi(rows_.text(row));
+    if (role == Qt::UserRole) return static_cast<qlonglong>(rows_.itemData(row));
     return {};
   }
-  const Row* at(int i) const { return i >= 0 && i < rowCount() ? &rows_[static_cast<size_t>(i)] : nullptr; }
+  bool holds(int i) const { return i >= 0 && i < rowCount(); }
+  const ListItems& rows() const { return rows_; }
   void setData(int i, long value) {
-    if (i >= 0 && i < rowCount()) rows_[static_cast<size_t>(i)].second = value;
+    if (holds(i)) rows_.setItemData(static_cast<size_t>(i), value);
   }
-  int append(const std::string& text, long data) {
+  int append(std::string_view text, long data) {
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
-    rows_.emplace_back(text, data);
+    rows_.add(text, data);
     endInsertRows();
     return row;
   }
   void remove(int i) {
-    if (i < 0 || i >= rowCount()) return;
+    if (!holds(i)) return;
     beginRemoveRows(QModelIndex(), i, i);
-    rows_.erase(rows_.begin() + i);
+    rows_.remove(static_cast<size_t>(i));
     endRemoveRows();
   }
-  void replace(std::vector<Row> rows) {
+  void replace(ListItems rows) {
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();
   }
 
  private:
-  std::vector<Row> rows_;
+  ListItems rows_;
 };
 
 ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect)
@@ -383,39 +404,66 @@ ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect)
   connect(this, &QListView::doubleClicked, this, [this] {
     if (onDblClick) onDblClick();
   });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { selectionRead_ = false; });
 }
 ListBox::~ListBox() = default;
 void ListBox::AddItem(const std::string& text) { AddItem(text, 0); }
-void ListBox::AddItem(const std::string& text, long itemData) { newIndex_ = rows_->append(text, itemData); }
-void ListBox::SetItems(std::vector<std::pair<std::string, long>> rows) {
+void ListBox::AddItem(const std::string& text, long itemData) {
+  newIndex_ = rows_->append(text, itemData);
+  rowsChanged();
+}
+void ListBox::SetItems(ListItems rows) {
   newIndex_ = -1;
   rows_->replace(std::move(rows));
+  rowsChanged();
+}
+void ListBox::SetItems(const std::vector<std::pair<std::string, long>>& rows) {
+  ListItems items;
+  size_t chars = 0;
+  for (const auto& row : rows) chars += row.first.size();
+  items.reserve(rows.size(), chars);
+  for (const auto& [text, data] : rows) items.add(text, data);
+  SetItems(std::move(items));
 }
 void ListBox::Clear() {
   newIndex_ = -1;
   rows_->replace({});
+  rowsChanged();
 }
-void ListBox::RemoveItem(int index) { rows_->remove(index); }
+void ListBox::RemoveItem(int index) {
+  rows_->remove(index);
+  rowsChanged();
+}
+void ListBox::rowsChanged() { selectionRead_ = false; }
+const std::vector<char>& ListBox::selectedRows() const {
+  if (!selectionRead_) {
+    selected_.assign(static_cast<size_t>(ListCount()), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+      for (int row = std::max(range.top(), 0); row <= range.bottom() && row < ListCount(); ++row)
+        selected_[static_cast<size_t>(row)] = 1;
+    selectionRead_ = true;
+  }
+  return selected_;
+}
 int ListBox::ListCount() const { return rows_->rowCount(); }
 std::string ListBox::List(int index) const {
-  const ListRows::Row* r = rows_->at(index);
-  return r ? r->first : std::string();
+  return rows_->holds(index) ? std::string(rows_->rows().text(static_cast<size_t>(index))) : std::string();
 }
 long ListBox::ItemData(int index) const {
-  const ListRows::Row* r = rows_->at(index);
-  return r ? r->second : 0;
+  return rows_->holds(index) ? rows_->rows().itemData(static_cast<size_t>(index)) : 0;
 }
 void ListBox::SetItemData(int index, long value) { rows_->setData(index, value); }
-bool ListBox::Selected(int index) const {
-  return rows_->at(index) && selectionModel()->isSelected(rows_->index(index));
-}
+bool ListBox::Selected(int index) const { return rows_->holds(index) && selectedRows()[static_cast<size_t>(index)] != 0; }
 void ListBox::SetSelected(int index, bool selected) {
-  if (!rows_->at(index)) return;
+  if (!rows_->holds(index)) return;
   selectionModel()->select(rows_->index(index), selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
-int ListBox::SelCount() const { return static_cast<int>(selectionModel()->selectedIndexes().size()); }
+int ListBox::SelCount() const {
+  const std::vector<char>& selected = selectedRows();
+  return static_cast<int>(std::count(selected.begin(), selected.end(), 1));
+}
 void ListBox::SetListIndex(int index) {
-  if (rows_->at(index))
+  if (rows_->holds(index))
     setCurrentIndex(rows_->index(index));
   else
     selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);

@@ -15,6 +15,7 @@
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -152,15 +153,59 @@ class MaskedDateBox : public EntryBox {
 // from its start (EntryBox::SetFocus).
 void SetFocusOn(QWidget* control);
 
+// The rows of a list box: their texts one after another in one buffer, and
+// their item data in one vector. A window fills one and hands it to
+// ListBox::SetItems, so a list of thousands of rows costs no allocation per
+// row (reserve the room first, or keep one and clear() it between fills):
+//
+//   platform::ListItems rows;
+//   rows.reserve(count, count * 80);
+//   for (...) rows.add(line.clear().put(2, id, 8).str(), slot);
+//   SowList->SetItems(std::move(rows));
+class ListItems {
+ public:
+  void add(std::string_view text, long itemData = 0) {
+    chars_.append(text);
+    ends_.push_back(chars_.size());
+    data_.push_back(itemData);
+  }
+  void reserve(size_t rows, size_t chars) {
+    chars_.reserve(chars);
+    ends_.reserve(rows);
+    data_.reserve(rows);
+  }
+  // Empties the rows, keeping the room they took.
+  void clear() {
+    chars_.clear();
+    ends_.clear();
+    data_.clear();
+  }
+  size_t size() const { return ends_.size(); }
+  bool empty() const { return ends_.empty(); }
+  std::string_view text(size_t row) const {
+    const size_t begin = row == 0 ? 0 : ends_[row - 1];
+    return std::string_view(chars_).substr(begin, ends_[row] - begin);
+  }
+  long itemData(size_t row) const { return data_[row]; }
+  void setItemData(size_t row, long value) { data_[row] = value; }
+  void remove(size_t row);
+
+ private:
+  std::string chars_;
+  std::vector<size_t> ends_;  // where each row's text ends in chars_
+  std::vector<long> data_;
+};
+
 // A list box of text rows, each with a whole-number item data; fixed-column
 // rows in "Courier New". Taking the focus makes no row current: no row is
 // drawn focused or selected until the user or the program chose one.
 // A typed character moves to no other row (the rows start with blanks):
 // Space selects the row under the cursor, as the selection mode does, and
 // only that row.
-// The rows live in a model of their own, held as the program's text and
-// shown only as far as they are drawn, so a list of tens of thousands of
-// rows costs little more than its texts.
+// The rows live in a model of their own (ListItems), held as the program's
+// text and turned into the screen's characters only as far as they are
+// drawn, so a list of tens of thousands of rows costs little more than its
+// texts.
 class ListRows;
 class ListBox : public QListView {
   Q_OBJECT
@@ -171,7 +216,8 @@ class ListBox : public QListView {
   void AddItem(const std::string& text, long itemData);
   // Replaces every row by `rows` (text and item data), told to the view as
   // one change; the selection is emptied.
-  void SetItems(std::vector<std::pair<std::string, long>> rows);
+  void SetItems(ListItems rows);
+  void SetItems(const std::vector<std::pair<std::string, long>>& rows);
   void Clear();
   void RemoveItem(int index);
   int ListCount() const;
@@ -194,8 +240,16 @@ class ListBox : public QListView {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  // One flag a row, read from the selection the first time it is asked for
+  // after the selection or the rows changed: a run over the rows asking
+  // which are selected reads the selection once.
+  const std::vector<char>& selectedRows() const;
+  void rowsChanged();
+
   ListRows* rows_;
   int newIndex_ = -1;
+  mutable std::vector<char> selected_;
+  mutable bool selectionRead_ = false;
 };
 
 class ComboBox : public QComboBox {

@@ -1,9 +1,15 @@
 #include "platform/Form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QStyleFactory>
 #include <algorithm>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/Ansi.h"
@@ -15,9 +21,47 @@ namespace {
 QPointer<Form> g_active;
 // The windows in the order they were last shown or activated, the latest last.
 std::vector<Form*> g_shownOrder;
+
+// The application's style, with the icons it reads from image files made
+// once: every menu bar asks for the icon of its extension button as it is
+// built, which would otherwise read and decode the image again per window.
+class IconKeepingStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+    // With an option the icon may depend on the widget's state: made each time.
+    if (option) return QProxyStyle::standardIcon(icon, option, widget);
+    const std::pair key(icon, QGuiApplication::isRightToLeft());
+    auto kept = icons_.find(key);
+    if (kept == icons_.end()) kept = icons_.emplace(key, QProxyStyle::standardIcon(icon, nullptr, widget)).first;
+    return kept->second;
+  }
+
+ private:
+  mutable std::map<std::pair<StandardPixmap, bool>, QIcon> icons_;
+};
+
+// Puts the style in place once per application, before its first window.
+void keepStyleIcons() {
+  QStyle* style = QApplication::style();
+  if (!style || dynamic_cast<IconKeepingStyle*>(style)) return;
+  QApplication::setStyle(new IconKeepingStyle(QStyleFactory::create(style->name())));
+}
+
+// The screen the window lies on, told to the window: every control made in
+// it asks for the screen (for its font's resolution), which the toolkit would
+// otherwise look for by the window's place, control by control.
+void settleScreen(Form& window) {
+  QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
+  window.setScreen(screen ? screen : QGuiApplication::primaryScreen());
+}
+
 }  // namespace
 
 Form::Form(const std::string& name, QWidget* parent) : QDialog(parent) {
+  keepStyleIcons();
+  settleScreen(*this);
   setObjectName(QString::fromStdString(name));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
@@ -132,6 +176,7 @@ void Form::SetBoundsTwips(int left, int top, int width, int height) {
   double tpp = platform::screen().twipsPerPixel();
   setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
               static_cast<int>(height / tpp));
+  if (!isVisible()) settleScreen(*this);
 }
 
 void QtWindowDriver::runModal(Form& form) {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <numeric>
+#include <cstdint>
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
@@ -53,43 +53,56 @@ bool asNumber(const std::string& s, double& v) {
   return std::from_chars(first, s.data() + n, v).ec == std::errc();
 }
 
-// What a cell sorts by.
+// What a cell sorts by, and the row it stands in among those sorted. A
+// text also keeps its first eight characters as one number, which orders
+// two texts as their characters do unless both begin alike.
 struct SortKey {
   bool number;
   double value;
   const std::string* text;
+  uint64_t lead = 0;
+  size_t row = 0;
 };
 
 int compareKeys(const SortKey& a, const SortKey& b) {
   if (a.number && b.number) return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
   if (a.number != b.number) return a.number ? -1 : 1;
-  return a.text->compare(*b.text) < 0 ? -1 : (*a.text == *b.text ? 0 : 1);
+  if (a.lead != b.lead) return a.lead < b.lead ? -1 : 1;
+  return a.text->compare(*b.text);
 }
 
 SortKey keyOf(const std::string& text) {
   SortKey key{false, 0, &text};
   key.number = asNumber(text, key.value);
+  if (!key.number) {
+    // The characters as unsigned bytes, the first the highest, blanks
+    // (zeros) after a shorter text.
+    for (size_t i = 0; i < 8; ++i)
+      key.lead = key.lead << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0U);
+  }
   return key;
 }
 
 }  // namespace
 
-int compareCells(const std::string& a, const std::string& b) { return compareKeys(keyOf(a), keyOf(b)); }
+int compareCells(const std::string& a, const std::string& b) {
+  const int cmp = compareKeys(keyOf(a), keyOf(b));
+  return cmp < 0 ? -1 : (cmp > 0 ? 1 : 0);
+}
 
-// The grid's cells, row by row.
+// The grid's cells. They are held row after row in the order the rows were
+// made; a sort orders the rows shown (`shown`), moving no cell.
 class GridModel : public QAbstractTableModel {
  public:
-  std::vector<std::vector<Cell>> rows;
-  int cols = 0;
   int fixedRows = 1, fixedCols = 1;
 
   int rowCount(const QModelIndex& parent = {}) const override {
-    return parent.isValid() ? 0 : static_cast<int>(rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
   }
-  int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols; }
+  int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid()) return {};
-    const Cell& cell = rows[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
+    const Cell& cell = at(index.row(), index.column());
     switch (role) {
       case Qt::DisplayRole: return fromAnsi(cell.text);
       case Qt::TextAlignmentRole: return QVariant::fromValue(qtAlignment(cell.alignment));
@@ -104,8 +117,11 @@ class GridModel : public QAbstractTableModel {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
   }
 
-  bool holds(int row, int col) const { return row >= 0 && col >= 0 && row < rowCount() && col < cols; }
-  Cell& at(int row, int col) { return rows[static_cast<size_t>(row)][static_cast<size_t>(col)]; }
+  bool holds(int row, int col) const { return row >= 0 && col >= 0 && row < rowCount() && col < cols_; }
+  Cell& at(int row, int col) { return cells_[shown_[static_cast<size_t>(row)] * stride() + static_cast<size_t>(col)]; }
+  const Cell& at(int row, int col) const {
+    return cells_[shown_[static_cast<size_t>(row)] * stride() + static_cast<size_t>(col)];
+  }
   void changed(int row, int firstCol, int lastCol) { emit dataChanged(index(row, firstCol), index(row, lastCol)); }
 
   void setRows(int n) {
@@ -113,57 +129,74 @@ class GridModel : public QAbstractTableModel {
     const int now = rowCount();
     if (n > now) {
       beginInsertRows({}, now, n - 1);
-      rows.resize(static_cast<size_t>(n), std::vector<Cell>(static_cast<size_t>(cols)));
+      const size_t made = cells_.size() / std::max<size_t>(stride(), 1);
+      for (int r = now; r < n; ++r) shown_.push_back(made + static_cast<size_t>(r - now));
+      cells_.resize(cells_.size() + static_cast<size_t>(n - now) * stride());
       endInsertRows();
     } else if (n < now) {
       beginRemoveRows({}, n, now - 1);
-      rows.resize(static_cast<size_t>(n));
+      shown_.resize(static_cast<size_t>(n));
+      keepShownCells(stride());
       endRemoveRows();
     }
   }
   void setCols(int n) {
     n = std::max(n, 0);
-    if (n > cols) beginInsertColumns({}, cols, n - 1);
-    else if (n < cols) beginRemoveColumns({}, n, cols - 1);
+    if (n > cols_) beginInsertColumns({}, cols_, n - 1);
+    else if (n < cols_) beginRemoveColumns({}, n, cols_ - 1);
     else return;
-    const bool more = n > cols;
-    cols = n;
-    for (std::vector<Cell>& row : rows) row.resize(static_cast<size_t>(n));
+    const bool more = n > cols_;
+    keepShownCells(static_cast<size_t>(n));
+    cols_ = n;
     if (more) endInsertColumns();
     else endRemoveColumns();
   }
   void clear() {
-    for (std::vector<Cell>& row : rows)
-      for (Cell& cell : row) cell.text.clear();
-    if (!rows.empty() && cols > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, cols - 1));
+    for (Cell& cell : cells_) cell.text.clear();
+    if (!shown_.empty() && cols_ > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, cols_ - 1));
   }
   void sort(int col, bool ascending) {
     const size_t first = static_cast<size_t>(std::max(fixedRows, 0));
-    if (col < 0 || col >= cols || first >= rows.size()) return;
+    if (col < 0 || col >= cols_ || first >= shown_.size()) return;
     std::vector<SortKey> keys;
-    keys.reserve(rows.size() - first);
-    for (size_t r = first; r < rows.size(); ++r) keys.push_back(keyOf(rows[r][static_cast<size_t>(col)].text));
-    std::vector<size_t> order(keys.size());
-    std::iota(order.begin(), order.end(), 0);
+    keys.reserve(shown_.size() - first);
+    for (size_t r = first; r < shown_.size(); ++r) {
+      keys.push_back(keyOf(at(static_cast<int>(r), col).text));
+      keys.back().row = shown_[r];
+    }
     // A column of figures only, as the index grids sort, compares its values
     // alone.
     if (std::all_of(keys.begin(), keys.end(), [](const SortKey& k) { return k.number; })) {
-      std::stable_sort(order.begin(), order.end(), [&keys, ascending](size_t a, size_t b) {
-        return ascending ? keys[a].value < keys[b].value : keys[b].value < keys[a].value;
+      std::stable_sort(keys.begin(), keys.end(), [ascending](const SortKey& a, const SortKey& b) {
+        return ascending ? a.value < b.value : b.value < a.value;
       });
     } else {
-      std::stable_sort(order.begin(), order.end(), [&keys, ascending](size_t a, size_t b) {
-        const int cmp = compareKeys(keys[a], keys[b]);
+      std::stable_sort(keys.begin(), keys.end(), [ascending](const SortKey& a, const SortKey& b) {
+        const int cmp = compareKeys(a, b);
         return ascending ? cmp < 0 : cmp > 0;
       });
     }
     emit layoutAboutToBeChanged();
-    std::vector<std::vector<Cell>> sorted;
-    sorted.reserve(order.size());
-    for (size_t k : order) sorted.push_back(std::move(rows[first + k]));
-    std::move(sorted.begin(), sorted.end(), rows.begin() + static_cast<std::ptrdiff_t>(first));
+    for (size_t k = 0; k < keys.size(); ++k) shown_[first + k] = keys[k].row;
     emit layoutChanged();
   }
+
+ private:
+  size_t stride() const { return static_cast<size_t>(cols_); }
+  // Lays the cells of the rows shown out again, in the order shown, with
+  // `cols` cells a row.
+  void keepShownCells(size_t cols) {
+    std::vector<Cell> kept(shown_.size() * cols);
+    for (size_t r = 0; r < shown_.size(); ++r)
+      for (size_t c = 0; c < std::min(cols, stride()); ++c)
+        kept[r * cols + c] = std::move(cells_[shown_[r] * stride() + c]);
+    cells_ = std::move(kept);
+    for (size_t r = 0; r < shown_.size(); ++r) shown_[r] = r;
+  }
+
+  std::vector<Cell> cells_;
+  std::vector<size_t> shown_;  // the row of cells_ shown at each row of the grid
+  int cols_ = 0;
 };
 
 Grid::Grid(QWidget* parent, const std::string& name) : QTableView(parent), model_(new GridModel) {
@@ -189,31 +222,32 @@ void Grid::SetFixedCols(int n) { model_->fixedCols = n; }
 int Grid::FixedRows() const { return model_->fixedRows; }
 int Grid::FixedCols() const { return model_->fixedCols; }
 
-std::string Grid::TextMatrix(int row, int col) const {
-  return model_->holds(row, col) ? model_->at(row, col).text : std::string();
+const std::string& Grid::TextMatrix(int row, int col) const {
+  static const std::string kNone;
+  return model_->holds(row, col) ? model_->at(row, col).text : kNone;
 }
 
 void Grid::SetTextMatrix(int row, int col, const std::string& text) {
   if (!model_->holds(row, col)) return;
   model_->at(row, col).text = text;
-  model_->changed(row, col, col);
+  cellsChanged(row, col, col);
 }
 
 void Grid::SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments) {
   if (!model_->holds(row, 0)) return;
-  const int n = std::min(static_cast<int>(texts.size()), Cols());
-  for (int c = 0; c < n; ++c) {
-    Cell& cell = model_->at(row, c);
-    cell.text = texts[static_cast<size_t>(c)];
-    if (c < static_cast<int>(alignments.size())) cell.alignment = alignments[static_cast<size_t>(c)];
+  const size_t n = std::min(texts.size(), static_cast<size_t>(Cols()));
+  Cell* cells = &model_->at(row, 0);
+  for (size_t c = 0; c < n; ++c) {
+    cells[c].text = texts[c];
+    if (c < alignments.size()) cells[c].alignment = alignments[c];
   }
-  if (n > 0) model_->changed(row, 0, n - 1);
+  if (n > 0) cellsChanged(row, 0, static_cast<int>(n) - 1);
 }
 
 void Grid::SetCellAlignment(int alignment) {
   if (!model_->holds(row_, col_)) return;
   model_->at(row_, col_).alignment = alignment;
-  model_->changed(row_, col_, col_);
+  cellsChanged(row_, col_, col_);
 }
 
 int Grid::CellAlignment(int row, int col) const {
@@ -229,5 +263,10 @@ int Grid::ColWidth(int col) const {
 }
 
 void Grid::SortRows(int col, bool ascending) { model_->sort(col, ascending); }
+
+void Grid::cellsChanged(int row, int firstCol, int lastCol) {
+  // A grid not shown draws every cell as it is when it is shown.
+  if (isVisible()) model_->changed(row, firstCol, lastCol);
+}
 
 }  // namespace platform

@@ -5,7 +5,8 @@
 //
 // The cells live in the grid's own table of texts; the view asks only for the
 // cells it draws, so filling and sorting thousands of rows costs no widget
-// work per cell. A whole row is written at once with SetRowTexts.
+// work per cell (a sort orders the rows, moving no text; a grid not shown
+// is told of no change). A whole row is written at once with SetRowTexts.
 #include <QTableView>
 #include <string>
 #include <vector>
@@ -29,7 +30,9 @@ class Grid : public QTableView {
   void SetFixedCols(int n);
   int FixedRows() const;
   int FixedCols() const;
-  std::string TextMatrix(int row, int col) const;
+  // A cell's text ("" outside the grid), as the grid holds it until a cell
+  // changes.
+  const std::string& TextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, const std::string& text);
   // Row `row`'s cells from column 0, with their alignments (0 left, 1
   // centre, 2 right) where `alignments` names one.
@@ -52,6 +55,8 @@ class Grid : public QTableView {
   void keyboardSearch(const QString&) override {}
 
  private:
+  // Tells the view of changed cells of one row.
+  void cellsChanged(int row, int firstCol, int lastCol);
   GridModel* model_;
   int row_ = 0, col_ = 0;
 };

@@ -89,6 +89,78 @@ TEST(ListBox, SetItemsReplacesEveryRow) {
   EXPECT_EQ(list.model()->rowCount(), 3);
 }
 
+// The rows of one buffer: each text (empty ones too) and item data as added,
+// a row taken out or the whole cleared and filled again; the list shows
+// them as handed over, rows added after them following.
+TEST(ListItems, HoldEachRowAsAddedThroughRemovesAndRefills) {
+  TestPlatform tp;
+  ListItems rows;
+  rows.reserve(4, 16);
+  rows.add(" A1", 7);
+  rows.add("", 8);
+  rows.add(" \x80 B2", 12);
+  rows.add(" C3");
+  rows.remove(1);
+  rows.setItemData(2, 802);
+  const auto all = [](const ListItems& r) {
+    std::string out;
+    for (size_t i = 0; i < r.size(); ++i) out += std::string(r.text(i)) + "=" + std::to_string(r.itemData(i)) + "|";
+    return out;
+  };
+  EXPECT_EQ(all(rows), " A1=7| \x80 B2=12| C3=802|");
+  rows.remove(0);
+  EXPECT_EQ(all(rows), " \x80 B2=12| C3=802|");
+  rows.clear();
+  EXPECT_TRUE(rows.empty());
+  rows.add("D4", 4);
+  rows.add("E5", 5);
+  QWidget w;
+  ListBox list(&w, "SowList");
+  list.AddItem("OLD", 1);
+  list.SetItems(std::move(rows));
+  list.AddItem("F6", 6);
+  list.RemoveItem(0);
+  ASSERT_EQ(list.ListCount(), 2);
+  EXPECT_EQ(list.List(0) + list.List(1), "E5F6");
+  EXPECT_EQ(list.ItemData(0) * 10 + list.ItemData(1), 56);
+}
+
+// Which rows are selected follows every way the selection changes: one row
+// at a time, a range chosen as a drag or Shift chooses it, rows cleared,
+// rows replaced or taken away.
+TEST(ListBox, SelectedFollowsEveryChangeOfTheSelection) {
+  TestPlatform tp;
+  QWidget w;
+  ListBox list(&w, "SowList");
+  list.SetItems({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"E", 5}});
+  const auto selected = [&list] {
+    std::string rows;
+    for (int i = 0; i < list.ListCount(); ++i)
+      if (list.Selected(i)) rows += list.List(i);
+    return rows + std::to_string(list.SelCount());
+  };
+  EXPECT_EQ(selected(), "0");
+  list.SetSelected(1, true);
+  list.SetSelected(3, true);
+  EXPECT_EQ(selected(), "BD2");
+  list.selectionModel()->select(QItemSelection(list.model()->index(2, 0), list.model()->index(4, 0)),
+                                QItemSelectionModel::Select);
+  EXPECT_EQ(selected(), "BCDE4");
+  list.SetSelected(3, false);
+  EXPECT_EQ(selected(), "BCE3");
+  list.RemoveItem(0);
+  EXPECT_EQ(selected(), "BCE3");
+  list.clearSelection();
+  EXPECT_EQ(selected(), "0");
+  list.SetSelected(0, true);
+  list.SetItems({{"F", 6}, {"G", 7}});
+  EXPECT_EQ(selected(), "0");
+  list.SetSelected(1, true);
+  list.Clear();
+  list.AddItem("H");
+  EXPECT_EQ(selected(), "0");
+}
+
 TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
   TestPlatform tp;
   QMenuBar bar;
@@ -189,6 +261,38 @@ TEST(Grid, SortsAColumnOfFiguresByValueKeepingTiesInOrder) {
     for (int r = 1; r < g.Rows(); ++r) order += g.TextMatrix(r, 0);
     EXPECT_EQ(order, c.order) << c.cells[0] << " " << c.ascending;
   }
+}
+
+// A sort orders the rows; the cells written, the rows and columns added or
+// taken away afterwards keep to the rows as they are shown.
+TEST(Grid, CellsKeepTheirRowsThroughSortsAndResizes) {
+  TestPlatform tp;
+  Grid g(nullptr, "Grid1");
+  g.SetCols(2);
+  g.SetRows(5);
+  const char* ids[] = {"ID", "D", "B", "A", "C"};
+  for (int r = 0; r < 5; ++r) g.SetRowTexts(r, {ids[r], std::to_string(r)}, {0, 2});
+  g.SortRows(0, true);                 // A B C D under the heading
+  g.SetTextMatrix(2, 1, "b");          // row B
+  g.SetRow(3);
+  g.SetCol(1);
+  g.SetCellAlignment(1);               // row C
+  g.SetRows(6);                        // a row after D
+  g.SetTextMatrix(5, 0, "E");
+  g.SetCols(3);
+  g.SetTextMatrix(1, 2, "a");
+  auto rows = [&g] {
+    std::string all;
+    for (int r = 0; r < g.Rows(); ++r)
+      all += g.TextMatrix(r, 0) + g.TextMatrix(r, 1) + g.TextMatrix(r, 2) + std::to_string(g.CellAlignment(r, 1)) + "|";
+    return all;
+  };
+  EXPECT_EQ(rows(), "ID02|A3a2|Bb2|C41|D12|E0|");
+  g.SortRows(0, false);
+  g.SetRows(4);                        // E D C remain under the heading
+  EXPECT_EQ(rows(), "ID02|E0|D12|C41|");
+  g.ClearGrid();
+  EXPECT_EQ(rows(), "2|0|2|1|");  // the texts gone, the alignments kept
 }
 
 TEST(Timer, TicksOnlyWhileEnabled) {
