@@ -32,8 +32,9 @@ std::string_view stored(const uint8_t* bytes, size_t width) {
   return {reinterpret_cast<const char*>(bytes), width};
 }
 
-// The list line of the stored drug, written into `line`.
-const std::string& listLine(FixedLine& line, const uint8_t* drugBytes) {
+}  // namespace
+
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
   // Text fields go in as stored: their trailing blanks are the line's own.
   return line.clear()
       .put(2, stored(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
@@ -41,11 +42,9 @@ const std::string& listLine(FixedLine& line, const uint8_t* drugBytes) {
       .putRight(33, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
       .put(37, unitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
       .put(45, typeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
-      .putRight(56, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", 6)
+      .putRight(56, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", amountWidth)
       .str();
 }
-
-}  // namespace
 
 std::string DrugUnitText(const std::string& unit) { return unitText(letterOf(unit)); }
 std::string DrugTypeWord(const std::string& type) { return typeWord(letterOf(type)); }
@@ -54,7 +53,7 @@ std::string OneDecimal(float value) { return Format(value, "0.0"); }
 
 std::string DrugListLine(const uint8_t* drugBytes) {
   FixedLine line(kDrugLineWidth);
-  return listLine(line, drugBytes);
+  return WriteDrugLine(line, drugBytes);
 }
 
 std::string DrugListLine(const DrugRecord& drug) { return DrugListLine(records::encode(drug).data()); }
@@ -68,7 +67,7 @@ DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
     const uint8_t* bytes = drugs.bytes(n);
     if (IsFreeDrugCode(bytes)) continue;
     ++listing.drugs;
-    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0) listing.lines.push_back(listLine(line, bytes));
+    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0) listing.lines.push_back(WriteDrugLine(line, bytes));
   }
   return listing;
 }

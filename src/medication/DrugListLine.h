@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/CodeIndex.h"
+#include "common/FixedLine.h"
 #include "records/DrugRecord.h"
 #include "records/RecordIo.h"
 
@@ -29,6 +30,9 @@ std::string DrugTypeWord(const std::string& type);
 std::string DrugListLine(const DrugRecord& drug);
 // The line of the drug whose stored bytes are `drugBytes`.
 std::string DrugListLine(const uint8_t* drugBytes);
+// The same written into `line` (kDrugLineWidth wide, reused from line to
+// line), the amount right-aligned in `amountWidth` columns from column 56.
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth = 6);
 // Format(value, "0.0"), the same text as "####0.0".
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.

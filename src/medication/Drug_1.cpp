@@ -113,8 +113,9 @@ void Drug_1::ApplyDrugQuery() {
   std::vector<std::pair<std::string, long>> rows;
   rows.reserve(lines.size());
   for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
-  Drug_List->SetItems(rows);
-  ShowDrugItems(!rows.empty());
+  const bool listed = !rows.empty();
+  Drug_List->SetItems(std::move(rows));
+  ShowDrugItems(listed);
   Hourglass(false);
 }
 
