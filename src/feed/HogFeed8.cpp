@@ -217,13 +217,13 @@ void HogFeed8::PrintIngredients() {
     Hourglass(false);
     return;
   }
-  const std::vector<std::string> lines = IngredientPrintLines(file, Lines());
+  std::vector<std::string> lines = IngredientPrintLines(file, Lines());
   if (lines.empty()) {
     Alert("NO INGREDIENT RECORDS FOUND!", platform::vbExclamation | platform::vbOKOnly, kPrintTitle);
     Hourglass(false);
     return;
   }
-  PrintIngredientListing(lines, RTrim(FQDisp->Caption()));
+  PrintIngredientListing(std::move(lines), RTrim(FQDisp->Caption()));
   Hourglass(false);
 }
 

@@ -26,6 +26,9 @@ inline constexpr int kDrugLineWidth = 64;
 // "WATER MED." for "V", "F", "W"; "" for another letter).
 std::string DrugUnitText(const std::string& unit);
 std::string DrugTypeWord(const std::string& type);
+// The same of a stored letter.
+const char* DrugUnitText(char unit);
+const char* DrugTypeWord(char type);
 
 std::string DrugListLine(const DrugRecord& drug);
 // The line of the drug whose stored bytes are `drugBytes`.

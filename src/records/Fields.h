@@ -45,6 +45,10 @@ struct Currency {
 
 // The readers are inline: a run over a whole file calls them for every field.
 std::string getText(const uint8_t* p, int width);
+// A stored text as it stands, padding included, without a copy.
+inline std::string_view textView(const uint8_t* p, int width) {
+  return {reinterpret_cast<const char*>(p), static_cast<size_t>(width)};
+}
 void putText(uint8_t* p, int width, const std::string& value);
 inline int16_t getI16(const uint8_t* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
 void putI16(uint8_t* p, int16_t v);
@@ -206,9 +210,7 @@ struct FieldPlace {
   Kind kind = None;
   int offset = 0, width = 0;
 
-  std::string_view text(const uint8_t* record) const {
-    return {reinterpret_cast<const char*>(record + offset), static_cast<size_t>(width)};
-  }
+  std::string_view text(const uint8_t* record) const { return textView(record + offset, width); }
   // True when the field holds blanks only.
   bool blank(const uint8_t* record) const { return text(record).find_first_not_of(' ') == std::string_view::npos; }
   int16_t i16(const uint8_t* record) const { return getI16(record + offset); }
