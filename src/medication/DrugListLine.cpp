@@ -5,7 +5,7 @@
 #include "common/NumberText.h"
 #include "medication/MedicationFiles.h"
 
-const char* DrugUnitText(char unit) {
+std::string_view DrugUnitText(char unit) {
   switch (unit) {
     case 'M': return " ML";
     case 'L': return " Lb/Ton";
@@ -14,7 +14,7 @@ const char* DrugUnitText(char unit) {
   }
 }
 
-const char* DrugTypeWord(char type) {
+std::string_view DrugTypeWord(char type) {
   switch (type) {
     case 'V': return "VACCINE";
     case 'F': return "FEED MED.";
@@ -25,12 +25,14 @@ const char* DrugTypeWord(char type) {
 
 namespace {
 
+// The list shows the amount in six columns.
+constexpr int kListAmountWidth = 6;
+
 // The one letter of a text field, or none.
 char letterOf(const std::string& field) { return field.size() == 1 ? field[0] : '\0'; }
 
-}  // namespace
-
-const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
+// The line of a stored drug, written into `line`.
+const std::string& drugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
   // Text fields go in as stored: their trailing blanks are the line's own.
   return line.clear()
       .put(2, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
@@ -42,14 +44,20 @@ const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int 
       .str();
 }
 
-std::string DrugUnitText(const std::string& unit) { return DrugUnitText(letterOf(unit)); }
-std::string DrugTypeWord(const std::string& type) { return DrugTypeWord(letterOf(type)); }
+}  // namespace
+
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
+  return drugLine(line, drugBytes, amountWidth);
+}
+
+std::string DrugUnitText(const std::string& unit) { return std::string(DrugUnitText(letterOf(unit))); }
+std::string DrugTypeWord(const std::string& type) { return std::string(DrugTypeWord(letterOf(type))); }
 
 std::string OneDecimal(float value) { return Format(value, "0.0"); }
 
 std::string DrugListLine(const uint8_t* drugBytes) {
   FixedLine line(kDrugLineWidth);
-  return WriteDrugLine(line, drugBytes);
+  return drugLine(line, drugBytes, kListAmountWidth);
 }
 
 std::string DrugListLine(const DrugRecord& drug) { return DrugListLine(records::encode(drug).data()); }
@@ -63,7 +71,7 @@ DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
     const uint8_t* bytes = drugs.bytes(n);
     if (IsFreeDrugCode(bytes)) continue;
     ++listing.drugs;
-    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0) listing.lines.push_back(WriteDrugLine(line, bytes));
+    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0) listing.lines.push_back(drugLine(line, bytes, kListAmountWidth));
   }
   return listing;
 }

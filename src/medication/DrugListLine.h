@@ -12,6 +12,7 @@
 // already lowered: taking the year's dosages off again would count them
 // twice.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/CodeIndex.h"
@@ -27,8 +28,8 @@ inline constexpr int kDrugLineWidth = 64;
 std::string DrugUnitText(const std::string& unit);
 std::string DrugTypeWord(const std::string& type);
 // The same of a stored letter.
-const char* DrugUnitText(char unit);
-const char* DrugTypeWord(char type);
+std::string_view DrugUnitText(char unit);
+std::string_view DrugTypeWord(char type);
 
 std::string DrugListLine(const DrugRecord& drug);
 // The line of the drug whose stored bytes are `drugBytes`.
