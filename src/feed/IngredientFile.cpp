@@ -134,13 +134,13 @@ std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   return lines;
 }
 
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& listed) {
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes) {
   const IngredientIndex index(file);
   std::vector<std::string> lines;
-  lines.reserve(listed.size());
+  lines.reserve(codes.size());
   FixedLine line(kPrintWidth);
-  for (const std::string& listedLine : listed)
-    for (long n = index.First(IngredientCodeOfLine(listedLine)); n != 0; n = index.Next(n))
+  for (const std::string& code : codes)
+    for (long n = index.First(code); n != 0; n = index.Next(n))
       lines.push_back(printLine(line, file.bytes(n)));
   return lines;
 }

@@ -89,10 +89,10 @@ std::string DrugListingLine(const DrugRecord& drug) {
 }
 
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                          const std::vector<std::string>& listed) {
+                                          const std::vector<std::string>& codes) {
   std::vector<std::string> lines;
   FixedLine line(kListingWidth);
-  for (long n : DrugRecordsOfLines(drugs, listed)) lines.push_back(listingLine(line, drugs.bytes(n)));
+  for (long n : DrugRecordsOfCodes(drugs, codes)) lines.push_back(listingLine(line, drugs.bytes(n)));
   return lines;
 }
 
@@ -105,12 +105,12 @@ void PrintDrugListing(std::vector<std::string> body, const std::string& shown) {
 
 // ---- The data sheets ------------------------------------------------------
 
-std::vector<long> DrugRecordsOfLines(const records::FileImage<DrugRecord>& drugs,
-                                     const std::vector<std::string>& chosen) {
+std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs,
+                                     const std::vector<std::string>& codes) {
   const DrugsByCode byCode(drugs);
   std::vector<long> found;
-  for (const std::string& line : chosen)
-    for (long n = byCode.First(DrugCodeOfLine(line)); n != 0; n = byCode.Next(n)) found.push_back(n);
+  for (const std::string& code : codes)
+    for (long n = byCode.First(code); n != 0; n = byCode.Next(n)) found.push_back(n);
   return found;
 }
 
