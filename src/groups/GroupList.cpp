@@ -1,5 +1,6 @@
 #include "groups/GroupList.h"
 
+#include <cstring>
 #include <string_view>
 
 #include "common/FixedLine.h"
@@ -16,15 +17,20 @@ const char* const kHeading2[] = {
 
 // The records of the stage and year that `wanted` takes, tested on their
 // stored bytes.
+// The year is the last two stored characters of the ID, compared as they
+// stand; a year of any other length is the year of no record.
 template <class Wanted>
 std::vector<long> GroupsOfStageAndYear(const GroupBook& book, int stage, const std::string& year, Wanted wanted) {
   std::vector<long> out;
   const char letter = StageLetter(stage)[0];
-  for (long n = 1; n <= book.groupCount(); ++n) {
-    const uint8_t* p = book.groupFile().bytes(n);
-    const std::string_view id(reinterpret_cast<const char*>(p + GroupRecord::IdAt), GroupRecord::IdWidth);
-    if (static_cast<char>(p[GroupRecord::StageAt]) != letter || letter == ' ') continue;
-    if (id.find_first_not_of(' ') == std::string_view::npos || id.substr(id.size() - 2) != year) continue;
+  const long count = book.groupCount();
+  if (letter == ' ' || year.size() != 2 || count == 0) return out;
+  constexpr int kYearAt = GroupRecord::IdAt + GroupRecord::IdWidth - 2;
+  const uint8_t* p = book.groupFile().bytes(1);
+  for (long n = 1; n <= count; ++n, p += GroupRecord::Length) {
+    if (static_cast<char>(p[GroupRecord::StageAt]) != letter || std::memcmp(p + kYearAt, year.data(), 2) != 0) continue;
+    if (records::textView(p + GroupRecord::IdAt, GroupRecord::IdWidth).find_first_not_of(' ') == std::string_view::npos)
+      continue;
     if (wanted(p)) out.push_back(n);
   }
   return out;
