@@ -55,7 +55,9 @@ const std::string& printLine(FixedLine& line, const uint8_t* b) {
       .putRight(34, records::getI32(b + R::CurrentInventoryAt), "######0", 7)
       .putRight(47, records::getI32(b + kStart), "######0", 7)
       .putRight(60, dollars(records::getI64(b + kUnit), cost), 6);
-  return line.putRight(70, dollars(records::getI64(b + kTotal), cost), 8).put(81, records::textView(b + kDate, 10), 10).str();
+  return line.putRight(70, dollars(records::getI64(b + kTotal), cost), 8)
+      .put(81, records::textView(b + kDate, 10), 10)
+      .str();
 }
 
 }  // namespace
@@ -100,7 +102,8 @@ long DuplicateIngredient(const IngredientFile& file, const std::string& code) {
 }
 
 IngredientIndex::IngredientIndex(const IngredientFile& file)
-    : codes_(file.count(), [&file](long n) { return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth)); }) {}
+    : codes_(file.count(),
+             [&file](long n) { return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth)); }) {}
 
 long IngredientIndex::First(const std::string& code) const { return codes_.First(Trimmed(code)); }
 

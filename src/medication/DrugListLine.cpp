@@ -62,7 +62,9 @@ std::string DrugListLine(const uint8_t* drugBytes) {
 
 std::string DrugListLine(const DrugRecord& drug) { return DrugListLine(records::encode(drug).data()); }
 
-std::string DrugCodeOfLine(const std::string& line) { return std::string(Trimmed(std::string_view(line).substr(0, 7))); }
+std::string DrugCodeOfLine(const std::string& line) {
+  return std::string(Trimmed(std::string_view(line).substr(0, 7)));
+}
 
 DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
   DrugListing listing;
@@ -71,7 +73,8 @@ DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
     const uint8_t* bytes = drugs.bytes(n);
     if (IsFreeDrugCode(bytes)) continue;
     ++listing.drugs;
-    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0) listing.lines.push_back(drugLine(line, bytes, kListAmountWidth));
+    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0)
+      listing.lines.push_back(drugLine(line, bytes, kListAmountWidth));
   }
   return listing;
 }
