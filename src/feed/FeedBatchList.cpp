@@ -17,12 +17,11 @@ constexpr int kLineWidth = 88;
 
 // Where the fields of a batch lie: the list and the printout read them
 // straight from the stored bytes.
-const FeedBatchRecord kProto;
-const records::FieldPlace kNumber = records::placeOf(kProto, &kProto.BatchNumber);
-const records::FieldPlace kGroup = records::placeOf(kProto, &kProto.GroupId);
-const records::FieldPlace kDate = records::placeOf(kProto, &kProto.DateGround);
-const records::FieldPlace kPounds = records::placeOf(kProto, &kProto.TotalPounds);
-const records::FieldPlace kCost = records::placeOf(kProto, &kProto.TotalCost);
+const records::FieldPlace kNumber = records::placeOf(&FeedBatchRecord::BatchNumber);
+const records::FieldPlace kGroup = records::placeOf(&FeedBatchRecord::GroupId);
+const records::FieldPlace kDate = records::placeOf(&FeedBatchRecord::DateGround);
+const records::FieldPlace kPounds = records::placeOf(&FeedBatchRecord::TotalPounds);
+const records::FieldPlace kCost = records::placeOf(&FeedBatchRecord::TotalCost);
 
 // The number and group of a line, on a line blanked for it: the list puts
 // the group at column 13 and the date at 19, the printout at 12 and 18.

@@ -106,11 +106,10 @@ std::optional<YearFileProblem> FeedYearFiles::Sum(const std::string& letter, con
   if (batchProblem_) return batchProblem_;
   if (letter.size() != 1) return std::nullopt;
   // Each batch's fields are read where they lie in its stored bytes.
-  static const FeedBatchRecord p;
-  static const records::FieldPlace kGroup = records::placeOf(p, &p.GroupId);
-  static const records::FieldPlace kNumber = records::placeOf(p, &p.BatchNumber);
-  static const records::FieldPlace kPounds = records::placeOf(p, &p.TotalPounds);
-  static const records::FieldPlace kCost = records::placeOf(p, &p.TotalCost);
+  static const records::FieldPlace kGroup = records::placeOf(&FeedBatchRecord::GroupId);
+  static const records::FieldPlace kNumber = records::placeOf(&FeedBatchRecord::BatchNumber);
+  static const records::FieldPlace kPounds = records::placeOf(&FeedBatchRecord::TotalPounds);
+  static const records::FieldPlace kCost = records::placeOf(&FeedBatchRecord::TotalCost);
   for (long n = 1; n <= batches_.count(); ++n) {
     const uint8_t* bytes = batches_.bytes(n);
     if (static_cast<char>(bytes[0]) != letter[0]) continue;

@@ -77,7 +77,7 @@ bool IngredientQuery::matches(const uint8_t* bytes) const {
 }
 
 std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query) {
-  static const records::FieldPlace code = records::placeOf(kProto, &kProto.IngredientCode);
+  static const records::FieldPlace code = records::placeOf(&IngredientRecord::IngredientCode);
   std::vector<std::string> lines;
   FixedLine line(64);
   for (long n = 1; n <= file.count(); ++n) {

@@ -17,21 +17,20 @@ const char kAdjustText[] = "USED to EDIT END of YEAR ADJUSTMENT";
 
 // Where the fields of a row lie: the runs read a row's fields straight from
 // its stored bytes.
-const SalesRecord kProto;
-const records::FieldPlace kType = records::placeOf(kProto, &kProto.SaleType);
-const records::FieldPlace kYearEnd = records::placeOf(kProto, &kProto.YearEndAdjust);
-const records::FieldPlace kId = records::placeOf(kProto, &kProto.GroupId);
-const records::FieldPlace kPigs = records::placeOf(kProto, &kProto.PigsSold);
-const records::FieldPlace kGilts = records::placeOf(kProto, &kProto.GiltsSold);
-const records::FieldPlace kWeight = records::placeOf(kProto, &kProto.WeightPerPig);
-const records::FieldPlace kPrice = records::placeOf(kProto, &kProto.PricePerLb);
-const records::FieldPlace kBackfat = records::placeOf(kProto, &kProto.Backfat);
-const records::FieldPlace kLean = records::placeOf(kProto, &kProto.PercentLean);
-const records::FieldPlace kHotCarcass = records::placeOf(kProto, &kProto.HotCarcassWeight);
-const records::FieldPlace kLeanIndex = records::placeOf(kProto, &kProto.FatFreeLeanIndex);
-const records::FieldPlace kLoineye = records::placeOf(kProto, &kProto.Loineye);
-const records::FieldPlace kPremium = records::placeOf(kProto, &kProto.GradeYieldPremium);
-const records::FieldPlace kDate = records::placeOf(kProto, &kProto.DateSold);
+const records::FieldPlace kType = records::placeOf(&SalesRecord::SaleType);
+const records::FieldPlace kYearEnd = records::placeOf(&SalesRecord::YearEndAdjust);
+const records::FieldPlace kId = records::placeOf(&SalesRecord::GroupId);
+const records::FieldPlace kPigs = records::placeOf(&SalesRecord::PigsSold);
+const records::FieldPlace kGilts = records::placeOf(&SalesRecord::GiltsSold);
+const records::FieldPlace kWeight = records::placeOf(&SalesRecord::WeightPerPig);
+const records::FieldPlace kPrice = records::placeOf(&SalesRecord::PricePerLb);
+const records::FieldPlace kBackfat = records::placeOf(&SalesRecord::Backfat);
+const records::FieldPlace kLean = records::placeOf(&SalesRecord::PercentLean);
+const records::FieldPlace kHotCarcass = records::placeOf(&SalesRecord::HotCarcassWeight);
+const records::FieldPlace kLeanIndex = records::placeOf(&SalesRecord::FatFreeLeanIndex);
+const records::FieldPlace kLoineye = records::placeOf(&SalesRecord::Loineye);
+const records::FieldPlace kPremium = records::placeOf(&SalesRecord::GradeYieldPremium);
+const records::FieldPlace kDate = records::placeOf(&SalesRecord::DateSold);
 
 // The row's kind is `kind` ("F", "M"); a blank kind is none.
 bool OfKind(const uint8_t* row, const std::string& kind) {

@@ -90,7 +90,7 @@ std::string DrugQueryLine(const uint8_t* drugBytes) {
 }
 
 std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query) {
-  static const records::FieldPlace name = records::placeOf(kProto, &kProto.DrugName);
+  static const records::FieldPlace name = records::placeOf(&DrugRecord::DrugName);
   std::vector<std::string> lines;
   FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {

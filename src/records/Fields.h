@@ -202,8 +202,7 @@ class FieldMask {
 // member that holds it in one record: a run over a whole file reads that
 // field straight from each record's bytes, decoding nothing.
 //
-//   static const DrugRecord p;
-//   static const records::FieldPlace expires = records::placeOf(p, &p.ExpirationDate);
+//   static const records::FieldPlace expires = records::placeOf(&DrugRecord::ExpirationDate);
 //   std::string_view date = expires.text(image.bytes(n));   // as stored, padded
 struct FieldPlace {
   enum Kind { None, Text, I16, I32, F32, Cur };  // a date is a text of 10
@@ -249,6 +248,12 @@ FieldPlace placeOf(const R& record, const void* member) {
   PlaceFinder finder(member);
   const_cast<R&>(record).fields(finder);
   return finder.place();
+}
+// The place of a member of the record type: placeOf(&SalesRecord::GroupId).
+template <class R, class T>
+FieldPlace placeOf(T R::*member) {
+  static const R record{};
+  return placeOf(record, &(record.*member));
 }
 
 // Reads the fields whose bits are set, in the order the record names them.
