@@ -24,9 +24,8 @@ const FeedType* feedType(int choice) {
   return nullptr;
 }
 
-std::string storedText(const uint8_t* field, size_t width) {
-  return RTrim(std::string(reinterpret_cast<const char*>(field), width));
-}
+// A stored text without its trailing blanks.
+std::string_view storedText(const uint8_t* field, int width) { return RTrimmed(records::textView(field, width)); }
 
 }  // namespace
 
@@ -58,8 +57,10 @@ bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault) {
   return WriteRecordAt(FeedFilePath(), n, batch, fault);
 }
 
-bool IsListedBatch(const FeedBatchRecord& batch, const std::string& letter) {
-  return !Trim(batch.FeedType).empty() && !RTrim(batch.BatchNumber).empty() && batch.FeedType == letter;
+bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter) {
+  using R = FeedBatchRecord;
+  return letter.size() == 1 && batchBytes[0] != ' ' && batchBytes[0] == static_cast<uint8_t>(letter[0]) &&
+         !storedText(batchBytes + R::BatchNumberAt, R::BatchNumberWidth).empty();
 }
 
 std::string BatchNumberOf(long record) {
@@ -67,13 +68,13 @@ std::string BatchNumberOf(long record) {
   return digits.size() >= 5 ? digits : std::string(5 - digits.size(), '0') + digits;
 }
 
-std::string PlainBatchNumber(const std::string& batchNumber) {
-  const std::string n = RTrim(batchNumber);
+std::string_view PlainBatchNumber(std::string_view batchNumber) {
+  const std::string_view n = RTrimmed(batchNumber);
   return n.size() > 5 ? n.substr(n.size() - 5) : n;
 }
 
-bool IsMedicatedNumber(const std::string& batchNumber) {
-  const std::string n = Trim(batchNumber);
+bool IsMedicatedNumber(std::string_view batchNumber) {
+  const std::string_view n = Trimmed(batchNumber);
   return !n.empty() && n[0] == 'M';
 }
 
@@ -83,10 +84,12 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
   static const records::FieldMask<MedicationRecord> used(p, {&p.Dosage, &p.UnitCost});
   MedicationRecord med;
   for (long n = 1; n <= meds.count(); ++n) {
-    const std::string id = storedText(meds.bytes(n) + kBatchIdAt, kBatchIdWidth);
+    const std::string_view id = storedText(meds.bytes(n) + kBatchIdAt, kBatchIdWidth);
     if (id.empty()) continue;
     meds.decode(n, med, used);
-    BatchMedication& m = byId_[id];
+    auto it = byId_.find(id);
+    if (it == byId_.end()) it = byId_.emplace(std::string(id), BatchMedication{}).first;
+    BatchMedication& m = it->second;
     m.pounds += med.Dosage;
     m.poundsWide += med.Dosage;
     m.wholePounds += records::NearestWhole<int32_t>(med.Dosage);
@@ -94,8 +97,8 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
   }
 }
 
-BatchMedication BatchMedications::Of(const std::string& batchNumber) const {
-  if (!IsMedicatedNumber(RTrim(batchNumber))) return {};
+BatchMedication BatchMedications::Of(std::string_view batchNumber) const {
+  if (!IsMedicatedNumber(batchNumber)) return {};
   const auto it = byId_.find(PlainBatchNumber(batchNumber));
   return it == byId_.end() ? BatchMedication{} : it->second;
 }
@@ -138,7 +141,8 @@ std::vector<long> FindIngredients(const IngredientFile& file, const std::vector<
   size_t open = 0;
   for (const std::string& w : wanted) open += w.empty() ? 0 : 1;
   for (long n = 1; n <= file.count() && open > 0; ++n) {
-    const std::string code = UCase(Trim(storedText(file.bytes(n) + IngredientRecord::IdAt, IngredientRecord::IdWidth)));
+    const std::string code =
+        UCase(std::string(Trimmed(storedText(file.bytes(n) + IngredientRecord::IdAt, IngredientRecord::IdWidth))));
     if (code.empty()) continue;
     for (size_t i = 0; i < wanted.size(); ++i)
       if (found[i] == 0 && wanted[i] == code) found[i] = n, --open;

@@ -7,7 +7,9 @@
 // Each action reads each file once; a file that cannot be read or written
 // answers false with the FileFault the window reports with its title.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -34,15 +36,17 @@ bool ReadFeedBatchFile(FeedBatchFile& file, FileFault* fault);
 bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault);
 bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault);
 
-// Whether the batch is listed under the type `letter`: type and number both
-// present, and the type the letter.
-bool IsListedBatch(const FeedBatchRecord& batch, const std::string& letter);
+// Whether the stored batch is listed under the type `letter`: type and
+// number both present, and the type the letter.
+bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter);
 // A record's batch number: its record number written to five digits.
 std::string BatchNumberOf(long record);
 // The batch number without a medication mark: the last five characters of
-// the number without trailing blanks.
-std::string PlainBatchNumber(const std::string& batchNumber);
-bool IsMedicatedNumber(const std::string& batchNumber);
+// the number without trailing blanks (a view into `batchNumber`).
+std::string_view PlainBatchNumber(std::string_view batchNumber);
+// Whether the number, without blanks at either end, starts with the "M"
+// mark.
+bool IsMedicatedNumber(std::string_view batchNumber);
 
 // The medication of the year's batches, from one run over the medication
 // file: for each batch ID, the pounds and the cost (unit cost x dosage) of
@@ -59,13 +63,18 @@ class BatchMedications {
   explicit BatchMedications(const MedicationFile& meds);
   // What a listed batch adds: nothing for a batch without the "M" mark;
   // for a medicated one the records whose batch ID is its plain number.
-  BatchMedication Of(const std::string& batchNumber) const;
+  BatchMedication Of(std::string_view batchNumber) const;
   // Whether a live medication record names the number (with or without the
   // mark).
   bool Names(const std::string& number) const;
 
  private:
-  std::unordered_map<std::string, BatchMedication> byId_;
+  // By batch ID without trailing blanks, found by its stored text as well.
+  struct IdHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view id) const { return std::hash<std::string_view>{}(id); }
+  };
+  std::unordered_map<std::string, BatchMedication, IdHash, std::equal_to<>> byId_;
 };
 
 // The record and number of a new batch: the first record that is free and

@@ -15,11 +15,19 @@ namespace {
 
 constexpr int kLineWidth = 88;
 
+// Where the fields of a batch lie: the list and the printout read them
+// straight from the stored bytes.
+const records::FieldPlace kNumber = records::placeOf(&FeedBatchRecord::BatchNumber);
+const records::FieldPlace kGroup = records::placeOf(&FeedBatchRecord::GroupId);
+const records::FieldPlace kDate = records::placeOf(&FeedBatchRecord::DateGround);
+const records::FieldPlace kPounds = records::placeOf(&FeedBatchRecord::TotalPounds);
+const records::FieldPlace kCost = records::placeOf(&FeedBatchRecord::TotalCost);
+
 // The number and group of a line, on a line blanked for it: the list puts
 // the group at column 13 and the date at 19, the printout at 12 and 18.
-FixedLine& batchLine(FixedLine& line, const FeedBatchRecord& b, int groupCol) {
-  line.clear().putRight(2, RTrimmed(b.BatchNumber), 6).putRight(groupCol, RTrimmed(b.GroupId), 3);
-  return line.putRight(groupCol + 6, b.DateGround, 10);
+FixedLine& batchLine(FixedLine& line, const uint8_t* b, int groupCol) {
+  line.clear().putRight(2, RTrimmed(kNumber.text(b)), 6).putRight(groupCol, RTrimmed(kGroup.text(b)), 3);
+  return line.putRight(groupCol + 6, kDate.text(b), 10);
 }
 
 // `pounds` plus a medication's pounds, rounded (a half to the even number);
@@ -29,12 +37,12 @@ int64_t plusMedication(int64_t pounds, double medication) {
   return std::isnan(sum) ? pounds : records::NearestWhole<int64_t>(sum);
 }
 
-// The list line of one batch with its medication, written into `line`.
-const std::string& listLine(FixedLine& line, const FeedBatchRecord& b, const BatchMedication& med,
-                            int32_t* poundsOut, float* costOut) {
-  int32_t pounds = b.TotalPounds;
-  float cost = static_cast<float>(b.TotalCost.value());
-  if (IsMedicatedNumber(RTrim(b.BatchNumber))) {
+// The list line of one stored batch with its medication, written into `line`.
+const std::string& listLine(FixedLine& line, const uint8_t* b, const BatchMedication& med, int32_t* poundsOut,
+                            float* costOut) {
+  int32_t pounds = kPounds.i32(b);
+  float cost = static_cast<float>(kCost.cur(b).value());
+  if (IsMedicatedNumber(kNumber.text(b))) {
     pounds = records::NearestFit<int32_t>(plusMedication(pounds, med.pounds));
     cost += med.cost;
   }
@@ -48,11 +56,12 @@ const std::string& listLine(FixedLine& line, const FeedBatchRecord& b, const Bat
   return line.putRight(77, cost, "0.00", 10).str();
 }
 
-// The printed line of one batch with its medication, written into `line`.
-const std::string& printLine(FixedLine& line, const FeedBatchRecord& b, const BatchMedication& med) {
-  const bool medicated = IsMedicatedNumber(RTrim(b.BatchNumber));
-  const double pounds = b.TotalPounds + (medicated ? med.poundsWide : 0.0);
-  const float cost = static_cast<float>(b.TotalCost.value()) + (medicated ? med.cost : 0.0f);
+// The printed line of one stored batch with its medication (none for a
+// batch without the mark), written into `line`.
+const std::string& printLine(FixedLine& line, const uint8_t* b, const BatchMedication& med) {
+  const bool medicated = IsMedicatedNumber(kNumber.text(b));
+  const double pounds = kPounds.i32(b) + (medicated ? med.poundsWide : 0.0);
+  const float cost = static_cast<float>(kCost.cur(b).value()) + (medicated ? med.cost : 0.0f);
   const float perTon = pounds != 0 ? cost / static_cast<float>(pounds / 2000.0) : 0.0f;
   const float perPound = pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
   batchLine(line, b, 12).putRight(33, pounds / 2000.0, "##0.000", 5).putRight(40, pounds, "##,###,##0", 10);
@@ -60,20 +69,13 @@ const std::string& printLine(FixedLine& line, const FeedBatchRecord& b, const Ba
   return line.putRight(77, cost, "0.00", 10).str();
 }
 
-// Runs `each` over the batches of type `letter`, in record order, with the
-// medication each adds.
+// Runs `each` over the stored batches of type `letter` (a type and a number
+// both present), in record order, with the medication each adds.
 template <class F>
 void eachBatch(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds, F each) {
-  // The lines show no row.
-  static const FeedBatchRecord p;
-  static const records::FieldMask<FeedBatchRecord> used(
-      p, {&p.FeedType, &p.BatchNumber, &p.GroupId, &p.DateGround, &p.TotalPounds, &p.TotalCost});
-  FeedBatchRecord b;
   for (long n = 1; n <= batches.count(); ++n) {
-    const uint8_t* bytes = batches.bytes(n);
-    if (letter.size() != 1 || static_cast<char>(bytes[0]) != letter[0]) continue;
-    batches.decode(n, b, used);
-    if (IsListedBatch(b, letter)) each(n, b, meds.Of(b.BatchNumber));
+    const uint8_t* b = batches.bytes(n);
+    if (IsListedBatch(b, letter)) each(n, b, meds.Of(kNumber.text(b)));
   }
 }
 
@@ -97,13 +99,13 @@ void setReportJob(const std::string& title, const std::string& heading1, const s
 std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, int32_t* poundsOut,
                           float* costOut) {
   FixedLine line(kLineWidth);
-  return listLine(line, b, med, poundsOut, costOut);
+  return listLine(line, records::encode(b).data(), med, poundsOut, costOut);
 }
 
 BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchList list;
   FixedLine line(kLineWidth);
-  eachBatch(batches, letter, meds, [&](long n, const FeedBatchRecord& b, const BatchMedication& med) {
+  eachBatch(batches, letter, meds, [&](long n, const uint8_t* b, const BatchMedication& med) {
     int32_t pounds = 0;
     float cost = 0;
     list.rows.emplace_back(listLine(line, b, med, &pounds, &cost), n);
@@ -122,19 +124,20 @@ GrandTotals GrandTotalsOf(const BatchList& list) {
 
 std::string BatchPrintLine(const FeedBatchRecord& b, const BatchMedication& med) {
   FixedLine line(kLineWidth);
-  return printLine(line, b, med);
+  return printLine(line, records::encode(b).data(), med);
 }
 
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchReport r;
   FixedLine line(kLineWidth);
-  eachBatch(batches, letter, meds, [&](long, const FeedBatchRecord& b, const BatchMedication& m) {
-    const BatchMedication med = IsMedicatedNumber(RTrim(b.BatchNumber)) ? m : BatchMedication{};
-    const float cost = static_cast<float>(b.TotalCost.value());
+  eachBatch(batches, letter, meds, [&](long, const uint8_t* b, const BatchMedication& m) {
+    const bool medicated = IsMedicatedNumber(kNumber.text(b));
+    const BatchMedication med = medicated ? m : BatchMedication{};
+    const float cost = static_cast<float>(kCost.cur(b).value());
     r.medicationPounds += med.poundsWide;
     r.medicationCost += med.cost;
-    r.totalPounds = records::Plus64(r.totalPounds, b.TotalPounds);
-    if (IsMedicatedNumber(RTrim(b.BatchNumber))) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
+    r.totalPounds = records::Plus64(r.totalPounds, kPounds.i32(b));
+    if (medicated) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
     r.totalCost = r.totalCost + cost + med.cost;
     r.lines.push_back(printLine(line, b, med));
     ++r.batches;

@@ -11,8 +11,6 @@
 namespace {
 
 constexpr int kHeadingWidth = 80;
-constexpr int kBatchGroupAt = 7;
-constexpr int kBatchGroupWidth = 3;
 
 bool IsFeedFault(YearFileFault fault) {
   return fault == YearFileFault::FeedMissing || fault == YearFileFault::FeedEmpty;
@@ -107,18 +105,18 @@ std::optional<YearFileProblem> FeedYearFiles::needMeds() {
 std::optional<YearFileProblem> FeedYearFiles::Sum(const std::string& letter, const std::string* group, FeedSum& sum) {
   if (batchProblem_) return batchProblem_;
   if (letter.size() != 1) return std::nullopt;
-  static const FeedBatchRecord p;
-  static const records::FieldMask<FeedBatchRecord> used(p, {&p.BatchNumber, &p.TotalPounds, &p.TotalCost});
-  FeedBatchRecord b;
+  // Each batch's fields are read where they lie in its stored bytes.
+  static const records::FieldPlace kGroup = records::placeOf(&FeedBatchRecord::GroupId);
+  static const records::FieldPlace kNumber = records::placeOf(&FeedBatchRecord::BatchNumber);
+  static const records::FieldPlace kPounds = records::placeOf(&FeedBatchRecord::TotalPounds);
+  static const records::FieldPlace kCost = records::placeOf(&FeedBatchRecord::TotalCost);
   for (long n = 1; n <= batches_.count(); ++n) {
     const uint8_t* bytes = batches_.bytes(n);
     if (static_cast<char>(bytes[0]) != letter[0]) continue;
-    if (group && Trim(std::string(reinterpret_cast<const char*>(bytes + kBatchGroupAt), kBatchGroupWidth)) != *group)
-      continue;
-    batches_.decode(n, b, used);
-    sum.pounds += b.TotalPounds;
-    sum.cost += static_cast<float>(b.TotalCost.value());
-    const std::string number = RTrim(b.BatchNumber);
+    if (group && Trimmed(kGroup.text(bytes)) != *group) continue;
+    sum.pounds += kPounds.i32(bytes);
+    sum.cost += static_cast<float>(kCost.cur(bytes).value());
+    const std::string_view number = RTrimmed(kNumber.text(bytes));
     if (number.empty() || number[0] != 'M') continue;
     if (std::optional<YearFileProblem> problem = needMeds()) return problem;
     const BatchMedication med = meds_.Of(number);

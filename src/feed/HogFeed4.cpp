@@ -99,12 +99,13 @@ void HogFeed4::FillBatchList() {
     list = ListBatches(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds));
   else
     ReportFileFault(fault, false, Caption());
-  FeedList->SetItems(list.rows);
   const GrandTotals totals = GrandTotalsOf(list);
+  const bool listed = !list.rows.empty();
+  FeedList->SetItems(std::move(list.rows));
   GTTons->SetCaption(totals.tons);
   GTLbs->SetCaption(totals.pounds);
   GTCost->SetCaption(totals.cost);
-  for (int item : {Edit, Delete, Print}) FeedMenu->SetVisible(item, !list.rows.empty());
+  for (int item : {Edit, Delete, Print}) FeedMenu->SetVisible(item, listed);
   Hourglass(false);
 }
 

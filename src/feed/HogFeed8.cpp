@@ -133,6 +133,13 @@ std::vector<std::string> HogFeed8::Lines() const {
   return lines;
 }
 
+std::vector<std::string> HogFeed8::ListedCodes() const {
+  std::vector<std::string> codes;
+  codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
+  for (int i = 0; i < FeedIngLst->ListCount(); ++i) codes.push_back(IngredientCodeOfLine(FeedIngLst->List(i)));
+  return codes;
+}
+
 void HogFeed8::FeedFormula_Click(int Index) {
   SelectedFeedRecs.assign(static_cast<size_t>(FeedIngLst->ListCount()) + 1, 0);
   switch (Index) {
@@ -217,13 +224,13 @@ void HogFeed8::PrintIngredients() {
     Hourglass(false);
     return;
   }
-  const std::vector<std::string> lines = IngredientPrintLines(file, Lines());
+  std::vector<std::string> lines = IngredientPrintLines(file, ListedCodes());
   if (lines.empty()) {
     Alert("NO INGREDIENT RECORDS FOUND!", platform::vbExclamation | platform::vbOKOnly, kPrintTitle);
     Hourglass(false);
     return;
   }
-  PrintIngredientListing(lines, RTrim(FQDisp->Caption()));
+  PrintIngredientListing(std::move(lines), RTrim(FQDisp->Caption()));
   Hourglass(false);
 }
 

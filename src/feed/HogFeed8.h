@@ -39,6 +39,9 @@ class HogFeed8 : public platform::Form {
   void ShowQueryResult();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
+  // The codes of the listed ingredients, top to bottom, each taken from its
+  // line as the line is read.
+  std::vector<std::string> ListedCodes() const;
 
  protected:
   void Form_Load() override;

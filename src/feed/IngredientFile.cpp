@@ -27,13 +27,9 @@ std::string_view dollars(int64_t raw, char (&text)[32]) {
   return {text, k};
 }
 
-std::string_view stored(const uint8_t* bytes, size_t width) {
-  return {reinterpret_cast<const char*>(bytes), width};
-}
-
 using R = IngredientRecord;
 
-bool isFree(const uint8_t* record) { return Trimmed(stored(record + R::IdAt, R::IdWidth)).empty(); }
+bool isFree(const uint8_t* record) { return Trimmed(records::textView(record + R::IdAt, R::IdWidth)).empty(); }
 
 // The stored fields the lines show, by their offsets in the record.
 constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
@@ -43,10 +39,10 @@ constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
 const std::string& listLine(FixedLine& line, const uint8_t* b) {
   char cost[32];
   return line.clear()
-      .putTrimmed(1, stored(b + R::IdAt, R::IdWidth), R::IdWidth)
-      .putTrimmed(10, stored(b + kName, 20), 20)
+      .putTrimmed(1, records::textView(b + R::IdAt, R::IdWidth), R::IdWidth)
+      .putTrimmed(10, records::textView(b + kName, 20), 20)
       .putRight(32, records::getI32(b + R::CurrentInventoryAt), "#,###,##0", 9)
-      .put(43, stored(b + kDate, 10), 10)
+      .put(43, records::textView(b + kDate, 10), 10)
       .putRight(55, dollars(records::getI64(b + kUnit), cost), 6)
       .str();
 }
@@ -54,12 +50,14 @@ const std::string& listLine(FixedLine& line, const uint8_t* b) {
 const std::string& printLine(FixedLine& line, const uint8_t* b) {
   char cost[32];
   line.clear()
-      .putTrimmed(1, stored(b + R::IdAt, R::IdWidth), R::IdWidth)
-      .putTrimmed(10, stored(b + kName, 20), 20)
+      .putTrimmed(1, records::textView(b + R::IdAt, R::IdWidth), R::IdWidth)
+      .putTrimmed(10, records::textView(b + kName, 20), 20)
       .putRight(34, records::getI32(b + R::CurrentInventoryAt), "######0", 7)
       .putRight(47, records::getI32(b + kStart), "######0", 7)
       .putRight(60, dollars(records::getI64(b + kUnit), cost), 6);
-  return line.putRight(70, dollars(records::getI64(b + kTotal), cost), 8).put(81, stored(b + kDate, 10), 10).str();
+  return line.putRight(70, dollars(records::getI64(b + kTotal), cost), 8)
+      .put(81, records::textView(b + kDate, 10), 10)
+      .str();
 }
 
 }  // namespace
@@ -104,7 +102,8 @@ long DuplicateIngredient(const IngredientFile& file, const std::string& code) {
 }
 
 IngredientIndex::IngredientIndex(const IngredientFile& file)
-    : codes_(file.count(), [&file](long n) { return Trimmed(stored(file.bytes(n) + R::IdAt, R::IdWidth)); }) {}
+    : codes_(file.count(),
+             [&file](long n) { return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth)); }) {}
 
 long IngredientIndex::First(const std::string& code) const { return codes_.First(Trimmed(code)); }
 
@@ -122,7 +121,9 @@ std::string IngredientListLineAt(const IngredientFile& file, long n, FixedLine& 
   return listLine(line, file.bytes(n));
 }
 
-std::string IngredientCodeOfLine(const std::string& line) { return Trim(line.substr(0, 7)); }
+std::string IngredientCodeOfLine(const std::string& line) {
+  return std::string(Trimmed(std::string_view(line).substr(0, 7)));
+}
 
 std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   std::vector<std::string> lines;
@@ -136,13 +137,13 @@ std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   return lines;
 }
 
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& listed) {
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes) {
   const IngredientIndex index(file);
   std::vector<std::string> lines;
-  lines.reserve(listed.size());
+  lines.reserve(codes.size());
   FixedLine line(kPrintWidth);
-  for (const std::string& listedLine : listed)
-    for (long n = index.First(IngredientCodeOfLine(listedLine)); n != 0; n = index.Next(n))
+  for (const std::string& code : codes)
+    for (long n = index.First(code); n != 0; n = index.Next(n))
       lines.push_back(printLine(line, file.bytes(n)));
   return lines;
 }

@@ -62,6 +62,6 @@ std::string IngredientCodeOfLine(const std::string& line);
 // The list of all ingredients: a line for every record with a code and a
 // current inventory other than 0, in record order.
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
-// The printed lines of the listed lines, in list order: for each, a line for
-// every record holding its code.
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& listed);
+// The printed lines of the listed ingredients, by the codes of their list
+// lines in list order: for each code, a line for every record holding it.
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes);

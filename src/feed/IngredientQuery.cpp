@@ -2,7 +2,6 @@
 
 #include "common/FixedLine.h"
 #include "common/NumberText.h"
-#include "records/RecordSlots.h"
 
 namespace {
 
@@ -55,36 +54,35 @@ const QueryLanguage& IngredientQueryLanguage() {
   return language;
 }
 
-IngredientQuery::IngredientQuery(const std::string& kindCode, const std::string& criterion)
-    : fields_(kProto, {&kProto.IngredientCode}) {
+IngredientQuery::IngredientQuery(const std::string& kindCode, const std::string& criterion) {
   const QueryKind* kind = IngredientQueryLanguage().byCode(kindCode);
   if (!kind) return;
   code_ = std::stoi(kind->code);
   criterion_ = ParsedCriterion(kind->family, criterion);
-  fields_ = records::FieldMask<IngredientRecord>(kProto, {&kProto.IngredientCode, testedField(code_)});
+  field_ = records::placeOf(kProto, testedField(code_));
 }
 
-bool IngredientQuery::matches(const IngredientRecord& r) const {
+bool IngredientQuery::matches(const uint8_t* bytes) const {
+  const records::FieldPlace& f = field_;
   switch (code_) {
-    case 1: return criterion_.textIn(r.IngredientName);
-    case 2: return criterion_.textIn(r.IngredientCode);
-    case 3: return criterion_.number(r.CurrentInventory);
-    case 4: return criterion_.number(r.StartInventory);
-    case 5: return criterion_.number(static_cast<float>(r.TotalCost.value()));
-    case 6: return criterion_.number(static_cast<float>(r.UnitCost.value()));
-    case 7: return criterion_.dateOf(r.InventoryDate);
+    case 1:
+    case 2: return criterion_.textIn(f.text(bytes));
+    case 3:
+    case 4: return criterion_.number(f.i32(bytes));
+    case 5:
+    case 6: return criterion_.number(static_cast<float>(f.cur(bytes).value()));
+    case 7: return criterion_.dateOf(f.text(bytes));
     default: return false;
   }
 }
 
 std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query) {
+  static const records::FieldPlace code = records::placeOf(&IngredientRecord::IngredientCode);
   std::vector<std::string> lines;
-  IngredientRecord r;
   FixedLine line(64);
   for (long n = 1; n <= file.count(); ++n) {
-    file.decode(n, r, query.fieldsUsed());
-    if (!records::IsFreeId(r.IngredientCode) && query.matches(r))
-      lines.push_back(IngredientListLineAt(file, n, line));
+    const uint8_t* bytes = file.bytes(n);
+    if (!code.blank(bytes) && query.matches(bytes)) lines.push_back(IngredientListLineAt(file, n, line));
   }
   return lines;
 }

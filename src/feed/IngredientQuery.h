@@ -17,15 +17,14 @@ class IngredientQuery {
  public:
   IngredientQuery(const std::string& kindCode, const std::string& criterion);
 
-  // Tests an ingredient decoded with fieldsUsed() (or whole).
-  bool matches(const IngredientRecord& r) const;
-  // The code, which tells a listed ingredient, and the field the kind tests.
-  const records::FieldMask<IngredientRecord>& fieldsUsed() const { return fields_; }
+  // Tests an ingredient by its stored bytes: only the field the kind tests
+  // is read.
+  bool matches(const uint8_t* bytes) const;
 
  private:
   int code_ = -1;
   ParsedCriterion criterion_;
-  records::FieldMask<IngredientRecord> fields_;
+  records::FieldPlace field_;
 };
 
 // The list lines (IngredientListLine) of the ingredients of FEED.LST that

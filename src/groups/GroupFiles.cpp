@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "common/DataFiles.h"
 #include "common/DateMath.h"
@@ -58,6 +59,18 @@ uint64_t PackedId(std::string_view k) {
   return packed;
 }
 
+// Hands `add` the stored ID and the number of each record of `file` that
+// `ofYear` takes, in record order: a run over every record of both files,
+// stepping from ID to ID.
+template <class R, class OfYear, class Add>
+void EachOfYear(const records::FileImage<R>& file, OfYear ofYear, Add add) {
+  const long count = file.count();
+  if (count == 0) return;
+  const uint8_t* id = file.bytes(1) + R::IdAt;
+  for (long n = 1; n <= count; ++n, id += R::Length)
+    if (ofYear(id)) add(id, n);
+}
+
 }  // namespace
 
 std::string StageLetter(int stage) { return stage >= 0 && stage <= 2 ? kLetters[stage] : " "; }
@@ -112,12 +125,16 @@ const GroupBook::Family& GroupBook::familyOf(const std::string& id) const {
 const GroupBook::YearIndex& GroupBook::yearIndex(const std::string& year) const {
   if (const auto it = years_.find(year); it != years_.end()) return it->second;
   YearIndex& index = years_[year];
-  // An ID that fills its six characters ends in its year: two bytes tell.
+  // An ID that fills its six characters ends in its year: its last two
+  // bytes, compared as one number, tell. A year of fewer than two characters
+  // is the year of no such ID.
   const bool two = year.size() == 2;
-  // Compared as the stored bytes are, unsigned: a year may be any letters.
-  const uint8_t y0 = two ? static_cast<uint8_t>(year[0]) : 0, y1 = two ? static_cast<uint8_t>(year[1]) : 0;
+  uint16_t yearTail = 0;
+  if (two) std::memcpy(&yearTail, year.data(), 2);
   const auto ofYear = [&](const uint8_t* id) {
-    if (id[5] != ' ') return two && id[4] == y0 && id[5] == y1;
+    uint16_t tail;
+    std::memcpy(&tail, id + 4, 2);
+    if (id[5] != ' ') return two && tail == yearTail;
     const std::string_view k = StoredKey(id);
     return !k.empty() && YearOfKey(k) == year;
   };
@@ -136,14 +153,8 @@ const GroupBook::YearIndex& GroupBook::yearIndex(const std::string& year) const 
     }
     return *last;
   };
-  for (long n = 1, count = groups_.count(); n <= count; ++n) {
-    const uint8_t* id = groups_.bytes(n) + GroupRecord::IdAt;
-    if (ofYear(id)) familyAt(id).groups.push_back(n);
-  }
-  for (long n = 1, count = sales_.count(); n <= count; ++n) {
-    const uint8_t* id = sales_.bytes(n) + SalesRecord::IdAt;
-    if (ofYear(id)) familyAt(id).sales.push_back(n);
-  }
+  EachOfYear(groups_, ofYear, [&](const uint8_t* id, long n) { familyAt(id).groups.push_back(n); });
+  EachOfYear(sales_, ofYear, [&](const uint8_t* id, long n) { familyAt(id).sales.push_back(n); });
   return index;
 }
 

@@ -1,5 +1,6 @@
 #include "groups/GroupList.h"
 
+#include <cstring>
 #include <string_view>
 
 #include "common/FixedLine.h"
@@ -16,15 +17,20 @@ const char* const kHeading2[] = {
 
 // The records of the stage and year that `wanted` takes, tested on their
 // stored bytes.
+// The year is the last two stored characters of the ID, compared as they
+// stand; a year of any other length is the year of no record.
 template <class Wanted>
 std::vector<long> GroupsOfStageAndYear(const GroupBook& book, int stage, const std::string& year, Wanted wanted) {
   std::vector<long> out;
   const char letter = StageLetter(stage)[0];
-  for (long n = 1; n <= book.groupCount(); ++n) {
-    const uint8_t* p = book.groupFile().bytes(n);
-    const std::string_view id(reinterpret_cast<const char*>(p + GroupRecord::IdAt), GroupRecord::IdWidth);
-    if (static_cast<char>(p[GroupRecord::StageAt]) != letter || letter == ' ') continue;
-    if (id.find_first_not_of(' ') == std::string_view::npos || id.substr(id.size() - 2) != year) continue;
+  const long count = book.groupCount();
+  if (letter == ' ' || year.size() != 2 || count == 0) return out;
+  constexpr int kYearAt = GroupRecord::IdAt + GroupRecord::IdWidth - 2;
+  const uint8_t* p = book.groupFile().bytes(1);
+  for (long n = 1; n <= count; ++n, p += GroupRecord::Length) {
+    if (static_cast<char>(p[GroupRecord::StageAt]) != letter || std::memcmp(p + kYearAt, year.data(), 2) != 0) continue;
+    if (records::textView(p + GroupRecord::IdAt, GroupRecord::IdWidth).find_first_not_of(' ') == std::string_view::npos)
+      continue;
     if (wanted(p)) out.push_back(n);
   }
   return out;
@@ -46,9 +52,14 @@ std::vector<long> PrintedGroups(const GroupBook& book, int stage, const std::str
                               [](const uint8_t* p) { return records::getI16(p + GroupRecord::YearEndAdjustAt) != -1; });
 }
 
-std::string GroupListLine(const GroupRecord& g, const GroupFigures& f) {
-  FixedLine line(90);
-  line.put(2, g.GroupId.substr(0, 3), 3).put(10, std::to_string(g.PigsIn), 3).put(21, SingleText(g.WeightIn), 5);
+namespace {
+
+constexpr int kListWidth = 90, kPrintWidth = 84;
+
+// The list line of a group, written into `line`.
+const std::string& listLine(FixedLine& line, const GroupRecord& g, const GroupFigures& f) {
+  line.clear().put(2, g.GroupId.substr(0, 3), 3).put(10, std::to_string(g.PigsIn), 3);
+  line.put(21, SingleText(g.WeightIn), 5);
   if (g.YearEndAdjust == -1) {
     line.put(27, "USED to EDIT END of YEAR ADJUSTMENT", 35);
   } else {
@@ -56,25 +67,36 @@ std::string GroupListLine(const GroupRecord& g, const GroupFigures& f) {
     line.put(44, f.weightGained, 5).put(55, f.dailyGain, 4).put(74, std::to_string(f.pigDays), 5);
     line.put(82, std::to_string(f.averageDaysIn), 5);
   }
-  line.put(64, ShortDate(g.DateIn, 6, 2), 10);
-  return line.str();
+  return line.put(64, ShortDate(g.DateIn, 6, 2), 10).str();
 }
 
-std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f) {
-  FixedLine line(84);
-  line.put(3, g.GroupId.substr(0, 3), 3).put(9, FormatInteger(g.PigsIn, "###0"), 3);
+// The printed line of a group, written into `line`.
+const std::string& printLine(FixedLine& line, const GroupRecord& g, const GroupFigures& f) {
+  line.clear().put(3, g.GroupId.substr(0, 3), 3).put(9, FormatInteger(g.PigsIn, "###0"), 3);
   line.put(15, std::to_string(f.pigsOut), 3).put(21, Format(g.WeightIn, "0.00"), 5);
   line.put(28, f.averageWeightOut, 5).put(35, f.deathLoss, 4).put(43, f.weightGained, 5);
   line.put(53, f.dailyGain, 4).put(64, ShortDate(g.DateIn, 5, 0), 10).put(71, std::to_string(f.pigDays), 4);
-  line.put(78, std::to_string(f.averageDaysIn), 5);
-  return line.str();
+  return line.put(78, std::to_string(f.averageDaysIn), 5).str();
+}
+
+}  // namespace
+
+std::string GroupListLine(const GroupRecord& g, const GroupFigures& f) {
+  FixedLine line(kListWidth);
+  return listLine(line, g, f);
+}
+
+std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f) {
+  FixedLine line(kPrintWidth);
+  return printLine(line, g, f);
 }
 
 std::vector<std::pair<std::string, long>> GroupListRows(const GroupBook& book, int stage, const std::string& year) {
   std::vector<std::pair<std::string, long>> rows;
+  FixedLine line(kListWidth);
   for (long n : ListedGroups(book, stage, year)) {
     const GroupRecord g = book.group(n);
-    rows.emplace_back(GroupListLine(g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
+    rows.emplace_back(listLine(line, g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
   }
   return rows;
 }
@@ -83,9 +105,10 @@ bool PrintGroupList(int stage, const std::string& year, const std::string& title
   GroupBook book;
   if (!book.read(title)) return false;
   std::vector<std::string> lines(1);  // element 0 stays empty
+  FixedLine line(kPrintWidth);
   for (long n : PrintedGroups(book, stage, year)) {
     const GroupRecord g = book.group(n);
-    lines.push_back(GroupPrintLine(g, FiguresOf(book, g)));
+    lines.push_back(printLine(line, g, FiguresOf(book, g)));
   }
   PrintJob.Title = StageWord(stage) + " GROUPS for GROUP YEAR(" + year + ")";
   PrintJob.Heading1 = " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ";

@@ -15,81 +15,102 @@ namespace {
 const char kGiltsText[] = "* * * A L L   G I L T S  ! * * * ";
 const char kAdjustText[] = "USED to EDIT END of YEAR ADJUSTMENT";
 
-bool Blank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+// Where the fields of a row lie: the runs read a row's fields straight from
+// its stored bytes.
+const records::FieldPlace kType = records::placeOf(&SalesRecord::SaleType);
+const records::FieldPlace kYearEnd = records::placeOf(&SalesRecord::YearEndAdjust);
+const records::FieldPlace kId = records::placeOf(&SalesRecord::GroupId);
+const records::FieldPlace kPigs = records::placeOf(&SalesRecord::PigsSold);
+const records::FieldPlace kGilts = records::placeOf(&SalesRecord::GiltsSold);
+const records::FieldPlace kWeight = records::placeOf(&SalesRecord::WeightPerPig);
+const records::FieldPlace kPrice = records::placeOf(&SalesRecord::PricePerLb);
+const records::FieldPlace kBackfat = records::placeOf(&SalesRecord::Backfat);
+const records::FieldPlace kLean = records::placeOf(&SalesRecord::PercentLean);
+const records::FieldPlace kHotCarcass = records::placeOf(&SalesRecord::HotCarcassWeight);
+const records::FieldPlace kLeanIndex = records::placeOf(&SalesRecord::FatFreeLeanIndex);
+const records::FieldPlace kLoineye = records::placeOf(&SalesRecord::Loineye);
+const records::FieldPlace kPremium = records::placeOf(&SalesRecord::GradeYieldPremium);
+const records::FieldPlace kDate = records::placeOf(&SalesRecord::DateSold);
 
-bool OfYear(const SalesRecord& s, const std::string& year) {
-  const std::string& id = s.GroupId;
-  return !Blank(id) && id.size() >= 2 && id.compare(id.size() - 2, 2, year) == 0;
+// The row's kind is `kind` ("F", "M"); a blank kind is none.
+bool OfKind(const uint8_t* row, const std::string& kind) {
+  return kind.size() == 1 && kType.text(row)[0] == kind[0];
 }
 
-// What tells whether a row is listed or printed, and how.
-const records::FieldMask<SalesRecord>& ChoiceFields() {
-  static const SalesRecord p;
-  static const records::FieldMask<SalesRecord> used(
-      p, {&p.SaleType, &p.YearEndAdjust, &p.GroupId, &p.PigsSold, &p.GiltsSold});
-  return used;
+// The ID is not blank and its last two stored characters are `year`.
+bool OfYear(const uint8_t* row, const std::string& year) {
+  const std::string_view id = kId.text(row);
+  return !kId.blank(row) && year.size() == 2 && id.compare(id.size() - 2, 2, year) == 0;
 }
 
-// Whether the stored group ID of row n ends in `year`. A row of another
-// group year is neither listed nor printed (OfYear), so the runs pass it by
-// without decoding it.
-bool StoredInYear(const SalesImage& sales, long n, const std::string& year) {
-  constexpr int kYearAt = SalesRecord::IdAt + SalesRecord::IdWidth - 2;
-  return year.size() == 2 && std::memcmp(sales.bytes(n) + kYearAt, year.data(), 2) == 0;
+SaleLine ShownAt(const uint8_t* row, const std::string& kind, const std::string& year) {
+  if (kType.blank(row) || !OfYear(row, year)) return SaleLine::None;
+  if (kYearEnd.i16(row) == -1) return kind == "F" ? SaleLine::None : SaleLine::Adjustment;
+  if (!OfKind(row, kind)) return SaleLine::None;
+  return kGilts.i16(row) != 0 && kPigs.i16(row) == 0 ? SaleLine::Gilts : SaleLine::Sale;
 }
 
-// Hands each row of `year` that `pick` takes (it sees the choice fields;
-// false or SaleLine::None leave a row out) whole to `use`, with its record
-// number and what `pick` answered, in record order.
+bool PrintedAt(const uint8_t* row, const std::string& kind, const std::string& year) {
+  return kYearEnd.i16(row) == 0 && OfYear(row, year) && OfKind(row, kind) && kPigs.i16(row) != 0;
+}
+
+// Hands each row of `year` that `pick` takes (false or SaleLine::None leave
+// a row out) to `use`, with its record number and what `pick` answered, in
+// record order. A row of another group year is passed by on its last two
+// ID bytes alone.
 template <class Pick, class Use>
 void EachPicked(const SalesImage& sales, const std::string& year, Pick pick, Use use) {
-  const records::FieldMask<SalesRecord>& choice = ChoiceFields();
-  SalesRecord s;
+  constexpr int kYearAt = SalesRecord::IdAt + SalesRecord::IdWidth - 2;
+  if (year.size() != 2) return;
   for (long n = 1; n <= sales.count(); ++n) {
-    if (!StoredInYear(sales, n, year)) continue;
-    sales.decode(n, s, choice);
-    const auto how = pick(s);
-    if (how != decltype(how){}) {
-      sales.decode(n, s);
-      use(s, n, how);
-    }
+    const uint8_t* row = sales.bytes(n);
+    if (std::memcmp(row + kYearAt, year.data(), 2) != 0) continue;
+    const auto how = pick(row);
+    if (how != decltype(how){}) use(row, n, how);
   }
 }
 
 constexpr int kListWidth = 90, kPrintWidth = 84;
 
+// The value of one pig of a row, weight x price, as AmountText shows it: 0
+// when the head, the weight or the price is 0.
+float amountOf(const uint8_t* row) {
+  const float weight = kWeight.f32(row), price = kPrice.f32(row);
+  return kPigs.i16(row) == 0 || weight == 0 || price == 0 ? 0.0f : weight * price;
+}
+
 // The list line of a shown row, written into `text`.
-const std::string& listLine(FixedLine& text, const SalesRecord& s, SaleLine line) {
-  text.clear().put(3, s.GroupId, 3).put(9, s.DateSold, 5);
-  text.put(16, line == SaleLine::Gilts ? s.GiltsSold : s.PigsSold, "0", 3);
-  text.put(22, s.WeightPerPig, "0.00", 5);
+const std::string& listLine(FixedLine& text, const uint8_t* row, SaleLine line) {
+  text.clear().put(3, kId.text(row), 3).put(9, kDate.text(row), 5);
+  text.put(16, line == SaleLine::Gilts ? kGilts.i16(row) : kPigs.i16(row), "0", 3);
+  text.put(22, kWeight.f32(row), "0.00", 5);
   if (line == SaleLine::Gilts) return text.put(35, kGiltsText, 56).str();
   if (line == SaleLine::Adjustment) return text.put(30, kAdjustText, 61).str();
-  text.putRight(28, s.PricePerLb, "0.00", 7);
-  text.putRight(36, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 8);
-  text.put(47, s.Backfat, "0.00", 4).put(54, s.PercentLean, "0.00", 5).put(63, s.FatFreeLeanIndex, "0.00", 5);
-  return text.put(73, s.HotCarcassWeight, "0.00", 5).put(83, s.GradeYieldPremium, "0.00", 5).str();
+  text.putRight(28, kPrice.f32(row), "0.00", 7);
+  text.putRight(36, amountOf(row), "0.00", 8);
+  text.put(47, kBackfat.f32(row), "0.00", 4).put(54, kLean.f32(row), "0.00", 5);
+  text.put(63, kLeanIndex.f32(row), "0.00", 5).put(73, kHotCarcass.f32(row), "0.00", 5);
+  return text.put(83, kPremium.f32(row), "0.00", 5).str();
 }
 
 // The printed line of a sale, written into `text`.
-const std::string& printLine(FixedLine& text, const SalesRecord& s) {
-  text.clear().put(3, s.GroupId, 3).put(9, s.DateSold, 5).put(16, s.PigsSold, "0", 3);
-  text.put(22, s.WeightPerPig, "0.00", 5).put(30, s.PricePerLb, "0.00", 5);
-  text.put(38, AmountText(s.PigsSold, s.WeightPerPig, s.PricePerLb), 6);
-  text.put(48, s.Backfat, "0.00", 4).put(56, s.PercentLean, "0.00", 5).put(64, s.FatFreeLeanIndex, "0.00", 5);
-  return text.put(71, s.HotCarcassWeight, "0.00", 5).put(80, s.GradeYieldPremium, "0.00", 5).str();
+const std::string& printLine(FixedLine& text, const uint8_t* row) {
+  text.clear().put(3, kId.text(row), 3).put(9, kDate.text(row), 5).put(16, kPigs.i16(row), "0", 3);
+  text.put(22, kWeight.f32(row), "0.00", 5).put(30, kPrice.f32(row), "0.00", 5);
+  text.put(38, amountOf(row), "0.00", 6);
+  text.put(48, kBackfat.f32(row), "0.00", 4).put(56, kLean.f32(row), "0.00", 5);
+  text.put(64, kLeanIndex.f32(row), "0.00", 5).put(71, kHotCarcass.f32(row), "0.00", 5);
+  return text.put(80, kPremium.f32(row), "0.00", 5).str();
 }
 
 // The six kill sheet figures in the table's order (columns 2 to 7), with the
 // mask of each average.
 struct KillFigure {
-  float SalesRecord::*field;
+  const records::FieldPlace* field;
   const char* mask;
 };
-constexpr KillFigure kFigures[] = {
-    {&SalesRecord::Backfat, "0.00"},          {&SalesRecord::PercentLean, "#0.00"},
-    {&SalesRecord::Loineye, "##0.00"},        {&SalesRecord::HotCarcassWeight, "##0.00"},
-    {&SalesRecord::FatFreeLeanIndex, "#0.00"}, {&SalesRecord::GradeYieldPremium, "##0.00"}};
+constexpr KillFigure kFigures[] = {{&kBackfat, "0.00"},      {&kLean, "#0.00"},      {&kLoineye, "##0.00"},
+                                   {&kHotCarcass, "##0.00"}, {&kLeanIndex, "#0.00"}, {&kPremium, "##0.00"}};
 
 // Where each average goes in a group's line, by table column 2 to 7.
 struct KillColumn {
@@ -135,15 +156,12 @@ std::string CenturyText(const std::string& groupYear, const std::string& today) 
 }
 
 SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
-  if (Blank(s.SaleType) || !OfYear(s, year)) return SaleLine::None;
-  if (s.YearEndAdjust == -1) return kind == "F" ? SaleLine::None : SaleLine::Adjustment;
-  if (s.SaleType != kind) return SaleLine::None;
-  return s.GiltsSold != 0 && s.PigsSold == 0 ? SaleLine::Gilts : SaleLine::Sale;
+  return ShownAt(records::encode(s).data(), kind, year);
 }
 
 std::string SaleListLine(const SalesRecord& s, SaleLine line) {
   FixedLine text(kListWidth);
-  return listLine(text, s, line);
+  return listLine(text, records::encode(s).data(), line);
 }
 
 std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
@@ -151,8 +169,8 @@ std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, 
   std::vector<std::pair<std::string, long>> rows;
   FixedLine text(kListWidth);
   EachPicked(
-      sales, year, [&](const SalesRecord& s) { return ShownSale(s, kind, year); },
-      [&](const SalesRecord& s, long n, SaleLine line) { rows.emplace_back(listLine(text, s, line), n); });
+      sales, year, [&](const uint8_t* row) { return ShownAt(row, kind, year); },
+      [&](const uint8_t* row, long n, SaleLine line) { rows.emplace_back(listLine(text, row, line), n); });
   return rows;
 }
 
@@ -162,20 +180,20 @@ std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRe
 }
 
 bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
-  return s.YearEndAdjust == 0 && OfYear(s, year) && s.SaleType == kind && s.PigsSold != 0;
+  return PrintedAt(records::encode(s).data(), kind, year);
 }
 
 std::string SalePrintLine(const SalesRecord& s) {
   FixedLine text(kPrintWidth);
-  return printLine(text, s);
+  return printLine(text, records::encode(s).data());
 }
 
 std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
   std::vector<std::string> lines(1);
   FixedLine text(kPrintWidth);
   EachPicked(
-      sales, year, [&](const SalesRecord& s) { return PrintedSale(s, kind, year); },
-      [&](const SalesRecord& s, long, bool) { lines.push_back(printLine(text, s)); });
+      sales, year, [&](const uint8_t* row) { return PrintedAt(row, kind, year); },
+      [&](const uint8_t* row, long, bool) { lines.push_back(printLine(text, row)); });
   return lines;
 }
 
@@ -188,18 +206,20 @@ int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetT
   table.assign(1, {});
   std::unordered_map<std::string, size_t> rowOf;
   std::vector<KillSums> sums(1);
-  const auto gather = [&](const SalesRecord& s, long, bool) {
-    const auto [it, started] = rowOf.try_emplace(s.GroupId, sums.size());
+  const auto gather = [&](const uint8_t* row, long, bool) {
+    std::string id(kId.text(row));
+    const auto [it, started] = rowOf.try_emplace(id, sums.size());
     if (started) {
       sums.emplace_back();
       table.emplace_back();
-      table.back()[1] = s.GroupId;
+      table.back()[1] = std::move(id);
     }
     KillSums& group = sums[it->second];
-    for (size_t c = 0; c < 6; ++c) group.sums[c] = SingleTextValue(group.sums[c] + s.*kFigures[c].field);
+    for (size_t c = 0; c < 6; ++c) group.sums[c] = SingleTextValue(group.sums[c] + kFigures[c].field->f32(row));
     ++group.sales;
   };
-  EachPicked(sales, year, [&](const SalesRecord& s) { return PrintedSale(s, "M", year); }, gather);
+  const std::string market = "M";
+  EachPicked(sales, year, [&](const uint8_t* row) { return PrintedAt(row, market, year); }, gather);
   const int groups = static_cast<int>(sums.size()) - 1;
   for (int m = 1; m <= groups; ++m) {
     std::array<std::string, 11>& row = table[static_cast<size_t>(m)];

@@ -5,9 +5,7 @@
 #include "common/NumberText.h"
 #include "medication/MedicationFiles.h"
 
-namespace {
-
-const char* unitText(char unit) {
+std::string_view DrugUnitText(char unit) {
   switch (unit) {
     case 'M': return " ML";
     case 'L': return " Lb/Ton";
@@ -16,7 +14,7 @@ const char* unitText(char unit) {
   }
 }
 
-const char* typeWord(char type) {
+std::string_view DrugTypeWord(char type) {
   switch (type) {
     case 'V': return "VACCINE";
     case 'F': return "FEED MED.";
@@ -25,41 +23,48 @@ const char* typeWord(char type) {
   }
 }
 
+namespace {
+
+// The list shows the amount in six columns.
+constexpr int kListAmountWidth = 6;
+
 // The one letter of a text field, or none.
 char letterOf(const std::string& field) { return field.size() == 1 ? field[0] : '\0'; }
 
-std::string_view stored(const uint8_t* bytes, size_t width) {
-  return {reinterpret_cast<const char*>(bytes), width};
-}
-
-// The list line of the stored drug, written into `line`.
-const std::string& listLine(FixedLine& line, const uint8_t* drugBytes) {
+// The line of a stored drug, written into `line`.
+const std::string& drugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
   // Text fields go in as stored: their trailing blanks are the line's own.
   return line.clear()
-      .put(2, stored(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
-      .put(11, stored(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
+      .put(2, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
+      .put(11, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
       .putRight(33, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
-      .put(37, unitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
-      .put(45, typeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
-      .putRight(56, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", 6)
+      .put(37, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
+      .put(45, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
+      .putRight(56, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", amountWidth)
       .str();
 }
 
 }  // namespace
 
-std::string DrugUnitText(const std::string& unit) { return unitText(letterOf(unit)); }
-std::string DrugTypeWord(const std::string& type) { return typeWord(letterOf(type)); }
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
+  return drugLine(line, drugBytes, amountWidth);
+}
+
+std::string DrugUnitText(const std::string& unit) { return std::string(DrugUnitText(letterOf(unit))); }
+std::string DrugTypeWord(const std::string& type) { return std::string(DrugTypeWord(letterOf(type))); }
 
 std::string OneDecimal(float value) { return Format(value, "0.0"); }
 
 std::string DrugListLine(const uint8_t* drugBytes) {
   FixedLine line(kDrugLineWidth);
-  return listLine(line, drugBytes);
+  return drugLine(line, drugBytes, kListAmountWidth);
 }
 
 std::string DrugListLine(const DrugRecord& drug) { return DrugListLine(records::encode(drug).data()); }
 
-std::string DrugCodeOfLine(const std::string& line) { return Trim(line.substr(0, 7)); }
+std::string DrugCodeOfLine(const std::string& line) {
+  return std::string(Trimmed(std::string_view(line).substr(0, 7)));
+}
 
 DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
   DrugListing listing;
@@ -68,12 +73,13 @@ DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
     const uint8_t* bytes = drugs.bytes(n);
     if (IsFreeDrugCode(bytes)) continue;
     ++listing.drugs;
-    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0) listing.lines.push_back(listLine(line, bytes));
+    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0)
+      listing.lines.push_back(drugLine(line, bytes, kListAmountWidth));
   }
   return listing;
 }
 
 DrugsByCode::DrugsByCode(const records::FileImage<DrugRecord>& drugs)
     : codes_(drugs.count(), [&drugs](long n) {
-        return RTrimmed(stored(drugs.bytes(n) + DrugRecord::CodeAt, DrugRecord::CodeWidth));
+        return RTrimmed(records::textView(drugs.bytes(n) + DrugRecord::CodeAt, DrugRecord::CodeWidth));
       }) {}

@@ -12,9 +12,11 @@
 // already lowered: taking the year's dosages off again would count them
 // twice.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/CodeIndex.h"
+#include "common/FixedLine.h"
 #include "records/DrugRecord.h"
 #include "records/RecordIo.h"
 
@@ -25,10 +27,16 @@ inline constexpr int kDrugLineWidth = 64;
 // "WATER MED." for "V", "F", "W"; "" for another letter).
 std::string DrugUnitText(const std::string& unit);
 std::string DrugTypeWord(const std::string& type);
+// The same of a stored letter.
+std::string_view DrugUnitText(char unit);
+std::string_view DrugTypeWord(char type);
 
 std::string DrugListLine(const DrugRecord& drug);
 // The line of the drug whose stored bytes are `drugBytes`.
 std::string DrugListLine(const uint8_t* drugBytes);
+// The same written into `line` (kDrugLineWidth wide, reused from line to
+// line), the amount right-aligned in `amountWidth` columns from column 56.
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth = 6);
 // Format(value, "0.0"), the same text as "####0.0".
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.

@@ -68,15 +68,16 @@ constexpr std::array<int, 13> kSheetFieldOfLine = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10
 
 namespace {
 
-// The listing line of a drug, written into `line`.
-const std::string& listingLine(FixedLine& line, const DrugRecord& drug) {
+// The listing line of a stored drug, written into `line`; text fields go in
+// as stored, their trailing blanks the line's own.
+const std::string& listingLine(FixedLine& line, const uint8_t* drugBytes) {
   return line.clear()
-      .put(3, RTrimmed(drug.DrugCode), 6)
-      .put(17, RTrimmed(drug.DrugName), 20)
-      .putRight(44, drug.Dosage, "0.0", 4)
-      .put(48, DrugUnitText(drug.DrugUnit), 7)
-      .put(61, DrugTypeWord(drug.DrugType), 10)
-      .putRight(79, drug.InventoryAmount, "0.0", 7)
+      .put(3, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
+      .put(17, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
+      .putRight(44, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
+      .put(48, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
+      .put(61, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
+      .putRight(79, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", 7)
       .str();
 }
 
@@ -84,21 +85,14 @@ const std::string& listingLine(FixedLine& line, const DrugRecord& drug) {
 
 std::string DrugListingLine(const DrugRecord& drug) {
   FixedLine line(kListingWidth);
-  return listingLine(line, drug);
+  return listingLine(line, records::encode(drug).data());
 }
 
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                          const std::vector<std::string>& listed) {
-  static const DrugRecord proto;
-  static const records::FieldMask<DrugRecord> used(proto, {&proto.DrugCode, &proto.DrugName, &proto.Dosage,
-                                                          &proto.DrugUnit, &proto.DrugType, &proto.InventoryAmount});
+                                          const std::vector<std::string>& codes) {
   std::vector<std::string> lines;
-  DrugRecord drug;
   FixedLine line(kListingWidth);
-  for (long n : DrugRecordsOfLines(drugs, listed)) {
-    drugs.decode(n, drug, used);
-    lines.push_back(listingLine(line, drug));
-  }
+  for (long n : DrugRecordsOfCodes(drugs, codes)) lines.push_back(listingLine(line, drugs.bytes(n)));
   return lines;
 }
 
@@ -111,12 +105,12 @@ void PrintDrugListing(std::vector<std::string> body, const std::string& shown) {
 
 // ---- The data sheets ------------------------------------------------------
 
-std::vector<long> DrugRecordsOfLines(const records::FileImage<DrugRecord>& drugs,
-                                     const std::vector<std::string>& chosen) {
+std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs,
+                                     const std::vector<std::string>& codes) {
   const DrugsByCode byCode(drugs);
   std::vector<long> found;
-  for (const std::string& line : chosen)
-    for (long n = byCode.First(DrugCodeOfLine(line)); n != 0; n = byCode.Next(n)) found.push_back(n);
+  for (const std::string& code : codes)
+    for (long n = byCode.First(code); n != 0; n = byCode.Next(n)) found.push_back(n);
   return found;
 }
 

@@ -15,20 +15,20 @@
 // The 88-column listing line: code, name, dosage with its unit, type word,
 // the stored inventory amount.
 std::string DrugListingLine(const DrugRecord& drug);
-// For each list line in list order, the listing line of every record holding
-// its code.
+// For the code of each list line (DrugCodeOfLine) in list order, the
+// listing line of every record holding it.
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                          const std::vector<std::string>& listed);
+                                          const std::vector<std::string>& codes);
 // Prints the listing lines under `shown`, what the list shows ("By ALL
 // DRUG(s)" or the query).
 void PrintDrugListing(std::vector<std::string> lines, const std::string& shown);
 
 // ---- The data sheets ------------------------------------------------------
 
-// The record numbers of the chosen list lines, in list order: for each line
-// every record holding its code (as many as there are).
-std::vector<long> DrugRecordsOfLines(const records::FileImage<DrugRecord>& drugs,
-                                     const std::vector<std::string>& chosen);
+// The record numbers of the codes of the chosen list lines, in list order:
+// for each code every record holding it (as many as there are).
+std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs,
+                                     const std::vector<std::string>& codes);
 
 // A sheet's texts (index 0 unused): 1 name, 2 code, 3 type, 4 unit, 5
 // manufacturer, 6 dosage, 7 lot, 8 withdrawal days, 9 date purchased, 10

@@ -1,11 +1,13 @@
 #include "medication/DrugQuery.h"
 
-#include <algorithm>
-
+#include "common/FixedLine.h"
 #include "common/NumberText.h"
 #include "medication/DrugListLine.h"
 
 namespace {
+
+// A query's line shows the amount in seven columns, one more than the list's.
+constexpr int kQueryAmountWidth = 7;
 
 const DrugRecord kProto;
 
@@ -54,50 +56,46 @@ const QueryLanguage& DrugQueryLanguage() {
 }
 
 DrugQuery::DrugQuery(const std::string& kindCode, const std::string& criterion)
-    : kind_(DrugQueryLanguage().byCode(kindCode)), fields_(kProto, {&kProto.DrugName}) {
+    : kind_(DrugQueryLanguage().byCode(kindCode)) {
   if (!kind_) return;
   code_ = std::stoi(kind_->code);
   criterion_ = ParsedCriterion(kind_->family, criterion);
   const std::string c = UCase(RTrim(criterion));
   if (!c.empty()) typeLetter_ = c.back();
-  fields_ = records::FieldMask<DrugRecord>(kProto, {&kProto.DrugName, testedField(code_)});
+  field_ = records::placeOf(kProto, testedField(code_));
 }
 
-bool DrugQuery::matches(const DrugRecord& drug) const {
+bool DrugQuery::matches(const uint8_t* drugBytes) const {
+  const records::FieldPlace& f = field_;
   switch (code_) {
-    case 1: return criterion_.textIn(drug.DrugName);
-    case 2: return criterion_.textIn(drug.DrugCode);
-    case 3: return typeLetter_ != 0 && drug.DrugType.size() == 1 && UCaseChar(drug.DrugType[0]) == typeLetter_;
-    case 4: return criterion_.textIn(drug.Manufacturer);
-    case 5: return criterion_.number(drug.Dosage);
-    case 6: return criterion_.textIn(drug.LotNumber);
-    case 7: return criterion_.number(static_cast<double>(RoundHalfEven(Val(drug.WithdrawalDays))));
-    case 8: return criterion_.dateOf(drug.PurchaseDate);
-    case 9: return criterion_.dateOf(drug.ExpirationDate);
-    case 10: return criterion_.number(drug.InventoryAmount);
-    case 11: return criterion_.number(static_cast<float>(drug.DrugCost.value()));
-    case 12: return criterion_.number(drug.AmountPurchased);
+    case 1:
+    case 2:
+    case 4:
+    case 6: return criterion_.textIn(f.text(drugBytes));
+    case 3: return typeLetter_ != 0 && UCaseChar(f.text(drugBytes)[0]) == typeLetter_;
+    case 5:
+    case 10:
+    case 12: return criterion_.number(f.f32(drugBytes));
+    case 7: return criterion_.number(static_cast<double>(RoundHalfEven(Val(std::string(f.text(drugBytes))))));
+    case 8:
+    case 9: return criterion_.dateOf(f.text(drugBytes));
+    case 11: return criterion_.number(static_cast<float>(f.cur(drugBytes).value()));
     default: return false;
   }
 }
 
 std::string DrugQueryLine(const uint8_t* drugBytes) {
-  std::string line = DrugListLine(drugBytes);
-  const float amount = records::getF32(drugBytes + DrugRecord::InventoryAt);
-  // Columns 56-62, right-aligned; a longer amount keeps its leftmost characters.
-  const std::string text = OneDecimal(amount);
-  const size_t width = 7, shown = std::min(text.size(), width);
-  std::fill(line.begin() + 55, line.end(), ' ');
-  line.replace(55 + width - shown, shown, text, 0, shown);
-  return line;
+  FixedLine line(kDrugLineWidth);
+  return WriteDrugLine(line, drugBytes, kQueryAmountWidth);
 }
 
 std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query) {
+  static const records::FieldPlace name = records::placeOf(&DrugRecord::DrugName);
   std::vector<std::string> lines;
-  DrugRecord drug;
+  FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
-    drugs.decode(n, drug, query.fieldsUsed());
-    if (!RTrim(drug.DrugName).empty() && query.matches(drug)) lines.push_back(DrugQueryLine(drugs.bytes(n)));
+    const uint8_t* bytes = drugs.bytes(n);
+    if (!name.blank(bytes) && query.matches(bytes)) lines.push_back(WriteDrugLine(line, bytes, kQueryAmountWidth));
   }
   return lines;
 }

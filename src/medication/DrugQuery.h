@@ -22,10 +22,8 @@ class DrugQuery {
  public:
   DrugQuery(const std::string& kindCode, const std::string& criterion);
 
-  // Tests a drug decoded with fieldsUsed() (or whole).
-  bool matches(const DrugRecord& drug) const;
-  // The name, which tells a listed drug, and the field the kind tests.
-  const records::FieldMask<DrugRecord>& fieldsUsed() const { return fields_; }
+  // Tests a drug by its stored bytes: only the field the kind tests is read.
+  bool matches(const uint8_t* drugBytes) const;
   const QueryKind* kind() const { return kind_; }
 
  private:
@@ -33,7 +31,7 @@ class DrugQuery {
   int code_ = -1;
   ParsedCriterion criterion_;
   char typeLetter_ = 0;  // the type kind: the criterion's last character
-  records::FieldMask<DrugRecord> fields_;
+  records::FieldPlace field_;
 };
 
 // The line of a drug a query lists: the list line with the stored inventory

@@ -113,8 +113,9 @@ void Drug_1::ApplyDrugQuery() {
   std::vector<std::pair<std::string, long>> rows;
   rows.reserve(lines.size());
   for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
-  Drug_List->SetItems(rows);
-  ShowDrugItems(!rows.empty());
+  const bool listed = !rows.empty();
+  Drug_List->SetItems(std::move(rows));
+  ShowDrugItems(listed);
   Hourglass(false);
 }
 
@@ -152,11 +153,11 @@ void Drug_1::MainDrug_Click(int Index) {
   }
 }
 
-std::vector<std::string> Drug_1::ListLines(bool selectedOnly) const {
-  std::vector<std::string> lines;
+std::vector<std::string> Drug_1::ListedCodes(bool selectedOnly) const {
+  std::vector<std::string> codes;
   for (int row = 0; row < Drug_List->ListCount(); ++row)
-    if (!selectedOnly || Drug_List->Selected(row)) lines.push_back(Drug_List->List(row));
-  return lines;
+    if (!selectedOnly || Drug_List->Selected(row)) codes.push_back(DrugCodeOfLine(Drug_List->List(row)));
+  return codes;
 }
 
 void Drug_1::PrintMenu_Click(int Index) {
@@ -175,7 +176,7 @@ void Drug_1::PrintDrugList() {
   Hourglass(true);
   records::FileImage<DrugRecord> drugs;
   if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
-  std::vector<std::string> lines = DrugListingLines(drugs, ListLines(false));
+  std::vector<std::string> lines = DrugListingLines(drugs, ListedCodes(false));
   if (lines.empty()) {
     Hourglass(false);
     Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
@@ -192,7 +193,7 @@ void Drug_1::PrintDrugSheets() {
   Hourglass(true);
   records::FileImage<DrugRecord> drugs;
   if (!readDrugs(drugs, "PRINT  SELECTED  DRUG  RECORDS")) return Hourglass(false);
-  const std::vector<long> records = DrugRecordsOfLines(drugs, ListLines(true));
+  const std::vector<long> records = DrugRecordsOfCodes(drugs, ListedCodes(true));
   // As many sheets as records of the chosen codes, however many that is.
   SelectedDrugRecs.assign(1, 0);
   SelectedDrugRecs.insert(SelectedDrugRecs.end(), records.begin(), records.end());

@@ -53,8 +53,9 @@ class Drug_1 : public platform::Form {
   void DeleteDrugs();
   void ShowDrugItems(bool shown);
   void RunQuery();
-  // The lines of the list, top to bottom; only the selected ones.
-  std::vector<std::string> ListLines(bool selectedOnly) const;
+  // The codes of the list's lines, top to bottom (only the selected ones),
+  // each taken from its line as the line is read.
+  std::vector<std::string> ListedCodes(bool selectedOnly) const;
   void PrintDrugList();
   void PrintDrugSheets();
   void PrintYearlyTotals();

@@ -4,29 +4,6 @@ namespace {
 
 const MedicationRecord kProto;
 
-// Where a field of the medication record lies, found by its member in the
-// record's field list: a query over the whole file reads it straight from
-// the stored bytes.
-struct FieldPlace {
-  const void* member;
-  int offset = -1, width = 0;
-  void text(const std::string& v, int off, int w) {
-    if (&v == member) offset = off, width = w;
-  }
-  void date(const std::string& v, int off) { text(v, off, 10); }
-  void f32(const float& v, int off) {
-    if (&v == member) offset = off, width = 4;
-  }
-  template <class T>
-  void cur(const T&, int) {}
-};
-
-FieldPlace placeOf(const void* member) {
-  FieldPlace place{member};
-  const_cast<MedicationRecord&>(kProto).fields(place);
-  return place;
-}
-
 // The field each kind tests, by code.
 const void* testedField(int code) {
   switch (code) {
@@ -75,15 +52,15 @@ std::vector<long> QueryHistory(const records::FileImage<MedicationRecord>& meds,
   const QueryKind* kind = HistoryQueryLanguage().byCode(kindCode);
   if (!kind) return found;
   const ParsedCriterion c(kind->family, criterion);
-  const FieldPlace place = placeOf(testedField(std::stoi(kind->code)));
+  // The tested field is read straight from each record's stored bytes.
+  const records::FieldPlace place = records::placeOf(kProto, testedField(std::stoi(kind->code)));
   for (long r = 1; r <= meds.count(); ++r) {
-    const uint8_t* at = meds.bytes(r) + place.offset;
-    const std::string_view field(reinterpret_cast<const char*>(at), static_cast<size_t>(place.width));
+    const uint8_t* bytes = meds.bytes(r);
     bool match = false;
     switch (kind->family) {
-      case QueryFamily::Text: match = c.textIn(field); break;
-      case QueryFamily::Date: match = c.dateOf(field); break;
-      default: match = c.number(records::getF32(at)); break;
+      case QueryFamily::Text: match = c.textIn(place.text(bytes)); break;
+      case QueryFamily::Date: match = c.dateOf(place.text(bytes)); break;
+      default: match = c.number(place.f32(bytes)); break;
     }
     if (match) found.push_back(r);
   }

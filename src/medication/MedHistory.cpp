@@ -4,6 +4,7 @@
 #include <map>
 #include <string_view>
 
+#include "common/FixedLine.h"
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
@@ -12,20 +13,26 @@
 
 namespace {
 
-std::string unitText(const std::string& unit) {
-  if (unit == "M") return " ML";
-  if (unit == "L") return " Lb";
-  if (unit == "O") return " Oz";
-  return "";
+const char* unitText(char unit) {
+  switch (unit) {
+    case 'M': return " ML";
+    case 'L': return " Lb";
+    case 'O': return " Oz";
+    default: return "";
+  }
 }
 
-// The four ID fields lie side by side from the first byte.
+// The four ID fields lie side by side from the first byte: sow (8), boar
+// (8), group (7), batch (6).
 constexpr int kIdBytes = 8 + 8 + 7 + 6;
+constexpr int kIdAt[] = {0, 8, 16, 23};
+constexpr int kIdWidth[] = {8, 8, 7, 6};
 constexpr int kBatchIdAt = 23;
 constexpr int kNameAt = 35;
 constexpr int kUnitAt = 92;
 constexpr int kDateAt = 93;
 constexpr int kGivenByAt = 103;
+constexpr int kLineWidth = 76;
 
 bool hasId(const uint8_t* bytes) {
   for (int i = 0; i < kIdBytes; ++i)
@@ -33,42 +40,28 @@ bool hasId(const uint8_t* bytes) {
   return false;
 }
 
-}  // namespace
-
-namespace {
-
-// A stored text field without its blanks at either end.
-std::string_view storedText(const uint8_t* bytes, int at, int width) {
-  std::string_view text(reinterpret_cast<const char*>(bytes + at), static_cast<size_t>(width));
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-void putAt(std::string& line, int col, std::string_view value, int width) {
-  line.replace(static_cast<size_t>(col - 1), std::min(value.size(), static_cast<size_t>(width)), value.substr(0, static_cast<size_t>(width)));
+// The line of a record with an ID, written into `line`: the first ID that
+// is not blank, without its blanks at either end.
+const std::string& historyLine(FixedLine& line, const uint8_t* bytes) {
+  std::string_view id;
+  for (int k = 0; k < 4 && id.empty(); ++k) id = Trimmed(records::textView(bytes + kIdAt[k], kIdWidth[k]));
+  return line.clear()
+      .put(1, id, 8)
+      .put(11, records::textView(bytes + kDateAt, 10), 10)
+      .putTrimmed(24, records::textView(bytes + kNameAt, 30), 20)
+      .putTrimmed(50, records::textView(bytes + MedicationRecord::CodeAt, MedicationRecord::CodeWidth), 6)
+      .putRight(60, records::getF32(bytes + MedicationRecord::DosageAt), "0.0", 4)
+      .put(64, unitText(static_cast<char>(bytes[kUnitAt])), 3)
+      .putTrimmed(73, records::textView(bytes + kGivenByAt, 12), 3)
+      .str();
 }
 
 }  // namespace
 
 std::string MedHistoryLineAt(const uint8_t* bytes) {
-  // The four ID fields: sow 0 (8), boar 8 (8), group 16 (7), batch 23 (6).
-  constexpr int kIdAt[] = {0, 8, 16, 23};
-  constexpr int kIdWidth[] = {8, 8, 7, 6};
-  std::string_view id;
-  for (int k = 0; k < 4 && id.empty(); ++k) id = storedText(bytes, kIdAt[k], kIdWidth[k]);
-  if (id.empty()) return "";
-  std::string line(76, ' ');
-  putAt(line, 1, id, 8);
-  putAt(line, 11, std::string_view(reinterpret_cast<const char*>(bytes + kDateAt), 10), 10);
-  putAt(line, 24, storedText(bytes, kNameAt, 30), 20);
-  putAt(line, 50, storedText(bytes, MedicationRecord::CodeAt, MedicationRecord::CodeWidth), 6);
-  const std::string dosage = Format(records::getF32(bytes + MedicationRecord::DosageAt), "0.0");
-  const size_t shown = std::min<size_t>(dosage.size(), 4);
-  line.replace(59 + 4 - shown, shown, dosage, 0, shown);
-  putAt(line, 64, unitText(std::string(1, static_cast<char>(bytes[kUnitAt]))), 3);
-  putAt(line, 73, storedText(bytes, kGivenByAt, 12), 3);
-  return line;
+  if (!hasId(bytes)) return "";
+  FixedLine line(kLineWidth);
+  return historyLine(line, bytes);
 }
 
 std::string MedHistoryLine(const MedicationRecord& record) {
@@ -92,11 +85,12 @@ std::vector<std::pair<std::string, long>> HistoryPageRows(const HistoryPageTable
                                                           const records::FileImage<MedicationRecord>& meds) {
   std::vector<std::pair<std::string, long>> rows;
   rows.reserve(HistoryPageTable::kSlots);
+  FixedLine line(kLineWidth);
   for (int slot = 1; slot <= HistoryPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r == 0) break;
     if (r > meds.count() || !hasId(meds.bytes(r))) continue;
-    rows.emplace_back(MedHistoryLineAt(meds.bytes(r)), r);
+    rows.emplace_back(historyLine(line, meds.bytes(r)), r);
   }
   return rows;
 }

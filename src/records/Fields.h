@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace records {
@@ -44,6 +45,10 @@ struct Currency {
 
 // The readers are inline: a run over a whole file calls them for every field.
 std::string getText(const uint8_t* p, int width);
+// A stored text as it stands, padding included, without a copy.
+inline std::string_view textView(const uint8_t* p, int width) {
+  return {reinterpret_cast<const char*>(p), static_cast<size_t>(width)};
+}
 void putText(uint8_t* p, int width, const std::string& value);
 inline int16_t getI16(const uint8_t* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
 void putI16(uint8_t* p, int16_t v);
@@ -192,6 +197,64 @@ class FieldMask {
   };
   uint64_t bits_ = 0;
 };
+
+// Where one field of a record type lies in the stored bytes, found by the
+// member that holds it in one record: a run over a whole file reads that
+// field straight from each record's bytes, decoding nothing.
+//
+//   static const records::FieldPlace expires = records::placeOf(&DrugRecord::ExpirationDate);
+//   std::string_view date = expires.text(image.bytes(n));   // as stored, padded
+struct FieldPlace {
+  enum Kind { None, Text, I16, I32, F32, Cur };  // a date is a text of 10
+  Kind kind = None;
+  int offset = 0, width = 0;
+
+  std::string_view text(const uint8_t* record) const { return textView(record + offset, width); }
+  // True when the field holds blanks only.
+  bool blank(const uint8_t* record) const { return text(record).find_first_not_of(' ') == std::string_view::npos; }
+  int16_t i16(const uint8_t* record) const { return getI16(record + offset); }
+  int32_t i32(const uint8_t* record) const { return getI32(record + offset); }
+  float f32(const uint8_t* record) const { return getF32(record + offset); }
+  Currency cur(const uint8_t* record) const { return {getI64(record + offset)}; }
+};
+
+// Finds the place of one member for placeOf().
+class PlaceFinder {
+ public:
+  explicit PlaceFinder(const void* member) : member_(member) {}
+  const FieldPlace& place() const { return place_; }
+  void text(const std::string& v, int off, int width) { at(&v, FieldPlace::Text, off, width); }
+  void date(const std::string& v, int off) { at(&v, FieldPlace::Text, off, 10); }
+  void i16(const int16_t& v, int off) { at(&v, FieldPlace::I16, off, 2); }
+  void i32(const int32_t& v, int off) { at(&v, FieldPlace::I32, off, 4); }
+  void f32(const float& v, int off) { at(&v, FieldPlace::F32, off, 4); }
+  void cur(const Currency& v, int off) { at(&v, FieldPlace::Cur, off, 8); }
+  template <class T, class... At> void i16s(T&, At...) {}
+  template <class T, class... At> void texts(T&, At...) {}
+  template <class T, class... At> void raw(T&, At...) {}
+
+ private:
+  void at(const void* v, FieldPlace::Kind kind, int off, int width) {
+    if (v == member_) place_ = {kind, off, width};
+  }
+  const void* member_;
+  FieldPlace place_;
+};
+
+// The place of `member`, a member of `record`; kind None for any other
+// address.
+template <class R>
+FieldPlace placeOf(const R& record, const void* member) {
+  PlaceFinder finder(member);
+  const_cast<R&>(record).fields(finder);
+  return finder.place();
+}
+// The place of a member of the record type: placeOf(&SalesRecord::GroupId).
+template <class R, class T>
+FieldPlace placeOf(T R::*member) {
+  static const R record{};
+  return placeOf(record, &(record.*member));
+}
 
 // Reads the fields whose bits are set, in the order the record names them.
 class MaskedReader {

@@ -80,7 +80,8 @@ TEST(IngredientFile, TheListLeavesOutFreeRecordsAndEmptyInventoriesThePrintFollo
   EXPECT_EQ(listed[0].substr(0, 16), "A        ALFALFA");
   EXPECT_EQ(listed[1].substr(0, 15), "B        BARLEY");
   EXPECT_EQ(listed[2].substr(0, 15), "A        SECOND");
-  const std::vector<std::string> printed = IngredientPrintLines(file, {listed[1], listed[0]});
+  const std::vector<std::string> printed =
+      IngredientPrintLines(file, {IngredientCodeOfLine(listed[1]), IngredientCodeOfLine(listed[0])});
   ASSERT_EQ(printed.size(), 3u);  // a listed code prints every record holding it
   EXPECT_EQ(printed[0].substr(0, 15), "B        BARLEY");
   EXPECT_EQ(printed[1].substr(0, 16), "A        ALFALFA");
