@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace records {
@@ -44,6 +45,10 @@ struct Currency {
 
 // The readers are inline: a run over a whole file calls them for every field.
 std::string getText(const uint8_t* p, int width);
+// A text field as stored, padding included, without a copy.
+inline std::string_view textAt(const uint8_t* p, int width) {
+  return {reinterpret_cast<const char*>(p), static_cast<size_t>(width)};
+}
 void putText(uint8_t* p, int width, const std::string& value);
 inline int16_t getI16(const uint8_t* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
 void putI16(uint8_t* p, int16_t v);

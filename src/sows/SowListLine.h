@@ -4,12 +4,20 @@
 //   (3), col 56 backfat (4), col 64 loineye (4), col 73 parity count (2);
 // a sow that left the herd: col 2 ID (8), col 13 (40) "THIS SOW LEFT THE HERD
 // ON (" date ")". Values are left-aligned and cut to their columns.
+#include <cstdint>
 #include <string>
 
+#include "common/FixedLine.h"
 #include "records/SowRecord.h"
 
 inline constexpr int kSowLineWidth = 80;
 
+// The lines of the sow stored in `sow` (her SOW.DAT bytes), written into
+// `line` (kSowLineWidth wide, reused line after line) and answered.
+const std::string& WriteSowListLine(FixedLine& line, const uint8_t* sow);
+const std::string& WriteSowLeftHerdLine(FixedLine& line, const uint8_t* sow);
+
+// The same lines of a record in memory.
 std::string SowListLine(const SowRecord& sow);
 std::string SowLeftHerdLine(const SowRecord& sow);
 
