@@ -58,8 +58,8 @@ void storeLitterStats(const SowLitterSums& sums) {
   h.AvgStillborn = sums.average(born - alive);
   h.TotalWeaned = weaned;
   h.AvgWeaned = sums.average(weaned);
-  h.AvgLitterBirthWeight = n == 0 ? 0.0f : birthWeight / static_cast<float>(n);
-  h.AvgLitterWeaningWeight = n == 0 ? 0.0f : weaningWeight / static_cast<float>(n);
+  h.AvgLitterBirthWeight = sums.averageBirthWeight();
+  h.AvgLitterWeaningWeight = sums.averageWeaningWeight();
   h.AvgWeaningAge = sums.average(weaningAge);
   h.TotalFosteredTo = fosteredTo;
   h.AvgFosteredTo = sums.average(fosteredTo);

@@ -75,6 +75,9 @@ struct SowLitterSums {
   void add(const uint8_t* litter);
   // A Single average of a whole-number sum over the litters; 0 with none.
   float average(int64_t sum) const;
+  // The average litter weights at birth and at weaning; 0 with none.
+  float averageBirthWeight() const { return n == 0 ? 0.0f : birthWeight / static_cast<float>(n); }
+  float averageWeaningWeight() const { return n == 0 ? 0.0f : weaningWeight / static_cast<float>(n); }
 };
 // The sums over the litters of the sow stored in `sow` (her SOW.DAT bytes):
 // her links 1 to her parity count (at most 9) that lie in `farrowFile`.
