@@ -65,7 +65,11 @@ bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault)
 }
 
 std::string SowIndexLine(const std::vector<std::string>& cells) {
-  return IndexLine(cells, 11, Format(Val(cells[1]), "   0"), kFigureColumns);
+  // The parity count after three blanks; a cell a damaged file filled
+  // otherwise is read and written again.
+  const std::string& parities = cells[1];
+  return IndexLine(cells, 11, PlainWholeNumber(parities) ? "   " + parities : Format(Val(parities), "   0"),
+                   kFigureColumns);
 }
 
 HogSow7::HogSow7(QWidget* parent) : IndexWindow(kSowIndex, parent) {}
