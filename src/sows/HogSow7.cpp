@@ -64,11 +64,11 @@ bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault)
   return true;
 }
 
-std::string SowIndexLine(const std::vector<std::string>& cells) {
+const std::string& SowIndexLine(FixedLine& line, const std::vector<std::string>& cells) {
   // The parity count after three blanks; a cell a damaged file filled
   // otherwise is read and written again.
   const std::string& parities = cells[1];
-  return IndexLine(cells, 11, PlainWholeNumber(parities) ? "   " + parities : Format(Val(parities), "   0"),
+  return IndexLine(line, cells, 11, PlainWholeNumber(parities) ? "   " + parities : Format(Val(parities), "   0"),
                    kFigureColumns);
 }
 

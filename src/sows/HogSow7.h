@@ -13,8 +13,8 @@ std::vector<std::string> SowIndexCells(const uint8_t* sow, const SowLitterSums& 
 // The grid cells of every active sow, in file order, over one read of SOW.DAT
 // and FARROW.DAT; false, with `fault`, when a file cannot be read.
 bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault = nullptr);
-// The printed line of a grid row's cells, 88 columns.
-std::string SowIndexLine(const std::vector<std::string>& cells);
+// The printed line of a grid row's cells, 88 columns, written into `line`.
+const std::string& SowIndexLine(FixedLine& line, const std::vector<std::string>& cells);
 
 class HogSow7 : public IndexWindow {
  public:

@@ -49,10 +49,9 @@ bool PlainWholeNumber(std::string_view text) {
 
 std::string IndexFigure(double value) { return Format(value, figureMask(value)); }
 
-std::string IndexLine(const std::vector<std::string>& cells, int countColumn, const std::string& count,
-                      const std::array<int, 5>& figureColumns) {
-  FixedLine line(88);
-  line.putTrimmed(2, cells[0], 8).put(countColumn, count, 4);
+const std::string& IndexLine(FixedLine& line, const std::vector<std::string>& cells, int countColumn,
+                             std::string_view count, const std::array<int, 5>& figureColumns) {
+  line.clear().putTrimmed(2, cells[0], 8).put(countColumn, count, 4);
   for (size_t i = 0; i < figureColumns.size(); ++i) putFigure(line, figureColumns[i], cells[i + 2]);
   return line.str();
 }
@@ -143,9 +142,10 @@ std::vector<std::string> IndexWindow::IndexLines() const {
   const int animals = IndexGrid->Rows() - 1;
   std::vector<std::string> lines(static_cast<size_t>(std::max(animals, 0)) + 2);
   std::vector<std::string> cells(kind_.columns.size());
+  FixedLine line(kIndexLineWidth);
   for (int r = 1; r <= animals; ++r) {
     for (int c = 0; c < static_cast<int>(cells.size()); ++c) cells[static_cast<size_t>(c)] = IndexGrid->TextMatrix(r, c);
-    lines[static_cast<size_t>(r)] = kind_.printLine(cells);
+    lines[static_cast<size_t>(r)] = kind_.printLine(line, cells);
   }
   return lines;
 }
