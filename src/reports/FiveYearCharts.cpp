@@ -57,15 +57,11 @@ using YearTotals = std::array<int64_t, kChartYears>;
 
 // The pigs weaned in each year, by the litters' weaning dates.
 YearTotals pigsWeaned(const records::FileImage<FarrowRecord>& litters, const ChartYears& years) {
-  static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> used(p, {&p.WeanedCount});
   YearTotals totals{};
-  FarrowRecord litter;
   for (long n = 1; n <= litters.count(); ++n) {
-    const int row = years.rowOfStored(litters.bytes(n) + FarrowRecord::DateWeanedAt);
-    if (row < 0) continue;
-    litters.decode(n, litter, used);
-    totals[static_cast<size_t>(row)] += litter.WeanedCount;
+    const uint8_t* litter = litters.bytes(n);
+    if (const int row = years.rowOfStored(litter + FarrowRecord::DateWeanedAt); row >= 0)
+      totals[static_cast<size_t>(row)] += records::getI16(litter + FarrowRecord::WeanedCountAt);
   }
   return totals;
 }
@@ -106,10 +102,12 @@ ChartRows PigsWeanedPerSow(const records::FileImage<SowRecord>& sows,
                            const records::FileImage<FarrowRecord>& litters, int firstYear) {
   const ChartYears years(firstYear);
   const YearTotals weaned = pigsWeaned(litters, years);
+  std::vector<std::string> keys;
+  for (int i = 0; i < kChartYears; ++i) keys.push_back(years.key(i));
+  const std::vector<HerdPerfData> herds = CountYearSows(sows, keys);
   ChartRows rows = BlankChartRows(firstYear);
   for (int i = 0; i < kChartYears; ++i) {
-    HerdPerfData herd;
-    CountYearSows(sows, years.key(i), herd);
+    const HerdPerfData& herd = herds[static_cast<size_t>(i)];
     ChartRow& row = rows[static_cast<size_t>(i)];
     row.label = Trim(row.label + " SOW(s)=" + Format(herd.Sows, "##0"));
     row.valueText = wholeShare(weaned[static_cast<size_t>(i)], herd.Sows);
@@ -131,20 +129,20 @@ ChartRows PigsWeanedPerCrate(const records::FileImage<FarrowRecord>& litters, in
 }
 
 ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters, int firstYear) {
-  static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> weights(
-      p, {&p.DateBorn, &p.DateWeaned, &p.WeanedCount, &p.WeaningWeight});
   const ChartYears years(firstYear);
   std::array<float, kChartYears> sums{};
   std::array<int32_t, kChartYears> counts{};
-  FarrowRecord litter;
+  std::string born(10, ' '), weaned(10, ' ');
   for (long n = 1; n <= litters.count(); ++n) {
-    const int row = years.rowOfStored(litters.bytes(n) + FarrowRecord::DateWeanedAt);
+    const uint8_t* litter = litters.bytes(n);
+    const int row = years.rowOfStored(litter + FarrowRecord::DateWeanedAt);
     if (row < 0) continue;
-    litters.decode(n, litter, weights);
-    if (litter.WeanedCount == 0) continue;  // no pig to weigh
-    const float perPig = litter.WeaningWeight / static_cast<float>(litter.WeanedCount);
-    const std::optional<long> age = DaysBetween(litter.DateBorn, litter.DateWeaned);
+    const int16_t pigs = records::getI16(litter + FarrowRecord::WeanedCountAt);
+    if (pigs == 0) continue;  // no pig to weigh
+    const float perPig = records::getF32(litter + FarrowRecord::WeaningWeightAt) / static_cast<float>(pigs);
+    born.assign(records::textAt(litter + FarrowRecord::DateBornAt, 10));
+    weaned.assign(records::textAt(litter + FarrowRecord::DateWeanedAt, 10));
+    const std::optional<long> age = DaysBetween(born, weaned);
     const std::optional<float> factor = age ? AdjFactorFor(*age) : std::nullopt;
     sums[static_cast<size_t>(row)] += factor ? perPig * *factor : perPig;
     counts[static_cast<size_t>(row)] = Total32(int64_t{counts[static_cast<size_t>(row)]} + 1);

@@ -3,8 +3,16 @@
 #include <limits>
 
 #include "common/NumberText.h"
+#include "records/Fields.h"
 
 namespace {
+
+// Four characters as a number whose order is theirs as text.
+uint32_t orderKey(const char* text) {
+  uint32_t key = 0;
+  for (int i = 0; i < 4; ++i) key = key << 8 | static_cast<unsigned char>(text[i]);
+  return key;
+}
 
 int32_t plus(int32_t total, int64_t added) { return Total32(static_cast<int64_t>(total) + added); }
 
@@ -31,6 +39,17 @@ double LossPercent(int32_t total, int32_t kept) {
   return Ratio(static_cast<double>(static_cast<int64_t>(total) - kept), total) * 100;
 }
 
+StoredYear::StoredYear(std::string_view year) : year_(year) {
+  if (year_.size() == 4) key_ = orderKey(year_.data());
+}
+
+int StoredYear::compare(const uint8_t* date) const {
+  const char* year = reinterpret_cast<const char*>(date) + 6;
+  if (year_.size() != 4) return std::string_view(year, 4).compare(year_);
+  const uint32_t key = orderKey(year);
+  return key < key_ ? -1 : key > key_ ? 1 : 0;
+}
+
 void LitterSums::add(const FarrowRecord& litter) {
   Born = plus(Born, litter.BornCount);
   Alive = plus(Alive, litter.AliveCount);
@@ -38,5 +57,16 @@ void LitterSums::add(const FarrowRecord& litter) {
   Fostered = plus(Fostered, litter.FosteredTo);
   BirthWeight = plusWeight(BirthWeight, litter.BirthWeight);
   WeaningWeight = plusWeight(WeaningWeight, litter.WeaningWeight);
+  Litters = plus(Litters, 1);
+}
+
+void LitterSums::add(const uint8_t* litter) {
+  using records::getI16;
+  Born = plus(Born, getI16(litter + FarrowRecord::BornCountAt));
+  Alive = plus(Alive, getI16(litter + FarrowRecord::AliveCountAt));
+  Weaned = plus(Weaned, getI16(litter + FarrowRecord::WeanedCountAt));
+  Fostered = plus(Fostered, getI16(litter + FarrowRecord::FosteredToAt));
+  BirthWeight = plusWeight(BirthWeight, records::getF32(litter + FarrowRecord::BirthWeightAt));
+  WeaningWeight = plusWeight(WeaningWeight, records::getF32(litter + FarrowRecord::WeaningWeightAt));
   Litters = plus(Litters, 1);
 }

@@ -2,6 +2,8 @@
 // What the herd reports share: totals kept within 32 bits, divisions that
 // answer 0 for a divisor of 0 or below, and the totals of a set of litters.
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "records/FarrowRecord.h"
 
@@ -14,6 +16,21 @@ double Ratio(double numerator, double divisor);
 // The share of `total` lost on the way to `kept`, in percent: (total - kept)
 // / total x 100; 0 when the total is 0 or below.
 double LossPercent(int32_t total, int32_t kept);
+
+// A year compared with the year of stored dates, their last four characters,
+// as text: the empty date's "____" comes after every year of digits, a date of
+// blanks before them. Made once for a run over a whole file.
+class StoredYear {
+ public:
+  explicit StoredYear(std::string_view year);
+  // Below 0, 0 or above 0 as the year of the date stored at `date` (its ten
+  // bytes) comes before the year, is it or comes after it.
+  int compare(const uint8_t* date) const;
+
+ private:
+  std::string year_;
+  uint32_t key_ = 0;  // a year of four characters, as a number that orders as the texts do
+};
 
 // The totals of the litters added: pig counts, litter weights (each sum
 // rounded to a whole number after every litter, a half to the even number)
@@ -28,5 +45,7 @@ struct LitterSums {
   int32_t Litters = 0;
 
   void add(const FarrowRecord& litter);
+  // The litter stored in `litter` (its FARROW.DAT bytes).
+  void add(const uint8_t* litter);
   bool operator==(const LitterSums&) const = default;
 };
