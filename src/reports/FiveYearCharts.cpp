@@ -140,8 +140,9 @@ ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters,
     const int16_t pigs = records::getI16(litter + FarrowRecord::WeanedCountAt);
     if (pigs == 0) continue;  // no pig to weigh
     const float perPig = records::getF32(litter + FarrowRecord::WeaningWeightAt) / static_cast<float>(pigs);
-    born.assign(records::textAt(litter + FarrowRecord::DateBornAt, 10));
-    weaned.assign(records::textAt(litter + FarrowRecord::DateWeanedAt, 10));
+    records::FieldReader dates(litter);
+    dates.date(born, FarrowRecord::DateBornAt);
+    dates.date(weaned, FarrowRecord::DateWeanedAt);
     const std::optional<long> age = DaysBetween(born, weaned);
     const std::optional<float> factor = age ? AdjFactorFor(*age) : std::nullopt;
     sums[static_cast<size_t>(row)] += factor ? perPig * *factor : perPig;

@@ -166,8 +166,9 @@ void CountYearLitters(const records::FileImage<FarrowRecord>& litters, const std
         records::textAt(litter + FarrowRecord::DateWeanedAt, 10) == records::kEmptyDate)
       continue;
     sums.add(litter);
-    born.assign(records::textAt(litter + FarrowRecord::DateBornAt, 10));
-    weaned.assign(records::textAt(litter + FarrowRecord::DateWeanedAt, 10));
+    records::FieldReader dates(litter);
+    dates.date(born, FarrowRecord::DateBornAt);
+    dates.date(weaned, FarrowRecord::DateWeanedAt);
     days += DaysBetween(born, weaned).value_or(0);
   }
   data.Litters = sums.Litters;
