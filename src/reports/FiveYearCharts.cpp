@@ -1,6 +1,7 @@
 #include "reports/FiveYearCharts.h"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -14,43 +15,36 @@
 
 namespace {
 
-// The five years' texts, and which of them a stored date falls in.
+// The five years' texts, and which of them a stored date falls in: a date
+// whose last four characters are a year's key, which only a key of four
+// digits can be.
 class ChartYears {
  public:
-  explicit ChartYears(int first) : first_(first) {
+  explicit ChartYears(int first) {
     for (size_t i = 0; i < kChartYears; ++i) {
       keys_[i] = ChartYearKey(first + static_cast<int>(i));
-      matched_[i] = keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos;
+      if (keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos)
+        std::memcpy(&years_[i], keys_[i].data(), 4);
     }
   }
   const std::string& key(int i) const { return keys_[static_cast<size_t>(i)]; }
   // The row (0 to 4) of the year `date` falls in; -1 when none.
   int rowOf(const std::string& date) const {
-    if (date.size() < 4) return -1;
-    return rowOfYear(std::string_view(date).substr(date.size() - 4));
+    return date.size() < 4 ? -1 : rowOfYear(date.data() + date.size() - 4);
   }
   // The same for a date stored at `date`, read straight from the bytes.
-  int rowOfStored(const uint8_t* date) const {
-    return rowOfYear(std::string_view(reinterpret_cast<const char*>(date) + 6, 4));
-  }
+  int rowOfStored(const uint8_t* date) const { return rowOfYear(date + 6); }
 
  private:
-  // The four digits of a year read as its number: a year's key is its
-  // number written out, so they match when that number's key has four
-  // digits too.
-  int rowOfYear(std::string_view year) const {
-    if (year.size() != 4) return -1;
-    int value = 0;
-    for (char c : year) {
-      if (c < '0' || c > '9') return -1;
-      value = value * 10 + (c - '0');
-    }
-    const long row = static_cast<long>(value) - first_;
-    return row >= 0 && row < kChartYears && matched_[static_cast<size_t>(row)] ? static_cast<int>(row) : -1;
+  int rowOfYear(const void* year) const {
+    uint32_t text;
+    std::memcpy(&text, year, 4);
+    for (int i = 0; i < kChartYears; ++i)
+      if (text == years_[static_cast<size_t>(i)]) return i;
+    return -1;
   }
-  int first_;
   std::array<std::string, kChartYears> keys_;
-  std::array<bool, kChartYears> matched_{};  // a year of four digits, which dates can hold
+  std::array<uint32_t, kChartYears> years_{};  // each key's four digits; 0 (no text of digits) for another key
 };
 
 using YearTotals = std::array<int64_t, kChartYears>;

@@ -7,13 +7,6 @@
 
 namespace {
 
-// Four characters as a number whose order is theirs as text.
-uint32_t orderKey(const char* text) {
-  uint32_t key = 0;
-  for (int i = 0; i < 4; ++i) key = key << 8 | static_cast<unsigned char>(text[i]);
-  return key;
-}
-
 int32_t plus(int32_t total, int64_t added) { return Total32(static_cast<int64_t>(total) + added); }
 
 // (total + weight) rounded, a half to the even number.
@@ -40,14 +33,11 @@ double LossPercent(int32_t total, int32_t kept) {
 }
 
 StoredYear::StoredYear(std::string_view year) : year_(year) {
-  if (year_.size() == 4) key_ = orderKey(year_.data());
+  if (year_.size() == 4) key_ = orderKey(reinterpret_cast<const uint8_t*>(year_.data()));
 }
 
-int StoredYear::compare(const uint8_t* date) const {
-  const char* year = reinterpret_cast<const char*>(date) + 6;
-  if (year_.size() != 4) return std::string_view(year, 4).compare(year_);
-  const uint32_t key = orderKey(year);
-  return key < key_ ? -1 : key > key_ ? 1 : 0;
+int StoredYear::compareText(const uint8_t* date) const {
+  return std::string_view(reinterpret_cast<const char*>(date) + 6, 4).compare(year_);
 }
 
 void LitterSums::add(const FarrowRecord& litter) {
