@@ -6,15 +6,15 @@
 using records::textAt;
 
 // Text fields go in as stored: their trailing blanks are the line's own.
-const std::string& WriteSowListLine(FixedLine& line, const uint8_t* sow) {
+const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow, const SowFieldColumns& at) {
   return line.clear()
-      .put(2, textAt(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
-      .put(13, textAt(sow + SowRecord::BreedAt, SowRecord::BreedWidth), 20)
-      .put(37, textAt(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
-      .put(49, records::getI16(sow + SowRecord::DaysTo230At), "0", 3)
-      .put(56, SingleText(records::getF32(sow + SowRecord::BackfatAt)), 4)
-      .put(64, SingleText(records::getF32(sow + SowRecord::LoineyeAt)), 4)
-      .put(73, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
+      .put(at.id, textAt(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
+      .put(at.breed, textAt(sow + SowRecord::BreedAt, SowRecord::BreedWidth), 20)
+      .put(at.location, textAt(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
+      .put(at.daysTo230, records::getI16(sow + SowRecord::DaysTo230At), "0", 3)
+      .put(at.backfat, SingleText(records::getF32(sow + SowRecord::BackfatAt)), 4)
+      .put(at.loineye, SingleText(records::getF32(sow + SowRecord::LoineyeAt)), 4)
+      .put(at.parities, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
       .str();
 }
 

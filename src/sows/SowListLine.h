@@ -12,9 +12,22 @@
 
 inline constexpr int kSowLineWidth = 80;
 
-// The lines of the sow stored in `sow` (her SOW.DAT bytes), written into
-// `line` (kSowLineWidth wide, reused line after line) and answered.
-const std::string& WriteSowListLine(FixedLine& line, const uint8_t* sow);
+// Where a line stands a sow's seven fields: ID (8), breed (20), location
+// (8), days to 230 (3), backfat (4), loineye (4), parity count (2).
+struct SowFieldColumns {
+  int id, breed, location, daysTo230, backfat, loineye, parities;
+};
+inline constexpr SowFieldColumns kSowListColumns{2, 13, 37, 49, 56, 64, 73};
+
+// The seven fields of the sow stored in `sow` (her SOW.DAT bytes) written at
+// `columns` into `line`, blanked first (reused line after line), and the line.
+const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow, const SowFieldColumns& columns);
+// The list's lines of the sow stored in `sow`, written into `line`
+// (kSowLineWidth wide) and answered; the left-the-herd line fits any line of
+// 52 columns or more.
+inline const std::string& WriteSowListLine(FixedLine& line, const uint8_t* sow) {
+  return WriteSowFields(line, sow, kSowListColumns);
+}
 const std::string& WriteSowLeftHerdLine(FixedLine& line, const uint8_t* sow);
 
 // The same lines of a record in memory.

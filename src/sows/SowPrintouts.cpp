@@ -13,6 +13,7 @@
 #include "sows/DueDateText.h"
 #include "sows/SowHistory.h"
 #include "sows/SowHistorySheet.h"
+#include "sows/SowListLine.h"
 
 namespace {
 
@@ -78,18 +79,12 @@ void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const reco
   }
 }
 
-// Text fields go in as stored: their trailing blanks are the line's own.
 const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow) {
-  line.clear().put(2, textAt(sow + SowRecord::IdAt, SowRecord::IdWidth), 8);
-  const std::string_view left = RTrimmed(textAt(sow + SowRecord::DateLeftHerdAt, 10));
-  if (left != records::kEmptyDate) return line.put(13, "THIS SOW LEFT THE HERD ON (" + std::string(left) + ")", 40).str();
-  return line.put(15, textAt(sow + SowRecord::BreedAt, SowRecord::BreedWidth), 20)
-      .put(39, textAt(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
-      .put(51, records::getI16(sow + SowRecord::DaysTo230At), "0", 3)
-      .put(60, SingleText(records::getF32(sow + SowRecord::BackfatAt)), 4)
-      .put(69, SingleText(records::getF32(sow + SowRecord::LoineyeAt)), 4)
-      .put(80, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
-      .str();
+  static constexpr SowFieldColumns kListingColumns{2, 15, 39, 51, 60, 69, 80};
+  // A date left herd other than "__/__/____" (blanks too) gives the left-the-herd line.
+  if (RTrimmed(textAt(sow + SowRecord::DateLeftHerdAt, 10)) != records::kEmptyDate)
+    return WriteSowLeftHerdLine(line, sow);
+  return WriteSowFields(line, sow, kListingColumns);
 }
 
 std::string SowListingLine(const SowRecord& sow) {
