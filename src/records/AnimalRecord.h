@@ -35,9 +35,21 @@ class NotePad {
 };
 
 struct AnimalRecord {
-  // Where the ID lies, for runs that need only the ID of each record.
+  // Where the fields lie, for runs that read them straight from the stored
+  // bytes (records::textView, getI16, getF32).
   static constexpr int IdAt = 0;
   static constexpr int IdWidth = 8;
+  static constexpr int BreedAt = 8;
+  static constexpr int BreedWidth = 20;
+  static constexpr int DateOfBirthAt = 28;
+  static constexpr int DaysTo230At = 38;
+  static constexpr int BackfatAt = 40;
+  static constexpr int DateEnteredHerdAt = 52;
+  static constexpr int DateLeftHerdAt = 70;
+  static constexpr int PrvDateAt = 80;
+  static constexpr int LocationAt = 90;
+  static constexpr int LocationWidth = 8;
+  static constexpr int LoineyeAt = 98;
 
   std::string Id;               // 8, the key; blank = free record
   std::string Breed;            // 20
@@ -56,17 +68,17 @@ struct AnimalRecord {
   template <class M>
   void animalFields(M& m) {
     m.text(Id, IdAt, IdWidth);
-    m.text(Breed, 8, 20);
-    m.date(DateOfBirth, 28);
-    m.i16(DaysTo230, 38);
-    m.f32(Backfat, 40);
+    m.text(Breed, BreedAt, BreedWidth);
+    m.date(DateOfBirth, DateOfBirthAt);
+    m.i16(DaysTo230, DaysTo230At);
+    m.f32(Backfat, BackfatAt);
     m.cur(PurchasePrice, 44);
-    m.date(DateEnteredHerd, 52);
+    m.date(DateEnteredHerd, DateEnteredHerdAt);
     m.cur(SoldPrice, 62);
-    m.date(DateLeftHerd, 70);
-    m.date(PrvDate, 80);
-    m.text(Location, 90, 8);
-    m.f32(Loineye, 98);
+    m.date(DateLeftHerd, DateLeftHerdAt);
+    m.date(PrvDate, PrvDateAt);
+    m.text(Location, LocationAt, LocationWidth);
+    m.f32(Loineye, LoineyeAt);
   }
 };
 

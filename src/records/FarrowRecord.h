@@ -18,8 +18,19 @@ struct FarrowRecord {
   static constexpr int16_t LeftHerd = 2;  // litter of a sow that left the herd
   // Where the status lies, for runs that need only the status of each record.
   static constexpr int StatusAt = 0;
-  // Where the weaning date lies, for runs that look for litters weaned on a day.
+  // Where the fields lie, for runs that read them straight from the stored
+  // bytes.
+  static constexpr int DateBornAt = 2;
+  static constexpr int BornCountAt = 12;
+  static constexpr int AliveCountAt = 14;
+  static constexpr int BirthWeightAt = 16;
   static constexpr int DateWeanedAt = 20;
+  static constexpr int WeanedCountAt = 30;
+  static constexpr int WeaningAgeAt = 32;
+  static constexpr int WeaningWeightAt = 34;
+  static constexpr int FosteredToAt = 38;
+  static constexpr int FosteredFromAt = 40;
+  static constexpr int BoarIdAt = 42;
   static constexpr int BoarIdWidth = 8;
 
   int16_t Status = Free;
@@ -38,17 +49,17 @@ struct FarrowRecord {
   template <class M>
   void fields(M& m) {
     m.i16(Status, StatusAt);
-    m.date(DateBorn, 2);
-    m.i16(BornCount, 12);
-    m.i16(AliveCount, 14);
-    m.f32(BirthWeight, 16);
+    m.date(DateBorn, DateBornAt);
+    m.i16(BornCount, BornCountAt);
+    m.i16(AliveCount, AliveCountAt);
+    m.f32(BirthWeight, BirthWeightAt);
     m.date(DateWeaned, DateWeanedAt);
-    m.i16(WeanedCount, 30);
-    m.i16(WeaningAge, 32);
-    m.f32(WeaningWeight, 34);
-    m.i16(FosteredTo, 38);
-    m.i16(FosteredFrom, 40);
-    m.text(BoarId, 42, BoarIdWidth);
+    m.i16(WeanedCount, WeanedCountAt);
+    m.i16(WeaningAge, WeaningAgeAt);
+    m.f32(WeaningWeight, WeaningWeightAt);
+    m.i16(FosteredTo, FosteredToAt);
+    m.i16(FosteredFrom, FosteredFromAt);
+    m.text(BoarId, BoarIdAt, BoarIdWidth);
   }
 };
 

@@ -8,7 +8,7 @@ namespace records {
 
 std::string IdKey(const std::string& id) { return RTrim(id); }
 
-bool IsFreeId(const std::string& id) { return id.find_first_not_of(' ') == std::string::npos; }
+bool IsFreeId(std::string_view id) { return id.find_first_not_of(' ') == std::string_view::npos; }
 
 bool SameId(const std::string& a, const std::string& b) { return IdKey(a) == IdKey(b); }
 

@@ -10,6 +10,7 @@
 // the windows' selections), so no file grows past kMaxRecordNumber records.
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/BoarRecord.h"
@@ -24,7 +25,7 @@ inline constexpr long kMaxRecordNumber = 32767;
 // A stored or typed ID without its trailing blanks.
 std::string IdKey(const std::string& id);
 // True when a stored ID marks a free record.
-bool IsFreeId(const std::string& id);
+bool IsFreeId(std::string_view id);
 // IDs compare without trailing blanks, exactly (case matters).
 bool SameId(const std::string& a, const std::string& b);
 
@@ -43,7 +44,7 @@ std::string StoredId(const FileImage<R>& file, long n) {
 // Record n of a sow or boar file is free; only its ID is read.
 template <class R>
 bool IsFreeRecord(const FileImage<R>& file, long n) {
-  return IsFreeId(StoredId(file, n));
+  return IsFreeId(textView(file.bytes(n) + R::IdAt, R::IdWidth));
 }
 
 // The slot for a new sow or boar with `id`, over the file read whole; only
@@ -113,6 +114,16 @@ inline LitterLinkList LitterLinks(const SowRecord& sow, long farrowCount) {
   for (int k = 0; k < n; ++k)
     if (ValidLitterLink(sow.FarrowRecNo[static_cast<size_t>(k)], farrowCount))
       links.add(sow.FarrowRecNo[static_cast<size_t>(k)]);
+  return links;
+}
+
+// The same of the sow stored in `sow` (her SOW.DAT bytes).
+inline LitterLinkList LitterLinks(const uint8_t* sow, long farrowCount) {
+  LitterLinkList links;
+  const int n = UsedParities(getI16(sow + SowRecord::ParityCountAt));
+  for (int k = 0; k < n; ++k)
+    if (const long link = getI16(sow + SowRecord::FarrowRecNoAt + 2 * k); ValidLitterLink(link, farrowCount))
+      links.add(link);
   return links;
 }
 

@@ -20,6 +20,12 @@ inline constexpr int kMaxParities = 9;
 struct SowRecord : AnimalRecord {
   static constexpr int Length = 1130;
   static constexpr const char* FileName = kSowFileName;
+  static constexpr int DateBredAt = 102;
+  static constexpr int DateDueAt = 112;
+  static constexpr int BoarIdAt = 122;
+  static constexpr int BoarIdWidth = 8;
+  static constexpr int ParityCountAt = 130;
+  static constexpr int FarrowRecNoAt = 132;
   std::string DateBred;         // date
   std::string DateDue;          // date; may also be 10 blanks
   std::string BoarId;           // 8
@@ -31,11 +37,11 @@ struct SowRecord : AnimalRecord {
   template <class M>
   void fields(M& m) {
     animalFields(m);
-    m.date(DateBred, 102);
-    m.date(DateDue, 112);
-    m.text(BoarId, 122, 8);
-    m.i16(ParityCount, 130);
-    m.i16s(FarrowRecNo, 132);
+    m.date(DateBred, DateBredAt);
+    m.date(DateDue, DateDueAt);
+    m.text(BoarId, BoarIdAt, BoarIdWidth);
+    m.i16(ParityCount, ParityCountAt);
+    m.i16s(FarrowRecNo, FarrowRecNoAt);
     m.raw(NoteLine.bytes(), 150);
   }
 };

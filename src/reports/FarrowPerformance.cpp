@@ -80,26 +80,33 @@ bool IsEmptyWeanBox(const std::string& box) {
   return Trim(part(0, 2) + part(3, 2) + part(box.size() >= 4 ? box.size() - 4 : 0, 4)) == "________";
 }
 
+namespace {
+
+// A date of ten characters as two numbers, compared at once with a stored
+// one.
+struct DateBytes {
+  uint64_t head = 0;
+  uint16_t tail = 0;
+  explicit DateBytes(const void* date) {
+    std::memcpy(&head, date, sizeof head);
+    std::memcpy(&tail, static_cast<const char*>(date) + sizeof head, sizeof tail);
+  }
+  bool operator==(const DateBytes&) const = default;
+};
+
+}  // namespace
+
 LitterSums TotalWeanedOn(const records::FileImage<FarrowRecord>& litters, const WeanDates& boxes) {
-  static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> counts(
-      p, {&p.BornCount, &p.AliveCount, &p.WeanedCount, &p.FosteredTo, &p.BirthWeight, &p.WeaningWeight});
-  constexpr size_t kDateWidth = 10;
   // A stored date is its ten bytes: only a box of ten characters can match.
-  std::vector<std::string> wanted;
+  std::vector<DateBytes> wanted;
   for (const std::string& box : boxes)
-    if (!IsEmptyWeanBox(box) && box.size() == kDateWidth) wanted.push_back(box);
+    if (!IsEmptyWeanBox(box) && box.size() == 10) wanted.emplace_back(box.data());
   LitterSums sums;
-  FarrowRecord litter;
   for (long n = 1; n <= litters.count() && !wanted.empty(); ++n) {
-    const uint8_t* weaned = litters.bytes(n) + FarrowRecord::DateWeanedAt;
-    bool decoded = false;
-    for (const std::string& date : wanted) {
-      if (std::memcmp(weaned, date.data(), kDateWidth) != 0) continue;
-      if (!decoded) litters.decode(n, litter, counts);
-      decoded = true;
-      sums.add(litter);
-    }
+    const uint8_t* litter = litters.bytes(n);
+    const DateBytes weaned(litter + FarrowRecord::DateWeanedAt);
+    for (const DateBytes& date : wanted)
+      if (weaned == date) sums.add(litter);
   }
   return sums;
 }

@@ -1,6 +1,7 @@
 #include "reports/FiveYearCharts.h"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -14,58 +15,47 @@
 
 namespace {
 
-// The five years' texts, and which of them a stored date falls in.
+// The five years' texts, and which of them a stored date falls in: a date
+// whose last four characters are a year's key, which only a key of four
+// digits can be.
 class ChartYears {
  public:
-  explicit ChartYears(int first) : first_(first) {
+  explicit ChartYears(int first) {
     for (size_t i = 0; i < kChartYears; ++i) {
       keys_[i] = ChartYearKey(first + static_cast<int>(i));
-      matched_[i] = keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos;
+      if (keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos)
+        std::memcpy(&years_[i], keys_[i].data(), 4);
     }
   }
   const std::string& key(int i) const { return keys_[static_cast<size_t>(i)]; }
   // The row (0 to 4) of the year `date` falls in; -1 when none.
   int rowOf(const std::string& date) const {
-    if (date.size() < 4) return -1;
-    return rowOfYear(std::string_view(date).substr(date.size() - 4));
+    return date.size() < 4 ? -1 : rowOfYear(date.data() + date.size() - 4);
   }
   // The same for a date stored at `date`, read straight from the bytes.
-  int rowOfStored(const uint8_t* date) const {
-    return rowOfYear(std::string_view(reinterpret_cast<const char*>(date) + 6, 4));
-  }
+  int rowOfStored(const uint8_t* date) const { return rowOfYear(date + 6); }
 
  private:
-  // The four digits of a year read as its number: a year's key is its
-  // number written out, so they match when that number's key has four
-  // digits too.
-  int rowOfYear(std::string_view year) const {
-    if (year.size() != 4) return -1;
-    int value = 0;
-    for (char c : year) {
-      if (c < '0' || c > '9') return -1;
-      value = value * 10 + (c - '0');
-    }
-    const long row = static_cast<long>(value) - first_;
-    return row >= 0 && row < kChartYears && matched_[static_cast<size_t>(row)] ? static_cast<int>(row) : -1;
+  int rowOfYear(const void* year) const {
+    uint32_t text;
+    std::memcpy(&text, year, 4);
+    for (int i = 0; i < kChartYears; ++i)
+      if (text == years_[static_cast<size_t>(i)]) return i;
+    return -1;
   }
-  int first_;
   std::array<std::string, kChartYears> keys_;
-  std::array<bool, kChartYears> matched_{};  // a year of four digits, which dates can hold
+  std::array<uint32_t, kChartYears> years_{};  // each key's four digits; 0 (no text of digits) for another key
 };
 
 using YearTotals = std::array<int64_t, kChartYears>;
 
 // The pigs weaned in each year, by the litters' weaning dates.
 YearTotals pigsWeaned(const records::FileImage<FarrowRecord>& litters, const ChartYears& years) {
-  static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> used(p, {&p.WeanedCount});
   YearTotals totals{};
-  FarrowRecord litter;
   for (long n = 1; n <= litters.count(); ++n) {
-    const int row = years.rowOfStored(litters.bytes(n) + FarrowRecord::DateWeanedAt);
-    if (row < 0) continue;
-    litters.decode(n, litter, used);
-    totals[static_cast<size_t>(row)] += litter.WeanedCount;
+    const uint8_t* litter = litters.bytes(n);
+    if (const int row = years.rowOfStored(litter + FarrowRecord::DateWeanedAt); row >= 0)
+      totals[static_cast<size_t>(row)] += records::getI16(litter + FarrowRecord::WeanedCountAt);
   }
   return totals;
 }
@@ -106,10 +96,12 @@ ChartRows PigsWeanedPerSow(const records::FileImage<SowRecord>& sows,
                            const records::FileImage<FarrowRecord>& litters, int firstYear) {
   const ChartYears years(firstYear);
   const YearTotals weaned = pigsWeaned(litters, years);
+  std::vector<std::string> keys;
+  for (int i = 0; i < kChartYears; ++i) keys.push_back(years.key(i));
+  const std::vector<HerdPerfData> herds = CountYearSows(sows, keys);
   ChartRows rows = BlankChartRows(firstYear);
   for (int i = 0; i < kChartYears; ++i) {
-    HerdPerfData herd;
-    CountYearSows(sows, years.key(i), herd);
+    const HerdPerfData& herd = herds[static_cast<size_t>(i)];
     ChartRow& row = rows[static_cast<size_t>(i)];
     row.label = Trim(row.label + " SOW(s)=" + Format(herd.Sows, "##0"));
     row.valueText = wholeShare(weaned[static_cast<size_t>(i)], herd.Sows);
@@ -131,20 +123,21 @@ ChartRows PigsWeanedPerCrate(const records::FileImage<FarrowRecord>& litters, in
 }
 
 ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters, int firstYear) {
-  static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> weights(
-      p, {&p.DateBorn, &p.DateWeaned, &p.WeanedCount, &p.WeaningWeight});
   const ChartYears years(firstYear);
   std::array<float, kChartYears> sums{};
   std::array<int32_t, kChartYears> counts{};
-  FarrowRecord litter;
+  std::string born(10, ' '), weaned(10, ' ');
   for (long n = 1; n <= litters.count(); ++n) {
-    const int row = years.rowOfStored(litters.bytes(n) + FarrowRecord::DateWeanedAt);
+    const uint8_t* litter = litters.bytes(n);
+    const int row = years.rowOfStored(litter + FarrowRecord::DateWeanedAt);
     if (row < 0) continue;
-    litters.decode(n, litter, weights);
-    if (litter.WeanedCount == 0) continue;  // no pig to weigh
-    const float perPig = litter.WeaningWeight / static_cast<float>(litter.WeanedCount);
-    const std::optional<long> age = DaysBetween(litter.DateBorn, litter.DateWeaned);
+    const int16_t pigs = records::getI16(litter + FarrowRecord::WeanedCountAt);
+    if (pigs == 0) continue;  // no pig to weigh
+    const float perPig = records::getF32(litter + FarrowRecord::WeaningWeightAt) / static_cast<float>(pigs);
+    records::FieldReader dates(litter);
+    dates.date(born, FarrowRecord::DateBornAt);
+    dates.date(weaned, FarrowRecord::DateWeanedAt);
+    const std::optional<long> age = DaysBetween(born, weaned);
     const std::optional<float> factor = age ? AdjFactorFor(*age) : std::nullopt;
     sums[static_cast<size_t>(row)] += factor ? perPig * *factor : perPig;
     counts[static_cast<size_t>(row)] = Total32(int64_t{counts[static_cast<size_t>(row)]} + 1);

@@ -13,12 +13,6 @@
 
 namespace {
 
-// The year of a stored date: its last four characters.
-std::string_view yearOf(const std::string& date) {
-  const std::string_view d(date);
-  return d.size() >= 4 ? d.substr(d.size() - 4) : d;
-}
-
 constexpr int kDaysInYear = 365;
 
 constexpr HerdFigureLabel kLabels[kHerdFigures] = {
@@ -128,41 +122,54 @@ constexpr PrintedFigure kPrinted[] = {
 
 }  // namespace
 
-void CountYearSows(const records::FileImage<SowRecord>& sows, const std::string& year, HerdPerfData& data) {
-  static const SowRecord p;
-  static const records::FieldMask<SowRecord> used(p, {&p.DateEnteredHerd, &p.DateLeftHerd, &p.ParityCount});
-  const std::string_view y(year);
-  SowRecord sow;
-  int64_t excluded = 0, paritySum = 0;
-  data.Replacements = data.Sold = 0;
+std::vector<HerdPerfData> CountYearSows(const records::FileImage<SowRecord>& sows,
+                                        const std::vector<std::string>& years) {
+  const std::vector<StoredYear> keys(years.begin(), years.end());
+  std::vector<int64_t> excluded(years.size()), paritySums(years.size());
+  std::vector<HerdPerfData> counts(years.size());
   for (long n = 1; n <= sows.count(); ++n) {
-    sows.decode(n, sow, used);
-    const std::string_view entered = yearOf(sow.DateEnteredHerd), left = yearOf(sow.DateLeftHerd);
-    if (entered == y) ++data.Replacements;
-    if (entered > y) ++excluded;
-    if (left <= y) ++excluded;
-    if (left == y) ++data.Sold;
-    if (entered <= y && sow.DateLeftHerd == records::kEmptyDate) paritySum += sow.ParityCount;
+    const uint8_t* sow = sows.bytes(n);
+    const uint8_t* left = sow + SowRecord::DateLeftHerdAt;
+    const bool inHerd = records::textView(left, 10) == records::kEmptyDate;
+    for (size_t i = 0; i < keys.size(); ++i) {
+      const int entered = keys[i].compare(sow + SowRecord::DateEnteredHerdAt), leaving = keys[i].compare(left);
+      if (entered == 0) ++counts[i].Replacements;
+      if (entered > 0) ++excluded[i];
+      if (leaving <= 0) ++excluded[i];
+      if (leaving == 0) ++counts[i].Sold;
+      if (entered <= 0 && inHerd) paritySums[i] += records::getI16(sow + SowRecord::ParityCountAt);
+    }
   }
-  data.Sows = Total32(sows.count() - excluded);
-  data.ParitySum = Total32(paritySum);
+  for (size_t i = 0; i < years.size(); ++i) {
+    counts[i].Sows = Total32(sows.count() - excluded[i]);
+    counts[i].ParitySum = Total32(paritySums[i]);
+  }
+  return counts;
+}
+
+void CountYearSows(const records::FileImage<SowRecord>& sows, const std::string& year, HerdPerfData& data) {
+  const HerdPerfData counts = CountYearSows(sows, std::vector<std::string>{year})[0];
+  data.Sows = counts.Sows;
+  data.Replacements = counts.Replacements;
+  data.Sold = counts.Sold;
+  data.ParitySum = counts.ParitySum;
 }
 
 void CountYearLitters(const records::FileImage<FarrowRecord>& litters, const std::string& year, HerdPerfData& data) {
-  static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> dates(p, {&p.DateBorn, &p.DateWeaned});
-  static const records::FieldMask<FarrowRecord> counts(
-      p, {&p.BornCount, &p.AliveCount, &p.WeanedCount, &p.FosteredTo, &p.BirthWeight, &p.WeaningWeight});
-  const std::string_view y(year);
-  FarrowRecord litter;
+  const StoredYear y(year);
   LitterSums sums;
   int64_t days = 0;
+  std::string born(10, ' '), weaned(10, ' ');
   for (long n = 1; n <= litters.count(); ++n) {
-    litters.decode(n, litter, dates);
-    if (yearOf(litter.DateBorn) != y || litter.DateWeaned == records::kEmptyDate) continue;
-    litters.decode(n, litter, counts);
+    const uint8_t* litter = litters.bytes(n);
+    if (y.compare(litter + FarrowRecord::DateBornAt) != 0 ||
+        records::textView(litter + FarrowRecord::DateWeanedAt, 10) == records::kEmptyDate)
+      continue;
     sums.add(litter);
-    days += DaysBetween(litter.DateBorn, litter.DateWeaned).value_or(0);
+    records::FieldReader dates(litter);
+    dates.date(born, FarrowRecord::DateBornAt);
+    dates.date(weaned, FarrowRecord::DateWeanedAt);
+    days += DaysBetween(born, weaned).value_or(0);
   }
   data.Litters = sums.Litters;
   data.Born = sums.Born;

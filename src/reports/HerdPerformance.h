@@ -42,6 +42,9 @@ struct HerdPerfData {
 // The sow counts of `year` (Sows, Replacements, Sold, ParitySum); every record
 // counts, free ones included.
 void CountYearSows(const records::FileImage<SowRecord>& sows, const std::string& year, HerdPerfData& data);
+// The same of each of `years`, from one run over the records.
+std::vector<HerdPerfData> CountYearSows(const records::FileImage<SowRecord>& sows,
+                                        const std::vector<std::string>& years);
 // The litter totals of `year` (Litters to DaysToWeaning): every record born in
 // the year and weaned, whatever its status.
 void CountYearLitters(const records::FileImage<FarrowRecord>& litters, const std::string& year, HerdPerfData& data);

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "common/NumberText.h"
+#include "records/Fields.h"
 
 namespace {
 
@@ -31,6 +32,14 @@ double LossPercent(int32_t total, int32_t kept) {
   return Ratio(static_cast<double>(static_cast<int64_t>(total) - kept), total) * 100;
 }
 
+StoredYear::StoredYear(std::string_view year) : year_(year) {
+  if (year_.size() == 4) key_ = orderKey(reinterpret_cast<const uint8_t*>(year_.data()));
+}
+
+int StoredYear::compareText(const uint8_t* date) const {
+  return std::string_view(reinterpret_cast<const char*>(date) + 6, 4).compare(year_);
+}
+
 void LitterSums::add(const FarrowRecord& litter) {
   Born = plus(Born, litter.BornCount);
   Alive = plus(Alive, litter.AliveCount);
@@ -38,5 +47,16 @@ void LitterSums::add(const FarrowRecord& litter) {
   Fostered = plus(Fostered, litter.FosteredTo);
   BirthWeight = plusWeight(BirthWeight, litter.BirthWeight);
   WeaningWeight = plusWeight(WeaningWeight, litter.WeaningWeight);
+  Litters = plus(Litters, 1);
+}
+
+void LitterSums::add(const uint8_t* litter) {
+  using records::getI16;
+  Born = plus(Born, getI16(litter + FarrowRecord::BornCountAt));
+  Alive = plus(Alive, getI16(litter + FarrowRecord::AliveCountAt));
+  Weaned = plus(Weaned, getI16(litter + FarrowRecord::WeanedCountAt));
+  Fostered = plus(Fostered, getI16(litter + FarrowRecord::FosteredToAt));
+  BirthWeight = plusWeight(BirthWeight, records::getF32(litter + FarrowRecord::BirthWeightAt));
+  WeaningWeight = plusWeight(WeaningWeight, records::getF32(litter + FarrowRecord::WeaningWeightAt));
   Litters = plus(Litters, 1);
 }

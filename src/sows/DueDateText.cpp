@@ -1,13 +1,24 @@
 #include "sows/DueDateText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "common/NumberText.h"
 
 std::optional<std::string> EightDigitDate(const std::string& text) {
-  if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-  return text.substr(0, 2) + "/" + text.substr(2, 2) + "/" + text.substr(4);
+  std::array<char, 10> date;
+  if (!EightDigitDateInto(text, date)) return std::nullopt;
+  return std::string(date.data(), date.size());
+}
+
+bool EightDigitDateInto(std::string_view text, std::array<char, 10>& date) {
+  if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string_view::npos) return false;
+  std::copy_n(text.data(), 2, date.data());
+  std::copy_n(text.data() + 2, 2, date.data() + 3);
+  std::copy_n(text.data() + 4, 4, date.data() + 6);
+  date[2] = date[5] = '/';
+  return true;
 }
 
 std::optional<std::string> DigitsDueDate(const std::string& text) {

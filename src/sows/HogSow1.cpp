@@ -130,21 +130,20 @@ int HogSow1::BuildSowList() {
 
 void HogSow1::ShowSowPage(int Page) {
   Hourglass(true);
-  SowList->Clear();
-  if (table_.PageEmpty(Page)) {  // SOW.DAT need not be read
-    Hourglass(false);
-    return;
-  }
-  FileFault fault;
-  if (!sowsHeld_ && !ReadImage(sows_, &fault)) {
-    Hourglass(false);
-    ReportFileFault(fault, false, kCaption);
-    return;
-  }
-  sowsHeld_ = true;
   std::vector<std::pair<std::string, long>> rows;
-  for (SowPageLine& line : SowPageLines(table_, Page, QueryArgs[1], sows_))
-    rows.emplace_back(std::move(line.text), line.slot);
+  if (!table_.PageEmpty(Page)) {  // else SOW.DAT need not be read
+    FileFault fault;
+    if (!sowsHeld_ && !ReadImage(sows_, &fault)) {
+      SowList->Clear();
+      Hourglass(false);
+      ReportFileFault(fault, false, kCaption);
+      return;
+    }
+    sowsHeld_ = true;
+    std::vector<SowPageLine> lines = SowPageLines(table_, Page, QueryArgs[1], sows_);
+    rows.reserve(lines.size());
+    for (SowPageLine& line : lines) rows.emplace_back(std::move(line.text), line.slot);
+  }
   SowList->SetItems(std::move(rows));
   Hourglass(false);
 }

@@ -3,6 +3,7 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "records/Fields.h"
+#include "records/RecordSlots.h"
 #include "sows/SowHistory.h"
 
 namespace {
@@ -38,28 +39,37 @@ const IndexWindowKind kSowIndex{
 
 }  // namespace
 
-std::vector<std::string> SowIndexCells() {
-  const SowHistoryRecord& h = SowHistory;
-  return {Trim(h.Id),
-          Format(h.ParityCount, "####0"),
-          Format(h.AvgLitterBirthWeight, "#####0.00"),
-          Format(h.AvgLitterWeaningWeight, "#####0.00"),
-          Format(h.AvgBorn, "#####0.00"),
-          Format(h.AvgWeaned, "#####0.00"),
-          Format(h.AvgStillborn, "#####0.00")};
+std::vector<std::string> SowIndexCells(const uint8_t* sow, const SowLitterSums& litters) {
+  return {std::string(Trimmed(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth))),
+          Format(records::getI16(sow + SowRecord::ParityCountAt), "####0"),
+          Format(litters.averageBirthWeight(), "#####0.00"),
+          Format(litters.averageWeaningWeight(), "#####0.00"),
+          Format(litters.average(litters.born), "#####0.00"),
+          Format(litters.average(litters.weaned), "#####0.00"),
+          Format(litters.average(litters.born - litters.alive), "#####0.00")};
 }
 
 bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault) {
   rows.clear();
-  return ForEachSowHistory(
-      [&rows](long) {
-        if (SowRec.DateLeftHerd == records::kEmptyDate) rows.push_back(SowIndexCells());
-      },
-      fault);
+  records::FileImage<SowRecord> sows;
+  records::FileImage<FarrowRecord> litters;
+  if (!ReadImage(sows, fault) || !ReadImage(litters, fault)) return false;
+  for (long r = 1; r <= sows.count(); ++r) {
+    const uint8_t* sow = sows.bytes(r);
+    if (records::IsFreeRecord(sows, r) ||
+        records::textView(sow + SowRecord::DateLeftHerdAt, 10) != records::kEmptyDate)
+      continue;
+    rows.push_back(SowIndexCells(sow, SumSowLitters(sow, litters)));
+  }
+  return true;
 }
 
-std::string SowIndexLine(const std::vector<std::string>& cells) {
-  return IndexLine(cells, 11, Format(Val(cells[1]), "   0"), kFigureColumns);
+const std::string& SowIndexLine(FixedLine& line, const std::vector<std::string>& cells) {
+  // The parity count after three blanks; a cell a damaged file filled
+  // otherwise is read and written again.
+  const std::string& parities = cells[1];
+  return IndexLine(line, cells, 11, PlainWholeNumber(parities) ? "   " + parities : Format(Val(parities), "   0"),
+                   kFigureColumns);
 }
 
 HogSow7::HogSow7(QWidget* parent) : IndexWindow(kSowIndex, parent) {}

@@ -5,15 +5,16 @@
 #include <vector>
 
 #include "sows/IndexGrid.h"
+#include "sows/SowHistory.h"
 
-// The grid cells of the current sow (SowHistory): ID, parity count and the
-// five litter averages.
-std::vector<std::string> SowIndexCells();
+// The grid cells of the sow stored in `sow` (her SOW.DAT bytes) with the sums
+// of her litters: ID, parity count and the five litter averages.
+std::vector<std::string> SowIndexCells(const uint8_t* sow, const SowLitterSums& litters);
 // The grid cells of every active sow, in file order, over one read of SOW.DAT
 // and FARROW.DAT; false, with `fault`, when a file cannot be read.
 bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault = nullptr);
-// The printed line of a grid row's cells, 88 columns.
-std::string SowIndexLine(const std::vector<std::string>& cells);
+// The printed line of a grid row's cells, 88 columns, written into `line`.
+const std::string& SowIndexLine(FixedLine& line, const std::vector<std::string>& cells);
 
 class HogSow7 : public IndexWindow {
  public:

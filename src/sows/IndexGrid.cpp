@@ -1,5 +1,7 @@
 #include "sows/IndexGrid.h"
 
+#include <algorithm>
+
 #include "common/FixedLine.h"
 #include "common/Format.h"
 #include "common/NumberText.h"
@@ -10,26 +12,47 @@ namespace {
 
 constexpr int kIndexPageLines = 47;
 
-}  // namespace
-
-namespace {
-
 const char* figureMask(double value) {
   return value < 1 ? "  0.00" : value < 10 ? "  #.00" : value < 100 ? " ##.00" : "###.00";
 }
 
+bool isDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// True for a figure as the grids show it ("#####0.00" of a value of 0 or
+// more): digits without a leading zero (or one zero), a point, two decimals.
+bool plainFigure(std::string_view cell) {
+  if (cell.size() < 4) return false;
+  const size_t point = cell.size() - 3;
+  return cell[point] == '.' && PlainWholeNumber(cell.substr(0, point)) && isDigits(cell.substr(point + 1));
+}
+
+// The figure of a cell printed in six columns at `col`: IndexFigure of the
+// value the cell shows. A plain figure is already that text, right-aligned
+// (or cut to its first six characters); any other cell is read and written
+// again.
+void putFigure(FixedLine& line, int col, const std::string& cell) {
+  if (plainFigure(cell)) {
+    line.putRight(col, cell, 6);
+  } else {
+    const double value = Val(cell);
+    line.put(col, value, figureMask(value), 6);
+  }
+}
+
 }  // namespace
+
+bool PlainWholeNumber(std::string_view text) {
+  return !text.empty() && text.size() <= 9 && isDigits(text) && (text[0] != '0' || text.size() == 1);
+}
 
 std::string IndexFigure(double value) { return Format(value, figureMask(value)); }
 
-std::string IndexLine(const std::vector<std::string>& cells, int countColumn, const std::string& count,
-                      const std::array<int, 5>& figureColumns) {
-  FixedLine line(88);
-  line.putTrimmed(2, cells[0], 8).put(countColumn, count, 4);
-  for (size_t i = 0; i < figureColumns.size(); ++i) {
-    const double value = Val(cells[i + 2]);
-    line.put(figureColumns[i], value, figureMask(value), 6);
-  }
+const std::string& IndexLine(FixedLine& line, const std::vector<std::string>& cells, int countColumn,
+                             std::string_view count, const std::array<int, 5>& figureColumns) {
+  line.clear().putTrimmed(2, cells[0], 8).put(countColumn, count, 4);
+  for (size_t i = 0; i < figureColumns.size(); ++i) putFigure(line, figureColumns[i], cells[i + 2]);
   return line.str();
 }
 
@@ -119,9 +142,10 @@ std::vector<std::string> IndexWindow::IndexLines() const {
   const int animals = IndexGrid->Rows() - 1;
   std::vector<std::string> lines(static_cast<size_t>(std::max(animals, 0)) + 2);
   std::vector<std::string> cells(kind_.columns.size());
+  FixedLine line(kIndexLineWidth);
   for (int r = 1; r <= animals; ++r) {
     for (int c = 0; c < static_cast<int>(cells.size()); ++c) cells[static_cast<size_t>(c)] = IndexGrid->TextMatrix(r, c);
-    lines[static_cast<size_t>(r)] = kind_.printLine(cells);
+    lines[static_cast<size_t>(r)] = kind_.printLine(line, cells);
   }
   return lines;
 }

@@ -9,9 +9,11 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/DataFiles.h"
+#include "common/FixedLine.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
@@ -38,14 +40,19 @@ struct IndexOrder {
   const char* caption;
 };
 
+// True for a whole number of 0 or more written plainly: one to nine digits,
+// no leading zero; such a text is what Format writes of its value.
+bool PlainWholeNumber(std::string_view text);
+
 // A figure of an index printout, two decimals in six characters: "  0.00"
 // below 1, "  #.00" below 10, " ##.00" below 100, "###.00" above.
 std::string IndexFigure(double value);
-// A printed line of an index, 88 columns: the ID cell at column 2, `count`
-// (four characters) at `countColumn`, and the figures of cells 2 to 6 at
-// `figureColumns`.
-std::string IndexLine(const std::vector<std::string>& cells, int countColumn, const std::string& count,
-                      const std::array<int, 5>& figureColumns);
+// A printed line of an index, 88 columns (kIndexLineWidth), written into
+// `line` and answered: the ID cell at column 2, `count` (four characters) at
+// `countColumn`, and the figures of cells 2 to 6 at `figureColumns`.
+inline constexpr int kIndexLineWidth = 88;
+const std::string& IndexLine(FixedLine& line, const std::vector<std::string>& cells, int countColumn,
+                             std::string_view count, const std::array<int, 5>& figureColumns);
 
 // What one index window is: its names, its grid's columns, its orders (the
 // first being the order after the load), the words of its printout and of its
@@ -65,7 +72,7 @@ struct IndexWindowKind {
   const char* heading2;
   const char* emptyText;  // the refusal of a herd without an active animal
   const char* emptyTitle;
-  std::string (*printLine)(const std::vector<std::string>& cells);
+  const std::string& (*printLine)(FixedLine& line, const std::vector<std::string>& cells);
 };
 
 class IndexWindow : public platform::Form {

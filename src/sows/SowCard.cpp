@@ -71,17 +71,19 @@ std::array<std::string, 10> FormatParityRow(const FarrowRecord& litter) {
 }
 
 std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
-  SowLitterStats(FarrowLinks, farrowFile);
   const SowHistoryRecord& h = SowHistory;
   std::vector<std::string> lines(kCardLines + 1);
   const int parities = records::UsedParities(h.ParityCount);
+  static const FarrowRecord p;
+  static const records::FieldMask<FarrowRecord> shown(
+      p, {&p.BornCount, &p.AliveCount, &p.WeanedCount, &p.BirthWeight, &p.WeaningWeight, &p.FosteredTo, &p.FosteredFrom});
   FarrowRecord litter;
   FixedLine row(kTableWidth);
   for (int i = 1; i <= kMaxParities; ++i) {
     row.clear().put(4, i, "0", 1);
     const long link = FarrowLinks[static_cast<size_t>(i)];
     if (i <= parities && records::ValidLitterLink(link, farrowFile.count())) {
-      farrowFile.decode(link, litter);
+      farrowFile.decode(link, litter, shown);
       const std::array<std::string, 10> values = FormatParityRow(litter);
       for (const TableColumn& c : kTableColumns) row.put(c.column, values[static_cast<size_t>(c.value)], c.width);
     }

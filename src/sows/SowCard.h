@@ -18,10 +18,10 @@
 // not weaned.
 std::array<std::string, 10> FormatParityRow(const FarrowRecord& litter);
 
-// The card of the current sow (SowHistory, FarrowLinks, SowNotes, as
-// LoadSowHistory leaves them) as its 40 lines, with the empty line 0 first;
-// her averages are recomputed from `farrowFile`. A parity whose litter link
-// is not a record of the file shows only its number.
+// The card of the current sow (SowHistory with her statistics, FarrowLinks,
+// SowNotes, as LoadSowHistory leaves them) as its 40 lines, with the empty
+// line 0 first; her litters' rows come from `farrowFile`. A parity whose
+// litter link is not a record of the file shows only its number.
 std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& farrowFile);
 
 // Prints the card of the current sow as one document.

@@ -9,61 +9,74 @@ SowHistoryRecord SowHistory;
 FarrowLinkArray FarrowLinks{};
 std::array<std::string, kNoteLines + 1> SowNotes;
 
-namespace {
+void SowLitterSums::add(const FarrowRecord& f) {
+  ++n;
+  born += f.BornCount;
+  alive += f.AliveCount;
+  weaned += f.WeanedCount;
+  birthWeight += f.BirthWeight;
+  weaningWeight += f.WeaningWeight;
+  weaningAge += f.WeaningAge;
+  fosteredTo += f.FosteredTo;
+  fosteredFrom += f.FosteredFrom;
+}
 
-// A Single average of a whole-number sum.
-float average(int64_t sum, int32_t n) {
+void SowLitterSums::add(const uint8_t* litter) {
+  using records::getI16;
+  ++n;
+  born += getI16(litter + FarrowRecord::BornCountAt);
+  alive += getI16(litter + FarrowRecord::AliveCountAt);
+  weaned += getI16(litter + FarrowRecord::WeanedCountAt);
+  birthWeight += records::getF32(litter + FarrowRecord::BirthWeightAt);
+  weaningWeight += records::getF32(litter + FarrowRecord::WeaningWeightAt);
+  weaningAge += getI16(litter + FarrowRecord::WeaningAgeAt);
+  fosteredTo += getI16(litter + FarrowRecord::FosteredToAt);
+  fosteredFrom += getI16(litter + FarrowRecord::FosteredFromAt);
+}
+
+float SowLitterSums::average(int64_t sum) const {
   return n == 0 ? 0.0f : static_cast<float>(static_cast<double>(sum) / n);
 }
 
-// The sums over a sow's litters, added in parity order.
-struct LitterSums {
-  int32_t n = 0, born = 0, alive = 0, weaned = 0, weaningAge = 0, fosteredTo = 0, fosteredFrom = 0;
-  float birthWeight = 0, weaningWeight = 0;
-  void add(const FarrowRecord& f) {
-    ++n;
-    born += f.BornCount;
-    alive += f.AliveCount;
-    weaned += f.WeanedCount;
-    birthWeight += f.BirthWeight;
-    weaningWeight += f.WeaningWeight;
-    weaningAge += f.WeaningAge;
-    fosteredTo += f.FosteredTo;
-    fosteredFrom += f.FosteredFrom;
-  }
-};
+SowLitterSums SumSowLitters(const uint8_t* sow, const records::FileImage<FarrowRecord>& farrowFile) {
+  SowLitterSums sums;
+  for (long link : records::LitterLinks(sow, farrowFile.count())) sums.add(farrowFile.bytes(link));
+  return sums;
+}
+
+namespace {
 
 // Stores the statistics of the sums into SowHistory.
-void storeLitterStats(const LitterSums& sums) {
+void storeLitterStats(const SowLitterSums& sums) {
   const auto& [n, born, alive, weaned, weaningAge, fosteredTo, fosteredFrom, birthWeight, weaningWeight] = sums;
   SowHistoryRecord& h = SowHistory;
   h.TotalBorn = born;
-  h.AvgBorn = average(born, n);
+  h.AvgBorn = sums.average(born);
   h.TotalBornAlive = alive;
-  h.AvgBornAlive = average(alive, n);
+  h.AvgBornAlive = sums.average(alive);
   h.TotalStillborn = born - alive;
-  h.AvgStillborn = average(born - alive, n);
+  h.AvgStillborn = sums.average(born - alive);
   h.TotalWeaned = weaned;
-  h.AvgWeaned = average(weaned, n);
-  h.AvgLitterBirthWeight = n == 0 ? 0.0f : birthWeight / static_cast<float>(n);
-  h.AvgLitterWeaningWeight = n == 0 ? 0.0f : weaningWeight / static_cast<float>(n);
-  h.AvgWeaningAge = average(weaningAge, n);
+  h.AvgWeaned = sums.average(weaned);
+  h.AvgLitterBirthWeight = sums.averageBirthWeight();
+  h.AvgLitterWeaningWeight = sums.averageWeaningWeight();
+  h.AvgWeaningAge = sums.average(weaningAge);
   h.TotalFosteredTo = fosteredTo;
-  h.AvgFosteredTo = average(fosteredTo, n);
+  h.AvgFosteredTo = sums.average(fosteredTo);
   h.TotalFosteredFrom = fosteredFrom;
-  h.AvgFosteredFrom = average(fosteredFrom, n);
+  h.AvgFosteredFrom = sums.average(fosteredFrom);
 }
 
 // The statistics of the current sow's litters in a FARROW.DAT of `count`
-// records, each read by `readLitter(link, record)`; damaged links are skipped.
-template <class ReadLitter>
-void litterStats(const FarrowLinkArray& links, long count, ReadLitter readLitter) {
-  FarrowRecord litter;
-  LitterSums sums;
+// records, each added by `addLitter(link, sums)` (false when it cannot be
+// read); damaged links are skipped.
+template <class AddLitter>
+void litterStats(const FarrowLinkArray& links, long count, AddLitter addLitter) {
+  SowLitterSums sums;
   const int parities = records::UsedParities(SowHistory.ParityCount);
   for (int k = 1; k <= parities; ++k) {
     const long link = links[static_cast<size_t>(k)];
-    if (records::ValidLitterLink(link, count) && readLitter(link, litter)) sums.add(litter);
+    if (records::ValidLitterLink(link, count)) addLitter(link, sums);
   }
   storeLitterStats(sums);
 }
@@ -93,23 +106,15 @@ bool SowLitterStats(const FarrowLinkArray& FarrowRecs, FileFault* fault) {
   const std::string path = DataFilePath<FarrowRecord>();
   if (records::UsedParities(SowHistory.ParityCount) > 0 && !file.open(path))
     return NoFault({path, file.error()}, fault);
-  litterStats(FarrowRecs, file.count(), [&file](long link, FarrowRecord& f) {
-    if (!file.read(link, FarrowRec)) return false;
-    f = FarrowRec;
-    return true;
+  litterStats(FarrowRecs, file.count(), [&file](long link, SowLitterSums& sums) {
+    if (file.read(link, FarrowRec)) sums.add(FarrowRec);
   });
   return true;
 }
 
 void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<FarrowRecord>& farrowFile) {
-  static const FarrowRecord p;
-  static const records::FieldMask<FarrowRecord> counted(
-      p, {&p.BornCount, &p.AliveCount, &p.WeanedCount, &p.BirthWeight, &p.WeaningWeight, &p.WeaningAge,
-          &p.FosteredTo, &p.FosteredFrom});
-  litterStats(FarrowRecs, farrowFile.count(), [&farrowFile](long link, FarrowRecord& f) {
-    farrowFile.decode(link, f, counted);
-    return true;
-  });
+  litterStats(FarrowRecs, farrowFile.count(),
+              [&farrowFile](long link, SowLitterSums& sums) { sums.add(farrowFile.bytes(link)); });
 }
 
 namespace {

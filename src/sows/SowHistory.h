@@ -65,6 +65,24 @@ void LoadSowHistory(long record, const records::FileImage<SowRecord>& sowFile,
 // FarrowLinks, as SowLitterStats expects them.
 void SetSowLinks(const SowRecord& sow);
 
+// The sums over a sow's litters that her statistics come from, added in
+// parity order.
+struct SowLitterSums {
+  int32_t n = 0, born = 0, alive = 0, weaned = 0, weaningAge = 0, fosteredTo = 0, fosteredFrom = 0;
+  float birthWeight = 0, weaningWeight = 0;
+  void add(const FarrowRecord& litter);
+  // The litter stored in `litter` (its FARROW.DAT bytes).
+  void add(const uint8_t* litter);
+  // A Single average of a whole-number sum over the litters; 0 with none.
+  float average(int64_t sum) const;
+  // The average litter weights at birth and at weaning; 0 with none.
+  float averageBirthWeight() const { return n == 0 ? 0.0f : birthWeight / static_cast<float>(n); }
+  float averageWeaningWeight() const { return n == 0 ? 0.0f : weaningWeight / static_cast<float>(n); }
+};
+// The sums over the litters of the sow stored in `sow` (her SOW.DAT bytes):
+// her links 1 to her parity count (at most 9) that lie in `farrowFile`.
+SowLitterSums SumSowLitters(const uint8_t* sow, const records::FileImage<FarrowRecord>& farrowFile);
+
 // Recomputes the fifteen statistics of SowHistory from the litters
 // FarrowRecs(1) to FarrowRecs(n), n = SowHistoryRecord.ParityCount (at most
 // 9), whatever their status; FARROW.DAT is not opened when n is 0. A link of 0

@@ -4,12 +4,33 @@
 //   (3), col 56 backfat (4), col 64 loineye (4), col 73 parity count (2);
 // a sow that left the herd: col 2 ID (8), col 13 (40) "THIS SOW LEFT THE HERD
 // ON (" date ")". Values are left-aligned and cut to their columns.
+#include <cstdint>
 #include <string>
 
+#include "common/FixedLine.h"
 #include "records/SowRecord.h"
 
 inline constexpr int kSowLineWidth = 80;
 
+// Where a line stands a sow's seven fields: ID (8), breed (20), location
+// (8), days to 230 (3), backfat (4), loineye (4), parity count (2).
+struct SowFieldColumns {
+  int id, breed, location, daysTo230, backfat, loineye, parities;
+};
+inline constexpr SowFieldColumns kSowListColumns{2, 13, 37, 49, 56, 64, 73};
+
+// The seven fields of the sow stored in `sow` (her SOW.DAT bytes) written at
+// `columns` into `line`, blanked first (reused line after line), and the line.
+const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow, const SowFieldColumns& columns);
+// The list's lines of the sow stored in `sow`, written into `line`
+// (kSowLineWidth wide) and answered; the left-the-herd line fits any line of
+// 52 columns or more.
+inline const std::string& WriteSowListLine(FixedLine& line, const uint8_t* sow) {
+  return WriteSowFields(line, sow, kSowListColumns);
+}
+const std::string& WriteSowLeftHerdLine(FixedLine& line, const uint8_t* sow);
+
+// The same lines of a record in memory.
 std::string SowListLine(const SowRecord& sow);
 std::string SowLeftHerdLine(const SowRecord& sow);
 

@@ -10,14 +10,28 @@
 int FillSowPageTable(const SowQuery& query, const records::FileImage<SowRecord>& sows,
                      const records::FileImage<FarrowRecord>& litters, SowPageTable& table) {
   table.Clear();
-  const records::FieldMask<SowRecord> used = query.fieldsUsed();
-  SowRecord sow;
+  long lastRead = 0, lastTested = 0;
   for (long r = 1; r <= sows.count(); ++r) {
-    sows.decode(r, sow, used);
-    SetSowLinks(sow);
-    if (records::IsFreeId(sow.Id)) continue;
+    lastRead = r;
+    const uint8_t* sow = sows.bytes(r);
+    if (records::IsFreeId(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
+    lastTested = r;
     if (!query.matches(sow, litters)) continue;
     if (!table.Add(r)) break;  // the table is full
+  }
+  // The scratch values as a run through them sow by sow leaves them: the
+  // statistics of the last sow tested, the links of the last record read.
+  static const SowRecord p;
+  static const records::FieldMask<SowRecord> links(p, {&p.ParityCount, &p.FarrowRecNo});
+  SowRecord sow;
+  if (query.testsStatistics() && lastTested > 0) {
+    sows.decode(lastTested, sow, links);
+    SetSowLinks(sow);
+    SowLitterStats(FarrowLinks, litters);
+  }
+  if (lastRead > 0) {
+    sows.decode(lastRead, sow, links);
+    SetSowLinks(sow);
   }
   return table.Lines();
 }
@@ -42,21 +56,19 @@ int BuildSowList(SowPageTable& table, FileFault* fault, records::FileImage<SowRe
 
 std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
                                       const records::FileImage<SowRecord>& sows) {
-  static const SowRecord p;
-  static const records::FieldMask<SowRecord> shown(p, {&p.Id, &p.Breed, &p.Location, &p.DaysTo230, &p.Backfat,
-                                                       &p.Loineye, &p.ParityCount, &p.DateLeftHerd});
+  const bool leftHerd = kindCode == "19", everySow = kindCode == "0";
   std::vector<SowPageLine> lines;
   lines.reserve(SowPageTable::kSlots);
-  SowRecord sow;
+  FixedLine line(kSowLineWidth);
   for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r < 1 || r > sows.count()) continue;
-    sows.decode(r, sow, shown);
-    if (records::IsFreeId(sow.Id)) continue;
-    if (kindCode == "19") {
-      lines.push_back({SowLeftHerdLine(sow), slot});
-    } else if (kindCode == "0" || SowIsActive(sow)) {
-      lines.push_back({SowListLine(sow), slot});
+    const uint8_t* sow = sows.bytes(r);
+    if (records::IsFreeId(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
+    if (leftHerd) {
+      lines.push_back({WriteSowLeftHerdLine(line, sow), slot});
+    } else if (everySow || SowIsActive(sow)) {
+      lines.push_back({WriteSowListLine(line, sow), slot});
     }
   }
   return lines;

@@ -17,8 +17,10 @@ class SowQuery;
 
 // Fills `table` anew with the live sows of SOW.DAT `sows` that `query` lists,
 // in record order; returns the number of lines written. `litters` is
-// FARROW.DAT, for the kinds that need it. The parity count and litter links of
-// every record read pass through SowHistory and FarrowLinks.
+// FARROW.DAT, for the kinds that need it. SowHistory and FarrowLinks are left
+// as a run through them record by record leaves them: the parity count and
+// links of the last record read, and for the kinds of the litter statistics
+// the statistics of the last live sow tested.
 int FillSowPageTable(const SowQuery& query, const records::FileImage<SowRecord>& sows,
                      const records::FileImage<FarrowRecord>& litters, SowPageTable& table);
 // The same over records made in memory (record n at index n - 1).

@@ -1,5 +1,6 @@
 #include "sows/SowPrintouts.h"
 
+#include <cstring>
 #include <unordered_map>
 
 #include "common/FixedLine.h"
@@ -12,33 +13,56 @@
 #include "sows/DueDateText.h"
 #include "sows/SowHistory.h"
 #include "sows/SowHistorySheet.h"
+#include "sows/SowListLine.h"
 
 namespace {
+
+using records::textView;
 
 constexpr int kListingWidth = 84;
 constexpr int kDueWidth = 80;
 constexpr int kPageLines = 46;
 
-// The live records of the first `scanned` records by their ID without
-// trailing blanks, each ID's records in file order; only the IDs are read.
-std::unordered_map<std::string, std::vector<long>> recordsById(const records::FileImage<SowRecord>& sows,
-                                                               long scanned) {
-  std::unordered_map<std::string, std::vector<long>> byId;
+// A sow ID as one number: its eight characters as SOW.DAT stores them,
+// padded with blanks. A typed ID compares with a stored one without the
+// stored trailing blanks, so an ID that is empty, longer than eight or ends
+// in a blank matches no record: it has no number (0).
+uint64_t idNumber(std::string_view id) {
+  if (id.empty() || id.size() > static_cast<size_t>(SowRecord::IdWidth) || id.back() == ' ') return 0;
+  char padded[SowRecord::IdWidth];
+  std::memset(padded, ' ', sizeof padded);
+  std::memcpy(padded, id.data(), id.size());
+  uint64_t number;
+  std::memcpy(&number, padded, sizeof number);
+  return number;
+}
+
+uint64_t storedIdNumber(const uint8_t* sow) {
+  uint64_t number;
+  std::memcpy(&number, sow + SowRecord::IdAt, sizeof number);
+  return number;
+}
+
+// The records of the first `scanned` records (as many as the file holds)
+// holding each of the rows' IDs, in file order, from one run over the IDs.
+std::unordered_map<uint64_t, std::vector<long>> recordsOfIds(const std::vector<std::string>& rowIds,
+                                                            const records::FileImage<SowRecord>& sows, long scanned) {
+  std::unordered_map<uint64_t, std::vector<long>> byId;
+  for (const std::string& id : rowIds)
+    if (const uint64_t number = idNumber(id)) byId.try_emplace(number);
   const long last = std::min(scanned, sows.count());
-  for (long r = 1; r <= last; ++r) {
-    const std::string id = RTrim(records::StoredId(sows, r));
-    if (!id.empty()) byId[id].push_back(r);
-  }
+  for (long r = 1; r <= last; ++r)
+    if (auto found = byId.find(storedIdNumber(sows.bytes(r))); found != byId.end()) found->second.push_back(r);
   return byId;
 }
 
 }  // namespace
 
 std::vector<long> SelectedSowRecords(const std::vector<std::string>& rowIds, const records::FileImage<SowRecord>& sows) {
-  const auto byId = recordsById(sows, sows.count());
+  const auto byId = recordsOfIds(rowIds, sows, sows.count());
   std::vector<long> selected;
   for (const std::string& id : rowIds)
-    if (auto found = byId.find(id); found != byId.end())
+    if (auto found = byId.find(idNumber(id)); found != byId.end())
       selected.insert(selected.end(), found->second.begin(), found->second.end());
   return selected;
 }
@@ -55,31 +79,27 @@ void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const reco
   }
 }
 
+const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow) {
+  static constexpr SowFieldColumns kListingColumns{2, 15, 39, 51, 60, 69, 80};
+  // A date left herd other than "__/__/____" (blanks too) gives the left-the-herd line.
+  if (RTrimmed(textView(sow + SowRecord::DateLeftHerdAt, 10)) != records::kEmptyDate)
+    return WriteSowLeftHerdLine(line, sow);
+  return WriteSowFields(line, sow, kListingColumns);
+}
+
 std::string SowListingLine(const SowRecord& sow) {
   FixedLine line(kListingWidth);
-  line.put(2, RTrim(sow.Id), 8);
-  if (RTrim(sow.DateLeftHerd) != records::kEmptyDate)
-    return line.put(13, "THIS SOW LEFT THE HERD ON (" + RTrim(sow.DateLeftHerd) + ")", 40).str();
-  return line.put(15, RTrim(sow.Breed), 20)
-      .put(39, RTrim(sow.Location), 8)
-      .put(51, std::to_string(sow.DaysTo230), 3)
-      .put(60, SingleText(sow.Backfat), 4)
-      .put(69, SingleText(sow.Loineye), 4)
-      .put(80, std::to_string(sow.ParityCount), 2)
-      .str();
+  return WriteSowListingLine(line, records::encode(sow).data());
 }
 
 std::vector<std::string> SowListingLines(const std::vector<std::string>& rowIds,
                                          const records::FileImage<SowRecord>& sows, long scanned) {
-  const auto byId = recordsById(sows, scanned);
+  const auto byId = recordsOfIds(rowIds, sows, scanned);
   std::vector<std::string> lines(rowIds.size() + 1);
-  SowRecord sow;
-  for (size_t r = 0; r < rowIds.size(); ++r) {
-    auto found = byId.find(rowIds[r]);
-    if (found == byId.end()) continue;
-    sows.decode(found->second.back(), sow);
-    lines[r + 1] = SowListingLine(sow);
-  }
+  FixedLine line(kListingWidth);
+  for (size_t r = 0; r < rowIds.size(); ++r)
+    if (auto found = byId.find(idNumber(rowIds[r])); found != byId.end() && !found->second.empty())
+      lines[r + 1] = WriteSowListingLine(line, sows.bytes(found->second.back()));
   return lines;
 }
 
@@ -95,43 +115,47 @@ void PrintSowListing(const std::vector<std::string>& lines, const std::string& c
                       kPageLines);
 }
 
-std::string DueDateKey(const std::string& date) {
-  if (date.size() < 10) return "";
-  return date.substr(6, 4) + date.substr(0, 2) + date.substr(3, 2);
+namespace {
+
+// A date's key "YYYYMMDD" (DueDateKey) as one number: its eight characters
+// read as the digits of a number in base 256, so that numbers order as the
+// keys do, whatever characters the date holds.
+uint64_t keyNumber(std::string_view date) {
+  uint64_t number = 0;
+  for (size_t at : {6, 7, 8, 9, 0, 1, 3, 4}) number = number << 8 | static_cast<unsigned char>(date[at]);
+  return number;
 }
 
-StoredDue StoredDueDate(const std::string& stored) {
-  const std::string due = RTrim(stored);
-  if (due.size() == 10) {
-    if (due == records::kEmptyDate) return {};
-    return {DueDateKey(due), due};
-  }
-  const std::optional<std::string> date = EightDigitDate(due);
-  if (!date) return {};
-  return {DueDateKey(*date), *date};
-}
+}  // namespace
 
 std::vector<std::string> DatesDueLines(const std::string& from, const std::string& to,
                                        const records::FileImage<SowRecord>& sows) {
-  static const SowRecord p;
-  static const records::FieldMask<SowRecord> used(
-      p, {&p.Id, &p.Location, &p.DateLeftHerd, &p.ParityCount, &p.DateBred, &p.DateDue, &p.BoarId});
-  const std::string fromKey = DueDateKey(from), toKey = DueDateKey(to);
   std::vector<std::string> lines(1);
-  SowRecord sow;
+  // A typed date too short for a key: before every key when it is the first
+  // date, so that no due date is after the second.
+  if (to.size() < 10) return lines;
+  const uint64_t fromKey = from.size() < 10 ? 0 : keyNumber(from), toKey = keyNumber(to);
+  FixedLine line(kDueWidth);
+  std::array<char, 10> eightDigits;
   for (long r = 1; r <= sows.count(); ++r) {
-    if (records::IsFreeRecord(sows, r)) continue;
-    sows.decode(r, sow, used);
-    if (RTrim(sow.DateLeftHerd) != records::kEmptyDate) continue;
-    const StoredDue due = StoredDueDate(sow.DateDue);
-    if (due.key.empty() || due.key < fromKey || due.key > toKey) continue;
-    lines.push_back(FixedLine(kDueWidth)
-                        .put(2, RTrim(sow.Id), 8)
-                        .put(14, RTrim(sow.Location), 8)
-                        .put(31, std::to_string(sow.ParityCount), 2)
-                        .put(42, sow.DateBred, 10)
-                        .put(60, due.text, 10)
-                        .put(75, sow.BoarId, 8)
+    const uint8_t* sow = sows.bytes(r);
+    if (records::IsFreeId(textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
+    if (RTrimmed(textView(sow + SowRecord::DateLeftHerdAt, 10)) != records::kEmptyDate) continue;
+    // The due date as stored "MM/DD/YYYY", or as eight digits "MMDDYYYY".
+    std::string_view due = RTrimmed(textView(sow + SowRecord::DateDueAt, 10));
+    if (due == records::kEmptyDate) continue;
+    if (due.size() != 10) {
+      if (!EightDigitDateInto(due, eightDigits)) continue;
+      due = std::string_view(eightDigits.data(), eightDigits.size());
+    }
+    if (const uint64_t key = keyNumber(due); key < fromKey || key > toKey) continue;
+    lines.push_back(line.clear()
+                        .put(2, textView(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
+                        .put(14, textView(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
+                        .put(31, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
+                        .put(42, textView(sow + SowRecord::DateBredAt, 10), 10)
+                        .put(60, due, 10)
+                        .put(75, textView(sow + SowRecord::BoarIdAt, SowRecord::BoarIdWidth), 8)
                         .str());
   }
   return lines;

@@ -3,9 +3,11 @@
 // selected rows, the listing of the rows of a page, and the report of the
 // active sows due to farrow between two dates. Each works over SOW.DAT (and
 // FARROW.DAT) read once by the caller.
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "common/FixedLine.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
@@ -22,7 +24,10 @@ enum class SowSheet { History, Card };
 void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const records::FileImage<SowRecord>& sows,
                      const records::FileImage<FarrowRecord>& litters);
 
-// A line of the printed sow listing, 84 columns.
+// A line of the printed sow listing, 84 columns: of the sow stored in `sow`
+// (her SOW.DAT bytes), written into `line` and answered; of a record in
+// memory.
+const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow);
 std::string SowListingLine(const SowRecord& sow);
 // The listing's lines of the rows `rowIds`, element 0 empty: row r's line is
 // made from the last of records 1 to `scanned` holding its ID, or empty when
@@ -33,14 +38,6 @@ std::vector<std::string> SowListingLines(const std::vector<std::string>& rowIds,
 std::string SowListingHeading(const std::string& captionPrefix);
 void PrintSowListing(const std::vector<std::string>& lines, const std::string& captionPrefix);
 
-// A typed date "MM/DD/YYYY" as its key "YYYYMMDD".
-std::string DueDateKey(const std::string& date);
-// A stored due date's key and its printed text ("" for an empty or blank one):
-// "MM/DD/YYYY" as it stands, eight digits "MMDDYYYY" with "/" put in.
-struct StoredDue {
-  std::string key, text;
-};
-StoredDue StoredDueDate(const std::string& stored);
 // The report's lines, element 0 empty: one per sow in the herd (free records
 // and sows that left the herd skipped) whose due date lies from `from` to
 // `to`, both included, in record order. Sows without a due date are left out.

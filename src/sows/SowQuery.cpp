@@ -47,38 +47,47 @@ std::string NormalizedDueDate(const std::string& stored) {
 
 // ---- One query ---------------------------------------------------------------
 
-bool SowIsActive(const SowRecord& sow) {
-  return sow.DateLeftHerd == records::kEmptyDate || IsEmptyDate(RTrim(sow.DateLeftHerd));  // most are stored so
+namespace {
+
+using records::textView;
+
+// An empty date left herd is "__/__/____", or blanks.
+bool emptyLeftHerd(std::string_view left) {
+  return left == records::kEmptyDate || left.find_first_not_of(' ') == std::string_view::npos;
 }
+
+}  // namespace
+
+bool SowIsActive(const uint8_t* sow) { return emptyLeftHerd(textView(sow + SowRecord::DateLeftHerdAt, 10)); }
 
 SowQuery::SowQuery(const std::string& kindCode, const std::string& criterion)
     : kind_(SowQueryLanguage().byCode(kindCode)) {
   if (!kind_) return;
   code_ = std::stoi(kind_->code);
-  switch (code_) {
-    case 0: case 19: textField_ = &SowRecord::DateLeftHerd; break;
-    case 1: textField_ = &SowRecord::Id; break;
-    case 2: textField_ = &SowRecord::Breed; break;
-    case 3: textField_ = &SowRecord::PrvDate; break;
-    case 4: textField_ = &SowRecord::Location; break;
-    case 5: textField_ = &SowRecord::DateOfBirth; break;
-    case 7: textField_ = &SowRecord::DateDue; break;
-    case 8: textField_ = &SowRecord::DateBred; break;
-    case 9: textField_ = &SowRecord::BoarId; break;
-    case 10: textField_ = &SowRecord::DateEnteredHerd; break;
-    case 6: wholeField_ = &SowRecord::ParityCount; break;
-    case 14: wholeField_ = &SowRecord::DaysTo230; break;
-    case 15: singleField_ = &SowRecord::Backfat; break;
-    case 16: singleField_ = &SowRecord::Loineye; break;
-    default: break;  // the kinds of her litters
-  }
-  switch (kind_->family) {
-    case QueryFamily::Text: text_ = UCase(RTrim(criterion)); break;
-    case QueryFamily::Date: date_ = ParseDateCriterion(criterion); break;
-    case QueryFamily::Whole: number_ = ParseNumberCriterion(criterion, true); break;
-    case QueryFamily::Single: number_ = ParseNumberCriterion(criterion, false); break;
-    default: break;
-  }
+  struct Place {
+    int at, width;
+  };
+  const Place place = [this]() -> Place {
+    switch (code_) {
+      case 1: return {SowRecord::IdAt, SowRecord::IdWidth};
+      case 2: return {SowRecord::BreedAt, SowRecord::BreedWidth};
+      case 3: return {SowRecord::PrvDateAt, 10};
+      case 4: return {SowRecord::LocationAt, SowRecord::LocationWidth};
+      case 5: return {SowRecord::DateOfBirthAt, 10};
+      case 6: return {SowRecord::ParityCountAt, 2};
+      case 8: return {SowRecord::DateBredAt, 10};
+      case 9: return {SowRecord::BoarIdAt, SowRecord::BoarIdWidth};
+      case 10: return {SowRecord::DateEnteredHerdAt, 10};
+      case 14: return {SowRecord::DaysTo230At, 2};
+      case 15: return {SowRecord::BackfatAt, 4};
+      case 16: return {SowRecord::LoineyeAt, 4};
+      default: return {-1, 0};  // the herd, the due date and the kinds of her litters
+    }
+  }();
+  fieldAt_ = place.at;
+  fieldWidth_ = place.width;
+  criterion_ = ParsedCriterion(kind_->family, criterion);
+  if (kind_->family == QueryFamily::Single) single_ = SingleCriterion(ParseNumberCriterion(criterion, false));
 }
 
 bool SowQuery::needsLitters() const {
@@ -88,52 +97,43 @@ bool SowQuery::needsLitters() const {
   }
 }
 
-bool SowQuery::matches(const SowRecord& sow, const records::FileImage<FarrowRecord>& litters) const {
+bool SowQuery::testsStatistics() const { return needsLitters() && code_ != 20; }
+
+bool SowQuery::matches(const uint8_t* sow, const records::FileImage<FarrowRecord>& litters) const {
   if (!kind_) return false;
-  auto textHas = [this](const std::string& field) {
-    return !text_.empty() && UCase(RTrim(field)).find(text_) != std::string::npos;
-  };
-  auto dateHas = [this](const std::string& field) {
-    const std::optional<std::string> key = DateFieldKey(field);
-    return key && DateMatches(date_, *key);
-  };
-  auto stats = [&sow, &litters]() -> const SowHistoryRecord& {
-    SetSowLinks(sow);
-    SowLitterStats(FarrowLinks, litters);
-    return SowHistory;
-  };
   switch (code_) {
     case 0: return SowIsActive(sow);
     case 19: return !SowIsActive(sow);
-    case 7: return dateHas(NormalizedDueDate(sow.DateDue));
-    case 20: {
-      static const FarrowRecord proto;
-      static const records::FieldMask<FarrowRecord> weaned(proto, {&proto.DateWeaned});
-      FarrowRecord litter;
-      for (long link : records::LitterLinks(sow, litters.count())) {
-        litters.decode(link, litter, weaned);
-        if (dateHas(litter.DateWeaned)) return true;
-      }
-      return false;
+    case 7: {
+      // A due date stored otherwise than as ten characters without blanks
+      // at either end is read as the windows read it.
+      const std::string_view due = textView(sow + SowRecord::DateDueAt, 10);
+      if (due.front() != ' ' && due.back() != ' ') return criterion_.dateOf(due);
+      return criterion_.dateOf(NormalizedDueDate(std::string(due)));
     }
-    case 11: return NumberMatches(number_, static_cast<double>(RoundHalfEven(stats().AvgBorn)));
-    case 12: return NumberMatches(number_, SingleForQuery(stats().AvgStillborn));
-    case 13: return NumberMatches(number_, SingleForQuery(stats().AvgWeaned));
-    case 17: return NumberMatches(number_, stats().TotalFosteredTo);
-    case 18: return NumberMatches(number_, stats().TotalFosteredFrom);
+    case 20:
+      for (long link : records::LitterLinks(sow, litters.count()))
+        if (criterion_.dateOf(textView(litters.bytes(link) + FarrowRecord::DateWeanedAt, 10))) return true;
+      return false;
+    case 11: case 12: case 13: case 17: case 18: {
+      const SowLitterSums sums = SumSowLitters(sow, litters);
+      switch (code_) {
+        case 11: return criterion_.number(static_cast<double>(RoundHalfEven(sums.average(sums.born))));
+        case 12: return single_.matches(sums.average(sums.born - sums.alive));
+        case 13: return single_.matches(sums.average(sums.weaned));
+        case 17: return criterion_.number(sums.fosteredTo);
+        default: return criterion_.number(sums.fosteredFrom);
+      }
+    }
     default: break;
   }
-  if (textField_) return kind_->family == QueryFamily::Text ? textHas(sow.*textField_) : dateHas(sow.*textField_);
-  if (wholeField_) return NumberMatches(number_, sow.*wholeField_);
-  if (singleField_) return NumberMatches(number_, SingleForQuery(sow.*singleField_));
-  return false;
-}
-
-records::FieldMask<SowRecord> SowQuery::fieldsUsed() const {
-  static const SowRecord proto;
-  std::vector<const void*> members = {&proto.Id, &proto.ParityCount, &proto.FarrowRecNo};
-  if (textField_) members.push_back(&(proto.*textField_));
-  if (wholeField_) members.push_back(&(proto.*wholeField_));
-  if (singleField_) members.push_back(&(proto.*singleField_));
-  return records::FieldMask<SowRecord>(proto, members);
+  if (fieldAt_ < 0) return false;
+  const uint8_t* field = sow + fieldAt_;
+  switch (kind_->family) {
+    case QueryFamily::Text: return criterion_.textIn(textView(field, fieldWidth_));
+    case QueryFamily::Date: return criterion_.dateOf(textView(field, fieldWidth_));
+    case QueryFamily::Whole: return criterion_.number(records::getI16(field));
+    case QueryFamily::Single: return single_.matches(records::getF32(field));
+    default: return false;
+  }
 }

@@ -4,10 +4,12 @@
 //
 // A query is a kind code ("0" all active sows, "19" all sows that left the
 // herd, "1" to "18" and "20" one field) and a criterion (common/QueryGrammar.h).
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "common/QueryGrammar.h"
+#include "sows/SingleCriterion.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
@@ -19,33 +21,29 @@ const QueryLanguage& SowQueryLanguage();
 // stored as eight digits "mmddyyyy" becomes "mm/dd/yyyy".
 std::string NormalizedDueDate(const std::string& stored);
 
-// One query, parsed once and tested against many sows.
+// One query, parsed once and tested against many sows straight from their
+// stored bytes: the field the kind tests is read where it lies, and a sow's
+// litters are summed only for the kinds of her litters.
 class SowQuery {
  public:
   SowQuery(const std::string& kindCode, const std::string& criterion);
 
   // True for kinds that need the litters of FARROW.DAT.
   bool needsLitters() const;
-  // Tests one live sow; `litters` is FARROW.DAT, read once for the whole run.
-  // The statistics kinds leave the sow's litter statistics in SowHistory.
-  bool matches(const SowRecord& sow, const records::FileImage<FarrowRecord>& litters) const;
-  // The fields of a sow record that matches() reads: her ID, her parity count
-  // and litter links, and the field the kind tests.
-  records::FieldMask<SowRecord> fieldsUsed() const;
-
-  const QueryKind* kind() const { return kind_; }
+  // True for kinds that test a figure of the sow's litter statistics.
+  bool testsStatistics() const;
+  // Tests the live sow stored in `sow` (her SOW.DAT bytes); `litters` is
+  // FARROW.DAT, read once for the whole run.
+  bool matches(const uint8_t* sow, const records::FileImage<FarrowRecord>& litters) const;
 
  private:
   const QueryKind* kind_ = nullptr;
   int code_ = -1;
-  // The sow's field the kind tests; none for the kinds of her litters.
-  std::string SowRecord::*textField_ = nullptr;
-  int16_t SowRecord::*wholeField_ = nullptr;
-  float SowRecord::*singleField_ = nullptr;
-  std::string text_;  // text kinds: the criterion, upper case, no trailing blanks
-  DateCriterion date_;
-  NumberCriterion number_;
+  int fieldAt_ = -1, fieldWidth_ = 0;  // where the sow's tested field lies; none for the kinds of her litters
+  ParsedCriterion criterion_;
+  SingleCriterion single_;  // the Single kinds
 };
 
-// True while the sow is in the herd: her date left herd is empty.
-bool SowIsActive(const SowRecord& sow);
+// True while the sow stored in `sow` (her SOW.DAT bytes) is in the herd: her
+// date left herd is empty.
+bool SowIsActive(const uint8_t* sow);

@@ -69,6 +69,15 @@ TEST(CollectHerdData, EachYearOfTheSameImagesOnItsOwn) {
   CountYearLitters(litters, "2023", only);
   EXPECT_EQ(only.Litters, 1);
   EXPECT_EQ(CollectHerdData(sows, litters, "2024").Litters, 4);
+  // Several years from one run count as each year on its own.
+  const std::vector<std::string> years = {"2024", "2023", "2025", "ABCD", "998", "", "20245"};
+  const std::vector<HerdPerfData> counts = CountYearSows(sows, years);
+  ASSERT_EQ(counts.size(), years.size());
+  for (size_t i = 0; i < years.size(); ++i) {
+    HerdPerfData one;
+    CountYearSows(sows, years[i], one);
+    EXPECT_EQ(counts[i], one) << years[i];
+  }
 }
 
 // Every figure's text, in the window's order.

@@ -4,6 +4,8 @@
 // count checks.
 #include "boars/HogBoar6.h"
 #include "common/FixedLine.h"
+#include "common/Format.h"
+#include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include <QFile>
 #include "platform/Grid.h"
@@ -57,6 +59,30 @@ INSTANTIATE_TEST_SUITE_P(Figures, IndexFigureTest,
                          ::testing::Values(FigureCase{0, "  0.00"}, FigureCase{0.5, "  0.50"}, FigureCase{5.25, "  5.25"},
                                            FigureCase{12.25, " 12.25"}, FigureCase{123.4, "123.40"},
                                            FigureCase{1234.5, "1234.50"}));
+
+TEST(IndexLine, PrintsEachCellAsIndexFigureOfTheValueItShows) {
+  // Cells as the grids write them, and others a damaged file may give.
+  std::vector<std::string> cells;
+  for (double v : {0.0, 0.004, 0.005, 0.5, 0.995, 1.0, 9.994, 9.995, 10.0, 99.994, 99.995, 100.0, 123.4, 1234.5,
+                   999999.99, 1e15, 3.4e38, -0.004, -0.5, -12.25})
+    cells.push_back(Format(v, "#####0.00"));
+  for (const char* odd : {"", "abc", "05.00", "0.5", "1.234", ".50", "12.3x", "1e3", " 1.00"}) cells.push_back(odd);
+  for (int i = 0; i < 500; ++i) cells.push_back(Format(static_cast<float>(i) * 0.37f, "#####0.00"));
+  const std::array<int, 5> columns = {24, 40, 54, 65, 76};
+  FixedLine line(kIndexLineWidth);
+  for (const std::string& cell : cells) {
+    FixedLine expected(88);
+    expected.put(2, "S1", 8).put(11, "   3", 4);
+    for (int c : columns) expected.put(c, IndexFigure(Val(cell)), 6);
+    EXPECT_EQ(IndexLine(line, {"S1", "3", cell, cell, cell, cell, cell}, 11, "   3", columns), expected.str()) << cell;
+  }
+  // The sow's parity count is Format of the value its cell shows, after three blanks.
+  for (const char* parities : {"0", "3", "9", "12", "-1", "007", "", "1234567890", "2.5"}) {
+    const std::vector<std::string> row = {"S1", parities, "1.00", "2.00", "3.00", "4.00", "5.00"};
+    const std::string printed = SowIndexLine(line, row);
+    EXPECT_EQ(printed, IndexLine(line, row, 11, Format(Val(parities), "   0"), columns)) << parities;
+  }
+}
 
 TEST(Grid, SortsAThousandRowsMovingWholeRowsAndKeepingTies) {
   TestPlatform tp;
@@ -161,7 +187,8 @@ TEST_F(IndexWindowTest, BoarGridRanksSiresAndPrintsTheirLines) {
   EXPECT_EQ(texts[4], FixedLine(88).put(2, "B10", 8).put(14, "   1", 4).put(28, " 25.00", 6).put(40, " 30.00", 6)
                           .put(52, "100.00", 6).put(64, " 10.00", 6).put(76, "  1.00", 6).str());
   EXPECT_EQ(texts[5].substr(13, 4), "   3");
-  EXPECT_EQ(BoarIndexLine({"B1", "12345", "0", "0", "0", "0", "0"}).substr(13, 4), "1234");
+  FixedLine line(kIndexLineWidth);
+  EXPECT_EQ(BoarIndexLine(line, {"B1", "12345", "0", "0", "0", "0", "0"}).substr(13, 4), "1234");
 }
 
 struct OpenerCase {

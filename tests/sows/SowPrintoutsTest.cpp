@@ -176,7 +176,8 @@ TEST_F(SowPrintoutsTest, SelectionFindsEveryRecordOfEachRowInRowOrder) {
   for (int i = 0; i < 30; ++i) herd.push_back(aSow(i % 2 ? "TWIN" : "ODD"));
   herd.push_back(aSow(""));
   const auto sows = records::FileImage<SowRecord>::of(herd);
-  const std::vector<long> chosen = SelectedSowRecords({"TWIN", "", "NONE", "ODD"}, sows);
+  // A row's ID with a trailing blank, or longer than an ID, is no stored ID.
+  const std::vector<long> chosen = SelectedSowRecords({"TWIN", "", "NONE", "ODD", "ODD ", "TWINTWINX"}, sows);
   ASSERT_EQ(chosen.size(), 30u);
   EXPECT_EQ(chosen[0], 2);
   EXPECT_EQ(chosen[14], 30);
