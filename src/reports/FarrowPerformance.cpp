@@ -83,7 +83,7 @@ bool IsEmptyWeanBox(const std::string& box) {
 namespace {
 
 // A date of ten characters as two numbers, compared at once with a stored
-// one.
+// one: its first eight bytes, then its last two.
 struct DateBytes {
   uint64_t head = 0;
   uint16_t tail = 0;
@@ -91,22 +91,32 @@ struct DateBytes {
     std::memcpy(&head, date, sizeof head);
     std::memcpy(&tail, static_cast<const char*>(date) + sizeof head, sizeof tail);
   }
-  bool operator==(const DateBytes&) const = default;
+  DateBytes() = default;
 };
 
 }  // namespace
 
 LitterSums TotalWeanedOn(const records::FileImage<FarrowRecord>& litters, const WeanDates& boxes) {
   // A stored date is its ten bytes: only a box of ten characters can match.
-  std::vector<DateBytes> wanted;
+  std::array<DateBytes, kWeanDateBoxes> wanted;
+  size_t dates = 0;
   for (const std::string& box : boxes)
-    if (!IsEmptyWeanBox(box) && box.size() == 10) wanted.emplace_back(box.data());
+    if (!IsEmptyWeanBox(box) && box.size() == 10) wanted[dates++] = DateBytes(box.data());
   LitterSums sums;
-  for (long n = 1; n <= litters.count() && !wanted.empty(); ++n) {
-    const uint8_t* litter = litters.bytes(n);
-    const DateBytes weaned(litter + FarrowRecord::DateWeanedAt);
-    for (const DateBytes& date : wanted)
-      if (weaned == date) sums.add(litter);
+  if (dates == 0 || litters.count() == 0) return sums;
+  // One pass over the stored bytes: most litters are passed by on the first
+  // eight bytes of their weaning date.
+  const uint8_t* litter = litters.bytes(1);
+  const uint8_t* const end = litter + litters.count() * FarrowRecord::Length;
+  for (; litter != end; litter += FarrowRecord::Length) {
+    uint64_t head;
+    std::memcpy(&head, litter + FarrowRecord::DateWeanedAt, sizeof head);
+    for (size_t i = 0; i < dates; ++i) {
+      if (head != wanted[i].head) continue;
+      uint16_t tail;
+      std::memcpy(&tail, litter + FarrowRecord::DateWeanedAt + sizeof head, sizeof tail);
+      if (tail == wanted[i].tail) sums.add(litter);
+    }
   }
   return sums;
 }
