@@ -68,15 +68,13 @@ namespace {
 
 using Wide = unsigned __int128;
 
-Wide WidePowerOfTen(int n) {
-  static const std::array<Wide, 23> kPowers = [] {
-    std::array<Wide, 23> p{};
-    p[0] = 1;
-    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
-    return p;
-  }();
-  return kPowers[static_cast<size_t>(n)];
-}
+// 10^n for n from 0 to 22 as whole numbers.
+constexpr std::array<Wide, 23> kWidePowersOfTen = [] {
+  std::array<Wide, 23> p{};
+  p[0] = 1;
+  for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+  return p;
+}();
 
 // 10^n for n from 0 to 22, each exact as a double.
 constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -97,14 +95,15 @@ std::optional<float> SevenDigitsExactly(float value) {
   if (exponent < 77 || exponent > 176) return std::nullopt;
   const uint64_t m = (bits & 0x7FFFFF) | 0x800000;
   const int E = exponent - 150;
-  // The decimal exponent of the first digit, a guess put right below.
-  int e = static_cast<int>(std::floor((exponent - 127) * 0.30102999566398120));
+  // The decimal exponent of the first digit: a guess (1233 / 4096 is about
+  // log10 2), put right below.
+  int e = ((exponent - 127) * 1233) >> 12;
   for (;;) {
     const int k = 6 - e;
     if (k < -22 || k > 22) return std::nullopt;
     Wide num = m, den = 1;
-    if (k >= 0) num *= WidePowerOfTen(k);
-    else den *= WidePowerOfTen(-k);
+    if (k >= 0) num *= kWidePowersOfTen[static_cast<size_t>(k)];
+    else den *= kWidePowersOfTen[static_cast<size_t>(-k)];
     if (E >= 0) num <<= E;
     else den <<= -E;
     Wide q = k >= 0 && E < 0 ? num >> -E : num / den;
