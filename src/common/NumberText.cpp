@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 
+#include "common/SignificantDigits.h"
 #include "records/Nearest.h"
 
 namespace {
@@ -64,75 +64,17 @@ std::string SingleText(float value) {
 }
 std::string DoubleText(double value) { return generalText(value, 15); }
 
-namespace {
-
-using Wide = unsigned __int128;
-
-// 10^n for n from 0 to 22 as whole numbers.
-constexpr std::array<Wide, 23> kWidePowersOfTen = [] {
-  std::array<Wide, 23> p{};
-  p[0] = 1;
-  for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
-  return p;
-}();
-
-// 10^n for n from 0 to 22, each exact as a double.
-constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// The value's seven significant digits, read back, worked out in whole
-// numbers: a normal Single between about 1e-15 and 1e15 is m * 2^E exactly,
-// so m * 2^E * 10^k, with k putting the seventh digit in the units, is a
-// ratio of whole numbers that fit in 128 bits; its quotient rounded (a half
-// to even, as the text's digits are) is the seven digits q, and q * 10^-k
-// is one correctly rounded product or quotient of two exact doubles, the
-// nearest double to the text. Empty outside that range.
-std::optional<float> SevenDigitsExactly(float value) {
-  uint32_t bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  const int exponent = static_cast<int>((bits >> 23) & 0xFF);
-  if (exponent < 77 || exponent > 176) return std::nullopt;
-  const uint64_t m = (bits & 0x7FFFFF) | 0x800000;
-  const int E = exponent - 150;
-  // The decimal exponent of the first digit: a guess (1233 / 4096 is about
-  // log10 2), put right below.
-  int e = ((exponent - 127) * 1233) >> 12;
-  for (;;) {
-    const int k = 6 - e;
-    if (k < -22 || k > 22) return std::nullopt;
-    Wide num = m, den = 1;
-    if (k >= 0) num *= kWidePowersOfTen[static_cast<size_t>(k)];
-    else den *= kWidePowersOfTen[static_cast<size_t>(-k)];
-    if (E >= 0) num <<= E;
-    else den <<= -E;
-    Wide q = k >= 0 && E < 0 ? num >> -E : num / den;
-    if (q < 1000000) {
-      --e;
-      continue;
-    }
-    if (q >= 10000000) {
-      ++e;
-      continue;
-    }
-    const Wide twiceRest = (num - q * den) * 2;
-    if (twiceRest > den || (twiceRest == den && (q & 1) != 0)) ++q;
-    if (q == 10000000) {
-      q = 1000000;
-      ++e;
-    }
-    const double digits = static_cast<double>(static_cast<uint64_t>(q));
-    const double read = e >= 6 ? digits * kPowersOfTen[static_cast<size_t>(e - 6)]
-                               : digits / kPowersOfTen[static_cast<size_t>(6 - e)];
-    return static_cast<float>(value < 0 ? -read : read);
-  }
-}
-
-}  // namespace
-
 float SingleTextValue(float value) {
   if (!std::isfinite(value) || value == 0) return 0;
-  if (const std::optional<float> exact = SevenDigitsExactly(value)) return *exact;
+  // Its seven digits, worked out in whole numbers: the read is one correctly
+  // rounded product or quotient of exact doubles, the nearest to the text.
+  static constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+  Significant s;
+  if (SignificantDigits(std::fabs(static_cast<double>(value)), 7, s) && s.point <= 7 && s.point >= -5) {
+    const double digits = static_cast<double>(s.number);  // the value is digits x 10^(point - 7)
+    const double read = digits / kTens[7 - s.point];
+    return static_cast<float>(value < 0 ? -read : read);
+  }
   // The digits SingleText writes, read back without the text being made.
   char buf[32];
   const char* end = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::general, 7).ptr;
