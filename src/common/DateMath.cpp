@@ -7,7 +7,7 @@
 namespace {
 
 // The number of two or four digits at text[pos]; -1 when any is not a digit.
-int digitsAt(const std::string& text, size_t pos, size_t count) {
+int digitsAt(std::string_view text, size_t pos, size_t count) {
   int value = 0;
   for (size_t i = pos; i < pos + count; ++i) {
     char c = text[i];
@@ -23,7 +23,7 @@ bool IsEmptyDate(const std::string& date) {
   return date.find_first_not_of(' ') == std::string::npos || date == "__/__/____";
 }
 
-std::optional<long> DayNumber(const std::string& date) {
+std::optional<long> DayNumber(std::string_view date) {
   if (date.size() != 10) return std::nullopt;
   for (size_t sep : {size_t{2}, size_t{5}})
     if (date[sep] != '/' && date[sep] != '-') return std::nullopt;
@@ -52,7 +52,7 @@ std::string AddDays(const std::string& date, long days) {
 
 std::string DueDate(const std::string& dateBred) { return AddDays(dateBred, kGestationDays); }
 
-std::optional<long> DaysBetween(const std::string& from, const std::string& to) {
+std::optional<long> DaysBetween(std::string_view from, std::string_view to) {
   const auto a = DayNumber(from), b = DayNumber(to);
   if (!a || !b) return std::nullopt;
   return *b - *a;

@@ -9,6 +9,7 @@
 // number, and arithmetic on it never fails.
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Days from the date bred to the date due to farrow.
 inline constexpr int kGestationDays = 114;
@@ -19,7 +20,7 @@ bool IsEmptyDate(const std::string& date);
 
 // The day number of a date; nothing when the text is not a date of the form
 // MM/DD/YYYY with month 1 to 12 and day 1 to 31.
-std::optional<long> DayNumber(const std::string& date);
+std::optional<long> DayNumber(std::string_view date);
 // The date "MM/DD/YYYY" of a day number.
 std::string DateOfDay(long dayNumber);
 
@@ -31,4 +32,4 @@ std::string AddDays(const std::string& date, long days);
 std::string DueDate(const std::string& dateBred);
 // Days from `from` to `to` (negative when `to` comes first); nothing when
 // either is no date.
-std::optional<long> DaysBetween(const std::string& from, const std::string& to);
+std::optional<long> DaysBetween(std::string_view from, std::string_view to);

@@ -11,6 +11,8 @@
 #include <memory>
 #include <utility>
 
+#include "common/SignificantDigits.h"
+
 namespace {
 
 // "00" to "99", the two digits of each number below 100.
@@ -53,77 +55,12 @@ Decimal printedDecimalOf(double value, int significant) {
   return d;
 }
 
-constexpr uint64_t kPowersOf10[] = {1ULL,
-                                    10ULL,
-                                    100ULL,
-                                    1000ULL,
-                                    10000ULL,
-                                    100000ULL,
-                                    1000000ULL,
-                                    10000000ULL,
-                                    100000000ULL,
-                                    1000000000ULL,
-                                    10000000000ULL,
-                                    100000000000ULL,
-                                    1000000000000ULL,
-                                    10000000000000ULL,
-                                    100000000000000ULL,
-                                    1000000000000000ULL,
-                                    10000000000000000ULL,
-                                    100000000000000000ULL,
-                                    1000000000000000000ULL,
-                                    10000000000000000000ULL};
-
-// A positive number rounded to `significant` digits, in whole numbers:
-// `number` has exactly `significant` digits, and the value is 0.number x
-// 10^point. The values the program shows (from 0.00001 to below
-// 10^significant) are rounded so: the binary value times a power of ten is
-// exact in 128 bits, so the digits are those printf gives, a tie going to
-// the even neighbour. False for any other value.
-struct Significant {
-  uint64_t number = 0;
-  int point = 0;
-};
-bool significantOf(double x, int significant, Significant& s) {
-  if (!(x >= 1e-5 && x < static_cast<double>(kPowersOf10[significant]))) return false;
-  // x = mantissa / 2^shift (a normal number here: its 52 stored bits and
-  // the leading one).
-  const auto bits = std::bit_cast<uint64_t>(x);
-  const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
-  const int shift = 1075 - static_cast<int>(bits >> 52);  // from 3 up to 69 here
-  // The digits before the point: first guessed from the power of two (at
-  // most one too few), then set right by the whole part of the scaled value.
-  const int exponent2 = 52 - shift;  // 2^exponent2 <= x < 2^(exponent2 + 1)
-  int point = ((exponent2 * 1233) >> 12) + 1;
-  unsigned __int128 scaled = 0;
-  uint64_t whole = 0;
-  for (;;) {
-    const int k = significant - point;
-    if (k < 0 || k > 19) return false;
-    scaled = static_cast<unsigned __int128>(mantissa) * kPowersOf10[k];
-    whole = static_cast<uint64_t>(scaled >> shift);
-    if (whole < kPowersOf10[significant - 1]) --point;
-    else if (whole >= kPowersOf10[significant]) ++point;
-    else break;
-  }
-  const unsigned __int128 rest = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
-  const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
-  if (rest > half || (rest == half && whole % 2 != 0)) ++whole;
-  if (whole == kPowersOf10[significant]) {
-    whole = kPowersOf10[significant - 1];
-    ++point;
-  }
-  s.number = whole;
-  s.point = point;
-  return true;
-}
-
 // The number rounded to `significant` digits, as decimal digits.
 Decimal decimalOf(double value, int significant) {
   Decimal d;
   if (!std::isfinite(value) || value == 0) return d;
   Significant s;
-  if (!significantOf(std::fabs(value), significant, s)) return printedDecimalOf(value, significant);
+  if (!SignificantDigits(std::fabs(value), significant, s)) return printedDecimalOf(value, significant);
   d.negative = value < 0;
   d.count = significant;
   d.point = s.point;
@@ -361,7 +298,7 @@ bool scaledToPlaces(double value, int significant, size_t decimals, uint64_t& n)
   n = 0;
   if (!std::isfinite(value) || value == 0) return true;
   Significant s;
-  if (!significantOf(std::fabs(value), significant, s)) return false;
+  if (!SignificantDigits(std::fabs(value), significant, s)) return false;
   // The digits below the mask's places dropped, a half away from zero.
   const long drop = static_cast<long>(significant) - s.point - static_cast<long>(decimals);
   if (drop <= 0) {

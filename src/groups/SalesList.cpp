@@ -206,15 +206,19 @@ int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetT
   table.assign(1, {});
   std::unordered_map<std::string, size_t> rowOf;
   std::vector<KillSums> sums(1);
+  size_t last = 0;  // the row of the sale before: a group's sales mostly follow each other
   const auto gather = [&](const uint8_t* row, long, bool) {
-    std::string id(kId.text(row));
-    const auto [it, started] = rowOf.try_emplace(id, sums.size());
-    if (started) {
-      sums.emplace_back();
-      table.emplace_back();
-      table.back()[1] = std::move(id);
+    const std::string_view id = kId.text(row);
+    if (last == 0 || table[last][1] != id) {
+      const auto [it, started] = rowOf.try_emplace(std::string(id), sums.size());
+      if (started) {
+        sums.emplace_back();
+        table.emplace_back();
+        table.back()[1] = id;
+      }
+      last = it->second;
     }
-    KillSums& group = sums[it->second];
+    KillSums& group = sums[last];
     for (size_t c = 0; c < 6; ++c) group.sums[c] = SingleTextValue(group.sums[c] + kFigures[c].field->f32(row));
     ++group.sales;
   };

@@ -126,7 +126,6 @@ ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters,
   const ChartYears years(firstYear);
   std::array<float, kChartYears> sums{};
   std::array<int32_t, kChartYears> counts{};
-  std::string born(10, ' '), weaned(10, ' ');
   for (long n = 1; n <= litters.count(); ++n) {
     const uint8_t* litter = litters.bytes(n);
     const int row = years.rowOfStored(litter + FarrowRecord::DateWeanedAt);
@@ -134,10 +133,8 @@ ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters,
     const int16_t pigs = records::getI16(litter + FarrowRecord::WeanedCountAt);
     if (pigs == 0) continue;  // no pig to weigh
     const float perPig = records::getF32(litter + FarrowRecord::WeaningWeightAt) / static_cast<float>(pigs);
-    records::FieldReader dates(litter);
-    dates.date(born, FarrowRecord::DateBornAt);
-    dates.date(weaned, FarrowRecord::DateWeanedAt);
-    const std::optional<long> age = DaysBetween(born, weaned);
+    const std::optional<long> age = DaysBetween(records::textView(litter + FarrowRecord::DateBornAt, 10),
+                                    records::textView(litter + FarrowRecord::DateWeanedAt, 10));
     const std::optional<float> factor = age ? AdjFactorFor(*age) : std::nullopt;
     sums[static_cast<size_t>(row)] += factor ? perPig * *factor : perPig;
     counts[static_cast<size_t>(row)] = Total32(int64_t{counts[static_cast<size_t>(row)]} + 1);

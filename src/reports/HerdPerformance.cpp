@@ -159,17 +159,14 @@ void CountYearLitters(const records::FileImage<FarrowRecord>& litters, const std
   const StoredYear y(year);
   LitterSums sums;
   int64_t days = 0;
-  std::string born(10, ' '), weaned(10, ' ');
   for (long n = 1; n <= litters.count(); ++n) {
     const uint8_t* litter = litters.bytes(n);
     if (y.compare(litter + FarrowRecord::DateBornAt) != 0 ||
         records::textView(litter + FarrowRecord::DateWeanedAt, 10) == records::kEmptyDate)
       continue;
     sums.add(litter);
-    records::FieldReader dates(litter);
-    dates.date(born, FarrowRecord::DateBornAt);
-    dates.date(weaned, FarrowRecord::DateWeanedAt);
-    days += DaysBetween(born, weaned).value_or(0);
+    days += DaysBetween(records::textView(litter + FarrowRecord::DateBornAt, 10),
+                        records::textView(litter + FarrowRecord::DateWeanedAt, 10)).value_or(0);
   }
   data.Litters = sums.Litters;
   data.Born = sums.Born;

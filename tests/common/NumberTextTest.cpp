@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -92,6 +93,19 @@ TEST(NumberText, ASingleReadsBackAsItsTextDoes) {
   for (float v : values) EXPECT_EQ(SingleTextValue(v), static_cast<float>(Val(SingleText(v)))) << v;
   EXPECT_EQ(SingleTextValue(12345678.0f), 12345680.0f);  // "1.234568E+07"
   EXPECT_EQ(SingleTextValue(-std::numeric_limits<float>::infinity()), 0.0f);  // "-INF" reads as 0
+  // An eighth digit of exactly 5 goes to the even seventh, as the text does.
+  EXPECT_EQ(SingleTextValue(12345665.0f), 12345660.0f);
+  EXPECT_EQ(SingleTextValue(12345675.0f), 12345680.0f);
+  // Singles of every size and sign, whole and fractional, read back as their
+  // texts do, bit for bit.
+  for (uint32_t bits = 1; bits < 0x7F800000u; bits += 4093) {
+    for (uint32_t sign : {0u, 0x80000000u}) {
+      float v;
+      const uint32_t b = bits | sign;
+      std::memcpy(&v, &b, sizeof v);
+      ASSERT_EQ(SingleTextValue(v), static_cast<float>(Val(SingleText(v)))) << v;
+    }
+  }
 }
 
 TEST(NumberText, TrimAndCaseOfWindows1252Text) {
