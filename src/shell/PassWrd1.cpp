@@ -103,4 +103,7 @@ void PassWrd1::PWAcc_Click() {
   Label1->SetCaption("");
   Alert("INVALIED PASSWORD or LOGON ID!", platform::vbCritical | platform::vbOKOnly, kEnterPasswordTitle);
   Hourglass(false);
+  // The emptied password is typed again: what the user types next goes there,
+  // not to the button that was pressed.
+  PassWord->SetFocus();
 }

@@ -114,10 +114,12 @@ TEST_F(LogOnDialog, WrongPairIsRefusedAndTheDialogStaysForAnotherTry) {
   const std::string before = readFile(pwf());
   run([&](PassWrd1& w) {
     w.PassWord->SetText("HOGS123");  // letter case counts
+    w.PWAcc->setFocus();
     w.PWAcc->Press();
     expectRefusal("INVALIED PASSWORD or LOGON ID!", vbCritical);
     EXPECT_EQ(w.Label1->Caption(), "");
     EXPECT_EQ(w.PassWord->Text(), "");
+    EXPECT_EQ(w.focusWidget(), w.PassWord);  // the password is typed again at once
     EXPECT_EQ(w.LogId->Text(), "jsmith");
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(tp.screen.hourglass());
