@@ -41,6 +41,13 @@ constexpr int kCharTwips = 120;
 constexpr int kListTop = 600;
 int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 
+// Takes each line written into `rows`, with room for a line of every record
+// of `file`.
+std::function<void(std::string_view)> rowTaker(platform::ListItems& rows, const IngredientFile& file) {
+  rows.reserve(static_cast<size_t>(file.count()), static_cast<size_t>(file.count() * kIngredientListWidth));
+  return [&rows](std::string_view line) { rows.add(line); };
+}
+
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE TEMPTING TO DELETE AN INGREDIENT!\r\rAny records that you delete,\rcan or will affect any "
          "reports,\rthat you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE INGREDIENT "
@@ -88,25 +95,23 @@ void HogFeed8::ListAllIngredients() {
   Hourglass(true);
   FeedIngLst->Clear();
   IngredientFile file;
-  std::vector<std::string> lines;
-  if (ReadIngredientFile(file, kCaption)) lines = IngredientListLines(file);
-  ShowLines(std::move(lines));
+  platform::ListItems rows;
+  if (ReadIngredientFile(file, kCaption)) WriteIngredientListLines(file, rowTaker(rows, file));
+  ShowRows(std::move(rows));
 }
 
 void HogFeed8::ListQueriedIngredients() {
   Hourglass(true);
   FeedIngLst->Clear();
   IngredientFile file;
-  std::vector<std::string> lines;
-  if (ReadIngredientFile(file, kCaption)) lines = QueryIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]));
-  ShowLines(std::move(lines));
+  platform::ListItems rows;
+  if (ReadIngredientFile(file, kCaption))
+    WriteQueriedIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, file));
+  ShowRows(std::move(rows));
   FeedFormula->SetVisible(Query, true);
 }
 
-void HogFeed8::ShowLines(std::vector<std::string> lines) {
-  std::vector<std::pair<std::string, long>> rows;
-  rows.reserve(lines.size());
-  for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
+void HogFeed8::ShowRows(platform::ListItems rows) {
   const bool listed = !rows.empty();
   FeedIngLst->SetItems(std::move(rows));
   for (int item : {EditView, Query, Delete, Print}) FeedFormula->SetVisible(item, listed);

@@ -54,7 +54,7 @@ class HogFeed8 : public platform::Form {
   void PrintIngredients();
   void ShowFullList();
   void RunQuery();
-  void ShowLines(std::vector<std::string> lines);
+  void ShowRows(platform::ListItems rows);
 };
 
 // FEED > Feed Ingredients: the list shown modally, then unloaded.
