@@ -11,6 +11,7 @@
 // The amount is the stored InventoryAmount, which every medication given has
 // already lowered: taking the year's dosages off again would count them
 // twice.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,10 @@ struct DrugListing {
   int drugs = 0;
 };
 DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs);
+// The same lines handed to `take` as they are written (the text lasts until
+// the next line), so the list gets them with no string made per line;
+// answers the number of drugs.
+int WriteDrugList(const records::FileImage<DrugRecord>& drugs, const std::function<void(std::string_view)>& take);
 
 // The records of DRUG.LST by code (without its trailing blanks), read once
 // for an action over many lines: the record of a code is the first that

@@ -36,6 +36,12 @@ bool readDrugs(records::FileImage<DrugRecord>& drugs, const std::string& title) 
   return false;
 }
 
+// Takes each line written into `rows`, with room for a line of every drug.
+std::function<void(std::string_view)> rowTaker(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs) {
+  rows.reserve(static_cast<size_t>(drugs.count()), static_cast<size_t>(drugs.count() * kDrugLineWidth));
+  return [&rows](std::string_view line) { rows.add(line); };
+}
+
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE ATTEMPTING TO DELETE A DRUG!\n\n          Any records that you delete,\n"
          "          can or will affect any reports,\n          that you may want to run.\n\n"
@@ -94,13 +100,10 @@ void Drug_1::FillDrugList() {
   Hourglass(true);
   Drug_List->Clear();
   records::FileImage<DrugRecord> drugs;
-  const bool read = readDrugs(drugs, kCaption);
-  DrugListing listing = read ? ListDrugs(drugs) : DrugListing{};
-  std::vector<std::pair<std::string, long>> rows;
-  rows.reserve(listing.lines.size());
-  for (std::string& line : listing.lines) rows.emplace_back(std::move(line), 0);
+  platform::ListItems rows;
+  const int count = readDrugs(drugs, kCaption) ? WriteDrugList(drugs, rowTaker(rows, drugs)) : 0;
   Drug_List->SetItems(std::move(rows));
-  ShowDrugItems(listing.drugs > 0);
+  ShowDrugItems(count > 0);
   Hourglass(false);
 }
 
@@ -108,11 +111,8 @@ void Drug_1::ApplyDrugQuery() {
   Hourglass(true);
   Drug_List->Clear();
   records::FileImage<DrugRecord> drugs;
-  std::vector<std::string> lines;
-  if (readDrugs(drugs, kCaption)) lines = QueryDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]));
-  std::vector<std::pair<std::string, long>> rows;
-  rows.reserve(lines.size());
-  for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
+  platform::ListItems rows;
+  if (readDrugs(drugs, kCaption)) WriteQueriedDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, drugs));
   const bool listed = !rows.empty();
   Drug_List->SetItems(std::move(rows));
   ShowDrugItems(listed);
