@@ -41,11 +41,11 @@ constexpr int kCharTwips = 120;
 constexpr int kListTop = 600;
 int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 
-// Takes each line written into `rows`, with room for a line of every record
-// of `file`.
-std::function<void(std::string_view)> rowTaker(platform::ListItems& rows, const IngredientFile& file) {
+// Takes each line written into `rows` with its record number as item data,
+// with room for a line of every record of `file`.
+std::function<void(std::string_view, long)> rowTaker(platform::ListItems& rows, const IngredientFile& file) {
   rows.reserve(static_cast<size_t>(file.count()), static_cast<size_t>(file.count() * kIngredientListWidth));
-  return [&rows](std::string_view line) { rows.add(line); };
+  return [&rows](std::string_view line, long n) { rows.add(line, n); };
 }
 
 std::string deleteQuestion(const std::string& code) {
@@ -97,7 +97,7 @@ void HogFeed8::ListAllIngredients() {
   IngredientFile file;
   platform::ListItems rows;
   if (ReadIngredientFile(file, kCaption)) WriteIngredientListLines(file, rowTaker(rows, file));
-  ShowRows(std::move(rows));
+  ShowRows(std::move(rows), std::move(file));
 }
 
 void HogFeed8::ListQueriedIngredients() {
@@ -107,11 +107,12 @@ void HogFeed8::ListQueriedIngredients() {
   platform::ListItems rows;
   if (ReadIngredientFile(file, kCaption))
     WriteQueriedIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, file));
-  ShowRows(std::move(rows));
+  ShowRows(std::move(rows), std::move(file));
   FeedFormula->SetVisible(Query, true);
 }
 
-void HogFeed8::ShowRows(platform::ListItems rows) {
+void HogFeed8::ShowRows(platform::ListItems rows, IngredientFile file) {
+  listed_ = std::move(file);
   const bool listed = !rows.empty();
   FeedIngLst->SetItems(std::move(rows));
   for (int item : {EditView, Query, Delete, Print}) FeedFormula->SetVisible(item, listed);
@@ -141,7 +142,7 @@ std::vector<std::string> HogFeed8::Lines() const {
 std::vector<std::string> HogFeed8::ListedCodes() const {
   std::vector<std::string> codes;
   codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
-  for (int i = 0; i < FeedIngLst->ListCount(); ++i) codes.push_back(IngredientCodeOfLine(FeedIngLst->List(i)));
+  for (int i = 0; i < FeedIngLst->ListCount(); ++i) codes.emplace_back(IngredientCodeAt(listed_, FeedIngLst->ItemData(i)));
   return codes;
 }
 

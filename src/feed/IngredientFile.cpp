@@ -121,21 +121,25 @@ const std::string& IngredientListLineAt(const IngredientFile& file, long n, Fixe
   return listLine(line, file.bytes(n));
 }
 
+std::string_view IngredientCodeAt(const IngredientFile& file, long n) {
+  return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth));
+}
+
 std::string IngredientCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
 
-void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view)>& take) {
+void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view, long)>& take) {
   FixedLine line(kListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0) take(listLine(line, bytes));
+    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0) take(listLine(line, bytes), n);
   }
 }
 
 std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   std::vector<std::string> lines;
-  WriteIngredientListLines(file, [&lines](std::string_view line) { lines.emplace_back(line); });
+  WriteIngredientListLines(file, [&lines](std::string_view line, long) { lines.emplace_back(line); });
   return lines;
 }
 

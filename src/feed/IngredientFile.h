@@ -62,12 +62,15 @@ std::string IngredientPrintLine(const IngredientRecord& r);
 const std::string& IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line);
 // The code a list line stands for: its first seven characters, trimmed.
 std::string IngredientCodeOfLine(const std::string& line);
+// The code of record n as its list line shows it: without its blanks at
+// either end.
+std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 
 // The list of all ingredients: a line for every record with a code and a
 // current inventory other than 0, in record order. The window takes each
-// line as it is written (the text lasts until the next line), so the lines
-// go to the list with no string made per line.
-void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view)>& take);
+// line with its record number as it is written (the text lasts until the
+// next line), so the lines go to the list with no string made per line.
+void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view, long)>& take);
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.

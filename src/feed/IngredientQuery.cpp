@@ -77,17 +77,17 @@ bool IngredientQuery::matches(const uint8_t* bytes) const {
 }
 
 void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query,
-                             const std::function<void(std::string_view)>& take) {
+                             const std::function<void(std::string_view, long)>& take) {
   static const records::FieldPlace code = records::placeOf(&IngredientRecord::IngredientCode);
   FixedLine line(kIngredientListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!code.blank(bytes) && query.matches(bytes)) take(IngredientListLineAt(file, n, line));
+    if (!code.blank(bytes) && query.matches(bytes)) take(IngredientListLineAt(file, n, line), n);
   }
 }
 
 std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query) {
   std::vector<std::string> lines;
-  WriteQueriedIngredients(file, query, [&lines](std::string_view line) { lines.emplace_back(line); });
+  WriteQueriedIngredients(file, query, [&lines](std::string_view line, long) { lines.emplace_back(line); });
   return lines;
 }

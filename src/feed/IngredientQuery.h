@@ -31,8 +31,8 @@ class IngredientQuery {
 
 // The list lines (IngredientListLine) of the ingredients of FEED.LST that
 // match, in record order; free records are passed over, and a current
-// inventory of 0 keeps no ingredient off. Each line is handed to `take` as
-// it is written (the text lasts until the next line).
+// inventory of 0 keeps no ingredient off. Each line is handed to `take` with
+// its record number as it is written (the text lasts until the next line).
 void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query,
-                             const std::function<void(std::string_view)>& take);
+                             const std::function<void(std::string_view, long)>& take);
 std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query);
