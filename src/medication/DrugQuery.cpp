@@ -90,17 +90,17 @@ std::string DrugQueryLine(const uint8_t* drugBytes) {
 }
 
 void WriteQueriedDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query,
-                       const std::function<void(std::string_view)>& take) {
+                       const std::function<void(std::string_view, long)>& take) {
   static const records::FieldPlace name = records::placeOf(&DrugRecord::DrugName);
   FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
     const uint8_t* bytes = drugs.bytes(n);
-    if (!name.blank(bytes) && query.matches(bytes)) take(WriteDrugLine(line, bytes, kQueryAmountWidth));
+    if (!name.blank(bytes) && query.matches(bytes)) take(WriteDrugLine(line, bytes, kQueryAmountWidth), n);
   }
 }
 
 std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query) {
   std::vector<std::string> lines;
-  WriteQueriedDrugs(drugs, query, [&lines](std::string_view line) { lines.emplace_back(line); });
+  WriteQueriedDrugs(drugs, query, [&lines](std::string_view line, long) { lines.emplace_back(line); });
   return lines;
 }

@@ -36,10 +36,12 @@ bool readDrugs(records::FileImage<DrugRecord>& drugs, const std::string& title) 
   return false;
 }
 
-// Takes each line written into `rows`, with room for a line of every drug.
-std::function<void(std::string_view)> rowTaker(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs) {
+// Takes each line written into `rows` with its record number as item data,
+// with room for a line of every drug.
+std::function<void(std::string_view, long)> rowTaker(platform::ListItems& rows,
+                                                     const records::FileImage<DrugRecord>& drugs) {
   rows.reserve(static_cast<size_t>(drugs.count()), static_cast<size_t>(drugs.count() * kDrugLineWidth));
-  return [&rows](std::string_view line) { rows.add(line); };
+  return [&rows](std::string_view line, long n) { rows.add(line, n); };
 }
 
 std::string deleteQuestion(const std::string& code) {
@@ -103,6 +105,7 @@ void Drug_1::FillDrugList() {
   platform::ListItems rows;
   const int count = readDrugs(drugs, kCaption) ? WriteDrugList(drugs, rowTaker(rows, drugs)) : 0;
   Drug_List->SetItems(std::move(rows));
+  listed_ = std::move(drugs);
   ShowDrugItems(count > 0);
   Hourglass(false);
 }
@@ -115,6 +118,7 @@ void Drug_1::ApplyDrugQuery() {
   if (readDrugs(drugs, kCaption)) WriteQueriedDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, drugs));
   const bool listed = !rows.empty();
   Drug_List->SetItems(std::move(rows));
+  listed_ = std::move(drugs);
   ShowDrugItems(listed);
   Hourglass(false);
 }
@@ -156,7 +160,8 @@ void Drug_1::MainDrug_Click(int Index) {
 std::vector<std::string> Drug_1::ListedCodes(bool selectedOnly) const {
   std::vector<std::string> codes;
   for (int row = 0; row < Drug_List->ListCount(); ++row)
-    if (!selectedOnly || Drug_List->Selected(row)) codes.push_back(DrugCodeOfLine(Drug_List->List(row)));
+    if (!selectedOnly || Drug_List->Selected(row))
+      codes.emplace_back(DrugCodeAt(listed_.bytes(Drug_List->ItemData(row))));
   return codes;
 }
 
