@@ -159,6 +159,7 @@ void Drug_1::MainDrug_Click(int Index) {
 
 std::vector<std::string> Drug_1::ListedCodes(bool selectedOnly) const {
   std::vector<std::string> codes;
+  codes.reserve(static_cast<size_t>(selectedOnly ? Drug_List->SelCount() : Drug_List->ListCount()));
   for (int row = 0; row < Drug_List->ListCount(); ++row)
     if (!selectedOnly || Drug_List->Selected(row))
       codes.emplace_back(DrugCodeAt(listed_.bytes(Drug_List->ItemData(row))));
