@@ -142,7 +142,10 @@ std::vector<std::string> HogFeed8::Lines() const {
 std::vector<std::string> HogFeed8::ListedCodes() const {
   std::vector<std::string> codes;
   codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
-  for (int i = 0; i < FeedIngLst->ListCount(); ++i) codes.emplace_back(IngredientCodeAt(listed_, FeedIngLst->ItemData(i)));
+  for (int i = 0; i < FeedIngLst->ListCount(); ++i) {
+    const long n = FeedIngLst->ItemData(i);  // a record of listed_, as the rows were written
+    if (n >= 1 && n <= listed_.count()) codes.emplace_back(IngredientCodeAt(listed_, n));
+  }
   return codes;
 }
 

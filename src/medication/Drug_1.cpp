@@ -115,7 +115,8 @@ void Drug_1::ApplyDrugQuery() {
   Drug_List->Clear();
   records::FileImage<DrugRecord> drugs;
   platform::ListItems rows;
-  if (readDrugs(drugs, kCaption)) WriteQueriedDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, drugs));
+  if (readDrugs(drugs, kCaption))
+    WriteQueriedDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, drugs));
   const bool listed = !rows.empty();
   Drug_List->SetItems(std::move(rows));
   listed_ = std::move(drugs);
@@ -160,9 +161,11 @@ void Drug_1::MainDrug_Click(int Index) {
 std::vector<std::string> Drug_1::ListedCodes(bool selectedOnly) const {
   std::vector<std::string> codes;
   codes.reserve(static_cast<size_t>(selectedOnly ? Drug_List->SelCount() : Drug_List->ListCount()));
-  for (int row = 0; row < Drug_List->ListCount(); ++row)
-    if (!selectedOnly || Drug_List->Selected(row))
-      codes.emplace_back(DrugCodeAt(listed_.bytes(Drug_List->ItemData(row))));
+  for (int row = 0; row < Drug_List->ListCount(); ++row) {
+    const long n = Drug_List->ItemData(row);  // a record of listed_, as the rows were written
+    if ((!selectedOnly || Drug_List->Selected(row)) && n >= 1 && n <= listed_.count())
+      codes.emplace_back(DrugCodeAt(listed_.bytes(n)));
+  }
   return codes;
 }
 

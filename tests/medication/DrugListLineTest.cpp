@@ -43,8 +43,8 @@ TEST(DrugListLine, DrugsWithNothingOnHandAreCountedButNotListed) {
 }
 
 TEST(DrugListLine, EachLineComesWithItsRecordWhoseCodeTheLineShows) {
-  const auto image =
-      records::FileImage<DrugRecord>::of({aDrug(" PEN").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C ").onHand(7)});
+  const auto image = records::FileImage<DrugRecord>::of(
+      {aDrug(" PEN").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C ").onHand(7)});
   std::vector<std::pair<std::string, long>> rows;
   EXPECT_EQ(WriteDrugList(image, [&rows](std::string_view line, long n) { rows.emplace_back(line, n); }), 3);
   ASSERT_EQ(rows.size(), 2u);
