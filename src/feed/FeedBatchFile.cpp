@@ -79,21 +79,22 @@ bool IsMedicatedNumber(std::string_view batchNumber) {
 }
 
 BatchMedications::BatchMedications(const MedicationFile& meds) {
-  constexpr int kBatchIdAt = 23, kBatchIdWidth = 6;
-  static const MedicationRecord p;
-  static const records::FieldMask<MedicationRecord> used(p, {&p.Dosage, &p.UnitCost});
-  MedicationRecord med;
+  // The three fields a dose adds are read where they lie.
+  static const records::FieldPlace batchId = records::placeOf(&MedicationRecord::BatchId);
+  static const records::FieldPlace dosage = records::placeOf(&MedicationRecord::Dosage);
+  static const records::FieldPlace unitCost = records::placeOf(&MedicationRecord::UnitCost);
   for (long n = 1; n <= meds.count(); ++n) {
-    const std::string_view id = storedText(meds.bytes(n) + kBatchIdAt, kBatchIdWidth);
+    const uint8_t* bytes = meds.bytes(n);
+    const std::string_view id = RTrimmed(batchId.text(bytes));
     if (id.empty()) continue;
-    meds.decode(n, med, used);
     auto it = byId_.find(id);
     if (it == byId_.end()) it = byId_.emplace(std::string(id), BatchMedication{}).first;
     BatchMedication& m = it->second;
-    m.pounds += med.Dosage;
-    m.poundsWide += med.Dosage;
-    m.wholePounds += records::NearestWhole<int32_t>(med.Dosage);
-    m.cost += static_cast<float>(med.UnitCost.value()) * med.Dosage;
+    const float given = dosage.f32(bytes);
+    m.pounds += given;
+    m.poundsWide += given;
+    m.wholePounds += records::NearestWhole<int32_t>(given);
+    m.cost += static_cast<float>(unitCost.cur(bytes).value()) * given;
   }
 }
 

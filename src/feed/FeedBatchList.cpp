@@ -102,21 +102,30 @@ std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, 
   return listLine(line, records::encode(b).data(), med, poundsOut, costOut);
 }
 
-BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
-  BatchList list;
+BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds,
+                           const std::function<void(std::string_view, long)>& take) {
+  BatchTotals totals;
   FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long n, const uint8_t* b, const BatchMedication& med) {
     int32_t pounds = 0;
     float cost = 0;
-    list.rows.emplace_back(listLine(line, b, med, &pounds, &cost), n);
-    list.totalPounds += pounds;
-    list.totalCost += cost;
+    take(listLine(line, b, med, &pounds, &cost), n);
+    ++totals.batches;
+    totals.totalPounds += pounds;
+    totals.totalCost += cost;
   });
+  return totals;
+}
+
+BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
+  BatchList list;
+  static_cast<BatchTotals&>(list) = WriteBatchList(
+      batches, letter, meds, [&list](std::string_view line, long n) { list.rows.emplace_back(line, n); });
   return list;
 }
 
-GrandTotals GrandTotalsOf(const BatchList& list) {
-  if (list.rows.empty()) return {};
+GrandTotals GrandTotalsOf(const BatchTotals& list) {
+  if (list.batches == 0) return {};
   const int32_t pounds = records::NearestFit<int32_t>(list.totalPounds);
   return {Format(pounds / 2000.0, "#,##0.00"), Format(pounds, "###,###,##0"),
           Format(list.totalCost, "0.00")};

@@ -6,19 +6,29 @@
 // (a medication whose pounds are no number adds no pounds). Totals are held
 // in 64 bits and shown as their 32-bit fields allow: the nearest value.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "feed/FeedBatchFile.h"
 
 // The list of the batches of type `letter`, in record order.
-struct BatchList {
-  std::vector<std::pair<std::string, long>> rows;  // line, record number
+struct BatchTotals {
+  long batches = 0;  // the lines listed
   int64_t totalPounds = 0;
   float totalCost = 0;
 };
+struct BatchList : BatchTotals {
+  std::vector<std::pair<std::string, long>> rows;  // line, record number
+};
 BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds);
+// The same lines handed to `take` with their record numbers as they are
+// written (the text lasts until the next line), so the list gets them with
+// no string made per line; answers the totals.
+BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds,
+                           const std::function<void(std::string_view, long)>& take);
 // The list line of one batch with its medication.
 std::string BatchListLine(const FeedBatchRecord& batch, const BatchMedication& med, int32_t* pounds = nullptr,
                           float* cost = nullptr);
@@ -27,7 +37,7 @@ std::string BatchListLine(const FeedBatchRecord& batch, const BatchMedication& m
 struct GrandTotals {
   std::string tons, pounds, cost;
 };
-GrandTotals GrandTotalsOf(const BatchList& list);
+GrandTotals GrandTotalsOf(const BatchTotals& list);
 
 // The printed listing and its summary.
 struct BatchReport {

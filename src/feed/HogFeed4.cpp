@@ -93,15 +93,18 @@ void HogFeed4::FillBatchList() {
   FeedBatchFile batches;
   MedicationFile meds;
   FileFault fault;
-  BatchList list;
+  BatchTotals list;
+  platform::ListItems rows;
   Hourglass(true);
-  if (ReadFeedBatchFile(batches, &fault) && (batches.count() == 0 || ReadMedFile(meds, &fault)))
-    list = ListBatches(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds));
-  else
+  if (ReadFeedBatchFile(batches, &fault) && (batches.count() == 0 || ReadMedFile(meds, &fault))) {
+    list = WriteBatchList(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds),
+                          [&rows](std::string_view line, long n) { rows.add(line, n); });
+  } else {
     ReportFileFault(fault, false, Caption());
+  }
   const GrandTotals totals = GrandTotalsOf(list);
-  const bool listed = !list.rows.empty();
-  FeedList->SetItems(std::move(list.rows));
+  const bool listed = list.batches > 0;
+  FeedList->SetItems(std::move(rows));
   GTTons->SetCaption(totals.tons);
   GTLbs->SetCaption(totals.pounds);
   GTCost->SetCaption(totals.cost);

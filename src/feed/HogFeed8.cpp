@@ -41,6 +41,13 @@ constexpr int kCharTwips = 120;
 constexpr int kListTop = 600;
 int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 
+// Takes each line written into `rows` with its record number as item data,
+// with room for a line of every record of `file`.
+std::function<void(std::string_view, long)> rowTaker(platform::ListItems& rows, const IngredientFile& file) {
+  rows.reserve(static_cast<size_t>(file.count()), static_cast<size_t>(file.count() * kIngredientListWidth));
+  return [&rows](std::string_view line, long n) { rows.add(line, n); };
+}
+
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE TEMPTING TO DELETE AN INGREDIENT!\r\rAny records that you delete,\rcan or will affect any "
          "reports,\rthat you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE INGREDIENT "
@@ -88,25 +95,24 @@ void HogFeed8::ListAllIngredients() {
   Hourglass(true);
   FeedIngLst->Clear();
   IngredientFile file;
-  std::vector<std::string> lines;
-  if (ReadIngredientFile(file, kCaption)) lines = IngredientListLines(file);
-  ShowLines(std::move(lines));
+  platform::ListItems rows;
+  if (ReadIngredientFile(file, kCaption)) WriteIngredientListLines(file, rowTaker(rows, file));
+  ShowRows(std::move(rows), std::move(file));
 }
 
 void HogFeed8::ListQueriedIngredients() {
   Hourglass(true);
   FeedIngLst->Clear();
   IngredientFile file;
-  std::vector<std::string> lines;
-  if (ReadIngredientFile(file, kCaption)) lines = QueryIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]));
-  ShowLines(std::move(lines));
+  platform::ListItems rows;
+  if (ReadIngredientFile(file, kCaption))
+    WriteQueriedIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, file));
+  ShowRows(std::move(rows), std::move(file));
   FeedFormula->SetVisible(Query, true);
 }
 
-void HogFeed8::ShowLines(std::vector<std::string> lines) {
-  std::vector<std::pair<std::string, long>> rows;
-  rows.reserve(lines.size());
-  for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
+void HogFeed8::ShowRows(platform::ListItems rows, IngredientFile file) {
+  listed_ = std::move(file);
   const bool listed = !rows.empty();
   FeedIngLst->SetItems(std::move(rows));
   for (int item : {EditView, Query, Delete, Print}) FeedFormula->SetVisible(item, listed);
@@ -136,7 +142,10 @@ std::vector<std::string> HogFeed8::Lines() const {
 std::vector<std::string> HogFeed8::ListedCodes() const {
   std::vector<std::string> codes;
   codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
-  for (int i = 0; i < FeedIngLst->ListCount(); ++i) codes.push_back(IngredientCodeOfLine(FeedIngLst->List(i)));
+  for (int i = 0; i < FeedIngLst->ListCount(); ++i) {
+    const long n = FeedIngLst->ItemData(i);  // a record of listed_, as the rows were written
+    if (n >= 1 && n <= listed_.count()) codes.emplace_back(IngredientCodeAt(listed_, n));
+  }
   return codes;
 }
 

@@ -2,12 +2,14 @@
 // The feed ingredient list: one fixed-column line for each ingredient of
 // FEED.LST with a current inventory, and the menu NEW, EDIT/VIEW, QUERY,
 // DELETE, PRINT and EXIT. New and edited ingredients are typed in HogFeed9;
-// the list lines carry no item data, so every action finds a line's record
-// again by its code.
+// each line's item data is the record it was written from in the image the
+// window keeps of the file it listed, and every action finds the records of
+// a line's code again in the file it reads.
 #include <QMenuBar>
 #include <string>
 #include <vector>
 
+#include "feed/IngredientFile.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
@@ -39,8 +41,8 @@ class HogFeed8 : public platform::Form {
   void ShowQueryResult();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
-  // The codes of the listed ingredients, top to bottom, each taken from its
-  // line as the line is read.
+  // The codes of the listed ingredients, top to bottom, as their lines show
+  // them: each from the record its line was written from.
   std::vector<std::string> ListedCodes() const;
 
  protected:
@@ -54,7 +56,8 @@ class HogFeed8 : public platform::Form {
   void PrintIngredients();
   void ShowFullList();
   void RunQuery();
-  void ShowLines(std::vector<std::string> lines);
+  void ShowRows(platform::ListItems rows, IngredientFile file);
+  IngredientFile listed_;  // the file the rows were written from
 };
 
 // FEED > Feed Ingredients: the list shown modally, then unloaded.

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kListWidth = 64, kPrintWidth = 92;
+constexpr int kListWidth = kIngredientListWidth, kPrintWidth = 92;
 
 // A Currency's exact value in dollars and cents, rounded a half away from
 // zero, as Format writes it with "0.00"; `text` holds it.
@@ -117,23 +117,29 @@ std::string IngredientPrintLine(const IngredientRecord& r) {
   FixedLine line(kPrintWidth);
   return printLine(line, records::encode(r).data());
 }
-std::string IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line) {
+const std::string& IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line) {
   return listLine(line, file.bytes(n));
+}
+
+std::string_view IngredientCodeAt(const IngredientFile& file, long n) {
+  return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth));
 }
 
 std::string IngredientCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
 
-std::vector<std::string> IngredientListLines(const IngredientFile& file) {
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<size_t>(file.count()));
+void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view, long)>& take) {
   FixedLine line(kListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0)
-      lines.push_back(listLine(line, bytes));
+    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0) take(listLine(line, bytes), n);
   }
+}
+
+std::vector<std::string> IngredientListLines(const IngredientFile& file) {
+  std::vector<std::string> lines;
+  WriteIngredientListLines(file, [&lines](std::string_view line, long) { lines.emplace_back(line); });
   return lines;
 }
 

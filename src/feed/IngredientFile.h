@@ -7,7 +7,9 @@
 // A file that cannot be read or written ends the action with one critical
 // box titled as the window's other boxes (common/DataFiles.h).
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/CodeIndex.h"
@@ -48,19 +50,27 @@ class IngredientIndex {
   CodeIndex codes_;
 };
 
+inline constexpr int kIngredientListWidth = 64;
+
 // The 64-column line of the ingredient list: code, name, current inventory,
 // inventory date, unit cost.
 std::string IngredientListLine(const IngredientRecord& r);
 // The 92-column printed line: code, name, current and start inventory, unit
 // cost, total cost, inventory date.
 std::string IngredientPrintLine(const IngredientRecord& r);
-// The list line of record n of the file read, written through `line`.
-std::string IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line);
+// The list line of record n of the file read, written into `line`.
+const std::string& IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line);
 // The code a list line stands for: its first seven characters, trimmed.
 std::string IngredientCodeOfLine(const std::string& line);
+// The code of record n as its list line shows it: without its blanks at
+// either end.
+std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 
 // The list of all ingredients: a line for every record with a code and a
-// current inventory other than 0, in record order.
+// current inventory other than 0, in record order. The window takes each
+// line with its record number as it is written (the text lasts until the
+// next line), so the lines go to the list with no string made per line.
+void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view, long)>& take);
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.

@@ -76,13 +76,18 @@ bool IngredientQuery::matches(const uint8_t* bytes) const {
   }
 }
 
-std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query) {
+void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query,
+                             const std::function<void(std::string_view, long)>& take) {
   static const records::FieldPlace code = records::placeOf(&IngredientRecord::IngredientCode);
-  std::vector<std::string> lines;
-  FixedLine line(64);
+  FixedLine line(kIngredientListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!code.blank(bytes) && query.matches(bytes)) lines.push_back(IngredientListLineAt(file, n, line));
+    if (!code.blank(bytes) && query.matches(bytes)) take(IngredientListLineAt(file, n, line), n);
   }
+}
+
+std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query) {
+  std::vector<std::string> lines;
+  WriteQueriedIngredients(file, query, [&lines](std::string_view line, long) { lines.emplace_back(line); });
   return lines;
 }

@@ -62,20 +62,30 @@ std::string DrugListLine(const uint8_t* drugBytes) {
 
 std::string DrugListLine(const DrugRecord& drug) { return DrugListLine(records::encode(drug).data()); }
 
+std::string_view DrugCodeAt(const uint8_t* drugBytes) {
+  return Trimmed(records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth));
+}
+
 std::string DrugCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
 
-DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
-  DrugListing listing;
+int WriteDrugList(const records::FileImage<DrugRecord>& drugs,
+                  const std::function<void(std::string_view, long)>& take) {
+  int count = 0;
   FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
     const uint8_t* bytes = drugs.bytes(n);
     if (IsFreeDrugCode(bytes)) continue;
-    ++listing.drugs;
-    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0)
-      listing.lines.push_back(drugLine(line, bytes, kListAmountWidth));
+    ++count;
+    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0) take(drugLine(line, bytes, kListAmountWidth), n);
   }
+  return count;
+}
+
+DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
+  DrugListing listing;
+  listing.drugs = WriteDrugList(drugs, [&listing](std::string_view line, long) { listing.lines.emplace_back(line); });
   return listing;
 }
 

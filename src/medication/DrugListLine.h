@@ -11,6 +11,7 @@
 // The amount is the stored InventoryAmount, which every medication given has
 // already lowered: taking the year's dosages off again would count them
 // twice.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,9 @@ const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int 
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.
 std::string DrugCodeOfLine(const std::string& line);
+// The code of a stored drug as its line shows it: without its blanks at
+// either end.
+std::string_view DrugCodeAt(const uint8_t* drugBytes);
 
 // The list of every drug of DRUG.LST, in record order: a line for each drug
 // whose amount is not 0, and the number of drugs (free records not counted,
@@ -50,6 +54,11 @@ struct DrugListing {
   int drugs = 0;
 };
 DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs);
+// The same lines handed to `take` with their record numbers as they are
+// written (the text lasts until the next line), so the list gets them with
+// no string made per line; answers the number of drugs.
+int WriteDrugList(const records::FileImage<DrugRecord>& drugs,
+                  const std::function<void(std::string_view, long)>& take);
 
 // The records of DRUG.LST by code (without its trailing blanks), read once
 // for an action over many lines: the record of a code is the first that

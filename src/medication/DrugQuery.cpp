@@ -89,13 +89,18 @@ std::string DrugQueryLine(const uint8_t* drugBytes) {
   return WriteDrugLine(line, drugBytes, kQueryAmountWidth);
 }
 
-std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query) {
+void WriteQueriedDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query,
+                       const std::function<void(std::string_view, long)>& take) {
   static const records::FieldPlace name = records::placeOf(&DrugRecord::DrugName);
-  std::vector<std::string> lines;
   FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
     const uint8_t* bytes = drugs.bytes(n);
-    if (!name.blank(bytes) && query.matches(bytes)) lines.push_back(WriteDrugLine(line, bytes, kQueryAmountWidth));
+    if (!name.blank(bytes) && query.matches(bytes)) take(WriteDrugLine(line, bytes, kQueryAmountWidth), n);
   }
+}
+
+std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query) {
+  std::vector<std::string> lines;
+  WriteQueriedDrugs(drugs, query, [&lines](std::string_view line, long) { lines.emplace_back(line); });
   return lines;
 }

@@ -8,7 +8,9 @@
 // holds the criterion; the type kind compares the type letter with the
 // criterion's last character; number and date kinds compare with their
 // qualifier, bounds of a range excluded.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/QueryGrammar.h"
@@ -41,3 +43,7 @@ std::string DrugQueryLine(const uint8_t* drugBytes);
 // The lines of the drugs of DRUG.LST that match, in record order; records
 // without a name are passed over, and an amount of 0 keeps no drug off.
 std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query);
+// The same lines handed to `take` with their record numbers as they are
+// written (the text lasts until the next line).
+void WriteQueriedDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query,
+                       const std::function<void(std::string_view, long)>& take);

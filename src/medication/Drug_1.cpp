@@ -36,6 +36,14 @@ bool readDrugs(records::FileImage<DrugRecord>& drugs, const std::string& title) 
   return false;
 }
 
+// Takes each line written into `rows` with its record number as item data,
+// with room for a line of every drug.
+std::function<void(std::string_view, long)> rowTaker(platform::ListItems& rows,
+                                                     const records::FileImage<DrugRecord>& drugs) {
+  rows.reserve(static_cast<size_t>(drugs.count()), static_cast<size_t>(drugs.count() * kDrugLineWidth));
+  return [&rows](std::string_view line, long n) { rows.add(line, n); };
+}
+
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE ATTEMPTING TO DELETE A DRUG!\n\n          Any records that you delete,\n"
          "          can or will affect any reports,\n          that you may want to run.\n\n"
@@ -94,13 +102,11 @@ void Drug_1::FillDrugList() {
   Hourglass(true);
   Drug_List->Clear();
   records::FileImage<DrugRecord> drugs;
-  const bool read = readDrugs(drugs, kCaption);
-  DrugListing listing = read ? ListDrugs(drugs) : DrugListing{};
-  std::vector<std::pair<std::string, long>> rows;
-  rows.reserve(listing.lines.size());
-  for (std::string& line : listing.lines) rows.emplace_back(std::move(line), 0);
+  platform::ListItems rows;
+  const int count = readDrugs(drugs, kCaption) ? WriteDrugList(drugs, rowTaker(rows, drugs)) : 0;
   Drug_List->SetItems(std::move(rows));
-  ShowDrugItems(listing.drugs > 0);
+  listed_ = std::move(drugs);
+  ShowDrugItems(count > 0);
   Hourglass(false);
 }
 
@@ -108,13 +114,12 @@ void Drug_1::ApplyDrugQuery() {
   Hourglass(true);
   Drug_List->Clear();
   records::FileImage<DrugRecord> drugs;
-  std::vector<std::string> lines;
-  if (readDrugs(drugs, kCaption)) lines = QueryDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]));
-  std::vector<std::pair<std::string, long>> rows;
-  rows.reserve(lines.size());
-  for (std::string& line : lines) rows.emplace_back(std::move(line), 0);
+  platform::ListItems rows;
+  if (readDrugs(drugs, kCaption))
+    WriteQueriedDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, drugs));
   const bool listed = !rows.empty();
   Drug_List->SetItems(std::move(rows));
+  listed_ = std::move(drugs);
   ShowDrugItems(listed);
   Hourglass(false);
 }
@@ -155,8 +160,12 @@ void Drug_1::MainDrug_Click(int Index) {
 
 std::vector<std::string> Drug_1::ListedCodes(bool selectedOnly) const {
   std::vector<std::string> codes;
-  for (int row = 0; row < Drug_List->ListCount(); ++row)
-    if (!selectedOnly || Drug_List->Selected(row)) codes.push_back(DrugCodeOfLine(Drug_List->List(row)));
+  codes.reserve(static_cast<size_t>(selectedOnly ? Drug_List->SelCount() : Drug_List->ListCount()));
+  for (int row = 0; row < Drug_List->ListCount(); ++row) {
+    const long n = Drug_List->ItemData(row);  // a record of listed_, as the rows were written
+    if ((!selectedOnly || Drug_List->Selected(row)) && n >= 1 && n <= listed_.count())
+      codes.emplace_back(DrugCodeAt(listed_.bytes(n)));
+  }
   return codes;
 }
 

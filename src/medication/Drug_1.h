@@ -3,12 +3,15 @@
 // DRUG.LST, and a menu that enters new drugs, edits and deletes the selected
 // ones, narrows the list with a query (DialogHog5) and prints the listing,
 // the data sheets and the yearly totals. A line stands for the first record
-// holding its code. EXIT hides the window; the opener unloads it.
+// holding its code; its item data is the record it was written from in the
+// image the window keeps of the file it listed. EXIT hides the window; the opener unloads it.
 #include <QMenuBar>
 #include <string>
 #include <vector>
 
 #include "platform/Controls.h"
+#include "records/DrugRecord.h"
+#include "records/RecordIo.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
 
@@ -54,8 +57,9 @@ class Drug_1 : public platform::Form {
   void ShowDrugItems(bool shown);
   void RunQuery();
   // The codes of the list's lines, top to bottom (only the selected ones),
-  // each taken from its line as the line is read.
+  // as the lines show them: each from the record its line was written from.
   std::vector<std::string> ListedCodes(bool selectedOnly) const;
+  records::FileImage<DrugRecord> listed_;  // the file the rows were written from
   void PrintDrugList();
   void PrintDrugSheets();
   void PrintYearlyTotals();

@@ -128,7 +128,10 @@ void Drug_3::ShowHistoryPage(const records::FileImage<MedicationRecord>* meds) {
     }
     meds = &read;
   }
-  MediList->SetItems(HistoryPageRows(table_, PageShown, *meds));
+  platform::ListItems rows;
+  rows.reserve(HistoryPageTable::kSlots, HistoryPageTable::kSlots * kHistoryLineWidth);
+  WriteHistoryPage(table_, PageShown, *meds, [&rows](std::string_view line, long n) { rows.add(line, n); });
+  MediList->SetItems(std::move(rows));
   const bool listed = MediList->ListCount() > 0;
   for (int item : {Edit, Delete, Print}) DrugHistMenu->SetVisible(item, listed);
   Hourglass(false);

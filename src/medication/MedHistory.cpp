@@ -32,7 +32,6 @@ constexpr int kNameAt = 35;
 constexpr int kUnitAt = 92;
 constexpr int kDateAt = 93;
 constexpr int kGivenByAt = 103;
-constexpr int kLineWidth = 76;
 
 bool hasId(const uint8_t* bytes) {
   for (int i = 0; i < kIdBytes; ++i)
@@ -60,7 +59,7 @@ const std::string& historyLine(FixedLine& line, const uint8_t* bytes) {
 
 std::string MedHistoryLineAt(const uint8_t* bytes) {
   if (!hasId(bytes)) return "";
-  FixedLine line(kLineWidth);
+  FixedLine line(kHistoryLineWidth);
   return historyLine(line, bytes);
 }
 
@@ -81,18 +80,15 @@ void ListMedMatches(HistoryPageTable& table, const std::vector<long>& matches) {
     if (!table.Add(r)) break;
 }
 
-std::vector<std::pair<std::string, long>> HistoryPageRows(const HistoryPageTable& table, int page,
-                                                          const records::FileImage<MedicationRecord>& meds) {
-  std::vector<std::pair<std::string, long>> rows;
-  rows.reserve(HistoryPageTable::kSlots);
-  FixedLine line(kLineWidth);
+void WriteHistoryPage(const HistoryPageTable& table, int page, const records::FileImage<MedicationRecord>& meds,
+                      const std::function<void(std::string_view, long)>& take) {
+  FixedLine line(kHistoryLineWidth);
   for (int slot = 1; slot <= HistoryPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r == 0) break;
     if (r > meds.count() || !hasId(meds.bytes(r))) continue;
-    rows.emplace_back(historyLine(line, meds.bytes(r)), r);
+    take(historyLine(line, meds.bytes(r)), r);
   }
-  return rows;
 }
 
 std::string BatchDigits(const std::string& batchId) {

@@ -8,7 +8,9 @@
 // is blanked in place; a feed batch loses its "M" once no live medication
 // record of it is left in the year's file.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -23,6 +25,8 @@
 // Ten pages of 842 lines: the capacity of a year's file.
 using HistoryPageTable = PageTable<10, 842>;
 
+inline constexpr int kHistoryLineWidth = 76;
+
 // The 76-column line of a record: its ID, date, drug name and code, dosage
 // "0.0" in four columns with its unit, initials; "" for a record without an
 // ID (a deleted one), which is not listed.
@@ -36,9 +40,10 @@ void ListAllMedRecords(HistoryPageTable& table, long count);
 // The records `matches`, in their order.
 void ListMedMatches(HistoryPageTable& table, const std::vector<long>& matches);
 // The lines of page `page` with their record numbers, from the file read
-// whole; only the page's own records are decoded.
-std::vector<std::pair<std::string, long>> HistoryPageRows(const HistoryPageTable& table, int page,
-                                                          const records::FileImage<MedicationRecord>& meds);
+// whole, each handed to `take` as it is written (the text lasts until the
+// next line); only the page's own records are read.
+void WriteHistoryPage(const HistoryPageTable& table, int page, const records::FileImage<MedicationRecord>& meds,
+                      const std::function<void(std::string_view, long)>& take);
 
 // The five digits of the batch a medication record names ("" for none).
 std::string BatchDigits(const std::string& batchId);

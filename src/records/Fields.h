@@ -64,10 +64,11 @@ inline float getF32(const uint8_t* p) {
   return f;
 }
 void putF32(uint8_t* p, float v);
+// Written out byte by byte, as getI32 is, so that the compiler reads the
+// eight bytes in one load.
 inline int64_t getI64(const uint8_t* p) {
-  uint64_t u = 0;
-  for (int i = 7; i >= 0; --i) u = (u << 8) | p[i];
-  return static_cast<int64_t>(u);
+  return static_cast<int64_t>(static_cast<uint64_t>(getI32(p) & 0xFFFFFFFFLL) |
+                              (static_cast<uint64_t>(static_cast<uint32_t>(getI32(p + 4))) << 32));
 }
 void putI64(uint8_t* p, int64_t v);
 

@@ -88,6 +88,18 @@ TEST(IngredientFile, TheListLeavesOutFreeRecordsAndEmptyInventoriesThePrintFollo
   EXPECT_EQ(printed[2].substr(0, 15), "A        SECOND");
 }
 
+TEST(IngredientFile, EachListLineComesWithItsRecordWhoseCodeTheLineShows) {
+  const IngredientFile file = fileOf({anIngredient(" SOY").name("SOYBEAN"), IngredientRecord{},
+                                      anIngredient("Z").pounds(0, 5), anIngredient("OATS ")});
+  std::vector<std::pair<std::string, long>> rows;
+  WriteIngredientListLines(file, [&rows](std::string_view line, long n) { rows.emplace_back(line, n); });
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].second, 1);
+  EXPECT_EQ(rows[1].second, 4);
+  for (const auto& [line, n] : rows) EXPECT_EQ(IngredientCodeAt(file, n), IngredientCodeOfLine(line)) << line;
+  EXPECT_EQ(IngredientCodeAt(file, 1), "SOY");
+}
+
 TEST(IngredientFile, RecordsAreReadAndWrittenThroughTheBuffer) {
   TestPlatform tp;
   DataFolder = tp.home();

@@ -42,6 +42,18 @@ TEST(DrugListLine, DrugsWithNothingOnHandAreCountedButNotListed) {
   EXPECT_EQ(byCode.First("A"), 0);
 }
 
+TEST(DrugListLine, EachLineComesWithItsRecordWhoseCodeTheLineShows) {
+  const auto image = records::FileImage<DrugRecord>::of(
+      {aDrug(" PEN").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C ").onHand(7)});
+  std::vector<std::pair<std::string, long>> rows;
+  EXPECT_EQ(WriteDrugList(image, [&rows](std::string_view line, long n) { rows.emplace_back(line, n); }), 3);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].second, 1);
+  EXPECT_EQ(rows[1].second, 4);
+  for (const auto& [line, n] : rows) EXPECT_EQ(DrugCodeAt(image.bytes(n)), DrugCodeOfLine(line)) << line;
+  EXPECT_EQ(DrugCodeAt(image.bytes(1)), "PEN");
+}
+
 TEST(DrugListLine, OneDecimalIsTheTextOfItsDisplayMask) {
   std::vector<float> values = {0, -0.0f, 0.04999f, 0.05f, -0.05f, 0.25f, 2.45f, 9.95f, 9.9999990f, 99999.95f,
                                1234567.5f, 999999.94f, 1e20f, -3.14159f, 0.01f, 0.0099999f};
