@@ -81,8 +81,7 @@ HogFeed8::HogFeed8(QWidget* parent) : platform::Form("HogFeed8", parent) {
 
 void HogFeed8::Form_Load() {
   TellUnreachableRecords({LoadedFileOf<IngredientRecord>()});
-  QueryArgs = {};
-  QueryArgs[1] = "0";
+  QueryArgs = {"", "0", "", ""};
   ShowFullList();
 }
 
