@@ -1,5 +1,6 @@
 #include "common/QueryGrammar.h"
 
+#include <bit>
 #include <charconv>
 #include <cstring>
 #include <cmath>
@@ -125,7 +126,23 @@ namespace {
 
 // The key of a stored date into `out` (8 characters at most); its length, 0
 // for an empty date.
+// Eight key characters as one number that orders as their text does.
+uint64_t keyWord(const char* key) {
+  uint64_t word;
+  std::memcpy(&word, key, sizeof word);
+  if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
+  return word;
+}
+
 size_t dateKeyInto(std::string_view stored, char* out) {
+  // A whole date, as nearly every stored one is: yyyy, mm, dd.
+  if (stored.size() == 10 && stored[9] != ' ') {
+    if (stored == kEmptyDate) return 0;
+    std::memcpy(out, stored.data() + 6, 4);
+    std::memcpy(out + 4, stored.data(), 2);
+    std::memcpy(out + 6, stored.data() + 3, 2);
+    return 8;
+  }
   const size_t last = stored.find_last_not_of(' ');
   if (last == std::string_view::npos) return 0;
   const std::string_view d(stored.data(), last + 1);
@@ -213,7 +230,15 @@ bool NumberMatches(const NumberCriterion& c, double value) { return compares(c.o
 ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterion) {
   switch (family) {
     case QueryFamily::Text: text_ = UCase(RTrim(criterion)); break;
-    case QueryFamily::Date: date_ = ParseDateCriterion(criterion); break;
+    case QueryFamily::Date:
+      date_ = ParseDateCriterion(criterion);
+      wholeKeys_ = date_.op == 'R' ? date_.lowKey.size() == 8 && date_.highKey.size() == 8 : date_.key.size() == 8;
+      if (wholeKeys_) {
+        key_ = date_.key.size() == 8 ? keyWord(date_.key.data()) : 0;
+        lowKey_ = date_.lowKey.size() == 8 ? keyWord(date_.lowKey.data()) : 0;
+        highKey_ = date_.highKey.size() == 8 ? keyWord(date_.highKey.data()) : 0;
+      }
+      break;
     case QueryFamily::Whole: number_ = ParseNumberCriterion(criterion, true); break;
     case QueryFamily::Single: number_ = ParseNumberCriterion(criterion, false); break;
     default: break;
@@ -247,6 +272,7 @@ bool ParsedCriterion::dateOf(std::string_view stored) const {
   char key[8];
   const size_t n = dateKeyInto(stored, key);
   if (n == 0) return false;
+  if (n == 8 && wholeKeys_) return compares(date_.op, keyWord(key), key_, lowKey_, highKey_);
   const std::string_view k(key, n);
   return compares<std::string_view>(date_.op, k, date_.key, date_.lowKey, date_.highKey);
 }

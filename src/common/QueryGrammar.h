@@ -10,6 +10,7 @@
 // criterion (CheckQueryEntry) and the parsing and matching of criteria
 // (ParsedCriterion) are the same for all of them.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -148,6 +149,11 @@ class ParsedCriterion {
  private:
   std::string text_;
   DateCriterion date_;
+  // The date keys as numbers, each of eight characters read as one
+  // big-endian word (a whole date's key compares so as its text does);
+  // `wholeKeys_` when every key the criterion compares with has eight.
+  bool wholeKeys_ = false;
+  uint64_t key_ = 0, lowKey_ = 0, highKey_ = 0;
   NumberCriterion number_;
 };
 

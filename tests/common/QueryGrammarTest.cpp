@@ -84,6 +84,23 @@ TEST(QueryGrammar, DateKeysTakeFixedPositions) {
     EXPECT_EQ(DateFieldKey(c.stored), c.key) << c.stored;
 }
 
+// A date criterion parsed once answers for every stored date as the key of
+// that date compared as text does: whole dates, short ones, short criteria.
+TEST(QueryGrammar, AParsedDateCriterionMatchesAsTheKeysCompare) {
+  const char* criteria[] = {"<03/15/2024", ">03/15/2024", "=03/15/2024", "03/01/2024><03/31/2024",
+                            ">3/5/2024",   "=12/2024",    "<1",          "03/15/2024><03/15/2024", ""};
+  const char* stored[] = {"03/15/2024", "03/16/2024", "03/14/2024", "12/31/2023", "03/31/2024", "03/01/2024",
+                          "3/5/2024  ", "1/2",        "12345",      "__/__/____", "          ", "\xE9\xE9/01/2024"};
+  for (const char* typed : criteria) {
+    const ParsedCriterion parsed(QueryFamily::Date, typed);
+    const DateCriterion c = ParseDateCriterion(typed);
+    for (const char* date : stored) {
+      const std::optional<std::string> key = DateFieldKey(date);
+      EXPECT_EQ(parsed.dateOf(date), key && DateMatches(c, *key)) << typed << " / " << date;
+    }
+  }
+}
+
 // Where "?" is a character: it makes no range, and "><" needs two
 // characters after its first occurrence.
 TEST(QueryGrammar, LiteralQuestionDialect) {
