@@ -338,12 +338,8 @@ void SetFocusOn(QWidget* control) {
 }
 
 void ListItems::remove(size_t row) {
-  const size_t begin = row == 0 ? 0 : ends_[row - 1];
-  const size_t length = ends_[row] - begin;
-  chars_.erase(begin, length);
-  ends_.erase(ends_.begin() + static_cast<std::ptrdiff_t>(row));
+  texts_.remove(row);
   data_.erase(data_.begin() + static_cast<std::ptrdiff_t>(row));
-  for (size_t r = row; r < ends_.size(); ++r) ends_[r] -= length;
 }
 
 // The rows of a list box, the text turned into the screen's characters only

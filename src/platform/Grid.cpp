@@ -92,7 +92,7 @@ int compareCells(const std::string& a, const std::string& b) {
 
 // The grid's cells. They are held row after row in the order the rows were
 // made; a sort orders the rows shown (`shown`), moving no cell.
-class GridModel : public QAbstractTableModel {
+class GridModel final : public QAbstractTableModel {
  public:
   int fixedRows = 1, fixedCols = 1;
 
@@ -117,7 +117,9 @@ class GridModel : public QAbstractTableModel {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
   }
 
-  bool holds(int row, int col) const { return row >= 0 && col >= 0 && row < rowCount() && col < cols_; }
+  bool holds(int row, int col) const {
+    return row >= 0 && col >= 0 && static_cast<size_t>(row) < shown_.size() && col < cols_;
+  }
   Cell& at(int row, int col) { return cells_[shown_[static_cast<size_t>(row)] * stride() + static_cast<size_t>(col)]; }
   const Cell& at(int row, int col) const {
     return cells_[shown_[static_cast<size_t>(row)] * stride() + static_cast<size_t>(col)];
@@ -242,6 +244,16 @@ void Grid::SetRowTexts(int row, const std::vector<std::string>& texts, const std
     if (c < alignments.size()) cells[c].alignment = alignments[c];
   }
   if (n > 0) cellsChanged(row, 0, static_cast<int>(n) - 1);
+}
+
+void Grid::RowTexts(int row, std::vector<std::string>& texts) const {
+  texts.resize(static_cast<size_t>(Cols()));
+  if (!model_->holds(row, 0)) {
+    for (std::string& text : texts) text.clear();
+    return;
+  }
+  const Cell* cells = &model_->at(row, 0);
+  for (size_t c = 0; c < texts.size(); ++c) texts[c] = cells[c].text;
 }
 
 void Grid::SetCellAlignment(int alignment) {
