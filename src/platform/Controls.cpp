@@ -306,6 +306,12 @@ void MaskedDateBox::mousePressEvent(QMouseEvent* event) {
   if (firstBlank >= 0 && cursorPosition() > firstBlank && !hasSelectedText()) setCursorPosition(firstBlank);
 }
 
+void EntryBox::TakeTypingFromStart() {
+  const qsizetype length = text().size();
+  if (length > 0 && selectionStart() == 0 && selectionLength() == length && cursorPosition() == length) return;
+  selectAll();
+}
+
 void EntryBox::SetFocus() {
   resumes_ = false;
   TakeTypingFromStart();  // now: a window not active sends no focus event

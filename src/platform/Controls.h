@@ -79,8 +79,9 @@ class EntryBox : public QLineEdit {
   std::function<void()> onLostFocus;
 
  protected:
-  // Where typing starts: the text selected whole.
-  virtual void TakeTypingFromStart() { selectAll(); }
+  // Where typing starts: the text selected whole (left as it is when it is
+  // selected whole already: selecting it again would lay it out again).
+  virtual void TakeTypingFromStart();
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void showEvent(QShowEvent* event) override;
