@@ -194,27 +194,38 @@ MaskShape shapeOf(std::string_view mask) {
 // again and again, so the shapes of the masks last read are kept, each by
 // its text, two in each of 64 places chosen by all their characters (the
 // masks of one line, which often differ in a blank or a "#" alone, rarely
-// crowd one place).
+// crowd one place). A mask of up to 16 characters is known by its
+// characters as two words and its length, compared without a call.
+struct MaskKey {
+  uint64_t low = 0, high = 0;
+  size_t size = sizeof(uint64_t) * 2 + 1;  // no mask
+  bool operator==(const MaskKey&) const = default;
+};
+
+MaskKey keyOf(std::string_view mask) {
+  char text[16] = {};
+  std::memcpy(text, mask.data(), mask.size());
+  MaskKey key;
+  std::memcpy(&key.low, text, sizeof key.low);
+  std::memcpy(&key.high, text + sizeof key.low, sizeof key.high);
+  key.size = mask.size();
+  return key;
+}
+
 const MaskShape& knownShapeOf(std::string_view mask) {
   struct Known {
-    char text[16];
-    size_t size = sizeof text + 1;  // no mask yet
+    MaskKey key;
     MaskShape shape;
-    bool holds(std::string_view m) const { return size == m.size() && std::memcmp(text, m.data(), m.size()) == 0; }
   };
   thread_local std::array<std::array<Known, 2>, 64> known;  // the one used last first
   thread_local MaskShape longer;
-  if (mask.empty() || mask.size() > sizeof Known::text) return longer = shapeOf(mask);
-  uint32_t hash = 2166136261U;
-  for (char c : mask) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
-  std::array<Known, 2>& place = known[(hash ^ hash >> 16) % known.size()];
-  if (place[0].holds(mask)) return place[0].shape;
+  if (mask.empty() || mask.size() > sizeof(uint64_t) * 2) return longer = shapeOf(mask);
+  const MaskKey key = keyOf(mask);
+  const uint64_t hash = (key.low * 0x9E3779B97F4A7C15ULL) ^ (key.high * 0xC2B2AE3D27D4EB4FULL) ^ key.size;
+  std::array<Known, 2>& place = known[(hash ^ hash >> 29 ^ hash >> 47) % known.size()];
+  if (place[0].key == key) return place[0].shape;
   std::swap(place[0], place[1]);
-  if (!place[0].holds(mask)) {
-    std::memcpy(place[0].text, mask.data(), mask.size());
-    place[0].size = mask.size();
-    place[0].shape = shapeOf(mask);
-  }
+  if (!(place[0].key == key)) place[0] = {key, shapeOf(mask)};
   return place[0].shape;
 }
 
@@ -325,8 +336,9 @@ void writeScaled(uint64_t scaled, bool negative, std::string_view mask, const Ma
   const size_t digits = digitCount(scaled);
   const size_t wholeDigits = std::max(digits > m.decimals ? digits - m.decimals : 0, m.minimum);
   const size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
-  out.resize((negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) +
-             suffix.size());
+  const size_t size =
+      (negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) + suffix.size();
+  if (out.size() != size) out.resize(size);  // a figure reused for a column keeps its length
   char* const start = out.data();
   char* at = start + out.size();
   // From the end: the suffix, the fraction, the point, the whole part.
@@ -422,15 +434,18 @@ constexpr int kSingleDigits = 7;
 
 std::string Format(double value, std::string_view mask) {
   std::string out;
-  return FormatInto(out, value, mask);
+  FormatInto(out, value, mask);
+  return out;
 }
 std::string Format(float value, std::string_view mask) {
   std::string out;
-  return FormatInto(out, value, mask);
+  FormatInto(out, value, mask);
+  return out;
 }
 std::string FormatInteger(long long value, std::string_view mask) {
   std::string out;
-  return FormatIntegerInto(out, value, mask);
+  FormatIntegerInto(out, value, mask);
+  return out;
 }
 
 const std::string& FormatInto(std::string& out, double value, std::string_view mask) {
