@@ -350,12 +350,17 @@ void ListItems::remove(size_t row) {
 
 // The rows of a list box, the text turned into the screen's characters only
 // when the view asks for it.
-class ListRows : public QAbstractListModel {
+class ListRows final : public QAbstractListModel {
  public:
   explicit ListRows(QObject* parent) : QAbstractListModel(parent) {}
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  // As the list model's own, without asking the counts through the model:
+  // the view asks for every row's index each time it lays the rows out.
+  QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override {
+    return !parent.isValid() && column == 0 && holds(row) ? createIndex(row, 0) : QModelIndex();
   }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!holds(index.row()) || index.parent().isValid()) return {};
