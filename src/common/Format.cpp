@@ -195,20 +195,39 @@ MaskShape shapeOf(std::string_view mask) {
 // its text, two in each of 64 places chosen by all their characters (the
 // masks of one line, which often differ in a blank or a "#" alone, rarely
 // crowd one place). A mask of up to 16 characters is known by its
-// characters as two words and its length, compared without a call.
+// characters as two words and its length (keyOf), compared without a call.
 struct MaskKey {
   uint64_t low = 0, high = 0;
   size_t size = sizeof(uint64_t) * 2 + 1;  // no mask
   bool operator==(const MaskKey&) const = default;
 };
 
+template <class Word>
+uint64_t wordAt(const char* at) {
+  Word word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+// The characters of a mask of 1 to 16 as two words: each word read whole
+// (the second ending at the mask's end, overlapping the first where the mask
+// is shorter), so that with the length they tell every mask apart.
 MaskKey keyOf(std::string_view mask) {
-  char text[16] = {};
-  std::memcpy(text, mask.data(), mask.size());
+  const char* at = mask.data();
+  const size_t n = mask.size();
   MaskKey key;
-  std::memcpy(&key.low, text, sizeof key.low);
-  std::memcpy(&key.high, text + sizeof key.low, sizeof key.high);
-  key.size = mask.size();
+  key.size = n;
+  if (n >= 8) {
+    key.low = wordAt<uint64_t>(at);
+    key.high = wordAt<uint64_t>(at + n - 8);
+  } else if (n >= 4) {
+    key.low = wordAt<uint32_t>(at);
+    key.high = wordAt<uint32_t>(at + n - 4);
+  } else {
+    key.low = 0;
+    for (size_t i = 0; i < n; ++i) key.low = key.low << 8 | static_cast<unsigned char>(at[i]);
+    key.high = 0;
+  }
   return key;
 }
 
