@@ -451,6 +451,14 @@ constexpr int kSingleDigits = 7;
 
 }  // namespace
 
+bool RoundedDigits(double value, int significant, uint64_t& digits, int& point) {
+  Significant s;
+  if (significant < 1 || significant > 19 || !significantOf(value, significant, s)) return false;
+  digits = s.number;
+  point = s.point;
+  return true;
+}
+
 std::string Format(double value, std::string_view mask) {
   std::string out;
   FormatInto(out, value, mask);

@@ -20,6 +20,7 @@
 // "0"). A negative value is written with a leading "-", unless it rounds to
 // 0. A value that is not a number, or is infinite, is written as 0.
 #include <concepts>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -43,3 +44,10 @@ template <std::integral T>
 const std::string& FormatInto(std::string& out, T value, std::string_view mask) {
   return FormatIntegerInto(out, static_cast<long long>(value), mask);
 }
+
+// The digits of a value of 0.00001 or more, below 10^significant, rounded to
+// `significant` digits (1 to 19) as printf rounds them (a tie to the even
+// neighbour): the value is 0.digits x 10^point, `digits` holding exactly
+// `significant` digits. False for any other value (printf's digits are then
+// the ones to use).
+bool RoundedDigits(double value, int significant, uint64_t& digits, int& point);
