@@ -8,6 +8,8 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <type_traits>
+#include <utility>
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
@@ -235,14 +237,32 @@ void Grid::SetTextMatrix(int row, int col, const std::string& text) {
   cellsChanged(row, col, col);
 }
 
-void Grid::SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments) {
-  if (!model_->holds(row, 0)) return;
-  const size_t n = std::min(texts.size(), static_cast<size_t>(Cols()));
-  Cell* cells = &model_->at(row, 0);
+namespace {
+
+// Writes a row's cells from column 0, each with its alignment where one is
+// given: `texts` copied, or moved where they may be.
+template <class Texts>
+size_t setCells(Cell* cells, size_t columns, Texts& texts, const std::vector<int>& alignments) {
+  const size_t n = std::min(texts.size(), columns);
   for (size_t c = 0; c < n; ++c) {
-    cells[c].text = texts[c];
+    if constexpr (std::is_const_v<Texts>) cells[c].text = texts[c];
+    else cells[c].text = std::move(texts[c]);
     if (c < alignments.size()) cells[c].alignment = alignments[c];
   }
+  return n;
+}
+
+}  // namespace
+
+void Grid::SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments) {
+  if (!model_->holds(row, 0)) return;
+  const size_t n = setCells(&model_->at(row, 0), static_cast<size_t>(Cols()), texts, alignments);
+  if (n > 0) cellsChanged(row, 0, static_cast<int>(n) - 1);
+}
+
+void Grid::SetRowTexts(int row, std::vector<std::string>&& texts, const std::vector<int>& alignments) {
+  if (!model_->holds(row, 0)) return;
+  const size_t n = setCells(&model_->at(row, 0), static_cast<size_t>(Cols()), texts, alignments);
   if (n > 0) cellsChanged(row, 0, static_cast<int>(n) - 1);
 }
 

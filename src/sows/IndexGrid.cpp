@@ -1,6 +1,7 @@
 #include "sows/IndexGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/FixedLine.h"
 #include "common/Format.h"
@@ -115,7 +116,7 @@ void IndexWindow::Form_Load() {
   std::vector<int> alignments;
   for (const IndexColumn& c : kind_.columns) alignments.push_back(c.alignment);
   IndexGrid->SetRows(static_cast<int>(rows.size()) + 1);
-  for (size_t k = 0; k < rows.size(); ++k) IndexGrid->SetRowTexts(static_cast<int>(k) + 1, rows[k], alignments);
+  for (size_t k = 0; k < rows.size(); ++k) IndexGrid->SetRowTexts(static_cast<int>(k) + 1, std::move(rows[k]), alignments);
   sortBy(kind_.loadOrder);
   IndexGrid->SetRow(1);
   IndexGrid->setCurrentIndex(IndexGrid->model()->index(1, 0));
