@@ -36,6 +36,19 @@ std::optional<long> DayNumber(std::string_view date) {
 
 std::string DateOfDay(long dayNumber) {
   const platform::CivilDate d = platform::civilFromDays(dayNumber);
+  if (d.year >= 0 && d.year <= 9999) {
+    // "mm/dd/yyyy" digit by digit.
+    const auto two = [](int n, char* at) {
+      at[0] = static_cast<char>('0' + n / 10);
+      at[1] = static_cast<char>('0' + n % 10);
+    };
+    std::string out = "00/00/0000";
+    two(d.month, &out[0]);
+    two(d.day, &out[3]);
+    two(d.year / 100, &out[6]);
+    two(d.year % 100, &out[8]);
+    return out;
+  }
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.month, d.day, d.year);
   return buf;

@@ -15,12 +15,16 @@
 #include <string_view>
 
 #include "common/Format.h"
+#include "platform/Text1252.h"
 
 class FixedLine {
  public:
   explicit FixedLine(int width) : text_(static_cast<size_t>(width > 0 ? width : 0), ' ') {}
   // Blanks the whole line again.
-  FixedLine& clear();
+  FixedLine& clear() {
+    std::fill(text_.begin(), text_.end(), ' ');
+    return *this;
+  }
   // Writes `value` left-aligned from column `col`, at most `width` characters.
   FixedLine& put(int col, std::string_view value, int width) {
     if (col < 1 || width <= 0 || static_cast<size_t>(col - 1) >= text_.size()) return *this;
@@ -31,9 +35,12 @@ class FixedLine {
   }
   // Writes `value` right-aligned in the `width` columns that begin at `col`;
   // a longer value keeps its leftmost characters.
-  FixedLine& putRight(int col, std::string_view value, int width);
+  FixedLine& putRight(int col, std::string_view value, int width) {
+    if (static_cast<int>(value.size()) >= width) return put(col, value, width);
+    return put(col + width - static_cast<int>(value.size()), value, width);
+  }
   // Writes `value` without its blanks at either end, left-aligned.
-  FixedLine& putTrimmed(int col, std::string_view value, int width);
+  FixedLine& putTrimmed(int col, std::string_view value, int width) { return put(col, Trimmed(value), width); }
   // Writes Format(value, mask), left- or right-aligned as above.
   template <class T>
     requires std::integral<T> || std::floating_point<T>

@@ -131,27 +131,57 @@ MaskShape shapeOf(std::string_view mask) {
 // again and again, so the shapes of the masks last read are kept, each by
 // its text, two in each of 64 places chosen by all their characters (the
 // masks of one line, which often differ in a blank or a "#" alone, rarely
-// crowd one place).
+// crowd one place). A mask of up to 16 characters is known by its
+// characters as two words and its length (keyOf), compared without a call.
+struct MaskKey {
+  uint64_t low = 0, high = 0;
+  size_t size = sizeof(uint64_t) * 2 + 1;  // no mask
+  bool operator==(const MaskKey&) const = default;
+};
+
+template <class Word>
+uint64_t wordAt(const char* at) {
+  Word word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+// The characters of a mask of 1 to 16 as two words: each word read whole
+// (the second ending at the mask's end, overlapping the first where the mask
+// is shorter), so that with the length they tell every mask apart.
+MaskKey keyOf(std::string_view mask) {
+  const char* at = mask.data();
+  const size_t n = mask.size();
+  MaskKey key;
+  key.size = n;
+  if (n >= 8) {
+    key.low = wordAt<uint64_t>(at);
+    key.high = wordAt<uint64_t>(at + n - 8);
+  } else if (n >= 4) {
+    key.low = wordAt<uint32_t>(at);
+    key.high = wordAt<uint32_t>(at + n - 4);
+  } else {
+    key.low = 0;
+    for (size_t i = 0; i < n; ++i) key.low = key.low << 8 | static_cast<unsigned char>(at[i]);
+    key.high = 0;
+  }
+  return key;
+}
+
 const MaskShape& knownShapeOf(std::string_view mask) {
   struct Known {
-    char text[16];
-    size_t size = sizeof text + 1;  // no mask yet
+    MaskKey key;
     MaskShape shape;
-    bool holds(std::string_view m) const { return size == m.size() && std::memcmp(text, m.data(), m.size()) == 0; }
   };
   thread_local std::array<std::array<Known, 2>, 64> known;  // the one used last first
   thread_local MaskShape longer;
-  if (mask.empty() || mask.size() > sizeof Known::text) return longer = shapeOf(mask);
-  uint32_t hash = 2166136261U;
-  for (char c : mask) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
-  std::array<Known, 2>& place = known[(hash ^ hash >> 16) % known.size()];
-  if (place[0].holds(mask)) return place[0].shape;
+  if (mask.empty() || mask.size() > sizeof(uint64_t) * 2) return longer = shapeOf(mask);
+  const MaskKey key = keyOf(mask);
+  const uint64_t hash = (key.low * 0x9E3779B97F4A7C15ULL) ^ (key.high * 0xC2B2AE3D27D4EB4FULL) ^ key.size;
+  std::array<Known, 2>& place = known[(hash ^ hash >> 29 ^ hash >> 47) % known.size()];
+  if (place[0].key == key) return place[0].shape;
   std::swap(place[0], place[1]);
-  if (!place[0].holds(mask)) {
-    std::memcpy(place[0].text, mask.data(), mask.size());
-    place[0].size = mask.size();
-    place[0].shape = shapeOf(mask);
-  }
+  if (!(place[0].key == key)) place[0] = {key, shapeOf(mask)};
   return place[0].shape;
 }
 
@@ -262,8 +292,9 @@ void writeScaled(uint64_t scaled, bool negative, std::string_view mask, const Ma
   const size_t digits = digitCount(scaled);
   const size_t wholeDigits = std::max(digits > m.decimals ? digits - m.decimals : 0, m.minimum);
   const size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
-  out.resize((negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) +
-             suffix.size());
+  const size_t size =
+      (negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) + suffix.size();
+  if (out.size() != size) out.resize(size);  // a figure reused for a column keeps its length
   char* const start = out.data();
   char* at = start + out.size();
   // From the end: the suffix, the fraction, the point, the whole part.
@@ -359,15 +390,18 @@ constexpr int kSingleDigits = 7;
 
 std::string Format(double value, std::string_view mask) {
   std::string out;
-  return FormatInto(out, value, mask);
+  FormatInto(out, value, mask);
+  return out;
 }
 std::string Format(float value, std::string_view mask) {
   std::string out;
-  return FormatInto(out, value, mask);
+  FormatInto(out, value, mask);
+  return out;
 }
 std::string FormatInteger(long long value, std::string_view mask) {
   std::string out;
-  return FormatIntegerInto(out, value, mask);
+  FormatIntegerInto(out, value, mask);
+  return out;
 }
 
 const std::string& FormatInto(std::string& out, double value, std::string_view mask) {

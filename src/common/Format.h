@@ -43,3 +43,4 @@ template <std::integral T>
 const std::string& FormatInto(std::string& out, T value, std::string_view mask) {
   return FormatIntegerInto(out, static_cast<long long>(value), mask);
 }
+

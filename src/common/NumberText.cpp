@@ -13,8 +13,39 @@
 
 namespace {
 
+// As "%.*G" writes a value whose digits SignificantDigits gives and which it
+// writes without an exponent (0.0001 up to below 10^digits): the digits
+// without trailing zeros, the point where they need one, and no 0 before the
+// point. False for any other value.
+bool plainGeneralText(double value, int digits, std::string& out) {
+  Significant s;
+  if (!SignificantDigits(std::fabs(value), digits, s) || s.point < -3 || s.point > digits) return false;
+  uint64_t number = s.number;
+  const int point = s.point;
+  char text[48];
+  char* at = text;
+  if (value < 0) *at++ = '-';
+  char shown[24];
+  int count = digits;
+  for (int i = count; i-- > 0; number /= 10) shown[i] = static_cast<char>('0' + number % 10);
+  while (count > 0 && shown[count - 1] == '0' && count > point) --count;  // trailing zeros after the point
+  if (point <= 0) {
+    *at++ = '.';
+    for (int i = point; i < 0; ++i) *at++ = '0';
+    for (int i = 0; i < count; ++i) *at++ = shown[i];
+  } else {
+    for (int i = 0; i < count; ++i) {
+      if (i == point) *at++ = '.';
+      *at++ = shown[i];
+    }
+  }
+  out.assign(text, at);
+  return true;
+}
+
 std::string generalText(double value, int digits) {
   if (value == 0 || std::isnan(value)) return "0";
+  if (std::string plain; plainGeneralText(value, digits, plain)) return plain;
   // As "%.*G" writes it.
   char buf[64];
   char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits).ptr;

@@ -55,15 +55,26 @@ void printAt(double x, double y, const std::string& text) {
   p.print(text);
 }
 
-// The longest of the texts without their trailing blanks: in the listings'
-// fixed-pitch faces the widest.
-std::string longest(const std::string* first, const std::string* last) {
-  std::string out;
-  for (const std::string* t = first; t != last; ++t) {
-    const size_t n = t->find_last_not_of(' ') + 1;  // 0 for blanks only
-    if (n > out.size()) out = t->substr(0, n);
+// The same for a line held in a buffer: copied into `scratch` (kept from
+// line to line) for the printer.
+void printAt(double x, double y, std::string_view text, std::string& scratch) {
+  scratch.resize(text.size());  // the lines of a listing are mostly of one length
+  std::copy(text.begin(), text.end(), scratch.begin());
+  printAt(x, y, scratch);
+}
+void printAt(double x, double y, const std::string& text, std::string&) { printAt(x, y, text); }
+
+// The longest of the texts [first, last) of `texts` without their trailing
+// blanks: in the listings' fixed-pitch faces the widest.
+template <class Texts>
+std::string longest(const Texts& texts, size_t first, size_t last) {
+  std::string_view out;
+  for (size_t i = first; i < last; ++i) {
+    const std::string_view t = texts[i];
+    const size_t n = t.find_last_not_of(' ') + 1;  // 0 for blanks only
+    if (n > out.size()) out = t.substr(0, n);
   }
-  return out;
+  return std::string(out);
 }
 
 // Fits the listing to the printable width: the headings and the lines keep
@@ -71,12 +82,13 @@ std::string longest(const std::string* first, const std::string* last) {
 // widest of them fits; a listing that would fall below kLeastListingSize
 // prints in landscape instead, with the lines per page cut to the shorter
 // page.
-ListingSizes fitListing(const std::vector<std::string>& Lines) {
+template <class Texts>
+ListingSizes fitListing(const Texts& Lines) {
   platform::Printer& p = printer();
   const long count = std::min<long>(static_cast<long>(Lines.size()), static_cast<long>(PrintJob.LineCount) + 1);
-  const std::string body = longest(Lines.data(), Lines.data() + std::max(0L, count));
+  const std::string body = longest(Lines, 0, static_cast<size_t>(std::max(0L, count)));
   const std::string headings[] = {PrintJob.Heading1, PrintJob.Layout == 2 ? PrintJob.Heading2 : std::string()};
-  const std::string head = longest(std::begin(headings), std::end(headings));
+  const std::string head = longest(headings, 0, std::size(headings));
   const ListingSizes job{static_cast<double>(PrintJob.HeadFontSize), static_cast<double>(PrintJob.BodyFontSize)};
   auto fitted = [&](double width) {
     selectFont(PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
@@ -194,11 +206,16 @@ bool EndPrintDocument() {
   return !ReportPrinterFailure();
 }
 
-void PrintListing(const std::vector<std::string>& Lines) {
+namespace {
+
+template <class Texts>
+void printListing(const Texts& Lines) {
   platform::Printer& p = printer();
   static const std::string kNoLine;
-  auto element = [&Lines](long i) -> const std::string& {
-    return i >= 0 && i < static_cast<long>(Lines.size()) ? Lines[static_cast<size_t>(i)] : kNoLine;
+  std::string scratch;
+  auto printLine = [&](double y, long i) {
+    if (i >= 0 && i < static_cast<long>(Lines.size())) printAt(0, y, Lines[static_cast<size_t>(i)], scratch);
+    else printAt(0, y, kNoLine);
   };
 
   const ListingSizes sizes = fitListing(Lines);
@@ -213,7 +230,7 @@ void PrintListing(const std::vector<std::string>& Lines) {
     selectBodyFont(sizes);
     int last = -1;
     for (int n = first; n <= linesPerPage; ++n) {
-      printAt(0, static_cast<double>((y0 - 30) + n * pitch), element(i));
+      printLine(static_cast<double>((y0 - 30) + n * pitch), i);
       ++i;
       --PrintJob.LineCount;
       if (PrintJob.LineCount < 0) {
@@ -242,8 +259,9 @@ void PrintListing(const std::vector<std::string>& Lines) {
   }
 }
 
-void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
-                         const std::vector<std::string>& Lines, int linesPerPage) {
+template <class Texts>
+void printCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
+                         const Texts& Lines, int linesPerPage) {
   PrintJob = PrintJobRecord{};
   PrintJob.Title = title;
   PrintJob.Heading1 = heading1;
@@ -261,5 +279,19 @@ void PrintCourierListing(const std::string& title, const std::string& heading1, 
   PrintJob.TitleRule = -1;
   PrintJob.Orientation = 1;
   PrintJob.PaperBin = 1;
-  PrintListing(Lines);
+  printListing(Lines);
+}
+
+}  // namespace
+
+void PrintListing(const std::vector<std::string>& Lines) { printListing(Lines); }
+void PrintListing(const platform::TextRows& Lines) { printListing(Lines); }
+
+void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
+                         const std::vector<std::string>& Lines, int linesPerPage) {
+  printCourierListing(title, heading1, heading2, Lines, linesPerPage);
+}
+void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
+                         const platform::TextRows& Lines, int linesPerPage) {
+  printCourierListing(title, heading1, heading2, Lines, linesPerPage);
 }

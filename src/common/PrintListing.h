@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextRows.h"
+
 struct PrintJobRecord {
   std::string Title;
   std::string Heading1;
@@ -47,6 +49,8 @@ void StartPrintPage();
 // kLeastListingSize points prints in landscape instead (PrintJob.Orientation
 // 2, its lines per page cut to the shorter page), where it fits.
 void PrintListing(const std::vector<std::string>& Lines);
+// The same for lines held one after another in one buffer.
+void PrintListing(const platform::TextRows& Lines);
 inline constexpr double kLeastListingSize = 8;
 
 // Fills PrintJob for a listing of 40 lines a page (or `linesPerPage`),
@@ -55,6 +59,8 @@ inline constexpr double kLeastListingSize = 8;
 // prints Lines[1 ..] (element 0 left empty) through PrintListing.
 void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
                          const std::vector<std::string>& Lines, int linesPerPage = 40);
+void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
+                         const platform::TextRows& Lines, int linesPerPage = 40);
 // Ends the document of a sheet printer; on a printer failure shows the one
 // critical box and drops the document. False after a failure.
 bool EndPrintDocument();

@@ -3,6 +3,7 @@
 #include <bit>
 
 bool SignificantDigits(double x, int significant, Significant& s) {
+  if (significant < 1 || significant > 19) return false;
   if (!(x >= 1e-5 && x < static_cast<double>(kPowersOf10[significant]))) return false;
   // x = mantissa / 2^shift (a normal number here: its 52 stored bits and
   // the leading one).

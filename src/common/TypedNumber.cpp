@@ -1,8 +1,10 @@
 #include "common/TypedNumber.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 #include "common/NumberText.h"
 
@@ -15,10 +17,36 @@ constexpr double kMostCurrency = 922337203685477;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-size_t digitsFrom(const std::string& t, size_t& i) {
+size_t digitsFrom(std::string_view t, size_t& i) {
   const size_t from = i;
   while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i;
   return i - from;
+}
+
+// The text without its blanks at either end.
+std::string_view unblanked(const std::string& typed) {
+  size_t i = 0, end = typed.size();
+  while (i < end && isBlank(typed[i])) ++i;
+  while (end > i && isBlank(typed[end - 1])) --end;
+  return std::string_view(typed).substr(i, end - i);
+}
+
+// The value of a number text (as IsNumberText takes it, without blanks), as
+// strtod reads it: infinite beyond a Double.
+double numberOf(std::string_view t) {
+  // A sign, digits, a point and an "E" exponent read in place, rounded as
+  // strtod rounds them; a "D" exponent, or a value past a Double's range,
+  // through strtod.
+  const std::string_view number = !t.empty() && t[0] == '+' ? t.substr(1) : t;
+  if (number.find_first_of("Dd") == std::string_view::npos) {
+    double v = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
+    if (ec == std::errc() && end == number.data() + number.size()) return v;
+  }
+  std::string copy(t);
+  for (char& c : copy)
+    if (c == 'D' || c == 'd') c = 'E';
+  return std::strtod(copy.c_str(), nullptr);
 }
 
 }  // namespace
@@ -30,11 +58,8 @@ NumberField CurrencyField(const std::string& name, double least) { return {name,
 NumberField SignedSingleField(const std::string& name) { return {name, -kMostSingle, kMostSingle, false}; }
 
 bool IsNumberText(const std::string& typed) {
-  size_t i = 0, end = typed.size();
-  while (i < end && isBlank(typed[i])) ++i;
-  while (end > i && isBlank(typed[end - 1])) --end;
-  const std::string t = typed.substr(i, end - i);
-  i = 0;
+  const std::string_view t = unblanked(typed);
+  size_t i = 0;
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
   size_t digits = digitsFrom(t, i);
   if (i < t.size() && t[i] == '.') {
@@ -56,10 +81,7 @@ TypedNumber ReadTypedNumber(const std::string& typed, const NumberField& field) 
   if (typed.find_first_not_of(" \t") != std::string::npos) {
     if (!IsNumberText(typed)) return {0, NumberFault::NotANumber};
     // The whole text is the number: read as a Double, infinite beyond one.
-    std::string t = typed;
-    for (char& c : t)
-      if (c == 'D' || c == 'd') c = 'E';
-    v = std::strtod(t.c_str(), nullptr);
+    v = numberOf(unblanked(typed));
   }
   if (field.whole && std::fabs(v) < 1e15) v = static_cast<double>(RoundHalfEven(v));
   if (v < field.least) {

@@ -306,6 +306,12 @@ void MaskedDateBox::mousePressEvent(QMouseEvent* event) {
   if (firstBlank >= 0 && cursorPosition() > firstBlank && !hasSelectedText()) setCursorPosition(firstBlank);
 }
 
+void EntryBox::TakeTypingFromStart() {
+  const qsizetype length = text().size();
+  if (length > 0 && selectionStart() == 0 && selectionLength() == length && cursorPosition() == length) return;
+  selectAll();
+}
+
 void EntryBox::SetFocus() {
   resumes_ = false;
   TakeTypingFromStart();  // now: a window not active sends no focus event
@@ -338,22 +344,23 @@ void SetFocusOn(QWidget* control) {
 }
 
 void ListItems::remove(size_t row) {
-  const size_t begin = row == 0 ? 0 : ends_[row - 1];
-  const size_t length = ends_[row] - begin;
-  chars_.erase(begin, length);
-  ends_.erase(ends_.begin() + static_cast<std::ptrdiff_t>(row));
+  texts_.remove(row);
   data_.erase(data_.begin() + static_cast<std::ptrdiff_t>(row));
-  for (size_t r = row; r < ends_.size(); ++r) ends_[r] -= length;
 }
 
 // The rows of a list box, the text turned into the screen's characters only
 // when the view asks for it.
-class ListRows : public QAbstractListModel {
+class ListRows final : public QAbstractListModel {
  public:
   explicit ListRows(QObject* parent) : QAbstractListModel(parent) {}
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  // As the list model's own, without asking the counts through the model:
+  // the view asks for every row's index each time it lays the rows out.
+  QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override {
+    return !parent.isValid() && column == 0 && holds(row) ? createIndex(row, 0) : QModelIndex();
   }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!holds(index.row()) || index.parent().isValid()) return {};

@@ -14,6 +14,7 @@
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
+#include "platform/TextRows.h"
 #include <string>
 #include <string_view>
 #include <utility>
@@ -78,8 +79,9 @@ class EntryBox : public QLineEdit {
   std::function<void()> onLostFocus;
 
  protected:
-  // Where typing starts: the text selected whole.
-  virtual void TakeTypingFromStart() { selectAll(); }
+  // Where typing starts: the text selected whole (left as it is when it is
+  // selected whole already: selecting it again would lay it out again).
+  virtual void TakeTypingFromStart();
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -165,34 +167,27 @@ void SetFocusOn(QWidget* control);
 class ListItems {
  public:
   void add(std::string_view text, long itemData = 0) {
-    chars_.append(text);
-    ends_.push_back(chars_.size());
+    texts_.add(text);
     data_.push_back(itemData);
   }
   void reserve(size_t rows, size_t chars) {
-    chars_.reserve(chars);
-    ends_.reserve(rows);
+    texts_.reserve(rows, chars);
     data_.reserve(rows);
   }
   // Empties the rows, keeping the room they took.
   void clear() {
-    chars_.clear();
-    ends_.clear();
+    texts_.clear();
     data_.clear();
   }
-  size_t size() const { return ends_.size(); }
-  bool empty() const { return ends_.empty(); }
-  std::string_view text(size_t row) const {
-    const size_t begin = row == 0 ? 0 : ends_[row - 1];
-    return std::string_view(chars_).substr(begin, ends_[row] - begin);
-  }
+  size_t size() const { return texts_.size(); }
+  bool empty() const { return texts_.empty(); }
+  std::string_view text(size_t row) const { return texts_.text(row); }
   long itemData(size_t row) const { return data_[row]; }
   void setItemData(size_t row, long value) { data_[row] = value; }
   void remove(size_t row);
 
  private:
-  std::string chars_;
-  std::vector<size_t> ends_;  // where each row's text ends in chars_
+  TextRows texts_;
   std::vector<long> data_;
 };
 

@@ -86,8 +86,11 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 
 std::string resolvePath(const std::string& path) {
   if (path.empty()) return path;
+  // A path that names something as it stands needs no search (and no
+  // parsing into its parts).
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) return path;
   std::error_code ec;
-  if (fs::exists(fs::path(path), ec)) return path;
   fs::path p(path);
   fs::path result = p.root_path();
   bool matching = true;

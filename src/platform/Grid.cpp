@@ -8,6 +8,8 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <type_traits>
+#include <utility>
 
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
@@ -92,7 +94,7 @@ int compareCells(const std::string& a, const std::string& b) {
 
 // The grid's cells. They are held row after row in the order the rows were
 // made; a sort orders the rows shown (`shown`), moving no cell.
-class GridModel : public QAbstractTableModel {
+class GridModel final : public QAbstractTableModel {
  public:
   int fixedRows = 1, fixedCols = 1;
 
@@ -117,7 +119,9 @@ class GridModel : public QAbstractTableModel {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
   }
 
-  bool holds(int row, int col) const { return row >= 0 && col >= 0 && row < rowCount() && col < cols_; }
+  bool holds(int row, int col) const {
+    return row >= 0 && col >= 0 && static_cast<size_t>(row) < shown_.size() && col < cols_;
+  }
   Cell& at(int row, int col) { return cells_[shown_[static_cast<size_t>(row)] * stride() + static_cast<size_t>(col)]; }
   const Cell& at(int row, int col) const {
     return cells_[shown_[static_cast<size_t>(row)] * stride() + static_cast<size_t>(col)];
@@ -233,15 +237,43 @@ void Grid::SetTextMatrix(int row, int col, const std::string& text) {
   cellsChanged(row, col, col);
 }
 
-void Grid::SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments) {
-  if (!model_->holds(row, 0)) return;
-  const size_t n = std::min(texts.size(), static_cast<size_t>(Cols()));
-  Cell* cells = &model_->at(row, 0);
+namespace {
+
+// Writes a row's cells from column 0, each with its alignment where one is
+// given: `texts` copied, or moved where they may be.
+template <class Texts>
+size_t setCells(Cell* cells, size_t columns, Texts& texts, const std::vector<int>& alignments) {
+  const size_t n = std::min(texts.size(), columns);
   for (size_t c = 0; c < n; ++c) {
-    cells[c].text = texts[c];
+    if constexpr (std::is_const_v<Texts>) cells[c].text = texts[c];
+    else cells[c].text = std::move(texts[c]);
     if (c < alignments.size()) cells[c].alignment = alignments[c];
   }
+  return n;
+}
+
+}  // namespace
+
+void Grid::SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments) {
+  if (!model_->holds(row, 0)) return;
+  const size_t n = setCells(&model_->at(row, 0), static_cast<size_t>(Cols()), texts, alignments);
   if (n > 0) cellsChanged(row, 0, static_cast<int>(n) - 1);
+}
+
+void Grid::SetRowTexts(int row, std::vector<std::string>&& texts, const std::vector<int>& alignments) {
+  if (!model_->holds(row, 0)) return;
+  const size_t n = setCells(&model_->at(row, 0), static_cast<size_t>(Cols()), texts, alignments);
+  if (n > 0) cellsChanged(row, 0, static_cast<int>(n) - 1);
+}
+
+void Grid::RowTexts(int row, std::vector<std::string>& texts) const {
+  texts.resize(static_cast<size_t>(Cols()));
+  if (!model_->holds(row, 0)) {
+    for (std::string& text : texts) text.clear();
+    return;
+  }
+  const Cell* cells = &model_->at(row, 0);
+  for (size_t c = 0; c < texts.size(); ++c) texts[c] = cells[c].text;
 }
 
 void Grid::SetCellAlignment(int alignment) {

@@ -120,6 +120,7 @@ void HogSow1::UpdatePageButtons(int count) {
 
 int HogSow1::BuildSowList() {
   Hourglass(true);
+  dropPageRows();
   FileFault fault;
   const int count = ::BuildSowList(table_, &fault, &sows_);
   sowsHeld_ = fault.path.empty();
@@ -128,23 +129,35 @@ int HogSow1::BuildSowList() {
   return count;
 }
 
+void HogSow1::dropPageRows() {
+  for (std::optional<platform::ListItems>& rows : pageRows_) rows.reset();
+}
+
 void HogSow1::ShowSowPage(int Page) {
   Hourglass(true);
-  std::vector<std::pair<std::string, long>> rows;
-  if (!table_.PageEmpty(Page)) {  // else SOW.DAT need not be read
+  if (table_.PageEmpty(Page)) {  // SOW.DAT need not be read
+    SowList->Clear();
+    Hourglass(false);
+    return;
+  }
+  if (!sowsHeld_) {
+    dropPageRows();
     FileFault fault;
-    if (!sowsHeld_ && !ReadImage(sows_, &fault)) {
+    if (!ReadImage(sows_, &fault)) {
       SowList->Clear();
       Hourglass(false);
       ReportFileFault(fault, false, kCaption);
       return;
     }
     sowsHeld_ = true;
-    std::vector<SowPageLine> lines = SowPageLines(table_, Page, QueryArgs[1], sows_);
-    rows.reserve(lines.size());
-    for (SowPageLine& line : lines) rows.emplace_back(std::move(line.text), line.slot);
   }
-  SowList->SetItems(std::move(rows));
+  if (pageRowsKind_ != QueryArgs[1]) {
+    dropPageRows();
+    pageRowsKind_ = QueryArgs[1];
+  }
+  std::optional<platform::ListItems>& rows = pageRows_[static_cast<size_t>(Page - 1)];
+  if (!rows) SowPageRows(table_, Page, QueryArgs[1], sows_, rows.emplace());
+  SowList->SetItems(*rows);
   Hourglass(false);
 }
 

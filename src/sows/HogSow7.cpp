@@ -1,5 +1,7 @@
 #include "sows/HogSow7.h"
 
+#include <algorithm>
+
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "records/Fields.h"
@@ -68,8 +70,10 @@ const std::string& SowIndexLine(FixedLine& line, const std::vector<std::string>&
   // The parity count after three blanks; a cell a damaged file filled
   // otherwise is read and written again.
   const std::string& parities = cells[1];
-  return IndexLine(line, cells, 11, PlainWholeNumber(parities) ? "   " + parities : Format(Val(parities), "   0"),
-                   kFigureColumns);
+  if (!PlainWholeNumber(parities)) return IndexLine(line, cells, 11, Format(Val(parities), "   0"), kFigureColumns);
+  char count[3 + 9] = {' ', ' ', ' '};  // a plain whole number has at most nine digits
+  std::copy(parities.begin(), parities.end(), count + 3);
+  return IndexLine(line, cells, 11, std::string_view(count, 3 + parities.size()), kFigureColumns);
 }
 
 HogSow7::HogSow7(QWidget* parent) : IndexWindow(kSowIndex, parent) {}

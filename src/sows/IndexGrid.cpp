@@ -1,6 +1,7 @@
 #include "sows/IndexGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/FixedLine.h"
 #include "common/Format.h"
@@ -16,16 +17,19 @@ const char* figureMask(double value) {
   return value < 1 ? "  0.00" : value < 10 ? "  #.00" : value < 100 ? " ##.00" : "###.00";
 }
 
-bool isDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isDigits(std::string_view text) { return !text.empty() && std::all_of(text.begin(), text.end(), isDigit); }
 
 // True for a figure as the grids show it ("#####0.00" of a value of 0 or
 // more): digits without a leading zero (or one zero), a point, two decimals.
 bool plainFigure(std::string_view cell) {
-  if (cell.size() < 4) return false;
-  const size_t point = cell.size() - 3;
-  return cell[point] == '.' && PlainWholeNumber(cell.substr(0, point)) && isDigits(cell.substr(point + 1));
+  // One to nine whole digits, the point, two decimals.
+  const size_t n = cell.size();
+  if (n < 4 || n > 12 || cell[n - 3] != '.' || (cell[0] == '0' && n != 4)) return false;
+  for (size_t i = 0; i < n; ++i)
+    if (i != n - 3 && !isDigit(cell[i])) return false;
+  return true;
 }
 
 // The figure of a cell printed in six columns at `col`: IndexFigure of the
@@ -112,7 +116,7 @@ void IndexWindow::Form_Load() {
   std::vector<int> alignments;
   for (const IndexColumn& c : kind_.columns) alignments.push_back(c.alignment);
   IndexGrid->SetRows(static_cast<int>(rows.size()) + 1);
-  for (size_t k = 0; k < rows.size(); ++k) IndexGrid->SetRowTexts(static_cast<int>(k) + 1, rows[k], alignments);
+  for (size_t k = 0; k < rows.size(); ++k) IndexGrid->SetRowTexts(static_cast<int>(k) + 1, std::move(rows[k]), alignments);
   sortBy(kind_.loadOrder);
   IndexGrid->SetRow(1);
   IndexGrid->setCurrentIndex(IndexGrid->model()->index(1, 0));
@@ -138,16 +142,19 @@ void IndexWindow::BarMenu_Click(int Index) {
   else if (Index == Exit) Hide();
 }
 
-std::vector<std::string> IndexWindow::IndexLines() const {
-  const int animals = IndexGrid->Rows() - 1;
-  std::vector<std::string> lines(static_cast<size_t>(std::max(animals, 0)) + 2);
-  std::vector<std::string> cells(kind_.columns.size());
+const platform::TextRows& IndexWindow::IndexLines() {
+  const int animals = std::max(IndexGrid->Rows() - 1, 0);
+  printLines_.clear();
+  printLines_.reserve(static_cast<size_t>(animals) + 2, static_cast<size_t>(animals) * kIndexLineWidth);
+  printLines_.add("");
+  std::vector<std::string> cells;
   FixedLine line(kIndexLineWidth);
   for (int r = 1; r <= animals; ++r) {
-    for (int c = 0; c < static_cast<int>(cells.size()); ++c) cells[static_cast<size_t>(c)] = IndexGrid->TextMatrix(r, c);
-    lines[static_cast<size_t>(r)] = kind_.printLine(line, cells);
+    IndexGrid->RowTexts(r, cells);
+    printLines_.add(kind_.printLine(line, cells));
   }
-  return lines;
+  printLines_.add("");
+  return printLines_;
 }
 
 void IndexWindow::PrintIndex() {

@@ -19,6 +19,7 @@
 #include "platform/FormKit.h"
 #include "platform/Grid.h"
 #include "platform/Menus.h"
+#include "platform/TextRows.h"
 #include "records/RecordIo.h"
 
 // A column of an index grid: heading, width in twips, alignment of its cells
@@ -95,7 +96,7 @@ class IndexWindow : public platform::Form {
   void PrintIndex();
   // The printed lines of the grid's rows, slots 0 and the one after the last
   // empty.
-  std::vector<std::string> IndexLines() const;
+  const platform::TextRows& IndexLines();
 
  protected:
   IndexWindow(const IndexWindowKind& kind, QWidget* parent);
@@ -109,6 +110,7 @@ class IndexWindow : public platform::Form {
  private:
   void sortBy(const IndexOrder& order);
   const IndexWindowKind& kind_;
+  platform::TextRows printLines_;  // the last print's lines, their room kept for the next
 };
 
 // The area menu's opener of an index window: nothing but a box when the

@@ -70,9 +70,11 @@ std::array<std::string, 10> FormatParityRow(const FarrowRecord& litter) {
   return values;
 }
 
-std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
+platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
   const SowHistoryRecord& h = SowHistory;
-  std::vector<std::string> lines(kCardLines + 1);
+  platform::TextRows lines;
+  lines.reserve(kCardLines + 1, (kCardLines + 1) * kTableWidth);
+  lines.add("");
   const int parities = records::UsedParities(h.ParityCount);
   static const FarrowRecord p;
   static const records::FieldMask<FarrowRecord> shown(
@@ -87,33 +89,33 @@ std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& fa
       const std::array<std::string, 10> values = FormatParityRow(litter);
       for (const TableColumn& c : kTableColumns) row.put(c.column, values[static_cast<size_t>(c.value)], c.width);
     }
-    lines[static_cast<size_t>(i)] = row.str();
+    lines.add(row.str());
   }
   const std::string blank(kCardWidth, ' ');
-  lines[10] = blank;
+  lines.add(blank);
   std::string figure;
-  lines[11] = Labelled("Breed of SOW. ----------------------->", Trimmed(h.Breed));
-  lines[12] = Labelled("Date Due to FARROW. ----------------->", cardDueDate(h.DateDue));
-  lines[13] = Labelled("BOAR bred to. ----------------------->", Trimmed(h.BoarId));
-  lines[14] = Labelled("Average number of Pigs BORN. -------->", FormatInto(figure, h.AvgBorn, "0.00"));
-  lines[15] = Labelled("Average number of Pigs BORN ALIVE. -->", FormatInto(figure, h.AvgBornAlive, "0.00"));
-  lines[16] = Labelled("Average number of Pigs WEANED. ------>", FormatInto(figure, h.AvgWeaned, "0.00"));
-  lines[17] = blank;
-  lines[18] = sectionCaption("*** N O T E   P A D ***");
-  for (int k = 1; k <= kNoteLines; ++k) lines[static_cast<size_t>(18 + k)] = Trimmed(SowNotes[static_cast<size_t>(k)]);
-  lines[33] = blank;
-  lines[34] = sectionCaption("*** F A R R O W I N G   D A T A ***");
-  lines[35] = "DATE BORN -----------> ________           DATE WEANED -----------> ________";
-  lines[36] = "PIG'S BORN ----------> ________           PIG'S WEANED ----------> ________";
-  lines[37] = "PIG'S ALIVE ---------> ________           LITTER WEANING WEIGHT -> ________";
-  lines[38] = "LITTER BIRTH WEIGHT -> ________           PIG'S FOSTERED --------> To____ From____";
-  lines[39] = blank;
-  lines[40] = Labelled("This SOW CARD was printed on. ", DateText);
+  lines.add(Labelled("Breed of SOW. ----------------------->", Trimmed(h.Breed)));
+  lines.add(Labelled("Date Due to FARROW. ----------------->", cardDueDate(h.DateDue)));
+  lines.add(Labelled("BOAR bred to. ----------------------->", Trimmed(h.BoarId)));
+  lines.add(Labelled("Average number of Pigs BORN. -------->", FormatInto(figure, h.AvgBorn, "0.00")));
+  lines.add(Labelled("Average number of Pigs BORN ALIVE. -->", FormatInto(figure, h.AvgBornAlive, "0.00")));
+  lines.add(Labelled("Average number of Pigs WEANED. ------>", FormatInto(figure, h.AvgWeaned, "0.00")));
+  lines.add(blank);
+  lines.add(sectionCaption("*** N O T E   P A D ***"));
+  for (int k = 1; k <= kNoteLines; ++k) lines.add(Trimmed(SowNotes[static_cast<size_t>(k)]));
+  lines.add(blank);
+  lines.add(sectionCaption("*** F A R R O W I N G   D A T A ***"));
+  lines.add("DATE BORN -----------> ________           DATE WEANED -----------> ________");
+  lines.add("PIG'S BORN ----------> ________           PIG'S WEANED ----------> ________");
+  lines.add("PIG'S ALIVE ---------> ________           LITTER WEANING WEIGHT -> ________");
+  lines.add("LITTER BIRTH WEIGHT -> ________           PIG'S FOSTERED --------> To____ From____");
+  lines.add(blank);
+  lines.add(Labelled("This SOW CARD was printed on. ", DateText));
   return lines;
 }
 
 void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile) {
-  const std::vector<std::string> lines = SowCardLines(farrowFile);
+  const platform::TextRows lines = SowCardLines(farrowFile);
   PrintCourierListing("S O W  I D (" + Trim(SowHistory.Id) + ")  C A R D",
                       "           ----- P I G S -----     PERCENT     PRE-WEAN     FOSTERED    LITTER WT's.  ",
                       " PARITY    BORN  ALIVE  WEANED    STILLBORN    MORTALITY    TO  FROM    BIRTH  WEANED ", lines,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextRows.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 
@@ -22,7 +23,7 @@ std::array<std::string, 10> FormatParityRow(const FarrowRecord& litter);
 // SowNotes, as LoadSowHistory leaves them) as its 40 lines, with the empty
 // line 0 first; her litters' rows come from `farrowFile`. A parity whose
 // litter link is not a record of the file shows only its number.
-std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& farrowFile);
+platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFile);
 
 // Prints the card of the current sow as one document.
 void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile);

@@ -54,11 +54,11 @@ int BuildSowList(SowPageTable& table, FileFault* fault, records::FileImage<SowRe
   return count;
 }
 
-std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
-                                      const records::FileImage<SowRecord>& sows) {
+void SowPageRows(const SowPageTable& table, int page, const std::string& kindCode,
+                 const records::FileImage<SowRecord>& sows, platform::ListItems& rows) {
   const bool leftHerd = kindCode == "19", everySow = kindCode == "0";
-  std::vector<SowPageLine> lines;
-  lines.reserve(SowPageTable::kSlots);
+  rows.clear();
+  rows.reserve(SowPageTable::kSlots, static_cast<size_t>(SowPageTable::kSlots) * kSowLineWidth);
   FixedLine line(kSowLineWidth);
   for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
@@ -66,11 +66,21 @@ std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const
     const uint8_t* sow = sows.bytes(r);
     if (records::IsFreeId(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
     if (leftHerd) {
-      lines.push_back({WriteSowLeftHerdLine(line, sow), slot});
+      rows.add(WriteSowLeftHerdLine(line, sow), slot);
     } else if (everySow || SowIsActive(sow)) {
-      lines.push_back({WriteSowListLine(line, sow), slot});
+      rows.add(WriteSowListLine(line, sow), slot);
     }
   }
+}
+
+std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
+                                      const records::FileImage<SowRecord>& sows) {
+  platform::ListItems rows;
+  SowPageRows(table, page, kindCode, sows, rows);
+  std::vector<SowPageLine> lines;
+  lines.reserve(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i)
+    lines.push_back({std::string(rows.text(i)), static_cast<int>(rows.itemData(i))});
   return lines;
 }
 

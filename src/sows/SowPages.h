@@ -10,6 +10,7 @@
 #include "records/SowRecord.h"
 #include "common/DataFiles.h"
 #include "common/PageTable.h"
+#include "platform/Controls.h"
 
 using SowPageTable = PageTable<6, 802>;
 
@@ -51,3 +52,7 @@ std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const
 // The same over records made in memory (record n at index n - 1).
 std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
                                       const std::vector<SowRecord>& sows);
+// The same lines as the list box's rows, each with its slot as item data,
+// written into `rows` (emptied first).
+void SowPageRows(const SowPageTable& table, int page, const std::string& kindCode,
+                 const records::FileImage<SowRecord>& sows, platform::ListItems& rows);

@@ -26,6 +26,8 @@ TEST(DateMath, DaysBetweenDates) {
   EXPECT_EQ(DaysBetween("12/31/1999", "01/01/2000"), 1);
   EXPECT_EQ(DayNumber("01/01/1970"), 0);
   EXPECT_EQ(DateOfDay(-1), "12/31/1969");
+  EXPECT_EQ(AddDays("12/30/9999", 1), "12/31/9999");
+  EXPECT_EQ(AddDays("01/05/0007", 0), "01/05/0007");
 }
 
 TEST(DateMath, DayPastTheMonthsEndCountsOnIntoTheNextMonth) {

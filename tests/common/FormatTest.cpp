@@ -113,3 +113,20 @@ TEST(Format, SignificantDigitsRoundAsPrintedDigitsDo) {
     EXPECT_EQ(FormatInto(reused, c.value, c.mask), c.text) << c.value;  // the same text, nothing left over
   }
 }
+
+// The shapes of the masks last used are kept by their characters: masks of
+// one length that differ in one character are told apart, used by turns.
+TEST(Format, MasksOfOneLengthDifferingInOneCharacter) {
+  const MaskCase cases[] = {
+      {5, "#0", "5"},
+      {5, "00", "05"},
+      {5, "$0.00", "$5.00"},
+      {5, "#0.00", "5.00"},
+      {5, "#,###,##0.00", "5.00"},
+      {5, "#,###,##0.0 ", "5.0 "},
+      {5, "$###,###,##0.00 ", "$5.00 "},
+      {5, "$###,###,##0.000", "$5.000"},
+  };
+  for (int round = 0; round < 2; ++round)
+    for (const MaskCase& c : cases) EXPECT_EQ(Format(c.value, c.mask), c.text) << "\"" << c.mask << "\"";
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
+
 #include <limits>
 #include <optional>
 #include <string>
@@ -21,6 +23,14 @@ TEST(NumberText, SingleTakesShortestFormWithoutLeadingZero) {
   EXPECT_EQ(SingleText(0.00001f), "1E-05");
   EXPECT_EQ(SingleText(0.0001f), ".0001");
   EXPECT_EQ(DoubleText(0.1 + 0.2), ".3");
+  // Either side of the exponent form, and the zeros a text keeps.
+  const std::pair<float, const char*> singles[] = {
+      {9999999.0f, "9999999"}, {9999999.5f, "1E+07"}, {1200000.0f, "1200000"}, {-0.0001f, "-.0001"},
+      {0.00009999999f, "9.999999E-05"}, {100.5f, "100.5"}, {0.0305f, ".0305"}, {-7.25f, "-7.25"}};
+  for (const auto& [value, text] : singles) EXPECT_EQ(SingleText(value), text) << value;
+  EXPECT_EQ(DoubleText(999999999999999.0), "999999999999999");
+  EXPECT_EQ(DoubleText(1e15), "1E+15");
+  EXPECT_EQ(DoubleText(-2.5e-4), "-.00025");
   EXPECT_EQ(StrDouble(1), " 1");
   EXPECT_EQ(StrDouble(12), " 12");
   EXPECT_EQ(StrDouble(-3), "-3");

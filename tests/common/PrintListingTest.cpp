@@ -6,6 +6,7 @@
 
 #include "common/PrintListing.h"
 #include "platform/FileSystem.h"
+#include "platform/Services.h"
 #include "support/TestPlatform.h"
 
 namespace {
@@ -242,4 +243,37 @@ TEST(PrintListing, OneHundredLinesToPdf) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 3);
   EXPECT_LT(text.find("L46"), pageAt(1));
   EXPECT_LT(pageAt(1), text.find("L47"));
+}
+
+// Lines held in one buffer print exactly as the same lines one string each:
+// every text, place, face and page, a listing shrunk to fit or turned to
+// landscape included.
+TEST(PrintListing, LinesInOneBufferPrintAsLinesOfTheirOwn) {
+  const auto printed = [](const RecordingPrinter& printer) {
+    std::string all;
+    for (const PrintedItem& it : printer.items)
+      all += std::to_string(it.kind) + " " + std::to_string(it.page) + " " + std::to_string(it.x) + " " +
+             std::to_string(it.y) + " " + std::to_string(it.x2) + " " + it.font.name + " " +
+             std::to_string(it.font.size) + " " + it.text + "|";
+    for (const PrintedPage& p : printer.pages) all += std::to_string(p.orientation) + ";";
+    return all;
+  };
+  for (const auto& [count, width] : std::vector<std::pair<int, size_t>>{{0, 2}, {40, 2}, {100, 2}, {50, 120}, {50, 200}}) {
+    std::vector<std::string> strings = lines(count);
+    platform::TextRows buffer;
+    for (std::string& line : strings) {
+      if (!line.empty()) line.resize(width, 'x');
+      buffer.add(line);
+    }
+    TestPlatform tp;
+    listJob(count);
+    PrintListing(strings);
+    RecordingPrinter other;
+    platform::services().setPrinter(&other);
+    listJob(count);
+    PrintListing(buffer);
+    platform::services().setPrinter(&tp.printer);
+    EXPECT_FALSE(tp.printer.items.empty());
+    EXPECT_EQ(printed(other), printed(tp.printer)) << count << " lines of " << width;
+  }
 }

@@ -62,6 +62,13 @@ TEST(TypedNumber, ValueOrFaultOfEachField) {
       {"922337203685478", kPrice, 0, F::AboveMost},
       {"-2.5", kPremium, -2.5, F::None},
       {"-10000000", kPremium, 0, F::BelowLeast},
+      {"+7", kCount, 7, F::None},
+      {".5", kWeight, 0.5, F::None},
+      {"5.", kWeight, 5, F::None},
+      {"\t0.1 ", kWeight, 0.1, F::None},
+      {"1D2", kWeight, 100, F::None},
+      {"-2.5d-1", kPremium, -0.25, F::None},
+      {"+1E+2", kWeight, 100, F::None},
   };
   for (const ReadCase& c : cases) {
     const TypedNumber read = ReadTypedNumber(c.typed, c.field);

@@ -291,6 +291,13 @@ TEST(Grid, CellsKeepTheirRowsThroughSortsAndResizes) {
   g.SortRows(0, false);
   g.SetRows(4);                        // E D C remain under the heading
   EXPECT_EQ(rows(), "ID02|E0|D12|C41|");
+  // A whole row read at once, in the order shown; nothing outside the grid.
+  std::vector<std::string> texts{"stale"};
+  for (const auto& [row, expected] : std::vector<std::pair<int, std::vector<std::string>>>{
+           {1, {"E", "", ""}}, {3, {"C", "4", ""}}, {4, {"", "", ""}}, {-1, {"", "", ""}}}) {
+    g.RowTexts(row, texts);
+    EXPECT_EQ(texts, expected) << "row " << row;
+  }
   g.ClearGrid();
   EXPECT_EQ(rows(), "2|0|2|1|");  // the texts gone, the alignments kept
 }

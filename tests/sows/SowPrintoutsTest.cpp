@@ -84,7 +84,7 @@ TEST_F(SowPrintoutsTest, CardOfThreeLittersFillsThreeRows) {
   const records::FileImage<FarrowRecord> litters =
       records::FileImage<FarrowRecord>::of(readRecords<FarrowRecord>(farrowPath()));
   LoadSowHistory(1, sows, litters);
-  const Lines lines = SowCardLines(litters);
+  const platform::TextRows lines = SowCardLines(litters);
   ASSERT_EQ(lines.size(), 41u);
   EXPECT_EQ(lines[1], cardRow(1, {{13, "10"}, {19, "9"}, {27, "7"}, {37, "10.00"}, {48, "12.50"}, {61, "1"},
                                   {66, "2"}, {73, "31.50"}, {81, "101.25"}}));
@@ -107,7 +107,7 @@ TEST_F(SowPrintoutsTest, CardOfThreeLittersFillsThreeRows) {
   EXPECT_EQ(lines[38], "LITTER BIRTH WEIGHT -> ________           PIG'S FOSTERED --------> To____ From____");
   EXPECT_EQ(lines[40], "This SOW CARD was printed on. 06/01/2024");
   LoadSowHistory(2, sows, litters);
-  const Lines none = SowCardLines(litters);
+  const platform::TextRows none = SowCardLines(litters);
   EXPECT_EQ(none[12], "Date Due to FARROW. ----------------->__/__/____");
   EXPECT_EQ(none[14], "Average number of Pigs BORN. -------->0.00");
   EXPECT_EQ(none[1], cardRow(1, {}));
