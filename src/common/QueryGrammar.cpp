@@ -1,5 +1,6 @@
 #include "common/QueryGrammar.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstring>
@@ -7,6 +8,10 @@
 #include <string_view>
 
 #include "common/NumberText.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -20,6 +25,17 @@ std::string right(const std::string& s, size_t n) { return s.size() <= n ? s : s
 bool isQualifier(char c) { return c == '<' || c == '>' || c == '='; }
 
 const char kEmptyDate[] = "__/__/____";
+
+// Upper case of each Windows-1252 character, by its code.
+const std::array<char, 256>& upperCaseTable() {
+  static const std::array<char, 256> kUpper = [] {
+    std::array<char, 256> t{};
+    for (int i = 0; i < 256; ++i) t[static_cast<size_t>(i)] = UCaseChar(static_cast<char>(i));
+    return t;
+  }();
+  return kUpper;
+}
+char upperOf(const std::array<char, 256>& upper, char c) { return upper[static_cast<unsigned char>(c)]; }
 
 // `value` against a criterion: '<', '>', '=' with `bound`, 'R' strictly
 // between `low` and `high`; any other op matches nothing.
@@ -229,7 +245,18 @@ bool NumberMatches(const NumberCriterion& c, double value) { return compares(c.o
 
 ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterion) {
   switch (family) {
-    case QueryFamily::Text: text_ = UCase(RTrim(criterion)); break;
+    case QueryFamily::Text:
+      text_ = UCase(RTrim(criterion));
+      upper_ = &upperCaseTable();
+      // The characters that upper-case to the criterion's first: a letter's
+      // two cases, one for any other character.
+      for (int c = 0; c < 256 && !text_.empty(); ++c) {
+        if (upperOf(*upper_, static_cast<char>(c)) != text_[0]) continue;
+        if (firstBytes_ < 2) first_[firstBytes_] = static_cast<char>(c);
+        ++firstBytes_;
+      }
+      if (firstBytes_ == 1) first_[1] = first_[0];
+      break;
     case QueryFamily::Date:
       date_ = ParseDateCriterion(criterion);
       wholeKeys_ = date_.op == 'R' ? date_.lowKey.size() == 8 && date_.highKey.size() == 8 : date_.key.size() == 8;
@@ -246,23 +273,49 @@ ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterio
 }
 
 bool ParsedCriterion::textIn(std::string_view field) const {
-  // The field upper-cased without its trailing blanks holds the criterion; a
+  // The field upper-cased without its trailing blanks holds the criterion. A
   // run over a whole file asks this of every record, so each character is
-  // upper-cased through a table as it is compared.
-  static const std::array<char, 256> kUpper = [] {
-    std::array<char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[static_cast<size_t>(c)] = UCaseChar(static_cast<char>(c));
-    return t;
-  }();
-  const auto upper = [](char c) { return kUpper[static_cast<unsigned char>(c)]; };
+  // upper-cased through a table as it is compared, and a long field is
+  // looked at sixteen characters at a time.
   const size_t m = text_.size();
   if (m == 0) return false;
+  const auto matchesAt = [this, field, m](size_t at) {
+    size_t k = 1;
+    while (k < m && upperOf(*upper_, field[at + k]) == text_[k]) ++k;
+    return k == m;
+  };
+#if defined(__SSE2__)
+  if (firstBytes_ <= 2 && field.size() >= 16) {
+    if (firstBytes_ == 0 || field.size() < m) return false;
+    // A match ends on the criterion's last character, never a blank, so it
+    // lies within the field's text and the blanks after it need no trimming.
+    // The places where a match may start, a character that upper-cases to
+    // the criterion's first, are found a block at a time.
+    const size_t lastStart = field.size() - m;
+    const __m128i first0 = _mm_set1_epi8(first_[0]), first1 = _mm_set1_epi8(first_[1]);
+    for (size_t block = 0; block <= lastStart; block += 16) {
+      // The last block ends with the field, overlapping the one before it.
+      const size_t from = std::min(block, field.size() - 16);
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data() + from));
+      const __m128i firsts = _mm_or_si128(_mm_cmpeq_epi8(bytes, first0), _mm_cmpeq_epi8(bytes, first1));
+      // Places before `block` were looked at already.
+      for (auto starts = static_cast<unsigned>(_mm_movemask_epi8(firsts)) & (~0u << (block - from)); starts != 0;
+           starts &= starts - 1) {
+        const size_t at = from + static_cast<size_t>(std::countr_zero(starts));
+        if (at > lastStart) return false;
+        if (matchesAt(at)) return true;
+      }
+    }
+    return false;
+  }
+#endif
+  const std::array<char, 256>& upper = *upper_;
   const size_t last = field.find_last_not_of(' ');
   const size_t length = last == std::string_view::npos ? 0 : last + 1;
   for (size_t at = 0; at + m <= length; ++at) {
-    if (upper(field[at]) != text_[0]) continue;
+    if (upperOf(upper, field[at]) != text_[0]) continue;
     size_t k = 1;
-    while (k < m && upper(field[at + k]) == text_[k]) ++k;
+    while (k < m && upperOf(upper, field[at + k]) == text_[k]) ++k;
     if (k == m) return true;
   }
   return false;

@@ -148,6 +148,11 @@ class ParsedCriterion {
 
  private:
   std::string text_;
+  // The characters that upper-case to text_'s first (the first two of them,
+  // twice the one when there is one), and how many there are.
+  char first_[2] = {0, 0};
+  int firstBytes_ = 0;
+  const std::array<char, 256>* upper_ = nullptr;  // upper case by character code
   DateCriterion date_;
   // The date keys as numbers, each of eight characters read as one
   // big-endian word (a whole date's key compares so as its text does);

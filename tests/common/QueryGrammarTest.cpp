@@ -2,8 +2,11 @@
 // the parsing of date and number criteria and the keys they compare.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <limits>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/NumberText.h"
@@ -98,6 +101,34 @@ TEST(QueryGrammar, AParsedDateCriterionMatchesAsTheKeysCompare) {
       const std::optional<std::string> key = DateFieldKey(date);
       EXPECT_EQ(parsed.dateOf(date), key && DateMatches(c, *key)) << typed << " / " << date;
     }
+  }
+}
+
+// A text criterion holds where the field upper-cased without its trailing
+// blanks contains it: every length of field, every place of the criterion
+// (across the sixteen-character blocks the search looks at together), either
+// case, accented letters, blanks after it, a criterion that does not fit.
+TEST(QueryGrammar, AParsedTextCriterionMatchesWhereTheFieldHoldsIt) {
+  const char* criteria[] = {"IRON", "iron ", "I", "\x8Aub", "12", "A B", "AAAAAAAAAAAAAAAAAA", "?", ""};
+  const char* placed[] = {"iron", "IRoN", "IRO", "\x9A\x8Au\xFA" "b", "\x9Aub", "a b", "a  b", "12", "aaaaaaaaaaaaaaaaaa", "?"};
+  for (const char* typed : criteria) {
+    const ParsedCriterion parsed(QueryFamily::Text, typed);
+    const std::string wanted = UCase(RTrim(typed));
+    for (size_t width = 0; width <= 40; ++width)
+      for (const char* text : placed)
+        for (size_t at = 0; at <= width; ++at) {
+          // The field lies within a longer text, as in a stored record.
+          std::string stored = "QQ" + std::string(width, 'x') + "IRON";
+          stored.replace(2 + at, std::min(std::strlen(text), width - at), text, std::min(std::strlen(text), width - at));
+          for (size_t blanks : {size_t{0}, width - std::min(width, at + 2)}) {
+            std::string record = stored;
+            record.replace(2 + width - blanks, blanks, blanks, ' ');
+            const std::string_view field = std::string_view(record).substr(2, width);
+            const std::string holds = UCase(RTrim(std::string(field)));
+            const bool expected = !wanted.empty() && holds.find(wanted) != std::string::npos;
+            EXPECT_EQ(parsed.textIn(field), expected) << typed << " in '" << field << "'";
+          }
+        }
   }
 }
 
