@@ -178,9 +178,20 @@ std::string MedHistoryHeading(const std::string& kindCaption, const std::string&
   return RTrim(kindCaption) + ", " + criterion + " (Displayed)";
 }
 
+void AddPrintedHistoryLine(platform::TextRows& printed, std::string_view shown) {
+  thread_local std::string line;
+  line.assign(1, ' ').append(shown);
+  printed.add(line);
+}
+
 void PrintMedHistory(const std::vector<std::string>& shown, const std::string& heading) {
-  std::vector<std::string> lines(shown.size() + 2);
-  for (size_t i = 0; i < shown.size(); ++i) lines[i + 1] = " " + shown[i];
+  platform::TextRows printed;
+  printed.add("");
+  for (const std::string& line : shown) AddPrintedHistoryLine(printed, line);
+  PrintMedHistory(printed, heading);
+}
+
+void PrintMedHistory(const platform::TextRows& printed, const std::string& heading) {
   PrintJob = PrintJobRecord{};
   PrintJob.Title = "D R U G  H I S T O R Y  L I S T I N G";
   PrintJob.Heading1 = heading;
@@ -192,10 +203,10 @@ void PrintMedHistory(const std::vector<std::string>& shown, const std::string& h
   PrintJob.HeadFontSize = PrintJob.BodyFontSize = 12;
   PrintJob.Layout = 2;
   PrintJob.LinesPerPage = 39;
-  PrintJob.LineCount = static_cast<int32_t>(shown.size());
+  PrintJob.LineCount = static_cast<int32_t>(printed.size()) - 1;
   PrintJob.EndBanner = -1;
   PrintJob.TitleRule = -1;
   PrintJob.Orientation = 1;
   PrintJob.PaperBin = 1;
-  PrintListing(lines);
+  PrintListing(printed);
 }
