@@ -187,7 +187,12 @@ TEST_F(Drug_3Test, EditAndAddWaterOpenTheEntryWindowAndPrintPrintsThePageShown) 
   EXPECT_EQ(PrintJob.Heading1, "All MED Rec's (Displayed).");
   EXPECT_EQ(std::make_tuple(PrintJob.LinesPerPage, PrintJob.BodyFontSize, PrintJob.Title),
             std::make_tuple(int16_t{39}, int16_t{12}, std::string("D R U G  H I S T O R Y  L I S T I N G")));
+  // Every row the list shows after ADD WATER listed it again, in order.
   const std::vector<std::string> printed = tp.printer.texts();
-  EXPECT_NE(std::find(printed.begin(), printed.end(), " " + w.MediList->List(2)), printed.end());
+  auto at = printed.begin();
+  for (int row = 0; row < w.MediList->ListCount(); ++row) {
+    at = std::find(at, printed.end(), " " + w.MediList->List(row));
+    EXPECT_NE(at, printed.end()) << row;
+  }
   EXPECT_EQ(MedHistoryHeading("By GIVEN By  ", "JD"), "By GIVEN By, JD (Displayed)");
 }
