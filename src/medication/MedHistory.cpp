@@ -39,19 +39,25 @@ bool hasId(const uint8_t* bytes) {
   return false;
 }
 
+// `text` from its first character that is not a blank.
+std::string_view fromFirstNonBlank(std::string_view text) {
+  return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
 // The line of a record with an ID, written into `line`: the first ID that
-// is not blank, without its blanks at either end.
+// is not blank, without its blanks at either end. Each text is written on
+// blanks no other field takes, so its trailing blanks need no trimming.
 const std::string& historyLine(FixedLine& line, const uint8_t* bytes) {
   std::string_view id;
-  for (int k = 0; k < 4 && id.empty(); ++k) id = Trimmed(records::textView(bytes + kIdAt[k], kIdWidth[k]));
+  for (int k = 0; k < 4 && id.empty(); ++k) id = fromFirstNonBlank(records::textView(bytes + kIdAt[k], kIdWidth[k]));
   return line.clear()
       .put(1, id, 8)
       .put(11, records::textView(bytes + kDateAt, 10), 10)
-      .putTrimmed(24, records::textView(bytes + kNameAt, 30), 20)
-      .putTrimmed(50, records::textView(bytes + MedicationRecord::CodeAt, MedicationRecord::CodeWidth), 6)
+      .put(24, fromFirstNonBlank(records::textView(bytes + kNameAt, 30)), 20)
+      .put(50, fromFirstNonBlank(records::textView(bytes + MedicationRecord::CodeAt, MedicationRecord::CodeWidth)), 6)
       .putRight(60, records::getF32(bytes + MedicationRecord::DosageAt), "0.0", 4)
       .put(64, unitText(static_cast<char>(bytes[kUnitAt])), 3)
-      .putTrimmed(73, records::textView(bytes + kGivenByAt, 12), 3)
+      .put(73, fromFirstNonBlank(records::textView(bytes + kGivenByAt, 12)), 3)
       .str();
 }
 

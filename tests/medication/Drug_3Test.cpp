@@ -52,6 +52,13 @@ TEST(MedHistoryLines, ColumnsOfARecord) {
       {dose(&MedicationRecord::BatchId, "M00007", "F1", 150, "L"),
        "M00007    03/01/2024   DRUG F1                   F1        150. Lb      JH  "},
       {BlankedMedication(aDose("PEN", 1)), ""},
+      {[] {  // blanks before the texts
+         MedicationRecord r = dose(&MedicationRecord::SowId, "  S9", " PEN", 1);
+         r.DrugName = "  IRON";
+         r.GivenBy = " AB";
+         return r;
+       }(),
+       "S9        03/01/2024   IRON                      PEN        1.0 ML      AB  "},
   };
   for (const Row& row : rows) EXPECT_EQ(MedHistoryLine(row.record), row.line);
 }
