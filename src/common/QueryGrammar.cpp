@@ -37,6 +37,23 @@ const std::array<char, 256>& upperCaseTable() {
 }
 char upperOf(const std::array<char, 256>& upper, char c) { return upper[static_cast<unsigned char>(c)]; }
 
+// The place of the last character of `text` that is not a blank, npos when
+// none, as text.find_last_not_of(' ') finds it, but looking at eight
+// characters at a time from the end.
+size_t lastNonBlank(std::string_view text) {
+  size_t end = text.size();
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; end >= 8; end -= 8) {
+      uint64_t word;
+      std::memcpy(&word, text.data() + end - 8, sizeof word);
+      word ^= 0x2020202020202020u;  // a blank becomes a zero byte
+      // The last character that is not a blank is the highest byte not zero.
+      if (word != 0) return end - 8 + static_cast<size_t>(63 - std::countl_zero(word)) / 8;
+    }
+  }
+  return text.substr(0, end).find_last_not_of(' ');
+}
+
 // `value` against a criterion: '<', '>', '=' with `bound`, 'R' strictly
 // between `low` and `high`; any other op matches nothing.
 template <class T>
@@ -310,7 +327,7 @@ bool ParsedCriterion::textIn(std::string_view field) const {
   }
 #endif
   const std::array<char, 256>& upper = *upper_;
-  const size_t last = field.find_last_not_of(' ');
+  const size_t last = field.size() < 8 ? field.find_last_not_of(' ') : lastNonBlank(field);
   const size_t length = last == std::string_view::npos ? 0 : last + 1;
   for (size_t at = 0; at + m <= length; ++at) {
     if (upperOf(upper, field[at]) != text_[0]) continue;
