@@ -91,14 +91,13 @@ std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f) {
   return printLine(line, g, f);
 }
 
-std::vector<std::pair<std::string, long>> GroupListRows(const GroupBook& book, int stage, const std::string& year) {
-  std::vector<std::pair<std::string, long>> rows;
+void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year,
+                        const std::function<void(std::string_view, long)>& take) {
   FixedLine line(kListWidth);
   for (long n : ListedGroups(book, stage, year)) {
     const GroupRecord g = book.group(n);
-    rows.emplace_back(listLine(line, g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
+    take(listLine(line, g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
   }
-  return rows;
 }
 
 bool PrintGroupList(int stage, const std::string& year, const std::string& title) {

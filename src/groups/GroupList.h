@@ -1,7 +1,9 @@
 #pragma once
 // The group list of one stage and group year: which records it shows and
 // prints, their lines of figures, and the printed listing.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,8 +21,10 @@ std::vector<long> PrintedGroups(const GroupBook& book, int stage, const std::str
 std::string GroupListLine(const GroupRecord& g, const GroupFigures& f);
 std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f);
 
-// The list's rows: each line with its record number.
-std::vector<std::pair<std::string, long>> GroupListRows(const GroupBook& book, int stage, const std::string& year);
+// The list's rows: each line with its record number, handed to `take` as it
+// is written (the text lasts until the next line).
+void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year,
+                        const std::function<void(std::string_view, long)>& take);
 
 // Reads both files and prints the listing of the stage and year; false,
 // after the box titled `title`, when a file cannot be read.

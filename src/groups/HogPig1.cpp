@@ -113,8 +113,9 @@ void HogPig1::FillGroupList() {
   PigList->Clear();
   GroupBook book;
   Hourglass(true);
-  std::vector<std::pair<std::string, long>> rows;
-  if (book.read(kListTitle)) rows = GroupListRows(book, PigletMenuChoice, GroupYear);
+  platform::ListItems rows;
+  if (book.read(kListTitle))
+    WriteGroupListRows(book, PigletMenuChoice, GroupYear, [&rows](std::string_view line, long n) { rows.add(line, n); });
   const bool listed = !rows.empty();
   PigList->SetItems(std::move(rows));
   Hourglass(false);

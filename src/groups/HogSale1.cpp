@@ -80,7 +80,10 @@ void HogSale1::Form_Activate() {
 void HogSale1::FillSalesList() {
   SaleList->Clear();
   Hourglass(true);
-  SaleList->SetItems(SaleListRows(ReadSales(kListTitle), SaleKindLetter(MenuChoice), GroupYear));
+  platform::ListItems rows;
+  WriteSaleListRows(ReadSales(kListTitle), SaleKindLetter(MenuChoice), GroupYear,
+                    [&rows](std::string_view line, long n) { rows.add(line, n); });
+  SaleList->SetItems(std::move(rows));
   Hourglass(false);
 }
 

@@ -164,13 +164,18 @@ std::string SaleListLine(const SalesRecord& s, SaleLine line) {
   return listLine(text, records::encode(s).data(), line);
 }
 
-std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
-                                                      const std::string& year) {
-  std::vector<std::pair<std::string, long>> rows;
+void WriteSaleListRows(const SalesImage& sales, const std::string& kind, const std::string& year,
+                       const std::function<void(std::string_view, long)>& take) {
   FixedLine text(kListWidth);
   EachPicked(
       sales, year, [&](const uint8_t* row) { return ShownAt(row, kind, year); },
-      [&](const uint8_t* row, long n, SaleLine line) { rows.emplace_back(listLine(text, row, line), n); });
+      [&](const uint8_t* row, long n, SaleLine line) { take(listLine(text, row, line), n); });
+}
+
+std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
+                                                      const std::string& year) {
+  std::vector<std::pair<std::string, long>> rows;
+  WriteSaleListRows(sales, kind, year, [&rows](std::string_view line, long n) { rows.emplace_back(line, n); });
   return rows;
 }
 

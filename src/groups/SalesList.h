@@ -5,7 +5,9 @@
 // printed sales listing, and the kill sheet summary (one line of averages
 // per group and a page of totals).
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -28,8 +30,11 @@ enum class SaleLine { None, Sale, Gilts, Adjustment };
 SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year);
 // The 90-column list line of a shown row.
 std::string SaleListLine(const SalesRecord& s, SaleLine line);
-// Every shown row's line with its record number, in record order; the
-// second form over rows in memory.
+// Every shown row's line with its record number, in record order, each
+// handed to `take` as it is written (the text lasts until the next line).
+void WriteSaleListRows(const SalesImage& sales, const std::string& kind, const std::string& year,
+                       const std::function<void(std::string_view, long)>& take);
+// The same collected; the second form over rows in memory.
 std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
                                                       const std::string& year);
 std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
