@@ -25,6 +25,7 @@ std::string right(const std::string& s, size_t n) { return s.size() <= n ? s : s
 bool isQualifier(char c) { return c == '<' || c == '>' || c == '='; }
 
 const char kEmptyDate[] = "__/__/____";
+constexpr uint64_t kEmptyKey = 0x5F5F5F5F5F5F5F5Fu;  // "________" as one word
 
 // Upper case of each Windows-1252 character, by its code.
 const std::array<char, 256>& upperCaseTable() {
@@ -339,6 +340,17 @@ bool ParsedCriterion::textIn(std::string_view field) const {
 }
 
 bool ParsedCriterion::dateOf(std::string_view stored) const {
+  if (wholeKeys_ && stored.size() == 10 && stored[9] != ' ') {
+    // A whole date, as nearly every stored one is: its key read at fixed
+    // places as one word; the empty date has the key of eight "_".
+    char whole[8];
+    std::memcpy(whole, stored.data() + 6, 4);
+    std::memcpy(whole + 4, stored.data(), 2);
+    std::memcpy(whole + 6, stored.data() + 3, 2);
+    const uint64_t key = keyWord(whole);
+    if (key == kEmptyKey && stored == kEmptyDate) return false;
+    return compares(date_.op, key, key_, lowKey_, highKey_);
+  }
   char key[8];
   const size_t n = dateKeyInto(stored, key);
   if (n == 0) return false;

@@ -93,7 +93,7 @@ TEST(QueryGrammar, AParsedDateCriterionMatchesAsTheKeysCompare) {
   const char* criteria[] = {"<03/15/2024", ">03/15/2024", "=03/15/2024", "03/01/2024><03/31/2024",
                             ">3/5/2024",   "=12/2024",    "<1",          "03/15/2024><03/15/2024", ""};
   const char* stored[] = {"03/15/2024", "03/16/2024", "03/14/2024", "12/31/2023", "03/31/2024", "03/01/2024",
-                          "3/5/2024  ", "1/2",        "12345",      "__/__/____", "          ", "\xE9\xE9/01/2024"};
+                          "3/5/2024  ", "1/2",        "12345",      "__/__/____", "__-__-____", "          ", "\xE9\xE9/01/2024"};
   for (const char* typed : criteria) {
     const ParsedCriterion parsed(QueryFamily::Date, typed);
     const DateCriterion c = ParseDateCriterion(typed);
