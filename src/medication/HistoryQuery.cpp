@@ -54,15 +54,15 @@ std::vector<long> QueryHistory(const records::FileImage<MedicationRecord>& meds,
   const ParsedCriterion c(kind->family, criterion);
   // The tested field is read straight from each record's stored bytes.
   const records::FieldPlace place = records::placeOf(kProto, testedField(std::stoi(kind->code)));
-  for (long r = 1; r <= meds.count(); ++r) {
-    const uint8_t* bytes = meds.bytes(r);
-    bool match = false;
-    switch (kind->family) {
-      case QueryFamily::Text: match = c.textIn(place.text(bytes)); break;
-      case QueryFamily::Date: match = c.dateOf(place.text(bytes)); break;
-      default: match = c.number(place.f32(bytes)); break;
-    }
-    if (match) found.push_back(r);
+  const auto each = [&meds, &found](auto matches) {
+    const long count = meds.count();
+    for (long r = 1; r <= count; ++r)
+      if (matches(meds.bytes(r))) found.push_back(r);
+  };
+  switch (kind->family) {
+    case QueryFamily::Text: each([&](const uint8_t* bytes) { return c.textIn(place.text(bytes)); }); break;
+    case QueryFamily::Date: each([&](const uint8_t* bytes) { return c.dateOf(place.text(bytes)); }); break;
+    default: each([&](const uint8_t* bytes) { return c.number(place.f32(bytes)); }); break;
   }
   return found;
 }
