@@ -44,17 +44,17 @@ class FixedLine {
   // Writes Format(value, mask), left- or right-aligned as above.
   template <class T>
     requires std::integral<T> || std::floating_point<T>
-  FixedLine& put(int col, T value, std::string_view mask, int width) {
+  FixedLine& put(int col, T value, const FormatMask& mask, int width) {
     return put(col, FormatInto(figure_, value, mask), width);
   }
   template <class T>
     requires std::integral<T> || std::floating_point<T>
-  FixedLine& putRight(int col, T value, std::string_view mask, int width) {
+  FixedLine& putRight(int col, T value, const FormatMask& mask, int width) {
     return putRight(col, FormatInto(figure_, value, mask), width);
   }
   const std::string& str() const { return text_; }
 
  private:
   std::string text_;
-  std::string figure_;  // the last figure formatted
+  FigureText figure_;  // the last figure formatted
 };

@@ -36,3 +36,7 @@ struct Significant {
   int point = 0;
 };
 bool SignificantDigits(double x, int significant, Significant& s);
+
+// SignificantDigits(x, 7, s) of a Single, in double arithmetic: a Single's
+// 24 bits times 10^k, for k up to 12, are exact in a double's 53.
+bool SingleSignificantDigits(float x, Significant& s);
