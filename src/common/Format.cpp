@@ -278,8 +278,7 @@ void writeScaled(uint64_t scaled, bool negative, const FormatMask& m, Room& out)
   const size_t digits = digitCount(scaled);
   const size_t wholeDigits = std::max(digits > m.decimals ? digits - m.decimals : 0, m.minimum);
   const size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
-  const size_t size =
-      (negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) + suffix.size();
+  const size_t size = (negative ? 1 : 0) + m.fixed + wholeDigits + commas;
   char* const start = out.take(size);
   // From the end: the suffix, the fraction, the point, the whole part.
   char* at = start + size - suffix.size();
@@ -311,22 +310,32 @@ constexpr int kDoubleDigits = 15;
 constexpr int kSingleDigits = 7;
 
 // The value rounded as Format rounds it, times 10^decimals: first to
-// `significant` digits, then to `decimals` places, a half away from zero.
-// False where whole numbers do not hold it (formatDecimal then writes it).
-bool scaledToPlaces(double value, int significant, size_t decimals, uint64_t& n) {
+// `Digits` significant digits, then to `decimals` places, a half away from
+// zero. False where whole numbers do not hold it (formatDecimal then writes
+// it).
+template <int Digits>
+bool scaledToPlaces(double value, size_t decimals, uint64_t& n) {
   if (decimals >= std::size(kPowersOf10)) return false;
   n = 0;
   if (!std::isfinite(value) || value == 0) return true;
   Significant s;
-  // A Single's digits in double arithmetic, exact for its few bits.
-  if (!(significant == kSingleDigits ? SingleSignificantDigits(static_cast<float>(std::fabs(value)), s)
-                                     : SignificantDigits(std::fabs(value), significant, s)))
-    return false;
+  if constexpr (Digits == kSingleDigits) {
+    // A Single's digits in double arithmetic, exact for its few bits.
+    if (!SingleSignificantDigits(static_cast<float>(std::fabs(value)), s)) return false;
+  } else {
+    if (!SignificantDigits(std::fabs(value), Digits, s)) return false;
+  }
   // The digits below the mask's places dropped, a half away from zero.
-  const long drop = static_cast<long>(significant) - s.point - static_cast<long>(decimals);
+  const long drop = static_cast<long>(Digits) - s.point - static_cast<long>(decimals);
   if (drop <= 0) {
-    if (significant - drop > 19) return false;
+    if (Digits - drop > 19) return false;
     n = s.number * kPowersOf10[-drop];
+  } else if constexpr (Digits == kSingleDigits) {
+    // Seven digits and a half of 10^drop are below 2^32: one division in
+    // 32 bits. Dropping more than seven leaves less than a half: 0.
+    if (drop <= Digits)
+      n = (static_cast<uint32_t>(s.number) + static_cast<uint32_t>(kPowersOf10[drop] / 2)) /
+          static_cast<uint32_t>(kPowersOf10[drop]);
   } else if (drop < static_cast<long>(std::size(kPowersOf10))) {
     const Quotient q = dividedByPowerOf10(s.number, static_cast<size_t>(drop));
     n = q.quotient + (q.remainder >= kPowersOf10[drop] / 2 ? 1 : 0);
@@ -363,13 +372,13 @@ void formatDecimal(const Decimal& d, const FormatMask& m, Room& out) {
   writeRounded({all.data() + start, wholeEnd - start, all.data() + wholeEnd, d.negative && !zero}, m, out);
 }
 
-// Writes `value`, rounded first to `significant` digits, through the mask
-// `m` into `out`, replacing its text.
-template <class Room>
-void formatFloating(double value, int significant, const FormatMask& m, Room& out) {
+// Writes `value`, rounded first to `Digits` significant digits, through the
+// mask `m` into `out`, replacing its text.
+template <int Digits, class Room>
+void formatFloating(double value, const FormatMask& m, Room& out) {
   if (!m.hasBody()) return writeMaskAlone(m, out);
   uint64_t n = 0;
-  if (!scaledToPlaces(value, significant, m.decimals, n)) return formatDecimal(decimalOf(value, significant), m, out);
+  if (!scaledToPlaces<Digits>(value, m.decimals, n)) return formatDecimal(decimalOf(value, Digits), m, out);
   writeScaled(n, value < 0 && n != 0, m, out);
 }
 
@@ -410,12 +419,12 @@ std::string FormatInteger(long long value, const FormatMask& mask) {
 
 const std::string& FormatInto(std::string& out, double value, const FormatMask& mask) {
   StringRoom room{out};
-  formatFloating(value, kDoubleDigits, mask, room);
+  formatFloating<kDoubleDigits>(value, mask, room);
   return out;
 }
 const std::string& FormatInto(std::string& out, float value, const FormatMask& mask) {
   StringRoom room{out};
-  formatFloating(static_cast<double>(value), kSingleDigits, mask, room);
+  formatFloating<kSingleDigits>(static_cast<double>(value), mask, room);
   return out;
 }
 const std::string& FormatIntegerInto(std::string& out, long long value, const FormatMask& mask) {
@@ -425,11 +434,11 @@ const std::string& FormatIntegerInto(std::string& out, long long value, const Fo
 }
 
 std::string_view FormatInto(FigureText& out, double value, const FormatMask& mask) {
-  formatFloating(value, kDoubleDigits, mask, out);
+  formatFloating<kDoubleDigits>(value, mask, out);
   return out.view();
 }
 std::string_view FormatInto(FigureText& out, float value, const FormatMask& mask) {
-  formatFloating(static_cast<double>(value), kSingleDigits, mask, out);
+  formatFloating<kSingleDigits>(static_cast<double>(value), mask, out);
   return out.view();
 }
 std::string_view FormatIntegerInto(FigureText& out, long long value, const FormatMask& mask) {

@@ -45,10 +45,12 @@ class FormatMask {
   bool grouped = false;       // a "," among the whole placeholders
   std::size_t decimals = 0;   // placeholders after the first point
   std::size_t minimum = 0;    // whole digits always shown: from the first "0" on
+  std::size_t fixed = 0;      // the prefix, point, decimals and suffix: the characters of every figure
 
   bool hasBody() const { return first != std::string_view::npos; }
-  std::string_view prefix() const { return text.substr(0, first); }
-  std::string_view suffix() const { return text.substr(last + 1); }
+  // The prefix and suffix of a mask with a body.
+  std::string_view prefix() const { return {text.data(), first}; }
+  std::string_view suffix() const { return {text.data() + last + 1, text.size() - last - 1}; }
 
   // The shape of `mask`, read character by character.
   static constexpr FormatMask Read(std::string_view mask) {
@@ -75,6 +77,7 @@ class FormatMask {
     }
     m.minimum = required == 0 ? 0 : placeholders - required + 1;
     m.grouped = comma != std::string_view::npos && comma < m.last;
+    if (m.first != std::string_view::npos) m.fixed = m.first + (m.point ? 1 + m.decimals : 0) + mask.size() - m.last - 1;
     return m;
   }
 
@@ -111,19 +114,33 @@ const std::string& FormatInto(std::string& out, T value, const FormatMask& mask)
 
 // Room for one figure's text, kept by a caller that writes figures straight
 // on (a FixedLine): in place for any figure a line shows, in a string for a
-// longer one. The text stays until the next figure.
+// longer one. The text stays until the next figure. A figure may be aimed
+// at a line instead: it is written straight there when it fits whole.
 class FigureText {
  public:
   FigureText() = default;
   FigureText(const FigureText&) {}
   FigureText& operator=(const FigureText&) { return *this; }
+  // Aims the next figure at a line: a figure of at most `room` characters
+  // is written there (placed()), left-aligned from `at`, or right-aligned to
+  // end at `at`; a longer one goes to this room as any other.
+  void aim(char* at, std::size_t room, bool right) {
+    at_ = at;
+    room_ = room;
+    right_ = right;
+  }
   // Room for `size` characters.
   char* take(std::size_t size) {
     size_ = size;
+    placed_ = size <= room_;
+    room_ = 0;
+    if (placed_) return data_ = right_ ? at_ - size : at_;
     if (size <= sizeof local_) return data_ = local_;
     longer_.resize(size);
     return data_ = longer_.data();
   }
+  // The last figure was written where it was aimed.
+  bool placed() const { return placed_; }
   std::string_view view() const { return {data_, size_}; }
 
  private:
@@ -131,6 +148,10 @@ class FigureText {
   std::string longer_;
   char* data_ = local_;
   std::size_t size_ = 0;
+  char* at_ = nullptr;
+  std::size_t room_ = 0;
+  bool right_ = false;
+  bool placed_ = false;
 };
 
 // Format's text written into `out`; answers it.
