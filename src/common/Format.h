@@ -47,10 +47,10 @@ class FormatMask {
   std::size_t minimum = 0;    // whole digits always shown: from the first "0" on
   std::size_t fixed = 0;      // the prefix, point, decimals and suffix: the characters of every figure
 
-  bool hasBody() const { return first != std::string_view::npos; }
+  constexpr bool hasBody() const { return first != std::string_view::npos; }
   // The prefix and suffix of a mask with a body.
-  std::string_view prefix() const { return {text.data(), first}; }
-  std::string_view suffix() const { return {text.data() + last + 1, text.size() - last - 1}; }
+  constexpr std::string_view prefix() const { return {text.data(), first}; }
+  constexpr std::string_view suffix() const { return {text.data() + last + 1, text.size() - last - 1}; }
 
   // The shape of `mask`, read character by character.
   static constexpr FormatMask Read(std::string_view mask) {
