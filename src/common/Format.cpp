@@ -312,9 +312,9 @@ constexpr int kSingleDigits = 7;
 // The value rounded as Format rounds it, times 10^decimals: first to
 // `Digits` significant digits, then to `decimals` places, a half away from
 // zero. False where whole numbers do not hold it (formatDecimal then writes
-// it).
+// it). Inlined into each figure's writer, saving a call per figure.
 template <int Digits>
-bool scaledToPlaces(double value, size_t decimals, uint64_t& n) {
+[[gnu::always_inline]] inline bool scaledToPlaces(double value, size_t decimals, uint64_t& n) {
   if (decimals >= std::size(kPowersOf10)) return false;
   n = 0;
   if (!std::isfinite(value) || value == 0) return true;
