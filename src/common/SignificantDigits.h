@@ -39,6 +39,19 @@ struct Significant {
 };
 bool SignificantDigits(double x, int significant, Significant& s);
 
+// Sets `s` to `whole`, the value's `significant` digits rounded, with
+// `point` digits before the point: a carry to one digit more (9.9999995
+// to 10.00000) moves the point.
+inline bool SetSignificant(uint64_t whole, int point, int significant, Significant& s) {
+  if (whole == kPowersOf10[significant]) {
+    whole = kPowersOf10[significant - 1];
+    ++point;
+  }
+  s.number = whole;
+  s.point = point;
+  return true;
+}
+
 // SignificantDigits(x, 7, s) of a Single, in double arithmetic: a Single's
 // 24 bits times 10^k, for k up to 12, are exact in a double's 53.
 inline bool SingleSignificantDigits(float value, Significant& s) {
@@ -62,12 +75,5 @@ inline bool SingleSignificantDigits(float value, Significant& s) {
   // To the nearest whole number, a tie to the even one: below 2^52, adding
   // and taking away 2^52 rounds so.
   const double nearest = (scaled + 0x1p52) - 0x1p52;
-  uint64_t whole = static_cast<uint64_t>(nearest);
-  if (whole == kPowersOf10[kSignificant]) {
-    whole = kPowersOf10[kSignificant - 1];
-    ++point;
-  }
-  s.number = whole;
-  s.point = point;
-  return true;
+  return SetSignificant(static_cast<uint64_t>(nearest), point, kSignificant, s);
 }
