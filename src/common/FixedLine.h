@@ -41,20 +41,31 @@ class FixedLine {
   }
   // Writes `value` without its blanks at either end, left-aligned.
   FixedLine& putTrimmed(int col, std::string_view value, int width) { return put(col, Trimmed(value), width); }
-  // Writes Format(value, mask), left- or right-aligned as above.
+  // Writes Format(value, mask), left- or right-aligned as above: straight
+  // into the line where the whole figure fits there.
   template <class T>
     requires std::integral<T> || std::floating_point<T>
-  FixedLine& put(int col, T value, std::string_view mask, int width) {
-    return put(col, FormatInto(figure_, value, mask), width);
+  FixedLine& put(int col, T value, const FormatMask& mask, int width) {
+    const bool inLine = col >= 1 && width > 0 && static_cast<size_t>(col - 1) < text_.size();
+    const size_t at = inLine ? static_cast<size_t>(col - 1) : 0;
+    figure_.aim(text_.data() + at, inLine ? std::min(static_cast<size_t>(width), text_.size() - at) : 0, false);
+    const std::string_view figure = FormatInto(figure_, value, mask);
+    return figure_.placed() ? *this : put(col, figure, width);
   }
   template <class T>
     requires std::integral<T> || std::floating_point<T>
-  FixedLine& putRight(int col, T value, std::string_view mask, int width) {
-    return putRight(col, FormatInto(figure_, value, mask), width);
+  FixedLine& putRight(int col, T value, const FormatMask& mask, int width) {
+    // A figure shorter than the width ends at the width's end.
+    const long long end = static_cast<long long>(col) - 1 + width;
+    const bool inLine = width > 0 && end >= 0 && end <= static_cast<long long>(text_.size());
+    const size_t at = inLine ? static_cast<size_t>(end) : 0;
+    figure_.aim(text_.data() + at, inLine ? std::min(static_cast<size_t>(width - 1), at) : 0, true);
+    const std::string_view figure = FormatInto(figure_, value, mask);
+    return figure_.placed() ? *this : putRight(col, figure, width);
   }
   const std::string& str() const { return text_; }
 
  private:
   std::string text_;
-  std::string figure_;  // the last figure formatted
+  FigureText figure_;  // the last figure formatted
 };

@@ -72,8 +72,6 @@ Decimal decimalOf(double value, int significant) {
   return d;
 }
 
-bool isPlaceholder(char c) { return c == '0' || c == '#'; }
-
 // A run of characters in a buffer on the stack, or on the heap when a
 // number of hundreds of digits needs it.
 class Digits {
@@ -90,44 +88,8 @@ class Digits {
   char* data_;
 };
 
-// What a mask asks for, read in one pass: its body runs from its first
-// placeholder or point to its last; before the body is its prefix, after it
-// its suffix.
-struct MaskShape {
-  size_t first = std::string_view::npos, last = 0;
-  bool point = false;      // the body holds a decimal point
-  size_t decimals = 0;     // placeholders after the first point
-  size_t minimum = 0;      // whole digits always shown: from the first "0" on
-  bool grouped = false;    // a "," among the whole placeholders
-};
-
-MaskShape shapeOf(std::string_view mask) {
-  MaskShape m;
-  size_t placeholders = 0, required = 0, comma = std::string_view::npos;
-  for (size_t i = 0; i < mask.size(); ++i) {
-    const char c = mask[i];
-    if (isPlaceholder(c)) {
-      if (m.point) {
-        ++m.decimals;
-      } else {
-        ++placeholders;
-        if (c == '0' && required == 0) required = placeholders;
-      }
-    } else if (c == '.') {
-      m.point = true;
-    } else {
-      if (c == ',' && m.first != std::string_view::npos && !m.point && comma == std::string_view::npos) comma = i;
-      continue;
-    }
-    if (m.first == std::string_view::npos) m.first = i;
-    m.last = i;
-  }
-  m.minimum = required == 0 ? 0 : placeholders - required + 1;
-  m.grouped = comma != std::string_view::npos && comma < m.last;
-  return m;
-}
-
-// The shape of a mask, read once: a run of lines writes the same few masks
+// The shape of a mask not known while compiling, read once (FormatMask::
+// Known): a run of lines writes the same few masks
 // again and again, so the shapes of the masks last read are kept, each by
 // its text, two in each of 64 places chosen by all their characters (the
 // masks of one line, which often differ in a blank or a "#" alone, rarely
@@ -168,21 +130,50 @@ MaskKey keyOf(std::string_view mask) {
   return key;
 }
 
-const MaskShape& knownShapeOf(std::string_view mask) {
-  struct Known {
-    MaskKey key;
-    MaskShape shape;
-  };
-  thread_local std::array<std::array<Known, 2>, 64> known;  // the one used last first
-  thread_local MaskShape longer;
-  if (mask.empty() || mask.size() > sizeof(uint64_t) * 2) return longer = shapeOf(mask);
+struct Known {
+  MaskKey key;
+  FormatMask shape = FormatMask::Read({});
+};
+
+}  // namespace
+
+FormatMask FormatMask::Known(std::string_view mask) {
+  thread_local std::array<std::array<::Known, 2>, 64> known;  // the one used last first
+  if (mask.empty() || mask.size() > sizeof(uint64_t) * 2) return Read(mask);
   const MaskKey key = keyOf(mask);
   const uint64_t hash = (key.low * 0x9E3779B97F4A7C15ULL) ^ (key.high * 0xC2B2AE3D27D4EB4FULL) ^ key.size;
-  std::array<Known, 2>& place = known[(hash ^ hash >> 29 ^ hash >> 47) % known.size()];
-  if (place[0].key == key) return place[0].shape;
-  std::swap(place[0], place[1]);
-  if (!(place[0].key == key)) place[0] = {key, shapeOf(mask)};
-  return place[0].shape;
+  std::array<::Known, 2>& place = known[(hash ^ hash >> 29 ^ hash >> 47) % known.size()];
+  if (!(place[0].key == key)) {
+    std::swap(place[0], place[1]);
+    if (!(place[0].key == key)) place[0] = {key, Read(mask)};
+  }
+  // The shape kept, with this text (the one it was read from may be gone).
+  FormatMask m = place[0].shape;
+  m.text = mask;
+  return m;
+}
+
+namespace {
+
+// Where a figure's text goes: `take(size)` gives room for its characters.
+struct StringRoom {
+  std::string& text;
+  char* take(size_t size) {
+    if (text.size() != size) text.resize(size);  // a figure reused for a column keeps its length
+    return text.data();
+  }
+};
+
+// Copies a mask's few characters before or after its digits.
+char* copied(std::string_view text, char* to) {
+  for (char c : text) *to++ = c;
+  return to;
+}
+
+// The whole text of a mask without placeholders.
+template <class Room>
+void writeMaskAlone(const FormatMask& m, Room& out) {
+  copied(m.text, out.take(m.text.size()));
 }
 
 // A number rounded to a mask's places: its whole digits without leading
@@ -195,18 +186,18 @@ struct Rounded {
   bool negative;
 };
 
-// Writes `r` through the mask of shape `m` into `out`, replacing its text.
-void writeRounded(const Rounded& r, std::string_view mask, const MaskShape& m, std::string& out) {
-  const std::string_view prefix = mask.substr(0, m.first);
-  const std::string_view suffix = mask.substr(m.last + 1);
+// Writes `r` through the mask `m` into `out`, replacing its text.
+template <class Room>
+void writeRounded(const Rounded& r, const FormatMask& m, Room& out) {
+  const std::string_view prefix = m.prefix();
+  const std::string_view suffix = m.suffix();
   // At least the mask's required whole digits.
   const size_t padding = r.wholeDigits < m.minimum ? m.minimum - r.wholeDigits : 0;
   const size_t wholeDigits = r.wholeDigits + padding;
   // Written into `out` made as long as the text is.
   const size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
-  out.resize((r.negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) +
-             suffix.size());
-  char* at = out.data();
+  char* at = out.take((r.negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) +
+                      suffix.size());
   if (r.negative) *at++ = '-';
   at = std::copy(prefix.begin(), prefix.end(), at);
   if (!m.grouped) {
@@ -276,30 +267,22 @@ uint64_t digitsBefore(char* end, uint64_t x, size_t count) {
   return x;
 }
 
-// Copies a mask's few characters before or after its digits.
-char* copied(std::string_view text, char* to) {
-  for (char c : text) *to++ = c;
-  return to;
-}
-
-// Writes a number through the mask of shape `m` into `out`, replacing its
-// text: `scaled` is the number times 10^decimals (the mask's decimals, at
-// most 19), "-" in front when `negative`. Gives what writeRounded gives for
-// the same digits.
-void writeScaled(uint64_t scaled, bool negative, std::string_view mask, const MaskShape& m, std::string& out) {
-  const std::string_view prefix = mask.substr(0, m.first);
-  const std::string_view suffix = mask.substr(m.last + 1);
+// Writes a number through the mask `m` into `out`, replacing its text:
+// `scaled` is the number times 10^decimals (the mask's decimals, at most
+// 19), "-" in front when `negative`. Gives what writeRounded gives for the
+// same digits.
+template <class Room>
+void writeScaled(uint64_t scaled, bool negative, const FormatMask& m, Room& out) {
+  const std::string_view prefix = m.prefix();
+  const std::string_view suffix = m.suffix();
   const size_t digits = digitCount(scaled);
   const size_t wholeDigits = std::max(digits > m.decimals ? digits - m.decimals : 0, m.minimum);
   const size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
-  const size_t size =
-      (negative ? 1 : 0) + prefix.size() + wholeDigits + commas + (m.point ? 1 + m.decimals : 0) + suffix.size();
-  if (out.size() != size) out.resize(size);  // a figure reused for a column keeps its length
-  char* const start = out.data();
-  char* at = start + out.size();
+  const size_t size = (negative ? 1 : 0) + m.fixed + wholeDigits + commas;
+  char* const start = out.take(size);
   // From the end: the suffix, the fraction, the point, the whole part.
-  copied(suffix, at - suffix.size());
-  at -= suffix.size();
+  char* at = start + size - suffix.size();
+  copied(suffix, at);
   uint64_t whole = scaled;
   if (m.point) {
     whole = digitsBefore(at, scaled, m.decimals);
@@ -310,31 +293,49 @@ void writeScaled(uint64_t scaled, bool negative, std::string_view mask, const Ma
     digitsBefore(at, whole, wholeDigits);
   } else {
     // Grouped by thousands from the right.
-    for (size_t k = 0; k < wholeDigits; ++k) {
-      if (k > 0 && k % 3 == 0) *--at = ',';
-      *--at = static_cast<char>('0' + whole % 10);
-      whole /= 10;
+    size_t left = wholeDigits;
+    for (; left > 3; left -= 3) {
+      whole = digitsBefore(at, whole, 3);
+      at -= 3;
+      *--at = ',';
     }
+    digitsBefore(at, whole, left);
   }
   at = start;
   if (negative) *at++ = '-';
   copied(prefix, at);
 }
 
+constexpr int kDoubleDigits = 15;
+constexpr int kSingleDigits = 7;
+
 // The value rounded as Format rounds it, times 10^decimals: first to
-// `significant` digits, then to `decimals` places, a half away from zero.
-// False where whole numbers do not hold it (formatDecimal then writes it).
-bool scaledToPlaces(double value, int significant, size_t decimals, uint64_t& n) {
+// `Digits` significant digits, then to `decimals` places, a half away from
+// zero. False where whole numbers do not hold it (formatDecimal then writes
+// it). Inlined into each figure's writer, saving a call per figure.
+template <int Digits>
+[[gnu::always_inline]] inline bool scaledToPlaces(double value, size_t decimals, uint64_t& n) {
   if (decimals >= std::size(kPowersOf10)) return false;
   n = 0;
   if (!std::isfinite(value) || value == 0) return true;
   Significant s;
-  if (!SignificantDigits(std::fabs(value), significant, s)) return false;
+  if constexpr (Digits == kSingleDigits) {
+    // A Single's digits in double arithmetic, exact for its few bits.
+    if (!SingleSignificantDigits(static_cast<float>(std::fabs(value)), s)) return false;
+  } else {
+    if (!SignificantDigits(std::fabs(value), Digits, s)) return false;
+  }
   // The digits below the mask's places dropped, a half away from zero.
-  const long drop = static_cast<long>(significant) - s.point - static_cast<long>(decimals);
+  const long drop = static_cast<long>(Digits) - s.point - static_cast<long>(decimals);
   if (drop <= 0) {
-    if (significant - drop > 19) return false;
+    if (Digits - drop > 19) return false;
     n = s.number * kPowersOf10[-drop];
+  } else if constexpr (Digits == kSingleDigits) {
+    // Seven digits and a half of 10^drop are below 2^32: one division in
+    // 32 bits. Dropping more than seven leaves less than a half: 0.
+    if (drop <= Digits)
+      n = (static_cast<uint32_t>(s.number) + static_cast<uint32_t>(kPowersOf10[drop] / 2)) /
+          static_cast<uint32_t>(kPowersOf10[drop]);
   } else if (drop < static_cast<long>(std::size(kPowersOf10))) {
     const Quotient q = dividedByPowerOf10(s.number, static_cast<size_t>(drop));
     n = q.quotient + (q.remainder >= kPowersOf10[drop] / 2 ? 1 : 0);
@@ -342,10 +343,11 @@ bool scaledToPlaces(double value, int significant, size_t decimals, uint64_t& n)
   return true;
 }
 
-// Writes `number` through `mask` (of shape `m`) into `out`, replacing its
-// text: rounded to the mask's places, a half away from zero, digit by digit,
-// for any number of digits and places.
-void formatDecimal(const Decimal& d, std::string_view mask, const MaskShape& m, std::string& out) {
+// Writes `number` through the mask `m` into `out`, replacing its text:
+// rounded to the mask's places, a half away from zero, digit by digit, for
+// any number of digits and places.
+template <class Room>
+void formatDecimal(const Decimal& d, const FormatMask& m, Room& out) {
   const size_t decimals = m.decimals;
   // The digits from the first whole place (or the point) on, with one place
   // in front for a carry.
@@ -367,66 +369,79 @@ void formatDecimal(const Decimal& d, std::string_view mask, const MaskShape& m, 
   const size_t wholeEnd = wholeLength + 1;
   bool zero = true;
   for (size_t i = start; i < wholeEnd + decimals && zero; ++i) zero = all[i] == '0';
-  writeRounded({all.data() + start, wholeEnd - start, all.data() + wholeEnd, d.negative && !zero}, mask, m, out);
+  writeRounded({all.data() + start, wholeEnd - start, all.data() + wholeEnd, d.negative && !zero}, m, out);
 }
 
-// Writes `value`, rounded first to `significant` digits, through `mask`
-// into `out`, replacing its text.
-void formatFloating(double value, int significant, std::string_view mask, std::string& out) {
-  const MaskShape& m = knownShapeOf(mask);
-  if (m.first == std::string_view::npos) {
-    out.assign(mask);
-    return;
-  }
+// Writes `value`, rounded first to `Digits` significant digits, through the
+// mask `m` into `out`, replacing its text.
+template <int Digits, class Room>
+void formatFloating(double value, const FormatMask& m, Room& out) {
+  if (!m.hasBody()) return writeMaskAlone(m, out);
   uint64_t n = 0;
-  if (!scaledToPlaces(value, significant, m.decimals, n)) return formatDecimal(decimalOf(value, significant), mask, m, out);
-  writeScaled(n, value < 0 && n != 0, mask, m, out);
+  if (!scaledToPlaces<Digits>(value, m.decimals, n)) return formatDecimal(decimalOf(value, Digits), m, out);
+  writeScaled(n, value < 0 && n != 0, m, out);
 }
 
-constexpr int kDoubleDigits = 15;
-constexpr int kSingleDigits = 7;
+// Writes a whole number through the mask `m` into `out`, replacing its
+// text: it needs no rounding, its digits go straight to the mask.
+template <class Room>
+void formatInteger(long long value, const FormatMask& m, Room& out) {
+  if (!m.hasBody()) return writeMaskAlone(m, out);
+  const bool negative = value < 0;
+  // The magnitude of the smallest value does not fit a long long.
+  const unsigned long long magnitude =
+      negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  if (m.decimals < std::size(kPowersOf10) && magnitude < kPowersOf10[std::size(kPowersOf10) - 1 - m.decimals])
+    return writeScaled(magnitude * kPowersOf10[m.decimals], negative, m, out);
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+  const size_t count = magnitude == 0 ? 0 : static_cast<size_t>(end - digits);
+  writeRounded({digits, count, nullptr, negative}, m, out);
+}
 
 }  // namespace
 
-std::string Format(double value, std::string_view mask) {
+std::string Format(double value, const FormatMask& mask) {
   std::string out;
   FormatInto(out, value, mask);
   return out;
 }
-std::string Format(float value, std::string_view mask) {
+std::string Format(float value, const FormatMask& mask) {
   std::string out;
   FormatInto(out, value, mask);
   return out;
 }
-std::string FormatInteger(long long value, std::string_view mask) {
+std::string FormatInteger(long long value, const FormatMask& mask) {
   std::string out;
   FormatIntegerInto(out, value, mask);
   return out;
 }
 
-const std::string& FormatInto(std::string& out, double value, std::string_view mask) {
-  formatFloating(value, kDoubleDigits, mask, out);
+const std::string& FormatInto(std::string& out, double value, const FormatMask& mask) {
+  StringRoom room{out};
+  formatFloating<kDoubleDigits>(value, mask, room);
   return out;
 }
-const std::string& FormatInto(std::string& out, float value, std::string_view mask) {
-  formatFloating(static_cast<double>(value), kSingleDigits, mask, out);
+const std::string& FormatInto(std::string& out, float value, const FormatMask& mask) {
+  StringRoom room{out};
+  formatFloating<kSingleDigits>(static_cast<double>(value), mask, room);
   return out;
 }
-const std::string& FormatIntegerInto(std::string& out, long long value, std::string_view mask) {
-  // A whole number needs no rounding: its digits go straight to the mask.
-  const MaskShape& m = knownShapeOf(mask);
-  if (m.first == std::string_view::npos) return out.assign(mask);
-  const bool negative = value < 0;
-  // The magnitude of the smallest value does not fit a long long.
-  const unsigned long long magnitude =
-      negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-  if (m.decimals < std::size(kPowersOf10) && magnitude < kPowersOf10[std::size(kPowersOf10) - 1 - m.decimals]) {
-    writeScaled(magnitude * kPowersOf10[m.decimals], negative, mask, m, out);
-    return out;
-  }
-  char digits[24];
-  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
-  const size_t count = magnitude == 0 ? 0 : static_cast<size_t>(end - digits);
-  writeRounded({digits, count, nullptr, negative}, mask, m, out);
+const std::string& FormatIntegerInto(std::string& out, long long value, const FormatMask& mask) {
+  StringRoom room{out};
+  formatInteger(value, mask, room);
   return out;
+}
+
+std::string_view FormatInto(FigureText& out, double value, const FormatMask& mask) {
+  formatFloating<kDoubleDigits>(value, mask, out);
+  return out.view();
+}
+std::string_view FormatInto(FigureText& out, float value, const FormatMask& mask) {
+  formatFloating<kSingleDigits>(static_cast<double>(value), mask, out);
+  return out.view();
+}
+std::string_view FormatIntegerInto(FigureText& out, long long value, const FormatMask& mask) {
+  formatInteger(value, mask, out);
+  return out.view();
 }

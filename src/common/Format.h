@@ -20,27 +20,146 @@
 // "0"). A negative value is written with a leading "-", unless it rounds to
 // 0. A value that is not a number, or is infinite, is written as 0.
 #include <concepts>
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
-std::string Format(double value, std::string_view mask);
-std::string Format(float value, std::string_view mask);
-std::string FormatInteger(long long value, std::string_view mask);
+// A mask read once: its body runs from its first placeholder or point to
+// its last; before the body is its prefix, after it its suffix. A mask
+// written as a literal where a figure is formatted (Format(x, "0.00"),
+// line.put(22, x, "0.00", 5)) is read while compiling; any other text when
+// the FormatMask is made, from the shapes of the masks last read. It refers
+// to the mask's text, which must outlive it.
+class FormatMask {
+ public:
+  template <std::size_t N>
+  consteval FormatMask(const char (&mask)[N]) : FormatMask(Read(std::string_view(mask, LengthOf(mask, N)))) {}
+  template <class Text>
+    requires(std::convertible_to<const Text&, std::string_view> && !std::is_array_v<Text>)
+  FormatMask(const Text& mask) : FormatMask(Known(std::string_view(mask))) {}
+
+  std::string_view text;  // the whole mask
+  std::size_t first = std::string_view::npos, last = 0;
+  bool point = false;         // the body holds a decimal point
+  bool grouped = false;       // a "," among the whole placeholders
+  std::size_t decimals = 0;   // placeholders after the first point
+  std::size_t minimum = 0;    // whole digits always shown: from the first "0" on
+  std::size_t fixed = 0;      // the prefix, point, decimals and suffix: the characters of every figure
+
+  constexpr bool hasBody() const { return first != std::string_view::npos; }
+  // The prefix and suffix of a mask with a body.
+  constexpr std::string_view prefix() const { return {text.data(), first}; }
+  constexpr std::string_view suffix() const { return {text.data() + last + 1, text.size() - last - 1}; }
+
+  // The shape of `mask`, read character by character.
+  static constexpr FormatMask Read(std::string_view mask) {
+    FormatMask m;
+    m.text = mask;
+    std::size_t placeholders = 0, required = 0, comma = std::string_view::npos;
+    for (std::size_t i = 0; i < mask.size(); ++i) {
+      const char c = mask[i];
+      if (c == '0' || c == '#') {
+        if (m.point) {
+          ++m.decimals;
+        } else {
+          ++placeholders;
+          if (c == '0' && required == 0) required = placeholders;
+        }
+      } else if (c == '.') {
+        m.point = true;
+      } else {
+        if (c == ',' && m.first != std::string_view::npos && !m.point && comma == std::string_view::npos) comma = i;
+        continue;
+      }
+      if (m.first == std::string_view::npos) m.first = i;
+      m.last = i;
+    }
+    m.minimum = required == 0 ? 0 : placeholders - required + 1;
+    m.grouped = comma != std::string_view::npos && comma < m.last;
+    if (m.first != std::string_view::npos) m.fixed = m.first + (m.point ? 1 + m.decimals : 0) + mask.size() - m.last - 1;
+    return m;
+  }
+
+ private:
+  constexpr FormatMask() = default;
+  static constexpr std::size_t LengthOf(const char* mask, std::size_t n) {
+    std::size_t length = 0;
+    while (length < n && mask[length] != '\0') ++length;
+    return length;
+  }
+  static FormatMask Known(std::string_view mask);
+};
+
+std::string Format(double value, const FormatMask& mask);
+std::string Format(float value, const FormatMask& mask);
+std::string FormatInteger(long long value, const FormatMask& mask);
 
 template <std::integral T>
-std::string Format(T value, std::string_view mask) {
+std::string Format(T value, const FormatMask& mask) {
   return FormatInteger(static_cast<long long>(value), mask);
 }
 
 // Format's text written into `out`, replacing what it held: a run that
 // formats thousands of figures reuses one string and allocates nothing per
 // figure. Answers `out` (which must not hold the mask).
-const std::string& FormatInto(std::string& out, double value, std::string_view mask);
-const std::string& FormatInto(std::string& out, float value, std::string_view mask);
-const std::string& FormatIntegerInto(std::string& out, long long value, std::string_view mask);
+const std::string& FormatInto(std::string& out, double value, const FormatMask& mask);
+const std::string& FormatInto(std::string& out, float value, const FormatMask& mask);
+const std::string& FormatIntegerInto(std::string& out, long long value, const FormatMask& mask);
 
 template <std::integral T>
-const std::string& FormatInto(std::string& out, T value, std::string_view mask) {
+const std::string& FormatInto(std::string& out, T value, const FormatMask& mask) {
   return FormatIntegerInto(out, static_cast<long long>(value), mask);
 }
 
+// Room for one figure's text, kept by a caller that writes figures straight
+// on (a FixedLine): in place for any figure a line shows, in a string for a
+// longer one. The text stays until the next figure. A figure may be aimed
+// at a line instead: it is written straight there when it fits whole.
+class FigureText {
+ public:
+  FigureText() = default;
+  FigureText(const FigureText&) {}
+  FigureText& operator=(const FigureText&) { return *this; }
+  // Aims the next figure at a line: a figure of at most `room` characters
+  // is written there (placed()), left-aligned from `at`, or right-aligned to
+  // end at `at`; a longer one goes to this room as any other.
+  void aim(char* at, std::size_t room, bool right) {
+    at_ = at;
+    room_ = room;
+    right_ = right;
+  }
+  // Room for `size` characters.
+  char* take(std::size_t size) {
+    size_ = size;
+    placed_ = size <= room_;
+    room_ = 0;
+    if (placed_) return data_ = right_ ? at_ - size : at_;
+    if (size <= sizeof local_) return data_ = local_;
+    longer_.resize(size);
+    return data_ = longer_.data();
+  }
+  // The last figure was written where it was aimed.
+  bool placed() const { return placed_; }
+  std::string_view view() const { return {data_, size_}; }
+
+ private:
+  char local_[48];
+  std::string longer_;
+  char* data_ = local_;
+  std::size_t size_ = 0;
+  char* at_ = nullptr;
+  std::size_t room_ = 0;
+  bool right_ = false;
+  bool placed_ = false;
+};
+
+// Format's text written into `out`; answers it.
+std::string_view FormatInto(FigureText& out, double value, const FormatMask& mask);
+std::string_view FormatInto(FigureText& out, float value, const FormatMask& mask);
+std::string_view FormatIntegerInto(FigureText& out, long long value, const FormatMask& mask);
+
+template <std::integral T>
+std::string_view FormatInto(FigureText& out, T value, const FormatMask& mask) {
+  return FormatIntegerInto(out, static_cast<long long>(value), mask);
+}

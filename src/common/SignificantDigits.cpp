@@ -28,11 +28,5 @@ bool SignificantDigits(double x, int significant, Significant& s) {
   const unsigned __int128 rest = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
   const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
   if (rest > half || (rest == half && whole % 2 != 0)) ++whole;
-  if (whole == kPowersOf10[significant]) {
-    whole = kPowersOf10[significant - 1];
-    ++point;
-  }
-  s.number = whole;
-  s.point = point;
-  return true;
+  return SetSignificant(whole, point, significant, s);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // A positive number's significant digits in whole numbers, as Format writes
 // a figure and as a Single's text reads back.
+#include <bit>
 #include <cstdint>
+#include <iterator>
 
 // 10^n for n from 0 to 19.
 inline constexpr uint64_t kPowersOf10[] = {1ULL,
@@ -36,3 +38,42 @@ struct Significant {
   int point = 0;
 };
 bool SignificantDigits(double x, int significant, Significant& s);
+
+// Sets `s` to `whole`, the value's `significant` digits rounded, with
+// `point` digits before the point: a carry to one digit more (9.9999995
+// to 10.00000) moves the point.
+inline bool SetSignificant(uint64_t whole, int point, int significant, Significant& s) {
+  if (whole == kPowersOf10[significant]) {
+    whole = kPowersOf10[significant - 1];
+    ++point;
+  }
+  s.number = whole;
+  s.point = point;
+  return true;
+}
+
+// SignificantDigits(x, 7, s) of a Single, in double arithmetic: a Single's
+// 24 bits times 10^k, for k up to 12, are exact in a double's 53.
+inline bool SingleSignificantDigits(float value, Significant& s) {
+  constexpr int kSignificant = 7;
+  constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+  const double x = value;
+  if (!(x >= 1e-5 && x < 1e7)) return false;
+  // The digits before the point: first guessed from the power of two (at
+  // most one too few), then set right by the scaled value.
+  const int exponent2 = static_cast<int>(std::bit_cast<uint64_t>(x) >> 52) - 1023;
+  int point = ((exponent2 * 1233) >> 12) + 1;
+  double scaled = 0;
+  for (;;) {
+    const int k = kSignificant - point;
+    if (k < 0 || k >= static_cast<int>(std::size(kPowers))) return false;
+    scaled = x * kPowers[k];  // exact
+    if (scaled < 1e6) --point;
+    else if (scaled >= 1e7) ++point;
+    else break;
+  }
+  // To the nearest whole number, a tie to the even one: below 2^52, adding
+  // and taking away 2^52 rounds so.
+  const double nearest = (scaled + 0x1p52) - 0x1p52;
+  return SetSignificant(static_cast<uint64_t>(nearest), point, kSignificant, s);
+}

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "common/Format.h"
 
@@ -129,4 +130,23 @@ TEST(Format, MasksOfOneLengthDifferingInOneCharacter) {
   };
   for (int round = 0; round < 2; ++round)
     for (const MaskCase& c : cases) EXPECT_EQ(Format(c.value, c.mask), c.text) << "\"" << c.mask << "\"";
+}
+
+// A mask written as a literal is read while compiling; read from a text at
+// run time it has the same shape.
+constexpr FormatMask kMoneyMask = "$#,##0.00 ";
+static_assert(kMoneyMask.prefix() == "$" && kMoneyMask.suffix() == " ");
+static_assert(kMoneyMask.decimals == 2 && kMoneyMask.minimum == 1 && kMoneyMask.grouped && kMoneyMask.point);
+static_assert(kMoneyMask.fixed == 5);  // "$", ".", two decimals, " "
+static_assert(!FormatMask("N/A").hasBody());
+
+TEST(Format, MaskReadFromTextAsFromLiteral) {
+  const std::string text = "$#,##0.00 ";
+  const FormatMask read = text;
+  EXPECT_EQ(read.prefix(), kMoneyMask.prefix());
+  EXPECT_EQ(read.suffix(), kMoneyMask.suffix());
+  EXPECT_EQ(read.fixed, kMoneyMask.fixed);
+  EXPECT_EQ(Format(-1234.5, text), "-$1,234.50 ");
+  EXPECT_EQ(Format(-1234.5, kMoneyMask), "-$1,234.50 ");
+  EXPECT_EQ(Format(7, std::string("N/A")), "N/A");
 }

@@ -164,3 +164,23 @@ TEST(FixedLine, ReusedLinesPutTrimmedTextAndFiguresThroughMasks) {
   }
   EXPECT_EQ(FixedLine(8).put(2, 7.25f, "$0.0", 6).str(), " $7.3   ");  // left-aligned, a Single's 7 digits
 }
+
+// A figure is written straight into the line where it fits whole, and cut
+// as its text is otherwise: at the line's ends, in a narrow width, at a
+// column before the line.
+TEST(FixedLine, FiguresCutAsTheirTexts) {
+  const struct {
+    int col, width;
+  } places[] = {{1, 5}, {4, 3}, {6, 4}, {8, 5}, {9, 1}, {10, 2}, {0, 4}, {-2, 6}, {3, 0}, {2, -1}};
+  for (const auto& p : places) {
+    for (double value : {-12.345, 7.0, 123456.0}) {
+      const std::string text = Format(value, "$0.00");
+      FixedLine figure(9), written(9);
+      EXPECT_EQ(figure.put(p.col, value, "$0.00", p.width).str(), written.put(p.col, text, p.width).str())
+          << p.col << " " << p.width << " " << value;
+      EXPECT_EQ(figure.clear().putRight(p.col, value, "$0.00", p.width).str(),
+                written.clear().putRight(p.col, text, p.width).str())
+          << p.col << " " << p.width << " " << value;
+    }
+  }
+}
