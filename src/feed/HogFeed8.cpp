@@ -232,18 +232,19 @@ void HogFeed8::PrintIngredients() {
     Hourglass(false);
     return;
   }
-  std::vector<std::string> lines = IngredientPrintLines(file, ListedCodes());
-  if (lines.empty()) {
+  platform::TextRows lines;
+  lines.add("");  // element 0 stays empty
+  WriteIngredientPrintLines(file, ListedCodes(), lines);
+  if (lines.size() == 1) {
     Alert("NO INGREDIENT RECORDS FOUND!", platform::vbExclamation | platform::vbOKOnly, kPrintTitle);
     Hourglass(false);
     return;
   }
-  PrintIngredientListing(std::move(lines), RTrim(FQDisp->Caption()));
+  PrintIngredientListing(lines, RTrim(FQDisp->Caption()));
   Hourglass(false);
 }
 
-void PrintIngredientListing(std::vector<std::string> lines, const std::string& heading) {
-  lines.insert(lines.begin(), std::string());  // element 0 stays empty
+void PrintIngredientListing(const platform::TextRows& lines, const std::string& heading) {
   PrintCourierListing("I N G R E D I E N T    L I S T I N G", heading,
                       " CODE      INGREDIENT NAME     CURRENT INV.  START INV.  UNIT COST  TOTAL COST     DATE", lines);
 }

@@ -64,5 +64,6 @@ class HogFeed8 : public platform::Form {
 void OpenIngredientList();
 
 // Prints the ingredient listing: the printed lines (feed/IngredientFile.h)
-// under `heading`, the query the list shows.
-void PrintIngredientListing(std::vector<std::string> lines, const std::string& heading);
+// from element 1 on (element 0 left empty) under `heading`, the query the
+// list shows.
+void PrintIngredientListing(const platform::TextRows& lines, const std::string& heading);

@@ -143,13 +143,19 @@ std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   return lines;
 }
 
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes) {
+void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes,
+                               platform::TextRows& lines) {
   const IngredientIndex index(file);
-  std::vector<std::string> lines;
-  lines.reserve(codes.size());
+  lines.reserve(lines.size() + codes.size(), (lines.size() + codes.size()) * kPrintWidth);
   FixedLine line(kPrintWidth);
   for (const std::string& code : codes)
-    for (long n = index.First(code); n != 0; n = index.Next(n))
-      lines.push_back(printLine(line, file.bytes(n)));
+    for (long n = index.First(code); n != 0; n = index.Next(n)) lines.add(printLine(line, file.bytes(n)));
+}
+
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes) {
+  platform::TextRows rows;
+  WriteIngredientPrintLines(file, codes, rows);
+  std::vector<std::string> lines;
+  for (size_t i = 0; i < rows.size(); ++i) lines.emplace_back(rows[i]);
   return lines;
 }

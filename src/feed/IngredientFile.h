@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/CodeIndex.h"
+#include "platform/TextRows.h"
 #include "common/FixedLine.h"
 #include "records/IngredientRecord.h"
 #include "records/RecordIo.h"
@@ -74,4 +75,7 @@ void WriteIngredientListLines(const IngredientFile& file, const std::function<vo
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.
+// WriteIngredientPrintLines adds them to `lines`, one buffer for them all.
+void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes,
+                               platform::TextRows& lines);
 std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes);

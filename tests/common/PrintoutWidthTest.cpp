@@ -188,7 +188,10 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
       {"ingredient listing", [](PrintoutWidthTest&) {
          IngredientRecord r = anIngredient("WWWWWW").name(std::string(20, 'W')).pounds(2147483647, 2147483647)
                                   .cost(9999999, 9999999).dated(kLate);
-         PrintIngredientListing({IngredientPrintLine(r)}, "By INGREDIENT NAME,  WWWWWWWWWWWWWWWWWWWW");
+         platform::TextRows lines;
+         lines.add("");
+         lines.add(IngredientPrintLine(r));
+         PrintIngredientListing(lines, "By INGREDIENT NAME,  WWWWWWWWWWWWWWWWWWWW");
        }},
       {"feed batch report", [](PrintoutWidthTest& t) {
          FeedFile = "FEED2099.DAT";
