@@ -125,8 +125,9 @@ ChartRows PigsWeanedPerCrate(const records::FileImage<FarrowRecord>& litters, in
 ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters, int firstYear) {
   const ChartYears years(firstYear);
   std::array<float, kChartYears> sums{};
-  std::array<int32_t, kChartYears> counts{};
-  for (long n = 1; n <= litters.count(); ++n) {
+  std::array<int64_t, kChartYears> counts{};
+  const long count = litters.count();
+  for (long n = 1; n <= count; ++n) {
     const uint8_t* litter = litters.bytes(n);
     const int row = years.rowOfStored(litter + FarrowRecord::DateWeanedAt);
     if (row < 0) continue;
@@ -137,11 +138,11 @@ ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters,
                                     records::textView(litter + FarrowRecord::DateWeanedAt, 10));
     const std::optional<float> factor = age ? AdjFactorFor(*age) : std::nullopt;
     sums[static_cast<size_t>(row)] += factor ? perPig * *factor : perPig;
-    counts[static_cast<size_t>(row)] = Total32(int64_t{counts[static_cast<size_t>(row)]} + 1);
+    ++counts[static_cast<size_t>(row)];
   }
   ChartRows rows = BlankChartRows(firstYear);
   for (size_t i = 0; i < kChartYears; ++i)
-    if (counts[i] > 0) rows[i].valueText = SingleText(sums[i] / static_cast<float>(counts[i]));
+    if (counts[i] > 0) rows[i].valueText = SingleText(sums[i] / static_cast<float>(Total32(counts[i])));
   return rows;
 }
 
