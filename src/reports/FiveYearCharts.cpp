@@ -39,9 +39,11 @@ class ChartYears {
   int rowOfYear(const void* year) const {
     uint32_t text;
     std::memcpy(&text, year, 4);
-    for (int i = 0; i < kChartYears; ++i)
-      if (text == years_[static_cast<size_t>(i)]) return i;
-    return -1;
+    // The first key that matches, each compared without a branch: the stored
+    // years come in no order a guess could follow.
+    int row = -1;
+    for (int i = kChartYears - 1; i >= 0; --i) row = text == years_[static_cast<size_t>(i)] ? i : row;
+    return row;
   }
   std::array<std::string, kChartYears> keys_;
   std::array<uint32_t, kChartYears> years_{};  // each key's four digits; 0 (no text of digits) for another key
