@@ -33,10 +33,16 @@ std::string AddDays(const std::string& date, long days);
 // The date due to farrow of a sow bred on `dateBred`; "" when it is no date
 // or when the due date would pass 12/31/9999.
 std::string DueDate(const std::string& dateBred);
-// The day number of `date` into `day`; false (`day` untouched) when it is no
-// date. DayNumber without the optional, inline for the loops that take a
-// date or two from every record.
-inline bool DayNumberOf(std::string_view date, long& day) {
+// A date as the day count takes it: its year counted from March and 400 on
+// (January and February count in the year before; the leap day falls at the
+// year's end), and its day in that year.
+struct MarchDay {
+  unsigned year;
+  long day;
+};
+
+// The March day of `date` into `d`; false (`d` untouched) when it is no date.
+inline bool MarchDayOf(std::string_view date, MarchDay& d) {
   static_assert(std::endian::native == std::endian::little, "the first character is the word's lowest byte");
   // "MM/DD/YYYY" read as two words, its first eight characters and its last
   // two, each character one byte, the first lowest. In the first word:
@@ -49,10 +55,6 @@ inline bool DayNumberOf(std::string_view date, long& day) {
   // Days from the 1st of March to the 1st of each month (January first), in
   // a year counted from March: the leap day then falls at the year's end.
   static constexpr long kDaysFromMarch[12] = {306, 337, 0, 31, 61, 92, 122, 153, 184, 214, 245, 275};
-  // Days from the 1st of March of the year -400 to 01/01/1970: the count
-  // below starts 400 years early, so that every year of four digits counts
-  // from a year above 0.
-  constexpr long kShiftedEpoch = 719468 + 146097;
 
   if (date.size() != 10) return false;
   uint64_t head;
@@ -73,19 +75,40 @@ inline bool DayNumberOf(std::string_view date, long& day) {
   const unsigned month = pairs & 0xFF, dayOfMonth = (pairs >> 24) & 0xFF;
   const unsigned year = ((pairs >> 48) & 0xFF) * 100 + (tailDigits & 0xFF) * 10 + (tailDigits >> 8);
   if (month < 1 || month > 12 || dayOfMonth < 1 || dayOfMonth > 31) return false;
-  // The years from March, 400 on: January and February count in the year
-  // before. The first of the month plus the days after it: a day past the
-  // month's end runs on into the next month.
-  const unsigned y = year + 400 - (month <= 2);
-  const long yearStart = 365 * y + y / 4 - y / 100 + y / 400;
-  day = yearStart + kDaysFromMarch[month - 1] + dayOfMonth - 1 - kShiftedEpoch;
+  // The first of the month plus the days after it: a day past the month's
+  // end runs on into the next month.
+  d.year = year + 400 - (month <= 2);
+  d.day = kDaysFromMarch[month - 1] + dayOfMonth - 1;
+  return true;
+}
+
+// The day number of a March day.
+inline long DayNumberOf(const MarchDay& d) {
+  // Days from the 1st of March of the year -400 to 01/01/1970: the count
+  // starts 400 years early, so that every year of four digits counts from a
+  // year above 0.
+  constexpr long kShiftedEpoch = 719468 + 146097;
+  const unsigned centuries = d.year / 100;
+  const long yearStart = 365 * d.year + d.year / 4 - centuries + centuries / 4;
+  return yearStart + d.day - kShiftedEpoch;
+}
+
+// The day number of `date` into `day`; false (`day` untouched) when it is no
+// date. DayNumber without the optional, inline for the loops that take a
+// date or two from every record.
+inline bool DayNumberOf(std::string_view date, long& day) {
+  MarchDay d;
+  if (!MarchDayOf(date, d)) return false;
+  day = DayNumberOf(d);
   return true;
 }
 
 // Days from `from` to `to` (negative when `to` comes first); nothing when
 // either is no date.
 inline std::optional<long> DaysBetween(std::string_view from, std::string_view to) {
-  long a, b;
-  if (!DayNumberOf(from, a) || !DayNumberOf(to, b)) return std::nullopt;
-  return b - a;
+  MarchDay a, b;
+  if (!MarchDayOf(from, a) || !MarchDayOf(to, b)) return std::nullopt;
+  // Within one year from March the years' days cancel.
+  if (a.year == b.year) return b.day - a.day;
+  return DayNumberOf(b) - DayNumberOf(a);
 }
