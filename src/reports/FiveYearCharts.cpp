@@ -41,9 +41,12 @@ class ChartYears {
     std::memcpy(&text, year, 4);
     // The first key that matches, each compared without a branch: the stored
     // years come in no order a guess could follow.
-    int row = -1;
-    for (int i = kChartYears - 1; i >= 0; --i) row = text == years_[static_cast<size_t>(i)] ? i : row;
-    return row;
+    static_assert(kChartYears == 5);
+    int row = text == years_[4] ? 4 : -1;
+    row = text == years_[3] ? 3 : row;
+    row = text == years_[2] ? 2 : row;
+    row = text == years_[1] ? 1 : row;
+    return text == years_[0] ? 0 : row;
   }
   std::array<std::string, kChartYears> keys_;
   std::array<uint32_t, kChartYears> years_{};  // each key's four digits; 0 (no text of digits) for another key
