@@ -4,34 +4,14 @@
 
 #include "platform/Clock.h"
 
-namespace {
-
-// The number of two or four digits at text[pos]; -1 when any is not a digit.
-int digitsAt(std::string_view text, size_t pos, size_t count) {
-  int value = 0;
-  for (size_t i = pos; i < pos + count; ++i) {
-    char c = text[i];
-    if (c < '0' || c > '9') return -1;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
-}  // namespace
-
 bool IsEmptyDate(const std::string& date) {
   return date.find_first_not_of(' ') == std::string::npos || date == "__/__/____";
 }
 
 std::optional<long> DayNumber(std::string_view date) {
-  if (date.size() != 10) return std::nullopt;
-  for (size_t sep : {size_t{2}, size_t{5}})
-    if (date[sep] != '/' && date[sep] != '-') return std::nullopt;
-  const int month = digitsAt(date, 0, 2), day = digitsAt(date, 3, 2), year = digitsAt(date, 6, 4);
-  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0) return std::nullopt;
-  // The first of the month plus the days after it: a day past the month's end
-  // runs on into the next month.
-  return static_cast<long>(platform::daysFromCivil(year, month, 1)) + (day - 1);
+  long day;
+  if (!DayNumberOf(date, day)) return std::nullopt;
+  return day;
 }
 
 std::string DateOfDay(long dayNumber) {
@@ -64,9 +44,3 @@ std::string AddDays(const std::string& date, long days) {
 }
 
 std::string DueDate(const std::string& dateBred) { return AddDays(dateBred, kGestationDays); }
-
-std::optional<long> DaysBetween(std::string_view from, std::string_view to) {
-  const auto a = DayNumber(from), b = DayNumber(to);
-  if (!a || !b) return std::nullopt;
-  return *b - *a;
-}

@@ -7,6 +7,9 @@
 // counts on into the next month: 02/29/2100 is the day after 02/28/2100, the
 // same day as 03/01/2100. So every date the date check can pass has a day
 // number, and arithmetic on it never fails.
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +33,82 @@ std::string AddDays(const std::string& date, long days);
 // The date due to farrow of a sow bred on `dateBred`; "" when it is no date
 // or when the due date would pass 12/31/9999.
 std::string DueDate(const std::string& dateBred);
+// A date as the day count takes it: its year counted from March and 400 on
+// (January and February count in the year before; the leap day falls at the
+// year's end), and its day in that year.
+struct MarchDay {
+  unsigned year;
+  long day;
+};
+
+// The March day of `date` into `d`; false (`d` untouched) when it is no date.
+inline bool MarchDayOf(std::string_view date, MarchDay& d) {
+  static_assert(std::endian::native == std::endian::little, "the first character is the word's lowest byte");
+  // "MM/DD/YYYY" read as two words, its first eight characters and its last
+  // two, each character one byte, the first lowest. In the first word:
+  constexpr uint64_t kDigitHighs = 0xF0F000F0F000F0F0;  // the high halves of the six digits' bytes
+  constexpr uint64_t kDigitZeros = 0x3030003030003030;  // '0' in each digit's place
+  constexpr uint64_t kDigitSixes = 0x0606000606000606;  // 6 in each digit's place: '9' + 6 keeps 3 high, ':' + 6 does not
+  constexpr uint64_t kSeparators = 0x0000FF0000FF0000;  // the two separators' bytes
+  constexpr uint64_t kSlashes = 0x00002F00002F0000;     // '/' in both: '-' with its bit 1 set
+  constexpr uint64_t kSeparatorBit = 0x0000020000020000;
+  // Days from the 1st of March to the 1st of each month (January first), in
+  // a year counted from March: the leap day then falls at the year's end.
+  static constexpr long kDaysFromMarch[12] = {306, 337, 0, 31, 61, 92, 122, 153, 184, 214, 245, 275};
+
+  if (date.size() != 10) return false;
+  uint64_t head;
+  uint16_t tail;
+  std::memcpy(&head, date.data(), 8);
+  std::memcpy(&tail, date.data() + 8, 2);
+  // Every digit's byte 0x30 to 0x39 (high half 3, and still 3 with 6 added),
+  // both separators '/' or '-', tested together.
+  const uint64_t wrong = ((head & kDigitHighs) ^ kDigitZeros) | (((head + kDigitSixes) & kDigitHighs) ^ kDigitZeros) |
+                         (((head | kSeparatorBit) & kSeparators) ^ kSlashes) | ((tail & 0xF0F0) ^ 0x3030) |
+                         (((tail + 0x0606) & 0xF0F0) ^ 0x3030);
+  if (wrong != 0) return false;
+  // Each pair of digits' value at its first byte: ten times each digit plus
+  // the next byte's (the separators taken out, so nothing carries).
+  const uint64_t digits = (head & ~kSeparators) - kDigitZeros;
+  const uint64_t pairs = digits * 10 + (digits >> 8);
+  const unsigned tailDigits = tail - 0x3030u;
+  const unsigned month = pairs & 0xFF, dayOfMonth = (pairs >> 24) & 0xFF;
+  const unsigned year = ((pairs >> 48) & 0xFF) * 100 + (tailDigits & 0xFF) * 10 + (tailDigits >> 8);
+  if (month < 1 || month > 12 || dayOfMonth < 1 || dayOfMonth > 31) return false;
+  // The first of the month plus the days after it: a day past the month's
+  // end runs on into the next month.
+  d.year = year + 400 - (month <= 2);
+  d.day = kDaysFromMarch[month - 1] + dayOfMonth - 1;
+  return true;
+}
+
+// The day number of a March day.
+inline long DayNumberOf(const MarchDay& d) {
+  // Days from the 1st of March of the year -400 to 01/01/1970: the count
+  // starts 400 years early, so that every year of four digits counts from a
+  // year above 0.
+  constexpr long kShiftedEpoch = 719468 + 146097;
+  const unsigned centuries = d.year / 100;
+  const long yearStart = 365 * d.year + d.year / 4 - centuries + centuries / 4;
+  return yearStart + d.day - kShiftedEpoch;
+}
+
+// The day number of `date` into `day`; false (`day` untouched) when it is no
+// date. DayNumber without the optional, inline for the loops that take a
+// date or two from every record.
+inline bool DayNumberOf(std::string_view date, long& day) {
+  MarchDay d;
+  if (!MarchDayOf(date, d)) return false;
+  day = DayNumberOf(d);
+  return true;
+}
+
 // Days from `from` to `to` (negative when `to` comes first); nothing when
 // either is no date.
-std::optional<long> DaysBetween(std::string_view from, std::string_view to);
+inline std::optional<long> DaysBetween(std::string_view from, std::string_view to) {
+  MarchDay a, b;
+  if (!MarchDayOf(from, a) || !MarchDayOf(to, b)) return std::nullopt;
+  // Within one year from March the years' days cancel.
+  if (a.year == b.year) return b.day - a.day;
+  return DayNumberOf(b) - DayNumberOf(a);
+}

@@ -99,26 +99,49 @@ void Chart::SetColumnLabel(int col, const std::string& label) {
 }
 
 void Chart::Refresh() {
-  // The series and both axes are made once and refilled: axes taken off a
-  // shown chart leave their labels drawn.
-  series_->clear();
-  double top = 0;
-  for (int c = 0; c < cols_; ++c) {
-    auto* set = new QBarSet(c < static_cast<int>(columnLabels_.size()) ? fromAnsi(columnLabels_[static_cast<size_t>(c)]) : QString());
-    for (const auto& row : values_) {
-      *set << row[static_cast<size_t>(c)];
-      top = std::max(top, row[static_cast<size_t>(c)]);
-    }
-    set->setLabelColor(Qt::black);
-    series_->append(set);
-  }
-  series_->setLabelsVisible(valueLabels_);
   QStringList cats;
   for (const auto& l : labels_) cats << twoLines(l);
-  rowAxis_->clear();
-  rowAxis_->append(cats);
+  double top = 0;
+  for (const auto& row : values_)
+    for (double value : row) top = std::max(top, value);
+  if (!refillInPlace(cats)) {
+    // The series and both axes are made once and refilled: axes taken off a
+    // shown chart leave their labels drawn.
+    series_->clear();
+    for (int c = 0; c < cols_; ++c) {
+      auto* set = new QBarSet(columnLabel(c));
+      for (const auto& row : values_) *set << row[static_cast<size_t>(c)];
+      set->setLabelColor(Qt::black);
+      series_->append(set);
+    }
+    rowAxis_->clear();
+    rowAxis_->append(cats);
+  }
+  series_->setLabelsVisible(valueLabels_);
   valueAxis_->setRange(0, top > 0 ? top * 1.15 : 1);
   valueAxis_->applyNiceNumbers();
+}
+
+QString Chart::columnLabel(int col) const {
+  return col < static_cast<int>(columnLabels_.size()) ? fromAnsi(columnLabels_[static_cast<size_t>(col)]) : QString();
+}
+
+bool Chart::refillInPlace(const QStringList& cats) {
+  // The same bars under the same labels: only the values change, set into
+  // the bar sets already drawn (new sets would bring new legend markers).
+  const QList<QBarSet*> sets = series_->barSets();
+  if (sets.size() != cols_ || rowAxis_->categories() != cats) return false;
+  for (const QBarSet* set : sets)
+    if (set->count() != RowCount()) return false;
+  for (int c = 0; c < cols_; ++c) {
+    QBarSet* set = sets[c];
+    if (set->label() != columnLabel(c)) set->setLabel(columnLabel(c));
+    for (int r = 0; r < RowCount(); ++r) {
+      const double value = values_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+      if (set->at(r) != value) set->replace(r, value);
+    }
+  }
+  return true;
 }
 
 QImage Chart::Picture(double scale) {

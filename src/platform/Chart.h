@@ -3,6 +3,7 @@
 // label) and columns (series), a linear value axis, and a picture of the chart
 // for the printer.
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -40,6 +41,11 @@ class Chart : public QWidget {
   QImage Picture(double scale = 1);
 
  private:
+  QString columnLabel(int col) const;  // col from 0
+  // Sets the table's values into the bars shown when the bars and their
+  // labels stay as they are; false (nothing changed) when they do not.
+  bool refillInPlace(const QStringList& cats);
+
   QChartView* view_;
   QChart* chart_;
   QBarSeries* series_;

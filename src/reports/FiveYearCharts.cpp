@@ -39,9 +39,14 @@ class ChartYears {
   int rowOfYear(const void* year) const {
     uint32_t text;
     std::memcpy(&text, year, 4);
-    for (int i = 0; i < kChartYears; ++i)
-      if (text == years_[static_cast<size_t>(i)]) return i;
-    return -1;
+    // The first key that matches, each compared without a branch: the stored
+    // years come in no order a guess could follow.
+    static_assert(kChartYears == 5);
+    int row = text == years_[4] ? 4 : -1;
+    row = text == years_[3] ? 3 : row;
+    row = text == years_[2] ? 2 : row;
+    row = text == years_[1] ? 1 : row;
+    return text == years_[0] ? 0 : row;
   }
   std::array<std::string, kChartYears> keys_;
   std::array<uint32_t, kChartYears> years_{};  // each key's four digits; 0 (no text of digits) for another key
@@ -125,8 +130,9 @@ ChartRows PigsWeanedPerCrate(const records::FileImage<FarrowRecord>& litters, in
 ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters, int firstYear) {
   const ChartYears years(firstYear);
   std::array<float, kChartYears> sums{};
-  std::array<int32_t, kChartYears> counts{};
-  for (long n = 1; n <= litters.count(); ++n) {
+  std::array<int64_t, kChartYears> counts{};
+  const long count = litters.count();
+  for (long n = 1; n <= count; ++n) {
     const uint8_t* litter = litters.bytes(n);
     const int row = years.rowOfStored(litter + FarrowRecord::DateWeanedAt);
     if (row < 0) continue;
@@ -137,11 +143,11 @@ ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters,
                                     records::textView(litter + FarrowRecord::DateWeanedAt, 10));
     const std::optional<float> factor = age ? AdjFactorFor(*age) : std::nullopt;
     sums[static_cast<size_t>(row)] += factor ? perPig * *factor : perPig;
-    counts[static_cast<size_t>(row)] = Total32(int64_t{counts[static_cast<size_t>(row)]} + 1);
+    ++counts[static_cast<size_t>(row)];
   }
   ChartRows rows = BlankChartRows(firstYear);
   for (size_t i = 0; i < kChartYears; ++i)
-    if (counts[i] > 0) rows[i].valueText = SingleText(sums[i] / static_cast<float>(counts[i]));
+    if (counts[i] > 0) rows[i].valueText = SingleText(sums[i] / static_cast<float>(Total32(counts[i])));
   return rows;
 }
 

@@ -23,12 +23,6 @@ std::string shortOrEmpty(const std::optional<float>& value, size_t width) {
 
 }  // namespace
 
-std::optional<float> AdjFactorFor(long ageDays) {
-  // The table holds a row a day from its first age on.
-  if (ageDays < kFirstFactorAge || ageDays > kLastFactorAge) return std::nullopt;
-  return AdjFactor21Day[static_cast<size_t>(ageDays - kFirstFactorAge)].Factor;
-}
-
 LitterFields LitterFieldsOf(const FarrowRecord& f) {
   return {f.BornCount,   f.AliveCount,    f.FosteredTo, f.FosteredFrom,
           f.WeanedCount, f.WeaningWeight, f.DateBorn,   f.DateWeaned};

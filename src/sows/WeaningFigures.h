@@ -26,8 +26,12 @@ inline constexpr int kFirstFactorAge = 14;
 inline constexpr int kLastFactorAge = 34;
 
 // The factor of a weaning age: the first row of that age; nothing outside
-// 14 to 34 days.
-std::optional<float> AdjFactorFor(long ageDays);
+// 14 to 34 days. Inline for the loops over every litter.
+inline std::optional<float> AdjFactorFor(long ageDays) {
+  // The table holds a row a day from its first age on.
+  if (ageDays < kFirstFactorAge || ageDays > kLastFactorAge) return std::nullopt;
+  return AdjFactor21Day[static_cast<size_t>(ageDays - kFirstFactorAge)].Factor;
+}
 
 // The stored fields of a litter the figures are made of. Counts are whole
 // numbers (wider than the stored 16 bits, so no sum overflows).

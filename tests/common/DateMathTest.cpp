@@ -1,6 +1,9 @@
 // Day numbers, due dates and days between dates of "MM/DD/YYYY" texts.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string_view>
+
 #include "common/DateMath.h"
 
 TEST(DateMath, DueDateIs114DaysAfterBreeding) {
@@ -49,6 +52,25 @@ TEST(DateMath, NonDatesGiveNothing) {
     EXPECT_EQ(DueDate(t), "") << t;
   }
   EXPECT_FALSE(DaysBetween("__/__/____", "01/01/2023"));
+}
+
+// Day numbers at the edges: both separators, the first and last days a date
+// can hold, leap days, days past a month's end, and characters next to the
+// digits, the separators and a valid text's length.
+TEST(DateMath, DayNumbersAtTheEdges) {
+  using namespace std::string_view_literals;
+  const struct {
+    std::string_view date;
+    std::optional<long> day;
+  } cases[] = {
+      {"01/01/0000", -719528},   {"02/29/0000", -719469},   {"10/31/0001", -718859},   {"03/01/1600", -135080},
+      {"12/31/1969", -1},        {"02/29/2000", 11016},     {"02/29/2100", 47541},     {"02/31/2023", 19419},
+      {"04/31/2024", 19844},     {"01-15-2024", 19737},     {"07/04-1776", -70672},    {"12/31/9999", 2932896},
+      {"12/31/999:", {}},        {"/1/01/2024", {}},        {"01/0:/2024", {}},        {"01/01/20 4", {}},
+      {"01.01/2024", {}},        {"01/01,2024", {}},        {"01\0/01/2024"sv, {}},    {"\xb1" "1/01/2024", {}},
+      {"12/00/2024", {}},        {"01/01/2024 ", {}},       {"01/01/202", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DayNumber(c.date), c.day) << c.date;
 }
 
 TEST(DateMath, EmptyDates) {
