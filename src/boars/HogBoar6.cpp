@@ -64,8 +64,8 @@ bool BoarIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault
       fault);
 }
 
-const std::string& BoarIndexLine(FixedLine& line, const std::vector<std::string>& cells) {
-  return IndexLine(line, cells, 14, countText(Val(cells[1])), kFigureColumns);
+const std::string& BoarIndexLine(FixedLine& line, const IndexCells& cells) {
+  return IndexLine(line, cells, 14, countText(Val(std::string(cells[1]))), kFigureColumns);
 }
 
 HogBoar6::HogBoar6(QWidget* parent) : IndexWindow(kBoarIndex, parent) {}

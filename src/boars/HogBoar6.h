@@ -14,7 +14,7 @@ std::vector<std::string> BoarIndexCells();
 // be read.
 bool BoarIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault = nullptr);
 // The printed line of a grid row's cells, 88 columns.
-const std::string& BoarIndexLine(FixedLine& line, const std::vector<std::string>& cells);
+const std::string& BoarIndexLine(FixedLine& line, const IndexCells& cells);
 
 class HogBoar6 : public IndexWindow {
  public:

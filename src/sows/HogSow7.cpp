@@ -66,11 +66,12 @@ bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault)
   return true;
 }
 
-const std::string& SowIndexLine(FixedLine& line, const std::vector<std::string>& cells) {
+const std::string& SowIndexLine(FixedLine& line, const IndexCells& cells) {
   // The parity count after three blanks; a cell a damaged file filled
   // otherwise is read and written again.
-  const std::string& parities = cells[1];
-  if (!PlainWholeNumber(parities)) return IndexLine(line, cells, 11, Format(Val(parities), "   0"), kFigureColumns);
+  const std::string_view parities = cells[1];
+  if (!PlainWholeNumber(parities))
+    return IndexLine(line, cells, 11, Format(Val(std::string(parities)), "   0"), kFigureColumns);
   char count[3 + 9] = {' ', ' ', ' '};  // a plain whole number has at most nine digits
   std::copy(parities.begin(), parities.end(), count + 3);
   return IndexLine(line, cells, 11, std::string_view(count, 3 + parities.size()), kFigureColumns);

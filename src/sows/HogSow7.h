@@ -14,7 +14,7 @@ std::vector<std::string> SowIndexCells(const uint8_t* sow, const SowLitterSums& 
 // and FARROW.DAT; false, with `fault`, when a file cannot be read.
 bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault = nullptr);
 // The printed line of a grid row's cells, 88 columns, written into `line`.
-const std::string& SowIndexLine(FixedLine& line, const std::vector<std::string>& cells);
+const std::string& SowIndexLine(FixedLine& line, const IndexCells& cells);
 
 class HogSow7 : public IndexWindow {
  public:

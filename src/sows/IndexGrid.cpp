@@ -36,11 +36,11 @@ bool plainFigure(std::string_view cell) {
 // value the cell shows. A plain figure is already that text, right-aligned
 // (or cut to its first six characters); any other cell is read and written
 // again.
-void putFigure(FixedLine& line, int col, const std::string& cell) {
+void putFigure(FixedLine& line, int col, std::string_view cell) {
   if (plainFigure(cell)) {
     line.putRight(col, cell, 6);
   } else {
-    const double value = Val(cell);
+    const double value = Val(std::string(cell));
     line.put(col, value, figureMask(value), 6);
   }
 }
@@ -53,8 +53,8 @@ bool PlainWholeNumber(std::string_view text) {
 
 std::string IndexFigure(double value) { return Format(value, figureMask(value)); }
 
-const std::string& IndexLine(FixedLine& line, const std::vector<std::string>& cells, int countColumn,
-                             std::string_view count, const std::array<int, 5>& figureColumns) {
+const std::string& IndexLine(FixedLine& line, const IndexCells& cells, int countColumn, std::string_view count,
+                             const std::array<int, 5>& figureColumns) {
   line.clear().putTrimmed(2, cells[0], 8).put(countColumn, count, 4);
   for (size_t i = 0; i < figureColumns.size(); ++i) putFigure(line, figureColumns[i], cells[i + 2]);
   return line.str();
@@ -147,10 +147,10 @@ const platform::TextRows& IndexWindow::IndexLines() {
   printLines_.clear();
   printLines_.reserve(static_cast<size_t>(animals) + 2, static_cast<size_t>(animals) * kIndexLineWidth);
   printLines_.add("");
-  std::vector<std::string> cells;
+  IndexCells cells;
   FixedLine line(kIndexLineWidth);
   for (int r = 1; r <= animals; ++r) {
-    IndexGrid->RowTexts(r, cells);
+    for (size_t c = 0; c < cells.size(); ++c) cells[c] = IndexGrid->TextMatrix(r, static_cast<int>(c));
     printLines_.add(kind_.printLine(line, cells));
   }
   printLines_.add("");

@@ -78,7 +78,7 @@ TEST(IndexLine, PrintsEachCellAsIndexFigureOfTheValueItShows) {
   }
   // The sow's parity count is Format of the value its cell shows, after three blanks.
   for (const char* parities : {"0", "3", "9", "12", "-1", "007", "", "1234567890", "2.5"}) {
-    const std::vector<std::string> row = {"S1", parities, "1.00", "2.00", "3.00", "4.00", "5.00"};
+    const IndexCells row = {"S1", parities, "1.00", "2.00", "3.00", "4.00", "5.00"};
     const std::string printed = SowIndexLine(line, row);
     EXPECT_EQ(printed, IndexLine(line, row, 11, Format(Val(parities), "   0"), columns)) << parities;
   }
