@@ -18,10 +18,10 @@ constexpr int kCardWidth = 76;
 constexpr int kCardLines = 40;
 constexpr int kCardPageLines = 46;  // a card never fills its page
 
-// part / whole x 100 as a Single, "0.00"; blank when whole is 0.
-std::string percent(int32_t part, int32_t whole) {
-  if (whole == 0) return "";
-  return Format(static_cast<float>(static_cast<double>(part) / whole * 100), "0.00");
+// part / whole x 100 as a Single, "0.00", written at `col`; nothing when
+// whole is 0.
+void putPercent(FixedLine& row, int col, int width, int32_t part, int32_t whole) {
+  if (whole != 0) row.put(col, static_cast<float>(static_cast<double>(part) / whole * 100), "0.00", width);
 }
 
 // A caption centred on an 80-column line, moved four columns right.
@@ -42,32 +42,18 @@ std::string cardDueDate(const std::string& stored) {
   return due.substr(0, 2) + "/" + (due.size() > 3 ? due.substr(3, 2) : "") + "/" + year;
 }
 
-// Where each value of a litter row goes: its index in FormatParityRow's
-// texts, its column and its width.
-struct TableColumn {
-  int value, column, width;
-};
-constexpr TableColumn kTableColumns[] = {{1, 13, 2}, {2, 19, 2}, {3, 27, 2}, {8, 37, 8}, {9, 48, 8},
-                                         {6, 61, 2}, {7, 66, 2}, {4, 73, 6}, {5, 81, 6}};
-
 }  // namespace
 
-std::array<std::string, 10> FormatParityRow(const FarrowRecord& litter) {
+void PutParityRow(FixedLine& row, const FarrowRecord& litter) {
   const int32_t born = litter.BornCount, alive = litter.AliveCount, weaned = litter.WeanedCount;
-  std::array<std::string, 10> values;
-  values[1] = Format(born, "#0");
-  values[2] = Format(alive, "#0");
-  values[3] = Format(weaned, "#0");
-  values[4] = Format(litter.BirthWeight, "0.00");
-  values[5] = Format(litter.WeaningWeight, "0.00");
-  values[6] = Format(litter.FosteredTo, "#0");
-  values[7] = Format(litter.FosteredFrom, "#0");
-  values[8] = percent(born - alive, born);
+  row.put(13, born, "#0", 2).put(19, alive, "#0", 2).put(27, weaned, "#0", 2);
+  putPercent(row, 37, 8, born - alive, born);
   if (weaned != 0) {
     const int32_t nursed = alive + litter.FosteredTo - litter.FosteredFrom;
-    values[9] = percent(nursed - weaned, nursed);
+    putPercent(row, 48, 8, nursed - weaned, nursed);
   }
-  return values;
+  row.put(61, litter.FosteredTo, "#0", 2).put(66, litter.FosteredFrom, "#0", 2);
+  row.put(73, litter.BirthWeight, "0.00", 6).put(81, litter.WeaningWeight, "0.00", 6);
 }
 
 platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
@@ -86,8 +72,7 @@ platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFi
     const long link = FarrowLinks[static_cast<size_t>(i)];
     if (i <= parities && records::ValidLitterLink(link, farrowFile.count())) {
       farrowFile.decode(link, litter, shown);
-      const std::array<std::string, 10> values = FormatParityRow(litter);
-      for (const TableColumn& c : kTableColumns) row.put(c.column, values[static_cast<size_t>(c.value)], c.width);
+      PutParityRow(row, litter);
     }
     lines.add(row.str());
   }

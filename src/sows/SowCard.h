@@ -4,20 +4,20 @@
 // mortality, pigs fostered to and from her, litter weights), her breed, due
 // date, the boar she was bred to, her averages, her note pad, an empty form
 // for her next litter and the date of printing, printed as a listing.
-#include <array>
 #include <string>
 #include <vector>
 
+#include "common/FixedLine.h"
 #include "platform/TextRows.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 
-// The texts of one row of the litter table, index 0 empty: 1 born, 2 alive,
-// 3 weaned, 4 litter birth weight, 5 litter weaning weight, 6 fostered to,
-// 7 fostered from, 8 percent stillborn, 9 percent pre-weaning mortality. A
-// percentage whose divisor is 0 is blank, as is the mortality of a litter
-// not weaned.
-std::array<std::string, 10> FormatParityRow(const FarrowRecord& litter);
+// Writes one row of the litter table into `row` (86 columns): born at 13,
+// alive at 19, weaned at 27, percent stillborn at 37, percent pre-weaning
+// mortality at 48, fostered to at 61 and from at 66, litter birth weight at 73
+// and weaning weight at 81. A percentage whose divisor is 0 stays blank, as
+// does the mortality of a litter not weaned.
+void PutParityRow(FixedLine& row, const FarrowRecord& litter);
 
 // The card of the current sow (SowHistory with her statistics, FarrowLinks,
 // SowNotes, as LoadSowHistory leaves them) as its 40 lines, with the empty

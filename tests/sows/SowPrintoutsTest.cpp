@@ -44,7 +44,17 @@ inline void PrintTo(const ParityRowCase& c, std::ostream* os) { *os << c.name; }
 
 class ParityRowTest : public ::testing::TestWithParam<ParityRowCase> {};
 
-TEST_P(ParityRowTest, FormatsTheLitter) { EXPECT_EQ(FormatParityRow(GetParam().litter), GetParam().values); }
+TEST_P(ParityRowTest, FormatsTheLitter) {
+  // Each value at its column: born, alive, weaned, percent stillborn and
+  // pre-weaning mortality, fostered to and from, the two litter weights.
+  constexpr int columns[10] = {0, 13, 19, 27, 73, 81, 61, 66, 37, 48};
+  std::string expected(86, ' ');
+  for (size_t v = 1; v < 10; ++v)
+    expected.replace(static_cast<size_t>(columns[v] - 1), GetParam().values[v].size(), GetParam().values[v]);
+  FixedLine row(86);
+  PutParityRow(row, GetParam().litter);
+  EXPECT_EQ(row.str(), expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Litters, ParityRowTest,
