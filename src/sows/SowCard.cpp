@@ -56,9 +56,9 @@ void PutParityRow(FixedLine& row, const FarrowRecord& litter) {
   row.put(73, litter.BirthWeight, "0.00", 6).put(81, litter.WeaningWeight, "0.00", 6);
 }
 
-platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
+const platform::TextRows& SowCardLines(const records::FileImage<FarrowRecord>& farrowFile, platform::TextRows& lines) {
   const SowHistoryRecord& h = SowHistory;
-  platform::TextRows lines;
+  lines.clear();
   lines.reserve(kCardLines + 1, (kCardLines + 1) * kTableWidth);
   lines.add("");
   const int parities = records::UsedParities(h.ParityCount);
@@ -76,33 +76,49 @@ platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFi
     }
     lines.add(row.str());
   }
-  const std::string blank(kCardWidth, ' ');
+  static const std::string blank(kCardWidth, ' ');
+  static const std::string notePad = sectionCaption("*** N O T E   P A D ***");
+  static const std::string farrowing = sectionCaption("*** F A R R O W I N G   D A T A ***");
   lines.add(blank);
-  std::string figure;
-  lines.add(Labelled("Breed of SOW. ----------------------->", Trimmed(h.Breed)));
-  lines.add(Labelled("Date Due to FARROW. ----------------->", cardDueDate(h.DateDue)));
-  lines.add(Labelled("BOAR bred to. ----------------------->", Trimmed(h.BoarId)));
-  lines.add(Labelled("Average number of Pigs BORN. -------->", FormatInto(figure, h.AvgBorn, "0.00")));
-  lines.add(Labelled("Average number of Pigs BORN ALIVE. -->", FormatInto(figure, h.AvgBornAlive, "0.00")));
-  lines.add(Labelled("Average number of Pigs WEANED. ------>", FormatInto(figure, h.AvgWeaned, "0.00")));
+  std::string figure, line;
+  const auto labelled = [&lines, &line](std::string_view label, std::string_view value) {
+    lines.add(line.assign(label).append(value));
+  };
+  labelled("Breed of SOW. ----------------------->", Trimmed(h.Breed));
+  labelled("Date Due to FARROW. ----------------->", cardDueDate(h.DateDue));
+  labelled("BOAR bred to. ----------------------->", Trimmed(h.BoarId));
+  labelled("Average number of Pigs BORN. -------->", FormatInto(figure, h.AvgBorn, "0.00"));
+  labelled("Average number of Pigs BORN ALIVE. -->", FormatInto(figure, h.AvgBornAlive, "0.00"));
+  labelled("Average number of Pigs WEANED. ------>", FormatInto(figure, h.AvgWeaned, "0.00"));
   lines.add(blank);
-  lines.add(sectionCaption("*** N O T E   P A D ***"));
+  lines.add(notePad);
   for (int k = 1; k <= kNoteLines; ++k) lines.add(Trimmed(SowNotes[static_cast<size_t>(k)]));
   lines.add(blank);
-  lines.add(sectionCaption("*** F A R R O W I N G   D A T A ***"));
+  lines.add(farrowing);
   lines.add("DATE BORN -----------> ________           DATE WEANED -----------> ________");
   lines.add("PIG'S BORN ----------> ________           PIG'S WEANED ----------> ________");
   lines.add("PIG'S ALIVE ---------> ________           LITTER WEANING WEIGHT -> ________");
   lines.add("LITTER BIRTH WEIGHT -> ________           PIG'S FOSTERED --------> To____ From____");
   lines.add(blank);
-  lines.add(Labelled("This SOW CARD was printed on. ", DateText));
+  labelled("This SOW CARD was printed on. ", DateText);
   return lines;
 }
 
-void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile) {
-  const platform::TextRows lines = SowCardLines(farrowFile);
+platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
+  platform::TextRows lines;
+  SowCardLines(farrowFile, lines);
+  return lines;
+}
+
+void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile, platform::TextRows& room) {
+  const platform::TextRows& lines = SowCardLines(farrowFile, room);
   PrintCourierListing("S O W  I D (" + Trim(SowHistory.Id) + ")  C A R D",
                       "           ----- P I G S -----     PERCENT     PRE-WEAN     FOSTERED    LITTER WT's.  ",
                       " PARITY    BORN  ALIVE  WEANED    STILLBORN    MORTALITY    TO  FROM    BIRTH  WEANED ", lines,
                       kCardPageLines);
+}
+
+void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile) {
+  platform::TextRows room;
+  PrintSowCard(farrowFile, room);
 }

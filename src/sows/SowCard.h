@@ -24,6 +24,11 @@ void PutParityRow(FixedLine& row, const FarrowRecord& litter);
 // line 0 first; her litters' rows come from `farrowFile`. A parity whose
 // litter link is not a record of the file shows only its number.
 platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFile);
+// The same lines written into `lines` (emptied first, its room kept), which
+// is answered.
+const platform::TextRows& SowCardLines(const records::FileImage<FarrowRecord>& farrowFile, platform::TextRows& lines);
 
-// Prints the card of the current sow as one document.
+// Prints the card of the current sow as one document; a run of cards makes
+// the lines of each in the `room` of the one before.
 void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile);
+void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile, platform::TextRows& room);

@@ -71,10 +71,11 @@ void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const reco
                      const records::FileImage<FarrowRecord>& litters) {
   SelectedSowRecs.assign(chosen.size() + 1, 0);
   std::copy(chosen.begin(), chosen.end(), SelectedSowRecs.begin() + 1);
+  platform::TextRows card;
   for (long record : chosen) {
     CurrentSowRec = record;
     LoadSowHistory(record, sows, litters);
-    if (sheet == SowSheet::Card) PrintSowCard(litters);
+    if (sheet == SowSheet::Card) PrintSowCard(litters, card);
     else PrintSowHistory();
   }
 }
