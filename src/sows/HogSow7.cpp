@@ -42,13 +42,17 @@ const IndexWindowKind kSowIndex{
 }  // namespace
 
 std::vector<std::string> SowIndexCells(const uint8_t* sow, const SowLitterSums& litters) {
-  return {std::string(Trimmed(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth))),
-          Format(records::getI16(sow + SowRecord::ParityCountAt), "####0"),
-          Format(litters.averageBirthWeight(), "#####0.00"),
-          Format(litters.averageWeaningWeight(), "#####0.00"),
-          Format(litters.average(litters.born), "#####0.00"),
-          Format(litters.average(litters.weaned), "#####0.00"),
-          Format(litters.average(litters.born - litters.alive), "#####0.00")};
+  // Each cell made where it stays (a braced list would copy every one).
+  std::vector<std::string> cells;
+  cells.reserve(7);
+  cells.emplace_back(Trimmed(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth)));
+  cells.push_back(Format(records::getI16(sow + SowRecord::ParityCountAt), "####0"));
+  cells.push_back(Format(litters.averageBirthWeight(), "#####0.00"));
+  cells.push_back(Format(litters.averageWeaningWeight(), "#####0.00"));
+  cells.push_back(Format(litters.average(litters.born), "#####0.00"));
+  cells.push_back(Format(litters.average(litters.weaned), "#####0.00"));
+  cells.push_back(Format(litters.average(litters.born - litters.alive), "#####0.00"));
+  return cells;
 }
 
 bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault) {
