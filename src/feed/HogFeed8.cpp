@@ -138,8 +138,8 @@ std::vector<std::string> HogFeed8::Lines() const {
   return lines;
 }
 
-std::vector<std::string> HogFeed8::ListedCodes() const {
-  std::vector<std::string> codes;
+std::vector<std::string_view> HogFeed8::ListedCodes() const {
+  std::vector<std::string_view> codes;
   codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
   for (int i = 0; i < FeedIngLst->ListCount(); ++i) {
     const long n = FeedIngLst->ItemData(i);  // a record of listed_, as the rows were written

@@ -132,9 +132,9 @@ IngredientIndex::IngredientIndex(const IngredientFile& file)
     : codes_(file.count(),
              [&file](long n) { return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth)); }) {}
 
-long IngredientIndex::First(const std::string& code) const { return codes_.First(Trimmed(code)); }
+long IngredientIndex::First(std::string_view code) const { return codes_.First(Trimmed(code)); }
 
-void IngredientIndex::Forget(const std::string& code, long record) { codes_.Forget(Trimmed(code), record); }
+void IngredientIndex::Forget(std::string_view code, long record) { codes_.Forget(Trimmed(code), record); }
 
 std::string IngredientListLine(const IngredientRecord& r) {
   FixedLine line(kListWidth);
@@ -170,16 +170,16 @@ std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   return lines;
 }
 
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes,
+void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes,
                                platform::TextRows& lines) {
   const IngredientIndex index(file);
   lines.reserve(lines.size() + codes.size(), (lines.size() + codes.size()) * kPrintWidth);
   FixedLine line(kPrintWidth);
-  for (const std::string& code : codes)
+  for (const std::string_view code : codes)
     for (long n = index.First(code); n != 0; n = index.Next(n)) lines.add(printLine(line, file.bytes(n)));
 }
 
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes) {
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes) {
   platform::TextRows rows;
   WriteIngredientPrintLines(file, codes, rows);
   std::vector<std::string> lines;

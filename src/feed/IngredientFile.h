@@ -41,11 +41,11 @@ class IngredientIndex {
  public:
   explicit IngredientIndex(const IngredientFile& file);
   // The first record holding `code` (trimmed); 0 when none.
-  long First(const std::string& code) const;
+  long First(std::string_view code) const;
   // The record after `record` holding the same code; 0 when none.
   long Next(long record) const { return codes_.Next(record); }
   // Takes `record` out, once it was freed.
-  void Forget(const std::string& code, long record);
+  void Forget(std::string_view code, long record);
 
  private:
   CodeIndex codes_;
@@ -76,6 +76,6 @@ std::vector<std::string> IngredientListLines(const IngredientFile& file);
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.
 // WriteIngredientPrintLines adds them to `lines`, one buffer for them all.
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes,
+void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes,
                                platform::TextRows& lines);
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes);
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes);
