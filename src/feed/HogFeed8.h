@@ -43,9 +43,9 @@ class HogFeed8 : public platform::Form {
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
   // The codes of the listed ingredients, top to bottom, as their lines show
-  // them: each from the record its line was written from, a view of the
+  // them, each with the record its line was written from: views of the
   // file the window listed, which it keeps while it lives.
-  std::vector<std::string_view> ListedCodes() const;
+  std::vector<ListedCode> ListedCodes() const;
 
  protected:
   void Form_Load() override;

@@ -73,9 +73,17 @@ std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 // next line), so the lines go to the list with no string made per line.
 void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view, long)>& take);
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
+// The code of a listed line, with the record the line was written from (0
+// when unknown). Where that record of the file printed still holds the code
+// and no record before it does, the code's records are followed from it
+// without looking the code up.
+struct ListedCode {
+  std::string_view code;
+  long record = 0;
+};
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.
 // WriteIngredientPrintLines adds them to `lines`, one buffer for them all.
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes,
+void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<ListedCode>& codes,
                                platform::TextRows& lines);
 std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes);
