@@ -1,6 +1,7 @@
 #include "feed/IngredientFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 #include "common/DataFiles.h"
@@ -12,46 +13,34 @@ namespace {
 
 constexpr int kListWidth = kIngredientListWidth, kPrintWidth = 92;
 
-// The digits of `magnitude` written backwards so that they end at `end`, a
-// comma between each three when `grouped`, a '-' before them when
-// `negative`; where the text begins. The lists write tens of thousands of
-// figures, each written here straight from its digits.
-char* digitsEndingAt(char* end, uint64_t magnitude, bool grouped, bool negative) {
-  int inGroup = 0;
-  do {
-    if (grouped && inGroup == 3) {
-      *--end = ',';
-      inGroup = 0;
-    }
-    *--end = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-    ++inGroup;
-  } while (magnitude != 0);
-  if (negative) *--end = '-';
-  return end;
-}
-
-std::string_view endingAt(const char* begin, const char (&text)[32]) {
-  return {begin, static_cast<size_t>(text + sizeof text - begin)};
-}
-
 // A Currency's exact value in dollars and cents, rounded a half away from
 // zero, as Format writes it with "0.00"; `text` holds it.
 std::string_view dollars(int64_t raw, char (&text)[32]) {
   const uint64_t magnitude = raw < 0 ? 0 - static_cast<uint64_t>(raw) : static_cast<uint64_t>(raw);
   const uint64_t cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
-  char* end = text + sizeof text;
-  *--end = static_cast<char>('0' + cents % 10);
-  *--end = static_cast<char>('0' + cents / 10 % 10);
-  *--end = '.';
-  return endingAt(digitsEndingAt(end, cents / 100, false, raw < 0 && cents != 0), text);
+  size_t k = 0;
+  if (raw < 0 && cents != 0) text[k++] = '-';
+  k = static_cast<size_t>(std::to_chars(text + k, text + sizeof text, cents / 100).ptr - text);
+  text[k++] = '.';
+  text[k++] = static_cast<char>('0' + cents % 100 / 10);
+  text[k++] = static_cast<char>('0' + cents % 10);
+  return {text, k};
 }
 
 // A whole number as Format writes it with "######0" (`grouped` false) or
-// with "#,###,##0" (true); `text` holds it.
+// with "#,###,##0" (true); `text` holds it. The lists write tens of
+// thousands of these, so they are written straight from the digits.
 std::string_view whole(int64_t value, bool grouped, char (&text)[32]) {
+  char digits[24];
   const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  return endingAt(digitsEndingAt(text + sizeof text, magnitude, grouped, value < 0), text);
+  const size_t count = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
+  size_t k = 0;
+  if (value < 0) text[k++] = '-';
+  for (size_t i = 0; i < count; ++i) {
+    if (grouped && i != 0 && (count - i) % 3 == 0) text[k++] = ',';
+    text[k++] = digits[i];
+  }
+  return {text, k};
 }
 
 using R = IngredientRecord;

@@ -88,17 +88,6 @@ TEST(IngredientFile, InventoriesAreWrittenAsFormatWritesThem) {
   }
 }
 
-TEST(IngredientFile, CostsAreWrittenInCentsRoundedAHalfAwayFromZero) {
-  const struct {
-    double total;
-    const char* column;  // the printed total cost, 8 columns
-  } cases[] = {{0, "    0.00"},       {0.005, "    0.01"},       {-0.005, "   -0.01"},
-               {-0.004, "    0.00"},  {0.0049, "    0.00"},      {1234.5, " 1234.50"},
-               {99999.995, "100000.0"}, {-987654.321, "-987654."}, {12.3449, "   12.34"}};
-  for (const auto& c : cases)
-    EXPECT_EQ(IngredientPrintLine(anIngredient("X").cost(c.total, 0)).substr(69, 8), c.column) << c.total;
-}
-
 TEST(IngredientFile, TheListLeavesOutFreeRecordsAndEmptyInventoriesThePrintFollowsTheList) {
   const IngredientFile file = fileOf({anIngredient("A").name("ALFALFA"), IngredientRecord{}, anIngredient("Z").pounds(0, 5),
                                       anIngredient("B").name("BARLEY").pounds(-5, 5), anIngredient("A").name("SECOND")});
