@@ -27,22 +27,6 @@ std::string_view dollars(int64_t raw, char (&text)[32]) {
   return {text, k};
 }
 
-// A whole number as Format writes it with "######0" (`grouped` false) or
-// with "#,###,##0" (true); `text` holds it. The lists write tens of
-// thousands of these, so they are written straight from the digits.
-std::string_view whole(int64_t value, bool grouped, char (&text)[32]) {
-  char digits[24];
-  const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  const size_t count = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
-  size_t k = 0;
-  if (value < 0) text[k++] = '-';
-  for (size_t i = 0; i < count; ++i) {
-    if (grouped && i != 0 && (count - i) % 3 == 0) text[k++] = ',';
-    text[k++] = digits[i];
-  }
-  return {text, k};
-}
-
 using R = IngredientRecord;
 
 bool isFree(const uint8_t* record) { return Trimmed(records::textView(record + R::IdAt, R::IdWidth)).empty(); }
@@ -53,23 +37,23 @@ constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
 // The list and the printout write tens of thousands of lines, each straight
 // from the stored bytes into one line reused for every record.
 const std::string& listLine(FixedLine& line, const uint8_t* b) {
-  char cost[32], pounds[32];
+  char cost[32];
   return line.clear()
       .putTrimmed(1, records::textView(b + R::IdAt, R::IdWidth), R::IdWidth)
       .putTrimmed(10, records::textView(b + kName, 20), 20)
-      .putRight(32, whole(records::getI32(b + R::CurrentInventoryAt), true, pounds), 9)
+      .putRight(32, records::getI32(b + R::CurrentInventoryAt), "#,###,##0", 9)
       .put(43, records::textView(b + kDate, 10), 10)
       .putRight(55, dollars(records::getI64(b + kUnit), cost), 6)
       .str();
 }
 
 const std::string& printLine(FixedLine& line, const uint8_t* b) {
-  char cost[32], current[32], start[32];
+  char cost[32];
   line.clear()
       .putTrimmed(1, records::textView(b + R::IdAt, R::IdWidth), R::IdWidth)
       .putTrimmed(10, records::textView(b + kName, 20), 20)
-      .putRight(34, whole(records::getI32(b + R::CurrentInventoryAt), false, current), 7)
-      .putRight(47, whole(records::getI32(b + kStart), false, start), 7)
+      .putRight(34, records::getI32(b + R::CurrentInventoryAt), "######0", 7)
+      .putRight(47, records::getI32(b + kStart), "######0", 7)
       .putRight(60, dollars(records::getI64(b + kUnit), cost), 6);
   return line.putRight(70, dollars(records::getI64(b + kTotal), cost), 8)
       .put(81, records::textView(b + kDate, 10), 10)

@@ -2,9 +2,6 @@
 // codes looked up, the list and printed lines, and the file read and written.
 #include <gtest/gtest.h>
 
-#include <limits>
-
-#include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "feed/IngredientFile.h"
 #include "platform/FileSystem.h"
@@ -72,19 +69,6 @@ TEST(IngredientFile, ListAndPrintedLinesHoldEachValueAtItsColumns) {
     EXPECT_EQ(IngredientListLine(c.r), c.listed);
     EXPECT_EQ(IngredientPrintLine(c.r), c.printed);
     EXPECT_EQ(IngredientCodeOfLine(c.listed), c.r.IngredientCode);
-  }
-}
-
-TEST(IngredientFile, InventoriesAreWrittenAsFormatWritesThem) {
-  for (const int32_t pounds : {0, 7, -7, 999, -999, 1000, -1000, 123456, 1234567, -1234567, 12345678,
-                               std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()}) {
-    const IngredientRecord r = anIngredient("X").pounds(pounds, ~pounds);
-    const auto column = [](std::string text, size_t width) {
-      return text.size() >= width ? text.substr(0, width) : std::string(width - text.size(), ' ') + text;
-    };
-    EXPECT_EQ(IngredientListLine(r).substr(31, 9), column(Format(pounds, "#,###,##0"), 9)) << pounds;
-    EXPECT_EQ(IngredientPrintLine(r).substr(33, 7), column(Format(pounds, "######0"), 7)) << pounds;
-    EXPECT_EQ(IngredientPrintLine(r).substr(46, 7), column(Format(~pounds, "######0"), 7)) << pounds;
   }
 }
 
