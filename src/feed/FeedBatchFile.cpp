@@ -83,6 +83,7 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
   static const records::FieldPlace batchId = records::placeOf(&MedicationRecord::BatchId);
   static const records::FieldPlace dosage = records::placeOf(&MedicationRecord::Dosage);
   static const records::FieldPlace unitCost = records::placeOf(&MedicationRecord::UnitCost);
+  byId_.reserve(static_cast<size_t>(meds.count()));  // no table grown again on the way
   for (long n = 1; n <= meds.count(); ++n) {
     const uint8_t* bytes = meds.bytes(n);
     const std::string_view id = RTrimmed(batchId.text(bytes));

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kLineWidth = 88;
+constexpr int kLineWidth = kBatchLineWidth;
 
 // Where the fields of a batch lie: the list and the printout read them
 // straight from the stored bytes.
@@ -138,6 +138,8 @@ std::string BatchPrintLine(const FeedBatchRecord& b, const BatchMedication& med)
 
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchReport r;
+  r.lines.reserve(static_cast<size_t>(batches.count()) + 1, static_cast<size_t>(batches.count()) * kLineWidth);
+  r.lines.add("");
   FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long, const uint8_t* b, const BatchMedication& m) {
     const bool medicated = IsMedicatedNumber(kNumber.text(b));
@@ -148,7 +150,7 @@ BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& lette
     r.totalPounds = records::Plus64(r.totalPounds, kPounds.i32(b));
     if (medicated) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
     r.totalCost = r.totalCost + cost + med.cost;
-    r.lines.push_back(printLine(line, b, med));
+    r.lines.add(printLine(line, b, med));
     ++r.batches;
   });
   return r;

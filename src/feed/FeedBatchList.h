@@ -13,6 +13,9 @@
 #include <vector>
 
 #include "feed/FeedBatchFile.h"
+#include "platform/TextRows.h"
+
+inline constexpr int kBatchLineWidth = 88;
 
 // The list of the batches of type `letter`, in record order.
 struct BatchTotals {
@@ -41,7 +44,7 @@ GrandTotals GrandTotalsOf(const BatchTotals& list);
 
 // The printed listing and its summary.
 struct BatchReport {
-  std::vector<std::string> lines{std::string()};  // element 0 stays empty
+  platform::TextRows lines;  // element 0 stays empty; one buffer for them all
   int32_t batches = 0;
   int64_t totalPounds = 0;
   float totalCost = 0;

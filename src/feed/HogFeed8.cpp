@@ -138,12 +138,12 @@ std::vector<std::string> HogFeed8::Lines() const {
   return lines;
 }
 
-std::vector<std::string> HogFeed8::ListedCodes() const {
-  std::vector<std::string> codes;
+std::vector<ListedCode> HogFeed8::ListedCodes() const {
+  std::vector<ListedCode> codes;
   codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
   for (int i = 0; i < FeedIngLst->ListCount(); ++i) {
     const long n = FeedIngLst->ItemData(i);  // a record of listed_, as the rows were written
-    if (n >= 1 && n <= listed_.count()) codes.emplace_back(IngredientCodeAt(listed_, n));
+    if (n >= 1 && n <= listed_.count()) codes.push_back({IngredientCodeAt(listed_, n), n});
   }
   return codes;
 }

@@ -7,6 +7,7 @@
 // a line's code again in the file it reads.
 #include <QMenuBar>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "feed/IngredientFile.h"
@@ -42,8 +43,9 @@ class HogFeed8 : public platform::Form {
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
   // The codes of the listed ingredients, top to bottom, as their lines show
-  // them: each from the record its line was written from.
-  std::vector<std::string> ListedCodes() const;
+  // them, each with the record its line was written from: views of the
+  // file the window listed, which it keeps while it lives.
+  std::vector<ListedCode> ListedCodes() const;
 
  protected:
   void Form_Load() override;

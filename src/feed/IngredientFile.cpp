@@ -105,9 +105,9 @@ IngredientIndex::IngredientIndex(const IngredientFile& file)
     : codes_(file.count(),
              [&file](long n) { return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth)); }) {}
 
-long IngredientIndex::First(const std::string& code) const { return codes_.First(Trimmed(code)); }
+long IngredientIndex::First(std::string_view code) const { return codes_.First(Trimmed(code)); }
 
-void IngredientIndex::Forget(const std::string& code, long record) { codes_.Forget(Trimmed(code), record); }
+void IngredientIndex::Forget(std::string_view code, long record) { codes_.Forget(Trimmed(code), record); }
 
 std::string IngredientListLine(const IngredientRecord& r) {
   FixedLine line(kListWidth);
@@ -143,18 +143,29 @@ std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   return lines;
 }
 
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes,
+void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<ListedCode>& codes,
                                platform::TextRows& lines) {
   const IngredientIndex index(file);
+  // The records that come after another of their code.
+  std::vector<bool> follows(static_cast<size_t>(file.count()) + 1, false);
+  for (long n = 1; n <= file.count(); ++n) follows[static_cast<size_t>(index.Next(n))] = true;
+  const auto firstOf = [&](const ListedCode& listed) {
+    const long n = listed.record;
+    const bool first = n >= 1 && n <= file.count() && !follows[static_cast<size_t>(n)] &&
+                       IngredientCodeAt(file, n) == Trimmed(listed.code);
+    return first ? n : index.First(listed.code);
+  };
   lines.reserve(lines.size() + codes.size(), (lines.size() + codes.size()) * kPrintWidth);
   FixedLine line(kPrintWidth);
-  for (const std::string& code : codes)
-    for (long n = index.First(code); n != 0; n = index.Next(n)) lines.add(printLine(line, file.bytes(n)));
+  for (const ListedCode& listed : codes)
+    for (long n = firstOf(listed); n != 0; n = index.Next(n)) lines.add(printLine(line, file.bytes(n)));
 }
 
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes) {
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes) {
+  std::vector<ListedCode> listed;
+  for (const std::string_view code : codes) listed.push_back({code, 0});
   platform::TextRows rows;
-  WriteIngredientPrintLines(file, codes, rows);
+  WriteIngredientPrintLines(file, listed, rows);
   std::vector<std::string> lines;
   for (size_t i = 0; i < rows.size(); ++i) lines.emplace_back(rows[i]);
   return lines;

@@ -41,11 +41,11 @@ class IngredientIndex {
  public:
   explicit IngredientIndex(const IngredientFile& file);
   // The first record holding `code` (trimmed); 0 when none.
-  long First(const std::string& code) const;
+  long First(std::string_view code) const;
   // The record after `record` holding the same code; 0 when none.
   long Next(long record) const { return codes_.Next(record); }
   // Takes `record` out, once it was freed.
-  void Forget(const std::string& code, long record);
+  void Forget(std::string_view code, long record);
 
  private:
   CodeIndex codes_;
@@ -73,9 +73,17 @@ std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 // next line), so the lines go to the list with no string made per line.
 void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view, long)>& take);
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
+// The code of a listed line, with the record the line was written from (0
+// when unknown). Where that record of the file printed still holds the code
+// and no record before it does, the code's records are followed from it
+// without looking the code up.
+struct ListedCode {
+  std::string_view code;
+  long record = 0;
+};
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.
 // WriteIngredientPrintLines adds them to `lines`, one buffer for them all.
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes,
+void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<ListedCode>& codes,
                                platform::TextRows& lines);
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes);
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes);
