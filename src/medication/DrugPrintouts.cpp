@@ -95,17 +95,7 @@ platform::TextRows DrugListingLines(const records::FileImage<DrugRecord>& drugs,
   lines.reserve(found.size() + 1, found.size() * kListingWidth);
   lines.add("");  // element 0 stays empty
   FixedLine line(kListingWidth);
-  // The records lie far apart in the image: the fields of a record a few
-  // lines on are fetched while this line is written.
-  constexpr size_t kAhead = 8;
-  for (size_t i = 0; i < found.size(); ++i) {
-    if (i + kAhead < found.size()) {
-      const uint8_t* ahead = drugs.bytes(found[i + kAhead]);
-      __builtin_prefetch(ahead);
-      __builtin_prefetch(ahead + DrugRecord::InventoryAt + 3);
-    }
-    lines.add(listingLine(line, drugs.bytes(found[i])));
-  }
+  for (long n : found) lines.add(listingLine(line, drugs.bytes(n)));
   return lines;
 }
 

@@ -161,15 +161,7 @@ void Drug_1::MainDrug_Click(int Index) {
 std::vector<std::string> Drug_1::ListedCodes(bool selectedOnly) const {
   std::vector<std::string> codes;
   codes.reserve(static_cast<size_t>(selectedOnly ? Drug_List->SelCount() : Drug_List->ListCount()));
-  const int rows = Drug_List->ListCount();
-  // The records lie far apart in the image: when every row is taken, the
-  // code of a row a few rows on is fetched while this row's is read.
-  constexpr int kAhead = 8;
-  for (int row = 0; row < rows; ++row) {
-    if (!selectedOnly && row + kAhead < rows) {
-      const long ahead = Drug_List->ItemData(row + kAhead);
-      if (ahead >= 1 && ahead <= listed_.count()) __builtin_prefetch(listed_.bytes(ahead) + DrugRecord::CodeAt);
-    }
+  for (int row = 0; row < Drug_List->ListCount(); ++row) {
     const long n = Drug_List->ItemData(row);  // a record of listed_, as the rows were written
     if ((!selectedOnly || Drug_List->Selected(row)) && n >= 1 && n <= listed_.count())
       codes.emplace_back(DrugCodeAt(listed_.bytes(n)));
