@@ -48,21 +48,23 @@ void selectBodyFont(const ListingSizes& sizes) {
 long long wholeY() { return RoundHalfEven(printer().currentY()); }
 
 // Prints `text` at (x, y) as it stands.
-void printAt(double x, double y, const std::string& text) {
-  platform::Printer& p = printer();
+void printAt(platform::Printer& p, double x, double y, const std::string& text) {
   p.setCurrentX(x);
   p.setCurrentY(y);
   p.print(text);
 }
+void printAt(double x, double y, const std::string& text) { printAt(printer(), x, y, text); }
 
 // The same for a line held in a buffer: copied into `scratch` (kept from
 // line to line) for the printer.
-void printAt(double x, double y, std::string_view text, std::string& scratch) {
+void printAt(platform::Printer& p, double x, double y, std::string_view text, std::string& scratch) {
   scratch.resize(text.size());  // the lines of a listing are mostly of one length
   std::copy(text.begin(), text.end(), scratch.begin());
-  printAt(x, y, scratch);
+  printAt(p, x, y, scratch);
 }
-void printAt(double x, double y, const std::string& text, std::string&) { printAt(x, y, text); }
+void printAt(platform::Printer& p, double x, double y, const std::string& text, std::string&) {
+  printAt(p, x, y, text);
+}
 
 // The longest of the texts [first, last) of `texts` without their trailing
 // blanks: in the listings' fixed-pitch faces the widest.
@@ -159,7 +161,10 @@ void StartPrintPage() {
 double FittingSize(double size, const std::string& text, double width) {
   platform::Printer& p = printer();
   const double was = p.font().size;
-  const std::string shown = text.substr(0, text.find_last_not_of(' ') + 1);
+  // The text is measured without its trailing blanks; most have none.
+  const size_t shownLength = text.find_last_not_of(' ') + 1;  // 0 for blanks only
+  const std::string trimmed = shownLength < text.size() ? text.substr(0, shownLength) : std::string();
+  const std::string& shown = shownLength < text.size() ? trimmed : text;
   double fits = size;
   p.setFontSize(fits);
   while (fits > 1 && p.textWidth(shown) > width) {
@@ -213,9 +218,10 @@ void printListing(const Texts& Lines) {
   platform::Printer& p = printer();
   static const std::string kNoLine;
   std::string scratch;
+  const long count = static_cast<long>(Lines.size());
   auto printLine = [&](double y, long i) {
-    if (i >= 0 && i < static_cast<long>(Lines.size())) printAt(0, y, Lines[static_cast<size_t>(i)], scratch);
-    else printAt(0, y, kNoLine);
+    if (i >= 0 && i < count) printAt(p, 0, y, Lines[static_cast<size_t>(i)], scratch);
+    else printAt(p, 0, y, kNoLine);
   };
 
   const ListingSizes sizes = fitListing(Lines);

@@ -88,16 +88,18 @@ std::string DrugListingLine(const DrugRecord& drug) {
   return listingLine(line, records::encode(drug).data());
 }
 
-std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                          const std::vector<std::string>& codes) {
-  std::vector<std::string> lines;
+platform::TextRows DrugListingLines(const records::FileImage<DrugRecord>& drugs,
+                                    const std::vector<std::string>& codes) {
+  const std::vector<long> found = DrugRecordsOfCodes(drugs, codes);
+  platform::TextRows lines;
+  lines.reserve(found.size() + 1, found.size() * kListingWidth);
+  lines.add("");  // element 0 stays empty
   FixedLine line(kListingWidth);
-  for (long n : DrugRecordsOfCodes(drugs, codes)) lines.push_back(listingLine(line, drugs.bytes(n)));
+  for (long n : found) lines.add(listingLine(line, drugs.bytes(n)));
   return lines;
 }
 
-void PrintDrugListing(std::vector<std::string> body, const std::string& shown) {
-  body.insert(body.begin(), std::string());  // element 0 stays empty
+void PrintDrugListing(const platform::TextRows& body, const std::string& shown) {
   const std::string heading = FixedLine(kListingWidth).put(2, Trim(shown), 61).put(63, "DRUG           INVENTORY", 24).str();
   PrintCourierListing("D R U G   L I S T I N G", heading,
                       " DRUG CODE        DRUG (NAME)                DOSAGE           TYPE             AMOUNT ", body);
@@ -109,6 +111,7 @@ std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs
                                      const std::vector<std::string>& codes) {
   const DrugsByCode byCode(drugs);
   std::vector<long> found;
+  found.reserve(codes.size());
   for (const std::string& code : codes)
     for (long n = byCode.First(code); n != 0; n = byCode.Next(n)) found.push_back(n);
   return found;

@@ -185,13 +185,13 @@ void Drug_1::PrintDrugList() {
   Hourglass(true);
   records::FileImage<DrugRecord> drugs;
   if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
-  std::vector<std::string> lines = DrugListingLines(drugs, ListedCodes(false));
-  if (lines.empty()) {
+  const platform::TextRows lines = DrugListingLines(drugs, ListedCodes(false));
+  if (lines.size() == 1) {
     Hourglass(false);
     Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
     return;
   }
-  PrintDrugListing(std::move(lines), DQDisp->Caption());
+  PrintDrugListing(lines, DQDisp->Caption());
   Hourglass(false);
 }
 

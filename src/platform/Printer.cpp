@@ -2,7 +2,7 @@
 
 namespace platform {
 
-bool Printer::ensurePage() {
+bool Printer::openPage() {
   if (!inDocument_) {
     failure_.clear();  // a new document starts afresh
     // A document that could not begin is under way all the same, failed:
@@ -26,10 +26,13 @@ bool Printer::ensurePage() {
   return true;
 }
 
+namespace {
+const std::string kAnyLine = "Ag";  // the height of an empty line
+}  // namespace
+
 void Printer::print(const std::string& text, bool newLine) {
   if (ensurePage()) drawText(x_, y_, text);
   if (newLine) {
-    static const std::string kAnyLine = "Ag";  // the height of an empty line
     y_ += textHeight(text.empty() ? kAnyLine : text);
     x_ = 0;
   } else {

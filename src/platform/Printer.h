@@ -86,7 +86,10 @@ class Printer {
   void setFailure(const std::string& why) { failure_ = why; }
 
  private:
-  bool ensurePage();  // opens the document or the pending page before output
+  // Opens the document or the pending page before output; false once the
+  // document failed. Inline for the output that follows on an open page.
+  bool ensurePage() { return inDocument_ && !pagePending_ ? failure_.empty() : openPage(); }
+  bool openPage();
 
   double x_ = 0, y_ = 0;
   PrinterFont font_;

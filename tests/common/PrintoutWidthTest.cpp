@@ -171,7 +171,10 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
          PrintKillSheetTotalsOf(table, groups, today);
        }},
       {"drug listing, sheet and totals", [](PrintoutWidthTest&) {
-         PrintDrugListing({"", DrugListingLine(wideDrug())}, "By DRUG NAME, WWWWWWWWWWWWWWWWWWWW");
+         platform::TextRows lines;
+         lines.add("");
+         lines.add(DrugListingLine(wideDrug()));
+         PrintDrugListing(lines, "By DRUG NAME, WWWWWWWWWWWWWWWWWWWW");
          PrintDrugSheet(SheetFieldsOf(wideDrug()));
          DrugRecord bought = wideDrug();
          bought.PurchaseDate = "01/01/2099";

@@ -36,6 +36,20 @@ TEST(DrugPrintouts, ListingLineColumns) {
             "");
 }
 
+// For each code in the given order, a line for every record holding it, in
+// record order, from element 1 on; a code no record holds gives no line.
+TEST(DrugPrintouts, ListingLinesFollowTheCodesGiven) {
+  const std::vector<DrugRecord> drugs = {aDrug("AMX").name("Amox"), aDrug("PEN").name("Pen-V"),
+                                         aDrug("AMX").name("Amox B")};
+  const platform::TextRows lines =
+      DrugListingLines(records::FileImage<DrugRecord>::of(drugs), {"PEN", "GONE", "AMX"});
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "");
+  EXPECT_EQ(lines[1], DrugListingLine(drugs[1]));
+  EXPECT_EQ(lines[2], DrugListingLine(drugs[0]));
+  EXPECT_EQ(lines[3], DrugListingLine(drugs[2]));
+}
+
 // Groups by upper-cased name in the order names first occur; each step of a
 // sum rounds as its text does; only dates ending in the year count.
 TEST(DrugPrintouts, YearlyTotalsByName) {
