@@ -99,11 +99,10 @@ float SingleTextValue(float value) {
   if (!std::isfinite(value) || value == 0) return 0;
   // Its seven digits, worked out in whole numbers: the read is one correctly
   // rounded product or quotient of exact doubles, the nearest to the text.
-  static constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
   Significant s;
-  if (SignificantDigits(std::fabs(static_cast<double>(value)), 7, s) && s.point <= 7 && s.point >= -5) {
+  if (SingleSignificantDigits(std::fabs(value), s) && s.point <= 7 && s.point >= -5) {
     const double digits = static_cast<double>(s.number);  // the value is digits x 10^(point - 7)
-    const double read = digits / kTens[7 - s.point];
+    const double read = digits / kExactPowersOf10[7 - s.point];
     return static_cast<float>(value < 0 ? -read : read);
   }
   // The digits SingleText writes, read back without the text being made.

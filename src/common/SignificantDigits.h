@@ -52,11 +52,13 @@ inline bool SetSignificant(uint64_t whole, int point, int significant, Significa
   return true;
 }
 
+// 10^n for n from 0 to 12, each exact as a double.
+inline constexpr double kExactPowersOf10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+
 // SignificantDigits(x, 7, s) of a Single, in double arithmetic: a Single's
 // 24 bits times 10^k, for k up to 12, are exact in a double's 53.
 inline bool SingleSignificantDigits(float value, Significant& s) {
   constexpr int kSignificant = 7;
-  constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
   const double x = value;
   if (!(x >= 1e-5 && x < 1e7)) return false;
   // The digits before the point: first guessed from the power of two (at
@@ -66,8 +68,8 @@ inline bool SingleSignificantDigits(float value, Significant& s) {
   double scaled = 0;
   for (;;) {
     const int k = kSignificant - point;
-    if (k < 0 || k >= static_cast<int>(std::size(kPowers))) return false;
-    scaled = x * kPowers[k];  // exact
+    if (k < 0 || k >= static_cast<int>(std::size(kExactPowersOf10))) return false;
+    scaled = x * kExactPowersOf10[k];  // exact
     if (scaled < 1e6) --point;
     else if (scaled >= 1e7) ++point;
     else break;
