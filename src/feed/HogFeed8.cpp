@@ -41,11 +41,9 @@ constexpr int kCharTwips = 120;
 constexpr int kListTop = 600;
 int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 
-// Takes each line written into `rows` with its record number as item data,
-// with room for a line of every record of `file`.
-std::function<void(std::string_view, long)> rowTaker(platform::ListItems& rows, const IngredientFile& file) {
+// Room in `rows` for a line of every record of `file`.
+void reserveRows(platform::ListItems& rows, const IngredientFile& file) {
   rows.reserve(static_cast<size_t>(file.count()), static_cast<size_t>(file.count() * kIngredientListWidth));
-  return [&rows](std::string_view line, long n) { rows.add(line, n); };
 }
 
 std::string deleteQuestion(const std::string& code) {
@@ -95,7 +93,10 @@ void HogFeed8::ListAllIngredients() {
   FeedIngLst->Clear();
   IngredientFile file;
   platform::ListItems rows;
-  if (ReadIngredientFile(file, kCaption)) WriteIngredientListLines(file, rowTaker(rows, file));
+  if (ReadIngredientFile(file, kCaption)) {
+    reserveRows(rows, file);
+    WriteIngredientListLines(file, rows);
+  }
   ShowRows(std::move(rows), std::move(file));
 }
 
@@ -104,8 +105,10 @@ void HogFeed8::ListQueriedIngredients() {
   FeedIngLst->Clear();
   IngredientFile file;
   platform::ListItems rows;
-  if (ReadIngredientFile(file, kCaption))
-    WriteQueriedIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, file));
+  if (ReadIngredientFile(file, kCaption)) {
+    reserveRows(rows, file);
+    WriteQueriedIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]), rows);
+  }
   ShowRows(std::move(rows), std::move(file));
   FeedFormula->SetVisible(Query, true);
 }

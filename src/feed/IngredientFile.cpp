@@ -29,7 +29,20 @@ std::string_view dollars(int64_t raw, char (&text)[32]) {
 
 using R = IngredientRecord;
 
-bool isFree(const uint8_t* record) { return Trimmed(records::textView(record + R::IdAt, R::IdWidth)).empty(); }
+// A stored text from its first character that is not a blank. Written
+// left-aligned onto the blank line, a text trimmed so lands as it does
+// trimmed at both ends: its trailing blanks only write blanks over blanks.
+std::string_view fromFirstNonBlank(std::string_view text) {
+  return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// The stored code, from its first character that is not a blank; empty for a
+// free record.
+std::string_view storedCode(const uint8_t* record) {
+  return fromFirstNonBlank(records::textView(record + R::IdAt, R::IdWidth));
+}
+
+bool isFree(const uint8_t* record) { return storedCode(record).empty(); }
 
 // The stored fields the lines show, by their offsets in the record.
 constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
@@ -39,8 +52,8 @@ constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
 const std::string& listLine(FixedLine& line, const uint8_t* b) {
   char cost[32];
   return line.clear()
-      .putTrimmed(1, records::textView(b + R::IdAt, R::IdWidth), R::IdWidth)
-      .putTrimmed(10, records::textView(b + kName, 20), 20)
+      .put(1, storedCode(b), R::IdWidth)
+      .put(10, fromFirstNonBlank(records::textView(b + kName, 20)), 20)
       .putRight(32, records::getI32(b + R::CurrentInventoryAt), "#,###,##0", 9)
       .put(43, records::textView(b + kDate, 10), 10)
       .putRight(55, dollars(records::getI64(b + kUnit), cost), 6)
@@ -50,8 +63,8 @@ const std::string& listLine(FixedLine& line, const uint8_t* b) {
 const std::string& printLine(FixedLine& line, const uint8_t* b) {
   char cost[32];
   line.clear()
-      .putTrimmed(1, records::textView(b + R::IdAt, R::IdWidth), R::IdWidth)
-      .putTrimmed(10, records::textView(b + kName, 20), 20)
+      .put(1, storedCode(b), R::IdWidth)
+      .put(10, fromFirstNonBlank(records::textView(b + kName, 20)), 20)
       .putRight(34, records::getI32(b + R::CurrentInventoryAt), "######0", 7)
       .putRight(47, records::getI32(b + kStart), "######0", 7)
       .putRight(60, dollars(records::getI64(b + kUnit), cost), 6);
@@ -129,17 +142,19 @@ std::string IngredientCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
 
-void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view, long)>& take) {
+void WriteIngredientListLines(const IngredientFile& file, platform::ListItems& rows) {
   FixedLine line(kListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0) take(listLine(line, bytes), n);
+    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0) rows.add(listLine(line, bytes), n);
   }
 }
 
 std::vector<std::string> IngredientListLines(const IngredientFile& file) {
+  platform::ListItems rows;
+  WriteIngredientListLines(file, rows);
   std::vector<std::string> lines;
-  WriteIngredientListLines(file, [&lines](std::string_view line, long) { lines.emplace_back(line); });
+  for (size_t i = 0; i < rows.size(); ++i) lines.emplace_back(rows.text(i));
   return lines;
 }
 

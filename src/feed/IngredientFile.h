@@ -7,12 +7,12 @@
 // A file that cannot be read or written ends the action with one critical
 // box titled as the window's other boxes (common/DataFiles.h).
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/CodeIndex.h"
+#include "platform/Controls.h"
 #include "platform/TextRows.h"
 #include "common/FixedLine.h"
 #include "records/IngredientRecord.h"
@@ -68,10 +68,9 @@ std::string IngredientCodeOfLine(const std::string& line);
 std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 
 // The list of all ingredients: a line for every record with a code and a
-// current inventory other than 0, in record order. The window takes each
-// line with its record number as it is written (the text lasts until the
-// next line), so the lines go to the list with no string made per line.
-void WriteIngredientListLines(const IngredientFile& file, const std::function<void(std::string_view, long)>& take);
+// current inventory other than 0, in record order, each added to `rows` with
+// its record number as item data.
+void WriteIngredientListLines(const IngredientFile& file, platform::ListItems& rows);
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
 // The code of a listed line, with the record the line was written from (0
 // when unknown). Where that record of the file printed still holds the code

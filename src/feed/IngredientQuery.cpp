@@ -76,18 +76,19 @@ bool IngredientQuery::matches(const uint8_t* bytes) const {
   }
 }
 
-void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query,
-                             const std::function<void(std::string_view, long)>& take) {
+void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query, platform::ListItems& rows) {
   static const records::FieldPlace code = records::placeOf(&IngredientRecord::IngredientCode);
   FixedLine line(kIngredientListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!code.blank(bytes) && query.matches(bytes)) take(IngredientListLineAt(file, n, line), n);
+    if (!code.blank(bytes) && query.matches(bytes)) rows.add(IngredientListLineAt(file, n, line), n);
   }
 }
 
 std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query) {
+  platform::ListItems rows;
+  WriteQueriedIngredients(file, query, rows);
   std::vector<std::string> lines;
-  WriteQueriedIngredients(file, query, [&lines](std::string_view line, long) { lines.emplace_back(line); });
+  for (size_t i = 0; i < rows.size(); ++i) lines.emplace_back(rows.text(i));
   return lines;
 }

@@ -3,7 +3,6 @@
 // kinds of DialogHog7, the texts and title of its refusals), one query parsed
 // once and tested against each ingredient, and the list lines of the
 // ingredients it lists.
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,9 +29,8 @@ class IngredientQuery {
 };
 
 // The list lines (IngredientListLine) of the ingredients of FEED.LST that
-// match, in record order; free records are passed over, and a current
-// inventory of 0 keeps no ingredient off. Each line is handed to `take` with
-// its record number as it is written (the text lasts until the next line).
-void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query,
-                             const std::function<void(std::string_view, long)>& take);
+// match, in record order, each added to `rows` with its record number as
+// item data; free records are passed over, and a current inventory of 0
+// keeps no ingredient off.
+void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query, platform::ListItems& rows);
 std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query);

@@ -114,8 +114,10 @@ TEST(IngredientFile, ThePrintFollowsACodeFromItsListedRecordOnlyWhereThatIsItsFi
 TEST(IngredientFile, EachListLineComesWithItsRecordWhoseCodeTheLineShows) {
   const IngredientFile file = fileOf({anIngredient(" SOY").name("SOYBEAN"), IngredientRecord{},
                                       anIngredient("Z").pounds(0, 5), anIngredient("OATS ")});
+  platform::ListItems items;
+  WriteIngredientListLines(file, items);
   std::vector<std::pair<std::string, long>> rows;
-  WriteIngredientListLines(file, [&rows](std::string_view line, long n) { rows.emplace_back(line, n); });
+  for (size_t i = 0; i < items.size(); ++i) rows.emplace_back(items.text(i), items.itemData(i));
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].second, 1);
   EXPECT_EQ(rows[1].second, 4);
