@@ -1,16 +1,17 @@
 #include "common/CodeIndex.h"
 
 #include <bit>
+#include <cstring>
 
 namespace {
 
-// A code as one number: its length, then its characters side by side. 0 for
+// A code as one number: its characters side by side above its length. 0 for
 // a blank code; all ones, which no stored code gives, for one too long.
 uint64_t keyOf(std::string_view code) {
   if (code.size() > CodeIndex::kLongestCode) return ~uint64_t{0};
-  uint64_t key = code.size();
-  for (char c : code) key = (key << 8) | static_cast<uint8_t>(c);
-  return key;
+  uint64_t characters = 0;
+  std::memcpy(&characters, code.data(), code.size());
+  return characters << 8 | code.size();
 }
 
 }  // namespace
@@ -19,19 +20,21 @@ CodeIndex::CodeIndex(long count)
     : codes_(std::bit_ceil(static_cast<size_t>(count > 0 ? count : 0) * 2 + 2)),
       next_(static_cast<size_t>(count > 0 ? count : 0) + 1, 0) {}
 
-void CodeIndex::add(std::string_view code, long record) {
+void CodeIndex::add(std::string_view code, long n) {
   const uint64_t key = keyOf(code);
   if (key == 0 || key == ~uint64_t{0}) return;
+  const auto record = static_cast<int32_t>(n);
   Code& found = codes_[place(key)];
   if (found.key == 0) found = {key, record, record};
   else next_[static_cast<size_t>(found.last)] = record, found.last = record;  // a code held twice: its chain
 }
 
-// From the place the key's bits choose, on to the next until one holds the
-// key or is free; the table always keeps free places.
+// From the place the key's bits choose (the top bits of its product with a
+// constant, which all its bits stir), on to the next until one holds the key
+// or is free; the table always keeps free places.
 size_t CodeIndex::place(uint64_t key) const {
   const size_t mask = codes_.size() - 1;
-  size_t at = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask;
+  size_t at = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> (64 - std::countr_zero(codes_.size())));
   while (codes_[at].key != key && codes_[at].key != 0) at = (at + 1) & mask;
   return at;
 }
@@ -47,8 +50,8 @@ void CodeIndex::Forget(std::string_view code, long record) {
   Code& found = codes_[place(key)];
   if (key == 0 || found.key != key) return;
   // The link that leads to `record` now leads past it.
-  long before = 0;
-  for (long* link = &found.first; *link != 0; before = *link, link = &next_[static_cast<size_t>(*link)]) {
+  int32_t before = 0;
+  for (int32_t* link = &found.first; *link != 0; before = *link, link = &next_[static_cast<size_t>(*link)]) {
     if (*link != record) continue;
     *link = next_[static_cast<size_t>(record)];
     if (found.last == record) found.last = before;

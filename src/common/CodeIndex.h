@@ -30,15 +30,15 @@ class CodeIndex {
 
  private:
   explicit CodeIndex(long count);
-  void add(std::string_view code, long record);
-  // An open table of codes, twice as many places as records: each code's
-  // first and last record (0 once none is left); after each record the next
-  // of its code.
+  void add(std::string_view code, long n);
+  // An open table of codes, twice as many places as records: each code's first
+  // and last record (0 once none is left); after each record the next of its
+  // code.
   struct Code {
     uint64_t key = 0;  // 0: a place no code took
-    long first = 0, last = 0;
+    int32_t first = 0, last = 0;
   };
   size_t place(uint64_t key) const;  // where `key` is, or the free place it takes
   std::vector<Code> codes_;
-  std::vector<long> next_;
+  std::vector<int32_t> next_;
 };

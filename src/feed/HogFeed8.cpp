@@ -146,7 +146,7 @@ std::vector<ListedCode> HogFeed8::ListedCodes() const {
   codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
   for (int i = 0; i < FeedIngLst->ListCount(); ++i) {
     const long n = FeedIngLst->ItemData(i);  // a record of listed_, as the rows were written
-    if (n >= 1 && n <= listed_.count()) codes.push_back({IngredientCodeAt(listed_, n), n});
+    if (n >= 1 && n <= listed_.count()) codes.push_back(ListedCodeAt(listed_, n));
   }
   return codes;
 }

@@ -42,9 +42,9 @@ class HogFeed8 : public platform::Form {
   void ShowQueryResult();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
-  // The codes of the listed ingredients, top to bottom, as their lines show
-  // them, each with the record its line was written from: views of the
-  // file the window listed, which it keeps while it lives.
+  // The codes of the listed ingredients, top to bottom, as stored, each with
+  // the record its line was written from: views of the file the window
+  // listed, which it keeps while it lives.
   std::vector<ListedCode> ListedCodes() const;
 
  protected:

@@ -138,6 +138,10 @@ std::string_view IngredientCodeAt(const IngredientFile& file, long n) {
   return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth));
 }
 
+ListedCode ListedCodeAt(const IngredientFile& file, long n) {
+  return {records::textView(file.bytes(n) + R::IdAt, R::IdWidth), n};
+}
+
 std::string IngredientCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
@@ -167,7 +171,7 @@ void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<Lis
   const auto firstOf = [&](const ListedCode& listed) {
     const long n = listed.record;
     const bool first = n >= 1 && n <= file.count() && !follows[static_cast<size_t>(n)] &&
-                       IngredientCodeAt(file, n) == Trimmed(listed.code);
+                       ListedCodeAt(file, n).code == listed.code;
     return first ? n : index.First(listed.code);
   };
   lines.reserve(lines.size() + codes.size(), (lines.size() + codes.size()) * kPrintWidth);

@@ -73,13 +73,16 @@ std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 void WriteIngredientListLines(const IngredientFile& file, platform::ListItems& rows);
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
 // The code of a listed line, with the record the line was written from (0
-// when unknown). Where that record of the file printed still holds the code
-// and no record before it does, the code's records are followed from it
-// without looking the code up.
+// when unknown): the code as stored in the record (blanks included) or as the
+// line shows it. Where that record of the file printed holds the same stored
+// code and no record before it holds the code, the code's records are
+// followed from it without looking the code up.
 struct ListedCode {
   std::string_view code;
   long record = 0;
 };
+// The listed code of record n of the file listed: its stored code.
+ListedCode ListedCodeAt(const IngredientFile& file, long n);
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.
 // WriteIngredientPrintLines adds them to `lines`, one buffer for them all.
