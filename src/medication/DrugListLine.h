@@ -67,7 +67,7 @@ class DrugsByCode {
  public:
   explicit DrugsByCode(const records::FileImage<DrugRecord>& drugs);
   // The first record holding `code`; 0 when none does.
-  long First(const std::string& code) const { return codes_.First(code); }
+  long First(std::string_view code) const { return codes_.First(code); }
   // The record after `record` holding the same code; 0 when none does.
   long Next(long record) const { return codes_.Next(record); }
   // That record was blanked: the next record holding `code`, if any, is now

@@ -89,7 +89,7 @@ std::string DrugListingLine(const DrugRecord& drug) {
 }
 
 platform::TextRows DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                    const std::vector<std::string>& codes) {
+                                    const std::vector<std::string_view>& codes) {
   const std::vector<long> found = DrugRecordsOfCodes(drugs, codes);
   platform::TextRows lines;
   lines.reserve(found.size() + 1, found.size() * kListingWidth);
@@ -108,11 +108,11 @@ void PrintDrugListing(const platform::TextRows& body, const std::string& shown) 
 // ---- The data sheets ------------------------------------------------------
 
 std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs,
-                                     const std::vector<std::string>& codes) {
+                                     const std::vector<std::string_view>& codes) {
   const DrugsByCode byCode(drugs);
   std::vector<long> found;
   found.reserve(codes.size());
-  for (const std::string& code : codes)
+  for (std::string_view code : codes)
     for (long n = byCode.First(code); n != 0; n = byCode.Next(n)) found.push_back(n);
   return found;
 }

@@ -5,6 +5,7 @@
 // summed by name.
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/TextRows.h"
@@ -20,7 +21,7 @@ std::string DrugListingLine(const DrugRecord& drug);
 // listing line of every record holding it, from element 1 on (element 0
 // left empty), all in one buffer.
 platform::TextRows DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                    const std::vector<std::string>& codes);
+                                    const std::vector<std::string_view>& codes);
 // Prints the listing lines (element 0 left empty) under `shown`, what the
 // list shows ("By ALL DRUG(s)" or the query).
 void PrintDrugListing(const platform::TextRows& lines, const std::string& shown);
@@ -30,7 +31,7 @@ void PrintDrugListing(const platform::TextRows& lines, const std::string& shown)
 // The record numbers of the codes of the chosen list lines, in list order:
 // for each code every record holding it (as many as there are).
 std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs,
-                                     const std::vector<std::string>& codes);
+                                     const std::vector<std::string_view>& codes);
 
 // A sheet's texts (index 0 unused): 1 name, 2 code, 3 type, 4 unit, 5
 // manufacturer, 6 dosage, 7 lot, 8 withdrawal days, 9 date purchased, 10

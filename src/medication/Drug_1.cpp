@@ -158,13 +158,13 @@ void Drug_1::MainDrug_Click(int Index) {
   }
 }
 
-std::vector<std::string> Drug_1::ListedCodes(bool selectedOnly) const {
-  std::vector<std::string> codes;
+std::vector<std::string_view> Drug_1::ListedCodes(bool selectedOnly) const {
+  std::vector<std::string_view> codes;
   codes.reserve(static_cast<size_t>(selectedOnly ? Drug_List->SelCount() : Drug_List->ListCount()));
-  for (int row = 0; row < Drug_List->ListCount(); ++row) {
+  for (int row = 0, rows = Drug_List->ListCount(); row < rows; ++row) {
     const long n = Drug_List->ItemData(row);  // a record of listed_, as the rows were written
     if ((!selectedOnly || Drug_List->Selected(row)) && n >= 1 && n <= listed_.count())
-      codes.emplace_back(DrugCodeAt(listed_.bytes(n)));
+      codes.push_back(DrugCodeAt(listed_.bytes(n)));
   }
   return codes;
 }

@@ -7,6 +7,7 @@
 // image the window keeps of the file it listed. EXIT hides the window; the opener unloads it.
 #include <QMenuBar>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Controls.h"
@@ -57,8 +58,9 @@ class Drug_1 : public platform::Form {
   void ShowDrugItems(bool shown);
   void RunQuery();
   // The codes of the list's lines, top to bottom (only the selected ones),
-  // as the lines show them: each from the record its line was written from.
-  std::vector<std::string> ListedCodes(bool selectedOnly) const;
+  // as the lines show them: each from the record its line was written from,
+  // viewed where listed_ holds it.
+  std::vector<std::string_view> ListedCodes(bool selectedOnly) const;
   records::FileImage<DrugRecord> listed_;  // the file the rows were written from
   void PrintDrugList();
   void PrintDrugSheets();

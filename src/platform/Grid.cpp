@@ -276,6 +276,15 @@ void Grid::RowTexts(int row, std::vector<std::string>& texts) const {
   for (size_t c = 0; c < texts.size(); ++c) texts[c] = cells[c].text;
 }
 
+void Grid::RowTextViews(int row, std::span<std::string_view> views) const {
+  size_t c = 0;
+  if (model_->holds(row, 0)) {
+    const Cell* cells = &model_->at(row, 0);
+    for (const size_t n = std::min(views.size(), static_cast<size_t>(Cols())); c < n; ++c) views[c] = cells[c].text;
+  }
+  for (; c < views.size(); ++c) views[c] = {};
+}
+
 void Grid::SetCellAlignment(int alignment) {
   if (!model_->holds(row_, col_)) return;
   model_->at(row_, col_).alignment = alignment;

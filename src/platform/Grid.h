@@ -8,7 +8,9 @@
 // work per cell (a sort orders the rows, moving no text; a grid not shown
 // is told of no change). A whole row is written at once with SetRowTexts.
 #include <QTableView>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -42,6 +44,9 @@ class Grid : public QTableView {
   // Row `row`'s cells from column 0 into `texts`, made as long as the grid
   // is wide (empty outside the grid).
   void RowTexts(int row, std::vector<std::string>& texts) const;
+  // The same as views of the texts the grid holds (good until a cell
+  // changes), as many as `views` has room for; empty past the grid.
+  void RowTextViews(int row, std::span<std::string_view> views) const;
   // The current cell, its text and alignment (0 left, 1 centre, 2 right).
   void SetRow(int row) { row_ = row; }
   void SetCol(int col) { col_ = col; }

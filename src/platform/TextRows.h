@@ -29,7 +29,7 @@ class TextRows {
   bool empty() const { return ends_.empty(); }
   std::string_view text(size_t row) const {
     const size_t begin = row == 0 ? 0 : ends_[row - 1];
-    return std::string_view(chars_).substr(begin, ends_[row] - begin);
+    return std::string_view(chars_.data() + begin, ends_[row] - begin);
   }
   std::string_view operator[](size_t row) const { return text(row); }
   void remove(size_t row) {

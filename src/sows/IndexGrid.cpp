@@ -19,7 +19,11 @@ const char* figureMask(double value) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool isDigits(std::string_view text) { return !text.empty() && std::all_of(text.begin(), text.end(), isDigit); }
+bool isDigits(std::string_view text) {
+  for (char c : text)
+    if (!isDigit(c)) return false;
+  return !text.empty();
+}
 
 // True for a figure as the grids show it ("#####0.00" of a value of 0 or
 // more): digits without a leading zero (or one zero), a point, two decimals.
@@ -27,9 +31,7 @@ bool plainFigure(std::string_view cell) {
   // One to nine whole digits, the point, two decimals.
   const size_t n = cell.size();
   if (n < 4 || n > 12 || cell[n - 3] != '.' || (cell[0] == '0' && n != 4)) return false;
-  for (size_t i = 0; i < n; ++i)
-    if (i != n - 3 && !isDigit(cell[i])) return false;
-  return true;
+  return isDigits(cell.substr(0, n - 3)) && isDigits(cell.substr(n - 2));
 }
 
 // The figure of a cell printed in six columns at `col`: IndexFigure of the
@@ -150,7 +152,7 @@ const platform::TextRows& IndexWindow::IndexLines() {
   IndexCells cells;
   FixedLine line(kIndexLineWidth);
   for (int r = 1; r <= animals; ++r) {
-    for (size_t c = 0; c < cells.size(); ++c) cells[c] = IndexGrid->TextMatrix(r, static_cast<int>(c));
+    IndexGrid->RowTextViews(r, cells);
     printLines_.add(kind_.printLine(line, cells));
   }
   printLines_.add("");

@@ -297,6 +297,11 @@ TEST(Grid, CellsKeepTheirRowsThroughSortsAndResizes) {
            {1, {"E", "", ""}}, {3, {"C", "4", ""}}, {4, {"", "", ""}}, {-1, {"", "", ""}}}) {
     g.RowTexts(row, texts);
     EXPECT_EQ(texts, expected) << "row " << row;
+    // As views: as many as asked for, those past the last column empty.
+    std::string_view views[4] = {"stale", "stale", "stale", "stale"};
+    g.RowTextViews(row, views);
+    EXPECT_EQ(std::vector<std::string>(std::begin(views), std::end(views) - 1), expected) << "row " << row;
+    EXPECT_EQ(views[3], "") << "row " << row;
   }
   g.ClearGrid();
   EXPECT_EQ(rows(), "2|0|2|1|");  // the texts gone, the alignments kept
