@@ -23,8 +23,9 @@ int StageOf(const std::string& letter);
 
 // Both files as read, records decoded where they are used. The records of
 // an ID are listed, by number in file order, the first time an ID of its
-// group year is asked for: one run over the files per group year, so a
-// list of one year never indexes the others.
+// group year is asked for: one run over the files per group year (the last
+// two stored characters of the IDs), so a list of one year never indexes
+// the others.
 class GroupBook {
  public:
   // Reads both files; a fault shows its box titled `title` and answers false.
@@ -50,13 +51,14 @@ class GroupBook {
   const std::vector<long>& groupsOf(const std::string& id) const { return familyOf(id).groups; }
 
  private:
-  // By the six stored characters of the ID, packed into one number.
-  using YearIndex = std::unordered_map<uint64_t, Family>;
-  const YearIndex& yearIndex(const std::string& year) const;
+  // The families of the IDs that end in the same two stored characters, by
+  // the six stored characters of the ID packed into one number.
+  using TailIndex = std::unordered_map<uint64_t, Family>;
+  const TailIndex& tailIndex(uint16_t tail) const;
 
   records::FileImage<GroupRecord> groups_;
   records::FileImage<SalesRecord> sales_;
-  mutable std::unordered_map<std::string, YearIndex> years_;
+  mutable std::unordered_map<uint16_t, TailIndex> tails_;
 };
 
 // A deleted (released) group record. A group record or sales row is free
