@@ -56,26 +56,6 @@ uint64_t PackedId(const uint8_t* id) {
 }
 const uint64_t kFreeId = PackedId(reinterpret_cast<const uint8_t*>("      "));
 
-// The last two stored characters of an ID, as one number: the group year of
-// an ID of six characters.
-uint16_t IdTail(const uint8_t* id) {
-  uint16_t tail;
-  std::memcpy(&tail, id + GroupRecord::IdWidth - 2, 2);
-  return tail;
-}
-
-// Hands `add` the stored ID and the number of each record of `file` whose ID
-// ends in `tail`, in record order: a run over every record, which passes a
-// record by on those two bytes alone.
-template <class R, class Add>
-void EachOfTail(const records::FileImage<R>& file, uint16_t tail, Add add) {
-  const long count = file.count();
-  if (count == 0) return;
-  const uint8_t* id = file.bytes(1) + R::IdAt;
-  for (long n = 1; n <= count; ++n, id += R::Length)
-    if (IdTail(id) == tail) add(id, n);
-}
-
 // The fields of a lot out, read from the stored bytes.
 const records::FieldPlace kPigsIn = records::placeOf(&GroupRecord::PigsIn);
 const records::FieldPlace kWeightIn = records::placeOf(&GroupRecord::WeightIn);
@@ -89,9 +69,17 @@ const records::FieldPlace kGiltsSold = records::placeOf(&SalesRecord::GiltsSold)
 
 std::string StageLetter(int stage) { return stage >= 0 && stage <= 2 ? kLetters[stage] : " "; }
 std::string StageWord(int stage) { return stage >= 0 && stage <= 2 ? kWords[stage] : ""; }
+std::optional<uint16_t> YearTail(const std::string& year) {
+  if (year.size() != 2) return std::nullopt;
+  uint16_t tail;
+  std::memcpy(&tail, year.data(), 2);
+  return tail;
+}
+
 int StageOf(const std::string& letter) {
+  if (letter.size() != 1) return -1;
   for (int s = 0; s <= 2; ++s)
-    if (letter == kLetters[s]) return s;
+    if (letter[0] == kLetters[s][0]) return s;
   return -1;
 }
 
@@ -154,11 +142,11 @@ const GroupBook::TailIndex& GroupBook::tailIndex(uint16_t tail) const {
     }
     return last;
   };
-  EachOfTail(groups_, tail, [&](const uint8_t* id, long n) {
-    if (Family* family = familyAt(id)) family->groups.push_back(n);
+  EachWithIdTail(groups_, tail, [&](const uint8_t* p, long n) {
+    if (Family* family = familyAt(p + GroupRecord::IdAt)) family->groups.push_back(n);
   });
-  EachOfTail(sales_, tail, [&](const uint8_t* id, long n) {
-    if (Family* family = familyAt(id)) family->sales.push_back(n);
+  EachWithIdTail(sales_, tail, [&](const uint8_t* p, long n) {
+    if (Family* family = familyAt(p + SalesRecord::IdAt)) family->sales.push_back(n);
   });
   return index;
 }

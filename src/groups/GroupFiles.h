@@ -5,6 +5,7 @@
 // and rows belong to a group and the figures of a group; where a new record
 // goes, and the writing of single records with one critical box on a fault.
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -60,6 +61,29 @@ class GroupBook {
   records::FileImage<SalesRecord> sales_;
   mutable std::unordered_map<uint16_t, TailIndex> tails_;
 };
+
+// The last two stored characters of the group ID at `id`, as one number:
+// the group year of an ID of six characters.
+inline uint16_t IdTail(const uint8_t* id) {
+  uint16_t tail;
+  std::memcpy(&tail, id + GroupRecord::IdWidth - 2, 2);
+  return tail;
+}
+// The tail of the IDs of group year `year` ("24"); none for a year of
+// another length, which no record is of.
+std::optional<uint16_t> YearTail(const std::string& year);
+
+// Hands `take` the stored bytes and the number of each record of `file`
+// (GROUP.DAT or SALES.DAT) whose ID ends in `tail`, in record order: a run
+// over every record that passes a record by on those two bytes alone.
+template <class R, class Take>
+void EachWithIdTail(const records::FileImage<R>& file, uint16_t tail, Take take) {
+  const long count = file.count();
+  if (count == 0) return;
+  const uint8_t* p = file.bytes(1);
+  for (long n = 1; n <= count; ++n, p += R::Length)
+    if (IdTail(p + R::IdAt) == tail) take(p, n);
+}
 
 // A deleted (released) group record. A group record or sales row is free
 // when its ID is blank.
