@@ -107,7 +107,7 @@ const std::string& printLine(FixedLine& text, const uint8_t* row) {
 // mask of each average.
 struct KillFigure {
   const records::FieldPlace* field;
-  const char* mask;
+  FormatMask mask;
 };
 constexpr KillFigure kFigures[] = {{&kBackfat, "0.00"},      {&kLean, "#0.00"},      {&kLoineye, "##0.00"},
                                    {&kHotCarcass, "##0.00"}, {&kLeanIndex, "#0.00"}, {&kPremium, "##0.00"}};
