@@ -47,42 +47,44 @@ std::string_view StoredKey(const uint8_t* id) {
   return end == std::string_view::npos ? std::string_view() : k.substr(0, end + 1);
 }
 
-// The group year of an ID: its last two characters.
-std::string_view YearOfKey(std::string_view k) { return k.size() >= 2 ? k.substr(k.size() - 2) : k; }
-
-// The six characters of an ID, blank padded as stored, as one number: two
+// The six characters of an ID as stored, blank padded, as one number: two
 // IDs are the same, trailing blanks aside, when their numbers are.
-uint64_t PackedId(std::string_view k) {
+uint64_t PackedId(const uint8_t* id) {
   uint64_t packed = 0;
-  for (size_t i = 0; i < static_cast<size_t>(GroupRecord::IdWidth); ++i)
-    packed = packed << 8 | static_cast<uint8_t>(i < k.size() ? k[i] : ' ');
+  std::memcpy(&packed, id, GroupRecord::IdWidth);
   return packed;
 }
+const uint64_t kFreeId = PackedId(reinterpret_cast<const uint8_t*>("      "));
 
-// Hands `add` the stored ID and the number of each record of `file` that
-// `ofYear` takes, in record order: a run over every record of both files,
-// stepping from ID to ID.
-template <class R, class OfYear, class Add>
-void EachOfYear(const records::FileImage<R>& file, OfYear ofYear, Add add) {
-  const long count = file.count();
-  if (count == 0) return;
-  const uint8_t* id = file.bytes(1) + R::IdAt;
-  for (long n = 1; n <= count; ++n, id += R::Length)
-    if (ofYear(id)) add(id, n);
-}
+// The fields of a lot out, read from the stored bytes.
+const records::FieldPlace kPigsIn = records::placeOf(&GroupRecord::PigsIn);
+const records::FieldPlace kWeightIn = records::placeOf(&GroupRecord::WeightIn);
+const records::FieldPlace kDateIn = records::placeOf(&GroupRecord::DateIn);
+const records::FieldPlace kPigsSold = records::placeOf(&SalesRecord::PigsSold);
+const records::FieldPlace kWeightSold = records::placeOf(&SalesRecord::WeightPerPig);
+const records::FieldPlace kDateSold = records::placeOf(&SalesRecord::DateSold);
+const records::FieldPlace kGiltsSold = records::placeOf(&SalesRecord::GiltsSold);
 
 }  // namespace
 
 std::string StageLetter(int stage) { return stage >= 0 && stage <= 2 ? kLetters[stage] : " "; }
 std::string StageWord(int stage) { return stage >= 0 && stage <= 2 ? kWords[stage] : ""; }
+std::optional<uint16_t> YearTail(const std::string& year) {
+  if (year.size() != 2) return std::nullopt;
+  uint16_t tail;
+  std::memcpy(&tail, year.data(), 2);
+  return tail;
+}
+
 int StageOf(const std::string& letter) {
+  if (letter.size() != 1) return -1;
   for (int s = 0; s <= 2; ++s)
-    if (letter == kLetters[s]) return s;
+    if (letter[0] == kLetters[s][0]) return s;
   return -1;
 }
 
 bool GroupBook::readGroups(const std::string& title) {
-  years_.clear();
+  tails_.clear();
   sales_ = {};
   std::string error;
   if (groups_.read(DataFilePath<GroupRecord>(), &error)) return true;
@@ -117,54 +119,41 @@ const GroupBook::Family& GroupBook::familyOf(const std::string& id) const {
   static const Family kNone;
   const std::string k = RTrim(id);
   if (k.empty() || k.size() > static_cast<size_t>(GroupRecord::IdWidth)) return kNone;
-  const YearIndex& index = yearIndex(std::string(YearOfKey(k)));
-  const auto it = index.find(PackedId(k));
+  uint8_t stored[GroupRecord::IdWidth];
+  std::memset(stored, ' ', sizeof stored);
+  std::memcpy(stored, k.data(), k.size());
+  const TailIndex& index = tailIndex(IdTail(stored));
+  const auto it = index.find(PackedId(stored));
   return it == index.end() ? kNone : it->second;
 }
 
-const GroupBook::YearIndex& GroupBook::yearIndex(const std::string& year) const {
-  if (const auto it = years_.find(year); it != years_.end()) return it->second;
-  YearIndex& index = years_[year];
-  // An ID that fills its six characters ends in its year: its last two
-  // bytes, compared as one number, tell. A year of fewer than two characters
-  // is the year of no such ID.
-  const bool two = year.size() == 2;
-  uint16_t yearTail = 0;
-  if (two) std::memcpy(&yearTail, year.data(), 2);
-  const auto ofYear = [&](const uint8_t* id) {
-    uint16_t tail;
-    std::memcpy(&tail, id + 4, 2);
-    if (id[5] != ' ') return two && tail == yearTail;
-    const std::string_view k = StoredKey(id);
-    return !k.empty() && YearOfKey(k) == year;
-  };
-  const auto packed = [](const uint8_t* id) {
-    return PackedId(std::string_view(reinterpret_cast<const char*>(id), GroupRecord::IdWidth));
-  };
+const GroupBook::TailIndex& GroupBook::tailIndex(uint16_t tail) const {
+  if (const auto it = tails_.find(tail); it != tails_.end()) return it->second;
+  TailIndex& index = tails_[tail];
   // The records of a group follow each other more often than not: the
   // family of the record before is found without a look-up.
-  uint64_t lastId = 0;
+  uint64_t lastId = kFreeId;
   Family* last = nullptr;
-  const auto familyAt = [&](const uint8_t* id) -> Family& {
-    const uint64_t k = packed(id);
-    if (!last || k != lastId) {
+  const auto familyAt = [&](const uint8_t* id) -> Family* {
+    const uint64_t k = PackedId(id);
+    if (k != lastId) {
       lastId = k;
-      last = &index[k];
+      last = k == kFreeId ? nullptr : &index[k];
     }
-    return *last;
+    return last;
   };
-  EachOfYear(groups_, ofYear, [&](const uint8_t* id, long n) { familyAt(id).groups.push_back(n); });
-  EachOfYear(sales_, ofYear, [&](const uint8_t* id, long n) { familyAt(id).sales.push_back(n); });
+  EachWithIdTail(groups_, tail, [&](const uint8_t* p, long n) {
+    if (Family* family = familyAt(p + GroupRecord::IdAt)) family->groups.push_back(n);
+  });
+  EachWithIdTail(sales_, tail, [&](const uint8_t* p, long n) {
+    if (Family* family = familyAt(p + SalesRecord::IdAt)) family->sales.push_back(n);
+  });
   return index;
 }
 
 GroupRecord BlankGroup() { return GroupRecord{}; }
 
 std::vector<PigsOutLot> GroupOutLots(const GroupBook& book, const GroupRecord& g, bool adjustRows) {
-  static const GroupRecord gp;
-  static const records::FieldMask<GroupRecord> kGroupLot(gp, {&gp.PigsIn, &gp.WeightIn, &gp.DateIn});
-  static const SalesRecord sp;
-  static const records::FieldMask<SalesRecord> kSaleLot(sp, {&sp.PigsSold, &sp.WeightPerPig, &sp.DateSold, &sp.GiltsSold});
   std::vector<PigsOutLot> lots;
   const int stage = StageOf(g.Stage);
   if (stage < 0) return lots;
@@ -172,17 +161,14 @@ std::vector<PigsOutLot> GroupOutLots(const GroupBook& book, const GroupRecord& g
   lots.reserve(family.sales.size() + (stage != 2 ? family.groups.size() : 0));
   if (stage != 2) {
     const char next = stage == 0 ? 'G' : 'F';
-    GroupRecord r;
     for (long n : family.groups) {
       // Which records are the next stage's is told by their stored stage and sub-group.
       const uint8_t* p = book.groupFile().bytes(n);
       if (p[GroupRecord::StageAt] != next) continue;
       if (stage == 1 && TensChar(records::getI16(p + GroupRecord::SubGroupAt)) != TensChar(g.SubGroup)) continue;
-      book.groupFile().decode(n, r, kGroupLot);
-      lots.push_back({r.PigsIn, r.WeightIn, DayNumber(r.DateIn)});
+      lots.push_back({kPigsIn.i16(p), kWeightIn.f32(p), DayNumber(kDateIn.text(p))});
     }
   }
-  SalesRecord s;
   for (long n : family.sales) {
     // So are the rows of the group's pigs by their kind, year-end mark and sub-group.
     const uint8_t* p = book.salesFile().bytes(n);
@@ -194,8 +180,8 @@ std::vector<PigsOutLot> GroupOutLots(const GroupBook& book, const GroupRecord& g
     } else if (yearEnd && !(adjustRows && stage == 2)) {
       continue;
     }
-    book.salesFile().decode(n, s, kSaleLot);
-    lots.push_back({s.PigsSold + (stage == 2 && !yearEnd ? s.GiltsSold : 0), s.WeightPerPig, DayNumber(s.DateSold)});
+    const long pigs = kPigsSold.i16(p) + (stage == 2 && !yearEnd ? kGiltsSold.i16(p) : 0);
+    lots.push_back({pigs, kWeightSold.f32(p), DayNumber(kDateSold.text(p))});
   }
   return lots;
 }

@@ -5,6 +5,7 @@
 // and rows belong to a group and the figures of a group; where a new record
 // goes, and the writing of single records with one critical box on a fault.
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -23,8 +24,9 @@ int StageOf(const std::string& letter);
 
 // Both files as read, records decoded where they are used. The records of
 // an ID are listed, by number in file order, the first time an ID of its
-// group year is asked for: one run over the files per group year, so a
-// list of one year never indexes the others.
+// group year is asked for: one run over the files per group year (the last
+// two stored characters of the IDs), so a list of one year never indexes
+// the others.
 class GroupBook {
  public:
   // Reads both files; a fault shows its box titled `title` and answers false.
@@ -50,14 +52,38 @@ class GroupBook {
   const std::vector<long>& groupsOf(const std::string& id) const { return familyOf(id).groups; }
 
  private:
-  // By the six stored characters of the ID, packed into one number.
-  using YearIndex = std::unordered_map<uint64_t, Family>;
-  const YearIndex& yearIndex(const std::string& year) const;
+  // The families of the IDs that end in the same two stored characters, by
+  // the six stored characters of the ID packed into one number.
+  using TailIndex = std::unordered_map<uint64_t, Family>;
+  const TailIndex& tailIndex(uint16_t tail) const;
 
   records::FileImage<GroupRecord> groups_;
   records::FileImage<SalesRecord> sales_;
-  mutable std::unordered_map<std::string, YearIndex> years_;
+  mutable std::unordered_map<uint16_t, TailIndex> tails_;
 };
+
+// The last two stored characters of the group ID at `id`, as one number:
+// the group year of an ID of six characters.
+inline uint16_t IdTail(const uint8_t* id) {
+  uint16_t tail;
+  std::memcpy(&tail, id + GroupRecord::IdWidth - 2, 2);
+  return tail;
+}
+// The tail of the IDs of group year `year` ("24"); none for a year of
+// another length, which no record is of.
+std::optional<uint16_t> YearTail(const std::string& year);
+
+// Hands `take` the stored bytes and the number of each record of `file`
+// (GROUP.DAT or SALES.DAT) whose ID ends in `tail`, in record order: a run
+// over every record that passes a record by on those two bytes alone.
+template <class R, class Take>
+void EachWithIdTail(const records::FileImage<R>& file, uint16_t tail, Take take) {
+  const long count = file.count();
+  if (count == 0) return;
+  const uint8_t* p = file.bytes(1);
+  for (long n = 1; n <= count; ++n, p += R::Length)
+    if (IdTail(p + R::IdAt) == tail) take(p, n);
+}
 
 // A deleted (released) group record. A group record or sales row is free
 // when its ID is blank.

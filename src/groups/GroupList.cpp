@@ -7,6 +7,7 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
+#include "platform/Controls.h"
 
 namespace {
 
@@ -17,22 +18,18 @@ const char* const kHeading2[] = {
 
 // The records of the stage and year that `wanted` takes, tested on their
 // stored bytes.
-// The year is the last two stored characters of the ID, compared as they
-// stand; a year of any other length is the year of no record.
 template <class Wanted>
 std::vector<long> GroupsOfStageAndYear(const GroupBook& book, int stage, const std::string& year, Wanted wanted) {
   std::vector<long> out;
   const char letter = StageLetter(stage)[0];
-  const long count = book.groupCount();
-  if (letter == ' ' || year.size() != 2 || count == 0) return out;
-  constexpr int kYearAt = GroupRecord::IdAt + GroupRecord::IdWidth - 2;
-  const uint8_t* p = book.groupFile().bytes(1);
-  for (long n = 1; n <= count; ++n, p += GroupRecord::Length) {
-    if (static_cast<char>(p[GroupRecord::StageAt]) != letter || std::memcmp(p + kYearAt, year.data(), 2) != 0) continue;
+  const std::optional<uint16_t> tail = YearTail(year);
+  if (letter == ' ' || !tail) return out;
+  EachWithIdTail(book.groupFile(), *tail, [&](const uint8_t* p, long n) {
+    if (static_cast<char>(p[GroupRecord::StageAt]) != letter) return;
     if (records::textView(p + GroupRecord::IdAt, GroupRecord::IdWidth).find_first_not_of(' ') == std::string_view::npos)
-      continue;
+      return;
     if (wanted(p)) out.push_back(n);
-  }
+  });
   return out;
 }
 
@@ -91,23 +88,27 @@ std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f) {
   return printLine(line, g, f);
 }
 
-void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year,
-                        const std::function<void(std::string_view, long)>& take) {
+void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year, platform::ListItems& rows) {
+  const std::vector<long> listed = ListedGroups(book, stage, year);
+  rows.reserve(listed.size(), listed.size() * kListWidth);
   FixedLine line(kListWidth);
-  for (long n : ListedGroups(book, stage, year)) {
+  for (long n : listed) {
     const GroupRecord g = book.group(n);
-    take(listLine(line, g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
+    rows.add(listLine(line, g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
   }
 }
 
 bool PrintGroupList(int stage, const std::string& year, const std::string& title) {
   GroupBook book;
   if (!book.read(title)) return false;
-  std::vector<std::string> lines(1);  // element 0 stays empty
+  const std::vector<long> printed = PrintedGroups(book, stage, year);
+  platform::TextRows lines;
+  lines.reserve(printed.size() + 1, printed.size() * kPrintWidth);
+  lines.add("");  // element 0 stays empty
   FixedLine line(kPrintWidth);
-  for (long n : PrintedGroups(book, stage, year)) {
+  for (long n : printed) {
     const GroupRecord g = book.group(n);
-    lines.push_back(printLine(line, g, FiguresOf(book, g)));
+    lines.add(printLine(line, g, FiguresOf(book, g)));
   }
   PrintJob.Title = StageWord(stage) + " GROUPS for GROUP YEAR(" + year + ")";
   PrintJob.Heading1 = " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ";

@@ -1,13 +1,16 @@
 #pragma once
 // The group list of one stage and group year: which records it shows and
 // prints, their lines of figures, and the printed listing.
-#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "groups/GroupFiles.h"
+
+namespace platform {
+class ListItems;
+}
 
 // The group records of `stage` and `year` ("24") the list shows: not free,
 // of the stage, and with pigs in; record numbers in file order.
@@ -21,10 +24,9 @@ std::vector<long> PrintedGroups(const GroupBook& book, int stage, const std::str
 std::string GroupListLine(const GroupRecord& g, const GroupFigures& f);
 std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f);
 
-// The list's rows: each line with its record number, handed to `take` as it
-// is written (the text lasts until the next line).
-void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year,
-                        const std::function<void(std::string_view, long)>& take);
+// The list's rows: each line with its record number as item data, added to
+// `rows` (with room made for them first).
+void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year, platform::ListItems& rows);
 
 // Reads both files and prints the listing of the stage and year; false,
 // after the box titled `title`, when a file cannot be read.

@@ -115,7 +115,7 @@ void HogPig1::FillGroupList() {
   Hourglass(true);
   platform::ListItems rows;
   if (book.read(kListTitle))
-    WriteGroupListRows(book, PigletMenuChoice, GroupYear, [&rows](std::string_view line, long n) { rows.add(line, n); });
+    WriteGroupListRows(book, PigletMenuChoice, GroupYear, rows);
   const bool listed = !rows.empty();
   PigList->SetItems(std::move(rows));
   Hourglass(false);

@@ -81,8 +81,7 @@ void HogSale1::FillSalesList() {
   SaleList->Clear();
   Hourglass(true);
   platform::ListItems rows;
-  WriteSaleListRows(ReadSales(kListTitle), SaleKindLetter(MenuChoice), GroupYear,
-                    [&rows](std::string_view line, long n) { rows.add(line, n); });
+  WriteSaleListRows(ReadSales(kListTitle), SaleKindLetter(MenuChoice), GroupYear, rows);
   SaleList->SetItems(std::move(rows));
   Hourglass(false);
 }

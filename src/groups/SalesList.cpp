@@ -7,8 +7,10 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
+#include "groups/GroupFiles.h"
 #include "groups/SalesNumbers.h"
 #include "groups/SalesTotals.h"
+#include "platform/Controls.h"
 
 namespace {
 
@@ -60,14 +62,12 @@ bool PrintedAt(const uint8_t* row, const std::string& kind, const std::string& y
 // ID bytes alone.
 template <class Pick, class Use>
 void EachPicked(const SalesImage& sales, const std::string& year, Pick pick, Use use) {
-  constexpr int kYearAt = SalesRecord::IdAt + SalesRecord::IdWidth - 2;
-  if (year.size() != 2) return;
-  for (long n = 1; n <= sales.count(); ++n) {
-    const uint8_t* row = sales.bytes(n);
-    if (std::memcmp(row + kYearAt, year.data(), 2) != 0) continue;
+  const std::optional<uint16_t> tail = YearTail(year);
+  if (!tail) return;
+  EachWithIdTail(sales, *tail, [&](const uint8_t* row, long n) {
     const auto how = pick(row);
     if (how != decltype(how){}) use(row, n, how);
-  }
+  });
 }
 
 constexpr int kListWidth = 90, kPrintWidth = 84;
@@ -107,7 +107,7 @@ const std::string& printLine(FixedLine& text, const uint8_t* row) {
 // mask of each average.
 struct KillFigure {
   const records::FieldPlace* field;
-  const char* mask;
+  FormatMask mask;
 };
 constexpr KillFigure kFigures[] = {{&kBackfat, "0.00"},      {&kLean, "#0.00"},      {&kLoineye, "##0.00"},
                                    {&kHotCarcass, "##0.00"}, {&kLeanIndex, "#0.00"}, {&kPremium, "##0.00"}};
@@ -165,17 +165,22 @@ std::string SaleListLine(const SalesRecord& s, SaleLine line) {
 }
 
 void WriteSaleListRows(const SalesImage& sales, const std::string& kind, const std::string& year,
-                       const std::function<void(std::string_view, long)>& take) {
-  FixedLine text(kListWidth);
+                       platform::ListItems& rows) {
+  std::vector<std::pair<long, SaleLine>> shown;
   EachPicked(
       sales, year, [&](const uint8_t* row) { return ShownAt(row, kind, year); },
-      [&](const uint8_t* row, long n, SaleLine line) { take(listLine(text, row, line), n); });
+      [&](const uint8_t*, long n, SaleLine line) { shown.emplace_back(n, line); });
+  rows.reserve(shown.size(), shown.size() * kListWidth);
+  FixedLine text(kListWidth);
+  for (const auto& [n, line] : shown) rows.add(listLine(text, sales.bytes(n), line), n);
 }
 
 std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
                                                       const std::string& year) {
+  platform::ListItems items;
+  WriteSaleListRows(sales, kind, year, items);
   std::vector<std::pair<std::string, long>> rows;
-  WriteSaleListRows(sales, kind, year, [&rows](std::string_view line, long n) { rows.emplace_back(line, n); });
+  for (size_t i = 0; i < items.size(); ++i) rows.emplace_back(items.text(i), items.itemData(i));
   return rows;
 }
 
@@ -193,17 +198,21 @@ std::string SalePrintLine(const SalesRecord& s) {
   return printLine(text, records::encode(s).data());
 }
 
-std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
-  std::vector<std::string> lines(1);
-  FixedLine text(kPrintWidth);
+platform::TextRows SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
+  std::vector<long> printed;
   EachPicked(
       sales, year, [&](const uint8_t* row) { return PrintedAt(row, kind, year); },
-      [&](const uint8_t* row, long, bool) { lines.push_back(printLine(text, row)); });
+      [&](const uint8_t*, long n, bool) { printed.push_back(n); });
+  platform::TextRows lines;
+  lines.reserve(printed.size() + 1, printed.size() * kPrintWidth);
+  lines.add("");  // element 0 stays empty
+  FixedLine text(kPrintWidth);
+  for (long n : printed) lines.add(printLine(text, sales.bytes(n)));
   return lines;
 }
 
-std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                           const std::string& year) {
+platform::TextRows SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
+                                     const std::string& year) {
   return SalesListingLines(SalesImage::of(sales), kind, year);
 }
 
@@ -298,7 +307,7 @@ void SetKillSheetTotalsJob() { SetJob("S U M M A R Y   T O T A L S", "", "", 13,
 
 void PrintSalesListingOf(const SalesImage& sales, const std::string& kind, const std::string& groupYear,
                          const std::string& today) {
-  const std::vector<std::string> lines = SalesListingLines(sales, kind, groupYear);
+  const platform::TextRows lines = SalesListingLines(sales, kind, groupYear);
   SetSalesListingJob(kind, CenturyText(groupYear, today) + groupYear, static_cast<int>(lines.size()) - 1);
   PrintListing(lines);
 }

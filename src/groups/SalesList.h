@@ -5,14 +5,18 @@
 // printed sales listing, and the kill sheet summary (one line of averages
 // per group and a page of totals).
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "platform/TextRows.h"
 #include "records/RecordIo.h"
 #include "records/SalesRecord.h"
+
+namespace platform {
+class ListItems;
+}
 
 // SALES.DAT read whole, once per action; the runs below decode of each row
 // only what tells whether it is listed, and the listed rows whole.
@@ -30,10 +34,10 @@ enum class SaleLine { None, Sale, Gilts, Adjustment };
 SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year);
 // The 90-column list line of a shown row.
 std::string SaleListLine(const SalesRecord& s, SaleLine line);
-// Every shown row's line with its record number, in record order, each
-// handed to `take` as it is written (the text lasts until the next line).
+// Every shown row's line with its record number as item data, in record
+// order, added to `rows` (with room made for them first).
 void WriteSaleListRows(const SalesImage& sales, const std::string& kind, const std::string& year,
-                       const std::function<void(std::string_view, long)>& take);
+                       platform::ListItems& rows);
 // The same collected; the second form over rows in memory.
 std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
                                                       const std::string& year);
@@ -46,9 +50,9 @@ bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::strin
 // The 84-column printed line of a sale.
 std::string SalePrintLine(const SalesRecord& s);
 // The listing's lines, element 0 empty.
-std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year);
-std::vector<std::string> SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                           const std::string& year);
+platform::TextRows SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year);
+platform::TextRows SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
+                                     const std::string& year);
 
 // The kill sheet's table of text cells: row 0 unused, one row per group from
 // row 1; column 1 the group ID, 2 to 7 backfat, percent lean, loineye, hot

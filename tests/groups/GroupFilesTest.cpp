@@ -110,6 +110,7 @@ TEST(GroupFiles, ListShowsGroupsWithPigsAndPrintAlsoEmptyButNotCarriedOver) {
   EXPECT_EQ(ListedGroups(book, 1, "24"), (std::vector<long>{3, 6}));
   EXPECT_EQ(PrintedGroups(book, 1, "24"), (std::vector<long>{2, 6}));
   EXPECT_EQ(ListedGroups(book, 0, "24"), (std::vector<long>{1}));
+  for (const char* year : {"4", "024", ""}) EXPECT_EQ(ListedGroups(book, 1, year), std::vector<long>{}) << year;
 }
 
 TEST(GroupFiles, StagesByLetterAndByIndex) {
@@ -146,7 +147,8 @@ class BookFamilies : public ::testing::TestWithParam<FamilyCase> {};
 TEST_P(BookFamilies, ListTheRecordsOfAnIdAlone) {
   const FamilyCase& c = GetParam();
   const GroupBook book = bookOf({aGroup("N", "001-24"), aGroup("N", "001-23"), GroupRecord{}, aGroup("N", "7-24"),
-                                 aGroup("G", "001-24", 10), aGroup("N", "24"), aGroup("N", "009-\xE9\xE9")},
+                                 aGroup("G", "001-24", 10), aGroup("N", "24"), aGroup("N", "009-\xE9\xE9"),
+                                 aGroup("N", "01-24")},
                                 {aSale("F", "001-23"), SalesRecord{}, aSale("F", "001-24"), aSale("M", "7-24"),
                                  aSale("F", "009-\xE9\xE9")});
   EXPECT_EQ(book.familyOf(c.id).groups, c.groups);
@@ -158,6 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Ids, BookFamilies,
                                            FamilyCase{"7-24  ", {4}, {4}}, FamilyCase{"24", {6}, {}},
                                            FamilyCase{"001-25", {}, {}}, FamilyCase{"", {}, {}},
                                            FamilyCase{"009-\xE9\xE9", {7}, {5}},
-                                           FamilyCase{" 001-24", {}, {}}));
+                                           FamilyCase{" 001-24", {}, {}}, FamilyCase{"01-24", {8}, {}},
+                                           FamilyCase{"01-24 ", {8}, {}}));
 
 }  // namespace
