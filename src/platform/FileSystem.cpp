@@ -139,19 +139,18 @@ bool pathExists(const std::string& path) {
   return !path.empty() && fs::exists(fs::symlink_status(resolvePath(path), ec));
 }
 
-std::string notAFileReason(const std::string& path) {
-  std::error_code ec;
-  const fs::file_status st = fs::status(resolvePath(path), ec);
-  if (!fs::exists(st) || fs::is_regular_file(st)) return "";
-  return fs::is_directory(st) ? "it is a folder" : "it is not a file";
+PathLook lookAtResolved(const std::string& real) {
+  PathLook look;
+  struct stat st {};
+  if (::stat(real.c_str(), &st) != 0) return look;
+  if (!S_ISREG(st.st_mode)) look.notAFile = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a file";
+  else look.readOnly = (st.st_mode & 0222) == 0 || ::access(real.c_str(), W_OK) != 0;
+  return look;
 }
 
-bool isReadOnlyFile(const std::string& path) {
-  const std::string real = resolvePath(path);
-  struct stat st {};
-  if (::stat(real.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  return (st.st_mode & 0222) == 0 || ::access(real.c_str(), W_OK) != 0;
-}
+std::string notAFileReason(const std::string& path) { return lookAtResolved(resolvePath(path)).notAFile; }
+
+bool isReadOnlyFile(const std::string& path) { return lookAtResolved(resolvePath(path)).readOnly; }
 
 std::string temporaryPathBeside(const std::string& path) {
   static std::atomic<unsigned long> counter{0};
@@ -180,7 +179,7 @@ void FileBlock::clear() {
 bool readWholeFile(const std::string& path, FileBlock& block) {
   block.clear();
   std::string real = resolvePath(path);
-  if (const std::string why = notAFileReason(real); !why.empty()) {
+  if (const std::string why = lookAtResolved(real).notAFile; !why.empty()) {
     fail("cannot read", path, why);
     return false;
   }

@@ -25,6 +25,13 @@ std::string notAFileReason(const std::string& path);
 // all (like the read-only attribute of the platform the data come from, this
 // binds every user, the superuser too), or this process may not write it.
 bool isReadOnlyFile(const std::string& path);
+// Both at one look at a path already resolved (resolvePath): what
+// notAFileReason and isReadOnlyFile tell of it.
+struct PathLook {
+  std::string notAFile;
+  bool readOnly = false;
+};
+PathLook lookAtResolved(const std::string& real);
 // Length in bytes; -1 when the file cannot be read.
 long long fileLength(const std::string& path);
 

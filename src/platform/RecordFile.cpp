@@ -40,11 +40,12 @@ bool RecordFile::open(const std::string& path, int recordLength) {
     error_ = "bad record length for " + path;
     return false;
   }
-  if (const std::string why = notAFileReason(path_); !why.empty()) {
-    error_ = "cannot open " + path + ": " + why;
+  const PathLook look = lookAtResolved(path_);
+  if (!look.notAFile.empty()) {
+    error_ = "cannot open " + path + ": " + look.notAFile;
     return false;
   }
-  readOnly_ = isReadOnlyFile(path_);
+  readOnly_ = look.readOnly;
   fd_ = readOnly_ ? -1 : ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   if (readOnly_ || (fd_ < 0 && (errno == EACCES || errno == EROFS))) {
     readOnly_ = true;
