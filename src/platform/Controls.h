@@ -1,15 +1,16 @@
 #pragma once
 // The controls windows are built from, with the operations the program's
 // code uses on them. Text crosses in Windows-1252 (std::string).
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QCheckBox>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 #include "platform/Ansi.h"
@@ -169,6 +170,7 @@ class ListItems {
   void add(std::string_view text, long itemData = 0) {
     texts_.add(text);
     data_.push_back(itemData);
+    widest_ = std::max(widest_, text.size());
   }
   void reserve(size_t rows, size_t chars) {
     texts_.reserve(rows, chars);
@@ -178,6 +180,7 @@ class ListItems {
   void clear() {
     texts_.clear();
     data_.clear();
+    widest_ = 0;
   }
   size_t size() const { return texts_.size(); }
   bool empty() const { return texts_.empty(); }
@@ -185,10 +188,13 @@ class ListItems {
   long itemData(size_t row) const { return data_[row]; }
   void setItemData(size_t row, long value) { data_[row] = value; }
   void remove(size_t row);
+  // The characters of the longest row.
+  size_t widest() const { return widest_; }
 
  private:
   TextRows texts_;
   std::vector<long> data_;
+  size_t widest_ = 0;
 };
 
 // A list box of text rows, each with a whole-number item data; fixed-column
@@ -200,9 +206,13 @@ class ListItems {
 // The rows live in a model of their own (ListItems), held as the program's
 // text and turned into the screen's characters only as far as they are
 // drawn, so a list of tens of thousands of rows costs little more than its
-// texts.
+// texts. Every row is as high as a line of the font and as wide as the
+// longest row, so where a row stands follows from its number: filling,
+// showing, scrolling and drawing the list cost only the rows in sight. The
+// vertical scroll bar counts rows (its value is the top row in sight), the
+// horizontal one pixels.
 class ListRows;
-class ListBox : public QListView {
+class ListBox : public QAbstractItemView {
   Q_OBJECT
  public:
   ListBox(QWidget* parent, const std::string& name, bool multiSelect = true);
@@ -231,8 +241,28 @@ class ListBox : public QListView {
   // No search by typed text.
   void keyboardSearch(const QString&) override {}
 
+  QRect visualRect(const QModelIndex& index) const override;
+  void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+  QModelIndex indexAt(const QPoint& point) const override;
+
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  // Up and Down a row, Page Up and Page Down the rows in sight but one, Home
+  // and End to the first and the last row; any key to the first row when no
+  // row is current. Left and Right move nowhere.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+  int horizontalOffset() const override;
+  int verticalOffset() const override;
+  bool isIndexHidden(const QModelIndex&) const override { return false; }
+  // A drag selects every row the rectangle touches; a click or a key the
+  // rows from the one at its top left corner to the one at its bottom right.
+  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+  QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+  void updateGeometries() override;
+  void scrollContentsBy(int dx, int dy) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // One flag a row, read from the selection the first time it is asked for
@@ -240,11 +270,25 @@ class ListBox : public QListView {
   // which are selected reads the selection once.
   const std::vector<char>& selectedRows() const;
   void rowsChanged();
+  // The size of the longest row as the item delegate draws it, measured
+  // again only when the font, the style or the longest row's length change.
+  QSize rowSize() const;
+  int rowHeight() const { return rowSize().height(); }
+  int rowWidth() const;  // the rows' width: the longest row's, or the view's
+  int rowsInSight() const;  // rows wholly in sight, at least one
+  // The row at `y` in the rows' own coordinates, or -1.
+  int rowAtY(int y) const;
+  // The row at `point` in the view's coordinates, or -1.
+  int rowAt(const QPoint& point) const;
+  void updateScrollRanges();
 
   ListRows* rows_;
   int newIndex_ = -1;
+  int hoverRow_ = -1;
   mutable std::vector<char> selected_;
   mutable bool selectionRead_ = false;
+  mutable QSize rowSize_;
+  mutable size_t rowSizeChars_ = 0;
 };
 
 class ComboBox : public QComboBox {

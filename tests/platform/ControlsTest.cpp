@@ -161,6 +161,61 @@ TEST(ListBox, SelectedFollowsEveryChangeOfTheSelection) {
   EXPECT_EQ(selected(), "0");
 }
 
+// The keys and the mouse on a list of 20 rows with 5 in sight, one step
+// after another: the current row, the selected rows and the top row in
+// sight after each. Page Up and Page Down move by the rows in sight but one;
+// the current row is scrolled into sight; Left and Right move nowhere.
+TEST(ListBox, KeysAndMouseMoveSelectAndScrollAsAListDoes) {
+  TestPlatform tp;
+  Form w("W");
+  ListBox list(&w, "SowList");
+  std::vector<std::pair<std::string, long>> rows;
+  for (int row = 0; row < 20; ++row) rows.push_back({" S" + std::to_string(row), row});
+  list.SetItems(rows);
+  list.setFocus();
+  activate(w);
+  const int high = list.visualRect(list.model()->index(0, 0)).height();
+  list.resize(200, 5 * high + high / 2 + list.height() - list.viewport()->height());
+  const auto mouse = [&list](QEvent::Type type, int row, Qt::KeyboardModifiers modifiers) {
+    const QPointF at = list.visualRect(list.model()->index(row, 0)).center();
+    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, modifiers);
+    QApplication::sendEvent(list.viewport(), &event);
+  };
+  const QEvent::Type down = QEvent::MouseButtonPress, drag = QEvent::MouseMove, up = QEvent::MouseButtonRelease;
+  const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+  const struct {
+    int key;  // or 0 for the mouse
+    QEvent::Type mouse;
+    int row;
+    Qt::KeyboardModifiers modifiers;
+    std::string after;  // current row, selected rows, top row
+  } steps[] = {
+      {Qt::Key_End, down, 0, none, "0:0:0"},          {Qt::Key_PageDown, down, 0, none, "4:4:0"},
+      {Qt::Key_PageDown, down, 0, none, "8:8:4"},     {Qt::Key_Down, down, 0, none, "9:9:5"},
+      {Qt::Key_PageUp, down, 0, none, "5:5:5"},       {Qt::Key_Up, down, 0, none, "4:4:4"},
+      {Qt::Key_End, down, 0, none, "19:19:15"},       {Qt::Key_PageDown, down, 0, none, "19:19:15"},
+      {Qt::Key_Home, down, 0, none, "0:0:0"},         {Qt::Key_Right, down, 0, none, "0:0:0"},
+      {Qt::Key_Down, down, 0, shift, "1:01:0"},       {Qt::Key_Down, down, 0, shift, "2:012:0"},
+      {Qt::Key_Down, down, 0, ctrl, "3:012:0"},       {Qt::Key_Space, down, 0, ctrl, "3:0123:0"},
+      {Qt::Key_PageDown, down, 0, shift, "7:01234567:3"},
+      {0, down, 4, none, "4:01234567:3"},             {0, up, 4, none, "4:4:3"},
+      {0, down, 6, ctrl, "6:46:3"},                   {0, up, 6, ctrl, "6:46:3"},
+      {0, down, 3, shift, "3:3456:3"},                {0, up, 3, shift, "3:3456:3"},
+      {0, down, 7, none, "7:7:3"},                    {0, drag, 5, none, "5:567:3"},
+      {0, drag, 4, none, "4:4567:3"},                  {0, up, 4, none, "4:4567:3"},
+  };
+  for (const auto& step : steps) {
+    if (step.key) press(step.key, step.modifiers, step.key == Qt::Key_Space ? " " : "");
+    else mouse(step.mouse, step.row, step.modifiers);
+    std::string after = std::to_string(list.ListIndex()) + ":";
+    for (int row = 0; row < list.ListCount(); ++row)
+      if (list.Selected(row)) after += std::to_string(row);
+    after += ":" + std::to_string(list.indexAt(QPoint(1, 1)).row());
+    EXPECT_EQ(after, step.after) << step.key << " " << step.row;
+  }
+}
+
 TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
   TestPlatform tp;
   QMenuBar bar;
