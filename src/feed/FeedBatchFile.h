@@ -7,10 +7,9 @@
 // Each action reads each file once; a file that cannot be read or written
 // answers false with the FileFault the window reports with its title.
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "common/DataFiles.h"
@@ -69,12 +68,17 @@ class BatchMedications {
   bool Names(const std::string& number) const;
 
  private:
-  // By batch ID without trailing blanks, found by its stored text as well.
-  struct IdHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view id) const { return std::hash<std::string_view>{}(id); }
-  };
-  std::unordered_map<std::string, BatchMedication, IdHash, std::equal_to<>> byId_;
+  // A batch ID as the medication record stores it, six characters with
+  // blanks after the text, held as one number: the first character in the
+  // highest of its bytes.
+  using Id = uint64_t;
+  // The stored form of `id`, a text without trailing blanks; nullopt for a
+  // text no record can store so.
+  static std::optional<Id> storedId(std::string_view id);
+  const BatchMedication* find(std::string_view id) const;
+
+  // The medication of each batch ID, in the order of the IDs.
+  std::vector<std::pair<Id, BatchMedication>> byId_;
 };
 
 // The record and number of a new batch: the first record that is free and
