@@ -58,12 +58,6 @@ bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault) {
   return WriteRecordAt(FeedFilePath(), n, batch, fault);
 }
 
-bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter) {
-  using R = FeedBatchRecord;
-  return letter.size() == 1 && batchBytes[0] != ' ' && batchBytes[0] == static_cast<uint8_t>(letter[0]) &&
-         !storedText(batchBytes + R::BatchNumberAt, R::BatchNumberWidth).empty();
-}
-
 std::string BatchNumberOf(long record) {
   const std::string digits = std::to_string(record);
   return digits.size() >= 5 ? digits : std::string(5 - digits.size(), '0') + digits;

@@ -15,6 +15,7 @@
 #include "common/DataFiles.h"
 #include "common/WriteSet.h"
 #include "feed/IngredientFile.h"
+#include "platform/Text1252.h"
 #include "records/FeedBatchRecord.h"
 #include "records/MedicationRecord.h"
 #include "records/RecordIo.h"
@@ -36,8 +37,13 @@ bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault);
 bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault);
 
 // Whether the stored batch is listed under the type `letter`: type and
-// number both present, and the type the letter.
-bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter);
+// number both present, and the type the letter. Inline: the lists ask it of
+// every record of the year.
+inline bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter) {
+  using R = FeedBatchRecord;
+  return letter.size() == 1 && batchBytes[0] != ' ' && batchBytes[0] == static_cast<uint8_t>(letter[0]) &&
+         !RTrimmed(records::textView(batchBytes + R::BatchNumberAt, R::BatchNumberWidth)).empty();
+}
 // A record's batch number: its record number written to five digits.
 std::string BatchNumberOf(long record);
 // The batch number without a medication mark: the last five characters of
