@@ -86,6 +86,14 @@ TEST(BatchMedicationsTest, AMedicatedBatchAddsTheRecordsOfItsPlainNumber) {
   EXPECT_EQ(meds.Of("M00009").pounds, 0.0f);
 }
 
+// The mark is the first character that is not blank.
+TEST(BatchMedicationsTest, AMedicatedNumberStartsWithTheMarkPastItsBlanks) {
+  const std::pair<const char*, bool> cases[] = {{"M00007", true}, {"  M007", true}, {"M     ", true},
+                                                {"00007 ", false}, {" 0M007", false}, {"m00007", false},
+                                                {"      ", false}, {"", false},        {"\tM0007", false}};
+  for (const auto& [number, medicated] : cases) EXPECT_EQ(IsMedicatedNumber(number), medicated) << number;
+}
+
 // Each batch's doses are summed in record order, whatever other IDs lie
 // between them; an ID is the stored text, blanks before it included.
 TEST(BatchMedicationsTest, EachBatchSumsItsOwnDosesInRecordOrder) {
