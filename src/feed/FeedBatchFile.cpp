@@ -1,5 +1,6 @@
 #include "feed/FeedBatchFile.h"
 
+#include <algorithm>
 #include <map>
 
 #include "common/HogGlobals.h"
@@ -57,12 +58,6 @@ bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault) {
   return WriteRecordAt(FeedFilePath(), n, batch, fault);
 }
 
-bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter) {
-  using R = FeedBatchRecord;
-  return letter.size() == 1 && batchBytes[0] != ' ' && batchBytes[0] == static_cast<uint8_t>(letter[0]) &&
-         !storedText(batchBytes + R::BatchNumberAt, R::BatchNumberWidth).empty();
-}
-
 std::string BatchNumberOf(long record) {
   const std::string digits = std::to_string(record);
   return digits.size() >= 5 ? digits : std::string(5 - digits.size(), '0') + digits;
@@ -74,8 +69,9 @@ std::string_view PlainBatchNumber(std::string_view batchNumber) {
 }
 
 bool IsMedicatedNumber(std::string_view batchNumber) {
-  const std::string_view n = Trimmed(batchNumber);
-  return !n.empty() && n[0] == 'M';
+  for (const char c : batchNumber)
+    if (c != ' ') return c == 'M';
+  return false;
 }
 
 BatchMedications::BatchMedications(const MedicationFile& meds) {
@@ -83,30 +79,60 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
   static const records::FieldPlace batchId = records::placeOf(&MedicationRecord::BatchId);
   static const records::FieldPlace dosage = records::placeOf(&MedicationRecord::Dosage);
   static const records::FieldPlace unitCost = records::placeOf(&MedicationRecord::UnitCost);
-  byId_.reserve(static_cast<size_t>(meds.count()));  // no table grown again on the way
+  // The doses that name a batch, put in the order of their IDs and, under
+  // one ID, kept in record order: each batch's doses are then summed in
+  // record order.
+  struct Dose {
+    Id id;
+    float given, cost;
+  };
+  std::vector<Dose> doses;
+  doses.reserve(static_cast<size_t>(meds.count()));
   for (long n = 1; n <= meds.count(); ++n) {
     const uint8_t* bytes = meds.bytes(n);
     const std::string_view id = RTrimmed(batchId.text(bytes));
     if (id.empty()) continue;
-    auto it = byId_.find(id);
-    if (it == byId_.end()) it = byId_.emplace(std::string(id), BatchMedication{}).first;
-    BatchMedication& m = it->second;
+    const std::optional<Id> stored = storedId(id);
+    if (!stored) continue;
     const float given = dosage.f32(bytes);
-    m.pounds += given;
-    m.poundsWide += given;
-    m.wholePounds += records::NearestWhole<int32_t>(given);
-    m.cost += static_cast<float>(unitCost.cur(bytes).value()) * given;
+    doses.push_back({*stored, given, static_cast<float>(unitCost.cur(bytes).value()) * given});
   }
+  std::stable_sort(doses.begin(), doses.end(), [](const Dose& a, const Dose& b) { return a.id < b.id; });
+  for (const Dose& dose : doses) {
+    if (byId_.empty() || byId_.back().first != dose.id) byId_.emplace_back(dose.id, BatchMedication{});
+    BatchMedication& m = byId_.back().second;
+    m.pounds += dose.given;
+    m.poundsWide += dose.given;
+    m.wholePounds += records::NearestWhole<int32_t>(dose.given);
+    m.cost += dose.cost;
+  }
+}
+
+std::optional<BatchMedications::Id> BatchMedications::storedId(std::string_view id) {
+  constexpr size_t kWidth = 6;
+  if (id.size() > kWidth || (!id.empty() && id.back() == ' ')) return std::nullopt;
+  Id stored = 0;
+  for (const char c : id) stored = stored << 8 | static_cast<uint8_t>(c);
+  for (size_t k = id.size(); k < kWidth; ++k) stored = stored << 8 | ' ';
+  return stored;
+}
+
+const BatchMedication* BatchMedications::find(std::string_view id) const {
+  const std::optional<Id> stored = storedId(id);
+  if (!stored) return nullptr;
+  const auto it = std::lower_bound(byId_.begin(), byId_.end(), *stored,
+                                   [](const auto& entry, const Id& wanted) { return entry.first < wanted; });
+  return it != byId_.end() && it->first == *stored ? &it->second : nullptr;
 }
 
 BatchMedication BatchMedications::Of(std::string_view batchNumber) const {
   if (!IsMedicatedNumber(batchNumber)) return {};
-  const auto it = byId_.find(PlainBatchNumber(batchNumber));
-  return it == byId_.end() ? BatchMedication{} : it->second;
+  const BatchMedication* m = find(PlainBatchNumber(batchNumber));
+  return m ? *m : BatchMedication{};
 }
 
 bool BatchMedications::Names(const std::string& number) const {
-  return byId_.count(number) != 0 || byId_.count("M" + number) != 0;
+  return find(number) != nullptr || find("M" + number) != nullptr;
 }
 
 NewBatchSlot FindNewBatchSlot(const FeedBatchFile& batches, const BatchMedications& meds) {

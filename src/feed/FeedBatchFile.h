@@ -7,15 +7,15 @@
 // Each action reads each file once; a file that cannot be read or written
 // answers false with the FileFault the window reports with its title.
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "common/DataFiles.h"
 #include "common/WriteSet.h"
 #include "feed/IngredientFile.h"
+#include "platform/Text1252.h"
 #include "records/FeedBatchRecord.h"
 #include "records/MedicationRecord.h"
 #include "records/RecordIo.h"
@@ -37,8 +37,13 @@ bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault);
 bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault);
 
 // Whether the stored batch is listed under the type `letter`: type and
-// number both present, and the type the letter.
-bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter);
+// number both present, and the type the letter. Inline: the lists ask it of
+// every record of the year.
+inline bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter) {
+  using R = FeedBatchRecord;
+  return letter.size() == 1 && batchBytes[0] != ' ' && batchBytes[0] == static_cast<uint8_t>(letter[0]) &&
+         !RTrimmed(records::textView(batchBytes + R::BatchNumberAt, R::BatchNumberWidth)).empty();
+}
 // A record's batch number: its record number written to five digits.
 std::string BatchNumberOf(long record);
 // The batch number without a medication mark: the last five characters of
@@ -69,12 +74,17 @@ class BatchMedications {
   bool Names(const std::string& number) const;
 
  private:
-  // By batch ID without trailing blanks, found by its stored text as well.
-  struct IdHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view id) const { return std::hash<std::string_view>{}(id); }
-  };
-  std::unordered_map<std::string, BatchMedication, IdHash, std::equal_to<>> byId_;
+  // A batch ID as the medication record stores it, six characters with
+  // blanks after the text, held as one number: the first character in the
+  // highest of its bytes.
+  using Id = uint64_t;
+  // The stored form of `id`, a text without trailing blanks; nullopt for a
+  // text no record can store so.
+  static std::optional<Id> storedId(std::string_view id);
+  const BatchMedication* find(std::string_view id) const;
+
+  // The medication of each batch ID, in the order of the IDs.
+  std::vector<std::pair<Id, BatchMedication>> byId_;
 };
 
 // The record and number of a new batch: the first record that is free and

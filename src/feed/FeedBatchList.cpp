@@ -73,7 +73,8 @@ const std::string& printLine(FixedLine& line, const uint8_t* b, const BatchMedic
 // both present), in record order, with the medication each adds.
 template <class F>
 void eachBatch(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds, F each) {
-  for (long n = 1; n <= batches.count(); ++n) {
+  const long count = batches.count();
+  for (long n = 1; n <= count; ++n) {
     const uint8_t* b = batches.bytes(n);
     if (IsListedBatch(b, letter)) each(n, b, meds.Of(kNumber.text(b)));
   }

@@ -33,32 +33,43 @@ Check CheckAnimalCardNumbers(const AnimalCardEntry& e, const std::string& title)
                            title);
 }
 
-void ApplyAnimalCard(const AnimalCardEntry& e, AnimalRecord& r) {
+AnimalCardNumbers ReadAnimalCardNumbers(const AnimalCardEntry& e) {
+  return {WholeOf(e.daysTo230), TypedSingle(e.backfat, kBackfatNumber), TypedSingle(e.loineye, kLoineyeNumber),
+          TypedValue(e.purchasePrice, kPurchasePriceNumber), TypedValue(e.soldPrice, kSoldPriceNumber)};
+}
+
+void ApplyAnimalCard(const AnimalCardEntry& e, const AnimalCardNumbers& numbers, AnimalRecord& r) {
   r.Breed = Trim(e.breed);
   r.DateOfBirth = e.dateOfBirth;
-  r.DaysTo230 = WholeOf(e.daysTo230);
-  r.Backfat = TypedSingle(e.backfat, kBackfatNumber);
-  r.PurchasePrice = records::Currency::fromDouble(TypedValue(e.purchasePrice, kPurchasePriceNumber));
+  r.DaysTo230 = numbers.daysTo230;
+  r.Backfat = numbers.backfat;
+  r.PurchasePrice = records::Currency::fromDouble(numbers.purchasePrice);
   r.DateEnteredHerd = e.dateEnteredHerd;
-  r.SoldPrice = records::Currency::fromDouble(TypedValue(e.soldPrice, kSoldPriceNumber));
+  r.SoldPrice = records::Currency::fromDouble(numbers.soldPrice);
   r.DateLeftHerd = e.dateLeftHerd;
   r.PrvDate = e.prvDate;
   r.Location = e.location;
-  r.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
+  r.Loineye = numbers.loineye;
 }
 
-void ApplyAnimalCardToHistory(const AnimalCardEntry& e, AnimalHistoryRecord& h) {
+void ApplyAnimalCard(const AnimalCardEntry& e, AnimalRecord& r) { ApplyAnimalCard(e, ReadAnimalCardNumbers(e), r); }
+
+void ApplyAnimalCardToHistory(const AnimalCardEntry& e, const AnimalCardNumbers& numbers, AnimalHistoryRecord& h) {
   h.Breed = e.breed;
-  h.Backfat = TypedSingle(e.backfat, kBackfatNumber);
+  h.Backfat = numbers.backfat;
   h.DateOfBirth = e.dateOfBirth;
-  h.DaysTo230 = WholeOf(e.daysTo230);
-  h.Loineye = TypedSingle(e.loineye, kLoineyeNumber);
-  h.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);
-  h.SoldPrice = TypedSingle(e.soldPrice, kSoldPriceNumber);
+  h.DaysTo230 = numbers.daysTo230;
+  h.Loineye = numbers.loineye;
+  h.PurchasePrice = static_cast<float>(numbers.purchasePrice);
+  h.SoldPrice = static_cast<float>(numbers.soldPrice);
   h.PrvDate = e.prvDate;
   h.DateEnteredHerd = e.dateEnteredHerd;
   h.DateLeftHerd = e.dateLeftHerd;
   h.Location = Trim(e.location);
+}
+
+void ApplyAnimalCardToHistory(const AnimalCardEntry& e, AnimalHistoryRecord& h) {
+  ApplyAnimalCardToHistory(e, ReadAnimalCardNumbers(e), h);
 }
 
 std::string CardBoxes::text(int n) const {

@@ -6,6 +6,7 @@
 // The boxes keep one numbering on both cards: 2 breed, 3 backfat, 4 date of
 // birth, 5 days to 230, 6 loineye, 7 purchase price, 8 sold price, 9 PRV
 // date, 10 date entered herd, 11 date left herd, 12 location.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,22 @@ Check CheckAnimalCardDates(const AnimalCardEntry& entry, const std::string& titl
 // (sows/SowNumbers.h), with `title`.
 Check CheckAnimalCardNumbers(const AnimalCardEntry& entry, const std::string& title);
 
+// The checked numbers of the boxes, read once for the record and the working
+// block: the prices as read, the others as their fields store them.
+struct AnimalCardNumbers {
+  int16_t daysTo230 = 0;
+  float backfat = 0, loineye = 0;
+  double purchasePrice = 0, soldPrice = 0;
+};
+AnimalCardNumbers ReadAnimalCardNumbers(const AnimalCardEntry& entry);
+
 // The boxes saved into a record read from the file: breed trimmed, the
 // location as typed, the checked numbers as their fields store them.
+void ApplyAnimalCard(const AnimalCardEntry& entry, const AnimalCardNumbers& numbers, AnimalRecord& record);
 void ApplyAnimalCard(const AnimalCardEntry& entry, AnimalRecord& record);
 // The working block brought up to date from the saved boxes.
+void ApplyAnimalCardToHistory(const AnimalCardEntry& entry, const AnimalCardNumbers& numbers,
+                              AnimalHistoryRecord& history);
 void ApplyAnimalCardToHistory(const AnimalCardEntry& entry, AnimalHistoryRecord& history);
 
 // The numbered boxes of a card, 0 to count - 1: at each number a text box,

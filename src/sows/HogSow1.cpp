@@ -120,17 +120,12 @@ void HogSow1::UpdatePageButtons(int count) {
 
 int HogSow1::BuildSowList() {
   Hourglass(true);
-  dropPageRows();
   FileFault fault;
   const int count = ::BuildSowList(table_, &fault, &sows_);
   sowsHeld_ = fault.path.empty();
   Hourglass(false);
   if (!fault.path.empty()) ReportFileFault(fault, false, kCaption);
   return count;
-}
-
-void HogSow1::dropPageRows() {
-  for (std::optional<platform::ListItems>& rows : pageRows_) rows.reset();
 }
 
 void HogSow1::ShowSowPage(int Page) {
@@ -141,7 +136,6 @@ void HogSow1::ShowSowPage(int Page) {
     return;
   }
   if (!sowsHeld_) {
-    dropPageRows();
     FileFault fault;
     if (!ReadImage(sows_, &fault)) {
       SowList->Clear();
@@ -151,13 +145,9 @@ void HogSow1::ShowSowPage(int Page) {
     }
     sowsHeld_ = true;
   }
-  if (pageRowsKind_ != QueryArgs[1]) {
-    dropPageRows();
-    pageRowsKind_ = QueryArgs[1];
-  }
-  std::optional<platform::ListItems>& rows = pageRows_[static_cast<size_t>(Page - 1)];
-  if (!rows) SowPageRows(table_, Page, QueryArgs[1], sows_, rows.emplace());
-  SowList->SetItems(*rows);
+  platform::ListItems rows;
+  SowPageRows(table_, Page, QueryArgs[1], sows_, rows);
+  SowList->SetItems(std::move(rows));
   Hourglass(false);
 }
 

@@ -3,8 +3,6 @@
 // pages of 802 lines, with a button per page in use and the query and page
 // named above the list. Its menu queries, adds, deletes and assigns sows.
 #include <QMenuBar>
-#include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,12 +93,6 @@ class HogSow1 : public platform::Form {
   // while it is held; dropped when a menu item may change the file.
   records::FileImage<SowRecord> sows_;
   bool sowsHeld_ = false;
-  // The rows of each page shown since the table was built and sows_ read,
-  // for the query kind `pageRowsKind_`: a page shown again is not written
-  // again. Dropped whenever the table, sows_ or the kind changes.
-  std::array<std::optional<platform::ListItems>, SowPageTable::kPages> pageRows_;
-  std::string pageRowsKind_;
-  void dropPageRows();
   int currentPage_ = 1;
   std::string pageCaption_;
 };

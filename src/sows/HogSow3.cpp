@@ -74,19 +74,18 @@ std::string DueDateLabel(const std::string& stored) {
   return DigitsDueDate(s).value_or(s);
 }
 
-void ApplySowCard(const SowCardEntry& e, SowRecord& r) {
-  ApplyAnimalCard(e, r);
+void ApplySowCard(const SowCardEntry& e, const AnimalCardNumbers& numbers, const std::string& dateDue, SowRecord& r) {
+  ApplyAnimalCard(e, numbers, r);
   r.DateBred = Trim(e.dateBred);
-  r.DateDue = SowCardDueDate(e.dateBred);
-  if (r.DateDue.empty()) r.DateDue = std::string(10, ' ');  // no due date: stored as blanks
+  r.DateDue = dateDue.empty() ? std::string(10, ' ') : dateDue;  // no due date: stored as blanks
   r.BoarId = Trim(e.boarId);
 }
 
-void ApplySowCardToHistory(const SowCardEntry& e) {
+void ApplySowCardToHistory(const SowCardEntry& e, const AnimalCardNumbers& numbers, const std::string& dateDue) {
   SowHistoryRecord& h = SowHistory;
-  ApplyAnimalCardToHistory(e, h);
+  ApplyAnimalCardToHistory(e, numbers, h);
   h.DateBred = e.dateBred;
-  h.DateDue = SowCardDueDate(e.dateBred);
+  h.DateDue = dateDue;
   h.BoarId = Trim(e.boarId);
 }
 
@@ -225,21 +224,23 @@ void HogSow3::SaveChan_Click() {
     platform::ShowRefusal(*refusal, card_.field(refusal->field));
     return;
   }
-  if (e.dateBred != records::kEmptyDate) figures_[28]->SetCaption(SowCardDueDate(e.dateBred));
+  const AnimalCardNumbers numbers = ReadAnimalCardNumbers(e);
+  const std::string dateDue = SowCardDueDate(e.dateBred);
+  if (e.dateBred != records::kEmptyDate) figures_[28]->SetCaption(dateDue);
   FileFault fault;
   SowRecord& sow = SowRec;
   Hourglass(true);
   WriteSet set;
   bool read = ReadRecordAt(CurrentSowRec, sow, &fault);
   if (read) {
-    ApplySowCard(e, sow);
+    ApplySowCard(e, numbers, dateDue, sow);
     read = SaveSowCard(set, CurrentSowRec, sow, e.dateLeftHerd != records::kEmptyDate, &fault);
   }
   const bool saved = read && set.keep();
   Hourglass(false);
   if (!read) return ReportFileFault(fault, false, kEntryTitle);
   if (!saved) return set.report(kEntryTitle);
-  ApplySowCardToHistory(e);
+  ApplySowCardToHistory(e, numbers, dateDue);
   boxes_[2]->SetFocus();
 }
 

@@ -32,11 +32,14 @@ Check CheckSowCard(const SowCardEntry& entry);
 std::string SowCardDueDate(const std::string& dateBred);
 // What the due-date label shows of a stored due date.
 std::string DueDateLabel(const std::string& stored);
-// The boxes saved into a sow record read from the file; ID, parities, links
-// and notes keep what they held.
-void ApplySowCard(const SowCardEntry& entry, SowRecord& sow);
+// The boxes saved into a sow record read from the file, with their numbers
+// (ReadAnimalCardNumbers) and the due date of the date bred
+// (SowCardDueDate), each read once for the save; ID, parities, links and
+// notes keep what they held.
+void ApplySowCard(const SowCardEntry& entry, const AnimalCardNumbers& numbers, const std::string& dateDue,
+                  SowRecord& sow);
 // The working block brought up to date from the saved boxes.
-void ApplySowCardToHistory(const SowCardEntry& entry);
+void ApplySowCardToHistory(const SowCardEntry& entry, const AnimalCardNumbers& numbers, const std::string& dateDue);
 // A save of her record `sow` at `record` with her litters, in `set`: every
 // litter marked as left (2) while she has a date left herd, one marked as
 // left back in the herd (1) when the date is cleared (only the status bytes

@@ -86,6 +86,29 @@ TEST(BatchMedicationsTest, AMedicatedBatchAddsTheRecordsOfItsPlainNumber) {
   EXPECT_EQ(meds.Of("M00009").pounds, 0.0f);
 }
 
+// The mark is the first character that is not blank.
+TEST(BatchMedicationsTest, AMedicatedNumberStartsWithTheMarkPastItsBlanks) {
+  const std::pair<const char*, bool> cases[] = {{"M00007", true}, {"  M007", true}, {"M     ", true},
+                                                {"00007 ", false}, {" 0M007", false}, {"m00007", false},
+                                                {"      ", false}, {"", false},        {"\tM0007", false}};
+  for (const auto& [number, medicated] : cases) EXPECT_EQ(IsMedicatedNumber(number), medicated) << number;
+}
+
+// Each batch's doses are summed in record order, whatever other IDs lie
+// between them; an ID is the stored text, blanks before it included.
+TEST(BatchMedicationsTest, EachBatchSumsItsOwnDosesInRecordOrder) {
+  const BatchMedications meds(MedicationFile::of({aFeedDose("00009", 1e8f, 1), aFeedDose("00007", 2, 1),
+                                                  aFeedDose("00009", 1, 1), aFeedDose(" 0007", 5, 1),
+                                                  aFeedDose("00009", -1e8f, 1), aFeedDose("00007", 3, 2)}));
+  const std::pair<const char*, float> cases[] = {
+      {"M00009", 0.0f}, {"M00007", 5.0f}, {"M 0007", 5.0f}, {"M00008", 0.0f}, {"M0007", 0.0f}};
+  for (const auto& [number, pounds] : cases) EXPECT_EQ(meds.Of(number).pounds, pounds) << number;
+  EXPECT_FLOAT_EQ(meds.Of("M00007").cost, 8.0f);
+  EXPECT_TRUE(meds.Names("00009"));
+  EXPECT_FALSE(meds.Names("00009 "));
+  EXPECT_FALSE(meds.Names("000090"));
+}
+
 // Each dose rounded to whole pounds within a Long, summed in 64 bits.
 TEST(BatchMedicationsTest, WholePoundsOfDosesPastALongKeepTheNearestValue) {
   constexpr float kNaN = std::numeric_limits<float>::quiet_NaN(), kInf = std::numeric_limits<float>::infinity();
