@@ -1,6 +1,5 @@
 #include "common/NumberText.h"
 
-#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -13,18 +12,17 @@
 
 namespace {
 
-// As "%.*G" writes a value whose digits SignificantDigits gives and which it
+// As "%.*G" writes a value of `digits` significant digits `s` that it
 // writes without an exponent (0.0001 up to below 10^digits): the digits
 // without trailing zeros, the point where they need one, and no 0 before the
 // point. False for any other value.
-bool plainGeneralText(double value, int digits, std::string& out) {
-  Significant s;
-  if (!SignificantDigits(std::fabs(value), digits, s) || s.point < -3 || s.point > digits) return false;
+bool plainText(const Significant& s, int digits, bool negative, std::string& out) {
+  if (s.point < -3 || s.point > digits) return false;
   uint64_t number = s.number;
   const int point = s.point;
   char text[48];
   char* at = text;
-  if (value < 0) *at++ = '-';
+  if (negative) *at++ = '-';
   char shown[24];
   int count = digits;
   for (int i = count; i-- > 0; number /= 10) shown[i] = static_cast<char>('0' + number % 10);
@@ -41,6 +39,11 @@ bool plainGeneralText(double value, int digits, std::string& out) {
   }
   out.assign(text, at);
   return true;
+}
+
+bool plainGeneralText(double value, int digits, std::string& out) {
+  Significant s;
+  return SignificantDigits(std::fabs(value), digits, s) && plainText(s, digits, value < 0, out);
 }
 
 std::string generalText(double value, int digits) {
@@ -75,23 +78,11 @@ std::string generalText(double value, int digits) {
 }  // namespace
 
 std::string SingleText(float value) {
-  // Lists and printouts write the same few values again and again (backfat,
-  // loineye, averages): the texts last made are kept, two for each of 512
-  // groups of values, the group chosen by the value's bits.
-  struct Made {
-    uint32_t bits = 0;
-    bool set = false;
-    std::string text;
-  };
-  thread_local std::array<std::array<Made, 2>, 512> made;
-  uint32_t bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  auto& group = made[(bits * 2654435761U) >> 23];
-  for (const Made& m : group)
-    if (m.set && m.bits == bits) return m.text;
-  group[1] = std::move(group[0]);
-  group[0] = {bits, true, generalText(static_cast<double>(value), 7)};
-  return group[0].text;
+  // Its seven digits in double arithmetic where a Single's value allows.
+  std::string text;
+  Significant s;
+  if (value != 0 && SingleSignificantDigits(std::fabs(value), s) && plainText(s, 7, value < 0, text)) return text;
+  return generalText(static_cast<double>(value), 7);
 }
 std::string DoubleText(double value) { return generalText(value, 15); }
 
