@@ -246,6 +246,28 @@ constexpr auto powerDividers(std::index_sequence<K...>) {
 constexpr auto kDividers = powerDividers(std::make_index_sequence<std::size(kPowersOf10)>());
 Quotient dividedByPowerOf10(uint64_t x, size_t k) { return kDividers[k](x); }
 
+// x / 10^k for x below 2^24 and k up to 7, without a division: x times
+// 2^shift / 10^k (rounded up), shifted back. With `shift` 24 bits more than
+// 10^k has, the rounding up stays below what would change the quotient for
+// any x below 2^24, and the product below 2^49.
+struct Reciprocal {
+  uint64_t multiplier;
+  int shift;
+};
+constexpr Reciprocal reciprocalOf(uint64_t power) {
+  const int shift = 24 + std::bit_width(power - 1);
+  return {(uint64_t{1} << shift) / power + 1, shift};
+}
+template <size_t... K>
+constexpr auto reciprocals(std::index_sequence<K...>) {
+  return std::array<Reciprocal, sizeof...(K)>{reciprocalOf(kPowersOf10[K + 1])...};
+}
+constexpr auto kReciprocals = reciprocals(std::make_index_sequence<7>());
+uint64_t dividedBySmallPower(uint64_t x, size_t k) {
+  const Reciprocal& r = kReciprocals[k - 1];
+  return x * r.multiplier >> r.shift;
+}
+
 // The decimal digits of x (none for 0).
 size_t digitCount(uint64_t x) {
   // log10(2) is about 1233 / 4096: from the bits the count or one fewer.
@@ -272,7 +294,7 @@ uint64_t digitsBefore(char* end, uint64_t x, size_t count) {
 // 19), "-" in front when `negative`. Gives what writeRounded gives for the
 // same digits.
 template <class Room>
-void writeScaled(uint64_t scaled, bool negative, const FormatMask& m, Room& out) {
+[[gnu::always_inline]] inline void writeScaled(uint64_t scaled, bool negative, const FormatMask& m, Room& out) {
   const std::string_view prefix = m.prefix();
   const std::string_view suffix = m.suffix();
   const size_t digits = digitCount(scaled);
@@ -317,25 +339,27 @@ template <int Digits>
 [[gnu::always_inline]] inline bool scaledToPlaces(double value, size_t decimals, uint64_t& n) {
   if (decimals >= std::size(kPowersOf10)) return false;
   n = 0;
-  if (!std::isfinite(value) || value == 0) return true;
+  // 0, infinities and non-numbers are outside the range the digits are
+  // found for: asked after, they cost the usual figure nothing.
   Significant s;
+  bool found = false;
   if constexpr (Digits == kSingleDigits) {
     // A Single's digits in double arithmetic, exact for its few bits.
-    if (!SingleSignificantDigits(static_cast<float>(std::fabs(value)), s)) return false;
+    found = SingleSignificantDigits(static_cast<float>(std::fabs(value)), s);
   } else {
-    if (!SignificantDigits(std::fabs(value), Digits, s)) return false;
+    found = SignificantDigits(std::fabs(value), Digits, s);
   }
+  if (!found) return !std::isfinite(value) || value == 0;
   // The digits below the mask's places dropped, a half away from zero.
   const long drop = static_cast<long>(Digits) - s.point - static_cast<long>(decimals);
   if (drop <= 0) {
     if (Digits - drop > 19) return false;
     n = s.number * kPowersOf10[-drop];
   } else if constexpr (Digits == kSingleDigits) {
-    // Seven digits and a half of 10^drop are below 2^32: one division in
-    // 32 bits. Dropping more than seven leaves less than a half: 0.
-    if (drop <= Digits)
-      n = (static_cast<uint32_t>(s.number) + static_cast<uint32_t>(kPowersOf10[drop] / 2)) /
-          static_cast<uint32_t>(kPowersOf10[drop]);
+    // Seven digits and a half of 10^drop are below 2^24: divided by a
+    // multiplication and a shift. Dropping more than seven leaves less than
+    // a half: 0.
+    if (drop <= Digits) n = dividedBySmallPower(s.number + kPowersOf10[drop] / 2, static_cast<size_t>(drop));
   } else if (drop < static_cast<long>(std::size(kPowersOf10))) {
     const Quotient q = dividedByPowerOf10(s.number, static_cast<size_t>(drop));
     n = q.quotient + (q.remainder >= kPowersOf10[drop] / 2 ? 1 : 0);

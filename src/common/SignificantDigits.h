@@ -61,18 +61,16 @@ inline bool SingleSignificantDigits(float value, Significant& s) {
   constexpr int kSignificant = 7;
   const double x = value;
   if (!(x >= 1e-5 && x < 1e7)) return false;
-  // The digits before the point: first guessed from the power of two (at
-  // most one too few), then set right by the scaled value.
+  // The digits before the point: guessed from the power of two (log10(2) is
+  // about 1233 / 4096), for every Single of the range right or one too few;
+  // one more where the value scaled by the guess reaches 10^7. Each scaling
+  // is exact, so the guess is set right without a loop.
   const int exponent2 = static_cast<int>(std::bit_cast<uint64_t>(x) >> 52) - 1023;
   int point = ((exponent2 * 1233) >> 12) + 1;
-  double scaled = 0;
-  for (;;) {
-    const int k = kSignificant - point;
-    if (k < 0 || k >= static_cast<int>(std::size(kExactPowersOf10))) return false;
-    scaled = x * kExactPowersOf10[k];  // exact
-    if (scaled < 1e6) --point;
-    else if (scaled >= 1e7) ++point;
-    else break;
+  double scaled = x * kExactPowersOf10[kSignificant - point];
+  if (scaled >= 1e7) {
+    ++point;
+    scaled = x * kExactPowersOf10[kSignificant - point];
   }
   // To the nearest whole number, a tie to the even one: below 2^52, adding
   // and taking away 2^52 rounds so.

@@ -2,6 +2,7 @@
 // and the rounding of the decimal value, a half away from zero.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -12,6 +13,12 @@ namespace {
 
 struct MaskCase {
   double value;
+  const char* mask;
+  const char* text;
+};
+
+struct SingleCase {
+  float value;
   const char* mask;
   const char* text;
 };
@@ -84,11 +91,6 @@ TEST(Format, IntegersKeepEveryDigit) {
 // rounds them (a tie to the even digit), before the mask's own rounding; at
 // the edges of the whole-number path and past them alike.
 TEST(Format, SignificantDigitsRoundAsPrintedDigitsDo) {
-  struct SingleCase {
-    float value;
-    const char* mask;
-    const char* text;
-  };
   const SingleCase singles[] = {
       {1234567.5f, "0", "1234568"},   // a tie at the seventh digit: to the even 8
       {1234568.5f, "0", "1234568"},   // and here to the even 8, not away to 9
@@ -112,6 +114,45 @@ TEST(Format, SignificantDigitsRoundAsPrintedDigitsDo) {
   for (const MaskCase& c : doubles) {
     EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
     EXPECT_EQ(FormatInto(reused, c.value, c.mask), c.text) << c.value;  // the same text, nothing left over
+  }
+}
+
+// A Single's point found from its power of two, each side of a power of
+// ten (and where rounding to seven digits carries to one more), its digits
+// dropped to the mask's places for every count of dropped digits; 0 and the
+// values outside the whole-number path. The same text in a line as alone.
+TEST(Format, SingleEachSideOfAPowerOfTen) {
+  const SingleCase singles[] = {
+      {0.1f, "0.0000000", "0.1000000"},
+      {std::nextafter(0.1f, 0.f), "0.0000000", "0.1000000"},
+      {0.001f, "0.000000", "0.001000"},
+      {std::nextafter(0.001f, 0.f), "0.000000", "0.001000"},
+      {9.9999995f, "0.00", "10.00"},
+      {99.999995f, "0.0", "100.0"},
+      {0.99999997f, "0.000", "1.000"},
+      {1000000.f, "0", "1000000"},
+      {std::nextafter(1000000.f, 0.f), "0.0", "999999.9"},
+      {std::nextafter(10.f, 0.f), "0.00000", "10.00000"},
+      {1.5f, "0", "2"},                      // six digits dropped
+      {0.15f, "0.0", "0.2"},                 // seven
+      {0.015f, "0.00", "0.02"},
+      {0.0015f, "0.000", "0.002"},
+      {0.00015f, "0.0000", "0.0002"},
+      {123456.5f, "0", "123457"},            // one
+      {1234.565f, "0.00", "1234.57"},        // two
+      {0.0f, "0.00", "0.00"},
+      {-0.0f, "#,##0.00", "0.00"},
+      {std::numeric_limits<float>::quiet_NaN(), "$0.00", "$0.00"},
+      {-std::numeric_limits<float>::infinity(), "0.0", "0.0"},
+      {1e30f, "#,##0", "1,000,000,000,000,000,000,000,000,000,000"},
+      {-0.000001f, "0.00", "0.00"},
+  };
+  FigureText figure;
+  char line[16];
+  for (const SingleCase& c : singles) {
+    EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
+    figure.aim(line + sizeof line, sizeof line, true);
+    EXPECT_EQ(FormatInto(figure, c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
   }
 }
 
