@@ -51,26 +51,25 @@ bool asNumber(std::string_view s, double& v) {
 }
 
 // What a cell sorts by, read once a sort, and the row it stands in. A text
-// also keeps its first eight characters as one number, which orders two
-// texts as their characters do unless both begin alike.
+// keeps its first eight characters as one number, which orders two texts as
+// their characters do unless both begin alike.
 struct SortKey {
   double value = 0;
   uint64_t lead = 0;
-  std::string_view text;
   uint32_t row = 0;
   bool number = false;
 };
 
+// The order of two cells as far as their keys tell it: two texts that begin
+// alike answer 0, and their texts decide.
 int compareKeys(const SortKey& a, const SortKey& b) {
   if (a.number && b.number) return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
   if (a.number != b.number) return a.number ? -1 : 1;
-  if (a.lead != b.lead) return a.lead < b.lead ? -1 : 1;
-  return a.text.compare(b.text);
+  return a.lead < b.lead ? -1 : (a.lead > b.lead ? 1 : 0);
 }
 
 SortKey keyOf(std::string_view text) {
   SortKey key;
-  key.text = text;
   key.number = asNumber(text, key.value);
   if (!key.number) {
     // The characters as unsigned bytes, the first the highest, blanks
@@ -84,8 +83,11 @@ SortKey keyOf(std::string_view text) {
 }  // namespace
 
 int compareCells(std::string_view a, std::string_view b) {
-  const int cmp = compareKeys(keyOf(a), keyOf(b));
-  return cmp < 0 ? -1 : (cmp > 0 ? 1 : 0);
+  const SortKey keyA = keyOf(a);
+  const int cmp = compareKeys(keyA, keyOf(b));
+  if (cmp != 0 || keyA.number) return cmp;
+  const int byText = a.compare(b);
+  return byText < 0 ? -1 : (byText > 0 ? 1 : 0);
 }
 
 // The grid's cells: the texts of them all in one buffer, and row after row
@@ -137,12 +139,12 @@ class GridModel final : public QAbstractTableModel {
   }
   // Writes `texts` into row `row`'s cells from column 0, with the alignments
   // `alignments` names; answers how many cells it wrote.
-  int setRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments) {
+  template <class Texts>
+  int setRowTexts(int row, const Texts& texts, const std::vector<int>& alignments) {
     const size_t n = std::min(texts.size(), static_cast<size_t>(cols_)), first = cell(row, 0);
-    for (size_t c = 0; c < n; ++c) {
-      put(spans_[first + c], texts[c]);
-      if (c < alignments.size()) alignments_[first + c] = alignments[c];
-    }
+    Span* spans = spans_.data() + first;
+    for (size_t c = 0; c < n; ++c) put(spans[c], texts[c]);
+    std::copy_n(alignments.begin(), std::min(n, alignments.size()), alignments_.begin() + static_cast<std::ptrdiff_t>(first));
     takeBackRoom();
     return static_cast<int>(n);
   }
@@ -213,8 +215,9 @@ class GridModel final : public QAbstractTableModel {
         return ascending ? a.value < b.value : b.value < a.value;
       });
     } else {
-      std::stable_sort(keys.begin(), keys.end(), [ascending](const SortKey& a, const SortKey& b) {
-        const int cmp = compareKeys(a, b);
+      std::stable_sort(keys.begin(), keys.end(), [this, col, ascending](const SortKey& a, const SortKey& b) {
+        int cmp = compareKeys(a, b);
+        if (cmp == 0 && !a.number) cmp = text(static_cast<int>(a.row), col).compare(text(static_cast<int>(b.row), col));
         return ascending ? cmp < 0 : cmp > 0;
       });
     }
@@ -318,6 +321,12 @@ void Grid::SetTextMatrix(int row, int col, const std::string& text) {
 }
 
 void Grid::SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments) {
+  if (!model_->holds(row, 0)) return;
+  const int n = model_->setRowTexts(row, texts, alignments);
+  if (n > 0) cellsChanged(row, 0, n - 1);
+}
+
+void Grid::SetRowTexts(int row, std::span<const std::string_view> texts, const std::vector<int>& alignments) {
   if (!model_->holds(row, 0)) return;
   const int n = model_->setRowTexts(row, texts, alignments);
   if (n > 0) cellsChanged(row, 0, n - 1);

@@ -40,6 +40,7 @@ class Grid : public QTableView {
   // Row `row`'s cells from column 0, with their alignments (0 left, 1
   // centre, 2 right) where `alignments` names one.
   void SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments = {});
+  void SetRowTexts(int row, std::span<const std::string_view> texts, const std::vector<int>& alignments = {});
   // Row `row`'s cells from column 0 into `texts`, made as long as the grid
   // is wide (empty outside the grid).
   void RowTexts(int row, std::vector<std::string>& texts) const;
