@@ -71,3 +71,35 @@ TEST(Grid, CellsReadBackAsWrittenThroughRewritesSortsAndResizes) {
   EXPECT_EQ(g.TextMatrix(3, 3), "new");
   EXPECT_EQ(g.TextMatrix(0, 1), expected[0][1]);
 }
+
+// Texts alike in their first eight characters sort by the rest, whether
+// the grid sorts them or compareCells compares two; rows written as views.
+TEST(Grid, SortsTextsThatBeginAlikeByTheirWholeText) {
+  TestPlatform tp;
+  const struct {
+    std::vector<std::string_view> cells;  // rows A, B, C, ... under a heading row
+    bool ascending;
+    std::string order;
+  } cases[] = {
+      {{"SOW-0001-B", "SOW-0001-A", "SOW-0001", "SOW-0000-Z"}, true, "DCBA"},
+      {{"SOW-0001-B", "SOW-0001-A", "SOW-0001", "SOW-0000-Z"}, false, "ABCD"},
+      {{"ABCDEFGH2", "ABCDEFGH10", "ABCDEFGH2", "7"}, true, "DBAC"},
+  };
+  for (const auto& c : cases) {
+    Grid g(nullptr, "Grid1");
+    g.SetCols(2);
+    g.SetRows(static_cast<int>(c.cells.size()) + 1);
+    for (size_t r = 0; r < c.cells.size(); ++r) {
+      const std::string id(1, static_cast<char>('A' + r));
+      const std::string_view row[] = {id, c.cells[r]};
+      g.SetRowTexts(static_cast<int>(r) + 1, row);
+    }
+    g.SortRows(1, c.ascending);
+    std::string order;
+    for (int r = 1; r < g.Rows(); ++r) order += g.TextMatrix(r, 0);
+    EXPECT_EQ(order, c.order) << c.cells[0] << " " << c.ascending;
+  }
+  EXPECT_LT(compareCells("ABCDEFGH10", "ABCDEFGH2"), 0);
+  EXPECT_EQ(compareCells("ABCDEFGH2", "ABCDEFGH2"), 0);
+  EXPECT_GT(compareCells("ABCDEFGH", "ABCDEFG"), 0);
+}
