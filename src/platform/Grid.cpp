@@ -8,6 +8,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <utility>
 
@@ -147,6 +148,14 @@ class GridModel final : public QAbstractTableModel {
     std::copy_n(alignments.begin(), std::min(n, alignments.size()), alignments_.begin() + static_cast<std::ptrdiff_t>(first));
     takeBackRoom();
     return static_cast<int>(n);
+  }
+  // Whether any of `texts` views the grid's own texts, which a write may
+  // move.
+  bool viewsOwnTexts(std::span<const std::string_view> texts) const {
+    const std::less<const char*> before;
+    return std::any_of(texts.begin(), texts.end(), [&](std::string_view text) {
+      return !before(text.data(), chars_.data()) && before(text.data(), chars_.data() + chars_.size());
+    });
   }
   int alignment(int row, int col) const { return alignments_[cell(row, col)]; }
   void setAlignment(int row, int col, int alignment) { alignments_[cell(row, col)] = alignment; }
@@ -328,6 +337,8 @@ void Grid::SetRowTexts(int row, const std::vector<std::string>& texts, const std
 
 void Grid::SetRowTexts(int row, std::span<const std::string_view> texts, const std::vector<int>& alignments) {
   if (!model_->holds(row, 0)) return;
+  if (model_->viewsOwnTexts(texts))
+    return SetRowTexts(row, std::vector<std::string>(texts.begin(), texts.end()), alignments);
   const int n = model_->setRowTexts(row, texts, alignments);
   if (n > 0) cellsChanged(row, 0, n - 1);
 }
