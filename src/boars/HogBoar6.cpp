@@ -55,11 +55,12 @@ std::vector<std::string> BoarIndexCells() {
           Format(h.AvgStillborn, "#####0.00")};
 }
 
-bool BoarIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault) {
-  rows.clear();
+bool BoarIndexRows(platform::TextRows& cells, FileFault* fault) {
+  cells.clear();
   return ForEachBoarHistory(
-      [&rows](long) {
-        if (BoarRec.DateLeftHerd == records::kEmptyDate) rows.push_back(BoarIndexCells());
+      [&cells](long) {
+        if (BoarRec.DateLeftHerd != records::kEmptyDate) return;
+        for (const std::string& cell : BoarIndexCells()) cells.add(cell);
       },
       fault);
 }

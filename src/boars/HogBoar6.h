@@ -9,10 +9,10 @@
 // The grid cells of the current boar (BoarHistory): ID, sows farrowed,
 // conception rate and the four litter averages.
 std::vector<std::string> BoarIndexCells();
-// The grid cells of every active boar, in file order, over one read of
-// SOW.DAT, FARROW.DAT and BOAR.DAT; false, with `fault`, when a file cannot
-// be read.
-bool BoarIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault = nullptr);
+// The grid cells of every active boar, a row after another in file order,
+// over one read of SOW.DAT, FARROW.DAT and BOAR.DAT; false, with `fault`,
+// when a file cannot be read.
+bool BoarIndexRows(platform::TextRows& cells, FileFault* fault = nullptr);
 // The printed line of a grid row's cells, 88 columns.
 const std::string& BoarIndexLine(FixedLine& line, const IndexCells& cells);
 
@@ -25,9 +25,7 @@ class HogBoar6 : public IndexWindow {
   platform::MenuArray* const IndexByMenu = SortMenu;
 
  protected:
-  bool ActiveRows(std::vector<std::vector<std::string>>& rows, FileFault& fault) override {
-    return BoarIndexRows(rows, &fault);
-  }
+  bool ActiveRows(platform::TextRows& cells, FileFault& fault) override { return BoarIndexRows(cells, &fault); }
   std::vector<LoadedFile> LoadedFiles() const override {
     return {LoadedFileOf<BoarRecord>(), LoadedFileOf<SowRecord>(), LoadedFileOf<FarrowRecord>()};
   }

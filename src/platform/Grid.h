@@ -3,10 +3,12 @@
 // rows and columns, column widths in twips, a current cell, and a sort of the
 // non-fixed rows by one column (numbers as numbers, other text as text).
 //
-// The cells live in the grid's own table of texts; the view asks only for the
-// cells it draws, so filling and sorting thousands of rows costs no widget
-// work per cell (a sort orders the rows, moving no text; a grid not shown
-// is told of no change). A whole row is written at once with SetRowTexts.
+// The cells live in the grid's own table: their texts in one buffer, and
+// each row's places in it side by side, eight bytes a cell. The view asks
+// only for the cells it draws, so filling and sorting thousands of rows costs
+// no widget work per cell (a sort moves the rows' places, no text; a grid
+// not shown is told of no change). A whole row is written at once with
+// SetRowTexts, and read at once with RowTextViews.
 #include <QTableView>
 #include <span>
 #include <string>
@@ -32,20 +34,19 @@ class Grid : public QTableView {
   void SetFixedCols(int n);
   int FixedRows() const;
   int FixedCols() const;
-  // A cell's text ("" outside the grid), as the grid holds it until a cell
-  // changes.
-  const std::string& TextMatrix(int row, int col) const;
+  // A cell's text ("" outside the grid).
+  std::string TextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, const std::string& text);
   // Row `row`'s cells from column 0, with their alignments (0 left, 1
   // centre, 2 right) where `alignments` names one.
   void SetRowTexts(int row, const std::vector<std::string>& texts, const std::vector<int>& alignments = {});
-  // The same, the texts moved into the cells.
-  void SetRowTexts(int row, std::vector<std::string>&& texts, const std::vector<int>& alignments = {});
+  void SetRowTexts(int row, std::span<const std::string_view> texts, const std::vector<int>& alignments = {});
   // Row `row`'s cells from column 0 into `texts`, made as long as the grid
   // is wide (empty outside the grid).
   void RowTexts(int row, std::vector<std::string>& texts) const;
   // The same as views of the texts the grid holds (good until a cell
-  // changes), as many as `views` has room for; empty past the grid.
+  // changes or the grid changes size), as many as `views` has room for;
+  // empty past the grid.
   void RowTextViews(int row, std::span<std::string_view> views) const;
   // The current cell, its text and alignment (0 left, 1 centre, 2 right).
   void SetRow(int row) { row_ = row; }
@@ -75,6 +76,6 @@ class Grid : public QTableView {
 // number sorts before a text, two texts compare as text. A number is an
 // optional sign, digits with an optional decimal point and an optional
 // exponent, with blanks around it; nothing else ("0x1A", "inf", "1,000").
-int compareCells(const std::string& a, const std::string& b);
+int compareCells(std::string_view a, std::string_view b);
 
 }  // namespace platform

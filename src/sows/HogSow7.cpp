@@ -41,31 +41,31 @@ const IndexWindowKind kSowIndex{
 
 }  // namespace
 
-std::vector<std::string> SowIndexCells(const uint8_t* sow, const SowLitterSums& litters) {
-  // Each cell made where it stays (a braced list would copy every one).
-  std::vector<std::string> cells;
-  cells.reserve(7);
-  cells.emplace_back(Trimmed(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth)));
-  cells.push_back(Format(records::getI16(sow + SowRecord::ParityCountAt), "####0"));
-  cells.push_back(Format(litters.averageBirthWeight(), "#####0.00"));
-  cells.push_back(Format(litters.averageWeaningWeight(), "#####0.00"));
-  cells.push_back(Format(litters.average(litters.born), "#####0.00"));
-  cells.push_back(Format(litters.average(litters.weaned), "#####0.00"));
-  cells.push_back(Format(litters.average(litters.born - litters.alive), "#####0.00"));
-  return cells;
+void AddSowIndexCells(platform::TextRows& cells, const uint8_t* sow, const SowLitterSums& litters) {
+  cells.add(Trimmed(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth)));
+  cells.add(Format(records::getI16(sow + SowRecord::ParityCountAt), "####0"));
+  cells.add(Format(litters.averageBirthWeight(), "#####0.00"));
+  cells.add(Format(litters.averageWeaningWeight(), "#####0.00"));
+  cells.add(Format(litters.average(litters.born), "#####0.00"));
+  cells.add(Format(litters.average(litters.weaned), "#####0.00"));
+  cells.add(Format(litters.average(litters.born - litters.alive), "#####0.00"));
 }
 
-bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault) {
-  rows.clear();
+bool SowIndexRows(platform::TextRows& cells, FileFault* fault) {
+  cells.clear();
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
   if (!ReadImage(sows, fault) || !ReadImage(litters, fault)) return false;
+  // Room for seven cells of every sow the file holds, of figures of a few
+  // digits.
+  const size_t most = static_cast<size_t>(sows.count());
+  cells.reserve(most * 7, most * 40);
   for (long r = 1; r <= sows.count(); ++r) {
     const uint8_t* sow = sows.bytes(r);
     if (records::IsFreeRecord(sows, r) ||
         records::textView(sow + SowRecord::DateLeftHerdAt, 10) != records::kEmptyDate)
       continue;
-    rows.push_back(SowIndexCells(sow, SumSowLitters(sow, litters)));
+    AddSowIndexCells(cells, sow, SumSowLitters(sow, litters));
   }
   return true;
 }

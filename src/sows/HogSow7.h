@@ -7,12 +7,14 @@
 #include "sows/IndexGrid.h"
 #include "sows/SowHistory.h"
 
-// The grid cells of the sow stored in `sow` (her SOW.DAT bytes) with the sums
-// of her litters: ID, parity count and the five litter averages.
-std::vector<std::string> SowIndexCells(const uint8_t* sow, const SowLitterSums& litters);
-// The grid cells of every active sow, in file order, over one read of SOW.DAT
-// and FARROW.DAT; false, with `fault`, when a file cannot be read.
-bool SowIndexRows(std::vector<std::vector<std::string>>& rows, FileFault* fault = nullptr);
+// Adds to `cells` the grid cells of the sow stored in `sow` (her SOW.DAT
+// bytes) with the sums of her litters: ID, parity count and the five litter
+// averages.
+void AddSowIndexCells(platform::TextRows& cells, const uint8_t* sow, const SowLitterSums& litters);
+// The grid cells of every active sow, a row after another in file order, over
+// one read of SOW.DAT and FARROW.DAT; false, with `fault`, when a file cannot
+// be read.
+bool SowIndexRows(platform::TextRows& cells, FileFault* fault = nullptr);
 // The printed line of a grid row's cells, 88 columns, written into `line`.
 const std::string& SowIndexLine(FixedLine& line, const IndexCells& cells);
 
@@ -25,9 +27,7 @@ class HogSow7 : public IndexWindow {
   platform::MenuArray* const IndexMenu = SortMenu;
 
  protected:
-  bool ActiveRows(std::vector<std::vector<std::string>>& rows, FileFault& fault) override {
-    return SowIndexRows(rows, &fault);
-  }
+  bool ActiveRows(platform::TextRows& cells, FileFault& fault) override { return SowIndexRows(cells, &fault); }
   std::vector<LoadedFile> LoadedFiles() const override {
     return {LoadedFileOf<SowRecord>(), LoadedFileOf<FarrowRecord>()};
   }

@@ -103,22 +103,27 @@ void IndexWindow::Form_Load() {
   IndexGrid->SetRows(2);
   IndexGrid->SetCols(static_cast<int>(kind_.columns.size()));
   GenerateHeader();
-  std::vector<std::vector<std::string>> rows;
+  platform::TextRows cells;
   FileFault fault;
-  if (!ActiveRows(rows, fault)) {
+  if (!ActiveRows(cells, fault)) {
     Hourglass(false);
     ReportFileFault(fault, false, kind_.emptyTitle);
     return;
   }
-  if (rows.empty()) {
+  if (cells.empty()) {
     Hourglass(false);
     Alert(kind_.emptyText, platform::vbExclamation | platform::vbOKOnly, kind_.emptyTitle);
     return;
   }
   std::vector<int> alignments;
   for (const IndexColumn& c : kind_.columns) alignments.push_back(c.alignment);
-  IndexGrid->SetRows(static_cast<int>(rows.size()) + 1);
-  for (size_t k = 0; k < rows.size(); ++k) IndexGrid->SetRowTexts(static_cast<int>(k) + 1, std::move(rows[k]), alignments);
+  const size_t cols = kind_.columns.size(), rows = cells.size() / cols;
+  IndexGrid->SetRows(static_cast<int>(rows) + 1);
+  std::vector<std::string_view> row(cols);
+  for (size_t k = 0; k < rows; ++k) {
+    for (size_t c = 0; c < cols; ++c) row[c] = cells[k * cols + c];
+    IndexGrid->SetRowTexts(static_cast<int>(k) + 1, row, alignments);
+  }
   sortBy(kind_.loadOrder);
   IndexGrid->SetRow(1);
   IndexGrid->setCurrentIndex(IndexGrid->model()->index(1, 0));

@@ -103,9 +103,9 @@ class IndexWindow : public platform::Form {
  protected:
   IndexWindow(const IndexWindowKind& kind, QWidget* parent);
   void Form_Load() override;
-  // The cells of one row per active animal, in file order; false after the
-  // fault's box.
-  virtual bool ActiveRows(std::vector<std::vector<std::string>>& rows, FileFault& fault) = 0;
+  // The cells of one row per active animal, in file order, a row's cells
+  // (one a column) one after another; false after the fault's box.
+  virtual bool ActiveRows(platform::TextRows& cells, FileFault& fault) = 0;
   // The files the rows come from.
   virtual std::vector<LoadedFile> LoadedFiles() const = 0;
 

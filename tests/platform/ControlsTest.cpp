@@ -304,6 +304,10 @@ TEST(Grid, SortsAColumnOfFiguresByValueKeepingTiesInOrder) {
       {{"10", "-1", "0x1A", "10.0", "inf", "+3"}, true, "BFADCE"},   // texts after the figures
       {{"10", "-1", "0x1A", "10.0", "inf", "+3"}, false, "ECADFB"},
       {{".5", "0.50", "5e-1", "-0", "0"}, true, "DEABC"},
+      // texts alike in their first eight characters, by the rest
+      {{"SOW-0001-B", "SOW-0001-A", "SOW-0001", "SOW-0000-Z"}, true, "DCBA"},
+      {{"SOW-0001-B", "SOW-0001-A", "SOW-0001", "SOW-0000-Z"}, false, "ABCD"},
+      {{"ABCDEFGH2", "ABCDEFGH10", "ABCDEFGH2", "7"}, true, "DBAC"},
   };
   for (const auto& c : cases) {
     Grid g(nullptr, "Grid1");

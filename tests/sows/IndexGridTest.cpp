@@ -44,7 +44,10 @@ INSTANTIATE_TEST_SUITE_P(Cells, CompareCellsTest,
                                            CompareCase{" 12.50", "12.5", 0}, CompareCase{"-1", "0.00", -1},
                                            CompareCase{"1E2", "99", 1}, CompareCase{"0x1A", "5", 1},
                                            CompareCase{"inf", "5", 1}, CompareCase{"", "0", 1},
-                                           CompareCase{"B", "A", 1}, CompareCase{".5", "0.4", 1}));
+                                           CompareCase{"B", "A", 1}, CompareCase{".5", "0.4", 1},
+                                           CompareCase{"ABCDEFGH10", "ABCDEFGH2", -1},
+                                           CompareCase{"ABCDEFGH2", "ABCDEFGH2", 0},
+                                           CompareCase{"ABCDEFGH", "ABCDEFG", 1}));
 
 struct FigureCase {
   double value;
