@@ -1,5 +1,6 @@
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -18,26 +19,23 @@ namespace {
 // point. False for any other value.
 bool plainText(const Significant& s, int digits, bool negative, std::string& out) {
   if (s.point < -3 || s.point > digits) return false;
-  uint64_t number = s.number;
   const int point = s.point;
-  char text[48];
-  char* at = text;
-  if (negative) *at++ = '-';
-  char shown[24];
+  // The digits without the trailing zeros after the point.
+  uint64_t number = s.number;
   int count = digits;
-  for (int i = count; i-- > 0; number /= 10) shown[i] = static_cast<char>('0' + number % 10);
-  while (count > 0 && shown[count - 1] == '0' && count > point) --count;  // trailing zeros after the point
-  if (point <= 0) {
-    *at++ = '.';
-    for (int i = point; i < 0; ++i) *at++ = '0';
-    for (int i = 0; i < count; ++i) *at++ = shown[i];
-  } else {
-    for (int i = 0; i < count; ++i) {
-      if (i == point) *at++ = '.';
-      *at++ = shown[i];
-    }
-  }
-  out.assign(text, at);
+  while (count > 0 && count > point && number % 10 == 0) number /= 10, --count;
+  // Written from the last digit back: the digits after the point, the point
+  // (with the zeros before the first digit when the value is below 0.1), the
+  // digits before it.
+  char text[48];
+  char* at = text + sizeof text;
+  const int after = count - point;  // digits after the point
+  for (int i = 0; i < after && i < count; ++i, number /= 10) *--at = static_cast<char>('0' + number % 10);
+  for (int i = point; i < 0; ++i) *--at = '0';
+  if (after > 0) *--at = '.';
+  for (int i = std::max(after, 0); i < count; ++i, number /= 10) *--at = static_cast<char>('0' + number % 10);
+  if (negative) *--at = '-';
+  out.assign(at, text + sizeof text);
   return true;
 }
 
