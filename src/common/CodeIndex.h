@@ -31,14 +31,15 @@ class CodeIndex {
  private:
   explicit CodeIndex(long count);
   void add(std::string_view code, long n);
-  // An open table of codes, twice as many places as records: each code's first
-  // and last record (0 once none is left); after each record the next of its
-  // code.
+  // An open table of codes, a power of two places, at least half as many
+  // again as records: each code's first and last record (0 once none is
+  // left); after each record the next of its code.
   struct Code {
     uint64_t key = 0;  // 0: a place no code took
     int32_t first = 0, last = 0;
   };
   size_t place(uint64_t key) const;  // where `key` is, or the free place it takes
   std::vector<Code> codes_;
+  int shift_;  // a product's top bits that choose a place: as many as codes_.size() has zeros below its one
   std::vector<int32_t> next_;
 };

@@ -266,14 +266,24 @@ ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterio
     case QueryFamily::Text:
       text_ = UCase(RTrim(criterion));
       upper_ = &upperCaseTable();
-      // The characters that upper-case to the criterion's first: a letter's
-      // two cases, one for any other character.
-      for (int c = 0; c < 256 && !text_.empty(); ++c) {
-        if (upperOf(*upper_, static_cast<char>(c)) != text_[0]) continue;
-        if (firstBytes_ < 2) first_[firstBytes_] = static_cast<char>(c);
-        ++firstBytes_;
+      if (!text_.empty()) {
+        const auto preimagesOf = [this](char c) {
+          Preimages found;
+          char cases[2] = {0, 0};
+          for (int b = 0; b < 256; ++b) {
+            if (upperOf(*upper_, static_cast<char>(b)) != c) continue;
+            if (found.count < 2) cases[found.count] = static_cast<char>(b);
+            ++found.count;
+          }
+          const char differ = found.count == 2 ? static_cast<char>(cases[0] ^ cases[1]) : '\0';
+          std::memset(found.differ, differ, sizeof found.differ);
+          std::memset(found.key, cases[0] | differ, sizeof found.key);
+          return found;
+        };
+        first_ = preimagesOf(text_.front());
+        last_ = preimagesOf(text_.back());
+        blocks_ = first_.count >= 1 && first_.count <= 2 && last_.count >= 1 && last_.count <= 2;
       }
-      if (firstBytes_ == 1) first_[1] = first_[0];
       break;
     case QueryFamily::Date:
       date_ = ParseDateCriterion(criterion);
@@ -293,49 +303,46 @@ ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterio
 bool ParsedCriterion::textIn(std::string_view field) const {
   // The field upper-cased without its trailing blanks holds the criterion. A
   // run over a whole file asks this of every record, so each character is
-  // upper-cased through a table as it is compared, and a long field is
-  // looked at sixteen characters at a time.
+  // upper-cased through a table as it is compared, and a field of 16 to 32
+  // characters is looked at as two blocks of sixteen.
   const size_t m = text_.size();
-  if (m == 0) return false;
-  const auto matchesAt = [this, field, m](size_t at) {
-    size_t k = 1;
-    while (k < m && upperOf(*upper_, field[at + k]) == text_[k]) ++k;
+  // No character upper-cases to the criterion's first or last (an empty
+  // criterion has neither): nothing matches.
+  if (first_.count == 0 || last_.count == 0) return false;
+  const std::array<char, 256>& upper = *upper_;
+  const auto matchesAt = [&](size_t at) {
+    size_t k = 0;
+    while (k < m && upperOf(upper, field[at + k]) == text_[k]) ++k;
     return k == m;
   };
 #if defined(__SSE2__)
-  if (firstBytes_ <= 2 && field.size() >= 16) {
-    if (firstBytes_ == 0 || field.size() < m) return false;
+  if (blocks_ && field.size() >= 16 && field.size() <= 32) {
+    if (field.size() < m) return false;
     // A match ends on the criterion's last character, never a blank, so it
     // lies within the field's text and the blanks after it need no trimming.
-    // The places where a match may start, a character that upper-cases to
-    // the criterion's first, are found a block at a time.
-    const size_t lastStart = field.size() - m;
-    const __m128i first0 = _mm_set1_epi8(first_[0]), first1 = _mm_set1_epi8(first_[1]);
-    for (size_t block = 0; block <= lastStart; block += 16) {
-      // The last block ends with the field, overlapping the one before it.
-      const size_t from = std::min(block, field.size() - 16);
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data() + from));
-      const __m128i firsts = _mm_or_si128(_mm_cmpeq_epi8(bytes, first0), _mm_cmpeq_epi8(bytes, first1));
-      // Places before `block` were looked at already.
-      for (auto starts = static_cast<unsigned>(_mm_movemask_epi8(firsts)) & (~0u << (block - from)); starts != 0;
-           starts &= starts - 1) {
-        const size_t at = from + static_cast<size_t>(std::countr_zero(starts));
-        if (at > lastStart) return false;
-        if (matchesAt(at)) return true;
-      }
-    }
+    // Only the places where the field's character may upper-case to the
+    // criterion's first and the one m - 1 further on to its last are
+    // compared whole. They are found as bits, a block at a time: the field's
+    // first sixteen characters and its last sixteen, which overlap when it
+    // has fewer than 32.
+    const auto placesOf = [](__m128i bytes, const Preimages& p) {
+      const auto wanted = [](const char(&sixteen)[16]) { return _mm_load_si128(reinterpret_cast<const __m128i*>(sixteen)); };
+      return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(bytes, wanted(p.differ)), wanted(p.key))));
+    };
+    const size_t tailAt = field.size() - 16;
+    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data()));
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data() + tailAt));
+    const uint32_t firsts = placesOf(head, first_) | placesOf(tail, first_) << tailAt;
+    const uint32_t lasts = placesOf(head, last_) | placesOf(tail, last_) << tailAt;
+    for (uint32_t starts = firsts & lasts >> (m - 1); starts != 0; starts &= starts - 1)
+      if (matchesAt(static_cast<size_t>(std::countr_zero(starts)))) return true;
     return false;
   }
 #endif
-  const std::array<char, 256>& upper = *upper_;
   const size_t last = field.size() < 8 ? field.find_last_not_of(' ') : lastNonBlank(field);
   const size_t length = last == std::string_view::npos ? 0 : last + 1;
-  for (size_t at = 0; at + m <= length; ++at) {
-    if (upperOf(upper, field[at]) != text_[0]) continue;
-    size_t k = 1;
-    while (k < m && upperOf(upper, field[at + k]) == text_[k]) ++k;
-    if (k == m) return true;
-  }
+  for (size_t at = 0; at + m <= length; ++at)
+    if (matchesAt(at)) return true;
   return false;
 }
 

@@ -48,3 +48,18 @@ TEST(CodeIndex, AnEmptyFileHoldsNoCode) {
   const CodeIndex index(0, [](long) { return std::string("A"); });
   EXPECT_EQ(index.First("A"), 0);
 }
+
+// Codes of every length that differ in one character, wherever it stands,
+// are told apart: each is found at its own record only.
+TEST(CodeIndex, CodesDifferingInAnyOneCharacterAreToldApart) {
+  std::vector<std::string> codes;
+  for (size_t length = 1; length <= CodeIndex::kLongestCode; ++length) {
+    const std::string code = std::string("ABCDEFG").substr(0, length);
+    codes.push_back(code);
+    for (size_t at = 0; at < length; ++at)
+      for (char other : {'Z', ' ', 'a'}) codes.push_back(std::string(code).replace(at, 1, 1, other));
+  }
+  const CodeIndex index(static_cast<long>(codes.size()), [&codes](long n) { return codes[static_cast<size_t>(n - 1)]; });
+  for (size_t n = 1; n <= codes.size(); ++n)
+    EXPECT_EQ(recordsOf(index, codes[n - 1]), std::vector<long>{static_cast<long>(n)}) << "'" << codes[n - 1] << "'";
+}

@@ -132,6 +132,34 @@ TEST(QueryGrammar, AParsedTextCriterionMatchesWhereTheFieldHoldsIt) {
   }
 }
 
+// A block of the field is searched for the criterion's first and last
+// characters with the bits their two cases differ in set, which lets through
+// others as well (\xFF and \x9F differ in two bits, so \xBF and \xDF pass
+// too): only a character that upper-cases to the criterion's matches, at any
+// place of a field of any width.
+TEST(QueryGrammar, ATextCriterionsEndsMatchOnlyTheirOwnCases) {
+  const struct {
+    const char* typed;
+    const char* text;
+    bool holds;
+  } cases[] = {
+      {"\x9F" "A", "\xFF" "a", true},  {"\x9F" "A", "\x9F" "A", true},  {"\x9F" "A", "\xBF" "a", false},
+      {"\x9F" "A", "\xDF" "A", false}, {"A\xFF", "a\x9F", true},         {"a\xFF", "A\xFF", true},
+      {"A\x9F", "A\xBF", false},        {"A\x9F", "a\xDF", false},        {"\xFF", "\xBF\xDF\x9F", true},
+      {"\xFF", "\xBF\xDF", false},
+  };
+  for (const auto& c : cases) {
+    const ParsedCriterion parsed(QueryFamily::Text, c.typed);
+    const size_t length = std::strlen(c.text);
+    for (size_t width = length; width <= 40; ++width)
+      for (size_t at = 0; at + length <= width; ++at) {
+        std::string field(width, '.');
+        field.replace(at, length, c.text);
+        EXPECT_EQ(parsed.textIn(field), c.holds) << c.typed << " in '" << field << "'";
+      }
+  }
+}
+
 // Where "?" is a character: it makes no range, and "><" needs two
 // characters after its first occurrence.
 TEST(QueryGrammar, LiteralQuestionDialect) {
