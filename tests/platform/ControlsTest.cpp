@@ -80,13 +80,13 @@ TEST(ListBox, SetItemsReplacesEveryRow) {
   ASSERT_EQ(list.ListCount(), 3);
   EXPECT_EQ(list.SelCount(), 0);
   EXPECT_EQ(list.List(1), " \x80 B2");  // the euro sign of Windows-1252 and back
-  EXPECT_EQ(list.model()->index(1, 0).data().toString(), QString::fromUtf8(" \u20ac B2"));  // as drawn
+  EXPECT_EQ(list.DrawnText(1), QString::fromUtf8(" \u20ac B2"));  // as drawn
   for (int row = 0; row < 3; ++row) EXPECT_EQ(list.ItemData(row), std::vector<long>({7, 12, 802})[row]);
   list.SetItemData(2, 5);
   EXPECT_EQ(list.ItemData(2), 5);
   list.SetSelected(2, true);
   EXPECT_EQ(list.SelCount(), 1);
-  EXPECT_EQ(list.model()->rowCount(), 3);
+  EXPECT_EQ(list.ListCount(), 3);
 }
 
 // The rows of one buffer: each text (empty ones too) and item data as added,
@@ -143,8 +143,7 @@ TEST(ListBox, SelectedFollowsEveryChangeOfTheSelection) {
   list.SetSelected(1, true);
   list.SetSelected(3, true);
   EXPECT_EQ(selected(), "BD2");
-  list.selectionModel()->select(QItemSelection(list.model()->index(2, 0), list.model()->index(4, 0)),
-                                QItemSelectionModel::Select);
+  list.SetSelected(2, 4, true);
   EXPECT_EQ(selected(), "BCDE4");
   list.SetSelected(3, false);
   EXPECT_EQ(selected(), "BCE3");
@@ -174,10 +173,10 @@ TEST(ListBox, KeysAndMouseMoveSelectAndScrollAsAListDoes) {
   list.SetItems(rows);
   list.setFocus();
   activate(w);
-  const int high = list.visualRect(list.model()->index(0, 0)).height();
+  const int high = list.RowRect(0).height();
   list.resize(200, 5 * high + high / 2 + list.height() - list.viewport()->height());
   const auto mouse = [&list](QEvent::Type type, int row, Qt::KeyboardModifiers modifiers) {
-    const QPointF at = list.visualRect(list.model()->index(row, 0)).center();
+    const QPointF at = list.RowRect(row).center();
     QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, modifiers);
     QApplication::sendEvent(list.viewport(), &event);
@@ -211,7 +210,7 @@ TEST(ListBox, KeysAndMouseMoveSelectAndScrollAsAListDoes) {
     std::string after = std::to_string(list.ListIndex()) + ":";
     for (int row = 0; row < list.ListCount(); ++row)
       if (list.Selected(row)) after += std::to_string(row);
-    after += ":" + std::to_string(list.indexAt(QPoint(1, 1)).row());
+    after += ":" + std::to_string(list.RowAt(QPoint(1, 1)));
     EXPECT_EQ(after, step.after) << step.key << " " << step.row;
   }
 }
