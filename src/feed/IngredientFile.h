@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "common/CodeIndex.h"
-#include "platform/Controls.h"
+#include "platform/ListItems.h"
 #include "platform/TextRows.h"
 #include "common/FixedLine.h"
 #include "records/IngredientRecord.h"

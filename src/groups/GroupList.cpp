@@ -7,7 +7,7 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
-#include "platform/Controls.h"
+#include "platform/ListItems.h"
 
 namespace {
 

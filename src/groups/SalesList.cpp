@@ -10,7 +10,7 @@
 #include "groups/GroupFiles.h"
 #include "groups/SalesNumbers.h"
 #include "groups/SalesTotals.h"
-#include "platform/Controls.h"
+#include "platform/ListItems.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "records/SowRecord.h"
 #include "common/DataFiles.h"
 #include "common/PageTable.h"
-#include "platform/Controls.h"
+#include "platform/ListItems.h"
 
 using SowPageTable = PageTable<6, 802>;
 
