@@ -232,6 +232,7 @@ class ListBox : public QAbstractScrollArea {
   void changeEvent(QEvent* event) override;
 
  private:
+  bool holds(int row) const { return row >= 0 && row < ListCount(); }
   using Choice = QItemSelectionModel::SelectionFlags;
   // The choice a key, a click or a call makes (`event` null), as an item
   // view in the list's selection mode makes it.

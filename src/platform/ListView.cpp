@@ -56,7 +56,7 @@ void ListBox::Clear() { SetItems(ListItems()); }
 // (or the one below when it was the first), in a list of one selected row
 // to the next row (or the one above when it was the last), chosen.
 void ListBox::RemoveItem(int index) {
-  if (index < 0 || index >= ListCount()) return;
+  if (!holds(index)) return;
   if (!multiSelect_ && current_ == index && ListCount() > 1)
     SetListIndex(index + 1 < ListCount() ? index + 1 : index - 1);
   commitPending();
@@ -78,16 +78,16 @@ void ListBox::rowsChanged() {
 }
 
 std::string ListBox::List(int index) const {
-  return index >= 0 && index < ListCount() ? std::string(rows_.text(static_cast<size_t>(index))) : std::string();
+  return holds(index) ? std::string(rows_.text(static_cast<size_t>(index))) : std::string();
 }
 QString ListBox::DrawnText(int row) const {
-  return row >= 0 && row < ListCount() ? fromAnsi(rows_.text(static_cast<size_t>(row))) : QString();
+  return holds(row) ? fromAnsi(rows_.text(static_cast<size_t>(row))) : QString();
 }
 long ListBox::ItemData(int index) const {
-  return index >= 0 && index < ListCount() ? rows_.itemData(static_cast<size_t>(index)) : 0;
+  return holds(index) ? rows_.itemData(static_cast<size_t>(index)) : 0;
 }
 void ListBox::SetItemData(int index, long value) {
-  if (index >= 0 && index < ListCount()) rows_.setItemData(static_cast<size_t>(index), value);
+  if (holds(index)) rows_.setItemData(static_cast<size_t>(index), value);
 }
 
 namespace {
@@ -104,7 +104,7 @@ char applied(Choice choice, char chosen) {
 }  // namespace
 
 bool ListBox::Selected(int index) const {
-  if (index < 0 || index >= ListCount()) return false;
+  if (!holds(index)) return false;
   const char chosen = chosen_[static_cast<size_t>(index)];
   return (index >= pendingFirst_ && index <= pendingLast_ ? applied(pending_, chosen) : chosen) != 0;
 }
@@ -232,7 +232,7 @@ void ListBox::setCurrent(int row, Choice choice, bool scroll) {
   viewport()->update();
 }
 void ListBox::SetListIndex(int index) {
-  if (index < 0 || index >= ListCount()) {
+  if (!holds(index)) {
     setCurrent(-1, QItemSelectionModel::NoUpdate);
     return;
   }
