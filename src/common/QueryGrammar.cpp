@@ -303,8 +303,8 @@ ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterio
 bool ParsedCriterion::textIn(std::string_view field) const {
   // The field upper-cased without its trailing blanks holds the criterion. A
   // run over a whole file asks this of every record, so each character is
-  // upper-cased through a table as it is compared, and a field of 16 to 32
-  // characters is looked at as two blocks of sixteen.
+  // upper-cased through a table as it is compared, and a field of 8 to 32
+  // characters is looked at in blocks of sixteen.
   const size_t m = text_.size();
   // No character upper-cases to the criterion's first or last (an empty
   // criterion has neither): nothing matches.
@@ -316,24 +316,36 @@ bool ParsedCriterion::textIn(std::string_view field) const {
     return k == m;
   };
 #if defined(__SSE2__)
-  if (blocks_ && field.size() >= 16 && field.size() <= 32) {
+  if (blocks_ && field.size() >= 8 && field.size() <= 32) {
     if (field.size() < m) return false;
     // A match ends on the criterion's last character, never a blank, so it
     // lies within the field's text and the blanks after it need no trimming.
     // Only the places where the field's character may upper-case to the
     // criterion's first and the one m - 1 further on to its last are
-    // compared whole. They are found as bits, a block at a time: the field's
-    // first sixteen characters and its last sixteen, which overlap when it
-    // has fewer than 32.
+    // compared whole. They are found as bits, a block of sixteen at a time:
+    // the field's first sixteen characters and its last sixteen, which
+    // overlap when it has fewer than 32; a field of fewer than sixteen, its
+    // first eight and its last eight in one block.
     const auto placesOf = [](__m128i bytes, const Preimages& p) {
       const auto wanted = [](const char(&sixteen)[16]) { return _mm_load_si128(reinterpret_cast<const __m128i*>(sixteen)); };
       return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(bytes, wanted(p.differ)), wanted(p.key))));
     };
-    const size_t tailAt = field.size() - 16;
-    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data()));
-    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data() + tailAt));
-    const uint32_t firsts = placesOf(head, first_) | placesOf(tail, first_) << tailAt;
-    const uint32_t lasts = placesOf(head, last_) | placesOf(tail, last_) << tailAt;
+    uint32_t firsts, lasts;
+    if (field.size() >= 16) {
+      const size_t tailAt = field.size() - 16;
+      const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data()));
+      const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data() + tailAt));
+      firsts = placesOf(head, first_) | placesOf(tail, first_) << tailAt;
+      lasts = placesOf(head, last_) | placesOf(tail, last_) << tailAt;
+    } else {
+      const size_t tailAt = field.size() - 8;
+      const __m128i halves = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data())),
+                                                _mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data() + tailAt)));
+      // The block's second half is the field's characters from `tailAt` on.
+      const auto inField = [tailAt](uint32_t places) { return (places & 0xFF) | (places >> 8) << tailAt; };
+      firsts = inField(placesOf(halves, first_));
+      lasts = inField(placesOf(halves, last_));
+    }
     for (uint32_t starts = firsts & lasts >> (m - 1); starts != 0; starts &= starts - 1)
       if (matchesAt(static_cast<size_t>(std::countr_zero(starts)))) return true;
     return false;
