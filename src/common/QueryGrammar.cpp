@@ -303,7 +303,7 @@ ParsedCriterion::ParsedCriterion(QueryFamily family, const std::string& criterio
 bool ParsedCriterion::textIn(std::string_view field) const {
   // The field upper-cased without its trailing blanks holds the criterion. A
   // run over a whole file asks this of every record, so each character is
-  // upper-cased through a table as it is compared, and a field of 8 to 32
+  // upper-cased through a table as it is compared, and a field of 4 to 32
   // characters is looked at in blocks of sixteen.
   const size_t m = text_.size();
   // No character upper-cases to the criterion's first or last (an empty
@@ -316,7 +316,7 @@ bool ParsedCriterion::textIn(std::string_view field) const {
     return k == m;
   };
 #if defined(__SSE2__)
-  if (blocks_ && field.size() >= 8 && field.size() <= 32) {
+  if (blocks_ && field.size() >= 4 && field.size() <= 32) {
     if (field.size() < m) return false;
     // A match ends on the criterion's last character, never a blank, so it
     // lies within the field's text and the blanks after it need no trimming.
@@ -324,8 +324,8 @@ bool ParsedCriterion::textIn(std::string_view field) const {
     // criterion's first and the one m - 1 further on to its last are
     // compared whole. They are found as bits, a block of sixteen at a time:
     // the field's first sixteen characters and its last sixteen, which
-    // overlap when it has fewer than 32; a field of fewer than sixteen, its
-    // first eight and its last eight in one block.
+    // overlap when it has fewer than 32; a field of fewer than sixteen in one
+    // block.
     const auto placesOf = [](__m128i bytes, const Preimages& p) {
       const auto wanted = [](const char(&sixteen)[16]) { return _mm_load_si128(reinterpret_cast<const __m128i*>(sixteen)); };
       return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(bytes, wanted(p.differ)), wanted(p.key))));
@@ -338,11 +338,23 @@ bool ParsedCriterion::textIn(std::string_view field) const {
       firsts = placesOf(head, first_) | placesOf(tail, first_) << tailAt;
       lasts = placesOf(head, last_) | placesOf(tail, last_) << tailAt;
     } else {
-      const size_t tailAt = field.size() - 8;
-      const __m128i halves = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data())),
-                                                _mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data() + tailAt)));
+      // The field's first eight characters and its last eight side by side
+      // (four and four in a field of fewer than eight).
+      const size_t half = field.size() >= 8 ? 8 : 4;
+      const size_t tailAt = field.size() - half;
+      __m128i halves;
+      if (half == 8) {
+        halves = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data())),
+                                    _mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data() + tailAt)));
+      } else {
+        int32_t front, back;
+        std::memcpy(&front, field.data(), sizeof front);
+        std::memcpy(&back, field.data() + tailAt, sizeof back);
+        halves = _mm_unpacklo_epi32(_mm_cvtsi32_si128(front), _mm_cvtsi32_si128(back));
+      }
       // The block's second half is the field's characters from `tailAt` on.
-      const auto inField = [tailAt](uint32_t places) { return (places & 0xFF) | (places >> 8) << tailAt; };
+      const uint32_t halfBits = (1u << half) - 1;
+      const auto inField = [=](uint32_t places) { return (places & halfBits) | (places >> half & halfBits) << tailAt; };
       firsts = inField(placesOf(halves, first_));
       lasts = inField(placesOf(halves, last_));
     }
