@@ -45,13 +45,15 @@ struct MarchDay {
 inline bool MarchDayOf(std::string_view date, MarchDay& d) {
   static_assert(std::endian::native == std::endian::little, "the first character is the word's lowest byte");
   // "MM/DD/YYYY" read as two words, its first eight characters and its last
-  // two, each character one byte, the first lowest. In the first word:
-  constexpr uint64_t kDigitHighs = 0xF0F000F0F000F0F0;  // the high halves of the six digits' bytes
-  constexpr uint64_t kDigitZeros = 0x3030003030003030;  // '0' in each digit's place
-  constexpr uint64_t kDigitSixes = 0x0606000606000606;  // 6 in each digit's place: '9' + 6 keeps 3 high, ':' + 6 does not
-  constexpr uint64_t kSeparators = 0x0000FF0000FF0000;  // the two separators' bytes
-  constexpr uint64_t kSlashes = 0x00002F00002F0000;     // '/' in both: '-' with its bit 1 set
-  constexpr uint64_t kSeparatorBit = 0x0000020000020000;
+  // two, each character one byte, the first lowest. Each character is taken
+  // by the bits it differs in from '0' where a digit stands and from '/'
+  // where a separator does ('-' read as '/' by setting its bit 1): a digit
+  // then reads as its value, 0 to 9, a separator as 0, and any other
+  // character as more. In the first word:
+  constexpr uint64_t kPattern = 0x3030'2F30'302F'3030;      // '0' at each digit's place, '/' at each separator's
+  constexpr uint64_t kSeparatorBit = 0x0000'0200'0002'0000;  // bit 1 at each separator's place
+  constexpr uint64_t kPastMost = 0x7676'7F76'767F'7676;      // added, makes 0x80 of one more than a place's most (9, 0)
+  constexpr uint64_t kHighBits = 0x8080'8080'8080'8080;
   // Days from the 1st of March to the 1st of each month (January first), in
   // a year counted from March: the leap day then falls at the year's end.
   static constexpr long kDaysFromMarch[12] = {306, 337, 0, 31, 61, 92, 122, 153, 184, 214, 245, 275};
@@ -61,17 +63,15 @@ inline bool MarchDayOf(std::string_view date, MarchDay& d) {
   uint16_t tail;
   std::memcpy(&head, date.data(), 8);
   std::memcpy(&tail, date.data() + 8, 2);
-  // Every digit's byte 0x30 to 0x39 (high half 3, and still 3 with 6 added),
-  // both separators '/' or '-', tested together.
-  const uint64_t wrong = ((head & kDigitHighs) ^ kDigitZeros) | (((head + kDigitSixes) & kDigitHighs) ^ kDigitZeros) |
-                         (((head | kSeparatorBit) & kSeparators) ^ kSlashes) | ((tail & 0xF0F0) ^ 0x3030) |
-                         (((tail + 0x0606) & 0xF0F0) ^ 0x3030);
+  const uint64_t digits = (head | kSeparatorBit) ^ kPattern;
+  const unsigned tailDigits = tail ^ 0x3030u;
+  // A place that reads as more than its most gets its high bit with the
+  // addition (or had it before): a carry out of a byte comes only from one.
+  const uint64_t wrong = (((digits + kPastMost) | digits) & kHighBits) | (((tailDigits + 0x7676u) | tailDigits) & 0x8080u);
   if (wrong != 0) return false;
   // Each pair of digits' value at its first byte: ten times each digit plus
-  // the next byte's (the separators taken out, so nothing carries).
-  const uint64_t digits = (head & ~kSeparators) - kDigitZeros;
+  // the next byte's (each at most 9, so nothing carries).
   const uint64_t pairs = digits * 10 + (digits >> 8);
-  const unsigned tailDigits = tail - 0x3030u;
   const unsigned month = pairs & 0xFF, dayOfMonth = (pairs >> 24) & 0xFF;
   const unsigned year = ((pairs >> 48) & 0xFF) * 100 + (tailDigits & 0xFF) * 10 + (tailDigits >> 8);
   if (month < 1 || month > 12 || dayOfMonth < 1 || dayOfMonth > 31) return false;
