@@ -1,5 +1,6 @@
 #include "reports/FiveYearCharts.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -21,10 +22,14 @@ namespace {
 class ChartYears {
  public:
   explicit ChartYears(int first) {
+    rowByLastDigit_.fill(-1);
     for (size_t i = 0; i < kChartYears; ++i) {
       keys_[i] = ChartYearKey(first + static_cast<int>(i));
-      if (keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos)
-        std::memcpy(&years_[i], keys_[i].data(), 4);
+      if (keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos) {
+        const size_t slot = lastDigitSlot(keys_[i][3]);
+        std::memcpy(&yearByLastDigit_[slot], keys_[i].data(), 4);
+        rowByLastDigit_[slot] = static_cast<int>(i);
+      }
     }
   }
   const std::string& key(int i) const { return keys_[static_cast<size_t>(i)]; }
@@ -36,20 +41,21 @@ class ChartYears {
   int rowOfStored(const uint8_t* date) const { return rowOfYear(date + 6); }
 
  private:
+  // Five years in a row end in five different digits: a year's last
+  // character (its low four bits) names the one key it may be.
+  static size_t lastDigitSlot(unsigned char last) { return last & 0xF; }
   int rowOfYear(const void* year) const {
+    static_assert(std::endian::native == std::endian::little, "the last character is the word's highest byte");
     uint32_t text;
     std::memcpy(&text, year, 4);
-    // The first key that matches, each compared without a branch: the stored
-    // years come in no order a guess could follow.
-    static_assert(kChartYears == 5);
-    int row = text == years_[4] ? 4 : -1;
-    row = text == years_[3] ? 3 : row;
-    row = text == years_[2] ? 2 : row;
-    row = text == years_[1] ? 1 : row;
-    return text == years_[0] ? 0 : row;
+    // Compared without a branch: the stored years come in no order a guess
+    // could follow.
+    const size_t slot = lastDigitSlot(static_cast<unsigned char>(text >> 24));
+    return text == yearByLastDigit_[slot] ? rowByLastDigit_[slot] : -1;
   }
   std::array<std::string, kChartYears> keys_;
-  std::array<uint32_t, kChartYears> years_{};  // each key's four digits; 0 (no text of digits) for another key
+  std::array<uint32_t, 16> yearByLastDigit_{};  // the key of four digits ending in each digit
+  std::array<int, 16> rowByLastDigit_;          // and its row; -1 where there is none
 };
 
 using YearTotals = std::array<int64_t, kChartYears>;

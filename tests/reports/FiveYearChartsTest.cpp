@@ -73,6 +73,25 @@ TEST(PigsWeanedPerCrate, WeanedInTheYearOverTheCratesTyped) {
             (ChartRow{"Year 1998 CRATE(s)=", "0"}));
 }
 
+// A litter counts in the year its weaning date's last four characters
+// name, across a decade's end; a text that only ends in a year's last digit
+// (or in a character of the same low bits) counts nowhere.
+TEST(PigsWeanedPerCrate, ALitterCountsInTheYearItsWeaningDateEndsIn) {
+  const struct { int first; const char* weaned; int row; } cases[] = {
+      {2018, "06/01/2018", 0}, {2018, "06/01/2019", 1}, {2018, "06/01/2020", 2}, {2018, "06/01/2021", 3},
+      {2018, "06/01/2022", 4}, {2018, "06/01/2023", -1}, {2018, "06/01/2017", -1}, {2018, "06/01/2028", -1},
+      {2018, "06/01/1920", -1}, {2018, "06/01/201H", -1}, {2018, "06/01/201(", -1}, {2018, "__/__/____", -1},
+      {9998, "06/01/9999", 1}, {9998, "06/01/1000", -1}, {996, "06/01/0998", -1}, {996, "06/01/1000", 4},
+  };
+  const CrateCounts crates = {"1", "1", "1", "1", "1"};
+  for (const auto& c : cases) {
+    const std::vector<FarrowRecord> litters = {aLitter().weaned(7, c.weaned)};
+    const ChartRows rows = PigsWeanedPerCrate(imageOf(litters), c.first, crates);
+    for (int i = 0; i < kChartYears; ++i)
+      EXPECT_EQ(rows[static_cast<size_t>(i)].valueText, i == c.row ? "7" : "0") << c.first << " " << c.weaned << " " << i;
+  }
+}
+
 TEST(PigsWeanedPerCrate, TheDialogTakesWholeNumbersOfCratesOrNone) {
   const std::array<std::string, kChartYears> years = {"2020", "2021", "2022", "2023", "2024"};
   const std::string range = "\r\rIt takes a number from 0 to 32767.";
