@@ -55,6 +55,15 @@ size_t lastNonBlank(std::string_view text) {
   return text.substr(0, end).find_last_not_of(' ');
 }
 
+// The places (bits, the first lowest) found in a block that holds a field's
+// first `half` characters and then its last `half`, those from `tailAt` on,
+// as places in the field.
+template <unsigned half>
+uint32_t placesInField(uint32_t blockPlaces, size_t tailAt) {
+  constexpr uint32_t kHalf = (1u << half) - 1;
+  return (blockPlaces & kHalf) | (blockPlaces >> half & kHalf) << tailAt;
+}
+
 // `value` against a criterion: '<', '>', '=' with `bound`, 'R' strictly
 // between `low` and `high`; any other op matches nothing.
 template <class T>
@@ -306,9 +315,6 @@ bool ParsedCriterion::textIn(std::string_view field) const {
   // upper-cased through a table as it is compared, and a field of 4 to 32
   // characters is looked at in blocks of sixteen.
   const size_t m = text_.size();
-  // No character upper-cases to the criterion's first or last (an empty
-  // criterion has neither): nothing matches.
-  if (first_.count == 0 || last_.count == 0) return false;
   const std::array<char, 256>& upper = *upper_;
   const auto matchesAt = [&](size_t at) {
     size_t k = 0;
@@ -316,6 +322,8 @@ bool ParsedCriterion::textIn(std::string_view field) const {
     return k == m;
   };
 #if defined(__SSE2__)
+  // (Blocks are looked at only for a criterion whose first and last
+  // characters each have a preimage.)
   if (blocks_ && field.size() >= 4 && field.size() <= 32) {
     if (field.size() < m) return false;
     // A match ends on the criterion's last character, never a blank, so it
@@ -340,29 +348,30 @@ bool ParsedCriterion::textIn(std::string_view field) const {
     } else {
       // The field's first eight characters and its last eight side by side
       // (four and four in a field of fewer than eight).
-      const size_t half = field.size() >= 8 ? 8 : 4;
-      const size_t tailAt = field.size() - half;
-      __m128i halves;
-      if (half == 8) {
-        halves = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data())),
-                                    _mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data() + tailAt)));
+      if (field.size() >= 8) {
+        const size_t tailAt = field.size() - 8;
+        const __m128i halves = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data())),
+                                                  _mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data() + tailAt)));
+        firsts = placesInField<8>(placesOf(halves, first_), tailAt);
+        lasts = placesInField<8>(placesOf(halves, last_), tailAt);
       } else {
+        const size_t tailAt = field.size() - 4;
         int32_t front, back;
         std::memcpy(&front, field.data(), sizeof front);
         std::memcpy(&back, field.data() + tailAt, sizeof back);
-        halves = _mm_unpacklo_epi32(_mm_cvtsi32_si128(front), _mm_cvtsi32_si128(back));
+        const __m128i halves = _mm_unpacklo_epi32(_mm_cvtsi32_si128(front), _mm_cvtsi32_si128(back));
+        firsts = placesInField<4>(placesOf(halves, first_), tailAt);
+        lasts = placesInField<4>(placesOf(halves, last_), tailAt);
       }
-      // The block's second half is the field's characters from `tailAt` on.
-      const uint32_t halfBits = (1u << half) - 1;
-      const auto inField = [=](uint32_t places) { return (places & halfBits) | (places >> half & halfBits) << tailAt; };
-      firsts = inField(placesOf(halves, first_));
-      lasts = inField(placesOf(halves, last_));
     }
     for (uint32_t starts = firsts & lasts >> (m - 1); starts != 0; starts &= starts - 1)
       if (matchesAt(static_cast<size_t>(std::countr_zero(starts)))) return true;
     return false;
   }
 #endif
+  // No character upper-cases to the criterion's first or last (an empty
+  // criterion has neither): nothing matches.
+  if (first_.count == 0 || last_.count == 0) return false;
   const size_t last = field.size() < 8 ? field.find_last_not_of(' ') : lastNonBlank(field);
   const size_t length = last == std::string_view::npos ? 0 : last + 1;
   for (size_t at = 0; at + m <= length; ++at)
