@@ -345,24 +345,22 @@ bool ParsedCriterion::textIn(std::string_view field) const {
       const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field.data() + tailAt));
       firsts = placesOf(head, first_) | placesOf(tail, first_) << tailAt;
       lasts = placesOf(head, last_) | placesOf(tail, last_) << tailAt;
+    } else if (field.size() >= 8) {
+      // The field's first eight characters and its last eight side by side.
+      const size_t tailAt = field.size() - 8;
+      const __m128i halves = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data())),
+                                                _mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data() + tailAt)));
+      firsts = placesInField<8>(placesOf(halves, first_), tailAt);
+      lasts = placesInField<8>(placesOf(halves, last_), tailAt);
     } else {
-      // The field's first eight characters and its last eight side by side
-      // (four and four in a field of fewer than eight).
-      if (field.size() >= 8) {
-        const size_t tailAt = field.size() - 8;
-        const __m128i halves = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data())),
-                                                  _mm_loadl_epi64(reinterpret_cast<const __m128i*>(field.data() + tailAt)));
-        firsts = placesInField<8>(placesOf(halves, first_), tailAt);
-        lasts = placesInField<8>(placesOf(halves, last_), tailAt);
-      } else {
-        const size_t tailAt = field.size() - 4;
-        int32_t front, back;
-        std::memcpy(&front, field.data(), sizeof front);
-        std::memcpy(&back, field.data() + tailAt, sizeof back);
-        const __m128i halves = _mm_unpacklo_epi32(_mm_cvtsi32_si128(front), _mm_cvtsi32_si128(back));
-        firsts = placesInField<4>(placesOf(halves, first_), tailAt);
-        lasts = placesInField<4>(placesOf(halves, last_), tailAt);
-      }
+      // Its first four and its last four.
+      const size_t tailAt = field.size() - 4;
+      int32_t front, back;
+      std::memcpy(&front, field.data(), sizeof front);
+      std::memcpy(&back, field.data() + tailAt, sizeof back);
+      const __m128i halves = _mm_unpacklo_epi32(_mm_cvtsi32_si128(front), _mm_cvtsi32_si128(back));
+      firsts = placesInField<4>(placesOf(halves, first_), tailAt);
+      lasts = placesInField<4>(placesOf(halves, last_), tailAt);
     }
     for (uint32_t starts = firsts & lasts >> (m - 1); starts != 0; starts &= starts - 1)
       if (matchesAt(static_cast<size_t>(std::countr_zero(starts)))) return true;
