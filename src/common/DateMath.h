@@ -54,9 +54,16 @@ inline bool MarchDayOf(std::string_view date, MarchDay& d) {
   constexpr uint64_t kSeparatorBit = 0x0000'0200'0002'0000;  // bit 1 at each separator's place
   constexpr uint64_t kPastMost = 0x7676'7F76'767F'7676;      // added, makes 0x80 of one more than a place's most (9, 0)
   constexpr uint64_t kHighBits = 0x8080'8080'8080'8080;
-  // Days from the 1st of March to the 1st of each month (January first), in
-  // a year counted from March: the leap day then falls at the year's end.
-  static constexpr long kDaysFromMarch[12] = {306, 337, 0, 31, 61, 92, 122, 153, 184, 214, 245, 275};
+  // Each month (January first) in a year counted from March, and 400 on:
+  // the year of its date it falls in (January and February in the one
+  // before), and the days from the 1st of March to its 1st. The leap day
+  // then falls at the year's end.
+  struct MonthStart {
+    unsigned yearFrom;
+    long days;
+  };
+  static constexpr MonthStart kMonths[12] = {{399, 306}, {399, 337}, {400, 0},   {400, 31},  {400, 61},  {400, 92},
+                                             {400, 122}, {400, 153}, {400, 184}, {400, 214}, {400, 245}, {400, 275}};
 
   if (date.size() != 10) return false;
   uint64_t head;
@@ -77,8 +84,9 @@ inline bool MarchDayOf(std::string_view date, MarchDay& d) {
   if (month < 1 || month > 12 || dayOfMonth < 1 || dayOfMonth > 31) return false;
   // The first of the month plus the days after it: a day past the month's
   // end runs on into the next month.
-  d.year = year + 400 - (month <= 2);
-  d.day = kDaysFromMarch[month - 1] + dayOfMonth - 1;
+  const MonthStart& start = kMonths[month - 1];
+  d.year = year + start.yearFrom;
+  d.day = start.days + dayOfMonth - 1;
   return true;
 }
 
