@@ -54,13 +54,13 @@ inline bool MarchDayOf(std::string_view date, MarchDay& d) {
   constexpr uint64_t kSeparatorBit = 0x0000'0200'0002'0000;  // bit 1 at each separator's place
   constexpr uint64_t kPastMost = 0x7676'7F76'767F'7676;      // added, makes 0x80 of one more than a place's most (9, 0)
   constexpr uint64_t kHighBits = 0x8080'8080'8080'8080;
-  // Each month (January first) in a year counted from March, and 400 on:
-  // the year of its date it falls in (January and February in the one
-  // before), and the days from the 1st of March to its 1st. The leap day
-  // then falls at the year's end.
+  // Each month (January first): what its date's year is moved by to count
+  // from March and 400 on (399 for January and February, which fall in the
+  // year before), and the days from the 1st of March to its 1st. The leap
+  // day then falls at the year's end.
   struct MonthStart {
     unsigned yearFrom;
-    long days;
+    unsigned days;
   };
   static constexpr MonthStart kMonths[12] = {{399, 306}, {399, 337}, {400, 0},   {400, 31},  {400, 61},  {400, 92},
                                              {400, 122}, {400, 153}, {400, 184}, {400, 214}, {400, 245}, {400, 275}};
