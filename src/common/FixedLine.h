@@ -11,6 +11,7 @@
 // buffers, so a line costs no allocation until it is copied out.
 #include <algorithm>
 #include <concepts>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,8 @@ class FixedLine {
   FixedLine& put(int col, std::string_view value, int width) {
     if (col < 1 || width <= 0 || static_cast<size_t>(col - 1) >= text_.size()) return *this;
     const size_t at = static_cast<size_t>(col - 1);
-    const size_t n = std::min({value.size(), static_cast<size_t>(width), text_.size() - at});
-    std::copy_n(value.data(), n, text_.data() + at);
+    const size_t n = std::min(std::min(value.size(), static_cast<size_t>(width)), text_.size() - at);
+    copyText(text_.data() + at, value.data(), n);
     return *this;
   }
   // Writes `value` right-aligned in the `width` columns that begin at `col`;
@@ -66,6 +67,28 @@ class FixedLine {
   const std::string& str() const { return text_; }
 
  private:
+  // Copies `n` characters. The texts of a line are mostly short: up to 32
+  // characters go as two fixed-size copies that may overlap, which the
+  // compiler writes out in place of a library call.
+  static void copyText(char* to, const char* from, size_t n) {
+    if (n > 32) {
+      std::memcpy(to, from, n);
+    } else if (n >= 16) {
+      std::memcpy(to, from, 16);
+      std::memcpy(to + n - 16, from + n - 16, 16);
+    } else if (n >= 8) {
+      std::memcpy(to, from, 8);
+      std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4) {
+      std::memcpy(to, from, 4);
+      std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 0) {
+      to[0] = from[0];
+      to[n / 2] = from[n / 2];
+      to[n - 1] = from[n - 1];
+    }
+  }
+
   std::string text_;
   FigureText figure_;  // the last figure formatted
 };

@@ -131,7 +131,8 @@ class GridModel final : public QAbstractTableModel {
     const Span* spans = &spans_[cell(row, 0)];
     const char* chars = chars_.data();
     const size_t n = std::min(views.size(), static_cast<size_t>(cols_));
-    for (size_t c = 0; c < n; ++c) views[c] = {chars + spans[c].begin, spans[c].size};
+    std::string_view* out = views.data();
+    for (size_t c = 0; c < n; ++c) out[c] = {chars + spans[c].begin, spans[c].size};
     return n;
   }
   void setText(int row, int col, std::string_view text) {
@@ -351,7 +352,7 @@ void Grid::RowTexts(int row, std::vector<std::string>& texts) const {
 
 void Grid::RowTextViews(int row, std::span<std::string_view> views) const {
   const size_t n = model_->holds(row, 0) ? model_->rowTexts(row, views) : 0;
-  std::fill(views.begin() + static_cast<std::ptrdiff_t>(n), views.end(), std::string_view());
+  std::fill(views.data() + n, views.data() + views.size(), std::string_view());
 }
 
 void Grid::SetCellAlignment(int alignment) {

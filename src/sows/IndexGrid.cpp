@@ -31,7 +31,7 @@ bool plainFigure(std::string_view cell) {
   // One to nine whole digits, the point, two decimals.
   const size_t n = cell.size();
   if (n < 4 || n > 12 || cell[n - 3] != '.' || (cell[0] == '0' && n != 4)) return false;
-  return isDigits(cell.substr(0, n - 3)) && isDigits(cell.substr(n - 2));
+  return isDigit(cell[n - 2]) && isDigit(cell[n - 1]) && isDigits(cell.substr(0, n - 3));
 }
 
 // The figure of a cell printed in six columns at `col`: IndexFigure of the
