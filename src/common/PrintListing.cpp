@@ -20,8 +20,7 @@ int deviceBin(int paperBin) {
 
 // Sets the printer's font: face, size, bold, italic. The printer applies all
 // four together to what it prints next, so their order does not matter.
-void selectFont(const std::string& name, int size, int bold, int italic) {
-  platform::Printer& p = printer();
+void selectFont(platform::Printer& p, const std::string& name, int size, int bold, int italic) {
   p.setFontName(name);
   p.setFontSize(size);
   p.setFontBold(bold != 0);
@@ -35,17 +34,17 @@ struct ListingSizes {
   double body = 10;
 };
 
-void selectHeadFont(const ListingSizes& sizes) {
-  selectFont(PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
-  printer().setFontSize(sizes.head);
+void selectHeadFont(platform::Printer& p, const ListingSizes& sizes) {
+  selectFont(p, PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
+  p.setFontSize(sizes.head);
 }
 
-void selectBodyFont(const ListingSizes& sizes) {
-  selectFont(PrintJob.BodyFontName, 10, PrintJob.BodyBold, PrintJob.BodyItalic);
-  printer().setFontSize(sizes.body);
+void selectBodyFont(platform::Printer& p, const ListingSizes& sizes) {
+  selectFont(p, PrintJob.BodyFontName, 10, PrintJob.BodyBold, PrintJob.BodyItalic);
+  p.setFontSize(sizes.body);
 }
 
-long long wholeY() { return RoundHalfEven(printer().currentY()); }
+long long wholeY(platform::Printer& p) { return RoundHalfEven(p.currentY()); }
 
 // Prints `text` at (x, y) as it stands.
 void printAt(platform::Printer& p, double x, double y, const std::string& text) {
@@ -53,17 +52,55 @@ void printAt(platform::Printer& p, double x, double y, const std::string& text) 
   p.setCurrentY(y);
   p.print(text);
 }
-void printAt(double x, double y, const std::string& text) { printAt(printer(), x, y, text); }
 
-// The same for a line held in a buffer: copied into `scratch` (kept from
-// line to line) for the printer.
-void printAt(platform::Printer& p, double x, double y, std::string_view text, std::string& scratch) {
-  scratch.resize(text.size());  // the lines of a listing are mostly of one length
-  std::copy(text.begin(), text.end(), scratch.begin());
-  printAt(p, x, y, scratch);
+// FittingSize, PrintAt and PrintCentred on the printer at hand.
+double fittingSize(platform::Printer& p, double size, const std::string& text, double width) {
+  const double was = p.font().size;
+  // The text is measured without its trailing blanks; most have none.
+  const size_t shownLength = text.find_last_not_of(' ') + 1;  // 0 for blanks only
+  const std::string trimmed = shownLength < text.size() ? text.substr(0, shownLength) : std::string();
+  const std::string& shown = shownLength < text.size() ? trimmed : text;
+  double fits = size;
+  p.setFontSize(fits);
+  while (fits > 1 && p.textWidth(shown) > width) {
+    fits = std::max(1.0, std::ceil(fits * 2 - 1) / 2);  // the next half point down
+    p.setFontSize(fits);
+  }
+  p.setFontSize(was);
+  return fits;
 }
-void printAt(platform::Printer& p, double x, double y, const std::string& text, std::string&) {
+
+void printFitting(platform::Printer& p, double x, double y, const std::string& text) {
+  const double size = p.font().size, width = p.scaleWidth() - x;
+  const double fits = fittingSize(p, size, text, width);
+  if (fits == size) return printAt(p, x, y, text);
+  p.setFontSize(fits);
   printAt(p, x, y, text);
+  p.setFontSize(size);
+}
+
+void printCentred(platform::Printer& p, double y, const std::string& text) {
+  const double size = p.font().size;
+  p.setFontSize(fittingSize(p, size, text, p.scaleWidth()));
+  printFitting(p, p.scaleWidth() / 2 - p.textWidth(text) / 2, y, text);
+  p.setFontSize(size);
+}
+
+void startPrintPage(platform::Printer& p) {
+  if (PrintJob.PaperBin >= 1 && PrintJob.PaperBin <= 6) {
+    p.setPaperBin(deviceBin(PrintJob.PaperBin));
+    p.setOrientation(PrintJob.Orientation);
+  }
+  p.setScaleTwips();
+  selectFont(p, PrintJob.TitleFontName, PrintJob.TitleFontSize, PrintJob.TitleBold, PrintJob.TitleItalic);
+  printCentred(p, 0, PrintJob.Title);
+  if (PrintJob.TitleRule == -1) {
+    p.setDrawWidth(4);
+    p.line(2, 760, p.scaleWidth(), 760);
+    p.line(2, 805, p.scaleWidth(), 805);
+  } else if (PrintJob.TitleRule == 0) {
+    p.print(std::string(80, ' '));
+  }
 }
 
 // The longest of the texts [first, last) of `texts` without their trailing
@@ -93,10 +130,10 @@ ListingSizes fitListing(const Texts& Lines) {
   const std::string head = longest(headings, 0, std::size(headings));
   const ListingSizes job{static_cast<double>(PrintJob.HeadFontSize), static_cast<double>(PrintJob.BodyFontSize)};
   auto fitted = [&](double width) {
-    selectFont(PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
-    const double headRatio = FittingSize(job.head, head, width) / job.head;
-    selectFont(PrintJob.BodyFontName, 10, PrintJob.BodyBold, PrintJob.BodyItalic);
-    const double bodyRatio = FittingSize(job.body, body, width) / job.body;
+    selectFont(p, PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
+    const double headRatio = fittingSize(p, job.head, head, width) / job.head;
+    selectFont(p, PrintJob.BodyFontName, 10, PrintJob.BodyBold, PrintJob.BodyItalic);
+    const double bodyRatio = fittingSize(p, job.body, body, width) / job.body;
     const double ratio = std::min(headRatio, bodyRatio);
     if (ratio >= 1) return job;
     auto halfPoints = [](double size) { return std::max(1.0, std::floor(size * 2 + 1e-9) / 2); };
@@ -120,78 +157,35 @@ ListingSizes fitListing(const Texts& Lines) {
 
 // Builds the heading block of the layout; gives the body origin Y0 and the
 // line pitch P.
-void headingBlock(const ListingSizes& sizes, long long& y0, long long& pitch) {
-  platform::Printer& p = printer();
+void headingBlock(platform::Printer& p, const ListingSizes& sizes, long long& y0, long long& pitch) {
+  static const std::string kMeasured = "ABCDEMWI08";
   if (PrintJob.Layout == 2 || PrintJob.Layout == 1) {
-    selectHeadFont(sizes);
-    long long h = RoundHalfEven(p.textHeight("ABCDEMWI08") / 2);
-    PrintAt(0, static_cast<double>(h + (wholeY() - 20)), PrintJob.Heading1);
-    if (PrintJob.Layout == 2) PrintAt(0, static_cast<double>(h + (wholeY() - 60)), PrintJob.Heading2);
-    long long y = wholeY();
+    selectHeadFont(p, sizes);
+    long long h = RoundHalfEven(p.textHeight(kMeasured) / 2);
+    printFitting(p, 0, static_cast<double>(h + (wholeY(p) - 20)), PrintJob.Heading1);
+    if (PrintJob.Layout == 2) printFitting(p, 0, static_cast<double>(h + (wholeY(p) - 60)), PrintJob.Heading2);
+    long long y = wholeY(p);
     p.setDrawWidth(4);
     p.line(2, static_cast<double>(y + 20), p.scaleWidth(), static_cast<double>(y + 20));
-    y0 = wholeY();
+    y0 = wholeY(p);
   } else {
-    y0 = wholeY();
-    selectHeadFont(sizes);
+    y0 = wholeY(p);
+    selectHeadFont(p, sizes);
   }
-  pitch = RoundHalfEven(p.textHeight("ABCDEMWI08") + 30);
+  pitch = RoundHalfEven(p.textHeight(kMeasured) + 30);
 }
 
 }  // namespace
 
-void StartPrintPage() {
-  platform::Printer& p = printer();
-  if (PrintJob.PaperBin >= 1 && PrintJob.PaperBin <= 6) {
-    p.setPaperBin(deviceBin(PrintJob.PaperBin));
-    p.setOrientation(PrintJob.Orientation);
-  }
-  p.setScaleTwips();
-  selectFont(PrintJob.TitleFontName, PrintJob.TitleFontSize, PrintJob.TitleBold, PrintJob.TitleItalic);
-  PrintCentred(0, PrintJob.Title);
-  if (PrintJob.TitleRule == -1) {
-    p.setDrawWidth(4);
-    p.line(2, 760, p.scaleWidth(), 760);
-    p.line(2, 805, p.scaleWidth(), 805);
-  } else if (PrintJob.TitleRule == 0) {
-    p.print(std::string(80, ' '));
-  }
-}
+void StartPrintPage() { startPrintPage(printer()); }
 
 double FittingSize(double size, const std::string& text, double width) {
-  platform::Printer& p = printer();
-  const double was = p.font().size;
-  // The text is measured without its trailing blanks; most have none.
-  const size_t shownLength = text.find_last_not_of(' ') + 1;  // 0 for blanks only
-  const std::string trimmed = shownLength < text.size() ? text.substr(0, shownLength) : std::string();
-  const std::string& shown = shownLength < text.size() ? trimmed : text;
-  double fits = size;
-  p.setFontSize(fits);
-  while (fits > 1 && p.textWidth(shown) > width) {
-    fits = std::max(1.0, std::ceil(fits * 2 - 1) / 2);  // the next half point down
-    p.setFontSize(fits);
-  }
-  p.setFontSize(was);
-  return fits;
+  return fittingSize(printer(), size, text, width);
 }
 
-void PrintAt(double x, double y, const std::string& text) {
-  platform::Printer& p = printer();
-  const double size = p.font().size, width = p.scaleWidth() - x;
-  const double fits = FittingSize(size, text, width);
-  if (fits == size) return printAt(x, y, text);
-  p.setFontSize(fits);
-  printAt(x, y, text);
-  p.setFontSize(size);
-}
+void PrintAt(double x, double y, const std::string& text) { printFitting(printer(), x, y, text); }
 
-void PrintCentred(double y, const std::string& text) {
-  platform::Printer& p = printer();
-  const double size = p.font().size;
-  p.setFontSize(FittingSize(size, text, p.scaleWidth()));
-  PrintAt(p.scaleWidth() / 2 - p.textWidth(text) / 2, y, text);
-  p.setFontSize(size);
-}
+void PrintCentred(double y, const std::string& text) { printCentred(printer(), y, text); }
 
 bool ReportPrinterFailure() {
   platform::Printer& p = printer();
@@ -216,27 +210,24 @@ namespace {
 template <class Texts>
 void printListing(const Texts& Lines) {
   platform::Printer& p = printer();
-  static const std::string kNoLine;
-  std::string scratch;
   const long count = static_cast<long>(Lines.size());
-  auto printLine = [&](double y, long i) {
-    if (i >= 0 && i < count) printAt(p, 0, y, Lines[static_cast<size_t>(i)], scratch);
-    else printAt(p, 0, y, kNoLine);
-  };
 
   const ListingSizes sizes = fitListing(Lines);
-  StartPrintPage();
+  startPrintPage(p);
   long long y0 = 0, pitch = 0;
-  headingBlock(sizes, y0, pitch);
+  headingBlock(p, sizes, y0, pitch);
   long i = 0;
   int first = 0;
   // A page carries at least one line, so a listing always comes to its end.
   const int linesPerPage = PrintJob.LinesPerPage >= 1 ? PrintJob.LinesPerPage : 1;
   for (;;) {
-    selectBodyFont(sizes);
+    selectBodyFont(p, sizes);
     int last = -1;
     for (int n = first; n <= linesPerPage; ++n) {
-      printLine(static_cast<double>((y0 - 30) + n * pitch), i);
+      // An element past the lines prints as an empty line.
+      const double y = static_cast<double>((y0 - 30) + n * pitch);
+      if (i < count) p.printAt(0, y, Lines[static_cast<size_t>(i)]);
+      else p.printAt(0, y, std::string_view());
       ++i;
       --PrintJob.LineCount;
       if (PrintJob.LineCount < 0) {
@@ -250,17 +241,17 @@ void printListing(const Texts& Lines) {
     }
     if (last >= 0) {
       if (PrintJob.EndBanner == -1)
-        PrintCentred(static_cast<double>((y0 - 30) + (last + 1) * pitch), "*** END OF LISTING ***");
+        printCentred(p, static_cast<double>((y0 - 30) + (last + 1) * pitch), "*** END OF LISTING ***");
       EndPrintDocument();
       return;
     }
     // Page foot, then the next page.
     if (PrintJob.EndBanner == -1)
-      PrintCentred(static_cast<double>((y0 - 30) + (linesPerPage + 1) * pitch), "Page " + StrDouble(p.page()));
+      printCentred(p, static_cast<double>((y0 - 30) + (linesPerPage + 1) * pitch), "Page " + StrDouble(p.page()));
     p.newPage();
     PrintJob.PaperBin = 1;
-    StartPrintPage();
-    headingBlock(sizes, y0, pitch);
+    startPrintPage(p);
+    headingBlock(p, sizes, y0, pitch);
     first = 1;
   }
 }

@@ -1,5 +1,7 @@
 #include "platform/Printer.h"
 
+#include <algorithm>
+
 namespace platform {
 
 bool Printer::openPage() {
@@ -38,6 +40,13 @@ void Printer::print(const std::string& text, bool newLine) {
   } else {
     x_ += textWidth(text);
   }
+}
+
+void Printer::printAt(double x, double y, std::string_view text) {
+  if (!ensurePage()) return;
+  line_.resize(text.size());  // the lines of a listing are mostly of one length
+  std::copy(text.begin(), text.end(), line_.begin());
+  drawText(x, y, line_);
 }
 
 void Printer::line(double x1, double y1, double x2, double y2) {

@@ -10,6 +10,7 @@
 // device fails, failed() says so and the rest of the document is dropped.
 #include <QImage>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -51,6 +52,14 @@ class Printer {
   // position then moves to x = 0, y = y + the text height; without, to the
   // end of the text on the same line.
   void print(const std::string& text, bool newLine = true);
+  // Prints text with its top left corner at (x, y), leaving the current
+  // position where it was: a listing's body line, one call a line. A text
+  // held elsewhere than in a std::string is copied into a buffer the printer
+  // keeps from line to line.
+  void printAt(double x, double y, const std::string& text) {
+    if (ensurePage()) drawText(x, y, text);
+  }
+  void printAt(double x, double y, std::string_view text);
   void setDrawWidth(int pixels) { drawWidth_ = pixels; }
   int drawWidth() const { return drawWidth_; }
   // A solid black line; the current position becomes (x2, y2).
@@ -100,6 +109,7 @@ class Printer {
   bool inDocument_ = false;
   bool pagePending_ = false;
   std::string failure_;
+  std::string line_;  // the last text printAt copied
 };
 
 // The real printer: the system's default printer, or a PDF file in the print
