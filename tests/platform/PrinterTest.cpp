@@ -19,6 +19,8 @@ TEST(Printer, PositionAfterEachOutput) {
       {"rule", [](RecordingPrinter& p) { p.line(10, 20, 3000, 40); }, 3000, 40},
       {"picture", [](RecordingPrinter& p) { p.paintPicture(QImage(40, 30, QImage::Format_RGB32), 500, 600); }, 100, 200},
       {"new page", [](RecordingPrinter& p) { p.newPage(); }, 0, 0},
+      {"text at a place", [](RecordingPrinter& p) { p.printAt(300, 400, std::string("ABC")); }, 100, 200},
+      {"viewed text at a place", [](RecordingPrinter& p) { p.printAt(300, 400, std::string_view("ABC")); }, 100, 200},
   };
   for (const auto& c : cases) {
     RecordingPrinter p;
@@ -28,6 +30,18 @@ TEST(Printer, PositionAfterEachOutput) {
     c.output(p);
     EXPECT_DOUBLE_EQ(p.currentX(), c.x) << c.what;
     EXPECT_DOUBLE_EQ(p.currentY(), c.y) << c.what;
+  }
+}
+
+TEST(Printer, TextAtAPlaceKeepsItsPlaceAndText) {
+  RecordingPrinter p;
+  const std::string_view texts[] = {"A LONGER LINE", "", "SHORT"};
+  for (size_t i = 0; i < std::size(texts); ++i) p.printAt(10, 100.0 * static_cast<double>(i), texts[i]);
+  ASSERT_EQ(p.items.size(), std::size(texts));
+  for (size_t i = 0; i < std::size(texts); ++i) {
+    EXPECT_EQ(p.items[i].text, texts[i]);
+    EXPECT_DOUBLE_EQ(p.items[i].x, 10);
+    EXPECT_DOUBLE_EQ(p.items[i].y, 100.0 * static_cast<double>(i));
   }
 }
 
