@@ -76,9 +76,9 @@ const std::string& SowIndexLine(FixedLine& line, const IndexCells& cells) {
   const std::string_view parities = cells[1];
   if (!PlainWholeNumber(parities))
     return IndexLine(line, cells, 11, Format(Val(std::string(parities)), "   0"), kFigureColumns);
-  char count[3 + 9] = {' ', ' ', ' '};  // a plain whole number has at most nine digits
-  std::copy(parities.begin(), parities.end(), count + 3);
-  return IndexLine(line, cells, 11, std::string_view(count, 3 + parities.size()), kFigureColumns);
+  // Cut to its four columns, the count shows the first digit alone.
+  const char count[4] = {' ', ' ', ' ', parities[0]};
+  return IndexLine(line, cells, 11, std::string_view(count, 4), kFigureColumns);
 }
 
 HogSow7::HogSow7(QWidget* parent) : IndexWindow(kSowIndex, parent) {}
