@@ -396,20 +396,11 @@ void formatDecimal(const Decimal& d, const FormatMask& m, Room& out) {
   writeRounded({all.data() + start, wholeEnd - start, all.data() + wholeEnd, d.negative && !zero}, m, out);
 }
 
-// Writes `value`, rounded first to `Digits` significant digits, through the
-// mask `m` into `out`, replacing its text.
-template <int Digits, class Room>
-void formatFloating(double value, const FormatMask& m, Room& out) {
-  if (!m.hasBody()) return writeMaskAlone(m, out);
-  uint64_t n = 0;
-  if (!scaledToPlaces<Digits>(value, m.decimals, n)) return formatDecimal(decimalOf(value, Digits), m, out);
-  writeScaled(n, value < 0 && n != 0, m, out);
-}
-
 // Writes a whole number through the mask `m` into `out`, replacing its
-// text: it needs no rounding, its digits go straight to the mask.
+// text: it needs no rounding, its digits go straight to the mask. Inlined
+// into each writer of integers and of Doubles.
 template <class Room>
-void formatInteger(long long value, const FormatMask& m, Room& out) {
+[[gnu::always_inline]] inline void formatInteger(long long value, const FormatMask& m, Room& out) {
   if (!m.hasBody()) return writeMaskAlone(m, out);
   const bool negative = value < 0;
   // The magnitude of the smallest value does not fit a long long.
@@ -421,6 +412,26 @@ void formatInteger(long long value, const FormatMask& m, Room& out) {
   const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
   const size_t count = magnitude == 0 ? 0 : static_cast<size_t>(end - digits);
   writeRounded({digits, count, nullptr, negative}, m, out);
+}
+
+// Writes `value`, rounded first to `Digits` significant digits, through the
+// mask `m` into `out`, replacing its text.
+template <int Digits, class Room>
+void formatFloating(double value, const FormatMask& m, Room& out) {
+  if (!m.hasBody()) return writeMaskAlone(m, out);
+  // A Double that is a whole number of at most 15 digits (a count, a sum
+  // of pounds) is its own rounding: written as an integer is, without
+  // finding its significant digits in 128 bits. A Single's are found in a
+  // few instructions: asking first would cost it more than it saves.
+  if constexpr (Digits == kDoubleDigits) {
+    if (std::fabs(value) < static_cast<double>(kPowersOf10[Digits])) {
+      const auto whole = static_cast<long long>(value);
+      if (static_cast<double>(whole) == value) return formatInteger(whole, m, out);
+    }
+  }
+  uint64_t n = 0;
+  if (!scaledToPlaces<Digits>(value, m.decimals, n)) return formatDecimal(decimalOf(value, Digits), m, out);
+  writeScaled(n, value < 0 && n != 0, m, out);
 }
 
 }  // namespace

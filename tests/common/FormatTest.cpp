@@ -191,3 +191,31 @@ TEST(Format, MaskReadFromTextAsFromLiteral) {
   EXPECT_EQ(Format(-1234.5, kMoneyMask), "-$1,234.50 ");
   EXPECT_EQ(Format(7, std::string("N/A")), "N/A");
 }
+
+// A Double that is a whole number is written as an integer is, each side of
+// the fifteen digits it is taken so for, with places and without, with the
+// sign of a negative and none on a negative zero; the same text alone, in a
+// reused string and in a line.
+TEST(Format, WholeDoubleAsItsInteger) {
+  const MaskCase cases[] = {
+      {1234567, "##,###,##0", "1,234,567"},
+      {-1234567, "###,###,##0.0", "-1,234,567.0"},
+      {-0.0, "0.00", "0.00"},
+      {-5, "$0.00", "-$5.00"},
+      {0, "#", ""},
+      {999999999999999, "0", "999999999999999"},             // the last whole number of 15 digits
+      {-999999999999999, "#,##0", "-999,999,999,999,999"},
+      {1000000000000001, "0", "1000000000000000"},           // 16 digits: rounded to 15
+      {3, "0.0000000000000000000", "3.0000000000000000000"},  // places past 19 digits
+      {42, "N/A", "N/A"},
+  };
+  std::string reused = "left over";
+  FigureText figure;
+  char line[40];
+  for (const MaskCase& c : cases) {
+    EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
+    EXPECT_EQ(FormatInto(reused, c.value, c.mask), c.text) << c.value;
+    figure.aim(line + sizeof line, sizeof line, true);
+    EXPECT_EQ(FormatInto(figure, c.value, c.mask), c.text) << c.value;
+  }
+}
