@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "common/SignificantDigits.h"
 #include "records/Nearest.h"
@@ -16,9 +17,10 @@ namespace {
 // As "%.*G" writes a value of `digits` significant digits `s` that it
 // writes without an exponent (0.0001 up to below 10^digits): the digits
 // without trailing zeros, the point where they need one, and no 0 before the
-// point. False for any other value.
-bool plainText(const Significant& s, int digits, bool negative, std::string& out) {
-  if (s.point < -3 || s.point > digits) return false;
+// point, written to end at `end`. Answers where the text begins, or null for
+// any other value.
+char* plainText(const Significant& s, int digits, bool negative, char* end) {
+  if (s.point < -3 || s.point > digits) return nullptr;
   const int point = s.point;
   // The digits without the trailing zeros after the point.
   uint64_t number = s.number;
@@ -27,62 +29,62 @@ bool plainText(const Significant& s, int digits, bool negative, std::string& out
   // Written from the last digit back: the digits after the point, the point
   // (with the zeros before the first digit when the value is below 0.1), the
   // digits before it.
-  char text[48];
-  char* at = text + sizeof text;
+  char* at = end;
   const int after = count - point;  // digits after the point
   for (int i = 0; i < after && i < count; ++i, number /= 10) *--at = static_cast<char>('0' + number % 10);
   for (int i = point; i < 0; ++i) *--at = '0';
   if (after > 0) *--at = '.';
   for (int i = std::max(after, 0); i < count; ++i, number /= 10) *--at = static_cast<char>('0' + number % 10);
   if (negative) *--at = '-';
-  out.assign(at, text + sizeof text);
-  return true;
+  return at;
 }
 
-bool plainGeneralText(double value, int digits, std::string& out) {
-  Significant s;
-  return SignificantDigits(std::fabs(value), digits, s) && plainText(s, digits, value < 0, out);
-}
-
-std::string generalText(double value, int digits) {
-  if (value == 0 || std::isnan(value)) return "0";
-  if (std::string plain; plainGeneralText(value, digits, plain)) return plain;
-  // As "%.*G" writes it.
-  char buf[64];
-  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits).ptr;
-  for (char* c = buf; c != end; ++c)
-    if (*c >= 'a' && *c <= 'z') *c = static_cast<char>(*c - 'a' + 'A');
-  std::string s(buf, end);
-  // Exponent with at least two digits and a sign, as "1E-05" and "1.5E+12".
-  size_t e = s.find('E');
-  if (e != std::string::npos) {
-    std::string mant = s.substr(0, e);
-    std::string exp = s.substr(e + 1);
-    char sign = '+';
-    if (!exp.empty() && (exp[0] == '+' || exp[0] == '-')) {
-      sign = exp[0];
-      exp = exp.substr(1);
-    }
-    while (exp.size() > 2 && exp[0] == '0') exp.erase(0, 1);
-    while (exp.size() < 2) exp.insert(0, "0");
-    s = mant + "E" + sign + exp;
-    return s;
+// The text of a value of `digits` significant digits, written in `text`.
+std::string_view generalText(double value, int digits, char (&text)[32]) {
+  if (value == 0 || std::isnan(value)) {
+    text[0] = '0';
+    return {text, 1};
   }
-  if (s.rfind("0.", 0) == 0) s.erase(0, 1);
-  else if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
-  return s;
+  char* const end = std::end(text);
+  Significant s;
+  if (SignificantDigits(std::fabs(value), digits, s))
+    if (const char* begin = plainText(s, digits, value < 0, end)) return {begin, static_cast<size_t>(end - begin)};
+  // As "%.*G" writes it: the exponent with a sign and at least two digits,
+  // as "1E-05" and "1.5E+12"; to_chars writes it so, in small letters.
+  char* last = std::to_chars(text, end, value, std::chars_format::general, digits).ptr;
+  for (char* c = text; c != last; ++c)
+    if (*c >= 'a' && *c <= 'z') *c = static_cast<char>(*c - 'a' + 'A');
+  std::string_view written(text, static_cast<size_t>(last - text));
+  // No 0 before the point.
+  if (written.starts_with("0.")) written.remove_prefix(1);
+  else if (written.starts_with("-0.")) {
+    text[1] = '-';
+    written.remove_prefix(1);
+  }
+  return written;
 }
 
 }  // namespace
 
-std::string SingleText(float value) {
+NumberChars SingleChars(float value) {
+  NumberChars chars;
   // Its seven digits in double arithmetic where a Single's value allows.
-  std::string text;
+  char* const end = std::end(chars.text_);
   Significant s;
-  if (value != 0 && SingleSignificantDigits(std::fabs(value), s) && plainText(s, 7, value < 0, text)) return text;
-  return generalText(static_cast<double>(value), 7);
+  const char* begin = nullptr;
+  if (value != 0 && SingleSignificantDigits(std::fabs(value), s) && (begin = plainText(s, 7, value < 0, end)))
+    chars.keep({begin, static_cast<size_t>(end - begin)});
+  else
+    chars.keep(generalText(static_cast<double>(value), 7, chars.text_));
+  return chars;
 }
-std::string DoubleText(double value) { return generalText(value, 15); }
+NumberChars DoubleChars(double value) {
+  NumberChars chars;
+  chars.keep(generalText(value, 15, chars.text_));
+  return chars;
+}
+std::string SingleText(float value) { return std::string(SingleChars(value).view()); }
+std::string DoubleText(double value) { return std::string(DoubleChars(value).view()); }
 
 float SingleTextValue(float value) {
   if (!std::isfinite(value) || value == 0) return 0;

@@ -13,6 +13,29 @@
 std::string SingleText(float value);
 // The same for a Double, with at most 15 significant digits.
 std::string DoubleText(double value);
+
+// The text of SingleText or DoubleText held in place, for a line that copies
+// it straight in and needs no string of its own:
+//   line.put(56, SingleChars(backfat), 4);
+class NumberChars {
+ public:
+  std::string_view view() const { return {text_ + begin_, static_cast<size_t>(end_ - begin_)}; }
+  operator std::string_view() const { return view(); }
+
+ private:
+  friend NumberChars SingleChars(float value);
+  friend NumberChars DoubleChars(double value);
+  // Holds `written`, a text written in text_.
+  void keep(std::string_view written) {
+    begin_ = static_cast<unsigned char>(written.data() - text_);
+    end_ = static_cast<unsigned char>(begin_ + written.size());
+  }
+  char text_[32];  // room for the longest, "-1.23456789012346E-308"
+  unsigned char begin_ = 0, end_ = 0;
+};
+NumberChars SingleChars(float value);
+NumberChars DoubleChars(double value);
+
 // What SingleText's text reads back as (Val): the Single to 7 significant
 // digits; the texts of an infinity ("INF") and of NaN ("0") read as 0.
 float SingleTextValue(float value);

@@ -12,8 +12,8 @@ const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow, const Sow
       .put(at.breed, textView(sow + SowRecord::BreedAt, SowRecord::BreedWidth), 20)
       .put(at.location, textView(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
       .put(at.daysTo230, records::getI16(sow + SowRecord::DaysTo230At), "0", 3)
-      .put(at.backfat, SingleText(records::getF32(sow + SowRecord::BackfatAt)), 4)
-      .put(at.loineye, SingleText(records::getF32(sow + SowRecord::LoineyeAt)), 4)
+      .put(at.backfat, SingleChars(records::getF32(sow + SowRecord::BackfatAt)), 4)
+      .put(at.loineye, SingleChars(records::getF32(sow + SowRecord::LoineyeAt)), 4)
       .put(at.parities, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
       .str();
 }
