@@ -19,6 +19,11 @@ std::string DoubleText(double value);
 //   line.put(56, SingleChars(backfat), 4);
 class NumberChars {
  public:
+  // Room for the longest text ("-1.23456789012346E-308"), and for the
+  // blocks of 16 digits a text without an exponent is copied in (they reach
+  // 32 characters at most).
+  static constexpr size_t kRoom = 40;
+
   std::string_view view() const { return {text_ + begin_, static_cast<size_t>(end_ - begin_)}; }
   operator std::string_view() const { return view(); }
 
@@ -30,7 +35,7 @@ class NumberChars {
     begin_ = static_cast<unsigned char>(written.data() - text_);
     end_ = static_cast<unsigned char>(begin_ + written.size());
   }
-  char text_[32];  // room for the longest, "-1.23456789012346E-308"
+  char text_[kRoom];
   unsigned char begin_ = 0, end_ = 0;
 };
 NumberChars SingleChars(float value);

@@ -36,6 +36,29 @@ TEST(NumberText, SingleTakesShortestFormWithoutLeadingZero) {
   EXPECT_EQ(StrDouble(-3), "-3");
 }
 
+// The texts held in place are SingleText's and DoubleText's: every place of
+// the point, both signs, the digits a text keeps, and the exponent form.
+TEST(NumberText, TextsHeldInPlaceAreTheTextsOfStrings) {
+  const std::pair<float, const char*> singles[] = {
+      {0.0001234567f, ".0001234567"}, {-0.001f, "-.001"}, {0.0120001f, ".0120001"}, {0.5f, ".5"},
+      {1.0f, "1"}, {-9.0f, "-9"}, {10.25f, "10.25"}, {1234.5f, "1234.5"},
+      {7654321.0f, "7654321"}, {-1000000.0f, "-1000000"}, {99999.99f, "99999.99"},
+      {0.00001234f, "1.234E-05"}, {-3.4028235e38f, "-3.402823E+38"}, {-0.0f, "0"},
+      {std::numeric_limits<float>::infinity(), "INF"}, {std::numeric_limits<float>::quiet_NaN(), "0"}};
+  for (const auto& [value, text] : singles) {
+    EXPECT_EQ(SingleChars(value).view(), text) << value;
+    EXPECT_EQ(SingleText(value), text) << value;
+  }
+  const std::pair<double, const char*> doubles[] = {
+      {123456789.012345, "123456789.012345"}, {-0.000123456789012345678, "-.000123456789012346"},
+      {12345678.5, "12345678.5"}, {100000000.0, "100000000"}, {-12345678901234.5, "-12345678901234.5"},
+      {0.1, ".1"}, {-1e300, "-1E+300"}, {-1.2345678901234567e-308, "-1.23456789012346E-308"}};
+  for (const auto& [value, text] : doubles) {
+    EXPECT_EQ(DoubleChars(value).view(), text) << value;
+    EXPECT_EQ(DoubleText(value), text) << value;
+  }
+}
+
 // Texts of values already written are kept for the next time: a value gives
 // the same text however many others were written in between.
 TEST(NumberText, SingleGivesTheSameTextAgainAfterManyOthers) {
