@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QShortcutEvent>
 
@@ -426,6 +428,60 @@ TEST(CommandButton, AccessKeyMovesTheFocusThenPresses) {
     QApplication::sendEvent(&accept, &shortcut);
     EXPECT_EQ(events, enabled ? "lost click" : "") << enabled;
   }
+}
+
+// A caption looks as the toolkit's label shows the same plain text: the same
+// pixels whatever its alignment, wrapping, frame, font or state.
+TEST(Label, DrawsItsCaptionAsALabelDrawsPlainText) {
+  TestPlatform tp;
+  const struct {
+    const char* caption;
+    Qt::Alignment align;
+    bool wrap;
+    int frame;
+    bool enabled;
+  } cases[] = {
+      {"SOW ID.", Qt::AlignLeft | Qt::AlignVCenter, false, QFrame::NoFrame, true},
+      {"WEIGHT   SOLD PER PIG", Qt::AlignLeft | Qt::AlignBottom, true, QFrame::NoFrame, true},
+      {"FAT FREE    LEAN       INDEX", Qt::AlignHCenter | Qt::AlignBottom, true, QFrame::NoFrame, false},
+      {"1,234.56", Qt::AlignRight | Qt::AlignVCenter, false, QFrame::Panel | QFrame::Sunken, true},
+      {"PARITY & AGE", Qt::AlignLeft | Qt::AlignTop, false, QFrame::Panel, true},
+      {"ENTER PASSWORD", Qt::AlignCenter, true, QFrame::Panel | QFrame::Raised, false},
+      {"", Qt::AlignLeft | Qt::AlignVCenter, false, QFrame::Panel | QFrame::Sunken, true},
+  };
+  for (const auto& c : cases) {
+    QWidget window;
+    window.setFont(makeFont("MS Sans Serif", 8, true));
+    window.resize(200, 60);
+    Label label(&window, "Label1", c.caption);
+    QLabel expected(fromAnsi(c.caption), &window);
+    for (QWidget* w : {static_cast<QWidget*>(&label), static_cast<QWidget*>(&expected)}) {
+      w->setGeometry(0, 0, 90, 45);
+      w->setEnabled(c.enabled);
+    }
+    label.setAlignment(c.align);
+    label.setWordWrap(c.wrap);
+    label.setFrameStyle(c.frame);
+    expected.setAlignment(c.align);
+    expected.setWordWrap(c.wrap);
+    expected.setFrameStyle(c.frame);
+    window.show();
+    EXPECT_EQ(label.grab().toImage(), expected.grab().toImage()) << c.caption;
+    EXPECT_EQ(label.contentsRect(), expected.contentsRect()) << c.caption;
+    EXPECT_EQ(label.Caption(), c.caption);
+  }
+}
+
+// An assistive tool reads a caption as static text named by it.
+TEST(Label, IsReadAsStaticTextNamedByItsCaption) {
+  TestPlatform tp;
+  QWidget window;
+  Label label(&window, "Figure", "12.5");
+  label.SetCaption("ALL SOWS");
+  QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&label);
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->role(), QAccessible::StaticText);
+  EXPECT_EQ(read->text(QAccessible::Name).toStdString(), "ALL SOWS");
 }
 
 TEST(MakeFont, EveryNamedFaceIsDrawnInAnInstalledFaceOfItsKind) {
