@@ -5,10 +5,12 @@
 
 #include <QGroupBox>
 
+#include "platform/Menus.h"
+
 namespace platform {
 
 QMenuBar* AddMenuBar(QWidget* window) {
-  auto* bar = new QMenuBar(window);
+  auto* bar = new MenuBar(window);
   auto* layout = new QVBoxLayout(window);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setMenuBar(bar);

@@ -1,8 +1,47 @@
 #include "platform/Menus.h"
 
+#include <QEvent>
+
 #include "platform/Ansi.h"
 
 namespace platform {
+
+bool MenuBar::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Polish:
+      // Before the window's layout first measures the bar, which it then
+      // makes as high as its items.
+      if (parentWidget()) resize(parentWidget()->size());
+      break;
+    case QEvent::Show:
+      if (measuredUnseen_) {
+        measuredUnseen_ = false;
+        return QWidget::event(event);
+      }
+      break;
+    case QEvent::LayoutDirectionChange:
+      measuredUnseen_ = false;
+      break;
+    default:
+      break;
+  }
+  return QMenuBar::event(event);
+}
+
+void MenuBar::resizeEvent(QResizeEvent* event) {
+  QMenuBar::resizeEvent(event);  // measures the items again
+  measuredUnseen_ = !isVisible();
+}
+
+void MenuBar::actionEvent(QActionEvent* event) {
+  measuredUnseen_ = false;
+  QMenuBar::actionEvent(event);
+}
+
+void MenuBar::changeEvent(QEvent* event) {
+  measuredUnseen_ = false;
+  QMenuBar::changeEvent(event);
+}
 
 namespace {
 // Menu captions use "&" for the access key as the toolkit does.

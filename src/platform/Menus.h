@@ -11,6 +11,30 @@
 
 namespace platform {
 
+// A window's menu bar (AddMenuBar). The toolkit's bar measures every caption
+// again at each event that may move its items, and a window's first showing
+// brings two such measures for nothing: one before the bar spans its window
+// (every item past the bar's narrow first width, so an overflow menu is
+// built for them), and the showing itself measuring again at the size the
+// resize just before it measured. This bar takes its window's width before
+// it is first measured, and a showing that follows a measure at the bar's
+// present size, nothing having changed since, keeps that measure.
+class MenuBar : public QMenuBar {
+  Q_OBJECT
+ public:
+  using QMenuBar::QMenuBar;
+
+ protected:
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void actionEvent(QActionEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // Laid out by a resize while hidden, and nothing changed since.
+  bool measuredUnseen_ = false;
+};
+
 class MenuArray : public QObject {
   Q_OBJECT
  public:

@@ -6,8 +6,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QShortcutEvent>
+#include <QVBoxLayout>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -247,6 +250,63 @@ TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
   top.SetVisible(0, true);
   emit sowMenu->aboutToShow();
   EXPECT_EQ(clicks, std::vector<int>({1, 0}));
+}
+
+namespace {
+// Counts the measures of menu bar items.
+class MeasureCounting : public QProxyStyle {
+ public:
+  mutable int measures = 0;
+  QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                         const QWidget* widget) const override {
+    if (type == CT_MenuBarItem) ++measures;
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+  }
+};
+}  // namespace
+
+// A window's menu bar lies where the toolkit's bar in a layout lies, its items
+// where that bar places them, measured once as the bar spans the window and
+// once as it takes its height; a resize measures them again.
+TEST(MenuBar, ShowsItsItemsAsTheToolkitsBarMeasuringThemOnceAtEachSize) {
+  TestPlatform tp;
+  const std::vector<std::vector<const char*>> menus = {
+      {"&EDIT", "&DELETE", "&PRINT", "&EXIT"},
+      {"Pigs IN", "Pigs OUT", "EDIT Pigs", "DELETE Pigs", "&PRINT", "&HELP", "EXIT"},
+      {"&Input"}};
+  for (const auto& captions : menus) {
+    Form window("W"), expected("W");
+    for (Form* w : {&window, &expected}) w->setFont(makeFont("MS Sans Serif", 8, true));
+    MeasureCounting* counting = new MeasureCounting;
+    QMenuBar* bar = AddMenuBar(&window);
+    bar->setStyle(counting);
+    QMenuBar* toolkits = new QMenuBar(&expected);
+    auto* layout = new QVBoxLayout(&expected);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(toolkits);
+    layout->addStretch(1);
+    MenuArray items(bar, "Menu"), expectedItems(toolkits, "Menu");
+    for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
+      items.Add(i, captions[static_cast<size_t>(i)]);
+      expectedItems.Add(i, captions[static_cast<size_t>(i)]);
+    }
+    for (Form* w : {&window, &expected}) w->SetBoundsTwips(0, 0, 9000, 4000);
+    counting->measures = 0;
+    window.show();
+    expected.show();
+    const int count = static_cast<int>(captions.size());
+    EXPECT_EQ(counting->measures, 2 * count) << captions[0];
+    EXPECT_EQ(bar->geometry(), toolkits->geometry()) << captions[0];
+    EXPECT_EQ(bar->findChildren<QMenu*>().size(), 0) << captions[0];  // no overflow menu
+    for (int i = 0; i < count; ++i)
+      EXPECT_EQ(bar->actionGeometry(bar->actions()[i]), toolkits->actionGeometry(toolkits->actions()[i]))
+          << captions[static_cast<size_t>(i)];
+
+    counting->measures = 0;
+    window.resize(window.width() - 40, window.height());
+    EXPECT_EQ(counting->measures, count) << captions[0];
+    EXPECT_EQ(bar->width(), window.width()) << captions[0];
+  }
 }
 
 TEST(MenuArray, AHiddenItemKeepsItsEnabledFlag) {
