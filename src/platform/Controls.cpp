@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QShortcutEvent>
 #include <QShowEvent>
 #include <algorithm>
@@ -20,28 +21,53 @@
 namespace platform {
 
 namespace {
-// The twips each placed widget was last given, dropped with the widget. Kept
-// beside the widgets rather than as their properties: a property costs a
-// look-up by name and an event, four of them per control of every window.
-std::unordered_map<const QObject*, TwipsRect>& placedTwips() {
-  static auto* placed = new std::unordered_map<const QObject*, TwipsRect>;  // outlives every widget
+// The twips each placed widget was last given. Kept beside the widgets rather
+// than as their properties (a property costs a look-up by name and an event,
+// four of them per control of every window), and each entry watches its
+// widget through a guarded pointer rather than a connection to the widget's
+// end, which would cost more than placing it: an entry whose widget has gone
+// reads as none, and such entries are swept out as the table doubles.
+struct Placed {
+  QPointer<QWidget> widget;
+  TwipsRect twips;
+};
+
+class PlacedTable {
+ public:
+  void place(QWidget* w, TwipsRect twips) {
+    auto [at, added] = placed_.try_emplace(w);
+    at->second = Placed{w, twips};
+    if (added && placed_.size() >= 2 * sweptSize_) sweep();
+  }
+  TwipsRect find(const QWidget* w) const {
+    const auto at = placed_.find(w);
+    return at == placed_.end() || at->second.widget != w ? TwipsRect{} : at->second.twips;
+  }
+
+ private:
+  void sweep() {
+    std::erase_if(placed_, [](const auto& entry) { return entry.second.widget.isNull(); });
+    sweptSize_ = std::max<size_t>(placed_.size(), kFirstSweep);
+  }
+  static constexpr size_t kFirstSweep = 256;
+  std::unordered_map<const QWidget*, Placed> placed_;
+  size_t sweptSize_ = kFirstSweep;
+};
+
+PlacedTable& placedTwips() {
+  static auto* placed = new PlacedTable;  // outlives every widget
   return *placed;
 }
 }  // namespace
 
 void placeTwips(QWidget* w, int left, int top, int width, int height) {
-  auto [at, added] = placedTwips().try_emplace(w);
-  at->second = TwipsRect{left, top, width, height};
-  if (added) QObject::connect(w, &QObject::destroyed, [](QObject* gone) { placedTwips().erase(gone); });
+  placedTwips().place(w, TwipsRect{left, top, width, height});
   double tpp = screen().twipsPerPixel();
   w->setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
                  static_cast<int>(height / tpp));
 }
 
-TwipsRect twipsBounds(const QWidget* w) {
-  const auto at = placedTwips().find(w);
-  return at == placedTwips().end() ? TwipsRect{} : at->second;
-}
+TwipsRect twipsBounds(const QWidget* w) { return placedTwips().find(w); }
 
 namespace {
 // The installed faces that stand for one kind of face, best first.

@@ -252,6 +252,36 @@ TEST(MenuArray, ClickReachesHandlerOnlyForVisibleEnabledItems) {
   EXPECT_EQ(clicks, std::vector<int>({1, 0}));
 }
 
+// A placed widget reads back the twips it was last given, as long as it
+// lives; a widget never placed reads none, even where a placed one has gone
+// before it.
+TEST(PlaceTwips, EachLiveWidgetReadsItsOwnTwipsAndNoOtherReadsAny) {
+  TestPlatform tp;
+  QWidget window;
+  const auto same = [](TwipsRect a, TwipsRect b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+  };
+  const auto twipsOf = [](int i) { return TwipsRect{15 * i + 7, 2288 + i, 615 + 3 * i, 255}; };
+  for (const int widgets : {10, 700}) {  // the larger makes the table sweep the gone ones
+    std::vector<std::unique_ptr<QWidget>> placed;
+    for (int i = 0; i < widgets; ++i) {
+      placed.push_back(std::make_unique<QWidget>(&window));
+      const TwipsRect at = twipsOf(i);
+      placeTwips(placed.back().get(), at.left, at.top, at.width, at.height);
+    }
+    for (int i = 0; i < widgets; i += 2) placed[static_cast<size_t>(i)].reset();
+    std::vector<std::unique_ptr<QWidget>> unplaced;
+    for (int i = 0; i < widgets; i += 2) {
+      unplaced.push_back(std::make_unique<QWidget>(&window));
+      EXPECT_TRUE(same(twipsBounds(unplaced.back().get()), TwipsRect{})) << widgets << " " << i;
+    }
+    for (int i = 1; i < widgets; i += 2)
+      EXPECT_TRUE(same(twipsBounds(placed[static_cast<size_t>(i)].get()), twipsOf(i))) << widgets << " " << i;
+    placeTwips(placed[1].get(), 0, 0, 30, 45);
+    EXPECT_TRUE(same(twipsBounds(placed[1].get()), TwipsRect{0, 0, 30, 45}));
+  }
+}
+
 namespace {
 // Counts the measures of menu bar items.
 class MeasureCounting : public QProxyStyle {
