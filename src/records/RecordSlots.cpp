@@ -8,8 +8,6 @@ namespace records {
 
 std::string IdKey(const std::string& id) { return RTrim(id); }
 
-bool IsFreeId(std::string_view id) { return id.find_first_not_of(' ') == std::string_view::npos; }
-
 bool SameId(const std::string& a, const std::string& b) { return IdKey(a) == IdKey(b); }
 
 long FindNewLitterSlot(const FileImage<FarrowRecord>& file) {

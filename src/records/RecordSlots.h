@@ -24,8 +24,9 @@ inline constexpr long kMaxRecordNumber = 32767;
 
 // A stored or typed ID without its trailing blanks.
 std::string IdKey(const std::string& id);
-// True when a stored ID marks a free record.
-bool IsFreeId(std::string_view id);
+// True when a stored ID marks a free record (all blanks). Inline: a run over
+// a file asks it of every record.
+inline bool IsFreeId(std::string_view id) { return id.find_first_not_of(' ') == std::string_view::npos; }
 // IDs compare without trailing blanks, exactly (case matters).
 bool SameId(const std::string& a, const std::string& b);
 
