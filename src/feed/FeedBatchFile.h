@@ -78,13 +78,24 @@ class BatchMedications {
   // blanks after the text, held as one number: the first character in the
   // highest of its bytes.
   using Id = uint64_t;
+  struct Dose {
+    Id id;
+    float given, cost;
+  };
   // The stored form of `id`, a text without trailing blanks; nullopt for a
   // text no record can store so.
   static std::optional<Id> storedId(std::string_view id);
-  const BatchMedication* find(std::string_view id) const;
+  // The group of the doses of `id`: a hash of the ID, below 2^groupBits_.
+  size_t groupOf(Id id) const;
+  // The doses of `id`, summed in record order; nullopt when no dose names it.
+  std::optional<BatchMedication> sumOf(std::string_view id) const;
 
-  // The medication of each batch ID, in the order of the IDs.
-  std::vector<std::pair<Id, BatchMedication>> byId_;
+  // The doses that name a batch, grouped by groupOf() their ID, each group
+  // in record order: group g is doses_[groupStart_[g]] up to
+  // doses_[groupStart_[g + 1]].
+  int groupBits_ = 0;
+  std::vector<uint32_t> groupStart_;
+  std::vector<Dose> doses_;
 };
 
 // The record and number of a new batch: the first record that is free and
