@@ -80,16 +80,16 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
   static const records::FieldPlace batchId = records::placeOf(&MedicationRecord::BatchId);
   static const records::FieldPlace dosage = records::placeOf(&MedicationRecord::Dosage);
   static const records::FieldPlace unitCost = records::placeOf(&MedicationRecord::UnitCost);
+  static const Id kNone = packed("");
   std::vector<Dose> named;
   named.reserve(static_cast<size_t>(meds.count()));
   for (long n = 1; n <= meds.count(); ++n) {
     const uint8_t* bytes = meds.bytes(n);
-    const std::string_view id = RTrimmed(batchId.text(bytes));
-    if (id.empty()) continue;
-    const std::optional<Id> stored = storedId(id);
-    if (!stored) continue;
+    // The field as it lies is the ID with its blanks; six blanks name none.
+    const Id id = packed(batchId.text(bytes));
+    if (id == kNone) continue;
     const float given = dosage.f32(bytes);
-    named.push_back({*stored, given, static_cast<float>(unitCost.cur(bytes).value()) * given});
+    named.push_back({id, given, static_cast<float>(unitCost.cur(bytes).value()) * given});
   }
   if (named.empty()) return;
   // One counting pass puts the doses in their groups, each group's doses in
@@ -104,13 +104,16 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
   for (const Dose& dose : named) doses_[next[groupOf(dose.id)]++] = dose;
 }
 
+BatchMedications::Id BatchMedications::packed(std::string_view text) {
+  Id id = 0;
+  for (const char c : text) id = id << 8 | static_cast<uint8_t>(c);
+  for (size_t k = text.size(); k < kIdWidth; ++k) id = id << 8 | ' ';
+  return id;
+}
+
 std::optional<BatchMedications::Id> BatchMedications::storedId(std::string_view id) {
-  constexpr size_t kWidth = 6;
-  if (id.size() > kWidth || (!id.empty() && id.back() == ' ')) return std::nullopt;
-  Id stored = 0;
-  for (const char c : id) stored = stored << 8 | static_cast<uint8_t>(c);
-  for (size_t k = id.size(); k < kWidth; ++k) stored = stored << 8 | ' ';
-  return stored;
+  if (id.size() > kIdWidth || (!id.empty() && id.back() == ' ')) return std::nullopt;
+  return packed(id);
 }
 
 size_t BatchMedications::groupOf(Id id) const {

@@ -78,10 +78,13 @@ class BatchMedications {
   // blanks after the text, held as one number: the first character in the
   // highest of its bytes.
   using Id = uint64_t;
+  static constexpr size_t kIdWidth = 6;
   struct Dose {
     Id id;
     float given, cost;
   };
+  // A text of up to six characters, with blanks after it to six.
+  static Id packed(std::string_view text);
   // The stored form of `id`, a text without trailing blanks; nullopt for a
   // text no record can store so.
   static std::optional<Id> storedId(std::string_view id);
