@@ -36,13 +36,14 @@ bool ReadFeedBatchFile(FeedBatchFile& file, FileFault* fault);
 bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault);
 bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault);
 
-// Whether the stored batch is listed under the type `letter`: type and
-// number both present, and the type the letter. Inline: the lists ask it of
-// every record of the year.
-inline bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter) {
+// The number of a stored batch listed under the type `letter` (type and
+// number both present, and the type the letter), without its trailing
+// blanks; empty for a batch not listed. Inline: the lists ask it of every
+// record of the year.
+inline std::string_view ListedBatchNumber(const uint8_t* batchBytes, const std::string& letter) {
   using R = FeedBatchRecord;
-  return letter.size() == 1 && batchBytes[0] != ' ' && batchBytes[0] == static_cast<uint8_t>(letter[0]) &&
-         !RTrimmed(records::textView(batchBytes + R::BatchNumberAt, R::BatchNumberWidth)).empty();
+  if (letter.size() != 1 || batchBytes[0] == ' ' || batchBytes[0] != static_cast<uint8_t>(letter[0])) return {};
+  return RTrimmed(records::textView(batchBytes + R::BatchNumberAt, R::BatchNumberWidth));
 }
 // A record's batch number: its record number written to five digits.
 std::string BatchNumberOf(long record);
