@@ -1,6 +1,7 @@
 #include "feed/FeedBatchFile.h"
 
 #include <algorithm>
+#include <bit>
 #include <map>
 
 #include "common/HogGlobals.h"
@@ -79,60 +80,72 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
   static const records::FieldPlace batchId = records::placeOf(&MedicationRecord::BatchId);
   static const records::FieldPlace dosage = records::placeOf(&MedicationRecord::Dosage);
   static const records::FieldPlace unitCost = records::placeOf(&MedicationRecord::UnitCost);
-  // The doses that name a batch, put in the order of their IDs and, under
-  // one ID, kept in record order: each batch's doses are then summed in
-  // record order.
-  struct Dose {
-    Id id;
-    float given, cost;
-  };
-  std::vector<Dose> doses;
-  doses.reserve(static_cast<size_t>(meds.count()));
+  static const Id kNone = packed("");
+  std::vector<Dose> named;
+  named.reserve(static_cast<size_t>(meds.count()));
   for (long n = 1; n <= meds.count(); ++n) {
     const uint8_t* bytes = meds.bytes(n);
-    const std::string_view id = RTrimmed(batchId.text(bytes));
-    if (id.empty()) continue;
-    const std::optional<Id> stored = storedId(id);
-    if (!stored) continue;
+    // The field as it lies is the ID with its blanks; six blanks name none.
+    const Id id = packed(batchId.text(bytes));
+    if (id == kNone) continue;
     const float given = dosage.f32(bytes);
-    doses.push_back({*stored, given, static_cast<float>(unitCost.cur(bytes).value()) * given});
+    named.push_back({id, given, static_cast<float>(unitCost.cur(bytes).value()) * given});
   }
-  std::stable_sort(doses.begin(), doses.end(), [](const Dose& a, const Dose& b) { return a.id < b.id; });
-  for (const Dose& dose : doses) {
-    if (byId_.empty() || byId_.back().first != dose.id) byId_.emplace_back(dose.id, BatchMedication{});
-    BatchMedication& m = byId_.back().second;
+  if (named.empty()) return;
+  // One counting pass puts the doses in their groups, each group's doses in
+  // the order they came: at least as many groups as doses, so that a group
+  // holds one ID or few.
+  groupBits_ = std::max(1, static_cast<int>(std::bit_width(named.size() - 1)));
+  groupStart_.assign((size_t{1} << groupBits_) + 1, 0);
+  for (const Dose& dose : named) ++groupStart_[groupOf(dose.id) + 1];
+  for (size_t g = 1; g < groupStart_.size(); ++g) groupStart_[g] += groupStart_[g - 1];
+  std::vector<uint32_t> next(groupStart_.begin(), groupStart_.end() - 1);
+  doses_.resize(named.size());
+  for (const Dose& dose : named) doses_[next[groupOf(dose.id)]++] = dose;
+}
+
+BatchMedications::Id BatchMedications::packed(std::string_view text) {
+  Id id = 0;
+  for (const char c : text) id = id << 8 | static_cast<uint8_t>(c);
+  for (size_t k = text.size(); k < kIdWidth; ++k) id = id << 8 | ' ';
+  return id;
+}
+
+std::optional<BatchMedications::Id> BatchMedications::storedId(std::string_view id) {
+  if (id.size() > kIdWidth || (!id.empty() && id.back() == ' ')) return std::nullopt;
+  return packed(id);
+}
+
+size_t BatchMedications::groupOf(Id id) const {
+  // The high bits of the ID times 2^64 over the golden ratio: IDs that
+  // differ in any character spread over the groups.
+  return static_cast<size_t>((id * 0x9E3779B97F4A7C15ull) >> (64 - groupBits_));
+}
+
+std::optional<BatchMedication> BatchMedications::sumOf(std::string_view id) const {
+  const std::optional<Id> stored = storedId(id);
+  if (!stored || doses_.empty()) return std::nullopt;
+  const size_t g = groupOf(*stored);
+  std::optional<BatchMedication> sum;
+  for (uint32_t k = groupStart_[g]; k < groupStart_[g + 1]; ++k) {
+    const Dose& dose = doses_[k];
+    if (dose.id != *stored) continue;
+    BatchMedication& m = sum ? *sum : sum.emplace();
     m.pounds += dose.given;
     m.poundsWide += dose.given;
     m.wholePounds += records::NearestWhole<int32_t>(dose.given);
     m.cost += dose.cost;
   }
-}
-
-std::optional<BatchMedications::Id> BatchMedications::storedId(std::string_view id) {
-  constexpr size_t kWidth = 6;
-  if (id.size() > kWidth || (!id.empty() && id.back() == ' ')) return std::nullopt;
-  Id stored = 0;
-  for (const char c : id) stored = stored << 8 | static_cast<uint8_t>(c);
-  for (size_t k = id.size(); k < kWidth; ++k) stored = stored << 8 | ' ';
-  return stored;
-}
-
-const BatchMedication* BatchMedications::find(std::string_view id) const {
-  const std::optional<Id> stored = storedId(id);
-  if (!stored) return nullptr;
-  const auto it = std::lower_bound(byId_.begin(), byId_.end(), *stored,
-                                   [](const auto& entry, const Id& wanted) { return entry.first < wanted; });
-  return it != byId_.end() && it->first == *stored ? &it->second : nullptr;
+  return sum;
 }
 
 BatchMedication BatchMedications::Of(std::string_view batchNumber) const {
   if (!IsMedicatedNumber(batchNumber)) return {};
-  const BatchMedication* m = find(PlainBatchNumber(batchNumber));
-  return m ? *m : BatchMedication{};
+  return sumOf(PlainBatchNumber(batchNumber)).value_or(BatchMedication{});
 }
 
 bool BatchMedications::Names(const std::string& number) const {
-  return find(number) != nullptr || find("M" + number) != nullptr;
+  return sumOf(number).has_value() || sumOf("M" + number).has_value();
 }
 
 NewBatchSlot FindNewBatchSlot(const FeedBatchFile& batches, const BatchMedications& meds) {

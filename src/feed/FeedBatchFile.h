@@ -36,13 +36,14 @@ bool ReadFeedBatchFile(FeedBatchFile& file, FileFault* fault);
 bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault);
 bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault);
 
-// Whether the stored batch is listed under the type `letter`: type and
-// number both present, and the type the letter. Inline: the lists ask it of
-// every record of the year.
-inline bool IsListedBatch(const uint8_t* batchBytes, const std::string& letter) {
+// The number of a stored batch listed under the type `letter` (type and
+// number both present, and the type the letter), without its trailing
+// blanks; empty for a batch not listed. Inline: the lists ask it of every
+// record of the year.
+inline std::string_view ListedBatchNumber(const uint8_t* batchBytes, const std::string& letter) {
   using R = FeedBatchRecord;
-  return letter.size() == 1 && batchBytes[0] != ' ' && batchBytes[0] == static_cast<uint8_t>(letter[0]) &&
-         !RTrimmed(records::textView(batchBytes + R::BatchNumberAt, R::BatchNumberWidth)).empty();
+  if (letter.size() != 1 || batchBytes[0] == ' ' || batchBytes[0] != static_cast<uint8_t>(letter[0])) return {};
+  return RTrimmed(records::textView(batchBytes + R::BatchNumberAt, R::BatchNumberWidth));
 }
 // A record's batch number: its record number written to five digits.
 std::string BatchNumberOf(long record);
@@ -78,13 +79,27 @@ class BatchMedications {
   // blanks after the text, held as one number: the first character in the
   // highest of its bytes.
   using Id = uint64_t;
+  static constexpr size_t kIdWidth = 6;
+  struct Dose {
+    Id id;
+    float given, cost;
+  };
+  // A text of up to six characters, with blanks after it to six.
+  static Id packed(std::string_view text);
   // The stored form of `id`, a text without trailing blanks; nullopt for a
   // text no record can store so.
   static std::optional<Id> storedId(std::string_view id);
-  const BatchMedication* find(std::string_view id) const;
+  // The group of the doses of `id`: a hash of the ID, below 2^groupBits_.
+  size_t groupOf(Id id) const;
+  // The doses of `id`, summed in record order; nullopt when no dose names it.
+  std::optional<BatchMedication> sumOf(std::string_view id) const;
 
-  // The medication of each batch ID, in the order of the IDs.
-  std::vector<std::pair<Id, BatchMedication>> byId_;
+  // The doses that name a batch, grouped by groupOf() their ID, each group
+  // in record order: group g is doses_[groupStart_[g]] up to
+  // doses_[groupStart_[g + 1]].
+  int groupBits_ = 0;
+  std::vector<uint32_t> groupStart_;
+  std::vector<Dose> doses_;
 };
 
 // The record and number of a new batch: the first record that is free and

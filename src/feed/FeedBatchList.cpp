@@ -23,11 +23,27 @@ const records::FieldPlace kDate = records::placeOf(&FeedBatchRecord::DateGround)
 const records::FieldPlace kPounds = records::placeOf(&FeedBatchRecord::TotalPounds);
 const records::FieldPlace kCost = records::placeOf(&FeedBatchRecord::TotalCost);
 
+// A listed batch as the list and the printout read it: its stored bytes,
+// its number without trailing blanks, and what its medication adds (none
+// for a number without the "M" mark).
+struct Listed {
+  const uint8_t* bytes;
+  std::string_view number;
+  const BatchMedication* med;
+};
+
+// The batch at `b` with the medication `med`, which it adds when its number
+// has the mark.
+Listed listed(const uint8_t* b, const BatchMedication& med) {
+  const std::string_view number = RTrimmed(kNumber.text(b));
+  return {b, number, IsMedicatedNumber(number) ? &med : nullptr};
+}
+
 // The number and group of a line, on a line blanked for it: the list puts
 // the group at column 13 and the date at 19, the printout at 12 and 18.
-FixedLine& batchLine(FixedLine& line, const uint8_t* b, int groupCol) {
-  line.clear().putRight(2, RTrimmed(kNumber.text(b)), 6).putRight(groupCol, RTrimmed(kGroup.text(b)), 3);
-  return line.putRight(groupCol + 6, kDate.text(b), 10);
+FixedLine& batchLine(FixedLine& line, const Listed& batch, int groupCol) {
+  line.clear().putRight(2, batch.number, 6).putRight(groupCol, RTrimmed(kGroup.text(batch.bytes)), 3);
+  return line.putRight(groupCol + 6, kDate.text(batch.bytes), 10);
 }
 
 // `pounds` plus a medication's pounds, rounded (a half to the even number);
@@ -37,46 +53,47 @@ int64_t plusMedication(int64_t pounds, double medication) {
   return std::isnan(sum) ? pounds : records::NearestWhole<int64_t>(sum);
 }
 
-// The list line of one stored batch with its medication, written into `line`.
-const std::string& listLine(FixedLine& line, const uint8_t* b, const BatchMedication& med, int32_t* poundsOut,
-                            float* costOut) {
-  int32_t pounds = kPounds.i32(b);
-  float cost = static_cast<float>(kCost.cur(b).value());
-  if (IsMedicatedNumber(kNumber.text(b))) {
-    pounds = records::NearestFit<int32_t>(plusMedication(pounds, med.pounds));
-    cost += med.cost;
+// The list line of one batch with its medication, written into `line`.
+const std::string& listLine(FixedLine& line, const Listed& batch, int32_t* poundsOut, float* costOut) {
+  int32_t pounds = kPounds.i32(batch.bytes);
+  float cost = static_cast<float>(kCost.cur(batch.bytes).value());
+  if (batch.med) {
+    pounds = records::NearestFit<int32_t>(plusMedication(pounds, batch.med->pounds));
+    cost += batch.med->cost;
   }
   const float tons = pounds != 0 ? static_cast<float>(pounds) / 2000.0f : 0.0f;
   const float perPound = cost != 0 && pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
   const float perTon = cost != 0 && tons != 0 ? cost / tons : 0.0f;
   if (poundsOut) *poundsOut = pounds;
   if (costOut) *costOut = cost;
-  batchLine(line, b, 13).putRight(33, tons, "0.000", 5).putRight(40, pounds, "##,###,##0", 10);
+  batchLine(line, batch, 13).putRight(33, tons, "0.000", 5).putRight(40, pounds, "##,###,##0", 10);
   line.putRight(53, perTon, "0.00", 9).putRight(66, perPound, "0.00", 7);
   return line.putRight(77, cost, "0.00", 10).str();
 }
 
-// The printed line of one stored batch with its medication (none for a
-// batch without the mark), written into `line`.
-const std::string& printLine(FixedLine& line, const uint8_t* b, const BatchMedication& med) {
-  const bool medicated = IsMedicatedNumber(kNumber.text(b));
-  const double pounds = kPounds.i32(b) + (medicated ? med.poundsWide : 0.0);
-  const float cost = static_cast<float>(kCost.cur(b).value()) + (medicated ? med.cost : 0.0f);
+// The printed line of one batch with its medication, written into `line`.
+const std::string& printLine(FixedLine& line, const Listed& batch) {
+  const double pounds = kPounds.i32(batch.bytes) + (batch.med ? batch.med->poundsWide : 0.0);
+  const float cost = static_cast<float>(kCost.cur(batch.bytes).value()) + (batch.med ? batch.med->cost : 0.0f);
   const float perTon = pounds != 0 ? cost / static_cast<float>(pounds / 2000.0) : 0.0f;
   const float perPound = pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
-  batchLine(line, b, 12).putRight(33, pounds / 2000.0, "##0.000", 5).putRight(40, pounds, "##,###,##0", 10);
+  batchLine(line, batch, 12).putRight(33, pounds / 2000.0, "##0.000", 5).putRight(40, pounds, "##,###,##0", 10);
   line.putRight(53, perTon, "0.00", 9).putRight(66, perPound, "0.00", 7);
   return line.putRight(77, cost, "0.00", 10).str();
 }
 
-// Runs `each` over the stored batches of type `letter` (a type and a number
-// both present), in record order, with the medication each adds.
+// Runs `each` over the stored batches of type `letter`, in record order,
+// with their record numbers.
 template <class F>
 void eachBatch(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds, F each) {
   const long count = batches.count();
   for (long n = 1; n <= count; ++n) {
     const uint8_t* b = batches.bytes(n);
-    if (IsListedBatch(b, letter)) each(n, b, meds.Of(kNumber.text(b)));
+    const std::string_view number = ListedBatchNumber(b, letter);
+    if (number.empty()) continue;
+    const bool medicated = IsMedicatedNumber(number);
+    const BatchMedication med = medicated ? meds.Of(number) : BatchMedication{};
+    each(n, Listed{b, number, medicated ? &med : nullptr});
   }
 }
 
@@ -100,17 +117,20 @@ void setReportJob(const std::string& title, const std::string& heading1, const s
 std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, int32_t* poundsOut,
                           float* costOut) {
   FixedLine line(kLineWidth);
-  return listLine(line, records::encode(b).data(), med, poundsOut, costOut);
+  const auto bytes = records::encode(b);
+  return listLine(line, listed(bytes.data(), med), poundsOut, costOut);
 }
 
 BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds,
-                           const std::function<void(std::string_view, long)>& take) {
+                           platform::ListItems& rows) {
+  const size_t count = static_cast<size_t>(batches.count());
+  rows.reserve(count, count * kLineWidth);
   BatchTotals totals;
   FixedLine line(kLineWidth);
-  eachBatch(batches, letter, meds, [&](long n, const uint8_t* b, const BatchMedication& med) {
+  eachBatch(batches, letter, meds, [&](long n, const Listed& batch) {
     int32_t pounds = 0;
     float cost = 0;
-    take(listLine(line, b, med, &pounds, &cost), n);
+    rows.add(listLine(line, batch, &pounds, &cost), n);
     ++totals.batches;
     totals.totalPounds += pounds;
     totals.totalCost += cost;
@@ -120,8 +140,9 @@ BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& lett
 
 BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchList list;
-  static_cast<BatchTotals&>(list) = WriteBatchList(
-      batches, letter, meds, [&list](std::string_view line, long n) { list.rows.emplace_back(line, n); });
+  platform::ListItems rows;
+  static_cast<BatchTotals&>(list) = WriteBatchList(batches, letter, meds, rows);
+  for (size_t i = 0; i < rows.size(); ++i) list.rows.emplace_back(rows.text(i), rows.itemData(i));
   return list;
 }
 
@@ -134,7 +155,8 @@ GrandTotals GrandTotalsOf(const BatchTotals& list) {
 
 std::string BatchPrintLine(const FeedBatchRecord& b, const BatchMedication& med) {
   FixedLine line(kLineWidth);
-  return printLine(line, records::encode(b).data(), med);
+  const auto bytes = records::encode(b);
+  return printLine(line, listed(bytes.data(), med));
 }
 
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
@@ -142,16 +164,15 @@ BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& lette
   r.lines.reserve(static_cast<size_t>(batches.count()) + 1, static_cast<size_t>(batches.count()) * kLineWidth);
   r.lines.add("");
   FixedLine line(kLineWidth);
-  eachBatch(batches, letter, meds, [&](long, const uint8_t* b, const BatchMedication& m) {
-    const bool medicated = IsMedicatedNumber(kNumber.text(b));
-    const BatchMedication med = medicated ? m : BatchMedication{};
-    const float cost = static_cast<float>(kCost.cur(b).value());
+  eachBatch(batches, letter, meds, [&](long, const Listed& batch) {
+    const BatchMedication med = batch.med ? *batch.med : BatchMedication{};
+    const float cost = static_cast<float>(kCost.cur(batch.bytes).value());
     r.medicationPounds += med.poundsWide;
     r.medicationCost += med.cost;
-    r.totalPounds = records::Plus64(r.totalPounds, kPounds.i32(b));
-    if (medicated) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
+    r.totalPounds = records::Plus64(r.totalPounds, kPounds.i32(batch.bytes));
+    if (batch.med) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
     r.totalCost = r.totalCost + cost + med.cost;
-    r.lines.add(printLine(line, b, med));
+    r.lines.add(printLine(line, batch));
     ++r.batches;
   });
   return r;

@@ -6,13 +6,13 @@
 // (a medication whose pounds are no number adds no pounds). Totals are held
 // in 64 bits and shown as their 32-bit fields allow: the nearest value.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "feed/FeedBatchFile.h"
+#include "platform/ListItems.h"
 #include "platform/TextRows.h"
 
 inline constexpr int kBatchLineWidth = 88;
@@ -27,11 +27,10 @@ struct BatchList : BatchTotals {
   std::vector<std::pair<std::string, long>> rows;  // line, record number
 };
 BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds);
-// The same lines handed to `take` with their record numbers as they are
-// written (the text lasts until the next line), so the list gets them with
-// no string made per line; answers the totals.
+// The same lines written into `rows` with their record numbers, as the
+// window shows them; answers the totals.
 BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds,
-                           const std::function<void(std::string_view, long)>& take);
+                           platform::ListItems& rows);
 // The list line of one batch with its medication.
 std::string BatchListLine(const FeedBatchRecord& batch, const BatchMedication& med, int32_t* pounds = nullptr,
                           float* cost = nullptr);

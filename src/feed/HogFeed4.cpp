@@ -97,9 +97,7 @@ void HogFeed4::FillBatchList() {
   platform::ListItems rows;
   Hourglass(true);
   if (ReadFeedBatchFile(batches, &fault) && (batches.count() == 0 || ReadMedFile(meds, &fault))) {
-    rows.reserve(static_cast<size_t>(batches.count()), static_cast<size_t>(batches.count()) * kBatchLineWidth);
-    list = WriteBatchList(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds),
-                          [&rows](std::string_view line, long n) { rows.add(line, n); });
+    list = WriteBatchList(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds), rows);
   } else {
     ReportFileFault(fault, false, Caption());
   }

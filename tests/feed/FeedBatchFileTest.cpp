@@ -109,6 +109,26 @@ TEST(BatchMedicationsTest, EachBatchSumsItsOwnDosesInRecordOrder) {
   EXPECT_FALSE(meds.Names("000090"));
 }
 
+// The doses of many batches in turn, three rounds of them: each batch sums
+// its own in record order, whatever IDs share its group. In record order
+// 1e8 - 1e8 + 1 is 1; a pound added to 1e8 first is lost (a Single).
+TEST(BatchMedicationsTest, ManyBatchesEachSumTheirOwnDosesInRecordOrder) {
+  constexpr int kBatches = 300;
+  const float rounds[] = {1e8f, -1e8f, 1};
+  Meds doses;
+  for (const float pounds : rounds)
+    for (long b = 1; b <= kBatches; ++b) doses.push_back(aFeedDose(BatchNumberOf(b), pounds, 2));
+  const BatchMedications meds(MedicationFile::of(doses));
+  for (long b = 1; b <= kBatches + 1; ++b) {
+    const BatchMedication m = meds.Of("M" + BatchNumberOf(b));
+    const bool dosed = b <= kBatches;
+    EXPECT_EQ(m.pounds, dosed ? 1.0f : 0.0f) << b;
+    EXPECT_EQ(m.poundsWide, dosed ? 1.0 : 0.0) << b;
+    EXPECT_EQ(m.cost, dosed ? 2.0f : 0.0f) << b;
+    EXPECT_EQ(meds.Names(BatchNumberOf(b)), dosed) << b;
+  }
+}
+
 // Each dose rounded to whole pounds within a Long, summed in 64 bits.
 TEST(BatchMedicationsTest, WholePoundsOfDosesPastALongKeepTheNearestValue) {
   constexpr float kNaN = std::numeric_limits<float>::quiet_NaN(), kInf = std::numeric_limits<float>::infinity();
