@@ -291,7 +291,8 @@ class ListBox : public QAbstractScrollArea {
   // when `scroll`.
   void setCurrent(int row, Choice choice, bool scroll = true);
   void rowsChanged();
-  // The size of a row of `chars` characters as an item view draws it.
+  // The size of a row of `chars` characters as an item view draws it,
+  // measured once for all the lists of a font and style.
   QSize measureRow(size_t chars) const;
   // The size of the longest row, measured again only when the font, the
   // style or the longest row's length change; an empty list's rows are a

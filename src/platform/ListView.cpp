@@ -10,9 +10,12 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 #include "platform/Ansi.h"
 #include "platform/Controls.h"
@@ -241,11 +244,40 @@ void ListBox::SetListIndex(int index) {
   if (!(choice & QItemSelectionModel::Current)) anchor_ = index;
 }
 
+namespace {
+
+// The rows measured in one style, by font and length. A row's measure shapes
+// its text, and every list of a font measures a row of so many characters
+// alike: each list filled would otherwise shape the same text again.
+struct MeasuredRows {
+  using Key = std::tuple<QString, int, size_t>;  // the font, its resolution, the characters
+  QPointer<const QStyle> style;
+  std::map<Key, QSize> sizes;
+};
+
+// The rows measured in `style`; those of another style are forgotten.
+MeasuredRows& measuredRowsIn(const QStyle* style) {
+  static MeasuredRows measured;
+  if (measured.style != style) {
+    measured.style = style;
+    measured.sizes.clear();
+  }
+  return measured;
+}
+
+}  // namespace
+
 QSize ListBox::measureRow(size_t chars) const {
+  MeasuredRows& measured = measuredRowsIn(style());
+  MeasuredRows::Key key(font().key(), logicalDpiY(), chars);
+  if (auto kept = measured.sizes.find(key); kept != measured.sizes.end()) return kept->second;
   QStyleOptionViewItem option = rowOption();
   option.features |= QStyleOptionViewItem::HasDisplay;
   option.text = QString(static_cast<qsizetype>(chars), QLatin1Char('0'));  // the font is fixed-pitch
-  return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).expandedTo(QSize(1, 1));
+  const QSize size =
+      style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).expandedTo(QSize(1, 1));
+  measured.sizes.emplace(std::move(key), size);
+  return size;
 }
 QSize ListBox::rowSize() const {
   if (!shortRowSize_.isValid()) shortRowSize_ = measureRow(1);

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QShortcutEvent>
+#include <QStyleFactory>
+#include <QStyleOptionViewItem>
 #include <QVBoxLayout>
 
 #include "platform/Controls.h"
@@ -128,6 +130,36 @@ TEST(ListItems, HoldEachRowAsAddedThroughRemovesAndRefills) {
   ASSERT_EQ(list.ListCount(), 2);
   EXPECT_EQ(list.List(0) + list.List(1), "E5F6");
   EXPECT_EQ(list.ItemData(0) * 10 + list.ItemData(1), 56);
+}
+
+// A row is as wide as the style measures its characters in the list's font,
+// whatever lists of other fonts or styles measured before it.
+TEST(ListBox, RowsAreMeasuredInTheirOwnFontAndStyle) {
+  TestPlatform tp;
+  std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
+  const struct {
+    int points;
+    QStyle* style;  // or the application's
+    size_t chars;
+  } lists[] = {{9, nullptr, 150}, {12, nullptr, 150}, {9, nullptr, 150}, {9, windows.get(), 150},
+               {9, nullptr, 151}, {9, windows.get(), 150}, {10, nullptr, 1}, {10, nullptr, 90}};
+  for (const auto& l : lists) {
+    Form w("W");
+    ListBox list(&w, "SowList");
+    if (l.style) list.setStyle(l.style);
+    list.setFont(makeFont("Courier New", l.points));
+    list.resize(40, 200);
+    w.show();
+    list.SetItems({{std::string(l.chars, 'S'), 1}});
+    QStyleOptionViewItem row;
+    row.initFrom(list.viewport());
+    row.font = list.font();
+    row.features = QStyleOptionViewItem::HasDisplay;
+    row.text = QString(static_cast<qsizetype>(l.chars), QLatin1Char('0'));
+    const QSize measured = list.style()->sizeFromContents(QStyle::CT_ItemViewItem, &row, QSize(), &list);
+    EXPECT_EQ(list.RowRect(0).size(), QSize(std::max(measured.width(), list.viewport()->width()), measured.height()))
+        << l.points << " points, " << l.chars << " characters";
+  }
 }
 
 // Which rows are selected follows every way the selection changes: one row
