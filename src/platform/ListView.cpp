@@ -250,7 +250,7 @@ namespace {
 // its text, and every list of a font measures a row of so many characters
 // alike: each list filled would otherwise shape the same text again.
 struct MeasuredRows {
-  using Key = std::tuple<QString, int, size_t>;  // the font, its resolution, the characters
+  using Key = std::tuple<QFont, int, size_t>;  // the font, its resolution, the characters
   QPointer<const QStyle> style;
   std::map<Key, QSize> sizes;
 };
@@ -269,7 +269,7 @@ MeasuredRows& measuredRowsIn(const QStyle* style) {
 
 QSize ListBox::measureRow(size_t chars) const {
   MeasuredRows& measured = measuredRowsIn(style());
-  MeasuredRows::Key key(font().key(), logicalDpiY(), chars);
+  MeasuredRows::Key key(font(), logicalDpiY(), chars);
   if (auto kept = measured.sizes.find(key); kept != measured.sizes.end()) return kept->second;
   QStyleOptionViewItem option = rowOption();
   option.features |= QStyleOptionViewItem::HasDisplay;
