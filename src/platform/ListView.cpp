@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QHoverEvent>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QCursor>
 #include <QKeyEvent>
@@ -255,14 +256,26 @@ struct MeasuredRows {
   std::map<Key, QSize> sizes;
 };
 
+MeasuredRows g_measuredRows;
+bool g_forgottenAtExit = false;
+
+// Lets the fonts go while the application that made them still stands.
+void forgetMeasuredRows() {
+  g_measuredRows.sizes.clear();
+  g_forgottenAtExit = false;
+}
+
 // The rows measured in `style`; those of another style are forgotten.
 MeasuredRows& measuredRowsIn(const QStyle* style) {
-  static MeasuredRows measured;
-  if (measured.style != style) {
-    measured.style = style;
-    measured.sizes.clear();
+  if (!g_forgottenAtExit) {
+    qAddPostRoutine(forgetMeasuredRows);
+    g_forgottenAtExit = true;
   }
-  return measured;
+  if (g_measuredRows.style != style) {
+    g_measuredRows.style = style;
+    g_measuredRows.sizes.clear();
+  }
+  return g_measuredRows;
 }
 
 }  // namespace
