@@ -345,10 +345,11 @@ std::string_view formatInteger(FigureText& out, long long value, const FormatMas
 
 }  // namespace formatting
 
-// Format's text written into `out`; answers it.
+// Format's text written into `out`; answers it. A Single's or an integer's
+// digits that fit 32 bits are written here, from a copy of the mask (one
+// the figure's characters cannot overwrite, so that a literal's stays
+// folded throughout); any other figure in Format.cpp.
 std::string_view FormatInto(FigureText& out, double value, const FormatMask& mask);
-// (Each works on its own copy of the mask: one the figure's characters
-// cannot overwrite, so that a literal's stays folded throughout.)
 [[gnu::always_inline]] inline std::string_view FormatInto(FigureText& out, float value, const FormatMask& mask) {
   using namespace formatting;
   const FormatMask m = mask;
