@@ -43,10 +43,11 @@ class FixedLine {
   // Writes `value` without its blanks at either end, left-aligned.
   FixedLine& putTrimmed(int col, std::string_view value, int width) { return put(col, Trimmed(value), width); }
   // Writes Format(value, mask), left- or right-aligned as above: straight
-  // into the line where the whole figure fits there.
+  // into the line where the whole figure fits there. Inlined where a figure
+  // is put, as the writing of the usual figure is (FormatInto).
   template <class T>
     requires std::integral<T> || std::floating_point<T>
-  FixedLine& put(int col, T value, const FormatMask& mask, int width) {
+  [[gnu::always_inline]] FixedLine& put(int col, T value, const FormatMask& mask, int width) {
     const bool inLine = col >= 1 && width > 0 && static_cast<size_t>(col - 1) < text_.size();
     const size_t at = inLine ? static_cast<size_t>(col - 1) : 0;
     figure_.aim(text_.data() + at, inLine ? std::min(static_cast<size_t>(width), text_.size() - at) : 0, false);
@@ -55,7 +56,7 @@ class FixedLine {
   }
   template <class T>
     requires std::integral<T> || std::floating_point<T>
-  FixedLine& putRight(int col, T value, const FormatMask& mask, int width) {
+  [[gnu::always_inline]] FixedLine& putRight(int col, T value, const FormatMask& mask, int width) {
     // A figure shorter than the width ends at the width's end.
     const long long end = static_cast<long long>(col) - 1 + width;
     const bool inLine = width > 0 && end >= 0 && end <= static_cast<long long>(text_.size());

@@ -15,10 +15,8 @@
 
 namespace {
 
-// "00" to "99", the two digits of each number below 100.
-constexpr char kDigitPairs[] =
-    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
-    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+using formatting::kDoubleDigits;
+using formatting::kSingleDigits;
 
 // A number written as decimal digits: value = 0.digits x 10^point, negative
 // when `negative`. Held in place: a Double's 15 digits.
@@ -67,7 +65,7 @@ Decimal decimalOf(double value, int significant) {
   // Its digits, two at a time from the last.
   uint64_t rest = s.number;
   int i = d.count;
-  for (; i >= 2; i -= 2, rest /= 100) std::memcpy(d.digits + i - 2, kDigitPairs + rest % 100 * 2, 2);
+  for (; i >= 2; i -= 2, rest /= 100) std::memcpy(d.digits + i - 2, formatting::kDigitPairs + rest % 100 * 2, 2);
   if (i == 1) d.digits[0] = static_cast<char>('0' + rest);
   return d;
 }
@@ -164,16 +162,10 @@ struct StringRoom {
   }
 };
 
-// Copies a mask's few characters before or after its digits.
-char* copied(std::string_view text, char* to) {
-  for (char c : text) *to++ = c;
-  return to;
-}
-
 // The whole text of a mask without placeholders.
 template <class Room>
 void writeMaskAlone(const FormatMask& m, Room& out) {
-  copied(m.text, out.take(m.text.size()));
+  formatting::copyMaskText(m.text, out.take(m.text.size()));
 }
 
 // A number rounded to a mask's places: its whole digits without leading
@@ -232,139 +224,22 @@ void writeRounded(const Rounded& r, const FormatMask& m, Room& out) {
 
 // x / 10^k and x % 10^k, each power a constant the compiler divides by
 // without a division instruction.
-struct Quotient {
-  uint64_t quotient, remainder;
-};
 template <size_t K>
-Quotient dividedByPower(uint64_t x) {
+formatting::Quotient dividedByPower(uint64_t x) {
   return {x / kPowersOf10[K], x % kPowersOf10[K]};
 }
 template <size_t... K>
 constexpr auto powerDividers(std::index_sequence<K...>) {
-  return std::array<Quotient (*)(uint64_t), sizeof...(K)>{dividedByPower<K>...};
+  return std::array<formatting::Quotient (*)(uint64_t), sizeof...(K)>{dividedByPower<K>...};
 }
 constexpr auto kDividers = powerDividers(std::make_index_sequence<std::size(kPowersOf10)>());
-Quotient dividedByPowerOf10(uint64_t x, size_t k) { return kDividers[k](x); }
 
-// x / 10^k for x below 2^24 and k up to 7, without a division: x times
-// 2^shift / 10^k (rounded up), shifted back. With `shift` 24 bits more than
-// 10^k has, the rounding up stays below what would change the quotient for
-// any x below 2^24, and the product below 2^49.
-struct Reciprocal {
-  uint64_t multiplier;
-  int shift;
-};
-constexpr Reciprocal reciprocalOf(uint64_t power) {
-  const int shift = 24 + std::bit_width(power - 1);
-  return {(uint64_t{1} << shift) / power + 1, shift};
-}
-template <size_t... K>
-constexpr auto reciprocals(std::index_sequence<K...>) {
-  return std::array<Reciprocal, sizeof...(K)>{reciprocalOf(kPowersOf10[K + 1])...};
-}
-constexpr auto kReciprocals = reciprocals(std::make_index_sequence<7>());
-uint64_t dividedBySmallPower(uint64_t x, size_t k) {
-  const Reciprocal& r = kReciprocals[k - 1];
-  return x * r.multiplier >> r.shift;
-}
-
-// The decimal digits of x (none for 0).
-size_t digitCount(uint64_t x) {
-  // log10(2) is about 1233 / 4096: from the bits the count or one fewer.
-  const size_t fewer = static_cast<size_t>(std::bit_width(x)) * 1233 >> 12;
-  return fewer + (x >= kPowersOf10[fewer] ? 1 : 0);
-}
-
-// Writes the `count` last digits of x backwards, ending at `end` (zeros in
-// front where x has fewer); answers x without them.
-uint64_t digitsBefore(char* end, uint64_t x, size_t count) {
-  for (; count >= 2; count -= 2, x /= 100) {
-    end -= 2;
-    std::memcpy(end, kDigitPairs + x % 100 * 2, 2);
-  }
-  if (count == 1) {
-    *--end = static_cast<char>('0' + x % 10);
-    x /= 10;
-  }
-  return x;
-}
-
-// Writes a number through the mask `m` into `out`, replacing its text:
-// `scaled` is the number times 10^decimals (the mask's decimals, at most
-// 19), "-" in front when `negative`. Gives what writeRounded gives for the
-// same digits.
+// Writes `scaled` (the number times 10^decimals) through the mask `m`, in
+// 32-bit arithmetic where it fits.
 template <class Room>
-[[gnu::always_inline]] inline void writeScaled(uint64_t scaled, bool negative, const FormatMask& m, Room& out) {
-  const std::string_view prefix = m.prefix();
-  const std::string_view suffix = m.suffix();
-  const size_t digits = digitCount(scaled);
-  const size_t wholeDigits = std::max(digits > m.decimals ? digits - m.decimals : 0, m.minimum);
-  const size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
-  const size_t size = (negative ? 1 : 0) + m.fixed + wholeDigits + commas;
-  char* const start = out.take(size);
-  // From the end: the suffix, the fraction, the point, the whole part.
-  char* at = start + size - suffix.size();
-  copied(suffix, at);
-  uint64_t whole = scaled;
-  if (m.point) {
-    whole = digitsBefore(at, scaled, m.decimals);
-    at -= m.decimals;
-    *--at = '.';
-  }
-  if (!m.grouped) {
-    digitsBefore(at, whole, wholeDigits);
-  } else {
-    // Grouped by thousands from the right.
-    size_t left = wholeDigits;
-    for (; left > 3; left -= 3) {
-      whole = digitsBefore(at, whole, 3);
-      at -= 3;
-      *--at = ',';
-    }
-    digitsBefore(at, whole, left);
-  }
-  at = start;
-  if (negative) *at++ = '-';
-  copied(prefix, at);
-}
-
-constexpr int kDoubleDigits = 15;
-constexpr int kSingleDigits = 7;
-
-// The value rounded as Format rounds it, times 10^decimals: first to
-// `Digits` significant digits, then to `decimals` places, a half away from
-// zero. False where whole numbers do not hold it (formatDecimal then writes
-// it). Inlined into each figure's writer, saving a call per figure.
-template <int Digits>
-[[gnu::always_inline]] inline bool scaledToPlaces(double value, size_t decimals, uint64_t& n) {
-  if (decimals >= std::size(kPowersOf10)) return false;
-  n = 0;
-  // 0, infinities and non-numbers are outside the range the digits are
-  // found for: asked after, they cost the usual figure nothing.
-  Significant s;
-  bool found = false;
-  if constexpr (Digits == kSingleDigits) {
-    // A Single's digits in double arithmetic, exact for its few bits.
-    found = SingleSignificantDigits(static_cast<float>(std::fabs(value)), s);
-  } else {
-    found = SignificantDigits(std::fabs(value), Digits, s);
-  }
-  if (!found) return !std::isfinite(value) || value == 0;
-  // The digits below the mask's places dropped, a half away from zero.
-  const long drop = static_cast<long>(Digits) - s.point - static_cast<long>(decimals);
-  if (drop <= 0) {
-    if (Digits - drop > 19) return false;
-    n = s.number * kPowersOf10[-drop];
-  } else if constexpr (Digits == kSingleDigits) {
-    // Seven digits and a half of 10^drop are below 2^24: divided by a
-    // multiplication and a shift. Dropping more than seven leaves less than
-    // a half: 0.
-    if (drop <= Digits) n = dividedBySmallPower(s.number + kPowersOf10[drop] / 2, static_cast<size_t>(drop));
-  } else if (drop < static_cast<long>(std::size(kPowersOf10))) {
-    const Quotient q = dividedByPowerOf10(s.number, static_cast<size_t>(drop));
-    n = q.quotient + (q.remainder >= kPowersOf10[drop] / 2 ? 1 : 0);
-  }
-  return true;
+[[gnu::always_inline]] inline void writeFigure(uint64_t scaled, bool negative, const FormatMask& m, Room& out) {
+  if (scaled <= UINT32_MAX) formatting::writeScaled(static_cast<uint32_t>(scaled), negative, m, out);
+  else formatting::writeScaled(scaled, negative, m, out);
 }
 
 // Writes `number` through the mask `m` into `out`, replacing its text:
@@ -400,18 +275,15 @@ void formatDecimal(const Decimal& d, const FormatMask& m, Room& out) {
 // text: it needs no rounding, its digits go straight to the mask. Inlined
 // into each writer of integers and of Doubles.
 template <class Room>
-[[gnu::always_inline]] inline void formatInteger(long long value, const FormatMask& m, Room& out) {
+[[gnu::always_inline]] inline void writeInteger(long long value, const FormatMask& m, Room& out) {
   if (!m.hasBody()) return writeMaskAlone(m, out);
-  const bool negative = value < 0;
-  // The magnitude of the smallest value does not fit a long long.
-  const unsigned long long magnitude =
-      negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-  if (m.decimals < std::size(kPowersOf10) && magnitude < kPowersOf10[std::size(kPowersOf10) - 1 - m.decimals])
-    return writeScaled(magnitude * kPowersOf10[m.decimals], negative, m, out);
+  uint64_t n = 0;
+  if (formatting::integerToPlaces(value, m.decimals, n)) return writeFigure(n, value < 0, m, out);
+  const unsigned long long magnitude = formatting::magnitudeOf(value);
   char digits[24];
   const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
   const size_t count = magnitude == 0 ? 0 : static_cast<size_t>(end - digits);
-  writeRounded({digits, count, nullptr, negative}, m, out);
+  writeRounded({digits, count, nullptr, value < 0}, m, out);
 }
 
 // Writes `value`, rounded first to `Digits` significant digits, through the
@@ -426,15 +298,18 @@ void formatFloating(double value, const FormatMask& m, Room& out) {
   if constexpr (Digits == kDoubleDigits) {
     if (std::fabs(value) < static_cast<double>(kPowersOf10[Digits])) {
       const auto whole = static_cast<long long>(value);
-      if (static_cast<double>(whole) == value) return formatInteger(whole, m, out);
+      if (static_cast<double>(whole) == value) return writeInteger(whole, m, out);
     }
   }
   uint64_t n = 0;
-  if (!scaledToPlaces<Digits>(value, m.decimals, n)) return formatDecimal(decimalOf(value, Digits), m, out);
-  writeScaled(n, value < 0 && n != 0, m, out);
+  if (!formatting::scaledToPlaces<Digits>(value, m.decimals, n))
+    return formatDecimal(decimalOf(value, Digits), m, out);
+  writeFigure(n, value < 0 && n != 0, m, out);
 }
 
 }  // namespace
+
+formatting::Quotient formatting::dividedByPowerOf10(uint64_t x, size_t k) { return kDividers[k](x); }
 
 std::string Format(double value, const FormatMask& mask) {
   std::string out;
@@ -464,7 +339,7 @@ const std::string& FormatInto(std::string& out, float value, const FormatMask& m
 }
 const std::string& FormatIntegerInto(std::string& out, long long value, const FormatMask& mask) {
   StringRoom room{out};
-  formatInteger(value, mask, room);
+  writeInteger(value, mask, room);
   return out;
 }
 
@@ -472,11 +347,11 @@ std::string_view FormatInto(FigureText& out, double value, const FormatMask& mas
   formatFloating<kDoubleDigits>(value, mask, out);
   return out.view();
 }
-std::string_view FormatInto(FigureText& out, float value, const FormatMask& mask) {
+std::string_view formatting::formatSingle(FigureText& out, float value, const FormatMask& mask) {
   formatFloating<kSingleDigits>(static_cast<double>(value), mask, out);
   return out.view();
 }
-std::string_view FormatIntegerInto(FigureText& out, long long value, const FormatMask& mask) {
-  formatInteger(value, mask, out);
+std::string_view formatting::formatInteger(FigureText& out, long long value, const FormatMask& mask) {
+  writeInteger(value, mask, out);
   return out.view();
 }

@@ -19,11 +19,21 @@
 // every digit (so 2.675 gives "2.68" with "0.00", and 2.5 gives "3" with
 // "0"). A negative value is written with a leading "-", unless it rounds to
 // 0. A value that is not a number, or is infinite, is written as 0.
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
 #include <concepts>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
+
+#include "common/SignificantDigits.h"
 
 // A mask read once: its body runs from its first placeholder or point to
 // its last; before the body is its prefix, after it its suffix. A mask
@@ -154,12 +164,213 @@ class FigureText {
   bool placed_ = false;
 };
 
-// Format's text written into `out`; answers it.
+// How a figure is written, shared by Format.cpp and the FormatInto of a
+// FigureText below: that one is inlined where a figure is written (as
+// FixedLine's put and putRight are), so that a mask written as a literal
+// folds its tests away, and writes the usual figure there, one whose digits
+// fit 32 bits; any other goes to Format.cpp.
+namespace formatting {
+
+// "00" to "99", the two digits of each number below 100.
+inline constexpr char kDigitPairs[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
+// The decimal digits of x (none for 0).
+template <class Number>
+constexpr std::size_t digitCount(Number x) {
+  // log10(2) is about 1233 / 4096: from the bits the count or one fewer.
+  const std::size_t fewer = static_cast<std::size_t>(std::bit_width(x)) * 1233 >> 12;
+  return fewer + (x >= kPowersOf10[fewer] ? 1 : 0);
+}
+
+// Writes `pairs` pairs of the last digits of x backwards, ending at `end`,
+// and moves `end` to the first; answers x without them.
+template <class Number>
+[[gnu::always_inline]] inline Number pairsBefore(char*& end, Number x, std::size_t pairs) {
+  for (; pairs > 0; --pairs, x /= 100) {
+    end -= 2;
+    std::memcpy(end, kDigitPairs + x % 100 * 2, 2);
+  }
+  return x;
+}
+
+// Writes the `count` last digits of x backwards, ending at `end` (zeros in
+// front where x has fewer); answers x without them.
+template <class Number>
+[[gnu::always_inline]] inline Number digitsBefore(char* end, Number x, std::size_t count) {
+  x = pairsBefore(end, x, count / 2);
+  if (count % 2 == 0) return x;
+  end[-1] = static_cast<char>('0' + x % 10);
+  return x / 10;
+}
+
+// Writes x, below 10^count, as `count` digits ending at `end` (zeros in
+// front where x has fewer): the first needs no division.
+template <class Number>
+[[gnu::always_inline]] inline void allDigitsBefore(char* end, Number x, std::size_t count) {
+  x = pairsBefore(end, x, count / 2);
+  if (count % 2 == 1) end[-1] = static_cast<char>('0' + x);
+}
+
+// Copies a mask's few characters before or after its digits.
+[[gnu::always_inline]] inline void copyMaskText(std::string_view text, char* to) {
+  for (char c : text) *to++ = c;
+}
+
+// Writes a number through the mask `m` (one with a body) into `out`,
+// replacing its text: `scaled` is the number times 10^decimals (the mask's
+// decimals, at most 19), "-" in front when `negative`. A number below 2^32
+// (most figures) is written in 32-bit arithmetic, a larger one in 64.
+template <class Number, class Room>
+[[gnu::always_inline]] inline void writeScaled(Number scaled, bool negative, const FormatMask& m, Room& out) {
+  const std::size_t digits = digitCount(scaled);
+  const std::size_t wholeDigits = std::max(digits > m.decimals ? digits - m.decimals : 0, m.minimum);
+  const std::size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
+  const std::size_t size = (negative ? 1 : 0) + m.fixed + wholeDigits + commas;
+  char* const start = out.take(size);
+  // From the end: the suffix, the fraction, the point, the whole part.
+  const std::string_view suffix = m.suffix();
+  char* at = start + size - suffix.size();
+  copyMaskText(suffix, at);
+  Number whole = scaled;
+  if (m.point) {
+    whole = digitsBefore(at, scaled, m.decimals);
+    at -= m.decimals;
+    *--at = '.';
+  }
+  if (!m.grouped) {
+    allDigitsBefore(at, whole, wholeDigits);
+  } else {
+    // Grouped by thousands from the right.
+    std::size_t left = wholeDigits;
+    for (; left > 3; left -= 3) {
+      whole = digitsBefore(at, whole, 3);
+      at -= 3;
+      *--at = ',';
+    }
+    allDigitsBefore(at, whole, left);
+  }
+  at = start;
+  if (negative) *at++ = '-';
+  copyMaskText(m.prefix(), at);
+}
+
+// x / 10^k for x below 2^24 and k from 1 to 7, without a division: x times
+// 2^shift / 10^k (rounded up), shifted back. With `shift` 24 bits more than
+// 10^k has, the rounding up stays below what would change the quotient for
+// any x below 2^24, and the product below 2^49.
+struct Reciprocal {
+  std::uint64_t multiplier;
+  int shift;
+};
+constexpr Reciprocal reciprocalOf(std::uint64_t power) {
+  const int shift = 24 + std::bit_width(power - 1);
+  return {(std::uint64_t{1} << shift) / power + 1, shift};
+}
+template <std::size_t... K>
+constexpr auto reciprocals(std::index_sequence<K...>) {
+  return std::array<Reciprocal, sizeof...(K)>{reciprocalOf(kPowersOf10[K + 1])...};
+}
+inline constexpr auto kReciprocals = reciprocals(std::make_index_sequence<7>());
+[[gnu::always_inline]] inline std::uint64_t dividedBySmallPower(std::uint64_t x, std::size_t k) {
+  const Reciprocal& r = kReciprocals[k - 1];
+  return x * r.multiplier >> r.shift;
+}
+
+// x / 10^k and x % 10^k, for k up to 19.
+struct Quotient {
+  std::uint64_t quotient, remainder;
+};
+Quotient dividedByPowerOf10(std::uint64_t x, std::size_t k);
+
+inline constexpr int kDoubleDigits = 15;
+inline constexpr int kSingleDigits = 7;
+
+// The value rounded as Format rounds it, times 10^decimals: first to
+// `Digits` significant digits, then to `decimals` places, a half away from
+// zero. False where whole numbers do not hold it (Format.cpp then writes it
+// from its printed digits).
+template <int Digits>
+[[gnu::always_inline]] inline bool scaledToPlaces(double value, std::size_t decimals, std::uint64_t& n) {
+  if (decimals >= std::size(kPowersOf10)) return false;
+  n = 0;
+  // 0, infinities and non-numbers are outside the range the digits are
+  // found for: asked after, they cost the usual figure nothing.
+  Significant s;
+  bool found = false;
+  if constexpr (Digits == kSingleDigits) {
+    // A Single's digits in double arithmetic, exact for its few bits.
+    found = SingleSignificantDigits(static_cast<float>(std::fabs(value)), s);
+  } else {
+    found = SignificantDigits(std::fabs(value), Digits, s);
+  }
+  if (!found) return !std::isfinite(value) || value == 0;
+  // The digits below the mask's places dropped, a half away from zero.
+  const long drop = static_cast<long>(Digits) - s.point - static_cast<long>(decimals);
+  if (drop <= 0) {
+    if (Digits - drop > 19) return false;
+    n = s.number * kPowersOf10[-drop];
+  } else if constexpr (Digits == kSingleDigits) {
+    // Seven digits and a half of 10^drop are below 2^24: divided by a
+    // multiplication and a shift. Dropping more than seven leaves less than
+    // a half: 0.
+    if (drop <= Digits) n = dividedBySmallPower(s.number + kPowersOf10[drop] / 2, static_cast<std::size_t>(drop));
+  } else if (drop < static_cast<long>(std::size(kPowersOf10))) {
+    const Quotient q = dividedByPowerOf10(s.number, static_cast<std::size_t>(drop));
+    n = q.quotient + (q.remainder >= kPowersOf10[drop] / 2 ? 1 : 0);
+  }
+  return true;
+}
+
+// The magnitude of a whole number (that of the smallest does not fit a
+// long long).
+constexpr unsigned long long magnitudeOf(long long value) {
+  return value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+}
+
+// The magnitude of a whole number times 10^decimals, where it is below
+// 10^19. It needs no rounding: its digits go straight to the mask.
+[[gnu::always_inline]] inline bool integerToPlaces(long long value, std::size_t decimals, std::uint64_t& n) {
+  const unsigned long long magnitude = magnitudeOf(value);
+  if (decimals >= std::size(kPowersOf10) || magnitude >= kPowersOf10[std::size(kPowersOf10) - 1 - decimals])
+    return false;
+  n = magnitude * kPowersOf10[decimals];
+  return true;
+}
+
+// FormatInto a FigureText of any figure (Format.cpp).
+std::string_view formatSingle(FigureText& out, float value, const FormatMask& mask);
+std::string_view formatInteger(FigureText& out, long long value, const FormatMask& mask);
+
+}  // namespace formatting
+
+// Format's text written into `out`; answers it. A Single's or an integer's
+// digits that fit 32 bits are written here, from a copy of the mask (one
+// the figure's characters cannot overwrite, so that a literal's stays
+// folded throughout); any other figure in Format.cpp.
 std::string_view FormatInto(FigureText& out, double value, const FormatMask& mask);
-std::string_view FormatInto(FigureText& out, float value, const FormatMask& mask);
-std::string_view FormatIntegerInto(FigureText& out, long long value, const FormatMask& mask);
+[[gnu::always_inline]] inline std::string_view FormatInto(FigureText& out, float value, const FormatMask& mask) {
+  using namespace formatting;
+  const FormatMask m = mask;
+  std::uint64_t n = 0;
+  if (!m.hasBody() || !scaledToPlaces<kSingleDigits>(value, m.decimals, n) || n > UINT32_MAX)
+    return formatSingle(out, value, mask);
+  writeScaled(static_cast<std::uint32_t>(n), value < 0 && n != 0, m, out);
+  return out.view();
+}
+[[gnu::always_inline]] inline std::string_view FormatIntegerInto(FigureText& out, long long value,
+                                                                 const FormatMask& mask) {
+  using namespace formatting;
+  const FormatMask m = mask;
+  std::uint64_t n = 0;
+  if (!m.hasBody() || !integerToPlaces(value, m.decimals, n) || n > UINT32_MAX)
+    return formatInteger(out, value, mask);
+  writeScaled(static_cast<std::uint32_t>(n), value < 0, m, out);
+  return out.view();
+}
 
 template <std::integral T>
-std::string_view FormatInto(FigureText& out, T value, const FormatMask& mask) {
+[[gnu::always_inline]] inline std::string_view FormatInto(FigureText& out, T value, const FormatMask& mask) {
   return FormatIntegerInto(out, static_cast<long long>(value), mask);
 }

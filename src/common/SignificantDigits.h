@@ -73,7 +73,8 @@ inline bool SingleSignificantDigits(float value, Significant& s) {
     scaled = x * kExactPowersOf10[kSignificant - point];
   }
   // To the nearest whole number, a tie to the even one: below 2^52, adding
-  // and taking away 2^52 rounds so.
+  // and taking away 2^52 rounds so (and the signed conversion, the shorter,
+  // holds it).
   const double nearest = (scaled + 0x1p52) - 0x1p52;
-  return SetSignificant(static_cast<uint64_t>(nearest), point, kSignificant, s);
+  return SetSignificant(static_cast<uint64_t>(static_cast<int64_t>(nearest)), point, kSignificant, s);
 }

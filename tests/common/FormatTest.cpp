@@ -119,8 +119,10 @@ TEST(Format, SignificantDigitsRoundAsPrintedDigitsDo) {
 
 // A Single's point found from its power of two, each side of a power of
 // ten (and where rounding to seven digits carries to one more), its digits
-// dropped to the mask's places for every count of dropped digits; 0 and the
-// values outside the whole-number path. The same text in a line as alone.
+// dropped to the mask's places for every count of dropped digits; 0, the
+// values outside the whole-number path, and figures each side of 2^32 (the
+// digits are written in 32 bits where they fit). The same text in a line as
+// alone.
 TEST(Format, SingleEachSideOfAPowerOfTen) {
   const SingleCase singles[] = {
       {0.1f, "0.0000000", "0.1000000"},
@@ -146,6 +148,9 @@ TEST(Format, SingleEachSideOfAPowerOfTen) {
       {-std::numeric_limits<float>::infinity(), "0.0", "0.0"},
       {1e30f, "#,##0", "1,000,000,000,000,000,000,000,000,000,000"},
       {-0.000001f, "0.00", "0.00"},
+      {4294967.0f, "0.000", "4294967.000"},  // 4294967000 thousandths: 32 bits
+      {4294968.0f, "0.000", "4294968.000"},  // 4294968000: 64
+      {-9999999.0f, "#,##0.000", "-9,999,999.000"},
   };
   FigureText figure;
   char line[16];
@@ -217,5 +222,30 @@ TEST(Format, WholeDoubleAsItsInteger) {
     EXPECT_EQ(FormatInto(reused, c.value, c.mask), c.text) << c.value;
     figure.aim(line + sizeof line, sizeof line, true);
     EXPECT_EQ(FormatInto(figure, c.value, c.mask), c.text) << c.value;
+  }
+}
+
+// An integer whose digits fit 32 bits is written where it is formatted, a
+// longer one in 64: the same text each side of 2^32 (4294967296), alone and
+// in a figure's room.
+TEST(Format, IntegersEachSideOf32Bits) {
+  struct IntegerCase {
+    long long value;
+    const char* mask;
+    const char* text;
+  };
+  const IntegerCase integers[] = {
+      {4294967295, "0", "4294967295"},
+      {-4294967296, "0", "-4294967296"},
+      {42949672, "0.00", "42949672.00"},  // 4294967200 hundredths
+      {42949673, "0.00", "42949673.00"},  // 4294967300
+      {-32768, "#,##0", "-32,768"},
+  };
+  FigureText figure;
+  char line[16];
+  for (const IntegerCase& c : integers) {
+    figure.aim(line + sizeof line, sizeof line, false);
+    EXPECT_EQ(FormatInto(figure, c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
+    EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value;
   }
 }
