@@ -88,9 +88,10 @@ template <class R, class Take>
 void EachWithIdTail(const records::FileImage<R>& file, uint16_t tail, Take take) {
   const long count = file.count();
   if (count == 0) return;
-  const uint8_t* p = file.bytes(1);
-  for (long n = 1; n <= count; ++n, p += R::Length)
-    if (IdTail(p + R::IdAt) == tail) take(p, n);
+  const uint8_t* const first = file.bytes(1);
+  const uint8_t* const end = first + count * R::Length;
+  for (const uint8_t* p = first; p != end; p += R::Length)
+    if (IdTail(p + R::IdAt) == tail) take(p, (p - first) / R::Length + 1);
 }
 
 // A deleted (released) group record. A group record or sales row is free
