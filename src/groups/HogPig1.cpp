@@ -99,8 +99,7 @@ HogPig1::HogPig1(QWidget* parent) : platform::Form("HogPig1", parent) {
     platform::placeTwips(label, kListLeft + 30 + (c.column - 1) * kCharTwips, top, c.width * kCharTwips,
                          c.lines == ColumnCaption::TwoLines ? 2 * line : line);
   }
-  PigList = new platform::ListBox(this, "PigList", true);
-  PigList->setFont(platform::makeFont("Courier New", 10));
+  PigList = new platform::ListBox(this, "PigList", true, platform::makeFont("Courier New", 10));
   platform::placeTwips(PigList, kListLeft, kListTop, 11040, 5400);
   SetBoundsTwips(0, 0, 11400, 7200);
 }
