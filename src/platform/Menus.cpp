@@ -35,9 +35,10 @@ void MenuBar::resizeEvent(QResizeEvent* event) {
 }
 
 bool MenuBar::keepsPlaces() const {
-  // Left to right with no separator, an item's place does not depend on
-  // the bar's size; the bar's own size only tells which items fit.
-  if (layoutDirection() != Qt::LeftToRight) return false;
+  // Left to right with no separator and no corner widget, an item's place
+  // does not depend on the bar's size; the size only tells which items fit.
+  if (layoutDirection() != Qt::LeftToRight || cornerWidget(Qt::TopLeftCorner) || cornerWidget(Qt::TopRightCorner))
+    return false;
   const int panel = style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this);
   const QRect inside = rect().adjusted(panel, 0, -panel, 0);
   for (QAction* action : actions()) {
