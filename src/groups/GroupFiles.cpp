@@ -115,39 +115,50 @@ GroupRecord GroupBook::group(long n) const {
   return g;
 }
 
-const GroupBook::Family& GroupBook::familyOf(const std::string& id) const {
-  static const Family kNone;
+GroupBook::Family GroupBook::familyOf(const std::string& id) const {
   const std::string k = RTrim(id);
-  if (k.empty() || k.size() > static_cast<size_t>(GroupRecord::IdWidth)) return kNone;
+  if (k.empty() || k.size() > static_cast<size_t>(GroupRecord::IdWidth)) return {};
   uint8_t stored[GroupRecord::IdWidth];
   std::memset(stored, ' ', sizeof stored);
   std::memcpy(stored, k.data(), k.size());
   const TailIndex& index = tailIndex(IdTail(stored));
-  const auto it = index.find(PackedId(stored));
-  return it == index.end() ? kNone : it->second;
+  const auto it = index.slotOf.find(PackedId(stored));
+  if (it == index.slotOf.end()) return {};
+  const long* const numbers = index.numbers.data();
+  const size_t* const starts = &index.starts[2 * it->second];
+  return {{numbers + starts[0], numbers + starts[1]}, {numbers + starts[1], numbers + starts[2]}};
 }
 
 const GroupBook::TailIndex& GroupBook::tailIndex(uint16_t tail) const {
   if (const auto it = tails_.find(tail); it != tails_.end()) return it->second;
   TailIndex& index = tails_[tail];
-  // The records of a group follow each other more often than not: the
-  // family of the record before is found without a look-up.
+  // Each record of the tail is noted with the list it goes to (2 x slot for
+  // a group record, 2 x slot + 1 for a sales row), then the lists are laid
+  // end to end, each in record order. The records of a group follow each
+  // other more often than not: the slot of the record before is taken
+  // without a look-up.
+  std::vector<std::pair<size_t, long>> noted;
+  std::vector<size_t> sizes;
   uint64_t lastId = kFreeId;
-  Family* last = nullptr;
-  const auto familyAt = [&](const uint8_t* id) -> Family* {
+  size_t lastList = 0;
+  const auto note = [&](const uint8_t* id, long n, size_t sales) {
     const uint64_t k = PackedId(id);
+    if (k == kFreeId) return;
     if (k != lastId) {
       lastId = k;
-      last = k == kFreeId ? nullptr : &index[k];
+      lastList = 2 * index.slotOf.try_emplace(k, index.slotOf.size()).first->second;
+      if (lastList == sizes.size()) sizes.resize(lastList + 2);
     }
-    return last;
+    ++sizes[lastList + sales];
+    noted.emplace_back(lastList + sales, n);
   };
-  EachWithIdTail(groups_, tail, [&](const uint8_t* p, long n) {
-    if (Family* family = familyAt(p + GroupRecord::IdAt)) family->groups.push_back(n);
-  });
-  EachWithIdTail(sales_, tail, [&](const uint8_t* p, long n) {
-    if (Family* family = familyAt(p + SalesRecord::IdAt)) family->sales.push_back(n);
-  });
+  EachWithIdTail(groups_, tail, [&](const uint8_t* p, long n) { note(p + GroupRecord::IdAt, n, 0); });
+  EachWithIdTail(sales_, tail, [&](const uint8_t* p, long n) { note(p + SalesRecord::IdAt, n, 1); });
+  index.starts.assign(sizes.size() + 1, 0);
+  for (size_t list = 0; list < sizes.size(); ++list) index.starts[list + 1] = index.starts[list] + sizes[list];
+  std::vector<size_t> next(index.starts.begin(), index.starts.end() - 1);
+  index.numbers.resize(noted.size());
+  for (const auto& [list, n] : noted) index.numbers[next[list]++] = n;
   return index;
 }
 
@@ -157,7 +168,7 @@ std::vector<PigsOutLot> GroupOutLots(const GroupBook& book, const GroupRecord& g
   std::vector<PigsOutLot> lots;
   const int stage = StageOf(g.Stage);
   if (stage < 0) return lots;
-  const GroupBook::Family& family = book.familyOf(g.GroupId);
+  const GroupBook::Family family = book.familyOf(g.GroupId);
   lots.reserve(family.sales.size() + (stage != 2 ? family.groups.size() : 0));
   if (stage != 2) {
     const char next = stage == 0 ? 'G' : 'F';

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -44,17 +45,24 @@ class GroupBook {
   const records::FileImage<GroupRecord>& groupFile() const { return groups_; }
   const records::FileImage<SalesRecord>& salesFile() const { return sales_; }
 
-  // The group records and sales rows of an ID (trailing blanks off).
+  // The group records and sales rows of an ID (trailing blanks off), as
+  // long as the book is.
   struct Family {
-    std::vector<long> groups, sales;
+    std::span<const long> groups, sales;
   };
-  const Family& familyOf(const std::string& id) const;
-  const std::vector<long>& groupsOf(const std::string& id) const { return familyOf(id).groups; }
+  Family familyOf(const std::string& id) const;
+  std::span<const long> groupsOf(const std::string& id) const { return familyOf(id).groups; }
 
  private:
-  // The families of the IDs that end in the same two stored characters, by
-  // the six stored characters of the ID packed into one number.
-  using TailIndex = std::unordered_map<uint64_t, Family>;
+  // The families of the IDs that end in the same two stored characters. An
+  // ID (its six stored characters packed into one number) has a slot; the
+  // numbers of slot s stand together, its group records from starts[2s],
+  // its sales rows from starts[2s + 1], up to the next start.
+  struct TailIndex {
+    std::unordered_map<uint64_t, size_t> slotOf;
+    std::vector<size_t> starts;
+    std::vector<long> numbers;
+  };
   const TailIndex& tailIndex(uint16_t tail) const;
 
   records::FileImage<GroupRecord> groups_;
@@ -80,9 +88,10 @@ template <class R, class Take>
 void EachWithIdTail(const records::FileImage<R>& file, uint16_t tail, Take take) {
   const long count = file.count();
   if (count == 0) return;
-  const uint8_t* p = file.bytes(1);
-  for (long n = 1; n <= count; ++n, p += R::Length)
-    if (IdTail(p + R::IdAt) == tail) take(p, n);
+  const uint8_t* const first = file.bytes(1);
+  const uint8_t* const end = first + count * R::Length;
+  for (const uint8_t* p = first; p != end; p += R::Length)
+    if (IdTail(p + R::IdAt) == tail) take(p, (p - first) / R::Length + 1);
 }
 
 // A deleted (released) group record. A group record or sales row is free

@@ -87,19 +87,19 @@ HogPig1::HogPig1(QWidget* parent) : platform::Form("HogPig1", parent) {
 
   Label8 = new platform::Label(this, "Label8");
   platform::placeTwips(Label8, kListLeft, 360, 3000, 255);
+  // A line of the captions, in the window's font as theirs; the two lines
+  // end just above the list.
+  const int line = static_cast<int>(fontMetrics().lineSpacing() * platform::screen().twipsPerPixel());
   int k = 0;
   for (const ColumnCaption& c : kColumns) {
     if (++k == 8) ++k;  // Label8 is the stage word
     auto* label = new platform::Label(this, "Label" + std::to_string(k), ShownCaption(c));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The two lines end just above the list.
-    const int line = static_cast<int>(label->fontMetrics().lineSpacing() * platform::screen().twipsPerPixel());
     const int top = kListTop - 60 - 2 * line + (c.lines == ColumnCaption::Lower ? line : 0);
     platform::placeTwips(label, kListLeft + 30 + (c.column - 1) * kCharTwips, top, c.width * kCharTwips,
                          c.lines == ColumnCaption::TwoLines ? 2 * line : line);
   }
-  PigList = new platform::ListBox(this, "PigList", true);
-  PigList->setFont(platform::makeFont("Courier New", 10));
+  PigList = new platform::ListBox(this, "PigList", true, platform::makeFont("Courier New", 10));
   platform::placeTwips(PigList, kListLeft, kListTop, 11040, 5400);
   SetBoundsTwips(0, 0, 11400, 7200);
 }

@@ -64,8 +64,7 @@ HogSale1::HogSale1(QWidget* parent) : platform::Form("HogSale1", parent) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   }
-  SaleList = new platform::ListBox(this, "SaleList", true);
-  SaleList->setFont(platform::makeFont("Courier New", 10));
+  SaleList = new platform::ListBox(this, "SaleList", true, platform::makeFont("Courier New", 10));
   platform::placeTwips(SaleList, kListLeft, 1380, 11400, 5400);
   SetBoundsTwips(0, 0, 11760, 7200);
 }

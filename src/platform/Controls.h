@@ -221,7 +221,9 @@ void SetFocusOn(QWidget* control);
 class ListBox : public QAbstractScrollArea {
   Q_OBJECT
  public:
+  // The rows are written in `font`, Courier New 9 unless given.
   ListBox(QWidget* parent, const std::string& name, bool multiSelect = true);
+  ListBox(QWidget* parent, const std::string& name, bool multiSelect, const QFont& font);
   ~ListBox() override;
   void AddItem(const std::string& text);
   void AddItem(const std::string& text, long itemData);

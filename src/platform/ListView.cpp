@@ -24,9 +24,11 @@
 namespace platform {
 
 ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect)
+    : ListBox(parent, name, multiSelect, makeFont("Courier New", 9)) {}
+ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect, const QFont& font)
     : QAbstractScrollArea(parent), multiSelect_(multiSelect) {
   setObjectName(QString::fromStdString(name));
-  setFont(makeFont("Courier New", 9));
+  setFont(font);
   viewport()->setBackgroundRole(QPalette::Base);
 }
 ListBox::~ListBox() = default;

@@ -1,6 +1,7 @@
 #include "platform/Menus.h"
 
 #include <QEvent>
+#include <QStyle>
 
 #include "platform/Ansi.h"
 
@@ -29,8 +30,24 @@ bool MenuBar::event(QEvent* event) {
 }
 
 void MenuBar::resizeEvent(QResizeEvent* event) {
-  QMenuBar::resizeEvent(event);  // measures the items again
+  if (isVisible() || !keepsPlaces()) QMenuBar::resizeEvent(event);  // measures the items again
   measuredUnseen_ = !isVisible();
+}
+
+bool MenuBar::keepsPlaces() const {
+  // Left to right with no separator and no corner widget, an item's place
+  // does not depend on the bar's size; the size only tells which items fit.
+  if (layoutDirection() != Qt::LeftToRight || cornerWidget(Qt::TopLeftCorner) || cornerWidget(Qt::TopRightCorner))
+    return false;
+  const int panel = style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this);
+  const QRect inside = rect().adjusted(panel, 0, -panel, 0);
+  for (QAction* action : actions()) {
+    if (!action->isVisible()) continue;
+    if (action->isSeparator()) return false;
+    const QRect place = actionGeometry(action);  // measured now if anything changed since
+    if (!place.isValid() || !inside.contains(place)) return false;
+  }
+  return true;
 }
 
 void MenuBar::actionEvent(QActionEvent* event) {

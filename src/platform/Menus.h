@@ -16,9 +16,12 @@ namespace platform {
 // brings two such measures for nothing: one before the bar spans its window
 // (every item past the bar's narrow first width, so an overflow menu is
 // built for them), and the showing itself measuring again at the size the
-// resize just before it measured. This bar takes its window's width before
-// it is first measured, and a showing that follows a measure at the bar's
-// present size, nothing having changed since, keeps that measure.
+// resize just before it measured; and the resize that gives the bar its
+// height measures again what the window's layout has just measured. This
+// bar takes its window's width before it is first measured; a hidden bar
+// resized with its items where a new measure would put them again keeps
+// them; and a showing that follows a measure at the bar's present size,
+// nothing having changed since, keeps that measure.
 class MenuBar : public QMenuBar {
   Q_OBJECT
  public:
@@ -31,6 +34,9 @@ class MenuBar : public QMenuBar {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Whether a new measure would leave every item where it is: each one
+  // inside the bar at its present size.
+  bool keepsPlaces() const;
   // Laid out by a resize while hidden, and nothing changed since.
   bool measuredUnseen_ = false;
 };

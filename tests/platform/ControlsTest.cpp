@@ -317,9 +317,9 @@ class MeasureCounting : public QProxyStyle {
 }  // namespace
 
 // A window's menu bar lies where the toolkit's bar in a layout lies, its items
-// where that bar places them, measured once as it spans the window and once
-// as it takes its height.
-TEST(MenuBar, ShowsItsItemsAsTheToolkitsBarMeasuringThemOnceAtEachSize) {
+// where that bar places them, measured once as it spans the window: taking
+// its height moves none of them.
+TEST(MenuBar, ShowsItsItemsAsTheToolkitsBarMeasuringThemOnce) {
   TestPlatform tp;
   for (const std::vector<const char*>& captions :
        {std::vector<const char*>{"&EDIT", "&DELETE", "&PRINT", "&EXIT"}, {"Pigs IN", "&HELP", "EXIT"}, {"&Input"}}) {
@@ -337,10 +337,32 @@ TEST(MenuBar, ShowsItsItemsAsTheToolkitsBarMeasuringThemOnceAtEachSize) {
       expectedItems.Add(i, captions[static_cast<size_t>(i)]);
     }
     for (Form* w : {&window, &expected}) w->SetBoundsTwips(0, 0, 9000, 4000), w->show();
-    EXPECT_EQ(counting->measures, 2 * static_cast<int>(captions.size())) << captions[0];
+    EXPECT_EQ(counting->measures, static_cast<int>(captions.size())) << captions[0];
     EXPECT_EQ(bar->geometry(), toolkits->geometry()) << captions[0];
     EXPECT_EQ(bar->findChildren<QMenu*>().size(), 0) << captions[0];  // no overflow menu
     for (int i = 0; i < static_cast<int>(captions.size()); ++i)
+      EXPECT_EQ(bar->actionGeometry(bar->actions()[i]), toolkits->actionGeometry(toolkits->actions()[i])) << i;
+  }
+}
+
+// In a window too narrow for its items, the bar still places them as the
+// toolkit's bar does.
+TEST(MenuBar, TooNarrowPlacesItsItemsAsTheToolkitsBar) {
+  TestPlatform tp;
+  for (const int width : {1500, 2400}) {
+    Form window("W"), expected("W");
+    QMenuBar* bar = AddMenuBar(&window);
+    auto* toolkits = new QMenuBar(&expected);
+    (new QVBoxLayout(&expected))->setMenuBar(toolkits);
+    expected.layout()->setContentsMargins(0, 0, 0, 0);
+    MenuArray items(bar, "Menu"), expectedItems(toolkits, "Menu");
+    for (int i = 0; i < 6; ++i) {
+      items.Add(i, "ITEM " + std::to_string(i));
+      expectedItems.Add(i, "ITEM " + std::to_string(i));
+    }
+    for (Form* w : {&window, &expected}) w->SetBoundsTwips(0, 0, width, 4000), w->show();
+    EXPECT_EQ(bar->geometry(), toolkits->geometry()) << width;
+    for (int i = 0; i < 6; ++i)
       EXPECT_EQ(bar->actionGeometry(bar->actions()[i]), toolkits->actionGeometry(toolkits->actions()[i])) << i;
   }
 }
