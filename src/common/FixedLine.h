@@ -28,10 +28,10 @@ class FixedLine {
   }
   // Writes `value` left-aligned from column `col`, at most `width` characters.
   FixedLine& put(int col, std::string_view value, int width) {
-    if (col < 1 || width <= 0 || static_cast<size_t>(col - 1) >= text_.size()) return *this;
-    const size_t at = static_cast<size_t>(col - 1);
-    const size_t n = std::min(std::min(value.size(), static_cast<size_t>(width)), text_.size() - at);
-    copyText(text_.data() + at, value.data(), n);
+    // A column before the first stands far past the line's end.
+    const size_t at = static_cast<size_t>(col) - 1, size = text_.size();
+    if (at >= size || width <= 0) return *this;
+    copyText(text_.data() + at, value.data(), std::min(std::min(value.size(), static_cast<size_t>(width)), size - at));
     return *this;
   }
   // Writes `value` right-aligned in the `width` columns that begin at `col`;
@@ -48,9 +48,10 @@ class FixedLine {
   template <class T>
     requires std::integral<T> || std::floating_point<T>
   [[gnu::always_inline]] FixedLine& put(int col, T value, const FormatMask& mask, int width) {
-    const bool inLine = col >= 1 && width > 0 && static_cast<size_t>(col - 1) < text_.size();
-    const size_t at = inLine ? static_cast<size_t>(col - 1) : 0;
-    figure_.aim(text_.data() + at, inLine ? std::min(static_cast<size_t>(width), text_.size() - at) : 0, false);
+    const size_t size = text_.size(), from = static_cast<size_t>(col) - 1;  // as in put above
+    const bool inLine = from < size && width > 0;
+    const size_t at = inLine ? from : 0;
+    figure_.aim(text_.data() + at, inLine ? std::min(static_cast<size_t>(width), size - at) : 0, false);
     const std::string_view figure = FormatInto(figure_, value, mask);
     return figure_.placed() ? *this : put(col, figure, width);
   }

@@ -30,14 +30,20 @@ namespace {
   return tens | (x - tens * 10) << 8;
 }
 
-// The `digits` digits of `number` (below 10^digits, `digits` at most 16)
-// written as 16 characters from `out` on (zeros after the number's own);
-// answers how many digits run up to the last that is not 0.
-[[gnu::always_inline]] inline int digitText(uint64_t number, int digits, char* out) {
-  static_assert(std::endian::native == std::endian::little, "a block's first digit is its first byte");
+// The `digits` digits of `number` (below 10^digits, `digits` at most 15) as
+// characters, eight to a word, the first digit in the lowest byte (zeros
+// after the number's own), and how many digits run up to the last that is
+// not 0.
+struct DigitWords {
+  uint64_t first, second;
+  int count;
+};
+[[gnu::always_inline]] inline DigitWords digitWords(uint64_t number, int digits) {
+  static_assert(std::endian::native == std::endian::little, "a word's first digit is its lowest byte");
   constexpr uint64_t kZeros = 0x3030303030303030;  // "00000000"
-  // The digits of a block after its last that is not 0 are its high zero bytes.
-  const auto significant = [](uint64_t block) { return 8 - std::countl_zero(block) / 8; };
+  // The digits of a word after its last that is not 0 are its high zero
+  // bytes (a word of the number's first digit is never 0).
+  const auto significant = [](uint64_t word) { return 8 - static_cast<int>(std::countl_zero(word | 1) / 8u); };
   uint64_t first = 0, second = 0;
   if (digits <= 8) {
     first = eightDigits(static_cast<uint32_t>(number * kPowersOf10[8 - digits]));
@@ -46,77 +52,91 @@ namespace {
     first = eightDigits(static_cast<uint32_t>(all / 100000000));
     second = eightDigits(static_cast<uint32_t>(all % 100000000));
   }
-  const uint64_t text[2] = {first + kZeros, second + kZeros};
-  std::memcpy(out, text, sizeof text);
-  return second != 0 ? 8 + significant(second) : significant(first);
+  return {first + kZeros, second + kZeros, second != 0 ? 8 + significant(second) : significant(first)};
+}
+
+// `word`'s eight characters with the point put in ahead of character `at`
+// (0 to 7): the characters from there on move up one, the last falls out.
+inline uint64_t withPoint(uint64_t word, int at) {
+  const uint64_t before = (uint64_t{1} << 8 * at) - 1;
+  return (word & before) | uint64_t{'.'} << 8 * at | (word & ~before) << 8;
 }
 
 // As "%.*G" writes a value of `digits` significant digits `s` that it
 // writes without an exponent (0.0001 up to below 10^digits): the digits
 // without trailing zeros, the point where they need one, and no 0 before the
 // point, written from `out` on. Answers where the text ends, or null for any
-// other value. Each run of digits is copied as a block of 16 and kept as far
-// as it goes: `out` has room for 16 characters past the text.
+// other value. The text is made in words and stored whole: `out` has room
+// for 24 characters past the sign.
 [[gnu::always_inline]] inline char* plainText(const Significant& s, int digits, bool negative, char* out) {
-  if (s.point < -3 || s.point > digits) return nullptr;
   const int point = s.point;
-  const int whole = std::max(point, 0);  // digits before the point
-  char digit[32];
-  // The digits up to the last that is not 0, and every digit before the point.
-  const int count = std::max(digitText(s.number, digits, digit), point);
-  std::memset(digit + 16, '0', 16);
-  char* at = out;
-  *at = '-';
-  at += negative;
-  std::memcpy(at, digit, 16);
-  at += whole;
-  if (count > point) {
-    *at++ = '.';
-    std::memcpy(at, "000", 3);  // before the first digit of a value below 0.1
-    at += whole - point;
-    std::memcpy(at, digit + whole, 16);
-    at += count - whole;
+  if (point < -3 || point > digits) return nullptr;
+  const auto [first, second, count] = digitWords(s.number, digits);
+  uint64_t text[3] = {};  // the text, eight characters to a word
+  int length = 0;
+  if (point > 0) {
+    // The point after the digits before it (left out after a whole number);
+    // the last digit moved out is a 0, after at most 15.
+    if (point < 8) {
+      text[0] = withPoint(first, point);
+      text[1] = second << 8 | first >> 56;
+    } else {
+      text[0] = first;
+      text[1] = withPoint(second, point - 8);
+    }
+    length = count > point ? count + 1 : point;
+  } else {
+    // The point, and the zeros before the first digit of a value below 0.1.
+    const int shift = 8 * (1 - point);  // 8 to 32
+    text[0] = first << shift | (0x3030302E & ((uint64_t{1} << shift) - 1));  // ".000"
+    text[1] = second << shift | first >> (64 - shift);
+    text[2] = second >> (64 - shift);
+    length = 1 - point + count;
   }
-  return at;
+  *out = '-';
+  out += negative;
+  std::memcpy(out, &text[0], 8);
+  std::memcpy(out + 8, &text[1], 8);
+  if (digits > 8) std::memcpy(out + 16, &text[2], 8);
+  return out + length;
 }
 
-// The text of a value of `digits` significant digits, written in `text`.
-std::string_view generalText(double value, int digits, char (&text)[NumberChars::kRoom]) {
+// The text of a value of `digits` significant digits, written from the
+// start of `text`; answers where it ends.
+const char* generalText(double value, int digits, char (&text)[NumberChars::kRoom]) {
   if (value == 0 || std::isnan(value)) {
     text[0] = '0';
-    return {text, 1};
+    return text + 1;
   }
-  char* const end = std::end(text);
   Significant s;
   if (SignificantDigits(std::fabs(value), digits, s))
-    if (const char* last = plainText(s, digits, value < 0, text)) return {text, static_cast<size_t>(last - text)};
+    if (const char* last = plainText(s, digits, value < 0, text)) return last;
   // As "%.*G" writes it: the exponent with a sign and at least two digits,
   // as "1E-05" and "1.5E+12"; to_chars writes it so, in small letters.
-  char* last = std::to_chars(text, end, value, std::chars_format::general, digits).ptr;
+  char* last = std::to_chars(text, std::end(text), value, std::chars_format::general, digits).ptr;
   for (char* c = text; c != last; ++c)
     if (*c >= 'a' && *c <= 'z') *c = static_cast<char>(*c - 'a' + 'A');
-  std::string_view written(text, static_cast<size_t>(last - text));
   // No 0 before the point.
-  if (written.starts_with("0.")) written.remove_prefix(1);
-  else if (written.starts_with("-0.")) {
-    text[1] = '-';
-    written.remove_prefix(1);
+  const std::string_view written(text, static_cast<size_t>(last - text));
+  if (written.starts_with("0.") || written.starts_with("-0.")) {
+    char* const zero = text + (text[0] == '-');
+    std::memmove(zero, zero + 1, static_cast<size_t>(last - zero - 1));
+    --last;
   }
-  return written;
+  return last;
 }
 
 }  // namespace
 
 NumberChars SingleChars(float value) {
   NumberChars chars;
-  // Its seven digits in double arithmetic where a Single's value allows.
-  char* const text = chars.text_;
+  // Its seven digits in double arithmetic where a Single's value allows (not
+  // 0 nor NaN).
   Significant s;
   const char* last = nullptr;
-  if (value != 0 && SingleSignificantDigits(std::fabs(value), s) && (last = plainText(s, 7, value < 0, text)))
-    chars.keep({text, static_cast<size_t>(last - text)});
-  else
-    chars.keep(generalText(static_cast<double>(value), 7, chars.text_));
+  if (!SingleSignificantDigits(std::fabs(value), s) || !(last = plainText(s, 7, value < 0, chars.text_)))
+    last = generalText(static_cast<double>(value), 7, chars.text_);
+  chars.keep(last);
   return chars;
 }
 NumberChars DoubleChars(double value) {

@@ -20,23 +20,20 @@ std::string DoubleText(double value);
 class NumberChars {
  public:
   // Room for the longest text ("-1.23456789012346E-308"), and for the
-  // blocks of 16 digits a text without an exponent is copied in (they reach
-  // 32 characters at most).
+  // words a text without an exponent is stored in (25 characters with the
+  // sign).
   static constexpr size_t kRoom = 40;
 
-  std::string_view view() const { return {text_ + begin_, static_cast<size_t>(end_ - begin_)}; }
+  std::string_view view() const { return {text_, size_}; }
   operator std::string_view() const { return view(); }
 
  private:
   friend NumberChars SingleChars(float value);
   friend NumberChars DoubleChars(double value);
-  // Holds `written`, a text written in text_.
-  void keep(std::string_view written) {
-    begin_ = static_cast<unsigned char>(written.data() - text_);
-    end_ = static_cast<unsigned char>(begin_ + written.size());
-  }
+  // Holds the text written in text_ up to `last`.
+  void keep(const char* last) { size_ = static_cast<unsigned char>(last - text_); }
   char text_[kRoom];
-  unsigned char begin_ = 0, end_ = 0;
+  unsigned char size_ = 0;
 };
 NumberChars SingleChars(float value);
 NumberChars DoubleChars(double value);

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "common/FixedLine.h"
+#include "common/NumberText.h"
+#include "records/Fields.h"
 #include "records/SowRecord.h"
 
 inline constexpr int kSowLineWidth = 80;
@@ -21,7 +23,21 @@ inline constexpr SowFieldColumns kSowListColumns{2, 13, 37, 49, 56, 64, 73};
 
 // The seven fields of the sow stored in `sow` (her SOW.DAT bytes) written at
 // `columns` into `line`, blanked first (reused line after line), and the line.
-const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow, const SowFieldColumns& columns);
+// Inlined where a listing writes its lines, its columns known there. Text
+// fields go in as stored: their trailing blanks are the line's own.
+[[gnu::always_inline]] inline const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow,
+                                                               const SowFieldColumns& at) {
+  using records::textView;
+  return line.clear()
+      .put(at.id, textView(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
+      .put(at.breed, textView(sow + SowRecord::BreedAt, SowRecord::BreedWidth), 20)
+      .put(at.location, textView(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
+      .put(at.daysTo230, records::getI16(sow + SowRecord::DaysTo230At), "0", 3)
+      .put(at.backfat, SingleChars(records::getF32(sow + SowRecord::BackfatAt)), 4)
+      .put(at.loineye, SingleChars(records::getF32(sow + SowRecord::LoineyeAt)), 4)
+      .put(at.parities, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
+      .str();
+}
 // The list's lines of the sow stored in `sow`, written into `line`
 // (kSowLineWidth wide) and answered; the left-the-herd line fits any line of
 // 52 columns or more.

@@ -60,9 +60,10 @@ void SowPageRows(const SowPageTable& table, int page, const std::string& kindCod
   rows.clear();
   rows.reserve(SowPageTable::kSlots, static_cast<size_t>(SowPageTable::kSlots) * kSowLineWidth);
   FixedLine line(kSowLineWidth);
+  const long count = sows.count();
   for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
-    if (r < 1 || r > sows.count()) continue;
+    if (r < 1 || r > count) continue;
     const uint8_t* sow = sows.bytes(r);
     if (records::IsFreeId(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
     if (leftHerd) {
