@@ -1,27 +1,35 @@
 #include "medication/DrugListLine.h"
 
+#include <array>
+#include <cstdint>
+
 #include "common/FixedLine.h"
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "medication/MedicationFiles.h"
 
-std::string_view DrugUnitText(char unit) {
-  switch (unit) {
-    case 'M': return " ML";
-    case 'L': return " Lb/Ton";
-    case 'O': return " Oz/Gal";
-    default: return "";
-  }
+namespace {
+
+// Where each stored letter's word stands in a table of four words: the
+// letters of `letters` at 1, 2 and 3, every other character at 0 (no word).
+// A listing of thousands of drugs in no order of unit or type takes each
+// word by its place, without a turn to guess.
+constexpr std::array<uint8_t, 256> wordPlaces(std::string_view letters) {
+  std::array<uint8_t, 256> places{};
+  for (size_t i = 0; i < letters.size(); ++i) places[static_cast<unsigned char>(letters[i])] = static_cast<uint8_t>(i + 1);
+  return places;
 }
 
-std::string_view DrugTypeWord(char type) {
-  switch (type) {
-    case 'V': return "VACCINE";
-    case 'F': return "FEED MED.";
-    case 'W': return "WATER MED.";
-    default: return "";
-  }
-}
+constexpr std::array<uint8_t, 256> kUnitPlaces = wordPlaces("MLO");
+constexpr std::string_view kUnitTexts[] = {"", " ML", " Lb/Ton", " Oz/Gal"};
+constexpr std::array<uint8_t, 256> kTypePlaces = wordPlaces("VFW");
+constexpr std::string_view kTypeWords[] = {"", "VACCINE", "FEED MED.", "WATER MED."};
+
+}  // namespace
+
+std::string_view DrugUnitText(char unit) { return kUnitTexts[kUnitPlaces[static_cast<unsigned char>(unit)]]; }
+
+std::string_view DrugTypeWord(char type) { return kTypeWords[kTypePlaces[static_cast<unsigned char>(type)]]; }
 
 namespace {
 
