@@ -82,6 +82,9 @@ TEST(DrugListLine, WordsOfEveryStoredLetter) {
   }
   for (int c = 0; c < 256; ++c) {
     const char letter = static_cast<char>(c);
+    // The lines write each in all its columns, the blanks after it included.
+    EXPECT_EQ(DrugUnitColumns(letter), (std::string(DrugUnitText(letter)) + "       ").substr(0, 7)) << c;
+    EXPECT_EQ(DrugTypeColumns(letter), (std::string(DrugTypeWord(letter)) + "          ").substr(0, 10)) << c;
     if (std::string_view("MLOVFW").find(letter) != std::string_view::npos) continue;
     EXPECT_EQ(DrugUnitText(letter), "") << c;
     EXPECT_EQ(DrugTypeWord(letter), "") << c;
