@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <iterator>
 
 #include "common/NumberText.h"
@@ -103,15 +104,35 @@ void startPrintPage(platform::Printer& p) {
   }
 }
 
+// True when `text` holds blanks only, looked at a word at a time: eight
+// characters, or four, in words that may overlap where it has that many;
+// the first, middle and last of fewer.
+inline bool onlyBlanks(std::string_view text) {
+  static constexpr char kBlanks[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+  const char* c = text.data();
+  const size_t n = text.size();
+  if (n >= 8) {
+    for (size_t i = 0; i + 8 <= n; i += 8)
+      if (std::memcmp(c + i, kBlanks, 8) != 0) return false;
+    return std::memcmp(c + n - 8, kBlanks, 8) == 0;
+  }
+  if (n >= 4) return std::memcmp(c, kBlanks, 4) == 0 && std::memcmp(c + n - 4, kBlanks, 4) == 0;
+  // Fewer than four: the first, middle and last characters are all of them.
+  return n == 0 || (c[0] == ' ' && c[n / 2] == ' ' && c[n - 1] == ' ');
+}
+
 // The longest of the texts [first, last) of `texts` without their trailing
-// blanks: in the listings' fixed-pitch faces the widest.
+// blanks: in the listings' fixed-pitch faces the widest. Only a text with a
+// character other than a blank past the longest so far is longer; a
+// listing's lines are mostly of one width, so for most only the columns
+// past the longest are looked at.
 template <class Texts>
 std::string longest(const Texts& texts, size_t first, size_t last) {
   std::string_view out;
   for (size_t i = first; i < last; ++i) {
     const std::string_view t = texts[i];
-    const size_t n = t.find_last_not_of(' ') + 1;  // 0 for blanks only
-    if (n > out.size()) out = t.substr(0, n);
+    if (t.size() <= out.size() || onlyBlanks(t.substr(out.size()))) continue;
+    out = t.substr(0, t.find_last_not_of(' ') + 1);
   }
   return std::string(out);
 }

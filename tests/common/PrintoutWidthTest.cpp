@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "boars/BoarHistory.h"
 #include "boars/BoarHistorySheet.h"
@@ -256,6 +258,33 @@ TEST(PrintListingFit, AListingTooWideShrinksItsHeadingsAndLinesTogether) {
     EXPECT_EQ(tp.printer.pages.back().orientation, c.orientation) << c.columns;
     EXPECT_EQ(PrintJob.LinesPerPage, c.linesPerPage) << c.columns;
     EXPECT_EQ(tp.printer.pastThePrintableWidth(), std::vector<std::string>{}) << c.columns;
+  }
+}
+
+TEST(PrintListingFit, TheWidestLineIsFoundWhateverTheBlanksAfterEachLine) {
+  // 88 columns shown print at 10.5 points, fewer at 11. The widest line
+  // passes a narrower one by `d` columns, its last character alone standing
+  // past blanks; the blanks after any line print nothing.
+  TestPlatform tp;
+  for (size_t d = 1; d <= 17; ++d) {
+    for (size_t blanks : {0, 3, 9}) {
+      const std::string narrow = std::string(88 - d, 'W') + std::string(blanks, ' ');
+      const std::string wide = std::string(88 - d, 'W') + std::string(d - 1, ' ') + "X" + std::string(blanks, ' ');
+      const std::string longNarrow = std::string(88 - d, 'W') + std::string(d + 20, ' ');
+      const struct {
+        std::vector<std::string> lines;
+        double points;
+      } cases[] = {{{"", narrow, narrow}, 11},       {{"", narrow, wide, narrow}, 10.5}, {{"", wide, narrow}, 10.5},
+                   {{"", longNarrow, wide}, 10.5},   {{"", longNarrow, narrow}, 11},     {{"", "W", "", narrow}, 11}};
+      for (const auto& c : cases) {
+        tp.printer.items.clear();
+        tp.printer.pages.clear();
+        PrintCourierListing("T", "H", "", c.lines, 40);
+        const PrintedItem* last = tp.printer.find(c.lines.back());
+        ASSERT_NE(last, nullptr) << d;
+        EXPECT_EQ(last->font.size, c.points) << d << " " << blanks << " " << c.lines.size();
+      }
+    }
   }
 }
 

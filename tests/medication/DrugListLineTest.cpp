@@ -1,7 +1,10 @@
 // The drug list's lines, the drugs listed and counted, and the way from a
 // line back to its record.
 #include "common/NumberText.h"
+#include <array>
 #include <cmath>
+#include <string_view>
+#include <tuple>
 
 #include "common/Format.h"
 #include "medication/DrugListLine.h"
@@ -64,4 +67,26 @@ TEST(DrugListLine, OneDecimalIsTheTextOfItsDisplayMask) {
   }
   for (float v : values) ASSERT_EQ(OneDecimal(v), Format(v, "0.0")) << v;
   EXPECT_EQ(Format(1234.5f, "####0.0"), Format(1234.5f, "0.0"));
+}
+
+TEST(DrugListLine, WordsOfEveryStoredLetter) {
+  // The three letters of each table have their words; every other
+  // character, lower case, blank and NUL included, has none.
+  const std::array<std::tuple<char, std::string_view, std::string_view>, 9> words = {{
+      {'M', " ML", ""}, {'L', " Lb/Ton", ""}, {'O', " Oz/Gal", ""},
+      {'V', "", "VACCINE"}, {'F', "", "FEED MED."}, {'W', "", "WATER MED."},
+      {'m', "", ""}, {' ', "", ""}, {'\0', "", ""}}};
+  for (const auto& [letter, unit, type] : words) {
+    EXPECT_EQ(DrugUnitText(letter), unit) << int{letter};
+    EXPECT_EQ(DrugTypeWord(letter), type) << int{letter};
+  }
+  for (int c = 0; c < 256; ++c) {
+    const char letter = static_cast<char>(c);
+    // The lines write each in all its columns, the blanks after it included.
+    EXPECT_EQ(DrugUnitColumns(letter), (std::string(DrugUnitText(letter)) + "       ").substr(0, 7)) << c;
+    EXPECT_EQ(DrugTypeColumns(letter), (std::string(DrugTypeWord(letter)) + "          ").substr(0, 10)) << c;
+    if (std::string_view("MLOVFW").find(letter) != std::string_view::npos) continue;
+    EXPECT_EQ(DrugUnitText(letter), "") << c;
+    EXPECT_EQ(DrugTypeWord(letter), "") << c;
+  }
 }

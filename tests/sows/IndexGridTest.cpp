@@ -70,6 +70,11 @@ TEST(IndexLine, PrintsEachCellAsIndexFigureOfTheValueItShows) {
                    999999.99, 1e15, 3.4e38, -0.004, -0.5, -12.25})
     cells.push_back(Format(v, "#####0.00"));
   for (const char* odd : {"", "abc", "05.00", "0.5", "1.234", ".50", "12.3x", "1e3", " 1.00"}) cells.push_back(odd);
+  // Every length a figure may have, and a character out of place in each
+  // part of a long one.
+  for (const char* odd : {"1234567.00", "12345678.00", "123456789.00", "1234567890.00", "12a45678.00", "1234567x.00",
+                          "12345678:00", "12345678.0/", "00000000.00", "1234.5.00", "12 4.00", "1-4.00", "9.99\x80"})
+    cells.push_back(odd);
   for (int i = 0; i < 500; ++i) cells.push_back(Format(static_cast<float>(i) * 0.37f, "#####0.00"));
   const std::array<int, 5> columns = {24, 40, 54, 65, 76};
   FixedLine line(kIndexLineWidth);
