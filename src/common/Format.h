@@ -252,20 +252,18 @@ inline constexpr auto kThreeDigits = [] {
   return whole | std::uint64_t{'.'} << 8 * (7 - decimals) | fraction;
 }
 
-// Writes the `size` last bytes of `text` (one to eight) at `to`: two
-// fixed-size writes that may overlap, or one byte.
+// Writes the `size` last bytes of `text` (two to eight) at `to`: two
+// fixed-size writes that may overlap.
 [[gnu::always_inline]] inline void writeLastBytes(char* to, std::uint64_t text, std::size_t size) {
   const std::uint64_t first = text >> 8 * (8 - size);
   if (size >= 4) {
     const auto head = static_cast<std::uint32_t>(first), tail = static_cast<std::uint32_t>(text >> 32);
     std::memcpy(to, &head, 4);
     std::memcpy(to + size - 4, &tail, 4);
-  } else if (size >= 2) {
+  } else {
     const auto head = static_cast<std::uint16_t>(first), tail = static_cast<std::uint16_t>(text >> 48);
     std::memcpy(to, &head, 2);
     std::memcpy(to + size - 2, &tail, 2);
-  } else {
-    *to = static_cast<char>(text >> 56);
   }
 }
 
@@ -289,7 +287,8 @@ template <class Number, class Room>
     if (negative) *at++ = '-';
     copyMaskText(m.prefix(), at);
     at += m.first;
-    writeLastBytes(at, bodyText(static_cast<std::uint32_t>(scaled), m.decimals, m.point), bodySize);
+    if (bodySize == 1) *at = static_cast<char>('0' + scaled);  // one digit alone
+    else writeLastBytes(at, bodyText(static_cast<std::uint32_t>(scaled), m.decimals, m.point), bodySize);
     copyMaskText(suffix, at + bodySize);
     return;
   }
