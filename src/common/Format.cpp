@@ -347,11 +347,11 @@ std::string_view FormatInto(FigureText& out, double value, const FormatMask& mas
   formatFloating<kDoubleDigits>(value, mask, out);
   return out.view();
 }
-std::string_view formatting::formatSingle(FigureText& out, float value, const FormatMask& mask) {
-  formatFloating<kSingleDigits>(static_cast<double>(value), mask, out);
+std::string_view formatting::formatSingle(FigureText& out, float value, std::string_view mask) {
+  formatFloating<kSingleDigits>(static_cast<double>(value), FormatMask(mask), out);
   return out.view();
 }
-std::string_view formatting::formatInteger(FigureText& out, long long value, const FormatMask& mask) {
-  writeInteger(value, mask, out);
+std::string_view formatting::formatInteger(FigureText& out, long long value, std::string_view mask) {
+  writeInteger(value, FormatMask(mask), out);
   return out.view();
 }

@@ -33,6 +33,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "common/EightDigits.h"
 #include "common/SignificantDigits.h"
 
 // A mask read once: its body runs from its first placeholder or point to
@@ -178,7 +179,7 @@ inline constexpr char kDigitPairs[] =
 
 // The decimal digits of x (none for 0).
 template <class Number>
-constexpr std::size_t digitCount(Number x) {
+[[gnu::always_inline]] constexpr std::size_t digitCount(Number x) {
   // log10(2) is about 1233 / 4096: from the bits the count or one fewer.
   const std::size_t fewer = static_cast<std::size_t>(std::bit_width(x)) * 1233 >> 12;
   return fewer + (x >= kPowersOf10[fewer] ? 1 : 0);
@@ -218,6 +219,54 @@ template <class Number>
   for (char c : text) *to++ = c;
 }
 
+// "000" to "999", each the first three bytes of a word, the first digit
+// lowest.
+inline constexpr auto kThreeDigits = [] {
+  std::array<std::uint32_t, 1000> texts{};
+  for (std::uint32_t i = 0; i < texts.size(); ++i) texts[i] = ('0' + i / 100) | ('0' + i / 10 % 10) << 8 | ('0' + i % 10) << 16;
+  return texts;
+}();
+
+// The eight digits of x (below 10^8, with leading zeros) as the bytes of a
+// word, the first lowest: below 10^6 (most figures) as one or two runs of
+// three looked up, from 10^6 on all eight worked out at once.
+[[gnu::always_inline]] inline std::uint64_t eightDigitText(std::uint32_t x) {
+  static_assert(std::endian::native == std::endian::little, "a word's first digit is its first byte");
+  constexpr std::uint64_t kZeros = 0x3030303030303030;  // "00000000"
+  if (x < 1000) return kZeros >> 24 | std::uint64_t{kThreeDigits[x]} << 40;
+  if (x >= 1000000) return eightDigits(x) + kZeros;
+  const std::uint32_t thousands = x / 1000;
+  return kZeros >> 48 | std::uint64_t{kThreeDigits[thousands]} << 16 | std::uint64_t{kThreeDigits[x - thousands * 1000]} << 40;
+}
+
+// The body of the usual figure, x's digits from eightDigitText with the
+// point before the `decimals` last where `point` (the whole digits moved
+// down a byte to make room for it, the first dropped), as the last bytes of
+// a word, the first lowest. For a mask written as a literal every shift here
+// is known while compiling.
+[[gnu::always_inline]] inline std::uint64_t bodyText(std::uint32_t x, std::size_t decimals, bool point) {
+  const std::uint64_t digits = eightDigitText(x);
+  if (!point) return digits;
+  const std::uint64_t whole = (digits >> 8) & ((std::uint64_t{1} << 8 * (7 - decimals)) - 1);
+  const std::uint64_t fraction = decimals == 0 ? 0 : digits >> 8 * (8 - decimals) << 8 * (8 - decimals);
+  return whole | std::uint64_t{'.'} << 8 * (7 - decimals) | fraction;
+}
+
+// Writes the `size` last bytes of `text` (two to eight) at `to`: two
+// fixed-size writes that may overlap.
+[[gnu::always_inline]] inline void writeLastBytes(char* to, std::uint64_t text, std::size_t size) {
+  const std::uint64_t first = text >> 8 * (8 - size);
+  if (size >= 4) {
+    const auto head = static_cast<std::uint32_t>(first), tail = static_cast<std::uint32_t>(text >> 32);
+    std::memcpy(to, &head, 4);
+    std::memcpy(to + size - 4, &tail, 4);
+  } else {
+    const auto head = static_cast<std::uint16_t>(first), tail = static_cast<std::uint16_t>(text >> 48);
+    std::memcpy(to, &head, 2);
+    std::memcpy(to + size - 2, &tail, 2);
+  }
+}
+
 // Writes a number through the mask `m` (one with a body) into `out`,
 // replacing its text: `scaled` is the number times 10^decimals (the mask's
 // decimals, at most 19), "-" in front when `negative`. A number below 2^32
@@ -229,8 +278,21 @@ template <class Number, class Room>
   const std::size_t commas = m.grouped && wholeDigits > 0 ? (wholeDigits - 1) / 3 : 0;
   const std::size_t size = (negative ? 1 : 0) + m.fixed + wholeDigits + commas;
   char* const start = out.take(size);
-  // From the end: the suffix, the fraction, the point, the whole part.
   const std::string_view suffix = m.suffix();
+  // The usual figure, its body (digits and point) of at most eight
+  // characters and ungrouped, written whole from a word.
+  const std::size_t bodyDigits = wholeDigits + m.decimals, bodySize = bodyDigits + (m.point ? 1 : 0);
+  if (!m.grouped && bodyDigits > 0 && bodySize <= 8) {
+    char* at = start;
+    if (negative) *at++ = '-';
+    copyMaskText(m.prefix(), at);
+    at += m.first;
+    if (bodySize == 1) *at = static_cast<char>('0' + scaled);  // one digit alone
+    else writeLastBytes(at, bodyText(static_cast<std::uint32_t>(scaled), m.decimals, m.point), bodySize);
+    copyMaskText(suffix, at + bodySize);
+    return;
+  }
+  // From the end: the suffix, the fraction, the point, the whole part.
   char* at = start + size - suffix.size();
   copyMaskText(suffix, at);
   Number whole = scaled;
@@ -287,6 +349,28 @@ Quotient dividedByPowerOf10(std::uint64_t x, std::size_t k);
 inline constexpr int kDoubleDigits = 15;
 inline constexpr int kSingleDigits = 7;
 
+// A Single's magnitude times 10^decimals rounded as Format rounds it, where
+// its first rounding, to seven digits, cannot matter: the product (exact in
+// a double, for a Single's 24 bits and up to twelve decimals) rounded a half
+// away from zero. The seven digits move the product by at most half their
+// last place, at most a millionth of it, so the product is taken where it
+// lies further than (product + 1) millionths from a half: there the seven
+// digits round it to the same whole number. False for any other (a product
+// from 500000 on, which lies too near every half, one not a number, or
+// infinite).
+[[gnu::always_inline]] inline bool singleToPlaces(double value, std::size_t decimals, std::uint64_t& n) {
+  if (decimals >= std::size(kExactPowersOf10)) return false;
+  const double scaled = std::fabs(value) * kExactPowersOf10[decimals];
+  if (!(scaled < 500000)) return false;
+  const double up = scaled + 0.5;
+  const auto whole = static_cast<std::int64_t>(up);
+  const double rest = up - static_cast<double>(whole);
+  const double margin = (scaled + 1) * 1e-6;
+  if (!(rest >= margin && rest <= 1 - margin)) return false;
+  n = static_cast<std::uint64_t>(whole);
+  return true;
+}
+
 // The value rounded as Format rounds it, times 10^decimals: first to
 // `Digits` significant digits, then to `decimals` places, a half away from
 // zero. False where whole numbers do not hold it (Format.cpp then writes it
@@ -300,6 +384,7 @@ template <int Digits>
   Significant s;
   bool found = false;
   if constexpr (Digits == kSingleDigits) {
+    if (singleToPlaces(value, decimals, n)) return true;
     // A Single's digits in double arithmetic, exact for its few bits.
     found = SingleSignificantDigits(static_cast<float>(std::fabs(value)), s);
   } else {
@@ -339,9 +424,11 @@ constexpr unsigned long long magnitudeOf(long long value) {
   return true;
 }
 
-// FormatInto a FigureText of any figure (Format.cpp).
-std::string_view formatSingle(FigureText& out, float value, const FormatMask& mask);
-std::string_view formatInteger(FigureText& out, long long value, const FormatMask& mask);
+// FormatInto a FigureText of any figure (Format.cpp), through the mask of
+// this text: passed so, a mask written as a literal is never made in memory
+// where the usual figure is written.
+std::string_view formatSingle(FigureText& out, float value, std::string_view mask);
+std::string_view formatInteger(FigureText& out, long long value, std::string_view mask);
 
 }  // namespace formatting
 
@@ -355,7 +442,7 @@ std::string_view FormatInto(FigureText& out, double value, const FormatMask& mas
   const FormatMask m = mask;
   std::uint64_t n = 0;
   if (!m.hasBody() || !scaledToPlaces<kSingleDigits>(value, m.decimals, n) || n > UINT32_MAX)
-    return formatSingle(out, value, mask);
+    return formatSingle(out, value, m.text);
   writeScaled(static_cast<std::uint32_t>(n), value < 0 && n != 0, m, out);
   return out.view();
 }
@@ -365,7 +452,7 @@ std::string_view FormatInto(FigureText& out, double value, const FormatMask& mas
   const FormatMask m = mask;
   std::uint64_t n = 0;
   if (!m.hasBody() || !integerToPlaces(value, m.decimals, n) || n > UINT32_MAX)
-    return formatInteger(out, value, mask);
+    return formatInteger(out, value, m.text);
   writeScaled(static_cast<std::uint32_t>(n), value < 0, m, out);
   return out.view();
 }

@@ -249,3 +249,59 @@ TEST(Format, IntegersEachSideOf32Bits) {
     EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value;
   }
 }
+
+// A figure written where it is aimed takes exactly its own characters of the
+// line, left- or right-aligned, and is the text Format writes: each side of
+// a half (the seven digits decide those), bodies of one to eight characters
+// and longer, with a prefix, a suffix and a sign.
+template <class Case>
+void ExpectPlacedAsFormatted(const Case& c) {
+  FigureText figure;
+  for (bool right : {false, true}) {
+    std::string line(32, '_');
+    char* const at = line.data() + (right ? 24 : 8);
+    figure.aim(at, 16, right);
+    const std::string text(FormatInto(figure, c.value, c.mask));
+    EXPECT_EQ(text, c.text) << c.value << " with \"" << c.mask << "\"";
+    EXPECT_TRUE(figure.placed());
+    const size_t first = right ? 24 - text.size() : 8;
+    std::string expected(32, '_');
+    expected.replace(first, text.size(), text);
+    EXPECT_EQ(line, expected) << c.value << " with \"" << c.mask << "\"";
+    EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
+  }
+}
+
+TEST(Format, FigureWrittenInPlaceTakesItsOwnCharacters) {
+  const SingleCase singles[] = {
+      {0.125f, "0.00", "0.13"},
+      {2.675f, "0.00", "2.68"},
+      {1.005f, "0.00", "1.01"},
+      {-1.005f, "#0.00", "-1.01"},
+      {4999.995f, "0.00", "5000.00"},
+      {5000.005f, "0.00", "5000.01"},
+      {0.045f, "0.0", "0.0"},
+      {1.5f, "0", "2"},
+      {12345.67f, "0.00", "12345.67"},
+      {123456.7f, "0.00", "123456.70"},
+      {-1234.5f, "$0.00", "-$1234.50"},
+      {12.5f, "0.0%", "12.5%"},
+      {0.5f, "  #.00", "  .50"},
+      {5.0f, "0.", "5."},
+      {1234567.0f, "0.", "1234567."},
+      {0.0f, "#", ""},
+      {-0.004f, "0.00", "0.00"},
+      {0.00000123f, "0.000000", "0.000001"},
+  };
+  for (const SingleCase& c : singles) ExpectPlacedAsFormatted(c);
+  struct IntegerCase {
+    long long value;
+    const char* mask;
+    const char* text;
+  };
+  const IntegerCase integers[] = {
+      {7, "00000000", "00000007"}, {123456789, "00000000", "123456789"}, {1234567, "0", "1234567"},
+      {-12, "0", "-12"},           {999, "   0", "   999"},              {1000, " 000", " 1000"},
+  };
+  for (const IntegerCase& c : integers) ExpectPlacedAsFormatted(c);
+}
