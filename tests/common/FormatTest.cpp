@@ -244,7 +244,7 @@ TEST(Format, IntegersEachSideOf32Bits) {
   FigureText figure;
   char line[16];
   for (const IntegerCase& c : integers) {
-    figure.aim(line + sizeof line, sizeof line, false);
+    figure.aim(line, sizeof line, false);
     EXPECT_EQ(FormatInto(figure, c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
     EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value;
   }
