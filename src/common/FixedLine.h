@@ -35,8 +35,9 @@ class FixedLine {
     return *this;
   }
   // Writes `value` right-aligned in the `width` columns that begin at `col`;
-  // a longer value keeps its leftmost characters.
-  FixedLine& putRight(int col, std::string_view value, int width) {
+  // a longer value keeps its leftmost characters. Inlined where it is
+  // called: a short text's few characters cost less than the call.
+  [[gnu::always_inline]] FixedLine& putRight(int col, std::string_view value, int width) {
     if (static_cast<int>(value.size()) >= width) return put(col, value, width);
     return put(col + width - static_cast<int>(value.size()), value, width);
   }
