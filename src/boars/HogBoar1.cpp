@@ -95,8 +95,7 @@ HogBoar1::HogBoar1(QWidget* parent) : platform::Form("HogBoar1", parent) {
   for (const auto& h : headings) {
     Label1.Add(AddLabel(this, "Label1", h.text, {columnLeft(h.col), top, h.width, 435}))->setWordWrap(true);
   }
-  BoarList = Placed(new ListBox(this, "BoarList", true), {kListLeft, top + 540, 9900, 5400});
-  BoarList->setFont(makeFont("Courier New", 10));
+  BoarList = Placed(new ListBox(this, "BoarList", true, makeFont("Courier New", 10)), {kListLeft, top + 540, 9900, 5400});
   BQDisp = AddLabel(this, "BQDisp", "", {kListLeft, top + 6060, 9900, 255});
   BQDisp->setFont(makeFont("Small Fonts", 7));
   SetBoundsTwips(0, 0, 10260, 7260);

@@ -72,7 +72,6 @@ HogFeed4::HogFeed4(QWidget* parent) : platform::Form("HogFeed4", parent) {
     label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
   }
   FeedList = Placed(new ListBox(this, "FeedList", true), {kListLeft, kListTop, 88 * kCharTwips + 360, kListHeight});
-  FeedList->setFont(makeFont("Courier New", 9));
   const int totalsTop = kListTop + kListHeight + 120;
   Label1.Add(AddLabel(this, "Label1", "GRAND  TOTALS.", {kListLeft, totalsTop, 1800, 255}));
   GTTons = AddLabel(this, "GTTons", "", {columnLeft(30), totalsTop, 900, 255});

@@ -80,8 +80,8 @@ Drug_1::Drug_1(QWidget* parent) : platform::Form("Drug_1", parent) {
   Label4 = AddLabel(this, "Label4", "DRUG  TYPE", {columnLeft(45), kTop + 240, 1200, 255});
   Label5 = AddLabel(this, "Label5", "INVENTORY     AMOUNT", {columnLeft(56), kTop, 1080, 495});
   Label5->setWordWrap(true);
-  Drug_List = platform::Placed(new platform::ListBox(this, "Drug_List", true), {kListLeft, kTop + 540, 8100, 5100});
-  Drug_List->setFont(platform::makeFont("Courier New", 10));
+  Drug_List = platform::Placed(new platform::ListBox(this, "Drug_List", true, platform::makeFont("Courier New", 10)),
+                              {kListLeft, kTop + 540, 8100, 5100});
   DQDisp = AddLabel(this, "DQDisp", "", {kListLeft, kTop + 5760, 8100, 255});
   DQDisp->setFont(platform::makeFont("MS Serif", 8));
   SetBoundsTwips(0, 0, 8460, kTop + 6480);

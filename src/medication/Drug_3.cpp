@@ -64,8 +64,8 @@ Drug_3::Drug_3(QWidget* parent) : platform::Form("Drug_3", parent) {
   for (const auto& h : headings) {
     Label1.Add(AddLabel(this, "Label1", h.text, {columnLeft(h.col), kTop, h.width, 435}))->setWordWrap(true);
   }
-  MediList = platform::Placed(new platform::ListBox(this, "MediList", true), {kListLeft, kTop + 480, 9600, 5400});
-  MediList->setFont(platform::makeFont("Courier New", 10));
+  MediList = platform::Placed(new platform::ListBox(this, "MediList", true, platform::makeFont("Courier New", 10)),
+                             {kListLeft, kTop + 480, 9600, 5400});
   MQDisp = AddLabel(this, "MQDisp", "", {kListLeft, kTop + 6000, 9600, 255});
   MQDisp->setFont(platform::makeFont("MS Serif", 8));
   SetBoundsTwips(0, 0, 9960, kTop + 6720);

@@ -76,9 +76,8 @@ HogSow1::HogSow1(QWidget* parent) : platform::Form("HogSow1", parent) {
   Label8 = AddLabel(this, "Label8", "LOINEYE", {columnLeft(63), headings(1), 960, 255});
   Label6 = AddLabel(this, "Label6", "PARITY", {columnLeft(72), headings(1), 960, 255});
 
-  SowList = Placed(new ListBox(this, "SowList", true), {kListLeft, top + 540, 9900, 5400});
   // 10-point Courier New is 120 twips a character, the pitch the headings use.
-  SowList->setFont(makeFont("Courier New", 10));
+  SowList = Placed(new ListBox(this, "SowList", true, makeFont("Courier New", 10)), {kListLeft, top + 540, 9900, 5400});
   SQDisp = AddLabel(this, "SQDisp", "", {kListLeft, top + 6060, 6600, 255});
   SQDisp->setFont(makeFont("MS Serif", 8));
   for (int i = 0; i < SowPageTable::kPages; ++i) {
