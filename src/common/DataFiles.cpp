@@ -18,8 +18,10 @@ std::string UnreachableRecordsText(const std::vector<LoadedFile>& files) {
   std::string named;
   int count = 0;
   for (const LoadedFile& f : files) {
-    if (f.recordLength <= 0 || !platform::fileExists(f.path)) continue;
-    if (platform::fileLength(f.path) / f.recordLength <= records::kMaxRecordNumber) continue;
+    if (f.recordLength <= 0) continue;
+    if (const long long length = platform::regularFileLength(f.path);
+        length < 0 || length / f.recordLength <= records::kMaxRecordNumber)
+      continue;
     named += "\r" + f.path;
     ++count;
   }

@@ -167,6 +167,13 @@ long long fileLength(const std::string& path) {
   return static_cast<long long>(size);
 }
 
+long long regularFileLength(const std::string& path) {
+  struct stat st {};
+  if (path.empty()) return -1;
+  if (::stat(path.c_str(), &st) != 0 && ::stat(resolvePath(path).c_str(), &st) != 0) return -1;
+  return S_ISREG(st.st_mode) ? static_cast<long long>(st.st_size) : -1;
+}
+
 FileBlock::FileBlock(const uint8_t* bytes, size_t size) : data_(new uint8_t[size]), size_(size) {
   if (size > 0) std::memcpy(data_.get(), bytes, size);
 }
@@ -176,32 +183,67 @@ void FileBlock::clear() {
   size_ = 0;
 }
 
-bool readWholeFile(const std::string& path, FileBlock& block) {
-  block.clear();
-  std::string real = resolvePath(path);
-  if (const std::string why = lookAtResolved(real).notAFile; !why.empty()) {
-    fail("cannot read", path, why);
-    return false;
+// What a whole-file read found at a path.
+enum class WholeRead { Read, Missing, Failed };
+
+struct WholeFileReader {
+  static WholeRead read(const std::string& path, FileBlock& block);
+};
+
+// One look at the path (a second, through its resolved name, when it does
+// not name a file as it stands), one read for the length that look reports,
+// then on to the end.
+WholeRead WholeFileReader::read(const std::string& path, FileBlock& block) {
+  struct stat st {};
+  std::string real = path;
+  if (::stat(path.c_str(), &st) != 0) {
+    real = resolvePath(path);
+    if (::stat(real.c_str(), &st) != 0) {
+      const int why = errno;
+      const bool nothing = why == ENOENT && ::lstat(real.c_str(), &st) != 0;
+      errno = why;
+      failErrno("cannot open", path);
+      return nothing ? WholeRead::Missing : WholeRead::Failed;
+    }
   }
-  std::FILE* f = std::fopen(real.c_str(), "rb");
-  if (!f) {
+  if (!S_ISREG(st.st_mode)) {
+    fail("cannot read", path, S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a file");
+    return WholeRead::Failed;
+  }
+  const int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     failErrno("cannot open", path);
-    return false;
+    return WholeRead::Failed;
   }
   noteFileOpened(real, FileOpening::WholeRead);
-  struct stat st {};
-  const size_t length = ::fstat(fileno(f), &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
+  // Reads into `to` until `size` bytes or the end; the count read, -1 on a fault.
+  const auto readInto = [fd](uint8_t* to, size_t size) -> long long {
+    size_t got = 0;
+    while (got < size) {
+      const ssize_t n = ::read(fd, to + got, size - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return -1;
+      if (n == 0) break;
+      got += static_cast<size_t>(n);
+    }
+    return static_cast<long long>(got);
+  };
+  const size_t length = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
   block.data_.reset(new uint8_t[length]);
-  block.size_ = length == 0 ? 0 : std::fread(block.data_.get(), 1, length, f);
+  const long long first = readInto(block.data_.get(), length);
+  long long got = first;
   std::vector<uint8_t> more;
-  if (block.size_ == length) {
+  if (first == static_cast<long long>(length)) {
     uint8_t chunk[65536];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) more.insert(more.end(), chunk, chunk + n);
+    while ((got = readInto(chunk, sizeof chunk)) > 0) more.insert(more.end(), chunk, chunk + got);
   }
-  bool ok = !std::ferror(f);
-  if (!ok) failErrno("cannot read", path);
-  std::fclose(f);
+  if (got < 0) failErrno("cannot read", path);
+  ::close(fd);
+  if (got < 0) {
+    block.clear();
+    return WholeRead::Failed;
+  }
+  block.size_ = static_cast<size_t>(first);
   if (!more.empty()) {
     std::unique_ptr<uint8_t[]> whole(new uint8_t[block.size_ + more.size()]);
     if (block.size_ > 0) std::memcpy(whole.get(), block.data_.get(), block.size_);
@@ -209,7 +251,17 @@ bool readWholeFile(const std::string& path, FileBlock& block) {
     block.data_ = std::move(whole);
     block.size_ += more.size();
   }
-  return ok;
+  return WholeRead::Read;
+}
+
+bool readWholeFile(const std::string& path, FileBlock& block) {
+  block.clear();
+  return WholeFileReader::read(path, block) == WholeRead::Read;
+}
+
+bool readWholeFileIfAny(const std::string& path, FileBlock& block) {
+  block.clear();
+  return WholeFileReader::read(path, block) != WholeRead::Failed;
 }
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {

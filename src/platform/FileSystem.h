@@ -34,6 +34,9 @@ struct PathLook {
 PathLook lookAtResolved(const std::string& real);
 // Length in bytes; -1 when the file cannot be read.
 long long fileLength(const std::string& path);
+// The length of the regular file at `path` from one look at it; -1 when
+// nothing is there or what is there is no regular file.
+long long regularFileLength(const std::string& path);
 
 // Who may read a file that a whole-file write creates: everybody the user's
 // file creation mask lets, or its owner alone (0600).
@@ -50,7 +53,7 @@ class FileBlock {
   void clear();
 
  private:
-  friend bool readWholeFile(const std::string& path, FileBlock& block);
+  friend struct WholeFileReader;
   std::unique_ptr<uint8_t[]> data_;
   size_t size_ = 0;
 };
@@ -65,6 +68,8 @@ class FileBlock {
 // file is not replaced.
 bool readWholeFile(const std::string& path, FileBlock& block);
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
+// As readWholeFile, where nothing at `path` reads as an empty file.
+bool readWholeFileIfAny(const std::string& path, FileBlock& block);
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes,
                     NewFileAccess access = NewFileAccess::Shared);
 // A name for a temporary file beside `path`, in its folder, that no other

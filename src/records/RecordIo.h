@@ -57,9 +57,7 @@ class FileImage {
   // Reads the file in one call; a missing file reads as no records. False
   // (the image empty, `error` saying why) when the file cannot be read.
   bool read(const std::string& path, std::string* error = nullptr) {
-    block_.clear();
-    if (!platform::pathExists(path) || platform::readWholeFile(path, block_)) return true;
-    block_.clear();
+    if (platform::readWholeFileIfAny(path, block_)) return true;
     if (error) *error = platform::lastFileError();
     return false;
   }

@@ -272,17 +272,28 @@ TEST(ReadOnlyFiles, AreReadButNeverWrittenAndSaySo) {
 TEST(NonRegularFiles, CannotBeReadAndOnlyAMissingFileHasNoRecords) {
   TestPlatform tp;
   makeFolder(tp.path("FARROW.DAT"));
+  writeFile(tp.path("boar.dat"), std::string(120, 'B'));
+  ASSERT_EQ(::symlink(tp.path("GONE.DAT").c_str(), tp.path("LINK.DAT").c_str()), 0);
   const struct {
     std::string path;
-    const char* why;  // nullptr: missing
-  } cases[] = {{tp.path("FARROW.DAT"), "it is a folder"}, {"/dev/null", "it is not a file"}, {tp.path("NO.DAT"), nullptr}};
+    const char* why;  // nullptr: a file, or nothing there
+    long long length;
+  } cases[] = {{tp.path("FARROW.DAT"), "cannot read %: it is a folder", -1},
+               {"/dev/null", "cannot read %: it is not a file", -1},
+               {tp.path("LINK.DAT"), "cannot open %: No such file or directory", -1},
+               {tp.path("NO.DAT"), nullptr, -1},
+               {tp.path("BOAR.DAT"), nullptr, 120}};
   for (const auto& c : cases) {
     std::vector<FarrowRecord> litters;
     std::string error;
     EXPECT_EQ(records::readAll(c.path, litters, &error), c.why == nullptr) << c.path;
-    EXPECT_EQ(error, c.why ? "cannot read " + c.path + ": " + c.why : "");
+    std::string why = c.why ? c.why : "";
+    if (const size_t at = why.find('%'); at != std::string::npos) why.replace(at, 1, c.path);
+    EXPECT_EQ(error, why);
+    EXPECT_EQ(litters.size(), static_cast<size_t>(std::max(0LL, c.length) / 50)) << c.path;
+    EXPECT_EQ(regularFileLength(c.path), c.length) << c.path;
     RecordFile f;
-    if (c.why) EXPECT_FALSE(f.open(c.path, 50)) << c.path;
+    if (why.rfind("cannot read", 0) == 0) EXPECT_FALSE(f.open(c.path, 50)) << c.path;
   }
 }
 
