@@ -166,6 +166,23 @@ double Val(const std::string& text) {
   }
   if (digits == 0) return 0;
   const bool exponent = i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd');
+  if (!exponent && digits <= 15) {
+    // At most 15 digits (a whole number below 2^53) over a power of ten up
+    // to 10^12, both exact in a double: their quotient is the nearest
+    // double to the text, as strtod rounds it.
+    uint64_t whole = 0;
+    size_t decimals = 0;
+    bool point = false;
+    for (size_t k = start; k < i; ++k) {
+      const char c = text[k];
+      if (c == '.') point = true;
+      else if (c != '+' && c != '-') whole = whole * 10 + static_cast<uint64_t>(c - '0'), decimals += point;
+    }
+    if (decimals < std::size(kExactPowersOf10)) {
+      const double v = static_cast<double>(whole) / kExactPowersOf10[decimals];
+      return text[start] == '-' ? -v : v;
+    }
+  }
   if (!exponent) {
     // Plain digits: read in place, rounded as strtod rounds them.
     double v = 0;

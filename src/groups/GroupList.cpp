@@ -1,5 +1,6 @@
 #include "groups/GroupList.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -33,9 +34,16 @@ std::vector<long> GroupsOfStageAndYear(const GroupBook& book, int stage, const s
   return out;
 }
 
-std::string ShortDate(const std::string& date, size_t lead, size_t tail) {
-  return date.substr(0, lead) + (tail ? date.substr(date.size() - tail) : "");
+// Writes the first `lead` characters of a date and its last `tail` from
+// column `col`, ten columns at most: "01/02/24" of "01/02/2024".
+void PutShortDate(FixedLine& line, int col, std::string_view date, size_t lead, size_t tail) {
+  lead = std::min(lead, date.size());
+  line.put(col, date.substr(0, lead), 10);
+  if (tail > 0) line.put(col + static_cast<int>(lead), date.substr(date.size() - std::min(tail, date.size())), 10 - static_cast<int>(lead));
 }
+
+// The group number: the first three characters of the ID.
+std::string_view GroupNumber(const GroupRecord& g) { return std::string_view(g.GroupId).substr(0, 3); }
 
 }  // namespace
 
@@ -55,25 +63,27 @@ constexpr int kListWidth = 90, kPrintWidth = 84;
 
 // The list line of a group, written into `line`.
 const std::string& listLine(FixedLine& line, const GroupRecord& g, const GroupFigures& f) {
-  line.clear().put(2, g.GroupId.substr(0, 3), 3).put(10, std::to_string(g.PigsIn), 3);
-  line.put(21, SingleText(g.WeightIn), 5);
+  line.clear().put(2, GroupNumber(g), 3).put(10, g.PigsIn, "0", 3);
+  line.put(21, SingleChars(g.WeightIn), 5);
   if (g.YearEndAdjust == -1) {
     line.put(27, "USED to EDIT END of YEAR ADJUSTMENT", 35);
   } else {
-    line.put(15, std::to_string(f.pigsOut), 3).put(27, f.averageWeightOut, 5).put(35, f.deathLoss, 4);
-    line.put(44, f.weightGained, 5).put(55, f.dailyGain, 4).put(74, std::to_string(f.pigDays), 5);
-    line.put(82, std::to_string(f.averageDaysIn), 5);
+    line.put(15, f.pigsOut, "0", 3).put(27, f.averageWeightOut, 5).put(35, f.deathLoss, 4);
+    line.put(44, f.weightGained, 5).put(55, f.dailyGain, 4).put(74, f.pigDays, "0", 5);
+    line.put(82, f.averageDaysIn, "0", 5);
   }
-  return line.put(64, ShortDate(g.DateIn, 6, 2), 10).str();
+  PutShortDate(line, 64, g.DateIn, 6, 2);
+  return line.str();
 }
 
 // The printed line of a group, written into `line`.
 const std::string& printLine(FixedLine& line, const GroupRecord& g, const GroupFigures& f) {
-  line.clear().put(3, g.GroupId.substr(0, 3), 3).put(9, FormatInteger(g.PigsIn, "###0"), 3);
-  line.put(15, std::to_string(f.pigsOut), 3).put(21, Format(g.WeightIn, "0.00"), 5);
+  line.clear().put(3, GroupNumber(g), 3).put(9, g.PigsIn, "###0", 3);
+  line.put(15, f.pigsOut, "0", 3).put(21, g.WeightIn, "0.00", 5);
   line.put(28, f.averageWeightOut, 5).put(35, f.deathLoss, 4).put(43, f.weightGained, 5);
-  line.put(53, f.dailyGain, 4).put(64, ShortDate(g.DateIn, 5, 0), 10).put(71, std::to_string(f.pigDays), 4);
-  return line.put(78, std::to_string(f.averageDaysIn), 5).str();
+  line.put(53, f.dailyGain, 4).put(71, f.pigDays, "0", 4);
+  PutShortDate(line, 64, g.DateIn, 5, 0);
+  return line.put(78, f.averageDaysIn, "0", 5).str();
 }
 
 }  // namespace

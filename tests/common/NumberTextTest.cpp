@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <random>
 
 #include <cstring>
 #include <utility>
@@ -82,6 +84,22 @@ TEST(NumberText, ValReadsTheLeadingNumber) {
   EXPECT_EQ(Val(""), 0);
   EXPECT_EQ(Val("-"), 0);
   EXPECT_EQ(Val("5><10"), 5);
+}
+
+// Plain decimal texts of every length up to 18 digits, with the point
+// anywhere and either sign, read as strtod rounds them, -0 included.
+TEST(NumberText, ValOfPlainDigitsIsTheNearestDouble) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 50000; ++i) {
+    const int digits = 1 + static_cast<int>(random() % 18);
+    std::string text = i % 3 == 0 ? "-" : i % 3 == 1 ? "+" : "";
+    const size_t first = text.size();
+    for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
+    if (i % 5 != 0) text.insert(first + random() % (digits + 1), ".");
+    const double expected = std::strtod(text.c_str(), nullptr);
+    const double got = Val(text);
+    ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << text;
+  }
 }
 
 // Halves to even; a value past the range keeps the bound on its side, NaN
