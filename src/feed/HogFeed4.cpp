@@ -63,7 +63,7 @@ HogFeed4::HogFeed4(QWidget* parent) : platform::Form("HogFeed4", parent) {
   FeedMenu->Add(Delete, "&Delete");
   FeedMenu->Add(Print, "&Print");
   FeedMenu->Add(Exit, "&Exit");
-  for (int item : {Edit, Delete, Print}) FeedMenu->SetVisible(item, false);
+  FeedMenu->SetVisible({Edit, Delete, Print}, false);
   FeedMenu->onClick = [this](int index) { FeedMenu_Click(index); };
 
   for (const Heading& h : kHeadings) {
@@ -106,7 +106,7 @@ void HogFeed4::FillBatchList() {
   GTTons->SetCaption(totals.tons);
   GTLbs->SetCaption(totals.pounds);
   GTCost->SetCaption(totals.cost);
-  for (int item : {Edit, Delete, Print}) FeedMenu->SetVisible(item, listed);
+  FeedMenu->SetVisible({Edit, Delete, Print}, listed);
   Hourglass(false);
 }
 

@@ -117,7 +117,7 @@ void HogFeed8::ShowRows(platform::ListItems rows, IngredientFile file) {
   listed_ = std::move(file);
   const bool listed = !rows.empty();
   FeedIngLst->SetItems(std::move(rows));
-  for (int item : {EditView, Query, Delete, Print}) FeedFormula->SetVisible(item, listed);
+  FeedFormula->SetVisible({EditView, Query, Delete, Print}, listed);
   Hourglass(false);
 }
 

@@ -119,7 +119,7 @@ void HogPig1::FillGroupList() {
   const bool listed = !rows.empty();
   PigList->SetItems(std::move(rows));
   Hourglass(false);
-  for (int item = PigsOut; item <= Print; ++item) PigMain->SetVisible(item, listed);
+  PigMain->SetVisible({PigsOut, EditPigs, DeletePigs, Print}, listed);
 }
 
 void HogPig1::CollectSelectedGroups() {

@@ -95,7 +95,7 @@ void Drug_1::Form_Load() {
 }
 
 void Drug_1::ShowDrugItems(bool shown) {
-  for (int item : {Edit, Delete, Print}) MainDrug->SetVisible(item, shown);
+  MainDrug->SetVisible({Edit, Delete, Print}, shown);
 }
 
 void Drug_1::FillDrugList() {

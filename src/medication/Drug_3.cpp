@@ -51,7 +51,7 @@ Drug_3::Drug_3(QWidget* parent) : platform::Form("Drug_3", parent) {
   AddMed->Add(Piglet, "Piglet");
   AddMed->Add(Sow, "Sow");
   AddMed->Add(Boar, "Boar");
-  for (int item : {Edit, Delete, Print}) DrugHistMenu->SetVisible(item, false);
+  DrugHistMenu->SetVisible({Edit, Delete, Print}, false);
   DrugHistMenu->onClick = [this](int index) { DrugHistMenu_Click(index); };
   HistoryPageMenu->onClick = [this](int index) { HistoryPageMenu_Click(index); };
   AddMed->onClick = [this](int index) { AddMed_Click(index); };
@@ -134,7 +134,7 @@ void Drug_3::ShowHistoryPage(const records::FileImage<MedicationRecord>* meds) {
   shown_ = rows;
   MediList->SetItems(std::move(rows));
   const bool listed = MediList->ListCount() > 0;
-  for (int item : {Edit, Delete, Print}) DrugHistMenu->SetVisible(item, listed);
+  DrugHistMenu->SetVisible({Edit, Delete, Print}, listed);
   Hourglass(false);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QStyle>
+#include <QActionEvent>
+#include <utility>
 
 #include "platform/Ansi.h"
 
@@ -52,7 +54,25 @@ bool MenuBar::keepsPlaces() const {
 
 void MenuBar::actionEvent(QActionEvent* event) {
   measuredUnseen_ = false;
+  // A changed item changes only the places of the bar's items, which the
+  // one measure after the whole change sets for every item.
+  if (changing_ && event->type() == QEvent::ActionChanged && !isNativeMenuBar()) {
+    changed_ = event->action();
+    return;
+  }
   QMenuBar::actionEvent(event);
+}
+
+void MenuBar::changeItems(const std::function<void()>& change) {
+  const bool outer = !changing_;
+  changing_ = true;
+  change();
+  if (!outer) return;
+  changing_ = false;
+  if (QAction* const action = std::exchange(changed_, nullptr)) {
+    QActionEvent event(QEvent::ActionChanged, action);
+    QMenuBar::actionEvent(&event);
+  }
 }
 
 void MenuBar::changeEvent(QEvent* event) {
@@ -104,6 +124,13 @@ void MenuArray::AddSeparator() {
 
 void MenuArray::SetVisible(int index, bool visible) {
   if (auto it = items_.find(index); it != items_.end()) it->second->setVisible(visible);
+}
+void MenuArray::SetVisible(std::initializer_list<int> indexes, bool visible) {
+  const auto change = [&] {
+    for (int index : indexes) SetVisible(index, visible);
+  };
+  if (auto* bar = qobject_cast<MenuBar*>(bar_)) bar->changeItems(change);
+  else change();
 }
 void MenuArray::SetEnabled(int index, bool enabled) {
   if (auto it = items_.find(index); it != items_.end()) {

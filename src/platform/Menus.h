@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -26,6 +27,10 @@ class MenuBar : public QMenuBar {
   Q_OBJECT
  public:
   using QMenuBar::QMenuBar;
+  // Runs `change`, which changes items of the bar: a shown bar measures its
+  // items once after, not once for each item changed (a bar the platform
+  // draws itself hears of each item as usual).
+  void changeItems(const std::function<void()>& change);
 
  protected:
   bool event(QEvent* event) override;
@@ -39,6 +44,9 @@ class MenuBar : public QMenuBar {
   bool keepsPlaces() const;
   // Laid out by a resize while hidden, and nothing changed since.
   bool measuredUnseen_ = false;
+  // Within changeItems: the last item changed, whose change is told after.
+  bool changing_ = false;
+  QAction* changed_ = nullptr;
 };
 
 class MenuArray : public QObject {
@@ -58,6 +66,9 @@ class MenuArray : public QObject {
   // The visible and the enabled flag are independent: a hidden item keeps
   // its enabled flag.
   void SetVisible(int index, bool visible);
+  // The same for several items at once: a shown menu bar measures its
+  // items once for them all.
+  void SetVisible(std::initializer_list<int> indexes, bool visible);
   void SetEnabled(int index, bool enabled);
   bool Visible(int index) const;
   bool Enabled(int index) const;

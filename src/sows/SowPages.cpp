@@ -62,15 +62,12 @@ void SowPageRows(const SowPageTable& table, int page, const std::string& kindCod
   FixedLine line(kSowLineWidth);
   const long count = sows.count();
   // A page's sows lie apart in SOW.DAT, 1130 bytes a record, mostly out of
-  // the cache: the bytes a line reads (its first 134) are asked for a few
-  // rows ahead, so that the waits overlap.
+  // the cache: the bytes a line reads (up to the parity count) are asked
+  // for a few rows ahead.
   constexpr int kAhead = 6;
   const auto fetch = [&](int slot) {
     const long r = slot <= SowPageTable::kSlots ? table.At(page, slot) : 0;
-    if (r < 1 || r > count) return;
-    const uint8_t* sow = sows.bytes(r);
-    for (int at = 0; at < SowRecord::FarrowRecNoAt + 2; at += 64) __builtin_prefetch(sow + at);
-    __builtin_prefetch(sow + SowRecord::FarrowRecNoAt + 1);
+    if (r >= 1 && r <= count) sows.prefetch(r, SowRecord::ParityCountAt + 2);
   };
   for (int slot = 1; slot <= kAhead; ++slot) fetch(slot);
   for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {

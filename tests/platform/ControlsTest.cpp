@@ -345,6 +345,40 @@ TEST(MenuBar, ShowsItsItemsAsTheToolkitsBarMeasuringThemOnce) {
   }
 }
 
+// Items shown or hidden together on a shown bar are measured once for them
+// all, and stand where the toolkit's bar puts them one change at a time.
+TEST(MenuBar, ItemsShownTogetherAreMeasuredOnce) {
+  TestPlatform tp;
+  Form window("W"), expected("W");
+  auto* counting = new MeasureCounting;
+  QMenuBar* bar = AddMenuBar(&window);
+  bar->setStyle(counting);
+  auto* toolkits = new QMenuBar(&expected);
+  (new QVBoxLayout(&expected))->setMenuBar(toolkits);
+  expected.layout()->setContentsMargins(0, 0, 0, 0);
+  MenuArray items(bar, "Menu"), expectedItems(toolkits, "Menu");
+  for (int i = 0; i < 5; ++i) {
+    items.Add(i, "ITEM " + std::to_string(i));
+    expectedItems.Add(i, "ITEM " + std::to_string(i));
+  }
+  for (Form* w : {&window, &expected}) w->SetBoundsTwips(0, 0, 9000, 4000), w->show();
+  const struct {
+    std::initializer_list<int> items;
+    bool visible;
+    int shown;  // items measured once
+  } steps[] = {{{1, 2, 3}, false, 2}, {{1, 3}, true, 4}, {{0, 1, 2, 3, 4}, true, 5}};
+  for (const auto& step : steps) {
+    counting->measures = 0;
+    items.SetVisible(step.items, step.visible);
+    for (int i : step.items) expectedItems.SetVisible(i, step.visible);
+    EXPECT_EQ(counting->measures, step.shown) << step.shown;
+    for (int i = 0; i < 5; ++i) {
+      EXPECT_EQ(items.Visible(i), expectedItems.Visible(i)) << i;
+      EXPECT_EQ(bar->actionGeometry(bar->actions()[i]), toolkits->actionGeometry(toolkits->actions()[i])) << i;
+    }
+  }
+}
+
 // In a window too narrow for its items, the bar still places them as the
 // toolkit's bar does.
 TEST(MenuBar, TooNarrowPlacesItsItemsAsTheToolkitsBar) {
