@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <memory>
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QShortcutEvent>
@@ -316,32 +317,55 @@ class MeasureCounting : public QProxyStyle {
 };
 }  // namespace
 
+namespace {
+// A window with a menu bar and one with the toolkit's bar in a layout, the
+// same items added to both; the first bar's item measures counted.
+struct TwoBars {
+  std::unique_ptr<MeasureCounting> counting = std::make_unique<MeasureCounting>();  // outlives the bar
+  Form window{"W"}, expected{"W"};
+  QMenuBar* bar = nullptr;
+  QMenuBar* toolkits = nullptr;
+  std::unique_ptr<MenuArray> items, expectedItems;
+
+  explicit TwoBars(const std::vector<std::string>& captions, bool boldFont = false) {
+    if (boldFont)
+      for (Form* w : {&window, &expected}) w->setFont(makeFont("MS Sans Serif", 8, true));
+    bar = AddMenuBar(&window);
+    bar->setStyle(counting.get());
+    toolkits = new QMenuBar(&expected);
+    (new QVBoxLayout(&expected))->setMenuBar(toolkits);
+    expected.layout()->setContentsMargins(0, 0, 0, 0);
+    items = std::make_unique<MenuArray>(bar, "Menu");
+    expectedItems = std::make_unique<MenuArray>(toolkits, "Menu");
+    for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
+      items->Add(i, captions[static_cast<size_t>(i)]);
+      expectedItems->Add(i, captions[static_cast<size_t>(i)]);
+    }
+  }
+  void show(int widthTwips) {
+    for (Form* w : {&window, &expected}) w->SetBoundsTwips(0, 0, widthTwips, 4000), w->show();
+  }
+  // Every item stands where the toolkit's bar puts it.
+  void expectSamePlaces(const std::string& what) const {
+    EXPECT_EQ(bar->geometry(), toolkits->geometry()) << what;
+    for (int i = 0; i < static_cast<int>(bar->actions().size()); ++i)
+      EXPECT_EQ(bar->actionGeometry(bar->actions()[i]), toolkits->actionGeometry(toolkits->actions()[i])) << what << i;
+  }
+};
+}  // namespace
+
 // A window's menu bar lies where the toolkit's bar in a layout lies, its items
 // where that bar places them, measured once as it spans the window: taking
 // its height moves none of them.
 TEST(MenuBar, ShowsItsItemsAsTheToolkitsBarMeasuringThemOnce) {
   TestPlatform tp;
-  for (const std::vector<const char*>& captions :
-       {std::vector<const char*>{"&EDIT", "&DELETE", "&PRINT", "&EXIT"}, {"Pigs IN", "&HELP", "EXIT"}, {"&Input"}}) {
-    Form window("W"), expected("W");
-    for (Form* w : {&window, &expected}) w->setFont(makeFont("MS Sans Serif", 8, true));
-    auto* counting = new MeasureCounting;
-    QMenuBar* bar = AddMenuBar(&window);
-    bar->setStyle(counting);
-    auto* toolkits = new QMenuBar(&expected);
-    (new QVBoxLayout(&expected))->setMenuBar(toolkits);
-    expected.layout()->setContentsMargins(0, 0, 0, 0);
-    MenuArray items(bar, "Menu"), expectedItems(toolkits, "Menu");
-    for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
-      items.Add(i, captions[static_cast<size_t>(i)]);
-      expectedItems.Add(i, captions[static_cast<size_t>(i)]);
-    }
-    for (Form* w : {&window, &expected}) w->SetBoundsTwips(0, 0, 9000, 4000), w->show();
-    EXPECT_EQ(counting->measures, static_cast<int>(captions.size())) << captions[0];
-    EXPECT_EQ(bar->geometry(), toolkits->geometry()) << captions[0];
-    EXPECT_EQ(bar->findChildren<QMenu*>().size(), 0) << captions[0];  // no overflow menu
-    for (int i = 0; i < static_cast<int>(captions.size()); ++i)
-      EXPECT_EQ(bar->actionGeometry(bar->actions()[i]), toolkits->actionGeometry(toolkits->actions()[i])) << i;
+  for (const std::vector<std::string>& captions :
+       {std::vector<std::string>{"&EDIT", "&DELETE", "&PRINT", "&EXIT"}, {"Pigs IN", "&HELP", "EXIT"}, {"&Input"}}) {
+    TwoBars bars(captions, true);
+    bars.show(9000);
+    EXPECT_EQ(bars.counting->measures, static_cast<int>(captions.size())) << captions[0];
+    EXPECT_EQ(bars.bar->findChildren<QMenu*>().size(), 0) << captions[0];  // no overflow menu
+    bars.expectSamePlaces(captions[0]);
   }
 }
 
@@ -349,33 +373,20 @@ TEST(MenuBar, ShowsItsItemsAsTheToolkitsBarMeasuringThemOnce) {
 // all, and stand where the toolkit's bar puts them one change at a time.
 TEST(MenuBar, ItemsShownTogetherAreMeasuredOnce) {
   TestPlatform tp;
-  Form window("W"), expected("W");
-  auto* counting = new MeasureCounting;
-  QMenuBar* bar = AddMenuBar(&window);
-  bar->setStyle(counting);
-  auto* toolkits = new QMenuBar(&expected);
-  (new QVBoxLayout(&expected))->setMenuBar(toolkits);
-  expected.layout()->setContentsMargins(0, 0, 0, 0);
-  MenuArray items(bar, "Menu"), expectedItems(toolkits, "Menu");
-  for (int i = 0; i < 5; ++i) {
-    items.Add(i, "ITEM " + std::to_string(i));
-    expectedItems.Add(i, "ITEM " + std::to_string(i));
-  }
-  for (Form* w : {&window, &expected}) w->SetBoundsTwips(0, 0, 9000, 4000), w->show();
+  TwoBars bars({"ITEM 0", "ITEM 1", "ITEM 2", "ITEM 3", "ITEM 4"});
+  bars.show(9000);
   const struct {
     std::initializer_list<int> items;
     bool visible;
     int shown;  // items measured once
   } steps[] = {{{1, 2, 3}, false, 2}, {{1, 3}, true, 4}, {{0, 1, 2, 3, 4}, true, 5}};
   for (const auto& step : steps) {
-    counting->measures = 0;
-    items.SetVisible(step.items, step.visible);
-    for (int i : step.items) expectedItems.SetVisible(i, step.visible);
-    EXPECT_EQ(counting->measures, step.shown) << step.shown;
-    for (int i = 0; i < 5; ++i) {
-      EXPECT_EQ(items.Visible(i), expectedItems.Visible(i)) << i;
-      EXPECT_EQ(bar->actionGeometry(bar->actions()[i]), toolkits->actionGeometry(toolkits->actions()[i])) << i;
-    }
+    bars.counting->measures = 0;
+    bars.items->SetVisible(step.items, step.visible);
+    for (int i : step.items) bars.expectedItems->SetVisible(i, step.visible);
+    EXPECT_EQ(bars.counting->measures, step.shown) << step.shown;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(bars.items->Visible(i), bars.expectedItems->Visible(i)) << i;
+    bars.expectSamePlaces(std::to_string(step.shown));
   }
 }
 
@@ -384,20 +395,9 @@ TEST(MenuBar, ItemsShownTogetherAreMeasuredOnce) {
 TEST(MenuBar, TooNarrowPlacesItsItemsAsTheToolkitsBar) {
   TestPlatform tp;
   for (const int width : {1500, 2400}) {
-    Form window("W"), expected("W");
-    QMenuBar* bar = AddMenuBar(&window);
-    auto* toolkits = new QMenuBar(&expected);
-    (new QVBoxLayout(&expected))->setMenuBar(toolkits);
-    expected.layout()->setContentsMargins(0, 0, 0, 0);
-    MenuArray items(bar, "Menu"), expectedItems(toolkits, "Menu");
-    for (int i = 0; i < 6; ++i) {
-      items.Add(i, "ITEM " + std::to_string(i));
-      expectedItems.Add(i, "ITEM " + std::to_string(i));
-    }
-    for (Form* w : {&window, &expected}) w->SetBoundsTwips(0, 0, width, 4000), w->show();
-    EXPECT_EQ(bar->geometry(), toolkits->geometry()) << width;
-    for (int i = 0; i < 6; ++i)
-      EXPECT_EQ(bar->actionGeometry(bar->actions()[i]), toolkits->actionGeometry(toolkits->actions()[i])) << i;
+    TwoBars bars({"ITEM 0", "ITEM 1", "ITEM 2", "ITEM 3", "ITEM 4", "ITEM 5"});
+    bars.show(width);
+    bars.expectSamePlaces(std::to_string(width));
   }
 }
 
