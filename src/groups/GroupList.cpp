@@ -38,8 +38,9 @@ std::vector<long> GroupsOfStageAndYear(const GroupBook& book, int stage, const s
 // column `col`, ten columns at most: "01/02/24" of "01/02/2024".
 void PutShortDate(FixedLine& line, int col, std::string_view date, size_t lead, size_t tail) {
   lead = std::min(lead, date.size());
+  tail = std::min(tail, date.size());
   line.put(col, date.substr(0, lead), 10);
-  if (tail > 0) line.put(col + static_cast<int>(lead), date.substr(date.size() - std::min(tail, date.size())), 10 - static_cast<int>(lead));
+  if (tail > 0) line.put(col + static_cast<int>(lead), date.substr(date.size() - tail), 10 - static_cast<int>(lead));
 }
 
 // The group number: the first three characters of the ID.

@@ -281,6 +281,7 @@ TEST(NonRegularFiles, CannotBeReadAndOnlyAMissingFileHasNoRecords) {
   } cases[] = {{tp.path("FARROW.DAT"), "cannot read %: it is a folder", -1},
                {"/dev/null", "cannot read %: it is not a file", -1},
                {tp.path("LINK.DAT"), "cannot open %: No such file or directory", -1},
+               {tp.path("boar.dat") + "/SOW.DAT", "cannot open %: Not a directory", -1},
                {tp.path("NO.DAT"), nullptr, -1},
                {tp.path("BOAR.DAT"), nullptr, 120}};
   for (const auto& c : cases) {
