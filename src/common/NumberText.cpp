@@ -87,29 +87,6 @@ inline uint64_t withPoint(uint64_t word, int at) {
   return out + length;
 }
 
-// The text of a number of hundredths `n` (1 to below 10^7) as plainText
-// writes it: the whole digits, then the point and the hundredths without a
-// trailing 0, where there are any. `out` has room for 12 characters.
-[[gnu::always_inline]] inline char* hundredthsText(uint32_t n, bool negative, char* out) {
-  constexpr uint64_t kZeros = 0x3030303030303030;  // "00000000"
-  *out = '-';
-  out += negative;
-  const uint32_t whole = n / 100, cents = n - whole * 100;
-  if (whole != 0) {
-    const int digits = whole >= 10000 ? 5 : whole >= 1000 ? 4 : whole >= 100 ? 3 : whole >= 10 ? 2 : 1;
-    const uint64_t text = (eightDigits(whole) + kZeros) >> 8 * (8 - digits);
-    std::memcpy(out, &text, 8);
-    out += digits;
-  }
-  if (cents != 0) {
-    out[0] = '.';
-    out[1] = static_cast<char>('0' + cents / 10);
-    out[2] = static_cast<char>('0' + cents % 10);
-    out += cents % 10 != 0 ? 3 : 2;
-  }
-  return out;
-}
-
 // The text of a value of `digits` significant digits, written from the
 // start of `text`; answers where it ends.
 const char* generalText(double value, int digits, char (&text)[NumberChars::kRoom]) {
@@ -139,19 +116,6 @@ const char* generalText(double value, int digits, char (&text)[NumberChars::kRoo
 
 NumberChars SingleChars(float value) {
   NumberChars chars;
-  // Most figures a record holds have at most two decimals (.85, 6.5, 240).
-  // From 0.01 up to below 10^5, where seven digits hold two decimals, a
-  // value within 5 x 10^-8 of its size from a whole number n of hundredths
-  // lies nearer n than half its seventh digit: its seven digits are n's.
-  // (Its hundredths are exact in a double, for a Single's 24 bits.)
-  const double hundredths = std::fabs(static_cast<double>(value)) * 100;
-  if (hundredths >= 1 && hundredths < 1e7) {
-    const double n = (hundredths + 0x1p52) - 0x1p52;  // the nearest whole number
-    if (std::fabs(hundredths - n) < hundredths * 5e-8) {
-      chars.keep(hundredthsText(static_cast<uint32_t>(n), value < 0, chars.text_));
-      return chars;
-    }
-  }
   // Its seven digits in double arithmetic where a Single's value allows (not
   // 0 nor NaN).
   Significant s;

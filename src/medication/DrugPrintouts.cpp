@@ -95,13 +95,7 @@ platform::TextRows DrugListingLines(const records::FileImage<DrugRecord>& drugs,
   lines.reserve(found.size() + 1, found.size() * kListingWidth);
   lines.add("");  // element 0 stays empty
   FixedLine line(kListingWidth);
-  // The records of the codes in the list's order, out of file order: the
-  // bytes a line reads are asked for a few lines ahead.
-  constexpr size_t kAhead = 8;
-  for (size_t i = 0; i < found.size(); ++i) {
-    if (i + kAhead < found.size()) drugs.prefetch(found[i + kAhead], DrugRecord::InventoryAt + 4);
-    lines.add(listingLine(line, drugs.bytes(found[i])));
-  }
+  for (long n : found) lines.add(listingLine(line, drugs.bytes(n)));
   return lines;
 }
 

@@ -65,14 +65,6 @@ class FileImage {
   long count() const { return static_cast<long>(block_.size() / kLength); }
   // The stored bytes of record n, 1 to count().
   const uint8_t* bytes(long n) const { return block_.data() + static_cast<size_t>(n - 1) * kLength; }
-  // Asks memory for the first `size` stored bytes of record n, 1 to count(),
-  // ahead of their use: a run that takes records out of file order asks a
-  // few ahead, so that their waits overlap.
-  void prefetch(long n, int size) const {
-    const uint8_t* const first = bytes(n);
-    for (int at = 0; at < size; at += 64) __builtin_prefetch(first + at);
-    __builtin_prefetch(first + size - 1);
-  }
   // Record n, 1 to count(), decoded into `record`; with `fields`, only those
   // fields, the others keeping what they held.
   void decode(long n, R& record) const { decodeInto(bytes(n), record); }

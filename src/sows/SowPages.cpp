@@ -61,17 +61,7 @@ void SowPageRows(const SowPageTable& table, int page, const std::string& kindCod
   rows.reserve(SowPageTable::kSlots, static_cast<size_t>(SowPageTable::kSlots) * kSowLineWidth);
   FixedLine line(kSowLineWidth);
   const long count = sows.count();
-  // A page's sows lie apart in SOW.DAT, 1130 bytes a record, mostly out of
-  // the cache: the bytes a line reads (up to the parity count) are asked
-  // for a few rows ahead.
-  constexpr int kAhead = 6;
-  const auto fetch = [&](int slot) {
-    const long r = slot <= SowPageTable::kSlots ? table.At(page, slot) : 0;
-    if (r >= 1 && r <= count) sows.prefetch(r, SowRecord::ParityCountAt + 2);
-  };
-  for (int slot = 1; slot <= kAhead; ++slot) fetch(slot);
   for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
-    fetch(slot + kAhead);
     const long r = table.At(page, slot);
     if (r < 1 || r > count) continue;
     const uint8_t* sow = sows.bytes(r);

@@ -46,11 +46,7 @@ TEST(NumberText, TextsHeldInPlaceAreTheTextsOfStrings) {
       {1.0f, "1"}, {-9.0f, "-9"}, {10.25f, "10.25"}, {1234.5f, "1234.5"},
       {7654321.0f, "7654321"}, {-1000000.0f, "-1000000"}, {99999.99f, "99999.99"},
       {0.00001234f, "1.234E-05"}, {-3.4028235e38f, "-3.402823E+38"}, {-0.0f, "0"},
-      {std::numeric_limits<float>::infinity(), "INF"}, {std::numeric_limits<float>::quiet_NaN(), "0"},
-      // Either side of the values of at most two decimals up to 10^5.
-      {0.01f, ".01"}, {0.0099999f, ".0099999"}, {-0.85f, "-.85"}, {6.05f, "6.05"}, {240.0f, "240"},
-      {9.9999999f, "10"}, {0.30000001f, ".3"}, {99999.98f, "99999.98"}, {100000.0f, "100000"},
-      {100000.01f, "100000"}, {1.0000001f, "1"}, {1.0000012f, "1.000001"}, {2.3456001f, "2.3456"}};
+      {std::numeric_limits<float>::infinity(), "INF"}, {std::numeric_limits<float>::quiet_NaN(), "0"}};
   for (const auto& [value, text] : singles) {
     EXPECT_EQ(SingleChars(value).view(), text) << value;
     EXPECT_EQ(SingleText(value), text) << value;
