@@ -139,11 +139,19 @@ bool pathExists(const std::string& path) {
   return !path.empty() && fs::exists(fs::symlink_status(resolvePath(path), ec));
 }
 
+namespace {
+// Why what a look found is no regular file; "" for a regular file.
+std::string notAFileReasonOf(const struct stat& st) {
+  if (S_ISREG(st.st_mode)) return "";
+  return S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a file";
+}
+}  // namespace
+
 PathLook lookAtResolved(const std::string& real) {
   PathLook look;
   struct stat st {};
   if (::stat(real.c_str(), &st) != 0) return look;
-  if (!S_ISREG(st.st_mode)) look.notAFile = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a file";
+  if (!S_ISREG(st.st_mode)) look.notAFile = notAFileReasonOf(st);
   else look.readOnly = (st.st_mode & 0222) == 0 || ::access(real.c_str(), W_OK) != 0;
   return look;
 }
@@ -183,17 +191,17 @@ void FileBlock::clear() {
   size_ = 0;
 }
 
-// What a whole-file read found at a path.
-enum class WholeRead { Read, Missing, Failed };
-
 struct WholeFileReader {
-  static WholeRead read(const std::string& path, FileBlock& block);
+  // What a whole-file read found at a path.
+  enum class Found { Read, Missing, Failed };
+  static Found read(const std::string& path, FileBlock& block);
 };
+using WholeRead = WholeFileReader::Found;
 
 // One look at the path (a second, through its resolved name, when it does
 // not name a file as it stands), one read for the length that look reports,
 // then on to the end.
-WholeRead WholeFileReader::read(const std::string& path, FileBlock& block) {
+WholeFileReader::Found WholeFileReader::read(const std::string& path, FileBlock& block) {
   struct stat st {};
   std::string real = path;
   if (::stat(path.c_str(), &st) != 0) {
@@ -206,8 +214,8 @@ WholeRead WholeFileReader::read(const std::string& path, FileBlock& block) {
       return nothing ? WholeRead::Missing : WholeRead::Failed;
     }
   }
-  if (!S_ISREG(st.st_mode)) {
-    fail("cannot read", path, S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a file");
+  if (const std::string why = notAFileReasonOf(st); !why.empty()) {
+    fail("cannot read", path, why);
     return WholeRead::Failed;
   }
   const int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
