@@ -37,6 +37,7 @@ CountingPrinter& CountPrints() {
 }
 
 RecordingPrinter& RecordPrints() {
+  DumpPrinted();
   g_recording = std::make_unique<RecordingPrinter>();
   platform::services().setPrinter(g_recording.get());
   return *g_recording;
@@ -58,13 +59,34 @@ void MadeCells(const platform::Grid& grid) {
   std::vector<std::string> cells;
   for (int r = 0; r < grid.Rows(); ++r)
     for (int c = 0; c < grid.Cols(); ++c) cells.push_back(grid.TextMatrix(r, c));
+  DumpLine("grid " + std::to_string(grid.Rows()) + " x " + std::to_string(grid.Cols()));
+  for (const std::string& cell : cells) DumpLine(cell);
   MadeTexts(cells);
+}
+
+void DumpPrinted() {
+  if (!g_recording) return;
+  for (const PrintedPage& p : g_recording->pages)
+    DumpLine("page " + std::to_string(p.document) + "." + std::to_string(p.page) + " bin " + std::to_string(p.bin) +
+             " orientation " + std::to_string(p.orientation));
+  char place[160];
+  for (const PrintedItem& item : g_recording->items) {
+    std::snprintf(place, sizeof place, "%d.%d %d %.3f %.3f %.3f %.3f %s %.2f %d%d %d %dx%d | ", item.document,
+                  item.page, static_cast<int>(item.kind), item.x, item.y, item.x2, item.y2, item.font.name.c_str(),
+                  item.font.size, item.font.bold, item.font.italic, item.drawWidth, item.pictureWidth,
+                  item.pictureHeight);
+    DumpLine(place + item.text);
+  }
+  g_recording->items.clear();
+  g_recording->pages.clear();
 }
 
 std::vector<std::string> ListRows(const platform::ListBox& list, std::vector<long>* itemData) {
   std::vector<std::string> rows;
+  DumpLine("list " + std::to_string(list.ListCount()));
   for (int i = 0; i < list.ListCount(); ++i) {
     rows.push_back(list.List(i));
+    DumpLine(std::to_string(list.ItemData(i)) + " | " + list.List(i));
     if (itemData) itemData->push_back(list.ItemData(i));
   }
   return rows;
@@ -75,6 +97,7 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(quietQt);
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+  if (const char* dump = std::getenv("TARLOWE_BENCH_DUMP")) OpenDump(dump);
   const std::string only = argc > 2 ? argv[2] : "";  // run only the operations whose name holds this
 
   QTemporaryDir dir;

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/HogGlobals.h"
+
 namespace {
 
 using Opened = std::vector<std::pair<std::string, platform::FileOpening>>;
@@ -146,8 +148,18 @@ const char* howWord(platform::FileOpening how) {
 std::string shortName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
 Made g_made;
+std::FILE* g_dump = nullptr;
 
 }  // namespace
+
+void OpenDump(const std::string& path) { g_dump = std::fopen(path.c_str(), "w"); }
+
+void DumpLine(std::string line) {
+  if (!g_dump) return;
+  for (size_t at = line.find(DataFolder); !DataFolder.empty() && at != std::string::npos; at = line.find(DataFolder))
+    line.replace(at, DataFolder.size(), "<data>/");
+  std::fprintf(g_dump, "%s\n", line.c_str());
+}
 
 void MadeTexts(long texts, long long chars) {
   g_made.texts += texts;
@@ -217,7 +229,10 @@ int RunOperations(std::vector<Operation>& ops, int runs, const std::string& only
     dialogs.typed = op.typed;
     dialogs.unexpected = 0;
     g_made = {};
+    DumpLine("== " + op.name);
     std::string differs = op.check(result);
+    DumpPrinted();
+    DumpLine("result " + result);
     const Made made = g_made;
     const bool ratio = op.ratio && !op.perUnit && (!op.reads.empty() || made.texts > 0);
     std::vector<double> times, floors;

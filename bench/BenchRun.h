@@ -97,6 +97,13 @@ struct Operation {
   std::function<int()> perUnit;
 };
 
+// The dump of every text the checks see (TARLOWE_BENCH_DUMP names its file):
+// each operation's list rows with their item data, grid cells and printed
+// items with their places, so that two builds can be compared byte for byte.
+void OpenDump(const std::string& path);
+void DumpLine(std::string line);  // nothing while no dump is open
+void DumpPrinted();               // the recording printer's items, then forgets them
+
 // One take of the floor of a run that reads `reads` and makes `made`, in ms.
 double FloorTake(const std::vector<FileUse>& reads, const Made& made);
 
