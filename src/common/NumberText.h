@@ -14,30 +14,6 @@ std::string SingleText(float value);
 // The same for a Double, with at most 15 significant digits.
 std::string DoubleText(double value);
 
-// The text of SingleText or DoubleText held in place, for a line that copies
-// it straight in and needs no string of its own:
-//   line.put(56, SingleChars(backfat), 4);
-class NumberChars {
- public:
-  // Room for the longest text ("-1.23456789012346E-308"), and for the
-  // words a text without an exponent is stored in (25 characters with the
-  // sign).
-  static constexpr size_t kRoom = 40;
-
-  std::string_view view() const { return {text_, size_}; }
-  operator std::string_view() const { return view(); }
-
- private:
-  friend NumberChars SingleChars(float value);
-  friend NumberChars DoubleChars(double value);
-  // Holds the text written in text_ up to `last`.
-  void keep(const char* last) { size_ = static_cast<unsigned char>(last - text_); }
-  char text_[kRoom];
-  unsigned char size_ = 0;
-};
-NumberChars SingleChars(float value);
-NumberChars DoubleChars(double value);
-
 // What SingleText's text reads back as (Val): the Single to 7 significant
 // digits; the texts of an infinity ("INF") and of NaN ("0") read as 0.
 float SingleTextValue(float value);
@@ -47,8 +23,9 @@ std::string StrSingle(float value);
 std::string StrDouble(double value);
 
 // The leading number of typed text: leading blanks skipped, then a sign,
-// digits, a decimal point and an exponent (E or D) as far as they go; text
-// that begins with no number reads as 0.
+// digits, a decimal point and an exponent (E or D) as far as they go, read
+// as the nearest double; text that begins with no number, and a number past
+// a double's range, read as 0.
 double Val(const std::string& text);
 
 // The nearest whole number, a half going to the even neighbour (2.5 gives 2,

@@ -65,7 +65,7 @@ constexpr int kListWidth = 90, kPrintWidth = 84;
 // The list line of a group, written into `line`.
 const std::string& listLine(FixedLine& line, const GroupRecord& g, const GroupFigures& f) {
   line.clear().put(2, GroupNumber(g), 3).put(10, g.PigsIn, "0", 3);
-  line.put(21, SingleChars(g.WeightIn), 5);
+  line.put(21, SingleText(g.WeightIn), 5);
   if (g.YearEndAdjust == -1) {
     line.put(27, "USED to EDIT END of YEAR ADJUSTMENT", 35);
   } else {

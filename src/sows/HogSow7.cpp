@@ -42,8 +42,7 @@ const IndexWindowKind kSowIndex{
 }  // namespace
 
 void AddSowIndexCells(platform::TextRows& cells, const uint8_t* sow, const SowLitterSums& litters) {
-  // Each figure written in one room and copied straight to the cells.
-  FigureText figure;
+  std::string figure;
   cells.add(Trimmed(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth)));
   cells.add(FormatInto(figure, records::getI16(sow + SowRecord::ParityCountAt), "####0"));
   cells.add(FormatInto(figure, litters.averageBirthWeight(), "#####0.00"));

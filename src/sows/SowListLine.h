@@ -23,9 +23,8 @@ inline constexpr SowFieldColumns kSowListColumns{2, 13, 37, 49, 56, 64, 73};
 
 // The seven fields of the sow stored in `sow` (her SOW.DAT bytes) written at
 // `columns` into `line`, blanked first (reused line after line), and the line.
-// Inlined where a listing writes its lines, its columns known there. Text
-// fields go in as stored: their trailing blanks are the line's own.
-[[gnu::always_inline]] inline const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow,
+// Text fields go in as stored: their trailing blanks are the line's own.
+inline const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow,
                                                                const SowFieldColumns& at) {
   using records::textView;
   return line.clear()
@@ -33,8 +32,8 @@ inline constexpr SowFieldColumns kSowListColumns{2, 13, 37, 49, 56, 64, 73};
       .put(at.breed, textView(sow + SowRecord::BreedAt, SowRecord::BreedWidth), 20)
       .put(at.location, textView(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
       .put(at.daysTo230, records::getI16(sow + SowRecord::DaysTo230At), "0", 3)
-      .put(at.backfat, SingleChars(records::getF32(sow + SowRecord::BackfatAt)), 4)
-      .put(at.loineye, SingleChars(records::getF32(sow + SowRecord::LoineyeAt)), 4)
+      .put(at.backfat, SingleText(records::getF32(sow + SowRecord::BackfatAt)), 4)
+      .put(at.loineye, SingleText(records::getF32(sow + SowRecord::LoineyeAt)), 4)
       .put(at.parities, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
       .str();
 }

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "common/FixedLine.h"
 #include "common/Format.h"
 
 namespace {
@@ -117,12 +118,10 @@ TEST(Format, SignificantDigitsRoundAsPrintedDigitsDo) {
   }
 }
 
-// A Single's point found from its power of two, each side of a power of
-// ten (and where rounding to seven digits carries to one more), its digits
-// dropped to the mask's places for every count of dropped digits; 0, the
-// values outside the whole-number path, and figures each side of 2^32 (the
-// digits are written in 32 bits where they fit). The same text in a line as
-// alone.
+// A Single each side of a power of ten (and where rounding to seven digits
+// carries to one more), its digits dropped to the mask's places for every
+// count of dropped digits; 0, the smallest and largest values, and figures
+// of ten digits and more.
 TEST(Format, SingleEachSideOfAPowerOfTen) {
   const SingleCase singles[] = {
       {0.1f, "0.0000000", "0.1000000"},
@@ -152,17 +151,11 @@ TEST(Format, SingleEachSideOfAPowerOfTen) {
       {4294968.0f, "0.000", "4294968.000"},  // 4294968000: 64
       {-9999999.0f, "#,##0.000", "-9,999,999.000"},
   };
-  FigureText figure;
-  char line[16];
-  for (const SingleCase& c : singles) {
+  for (const SingleCase& c : singles)
     EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
-    figure.aim(line + sizeof line, sizeof line, true);
-    EXPECT_EQ(FormatInto(figure, c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
-  }
 }
 
-// The shapes of the masks last used are kept by their characters: masks of
-// one length that differ in one character are told apart, used by turns.
+// Masks of one length that differ in one character, used by turns.
 TEST(Format, MasksOfOneLengthDifferingInOneCharacter) {
   const MaskCase cases[] = {
       {5, "#0", "5"},
@@ -183,7 +176,6 @@ TEST(Format, MasksOfOneLengthDifferingInOneCharacter) {
 constexpr FormatMask kMoneyMask = "$#,##0.00 ";
 static_assert(kMoneyMask.prefix() == "$" && kMoneyMask.suffix() == " ");
 static_assert(kMoneyMask.decimals == 2 && kMoneyMask.minimum == 1 && kMoneyMask.grouped && kMoneyMask.point);
-static_assert(kMoneyMask.fixed == 5);  // "$", ".", two decimals, " "
 static_assert(!FormatMask("N/A").hasBody());
 
 TEST(Format, MaskReadFromTextAsFromLiteral) {
@@ -191,16 +183,15 @@ TEST(Format, MaskReadFromTextAsFromLiteral) {
   const FormatMask read = text;
   EXPECT_EQ(read.prefix(), kMoneyMask.prefix());
   EXPECT_EQ(read.suffix(), kMoneyMask.suffix());
-  EXPECT_EQ(read.fixed, kMoneyMask.fixed);
+  EXPECT_EQ(read.decimals, kMoneyMask.decimals);
   EXPECT_EQ(Format(-1234.5, text), "-$1,234.50 ");
   EXPECT_EQ(Format(-1234.5, kMoneyMask), "-$1,234.50 ");
   EXPECT_EQ(Format(7, std::string("N/A")), "N/A");
 }
 
-// A Double that is a whole number is written as an integer is, each side of
-// the fifteen digits it is taken so for, with places and without, with the
-// sign of a negative and none on a negative zero; the same text alone, in a
-// reused string and in a line.
+// A Double that is a whole number is written as an integer is, up to its
+// fifteen digits, with places and without, with the sign of a negative and
+// none on a negative zero; the same text alone and in a reused string.
 TEST(Format, WholeDoubleAsItsInteger) {
   const MaskCase cases[] = {
       {1234567, "##,###,##0", "1,234,567"},
@@ -215,20 +206,15 @@ TEST(Format, WholeDoubleAsItsInteger) {
       {42, "N/A", "N/A"},
   };
   std::string reused = "left over";
-  FigureText figure;
-  char line[40];
   for (const MaskCase& c : cases) {
     EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
     EXPECT_EQ(FormatInto(reused, c.value, c.mask), c.text) << c.value;
-    figure.aim(line + sizeof line, sizeof line, true);
-    EXPECT_EQ(FormatInto(figure, c.value, c.mask), c.text) << c.value;
   }
 }
 
-// An integer whose digits fit 32 bits is written where it is formatted, a
-// longer one in 64: the same text each side of 2^32 (4294967296), alone and
-// in a figure's room.
-TEST(Format, IntegersEachSideOf32Bits) {
+// Integers of ten digits and more, each side of 2^32 (4294967296), alone and
+// in a reused string.
+TEST(Format, IntegersOfTenDigits) {
   struct IntegerCase {
     long long value;
     const char* mask;
@@ -241,38 +227,33 @@ TEST(Format, IntegersEachSideOf32Bits) {
       {42949673, "0.00", "42949673.00"},  // 4294967300
       {-32768, "#,##0", "-32,768"},
   };
-  FigureText figure;
-  char line[16];
+  std::string reused = "left over";
   for (const IntegerCase& c : integers) {
-    figure.aim(line, sizeof line, false);
-    EXPECT_EQ(FormatInto(figure, c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
+    EXPECT_EQ(FormatInto(reused, c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
     EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value;
   }
 }
 
-// A figure written where it is aimed takes exactly its own characters of the
-// line, left- or right-aligned, and is the text Format writes: each side of
-// a half (the seven digits decide those), bodies of one to eight characters
-// and longer, with a prefix, a suffix and a sign.
+// A figure put into a line takes exactly its own characters of it, left- or
+// right-aligned, and is the text Format writes: each side of a half (the
+// seven digits decide those), figures of one to nine characters, with a
+// prefix, a suffix and a sign.
 template <class Case>
-void ExpectPlacedAsFormatted(const Case& c) {
-  FigureText figure;
+void ExpectPutAsFormatted(const Case& c) {
   for (bool right : {false, true}) {
-    std::string line(32, '_');
-    char* const at = line.data() + (right ? 24 : 8);
-    figure.aim(at, 16, right);
-    const std::string text(FormatInto(figure, c.value, c.mask));
-    EXPECT_EQ(text, c.text) << c.value << " with \"" << c.mask << "\"";
-    EXPECT_TRUE(figure.placed());
+    FixedLine line(32);
+    if (right) line.putRight(9, c.value, c.mask, 16);
+    else line.put(9, c.value, c.mask, 16);
+    const std::string text = c.text;
     const size_t first = right ? 24 - text.size() : 8;
-    std::string expected(32, '_');
+    std::string expected(32, ' ');
     expected.replace(first, text.size(), text);
-    EXPECT_EQ(line, expected) << c.value << " with \"" << c.mask << "\"";
+    EXPECT_EQ(line.str(), expected) << c.value << " with \"" << c.mask << "\"";
     EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
   }
 }
 
-TEST(Format, FigureWrittenInPlaceTakesItsOwnCharacters) {
+TEST(Format, FigurePutInALineTakesItsOwnCharacters) {
   const SingleCase singles[] = {
       {0.125f, "0.00", "0.13"},
       {2.675f, "0.00", "2.68"},
@@ -293,7 +274,7 @@ TEST(Format, FigureWrittenInPlaceTakesItsOwnCharacters) {
       {-0.004f, "0.00", "0.00"},
       {0.00000123f, "0.000000", "0.000001"},
   };
-  for (const SingleCase& c : singles) ExpectPlacedAsFormatted(c);
+  for (const SingleCase& c : singles) ExpectPutAsFormatted(c);
   struct IntegerCase {
     long long value;
     const char* mask;
@@ -303,5 +284,5 @@ TEST(Format, FigureWrittenInPlaceTakesItsOwnCharacters) {
       {7, "00000000", "00000007"}, {123456789, "00000000", "123456789"}, {1234567, "0", "1234567"},
       {-12, "0", "-12"},           {999, "   0", "   999"},              {1000, " 000", " 1000"},
   };
-  for (const IntegerCase& c : integers) ExpectPlacedAsFormatted(c);
+  for (const IntegerCase& c : integers) ExpectPutAsFormatted(c);
 }
