@@ -1,6 +1,5 @@
 #include "medication/DrugListLine.h"
 
-#include <array>
 #include <cstdint>
 
 #include "common/FixedLine.h"
@@ -8,32 +7,23 @@
 #include "common/NumberText.h"
 #include "medication/MedicationFiles.h"
 
-namespace {
-
-// Where each stored letter's word stands in a table of four words: the
-// letters of `letters` at 1, 2 and 3, every other character at 0 (no word).
-// A listing of thousands of drugs in no order of unit or type takes each
-// word by its place, and writes it in all its columns, blanks after it
-// included, so that each goes in as many characters as the one before:
-// without a turn to guess either way.
-constexpr std::array<uint8_t, 256> wordPlaces(std::string_view letters) {
-  std::array<uint8_t, 256> places{};
-  for (size_t i = 0; i < letters.size(); ++i) places[static_cast<unsigned char>(letters[i])] = static_cast<uint8_t>(i + 1);
-  return places;
+std::string_view DrugUnitText(char unit) {
+  switch (unit) {
+    case 'M': return " ML";
+    case 'L': return " Lb/Ton";
+    case 'O': return " Oz/Gal";
+    default: return "";
+  }
 }
 
-constexpr std::array<uint8_t, 256> kUnitPlaces = wordPlaces("MLO");
-constexpr std::string_view kUnitColumns[] = {"       ", " ML    ", " Lb/Ton", " Oz/Gal"};
-constexpr std::array<uint8_t, 256> kTypePlaces = wordPlaces("VFW");
-constexpr std::string_view kTypeColumns[] = {"          ", "VACCINE   ", "FEED MED. ", "WATER MED."};
-
-}  // namespace
-
-std::string_view DrugUnitColumns(char unit) { return kUnitColumns[kUnitPlaces[static_cast<unsigned char>(unit)]]; }
-std::string_view DrugTypeColumns(char type) { return kTypeColumns[kTypePlaces[static_cast<unsigned char>(type)]]; }
-
-std::string_view DrugUnitText(char unit) { return RTrimmed(DrugUnitColumns(unit)); }
-std::string_view DrugTypeWord(char type) { return RTrimmed(DrugTypeColumns(type)); }
+std::string_view DrugTypeWord(char type) {
+  switch (type) {
+    case 'V': return "VACCINE";
+    case 'F': return "FEED MED.";
+    case 'W': return "WATER MED.";
+    default: return "";
+  }
+}
 
 namespace {
 
@@ -50,8 +40,8 @@ const std::string& drugLine(FixedLine& line, const uint8_t* drugBytes, int amoun
       .put(2, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
       .put(11, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
       .putRight(33, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
-      .put(37, DrugUnitColumns(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
-      .put(45, DrugTypeColumns(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
+      .put(37, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
+      .put(45, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
       .putRight(56, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", amountWidth)
       .str();
 }

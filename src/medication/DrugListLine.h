@@ -31,10 +31,6 @@ std::string DrugTypeWord(const std::string& type);
 // The same of a stored letter.
 std::string_view DrugUnitText(char unit);
 std::string_view DrugTypeWord(char type);
-// The same in all the columns a line gives it, blanks after: seven for the
-// unit, ten for the type.
-std::string_view DrugUnitColumns(char unit);
-std::string_view DrugTypeColumns(char type);
 
 std::string DrugListLine(const DrugRecord& drug);
 // The line of the drug whose stored bytes are `drugBytes`.

@@ -75,8 +75,8 @@ const std::string& listingLine(FixedLine& line, const uint8_t* drugBytes) {
       .put(3, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
       .put(17, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
       .putRight(44, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
-      .put(48, DrugUnitColumns(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
-      .put(61, DrugTypeColumns(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
+      .put(48, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
+      .put(61, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
       .putRight(79, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", 7)
       .str();
 }
