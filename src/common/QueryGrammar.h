@@ -147,29 +147,8 @@ class ParsedCriterion {
   bool number(double value) const { return NumberMatches(number_, value); }
 
  private:
-  // The characters that upper-case to one character of the criterion (a
-  // letter's two cases, one for any other character), and how many there
-  // are. A field's character is one of the first two when, with the bits
-  // they differ in set, it equals `key`, which also lets through the few
-  // others that agree with them elsewhere: a place to compare whole, never a
-  // place missed. Each byte is stored sixteen times, for a block of the field.
-  struct Preimages {
-    alignas(16) char differ[16] = {}, key[16] = {};
-    int count = 0;
-  };
-
   std::string text_;
-  Preimages first_, last_;  // of text_'s first and last characters
-  // Each of text_'s first and last characters has one or two preimages, so
-  // that a field's candidate places are found a block of sixteen at a time.
-  bool blocks_ = false;
-  const std::array<char, 256>* upper_ = nullptr;  // upper case by character code
   DateCriterion date_;
-  // The date keys as numbers, each of eight characters read as one
-  // big-endian word (a whole date's key compares so as its text does);
-  // `wholeKeys_` when every key the criterion compares with has eight.
-  bool wholeKeys_ = false;
-  uint64_t key_ = 0, lowKey_ = 0, highKey_ = 0;
   NumberCriterion number_;
 };
 

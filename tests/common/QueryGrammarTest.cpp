@@ -132,11 +132,9 @@ TEST(QueryGrammar, AParsedTextCriterionMatchesWhereTheFieldHoldsIt) {
   }
 }
 
-// A block of the field is searched for the criterion's first and last
-// characters with the bits their two cases differ in set, which lets through
-// others as well (\xFF and \x9F differ in two bits, so \xBF and \xDF pass
-// too): only a character that upper-cases to the criterion's matches, at any
-// place of a field of any width.
+// Only a character that upper-cases to the criterion's matches (\x9F is the
+// upper case of \xFF; \xBF and \xDF, which differ from them in one bit
+// each, are other characters), at any place of a field of any width.
 TEST(QueryGrammar, ATextCriterionsEndsMatchOnlyTheirOwnCases) {
   const struct {
     const char* typed;
