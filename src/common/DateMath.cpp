@@ -8,10 +8,37 @@ bool IsEmptyDate(const std::string& date) {
   return date.find_first_not_of(' ') == std::string::npos || date == "__/__/____";
 }
 
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The number the digits of `text` make; -1 when a character is no digit.
+int digitsValue(std::string_view text) {
+  int value = 0;
+  for (char c : text) {
+    if (!isDigit(c)) return -1;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+bool isSeparator(char c) { return c == '/' || c == '-'; }
+
+}  // namespace
+
 std::optional<long> DayNumber(std::string_view date) {
-  long day;
-  if (!DayNumberOf(date, day)) return std::nullopt;
-  return day;
+  if (date.size() != 10 || !isSeparator(date[2]) || !isSeparator(date[5])) return std::nullopt;
+  const int month = digitsValue(date.substr(0, 2)), day = digitsValue(date.substr(3, 2)),
+            year = digitsValue(date.substr(6, 4));
+  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0) return std::nullopt;
+  // A day past the month's end counts on into the next month.
+  return static_cast<long>(platform::daysFromCivil(year, month, day));
+}
+
+std::optional<long> DaysBetween(std::string_view from, std::string_view to) {
+  const std::optional<long> a = DayNumber(from), b = DayNumber(to);
+  if (!a || !b) return std::nullopt;
+  return *b - *a;
 }
 
 std::string DateOfDay(long dayNumber) {
