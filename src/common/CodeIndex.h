@@ -1,14 +1,14 @@
 #pragma once
 // The records of a file found again by a short code (an ingredient's, a
-// drug's): each code's records in record order, from one run over the file,
-// each code found in one look however long the file. The caller gives every
-// record's code as it compares codes (trimmed as it trims them); a blank
-// code is no code.
+// drug's): each code's records in record order, from one run over the file.
+// The caller gives every record's code as it compares codes (trimmed as it
+// trims them); a blank code is no code.
 //
 //   CodeIndex index(file.count(), [&](long n) { return storedCode(file.bytes(n)); });
 //   for (long n = index.First(code); n != 0; n = index.Next(n)) ...
-#include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class CodeIndex {
@@ -17,7 +17,7 @@ class CodeIndex {
   static constexpr size_t kLongestCode = 7;
 
   template <class CodeOf>
-  CodeIndex(long count, CodeOf codeOf) : CodeIndex(count) {
+  CodeIndex(long count, CodeOf codeOf) : next_(static_cast<size_t>(count > 0 ? count : 0) + 1, 0) {
     for (long n = 1; n <= count; ++n) add(codeOf(n), n);
   }
   // The first record holding `code`; 0 when none.
@@ -29,17 +29,12 @@ class CodeIndex {
   void Forget(std::string_view code, long record);
 
  private:
-  explicit CodeIndex(long count);
   void add(std::string_view code, long n);
-  // An open table of codes, a power of two places, at least half as many
-  // again as records: each code's first and last record (0 once none is
-  // left); after each record the next of its code.
-  struct Code {
-    uint64_t key = 0;  // 0: a place no code took
-    int32_t first = 0, last = 0;
+  // Each code's first and last record (0 once none is left); after each
+  // record, the next of its code.
+  struct Chain {
+    long first = 0, last = 0;
   };
-  size_t place(uint64_t key) const;  // where `key` is, or the free place it takes
-  std::vector<Code> codes_;
-  int shift_;  // a product's top bits that choose a place: as many as codes_.size() has zeros below its one
-  std::vector<int32_t> next_;
+  std::unordered_map<std::string, Chain> codes_;
+  std::vector<long> next_;
 };
