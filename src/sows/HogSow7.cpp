@@ -72,14 +72,8 @@ bool SowIndexRows(platform::TextRows& cells, FileFault* fault) {
 }
 
 const std::string& SowIndexLine(FixedLine& line, const IndexCells& cells) {
-  // The parity count after three blanks; a cell a damaged file filled
-  // otherwise is read and written again.
-  const std::string_view parities = cells[1];
-  if (!PlainWholeNumber(parities))
-    return IndexLine(line, cells, 11, Format(Val(std::string(parities)), "   0"), kFigureColumns);
-  // Cut to its four columns, the count shows the first digit alone.
-  const char count[4] = {' ', ' ', ' ', parities[0]};
-  return IndexLine(line, cells, 11, std::string_view(count, 4), kFigureColumns);
+  // The parity count after three blanks, as the cell reads.
+  return IndexLine(line, cells, 11, Format(Val(std::string(cells[1])), "   0"), kFigureColumns);
 }
 
 HogSow7::HogSow7(QWidget* parent) : IndexWindow(kSowIndex, parent) {}

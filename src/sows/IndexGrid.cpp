@@ -1,9 +1,6 @@
 #include "sows/IndexGrid.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 #include <utility>
 
 #include "common/FixedLine.h"
@@ -20,71 +17,14 @@ const char* figureMask(double value) {
   return value < 1 ? "  0.00" : value < 10 ? "  #.00" : value < 100 ? " ##.00" : "###.00";
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool isDigits(std::string_view text) {
-  for (char c : text)
-    if (!isDigit(c)) return false;
-  return !text.empty();
-}
-
-// True when every byte of `bytes` that `kept` keeps holds a digit. Told by
-// the bits it differs in from '0', a digit reads 0 to 9 and any other
-// character more; adding 0x76 to a byte above 9 sets its high bit (a byte
-// that carries out of itself had it already).
-bool digitsIn(uint64_t bytes, uint64_t kept) {
-  const uint64_t values = (bytes ^ 0x3030'3030'3030'3030) & kept;
-  return (((values + 0x7676'7676'7676'7676) | values) & 0x8080'8080'8080'8080) == 0;
-}
-
-// True for a figure as the grids show it ("#####0.00" of a value of 0 or
-// more): one to nine whole digits without a leading zero (or one zero), a
-// point, two decimals.
-//
-// An index prints thousands of figures whose lengths follow no order a
-// guess could learn, so the characters are looked at in two words whatever
-// their number, and the answer is put together without a turn: the last
-// four characters (the last whole digit, the point, the two decimals) and
-// the whole digits before them, up to eight, in the first four characters
-// or the first eight. The first character is the lowest byte.
-bool plainFigure(std::string_view cell) {
-  static_assert(std::endian::native == std::endian::little, "the first character is the word's lowest byte");
-  const size_t n = cell.size();
-  if (n < 4 || n > 12) return false;
-  const char* text = cell.data();
-  uint32_t last4, first4;
-  uint64_t first8;
-  std::memcpy(&last4, text + n - 4, 4);
-  if (n >= 8) {
-    std::memcpy(&first8, text, 8);
-  } else {
-    std::memcpy(&first4, text, 4);
-    first8 = first4;
-  }
-  const size_t before = n - 4;  // the whole digits before the last, 0 to 8
-  const uint64_t beforeBytes = before == 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * before)) - 1;
-  return digitsIn(last4, 0xFFFF'00FF) & digitsIn(first8, beforeBytes) & (text[n - 3] == '.') &
-         ((text[0] != '0') | (n == 4));
-}
-
 // The figure of a cell printed in six columns at `col`: IndexFigure of the
-// value the cell shows. A plain figure is already that text, right-aligned
-// (or cut to its first six characters); any other cell is read and written
-// again.
+// value the cell shows.
 void putFigure(FixedLine& line, int col, std::string_view cell) {
-  if (plainFigure(cell)) {
-    line.putRight(col, cell, 6);
-  } else {
-    const double value = Val(std::string(cell));
-    line.put(col, value, figureMask(value), 6);
-  }
+  const double value = Val(std::string(cell));
+  line.put(col, value, figureMask(value), 6);
 }
 
 }  // namespace
-
-bool PlainWholeNumber(std::string_view text) {
-  return !text.empty() && text.size() <= 9 && isDigits(text) && (text[0] != '0' || text.size() == 1);
-}
 
 std::string IndexFigure(double value) { return Format(value, figureMask(value)); }
 

@@ -41,10 +41,6 @@ struct IndexOrder {
   const char* caption;
 };
 
-// True for a whole number of 0 or more written plainly: one to nine digits,
-// no leading zero; such a text is what Format writes of its value.
-bool PlainWholeNumber(std::string_view text);
-
 // A figure of an index printout, two decimals in six characters: "  0.00"
 // below 1, "  #.00" below 10, " ##.00" below 100, "###.00" above.
 std::string IndexFigure(double value);
