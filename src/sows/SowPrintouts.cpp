@@ -1,6 +1,6 @@
 #include "sows/SowPrintouts.h"
 
-#include <cstring>
+#include <algorithm>
 #include <unordered_map>
 
 #include "common/FixedLine.h"
@@ -23,36 +23,21 @@ constexpr int kListingWidth = 84;
 constexpr int kDueWidth = 80;
 constexpr int kPageLines = 46;
 
-// A sow ID as one number: its eight characters as SOW.DAT stores them,
-// padded with blanks. A typed ID compares with a stored one without the
-// stored trailing blanks, so an ID that is empty, longer than eight or ends
-// in a blank matches no record: it has no number (0).
-uint64_t idNumber(std::string_view id) {
-  if (id.empty() || id.size() > static_cast<size_t>(SowRecord::IdWidth) || id.back() == ' ') return 0;
-  char padded[SowRecord::IdWidth];
-  std::memset(padded, ' ', sizeof padded);
-  std::memcpy(padded, id.data(), id.size());
-  uint64_t number;
-  std::memcpy(&number, padded, sizeof number);
-  return number;
-}
-
-uint64_t storedIdNumber(const uint8_t* sow) {
-  uint64_t number;
-  std::memcpy(&number, sow + SowRecord::IdAt, sizeof number);
-  return number;
-}
-
 // The records of the first `scanned` records (as many as the file holds)
-// holding each of the rows' IDs, in file order, from one run over the IDs.
-std::unordered_map<uint64_t, std::vector<long>> recordsOfIds(const std::vector<std::string>& rowIds,
-                                                            const records::FileImage<SowRecord>& sows, long scanned) {
-  std::unordered_map<uint64_t, std::vector<long>> byId;
+// holding each of the rows' IDs, in file order, from one run over the IDs. A
+// typed ID compares with a stored one without the stored trailing blanks, so
+// an empty ID matches no record.
+std::unordered_map<std::string, std::vector<long>> recordsOfIds(const std::vector<std::string>& rowIds,
+                                                               const records::FileImage<SowRecord>& sows,
+                                                               long scanned) {
+  std::unordered_map<std::string, std::vector<long>> byId;
   for (const std::string& id : rowIds)
-    if (const uint64_t number = idNumber(id)) byId.try_emplace(number);
+    if (!id.empty()) byId.try_emplace(id);
   const long last = std::min(scanned, sows.count());
-  for (long r = 1; r <= last; ++r)
-    if (auto found = byId.find(storedIdNumber(sows.bytes(r))); found != byId.end()) found->second.push_back(r);
+  for (long r = 1; r <= last; ++r) {
+    const std::string_view stored = RTrimmed(textView(sows.bytes(r) + SowRecord::IdAt, SowRecord::IdWidth));
+    if (auto found = byId.find(std::string(stored)); found != byId.end()) found->second.push_back(r);
+  }
   return byId;
 }
 
@@ -62,7 +47,7 @@ std::vector<long> SelectedSowRecords(const std::vector<std::string>& rowIds, con
   const auto byId = recordsOfIds(rowIds, sows, sows.count());
   std::vector<long> selected;
   for (const std::string& id : rowIds)
-    if (auto found = byId.find(idNumber(id)); found != byId.end())
+    if (auto found = byId.find(id); found != byId.end())
       selected.insert(selected.end(), found->second.begin(), found->second.end());
   return selected;
 }
@@ -99,7 +84,7 @@ std::vector<std::string> SowListingLines(const std::vector<std::string>& rowIds,
   std::vector<std::string> lines(rowIds.size() + 1);
   FixedLine line(kListingWidth);
   for (size_t r = 0; r < rowIds.size(); ++r)
-    if (auto found = byId.find(idNumber(rowIds[r])); found != byId.end() && !found->second.empty())
+    if (auto found = byId.find(rowIds[r]); found != byId.end() && !found->second.empty())
       lines[r + 1] = WriteSowListingLine(line, sows.bytes(found->second.back()));
   return lines;
 }
@@ -118,13 +103,12 @@ void PrintSowListing(const std::vector<std::string>& lines, const std::string& c
 
 namespace {
 
-// A date's key "YYYYMMDD" (DueDateKey) as one number: its eight characters
-// read as the digits of a number in base 256, so that numbers order as the
-// keys do, whatever characters the date holds.
-uint64_t keyNumber(std::string_view date) {
-  uint64_t number = 0;
-  for (size_t at : {6, 7, 8, 9, 0, 1, 3, 4}) number = number << 8 | static_cast<unsigned char>(date[at]);
-  return number;
+// A date's key "YYYYMMDD" (DueDateKey): its year, month and day, which
+// order as the dates do.
+std::string dateKey(std::string_view date) {
+  std::string key;
+  for (size_t at : {6, 7, 8, 9, 0, 1, 3, 4}) key += date[at];
+  return key;
 }
 
 }  // namespace
@@ -135,7 +119,7 @@ std::vector<std::string> DatesDueLines(const std::string& from, const std::strin
   // A typed date too short for a key: before every key when it is the first
   // date, so that no due date is after the second.
   if (to.size() < 10) return lines;
-  const uint64_t fromKey = from.size() < 10 ? 0 : keyNumber(from), toKey = keyNumber(to);
+  const std::string fromKey = from.size() < 10 ? "" : dateKey(from), toKey = dateKey(to);
   FixedLine line(kDueWidth);
   std::array<char, 10> eightDigits;
   for (long r = 1; r <= sows.count(); ++r) {
@@ -149,7 +133,7 @@ std::vector<std::string> DatesDueLines(const std::string& from, const std::strin
       if (!EightDigitDateInto(due, eightDigits)) continue;
       due = std::string_view(eightDigits.data(), eightDigits.size());
     }
-    if (const uint64_t key = keyNumber(due); key < fromKey || key > toKey) continue;
+    if (const std::string key = dateKey(due); key < fromKey || key > toKey) continue;
     lines.push_back(line.clear()
                         .put(2, textView(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
                         .put(14, textView(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
