@@ -1,6 +1,7 @@
 #include "reports/FarrowPerformance.h"
 
-#include <cstring>
+#include <string_view>
+#include <vector>
 
 #include "common/DateChecks.h"
 #include "common/FixedLine.h"
@@ -80,49 +81,18 @@ bool IsEmptyWeanBox(const std::string& box) {
   return Trim(part(0, 2) + part(3, 2) + part(box.size() >= 4 ? box.size() - 4 : 0, 4)) == "________";
 }
 
-namespace {
-
-// A date of ten characters as two numbers, compared at once with a stored
-// one: its first eight bytes, then its last two.
-struct DateBytes {
-  uint64_t head = 0;
-  uint16_t tail = 0;
-  explicit DateBytes(const void* date) {
-    std::memcpy(&head, date, sizeof head);
-    std::memcpy(&tail, static_cast<const char*>(date) + sizeof head, sizeof tail);
-  }
-  DateBytes() = default;
-};
-
-}  // namespace
-
 LitterSums TotalWeanedOn(const records::FileImage<FarrowRecord>& litters, const WeanDates& boxes) {
-  // A stored date is its ten bytes: only a box of ten characters can match.
-  std::array<DateBytes, kWeanDateBoxes> wanted;
-  size_t dates = 0;
+  // A stored date is its ten characters: only a box of ten characters can
+  // match. A litter weaned on a date given in two boxes counts twice.
+  std::vector<std::string_view> wanted;
   for (const std::string& box : boxes)
-    if (!IsEmptyWeanBox(box) && box.size() == 10) wanted[dates++] = DateBytes(box.data());
+    if (!IsEmptyWeanBox(box) && box.size() == 10) wanted.push_back(box);
   LitterSums sums;
-  if (dates == 0 || litters.count() == 0) return sums;
-  // Every box's first eight bytes, the boxes past the dates given repeating
-  // the first: one test without a branch per box passes most litters by.
-  std::array<uint64_t, kWeanDateBoxes> heads;
-  for (size_t i = 0; i < heads.size(); ++i) heads[i] = wanted[i < dates ? i : 0].head;
-  // One pass over the stored bytes: most litters are passed by on the first
-  // eight bytes of their weaning date.
-  const uint8_t* litter = litters.bytes(1);
-  const uint8_t* const end = litter + litters.count() * FarrowRecord::Length;
-  for (; litter != end; litter += FarrowRecord::Length) {
-    uint64_t head;
-    std::memcpy(&head, litter + FarrowRecord::DateWeanedAt, sizeof head);
-    static_assert(kWeanDateBoxes == 4);
-    if (!((head == heads[0]) | (head == heads[1]) | (head == heads[2]) | (head == heads[3]))) continue;
-    for (size_t i = 0; i < dates; ++i) {
-      if (head != wanted[i].head) continue;
-      uint16_t tail;
-      std::memcpy(&tail, litter + FarrowRecord::DateWeanedAt + sizeof head, sizeof tail);
-      if (tail == wanted[i].tail) sums.add(litter);
-    }
+  for (long n = 1; n <= litters.count(); ++n) {
+    const uint8_t* litter = litters.bytes(n);
+    const std::string_view weaned = records::textView(litter + FarrowRecord::DateWeanedAt, 10);
+    for (const std::string_view date : wanted)
+      if (weaned == date) sums.add(litter);
   }
   return sums;
 }
