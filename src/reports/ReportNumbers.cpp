@@ -32,13 +32,7 @@ double LossPercent(int32_t total, int32_t kept) {
   return Ratio(static_cast<double>(static_cast<int64_t>(total) - kept), total) * 100;
 }
 
-StoredYear::StoredYear(std::string_view year) : year_(year) {
-  if (year_.size() == 4) key_ = orderKey(reinterpret_cast<const uint8_t*>(year_.data()));
-}
-
-int StoredYear::compareText(const uint8_t* date) const {
-  return std::string_view(reinterpret_cast<const char*>(date) + 6, 4).compare(year_);
-}
+int StoredYear::compare(const uint8_t* date) const { return records::textView(date + 6, 4).compare(year_); }
 
 void LitterSums::add(const FarrowRecord& litter) {
   Born = plus(Born, litter.BornCount);

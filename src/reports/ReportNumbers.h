@@ -22,23 +22,13 @@ double LossPercent(int32_t total, int32_t kept);
 // blanks before them. Made once for a run over a whole file.
 class StoredYear {
  public:
-  explicit StoredYear(std::string_view year);
+  explicit StoredYear(std::string_view year) : year_(year) {}
   // Below 0, 0 or above 0 as the year of the date stored at `date` (its ten
   // bytes) comes before the year, is it or comes after it.
-  int compare(const uint8_t* date) const {
-    if (year_.size() != 4) return compareText(date);
-    const uint32_t key = orderKey(date + 6);
-    return key < key_ ? -1 : key > key_ ? 1 : 0;
-  }
+  int compare(const uint8_t* date) const;
 
  private:
-  // Four characters as a number whose order is theirs as text.
-  static uint32_t orderKey(const uint8_t* text) {
-    return uint32_t{text[0]} << 24 | uint32_t{text[1]} << 16 | uint32_t{text[2]} << 8 | text[3];
-  }
-  int compareText(const uint8_t* date) const;
   std::string year_;
-  uint32_t key_ = 0;  // a year of four characters
 };
 
 // The totals of the litters added: pig counts, litter weights (each sum
