@@ -1,8 +1,6 @@
 #include "reports/FiveYearCharts.h"
 
-#include <bit>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -22,40 +20,25 @@ namespace {
 class ChartYears {
  public:
   explicit ChartYears(int first) {
-    rowByLastDigit_.fill(-1);
-    for (size_t i = 0; i < kChartYears; ++i) {
-      keys_[i] = ChartYearKey(first + static_cast<int>(i));
-      if (keys_[i].size() == 4 && keys_[i].find_first_not_of("0123456789") == std::string::npos) {
-        const size_t slot = lastDigitSlot(keys_[i][3]);
-        std::memcpy(&yearByLastDigit_[slot], keys_[i].data(), 4);
-        rowByLastDigit_[slot] = static_cast<int>(i);
-      }
-    }
+    for (size_t i = 0; i < kChartYears; ++i) keys_[i] = ChartYearKey(first + static_cast<int>(i));
   }
   const std::string& key(int i) const { return keys_[static_cast<size_t>(i)]; }
   // The row (0 to 4) of the year `date` falls in; -1 when none.
-  int rowOf(const std::string& date) const {
-    return date.size() < 4 ? -1 : rowOfYear(date.data() + date.size() - 4);
+  int rowOf(std::string_view date) const {
+    if (date.size() < 4) return -1;
+    const std::string_view year = date.substr(date.size() - 4);
+    for (size_t i = 0; i < kChartYears; ++i)
+      if (year == keys_[i] && isFourDigits(keys_[i])) return static_cast<int>(i);
+    return -1;
   }
-  // The same for a date stored at `date`, read straight from the bytes.
-  int rowOfStored(const uint8_t* date) const { return rowOfYear(date + 6); }
+  // The same for a date stored at `date`, its ten characters as they lie.
+  int rowOfStored(const uint8_t* date) const { return rowOf(records::textView(date, 10)); }
 
  private:
-  // Five years in a row end in five different digits: a year's last
-  // character (its low four bits) names the one key it may be.
-  static size_t lastDigitSlot(unsigned char last) { return last & 0xF; }
-  int rowOfYear(const void* year) const {
-    static_assert(std::endian::native == std::endian::little, "the last character is the word's highest byte");
-    uint32_t text;
-    std::memcpy(&text, year, 4);
-    // Compared without a branch: the stored years come in no order a guess
-    // could follow.
-    const size_t slot = lastDigitSlot(static_cast<unsigned char>(text >> 24));
-    return text == yearByLastDigit_[slot] ? rowByLastDigit_[slot] : -1;
+  static bool isFourDigits(const std::string& key) {
+    return key.size() == 4 && key.find_first_not_of("0123456789") == std::string::npos;
   }
   std::array<std::string, kChartYears> keys_;
-  std::array<uint32_t, 16> yearByLastDigit_{};  // the key of four digits ending in each digit
-  std::array<int, 16> rowByLastDigit_;          // and its row; -1 where there is none
 };
 
 using YearTotals = std::array<int64_t, kChartYears>;
