@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "common/DataFiles.h"
 #include "common/DateMath.h"
@@ -47,15 +46,6 @@ std::string_view StoredKey(const uint8_t* id) {
   return end == std::string_view::npos ? std::string_view() : k.substr(0, end + 1);
 }
 
-// The six characters of an ID as stored, blank padded, as one number: two
-// IDs are the same, trailing blanks aside, when their numbers are.
-uint64_t PackedId(const uint8_t* id) {
-  uint64_t packed = 0;
-  std::memcpy(&packed, id, GroupRecord::IdWidth);
-  return packed;
-}
-const uint64_t kFreeId = PackedId(reinterpret_cast<const uint8_t*>("      "));
-
 // The fields of a lot out, read from the stored bytes.
 const records::FieldPlace kPigsIn = records::placeOf(&GroupRecord::PigsIn);
 const records::FieldPlace kWeightIn = records::placeOf(&GroupRecord::WeightIn);
@@ -69,11 +59,9 @@ const records::FieldPlace kGiltsSold = records::placeOf(&SalesRecord::GiltsSold)
 
 std::string StageLetter(int stage) { return stage >= 0 && stage <= 2 ? kLetters[stage] : " "; }
 std::string StageWord(int stage) { return stage >= 0 && stage <= 2 ? kWords[stage] : ""; }
-std::optional<uint16_t> YearTail(const std::string& year) {
+std::optional<std::string> YearTail(const std::string& year) {
   if (year.size() != 2) return std::nullopt;
-  uint16_t tail;
-  std::memcpy(&tail, year.data(), 2);
-  return tail;
+  return year;
 }
 
 int StageOf(const std::string& letter) {
@@ -84,7 +72,7 @@ int StageOf(const std::string& letter) {
 }
 
 bool GroupBook::readGroups(const std::string& title) {
-  tails_.clear();
+  years_.clear();
   sales_ = {};
   std::string error;
   if (groups_.read(DataFilePath<GroupRecord>(), &error)) return true;
@@ -118,47 +106,25 @@ GroupRecord GroupBook::group(long n) const {
 GroupBook::Family GroupBook::familyOf(const std::string& id) const {
   const std::string k = RTrim(id);
   if (k.empty() || k.size() > static_cast<size_t>(GroupRecord::IdWidth)) return {};
-  uint8_t stored[GroupRecord::IdWidth];
-  std::memset(stored, ' ', sizeof stored);
-  std::memcpy(stored, k.data(), k.size());
-  const TailIndex& index = tailIndex(IdTail(stored));
-  const auto it = index.slotOf.find(PackedId(stored));
-  if (it == index.slotOf.end()) return {};
-  const long* const numbers = index.numbers.data();
-  const size_t* const starts = &index.starts[2 * it->second];
-  return {{numbers + starts[0], numbers + starts[1]}, {numbers + starts[1], numbers + starts[2]}};
+  // The last two characters of the ID as stored, blank padded.
+  const std::string stored = k + std::string(static_cast<size_t>(GroupRecord::IdWidth) - k.size(), ' ');
+  const YearIndex& index = yearIndex(std::string_view(stored).substr(stored.size() - 2));
+  const auto it = index.find(k);
+  if (it == index.end()) return {};
+  return {it->second.groups, it->second.sales};
 }
 
-const GroupBook::TailIndex& GroupBook::tailIndex(uint16_t tail) const {
-  if (const auto it = tails_.find(tail); it != tails_.end()) return it->second;
-  TailIndex& index = tails_[tail];
-  // Each record of the tail is noted with the list it goes to (2 x slot for
-  // a group record, 2 x slot + 1 for a sales row), then the lists are laid
-  // end to end, each in record order. The records of a group follow each
-  // other more often than not: the slot of the record before is taken
-  // without a look-up.
-  std::vector<std::pair<size_t, long>> noted;
-  std::vector<size_t> sizes;
-  uint64_t lastId = kFreeId;
-  size_t lastList = 0;
-  const auto note = [&](const uint8_t* id, long n, size_t sales) {
-    const uint64_t k = PackedId(id);
-    if (k == kFreeId) return;
-    if (k != lastId) {
-      lastId = k;
-      lastList = 2 * index.slotOf.try_emplace(k, index.slotOf.size()).first->second;
-      if (lastList == sizes.size()) sizes.resize(lastList + 2);
-    }
-    ++sizes[lastList + sales];
-    noted.emplace_back(lastList + sales, n);
-  };
-  EachWithIdTail(groups_, tail, [&](const uint8_t* p, long n) { note(p + GroupRecord::IdAt, n, 0); });
-  EachWithIdTail(sales_, tail, [&](const uint8_t* p, long n) { note(p + SalesRecord::IdAt, n, 1); });
-  index.starts.assign(sizes.size() + 1, 0);
-  for (size_t list = 0; list < sizes.size(); ++list) index.starts[list + 1] = index.starts[list] + sizes[list];
-  std::vector<size_t> next(index.starts.begin(), index.starts.end() - 1);
-  index.numbers.resize(noted.size());
-  for (const auto& [list, n] : noted) index.numbers[next[list]++] = n;
+const GroupBook::YearIndex& GroupBook::yearIndex(std::string_view tail) const {
+  if (const auto it = years_.find(std::string(tail)); it != years_.end()) return it->second;
+  YearIndex& index = years_[std::string(tail)];
+  EachWithIdTail(groups_, tail, [&](const uint8_t* p, long n) {
+    const std::string_view id = StoredKey(p + GroupRecord::IdAt);
+    if (!id.empty()) index[std::string(id)].groups.push_back(n);
+  });
+  EachWithIdTail(sales_, tail, [&](const uint8_t* p, long n) {
+    const std::string_view id = StoredKey(p + SalesRecord::IdAt);
+    if (!id.empty()) index[std::string(id)].sales.push_back(n);
+  });
   return index;
 }
 

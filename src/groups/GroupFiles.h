@@ -5,15 +5,16 @@
 // and rows belong to a group and the figures of a group; where a new record
 // goes, and the writing of single records with one critical box on a fault.
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/Refusal.h"
 #include "records/GroupRecord.h"
+#include "records/Fields.h"
 #include "records/RecordIo.h"
 #include "records/SalesRecord.h"
 
@@ -54,44 +55,37 @@ class GroupBook {
   std::span<const long> groupsOf(const std::string& id) const { return familyOf(id).groups; }
 
  private:
-  // The families of the IDs that end in the same two stored characters. An
-  // ID (its six stored characters packed into one number) has a slot; the
-  // numbers of slot s stand together, its group records from starts[2s],
-  // its sales rows from starts[2s + 1], up to the next start.
-  struct TailIndex {
-    std::unordered_map<uint64_t, size_t> slotOf;
-    std::vector<size_t> starts;
-    std::vector<long> numbers;
+  // The group records and sales rows of each ID (trailing blanks off) whose
+  // last two stored characters are one group year's.
+  struct Lists {
+    std::vector<long> groups, sales;
   };
-  const TailIndex& tailIndex(uint16_t tail) const;
+  using YearIndex = std::unordered_map<std::string, Lists>;
+  // The IDs of the group year `tail`, listed the first time one is asked for.
+  const YearIndex& yearIndex(std::string_view tail) const;
 
   records::FileImage<GroupRecord> groups_;
   records::FileImage<SalesRecord> sales_;
-  mutable std::unordered_map<uint16_t, TailIndex> tails_;
+  mutable std::unordered_map<std::string, YearIndex> years_;
 };
 
-// The last two stored characters of the group ID at `id`, as one number:
-// the group year of an ID of six characters.
-inline uint16_t IdTail(const uint8_t* id) {
-  uint16_t tail;
-  std::memcpy(&tail, id + GroupRecord::IdWidth - 2, 2);
-  return tail;
+// The last two stored characters of the group ID at `id`: the group year of
+// an ID of six characters.
+inline std::string_view IdTail(const uint8_t* id) {
+  return records::textView(id + GroupRecord::IdWidth - 2, 2);
 }
 // The tail of the IDs of group year `year` ("24"); none for a year of
 // another length, which no record is of.
-std::optional<uint16_t> YearTail(const std::string& year);
+std::optional<std::string> YearTail(const std::string& year);
 
 // Hands `take` the stored bytes and the number of each record of `file`
-// (GROUP.DAT or SALES.DAT) whose ID ends in `tail`, in record order: a run
-// over every record that passes a record by on those two bytes alone.
+// (GROUP.DAT or SALES.DAT) whose ID ends in `tail`, in record order.
 template <class R, class Take>
-void EachWithIdTail(const records::FileImage<R>& file, uint16_t tail, Take take) {
-  const long count = file.count();
-  if (count == 0) return;
-  const uint8_t* const first = file.bytes(1);
-  const uint8_t* const end = first + count * R::Length;
-  for (const uint8_t* p = first; p != end; p += R::Length)
-    if (IdTail(p + R::IdAt) == tail) take(p, (p - first) / R::Length + 1);
+void EachWithIdTail(const records::FileImage<R>& file, std::string_view tail, Take take) {
+  for (long n = 1; n <= file.count(); ++n) {
+    const uint8_t* p = file.bytes(n);
+    if (IdTail(p + R::IdAt) == tail) take(p, n);
+  }
 }
 
 // A deleted (released) group record. A group record or sales row is free

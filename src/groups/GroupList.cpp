@@ -23,7 +23,7 @@ template <class Wanted>
 std::vector<long> GroupsOfStageAndYear(const GroupBook& book, int stage, const std::string& year, Wanted wanted) {
   std::vector<long> out;
   const char letter = StageLetter(stage)[0];
-  const std::optional<uint16_t> tail = YearTail(year);
+  const std::optional<std::string> tail = YearTail(year);
   if (letter == ' ' || !tail) return out;
   EachWithIdTail(book.groupFile(), *tail, [&](const uint8_t* p, long n) {
     if (static_cast<char>(p[GroupRecord::StageAt]) != letter) return;

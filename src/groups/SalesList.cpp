@@ -58,11 +58,10 @@ bool PrintedAt(const uint8_t* row, const std::string& kind, const std::string& y
 
 // Hands each row of `year` that `pick` takes (false or SaleLine::None leave
 // a row out) to `use`, with its record number and what `pick` answered, in
-// record order. A row of another group year is passed by on its last two
-// ID bytes alone.
+// record order.
 template <class Pick, class Use>
 void EachPicked(const SalesImage& sales, const std::string& year, Pick pick, Use use) {
-  const std::optional<uint16_t> tail = YearTail(year);
+  const std::optional<std::string> tail = YearTail(year);
   if (!tail) return;
   EachWithIdTail(sales, *tail, [&](const uint8_t* row, long n) {
     const auto how = pick(row);
