@@ -1,7 +1,6 @@
 #include "feed/FeedBatchFile.h"
 
 #include <algorithm>
-#include <bit>
 #include <map>
 
 #include "common/HogGlobals.h"
@@ -80,63 +79,24 @@ BatchMedications::BatchMedications(const MedicationFile& meds) {
   static const records::FieldPlace batchId = records::placeOf(&MedicationRecord::BatchId);
   static const records::FieldPlace dosage = records::placeOf(&MedicationRecord::Dosage);
   static const records::FieldPlace unitCost = records::placeOf(&MedicationRecord::UnitCost);
-  static const Id kNone = packed("");
-  std::vector<Dose> named;
-  named.reserve(static_cast<size_t>(meds.count()));
   for (long n = 1; n <= meds.count(); ++n) {
     const uint8_t* bytes = meds.bytes(n);
-    // The field as it lies is the ID with its blanks; six blanks name none.
-    const Id id = packed(batchId.text(bytes));
-    if (id == kNone) continue;
+    // A blank ID names no batch.
+    const std::string_view id = RTrimmed(batchId.text(bytes));
+    if (id.empty()) continue;
     const float given = dosage.f32(bytes);
-    named.push_back({id, given, static_cast<float>(unitCost.cur(bytes).value()) * given});
+    BatchMedication& m = sums_[std::string(id)];
+    m.pounds += given;
+    m.poundsWide += given;
+    m.wholePounds += records::NearestWhole<int32_t>(given);
+    m.cost += static_cast<float>(unitCost.cur(bytes).value()) * given;
   }
-  if (named.empty()) return;
-  // One counting pass puts the doses in their groups, each group's doses in
-  // the order they came: at least as many groups as doses, so that a group
-  // holds one ID or few.
-  groupBits_ = std::max(1, static_cast<int>(std::bit_width(named.size() - 1)));
-  groupStart_.assign((size_t{1} << groupBits_) + 1, 0);
-  for (const Dose& dose : named) ++groupStart_[groupOf(dose.id) + 1];
-  for (size_t g = 1; g < groupStart_.size(); ++g) groupStart_[g] += groupStart_[g - 1];
-  std::vector<uint32_t> next(groupStart_.begin(), groupStart_.end() - 1);
-  doses_.resize(named.size());
-  for (const Dose& dose : named) doses_[next[groupOf(dose.id)]++] = dose;
-}
-
-BatchMedications::Id BatchMedications::packed(std::string_view text) {
-  Id id = 0;
-  for (const char c : text) id = id << 8 | static_cast<uint8_t>(c);
-  for (size_t k = text.size(); k < kIdWidth; ++k) id = id << 8 | ' ';
-  return id;
-}
-
-std::optional<BatchMedications::Id> BatchMedications::storedId(std::string_view id) {
-  if (id.size() > kIdWidth || (!id.empty() && id.back() == ' ')) return std::nullopt;
-  return packed(id);
-}
-
-size_t BatchMedications::groupOf(Id id) const {
-  // The high bits of the ID times 2^64 over the golden ratio: IDs that
-  // differ in any character spread over the groups.
-  return static_cast<size_t>((id * 0x9E3779B97F4A7C15ull) >> (64 - groupBits_));
 }
 
 std::optional<BatchMedication> BatchMedications::sumOf(std::string_view id) const {
-  const std::optional<Id> stored = storedId(id);
-  if (!stored || doses_.empty()) return std::nullopt;
-  const size_t g = groupOf(*stored);
-  std::optional<BatchMedication> sum;
-  for (uint32_t k = groupStart_[g]; k < groupStart_[g + 1]; ++k) {
-    const Dose& dose = doses_[k];
-    if (dose.id != *stored) continue;
-    BatchMedication& m = sum ? *sum : sum.emplace();
-    m.pounds += dose.given;
-    m.poundsWide += dose.given;
-    m.wholePounds += records::NearestWhole<int32_t>(dose.given);
-    m.cost += dose.cost;
-  }
-  return sum;
+  const auto found = sums_.find(std::string(id));
+  if (found == sums_.end()) return std::nullopt;
+  return found->second;
 }
 
 BatchMedication BatchMedications::Of(std::string_view batchNumber) const {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "common/DataFiles.h"
@@ -75,31 +76,12 @@ class BatchMedications {
   bool Names(const std::string& number) const;
 
  private:
-  // A batch ID as the medication record stores it, six characters with
-  // blanks after the text, held as one number: the first character in the
-  // highest of its bytes.
-  using Id = uint64_t;
-  static constexpr size_t kIdWidth = 6;
-  struct Dose {
-    Id id;
-    float given, cost;
-  };
-  // A text of up to six characters, with blanks after it to six.
-  static Id packed(std::string_view text);
-  // The stored form of `id`, a text without trailing blanks; nullopt for a
-  // text no record can store so.
-  static std::optional<Id> storedId(std::string_view id);
-  // The group of the doses of `id`: a hash of the ID, below 2^groupBits_.
-  size_t groupOf(Id id) const;
-  // The doses of `id`, summed in record order; nullopt when no dose names it.
+  // The doses of `id` summed; nullopt when no dose names it.
   std::optional<BatchMedication> sumOf(std::string_view id) const;
 
-  // The doses that name a batch, grouped by groupOf() their ID, each group
-  // in record order: group g is doses_[groupStart_[g]] up to
-  // doses_[groupStart_[g + 1]].
-  int groupBits_ = 0;
-  std::vector<uint32_t> groupStart_;
-  std::vector<Dose> doses_;
+  // The sums of each batch ID named, by the ID as stored without its
+  // trailing blanks.
+  std::unordered_map<std::string, BatchMedication> sums_;
 };
 
 // The record and number of a new batch: the first record that is free and

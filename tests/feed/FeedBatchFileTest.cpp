@@ -110,7 +110,7 @@ TEST(BatchMedicationsTest, EachBatchSumsItsOwnDosesInRecordOrder) {
 }
 
 // The doses of many batches in turn, three rounds of them: each batch sums
-// its own in record order, whatever IDs share its group. In record order
+// its own in record order. In record order
 // 1e8 - 1e8 + 1 is 1; a pound added to 1e8 first is lost (a Single).
 TEST(BatchMedicationsTest, ManyBatchesEachSumTheirOwnDosesInRecordOrder) {
   constexpr int kBatches = 300;
