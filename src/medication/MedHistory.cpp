@@ -185,9 +185,7 @@ std::string MedHistoryHeading(const std::string& kindCaption, const std::string&
 }
 
 void AddPrintedHistoryLine(platform::TextRows& printed, std::string_view shown) {
-  thread_local std::string line;
-  line.assign(1, ' ').append(shown);
-  printed.add(line);
+  printed.add(" " + std::string(shown));
 }
 
 void PrintMedHistory(const std::vector<std::string>& shown, const std::string& heading) {
