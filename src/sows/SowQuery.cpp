@@ -87,7 +87,6 @@ SowQuery::SowQuery(const std::string& kindCode, const std::string& criterion)
   fieldAt_ = place.at;
   fieldWidth_ = place.width;
   criterion_ = ParsedCriterion(kind_->family, criterion);
-  if (kind_->family == QueryFamily::Single) single_ = SingleCriterion(ParseNumberCriterion(criterion, false));
 }
 
 bool SowQuery::needsLitters() const {
@@ -119,8 +118,8 @@ bool SowQuery::matches(const uint8_t* sow, const records::FileImage<FarrowRecord
       const SowLitterSums sums = SumSowLitters(sow, litters);
       switch (code_) {
         case 11: return criterion_.number(static_cast<double>(RoundHalfEven(sums.average(sums.born))));
-        case 12: return single_.matches(sums.average(sums.born - sums.alive));
-        case 13: return single_.matches(sums.average(sums.weaned));
+        case 12: return criterion_.number(SingleForQuery(sums.average(sums.born - sums.alive)));
+        case 13: return criterion_.number(SingleForQuery(sums.average(sums.weaned)));
         case 17: return criterion_.number(sums.fosteredTo);
         default: return criterion_.number(sums.fosteredFrom);
       }
@@ -133,7 +132,7 @@ bool SowQuery::matches(const uint8_t* sow, const records::FileImage<FarrowRecord
     case QueryFamily::Text: return criterion_.textIn(textView(field, fieldWidth_));
     case QueryFamily::Date: return criterion_.dateOf(textView(field, fieldWidth_));
     case QueryFamily::Whole: return criterion_.number(records::getI16(field));
-    case QueryFamily::Single: return single_.matches(records::getF32(field));
+    case QueryFamily::Single: return criterion_.number(SingleForQuery(records::getF32(field)));
     default: return false;
   }
 }

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "common/QueryGrammar.h"
-#include "sows/SingleCriterion.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
@@ -41,7 +40,6 @@ class SowQuery {
   int code_ = -1;
   int fieldAt_ = -1, fieldWidth_ = 0;  // where the sow's tested field lies; none for the kinds of her litters
   ParsedCriterion criterion_;
-  SingleCriterion single_;  // the Single kinds
 };
 
 // True while the sow stored in `sow` (her SOW.DAT bytes) is in the herd: her

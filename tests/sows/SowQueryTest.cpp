@@ -3,7 +3,10 @@
 // of each of the 21 kinds over a herd held in memory.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <limits>
+#include <string>
+#include <utility>
 #include <optional>
 #include <vector>
 
@@ -282,6 +285,42 @@ TEST(SowQueryMatch, WholeAndSingleFieldsOfTheSow) {
   EXPECT_EQ(listed("16", ">6", herd), (Ids{"M1", "M3"}));
   EXPECT_EQ(listed("16", "=6.25", herd), (Ids{"M1"}));
   EXPECT_EQ(listed("16", "5.5><7.1", herd), (Ids{"M1"}));
+}
+
+// A Single kind compares each value read to seven digits, as its text reads
+// back; an infinite or undefined value reads as 0.
+TEST(SowQueryMatch, SingleKindsCompareTheValueReadToSevenDigits) {
+  const float values[] = {0.0f, -0.0f, 0.85f, 0.849999f, 0.8500001f, 0.6f, 0.9f, 1.0f / 3.0f, 0.3333333f,
+                          -1.5f, -1.4999999f, 1e-3f, 1e-45f, -1e-45f, 1e30f, FLT_MAX, -FLT_MAX, 9999999.0f,
+                          10000000.0f, 9999999.5f, std::numeric_limits<float>::infinity(),
+                          -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+  std::vector<SowRecord> herd;
+  for (size_t i = 0; i < std::size(values); ++i) {
+    herd.push_back(aSow("B" + std::to_string(i)));
+    herd.back().Backfat = values[i];
+  }
+  const std::pair<const char*, Ids> cases[] = {
+      {">.85", {"B4", "B6", "B14", "B15", "B17", "B18", "B19"}},
+      {"<.85", {"B0", "B1", "B3", "B5", "B7", "B8", "B9", "B10", "B11", "B12", "B13", "B16", "B20", "B21", "B22"}},
+      {"=.85", {"B2"}},
+      {".6><.9", {"B2", "B3", "B4"}},
+      {"=.3333333", {"B7", "B8"}},
+      {">-1.5", {"B0", "B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B11", "B12", "B13", "B14", "B15", "B17", "B18", "B19", "B20", "B21", "B22"}},
+      {"<0", {"B9", "B10", "B13", "B16"}},
+      {"=0", {"B0", "B1", "B20", "B21", "B22"}},
+      {">0", {"B2", "B3", "B4", "B5", "B6", "B7", "B8", "B11", "B12", "B14", "B15", "B17", "B18", "B19"}},
+      {"0><1e-3", {"B12"}},
+      {"=1e30", {"B14"}},
+      {">3.4e38", {"B15"}},
+      {"<-3.4e38", {"B16"}},
+      {"5", {}},
+      {">", {}},
+      {">5><2", {"B14", "B15", "B17", "B18", "B19"}},
+      {"=abc", {"B0", "B1", "B20", "B21", "B22"}},
+      {">1e39", {}},
+      {"=9999999.5", {"B18", "B19"}},
+  };
+  for (const auto& [criterion, ids] : cases) EXPECT_EQ(listed("15", criterion, herd), ids) << criterion;
 }
 
 TEST(SowQueryMatch, AverageBornIsRoundedHalfToEven) {
