@@ -95,7 +95,8 @@ void HogSow1::Form_Load() {
   Hourglass(true);
   QueryArgs[1] = "0";
   SowFileCount = 0;
-  UpdatePageButtons(BuildSowList());
+  records::FileImage<SowRecord> sows;  // page 1 is shown when the window activates
+  UpdatePageButtons(BuildSowList(sows));
   pageCaption_ = kActiveCaption;
   SQDisp->SetCaption(pageCaption_ + "1");
   currentPage_ = 1;
@@ -117,11 +118,10 @@ void HogSow1::UpdatePageButtons(int count) {
   for (int i = 0; i < SowPageTable::kPages; ++i) SowPg[i]->setEnabled(i < pages);
 }
 
-int HogSow1::BuildSowList() {
+int HogSow1::BuildSowList(records::FileImage<SowRecord>& sows) {
   Hourglass(true);
   FileFault fault;
-  const int count = ::BuildSowList(table_, &fault, &sows_);
-  sowsHeld_ = fault.path.empty();
+  const int count = ::BuildSowList(table_, &fault, &sows);
   Hourglass(false);
   if (!fault.path.empty()) ReportFileFault(fault, false, kCaption);
   return count;
@@ -134,38 +134,38 @@ void HogSow1::ShowSowPage(int Page) {
     Hourglass(false);
     return;
   }
-  if (!sowsHeld_) {
-    FileFault fault;
-    if (!ReadImage(sows_, &fault)) {
-      SowList->Clear();
-      Hourglass(false);
-      ReportFileFault(fault, false, kCaption);
-      return;
-    }
-    sowsHeld_ = true;
+  records::FileImage<SowRecord> sows;
+  FileFault fault;
+  if (!ReadImage(sows, &fault)) {
+    SowList->Clear();
+    Hourglass(false);
+    ReportFileFault(fault, false, kCaption);
+    return;
   }
-  platform::ListItems rows;
-  SowPageRows(table_, Page, QueryArgs[1], sows_, rows);
-  SowList->SetItems(std::move(rows));
+  ShowSowPage(Page, sows);
   Hourglass(false);
+}
+
+void HogSow1::ShowSowPage(int Page, const records::FileImage<SowRecord>& sows) {
+  platform::ListItems rows;
+  SowPageRows(table_, Page, QueryArgs[1], sows, rows);
+  SowList->SetItems(std::move(rows));
 }
 
 void HogSow1::ResetSowList() {
   QueryArgs[1] = "0";
   SowFileCount = 0;
-  UpdatePageButtons(BuildSowList());
+  records::FileImage<SowRecord> sows;
+  UpdatePageButtons(BuildSowList(sows));
   pageCaption_ = kActiveCaption;
   currentPage_ = 1;
-  ShowSowPage(1);
+  ShowSowPage(1, sows);
   Hourglass(false);
   SQDisp->SetCaption(pageCaption_ + "1");
 }
 
 void HogSow1::SowHistoryMenu_Click(int Index) {
   SelectedSowRecs.assign(static_cast<size_t>(std::max(SowList->ListCount(), 10)) + 1, 0);
-  // Every item but QUERY and EXIT may change SOW.DAT, itself or through the
-  // window it opens: the pages shown after it read the file again.
-  if (Index != Query && Index != Exit) sowsHeld_ = false;
   switch (Index) {
     case Query: RunQuery(); break;
     case New: NewSows(); break;
@@ -230,9 +230,10 @@ void HogSow1::ShowQueryResult() {
   } else {
     pageCaption_ = RTrim(QueryArgs[3]) + ", " + QueryArgs[2] + ".  Page ";
   }
-  UpdatePageButtons(BuildSowList());
+  records::FileImage<SowRecord> sows;
+  UpdatePageButtons(BuildSowList(sows));
   currentPage_ = 1;
-  ShowSowPage(1);
+  ShowSowPage(1, sows);
   Hourglass(false);
   SQDisp->SetCaption(pageCaption_ + "1");
 }

@@ -45,11 +45,15 @@ class HogSow1 : public platform::Form {
   void SowPrint_Click(int Index);
   void SowPg_Click(int Index);
 
-  // Fills SowList with the lines of page `Page` of the page table.
+  // Fills SowList with the lines of page `Page` of the page table, from
+  // SOW.DAT read for it (a page click, a return to the window).
   void ShowSowPage(int Page);
-  // Rebuilds the page table for QueryArgs; the number of lines. A file that
-  // cannot be read shows its box and leaves the table empty.
-  int BuildSowList();
+  // The same from SOW.DAT as the build of the same action read it.
+  void ShowSowPage(int Page, const records::FileImage<SowRecord>& sows);
+  // Rebuilds the page table for QueryArgs; the number of lines, and SOW.DAT
+  // as read in `sows`. A file that cannot be read shows its box and leaves
+  // the table empty.
+  int BuildSowList(records::FileImage<SowRecord>& sows);
   // Enables the buttons of the pages that `count` lines fill.
   void UpdatePageButtons(int count);
   // What QUERY does once its dialog has set QueryArgs: the caption, the list
@@ -89,10 +93,6 @@ class HogSow1 : public platform::Form {
   void PrintDatesDue();
 
   SowPageTable table_;
-  // SOW.DAT as the last build or page read it, from which the pages are shown
-  // while it is held; dropped when a menu item may change the file.
-  records::FileImage<SowRecord> sows_;
-  bool sowsHeld_ = false;
   int currentPage_ = 1;
   std::string pageCaption_;
 };

@@ -32,7 +32,7 @@ int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
 // (and FARROW.DAT where the kind needs it) in DataFolder, each read once.
 // Returns the number of lines written; with a file that cannot be read the
 // table stays empty, 0 is returned and `fault` says which. `sowsRead`, when
-// given, keeps SOW.DAT as read, for showing the pages without reading again.
+// given, gets SOW.DAT as read, for the page the same action shows.
 int BuildSowList(SowPageTable& table, FileFault* fault = nullptr,
                  records::FileImage<SowRecord>* sowsRead = nullptr);
 
