@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 
 #include "common/DataFiles.h"
 #include "common/FixedLine.h"
@@ -29,31 +28,21 @@ std::string_view dollars(int64_t raw, char (&text)[32]) {
 
 using R = IngredientRecord;
 
-// A stored text from its first character that is not a blank. Written
-// left-aligned onto the blank line, a text trimmed so lands as it does
-// trimmed at both ends: its trailing blanks only write blanks over blanks.
-std::string_view fromFirstNonBlank(std::string_view text) {
-  return text.substr(std::min(text.find_first_not_of(' '), text.size()));
-}
-
-// The stored code, from its first character that is not a blank; empty for a
-// free record.
-std::string_view storedCode(const uint8_t* record) {
-  return fromFirstNonBlank(records::textView(record + R::IdAt, R::IdWidth));
-}
+// The stored code without its blanks at either end; empty for a free record.
+std::string_view storedCode(const uint8_t* record) { return Trimmed(records::textView(record + R::IdAt, R::IdWidth)); }
 
 bool isFree(const uint8_t* record) { return storedCode(record).empty(); }
 
 // The stored fields the lines show, by their offsets in the record.
 constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
 
-// The list and the printout write tens of thousands of lines, each straight
-// from the stored bytes into one line reused for every record.
+// The lines of the list and the printout, each written from the stored bytes
+// into one line reused for every record.
 const std::string& listLine(FixedLine& line, const uint8_t* b) {
   char cost[32];
   return line.clear()
       .put(1, storedCode(b), R::IdWidth)
-      .put(10, fromFirstNonBlank(records::textView(b + kName, 20)), 20)
+      .put(10, Trimmed(records::textView(b + kName, 20)), 20)
       .putRight(32, records::getI32(b + R::CurrentInventoryAt), "#,###,##0", 9)
       .put(43, records::textView(b + kDate, 10), 10)
       .putRight(55, dollars(records::getI64(b + kUnit), cost), 6)
@@ -64,7 +53,7 @@ const std::string& printLine(FixedLine& line, const uint8_t* b) {
   char cost[32];
   line.clear()
       .put(1, storedCode(b), R::IdWidth)
-      .put(10, fromFirstNonBlank(records::textView(b + kName, 20)), 20)
+      .put(10, Trimmed(records::textView(b + kName, 20)), 20)
       .putRight(34, records::getI32(b + R::CurrentInventoryAt), "######0", 7)
       .putRight(47, records::getI32(b + kStart), "######0", 7)
       .putRight(60, dollars(records::getI64(b + kUnit), cost), 6);
