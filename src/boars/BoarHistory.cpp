@@ -10,7 +10,7 @@
 #include "sows/WeaningFigures.h"
 
 BoarHistoryRecord BoarHistory;
-std::array<std::string, kNoteLines + 1> BoarNotes;
+NoteLines BoarNotes;
 
 namespace {
 
@@ -48,8 +48,7 @@ void fillBoarHistory(int32_t herdLitters, const SireFigures& sire) {
   h.SowsFarrowed = sire.herdLitters;
   h.ConceptionRate = ConceptionRate(sire.herdLitters, herdLitters);
   BoarLitterStats(sire);
-  for (int k = 1; k <= kNoteLines; ++k)
-    BoarNotes[static_cast<size_t>(k)].assign(b.NoteLine.trimmed(k - 1));
+  FillNoteLines(b.NoteLine, BoarNotes);
 }
 
 }  // namespace

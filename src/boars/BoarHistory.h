@@ -28,25 +28,18 @@
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
+#include "sows/AnimalHistory.h"
 
-struct BoarHistoryRecord : AnimalHistoryRecord {
+struct BoarHistoryRecord : AnimalHistoryRecord, LitterFigures {
   int16_t SowsBred = 0;
-  // Figures over his litters; counts in 32 bits.
+  // Figures over his litters beside LitterFigures; counts in 32 bits.
   int32_t SowsFarrowed = 0;
   float ConceptionRate = 0;
-  float AvgLitterBirthWeight = 0;
-  float AvgLitterWeaningWeight = 0;
   float AvgAdjusted21DayWeight = 0;  // mean over his litters weighed at 14 to 34 days
-  int32_t TotalBorn = 0;
-  int32_t TotalStillborn = 0;
-  float AvgBorn = 0;
-  float AvgStillborn = 0;
 };
 
 extern BoarHistoryRecord BoarHistory;
-// Note lines 1 to 14 without surrounding blanks, "" for a blank line; index 0
-// unused.
-extern std::array<std::string, kNoteLines + 1> BoarNotes;
+extern NoteLines BoarNotes;
 
 // What FARROW.DAT holds for one sire. Pigs are summed in 64 bits: a damaged
 // file may hold more litters of one sire than 32 bits can sum.

@@ -1,48 +1,33 @@
 #include "boars/BoarHistorySheet.h"
 
 #include "boars/BoarHistory.h"
-#include "common/DateMath.h"
-#include "common/Format.h"
-#include "common/NumberText.h"
-#include "common/PrintSheet.h"
-#include "records/Fields.h"
+#include "sows/AnimalSheet.h"
 
 namespace {
 
-// A date printed after its label, nothing for the empty date.
-std::string sheetDate(const std::string& date) { return date == records::kEmptyDate ? "" : date; }
+const AnimalSheetStyle kBoarSheet = {.animal = "BOAR",
+                                     .column = 36,
+                                     .enteredGap = "",
+                                     .birthDateAsStored = true,
+                                     .noZeroDays = true,
+                                     .page = {12, 60, 600, 530},
+                                     .notesIndented = false};
+
+using H = BoarHistoryRecord;
+const SheetFigure<H> kFigures[] = {
+    {"Number of SOWs Bred.", &H::SowsBred, "####0"},
+    {"Number of SOWs Farrowed.", &H::SowsFarrowed, "####0"},
+    {"Conception Rate.", &H::ConceptionRate, "0.00"},
+    {"Average Litter Birth Weight.", &H::AvgLitterBirthWeight, "0.00"},
+    {"Average Litter Weaning Weight.", &H::AvgLitterWeaningWeight, "0.00"},
+    {"Average Adjusted 21 Day Weight.", &H::AvgAdjusted21DayWeight, "0.00"},
+    {"TOTAL Number of PIGs Born.", &H::TotalBorn, "####0"},
+    {"TOTAL Number of PIGs Stillborn.", &H::TotalStillborn, "####0"},
+    {"Average Number of PIGs Born.", &H::AvgBorn, "0.00"},
+    {"Average Number of PIGs Stillborn.", &H::AvgStillborn, "0.00"}};
 
 }  // namespace
 
-std::vector<std::string> BoarHistorySheetLines() {
-  const BoarHistoryRecord& h = BoarHistory;
-  return {"",
-          "Breed of BOAR. -------------------->" + h.Breed,
-          "Location of BOAR. ----------------->" + h.Location,
-          "BOARs date of birth. -------------->" + h.DateOfBirth,
-          "DAYs to 230 lbs. ------------------>" + (h.DaysTo230 == 0 ? "" : Format(h.DaysTo230, "###0")),
-          "BACKFAT. -------------------------->" + Format(h.Backfat, "0.00"),
-          "LOINEYE in sq INCHs. -------------->" + Format(h.Loineye, "0.00"),
-          "Purchase price of BOAR. ----------->" + Format(h.PurchasePrice, "$0.00"),
-          "Date BOAR entered the Herd. ------->" + sheetDate(h.DateEnteredHerd),
-          "Sold Price of BOAR. --------------->" + Format(h.SoldPrice, "$0.00"),
-          "Date BOAR left the Herd. ---------->" + sheetDate(h.DateLeftHerd),
-          "PRV Date. ------------------------->" + sheetDate(h.PrvDate),
-          "Number of SOWs Bred. -------------->" + Format(h.SowsBred, "####0"),
-          "Number of SOWs Farrowed. ---------->" + Format(h.SowsFarrowed, "####0"),
-          "Conception Rate. ------------------>" + Format(h.ConceptionRate, "0.00"),
-          "Average Litter Birth Weight. ------>" + Format(h.AvgLitterBirthWeight, "0.00"),
-          "Average Litter Weaning Weight. ---->" + Format(h.AvgLitterWeaningWeight, "0.00"),
-          "Average Adjusted 21 Day Weight. --->" + Format(h.AvgAdjusted21DayWeight, "0.00"),
-          "TOTAL Number of PIGs Born. -------->" + Format(h.TotalBorn, "####0"),
-          "TOTAL Number of PIGs Stillborn. --->" + Format(h.TotalStillborn, "####0"),
-          "Average Number of PIGs Born. ------>" + Format(h.AvgBorn, "0.00"),
-          "Average Number of PIGs Stillborn. ->" + Format(h.AvgStillborn, "0.00")};
-}
+std::vector<std::string> BoarHistorySheetLines() { return HistorySheetLines<H>(BoarHistory, kBoarSheet, kFigures); }
 
-void PrintBoarHistory() {
-  std::vector<std::string> notes;
-  for (int k = 1; k < static_cast<int>(BoarNotes.size()); ++k) notes.push_back(Trim(BoarNotes[static_cast<size_t>(k)]));
-  PrintHistorySheet("B O A R  I D (" + RTrim(BoarHistory.Id) + ")  H I S T O R Y", {12, 60, 600, 530},
-                    BoarHistorySheetLines(), notes);
-}
+void PrintBoarHistory() { PrintAnimalHistory(kBoarSheet, BoarHistory.Id, BoarHistorySheetLines(), BoarNotes); }

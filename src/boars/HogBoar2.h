@@ -7,21 +7,15 @@
 #include <string>
 
 #include "boars/BoarHistory.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/FormKit.h"
 #include "records/BoarRecord.h"
-#include "records/RecordSlots.h"
+#include "sows/NewAnimalForm.h"
 
 // The fields typed for a new boar, as the window holds them.
-struct NewBoarEntry {
-  std::string id, breed, location, daysTo230, loineye, backfat, purchasePrice;
-  std::string dateOfBirth, dateEnteredHerd, prvDate;  // "__/__/____" when empty
-};
+using NewBoarEntry = NewAnimalEntry;
 
 // The window's fields as a refusal names them: 0 to 6 the text boxes Boar(0)
 // to Boar(6), then the date boxes, BoarDate(i) being field kBoarDateField + i.
-inline constexpr int kBoarDateField = 7;
+inline constexpr int kBoarDateField = kNewAnimalDateField;
 // The last record number a boar may take.
 inline constexpr long kBoarFileLimit = 32767;
 
@@ -38,29 +32,20 @@ Check CheckNewBoarSlot(const records::NewAnimalSlot& slot);
 // sows bred; the checked numbers as their fields store them, an empty one 0.
 BoarRecord NewBoarRecord(const NewBoarEntry& entry);
 
-class HogBoar2 : public platform::Form {
+class HogBoar2 : public NewAnimalForm {
  public:
   explicit HogBoar2(QWidget* parent = nullptr);
 
   // 0 ID, 1 breed, 2 location, 3 days to 230, 4 loineye, 5 backfat,
   // 6 purchase price.
-  platform::ControlArray<platform::TextBox> Boar;
+  platform::ControlArray<platform::TextBox>& Boar = Box;
   // 0 date of birth, 1 date entered herd, 2 PRV date.
-  platform::ControlArray<platform::MaskedDateBox> BoarDate;
-  platform::ControlArray<platform::Label> Label1;
-  platform::CommandButton* Accept;
-  platform::CommandButton* Clear;
-  platform::CommandButton* Exit;
-
-  void Accept_Click();
-  void Clear_Click();
-  void Exit_Click();
+  platform::ControlArray<platform::MaskedDateBox>& BoarDate = DateBox;
 
  protected:
-  void Form_Load() override;
-
- private:
-  NewBoarEntry entry() const;
-  // Shows a refusal with the focus back on its field; true when there was one.
-  bool Refuse(const Check& refusal);
+  LastAnimal Last() const override;
+  bool Admit(const NewAnimalEntry& entry, const NewAnimalPlace& place) override;
+  // A boar written past the file's end is the one the next new boar starts
+  // from.
+  void Written(const NewAnimalEntry& entry, const NewAnimalPlace& place) override;
 };

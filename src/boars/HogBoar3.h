@@ -6,13 +6,9 @@
 // counting SelectedCount down and up; NOTE  PAD opens his note pad; PRINT
 // prints his history sheet.
 #include <string>
-#include <vector>
 
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/FormKit.h"
 #include "records/BoarRecord.h"
-#include "sows/AnimalCard.h"
+#include "sows/AnimalCardForm.h"
 
 // ACCEPT's checks, in order: the date entered herd is required and valid; the
 // date of birth, date left herd and PRV date valid when typed; then the
@@ -23,53 +19,29 @@ Check CheckBoarCard(const AnimalCardEntry& entry);
 // notes keep what they held.
 void ApplyBoarCard(const AnimalCardEntry& entry, BoarRecord& boar);
 
-class HogBoar3 : public platform::Form {
+class HogBoar3 : public AnimalCardForm {
  public:
   explicit HogBoar3(QWidget* parent = nullptr);
 
   // Boar1 to Boar22 at their numbers: Boar4, Boar9, Boar10 and Boar11 date
   // boxes, Boar14 to Boar22 figures (labels).
-  platform::TextBox* BoarBox(int n) const { return boxes_[static_cast<size_t>(n)]; }
-  platform::MaskedDateBox* BoarDate(int n) const { return dates_[static_cast<size_t>(n)]; }
-  platform::Label* BoarFigure(int n) const { return figures_[static_cast<size_t>(n)]; }
+  platform::TextBox* BoarBox(int n) const { return Box(n); }
+  platform::MaskedDateBox* BoarDate(int n) const { return DateBox(n); }
+  platform::Label* BoarFigure(int n) const { return Figure(n); }
 
-  platform::CommandButton* ChanBoarId;
-  platform::CommandButton* AcceptBoarId;
-  platform::CommandButton* CancelBoarId;
-  platform::CommandButton* BoarBack;
-  platform::CommandButton* NextBoar;
-  platform::CommandButton* NotePad;
-  platform::CommandButton* PrintBoarHistry;
-  platform::CommandButton* SaveChan;
-  platform::CommandButton* ExitBoarHist;
+  platform::CommandButton*& ChanBoarId = ChanId;
+  platform::CommandButton*& AcceptBoarId = AcceptId;
+  platform::CommandButton*& CancelBoarId = CancelId;
+  platform::CommandButton*& BoarBack = Back;
+  platform::CommandButton*& NextBoar = Next;
+  platform::CommandButton*& PrintBoarHistry = Print;
+  platform::CommandButton*& ExitBoarHist = ExitCard;
 
-  void SaveChan_Click();
-  void ChanBoarId_Click();
-  void AcceptBoarId_Click();
-  void CancelBoarId_Click();
-  void NextBoar_Click();
-  void BoarBack_Click();
-  void NotePad_Click();
-  void PrintBoarHistry_Click();
-  void ExitBoarHist_Click();
-
-  int CardIndex() const { return cardIndex_; }
+  // The boxes saved, then the card filled again from the file.
+  void SaveChan_Click() override;
+  // Enter in the ID box does what ACCEPT does.
+  void AcceptId_Click() override;
 
  protected:
-  void Form_Load() override;
-
- private:
-  void ShowBoarHistory();
-  void Step(int by);
-  void SetCardCaption();
-  void EndIdChange();
-
-  CardBoxes card_{23};
-  std::vector<platform::TextBox*>& boxes_ = card_.boxes;
-  std::vector<platform::MaskedDateBox*>& dates_ = card_.dates;
-  std::vector<platform::Label*>& figures_ = card_.figures;
-  std::string oldBoarId_;
-  bool changingId_ = false;
-  int cardIndex_ = 1;
-  int cardCount_ = 0;
+  void ShowHistory() override;
 };

@@ -9,11 +9,32 @@
 #include "records/RecordSlots.h"
 
 namespace {
-const char kTestTitle[] = "PRV TEST";
+
+const PrvFormLayout kBoarPrv = {.formName = "HogBoar5",
+                                .caption = "E N T E R    BOAR    P R V    T E S T",
+                                .animal = "BOAR",
+                                .dateCaptionName = "Label2",
+                                .dateCaption = {240, 270, 1200, 255},
+                                .dateBox = {1500, 240, 1335, 315},
+                                .idsCaptionName = "Label1",
+                                .idsCaption = "Enter the BOAR Id 's  of the tested Boars below :",
+                                .idsCaptionAt = {240, 720, 5400, 255},
+                                .rows = {1020, 375},
+                                .columns = {240, 1260},
+                                .boxWidth = 1140,
+                                .buttons = {240, 2040},
+                                .width = 6660,
+                                .below = 1020,
+                                .check = CheckBoarPrvEntry,
+                                .dateField = 0,
+                                .idField = kPrvIdField,
+                                .outcomeIcon = platform::vbInformation,
+                                .outcomeTitle = "PRV TEST"};
+
 }  // namespace
 
 Check CheckBoarPrvEntry(const std::string& date, const PrvBoxes& boxes) {
-  return CheckPrvEntry(date, boxes, "BOAR", 0, kPrvIdField);
+  return CheckPrvEntry(date, boxes, kBoarPrv.animal, kBoarPrv.dateField, kBoarPrv.idField);
 }
 
 std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, FileFault* fault) {
@@ -43,62 +64,20 @@ std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, F
   return notFound;
 }
 
-Refusal PrvOutcome(const std::string& date, int notFound) {
-  if (notFound == 0)
-    return {"All selected BOAR(s) have been updated to " + date, kTestTitle, platform::vbInformation, kPrvIdField};
-  return {"The selected BOAR(s) have not been found!\rThey were not updated to " + date +
-              "\rRecheck the spelling of the remaining entries.",
-          kTestTitle, platform::vbInformation, kPrvIdField};
-}
+Refusal PrvOutcome(const std::string& date, int notFound) { return PrvOutcome(kBoarPrv, date, notFound == 0); }
 
-HogBoar5::HogBoar5(QWidget* parent) : platform::Form("HogBoar5", parent) {
-  using namespace platform;
-  setFont(makeFont("MS Sans Serif", 8));
-  SetCaption("E N T E R    BOAR    P R V    T E S T");
-  Label2 = AddLabel(this, "Label2", "PRV DATE", {240, 270, 1200, 255});
-  PrvDat = AddDateBox(this, "PrvDat", {1500, 240, 1335, 315});
-  Label1 = AddLabel(this, "Label1", "Enter the BOAR Id 's  of the tested Boars below :", {240, 720, 5400, 255});
-  constexpr int kColumns = 5;
-  constexpr RowPitch rows{1020, 375};
-  for (int i = 0; i < kPrvBoxes; ++i)
-    Prv.Add(AddTextBox(this, "Prv", {240 + (i % kColumns) * 1260, rows(i / kColumns), 1140, 315}, 8));
-  const int buttons = rows(kPrvBoxes / kColumns) + 120;
-  PrvAccept = AddButton(this, "PrvAccept", "&ACCEPT", {240, buttons, 1575, 435}, [this] { PrvAccept_Click(); });
-  PrvClear = AddButton(this, "PrvClear", "&CLEAR", {2280, buttons, 1575, 435}, [this] { PrvClear_Click(); });
-  PvExit = AddButton(this, "PvExit", "&EXIT", {4320, buttons, 1575, 435}, [this] { PvExit_Click(); });
-  SetBoundsTwips(0, 0, 6660, buttons + 1020);
-}
+HogBoar5::HogBoar5(QWidget* parent) : PrvForm(kBoarPrv, parent) {}
 
-void HogBoar5::Form_Load() {
-  PrvDat->SetText(DateText);
-  for (platform::TextBox* box : Prv) box->SetText("");
-}
-
-void HogBoar5::PrvAccept_Click() {
-  const std::string date = PrvDat->Text();
-  PrvBoxes boxes;
-  for (int i = 0; i < kPrvBoxes; ++i) boxes[static_cast<size_t>(i)] = Prv[i]->Text();
-  if (Check refusal = CheckBoarPrvEntry(date, boxes)) {
-    QWidget* field = refusal->field < 0 ? nullptr : refusal->field == 0 ? static_cast<QWidget*>(PrvDat) : Prv[0];
-    return platform::ShowRefusal(*refusal, field);
-  }
+void HogBoar5::WriteDate(const std::string& date, const PrvBoxes& typed) {
+  PrvBoxes boxes = typed;
   FileFault fault;
   Hourglass(true);
   const std::optional<int> notFound = WriteBoarPrvDates(date, boxes, &fault);
   Hourglass(false);
-  for (int i = 0; i < kPrvBoxes; ++i) Prv[i]->SetText(boxes[static_cast<size_t>(i)]);
   if (!notFound) {
-    ReportFileFault(fault, true, kTestTitle);
+    ShowBoxes(boxes);
+    ReportFileFault(fault, true, kBoarPrv.outcomeTitle);
     return;
   }
-  int first = 0;
-  while (first < kPrvBoxes - 1 && boxes[static_cast<size_t>(first)].empty()) ++first;
-  platform::ShowRefusal(PrvOutcome(date, *notFound), Prv[*notFound == 0 ? 0 : first]);
+  ShowOutcome(date, *notFound == 0, boxes);
 }
-
-void HogBoar5::PrvClear_Click() {
-  for (platform::TextBox* box : Prv) box->SetText("");
-  Prv[0]->SetFocus();
-}
-
-void HogBoar5::PvExit_Click() { Hide(); }

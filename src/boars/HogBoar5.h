@@ -3,15 +3,11 @@
 // the date into every boar in the herd found by his ID, clears the boxes of
 // the boars found and leaves the IDs not found in their boxes. EXIT hides
 // the window.
-#include <array>
+#include <optional>
 #include <string>
 
 #include "common/DataFiles.h"
-#include "common/PrvEntry.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/FormKit.h"
-
+#include "common/PrvForm.h"
 
 // The window's fields as a refusal names them: 0 the date, 1 + i box Prv(i).
 inline constexpr int kPrvIdField = 1;
@@ -32,22 +28,11 @@ std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, F
 // The box after ACCEPT: every boar updated, or some not found.
 Refusal PrvOutcome(const std::string& date, int notFound);
 
-class HogBoar5 : public platform::Form {
+class HogBoar5 : public PrvForm {
  public:
   explicit HogBoar5(QWidget* parent = nullptr);
 
-  platform::MaskedDateBox* PrvDat;
-  platform::ControlArray<platform::TextBox> Prv;
-  platform::Label* Label1;
-  platform::Label* Label2;
-  platform::CommandButton* PrvAccept;
-  platform::CommandButton* PrvClear;
-  platform::CommandButton* PvExit;
-
-  void PrvAccept_Click();
-  void PrvClear_Click();
-  void PvExit_Click();
-
  protected:
-  void Form_Load() override;
+  // The boxes show what is left also when a write failed.
+  void WriteDate(const std::string& date, const PrvBoxes& boxes) override;
 };

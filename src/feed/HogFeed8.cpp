@@ -46,6 +46,25 @@ void reserveRows(platform::ListItems& rows, const IngredientFile& file) {
   rows.reserve(static_cast<size_t>(file.count()), static_cast<size_t>(file.count() * kIngredientListWidth));
 }
 
+// The list emptied under the hourglass and the ingredient file read for its
+// new rows, each line written by `write`; no rows when the file cannot be
+// read (its box was shown).
+struct ListedRows {
+  IngredientFile file;
+  platform::ListItems rows;
+};
+template <class Write>
+ListedRows readListedRows(platform::ListBox& list, Write write) {
+  Hourglass(true);
+  list.Clear();
+  ListedRows listed;
+  if (ReadIngredientFile(listed.file, kCaption)) {
+    reserveRows(listed.rows, listed.file);
+    write(listed.file, listed.rows);
+  }
+  return listed;
+}
+
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE TEMPTING TO DELETE AN INGREDIENT!\r\rAny records that you delete,\rcan or will affect any "
          "reports,\rthat you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE INGREDIENT "
@@ -89,27 +108,15 @@ void HogFeed8::ShowFullList() {
 }
 
 void HogFeed8::ListAllIngredients() {
-  Hourglass(true);
-  FeedIngLst->Clear();
-  IngredientFile file;
-  platform::ListItems rows;
-  if (ReadIngredientFile(file, kCaption)) {
-    reserveRows(rows, file);
-    WriteIngredientListLines(file, rows);
-  }
-  ShowRows(std::move(rows), std::move(file));
+  ListedRows listed = readListedRows(*FeedIngLst, WriteIngredientListLines);
+  ShowRows(std::move(listed.rows), std::move(listed.file));
 }
 
 void HogFeed8::ListQueriedIngredients() {
-  Hourglass(true);
-  FeedIngLst->Clear();
-  IngredientFile file;
-  platform::ListItems rows;
-  if (ReadIngredientFile(file, kCaption)) {
-    reserveRows(rows, file);
+  ListedRows listed = readListedRows(*FeedIngLst, [](const IngredientFile& file, platform::ListItems& rows) {
     WriteQueriedIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]), rows);
-  }
-  ShowRows(std::move(rows), std::move(file));
+  });
+  ShowRows(std::move(listed.rows), std::move(listed.file));
   FeedFormula->SetVisible(Query, true);
 }
 

@@ -230,7 +230,9 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
     next.WeightIn = weight;
     next.DateIn = e.dateOut;
     // Pigs carried across the year end live on in the carried-over group:
-    // this record only accounts for them and is kept for editing.
+    // this record only holds the weight they reached in the old year and is
+    // kept for editing. Were it open, its pigs would be listed, moved, sold
+    // and counted by the feed conversion a second time.
     next.YearEndAdjust = e.yearEnd ? -1 : 0;
     taken.push_back(FreeGroupRecord(book, taken));
     plan.groups.emplace_back(taken.back(), next);

@@ -92,6 +92,15 @@ std::string ShownDate(const std::string& stored) {
   return s.empty() ? records::kEmptyDate : s;
 }
 
+std::string SpacedName(const std::string& name) {
+  std::string spaced;
+  for (char c : UCase(name)) {
+    if (!spaced.empty()) spaced += ' ';
+    spaced += c;
+  }
+  return spaced;
+}
+
 CardSteps StartCardSteps(int& cardCount) {
   cardCount = SelectedCount < 2 ? 0 : SelectedCount;
   return {SelectedCount >= 2, false};

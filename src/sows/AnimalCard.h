@@ -66,6 +66,10 @@ struct CardBoxes {
 // A stored date as a date box shows it.
 std::string ShownDate(const std::string& stored);
 
+// The animal's name in capitals with a blank between its letters, as the
+// captions and titles of its card and sheet spell it: "S O W" for "Sow".
+std::string SpacedName(const std::string& name);
+
 // Where a card stands in the selection: SelectedCount counts the animals
 // from the one shown to the last. `cardCount` is SelectedCount when the card
 // opened on 2 or more, else 0.

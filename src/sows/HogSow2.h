@@ -6,22 +6,16 @@
 // next. EXIT hides the window.
 #include <string>
 
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/FormKit.h"
-#include "records/RecordSlots.h"
 #include "records/SowRecord.h"
+#include "sows/NewAnimalForm.h"
 #include "sows/SowHistory.h"
 
 // The fields typed for a new sow, as the window holds them.
-struct NewSowEntry {
-  std::string id, breed, location, daysTo230, loineye, backfat, purchasePrice;
-  std::string dateOfBirth, dateEnteredHerd, prvDate;  // "__/__/____" when empty
-};
+using NewSowEntry = NewAnimalEntry;
 
 // The window's fields as a refusal names them: 0 to 6 the text boxes Sow(0)
 // to Sow(6), then the date boxes, SowDate(i) being field kSowDateField + i.
-inline constexpr int kSowDateField = 7;
+inline constexpr int kSowDateField = kNewAnimalDateField;
 
 // ACCEPT's checks of what was typed, in order: the ID is required; a date of
 // birth, when typed, must be a valid date; the date entered herd is required
@@ -39,29 +33,19 @@ SowRecord NewSowRecord(const NewSowEntry& entry);
 // as written, the price as a Single), without breeding dates or statistics.
 SowHistoryRecord NewSowHistory(const NewSowEntry& entry);
 
-class HogSow2 : public platform::Form {
+class HogSow2 : public NewAnimalForm {
  public:
   explicit HogSow2(QWidget* parent = nullptr);
 
   // 0 ID, 1 breed, 2 location, 3 days to 230, 4 loineye, 5 backfat,
   // 6 purchase price.
-  platform::ControlArray<platform::TextBox> Sow;
+  platform::ControlArray<platform::TextBox>& Sow = Box;
   // 0 date of birth, 1 date entered herd, 2 PRV date.
-  platform::ControlArray<platform::MaskedDateBox> SowDate;
-  platform::ControlArray<platform::Label> Label1;
-  platform::CommandButton* Accept;
-  platform::CommandButton* Clear;
-  platform::CommandButton* Exit;
-
-  void Accept_Click();
-  void Clear_Click();
-  void Exit_Click();
+  platform::ControlArray<platform::MaskedDateBox>& SowDate = DateBox;
 
  protected:
-  void Form_Load() override;
-
- private:
-  NewSowEntry entry() const;
-  // Shows a refusal with the focus back on its field; true when there was one.
-  bool Refuse(const Check& refusal);
+  LastAnimal Last() const override;
+  // A sow the file holds no room for is refused after she is held as the
+  // last sow entered.
+  bool Admit(const NewAnimalEntry& entry, const NewAnimalPlace& place) override;
 };

@@ -6,16 +6,12 @@
 // ID; << and NEXT >> step through SelectedSowRecs, counting SelectedCount
 // down and up; NOTE PAD opens her note pad; PRINT prints her history sheet.
 #include <string>
-#include <vector>
 
 #include "common/DataFiles.h"
 #include "common/WriteSet.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/FormKit.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
-#include "sows/AnimalCard.h"
+#include "sows/AnimalCardForm.h"
 
 // The boxes of the card as typed; the dates "__/__/____" when empty.
 struct SowCardEntry : AnimalCardEntry {
@@ -53,53 +49,30 @@ bool SaveSowCard(WriteSet& set, long record, const SowRecord& sow, bool leftHerd
 // own and free records included, compared exactly after trimming.
 Check CheckChangedSowId(const std::string& typed, const records::FileImage<SowRecord>& sows);
 
-class HogSow3 : public platform::Form {
+class HogSow3 : public AnimalCardForm {
  public:
   explicit HogSow3(QWidget* parent = nullptr);
 
   // Sow1 to Sow29 at their numbers; Sow13 to Sow26 and Sow28 are figures
   // (labels), Sow4, Sow9, Sow10, Sow11 and Sow27 date boxes.
-  platform::TextBox* SowBox(int n) const { return boxes_[static_cast<size_t>(n)]; }
-  platform::MaskedDateBox* SowDate(int n) const { return dates_[static_cast<size_t>(n)]; }
-  platform::Label* SowFigure(int n) const { return figures_[static_cast<size_t>(n)]; }
+  platform::TextBox* SowBox(int n) const { return Box(n); }
+  platform::MaskedDateBox* SowDate(int n) const { return DateBox(n); }
+  platform::Label* SowFigure(int n) const { return Figure(n); }
 
-  platform::CommandButton* ChanSowId;
-  platform::CommandButton* AcceptSowId;
-  platform::CommandButton* CancelSowId;
-  platform::CommandButton* SowBack;
-  platform::CommandButton* NextSow;
-  platform::CommandButton* NotePad;
-  platform::CommandButton* PrintSowHistory;
-  platform::CommandButton* SaveChan;
-  platform::CommandButton* SExit;
+  platform::CommandButton*& ChanSowId = ChanId;
+  platform::CommandButton*& AcceptSowId = AcceptId;
+  platform::CommandButton*& CancelSowId = CancelId;
+  platform::CommandButton*& SowBack = Back;
+  platform::CommandButton*& NextSow = Next;
+  platform::CommandButton*& PrintSowHistory = Print;
+  platform::CommandButton*& SExit = ExitCard;
 
-  void SaveChan_Click();
-  void ChanSowId_Click();
-  void AcceptSowId_Click();
-  void CancelSowId_Click();
-  void NextSow_Click();
-  void SowBack_Click();
-  void NotePad_Click();
-  void PrintSowHistory_Click();
-  void SExit_Click();
-
-  int CardIndex() const { return cardIndex_; }
+  void SaveChan_Click() override;
+  void AcceptId_Click() override;
 
  protected:
-  void Form_Load() override;
+  void ShowHistory() override;
 
  private:
-  void ShowSowHistory();
-  void Step(int by);
-  void SetCardCaption();
   SowCardEntry entry() const;
-
-  CardBoxes card_{30};
-  std::vector<platform::TextBox*>& boxes_ = card_.boxes;
-  std::vector<platform::MaskedDateBox*>& dates_ = card_.dates;
-  std::vector<platform::Label*>& figures_ = card_.figures;
-  std::string oldSowId_;
-  bool changingId_ = false;
-  int cardIndex_ = 1;
-  int cardCount_ = 0;
 };

@@ -7,13 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "common/PrvEntry.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/FormKit.h"
+#include "common/PrvForm.h"
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
-
 
 // ACCEPT's checks before anything is read: a date is required and valid, and
 // at least one box must hold an ID (a box of blanks holds none). A refusal's
@@ -34,22 +30,14 @@ std::array<std::string, kPrvBoxes> ApplyPrvDate(const std::string& date, const s
                                                 const records::FileImage<SowRecord>& sows,
                                                 std::vector<PrvWrite>& written);
 
-class HogSow5 : public platform::Form {
+class HogSow5 : public PrvForm {
  public:
   explicit HogSow5(QWidget* parent = nullptr);
 
-  platform::MaskedDateBox* PrvDat;
-  platform::ControlArray<platform::TextBox> Prv;
-  platform::CommandButton* PrvAccept;
-  platform::CommandButton* PrvClear;
-  platform::CommandButton* PvExit;
-
-  void PrvAccept_Click();
-  void PrvClear_Click();
-  void PvExit_Click();
-
  protected:
-  void Form_Load() override;
+  // SOW.DAT read once, then each sow found in the herd written in turn; the
+  // boxes show what is left only when every write went through.
+  void WriteDate(const std::string& date, const PrvBoxes& ids) override;
 };
 
 // The sow list's PRV item: the window, unless the list is empty.

@@ -7,7 +7,7 @@
 
 SowHistoryRecord SowHistory;
 FarrowLinkArray FarrowLinks{};
-std::array<std::string, kNoteLines + 1> SowNotes;
+NoteLines SowNotes;
 
 void SowLitterSums::add(const FarrowRecord& f) {
   ++n;
@@ -123,7 +123,7 @@ namespace {
 // statistics.
 void fillFromSowRec() {
   fillSowHistory(SowRec);
-  for (int k = 1; k <= kNoteLines; ++k) SowNotes[static_cast<size_t>(k)] = SowRec.NoteLine.trimmed(k - 1);
+  FillNoteLines(SowRec.NoteLine, SowNotes);
 }
 
 }  // namespace

@@ -15,29 +15,14 @@
 #include "records/RecordIo.h"
 #include "records/SowRecord.h"
 #include "common/DataFiles.h"
+#include "sows/AnimalHistory.h"
 
-struct SowHistoryRecord : AnimalHistoryRecord {
+struct SowHistoryRecord : AnimalHistoryRecord, LitterFigures {
   int16_t ParityCount = 0;
-  // Statistics over her litters. Totals are held in 32 bits so that no herd
-  // of stored 16-bit counts can overflow them.
-  int32_t TotalWeaned = 0;
-  float AvgWeaned = 0;
-  float AvgLitterBirthWeight = 0;
-  float AvgLitterWeaningWeight = 0;
-  float AvgWeaningAge = 0;
-  int32_t TotalBorn = 0;
-  int32_t TotalStillborn = 0;
-  float AvgBorn = 0;
-  float AvgStillborn = 0;
-  float AvgFosteredTo = 0;
-  float AvgFosteredFrom = 0;
-  int32_t TotalFosteredTo = 0;
-  int32_t TotalFosteredFrom = 0;
-  std::string DateBred;
-  std::string DateDue;
-  std::string BoarId;
-  float AvgBornAlive = 0;
-  int32_t TotalBornAlive = 0;
+  // Her other statistics: totals in 32 bits, averages.
+  int32_t TotalWeaned = 0, TotalBornAlive = 0, TotalFosteredTo = 0, TotalFosteredFrom = 0;
+  float AvgWeaned = 0, AvgBornAlive = 0, AvgWeaningAge = 0, AvgFosteredTo = 0, AvgFosteredFrom = 0;
+  std::string DateBred, DateDue, BoarId;
 };
 
 // Litter record numbers of parities 1 to 9 at indexes 1 to 9; index 0 unused.
@@ -45,9 +30,7 @@ using FarrowLinkArray = std::array<int16_t, kMaxParities + 1>;
 
 extern SowHistoryRecord SowHistory;
 extern FarrowLinkArray FarrowLinks;
-// Note lines 1 to 14 without surrounding blanks, "" for a blank line; index 0
-// unused.
-extern std::array<std::string, kNoteLines + 1> SowNotes;
+extern NoteLines SowNotes;
 
 // Fills SowHistory, FarrowLinks and SowNotes from SOW.DAT record
 // CurrentSowRec, statistics included. With CurrentSowRec 0 (or a number the

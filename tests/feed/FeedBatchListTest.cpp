@@ -2,10 +2,12 @@
 // summary, over batch and medication files made in memory.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "feed/FeedBatchFixture.h"
 #include "common/NumberText.h"
+#include "common/PrintListing.h"
 #include "feed/FeedBatchList.h"
 
 namespace {
@@ -149,4 +151,33 @@ TEST(FeedBatchListTest, ASummaryOfMoreBatchesThanItsCountHolds) {
   const Lines summary = BatchSummaryLines(report, "06/01/2024");
   EXPECT_EQ(summary[1], "TOTAL BATCH(s). -------------------------------> 32767");
   EXPECT_EQ(summary[15], "Average POUNDs of FEED per BATCH. -------------> 1.2");
+}
+
+// The summary page's heading is the report's title centred in 80 columns: it
+// starts at column (80 - its length) \ 2, for the titles of odd and even
+// length alike.
+class FeedBatchSummaryTest : public FeedBatchTest {};
+
+TEST_F(FeedBatchSummaryTest, TheSummaryHeadingCentresTheTitle) {
+  const struct {
+    int choice;
+    const char* letter;
+    const char* title;
+  } cases[] = {{0, "N", "NURSERY  FEED  RECORD  for ( 2024 )"},
+               {1, "G", "GROWER  FEED  RECORD  for ( 2024 )"},
+               {2, "F", "FINSHER  FEED  RECORD  for ( 2024 )"},
+               {4, "E", "GESTATION  FEED  RECORD  for ( 2024 )"}};
+  int document = 0;
+  for (const auto& c : cases) {
+    writeBatches({aBatch("00001").type(c.letter).row(0, "CORN", 1000).cost(50)});
+    writeMeds({});
+    FeedMenuChoice = c.choice;
+    ASSERT_TRUE(PrintBatchReport(nullptr)) << c.title;
+    document += 2;  // the listing, then the summary
+    const size_t lead = (80 - std::string(c.title).size()) / 2 - 1;  // the columns before the starting one
+    const std::string heading = std::string(lead, ' ') + c.title;
+    EXPECT_EQ(PrintJob.Heading1, heading + std::string(80 - heading.size(), ' ')) << c.title;
+    const Lines page = tp.printer.texts(document);
+    EXPECT_NE(std::find(page.begin(), page.end(), PrintJob.Heading1), page.end()) << c.title;
+  }
 }

@@ -1,7 +1,11 @@
 // New group IDs, the checks of pigs in and out, and the records a move plans.
 #include <gtest/gtest.h>
 
+#include "common/HogGlobals.h"
+#include "feed/GroupFeedConversion.h"
+#include "groups/GroupList.h"
 #include "groups/GroupMoves.h"
+#include "groups/SalesTotals.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -241,6 +245,106 @@ TEST(GroupOut, PlannedRecordsHoldTheMove) {
   EXPECT_EQ(carried.YearEndAdjust, 0);
   EXPECT_EQ(plan.groups[1].second.YearEndAdjust, -1);
   EXPECT_EQ(plan.groups[1].second.DeathLoss, 0);
+}
+
+// A nursery group carried across the year end: its 30 pigs go on in the
+// next year's group. The next-stage record the move writes only accounts for
+// the weight they reached in the old year; were it an open grower group, the
+// pigs would be counted twice and could be moved and sold twice.
+class YearEndCarry : public ::testing::Test {
+ protected:
+  TestPlatform tp;
+  void SetUp() override {
+    DataFolder = tp.home();
+    writeRecords<GroupRecord>(tp.path("GROUP.DAT"), {aGroup("N", "005-19").in(30, 12, "01/02/2019")});
+    writeRecords<SalesRecord>(tp.path("SALES.DAT"), {});
+    move(1, 0, out("", "", "45", "", "30", true));
+  }
+  GroupBook book() const {
+    GroupBook b;
+    EXPECT_TRUE(b.read("GROUPS"));
+    return b;
+  }
+  void move(long record, int stage, OutEntry e) {
+    e.dateOut = "12/31/2019";
+    OutPlan plan;
+    ASSERT_FALSE(PlanGroupOut(book(), record, e, stage, plan));
+    ASSERT_TRUE(WriteOutPlan(plan));
+  }
+  // The pigs of the groups each list and printout of both years shows as
+  // groups with pigs in them (not kept only for editing).
+  long listedPigs() const {
+    const GroupBook b = book();
+    long pigs = 0;
+    for (int stage = 0; stage <= 2; ++stage)
+      for (const char* year : {"19", "20"})
+        for (long n : ListedGroups(b, stage, year)) {
+          const GroupRecord g = b.group(n);
+          if (GroupListLine(g, FiguresOf(b, g)).find("USED to EDIT END of YEAR ADJUSTMENT") == std::string::npos)
+            pigs += g.PigsIn;
+        }
+    return pigs;
+  }
+  long printedPigs() const {
+    const GroupBook b = book();
+    long pigs = 0;
+    for (int stage = 0; stage <= 2; ++stage)
+      for (const char* year : {"19", "20"})
+        for (long n : PrintedGroups(b, stage, year)) pigs += b.group(n).PigsIn;
+    return pigs;
+  }
+  // The pigs the pigs-out window lets move, over every group of the file.
+  long movablePigs() const {
+    const GroupBook b = book();
+    long pigs = 0;
+    for (long n = 1; n <= b.groupCount(); ++n)
+      if (const OutGroup g = LoadOutGroup(b, n); g.state == 0) pigs += g.remaining;
+    return pigs;
+  }
+  // The pigs the nursery, grower and finisher conversions of both years count.
+  long convertedPigs() const {
+    const GroupBook b = book();
+    long pigs = 0;
+    for (const char* id : {"005-19", "005-20"})
+      for (const char* stage : {"N", "G", "F"}) pigs += GroupPigCount(b, id, stage);
+    return pigs;
+  }
+  // Every pig the pigs-out window lets move goes on: a nursery's and a
+  // finisher's sold, a grower's to the finisher; then the head sold.
+  long soldPigs() {
+    for (bool moved = true; moved;) {
+      moved = false;
+      const GroupBook b = book();
+      for (long n = 1; n <= b.groupCount() && !moved; ++n) {
+        const OutGroup g = LoadOutGroup(b, n);
+        if (g.state != 0 || g.remaining <= 0) continue;
+        const int stage = StageOf(b.group(n).Stage);
+        const std::string pigs = std::to_string(g.remaining);
+        move(n, stage, stage == 1 ? out(pigs.c_str(), "", "250", "") : out("0", pigs.c_str(), "250", "1"));
+        moved = true;
+      }
+    }
+    long head = 0;
+    for (const char* year : {"19", "20"})
+      for (const char* kind : {"F", "M"}) head += SalesHeadTotal(year, kind);
+    return head;
+  }
+};
+
+TEST_F(YearEndCarry, TheThirtyPigsAreFoundOnceInEachCount) {
+  const GroupBook b = book();
+  ASSERT_EQ(b.groupCount(), 3);
+  EXPECT_EQ(b.group(2).GroupId, "005-20");  // carried over, open
+  EXPECT_EQ(b.group(2).YearEndAdjust, 0);
+  EXPECT_EQ(b.group(3).Stage, "G");         // the old year's weight out, kept for editing
+  EXPECT_EQ(b.group(3).PigsIn, 30);
+  EXPECT_EQ(b.group(3).YearEndAdjust, -1);
+  EXPECT_EQ(LoadOutGroup(b, 3).state, 1);
+  EXPECT_EQ(listedPigs(), 30);
+  EXPECT_EQ(printedPigs(), 30);
+  EXPECT_EQ(movablePigs(), 30);
+  EXPECT_EQ(convertedPigs(), 30);
+  EXPECT_EQ(soldPigs(), 30);
 }
 
 }  // namespace
