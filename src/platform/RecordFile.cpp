@@ -1,5 +1,6 @@
 #include "platform/RecordFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -143,16 +144,48 @@ bool RecordFile::write(long n, const std::vector<uint8_t>& record) {
 bool RecordFile::writeBytes(long long at, const uint8_t* data, size_t size) {
   if (!writable()) return false;
   const long long before = length();
-  if (before < 0) return false;
+  std::vector<uint8_t> old;
+  if (before < 0 || !keep(at, size, old)) return false;
   if (writeFileBytes(fd_, data, size, at)) return true;
-  error_ = "cannot write " + path_ + ": " + std::strerror(errno);
-  // What the failed write added goes again: a full disk that took part of a
-  // record leaves no part of it behind.
-  if (at + static_cast<long long>(size) > before) {
-    const std::string why = error_;
-    cutTo(before);
-    error_ = why;
+  // The failed write may have taken part of its bytes: the file gets its
+  // old bytes again and loses what the write added.
+  const std::string why = "cannot write " + path_ + ": " + std::strerror(errno);
+  putBack(at, old);
+  cutTo(before);
+  error_ = why;
+  return false;
+}
+
+bool RecordFile::keep(long long at, size_t size, std::vector<uint8_t>& old) const {
+  old.clear();
+  const long long now = length();
+  if (now < 0) return false;
+  if (at >= now) return true;
+  old.resize(static_cast<size_t>(std::min<long long>(static_cast<long long>(size), now - at)));
+  size_t done = 0;
+  while (done < old.size()) {
+    const ssize_t got = ::pread(fd_, old.data() + done, old.size() - done, static_cast<off_t>(at) + static_cast<off_t>(done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      error_ = "cannot read " + path_ + ": " + std::strerror(got < 0 ? errno : EIO);
+      return false;
+    }
+    done += static_cast<size_t>(got);
   }
+  return true;
+}
+
+bool RecordFile::putBack(long long at, const std::vector<uint8_t>& old) {
+  if (!writable()) return false;
+  if (old.empty() || writeFileBytes(fd_, old.data(), old.size(), at)) return true;
+  error_ = "cannot write " + path_ + ": " + std::strerror(errno);
+  return false;
+}
+
+bool RecordFile::flush() {
+  if (!writable()) return false;
+  if (flushFile(fd_)) return true;
+  error_ = "cannot write " + path_ + ": " + std::strerror(errno);
   return false;
 }
 
