@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -251,6 +254,40 @@ TEST(WholeFiles, ARewriteKeepsTheModeAndANewFileTakesItsAccess) {
   std::vector<std::string> names;
   ASSERT_TRUE(listFolder(tp.home(), names));
   EXPECT_EQ(names, std::vector<std::string>{"TARLOWE.PWF"});  // no temporary file left
+}
+
+// The temporary files a write stopped dead leaves ("<file>.<pid>-<n>.tmp")
+// go when their process no longer runs; every other name stays.
+TEST(WholeFiles, TemporariesOfProcessesNoLongerRunningAreRemoved) {
+  TestPlatform tp;
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  const std::string gone = std::to_string(child), mine = std::to_string(::getpid());
+  const struct {
+    std::string name;
+    bool removed;
+  } cases[] = {
+      {"SOW.DAT." + gone + "-1.tmp", true},
+      {"TARLOWE.INI." + gone + "-12.tmp", true},
+      {"SOW.DAT." + mine + "-1.tmp", false},  // this process
+      {"SOW.DAT.1-1.tmp", false},             // a process that runs
+      {"SOW.DAT." + gone + "-1.TMP", false},
+      {"SOW.DAT." + gone + "-.tmp", false},
+      {"SOW.DAT." + gone + ".tmp", false},
+      {"SOW.DAT.-1.tmp", false},
+      {"SOW.DAT." + gone + "x-1.tmp", false},
+      {"SOW.DAT." + gone + "-1.tmp.bak", false},
+      {"." + gone + "-1.tmp", false},  // no file's name before it
+      {gone + "-1.tmp", false},
+      {"SOW.TMP", false},
+  };
+  for (const auto& c : cases) writeFile(tp.path(c.name), "x");
+  ASSERT_TRUE(makeFolder(tp.path("FOLDER." + gone + "-1.tmp")));
+  EXPECT_EQ(removeLeftTemporaries(tp.home()), 2);
+  for (const auto& c : cases)  // names as they stand: letter case counts here
+    EXPECT_EQ(std::filesystem::exists(tp.path(c.name)), !c.removed) << c.name;
+  EXPECT_TRUE(folderExists(tp.path("FOLDER." + gone + "-1.tmp")));
 }
 
 TEST(ReadOnlyFiles, AreReadButNeverWrittenAndSaySo) {
