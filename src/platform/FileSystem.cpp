@@ -367,7 +367,7 @@ bool placeTemporary(int fd, const std::string& temp, const std::string& real, bo
 
 bool flushFile(int fd) {
   step();
-  while (::fsync(fd) != 0)
+  while (::fdatasync(fd) != 0)
     if (errno != EINTR) return false;
   return true;
 }
