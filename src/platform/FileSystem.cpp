@@ -177,12 +177,13 @@ long temporaryOwner(const std::string& name) {
   const size_t dot = dash == std::string::npos ? std::string::npos : name.rfind('.', dash);
   if (dot == std::string::npos || dot == 0) return 0;
   const auto digits = [&name](size_t from, size_t to) {
-    if (from >= to || to - from > 18) return false;
+    if (from >= to) return false;
     for (size_t i = from; i < to; ++i)
       if (name[i] < '0' || name[i] > '9') return false;
     return true;
   };
-  if (!digits(dot + 1, dash) || !digits(dash + 1, end)) return 0;
+  // A process id has at most 9 digits here (it fits the system's type).
+  if (dash - dot - 1 > 9 || !digits(dot + 1, dash) || !digits(dash + 1, end)) return 0;
   return std::stol(name.substr(dot + 1, dash - dot - 1));
 }
 
@@ -194,11 +195,12 @@ bool processRuns(long pid) { return pid > 0 && (::kill(static_cast<pid_t>(pid), 
 int removeLeftTemporaries(const std::string& folder) {
   std::vector<std::string> names;
   if (!listFolder(folder, names)) return 0;
+  const std::string real = resolvePath(folder);
   int removed = 0;
   for (const std::string& name : names) {
     const long owner = temporaryOwner(name);
     if (owner == 0 || processRuns(owner)) continue;
-    if (::unlink(joinPath(resolvePath(folder), name).c_str()) == 0) ++removed;
+    if (::unlink(joinPath(real, name).c_str()) == 0) ++removed;
   }
   return removed;
 }
@@ -384,7 +386,7 @@ bool writeFileFlushed(const std::string& path, const std::vector<uint8_t>& bytes
     return false;
   }
   step();
-  const int fd = ::open(real.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  const int fd = ::open(real.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
     failErrno("cannot create", path);
     return false;
@@ -403,11 +405,12 @@ bool writeFileFlushed(const std::string& path, const std::vector<uint8_t>& bytes
 }
 
 std::string whyNoFileCanBeMadeAt(const std::string& path) {
-  const std::string folder = fs::path(resolvePath(path)).parent_path().string();
+  std::string folder = fs::path(resolvePath(path)).parent_path().string();
+  if (folder.empty()) folder = ".";
   struct stat st {};
-  if (::stat(folder.empty() ? "." : folder.c_str(), &st) != 0) return std::strerror(errno);
+  if (::stat(folder.c_str(), &st) != 0) return std::strerror(errno);
   if (!S_ISDIR(st.st_mode)) return std::strerror(ENOTDIR);
-  if (::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
   return "";
 }
 

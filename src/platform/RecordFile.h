@@ -64,6 +64,10 @@ class RecordFile {
   const std::string& error() const { return error_; }
 
  private:
+  // Reads up to `size` bytes from byte `at` into `to`: the count read, fewer
+  // at the end of the file; -1 (error()) when the read fails.
+  long long readAt(long long at, uint8_t* to, size_t size) const;
+
   int fd_ = -1;
   int length_ = 0;
   bool readOnly_ = false;
