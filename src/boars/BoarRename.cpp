@@ -85,7 +85,7 @@ BoarRenameOutcome RenameBoar(long record, const std::string& oldId, const std::s
   const BoarRenamePlan plan = PlanBoarRename(oldId, litters, sows);
   out.writing = true;
   // Every file the change writes is open for writing before any is changed.
-  WriteSet set;
+  WriteSet set("BOAR ID CHANGE");
   auto boarOut = set.open<BoarRecord>(DataFilePath<BoarRecord>());
   std::optional<WriteSet::File<FarrowRecord>> litterOut;
   std::optional<WriteSet::File<SowRecord>> sowOut;

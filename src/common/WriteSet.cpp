@@ -1,23 +1,26 @@
 #include "common/WriteSet.h"
 
-#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <set>
 
+#include "common/Paths.h"
 #include "platform/FileSystem.h"
-
-WriteSet::~WriteSet() {
-  if (!ended_) undo();
-}
 
 size_t WriteSet::open(const std::string& path, int recordLength) {
   files_.push_back(std::make_unique<Entry>());
   Entry& e = *files_.back();
   e.path = path;
+  e.recordLength = recordLength;
   if (failed() || ended_) return files_.size() - 1;
   e.existed = platform::pathExists(path);
-  if (!e.file.open(path, recordLength) || !e.file.writable()) {
-    fail(e, e.file.error());
+  if (!e.existed) {
+    if (const std::string why = platform::whyNoFileCanBeMadeAt(path); !why.empty())
+      stop({path, "cannot open " + path + ": " + why});
+  } else if (!e.file.open(path, recordLength) || !e.file.writable()) {
+    stop({path, e.file.error()});
   } else if ((e.oldLength = e.file.length()) < 0) {
-    fail(e, e.file.error());
+    stop({path, e.file.error()});
   }
   return files_.size() - 1;
 }
@@ -26,52 +29,84 @@ long WriteSet::count(size_t file) const { return files_[file]->file.count(); }
 
 bool WriteSet::write(size_t file, long n, const records::Bytes& bytes) {
   if (failed() || ended_) return false;
-  Entry& e = *files_[file];
-  const int length = e.file.recordLength();
-  const long long at = static_cast<long long>(n - 1) * length;
-  if (n >= 1 && at < e.oldLength && e.kept.insert(n).second) {
-    records::Bytes old;
-    const bool whole = e.file.read(n, old);
-    const long long held = std::min<long long>(length, e.oldLength - at);
-    if (!whole && held == length) {
-      fail(e, e.file.error());
-      return false;
-    }
-    old.resize(static_cast<size_t>(held));
-    e.before.emplace_back(at, std::move(old));
-  }
-  if (e.file.write(n, bytes)) return true;
-  fail(e, e.file.error());
+  writes_.push_back({file, n, bytes});
+  return true;
+}
+
+bool WriteSet::stop(const FileFault& fault) {
+  fault_ = fault;
+  ended_ = true;
+  writes_.clear();
+  closeAll();
   return false;
 }
 
-void WriteSet::fail(const Entry& entry, const std::string& why) {
-  fault_ = FileFault{entry.path, why};
-  undo();
+void WriteSet::closeAll() {
+  for (auto& e : files_) e->file.close();
 }
 
-void WriteSet::undo() {
-  if (ended_) return;
-  ended_ = true;
-  for (auto it = files_.rbegin(); it != files_.rend(); ++it) {
-    Entry& e = **it;
-    if (!e.file.isOpen()) continue;
-    bool back = true;
-    if (e.file.writable()) {
-      for (auto b = e.before.rbegin(); b != e.before.rend(); ++b)
-        back = e.file.writeBytes(b->first, b->second.data(), b->second.size()) && back;
-      back = e.file.cutTo(e.oldLength) && back;
-    }
-    e.file.close();
-    if (!e.existed && platform::pathExists(e.path)) back = platform::deleteFile(e.path) && back;
-    if (!back) notPutBack_.push_back(e.path);
+bool WriteSet::fillJournal() {
+  journal_ = Journal{action_, {}};
+  for (const auto& e : files_) journal_.files.push_back({e->path, e->recordLength, e->existed, e->oldLength, {}});
+  std::set<std::pair<size_t, long>> kept;
+  for (const Write& w : writes_) {
+    Entry& e = *files_[w.file];
+    const long long at = static_cast<long long>(w.n - 1) * e.recordLength;
+    if (w.n < 1 || at >= e.oldLength || !kept.insert({w.file, w.n}).second) continue;
+    JournalFile::Piece piece{at, {}};
+    if (!e.file.keep(at, static_cast<size_t>(e.recordLength), piece.old)) return stop({e.path, e.file.error()});
+    journal_.files[w.file].pieces.push_back(std::move(piece));
   }
+  return true;
+}
+
+bool WriteSet::writeAll() {
+  for (auto& e : files_)
+    if (!e->existed && !e->file.open(e->path, e->recordLength)) return putBack({e->path, e->file.error()});
+  for (const Write& w : writes_) {
+    Entry& e = *files_[w.file];
+    if (!e.file.write(w.n, w.bytes)) return putBack({e.path, e.file.error()});
+  }
+  bool made = false;
+  for (auto& e : files_) {
+    if (!e->file.flush()) return putBack({e->path, e->file.error()});
+    made = made || !e->existed;
+  }
+  if (made && !platform::flushFolderOf(journalPath_))
+    return putBack({journalPath_, "cannot write " + FolderPart(journalPath_) + ": " + std::strerror(errno)});
+  return true;
+}
+
+bool WriteSet::putBack(const FileFault& fault) {
+  fault_ = fault;
+  closeAll();
+  notPutBack_ = PutBackFiles(journal_).notPutBack;
+  // While a file is not as it was, the journal stays for the next start.
+  if (notPutBack_.empty()) platform::deleteFile(journalPath_);
+  return false;
 }
 
 bool WriteSet::keep() {
   if (failed()) return false;
+  if (ended_) return true;
   ended_ = true;
-  for (auto& e : files_) e->file.close();
+  if (writes_.empty() || !fillJournal()) {
+    closeAll();
+    return !failed();
+  }
+  journalPath_ = JournalPathBeside(files_.front()->path);
+  if (platform::pathExists(journalPath_))
+    return stop({journalPath_, "cannot write " + journalPath_ +
+                                   ": it holds an earlier change that was not finished; it is undone at the next start"});
+  if (!platform::writeFileFlushed(journalPath_, EncodeJournal(journal_, FolderPart(journalPath_)))) {
+    const std::string why = platform::lastFileError();
+    if (platform::pathExists(journalPath_)) platform::deleteFile(journalPath_);
+    return stop({journalPath_, why});
+  }
+  if (!writeAll()) return false;
+  if (!platform::deleteFile(journalPath_)) return putBack({journalPath_, platform::lastFileError()});
+  closeAll();
+  writes_.clear();
   return true;
 }
 

@@ -1,37 +1,44 @@
 #pragma once
-// The writes of one action to one or more record files, all or none. Every
-// file the action writes is opened for writing first, so a read-only file or
-// a folder by its name stops the action before anything is written; each
-// record keeps its old bytes and each file its old length before its first
-// write, and when a write fails (a full disk, a failing device) every file is
-// put back as it was: the records written get their old bytes again and the
-// files are cut back to their old lengths (a file the set made is removed).
+// The writes of one action to one or more record files, all or none, even
+// across a power cut. Every file the action writes is opened for writing
+// first, so a read-only file or a folder by its name stops the action before
+// anything is written. The writes are held until the set is kept; then the
+// set keeps each record's old bytes and each file's old length in its
+// journal beside the files (common/WriteJournal.h), flushed to the disk,
+// writes the records in the order given, flushes the files and removes the
+// journal. When a write fails (a full disk, a failing device) every file is
+// put back as it was from the journal: the records written get their old
+// bytes again and the files are cut back to their old lengths (a file the set
+// made is removed). When the program stops in the middle, the journal left
+// behind puts the files back at the next start.
 //
-//   WriteSet set;
+//   WriteSet set("PIGS OUT");   // the action, as the user knows it
 //   WriteSet::File<SalesRecord> sales = set.open<SalesRecord>(DataFilePath<SalesRecord>());
 //   WriteSet::File<GroupRecord> groups = set.open<GroupRecord>(DataFilePath<GroupRecord>());
 //   sales.write(n, row);        // each write does nothing once the set has failed
 //   groups.write(m, group);
 //   if (!set.keep()) return set.report(kTitle);   // the box: the file, why, what was done
 //
-// A set that is neither kept nor failed puts its files back when it goes.
-// An action writes the records that lengthen a file before those it rewrites
-// in place: a full disk then stops it before anything is overwritten.
+// A set that is not kept writes nothing. An action writes the records that
+// lengthen a file before those it rewrites in place: a full disk then stops
+// it before anything is overwritten.
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "common/DataFiles.h"
+#include "common/WriteJournal.h"
 #include "platform/RecordFile.h"
 #include "records/Fields.h"
 
 class WriteSet {
  public:
+  // An action's name in the words of its window ("NEW LITTER"), which the
+  // start-up names when it undoes the action.
   WriteSet() = default;
-  ~WriteSet();
+  explicit WriteSet(std::string action) : action_(std::move(action)) {}
   WriteSet(const WriteSet&) = delete;
   WriteSet& operator=(const WriteSet&) = delete;
 
@@ -39,7 +46,8 @@ class WriteSet {
   template <class R>
   class File {
    public:
-    // Writes record n (n may lie past the end); false once the set failed.
+    // Writes record n (n may lie past the end) when the set is kept; false
+    // once the set failed.
     bool write(long n, const R& record) { return set_->write(index_, n, records::encode(record)); }
     bool writeBytes(long n, const records::Bytes& bytes) { return set_->write(index_, n, bytes); }
     // Writes each (record number, record) in turn.
@@ -48,7 +56,7 @@ class WriteSet {
         if (!write(n, record)) return false;
       return true;
     }
-    // Whole records as the file holds them now.
+    // Whole records as the file holds them before the set's writes.
     long count() const { return set_->count(index_); }
 
    private:
@@ -58,8 +66,9 @@ class WriteSet {
     size_t index_;
   };
 
-  // Opens the file at `path` for writing, making a missing one. When it
-  // cannot be written the set fails (fault()) and writes nothing.
+  // Opens the file at `path` for writing; a missing file is made when the set
+  // is kept. When it cannot be written the set fails (fault()) and writes
+  // nothing.
   template <class R>
   File<R> open(const std::string& path) {
     return File<R>(this, open(path, R::Length));
@@ -71,10 +80,9 @@ class WriteSet {
   // Ends the set: true when every write was made, and they stay; false when
   // the set failed, its files then being as they were before it.
   bool keep();
-  // Puts every file back as it was before the set.
-  void undo();
   // What the box of a failed set says was done: `undone` when every file is
-  // back as it was, else the files that could not all be put back.
+  // back as it was, else the files that could not all be put back (which the
+  // next start puts back).
   std::string outcome(const std::string& undone = kNothingMoreDone) const;
   // The critical box of a failed set (ReportFileFault with its outcome).
   void report(const std::string& title, const std::string& undone = kNothingMoreDone) const;
@@ -83,17 +91,36 @@ class WriteSet {
   struct Entry {
     platform::RecordFile file;
     std::string path;
+    int recordLength = 0;
     long long oldLength = 0;
     bool existed = true;
-    std::unordered_set<long> kept;                             // records whose old bytes are held
-    std::vector<std::pair<long long, records::Bytes>> before;  // byte offset, old bytes within the old length
+  };
+  struct Write {
+    size_t file;
+    long n;
+    records::Bytes bytes;
   };
   size_t open(const std::string& path, int recordLength);
   bool write(size_t file, long n, const records::Bytes& bytes);
   long count(size_t file) const;
-  void fail(const Entry& entry, const std::string& why);
+  // The journal of the held writes: every file's old length and the old
+  // bytes of each record written within it. False when a record cannot be
+  // read (the set then failed).
+  bool fillJournal();
+  // Writes the records; false at the first file that fails.
+  bool writeAll();
+  // The set stops at `fault`, nothing written yet.
+  bool stop(const FileFault& fault);
+  // The set stops at `fault` after it began writing: the files are put back
+  // from the journal, which goes once they all are.
+  bool putBack(const FileFault& fault);
+  void closeAll();
 
+  std::string action_;
   std::vector<std::unique_ptr<Entry>> files_;
+  std::vector<Write> writes_;
+  Journal journal_;
+  std::string journalPath_;
   std::optional<FileFault> fault_;
   std::vector<std::string> notPutBack_;
   bool ended_ = false;

@@ -165,7 +165,7 @@ void HogFeed2::Accept_Click() {
   const FeedBatchRecord after = BatchRecordOf(e, stored, CurrentBatchId, rows);
   // The batch and its inventories, or neither.
   const auto changed = ChangedIngredients(ingredients, InventoryChanges(ingredients, stored, after));
-  WriteSet set;
+  WriteSet set("FEED BATCH ENTRY");
   auto batches = set.open<FeedBatchRecord>(FeedFilePath());
   if (!changed.empty()) set.open<IngredientRecord>(DataFilePath<IngredientRecord>()).write(changed);
   batches.write(CurrentFeedRec, after);

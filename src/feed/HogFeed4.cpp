@@ -161,7 +161,7 @@ bool HogFeed4::ReserveNewBatch() {
   if (Alert("NEW FEED BATCH# ( " + slot.number + " )", platform::vbQuestion | platform::vbOKCancel, kNewTitle) !=
       platform::vbOK)
     return false;
-  WriteSet set;
+  WriteSet set("NEW FEED BATCH");
   ReserveBatch(set, slot, batches.count(), FeedTypeLetter(FeedMenuChoice));
   if (!set.keep()) {
     set.report(kNewTitle);
@@ -193,7 +193,7 @@ void HogFeed4::OpenEntry(const std::string& caption, const std::string& mode) {
 void HogFeed4::DeleteSelectedBatches() {
   const std::vector<long> records(SelectedFeedRecs.begin() + 1, SelectedFeedRecs.begin() + 1 + SelectedCount);
   FileFault fault;
-  WriteSet set;
+  WriteSet set("DELETE FEED BATCHES");
   if (!DeleteBatches(set, records, &fault))
     ReportFileFault(fault, false, "DELETING   SELECTED   BATCH(s)");
   else if (!set.keep())

@@ -264,7 +264,7 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
 }
 
 bool WriteOutPlan(const OutPlan& plan) {
-  WriteSet set;
+  WriteSet set("PIGS OUT");
   auto groups = set.open<GroupRecord>(DataFilePath<GroupRecord>());
   if (plan.sale) set.open<SalesRecord>(DataFilePath<SalesRecord>()).write(plan.sale->first, plan.sale->second);
   for (const auto& [n, g] : plan.groups) groups.write(n, g);

@@ -212,7 +212,7 @@ void Drug_3::DeleteRecords() {
   Hourglass(true);
   int deleted = 0;
   FileFault fault;
-  WriteSet set;
+  WriteSet set("DELETE MED HISTORIES");
   const bool read = DeleteMedRecords(set, selected, deleted, &fault);
   const bool done = read && set.keep();
   Hourglass(false);

@@ -199,7 +199,7 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
   const long batch = marks ? FindBatchNumbered(batches, Trim(CurrentBatchId)) : 0;
   // The record, its draw and the mark, or none of them: every file is open
   // for writing before any is written, the record appended first.
-  WriteSet set;
+  WriteSet set("NEW MEDICATION");
   std::optional<WriteSet::File<MedicationRecord>> meds;
   std::optional<WriteSet::File<FeedBatchRecord>> batchOut;
   if (writes) meds = set.open<MedicationRecord>(MedFilePath());
@@ -250,7 +250,7 @@ void Drug_6::AcceptEdit(const MedEntry& e) {
   const EditDraw plan = PlanEditDraw(drugs, before, e.code, dose);
   if (plan.uncovered > 0) return Refuse(ShortfallRefusal(e.code, plan.uncovered));
   // The record and the inventories, or neither.
-  WriteSet set;
+  WriteSet set("MEDICATION EDIT");
   auto meds = set.open<MedicationRecord>(MedFilePath());
   const auto drugOut = set.open<DrugRecord>(DataFilePath<DrugRecord>());
   meds.write(CurrentDrugRec, MedicationRecordOf(e, CurrentDrug, dose));

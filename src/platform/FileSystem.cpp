@@ -1,7 +1,6 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +8,7 @@
 #include <fstream>
 #include <strings.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 
 namespace platform {
 namespace {
-thread_local std::string g_lastError;
+// The program has one thread: the last failure is one value.
+std::string g_lastError;
 
 void fail(const std::string& what, const std::string& path, const std::string& why) {
   g_lastError = what + " " + path + ": " + why;
@@ -161,8 +162,47 @@ std::string notAFileReason(const std::string& path) { return lookAtResolved(reso
 bool isReadOnlyFile(const std::string& path) { return lookAtResolved(resolvePath(path)).readOnly; }
 
 std::string temporaryPathBeside(const std::string& path) {
-  static std::atomic<unsigned long> counter{0};
+  static unsigned long counter = 0;
   return resolvePath(path) + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+}
+
+namespace {
+// The process id in a name made by temporaryPathBeside ("<file>.<pid>-<n>.tmp");
+// 0 when the name is not of that pattern.
+long temporaryOwner(const std::string& name) {
+  const std::string ending = ".tmp";
+  if (name.size() <= ending.size() || name.compare(name.size() - ending.size(), ending.size(), ending) != 0) return 0;
+  const size_t end = name.size() - ending.size();
+  const size_t dash = name.rfind('-', end);
+  const size_t dot = dash == std::string::npos ? std::string::npos : name.rfind('.', dash);
+  if (dot == std::string::npos || dot == 0) return 0;
+  const auto digits = [&name](size_t from, size_t to) {
+    if (from >= to) return false;
+    for (size_t i = from; i < to; ++i)
+      if (name[i] < '0' || name[i] > '9') return false;
+    return true;
+  };
+  // A process id has at most 9 digits here (it fits the system's type).
+  if (dash - dot - 1 > 9 || !digits(dot + 1, dash) || !digits(dash + 1, end)) return 0;
+  return std::stol(name.substr(dot + 1, dash - dot - 1));
+}
+
+// Whether a process of that id runs on this machine (one of another user
+// counts too).
+bool processRuns(long pid) { return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH); }
+}  // namespace
+
+int removeLeftTemporaries(const std::string& folder) {
+  std::vector<std::string> names;
+  if (!listFolder(folder, names)) return 0;
+  const std::string real = resolvePath(folder);
+  int removed = 0;
+  for (const std::string& name : names) {
+    const long owner = temporaryOwner(name);
+    if (owner == 0 || processRuns(owner)) continue;
+    if (::unlink(joinPath(real, name).c_str()) == 0) ++removed;
+  }
+  return removed;
 }
 
 long long fileLength(const std::string& path) {
@@ -285,13 +325,18 @@ namespace {
 bool writeBlock(int fd, const uint8_t* data, size_t size) { return writeFileBytes(fd, data, size, -1); }
 
 
-// Makes a renamed file's name last: the folder that holds it is synced.
-void syncFolderOf(const std::string& path) {
+// Makes the names of the folder that holds `path` last (a file renamed,
+// made or removed there): the folder is synced. False, errno saying why, when
+// it cannot be.
+bool syncFolderOf(const std::string& path) {
   const std::string folder = fs::path(path).parent_path().string();
-  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  const int why = errno;
   ::close(fd);
+  errno = why;
+  return synced;
 }
 
 // The temporary file `fd`, written whole when `ok`, synced, closed and
@@ -321,6 +366,53 @@ bool placeTemporary(int fd, const std::string& temp, const std::string& real, bo
 }
 
 }  // namespace
+
+bool flushFile(int fd) {
+  step();
+  while (::fdatasync(fd) != 0)
+    if (errno != EINTR) return false;
+  return true;
+}
+
+bool flushFolderOf(const std::string& path) {
+  step();
+  return syncFolderOf(resolvePath(path));
+}
+
+bool writeFileFlushed(const std::string& path, const std::vector<uint8_t>& bytes) {
+  const std::string real = resolvePath(path);
+  if (const std::string why = notAFileReason(real); !why.empty()) {
+    fail("cannot write", path, why);
+    return false;
+  }
+  step();
+  const int fd = ::open(real.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    failErrno("cannot create", path);
+    return false;
+  }
+  bool ok = writeBlock(fd, bytes.data(), bytes.size()) && flushFile(fd);
+  if (!ok) failErrno("cannot write", path);
+  if (::close(fd) != 0 && ok) {
+    failErrno("cannot write", path);
+    ok = false;
+  }
+  if (ok && !flushFolderOf(real)) {
+    failErrno("cannot write", path);
+    ok = false;
+  }
+  return ok;
+}
+
+std::string whyNoFileCanBeMadeAt(const std::string& path) {
+  std::string folder = fs::path(resolvePath(path)).parent_path().string();
+  if (folder.empty()) folder = ".";
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0) return std::strerror(errno);
+  if (!S_ISDIR(st.st_mode)) return std::strerror(ENOTDIR);
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
+  return "";
+}
 
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, NewFileAccess access) {
   const std::string real = resolvePath(path);

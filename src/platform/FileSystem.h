@@ -73,8 +73,27 @@ bool readWholeFileIfAny(const std::string& path, FileBlock& block);
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes,
                     NewFileAccess access = NewFileAccess::Shared);
 // A name for a temporary file beside `path`, in its folder, that no other
-// call of any running copy of the program gives.
+// call of any running copy of the program gives: "<file>.<pid>-<n>.tmp".
 std::string temporaryPathBeside(const std::string& path);
+// Removes from `folder` the temporary files of that pattern whose process no
+// longer runs (left by a copy of the program stopped in the middle of a
+// write); answers how many went. Other names, and the files of a running
+// process, this one included, stay.
+int removeLeftTemporaries(const std::string& folder);
+
+// Flushes the open file `fd` to the disk; false, errno saying why, when the
+// disk does not take it.
+bool flushFile(int fd);
+// Flushes the names of the folder that holds `path` (a file made or removed
+// there) to the disk; false, errno saying why, when it cannot.
+bool flushFolderOf(const std::string& path);
+// Writes `bytes` in place as the whole of the file at `path` (made when
+// missing), then flushes the file and its folder. A crash may leave any part
+// of it: for a file whose contents tell whether they are whole (a journal).
+bool writeFileFlushed(const std::string& path, const std::vector<uint8_t>& bytes);
+// Why no file can be made at `path` ("" when one can): its folder is
+// missing, no folder, or may not be written.
+std::string whyNoFileCanBeMadeAt(const std::string& path);
 
 bool copyFile(const std::string& from, const std::string& to);  // overwrites
 // Copies `from` to a temporary file beside `to`, syncs it and renames it over
@@ -90,7 +109,7 @@ bool makeFolder(const std::string& path);                           // with pare
 // folder cannot be read.
 bool listFolder(const std::string& folder, std::vector<std::string>& names);
 
-// The text of the last failure of this thread's file operations.
+// The text of the last failure of these file operations.
 std::string lastFileError();
 
 // Whether two paths name the same existing folder (through links and letter
@@ -98,8 +117,8 @@ std::string lastFileError();
 bool sameFolder(const std::string& a, const std::string& b);
 
 // For tests: a function called before every step that changes the disk (a
-// file made, a block written, a file synced, renamed or deleted, a folder
-// made), so that a test can stop the program between any two of them.
+// file made, a block written, a file or folder synced, a file renamed or
+// deleted, a folder made), so that a test can stop the program between any two of them.
 // Empty: nothing is called.
 void setFileStepHook(void (*hook)());
 

@@ -1,5 +1,6 @@
 #include "platform/RecordFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -102,6 +103,21 @@ long long RecordFile::length() const {
   return static_cast<long long>(st.st_size);
 }
 
+long long RecordFile::readAt(long long at, uint8_t* to, size_t size) const {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::pread(fd_, to + done, size - done, static_cast<off_t>(at) + static_cast<off_t>(done));
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      error_ = "cannot read " + path_ + ": " + std::strerror(errno);
+      return -1;
+    }
+    if (got == 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return static_cast<long long>(done);
+}
+
 bool RecordFile::read(long n, std::vector<uint8_t>& record) const {
   record.assign(static_cast<size_t>(length_ > 0 ? length_ : 0), 0);
   if (fd_ < 0) {
@@ -112,19 +128,9 @@ bool RecordFile::read(long n, std::vector<uint8_t>& record) const {
     error_ = "bad record number " + std::to_string(n);
     return false;
   }
-  off_t at = static_cast<off_t>(n - 1) * length_;
-  size_t done = 0;
-  while (done < record.size()) {
-    ssize_t got = ::pread(fd_, record.data() + done, record.size() - done, at + static_cast<off_t>(done));
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      error_ = "cannot read " + path_ + ": " + std::strerror(errno);
-      return false;
-    }
-    if (got == 0) break;
-    done += static_cast<size_t>(got);
-  }
-  if (done < record.size()) {
+  const long long done = readAt(static_cast<long long>(n - 1) * length_, record.data(), record.size());
+  if (done < 0) return false;
+  if (done < static_cast<long long>(record.size())) {
     error_ = "record " + std::to_string(n) + " lies past the end of " + path_;
     return false;
   }
@@ -143,16 +149,41 @@ bool RecordFile::write(long n, const std::vector<uint8_t>& record) {
 bool RecordFile::writeBytes(long long at, const uint8_t* data, size_t size) {
   if (!writable()) return false;
   const long long before = length();
-  if (before < 0) return false;
+  std::vector<uint8_t> old;
+  if (before < 0 || !keep(at, size, old)) return false;
   if (writeFileBytes(fd_, data, size, at)) return true;
+  // The failed write may have taken part of its bytes: the file gets its
+  // old bytes again and loses what the write added.
+  const std::string why = "cannot write " + path_ + ": " + std::strerror(errno);
+  putBack(at, old);
+  cutTo(before);
+  error_ = why;
+  return false;
+}
+
+bool RecordFile::keep(long long at, size_t size, std::vector<uint8_t>& old) const {
+  old.clear();
+  const long long now = length();
+  if (now < 0) return false;
+  if (at >= now) return true;
+  old.resize(static_cast<size_t>(std::min<long long>(static_cast<long long>(size), now - at)));
+  const long long got = readAt(at, old.data(), old.size());
+  if (got == static_cast<long long>(old.size())) return true;
+  if (got >= 0) error_ = "cannot read " + path_ + ": the file grew shorter";
+  return false;
+}
+
+bool RecordFile::putBack(long long at, const std::vector<uint8_t>& old) {
+  if (!writable()) return false;
+  if (old.empty() || writeFileBytes(fd_, old.data(), old.size(), at)) return true;
   error_ = "cannot write " + path_ + ": " + std::strerror(errno);
-  // What the failed write added goes again: a full disk that took part of a
-  // record leaves no part of it behind.
-  if (at + static_cast<long long>(size) > before) {
-    const std::string why = error_;
-    cutTo(before);
-    error_ = why;
-  }
+  return false;
+}
+
+bool RecordFile::flush() {
+  if (!writable()) return false;
+  if (flushFile(fd_)) return true;
+  error_ = "cannot write " + path_ + ": " + std::strerror(errno);
   return false;
 }
 

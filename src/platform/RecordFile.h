@@ -38,24 +38,36 @@ class RecordFile {
   bool read(long n, std::vector<uint8_t>& record) const;
   // Writes record n; n may lie past the end, which extends the file (a gap
   // reads as zero bytes). The buffer must be exactly one record long. A
-  // write that fails (a full disk takes part of a record) leaves the file
-  // no longer than it was: what it added is cut off again.
+  // write that fails (a full disk takes part of a record, a failing device
+  // half of it) leaves the file as it was: the bytes it overwrote are put
+  // back and what it added is cut off again.
   bool write(long n, const std::vector<uint8_t>& record);
 
   // The file's length in bytes, a short tail included; -1 when it cannot be
   // measured (error()).
   long long length() const;
-  // Writes `size` bytes at byte `at`, which lies within the file, as write()
-  // does; for putting back bytes the file held.
+  // Writes `size` bytes at byte `at`, as write() does.
   bool writeBytes(long long at, const uint8_t* data, size_t size);
+  // Keeping the old bytes to put them back: `old` gets what the file holds
+  // of the `size` bytes from `at` (none past its end); putBack writes them
+  // at `at` again. A write that may fail keeps first (write() does so for
+  // its one record, a write set for every record of an action).
+  bool keep(long long at, size_t size, std::vector<uint8_t>& old) const;
+  bool putBack(long long at, const std::vector<uint8_t>& old);
   // Cuts the file to `length` bytes, no longer than it is.
   bool cutTo(long long length);
+  // Flushes what was written to the disk.
+  bool flush();
 
   const std::string& path() const { return path_; }
   int recordLength() const { return length_; }
   const std::string& error() const { return error_; }
 
  private:
+  // Reads up to `size` bytes from byte `at` into `to`: the count read, fewer
+  // at the end of the file; -1 (error()) when the read fails.
+  long long readAt(long long at, uint8_t* to, size_t size) const;
+
   int fd_ = -1;
   int length_ = 0;
   bool readOnly_ = false;

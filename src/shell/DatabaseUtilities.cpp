@@ -1,5 +1,7 @@
 #include "shell/DatabaseUtilities.h"
 
+#include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "common/FileProcs.h"
@@ -9,6 +11,7 @@
 #include "common/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/FormKit.h"
 #include "platform/Refusal.h"
 #include "records/BoarRecord.h"
 #include "records/RecordSlots.h"
@@ -117,11 +120,25 @@ bool makeTarget(const std::string& target) {
   return failed(kTransfer, "ERROR: CAN'T MAKE FOLDER " + target + "!", lastFileError());
 }
 
-// A typed folder that no settings file can hold is refused before any work.
-bool settingText(const std::string& answer, const std::string& title) {
-  if (settings::IsSettingText(answer)) return true;
-  Alert("ERROR: INVALIED PATH!\r\rA path may not hold control characters.", vbExclamation | vbOKOnly, title);
-  return false;
+// Asks for a folder with the input box until what is typed can be taken
+// (CheckTypedFolder), each refusal shown and the typed text offered again;
+// nothing when the answer is blank or the box is cancelled.
+std::optional<std::string> askFolder(const std::string& prompt, const std::string& title, std::string offered) {
+  for (;;) {
+    const std::string answer = InputBox(prompt, title, offered).value_or("");
+    if (Trim(answer).empty()) return std::nullopt;
+    const Check refusal = CheckTypedFolder(answer, title);
+    if (!refusal) return answer;
+    ShowRefusal(*refusal, nullptr);
+    offered = answer;
+  }
+}
+
+// The folder a typed full path names, as the box that says the work is done
+// names it: without "." and ".." steps, its names as the disk spells them,
+// ending in a separator.
+std::string folderInFull(const std::string& typed) {
+  return WithSeparator(resolvePath(std::filesystem::path(typed).lexically_normal().string()));
 }
 
 DefragResult defragFile(const std::string& dataName, const std::string& tempName, long length,
@@ -201,42 +218,51 @@ DefragResult DefragSowFile() { return defragFile(SowRecord::FileName, "SOW.TMP",
 void DefragBoarMenu() { reportDefrag(DefragBoarFile(), "BOAR"); }
 void DefragSowMenu() { reportDefrag(DefragSowFile(), "SOW"); }
 
+Check CheckTypedFolder(const std::string& typed, const std::string& title) {
+  if (!settings::IsSettingText(typed))
+    return Refusal{"ERROR: INVALIED PATH!\r\rA path may not hold control characters.", title};
+  if (typed.empty() || typed.front() != '/')
+    return Refusal{"ERROR: INVALIED PATH!\r\r" + typed +
+                       " is not a full path.\rType the whole path of the folder,\rstarting with /, such as\r"
+                       "/media/usb/BACKUP",
+                   title};
+  return std::nullopt;
+}
+
 void MoveDatabaseMenu() {
   const std::string dataPath = settings::ReadProgramSetting(settings::kHogData, settings::kDataPath);
-  const std::string answer =
-      InputBox("Enter the NEW Database Path.", "MOVE HOG DATABASE", dataPath).value_or("");
-  if (answer.empty() || !settingText(answer, "MOVE HOG DATABASE")) return;
-  if (!MoveHogDB(answer, DatabaseFolder())) return;
-  settings::WriteProgramSetting(settings::kHogData, settings::kDataPath, answer);
-  if (settings::ReadProgramSetting(settings::kHogData, settings::kDataPath) != answer) {
-    Alert("ERROR: DATABASE PATH NOT SAVED!\rThe Database was copied to " + answer + ",\rbut TARLOWE.INI still names " +
-              dataPath + ".",
+  const std::optional<std::string> answer = askFolder("Enter the NEW Database Path.", "MOVE HOG DATABASE", dataPath);
+  if (!answer || !MoveHogDB(*answer, DatabaseFolder())) return;
+  settings::WriteProgramSetting(settings::kHogData, settings::kDataPath, *answer);
+  if (settings::ReadProgramSetting(settings::kHogData, settings::kDataPath) != *answer) {
+    Alert("ERROR: DATABASE PATH NOT SAVED!\rThe Database was copied to " + *answer +
+              ",\rbut TARLOWE.INI still names " + dataPath + ".",
           vbCritical | vbOKOnly, "MOVE TARLOWE DATABASE");
     return;
   }
-  DataFolder = WithSeparator(answer);
-  done("HOG DATABASE MOVED.", "MOVE TARLOWE DATABASE");
+  DataFolder = WithSeparator(*answer);
+  done("HOG DATABASE MOVED.\r\rThe files were copied to\r" + folderInFull(*answer), "MOVE TARLOWE DATABASE");
 }
 
 void BackUpDatabaseMenu() {
-  const std::string answer =
-      InputBox("Enter the BackUp Drive & Path.", "BACKUP HOG DATABASE", DatabaseFolder() + "BACKUP").value_or("");
-  if (Trim(answer).empty() || !settingText(answer, "BACKUP HOG DATABASE")) return;
-  if (BackUpHogDB(answer)) {
-    if (!settings::ChangeMachineSetting(SettingsSection, settings::kDbBackUpPath, answer))
-      Alert("ERROR: BACKUP PATH NOT SAVED!\rThe Database was backed up to " + answer +
+  const std::optional<std::string> answer =
+      askFolder("Enter the BackUp Drive & Path.", "BACKUP HOG DATABASE", DatabaseFolder() + "BACKUP");
+  if (!answer) return;
+  if (BackUpHogDB(*answer)) {
+    if (!settings::ChangeMachineSetting(SettingsSection, settings::kDbBackUpPath, *answer))
+      Alert("ERROR: BACKUP PATH NOT SAVED!\rThe Database was backed up to " + *answer +
                 ",\rbut VMQ2007.INI could not record it.",
             vbCritical | vbOKOnly, "BACKUP TARLOWE DATABASE");
     else
-      done("HOG DATABASE BACKED UP.", "BACKUP TARLOWE DATABASE");
+      done("HOG DATABASE BACKED UP.\r\rThe files were copied to\r" + folderInFull(*answer),
+           "BACKUP TARLOWE DATABASE");
   }
   MainForm().ShowRestoreItem();
 }
 
 void RestoreDatabaseMenu() {
   const std::string backUpPath = settings::ReadMachineSetting(SettingsSection, settings::kDbBackUpPath);
-  const std::string answer =
-      InputBox("Enter the BackUp Drive & Path.", "RESTORE HOG DATABASE", backUpPath).value_or("");
-  if (Trim(answer).empty()) return;
-  if (RestoreHogDB(answer)) done("HOG DATABASE RESTORED.", "RESTORE TARLOWE DATABASE");
+  const std::optional<std::string> answer = askFolder("Enter the BackUp Drive & Path.", "RESTORE HOG DATABASE", backUpPath);
+  if (answer && RestoreHogDB(*answer))
+    done("HOG DATABASE RESTORED.\r\rThe files were copied from\r" + folderInFull(*answer), "RESTORE TARLOWE DATABASE");
 }

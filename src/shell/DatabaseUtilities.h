@@ -12,6 +12,8 @@
 // one critical box and leaves every setting as it was.
 #include <string>
 
+#include "platform/Refusal.h"
+
 // The database folder named by DataPath, ending in a separator.
 std::string DatabaseFolder();
 
@@ -37,7 +39,16 @@ enum class DefragResult {
 DefragResult DefragBoarFile();
 DefragResult DefragSowFile();
 
-// The menu items: the folder asked for, the work done, the outcome reported.
+// A folder typed at the prompt of Move, BackUp or Restore, refused (with
+// the prompt's title) when no settings file can hold it or when it is not a
+// full path: "D:\BACKUP" or "BACKUP" would name a folder inside whatever
+// folder the program was started from.
+Check CheckTypedFolder(const std::string& typed, const std::string& title);
+
+// The menu items: the folder asked for (again, after a refusal, offering
+// what was typed), the work done, the outcome reported; the box that says the
+// work is done names the folder copied to (copied from, for a restore) in
+// full.
 void DefragBoarMenu();
 void DefragSowMenu();
 void MoveDatabaseMenu();

@@ -12,6 +12,7 @@
 #include "common/NumberText.h"
 #include "common/Paths.h"
 #include "common/Settings.h"
+#include "common/WriteJournal.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
@@ -80,6 +81,27 @@ std::string askUntilTaken(const std::string& prompt, const std::string& title, c
 }
 
 }  // namespace
+
+void UndoUnfinishedAction() {
+  const RollBack back = RollBackJournal(DataFolder);
+  const std::string action = back.action.empty() ? "CHANGE" : back.action;
+  if (back.fault) {
+    Alert("ERROR: THE LAST " + action + " COULD NOT BE UNDONE!\r\rThe program stopped before it had stored all of it,\r"
+              "and this file cannot be put back as it was:\r" + back.fault->path + "\r" + back.fault->reason +
+              "\r\rNothing that changes several files can be stored\runtil it is. It is tried again at the next start.",
+          platform::vbCritical | platform::vbOKOnly, kUndoneTitle);
+  } else if (back.undone) {
+    Alert("THE LAST " + action + " WAS NOT FINISHED!\r\rThe program stopped before it had stored all of it,\r"
+              "so all of it has been undone: every file is\ras it was before. Please enter it again.",
+          platform::vbExclamation | platform::vbOKOnly, kUndoneTitle);
+  }
+}
+
+void RemoveLeftTemporaryFiles() {
+  const std::string backUp = settings::ReadMachineSetting(SettingsSection, settings::kDbBackUpPath);
+  for (const std::string& folder : {AppFolder, platform::machineSettingsFolder(), DataFolder, BackupFolder, backUp})
+    if (!folder.empty() && folder.front() == '/') platform::removeLeftTemporaries(folder);
+}
 
 HogStartUp& StartUpForm() {
   return g_startUp.get();
@@ -166,6 +188,8 @@ void HogStartUp::Timer1_Timer() {
   SettingsSection = settings::kProgramSection;
   LogonSetup();
   DataPaths();
+  UndoUnfinishedAction();
+  RemoveLeftTemporaryFiles();
 
   Hourglass(false);
   Done = true;

@@ -1,8 +1,9 @@
 #pragma once
 // The start-up window: a full-screen splash that, one timer tick after it is
 // shown, runs the start-up sequence (folders, settings, the date question in a
-// new year, the log-on set-up, the data paths) and then hands over to the main
-// window.
+// new year, the log-on set-up, the data paths, the action a stopped run left
+// unfinished undone, its temporary files removed) and then hands over to the
+// main window.
 #include <string>
 
 #include "platform/Controls.h"
@@ -41,6 +42,18 @@ class HogStartUp : public platform::Form {
   // CurrentDate of the last run, read at the start of the sequence.
   std::string lastRunDate_;
 };
+
+// The box that tells of an action undone at the start.
+inline constexpr const char* kUndoneTitle = "A C T I O N   U N D O N E";
+
+// The action a run stopped in the middle of (the program killed, the power
+// gone) left its journal in the data folder: every file it wrote is put back
+// as it was before it, and one box says which action was undone. Runs before
+// anything reads the data files.
+void UndoUnfinishedAction();
+// Removes the temporary files that runs no longer going left in the folders
+// where files are replaced whole (program, settings, data, back-up).
+void RemoveLeftTemporaryFiles();
 
 // The start-up window, made on first use.
 HogStartUp& StartUpForm();

@@ -320,7 +320,7 @@ void HogSow1::DeleteSows() {
     if (answer != platform::vbYes) continue;
     // Her record and her litters, or neither: both files are open for
     // writing before either is changed.
-    WriteSet set;
+    WriteSet set("SOW DELETE");
     auto sows = set.open<SowRecord>(sowPath);
     if (parities > 0) {
       auto litters = set.open<FarrowRecord>(farrowPath);

@@ -168,7 +168,7 @@ void HogSow3::SaveChan_Click() {
   FileFault fault;
   SowRecord& sow = SowRec;
   Hourglass(true);
-  WriteSet set;
+  WriteSet set("SOW HISTORY CHANGE");
   bool read = ReadRecordAt(CurrentSowRec, sow, &fault);
   if (read) {
     ApplySowCard(e, numbers, dateDue, sow);

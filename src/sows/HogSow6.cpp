@@ -428,7 +428,7 @@ void HogSow6::FarroNew_Click() {
   Hourglass(true);
   SowRecord sow;
   const bool sowRead = ReadRecordAt(CurrentSowRec, sow, &fault);
-  WriteSet set;
+  WriteSet set("NEW FARROW RECORD");
   if (sowRead) {
     auto farrowFile = set.open<FarrowRecord>(DataFilePath<FarrowRecord>());
     auto sows = set.open<SowRecord>(DataFilePath<SowRecord>());

@@ -1,8 +1,8 @@
 // Every action that writes more than one data file, with each of its files
 // read-only, replaced by a folder, and on a disk that fills or fails at each
-// of its writes in turn: every file of the data folder holds, byte for byte,
-// what it held before the action or, all of them, what the action writes
-// when nothing fails, and the box says which.
+// of its writes in turn, its journal's included: every file of the data
+// folder holds, byte for byte, what it held before the action or, all of
+// them, what the action writes when nothing fails, and the box says which.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "common/DataFiles.h"
+#include "common/WriteJournal.h"
 #include "platform/VbConstants.h"
 #include "support/FailingDisk.h"
 #include "support/MultiFileActions.h"
@@ -155,8 +156,11 @@ TEST_P(AllOrNothing, EveryFileAsBeforeOrAllAsAfterAndTheBoxSaysWhich) {
       EXPECT_EQ(run.files, b.before);
       ASSERT_FALSE(run.boxes.empty());
       const ShownBox& box = run.boxes.back();
+      // The set writes its journal first, then its files.
       std::vector<std::string> expected;
-      for (const std::string& file : a.files) {
+      std::vector<std::string> written = a.files;
+      written.push_back(kJournalName);
+      for (const std::string& file : written) {
         const std::string path = run.home + file;
         expected.push_back(FileFaultText({path, "cannot write " + path + ": " + why}, true, a.undone));
       }

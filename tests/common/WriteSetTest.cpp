@@ -31,7 +31,7 @@ class WriteSetTest : public ::testing::Test {
   }
   // Two rewrites in place, an append and a new file.
   bool run() {
-    WriteSet set;
+    WriteSet set("A CHANGE");
     auto fa = set.open<Rec>(a);
     auto fb = set.open<Rec>(b);
     auto fc = set.open<Rec>(c);
@@ -64,6 +64,7 @@ TEST_F(WriteSetTest, AFailedWritePutsEveryFileBack) {
       FailingDisk disk(n, kind);
       const bool kept = run();
       EXPECT_EQ(files(), kept ? after : before);
+      EXPECT_FALSE(platform::pathExists(tp.path(kJournalName)));
       if (disk.writes() < n) break;
     }
   }
@@ -81,7 +82,7 @@ TEST_F(WriteSetTest, AFileThatCannotBeWrittenStopsTheSetBeforeAnyWrite) {
       ASSERT_TRUE(platform::makeFolder(b));
     }
     WriteSet set;
-    auto fc = set.open<Rec>(c);  // made, then removed again
+    auto fc = set.open<Rec>(c);  // missing: made only when the set is kept
     auto fa = set.open<Rec>(a);
     set.open<Rec>(b);
     EXPECT_TRUE(set.failed());
@@ -109,21 +110,40 @@ TEST_F(WriteSetTest, ASetNotKeptIsPutBack) {
 }
 
 // When the old bytes cannot be written back either, the box names the files
-// that may hold part of the change.
-TEST_F(WriteSetTest, WhatCannotBePutBackIsNamed) {
-  FailingDisk disk(3, DiskFault::Dead);
-  WriteSet set;
-  auto fa = set.open<Rec>(a);
-  auto fb = set.open<Rec>(b);
-  fa.write(1, {"1111"});
-  fb.write(1, {"2222"});
-  fa.write(2, {"3333"});  // fails; so does putting back the first two
-  EXPECT_FALSE(set.keep());
-  EXPECT_EQ(set.fault().path, a);
-  EXPECT_EQ(set.fault().reason, "cannot write " + a + ": Input/output error");
-  EXPECT_EQ(set.outcome("The pigs were not moved."),
-            "What was written could not all be taken back from:\r" + a + "\r" + b + "\rNothing more was done.");
-  EXPECT_EQ(set.outcome(), set.outcome("X"));
+// that may hold part of the change, and its journal stays: the next start
+// puts them back.
+TEST_F(WriteSetTest, WhatCannotBePutBackIsNamedAndPutBackAtTheNextStart) {
+  {
+    FailingDisk disk(4, DiskFault::Dead);  // the journal and two records are written
+    WriteSet set("PIGS OUT");
+    auto fa = set.open<Rec>(a);
+    auto fb = set.open<Rec>(b);
+    fa.write(1, {"1111"});
+    fb.write(1, {"2222"});
+    fa.write(2, {"3333"});  // fails; so does putting back the first two
+    EXPECT_FALSE(set.keep());
+    EXPECT_EQ(set.fault().path, a);
+    EXPECT_EQ(set.fault().reason, "cannot write " + a + ": Input/output error");
+    EXPECT_EQ(set.outcome("The pigs were not moved."),
+              "What was written could not all be taken back from:\r" + a + "\r" + b + "\rNothing more was done.");
+    EXPECT_EQ(set.outcome(), set.outcome("X"));
+  }
+  ASSERT_TRUE(platform::fileExists(tp.path(kJournalName)));
+  const RollBack back = RollBackJournal(tp.home());
+  EXPECT_EQ(back.action, "PIGS OUT");
+  EXPECT_TRUE(back.undone);
+  EXPECT_FALSE(back.fault);
+  EXPECT_EQ(files(), before);
+  EXPECT_FALSE(platform::pathExists(tp.path(kJournalName)));
+}
+
+// While a journal of an earlier change is there, no set writes: it would
+// lose what the journal keeps.
+TEST_F(WriteSetTest, AJournalLeftBehindStopsEverySetUntilItIsRolledBack) {
+  writeFile(tp.path(kJournalName), "an earlier change");
+  EXPECT_FALSE(run());
+  EXPECT_EQ(files(), before);
+  EXPECT_EQ(readFile(tp.path(kJournalName)), "an earlier change");
 }
 
 }  // namespace

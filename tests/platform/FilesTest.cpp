@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -91,23 +94,23 @@ TEST(RecordFile, FailuresAreReported) {
   EXPECT_FALSE(lastFileError().empty());
 }
 
-// A write the disk refuses, whole or in part, leaves the file no longer than
-// it was; bytes it took within the file stay for the caller to put back.
-TEST(RecordFile, AFailedWriteCutsTheFileBackToItsOldLength) {
+// A write the disk refuses, whole or in part, leaves the file as it was: the
+// bytes it overwrote are put back, what it added is cut off.
+TEST(RecordFile, AFailedWriteLeavesTheFileAsItWas) {
   TestPlatform tp;
   const std::string path = tp.path("MED2024.DAT");
   const std::string old = std::string(10, 'A') + "TAIL";  // a record and a short tail
   const struct {
     DiskFault kind;
     long record;
-    std::string after;
-    const char* why;
+    const char* why;  // "": the write is made
   } cases[] = {
-      {DiskFault::Full, 3, old, "No space left on device"},      // an append past the tail
-      {DiskFault::Full, 2, std::string(10, 'A') + "BBBB", "No space left on device"},  // over the tail and past it
-      {DiskFault::Full, 1, std::string(10, 'B') + "TAIL", ""},   // in place: a full disk takes it
-      {DiskFault::Error, 3, old, "Input/output error"},
-      {DiskFault::Error, 1, std::string(5, 'B') + std::string(5, 'A') + "TAIL", "Input/output error"},
+      {DiskFault::Full, 3, "No space left on device"},  // an append past the tail
+      {DiskFault::Full, 2, "No space left on device"},  // over the tail and past it
+      {DiskFault::Full, 1, ""},                         // in place: a full disk takes it
+      {DiskFault::Error, 3, "Input/output error"},
+      {DiskFault::Error, 2, "Input/output error"},
+      {DiskFault::Error, 1, "Input/output error"},      // half of it taken in place
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(DiskFaultName(c.kind) + " " + std::to_string(c.record));
@@ -116,9 +119,8 @@ TEST(RecordFile, AFailedWriteCutsTheFileBackToItsOldLength) {
     FailingDisk disk(1, c.kind);
     EXPECT_EQ(f.write(c.record, std::vector<uint8_t>(10, 'B')), *c.why == 0);
     if (*c.why) EXPECT_EQ(f.error(), "cannot write " + path + ": " + c.why);
-    EXPECT_EQ(f.length(), static_cast<long long>(c.after.size()));
     f.close();
-    EXPECT_EQ(readFile(path), c.after);
+    EXPECT_EQ(readFile(path), *c.why ? old : std::string(10, 'B') + "TAIL");
   }
 }
 
@@ -252,6 +254,40 @@ TEST(WholeFiles, ARewriteKeepsTheModeAndANewFileTakesItsAccess) {
   std::vector<std::string> names;
   ASSERT_TRUE(listFolder(tp.home(), names));
   EXPECT_EQ(names, std::vector<std::string>{"TARLOWE.PWF"});  // no temporary file left
+}
+
+// The temporary files a write stopped dead leaves ("<file>.<pid>-<n>.tmp")
+// go when their process no longer runs; every other name stays.
+TEST(WholeFiles, TemporariesOfProcessesNoLongerRunningAreRemoved) {
+  TestPlatform tp;
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  const std::string gone = std::to_string(child), mine = std::to_string(::getpid());
+  const struct {
+    std::string name;
+    bool removed;
+  } cases[] = {
+      {"SOW.DAT." + gone + "-1.tmp", true},
+      {"TARLOWE.INI." + gone + "-12.tmp", true},
+      {"SOW.DAT." + mine + "-1.tmp", false},  // this process
+      {"SOW.DAT.1-1.tmp", false},             // a process that runs
+      {"SOW.DAT." + gone + "-1.TMP", false},
+      {"SOW.DAT." + gone + "-.tmp", false},
+      {"SOW.DAT." + gone + ".tmp", false},
+      {"SOW.DAT.-1.tmp", false},
+      {"SOW.DAT." + gone + "x-1.tmp", false},
+      {"SOW.DAT." + gone + "-1.tmp.bak", false},
+      {"." + gone + "-1.tmp", false},  // no file's name before it
+      {gone + "-1.tmp", false},
+      {"SOW.TMP", false},
+  };
+  for (const auto& c : cases) writeFile(tp.path(c.name), "x");
+  ASSERT_TRUE(makeFolder(tp.path("FOLDER." + gone + "-1.tmp")));
+  EXPECT_EQ(removeLeftTemporaries(tp.home()), 2);
+  for (const auto& c : cases)  // names as they stand: letter case counts here
+    EXPECT_EQ(std::filesystem::exists(tp.path(c.name)), !c.removed) << c.name;
+  EXPECT_TRUE(folderExists(tp.path("FOLDER." + gone + "-1.tmp")));
 }
 
 TEST(ReadOnlyFiles, AreReadButNeverWrittenAndSaySo) {

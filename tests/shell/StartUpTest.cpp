@@ -1,6 +1,7 @@
 #include "common/HogGlobals.h"
 #include "common/Scrambler.h"
 #include "common/Settings.h"
+#include "common/WriteJournal.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 #include "shell/PasswordFile.h"
@@ -8,6 +9,11 @@
 #include "support/BoxMatch.h"
 
 #include <QFile>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <optional>
 
 using namespace platform;
 
@@ -315,4 +321,71 @@ TEST_F(StartUp, AFolderThatCannotBeMadeIsReported) {
   EXPECT_TRUE(box.beepBefore);
   EXPECT_EQ(readFile(tp.path("HOGDATA")), "a file standing where the folder belongs");
   EXPECT_TRUE(MainForm().isVisible());
+}
+
+// A run stopped in the middle of a new litter left its journal: the start
+// puts the files back before anything reads them and says so, once. A torn
+// journal is removed without a word; a file that cannot be put back is named
+// and its journal kept for the next start.
+TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
+  const std::string data = tp.path("HOGDATA/");
+  const Journal journal{"NEW FARROW RECORD",
+                        {{data + "FARROW.DAT", 10, true, 0, {}},
+                         {data + "SOW.DAT", 8, true, 8, {{0, {'o', 'l', 'd', ' ', 's', 'o', 'w', '.'}}}}}};
+  const std::vector<uint8_t> whole = EncodeJournal(journal, data);
+  const FolderBytes left{{"FARROW.DAT", "new litter"}, {"SOW.DAT", "new sow."}};
+  const FolderBytes before{{"FARROW.DAT", ""}, {"SOW.DAT", "old sow."}};
+  const struct {
+    const char* name;
+    std::vector<uint8_t> journal;
+    bool readOnlySows;
+    FolderBytes after;                // the data files after the start
+    std::optional<ExpectedBox> box;
+  } cases[] = {
+      {"whole", whole, false, before,
+       ExpectedBox{"THE LAST NEW FARROW RECORD WAS NOT FINISHED!\r\rThe program stopped before it had stored all of "
+                   "it,\rso all of it has been undone: every file is\ras it was before. Please enter it again.",
+                   kUndoneTitle}},
+      {"torn", {whole.begin(), whole.end() - 3}, false, left, std::nullopt},
+      {"sows read-only", whole, true, {{"FARROW.DAT", ""}, {"SOW.DAT", "new sow."}},
+       ExpectedBox{"ERROR: THE LAST NEW FARROW RECORD COULD NOT BE UNDONE!\r\rThe program stopped before it had stored "
+                   "all of it,\rand this file cannot be put back as it was:\r" + data + "SOW.DAT\rcannot write " + data +
+                       "SOW.DAT: the file is read-only\r\rNothing that changes several files can be stored\runtil it "
+                       "is. It is tried again at the next start.",
+                   kUndoneTitle, vbCritical}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReleaseMainForm();
+    tp.dialogs.clear();
+    writeFolder(data, left);
+    writeFile(data + kJournalName, std::string(c.journal.begin(), c.journal.end()));
+    if (c.readOnlySows) ::chmod((data + "SOW.DAT").c_str(), 0444);
+    start();
+    FolderBytes after = c.after;
+    if (c.readOnlySows) after[kJournalName] = std::string(whole.begin(), whole.end());
+    EXPECT_EQ(folderBytes(data), after);
+    ASSERT_EQ(tp.dialogs.shown.size(), c.box ? 1u : 0u);
+    if (c.box) EXPECT_TRUE(LastBoxIs(tp.dialogs, *c.box));
+    ::chmod((data + "SOW.DAT").c_str(), 0644);
+    deleteFile(data + kJournalName);
+  }
+}
+
+// The temporary files of runs no longer going are removed from every folder
+// where files are replaced whole; those of a running program stay.
+TEST_F(StartUp, TemporaryFilesOfStoppedRunsAreRemoved) {
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string dead = "." + std::to_string(gone) + "-3.tmp", alive = "." + std::to_string(::getpid()) + "-1.tmp";
+  const std::string folders[] = {tp.home(), tp.settings(), tp.path("HOGDATA/"), tp.path("HOGDATA/BACKUP/"),
+                                 tp.path("USB/")};
+  setMachine("DbBackUpPath", tp.path("USB"));
+  for (const std::string& folder : folders) writeFolder(folder, {{"A.DAT" + dead, "left"}, {"B.DAT" + alive, "mine"}});
+  start();
+  for (const std::string& folder : folders) {
+    EXPECT_FALSE(pathExists(folder + "A.DAT" + dead)) << folder;
+    EXPECT_TRUE(pathExists(folder + "B.DAT" + alive)) << folder;
+  }
 }

@@ -101,7 +101,7 @@ std::vector<MultiFileAction> makeActions() {
            w.DateOut->SetText("07/01/2024");
          });
        },
-       kOutErrorTitle, kPigsNotMoved},
+       kOutErrorTitle, kPigsNotMoved, "PIGS OUT"},
       {"PigsOutOfAFinisherAcrossTheYearEnd", {"GROUP.DAT", "SALES.DAT"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -116,7 +116,7 @@ std::vector<MultiFileAction> makeActions() {
            w.DateOut->SetText("12/31/2023");
          });
        },
-       kOutErrorTitle, kPigsNotMoved},
+       kOutErrorTitle, kPigsNotMoved, "PIGS OUT"},
       {"ASowWhoLeftTheHerdMarksHerLitters", {"SOW.DAT", "FARROW.DAT"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -130,7 +130,7 @@ std::vector<MultiFileAction> makeActions() {
          w.SowDate(11)->SetText("05/01/2024");
          w.SaveChan->Press();
        },
-       "SOW ENTRY", nothingMore},
+       "SOW ENTRY", nothingMore, "SOW HISTORY CHANGE"},
       {"ANewLitterAndTheSowsLink", {"FARROW.DAT", "SOW.DAT"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -151,7 +151,7 @@ std::vector<MultiFileAction> makeActions() {
          for (const auto& [row, text] : typed) w.FarroBox(row)->SetText(text);
          w.FarroNew->Press();
        },
-       kFarrowEntryTitle, nothingMore},
+       kFarrowEntryTitle, nothingMore, "NEW FARROW RECORD"},
       {"ASowDeletedWithHerLitters", {"SOW.DAT", "FARROW.DAT"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -165,7 +165,7 @@ std::vector<MultiFileAction> makeActions() {
          tp.dialogs.answer(vbYes);
          w.SowHistoryMenu->Click(HogSow1::Delete);
        },
-       "DELETE SOW HISTORIES", SowDeleteOutcome({}, "D1")},
+       "DELETE SOW HISTORIES", SowDeleteOutcome({}, "D1"), "SOW DELETE"},
       {"ABoarsNewIdInTheThreeFiles", {"BOAR.DAT", "FARROW.DAT", "SOW.DAT"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -182,7 +182,7 @@ std::vector<MultiFileAction> makeActions() {
          tp.dialogs.answer(vbOK);
          w.AcceptBoarId->Press();
        },
-       "BOAR ID ERROR", nothingMore},
+       "BOAR ID ERROR", nothingMore, "BOAR ID CHANGE"},
       {"ASowVaccinationAndItsDraw", {"MED2024.DAT", "DRUG.LST"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -194,7 +194,7 @@ std::vector<MultiFileAction> makeActions() {
          tp.windows.on("Drug_6", dose(""));
          OpenSowVaccination({"S1"});
        },
-       kMedEntryTitle, nothingMore},
+       kMedEntryTitle, nothingMore, "NEW MEDICATION"},
       {"AFeedMedicationItsDrawAndItsBatchMark", {"MED2024.DAT", "DRUG.LST", "FEED2024.DAT"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -207,7 +207,7 @@ std::vector<MultiFileAction> makeActions() {
          tp.windows.on("Drug_6", dose("2"));
          OpenFeedMedication();
        },
-       kMedEntryTitle, nothingMore},
+       kMedEntryTitle, nothingMore, "NEW MEDICATION"},
       {"AMedicationEditAndTheDrawsItChanges", {"MED2024.DAT", "DRUG.LST"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -226,7 +226,7 @@ std::vector<MultiFileAction> makeActions() {
          }));
          w.DrugHistMenu->Click(Drug_3::Edit);
        },
-       kMedEntryTitle, nothingMore},
+       kMedEntryTitle, nothingMore, "MEDICATION EDIT"},
       {"AMedicationDeleteItsDoseBackAndTheBatchMarkOff", {"MED2024.DAT", "DRUG.LST", "FEED2024.DAT"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -241,7 +241,7 @@ std::vector<MultiFileAction> makeActions() {
          tp.dialogs.answer(vbYes);
          w.DrugHistMenu->Click(Drug_3::Delete);
        },
-       "DELETE MED HISTORIES", "None of the 1 selected record(s) were deleted.\r" + nothingMore},
+       "DELETE MED HISTORIES", "None of the 1 selected record(s) were deleted.\r" + nothingMore, "DELETE MED HISTORIES"},
       {"AFeedBatchEditAndItsIngredients", {"FEED2024.DAT", "FEED.LST"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -260,7 +260,7 @@ std::vector<MultiFileAction> makeActions() {
          e.FeedAmt[1]->SetText("450");
          e.Accept->Press();
        },
-       kBatchEntryTitle, nothingMore},
+       kBatchEntryTitle, nothingMore, "FEED BATCH ENTRY"},
       {"AFeedBatchDeleteAndItsIngredients", {"FEED2024.DAT", "FEED.LST"},
        [](TestPlatform& tp) {
          inPlay(tp);
@@ -276,7 +276,7 @@ std::vector<MultiFileAction> makeActions() {
          tp.dialogs.answer(vbYes);
          w.FeedMenu->Click(HogFeed4::Delete);
        },
-       "DELETING   SELECTED   BATCH(s)", nothingMore},
+       "DELETING   SELECTED   BATCH(s)", nothingMore, "DELETE FEED BATCHES"},
   };
 }
 

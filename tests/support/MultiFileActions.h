@@ -1,8 +1,8 @@
 #pragma once
 // The actions that write more than one data file, each over a small herd and
 // run through its window as the user runs it: the files it writes, how the
-// herd is set up, how the action is run (boxes answered), and the title and
-// outcome of the box a file fault ends it with.
+// herd is set up, how the action is run (boxes answered), the title and
+// outcome of the box a file fault ends it with, and its name.
 //
 //   for (const MultiFileAction& a : MultiFileActions()) {
 //     TestPlatform tp;
@@ -23,6 +23,7 @@ struct MultiFileAction {
   std::function<void(TestPlatform&)> run;    // the action, as the user runs it
   std::string title;                         // the title of its fault box
   std::string undone;                        // what that box says was done
+  std::string action;                        // its name, as the start-up names it when it undoes it
 };
 
 // Names a row of a table over the actions.
