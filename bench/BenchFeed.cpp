@@ -69,15 +69,18 @@ LineExpect batchLine(const Stored& b, long n, const std::map<std::string, Dosed>
   cost = b.money(n, batch::Cost) + d.cost;
   const double tons = pounds / 2000;
   const int group = printed ? 12 : 13;
-  return LineExpect(88)
-      .text(2, 6, b.trimmed(n, batch::Number, 6), Align::Right)
+  LineExpect line(88);
+  line.text(2, 6, b.trimmed(n, batch::Number, 6), Align::Right)
       .text(group, 3, b.trimmed(n, batch::Group, 3), Align::Right)
       .text(group + 6, 10, b.date(n, batch::Date), Align::Right)
-      .number(33, 5, tons, Align::Right)
-      .number(40, 10, pounds, Align::Right)
-      .number(53, 9, tons ? cost / tons : 0, Align::Right)
-      .number(66, 7, pounds ? cost / pounds : 0, Align::Right)
-      .number(77, 10, cost, Align::Right);
+      .number(33, 5, tons, Align::Right, 3);
+  // The list's pounds are whole; the printout's add the doses' pounds
+  // unrounded and show them to the nearest pound.
+  if (printed) line.number(40, 10, pounds, Align::Right, 0);
+  else line.count(40, 10, std::llround(pounds), Align::Right);
+  return line.number(53, 9, tons ? cost / tons : 0, Align::Right, 2)
+      .number(66, 7, pounds ? cost / pounds : 0, Align::Right, 2)
+      .number(77, 10, cost, Align::Right, 2);
 }
 
 std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, double& pounds, double& cost) {
@@ -95,8 +98,10 @@ std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, double
   return out;
 }
 
-// A figure read from its text against the bench's, within a millionth of it
-// (the program sums costs in single precision) or a unit of its last digit.
+// A total the program adds up in Single precision, read from its text
+// against the bench's sum in double: the Single sum of thousands of figures
+// drifts by more than the last digit shown, so the two agree within a
+// hundred-thousandth (or a unit of the last digit).
 bool showsNear(const std::string& shown, double value) {
   double read = 0, unit = 1;
   if (!ReadShownNumber(shown, read, unit)) return false;
@@ -125,7 +130,8 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       const std::vector<LineExpect> expected = nurseryLines(farm, false, pounds, cost);
       result = std::to_string(g_batches->Lines().size());
       MadeTexts(g_batches->Lines());
-      if (!ShowsNumber(g_batches->GTLbs->Caption(), pounds)) return "grand total pounds " + g_batches->GTLbs->Caption();
+      if (!ShowsCount(g_batches->GTLbs->Caption(), std::llround(pounds)))
+        return "grand total pounds " + g_batches->GTLbs->Caption();
       if (!showsNear(g_batches->GTCost->Caption(), cost)) return "grand total cost " + g_batches->GTCost->Caption();
       return CompareLines(g_batches->Lines(), expected, "listed batch");
     };
@@ -164,7 +170,7 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
           if (t.rfind(label, 0) == 0) return t.substr(t.find('>') + 2);
         return std::string("(no line)");
       };
-      if (!ShowsNumber(figure("TOTAL BATCH(s)."), static_cast<double>(expected.size())))
+      if (!ShowsCount(figure("TOTAL BATCH(s)."), static_cast<long long>(expected.size())))
         return "summary: " + figure("TOTAL BATCH(s).") + " batches";
       if (!showsNear(figure("TOTAL FEED in POUND(s)."), pounds)) return "summary: " + figure("TOTAL FEED in POUND(s).") + " lb";
       if (!showsNear(figure("TOTAL COST."), cost)) return "summary: cost " + figure("TOTAL COST.");
@@ -247,9 +253,9 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       }
       const HogFeed3& w = *g_groupConversion;
       result = w.LbPork->Caption();
-      if (!ShowsNumber(w.TotPig->Caption(), static_cast<double>(pigs))) return "pigs " + w.TotPig->Caption() + ", expected " + std::to_string(pigs);
-      if (!ShowsNumber(w.LbPork->Caption(), std::nearbyint(out - in))) return "pork " + w.LbPork->Caption() + ", expected " + std::to_string(out - in);
-      if (!ShowsNumber(w.LbFeed->Caption(), feed)) return "feed " + w.LbFeed->Caption() + ", expected " + std::to_string(feed);
+      if (!ShowsCount(w.TotPig->Caption(), pigs)) return "pigs " + w.TotPig->Caption() + ", expected " + std::to_string(pigs);
+      if (!ShowsNumber(w.LbPork->Caption(), out - in, 0)) return "pork " + w.LbPork->Caption() + ", expected " + std::to_string(out - in);
+      if (!ShowsCount(w.LbFeed->Caption(), std::llround(feed))) return "feed " + w.LbFeed->Caption() + ", expected " + std::to_string(feed);
       if (!showsNear(w.TotFeedCost->Caption(), cost)) return "cost " + w.TotFeedCost->Caption() + ", expected " + std::to_string(cost);
       return feed > 0 && out > in ? std::string() : std::string("no feed or no pork");
     };
@@ -294,10 +300,10 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       }
       const auto& shown = g_herdConversion->Results;
       result = shown[7]->Caption();
-      if (!ShowsNumber(shown[0]->Caption(), static_cast<double>(market))) return "market hogs " + shown[0]->Caption();
-      if (!ShowsNumber(shown[1]->Caption(), static_cast<double>(feeder))) return "feeder pigs " + shown[1]->Caption();
+      if (!ShowsCount(shown[0]->Caption(), market)) return "market hogs " + shown[0]->Caption();
+      if (!ShowsCount(shown[1]->Caption(), feeder)) return "feeder pigs " + shown[1]->Caption();
       if (!showsNear(shown[2]->Caption(), marketWeight)) return "market weight " + shown[2]->Caption();
-      if (!ShowsNumber(shown[7]->Caption(), feed)) return "feed " + shown[7]->Caption() + ", expected " + std::to_string(feed);
+      if (!ShowsCount(shown[7]->Caption(), std::llround(feed))) return "feed " + shown[7]->Caption() + ", expected " + std::to_string(feed);
       if (!showsNear(shown[9]->Caption(), cost)) return "feed cost " + shown[9]->Caption() + ", expected " + std::to_string(cost);
       return market > 0 ? std::string() : std::string("no market hogs");
     };

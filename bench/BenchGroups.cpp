@@ -2,6 +2,7 @@
 // printout, the market hog sales list, its listing and kill sheet, and the
 // free records a new group and a sale take.
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 
@@ -80,11 +81,15 @@ Figures figuresOf(const GroupFiles& f, long n) {
     lot(pigs, f.sales.f32(r, sale::Weight), f.sales.date(r, sale::Date));
   }
   const int pigsIn = f.groups.i16(n, group::PigsIn);
+  // The gain is the average weight out as the line shows it (a Single to
+  // two places) less the weight in, and the daily gain the gain as shown
+  // over the days.
+  const auto shown = [](double v) { return SingleShown(v, 2); };
   if (out.pigsOut) out.averageOut = pounds / out.pigsOut;
   if (f.groups.i16(n, group::DeathLoss) != 0 && pigsIn != 0) out.deathLoss = (pigsIn - out.pigsOut) * 100.0 / pigsIn;
-  if (out.pigsOut) out.gained = out.averageOut - f.groups.f32(n, group::WeightIn);
+  if (out.pigsOut) out.gained = shown(out.averageOut) - f.groups.f32(n, group::WeightIn);
   if (out.pigDays && out.pigsOut) out.averageDays = out.pigDays / out.pigsOut;
-  if (out.averageDays) out.dailyGain = out.gained / out.averageDays;
+  if (out.averageDays) out.dailyGain = shown(out.gained) / out.averageDays;
   return out;
 }
 
@@ -99,19 +104,21 @@ std::string compareGroupList(const BenchFarm& farm, int stage) {
     records.push_back(n);
     const std::string date = f.groups.date(n, group::DateIn);
     LineExpect line(90);
+    // The weight in is a Single's digits cut to its column; the figures are
+    // written to two places, cut where wider.
     line.text(2, 3, f.id(n).substr(0, 3))
         .text(10, 3, cut(f.groups.i16(n, group::PigsIn), 3))
-        .number(21, 5, f.groups.f32(n, group::WeightIn))
+        .number(21, 5, f.groups.f32(n, group::WeightIn), Align::Left, kCut)
         .text(64, 10, date.substr(0, 6) + date.substr(8, 2));
     if (f.groups.i16(n, group::YearEnd) == -1) {
       line.text(27, 35, "USED to EDIT END of YEAR ADJUSTMENT");
     } else {
       const Figures x = figuresOf(f, n);
       line.text(15, 3, cut(x.pigsOut, 3))
-          .number(27, 5, x.averageOut)
-          .number(35, 4, x.deathLoss)
-          .number(44, 5, x.gained)
-          .number(55, 4, x.dailyGain)
+          .number(27, 5, x.averageOut, Align::Left, 2)
+          .number(35, 4, x.deathLoss, Align::Left, 2)
+          .number(44, 5, x.gained, Align::Left, 2)
+          .number(55, 4, x.dailyGain, Align::Left, 2)
           .text(74, 5, cut(x.pigDays, 5))
           .text(82, 5, cut(x.averageDays, 5));
     }
@@ -132,11 +139,11 @@ std::vector<LineExpect> groupPrintLines(const BenchFarm& farm, int stage) {
                            .text(3, 3, f.id(n).substr(0, 3))
                            .text(9, 3, cut(f.groups.i16(n, group::PigsIn), 3))
                            .text(15, 3, cut(x.pigsOut, 3))
-                           .number(21, 5, f.groups.f32(n, group::WeightIn))
-                           .number(28, 5, x.averageOut)
-                           .number(35, 4, x.deathLoss)
-                           .number(43, 5, x.gained)
-                           .number(53, 4, x.dailyGain)
+                           .number(21, 5, f.groups.f32(n, group::WeightIn), Align::Left, 2)
+                           .number(28, 5, x.averageOut, Align::Left, 2)
+                           .number(35, 4, x.deathLoss, Align::Left, 2)
+                           .number(43, 5, x.gained, Align::Left, 2)
+                           .number(53, 4, x.dailyGain, Align::Left, 2)
                            .text(64, 7, f.groups.date(n, group::DateIn).substr(0, 5))
                            .text(71, 4, cut(x.pigDays, 4))
                            .text(78, 5, cut(x.averageDays, 5)));
@@ -151,10 +158,11 @@ bool saleOfYear(const Stored& s, long r) {
   return !TrimmedText(id).empty() && id.substr(4, 2) == kYear;
 }
 
-// A row's figures from the column where its line writes them.
+// A row's figures from the column where its line writes them, each to two
+// places (cut where wider than its column).
 LineExpect& killFigures(LineExpect& line, const Stored& s, long r, const int (&cols)[5], const int (&widths)[5]) {
   const int fields[] = {sale::Backfat, sale::Lean, sale::FatFree, sale::Carcass, sale::Premium};
-  for (int k = 0; k < 5; ++k) line.number(cols[k], widths[k], s.f32(r, fields[k]));
+  for (int k = 0; k < 5; ++k) line.number(cols[k], widths[k], s.f32(r, fields[k]), Align::Left, 2);
   return line;
 }
 
@@ -171,15 +179,15 @@ std::vector<LineExpect> salesListLines(const Stored& s, std::vector<long>& recor
     line.text(3, 3, s.text(r, sale::Id, 3))
         .text(9, 5, s.date(r, sale::Date).substr(0, 5))
         .text(16, 3, cut(giltsOnly ? gilts : pigs, 3))
-        .number(22, 5, s.f32(r, sale::Weight));
+        .number(22, 5, s.f32(r, sale::Weight), Align::Left, 2);
     if (giltsOnly) {
       line.text(35, 56, "* * * A L L   G I L T S  ! * * * ");
     } else if (adjust) {
       line.text(30, 61, "USED to EDIT END of YEAR ADJUSTMENT");
     } else {
       const float weight = s.f32(r, sale::Weight), price = s.f32(r, sale::Price);
-      line.number(28, 7, price, Align::Right)
-          .number(36, 8, pigs && weight && price ? static_cast<double>(weight * price) : 0.0, Align::Right);
+      line.number(28, 7, price, Align::Right, 2)
+          .number(36, 8, pigs && weight && price ? static_cast<double>(weight * price) : 0.0, Align::Right, 2);
       killFigures(line, s, r, {47, 54, 63, 73, 83}, {4, 5, 5, 5, 5});
     }
     records.push_back(r);
@@ -362,9 +370,9 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         line.text(3, 3, s.text(r, sale::Id, 3))
             .text(9, 5, s.date(r, sale::Date).substr(0, 5))
             .text(16, 3, cut(s.i16(r, sale::Pigs), 3))
-            .number(22, 5, weight)
-            .number(30, 5, price)
-            .number(38, 6, weight && price ? static_cast<double>(weight * price) : 0.0);
+            .number(22, 5, weight, Align::Left, 2)
+            .number(30, 5, price, Align::Left, 2)
+            .number(38, 6, weight && price ? static_cast<double>(weight * price) : 0.0, Align::Left, 2);
         killFigures(line, s, r, {48, 56, 64, 71, 80}, {4, 5, 5, 5, 5});
         expected.push_back(line);
       }
@@ -402,6 +410,8 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         for (int k = 0; k < 6; ++k) sum[static_cast<size_t>(k)] += s.f32(r, fields[k]);
         sum[6] += 1;
       }
+      // The summary averages the groups' figures as their lines show them (a
+      // Single to two places).
       const int cols[] = {12, 21, 46, 60, 32, 74}, widths[] = {4, 5, 6, 6, 5, 6};
       std::vector<LineExpect> expected;
       std::vector<double> totals(6, 0);
@@ -410,8 +420,9 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         LineExpect line(80);
         line.text(2, 6, id);
         for (int k = 0; k < 6; ++k) {
-          line.number(cols[k], widths[k], sum[static_cast<size_t>(k)] / sum[6]);
-          totals[static_cast<size_t>(k)] += sum[static_cast<size_t>(k)] / sum[6];
+          const double average = sum[static_cast<size_t>(k)] / sum[6];
+          line.number(cols[k], widths[k], average, Align::Left, 2);
+          totals[static_cast<size_t>(k)] += SingleShown(average, 2);
         }
         expected.push_back(line);
       }
@@ -430,7 +441,8 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       const int order[] = {0, 1, 4, 2, 3, 5};
       for (int k = 0; k < 6; ++k) {
         const auto it = std::find_if(summary.begin(), summary.end(), [&](const std::string& t) { return t.rfind(labels[k], 0) == 0; });
-        if (it == summary.end() || !ShowsNumber(it->substr(it->find('>') + 2), totals[static_cast<size_t>(order[k])] / ids.size()))
+        if (it == summary.end() ||
+            !ShowsNumber(it->substr(it->find('>') + 2), totals[static_cast<size_t>(order[k])] / ids.size(), 2))
           return std::string("summary line \"") + (it == summary.end() ? labels[k] : *it) + "\"";
       }
       return std::string();

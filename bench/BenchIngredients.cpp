@@ -1,6 +1,5 @@
 // The ingredient list: the window, its queries, its printout (on the counting
-// printer, and through the real printer to a PDF file), the next new
-// ingredient's record.
+// printer, and through the real printer to a PDF file), a new ingredient.
 #include <QDir>
 #include <QTemporaryDir>
 #include <functional>
@@ -9,6 +8,7 @@
 #include "bench/BenchOps.h"
 #include "common/HogGlobals.h"
 #include "feed/HogFeed8.h"
+#include "feed/HogFeed9.h"
 #include "feed/IngredientFile.h"
 #include "feed/IngredientQuery.h"
 #include "platform/Printer.h"
@@ -37,7 +37,7 @@ LineExpect listLine(const Stored& s, long r) {
   return LineExpect(64)
       .text(1, 6, s.text(r, ingredient::Code, 6))
       .text(10, 20, s.text(r, ingredient::Name, 20))
-      .number(32, 9, s.i32(r, ingredient::Current), Align::Right)
+      .count(32, 9, s.i32(r, ingredient::Current), Align::Right)
       .text(43, 10, s.date(r, ingredient::Date))
       .number(55, 6, s.money(r, ingredient::Unit), Align::Right);
 }
@@ -47,8 +47,8 @@ LineExpect printLine(const Stored& s, long r) {
   return LineExpect(92)
       .text(1, 6, s.text(r, ingredient::Code, 6))
       .text(10, 20, s.text(r, ingredient::Name, 20))
-      .number(34, 7, s.i32(r, ingredient::Current), Align::Right)
-      .number(47, 7, s.i32(r, ingredient::Start), Align::Right)
+      .count(34, 7, s.i32(r, ingredient::Current), Align::Right)
+      .count(47, 7, s.i32(r, ingredient::Start), Align::Right)
       .number(60, 6, s.money(r, ingredient::Unit), Align::Right)
       .number(70, 8, s.money(r, ingredient::Total), Align::Right)
       .text(81, 10, s.date(r, ingredient::Date));
@@ -219,24 +219,50 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
     ops.push_back(op);
   }
   {
+    // The new ingredient window's ACCEPT: FEED.LST read for the code and the
+    // first free record, then the ingredient written there.
     Operation op;
-    op.name = "next free ingredient record";
-    op.reads = {Whole(farm.ingredients)};
-    const auto find = [] {
-      IngredientFile file;
-      return ReadIngredientFile(file, "BENCH") ? NewIngredientSlot(file) : 0;
+    op.name = "new ingredient ACCEPT";
+    op.reads = {Whole(farm.ingredients), Records(farm.ingredients, 1)};
+    auto window = std::make_shared<std::unique_ptr<HogFeed9>>();
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.ingredients});
+    const auto type = [window] {
+      if (!*window) {
+        *window = std::make_unique<HogFeed9>();
+        (*window)->Load();
+        (*window)->NE_Cont->SetCaption("NEW");
+        (*window)->Activate();
+      }
+      HogFeed9& w = **window;
+      w.FeedNam->SetText("NEW MEAL");
+      w.FeedCod->SetText("INEW1");
+      w.CurInv->SetText("1500");
+      w.StInv->SetText("2000");
+      w.TotCost->SetText("300.00");
+      w.InvenDate->SetText("11/30/2026");
     };
-    op.run = [find] { g_sink = g_sink + find(); };
-    op.check = [&farm, find](std::string& result) {
-      const long found = find();
-      const Stored s(farm.ingredients, ingredient::Length);
-      long first = 0;
-      for (long r = 1; r <= s.count() && !first; ++r)
-        if (!coded(s, r)) first = r;
-      result = std::to_string(found);
-      return found == first && first == farm.herd->freeIngredient
-                 ? std::string()
-                 : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    op.before = type;
+    op.run = [window] { (*window)->FAccp_Click(); };
+    op.after = [kept] { kept->putBack(); };
+    op.check = [&farm, window, type, kept](std::string& result) {
+      type();
+      (*window)->FAccp_Click();
+      const Stored was(kept->bytes(farm.ingredients), ingredient::Length), is(farm.ingredients, ingredient::Length);
+      long slot = 0;
+      for (long r = 1; r <= was.count() && !slot; ++r)
+        if (!coded(was, r)) slot = r;
+      result = std::to_string(slot);
+      if (!slot) return std::string("no free record");
+      if (std::string d = CompareNumbers(ChangedRecords(was, is), {slot}, "record written"); !d.empty()) return d;
+      return RecordBytes(ingredient::Length)
+          .text(ingredient::Code, 6, "INEW1")
+          .text(ingredient::Name, 20, "NEW MEAL")
+          .i32(ingredient::Current, 1500)
+          .i32(ingredient::Start, 2000)
+          .money(ingredient::Total, 3000000)
+          .money(ingredient::Unit, 1500)
+          .text(ingredient::Date, 10, "11/30/2026")
+          .differs(is.record(slot), "the new ingredient");
     };
     ops.push_back(op);
   }

@@ -112,6 +112,7 @@ bool RecordFile::read(long n, std::vector<uint8_t>& record) const {
     error_ = "bad record number " + std::to_string(n);
     return false;
   }
+  noteFileOpened(path_, FileOpening::RecordRead);
   off_t at = static_cast<off_t>(n - 1) * length_;
   size_t done = 0;
   while (done < record.size()) {
