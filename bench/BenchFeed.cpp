@@ -1,19 +1,19 @@
-// The year's feed batches (the nursery list, its printout, the next new
-// batch) and the group and herd feed conversion.
+// The year's feed batches (the nursery list, its printout, a new batch) and
+// the group and herd feed conversion.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
 #include "bench/BenchOps.h"
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
-#include "feed/FeedBatchFile.h"
 #include "feed/GroupFeedConversion.h"
+#include "feed/HogFeed2.h"
 #include "feed/HogFeed3.h"
 #include "feed/HogFeed4.h"
 #include "feed/HogFeed7.h"
-#include "medication/MedicationFiles.h"
 
 namespace {
 
@@ -179,31 +179,101 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
     ops.push_back(op);
   }
   {
-    // INPUT's first step: the slot of the new batch.
+    // INPUT of the nursery batch list: the year's batches and doses read for
+    // the new batch's record (the first free one whose number no dose
+    // names), the question answered, the record reserved through a write
+    // set (which reads its old bytes first); in the entry window, which reads
+    // FEED.LST for its ingredient lists, the batch typed and ACCEPT: FEED.LST
+    // and the reserved record read, then through a write set the batch
+    // written and the two ingredients' inventories drawn; the list filled
+    // again, twice: as the list window is activated again when the entry
+    // closes, and by INPUT itself after it.
     Operation op;
-    op.name = "next new feed batch record";
-    op.reads = {Whole(farm.batches), Whole(farm.doses)};
-    const auto find = [] {
+    op.name = "new feed batch INPUT, typed and ACCEPT, nursery 2024";
+    op.boxes = {"NEW   FEED   BATCH"};
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.batches, farm.ingredients});
+    // Two ingredients with enough on hand.
+    std::vector<long> drawn;
+    {
+      const Stored s(farm.ingredients, ingredient::Length);
+      for (long r = 1; r <= s.count() && drawn.size() < 2; ++r)
+        if (!s.blank(r, ingredient::Code, 6) && s.i32(r, ingredient::Current) >= 1000) drawn.push_back(r);
+    }
+    const int amounts[] = {300, 200};
+    op.reads = {Whole(farm.batches, 3), Whole(farm.doses, 3), Whole(farm.ingredients, 2),
+                Records(farm.batches, 3, 3, batch::Length),
+                Records(farm.ingredients, 1, static_cast<int>(drawn.size()), ingredient::Length)};
+    std::vector<std::string> codes;
+    {
+      const Stored s(farm.ingredients, ingredient::Length);
+      for (long r : drawn) codes.push_back(s.trimmed(r, ingredient::Code, 6));
+    }
+    op.windows = {{"HogFeed2", [codes, amounts](platform::Form& form) {
+                     auto& w = dynamic_cast<HogFeed2&>(form);
+                     w.FeedDate->SetText("11/10/2024");
+                     w.GroupId->SetText("101");
+                     for (size_t k = 0; k < codes.size(); ++k) {
+                       w.FeedPick[static_cast<int>(k)]->SetText(codes[k]);
+                       w.FeedAmt[static_cast<int>(k)]->SetText(std::to_string(amounts[k]));
+                     }
+                     w.Accept_Click();
+                   }}};
+    const auto open = [] {
       nurseryOf2024();
-      FeedBatchFile batches;
-      MedicationFile meds;
-      if (!ReadFeedBatchFile(batches, nullptr) || !ReadMedFile(meds, nullptr)) return 0L;
-      return FindNewBatchSlot(batches, BatchMedications(meds)).record;
+      g_batches = std::make_unique<HogFeed4>();
+      g_batches->Show();
     };
-    op.run = [find] { g_sink = g_sink + find(); };
-    op.check = [&farm, find](std::string& result) {
-      const long found = find();
-      const Stored b(farm.batches, batch::Length);
+    op.before = open;
+    op.run = [] { g_batches->FeedMenu_Click(HogFeed4::Input); };
+    op.after = [kept] { kept->putBack(); };
+    op.check = [&farm, open, kept, drawn, codes, amounts](std::string& result) {
+      if (drawn.size() < 2) return std::string("no two ingredients to draw");
+      open();
+      g_batches->FeedMenu_Click(HogFeed4::Input);
+      const Stored batchesWere(kept->bytes(farm.batches), batch::Length), batchesAre(farm.batches, batch::Length);
+      const Stored feedsWere(kept->bytes(farm.ingredients), ingredient::Length);
+      const Stored feedsAre(farm.ingredients, ingredient::Length);
+      // The first free record whose number no dose of the year names.
       const std::map<std::string, Dosed> doses = dosedBatches(farm.doses);
-      long first = 0;
-      for (long n = 1; n <= b.count() && !first; ++n) {
+      long slot = 0;
+      for (long n = 1; n <= batchesWere.count() && !slot; ++n) {
         const std::string number = std::to_string(100000 + n).substr(1);
-        if (b.blank(n, batch::Type, 1) && b.blank(n, batch::Number, 6) && !doses.count(number) && !doses.count("M" + number))
-          first = n;
+        if (batchesWere.blank(n, batch::Type, 1) && batchesWere.blank(n, batch::Number, 6) && !doses.count(number) &&
+            !doses.count("M" + number))
+          slot = n;
       }
-      result = std::to_string(found);
-      return found == first && first == farm.year->freeBatch ? std::string()
-                                                             : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+      result = std::to_string(slot);
+      if (!slot) return std::string("no free batch record");
+      if (std::string d = CompareNumbers(ChangedRecords(batchesWere, batchesAre), {slot}, "batch record written"); !d.empty())
+        return d;
+      if (std::string d = CompareNumbers(ChangedRecords(feedsWere, feedsAre), drawn, "ingredient written"); !d.empty())
+        return d;
+      double cost = 0;
+      for (size_t k = 0; k < drawn.size(); ++k) {
+        cost += feedsWere.money(drawn[k], ingredient::Unit) * amounts[k];
+        if (std::string d = RecordBytes(feedsWere.record(drawn[k]))
+                                .i32(ingredient::Current, feedsWere.i32(drawn[k], ingredient::Current) - amounts[k])
+                                .differs(feedsAre.record(drawn[k]), "ingredient " + codes[k]);
+            !d.empty())
+          return d;
+      }
+      // The cost: each row's pounds at the unit cost, summed by the program
+      // in Singles, so its last places may differ from the bench's.
+      const int64_t stored = batchesAre.moneyRaw(slot, batch::Cost), expected = std::llround(cost * 10000);
+      if (std::llabs(stored - expected) > std::max<int64_t>(1, expected / 100000))
+        return "the batch's cost is " + std::to_string(stored) + " ten-thousandths, expected " + std::to_string(expected);
+      RecordBytes batchBytes(batch::Length);
+      batchBytes.text(batch::Type, 1, "N")
+          .text(batch::Number, 6, std::to_string(100000 + slot).substr(1))
+          .text(batch::Group, 3, "101")
+          .text(batch::Date, 10, "11/10/2024")
+          .i32(batch::Pounds, amounts[0] + amounts[1])
+          .money(batch::Cost, stored);
+      for (int k = 0; k < 8; ++k) batchBytes.text(batch::Rows + k * batch::RowLength, 6, "");
+      for (size_t k = 0; k < drawn.size(); ++k)
+        batchBytes.text(batch::Rows + static_cast<int>(k) * batch::RowLength, 6, codes[k])
+            .i32(batch::Rows + static_cast<int>(k) * batch::RowLength + 6, amounts[k]);
+      return batchBytes.differs(batchesAre.record(slot), "the new batch");
     };
     ops.push_back(op);
   }

@@ -1,16 +1,17 @@
 // The piglet groups of a group year: the group list of each stage and its
-// printout, the market hog sales list, its listing and kill sheet, and the
-// free records a new group and a sale take.
+// printout, a new group's pigs in, a sale's pigs out, the market hog sales
+// list, its listing and kill sheet.
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "bench/BenchOps.h"
 #include "common/HogGlobals.h"
-#include "groups/GroupFiles.h"
-#include "groups/GroupMoves.h"
 #include "groups/HogPig1.h"
+#include "groups/HogPig2.h"
+#include "groups/HogPig3.h"
 #include "groups/HogSale1.h"
 
 namespace {
@@ -257,49 +258,133 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     ops.push_back(op);
   }
   {
-    // PIGS IN's new group ID: the record it reserves.
+    // PIGS IN of the nursery group list: the new ID typed, its record
+    // reserved in the first free record of GROUP.DAT; in the entry window
+    // the pigs typed and ACCEPT, which writes them into it; the list filled
+    // again. GROUP.DAT is read for the ID, again at ACCEPT, and with
+    // SALES.DAT for the list.
     Operation op;
-    op.name = "next free group record";
-    op.reads = {Whole(farm.groups)};
-    const auto find = [] {
-      GroupBook book;
-      book.readGroups("GROUP  ID  ERROR");
-      return FreeGroupRecord(book);
+    op.name = "new group PIGS IN, its ID and pigs typed";
+    op.reads = {Whole(farm.groups, 3), Whole(farm.sales), Records(farm.groups, 2)};
+    op.typed = {{"E N T E R   G R O U P   I D.", "999"}};
+    op.windows = {{"HogPig2", [](platform::Form& form) {
+                     auto& w = dynamic_cast<HogPig2&>(form);
+                     w.DateIn->SetText("03/06/2023");
+                     w.PigIn->SetText("250");
+                     w.WtIn->SetText("12.5");
+                     w.Accept_Click();
+                   }}};
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.groups});
+    const auto open = [] {
+      PigletMenuChoice = 0;
+      GroupYear = kYear;
+      g_groups = std::make_unique<HogPig1>();
+      g_groups->Load();
     };
-    op.run = [find] { g_sink = g_sink + find(); };
-    op.check = [&farm, find](std::string& result) {
-      const long found = find();
-      const Stored s(farm.groups, group::Length);
-      long first = 0;
-      for (long r = 1; r <= s.count() && !first; ++r)
-        if (s.blank(r, group::Id, 6)) first = r;
-      result = std::to_string(found);
-      return found == first && first == farm.herd->freeGroup ? std::string()
-                                                             : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    op.before = open;
+    op.run = [] { g_groups->PigMain_Click(HogPig1::PigsIn); };
+    op.after = [kept] { kept->putBack(); };
+    op.check = [&farm, open, kept](std::string& result) {
+      open();
+      g_groups->PigMain_Click(HogPig1::PigsIn);
+      const Stored was(kept->bytes(farm.groups), group::Length), is(farm.groups, group::Length);
+      long slot = 0;
+      for (long r = 1; r <= was.count() && !slot; ++r)
+        if (was.blank(r, group::Id, 6)) slot = r;
+      if (!slot) slot = was.count() + 1;
+      result = std::to_string(slot);
+      if (std::string d = CompareNumbers(ChangedRecords(was, is), {slot}, "record written"); !d.empty()) return d;
+      if (std::string d = RecordBytes(group::Length)
+                              .text(group::Stage, 1, "N")
+                              .text(group::Id, 6, std::string("999-") + kYear)
+                              .i16(group::PigsIn, 250)
+                              .f32(group::WeightIn, 12.5f)
+                              .text(group::DateIn, 10, "03/06/2023")
+                              .differs(is.record(slot), "the new group");
+          !d.empty())
+        return d;
+      // The list shows it among the year's nursery groups.
+      std::vector<long> data;
+      ListRows(*g_groups->PigList, &data);
+      return std::find(data.begin(), data.end(), slot) != data.end() ? std::string()
+                                                                      : std::string("the list does not show it");
     };
     ops.push_back(op);
   }
   {
-    // PIGS OUT's plan: the free sales row of a sale, over the two files as a
-    // move out reads them.
+    // PIGS OUT's ACCEPT for a finisher group of 2024 that has sold nothing:
+    // pigs to sales. GROUP.DAT and SALES.DAT read; through a write set
+    // (which reads each record's old bytes first) the sale written into the
+    // first free sales row and the group's record written back; the window
+    // closes and the list is filled again from both files.
     Operation op;
-    op.name = "next free sales row";
-    op.reads = {Whole(farm.groups), Whole(farm.sales)};
-    const auto find = [] {
-      GroupBook book;
-      book.read(kOutErrorTitle);
-      return FreeSalesRecord(book);
+    op.name = "finisher PIGS OUT ACCEPT of a sale, 2024";
+    op.reads = {Whole(farm.groups, 2), Whole(farm.sales, 2), Records(farm.groups, 1, 1, group::Length),
+                Records(farm.sales, 1, 1, sale::Length)};
+    auto window = std::make_shared<std::unique_ptr<HogPig3>>();
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.groups, farm.sales});
+    long source = 0, freeRow = 0;
+    {
+      const GroupFiles f(farm);
+      std::set<std::string> sold;
+      for (long r = 1; r <= f.sales.count(); ++r) {
+        if (f.sales.blank(r, sale::Id, 6) && !freeRow) freeRow = r;
+        sold.insert(f.sales.text(r, sale::Id, 6) + "/" + std::to_string(f.sales.i16(r, sale::SubGroup)));
+      }
+      for (long n = 1; n <= f.groups.count() && !source; ++n)
+        if (f.stage(n) == 'F' && f.groups.text(n, group::Id, 6).substr(4, 2) == "24" &&
+            f.groups.i16(n, group::YearEnd) == 0 && f.groups.i16(n, group::DeathLoss) == 0 &&
+            f.groups.i16(n, group::PigsIn) >= 10 &&
+            !sold.count(f.groups.text(n, group::Id, 6) + "/" + std::to_string(f.groups.i16(n, group::SubGroup))))
+          source = n;
+    }
+    const auto type = [window, source] {
+      PigletMenuChoice = 2;
+      GroupYear = "24";
+      g_groups = std::make_unique<HogPig1>();
+      g_groups->Load();
+      SelectedGroupRecs = {0, source};
+      SelectedCount = 1;
+      *window = std::make_unique<HogPig3>();
+      HogPig3& w = **window;
+      w.Load();
+      w.Activate();
+      w.PigsOut->SetText("0");
+      w.PigsSale->SetText("10");
+      w.PriceLb->SetText("0.55");
+      w.PigWtOut->SetText("265.5");
+      w.DateOut->SetText("11/15/2024");
     };
-    op.run = [find] { g_sink = g_sink + find(); };
-    op.check = [&farm, find](std::string& result) {
-      const long found = find();
-      const Stored s(farm.sales, sale::Length);
-      long first = 0;
-      for (long r = 1; r <= s.count() && !first; ++r)
-        if (s.blank(r, sale::Id, 6)) first = r;
-      result = std::to_string(found);
-      return found == first && first == farm.herd->freeSale ? std::string()
-                                                            : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    op.before = type;
+    op.run = [window] {
+      (*window)->Accept_Click();
+      g_groups->FillGroupList();
+    };
+    op.after = [window, kept] {
+      window->reset();
+      kept->putBack();
+    };
+    op.check = [&farm, window, type, kept, source, freeRow](std::string& result) {
+      if (!source || !freeRow) return std::string("no finisher group to sell from, or no free sales row");
+      type();
+      (*window)->Accept_Click();
+      g_groups->FillGroupList();
+      const Stored groupsWere(kept->bytes(farm.groups), group::Length), groupsAre(farm.groups, group::Length);
+      const Stored salesWere(kept->bytes(farm.sales), sale::Length), salesAre(farm.sales, sale::Length);
+      result = std::to_string(freeRow);
+      if (std::string d = CompareNumbers(ChangedRecords(groupsWere, groupsAre), {}, "group record changed"); !d.empty())
+        return d;
+      if (std::string d = CompareNumbers(ChangedRecords(salesWere, salesAre), {freeRow}, "sales row written"); !d.empty())
+        return d;
+      return RecordBytes(sale::Length)
+          .text(sale::Type, 1, "M")
+          .i16(sale::SubGroup, groupsWere.i16(source, group::SubGroup))
+          .text(sale::Id, 6, groupsWere.text(source, group::Id, 6))
+          .i16(sale::Pigs, 10)
+          .f32(sale::Weight, 265.5f)
+          .f32(sale::Price, 0.55f)
+          .text(sale::Date, 10, "11/15/2024")
+          .differs(salesAre.record(freeRow), "the sale");
     };
     ops.push_back(op);
   }

@@ -2,6 +2,7 @@
 // weaning dates: shown and printed) and the four five-year charts filled.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -204,8 +205,9 @@ Operation chartOperation(const BenchFarm& farm, const std::string& name, void (*
     open();
     if (shown->size() != static_cast<size_t>(kChartYears)) return std::string("no chart shown");
     const auto expected = chartRows(farm, chart);
-    const ChartRow& first = (*shown)[0].first;
-    result = first.valueText;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", (*shown)[0].second);
+    result = text;
     for (size_t i = 0; i < expected.size(); ++i) {
       const auto& [label, value] = expected[i];
       const auto& [row, plotted] = (*shown)[i];
