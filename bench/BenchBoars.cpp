@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "bench/BenchOps.h"
-#include "boars/BoarQuery.h"
 #include "boars/HogBoar1.h"
 #include "boars/HogBoar3.h"
 #include "boars/HogBoar6.h"
@@ -104,33 +103,34 @@ using BoarRule = std::function<bool(const Boars& b, long r)>;
 struct BoarListQuery {
   const char* code;
   const char* criterion;
+  const char* caption;  // the kind's caption, as the query dialog hands it on
   BoarRule rule;
   bool litters = false;  // the rule needs the herd's litters: SOW.DAT and FARROW.DAT are read too
 };
 
 const std::vector<BoarListQuery>& boarQueries() {
   static const std::vector<BoarListQuery> queries = {
-      {"0", "", [](const Boars& b, long r) { return b.active(r); }},
-      {"1", "B1", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Id, 8, "B1"); }},
-      {"2", "DUROC", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Breed, 20, "DUROC"); }},
-      {"3", ">01/01/2018", [](const Boars& b, long r) { return DateKey(b.boars.date(r, animal::Prv)) > 20180101; }},
-      {"4", "BOAR1", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Location, 8, "BOAR1"); }},
-      {"5", "<06/30/2016",
+      {"0", "", "", [](const Boars& b, long r) { return b.active(r); }},
+      {"1", "B1", "By BOAR Id.", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Id, 8, "B1"); }},
+      {"2", "DUROC", "By BREED", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Breed, 20, "DUROC"); }},
+      {"3", ">01/01/2018", "By PRV DATE", [](const Boars& b, long r) { return DateKey(b.boars.date(r, animal::Prv)) > 20180101; }},
+      {"4", "BOAR1", "By LOCATION", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Location, 8, "BOAR1"); }},
+      {"5", "<06/30/2016", "By DATE BORN",
        [](const Boars& b, long r) {
          const long k = DateKey(b.boars.date(r, animal::Born));
          return k != 0 && k < 20160630;
        }},
-      {"6", "01/01/2010><12/31/2018",
+      {"6", "01/01/2010><12/31/2018", "By DATE of ENTRY into HERD",
        [](const Boars& b, long r) {
          const long k = DateKey(b.boars.date(r, animal::Entered));
          return k > 20100101 && k < 20181231;
        }},
-      {"7", ">100", [](const Boars& b, long r) { return b.sire(r).herdLitters > 100; }, true},
-      {"8", ">1.5", [](const Boars& b, long r) { return static_cast<float>(b.queryRate(r)) > 1.5f; }, true},
-      {"9", "4000><8000", [](const Boars& b, long r) { return b.sire(r).born > 4000 && b.sire(r).born < 8000; }, true},
-      {"10", ">30", [](const Boars& b, long r) { return b.figures(r)[0] > 30; }, true},
-      {"11", "", [](const Boars& b, long r) { return !b.active(r); }},
-      {"12", "", [](const Boars& b, long r) { return b.active(r); }},
+      {"7", ">100", "By Number of SOW(s) BRED/FARROW", [](const Boars& b, long r) { return b.sire(r).herdLitters > 100; }, true},
+      {"8", ">1.5", "By HERD CONCEPTION RATE", [](const Boars& b, long r) { return static_cast<float>(b.queryRate(r)) > 1.5f; }, true},
+      {"9", "4000><8000", "By Number of PIG(s) BORN", [](const Boars& b, long r) { return b.sire(r).born > 4000 && b.sire(r).born < 8000; }, true},
+      {"10", ">30", "By Average LITTER BIRTH Wt", [](const Boars& b, long r) { return b.figures(r)[0] > 30; }, true},
+      {"11", "", "All INACTIVE BOAR(s)", [](const Boars& b, long r) { return !b.active(r); }},
+      {"12", "", "All ACTIVE BOAR'S", [](const Boars& b, long r) { return b.active(r); }},
   };
   return queries;
 }
@@ -212,12 +212,11 @@ std::string compareSheet(const std::vector<std::string>& texts, const Boars& b, 
 void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   // The QUERY dialog's EXECUTE, and the plain list for kind "0".
   for (const BoarListQuery& q : boarQueries()) {
-    const QueryKind* kind = BoarQueryLanguage().byCode(q.code);
     Operation op;
-    op.name = std::string("boar list query ") + q.code + " " + (kind ? kind->caption : "all in the herd");
+    op.name = std::string("boar list query ") + q.code + " " + (*q.caption ? q.caption : "all in the herd");
     op.reads = {Whole(farm.boars)};
     if (q.litters) op.reads = {Whole(farm.boars), Whole(farm.sows), Whole(farm.litters)};
-    const std::string code = q.code, criterion = q.criterion, caption = kind ? kind->caption : "";
+    const std::string code = q.code, criterion = q.criterion, caption = q.caption;
     op.before = [=] {
       boarList();
       QueryArgs = {"", code, criterion, caption};

@@ -14,8 +14,6 @@
 #include "medication/Drug_2.h"
 #include "medication/Drug_3.h"
 #include "medication/Drug_6.h"
-#include "medication/DrugQuery.h"
-#include "medication/HistoryQuery.h"
 
 namespace {
 
@@ -82,27 +80,28 @@ using DrugRule = std::function<bool(const Stored& s, long r)>;
 struct DrugListQuery {
   const char* code;
   const char* criterion;
+  const char* caption;  // the kind's caption, as the query dialog hands it on
   DrugRule rule;
 };
 
 const std::vector<DrugListQuery>& drugQueries() {
   static const std::vector<DrugListQuery> queries = {
-      {"1", "CYCLINE", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Name, 20, "CYCLINE"); }},
-      {"2", "D12", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Code, 6, "D12"); }},
-      {"3", "V", [](const Stored& s, long r) { return letter(s, r, drug::Type) == 'V'; }},
-      {"4", "MAKER 1", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Maker, 20, "MAKER 1"); }},
-      {"5", "2.5><7.5", [](const Stored& s, long r) { return s.f32(r, drug::Dosage) > 2.5f && s.f32(r, drug::Dosage) < 7.5f; }},
-      {"6", "LOT7", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Lot, 15, "LOT7"); }},
-      {"7", ">20", [](const Stored& s, long r) { return std::atoi(s.trimmed(r, drug::Withdrawal, 3).c_str()) > 20; }},
-      {"8", "01/01/2015><12/31/2018",
+      {"1", "CYCLINE", "By DRUG Name", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Name, 20, "CYCLINE"); }},
+      {"2", "D12", "By DRUG CODE", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Code, 6, "D12"); }},
+      {"3", "V", "By DRUG Type. (V, F, W)", [](const Stored& s, long r) { return letter(s, r, drug::Type) == 'V'; }},
+      {"4", "MAKER 1", "By MANUFACTURER", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Maker, 20, "MAKER 1"); }},
+      {"5", "2.5><7.5", "By DOSAGE", [](const Stored& s, long r) { return s.f32(r, drug::Dosage) > 2.5f && s.f32(r, drug::Dosage) < 7.5f; }},
+      {"6", "LOT7", "By LOT NUMBER", [](const Stored& s, long r) { return StoredHolds(s, r, drug::Lot, 15, "LOT7"); }},
+      {"7", ">20", "By WITHDRAWAL Period", [](const Stored& s, long r) { return std::atoi(s.trimmed(r, drug::Withdrawal, 3).c_str()) > 20; }},
+      {"8", "01/01/2015><12/31/2018", "By Date PURCHASED",
        [](const Stored& s, long r) {
          const long k = DateKey(s.date(r, drug::Purchased));
          return k > 20150101 && k < 20181231;
        }},
-      {"9", ">01/01/2030", [](const Stored& s, long r) { return DateKey(s.date(r, drug::Expires)) > 20300101; }},
-      {"10", "<100", [](const Stored& s, long r) { return s.f32(r, drug::Inventory) < 100.0f; }},
-      {"11", ">850", [](const Stored& s, long r) { return static_cast<float>(s.money(r, drug::Cost)) > 850.0f; }},
-      {"12", "=150", [](const Stored& s, long r) { return s.f32(r, drug::Bought) == 150.0f; }},
+      {"9", ">01/01/2030", "By EXPIRATION Date", [](const Stored& s, long r) { return DateKey(s.date(r, drug::Expires)) > 20300101; }},
+      {"10", "<100", "By INVENTORY AMOUNT", [](const Stored& s, long r) { return s.f32(r, drug::Inventory) < 100.0f; }},
+      {"11", ">850", "By COST of DRUG", [](const Stored& s, long r) { return static_cast<float>(s.money(r, drug::Cost)) > 850.0f; }},
+      {"12", "=150", "By AMOUNT PURCHASED", [](const Stored& s, long r) { return s.f32(r, drug::Bought) == 150.0f; }},
   };
   return queries;
 }
@@ -177,21 +176,22 @@ std::string compareHistoryPage(const std::vector<std::string>& rows, const std::
 struct HistoryQuery {
   const char* code;
   const char* criterion;
+  const char* caption;  // the kind's caption, as the query dialog hands it on
   DrugRule rule;
 };
 
 const std::vector<HistoryQuery>& historyQueries() {
   static const std::vector<HistoryQuery> queries = {
-      {"1", "Y12", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Sow, 8, "Y12"); }},
-      {"2", "B0", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Boar, 8, "B0"); }},
-      {"3", "-24", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Group, 7, "-24"); }},
-      {"4", "0012", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Batch, 6, "0012"); }},
-      {"5", ">06/30/2024", [](const Stored& s, long r) { return DateKey(s.date(r, dose::Date)) > 20240630; }},
-      {"6", "D1", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Code, 6, "D1"); }},
-      {"7", "IRON", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Name, 30, "IRON"); }},
-      {"8", "1.0><3.0", [](const Stored& s, long r) { return s.f32(r, dose::Dosage) > 1.0f && s.f32(r, dose::Dosage) < 3.0f; }},
-      {"9", "LOT7", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Lot, 15, "LOT7"); }},
-      {"10", "JH", [](const Stored& s, long r) { return StoredHolds(s, r, dose::GivenBy, 12, "JH"); }},
+      {"1", "Y12", "By SOW Id.", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Sow, 8, "Y12"); }},
+      {"2", "B0", "By BOAR Id.", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Boar, 8, "B0"); }},
+      {"3", "-24", "By GROUP Id.", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Group, 7, "-24"); }},
+      {"4", "0012", "By BATCH Id.", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Batch, 6, "0012"); }},
+      {"5", ">06/30/2024", "By DATE Used", [](const Stored& s, long r) { return DateKey(s.date(r, dose::Date)) > 20240630; }},
+      {"6", "D1", "By DRUG CODE", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Code, 6, "D1"); }},
+      {"7", "IRON", "By DRUG NAME", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Name, 30, "IRON"); }},
+      {"8", "1.0><3.0", "By DOSAGE", [](const Stored& s, long r) { return s.f32(r, dose::Dosage) > 1.0f && s.f32(r, dose::Dosage) < 3.0f; }},
+      {"9", "LOT7", "By LOT/Serial Number", [](const Stored& s, long r) { return StoredHolds(s, r, dose::Lot, 15, "LOT7"); }},
+      {"10", "JH", "By GIVEN By", [](const Stored& s, long r) { return StoredHolds(s, r, dose::GivenBy, 12, "JH"); }},
   };
   return queries;
 }
@@ -222,11 +222,10 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     ops.push_back(op);
   }
   for (const DrugListQuery& q : drugQueries()) {
-    const QueryKind* kind = DrugQueryLanguage().byCode(q.code);
     Operation op;
-    op.name = std::string("drug list query ") + q.code + " " + kind->caption;
+    op.name = std::string("drug list query ") + q.code + " " + q.caption;
     op.reads = {Whole(farm.drugList)};
-    const std::string code = q.code, criterion = q.criterion, caption = kind->caption;
+    const std::string code = q.code, criterion = q.criterion, caption = q.caption;
     op.before = [=] {
       drugList();
       QueryArgs = {"", code, criterion, caption};
@@ -560,11 +559,10 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     ops.push_back(op);
   }
   for (const HistoryQuery& q : historyQueries()) {
-    const QueryKind* kind = HistoryQueryLanguage().byCode(q.code);
     Operation op;
-    op.name = std::string("medication history query ") + q.code + " " + kind->caption;
+    op.name = std::string("medication history query ") + q.code + " " + q.caption;
     op.reads = {Whole(farm.doses)};
-    const std::string code = q.code, criterion = q.criterion, caption = kind->caption;
+    const std::string code = q.code, criterion = q.criterion, caption = q.caption;
     op.before = [=] {
       history();
       QueryArgs = {"", code, criterion, caption};

@@ -9,8 +9,6 @@
 #include "common/HogGlobals.h"
 #include "feed/HogFeed8.h"
 #include "feed/HogFeed9.h"
-#include "feed/IngredientFile.h"
-#include "feed/IngredientQuery.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
 
@@ -65,19 +63,20 @@ std::vector<long> listed(const Stored& s) {
 struct IngredientListQuery {
   const char* code;
   const char* criterion;
+  const char* caption;  // the kind's caption, as the query dialog hands it on
   IngredientRule rule;
 };
 
 const std::vector<IngredientListQuery>& ingredientQueries() {
   static const std::vector<IngredientListQuery> queries = {
-      {"1", "CORN", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Name, 20, "CORN"); }},
-      {"2", "I1", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Code, 6, "I1"); }},
-      {"3", ">20000", [](const Stored& s, long r) { return s.i32(r, ingredient::Current) > 20000; }},
-      {"4", "1000><2000",
+      {"1", "CORN", "By INGREDIENT Name", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Name, 20, "CORN"); }},
+      {"2", "I1", "By INGREDIENT Code", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Code, 6, "I1"); }},
+      {"3", ">20000", "By CURRENT INVENTORY", [](const Stored& s, long r) { return s.i32(r, ingredient::Current) > 20000; }},
+      {"4", "1000><2000", "By START INVENTORY",
        [](const Stored& s, long r) { return s.i32(r, ingredient::Start) > 1000 && s.i32(r, ingredient::Start) < 2000; }},
-      {"5", ">10000", [](const Stored& s, long r) { return static_cast<float>(s.money(r, ingredient::Total)) > 10000.0f; }},
-      {"6", "<0.1", [](const Stored& s, long r) { return static_cast<float>(s.money(r, ingredient::Unit)) < 0.1f; }},
-      {"7", ">01/01/2020", [](const Stored& s, long r) { return DateKey(s.date(r, ingredient::Date)) > 20200101; }},
+      {"5", ">10000", "By TOTAL COST", [](const Stored& s, long r) { return static_cast<float>(s.money(r, ingredient::Total)) > 10000.0f; }},
+      {"6", "<0.1", "By UNIT COST", [](const Stored& s, long r) { return static_cast<float>(s.money(r, ingredient::Unit)) < 0.1f; }},
+      {"7", ">01/01/2020", "By INVENTORY DATE", [](const Stored& s, long r) { return DateKey(s.date(r, ingredient::Date)) > 20200101; }},
   };
   return queries;
 }
@@ -124,11 +123,10 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
   }
   // The QUERY dialog's EXECUTE: FEED.LST read once, the matches listed.
   for (const IngredientListQuery& q : ingredientQueries()) {
-    const QueryKind* kind = IngredientQueryLanguage().byCode(q.code);
     Operation op;
-    op.name = std::string("ingredient list query ") + q.code + " " + kind->caption;
+    op.name = std::string("ingredient list query ") + q.code + " " + q.caption;
     op.reads = {Whole(farm.ingredients)};
-    const std::string code = q.code, criterion = q.criterion, caption = kind->caption;
+    const std::string code = q.code, criterion = q.criterion, caption = q.caption;
     op.before = [=] {
       ingredientList();
       QueryArgs = {"", code, criterion, caption};

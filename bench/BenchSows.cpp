@@ -17,8 +17,6 @@
 #include "sows/HogSow5.h"
 #include "sows/HogSow6.h"
 #include "sows/HogSow7.h"
-#include "sows/SowPages.h"
-#include "sows/SowQuery.h"
 
 namespace {
 
@@ -86,64 +84,65 @@ long key(const Stored& s, long r, int offset) { return DateKey(s.date(r, offset)
 struct SowListQuery {
   const char* code;
   const char* criterion;
+  const char* caption;  // the kind's caption, as the query dialog hands it on
   SowRule rule;
   bool litters = false;  // the rule needs her litters: FARROW.DAT is read too
 };
 
 const std::vector<SowListQuery>& sowQueries() {
   static const std::vector<SowListQuery> queries = {
-      {"0", "", [](const Stored& s, long r, const Stored&) { return activeSow(s, r); }},
-      {"1", "10", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Id, 8, "10"); }},
-      {"2", "YORK", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Breed, 20, "YORK"); }},
-      {"3", ">01/01/2018", [](const Stored& s, long r, const Stored&) { return key(s, r, animal::Prv) > 20180101; }},
-      {"4", "PEN1", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Location, 8, "PEN1"); }},
-      {"5", "<06/30/2016",
+      {"0", "", "All ACTIVE SOW'S", [](const Stored& s, long r, const Stored&) { return activeSow(s, r); }},
+      {"1", "10", "By SOW Id.", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Id, 8, "10"); }},
+      {"2", "YORK", "By BREED", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Breed, 20, "YORK"); }},
+      {"3", ">01/01/2018", "By PRV DATE", [](const Stored& s, long r, const Stored&) { return key(s, r, animal::Prv) > 20180101; }},
+      {"4", "PEN1", "By LOCATION", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, animal::Location, 8, "PEN1"); }},
+      {"5", "<06/30/2016", "By DATE BORN",
        [](const Stored& s, long r, const Stored&) {
          const long k = key(s, r, animal::Born);
          return k != 0 && k < 20160630;
        }},
-      {"6", "02><09",
+      {"6", "02><09", "By Number Of PARITIES",
        [](const Stored& s, long r, const Stored&) { return s.i16(r, sow::Parities) > 2 && s.i16(r, sow::Parities) < 9; }},
-      {"7", "01/01/2016><12/31/2018",
+      {"7", "01/01/2016><12/31/2018", "By DATE DUE To FARROW",
        [](const Stored& s, long r, const Stored&) {
          const long k = key(s, r, sow::Due);
          return k > 20160101 && k < 20181231;
        }},
-      {"8", ">01/01/2017", [](const Stored& s, long r, const Stored&) { return key(s, r, sow::Bred) > 20170101; }},
-      {"9", "B1", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, sow::Boar, 8, "B1"); }},
-      {"10", "<01/01/2015",
+      {"8", ">01/01/2017", "By DATE BRED", [](const Stored& s, long r, const Stored&) { return key(s, r, sow::Bred) > 20170101; }},
+      {"9", "B1", "By A BOAR", [](const Stored& s, long r, const Stored&) { return StoredHolds(s, r, sow::Boar, 8, "B1"); }},
+      {"10", "<01/01/2015", "By DATE of ENTRY into HERD",
        [](const Stored& s, long r, const Stored&) {
          const long k = key(s, r, animal::Entered);
          return k != 0 && k < 20150101;
        }},
-      {"11", ">11",
+      {"11", ">11", "By Avg. Number Of PIG(s) BORN",
        [](const Stored& s, long r, const Stored& l) {
          const Litters x = littersOf(s, r, l);
          return std::nearbyint(static_cast<double>(x.avg(x.born))) > 11;
        },
        true},
-      {"12", "<0.9",
+      {"12", "<0.9", "By Avg. Number Of PIG(s) STILLBORN",
        [](const Stored& s, long r, const Stored& l) {
          const Litters x = littersOf(s, r, l);
          return x.avg(x.born - x.alive) < 0.9f;
        },
        true},
-      {"13", ">10.5",
+      {"13", ">10.5", "By Avg. Number Of PIG(s) WEANED",
        [](const Stored& s, long r, const Stored& l) {
          const Litters x = littersOf(s, r, l);
          return x.avg(x.weaned) > 10.5f;
        },
        true},
-      {"14", "=175", [](const Stored& s, long r, const Stored&) { return s.i16(r, animal::Days230) == 175; }},
-      {"15", ">0.95", [](const Stored& s, long r, const Stored&) { return s.f32(r, animal::Backfat) > 0.95f; }},
-      {"16", "5.50><6.50",
+      {"14", "=175", "By DAY'S to 230", [](const Stored& s, long r, const Stored&) { return s.i16(r, animal::Days230) == 175; }},
+      {"15", ">0.95", "By BACKFAT", [](const Stored& s, long r, const Stored&) { return s.f32(r, animal::Backfat) > 0.95f; }},
+      {"16", "5.50><6.50", "By LOINEYE",
        [](const Stored& s, long r, const Stored&) {
          return s.f32(r, animal::Loineye) > 5.5f && s.f32(r, animal::Loineye) < 6.5f;
        }},
-      {"17", ">2", [](const Stored& s, long r, const Stored& l) { return littersOf(s, r, l).fosteredTo > 2; }, true},
-      {"18", "=0", [](const Stored& s, long r, const Stored& l) { return littersOf(s, r, l).fosteredFrom == 0; }, true},
-      {"19", "", [](const Stored& s, long r, const Stored&) { return !activeSow(s, r); }},
-      {"20", ">01/01/2020",
+      {"17", ">2", "By Fostered TO", [](const Stored& s, long r, const Stored& l) { return littersOf(s, r, l).fosteredTo > 2; }, true},
+      {"18", "=0", "By Fostered FROM", [](const Stored& s, long r, const Stored& l) { return littersOf(s, r, l).fosteredFrom == 0; }, true},
+      {"19", "", "All INACTIVE SOW(s)", [](const Stored& s, long r, const Stored&) { return !activeSow(s, r); }},
+      {"20", ">01/01/2020", "By DATE WEANED",
        [](const Stored& s, long r, const Stored& l) {
          for (long link : littersOf(s, r, l).links)
            if (DateKey(l.date(link, litter::Weaned)) > 20200101) return true;
@@ -349,12 +348,11 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   const int firstPage = std::min<int>(kPageSlots, static_cast<int>(active.size()));  // rows of page 1
   // The QUERY dialog's EXECUTE: the list built again and its first page shown.
   for (const SowListQuery& q : sowQueries()) {
-    const QueryKind* kind = SowQueryLanguage().byCode(q.code);
     Operation op;
-    op.name = std::string("sow list query ") + q.code + " " + kind->caption;
+    op.name = std::string("sow list query ") + q.code + " " + q.caption;
     op.reads = {Whole(farm.sows)};
     if (q.litters) op.reads.push_back(Whole(farm.litters));
-    const std::string code = q.code, criterion = q.criterion, caption = kind->caption;
+    const std::string code = q.code, criterion = q.criterion, caption = q.caption;
     op.before = [=] {
       sowList();
       QueryArgs = {"", code, criterion, caption};
