@@ -246,21 +246,18 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
       type();
       (*window)->FAccp_Click();
       const Stored was(kept->bytes(farm.ingredients), ingredient::Length), is(farm.ingredients, ingredient::Length);
-      long slot = 0;
-      for (long r = 1; r <= was.count() && !slot; ++r)
-        if (!coded(was, r)) slot = r;
+      const long slot = FirstFree(was, [&was](long r) { return !coded(was, r); });
       result = std::to_string(slot);
       if (!slot) return std::string("no free record");
-      if (std::string d = CompareNumbers(ChangedRecords(was, is), {slot}, "record written"); !d.empty()) return d;
-      return RecordBytes(ingredient::Length)
+      const RecordBytes expected = RecordBytes(ingredient::Length)
           .text(ingredient::Code, 6, "INEW1")
           .text(ingredient::Name, 20, "NEW MEAL")
           .i32(ingredient::Current, 1500)
           .i32(ingredient::Start, 2000)
           .money(ingredient::Total, 3000000)
           .money(ingredient::Unit, 1500)
-          .text(ingredient::Date, 10, "11/30/2026")
-          .differs(is.record(slot), "the new ingredient");
+          .text(ingredient::Date, 10, "11/30/2026");
+      return WroteOnly(was, is, slot, expected, "the new ingredient");
     };
     ops.push_back(op);
   }

@@ -505,8 +505,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       (*card)->SaveChan_Click();
       const Stored was(kept->bytes(farm.sows), sow::Length), is(farm.sows, sow::Length);
       result = is.trimmed(record, animal::Location, 8);
-      if (std::string d = CompareNumbers(ChangedRecords(was, is), {record}, "record written"); !d.empty()) return d;
-      return RecordBytes(was.record(record)).text(animal::Location, 8, "PEN51").differs(is.record(record), "her record");
+      return WroteOnly(was, is, record, RecordBytes(was.record(record)).text(animal::Location, 8, "PEN51"), "her record");
     };
     ops.push_back(op);
   }
@@ -816,12 +815,9 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       type();
       (*window)->Accept_Click();
       const Stored was(kept->bytes(farm.sows), sow::Length), is(farm.sows, sow::Length);
-      long slot = 0;
-      for (long r = 1; r <= was.count() && !slot; ++r)
-        if (!liveSow(was, r)) slot = r;
+      long slot = FirstFree(was, [&was](long r) { return !liveSow(was, r); });
       if (!slot) slot = was.count() + 1;
       result = std::to_string(slot);
-      if (std::string d = CompareNumbers(ChangedRecords(was, is), {slot}, "record written"); !d.empty()) return d;
       RecordBytes expected(sow::Length);
       expected.text(animal::Id, 8, "NEWSOW")
           .text(animal::Breed, 20, "DUROC")
@@ -838,7 +834,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
           .text(sow::Due, 10, "__/__/____")
           .text(sow::Boar, 8, "")
           .text(sow::Notes, 14 * 70, "");
-      return expected.differs(is.record(slot), "the new sow's record");
+      return WroteOnly(was, is, slot, expected, "the new sow");
     };
     ops.push_back(op);
   }
@@ -894,15 +890,9 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       (*window)->FarroNew_Click();
       const Stored sowsWas(kept->bytes(farm.sows), sow::Length), sowsAre(farm.sows, sow::Length);
       const Stored littersWere(kept->bytes(farm.litters), litter::Length), littersAre(farm.litters, litter::Length);
-      long slot = 0;
-      for (long n = 1; n <= littersWere.count() && !slot; ++n)
-        if (littersWere.i16(n, litter::Status) == 0) slot = n;
+      const long slot = FirstFree(littersWere, [&littersWere](long n) { return littersWere.i16(n, litter::Status) == 0; });
       result = std::to_string(slot);
       if (!slot) return std::string("no free litter record");
-      if (std::string d = CompareNumbers(ChangedRecords(littersWere, littersAre), {slot}, "litter record written"); !d.empty())
-        return d;
-      if (std::string d = CompareNumbers(ChangedRecords(sowsWas, sowsAre), {mother}, "sow record written"); !d.empty())
-        return d;
       RecordBytes litterBytes(litter::Length);
       litterBytes.i16(litter::Status, 1)
           .text(litter::Born, 10, born)
@@ -914,12 +904,13 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
           .i16(litter::WeaningAge, 21)
           .f32(litter::WeaningWeight, 135.0f)
           .text(litter::Boar, 8, "B02");
-      if (std::string d = litterBytes.differs(littersAre.record(slot), "the new litter"); !d.empty()) return d;
+      if (std::string d = WroteOnly(littersWere, littersAre, slot, litterBytes, "the new litter"); !d.empty()) return d;
       const int parities = sowsWas.i16(mother, sow::Parities);
-      return RecordBytes(sowsWas.record(mother))
-          .i16(sow::Parities, parities + 1)
-          .i16(sow::Links + 2 * parities, static_cast<int>(slot))
-          .differs(sowsAre.record(mother), "her record");
+      return WroteOnly(sowsWas, sowsAre, mother,
+                       RecordBytes(sowsWas.record(mother))
+                           .i16(sow::Parities, parities + 1)
+                           .i16(sow::Links + 2 * parities, static_cast<int>(slot)),
+                       "her record");
     };
     ops.push_back(op);
   }

@@ -186,6 +186,23 @@ std::string RecordBytes::differs(const std::string& got, const std::string& what
   return "";
 }
 
+long FirstFree(const Stored& s, const std::function<bool(long)>& isFree) {
+  for (long r = 1; r <= s.count(); ++r)
+    if (isFree(r)) return r;
+  return 0;
+}
+
+std::string WroteOnly(const Stored& was, const Stored& is, long n, const RecordBytes& expected,
+                      const std::string& what) {
+  const std::vector<long> changed = ChangedRecords(was, is);
+  if (changed != std::vector<long>{n}) {
+    std::string records;
+    for (long r : changed) records += " " + std::to_string(r);
+    return what + ": records written" + (records.empty() ? " none" : records) + ", expected " + std::to_string(n);
+  }
+  return expected.differs(is.record(n), what);
+}
+
 KeptFiles::KeptFiles(std::vector<std::string> paths) : paths_(std::move(paths)) {
   for (const std::string& path : paths_) bytes_.push_back(fileBytes(path));
 }

@@ -5,6 +5,7 @@
 // field taken at its byte offset in the record layouts written out again
 // below. Nothing here calls the program's codecs, record types or lines.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,13 @@ class RecordBytes {
  private:
   std::string bytes_;
 };
+
+// The first record of `s` that `isFree` takes; 0 when none does.
+long FirstFree(const Stored& s, const std::function<bool(long)>& isFree);
+// "" when record n is the only one that differs between the file as it was
+// and as it is, and it holds `expected`; else what differs.
+std::string WroteOnly(const Stored& was, const Stored& is, long n, const RecordBytes& expected,
+                      const std::string& what);
 
 // The files a click writes, kept as they were, to be put back (plain POSIX
 // writes, unheard by the read check) after each run.
