@@ -123,7 +123,8 @@ std::string compareLabels(const platform::ControlArray<platform::Label>& labels,
                           const std::string& what) {
   for (size_t i = 0; i < figures.size(); ++i)
     if (!Shows(labels[static_cast<int>(i)]->Caption(), figures[i]))
-      return what + " figure " + std::to_string(i + 1) + " shows \"" + labels[static_cast<int>(i)]->Caption() + "\"";
+      return what + " figure " + std::to_string(i + 1) + " shows \"" + labels[static_cast<int>(i)]->Caption() +
+             "\", expected " + ExpectedText(figures[i]);
   return "";
 }
 
@@ -277,7 +278,8 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       if (printed.size() != 25) return std::to_string(printed.size()) + " figures printed";
       for (size_t k = 0; k < 25; ++k)
         if (!Shows(printed[k], f[static_cast<size_t>(order[k])]))
-          return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\"";
+          return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\", expected " +
+                 ExpectedText(f[static_cast<size_t>(order[k])]);
       return std::string();
     };
     ops.push_back(op);
@@ -348,7 +350,8 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       result = std::to_string(printed.size());
       if (printed.size() != f.size()) return std::to_string(printed.size()) + " figures printed";
       for (size_t k = 0; k < f.size(); ++k)
-        if (!Shows(printed[k], f[k])) return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\"";
+        if (!Shows(printed[k], f[k]))
+          return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\", expected " + ExpectedText(f[k]);
       return std::string();
     };
     ops.push_back(op);

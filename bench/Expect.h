@@ -50,9 +50,10 @@ class LineExpect {
 bool ReadShownNumber(const std::string& shown, double& value, double& unit);
 // Whether `shown` (a figure's text) is a number that shows `value`: rounded
 // to `places` (kAsShown: to the places it shows), then cut to the places it
-// shows; a whole number exactly. Where `value` lies so near a last digit's
-// edge that Single arithmetic may fall on either side, either is taken.
-bool ShowsNumber(const std::string& shown, double value, int places = kAsShown);
+// shows, which only a figure that fills its column's `width` (when given)
+// may be. Where `value` lies so near a last digit's edge that Single
+// arithmetic may fall on either side, either is taken.
+bool ShowsNumber(const std::string& shown, double value, int places = kAsShown, int width = 0);
 // The value a Single `value` shows to `places` decimals, as a later figure
 // takes it up again: its seven significant digits, rounded a half away from
 // zero.
@@ -74,6 +75,8 @@ inline Figure Count(long long n) {
   return f;
 }
 bool Shows(const std::string& shown, const Figure& figure);
+// The bench's value of a figure, for a message.
+std::string ExpectedText(const Figure& figure);
 
 // Each line against its expectation, in order: "" when all agree.
 std::string CompareLines(const std::vector<std::string>& lines, const std::vector<LineExpect>& expected,
