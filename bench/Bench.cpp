@@ -163,8 +163,8 @@ int main(int argc, char** argv) {
               herd.ingredients.size(), drugs.drugs.size(), herd.groups.size(), herd.sales.size(),
               year.batches.size(), year.doses.size(), DataFolder.c_str());
   if (!checking)
-    std::printf("median of %d runs, each within %.0f ms; the floor: the files a run reads, read warm into memory "
-                "already touched (the median of five takes a run)\n\n",
+    std::printf("the median of %d runs of a click, which must be within %.0f ms; the floor: the files a run reads, "
+                "read warm into memory already touched (the median of five takes a run)\n\n",
                 runs, kClickBudgetMs);
   else
     std::printf("each operation checked and run once, not timed\n\n");

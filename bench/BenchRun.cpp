@@ -58,8 +58,9 @@ void readInto(const std::string& path) {
   if (size > 0) g_floorSink = g_floorSink + memory[size - 1];
 }
 
-// A record file opened and closed `opens` times, then `records` records of
-// `bytes` read from it, one after another from its first.
+// A record file opened and closed `opens` times; while it is first open,
+// `records` records of `bytes` read from it, one after another from its
+// first.
 void openAndRead(const std::string& path, int opens, int records, int bytes) {
   std::vector<uint8_t>& memory = g_floorMemory[path + "#record"];
   memory.resize(static_cast<size_t>(std::max(bytes, 1)), 1);
