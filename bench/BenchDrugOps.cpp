@@ -196,6 +196,31 @@ const std::vector<HistoryQuery>& historyQueries() {
   return queries;
 }
 
+// The sow vaccination window, as the sow list's VACC opens it for one sow,
+// its doses going to the year's file `medFile`.
+std::unique_ptr<Drug_6> sowVaccination(const std::string& medFile, const std::string& sowId) {
+  MedFile = medFile;
+  SelectedIds = {"", sowId};
+  SelectedCount = 1;
+  auto w = std::make_unique<Drug_6>();
+  w->Load();
+  w->SwineCap->SetCaption("SOW ID.");
+  w->UnitVal->SetCaption("ML/CC");
+  w->Mode->SetCaption("NEW1");
+  w->Activate();
+  return w;
+}
+
+// Picks the drug of `code` in the window's list; false when it is not listed.
+bool pickDrug(Drug_6& w, const std::string& code) {
+  for (int i = 0; i < w.DrugPick->count(); ++i)
+    if (TrimmedText(w.DrugPick->List(i).substr(0, 6)) == code) {
+      w.DrugPick->SetListIndex(i);
+      return true;
+    }
+  return false;
+}
+
 }  // namespace
 
 void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
@@ -455,18 +480,9 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     }
     const std::string code = vaccine ? Stored(farm.drugList, drug::Length).trimmed(vaccine, drug::Code, 6) : "";
     const auto type = [window, medFile, code, sowId] {
-      MedFile = medFile;
-      SelectedIds = {"", sowId};
-      SelectedCount = 1;
-      *window = std::make_unique<Drug_6>();
+      *window = sowVaccination(medFile, sowId);
       Drug_6& w = **window;
-      w.Load();
-      w.SwineCap->SetCaption("SOW ID.");
-      w.UnitVal->SetCaption("ML/CC");
-      w.Mode->SetCaption("NEW1");
-      w.Activate();
-      for (int i = 0; i < w.DrugPick->count(); ++i)
-        if (TrimmedText(w.DrugPick->List(i).substr(0, 6)) == code) w.DrugPick->SetListIndex(i);
+      pickDrug(w, code);
       w.DrugPick_Click();
       w.DateUsed->SetText("11/20/2026");
       w.Dosage->SetText("2.0");
@@ -514,6 +530,45 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
           .text(dose::Date, 10, "11/20/2026")
           .text(dose::GivenBy, 12, "JH");
       return WroteOnly(dosesWere, dosesAre, added, expected, "the dose");
+    };
+    ops.push_back(op);
+  }
+  {
+    // The sow vaccination's drug picked from its list: DRUG.LST read for the
+    // drug, its dosage, code and lot put into the boxes. The last vaccine of
+    // the list, the furthest into the file.
+    Operation op;
+    op.name = "sow vaccination drug picked";
+    op.reads = {Whole(farm.drugList)};
+    auto window = std::make_shared<std::unique_ptr<Drug_6>>();
+    long last = 0;
+    std::string sowId;
+    {
+      const Stored drugs(farm.drugList, drug::Length), sows(farm.sows, sow::Length);
+      for (long r = 1; r <= drugs.count(); ++r)
+        if (coded(drugs, r) && letter(drugs, r, drug::Type) == 'V' && drugs.f32(r, drug::Inventory) > 0) last = r;
+      sowId = sows.trimmed(1, animal::Id, 8);
+    }
+    const std::string code = last ? Stored(farm.drugList, drug::Length).trimmed(last, drug::Code, 6) : "";
+    const std::string medFile = farm.doses.substr(farm.doses.rfind('/') + 1);
+    const auto open = [window, medFile, code, sowId] {
+      if (!*window) *window = sowVaccination(medFile, sowId);
+      pickDrug(**window, code);
+    };
+    op.before = open;
+    op.run = [window] { (*window)->DrugPick_Click(); };
+    op.check = [&farm, window, open, last, code](std::string& result) {
+      if (!last) return std::string("no vaccine listed");
+      open();
+      (*window)->DrugPick_Click();
+      const Drug_6& w = **window;
+      const Stored drugs(farm.drugList, drug::Length);
+      result = w.VCode->Text();
+      if (w.VCode->Text() != code) return "code \"" + w.VCode->Text() + "\", expected " + code;
+      if (!ShowsNumber(w.Dosage->Text(), drugs.f32(last, drug::Dosage), 1, 4))
+        return "dosage \"" + w.Dosage->Text() + "\", expected " + std::to_string(drugs.f32(last, drug::Dosage));
+      if (w.LotS->Text() != drugs.trimmed(last, drug::Lot, 15)) return "lot \"" + w.LotS->Text() + "\"";
+      return w.UnitVal->Caption() == "ML/CC" ? std::string() : "unit \"" + w.UnitVal->Caption() + "\"";
     };
     ops.push_back(op);
   }
