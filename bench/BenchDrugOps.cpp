@@ -550,13 +550,16 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       sowId = sows.trimmed(1, animal::Id, 8);
     }
     const std::string code = last ? Stored(farm.drugList, drug::Length).trimmed(last, drug::Code, 6) : "";
-    const std::string medFile = farm.doses.substr(farm.doses.rfind('/') + 1);
+    // The year's file with room for a vaccination: the window opens on no other.
+    const std::string medFile = farm.entryDoses.substr(farm.entryDoses.rfind('/') + 1);
     const auto open = [window, medFile, code, sowId] {
+      MedFile = medFile;
       if (!*window) *window = sowVaccination(medFile, sowId);
       pickDrug(**window, code);
     };
     op.before = open;
     op.run = [window] { (*window)->DrugPick_Click(); };
+    op.after = [] { MedFile = MedFileName("2024"); };
     op.check = [&farm, window, open, last, code](std::string& result) {
       if (!last) return std::string("no vaccine listed");
       open();
