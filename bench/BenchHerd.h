@@ -10,7 +10,7 @@
 // sub-groups and sold in loads, some carried across the year end, until
 // SALES.DAT is full at record 32767; the groups past that point have sold
 // nothing yet. One group record and one sales row were deleted. After them
-// GROUP.DAT holds the farm's earlier group years (1994 back to the fifties),
+// GROUP.DAT holds the farm's earlier group years (1994 back to 1947),
 // typed in later from its books, without sales, to record 32767.
 //
 // The small farm of the check mode has the same kinds of records, fewer.
