@@ -8,9 +8,8 @@
 #include <memory>
 
 #include "bench/BenchOps.h"
-#include "boars/BoarQuery.h"
-#include "boars/BoarRename.h"
 #include "boars/HogBoar1.h"
+#include "boars/HogBoar3.h"
 #include "boars/HogBoar6.h"
 #include "common/HogGlobals.h"
 #include "platform/Grid.h"
@@ -104,32 +103,34 @@ using BoarRule = std::function<bool(const Boars& b, long r)>;
 struct BoarListQuery {
   const char* code;
   const char* criterion;
+  const char* caption;  // the kind's caption, as the query dialog hands it on
   BoarRule rule;
+  bool litters = false;  // the rule needs the herd's litters: SOW.DAT and FARROW.DAT are read too
 };
 
 const std::vector<BoarListQuery>& boarQueries() {
   static const std::vector<BoarListQuery> queries = {
-      {"0", "", [](const Boars& b, long r) { return b.active(r); }},
-      {"1", "B1", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Id, 8, "B1"); }},
-      {"2", "DUROC", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Breed, 20, "DUROC"); }},
-      {"3", ">01/01/2018", [](const Boars& b, long r) { return DateKey(b.boars.date(r, animal::Prv)) > 20180101; }},
-      {"4", "BOAR1", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Location, 8, "BOAR1"); }},
-      {"5", "<06/30/2016",
+      {"0", "", "", [](const Boars& b, long r) { return b.active(r); }},
+      {"1", "B1", "By BOAR Id.", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Id, 8, "B1"); }},
+      {"2", "DUROC", "By BREED", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Breed, 20, "DUROC"); }},
+      {"3", ">01/01/2018", "By PRV DATE", [](const Boars& b, long r) { return DateKey(b.boars.date(r, animal::Prv)) > 20180101; }},
+      {"4", "BOAR1", "By LOCATION", [](const Boars& b, long r) { return StoredHolds(b.boars, r, animal::Location, 8, "BOAR1"); }},
+      {"5", "<06/30/2016", "By DATE BORN",
        [](const Boars& b, long r) {
          const long k = DateKey(b.boars.date(r, animal::Born));
          return k != 0 && k < 20160630;
        }},
-      {"6", "01/01/2010><12/31/2018",
+      {"6", "01/01/2010><12/31/2018", "By DATE of ENTRY into HERD",
        [](const Boars& b, long r) {
          const long k = DateKey(b.boars.date(r, animal::Entered));
          return k > 20100101 && k < 20181231;
        }},
-      {"7", ">100", [](const Boars& b, long r) { return b.sire(r).herdLitters > 100; }},
-      {"8", ">1.5", [](const Boars& b, long r) { return static_cast<float>(b.queryRate(r)) > 1.5f; }},
-      {"9", "4000><8000", [](const Boars& b, long r) { return b.sire(r).born > 4000 && b.sire(r).born < 8000; }},
-      {"10", ">30", [](const Boars& b, long r) { return b.figures(r)[0] > 30; }},
-      {"11", "", [](const Boars& b, long r) { return !b.active(r); }},
-      {"12", "", [](const Boars& b, long r) { return b.active(r); }},
+      {"7", ">100", "By Number of SOW(s) BRED/FARROW", [](const Boars& b, long r) { return b.sire(r).herdLitters > 100; }, true},
+      {"8", ">1.5", "By HERD CONCEPTION RATE", [](const Boars& b, long r) { return static_cast<float>(b.queryRate(r)) > 1.5f; }, true},
+      {"9", "4000><8000", "By Number of PIG(s) BORN", [](const Boars& b, long r) { return b.sire(r).born > 4000 && b.sire(r).born < 8000; }, true},
+      {"10", ">30", "By Average LITTER BIRTH Wt", [](const Boars& b, long r) { return b.figures(r)[0] > 30; }, true},
+      {"11", "", "All INACTIVE BOAR(s)", [](const Boars& b, long r) { return !b.active(r); }},
+      {"12", "", "All ACTIVE BOAR'S", [](const Boars& b, long r) { return b.active(r); }},
   };
   return queries;
 }
@@ -178,15 +179,15 @@ std::string compareSheet(const std::vector<std::string>& texts, const Boars& b, 
     return "sheet of " + b.id(r) + " has title \"" + (texts.empty() ? "" : texts[0]) + "\"";
   const Sire s = b.sire(r);
   const std::vector<double> f = b.figures(r);
-  const std::pair<const char*, double> numbers[] = {
-      {"Number of SOWs Bred.", b.boars.i16(r, boar::SowsBred)},
-      {"Number of SOWs Farrowed.", s.herdLitters},
+  const std::pair<const char*, Figure> numbers[] = {
+      {"Number of SOWs Bred.", Count(b.boars.i16(r, boar::SowsBred))},
+      {"Number of SOWs Farrowed.", Count(s.herdLitters)},
       {"Conception Rate.", b.rate(r)},
       {"Average Litter Birth Weight.", f[0]},
       {"Average Litter Weaning Weight.", f[1]},
       {"Average Adjusted 21 Day Weight.", f[4]},
-      {"TOTAL Number of PIGs Born.", static_cast<double>(s.born)},
-      {"TOTAL Number of PIGs Stillborn.", static_cast<double>(s.born - s.alive)},
+      {"TOTAL Number of PIGs Born.", Count(s.born)},
+      {"TOTAL Number of PIGs Stillborn.", Count(s.born - s.alive)},
       {"Average Number of PIGs Born.", f[2]},
       {"Average Number of PIGs Stillborn.", f[3]},
       {"BACKFAT.", b.boars.f32(r, animal::Backfat)},
@@ -194,7 +195,7 @@ std::string compareSheet(const std::vector<std::string>& texts, const Boars& b, 
   };
   for (const auto& [label, value] : numbers) {
     const std::string* shown = sheetValue(texts, label);
-    if (!shown || !ShowsNumber(*shown, value))
+    if (!shown || !Shows(*shown, value))
       return "sheet of " + b.id(r) + ": \"" + label + "\" shows \"" + (shown ? *shown : "nothing") + "\"";
   }
   const std::pair<const char*, std::string> words[] = {
@@ -211,12 +212,11 @@ std::string compareSheet(const std::vector<std::string>& texts, const Boars& b, 
 void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   // The QUERY dialog's EXECUTE, and the plain list for kind "0".
   for (const BoarListQuery& q : boarQueries()) {
-    const QueryKind* kind = BoarQueryLanguage().byCode(q.code);
     Operation op;
-    op.name = std::string("boar list query ") + q.code + " " + (kind ? kind->caption : "all in the herd");
+    op.name = std::string("boar list query ") + q.code + " " + (*q.caption ? q.caption : "all in the herd");
     op.reads = {Whole(farm.boars)};
-    if (BoarQuery(q.code, q.criterion).needsLitters()) op.reads = {Whole(farm.boars), Whole(farm.sows), Whole(farm.litters)};
-    const std::string code = q.code, criterion = q.criterion, caption = kind ? kind->caption : "";
+    if (q.litters) op.reads = {Whole(farm.boars), Whole(farm.sows), Whole(farm.litters)};
+    const std::string code = q.code, criterion = q.criterion, caption = q.caption;
     op.before = [=] {
       boarList();
       QueryArgs = {"", code, criterion, caption};
@@ -270,32 +270,60 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     ops.push_back(op);
   }
   {
-    // CHAN BOAR ID's ACCEPT for the first boar: his record, his litters and
-    // the sows bred to him; the old ID is given back after each run.
+    // The boar card's CHAN BOAR ID, then ACCEPT of the new ID for the first
+    // boar: the three files read once each, then through a write set the ID
+    // written into his record, his litters and the sows bred to him. The
+    // farm is put back after each run.
     Operation op;
     op.name = "boar ID changed across the three files";
-    op.reads = {Whole(farm.boars), Whole(farm.litters), Whole(farm.sows), Records(farm.boars), Records(farm.litters),
-                Records(farm.sows)};
-    const auto naming = [&farm](const std::string& id) {
-      const Stored boars(farm.boars, boar::Length), litters(farm.litters, litter::Length), sows(farm.sows, sow::Length);
-      long n = 0;
-      for (long r = 1; r <= boars.count(); ++r) n += boars.trimmed(r, animal::Id, 8) == id;
-      for (long r = 1; r <= litters.count(); ++r) n += litters.trimmed(r, litter::Boar, 8) == id;
-      for (long r = 1; r <= sows.count(); ++r) n += sows.trimmed(r, sow::Boar, 8) == id;
-      return n;
+    op.boxes = {"CHANGE  BOAR ID."};
+    auto card = std::make_shared<std::unique_ptr<HogBoar3>>();
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.boars, farm.litters, farm.sows});
+    const Stored boars(farm.boars, boar::Length), litters(farm.litters, litter::Length), sows(farm.sows, sow::Length);
+    const std::string id = boars.trimmed(1, animal::Id, 8);
+    std::vector<long> hisLitters, hisSows;
+    for (long n = 1; n <= litters.count(); ++n)
+      if (litters.trimmed(n, litter::Boar, 8) == id) hisLitters.push_back(n);
+    for (long r = 1; r <= sows.count(); ++r)
+      if (sows.trimmed(r, sow::Boar, 8) == id) hisSows.push_back(r);
+    op.reads = {Whole(farm.boars),       Whole(farm.litters),   Whole(farm.sows),
+                Records(farm.boars, 1), Records(farm.litters, 1), Records(farm.sows, 1)};
+    op.before = [card] {
+      SelectedBoarRecs = {0, 1};
+      SelectedCount = 1;
+      *card = std::make_unique<HogBoar3>();
+      (*card)->Load();
+      (*card)->ChanId_Click();
+      (*card)->BoarBox(1)->SetText("RENAMED");
     };
-    op.run = [] { g_sink = g_sink + RenameBoar(1, "B01", "RENAMED").renamed; };
-    op.after = [] { RenameBoar(1, "RENAMED", "B01"); };
-    op.check = [naming](std::string& result) {
-      const long before = naming("B01");
-      const bool renamed = RenameBoar(1, "B01", "RENAMED").renamed;
-      const long moved = naming("RENAMED"), left = naming("B01");
-      RenameBoar(1, "RENAMED", "B01");
-      const long back = naming("B01");
-      result = std::to_string(moved);
-      if (!renamed || moved != before || left != 0 || back != before || before < 100)
-        return "renamed " + std::to_string(moved) + " of " + std::to_string(before) + ", " + std::to_string(left) +
-               " left, " + std::to_string(back) + " back";
+    op.run = [card] { (*card)->AcceptId_Click(); };
+    op.after = [card, kept] {
+      card->reset();
+      kept->putBack();
+    };
+    op.check = [&farm, card, kept, hisLitters, hisSows, before = op.before](std::string& result) {
+      before();
+      (*card)->AcceptId_Click();
+      result = std::to_string(1 + hisLitters.size() + hisSows.size());
+      if (hisLitters.empty() || hisSows.empty()) return std::string("the boar sired no litter or was bred to no sow");
+      const struct {
+        const std::string& path;
+        int length, idAt;
+        std::vector<long> records;
+        const char* what;
+      } files[] = {{farm.boars, boar::Length, animal::Id, {1}, "boar"},
+                   {farm.litters, litter::Length, litter::Boar, hisLitters, "litter"},
+                   {farm.sows, sow::Length, sow::Boar, hisSows, "sow"}};
+      for (const auto& f : files) {
+        const Stored was(kept->bytes(f.path), f.length), is(f.path, f.length);
+        if (std::string d = CompareNumbers(ChangedRecords(was, is), f.records, std::string(f.what) + " record written");
+            !d.empty())
+          return d;
+        for (long n : f.records)
+          if (std::string d = RecordBytes(was.record(n)).text(f.idAt, 8, "RENAMED").differs(is.record(n), f.what);
+              !d.empty())
+            return d;
+      }
       return std::string();
     };
     ops.push_back(op);
@@ -327,10 +355,10 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         const long r = active[k].second;
         const int row = static_cast<int>(k) + 1;
         const std::vector<double> f = b.figures(r);
-        const double cells[] = {static_cast<double>(b.sire(r).herdLitters), b.rate(r), f[0], f[1], f[2], f[3]};
+        const Figure cells[] = {Count(b.sire(r).herdLitters), b.rate(r), f[0], f[1], f[2], f[3]};
         if (TrimmedText(g.TextMatrix(row, 0)) != active[k].first) return "grid row " + std::to_string(row) + " holds " + g.TextMatrix(row, 0);
         for (int c = 0; c < 6; ++c)
-          if (!ShowsNumber(g.TextMatrix(row, c + 1), cells[c]))
+          if (!Shows(g.TextMatrix(row, c + 1), cells[c]))
             return "grid row " + std::to_string(row) + " (" + active[k].first + "), column " + std::to_string(c + 2) +
                    " shows " + g.TextMatrix(row, c + 1);
       }

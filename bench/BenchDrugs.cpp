@@ -12,11 +12,6 @@
 
 namespace {
 
-constexpr long kDeletedDrug = 30000;
-constexpr long kFreedBatch = 20000;
-constexpr long kDeletedMedicatedBatch = 15005;  // deleted after its doses: they stay in the year's file
-constexpr size_t kDoses = 8420;
-constexpr long kDosedDrugs = 400;  // the doses are of drugs D1 to D400
 
 const char* const kNames[] = {"PENICILLIN G", "OXYTETRACYCLINE", "IVERMECTIN", "PARVO LEPTO VAC", "IRON DEXTRAN",
                               "TYLOSIN", "LINCOMYCIN", "E COLI BACTERIN"};
@@ -35,7 +30,7 @@ std::vector<std::string> groupKeys(const BenchHerd& herd, const std::string& sta
   return keys;
 }
 
-// A dose of drug `code` (1 to kDosedDrugs) on `date`.
+// A dose of drug `code` (1 to the farm's dosed drugs) on `date`.
 MedicationRecord dose(const BenchDrugs& drugs, long code, const std::string& date, size_t k) {
   const DrugRecord& d = drugs.drugs[static_cast<size_t>(code - 1)];
   MedicationRecord m;
@@ -52,13 +47,13 @@ MedicationRecord dose(const BenchDrugs& drugs, long code, const std::string& dat
 
 }  // namespace
 
-BenchDrugs MakeBenchDrugs() {
+BenchDrugs MakeBenchDrugs(const FarmSize& size) {
   BenchDrugs out;
   const char* const types[] = {"V", "F", "W"};
   const char* const units[] = {"M", "L", "O"};
-  for (long n = 1; n <= records::kMaxRecordNumber; ++n) {
+  for (long n = 1; n <= size.drugRecords; ++n) {
     DrugRecord d;
-    if (n != kDeletedDrug) {
+    if (n != size.deletedDrug) {
       const size_t kind = static_cast<size_t>(n % 3);
       d.DrugName = kNames[n % 8];
       d.DrugCode = codeOf(n);
@@ -77,20 +72,22 @@ BenchDrugs MakeBenchDrugs() {
     }
     out.drugs.push_back(d);
   }
-  out.freeDrug = kDeletedDrug;
+  out.freeDrug = size.deletedDrug;
   return out;
 }
 
-BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year) {
+BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year, size_t doseCount) {
   BenchYear out;
   out.year = std::to_string(year);
   const long first = *DayNumber("01/01/" + out.year), days = *DayNumber("12/31/" + out.year) - first + 1;
   const std::vector<std::string> keys[3] = {groupKeys(herd, "N", year), groupKeys(herd, "G", year),
                                             groupKeys(herd, "F", year)};
+  const FarmSize& size = herd.size;
+  const long dosed = size.dosedDrugs;
   std::vector<MedicationRecord> doses;
-  for (long n = 1; n <= records::kMaxRecordNumber; ++n) {
+  for (long n = 1; n <= size.batchRecords; ++n) {
     FeedBatchRecord b;
-    if (n != kFreedBatch) {
+    if (n != size.freedBatch) {
       const size_t type = static_cast<size_t>(n % 5);
       const bool medicated = n % 12 == 5;
       b.FeedType = std::string(1, "NGFEL"[type]);
@@ -106,18 +103,18 @@ BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year
       b.TotalCost = records::Currency::fromDouble(static_cast<double>(n % 400) + 0.5);
       if (medicated) {  // its doses, the day it was ground
         const size_t k = doses.size();
-        doses.push_back(dose(drugs, 1 + (n * 37) % kDosedDrugs, b.DateGround, k));
+        doses.push_back(dose(drugs, 1 + (n * 37) % dosed, b.DateGround, k));
         doses.back().BatchId = BatchNumberOf(n);
         if (n % 48 == 5) {
-          doses.push_back(dose(drugs, 1 + (n * 53) % kDosedDrugs, b.DateGround, k + 1));
+          doses.push_back(dose(drugs, 1 + (n * 53) % dosed, b.DateGround, k + 1));
           doses.back().BatchId = BatchNumberOf(n);
         }
       }
     }
-    if (n == kDeletedMedicatedBatch) b = FeedBatchRecord{};
+    if (n == size.deletedMedicatedBatch) b = FeedBatchRecord{};
     out.batches.push_back(b);
   }
-  out.freeBatch = kFreedBatch;
+  out.freeBatch = size.freedBatch;
 
   // The rest of the file: the sows and boars in the herd and the year's
   // groups, in turn.
@@ -129,8 +126,8 @@ BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year
   const std::string yy = std::to_string(year % 100 + 100).substr(1);
   for (const GroupRecord& g : herd.groups)
     if (g.GroupId.size() == 6 && g.GroupId.substr(4, 2) == yy && g.SubGroup == 0) groups.push_back(g.GroupId);
-  for (size_t k = doses.size(); k < kDoses; ++k) {
-    MedicationRecord m = dose(drugs, 1 + static_cast<long>(k * 37) % kDosedDrugs,
+  for (size_t k = doses.size(); k < (doseCount ? doseCount : size.doses); ++k) {
+    MedicationRecord m = dose(drugs, 1 + static_cast<long>(k * 37) % dosed,
                               DateOfDay(first + static_cast<long>(k * 7) % days), k);
     if (k % 12 == 0) m.GroupId = groups[k / 12 % groups.size()];
     else if (k % 15 == 1) m.BoarId = boars[k % boars.size()];

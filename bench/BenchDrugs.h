@@ -1,6 +1,7 @@
 #pragma once
-// A drug inventory and the files of a year at the limits of their formats,
-// the same at every run: DRUG.LST filled to record 32767 (one drug deleted:
+// A drug inventory and the files of a year at the limits of their formats
+// (or smaller, as the farm's size says), the same at every run: DRUG.LST
+// filled to record 32767 (one drug deleted:
 // its record is free, so the next new drug takes it); a year's feed batch
 // file filled to record 32767, the five feed types in turn, every twelfth
 // batch medicated whatever its type, two records freed by a delete (the
@@ -21,7 +22,7 @@ struct BenchDrugs {
   long freeDrug = 0;  // the deleted drug's record
 };
 
-BenchDrugs MakeBenchDrugs();
+BenchDrugs MakeBenchDrugs(const FarmSize& size);
 
 struct BenchYear {
   std::string year;  // four digits
@@ -30,7 +31,9 @@ struct BenchYear {
   long freeBatch = 0;  // the deleted batch's record
 };
 
-BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year);
+// The files of `year`; the medication file holds `doses` (none said: the
+// farm's size says).
+BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year, size_t doses = 0);
 
 // Writes DRUG.LST into `folder` (ending in "/").
 bool WriteBenchDrugs(const BenchDrugs& drugs, const std::string& folder);

@@ -1,19 +1,19 @@
-// The year's feed batches (the nursery list, its printout, the next new
-// batch) and the group and herd feed conversion.
+// The year's feed batches (the nursery list, its printout, a new batch) and
+// the group and herd feed conversion.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
 #include "bench/BenchOps.h"
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
-#include "feed/FeedBatchFile.h"
 #include "feed/GroupFeedConversion.h"
+#include "feed/HogFeed2.h"
 #include "feed/HogFeed3.h"
 #include "feed/HogFeed4.h"
 #include "feed/HogFeed7.h"
-#include "medication/MedicationFiles.h"
 
 namespace {
 
@@ -69,15 +69,18 @@ LineExpect batchLine(const Stored& b, long n, const std::map<std::string, Dosed>
   cost = b.money(n, batch::Cost) + d.cost;
   const double tons = pounds / 2000;
   const int group = printed ? 12 : 13;
-  return LineExpect(88)
-      .text(2, 6, b.trimmed(n, batch::Number, 6), Align::Right)
+  LineExpect line(88);
+  line.text(2, 6, b.trimmed(n, batch::Number, 6), Align::Right)
       .text(group, 3, b.trimmed(n, batch::Group, 3), Align::Right)
       .text(group + 6, 10, b.date(n, batch::Date), Align::Right)
-      .number(33, 5, tons, Align::Right)
-      .number(40, 10, pounds, Align::Right)
-      .number(53, 9, tons ? cost / tons : 0, Align::Right)
-      .number(66, 7, pounds ? cost / pounds : 0, Align::Right)
-      .number(77, 10, cost, Align::Right);
+      .number(33, 5, tons, Align::Right, 3);
+  // The list's pounds are whole; the printout's add the doses' pounds
+  // unrounded and show them to the nearest pound.
+  if (printed) line.number(40, 10, pounds, Align::Right, 0);
+  else line.count(40, 10, std::llround(pounds), Align::Right);
+  return line.number(53, 9, tons ? cost / tons : 0, Align::Right, 2)
+      .number(66, 7, pounds ? cost / pounds : 0, Align::Right, 2)
+      .number(77, 10, cost, Align::Right, 2);
 }
 
 std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, double& pounds, double& cost) {
@@ -95,8 +98,10 @@ std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, double
   return out;
 }
 
-// A figure read from its text against the bench's, within a millionth of it
-// (the program sums costs in single precision) or a unit of its last digit.
+// A total the program adds up in Single precision, read from its text
+// against the bench's sum in double: the Single sum of thousands of figures
+// drifts by more than the last digit shown, so the two agree within a
+// hundred-thousandth (or a unit of the last digit).
 bool showsNear(const std::string& shown, double value) {
   double read = 0, unit = 1;
   if (!ReadShownNumber(shown, read, unit)) return false;
@@ -125,7 +130,8 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       const std::vector<LineExpect> expected = nurseryLines(farm, false, pounds, cost);
       result = std::to_string(g_batches->Lines().size());
       MadeTexts(g_batches->Lines());
-      if (!ShowsNumber(g_batches->GTLbs->Caption(), pounds)) return "grand total pounds " + g_batches->GTLbs->Caption();
+      if (!ShowsCount(g_batches->GTLbs->Caption(), std::llround(pounds)))
+        return "grand total pounds " + g_batches->GTLbs->Caption();
       if (!showsNear(g_batches->GTCost->Caption(), cost)) return "grand total cost " + g_batches->GTCost->Caption();
       return CompareLines(g_batches->Lines(), expected, "listed batch");
     };
@@ -164,7 +170,7 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
           if (t.rfind(label, 0) == 0) return t.substr(t.find('>') + 2);
         return std::string("(no line)");
       };
-      if (!ShowsNumber(figure("TOTAL BATCH(s)."), static_cast<double>(expected.size())))
+      if (!ShowsCount(figure("TOTAL BATCH(s)."), static_cast<long long>(expected.size())))
         return "summary: " + figure("TOTAL BATCH(s).") + " batches";
       if (!showsNear(figure("TOTAL FEED in POUND(s)."), pounds)) return "summary: " + figure("TOTAL FEED in POUND(s).") + " lb";
       if (!showsNear(figure("TOTAL COST."), cost)) return "summary: cost " + figure("TOTAL COST.");
@@ -173,31 +179,101 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
     ops.push_back(op);
   }
   {
-    // INPUT's first step: the slot of the new batch.
+    // INPUT of the nursery batch list: the year's batches and doses read for
+    // the new batch's record (the first free one whose number no dose
+    // names), the question answered, the record reserved through a write
+    // set; in the entry window, which reads
+    // FEED.LST for its ingredient lists, the batch typed and ACCEPT: FEED.LST
+    // and the reserved record read, then through a write set the batch
+    // written and the two ingredients' inventories drawn; the list filled
+    // again, twice: as the list window is activated again when the entry
+    // closes, and by INPUT itself after it.
     Operation op;
-    op.name = "next new feed batch record";
-    op.reads = {Whole(farm.batches), Whole(farm.doses)};
-    const auto find = [] {
+    op.name = "new feed batch INPUT, typed and ACCEPT, nursery 2024";
+    op.boxes = {"NEW   FEED   BATCH"};
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.batches, farm.ingredients});
+    // Two ingredients with enough on hand.
+    std::vector<long> drawn;
+    {
+      const Stored s(farm.ingredients, ingredient::Length);
+      for (long r = 1; r <= s.count() && drawn.size() < 2; ++r)
+        if (!s.blank(r, ingredient::Code, 6) && s.i32(r, ingredient::Current) >= 1000) drawn.push_back(r);
+    }
+    const int amounts[] = {300, 200};
+    op.reads = {Whole(farm.batches, 3), Whole(farm.doses, 3), Whole(farm.ingredients, 2),
+                Records(farm.batches, 3, 1, batch::Length),
+                Records(farm.ingredients, 1)};
+    std::vector<std::string> codes;
+    {
+      const Stored s(farm.ingredients, ingredient::Length);
+      for (long r : drawn) codes.push_back(s.trimmed(r, ingredient::Code, 6));
+    }
+    op.windows = {{"HogFeed2", [codes, amounts](platform::Form& form) {
+                     auto& w = dynamic_cast<HogFeed2&>(form);
+                     w.FeedDate->SetText("11/10/2024");
+                     w.GroupId->SetText("101");
+                     for (size_t k = 0; k < codes.size(); ++k) {
+                       w.FeedPick[static_cast<int>(k)]->SetText(codes[k]);
+                       w.FeedAmt[static_cast<int>(k)]->SetText(std::to_string(amounts[k]));
+                     }
+                     w.Accept_Click();
+                   }}};
+    const auto open = [] {
       nurseryOf2024();
-      FeedBatchFile batches;
-      MedicationFile meds;
-      if (!ReadFeedBatchFile(batches, nullptr) || !ReadMedFile(meds, nullptr)) return 0L;
-      return FindNewBatchSlot(batches, BatchMedications(meds)).record;
+      g_batches = std::make_unique<HogFeed4>();
+      g_batches->Show();
     };
-    op.run = [find] { g_sink = g_sink + find(); };
-    op.check = [&farm, find](std::string& result) {
-      const long found = find();
-      const Stored b(farm.batches, batch::Length);
+    op.before = open;
+    op.run = [] { g_batches->FeedMenu_Click(HogFeed4::Input); };
+    op.after = [kept] { kept->putBack(); };
+    op.check = [&farm, open, kept, drawn, codes, amounts](std::string& result) {
+      if (drawn.size() < 2) return std::string("no two ingredients to draw");
+      open();
+      g_batches->FeedMenu_Click(HogFeed4::Input);
+      const Stored batchesWere(kept->bytes(farm.batches), batch::Length), batchesAre(farm.batches, batch::Length);
+      const Stored feedsWere(kept->bytes(farm.ingredients), ingredient::Length);
+      const Stored feedsAre(farm.ingredients, ingredient::Length);
+      // The first free record whose number no dose of the year names.
       const std::map<std::string, Dosed> doses = dosedBatches(farm.doses);
-      long first = 0;
-      for (long n = 1; n <= b.count() && !first; ++n) {
+      long slot = 0;
+      for (long n = 1; n <= batchesWere.count() && !slot; ++n) {
         const std::string number = std::to_string(100000 + n).substr(1);
-        if (b.blank(n, batch::Type, 1) && b.blank(n, batch::Number, 6) && !doses.count(number) && !doses.count("M" + number))
-          first = n;
+        if (batchesWere.blank(n, batch::Type, 1) && batchesWere.blank(n, batch::Number, 6) && !doses.count(number) &&
+            !doses.count("M" + number))
+          slot = n;
       }
-      result = std::to_string(found);
-      return found == first && first == farm.year->freeBatch ? std::string()
-                                                             : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+      result = std::to_string(slot);
+      if (!slot) return std::string("no free batch record");
+      if (std::string d = CompareNumbers(ChangedRecords(batchesWere, batchesAre), {slot}, "batch record written"); !d.empty())
+        return d;
+      if (std::string d = CompareNumbers(ChangedRecords(feedsWere, feedsAre), drawn, "ingredient written"); !d.empty())
+        return d;
+      double cost = 0;
+      for (size_t k = 0; k < drawn.size(); ++k) {
+        cost += feedsWere.money(drawn[k], ingredient::Unit) * amounts[k];
+        if (std::string d = RecordBytes(feedsWere.record(drawn[k]))
+                                .i32(ingredient::Current, feedsWere.i32(drawn[k], ingredient::Current) - amounts[k])
+                                .differs(feedsAre.record(drawn[k]), "ingredient " + codes[k]);
+            !d.empty())
+          return d;
+      }
+      // The cost: each row's pounds at the unit cost, summed by the program
+      // in Singles, so its last places may differ from the bench's.
+      const int64_t stored = batchesAre.moneyRaw(slot, batch::Cost), expected = std::llround(cost * 10000);
+      if (std::llabs(stored - expected) > std::max<int64_t>(1, expected / 100000))
+        return "the batch's cost is " + std::to_string(stored) + " ten-thousandths, expected " + std::to_string(expected);
+      RecordBytes batchBytes(batch::Length);
+      batchBytes.text(batch::Type, 1, "N")
+          .text(batch::Number, 6, std::to_string(100000 + slot).substr(1))
+          .text(batch::Group, 3, "101")
+          .text(batch::Date, 10, "11/10/2024")
+          .i32(batch::Pounds, amounts[0] + amounts[1])
+          .money(batch::Cost, stored);
+      for (int k = 0; k < 8; ++k) batchBytes.text(batch::Rows + k * batch::RowLength, 6, "");
+      for (size_t k = 0; k < drawn.size(); ++k)
+        batchBytes.text(batch::Rows + static_cast<int>(k) * batch::RowLength, 6, codes[k])
+            .i32(batch::Rows + static_cast<int>(k) * batch::RowLength + 6, amounts[k]);
+      return batchBytes.differs(batchesAre.record(slot), "the new batch");
     };
     ops.push_back(op);
   }
@@ -247,9 +323,9 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       }
       const HogFeed3& w = *g_groupConversion;
       result = w.LbPork->Caption();
-      if (!ShowsNumber(w.TotPig->Caption(), static_cast<double>(pigs))) return "pigs " + w.TotPig->Caption() + ", expected " + std::to_string(pigs);
-      if (!ShowsNumber(w.LbPork->Caption(), std::nearbyint(out - in))) return "pork " + w.LbPork->Caption() + ", expected " + std::to_string(out - in);
-      if (!ShowsNumber(w.LbFeed->Caption(), feed)) return "feed " + w.LbFeed->Caption() + ", expected " + std::to_string(feed);
+      if (!ShowsCount(w.TotPig->Caption(), pigs)) return "pigs " + w.TotPig->Caption() + ", expected " + std::to_string(pigs);
+      if (!ShowsNumber(w.LbPork->Caption(), out - in, 0)) return "pork " + w.LbPork->Caption() + ", expected " + std::to_string(out - in);
+      if (!ShowsCount(w.LbFeed->Caption(), std::llround(feed))) return "feed " + w.LbFeed->Caption() + ", expected " + std::to_string(feed);
       if (!showsNear(w.TotFeedCost->Caption(), cost)) return "cost " + w.TotFeedCost->Caption() + ", expected " + std::to_string(cost);
       return feed > 0 && out > in ? std::string() : std::string("no feed or no pork");
     };
@@ -294,10 +370,10 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       }
       const auto& shown = g_herdConversion->Results;
       result = shown[7]->Caption();
-      if (!ShowsNumber(shown[0]->Caption(), static_cast<double>(market))) return "market hogs " + shown[0]->Caption();
-      if (!ShowsNumber(shown[1]->Caption(), static_cast<double>(feeder))) return "feeder pigs " + shown[1]->Caption();
+      if (!ShowsCount(shown[0]->Caption(), market)) return "market hogs " + shown[0]->Caption();
+      if (!ShowsCount(shown[1]->Caption(), feeder)) return "feeder pigs " + shown[1]->Caption();
       if (!showsNear(shown[2]->Caption(), marketWeight)) return "market weight " + shown[2]->Caption();
-      if (!ShowsNumber(shown[7]->Caption(), feed)) return "feed " + shown[7]->Caption() + ", expected " + std::to_string(feed);
+      if (!ShowsCount(shown[7]->Caption(), std::llround(feed))) return "feed " + shown[7]->Caption() + ", expected " + std::to_string(feed);
       if (!showsNear(shown[9]->Caption(), cost)) return "feed cost " + shown[9]->Caption() + ", expected " + std::to_string(cost);
       return market > 0 ? std::string() : std::string("no market hogs");
     };

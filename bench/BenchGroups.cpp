@@ -1,15 +1,17 @@
 // The piglet groups of a group year: the group list of each stage and its
-// printout, the market hog sales list, its listing and kill sheet, and the
-// free records a new group and a sale take.
+// printout, a new group's pigs in, a sale's pigs out, the market hog sales
+// list, its listing and kill sheet.
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "bench/BenchOps.h"
 #include "common/HogGlobals.h"
-#include "groups/GroupFiles.h"
-#include "groups/GroupMoves.h"
 #include "groups/HogPig1.h"
+#include "groups/HogPig2.h"
+#include "groups/HogPig3.h"
 #include "groups/HogSale1.h"
 
 namespace {
@@ -80,11 +82,15 @@ Figures figuresOf(const GroupFiles& f, long n) {
     lot(pigs, f.sales.f32(r, sale::Weight), f.sales.date(r, sale::Date));
   }
   const int pigsIn = f.groups.i16(n, group::PigsIn);
+  // The gain is the average weight out as the line shows it (a Single to
+  // two places) less the weight in, and the daily gain the gain as shown
+  // over the days.
+  const auto shown = [](double v) { return SingleShown(v, 2); };
   if (out.pigsOut) out.averageOut = pounds / out.pigsOut;
   if (f.groups.i16(n, group::DeathLoss) != 0 && pigsIn != 0) out.deathLoss = (pigsIn - out.pigsOut) * 100.0 / pigsIn;
-  if (out.pigsOut) out.gained = out.averageOut - f.groups.f32(n, group::WeightIn);
+  if (out.pigsOut) out.gained = shown(out.averageOut) - f.groups.f32(n, group::WeightIn);
   if (out.pigDays && out.pigsOut) out.averageDays = out.pigDays / out.pigsOut;
-  if (out.averageDays) out.dailyGain = out.gained / out.averageDays;
+  if (out.averageDays) out.dailyGain = shown(out.gained) / out.averageDays;
   return out;
 }
 
@@ -99,19 +105,21 @@ std::string compareGroupList(const BenchFarm& farm, int stage) {
     records.push_back(n);
     const std::string date = f.groups.date(n, group::DateIn);
     LineExpect line(90);
+    // The weight in is a Single's digits cut to its column; the figures are
+    // written to two places, cut where wider.
     line.text(2, 3, f.id(n).substr(0, 3))
         .text(10, 3, cut(f.groups.i16(n, group::PigsIn), 3))
-        .number(21, 5, f.groups.f32(n, group::WeightIn))
+        .number(21, 5, f.groups.f32(n, group::WeightIn), Align::Left, kCut)
         .text(64, 10, date.substr(0, 6) + date.substr(8, 2));
     if (f.groups.i16(n, group::YearEnd) == -1) {
       line.text(27, 35, "USED to EDIT END of YEAR ADJUSTMENT");
     } else {
       const Figures x = figuresOf(f, n);
       line.text(15, 3, cut(x.pigsOut, 3))
-          .number(27, 5, x.averageOut)
-          .number(35, 4, x.deathLoss)
-          .number(44, 5, x.gained)
-          .number(55, 4, x.dailyGain)
+          .number(27, 5, x.averageOut, Align::Left, 2)
+          .number(35, 4, x.deathLoss, Align::Left, 2)
+          .number(44, 5, x.gained, Align::Left, 2)
+          .number(55, 4, x.dailyGain, Align::Left, 2)
           .text(74, 5, cut(x.pigDays, 5))
           .text(82, 5, cut(x.averageDays, 5));
     }
@@ -132,11 +140,11 @@ std::vector<LineExpect> groupPrintLines(const BenchFarm& farm, int stage) {
                            .text(3, 3, f.id(n).substr(0, 3))
                            .text(9, 3, cut(f.groups.i16(n, group::PigsIn), 3))
                            .text(15, 3, cut(x.pigsOut, 3))
-                           .number(21, 5, f.groups.f32(n, group::WeightIn))
-                           .number(28, 5, x.averageOut)
-                           .number(35, 4, x.deathLoss)
-                           .number(43, 5, x.gained)
-                           .number(53, 4, x.dailyGain)
+                           .number(21, 5, f.groups.f32(n, group::WeightIn), Align::Left, 2)
+                           .number(28, 5, x.averageOut, Align::Left, 2)
+                           .number(35, 4, x.deathLoss, Align::Left, 2)
+                           .number(43, 5, x.gained, Align::Left, 2)
+                           .number(53, 4, x.dailyGain, Align::Left, 2)
                            .text(64, 7, f.groups.date(n, group::DateIn).substr(0, 5))
                            .text(71, 4, cut(x.pigDays, 4))
                            .text(78, 5, cut(x.averageDays, 5)));
@@ -151,10 +159,11 @@ bool saleOfYear(const Stored& s, long r) {
   return !TrimmedText(id).empty() && id.substr(4, 2) == kYear;
 }
 
-// A row's figures from the column where its line writes them.
+// A row's figures from the column where its line writes them, each to two
+// places (cut where wider than its column).
 LineExpect& killFigures(LineExpect& line, const Stored& s, long r, const int (&cols)[5], const int (&widths)[5]) {
   const int fields[] = {sale::Backfat, sale::Lean, sale::FatFree, sale::Carcass, sale::Premium};
-  for (int k = 0; k < 5; ++k) line.number(cols[k], widths[k], s.f32(r, fields[k]));
+  for (int k = 0; k < 5; ++k) line.number(cols[k], widths[k], s.f32(r, fields[k]), Align::Left, 2);
   return line;
 }
 
@@ -171,15 +180,15 @@ std::vector<LineExpect> salesListLines(const Stored& s, std::vector<long>& recor
     line.text(3, 3, s.text(r, sale::Id, 3))
         .text(9, 5, s.date(r, sale::Date).substr(0, 5))
         .text(16, 3, cut(giltsOnly ? gilts : pigs, 3))
-        .number(22, 5, s.f32(r, sale::Weight));
+        .number(22, 5, s.f32(r, sale::Weight), Align::Left, 2);
     if (giltsOnly) {
       line.text(35, 56, "* * * A L L   G I L T S  ! * * * ");
     } else if (adjust) {
       line.text(30, 61, "USED to EDIT END of YEAR ADJUSTMENT");
     } else {
       const float weight = s.f32(r, sale::Weight), price = s.f32(r, sale::Price);
-      line.number(28, 7, price, Align::Right)
-          .number(36, 8, pigs && weight && price ? static_cast<double>(weight * price) : 0.0, Align::Right);
+      line.number(28, 7, price, Align::Right, 2)
+          .number(36, 8, pigs && weight && price ? static_cast<double>(weight * price) : 0.0, Align::Right, 2);
       killFigures(line, s, r, {47, 54, 63, 73, 83}, {4, 5, 5, 5, 5});
     }
     records.push_back(r);
@@ -249,49 +258,126 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     ops.push_back(op);
   }
   {
-    // PIGS IN's new group ID: the record it reserves.
+    // PIGS IN of the nursery group list: the new ID typed, its record
+    // reserved in the first free record of GROUP.DAT; in the entry window
+    // the pigs typed and ACCEPT, which writes them into it; the list filled
+    // again. GROUP.DAT is read for the ID, again at ACCEPT, and with
+    // SALES.DAT for the list.
     Operation op;
-    op.name = "next free group record";
-    op.reads = {Whole(farm.groups)};
-    const auto find = [] {
-      GroupBook book;
-      book.readGroups("GROUP  ID  ERROR");
-      return FreeGroupRecord(book);
+    op.name = "new group PIGS IN, its ID and pigs typed";
+    op.reads = {Whole(farm.groups, 3), Whole(farm.sales), Records(farm.groups, 2)};
+    op.typed = {{"E N T E R   G R O U P   I D.", "999"}};
+    op.windows = {{"HogPig2", [](platform::Form& form) {
+                     auto& w = dynamic_cast<HogPig2&>(form);
+                     w.DateIn->SetText("03/06/2023");
+                     w.PigIn->SetText("250");
+                     w.WtIn->SetText("12.5");
+                     w.Accept_Click();
+                   }}};
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.groups});
+    const auto open = [] {
+      PigletMenuChoice = 0;
+      GroupYear = kYear;
+      g_groups = std::make_unique<HogPig1>();
+      g_groups->Load();
     };
-    op.run = [find] { g_sink = g_sink + find(); };
-    op.check = [&farm, find](std::string& result) {
-      const long found = find();
-      const Stored s(farm.groups, group::Length);
-      long first = 0;
-      for (long r = 1; r <= s.count() && !first; ++r)
-        if (s.blank(r, group::Id, 6)) first = r;
-      result = std::to_string(found);
-      return found == first && first == farm.herd->freeGroup ? std::string()
-                                                             : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    op.before = open;
+    op.run = [] { g_groups->PigMain_Click(HogPig1::PigsIn); };
+    op.after = [kept] { kept->putBack(); };
+    op.check = [&farm, open, kept](std::string& result) {
+      open();
+      g_groups->PigMain_Click(HogPig1::PigsIn);
+      const Stored was(kept->bytes(farm.groups), group::Length), is(farm.groups, group::Length);
+      long slot = FirstFree(was, [&was](long r) { return was.blank(r, group::Id, 6); });
+      if (!slot) slot = was.count() + 1;
+      result = std::to_string(slot);
+      const RecordBytes expected = RecordBytes(group::Length)
+                                       .text(group::Stage, 1, "N")
+                                       .text(group::Id, 6, std::string("999-") + kYear)
+                                       .i16(group::PigsIn, 250)
+                                       .f32(group::WeightIn, 12.5f)
+                                       .text(group::DateIn, 10, "03/06/2023");
+      if (std::string d = WroteOnly(was, is, slot, expected, "the new group"); !d.empty()) return d;
+      // The list shows it among the year's nursery groups.
+      std::vector<long> data;
+      ListRows(*g_groups->PigList, &data);
+      return std::find(data.begin(), data.end(), slot) != data.end() ? std::string()
+                                                                      : std::string("the list does not show it");
     };
     ops.push_back(op);
   }
   {
-    // PIGS OUT's plan: the free sales row of a sale, over the two files as a
-    // move out reads them.
+    // PIGS OUT's ACCEPT for a finisher group of 2024 that has sold nothing:
+    // pigs to sales. GROUP.DAT and SALES.DAT read; through a write set the
+    // sale written into the first free sales row and the group's record
+    // written back; the window
+    // closes and the list is filled again from both files.
     Operation op;
-    op.name = "next free sales row";
-    op.reads = {Whole(farm.groups), Whole(farm.sales)};
-    const auto find = [] {
-      GroupBook book;
-      book.read(kOutErrorTitle);
-      return FreeSalesRecord(book);
+    op.name = "finisher PIGS OUT ACCEPT of a sale, 2024";
+    op.reads = {Whole(farm.groups, 2), Whole(farm.sales, 2), Records(farm.groups, 1),
+                Records(farm.sales, 1)};
+    auto window = std::make_shared<std::unique_ptr<HogPig3>>();
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.groups, farm.sales});
+    long source = 0, freeRow = 0;
+    {
+      const GroupFiles f(farm);
+      std::set<std::string> sold;
+      for (long r = 1; r <= f.sales.count(); ++r) {
+        if (f.sales.blank(r, sale::Id, 6) && !freeRow) freeRow = r;
+        sold.insert(f.sales.text(r, sale::Id, 6) + "/" + std::to_string(f.sales.i16(r, sale::SubGroup)));
+      }
+      for (long n = 1; n <= f.groups.count() && !source; ++n)
+        if (f.stage(n) == 'F' && f.groups.text(n, group::Id, 6).substr(4, 2) == "24" &&
+            f.groups.i16(n, group::YearEnd) == 0 && f.groups.i16(n, group::DeathLoss) == 0 &&
+            f.groups.i16(n, group::PigsIn) >= 10 &&
+            !sold.count(f.groups.text(n, group::Id, 6) + "/" + std::to_string(f.groups.i16(n, group::SubGroup))))
+          source = n;
+    }
+    const auto type = [window, source] {
+      PigletMenuChoice = 2;
+      GroupYear = "24";
+      g_groups = std::make_unique<HogPig1>();
+      g_groups->Load();
+      SelectedGroupRecs = {0, source};
+      SelectedCount = 1;
+      *window = std::make_unique<HogPig3>();
+      HogPig3& w = **window;
+      w.Load();
+      w.Activate();
+      w.PigsOut->SetText("0");
+      w.PigsSale->SetText("10");
+      w.PriceLb->SetText("0.55");
+      w.PigWtOut->SetText("265.5");
+      w.DateOut->SetText("11/15/2024");
     };
-    op.run = [find] { g_sink = g_sink + find(); };
-    op.check = [&farm, find](std::string& result) {
-      const long found = find();
-      const Stored s(farm.sales, sale::Length);
-      long first = 0;
-      for (long r = 1; r <= s.count() && !first; ++r)
-        if (s.blank(r, sale::Id, 6)) first = r;
-      result = std::to_string(found);
-      return found == first && first == farm.herd->freeSale ? std::string()
-                                                            : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    op.before = type;
+    op.run = [window] {
+      (*window)->Accept_Click();
+      g_groups->FillGroupList();
+    };
+    op.after = [window, kept] {
+      window->reset();
+      kept->putBack();
+    };
+    op.check = [&farm, window, type, kept, source, freeRow](std::string& result) {
+      if (!source || !freeRow) return std::string("no finisher group to sell from, or no free sales row");
+      type();
+      (*window)->Accept_Click();
+      g_groups->FillGroupList();
+      const Stored groupsWere(kept->bytes(farm.groups), group::Length), groupsAre(farm.groups, group::Length);
+      const Stored salesWere(kept->bytes(farm.sales), sale::Length), salesAre(farm.sales, sale::Length);
+      result = std::to_string(freeRow);
+      if (std::string d = CompareNumbers(ChangedRecords(groupsWere, groupsAre), {}, "group record changed"); !d.empty())
+        return d;
+      const RecordBytes expected = RecordBytes(sale::Length)
+          .text(sale::Type, 1, "M")
+          .i16(sale::SubGroup, groupsWere.i16(source, group::SubGroup))
+          .text(sale::Id, 6, groupsWere.text(source, group::Id, 6))
+          .i16(sale::Pigs, 10)
+          .f32(sale::Weight, 265.5f)
+          .f32(sale::Price, 0.55f)
+          .text(sale::Date, 10, "11/15/2024");
+      return WroteOnly(salesWere, salesAre, freeRow, expected, "the sale");
     };
     ops.push_back(op);
   }
@@ -362,9 +448,9 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         line.text(3, 3, s.text(r, sale::Id, 3))
             .text(9, 5, s.date(r, sale::Date).substr(0, 5))
             .text(16, 3, cut(s.i16(r, sale::Pigs), 3))
-            .number(22, 5, weight)
-            .number(30, 5, price)
-            .number(38, 6, weight && price ? static_cast<double>(weight * price) : 0.0);
+            .number(22, 5, weight, Align::Left, 2)
+            .number(30, 5, price, Align::Left, 2)
+            .number(38, 6, weight && price ? static_cast<double>(weight * price) : 0.0, Align::Left, 2);
         killFigures(line, s, r, {48, 56, 64, 71, 80}, {4, 5, 5, 5, 5});
         expected.push_back(line);
       }
@@ -402,6 +488,8 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         for (int k = 0; k < 6; ++k) sum[static_cast<size_t>(k)] += s.f32(r, fields[k]);
         sum[6] += 1;
       }
+      // The summary averages the groups' figures as their lines show them (a
+      // Single to two places).
       const int cols[] = {12, 21, 46, 60, 32, 74}, widths[] = {4, 5, 6, 6, 5, 6};
       std::vector<LineExpect> expected;
       std::vector<double> totals(6, 0);
@@ -410,8 +498,9 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         LineExpect line(80);
         line.text(2, 6, id);
         for (int k = 0; k < 6; ++k) {
-          line.number(cols[k], widths[k], sum[static_cast<size_t>(k)] / sum[6]);
-          totals[static_cast<size_t>(k)] += sum[static_cast<size_t>(k)] / sum[6];
+          const double average = sum[static_cast<size_t>(k)] / sum[6];
+          line.number(cols[k], widths[k], average, Align::Left, 2);
+          totals[static_cast<size_t>(k)] += SingleShown(average, 2);
         }
         expected.push_back(line);
       }
@@ -430,7 +519,8 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       const int order[] = {0, 1, 4, 2, 3, 5};
       for (int k = 0; k < 6; ++k) {
         const auto it = std::find_if(summary.begin(), summary.end(), [&](const std::string& t) { return t.rfind(labels[k], 0) == 0; });
-        if (it == summary.end() || !ShowsNumber(it->substr(it->find('>') + 2), totals[static_cast<size_t>(order[k])] / ids.size()))
+        if (it == summary.end() ||
+            !ShowsNumber(it->substr(it->find('>') + 2), totals[static_cast<size_t>(order[k])] / ids.size(), 2))
           return std::string("summary line \"") + (it == summary.end() ? labels[k] : *it) + "\"";
       }
       return std::string();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "common/DateMath.h"
 #include "platform/FileSystem.h"
@@ -10,11 +11,6 @@
 
 namespace {
 
-constexpr int kSows = 4799;
-constexpr int kBoars = 64;
-constexpr size_t kBoarRecords = 32767;
-constexpr size_t kDeletedSow = 3600;  // index of the sow that was deleted
-constexpr long kDeletedIngredient = 30000;  // the record of the ingredient that was deleted
 
 // A small generator with a fixed sequence on every machine (splitmix64).
 class Seeded {
@@ -55,7 +51,6 @@ void notes(Seeded& rng, NotePad& pad, int percent) {
 
 // ---- Piglet groups ------------------------------------------------------
 
-constexpr int kFirstGroupYear = 1995;
 constexpr int kLastGroupYear = 2024;
 constexpr int kNurseryGroups = 52;  // a week's weaned pigs each
 constexpr int kDirectGrowers = 4;   // bought in as growers
@@ -68,6 +63,7 @@ std::string groupId(int key, int year) { return std::to_string(key) + "-" + twoD
 class GroupYard {
  public:
   GroupYard(BenchHerd& herd, Seeded& rng) : herd_(herd), rng_(rng) {}
+  bool full() const { return static_cast<long>(herd_.groups.size()) >= herd_.size.groupRecords; }
 
   long group(const std::string& stage, const std::string& id, int subGroup, int pigs, float weight, long entered) {
     GroupRecord g;
@@ -85,7 +81,7 @@ class GroupYard {
   // A sales row; false when the file is full.
   bool sale(const std::string& kind, const std::string& id, int subGroup, int pigs, int gilts, float weight,
             long when, bool yearEnd = false) {
-    if (static_cast<long>(herd_.sales.size()) >= records::kMaxRecordNumber) return false;
+    if (static_cast<long>(herd_.sales.size()) >= herd_.size.salesRecords) return false;
     SalesRecord s;
     s.SaleType = kind;
     s.YearEndAdjust = yearEnd ? -1 : 0;
@@ -182,7 +178,7 @@ class GroupYard {
 void MakeBenchGroups(BenchHerd& herd) {
   Seeded rng(20240602);
   GroupYard yard(herd, rng);
-  for (int year = kFirstGroupYear; year <= kLastGroupYear; ++year) {
+  for (int year = herd.size.firstGroupYear; year <= kLastGroupYear; ++year) {
     // Keys of even and odd years differ, so a group carried into the next
     // year never meets a group of that year's own.
     const int base = year % 2 ? 200 : 100;
@@ -203,16 +199,74 @@ void MakeBenchGroups(BenchHerd& herd) {
   gone = SalesRecord{};
   gone.SubGroup = kept.SubGroup;
   gone.GiltsSold = kept.GiltsSold;
+
+  // The earlier group years, two nursery groups a week, from the year before
+  // the first back until GROUP.DAT is full (its last group cut where the file
+  // ends). SALES.DAT is full, so none has a sales row, and none is carried
+  // into the next year. Their two-digit years stay clear of the years above.
+  Seeded older(20240603);
+  GroupYard past(herd, older);
+  for (int year = herd.size.firstGroupYear - 1; !past.full(); --year) {
+    if (year <= kLastGroupYear - 100) std::abort();  // its IDs would be those of a later year
+    const int base = year % 2 ? 200 : 100;
+    const long first = *DayNumber("01/03/" + std::to_string(year));
+    for (int week = 0; week < kNurseryGroups && !past.full(); ++week)
+      for (int barn = 0; barn < 2; ++barn) past.nursery(base + 52 * barn + week + 1, year, first + 7 * week + barn);
+  }
+  herd.groups.resize(static_cast<size_t>(herd.size.groupRecords));
 }
 
 }  // namespace
 
-BenchHerd MakeBenchHerd() {
+FarmSize FarmSize::full() {
+  FarmSize f;
+  f.sows = 4799;
+  f.deletedSow = 3600;
+  f.boars = 64;
+  f.boarRecords = f.litterRecords = f.ingredientRecords = records::kMaxRecordNumber;
+  f.deletedIngredient = 30000;
+  f.firstGroupYear = 1995;
+  f.groupRecords = f.salesRecords = records::kMaxRecordNumber;
+  f.drugRecords = records::kMaxRecordNumber;
+  f.deletedDrug = 30000;
+  f.batchRecords = records::kMaxRecordNumber;
+  f.freedBatch = 20000;
+  f.deletedMedicatedBatch = 15005;
+  f.doses = 8420;
+  f.dosedDrugs = 400;
+  return f;
+}
+
+FarmSize FarmSize::small() {
+  FarmSize f;
+  f.sows = 1200;
+  f.deletedSow = 900;
+  f.boars = 16;
+  f.boarRecords = 400;
+  f.litterRecords = 8000;
+  // Ingredient codes run from I00001: past I10000 some hold "I1".
+  f.ingredientRecords = 12000;
+  f.deletedIngredient = 11000;
+  f.firstGroupYear = 2015;
+  f.groupRecords = 3500;
+  f.salesRecords = 10000;
+  f.drugRecords = 6000;
+  f.deletedDrug = 5000;
+  f.batchRecords = 6000;
+  f.freedBatch = 4000;
+  f.deletedMedicatedBatch = 3005;  // a medicated batch: every twelfth from the fifth
+  f.doses = 3000;
+  f.dosedDrugs = 400;
+  return f;
+}
+
+BenchHerd MakeBenchHerd(const FarmSize& size) {
   Seeded rng(20240601);
   BenchHerd herd;
+  herd.size = size;
   const long firstDay = *DayNumber("01/01/2012");
   std::vector<std::string> boarIds;
-  for (int b = 1; b <= kBoars; ++b) {
+  for (int b = 1; b <= size.boars; ++b) {
     BoarRecord boar;
     boar.Id = "B" + std::string(b < 10 ? "0" : "") + std::to_string(b);
     boar.Breed = rng.pick(kBreeds);
@@ -230,9 +284,9 @@ BenchHerd MakeBenchHerd() {
     herd.boars.push_back(boar);
     boarIds.push_back(boar.Id);
   }
-  herd.boars.resize(kBoarRecords);  // BOAR.DAT to its last record number, the rest free
+  herd.boars.resize(static_cast<size_t>(size.boarRecords));  // BOAR.DAT to its last record, the rest free
 
-  for (size_t i = 0; i < kSows; ++i) {
+  for (size_t i = 0; i < static_cast<size_t>(size.sows); ++i) {
     SowRecord s;
     s.Breed = rng.pick(kBreeds);
     s.Id = s.Breed.substr(0, 1) + std::to_string(1000 + i);
@@ -248,8 +302,8 @@ BenchHerd MakeBenchHerd() {
     s.Location = "PEN" + std::to_string(rng.between(1, 40));
     const bool left = rng.chance(10);
 
-    const long room = records::kMaxRecordNumber - static_cast<long>(herd.litters.size());
-    int parities = i == kDeletedSow || rng.chance(85) ? kMaxParities : rng.between(0, kMaxParities - 1);
+    const long room = size.litterRecords - static_cast<long>(herd.litters.size());
+    int parities = i == size.deletedSow || rng.chance(85) ? kMaxParities : rng.between(0, kMaxParities - 1);
     parities = static_cast<int>(std::min<long>(parities, room));
     long last = entered;
     for (int k = 0; k < parities; ++k) {
@@ -290,7 +344,7 @@ BenchHerd MakeBenchHerd() {
     }
     notes(rng, s.NoteLine, 35);
 
-    if (i == kDeletedSow) {  // deleted: her record and her litters are free
+    if (i == size.deletedSow) {  // deleted: her record and her litters are free
       herd.freeSow = static_cast<long>(i) + 1;
       herd.freeLitter = s.FarrowRecNo[0];
       for (int k = 0; k < parities; ++k)
@@ -301,9 +355,9 @@ BenchHerd MakeBenchHerd() {
   }
 
   // Every record number a selection can hold; a tenth without stock.
-  for (long n = 1; n <= records::kMaxRecordNumber; ++n) {
+  for (long n = 1; n <= size.ingredientRecords; ++n) {
     IngredientRecord f;
-    if (n != kDeletedIngredient) {
+    if (n != size.deletedIngredient) {
       const std::string number = std::to_string(100000 + n).substr(1);
       f.IngredientCode = "I" + number;
       f.IngredientName = rng.pick(kFeeds) + " " + number;
@@ -315,7 +369,7 @@ BenchHerd MakeBenchHerd() {
     }
     herd.ingredients.push_back(f);
   }
-  herd.freeIngredient = kDeletedIngredient;
+  herd.freeIngredient = size.deletedIngredient;
 
   MakeBenchGroups(herd);
   return herd;

@@ -9,7 +9,11 @@
 // and a few growers entered directly, each moved on to grower and finisher
 // sub-groups and sold in loads, some carried across the year end, until
 // SALES.DAT is full at record 32767; the groups past that point have sold
-// nothing yet. One group record and one sales row were deleted.
+// nothing yet. One group record and one sales row were deleted. After them
+// GROUP.DAT holds the farm's earlier group years (1994 back to 1947),
+// typed in later from its books, without sales, to record 32767.
+//
+// The small farm of the check mode has the same kinds of records, fewer.
 #include <string>
 #include <vector>
 
@@ -21,7 +25,27 @@
 #include "records/SalesRecord.h"
 #include "records/SowRecord.h"
 
+// The size of the farm: full, each record file at its limit of 32,767
+// records, for the timed runs; or small, for the check mode, yet with
+// enough of each kind that every query of the bench lists something.
+struct FarmSize {
+  int sows = 0;
+  size_t deletedSow = 0;  // the index of the sow that was deleted
+  int boars = 0;
+  long boarRecords = 0, litterRecords = 0;
+  long ingredientRecords = 0, deletedIngredient = 0;
+  int firstGroupYear = 0;  // the group years run from it to 2024
+  long groupRecords = 0, salesRecords = 0;
+  long drugRecords = 0, deletedDrug = 0;
+  long batchRecords = 0, freedBatch = 0, deletedMedicatedBatch = 0;
+  size_t doses = 0;
+  long dosedDrugs = 0;  // the doses are of drugs D1 to this one
+  static FarmSize full();
+  static FarmSize small();
+};
+
 struct BenchHerd {
+  FarmSize size;
   std::vector<SowRecord> sows;
   std::vector<FarrowRecord> litters;
   std::vector<BoarRecord> boars;
@@ -35,7 +59,7 @@ struct BenchHerd {
   long freeSale = 0;    // the deleted sales row
 };
 
-BenchHerd MakeBenchHerd();
+BenchHerd MakeBenchHerd(const FarmSize& size);
 
 // Writes `rows` as the whole file at `path`, each record encoded in turn.
 template <class R>

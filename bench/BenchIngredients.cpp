@@ -1,6 +1,5 @@
 // The ingredient list: the window, its queries, its printout (on the counting
-// printer, and through the real printer to a PDF file), the next new
-// ingredient's record.
+// printer, and through the real printer to a PDF file), a new ingredient.
 #include <QDir>
 #include <QTemporaryDir>
 #include <functional>
@@ -9,8 +8,7 @@
 #include "bench/BenchOps.h"
 #include "common/HogGlobals.h"
 #include "feed/HogFeed8.h"
-#include "feed/IngredientFile.h"
-#include "feed/IngredientQuery.h"
+#include "feed/HogFeed9.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
 
@@ -37,7 +35,7 @@ LineExpect listLine(const Stored& s, long r) {
   return LineExpect(64)
       .text(1, 6, s.text(r, ingredient::Code, 6))
       .text(10, 20, s.text(r, ingredient::Name, 20))
-      .number(32, 9, s.i32(r, ingredient::Current), Align::Right)
+      .count(32, 9, s.i32(r, ingredient::Current), Align::Right)
       .text(43, 10, s.date(r, ingredient::Date))
       .number(55, 6, s.money(r, ingredient::Unit), Align::Right);
 }
@@ -47,8 +45,8 @@ LineExpect printLine(const Stored& s, long r) {
   return LineExpect(92)
       .text(1, 6, s.text(r, ingredient::Code, 6))
       .text(10, 20, s.text(r, ingredient::Name, 20))
-      .number(34, 7, s.i32(r, ingredient::Current), Align::Right)
-      .number(47, 7, s.i32(r, ingredient::Start), Align::Right)
+      .count(34, 7, s.i32(r, ingredient::Current), Align::Right)
+      .count(47, 7, s.i32(r, ingredient::Start), Align::Right)
       .number(60, 6, s.money(r, ingredient::Unit), Align::Right)
       .number(70, 8, s.money(r, ingredient::Total), Align::Right)
       .text(81, 10, s.date(r, ingredient::Date));
@@ -65,19 +63,20 @@ std::vector<long> listed(const Stored& s) {
 struct IngredientListQuery {
   const char* code;
   const char* criterion;
+  const char* caption;  // the kind's caption, as the query dialog hands it on
   IngredientRule rule;
 };
 
 const std::vector<IngredientListQuery>& ingredientQueries() {
   static const std::vector<IngredientListQuery> queries = {
-      {"1", "CORN", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Name, 20, "CORN"); }},
-      {"2", "I1", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Code, 6, "I1"); }},
-      {"3", ">20000", [](const Stored& s, long r) { return s.i32(r, ingredient::Current) > 20000; }},
-      {"4", "1000><2000",
+      {"1", "CORN", "By INGREDIENT Name", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Name, 20, "CORN"); }},
+      {"2", "I1", "By INGREDIENT Code", [](const Stored& s, long r) { return StoredHolds(s, r, ingredient::Code, 6, "I1"); }},
+      {"3", ">20000", "By CURRENT INVENTORY", [](const Stored& s, long r) { return s.i32(r, ingredient::Current) > 20000; }},
+      {"4", "1000><2000", "By START INVENTORY",
        [](const Stored& s, long r) { return s.i32(r, ingredient::Start) > 1000 && s.i32(r, ingredient::Start) < 2000; }},
-      {"5", ">10000", [](const Stored& s, long r) { return static_cast<float>(s.money(r, ingredient::Total)) > 10000.0f; }},
-      {"6", "<0.1", [](const Stored& s, long r) { return static_cast<float>(s.money(r, ingredient::Unit)) < 0.1f; }},
-      {"7", ">01/01/2020", [](const Stored& s, long r) { return DateKey(s.date(r, ingredient::Date)) > 20200101; }},
+      {"5", ">10000", "By TOTAL COST", [](const Stored& s, long r) { return static_cast<float>(s.money(r, ingredient::Total)) > 10000.0f; }},
+      {"6", "<0.1", "By UNIT COST", [](const Stored& s, long r) { return static_cast<float>(s.money(r, ingredient::Unit)) < 0.1f; }},
+      {"7", ">01/01/2020", "By INVENTORY DATE", [](const Stored& s, long r) { return DateKey(s.date(r, ingredient::Date)) > 20200101; }},
   };
   return queries;
 }
@@ -124,11 +123,10 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
   }
   // The QUERY dialog's EXECUTE: FEED.LST read once, the matches listed.
   for (const IngredientListQuery& q : ingredientQueries()) {
-    const QueryKind* kind = IngredientQueryLanguage().byCode(q.code);
     Operation op;
-    op.name = std::string("ingredient list query ") + q.code + " " + kind->caption;
+    op.name = std::string("ingredient list query ") + q.code + " " + q.caption;
     op.reads = {Whole(farm.ingredients)};
-    const std::string code = q.code, criterion = q.criterion, caption = kind->caption;
+    const std::string code = q.code, criterion = q.criterion, caption = q.caption;
     op.before = [=] {
       ingredientList();
       QueryArgs = {"", code, criterion, caption};
@@ -219,24 +217,47 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
     ops.push_back(op);
   }
   {
+    // The new ingredient window's ACCEPT: FEED.LST read for the code and the
+    // first free record, then the ingredient written there.
     Operation op;
-    op.name = "next free ingredient record";
-    op.reads = {Whole(farm.ingredients)};
-    const auto find = [] {
-      IngredientFile file;
-      return ReadIngredientFile(file, "BENCH") ? NewIngredientSlot(file) : 0;
+    op.name = "new ingredient ACCEPT";
+    op.reads = {Whole(farm.ingredients), Records(farm.ingredients, 1)};
+    auto window = std::make_shared<std::unique_ptr<HogFeed9>>();
+    auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.ingredients});
+    const auto type = [window] {
+      if (!*window) {
+        *window = std::make_unique<HogFeed9>();
+        (*window)->Load();
+        (*window)->NE_Cont->SetCaption("NEW");
+        (*window)->Activate();
+      }
+      HogFeed9& w = **window;
+      w.FeedNam->SetText("NEW MEAL");
+      w.FeedCod->SetText("INEW1");
+      w.CurInv->SetText("1500");
+      w.StInv->SetText("2000");
+      w.TotCost->SetText("300.00");
+      w.InvenDate->SetText("11/30/2026");
     };
-    op.run = [find] { g_sink = g_sink + find(); };
-    op.check = [&farm, find](std::string& result) {
-      const long found = find();
-      const Stored s(farm.ingredients, ingredient::Length);
-      long first = 0;
-      for (long r = 1; r <= s.count() && !first; ++r)
-        if (!coded(s, r)) first = r;
-      result = std::to_string(found);
-      return found == first && first == farm.herd->freeIngredient
-                 ? std::string()
-                 : "record " + std::to_string(found) + ", expected " + std::to_string(first);
+    op.before = type;
+    op.run = [window] { (*window)->FAccp_Click(); };
+    op.after = [kept] { kept->putBack(); };
+    op.check = [&farm, window, type, kept](std::string& result) {
+      type();
+      (*window)->FAccp_Click();
+      const Stored was(kept->bytes(farm.ingredients), ingredient::Length), is(farm.ingredients, ingredient::Length);
+      const long slot = FirstFree(was, [&was](long r) { return !coded(was, r); });
+      result = std::to_string(slot);
+      if (!slot) return std::string("no free record");
+      const RecordBytes expected = RecordBytes(ingredient::Length)
+          .text(ingredient::Code, 6, "INEW1")
+          .text(ingredient::Name, 20, "NEW MEAL")
+          .i32(ingredient::Current, 1500)
+          .i32(ingredient::Start, 2000)
+          .money(ingredient::Total, 3000000)
+          .money(ingredient::Unit, 1500)
+          .text(ingredient::Date, 10, "11/30/2026");
+      return WroteOnly(was, is, slot, expected, "the new ingredient");
     };
     ops.push_back(op);
   }

@@ -24,6 +24,7 @@ struct BenchFarm {
   std::string sows, litters, boars, ingredients, drugList, groups, sales;
   std::string batches, doses;          // FEED2024.DAT, MED2024.DAT
   std::string lastBatches, lastDoses;  // FEED2023.DAT, MED2023.DAT
+  std::string entryDoses;              // MED2022.DAT, with room for a vaccination
 };
 
 // The printer of the timed runs: it only counts what it is given, on pages

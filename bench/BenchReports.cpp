@@ -1,6 +1,9 @@
 // The summaries (herd performance of a year, farrowing performance of four
 // weaning dates: shown and printed) and the four five-year charts filled.
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "bench/BenchOps.h"
@@ -40,8 +43,9 @@ struct Weaned {
   }
 };
 
-// The 25 figures of the herd performance of `year`, in the window's order.
-std::vector<double> herdFigures(const BenchFarm& farm, const std::string& year) {
+// The 25 figures of the herd performance of `year`, in the window's order:
+// the counts, and the rest a value's digits cut to the figure's width.
+std::vector<Figure> herdFigures(const BenchFarm& farm, const std::string& year) {
   const Stored sows(farm.sows, sow::Length), litters(farm.litters, litter::Length);
   long excluded = 0, replacements = 0, sold = 0, paritySum = 0;
   for (long r = 1; r <= sows.count(); ++r) {
@@ -61,53 +65,66 @@ std::vector<double> herdFigures(const BenchFarm& farm, const std::string& year) 
   }
   const long n = w.n, born = w.born, alive = w.alive, weaned = w.weaned, fostered = w.fostered;
   const long birthWeight = w.birthWeight, weaningWeight = w.weaningWeight;
-  const double nps = herd * 365 - (std::nearbyint(ratio(days, n)) + 114) * n;
-  return {herd,
-          static_cast<double>(replacements),
-          static_cast<double>(sold),
-          ratio(paritySum, herd),
-          static_cast<double>(n),
-          ratio(n, herd),
-          nps,
-          ratio(nps, herd),
-          ratio(born, n),
-          ratio(alive, n),
-          ratio(weaned, n),
-          ratio(fostered, n),
-          static_cast<double>(born),
-          ratio(born, herd),
-          static_cast<double>(alive),
-          ratio(alive, herd),
-          static_cast<double>(weaned),
-          ratio(weaned, herd),
-          static_cast<double>(fostered),
-          ratio(fostered, herd),
-          ratio(birthWeight, n),
-          ratio(weaningWeight, n),
-          ratio(born - alive, born) * 100,
-          ratio(alive - weaned, alive) * 100,
-          ratio(days, n)};
+  const long nps = std::lround(herd * 365 - (std::nearbyint(ratio(days, n)) + 114) * n);
+  const auto value = [](double v) { return Figure(v, kCut); };
+  return {Count(std::lround(herd)),
+          Count(replacements),
+          Count(sold),
+          value(ratio(paritySum, herd)),
+          Count(n),
+          value(ratio(n, herd)),
+          Count(nps),
+          value(ratio(nps, herd)),
+          value(ratio(born, n)),
+          value(ratio(alive, n)),
+          value(ratio(weaned, n)),
+          value(ratio(fostered, n)),
+          Count(born),
+          value(ratio(born, herd)),
+          Count(alive),
+          value(ratio(alive, herd)),
+          Count(weaned),
+          value(ratio(weaned, herd)),
+          Count(fostered),
+          value(ratio(fostered, herd)),
+          value(ratio(birthWeight, n)),
+          value(ratio(weaningWeight, n)),
+          value(ratio(born - alive, born) * 100),
+          value(ratio(alive - weaned, alive) * 100),
+          value(ratio(days, n))};
 }
 
 // The litters weaned on the four dates: litters, born, alive, weaned,
-// fostered and their averages, the litter weights, stillborn and mortality.
-std::vector<double> farrowFigures(const BenchFarm& farm, const WeanDates& dates) {
+// fostered and their averages, the litter weights, stillborn and mortality,
+// the figures to two places.
+std::vector<Figure> farrowFigures(const BenchFarm& farm, const WeanDates& dates) {
   const Stored litters(farm.litters, litter::Length);
   Weaned w;
   for (long k = 1; k <= litters.count(); ++k)
     for (const std::string& date : dates)
       if (litters.date(k, litter::Weaned) == date) w.add(litters, k);
-  return {static_cast<double>(w.n), static_cast<double>(w.born), static_cast<double>(w.alive),
-          static_cast<double>(w.weaned), static_cast<double>(w.fostered), ratio(w.born, w.n), ratio(w.alive, w.n),
-          ratio(w.weaned, w.n), ratio(w.fostered, w.n), ratio(w.birthWeight, w.n), ratio(w.weaningWeight, w.n),
-          ratio(w.born - w.alive, w.born) * 100, ratio(w.alive - w.weaned, w.alive) * 100};
+  const auto value = [](double v) { return Figure(v, 2); };
+  return {Count(w.n),
+          Count(w.born),
+          Count(w.alive),
+          Count(w.weaned),
+          Count(w.fostered),
+          value(ratio(w.born, w.n)),
+          value(ratio(w.alive, w.n)),
+          value(ratio(w.weaned, w.n)),
+          value(ratio(w.fostered, w.n)),
+          value(ratio(w.birthWeight, w.n)),
+          value(ratio(w.weaningWeight, w.n)),
+          value(ratio(w.born - w.alive, w.born) * 100),
+          value(ratio(w.alive - w.weaned, w.alive) * 100)};
 }
 
-std::string compareLabels(const platform::ControlArray<platform::Label>& labels, const std::vector<double>& figures,
+std::string compareLabels(const platform::ControlArray<platform::Label>& labels, const std::vector<Figure>& figures,
                           const std::string& what) {
   for (size_t i = 0; i < figures.size(); ++i)
-    if (!ShowsNumber(labels[static_cast<int>(i)]->Caption(), figures[i]))
-      return what + " figure " + std::to_string(i + 1) + " shows \"" + labels[static_cast<int>(i)]->Caption() + "\"";
+    if (!Shows(labels[static_cast<int>(i)]->Caption(), figures[i]))
+      return what + " figure " + std::to_string(i + 1) + " shows \"" + labels[static_cast<int>(i)]->Caption() +
+             "\", expected " + ExpectedText(figures[i]);
   return "";
 }
 
@@ -119,20 +136,12 @@ std::vector<std::string> printedFigures(const RecordingPrinter& printer) {
   return out;
 }
 
-// A chart window whose figures are filled again, as its load fills them.
-template <class W>
-class Refilled : public W {
- public:
-  using W::ShowFigures;
-};
-
-
 // Each year's label and value of chart `chart`, from the stored bytes.
 std::vector<std::pair<std::string, double>> chartRows(const BenchFarm& farm, int chart) {
   const Stored sows(farm.sows, sow::Length), litters(farm.litters, litter::Length);
   const Stored sales(farm.sales, sale::Length), drugs(farm.drugList, drug::Length);
   const long crates[] = {250, 260, 0, 270, 0};
-  const char* crateTexts[] = {"250", "260", "abc", "270.5", "0"};
+  const char* crateTexts[] = {"250", "260", "", "270", "0"};
   std::vector<std::pair<std::string, double>> rows;
   for (int i = 0; i < 5; ++i) {
     const std::string y = std::to_string(kFirstChartYear + i), label = "Year " + y;
@@ -166,41 +175,51 @@ std::vector<std::pair<std::string, double>> chartRows(const BenchFarm& farm, int
   return rows;
 }
 
-template <class W>
-Operation chartOperation(const BenchFarm& farm, const std::string& name, int chart, std::vector<FileUse> reads) {
-  auto window = std::make_shared<std::unique_ptr<Refilled<W>>>();
+// A chart of the SUMMARY menu: the item's click, which first sees that
+// SOW.DAT and FARROW.DAT (and DRUG.LST for the medication cost) hold records,
+// each opened as a record file; its starting year typed; the chart window
+// built and loaded (the crates typed first for the crate chart), then
+// closed.
+Operation chartOperation(const BenchFarm& farm, const std::string& name, void (*open)(), const char* window, int chart,
+                         std::vector<FileUse> reads) {
   Operation op;
   op.name = name;
   op.reads = std::move(reads);
-  // The crate chart's load leaves its bars at zero until the crates are
-  // typed (into CrateTable); its figures follow.
-  const auto open = [window] {
-    ReportYear = std::to_string(kFirstChartYear);
-    if (!*window) {
-      *window = std::make_unique<Refilled<W>>();
-      (*window)->Load();
-    }
-    const char* crates[] = {"250", "260", "abc", "270.5", "0"};
-    for (int i = 0; i < 5; ++i) CrateTable[static_cast<size_t>(i)].Crates = crates[i];
-  };
-  op.before = open;
-  op.run = [window] { (*window)->ShowFigures(); };
-  op.check = [&farm, window, chart, open](std::string& result) {
-    window->reset();
+  op.typed = {{"ENTER  GRAPH  STARTING  YEAR", std::to_string(kFirstChartYear)}};
+  auto shown = std::make_shared<std::vector<std::pair<ChartRow, double>>>();
+  op.windows = {{window,
+                 [shown](platform::Form& form) {
+                   const auto& w = dynamic_cast<const ChartWindow&>(form);
+                   shown->clear();
+                   for (int i = 0; i < kChartYears; ++i)
+                     shown->emplace_back(w.Rows()[static_cast<size_t>(i)], w.Graph().Value(i + 1, 1));
+                 }},
+                {"DialogHog4", [](platform::Form& form) {
+                   auto& d = dynamic_cast<DialogHog4&>(form);
+                   const char* crates[] = {"250", "260", "", "270", "0"};
+                   for (int i = 0; i < kChartYears; ++i) d.Crate[i]->SetText(crates[i]);
+                   d.CrtAcc_Click();
+                 }}};
+  op.run = [open] { open(); };
+  op.check = [&farm, open, chart, shown](std::string& result) {
+    shown->clear();
     open();
-    (*window)->ShowFigures();
-    const platform::Chart& graph = (*window)->Graph();
+    if (shown->size() != static_cast<size_t>(kChartYears)) return std::string("no chart shown");
     const auto expected = chartRows(farm, chart);
     char text[32];
-    std::snprintf(text, sizeof text, "%.4g", graph.Value(1, 1));
+    std::snprintf(text, sizeof text, "%.4g", (*shown)[0].second);
     result = text;
-    for (int i = 0; i < 5; ++i) {
-      const auto& [label, value] = expected[static_cast<size_t>(i)];
-      const double shown = graph.Value(i + 1, 1);
-      if (TrimmedText(graph.RowLabel(i + 1)) != TrimmedText(label) ||
-          std::fabs(shown - value) > std::max(0.005, std::fabs(value) * 1e-5))
-        return "bar " + std::to_string(i + 1) + ": " + graph.RowLabel(i + 1) + " " + std::to_string(shown) + ", expected " +
-               label + " " + std::to_string(value);
+    for (size_t i = 0; i < expected.size(); ++i) {
+      const auto& [label, value] = expected[i];
+      const auto& [row, plotted] = (*shown)[i];
+      const std::string bar = "bar " + std::to_string(i + 1) + ": \"" + row.label + "\" " + row.valueText;
+      if (row.label != label) return bar + ", expected \"" + label + "\"";
+      // Pigs weaned per sow and per crate are whole shares; the weight is a
+      // Single's digits, the cost written to two places.
+      const Figure figure = chart <= 1 ? Count(std::lround(value)) : Figure(value, chart == 3 ? 2 : kAsShown);
+      if (!Shows(row.valueText, figure)) return bar + ", expected " + std::to_string(value);
+      // The bar's height is the figure shown.
+      if (plotted != std::atof(row.valueText.c_str())) return bar + " plotted at " + std::to_string(plotted);
     }
     return expected[0].second > 0 ? std::string() : std::string("nothing plotted");
   };
@@ -225,7 +244,7 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     op.check = [&farm, before = op.before, run = op.run](std::string& result) {
       before();
       run();
-      const std::vector<double> figures = herdFigures(farm, kHerdYear);
+      const std::vector<Figure> figures = herdFigures(farm, kHerdYear);
       result = g_herd->Figures[4]->Caption();
       return compareLabels(g_herd->Figures, figures, "herd performance");
     };
@@ -251,22 +270,33 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       open();
       RecordingPrinter& printer = RecordPrints();
       g_herd->PntHerdPfr_Click();
-      const std::vector<double> f = herdFigures(farm, kHerdYear);
+      const std::vector<Figure> f = herdFigures(farm, kHerdYear);
       // The printed order of the figures.
       const int order[] = {0, 1, 2, 3, 4, 5, 12, 13, 14, 15, 16, 17, 18, 19, 6, 7, 8, 9, 10, 11, 20, 21, 22, 23, 24};
       const std::vector<std::string> printed = printedFigures(printer);
       result = std::to_string(printed.size());
       if (printed.size() != 25) return std::to_string(printed.size()) + " figures printed";
       for (size_t k = 0; k < 25; ++k)
-        if (!ShowsNumber(printed[k], f[static_cast<size_t>(order[k])]))
-          return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\"";
+        if (!Shows(printed[k], f[static_cast<size_t>(order[k])]))
+          return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\", expected " +
+                 ExpectedText(f[static_cast<size_t>(order[k])]);
       return std::string();
     };
     ops.push_back(op);
   }
-  // Four weaning dates, each with its litters.
-  const WeanDates dates = {farm.herd->litters[99].DateWeaned, farm.herd->litters[4999].DateWeaned,
-                           farm.herd->litters[15999].DateWeaned, farm.herd->litters[29999].DateWeaned};
+  // Four weaning dates, each with its litters: of litters spread over
+  // FARROW.DAT (on the full farm records 100, 5000, 16000 and 30000), each
+  // the first weaned one from there.
+  WeanDates dates;
+  {
+    const Stored litters(farm.litters, litter::Length);
+    const long spread[] = {100, 5000, 16000, 30000};
+    for (size_t i = 0; i < 4; ++i) {
+      long n = std::max(1L, spread[i] * litters.count() / 32767);
+      while (n < litters.count() && EmptyStoredDate(litters.date(n, litter::Weaned))) ++n;
+      dates[i] = litters.date(n, litter::Weaned);
+    }
+  }
   const auto openFarrow = [dates] {
     if (!g_weanDates) {
       g_weanDates = std::make_unique<DialogHog0>();
@@ -288,9 +318,9 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     op.check = [&farm, dates, before = op.before, run = op.run](std::string& result) {
       before();
       run();
-      const std::vector<double> figures = farrowFigures(farm, dates);
+      const std::vector<Figure> figures = farrowFigures(farm, dates);
       result = g_farrow->Figures[0]->Caption();
-      if (figures[0] == 0) return std::string("no litter weaned on the dates");
+      if (figures[0].value == 0) return std::string("no litter weaned on the dates");
       return compareLabels(g_farrow->Figures, figures, "farrowing performance");
     };
     ops.push_back(op);
@@ -315,24 +345,28 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       open();
       RecordingPrinter& printer = RecordPrints();
       g_farrow->PntFarroPerf_Click();
-      const std::vector<double> f = farrowFigures(farm, dates);
+      const std::vector<Figure> f = farrowFigures(farm, dates);
       const std::vector<std::string> printed = printedFigures(printer);
       result = std::to_string(printed.size());
       if (printed.size() != f.size()) return std::to_string(printed.size()) + " figures printed";
       for (size_t k = 0; k < f.size(); ++k)
-        if (!ShowsNumber(printed[k], f[k])) return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\"";
+        if (!Shows(printed[k], f[k]))
+          return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\", expected " + ExpectedText(f[k]);
       return std::string();
     };
     ops.push_back(op);
   }
 
-  // The charts from 2016, each window's figures set into its chart.
-  ops.push_back(chartOperation<HogRept4>(farm, "chart of pigs weaned per sow filled", 0,
-                                         {Whole(farm.sows), Whole(farm.litters)}));
-  ops.push_back(chartOperation<HogRept5>(farm, "chart of pigs weaned per crate filled", 1, {Whole(farm.litters)}));
-  ops.push_back(chartOperation<HogRept6>(farm, "chart of adjusted 21-day weight filled", 2, {Whole(farm.litters)}));
-  ops.push_back(chartOperation<HogRept7>(farm, "chart of medication cost per pig filled", 3,
-                                         {Whole(farm.sales), Whole(farm.drugList)}));
+  // The charts from 2016.
+  const FileUse sowsHold = Records(farm.sows, 1), littersHold = Records(farm.litters, 1);
+  ops.push_back(chartOperation(farm, "chart of pigs weaned per sow filled", OpenPigsWeanedPerSow, "HogRept4", 0,
+                               {sowsHold, littersHold, Whole(farm.sows), Whole(farm.litters)}));
+  ops.push_back(chartOperation(farm, "chart of pigs weaned per crate filled", OpenPigsWeanedPerCrate, "HogRept5", 1,
+                               {sowsHold, littersHold, Whole(farm.litters)}));
+  ops.push_back(chartOperation(farm, "chart of adjusted 21-day weight filled", OpenAdjusted21DayWeight, "HogRept6", 2,
+                               {sowsHold, littersHold, Whole(farm.litters)}));
+  ops.push_back(chartOperation(farm, "chart of medication cost per pig filled", OpenMedicationCostPerPig, "HogRept7",
+                               3, {sowsHold, littersHold, Records(farm.drugList, 1), Whole(farm.sales), Whole(farm.drugList)}));
 }
 
 void ReleaseReportWindows() {

@@ -1,9 +1,9 @@
 #pragma once
-// The benchmark's operations and how they are run: each timed run against
-// its floor (the files it declares read once each, warm, into memory already
-// touched), the files it actually opened heard through the platform's file
-// hook and compared with what it declares, and its figures checked once
-// against expectations the bench builds on its own.
+// The benchmark's operations and how they are run: each checked once against
+// expectations the bench builds on its own, then timed against the budget of
+// a click, the files and records each run reads heard through the platform's
+// file hook and compared with what the operation declares. See
+// bench/README.md.
 #include <functional>
 #include <optional>
 #include <string>
@@ -11,29 +11,35 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Form.h"
 
-// A file an operation opens to read from, and how often one run does.
+// The most a click may take on the full farm, in ms.
+inline constexpr double kClickBudgetMs = 100;
+
+// A file an operation reads, and how much of it one run reads: a whole-file
+// read so many times, or a record file opened so many times with so many
+// records read from it (each of `recordBytes`).
 struct FileUse {
   std::string path;
   platform::FileOpening how = platform::FileOpening::WholeRead;
   int times = 1;
-  int recordBytes = 0;  // a record file: the bytes of the record it reads, if any
+  int records = 0;
+  int recordBytes = 0;
 };
 inline FileUse Whole(const std::string& path, int times = 1) {
-  return {path, platform::FileOpening::WholeRead, times};
+  return {path, platform::FileOpening::WholeRead, times, 0, 0};
 }
-// A record file opened to write a record, or to read one of `recordBytes`.
-inline FileUse Records(const std::string& path, int times = 1, int recordBytes = 0) {
-  return {path, platform::FileOpening::RecordFile, times, recordBytes};
+// A record file opened `opens` times (to read records or to write them) and
+// `records` records of `recordBytes` read from it.
+inline FileUse Records(const std::string& path, int opens, int records = 0, int recordBytes = 0) {
+  return {path, platform::FileOpening::RecordFile, opens, records, recordBytes};
 }
 
 // What one run makes for the user to see: texts (list rows, grid cells,
 // printed texts) and their characters, which a check tells with MadeTexts
-// (each call adds);
-// the run's floor then also makes as many texts of as many characters, each
-// copied whole into a new string from the bytes the floor read: the least a
-// program must do to list or print them. An operation that reads no file
-// but makes texts is compared with that alone.
+// (each call adds); the run's floor then also makes as many texts of as
+// many characters, each copied whole into a new string from the bytes the
+// floor read: the least a program must do to list or print them.
 struct Made {
   long texts = 0;
   long long chars = 0;
@@ -41,9 +47,9 @@ struct Made {
 void MadeTexts(long texts, long long chars);
 void MadeTexts(const std::vector<std::string>& texts);
 
-// The time of the parts of a run that a click does, when a run is more than
+// The time of the parts of a run that are clicks, when a run is more than
 // one click (the steps between are not timed, and their files are not
-// counted as the operation's).
+// counted as the operation's). A lapped run's time is the mean of its clicks.
 class Laps {
  public:
   void start();
@@ -72,10 +78,22 @@ class BenchDialogs : public platform::Dialogs {
   void beep() override {}
 };
 
+// What the user does in a modal window a click opens, by the window's name.
+using WindowScript = std::function<void(platform::Form&)>;
+
+// The bench's modal windows: each runs the script the operation gives for
+// its name, then is hidden if still shown; a window without a script is
+// counted, and makes the run wrong.
+class BenchWindows : public platform::WindowDriver {
+ public:
+  std::vector<std::pair<std::string, WindowScript>> scripts;
+  int unexpected = 0;
+  void runModal(platform::Form& form) override;
+};
+
 struct Operation {
   std::string name;
-  // What one run opens to read from. The floor reads each of these once per
-  // time (a record file: opened and closed), into memory already touched.
+  // What one run reads. The floor reads the same.
   std::vector<FileUse> reads;
   // An operation that reads no file and makes no text has no floor: its own
   // time is shown, without a ratio (also an operation timed per unit).
@@ -87,11 +105,15 @@ struct Operation {
   // own expectations: "" when they agree, else what differs; `result` gets a
   // figure to show.
   std::function<std::string(std::string& result)> check;
-  std::function<void()> before, after;  // untimed, around each run
+  // Untimed, around each run and after the check: a click that writes puts
+  // the farm back in `after`.
+  std::function<void()> before, after;
   // The titles of the boxes a run shows and the user answers Yes (or OK).
   std::vector<std::string> boxes;
   // The input boxes a run shows, by title, and what is typed in them.
   std::vector<std::pair<std::string, std::string>> typed;
+  // The modal windows a run opens, by name, and what the user does in them.
+  std::vector<std::pair<std::string, WindowScript>> windows;
   // What the time column shows: the run's ms, or the ms of each of
   // `perUnit()` units (pages printed) with no ratio.
   std::function<int()> perUnit;
@@ -107,14 +129,20 @@ void DumpPrinted();               // the recording printer's items, then forgets
 // One take of the floor of a run that reads `reads` and makes `made`, in ms.
 double FloorTake(const std::vector<FileUse>& reads, const Made& made);
 
-// Runs the operations whose name holds `only`, `runs` times each, prints the
-// table and answers the exit code: 1 when a figure is wrong or a run read
-// other files than it declares (or showed a box), 2 when an operation is over
-// `target` times its floor, else 0.
-int RunOperations(std::vector<Operation>& ops, int runs, const std::string& only, double target,
-                  BenchDialogs& dialogs);
+enum class RunMode {
+  Timed,  // each operation checked, then run `runs` times and timed
+  Check,  // each operation checked and run once for its reads, no timing
+};
 
-// The files an operation declared, against those it opened: "" when they
+// Runs the operations whose name holds `only` and answers the exit code: 1
+// when a figure is wrong, a run read other files or records than it
+// declares, or showed a box or window it does not expect; else, timed, 2
+// when an operation's median is over the budget of a click; else 0.
+int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std::string& only,
+                  BenchDialogs& dialogs, BenchWindows& windows);
+
+// What a run read, as the file hook tells it.
+using HeardReads = std::vector<std::pair<std::string, platform::FileOpening>>;
+// The reads an operation declared against those a run made: "" when they
 // agree.
-std::string CompareReads(const std::vector<FileUse>& declared,
-                         const std::vector<std::pair<std::string, platform::FileOpening>>& opened);
+std::string CompareReads(const std::vector<FileUse>& declared, const HeardReads& heard);

@@ -1,6 +1,8 @@
 #include "bench/Expect.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "bench/Stored.h"
@@ -9,12 +11,17 @@ LineExpect& LineExpect::text(int col, int width, const std::string& t, Align ali
   std::string cut = t.substr(0, static_cast<size_t>(width));
   if (align == Align::Left) cut.erase(cut.find_last_not_of(' ') + 1);
   else cut = TrimmedText(cut);
-  columns_.push_back({col, width, false, cut, 0, align});
+  columns_.push_back({col, width, false, false, cut, 0, align, kAsShown});
   return *this;
 }
 
-LineExpect& LineExpect::number(int col, int width, double value, Align align) {
-  columns_.push_back({col, width, true, "", value, align});
+LineExpect& LineExpect::number(int col, int width, double value, Align align, int places) {
+  columns_.push_back({col, width, true, false, "", value, align, places});
+  return *this;
+}
+
+LineExpect& LineExpect::count(int col, int width, long long n, Align align) {
+  columns_.push_back({col, width, true, true, "", static_cast<double>(n), align, kAsShown});
   return *this;
 }
 
@@ -38,7 +45,9 @@ std::string LineExpect::differs(const std::string& line) const {
     const std::string shown = unpadded(line.substr(static_cast<size_t>(c.col - 1), static_cast<size_t>(c.width)), c.align);
     covered.replace(static_cast<size_t>(c.col - 1), static_cast<size_t>(c.width), static_cast<size_t>(c.width), 'x');
     const std::string where = "columns " + std::to_string(c.col) + "-" + std::to_string(c.col + c.width - 1);
-    if (c.isNumber && (shown != TrimmedText(shown) || !ShowsNumber(shown, c.value))) {
+    const bool shows =
+        c.isCount ? ShowsCount(shown, static_cast<long long>(c.value)) : ShowsNumber(shown, c.value, c.places, c.width);
+    if (c.isNumber && (shown != TrimmedText(shown) || !shows)) {
       char want[64];
       std::snprintf(want, sizeof want, "%.6g", c.value);
       return where + " show \"" + shown + "\", not " + want + ": \"" + line + "\"";
@@ -63,35 +72,107 @@ bool ReadShownNumber(const std::string& shown, double& value, double& unit) {
   return true;
 }
 
-bool ShowsNumber(const std::string& shown, double value) {
+namespace {
+
+// `value` rounded to `places` decimals, a half away from zero.
+double rounded(double value, int places) {
+  const double scale = std::pow(10.0, places);
+  return std::round(value * scale) / scale;
+}
+
+// `value` cut to `places` decimals: the digits after them dropped. The nudge
+// keeps a value that has no more places, held a hair below its decimal
+// text in binary, from losing its last one.
+double cut(double value, int places) {
+  const double scale = std::pow(10.0, places);
+  return std::trunc(value * scale + (value < 0 ? -1e-7 : 1e-7)) / scale;
+}
+
+}  // namespace
+
+bool ShowsNumber(const std::string& shown, double value, int places, int width) {
   double read = 0, unit = 1;
   if (!ReadShownNumber(shown, read, unit)) return false;
-  return std::fabs(read - value) <= unit * (1 + 1e-6) + std::fabs(value) * 1e-6;
+  const int shownPlaces = static_cast<int>(std::lround(-std::log10(unit)));
+  const int written = places == kAsShown ? shownPlaces : places;
+  if (shownPlaces > written) return false;
+  // A figure narrower than its column was not cut: it shows every place
+  // its mask writes, or all of a Single's digits.
+  if (places != kAsShown && width > 0 && static_cast<int>(shown.size()) < width) {
+    if (places == kCut) return std::fabs(read - value) <= std::fabs(value) * 1e-5 + unit * 1e-6;
+    if (shownPlaces != places) return false;
+  }
+  const auto figure = [&](double v) { return cut(rounded(v, written), shownPlaces); };
+  // The program reaches most figures in Single arithmetic, and a sum of
+  // Singles drifts from the bench's double in its last bits: a value that
+  // lies that near the edge of a last digit may show either digit. The
+  // figure is taken when it is that of any value within a hundred-thousandth
+  // of the bench's; any value away from such an edge must show exactly the
+  // bench's figure. A count has no such edge (ShowsCount).
+  const double slack = std::fabs(value) * 1e-5;
+  const double tiny = unit * 1e-6;
+  return read >= figure(value - slack) - tiny && read <= figure(value + slack) + tiny;
+}
+
+double SingleShown(double value, int places) {
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%.7g", static_cast<double>(static_cast<float>(value)));
+  // The seven digits read back in binary may fall a hair short of a half
+  // they end in: a nudge far below their last digit puts it back.
+  const double seven = std::strtod(digits, nullptr);
+  return rounded(seven * (1 + 1e-12), places);
+}
+
+bool ShowsCount(const std::string& shown, long long n) {
+  double read = 0, unit = 1;
+  return ReadShownNumber(shown, read, unit) && read == static_cast<double>(n);
+}
+
+bool Shows(const std::string& shown, const Figure& f) {
+  return f.count ? ShowsCount(shown, static_cast<long long>(f.value)) : ShowsNumber(shown, f.value, f.places);
+}
+
+std::string ExpectedText(const Figure& f) {
+  char text[40];
+  std::snprintf(text, sizeof text, f.count ? "%.0f" : "%.6g", f.value);
+  return text;
 }
 
 std::string CompareLines(const std::vector<std::string>& lines, const std::vector<LineExpect>& expected,
                          const std::string& what) {
+  std::string count;
   if (lines.size() != expected.size())
-    return std::to_string(lines.size()) + " " + what + "s, expected " + std::to_string(expected.size());
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (std::string d = expected[i].differs(lines[i]); !d.empty()) return what + " " + std::to_string(i + 1) + ": " + d;
+    count = std::to_string(lines.size()) + " " + what + "s, expected " + std::to_string(expected.size()) + "; ";
+  for (size_t i = 0; i < std::min(lines.size(), expected.size()); ++i)
+    if (std::string d = expected[i].differs(lines[i]); !d.empty())
+      return count + what + " " + std::to_string(i + 1) + ": " + d;
+  if (!count.empty()) return count + "the first " + std::to_string(std::min(lines.size(), expected.size())) + " agree";
   return "";
 }
+
+namespace {
+
+// What differs between two lists: their counts, and the first item that
+// differs (`show` writes an item).
+template <class T, class Show>
+std::string compareLists(const std::vector<T>& got, const std::vector<T>& expected, const std::string& what, Show show) {
+  std::string count;
+  if (got.size() != expected.size())
+    count = std::to_string(got.size()) + " " + what + "s, expected " + std::to_string(expected.size()) + "; ";
+  for (size_t i = 0; i < std::min(got.size(), expected.size()); ++i)
+    if (got[i] != expected[i])
+      return count + what + " " + std::to_string(i + 1) + ": " + show(got[i]) + ", expected " + show(expected[i]);
+  if (!count.empty()) return count + "the first " + std::to_string(std::min(got.size(), expected.size())) + " agree";
+  return "";
+}
+
+}  // namespace
 
 std::string CompareTexts(const std::vector<std::string>& got, const std::vector<std::string>& expected,
                          const std::string& what) {
-  if (got.size() != expected.size())
-    return std::to_string(got.size()) + " " + what + "s, expected " + std::to_string(expected.size());
-  for (size_t i = 0; i < got.size(); ++i)
-    if (got[i] != expected[i]) return what + " " + std::to_string(i + 1) + ": \"" + got[i] + "\", expected \"" + expected[i] + "\"";
-  return "";
+  return compareLists(got, expected, what, [](const std::string& t) { return "\"" + t + "\""; });
 }
 
 std::string CompareNumbers(const std::vector<long>& got, const std::vector<long>& expected, const std::string& what) {
-  if (got.size() != expected.size())
-    return std::to_string(got.size()) + " " + what + "s, expected " + std::to_string(expected.size());
-  for (size_t i = 0; i < got.size(); ++i)
-    if (got[i] != expected[i])
-      return what + " " + std::to_string(i + 1) + ": " + std::to_string(got[i]) + ", expected " + std::to_string(expected[i]);
-  return "";
+  return compareLists(got, expected, what, [](long n) { return std::to_string(n); });
 }

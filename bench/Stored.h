@@ -5,6 +5,7 @@
 // field taken at its byte offset in the record layouts written out again
 // below. Nothing here calls the program's codecs, record types or lines.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,8 @@ constexpr int Length = 57, Type = 0, YearEnd = 1, SubGroup = 3, Id = 5, Pigs = 1
 class Stored {
  public:
   Stored(const std::string& path, int length);
+  // The bytes kept (by KeptFiles) of a file at `path`.
+  Stored(const std::vector<uint8_t>& bytes, int length) : length_(length), bytes_(bytes) {}
   long count() const { return static_cast<long>(bytes_.size() / static_cast<size_t>(length_)); }
   // Field values of record n (1 to count()).
   std::string text(long n, int offset, int width) const;  // as stored, blanks and all
@@ -64,6 +67,11 @@ class Stored {
   int64_t moneyRaw(long n, int offset) const;
   std::string date(long n, int offset) const { return text(n, offset, 10); }
   bool blank(long n, int offset, int width) const { return trimmed(n, offset, width).empty(); }
+  std::string record(long n) const { return text(n, 0, length_); }  // its bytes
+  // Record n's bytes as far as the file holds them: "" past its end.
+  std::string bytesOf(long n) const;
+  long long size() const { return static_cast<long long>(bytes_.size()); }
+  int length() const { return length_; }
 
  private:
   const uint8_t* field(long n, int offset) const;
@@ -80,6 +88,8 @@ bool EmptyStoredDate(const std::string& date);  // "__/__/____" or blanks
 long DateKey(const std::string& date);
 // Days since 01/01/0001 of "MM/DD/YYYY", by the calendar's own rules.
 long DayCount(const std::string& date);
+// The date `days` days after "MM/DD/YYYY", counted a day at a time.
+std::string DateAfter(const std::string& date, int days);
 // Whether a stored text field, without its blanks and upper-cased, holds
 // `part` (a query's "contains").
 bool StoredHolds(const Stored& s, long n, int offset, int width, const std::string& part);
@@ -88,3 +98,46 @@ bool StoredHolds(const Stored& s, long n, int offset, int width, const std::stri
 inline constexpr float kAdjustFactors[21] = {1.29f, 1.24f, 1.19f, 1.15f, 1.11f, 1.07f, 1.03f,
                                              1.00f, 0.97f, 0.94f, 0.91f, 0.88f, 0.86f, 0.84f,
                                              0.82f, 0.80f, 0.78f, 0.77f, 0.76f, 0.75f, 0.73f};
+
+// The records that differ between two readings of a file (a record past the
+// end of one differs); a tail shorter than a record counts as a record.
+std::vector<long> ChangedRecords(const Stored& before, const Stored& after);
+
+// A record's bytes as the bench expects a click to write them: text fields
+// padded with blanks, numbers little-endian, a Currency in ten-thousandths.
+class RecordBytes {
+ public:
+  explicit RecordBytes(int length) : bytes_(static_cast<size_t>(length), '\0') {}
+  explicit RecordBytes(std::string bytes) : bytes_(std::move(bytes)) {}
+  RecordBytes& text(int offset, int width, const std::string& text);
+  RecordBytes& i16(int offset, int value);
+  RecordBytes& i32(int offset, int32_t value);
+  RecordBytes& f32(int offset, float value);
+  RecordBytes& money(int offset, int64_t tenThousandths);
+  const std::string& bytes() const { return bytes_; }
+  // "" when `got` holds these bytes, else the first byte that differs.
+  std::string differs(const std::string& got, const std::string& what) const;
+
+ private:
+  std::string bytes_;
+};
+
+// The first record of `s` that `isFree` takes; 0 when none does.
+long FirstFree(const Stored& s, const std::function<bool(long)>& isFree);
+// "" when record n is the only one that differs between the file as it was
+// and as it is, and it holds `expected`; else what differs.
+std::string WroteOnly(const Stored& was, const Stored& is, long n, const RecordBytes& expected,
+                      const std::string& what);
+
+// The files a click writes, kept as they were, to be put back (plain POSIX
+// writes, unheard by the read check) after each run.
+class KeptFiles {
+ public:
+  explicit KeptFiles(std::vector<std::string> paths);
+  void putBack() const;
+  const std::vector<uint8_t>& bytes(const std::string& path) const;
+
+ private:
+  std::vector<std::string> paths_;
+  std::vector<std::vector<uint8_t>> bytes_;
+};

@@ -143,8 +143,9 @@ void setDiskWriteHook(DiskWriteHook hook);
 
 // For the benchmark: a function told of every file this layer opens to read
 // from, with the path it opened: a whole-file read, a record file opened (to
-// read or write its records), the source of a copy. Empty: nothing is called.
-enum class FileOpening { WholeRead, RecordFile, CopySource };
+// read or write its records), the source of a copy; and of each record read
+// from an open record file (RecordFile::read). Empty: nothing is called.
+enum class FileOpening { WholeRead, RecordFile, CopySource, RecordRead };
 void setFileOpenHook(void (*hook)(const std::string& path, FileOpening how));
 // Calls the hook set by setFileOpenHook, if any.
 void noteFileOpened(const std::string& path, FileOpening how);

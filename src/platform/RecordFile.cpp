@@ -128,6 +128,7 @@ bool RecordFile::read(long n, std::vector<uint8_t>& record) const {
     error_ = "bad record number " + std::to_string(n);
     return false;
   }
+  noteFileOpened(path_, FileOpening::RecordRead);
   const long long done = readAt(static_cast<long long>(n - 1) * length_, record.data(), record.size());
   if (done < 0) return false;
   if (done < static_cast<long long>(record.size())) {

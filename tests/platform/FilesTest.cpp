@@ -349,23 +349,28 @@ std::vector<std::pair<std::string, FileOpening>> g_opened;
 void noteOpened(const std::string& path, FileOpening how) { g_opened.emplace_back(path, how); }
 }  // namespace
 
-TEST(FileOpenHook, HearsEveryFileOpenedToReadFromAndNothingOnceCleared) {
+TEST(FileOpenHook, HearsEveryFileOpenedToReadFromEachRecordReadAndNothingOnceCleared) {
   TestPlatform tp;
   const std::string sow = tp.path("SOW.DAT"), copy = tp.path("COPY.DAT");
   writeFile(sow, std::string(20, 'S'));
   g_opened.clear();
   setFileOpenHook(noteOpened);
-  std::vector<uint8_t> bytes;
+  std::vector<uint8_t> bytes, record;
   EXPECT_TRUE(readWholeFile(tp.path("sow.dat"), bytes));
   EXPECT_FALSE(readWholeFile(tp.path("NONE.DAT"), bytes));  // never opened
   RecordFile records(sow, 10);
-  EXPECT_TRUE(writeWholeFile(copy, bytes));                   // writes only
+  EXPECT_TRUE(records.read(2, record));
+  EXPECT_FALSE(records.read(3, record));  // past the end, yet asked of the file
+  EXPECT_FALSE(records.read(0, record));  // no record: nothing read
+  EXPECT_TRUE(records.write(1, record));  // writes only
+  EXPECT_TRUE(writeWholeFile(copy, bytes));
   EXPECT_TRUE(copyFile(sow, copy));
   EXPECT_TRUE(copyFileOver(sow, copy));
   setFileOpenHook(nullptr);
   EXPECT_TRUE(readWholeFile(sow, bytes));
+  EXPECT_TRUE(records.read(1, record));
   const std::vector<std::pair<std::string, FileOpening>> expected = {
-      {sow, FileOpening::WholeRead}, {sow, FileOpening::RecordFile},
-      {sow, FileOpening::CopySource}, {sow, FileOpening::CopySource}};
+      {sow, FileOpening::WholeRead},  {sow, FileOpening::RecordFile}, {sow, FileOpening::RecordRead},
+      {sow, FileOpening::RecordRead}, {sow, FileOpening::CopySource}, {sow, FileOpening::CopySource}};
   EXPECT_EQ(g_opened, expected);
 }
