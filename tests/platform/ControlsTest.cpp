@@ -101,7 +101,7 @@ TEST(ListBox, SetItemsReplacesEveryRow) {
 TEST(ListItems, HoldEachRowAsAddedThroughRemovesAndRefills) {
   TestPlatform tp;
   ListItems rows;
-  rows.reserve(4, 16);
+  rows.reserve(4);
   rows.add(" A1", 7);
   rows.add("", 8);
   rows.add(" \x80 B2", 12);
@@ -198,8 +198,9 @@ TEST(ListBox, SelectedFollowsEveryChangeOfTheSelection) {
 
 // The keys and the mouse on a list of 20 rows with 5 in sight, one step
 // after another: the current row, the selected rows and the top row in
-// sight after each. Page Up and Page Down move by the rows in sight but one;
-// the current row is scrolled into sight; Left and Right move nowhere.
+// sight after each. End with no current row goes to the last row; Page Up
+// and Page Down move by the rows in sight but one; the current row is
+// scrolled into sight; Left and Right move nowhere.
 TEST(ListBox, KeysAndMouseMoveSelectAndScrollAsAListDoes) {
   TestPlatform tp;
   Form w("W");
@@ -226,7 +227,8 @@ TEST(ListBox, KeysAndMouseMoveSelectAndScrollAsAListDoes) {
     Qt::KeyboardModifiers modifiers;
     std::string after;  // current row, selected rows, top row
   } steps[] = {
-      {Qt::Key_End, down, 0, none, "0:0:0"},          {Qt::Key_PageDown, down, 0, none, "4:4:0"},
+      {Qt::Key_End, down, 0, none, "19:19:15"},       {Qt::Key_Home, down, 0, none, "0:0:0"},
+      {Qt::Key_PageDown, down, 0, none, "4:4:0"},
       {Qt::Key_PageDown, down, 0, none, "8:8:4"},     {Qt::Key_Down, down, 0, none, "9:9:5"},
       {Qt::Key_PageUp, down, 0, none, "5:5:5"},       {Qt::Key_Up, down, 0, none, "4:4:4"},
       {Qt::Key_End, down, 0, none, "19:19:15"},       {Qt::Key_PageDown, down, 0, none, "19:19:15"},
