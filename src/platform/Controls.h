@@ -3,14 +3,12 @@
 // code uses on them. Text crosses in Windows-1252 (std::string).
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleOption>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -54,52 +52,15 @@ class CommandButton : public QPushButton {
   bool event(QEvent* event) override;
 };
 
-// A caption: a line (or, wrapped, several lines) of plain text, drawn as the
-// toolkit's label draws plain text (the font, colours and palette state
-// inherited from the window, the alignment, word wrap, a panel frame with its
-// indent) but without a label's machinery: no rich text, no document, no size
-// hint to keep, no layout asked again at each caption, and no accessibility
-// event per caption while no assistive tool listens. Windows are built from
-// dozens of captions, so building one is cheap. An "&" shows as itself: no
-// caption names a control whose access key it would carry.
-class Label : public QWidget {
+// A caption: a line (or, wrapped, several lines) of plain text. An "&"
+// shows as itself: no caption names a control whose access key it would
+// carry, and no caption is read as rich text.
+class Label : public QLabel {
   Q_OBJECT
  public:
   Label(QWidget* parent, const std::string& name, const std::string& caption = "");
   std::string Caption() const;
   void SetCaption(const std::string& caption);
-
-  QString text() const { return text_; }
-  void setText(const QString& text);
-  // Left and vertically centred unless set.
-  Qt::Alignment alignment() const { return Qt::Alignment(align_) & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask); }
-  void setAlignment(Qt::Alignment alignment);
-  bool wordWrap() const { return (align_ & Qt::TextWordWrap) != 0; }
-  void setWordWrap(bool on);
-  // The frame, as a frame's shape and shadow with lines one pixel wide; none
-  // unless set. A framed caption stands half an "x" in from the sides it is
-  // aligned to.
-  QFrame::Shape frameShape() const { return static_cast<QFrame::Shape>(frameStyle_ & QFrame::Shape_Mask); }
-  void setFrameShape(QFrame::Shape shape) { setFrameStyle((frameStyle_ & QFrame::Shadow_Mask) | shape); }
-  QFrame::Shadow frameShadow() const { return static_cast<QFrame::Shadow>(frameStyle_ & QFrame::Shadow_Mask); }
-  void setFrameShadow(QFrame::Shadow shadow) { setFrameStyle((frameStyle_ & QFrame::Shape_Mask) | shadow); }
-  void setFrameStyle(int style);
-  int frameWidth() const { return frameWidth_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
-
- private:
-  QStyleOptionFrame frameOption() const;
-  void updateFrameWidth();
-  // Where the text is laid out: inside the frame, less the indent.
-  QRect textRect(Qt::Alignment align) const;
-
-  QString text_;
-  int align_ = Qt::AlignLeft | Qt::AlignVCenter;  // and Qt::TextWordWrap when wrapping
-  int frameStyle_ = QFrame::NoFrame | QFrame::Plain;
-  int frameWidth_ = 0;
 };
 
 // A one-line box that takes typing from its start however the focus arrives

@@ -523,8 +523,8 @@ TEST(CommandButton, AccessKeyMovesTheFocusThenPresses) {
 }
 
 // A caption looks as the toolkit's label shows the same plain text, whatever
-// its alignment, wrapping, frame or state, and an assistive tool reads it as
-// static text named by the caption.
+// its alignment, wrapping, frame or state, tags and "&" shown as themselves,
+// and an assistive tool reads it as static text named by the caption.
 TEST(Label, DrawsAndReadsAsALabelOfPlainText) {
   TestPlatform tp;
   const struct { const char* caption; Qt::Alignment align; bool wrap; int frame; bool enabled; } cases[] = {
@@ -533,7 +533,8 @@ TEST(Label, DrawsAndReadsAsALabelOfPlainText) {
       {"FAT FREE    LEAN       INDEX", Qt::AlignHCenter | Qt::AlignBottom, true, QFrame::NoFrame, false},
       {"1,234.56", Qt::AlignRight | Qt::AlignVCenter, false, QFrame::Panel | QFrame::Sunken, true},
       {"PARITY & AGE", Qt::AlignLeft | Qt::AlignTop, false, QFrame::Panel, true},
-      {"ENTER PASSWORD", Qt::AlignCenter, true, QFrame::Panel | QFrame::Raised, false}};
+      {"ENTER PASSWORD", Qt::AlignCenter, true, QFrame::Panel | QFrame::Raised, false},
+      {"<B>ID</B> &NAME", Qt::AlignLeft | Qt::AlignVCenter, false, QFrame::NoFrame, true}};
   for (const auto& c : cases) {
     QWidget window;
     window.setFont(makeFont("MS Sans Serif", 8, true));
@@ -541,6 +542,7 @@ TEST(Label, DrawsAndReadsAsALabelOfPlainText) {
     label.SetCaption(c.caption);
     label.setAlignment(c.align), label.setWordWrap(c.wrap), label.setFrameStyle(c.frame);
     QLabel expected(fromAnsi(c.caption), &window);
+    expected.setTextFormat(Qt::PlainText);
     expected.setAlignment(c.align), expected.setWordWrap(c.wrap), expected.setFrameStyle(c.frame);
     for (QWidget* w : std::initializer_list<QWidget*>{&label, &expected})
       w->setGeometry(0, 0, 90, 45), w->setEnabled(c.enabled);
