@@ -4,6 +4,8 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QShortcutEvent>
@@ -222,26 +224,36 @@ bool movesBetweenControls(const QFocusEvent* event) {
 }  // namespace
 
 namespace {
-// The character a key event carries, which the event keeps to itself.
-struct KeyCharacter : QKeyEvent {
-  static void Remove(QKeyEvent& key) { key.*(&KeyCharacter::m_text) = QString(); }
-};
-
 // A key pressed with Alt (Ctrl and Shift or not) is a command: an access
-// key, a menu, a box's own key-down handler. It reaches the control with its
-// key code and shift state but without its character, so no text box, date
-// box, note line, list or grid, nor any input box, takes it as typing.
+// key, a menu, a box's own key-down handler. A menu, open or reached from
+// the keyboard, takes it whole; any other control that it reaches (no access
+// key took it) is sent the same key without its character, with its key
+// code and shift state, so no text box, date box, note line, list or grid,
+// nor any input box, takes it as typing.
 class AltTypesNothing : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      auto* key = static_cast<QKeyEvent*>(event);
-      if ((key->modifiers() & Qt::AltModifier) && !key->text().isEmpty()) KeyCharacter::Remove(*key);
+    if (event->type() == QEvent::KeyPress && typesWithAlt(watched, static_cast<QKeyEvent*>(event))) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      QKeyEvent command(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                        key->nativeModifiers(), QString(), key->isAutoRepeat(), key->count(), key->device());
+      QCoreApplication::sendEvent(watched, &command);
+      event->accept();  // the key without its character went to the control and, unused, on to its window
+      return true;
     }
     return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  // A key with Alt and a character, bound for a control other than a menu.
+  // A key reaching a window goes on to its focused control, and is looked
+  // at there.
+  static bool typesWithAlt(const QObject* watched, const QKeyEvent* key) {
+    return (key->modifiers() & Qt::AltModifier) && !key->text().isEmpty() && watched->isWidgetType() &&
+           !qobject_cast<const QMenu*>(watched) && !qobject_cast<const QMenuBar*>(watched);
   }
 };
 

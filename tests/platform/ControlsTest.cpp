@@ -771,6 +771,27 @@ TEST(KeyRules, AnAltCombinationTypesNothingInAnyBox) {
   }
 }
 
+// In an open menu, Alt with the letter of an item chooses it, as the letter
+// alone does.
+TEST(KeyRules, AnAltLetterInAnOpenMenuChoosesItsItem) {
+  TestPlatform tp;
+  for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::AltModifier}) {
+    Form w("W");
+    MenuArray items(AddMenuBar(&w), "Menu");
+    QMenu* print = items.Add(0, "&PRINT", true);
+    MenuArray printItems(print, "Print");
+    std::vector<int> chosen;
+    printItems.onClick = [&chosen](int i) { chosen.push_back(i); };
+    printItems.Add(0, "&Listing");
+    printItems.Add(1, "&Cards");
+    activate(w);
+    print->popup(w.mapToGlobal(QPoint(0, 0)));
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_C, modifiers, "c");
+    QApplication::sendEvent(print, &key);
+    EXPECT_EQ(chosen, std::vector<int>({1})) << modifiers;
+  }
+}
+
 // Rows that start with a blank: Space selects the row under the cursor, and
 // no typed character moves to another row, in a list of either selection
 // mode and in a grid.
