@@ -157,18 +157,19 @@ class MaskedDateBox : public EntryBox {
 // from its start (EntryBox::SetFocus).
 void SetFocusOn(QWidget* control);
 
-class ListRows;
+class ListItemsModel;
 
 // A list box of text rows, each with a whole-number item data; fixed-column
 // rows in "Courier New". It is the toolkit's list view over a model of the
-// rows (every row as high and as wide as the last, which a list of
-// fixed-column lines makes as wide as any), with the list view's keys and
-// mouse: Up, Down, Page Up, Page Down, Home and End move the current row,
-// Shift chooses the rows from the anchor, Ctrl moves without choosing, and
-// Space chooses the current row. Taking the focus makes no row current: no
-// row is drawn focused or selected until the user or the program chose one;
-// End then goes to the last row, every other key to the first. A typed
-// character moves to no other row (the rows start with blanks).
+// rows, with uniform item sizes (the rows of a list are lines of one length
+// in a fixed-pitch face, so one row's size is every row's), and the list
+// view's keys and mouse: Up, Down, Page Up, Page Down, Home and End move
+// the current row, Shift chooses the rows from the anchor, Ctrl moves
+// without choosing, and Space chooses the current row. Taking the focus
+// makes no row current: no row is drawn focused or selected until the user
+// or the program chose one; End then goes to the last row, every other key
+// to the first. A typed character moves to no other row (the rows start
+// with blanks).
 class ListBox : public QListView {
   Q_OBJECT
  public:
@@ -212,7 +213,7 @@ class ListBox : public QListView {
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
-  ListRows* rows_;
+  ListItemsModel* rows_;
   int newIndex_ = -1;
 };
 

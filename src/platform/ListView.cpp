@@ -10,7 +10,7 @@ namespace platform {
 
 // The rows of a list box as the view reads them: each row's text, turned
 // into the screen's characters when the view draws it.
-class ListRows final : public QAbstractListModel {
+class ListItemsModel final : public QAbstractListModel {
  public:
   using QAbstractListModel::QAbstractListModel;
 
@@ -52,7 +52,7 @@ ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect)
     : ListBox(parent, name, multiSelect, makeFont("Courier New", 9)) {}
 
 ListBox::ListBox(QWidget* parent, const std::string& name, bool multiSelect, const QFont& font)
-    : QListView(parent), rows_(new ListRows(this)) {
+    : QListView(parent), rows_(new ListItemsModel(this)) {
   setObjectName(QString::fromStdString(name));
   setFont(font);
   setUniformItemSizes(true);
