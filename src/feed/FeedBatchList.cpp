@@ -124,7 +124,7 @@ std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, 
 BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds,
                            platform::ListItems& rows) {
   const size_t count = static_cast<size_t>(batches.count());
-  rows.reserve(count, count * kLineWidth);
+  rows.reserve(count);
   BatchTotals totals;
   FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long n, const Listed& batch) {

@@ -43,7 +43,7 @@ int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 
 // Room in `rows` for a line of every record of `file`.
 void reserveRows(platform::ListItems& rows, const IngredientFile& file) {
-  rows.reserve(static_cast<size_t>(file.count()), static_cast<size_t>(file.count() * kIngredientListWidth));
+  rows.reserve(static_cast<size_t>(file.count()));
 }
 
 // The list emptied under the hourglass and the ingredient file read for its

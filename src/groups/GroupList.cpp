@@ -101,7 +101,7 @@ std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f) {
 
 void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year, platform::ListItems& rows) {
   const std::vector<long> listed = ListedGroups(book, stage, year);
-  rows.reserve(listed.size(), listed.size() * kListWidth);
+  rows.reserve(listed.size());
   FixedLine line(kListWidth);
   for (long n : listed) {
     const GroupRecord g = book.group(n);

@@ -169,7 +169,7 @@ void WriteSaleListRows(const SalesImage& sales, const std::string& kind, const s
   EachPicked(
       sales, year, [&](const uint8_t* row) { return ShownAt(row, kind, year); },
       [&](const uint8_t*, long n, SaleLine line) { shown.emplace_back(n, line); });
-  rows.reserve(shown.size(), shown.size() * kListWidth);
+  rows.reserve(shown.size());
   FixedLine text(kListWidth);
   for (const auto& [n, line] : shown) rows.add(listLine(text, sales.bytes(n), line), n);
 }

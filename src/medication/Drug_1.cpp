@@ -40,7 +40,7 @@ bool readDrugs(records::FileImage<DrugRecord>& drugs, const std::string& title) 
 // with room for a line of every drug.
 std::function<void(std::string_view, long)> rowTaker(platform::ListItems& rows,
                                                      const records::FileImage<DrugRecord>& drugs) {
-  rows.reserve(static_cast<size_t>(drugs.count()), static_cast<size_t>(drugs.count() * kDrugLineWidth));
+  rows.reserve(static_cast<size_t>(drugs.count()));
   return [&rows](std::string_view line, long n) { rows.add(line, n); };
 }
 

@@ -129,7 +129,7 @@ void Drug_3::ShowHistoryPage(const records::FileImage<MedicationRecord>* meds) {
     meds = &read;
   }
   platform::ListItems rows;
-  rows.reserve(HistoryPageTable::kSlots, HistoryPageTable::kSlots * kHistoryLineWidth);
+  rows.reserve(HistoryPageTable::kSlots);
   WriteHistoryPage(table_, PageShown, *meds, [&rows](std::string_view line, long n) { rows.add(line, n); });
   shown_ = rows;
   MediList->SetItems(std::move(rows));

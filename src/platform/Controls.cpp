@@ -1,13 +1,12 @@
 #include "platform/Controls.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QShortcutEvent>
 #include <QShowEvent>
@@ -147,124 +146,13 @@ bool CommandButton::event(QEvent* event) {
   return QPushButton::event(event);
 }
 
-Label::Label(QWidget* parent, const std::string& name, const std::string& caption)
-    : QWidget(parent), text_(fromAnsi(caption)) {
+Label::Label(QWidget* parent, const std::string& name, const std::string& caption) : QLabel(parent) {
   setObjectName(QString::fromStdString(name));
+  setTextFormat(Qt::PlainText);
+  setText(fromAnsi(caption));
 }
-std::string Label::Caption() const { return toAnsi(text_); }
+std::string Label::Caption() const { return toAnsi(text()); }
 void Label::SetCaption(const std::string& caption) { setText(fromAnsi(caption)); }
-
-void Label::setText(const QString& text) {
-  if (text == text_) return;
-  text_ = text;
-  update(contentsRect());
-  if (QAccessible::isActive() && accessibleName().isEmpty()) {
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-  }
-}
-
-void Label::setAlignment(Qt::Alignment alignment) {
-  const int mask = Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask;
-  const int align = (align_ & ~mask) | (static_cast<int>(alignment) & mask);
-  if (align == align_) return;
-  align_ = align;
-  update(contentsRect());
-}
-
-void Label::setWordWrap(bool on) {
-  const int align = on ? align_ | Qt::TextWordWrap : align_ & ~Qt::TextWordWrap;
-  if (align == align_) return;
-  align_ = align;
-  update(contentsRect());
-}
-
-void Label::setFrameStyle(int style) {
-  frameStyle_ = style;
-  update();
-  updateFrameWidth();
-}
-
-QStyleOptionFrame Label::frameOption() const {
-  QStyleOptionFrame option;
-  option.initFrom(this);
-  option.frameShape = frameShape();
-  switch (frameShape()) {
-    case QFrame::Box: case QFrame::HLine: case QFrame::VLine: case QFrame::StyledPanel: case QFrame::Panel:
-      option.lineWidth = 1;
-      option.midLineWidth = 0;
-      break;
-    default:  // drawn as wide as the style makes them
-      option.lineWidth = frameWidth_;
-      break;
-  }
-  if (frameShadow() == QFrame::Sunken) option.state |= QStyle::State_Sunken;
-  else if (frameShadow() == QFrame::Raised) option.state |= QStyle::State_Raised;
-  return option;
-}
-
-// The style tells how wide the frame is; the text keeps inside it.
-void Label::updateFrameWidth() {
-  const QStyleOptionFrame option = frameOption();
-  const QRect inside = style()->subElementRect(QStyle::SE_ShapedFrameContents, &option, this);
-  const QMargins frame(inside.left() - option.rect.left(), inside.top() - option.rect.top(),
-                       option.rect.right() - inside.right(), option.rect.bottom() - inside.bottom());
-  frameWidth_ = std::max({frame.left(), frame.top(), frame.right(), frame.bottom()});
-  setContentsMargins(frame);
-}
-
-void Label::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::StyleChange && frameShape() != QFrame::NoFrame) updateFrameWidth();
-  QWidget::changeEvent(event);
-}
-
-QRect Label::textRect(Qt::Alignment align) const {
-  QRect r = contentsRect();
-  if (frameWidth_ == 0) return r;
-  const int indent = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
-  if (align & Qt::AlignLeft) r.setLeft(r.left() + indent);
-  if (align & Qt::AlignRight) r.setRight(r.right() - indent);
-  if (align & Qt::AlignTop) r.setTop(r.top() + indent);
-  if (align & Qt::AlignBottom) r.setBottom(r.bottom() - indent);
-  return r;
-}
-
-void Label::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (frameShape() != QFrame::NoFrame) {
-    const QStyleOptionFrame frame = frameOption();
-    style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
-  }
-  if (text_.isEmpty()) return;
-  QStyleOption option;
-  option.initFrom(this);
-  // The program's text is never written right to left.
-  const Qt::Alignment align = QStyle::visualAlignment(Qt::LeftToRight, Qt::Alignment(align_));
-  style()->drawItemText(&painter, textRect(align), static_cast<int>(align) | Qt::TextForceLeftToRight, option.palette,
-                        isEnabled(), text_, foregroundRole());
-}
-
-namespace {
-// What an assistive tool reads of a caption: static text named by it, as of
-// a label. Made only when a tool asks.
-class LabelAccessible : public QAccessibleWidget {
- public:
-  explicit LabelAccessible(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return static_cast<Label*>(widget())->text();
-    return QAccessibleWidget::text(t);
-  }
-};
-
-QAccessibleInterface* labelAccessible(const QString& className, QObject* object) {
-  if (className != QLatin1String(Label::staticMetaObject.className())) return nullptr;
-  auto* label = qobject_cast<Label*>(object);
-  return label ? new LabelAccessible(label) : nullptr;
-}
-
-void installLabelAccessible() { QAccessible::installFactory(labelAccessible); }
-}  // namespace
-Q_COREAPP_STARTUP_FUNCTION(installLabelAccessible)
 
 TextBox::TextBox(QWidget* parent, const std::string& name) : EntryBox(parent) {
   setObjectName(QString::fromStdString(name));
@@ -336,26 +224,36 @@ bool movesBetweenControls(const QFocusEvent* event) {
 }  // namespace
 
 namespace {
-// The character a key event carries, which the event keeps to itself.
-struct KeyCharacter : QKeyEvent {
-  static void Remove(QKeyEvent& key) { key.*(&KeyCharacter::m_text) = QString(); }
-};
-
 // A key pressed with Alt (Ctrl and Shift or not) is a command: an access
-// key, a menu, a box's own key-down handler. It reaches the control with its
-// key code and shift state but without its character, so no text box, date
-// box, note line, list or grid, nor any input box, takes it as typing.
+// key, a menu, a box's own key-down handler. A menu, open or reached from
+// the keyboard, takes it whole; any other control that it reaches (no access
+// key took it) is sent the same key without its character, with its key
+// code and shift state, so no text box, date box, note line, list or grid,
+// nor any input box, takes it as typing.
 class AltTypesNothing : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      auto* key = static_cast<QKeyEvent*>(event);
-      if ((key->modifiers() & Qt::AltModifier) && !key->text().isEmpty()) KeyCharacter::Remove(*key);
+    if (event->type() == QEvent::KeyPress && typesWithAlt(watched, static_cast<QKeyEvent*>(event))) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      QKeyEvent command(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                        key->nativeModifiers(), QString(), key->isAutoRepeat(), key->count(), key->device());
+      QCoreApplication::sendEvent(watched, &command);
+      event->accept();  // the key without its character went to the control and, unused, on to its window
+      return true;
     }
     return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  // A key with Alt and a character, bound for a control other than a menu.
+  // A key reaching a window goes on to its focused control, and is looked
+  // at there.
+  static bool typesWithAlt(const QObject* watched, const QKeyEvent* key) {
+    return (key->modifiers() & Qt::AltModifier) && !key->text().isEmpty() && watched->isWidgetType() &&
+           !qobject_cast<const QMenu*>(watched) && !qobject_cast<const QMenuBar*>(watched);
   }
 };
 

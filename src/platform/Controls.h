@@ -1,31 +1,23 @@
 #pragma once
 // The controls windows are built from, with the operations the program's
 // code uses on them. Text crosses in Windows-1252 (std::string).
-#include <QAbstractScrollArea>
-#include <QBasicTimer>
-#include <QItemSelectionModel>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
-#include <QStyleOption>
-#include <QStyleOptionViewItem>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QTimer>
-#include <algorithm>
 #include <functional>
-
-#include "platform/Ansi.h"
-#include "platform/Screen.h"
-#include "platform/ListItems.h"
-#include "platform/TextRows.h"
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
+
+#include "platform/Ansi.h"
+#include "platform/ListItems.h"
+#include "platform/Screen.h"
 
 namespace platform {
 
@@ -60,52 +52,15 @@ class CommandButton : public QPushButton {
   bool event(QEvent* event) override;
 };
 
-// A caption: a line (or, wrapped, several lines) of plain text, drawn as the
-// toolkit's label draws plain text (the font, colours and palette state
-// inherited from the window, the alignment, word wrap, a panel frame with its
-// indent) but without a label's machinery: no rich text, no document, no size
-// hint to keep, no layout asked again at each caption, and no accessibility
-// event per caption while no assistive tool listens. Windows are built from
-// dozens of captions, so building one is cheap. An "&" shows as itself: no
-// caption names a control whose access key it would carry.
-class Label : public QWidget {
+// A caption: a line (or, wrapped, several lines) of plain text. An "&"
+// shows as itself: no caption names a control whose access key it would
+// carry, and no caption is read as rich text.
+class Label : public QLabel {
   Q_OBJECT
  public:
   Label(QWidget* parent, const std::string& name, const std::string& caption = "");
   std::string Caption() const;
   void SetCaption(const std::string& caption);
-
-  QString text() const { return text_; }
-  void setText(const QString& text);
-  // Left and vertically centred unless set.
-  Qt::Alignment alignment() const { return Qt::Alignment(align_) & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask); }
-  void setAlignment(Qt::Alignment alignment);
-  bool wordWrap() const { return (align_ & Qt::TextWordWrap) != 0; }
-  void setWordWrap(bool on);
-  // The frame, as a frame's shape and shadow with lines one pixel wide; none
-  // unless set. A framed caption stands half an "x" in from the sides it is
-  // aligned to.
-  QFrame::Shape frameShape() const { return static_cast<QFrame::Shape>(frameStyle_ & QFrame::Shape_Mask); }
-  void setFrameShape(QFrame::Shape shape) { setFrameStyle((frameStyle_ & QFrame::Shadow_Mask) | shape); }
-  QFrame::Shadow frameShadow() const { return static_cast<QFrame::Shadow>(frameStyle_ & QFrame::Shadow_Mask); }
-  void setFrameShadow(QFrame::Shadow shadow) { setFrameStyle((frameStyle_ & QFrame::Shape_Mask) | shadow); }
-  void setFrameStyle(int style);
-  int frameWidth() const { return frameWidth_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
-
- private:
-  QStyleOptionFrame frameOption() const;
-  void updateFrameWidth();
-  // Where the text is laid out: inside the frame, less the indent.
-  QRect textRect(Qt::Alignment align) const;
-
-  QString text_;
-  int align_ = Qt::AlignLeft | Qt::AlignVCenter;  // and Qt::TextWordWrap when wrapping
-  int frameStyle_ = QFrame::NoFrame | QFrame::Plain;
-  int frameWidth_ = 0;
 };
 
 // A one-line box that takes typing from its start however the focus arrives
@@ -202,23 +157,20 @@ class MaskedDateBox : public EntryBox {
 // from its start (EntryBox::SetFocus).
 void SetFocusOn(QWidget* control);
 
+class ListItemsModel;
+
 // A list box of text rows, each with a whole-number item data; fixed-column
-// rows in "Courier New". Taking the focus makes no row current: no row is
-// drawn focused or selected until the user or the program chose one.
-// A typed character moves to no other row (the rows start with blanks):
-// Space selects the row under the cursor, as the selection mode does, and
-// only that row.
-// The rows (ListItems) are held as the program's text and turned into the
-// screen's characters only as far as they are drawn, so a list of tens of
-// thousands of rows costs little more than its texts. Every row is as high
-// as a line of the font and as wide as the longest row, so where a row
-// stands follows from its number: filling, showing, scrolling and drawing
-// the list cost only the rows in sight. The vertical scroll bar counts rows
-// (its value is the top row in sight), the horizontal one pixels.
-// The box keeps its own selection and draws its rows itself, as an item view
-// of a list does, keys and mouse alike, without the model, selection model
-// and delegate an item view builds: opening a window with a list stays cheap.
-class ListBox : public QAbstractScrollArea {
+// rows in "Courier New". It is the toolkit's list view over a model of the
+// rows, with uniform item sizes (the rows of a list are lines of one length
+// in a fixed-pitch face, so one row's size is every row's), and the list
+// view's keys and mouse: Up, Down, Page Up, Page Down, Home and End move
+// the current row, Shift chooses the rows from the anchor, Ctrl moves
+// without choosing, and Space chooses the current row. Taking the focus
+// makes no row current: no row is drawn focused or selected until the user
+// or the program chose one; End then goes to the last row, every other key
+// to the first. A typed character moves to no other row (the rows start
+// with blanks).
+class ListBox : public QListView {
   Q_OBJECT
  public:
   // The rows are written in `font`, Courier New 9 unless given.
@@ -233,7 +185,7 @@ class ListBox : public QAbstractScrollArea {
   void SetItems(const std::vector<std::pair<std::string, long>>& rows);
   void Clear();
   void RemoveItem(int index);
-  int ListCount() const { return static_cast<int>(rows_.size()); }
+  int ListCount() const;
   std::string List(int index) const;
   long ItemData(int index) const;
   void SetItemData(int index, long value);
@@ -241,13 +193,10 @@ class ListBox : public QAbstractScrollArea {
   void SetSelected(int index, bool selected) { SetSelected(index, index, selected); }
   // Selects (or unselects) the rows `first` to `last`, as a drag over them does.
   void SetSelected(int first, int last, bool selected);
-  void clearSelection();
   int SelCount() const;
-  int ListIndex() const { return current_; }
+  int ListIndex() const { return currentIndex().row(); }
   void SetListIndex(int index);
   int NewIndex() const { return newIndex_; }  // row of the last AddItem
-  std::function<void()> onClick;
-  std::function<void()> onDblClick;
 
   // Where row `row` is drawn in the viewport, or an empty rectangle.
   QRect RowRect(int row) const;
@@ -256,91 +205,16 @@ class ListBox : public QAbstractScrollArea {
   // The text of row `row` as it is drawn, in the screen's characters.
   QString DrawnText(int row) const;
 
+  // No search by typed text.
+  void keyboardSearch(const QString&) override {}
+
  protected:
-  // Up and Down a row, Page Up and Page Down the rows in sight but one, Home
-  // and End to the first and the last row; any of them to the first row when
-  // no row is current. Left and Right move nowhere. Shift chooses the rows
-  // from the anchor, Ctrl moves without choosing.
-  void keyPressEvent(QKeyEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void timerEvent(QTimerEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  bool viewportEvent(QEvent* event) override;
-  void changeEvent(QEvent* event) override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
-  bool holds(int row) const { return row >= 0 && row < ListCount(); }
-  using Choice = QItemSelectionModel::SelectionFlags;
-  // The choice a key, a click or a call makes (`event` null), as an item
-  // view in the list's selection mode makes it.
-  Choice choiceFor(int row, const QEvent* event) const;
-  // Chooses the rows `first` to `last` (none when first < 0): a choice with
-  // Current replaces the pending one, any other first adds the pending one
-  // to the rows chosen before.
-  void choose(int first, int last, Choice choice);
-  // The rows from the one at the rectangle's top left corner to the one at
-  // its bottom right; while dragging, every row the rectangle touches.
-  void chooseIn(const QRect& rect, Choice choice);
-  void commitPending();
-  // Makes `row` current, choosing it by `choice`; scrolls it into sight
-  // when `scroll`.
-  void setCurrent(int row, Choice choice, bool scroll = true);
-  void rowsChanged();
-  // The size of a row of `chars` characters as an item view draws it,
-  // measured once for all the lists of a font and style.
-  QSize measureRow(size_t chars) const;
-  // The size of the longest row, measured again only when the font, the
-  // style or the longest row's length change; an empty list's rows are a
-  // character wide.
-  QSize rowSize() const;
-  int rowHeight() const;
-  int rowWidth() const;  // the rows' width: the longest row's, or the view's
-  int rowsInSight() const;  // rows wholly in sight, at least one
-  int rowAtY(int y) const;  // the row at `y` in the rows' own coordinates, or -1
-  int verticalOffset() const;  // the rows' pixels above the view
-  QPoint offset() const;  // where the view's top left corner stands in the rows' own coordinates
-  void updateScrollRanges();
-  void scrollToRow(int row);
-  QStyleOptionViewItem rowOption() const;
-  void autoScroll();
-
-  ListItems rows_;
-  bool multiSelect_;
+  ListItemsModel* rows_;
   int newIndex_ = -1;
-  int current_ = -1;
-  int anchor_ = -1;  // where Shift chooses from
-  // The rows chosen, and the choice still pending (a Shift or a drag over
-  // rows `pendingFirst_` to `pendingLast_`), told apart as an item view's
-  // selection does: the pending one is replaced until another choice comes.
-  std::vector<char> chosen_;
-  int pendingFirst_ = -1;
-  int pendingLast_ = -1;
-  Choice pending_;
-  // The mouse: the row pressed, whether it was chosen then, the point
-  // pressed in the rows' own coordinates.
-  int pressedRow_ = -1;
-  bool pressedChosen_ = false;
-  bool pressChoseNothing_ = false;
-  bool doubleClicked_ = false;
-  QPoint pressedAt_;
-  Qt::KeyboardModifiers pressedModifiers_;
-  Choice ctrlDragChoice_;
-  int hoverRow_ = -1;
-  bool dragging_ = false;
-  bool scrollOnShow_ = false;
-  int autoScrollStep_ = 0;
-  QBasicTimer autoScrollTimer_;
-  QBasicTimer delayedScroll_;  // brings the clicked row into sight, unless a double click comes first
-  mutable QSize rowSize_;
-  mutable size_t rowSizeChars_ = 0;
-  mutable QSize shortRowSize_;  // a row of one character
 };
 
 class ComboBox : public QComboBox {

@@ -1,23 +1,19 @@
 #include "platform/FormKit.h"
 
+#include <QGroupBox>
 #include <QMenuBar>
 #include <QVBoxLayout>
-
-#include <QGroupBox>
-
-#include "platform/Menus.h"
 
 namespace platform {
 
 QMenuBar* AddMenuBar(QWidget* window) {
-  auto* bar = new MenuBar(window);
+  auto* bar = new QMenuBar(window);
   auto* layout = new QVBoxLayout(window);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setMenuBar(bar);
   layout->addStretch(1);
   return bar;
 }
-
 
 CommandButton* AddButton(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at,
                          std::function<void()> onClick) {

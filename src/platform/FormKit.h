@@ -19,7 +19,6 @@
 #include "platform/Refusal.h"
 
 class QGroupBox;
-
 class QMenuBar;
 
 namespace platform {
@@ -46,9 +45,10 @@ TextBox* AddTextBox(QWidget* parent, const std::string& name, TwipsRect at, int 
 MaskedDateBox* AddDateBox(QWidget* parent, const std::string& name, TwipsRect at);
 OptionButton* AddOption(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at);
 // A frame with a caption, which holds the option buttons of one group.
-// The window's menu bar, spanning the window whatever items it shows later.
-QMenuBar* AddMenuBar(QWidget* window);
 QGroupBox* AddFrame(QWidget* parent, const std::string& name, const std::string& caption, TwipsRect at);
+
+// The window's menu bar: at the top of the window, spanning it.
+QMenuBar* AddMenuBar(QWidget* window);
 
 // The order in which Tab visits the widgets.
 void SetTabOrder(std::initializer_list<QWidget*> order);

@@ -2,13 +2,9 @@
 // The grid of the indexing tables: rows and columns of text cells, fixed
 // rows and columns, column widths in twips, a current cell, and a sort of the
 // non-fixed rows by one column (numbers as numbers, other text as text).
-//
-// The cells live in the grid's own table: their texts in one buffer, and
-// each row's places in it side by side, eight bytes a cell. The view asks
-// only for the cells it draws, so filling and sorting thousands of rows costs
-// no widget work per cell (a sort moves the rows' places, no text; a grid
-// not shown is told of no change). A whole row is written at once with
-// SetRowTexts, and read at once with RowTextViews.
+// It is the toolkit's table view over a model of its cells, each a text and
+// an alignment; a whole row is written at once with SetRowTexts, and read at
+// once with RowTexts or RowTextViews.
 #include <QTableView>
 #include <span>
 #include <string>
@@ -45,8 +41,8 @@ class Grid : public QTableView {
   // is wide (empty outside the grid).
   void RowTexts(int row, std::vector<std::string>& texts) const;
   // The same as views of the texts the grid holds (good until a cell
-  // changes or the grid changes size), as many as `views` has room for;
-  // empty past the grid.
+  // changes, the rows are sorted or the grid changes size), as many as
+  // `views` has room for; empty past the grid.
   void RowTextViews(int row, std::span<std::string_view> views) const;
   // The current cell, its text and alignment (0 left, 1 centre, 2 right).
   void SetRow(int row) { row_ = row; }
@@ -66,8 +62,6 @@ class Grid : public QTableView {
   void keyboardSearch(const QString&) override {}
 
  private:
-  // Tells the view of changed cells of one row.
-  void cellsChanged(int row, int firstCol, int lastCol);
   GridModel* model_;
   int row_ = 0, col_ = 0;
 };

@@ -1,84 +1,8 @@
 #include "platform/Menus.h"
 
-#include <QEvent>
-#include <QStyle>
-#include <QActionEvent>
-#include <utility>
-
 #include "platform/Ansi.h"
 
 namespace platform {
-
-bool MenuBar::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::Polish:
-      // Before the window's layout first measures the bar, which it then
-      // makes as high as its items.
-      if (parentWidget()) resize(parentWidget()->size());
-      break;
-    case QEvent::Show:
-      if (measuredUnseen_) {
-        measuredUnseen_ = false;
-        return QWidget::event(event);
-      }
-      break;
-    case QEvent::LayoutDirectionChange:
-      measuredUnseen_ = false;
-      break;
-    default:
-      break;
-  }
-  return QMenuBar::event(event);
-}
-
-void MenuBar::resizeEvent(QResizeEvent* event) {
-  if (isVisible() || !keepsPlaces()) QMenuBar::resizeEvent(event);  // measures the items again
-  measuredUnseen_ = !isVisible();
-}
-
-bool MenuBar::keepsPlaces() const {
-  // Left to right with no separator and no corner widget, an item's place
-  // does not depend on the bar's size; the size only tells which items fit.
-  if (layoutDirection() != Qt::LeftToRight || cornerWidget(Qt::TopLeftCorner) || cornerWidget(Qt::TopRightCorner))
-    return false;
-  const int panel = style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this);
-  const QRect inside = rect().adjusted(panel, 0, -panel, 0);
-  for (QAction* action : actions()) {
-    if (!action->isVisible()) continue;
-    if (action->isSeparator()) return false;
-    const QRect place = actionGeometry(action);  // measured now if anything changed since
-    if (!place.isValid() || !inside.contains(place)) return false;
-  }
-  return true;
-}
-
-void MenuBar::actionEvent(QActionEvent* event) {
-  measuredUnseen_ = false;
-  // A changed item changes only the places of the bar's items, which the
-  // one measure after the whole change sets for every item.
-  if (changing_ && event->type() == QEvent::ActionChanged && !isNativeMenuBar()) {
-    changed_ = event->action();
-    return;
-  }
-  QMenuBar::actionEvent(event);
-}
-
-void MenuBar::changeItems(const std::function<void()>& change) {
-  const bool outer = !changing_;
-  changing_ = true;
-  change();
-  if (!outer) return;
-  changing_ = false;
-  if (QAction* const action = std::exchange(changed_, nullptr)) {
-    QActionEvent event(QEvent::ActionChanged, action);
-    QMenuBar::actionEvent(&event);
-  }
-}
-
-void MenuBar::changeEvent(QEvent* event) {
-  measuredUnseen_ = false;
-  QMenuBar::changeEvent(event);
-}
 
 namespace {
 // Menu captions use "&" for the access key as the toolkit does.
@@ -126,11 +50,7 @@ void MenuArray::SetVisible(int index, bool visible) {
   if (auto it = items_.find(index); it != items_.end()) it->second->setVisible(visible);
 }
 void MenuArray::SetVisible(std::initializer_list<int> indexes, bool visible) {
-  const auto change = [&] {
-    for (int index : indexes) SetVisible(index, visible);
-  };
-  if (auto* bar = qobject_cast<MenuBar*>(bar_)) bar->changeItems(change);
-  else change();
+  for (int index : indexes) SetVisible(index, visible);
 }
 void MenuArray::SetEnabled(int index, bool enabled) {
   if (auto it = items_.find(index); it != items_.end()) {

@@ -58,7 +58,7 @@ void SowPageRows(const SowPageTable& table, int page, const std::string& kindCod
                  const records::FileImage<SowRecord>& sows, platform::ListItems& rows) {
   const bool leftHerd = kindCode == "19", everySow = kindCode == "0";
   rows.clear();
-  rows.reserve(SowPageTable::kSlots, static_cast<size_t>(SowPageTable::kSlots) * kSowLineWidth);
+  rows.reserve(SowPageTable::kSlots);
   FixedLine line(kSowLineWidth);
   const long count = sows.count();
   for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {

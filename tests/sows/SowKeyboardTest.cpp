@@ -114,25 +114,32 @@ TEST_F(SowKeyboardTest, NotePadAltKeysOnlyDoTheirCommands) {
   }
 }
 
-// Home, Down, Space: the second sow selected, and the card opened on her.
+// Home, Down, Space: the second sow selected, and the card opened on her;
+// End, Up, Space: the one before the last.
 TEST_F(SowKeyboardTest, SpaceInTheSowListSelectsTheSowUnderTheCursor) {
   writeRecords<SowRecord>(sowPath(), {aSow("S1"), aSow("S2"), aSow("S3"), aSow("S4")});
-  std::string opened;
-  tp.windows.on("HogSow3", as<HogSow3>([&opened](HogSow3& card) {
-    opened = card.Caption();
-    card.SExit->Press();
-  }));
-  HogSow1 w;
-  w.Show();
-  activate(w);
-  w.SowList->setFocus();
-  press(Qt::Key_Home);
-  press(Qt::Key_Down);
-  press(Qt::Key_Space, Qt::NoModifier, " ");
-  EXPECT_EQ(w.SowList->SelCount(), 1);
-  EXPECT_TRUE(w.SowList->Selected(1));
-  w.SowHistoryMenu->Click(HogSow1::ViewEdit);
-  EXPECT_EQ(opened, "S O W   I D ( S2 )   H I S T O R Y");
+  const struct {
+    int first, then;
+    int row;
+  } cases[] = {{Qt::Key_Home, Qt::Key_Down, 1}, {Qt::Key_End, Qt::Key_Up, 2}};
+  for (const auto& c : cases) {
+    std::string opened;
+    tp.windows.on("HogSow3", as<HogSow3>([&opened](HogSow3& card) {
+      opened = card.Caption();
+      card.SExit->Press();
+    }));
+    HogSow1 w;
+    w.Show();
+    activate(w);
+    w.SowList->setFocus();
+    press(c.first);
+    press(c.then);
+    press(Qt::Key_Space, Qt::NoModifier, " ");
+    EXPECT_EQ(w.SowList->SelCount(), 1);
+    EXPECT_TRUE(w.SowList->Selected(c.row));
+    w.SowHistoryMenu->Click(HogSow1::ViewEdit);
+    EXPECT_EQ(opened, "S O W   I D ( S" + std::to_string(c.row + 1) + " )   H I S T O R Y");
+  }
 }
 
 // Esc in "SOW  DUE  DATES", which has no cancel button, closes it as its
