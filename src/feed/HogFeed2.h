@@ -50,7 +50,10 @@ class HogFeed2 : public platform::Form {
  private:
   BatchEntry entry() const;
   void showRefusal(const Refusal& refusal);
+  // Fills every ingredient box's list with the codes in stock, none current.
   void fillIngredientPicks();
+  // Shows `code` in the box of `row`, its item current where the list has it.
+  void showCode(int row, const std::string& code);
   // Reads and shows the batch at CurrentFeedRec.
   void showBatch();
   void stepTo(int index);
