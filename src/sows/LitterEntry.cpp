@@ -7,7 +7,6 @@
 #include "common/DateMath.h"
 #include "common/Format.h"
 #include "common/NumberText.h"
-#include "common/Paths.h"
 #include "common/TypedNumber.h"
 #include "records/RecordSlots.h"
 #include "sows/DueDateText.h"
@@ -181,8 +180,5 @@ FarrowRecord LitterRecordOf(const LitterColumn& c, int16_t status) {
 }
 
 std::string DueDatePreset(const std::string& storedDue) {
-  const std::string due = StripNulls(storedDue);
-  if (IsEmptyDate(due)) return records::kEmptyDate;
-  if (due.size() >= 6 && due[5] == '/') return due;
-  return DigitsAsDate(due, true);
+  return ReadDueDate(storedDue).value_or(records::kEmptyDate);
 }
