@@ -78,6 +78,10 @@ void HogFeed2::showRefusal(const Refusal& refusal) {
   platform::ShowRefusal(refusal, field);
 }
 
+void HogFeed2::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<IngredientRecord>(), LoadedFileOf<FeedBatchRecord>(FeedFilePath())});
+}
+
 void HogFeed2::Form_Activate() {
   mode_ = NE_Cont->Caption();
   if (mode_ == "NEW") {

@@ -45,6 +45,7 @@ class HogFeed2 : public platform::Form {
   const std::string& Mode() const { return mode_; }
 
  protected:
+  void Form_Load() override;
   void Form_Activate() override;
 
  private:

@@ -19,6 +19,7 @@
 namespace platform {
 namespace {
 QPointer<Form> g_active;
+Form* g_loading = nullptr;
 // The windows in the order they were last shown or activated, the latest last.
 std::vector<Form*> g_shownOrder;
 
@@ -67,6 +68,7 @@ Form::Form(const std::string& name, QWidget* parent) : QDialog(parent) {
 }
 
 Form::~Form() {
+  if (g_loading == this) g_loading = nullptr;
   if (g_active == this) g_active = nullptr;
   std::erase(g_shownOrder, this);
 }
@@ -87,11 +89,16 @@ void Form::putOnTop() {
   g_shownOrder.push_back(this);
 }
 
+Form* Form::Loading() { return g_loading; }
+
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;
   activatedOnce_ = false;
+  Form* const outer = g_loading;  // a window may load another as it loads
+  g_loading = this;
   Form_Load();
+  g_loading = outer;
 }
 
 void Form::Activate() {

@@ -55,6 +55,8 @@ class Form : public QDialog {
 
   // The window that ran Form_Activate last and is still shown.
   static Form* ActiveForm();
+  // The window whose Form_Load is running; nothing between loads.
+  static Form* Loading();
   // The program's top window: the shown window that was shown or activated
   // last. Message and input boxes open over it.
   static Form* TopForm();
