@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QTextBrowser>
 #include <QWindow>
+#include <cstdio>
+#include <optional>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -151,6 +153,40 @@ TEST(QtHelp, HelpFromADialogIsNotBlockedByItAndOutlivesIt) {
   EXPECT_EQ(help.Window()->parentWidget(), &main);
   help.quit();
   EXPECT_FALSE(help.Window()->isVisible());
+}
+
+// HELP > Contents shows the help file when it is text, and the program's own
+// help text when the file there is missing, empty or not text (an old
+// Windows help file).
+TEST(QtHelp, ShowsTheFileWhenItIsTextElseTheProgramsOwnText) {
+  TestPlatform tp;
+  const QString own = "TARLOWE keeps the records of a swine farm";
+  const struct {
+    const char* name;
+    std::optional<std::string> bytes;  // none: no file
+    QString shown;                     // the whole text shown; empty: the program's own
+  } cases[] = {
+      {"text", "HOW TO ENTER A SOW\n\tFirst the ID.\f", "HOW TO ENTER A SOW\n\tFirst the ID.\f"},
+      {"old Windows help", std::string("?_\x03\0\x1c\0\0\0LZ\x01HOW TO", 17), ""},
+      {"a bell", "HOW TO\a", ""},
+      {"empty", "", ""},
+      {"missing", std::nullopt, ""},
+  };
+  Probe main("Main");
+  main.Show();
+  for (const auto& c : cases) {
+    const std::string path = tp.path("TARLOWE5.HLP");
+    std::remove(path.c_str());
+    if (c.bytes) writeFile(path, *c.bytes);
+    QtHelp help;
+    help.showContents(path);
+    ASSERT_TRUE(help.Window()) << c.name;
+    const QString shown = help.Window()->findChild<QTextBrowser*>("HelpText")->toPlainText();
+    if (c.shown.isEmpty())
+      EXPECT_TRUE(shown.contains(own)) << c.name << ": " << shown.left(60).toStdString();
+    else
+      EXPECT_EQ(shown, c.shown) << c.name;
+  }
 }
 
 namespace {
