@@ -168,7 +168,7 @@ void Form::keyPressEvent(QKeyEvent* event) {
   // An Enter that no control took presses no default button.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
   if (event->matches(QKeySequence::Cancel)) {
-    if (modal_) close();  // as the close box
+    if (modal_ && cancelsOnEscape_) close();  // as the close box
     return;
   }
   QDialog::keyPressEvent(event);

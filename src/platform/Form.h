@@ -13,11 +13,13 @@
 //    cancel; the close box unloads with the reason vbFormControlMenu. A
 //    window loaded and shown again starts with the focus on its first control.
 //
-// Keys: Escape in a window shown modally (a dialog) does what its close box
-// does: Unload with vbFormControlMenu, which Form_QueryUnload and Form_Unload
-// may cancel; in the main window and any other modeless window it closes
-// nothing. Enter presses the focused command button and nothing else (a
-// window has no default button).
+// Keys: a window ignores Escape, so a stray Esc never drops what was typed,
+// unless it cancels on Escape (CancelOnEscape: the few dialogs that have a
+// cancelling button or ask one thing, such as the query and date dialogs and
+// the about box). In such a window shown modally, Escape does what its close
+// box does: Unload with vbFormControlMenu, which Form_QueryUnload and
+// Form_Unload may cancel. Enter presses the focused command button and
+// nothing else (a window has no default button).
 #include <QDialog>
 #include <QPointer>
 #include <memory>
@@ -66,6 +68,9 @@ class Form : public QDialog {
   void modalEnded();
 
  protected:
+  // Escape closes this window, shown modally, as its close box does.
+  void CancelOnEscape() { cancelsOnEscape_ = true; }
+
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
   virtual void Form_QueryUnload(int& /*cancel*/, int /*unloadMode*/) {}
@@ -81,6 +86,7 @@ class Form : public QDialog {
   bool modal_ = false;
   bool activatedOnce_ = false;
   bool unloading_ = false;
+  bool cancelsOnEscape_ = false;
   TwipsRect bounds_;
   void putOnTop();
 };

@@ -18,7 +18,9 @@ using namespace platform;
 namespace {
 class Probe : public Form {
  public:
-  explicit Probe(const std::string& name) : Form(name) {}
+  explicit Probe(const std::string& name, bool cancelsOnEscape = false) : Form(name) {
+    if (cancelsOnEscape) CancelOnEscape();
+  }
   int loads = 0, activations = 0, unloads = 0;
   int cancelQuery = 0;
   int lastReason = -1;
@@ -92,27 +94,34 @@ TEST(Form, QueryUnloadMayCancelAndKnowsTheCloseBox) {
   EXPECT_FALSE(w.isVisible());
 }
 
-// Esc in a dialog (a window shown modally) does what its close box does, the
-// query-unload told so and able to cancel; in a modeless window, such as the
-// main window, it closes nothing.
-TEST(Form, EscapeInADialogActsAsItsCloseBox) {
+// Esc in a dialog that cancels on Esc (shown modally) does what its close box
+// does, the query-unload told so and able to cancel; any other window, modal
+// or not (an entry window, the main window), ignores it.
+TEST(Form, EscapeClosesOnlyADialogThatCancelsOnIt) {
   TestPlatform tp;
   const struct {
     bool modal;
+    bool cancelsOnEscape;
     int cancel;
     int reason;  // what the query-unload was told; -1 not asked
     bool loaded;
-  } cases[] = {{true, 0, vbFormControlMenu, false}, {true, 1, vbFormControlMenu, true}, {false, 0, -1, true}};
+  } cases[] = {{true, true, 0, vbFormControlMenu, false},
+               {true, true, 1, vbFormControlMenu, true},
+               {true, false, 0, -1, true},
+               {false, true, 0, -1, true},
+               {false, false, 0, -1, true}};
   for (const auto& c : cases) {
-    Probe w("W");
+    Probe w("W", c.cancelsOnEscape);
     TextBox box(&w, "Box");
     w.cancelQuery = c.cancel;
     bool loadedAfterEsc = false;
     auto escape = [&] {
       activate(w);
       box.setFocus();
+      box.SetText("S1");
       press(Qt::Key_Escape);
-      loadedAfterEsc = w.IsLoaded() && w.isVisible();
+      loadedAfterEsc = w.IsLoaded() && w.isVisible() && box.Text() == "S1";
+      if (loadedAfterEsc && c.modal) w.Hide();
     };
     if (c.modal) {
       tp.windows.on("W", [&](Form&) { escape(); });
@@ -121,9 +130,9 @@ TEST(Form, EscapeInADialogActsAsItsCloseBox) {
       w.Show();
       escape();
     }
-    EXPECT_EQ(w.lastReason, c.reason) << c.modal << c.cancel;
-    EXPECT_EQ(loadedAfterEsc, c.loaded) << c.modal << c.cancel;
-    EXPECT_EQ(w.unloads, c.loaded ? 0 : 1) << c.modal << c.cancel;
+    EXPECT_EQ(w.lastReason, c.reason) << c.modal << c.cancelsOnEscape << c.cancel;
+    EXPECT_EQ(loadedAfterEsc, c.loaded) << c.modal << c.cancelsOnEscape << c.cancel;
+    EXPECT_EQ(w.unloads, c.loaded ? 0 : 1) << c.modal << c.cancelsOnEscape << c.cancel;
   }
 }
 
