@@ -181,9 +181,27 @@ void Form::SetCaption(const std::string& caption) { setWindowTitle(fromAnsi(capt
 void Form::SetBoundsTwips(int left, int top, int width, int height) {
   bounds_ = TwipsRect{left, top, width, height};
   double tpp = platform::screen().twipsPerPixel();
-  setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
-              static_cast<int>(height / tpp));
+  placedAt_ = QPoint(static_cast<int>(left / tpp), static_cast<int>(top / tpp));
+  placedSize_ = QSize(static_cast<int>(width / tpp), static_cast<int>(height / tpp));
+  place();
   if (!isVisible()) settleScreen(*this);
+}
+
+void Form::place() {
+  placedMargins_ = FrameMargins(*this);
+  framePending_ = !isVisible() || frameGeometry() == geometry();
+  PlaceWindow(*this, placedAt_, placedSize_);
+}
+
+bool Form::event(QEvent* event) {
+  // The window manager frames a window once it is shown, perhaps otherwise
+  // than the frame it was placed by: it is placed again by its own frame.
+  if (framePending_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible() &&
+      frameGeometry() != geometry()) {
+    framePending_ = false;
+    if (FrameMargins(*this) != placedMargins_) place();
+  }
+  return QDialog::event(event);
 }
 
 void QtWindowDriver::runModal(Form& form) {

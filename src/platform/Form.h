@@ -51,7 +51,9 @@ class Form : public QDialog {
   // Runs Form_Activate; the layer calls it, and tests may.
   void Activate();
 
-  // Size and position in twips, and the twips SetBoundsTwips last gave.
+  // Position and size in twips: the frame's top left and the inside's size,
+  // placed wholly on the available screen (PlaceWindow), and the twips
+  // SetBoundsTwips last gave.
   void SetBoundsTwips(int left, int top, int width, int height);
   TwipsRect BoundsTwips() const { return bounds_; }
 
@@ -76,6 +78,7 @@ class Form : public QDialog {
   virtual void Form_QueryUnload(int& /*cancel*/, int /*unloadMode*/) {}
   virtual void Form_Unload(int& /*cancel*/) {}
 
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override {}  // only the close box's path closes a window
@@ -88,6 +91,12 @@ class Form : public QDialog {
   bool unloading_ = false;
   bool cancelsOnEscape_ = false;
   TwipsRect bounds_;
+  // Where SetBoundsTwips put the window, by the frame it was placed by.
+  QPoint placedAt_;
+  QSize placedSize_;
+  QMargins placedMargins_;
+  bool framePending_ = false;  // placed before the window manager framed it
+  void place();
   void putOnTop();
 };
 

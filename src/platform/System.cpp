@@ -12,6 +12,7 @@
 #include "platform/Ansi.h"
 #include "platform/FileSystem.h"
 #include "platform/Form.h"
+#include "platform/Screen.h"
 
 // The program's files built into it (the help text); a library's resources
 // are made known by name, outside any namespace.
@@ -60,7 +61,6 @@ void QtHelp::showContents(const std::string& helpFile) {
     auto* w = new QDialog(Form::TopForm(), Qt::Window);
     w->setObjectName("Help");
     w->setWindowTitle("TARLOWE Help");
-    w->resize(640, 560);
     auto* layout = new QVBoxLayout(w);
     auto* browser = new QTextBrowser(w);
     browser->setObjectName("HelpText");
@@ -68,6 +68,16 @@ void QtHelp::showContents(const std::string& helpFile) {
     window_ = w;
   }
   BelongTo(Form::TopForm());
+  if (!window_->isVisible()) {
+    // Centred over the window it was asked from, its frame wholly on the
+    // screen however small that window is or wherever it stands.
+    const QSize inside(640, 560);
+    const QMargins m = FrameMargins(*window_);
+    const QSize frame = inside.grownBy(m);
+    const QWidget* owner = window_->parentWidget();
+    const QPoint centre = owner ? owner->frameGeometry().center() : QPoint(frame.width() / 2, frame.height() / 2);
+    PlaceWindow(*window_, centre - QPoint(frame.width() / 2, frame.height() / 2), inside);
+  }
   auto* browser = window_->findChild<QTextBrowser*>("HelpText");
   QString content = fromAnsi(text);
   if (content.contains("<html", Qt::CaseInsensitive))

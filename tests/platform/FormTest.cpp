@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "platform/Controls.h"
@@ -136,6 +137,43 @@ TEST(Form, EscapeClosesOnlyADialogThatCancelsOnIt) {
   }
 }
 
+// A window is placed by its frame: the frame's top left where the window
+// asks, moved and narrowed so that the whole frame lies on the work area
+// (1024 x 738 pixels here), never above its top.
+TEST(Form, AWindowsFrameLiesWhollyOnTheWorkArea) {
+  TestPlatform tp;
+  const struct {
+    TwipsRect asked;  // twips: the frame's top left, the inside's size
+    QPoint frameAt;
+    QSize inside;     // in pixels; negative: the work area less the frame
+  } cases[] = {
+      {{0, 0, 9000, 6000}, {0, 0}, {600, 400}},
+      {{1500, 3000, 9000, 6000}, {100, 200}, {600, 400}},
+      {{-4500, -300, 9000, 6000}, {0, 0}, {600, 400}},        // above and left of the screen
+      {{14000, 10000, 9000, 6000}, {-600, -400}, {600, 400}},  // past its right and bottom
+      {{0, 0, 1024 * 15, 738 * 15}, {0, 0}, {-1, -1}},        // the whole work area
+      {{3000, 3000, 20000, 20000}, {0, 0}, {-1, -1}},          // larger than the screen
+  };
+  Probe main("Main");
+  main.Show();  // a framed window, whose frame the others are placed by before their own is known
+  for (const auto& c : cases) {
+    Probe w("W");
+    w.SetBoundsTwips(c.asked.left, c.asked.top, c.asked.width, c.asked.height);
+    w.Show();
+    const QRect frame = w.frameGeometry(), inside = w.geometry();
+    const QSize margins = frame.size() - inside.size();
+    ASSERT_GT(inside.top(), frame.top());  // framed, as a window manager frames it
+    const QSize expectedInside(c.inside.width() < 0 ? 1024 - margins.width() : c.inside.width(),
+                               c.inside.height() < 0 ? 738 - margins.height() : c.inside.height());
+    const QPoint expectedAt(c.frameAt.x() < 0 ? 1024 - expectedInside.width() - margins.width() : c.frameAt.x(),
+                            c.frameAt.y() < 0 ? 738 - expectedInside.height() - margins.height() : c.frameAt.y());
+    EXPECT_EQ(inside.size(), expectedInside) << c.asked.left << "," << c.asked.top;
+    EXPECT_EQ(frame.topLeft(), expectedAt) << c.asked.left << "," << c.asked.top;
+    EXPECT_TRUE(QRect(0, 0, 1024, 738).contains(frame)) << c.asked.left << "," << c.asked.top;
+    EXPECT_EQ(w.BoundsTwips().left, c.asked.left);  // the twips as asked
+  }
+}
+
 // The help window shown from a dialog belongs to it, so the dialog's modality
 // does not block it; when the dialog goes, the help stays shown over the
 // window left.
@@ -162,6 +200,31 @@ TEST(QtHelp, HelpFromADialogIsNotBlockedByItAndOutlivesIt) {
   EXPECT_EQ(help.Window()->parentWidget(), &main);
   help.quit();
   EXPECT_FALSE(help.Window()->isVisible());
+}
+
+// The help window opens centred over the window it was asked from, its
+// frame wholly on the work area however small that window is.
+TEST(QtHelp, OpensCentredOverItsWindowWhollyOnTheScreen) {
+  TestPlatform tp;
+  writeFile(tp.path("TARLOWE5.HLP"), "HOW TO ENTER A SOW");
+  const struct {
+    TwipsRect list;     // the window it is asked from
+    bool centredAcross; // room to centre it across that window
+  } cases[] = {{{0, 0, 11400, 7200}, true},      // the nursery list, at the top
+               {{6000, 3000, 6000, 3000}, true},  // a small window in the middle
+               {{0, 0, 3000, 1500}, false},       // a small window in the corner
+               {{12000, 9000, 3000, 1500}, false}};
+  for (const auto& c : cases) {
+    Probe list("List");
+    list.SetBoundsTwips(c.list.left, c.list.top, c.list.width, c.list.height);
+    list.Show();
+    QtHelp help;
+    help.showContents(tp.path("TARLOWE5.HLP"));
+    ASSERT_TRUE(help.Window());
+    const QRect frame = help.Window()->frameGeometry();
+    EXPECT_TRUE(QRect(0, 0, 1024, 738).contains(frame)) << c.list.left << "," << c.list.top;
+    if (c.centredAcross) EXPECT_LE(std::abs(frame.center().x() - list.frameGeometry().center().x()), 1) << c.list.left;
+  }
 }
 
 // HELP > Contents shows the help file when it is text, and the program's own
