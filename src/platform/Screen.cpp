@@ -1,11 +1,11 @@
 #include "platform/Screen.h"
 
 #include <QApplication>
-#include <QWidget>
-#include <algorithm>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
+#include <algorithm>
 
 #include "platform/Services.h"
 
