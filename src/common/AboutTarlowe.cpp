@@ -33,6 +33,7 @@ QImage snoutPicture() {
 }  // namespace
 
 AboutTarlowe::AboutTarlowe(QWidget* parent) : platform::Form("AboutTarlowe", parent) {
+  CancelOnEscape();
   using namespace platform;
   SetCaption("About Tarlowe");
   setFont(makeFont("MS Sans Serif", 8));

@@ -112,7 +112,9 @@ LoadedFile LoadedFileOf(const std::string& path = DataFilePath<R>()) {
 // Empty when no file holds any.
 std::string UnreachableRecordsText(const std::vector<LoadedFile>& files);
 // The beep and that box, when there is one; nothing is written. A window
-// calls it once as it loads, naming every file it loads.
+// calls it once as it loads (Form_Load), naming every file it loads. A file
+// the window it was opened from (or any window under it still loaded) told
+// already is not told again.
 void TellUnreachableRecords(const std::vector<LoadedFile>& files);
 
 // Reads the whole file at `path` (a missing file holds no records); on a

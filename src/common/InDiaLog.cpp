@@ -21,6 +21,7 @@ Check CheckInputBoxWidth(const std::string& width) {
 }
 
 InDiaLog::InDiaLog(QWidget* parent) : platform::Form("InDiaLog", parent) {
+  CancelOnEscape();
   using namespace platform;
   setFont(makeFont("MS Sans Serif", 8));
   Label1 = AddLabel(this, "Label1", "", {195, 120, 4800, 255});

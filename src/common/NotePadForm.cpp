@@ -1,8 +1,8 @@
 #include "common/NotePadForm.h"
 
-#include <cmath>
 
 #include "common/NumberText.h"
+#include "records/Nearest.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr int kKeyInsert = 45;
 std::string CentredNoteLine(const std::string& line) {
   const std::string t = RTrim(LTrim(line));
   const int n = static_cast<int>(t.size());
-  const int column = static_cast<int>(std::nearbyint((kNoteWidth - n) / 2.0));
+  const int column = records::NearestWhole<int32_t>((kNoteWidth - n) / 2.0);
   if (column < 1) return line;
   std::string s(kNoteWidth, ' ');
   s.replace(static_cast<size_t>(column - 1), t.size(), t);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "records/Nearest.h"
@@ -81,15 +82,19 @@ double Val(const std::string& text) {
 
 long long RoundHalfEven(double value) { return records::NearestWhole<long long>(value); }
 
-bool ToInteger(double value, int& out) {
-  if (!(value > -32768.5 && value < 32767.5)) return false;
-  out = static_cast<int>(RoundHalfEven(value));
-  return out >= -32768 && out <= 32767;
+bool ToLong(double value, int32_t& out) {
+  if (std::isnan(value)) return false;
+  const long long whole = RoundHalfEven(value);
+  if (whole < std::numeric_limits<int32_t>::min() || whole > std::numeric_limits<int32_t>::max()) return false;
+  out = static_cast<int32_t>(whole);
+  return true;
 }
 
-bool ToLong(double value, int32_t& out) {
-  const double whole = std::nearbyint(value);
-  if (!(whole >= -2147483648.0 && whole <= 2147483647.0)) return false;
-  out = static_cast<int32_t>(whole);
+bool ToInteger(double value, int& out) {
+  int32_t whole = 0;
+  if (!ToLong(value, whole) || whole < std::numeric_limits<int16_t>::min() ||
+      whole > std::numeric_limits<int16_t>::max())
+    return false;
+  out = whole;
   return true;
 }

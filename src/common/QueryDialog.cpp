@@ -12,6 +12,7 @@ constexpr int kCriterionWidth = 22;
 
 QueryDialog::QueryDialog(const QueryDialogNames& names, const QueryLanguage& language, QWidget* parent)
     : platform::Form(names.form, parent), language_(language) {
+  CancelOnEscape();
   using namespace platform;
   setFont(makeFont("MS Sans Serif", 8));
   SetCaption(names.caption);

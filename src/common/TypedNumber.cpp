@@ -4,9 +4,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "common/NumberText.h"
+#include "records/Fields.h"
 
 namespace {
 
@@ -51,11 +53,17 @@ double numberOf(std::string_view t) {
 
 }  // namespace
 
-NumberField IntegerField(const std::string& name, double least) { return {name, least, kMostInteger, true}; }
-NumberField LongField(const std::string& name, double least) { return {name, least, kMostLong, true}; }
-NumberField SingleField(const std::string& name, double least) { return {name, least, kMostSingle, false}; }
-NumberField CurrencyField(const std::string& name, double least) { return {name, least, kMostCurrency, false}; }
-NumberField SignedSingleField(const std::string& name) { return {name, -kMostSingle, kMostSingle, false}; }
+NumberField IntegerField(const std::string& name, double least) {
+  return {name, least, kMostInteger, NumberType::Whole};
+}
+NumberField LongField(const std::string& name, double least) { return {name, least, kMostLong, NumberType::Whole}; }
+NumberField SingleField(const std::string& name, double least) {
+  return {name, least, kMostSingle, NumberType::Single};
+}
+NumberField CurrencyField(const std::string& name, double least) {
+  return {name, least, kMostCurrency, NumberType::Currency};
+}
+NumberField SignedSingleField(const std::string& name) { return {name, -kMostSingle, kMostSingle, NumberType::Single}; }
 
 bool IsNumberText(const std::string& typed) {
   const std::string_view t = unblanked(typed);
@@ -75,15 +83,26 @@ bool IsNumberText(const std::string& typed) {
   return i == t.size();
 }
 
+namespace {
+
+// The typed text as a number, rounded to a whole one where the field is
+// whole: 0 for a blank text, nothing for a text that is no number.
+std::optional<double> typedValue(const std::string& typed, const NumberField& field) {
+  if (typed.find_first_not_of(" \t") == std::string::npos) return 0.0;
+  if (!IsNumberText(typed)) return std::nullopt;
+  // The whole text is the number: read as a Double, infinite beyond one.
+  const double v = numberOf(unblanked(typed));
+  if (field.type == NumberType::Whole && std::fabs(v) < 1e15) return static_cast<double>(RoundHalfEven(v));
+  return v;
+}
+
+}  // namespace
+
 TypedNumber ReadTypedNumber(const std::string& typed, const NumberField& field) {
   TypedNumber out;
-  double v = 0;
-  if (typed.find_first_not_of(" \t") != std::string::npos) {
-    if (!IsNumberText(typed)) return {0, NumberFault::NotANumber};
-    // The whole text is the number: read as a Double, infinite beyond one.
-    v = numberOf(unblanked(typed));
-  }
-  if (field.whole && std::fabs(v) < 1e15) v = static_cast<double>(RoundHalfEven(v));
+  const std::optional<double> read = typedValue(typed, field);
+  if (!read) return {0, NumberFault::NotANumber};
+  const double v = *read;
   if (v < field.least) {
     out.fault = NumberFault::BelowLeast;
   } else if (v > field.most) {
@@ -92,6 +111,18 @@ TypedNumber ReadTypedNumber(const std::string& typed, const NumberField& field) 
     out.value = v;
   }
   return out;
+}
+
+bool ReadsAsZero(const std::string& typed, const NumberField& field) {
+  const std::optional<double> v = typedValue(typed, field);
+  if (!v) return false;
+  switch (field.type) {
+    case NumberType::Single: return static_cast<float>(*v) == 0.0f;
+    case NumberType::Currency: return records::Currency::fromDouble(*v).raw == 0;
+    case NumberType::Whole:
+    case NumberType::Double: break;
+  }
+  return *v == 0;
 }
 
 std::string NumberFaultText(const NumberField& field, NumberFault fault) {
@@ -111,6 +142,11 @@ Check CheckTypedNumber(const std::string& typed, const NumberField& field, const
   const NumberFault fault = ReadTypedNumber(typed, field).fault;
   if (fault == NumberFault::None) return std::nullopt;
   return Refusal{NumberFaultText(field, fault), title, icon, box};
+}
+
+Check CheckRequiredNumber(const std::string& typed, const NumberField& field, const Refusal& missing) {
+  if (!ReadsAsZero(typed, field)) return CheckTypedNumber(typed, field, missing.title, missing.field, missing.icon);
+  return missing;
 }
 
 Check CheckTypedNumbers(std::initializer_list<NumberBox> boxes, const std::string& title, int icon) {

@@ -8,20 +8,26 @@
 //   g.WeightIn = static_cast<float>(ReadTypedNumber(e.weightIn, kWeightIn).value);
 //
 // A window checks first what its own messages cover (a required box left
-// empty, a count that reads 0), then each number through its field.
+// empty, a comma), then each number through its field; a box that must not
+// read 0 goes through CheckRequiredNumber, which tells a text that is no
+// number before the window's own "required" message.
 #include <initializer_list>
 #include <string>
 
 #include "platform/Refusal.h"
 
+// How a field stores a number: a whole number (a typed fraction is stored as
+// the nearest whole number, a half going to the even one), a Single, a
+// Currency (four decimals) or a Double.
+enum class NumberType { Whole, Single, Currency, Double };
+
 // What a field takes: the name its refusals give it, its least and most
-// value, and whether it holds whole numbers (a typed fraction is stored as
-// the nearest whole number, a half going to the even one).
+// value, and how it stores a number.
 struct NumberField {
   std::string name;
   double least = 0;
   double most = 0;
-  bool whole = false;
+  NumberType type = NumberType::Double;
 };
 
 // The fields by the type they are stored in, from `least` (0 unless the
@@ -51,6 +57,12 @@ struct TypedNumber {
 // a whole number where the field is whole.
 TypedNumber ReadTypedNumber(const std::string& typed, const NumberField& field);
 
+// Whether the field stores the text as 0: a blank text, or a number that
+// its type holds as 0 (a count below one half, a weight too small for a
+// Single, a price below half of 1/10000). A text that is no number does not
+// read as 0: it is no number.
+bool ReadsAsZero(const std::string& typed, const NumberField& field);
+
 // The message of a fault: "<name> is not a number!", "<name> can't be less
 // than <least>!" or "<name> can't be more than <most>!", then an empty line
 // and "It takes a number from <least> to <most>."
@@ -60,6 +72,13 @@ std::string NumberFaultText(const NumberField& field, NumberFault fault);
 // with the window's title, icon and number of the box.
 Check CheckTypedNumber(const std::string& typed, const NumberField& field, const std::string& title, int box,
                        int icon = platform::vbExclamation);
+
+// The check of a box that must hold a number other than 0: a text that is
+// no number is refused as such first; one that reads as 0 (ReadsAsZero:
+// nothing typed, or a number stored as 0) gets the window's own refusal
+// `missing`; any other goes through its field, refused with the title, icon
+// and box of `missing`.
+Check CheckRequiredNumber(const std::string& typed, const NumberField& field, const Refusal& missing);
 
 // A box of a window: the text typed, its field and the window's number of it.
 struct NumberBox {

@@ -67,14 +67,11 @@ BatchRowsCheck CheckBatchRows(const BatchEntry& e, const FeedBatchRecord& stored
     const size_t k = static_cast<size_t>(i);
     const std::string& code = e.codes[k];
     if (Trim(code).empty()) continue;
-    // An amount that reads as 0 (none typed, no number, below one half) is
-    // no amount; any other goes through its field.
-    const double read = Val(e.amounts[k]);
-    if (std::fabs(read) < 1e15 && RoundHalfEven(read) == 0) {
-      out.refusal = refusal("NO AMOUNT ENTERED!\r\rYou MUST enter something!", kRowTitle, kFeedAmtField + i);
+    // An amount that reads as 0 is no amount.
+    if ((out.refusal = CheckRequiredNumber(
+             e.amounts[k], kAmountNumber,
+             refusal("NO AMOUNT ENTERED!\r\rYou MUST enter something!", kRowTitle, kFeedAmtField + i))))
       return out;
-    }
-    if ((out.refusal = CheckTypedNumber(e.amounts[k], kAmountNumber, kRowTitle, kFeedAmtField + i))) return out;
     const int32_t amount = AmountOf(e.amounts[k]);
     if (found[k] == 0) {
       out.refusal = refusal("INVALID INGREDIENT CODE!\r\rInvalid code (" + code + "), \ror Zero(0) inventory.",

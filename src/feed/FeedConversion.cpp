@@ -7,6 +7,7 @@
 #include "common/PrintListing.h"
 #include "common/PrintSheet.h"
 #include "platform/Refusal.h"
+#include "records/Nearest.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ double CurrencyOf(double cost) { return records::Currency::fromDouble(cost).valu
 
 std::string GroupIdYear(const std::string& groupId) {
   const std::string id = Trim(groupId);
-  const int yy = static_cast<int16_t>(Val(id.size() >= 2 ? id.substr(id.size() - 2) : id));
+  const int yy = records::NearestWhole<int16_t>(Val(id.size() >= 2 ? id.substr(id.size() - 2) : id));
   return (yy >= 90 && yy <= 99 ? "19" : "20") + Format(yy, "00");
 }
 

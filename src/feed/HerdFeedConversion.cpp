@@ -21,7 +21,7 @@ constexpr int kDateLeftHerdAt = 70;
 // pig weight is taken as typed, within the same range.
 const NumberField kEndWeightNumber = LongField("The ENDING BREEDING HERD WT");
 const NumberField kBeginWeightNumber = LongField("The BEGINING BREEDING HERD WT");
-const NumberField kFeederWeightNumber{"The STARTING FEEDER PIG WT", 0, LongField("").most, false};
+const NumberField kFeederWeightNumber{"The STARTING FEEDER PIG WT", 0, LongField("").most, NumberType::Double};
 
 // How each figure is read back, shown and printed.
 enum class Read { Whole, Single };

@@ -78,6 +78,10 @@ void HogFeed2::showRefusal(const Refusal& refusal) {
   platform::ShowRefusal(refusal, field);
 }
 
+void HogFeed2::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<IngredientRecord>(), LoadedFileOf<FeedBatchRecord>(FeedFilePath())});
+}
+
 void HogFeed2::Form_Activate() {
   mode_ = NE_Cont->Caption();
   if (mode_ == "NEW") {
@@ -115,16 +119,25 @@ void HogFeed2::fillIngredientPicks() {
     if (records::getI32(b + IngredientRecord::CurrentInventoryAt) > 0)
       codes.append(platform::fromAnsi(RTrim(records::getText(b + IngredientRecord::IdAt, IngredientRecord::IdWidth))));
   }
-  for (platform::ComboBox* pick : FeedPick) {
-    pick->addItems(codes);
-    pick->SetText("");
+  for (int i = 0; i < kRows; ++i) {
+    FeedPick[i]->addItems(codes);  // which makes the first code current
+    showCode(i, "");
   }
+}
+
+void HogFeed2::showCode(int row, const std::string& code) {
+  // The code's own item is the current one, so the arrow keys go on from it;
+  // an empty box, or a code not in the list, has none, so Down picks the
+  // first ingredient and Up none.
+  platform::ComboBox* pick = FeedPick[row];
+  pick->SetListIndex(code.empty() ? -1 : pick->findText(platform::fromAnsi(code)));
+  pick->SetText(code);
 }
 
 void HogFeed2::showBatch() {
   for (int i = 0; i < kRows; ++i) {
     FeedAmt[i]->SetText("");
-    FeedPick[i]->SetText("");
+    showCode(i, "");
   }
   GroupId->SetText("");
   FeedBatchRecord b;
@@ -137,7 +150,7 @@ void HogFeed2::showBatch() {
   for (int i = 0; i < kRows; ++i) {
     const FeedBatchRecord::Row& row = b.Ingredients[static_cast<size_t>(i)];
     FeedAmt[i]->SetText(Format(row.Amount, "#######0"));
-    FeedPick[i]->SetText(RTrim(row.IngredientCode));
+    showCode(i, RTrim(row.IngredientCode));
   }
   showMedicated();
 }
@@ -178,7 +191,7 @@ void HogFeed2::FeedClr_Click() {
   MedFeed->hide();
   for (int i = 0; i < kRows; ++i) {
     FeedAmt[i]->SetText("");
-    FeedPick[i]->SetText("");
+    showCode(i, "");
   }
   GroupId->SetText("");
 }

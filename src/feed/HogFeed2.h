@@ -45,12 +45,16 @@ class HogFeed2 : public platform::Form {
   const std::string& Mode() const { return mode_; }
 
  protected:
+  void Form_Load() override;
   void Form_Activate() override;
 
  private:
   BatchEntry entry() const;
   void showRefusal(const Refusal& refusal);
+  // Fills every ingredient box's list with the codes in stock, none current.
   void fillIngredientPicks();
+  // Shows `code` in the box of `row`, its item current where the list has it.
+  void showCode(int row, const std::string& code);
   // Reads and shows the batch at CurrentFeedRec.
   void showBatch();
   void stepTo(int index);

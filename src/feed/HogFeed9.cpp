@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/Format.h"
 #include "common/HogGlobals.h"
@@ -89,6 +90,8 @@ void HogFeed9::showRefusal(const Refusal& refusal) {
 IngredientEntry HogFeed9::entry() const {
   return {FeedNam->Text(), FeedCod->Text(), CurInv->Text(), StInv->Text(), TotCost->Text(), InvenDate->Text()};
 }
+
+void HogFeed9::Form_Load() { TellUnreachableRecords({LoadedFileOf<IngredientRecord>()}); }
 
 void HogFeed9::Form_Activate() {
   mode_ = NE_Cont->Caption();

@@ -47,6 +47,7 @@ class HogFeed9 : public platform::Form {
   int Position() const { return position_; }
 
  protected:
+  void Form_Load() override;
   void Form_Activate() override;
 
  private:

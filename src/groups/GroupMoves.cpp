@@ -8,6 +8,7 @@
 #include "common/NumberText.h"
 #include "common/TypedNumber.h"
 #include "common/WriteSet.h"
+#include "records/Nearest.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ Check NewSubGroup(const GroupBook& book, const GroupRecord& g, int stage, int& s
   }
   if (highest >= 0) text = std::to_string(highest);
   if (stage == 0) {
-    subGroup = static_cast<int>(Val(text)) + 10;
+    subGroup = records::NearestWhole<int32_t>(Val(text)) + 10;
     if (subGroup > 90)
       return OutRefusal(kMaxGroups + std::string("for this GroupID. ( ") + g.GroupId + kLargerGroups, kPigsOutField);
     return std::nullopt;
@@ -64,7 +65,7 @@ Check NewSubGroup(const GroupBook& book, const GroupRecord& g, int stage, int& s
   const int units = text.back() - '0' + 1;
   if (units > 9)
     return OutRefusal(kMaxGroups + std::string("for this GroupId. ( ") + g.GroupId + kLargerGroups, kPigsOutField);
-  subGroup = static_cast<int>(Val(text.substr(0, 1) + std::to_string(units)));
+  subGroup = records::NearestWhole<int32_t>(Val(text.substr(0, 1) + std::to_string(units)));
   return std::nullopt;
 }
 
@@ -180,14 +181,13 @@ Check CheckOutFigures(const OutEntry& e, int stage, long remaining) {
   if (Trim(e.weightOut).empty()) return OutRefusal("The WEIGHT of PIGs OUT, is required!", kWeightOutField);
   if (Check refusal = CheckTypedNumber(e.weightOut, kWeightOutNumber, kOutErrorTitle, kWeightOutField)) return refusal;
   if (e.yearEnd || c.sales == 0) return std::nullopt;
-  // A price that reads as 0 (none typed, or no number) is a price not given.
-  if (static_cast<float>(Val(e.price)) == 0.0f)
-    return OutRefusal("The PRICE per Lb of sold pigs is required!", kPriceField);
-  return CheckTypedNumber(e.price, kPriceNumber, kOutErrorTitle, kPriceField);
+  // A price that reads as 0 is a price not given.
+  return CheckRequiredNumber(e.price, kPriceNumber,
+                             OutRefusal("The PRICE per Lb of sold pigs is required!", kPriceField));
 }
 
 std::string NextYearId(const std::string& id) {
-  const int year = static_cast<int>(Val(id.substr(id.size() >= 2 ? id.size() - 2 : 0))) + 1;
+  const int year = records::NearestWhole<int32_t>(Val(id.substr(id.size() >= 2 ? id.size() - 2 : 0))) + 1;
   const std::string yy = year > 99 ? std::to_string(year).substr(std::to_string(year).size() - 2)
                          : year >= 10 ? std::to_string(year)
                                       : "0" + std::to_string(year);

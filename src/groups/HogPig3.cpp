@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/Format.h"
 #include "common/HogGlobals.h"
@@ -57,6 +58,8 @@ HogPig3::HogPig3(QWidget* parent) : Form("HogPig3", parent) {
                Clear, NextGroup});
   SetBoundsTwips(2400, 1800, 6000, 4920);  // over the list, below its captions
 }
+
+void HogPig3::Form_Load() { TellUnreachableRecords({LoadedFileOf<GroupRecord>(), LoadedFileOf<SalesRecord>()}); }
 
 void HogPig3::Form_Activate() {
   if (activated_) return;

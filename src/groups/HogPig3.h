@@ -45,6 +45,7 @@ class HogPig3 : public platform::Form {
   void NextGroup_Click();
 
  protected:
+  void Form_Load() override;
   void Form_Activate() override;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/Format.h"
 #include "common/HogGlobals.h"
@@ -43,6 +44,7 @@ HogPig4::HogPig4(QWidget* parent) : Form("HogPig4", parent) {
 }
 
 void HogPig4::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<GroupRecord>()});
   NextGroup->setVisible(SelectedCount >= 2);
   StepIndex = 1;
   CurrentGroupRec = SelectedGroupRecs.size() > 1 ? SelectedGroupRecs[1] : 0;

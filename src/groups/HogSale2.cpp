@@ -63,6 +63,7 @@ HogSale2::HogSale2(QWidget* parent) : Form("HogSale2", parent) {
 }
 
 void HogSale2::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<SalesRecord>()});
   const bool several = SelectedCount >= 2;
   NextSale->setEnabled(several);
   SaleBack->setEnabled(false);

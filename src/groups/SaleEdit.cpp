@@ -45,12 +45,15 @@ Check CheckSaleFigures(const SaleEntry& e, bool adjustment) {
   const double pigs = TypedValue(e.pigs, kPigsNumber), gilts = TypedValue(e.gilts, kGiltsNumber);
   if (pigs == 0 && gilts == 0)
     return Refused("YOU MUST ENTER SOMETHING IN\rNUMBER OF PIG'S SOLD and or GILTS", kSalePigsField);
-  // A weight or price that reads as 0 (none typed, or no number) is none given.
-  if (Val(e.weight) == 0) return Refused("WEIGHT SOLD, is a required entry!", kSaleWeightField);
-  if (Check refusal = CheckTypedNumber(e.weight, kWeightNumber, kSaleEditTitle, kSaleWeightField)) return refusal;
+  // A weight, or the price of pigs sold, that reads as 0 is none given.
+  if (Check refusal = CheckRequiredNumber(e.weight, kWeightNumber,
+                                          Refused("WEIGHT SOLD, is a required entry!", kSaleWeightField)))
+    return refusal;
   if (adjustment) return std::nullopt;
-  if (Val(e.price) == 0 && pigs != 0) return Refused("YOU MUST ENTER SOMETHING IN\rPRICE per LB!", kSalePriceField);
-  if (Check refusal = CheckTypedNumber(e.price, kPriceNumber, kSaleEditTitle, kSalePriceField)) return refusal;
+  const Refusal noPrice = Refused("YOU MUST ENTER SOMETHING IN\rPRICE per LB!", kSalePriceField);
+  if (Check refusal = pigs != 0 ? CheckRequiredNumber(e.price, kPriceNumber, noPrice)
+                                : CheckTypedNumber(e.price, kPriceNumber, kSaleEditTitle, kSalePriceField))
+    return refusal;
   for (const KillBox& k : kKillBoxes)
     if (Check refusal = CheckTypedNumber(e.*k.text, k.number, kSaleEditTitle, k.box)) return refusal;
   return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/HogGlobals.h"
 #include "common/KeyMask.h"
@@ -96,6 +97,8 @@ Drug_2::Drug_2(QWidget* parent) : platform::Form("Drug_2", parent) {
   connect(ExpirDate, &QLineEdit::returnPressed, this, [this] { InvAmt->SetFocus(); });
   DCode->onLostFocus = [this] { DCode_LostFocus(); };
 }
+
+void Drug_2::Form_Load() { TellUnreachableRecords({LoadedFileOf<DrugRecord>()}); }
 
 void Drug_2::Form_Activate() {
   EditMode = NE_Cont->Caption();

@@ -57,6 +57,7 @@ class Drug_2 : public platform::Form {
   bool FirstClear = false;
 
  protected:
+  void Form_Load() override;
   void Form_Activate() override;
 
  private:

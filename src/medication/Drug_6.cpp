@@ -1,5 +1,6 @@
 #include "medication/Drug_6.h"
 
+#include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/FileProcs.h"
 #include "common/Format.h"
@@ -71,6 +72,10 @@ Drug_6::Drug_6(QWidget* parent) : platform::Form("Drug_6", parent) {
     UserInt->SetText(UCase(RTrim(UserInt->Text())));
     Accept->setFocus(Qt::OtherFocusReason);
   };
+}
+
+void Drug_6::Form_Load() {
+  TellUnreachableRecords({LoadedFileOf<DrugRecord>(), LoadedFileOf<MedicationRecord>(DataFolder + MedFile)});
 }
 
 void Drug_6::Form_Activate() {

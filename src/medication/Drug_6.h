@@ -59,6 +59,7 @@ class Drug_6 : public platform::Form {
   float CarriedShortfall = 0;
 
  protected:
+  void Form_Load() override;
   void Form_Activate() override;
 
  private:

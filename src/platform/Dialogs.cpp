@@ -79,7 +79,8 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
   dlg.setInputMode(QInputDialog::TextInput);
   if (xTwips >= 0 && yTwips >= 0) {
     double tpp = screen().twipsPerPixel();
-    dlg.move(static_cast<int>(xTwips / tpp), static_cast<int>(yTwips / tpp));
+    dlg.adjustSize();
+    PlaceWindow(dlg, QPoint(static_cast<int>(xTwips / tpp), static_cast<int>(yTwips / tpp)), dlg.size());
   }
   if (dlg.exec() != QDialog::Accepted) return std::nullopt;
   return toAnsi(dlg.textValue());

@@ -19,6 +19,7 @@
 namespace platform {
 namespace {
 QPointer<Form> g_active;
+Form* g_loading = nullptr;
 // The windows in the order they were last shown or activated, the latest last.
 std::vector<Form*> g_shownOrder;
 
@@ -67,6 +68,7 @@ Form::Form(const std::string& name, QWidget* parent) : QDialog(parent) {
 }
 
 Form::~Form() {
+  if (g_loading == this) g_loading = nullptr;
   if (g_active == this) g_active = nullptr;
   std::erase(g_shownOrder, this);
 }
@@ -87,11 +89,16 @@ void Form::putOnTop() {
   g_shownOrder.push_back(this);
 }
 
+Form* Form::Loading() { return g_loading; }
+
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;
   activatedOnce_ = false;
+  Form* const outer = g_loading;  // a window may load another as it loads
+  g_loading = this;
   Form_Load();
+  g_loading = outer;
 }
 
 void Form::Activate() {
@@ -161,7 +168,7 @@ void Form::keyPressEvent(QKeyEvent* event) {
   // An Enter that no control took presses no default button.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
   if (event->matches(QKeySequence::Cancel)) {
-    if (modal_) close();  // as the close box
+    if (modal_ && cancelsOnEscape_) close();  // as the close box
     return;
   }
   QDialog::keyPressEvent(event);
@@ -174,9 +181,27 @@ void Form::SetCaption(const std::string& caption) { setWindowTitle(fromAnsi(capt
 void Form::SetBoundsTwips(int left, int top, int width, int height) {
   bounds_ = TwipsRect{left, top, width, height};
   double tpp = platform::screen().twipsPerPixel();
-  setGeometry(static_cast<int>(left / tpp), static_cast<int>(top / tpp), static_cast<int>(width / tpp),
-              static_cast<int>(height / tpp));
+  placedAt_ = QPoint(static_cast<int>(left / tpp), static_cast<int>(top / tpp));
+  placedSize_ = QSize(static_cast<int>(width / tpp), static_cast<int>(height / tpp));
+  place();
   if (!isVisible()) settleScreen(*this);
+}
+
+void Form::place() {
+  placedMargins_ = FrameMargins(*this);
+  framePending_ = !isVisible() || frameGeometry() == geometry();
+  PlaceWindow(*this, placedAt_, placedSize_);
+}
+
+bool Form::event(QEvent* event) {
+  // The window manager frames a window once it is shown, perhaps otherwise
+  // than the frame it was placed by: it is placed again by its own frame.
+  if (framePending_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible() &&
+      frameGeometry() != geometry()) {
+    framePending_ = false;
+    if (FrameMargins(*this) != placedMargins_) place();
+  }
+  return QDialog::event(event);
 }
 
 void QtWindowDriver::runModal(Form& form) {

@@ -13,11 +13,13 @@
 //    cancel; the close box unloads with the reason vbFormControlMenu. A
 //    window loaded and shown again starts with the focus on its first control.
 //
-// Keys: Escape in a window shown modally (a dialog) does what its close box
-// does: Unload with vbFormControlMenu, which Form_QueryUnload and Form_Unload
-// may cancel; in the main window and any other modeless window it closes
-// nothing. Enter presses the focused command button and nothing else (a
-// window has no default button).
+// Keys: a window ignores Escape, so a stray Esc never drops what was typed,
+// unless it cancels on Escape (CancelOnEscape: the few dialogs that have a
+// cancelling button or ask one thing, such as the query and date dialogs and
+// the about box). In such a window shown modally, Escape does what its close
+// box does: Unload with vbFormControlMenu, which Form_QueryUnload and
+// Form_Unload may cancel. Enter presses the focused command button and
+// nothing else (a window has no default button).
 #include <QDialog>
 #include <QPointer>
 #include <memory>
@@ -49,12 +51,16 @@ class Form : public QDialog {
   // Runs Form_Activate; the layer calls it, and tests may.
   void Activate();
 
-  // Size and position in twips, and the twips SetBoundsTwips last gave.
+  // Position and size in twips: the frame's top left and the inside's size,
+  // placed wholly on the available screen (PlaceWindow), and the twips
+  // SetBoundsTwips last gave.
   void SetBoundsTwips(int left, int top, int width, int height);
   TwipsRect BoundsTwips() const { return bounds_; }
 
   // The window that ran Form_Activate last and is still shown.
   static Form* ActiveForm();
+  // The window whose Form_Load is running; nothing between loads.
+  static Form* Loading();
   // The program's top window: the shown window that was shown or activated
   // last. Message and input boxes open over it.
   static Form* TopForm();
@@ -64,11 +70,15 @@ class Form : public QDialog {
   void modalEnded();
 
  protected:
+  // Escape closes this window, shown modally, as its close box does.
+  void CancelOnEscape() { cancelsOnEscape_ = true; }
+
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
   virtual void Form_QueryUnload(int& /*cancel*/, int /*unloadMode*/) {}
   virtual void Form_Unload(int& /*cancel*/) {}
 
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override {}  // only the close box's path closes a window
@@ -79,7 +89,14 @@ class Form : public QDialog {
   bool modal_ = false;
   bool activatedOnce_ = false;
   bool unloading_ = false;
+  bool cancelsOnEscape_ = false;
   TwipsRect bounds_;
+  // Where SetBoundsTwips put the window, by the frame it was placed by.
+  QPoint placedAt_;
+  QSize placedSize_;
+  QMargins placedMargins_;
+  bool framePending_ = false;  // placed before the window manager framed it
+  void place();
   void putOnTop();
 };
 

@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
+#include <algorithm>
 
 #include "platform/Services.h"
 
@@ -33,6 +35,42 @@ TwipsRect QtScreen::size() {
 TwipsRect QtScreen::workArea() {
   QScreen* s = QGuiApplication::primaryScreen();
   return s ? toTwips(s->availableGeometry(), twipsPerPixel()) : TwipsRect{0, 0, 1024 * 15, 728 * 15};
+}
+
+namespace {
+
+QMargins ownMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry(), inside = window.geometry();
+  return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+          frame.bottom() - inside.bottom()};
+}
+
+// The work area in pixels.
+QRect availablePixels() {
+  const TwipsRect area = screen().workArea();
+  const double tpp = screen().twipsPerPixel();
+  return QRect(static_cast<int>(area.left / tpp), static_cast<int>(area.top / tpp), static_cast<int>(area.width / tpp),
+               static_cast<int>(area.height / tpp));
+}
+
+}  // namespace
+
+QMargins FrameMargins(const QWidget& window) {
+  if (window.isVisible() && !ownMargins(window).isNull()) return ownMargins(window);
+  for (const QWidget* other : QApplication::topLevelWidgets())
+    if (other != &window && other->isVisible() && !ownMargins(*other).isNull()) return ownMargins(*other);
+  return {};
+}
+
+void PlaceWindow(QWidget& window, QPoint frameTopLeft, QSize insideSize) {
+  const QRect area = availablePixels();
+  const QMargins m = FrameMargins(window);
+  const QSize frame(std::min(insideSize.width() + m.left() + m.right(), area.width()),
+                    std::min(insideSize.height() + m.top() + m.bottom(), area.height()));
+  const int x = std::clamp(frameTopLeft.x(), area.left(), area.left() + area.width() - frame.width());
+  const int y = std::clamp(frameTopLeft.y(), area.top(), area.top() + area.height() - frame.height());
+  window.resize(frame.width() - m.left() - m.right(), frame.height() - m.top() - m.bottom());
+  window.move(x, y);  // a window's position is its frame's
 }
 
 void QtScreen::setHourglass(bool on) {

@@ -1,5 +1,11 @@
 #pragma once
-// The screen, the event pump and the mouse pointer.
+// The screen, the event pump and the mouse pointer, and where a window goes
+// on the screen.
+#include <QMargins>
+#include <QPoint>
+#include <QSize>
+
+class QWidget;
 
 namespace platform {
 
@@ -34,6 +40,16 @@ class QtScreen : public Screen {
 };
 
 Screen& screen();
+
+// Places a top-level window by its frame (the title bar and borders the
+// window manager draws round it): the frame's top left at `frameTopLeft`
+// and the inside `insideSize`, in pixels, then moved, and narrowed where it
+// must be, so that the whole frame lies on the available screen (the work
+// area, without panels). Every window of the program is placed here.
+void PlaceWindow(QWidget& window, QPoint frameTopLeft, QSize insideSize);
+// The margins of a window's frame: its own once the window manager has
+// framed it, else those of another framed window of the program, else none.
+QMargins FrameMargins(const QWidget& window);
 
 }  // namespace platform
 

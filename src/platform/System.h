@@ -8,10 +8,18 @@
 
 namespace platform {
 
+// The program's own help text, built into the program.
+std::string ProgramHelpText();
+// Whether a help file's bytes are text to show: something, and no control
+// character but tab, line feed, form feed and carriage return (an old
+// Windows help file is not).
+bool IsHelpText(const std::string& bytes);
+
 class Help {
  public:
   virtual ~Help() = default;
-  // Shows the contents of a help file; a missing file shows nothing.
+  // Shows the contents of a help file; where the file cannot be read or is
+  // not text (IsHelpText), the program's own help text.
   virtual void showContents(const std::string& helpFile) = 0;
   // Closes the help window, if any.
   virtual void quit() = 0;

@@ -10,6 +10,7 @@ platform::KeptWindow<DialogHog0> g_weanDates;
 }  // namespace
 
 DialogHog0::DialogHog0(QWidget* parent) : platform::Form("DialogHog0", parent) {
+  CancelOnEscape();
   using namespace platform;
   setFont(makeFont("MS Sans Serif", 8));
   SetCaption("FARROW  PERFORMANCE  WEANING  DATES");

@@ -1,6 +1,5 @@
 #include "shell/HogStartUp.h"
 
-#include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QThread>
@@ -19,11 +18,9 @@
 #include "platform/FormKit.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
+#include "platform/System.h"
 #include "shell/PasswordFile.h"
 #include "shell/Tarlowe2.h"
-
-// The program's own resources (the help file) live in the core library.
-static void initProgramResources() { Q_INIT_RESOURCE(tarlowe); }
 
 namespace {
 
@@ -51,11 +48,8 @@ QImage splashPicture() {
 // Copies the program's help file into the program folder when it is missing.
 void installHelpFile(const std::string& path) {
   if (FileExists(path)) return;
-  initProgramResources();
-  QFile resource(QStringLiteral(":/TARLOWE5.HLP"));
-  if (!resource.open(QIODevice::ReadOnly)) return;
-  QByteArray content = resource.readAll();
-  platform::writeWholeFile(path, std::vector<uint8_t>(content.begin(), content.end()));
+  const std::string content = platform::ProgramHelpText();
+  if (!content.empty()) platform::writeWholeFile(path, std::vector<uint8_t>(content.begin(), content.end()));
 }
 
 // Makes a folder the start-up needs when it is missing; says so when it

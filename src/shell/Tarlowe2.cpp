@@ -1,5 +1,6 @@
 #include "shell/Tarlowe2.h"
 
+#include <QGridLayout>
 #include <QLinearGradient>
 #include <QMenuBar>
 #include <QPainter>
@@ -54,9 +55,14 @@ Tarlowe2::Tarlowe2(QWidget* parent) : platform::Form("Tarlowe2", parent) {
   inside->setObjectName("Inside");
   layout->addWidget(inside, 1);
 
+  // The background fills the inside at every size the window takes.
   Image1 = new platform::Picture(inside, "Image1");
   Image1->setScaledContents(true);
+  Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   Image1->SetPicture(backgroundPicture());
+  auto* background = new QGridLayout(inside);
+  background->setContentsMargins(0, 0, 0, 0);
+  background->addWidget(Image1, 0, 0);
   Label1 = platform::AddLabel(inside, "Label1", "WELCOME. . .", {360, 240, 6000, 900});
   Label1->setFont(platform::makeFont("Times New Roman", 36, true));
 
@@ -153,10 +159,7 @@ void Tarlowe2::Form_Activate() {
   platform::TwipsRect work = platform::screen().workArea();
   SetBoundsTwips(work.left, work.top, work.width, work.height);
   layout()->activate();
-  QWidget* inside = Image1->parentWidget();
-  double tpp = platform::screen().twipsPerPixel();
-  platform::placeTwips(Image1, 0, 0, static_cast<int>(inside->width() * tpp),
-                       static_cast<int>(inside->height() * tpp));
+  Image1->parentWidget()->layout()->activate();
   Image1->lower();
   ShowRestoreItem();
   // The first focus comes once the window is up and the start-up's own

@@ -14,6 +14,7 @@ Check CheckDueDate(const std::string& typed, DueDateField field) {
 }
 
 DialogHog1::DialogHog1(QWidget* parent) : platform::Form("DialogHog1", parent) {
+  CancelOnEscape();
   using namespace platform;
   setFont(makeFont("MS Sans Serif", 8));
   SetCaption("SOW  DUE  DATES");

@@ -1,30 +1,30 @@
 #include "sows/DueDateText.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "common/NumberText.h"
+#include "common/Paths.h"
+#include "records/Fields.h"
 
-std::optional<std::string> EightDigitDate(const std::string& text) {
-  std::array<char, 10> date;
-  if (!EightDigitDateInto(text, date)) return std::nullopt;
-  return std::string(date.data(), date.size());
+namespace {
+
+bool digitsAlone(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-bool EightDigitDateInto(std::string_view text, std::array<char, 10>& date) {
-  if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string_view::npos) return false;
-  std::copy_n(text.data(), 2, date.data());
-  std::copy_n(text.data() + 2, 2, date.data() + 3);
-  std::copy_n(text.data() + 4, 4, date.data() + 6);
-  date[2] = date[5] = '/';
-  return true;
+}  // namespace
+
+std::optional<std::string> ReadDueDate(std::string_view stored) {
+  const std::string due = StripNulls(std::string(stored));
+  if (due.empty() || due == records::kEmptyDate) return std::nullopt;
+  if (due.size() <= 8 && digitsAlone(due)) return DigitsAsDate(due, true);
+  return due;
 }
 
 std::optional<std::string> DigitsDueDate(const std::string& text) {
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-  if (std::optional<std::string> date = EightDigitDate(text)) return date;
-  return DigitsAsDate(text, false);
+  if (!digitsAlone(text)) return std::nullopt;
+  return DigitsAsDate(text, text.size() == 8);
 }
 
 std::string DigitsAsDate(const std::string& text, bool monthZero) {

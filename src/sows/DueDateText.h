@@ -1,21 +1,22 @@
 #pragma once
-// How a stored due date is read where it is not "MM/DD/YYYY": every reader of
-// SowRecord.DateDue (the sow card window and printout, the litter window, the
-// dates-due report, the sow query) reads it through these.
-#include <array>
+// How a stored due date is read. Every reader of SowRecord.DateDue (the sow
+// card window and printout, the litter window, the dates-due report, the sow
+// query) takes the date it holds from ReadDueDate, and shows it as it does.
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Eight digits "MMDDYYYY" as "MM/DD/YYYY" ("03152020" gives "03/15/2020");
-// nothing for any other text.
-std::optional<std::string> EightDigitDate(const std::string& text);
-// The same written into `date`, no text made; false for any other text.
-bool EightDigitDateInto(std::string_view text, std::array<char, 10>& date);
+// The date a stored due date holds, as "MM/DD/YYYY": digits alone (up to
+// eight, as some files hold them) are laid from the right into the year,
+// the day and the month ("03152020" and "3152020" give "03/15/2020",
+// "1152024" gives "01/15/2024"); any other text is the date as stored,
+// without the blanks and NULs around it. Nothing for a blank due date or
+// "__/__/____", which hold none.
+std::optional<std::string> ReadDueDate(std::string_view stored);
 
-// A due date stored as digits alone: eight as "MM/DD/YYYY", others through
-// the "##/##/####" mask (1152024 gives "1/15/2024"); nothing for an empty
-// text or one with any other character.
+// The sow card's text of a due date stored as digits alone: eight as
+// "MM/DD/YYYY", others through the "##/##/####" mask (1152024 gives
+// "1/15/2024"); nothing for an empty text or one with any other character.
 std::optional<std::string> DigitsDueDate(const std::string& text);
 
 // `text` read as a number and its digits laid from the right into a date

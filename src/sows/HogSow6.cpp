@@ -9,6 +9,7 @@
 #include "common/WriteSet.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
+#include "records/Nearest.h"
 #include "records/RecordSlots.h"
 #include "sows/HogSow3.h"
 #include "sows/LitterSheet.h"
@@ -393,7 +394,7 @@ void HogSow6::ParityB_Click() { showPane(kPaneB); }
 // ---- NEW, EDIT, ACCEPT, CLEAR ------------------------------------------------------
 
 void HogSow6::FarroNew_Click() {
-  const int typedParity = static_cast<int>(Val(entryText(kParityRow)));
+  const int typedParity = records::NearestWhole<int32_t>(Val(entryText(kParityRow)));
   for (int p = kMaxParities; p >= 1; --p) {
     if (!parityEnabled_[static_cast<size_t>(p)] || typedParity != p) continue;
     if (Alert("THERE ALREADY IS A PARITY #" + std::to_string(p) + "!\rDo you want to generate another parity?",

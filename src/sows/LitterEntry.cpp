@@ -1,14 +1,13 @@
 #include "sows/LitterEntry.h"
 
-#include <cmath>
 #include <limits>
 
 #include "common/DateChecks.h"
 #include "common/DateMath.h"
 #include "common/Format.h"
 #include "common/NumberText.h"
-#include "common/Paths.h"
 #include "common/TypedNumber.h"
+#include "records/Nearest.h"
 #include "records/RecordSlots.h"
 #include "sows/DueDateText.h"
 #include "sows/WeaningFigures.h"
@@ -31,21 +30,14 @@ const NumberField kWeaningWeightNumber = SingleField("The LITTER WEANING WEIGHT"
 const NumberField kFosteredToNumber = IntegerField("The NUMBER of PIG(s) FOSTERED to the SOW");
 const NumberField kFosteredFromNumber = IntegerField("The NUMBER of PIG(s) FOSTERED from the SOW");
 
-// A required figure that reads as 0 (nothing typed, no number, or a count
-// below one half) is refused with its own text; any other goes through its
-// field.
+// A required figure that reads as 0 is refused with its own text.
 Check requiredFigure(const LitterColumn& c, int row, const NumberField& field, bool correcting) {
-  const std::string& text = c[static_cast<size_t>(row)];
-  const double read = Val(text);
-  const bool zero = field.whole ? std::fabs(read) < 1e15 && RoundHalfEven(read) == 0 : static_cast<float>(read) == 0.0f;
-  if (zero) return entryRefusal(field.name + kRequired, row, correcting);
-  return CheckTypedNumber(text, field, kFarrowEntryTitle, row,
-                          correcting ? platform::vbInformation : platform::vbExclamation);
+  return CheckRequiredNumber(c[static_cast<size_t>(row)], field, entryRefusal(field.name + kRequired, row, correcting));
 }
 
-long wholeOf(const std::string& text) {
-  const double v = Val(text);
-  return std::fabs(v) < 2e9 ? static_cast<long>(RoundHalfEven(v)) : 0;
+// A typed count as its field stores it: 0 for a text the field refuses.
+long countOf(const LitterColumn& c, int row, const NumberField& field) {
+  return records::NearestWhole<int32_t>(TypedValue(c[static_cast<size_t>(row)], field));
 }
 
 int16_t storedCount(const std::string& text) {
@@ -71,12 +63,12 @@ void FillLitterColumn(LitterColumn& c, const FarrowRecord& f, long record, bool 
 
 WeaningNotice ComputeWeaningRows(LitterColumn& c, bool silent) {
   LitterFields in;
-  in.born = wholeOf(c[kBornRow]);
-  in.alive = wholeOf(c[kAliveRow]);
-  in.fosteredTo = wholeOf(c[kFosteredToRow]);
-  in.fosteredFrom = wholeOf(c[kFosteredFromRow]);
-  in.weaned = wholeOf(c[kWeanedRow]);
-  in.weaningWeight = static_cast<float>(Val(c[kWeaningWeightRow]));
+  in.born = countOf(c, kBornRow, kBornNumber);
+  in.alive = countOf(c, kAliveRow, kAliveNumber);
+  in.fosteredTo = countOf(c, kFosteredToRow, kFosteredToNumber);
+  in.fosteredFrom = countOf(c, kFosteredFromRow, kFosteredFromNumber);
+  in.weaned = countOf(c, kWeanedRow, kWeanedNumber);
+  in.weaningWeight = TypedSingle(c[kWeaningWeightRow], kWeaningWeightNumber);
   in.dateBorn = c[kDateBornRow];
   in.dateWeaned = c[kDateWeanedRow];
   const WeaningFigures figures = ComputeWeaningFigures(in);
@@ -162,7 +154,7 @@ FarrowRecord LitterRecordOf(const LitterColumn& c, int16_t status) {
   f.Status = status;
   f.DateBorn = c[kDateBornRow];
   const auto count = [&c](int row, const NumberField& field) {
-    return static_cast<int16_t>(TypedValue(c[static_cast<size_t>(row)], field));
+    return records::NearestWhole<int16_t>(TypedValue(c[static_cast<size_t>(row)], field));
   };
   const auto weight = [&c](int row, const NumberField& field) {
     return TypedSingle(c[static_cast<size_t>(row)], field);
@@ -181,8 +173,5 @@ FarrowRecord LitterRecordOf(const LitterColumn& c, int16_t status) {
 }
 
 std::string DueDatePreset(const std::string& storedDue) {
-  const std::string due = StripNulls(storedDue);
-  if (IsEmptyDate(due)) return records::kEmptyDate;
-  if (due.size() >= 6 && due[5] == '/') return due;
-  return DigitsAsDate(due, true);
+  return ReadDueDate(storedDue).value_or(records::kEmptyDate);
 }

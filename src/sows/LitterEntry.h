@@ -70,6 +70,6 @@ Check CheckSowLitterLinks(const std::string& sowId, int16_t parityCount, const F
 // count, age and weaning weight 0.
 FarrowRecord LitterRecordOf(const LitterColumn& column, int16_t status);
 
-// The date-born preset of a stored due date: "__/__/____" for none, a
-// "mm/dd/yyyy" date as it is, bare digits laid out as mm/dd/yyyy.
+// The date-born preset of a stored due date: the date it holds
+// (ReadDueDate), or "__/__/____" for none.
 std::string DueDatePreset(const std::string& storedDue);

@@ -121,25 +121,21 @@ std::vector<std::string> DatesDueLines(const std::string& from, const std::strin
   if (to.size() < 10) return lines;
   const std::string fromKey = from.size() < 10 ? "" : dateKey(from), toKey = dateKey(to);
   FixedLine line(kDueWidth);
-  std::array<char, 10> eightDigits;
   for (long r = 1; r <= sows.count(); ++r) {
     const uint8_t* sow = sows.bytes(r);
     if (records::IsFreeId(textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
     if (RTrimmed(textView(sow + SowRecord::DateLeftHerdAt, 10)) != records::kEmptyDate) continue;
-    // The due date as stored "MM/DD/YYYY", or as eight digits "MMDDYYYY".
-    std::string_view due = RTrimmed(textView(sow + SowRecord::DateDueAt, 10));
-    if (due == records::kEmptyDate) continue;
-    if (due.size() != 10) {
-      if (!EightDigitDateInto(due, eightDigits)) continue;
-      due = std::string_view(eightDigits.data(), eightDigits.size());
-    }
-    if (const std::string key = dateKey(due); key < fromKey || key > toKey) continue;
+    // The due date as every reader takes it; a text that holds no date of
+    // ten characters has no place between two dates.
+    const std::optional<std::string> due = ReadDueDate(textView(sow + SowRecord::DateDueAt, 10));
+    if (!due || due->size() != 10) continue;
+    if (const std::string key = dateKey(*due); key < fromKey || key > toKey) continue;
     lines.push_back(line.clear()
                         .put(2, textView(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
                         .put(14, textView(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
                         .put(31, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
                         .put(42, textView(sow + SowRecord::DateBredAt, 10), 10)
-                        .put(60, due, 10)
+                        .put(60, *due, 10)
                         .put(75, textView(sow + SowRecord::BoarIdAt, SowRecord::BoarIdWidth), 8)
                         .str());
   }

@@ -38,12 +38,7 @@ const QueryLanguage& SowQueryLanguage() {
   return language;
 }
 
-std::string NormalizedDueDate(const std::string& stored) {
-  const std::string t = Trim(stored);
-  if (t.empty()) return records::kEmptyDate;
-  if (std::optional<std::string> date = EightDigitDate(t)) return *date;
-  return RTrim(stored);
-}
+std::string NormalizedDueDate(const std::string& stored) { return ReadDueDate(stored).value_or(records::kEmptyDate); }
 
 // ---- One query ---------------------------------------------------------------
 

@@ -16,8 +16,8 @@
 // The 21 kinds in the order of the dialog's combo box, and its titles.
 const QueryLanguage& SowQueryLanguage();
 
-// The due date as a date text: an empty one (also blanks) stays empty, one
-// stored as eight digits "mmddyyyy" becomes "mm/dd/yyyy".
+// The due date the query compares: the date it holds (ReadDueDate), or
+// "__/__/____" for none.
 std::string NormalizedDueDate(const std::string& stored);
 
 // One query, parsed once and tested against many sows straight from their

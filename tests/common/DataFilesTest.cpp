@@ -3,8 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
 
 #include "common/DataFiles.h"
+#include "feed/HogFeed2.h"
+#include "feed/HogFeed4.h"
+#include "feed/HogFeed9.h"
+#include "groups/HogPig3.h"
+#include "groups/HogPig4.h"
+#include "groups/HogSale1.h"
+#include "groups/HogSale2.h"
+#include "medication/Drug_2.h"
+#include "medication/Drug_3.h"
+#include "medication/Drug_6.h"
 #include "platform/FileSystem.h"
 #include "support/RecordBuilders.h"
 
@@ -112,4 +126,63 @@ TEST(DataFiles, FilesPastRecord32767AreNamedInOneBox) {
       {{}, ""},
   };
   for (const auto& k : cases) EXPECT_EQ(UnreachableRecordsText(k.files), k.text) << k.text;
+}
+
+// Every window that loads a data file names it, as it loads, when the file
+// holds records past 32,767: once, and not again in a window opened from one
+// still loaded that named it already.
+TEST(DataFiles, EveryWindowThatLoadsAFileTellsOneTooLongOnce) {
+  using MakeWindow = std::function<std::unique_ptr<platform::Form>()>;
+  const auto window = [](auto made) -> MakeWindow {
+    return [made] { return std::unique_ptr<platform::Form>(made()); };
+  };
+  const MakeWindow drugEntry = window([] { return new Drug_6; });
+  const MakeWindow drugHistory = window([] { return new Drug_3; });
+  const struct {
+    const char* file;
+    int recordLength;
+    MakeWindow opener;  // loaded first and kept loaded; none: the window is opened from the main window
+    MakeWindow make;
+    int boxes;
+  } cases[] = {
+      {"DRUG.LST", DrugRecord::Length, nullptr, drugEntry, 1},
+      {"MED2024.DAT", MedicationRecord::Length, nullptr, drugEntry, 1},
+      {"DRUG.LST", DrugRecord::Length, drugHistory, drugEntry, 1},  // the history told it
+      {"DRUG.LST", DrugRecord::Length, nullptr, window([] { return new Drug_2; }), 1},
+      {"FEED.LST", IngredientRecord::Length, nullptr, window([] { return new HogFeed2; }), 1},
+      {"FEED2024.DAT", FeedBatchRecord::Length, nullptr, window([] { return new HogFeed2; }), 1},
+      {"FEED2024.DAT", FeedBatchRecord::Length, window([] { return new HogFeed4; }),
+       window([] { return new HogFeed2; }), 1},
+      {"FEED.LST", IngredientRecord::Length, nullptr, window([] { return new HogFeed9; }), 1},
+      {"GROUP.DAT", GroupRecord::Length, nullptr, window([] { return new HogPig3; }), 1},
+      {"SALES.DAT", SalesRecord::Length, nullptr, window([] { return new HogPig3; }), 1},
+      {"GROUP.DAT", GroupRecord::Length, nullptr, window([] { return new HogPig4; }), 1},
+      {"SALES.DAT", SalesRecord::Length, nullptr, window([] { return new HogSale2; }), 1},
+      {"SALES.DAT", SalesRecord::Length, window([] { return new HogSale1; }), window([] { return new HogSale2; }), 1},
+  };
+  for (const auto& c : cases) {
+    TestPlatform tp;
+    DataFolder = tp.home();
+    MedFile = "MED2024.DAT";
+    FeedFile = "FEED2024.DAT";
+    writeFile(tp.path(c.file), "");
+    std::filesystem::resize_file(tp.path(c.file), uintmax_t{32768} * static_cast<uintmax_t>(c.recordLength));
+    // The boxes that name the file as holding records past 32,767.
+    const auto toldBoxes = [&tp, &c] {
+      return std::count_if(tp.dialogs.shown.begin(), tp.dialogs.shown.end(), [&tp, &c](const auto& box) {
+        return box.title == "FILE   LENGTH   ERROR" && box.text.find(tp.path(c.file)) != std::string::npos;
+      });
+    };
+    std::unique_ptr<platform::Form> opener = c.opener ? c.opener() : nullptr;
+    if (opener) opener->Load();
+    std::unique_ptr<platform::Form> w = c.make();
+    w->Load();
+    EXPECT_EQ(toldBoxes(), c.boxes) << c.file << " " << w->objectName().toStdString();
+    // The opener gone, the same window opened again tells the file again.
+    w->Unload();
+    if (opener) opener->Unload();
+    w = c.make();
+    w->Load();
+    EXPECT_EQ(toldBoxes(), c.boxes + 1) << c.file << " " << w->objectName().toStdString();
+  }
 }

@@ -98,3 +98,38 @@ TEST(TypedNumber, RefusalNamesTheFaultAndTheRange) {
   EXPECT_EQ(CheckTypedNumber("12", kCount, "T", 1), std::nullopt);
   EXPECT_EQ(NumberFaultText(kCount, F::None), "");
 }
+
+// A box that must not read 0: a text that is no number is told so first;
+// one that its field stores as 0 gets the window's own message; any other
+// goes through its field with the window's title, icon and box.
+TEST(TypedNumber, ARequiredNumberIsNoNumberMissingOrItsFieldsFault) {
+  const Refusal missing{"WEIGHT, is a required entry!", "T I T L E", platform::vbInformation, 4};
+  const auto field = [&](const std::string& text) { return Refusal{text, "T I T L E", platform::vbInformation, 4}; };
+  const struct {
+    const char* typed;
+    NumberField field;
+    bool zero;     // ReadsAsZero
+    Check check;   // CheckRequiredNumber
+  } cases[] = {
+      {"", kWeight, true, missing},
+      {"  ", kCount, true, missing},
+      {"0", kCount, true, missing},
+      {"0.4", kCount, true, missing},
+      {"-0.5", kCount, true, missing},
+      {"0.6", kCount, false, std::nullopt},
+      {"1e-50", kWeight, true, missing},
+      {"-1e-50", kWeight, true, missing},
+      {"1e-40", kWeight, false, std::nullopt},  // a Single holds it, below its normal numbers
+      {"0.00004", kPrice, true, missing},
+      {"0.00006", kPrice, false, std::nullopt},
+      {"$1.20", kWeight, false, field("WEIGHT is not a number!\r\rIt takes a number from 0 to 9999999.")},
+      {"abc", kPounds, false, field("POUNDS is not a number!\r\rIt takes a number from 1 to 2147483647.")},
+      {"-3", kWeight, false, field("WEIGHT can't be less than 0!\r\rIt takes a number from 0 to 9999999.")},
+      {"40000", kCount, false, field("PIGS can't be more than 32767!\r\rIt takes a number from 0 to 32767.")},
+      {"-1e-50", kPremium, true, missing},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadsAsZero(c.typed, c.field), c.zero) << c.typed << " " << c.field.name;
+    EXPECT_EQ(CheckRequiredNumber(c.typed, c.field, missing), c.check) << c.typed << " " << c.field.name;
+  }
+}

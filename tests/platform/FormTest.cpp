@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QTextBrowser>
 #include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -16,7 +19,9 @@ using namespace platform;
 namespace {
 class Probe : public Form {
  public:
-  explicit Probe(const std::string& name) : Form(name) {}
+  explicit Probe(const std::string& name, bool cancelsOnEscape = false) : Form(name) {
+    if (cancelsOnEscape) CancelOnEscape();
+  }
   int loads = 0, activations = 0, unloads = 0;
   int cancelQuery = 0;
   int lastReason = -1;
@@ -90,27 +95,34 @@ TEST(Form, QueryUnloadMayCancelAndKnowsTheCloseBox) {
   EXPECT_FALSE(w.isVisible());
 }
 
-// Esc in a dialog (a window shown modally) does what its close box does, the
-// query-unload told so and able to cancel; in a modeless window, such as the
-// main window, it closes nothing.
-TEST(Form, EscapeInADialogActsAsItsCloseBox) {
+// Esc in a dialog that cancels on Esc (shown modally) does what its close box
+// does, the query-unload told so and able to cancel; any other window, modal
+// or not (an entry window, the main window), ignores it.
+TEST(Form, EscapeClosesOnlyADialogThatCancelsOnIt) {
   TestPlatform tp;
   const struct {
     bool modal;
+    bool cancelsOnEscape;
     int cancel;
     int reason;  // what the query-unload was told; -1 not asked
     bool loaded;
-  } cases[] = {{true, 0, vbFormControlMenu, false}, {true, 1, vbFormControlMenu, true}, {false, 0, -1, true}};
+  } cases[] = {{true, true, 0, vbFormControlMenu, false},
+               {true, true, 1, vbFormControlMenu, true},
+               {true, false, 0, -1, true},
+               {false, true, 0, -1, true},
+               {false, false, 0, -1, true}};
   for (const auto& c : cases) {
-    Probe w("W");
+    Probe w("W", c.cancelsOnEscape);
     TextBox box(&w, "Box");
     w.cancelQuery = c.cancel;
     bool loadedAfterEsc = false;
     auto escape = [&] {
       activate(w);
       box.setFocus();
+      box.SetText("S1");
       press(Qt::Key_Escape);
-      loadedAfterEsc = w.IsLoaded() && w.isVisible();
+      loadedAfterEsc = w.IsLoaded() && w.isVisible() && box.Text() == "S1";
+      if (loadedAfterEsc && c.modal) w.Hide();
     };
     if (c.modal) {
       tp.windows.on("W", [&](Form&) { escape(); });
@@ -119,9 +131,46 @@ TEST(Form, EscapeInADialogActsAsItsCloseBox) {
       w.Show();
       escape();
     }
-    EXPECT_EQ(w.lastReason, c.reason) << c.modal << c.cancel;
-    EXPECT_EQ(loadedAfterEsc, c.loaded) << c.modal << c.cancel;
-    EXPECT_EQ(w.unloads, c.loaded ? 0 : 1) << c.modal << c.cancel;
+    EXPECT_EQ(w.lastReason, c.reason) << c.modal << c.cancelsOnEscape << c.cancel;
+    EXPECT_EQ(loadedAfterEsc, c.loaded) << c.modal << c.cancelsOnEscape << c.cancel;
+    EXPECT_EQ(w.unloads, c.loaded ? 0 : 1) << c.modal << c.cancelsOnEscape << c.cancel;
+  }
+}
+
+// A window is placed by its frame: the frame's top left where the window
+// asks, moved and narrowed so that the whole frame lies on the work area
+// (1024 x 738 pixels here), never above its top.
+TEST(Form, AWindowsFrameLiesWhollyOnTheWorkArea) {
+  TestPlatform tp;
+  const struct {
+    TwipsRect asked;  // twips: the frame's top left, the inside's size
+    QPoint frameAt;
+    QSize inside;     // in pixels; negative: the work area less the frame
+  } cases[] = {
+      {{0, 0, 9000, 6000}, {0, 0}, {600, 400}},
+      {{1500, 3000, 9000, 6000}, {100, 200}, {600, 400}},
+      {{-4500, -300, 9000, 6000}, {0, 0}, {600, 400}},        // above and left of the screen
+      {{14000, 10000, 9000, 6000}, {-600, -400}, {600, 400}},  // past its right and bottom
+      {{0, 0, 1024 * 15, 738 * 15}, {0, 0}, {-1, -1}},        // the whole work area
+      {{3000, 3000, 20000, 20000}, {0, 0}, {-1, -1}},          // larger than the screen
+  };
+  Probe main("Main");
+  main.Show();  // a framed window, whose frame the others are placed by before their own is known
+  for (const auto& c : cases) {
+    Probe w("W");
+    w.SetBoundsTwips(c.asked.left, c.asked.top, c.asked.width, c.asked.height);
+    w.Show();
+    const QRect frame = w.frameGeometry(), inside = w.geometry();
+    const QSize margins = frame.size() - inside.size();
+    ASSERT_GT(inside.top(), frame.top());  // framed, as a window manager frames it
+    const QSize expectedInside(c.inside.width() < 0 ? 1024 - margins.width() : c.inside.width(),
+                               c.inside.height() < 0 ? 738 - margins.height() : c.inside.height());
+    const QPoint expectedAt(c.frameAt.x() < 0 ? 1024 - expectedInside.width() - margins.width() : c.frameAt.x(),
+                            c.frameAt.y() < 0 ? 738 - expectedInside.height() - margins.height() : c.frameAt.y());
+    EXPECT_EQ(inside.size(), expectedInside) << c.asked.left << "," << c.asked.top;
+    EXPECT_EQ(frame.topLeft(), expectedAt) << c.asked.left << "," << c.asked.top;
+    EXPECT_TRUE(QRect(0, 0, 1024, 738).contains(frame)) << c.asked.left << "," << c.asked.top;
+    EXPECT_EQ(w.BoundsTwips().left, c.asked.left);  // the twips as asked
   }
 }
 
@@ -151,6 +200,65 @@ TEST(QtHelp, HelpFromADialogIsNotBlockedByItAndOutlivesIt) {
   EXPECT_EQ(help.Window()->parentWidget(), &main);
   help.quit();
   EXPECT_FALSE(help.Window()->isVisible());
+}
+
+// The help window opens centred over the window it was asked from, its
+// frame wholly on the work area however small that window is.
+TEST(QtHelp, OpensCentredOverItsWindowWhollyOnTheScreen) {
+  TestPlatform tp;
+  writeFile(tp.path("TARLOWE5.HLP"), "HOW TO ENTER A SOW");
+  const struct {
+    TwipsRect list;     // the window it is asked from
+    bool centredAcross; // room to centre it across that window
+  } cases[] = {{{0, 0, 11400, 7200}, true},      // the nursery list, at the top
+               {{6000, 3000, 6000, 3000}, true},  // a small window in the middle
+               {{0, 0, 3000, 1500}, false},       // a small window in the corner
+               {{12000, 9000, 3000, 1500}, false}};
+  for (const auto& c : cases) {
+    Probe list("List");
+    list.SetBoundsTwips(c.list.left, c.list.top, c.list.width, c.list.height);
+    list.Show();
+    QtHelp help;
+    help.showContents(tp.path("TARLOWE5.HLP"));
+    ASSERT_TRUE(help.Window());
+    const QRect frame = help.Window()->frameGeometry();
+    EXPECT_TRUE(QRect(0, 0, 1024, 738).contains(frame)) << c.list.left << "," << c.list.top;
+    if (c.centredAcross) EXPECT_LE(std::abs(frame.center().x() - list.frameGeometry().center().x()), 1) << c.list.left;
+  }
+}
+
+// HELP > Contents shows the help file when it is text, and the program's own
+// help text when the file there is missing, empty or not text (an old
+// Windows help file).
+TEST(QtHelp, ShowsTheFileWhenItIsTextElseTheProgramsOwnText) {
+  TestPlatform tp;
+  const QString own = "TARLOWE keeps the records of a swine farm";
+  const struct {
+    const char* name;
+    std::optional<std::string> bytes;  // none: no file
+    QString shown;                     // the whole text shown; empty: the program's own
+  } cases[] = {
+      {"text", "HOW TO ENTER A SOW\n\tFirst the ID.\f", "HOW TO ENTER A SOW\n\tFirst the ID.\f"},
+      {"old Windows help", std::string("?_\x03\0\x1c\0\0\0LZ\x01HOW TO", 17), ""},
+      {"a bell", "HOW TO\a", ""},
+      {"empty", "", ""},
+      {"missing", std::nullopt, ""},
+  };
+  Probe main("Main");
+  main.Show();
+  for (const auto& c : cases) {
+    const std::string path = tp.path("TARLOWE5.HLP");
+    std::remove(path.c_str());
+    if (c.bytes) writeFile(path, *c.bytes);
+    QtHelp help;
+    help.showContents(path);
+    ASSERT_TRUE(help.Window()) << c.name;
+    const QString shown = help.Window()->findChild<QTextBrowser*>("HelpText")->toPlainText();
+    if (c.shown.isEmpty())
+      EXPECT_TRUE(shown.contains(own)) << c.name << ": " << shown.left(60).toStdString();
+    else
+      EXPECT_EQ(shown, c.shown) << c.name;
+  }
 }
 
 namespace {

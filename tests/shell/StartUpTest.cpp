@@ -71,7 +71,7 @@ TEST_F(StartUp, FirstStartInAnEmptyProgramFolder) {
   EXPECT_EQ(bounds.top, 0);
   EXPECT_EQ(bounds.width, 1024 * 15);
   EXPECT_EQ(bounds.height, 738 * 15);
-  EXPECT_EQ(w.size(), QSize(1024, 738));
+  EXPECT_EQ(w.frameGeometry(), QRect(0, 0, 1024, 738));  // the frame on the work area
   EXPECT_FALSE(StartUpFormExists());                  // unloaded at the first focus
   EXPECT_FALSE(tp.screen.hourglass());
   expectOnlyLogOnAndExit();

@@ -1,7 +1,8 @@
 // A stored due date as each of its readers shows it: the sow card window's
 // label, the litter window's date-born preset, the printed sow card's line,
-// the dates-due report and the sow query. Eight digits are month, day and
-// year in every one of them.
+// the dates-due report and the sow query. Digits alone are month, day and
+// year laid from the right in every one of them, so a due date of seven
+// digits is in the report and the query as on the card.
 #include "common/NumberText.h"
 #include "records/Fields.h"
 #include "sows/DueDateText.h"
@@ -27,22 +28,26 @@ const DueCase kCases[] = {
     {"03/15/2020", "03/15/2020", "03/15/2020", "03/15/2020", "03/15/2020", "03/15/2020"},
     {"03152020", "03/15/2020", "03/15/2020", "03/15/2020", "03/15/2020", "03/15/2020"},
     {"12012024  ", "12/01/2024", "12/01/2024", "12/01/2024", "12/01/2024", "12/01/2024"},
-    {"1152024", "1/15/2024", "01/15/2024", "1/15/2024", "", "1152024"},
-    {"5082024", "5/08/2024", "05/08/2024", "5/08/2024", "", "5082024"},
+    {"1152024", "1/15/2024", "01/15/2024", "1/15/2024", "01/15/2024", "01/15/2024"},
+    {"5082024   ", "5/08/2024", "05/08/2024", "5/08/2024", "05/08/2024", "05/08/2024"},
     {"03-15-2020", "03-15-2020", nullptr, "03/15/2020", "03-15-2020", "03-15-2020"},
+    {"SOON", "SOON", nullptr, "SO/N/SOON", "", "SOON"},
     {"__/__/____", "__/__/____", "__/__/____", "__/__/____", "", "__/__/____"},
     {"          ", "__/__/____", "__/__/____", "__/__/____", "", "__/__/____"},
 };
-
 class DueDateTextTest : public SowWindowTest {};
 
 }  // namespace
 
-TEST(DueDateText, EightDigitsAndDigitsInADatePicture) {
-  EXPECT_EQ(EightDigitDate("03152020"), "03/15/2020");
-  EXPECT_EQ(EightDigitDate("3152020"), std::nullopt);
-  EXPECT_EQ(EightDigitDate("0315202X"), std::nullopt);
-  EXPECT_EQ(EightDigitDate("03/15/20"), std::nullopt);
+TEST(DueDateText, TheDateAStoredDueDateHolds) {
+  const struct {
+    const char* stored;
+    std::optional<std::string> date;
+  } read[] = {{"03/15/2020", "03/15/2020"}, {"03152020  ", "03/15/2020"}, {"3152020", "03/15/2020"},
+              {"1152024", "01/15/2024"},    {"15", "00/00/0015"},         {" 1152024\0 ", "01/15/2024"},
+              {"0315202X", "0315202X"},     {"1234567890", "1234567890"}, {"__/__/____", std::nullopt},
+              {"          ", std::nullopt}, {"", std::nullopt}};
+  for (const auto& c : read) EXPECT_EQ(ReadDueDate(c.stored), c.date) << c.stored;
   EXPECT_EQ(DigitsDueDate("03152020"), "03/15/2020");
   EXPECT_EQ(DigitsDueDate("1152024"), "1/15/2024");
   EXPECT_EQ(DigitsDueDate(""), std::nullopt);
