@@ -454,13 +454,13 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   }
   {
     // The sow vaccination's ACCEPT, its drug picked and dosage typed: SOW.DAT
-    // read for the ID, DRUG.LST read for the drug typed and again for its
-    // draw, the year's medication file opened for its count; then through a
+    // read for the ID, DRUG.LST read once for the drug typed and its draw,
+    // the year's medication file opened for its count; then through a
     // write set the dose appended and the drug's inventory drawn. The year's
     // file is one with room for it.
     Operation op;
     op.name = "sow vaccination ACCEPT";
-    op.reads = {Whole(farm.sows), Whole(farm.drugList, 2), Records(farm.entryDoses, 2),
+    op.reads = {Whole(farm.sows), Whole(farm.drugList), Records(farm.entryDoses, 2),
                 Records(farm.drugList, 1)};
     auto window = std::make_shared<std::unique_ptr<Drug_6>>();
     auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.entryDoses, farm.drugList});

@@ -40,9 +40,11 @@ HogFeed2::HogFeed2(QWidget* parent) : platform::Form("HogFeed2", parent) {
     Label1.Add(AddLabel(this, "Label1", "INGREDIENT.", {left, 750, 1440, 255}));
     Label1.Add(AddLabel(this, "Label1", "AMOUNT (Lb)", {left + kAmountShift, 750, 1200, 255}));
   }
+  ingredientCodes_ = new QStringListModel(this);
   for (int i = 0; i < kRows; ++i) {
     const int left = kColumnLeft[i / 4], top = kRowPitch(i % 4);
     ComboBox* pick = FeedPick.Add(Placed(new ComboBox(this, "FeedPick", true), {left, top, 1560, 315}));
+    pick->setModel(ingredientCodes_);  // the eight boxes pick from one list
     QObject::connect(pick, &QComboBox::activated, this, [this, i] { FeedPick_Click(i); });
     FeedAmt.Add(AddTextBox(this, "FeedAmt", {left + kAmountShift, top, 1200, 315}));
   }
@@ -109,7 +111,7 @@ void HogFeed2::Form_Activate() {
 }
 
 void HogFeed2::fillIngredientPicks() {
-  for (platform::ComboBox* pick : FeedPick) pick->clear();
+  ingredientCodes_->setStringList({});
   IngredientFile file;
   FileFault fault;
   if (!ReadImage(file, &fault)) return ReportFileFault(fault, false, kBatchEntryTitle);
@@ -119,10 +121,8 @@ void HogFeed2::fillIngredientPicks() {
     if (records::getI32(b + IngredientRecord::CurrentInventoryAt) > 0)
       codes.append(platform::fromAnsi(RTrim(records::getText(b + IngredientRecord::IdAt, IngredientRecord::IdWidth))));
   }
-  for (int i = 0; i < kRows; ++i) {
-    FeedPick[i]->addItems(codes);  // which makes the first code current
-    showCode(i, "");
-  }
+  ingredientCodes_->setStringList(codes);
+  for (int i = 0; i < kRows; ++i) showCode(i, "");
 }
 
 void HogFeed2::showCode(int row, const std::string& code) {

@@ -7,6 +7,7 @@
 // (feed/BatchEntry.h), writes the batch, corrects the ingredient inventory
 // and hides the window; EXIT hides it with nothing written. FEED MED records
 // the medication of a new batch once.
+#include <QStringListModel>
 #include <string>
 
 #include "platform/Controls.h"
@@ -64,4 +65,5 @@ class HogFeed2 : public platform::Form {
   int batchIndex_ = 0;
   int batchTotal_ = 0;
   bool skipActivate_ = false;
+  QStringListModel* ingredientCodes_;  // the codes in stock, the list of every ingredient box
 };

@@ -33,6 +33,10 @@ long LoadDrug(const std::string& DrugCode, const std::string& title) {
     ReportFileFault(fault, false, title);
     return 0;
   }
+  return LoadDrug(drugs, DrugCode);
+}
+
+long LoadDrug(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode) {
   const long n = FindDrugRecord(drugs, DrugCode);
   if (n == 0) return 0;
   drugs.decode(n, DrugRec);

@@ -172,13 +172,17 @@ void Drug_6::Accept_Click() {
     return DateUsed->SetFocus();
   }
   if (const Check c = CheckMedDrug(e)) return Refuse(*c);
-  if (const Check c = CheckMedDrugCode(LoadDrug(Trim(e.code), kMedEntryTitle))) return Refuse(*c);
+  // DRUG.LST is read once for the drug and its draw.
+  records::FileImage<DrugRecord> drugs;
+  FileFault fault;
+  if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
+  if (const Check c = CheckMedDrugCode(LoadDrug(drugs, Trim(e.code)))) return Refuse(*c);
   const std::string mode = Mode->Caption();
-  if (mode == "EDIT") return AcceptEdit(e);
-  if (DrugKindOfMode(mode) != 0) AcceptNew(e, mode);
+  if (mode == "EDIT") return AcceptEdit(e, drugs);
+  if (DrugKindOfMode(mode) != 0) AcceptNew(e, mode, drugs);
 }
 
-void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
+void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode, const records::FileImage<DrugRecord>& drugs) {
   long count = 0;
   FileFault fault;
   if (!MedRecordCount(count, &fault)) return Fail(fault, false);
@@ -192,8 +196,6 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
   const InventoryDraw planned = DrawInventory(CurrentDrug.InventoryAmount, amount);
   const float stored = mode == "NEW1" ? typed : amount - planned.uncovered;
   const bool writes = mode == "NEW1" || stored > 0 || planned.uncovered == 0;
-  records::FileImage<DrugRecord> drugs;
-  if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
   // A feed medication drawn in full marks its batch "M" in the year's feed
   // batch file.
   const bool marks = mode == "NEW2" && PlanDrugDraw(drugs, e.code, amount).draw.uncovered == 0 &&
@@ -242,15 +244,12 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode) {
   DrugPick->setFocus(Qt::OtherFocusReason);
 }
 
-void Drug_6::AcceptEdit(const MedEntry& e) {
-  FileFault fault;
+void Drug_6::AcceptEdit(const MedEntry& e, const records::FileImage<DrugRecord>& drugs) {
   records::TypedFile<MedicationRecord> medFile;
   MedicationRecord before;
   if (!medFile.open(MedFilePath()) || !medFile.read(CurrentDrugRec, before))
     return Fail({MedFilePath(), medFile.error()}, false);
   medFile.close();
-  records::FileImage<DrugRecord> drugs;
-  if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
   const float dose = MedDosageOf(e);
   const EditDraw plan = PlanEditDraw(drugs, before, e.code, dose);
   if (plan.uncovered > 0) return Refuse(ShortfallRefusal(e.code, plan.uncovered));

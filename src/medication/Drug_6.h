@@ -71,7 +71,8 @@ class Drug_6 : public platform::Form {
   void FillDrugCombo(int kind, const std::string& ownCode = "");
   // Shows history record CurrentDrugRec.
   void LoadMedEntry();
-  void AcceptNew(const MedEntry& e, const std::string& mode);
-  void AcceptEdit(const MedEntry& e);
+  // ACCEPT of a new record and of an edit, given DRUG.LST as ACCEPT read it.
+  void AcceptNew(const MedEntry& e, const std::string& mode, const records::FileImage<DrugRecord>& drugs);
+  void AcceptEdit(const MedEntry& e, const records::FileImage<DrugRecord>& drugs);
   void StepDone();
 };

@@ -384,6 +384,9 @@ void SetFocusOn(QWidget* control) {
 ComboBox::ComboBox(QWidget* parent, const std::string& name, bool editable) : QComboBox(parent) {
   setObjectName(QString::fromStdString(name));
   setEditable(editable);
+  // What is typed into an editable box is its text, never a new item of its
+  // list: Enter does not add it.
+  setInsertPolicy(QComboBox::NoInsert);
 }
 std::string ComboBox::Text() const { return toAnsi(currentText()); }
 void ComboBox::SetText(const std::string& text) {

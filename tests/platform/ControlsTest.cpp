@@ -771,6 +771,23 @@ TEST(KeyRules, AnAltCombinationTypesNothingInAnyBox) {
   }
 }
 
+// Enter in an editable combo box keeps what was typed as its text and adds
+// nothing to its list.
+TEST(KeyRules, EnterInAnEditableComboAddsNoItem) {
+  TestPlatform tp;
+  Form w("W");
+  ComboBox combo(&w, "Combo", true);
+  combo.AddItem("CORN");
+  combo.AddItem("SBM");
+  activate(w);
+  combo.setFocus();
+  combo.SetText("");
+  typeKeys("OATS\r");
+  EXPECT_EQ(combo.Text(), "OATS");
+  ASSERT_EQ(combo.count(), 2);
+  EXPECT_EQ(combo.List(1), "SBM");
+}
+
 // In an open menu, Alt with the letter of an item chooses it, as the letter
 // alone does.
 TEST(KeyRules, AnAltLetterInAnOpenMenuChoosesItsItem) {
