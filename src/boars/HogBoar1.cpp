@@ -43,7 +43,7 @@ std::vector<std::pair<std::string, long>> pairsOf(std::vector<BoarRow> rows) {
 std::optional<std::vector<std::string>> BoarListingLines(const std::vector<long>& records, FileFault* fault) {
   records::FileImage<BoarRecord> boars;
   if (!ReadImage(boars, fault)) return std::nullopt;
-  std::vector<std::string> lines(1);
+  std::vector<std::string> lines;
   BoarRecord boar;
   for (long r : records) {
     if (r < 1 || r > boars.count()) {

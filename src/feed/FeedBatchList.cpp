@@ -97,21 +97,6 @@ void eachBatch(const FeedBatchFile& batches, const std::string& letter, const Ba
   }
 }
 
-// The job's defaults are the batch printouts' fonts, rule, orientation and
-// paper bin.
-void setReportJob(const std::string& title, const std::string& heading1, const std::string& heading2, int layout,
-                  int fontSize, int lineCount) {
-  PrintJob = PrintJobRecord{};
-  PrintJob.Title = title;
-  PrintJob.Heading1 = heading1;
-  PrintJob.Heading2 = heading2;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = static_cast<int16_t>(fontSize);
-  PrintJob.Layout = static_cast<int16_t>(layout);
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = lineCount;
-  PrintJob.EndBanner = 0;
-}
-
 }  // namespace
 
 std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, int32_t* poundsOut,
@@ -161,8 +146,6 @@ std::string BatchPrintLine(const FeedBatchRecord& b, const BatchMedication& med)
 
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchReport r;
-  r.lines.reserve(static_cast<size_t>(batches.count()) + 1, static_cast<size_t>(batches.count()) * kLineWidth);
-  r.lines.add("");
   FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long, const Listed& batch) {
     const BatchMedication med = batch.med ? *batch.med : BatchMedication{};
@@ -172,7 +155,7 @@ BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& lette
     r.totalPounds = records::Plus64(r.totalPounds, kPounds.i32(batch.bytes));
     if (batch.med) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
     r.totalCost = r.totalCost + cost + med.cost;
-    r.lines.add(printLine(line, batch));
+    r.lines.push_back(printLine(line, batch));
     ++r.batches;
   });
   return r;
@@ -200,13 +183,12 @@ std::vector<std::string> BatchSummaryLines(const BatchReport& r, const std::stri
       {"Average COST per POUND of FEED. ---------------> ",
        Format(pounds ? r.totalCost / static_cast<double>(totalPounds) : 0.0, "$0.00")},
   }};
-  std::vector<std::string> lines(30);
-  for (size_t i = 1; i <= 25; ++i) lines[i] = std::string(79, ' ');
-  for (size_t k = 0; k < figures.size(); ++k) lines[1 + 2 * k] = figures[k].first + figures[k].second;
+  std::vector<std::string> lines(25, std::string(79, ' '));
+  for (size_t k = 0; k < figures.size(); ++k) lines[2 * k] = figures[k].first + figures[k].second;
   std::string date = today;
   for (char& c : date)
     if (c == '/') c = '-';
-  lines[24] = "This SUMMARY was printed on " + date;
+  lines[23] = "This SUMMARY was printed on " + date;
   return lines;
 }
 
@@ -222,13 +204,11 @@ bool PrintBatchReport(FileFault* fault) {
   if (!ReadFeedBatchFile(batches, fault) || !ReadMedFile(meds, fault)) return false;
   const BatchReport report = BatchReportOf(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds));
   const std::string title = BatchReportTitle(FeedMenuChoice, FeedYear);
-  setReportJob(title, " BATCH    GROUP                 ----- FEED -----          - PRICE PER -",
-               " NUMBER    ID.      DATE        TONS       POUNDS        TON       POUND    TOTAL COST", 2, 11,
-               report.batches);
-  PrintListing(report.lines);
+  PrintCourierListing(title, " BATCH    GROUP                 ----- FEED -----          - PRICE PER -",
+                      " NUMBER    ID.      DATE        TONS       POUNDS        TON       POUND    TOTAL COST",
+                      report.lines, {.endBanner = false});
   const int at = title.size() < 80 ? static_cast<int>(80 - title.size()) / 2 : 1;
-  setReportJob("S  U  M  M  A  R  Y", FixedLine(80).put(at > 0 ? at : 1, title, 80).str(), std::string(80, ' '), 1,
-               13, 25);
-  PrintListing(BatchSummaryLines(report, DateText));
+  PrintCourierListing("S  U  M  M  A  R  Y", FixedLine(80).put(at > 0 ? at : 1, title, 80).str(), std::string(80, ' '),
+                      BatchSummaryLines(report, DateText), {.fontSize = 13, .layout = 1, .endBanner = false});
   return true;
 }

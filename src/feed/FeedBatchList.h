@@ -13,7 +13,6 @@
 
 #include "feed/FeedBatchFile.h"
 #include "platform/ListItems.h"
-#include "platform/TextRows.h"
 
 inline constexpr int kBatchLineWidth = 88;
 
@@ -43,7 +42,7 @@ GrandTotals GrandTotalsOf(const BatchTotals& list);
 
 // The printed listing and its summary.
 struct BatchReport {
-  platform::TextRows lines;  // element 0 stays empty; one buffer for them all
+  std::vector<std::string> lines;
   int32_t batches = 0;
   int64_t totalPounds = 0;
   float totalCost = 0;
@@ -53,7 +52,7 @@ struct BatchReport {
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds);
 // The printed line of one batch with its medication.
 std::string BatchPrintLine(const FeedBatchRecord& batch, const BatchMedication& med);
-// The summary page's lines 0 to 29 (1 to 25 printed); `today` is
+// The summary page's 25 lines; `today` is
 // "MM/DD/YYYY". A figure over pounds is $0.00 when there are none.
 std::vector<std::string> BatchSummaryLines(const BatchReport& report, const std::string& today);
 // The listing's title: "NURSERY  FEED  RECORD  for ( 2024 )" and the like.

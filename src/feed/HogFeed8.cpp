@@ -148,12 +148,11 @@ std::vector<std::string> HogFeed8::Lines() const {
   return lines;
 }
 
-std::vector<ListedCode> HogFeed8::ListedCodes() const {
-  std::vector<ListedCode> codes;
-  codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
+std::vector<std::string_view> HogFeed8::ListedCodes() const {
+  std::vector<std::string_view> codes;
   for (int i = 0; i < FeedIngLst->ListCount(); ++i) {
     const long n = FeedIngLst->ItemData(i);  // a record of listed_, as the rows were written
-    if (n >= 1 && n <= listed_.count()) codes.push_back(ListedCodeAt(listed_, n));
+    if (n >= 1 && n <= listed_.count()) codes.push_back(IngredientCodeAt(listed_, n));
   }
   return codes;
 }
@@ -242,10 +241,8 @@ void HogFeed8::PrintIngredients() {
     Hourglass(false);
     return;
   }
-  platform::TextRows lines;
-  lines.add("");  // element 0 stays empty
-  WriteIngredientPrintLines(file, ListedCodes(), lines);
-  if (lines.size() == 1) {
+  const std::vector<std::string> lines = IngredientPrintLines(file, ListedCodes());
+  if (lines.empty()) {
     Alert("NO INGREDIENT RECORDS FOUND!", platform::vbExclamation | platform::vbOKOnly, kPrintTitle);
     Hourglass(false);
     return;
@@ -254,7 +251,7 @@ void HogFeed8::PrintIngredients() {
   Hourglass(false);
 }
 
-void PrintIngredientListing(const platform::TextRows& lines, const std::string& heading) {
+void PrintIngredientListing(const std::vector<std::string>& lines, const std::string& heading) {
   PrintCourierListing("I N G R E D I E N T    L I S T I N G", heading,
                       " CODE      INGREDIENT NAME     CURRENT INV.  START INV.  UNIT COST  TOTAL COST     DATE", lines);
 }

@@ -42,10 +42,10 @@ class HogFeed8 : public platform::Form {
   void ShowQueryResult();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
-  // The codes of the listed ingredients, top to bottom, as stored, each with
-  // the record its line was written from: views of the file the window
-  // listed, which it keeps while it lives.
-  std::vector<ListedCode> ListedCodes() const;
+  // The codes of the listed ingredients, top to bottom, as their lines show
+  // them: each from the record its line was written from, viewed in the file
+  // the window listed, which it keeps while it lives.
+  std::vector<std::string_view> ListedCodes() const;
 
  protected:
   void Form_Load() override;
@@ -66,6 +66,5 @@ class HogFeed8 : public platform::Form {
 void OpenIngredientList();
 
 // Prints the ingredient listing: the printed lines (feed/IngredientFile.h)
-// from element 1 on (element 0 left empty) under `heading`, the query the
-// list shows.
-void PrintIngredientListing(const platform::TextRows& lines, const std::string& heading);
+// under `heading`, the query the list shows.
+void PrintIngredientListing(const std::vector<std::string>& lines, const std::string& heading);

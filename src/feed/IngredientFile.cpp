@@ -127,10 +127,6 @@ std::string_view IngredientCodeAt(const IngredientFile& file, long n) {
   return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth));
 }
 
-ListedCode ListedCodeAt(const IngredientFile& file, long n) {
-  return {records::textView(file.bytes(n) + R::IdAt, R::IdWidth), n};
-}
-
 std::string IngredientCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
@@ -151,30 +147,11 @@ std::vector<std::string> IngredientListLines(const IngredientFile& file) {
   return lines;
 }
 
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<ListedCode>& codes,
-                               platform::TextRows& lines) {
-  const IngredientIndex index(file);
-  // The records that come after another of their code.
-  std::vector<bool> follows(static_cast<size_t>(file.count()) + 1, false);
-  for (long n = 1; n <= file.count(); ++n) follows[static_cast<size_t>(index.Next(n))] = true;
-  const auto firstOf = [&](const ListedCode& listed) {
-    const long n = listed.record;
-    const bool first = n >= 1 && n <= file.count() && !follows[static_cast<size_t>(n)] &&
-                       ListedCodeAt(file, n).code == listed.code;
-    return first ? n : index.First(listed.code);
-  };
-  lines.reserve(lines.size() + codes.size(), (lines.size() + codes.size()) * kPrintWidth);
-  FixedLine line(kPrintWidth);
-  for (const ListedCode& listed : codes)
-    for (long n = firstOf(listed); n != 0; n = index.Next(n)) lines.add(printLine(line, file.bytes(n)));
-}
-
 std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes) {
-  std::vector<ListedCode> listed;
-  for (const std::string_view code : codes) listed.push_back({code, 0});
-  platform::TextRows rows;
-  WriteIngredientPrintLines(file, listed, rows);
+  const IngredientIndex index(file);
   std::vector<std::string> lines;
-  for (size_t i = 0; i < rows.size(); ++i) lines.emplace_back(rows[i]);
+  FixedLine line(kPrintWidth);
+  for (std::string_view code : codes)
+    for (long n = index.First(code); n != 0; n = index.Next(n)) lines.push_back(printLine(line, file.bytes(n)));
   return lines;
 }

@@ -13,7 +13,6 @@
 
 #include "common/CodeIndex.h"
 #include "platform/ListItems.h"
-#include "platform/TextRows.h"
 #include "common/FixedLine.h"
 #include "records/IngredientRecord.h"
 #include "records/RecordIo.h"
@@ -72,20 +71,6 @@ std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 // its record number as item data.
 void WriteIngredientListLines(const IngredientFile& file, platform::ListItems& rows);
 std::vector<std::string> IngredientListLines(const IngredientFile& file);
-// The code of a listed line, with the record the line was written from (0
-// when unknown): the code as stored in the record (blanks included) or as the
-// line shows it. Where that record of the file printed holds the same stored
-// code and no record before it holds the code, the code's records are
-// followed from it without looking the code up.
-struct ListedCode {
-  std::string_view code;
-  long record = 0;
-};
-// The listed code of record n of the file listed: its stored code.
-ListedCode ListedCodeAt(const IngredientFile& file, long n);
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.
-// WriteIngredientPrintLines adds them to `lines`, one buffer for them all.
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<ListedCode>& codes,
-                               platform::TextRows& lines);
 std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes);

@@ -112,33 +112,14 @@ void WriteGroupListRows(const GroupBook& book, int stage, const std::string& yea
 bool PrintGroupList(int stage, const std::string& year, const std::string& title) {
   GroupBook book;
   if (!book.read(title)) return false;
-  const std::vector<long> printed = PrintedGroups(book, stage, year);
-  platform::TextRows lines;
-  lines.reserve(printed.size() + 1, printed.size() * kPrintWidth);
-  lines.add("");  // element 0 stays empty
+  std::vector<std::string> lines;
   FixedLine line(kPrintWidth);
-  for (long n : printed) {
+  for (long n : PrintedGroups(book, stage, year)) {
     const GroupRecord g = book.group(n);
-    lines.add(printLine(line, g, FiguresOf(book, g)));
+    lines.push_back(printLine(line, g, FiguresOf(book, g)));
   }
-  PrintJob.Title = StageWord(stage) + " GROUPS for GROUP YEAR(" + year + ")";
-  PrintJob.Heading1 = " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ";
-  PrintJob.Heading2 = kHeading2[stage];
-  PrintJob.TitleFontSize = 26;
-  PrintJob.TitleFontName = "Courier New";
-  PrintJob.TitleItalic = 0;
-  PrintJob.TitleBold = -1;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
-  PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = static_cast<int32_t>(lines.size()) - 1;
-  PrintJob.EndBanner = 0;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-  PrintListing(lines);
+  PrintCourierListing(StageWord(stage) + " GROUPS for GROUP YEAR(" + year + ")",
+                      " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ",
+                      kHeading2[stage], lines, {.endBanner = false});
   return true;
 }

@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/TextRows.h"
 #include "records/RecordIo.h"
 #include "records/SalesRecord.h"
 
@@ -49,10 +48,8 @@ std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRe
 bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::string& year);
 // The 84-column printed line of a sale.
 std::string SalePrintLine(const SalesRecord& s);
-// The listing's lines, element 0 empty.
-platform::TextRows SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year);
-platform::TextRows SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                     const std::string& year);
+// The listing's lines, in record order.
+std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year);
 
 // The kill sheet's table of text cells: row 0 unused, one row per group from
 // row 1; column 1 the group ID, 2 to 7 backfat, percent lean, loineye, hot
@@ -64,9 +61,9 @@ using KillSheetTable = std::vector<std::array<std::string, 11>>;
 // Answers the number of groups; the table holds a row for each and row 0.
 int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetTable& table);
 int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table);
-// One 80-column line per group, element 0 empty.
+// One 80-column line per group.
 std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int groups);
-// The 18 lines of the totals page (element 0 empty): averages of the group
+// The 18 lines of the totals page: averages of the group
 // averages, "0.00" when there is no group; `today` is "MM/DD/YYYY".
 std::vector<std::string> KillSheetTotalLines(const KillSheetTable& table, int groups, const std::string& today);
 
@@ -78,9 +75,3 @@ void PrintSalesListingOf(const SalesImage& sales, const std::string& kind, const
 int PrintKillSheetGroupsOf(const SalesImage& sales, const std::string& groupYear, const std::string& today,
                            KillSheetTable& table);
 void PrintKillSheetTotalsOf(const KillSheetTable& table, int groups, const std::string& today);
-
-// PrintJob for the sales listing of `kind` ("F", "M") with the printed year,
-// the kill sheet groups, and the totals page, with their line counts.
-void SetSalesListingJob(const std::string& kind, const std::string& printedYear, int lineCount);
-void SetKillSheetJob(const std::string& printedYear, int groups);
-void SetKillSheetTotalsJob();

@@ -185,8 +185,8 @@ void Drug_1::PrintDrugList() {
   Hourglass(true);
   records::FileImage<DrugRecord> drugs;
   if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
-  const platform::TextRows lines = DrugListingLines(drugs, ListedCodes(false));
-  if (lines.size() == 1) {
+  const std::vector<std::string> lines = DrugListingLines(drugs, ListedCodes(false));
+  if (lines.empty()) {
     Hourglass(false);
     Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
     return;

@@ -131,7 +131,6 @@ void Drug_3::ShowHistoryPage(const records::FileImage<MedicationRecord>* meds) {
   platform::ListItems rows;
   rows.reserve(HistoryPageTable::kSlots, HistoryPageTable::kSlots * kHistoryLineWidth);
   WriteHistoryPage(table_, PageShown, *meds, [&rows](std::string_view line, long n) { rows.add(line, n); });
-  shown_ = rows;
   MediList->SetItems(std::move(rows));
   const bool listed = MediList->ListCount() > 0;
   DrugHistMenu->SetVisible({Edit, Delete, Print}, listed);
@@ -233,11 +232,9 @@ void Drug_3::PrintRecords() {
       platform::vbYes)
     return;
   Hourglass(true);
-  platform::TextRows printed;
-  printed.reserve(shown_.size() + 1, shown_.size() * (kHistoryLineWidth + 1));
-  printed.add("");
-  for (size_t row = 0; row < shown_.size(); ++row) AddPrintedHistoryLine(printed, shown_.text(row));
-  PrintMedHistory(printed, MedHistoryHeading(QueryArgs[3], QueryArgs[2]));
+  std::vector<std::string> shown;
+  for (int row = 0; row < MediList->ListCount(); ++row) shown.push_back(MediList->List(row));
+  PrintMedHistory(shown, MedHistoryHeading(QueryArgs[3], QueryArgs[2]));
   Hourglass(false);
 }
 

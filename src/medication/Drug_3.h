@@ -67,8 +67,6 @@ class Drug_3 : public platform::Form {
   void ShowPageCaption();
 
   HistoryPageTable table_;
-  // The rows the list shows, as they were written, for PRINT.
-  platform::ListItems shown_;
 };
 
 // MEDICATION > History: the medication year (and the feed year when it

@@ -184,33 +184,10 @@ std::string MedHistoryHeading(const std::string& kindCaption, const std::string&
   return RTrim(kindCaption) + ", " + criterion + " (Displayed)";
 }
 
-void AddPrintedHistoryLine(platform::TextRows& printed, std::string_view shown) {
-  printed.add(" " + std::string(shown));
-}
-
 void PrintMedHistory(const std::vector<std::string>& shown, const std::string& heading) {
-  platform::TextRows printed;
-  printed.add("");
-  for (const std::string& line : shown) AddPrintedHistoryLine(printed, line);
-  PrintMedHistory(printed, heading);
-}
-
-void PrintMedHistory(const platform::TextRows& printed, const std::string& heading) {
-  PrintJob = PrintJobRecord{};
-  PrintJob.Title = "D R U G  H I S T O R Y  L I S T I N G";
-  PrintJob.Heading1 = heading;
-  PrintJob.Heading2 = " ID#       DATE GIVEN   DRUG NAME               DRUG CODE    DOSAGE   GIVEN BY";
-  PrintJob.TitleFontSize = 26;
-  PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 12;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 39;
-  PrintJob.LineCount = static_cast<int32_t>(printed.size()) - 1;
-  PrintJob.EndBanner = -1;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-  PrintListing(printed);
+  std::vector<std::string> printed;
+  for (const std::string& line : shown) printed.push_back(" " + line);
+  PrintCourierListing("D R U G  H I S T O R Y  L I S T I N G", heading,
+                      " ID#       DATE GIVEN   DRUG NAME               DRUG CODE    DOSAGE   GIVEN BY", printed,
+                      {.linesPerPage = 39, .fontSize = 12});
 }

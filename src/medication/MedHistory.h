@@ -18,7 +18,6 @@
 #include "common/DataFiles.h"
 #include "common/PageTable.h"
 #include "common/WriteSet.h"
-#include "platform/TextRows.h"
 #include "records/FeedBatchRecord.h"
 #include "records/MedicationRecord.h"
 #include "records/RecordIo.h"
@@ -75,8 +74,3 @@ std::string MedHistoryHeading(const std::string& kindCaption, const std::string&
 // Prints the lines the list shows, each shifted one column right, under
 // `heading`.
 void PrintMedHistory(const std::vector<std::string>& shown, const std::string& heading);
-// The same from the printed lines themselves: element 0 empty, then each
-// shown line as AddPrintedHistoryLine wrote it.
-void PrintMedHistory(const platform::TextRows& printed, const std::string& heading);
-// Adds a shown line to the printed ones, shifted one column right.
-void AddPrintedHistoryLine(platform::TextRows& printed, std::string_view shown);
