@@ -148,7 +148,7 @@ void HogSow1::ShowSowPage(int Page) {
 
 void HogSow1::ShowSowPage(int Page, const records::FileImage<SowRecord>& sows) {
   platform::ListItems rows;
-  SowPageRows(table_, Page, QueryArgs[1], sows, rows);
+  WriteSowPageRows(rows, table_, Page, QueryArgs[1], sows);
   SowList->SetItems(std::move(rows));
 }
 

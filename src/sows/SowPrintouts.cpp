@@ -19,7 +19,6 @@ namespace {
 
 using records::textView;
 
-constexpr int kListingWidth = 84;
 constexpr int kDueWidth = 80;
 constexpr int kPageLines = 46;
 
@@ -72,16 +71,11 @@ const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow) {
   return WriteSowFields(line, sow, kListingColumns);
 }
 
-std::string SowListingLine(const SowRecord& sow) {
-  FixedLine line(kListingWidth);
-  return WriteSowListingLine(line, records::encode(sow).data());
-}
-
 std::vector<std::string> SowListingLines(const std::vector<std::string>& rowIds,
                                          const records::FileImage<SowRecord>& sows, long scanned) {
   const auto byId = recordsOfIds(rowIds, sows, scanned);
   std::vector<std::string> lines(rowIds.size());
-  FixedLine line(kListingWidth);
+  FixedLine line(kSowListingWidth);
   for (size_t r = 0; r < rowIds.size(); ++r)
     if (auto found = byId.find(rowIds[r]); found != byId.end() && !found->second.empty())
       lines[r] = WriteSowListingLine(line, sows.bytes(found->second.back()));

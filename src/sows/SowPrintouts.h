@@ -24,11 +24,10 @@ enum class SowSheet { History, Card };
 void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const records::FileImage<SowRecord>& sows,
                      const records::FileImage<FarrowRecord>& litters);
 
-// A line of the printed sow listing, 84 columns: of the sow stored in `sow`
-// (her SOW.DAT bytes), written into `line` and answered; of a record in
-// memory.
+// A line of the printed sow listing, 84 columns (kSowListingWidth), of the
+// sow stored in `sow` (her SOW.DAT bytes), written into `line` and answered.
+inline constexpr int kSowListingWidth = 84;
 const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow);
-std::string SowListingLine(const SowRecord& sow);
 // The listing's lines of the rows `rowIds`, in their order: row r's line is
 // made from the last of records 1 to `scanned` holding its ID, or empty when
 // none does.
