@@ -51,7 +51,6 @@ class HogBoar1 : public platform::Form {
   void Form_Load() override;
 
  private:
-  void ShowRows(std::vector<std::pair<std::string, long>> rows);
   // The record numbers of the selected rows into SelectedBoarRecs(1..n);
   // answers n.
   int CollectSelectedBoars();
