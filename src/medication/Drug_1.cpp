@@ -36,14 +36,6 @@ bool readDrugs(records::FileImage<DrugRecord>& drugs, const std::string& title) 
   return false;
 }
 
-// Takes each line written into `rows` with its record number as item data,
-// with room for a line of every drug.
-std::function<void(std::string_view, long)> rowTaker(platform::ListItems& rows,
-                                                     const records::FileImage<DrugRecord>& drugs) {
-  rows.reserve(static_cast<size_t>(drugs.count()), static_cast<size_t>(drugs.count() * kDrugLineWidth));
-  return [&rows](std::string_view line, long n) { rows.add(line, n); };
-}
-
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE ATTEMPTING TO DELETE A DRUG!\n\n          Any records that you delete,\n"
          "          can or will affect any reports,\n          that you may want to run.\n\n"
@@ -103,7 +95,7 @@ void Drug_1::FillDrugList() {
   Drug_List->Clear();
   records::FileImage<DrugRecord> drugs;
   platform::ListItems rows;
-  const int count = readDrugs(drugs, kCaption) ? WriteDrugList(drugs, rowTaker(rows, drugs)) : 0;
+  const int count = readDrugs(drugs, kCaption) ? WriteDrugRows(rows, drugs) : 0;
   Drug_List->SetItems(std::move(rows));
   listed_ = std::move(drugs);
   ShowDrugItems(count > 0);
@@ -116,7 +108,7 @@ void Drug_1::ApplyDrugQuery() {
   records::FileImage<DrugRecord> drugs;
   platform::ListItems rows;
   if (readDrugs(drugs, kCaption))
-    WriteQueriedDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, drugs));
+    WriteDrugQueryRows(rows, drugs, DrugQuery(QueryArgs[1], QueryArgs[2]));
   const bool listed = !rows.empty();
   Drug_List->SetItems(std::move(rows));
   listed_ = std::move(drugs);
