@@ -129,8 +129,7 @@ void Drug_3::ShowHistoryPage(const records::FileImage<MedicationRecord>* meds) {
     meds = &read;
   }
   platform::ListItems rows;
-  rows.reserve(HistoryPageTable::kSlots, HistoryPageTable::kSlots * kHistoryLineWidth);
-  WriteHistoryPage(table_, PageShown, *meds, [&rows](std::string_view line, long n) { rows.add(line, n); });
+  WriteHistoryPageRows(rows, table_, PageShown, *meds);
   MediList->SetItems(std::move(rows));
   const bool listed = MediList->ListCount() > 0;
   DrugHistMenu->SetVisible({Edit, Delete, Print}, listed);

@@ -33,6 +33,7 @@
 #include "sows/SowHistory.h"
 #include "sows/SowHistorySheet.h"
 #include "sows/SowPrintouts.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -186,7 +187,8 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
          m.DateUsed = kLate;
          m.DrugName = std::string(30, 'W');
          m.GivenBy = std::string(12, 'W');
-         PrintMedHistory({MedHistoryLine(m)}, MedHistoryHeading("By DRUG NAME", std::string(20, 'W')));
+         PrintMedHistory({lineOf(m, kHistoryLineWidth, WriteMedHistoryLine)},
+                         MedHistoryHeading("By DRUG NAME", std::string(20, 'W')));
        }},
       {"ingredient listing", [](PrintoutWidthTest&) {
          IngredientRecord r = anIngredient("WWWWWW").name(std::string(20, 'W')).pounds(2147483647, 2147483647)
