@@ -41,30 +41,6 @@ constexpr int kCharTwips = 120;
 constexpr int kListTop = 600;
 int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 
-// Room in `rows` for a line of every record of `file`.
-void reserveRows(platform::ListItems& rows, const IngredientFile& file) {
-  rows.reserve(static_cast<size_t>(file.count()), static_cast<size_t>(file.count() * kIngredientListWidth));
-}
-
-// The list emptied under the hourglass and the ingredient file read for its
-// new rows, each line written by `write`; no rows when the file cannot be
-// read (its box was shown).
-struct ListedRows {
-  IngredientFile file;
-  platform::ListItems rows;
-};
-template <class Write>
-ListedRows readListedRows(platform::ListBox& list, Write write) {
-  Hourglass(true);
-  list.Clear();
-  ListedRows listed;
-  if (ReadIngredientFile(listed.file, kCaption)) {
-    reserveRows(listed.rows, listed.file);
-    write(listed.file, listed.rows);
-  }
-  return listed;
-}
-
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE TEMPTING TO DELETE AN INGREDIENT!\r\rAny records that you delete,\rcan or will affect any "
          "reports,\rthat you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE INGREDIENT "
@@ -107,22 +83,25 @@ void HogFeed8::ShowFullList() {
   FQDisp->SetCaption(kAllIngredients);
 }
 
-void HogFeed8::ListAllIngredients() {
-  ListedRows listed = readListedRows(*FeedIngLst, WriteIngredientListLines);
-  ShowRows(std::move(listed.rows), std::move(listed.file));
-}
+void HogFeed8::ListAllIngredients() { ShowRows(nullptr); }
 
 void HogFeed8::ListQueriedIngredients() {
-  ListedRows listed = readListedRows(*FeedIngLst, [](const IngredientFile& file, platform::ListItems& rows) {
-    WriteQueriedIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]), rows);
-  });
-  ShowRows(std::move(listed.rows), std::move(listed.file));
+  const IngredientQuery query(QueryArgs[1], QueryArgs[2]);
+  ShowRows(&query);
   FeedFormula->SetVisible(Query, true);
 }
 
-void HogFeed8::ShowRows(platform::ListItems rows, IngredientFile file) {
+void HogFeed8::ShowRows(const IngredientQuery* query) {
+  Hourglass(true);
+  FeedIngLst->Clear();
+  IngredientFile file;
+  platform::ListItems rows;
+  if (ReadIngredientFile(file, kCaption)) {
+    if (query) WriteIngredientQueryRows(rows, file, *query);
+    else WriteIngredientRows(rows, file);
+  }
   listed_ = std::move(file);
-  const bool listed = !rows.empty();
+  const bool listed = rows.size() > 0;
   FeedIngLst->SetItems(std::move(rows));
   FeedFormula->SetVisible({EditView, Query, Delete, Print}, listed);
   Hourglass(false);

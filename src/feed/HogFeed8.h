@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "feed/IngredientFile.h"
+#include "feed/IngredientQuery.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
@@ -58,7 +59,10 @@ class HogFeed8 : public platform::Form {
   void PrintIngredients();
   void ShowFullList();
   void RunQuery();
-  void ShowRows(platform::ListItems rows, IngredientFile file);
+  // Lists the ingredients of FEED.LST read anew under the hourglass: those
+  // `query` matches, or with none the full list; the items that act on
+  // listed ingredients are shown only when one is listed.
+  void ShowRows(const IngredientQuery* query);
   IngredientFile listed_;  // the file the rows were written from
 };
 

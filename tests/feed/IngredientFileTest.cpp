@@ -5,6 +5,7 @@
 #include "common/HogGlobals.h"
 #include "feed/IngredientFile.h"
 #include "platform/FileSystem.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -66,8 +67,8 @@ TEST(IngredientFile, ListAndPrintedLinesHoldEachValueAtItsColumns) {
        "BIGONE   A NAME OF TWENTY CHR    -123456      1234567       12.35    123456.7   __/__/____  "},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(IngredientListLine(c.r), c.listed);
-    EXPECT_EQ(IngredientPrintLine(c.r), c.printed);
+    EXPECT_EQ(lineOf(c.r, kIngredientListWidth, WriteIngredientListLine), c.listed);
+    EXPECT_EQ(lineOf(c.r, kIngredientPrintWidth, WriteIngredientPrintLine), c.printed);
     EXPECT_EQ(IngredientCodeOfLine(c.listed), c.r.IngredientCode);
   }
 }
@@ -75,7 +76,9 @@ TEST(IngredientFile, ListAndPrintedLinesHoldEachValueAtItsColumns) {
 TEST(IngredientFile, TheListLeavesOutFreeRecordsAndEmptyInventoriesThePrintFollowsTheList) {
   const IngredientFile file = fileOf({anIngredient("A").name("ALFALFA"), IngredientRecord{}, anIngredient("Z").pounds(0, 5),
                                       anIngredient("B").name("BARLEY").pounds(-5, 5), anIngredient("A").name("SECOND")});
-  const std::vector<std::string> listed = IngredientListLines(file);
+  platform::ListItems rows;
+  WriteIngredientRows(rows, file);
+  const std::vector<std::string> listed = rowTexts(rows);
   ASSERT_EQ(listed.size(), 3u);
   EXPECT_EQ(listed[0].substr(0, 16), "A        ALFALFA");
   EXPECT_EQ(listed[1].substr(0, 15), "B        BARLEY");
@@ -92,9 +95,8 @@ TEST(IngredientFile, EachListLineComesWithItsRecordWhoseCodeTheLineShows) {
   const IngredientFile file = fileOf({anIngredient(" SOY").name("SOYBEAN"), IngredientRecord{},
                                       anIngredient("Z").pounds(0, 5), anIngredient("OATS ")});
   platform::ListItems items;
-  WriteIngredientListLines(file, items);
-  std::vector<std::pair<std::string, long>> rows;
-  for (size_t i = 0; i < items.size(); ++i) rows.emplace_back(items.text(i), items.itemData(i));
+  WriteIngredientRows(items, file);
+  const std::vector<std::pair<std::string, long>> rows = rowPairs(items);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].second, 1);
   EXPECT_EQ(rows[1].second, 4);
