@@ -32,13 +32,6 @@ struct Listed {
   const BatchMedication* med;
 };
 
-// The batch at `b` with the medication `med`, which it adds when its number
-// has the mark.
-Listed listed(const uint8_t* b, const BatchMedication& med) {
-  const std::string_view number = RTrimmed(kNumber.text(b));
-  return {b, number, IsMedicatedNumber(number) ? &med : nullptr};
-}
-
 // The number and group of a line, on a line blanked for it: the list puts
 // the group at column 13 and the date at 19, the printout at 12 and 18.
 FixedLine& batchLine(FixedLine& line, const Listed& batch, int groupCol) {
@@ -53,8 +46,9 @@ int64_t plusMedication(int64_t pounds, double medication) {
   return std::isnan(sum) ? pounds : records::NearestWhole<int64_t>(sum);
 }
 
-// The list line of one batch with its medication, written into `line`.
-const std::string& listLine(FixedLine& line, const Listed& batch, int32_t* poundsOut, float* costOut) {
+// The list line of one batch with its medication, written into `line`; its
+// pounds and cost, the medication's included, into `poundsOut` and `costOut`.
+const std::string& listLine(FixedLine& line, const Listed& batch, int32_t& poundsOut, float& costOut) {
   int32_t pounds = kPounds.i32(batch.bytes);
   float cost = static_cast<float>(kCost.cur(batch.bytes).value());
   if (batch.med) {
@@ -64,8 +58,8 @@ const std::string& listLine(FixedLine& line, const Listed& batch, int32_t* pound
   const float tons = pounds != 0 ? static_cast<float>(pounds) / 2000.0f : 0.0f;
   const float perPound = cost != 0 && pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
   const float perTon = cost != 0 && tons != 0 ? cost / tons : 0.0f;
-  if (poundsOut) *poundsOut = pounds;
-  if (costOut) *costOut = cost;
+  poundsOut = pounds;
+  costOut = cost;
   batchLine(line, batch, 13).putRight(33, tons, "0.000", 5).putRight(40, pounds, "##,###,##0", 10);
   line.putRight(53, perTon, "0.00", 9).putRight(66, perPound, "0.00", 7);
   return line.putRight(77, cost, "0.00", 10).str();
@@ -99,23 +93,14 @@ void eachBatch(const FeedBatchFile& batches, const std::string& letter, const Ba
 
 }  // namespace
 
-std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, int32_t* poundsOut,
-                          float* costOut) {
-  FixedLine line(kLineWidth);
-  const auto bytes = records::encode(b);
-  return listLine(line, listed(bytes.data(), med), poundsOut, costOut);
-}
-
-BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds,
-                           platform::ListItems& rows) {
-  const size_t count = static_cast<size_t>(batches.count());
-  rows.reserve(count, count * kLineWidth);
+BatchTotals WriteBatchRows(platform::ListItems& rows, const FeedBatchFile& batches, const std::string& letter,
+                           const BatchMedications& meds) {
   BatchTotals totals;
   FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long n, const Listed& batch) {
     int32_t pounds = 0;
     float cost = 0;
-    rows.add(listLine(line, batch, &pounds, &cost), n);
+    rows.add(listLine(line, batch, pounds, cost), n);
     ++totals.batches;
     totals.totalPounds += pounds;
     totals.totalCost += cost;
@@ -123,25 +108,11 @@ BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& lett
   return totals;
 }
 
-BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
-  BatchList list;
-  platform::ListItems rows;
-  static_cast<BatchTotals&>(list) = WriteBatchList(batches, letter, meds, rows);
-  for (size_t i = 0; i < rows.size(); ++i) list.rows.emplace_back(rows.text(i), rows.itemData(i));
-  return list;
-}
-
 GrandTotals GrandTotalsOf(const BatchTotals& list) {
   if (list.batches == 0) return {};
   const int32_t pounds = records::NearestFit<int32_t>(list.totalPounds);
   return {Format(pounds / 2000.0, "#,##0.00"), Format(pounds, "###,###,##0"),
           Format(list.totalCost, "0.00")};
-}
-
-std::string BatchPrintLine(const FeedBatchRecord& b, const BatchMedication& med) {
-  FixedLine line(kLineWidth);
-  const auto bytes = records::encode(b);
-  return printLine(line, listed(bytes.data(), med));
 }
 
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {

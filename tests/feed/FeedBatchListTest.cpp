@@ -9,6 +9,7 @@
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include "feed/FeedBatchList.h"
+#include "support/ListLines.h"
 
 namespace {
 
@@ -33,26 +34,28 @@ BatchMedications medication() {
 }  // namespace
 
 TEST(FeedBatchListTest, ListsTheBatchesOfTheTypeWithTheirMedicationAndTotals) {
-  const BatchList list = ListBatches(yearFile(), "N", medication());
+  platform::ListItems rows;
+  const BatchTotals list = WriteBatchRows(rows, yearFile(), "N", medication());
   const std::vector<std::pair<std::string, long>> expected = {
       {"  00001     123   05/02/2024    0.500       1,000      145.00       0.07         72.50  ", 1},
       {"  00003           __/__/____    0.000           0        0.00       0.00          0.00  ", 3},
       {"  00004     125   05/16/2024    12.50      25,000       50.00       0.03        625.00  ", 5},
       {" M00007     124   05/09/2024    0.503       1,006      349.90       0.17        176.00  ", 6}};
-  EXPECT_EQ(list.rows, expected);
+  EXPECT_EQ(rowPairs(rows), expected);
   const GrandTotals totals = GrandTotalsOf(list);
   EXPECT_EQ(totals.tons + "|" + totals.pounds + "|" + totals.cost, "13.50|27,006|873.50");
-  const GrandTotals none = GrandTotalsOf(ListBatches(yearFile(), "L", medication()));
+  platform::ListItems lactation;
+  const GrandTotals none = GrandTotalsOf(WriteBatchRows(lactation, yearFile(), "L", medication()));
   EXPECT_EQ(none.tons + none.pounds + none.cost, "");
 }
 
 TEST(FeedBatchListTest, AMedicatedBatchRoundsItsPoundsHalfToEven) {
   const BatchMedications meds(MedicationFile::of({aFeedDose("00007", 2.5f, 4), aFeedDose("00007", 3, 2)}));
-  int32_t pounds = 0;
-  float cost = 0;
-  BatchListLine(aBatch("M00007").row(0, "CORN", 1000).cost(100), meds.Of("M00007"), &pounds, &cost);
-  EXPECT_EQ(pounds, 1006);
-  EXPECT_FLOAT_EQ(cost, 116.0f);
+  platform::ListItems rows;
+  const BatchTotals list =
+      WriteBatchRows(rows, FeedBatchFile::of({aBatch("M00007").row(0, "CORN", 1000).cost(100)}), "N", meds);
+  EXPECT_EQ(list.totalPounds, 1006);
+  EXPECT_FLOAT_EQ(list.totalCost, 116.0f);
 }
 
 TEST(FeedBatchListTest, ThePrintedLinesAndTheSummary) {
@@ -123,10 +126,10 @@ TEST(FeedBatchListTest, TotalsPastALongShowTheNearestValueTheFieldHolds) {
   for (const auto& c : cases) {
     const FeedBatchFile file = FeedBatchFile::of(c.batches);
     const BatchMedications meds(MedicationFile::of(c.meds));
-    const BatchList list = ListBatches(file, "N", meds);
-    const GrandTotals totals = GrandTotalsOf(list);
+    platform::ListItems rows;
+    const GrandTotals totals = GrandTotalsOf(WriteBatchRows(rows, file, "N", meds));
     EXPECT_EQ(totals.tons + "|" + totals.pounds, c.listed) << c.name;
-    EXPECT_EQ(Trim(list.rows[0].first.substr(39, 10)), c.line) << c.name;
+    EXPECT_EQ(Trim(std::string(rows.text(0).substr(39, 10))), c.line) << c.name;
     EXPECT_EQ(BatchSummaryLines(BatchReportOf(file, "N", meds), "06/01/2024")[4],
               "TOTAL FEED in POUND(s). -----------------------> " + c.printed)
         << c.name;
