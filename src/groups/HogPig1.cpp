@@ -115,7 +115,7 @@ void HogPig1::FillGroupList() {
   Hourglass(true);
   platform::ListItems rows;
   if (book.read(kListTitle))
-    WriteGroupListRows(book, PigletMenuChoice, GroupYear, rows);
+    WriteGroupRows(rows, book, PigletMenuChoice, GroupYear);
   const bool listed = !rows.empty();
   PigList->SetItems(std::move(rows));
   Hourglass(false);

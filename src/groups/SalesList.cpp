@@ -34,6 +34,9 @@ const records::FieldPlace kLoineye = records::placeOf(&SalesRecord::Loineye);
 const records::FieldPlace kPremium = records::placeOf(&SalesRecord::GradeYieldPremium);
 const records::FieldPlace kDate = records::placeOf(&SalesRecord::DateSold);
 
+// How the list shows a row.
+enum class SaleLine { None, Sale, Gilts, Adjustment };
+
 // The row's kind is `kind` ("F", "M"); a blank kind is none.
 bool OfKind(const uint8_t* row, const std::string& kind) {
   return kind.size() == 1 && kType.text(row)[0] == kind[0];
@@ -134,47 +137,12 @@ std::string CenturyText(const std::string& groupYear, const std::string& today) 
   return today.size() >= 8 ? today.substr(6, 2) : "20";
 }
 
-SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
-  return ShownAt(records::encode(s).data(), kind, year);
-}
-
-std::string SaleListLine(const SalesRecord& s, SaleLine line) {
+void WriteSaleRows(platform::ListItems& rows, const SalesImage& sales, const std::string& kind,
+                   const std::string& year) {
   FixedLine text(kListWidth);
-  return listLine(text, records::encode(s).data(), line);
-}
-
-void WriteSaleListRows(const SalesImage& sales, const std::string& kind, const std::string& year,
-                       platform::ListItems& rows) {
-  std::vector<std::pair<long, SaleLine>> shown;
   EachPicked(
       sales, year, [&](const uint8_t* row) { return ShownAt(row, kind, year); },
-      [&](const uint8_t*, long n, SaleLine line) { shown.emplace_back(n, line); });
-  rows.reserve(shown.size(), shown.size() * kListWidth);
-  FixedLine text(kListWidth);
-  for (const auto& [n, line] : shown) rows.add(listLine(text, sales.bytes(n), line), n);
-}
-
-std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
-                                                      const std::string& year) {
-  platform::ListItems items;
-  WriteSaleListRows(sales, kind, year, items);
-  std::vector<std::pair<std::string, long>> rows;
-  for (size_t i = 0; i < items.size(); ++i) rows.emplace_back(items.text(i), items.itemData(i));
-  return rows;
-}
-
-std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                                      const std::string& year) {
-  return SaleListRows(SalesImage::of(sales), kind, year);
-}
-
-bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
-  return PrintedAt(records::encode(s).data(), kind, year);
-}
-
-std::string SalePrintLine(const SalesRecord& s) {
-  FixedLine text(kPrintWidth);
-  return printLine(text, records::encode(s).data());
+      [&](const uint8_t* row, long n, SaleLine line) { rows.add(listLine(text, row, line), n); });
 }
 
 std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
@@ -217,10 +185,6 @@ int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetT
     row[8] = std::to_string(group.sales);
   }
   return groups;
-}
-
-int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table) {
-  return GatherKillSheet(SalesImage::of(sales), year, table);
 }
 
 std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int groups) {
