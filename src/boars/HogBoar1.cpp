@@ -131,27 +131,20 @@ void HogBoar1::ApplyBoarQuery() {
 }
 
 void HogBoar1::RestoreQuery() {
-  if (QueryArgs[1] == "0") {
-    FillBoarList();
-    BQDisp->SetCaption(kAllCaption);
-  } else {
-    ApplyBoarQuery();
-    BQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
-  }
+  ShowQueryResult(
+      *BQDisp,
+      [this] {
+        FillBoarList();
+        BQDisp->SetCaption(kAllCaption);
+      },
+      [this] { ApplyBoarQuery(); });
 }
 
 void HogBoar1::BoarListMenu_Click(int Index) {
   SelectedBoarRecs.assign(static_cast<size_t>(BoarList->ListCount()) + 1, 0);
   switch (Index) {
     case ViewEdit: ViewBoars(); break;
-    case Query: {
-      {
-        DialogHog3 dialog;
-        platform::ShowModalThenUnload(dialog);
-      }
-      RestoreQuery();
-      break;
-    }
+    case Query: RunQuery<DialogHog3>([this] { RestoreQuery(); }); break;
     case NewRecord: {
       {
         HogBoar2 entry;

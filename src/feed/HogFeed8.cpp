@@ -107,18 +107,8 @@ void HogFeed8::ShowRows(const IngredientQuery* query) {
   Hourglass(false);
 }
 
-void HogFeed8::RunQuery() {
-  {
-    DialogHog7 dialog;
-    platform::ShowModalThenUnload(dialog);
-  }
-  ShowQueryResult();
-}
-
 void HogFeed8::ShowQueryResult() {
-  if (Val(QueryArgs[1]) == 0) return ShowFullList();
-  ListQueriedIngredients();
-  FQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
+  ::ShowQueryResult(*FQDisp, [this] { ShowFullList(); }, [this] { ListQueriedIngredients(); });
 }
 
 std::vector<std::string> HogFeed8::Lines() const {
@@ -142,7 +132,7 @@ void HogFeed8::FeedFormula_Click(int Index) {
     case New: OpenEntry("N E W    I N G R E D I E N T S", "NEW"); break;
     case EditView: EditIngredients(); break;
     case Delete: DeleteIngredients(); break;
-    case Query: RunQuery(); break;
+    case Query: RunQuery<DialogHog7>([this] { ShowQueryResult(); }); break;
     case Print: PrintIngredients(); break;
     case Exit: Hide(); break;
     default: break;

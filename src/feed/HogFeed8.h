@@ -58,7 +58,6 @@ class HogFeed8 : public platform::Form {
   void DeleteIngredients();
   void PrintIngredients();
   void ShowFullList();
-  void RunQuery();
   // Lists the ingredients of FEED.LST read anew under the hourglass: those
   // `query` matches, or with none the full list; the items that act on
   // listed ingredients are shown only when one is listed.

@@ -8,7 +8,6 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
-#include "platform/ListItems.h"
 
 namespace {
 

@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "groups/GroupFiles.h"
+#include "platform/ListItems.h"
 
-namespace platform {
-class ListItems;
-}
 
 // The group records of `stage` and `year` ("24") the list shows: not free,
 // of the stage, and with pigs in; record numbers in file order.

@@ -116,7 +116,7 @@ void HogPig1::FillGroupList() {
   platform::ListItems rows;
   if (book.read(kListTitle))
     WriteGroupRows(rows, book, PigletMenuChoice, GroupYear);
-  const bool listed = !rows.empty();
+  const bool listed = rows.size() > 0;
   PigList->SetItems(std::move(rows));
   Hourglass(false);
   PigMain->SetVisible({PigsOut, EditPigs, DeletePigs, Print}, listed);

@@ -10,7 +10,6 @@
 #include "groups/GroupFiles.h"
 #include "groups/SalesNumbers.h"
 #include "groups/SalesTotals.h"
-#include "platform/ListItems.h"
 
 namespace {
 

@@ -109,25 +109,15 @@ void Drug_1::ApplyDrugQuery() {
   platform::ListItems rows;
   if (readDrugs(drugs, kCaption))
     WriteDrugQueryRows(rows, drugs, DrugQuery(QueryArgs[1], QueryArgs[2]));
-  const bool listed = !rows.empty();
+  const bool listed = rows.size() > 0;
   Drug_List->SetItems(std::move(rows));
   listed_ = std::move(drugs);
   ShowDrugItems(listed);
   Hourglass(false);
 }
 
-void Drug_1::RunQuery() {
-  {
-    DialogHog5 dialog;
-    platform::ShowModalThenUnload(dialog);
-  }
-  ShowQueryResult();
-}
-
 void Drug_1::ShowQueryResult() {
-  if (Val(QueryArgs[1]) == 0) return ShowAllDrugs();
-  ApplyDrugQuery();
-  DQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
+  ::ShowQueryResult(*DQDisp, [this] { ShowAllDrugs(); }, [this] { ApplyDrugQuery(); });
 }
 
 void Drug_1::ShowAllDrugs() {
@@ -143,7 +133,7 @@ void Drug_1::MainDrug_Click(int Index) {
       ShowAllDrugs();
       break;
     case Edit: EditDrugs(); break;
-    case Query: RunQuery(); break;
+    case Query: RunQuery<DialogHog5>([this] { ShowQueryResult(); }); break;
     case Delete: DeleteDrugs(); break;
     case Exit: Hide(); break;
     default: break;  // PRINT only opens its submenu

@@ -146,21 +146,13 @@ void Drug_3::HistoryPageMenu_Click(int Index) {
 void Drug_3::DrugHistMenu_Click(int Index) {
   SelectedDrugRecs.assign(static_cast<size_t>(std::max(MediList->ListCount(), 10)) + 1, 0);
   switch (Index) {
-    case Query: QueryRecords(); break;
+    case Query: RunQuery<DialogHog6>([this] { ShowQueryResult(); }); break;
     case Edit: EditRecords(); break;
     case Delete: DeleteRecords(); break;
     case Print: PrintRecords(); break;
     case Exit: Hide(); break;
     default: break;  // PAGE and ADD WATER open their submenus
   }
-}
-
-void Drug_3::QueryRecords() {
-  {
-    DialogHog6 dialog;
-    platform::ShowModalThenUnload(dialog);
-  }
-  ShowQueryResult();
 }
 
 void Drug_3::ShowQueryResult() {
