@@ -25,15 +25,15 @@ std::string_view DrugTypeWord(char type) {
   }
 }
 
-const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, const DrugLineColumns& at) {
   // Text fields go in as stored: their trailing blanks are the line's own.
   return line.clear()
-      .put(2, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
-      .put(11, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
-      .putRight(33, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
-      .put(37, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
-      .put(45, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
-      .putRight(56, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", amountWidth)
+      .put(at.code, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
+      .put(at.name, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
+      .putRight(at.dosage, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
+      .put(at.unit, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
+      .put(at.type, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
+      .putRight(at.amount, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", at.amountWidth)
       .str();
 }
 
@@ -55,7 +55,7 @@ int WriteDrugRows(platform::ListItems& rows, const records::FileImage<DrugRecord
     if (IsFreeDrugCode(bytes)) continue;
     ++count;
     if (records::getF32(bytes + DrugRecord::InventoryAt) != 0)
-      rows.add(WriteDrugLine(line, bytes, kDrugListAmountWidth), n);
+      rows.add(WriteDrugLine(line, bytes, kDrugListColumns), n);
   }
   return count;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The drug list's lines: one fixed-column line of 64 characters per drug, and
 // the way back from a line to its drug (the code in its first 7 characters).
+// The printed listing's 88-column lines hold the same fields at other
+// columns (DrugLineColumns).
 //
 //   columns  2-7   code
 //           11-30  name
@@ -29,12 +31,19 @@ inline constexpr int kDrugLineWidth = 64;
 std::string_view DrugUnitText(char unit);
 std::string_view DrugTypeWord(char type);
 
-// The line of the drug whose stored bytes are `drugBytes`, written into
-// `line` (kDrugLineWidth wide) and answered, the amount right-aligned in
-// `amountWidth` columns from column 56: six in the list of every drug, seven
-// in a query's.
-inline constexpr int kDrugListAmountWidth = 6, kDrugQueryAmountWidth = 7;
-const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth);
+// Where a drug's line stands its code (6 columns), name (20), dosage "0.0"
+// (right-aligned in 4), unit (7), type word (10) and stored inventory amount
+// "0.0" (right-aligned in `amountWidth`): the list of every drug, a query's
+// list (its amount one column wider) and the printed listing.
+struct DrugLineColumns {
+  int code, name, dosage, unit, type, amount, amountWidth;
+};
+inline constexpr DrugLineColumns kDrugListColumns{2, 11, 33, 37, 45, 56, 6};
+inline constexpr DrugLineColumns kDrugQueryColumns{2, 11, 33, 37, 45, 56, 7};
+inline constexpr DrugLineColumns kDrugListingColumns{3, 17, 44, 48, 61, 79, 7};
+// The line of the drug whose stored bytes are `drugBytes`, its fields at
+// `at`, written into `line` (blanked first) and answered.
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, const DrugLineColumns& at);
 // Format(value, "0.0"), the same text as "####0.0".
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.

@@ -66,28 +66,11 @@ constexpr std::array<int, 13> kSheetFieldOfLine = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10
 
 // ---- The listing ------------------------------------------------------------
 
-namespace {
-
-// The listing line of a stored drug, written into `line`; text fields go in
-// as stored, their trailing blanks the line's own.
-const std::string& listingLine(FixedLine& line, const uint8_t* drugBytes) {
-  return line.clear()
-      .put(3, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
-      .put(17, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
-      .putRight(44, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
-      .put(48, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
-      .put(61, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
-      .putRight(79, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", 7)
-      .str();
-}
-
-}  // namespace
-
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
                                           const std::vector<std::string_view>& codes) {
   std::vector<std::string> lines;
   FixedLine line(kListingWidth);
-  for (long n : DrugRecordsOfCodes(drugs, codes)) lines.push_back(listingLine(line, drugs.bytes(n)));
+  for (long n : DrugRecordsOfCodes(drugs, codes)) lines.push_back(WriteDrugLine(line, drugs.bytes(n), kDrugListingColumns));
   return lines;
 }
 

@@ -87,6 +87,6 @@ void WriteDrugQueryRows(platform::ListItems& rows, const records::FileImage<Drug
   FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
     const uint8_t* bytes = drugs.bytes(n);
-    if (!name.blank(bytes) && query.matches(bytes)) rows.add(WriteDrugLine(line, bytes, kDrugQueryAmountWidth), n);
+    if (!name.blank(bytes) && query.matches(bytes)) rows.add(WriteDrugLine(line, bytes, kDrugQueryColumns), n);
   }
 }

@@ -12,7 +12,7 @@
 // The drug list's line of one drug, written from its stored bytes.
 inline std::string drugListLine(const DrugRecord& drug) {
   return lineOf(drug, kDrugLineWidth,
-                [](FixedLine& line, const uint8_t* bytes) { return WriteDrugLine(line, bytes, kDrugListAmountWidth); });
+                [](FixedLine& line, const uint8_t* bytes) { return WriteDrugLine(line, bytes, kDrugListColumns); });
 }
 
 class DrugTest : public ::testing::Test {
