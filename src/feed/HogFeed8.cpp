@@ -83,15 +83,15 @@ void HogFeed8::ShowFullList() {
   FQDisp->SetCaption(kAllIngredients);
 }
 
-void HogFeed8::ListAllIngredients() { ShowRows(nullptr); }
+void HogFeed8::ListAllIngredients() { ListIngredients(nullptr); }
 
 void HogFeed8::ListQueriedIngredients() {
   const IngredientQuery query(QueryArgs[1], QueryArgs[2]);
-  ShowRows(&query);
+  ListIngredients(&query);
   FeedFormula->SetVisible(Query, true);
 }
 
-void HogFeed8::ShowRows(const IngredientQuery* query) {
+void HogFeed8::ListIngredients(const IngredientQuery* query) {
   Hourglass(true);
   FeedIngLst->Clear();
   IngredientFile file;

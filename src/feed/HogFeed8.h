@@ -61,7 +61,7 @@ class HogFeed8 : public platform::Form {
   // Lists the ingredients of FEED.LST read anew under the hourglass: those
   // `query` matches, or with none the full list; the items that act on
   // listed ingredients are shown only when one is listed.
-  void ShowRows(const IngredientQuery* query);
+  void ListIngredients(const IngredientQuery* query);
   IngredientFile listed_;  // the file the rows were written from
 };
 
