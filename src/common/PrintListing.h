@@ -69,6 +69,7 @@ struct ListingLayout {
 // PrintListing.
 void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
                          const std::vector<std::string>& lines, const ListingLayout& how = {});
+
 // Ends the document of a sheet printer; on a printer failure shows the one
 // critical box and drops the document. False after a failure.
 bool EndPrintDocument();

@@ -1,9 +1,8 @@
 #pragma once
 // The sow list's page table: the SOW.DAT record numbers of the current query
-// result, six pages of 802 slots. A result of more than 4812 lines keeps the
-// first 4812.
+// result, six pages of 802 slots (a result of more than 4812 lines keeps the
+// first 4812), and the list's rows of a page.
 #include <string>
-#include <vector>
 
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
