@@ -17,7 +17,6 @@ constexpr int kLineWidth = kBatchLineWidth;
 
 // Where the fields of a batch lie: the list and the printout read them
 // straight from the stored bytes.
-const records::FieldPlace kNumber = records::placeOf(&FeedBatchRecord::BatchNumber);
 const records::FieldPlace kGroup = records::placeOf(&FeedBatchRecord::GroupId);
 const records::FieldPlace kDate = records::placeOf(&FeedBatchRecord::DateGround);
 const records::FieldPlace kPounds = records::placeOf(&FeedBatchRecord::TotalPounds);
