@@ -121,32 +121,28 @@ bool BoarQuery::matches(const BoarRecord& boar, const SireTable& sires, int32_t 
   }
 }
 
-std::vector<BoarRow> PlainBoarRows(const records::FileImage<BoarRecord>& boars, bool inactive) {
-  std::vector<BoarRow> rows;
+void WriteBoarRows(platform::ListItems& rows, const records::FileImage<BoarRecord>& boars, bool inactive) {
   BoarRecord boar;
   for (long r = 1; r <= boars.count(); ++r) {
     if (records::IsFreeRecord(boars, r)) continue;
     boars.decode(r, boar);
     if (BoarIsActive(boar) == inactive) continue;
-    rows.push_back({inactive ? InactiveBoarLine(boar) : BoarListLine(boar), r});
+    rows.add(inactive ? InactiveBoarLine(boar) : BoarListLine(boar), r);
   }
-  return rows;
 }
 
-std::vector<BoarRow> BoarQueryRows(const records::FileImage<BoarRecord>& boars, const BoarQuery& query,
-                                   const SireTable& sires, int32_t herdLitters) {
-  std::vector<BoarRow> rows;
+void WriteBoarQueryRows(platform::ListItems& rows, const records::FileImage<BoarRecord>& boars,
+                        const BoarQuery& query, const SireTable& sires, int32_t herdLitters) {
   BoarRecord boar;
   for (long r = 1; r <= boars.count(); ++r) {
     if (records::IsFreeRecord(boars, r)) continue;
     boars.decode(r, boar);
     if (!query.listsInactive() && !BoarIsActive(boar)) continue;
     if (!query.matches(boar, sires, herdLitters)) continue;
-    rows.push_back({query.listsInactive() ? InactiveBoarLine(boar) : BoarListLine(boar), r});
+    rows.add(query.listsInactive() ? InactiveBoarLine(boar) : BoarListLine(boar), r);
   }
   if (boars.count() > 0) {  // the block holds the last record read, free or not
     boars.decode(boars.count(), boar);
     FillAnimalHistory(boar, BoarHistory);
   }
-  return rows;
 }

@@ -12,6 +12,7 @@
 
 #include "boars/BoarHistory.h"
 #include "common/QueryGrammar.h"
+#include "platform/ListItems.h"
 #include "records/BoarRecord.h"
 #include "records/RecordIo.h"
 
@@ -54,17 +55,12 @@ class BoarQuery {
   NumberCriterion number_;
 };
 
-// A row of the list: its line and its record number.
-struct BoarRow {
-  std::string text;
-  long record = 0;
-};
-
-// The rows of the plain list: the live boars in the herd, or with `inactive`
-// those that left it, in file order.
-std::vector<BoarRow> PlainBoarRows(const records::FileImage<BoarRecord>& boars, bool inactive);
-// The rows of a query over BOAR.DAT, in file order; every kind but 11 lists
-// only boars in the herd. BoarHistory keeps the record fields of the last
-// record read.
-std::vector<BoarRow> BoarQueryRows(const records::FileImage<BoarRecord>& boars, const BoarQuery& query,
-                                   const SireTable& sires, int32_t herdLitters);
+// The rows of the plain list, each with its record number as item data,
+// added to `rows`: the live boars in the herd, or with `inactive` those that
+// left it, in file order.
+void WriteBoarRows(platform::ListItems& rows, const records::FileImage<BoarRecord>& boars, bool inactive);
+// The rows of a query over BOAR.DAT in the same way, in file order; every
+// kind but 11 lists only boars in the herd. BoarHistory keeps the record
+// fields of the last record read.
+void WriteBoarQueryRows(platform::ListItems& rows, const records::FileImage<BoarRecord>& boars,
+                        const BoarQuery& query, const SireTable& sires, int32_t herdLitters);

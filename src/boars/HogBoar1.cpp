@@ -31,19 +31,12 @@ constexpr int kListLeft = 120;
 constexpr int kCharTwips = 120;
 int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 
-std::vector<std::pair<std::string, long>> pairsOf(std::vector<BoarRow> rows) {
-  std::vector<std::pair<std::string, long>> out;
-  out.reserve(rows.size());
-  for (BoarRow& row : rows) out.emplace_back(std::move(row.text), row.record);
-  return out;
-}
-
 }  // namespace
 
 std::optional<std::vector<std::string>> BoarListingLines(const std::vector<long>& records, FileFault* fault) {
   records::FileImage<BoarRecord> boars;
   if (!ReadImage(boars, fault)) return std::nullopt;
-  std::vector<std::string> lines(1);
+  std::vector<std::string> lines;
   BoarRecord boar;
   for (long r : records) {
     if (r < 1 || r > boars.count()) {
@@ -109,17 +102,14 @@ void HogBoar1::Form_Load() {
   BQDisp->SetCaption("ALL BOAR(S)");
 }
 
-void HogBoar1::ShowRows(std::vector<std::pair<std::string, long>> rows) {
-  BoarList->Clear();
-  BoarList->SetItems(std::move(rows));
-}
-
 void HogBoar1::FillBoarList() {
   Hourglass(true);
   records::FileImage<BoarRecord> boars;
   FileFault fault;
   const bool read = ReadImage(boars, &fault);
-  ShowRows(pairsOf(PlainBoarRows(boars, QueryArgs[1] == "11")));
+  platform::ListItems rows;
+  WriteBoarRows(rows, boars, QueryArgs[1] == "11");
+  BoarList->SetItems(std::move(rows));
   Hourglass(false);
   if (!read) ReportFileFault(fault, false, kCaption);
 }
@@ -133,35 +123,28 @@ void HogBoar1::ApplyBoarQuery() {
   FileFault fault;
   const bool read = ReadImage(boars, &fault) &&
                     (!query.needsLitters() || (ReadImage(sows, &fault) && ReadImage(litters, &fault)));
-  std::vector<BoarRow> rows;
-  if (read) rows = BoarQueryRows(boars, query, SireTable(litters), CountHerdLitters(sows));
-  ShowRows(pairsOf(std::move(rows)));
+  platform::ListItems rows;
+  if (read) WriteBoarQueryRows(rows, boars, query, SireTable(litters), CountHerdLitters(sows));
+  BoarList->SetItems(std::move(rows));
   Hourglass(false);
   if (!read) ReportFileFault(fault, false, kCaption);
 }
 
 void HogBoar1::RestoreQuery() {
-  if (QueryArgs[1] == "0") {
-    FillBoarList();
-    BQDisp->SetCaption(kAllCaption);
-  } else {
-    ApplyBoarQuery();
-    BQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
-  }
+  ShowQueryResult(
+      *BQDisp,
+      [this] {
+        FillBoarList();
+        BQDisp->SetCaption(kAllCaption);
+      },
+      [this] { ApplyBoarQuery(); });
 }
 
 void HogBoar1::BoarListMenu_Click(int Index) {
   SelectedBoarRecs.assign(static_cast<size_t>(BoarList->ListCount()) + 1, 0);
   switch (Index) {
     case ViewEdit: ViewBoars(); break;
-    case Query: {
-      {
-        DialogHog3 dialog;
-        platform::ShowModalThenUnload(dialog);
-      }
-      RestoreQuery();
-      break;
-    }
+    case Query: RunQuery<DialogHog3>([this] { RestoreQuery(); }); break;
     case NewRecord: {
       {
         HogBoar2 entry;

@@ -14,8 +14,8 @@
 #include "platform/FormKit.h"
 #include "platform/Menus.h"
 
-// The lines of the printed listing: element 0 empty, then one line per
-// record number of `records` (the list's rows), over BOAR.DAT read once.
+// The lines of the printed listing: one line per record number of
+// `records` (the list's rows), over BOAR.DAT read once.
 // Nothing, with `fault`, when the file cannot be read.
 std::optional<std::vector<std::string>> BoarListingLines(const std::vector<long>& records, FileFault* fault);
 // The first heading line of the listing, under the list's caption.
@@ -51,7 +51,6 @@ class HogBoar1 : public platform::Form {
   void Form_Load() override;
 
  private:
-  void ShowRows(std::vector<std::pair<std::string, long>> rows);
   // The record numbers of the selected rows into SelectedBoarRecs(1..n);
   // answers n.
   int CollectSelectedBoars();

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <iterator>
 
 #include "common/NumberText.h"
 #include "platform/Services.h"
@@ -57,10 +55,8 @@ void printAt(platform::Printer& p, double x, double y, const std::string& text) 
 // FittingSize, PrintAt and PrintCentred on the printer at hand.
 double fittingSize(platform::Printer& p, double size, const std::string& text, double width) {
   const double was = p.font().size;
-  // The text is measured without its trailing blanks; most have none.
-  const size_t shownLength = text.find_last_not_of(' ') + 1;  // 0 for blanks only
-  const std::string trimmed = shownLength < text.size() ? text.substr(0, shownLength) : std::string();
-  const std::string& shown = shownLength < text.size() ? trimmed : text;
+  // The text is measured without its trailing blanks.
+  const std::string shown = text.substr(0, text.find_last_not_of(' ') + 1);
   double fits = size;
   p.setFontSize(fits);
   while (fits > 1 && p.textWidth(shown) > width) {
@@ -104,37 +100,17 @@ void startPrintPage(platform::Printer& p) {
   }
 }
 
-// True when `text` holds blanks only, looked at a word at a time: eight
-// characters, or four, in words that may overlap where it has that many;
-// the first, middle and last of fewer.
-inline bool onlyBlanks(std::string_view text) {
-  static constexpr char kBlanks[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-  const char* c = text.data();
-  const size_t n = text.size();
-  if (n >= 8) {
-    for (size_t i = 0; i + 8 <= n; i += 8)
-      if (std::memcmp(c + i, kBlanks, 8) != 0) return false;
-    return std::memcmp(c + n - 8, kBlanks, 8) == 0;
+// The longest of the first `count` of `texts` without their trailing
+// blanks: in the listings' fixed-pitch faces the widest. The first of the
+// longest where several are.
+std::string longest(const std::vector<std::string>& texts, size_t count) {
+  std::string out;
+  for (size_t i = 0; i < count && i < texts.size(); ++i) {
+    const std::string& t = texts[i];
+    const size_t shown = t.find_last_not_of(' ') + 1;  // 0 for blanks only
+    if (shown > out.size()) out = t.substr(0, shown);
   }
-  if (n >= 4) return std::memcmp(c, kBlanks, 4) == 0 && std::memcmp(c + n - 4, kBlanks, 4) == 0;
-  // Fewer than four: the first, middle and last characters are all of them.
-  return n == 0 || (c[0] == ' ' && c[n / 2] == ' ' && c[n - 1] == ' ');
-}
-
-// The longest of the texts [first, last) of `texts` without their trailing
-// blanks: in the listings' fixed-pitch faces the widest. Only a text with a
-// character other than a blank past the longest so far is longer; a
-// listing's lines are mostly of one width, so for most only the columns
-// past the longest are looked at.
-template <class Texts>
-std::string longest(const Texts& texts, size_t first, size_t last) {
-  std::string_view out;
-  for (size_t i = first; i < last; ++i) {
-    const std::string_view t = texts[i];
-    if (t.size() <= out.size() || onlyBlanks(t.substr(out.size()))) continue;
-    out = t.substr(0, t.find_last_not_of(' ') + 1);
-  }
-  return std::string(out);
+  return out;
 }
 
 // Fits the listing to the printable width: the headings and the lines keep
@@ -142,13 +118,10 @@ std::string longest(const Texts& texts, size_t first, size_t last) {
 // widest of them fits; a listing that would fall below kLeastListingSize
 // prints in landscape instead, with the lines per page cut to the shorter
 // page.
-template <class Texts>
-ListingSizes fitListing(const Texts& Lines) {
+ListingSizes fitListing(const std::vector<std::string>& lines) {
   platform::Printer& p = printer();
-  const long count = std::min<long>(static_cast<long>(Lines.size()), static_cast<long>(PrintJob.LineCount) + 1);
-  const std::string body = longest(Lines, 0, static_cast<size_t>(std::max(0L, count)));
-  const std::string headings[] = {PrintJob.Heading1, PrintJob.Layout == 2 ? PrintJob.Heading2 : std::string()};
-  const std::string head = longest(headings, 0, std::size(headings));
+  const std::string body = longest(lines, static_cast<size_t>(std::max(0, PrintJob.LineCount)));
+  const std::string head = longest({PrintJob.Heading1, PrintJob.Layout == 2 ? PrintJob.Heading2 : std::string()}, 2);
   const ListingSizes job{static_cast<double>(PrintJob.HeadFontSize), static_cast<double>(PrintJob.BodyFontSize)};
   auto fitted = [&](double width) {
     selectFont(p, PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
@@ -226,18 +199,14 @@ bool EndPrintDocument() {
   return !ReportPrinterFailure();
 }
 
-namespace {
-
-template <class Texts>
-void printListing(const Texts& Lines) {
+void PrintListing(const std::vector<std::string>& lines) {
   platform::Printer& p = printer();
-  const long count = static_cast<long>(Lines.size());
-
-  const ListingSizes sizes = fitListing(Lines);
+  const ListingSizes sizes = fitListing(lines);
   startPrintPage(p);
   long long y0 = 0, pitch = 0;
   headingBlock(p, sizes, y0, pitch);
-  long i = 0;
+  // The line the next slot prints: none (-1) in the first page's slot 0.
+  long next = -1;
   int first = 0;
   // A page carries at least one line, so a listing always comes to its end.
   const int linesPerPage = PrintJob.LinesPerPage >= 1 ? PrintJob.LinesPerPage : 1;
@@ -245,11 +214,10 @@ void printListing(const Texts& Lines) {
     selectBodyFont(p, sizes);
     int last = -1;
     for (int n = first; n <= linesPerPage; ++n) {
-      // An element past the lines prints as an empty line.
       const double y = static_cast<double>((y0 - 30) + n * pitch);
-      if (i < count) p.printAt(0, y, Lines[static_cast<size_t>(i)]);
+      if (next >= 0 && next < static_cast<long>(lines.size())) p.printAt(0, y, lines[static_cast<size_t>(next)]);
       else p.printAt(0, y, std::string_view());
-      ++i;
+      ++next;
       --PrintJob.LineCount;
       if (PrintJob.LineCount < 0) {
         last = n;
@@ -277,39 +245,23 @@ void printListing(const Texts& Lines) {
   }
 }
 
-template <class Texts>
-void printCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
-                         const Texts& Lines, int linesPerPage) {
+void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
+                         const std::vector<std::string>& lines, const ListingLayout& how) {
   PrintJob = PrintJobRecord{};
   PrintJob.Title = title;
   PrintJob.Heading1 = heading1;
   PrintJob.Heading2 = heading2;
   PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
   PrintJob.TitleFontSize = 26;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
+  PrintJob.HeadFontSize = PrintJob.BodyFontSize = static_cast<int16_t>(how.fontSize);
   PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
   PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = static_cast<int16_t>(linesPerPage);
-  // Every line built is printed.
-  PrintJob.LineCount = static_cast<int32_t>(Lines.size()) - 1;
-  PrintJob.EndBanner = -1;
+  PrintJob.Layout = static_cast<int16_t>(how.layout);
+  PrintJob.LinesPerPage = static_cast<int16_t>(how.linesPerPage);
+  PrintJob.LineCount = static_cast<int32_t>(lines.size());
+  PrintJob.EndBanner = how.endBanner ? -1 : 0;
   PrintJob.TitleRule = -1;
   PrintJob.Orientation = 1;
   PrintJob.PaperBin = 1;
-  printListing(Lines);
-}
-
-}  // namespace
-
-void PrintListing(const std::vector<std::string>& Lines) { printListing(Lines); }
-void PrintListing(const platform::TextRows& Lines) { printListing(Lines); }
-
-void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
-                         const std::vector<std::string>& Lines, int linesPerPage) {
-  printCourierListing(title, heading1, heading2, Lines, linesPerPage);
-}
-void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
-                         const platform::TextRows& Lines, int linesPerPage) {
-  printCourierListing(title, heading1, heading2, Lines, linesPerPage);
+  PrintListing(lines);
 }

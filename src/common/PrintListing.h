@@ -1,13 +1,11 @@
 #pragma once
-// The print job record and the paged listing printer. A window fills every
-// field of PrintJob, then hands PrintListing an array of ready-made lines
-// (element 0 left empty); sheet printers call StartPrintPage for the title
-// block and place their own lines below it, ending with EndPrintDocument.
+// The print job record and the paged listing printer. A listing hands
+// PrintCourierListing its title, headings and ready-made lines; sheet
+// printers call StartPrintPage for the title block and place their own lines
+// below it, ending with EndPrintDocument.
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "platform/TextRows.h"
 
 struct PrintJobRecord {
   std::string Title;
@@ -27,7 +25,7 @@ struct PrintJobRecord {
   int16_t BodyBold = -1;
   int16_t Layout = 2;         // 2 list, 1 summary, 0 sheet
   int16_t LinesPerPage = 46;  // the last body slot of a page
-  int32_t LineCount = 0;      // the last element of the lines to print
+  int32_t LineCount = 0;      // the lines to print
   int16_t EndBanner = -1;     // -1: page numbers and the closing banner
   int16_t TitleRule = -1;     // -1: double rule under the title
   int16_t Orientation = 1;    // 1 portrait
@@ -41,26 +39,37 @@ extern PrintJobRecord PrintJob;
 // the double rule (or an empty title line).
 void StartPrintPage();
 
-// Prints Lines[0 .. PrintJob.LineCount] page by page and ends the document.
-// A printer failure shows one critical box and abandons the document. The
-// headings and lines keep their columns and faces and print at the job's
-// sizes, or at the largest half-point sizes (shrunk together) at which the
-// widest of them fits the printable width; a listing that would fall below
-// kLeastListingSize points prints in landscape instead (PrintJob.Orientation
-// 2, its lines per page cut to the shorter page), where it fits.
-void PrintListing(const std::vector<std::string>& Lines);
-// The same for lines held one after another in one buffer.
-void PrintListing(const platform::TextRows& Lines);
+// Prints PrintJob.LineCount lines of `lines` page by page, as PrintJob lays
+// them out, and ends the document. The first page's first slot (slot 0)
+// stays empty, so lines[0] prints in slot 1; a line past the end of `lines`
+// prints empty. A printer failure shows one critical box and abandons the
+// document. The headings and lines keep their columns and faces and print at
+// the job's sizes, or at the largest half-point sizes (shrunk together) at
+// which the widest of them fits the printable width; a listing that would
+// fall below kLeastListingSize points prints in landscape instead
+// (PrintJob.Orientation 2, its lines per page cut to the shorter page), where
+// it fits.
+void PrintListing(const std::vector<std::string>& lines);
 inline constexpr double kLeastListingSize = 8;
 
-// Fills PrintJob for a listing of 40 lines a page (or `linesPerPage`),
-// portrait, from the first paper bin, in bold Courier New (title 26 points,
-// headings and lines 11), with the title rule and the closing banner, and
-// prints Lines[1 ..] (element 0 left empty) through PrintListing.
+// How a listing lays out its lines: lines to a page, the size of its
+// headings and lines, its layout (2 a list under two headings, 1 a summary
+// under the first, 0 a sheet under none) and whether its pages are numbered
+// and it ends with "*** END OF LISTING ***".
+struct ListingLayout {
+  int linesPerPage = 40;
+  int fontSize = 11;
+  int layout = 2;
+  bool endBanner = true;
+};
+
+// Fills PrintJob for a listing of `lines` in bold Courier New (the title 26
+// points, the headings and lines as `how` says), portrait, from the first
+// paper bin, with the title rule, and prints every line through
+// PrintListing.
 void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
-                         const std::vector<std::string>& Lines, int linesPerPage = 40);
-void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
-                         const platform::TextRows& Lines, int linesPerPage = 40);
+                         const std::vector<std::string>& lines, const ListingLayout& how = {});
+
 // Ends the document of a sheet printer; on a printer failure shows the one
 // critical box and drops the document. False after a failure.
 bool EndPrintDocument();

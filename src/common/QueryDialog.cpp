@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "common/HogGlobals.h"
+#include "common/NumberText.h"
 #include "platform/FormKit.h"
 
 namespace {
@@ -71,4 +72,11 @@ void QueryDialog::Form_QueryUnload(int& /*Cancel*/, int UnloadMode) {
   // Closed from its title bar, perhaps after a refused EXECUTE had already
   // set a kind: the list must not build a query that was never accepted.
   if (UnloadMode == platform::vbFormControlMenu) QueryArgs = {"", "0", "", ""};
+}
+
+void ShowQueryResult(platform::Label& caption, const std::function<void()>& listAll,
+                     const std::function<void()>& listMatches) {
+  if (Val(QueryArgs[1]) == 0) return listAll();
+  listMatches();
+  caption.SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
 }

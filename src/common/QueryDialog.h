@@ -10,13 +10,16 @@
 //       : QueryDialog({"DialogHog2", "QUERY   SOW   HISTORY", "SQCombo", "SQData", "SQExe", "SQCan"},
 //                     SowQueryLanguage(), parent) {}
 //
-// The opener shows it modally, unloads it, and reads QueryArgs.
+// A list window's QUERY shows it through RunQuery, which shows it modally,
+// unloads it, and has the window list what it left in QueryArgs.
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "common/QueryGrammar.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/FormKit.h"
 
 // A dialog's form name, caption and control names.
 struct QueryDialogNames {
@@ -57,3 +60,22 @@ class QueryDialog : public platform::Form {
   const QueryLanguage& language_;
   std::optional<std::string> chosenKind_;
 };
+
+// QUERY of a list window: its dialog `Dialog` (a QueryDialog) shown modally
+// and unloaded, then `showResult` lists what the dialog left in QueryArgs:
+//
+//   case Query: RunQuery<DialogHog5>([this] { ShowQueryResult(); }); break;
+template <class Dialog>
+void RunQuery(const std::function<void()>& showResult) {
+  {
+    Dialog dialog;
+    platform::ShowModalThenUnload(dialog);
+  }
+  showResult();
+}
+
+// What a list window shows for the query in QueryArgs: `listAll` for kind 0
+// (what CANCEL leaves), which sets its own caption; else `listMatches`, and
+// the caption "<kind>,  <criterion>" in `caption`.
+void ShowQueryResult(platform::Label& caption, const std::function<void()>& listAll,
+                     const std::function<void()>& listMatches);

@@ -17,7 +17,6 @@ constexpr int kLineWidth = kBatchLineWidth;
 
 // Where the fields of a batch lie: the list and the printout read them
 // straight from the stored bytes.
-const records::FieldPlace kNumber = records::placeOf(&FeedBatchRecord::BatchNumber);
 const records::FieldPlace kGroup = records::placeOf(&FeedBatchRecord::GroupId);
 const records::FieldPlace kDate = records::placeOf(&FeedBatchRecord::DateGround);
 const records::FieldPlace kPounds = records::placeOf(&FeedBatchRecord::TotalPounds);
@@ -31,13 +30,6 @@ struct Listed {
   std::string_view number;
   const BatchMedication* med;
 };
-
-// The batch at `b` with the medication `med`, which it adds when its number
-// has the mark.
-Listed listed(const uint8_t* b, const BatchMedication& med) {
-  const std::string_view number = RTrimmed(kNumber.text(b));
-  return {b, number, IsMedicatedNumber(number) ? &med : nullptr};
-}
 
 // The number and group of a line, on a line blanked for it: the list puts
 // the group at column 13 and the date at 19, the printout at 12 and 18.
@@ -53,8 +45,9 @@ int64_t plusMedication(int64_t pounds, double medication) {
   return std::isnan(sum) ? pounds : records::NearestWhole<int64_t>(sum);
 }
 
-// The list line of one batch with its medication, written into `line`.
-const std::string& listLine(FixedLine& line, const Listed& batch, int32_t* poundsOut, float* costOut) {
+// The list line of one batch with its medication, written into `line`; its
+// pounds and cost, the medication's included, into `poundsOut` and `costOut`.
+const std::string& listLine(FixedLine& line, const Listed& batch, int32_t& poundsOut, float& costOut) {
   int32_t pounds = kPounds.i32(batch.bytes);
   float cost = static_cast<float>(kCost.cur(batch.bytes).value());
   if (batch.med) {
@@ -64,8 +57,8 @@ const std::string& listLine(FixedLine& line, const Listed& batch, int32_t* pound
   const float tons = pounds != 0 ? static_cast<float>(pounds) / 2000.0f : 0.0f;
   const float perPound = cost != 0 && pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
   const float perTon = cost != 0 && tons != 0 ? cost / tons : 0.0f;
-  if (poundsOut) *poundsOut = pounds;
-  if (costOut) *costOut = cost;
+  poundsOut = pounds;
+  costOut = cost;
   batchLine(line, batch, 13).putRight(33, tons, "0.000", 5).putRight(40, pounds, "##,###,##0", 10);
   line.putRight(53, perTon, "0.00", 9).putRight(66, perPound, "0.00", 7);
   return line.putRight(77, cost, "0.00", 10).str();
@@ -97,53 +90,21 @@ void eachBatch(const FeedBatchFile& batches, const std::string& letter, const Ba
   }
 }
 
-// The job's defaults are the batch printouts' fonts, rule, orientation and
-// paper bin.
-void setReportJob(const std::string& title, const std::string& heading1, const std::string& heading2, int layout,
-                  int fontSize, int lineCount) {
-  PrintJob = PrintJobRecord{};
-  PrintJob.Title = title;
-  PrintJob.Heading1 = heading1;
-  PrintJob.Heading2 = heading2;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = static_cast<int16_t>(fontSize);
-  PrintJob.Layout = static_cast<int16_t>(layout);
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = lineCount;
-  PrintJob.EndBanner = 0;
-}
-
 }  // namespace
 
-std::string BatchListLine(const FeedBatchRecord& b, const BatchMedication& med, int32_t* poundsOut,
-                          float* costOut) {
-  FixedLine line(kLineWidth);
-  const auto bytes = records::encode(b);
-  return listLine(line, listed(bytes.data(), med), poundsOut, costOut);
-}
-
-BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds,
-                           platform::ListItems& rows) {
-  const size_t count = static_cast<size_t>(batches.count());
-  rows.reserve(count);
+BatchTotals WriteBatchRows(platform::ListItems& rows, const FeedBatchFile& batches, const std::string& letter,
+                           const BatchMedications& meds) {
   BatchTotals totals;
   FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long n, const Listed& batch) {
     int32_t pounds = 0;
     float cost = 0;
-    rows.add(listLine(line, batch, &pounds, &cost), n);
+    rows.add(listLine(line, batch, pounds, cost), n);
     ++totals.batches;
     totals.totalPounds += pounds;
     totals.totalCost += cost;
   });
   return totals;
-}
-
-BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
-  BatchList list;
-  platform::ListItems rows;
-  static_cast<BatchTotals&>(list) = WriteBatchList(batches, letter, meds, rows);
-  for (size_t i = 0; i < rows.size(); ++i) list.rows.emplace_back(rows.text(i), rows.itemData(i));
-  return list;
 }
 
 GrandTotals GrandTotalsOf(const BatchTotals& list) {
@@ -153,16 +114,8 @@ GrandTotals GrandTotalsOf(const BatchTotals& list) {
           Format(list.totalCost, "0.00")};
 }
 
-std::string BatchPrintLine(const FeedBatchRecord& b, const BatchMedication& med) {
-  FixedLine line(kLineWidth);
-  const auto bytes = records::encode(b);
-  return printLine(line, listed(bytes.data(), med));
-}
-
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchReport r;
-  r.lines.reserve(static_cast<size_t>(batches.count()) + 1, static_cast<size_t>(batches.count()) * kLineWidth);
-  r.lines.add("");
   FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long, const Listed& batch) {
     const BatchMedication med = batch.med ? *batch.med : BatchMedication{};
@@ -172,7 +125,7 @@ BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& lette
     r.totalPounds = records::Plus64(r.totalPounds, kPounds.i32(batch.bytes));
     if (batch.med) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
     r.totalCost = r.totalCost + cost + med.cost;
-    r.lines.add(printLine(line, batch));
+    r.lines.push_back(printLine(line, batch));
     ++r.batches;
   });
   return r;
@@ -200,13 +153,12 @@ std::vector<std::string> BatchSummaryLines(const BatchReport& r, const std::stri
       {"Average COST per POUND of FEED. ---------------> ",
        Format(pounds ? r.totalCost / static_cast<double>(totalPounds) : 0.0, "$0.00")},
   }};
-  std::vector<std::string> lines(30);
-  for (size_t i = 1; i <= 25; ++i) lines[i] = std::string(79, ' ');
-  for (size_t k = 0; k < figures.size(); ++k) lines[1 + 2 * k] = figures[k].first + figures[k].second;
+  std::vector<std::string> lines(25, std::string(79, ' '));
+  for (size_t k = 0; k < figures.size(); ++k) lines[2 * k] = figures[k].first + figures[k].second;
   std::string date = today;
   for (char& c : date)
     if (c == '/') c = '-';
-  lines[24] = "This SUMMARY was printed on " + date;
+  lines[23] = "This SUMMARY was printed on " + date;
   return lines;
 }
 
@@ -222,13 +174,11 @@ bool PrintBatchReport(FileFault* fault) {
   if (!ReadFeedBatchFile(batches, fault) || !ReadMedFile(meds, fault)) return false;
   const BatchReport report = BatchReportOf(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds));
   const std::string title = BatchReportTitle(FeedMenuChoice, FeedYear);
-  setReportJob(title, " BATCH    GROUP                 ----- FEED -----          - PRICE PER -",
-               " NUMBER    ID.      DATE        TONS       POUNDS        TON       POUND    TOTAL COST", 2, 11,
-               report.batches);
-  PrintListing(report.lines);
+  PrintCourierListing(title, " BATCH    GROUP                 ----- FEED -----          - PRICE PER -",
+                      " NUMBER    ID.      DATE        TONS       POUNDS        TON       POUND    TOTAL COST",
+                      report.lines, {.endBanner = false});
   const int at = title.size() < 80 ? static_cast<int>(80 - title.size()) / 2 : 1;
-  setReportJob("S  U  M  M  A  R  Y", FixedLine(80).put(at > 0 ? at : 1, title, 80).str(), std::string(80, ' '), 1,
-               13, 25);
-  PrintListing(BatchSummaryLines(report, DateText));
+  PrintCourierListing("S  U  M  M  A  R  Y", FixedLine(80).put(at > 0 ? at : 1, title, 80).str(), std::string(80, ' '),
+                      BatchSummaryLines(report, DateText), {.fontSize = 13, .layout = 1, .endBanner = false});
   return true;
 }

@@ -13,27 +13,19 @@
 
 #include "feed/FeedBatchFile.h"
 #include "platform/ListItems.h"
-#include "platform/TextRows.h"
 
 inline constexpr int kBatchLineWidth = 88;
 
-// The list of the batches of type `letter`, in record order.
+// The list of the batches of type `letter`: a row for each, in record
+// order, with its record number as item data, added to `rows`; answers the
+// rows written and the totals of their pounds and cost.
 struct BatchTotals {
-  long batches = 0;  // the lines listed
+  long batches = 0;
   int64_t totalPounds = 0;
   float totalCost = 0;
 };
-struct BatchList : BatchTotals {
-  std::vector<std::pair<std::string, long>> rows;  // line, record number
-};
-BatchList ListBatches(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds);
-// The same lines written into `rows` with their record numbers, as the
-// window shows them; answers the totals.
-BatchTotals WriteBatchList(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds,
-                           platform::ListItems& rows);
-// The list line of one batch with its medication.
-std::string BatchListLine(const FeedBatchRecord& batch, const BatchMedication& med, int32_t* pounds = nullptr,
-                          float* cost = nullptr);
+BatchTotals WriteBatchRows(platform::ListItems& rows, const FeedBatchFile& batches, const std::string& letter,
+                           const BatchMedications& meds);
 // The grand totals shown under the list: tons, pounds and cost; all three
 // empty when no batch is listed.
 struct GrandTotals {
@@ -43,7 +35,7 @@ GrandTotals GrandTotalsOf(const BatchTotals& list);
 
 // The printed listing and its summary.
 struct BatchReport {
-  platform::TextRows lines;  // element 0 stays empty; one buffer for them all
+  std::vector<std::string> lines;
   int32_t batches = 0;
   int64_t totalPounds = 0;
   float totalCost = 0;
@@ -51,9 +43,7 @@ struct BatchReport {
   float medicationCost = 0;
 };
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds);
-// The printed line of one batch with its medication.
-std::string BatchPrintLine(const FeedBatchRecord& batch, const BatchMedication& med);
-// The summary page's lines 0 to 29 (1 to 25 printed); `today` is
+// The summary page's 25 lines; `today` is
 // "MM/DD/YYYY". A figure over pounds is $0.00 when there are none.
 std::vector<std::string> BatchSummaryLines(const BatchReport& report, const std::string& today);
 // The listing's title: "NURSERY  FEED  RECORD  for ( 2024 )" and the like.

@@ -147,12 +147,5 @@ std::string SummaryPrintedLine(const std::string& today) {
 }
 
 void PrintFeedSummary(const std::string& heading1, const std::vector<std::string>& lines) {
-  PrintJob = PrintJobRecord{};
-  SetSheetJob("S  U  M  M  A  R  Y", 13);  // bold Courier New, the title ruled, portrait, bin 1
-  PrintJob.Heading1 = heading1;
-  PrintJob.Layout = 1;
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = static_cast<int32_t>(lines.size()) - 1;
-  PrintJob.EndBanner = 0;
-  PrintListing(lines);
+  PrintCourierListing("S  U  M  M  A  R  Y", heading1, "", lines, {.fontSize = 13, .layout = 1, .endBanner = false});
 }

@@ -107,6 +107,6 @@ class FeedYearBook {
 std::string CentredHeading(const std::string& heading);
 // "This SUMMARY was printed on " and today ("MM/DD/YYYY") as "MM-DD-YYYY".
 std::string SummaryPrintedLine(const std::string& today);
-// Prints lines 1 .. size - 1 (element 0 empty) as the one-page summary
-// "S  U  M  M  A  R  Y" under `heading1`, in 13-point bold Courier New.
+// Prints `lines` as the one-page summary "S  U  M  M  A  R  Y" under
+// `heading1`, in 13-point bold Courier New.
 void PrintFeedSummary(const std::string& heading1, const std::vector<std::string>& lines);

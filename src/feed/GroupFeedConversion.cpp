@@ -212,20 +212,19 @@ std::vector<std::string> GroupSummaryLines(const FigureTexts& t, const GroupIdTa
   const auto idLine = [&](size_t first) {
     return RTrim(ids[first]) + "    " + Trim(ids[first + 1]) + "    " + Trim(ids[first + 2]);
   };
-  std::vector<std::string> lines(27, blank);
-  lines[0] = "";
-  lines[1] = std::string("TOTAL NUMBER of PIG(s). ------------->") + Format(FigureWhole(t[1]), "####0");
-  lines[3] = std::string("POUND(s) of PORK PRODUCED. ---------->") + Format(FigureWhole(t[2]), "######0");
-  lines[5] = std::string("POUND(s) of FEED USED. -------------->") + Format(FigureWhole(t[3]), "#######0");
-  lines[7] = std::string("AVERAGE PRICE per POUND of FEED. ---->") + Format(FigureSingle(t[4]), "$0.00");
-  lines[9] = std::string("TOTAL FEED COST. -------------------->") + Format(FigureSingle(t[6]), "$0.00");
-  lines[11] = std::string("FEED COST per C.T.W. of PORK. ------->") + Format(FigureSingle(t[5]), "$0.00");
-  lines[13] = std::string("FEED per PIG in POUND(s). ----------->") + Format(FigureWhole(t[8]), "###0");
-  lines[15] = std::string("FEED EFFICIENCY. -------------------->") + Format(FigureSingle(t[7]), "#0.00");
-  lines[18] = "THE FOLLOWING GROUP(s) WERE USED TO GENERATE THIS SUMMARY.";
-  lines[20] = idLine(1);
-  lines[21] = idLine(4);
-  lines[24] = SummaryPrintedLine(today);
+  std::vector<std::string> lines(26, blank);
+  lines[0] = std::string("TOTAL NUMBER of PIG(s). ------------->") + Format(FigureWhole(t[1]), "####0");
+  lines[2] = std::string("POUND(s) of PORK PRODUCED. ---------->") + Format(FigureWhole(t[2]), "######0");
+  lines[4] = std::string("POUND(s) of FEED USED. -------------->") + Format(FigureWhole(t[3]), "#######0");
+  lines[6] = std::string("AVERAGE PRICE per POUND of FEED. ---->") + Format(FigureSingle(t[4]), "$0.00");
+  lines[8] = std::string("TOTAL FEED COST. -------------------->") + Format(FigureSingle(t[6]), "$0.00");
+  lines[10] = std::string("FEED COST per C.T.W. of PORK. ------->") + Format(FigureSingle(t[5]), "$0.00");
+  lines[12] = std::string("FEED per PIG in POUND(s). ----------->") + Format(FigureWhole(t[8]), "###0");
+  lines[14] = std::string("FEED EFFICIENCY. -------------------->") + Format(FigureSingle(t[7]), "#0.00");
+  lines[17] = "THE FOLLOWING GROUP(s) WERE USED TO GENERATE THIS SUMMARY.";
+  lines[19] = idLine(1);
+  lines[20] = idLine(4);
+  lines[23] = SummaryPrintedLine(today);
   return lines;
 }
 

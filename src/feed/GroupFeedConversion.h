@@ -94,7 +94,7 @@ FigureTexts AllBuildingsFigures(const BuildingTable& table);
 // cost, cost per hundredweight, feed per pig, efficiency.
 std::array<std::string, 8> ShownGroupFigures(const FigureTexts& texts);
 
-// The summary's lines 0 to 26 (element 0 empty); `today` is "MM/DD/YYYY".
+// The summary's 26 lines; `today` is "MM/DD/YYYY".
 std::vector<std::string> GroupSummaryLines(const FigureTexts& texts, const GroupIdTable& ids,
                                            const std::string& today);
 // Prints the summary titled "GROUP FEED CONVERSION in " + title.

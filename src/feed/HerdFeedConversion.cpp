@@ -160,11 +160,10 @@ HerdFigureTexts ShownHerdFigures(const HerdFigureTexts& figures) {
 }
 
 std::vector<std::string> HerdSummaryLines(const HerdFigureTexts& figures, const std::string& today) {
-  std::vector<std::string> lines(31, SummaryBlankLine());
-  lines[0] = "";
+  std::vector<std::string> lines(30, SummaryBlankLine());
   for (size_t k = 1; k < figures.size(); ++k)
-    lines[2 * k - 1] = kFigures[k].printLabel + Reformatted(figures[k], kFigures[k].read, kFigures[k].printed);
-  lines[28] = SummaryPrintedLine(today);
+    lines[2 * k - 2] = kFigures[k].printLabel + Reformatted(figures[k], kFigures[k].read, kFigures[k].printed);
+  lines[27] = SummaryPrintedLine(today);
   return lines;
 }
 

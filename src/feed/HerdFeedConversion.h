@@ -62,6 +62,6 @@ using HerdFigureTexts = std::array<std::string, 14>;
 HerdFigureTexts HerdFeedFigures(const HerdTotals& totals, const HerdFeedEntry& entry);
 // The figures as the window's labels show them, entries 1 to 13.
 HerdFigureTexts ShownHerdFigures(const HerdFigureTexts& figures);
-// The summary's lines 0 to 30 (element 0 empty); `today` is "MM/DD/YYYY".
+// The summary's 30 lines; `today` is "MM/DD/YYYY".
 std::vector<std::string> HerdSummaryLines(const HerdFigureTexts& figures, const std::string& today);
 void PrintHerdFeedSummary(const std::string& year, const HerdFigureTexts& figures);

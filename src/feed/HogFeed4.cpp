@@ -96,7 +96,7 @@ void HogFeed4::FillBatchList() {
   platform::ListItems rows;
   Hourglass(true);
   if (ReadFeedBatchFile(batches, &fault) && (batches.count() == 0 || ReadMedFile(meds, &fault))) {
-    list = WriteBatchList(batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds), rows);
+    list = WriteBatchRows(rows, batches, FeedTypeLetter(FeedMenuChoice), BatchMedications(meds));
   } else {
     ReportFileFault(fault, false, Caption());
   }

@@ -41,30 +41,6 @@ constexpr int kCharTwips = 120;
 constexpr int kListTop = 600;
 int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 
-// Room in `rows` for a line of every record of `file`.
-void reserveRows(platform::ListItems& rows, const IngredientFile& file) {
-  rows.reserve(static_cast<size_t>(file.count()));
-}
-
-// The list emptied under the hourglass and the ingredient file read for its
-// new rows, each line written by `write`; no rows when the file cannot be
-// read (its box was shown).
-struct ListedRows {
-  IngredientFile file;
-  platform::ListItems rows;
-};
-template <class Write>
-ListedRows readListedRows(platform::ListBox& list, Write write) {
-  Hourglass(true);
-  list.Clear();
-  ListedRows listed;
-  if (ReadIngredientFile(listed.file, kCaption)) {
-    reserveRows(listed.rows, listed.file);
-    write(listed.file, listed.rows);
-  }
-  return listed;
-}
-
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE TEMPTING TO DELETE AN INGREDIENT!\r\rAny records that you delete,\rcan or will affect any "
          "reports,\rthat you may want to run.\r\rARE YOU STILL SURE, THAT YOU WANT\rTO DELETE THE INGREDIENT "
@@ -107,39 +83,32 @@ void HogFeed8::ShowFullList() {
   FQDisp->SetCaption(kAllIngredients);
 }
 
-void HogFeed8::ListAllIngredients() {
-  ListedRows listed = readListedRows(*FeedIngLst, WriteIngredientListLines);
-  ShowRows(std::move(listed.rows), std::move(listed.file));
-}
+void HogFeed8::ListAllIngredients() { ListIngredients(nullptr); }
 
 void HogFeed8::ListQueriedIngredients() {
-  ListedRows listed = readListedRows(*FeedIngLst, [](const IngredientFile& file, platform::ListItems& rows) {
-    WriteQueriedIngredients(file, IngredientQuery(QueryArgs[1], QueryArgs[2]), rows);
-  });
-  ShowRows(std::move(listed.rows), std::move(listed.file));
+  const IngredientQuery query(QueryArgs[1], QueryArgs[2]);
+  ListIngredients(&query);
   FeedFormula->SetVisible(Query, true);
 }
 
-void HogFeed8::ShowRows(platform::ListItems rows, IngredientFile file) {
+void HogFeed8::ListIngredients(const IngredientQuery* query) {
+  Hourglass(true);
+  FeedIngLst->Clear();
+  IngredientFile file;
+  platform::ListItems rows;
+  if (ReadIngredientFile(file, kCaption)) {
+    if (query) WriteIngredientQueryRows(rows, file, *query);
+    else WriteIngredientRows(rows, file);
+  }
   listed_ = std::move(file);
-  const bool listed = !rows.empty();
+  const bool listed = rows.size() > 0;
   FeedIngLst->SetItems(std::move(rows));
   FeedFormula->SetVisible({EditView, Query, Delete, Print}, listed);
   Hourglass(false);
 }
 
-void HogFeed8::RunQuery() {
-  {
-    DialogHog7 dialog;
-    platform::ShowModalThenUnload(dialog);
-  }
-  ShowQueryResult();
-}
-
 void HogFeed8::ShowQueryResult() {
-  if (Val(QueryArgs[1]) == 0) return ShowFullList();
-  ListQueriedIngredients();
-  FQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
+  ::ShowQueryResult(*FQDisp, [this] { ShowFullList(); }, [this] { ListQueriedIngredients(); });
 }
 
 std::vector<std::string> HogFeed8::Lines() const {
@@ -148,12 +117,11 @@ std::vector<std::string> HogFeed8::Lines() const {
   return lines;
 }
 
-std::vector<ListedCode> HogFeed8::ListedCodes() const {
-  std::vector<ListedCode> codes;
-  codes.reserve(static_cast<size_t>(FeedIngLst->ListCount()));
+std::vector<std::string_view> HogFeed8::ListedCodes() const {
+  std::vector<std::string_view> codes;
   for (int i = 0; i < FeedIngLst->ListCount(); ++i) {
     const long n = FeedIngLst->ItemData(i);  // a record of listed_, as the rows were written
-    if (n >= 1 && n <= listed_.count()) codes.push_back(ListedCodeAt(listed_, n));
+    if (n >= 1 && n <= listed_.count()) codes.push_back(IngredientCodeAt(listed_, n));
   }
   return codes;
 }
@@ -164,7 +132,7 @@ void HogFeed8::FeedFormula_Click(int Index) {
     case New: OpenEntry("N E W    I N G R E D I E N T S", "NEW"); break;
     case EditView: EditIngredients(); break;
     case Delete: DeleteIngredients(); break;
-    case Query: RunQuery(); break;
+    case Query: RunQuery<DialogHog7>([this] { ShowQueryResult(); }); break;
     case Print: PrintIngredients(); break;
     case Exit: Hide(); break;
     default: break;
@@ -242,10 +210,8 @@ void HogFeed8::PrintIngredients() {
     Hourglass(false);
     return;
   }
-  platform::TextRows lines;
-  lines.add("");  // element 0 stays empty
-  WriteIngredientPrintLines(file, ListedCodes(), lines);
-  if (lines.size() == 1) {
+  const std::vector<std::string> lines = IngredientPrintLines(file, ListedCodes());
+  if (lines.empty()) {
     Alert("NO INGREDIENT RECORDS FOUND!", platform::vbExclamation | platform::vbOKOnly, kPrintTitle);
     Hourglass(false);
     return;
@@ -254,7 +220,7 @@ void HogFeed8::PrintIngredients() {
   Hourglass(false);
 }
 
-void PrintIngredientListing(const platform::TextRows& lines, const std::string& heading) {
+void PrintIngredientListing(const std::vector<std::string>& lines, const std::string& heading) {
   PrintCourierListing("I N G R E D I E N T    L I S T I N G", heading,
                       " CODE      INGREDIENT NAME     CURRENT INV.  START INV.  UNIT COST  TOTAL COST     DATE", lines);
 }

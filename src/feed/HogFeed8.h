@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "feed/IngredientFile.h"
+#include "feed/IngredientQuery.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/FormKit.h"
@@ -42,10 +43,10 @@ class HogFeed8 : public platform::Form {
   void ShowQueryResult();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
-  // The codes of the listed ingredients, top to bottom, as stored, each with
-  // the record its line was written from: views of the file the window
-  // listed, which it keeps while it lives.
-  std::vector<ListedCode> ListedCodes() const;
+  // The codes of the listed ingredients, top to bottom, as their lines show
+  // them: each from the record its line was written from, viewed in the file
+  // the window listed, which it keeps while it lives.
+  std::vector<std::string_view> ListedCodes() const;
 
  protected:
   void Form_Load() override;
@@ -57,8 +58,10 @@ class HogFeed8 : public platform::Form {
   void DeleteIngredients();
   void PrintIngredients();
   void ShowFullList();
-  void RunQuery();
-  void ShowRows(platform::ListItems rows, IngredientFile file);
+  // Lists the ingredients of FEED.LST read anew under the hourglass: those
+  // `query` matches, or with none the full list; the items that act on
+  // listed ingredients are shown only when one is listed.
+  void ListIngredients(const IngredientQuery* query);
   IngredientFile listed_;  // the file the rows were written from
 };
 
@@ -66,6 +69,5 @@ class HogFeed8 : public platform::Form {
 void OpenIngredientList();
 
 // Prints the ingredient listing: the printed lines (feed/IngredientFile.h)
-// from element 1 on (element 0 left empty) under `heading`, the query the
-// list shows.
-void PrintIngredientListing(const platform::TextRows& lines, const std::string& heading);
+// under `heading`, the query the list shows.
+void PrintIngredientListing(const std::vector<std::string>& lines, const std::string& heading);

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kListWidth = kIngredientListWidth, kPrintWidth = 92;
-
 // A Currency's exact value in dollars and cents, rounded a half away from
 // zero, as Format writes it with "0.00"; `text` holds it.
 std::string_view dollars(int64_t raw, char (&text)[32]) {
@@ -36,9 +34,9 @@ bool isFree(const uint8_t* record) { return storedCode(record).empty(); }
 // The stored fields the lines show, by their offsets in the record.
 constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
 
-// The lines of the list and the printout, each written from the stored bytes
-// into one line reused for every record.
-const std::string& listLine(FixedLine& line, const uint8_t* b) {
+}  // namespace
+
+const std::string& WriteIngredientListLine(FixedLine& line, const uint8_t* b) {
   char cost[32];
   return line.clear()
       .put(1, storedCode(b), R::IdWidth)
@@ -49,7 +47,7 @@ const std::string& listLine(FixedLine& line, const uint8_t* b) {
       .str();
 }
 
-const std::string& printLine(FixedLine& line, const uint8_t* b) {
+const std::string& WriteIngredientPrintLine(FixedLine& line, const uint8_t* b) {
   char cost[32];
   line.clear()
       .put(1, storedCode(b), R::IdWidth)
@@ -61,8 +59,6 @@ const std::string& printLine(FixedLine& line, const uint8_t* b) {
       .put(81, records::textView(b + kDate, 10), 10)
       .str();
 }
-
-}  // namespace
 
 bool ReadIngredientFile(IngredientFile& file, const std::string& title) {
   const std::string path = DataFilePath<IngredientRecord>();
@@ -111,70 +107,29 @@ long IngredientIndex::First(std::string_view code) const { return codes_.First(T
 
 void IngredientIndex::Forget(std::string_view code, long record) { codes_.Forget(Trimmed(code), record); }
 
-std::string IngredientListLine(const IngredientRecord& r) {
-  FixedLine line(kListWidth);
-  return listLine(line, records::encode(r).data());
-}
-std::string IngredientPrintLine(const IngredientRecord& r) {
-  FixedLine line(kPrintWidth);
-  return printLine(line, records::encode(r).data());
-}
-const std::string& IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line) {
-  return listLine(line, file.bytes(n));
-}
-
 std::string_view IngredientCodeAt(const IngredientFile& file, long n) {
   return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth));
-}
-
-ListedCode ListedCodeAt(const IngredientFile& file, long n) {
-  return {records::textView(file.bytes(n) + R::IdAt, R::IdWidth), n};
 }
 
 std::string IngredientCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
 
-void WriteIngredientListLines(const IngredientFile& file, platform::ListItems& rows) {
-  FixedLine line(kListWidth);
+void WriteIngredientRows(platform::ListItems& rows, const IngredientFile& file) {
+  FixedLine line(kIngredientListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0) rows.add(listLine(line, bytes), n);
+    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0)
+      rows.add(WriteIngredientListLine(line, bytes), n);
   }
 }
 
-std::vector<std::string> IngredientListLines(const IngredientFile& file) {
-  platform::ListItems rows;
-  WriteIngredientListLines(file, rows);
-  std::vector<std::string> lines;
-  for (size_t i = 0; i < rows.size(); ++i) lines.emplace_back(rows.text(i));
-  return lines;
-}
-
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<ListedCode>& codes,
-                               platform::TextRows& lines) {
-  const IngredientIndex index(file);
-  // The records that come after another of their code.
-  std::vector<bool> follows(static_cast<size_t>(file.count()) + 1, false);
-  for (long n = 1; n <= file.count(); ++n) follows[static_cast<size_t>(index.Next(n))] = true;
-  const auto firstOf = [&](const ListedCode& listed) {
-    const long n = listed.record;
-    const bool first = n >= 1 && n <= file.count() && !follows[static_cast<size_t>(n)] &&
-                       ListedCodeAt(file, n).code == listed.code;
-    return first ? n : index.First(listed.code);
-  };
-  lines.reserve(lines.size() + codes.size(), (lines.size() + codes.size()) * kPrintWidth);
-  FixedLine line(kPrintWidth);
-  for (const ListedCode& listed : codes)
-    for (long n = firstOf(listed); n != 0; n = index.Next(n)) lines.add(printLine(line, file.bytes(n)));
-}
-
 std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes) {
-  std::vector<ListedCode> listed;
-  for (const std::string_view code : codes) listed.push_back({code, 0});
-  platform::TextRows rows;
-  WriteIngredientPrintLines(file, listed, rows);
+  const IngredientIndex index(file);
   std::vector<std::string> lines;
-  for (size_t i = 0; i < rows.size(); ++i) lines.emplace_back(rows[i]);
+  FixedLine line(kIngredientPrintWidth);
+  for (std::string_view code : codes)
+    for (long n = index.First(code); n != 0; n = index.Next(n))
+      lines.push_back(WriteIngredientPrintLine(line, file.bytes(n)));
   return lines;
 }

@@ -13,7 +13,6 @@
 
 #include "common/CodeIndex.h"
 #include "platform/ListItems.h"
-#include "platform/TextRows.h"
 #include "common/FixedLine.h"
 #include "records/IngredientRecord.h"
 #include "records/RecordIo.h"
@@ -51,41 +50,24 @@ class IngredientIndex {
   CodeIndex codes_;
 };
 
-inline constexpr int kIngredientListWidth = 64;
-
-// The 64-column line of the ingredient list: code, name, current inventory,
-// inventory date, unit cost.
-std::string IngredientListLine(const IngredientRecord& r);
-// The 92-column printed line: code, name, current and start inventory, unit
-// cost, total cost, inventory date.
-std::string IngredientPrintLine(const IngredientRecord& r);
-// The list line of record n of the file read, written into `line`.
-const std::string& IngredientListLineAt(const IngredientFile& file, long n, FixedLine& line);
+// The 64-column line of the ingredient list (code, name, current
+// inventory, inventory date, unit cost) and the 92-column printed line
+// (code, name, current and start inventory, unit cost, total cost, inventory
+// date) of the record whose stored bytes are `bytes`, written into `line`
+// and answered.
+inline constexpr int kIngredientListWidth = 64, kIngredientPrintWidth = 92;
+const std::string& WriteIngredientListLine(FixedLine& line, const uint8_t* bytes);
+const std::string& WriteIngredientPrintLine(FixedLine& line, const uint8_t* bytes);
 // The code a list line stands for: its first seven characters, trimmed.
 std::string IngredientCodeOfLine(const std::string& line);
 // The code of record n as its list line shows it: without its blanks at
 // either end.
 std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 
-// The list of all ingredients: a line for every record with a code and a
-// current inventory other than 0, in record order, each added to `rows` with
-// its record number as item data.
-void WriteIngredientListLines(const IngredientFile& file, platform::ListItems& rows);
-std::vector<std::string> IngredientListLines(const IngredientFile& file);
-// The code of a listed line, with the record the line was written from (0
-// when unknown): the code as stored in the record (blanks included) or as the
-// line shows it. Where that record of the file printed holds the same stored
-// code and no record before it holds the code, the code's records are
-// followed from it without looking the code up.
-struct ListedCode {
-  std::string_view code;
-  long record = 0;
-};
-// The listed code of record n of the file listed: its stored code.
-ListedCode ListedCodeAt(const IngredientFile& file, long n);
+// The list of all ingredients: a row for every record with a code and a
+// current inventory other than 0, in record order, each with its record
+// number as item data, added to `rows`.
+void WriteIngredientRows(platform::ListItems& rows, const IngredientFile& file);
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.
-// WriteIngredientPrintLines adds them to `lines`, one buffer for them all.
-void WriteIngredientPrintLines(const IngredientFile& file, const std::vector<ListedCode>& codes,
-                               platform::TextRows& lines);
 std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes);

@@ -76,19 +76,11 @@ bool IngredientQuery::matches(const uint8_t* bytes) const {
   }
 }
 
-void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query, platform::ListItems& rows) {
+void WriteIngredientQueryRows(platform::ListItems& rows, const IngredientFile& file, const IngredientQuery& query) {
   static const records::FieldPlace code = records::placeOf(&IngredientRecord::IngredientCode);
   FixedLine line(kIngredientListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!code.blank(bytes) && query.matches(bytes)) rows.add(IngredientListLineAt(file, n, line), n);
+    if (!code.blank(bytes) && query.matches(bytes)) rows.add(WriteIngredientListLine(line, bytes), n);
   }
-}
-
-std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query) {
-  platform::ListItems rows;
-  WriteQueriedIngredients(file, query, rows);
-  std::vector<std::string> lines;
-  for (size_t i = 0; i < rows.size(); ++i) lines.emplace_back(rows.text(i));
-  return lines;
 }

@@ -28,9 +28,8 @@ class IngredientQuery {
   records::FieldPlace field_;
 };
 
-// The list lines (IngredientListLine) of the ingredients of FEED.LST that
-// match, in record order, each added to `rows` with its record number as
-// item data; free records are passed over, and a current inventory of 0
-// keeps no ingredient off.
-void WriteQueriedIngredients(const IngredientFile& file, const IngredientQuery& query, platform::ListItems& rows);
-std::vector<std::string> QueryIngredients(const IngredientFile& file, const IngredientQuery& query);
+// The list's rows of the ingredients of FEED.LST that match, in record
+// order, each with its record number as item data, added to `rows`; free
+// records are passed over, and a current inventory of 0 keeps no ingredient
+// off.
+void WriteIngredientQueryRows(platform::ListItems& rows, const IngredientFile& file, const IngredientQuery& query);

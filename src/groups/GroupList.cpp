@@ -8,9 +8,10 @@
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
-#include "platform/ListItems.h"
 
 namespace {
+
+constexpr int kListWidth = 90, kPrintWidth = 84;
 
 const char* const kHeading2[] = {
     "  ID    IN    OUT   IN     OUT   LOSS%   GAINED   DAILY GAIN    IN    DAYS  NURSERY",
@@ -58,13 +59,9 @@ std::vector<long> PrintedGroups(const GroupBook& book, int stage, const std::str
                               [](const uint8_t* p) { return records::getI16(p + GroupRecord::YearEndAdjustAt) != -1; });
 }
 
-namespace {
-
-constexpr int kListWidth = 90, kPrintWidth = 84;
-
-// The list line of a group, written into `line`.
-const std::string& listLine(FixedLine& line, const GroupRecord& g, const GroupFigures& f) {
-  line.clear().put(2, GroupNumber(g), 3).put(10, g.PigsIn, "0", 3);
+std::string GroupListLine(const GroupRecord& g, const GroupFigures& f) {
+  FixedLine line(kListWidth);
+  line.put(2, GroupNumber(g), 3).put(10, g.PigsIn, "0", 3);
   line.put(21, SingleText(g.WeightIn), 5);
   if (g.YearEndAdjust == -1) {
     line.put(27, "USED to EDIT END of YEAR ADJUSTMENT", 35);
@@ -77,9 +74,9 @@ const std::string& listLine(FixedLine& line, const GroupRecord& g, const GroupFi
   return line.str();
 }
 
-// The printed line of a group, written into `line`.
-const std::string& printLine(FixedLine& line, const GroupRecord& g, const GroupFigures& f) {
-  line.clear().put(3, GroupNumber(g), 3).put(9, g.PigsIn, "###0", 3);
+std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f) {
+  FixedLine line(kPrintWidth);
+  line.put(3, GroupNumber(g), 3).put(9, g.PigsIn, "###0", 3);
   line.put(15, f.pigsOut, "0", 3).put(21, g.WeightIn, "0.00", 5);
   line.put(28, f.averageWeightOut, 5).put(35, f.deathLoss, 4).put(43, f.weightGained, 5);
   line.put(53, f.dailyGain, 4).put(71, f.pigDays, "0", 4);
@@ -87,58 +84,23 @@ const std::string& printLine(FixedLine& line, const GroupRecord& g, const GroupF
   return line.put(78, f.averageDaysIn, "0", 5).str();
 }
 
-}  // namespace
-
-std::string GroupListLine(const GroupRecord& g, const GroupFigures& f) {
-  FixedLine line(kListWidth);
-  return listLine(line, g, f);
-}
-
-std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f) {
-  FixedLine line(kPrintWidth);
-  return printLine(line, g, f);
-}
-
-void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year, platform::ListItems& rows) {
-  const std::vector<long> listed = ListedGroups(book, stage, year);
-  rows.reserve(listed.size());
-  FixedLine line(kListWidth);
-  for (long n : listed) {
+void WriteGroupRows(platform::ListItems& rows, const GroupBook& book, int stage, const std::string& year) {
+  for (long n : ListedGroups(book, stage, year)) {
     const GroupRecord g = book.group(n);
-    rows.add(listLine(line, g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
+    rows.add(GroupListLine(g, g.YearEndAdjust == -1 ? GroupFigures{} : FiguresOf(book, g)), n);
   }
 }
 
 bool PrintGroupList(int stage, const std::string& year, const std::string& title) {
   GroupBook book;
   if (!book.read(title)) return false;
-  const std::vector<long> printed = PrintedGroups(book, stage, year);
-  platform::TextRows lines;
-  lines.reserve(printed.size() + 1, printed.size() * kPrintWidth);
-  lines.add("");  // element 0 stays empty
-  FixedLine line(kPrintWidth);
-  for (long n : printed) {
+  std::vector<std::string> lines;
+  for (long n : PrintedGroups(book, stage, year)) {
     const GroupRecord g = book.group(n);
-    lines.add(printLine(line, g, FiguresOf(book, g)));
+    lines.push_back(GroupPrintLine(g, FiguresOf(book, g)));
   }
-  PrintJob.Title = StageWord(stage) + " GROUPS for GROUP YEAR(" + year + ")";
-  PrintJob.Heading1 = " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ";
-  PrintJob.Heading2 = kHeading2[stage];
-  PrintJob.TitleFontSize = 26;
-  PrintJob.TitleFontName = "Courier New";
-  PrintJob.TitleItalic = 0;
-  PrintJob.TitleBold = -1;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 11;
-  PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = static_cast<int32_t>(lines.size()) - 1;
-  PrintJob.EndBanner = 0;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-  PrintListing(lines);
+  PrintCourierListing(StageWord(stage) + " GROUPS for GROUP YEAR(" + year + ")",
+                      " GROUP   #PIG(s)      WEIGHT     DEATH   WEIGHT    AVERAGE     DATE   PIG   DAYS IN ",
+                      kHeading2[stage], lines, {.endBanner = false});
   return true;
 }

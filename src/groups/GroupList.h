@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "groups/GroupFiles.h"
+#include "platform/ListItems.h"
 
-namespace platform {
-class ListItems;
-}
 
 // The group records of `stage` and `year` ("24") the list shows: not free,
 // of the stage, and with pigs in; record numbers in file order.
@@ -24,9 +22,9 @@ std::vector<long> PrintedGroups(const GroupBook& book, int stage, const std::str
 std::string GroupListLine(const GroupRecord& g, const GroupFigures& f);
 std::string GroupPrintLine(const GroupRecord& g, const GroupFigures& f);
 
-// The list's rows: each line with its record number as item data, added to
-// `rows` (with room made for them first).
-void WriteGroupListRows(const GroupBook& book, int stage, const std::string& year, platform::ListItems& rows);
+// The list's rows of the groups ListedGroups gives, each with its record
+// number as item data, added to `rows`.
+void WriteGroupRows(platform::ListItems& rows, const GroupBook& book, int stage, const std::string& year);
 
 // Reads both files and prints the listing of the stage and year; false,
 // after the box titled `title`, when a file cannot be read.

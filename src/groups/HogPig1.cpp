@@ -115,8 +115,8 @@ void HogPig1::FillGroupList() {
   Hourglass(true);
   platform::ListItems rows;
   if (book.read(kListTitle))
-    WriteGroupListRows(book, PigletMenuChoice, GroupYear, rows);
-  const bool listed = !rows.empty();
+    WriteGroupRows(rows, book, PigletMenuChoice, GroupYear);
+  const bool listed = rows.size() > 0;
   PigList->SetItems(std::move(rows));
   Hourglass(false);
   PigMain->SetVisible({PigsOut, EditPigs, DeletePigs, Print}, listed);

@@ -80,7 +80,7 @@ void HogSale1::FillSalesList() {
   SaleList->Clear();
   Hourglass(true);
   platform::ListItems rows;
-  WriteSaleListRows(ReadSales(kListTitle), SaleKindLetter(MenuChoice), GroupYear, rows);
+  WriteSaleRows(rows, ReadSales(kListTitle), SaleKindLetter(MenuChoice), GroupYear);
   SaleList->SetItems(std::move(rows));
   Hourglass(false);
 }

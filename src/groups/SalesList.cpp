@@ -10,7 +10,6 @@
 #include "groups/GroupFiles.h"
 #include "groups/SalesNumbers.h"
 #include "groups/SalesTotals.h"
-#include "platform/ListItems.h"
 
 namespace {
 
@@ -33,6 +32,9 @@ const records::FieldPlace kLeanIndex = records::placeOf(&SalesRecord::FatFreeLea
 const records::FieldPlace kLoineye = records::placeOf(&SalesRecord::Loineye);
 const records::FieldPlace kPremium = records::placeOf(&SalesRecord::GradeYieldPremium);
 const records::FieldPlace kDate = records::placeOf(&SalesRecord::DateSold);
+
+// How the list shows a row.
+enum class SaleLine { None, Sale, Gilts, Adjustment };
 
 // The row's kind is `kind` ("F", "M"); a blank kind is none.
 bool OfKind(const uint8_t* row, const std::string& kind) {
@@ -125,26 +127,6 @@ struct KillSums {
   long sales = 0;
 };
 
-void SetJob(const std::string& title, const std::string& heading1, const std::string& heading2, int bodySize,
-            int layout, int lineCount, bool endBanner) {
-  PrintJob = PrintJobRecord{};
-  PrintJob.Title = title;
-  PrintJob.Heading1 = heading1;
-  PrintJob.Heading2 = heading2;
-  PrintJob.TitleFontSize = 26;
-  PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = static_cast<int16_t>(bodySize);
-  PrintJob.Layout = static_cast<int16_t>(layout);
-  PrintJob.LinesPerPage = 40;
-  PrintJob.LineCount = lineCount;
-  PrintJob.EndBanner = endBanner ? -1 : 0;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-}
-
 }  // namespace
 
 std::string SaleKindLetter(int menuChoice) { return menuChoice == 0 ? "F" : "M"; }
@@ -154,65 +136,21 @@ std::string CenturyText(const std::string& groupYear, const std::string& today) 
   return today.size() >= 8 ? today.substr(6, 2) : "20";
 }
 
-SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
-  return ShownAt(records::encode(s).data(), kind, year);
-}
-
-std::string SaleListLine(const SalesRecord& s, SaleLine line) {
+void WriteSaleRows(platform::ListItems& rows, const SalesImage& sales, const std::string& kind,
+                   const std::string& year) {
   FixedLine text(kListWidth);
-  return listLine(text, records::encode(s).data(), line);
-}
-
-void WriteSaleListRows(const SalesImage& sales, const std::string& kind, const std::string& year,
-                       platform::ListItems& rows) {
-  std::vector<std::pair<long, SaleLine>> shown;
   EachPicked(
       sales, year, [&](const uint8_t* row) { return ShownAt(row, kind, year); },
-      [&](const uint8_t*, long n, SaleLine line) { shown.emplace_back(n, line); });
-  rows.reserve(shown.size());
-  FixedLine text(kListWidth);
-  for (const auto& [n, line] : shown) rows.add(listLine(text, sales.bytes(n), line), n);
+      [&](const uint8_t* row, long n, SaleLine line) { rows.add(listLine(text, row, line), n); });
 }
 
-std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
-                                                      const std::string& year) {
-  platform::ListItems items;
-  WriteSaleListRows(sales, kind, year, items);
-  std::vector<std::pair<std::string, long>> rows;
-  for (size_t i = 0; i < items.size(); ++i) rows.emplace_back(items.text(i), items.itemData(i));
-  return rows;
-}
-
-std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                                      const std::string& year) {
-  return SaleListRows(SalesImage::of(sales), kind, year);
-}
-
-bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::string& year) {
-  return PrintedAt(records::encode(s).data(), kind, year);
-}
-
-std::string SalePrintLine(const SalesRecord& s) {
+std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
+  std::vector<std::string> lines;
   FixedLine text(kPrintWidth);
-  return printLine(text, records::encode(s).data());
-}
-
-platform::TextRows SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
-  std::vector<long> printed;
   EachPicked(
       sales, year, [&](const uint8_t* row) { return PrintedAt(row, kind, year); },
-      [&](const uint8_t*, long n, bool) { printed.push_back(n); });
-  platform::TextRows lines;
-  lines.reserve(printed.size() + 1, printed.size() * kPrintWidth);
-  lines.add("");  // element 0 stays empty
-  FixedLine text(kPrintWidth);
-  for (long n : printed) lines.add(printLine(text, sales.bytes(n)));
+      [&](const uint8_t* row, long, bool) { lines.push_back(printLine(text, row)); });
   return lines;
-}
-
-platform::TextRows SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                     const std::string& year) {
-  return SalesListingLines(SalesImage::of(sales), kind, year);
 }
 
 int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetTable& table) {
@@ -248,12 +186,8 @@ int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetT
   return groups;
 }
 
-int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table) {
-  return GatherKillSheet(SalesImage::of(sales), year, table);
-}
-
 std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int groups) {
-  std::vector<std::string> lines(1);
+  std::vector<std::string> lines;
   for (int m = 1; m <= groups && m < static_cast<int>(table.size()); ++m) {
     const std::array<std::string, 11>& row = table[static_cast<size_t>(m)];
     FixedLine line(80);
@@ -275,51 +209,39 @@ std::vector<std::string> KillSheetTotalLines(const KillSheetTable& table, int gr
   int counted = 0;
   for (int m = 1; m <= groups && m < static_cast<int>(table.size()); ++m, ++counted)
     for (int k = 0; k < 6; ++k) sums[k] += static_cast<float>(Val(table[static_cast<size_t>(m)][kColumnOf[k]]));
-  std::vector<std::string> lines(19, std::string(79, ' '));
-  lines[0].clear();
-  lines[1] = "NUMBER of GROUP(s). ---------------> " + std::to_string(counted);
+  std::vector<std::string> lines(18, std::string(79, ' '));
+  lines[0] = "NUMBER of GROUP(s). ---------------> " + std::to_string(counted);
   for (int k = 0; k < 6; ++k)
-    lines[static_cast<size_t>(3 + 2 * k)] =
+    lines[static_cast<size_t>(2 + 2 * k)] =
         kLabels[k] + Format(counted != 0 ? sums[k] / static_cast<float>(counted) : 0.0f, "0.00");
   std::string date = today;
   for (char& c : date)
     if (c == '/') c = '-';
-  lines[17] = "This SUMMARY was printed on " + date;
+  lines[16] = "This SUMMARY was printed on " + date;
   return lines;
 }
 
-void SetSalesListingJob(const std::string& kind, const std::string& printedYear, int lineCount) {
-  std::string heading1 = " GROUP  DATE  NUMBER WEIGHT  -- P R I C E --";
-  heading1.resize(84, ' ');
-  SetJob(std::string(kind == "F" ? "FEEDER PIG" : "MARKET HOG") + " Sales for Group YEAR(" + printedYear + ")",
-         heading1, "  ID    SOLD   SOLD   SOLD   PER LB  PER PIG  BACKFAT  %LEAN   FFLI   HCW    PREMIUM", 11, 2,
-         lineCount, false);
-}
-
-void SetKillSheetJob(const std::string& printedYear, int groups) {
-  SetJob("KILL SHEET SUMMARY for " + printedYear,
-         " GROUP     BACK                FAT FREE                    HOT CAR       GRADE YD.",
-         "  ID       FAT      %LEAN      INDEX         LOINEYE       WEIGHT        PREMIUM  ", 12, 2, groups, false);
-}
-
-void SetKillSheetTotalsJob() { SetJob("S U M M A R Y   T O T A L S", "", "", 13, 0, 18, true); }
-
 void PrintSalesListingOf(const SalesImage& sales, const std::string& kind, const std::string& groupYear,
                          const std::string& today) {
-  const platform::TextRows lines = SalesListingLines(sales, kind, groupYear);
-  SetSalesListingJob(kind, CenturyText(groupYear, today) + groupYear, static_cast<int>(lines.size()) - 1);
-  PrintListing(lines);
+  std::string heading1 = " GROUP  DATE  NUMBER WEIGHT  -- P R I C E --";
+  heading1.resize(84, ' ');
+  PrintCourierListing(std::string(kind == "F" ? "FEEDER PIG" : "MARKET HOG") + " Sales for Group YEAR(" +
+                          CenturyText(groupYear, today) + groupYear + ")",
+                      heading1, "  ID    SOLD   SOLD   SOLD   PER LB  PER PIG  BACKFAT  %LEAN   FFLI   HCW    PREMIUM",
+                      SalesListingLines(sales, kind, groupYear), {.endBanner = false});
 }
 
 int PrintKillSheetGroupsOf(const SalesImage& sales, const std::string& groupYear, const std::string& today,
                            KillSheetTable& table) {
   const int groups = GatherKillSheet(sales, groupYear, table);
-  SetKillSheetJob(CenturyText(groupYear, today) + groupYear, groups);
-  PrintListing(KillSheetGroupLines(table, groups));
+  PrintCourierListing("KILL SHEET SUMMARY for " + CenturyText(groupYear, today) + groupYear,
+                      " GROUP     BACK                FAT FREE                    HOT CAR       GRADE YD.",
+                      "  ID       FAT      %LEAN      INDEX         LOINEYE       WEIGHT        PREMIUM  ",
+                      KillSheetGroupLines(table, groups), {.fontSize = 12, .endBanner = false});
   return groups;
 }
 
 void PrintKillSheetTotalsOf(const KillSheetTable& table, int groups, const std::string& today) {
-  SetKillSheetTotalsJob();
-  PrintListing(KillSheetTotalLines(table, groups, today));
+  PrintCourierListing("S U M M A R Y   T O T A L S", "", "", KillSheetTotalLines(table, groups, today),
+                      {.fontSize = 13, .layout = 0});
 }

@@ -10,13 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/TextRows.h"
+#include "platform/ListItems.h"
 #include "records/RecordIo.h"
 #include "records/SalesRecord.h"
-
-namespace platform {
-class ListItems;
-}
 
 // SALES.DAT read whole, once per action; the runs below decode of each row
 // only what tells whether it is listed, and the listed rows whole.
@@ -29,30 +25,17 @@ std::string SaleKindLetter(int menuChoice);
 // "99", else the first two digits of the year of `today` ("MM/DD/YYYY").
 std::string CenturyText(const std::string& groupYear, const std::string& today);
 
-enum class SaleLine { None, Sale, Gilts, Adjustment };
-// How the list of `kind` and `year` (two digits) shows a row.
-SaleLine ShownSale(const SalesRecord& s, const std::string& kind, const std::string& year);
-// The 90-column list line of a shown row.
-std::string SaleListLine(const SalesRecord& s, SaleLine line);
-// Every shown row's line with its record number as item data, in record
-// order, added to `rows` (with room made for them first).
-void WriteSaleListRows(const SalesImage& sales, const std::string& kind, const std::string& year,
-                       platform::ListItems& rows);
-// The same collected; the second form over rows in memory.
-std::vector<std::pair<std::string, long>> SaleListRows(const SalesImage& sales, const std::string& kind,
-                                                      const std::string& year);
-std::vector<std::pair<std::string, long>> SaleListRows(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                                      const std::string& year);
+// The sales list of `kind` and `year` (two digits): a row for each sale and
+// gilts row of the kind and, on the market list, each year-end adjustment
+// row, in record order, each with its record number as item data, added to
+// `rows` (90 columns).
+void WriteSaleRows(platform::ListItems& rows, const SalesImage& sales, const std::string& kind,
+                   const std::string& year);
 
-// Whether the printouts count a row: a sale of the kind and year with pigs
-// sold, no adjustment and no gilts-only row.
-bool PrintedSale(const SalesRecord& s, const std::string& kind, const std::string& year);
-// The 84-column printed line of a sale.
-std::string SalePrintLine(const SalesRecord& s);
-// The listing's lines, element 0 empty.
-platform::TextRows SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year);
-platform::TextRows SalesListingLines(const std::vector<SalesRecord>& sales, const std::string& kind,
-                                     const std::string& year);
+// The lines of the printed listing (84 columns), in record order: the sales
+// of the kind and year with pigs sold, no adjustment and no gilts-only row.
+// The kill sheet counts the same rows of the market hogs.
+std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year);
 
 // The kill sheet's table of text cells: row 0 unused, one row per group from
 // row 1; column 1 the group ID, 2 to 7 backfat, percent lean, loineye, hot
@@ -63,11 +46,10 @@ using KillSheetTable = std::vector<std::array<std::string, 11>>;
 // first sale, into a table made anew, and turns the sums into averages.
 // Answers the number of groups; the table holds a row for each and row 0.
 int GatherKillSheet(const SalesImage& sales, const std::string& year, KillSheetTable& table);
-int GatherKillSheet(const std::vector<SalesRecord>& sales, const std::string& year, KillSheetTable& table);
-// One 80-column line per group, element 0 empty.
+// One 80-column line per group.
 std::vector<std::string> KillSheetGroupLines(const KillSheetTable& table, int groups);
-// The 18 lines of the totals page (element 0 empty): averages of the group
-// averages, "0.00" when there is no group; `today` is "MM/DD/YYYY".
+// The 18 lines of the totals page: averages of the group averages, "0.00"
+// when there is no group; `today` is "MM/DD/YYYY".
 std::vector<std::string> KillSheetTotalLines(const KillSheetTable& table, int groups, const std::string& today);
 
 // The three printouts of the rows read, with the printed year of `groupYear`
@@ -78,9 +60,3 @@ void PrintSalesListingOf(const SalesImage& sales, const std::string& kind, const
 int PrintKillSheetGroupsOf(const SalesImage& sales, const std::string& groupYear, const std::string& today,
                            KillSheetTable& table);
 void PrintKillSheetTotalsOf(const KillSheetTable& table, int groups, const std::string& today);
-
-// PrintJob for the sales listing of `kind` ("F", "M") with the printed year,
-// the kill sheet groups, and the totals page, with their line counts.
-void SetSalesListingJob(const std::string& kind, const std::string& printedYear, int lineCount);
-void SetKillSheetJob(const std::string& printedYear, int groups);
-void SetKillSheetTotalsJob();

@@ -28,10 +28,6 @@ std::string AmountText(int16_t Head, float Weight, float Price) {
   return TwoDecimals(static_cast<float>(Weight * Price));
 }
 
-bool CountsInTotals(const SalesRecord& s, const std::string& year, const std::string& kind) {
-  return CountsAt(records::encode(s).data(), year, kind);
-}
-
 SalesTotal SalesTotals(const records::FileImage<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
   static const SalesRecord p;
   static const records::FieldMask<SalesRecord> sold(p, {&p.PigsSold, &p.WeightPerPig});
@@ -53,15 +49,3 @@ SalesTotal SalesTotals(const std::string& Year, const std::string& Kind) {
   sales.read(DataFilePath<SalesRecord>());  // a file that cannot be read leaves no rows
   return SalesTotals(sales, Year, Kind);
 }
-
-int32_t SalesHeadTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
-  return SalesTotals(records::FileImage<SalesRecord>::of(sales), Year, Kind).head;
-}
-
-float SalesWeightTotal(const std::vector<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {
-  return SalesTotals(records::FileImage<SalesRecord>::of(sales), Year, Kind).weight;
-}
-
-int32_t SalesHeadTotal(const std::string& Year, const std::string& Kind) { return SalesTotals(Year, Kind).head; }
-
-float SalesWeightTotal(const std::string& Year, const std::string& Kind) { return SalesTotals(Year, Kind).weight; }

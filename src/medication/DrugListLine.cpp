@@ -25,44 +25,19 @@ std::string_view DrugTypeWord(char type) {
   }
 }
 
-namespace {
-
-// The list shows the amount in six columns.
-constexpr int kListAmountWidth = 6;
-
-// The one letter of a text field, or none.
-char letterOf(const std::string& field) { return field.size() == 1 ? field[0] : '\0'; }
-
-// The line of a stored drug, written into `line`.
-const std::string& drugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, const DrugLineColumns& at) {
   // Text fields go in as stored: their trailing blanks are the line's own.
   return line.clear()
-      .put(2, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
-      .put(11, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
-      .putRight(33, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
-      .put(37, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
-      .put(45, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
-      .putRight(56, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", amountWidth)
+      .put(at.code, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
+      .put(at.name, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
+      .putRight(at.dosage, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
+      .put(at.unit, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
+      .put(at.type, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
+      .putRight(at.amount, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", at.amountWidth)
       .str();
 }
 
-}  // namespace
-
-const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth) {
-  return drugLine(line, drugBytes, amountWidth);
-}
-
-std::string DrugUnitText(const std::string& unit) { return std::string(DrugUnitText(letterOf(unit))); }
-std::string DrugTypeWord(const std::string& type) { return std::string(DrugTypeWord(letterOf(type))); }
-
 std::string OneDecimal(float value) { return Format(value, "0.0"); }
-
-std::string DrugListLine(const uint8_t* drugBytes) {
-  FixedLine line(kDrugLineWidth);
-  return drugLine(line, drugBytes, kListAmountWidth);
-}
-
-std::string DrugListLine(const DrugRecord& drug) { return DrugListLine(records::encode(drug).data()); }
 
 std::string_view DrugCodeAt(const uint8_t* drugBytes) {
   return Trimmed(records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth));
@@ -72,23 +47,17 @@ std::string DrugCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
 
-int WriteDrugList(const records::FileImage<DrugRecord>& drugs,
-                  const std::function<void(std::string_view, long)>& take) {
+int WriteDrugRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs) {
   int count = 0;
   FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
     const uint8_t* bytes = drugs.bytes(n);
     if (IsFreeDrugCode(bytes)) continue;
     ++count;
-    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0) take(drugLine(line, bytes, kListAmountWidth), n);
+    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0)
+      rows.add(WriteDrugLine(line, bytes, kDrugListColumns), n);
   }
   return count;
-}
-
-DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs) {
-  DrugListing listing;
-  listing.drugs = WriteDrugList(drugs, [&listing](std::string_view line, long) { listing.lines.emplace_back(line); });
-  return listing;
 }
 
 DrugsByCode::DrugsByCode(const records::FileImage<DrugRecord>& drugs)

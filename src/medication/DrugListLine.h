@@ -1,6 +1,8 @@
 #pragma once
 // The drug list's lines: one fixed-column line of 64 characters per drug, and
 // the way back from a line to its drug (the code in its first 7 characters).
+// The printed listing's 88-column lines hold the same fields at other
+// columns (DrugLineColumns).
 //
 //   columns  2-7   code
 //           11-30  name
@@ -11,33 +13,37 @@
 // The amount is the stored InventoryAmount, which every medication given has
 // already lowered: taking the year's dosages off again would count them
 // twice.
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/CodeIndex.h"
 #include "common/FixedLine.h"
+#include "platform/ListItems.h"
 #include "records/DrugRecord.h"
 #include "records/RecordIo.h"
 
 inline constexpr int kDrugLineWidth = 64;
 
-// The unit after a dosage (" ML", " Lb/Ton", " Oz/Gal" for "M", "L", "O"; ""
-// for another letter), and the word of a type ("VACCINE", "FEED MED.",
-// "WATER MED." for "V", "F", "W"; "" for another letter).
-std::string DrugUnitText(const std::string& unit);
-std::string DrugTypeWord(const std::string& type);
-// The same of a stored letter.
+// The unit after a dosage (" ML", " Lb/Ton", " Oz/Gal" for a stored "M",
+// "L", "O"; "" for another letter), and the word of a type ("VACCINE", "FEED
+// MED.", "WATER MED." for "V", "F", "W"; "" for another letter).
 std::string_view DrugUnitText(char unit);
 std::string_view DrugTypeWord(char type);
 
-std::string DrugListLine(const DrugRecord& drug);
-// The line of the drug whose stored bytes are `drugBytes`.
-std::string DrugListLine(const uint8_t* drugBytes);
-// The same written into `line` (kDrugLineWidth wide, reused from line to
-// line), the amount right-aligned in `amountWidth` columns from column 56.
-const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, int amountWidth = 6);
+// Where a drug's line stands its code (6 columns), name (20), dosage "0.0"
+// (right-aligned in 4), unit (7), type word (10) and stored inventory amount
+// "0.0" (right-aligned in `amountWidth`): the list of every drug, a query's
+// list (its amount one column wider) and the printed listing.
+struct DrugLineColumns {
+  int code, name, dosage, unit, type, amount, amountWidth;
+};
+inline constexpr DrugLineColumns kDrugListColumns{2, 11, 33, 37, 45, 56, 6};
+inline constexpr DrugLineColumns kDrugQueryColumns{2, 11, 33, 37, 45, 56, 7};
+inline constexpr DrugLineColumns kDrugListingColumns{3, 17, 44, 48, 61, 79, 7};
+// The line of the drug whose stored bytes are `drugBytes`, its fields at
+// `at`, written into `line` (blanked first) and answered.
+const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, const DrugLineColumns& at);
 // Format(value, "0.0"), the same text as "####0.0".
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.
@@ -46,19 +52,11 @@ std::string DrugCodeOfLine(const std::string& line);
 // either end.
 std::string_view DrugCodeAt(const uint8_t* drugBytes);
 
-// The list of every drug of DRUG.LST, in record order: a line for each drug
-// whose amount is not 0, and the number of drugs (free records not counted,
-// drugs without a line counted).
-struct DrugListing {
-  std::vector<std::string> lines;
-  int drugs = 0;
-};
-DrugListing ListDrugs(const records::FileImage<DrugRecord>& drugs);
-// The same lines handed to `take` with their record numbers as they are
-// written (the text lasts until the next line), so the list gets them with
-// no string made per line; answers the number of drugs.
-int WriteDrugList(const records::FileImage<DrugRecord>& drugs,
-                  const std::function<void(std::string_view, long)>& take);
+// The list of every drug of DRUG.LST, in record order: a row for each drug
+// whose amount is not 0, with its record number as item data, added to
+// `rows`; answers the number of drugs (free records not counted, drugs
+// without a row counted).
+int WriteDrugRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs);
 
 // The records of DRUG.LST by code (without its trailing blanks), read once
 // for an action over many lines: the record of a code is the first that

@@ -66,43 +66,18 @@ constexpr std::array<int, 13> kSheetFieldOfLine = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10
 
 // ---- The listing ------------------------------------------------------------
 
-namespace {
-
-// The listing line of a stored drug, written into `line`; text fields go in
-// as stored, their trailing blanks the line's own.
-const std::string& listingLine(FixedLine& line, const uint8_t* drugBytes) {
-  return line.clear()
-      .put(3, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
-      .put(17, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
-      .putRight(44, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
-      .put(48, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
-      .put(61, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
-      .putRight(79, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", 7)
-      .str();
-}
-
-}  // namespace
-
-std::string DrugListingLine(const DrugRecord& drug) {
+std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
+                                          const std::vector<std::string_view>& codes) {
+  std::vector<std::string> lines;
   FixedLine line(kListingWidth);
-  return listingLine(line, records::encode(drug).data());
-}
-
-platform::TextRows DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                    const std::vector<std::string_view>& codes) {
-  const std::vector<long> found = DrugRecordsOfCodes(drugs, codes);
-  platform::TextRows lines;
-  lines.reserve(found.size() + 1, found.size() * kListingWidth);
-  lines.add("");  // element 0 stays empty
-  FixedLine line(kListingWidth);
-  for (long n : found) lines.add(listingLine(line, drugs.bytes(n)));
+  for (long n : DrugRecordsOfCodes(drugs, codes)) lines.push_back(WriteDrugLine(line, drugs.bytes(n), kDrugListingColumns));
   return lines;
 }
 
-void PrintDrugListing(const platform::TextRows& body, const std::string& shown) {
+void PrintDrugListing(const std::vector<std::string>& lines, const std::string& shown) {
   const std::string heading = FixedLine(kListingWidth).put(2, Trim(shown), 61).put(63, "DRUG           INVENTORY", 24).str();
   PrintCourierListing("D R U G   L I S T I N G", heading,
-                      " DRUG CODE        DRUG (NAME)                DOSAGE           TYPE             AMOUNT ", body);
+                      " DRUG CODE        DRUG (NAME)                DOSAGE           TYPE             AMOUNT ", lines);
 }
 
 // ---- The data sheets ------------------------------------------------------
@@ -200,17 +175,11 @@ std::string DrugTotalsLine(const DrugTotal& total) {
 }
 
 void PrintDrugTotals(const std::vector<DrugTotal>& totals, const std::string& year) {
-  std::vector<std::string> lines(1);  // element 0 stays empty
+  std::vector<std::string> lines;
   for (const DrugTotal& t : totals) lines.push_back(DrugTotalsLine(t));
-  // A sheet's fonts (Courier New, bold, 26 and 12) and page, then a listing.
-  SetSheetJob("D R U G   T O T A L S  for (" + year + ")", 12);
-  PrintJob.Heading1 = "Date of REPORT is: " + DateText;
-  PrintJob.Heading2 = "DRUG NAME.             DRUG TYPE.  AMT PURCH.  AMT in INV.  AMT USED.  TOTAL COST";
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 39;
-  PrintJob.LineCount = static_cast<int32_t>(totals.size());
-  PrintJob.EndBanner = -1;
-  PrintListing(lines);
+  PrintCourierListing("D R U G   T O T A L S  for (" + year + ")", "Date of REPORT is: " + DateText,
+                      "DRUG NAME.             DRUG TYPE.  AMT PURCH.  AMT in INV.  AMT USED.  TOTAL COST", lines,
+                      {.linesPerPage = 39, .fontSize = 12});
 }
 
 bool AskDrugYear(std::string& Year) {

@@ -8,23 +8,19 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/TextRows.h"
 #include "records/DrugRecord.h"
 #include "records/RecordIo.h"
 
 // ---- The listing ------------------------------------------------------------
 
-// The 88-column listing line: code, name, dosage with its unit, type word,
-// the stored inventory amount.
-std::string DrugListingLine(const DrugRecord& drug);
-// For the code of each list line (DrugCodeOfLine) in list order, the
-// listing line of every record holding it, from element 1 on (element 0
-// left empty), all in one buffer.
-platform::TextRows DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                    const std::vector<std::string_view>& codes);
-// Prints the listing lines (element 0 left empty) under `shown`, what the
-// list shows ("By ALL DRUG(s)" or the query).
-void PrintDrugListing(const platform::TextRows& lines, const std::string& shown);
+// The 88-column listing lines: for the code of each list line
+// (DrugCodeOfLine) in list order, a line of every record holding it: code,
+// name, dosage with its unit, type word, the stored inventory amount.
+std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
+                                          const std::vector<std::string_view>& codes);
+// Prints the listing lines under `shown`, what the list shows ("By ALL
+// DRUG(s)" or the query).
+void PrintDrugListing(const std::vector<std::string>& lines, const std::string& shown);
 
 // ---- The data sheets ------------------------------------------------------
 

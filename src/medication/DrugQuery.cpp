@@ -6,9 +6,6 @@
 
 namespace {
 
-// A query's line shows the amount in seven columns, one more than the list's.
-constexpr int kQueryAmountWidth = 7;
-
 const DrugRecord kProto;
 
 // The member each kind tests, by code; the name is always read.
@@ -84,23 +81,12 @@ bool DrugQuery::matches(const uint8_t* drugBytes) const {
   }
 }
 
-std::string DrugQueryLine(const uint8_t* drugBytes) {
-  FixedLine line(kDrugLineWidth);
-  return WriteDrugLine(line, drugBytes, kQueryAmountWidth);
-}
-
-void WriteQueriedDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query,
-                       const std::function<void(std::string_view, long)>& take) {
+void WriteDrugQueryRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs,
+                        const DrugQuery& query) {
   static const records::FieldPlace name = records::placeOf(&DrugRecord::DrugName);
   FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
     const uint8_t* bytes = drugs.bytes(n);
-    if (!name.blank(bytes) && query.matches(bytes)) take(WriteDrugLine(line, bytes, kQueryAmountWidth), n);
+    if (!name.blank(bytes) && query.matches(bytes)) rows.add(WriteDrugLine(line, bytes, kDrugQueryColumns), n);
   }
-}
-
-std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query) {
-  std::vector<std::string> lines;
-  WriteQueriedDrugs(drugs, query, [&lines](std::string_view line, long) { lines.emplace_back(line); });
-  return lines;
 }

@@ -8,12 +8,12 @@
 // holds the criterion; the type kind compares the type letter with the
 // criterion's last character; number and date kinds compare with their
 // qualifier, bounds of a range excluded.
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/QueryGrammar.h"
+#include "platform/ListItems.h"
 #include "records/DrugRecord.h"
 #include "records/Fields.h"
 #include "records/RecordIo.h"
@@ -36,14 +36,9 @@ class DrugQuery {
   records::FieldPlace field_;
 };
 
-// The line of a drug a query lists: the list line with the stored inventory
-// amount "0.0" right-aligned in columns 56-62.
-std::string DrugQueryLine(const uint8_t* drugBytes);
-
-// The lines of the drugs of DRUG.LST that match, in record order; records
+// The rows of the drugs of DRUG.LST that match, in record order, each with
+// its record number as item data, added to `rows`: the list line with the
+// stored inventory amount "0.0" right-aligned in columns 56-62. Records
 // without a name are passed over, and an amount of 0 keeps no drug off.
-std::vector<std::string> QueryDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query);
-// The same lines handed to `take` with their record numbers as they are
-// written (the text lasts until the next line).
-void WriteQueriedDrugs(const records::FileImage<DrugRecord>& drugs, const DrugQuery& query,
-                       const std::function<void(std::string_view, long)>& take);
+void WriteDrugQueryRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs,
+                        const DrugQuery& query);

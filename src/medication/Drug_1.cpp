@@ -36,14 +36,6 @@ bool readDrugs(records::FileImage<DrugRecord>& drugs, const std::string& title) 
   return false;
 }
 
-// Takes each line written into `rows` with its record number as item data,
-// with room for a line of every drug.
-std::function<void(std::string_view, long)> rowTaker(platform::ListItems& rows,
-                                                     const records::FileImage<DrugRecord>& drugs) {
-  rows.reserve(static_cast<size_t>(drugs.count()));
-  return [&rows](std::string_view line, long n) { rows.add(line, n); };
-}
-
 std::string deleteQuestion(const std::string& code) {
   return "YOU ARE ATTEMPTING TO DELETE A DRUG!\n\n          Any records that you delete,\n"
          "          can or will affect any reports,\n          that you may want to run.\n\n"
@@ -103,7 +95,7 @@ void Drug_1::FillDrugList() {
   Drug_List->Clear();
   records::FileImage<DrugRecord> drugs;
   platform::ListItems rows;
-  const int count = readDrugs(drugs, kCaption) ? WriteDrugList(drugs, rowTaker(rows, drugs)) : 0;
+  const int count = readDrugs(drugs, kCaption) ? WriteDrugRows(rows, drugs) : 0;
   Drug_List->SetItems(std::move(rows));
   listed_ = std::move(drugs);
   ShowDrugItems(count > 0);
@@ -116,26 +108,16 @@ void Drug_1::ApplyDrugQuery() {
   records::FileImage<DrugRecord> drugs;
   platform::ListItems rows;
   if (readDrugs(drugs, kCaption))
-    WriteQueriedDrugs(drugs, DrugQuery(QueryArgs[1], QueryArgs[2]), rowTaker(rows, drugs));
-  const bool listed = !rows.empty();
+    WriteDrugQueryRows(rows, drugs, DrugQuery(QueryArgs[1], QueryArgs[2]));
+  const bool listed = rows.size() > 0;
   Drug_List->SetItems(std::move(rows));
   listed_ = std::move(drugs);
   ShowDrugItems(listed);
   Hourglass(false);
 }
 
-void Drug_1::RunQuery() {
-  {
-    DialogHog5 dialog;
-    platform::ShowModalThenUnload(dialog);
-  }
-  ShowQueryResult();
-}
-
 void Drug_1::ShowQueryResult() {
-  if (Val(QueryArgs[1]) == 0) return ShowAllDrugs();
-  ApplyDrugQuery();
-  DQDisp->SetCaption(RTrim(QueryArgs[3]) + ",  " + QueryArgs[2]);
+  ::ShowQueryResult(*DQDisp, [this] { ShowAllDrugs(); }, [this] { ApplyDrugQuery(); });
 }
 
 void Drug_1::ShowAllDrugs() {
@@ -151,7 +133,7 @@ void Drug_1::MainDrug_Click(int Index) {
       ShowAllDrugs();
       break;
     case Edit: EditDrugs(); break;
-    case Query: RunQuery(); break;
+    case Query: RunQuery<DialogHog5>([this] { ShowQueryResult(); }); break;
     case Delete: DeleteDrugs(); break;
     case Exit: Hide(); break;
     default: break;  // PRINT only opens its submenu
@@ -185,8 +167,8 @@ void Drug_1::PrintDrugList() {
   Hourglass(true);
   records::FileImage<DrugRecord> drugs;
   if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
-  const platform::TextRows lines = DrugListingLines(drugs, ListedCodes(false));
-  if (lines.size() == 1) {
+  const std::vector<std::string> lines = DrugListingLines(drugs, ListedCodes(false));
+  if (lines.empty()) {
     Hourglass(false);
     Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
     return;

@@ -56,7 +56,6 @@ class Drug_1 : public platform::Form {
   void EditDrugs();
   void DeleteDrugs();
   void ShowDrugItems(bool shown);
-  void RunQuery();
   // The codes of the list's lines, top to bottom (only the selected ones),
   // as the lines show them: each from the record its line was written from,
   // viewed where listed_ holds it.

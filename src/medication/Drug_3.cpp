@@ -129,9 +129,7 @@ void Drug_3::ShowHistoryPage(const records::FileImage<MedicationRecord>* meds) {
     meds = &read;
   }
   platform::ListItems rows;
-  rows.reserve(HistoryPageTable::kSlots);
-  WriteHistoryPage(table_, PageShown, *meds, [&rows](std::string_view line, long n) { rows.add(line, n); });
-  shown_ = rows;
+  WriteHistoryPageRows(rows, table_, PageShown, *meds);
   MediList->SetItems(std::move(rows));
   const bool listed = MediList->ListCount() > 0;
   DrugHistMenu->SetVisible({Edit, Delete, Print}, listed);
@@ -148,21 +146,13 @@ void Drug_3::HistoryPageMenu_Click(int Index) {
 void Drug_3::DrugHistMenu_Click(int Index) {
   SelectedDrugRecs.assign(static_cast<size_t>(std::max(MediList->ListCount(), 10)) + 1, 0);
   switch (Index) {
-    case Query: QueryRecords(); break;
+    case Query: RunQuery<DialogHog6>([this] { ShowQueryResult(); }); break;
     case Edit: EditRecords(); break;
     case Delete: DeleteRecords(); break;
     case Print: PrintRecords(); break;
     case Exit: Hide(); break;
     default: break;  // PAGE and ADD WATER open their submenus
   }
-}
-
-void Drug_3::QueryRecords() {
-  {
-    DialogHog6 dialog;
-    platform::ShowModalThenUnload(dialog);
-  }
-  ShowQueryResult();
 }
 
 void Drug_3::ShowQueryResult() {
@@ -233,11 +223,9 @@ void Drug_3::PrintRecords() {
       platform::vbYes)
     return;
   Hourglass(true);
-  platform::TextRows printed;
-  printed.reserve(shown_.size() + 1, shown_.size() * (kHistoryLineWidth + 1));
-  printed.add("");
-  for (size_t row = 0; row < shown_.size(); ++row) AddPrintedHistoryLine(printed, shown_.text(row));
-  PrintMedHistory(printed, MedHistoryHeading(QueryArgs[3], QueryArgs[2]));
+  std::vector<std::string> shown;
+  for (int row = 0; row < MediList->ListCount(); ++row) shown.push_back(MediList->List(row));
+  PrintMedHistory(shown, MedHistoryHeading(QueryArgs[3], QueryArgs[2]));
   Hourglass(false);
 }
 

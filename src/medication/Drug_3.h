@@ -39,8 +39,6 @@ class Drug_3 : public platform::Form {
   // is the year's file as the query read it.
   void ShowQueryMatches(const std::vector<long>& matches,
                         const records::FileImage<MedicationRecord>* meds = nullptr);
-  // QUERY: DialogHog6, then its matches, or every record when it was cancelled.
-  void QueryRecords();
   // What QUERY does once its dialog has set QueryArgs: the year's file read
   // once and its matches listed, or every record for kind 0.
   void ShowQueryResult();
@@ -67,8 +65,6 @@ class Drug_3 : public platform::Form {
   void ShowPageCaption();
 
   HistoryPageTable table_;
-  // The rows the list shows, as they were written, for PRINT.
-  platform::ListItems shown_;
 };
 
 // MEDICATION > History: the medication year (and the feed year when it

@@ -44,10 +44,9 @@ std::string_view fromFirstNonBlank(std::string_view text) {
   return text.substr(std::min(text.find_first_not_of(' '), text.size()));
 }
 
-// The line of a record with an ID, written into `line`: the first ID that
-// is not blank, without its blanks at either end. Each text is written on
-// blanks no other field takes, so its trailing blanks need no trimming.
-const std::string& historyLine(FixedLine& line, const uint8_t* bytes) {
+}  // namespace
+
+const std::string& WriteMedHistoryLine(FixedLine& line, const uint8_t* bytes) {
   std::string_view id;
   for (int k = 0; k < 4 && id.empty(); ++k) id = fromFirstNonBlank(records::textView(bytes + kIdAt[k], kIdWidth[k]));
   return line.clear()
@@ -59,19 +58,6 @@ const std::string& historyLine(FixedLine& line, const uint8_t* bytes) {
       .put(64, unitText(static_cast<char>(bytes[kUnitAt])), 3)
       .put(73, fromFirstNonBlank(records::textView(bytes + kGivenByAt, 12)), 3)
       .str();
-}
-
-}  // namespace
-
-std::string MedHistoryLineAt(const uint8_t* bytes) {
-  if (!hasId(bytes)) return "";
-  FixedLine line(kHistoryLineWidth);
-  return historyLine(line, bytes);
-}
-
-std::string MedHistoryLine(const MedicationRecord& record) {
-  const records::Bytes bytes = records::encode(record);
-  return MedHistoryLineAt(bytes.data());
 }
 
 void ListAllMedRecords(HistoryPageTable& table, long count) {
@@ -86,14 +72,14 @@ void ListMedMatches(HistoryPageTable& table, const std::vector<long>& matches) {
     if (!table.Add(r)) break;
 }
 
-void WriteHistoryPage(const HistoryPageTable& table, int page, const records::FileImage<MedicationRecord>& meds,
-                      const std::function<void(std::string_view, long)>& take) {
+void WriteHistoryPageRows(platform::ListItems& rows, const HistoryPageTable& table, int page,
+                          const records::FileImage<MedicationRecord>& meds) {
   FixedLine line(kHistoryLineWidth);
   for (int slot = 1; slot <= HistoryPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r == 0) break;
     if (r > meds.count() || !hasId(meds.bytes(r))) continue;
-    take(historyLine(line, meds.bytes(r)), r);
+    rows.add(WriteMedHistoryLine(line, meds.bytes(r)), r);
   }
 }
 
@@ -184,33 +170,10 @@ std::string MedHistoryHeading(const std::string& kindCaption, const std::string&
   return RTrim(kindCaption) + ", " + criterion + " (Displayed)";
 }
 
-void AddPrintedHistoryLine(platform::TextRows& printed, std::string_view shown) {
-  printed.add(" " + std::string(shown));
-}
-
 void PrintMedHistory(const std::vector<std::string>& shown, const std::string& heading) {
-  platform::TextRows printed;
-  printed.add("");
-  for (const std::string& line : shown) AddPrintedHistoryLine(printed, line);
-  PrintMedHistory(printed, heading);
-}
-
-void PrintMedHistory(const platform::TextRows& printed, const std::string& heading) {
-  PrintJob = PrintJobRecord{};
-  PrintJob.Title = "D R U G  H I S T O R Y  L I S T I N G";
-  PrintJob.Heading1 = heading;
-  PrintJob.Heading2 = " ID#       DATE GIVEN   DRUG NAME               DRUG CODE    DOSAGE   GIVEN BY";
-  PrintJob.TitleFontSize = 26;
-  PrintJob.TitleFontName = PrintJob.HeadFontName = PrintJob.BodyFontName = "Courier New";
-  PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
-  PrintJob.TitleBold = PrintJob.HeadBold = PrintJob.BodyBold = -1;
-  PrintJob.HeadFontSize = PrintJob.BodyFontSize = 12;
-  PrintJob.Layout = 2;
-  PrintJob.LinesPerPage = 39;
-  PrintJob.LineCount = static_cast<int32_t>(printed.size()) - 1;
-  PrintJob.EndBanner = -1;
-  PrintJob.TitleRule = -1;
-  PrintJob.Orientation = 1;
-  PrintJob.PaperBin = 1;
-  PrintListing(printed);
+  std::vector<std::string> printed;
+  for (const std::string& line : shown) printed.push_back(" " + line);
+  PrintCourierListing("D R U G  H I S T O R Y  L I S T I N G", heading,
+                      " ID#       DATE GIVEN   DRUG NAME               DRUG CODE    DOSAGE   GIVEN BY", printed,
+                      {.linesPerPage = 39, .fontSize = 12});
 }

@@ -8,7 +8,6 @@
 // is blanked in place; a feed batch loses its "M" once no live medication
 // record of it is left in the year's file.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -16,9 +15,10 @@
 #include <vector>
 
 #include "common/DataFiles.h"
+#include "common/FixedLine.h"
 #include "common/PageTable.h"
 #include "common/WriteSet.h"
-#include "platform/TextRows.h"
+#include "platform/ListItems.h"
 #include "records/FeedBatchRecord.h"
 #include "records/MedicationRecord.h"
 #include "records/RecordIo.h"
@@ -28,23 +28,23 @@ using HistoryPageTable = PageTable<10, 842>;
 
 inline constexpr int kHistoryLineWidth = 76;
 
-// The 76-column line of a record: its ID, date, drug name and code, dosage
-// "0.0" in four columns with its unit, initials; "" for a record without an
-// ID (a deleted one), which is not listed.
-std::string MedHistoryLine(const MedicationRecord& record);
-// The same, straight from a record's stored bytes.
-std::string MedHistoryLineAt(const uint8_t* bytes);
+// The 76-column line of the record whose stored bytes are `bytes`, written
+// into `line` and answered: the first of its IDs that is not blank (without
+// its blanks at either end), date, drug name and code, dosage "0.0" in four
+// columns with its unit, initials. A record without an ID (a deleted one) is
+// not listed.
+const std::string& WriteMedHistoryLine(FixedLine& line, const uint8_t* bytes);
 
 // Records 1 to `count` of the file, in order; a file of more records than
 // the table holds keeps its first pages.
 void ListAllMedRecords(HistoryPageTable& table, long count);
 // The records `matches`, in their order.
 void ListMedMatches(HistoryPageTable& table, const std::vector<long>& matches);
-// The lines of page `page` with their record numbers, from the file read
-// whole, each handed to `take` as it is written (the text lasts until the
-// next line); only the page's own records are read.
-void WriteHistoryPage(const HistoryPageTable& table, int page, const records::FileImage<MedicationRecord>& meds,
-                      const std::function<void(std::string_view, long)>& take);
+// The rows of page `page`, each with its record number as item data, from
+// the file read whole, added to `rows`; only the page's own records are
+// read.
+void WriteHistoryPageRows(platform::ListItems& rows, const HistoryPageTable& table, int page,
+                          const records::FileImage<MedicationRecord>& meds);
 
 // The five digits of the batch a medication record names ("" for none).
 std::string BatchDigits(const std::string& batchId);
@@ -75,8 +75,3 @@ std::string MedHistoryHeading(const std::string& kindCaption, const std::string&
 // Prints the lines the list shows, each shifted one column right, under
 // `heading`.
 void PrintMedHistory(const std::vector<std::string>& shown, const std::string& heading);
-// The same from the printed lines themselves: element 0 empty, then each
-// shown line as AddPrintedHistoryLine wrote it.
-void PrintMedHistory(const platform::TextRows& printed, const std::string& heading);
-// Adds a shown line to the printed ones, shifted one column right.
-void AddPrintedHistoryLine(platform::TextRows& printed, std::string_view shown);

@@ -148,7 +148,7 @@ void HogSow1::ShowSowPage(int Page) {
 
 void HogSow1::ShowSowPage(int Page, const records::FileImage<SowRecord>& sows) {
   platform::ListItems rows;
-  SowPageRows(table_, Page, QueryArgs[1], sows, rows);
+  WriteSowPageRows(rows, table_, Page, QueryArgs[1], sows);
   SowList->SetItems(std::move(rows));
 }
 
@@ -167,7 +167,7 @@ void HogSow1::ResetSowList() {
 void HogSow1::SowHistoryMenu_Click(int Index) {
   SelectedSowRecs.assign(static_cast<size_t>(std::max(SowList->ListCount(), 10)) + 1, 0);
   switch (Index) {
-    case Query: RunQuery(); break;
+    case Query: RunQuery<DialogHog2>([this] { ShowQueryResult(); }); break;
     case New: NewSows(); break;
     case Delete: DeleteSows(); break;
     case Assign: AssignSows(); break;
@@ -212,14 +212,6 @@ void HogSow1::VaccinateSows() {
 
 void HogSow1::ViewSows() {
   if (CollectSelectedSows()) platform::ShowModalThenUnload<HogSow3>();
-}
-
-void HogSow1::RunQuery() {
-  {
-    DialogHog2 dialog;
-    platform::ShowModalThenUnload(dialog);
-  }
-  ShowQueryResult();
 }
 
 void HogSow1::ShowQueryResult() {

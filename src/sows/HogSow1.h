@@ -86,7 +86,6 @@ class HogSow1 : public platform::Form {
   void NewSows();
   void DeleteSows();
   void AssignSows();
-  void RunQuery();
   // The PRINT items (sows/HogSow1Print.cpp).
   void PrintSelectedSows(PrintItem item);
   void PrintDisplayListing();

@@ -93,7 +93,7 @@ void HogSow1::PrintDueBetween(const std::string& from, const std::string& to) {
     return ReportFileFault(fault, false, "ERROR:  SOW(s) DUE");
   }
   const std::vector<std::string> lines = DatesDueLines(from, to, sows);
-  if (lines.size() == 1) {
+  if (lines.empty()) {
     Hourglass(false);
     Alert("NO SOWS WERE DUE BETWEEN THE ENTERED DATES BELOW:\r" + from + " > " + to,
           platform::vbExclamation | platform::vbOKOnly, "ERROR:  SOW(s) DUE");

@@ -122,25 +122,23 @@ void IndexWindow::BarMenu_Click(int Index) {
   else if (Index == Exit) Hide();
 }
 
-const platform::TextRows& IndexWindow::IndexLines() {
+std::vector<std::string> IndexWindow::IndexLines() {
   const int animals = std::max(IndexGrid->Rows() - 1, 0);
-  printLines_.clear();
-  printLines_.reserve(static_cast<size_t>(animals) + 2, static_cast<size_t>(animals) * kIndexLineWidth);
-  printLines_.add("");
+  std::vector<std::string> lines;
   IndexCells cells;
   FixedLine line(kIndexLineWidth);
   for (int r = 1; r <= animals; ++r) {
     IndexGrid->RowTextViews(r, cells);
-    printLines_.add(kind_.printLine(line, cells));
+    lines.push_back(kind_.printLine(line, cells));
   }
-  printLines_.add("");
-  return printLines_;
+  lines.emplace_back();  // an empty line before the closing banner
+  return lines;
 }
 
 void IndexWindow::PrintIndex() {
   if (Alert("READY TO PRINT?", platform::vbQuestion | platform::vbOKCancel, kind_.printTitle) == platform::vbCancel)
     return;
   Hourglass(true);
-  PrintCourierListing(IndexTitle, kind_.heading1, kind_.heading2, IndexLines(), kIndexPageLines);
+  PrintCourierListing(IndexTitle, kind_.heading1, kind_.heading2, IndexLines(), {.linesPerPage = kIndexPageLines});
   Hourglass(false);
 }

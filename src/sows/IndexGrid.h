@@ -92,9 +92,8 @@ class IndexWindow : public platform::Form {
   void BarMenu_Click(int Index);
   // Asks, then prints the grid in its current order.
   void PrintIndex();
-  // The printed lines of the grid's rows, slots 0 and the one after the last
-  // empty.
-  const platform::TextRows& IndexLines();
+  // The printed lines of the grid's rows in their order, and an empty line.
+  std::vector<std::string> IndexLines();
 
  protected:
   IndexWindow(const IndexWindowKind& kind, QWidget* parent);
@@ -108,7 +107,6 @@ class IndexWindow : public platform::Form {
  private:
   void sortBy(const IndexOrder& order);
   const IndexWindowKind& kind_;
-  platform::TextRows printLines_;  // the last print's lines, their room kept for the next
 };
 
 // The area menu's opener of an index window: nothing but a box when the

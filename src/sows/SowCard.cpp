@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kTableWidth = 86;
 constexpr int kCardWidth = 76;
-constexpr int kCardLines = 40;
 constexpr int kCardPageLines = 46;  // a card never fills its page
 
 // part / whole x 100 as a Single, "0.00", written at `col`; nothing when
@@ -56,11 +55,9 @@ void PutParityRow(FixedLine& row, const FarrowRecord& litter) {
   row.put(73, litter.BirthWeight, "0.00", 6).put(81, litter.WeaningWeight, "0.00", 6);
 }
 
-const platform::TextRows& SowCardLines(const records::FileImage<FarrowRecord>& farrowFile, platform::TextRows& lines) {
+std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
   const SowHistoryRecord& h = SowHistory;
-  lines.clear();
-  lines.reserve(kCardLines + 1, (kCardLines + 1) * kTableWidth);
-  lines.add("");
+  std::vector<std::string> lines;
   const int parities = records::UsedParities(h.ParityCount);
   static const FarrowRecord p;
   static const records::FieldMask<FarrowRecord> shown(
@@ -74,51 +71,38 @@ const platform::TextRows& SowCardLines(const records::FileImage<FarrowRecord>& f
       farrowFile.decode(link, litter, shown);
       PutParityRow(row, litter);
     }
-    lines.add(row.str());
+    lines.push_back(row.str());
   }
   static const std::string blank(kCardWidth, ' ');
   static const std::string notePad = sectionCaption("*** N O T E   P A D ***");
   static const std::string farrowing = sectionCaption("*** F A R R O W I N G   D A T A ***");
-  lines.add(blank);
-  std::string figure, line;
-  const auto labelled = [&lines, &line](std::string_view label, std::string_view value) {
-    lines.add(line.assign(label).append(value));
+  lines.push_back(blank);
+  const auto labelled = [&lines](std::string_view label, std::string_view value) {
+    lines.push_back(Labelled(label, value));
   };
   labelled("Breed of SOW. ----------------------->", Trimmed(h.Breed));
   labelled("Date Due to FARROW. ----------------->", cardDueDate(h.DateDue));
   labelled("BOAR bred to. ----------------------->", Trimmed(h.BoarId));
-  labelled("Average number of Pigs BORN. -------->", FormatInto(figure, h.AvgBorn, "0.00"));
-  labelled("Average number of Pigs BORN ALIVE. -->", FormatInto(figure, h.AvgBornAlive, "0.00"));
-  labelled("Average number of Pigs WEANED. ------>", FormatInto(figure, h.AvgWeaned, "0.00"));
-  lines.add(blank);
-  lines.add(notePad);
-  for (int k = 1; k <= kNoteLines; ++k) lines.add(Trimmed(SowNotes[static_cast<size_t>(k)]));
-  lines.add(blank);
-  lines.add(farrowing);
-  lines.add("DATE BORN -----------> ________           DATE WEANED -----------> ________");
-  lines.add("PIG'S BORN ----------> ________           PIG'S WEANED ----------> ________");
-  lines.add("PIG'S ALIVE ---------> ________           LITTER WEANING WEIGHT -> ________");
-  lines.add("LITTER BIRTH WEIGHT -> ________           PIG'S FOSTERED --------> To____ From____");
-  lines.add(blank);
+  labelled("Average number of Pigs BORN. -------->", Format(h.AvgBorn, "0.00"));
+  labelled("Average number of Pigs BORN ALIVE. -->", Format(h.AvgBornAlive, "0.00"));
+  labelled("Average number of Pigs WEANED. ------>", Format(h.AvgWeaned, "0.00"));
+  lines.push_back(blank);
+  lines.push_back(notePad);
+  for (int k = 1; k <= kNoteLines; ++k) lines.push_back(Trim(SowNotes[static_cast<size_t>(k)]));
+  lines.push_back(blank);
+  lines.push_back(farrowing);
+  lines.push_back("DATE BORN -----------> ________           DATE WEANED -----------> ________");
+  lines.push_back("PIG'S BORN ----------> ________           PIG'S WEANED ----------> ________");
+  lines.push_back("PIG'S ALIVE ---------> ________           LITTER WEANING WEIGHT -> ________");
+  lines.push_back("LITTER BIRTH WEIGHT -> ________           PIG'S FOSTERED --------> To____ From____");
+  lines.push_back(blank);
   labelled("This SOW CARD was printed on. ", DateText);
   return lines;
 }
 
-platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFile) {
-  platform::TextRows lines;
-  SowCardLines(farrowFile, lines);
-  return lines;
-}
-
-void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile, platform::TextRows& room) {
-  const platform::TextRows& lines = SowCardLines(farrowFile, room);
+void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile) {
   PrintCourierListing("S O W  I D (" + Trim(SowHistory.Id) + ")  C A R D",
                       "           ----- P I G S -----     PERCENT     PRE-WEAN     FOSTERED    LITTER WT's.  ",
-                      " PARITY    BORN  ALIVE  WEANED    STILLBORN    MORTALITY    TO  FROM    BIRTH  WEANED ", lines,
-                      kCardPageLines);
-}
-
-void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile) {
-  platform::TextRows room;
-  PrintSowCard(farrowFile, room);
+                      " PARITY    BORN  ALIVE  WEANED    STILLBORN    MORTALITY    TO  FROM    BIRTH  WEANED ",
+                      SowCardLines(farrowFile), {.linesPerPage = kCardPageLines});
 }

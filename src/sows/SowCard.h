@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/FixedLine.h"
-#include "platform/TextRows.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
 
@@ -20,15 +19,10 @@
 void PutParityRow(FixedLine& row, const FarrowRecord& litter);
 
 // The card of the current sow (SowHistory with her statistics, FarrowLinks,
-// SowNotes, as LoadSowHistory leaves them) as its 40 lines, with the empty
-// line 0 first; her litters' rows come from `farrowFile`. A parity whose
-// litter link is not a record of the file shows only its number.
-platform::TextRows SowCardLines(const records::FileImage<FarrowRecord>& farrowFile);
-// The same lines written into `lines` (emptied first, its room kept), which
-// is answered.
-const platform::TextRows& SowCardLines(const records::FileImage<FarrowRecord>& farrowFile, platform::TextRows& lines);
+// SowNotes, as LoadSowHistory leaves them) as its 39 lines; her litters'
+// rows come from `farrowFile`. A parity whose litter link is not a record of
+// the file shows only its number.
+std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& farrowFile);
 
-// Prints the card of the current sow as one document; a run of cards makes
-// the lines of each in the `room` of the one before.
+// Prints the card of the current sow as one document.
 void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile);
-void PrintSowCard(const records::FileImage<FarrowRecord>& farrowFile, platform::TextRows& room);

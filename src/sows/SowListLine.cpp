@@ -12,14 +12,4 @@ const std::string& WriteSowLeftHerdLine(FixedLine& line, const uint8_t* sow) {
       .str();
 }
 
-std::string SowListLine(const SowRecord& sow) {
-  FixedLine line(kSowLineWidth);
-  return WriteSowListLine(line, records::encode(sow).data());
-}
-
-std::string SowLeftHerdLine(const SowRecord& sow) {
-  FixedLine line(kSowLineWidth);
-  return WriteSowLeftHerdLine(line, records::encode(sow).data());
-}
-
 std::string SowIdOfRow(const std::string& row) { return Trim(row.substr(0, 9)); }

@@ -45,9 +45,5 @@ inline const std::string& WriteSowListLine(FixedLine& line, const uint8_t* sow) 
 }
 const std::string& WriteSowLeftHerdLine(FixedLine& line, const uint8_t* sow);
 
-// The same lines of a record in memory.
-std::string SowListLine(const SowRecord& sow);
-std::string SowLeftHerdLine(const SowRecord& sow);
-
 // The sow ID a list row shows: its first nine characters without blanks.
 std::string SowIdOfRow(const std::string& row);

@@ -36,12 +36,6 @@ int FillSowPageTable(const SowQuery& query, const records::FileImage<SowRecord>&
   return table.Lines();
 }
 
-int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
-                     const std::vector<FarrowRecord>& litters, SowPageTable& table) {
-  return FillSowPageTable(query, records::FileImage<SowRecord>::of(sows), records::FileImage<FarrowRecord>::of(litters),
-                          table);
-}
-
 int BuildSowList(SowPageTable& table, FileFault* fault, records::FileImage<SowRecord>* sowsRead) {
   table.Clear();
   const SowQuery query(QueryArgs[1], QueryArgs[2]);
@@ -54,38 +48,16 @@ int BuildSowList(SowPageTable& table, FileFault* fault, records::FileImage<SowRe
   return count;
 }
 
-void SowPageRows(const SowPageTable& table, int page, const std::string& kindCode,
-                 const records::FileImage<SowRecord>& sows, platform::ListItems& rows) {
+void WriteSowPageRows(platform::ListItems& rows, const SowPageTable& table, int page, const std::string& kindCode,
+                      const records::FileImage<SowRecord>& sows) {
   const bool leftHerd = kindCode == "19", everySow = kindCode == "0";
-  rows.clear();
-  rows.reserve(SowPageTable::kSlots);
   FixedLine line(kSowLineWidth);
-  const long count = sows.count();
   for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
-    if (r < 1 || r > count) continue;
+    if (r < 1 || r > sows.count()) continue;
     const uint8_t* sow = sows.bytes(r);
     if (records::IsFreeId(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
-    if (leftHerd) {
-      rows.add(WriteSowLeftHerdLine(line, sow), slot);
-    } else if (everySow || SowIsActive(sow)) {
-      rows.add(WriteSowListLine(line, sow), slot);
-    }
+    if (leftHerd) rows.add(WriteSowLeftHerdLine(line, sow), slot);
+    else if (everySow || SowIsActive(sow)) rows.add(WriteSowListLine(line, sow), slot);
   }
-}
-
-std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
-                                      const records::FileImage<SowRecord>& sows) {
-  platform::ListItems rows;
-  SowPageRows(table, page, kindCode, sows, rows);
-  std::vector<SowPageLine> lines;
-  lines.reserve(rows.size());
-  for (size_t i = 0; i < rows.size(); ++i)
-    lines.push_back({std::string(rows.text(i)), static_cast<int>(rows.itemData(i))});
-  return lines;
-}
-
-std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
-                                      const std::vector<SowRecord>& sows) {
-  return SowPageLines(table, page, kindCode, records::FileImage<SowRecord>::of(sows));
 }

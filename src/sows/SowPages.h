@@ -1,9 +1,8 @@
 #pragma once
 // The sow list's page table: the SOW.DAT record numbers of the current query
-// result, six pages of 802 slots. A result of more than 4812 lines keeps the
-// first 4812.
+// result, six pages of 802 slots (a result of more than 4812 lines keeps the
+// first 4812), and the list's rows of a page.
 #include <string>
-#include <vector>
 
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
@@ -24,9 +23,6 @@ class SowQuery;
 // the statistics of the last live sow tested.
 int FillSowPageTable(const SowQuery& query, const records::FileImage<SowRecord>& sows,
                      const records::FileImage<FarrowRecord>& litters, SowPageTable& table);
-// The same over records made in memory (record n at index n - 1).
-int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
-                     const std::vector<FarrowRecord>& litters, SowPageTable& table);
 
 // Builds `table` for the query in QueryArgs(1) and QueryArgs(2) from SOW.DAT
 // (and FARROW.DAT where the kind needs it) in DataFolder, each read once.
@@ -36,23 +32,10 @@ int FillSowPageTable(const SowQuery& query, const std::vector<SowRecord>& sows,
 int BuildSowList(SowPageTable& table, FileFault* fault = nullptr,
                  records::FileImage<SowRecord>* sowsRead = nullptr);
 
-// One line of the list window: its text and its slot on the page.
-struct SowPageLine {
-  std::string text;
-  int slot = 0;
-};
-
-// The lines of page `page` in slot order, from SOW.DAT read as `sows`, for
-// the query kind `kindCode`: slots that are empty or name a free record give
-// no line; under "19" the left-the-herd line; under "0" the sow's line; under
-// any other kind the sow's line unless she has left the herd. Only the
-// page's records are decoded.
-std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
-                                      const records::FileImage<SowRecord>& sows);
-// The same over records made in memory (record n at index n - 1).
-std::vector<SowPageLine> SowPageLines(const SowPageTable& table, int page, const std::string& kindCode,
-                                      const std::vector<SowRecord>& sows);
-// The same lines as the list box's rows, each with its slot as item data,
-// written into `rows` (emptied first).
-void SowPageRows(const SowPageTable& table, int page, const std::string& kindCode,
-                 const records::FileImage<SowRecord>& sows, platform::ListItems& rows);
+// The list's rows of page `page` in slot order, each with its slot as item
+// data, from SOW.DAT read as `sows`, for the query kind `kindCode`, added to
+// `rows`: slots that are empty or name a free record give no row; under "19"
+// the left-the-herd line; under "0" the sow's line; under any other kind the
+// sow's line unless she has left the herd.
+void WriteSowPageRows(platform::ListItems& rows, const SowPageTable& table, int page, const std::string& kindCode,
+                      const records::FileImage<SowRecord>& sows);

@@ -19,7 +19,6 @@ namespace {
 
 using records::textView;
 
-constexpr int kListingWidth = 84;
 constexpr int kDueWidth = 80;
 constexpr int kPageLines = 46;
 
@@ -56,11 +55,10 @@ void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const reco
                      const records::FileImage<FarrowRecord>& litters) {
   SelectedSowRecs.assign(chosen.size() + 1, 0);
   std::copy(chosen.begin(), chosen.end(), SelectedSowRecs.begin() + 1);
-  platform::TextRows card;
   for (long record : chosen) {
     CurrentSowRec = record;
     LoadSowHistory(record, sows, litters);
-    if (sheet == SowSheet::Card) PrintSowCard(litters, card);
+    if (sheet == SowSheet::Card) PrintSowCard(litters);
     else PrintSowHistory();
   }
 }
@@ -73,19 +71,14 @@ const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow) {
   return WriteSowFields(line, sow, kListingColumns);
 }
 
-std::string SowListingLine(const SowRecord& sow) {
-  FixedLine line(kListingWidth);
-  return WriteSowListingLine(line, records::encode(sow).data());
-}
-
 std::vector<std::string> SowListingLines(const std::vector<std::string>& rowIds,
                                          const records::FileImage<SowRecord>& sows, long scanned) {
   const auto byId = recordsOfIds(rowIds, sows, scanned);
-  std::vector<std::string> lines(rowIds.size() + 1);
-  FixedLine line(kListingWidth);
+  std::vector<std::string> lines(rowIds.size());
+  FixedLine line(kSowListingWidth);
   for (size_t r = 0; r < rowIds.size(); ++r)
     if (auto found = byId.find(rowIds[r]); found != byId.end() && !found->second.empty())
-      lines[r + 1] = WriteSowListingLine(line, sows.bytes(found->second.back()));
+      lines[r] = WriteSowListingLine(line, sows.bytes(found->second.back()));
   return lines;
 }
 
@@ -98,7 +91,7 @@ std::string SowListingHeading(const std::string& captionPrefix) {
 void PrintSowListing(const std::vector<std::string>& lines, const std::string& captionPrefix) {
   PrintCourierListing("S O W   L I S T I N G", SowListingHeading(captionPrefix),
                       " SOW ID             BREED             LOCATION    230 Lbs  BACKFAT  LOINEYE  PARITY", lines,
-                      kPageLines);
+                      {.linesPerPage = kPageLines});
 }
 
 namespace {
@@ -115,7 +108,7 @@ std::string dateKey(std::string_view date) {
 
 std::vector<std::string> DatesDueLines(const std::string& from, const std::string& to,
                                        const records::FileImage<SowRecord>& sows) {
-  std::vector<std::string> lines(1);
+  std::vector<std::string> lines;
   // A typed date too short for a key: before every key when it is the first
   // date, so that no due date is after the second.
   if (to.size() < 10) return lines;
@@ -145,5 +138,5 @@ std::vector<std::string> DatesDueLines(const std::string& from, const std::strin
 void PrintDatesDue(const std::vector<std::string>& lines) {
   PrintCourierListing("S O W    D U E    D A T E S", "",
                       " SOW ID      LOCATION       PARITY       DATE BRED         DATE DUE       BOAR ID", lines,
-                      kPageLines);
+                      {.linesPerPage = kPageLines});
 }

@@ -24,12 +24,11 @@ enum class SowSheet { History, Card };
 void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const records::FileImage<SowRecord>& sows,
                      const records::FileImage<FarrowRecord>& litters);
 
-// A line of the printed sow listing, 84 columns: of the sow stored in `sow`
-// (her SOW.DAT bytes), written into `line` and answered; of a record in
-// memory.
+// A line of the printed sow listing, 84 columns (kSowListingWidth), of the
+// sow stored in `sow` (her SOW.DAT bytes), written into `line` and answered.
+inline constexpr int kSowListingWidth = 84;
 const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow);
-std::string SowListingLine(const SowRecord& sow);
-// The listing's lines of the rows `rowIds`, element 0 empty: row r's line is
+// The listing's lines of the rows `rowIds`, in their order: row r's line is
 // made from the last of records 1 to `scanned` holding its ID, or empty when
 // none does.
 std::vector<std::string> SowListingLines(const std::vector<std::string>& rowIds,
@@ -38,7 +37,7 @@ std::vector<std::string> SowListingLines(const std::vector<std::string>& rowIds,
 std::string SowListingHeading(const std::string& captionPrefix);
 void PrintSowListing(const std::vector<std::string>& lines, const std::string& captionPrefix);
 
-// The report's lines, element 0 empty: one per sow in the herd (free records
+// The report's lines: one per sow in the herd (free records
 // and sows that left the herd skipped) whose due date lies from `from` to
 // `to`, both included, in record order. Sows without a due date are left out.
 std::vector<std::string> DatesDueLines(const std::string& from, const std::string& to,

@@ -5,6 +5,7 @@
 #include "boars/BoarQuery.h"
 #include "common/NumberText.h"
 #include "sows/SowQuery.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -26,11 +27,11 @@ struct Herd {
 
   std::vector<std::string> ids(const std::string& kind, const std::string& criterion) const {
     const auto litterImage = records::FileImage<FarrowRecord>::of(litters);
-    const std::vector<BoarRow> rows =
-        BoarQueryRows(records::FileImage<BoarRecord>::of(boars), BoarQuery(kind, criterion), SireTable(litterImage),
-                      CountHerdLitters(records::FileImage<SowRecord>::of(sows)));
+    platform::ListItems rows;
+    WriteBoarQueryRows(rows, records::FileImage<BoarRecord>::of(boars), BoarQuery(kind, criterion),
+                       SireTable(litterImage), CountHerdLitters(records::FileImage<SowRecord>::of(sows)));
     std::vector<std::string> out;
-    for (const BoarRow& row : rows) out.push_back(Trim(row.text.substr(1, 8)));
+    for (const std::string& row : rowTexts(rows)) out.push_back(Trim(row.substr(1, 8)));
     return out;
   }
 };
@@ -94,8 +95,12 @@ TEST(BoarQuery, LinesOfTheListAndTheListing) {
       {BoarPrintLine(aBoar("  ")), ""},
   };
   for (const auto& c : cases) EXPECT_EQ(c.line, c.expected);
-  EXPECT_EQ(PlainBoarRows(records::FileImage<BoarRecord>::of({active, gone, aBoar("")}), false).size(), 1u);
-  EXPECT_EQ(PlainBoarRows(records::FileImage<BoarRecord>::of({active, gone, aBoar("")}), true).at(0).record, 2);
+  const auto boars = records::FileImage<BoarRecord>::of({active, gone, aBoar("")});
+  platform::ListItems inHerd, left;
+  WriteBoarRows(inHerd, boars, false);
+  WriteBoarRows(left, boars, true);
+  EXPECT_EQ(rowPairs(inHerd), (std::vector<std::pair<std::string, long>>{{cases[0].expected, 1}}));
+  EXPECT_EQ(rowPairs(left), (std::vector<std::pair<std::string, long>>{{cases[1].expected, 2}}));
 }
 
 TEST(BoarQuery, DialogChecksTheCriterionAgainstTheKind) {

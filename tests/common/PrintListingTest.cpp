@@ -11,9 +11,9 @@
 
 namespace {
 
-// A listing of n + 1 lines ("L0" empty, then "L1" ...).
+// A listing of n lines, "L1" to "Ln": line k prints in slot k of page 1.
 std::vector<std::string> lines(int n) {
-  std::vector<std::string> out(1);
+  std::vector<std::string> out;
   for (int i = 1; i <= n; ++i) out.push_back("L" + std::to_string(i));
   return out;
 }
@@ -67,7 +67,7 @@ TEST(PrintListing, TitleHeadingsAndRulesOfAListPage) {
   EXPECT_EQ(ruleYs, std::vector<double>({760, 805, 1435}));
 }
 
-TEST(PrintListing, LineCountZeroPrintsEmptyElementAndBannerInSlotOne) {
+TEST(PrintListing, NoLinesPrintTheEmptySlotZeroAndTheBannerInSlotOne) {
   TestPlatform tp;
   listJob(0);
   PrintListing(lines(0));
@@ -118,7 +118,7 @@ TEST(PrintListing, LongListingNumbersEveryPageButTheLast) {
   TestPlatform tp;
   listJob(200, 46);
   PrintListing(lines(200));
-  // Page 1 carries elements 0..46, later pages 46 each: 47 + 46 * 3 = 185, so 5 pages.
+  // Page 1 carries slot 0 and lines 1..46, later pages 46 each: 46 * 4 = 184, so 5 pages.
   ASSERT_EQ(tp.printer.pages.size(), 5u);
   for (int p = 1; p <= 4; ++p) {
     const PrintedItem* foot = tp.printer.find("Page  " + std::to_string(p));
@@ -243,37 +243,4 @@ TEST(PrintListing, OneHundredLinesToPdf) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 3);
   EXPECT_LT(text.find("L46"), pageAt(1));
   EXPECT_LT(pageAt(1), text.find("L47"));
-}
-
-// Lines held in one buffer print exactly as the same lines one string each:
-// every text, place, face and page, a listing shrunk to fit or turned to
-// landscape included.
-TEST(PrintListing, LinesInOneBufferPrintAsLinesOfTheirOwn) {
-  const auto printed = [](const RecordingPrinter& printer) {
-    std::string all;
-    for (const PrintedItem& it : printer.items)
-      all += std::to_string(it.kind) + " " + std::to_string(it.page) + " " + std::to_string(it.x) + " " +
-             std::to_string(it.y) + " " + std::to_string(it.x2) + " " + it.font.name + " " +
-             std::to_string(it.font.size) + " " + it.text + "|";
-    for (const PrintedPage& p : printer.pages) all += std::to_string(p.orientation) + ";";
-    return all;
-  };
-  for (const auto& [count, width] : std::vector<std::pair<int, size_t>>{{0, 2}, {40, 2}, {100, 2}, {50, 120}, {50, 200}}) {
-    std::vector<std::string> strings = lines(count);
-    platform::TextRows buffer;
-    for (std::string& line : strings) {
-      if (!line.empty()) line.resize(width, 'x');
-      buffer.add(line);
-    }
-    TestPlatform tp;
-    listJob(count);
-    PrintListing(strings);
-    RecordingPrinter other;
-    platform::services().setPrinter(&other);
-    listJob(count);
-    PrintListing(buffer);
-    platform::services().setPrinter(&tp.printer);
-    EXPECT_FALSE(tp.printer.items.empty());
-    EXPECT_EQ(printed(other), printed(tp.printer)) << count << " lines of " << width;
-  }
 }

@@ -33,6 +33,7 @@
 #include "sows/SowHistory.h"
 #include "sows/SowHistorySheet.h"
 #include "sows/SowPrintouts.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -104,7 +105,7 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
   const std::string today = DateText;
   const Printout printouts[] = {
       {"sow listing", [](PrintoutWidthTest& t) {
-         PrintSowListing({"", SowListingLine(wideSow())}, "By Avg. Number of PIGs WEANED, >10><12.75.  Page ");
+         PrintSowListing(SowListingLines({kW8}, t.sows(), 1), "By Avg. Number of PIGs WEANED, >10><12.75.  Page ");
        }},
       {"sow card", [](PrintoutWidthTest& t) {
          LoadSowHistory(1, t.sows(), t.litters());
@@ -173,10 +174,8 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
          PrintKillSheetTotalsOf(table, groups, today);
        }},
       {"drug listing, sheet and totals", [](PrintoutWidthTest&) {
-         platform::TextRows lines;
-         lines.add("");
-         lines.add(DrugListingLine(wideDrug()));
-         PrintDrugListing(lines, "By DRUG NAME, WWWWWWWWWWWWWWWWWWWW");
+         PrintDrugListing(DrugListingLines(records::FileImage<DrugRecord>::of({wideDrug()}), {"WWWWWW"}),
+                          "By DRUG NAME, WWWWWWWWWWWWWWWWWWWW");
          PrintDrugSheet(SheetFieldsOf(wideDrug()));
          DrugRecord bought = wideDrug();
          bought.PurchaseDate = "01/01/2099";
@@ -188,15 +187,14 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
          m.DateUsed = kLate;
          m.DrugName = std::string(30, 'W');
          m.GivenBy = std::string(12, 'W');
-         PrintMedHistory({MedHistoryLine(m)}, MedHistoryHeading("By DRUG NAME", std::string(20, 'W')));
+         PrintMedHistory({lineOf(m, kHistoryLineWidth, WriteMedHistoryLine)},
+                         MedHistoryHeading("By DRUG NAME", std::string(20, 'W')));
        }},
       {"ingredient listing", [](PrintoutWidthTest&) {
          IngredientRecord r = anIngredient("WWWWWW").name(std::string(20, 'W')).pounds(2147483647, 2147483647)
                                   .cost(9999999, 9999999).dated(kLate);
-         platform::TextRows lines;
-         lines.add("");
-         lines.add(IngredientPrintLine(r));
-         PrintIngredientListing(lines, "By INGREDIENT NAME,  WWWWWWWWWWWWWWWWWWWW");
+         PrintIngredientListing(IngredientPrintLines(IngredientFile::of({r}), {"WWWWWW"}),
+                                "By INGREDIENT NAME,  WWWWWWWWWWWWWWWWWWWW");
        }},
       {"feed batch report", [](PrintoutWidthTest& t) {
          FeedFile = "FEED2099.DAT";
@@ -249,7 +247,7 @@ TEST(PrintListingFit, AListingTooWideShrinksItsHeadingsAndLinesTogether) {
     tp.printer.items.clear();
     tp.printer.pages.clear();
     const std::string line = std::string(c.columns - 1, 'W') + "X  ";  // trailing blanks print nothing
-    PrintCourierListing("T I T L E", std::string(c.columns, 'H'), "", {"", line, "short"}, 40);
+    PrintCourierListing("T I T L E", std::string(c.columns, 'H'), "", {line, "short"});
     ASSERT_NE(tp.printer.find(line), nullptr) << c.columns;
     EXPECT_EQ(tp.printer.find(line)->font.size, c.points) << c.columns;
     EXPECT_EQ(tp.printer.find(std::string(c.columns, 'H'))->font.size, c.points) << c.columns;
@@ -274,12 +272,12 @@ TEST(PrintListingFit, TheWidestLineIsFoundWhateverTheBlanksAfterEachLine) {
       const struct {
         std::vector<std::string> lines;
         double points;
-      } cases[] = {{{"", narrow, narrow}, 11},       {{"", narrow, wide, narrow}, 10.5}, {{"", wide, narrow}, 10.5},
-                   {{"", longNarrow, wide}, 10.5},   {{"", longNarrow, narrow}, 11},     {{"", "W", "", narrow}, 11}};
+      } cases[] = {{{narrow, narrow}, 11},       {{narrow, wide, narrow}, 10.5}, {{wide, narrow}, 10.5},
+                   {{longNarrow, wide}, 10.5},   {{longNarrow, narrow}, 11},     {{"W", "", narrow}, 11}};
       for (const auto& c : cases) {
         tp.printer.items.clear();
         tp.printer.pages.clear();
-        PrintCourierListing("T", "H", "", c.lines, 40);
+        PrintCourierListing("T", "H", "", c.lines);
         const PrintedItem* last = tp.printer.find(c.lines.back());
         ASSERT_NE(last, nullptr) << d;
         EXPECT_EQ(last->font.size, c.points) << d << " " << blanks << " " << c.lines.size();

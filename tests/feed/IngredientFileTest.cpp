@@ -5,6 +5,7 @@
 #include "common/HogGlobals.h"
 #include "feed/IngredientFile.h"
 #include "platform/FileSystem.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -66,8 +67,8 @@ TEST(IngredientFile, ListAndPrintedLinesHoldEachValueAtItsColumns) {
        "BIGONE   A NAME OF TWENTY CHR    -123456      1234567       12.35    123456.7   __/__/____  "},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(IngredientListLine(c.r), c.listed);
-    EXPECT_EQ(IngredientPrintLine(c.r), c.printed);
+    EXPECT_EQ(lineOf(c.r, kIngredientListWidth, WriteIngredientListLine), c.listed);
+    EXPECT_EQ(lineOf(c.r, kIngredientPrintWidth, WriteIngredientPrintLine), c.printed);
     EXPECT_EQ(IngredientCodeOfLine(c.listed), c.r.IngredientCode);
   }
 }
@@ -75,49 +76,27 @@ TEST(IngredientFile, ListAndPrintedLinesHoldEachValueAtItsColumns) {
 TEST(IngredientFile, TheListLeavesOutFreeRecordsAndEmptyInventoriesThePrintFollowsTheList) {
   const IngredientFile file = fileOf({anIngredient("A").name("ALFALFA"), IngredientRecord{}, anIngredient("Z").pounds(0, 5),
                                       anIngredient("B").name("BARLEY").pounds(-5, 5), anIngredient("A").name("SECOND")});
-  const std::vector<std::string> listed = IngredientListLines(file);
+  platform::ListItems rows;
+  WriteIngredientRows(rows, file);
+  const std::vector<std::string> listed = rowTexts(rows);
   ASSERT_EQ(listed.size(), 3u);
   EXPECT_EQ(listed[0].substr(0, 16), "A        ALFALFA");
   EXPECT_EQ(listed[1].substr(0, 15), "B        BARLEY");
   EXPECT_EQ(listed[2].substr(0, 15), "A        SECOND");
   const std::vector<std::string> printed =
-      IngredientPrintLines(file, {IngredientCodeOfLine(listed[1]), IngredientCodeOfLine(listed[0])});
-  ASSERT_EQ(printed.size(), 3u);  // a listed code prints every record holding it
+      IngredientPrintLines(file, {IngredientCodeOfLine(listed[1]), IngredientCodeOfLine(listed[0]), "GONE"});
+  ASSERT_EQ(printed.size(), 3u);  // a listed code prints every record holding it, a code none holds nothing
   EXPECT_EQ(printed[0].substr(0, 15), "B        BARLEY");
   EXPECT_EQ(printed[1].substr(0, 16), "A        ALFALFA");
   EXPECT_EQ(printed[2].substr(0, 15), "A        SECOND");
-}
-
-TEST(IngredientFile, ThePrintFollowsACodeFromItsListedRecordOnlyWhereThatIsItsFirst) {
-  const IngredientFile file = fileOf({anIngredient("A").name("ALFALFA"), anIngredient("B").name("BARLEY"),
-                                      anIngredient("A").name("SECOND"), anIngredient("C").name("CORN")});
-  const struct {
-    ListedCode listed;
-    std::vector<std::string> names;  // the printed records, by name
-  } cases[] = {
-      {{"A", 1}, {"ALFALFA", "SECOND"}},
-      {{"A", 3}, {"ALFALFA", "SECOND"}},  // the second of its code: the first is printed too
-      {{"A", 2}, {"ALFALFA", "SECOND"}},  // the record holds another code by now
-      {{"C", 4}, {"CORN"}},
-      {{"C", 9}, {"CORN"}},
-      {{"Z", 4}, {}},
-  };
-  for (const auto& c : cases) {
-    platform::TextRows lines;
-    WriteIngredientPrintLines(file, {c.listed}, lines);
-    std::vector<std::string> names;
-    for (size_t i = 0; i < lines.size(); ++i) names.emplace_back(Trimmed(lines[i].substr(9, 20)));
-    EXPECT_EQ(names, c.names) << c.listed.code << " " << c.listed.record;
-  }
 }
 
 TEST(IngredientFile, EachListLineComesWithItsRecordWhoseCodeTheLineShows) {
   const IngredientFile file = fileOf({anIngredient(" SOY").name("SOYBEAN"), IngredientRecord{},
                                       anIngredient("Z").pounds(0, 5), anIngredient("OATS ")});
   platform::ListItems items;
-  WriteIngredientListLines(file, items);
-  std::vector<std::pair<std::string, long>> rows;
-  for (size_t i = 0; i < items.size(); ++i) rows.emplace_back(items.text(i), items.itemData(i));
+  WriteIngredientRows(items, file);
+  const std::vector<std::pair<std::string, long>> rows = rowPairs(items);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].second, 1);
   EXPECT_EQ(rows[1].second, 4);

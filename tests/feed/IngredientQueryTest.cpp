@@ -5,6 +5,7 @@
 
 #include "feed/IngredientQuery.h"
 #include "support/QueryChecks.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -18,9 +19,10 @@ Codes codesOf(const std::string& kind, const std::string& criterion) {
       anIngredient("SOY").name("Soybean Meal").pounds(0, 199).cost(40, 0.2).dated("02/15/2012"),
       anIngredient("OATS").name("Oats?").pounds(501, 150).cost(12.5, 0.0833),
   });
+  platform::ListItems rows;
+  WriteIngredientQueryRows(rows, file, IngredientQuery(kind, criterion));
   Codes codes;
-  for (const std::string& line : QueryIngredients(file, IngredientQuery(kind, criterion)))
-    codes.push_back(IngredientCodeOfLine(line));
+  for (const std::string& line : rowTexts(rows)) codes.push_back(IngredientCodeOfLine(line));
   return codes;
 }
 

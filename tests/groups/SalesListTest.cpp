@@ -7,6 +7,7 @@
 
 #include "common/PrintListing.h"
 #include "groups/SalesList.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -20,44 +21,45 @@ struct ShownCase {
   const char* name;
   SalesRecord sale;
   const char* kind;
-  SaleLine shown;
   bool printed;
-  const char* line;  // the list line, when shown
+  const char* line;  // the list line; "" when the row is not listed
 };
 
 class ShownSales : public ::testing::TestWithParam<ShownCase> {};
 
 TEST_P(ShownSales, ListedAndPrintedRows) {
   const ShownCase& c = GetParam();
-  EXPECT_EQ(ShownSale(c.sale, c.kind, "24"), c.shown);
-  EXPECT_EQ(PrintedSale(c.sale, c.kind, "24"), c.printed);
-  if (c.shown != SaleLine::None) EXPECT_EQ(SaleListLine(c.sale, c.shown), c.line);
+  const SalesImage sales = SalesImage::of({SalesRecord{}, c.sale});
+  platform::ListItems rows;
+  WriteSaleRows(rows, sales, c.kind, "24");
+  using Rows = std::vector<std::pair<std::string, long>>;
+  const Rows listed = *c.line ? Rows{{c.line, 2}} : Rows{};
+  EXPECT_EQ(rowPairs(rows), listed);
+  EXPECT_EQ(SalesListingLines(sales, c.kind, "24").size(), c.printed ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ShownSales,
     ::testing::Values(
-        ShownCase{"Sale", kSale, "M", SaleLine::Sale, true,
+        ShownCase{"Sale", kSale, "M", true,
                   "  001   07/01  20    250.5    0.45   112.73   0.80   55.25    50.10     190.0     2.50    "},
-        ShownCase{"GiltsOnly", kGilts, "M", SaleLine::Gilts, false,
+        ShownCase{"GiltsOnly", kGilts, "M", false,
                   "  001   07/01  5     260.0        * * * A L L   G I L T S  ! * * *                        "},
-        ShownCase{"Adjustment", kAdjust, "M", SaleLine::Adjustment, false,
+        ShownCase{"Adjustment", kAdjust, "M", false,
                   "  001   12/31  30    240.0   USED to EDIT END of YEAR ADJUSTMENT                          "},
-        ShownCase{"FeederKindAdjustmentOnTheMarketList", kFeederAdjust, "M", SaleLine::Adjustment, false,
+        ShownCase{"FeederKindAdjustmentOnTheMarketList", kFeederAdjust, "M", false,
                   "  001   12/31  30    240.0   USED to EDIT END of YEAR ADJUSTMENT                          "},
-        ShownCase{"NoAdjustmentOnTheFeederList", kFeederAdjust, "F", SaleLine::None, false, ""},
-        ShownCase{"OtherKind", kSale, "F", SaleLine::None, false, ""},
-        ShownCase{"OtherYear", aSale("M", "001-23", 10).sold(20, 250, 0.5f, "07/01/2024"), "M", SaleLine::None, false, ""},
-        ShownCase{"FreeRow", SalesRecord{}, "M", SaleLine::None, false, ""}),
+        ShownCase{"NoAdjustmentOnTheFeederList", kFeederAdjust, "F", false, ""},
+        ShownCase{"OtherKind", kSale, "F", false, ""},
+        ShownCase{"OtherYear", aSale("M", "001-23", 10).sold(20, 250, 0.5f, "07/01/2024"), "M", false, ""},
+        ShownCase{"FreeRow", SalesRecord{}, "M", false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SalesListing, PrintsSalesWithPigsOnlyInRecordOrder) {
-  const platform::TextRows lines =
-      SalesListingLines({kGilts, kSale, kAdjust, aSale("F", "001-24").sold(40, 50, 0.75f, "07/01/2024")}, "M", "24");
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "");
-  EXPECT_EQ(lines[1], "  001   07/01  20    250.5   0.45    112.73    0.80    55.25   50.10  190.0    2.50 ");
-  EXPECT_EQ(SaleListRows({kGilts, SalesRecord{}, kSale}, "M", "24").back().second, 3);
+  const std::vector<std::string> lines = SalesListingLines(
+      SalesImage::of({kGilts, kSale, kAdjust, aSale("F", "001-24").sold(40, 50, 0.75f, "07/01/2024")}), "M", "24");
+  EXPECT_EQ(lines, std::vector<std::string>{
+                       "  001   07/01  20    250.5   0.45    112.73    0.80    55.25   50.10  190.0    2.50 "});
 }
 
 TEST(KillSheet, GroupsInTheOrderOfTheirFirstSaleAndAveragesOfAverages) {
@@ -69,18 +71,16 @@ TEST(KillSheet, GroupsInTheOrderOfTheirFirstSaleAndAveragesOfAverages) {
       aSale("M", "001-24", 20).sold(10, 250, 0.5f, "07/03/2024").kill(0.9f, 52, 50, 200, 2, 6.5f),
       aSale("M", "001-24", 30).sold(10, 250, 0.5f, "07/04/2024").kill(1.0f, 54, 52, 210, 3, 7)};
   KillSheetTable table;
-  const int groups = GatherKillSheet(sales, "24", table);
+  const int groups = GatherKillSheet(SalesImage::of(sales), "24", table);
   ASSERT_EQ(groups, 2);
   EXPECT_EQ(table[2][8], "3");
   EXPECT_EQ(KillSheetGroupLines(table, groups),
-            (std::vector<std::string>{"",
-                                      " 002-24    0.70     56.00      51.00         7.50          180.00        4.00   ",
+            (std::vector<std::string>{" 002-24    0.70     56.00      51.00         7.50          180.00        4.00   ",
                                       " 001-24    0.90     52.00      50.00         6.50          200.00        2.00   "}));
   const std::vector<std::string> totals = KillSheetTotalLines(table, groups, "12/07/2026");
-  ASSERT_EQ(totals.size(), 19u);
+  ASSERT_EQ(totals.size(), 18u);
   const std::string blank(79, ' ');
-  EXPECT_EQ(totals, (std::vector<std::string>{"",
-                                              "NUMBER of GROUP(s). ---------------> 2",
+  EXPECT_EQ(totals, (std::vector<std::string>{"NUMBER of GROUP(s). ---------------> 2",
                                               blank,
                                               "Average BACKFAT. ------------------> 0.80",
                                               blank,
@@ -102,35 +102,38 @@ TEST(KillSheet, GroupsInTheOrderOfTheirFirstSaleAndAveragesOfAverages) {
 
 TEST(KillSheet, NoGroupGivesZeroAverages) {
   KillSheetTable table;
-  const int groups = GatherKillSheet({kGilts, kAdjust}, "24", table);
+  const int groups = GatherKillSheet(SalesImage::of({kGilts, kAdjust}), "24", table);
   EXPECT_EQ(groups, 0);
   const std::vector<std::string> totals = KillSheetTotalLines(table, groups, "12/07/2026");
-  EXPECT_EQ(totals[1], "NUMBER of GROUP(s). ---------------> 0");
-  EXPECT_EQ(totals[3], "Average BACKFAT. ------------------> 0.00");
-  EXPECT_EQ(totals[13], "Average GRADE YEILD PREMIUM. ------> 0.00");
+  EXPECT_EQ(totals[0], "NUMBER of GROUP(s). ---------------> 0");
+  EXPECT_EQ(totals[2], "Average BACKFAT. ------------------> 0.00");
+  EXPECT_EQ(totals[12], "Average GRADE YEILD PREMIUM. ------> 0.00");
 }
 
 // The print job of each of the three printouts: 40 lines a page, the totals
-// page laid out as a sheet.
+// page laid out as a sheet, every line printed.
 TEST(SalesPrintJobs, FortyLinesAPageAndTheTotalsPageAsASheet) {
+  TestPlatform tp;
+  const SalesImage sales = SalesImage::of({kSale, kGilts, kSale});
+  KillSheetTable table;
   struct Row {
     const char* name;
-    std::function<void()> set;
+    std::function<void()> print;
     const char* title;
-    int bodySize, layout, lineCount, endBanner;
+    int bodySize, layout, endBanner;
   };
   const Row rows[] = {
-      {"listing", [] { SetSalesListingJob("F", "2024", 7); }, "FEEDER PIG Sales for Group YEAR(2024)", 11, 2, 7, 0},
-      {"kill sheet", [] { SetKillSheetJob("2024", 3); }, "KILL SHEET SUMMARY for 2024", 12, 2, 3, 0},
-      {"totals", [] { SetKillSheetTotalsJob(); }, "S U M M A R Y   T O T A L S", 13, 0, 18, -1},
+      {"listing", [&] { PrintSalesListingOf(sales, "M", "24", "12/07/2026"); }, "MARKET HOG Sales for Group YEAR(2024)",
+       11, 2, 0},
+      {"kill sheet", [&] { PrintKillSheetGroupsOf(sales, "24", "12/07/2026", table); }, "KILL SHEET SUMMARY for 2024",
+       12, 2, 0},
+      {"totals", [&] { PrintKillSheetTotalsOf(table, 1, "12/07/2026"); }, "S U M M A R Y   T O T A L S", 13, 0, -1},
   };
   for (const Row& row : rows) {
-    PrintJob = PrintJobRecord{};
-    row.set();
+    row.print();
     EXPECT_EQ(std::make_tuple(PrintJob.Title, PrintJob.BodyFontSize, PrintJob.HeadFontSize, PrintJob.Layout,
                               PrintJob.LinesPerPage, PrintJob.LineCount, PrintJob.EndBanner),
-              std::make_tuple(std::string(row.title), row.bodySize, row.bodySize, row.layout, 40, row.lineCount,
-                              row.endBanner))
+              std::make_tuple(std::string(row.title), row.bodySize, row.bodySize, row.layout, 40, -1, row.endBanner))
         << row.name;
   }
 }

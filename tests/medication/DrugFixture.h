@@ -4,8 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "common/HogGlobals.h"
+#include "medication/DrugListLine.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 #include "support/TestPlatform.h"
+
+// The drug list's line of one drug, written from its stored bytes.
+inline std::string drugListLine(const DrugRecord& drug) {
+  return lineOf(drug, kDrugLineWidth,
+                [](FixedLine& line, const uint8_t* bytes) { return WriteDrugLine(line, bytes, kDrugListColumns); });
+}
 
 class DrugTest : public ::testing::Test {
  protected:

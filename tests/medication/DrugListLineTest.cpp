@@ -5,8 +5,7 @@
 #include <string_view>
 #include <tuple>
 
-#include "medication/DrugListLine.h"
-#include "support/RecordBuilders.h"
+#include "medication/DrugFixture.h"
 
 TEST(DrugListLine, ColumnsOfEachKindOfDrug) {
   const std::pair<DrugRecord, std::string> cases[] = {
@@ -20,7 +19,7 @@ TEST(DrugListLine, ColumnsOfEachKindOfDrug) {
        " ODD      ODD                    1.0                     -3.0   "},
   };
   for (const auto& [drug, line] : cases) {
-    EXPECT_EQ(DrugListLine(drug), line);
+    EXPECT_EQ(drugListLine(drug), line);
     EXPECT_EQ(DrugCodeOfLine(line), RTrim(drug.DrugCode));
   }
 }
@@ -28,11 +27,13 @@ TEST(DrugListLine, ColumnsOfEachKindOfDrug) {
 TEST(DrugListLine, DrugsWithNothingOnHandAreCountedButNotListed) {
   const auto image = records::FileImage<DrugRecord>::of(
       {aDrug("A").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C").onHand(7), aDrug("A").onHand(9)});
-  const DrugListing listing = ListDrugs(image);
-  EXPECT_EQ(listing.drugs, 4);
-  ASSERT_EQ(listing.lines.size(), 3u);
-  EXPECT_EQ(DrugCodeOfLine(listing.lines[1]), "C");
-  EXPECT_EQ(ListDrugs(records::FileImage<DrugRecord>::of({aDrug("B").onHand(0)})).drugs, 1);
+  platform::ListItems rows;
+  EXPECT_EQ(WriteDrugRows(rows, image), 4);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(DrugCodeOfLine(std::string(rows.text(1))), "C");
+  platform::ListItems none;
+  EXPECT_EQ(WriteDrugRows(none, records::FileImage<DrugRecord>::of({aDrug("B").onHand(0)})), 1);
+  EXPECT_EQ(none.size(), 0u);
 
   DrugsByCode byCode(image);
   EXPECT_EQ(byCode.First("A"), 1);
@@ -46,8 +47,9 @@ TEST(DrugListLine, DrugsWithNothingOnHandAreCountedButNotListed) {
 TEST(DrugListLine, EachLineComesWithItsRecordWhoseCodeTheLineShows) {
   const auto image = records::FileImage<DrugRecord>::of(
       {aDrug(" PEN").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C ").onHand(7)});
-  std::vector<std::pair<std::string, long>> rows;
-  EXPECT_EQ(WriteDrugList(image, [&rows](std::string_view line, long n) { rows.emplace_back(line, n); }), 3);
+  platform::ListItems items;
+  EXPECT_EQ(WriteDrugRows(items, image), 3);
+  const std::vector<std::pair<std::string, long>> rows = rowPairs(items);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].second, 1);
   EXPECT_EQ(rows[1].second, 4);

@@ -7,6 +7,7 @@
 #include "medication/DrugListLine.h"
 #include "medication/DrugQuery.h"
 #include "support/QueryChecks.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -30,10 +31,10 @@ std::vector<DrugRecord> stock() {
 }
 
 Codes codesOf(const std::string& kind, const std::string& criterion) {
-  const std::vector<std::string> lines =
-      QueryDrugs(records::FileImage<DrugRecord>::of(stock()), DrugQuery(kind, criterion));
+  platform::ListItems rows;
+  WriteDrugQueryRows(rows, records::FileImage<DrugRecord>::of(stock()), DrugQuery(kind, criterion));
   Codes codes;
-  for (const std::string& line : lines) codes.push_back(DrugCodeOfLine(line));
+  for (const std::string& line : rowTexts(rows)) codes.push_back(DrugCodeOfLine(line));
   return codes;
 }
 
@@ -143,11 +144,15 @@ TEST(DrugQuery, EachKindListsItsDrugs) {
 TEST(DrugQuery, LineShowsTheStoredAmountInSevenColumns) {
   const auto image = records::FileImage<DrugRecord>::of(
       {aDrug("BIG").kind("V", "M", 2).onHand(123456.5f), aDrug("NONE").kind("V", "M", 2).onHand(0)});
-  const std::vector<std::string> lines = QueryDrugs(image, DrugQuery("2", "N"));
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0], " NONE     DRUG NONE              2.0 ML     VACCINE        0.0  ");
-  const std::string big = DrugQueryLine(image.bytes(1));
-  EXPECT_EQ(big.size(), 64u);
-  EXPECT_EQ(big.substr(55), "123456.  ");  // a longer amount keeps its leftmost characters
-  EXPECT_EQ(big.substr(0, 55), DrugListLine(image.bytes(1)).substr(0, 55));
+  platform::ListItems rows;
+  WriteDrugQueryRows(rows, image, DrugQuery("2", "N"));
+  EXPECT_EQ(rowPairs(rows), (std::vector<std::pair<std::string, long>>{
+                                {" NONE     DRUG NONE              2.0 ML     VACCINE        0.0  ", 2}}));
+  platform::ListItems big, listed;
+  WriteDrugQueryRows(big, image, DrugQuery("2", "BIG"));
+  WriteDrugRows(listed, image);
+  ASSERT_EQ(big.size(), 1u);
+  EXPECT_EQ(big.text(0).size(), 64u);
+  EXPECT_EQ(big.text(0).substr(55), "123456.  ");  // a longer amount keeps its leftmost characters
+  EXPECT_EQ(big.text(0).substr(0, 55), listed.text(0).substr(0, 55));
 }

@@ -41,7 +41,7 @@ TEST_F(Drug_1Test, ListsTheDrugsOnHandAndShowsTheItemsThatNeedADrug) {
   EXPECT_EQ(w.Caption(), "D R U G    L I S T");
   EXPECT_EQ(w.DQDisp->Caption(), "By ALL DRUG(s)");
   EXPECT_EQ(listedCodes(w), (Codes{"A", "B", "C"}));
-  EXPECT_EQ(w.Drug_List->List(1), DrugListLine(aDrug("B").onHand(7.5f)));
+  EXPECT_EQ(w.Drug_List->List(1), drugListLine(aDrug("B").onHand(7.5f)));
   EXPECT_EQ(QueryArgs[1], "0");
   for (int item : {Drug_1::New, Drug_1::Edit, Drug_1::Query, Drug_1::Delete, Drug_1::Print, Drug_1::Exit})
     EXPECT_TRUE(w.MainDrug->Visible(item)) << item;

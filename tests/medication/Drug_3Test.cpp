@@ -23,6 +23,11 @@ MedicationRecord dose(std::string MedicationRecord::*field, const std::string& i
   return r;
 }
 
+// The history's line of one record, written from its stored bytes.
+std::string historyLine(const MedicationRecord& record) {
+  return lineOf(record, kHistoryLineWidth, WriteMedHistoryLine);
+}
+
 std::vector<std::string> rows(const Drug_3& w) {
   std::vector<std::string> out;
   for (int i = 0; i < w.MediList->ListCount(); ++i) out.push_back(w.MediList->List(i));
@@ -40,6 +45,7 @@ class Drug_3Test : public DrugTest {
   std::vector<MedicationRecord> doses() const { return readRecords<MedicationRecord>(medPath()); }
 };
 
+// Every record of a page in file order, a deleted one giving no line.
 TEST(MedHistoryLines, ColumnsOfARecord) {
   struct Row {
     MedicationRecord record;
@@ -51,7 +57,6 @@ TEST(MedHistoryLines, ColumnsOfARecord) {
        "123-24    03/01/2024   DRUG TYLO                 TYLO       5.0 ML      JH  "},
       {dose(&MedicationRecord::BatchId, "M00007", "F1", 150, "L"),
        "M00007    03/01/2024   DRUG F1                   F1        150. Lb      JH  "},
-      {BlankedMedication(aDose("PEN", 1)), ""},
       {[] {  // blanks before the texts
          MedicationRecord r = dose(&MedicationRecord::SowId, "  S9", " PEN", 1);
          r.DrugName = "  IRON";
@@ -60,7 +65,18 @@ TEST(MedHistoryLines, ColumnsOfARecord) {
        }(),
        "S9        03/01/2024   IRON                      PEN        1.0 ML      AB  "},
   };
-  for (const Row& row : rows) EXPECT_EQ(MedHistoryLine(row.record), row.line);
+  std::vector<MedicationRecord> records;
+  std::vector<std::pair<std::string, long>> expected;
+  for (const Row& row : rows) {
+    records.push_back(row.record);
+    expected.emplace_back(row.line, static_cast<long>(records.size()));  // its record number
+    records.push_back(BlankedMedication(row.record));                    // deleted: no line
+  }
+  HistoryPageTable table;
+  ListAllMedRecords(table, static_cast<long>(records.size()));
+  platform::ListItems page;
+  WriteHistoryPageRows(page, table, 1, records::FileImage<MedicationRecord>::of(records));
+  EXPECT_EQ(rowPairs(page), expected);
 }
 
 TEST_F(Drug_3Test, PagesOf842LinesAndTheItemsOfAnEmptyYear) {
@@ -82,7 +98,7 @@ TEST_F(Drug_3Test, PagesOf842LinesAndTheItemsOfAnEmptyYear) {
   EXPECT_EQ(w.MediList->ListCount(), 841);  // the deleted record gives no line
   EXPECT_TRUE(w.HistoryPageMenu->Visible(1) && !w.HistoryPageMenu->Visible(2));
   w.HistoryPageMenu->Click(1);
-  EXPECT_EQ(rows(w), std::vector<std::string>{MedHistoryLine(many[842])});
+  EXPECT_EQ(rows(w), std::vector<std::string>{historyLine(many[842])});
   EXPECT_EQ(w.MediList->ItemData(0), 843);
   EXPECT_EQ(w.MQDisp->Caption(), "All MED Rec's.  PAGE 2");
   EXPECT_TRUE(w.DrugHistMenu->Visible(Drug_3::Edit));
@@ -94,7 +110,7 @@ TEST_F(Drug_3Test, PagesOf842LinesAndTheItemsOfAnEmptyYear) {
     d.MQExe->Press();
   }));
   w.DrugHistMenu->Click(Drug_3::Query);
-  EXPECT_EQ(rows(w), std::vector<std::string>{MedHistoryLine(many[842])});
+  EXPECT_EQ(rows(w), std::vector<std::string>{historyLine(many[842])});
   EXPECT_EQ(w.MQDisp->Caption(), "By SOW Id., LAST.  Page 1");
   tp.windows.on("DialogHog6", as<DialogHog6>([](DialogHog6& d) { d.MQCan->Press(); }));
   w.DrugHistMenu->Click(Drug_3::Query);
@@ -137,7 +153,7 @@ TEST_F(Drug_3Test, DeleteGivesEachDoseBackAndUnmarksABatchWithNoMedicationLeft) 
   // Batch 00001 has no medication left; 00002 still has its second one.
   const auto batches = readRecords<FeedBatchRecord>(tp.path("FEED2024.DAT"));
   EXPECT_EQ(RTrim(batches[0].BatchNumber) + "|" + RTrim(batches[1].BatchNumber), "00001|M00002");
-  EXPECT_EQ(rows(w), std::vector<std::string>{MedHistoryLine(doses()[2])});
+  EXPECT_EQ(rows(w), std::vector<std::string>{historyLine(doses()[2])});
 
   // A year's file that cannot take the delete: no dose goes back.
   const std::vector<MedicationRecord> kept = doses();

@@ -68,13 +68,13 @@ TEST_F(DueDateTextTest, EveryReaderOfAStoredDueDate) {
   const records::FileImage<SowRecord> image = records::FileImage<SowRecord>::of(sows);
   const records::FileImage<FarrowRecord> litters;
   const std::vector<std::string> report = DatesDueLines("01/01/1990", "12/31/2099", image);
-  size_t reported = 1;
+  size_t reported = 0;
   for (size_t k = 0; k < std::size(kCases); ++k) {
     const DueCase& c = kCases[k];
     EXPECT_EQ(DueDateLabel(c.stored), c.label) << c.stored;
     if (c.preset) EXPECT_EQ(DueDatePreset(c.stored), c.preset) << c.stored;
     LoadSowHistory(static_cast<long>(k + 1), image, litters);
-    EXPECT_EQ(SowCardLines(litters)[12], std::string("Date Due to FARROW. ----------------->") + c.card) << c.stored;
+    EXPECT_EQ(SowCardLines(litters)[11], std::string("Date Due to FARROW. ----------------->") + c.card) << c.stored;
     EXPECT_EQ(NormalizedDueDate(c.stored), c.query) << c.stored;
     if (*c.report == '\0') continue;
     ASSERT_LT(reported, report.size()) << c.stored;

@@ -12,6 +12,7 @@
 #include "sows/SowListLine.h"
 #include "sows/SowPages.h"
 #include "sows/SowQuery.h"
+#include "support/ListLines.h"
 #include "support/RecordBuilders.h"
 
 namespace {
@@ -22,13 +23,26 @@ std::vector<SowRecord> herdOf(int n) {
   return herd;
 }
 
+// The page table of `query` over the sows, without litters.
+int fill(const SowQuery& query, const std::vector<SowRecord>& herd, SowPageTable& table) {
+  return FillSowPageTable(query, records::FileImage<SowRecord>::of(herd), {}, table);
+}
+
+// The rows of a page, each with its slot.
+std::vector<std::pair<std::string, long>> pageRows(const SowPageTable& table, int page, const std::string& kind,
+                                                   const std::vector<SowRecord>& herd) {
+  platform::ListItems rows;
+  WriteSowPageRows(rows, table, page, kind, records::FileImage<SowRecord>::of(herd));
+  return rowPairs(rows);
+}
+
 }  // namespace
 
 TEST(SowPageTable, FillPlacesRecordNumbersInOrder) {
   std::vector<SowRecord> herd = herdOf(1700);
   herd[4].Id = "        ";  // a free record takes no line
   SowPageTable table;
-  const int n = FillSowPageTable(SowQuery("0", ""), herd, {}, table);
+  const int n = fill(SowQuery("0", ""), herd, table);
   EXPECT_EQ(n, 1699);
   EXPECT_EQ(table.At(1, 4), 4);
   EXPECT_EQ(table.At(1, 5), 6);
@@ -41,42 +55,42 @@ TEST(SowPageTable, FillPlacesRecordNumbersInOrder) {
   EXPECT_EQ(table.At(7, 1), 0);
   // A new build starts from an empty table.
   herd.resize(3);
-  EXPECT_EQ(FillSowPageTable(SowQuery("0", ""), herd, {}, table), 3);
+  EXPECT_EQ(fill(SowQuery("0", ""), herd, table), 3);
   EXPECT_EQ(table.At(2, 1), 0);
 }
 
 TEST(SowPageTable, MoreThan4812MatchesStopAtPageSixSlot802) {
   const std::vector<SowRecord> herd = herdOf(5000);
   SowPageTable table;
-  EXPECT_EQ(FillSowPageTable(SowQuery("0", ""), herd, {}, table), 4812);
+  EXPECT_EQ(fill(SowQuery("0", ""), herd, table), 4812);
   EXPECT_EQ(table.At(6, 802), 4812);
   EXPECT_FALSE(table.Add(4813));
   EXPECT_EQ(table.Lines(), 4812);
 }
 
-TEST(SowPageLines, EachQueryShowsItsLinesInSlotOrder) {
+TEST(SowPageRows, EachQueryShowsItsLinesInSlotOrder) {
   std::vector<SowRecord> herd = {aSow("A1"), aSow("A2"), aSow("A3")};
   herd[1].DateLeftHerd = "03/15/2004";
   SowPageTable table;
-  FillSowPageTable(SowQuery("1", "A"), herd, {}, table);
+  fill(SowQuery("1", "A"), herd, table);
   // Any query but "0" and "19" drops a sow that left the herd; her slot stays.
-  std::vector<SowPageLine> lines = SowPageLines(table, 1, "1", herd);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].slot, 1);
-  EXPECT_EQ(lines[1].slot, 3);
-  EXPECT_EQ(lines[1].text, SowListLine(herd[2]));
+  std::vector<std::pair<std::string, long>> rows = pageRows(table, 1, "1", herd);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].second, 1);
+  EXPECT_EQ(rows[1].second, 3);
+  EXPECT_EQ(rows[1].first, lineOf(herd[2], kSowLineWidth, WriteSowListLine));
   // Under "0" she keeps her seven fields.
-  EXPECT_EQ(SowPageLines(table, 1, "0", herd).size(), 3u);
+  EXPECT_EQ(pageRows(table, 1, "0", herd).size(), 3u);
   // Under "19" the left-the-herd line.
-  FillSowPageTable(SowQuery("19", ""), herd, {}, table);
-  lines = SowPageLines(table, 1, "19", herd);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].text, SowLeftHerdLine(herd[1]));
-  EXPECT_EQ(lines[0].slot, 1);
+  fill(SowQuery("19", ""), herd, table);
+  rows = pageRows(table, 1, "19", herd);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].first, lineOf(herd[1], kSowLineWidth, WriteSowLeftHerdLine));
+  EXPECT_EQ(rows[0].second, 1);
   // An empty page, and a sow deleted after the selection.
-  EXPECT_TRUE(SowPageLines(table, 2, "19", herd).empty());
+  EXPECT_TRUE(pageRows(table, 2, "19", herd).empty());
   herd[1].Id = "        ";
-  EXPECT_TRUE(SowPageLines(table, 1, "19", herd).empty());
+  EXPECT_TRUE(pageRows(table, 1, "19", herd).empty());
 }
 
 TEST(SowListLine, SevenFieldsInFixedColumns) {
@@ -87,7 +101,7 @@ TEST(SowListLine, SevenFieldsInFixedColumns) {
   s.Backfat = 0.85f;
   s.Loineye = 6.25f;
   s.ParityCount = 3;
-  const std::string line = SowListLine(s);
+  const std::string line = lineOf(s, kSowLineWidth, WriteSowListLine);
   ASSERT_EQ(line.size(), 80u);
   EXPECT_EQ(line,
             " A1         YORKSHIRE               PEN12345    165    .85     6.25     3       ");
@@ -103,7 +117,7 @@ TEST(SowListLine, LongValuesAreCutAndZerosShown) {
   s.Loineye = 0;
   s.ParityCount = 0;
   s.DaysTo230 = -5;
-  const std::string line = SowListLine(s);
+  const std::string line = lineOf(s, kSowLineWidth, WriteSowListLine);
   EXPECT_EQ(line.substr(1, 8), "ABCDEFGH");
   EXPECT_EQ(line.substr(12, 20), "HAMPSHIRE X DUROC X ");
   EXPECT_EQ(line.substr(32, 4), "    ");
@@ -117,7 +131,7 @@ TEST(SowListLine, LongValuesAreCutAndZerosShown) {
 TEST(SowListLine, LeftTheHerdLine) {
   SowRecord s = aSow("B7");
   s.DateLeftHerd = "03/15/2004";
-  const std::string line = SowLeftHerdLine(s);
+  const std::string line = lineOf(s, kSowLineWidth, WriteSowLeftHerdLine);
   ASSERT_EQ(line.size(), 80u);
   EXPECT_EQ(line.substr(0, 12), " B7         ");
   EXPECT_EQ(line.substr(12, 40), "THIS SOW LEFT THE HERD ON (03/15/2004)  ");

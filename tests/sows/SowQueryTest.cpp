@@ -31,7 +31,8 @@ std::vector<std::string> listed(const std::string& code, const std::string& crit
                                 const std::vector<SowRecord>& sows,
                                 const std::vector<FarrowRecord>& litters = {}) {
   SowPageTable table;
-  const int n = FillSowPageTable(SowQuery(code, criterion), sows, litters, table);
+  const int n = FillSowPageTable(SowQuery(code, criterion), records::FileImage<SowRecord>::of(sows),
+                                 records::FileImage<FarrowRecord>::of(litters), table);
   std::vector<std::string> ids;
   for (int k = 1; k <= n; ++k) {
     const long r = table.At(SowPageTable::PageOfLine(k), SowPageTable::SlotOfLine(k));
