@@ -195,9 +195,9 @@ void HogBoar1::DeleteBoars() {
   const std::string path = DataFilePath<BoarRecord>();
   records::TypedFile<BoarRecord> file;
   bool ok = file.open(path);
-  for (int row = 0; ok && row < BoarList->ListCount(); ++row) {
+  for (int row : BoarList->SelectedRows()) {
     const long r = BoarList->ItemData(row);
-    if (BoarList->Selected(row) && r >= 1 && r <= file.count()) ok = file.write(r, BoarRecord{});
+    if (ok && r >= 1 && r <= file.count()) ok = file.write(r, BoarRecord{});
   }
   const FileFault fault{ok ? std::string() : path, ok ? std::string() : file.error()};
   file.close();
@@ -212,8 +212,7 @@ void HogBoar1::DeleteBoars() {
 
 int HogBoar1::CollectSelectedBoars() {
   int n = 0;
-  for (int row = 0; row < BoarList->ListCount(); ++row)
-    if (BoarList->Selected(row)) SelectedBoarRecs[static_cast<size_t>(++n)] = BoarList->ItemData(row);
+  for (int row : BoarList->SelectedRows()) SelectedBoarRecs[static_cast<size_t>(++n)] = BoarList->ItemData(row);
   return n;
 }
 

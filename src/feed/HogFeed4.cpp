@@ -175,8 +175,7 @@ bool HogFeed4::ReserveNewBatch() {
 void HogFeed4::CollectSelectedBatches() {
   SelectedFeedRecs.assign(static_cast<size_t>(FeedList->ListCount()) + 1, 0);
   SelectedCount = 0;
-  for (int row = 0; row < FeedList->ListCount(); ++row)
-    if (FeedList->Selected(row)) SelectedFeedRecs[static_cast<size_t>(++SelectedCount)] = FeedList->ItemData(row);
+  for (int row : FeedList->SelectedRows()) SelectedFeedRecs[static_cast<size_t>(++SelectedCount)] = FeedList->ItemData(row);
 }
 
 void HogFeed4::OpenEntry(const std::string& caption, const std::string& mode) {

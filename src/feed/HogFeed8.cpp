@@ -155,8 +155,7 @@ void HogFeed8::EditIngredients() {
   if (!ReadIngredientFile(file, kEditTitle)) return;
   const IngredientIndex index(file);
   int found = 0;
-  for (int row = 0; row < FeedIngLst->ListCount(); ++row) {
-    if (!FeedIngLst->Selected(row)) continue;
+  for (int row : FeedIngLst->SelectedRows()) {
     const long record = index.First(IngredientCodeOfLine(FeedIngLst->List(row)));
     if (record != 0) SelectedFeedRecs[static_cast<size_t>(++found)] = record;
   }
@@ -175,8 +174,7 @@ void HogFeed8::DeleteIngredients() {
   const std::string path = DataFilePath<IngredientRecord>();
   records::TypedFile<IngredientRecord> out;
   int deleted = 0;
-  for (int row = 0; row < FeedIngLst->ListCount(); ++row) {
-    if (!FeedIngLst->Selected(row)) continue;
+  for (int row : FeedIngLst->SelectedRows()) {
     const std::string code = IngredientCodeOfLine(FeedIngLst->List(row));
     const long record = index.First(code);
     if (record == 0) continue;

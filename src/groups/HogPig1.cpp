@@ -125,8 +125,7 @@ void HogPig1::FillGroupList() {
 void HogPig1::CollectSelectedGroups() {
   SelectedGroupRecs.assign(static_cast<size_t>(PigList->ListCount()) + 1, 0);
   SelectedCount = 0;
-  for (int i = 0; i < PigList->ListCount(); ++i)
-    if (PigList->Selected(i)) SelectedGroupRecs[static_cast<size_t>(++SelectedCount)] = PigList->ItemData(i);
+  for (int row : PigList->SelectedRows()) SelectedGroupRecs[static_cast<size_t>(++SelectedCount)] = PigList->ItemData(row);
 }
 
 void HogPig1::PigMain_Click(int Index) {

@@ -88,8 +88,7 @@ void HogSale1::FillSalesList() {
 void HogSale1::CollectSelectedSales() {
   SelectedSowRecs.assign(static_cast<size_t>(SaleList->ListCount()) + 1, 0);
   SelectedCount = 0;
-  for (int i = 0; i < SaleList->ListCount(); ++i)
-    if (SaleList->Selected(i)) SelectedSowRecs[static_cast<size_t>(++SelectedCount)] = SaleList->ItemData(i);
+  for (int row : SaleList->SelectedRows()) SelectedSowRecs[static_cast<size_t>(++SelectedCount)] = SaleList->ItemData(row);
 }
 
 void HogSale1::SalesMenu_Click(int Index) {

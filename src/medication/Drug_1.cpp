@@ -1,5 +1,6 @@
 #include "medication/Drug_1.h"
 
+#include <numeric>
 #include <vector>
 
 #include "common/DataFiles.h"
@@ -141,12 +142,15 @@ void Drug_1::MainDrug_Click(int Index) {
 }
 
 std::vector<std::string_view> Drug_1::ListedCodes(bool selectedOnly) const {
+  std::vector<int> rows = Drug_List->SelectedRows();
+  if (!selectedOnly) {
+    rows.resize(static_cast<size_t>(Drug_List->ListCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+  }
   std::vector<std::string_view> codes;
-  codes.reserve(static_cast<size_t>(selectedOnly ? Drug_List->SelCount() : Drug_List->ListCount()));
-  for (int row = 0, rows = Drug_List->ListCount(); row < rows; ++row) {
+  for (int row : rows) {
     const long n = Drug_List->ItemData(row);  // a record of listed_, as the rows were written
-    if ((!selectedOnly || Drug_List->Selected(row)) && n >= 1 && n <= listed_.count())
-      codes.push_back(DrugCodeAt(listed_.bytes(n)));
+    if (n >= 1 && n <= listed_.count()) codes.push_back(DrugCodeAt(listed_.bytes(n)));
   }
   return codes;
 }
@@ -227,8 +231,7 @@ void Drug_1::EditDrugs() {
   if (!readDrugs(drugs, "VIEW / EDIT  DRUG(s)")) return;
   const DrugsByCode byCode(drugs);
   int count = 0;
-  for (int row = 0; row < Drug_List->ListCount(); ++row) {
-    if (!Drug_List->Selected(row)) continue;
+  for (int row : Drug_List->SelectedRows()) {
     const long record = byCode.First(DrugCodeOfLine(Drug_List->List(row)));
     if (record != 0) SelectedDrugRecs[static_cast<size_t>(++count)] = record;
   }
@@ -246,8 +249,7 @@ void Drug_1::DeleteDrugs() {
   if (!readDrugs(drugs, "DELETE    DRUG(s)")) return;
   DrugsByCode byCode(drugs);
   int count = 0;
-  for (int row = 0; row < Drug_List->ListCount(); ++row) {
-    if (!Drug_List->Selected(row)) continue;
+  for (int row : Drug_List->SelectedRows()) {
     const std::string code = DrugCodeOfLine(Drug_List->List(row));
     const long record = byCode.First(code);
     if (record == 0) continue;

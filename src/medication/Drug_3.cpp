@@ -174,8 +174,7 @@ void Drug_3::AddMed_Click(int Index) {
 
 void Drug_3::EditRecords() {
   int n = 0;
-  for (int row = 0; row < MediList->ListCount(); ++row)
-    if (MediList->Selected(row)) SelectedDrugRecs[static_cast<size_t>(++n)] = MediList->ItemData(row);
+  for (int row : MediList->SelectedRows()) SelectedDrugRecs[static_cast<size_t>(++n)] = MediList->ItemData(row);
   if (n == 0) {
     Alert("NO RECORD(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, "SELECT RECORDS(s)");
     return;
@@ -187,8 +186,7 @@ void Drug_3::EditRecords() {
 
 void Drug_3::DeleteRecords() {
   std::vector<long> selected;
-  for (int row = 0; row < MediList->ListCount(); ++row)
-    if (MediList->Selected(row)) selected.push_back(MediList->ItemData(row));
+  for (int row : MediList->SelectedRows()) selected.push_back(MediList->ItemData(row));
   if (selected.empty()) {
     Alert("NO RECORD(s) WERE SELECTED!", platform::vbExclamation | platform::vbOKOnly, kDeleteTitle);
     return ShowHistoryPage();

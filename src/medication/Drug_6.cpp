@@ -345,8 +345,7 @@ void Drug_6::VExit_Click() { Hide(); }
 
 std::vector<std::string> SelectedRowIds(const platform::ListBox& list) {
   std::vector<std::string> ids;
-  for (int row = 0; row < list.ListCount(); ++row)
-    if (list.Selected(row)) ids.push_back(Trim(list.List(row).substr(0, 9)));
+  for (int row : list.SelectedRows()) ids.push_back(Trim(list.List(row).substr(0, 9)));
   return ids;
 }
 

@@ -190,6 +190,9 @@ class ListBox : public QListView {
   long ItemData(int index) const;
   void SetItemData(int index, long value);
   bool Selected(int index) const;
+  // The selected rows, top to bottom: what a loop over the chosen rows takes,
+  // whatever the length of the list.
+  std::vector<int> SelectedRows() const;
   void SetSelected(int index, bool selected) { SetSelected(index, index, selected); }
   // Selects (or unselects) the rows `first` to `last`, as a drag over them does.
   void SetSelected(int first, int last, bool selected);

@@ -2,6 +2,7 @@
 #include <QAbstractListModel>
 #include <QFocusEvent>
 #include <QItemSelectionModel>
+#include <algorithm>
 
 #include "platform/Ansi.h"
 #include "platform/Controls.h"
@@ -101,6 +102,15 @@ void ListBox::SetSelected(int first, int last, bool selected) {
   selectionModel()->select(QItemSelection(rows_->index(first), rows_->index(last)),
                            selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
+std::vector<int> ListBox::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QItemSelectionRange& range : selectionModel()->selection())
+    for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
 int ListBox::SelCount() const { return static_cast<int>(selectionModel()->selectedIndexes().size()); }
 
 void ListBox::SetListIndex(int index) {

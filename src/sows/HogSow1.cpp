@@ -187,9 +187,9 @@ void HogSow1::SowHistoryMenu_Click(int Index) {
 
 bool HogSow1::CollectSelectedSows() {
   int k = 0;
-  for (int row = 0; row < SowList->ListCount(); ++row) {
+  for (int row : SowList->SelectedRows()) {
     const long slot = SowList->ItemData(row);
-    if (!SowList->Selected(row) || slot == 0) continue;
+    if (slot == 0) continue;
     SelectedSowRecs[static_cast<size_t>(++k)] = table_.At(currentPage_, static_cast<int>(slot));
   }
   if (k > 0) {
@@ -295,8 +295,8 @@ void HogSow1::DeleteSows() {
   std::vector<std::string> deleted;
   std::optional<FileFault> fault;
   std::string outcome;
-  for (int row = 0; row < SowList->ListCount() && !fault; ++row) {
-    if (!SowList->Selected(row)) continue;
+  for (int row : SowList->SelectedRows()) {
+    if (fault) break;
     SowRecord sow;
     const long r = rowRecord(*SowList, row, table_, currentPage_, sowFile, sow);
     if (r == 0) continue;
@@ -369,8 +369,7 @@ void HogSow1::AssignSows() {
     Hourglass(false);
     return;
   }
-  for (int row = 0; row < SowList->ListCount(); ++row) {
-    if (!SowList->Selected(row)) continue;
+  for (int row : SowList->SelectedRows()) {
     SowRecord sow;
     const long r = rowRecord(*SowList, row, table_, currentPage_, file, sow);
     if (r == 0) continue;

@@ -14,8 +14,11 @@ namespace {
 // The IDs of the list's rows, all of them or the selected ones.
 std::vector<std::string> rowIds(const platform::ListBox& list, bool selectedOnly) {
   std::vector<std::string> ids;
-  for (int row = 0; row < list.ListCount(); ++row)
-    if (!selectedOnly || list.Selected(row)) ids.push_back(SowIdOfRow(list.List(row)));
+  if (selectedOnly) {
+    for (int row : list.SelectedRows()) ids.push_back(SowIdOfRow(list.List(row)));
+  } else {
+    for (int row = 0; row < list.ListCount(); ++row) ids.push_back(SowIdOfRow(list.List(row)));
+  }
   return ids;
 }
 

@@ -169,10 +169,13 @@ TEST(ListBox, SelectedFollowsEveryChangeOfTheSelection) {
   QWidget w;
   ListBox list(&w, "SowList");
   list.SetItems({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"E", 5}});
+  // The rows asked one by one, which SelectedRows gives in the same order.
   const auto selected = [&list] {
-    std::string rows;
+    std::string rows, listed;
     for (int i = 0; i < list.ListCount(); ++i)
       if (list.Selected(i)) rows += list.List(i);
+    for (int row : list.SelectedRows()) listed += list.List(row);
+    EXPECT_EQ(listed, rows);
     return rows + std::to_string(list.SelCount());
   };
   EXPECT_EQ(selected(), "0");
