@@ -16,8 +16,8 @@ constexpr int kPromptLeft = 2600;
 constexpr int kPromptTop = 2000;
 constexpr int kGroupPromptTop = 2300;
 
-// What came of a prompt: a year of four characters, an empty entry confirmed
-// with OK, Cancel at the input box, or Cancel at the wrong-length message.
+// What came of a prompt: a year of four digits, an empty entry confirmed
+// with OK, Cancel at the input box, or Cancel at the message of a wrong entry.
 enum class Entry { Year, Nothing, Cancelled, GaveUp };
 
 struct Answer {
@@ -36,8 +36,17 @@ std::string yearOfFile(const std::string& name, const std::string& prefix) {
   return lastFour(DateText);
 }
 
-// Shows the year box until the entry has four characters, nothing was typed,
-// or the user gives up (Cancel at the box or at the wrong-length message).
+// Whether `year` is four digits: it names a year file ("FEED2019.DAT") and
+// a group year, so letters ("CORN") are no year.
+bool isYear(const std::string& year) {
+  if (year.size() != 4) return false;
+  for (char c : year)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// Shows the year box until the entry is four digits, nothing was typed, or
+// the user gives up (Cancel at the box or at the message of a wrong entry).
 Answer askYear(const std::string& prompt, const std::string& boxTitle, const std::string& errorTitle,
                int top) {
   for (;;) {
@@ -45,7 +54,7 @@ Answer askYear(const std::string& prompt, const std::string& boxTitle, const std
     if (!typed) return {Entry::Cancelled, ""};
     std::string year = Trim(*typed);
     if (year.empty()) return {Entry::Nothing, ""};
-    if (year.size() == 4) return {Entry::Year, year};
+    if (isYear(year)) return {Entry::Year, year};
     if (Alert("INVALID DATE " + year + "!\r\rDo you want to re-enter the DATE?",
               platform::vbQuestion | platform::vbRetryCancel, errorTitle) != platform::vbRetry)
       return {Entry::GaveUp, ""};

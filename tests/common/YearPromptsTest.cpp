@@ -57,15 +57,23 @@ TEST_F(YearPrompts, MissingFeedFileIsOfferedAsNew) {
   EXPECT_EQ(MedFile, "MED2019.DAT");
 }
 
-TEST_F(YearPrompts, BlanksAroundAreRemovedAndLettersPass) {
+// A year is four digits, blanks around removed: four letters would name a
+// feed file "FEEDCORN.DAT" and a group year "RN".
+TEST_F(YearPrompts, BlanksAroundAreRemovedAndOnlyDigitsPass) {
   dataFile("FEED2019.DAT");
-  dataFile("FEEDABCD.DAT");
   tp.dialogs.type("  2019 ");
   EXPECT_TRUE(AskFeedYear());
   EXPECT_EQ(FeedYear, "2019");
-  tp.dialogs.type("ABCD");
-  EXPECT_TRUE(AskFeedYear());
-  EXPECT_EQ(FeedFile, "FEEDABCD.DAT");
+  for (const std::string typed : {"CORN", "20O9", "2 19"}) {
+    tp.dialogs.type(typed).answer(vbCancel);
+    EXPECT_FALSE(AskFeedYear()) << typed;
+    EXPECT_EQ(tp.dialogs.last().text, "INVALID DATE " + typed + "!\r\rDo you want to re-enter the DATE?");
+    EXPECT_EQ(FeedFile, "FEED2019.DAT") << typed;
+  }
+  std::string year = "keep";
+  tp.dialogs.type("CORN").answer(vbCancel);
+  EXPECT_FALSE(AskGroupYear(year));
+  EXPECT_EQ(year, "keep");
 }
 
 TEST_F(YearPrompts, WrongLengthIsReportedAndMayBeRetyped) {
