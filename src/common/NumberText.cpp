@@ -48,7 +48,6 @@ std::string SingleText(float value) { return generalText(static_cast<double>(val
 std::string DoubleText(double value) { return generalText(value, 15); }
 
 float SingleTextValue(float value) { return static_cast<float>(Val(SingleText(value))); }
-std::string StrSingle(float value) { return value >= 0 ? " " + SingleText(value) : SingleText(value); }
 std::string StrDouble(double value) { return value >= 0 ? " " + DoubleText(value) : DoubleText(value); }
 
 double Val(const std::string& text) {

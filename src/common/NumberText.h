@@ -17,9 +17,8 @@ std::string DoubleText(double value);
 // What SingleText's text reads back as (Val): the Single to 7 significant
 // digits; the texts of an infinity ("INF") and of NaN ("0") read as 0.
 float SingleTextValue(float value);
-// As SingleText / DoubleText, with a leading blank for a value of 0 or more
-// (" 1", "-1"), as page numbers are written.
-std::string StrSingle(float value);
+// As DoubleText, with a leading blank for a value of 0 or more (" 1", "-1"),
+// as page numbers are written.
 std::string StrDouble(double value);
 
 // The leading number of typed text: leading blanks skipped, then a sign,

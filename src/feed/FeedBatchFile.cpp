@@ -54,10 +54,6 @@ bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault) {
   return true;
 }
 
-bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault) {
-  return WriteRecordAt(FeedFilePath(), n, batch, fault);
-}
-
 std::string BatchNumberOf(long record) {
   const std::string digits = std::to_string(record);
   return digits.size() >= 5 ? digits : std::string(5 - digits.size(), '0') + digits;

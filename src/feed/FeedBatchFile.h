@@ -35,7 +35,6 @@ std::string FeedFilePath();
 bool ReadFeedBatchFile(FeedBatchFile& file, FileFault* fault);
 // Record n; a record past the end reads as a free one.
 bool ReadBatch(long n, FeedBatchRecord& batch, FileFault* fault);
-bool WriteBatch(long n, const FeedBatchRecord& batch, FileFault* fault);
 
 // The number of a stored batch listed under the type `letter` (type and
 // number both present, and the type the letter), without its trailing

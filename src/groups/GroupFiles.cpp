@@ -24,14 +24,10 @@ char TensChar(int subGroup) {
 
 template <class R>
 bool WriteOne(long n, const R& record, const std::string& title) {
-  records::TypedFile<R> file;
-  const std::string path = DataFilePath<R>();
-  if (!file.open(path) || !file.write(n, record)) {
-    ReportFileFault({path, file.error()}, true, title);
-    return false;
-  }
-  file.close();
-  return true;
+  FileFault fault;
+  if (WriteRecordAt(n, record, &fault)) return true;
+  ReportFileFault(fault, true, title);
+  return false;
 }
 
 Check FileFull(long record, const std::string& file, const std::string& title) {
@@ -213,4 +209,3 @@ Check GroupFileFull(long record, const std::string& title) { return FileFull(rec
 Check SalesFileFull(long record, const std::string& title) { return FileFull(record, "SALES", title); }
 
 bool WriteGroupRecord(long n, const GroupRecord& g, const std::string& title) { return WriteOne(n, g, title); }
-bool WriteSalesRecord(long n, const SalesRecord& s, const std::string& title) { return WriteOne(n, s, title); }

@@ -133,4 +133,3 @@ Check SalesFileFull(long record, const std::string& title);
 
 // Writes one record; a fault shows its box titled `title` and answers false.
 bool WriteGroupRecord(long n, const GroupRecord& g, const std::string& title);
-bool WriteSalesRecord(long n, const SalesRecord& s, const std::string& title);

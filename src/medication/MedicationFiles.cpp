@@ -42,7 +42,7 @@ long FindDrugRecord(const records::FileImage<DrugRecord>& drugs, const std::stri
 }
 
 bool WriteDrug(long n, const DrugRecord& drug, FileFault* fault) {
-  return WriteRecordAt(DataFilePath<DrugRecord>(), n, drug, fault);
+  return WriteRecordAt(n, drug, fault);
 }
 
 long AppendDrug(const DrugRecord& drug, FileFault* fault) {
@@ -55,10 +55,6 @@ MedicationRecord BlankedMedication(const MedicationRecord& medication) {
   MedicationRecord blank;
   blank.UnitCost = medication.UnitCost;
   return blank;
-}
-
-bool WriteMedication(long n, const MedicationRecord& medication, FileFault* fault) {
-  return WriteRecordAt(MedFilePath(), n, medication, fault);
 }
 
 long AppendMedication(const MedicationRecord& medication, FileFault* fault) {

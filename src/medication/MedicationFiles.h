@@ -31,14 +31,6 @@ bool ReadRecordImage(const std::string& path, records::FileImage<R>& image, File
 bool ReadDrugFile(records::FileImage<DrugRecord>& image, FileFault* fault);
 bool ReadMedFile(records::FileImage<MedicationRecord>& image, FileFault* fault);
 
-// Writes `record` as record n of the file at `path` (n may be count + 1).
-template <class R>
-bool WriteRecordAt(const std::string& path, long n, const R& record, FileFault* fault) {
-  records::TypedFile<R> file;
-  if (file.open(path) && file.write(n, record)) return true;
-  if (fault) *fault = {path, file.error()};
-  return false;
-}
 // Writes `record` after the last record of the file at `path`: its number;
 // 0 when the file cannot be opened or written (`fault` says why) or when the
 // number would pass 32767 (nothing written, `fault` left empty).
@@ -67,7 +59,6 @@ bool BlankDrug(long n, FileFault* fault);
 // A medication record blanked: the IDs, code, name, lot, unit and initials
 // blank, the dosage 0, the date "__/__/____"; the unit cost kept.
 MedicationRecord BlankedMedication(const MedicationRecord& medication);
-bool WriteMedication(long n, const MedicationRecord& medication, FileFault* fault);
 long AppendMedication(const MedicationRecord& medication, FileFault* fault);
 // Blanks record n of the file in place (BlankedMedication of what it holds).
 bool BlankMedication(long n, FileFault* fault);

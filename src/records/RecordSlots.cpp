@@ -8,8 +8,6 @@ namespace records {
 
 std::string IdKey(const std::string& id) { return RTrim(id); }
 
-bool SameId(const std::string& a, const std::string& b) { return IdKey(a) == IdKey(b); }
-
 long FindNewLitterSlot(const FileImage<FarrowRecord>& file) {
   for (long n = 1; n <= file.count(); ++n)
     if (getI16(file.bytes(n) + FarrowRecord::StatusAt) == FarrowRecord::Free) return n;

@@ -27,8 +27,6 @@ std::string IdKey(const std::string& id);
 // True when a stored ID marks a free record (all blanks). Inline: a run over
 // a file asks it of every record.
 inline bool IsFreeId(std::string_view id) { return id.find_first_not_of(' ') == std::string_view::npos; }
-// IDs compare without trailing blanks, exactly (case matters).
-bool SameId(const std::string& a, const std::string& b);
 
 struct NewAnimalSlot {
   long record = 0;        // the first free record, else count + 1
