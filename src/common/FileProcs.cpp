@@ -13,7 +13,9 @@ constexpr double kSecondsPerDay = 86400;
 
 std::string right(const std::string& s, size_t n) { return s.size() > n ? s.substr(s.size() - n) : s; }
 
-bool matches(const std::string& name, const std::string& pattern) {
+}  // namespace
+
+bool MatchesPattern(const std::string& name, const std::string& pattern) {
   if (!pattern.empty() && pattern.front() == '*') return UCase(right(name, 3)) == UCase(right(pattern, 3));
   if (!pattern.empty() && pattern.back() == '*') {
     const size_t dot = pattern.find('.');
@@ -23,15 +25,13 @@ bool matches(const std::string& name, const std::string& pattern) {
   return false;
 }
 
-}  // namespace
-
 int ListFiles(const std::string& FolderPath, const std::string& Pattern, std::vector<std::string>& Names) {
   if (Names.size() <= 1) Names.assign(kFirstListSize, std::string());
   std::vector<std::string> files;
   if (!platform::listFolder(FolderPath + "/", files)) return 0;
   int count = 0;
   for (const std::string& file : files) {
-    if (!matches(file, Pattern)) continue;
+    if (!MatchesPattern(file, Pattern)) continue;
     if (count == kMostNames) break;
     ++count;
     if (static_cast<size_t>(count) >= Names.size()) Names.resize(count + kListGrowth + 1);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <strings.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -167,15 +169,22 @@ std::string temporaryPathBeside(const std::string& path) {
 }
 
 namespace {
-// The process id in a name made by temporaryPathBeside ("<file>.<pid>-<n>.tmp");
-// 0 when the name is not of that pattern.
-long temporaryOwner(const std::string& name) {
+// A name made by temporaryPathBeside ("<file>.<pid>-<n>.tmp"): the file it
+// stood in for and the process that made it.
+struct TemporaryName {
+  std::string file;
+  long owner = 0;
+};
+
+// The parts of a temporary file's name; nothing when the name is not of that
+// pattern.
+std::optional<TemporaryName> temporaryName(const std::string& name) {
   const std::string ending = ".tmp";
-  if (name.size() <= ending.size() || name.compare(name.size() - ending.size(), ending.size(), ending) != 0) return 0;
+  if (name.size() <= ending.size() || name.compare(name.size() - ending.size(), ending.size(), ending) != 0) return {};
   const size_t end = name.size() - ending.size();
   const size_t dash = name.rfind('-', end);
   const size_t dot = dash == std::string::npos ? std::string::npos : name.rfind('.', dash);
-  if (dot == std::string::npos || dot == 0) return 0;
+  if (dot == std::string::npos || dot == 0) return {};
   const auto digits = [&name](size_t from, size_t to) {
     if (from >= to) return false;
     for (size_t i = from; i < to; ++i)
@@ -183,8 +192,10 @@ long temporaryOwner(const std::string& name) {
     return true;
   };
   // A process id has at most 9 digits here (it fits the system's type).
-  if (dash - dot - 1 > 9 || !digits(dot + 1, dash) || !digits(dash + 1, end)) return 0;
-  return std::stol(name.substr(dot + 1, dash - dot - 1));
+  if (dash - dot - 1 > 9 || !digits(dot + 1, dash) || !digits(dash + 1, end)) return {};
+  TemporaryName parts{name.substr(0, dot)};
+  std::from_chars(name.data() + dot + 1, name.data() + dash, parts.owner);
+  return parts;
 }
 
 // Whether a process of that id runs on this machine (one of another user
@@ -192,15 +203,18 @@ long temporaryOwner(const std::string& name) {
 bool processRuns(long pid) { return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH); }
 }  // namespace
 
-int removeLeftTemporaries(const std::string& folder) {
+int removeLeftTemporaries(const std::string& folder, const std::function<bool(const std::string&)>& rewrites) {
   std::vector<std::string> names;
   if (!listFolder(folder, names)) return 0;
   const std::string real = resolvePath(folder);
   int removed = 0;
   for (const std::string& name : names) {
-    const long owner = temporaryOwner(name);
-    if (owner == 0 || processRuns(owner)) continue;
-    if (::unlink(joinPath(real, name).c_str()) == 0) ++removed;
+    const std::optional<TemporaryName> parts = temporaryName(name);
+    if (!parts || !rewrites(parts->file) || processRuns(parts->owner)) continue;
+    const std::string path = joinPath(real, name);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;  // a link stays
+    if (::unlink(path.c_str()) == 0) ++removed;
   }
   return removed;
 }

@@ -4,6 +4,7 @@
 // what the folder holds. A file that does not exist yet takes the name given.
 // Every operation reports failure to its caller.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,11 +76,13 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes,
 // A name for a temporary file beside `path`, in its folder, that no other
 // call of any running copy of the program gives: "<file>.<pid>-<n>.tmp".
 std::string temporaryPathBeside(const std::string& path);
-// Removes from `folder` the temporary files of that pattern whose process no
-// longer runs (left by a copy of the program stopped in the middle of a
-// write); answers how many went. Other names, and the files of a running
-// process, this one included, stay.
-int removeLeftTemporaries(const std::string& folder);
+// Removes from `folder` what a copy of the program stopped in the middle of a
+// whole-file write left there: a regular file named "<file>.<pid>-<n>.tmp"
+// where `rewrites(<file>)` says the program replaces a file of that name
+// whole in this folder and no process <pid> runs. Answers how many went.
+// Every other name, a link, a folder and the files of a running process,
+// this one included, stay.
+int removeLeftTemporaries(const std::string& folder, const std::function<bool(const std::string&)>& rewrites);
 
 // Flushes the open file `fd` to the disk; false, errno saying why, when the
 // disk does not take it.

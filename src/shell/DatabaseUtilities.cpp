@@ -35,6 +35,10 @@ constexpr CopyKind kTransfer{"Database", "Can't Transfer Database--Aborting!", "
 constexpr CopyKind kRestore{"BackUp", "Can't Restore Database--Aborting!", "TARLOWE DATABASE NOT RESTORED",
                             "TARLOWE DATABASE NOT RESTORED", true};
 constexpr const char* kPatterns[] = {"*.DAT", "*.LST"};
+// The new sow and boar files a compaction writes before they take the old
+// ones' names.
+constexpr const char* kSowTemp = "SOW.TMP";
+constexpr const char* kBoarTemp = "BOAR.TMP";
 
 bool failed(const CopyKind& kind, const std::string& what, const std::string& why) {
   Alert(what + "\r" + why + "\r" + kind.abortLine, vbCritical | vbOKOnly, kind.failedTitle);
@@ -212,8 +216,16 @@ bool RestoreHogDB(const std::string& BackupPath) {
   return copyDatabase(kRestore, WithSeparator(BackupPath), DatabaseFolder());
 }
 
-DefragResult DefragBoarFile() { return defragFile(BoarRecord::FileName, "BOAR.TMP", BoarRecord::Length, "BOAR"); }
-DefragResult DefragSowFile() { return defragFile(SowRecord::FileName, "SOW.TMP", SowRecord::Length, "SOW"); }
+DefragResult DefragBoarFile() { return defragFile(BoarRecord::FileName, kBoarTemp, BoarRecord::Length, "BOAR"); }
+DefragResult DefragSowFile() { return defragFile(SowRecord::FileName, kSowTemp, SowRecord::Length, "SOW"); }
+
+bool IsDatabaseFileName(const std::string& name) {
+  return MatchesPattern(name, kPatterns[0]) || MatchesPattern(name, kPatterns[1]);
+}
+
+bool IsRewrittenInDataFolder(const std::string& name) {
+  return IsDatabaseFileName(name) || UCase(name) == kSowTemp || UCase(name) == kBoarTemp;
+}
 
 void DefragBoarMenu() { reportDefrag(DefragBoarFile(), "BOAR"); }
 void DefragSowMenu() { reportDefrag(DefragSowFile(), "SOW"); }

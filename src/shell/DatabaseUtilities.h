@@ -39,6 +39,14 @@ enum class DefragResult {
 DefragResult DefragBoarFile();
 DefragResult DefragSowFile();
 
+// Whether the utilities replace a file of this name whole in a folder they
+// copy the database to: a "*.DAT" or "*.LST" name as ListFiles takes it.
+bool IsDatabaseFileName(const std::string& name);
+// Whether they replace a file of this name whole in the data folder: a
+// database file (a restore, a move, a compaction's new file) or SOW.TMP and
+// BOAR.TMP, which a compaction writes; letter case aside.
+bool IsRewrittenInDataFolder(const std::string& name);
+
 // A folder typed at the prompt of Move, BackUp or Restore, refused (with
 // the prompt's title) when no settings file can hold it or when it is not a
 // full path: "D:\BACKUP" or "BACKUP" would name a folder inside whatever

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QThread>
+#include <functional>
 #include <memory>
 
 #include "common/DataFiles.h"
@@ -19,6 +20,7 @@
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "platform/System.h"
+#include "shell/DatabaseUtilities.h"
 #include "shell/PasswordFile.h"
 #include "shell/Tarlowe2.h"
 
@@ -92,9 +94,31 @@ void UndoUnfinishedAction() {
 }
 
 void RemoveLeftTemporaryFiles() {
-  const std::string backUp = settings::ReadMachineSetting(SettingsSection, settings::kDbBackUpPath);
-  for (const std::string& folder : {AppFolder, platform::machineSettingsFolder(), DataFolder, BackupFolder, backUp})
-    if (!folder.empty() && folder.front() == '/') platform::removeLeftTemporaries(folder);
+  // The files the program replaces whole, by the folder it replaces them in
+  // (names are found on the disk without regard to letter case).
+  const auto programFile = [](const std::string& name) {
+    const std::string n = UCase(name);
+    return n == settings::kProgramFileName || n == kPasswordFileName || n == kHelpFileName;
+  };
+  const auto machineFile = [](const std::string& name) {
+    return UCase(name) == std::string(settings::kMachineFileBase) + ".INI";
+  };
+  const struct {
+    std::string folder;
+    std::function<bool(const std::string&)> rewrites;
+  } places[] = {
+      {AppFolder, programFile},
+      {platform::machineSettingsFolder(), machineFile},
+      {DataFolder, IsRewrittenInDataFolder},
+      // The back-up folders: the one the start makes, the one a back-up
+      // offers, the one it last went to.
+      {BackupFolder, IsDatabaseFileName},
+      {DataFolder + "BACKUP/", IsDatabaseFileName},
+      {settings::ReadMachineSetting(SettingsSection, settings::kDbBackUpPath), IsDatabaseFileName},
+  };
+  for (const auto& place : places)
+    if (!place.folder.empty() && place.folder.front() == '/')
+      platform::removeLeftTemporaries(place.folder, place.rewrites);
 }
 
 HogStartUp& StartUpForm() {

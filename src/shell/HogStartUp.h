@@ -51,8 +51,12 @@ inline constexpr const char* kUndoneTitle = "A C T I O N   U N D O N E";
 // as it was before it, and one box says which action was undone. Runs before
 // anything reads the data files.
 void UndoUnfinishedAction();
-// Removes the temporary files that runs no longer going left in the folders
-// where files are replaced whole (program, settings, data, back-up).
+// Removes the temporary files that runs no longer going left while they
+// replaced a file whole, each in the folder where that file is replaced:
+// "<file>.<pid>-<n>.tmp" of TARLOWE.INI, TARLOWE.PWF and the help file in
+// the program folder, of VMQ2007.INI in the settings folder, of a database
+// file, SOW.TMP or BOAR.TMP in the data folder, of a database file in the
+// back-up folders. Nothing else is touched.
 void RemoveLeftTemporaryFiles();
 
 // The start-up window, made on first use.

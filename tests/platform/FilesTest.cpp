@@ -257,7 +257,8 @@ TEST(WholeFiles, ARewriteKeepsTheModeAndANewFileTakesItsAccess) {
 }
 
 // The temporary files a write stopped dead leaves ("<file>.<pid>-<n>.tmp")
-// go when their process no longer runs; every other name stays.
+// go when the program rewrites <file> there and their process no longer
+// runs; every other name, a link and a folder stay.
 TEST(WholeFiles, TemporariesOfProcessesNoLongerRunningAreRemoved) {
   TestPlatform tp;
   const pid_t child = ::fork();
@@ -281,13 +282,18 @@ TEST(WholeFiles, TemporariesOfProcessesNoLongerRunningAreRemoved) {
       {"." + gone + "-1.tmp", false},  // no file's name before it
       {gone + "-1.tmp", false},
       {"SOW.TMP", false},
+      {"notes.txt." + gone + "-1.tmp", false},  // a name the program does not rewrite
+      {"budget.2023-12.tmp", false},
   };
   for (const auto& c : cases) writeFile(tp.path(c.name), "x");
-  ASSERT_TRUE(makeFolder(tp.path("FOLDER." + gone + "-1.tmp")));
-  EXPECT_EQ(removeLeftTemporaries(tp.home()), 2);
+  ASSERT_TRUE(makeFolder(tp.path("SOW.DAT." + gone + "-2.tmp")));
+  ASSERT_EQ(::symlink(tp.path("SOW.TMP").c_str(), tp.path("SOW.DAT." + gone + "-3.tmp").c_str()), 0);
+  const auto rewritten = [](const std::string& file) { return file == "SOW.DAT" || file == "TARLOWE.INI"; };
+  EXPECT_EQ(removeLeftTemporaries(tp.home(), rewritten), 2);
   for (const auto& c : cases)  // names as they stand: letter case counts here
     EXPECT_EQ(std::filesystem::exists(tp.path(c.name)), !c.removed) << c.name;
-  EXPECT_TRUE(folderExists(tp.path("FOLDER." + gone + "-1.tmp")));
+  EXPECT_TRUE(folderExists(tp.path("SOW.DAT." + gone + "-2.tmp")));
+  EXPECT_TRUE(std::filesystem::is_symlink(tp.path("SOW.DAT." + gone + "-3.tmp")));
 }
 
 TEST(ReadOnlyFiles, AreReadButNeverWrittenAndSaySo) {

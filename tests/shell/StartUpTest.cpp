@@ -372,20 +372,35 @@ TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
   }
 }
 
-// The temporary files of runs no longer going are removed from every folder
-// where files are replaced whole; those of a running program stay.
+// A stopped run's temporary file of a file the program replaces whole goes
+// at the next start from the folder where it replaces that file; the user's
+// files of like names, and a running program's, stay.
 TEST_F(StartUp, TemporaryFilesOfStoppedRunsAreRemoved) {
   const pid_t gone = ::fork();
   if (gone == 0) ::_exit(0);
   ::waitpid(gone, nullptr, 0);
   const std::string dead = "." + std::to_string(gone) + "-3.tmp", alive = "." + std::to_string(::getpid()) + "-1.tmp";
-  const std::string folders[] = {tp.home(), tp.settings(), tp.path("HOGDATA/"), tp.path("HOGDATA/BACKUP/"),
-                                 tp.path("USB/")};
   setMachine("DbBackUpPath", tp.path("USB"));
-  for (const std::string& folder : folders) writeFolder(folder, {{"A.DAT" + dead, "left"}, {"B.DAT" + alive, "mine"}});
+  const struct {
+    std::string folder;
+    std::vector<std::string> removed, kept;  // the file each stood in for
+  } cases[] = {
+      {tp.home(), {"TARLOWE.INI", "TARLOWE.PWF", "tarlowe5.hlp"}, {"SOW.DAT", "VMQ2007.INI", "notes.txt"}},
+      {tp.settings(), {"VMQ2007.INI"}, {"TARLOWE.INI"}},
+      {tp.path("HOGDATA/"), {"SOW.DAT", "MED2024.DAT", "FEED.LST", "SOW.TMP"}, {"TARLOWE.PWF", "report"}},
+      {tp.path("HOGDATA/BACKUP/"), {"FARROW.DAT", "DRUG.LST"}, {"SOW.TMP", "minutes"}},
+      {tp.path("USB/"), {"GROUP.DAT"}, {"minutes", "notes.txt"}},
+  };
+  for (const auto& c : cases) {
+    FolderBytes files{{"SOW.DAT" + alive, "mine"}};
+    for (const std::string& name : c.removed) files[name + dead] = "left";
+    for (const std::string& name : c.kept) files[name + dead] = "user's";
+    writeFolder(c.folder, files);
+  }
   start();
-  for (const std::string& folder : folders) {
-    EXPECT_FALSE(pathExists(folder + "A.DAT" + dead)) << folder;
-    EXPECT_TRUE(pathExists(folder + "B.DAT" + alive)) << folder;
+  for (const auto& c : cases) {
+    for (const std::string& name : c.removed) EXPECT_FALSE(pathExists(c.folder + name + dead)) << c.folder << name;
+    for (const std::string& name : c.kept) EXPECT_TRUE(pathExists(c.folder + name + dead)) << c.folder << name;
+    EXPECT_TRUE(pathExists(c.folder + "SOW.DAT" + alive)) << c.folder;
   }
 }
