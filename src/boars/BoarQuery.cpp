@@ -78,7 +78,7 @@ float QueryConceptionRate(int32_t sowsFarrowed, int32_t herdLitters) {
 BoarQuery::BoarQuery(const std::string& kindCode, const std::string& criterion) {
   const QueryKind* kind = BoarQueryLanguage().byCode(kindCode);
   if (!kind) return;
-  code_ = std::stoi(kind->code);
+  code_ = kind->number();
   switch (kind->family) {
     case QueryFamily::Text: text_ = UCase(Trim(criterion)); break;
     case QueryFamily::Date: date_ = ParseDateCriterion(criterion); break;

@@ -1,6 +1,6 @@
 #include "common/MoneyText.h"
 
-#include <cstdlib>
+#include <charconv>
 
 #include "common/NumberText.h"
 
@@ -12,7 +12,10 @@ std::string plainDecimal(const std::string& text) {
   const size_t e = text.find('E');
   if (e == std::string::npos) return text;
   std::string mantissa = text.substr(0, e);
-  const int exponent = std::atoi(text.c_str() + e + 1);
+  // from_chars takes a "-" but no "+".
+  const size_t from = e + 1 < text.size() && text[e + 1] == '+' ? e + 2 : e + 1;
+  int exponent = 0;
+  std::from_chars(text.data() + from, text.data() + text.size(), exponent);
   std::string sign;
   if (!mantissa.empty() && mantissa[0] == '-') {
     sign = "-";

@@ -51,6 +51,11 @@ float SingleTextValue(float value) { return static_cast<float>(Val(SingleText(va
 std::string StrDouble(double value) { return value >= 0 ? " " + DoubleText(value) : DoubleText(value); }
 
 double Val(const std::string& text) {
+  const double v = ValPastRange(text);
+  return std::isinf(v) ? 0.0 : v;  // too large reads as 0, as it always has
+}
+
+double ValPastRange(const std::string& text) {
   const size_t n = text.size();
   size_t i = 0;
   while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -74,9 +79,10 @@ double Val(const std::string& text) {
       (negative ? "-" : "") + whole + "." + fraction + (exponent.empty() ? "" : "e" + exponent);
   double v = 0;
   if (std::from_chars(number.data(), number.data() + number.size(), v).ec == std::errc()) return v;
-  // Past a double's range: too large reads as 0, too small as the 0 of its
-  // sign, as strtod's infinity and zero have always been read.
-  return negative && belowOne(whole, fraction, exponent) ? -0.0 : 0.0;
+  // Past a double's range: too small reads as the 0 of its sign, too large
+  // as the infinity of its sign.
+  if (belowOne(whole, fraction, exponent)) return negative ? -0.0 : 0.0;
+  return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
 }
 
 long long RoundHalfEven(double value) { return records::NearestWhole<long long>(value); }

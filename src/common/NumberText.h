@@ -26,6 +26,10 @@ std::string StrDouble(double value);
 // as the nearest double; text that begins with no number, and a number past
 // a double's range, read as 0.
 double Val(const std::string& text);
+// As Val, but a number too large for a double reads as the infinity of its
+// sign (a typed number refused as too large), one too small as the 0 of its
+// sign. Read the same under any locale.
+double ValPastRange(const std::string& text);
 
 // The nearest whole number, a half going to the even neighbour (2.5 gives 2,
 // 3.5 gives 4); a value past the range gives the bound on its side, NaN 0.

@@ -1,6 +1,8 @@
 #include "common/QueryGrammar.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <cmath>
 #include <string_view>
 
@@ -49,6 +51,12 @@ const QueryKind* QueryLanguage::byCaption(const std::string& caption) const {
   for (const QueryKind& k : kinds)
     if (caption == k.caption) return &k;
   return nullptr;
+}
+
+int QueryKind::number() const {
+  int n = 0;
+  std::from_chars(code, code + std::strlen(code), n);
+  return n;
 }
 
 const QueryKind* QueryLanguage::byCode(const std::string& code) const {

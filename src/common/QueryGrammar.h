@@ -31,6 +31,8 @@ struct QueryKind {
   const char* caption;  // the dialog's entry
   const char* code;     // QueryArgs(1)
   QueryFamily family;
+  // The code as a number (every code is digits alone).
+  int number() const;
 };
 
 // The refusals of EXECUTE.

@@ -1,9 +1,7 @@
 #include "common/TypedNumber.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <string_view>
 
@@ -31,24 +29,6 @@ std::string_view unblanked(const std::string& typed) {
   while (i < end && isBlank(typed[i])) ++i;
   while (end > i && isBlank(typed[end - 1])) --end;
   return std::string_view(typed).substr(i, end - i);
-}
-
-// The value of a number text (as IsNumberText takes it, without blanks), as
-// strtod reads it: infinite beyond a Double.
-double numberOf(std::string_view t) {
-  // A sign, digits, a point and an "E" exponent read in place, rounded as
-  // strtod rounds them; a "D" exponent, or a value past a Double's range,
-  // through strtod.
-  const std::string_view number = !t.empty() && t[0] == '+' ? t.substr(1) : t;
-  if (number.find_first_of("Dd") == std::string_view::npos) {
-    double v = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
-    if (ec == std::errc() && end == number.data() + number.size()) return v;
-  }
-  std::string copy(t);
-  for (char& c : copy)
-    if (c == 'D' || c == 'd') c = 'E';
-  return std::strtod(copy.c_str(), nullptr);
 }
 
 }  // namespace
@@ -91,7 +71,7 @@ std::optional<double> typedValue(const std::string& typed, const NumberField& fi
   if (typed.find_first_not_of(" \t") == std::string::npos) return 0.0;
   if (!IsNumberText(typed)) return std::nullopt;
   // The whole text is the number: read as a Double, infinite beyond one.
-  const double v = numberOf(unblanked(typed));
+  const double v = ValPastRange(typed);
   if (field.type == NumberType::Whole && std::fabs(v) < 1e15) return static_cast<double>(RoundHalfEven(v));
   return v;
 }

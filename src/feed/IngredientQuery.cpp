@@ -57,7 +57,7 @@ const QueryLanguage& IngredientQueryLanguage() {
 IngredientQuery::IngredientQuery(const std::string& kindCode, const std::string& criterion) {
   const QueryKind* kind = IngredientQueryLanguage().byCode(kindCode);
   if (!kind) return;
-  code_ = std::stoi(kind->code);
+  code_ = kind->number();
   criterion_ = ParsedCriterion(kind->family, criterion);
   field_ = records::placeOf(kProto, testedField(code_));
 }

@@ -55,7 +55,7 @@ const QueryLanguage& DrugQueryLanguage() {
 DrugQuery::DrugQuery(const std::string& kindCode, const std::string& criterion)
     : kind_(DrugQueryLanguage().byCode(kindCode)) {
   if (!kind_) return;
-  code_ = std::stoi(kind_->code);
+  code_ = kind_->number();
   criterion_ = ParsedCriterion(kind_->family, criterion);
   const std::string c = UCase(RTrim(criterion));
   if (!c.empty()) typeLetter_ = c.back();

@@ -53,7 +53,7 @@ std::vector<long> QueryHistory(const records::FileImage<MedicationRecord>& meds,
   if (!kind) return found;
   const ParsedCriterion c(kind->family, criterion);
   // The tested field is read straight from each record's stored bytes.
-  const records::FieldPlace place = records::placeOf(kProto, testedField(std::stoi(kind->code)));
+  const records::FieldPlace place = records::placeOf(kProto, testedField(kind->number()));
   const auto each = [&meds, &found](auto matches) {
     const long count = meds.count();
     for (long r = 1; r <= count; ++r)

@@ -1,6 +1,7 @@
 #include "shell/ClockEntry.h"
 
 #include <cctype>
+#include <charconv>
 
 #include "common/DateChecks.h"
 
@@ -12,7 +13,12 @@ bool allDigits(const std::string& text, size_t from, size_t count) {
   return true;
 }
 
-int number(const std::string& text, size_t from, size_t count) { return std::stoi(text.substr(from, count)); }
+// The digits at `from` read as a number (allDigits has seen them).
+int number(const std::string& text, size_t from, size_t count) {
+  int n = 0;
+  std::from_chars(text.data() + from, text.data() + from + count, n);
+  return n;
+}
 
 bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 

@@ -2,6 +2,9 @@
 // fault and the words of its refusal.
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include "common/TypedNumber.h"
 
 namespace {
@@ -30,51 +33,71 @@ TEST(TypedNumber, WhatIsANumber) {
     EXPECT_FALSE(IsNumberText(no)) << no;
 }
 
-TEST(TypedNumber, ValueOrFaultOfEachField) {
-  const ReadCase cases[] = {
-      {"", kCount, 0, F::None},
-      {"   ", kCount, 0, F::None},
-      {"40", kCount, 40, F::None},
-      {" 2.5 ", kCount, 2, F::None},  // a half to the even neighbour
-      {"3.5", kCount, 4, F::None},
-      {"-0.4", kCount, 0, F::None},
-      {"32767", kCount, 32767, F::None},
-      {"32767.5", kCount, 0, F::AboveMost},
-      {"40000", kCount, 0, F::AboveMost},
-      {"-5", kCount, 0, F::BelowLeast},
-      {"abc", kCount, 0, F::NotANumber},
-      {"12abc", kCount, 0, F::NotANumber},
-      {"1e3", kCount, 1000, F::None},
-      {"9e9", kCount, 0, F::AboveMost},
-      {"-3", kWeight, 0, F::BelowLeast},
-      {"45.25", kWeight, 45.25, F::None},
-      {"9999999", kWeight, 9999999, F::None},
-      {"10000000", kWeight, 0, F::AboveMost},
-      {"", kPounds, 0, F::BelowLeast},
-      {"0.4", kPounds, 0, F::BelowLeast},
-      {"2147483647", kPounds, 2147483647, F::None},
-      {"2147483648", kPounds, 0, F::AboveMost},
-      {"9e999999", kPrice, 0, F::AboveMost},
-      {"-9e999999", kPrice, 0, F::BelowLeast},
-      {"1e-999999", kPrice, 0, F::None},
-      {"125.5", kPrice, 125.5, F::None},
-      {"922337203685477", kPrice, 922337203685477, F::None},
-      {"922337203685478", kPrice, 0, F::AboveMost},
-      {"-2.5", kPremium, -2.5, F::None},
-      {"-10000000", kPremium, 0, F::BelowLeast},
-      {"+7", kCount, 7, F::None},
-      {".5", kWeight, 0.5, F::None},
-      {"5.", kWeight, 5, F::None},
-      {"\t0.1 ", kWeight, 0.1, F::None},
-      {"1D2", kWeight, 100, F::None},
-      {"-2.5d-1", kPremium, -0.25, F::None},
-      {"+1E+2", kWeight, 100, F::None},
-  };
-  for (const ReadCase& c : cases) {
+namespace {
+
+const ReadCase kReadCases[] = {
+    {"", kCount, 0, F::None},
+    {"   ", kCount, 0, F::None},
+    {"40", kCount, 40, F::None},
+    {" 2.5 ", kCount, 2, F::None},  // a half to the even neighbour
+    {"3.5", kCount, 4, F::None},
+    {"-0.4", kCount, 0, F::None},
+    {"32767", kCount, 32767, F::None},
+    {"32767.5", kCount, 0, F::AboveMost},
+    {"40000", kCount, 0, F::AboveMost},
+    {"-5", kCount, 0, F::BelowLeast},
+    {"abc", kCount, 0, F::NotANumber},
+    {"12abc", kCount, 0, F::NotANumber},
+    {"1e3", kCount, 1000, F::None},
+    {"9e9", kCount, 0, F::AboveMost},
+    {"-3", kWeight, 0, F::BelowLeast},
+    {"45.25", kWeight, 45.25, F::None},
+    {"9999999", kWeight, 9999999, F::None},
+    {"10000000", kWeight, 0, F::AboveMost},
+    {"", kPounds, 0, F::BelowLeast},
+    {"0.4", kPounds, 0, F::BelowLeast},
+    {"2147483647", kPounds, 2147483647, F::None},
+    {"2147483648", kPounds, 0, F::AboveMost},
+    {"9e999999", kPrice, 0, F::AboveMost},
+    {"-9e999999", kPrice, 0, F::BelowLeast},
+    {"1e-999999", kPrice, 0, F::None},
+    {"125.5", kPrice, 125.5, F::None},
+    {"922337203685477", kPrice, 922337203685477, F::None},
+    {"922337203685478", kPrice, 0, F::AboveMost},
+    {"-2.5", kPremium, -2.5, F::None},
+    {"-10000000", kPremium, 0, F::BelowLeast},
+    {"+7", kCount, 7, F::None},
+    {".5", kWeight, 0.5, F::None},
+    {"5.", kWeight, 5, F::None},
+    {"\t0.1 ", kWeight, 0.1, F::None},
+    {"1D2", kWeight, 100, F::None},
+    {"-2.5d-1", kPremium, -0.25, F::None},
+    {"+1E+2", kWeight, 100, F::None},
+    {"1.5D2", kWeight, 150, F::None},
+    {"2.5d1", kCount, 25, F::None},
+    {"1.5e400", kPrice, 0, F::AboveMost},
+    {"1.5e-400", kPrice, 0, F::None},
+};
+
+void expectEachRead() {
+  for (const ReadCase& c : kReadCases) {
     const TypedNumber read = ReadTypedNumber(c.typed, c.field);
     EXPECT_EQ(read.fault, c.fault) << c.typed << " " << c.field.name;
     EXPECT_EQ(read.value, c.value) << c.typed << " " << c.field.name;
   }
+}
+
+}  // namespace
+
+TEST(TypedNumber, ValueOrFaultOfEachField) { expectEachRead(); }
+
+// A machine whose language writes a decimal comma reads every typed number
+// as any other does.
+TEST(TypedNumber, ReadTheSameUnderACommaLocale) {
+  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale (scripts/setup.sh makes it)";
+  expectEachRead();
+  std::setlocale(LC_NUMERIC, before.c_str());
 }
 
 TEST(TypedNumber, RefusalNamesTheFaultAndTheRange) {
