@@ -1,7 +1,9 @@
 #pragma once
-// How a stored due date is read. Every reader of SowRecord.DateDue (the sow
-// card window and printout, the litter window, the dates-due report, the sow
-// query) takes the date it holds from ReadDueDate, and shows it as it does.
+// How a stored due date is read. The litter window, the dates-due report and
+// the sow query take the date it holds from ReadDueDate. The sow card window
+// and its printout show it through the card's own mask instead
+// (DigitsDueDate: digits alone "1152024" as "1/15/2024"): the same date, told
+// without the month's leading zero.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -4,6 +4,7 @@
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
+#include "common/Paths.h"
 #include "common/PrintListing.h"
 #include "common/PrintSheet.h"
 #include "records/Fields.h"
@@ -29,12 +30,13 @@ std::string sectionCaption(const std::string& caption) {
   return std::string(static_cast<size_t>(lead), ' ') + caption;
 }
 
-// The due date as the card prints it: "__/__/____" when there is none, else
+// The due date as the card prints it, its blanks at either end and its NULs
+// dropped as the card window drops them: "__/__/____" when there is none, else
 // digits as the sow card window shows them (eight are month, day and year),
 // any other text with "/" between month, day and year whatever the stored
 // separators.
 std::string cardDueDate(const std::string& stored) {
-  const std::string due = Trim(stored);
+  const std::string due = StripNulls(stored);
   if (due.empty() || due == records::kEmptyDate) return records::kEmptyDate;
   if (std::optional<std::string> date = DigitsDueDate(due)) return *date;
   const std::string year = due.size() >= 4 ? due.substr(due.size() - 4) : due;

@@ -58,7 +58,7 @@ bool SowIsActive(const uint8_t* sow) { return emptyLeftHerd(textView(sow + SowRe
 SowQuery::SowQuery(const std::string& kindCode, const std::string& criterion)
     : kind_(SowQueryLanguage().byCode(kindCode)) {
   if (!kind_) return;
-  code_ = std::stoi(kind_->code);
+  code_ = kind_->number();
   struct Place {
     int at, width;
   };
@@ -98,13 +98,7 @@ bool SowQuery::matches(const uint8_t* sow, const records::FileImage<FarrowRecord
   switch (code_) {
     case 0: return SowIsActive(sow);
     case 19: return !SowIsActive(sow);
-    case 7: {
-      // A due date stored otherwise than as ten characters without blanks
-      // at either end is read as the windows read it.
-      const std::string_view due = textView(sow + SowRecord::DateDueAt, 10);
-      if (due.front() != ' ' && due.back() != ' ') return criterion_.dateOf(due);
-      return criterion_.dateOf(NormalizedDueDate(std::string(due)));
-    }
+    case 7: return criterion_.dateOf(NormalizedDueDate(std::string(textView(sow + SowRecord::DateDueAt, 10))));
     case 20:
       for (long link : records::LitterLinks(sow, litters.count()))
         if (criterion_.dateOf(textView(litters.bytes(link) + FarrowRecord::DateWeanedAt, 10))) return true;
