@@ -607,7 +607,8 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
                                .text(31, 2, std::to_string(sows.i16(r, sow::Parities)))
                                .text(42, 10, sows.date(r, sow::Bred))
                                .text(60, 10, sows.date(r, sow::Due))
-                               .text(75, 8, sows.text(r, sow::Boar, 8)));
+                               // The boar's last two characters fall outside the row.
+                               .text(75, 6, sows.text(r, sow::Boar, 8)));
       }
       const std::vector<std::string> body = BodyLines(printer, 80);
       result = std::to_string(body.size());
