@@ -102,14 +102,19 @@ LineExpect batchLine(const Stored& b, long n, const std::map<std::string, Dosed>
       .number(77, 10, SingleShown(cost, 2), Align::Right, 2);
 }
 
-std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, BatchTotals& totals) {
+// The lines of the year's nursery batches, their totals and (when given)
+// their records.
+std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, BatchTotals& totals,
+                                     std::vector<long>* records = nullptr) {
   const Stored b(farm.batches, batch::Length);
   const std::map<std::string, Dosed> doses = dosedBatches(farm.doses);
   std::vector<LineExpect> out;
   totals = {};
-  for (long n = 1; n <= b.count(); ++n)
-    if (b.text(n, batch::Type, 1) == "N" && !b.blank(n, batch::Number, 6))
-      out.push_back(batchLine(b, n, doses, printed, totals));
+  for (long n = 1; n <= b.count(); ++n) {
+    if (b.text(n, batch::Type, 1) != "N" || b.blank(n, batch::Number, 6)) continue;
+    out.push_back(batchLine(b, n, doses, printed, totals));
+    if (records) records->push_back(n);
+  }
   return out;
 }
 
@@ -312,16 +317,19 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       before();
       run();
       BatchTotals totals;
-      const std::vector<LineExpect> expected = nurseryLines(farm, false, totals);
-      result = std::to_string(g_batches->Lines().size());
-      MadeTexts(g_batches->Lines());
+      std::vector<long> records, data;
+      const std::vector<LineExpect> expected = nurseryLines(farm, false, totals, &records);
+      const std::vector<std::string> rows = ListRows(*g_batches->FeedList, &data);
+      result = std::to_string(rows.size());
+      MadeTexts(rows);
       const std::pair<platform::Label*, Figure> grand[] = {{g_batches->GTTons, Figure(totals.pounds / 2000, 2)},
                                                            {g_batches->GTLbs, Count(std::llround(totals.pounds))},
                                                            {g_batches->GTCost, Figure(SingleShown(totals.cost, 2), 2)}};
       for (const auto& [label, figure] : grand)
         if (!Shows(label->Caption(), figure))
           return "grand total " + label->Caption() + ", expected " + ExpectedText(figure);
-      return CompareLines(g_batches->Lines(), expected, "listed batch");
+      if (std::string d = CompareLines(rows, expected, "listed batch"); !d.empty()) return d;
+      return CompareNumbers(data, records, "listed batch's record");
     };
     ops.push_back(op);
   }
