@@ -49,6 +49,13 @@ std::vector<std::string> BodyLines(const RecordingPrinter& printer, size_t width
   return lines;
 }
 
+std::vector<std::string> PrintedFigures(const RecordingPrinter& printer) {
+  std::vector<std::string> out;
+  for (const std::string& t : printer.texts())
+    if (const size_t arrow = t.find("->"); arrow != std::string::npos) out.push_back(t.substr(arrow + 2));
+  return out;
+}
+
 void MadePrinted(const RecordingPrinter& printer) { MadeTexts(printer.texts()); }
 
 void MadeListed(const platform::ListBox& list) { MadeTexts(ListRows(list)); }

@@ -68,6 +68,19 @@ LineExpect drugLine(const Stored& s, long r, bool query) {
   return line.number(56, query ? 7 : 6, s.f32(r, drug::Inventory), Align::Right, 1);
 }
 
+// The rows of the drug list against the drugs of `records`: each row's
+// line, and the record behind it (its item data), which VIEW, EDIT, DELETE
+// and the printouts take the drug from.
+std::string compareDrugRows(const Stored& s, const std::vector<long>& records, bool query) {
+  std::vector<long> data;
+  const std::vector<std::string> rows = ListRows(*g_drugs->Drug_List, &data);
+  MadeTexts(rows);
+  std::vector<LineExpect> expected;
+  for (long r : records) expected.push_back(drugLine(s, r, query));
+  if (std::string d = CompareLines(rows, expected, "listed drug"); !d.empty()) return d;
+  return CompareNumbers(data, records, "listed drug's record");
+}
+
 // The drugs the list shows: a code and an amount on hand.
 std::vector<long> listedDrugs(const Stored& s) {
   std::vector<long> out;
@@ -237,12 +250,9 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       g_drugs.reset();
       drugList();
       const Stored s(farm.drugList, drug::Length);
-      std::vector<LineExpect> expected;
-      for (long r : listedDrugs(s)) expected.push_back(drugLine(s, r, false));
       result = std::to_string(g_drugs->Drug_List->ListCount());
-      MadeListed(*g_drugs->Drug_List);
       if (g_drugs->DQDisp->Caption() != "By ALL DRUG(s)") return "caption " + g_drugs->DQDisp->Caption();
-      return CompareLines(ListRows(*g_drugs->Drug_List), expected, "listed drug");
+      return compareDrugRows(s, listedDrugs(s), false);
     };
     ops.push_back(op);
   }
@@ -259,15 +269,14 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
       g_drugs->ShowQueryResult();
-      MadeListed(*g_drugs->Drug_List);
       const Stored s(farm.drugList, drug::Length);
-      std::vector<LineExpect> expected;
+      std::vector<long> matches;
       for (long r = 1; r <= s.count(); ++r)
-        if (!s.blank(r, drug::Name, 20) && rule(s, r)) expected.push_back(drugLine(s, r, true));
-      result = std::to_string(expected.size());
-      if (expected.empty()) return std::string("the query lists nothing");
+        if (!s.blank(r, drug::Name, 20) && rule(s, r)) matches.push_back(r);
+      result = std::to_string(matches.size());
+      if (matches.empty()) return std::string("the query lists nothing");
       if (g_drugs->DQDisp->Caption() != caption + ",  " + criterion) return "caption " + g_drugs->DQDisp->Caption();
-      return CompareLines(ListRows(*g_drugs->Drug_List), expected, "listed drug");
+      return compareDrugRows(s, matches, true);
     };
     ops.push_back(op);
   }

@@ -13,11 +13,15 @@
 namespace {
 
 
-const char* const kNames[] = {"PENICILLIN G", "OXYTETRACYCLINE", "IVERMECTIN", "PARVO LEPTO VAC", "IRON DEXTRAN",
-                              "TYLOSIN", "LINCOMYCIN", "E COLI BACTERIN"};
+// Two names fill the name's twenty characters.
+const char* const kNames[] = {"PENICILLIN G PROCAIN", "OXYTETRACYCLINE", "IVERMECTIN",      "PARVO LEPTO ERY VACC",
+                              "IRON DEXTRAN",         "TYLOSIN",         "LINCOMYCIN",      "E COLI BACTERIN"};
 const char* const kGivers[] = {"JH", "MK", "RT", "AB", "LW", "DS"};
 
-std::string codeOf(long n) { return "D" + std::to_string(n); }
+// "D" and the record number; every fifth drug's number written with five
+// digits, so that its code fills the code's six characters also on a small
+// farm.
+std::string codeOf(long n) { return "D" + (n % 5 == 2 ? std::to_string(100000 + n).substr(1) : std::to_string(n)); }
 
 // The group keys (three digits) of a stage's groups of the year.
 std::vector<std::string> groupKeys(const BenchHerd& herd, const std::string& stage, int year) {
@@ -60,14 +64,16 @@ BenchDrugs MakeBenchDrugs(const FarmSize& size) {
       d.DrugType = types[kind];
       d.DrugUnit = units[kind];
       d.Dosage = static_cast<float>(n % 40) / 4.0f;
-      d.WithdrawalDays = std::to_string(n % 30);
+      // Some withdrawal periods, lot numbers and makers fill their fields.
+      d.WithdrawalDays = std::to_string(n % 30 + (n % 7 == 0 ? 100 : 0));
       d.LotNumber = "LOT" + std::to_string(n * 7);
+      if (n % 6 == 1) d.LotNumber = (d.LotNumber + "-SERIAL-ABCDEF").substr(0, 15);
       d.PurchaseDate = "0" + std::to_string(n % 9 + 1) + "/15/20" + std::to_string(10 + n % 15);
       d.ExpirationDate = n % 4 == 0 ? records::kEmptyDate : "12/31/2030";
       d.InventoryAmount = n % 10 == 0 ? 0.0f : static_cast<float>(n % 5000) / 2.0f;
       d.AmountPurchased = static_cast<float>(n % 5000 + 100);
       d.DrugCost = records::Currency::fromDouble(static_cast<double>(n % 900) + 0.25);
-      d.Manufacturer = "MAKER " + std::to_string(n % 12);
+      d.Manufacturer = n % 12 == 11 ? "MAKER 11 ANIMAL HLTH" : "MAKER " + std::to_string(n % 12);
       d.DrugNote = "KEEP REFRIGERATED";
     }
     out.drugs.push_back(d);

@@ -30,12 +30,13 @@ void nurseryOf2024() {
 }
 
 // The doses of each batch ID in a year's medication file: their pounds
-// (summed as the list adds them, as the printout adds them, and each rounded
-// to whole pounds) and cost.
+// (summed as Singles as the list adds them, as Doubles as the printout adds
+// them) and their cost (each dose's unit cost as a Single times its
+// dosage, summed as Singles).
 struct Dosed {
   float pounds = 0;
-  double poundsWide = 0, cost = 0;
-  long wholePounds = 0;
+  double poundsWide = 0;
+  float cost = 0;
 };
 
 std::map<std::string, Dosed> dosedBatches(const std::string& medFile) {
@@ -48,8 +49,7 @@ std::map<std::string, Dosed> dosedBatches(const std::string& medFile) {
     const float dosage = s.f32(r, dose::Dosage);
     d.pounds += dosage;
     d.poundsWide += dosage;
-    d.wholePounds += std::lrint(dosage);
-    d.cost += s.money(r, dose::UnitCost) * dosage;
+    d.cost += static_cast<float>(s.money(r, dose::UnitCost)) * dosage;
   }
   return out;
 }
@@ -60,13 +60,32 @@ std::string plainNumber(const Stored& b, long n) {
   return number.size() > 5 ? number.substr(number.size() - 5) : number;
 }
 
-// The batch's line, in the list (group at 13, date at 19) or printed (12, 18).
+// The totals of the listed batches: the pounds (whole pounds in the list;
+// in the printout each medicated batch's pounds added unrounded and the
+// total rounded to whole pounds after them) and the cost, summed as
+// Singles.
+struct BatchTotals {
+  long batches = 0;
+  double pounds = 0;
+  float cost = 0;
+  double dosedPounds = 0;  // the doses of the medicated batches
+  float dosedCost = 0;
+};
+
+// The batch's line, in the list (group at 13, date at 19) or printed (12,
+// 18), and its pounds and cost added to `totals`.
 LineExpect batchLine(const Stored& b, long n, const std::map<std::string, Dosed>& doses, bool printed,
-                     double& pounds, double& cost) {
-  const auto found = medicated(b, n) ? doses.find(plainNumber(b, n)) : doses.end();
-  const Dosed d = found == doses.end() ? Dosed{} : found->second;
-  pounds = b.i32(n, batch::Pounds) + (printed ? d.poundsWide : std::nearbyint(b.i32(n, batch::Pounds) + d.pounds) - b.i32(n, batch::Pounds));
-  cost = b.money(n, batch::Cost) + d.cost;
+                     BatchTotals& totals) {
+  const bool dosed = medicated(b, n) && doses.count(plainNumber(b, n));
+  const Dosed d = dosed ? doses.at(plainNumber(b, n)) : Dosed{};
+  const int stored = b.i32(n, batch::Pounds);
+  const double pounds = printed ? stored + d.poundsWide : std::nearbyint(stored + d.pounds);
+  const float cost = static_cast<float>(b.money(n, batch::Cost)) + d.cost;
+  totals.pounds = printed && dosed ? std::nearbyint(totals.pounds + pounds) : totals.pounds + pounds;
+  totals.cost += cost;
+  totals.dosedPounds += d.poundsWide;
+  totals.dosedCost += d.cost;
+  ++totals.batches;
   const double tons = pounds / 2000;
   const int group = printed ? 12 : 13;
   LineExpect line(88);
@@ -80,32 +99,203 @@ LineExpect batchLine(const Stored& b, long n, const std::map<std::string, Dosed>
   else line.count(40, 10, std::llround(pounds), Align::Right);
   return line.number(53, 9, tons ? cost / tons : 0, Align::Right, 2)
       .number(66, 7, pounds ? cost / pounds : 0, Align::Right, 2)
-      .number(77, 10, cost, Align::Right, 2);
+      .number(77, 10, SingleShown(cost, 2), Align::Right, 2);
 }
 
-std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, double& pounds, double& cost) {
+// The lines of the year's nursery batches, their totals and (when given)
+// their records.
+std::vector<LineExpect> nurseryLines(const BenchFarm& farm, bool printed, BatchTotals& totals,
+                                     std::vector<long>* records = nullptr) {
   const Stored b(farm.batches, batch::Length);
   const std::map<std::string, Dosed> doses = dosedBatches(farm.doses);
   std::vector<LineExpect> out;
-  pounds = cost = 0;
+  totals = {};
   for (long n = 1; n <= b.count(); ++n) {
     if (b.text(n, batch::Type, 1) != "N" || b.blank(n, batch::Number, 6)) continue;
-    double p = 0, c = 0;
-    out.push_back(batchLine(b, n, doses, printed, p, c));
-    pounds += p;
-    cost += c;
+    out.push_back(batchLine(b, n, doses, printed, totals));
+    if (records) records->push_back(n);
   }
   return out;
 }
 
-// A total the program adds up in Single precision, read from its text
-// against the bench's sum in double: the Single sum of thousands of figures
-// drifts by more than the last digit shown, so the two agree within a
-// hundred-thousandth (or a unit of the last digit).
-bool showsNear(const std::string& shown, double value) {
-  double read = 0, unit = 1;
-  if (!ReadShownNumber(shown, read, unit)) return false;
-  return std::fabs(read - value) <= std::max(unit, std::fabs(value) * 1e-5);
+// The breeding herd's weights and the feeder pigs' weight typed into the
+// herd conversion, in pounds.
+constexpr int kHerdWeightBegun = 100000, kHerdWeightEnded = 101000, kFeederPigWeight = 5000;
+
+// The doses of each batch ID of a year's medication file, in record order.
+struct Dose {
+  float dosage;
+  double unitCost;
+};
+std::map<std::string, std::vector<Dose>> dosesByBatch(const std::string& medFile) {
+  const Stored s(medFile, dose::Length);
+  std::map<std::string, std::vector<Dose>> out;
+  for (long r = 1; r <= s.count(); ++r)
+    if (!s.blank(r, dose::Batch, 6)) out[s.trimmed(r, dose::Batch, 6)].push_back({s.f32(r, dose::Dosage), s.money(r, dose::UnitCost)});
+  return out;
+}
+
+// The feed of one type in a year's batches (of one group's, when `group`
+// names its three digits) as a conversion adds it up: each batch's pounds
+// and, for a medicated batch, each dose of its number rounded to whole
+// pounds (a half to the even pound); the cost a Single, to which each
+// batch's cost and each dose's dosage times its unit cost are added in
+// turn, in record order.
+struct FeedTotal {
+  long long pounds = 0;
+  float cost = 0;
+};
+FeedTotal feedOfType(const Stored& batches, const std::map<std::string, std::vector<Dose>>& doses, char type,
+                     const std::string& group = "") {
+  FeedTotal t;
+  for (long n = 1; n <= batches.count(); ++n) {
+    if (batches.text(n, batch::Type, 1)[0] != type) continue;
+    if (!group.empty() && batches.trimmed(n, batch::Group, 3) != group) continue;
+    t.pounds += batches.i32(n, batch::Pounds);
+    t.cost += static_cast<float>(batches.money(n, batch::Cost));
+    if (!medicated(batches, n)) continue;
+    const auto found = doses.find(plainNumber(batches, n));
+    if (found == doses.end()) continue;
+    for (const Dose& d : found->second) {
+      t.pounds += std::llrint(d.dosage);
+      t.cost += d.dosage * static_cast<float>(d.unitCost);
+    }
+  }
+  return t;
+}
+
+double currency(double value) { return std::round(value * 10000) / 10000; }
+
+// A conversion's figure, by the name the checks give it. A Single (the
+// cost) shows its seven significant digits.
+struct NamedFigure {
+  const char* name;
+  Figure figure;
+};
+
+// The ratios of a conversion's totals: the price of a pound of feed, the
+// feed cost of a hundredweight of pork (the pork's hundredweights a
+// Single), the feed per pound of pork and per pig; 0 where a total is 0 (a
+// cost not above 0).
+double pricePerPound(double cost, long long feed) { return cost > 0 && feed != 0 ? cost / feed : 0; }
+double costPerHundredweight(double cost, long long pork) {
+  const float hundredweights = static_cast<float>(pork / 100.0);
+  return cost > 0 && hundredweights != 0 ? cost / hundredweights : 0;
+}
+double perUnit(long long feed, long long of) { return feed != 0 && of != 0 ? static_cast<double>(feed) / of : 0; }
+
+// The eight figures of the group conversion's RUN for the finisher groups
+// `ids` of 2023, in the order of its figure texts: the pigs in, the pork
+// (the weight of the market sales less the weight in, each group's a
+// Single sum added as a Single), the feed of type "F" of each group's
+// batches, the price a pound, the cost a hundredweight, the cost, the feed
+// a pound of pork and a pig.
+std::vector<NamedFigure> groupConversion(const BenchFarm& farm, const std::vector<std::string>& ids) {
+  const Stored groups(farm.groups, group::Length), sales(farm.sales, sale::Length);
+  const Stored batches(farm.lastBatches, batch::Length);  // the groups' year
+  const auto doses = dosesByBatch(farm.lastDoses);
+  long long pigs = 0, feed = 0;
+  float in = 0, out = 0, cost = 0;
+  for (const std::string& id : ids) {
+    float groupIn = 0, groupOut = 0;
+    for (long n = 1; n <= groups.count(); ++n) {
+      if (groups.trimmed(n, group::Id, 6) != id || groups.text(n, group::Stage, 1) != "F") continue;
+      const int pigsIn = groups.i16(n, group::PigsIn);
+      if (groups.i16(n, group::YearEnd) == 0) pigs += pigsIn;
+      if (pigsIn != 0) groupIn += static_cast<float>(pigsIn) * groups.f32(n, group::WeightIn);
+    }
+    for (long r = 1; r <= sales.count(); ++r)
+      if (sales.trimmed(r, sale::Id, 6) == id && sales.text(r, sale::Type, 1) == "M")
+        groupOut += static_cast<float>(sales.i16(r, sale::Pigs) + sales.i16(r, sale::Gilts)) * sales.f32(r, sale::Weight);
+    in += groupIn;
+    out += groupOut;
+    const FeedTotal t = feedOfType(batches, doses, 'F', id.substr(0, 3));
+    feed += t.pounds;
+    cost += t.cost;
+  }
+  const bool ran = in != 0 && out > 0;  // else the building shows no figures
+  const long long pork = ran ? std::llrint(static_cast<double>(out - in)) : 0;
+  if (!ran) pigs = feed = 0, cost = 0;
+  const double money = currency(cost);
+  return {{"pigs", Count(pigs)},
+          {"pork", Count(pork)},
+          {"feed", Count(feed)},
+          {"price a pound of feed", Figure(pricePerPound(money, feed), 2)},
+          {"feed cost a hundredweight", Figure(costPerHundredweight(money, pork), 2)},
+          {"feed cost", Figure(SingleShown(cost, 2), 2)},
+          {"feed efficiency", Figure(perUnit(feed, pork), 2)},
+          {"feed a pig", Figure(perUnit(feed, pigs), 0)}};
+}
+
+// A Single weight as the herd conversion shows it: written to one place,
+// then read back to whole pounds (a half to the even pound).
+long long shownPounds(float weight) { return std::llrint(std::round(static_cast<double>(weight) * 10) / 10); }
+
+// The thirteen figures of the herd conversion's RUN for 2023, in its order.
+std::vector<NamedFigure> herdConversion(const BenchFarm& farm) {
+  const Stored sales(farm.sales, sale::Length), batches(farm.lastBatches, batch::Length);
+  // The sales of the groups of 2023 (the last two characters of the ID),
+  // no year-end row; each kind's weight a Single sum.
+  long long market = 0, feeder = 0;
+  float marketWeight = 0, feederWeight = 0;
+  for (long r = 1; r <= sales.count(); ++r) {
+    const std::string id = sales.trimmed(r, sale::Id, 6);
+    if (sales.i16(r, sale::YearEnd) != 0 || id.size() < 2 || id.substr(id.size() - 2) != "23") continue;
+    const int pigs = sales.i16(r, sale::Pigs);
+    const float weight = static_cast<float>(pigs) * sales.f32(r, sale::Weight);
+    if (sales.text(r, sale::Type, 1) == "M") market += pigs, marketWeight += weight;
+    if (sales.text(r, sale::Type, 1) == "F") feeder += pigs, feederWeight += weight;
+  }
+  // The feed of the five types, each type's cost added to the total in
+  // currency and kept as a Single.
+  const auto doses = dosesByBatch(farm.lastDoses);
+  long long feed = 0;
+  float cost = 0;
+  for (char type : std::string("NGFLE")) {
+    const FeedTotal t = feedOfType(batches, doses, type);
+    feed += t.pounds;
+    cost = static_cast<float>(currency(static_cast<double>(cost) + static_cast<double>(t.cost)));
+  }
+  // The breeding herd: the sows and boars with an ID and no date left.
+  long long breeding = 0;
+  for (const auto& [path, length] : {std::pair{farm.sows, sow::Length}, std::pair{farm.boars, boar::Length}}) {
+    const Stored animals(path, length);
+    for (long r = 1; r <= animals.count(); ++r)
+      breeding += !animals.blank(r, animal::Id, 8) && animals.trimmed(r, animal::Left, 10) == "__/__/____";
+  }
+  const long long pigs = market + feeder + breeding;
+  const long long pork = std::llrint(static_cast<double>(marketWeight + feederWeight) - kFeederPigWeight +
+                                     (kHerdWeightEnded - kHerdWeightBegun));
+  const auto average = [](float weight, long long head) {
+    const long long pounds = std::llrint(weight);
+    return head == 0 || pounds == 0 ? 0 : pounds / head;
+  };
+  const double money = currency(cost);
+  return {{"market hogs sold", Count(market)},
+          {"feeder pigs sold", Count(feeder)},
+          {"market weight sold", Count(shownPounds(marketWeight))},
+          {"feeder weight sold", Count(shownPounds(feederWeight))},
+          {"average market weight", Count(average(marketWeight, market))},
+          {"average feeder weight", Count(average(feederWeight, feeder))},
+          {"pounds of pork", Count(pork)},
+          {"pounds of feed", Count(feed)},
+          {"price a pound of feed", Figure(pricePerPound(money, feed), 2)},
+          {"feed cost", Figure(SingleShown(cost, 2), 2)},
+          {"feed cost a hundredweight", Figure(costPerHundredweight(money, pork), 2)},
+          {"feed a pig", Figure(perUnit(feed, pigs), 0)},
+          {"feed efficiency", Figure(perUnit(feed, pork), 2)}};
+}
+
+// Each figure a conversion shows or prints against the bench's.
+std::string compareConversion(const std::vector<std::string>& shown, const std::vector<NamedFigure>& expected,
+                              const std::string& printed) {
+  if (shown.size() != expected.size())
+    return std::to_string(shown.size()) + " figures " + (printed.empty() ? "shown" : "printed") + ", expected " +
+           std::to_string(expected.size());
+  for (size_t k = 0; k < shown.size(); ++k)
+    if (!Shows(shown[k], expected[k].figure))
+      return printed + expected[k].name + " shows \"" + shown[k] + "\", expected " + ExpectedText(expected[k].figure);
+  return expected[0].figure.value > 0 ? "" : "no " + std::string(expected[0].name);
 }
 
 }  // namespace
@@ -126,14 +316,20 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
     op.check = [&farm, before = op.before, run = op.run](std::string& result) {
       before();
       run();
-      double pounds = 0, cost = 0;
-      const std::vector<LineExpect> expected = nurseryLines(farm, false, pounds, cost);
-      result = std::to_string(g_batches->Lines().size());
-      MadeTexts(g_batches->Lines());
-      if (!ShowsCount(g_batches->GTLbs->Caption(), std::llround(pounds)))
-        return "grand total pounds " + g_batches->GTLbs->Caption();
-      if (!showsNear(g_batches->GTCost->Caption(), cost)) return "grand total cost " + g_batches->GTCost->Caption();
-      return CompareLines(g_batches->Lines(), expected, "listed batch");
+      BatchTotals totals;
+      std::vector<long> records, data;
+      const std::vector<LineExpect> expected = nurseryLines(farm, false, totals, &records);
+      const std::vector<std::string> rows = ListRows(*g_batches->FeedList, &data);
+      result = std::to_string(rows.size());
+      MadeTexts(rows);
+      const std::pair<platform::Label*, Figure> grand[] = {{g_batches->GTTons, Figure(totals.pounds / 2000, 2)},
+                                                           {g_batches->GTLbs, Count(std::llround(totals.pounds))},
+                                                           {g_batches->GTCost, Figure(SingleShown(totals.cost, 2), 2)}};
+      for (const auto& [label, figure] : grand)
+        if (!Shows(label->Caption(), figure))
+          return "grand total " + label->Caption() + ", expected " + ExpectedText(figure);
+      if (std::string d = CompareLines(rows, expected, "listed batch"); !d.empty()) return d;
+      return CompareNumbers(data, records, "listed batch's record");
     };
     ops.push_back(op);
   }
@@ -159,21 +355,35 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
       RecordingPrinter& printer = RecordPrints();
       g_batches->FeedMenu_Click(HogFeed4::Print);
       MadePrinted(printer);
-      double pounds = 0, cost = 0;
-      const std::vector<LineExpect> expected = nurseryLines(farm, true, pounds, cost);
+      BatchTotals t;
+      const std::vector<LineExpect> expected = nurseryLines(farm, true, t);
       const std::vector<std::string> body = BodyLines(printer, 88, 1);
       result = std::to_string(body.size());
       if (std::string d = CompareLines(body, expected, "printed batch"); !d.empty()) return d;
       const std::vector<std::string> summary = printer.texts(2);
       const auto figure = [&](const std::string& label) {
-        for (const std::string& t : summary)
-          if (t.rfind(label, 0) == 0) return t.substr(t.find('>') + 2);
+        for (const std::string& text : summary)
+          if (text.rfind(label, 0) == 0) return text.substr(text.find('>') + 2);
         return std::string("(no line)");
       };
-      if (!ShowsCount(figure("TOTAL BATCH(s)."), static_cast<long long>(expected.size())))
-        return "summary: " + figure("TOTAL BATCH(s).") + " batches";
-      if (!showsNear(figure("TOTAL FEED in POUND(s)."), pounds)) return "summary: " + figure("TOTAL FEED in POUND(s).") + " lb";
-      if (!showsNear(figure("TOTAL COST."), cost)) return "summary: cost " + figure("TOTAL COST.");
+      // The tons and the averages over pounds in Doubles, the cost and the
+      // average cost a batch in Singles.
+      const double tons = t.pounds / 2000, batches = static_cast<double>(t.batches);
+      const std::pair<const char*, Figure> figures[] = {
+          {"TOTAL BATCH(s).", Count(t.batches)},
+          {"TOTAL FEED in TON(s).", Figure(tons, 2)},
+          {"TOTAL FEED in POUND(s).", Figure(t.pounds, 1)},
+          {"TOTAL COST.", Figure(SingleShown(t.cost, 2), 2)},
+          {"TOTAL AMOUNT of ADDED MEDICATION in POUND(s).", Figure(t.dosedPounds, 1)},
+          {"TOTAL COST of ADDED MEDICATION.", Figure(SingleShown(t.dosedCost, 2), 2)},
+          {"Average TON of FEED per BATCH.", Figure(tons / batches, 1)},
+          {"Average POUNDs of FEED per BATCH.", Figure(t.pounds / batches, 1)},
+          {"Average COST per BATCH.", Figure(SingleShown(t.cost / static_cast<float>(t.batches), 2), 2)},
+          {"Average COST per TON of FEED.", Figure(t.cost / tons, 2)},
+          {"Average COST per POUND of FEED.", Figure(t.cost / t.pounds, 2)}};
+      for (const auto& [label, expectedFigure] : figures)
+        if (!Shows(figure(label), expectedFigure))
+          return std::string("summary: ") + label + " shows \"" + figure(label) + "\", expected " + ExpectedText(expectedFigure);
       return std::string();
     };
     ops.push_back(op);
@@ -279,103 +489,119 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
   }
 
   // The feed conversion of 2023: the group conversion's RUN for six finisher
-  // groups, the herd conversion's RUN for the year.
+  // groups and its PRINT, the herd conversion's RUN for the year and its
+  // PRINT.
   const std::vector<std::string> groupIds = {"201-23", "202-23", "203-23", "204-23", "205-23", "206-23"};
+  const auto openGroupConversion = [groupIds] {
+    if (!g_groupConversion) {
+      g_groupConversion = std::make_unique<HogFeed3>();
+      g_groupConversion->Show();
+    }
+    for (size_t i = 0; i < groupIds.size(); ++i) g_groupConversion->GroupFc[static_cast<int>(i)]->SetText(groupIds[i]);
+    g_groupConversion->BldSelect[kFinisher]->SetValue(true);
+  };
   {
     Operation op;
     op.name = "group feed conversion RUN, six finisher groups of 2023";
     op.reads = {Whole(farm.groups), Whole(farm.sales), Whole(farm.lastBatches), Whole(farm.lastDoses)};
-    const auto open = [groupIds] {
-      if (!g_groupConversion) {
-        g_groupConversion = std::make_unique<HogFeed3>();
-        g_groupConversion->Show();
-      }
-      for (size_t i = 0; i < groupIds.size(); ++i) g_groupConversion->GroupFc[static_cast<int>(i)]->SetText(groupIds[i]);
-      g_groupConversion->BldSelect[kFinisher]->SetValue(true);
-    };
-    op.before = open;
+    op.before = openGroupConversion;
     op.run = [] { g_groupConversion->RunFeedCnv_Click(); };
-    op.check = [&farm, open, groupIds](std::string& result) {
+    op.check = [&farm, open = openGroupConversion, groupIds](std::string& result) {
       open();
       g_groupConversion->RunFeedCnv_Click();
-      const Stored groups(farm.groups, group::Length), sales(farm.sales, sale::Length);
-      const Stored batches(farm.lastBatches, batch::Length);
-      const std::map<std::string, Dosed> doses = dosedBatches(farm.lastDoses);
-      long pigs = 0;
-      double in = 0, out = 0, feed = 0, cost = 0;
-      for (const std::string& id : groupIds) {
-        for (long n = 1; n <= groups.count(); ++n)
-          if (groups.trimmed(n, group::Id, 6) == id && groups.text(n, group::Stage, 1) == "F") {
-            if (groups.i16(n, group::YearEnd) == 0) pigs += groups.i16(n, group::PigsIn);
-            in += groups.i16(n, group::PigsIn) * static_cast<double>(groups.f32(n, group::WeightIn));
-          }
-        for (long r = 1; r <= sales.count(); ++r)
-          if (sales.trimmed(r, sale::Id, 6) == id && sales.text(r, sale::Type, 1) == "M")
-            out += (sales.i16(r, sale::Pigs) + sales.i16(r, sale::Gilts)) * static_cast<double>(sales.f32(r, sale::Weight));
-        for (long n = 1; n <= batches.count(); ++n) {
-          if (batches.text(n, batch::Type, 1) != "F" || batches.trimmed(n, batch::Group, 3) != id.substr(0, 3)) continue;
-          feed += batches.i32(n, batch::Pounds);
-          cost += batches.money(n, batch::Cost);
-          if (!medicated(batches, n)) continue;
-          const auto d = doses.find(plainNumber(batches, n));
-          if (d != doses.end()) feed += d->second.wholePounds, cost += d->second.cost;
-        }
-      }
       const HogFeed3& w = *g_groupConversion;
+      const std::vector<std::string> shown = {w.TotPig->Caption(),      w.LbPork->Caption(),  w.LbFeed->Caption(),
+                                              w.AvgPriceLb->Caption(),  w.FeedCWT->Caption(), w.TotFeedCost->Caption(),
+                                              w.FeedEff->Caption(),     w.FeedPerPig->Caption()};
       result = w.LbPork->Caption();
-      if (!ShowsCount(w.TotPig->Caption(), pigs)) return "pigs " + w.TotPig->Caption() + ", expected " + std::to_string(pigs);
-      if (!ShowsNumber(w.LbPork->Caption(), out - in, 0)) return "pork " + w.LbPork->Caption() + ", expected " + std::to_string(out - in);
-      if (!ShowsCount(w.LbFeed->Caption(), std::llround(feed))) return "feed " + w.LbFeed->Caption() + ", expected " + std::to_string(feed);
-      if (!showsNear(w.TotFeedCost->Caption(), cost)) return "cost " + w.TotFeedCost->Caption() + ", expected " + std::to_string(cost);
-      return feed > 0 && out > in ? std::string() : std::string("no feed or no pork");
+      return compareConversion(shown, groupConversion(farm, groupIds), "");
+    };
+    ops.push_back(op);
+  }
+  {
+    // PRINT of the building's figures: the run's own texts, no file read.
+    Operation op;
+    op.name = "group feed conversion summary printed";
+    op.ratio = false;
+    op.boxes = {"PRINT   FEED   RECORD"};
+    const auto ran = [open = openGroupConversion] {
+      open();
+      g_groupConversion->RunFeedCnv_Click();
+    };
+    op.before = [ran] {
+      ran();
+      CountPrints();
+    };
+    op.run = [] { g_groupConversion->PntSFeed_Click(); };
+    op.check = [&farm, ran, groupIds](std::string& result) {
+      ran();
+      RecordingPrinter& printer = RecordPrints();
+      g_groupConversion->PntSFeed_Click();
+      MadePrinted(printer);
+      const std::vector<std::string> printed = PrintedFigures(printer);
+      result = std::to_string(printed.size());
+      // Printed in the order of the window's labels: the cost before the
+      // cost a hundredweight, the feed a pig before the feed efficiency.
+      std::vector<NamedFigure> expected = groupConversion(farm, groupIds);
+      std::swap(expected[4], expected[5]);
+      std::swap(expected[6], expected[7]);
+      if (std::string d = compareConversion(printed, expected, "printed "); !d.empty()) return d;
+      // Under them the groups used, three to a line.
+      const std::vector<std::string> texts = printer.texts();
+      for (const std::string line : {"201-23    202-23    203-23", "204-23    205-23    206-23"})
+        if (std::find(texts.begin(), texts.end(), line) == texts.end()) return "no printed line \"" + line + "\"";
+      return std::string();
+    };
+    ops.push_back(op);
+  }
+  const auto openHerdConversion = [] {
+    if (!g_herdConversion) {
+      g_herdConversion = std::make_unique<HogFeed7>();
+      g_herdConversion->Show();
+    }
+    g_herdConversion->RptYr->SetText("2023");
+    g_herdConversion->BegBrdWt->SetText(std::to_string(kHerdWeightBegun));
+    g_herdConversion->EndBrdWt->SetText(std::to_string(kHerdWeightEnded));
+    g_herdConversion->FeedPigWt->SetText(std::to_string(kFeederPigWeight));
+  };
+  {
+    Operation op;
+    op.name = "herd feed conversion RUN for 2023";
+    op.reads = {Whole(farm.sales), Whole(farm.lastBatches), Whole(farm.lastDoses), Whole(farm.sows), Whole(farm.boars)};
+    op.before = openHerdConversion;
+    op.run = [] { g_herdConversion->RunHp_Click(); };
+    op.check = [&farm, open = openHerdConversion](std::string& result) {
+      open();
+      g_herdConversion->RunHp_Click();
+      std::vector<std::string> shown;
+      for (const platform::Label* l : g_herdConversion->Results) shown.push_back(l->Caption());
+      result = shown[7];
+      return compareConversion(shown, herdConversion(farm), "");
     };
     ops.push_back(op);
   }
   {
     Operation op;
-    op.name = "herd feed conversion RUN for 2023";
-    op.reads = {Whole(farm.sales), Whole(farm.lastBatches), Whole(farm.lastDoses), Whole(farm.sows), Whole(farm.boars)};
-    const auto open = [] {
-      if (!g_herdConversion) {
-        g_herdConversion = std::make_unique<HogFeed7>();
-        g_herdConversion->Show();
-      }
-      g_herdConversion->RptYr->SetText("2023");
-      g_herdConversion->BegBrdWt->SetText("100000");
-      g_herdConversion->EndBrdWt->SetText("101000");
-      g_herdConversion->FeedPigWt->SetText("5000");
-    };
-    op.before = open;
-    op.run = [] { g_herdConversion->RunHp_Click(); };
-    op.check = [&farm, open](std::string& result) {
+    op.name = "herd feed conversion summary printed";
+    op.ratio = false;
+    op.boxes = {"PRINT   FEED   RECORD"};
+    const auto ran = [open = openHerdConversion] {
       open();
       g_herdConversion->RunHp_Click();
-      const Stored sales(farm.sales, sale::Length), batches(farm.lastBatches, batch::Length);
-      const std::map<std::string, Dosed> doses = dosedBatches(farm.lastDoses);
-      long market = 0, feeder = 0;
-      double marketWeight = 0, feed = 0, cost = 0;
-      for (long r = 1; r <= sales.count(); ++r) {
-        if (sales.i16(r, sale::YearEnd) != 0 || sales.text(r, sale::Id, 6).substr(4, 2) != "23") continue;
-        const int pigs = sales.i16(r, sale::Pigs);
-        if (sales.text(r, sale::Type, 1) == "M") market += pigs, marketWeight += pigs * static_cast<double>(sales.f32(r, sale::Weight));
-        if (sales.text(r, sale::Type, 1) == "F") feeder += pigs;
-      }
-      for (long n = 1; n <= batches.count(); ++n) {
-        if (batches.blank(n, batch::Type, 1)) continue;
-        feed += batches.i32(n, batch::Pounds);
-        cost += batches.money(n, batch::Cost);
-        if (!medicated(batches, n)) continue;
-        const auto d = doses.find(plainNumber(batches, n));
-        if (d != doses.end()) feed += d->second.wholePounds, cost += d->second.cost;
-      }
-      const auto& shown = g_herdConversion->Results;
-      result = shown[7]->Caption();
-      if (!ShowsCount(shown[0]->Caption(), market)) return "market hogs " + shown[0]->Caption();
-      if (!ShowsCount(shown[1]->Caption(), feeder)) return "feeder pigs " + shown[1]->Caption();
-      if (!showsNear(shown[2]->Caption(), marketWeight)) return "market weight " + shown[2]->Caption();
-      if (!ShowsCount(shown[7]->Caption(), std::llround(feed))) return "feed " + shown[7]->Caption() + ", expected " + std::to_string(feed);
-      if (!showsNear(shown[9]->Caption(), cost)) return "feed cost " + shown[9]->Caption() + ", expected " + std::to_string(cost);
-      return market > 0 ? std::string() : std::string("no market hogs");
+    };
+    op.before = [ran] {
+      ran();
+      CountPrints();
+    };
+    op.run = [] { g_herdConversion->PntHp_Click(); };
+    op.check = [&farm, ran](std::string& result) {
+      ran();
+      RecordingPrinter& printer = RecordPrints();
+      g_herdConversion->PntHp_Click();
+      MadePrinted(printer);
+      const std::vector<std::string> printed = PrintedFigures(printer);
+      result = std::to_string(printed.size());
+      return compareConversion(printed, herdConversion(farm), "printed ");
     };
     ops.push_back(op);
   }

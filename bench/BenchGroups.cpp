@@ -307,16 +307,15 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     ops.push_back(op);
   }
   {
-    // PIGS OUT's ACCEPT for a finisher group of 2024 that has sold nothing:
-    // pigs to sales. GROUP.DAT and SALES.DAT read; through a write set the
-    // sale written into the first free sales row and the group's record
-    // written back; the window
-    // closes and the list is filled again from both files.
+    // PIGS OUT of the finisher group list of 2024, its row selected, for a
+    // group that has sold nothing: the pigs-out window opens on it (GROUP.DAT
+    // and SALES.DAT read), ten pigs to sales typed and ACCEPT (both read
+    // again, then through a write set the sale written into the first free
+    // sales row); the window closes and the list is filled again from both
+    // files.
     Operation op;
-    op.name = "finisher PIGS OUT ACCEPT of a sale, 2024";
-    op.reads = {Whole(farm.groups, 2), Whole(farm.sales, 2), Records(farm.groups, 1),
-                Records(farm.sales, 1)};
-    auto window = std::make_shared<std::unique_ptr<HogPig3>>();
+    op.name = "finisher PIGS OUT of a sale, typed and ACCEPT, 2024";
+    op.reads = {Whole(farm.groups, 3), Whole(farm.sales, 3), Records(farm.groups, 1), Records(farm.sales, 1)};
     auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.groups, farm.sales});
     long source = 0, freeRow = 0;
     {
@@ -333,37 +332,31 @@ void AddGroupOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
             !sold.count(f.groups.text(n, group::Id, 6) + "/" + std::to_string(f.groups.i16(n, group::SubGroup))))
           source = n;
     }
-    const auto type = [window, source] {
+    op.windows = {{"HogPig3", [](platform::Form& form) {
+                     auto& w = dynamic_cast<HogPig3&>(form);
+                     w.PigsOut->SetText("0");
+                     w.PigsSale->SetText("10");
+                     w.PriceLb->SetText("0.55");
+                     w.PigWtOut->SetText("265.5");
+                     w.DateOut->SetText("11/15/2024");
+                     w.Accept_Click();
+                   }}};
+    // The list of the year's finisher groups, the group's row selected.
+    const auto open = [source] {
       PigletMenuChoice = 2;
       GroupYear = "24";
       g_groups = std::make_unique<HogPig1>();
       g_groups->Load();
-      SelectedGroupRecs = {0, source};
-      SelectedCount = 1;
-      *window = std::make_unique<HogPig3>();
-      HogPig3& w = **window;
-      w.Load();
-      w.Activate();
-      w.PigsOut->SetText("0");
-      w.PigsSale->SetText("10");
-      w.PriceLb->SetText("0.55");
-      w.PigWtOut->SetText("265.5");
-      w.DateOut->SetText("11/15/2024");
+      for (int row = 0; row < g_groups->PigList->ListCount(); ++row)
+        if (g_groups->PigList->ItemData(row) == source) g_groups->PigList->SetSelected(row, true);
     };
-    op.before = type;
-    op.run = [window] {
-      (*window)->Accept_Click();
-      g_groups->FillGroupList();
-    };
-    op.after = [window, kept] {
-      window->reset();
-      kept->putBack();
-    };
-    op.check = [&farm, window, type, kept, source, freeRow](std::string& result) {
+    op.before = open;
+    op.run = [] { g_groups->PigMain_Click(HogPig1::PigsOut); };
+    op.after = [kept] { kept->putBack(); };
+    op.check = [&farm, open, kept, source, freeRow](std::string& result) {
       if (!source || !freeRow) return std::string("no finisher group to sell from, or no free sales row");
-      type();
-      (*window)->Accept_Click();
-      g_groups->FillGroupList();
+      open();
+      g_groups->PigMain_Click(HogPig1::PigsOut);
       const Stored groupsWere(kept->bytes(farm.groups), group::Length), groupsAre(farm.groups, group::Length);
       const Stored salesWere(kept->bytes(farm.sales), sale::Length), salesAre(farm.sales, sale::Length);
       result = std::to_string(freeRow);

@@ -33,8 +33,8 @@ class Seeded {
   uint64_t state_;
 };
 
-const std::vector<std::string> kBreeds = {"YORKSHIRE", "DUROC",         "LANDRACE",
-                                          "HAMPSHIRE", "YORK X LANDRACE", "CHESTER WHITE"};
+const std::vector<std::string> kBreeds = {"YORKSHIRE", "DUROC",                "LANDRACE",
+                                          "HAMPSHIRE", "YORKSHIRE X LANDRACE", "CHESTER WHITE"};
 const std::vector<std::string> kFeeds = {"SHELLED CORN", "SOYBEAN MEAL 44%", "OATS", "BARLEY", "WHEAT MIDDS",
                                          "DRIED WHEY", "FISH MEAL", "LIMESTONE", "DICAL PHOSPHATE", "SALT"};
 const std::vector<std::string> kNotes = {"VACCINATED FOR PARVO AND LEPTO", "LAME LEFT REAR FOOT, TREATED",
@@ -268,7 +268,8 @@ BenchHerd MakeBenchHerd(const FarmSize& size) {
   std::vector<std::string> boarIds;
   for (int b = 1; b <= size.boars; ++b) {
     BoarRecord boar;
-    boar.Id = "B" + std::string(b < 10 ? "0" : "") + std::to_string(b);
+    // Every fourth boar's ID fills its eight characters.
+    boar.Id = b % 4 == 0 ? "BOAR" + std::to_string(10000 + b).substr(1) : "B" + std::string(b < 10 ? "0" : "") + std::to_string(b);
     boar.Breed = rng.pick(kBreeds);
     const long born = firstDay + rng.between(0, 3000);
     boar.DateOfBirth = day(born);
@@ -279,7 +280,7 @@ BenchHerd MakeBenchHerd(const FarmSize& size) {
     boar.Backfat = static_cast<float>(rng.between(50, 110)) / 100.0f;
     boar.Loineye = static_cast<float>(rng.between(550, 800)) / 100.0f;
     boar.PurchasePrice = records::Currency::fromDouble(rng.between(400, 1500));
-    boar.Location = "BOAR" + std::to_string(rng.between(1, 9));
+    boar.Location = (b % 4 == 0 ? "BOARPEN" : "BOAR") + std::to_string(rng.between(1, 9));
     notes(rng, boar.NoteLine, 40);
     herd.boars.push_back(boar);
     boarIds.push_back(boar.Id);
@@ -289,7 +290,8 @@ BenchHerd MakeBenchHerd(const FarmSize& size) {
   for (size_t i = 0; i < static_cast<size_t>(size.sows); ++i) {
     SowRecord s;
     s.Breed = rng.pick(kBreeds);
-    s.Id = s.Breed.substr(0, 1) + std::to_string(1000 + i);
+    // Every tenth sow's ID fills its eight characters.
+    s.Id = s.Breed.substr(0, 1) + (i % 10 == 7 ? "SOW" : "") + std::to_string(1000 + i);
     const long born = firstDay + rng.between(0, 3650);
     const long entered = born + rng.between(180, 240);
     s.DateOfBirth = day(born);
@@ -299,7 +301,8 @@ BenchHerd MakeBenchHerd(const FarmSize& size) {
     s.Backfat = static_cast<float>(rng.between(60, 120)) / 100.0f;
     s.Loineye = static_cast<float>(rng.between(500, 750)) / 100.0f;
     s.PurchasePrice = records::Currency::fromDouble(rng.between(150, 400));
-    s.Location = "PEN" + std::to_string(rng.between(1, 40));
+    const int pen = rng.between(1, 40);
+    s.Location = i % 9 == 4 ? "FARROW" + twoDigits(pen) : "PEN" + std::to_string(pen);
     const bool left = rng.chance(10);
 
     const long room = size.litterRecords - static_cast<long>(herd.litters.size());

@@ -81,11 +81,17 @@ const std::vector<IngredientListQuery>& ingredientQueries() {
   return queries;
 }
 
+// The rows of the list against the ingredients of `records`: each row's
+// line, and the record behind it (its item data).
 std::string compareShown(const BenchFarm& farm, const std::vector<long>& records) {
   const Stored s(farm.ingredients, ingredient::Length);
+  std::vector<long> data;
+  const std::vector<std::string> rows = ListRows(*g_list->FeedIngLst, &data);
+  MadeTexts(rows);
   std::vector<LineExpect> expected;
   for (long r : records) expected.push_back(listLine(s, r));
-  return CompareLines(g_list->Lines(), expected, "listed ingredient");
+  if (std::string d = CompareLines(rows, expected, "listed ingredient"); !d.empty()) return d;
+  return CompareNumbers(data, records, "listed ingredient's record");
 }
 
 // Pages of a PDF file: its page objects.
@@ -115,7 +121,6 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
       g_list.reset();
       ingredientList();
       result = std::to_string(g_list->FeedIngLst->ListCount());
-      MadeListed(*g_list->FeedIngLst);
       if (g_list->FQDisp->Caption() != "By ALL Ingred(s)") return "caption " + g_list->FQDisp->Caption();
       return compareShown(farm, listed(Stored(farm.ingredients, ingredient::Length)));
     };
@@ -135,7 +140,6 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
       g_list->ShowQueryResult();
-      MadeListed(*g_list->FeedIngLst);
       const Stored s(farm.ingredients, ingredient::Length);
       std::vector<long> matches;
       for (long r = 1; r <= s.count(); ++r)

@@ -57,6 +57,10 @@ RecordingPrinter& RecordPrints();
 // are not the listing's headings: the body lines of a listing.
 std::vector<std::string> BodyLines(const RecordingPrinter& printer, size_t width, int document = 0);
 
+// The figures after the labels of a printed summary ("...---->" then the
+// figure), in order.
+std::vector<std::string> PrintedFigures(const RecordingPrinter& printer);
+
 // The rows of a list box, top to bottom, and (when given) their item data.
 std::vector<std::string> ListRows(const platform::ListBox& list, std::vector<long>* itemData = nullptr);
 

@@ -128,14 +128,6 @@ std::string compareLabels(const platform::ControlArray<platform::Label>& labels,
   return "";
 }
 
-// The figures after the labels of a printed summary, in order.
-std::vector<std::string> printedFigures(const RecordingPrinter& printer) {
-  std::vector<std::string> out;
-  for (const std::string& t : printer.texts())
-    if (const size_t arrow = t.find("->"); arrow != std::string::npos) out.push_back(t.substr(arrow + 2));
-  return out;
-}
-
 // Each year's label and value of chart `chart`, from the stored bytes.
 std::vector<std::pair<std::string, double>> chartRows(const BenchFarm& farm, int chart) {
   const Stored sows(farm.sows, sow::Length), litters(farm.litters, litter::Length);
@@ -215,9 +207,12 @@ Operation chartOperation(const BenchFarm& farm, const std::string& name, void (*
       const std::string bar = "bar " + std::to_string(i + 1) + ": \"" + row.label + "\" " + row.valueText;
       if (row.label != label) return bar + ", expected \"" + label + "\"";
       // Pigs weaned per sow and per crate are whole shares; the weight is a
-      // Single's digits, the cost written to two places.
+      // Single's digits, the mean of a sum the program adds up in Singles
+      // over the year's litters (so within a unit of its last digit); the
+      // cost written to two places.
       const Figure figure = chart <= 1 ? Count(std::lround(value)) : Figure(value, chart == 3 ? 2 : kAsShown);
-      if (!Shows(row.valueText, figure)) return bar + ", expected " + std::to_string(value);
+      const bool shows = chart == 2 ? ShowsNear(row.valueText, value) : Shows(row.valueText, figure);
+      if (!shows) return bar + ", expected " + std::to_string(value);
       // The bar's height is the figure shown.
       if (plotted != std::atof(row.valueText.c_str())) return bar + " plotted at " + std::to_string(plotted);
     }
@@ -273,7 +268,7 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       const std::vector<Figure> f = herdFigures(farm, kHerdYear);
       // The printed order of the figures.
       const int order[] = {0, 1, 2, 3, 4, 5, 12, 13, 14, 15, 16, 17, 18, 19, 6, 7, 8, 9, 10, 11, 20, 21, 22, 23, 24};
-      const std::vector<std::string> printed = printedFigures(printer);
+      const std::vector<std::string> printed = PrintedFigures(printer);
       result = std::to_string(printed.size());
       if (printed.size() != 25) return std::to_string(printed.size()) + " figures printed";
       for (size_t k = 0; k < 25; ++k)
@@ -346,7 +341,7 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       RecordingPrinter& printer = RecordPrints();
       g_farrow->PntFarroPerf_Click();
       const std::vector<Figure> f = farrowFigures(farm, dates);
-      const std::vector<std::string> printed = printedFigures(printer);
+      const std::vector<std::string> printed = PrintedFigures(printer);
       result = std::to_string(printed.size());
       if (printed.size() != f.size()) return std::to_string(printed.size()) + " figures printed";
       for (size_t k = 0; k < f.size(); ++k)

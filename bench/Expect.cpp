@@ -49,7 +49,7 @@ std::string LineExpect::differs(const std::string& line) const {
         c.isCount ? ShowsCount(shown, static_cast<long long>(c.value)) : ShowsNumber(shown, c.value, c.places, c.width);
     if (c.isNumber && (shown != TrimmedText(shown) || !shows)) {
       char want[64];
-      std::snprintf(want, sizeof want, "%.6g", c.value);
+      std::snprintf(want, sizeof want, "%.10g", c.value);
       return where + " show \"" + shown + "\", not " + want + ": \"" + line + "\"";
     }
     if (!c.isNumber && shown != c.text) return where + " show \"" + shown + "\", not \"" + c.text + "\": \"" + line + "\"";
@@ -99,17 +99,19 @@ bool ShowsNumber(const std::string& shown, double value, int places, int width) 
   // A figure narrower than its column was not cut: it shows every place
   // its mask writes, or all of a Single's digits.
   if (places != kAsShown && width > 0 && static_cast<int>(shown.size()) < width) {
-    if (places == kCut) return std::fabs(read - value) <= std::fabs(value) * 1e-5 + unit * 1e-6;
+    if (places == kCut) return std::fabs(read - value) <= std::min(std::fabs(value) * 1e-5, unit) + unit * 1e-6;
     if (shownPlaces != places) return false;
   }
   const auto figure = [&](double v) { return cut(rounded(v, written), shownPlaces); };
-  // The program reaches most figures in Single arithmetic, and a sum of
-  // Singles drifts from the bench's double in its last bits: a value that
-  // lies that near the edge of a last digit may show either digit. The
-  // figure is taken when it is that of any value within a hundred-thousandth
-  // of the bench's; any value away from such an edge must show exactly the
-  // bench's figure. A count has no such edge (ShowsCount).
-  const double slack = std::fabs(value) * 1e-5;
+  // The program reaches most figures in Single arithmetic and writes a
+  // Single by its seven significant digits, which differ from the bench's
+  // double in the seventh digit: a value that lies that near the edge of a
+  // last digit may show either digit. The figure is taken when it is that
+  // of any value within a millionth of the bench's and within a tenth of
+  // the last digit shown, so that no figure is ever more than one digit off,
+  // and a figure away from such an edge must be exactly the bench's. A count
+  // has no such edge (ShowsCount).
+  const double slack = std::min(std::fabs(value) * 1e-6, unit * 0.1);
   const double tiny = unit * 1e-6;
   return read >= figure(value - slack) - tiny && read <= figure(value + slack) + tiny;
 }
@@ -133,9 +135,17 @@ bool Shows(const std::string& shown, const Figure& f) {
 }
 
 std::string ExpectedText(const Figure& f) {
-  char text[40];
-  std::snprintf(text, sizeof text, f.count ? "%.0f" : "%.6g", f.value);
+  char text[64];
+  if (f.count) std::snprintf(text, sizeof text, "%.0f", f.value);
+  else if (f.places == kAsShown) std::snprintf(text, sizeof text, "%.10g", f.value);
+  else std::snprintf(text, sizeof text, "%.*f", f.places, f.value);
   return text;
+}
+
+bool ShowsNear(const std::string& shown, double value) {
+  double read = 0, unit = 1;
+  if (!ReadShownNumber(shown, read, unit)) return false;
+  return std::fabs(read - rounded(value, static_cast<int>(std::lround(-std::log10(unit))))) <= unit * (1 + 1e-6);
 }
 
 std::string CompareLines(const std::vector<std::string>& lines, const std::vector<LineExpect>& expected,

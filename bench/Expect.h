@@ -51,8 +51,9 @@ bool ReadShownNumber(const std::string& shown, double& value, double& unit);
 // Whether `shown` (a figure's text) is a number that shows `value`: rounded
 // to `places` (kAsShown: to the places it shows), then cut to the places it
 // shows, which only a figure that fills its column's `width` (when given)
-// may be. Where `value` lies so near a last digit's edge that Single
-// arithmetic may fall on either side, either is taken.
+// may be. Where `value` lies so near a last digit's edge (within a
+// millionth of it and a tenth of the digit) that Single arithmetic may
+// fall on either side, either is taken.
 bool ShowsNumber(const std::string& shown, double value, int places = kAsShown, int width = 0);
 // The value a Single `value` shows to `places` decimals, as a later figure
 // takes it up again: its seven significant digits, rounded a half away from
@@ -77,6 +78,11 @@ inline Figure Count(long long n) {
 bool Shows(const std::string& shown, const Figure& figure);
 // The bench's value of a figure, for a message.
 std::string ExpectedText(const Figure& figure);
+// Whether `shown` is a number within one unit of its last digit of
+// `value` rounded to the places it shows: a figure of a sum the program
+// adds up in Singles over thousands of rows, which the bench adds up in
+// Doubles.
+bool ShowsNear(const std::string& shown, double value);
 
 // Each line against its expectation, in order: "" when all agree.
 std::string CompareLines(const std::vector<std::string>& lines, const std::vector<LineExpect>& expected,
