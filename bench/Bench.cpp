@@ -4,6 +4,7 @@
 // timed. See bench/README.md.
 #include <QApplication>
 #include <QTemporaryDir>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -101,6 +102,10 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   qInstallMessageHandler(quietQt);
   QApplication app(argc, argv);
+  // QApplication takes the user's locale; the bench's own reading of shown
+  // figures (strtod, snprintf) wants a decimal point whatever the machine's
+  // language.
+  std::setlocale(LC_NUMERIC, "C");
   // tarlowe_bench [runs] [name part] | tarlowe_bench --check [name part]
   std::vector<std::string> args(argv + 1, argv + argc);
   const bool checking = !args.empty() && args[0] == "--check";
