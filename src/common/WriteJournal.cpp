@@ -275,6 +275,12 @@ JournalRead DecodeJournal(const std::vector<uint8_t>& bytes) {
   return read;
 }
 
+bool RemoveJournal(const std::string& path) {
+  if (!platform::deleteFile(path)) return false;
+  platform::flushFolderOf(path);
+  return true;
+}
+
 PutBack PutBackFiles(const Journal& journal, const std::string& folder) {
   PutBack result;
   const size_t count = journal.files.size();
@@ -414,15 +420,11 @@ bool flushFiles(const Journal& journal, const std::string& folder, std::optional
   return true;
 }
 
-// Removes the journal at `path` and flushes its folder, so that the removal
-// lasts; false, with `fault`, when it cannot be removed.
+// RemoveJournal; false, with `fault`, when it cannot be removed.
 bool removeJournal(const std::string& path, std::optional<FileFault>& fault) {
-  if (!platform::deleteFile(path)) {
-    fault = FileFault{path, platform::lastFileError()};
-    return false;
-  }
-  platform::flushFolderOf(path);
-  return true;
+  if (RemoveJournal(path)) return true;
+  fault = FileFault{path, platform::lastFileError()};
+  return false;
 }
 
 // Renames the journal at `path` to the first free "TARLOWE-<n>.JNL" of its

@@ -85,6 +85,11 @@ struct JournalRead {
 };
 JournalRead DecodeJournal(const std::vector<uint8_t>& bytes);
 
+// Removes the journal at `path` and flushes its folder, so that the removal
+// lasts before the action is told stored or undone; false (lastFileError)
+// when it cannot be removed.
+bool RemoveJournal(const std::string& path);
+
 // Every file of the journal in `folder` put back as it was (the records
 // written get their old bytes again in the reverse of the order written,
 // each file is cut to its old length, a file the action made is removed)

@@ -101,7 +101,7 @@ bool WriteSet::putBack(const FileFault& fault) {
   closeAll();
   notPutBack_ = PutBackFiles(journal_, FolderPart(journalPath_)).notPutBack;
   // While a file is not as it was, the journal stays for the next start.
-  if (notPutBack_.empty() && platform::deleteFile(journalPath_)) platform::flushFolderOf(journalPath_);
+  if (notPutBack_.empty()) RemoveJournal(journalPath_);
   return false;
 }
 
@@ -119,15 +119,14 @@ bool WriteSet::commit() {
                                    ": it holds an earlier change that was not finished; it is undone at the next start"});
   if (!platform::writeFileFlushed(journalPath_, EncodeJournal(journal_))) {
     const std::string why = platform::lastFileError();
-    if (platform::pathExists(journalPath_)) platform::deleteFile(journalPath_);
+    if (platform::pathExists(journalPath_)) RemoveJournal(journalPath_);
     return stop({journalPath_, why});
   }
   if (!writeAll()) return false;
-  if (!platform::deleteFile(journalPath_)) return putBack({journalPath_, platform::lastFileError()});
   // Once the records are on the disk the action is stored: were the removal
   // lost to a power cut, the next start would find every record holding its
-  // new bytes and keep them. The flush makes it last all the same.
-  platform::flushFolderOf(journalPath_);
+  // new bytes and keep them; RemoveJournal makes the removal last all the same.
+  if (!RemoveJournal(journalPath_)) return putBack({journalPath_, platform::lastFileError()});
   closeAll();
   writes_.clear();
   written_.clear();
