@@ -94,7 +94,7 @@ BoarRenameOutcome RenameBoar(long record, const std::string& oldId, const std::s
   writeIds(boarOut, boars, {record}, BoarRecord::IdAt, newId);
   if (litterOut) writeIds(*litterOut, litters, plan.litters, kLitterBoarIdAt, newId);
   if (sowOut) writeIds(*sowOut, sows, plan.sows, kSowBoarIdAt, newId);
-  if (set.keep()) {
+  if (set.commit()) {
     out.renamed = true;
   } else {
     out.fault = set.fault();

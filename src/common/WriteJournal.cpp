@@ -1,22 +1,95 @@
 #include "common/WriteJournal.h"
 
+#include <algorithm>
 #include <cstring>
+#include <set>
 
 #include "common/Paths.h"
 #include "platform/FileSystem.h"
 #include "platform/RecordFile.h"
+#include "records/BoarRecord.h"
+#include "records/DrugRecord.h"
+#include "records/FarrowRecord.h"
+#include "records/FeedBatchRecord.h"
 #include "records/Fields.h"
+#include "records/GroupRecord.h"
+#include "records/IngredientRecord.h"
+#include "records/MedicationRecord.h"
+#include "records/RecordSlots.h"
+#include "records/SalesRecord.h"
+#include "records/SowRecord.h"
 
 namespace {
 
-constexpr char kMagic[] = "TARLOWE JOURNAL\n";
+constexpr char kMagic[] = "TARLOWE JOURNAL2";
 constexpr size_t kMagicLength = sizeof kMagic - 1;
 constexpr size_t kHeaderLength = kMagicLength + 4 + 8;
+constexpr size_t kMaxActionLength = 40;
 
-uint64_t checksum(const uint8_t* bytes, size_t size) {
-  uint64_t hash = 14695981039346656037ull;
-  for (size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-  return hash;
+// The kinds of data file a write set writes: a name, or for the files of a
+// year the name's start, then four digits and ".DAT".
+struct Kind {
+  const char* name;
+  int recordLength;
+  bool ofAYear;
+};
+constexpr Kind kKinds[] = {
+    {SowRecord::FileName, SowRecord::Length, false},
+    {FarrowRecord::FileName, FarrowRecord::Length, false},
+    {BoarRecord::FileName, BoarRecord::Length, false},
+    {GroupRecord::FileName, GroupRecord::Length, false},
+    {SalesRecord::FileName, SalesRecord::Length, false},
+    {DrugRecord::FileName, DrugRecord::Length, false},
+    {IngredientRecord::FileName, IngredientRecord::Length, false},
+    {"MED", MedicationRecord::Length, true},
+    {"FEED", FeedBatchRecord::Length, true},
+};
+constexpr size_t kKindCount = sizeof kKinds / sizeof kKinds[0];
+
+// Bytes of a piece besides its old bytes: its file, byte, checksum and count.
+constexpr size_t kPieceFields = 1 + 8 + 8 + 4;
+
+// The longest journal a write set writes: one file of each kind, each of its
+// records written once (a name takes at most 12 bytes).
+constexpr size_t maxJournalLength() {
+  size_t length = kHeaderLength + 4 + kMaxActionLength + 1 + 4;
+  for (const Kind& kind : kKinds)
+    length += (4 + 12 + 4 + 1 + 8 + 8) +
+              static_cast<size_t>(records::kMaxRecordNumber) * (kPieceFields + static_cast<size_t>(kind.recordLength));
+  return length;
+}
+constexpr size_t kMaxJournalLength = maxJournalLength();
+
+// The place in kKinds of the file `name`; kKindCount when no write set
+// writes a file of that name.
+size_t kindOf(const std::string& name) {
+  for (size_t k = 0; k < kKindCount; ++k) {
+    const std::string start = kKinds[k].name;
+    if (!kKinds[k].ofAYear) {
+      if (name == start) return k;
+      continue;
+    }
+    if (name.size() != start.size() + 8 || name.compare(0, start.size(), start) != 0 ||
+        name.compare(start.size() + 4, 4, ".DAT") != 0)
+      continue;
+    if (std::all_of(name.begin() + static_cast<long>(start.size()), name.begin() + static_cast<long>(start.size()) + 4,
+                    [](char c) { return c >= '0' && c <= '9'; }))
+      return k;
+  }
+  return kKindCount;
+}
+
+bool printable(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+}
+
+// A text read from a journal as a box may show it: printable, at most 40
+// characters.
+std::string shown(const std::string& text) {
+  std::string out = text.substr(0, kMaxActionLength);
+  for (char& c : out)
+    if (c < ' ' || c > '~') c = '?';
+  return out;
 }
 
 // Appends little-endian integers and counted texts.
@@ -43,8 +116,9 @@ struct Reader {
   const uint8_t* at;
   const uint8_t* end;
   bool ok = true;
+  size_t left() const { return static_cast<size_t>(end - at); }
   bool has(size_t n) {
-    ok = ok && static_cast<size_t>(end - at) >= n;
+    ok = ok && left() >= n;
     return ok;
   }
   uint8_t u8() { return has(1) ? *at++ : 0; }
@@ -73,129 +147,359 @@ struct Reader {
   }
 };
 
-// One file of the journal put back; false, with the reason, when it cannot
-// all be.
-bool putBackFile(const JournalFile& f, bool& changed, std::string& why) {
-  if (!f.existed) {
-    if (!platform::pathExists(f.path)) return true;
-    changed = true;
-    if (platform::deleteFile(f.path)) return true;
-    why = platform::lastFileError();
-    return false;
+JournalRead refused(const std::string& why) { return {JournalRead::Is::Refused, {}, why}; }
+
+// The files and pieces of a journal's body checked field by field; the
+// check each fails, in plain words; "" when all pass.
+std::string checkBody(Reader& in, Journal& journal) {
+  journal.action = in.text();
+  if (!in.ok) return "";
+  if (journal.action.size() > kMaxActionLength || !printable(journal.action))
+    return "the name of its action is not a short plain text";
+  const uint8_t files = in.u8();
+  if (files < 1 || files > kKindCount) return "it names no file, or more than an action writes";
+  std::set<size_t> kinds;
+  for (uint8_t i = 0; in.ok && i < files; ++i) {
+    JournalFile f;
+    f.name = in.text();
+    const uint32_t recordLength = in.u32();
+    const uint8_t existed = in.u8();
+    const uint64_t oldLength = in.u64();
+    const uint64_t newLength = in.u64();
+    if (!in.ok) return "";
+    const size_t kind = kindOf(f.name);
+    if (kind == kKindCount) return "it names a file that no action writes in the data folder: " + shown(f.name);
+    if (!kinds.insert(kind).second) return "it names two files of one kind: " + shown(f.name);
+    if (recordLength != static_cast<uint32_t>(kKinds[kind].recordLength))
+      return "its record length for " + f.name + " is not that of the file";
+    if (existed > 1 || oldLength > static_cast<uint64_t>(INT64_MAX) || newLength > static_cast<uint64_t>(INT64_MAX) ||
+        (existed == 0 && oldLength != 0))
+      return "its lengths of " + f.name + " are not possible";
+    f.recordLength = static_cast<int>(recordLength);
+    f.existed = existed == 1;
+    f.oldLength = static_cast<long long>(oldLength);
+    f.newLength = static_cast<long long>(newLength);
+    journal.files.push_back(std::move(f));
   }
-  if (!platform::pathExists(f.path)) {
-    why = "cannot open " + f.path + ": No such file or directory";
-    return false;
+  const uint32_t pieces = in.u32();
+  if (!in.ok) return "";
+  if (pieces > in.left() / kPieceFields) return "it counts more records than it holds";
+  std::vector<long long> furthest(journal.files.size());
+  std::set<std::pair<size_t, long long>> seen;
+  for (uint32_t k = 0; in.ok && k < pieces; ++k) {
+    JournalPiece p;
+    p.file = in.u8();
+    const uint64_t at = in.u64();
+    p.newSum = in.u64();
+    p.old = in.bytes();
+    if (!in.ok) return "";
+    if (p.file >= journal.files.size()) return "a record of it names no file of it";
+    const JournalFile& f = journal.files[p.file];
+    const uint64_t length = static_cast<uint64_t>(f.recordLength);
+    if (at % length != 0 || at / length >= static_cast<uint64_t>(records::kMaxRecordNumber))
+      return "a record of " + f.name + " lies where no record can";
+    p.at = static_cast<long long>(at);
+    const long long within = std::clamp<long long>(f.oldLength - p.at, 0, f.recordLength);
+    if (p.old.size() != static_cast<size_t>(within))
+      return "the old bytes of a record of " + f.name + " are not those within its old length";
+    if (!seen.insert({p.file, p.at}).second) return "it names a record of " + f.name + " twice";
+    furthest[p.file] = std::max(furthest[p.file], p.at + f.recordLength);
+    journal.pieces.push_back(std::move(p));
   }
-  platform::RecordFile file;
-  if (!file.open(f.path, f.recordLength) || !file.writable()) {
-    why = file.error();
-    return false;
+  if (!in.ok) return "";
+  for (size_t i = 0; i < journal.files.size(); ++i) {
+    const JournalFile& f = journal.files[i];
+    if (f.newLength != std::max(f.oldLength, furthest[i])) return "its lengths of " + f.name + " are not possible";
   }
-  const long long length = file.length();
-  bool back = length >= 0;
-  if (length != f.oldLength) changed = true;
-  back = back && file.cutTo(f.oldLength);
-  std::vector<uint8_t> now;
-  for (auto piece = f.pieces.rbegin(); back && piece != f.pieces.rend(); ++piece) {
-    back = file.keep(piece->at, piece->old.size(), now);
-    if (back && now == piece->old) continue;
-    changed = true;
-    back = back && file.putBack(piece->at, piece->old);
-  }
-  back = back && file.flush();
-  if (!back) why = file.error();
-  return back;
+  if (in.at != in.end) return "it holds more than it counts";
+  return "";
 }
 
 }  // namespace
 
-std::string JournalPathBeside(const std::string& file) { return FolderPart(file) + kJournalName; }
+int JournalRecordLength(const std::string& name) {
+  const size_t kind = kindOf(name);
+  return kind == kKindCount ? 0 : kKinds[kind].recordLength;
+}
 
-std::vector<uint8_t> EncodeJournal(const Journal& journal, const std::string& folder) {
+uint64_t JournalChecksum(const uint8_t* bytes, size_t size) {
+  uint64_t hash = 14695981039346656037ull;
+  for (size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
+  return hash;
+}
+
+std::vector<uint8_t> EncodeJournal(const Journal& journal) {
   Writer body;
   body.text(journal.action);
-  body.u32(static_cast<uint32_t>(journal.files.size()));
+  body.u8(static_cast<uint8_t>(journal.files.size()));
   for (const JournalFile& f : journal.files) {
-    const bool beside = FolderPart(f.path) == folder;
-    body.text(beside ? f.path.substr(folder.size()) : f.path);
+    body.text(f.name);
     body.u32(static_cast<uint32_t>(f.recordLength));
     body.u8(f.existed ? 1 : 0);
     body.u64(static_cast<uint64_t>(f.oldLength));
-    body.u32(static_cast<uint32_t>(f.pieces.size()));
-    for (const JournalFile::Piece& p : f.pieces) {
-      body.u64(static_cast<uint64_t>(p.at));
-      body.bytes(p.old.data(), p.old.size());
-    }
+    body.u64(static_cast<uint64_t>(f.newLength));
+  }
+  body.u32(static_cast<uint32_t>(journal.pieces.size()));
+  for (const JournalPiece& p : journal.pieces) {
+    body.u8(static_cast<uint8_t>(p.file));
+    body.u64(static_cast<uint64_t>(p.at));
+    body.u64(p.newSum);
+    body.bytes(p.old.data(), p.old.size());
   }
   Writer whole;
   whole.out.assign(kMagic, kMagic + kMagicLength);
   whole.u32(static_cast<uint32_t>(body.out.size()));
-  whole.u64(checksum(body.out.data(), body.out.size()));
+  whole.u64(JournalChecksum(body.out.data(), body.out.size()));
   whole.out.insert(whole.out.end(), body.out.begin(), body.out.end());
   return whole.out;
 }
 
-std::optional<Journal> DecodeJournal(const std::vector<uint8_t>& bytes, const std::string& folder) {
-  if (bytes.size() < kHeaderLength || std::memcmp(bytes.data(), kMagic, kMagicLength) != 0) return std::nullopt;
+JournalRead DecodeJournal(const std::vector<uint8_t>& bytes) {
+  // A journal is written from its first byte on: one cut off within its
+  // first bytes begins as this layout does.
+  const size_t start = std::min(bytes.size(), kMagicLength);
+  if (start > 0 && std::memcmp(bytes.data(), kMagic, start) != 0)
+    return refused("it is not a journal of the layout this version of the program writes");
+  if (bytes.size() > kMaxJournalLength) return refused("it is longer than any journal the program writes");
+  if (bytes.size() < kHeaderLength) return {};
   Reader header{bytes.data() + kMagicLength, bytes.data() + kHeaderLength};
   const uint32_t length = header.u32();
   const uint64_t sum = header.u64();
   const uint8_t* body = bytes.data() + kHeaderLength;
-  if (bytes.size() - kHeaderLength != length || checksum(body, length) != sum) return std::nullopt;
+  if (bytes.size() - kHeaderLength != length || JournalChecksum(body, length) != sum) return {};
   Reader in{body, body + length};
-  Journal journal;
-  journal.action = in.text();
-  const uint32_t files = in.u32();
-  for (uint32_t i = 0; in.ok && i < files; ++i) {
-    JournalFile f;
-    f.path = in.text();
-    if (f.path.find('/') == std::string::npos) f.path = folder + f.path;
-    f.recordLength = static_cast<int>(in.u32());
-    f.existed = in.u8() != 0;
-    f.oldLength = static_cast<long long>(in.u64());
-    const uint32_t pieces = in.u32();
-    for (uint32_t k = 0; in.ok && k < pieces; ++k) {
-      JournalFile::Piece p;
-      p.at = static_cast<long long>(in.u64());
-      p.old = in.bytes();
-      f.pieces.push_back(std::move(p));
-    }
-    journal.files.push_back(std::move(f));
-  }
-  if (!in.ok || in.at != in.end) return std::nullopt;
-  return journal;
+  JournalRead read{JournalRead::Is::Whole, {}, ""};
+  read.why = checkBody(in, read.journal);
+  if (read.why.empty() && !in.ok) read.why = "it counts more than it holds";
+  if (!read.why.empty()) return refused(read.why);
+  return read;
 }
 
-PutBack PutBackFiles(const Journal& journal) {
+bool RemoveJournal(const std::string& path) {
+  if (!platform::deleteFile(path)) return false;
+  platform::flushFolderOf(path);
+  return true;
+}
+
+PutBack PutBackFiles(const Journal& journal, const std::string& folder) {
   PutBack result;
-  for (auto f = journal.files.rbegin(); f != journal.files.rend(); ++f) {
-    std::string why;
-    if (putBackFile(*f, result.changed, why)) continue;
-    result.notPutBack.push_back(f->path);
-    if (!result.fault) result.fault = FileFault{f->path, why};
+  const size_t count = journal.files.size();
+  std::vector<platform::RecordFile> files(count);
+  std::vector<std::string> why(count);
+  std::vector<bool> present(count);
+  for (size_t i = 0; i < count; ++i) {
+    const JournalFile& f = journal.files[i];
+    const std::string path = folder + f.name;
+    present[i] = platform::pathExists(path);
+    if (!f.existed) continue;
+    if (!present[i])
+      why[i] = "cannot open " + path + ": No such file or directory";
+    else if (!files[i].open(path, f.recordLength, platform::Links::Refuse) || !files[i].writable())
+      why[i] = files[i].error();
+  }
+  // The last record written first: were this stopped, the files would again
+  // hold what the action could have left.
+  std::vector<uint8_t> now;
+  for (auto p = journal.pieces.rbegin(); p != journal.pieces.rend(); ++p) {
+    platform::RecordFile& file = files[p->file];
+    if (!file.isOpen() || !why[p->file].empty()) continue;
+    const bool read = file.readOld(p->at, p->old.size(), now);
+    if (read && now == p->old) continue;
+    result.changed = true;
+    if (!read || !file.putBack(p->at, p->old)) why[p->file] = file.error();
+  }
+  for (size_t i = count; i-- > 0;) {
+    const JournalFile& f = journal.files[i];
+    const std::string path = folder + f.name;
+    platform::RecordFile& file = files[i];
+    if (!f.existed && present[i]) {
+      result.changed = true;
+      if (!platform::deleteFile(path)) why[i] = platform::lastFileError();
+    } else if (f.existed && why[i].empty()) {
+      result.changed = result.changed || file.length() != f.oldLength;
+      if (!file.cutTo(f.oldLength) || !file.flush()) why[i] = file.error();
+    }
+    if (why[i].empty()) continue;
+    result.notPutBack.push_back(path);
+    if (!result.fault) result.fault = FileFault{path, why[i]};
   }
   return result;
 }
 
-RollBack RollBackJournal(const std::string& folder) {
-  RollBack result;
-  const std::string path = WithSeparator(folder) + kJournalName;
-  if (!platform::pathExists(path)) return result;
-  std::vector<uint8_t> bytes;
-  if (!platform::readWholeFile(path, bytes)) {
-    result.fault = FileFault{path, platform::lastFileError()};
-    return result;
-  }
-  if (const std::optional<Journal> journal = DecodeJournal(bytes, WithSeparator(folder))) {
-    result.action = journal->action;
-    const PutBack back = PutBackFiles(*journal);
-    if (back.fault) {
-      result.fault = back.fault;
+namespace {
+
+// What the files of a whole journal hold now.
+struct FilesNow {
+  bool whole = false;            // every record holds what the action writes, every file its new length
+  std::optional<size_t> changed;  // a file that holds what the action could not have left
+  std::optional<FileFault> fault;  // a file that cannot be read
+};
+
+// Whether the records of `journal` in `folder` hold what the action could
+// have left: each record its old bytes or its new ones, but for the first,
+// in the order written, that does not hold its new ones, which may hold any
+// mix (it was being written); each file between its old length and its new.
+FilesNow filesNow(const Journal& journal, const std::string& folder) {
+  FilesNow result;
+  const size_t count = journal.files.size();
+  std::vector<platform::RecordFile> files(count);
+  result.whole = true;
+  for (size_t i = 0; i < count; ++i) {
+    const JournalFile& f = journal.files[i];
+    const std::string path = folder + f.name;
+    if (!platform::pathExists(path)) {
+      result.whole = false;
+      if (!f.existed) continue;
+      result.changed = i;
       return result;
     }
-    result.undone = back.changed;
+    const platform::PathLook look = platform::lookAtResolved(platform::resolvePath(path));
+    if (look.link || !look.notAFile.empty()) {
+      result.changed = i;
+      return result;
+    }
+    if (!files[i].open(path, f.recordLength, platform::Links::Refuse)) {
+      result.fault = FileFault{path, files[i].error()};
+      return result;
+    }
+    const long long length = files[i].length();
+    if (length < 0) {
+      result.fault = FileFault{path, files[i].error()};
+      return result;
+    }
+    if (length < f.oldLength || length > f.newLength) {
+      result.changed = i;
+      return result;
+    }
+    result.whole = result.whole && length == f.newLength;
   }
-  if (!platform::deleteFile(path)) result.fault = FileFault{path, platform::lastFileError()};
+  bool mixSeen = false;
+  std::vector<uint8_t> now;
+  for (const JournalPiece& p : journal.pieces) {
+    const platform::RecordFile& file = files[p.file];
+    if (file.isOpen() && !file.readOld(p.at, static_cast<size_t>(journal.files[p.file].recordLength), now)) {
+      result.fault = FileFault{file.path(), file.error()};
+      return result;
+    }
+    if (!file.isOpen()) now.clear();
+    const bool isNew = now.size() == static_cast<size_t>(journal.files[p.file].recordLength) &&
+                       JournalChecksum(now.data(), now.size()) == p.newSum;
+    if (isNew) continue;
+    result.whole = false;
+    if (!mixSeen) {
+      mixSeen = true;
+      continue;
+    }
+    // Past the old length a record the action had not reached is not there,
+    // or reads as the zero bytes of a gap a record further on left.
+    const bool isOld = now.size() >= p.old.size() && std::equal(p.old.begin(), p.old.end(), now.begin()) &&
+                       std::all_of(now.begin() + static_cast<long>(p.old.size()), now.end(), [](uint8_t b) { return b == 0; });
+    if (!isOld) {
+      result.changed = p.file;
+      return result;
+    }
+  }
+  return result;
+}
+
+// Flushes the files a whole action wrote, so that they last before its
+// journal goes; false, with `fault`, when one cannot be.
+bool flushFiles(const Journal& journal, const std::string& folder, std::optional<FileFault>& fault) {
+  for (const JournalFile& f : journal.files) {
+    platform::RecordFile file;
+    const std::string path = folder + f.name;
+    if (!file.open(path, f.recordLength, platform::Links::Refuse)) {
+      fault = FileFault{path, file.error()};
+      return false;
+    }
+    if (!file.readOnly() && !file.flush()) {
+      fault = FileFault{path, file.error()};
+      return false;
+    }
+  }
+  return true;
+}
+
+// RemoveJournal; false, with `fault`, when it cannot be removed.
+bool removeJournal(const std::string& path, std::optional<FileFault>& fault) {
+  if (RemoveJournal(path)) return true;
+  fault = FileFault{path, platform::lastFileError()};
+  return false;
+}
+
+// Renames the journal at `path` to the first free "TARLOWE-<n>.JNL" of its
+// folder: SetAside, else Stuck.
+void setAside(const std::string& folder, const std::string& path, RollBack& result) {
+  for (int n = 1; n < 1000; ++n) {
+    const std::string aside = folder + "TARLOWE-" + std::to_string(n) + ".JNL";
+    if (platform::pathExists(aside)) continue;
+    if (platform::renameFile(path, aside)) {
+      result.found = RollBack::Found::SetAside;
+      result.setAsideAs = aside;
+    } else {
+      result.found = RollBack::Found::Stuck;
+      result.fault = FileFault{path, platform::lastFileError()};
+    }
+    return;
+  }
+  result.found = RollBack::Found::Stuck;
+  result.fault = FileFault{path, "cannot rename " + path + ": " + folder + " holds 999 journals set aside"};
+}
+
+// The read of the journal at `path`, its length looked at before it is read.
+JournalRead readJournal(const std::string& path) {
+  const platform::PathLook look = platform::lookAtResolved(platform::resolvePath(path));
+  if (look.link || !look.notAFile.empty()) return refused("it is not a plain file");
+  if (platform::regularFileLength(path) > static_cast<long long>(kMaxJournalLength))
+    return refused("it is longer than any journal the program writes");
+  std::vector<uint8_t> bytes;
+  if (!platform::readWholeFile(path, bytes)) return refused(platform::lastFileError());
+  return DecodeJournal(bytes);
+}
+
+}  // namespace
+
+RollBack RollBackJournal(const std::string& folder) {
+  platform::holdFiles({}, "");
+  RollBack result;
+  const std::string dir = WithSeparator(folder);
+  const std::string path = dir + kJournalName;
+  if (!platform::pathExists(path)) return result;
+  const JournalRead read = readJournal(path);
+  if (read.is == JournalRead::Is::Torn) {
+    result.found = removeJournal(path, result.fault) ? RollBack::Found::Torn : RollBack::Found::Stuck;
+    return result;
+  }
+  if (read.is == JournalRead::Is::Refused) {
+    result.why = read.why;
+    setAside(dir, path, result);
+    return result;
+  }
+  const Journal& journal = read.journal;
+  result.action = journal.action;
+  const FilesNow now = filesNow(journal, dir);
+  if (now.changed) {
+    result.changed = dir + journal.files[*now.changed].name;
+    result.why = "a file has changed since";
+    setAside(dir, path, result);
+    return result;
+  }
+  result.fault = now.fault;
+  if (!result.fault && now.whole && flushFiles(journal, dir, result.fault) && removeJournal(path, result.fault)) {
+    result.found = RollBack::Found::Stored;
+    return result;
+  }
+  if (!result.fault) {
+    result.fault = PutBackFiles(journal, dir).fault;
+    if (!result.fault && removeJournal(path, result.fault)) {
+      result.found = RollBack::Found::Undone;
+      return result;
+    }
+  }
+  result.found = RollBack::Found::Stuck;
+  std::vector<std::string> held;
+  for (const JournalFile& f : journal.files) held.push_back(dir + f.name);
+  platform::holdFiles(held, "the last " + (journal.action.empty() ? std::string("CHANGE") : journal.action) +
+                                " could not be undone yet: nothing is stored in this file until it is (it is tried again at the next start)");
   return result;
 }

@@ -1,11 +1,12 @@
 #include "common/WriteSet.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <set>
 
 #include "common/Paths.h"
 #include "platform/FileSystem.h"
+#include "records/RecordSlots.h"
 
 size_t WriteSet::open(const std::string& path, int recordLength) {
   files_.push_back(std::make_unique<Entry>());
@@ -13,11 +14,14 @@ size_t WriteSet::open(const std::string& path, int recordLength) {
   e.path = path;
   e.recordLength = recordLength;
   if (failed() || ended_) return files_.size() - 1;
+  const std::string folder = FolderPart(files_.front()->path);
   e.existed = platform::pathExists(path);
-  if (!e.existed) {
+  if (FolderPart(path) != folder || JournalRecordLength(FileNamePart(path)) != recordLength) {
+    stop({path, "cannot write " + path + ": it is not a data file of " + folder});
+  } else if (!e.existed) {
     if (const std::string why = platform::whyNoFileCanBeMadeAt(path); !why.empty())
       stop({path, "cannot open " + path + ": " + why});
-  } else if (!e.file.open(path, recordLength) || !e.file.writable()) {
+  } else if (!e.file.open(path, recordLength, platform::Links::Refuse) || !e.file.writable()) {
     stop({path, e.file.error()});
   } else if ((e.oldLength = e.file.length()) < 0) {
     stop({path, e.file.error()});
@@ -29,6 +33,17 @@ long WriteSet::count(size_t file) const { return files_[file]->file.count(); }
 
 bool WriteSet::write(size_t file, long n, const records::Bytes& bytes) {
   if (failed() || ended_) return false;
+  const Entry& e = *files_[file];
+  if (!records::RecordNumberFits(n)) {
+    stop({e.path, "cannot write record " + std::to_string(n) + " of " + e.path + ": no record lies past record " +
+                      std::to_string(records::kMaxRecordNumber)});
+    return false;
+  }
+  const auto [held, first] = written_.try_emplace({file, n}, writes_.size());
+  if (!first) {
+    writes_[held->second].bytes = bytes;
+    return true;
+  }
   writes_.push_back({file, n, bytes});
   return true;
 }
@@ -37,6 +52,7 @@ bool WriteSet::stop(const FileFault& fault) {
   fault_ = fault;
   ended_ = true;
   writes_.clear();
+  written_.clear();
   closeAll();
   return false;
 }
@@ -46,23 +62,26 @@ void WriteSet::closeAll() {
 }
 
 bool WriteSet::fillJournal() {
-  journal_ = Journal{action_, {}};
-  for (const auto& e : files_) journal_.files.push_back({e->path, e->recordLength, e->existed, e->oldLength, {}});
-  std::set<std::pair<size_t, long>> kept;
+  journal_ = Journal{action_, {}, {}};
+  for (const auto& e : files_)
+    journal_.files.push_back({FileNamePart(e->path), e->recordLength, e->existed, e->oldLength, e->oldLength});
   for (const Write& w : writes_) {
     Entry& e = *files_[w.file];
-    const long long at = static_cast<long long>(w.n - 1) * e.recordLength;
-    if (w.n < 1 || at >= e.oldLength || !kept.insert({w.file, w.n}).second) continue;
-    JournalFile::Piece piece{at, {}};
-    if (!e.file.keep(at, static_cast<size_t>(e.recordLength), piece.old)) return stop({e.path, e.file.error()});
-    journal_.files[w.file].pieces.push_back(std::move(piece));
+    JournalFile& f = journal_.files[w.file];
+    JournalPiece piece{w.file, static_cast<long long>(w.n - 1) * e.recordLength,
+                       JournalChecksum(w.bytes.data(), w.bytes.size()), {}};
+    const size_t within = static_cast<size_t>(std::clamp<long long>(e.oldLength - piece.at, 0, e.recordLength));
+    if (within > 0 && !e.file.readOld(piece.at, within, piece.old)) return stop({e.path, e.file.error()});
+    f.newLength = std::max(f.newLength, piece.at + e.recordLength);
+    journal_.pieces.push_back(std::move(piece));
   }
   return true;
 }
 
 bool WriteSet::writeAll() {
   for (auto& e : files_)
-    if (!e->existed && !e->file.open(e->path, e->recordLength)) return putBack({e->path, e->file.error()});
+    if (!e->existed && !e->file.open(e->path, e->recordLength, platform::Links::Refuse))
+      return putBack({e->path, e->file.error()});
   for (const Write& w : writes_) {
     Entry& e = *files_[w.file];
     if (!e.file.write(w.n, w.bytes)) return putBack({e.path, e.file.error()});
@@ -80,13 +99,13 @@ bool WriteSet::writeAll() {
 bool WriteSet::putBack(const FileFault& fault) {
   fault_ = fault;
   closeAll();
-  notPutBack_ = PutBackFiles(journal_).notPutBack;
+  notPutBack_ = PutBackFiles(journal_, FolderPart(journalPath_)).notPutBack;
   // While a file is not as it was, the journal stays for the next start.
-  if (notPutBack_.empty()) platform::deleteFile(journalPath_);
+  if (notPutBack_.empty()) RemoveJournal(journalPath_);
   return false;
 }
 
-bool WriteSet::keep() {
+bool WriteSet::commit() {
   if (failed()) return false;
   if (ended_) return true;
   ended_ = true;
@@ -94,19 +113,23 @@ bool WriteSet::keep() {
     closeAll();
     return !failed();
   }
-  journalPath_ = JournalPathBeside(files_.front()->path);
+  journalPath_ = FolderPart(files_.front()->path) + kJournalName;
   if (platform::pathExists(journalPath_))
     return stop({journalPath_, "cannot write " + journalPath_ +
                                    ": it holds an earlier change that was not finished; it is undone at the next start"});
-  if (!platform::writeFileFlushed(journalPath_, EncodeJournal(journal_, FolderPart(journalPath_)))) {
+  if (!platform::writeFileFlushed(journalPath_, EncodeJournal(journal_))) {
     const std::string why = platform::lastFileError();
-    if (platform::pathExists(journalPath_)) platform::deleteFile(journalPath_);
+    if (platform::pathExists(journalPath_)) RemoveJournal(journalPath_);
     return stop({journalPath_, why});
   }
   if (!writeAll()) return false;
-  if (!platform::deleteFile(journalPath_)) return putBack({journalPath_, platform::lastFileError()});
+  // Once the records are on the disk the action is stored: were the removal
+  // lost to a power cut, the next start would find every record holding its
+  // new bytes and keep them; RemoveJournal makes the removal last all the same.
+  if (!RemoveJournal(journalPath_)) return putBack({journalPath_, platform::lastFileError()});
   closeAll();
   writes_.clear();
+  written_.clear();
   return true;
 }
 

@@ -1,27 +1,32 @@
 #pragma once
-// The writes of one action to one or more record files, all or none, even
-// across a power cut. Every file the action writes is opened for writing
-// first, so a read-only file or a folder by its name stops the action before
-// anything is written. The writes are held until the set is kept; then the
-// set keeps each record's old bytes and each file's old length in its
-// journal beside the files (common/WriteJournal.h), flushed to the disk,
-// writes the records in the order given, flushes the files and removes the
-// journal. When a write fails (a full disk, a failing device) every file is
-// put back as it was from the journal: the records written get their old
-// bytes again and the files are cut back to their old lengths (a file the set
-// made is removed). When the program stops in the middle, the journal left
-// behind puts the files back at the next start.
+// The writes of one action to one or more data files of one folder, all or
+// none, even across a power cut. Every file the action writes is opened for
+// writing first, so a read-only file, a folder or a link by its name stops
+// the action before anything is written; so does a file no journal may name
+// (JournalRecordLength) or one in another folder than the first. The writes
+// are held until the set is committed; then the set writes each record's old
+// bytes and the checksum of its new ones, and each file's old and new length,
+// to its journal beside the files (common/WriteJournal.h), flushed to the
+// disk, writes the records in the order given, flushes the files, removes
+// the journal and flushes the folder. When a write fails (a full disk, a
+// failing device) every file is put back as it was from the journal: the
+// records written get their old bytes again and the files are cut back to
+// their old lengths (a file the set made is removed). When the program stops
+// in the middle, the journal left behind puts the files back at the next
+// start, or keeps the action there when every record was written.
 //
 //   WriteSet set("PIGS OUT");   // the action, as the user knows it
 //   WriteSet::File<SalesRecord> sales = set.open<SalesRecord>(DataFilePath<SalesRecord>());
 //   WriteSet::File<GroupRecord> groups = set.open<GroupRecord>(DataFilePath<GroupRecord>());
 //   sales.write(n, row);        // each write does nothing once the set has failed
 //   groups.write(m, group);
-//   if (!set.keep()) return set.report(kTitle);   // the box: the file, why, what was done
+//   if (!set.commit()) return set.report(kTitle);   // the box: the file, why, what was done
 //
-// A set that is not kept writes nothing. An action writes the records that
-// lengthen a file before those it rewrites in place: a full disk then stops
-// it before anything is overwritten.
+// A set that is not committed writes nothing. A record written twice is
+// written once, with its last bytes, in the place of its first write. An
+// action writes the records that lengthen a file before those it rewrites in
+// place: a full disk then stops it before anything is overwritten.
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,8 +51,8 @@ class WriteSet {
   template <class R>
   class File {
    public:
-    // Writes record n (n may lie past the end) when the set is kept; false
-    // once the set failed.
+    // Writes record n (1 to 32,767; it may lie past the end) when the set is
+    // committed; false once the set failed.
     bool write(long n, const R& record) { return set_->write(index_, n, records::encode(record)); }
     bool writeBytes(long n, const records::Bytes& bytes) { return set_->write(index_, n, bytes); }
     // Writes each (record number, record) in turn.
@@ -67,8 +72,8 @@ class WriteSet {
   };
 
   // Opens the file at `path` for writing; a missing file is made when the set
-  // is kept. When it cannot be written the set fails (fault()) and writes
-  // nothing.
+  // is committed. When it cannot be written the set fails (fault()) and
+  // writes nothing.
   template <class R>
   File<R> open(const std::string& path) {
     return File<R>(this, open(path, R::Length));
@@ -79,7 +84,7 @@ class WriteSet {
   const FileFault& fault() const { return *fault_; }
   // Ends the set: true when every write was made, and they stay; false when
   // the set failed, its files then being as they were before it.
-  bool keep();
+  bool commit();
   // What the box of a failed set says was done: `undone` when every file is
   // back as it was, else the files that could not all be put back (which the
   // next start puts back).
@@ -103,9 +108,10 @@ class WriteSet {
   size_t open(const std::string& path, int recordLength);
   bool write(size_t file, long n, const records::Bytes& bytes);
   long count(size_t file) const;
-  // The journal of the held writes: every file's old length and the old
-  // bytes of each record written within it. False when a record cannot be
-  // read (the set then failed).
+  // The journal of the held writes: every file's old and new length, the
+  // old bytes of each record written within the old length and the checksum
+  // of its new ones. False when a record cannot be read (the set then
+  // failed).
   bool fillJournal();
   // Writes the records; false at the first file that fails.
   bool writeAll();
@@ -119,6 +125,7 @@ class WriteSet {
   std::string action_;
   std::vector<std::unique_ptr<Entry>> files_;
   std::vector<Write> writes_;
+  std::map<std::pair<size_t, long>, size_t> written_;  // each (file, record) held, and its place in writes_
   Journal journal_;
   std::string journalPath_;
   std::optional<FileFault> fault_;

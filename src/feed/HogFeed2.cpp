@@ -182,7 +182,7 @@ void HogFeed2::Accept_Click() {
   auto batches = set.open<FeedBatchRecord>(FeedFilePath());
   if (!changed.empty()) set.open<IngredientRecord>(DataFilePath<IngredientRecord>()).write(changed);
   batches.write(CurrentFeedRec, after);
-  if (!set.keep()) return set.report(kBatchEntryTitle);
+  if (!set.commit()) return set.report(kBatchEntryTitle);
   Hide();
 }
 

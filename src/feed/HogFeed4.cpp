@@ -163,7 +163,7 @@ bool HogFeed4::ReserveNewBatch() {
     return false;
   WriteSet set("NEW FEED BATCH");
   ReserveBatch(set, slot, batches.count(), FeedTypeLetter(FeedMenuChoice));
-  if (!set.keep()) {
+  if (!set.commit()) {
     set.report(kNewTitle);
     return false;
   }
@@ -195,7 +195,7 @@ void HogFeed4::DeleteSelectedBatches() {
   WriteSet set("DELETE FEED BATCHES");
   if (!DeleteBatches(set, records, &fault))
     ReportFileFault(fault, false, "DELETING   SELECTED   BATCH(s)");
-  else if (!set.keep())
+  else if (!set.commit())
     set.report("DELETING   SELECTED   BATCH(s)");
   SelectedCount = 0;
   FillBatchList();

@@ -268,7 +268,7 @@ bool WriteOutPlan(const OutPlan& plan) {
   auto groups = set.open<GroupRecord>(DataFilePath<GroupRecord>());
   if (plan.sale) set.open<SalesRecord>(DataFilePath<SalesRecord>()).write(plan.sale->first, plan.sale->second);
   for (const auto& [n, g] : plan.groups) groups.write(n, g);
-  if (set.keep()) return true;
+  if (set.commit()) return true;
   set.report(kOutErrorTitle, kPigsNotMoved);
   return false;
 }

@@ -202,7 +202,7 @@ void Drug_3::DeleteRecords() {
   FileFault fault;
   WriteSet set("DELETE MED HISTORIES");
   const bool read = DeleteMedRecords(set, selected, deleted, &fault);
-  const bool done = read && set.keep();
+  const bool done = read && set.commit();
   Hourglass(false);
   const std::string none =
       "None of the " + std::to_string(selected.size()) + " selected record(s) were deleted.\r" + kNothingMoreDone;

@@ -220,7 +220,7 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode, const records
                      "M" + Trim(CurrentBatchId));
     batchOut->writeBytes(batch, marked);
   }
-  if (!set.keep()) {
+  if (!set.commit()) {
     AcceptFailed = true;
     return set.report(kMedEntryTitle);
   }
@@ -259,7 +259,7 @@ void Drug_6::AcceptEdit(const MedEntry& e, const records::FileImage<DrugRecord>&
   const auto drugOut = set.open<DrugRecord>(DataFilePath<DrugRecord>());
   meds.write(CurrentDrugRec, MedicationRecordOf(e, CurrentDrug, dose));
   ApplyEditDraw(drugOut, drugs, plan);
-  if (!set.keep()) {
+  if (!set.commit()) {
     AcceptFailed = true;
     return set.report(kMedEntryTitle);
   }

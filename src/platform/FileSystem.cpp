@@ -150,18 +150,55 @@ std::string notAFileReasonOf(const struct stat& st) {
 }
 }  // namespace
 
+namespace {
+// The files holdFiles holds, each in heldForm, and why.
+std::vector<std::string> g_held;
+std::string g_heldWhy;
+
+// `path` with its folder's links and "." and ".." steps resolved.
+std::string heldForm(const std::string& path) {
+  std::error_code ec;
+  const fs::path real = fs::weakly_canonical(fs::path(path).lexically_normal(), ec);
+  return ec ? path : real.string();
+}
+
+// Why the file at `real` is held; "" when it is not.
+std::string heldReason(const std::string& real) {
+  if (g_held.empty()) return "";
+  const std::string form = heldForm(real);
+  for (const std::string& held : g_held)
+    if (strcasecmp(held.c_str(), form.c_str()) == 0) return g_heldWhy;
+  return "";
+}
+}  // namespace
+
+void holdFiles(const std::vector<std::string>& paths, const std::string& why) {
+  g_held.clear();
+  for (const std::string& path : paths) g_held.push_back(heldForm(resolvePath(path)));
+  g_heldWhy = why;
+}
+
 PathLook lookAtResolved(const std::string& real) {
   PathLook look;
+  look.whyReadOnly = heldReason(real);
+  look.readOnly = !look.whyReadOnly.empty();
   struct stat st {};
+  look.link = ::lstat(real.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
   if (::stat(real.c_str(), &st) != 0) return look;
-  if (!S_ISREG(st.st_mode)) look.notAFile = notAFileReasonOf(st);
-  else look.readOnly = (st.st_mode & 0222) == 0 || ::access(real.c_str(), W_OK) != 0;
+  if (!S_ISREG(st.st_mode)) {
+    look.notAFile = notAFileReasonOf(st);
+  } else if (!look.readOnly && ((st.st_mode & 0222) == 0 || ::access(real.c_str(), W_OK) != 0)) {
+    look.readOnly = true;
+    look.whyReadOnly = "the file is read-only";
+  }
   return look;
 }
 
 std::string notAFileReason(const std::string& path) { return lookAtResolved(resolvePath(path)).notAFile; }
 
-bool isReadOnlyFile(const std::string& path) { return lookAtResolved(resolvePath(path)).readOnly; }
+std::string readOnlyReason(const std::string& path) { return lookAtResolved(resolvePath(path)).whyReadOnly; }
+
+bool isReadOnlyFile(const std::string& path) { return !readOnlyReason(path).empty(); }
 
 std::string temporaryPathBeside(const std::string& path) {
   static unsigned long counter = 0;
@@ -425,7 +462,7 @@ std::string whyNoFileCanBeMadeAt(const std::string& path) {
   if (::stat(folder.c_str(), &st) != 0) return std::strerror(errno);
   if (!S_ISDIR(st.st_mode)) return std::strerror(ENOTDIR);
   if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
-  return "";
+  return heldReason(resolvePath(path));
 }
 
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, NewFileAccess access) {
@@ -436,8 +473,8 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, 
   }
   struct stat old {};
   const bool replacing = ::stat(real.c_str(), &old) == 0;
-  if (replacing && isReadOnlyFile(real)) {
-    fail("cannot write", path, "the file is read-only");
+  if (const std::string why = readOnlyReason(real); !why.empty()) {
+    fail("cannot write", path, why);
     return false;
   }
   // A new file's mode; the file creation mask still applies.
@@ -490,8 +527,8 @@ bool copyFileOver(const std::string& from, const std::string& to) {
     fail("cannot write", to, why);
     return false;
   }
-  if (isReadOnlyFile(real)) {
-    fail("cannot write", to, "the file is read-only");
+  if (const std::string why = readOnlyReason(real); !why.empty()) {
+    fail("cannot write", to, why);
     return false;
   }
   int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);

@@ -24,15 +24,29 @@ bool pathExists(const std::string& path);    // anything by that name
 std::string notAFileReason(const std::string& path);
 // A regular file that may not be written: no write permission bit is set at
 // all (like the read-only attribute of the platform the data come from, this
-// binds every user, the superuser too), or this process may not write it.
+// binds every user, the superuser too), or this process may not write it, or
+// the program holds it (holdFiles).
 bool isReadOnlyFile(const std::string& path);
-// Both at one look at a path already resolved (resolvePath): what
-// notAFileReason and isReadOnlyFile tell of it.
+// Why the file at `path` may not be written ("the file is read-only", or why
+// it is held); "" when it may.
+std::string readOnlyReason(const std::string& path);
+// All three at one look at a path already resolved (resolvePath): what
+// notAFileReason and readOnlyReason tell of it, and whether the name is a
+// symbolic link.
 struct PathLook {
   std::string notAFile;
   bool readOnly = false;
+  std::string whyReadOnly;
+  bool link = false;
 };
 PathLook lookAtResolved(const std::string& real);
+
+// Files the program may not write for now, whether they exist or not, and
+// why (in words that follow "cannot write <path>: "): each is read-only to
+// every write of this layer (a record file, a whole-file write or copy, a
+// new file made by that name) until the next call, which replaces the list.
+// holdFiles({}, "") holds none.
+void holdFiles(const std::vector<std::string>& paths, const std::string& why);
 // Length in bytes; -1 when the file cannot be read.
 long long fileLength(const std::string& path);
 // The length of the regular file at `path` from one look at it; -1 when

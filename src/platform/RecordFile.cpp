@@ -15,6 +15,7 @@ RecordFile::RecordFile(RecordFile&& other) noexcept
     : fd_(other.fd_),
       length_(other.length_),
       readOnly_(other.readOnly_),
+      whyReadOnly_(std::move(other.whyReadOnly_)),
       path_(std::move(other.path_)),
       error_(std::move(other.error_)) {
   other.fd_ = -1;
@@ -26,6 +27,7 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
     fd_ = other.fd_;
     length_ = other.length_;
     readOnly_ = other.readOnly_;
+    whyReadOnly_ = std::move(other.whyReadOnly_);
     path_ = std::move(other.path_);
     error_ = std::move(other.error_);
     other.fd_ = -1;
@@ -33,7 +35,7 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
   return *this;
 }
 
-bool RecordFile::open(const std::string& path, int recordLength) {
+bool RecordFile::open(const std::string& path, int recordLength, Links links) {
   close();
   path_ = resolvePath(path);
   length_ = recordLength;
@@ -42,15 +44,19 @@ bool RecordFile::open(const std::string& path, int recordLength) {
     return false;
   }
   const PathLook look = lookAtResolved(path_);
-  if (!look.notAFile.empty()) {
-    error_ = "cannot open " + path + ": " + look.notAFile;
+  const std::string notAFile = links == Links::Refuse && look.link ? "it is a link" : look.notAFile;
+  if (!notAFile.empty()) {
+    error_ = "cannot open " + path + ": " + notAFile;
     return false;
   }
   readOnly_ = look.readOnly;
-  fd_ = readOnly_ ? -1 : ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  whyReadOnly_ = look.whyReadOnly;
+  const int noLink = links == Links::Refuse ? O_NOFOLLOW : 0;
+  fd_ = readOnly_ ? -1 : ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | noLink, 0644);
   if (readOnly_ || (fd_ < 0 && (errno == EACCES || errno == EROFS))) {
+    if (!readOnly_) whyReadOnly_ = "the file is read-only";
     readOnly_ = true;
-    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | noLink);
   }
   if (fd_ < 0) {
     error_ = "cannot open " + path + ": " + std::strerror(errno);
@@ -79,7 +85,7 @@ bool RecordFile::writable() {
     return false;
   }
   if (readOnly_) {
-    error_ = "cannot write " + path_ + ": the file is read-only";
+    error_ = "cannot write " + path_ + ": " + whyReadOnly_;
     return false;
   }
   return true;
@@ -151,7 +157,7 @@ bool RecordFile::writeBytes(long long at, const uint8_t* data, size_t size) {
   if (!writable()) return false;
   const long long before = length();
   std::vector<uint8_t> old;
-  if (before < 0 || !keep(at, size, old)) return false;
+  if (before < 0 || !readOld(at, size, old)) return false;
   if (writeFileBytes(fd_, data, size, at)) return true;
   // The failed write may have taken part of its bytes: the file gets its
   // old bytes again and loses what the write added.
@@ -162,8 +168,12 @@ bool RecordFile::writeBytes(long long at, const uint8_t* data, size_t size) {
   return false;
 }
 
-bool RecordFile::keep(long long at, size_t size, std::vector<uint8_t>& old) const {
+bool RecordFile::readOld(long long at, size_t size, std::vector<uint8_t>& old) const {
   old.clear();
+  if (at < 0) {
+    error_ = "cannot read " + path_ + " before its first byte";
+    return false;
+  }
   const long long now = length();
   if (now < 0) return false;
   if (at >= now) return true;
@@ -176,6 +186,10 @@ bool RecordFile::keep(long long at, size_t size, std::vector<uint8_t>& old) cons
 
 bool RecordFile::putBack(long long at, const std::vector<uint8_t>& old) {
   if (!writable()) return false;
+  if (at < 0) {
+    error_ = "cannot write " + path_ + " before its first byte";
+    return false;
+  }
   if (old.empty() || writeFileBytes(fd_, old.data(), old.size(), at)) return true;
   error_ = "cannot write " + path_ + ": " + std::strerror(errno);
   return false;

@@ -9,6 +9,9 @@
 
 namespace platform {
 
+// Whether open() goes through a symbolic link by the file's name.
+enum class Links { Follow, Refuse };
+
 class RecordFile {
  public:
   RecordFile() = default;
@@ -20,15 +23,16 @@ class RecordFile {
   RecordFile& operator=(RecordFile&& other) noexcept;
 
   // Opens for reading and writing, creating the file when missing; a
-  // read-only file (isReadOnlyFile) opens for reading, and every write to it
-  // then fails saying so. False (with error()) when it cannot be opened, or
-  // when what has that name is no regular file.
-  bool open(const std::string& path, int recordLength);
+  // read-only or held file (readOnlyReason) opens for reading, and every
+  // write to it then fails saying why. False (with error()) when it cannot
+  // be opened, when what has that name is no regular file, or (Links::Refuse)
+  // when the name is a symbolic link.
+  bool open(const std::string& path, int recordLength, Links links = Links::Follow);
   void close();
   bool isOpen() const { return fd_ >= 0; }
   bool readOnly() const { return readOnly_; }
   // True when records may be written; else false, with error() saying why
-  // (not open, read-only).
+  // (not open, read-only, held).
   bool writable();
 
   long count() const;  // whole records; 0 when the file is not open
@@ -48,11 +52,12 @@ class RecordFile {
   long long length() const;
   // Writes `size` bytes at byte `at`, as write() does.
   bool writeBytes(long long at, const uint8_t* data, size_t size);
-  // Keeping the old bytes to put them back: `old` gets what the file holds
-  // of the `size` bytes from `at` (none past its end); putBack writes them
-  // at `at` again. A write that may fail keeps first (write() does so for
-  // its one record, a write set for every record of an action).
-  bool keep(long long at, size_t size, std::vector<uint8_t>& old) const;
+  // The old bytes, to put them back: `old` gets what the file holds of the
+  // `size` bytes from `at` (none past its end; false for an `at` below 0);
+  // putBack writes them at `at` again. A write that may fail reads its old
+  // bytes first (write() does so for its one record, a write set for every
+  // record of an action).
+  bool readOld(long long at, size_t size, std::vector<uint8_t>& old) const;
   bool putBack(long long at, const std::vector<uint8_t>& old);
   // Cuts the file to `length` bytes, no longer than it is.
   bool cutTo(long long length);
@@ -71,6 +76,7 @@ class RecordFile {
   int fd_ = -1;
   int length_ = 0;
   bool readOnly_ = false;
+  std::string whyReadOnly_;
   std::string path_;
   mutable std::string error_;
 };

@@ -80,7 +80,7 @@ bool targetsTakeCopies(const CopyKind& kind, const std::string& to, const std::v
                        const std::vector<std::string>& copied) {
   for (const std::string& name : names) {
     std::string why = notAFileReason(to + name);
-    if (why.empty() && isReadOnlyFile(to + name)) why = "the file is read-only";
+    if (why.empty()) why = readOnlyReason(to + name);
     if (!why.empty()) return copyFailed(kind, name, "cannot write " + to + name + ": " + why, copied);
   }
   return true;
@@ -171,7 +171,7 @@ DefragResult defragFile(const std::string& dataName, const std::string& tempName
     if (!records::IsFreeId(id)) live.insert(live.end(), record, record + length);
   }
   if (live.size() == count * static_cast<size_t>(length)) return DefragResult::kDone;
-  if (isReadOnlyFile(path)) return fault("cannot write " + path + ": the file is read-only");
+  if (const std::string why = readOnlyReason(path); !why.empty()) return fault("cannot write " + path + ": " + why);
   if (!writeWholeFile(temp, live)) return fault(lastFileError());
   if (!renameFile(temp, path)) {
     const std::string why = lastFileError();

@@ -79,17 +79,43 @@ std::string askUntilTaken(const std::string& prompt, const std::string& title, c
 }  // namespace
 
 void UndoUnfinishedAction() {
+  using Found = RollBack::Found;
   const RollBack back = RollBackJournal(DataFolder);
   const std::string action = back.action.empty() ? "CHANGE" : back.action;
-  if (back.fault) {
-    Alert("ERROR: THE LAST " + action + " COULD NOT BE UNDONE!\r\rThe program stopped before it had stored all of it,\r"
-              "and this file cannot be put back as it was:\r" + back.fault->path + "\r" + back.fault->reason +
-              "\r\rNothing that changes several files can be stored\runtil it is. It is tried again at the next start.",
-          platform::vbCritical | platform::vbOKOnly, kUndoneTitle);
-  } else if (back.undone) {
-    Alert("THE LAST " + action + " WAS NOT FINISHED!\r\rThe program stopped before it had stored all of it,\r"
-              "so all of it has been undone: every file is\ras it was before. Please enter it again.",
-          platform::vbExclamation | platform::vbOKOnly, kUndoneTitle);
+  switch (back.found) {
+    case Found::Nothing:
+    case Found::Torn:
+      return;
+    case Found::Stored:
+      Alert("THE LAST " + action + " WAS STORED.\r\rThe program stopped after it had written all of it,\r"
+                "before it could say so: every file holds it.\rThere is no need to enter it again.",
+            platform::vbInformation | platform::vbOKOnly, kStoredTitle);
+      return;
+    case Found::Undone:
+      Alert("THE LAST " + action + " WAS NOT FINISHED!\r\rThe program stopped before it had stored all of it,\r"
+                "so all of it has been undone: every file is\ras it was before. Please enter it again.",
+            platform::vbExclamation | platform::vbOKOnly, kUndoneTitle);
+      return;
+    case Found::SetAside:
+      if (!back.changed.empty()) {
+        Alert("THE LAST " + action + " WAS NOT FINISHED,\rAND IT HAS NOT BEEN UNDONE!\r\rThe program stopped "
+                  "before it had stored all of it,\rand this file has changed since:\r" + back.changed +
+                  "\r\rEvery file is left as it is. Please look at what the\r" + action +
+                  " changed and enter it again where it is missing.\rIts journal is kept as:\r" + back.setAsideAs,
+              platform::vbExclamation | platform::vbOKOnly, kSetAsideTitle);
+      } else {
+        Alert("THE JOURNAL OF AN UNFINISHED ACTION CANNOT BE USED!\r\r" + WithSeparator(DataFolder) + kJournalName +
+                  "\r" + back.why + "\r\rEvery file is left as it is. The journal is kept as:\r" + back.setAsideAs,
+              platform::vbExclamation | platform::vbOKOnly, kSetAsideTitle);
+      }
+      return;
+    case Found::Stuck:
+      Alert("ERROR: THE LAST " + action + " COULD NOT BE UNDONE!\r\rThe program stopped before it had stored all of it,\r"
+                "and this file cannot be put back as it was:\r" + back.fault->path + "\r" + back.fault->reason +
+                "\r\rNothing can be stored in its files, nor anything that\rchanges several files, until it is. "
+                "It is tried again at the next start.",
+            platform::vbCritical | platform::vbOKOnly, kUndoneTitle);
+      return;
   }
 }
 

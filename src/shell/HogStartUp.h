@@ -43,13 +43,19 @@ class HogStartUp : public platform::Form {
   std::string lastRunDate_;
 };
 
-// The box that tells of an action undone at the start.
+// The boxes that tell of an action a stopped run left unfinished: undone (or
+// not, when a file cannot be put back), found stored, or its journal set
+// aside.
 inline constexpr const char* kUndoneTitle = "A C T I O N   U N D O N E";
+inline constexpr const char* kStoredTitle = "A C T I O N   S T O R E D";
+inline constexpr const char* kSetAsideTitle = "A C T I O N   N O T   U N D O N E";
 
 // The action a run stopped in the middle of (the program killed, the power
-// gone) left its journal in the data folder: every file it wrote is put back
-// as it was before it, and one box says which action was undone. Runs before
-// anything reads the data files.
+// gone) left its journal in the data folder (RollBackJournal): the files are
+// put back as they were before it, or, when it had written every record,
+// kept; a journal that fails its checks, or whose files changed since, is
+// set aside and no file touched. One box says which, naming the action.
+// Runs before anything reads the data files.
 void UndoUnfinishedAction();
 // Removes the temporary files that runs no longer going left while they
 // replaced a file whole, each in the folder where that file is replaced:

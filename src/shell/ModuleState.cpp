@@ -6,6 +6,7 @@
 #include "feed/GroupFeedConversion.h"
 #include "feed/HerdFeedConversion.h"
 #include "medication/DrugLookups.h"
+#include "platform/FileSystem.h"
 #include "records/BoarRecord.h"
 #include "records/DrugRecord.h"
 #include "records/FarrowRecord.h"
@@ -48,4 +49,5 @@ void ResetModuleState() {
   reset(DueDateRange);
   reset(CrateTable);
   ReleaseWeanDatesDialog();
+  platform::holdFiles({}, "");
 }

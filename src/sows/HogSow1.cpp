@@ -319,7 +319,7 @@ void HogSow1::DeleteSows() {
       for (long link : records::LitterLinks(sow, litters.count())) litters.write(link, FarrowRecord{});
     }
     sows.write(r, SowRecord{});
-    if (!set.keep()) {
+    if (!set.commit()) {
       fault = set.fault();
       outcome = set.outcome(SowDeleteOutcome(deleted, id));
       break;

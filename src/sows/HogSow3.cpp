@@ -174,7 +174,7 @@ void HogSow3::SaveChan_Click() {
     ApplySowCard(e, numbers, dateDue, sow);
     read = SaveSowCard(set, CurrentSowRec, sow, e.dateLeftHerd != records::kEmptyDate, &fault);
   }
-  const bool saved = read && set.keep();
+  const bool saved = read && set.commit();
   Hourglass(false);
   if (!read) return ReportFileFault(fault, false, kEntryTitle);
   if (!saved) return set.report(kEntryTitle);

@@ -440,7 +440,7 @@ void HogSow6::FarroNew_Click() {
     farrowFile.write(slot, litter);
     sows.write(CurrentSowRec, sow);
   }
-  const bool written = sowRead && set.keep();
+  const bool written = sowRead && set.commit();
   Hourglass(false);
   if (!sowRead) return ReportFileFault(fault, false, kFarrowEntryTitle);
   if (!written) return set.report(kFarrowEntryTitle);

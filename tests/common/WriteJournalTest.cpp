@@ -1,118 +1,211 @@
-// The journal a write set leaves while it writes, rolled back as the next
-// start finds it.
+// The journal a write set leaves while it writes, as the next start finds it:
+// rolled back, kept, removed, or set aside untouched.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <climits>
 #include <filesystem>
+#include <functional>
 
 #include "common/WriteJournal.h"
 #include "platform/FileSystem.h"
+#include "platform/RecordFile.h"
 #include "records/Fields.h"
 #include "support/TestPlatform.h"
 
 namespace {
 
+std::string rec(char c, int length) { return std::string(static_cast<size_t>(length), c); }
 std::vector<uint8_t> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
 class WriteJournalTest : public ::testing::Test {
  protected:
   TestPlatform tp;
-  std::string journalPath = tp.path(kJournalName);
-  std::string other = tp.path("ELSEWHERE/");
-  // Before the action: A.DAT two records, B.DAT one and a short tail, no
-  // C.DAT, and D.DAT in another folder.
-  const FolderBytes before{{"A.DAT", "AAAAaaaa"}, {"B.DAT", "BBBBbb"}};
-  // The action rewrites A's second record, lengthens B, makes C and
-  // rewrites D.
-  const FolderBytes after{{"A.DAT", "AAAA2222"}, {"B.DAT", "BBBBbbbbxxxx"}, {"C.DAT", "cccc"}};
+  std::string journalPath = tp.path(kJournalName), victim = tp.path("../VICTIM.DAT");
+  // Before the action: GROUP.DAT two records, SALES.DAT one and a short
+  // tail, no FEED.LST.
+  const FolderBytes before{{"GROUP.DAT", rec('a', 29) + rec('b', 29)}, {"SALES.DAT", rec('s', 57) + "tail"}};
+  // The action lengthens SALES.DAT, makes FEED.LST, then rewrites GROUP's
+  // second record.
+  const FolderBytes after{{"GROUP.DAT", rec('a', 29) + rec('B', 29)},
+                          {"SALES.DAT", rec('s', 57) + rec('T', 57) + rec('U', 57)},
+                          {"FEED.LST", rec('f', 60)}};
+  static JournalPiece piece(size_t file, long long at, const std::string& now, const std::string& old) {
+    return {file, at, JournalChecksum(bytesOf(now).data(), now.size()), bytesOf(old)};
+  }
   Journal journal() {
     return {"PIGS OUT",
-            {{tp.path("A.DAT"), 4, true, 8, {{4, bytesOf("aaaa")}}},
-             {tp.path("B.DAT"), 4, true, 6, {{4, bytesOf("bb")}}},
-             {tp.path("C.DAT"), 4, false, 0, {}},
-             {other + "D.DAT", 4, true, 4, {{0, bytesOf("DDDD")}}}}};
+            {{"GROUP.DAT", 29, true, 58, 58}, {"SALES.DAT", 57, true, 61, 171}, {"FEED.LST", 60, false, 0, 60}},
+            {piece(1, 57, rec('T', 57), "tail"), piece(1, 114, rec('U', 57), ""), piece(2, 0, rec('f', 60), ""),
+             piece(0, 29, rec('B', 29), rec('b', 29))}};
   }
-  void leave(const FolderBytes& files, const std::string& d, const std::vector<uint8_t>& journalBytes) {
+  void leave(const FolderBytes& files, const std::vector<uint8_t>& journalBytes) {
+    std::filesystem::remove_all(tp.home());
     writeFolder(tp.home(), files);
-    writeFolder(other, {{"D.DAT", d}});
     writeFile(journalPath, std::string(journalBytes.begin(), journalBytes.end()));
+    writeFile(victim, "victim");
   }
   FolderBytes left() { return folderBytes(tp.home()); }
 };
 
-TEST_F(WriteJournalTest, HoldsItsLengthAndChecksumAndNamesTheFilesBesideIt) {
-  const std::vector<uint8_t> bytes = EncodeJournal(journal(), tp.home());
-  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 16), "TARLOWE JOURNAL\n");
+TEST_F(WriteJournalTest, HoldsItsLayoutAndChecksumAndTheBareNames) {
+  const std::vector<uint8_t> bytes = EncodeJournal(journal());
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 16), "TARLOWE JOURNAL2");
   EXPECT_EQ(records::getI32(bytes.data() + 16), static_cast<int32_t>(bytes.size() - 28));
-  const std::string text(bytes.begin(), bytes.end());
-  EXPECT_NE(text.find("PIGS OUT"), std::string::npos);
-  EXPECT_EQ(text.find(tp.path("A.DAT")), std::string::npos);  // the name alone
-  EXPECT_NE(text.find(other + "D.DAT"), std::string::npos);   // the whole path
-  const std::optional<Journal> back = DecodeJournal(bytes, tp.home());
-  ASSERT_TRUE(back);
-  EXPECT_EQ(EncodeJournal(*back, tp.home()), bytes);
-  EXPECT_EQ(back->files[0].path, tp.path("A.DAT"));
+  const JournalRead back = DecodeJournal(bytes);
+  ASSERT_EQ(back.is, JournalRead::Is::Whole) << back.why;
+  EXPECT_EQ(EncodeJournal(back.journal), bytes);
 }
 
-// The files as a kill left them: all written, part written, none; and a file
-// that cannot be put back.
-TEST_F(WriteJournalTest, PutsEveryFileBackAndSaysWhetherAnythingChanged) {
+// The files as a kill left them, and as the start leaves them.
+TEST_F(WriteJournalTest, PutsTheFilesBackOrKeepsAWholeActionOrSetsTheJournalAside) {
+  using Found = RollBack::Found;
+  FolderBytes mixed = before, changed = before;
+  mixed["SALES.DAT"] = rec('s', 57) + rec('T', 30);  // the first record cut short
+  changed["GROUP.DAT"] = rec('a', 29) + rec('x', 29);
   const struct {
     const char* name;
-    FolderBytes files;
-    std::string d;
-    bool undone;
+    FolderBytes files, start;
+    Found found;
   } cases[] = {
-      {"every write made", after, "dddd", true},
-      {"some writes made", {{"A.DAT", "AAAA22aa"}, {"B.DAT", "BBBBbbbbxx"}}, "DDDD", true},
-      {"no write made", before, "DDDD", false},
+      {"every write made", after, after, Found::Stored},
+      {"some writes made", {{"GROUP.DAT", before.at("GROUP.DAT")}, {"SALES.DAT", after.at("SALES.DAT")}}, before,
+       Found::Undone},
+      {"a write cut short", mixed, before, Found::Undone},
+      {"no write made", before, before, Found::Undone},
+      {"a file changed since", changed, changed, Found::SetAside},
+  };
+  const std::vector<uint8_t> whole = EncodeJournal(journal());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    leave(c.files, whole);
+    const RollBack back = RollBackJournal(tp.home());
+    EXPECT_EQ(back.action, "PIGS OUT");
+    EXPECT_EQ(back.found, c.found);
+    FolderBytes start = c.start;
+    if (c.found == Found::SetAside) start["TARLOWE-1.JNL"] = std::string(whole.begin(), whole.end());
+    EXPECT_EQ(back.changed, c.found == Found::SetAside ? tp.path("GROUP.DAT") : "");
+    EXPECT_EQ(left(), start);
+    EXPECT_EQ(RollBackJournal(tp.home()).found, Found::Nothing);  // told once
+  }
+
+  // A file that cannot be put back: the journal stays, and holds its files.
+  leave(after, whole);
+  writeFolder(tp.home(), {{"GROUP.DAT", before.at("GROUP.DAT")}});
+  ASSERT_EQ(::chmod(tp.path("SALES.DAT").c_str(), 0444), 0);
+  const RollBack stuck = RollBackJournal(tp.home());
+  ASSERT_EQ(stuck.found, Found::Stuck);
+  EXPECT_EQ(stuck.fault->reason, "cannot write " + tp.path("SALES.DAT") + ": the file is read-only");
+  const std::string held = "the last PIGS OUT could not be undone yet: nothing is stored in this file until it is "
+                           "(it is tried again at the next start)";
+  platform::RecordFile group(tp.path("GROUP.DAT"), 29);
+  EXPECT_FALSE(group.write(1, bytesOf(rec('n', 29))));
+  EXPECT_EQ(group.error(), "cannot write " + tp.path("GROUP.DAT") + ": " + held);
+  EXPECT_FALSE(platform::writeWholeFile(tp.path("FEED.LST"), {}));
+  EXPECT_EQ(platform::lastFileError(), "cannot write " + tp.path("FEED.LST") + ": " + held);
+  ASSERT_EQ(::chmod(tp.path("SALES.DAT").c_str(), 0644), 0);
+  EXPECT_EQ(RollBackJournal(tp.home()).found, Found::Undone);
+  EXPECT_EQ(left(), before);
+  EXPECT_TRUE(group.open(tp.path("GROUP.DAT"), 29) && group.writable());  // no longer held
+}
+
+// A journal cut off at any length while it was written, or with a byte of
+// its header's count or body not as written: no data file had been written
+// yet, so it is removed and the files stay as they are. One whose layout
+// name is not this version's is set aside.
+TEST_F(WriteJournalTest, ATornJournalIsRemovedAndTouchesNothing) {
+  const std::vector<uint8_t> whole = EncodeJournal(journal());
+  for (size_t i = 0; i < 2 * whole.size(); ++i) {
+    std::vector<uint8_t> torn(whole.begin(), whole.begin() + static_cast<long>(std::min(i, whole.size())));
+    if (i >= whole.size()) torn = whole, torn[i - whole.size()] ^= 0x20;
+    SCOPED_TRACE(i < whole.size() ? "cut at " + std::to_string(i) : "byte changed at " + std::to_string(i - whole.size()));
+    leave(after, torn);
+    const RollBack back = RollBackJournal(tp.home());
+    const bool layout = i >= whole.size() && i - whole.size() < 16;
+    EXPECT_EQ(back.found, layout ? RollBack::Found::SetAside : RollBack::Found::Torn);
+    EXPECT_EQ(back.action, "");
+    FolderBytes files = after;
+    if (layout) files["TARLOWE-1.JNL"] = std::string(torn.begin(), torn.end());
+    EXPECT_EQ(left(), files);
+  }
+}
+
+// Journals written by hand to the layout: each is set aside under a name of
+// its own, says why, and no file in or out of the data folder changes.
+TEST_F(WriteJournalTest, AJournalThatFailsACheckIsSetAsideAndTouchesNothing) {
+  const auto encoded = [](Journal j) { return EncodeJournal(j); };
+  const struct {
+    const char* name;
+    std::function<std::vector<uint8_t>(Journal&)> make;
+    std::string why;
+  } cases[] = {
+      {"../VICTIM.DAT", [&](Journal& j) { j.files[0].name = "../VICTIM.DAT"; return encoded(j); },
+       "it names a file that no action writes in the data folder: ../VICTIM.DAT"},
+      {"an absolute path", [&](Journal& j) { j.files[0].name = victim; return encoded(j); },
+       "it names a file that no action writes in the data folder: " + victim.substr(0, 40)},
+      {"offset 2^63", [&](Journal& j) { j.pieces[3].at = LLONG_MIN; return encoded(j); },
+       "a record of GROUP.DAT lies where no record can"},
+      {"a piece at 2^40", [&](Journal& j) { j.pieces[3].at = 29LL << 40; return encoded(j); },
+       "a record of GROUP.DAT lies where no record can"},
+      {"a record length not the file's", [&](Journal& j) { j.files[1].recordLength = 58; return encoded(j); },
+       "its record length for SALES.DAT is not that of the file"},
+      {"old bytes past the old length", [&](Journal& j) { j.pieces[0].old = bytesOf("tailx"); return encoded(j); },
+       "the old bytes of a record of SALES.DAT are not those within its old length"},
+      {"a new length not the furthest record's", [&](Journal& j) { j.files[2].newLength = 120; return encoded(j); },
+       "its lengths of FEED.LST are not possible"},
+      {"counts too large", [&](Journal& j) {
+         std::vector<uint8_t> bytes = encoded(j);
+         size_t pieces = 28 + 4 + j.action.size() + 1;
+         for (const JournalFile& f : j.files) pieces += 4 + f.name.size() + 4 + 1 + 8 + 8;
+         records::putI32(bytes.data() + pieces, -1);
+         records::putI64(bytes.data() + 20, static_cast<int64_t>(JournalChecksum(bytes.data() + 28, bytes.size() - 28)));
+         return bytes;
+       },
+       "it counts more records than it holds"},
+      {"an earlier layout", [&](Journal& j) {
+         std::vector<uint8_t> bytes = encoded(j);
+         bytes[15] = '\n';
+         return bytes;
+       },
+       "it is not a journal of the layout this version of the program writes"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::filesystem::remove_all(tp.home());
-    leave(c.files, c.d, EncodeJournal(journal(), tp.home()));
+    Journal j = journal();
+    const std::vector<uint8_t> bytes = c.make(j);
+    leave(after, bytes);
     const RollBack back = RollBackJournal(tp.home());
-    EXPECT_EQ(back.action, "PIGS OUT");
-    EXPECT_EQ(back.undone, c.undone);
-    EXPECT_FALSE(back.fault);
-    EXPECT_EQ(left(), before);
-    EXPECT_EQ(readFile(other + "D.DAT"), "DDDD");
-    EXPECT_FALSE(RollBackJournal(tp.home()).undone);  // nothing left to undo
+    EXPECT_EQ(back.found, RollBack::Found::SetAside);
+    EXPECT_EQ(back.why, c.why);
+    EXPECT_EQ(back.setAsideAs, tp.path("TARLOWE-1.JNL"));
+    FolderBytes files = after;
+    files["TARLOWE-1.JNL"] = std::string(bytes.begin(), bytes.end());
+    EXPECT_EQ(left(), files);
+    EXPECT_EQ(readFile(victim), "victim");
   }
 
-  leave(after, "dddd", EncodeJournal(journal(), tp.home()));
-  ASSERT_EQ(::chmod(tp.path("A.DAT").c_str(), 0444), 0);
-  const RollBack stuck = RollBackJournal(tp.home());
-  ASSERT_TRUE(stuck.fault);
-  EXPECT_EQ(stuck.fault->path, tp.path("A.DAT"));
-  EXPECT_EQ(stuck.fault->reason, "cannot write " + tp.path("A.DAT") + ": the file is read-only");
-  EXPECT_TRUE(platform::fileExists(journalPath));  // tried again at the next start
-  ASSERT_EQ(::chmod(tp.path("A.DAT").c_str(), 0644), 0);
-  EXPECT_TRUE(RollBackJournal(tp.home()).undone);
-  EXPECT_EQ(left(), before);
-}
-
-// A journal cut off at any length while it was written, or with any byte
-// not as written, is known for one: no data file had been written yet, so it
-// is removed and the files stay as they are.
-TEST_F(WriteJournalTest, ATornJournalIsRemovedAndTouchesNothing) {
-  const std::vector<uint8_t> whole = EncodeJournal(journal(), tp.home());
-  std::vector<std::vector<uint8_t>> torn;
-  for (size_t cut = 0; cut < whole.size(); ++cut) torn.emplace_back(whole.begin(), whole.begin() + cut);
-  for (size_t at = 0; at < whole.size(); ++at) {
-    torn.push_back(whole);
-    torn.back()[at] ^= 0x20;
-  }
-  leave(after, "dddd", {});
-  for (size_t i = 0; i < torn.size(); ++i) {
-    SCOPED_TRACE(i < whole.size() ? "cut at " + std::to_string(i) : "byte changed at " + std::to_string(i - whole.size()));
-    writeFile(journalPath, std::string(torn[i].begin(), torn[i].end()));
+  // A link by a file's name is not written through; an old length of 2^40
+  // is not what the file holds. Both are files changed since.
+  for (const bool link : {true, false}) {
+    Journal j = journal();
+    if (!link) j.files[0].oldLength = j.files[0].newLength = 1LL << 40;
+    leave(before, EncodeJournal(j));
+    writeFile(victim, before.at("GROUP.DAT"));
+    if (link) platform::deleteFile(tp.path("GROUP.DAT"));
+    if (link) std::filesystem::create_symlink(victim, tp.path("GROUP.DAT"));
     const RollBack back = RollBackJournal(tp.home());
-    EXPECT_EQ(back.action, "");
-    EXPECT_FALSE(back.undone);
-    EXPECT_FALSE(back.fault);
-    EXPECT_EQ(left(), after);
+    EXPECT_EQ(back.found, RollBack::Found::SetAside);
+    EXPECT_EQ(back.changed, tp.path("GROUP.DAT"));
+    EXPECT_EQ(readFile(victim), before.at("GROUP.DAT"));
+    EXPECT_EQ(readFile(tp.path("SALES.DAT")), before.at("SALES.DAT"));
   }
+
+  // A journal of a terabyte, nearly all of it a hole, is not read.
+  leave(after, {});
+  ASSERT_EQ(::truncate(journalPath.c_str(), 1LL << 40), 0);
+  EXPECT_EQ(RollBackJournal(tp.home()).why, "it is longer than any journal the program writes");
+  EXPECT_EQ(platform::fileLength(tp.path("TARLOWE-1.JNL")), 1LL << 40);
 }
 
 }  // namespace

@@ -12,40 +12,52 @@
 
 namespace {
 
+// A record of a data file's length, its text padded with blanks.
+template <int L>
 struct Rec {
-  static constexpr int Length = 4;
+  static constexpr int Length = L;
   std::string Text;
   template <class M>
   void fields(M& m) {
-    m.text(Text, 0, 4);
+    m.text(Text, 0, L);
   }
 };
+using A = Rec<29>;  // GROUP.DAT
+using B = Rec<57>;  // SALES.DAT
+using C = Rec<60>;  // FEED.LST
+
+std::string records(const std::vector<std::string>& texts, int length) {
+  std::string out;
+  for (const std::string& t : texts) out += t + std::string(static_cast<size_t>(length) - t.size(), ' ');
+  return out;
+}
 
 class WriteSetTest : public ::testing::Test {
  protected:
   TestPlatform tp;
-  std::string a = tp.path("A.DAT"), b = tp.path("B.DAT"), c = tp.path("C.DAT");
+  std::string a = tp.path("GROUP.DAT"), b = tp.path("SALES.DAT"), c = tp.path("FEED.LST");
   void SetUp() override {
-    writeFile(a, "AAAAaaaa");
-    writeFile(b, "BBBBbb");  // one record and a short tail
+    writeFile(a, records({"AAAA", "aaaa"}, 29));
+    writeFile(b, records({"BBBB"}, 57) + "bb");  // one record and a short tail
   }
   // Two rewrites in place, an append and a new file.
   bool run() {
     WriteSet set("A CHANGE");
-    auto fa = set.open<Rec>(a);
-    auto fb = set.open<Rec>(b);
-    auto fc = set.open<Rec>(c);
+    auto fa = set.open<A>(a);
+    auto fb = set.open<B>(b);
+    auto fc = set.open<C>(c);
     fc.write(1, {"cccc"});
     fb.write(2, {"bbbb"});
     fb.write(3, {"xxxx"});
     fa.write(2, {"1111"});
     fa.write(1, {"2222"});
     fa.write(2, {"3333"});
-    return set.keep();
+    return set.commit();
   }
   std::vector<std::string> files() { return {readFile(a), readFile(b), platform::pathExists(c) ? readFile(c) : "-"}; }
-  const std::vector<std::string> before{"AAAAaaaa", "BBBBbb", "-"};
-  const std::vector<std::string> after{"22223333", "BBBBbbbbxxxx", "cccc"};
+  const std::vector<std::string> before{records({"AAAA", "aaaa"}, 29), records({"BBBB"}, 57) + "bb", "-"};
+  const std::vector<std::string> after{records({"2222", "3333"}, 29), records({"BBBB", "bbbb", "xxxx"}, 57),
+                                       records({"cccc"}, 60)};
 };
 
 TEST_F(WriteSetTest, AllWritesStay) {
@@ -70,43 +82,58 @@ TEST_F(WriteSetTest, AFailedWritePutsEveryFileBack) {
   }
 }
 
+// A file that cannot take the writes, or that no journal could name.
 TEST_F(WriteSetTest, AFileThatCannotBeWrittenStopsTheSetBeforeAnyWrite) {
-  const std::string why[] = {"cannot write " + b + ": the file is read-only", "cannot open " + b + ": it is a folder"};
-  for (int k = 0; k < 2; ++k) {
-    SCOPED_TRACE(why[k]);
+  const std::string other = tp.path("ELSEWHERE/SALES.DAT"), victim = tp.path("VICTIM.DAT");
+  writeFile(victim, "victim");
+  const struct {
+    std::string path, why;
+  } cases[] = {
+      {b, "cannot write " + b + ": the file is read-only"},
+      {b, "cannot open " + b + ": it is a folder"},
+      {b, "cannot open " + b + ": it is a link"},
+      {tp.path("B.DAT"), "cannot write " + tp.path("B.DAT") + ": it is not a data file of " + tp.home()},
+      {other, "cannot write " + other + ": it is not a data file of " + tp.home()},
+  };
+  for (int k = 0; k < 5; ++k) {
+    const std::string& path = cases[k].path;
+    SCOPED_TRACE(cases[k].why);
     platform::deleteFile(b);
     if (k == 0) {
       writeFile(b, "BBBBbb");
       ASSERT_EQ(::chmod(b.c_str(), 0444), 0);
-    } else {
+    } else if (k == 1) {
       ASSERT_TRUE(platform::makeFolder(b));
+    } else if (k == 2) {
+      std::filesystem::create_symlink(victim, b);
     }
     WriteSet set;
-    auto fc = set.open<Rec>(c);  // missing: made only when the set is kept
-    auto fa = set.open<Rec>(a);
-    set.open<Rec>(b);
+    auto fa = set.open<A>(a);
+    auto fc = set.open<C>(c);  // missing: made only when the set is committed
+    set.open<B>(path);
     EXPECT_TRUE(set.failed());
     EXPECT_FALSE(fa.write(1, {"2222"}));
     EXPECT_FALSE(fc.write(1, {"cccc"}));
-    EXPECT_FALSE(set.keep());
-    EXPECT_EQ(set.fault().path, b);
-    EXPECT_EQ(set.fault().reason, why[k]);
+    EXPECT_FALSE(set.commit());
+    EXPECT_EQ(set.fault().path, path);
+    EXPECT_EQ(set.fault().reason, cases[k].why);
     EXPECT_EQ(set.outcome(), kNothingMoreDone);
-    EXPECT_EQ(readFile(a), "AAAAaaaa");
+    EXPECT_EQ(readFile(a), before[0]);
+    EXPECT_EQ(readFile(victim), "victim");
     EXPECT_FALSE(platform::pathExists(c));
     ::chmod(b.c_str(), 0755);
     std::filesystem::remove_all(b);
   }
 }
 
-TEST_F(WriteSetTest, ASetNotKeptIsPutBack) {
+TEST_F(WriteSetTest, ASetNotCommittedWritesNothing) {
   {
     WriteSet set;
-    auto fa = set.open<Rec>(a);
+    auto fa = set.open<A>(a);
     ASSERT_TRUE(fa.write(3, {"3333"}));
     ASSERT_TRUE(fa.write(1, {"1111"}));
   }
-  EXPECT_EQ(readFile(a), "AAAAaaaa");
+  EXPECT_EQ(readFile(a), before[0]);
 }
 
 // When the old bytes cannot be written back either, the box names the files
@@ -116,12 +143,12 @@ TEST_F(WriteSetTest, WhatCannotBePutBackIsNamedAndPutBackAtTheNextStart) {
   {
     FailingDisk disk(4, DiskFault::Dead);  // the journal and two records are written
     WriteSet set("PIGS OUT");
-    auto fa = set.open<Rec>(a);
-    auto fb = set.open<Rec>(b);
+    auto fa = set.open<A>(a);
+    auto fb = set.open<B>(b);
     fa.write(1, {"1111"});
     fb.write(1, {"2222"});
     fa.write(2, {"3333"});  // fails; so does putting back the first two
-    EXPECT_FALSE(set.keep());
+    EXPECT_FALSE(set.commit());
     EXPECT_EQ(set.fault().path, a);
     EXPECT_EQ(set.fault().reason, "cannot write " + a + ": Input/output error");
     EXPECT_EQ(set.outcome("The pigs were not moved."),
@@ -131,8 +158,7 @@ TEST_F(WriteSetTest, WhatCannotBePutBackIsNamedAndPutBackAtTheNextStart) {
   ASSERT_TRUE(platform::fileExists(tp.path(kJournalName)));
   const RollBack back = RollBackJournal(tp.home());
   EXPECT_EQ(back.action, "PIGS OUT");
-  EXPECT_TRUE(back.undone);
-  EXPECT_FALSE(back.fault);
+  EXPECT_EQ(back.found, RollBack::Found::Undone);
   EXPECT_EQ(files(), before);
   EXPECT_FALSE(platform::pathExists(tp.path(kJournalName)));
 }

@@ -71,7 +71,7 @@ TEST_F(FeedBatchTest, AReservationPastTheLastRecordWritesTheRecordsBetweenFree) 
   writeBatches({aBatch("00001")});
   WriteSet set;
   ReserveBatch(set, {3, "00003"}, 1, "F");
-  ASSERT_TRUE(set.keep());
+  ASSERT_TRUE(set.commit());
   EXPECT_EQ(readBatches(), asStored<FeedBatchRecord>({aBatch("00001"), freed(), ReservedBatch("F", "00003")}));
 }
 
@@ -164,7 +164,7 @@ TEST_F(FeedBatchTest, DeletingBatchesGivesEveryRowItsPoundsBackAndFreesTheRecord
   {
     WriteSet set;
     ASSERT_TRUE(DeleteBatches(set, {1, 3}, nullptr));
-    ASSERT_TRUE(set.keep());
+    ASSERT_TRUE(set.commit());
   }
   EXPECT_EQ(onHand(), (std::vector<int32_t>{900, 1025}));
   EXPECT_EQ(readFile(batchPath()), recordBytes<FeedBatchRecord>({freed(), aBatch("00002").row(2, "GONE", 50), freed()}));
@@ -175,7 +175,7 @@ TEST_F(FeedBatchTest, DeletingBatchesGivesEveryRowItsPoundsBackAndFreesTheRecord
   ASSERT_EQ(::chmod(batchPath().c_str(), 0444), 0);
   WriteSet set;
   EXPECT_TRUE(DeleteBatches(set, {2}, nullptr));
-  EXPECT_FALSE(set.keep());
+  EXPECT_FALSE(set.commit());
   EXPECT_EQ(set.fault().path, batchPath());
   EXPECT_EQ(readFile(feedPath()), stock);
   EXPECT_EQ(readFile(batchPath()), kept);

@@ -205,12 +205,12 @@ TEST_F(MedicationEntryFiles, AnEditGivesTheOldDoseBackAndDrawsTheNewOne) {
   {
     WriteSet set;
     EXPECT_EQ(DeductDrugInventory(set.open<DrugRecord>(drugPath()), image, "B ", 4), 3);
-    ASSERT_TRUE(set.keep());
+    ASSERT_TRUE(set.commit());
   }
   EXPECT_EQ(drugs()[1].InventoryAmount, 0.0f);
   ASSERT_TRUE(image.read(drugPath()));
   WriteSet set;
   ApplyEditDraw(set.open<DrugRecord>(drugPath()), image, PlanEditDraw(image, aDose("A", 5), "B", 1));
-  ASSERT_TRUE(set.keep());
+  ASSERT_TRUE(set.commit());
   EXPECT_EQ(std::make_tuple(drugs()[0].InventoryAmount, drugs()[1].InventoryAmount), std::make_tuple(15.0f, 0.0f));
 }

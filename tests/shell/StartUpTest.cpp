@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <optional>
 
 using namespace platform;
@@ -324,51 +325,79 @@ TEST_F(StartUp, AFolderThatCannotBeMadeIsReported) {
 }
 
 // A run stopped in the middle of a new litter left its journal: the start
-// puts the files back before anything reads them and says so, once. A torn
-// journal is removed without a word; a file that cannot be put back is named
-// and its journal kept for the next start.
+// puts the files back before anything reads them, or keeps the litter when
+// every record was written, and says which, once. A torn journal is removed
+// without a word; one whose files changed since, or that is not of this
+// layout, is set aside and the files left; a file that cannot be put back is
+// named and its journal kept for the next start.
 TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
   const std::string data = tp.path("HOGDATA/");
+  const std::string litter(50, 'L'), oldSow(1130, 'O'), newSow(1130, 'N');
   const Journal journal{"NEW FARROW RECORD",
-                        {{data + "FARROW.DAT", 10, true, 0, {}},
-                         {data + "SOW.DAT", 8, true, 8, {{0, {'o', 'l', 'd', ' ', 's', 'o', 'w', '.'}}}}}};
-  const std::vector<uint8_t> whole = EncodeJournal(journal, data);
-  const FolderBytes left{{"FARROW.DAT", "new litter"}, {"SOW.DAT", "new sow."}};
-  const FolderBytes before{{"FARROW.DAT", ""}, {"SOW.DAT", "old sow."}};
+                        {{"FARROW.DAT", 50, true, 0, 50}, {"SOW.DAT", 1130, true, 1130, 1130}},
+                        {{0, 0, JournalChecksum(reinterpret_cast<const uint8_t*>(litter.data()), 50), {}},
+                         {1, 0, JournalChecksum(reinterpret_cast<const uint8_t*>(newSow.data()), 1130),
+                          std::vector<uint8_t>(oldSow.begin(), oldSow.end())}}};
+  const std::vector<uint8_t> whole = EncodeJournal(journal);
+  std::vector<uint8_t> earlier = whole;
+  earlier[15] = '\n';
+  const FolderBytes half{{"FARROW.DAT", litter}, {"SOW.DAT", oldSow}};
+  const FolderBytes before{{"FARROW.DAT", ""}, {"SOW.DAT", oldSow}};
+  const FolderBytes stored{{"FARROW.DAT", litter}, {"SOW.DAT", newSow}};
+  const FolderBytes changed{{"FARROW.DAT", ""}, {"SOW.DAT", std::string(1130, 'X')}};
+  const ExpectedBox undone{"THE LAST NEW FARROW RECORD WAS NOT FINISHED!\r\rThe program stopped before it had stored all "
+                           "of it,\rso all of it has been undone: every file is\ras it was before. Please enter it again.",
+                           kUndoneTitle};
+  const std::string aside = data + "TARLOWE-1.JNL";
   const struct {
     const char* name;
     std::vector<uint8_t> journal;
+    FolderBytes left;
     bool readOnlySows;
-    FolderBytes after;                // the data files after the start
+    FolderBytes after;  // the data files after the start
     std::optional<ExpectedBox> box;
   } cases[] = {
-      {"whole", whole, false, before,
-       ExpectedBox{"THE LAST NEW FARROW RECORD WAS NOT FINISHED!\r\rThe program stopped before it had stored all of "
-                   "it,\rso all of it has been undone: every file is\ras it was before. Please enter it again.",
-                   kUndoneTitle}},
-      {"torn", {whole.begin(), whole.end() - 3}, false, left, std::nullopt},
-      {"sows read-only", whole, true, {{"FARROW.DAT", ""}, {"SOW.DAT", "new sow."}},
+      {"half written", whole, half, false, before, undone},
+      {"none written", whole, before, false, before, undone},
+      {"all written", whole, stored, false, stored,
+       ExpectedBox{"THE LAST NEW FARROW RECORD WAS STORED.\r\rThe program stopped after it had written all of it,\r"
+                   "before it could say so: every file holds it.\rThere is no need to enter it again.",
+                   kStoredTitle, vbInformation}},
+      {"torn", {whole.begin(), whole.end() - 3}, half, false, half, std::nullopt},
+      {"changed since", whole, changed, false, changed,
+       ExpectedBox{"THE LAST NEW FARROW RECORD WAS NOT FINISHED,\rAND IT HAS NOT BEEN UNDONE!\r\rThe program stopped "
+                   "before it had stored all of it,\rand this file has changed since:\r" + data + "SOW.DAT\r\rEvery "
+                   "file is left as it is. Please look at what the\rNEW FARROW RECORD changed and enter it again where "
+                   "it is missing.\rIts journal is kept as:\r" + aside,
+                   kSetAsideTitle}},
+      {"earlier layout", earlier, half, false, half,
+       ExpectedBox{"THE JOURNAL OF AN UNFINISHED ACTION CANNOT BE USED!\r\r" + data + "TARLOWE.JNL\rit is not a "
+                   "journal of the layout this version of the program writes\r\rEvery file is left as it is. The "
+                   "journal is kept as:\r" + aside,
+                   kSetAsideTitle}},
+      {"sows read-only", whole, half, true, before,
        ExpectedBox{"ERROR: THE LAST NEW FARROW RECORD COULD NOT BE UNDONE!\r\rThe program stopped before it had stored "
-                   "all of it,\rand this file cannot be put back as it was:\r" + data + "SOW.DAT\rcannot write " + data +
-                       "SOW.DAT: the file is read-only\r\rNothing that changes several files can be stored\runtil it "
-                       "is. It is tried again at the next start.",
+                   "all of it,\rand this file cannot be put back as it was:\r" + data + "SOW.DAT\rcannot write " +
+                       data + "SOW.DAT: the file is read-only\r\rNothing can be stored in its files, nor anything "
+                       "that\rchanges several files, until it is. It is tried again at the next start.",
                    kUndoneTitle, vbCritical}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ReleaseMainForm();
     tp.dialogs.clear();
-    writeFolder(data, left);
+    std::filesystem::remove_all(data);
+    writeFolder(data, c.left);
     writeFile(data + kJournalName, std::string(c.journal.begin(), c.journal.end()));
     if (c.readOnlySows) ::chmod((data + "SOW.DAT").c_str(), 0444);
     start();
     FolderBytes after = c.after;
     if (c.readOnlySows) after[kJournalName] = std::string(whole.begin(), whole.end());
+    if (c.box && c.box->title == kSetAsideTitle) after["TARLOWE-1.JNL"] = std::string(c.journal.begin(), c.journal.end());
     EXPECT_EQ(folderBytes(data), after);
     ASSERT_EQ(tp.dialogs.shown.size(), c.box ? 1u : 0u);
     if (c.box) EXPECT_TRUE(LastBoxIs(tp.dialogs, *c.box));
     ::chmod((data + "SOW.DAT").c_str(), 0644);
-    deleteFile(data + kJournalName);
   }
 }
 
