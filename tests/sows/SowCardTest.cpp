@@ -192,6 +192,9 @@ TEST_F(SowCardTest, PrvReachesActiveSowsAndLeavesOthersAlone) {
   HogSow5 w;
   w.Load();
   EXPECT_EQ(w.PrvDat->Text(), "06/01/2024");
+  w.PrvAccept->setFocus();
+  w.PrvAccept->Press();  // no ID yet: refused, and the first ID box takes the typing
+  EXPECT_EQ(w.focusWidget(), w.Prv[0]);
   w.Prv[0]->SetText(" a1 ");
   w.Prv[1]->SetText("gone");
   w.Prv[2]->SetText("NOPE");
@@ -203,7 +206,7 @@ TEST_F(SowCardTest, PrvReachesActiveSowsAndLeavesOthersAlone) {
   EXPECT_EQ(w.Prv[0]->Text(), "");
   EXPECT_EQ(w.Prv[1]->Text(), "");
   EXPECT_EQ(w.Prv[2]->Text(), "NOPE");
-  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  ASSERT_EQ(tp.dialogs.shown.size(), 2u);
   EXPECT_EQ(tp.dialogs.last().text,
             "The selected SOW(s) have not been found!\rThey were not updated to 06/01/2024\r"
             "Recheck the spelling of the remaining entries.");
