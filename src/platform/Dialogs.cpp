@@ -46,8 +46,8 @@ void showWholeOfferedText(QInputDialog& dlg, const QString& text) {
   const QMargins textMargins = edit->textMargins(), contentsMargins = edit->contentsMargins();
   const int inside = edit->fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + textMargins.left() +
                      textMargins.right() + contentsMargins.left() + contentsMargins.right();
-  const int wanted =
-      edit->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(inside, edit->sizeHint().height()), edit).width();
+  const QSize content(inside, edit->sizeHint().height());
+  const int wanted = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, content, edit).width();
   if (wanted <= edit->sizeHint().width()) return;  // a short text: the box keeps the toolkit's width
   const QMargins around = dlg.layout() ? dlg.layout()->contentsMargins() : QMargins();
   const QMargins framed = FrameMargins(dlg);

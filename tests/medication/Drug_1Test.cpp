@@ -27,7 +27,8 @@ class Drug_1Test : public DrugTest {
  protected:
   void SetUp() override {
     DrugTest::SetUp();
-    writeDrugs({aDrug("A"), aDrug(""), aDrug("USED").onHand(0), aDrug("B").onHand(7.5f), aDrug("CEFTIO")});  // a code as wide as its field
+    // The last drug's code is as wide as its field.
+    writeDrugs({aDrug("A"), aDrug(""), aDrug("USED").onHand(0), aDrug("B").onHand(7.5f), aDrug("CEFTIO")});
   }
   void select(Drug_1& w, std::initializer_list<int> rows) {
     for (int row : rows) w.Drug_List->SetSelected(row, true);

@@ -87,20 +87,21 @@ TEST(QtBoxes, OpenOverTheProgramsTopWindowAlsoRightAfterAnotherBox) {
 
 TEST(QtBoxes, AnInputBoxShowsTheWholeFolderItOffers) {
   TestPlatform tp;
-  const std::string path = "/home/margaret/.local/share/tarlowe/HOGDATA/BACKUP";
   int shown = 0, whole = -1;
   QTimer::singleShot(0, [&] {  // how far the caret travels from the start to the end, unscrolled
     auto* box = static_cast<QDialog*>(QApplication::activeModalWidget());
     auto* edit = box->findChild<QLineEdit*>();
-    edit->home(false);
-    edit->grab();  // painting scrolls the text to the caret
-    const int start = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
-    edit->end(false);
-    edit->grab();
-    shown = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() - start;
+    const auto caretAt = [edit](bool end) {
+      end ? edit->end(false) : edit->home(false);
+      edit->grab();  // painting scrolls the text to the caret
+      return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    const int start = caretAt(false);
+    shown = caretAt(true) - start;
     whole = edit->fontMetrics().horizontalAdvance(edit->text());
     box->done(0);
   });
-  QtDialogs().inputBox("Enter the BackUp Drive & Path.", "T", path, -1, -1);
+  QtDialogs().inputBox("Enter the BackUp Drive & Path.", "T", "/home/margaret/.local/share/tarlowe/HOGDATA/BACKUP", -1,
+                       -1);
   EXPECT_EQ(shown, whole);
 }

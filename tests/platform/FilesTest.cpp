@@ -133,10 +133,11 @@ TEST(DiskReads, AFailedReadIsToldAndAnInterruptedOneAskedAgain) {
   writeFile(path, "AAAAABBBBB");
   RecordFile file(path, 5);
   std::vector<uint8_t> bytes;
+  const std::string copy = tp.path("COPY.DAT");
   const std::pair<const char*, std::function<bool(std::string&)>> readers[] = {
       {"a record", [&](std::string& why) { return file.read(2, bytes) || (why = file.error(), false); }},
       {"a whole file", [&](std::string& why) { return readWholeFile(path, bytes) || (why = lastFileError(), false); }},
-      {"a copy", [&](std::string& why) { return copyFileOver(path, tp.path("COPY.DAT")) || (why = lastFileError(), false); }},
+      {"a copy", [&](std::string& why) { return copyFileOver(path, copy) || (why = lastFileError(), false); }},
   };
   for (const auto& [name, read] : readers) {
     std::string why;
