@@ -199,9 +199,13 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
   const GroupRecord g = book.group(record);
   const OutCounts c = CountsOf(e, stage);
   const float weight = TypedSingle(e.weightOut, kWeightOutNumber);
-  const bool goesOn = stage < 2 && c.moving > 0;
+  // A nursery or grower move writes its next-stage record on every move,
+  // also of no pigs (a nursery that sells them all): the record takes its
+  // sub-group number, so the next move forms the sub-group after it; the
+  // group list hides it and the listing prints it.
+  const bool nextStage = stage < 2;
   int subGroup = 0;
-  if (goesOn)
+  if (nextStage)
     if (Check refused = NewSubGroup(book, g, stage, subGroup)) return refused;
   std::vector<long> taken;
   if (e.yearEnd) {
@@ -221,7 +225,7 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
     taken.push_back(FreeGroupRecord(book, taken));
     plan.groups.emplace_back(taken.back(), carried);
   }
-  if (goesOn) {
+  if (nextStage) {
     GroupRecord next;
     next.Stage = StageLetter(stage + 1);
     next.SubGroup = static_cast<int16_t>(subGroup);
@@ -244,8 +248,7 @@ Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int st
     if (Check full = SalesFileFull(n, kOutErrorTitle)) return full;
     SalesRecord s;
     s.SaleType = stage == 0 ? "F" : "M";
-    s.SubGroup = static_cast<int16_t>(stage == 0 ? 0 : stage == 1 ? (goesOn ? subGroup : g.SubGroup) / 10 * 10
-                                                                  : g.SubGroup);
+    s.SubGroup = static_cast<int16_t>(stage == 0 ? 0 : stage == 1 ? subGroup / 10 * 10 : g.SubGroup);
     s.GroupId = g.GroupId;
     s.PigsSold = static_cast<int16_t>(e.yearEnd ? c.moving : c.sales);
     s.YearEndAdjust = e.yearEnd ? -1 : 0;

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyleOptionFrame>
+#include <algorithm>
 
 #include "platform/Ansi.h"
 #include "platform/Form.h"
@@ -26,6 +30,33 @@ std::string displayLines(const std::string& text) {
   }
   return out;
 }
+
+namespace {
+
+// Widens the box's text box to show the whole text it offers (the full path
+// of a back-up folder is longer than the toolkit's default width), as far as
+// the work area allows. The width is what the line edit's style wants around
+// that text: its frame, Qt's 2-pixel side margins and the caret.
+void showWholeOfferedText(QInputDialog& dlg, const QString& text) {
+  QLineEdit* edit = dlg.findChild<QLineEdit*>();
+  if (!edit) return;
+  QStyleOptionFrame frame;
+  frame.initFrom(edit);
+  frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
+  const QMargins textMargins = edit->textMargins(), contentsMargins = edit->contentsMargins();
+  const int inside = edit->fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + textMargins.left() +
+                     textMargins.right() + contentsMargins.left() + contentsMargins.right();
+  const QSize content(inside, edit->sizeHint().height());
+  const int wanted = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, content, edit).width();
+  if (wanted <= edit->sizeHint().width()) return;  // a short text: the box keeps the toolkit's width
+  const QMargins around = dlg.layout() ? dlg.layout()->contentsMargins() : QMargins();
+  const QMargins framed = FrameMargins(dlg);
+  const int room = static_cast<int>(screen().workArea().width / screen().twipsPerPixel()) - around.left() -
+                   around.right() - framed.left() - framed.right();
+  edit->setMinimumWidth(std::min(wanted, room));
+}
+
+}  // namespace
 
 int QtDialogs::msgBox(const std::string& text, int style, const std::string& title) {
   QMessageBox box(Form::TopForm());
@@ -77,6 +108,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
   dlg.setLabelText(fromAnsi(displayLines(prompt)).replace("&", "&&"));
   dlg.setTextValue(fromAnsi(defaultText));
   dlg.setInputMode(QInputDialog::TextInput);
+  showWholeOfferedText(dlg, dlg.textValue());
   if (xTwips >= 0 && yTwips >= 0) {
     double tpp = screen().twipsPerPixel();
     dlg.adjustSize();

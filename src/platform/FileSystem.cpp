@@ -72,6 +72,22 @@ bool writeFileBytes(int fd, const uint8_t* data, size_t size, long long at) {
 }
 
 namespace {
+DiskReadHook g_readHook = nullptr;
+}  // namespace
+
+void setDiskReadHook(DiskReadHook hook) { g_readHook = hook; }
+
+long long readFileBytes(int fd, uint8_t* to, size_t size, long long at) {
+  if (g_readHook) {
+    if (const int error = g_readHook(fd, at, size); error != 0) {
+      errno = error;
+      return -1;
+    }
+  }
+  return at < 0 ? ::read(fd, to, size) : ::pread(fd, to, size, static_cast<off_t>(at));
+}
+
+namespace {
 void (*g_openHook)(const std::string&, FileOpening) = nullptr;
 }  // namespace
 
@@ -319,7 +335,7 @@ WholeFileReader::Found WholeFileReader::read(const std::string& path, FileBlock&
   const auto readInto = [fd](uint8_t* to, size_t size) -> long long {
     size_t got = 0;
     while (got < size) {
-      const ssize_t n = ::read(fd, to + got, size - got);
+      const long long n = readFileBytes(fd, to + got, size - got, -1);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) return -1;
       if (n == 0) break;
@@ -557,7 +573,7 @@ bool copyFileOver(const std::string& from, const std::string& to) {
   bool ok = ::fchmod(out, mode) == 0;
   std::vector<uint8_t> block(1 << 16);
   while (ok) {
-    ssize_t got = ::read(in, block.data(), block.size());
+    const long long got = readFileBytes(in, block.data(), block.size(), -1);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       failErrno("cannot read", from);

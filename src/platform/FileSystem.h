@@ -158,6 +158,20 @@ struct DiskAnswer {
 using DiskWriteHook = DiskAnswer (*)(int fd, long long at, size_t size);
 void setDiskWriteHook(DiskWriteHook hook);
 
+// Reads up to `size` bytes of the open file `fd` from byte `at`, or from its
+// position when `at` is -1, through the disk double when one is set: as
+// pread and read answer, the count read (0 at the end), or -1 with errno
+// saying why.
+long long readFileBytes(int fd, uint8_t* to, size_t size, long long at);
+
+// For tests: a double of the disk, asked before each read of a file's bytes
+// (a record, a block of a whole-file read or of a copy) with the file, the
+// byte the read starts at (-1: the file's position) and the byte count. It
+// answers the error the read then fails with, or 0 to let the disk read.
+// Empty (the default): the disk itself answers.
+using DiskReadHook = int (*)(int fd, long long at, size_t size);
+void setDiskReadHook(DiskReadHook hook);
+
 // For the benchmark: a function told of every file this layer opens to read
 // from, with the path it opened: a whole-file read, a record file opened (to
 // read or write its records), the source of a copy; and of each record read

@@ -112,7 +112,7 @@ long long RecordFile::length() const {
 long long RecordFile::readAt(long long at, uint8_t* to, size_t size) const {
   size_t done = 0;
   while (done < size) {
-    const ssize_t got = ::pread(fd_, to + done, size - done, static_cast<off_t>(at) + static_cast<off_t>(done));
+    const long long got = readFileBytes(fd_, to + done, size - done, at + static_cast<long long>(done));
     if (got < 0) {
       if (errno == EINTR) continue;
       error_ = "cannot read " + path_ + ": " + std::strerror(errno);

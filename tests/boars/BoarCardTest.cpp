@@ -248,14 +248,22 @@ TEST_F(BoarCardTest, CardSavesStepsChangesTheIdAndPrints) {
   EXPECT_TRUE(w.AcceptBoarId->isEnabled());
   w.BoarBox(1)->SetText("B8");
   tp.dialogs.answer(platform::vbOK);
-  w.AcceptBoarId->Press();
+  // A change ended either way, or cancelled, leaves the focus in the second box.
+  const auto ends = [&w](platform::CommandButton* button) {
+    button->Press();  // pressed with the focus still in the first box
+    EXPECT_EQ(w.focusWidget(), w.BoarBox(2)) << button->objectName().toStdString();
+  };
+  ends(w.AcceptBoarId);
   EXPECT_TRUE(LastBoxIs(tp.dialogs, {"ERROR: BOAR ID (B8      ) is ALL READY USED!", "BOAR ID ERROR",
                                      platform::vbExclamation, platform::vbOKOnly, false}));
   EXPECT_FALSE(w.AcceptBoarId->isEnabled());
   w.ChanBoarId->Press();
+  ends(w.CancelBoarId);
+  EXPECT_EQ(w.BoarBox(1)->Text(), "B7");
+  w.ChanBoarId->Press();
   w.BoarBox(1)->SetText("B9");
   tp.dialogs.answer(platform::vbOK);
-  w.AcceptBoarId->Press();
+  ends(w.AcceptBoarId);
   EXPECT_EQ(w.Caption(), "B O A R   I D ( B9 )   H I S T O R Y");
   EXPECT_EQ(readRecords<FarrowRecord>(path("FARROW.DAT"))[0].BoarId, "B9      ");
   EXPECT_EQ(readRecords<SowRecord>(path("SOW.DAT"))[3].BoarId, "B9      ");

@@ -133,6 +133,9 @@ TEST_F(BoarWindowTest, PrvDateReachesTheActiveBoarsFound) {
   HogBoar5 w;
   w.Load();
   EXPECT_EQ(w.PrvDat->Text(), "06/01/2024");
+  w.PrvAccept->setFocus();
+  w.PrvAccept->Press();  // no ID yet: refused, and the first ID box takes the typing
+  EXPECT_EQ(w.focusWidget(), w.Prv[0]);
   w.Prv[0]->SetText("b1 ");
   w.Prv[1]->SetText("  ");  // blanks find no free record
   w.Prv[2]->SetText("OLD");

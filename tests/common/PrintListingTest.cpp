@@ -184,6 +184,16 @@ TEST(PrintListing, SummaryLayoutIgnoresHeadingTwo) {
   EXPECT_DOUBLE_EQ(tp.printer.find("L1")->y, 1380);
 }
 
+TEST(PrintListing, ASecondHeadingWiderThanTheLinesShrinksWithThemAndStaysOverItsColumns) {
+  TestPlatform tp;
+  const std::string heading2(83, 'H'), line = std::string(79, 'W') + "X";  // 80 columns fit at 12 points, 83 not
+  PrintCourierListing("T", "ID", heading2, {line}, {.fontSize = 12});
+  for (const char* text : {"ID", heading2.c_str(), line.c_str()}) {
+    EXPECT_EQ(tp.printer.find(text)->font.size, 11.5) << text;
+    EXPECT_DOUBLE_EQ(tp.printer.find(text)->x, 0) << text;
+  }
+}
+
 TEST(PrintListing, WithoutTitleRuleHeadingsFollowTwoTitleLines) {
   TestPlatform tp;
   listJob(0, 39);

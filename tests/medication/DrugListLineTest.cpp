@@ -11,8 +11,8 @@ TEST(DrugListLine, ColumnsOfEachKindOfDrug) {
   const std::pair<DrugRecord, std::string> cases[] = {
       {aDrug("PEN1").name("PENICILLIN").kind("F", "L", 2.5f).onHand(1234.5f),
        " PEN1     PENICILLIN             2.5 Lb/Ton FEED MED.  1234.5   "},
-      {aDrug("VAC").name("A NAME OF TWENTY CHR").kind("V", "M", 100).onHand(0.25f),
-       " VAC      A NAME OF TWENTY CHR  100. ML     VACCINE       0.3   "},
+      {aDrug("VACSIX").name("A NAME OF TWENTY CHR").kind("V", "M", 100).onHand(0.25f),
+       " VACSIX   A NAME OF TWENTY CHR  100. ML     VACCINE       0.3   "},
       {aDrug("H2O").name("WATER").kind("W", "O", 12).onHand(123456),
        " H2O      WATER                 12.0 Oz/Gal WATER MED. 123456   "},
       {aDrug("ODD").name("ODD").kind("X", "Y", 1).onHand(-3),

@@ -30,9 +30,9 @@ std::string cols(const std::string& line, size_t from, size_t to) { return line.
 }  // namespace
 
 TEST(DrugPrintouts, ListingLineColumns) {
-  const std::string line = listingLine(aDrug("PEN1").name("Pen-V").kind("F", "L", 100).onHand(1234.56f));
+  const std::string line = listingLine(aDrug("PENVK1").name("Pen-V").kind("F", "L", 100).onHand(1234.56f));
   ASSERT_EQ(line.size(), 88u);
-  EXPECT_EQ(cols(line, 3, 8), "PEN1  ");
+  EXPECT_EQ(cols(line, 3, 8), "PENVK1");
   EXPECT_EQ(cols(line, 17, 36), "Pen-V               ");
   EXPECT_EQ(cols(line, 44, 54), "100. Lb/Ton");  // a longer dosage keeps its leftmost characters
   EXPECT_EQ(cols(line, 61, 70), "FEED MED. ");

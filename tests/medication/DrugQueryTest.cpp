@@ -143,11 +143,11 @@ TEST(DrugQuery, EachKindListsItsDrugs) {
 // 0 too.
 TEST(DrugQuery, LineShowsTheStoredAmountInSevenColumns) {
   const auto image = records::FileImage<DrugRecord>::of(
-      {aDrug("BIG").kind("V", "M", 2).onHand(123456.5f), aDrug("NONE").kind("V", "M", 2).onHand(0)});
+      {aDrug("BIG").kind("V", "M", 2).onHand(123456.5f), aDrug("NONE66").kind("V", "M", 2).onHand(0)});
   platform::ListItems rows;
   WriteDrugQueryRows(rows, image, DrugQuery("2", "N"));
   EXPECT_EQ(rowPairs(rows), (std::vector<std::pair<std::string, long>>{
-                                {" NONE     DRUG NONE              2.0 ML     VACCINE        0.0  ", 2}}));
+                                {" NONE66   DRUG NONE66            2.0 ML     VACCINE        0.0  ", 2}}));
   platform::ListItems big, listed;
   WriteDrugQueryRows(big, image, DrugQuery("2", "BIG"));
   WriteDrugRows(listed, image);

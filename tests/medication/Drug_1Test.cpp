@@ -27,7 +27,8 @@ class Drug_1Test : public DrugTest {
  protected:
   void SetUp() override {
     DrugTest::SetUp();
-    writeDrugs({aDrug("A"), aDrug(""), aDrug("USED").onHand(0), aDrug("B").onHand(7.5f), aDrug("C")});
+    // The last drug's code is as wide as its field.
+    writeDrugs({aDrug("A"), aDrug(""), aDrug("USED").onHand(0), aDrug("B").onHand(7.5f), aDrug("CEFTIO")});
   }
   void select(Drug_1& w, std::initializer_list<int> rows) {
     for (int row : rows) w.Drug_List->SetSelected(row, true);
@@ -40,7 +41,7 @@ TEST_F(Drug_1Test, ListsTheDrugsOnHandAndShowsTheItemsThatNeedADrug) {
   w.Show();
   EXPECT_EQ(w.Caption(), "D R U G    L I S T");
   EXPECT_EQ(w.DQDisp->Caption(), "By ALL DRUG(s)");
-  EXPECT_EQ(listedCodes(w), (Codes{"A", "B", "C"}));
+  EXPECT_EQ(listedCodes(w), (Codes{"A", "B", "CEFTIO"}));
   EXPECT_EQ(w.Drug_List->List(1), drugListLine(aDrug("B").onHand(7.5f)));
   EXPECT_EQ(QueryArgs[1], "0");
   for (int item : {Drug_1::New, Drug_1::Edit, Drug_1::Query, Drug_1::Delete, Drug_1::Print, Drug_1::Exit})
@@ -99,7 +100,7 @@ TEST_F(Drug_1Test, DeleteBlanksEachDrugConfirmedWithYes) {
   tp.dialogs.answer(platform::vbYes).answer(platform::vbYes);
   w.MainDrug->Click(Drug_1::Delete);
   ASSERT_EQ(tp.dialogs.shown.size(), 3u);
-  EXPECT_EQ(tp.dialogs.shown[1].text, std::string(kQuestion) + "C ?");
+  EXPECT_EQ(tp.dialogs.shown[1].text, std::string(kQuestion) + "CEFTIO ?");
   EXPECT_EQ(tp.dialogs.last().text, "ALL SELECTED DRUG(s) HAVE BEEN DELETED!");
   EXPECT_EQ(tp.dialogs.last().title, "DELETE    DRUG(s)");
   EXPECT_EQ(SelectedCount, 2);
@@ -111,7 +112,7 @@ TEST_F(Drug_1Test, DeleteBlanksEachDrugConfirmedWithYes) {
 TEST_F(Drug_1Test, TheMainMenuOpensTheListWhoseNewEntersDrugs) {
   tp.windows.on("Drug_1", as<Drug_1>([](Drug_1& w) {
     w.MainDrug->Click(Drug_1::New);
-    EXPECT_EQ(listedCodes(w), (Codes{"A", "NEW", "B", "C"}));
+    EXPECT_EQ(listedCodes(w), (Codes{"A", "NEW", "B", "CEFTIO"}));
     w.MainDrug->Click(Drug_1::Exit);
   }));
   tp.windows.on("Drug_2", as<Drug_2>([](Drug_2& e) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 
 #include "platform/Dialogs.h"
@@ -82,4 +83,25 @@ TEST(QtBoxes, OpenOverTheProgramsTopWindowAlsoRightAfterAnotherBox) {
   boxes();
   EXPECT_EQ(parents, (std::vector<QWidget*>{nullptr, nullptr, &main, &main, &child, &child, &child, &child, &main,
                                             &main}));
+}
+
+TEST(QtBoxes, AnInputBoxShowsTheWholeFolderItOffers) {
+  TestPlatform tp;
+  int shown = 0, whole = -1;
+  QTimer::singleShot(0, [&] {  // how far the caret travels from the start to the end, unscrolled
+    auto* box = static_cast<QDialog*>(QApplication::activeModalWidget());
+    auto* edit = box->findChild<QLineEdit*>();
+    const auto caretAt = [edit](bool end) {
+      end ? edit->end(false) : edit->home(false);
+      edit->grab();  // painting scrolls the text to the caret
+      return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    const int start = caretAt(false);
+    shown = caretAt(true) - start;
+    whole = edit->fontMetrics().horizontalAdvance(edit->text());
+    box->done(0);
+  });
+  QtDialogs().inputBox("Enter the BackUp Drive & Path.", "T", "/home/margaret/.local/share/tarlowe/HOGDATA/BACKUP", -1,
+                       -1);
+  EXPECT_EQ(shown, whole);
 }

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -121,6 +122,32 @@ TEST(RecordFile, AFailedWriteLeavesTheFileAsItWas) {
     if (*c.why) EXPECT_EQ(f.error(), "cannot write " + path + ": " + c.why);
     f.close();
     EXPECT_EQ(readFile(path), *c.why ? old : std::string(10, 'B') + "TAIL");
+  }
+}
+
+// A read the disk fails is told, by a record, a whole-file read and a copy
+// alike; a read a signal interrupted is asked again.
+TEST(DiskReads, AFailedReadIsToldAndAnInterruptedOneAskedAgain) {
+  TestPlatform tp;
+  const std::string path = tp.path("SOW.DAT");
+  writeFile(path, "AAAAABBBBB");
+  RecordFile file(path, 5);
+  std::vector<uint8_t> bytes;
+  const std::string copy = tp.path("COPY.DAT");
+  const std::pair<const char*, std::function<bool(std::string&)>> readers[] = {
+      {"a record", [&](std::string& why) { return file.read(2, bytes) || (why = file.error(), false); }},
+      {"a whole file", [&](std::string& why) { return readWholeFile(path, bytes) || (why = lastFileError(), false); }},
+      {"a copy", [&](std::string& why) { return copyFileOver(path, copy) || (why = lastFileError(), false); }},
+  };
+  for (const auto& [name, read] : readers) {
+    std::string why;
+    {
+      FailingDisk disk(1, DiskFault::ReadError);
+      EXPECT_FALSE(read(why)) << name;
+      EXPECT_EQ(why, "cannot read " + path + ": Input/output error") << name;
+    }
+    FailingDisk disk(1, DiskFault::ReadInterrupted);
+    EXPECT_TRUE(read(why)) << name << ": " << why;
   }
 }
 

@@ -192,6 +192,9 @@ TEST_F(SowCardTest, PrvReachesActiveSowsAndLeavesOthersAlone) {
   HogSow5 w;
   w.Load();
   EXPECT_EQ(w.PrvDat->Text(), "06/01/2024");
+  w.PrvAccept->setFocus();
+  w.PrvAccept->Press();  // no ID yet: refused, and the first ID box takes the typing
+  EXPECT_EQ(w.focusWidget(), w.Prv[0]);
   w.Prv[0]->SetText(" a1 ");
   w.Prv[1]->SetText("gone");
   w.Prv[2]->SetText("NOPE");
@@ -203,7 +206,7 @@ TEST_F(SowCardTest, PrvReachesActiveSowsAndLeavesOthersAlone) {
   EXPECT_EQ(w.Prv[0]->Text(), "");
   EXPECT_EQ(w.Prv[1]->Text(), "");
   EXPECT_EQ(w.Prv[2]->Text(), "NOPE");
-  ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+  ASSERT_EQ(tp.dialogs.shown.size(), 2u);
   EXPECT_EQ(tp.dialogs.last().text,
             "The selected SOW(s) have not been found!\rThey were not updated to 06/01/2024\r"
             "Recheck the spelling of the remaining entries.");
@@ -243,16 +246,25 @@ TEST_F(SowCardTest, CardSavesStepsRenamesAndMarksLitters) {
   EXPECT_EQ(statuses(), (std::vector<int16_t>{1, 1, 1}));
   EXPECT_EQ(storedBytes(sowPath(), 1, 102, 20), "__/__/____          ");
 
-  // A new ID: one in use is refused, a free one stored.
+  // A new ID: one in use is refused, a free one stored; a change ended
+  // either way, or cancelled, leaves the focus in the second box.
+  const auto ends = [&w](platform::CommandButton* button) {
+    button->Press();  // pressed with the focus still in the first box
+    EXPECT_EQ(w.focusWidget(), w.SowBox(2)) << button->objectName().toStdString();
+  };
   tp.dialogs.answer(platform::vbOK);
   w.ChanSowId->Press();
   w.SowBox(1)->SetText("S2");
-  w.AcceptSowId->Press();
+  ends(w.AcceptSowId);
   EXPECT_EQ(tp.dialogs.last().text, "ERROR: SOW ID (S2)\ris ALL READY USED!");
   EXPECT_EQ(storedBytes(sowPath(), 1, 0, 8), "S1      ");
   w.ChanSowId->Press();
+  w.SowBox(1)->SetText("S9");
+  ends(w.CancelSowId);
+  EXPECT_EQ(w.SowBox(1)->Text(), "S1");
+  w.ChanSowId->Press();
   w.SowBox(1)->SetText("s2");
-  w.AcceptSowId->Press();
+  ends(w.AcceptSowId);
   EXPECT_EQ(storedBytes(sowPath(), 1, 0, 8), "s2      ");
   EXPECT_EQ(w.Caption(), "S O W   I D ( s2 )   H I S T O R Y");
 

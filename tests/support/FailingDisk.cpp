@@ -13,6 +13,7 @@ struct State {
   long n = 0;
   DiskFault kind = DiskFault::Full;
   long writes = 0;
+  long reads = 0;
 };
 State g_disk;
 
@@ -30,23 +31,32 @@ platform::DiskAnswer answer(int fd, long long at, size_t size) {
   return {static_cast<size_t>(within + (index == g_disk.n ? beyond / 2 : 0)), ENOSPC};
 }
 
+int readAnswer(int, long long, size_t) {
+  if (++g_disk.reads != g_disk.n) return 0;
+  return g_disk.kind == DiskFault::ReadError ? EIO : EINTR;
+}
+
 }  // namespace
 
 std::string DiskFaultName(DiskFault kind) {
   switch (kind) {
     case DiskFault::Full: return "a full disk";
     case DiskFault::Error: return "a failing write";
+    case DiskFault::ReadError: return "a failing read";
+    case DiskFault::ReadInterrupted: return "an interrupted read";
     default: return "a dead disk";
   }
 }
 
 FailingDisk::FailingDisk(long n, DiskFault kind) : n_(n) {
-  g_disk = State{n, kind, 0};
-  platform::setDiskWriteHook(answer);
+  g_disk = State{n, kind, 0, 0};
+  if (kind == DiskFault::ReadError || kind == DiskFault::ReadInterrupted) platform::setDiskReadHook(readAnswer);
+  else platform::setDiskWriteHook(answer);
 }
 
 FailingDisk::~FailingDisk() {
   platform::setDiskWriteHook(nullptr);
+  platform::setDiskReadHook(nullptr);
   g_disk = State{};
 }
 

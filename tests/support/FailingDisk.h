@@ -13,9 +13,13 @@
 // its file. Error: the n-th write takes half of its bytes, wherever they
 // go, then fails with "Input/output error"; the other writes go through.
 // Dead: so does every write from the n-th on.
+//
+// ReadError: the n-th read of file bytes (platform::setDiskReadHook) fails
+// with "Input/output error"; ReadInterrupted: it fails as a read a signal
+// interrupted (EINTR). The other reads, and every write, go through.
 #include <string>
 
-enum class DiskFault { Full, Error, Dead };
+enum class DiskFault { Full, Error, Dead, ReadError, ReadInterrupted };
 
 std::string DiskFaultName(DiskFault kind);
 
