@@ -48,9 +48,6 @@ class QueryDialog : public platform::Form {
   void Execute_Click();
   void Cancel_Click();
 
-  // The entry chosen in the combo box; nothing until one is chosen.
-  const std::optional<std::string>& ChosenKind() const { return chosenKind_; }
-
  protected:
   void Form_Load() override;
   // The close box leaves the query as CANCEL does.

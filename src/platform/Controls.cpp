@@ -446,10 +446,7 @@ CheckBox::CheckBox(QWidget* parent, const std::string& name, const std::string& 
 Picture::Picture(QWidget* parent, const std::string& name) : QLabel(parent) {
   setObjectName(QString::fromStdString(name));
 }
-void Picture::SetPicture(const QImage& image) {
-  image_ = image;
-  setPixmap(QPixmap::fromImage(image));
-}
+void Picture::SetPicture(const QImage& image) { setPixmap(QPixmap::fromImage(image)); }
 
 Timer::Timer(QObject* parent, const std::string& name) : QObject(parent) {
   setObjectName(QString::fromStdString(name));

@@ -106,7 +106,6 @@ class TextBox : public EntryBox {
   void SetMaxLength(int chars);  // 0 = no limit
   int SelStart() const { return cursorPosition(); }
   void SetSelStart(int pos) { setCursorPosition(pos); }
-  void SetSelLength(int len) { setSelection(cursorPosition(), len); }
   // Types text as the user would, each character through the key-press
   // handler.
   void Type(const std::string& text);
@@ -265,10 +264,6 @@ class Picture : public QLabel {
  public:
   Picture(QWidget* parent, const std::string& name);
   void SetPicture(const QImage& image);
-  QImage PictureImage() const { return image_; }
-
- private:
-  QImage image_;
 };
 
 // A timer with an interval in milliseconds; onTimer runs at each tick while

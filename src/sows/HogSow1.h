@@ -69,7 +69,6 @@ class HogSow1 : public platform::Form {
 
   const SowPageTable& PageTable() const { return table_; }
   int CurrentSowPage() const { return currentPage_; }
-  const std::string& SowPageCaption() const { return pageCaption_; }
 
  protected:
   void Form_Load() override;
