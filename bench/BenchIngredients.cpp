@@ -131,10 +131,10 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
       ingredientList();
       QueryArgs = {"", code, criterion, caption};
     };
-    op.run = [] { g_list->ShowQueryResult(); };
+    op.run = [] { g_list->ListIngredientsOfQuery(); };
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
-      g_list->ShowQueryResult();
+      g_list->ListIngredientsOfQuery();
       MadeListed(*g_list->FeedIngLst);
       const Stored s(farm.ingredients, ingredient::Length);
       std::vector<long> matches;
@@ -151,7 +151,7 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
   const auto fullList = [] {
     ingredientList();
     QueryArgs = {"", "0", "", ""};
-    g_list->ShowQueryResult();
+    g_list->ListIngredientsOfQuery();
   };
   {
     Operation op;

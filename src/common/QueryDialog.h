@@ -61,7 +61,7 @@ class QueryDialog : public platform::Form {
 // QUERY of a list window: its dialog `Dialog` (a QueryDialog) shown modally
 // and unloaded, then `showResult` lists what the dialog left in QueryArgs:
 //
-//   case Query: RunQuery<DialogHog5>([this] { ShowQueryResult(); }); break;
+//   case Query: RunQuery<DialogHog5>([this] { ListDrugsOfQuery(); }); break;
 template <class Dialog>
 void RunQuery(const std::function<void()>& showResult) {
   {
