@@ -106,6 +106,9 @@ class TextBox : public EntryBox {
   void SetMaxLength(int chars);  // 0 = no limit
   int SelStart() const { return cursorPosition(); }
   void SetSelStart(int pos) { setCursorPosition(pos); }
+  // The selected text; SetSelText puts `text` in the selection's place.
+  std::string SelText() const { return toAnsi(selectedText()); }
+  void SetSelText(const std::string& text) { insert(fromAnsi(text)); }
   // Types text as the user would, each character through the key-press
   // handler.
   void Type(const std::string& text);
