@@ -8,7 +8,6 @@
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include "groups/GroupFiles.h"
-#include "groups/SalesNumbers.h"
 #include "groups/SalesTotals.h"
 
 namespace {

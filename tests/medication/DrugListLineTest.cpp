@@ -1,9 +1,6 @@
 // The drug list's lines, the drugs listed and counted, and the way from a
 // line back to its record.
 #include "common/NumberText.h"
-#include <array>
-#include <string_view>
-#include <tuple>
 
 #include "medication/DrugFixture.h"
 
@@ -70,21 +67,14 @@ TEST(DrugListLine, OneDecimalAsTheFarmerSeesIt) {
   for (const auto& [value, text] : cases) EXPECT_EQ(OneDecimal(value), text) << value;
 }
 
-TEST(DrugListLine, WordsOfEveryStoredLetter) {
-  // The three letters of each kind have their words; every other
-  // character, lower case, blank and NUL included, has none.
-  const std::array<std::tuple<char, std::string_view, std::string_view>, 9> words = {{
-      {'M', " ML", ""}, {'L', " Lb/Ton", ""}, {'O', " Oz/Gal", ""},
-      {'V', "", "VACCINE"}, {'F', "", "FEED MED."}, {'W', "", "WATER MED."},
-      {'m', "", ""}, {' ', "", ""}, {'\0', "", ""}}};
-  for (const auto& [letter, unit, type] : words) {
-    EXPECT_EQ(DrugUnitText(letter), unit) << int{letter};
-    EXPECT_EQ(DrugTypeWord(letter), type) << int{letter};
-  }
-  for (int c = 0; c < 256; ++c) {
-    const char letter = static_cast<char>(c);
-    if (std::string_view("MLOVFW").find(letter) != std::string_view::npos) continue;
-    EXPECT_EQ(DrugUnitText(letter), "") << c;
-    EXPECT_EQ(DrugTypeWord(letter), "") << c;
-  }
+// Only the upper-case letters of a kind and a unit have words: a lower-case
+// or blank letter leaves its column blank.
+TEST(DrugListLine, LettersWithoutWordsLeaveTheirColumnsBlank) {
+  const std::pair<DrugRecord, std::string> cases[] = {
+      {aDrug("LOW").name("LOWER").kind("v", "m", 1).onHand(2),
+       " LOW      LOWER                  1.0                      2.0   "},
+      {aDrug("NONE").name("BLANK").kind(" ", "", 1).onHand(2),
+       " NONE     BLANK                  1.0                      2.0   "},
+  };
+  for (const auto& [drug, line] : cases) EXPECT_EQ(drugListLine(drug), line);
 }
