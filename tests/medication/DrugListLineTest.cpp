@@ -8,6 +8,11 @@ TEST(DrugListLine, ColumnsOfEachKindOfDrug) {
   const std::pair<DrugRecord, std::string> cases[] = {
       {aDrug("PEN1").name("PENICILLIN").kind("F", "L", 2.5f).onHand(1234.5f),
        " PEN1     PENICILLIN             2.5 Lb/Ton FEED MED.  1234.5   "},
+      // only upper-case letters have words: lower case or blank leaves the column blank
+      {aDrug("LOW").name("LOWER").kind("v", "m", 1).onHand(2),
+       " LOW      LOWER                  1.0                      2.0   "},
+      {aDrug("NONE").name("BLANK").kind(" ", "", 1).onHand(2),
+       " NONE     BLANK                  1.0                      2.0   "},
       {aDrug("VAC").name("A NAME OF TWENTY CHR").kind("V", "M", 100).onHand(0.25f),
        " VAC      A NAME OF TWENTY CHR  100. ML     VACCINE       0.3   "},
       {aDrug("H2O").name("WATER").kind("W", "O", 12).onHand(123456),
@@ -65,16 +70,4 @@ TEST(DrugListLine, OneDecimalAsTheFarmerSeesIt) {
       {1234.5f, "1234.5"},  {12.25f, "12.3"},     {-0.04f, "0.0"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(OneDecimal(value), text) << value;
-}
-
-// Only the upper-case letters of a kind and a unit have words: a lower-case
-// or blank letter leaves its column blank.
-TEST(DrugListLine, LettersWithoutWordsLeaveTheirColumnsBlank) {
-  const std::pair<DrugRecord, std::string> cases[] = {
-      {aDrug("LOW").name("LOWER").kind("v", "m", 1).onHand(2),
-       " LOW      LOWER                  1.0                      2.0   "},
-      {aDrug("NONE").name("BLANK").kind(" ", "", 1).onHand(2),
-       " NONE     BLANK                  1.0                      2.0   "},
-  };
-  for (const auto& [drug, line] : cases) EXPECT_EQ(drugListLine(drug), line);
 }
