@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "records/Fields.h"
+
 namespace {
 
 // The significant digits of a Double and of a Single.
@@ -123,6 +125,13 @@ std::string Format(double value, const FormatMask& mask) {
 std::string Format(float value, const FormatMask& mask) {
   std::string out;
   FormatInto(out, value, mask);
+  return out;
+}
+std::string Format(records::Currency value, const FormatMask& mask) {
+  Decimal d = decimalOf(static_cast<long long>(value.raw));
+  d.point -= 4;  // counts of 1/10000
+  std::string out;
+  writeDecimal(d, mask, out);
   return out;
 }
 std::string FormatInteger(long long value, const FormatMask& mask) {

@@ -27,6 +27,10 @@
 #include <string_view>
 #include <type_traits>
 
+namespace records {
+struct Currency;
+}
+
 // A mask read into its parts: its body runs from its first placeholder or
 // point to its last; before the body is its prefix, after it its suffix. A
 // mask written as a literal where a figure is formatted (Format(x, "0.00"),
@@ -92,6 +96,8 @@ class FormatMask {
 
 std::string Format(double value, const FormatMask& mask);
 std::string Format(float value, const FormatMask& mask);
+// A Currency with every digit of its exact value (1/10000 counts).
+std::string Format(records::Currency value, const FormatMask& mask);
 std::string FormatInteger(long long value, const FormatMask& mask);
 
 template <std::integral T>

@@ -9,6 +9,7 @@
 
 #include "common/FixedLine.h"
 #include "common/Format.h"
+#include "records/Fields.h"
 
 namespace {
 
@@ -232,6 +233,13 @@ TEST(Format, IntegersOfTenDigits) {
     EXPECT_EQ(FormatInto(reused, c.value, c.mask), c.text) << c.value << " with \"" << c.mask << "\"";
     EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value;
   }
+}
+
+// A Currency keeps every digit of its count of 1/10000, past a Double's 15.
+TEST(Format, CurrencyRoundsItsExactValue) {
+  const std::pair<int64_t, const char*> cases[] = {
+      {9223372036854775807, "922337203685477.58"}, {49, "0.00"}, {50, "0.01"}, {-50, "-0.01"}, {-49, "0.00"}};
+  for (const auto& [raw, text] : cases) EXPECT_EQ(Format(records::Currency{raw}, "0.00"), text) << raw;
 }
 
 // A figure put into a line takes exactly its own characters of it, left- or
