@@ -93,6 +93,8 @@ IngredientIndex::IngredientIndex(const IngredientFile& file)
 
 long IngredientIndex::First(std::string_view code) const { return codes_.First(Trimmed(code)); }
 
+const std::vector<long>& IngredientIndex::Records(std::string_view code) const { return codes_.Records(Trimmed(code)); }
+
 void IngredientIndex::Forget(std::string_view code, long record) { codes_.Forget(Trimmed(code), record); }
 
 std::string_view IngredientCodeAt(const IngredientFile& file, long n) {
@@ -117,7 +119,7 @@ std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const 
   std::vector<std::string> lines;
   FixedLine line(kIngredientPrintWidth);
   for (std::string_view code : codes)
-    for (long n = index.First(code); n != 0; n = index.Next(n))
+    for (long n : index.Records(code))
       lines.push_back(WriteIngredientPrintLine(line, file.bytes(n)));
   return lines;
 }

@@ -41,8 +41,8 @@ class IngredientIndex {
   explicit IngredientIndex(const IngredientFile& file);
   // The first record holding `code` (trimmed); 0 when none.
   long First(std::string_view code) const;
-  // The record after `record` holding the same code; 0 when none.
-  long Next(long record) const { return codes_.Next(record); }
+  // Every record holding `code` (trimmed), in record order.
+  const std::vector<long>& Records(std::string_view code) const;
   // Takes `record` out, once it was freed.
   void Forget(std::string_view code, long record);
 

@@ -66,8 +66,8 @@ class DrugsByCode {
   explicit DrugsByCode(const records::FileImage<DrugRecord>& drugs);
   // The first record holding `code`; 0 when none does.
   long First(std::string_view code) const { return codes_.First(code); }
-  // The record after `record` holding the same code; 0 when none does.
-  long Next(long record) const { return codes_.Next(record); }
+  // Every record holding `code`, in record order.
+  const std::vector<long>& Records(std::string_view code) const { return codes_.Records(code); }
   // That record was blanked: the next record holding `code`, if any, is now
   // the first.
   void Blanked(const std::string& code) { codes_.Forget(code, codes_.First(code)); }

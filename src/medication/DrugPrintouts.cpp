@@ -88,7 +88,7 @@ std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs
   std::vector<long> found;
   found.reserve(codes.size());
   for (std::string_view code : codes)
-    for (long n = byCode.First(code); n != 0; n = byCode.Next(n)) found.push_back(n);
+    for (long n : byCode.Records(code)) found.push_back(n);
   return found;
 }
 

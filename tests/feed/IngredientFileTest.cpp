@@ -41,8 +41,7 @@ TEST(IngredientFile, TheIndexFindsEveryRecordOfACodeAndForgetsAFreedOne) {
                                 anIngredient("SO")}));
   EXPECT_EQ(index.First("OATS"), 1);
   EXPECT_EQ(index.First("SOY  "), 2);
-  EXPECT_EQ(index.Next(2), 4);
-  EXPECT_EQ(index.Next(4), 0);
+  EXPECT_EQ(index.Records("SOY"), (std::vector<long>{2, 4}));
   EXPECT_EQ(index.First(""), 0);
   EXPECT_EQ(index.First("SOYBEAN"), 0);
   index.Forget("SOY", 2);
