@@ -26,8 +26,8 @@ const records::FieldPlace kDate = records::placeOf(&R::InventoryDate);
 
 }  // namespace
 
-const std::string& WriteIngredientListLine(FixedLine& line, const uint8_t* b) {
-  return line.clear()
+std::string WriteIngredientListLine(const uint8_t* b) {
+  return FixedLine(kIngredientListWidth)
       .put(1, storedCode(b), R::IdWidth)
       .putTrimmed(10, kName.text(b), 20)
       .putRight(32, kOnHand.i32(b), "#,###,##0", 9)
@@ -36,8 +36,8 @@ const std::string& WriteIngredientListLine(FixedLine& line, const uint8_t* b) {
       .str();
 }
 
-const std::string& WriteIngredientPrintLine(FixedLine& line, const uint8_t* b) {
-  return line.clear()
+std::string WriteIngredientPrintLine(const uint8_t* b) {
+  return FixedLine(kIngredientPrintWidth)
       .put(1, storedCode(b), R::IdWidth)
       .putTrimmed(10, kName.text(b), 20)
       .putRight(34, kOnHand.i32(b), "######0", 7)
@@ -106,20 +106,18 @@ std::string IngredientCodeOfLine(const std::string& line) {
 }
 
 void WriteIngredientRows(platform::ListItems& rows, const IngredientFile& file) {
-  FixedLine line(kIngredientListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
     if (!isFree(bytes) && kOnHand.i32(bytes) != 0)
-      rows.add(WriteIngredientListLine(line, bytes), n);
+      rows.add(WriteIngredientListLine(bytes), n);
   }
 }
 
 std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes) {
   const IngredientIndex index(file);
   std::vector<std::string> lines;
-  FixedLine line(kIngredientPrintWidth);
   for (std::string_view code : codes)
     for (long n : index.Records(code))
-      lines.push_back(WriteIngredientPrintLine(line, file.bytes(n)));
+      lines.push_back(WriteIngredientPrintLine(file.bytes(n)));
   return lines;
 }

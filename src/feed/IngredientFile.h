@@ -53,11 +53,10 @@ class IngredientIndex {
 // The 64-column line of the ingredient list (code, name, current
 // inventory, inventory date, unit cost) and the 92-column printed line
 // (code, name, current and start inventory, unit cost, total cost, inventory
-// date) of the record whose stored bytes are `bytes`, written into `line`
-// and answered.
+// date) of the record whose stored bytes are `bytes`.
 inline constexpr int kIngredientListWidth = 64, kIngredientPrintWidth = 92;
-const std::string& WriteIngredientListLine(FixedLine& line, const uint8_t* bytes);
-const std::string& WriteIngredientPrintLine(FixedLine& line, const uint8_t* bytes);
+std::string WriteIngredientListLine(const uint8_t* bytes);
+std::string WriteIngredientPrintLine(const uint8_t* bytes);
 // The code a list line stands for: its first seven characters, trimmed.
 std::string IngredientCodeOfLine(const std::string& line);
 // The code of record n as its list line shows it: without its blanks at

@@ -71,9 +71,9 @@ bool SowIndexRows(platform::TextRows& cells, FileFault* fault) {
   return true;
 }
 
-const std::string& SowIndexLine(FixedLine& line, const IndexCells& cells) {
+std::string SowIndexLine(const IndexCells& cells) {
   // The parity count after three blanks, as the cell reads.
-  return IndexLine(line, cells, 11, Format(Val(std::string(cells[1])), "   0"), kFigureColumns);
+  return IndexLine(cells, 11, Format(Val(std::string(cells[1])), "   0"), kFigureColumns);
 }
 
 HogSow7::HogSow7(QWidget* parent) : IndexWindow(kSowIndex, parent) {}

@@ -66,8 +66,8 @@ TEST(IngredientFile, ListAndPrintedLinesHoldEachValueAtItsColumns) {
        "BIGONE   A NAME OF TWENTY CHR    -123456      1234567       12.35    123456.7   __/__/____  "},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(lineOf(c.r, kIngredientListWidth, WriteIngredientListLine), c.listed);
-    EXPECT_EQ(lineOf(c.r, kIngredientPrintWidth, WriteIngredientPrintLine), c.printed);
+    EXPECT_EQ(lineOf(c.r, WriteIngredientListLine), c.listed);
+    EXPECT_EQ(lineOf(c.r, WriteIngredientPrintLine), c.printed);
     EXPECT_EQ(IngredientCodeOfLine(c.listed), c.r.IngredientCode);
   }
 }
