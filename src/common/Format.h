@@ -104,15 +104,3 @@ template <std::integral T>
 std::string Format(T value, const FormatMask& mask) {
   return FormatInteger(static_cast<long long>(value), mask);
 }
-
-// Format's text written into `out`, replacing what it held, so that a run
-// of figures can reuse one string. Answers `out` (which must not hold the
-// mask).
-const std::string& FormatInto(std::string& out, double value, const FormatMask& mask);
-const std::string& FormatInto(std::string& out, float value, const FormatMask& mask);
-const std::string& FormatIntegerInto(std::string& out, long long value, const FormatMask& mask);
-
-template <std::integral T>
-const std::string& FormatInto(std::string& out, T value, const FormatMask& mask) {
-  return FormatIntegerInto(out, static_cast<long long>(value), mask);
-}

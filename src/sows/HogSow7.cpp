@@ -42,14 +42,13 @@ const IndexWindowKind kSowIndex{
 }  // namespace
 
 void AddSowIndexCells(platform::TextRows& cells, const uint8_t* sow, const SowLitterSums& litters) {
-  std::string figure;
   cells.add(Trimmed(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth)));
-  cells.add(FormatInto(figure, records::getI16(sow + SowRecord::ParityCountAt), "####0"));
-  cells.add(FormatInto(figure, litters.averageBirthWeight(), "#####0.00"));
-  cells.add(FormatInto(figure, litters.averageWeaningWeight(), "#####0.00"));
-  cells.add(FormatInto(figure, litters.average(litters.born), "#####0.00"));
-  cells.add(FormatInto(figure, litters.average(litters.weaned), "#####0.00"));
-  cells.add(FormatInto(figure, litters.average(litters.born - litters.alive), "#####0.00"));
+  cells.add(Format(records::getI16(sow + SowRecord::ParityCountAt), "####0"));
+  cells.add(Format(litters.averageBirthWeight(), "#####0.00"));
+  cells.add(Format(litters.averageWeaningWeight(), "#####0.00"));
+  cells.add(Format(litters.average(litters.born), "#####0.00"));
+  cells.add(Format(litters.average(litters.weaned), "#####0.00"));
+  cells.add(Format(litters.average(litters.born - litters.alive), "#####0.00"));
 }
 
 bool SowIndexRows(platform::TextRows& cells, FileFault* fault) {
