@@ -35,7 +35,7 @@ long NewIngredientSlot(const IngredientFile& file);
 long DuplicateIngredient(const IngredientFile& file, const std::string& code);
 
 // The records of each code (trimmed), in record order; free records are left
-// out. A code is found again through it in one look, however long the file.
+// out, so that an action over many codes reads the file once.
 class IngredientIndex {
  public:
   explicit IngredientIndex(const IngredientFile& file);
