@@ -265,10 +265,10 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       drugList();
       QueryArgs = {"", code, criterion, caption};
     };
-    op.run = [] { g_drugs->ShowQueryResult(); };
+    op.run = [] { g_drugs->ListDrugsOfQuery(); };
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
-      g_drugs->ShowQueryResult();
+      g_drugs->ListDrugsOfQuery();
       const Stored s(farm.drugList, drug::Length);
       std::vector<long> matches;
       for (long r = 1; r <= s.count(); ++r)
@@ -283,7 +283,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   const auto allDrugs = [] {
     drugList();
     QueryArgs = {"", "0", "", ""};
-    g_drugs->ShowQueryResult();
+    g_drugs->ListDrugsOfQuery();
   };
   {
     Operation op;
@@ -601,7 +601,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     const auto all = [] {
       history();
       QueryArgs = {"", "0", "", ""};
-      g_history->ShowQueryResult();
+      g_history->ListMedicationsOfQuery();
     };
     op.before = all;
     op.run = [page] { g_history->HistoryPageMenu_Click(page - 1); };
@@ -629,10 +629,10 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       history();
       QueryArgs = {"", code, criterion, caption};
     };
-    op.run = [] { g_history->ShowQueryResult(); };
+    op.run = [] { g_history->ListMedicationsOfQuery(); };
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
-      g_history->ShowQueryResult();
+      g_history->ListMedicationsOfQuery();
       const Stored s(farm.doses, dose::Length);
       std::vector<long> matches, data;
       for (long r = 1; r <= s.count(); ++r)
@@ -658,7 +658,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     const auto show = [page] {
       history();
       QueryArgs = {"", "0", "", ""};
-      g_history->ShowQueryResult();
+      g_history->ListMedicationsOfQuery();
       g_history->HistoryPageMenu_Click(page - 1);
     };
     op.before = [show] {

@@ -136,10 +136,10 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
       ingredientList();
       QueryArgs = {"", code, criterion, caption};
     };
-    op.run = [] { g_list->ShowQueryResult(); };
+    op.run = [] { g_list->ListIngredientsOfQuery(); };
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
-      g_list->ShowQueryResult();
+      g_list->ListIngredientsOfQuery();
       const Stored s(farm.ingredients, ingredient::Length);
       std::vector<long> matches;
       for (long r = 1; r <= s.count(); ++r)
@@ -155,7 +155,7 @@ void AddIngredientOperations(std::vector<Operation>& ops, const BenchFarm& farm)
   const auto fullList = [] {
     ingredientList();
     QueryArgs = {"", "0", "", ""};
-    g_list->ShowQueryResult();
+    g_list->ListIngredientsOfQuery();
   };
   {
     Operation op;

@@ -367,10 +367,10 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       sowList();
       QueryArgs = {"", code, criterion, caption};
     };
-    op.run = [] { g_list->ShowQueryResult(); };
+    op.run = [] { g_list->ListSowsOfQuery(); };
     op.check = [=, &farm, rule = q.rule](std::string& result) {
       op.before();
-      g_list->ShowQueryResult();
+      g_list->ListSowsOfQuery();
       MadeListed(*g_list->SowList);
       const std::vector<long> listed = listedSows(farm, rule);
       result = std::to_string(listed.size());
@@ -418,7 +418,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       sowList();
       if (*page == 0) {
         QueryArgs = {"", "0", "", ""};
-        g_list->ShowQueryResult();
+        g_list->ListSowsOfQuery();
       }
       *page = *page % pages + 1;
     };
@@ -530,7 +530,7 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     const auto select = [] {
       sowList();
       QueryArgs = {"", "0", "", ""};
-      g_list->ShowQueryResult();
+      g_list->ListSowsOfQuery();
       for (int i = 0; i < g_list->SowList->ListCount(); ++i) g_list->SowList->SetSelected(i, true);
     };
     op.before = [select] {

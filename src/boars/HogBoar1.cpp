@@ -229,7 +229,7 @@ void HogBoar1::ViewBoars() {
 
 void HogBoar1::BoarPrint_Click(int Index) {
   if (Index == 0) PrintHistories();
-  if (Index == 1) PrintListing();
+  if (Index == 1) PrintBoarListing();
 }
 
 void HogBoar1::PrintHistories() {
@@ -257,7 +257,7 @@ void HogBoar1::PrintHistories() {
   if (!read) ReportFileFault(fault, false, "PRINT  SELECTED  BOAR   HISTORIES");
 }
 
-void HogBoar1::PrintListing() {
+void HogBoar1::PrintBoarListing() {
   if (Alert("PRINT BOAR LISTING?", platform::vbQuestion | platform::vbYesNo, "PRINT  BOAR  RECORD(s)") !=
       platform::vbYes)
     return;

@@ -59,7 +59,7 @@ class HogBoar1 : public platform::Form {
   void PrintHistories();
   // VACC: the selected boars' IDs into the vaccination window.
   void VaccinateBoars();
-  void PrintListing();
+  void PrintBoarListing();
 };
 
 // BOAR > History: shows the boar list.

@@ -8,5 +8,4 @@ class HogBoar4 : public NotePadForm {
   explicit HogBoar4(QWidget* parent = nullptr);
 
   platform::ControlArray<platform::TextBox>& BoarNote = Note;
-  void BoarNote_KeyDown(int Index, int KeyCode, int Shift) { Note_KeyDown(Index, KeyCode, Shift); }
 };

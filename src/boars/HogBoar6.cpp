@@ -65,8 +65,8 @@ bool BoarIndexRows(platform::TextRows& cells, FileFault* fault) {
       fault);
 }
 
-const std::string& BoarIndexLine(FixedLine& line, const IndexCells& cells) {
-  return IndexLine(line, cells, 14, countText(Val(std::string(cells[1]))), kFigureColumns);
+std::string BoarIndexLine(const IndexCells& cells) {
+  return IndexLine(cells, 14, countText(Val(std::string(cells[1]))), kFigureColumns);
 }
 
 HogBoar6::HogBoar6(QWidget* parent) : IndexWindow(kBoarIndex, parent) {}

@@ -14,7 +14,7 @@ std::vector<std::string> BoarIndexCells();
 // when a file cannot be read.
 bool BoarIndexRows(platform::TextRows& cells, FileFault* fault = nullptr);
 // The printed line of a grid row's cells, 88 columns.
-const std::string& BoarIndexLine(FixedLine& line, const IndexCells& cells);
+std::string BoarIndexLine(const IndexCells& cells);
 
 class HogBoar6 : public IndexWindow {
  public:

@@ -5,7 +5,7 @@
 // trims them); a blank code is no code.
 //
 //   CodeIndex index(file.count(), [&](long n) { return storedCode(file.bytes(n)); });
-//   for (long n = index.First(code); n != 0; n = index.Next(n)) ...
+//   for (long n : index.Records(code)) ...
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,24 +17,18 @@ class CodeIndex {
   static constexpr size_t kLongestCode = 7;
 
   template <class CodeOf>
-  CodeIndex(long count, CodeOf codeOf) : next_(static_cast<size_t>(count > 0 ? count : 0) + 1, 0) {
+  CodeIndex(long count, CodeOf codeOf) {
     for (long n = 1; n <= count; ++n) add(codeOf(n), n);
   }
+  // Every record holding `code`, in record order; none when no record does.
+  const std::vector<long>& Records(std::string_view code) const;
   // The first record holding `code`; 0 when none.
   long First(std::string_view code) const;
-  // The record after `record` holding the same code; 0 when none.
-  long Next(long record) const { return next_[static_cast<size_t>(record)]; }
   // Takes `record` out, once it was freed: the records of its code that
   // follow it are found in its place.
   void Forget(std::string_view code, long record);
 
  private:
   void add(std::string_view code, long n);
-  // Each code's first and last record (0 once none is left); after each
-  // record, the next of its code.
-  struct Chain {
-    long first = 0, last = 0;
-  };
-  std::unordered_map<std::string, Chain> codes_;
-  std::vector<long> next_;
+  std::unordered_map<std::string, std::vector<long>> codes_;
 };

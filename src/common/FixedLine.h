@@ -6,8 +6,8 @@
 //   line.put(2, id, 8).put(13, breed, 20).putRight(35, avgBorn, "0.00", 6);
 //   list.AddItem(line.str());
 //
-// A run that writes many lines keeps one FixedLine and blanks it for each
-// line (clear()).
+// A writer of one kind of line makes its own FixedLine and answers the line
+// by value.
 #include <algorithm>
 #include <concepts>
 #include <string>
@@ -19,11 +19,6 @@
 class FixedLine {
  public:
   explicit FixedLine(int width) : text_(static_cast<size_t>(width > 0 ? width : 0), ' ') {}
-  // Blanks the whole line again.
-  FixedLine& clear() {
-    std::fill(text_.begin(), text_.end(), ' ');
-    return *this;
-  }
   // Writes `value` left-aligned from column `col`, at most `width` characters.
   FixedLine& put(int col, std::string_view value, int width) {
     // A column before the first stands far past the line's end.
@@ -44,16 +39,15 @@ class FixedLine {
   template <class T>
     requires std::integral<T> || std::floating_point<T>
   FixedLine& put(int col, T value, const FormatMask& mask, int width) {
-    return put(col, FormatInto(figure_, value, mask), width);
+    return put(col, Format(value, mask), width);
   }
   template <class T>
     requires std::integral<T> || std::floating_point<T>
   FixedLine& putRight(int col, T value, const FormatMask& mask, int width) {
-    return putRight(col, FormatInto(figure_, value, mask), width);
+    return putRight(col, Format(value, mask), width);
   }
   const std::string& str() const { return text_; }
 
  private:
   std::string text_;
-  std::string figure_;  // the text of the last figure, reused for the next
 };

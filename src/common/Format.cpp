@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "records/Fields.h"
+
 namespace {
 
 // The significant digits of a Double and of a Single.
@@ -80,9 +82,9 @@ Rounded roundedTo(const Decimal& d, std::size_t decimals) {
   return r;
 }
 
-// Writes `r` through the mask `m` into `out`, replacing its text.
-void writeRounded(const Rounded& r, const FormatMask& m, std::string& out) {
-  out.clear();
+// `r` written through the mask `m`.
+std::string writeRounded(const Rounded& r, const FormatMask& m) {
+  std::string out;
   if (r.negative) out += '-';
   out += m.prefix();
   // At least the mask's required whole digits.
@@ -102,44 +104,24 @@ void writeRounded(const Rounded& r, const FormatMask& m, std::string& out) {
     out += r.fraction;
   }
   out += m.suffix();
+  return out;
 }
 
-// Writes `d` through the mask `m` into `out`, replacing its text.
-void writeDecimal(const Decimal& d, const FormatMask& m, std::string& out) {
-  if (!m.hasBody()) {
-    out.assign(m.text);
-    return;
-  }
-  writeRounded(roundedTo(d, m.decimals), m, out);
+// `d` written through the mask `m`.
+std::string writeDecimal(const Decimal& d, const FormatMask& m) {
+  if (!m.hasBody()) return std::string(m.text);
+  return writeRounded(roundedTo(d, m.decimals), m);
 }
 
 }  // namespace
 
-std::string Format(double value, const FormatMask& mask) {
-  std::string out;
-  FormatInto(out, value, mask);
-  return out;
-}
+std::string Format(double value, const FormatMask& mask) { return writeDecimal(decimalOf(value, kDoubleDigits), mask); }
 std::string Format(float value, const FormatMask& mask) {
-  std::string out;
-  FormatInto(out, value, mask);
-  return out;
+  return writeDecimal(decimalOf(static_cast<double>(value), kSingleDigits), mask);
 }
-std::string FormatInteger(long long value, const FormatMask& mask) {
-  std::string out;
-  FormatIntegerInto(out, value, mask);
-  return out;
+std::string Format(records::Currency value, const FormatMask& mask) {
+  Decimal d = decimalOf(static_cast<long long>(value.raw));
+  d.point -= 4;  // counts of 1/10000
+  return writeDecimal(d, mask);
 }
-
-const std::string& FormatInto(std::string& out, double value, const FormatMask& mask) {
-  writeDecimal(decimalOf(value, kDoubleDigits), mask, out);
-  return out;
-}
-const std::string& FormatInto(std::string& out, float value, const FormatMask& mask) {
-  writeDecimal(decimalOf(static_cast<double>(value), kSingleDigits), mask, out);
-  return out;
-}
-const std::string& FormatIntegerInto(std::string& out, long long value, const FormatMask& mask) {
-  writeDecimal(decimalOf(value), mask, out);
-  return out;
-}
+std::string FormatInteger(long long value, const FormatMask& mask) { return writeDecimal(decimalOf(value), mask); }

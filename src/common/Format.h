@@ -27,6 +27,10 @@
 #include <string_view>
 #include <type_traits>
 
+namespace records {
+struct Currency;
+}
+
 // A mask read into its parts: its body runs from its first placeholder or
 // point to its last; before the body is its prefix, after it its suffix. A
 // mask written as a literal where a figure is formatted (Format(x, "0.00"),
@@ -92,21 +96,11 @@ class FormatMask {
 
 std::string Format(double value, const FormatMask& mask);
 std::string Format(float value, const FormatMask& mask);
+// A Currency with every digit of its exact value (1/10000 counts).
+std::string Format(records::Currency value, const FormatMask& mask);
 std::string FormatInteger(long long value, const FormatMask& mask);
 
 template <std::integral T>
 std::string Format(T value, const FormatMask& mask) {
   return FormatInteger(static_cast<long long>(value), mask);
-}
-
-// Format's text written into `out`, replacing what it held, so that a run
-// of figures can reuse one string. Answers `out` (which must not hold the
-// mask).
-const std::string& FormatInto(std::string& out, double value, const FormatMask& mask);
-const std::string& FormatInto(std::string& out, float value, const FormatMask& mask);
-const std::string& FormatIntegerInto(std::string& out, long long value, const FormatMask& mask);
-
-template <std::integral T>
-const std::string& FormatInto(std::string& out, T value, const FormatMask& mask) {
-  return FormatIntegerInto(out, static_cast<long long>(value), mask);
 }

@@ -92,8 +92,8 @@ void NotePadForm::Note_KeyDown(int Index, int KeyCode, int Shift) {
   platform::TextBox* box = Note[Index];
   switch (KeyCode) {
     case kKeyC: box->SetText(CentredNoteLine(box->Text())); break;
-    case kKeyDelete: noteClip_ = box->selectedText().toStdString(); break;
-    case kKeyInsert: box->insert(QString::fromStdString(noteClip_)); break;
+    case kKeyDelete: noteClip_ = box->SelText(); break;
+    case kKeyInsert: box->SetSelText(noteClip_); break;
     default: break;
   }
 }

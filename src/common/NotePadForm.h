@@ -58,8 +58,6 @@ class NotePadForm : public platform::Form {
   void ExitNote_Click();
   void Note_KeyDown(int Index, int KeyCode, int Shift);
 
-  const std::string& NoteClip() const { return noteClip_; }
-
  protected:
   // `lineName` names the line boxes ("SowNote", "BoarNote").
   NotePadForm(const std::string& formName, const std::string& lineName, NotePadAnimal animal, QWidget* parent);

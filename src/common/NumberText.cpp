@@ -47,6 +47,26 @@ bool belowOne(const std::string& whole, const std::string& fraction, const std::
 std::string SingleText(float value) { return generalText(static_cast<double>(value), 7); }
 std::string DoubleText(double value) { return generalText(value, 15); }
 
+std::string WithoutExponent(const std::string& text) {
+  const size_t e = text.find('E');
+  if (e == std::string::npos) return text;
+  std::string_view exponentText = std::string_view(text).substr(e + 1);
+  if (exponentText.starts_with('+')) exponentText.remove_prefix(1);  // from_chars takes a "-" but no "+"
+  int exponent = 0;
+  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+  std::string digits = text.substr(0, e), sign;
+  if (digits.starts_with('-')) {
+    sign = "-";
+    digits.erase(0, 1);
+  }
+  const size_t dot = digits.find('.');
+  const int point = static_cast<int>(dot == std::string::npos ? digits.size() : dot) + exponent;
+  if (dot != std::string::npos) digits.erase(dot, 1);
+  if (point <= 0) return sign + "." + std::string(static_cast<size_t>(-point), '0') + digits;
+  if (point >= static_cast<int>(digits.size())) return sign + digits + std::string(point - digits.size(), '0');
+  return sign + digits.substr(0, static_cast<size_t>(point)) + "." + digits.substr(static_cast<size_t>(point));
+}
+
 float SingleTextValue(float value) { return static_cast<float>(Val(SingleText(value))); }
 std::string StrDouble(double value) { return value >= 0 ? " " + DoubleText(value) : DoubleText(value); }
 

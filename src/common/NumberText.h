@@ -13,6 +13,10 @@
 std::string SingleText(float value);
 // The same for a Double, with at most 15 significant digits.
 std::string DoubleText(double value);
+// A text of SingleText or DoubleText with its exponent form written out in
+// digits: "1.234568E+07" gives "12345680", "-1E-05" gives "-.00001"; a text
+// without an exponent is given back as it is.
+std::string WithoutExponent(const std::string& text);
 
 // What SingleText's text reads back as (Val): the Single to 7 significant
 // digits; the texts of an infinity ("INF") and of NaN ("0") read as 0.

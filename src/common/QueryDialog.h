@@ -48,9 +48,6 @@ class QueryDialog : public platform::Form {
   void Execute_Click();
   void Cancel_Click();
 
-  // The entry chosen in the combo box; nothing until one is chosen.
-  const std::optional<std::string>& ChosenKind() const { return chosenKind_; }
-
  protected:
   void Form_Load() override;
   // The close box leaves the query as CANCEL does.
@@ -64,7 +61,7 @@ class QueryDialog : public platform::Form {
 // QUERY of a list window: its dialog `Dialog` (a QueryDialog) shown modally
 // and unloaded, then `showResult` lists what the dialog left in QueryArgs:
 //
-//   case Query: RunQuery<DialogHog5>([this] { ShowQueryResult(); }); break;
+//   case Query: RunQuery<DialogHog5>([this] { ListDrugsOfQuery(); }); break;
 template <class Dialog>
 void RunQuery(const std::function<void()>& showResult) {
   {

@@ -31,11 +31,13 @@ struct Listed {
   const BatchMedication* med;
 };
 
-// The number and group of a line, on a line blanked for it: the list puts
-// the group at column 13 and the date at 19, the printout at 12 and 18.
-FixedLine& batchLine(FixedLine& line, const Listed& batch, int groupCol) {
-  line.clear().putRight(2, batch.number, 6).putRight(groupCol, RTrimmed(kGroup.text(batch.bytes)), 3);
-  return line.putRight(groupCol + 6, kDate.text(batch.bytes), 10);
+// A line with the number and group of a batch: the list puts the group at
+// column 13 and the date at 19, the printout at 12 and 18.
+FixedLine batchLine(const Listed& batch, int groupCol) {
+  FixedLine line(kLineWidth);
+  line.putRight(2, batch.number, 6).putRight(groupCol, RTrimmed(kGroup.text(batch.bytes)), 3);
+  line.putRight(groupCol + 6, kDate.text(batch.bytes), 10);
+  return line;
 }
 
 // `pounds` plus a medication's pounds, rounded (a half to the even number);
@@ -45,9 +47,9 @@ int64_t plusMedication(int64_t pounds, double medication) {
   return std::isnan(sum) ? pounds : records::NearestWhole<int64_t>(sum);
 }
 
-// The list line of one batch with its medication, written into `line`; its
-// pounds and cost, the medication's included, into `poundsOut` and `costOut`.
-const std::string& listLine(FixedLine& line, const Listed& batch, int32_t& poundsOut, float& costOut) {
+// The list line of one batch with its medication; its pounds and cost, the
+// medication's included, into `poundsOut` and `costOut`.
+std::string listLine(const Listed& batch, int32_t& poundsOut, float& costOut) {
   int32_t pounds = kPounds.i32(batch.bytes);
   float cost = static_cast<float>(kCost.cur(batch.bytes).value());
   if (batch.med) {
@@ -59,18 +61,20 @@ const std::string& listLine(FixedLine& line, const Listed& batch, int32_t& pound
   const float perTon = cost != 0 && tons != 0 ? cost / tons : 0.0f;
   poundsOut = pounds;
   costOut = cost;
-  batchLine(line, batch, 13).putRight(33, tons, "0.000", 5).putRight(40, pounds, "##,###,##0", 10);
+  FixedLine line = batchLine(batch, 13);
+  line.putRight(33, tons, "0.000", 5).putRight(40, pounds, "##,###,##0", 10);
   line.putRight(53, perTon, "0.00", 9).putRight(66, perPound, "0.00", 7);
   return line.putRight(77, cost, "0.00", 10).str();
 }
 
-// The printed line of one batch with its medication, written into `line`.
-const std::string& printLine(FixedLine& line, const Listed& batch) {
+// The printed line of one batch with its medication.
+std::string printLine(const Listed& batch) {
   const double pounds = kPounds.i32(batch.bytes) + (batch.med ? batch.med->poundsWide : 0.0);
   const float cost = static_cast<float>(kCost.cur(batch.bytes).value()) + (batch.med ? batch.med->cost : 0.0f);
   const float perTon = pounds != 0 ? cost / static_cast<float>(pounds / 2000.0) : 0.0f;
   const float perPound = pounds != 0 ? cost / static_cast<float>(pounds) : 0.0f;
-  batchLine(line, batch, 12).putRight(33, pounds / 2000.0, "##0.000", 5).putRight(40, pounds, "##,###,##0", 10);
+  FixedLine line = batchLine(batch, 12);
+  line.putRight(33, pounds / 2000.0, "##0.000", 5).putRight(40, pounds, "##,###,##0", 10);
   line.putRight(53, perTon, "0.00", 9).putRight(66, perPound, "0.00", 7);
   return line.putRight(77, cost, "0.00", 10).str();
 }
@@ -95,11 +99,10 @@ void eachBatch(const FeedBatchFile& batches, const std::string& letter, const Ba
 BatchTotals WriteBatchRows(platform::ListItems& rows, const FeedBatchFile& batches, const std::string& letter,
                            const BatchMedications& meds) {
   BatchTotals totals;
-  FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long n, const Listed& batch) {
     int32_t pounds = 0;
     float cost = 0;
-    rows.add(listLine(line, batch, pounds, cost), n);
+    rows.add(listLine(batch, pounds, cost), n);
     ++totals.batches;
     totals.totalPounds += pounds;
     totals.totalCost += cost;
@@ -116,7 +119,6 @@ GrandTotals GrandTotalsOf(const BatchTotals& list) {
 
 BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& letter, const BatchMedications& meds) {
   BatchReport r;
-  FixedLine line(kLineWidth);
   eachBatch(batches, letter, meds, [&](long, const Listed& batch) {
     const BatchMedication med = batch.med ? *batch.med : BatchMedication{};
     const float cost = static_cast<float>(kCost.cur(batch.bytes).value());
@@ -125,7 +127,7 @@ BatchReport BatchReportOf(const FeedBatchFile& batches, const std::string& lette
     r.totalPounds = records::Plus64(r.totalPounds, kPounds.i32(batch.bytes));
     if (batch.med) r.totalPounds = plusMedication(r.totalPounds, med.poundsWide);
     r.totalCost = r.totalCost + cost + med.cost;
-    r.lines.push_back(printLine(line, batch));
+    r.lines.push_back(printLine(batch));
     ++r.batches;
   });
   return r;

@@ -85,7 +85,7 @@ void HogFeed8::ShowFullList() {
 
 void HogFeed8::ListAllIngredients() { ListIngredients(nullptr); }
 
-void HogFeed8::ListQueriedIngredients() {
+void HogFeed8::ListMatchingIngredients() {
   const IngredientQuery query(QueryArgs[1], QueryArgs[2]);
   ListIngredients(&query);
   FeedFormula->SetVisible(Query, true);
@@ -107,8 +107,8 @@ void HogFeed8::ListIngredients(const IngredientQuery* query) {
   Hourglass(false);
 }
 
-void HogFeed8::ShowQueryResult() {
-  ::ShowQueryResult(*FQDisp, [this] { ShowFullList(); }, [this] { ListQueriedIngredients(); });
+void HogFeed8::ListIngredientsOfQuery() {
+  ShowQueryResult(*FQDisp, [this] { ShowFullList(); }, [this] { ListMatchingIngredients(); });
 }
 
 std::vector<std::string> HogFeed8::Lines() const {
@@ -132,7 +132,7 @@ void HogFeed8::FeedFormula_Click(int Index) {
     case New: OpenEntry("N E W    I N G R E D I E N T S", "NEW"); break;
     case EditView: EditIngredients(); break;
     case Delete: DeleteIngredients(); break;
-    case Query: RunQuery<DialogHog7>([this] { ShowQueryResult(); }); break;
+    case Query: RunQuery<DialogHog7>([this] { ListIngredientsOfQuery(); }); break;
     case Print: PrintIngredients(); break;
     case Exit: Hide(); break;
     default: break;

@@ -37,10 +37,10 @@ class HogFeed8 : public platform::Form {
   // Lists the ingredients that match the query in QueryArgs (a current
   // inventory of 0 keeps none off); EDIT/VIEW, DELETE and PRINT are shown
   // when one does.
-  void ListQueriedIngredients();
+  void ListMatchingIngredients();
   // What QUERY does once its dialog has set QueryArgs: the full list for
   // kind 0, else the ingredients that match, under the query's caption.
-  void ShowQueryResult();
+  void ListIngredientsOfQuery();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
   // The codes of the listed ingredients, top to bottom, as their lines show

@@ -1,7 +1,6 @@
 #include "feed/IngredientFile.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "common/DataFiles.h"
 #include "common/FixedLine.h"
@@ -10,20 +9,6 @@
 
 namespace {
 
-// A Currency's exact value in dollars and cents, rounded a half away from
-// zero, as Format writes it with "0.00"; `text` holds it.
-std::string_view dollars(int64_t raw, char (&text)[32]) {
-  const uint64_t magnitude = raw < 0 ? 0 - static_cast<uint64_t>(raw) : static_cast<uint64_t>(raw);
-  const uint64_t cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
-  size_t k = 0;
-  if (raw < 0 && cents != 0) text[k++] = '-';
-  k = static_cast<size_t>(std::to_chars(text + k, text + sizeof text, cents / 100).ptr - text);
-  text[k++] = '.';
-  text[k++] = static_cast<char>('0' + cents % 100 / 10);
-  text[k++] = static_cast<char>('0' + cents % 10);
-  return {text, k};
-}
-
 using R = IngredientRecord;
 
 // The stored code without its blanks at either end; empty for a free record.
@@ -31,32 +16,35 @@ std::string_view storedCode(const uint8_t* record) { return Trimmed(records::tex
 
 bool isFree(const uint8_t* record) { return storedCode(record).empty(); }
 
-// The stored fields the lines show, by their offsets in the record.
-constexpr int kName = 6, kStart = 30, kTotal = 34, kUnit = 42, kDate = 50;
+// The stored fields the lines show.
+const records::FieldPlace kName = records::placeOf(&R::IngredientName);
+const records::FieldPlace kOnHand = records::placeOf(&R::CurrentInventory);
+const records::FieldPlace kStart = records::placeOf(&R::StartInventory);
+const records::FieldPlace kTotal = records::placeOf(&R::TotalCost);
+const records::FieldPlace kUnit = records::placeOf(&R::UnitCost);
+const records::FieldPlace kDate = records::placeOf(&R::InventoryDate);
 
 }  // namespace
 
-const std::string& WriteIngredientListLine(FixedLine& line, const uint8_t* b) {
-  char cost[32];
-  return line.clear()
+std::string WriteIngredientListLine(const uint8_t* b) {
+  return FixedLine(kIngredientListWidth)
       .put(1, storedCode(b), R::IdWidth)
-      .put(10, Trimmed(records::textView(b + kName, 20)), 20)
-      .putRight(32, records::getI32(b + R::CurrentInventoryAt), "#,###,##0", 9)
-      .put(43, records::textView(b + kDate, 10), 10)
-      .putRight(55, dollars(records::getI64(b + kUnit), cost), 6)
+      .putTrimmed(10, kName.text(b), 20)
+      .putRight(32, kOnHand.i32(b), "#,###,##0", 9)
+      .put(43, kDate.text(b), 10)
+      .putRight(55, Format(kUnit.cur(b), "0.00"), 6)
       .str();
 }
 
-const std::string& WriteIngredientPrintLine(FixedLine& line, const uint8_t* b) {
-  char cost[32];
-  line.clear()
+std::string WriteIngredientPrintLine(const uint8_t* b) {
+  return FixedLine(kIngredientPrintWidth)
       .put(1, storedCode(b), R::IdWidth)
-      .put(10, Trimmed(records::textView(b + kName, 20)), 20)
-      .putRight(34, records::getI32(b + R::CurrentInventoryAt), "######0", 7)
-      .putRight(47, records::getI32(b + kStart), "######0", 7)
-      .putRight(60, dollars(records::getI64(b + kUnit), cost), 6);
-  return line.putRight(70, dollars(records::getI64(b + kTotal), cost), 8)
-      .put(81, records::textView(b + kDate, 10), 10)
+      .putTrimmed(10, kName.text(b), 20)
+      .putRight(34, kOnHand.i32(b), "######0", 7)
+      .putRight(47, kStart.i32(b), "######0", 7)
+      .putRight(60, Format(kUnit.cur(b), "0.00"), 6)
+      .putRight(70, Format(kTotal.cur(b), "0.00"), 8)
+      .put(81, kDate.text(b), 10)
       .str();
 }
 
@@ -105,6 +93,8 @@ IngredientIndex::IngredientIndex(const IngredientFile& file)
 
 long IngredientIndex::First(std::string_view code) const { return codes_.First(Trimmed(code)); }
 
+const std::vector<long>& IngredientIndex::Records(std::string_view code) const { return codes_.Records(Trimmed(code)); }
+
 void IngredientIndex::Forget(std::string_view code, long record) { codes_.Forget(Trimmed(code), record); }
 
 std::string_view IngredientCodeAt(const IngredientFile& file, long n) {
@@ -116,20 +106,18 @@ std::string IngredientCodeOfLine(const std::string& line) {
 }
 
 void WriteIngredientRows(platform::ListItems& rows, const IngredientFile& file) {
-  FixedLine line(kIngredientListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!isFree(bytes) && records::getI32(bytes + R::CurrentInventoryAt) != 0)
-      rows.add(WriteIngredientListLine(line, bytes), n);
+    if (!isFree(bytes) && kOnHand.i32(bytes) != 0)
+      rows.add(WriteIngredientListLine(bytes), n);
   }
 }
 
 std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes) {
   const IngredientIndex index(file);
   std::vector<std::string> lines;
-  FixedLine line(kIngredientPrintWidth);
   for (std::string_view code : codes)
-    for (long n = index.First(code); n != 0; n = index.Next(n))
-      lines.push_back(WriteIngredientPrintLine(line, file.bytes(n)));
+    for (long n : index.Records(code))
+      lines.push_back(WriteIngredientPrintLine(file.bytes(n)));
   return lines;
 }

@@ -35,14 +35,14 @@ long NewIngredientSlot(const IngredientFile& file);
 long DuplicateIngredient(const IngredientFile& file, const std::string& code);
 
 // The records of each code (trimmed), in record order; free records are left
-// out. A code is found again through it in one look, however long the file.
+// out, so that an action over many codes reads the file once.
 class IngredientIndex {
  public:
   explicit IngredientIndex(const IngredientFile& file);
   // The first record holding `code` (trimmed); 0 when none.
   long First(std::string_view code) const;
-  // The record after `record` holding the same code; 0 when none.
-  long Next(long record) const { return codes_.Next(record); }
+  // Every record holding `code` (trimmed), in record order.
+  const std::vector<long>& Records(std::string_view code) const;
   // Takes `record` out, once it was freed.
   void Forget(std::string_view code, long record);
 
@@ -53,11 +53,10 @@ class IngredientIndex {
 // The 64-column line of the ingredient list (code, name, current
 // inventory, inventory date, unit cost) and the 92-column printed line
 // (code, name, current and start inventory, unit cost, total cost, inventory
-// date) of the record whose stored bytes are `bytes`, written into `line`
-// and answered.
+// date) of the record whose stored bytes are `bytes`.
 inline constexpr int kIngredientListWidth = 64, kIngredientPrintWidth = 92;
-const std::string& WriteIngredientListLine(FixedLine& line, const uint8_t* bytes);
-const std::string& WriteIngredientPrintLine(FixedLine& line, const uint8_t* bytes);
+std::string WriteIngredientListLine(const uint8_t* bytes);
+std::string WriteIngredientPrintLine(const uint8_t* bytes);
 // The code a list line stands for: its first seven characters, trimmed.
 std::string IngredientCodeOfLine(const std::string& line);
 // The code of record n as its list line shows it: without its blanks at

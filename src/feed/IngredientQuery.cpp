@@ -78,9 +78,8 @@ bool IngredientQuery::matches(const uint8_t* bytes) const {
 
 void WriteIngredientQueryRows(platform::ListItems& rows, const IngredientFile& file, const IngredientQuery& query) {
   static const records::FieldPlace code = records::placeOf(&IngredientRecord::IngredientCode);
-  FixedLine line(kIngredientListWidth);
   for (long n = 1; n <= file.count(); ++n) {
     const uint8_t* bytes = file.bytes(n);
-    if (!code.blank(bytes) && query.matches(bytes)) rows.add(WriteIngredientListLine(line, bytes), n);
+    if (!code.blank(bytes) && query.matches(bytes)) rows.add(WriteIngredientListLine(bytes), n);
   }
 }

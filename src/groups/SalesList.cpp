@@ -8,7 +8,6 @@
 #include "common/NumberText.h"
 #include "common/PrintListing.h"
 #include "groups/GroupFiles.h"
-#include "groups/SalesNumbers.h"
 #include "groups/SalesTotals.h"
 
 namespace {
@@ -81,8 +80,9 @@ float amountOf(const uint8_t* row) {
 }
 
 // The list line of a shown row, written into `text`.
-const std::string& listLine(FixedLine& text, const uint8_t* row, SaleLine line) {
-  text.clear().put(3, kId.text(row), 3).put(9, kDate.text(row), 5);
+std::string listLine(const uint8_t* row, SaleLine line) {
+  FixedLine text(kListWidth);
+  text.put(3, kId.text(row), 3).put(9, kDate.text(row), 5);
   text.put(16, line == SaleLine::Gilts ? kGilts.i16(row) : kPigs.i16(row), "0", 3);
   text.put(22, kWeight.f32(row), "0.00", 5);
   if (line == SaleLine::Gilts) return text.put(35, kGiltsText, 56).str();
@@ -95,8 +95,9 @@ const std::string& listLine(FixedLine& text, const uint8_t* row, SaleLine line) 
 }
 
 // The printed line of a sale, written into `text`.
-const std::string& printLine(FixedLine& text, const uint8_t* row) {
-  text.clear().put(3, kId.text(row), 3).put(9, kDate.text(row), 5).put(16, kPigs.i16(row), "0", 3);
+std::string printLine(const uint8_t* row) {
+  FixedLine text(kPrintWidth);
+  text.put(3, kId.text(row), 3).put(9, kDate.text(row), 5).put(16, kPigs.i16(row), "0", 3);
   text.put(22, kWeight.f32(row), "0.00", 5).put(30, kPrice.f32(row), "0.00", 5);
   text.put(38, amountOf(row), "0.00", 6);
   text.put(48, kBackfat.f32(row), "0.00", 4).put(56, kLean.f32(row), "0.00", 5);
@@ -138,18 +139,16 @@ std::string CenturyText(const std::string& groupYear, const std::string& today) 
 
 void WriteSaleRows(platform::ListItems& rows, const SalesImage& sales, const std::string& kind,
                    const std::string& year) {
-  FixedLine text(kListWidth);
   EachPicked(
       sales, year, [&](const uint8_t* row) { return ShownAt(row, kind, year); },
-      [&](const uint8_t* row, long n, SaleLine line) { rows.add(listLine(text, row, line), n); });
+      [&](const uint8_t* row, long n, SaleLine line) { rows.add(listLine(row, line), n); });
 }
 
 std::vector<std::string> SalesListingLines(const SalesImage& sales, const std::string& kind, const std::string& year) {
   std::vector<std::string> lines;
-  FixedLine text(kPrintWidth);
   EachPicked(
       sales, year, [&](const uint8_t* row) { return PrintedAt(row, kind, year); },
-      [&](const uint8_t* row, long, bool) { lines.push_back(printLine(text, row)); });
+      [&](const uint8_t* row, long, bool) { lines.push_back(printLine(row)); });
   return lines;
 }
 

@@ -1,7 +1,7 @@
 #include "groups/SalesTotals.h"
 
 #include "common/DataFiles.h"
-#include "groups/SalesNumbers.h"
+#include "common/Format.h"
 #include "common/NumberText.h"
 #include "records/Nearest.h"
 
@@ -25,7 +25,7 @@ bool CountsAt(const uint8_t* row, const std::string& year, const std::string& ki
 
 std::string AmountText(int16_t Head, float Weight, float Price) {
   if (Head == 0 || Weight == 0 || Price == 0) return "0.00";
-  return TwoDecimals(static_cast<float>(Weight * Price));
+  return Format(static_cast<float>(Weight * Price), "0.00");
 }
 
 SalesTotal SalesTotals(const records::FileImage<SalesRecord>& sales, const std::string& Year, const std::string& Kind) {

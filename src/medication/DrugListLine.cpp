@@ -25,9 +25,9 @@ std::string_view DrugTypeWord(char type) {
   }
 }
 
-const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, const DrugLineColumns& at) {
+std::string WriteDrugLine(const uint8_t* drugBytes, const DrugLineColumns& at, int width) {
   // Text fields go in as stored: their trailing blanks are the line's own.
-  return line.clear()
+  return FixedLine(width)
       .put(at.code, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
       .put(at.name, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
       .putRight(at.dosage, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
@@ -49,13 +49,12 @@ std::string DrugCodeOfLine(const std::string& line) {
 
 int WriteDrugRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs) {
   int count = 0;
-  FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
     const uint8_t* bytes = drugs.bytes(n);
     if (IsFreeDrugCode(bytes)) continue;
     ++count;
     if (records::getF32(bytes + DrugRecord::InventoryAt) != 0)
-      rows.add(WriteDrugLine(line, bytes, kDrugListColumns), n);
+      rows.add(WriteDrugLine(bytes, kDrugListColumns, kDrugLineWidth), n);
   }
   return count;
 }

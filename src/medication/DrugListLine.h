@@ -41,9 +41,9 @@ struct DrugLineColumns {
 inline constexpr DrugLineColumns kDrugListColumns{2, 11, 33, 37, 45, 56, 6};
 inline constexpr DrugLineColumns kDrugQueryColumns{2, 11, 33, 37, 45, 56, 7};
 inline constexpr DrugLineColumns kDrugListingColumns{3, 17, 44, 48, 61, 79, 7};
-// The line of the drug whose stored bytes are `drugBytes`, its fields at
-// `at`, written into `line` (blanked first) and answered.
-const std::string& WriteDrugLine(FixedLine& line, const uint8_t* drugBytes, const DrugLineColumns& at);
+// The line, `width` wide, of the drug whose stored bytes are `drugBytes`,
+// its fields at `at`.
+std::string WriteDrugLine(const uint8_t* drugBytes, const DrugLineColumns& at, int width);
 // Format(value, "0.0"), the same text as "####0.0".
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.
@@ -66,8 +66,8 @@ class DrugsByCode {
   explicit DrugsByCode(const records::FileImage<DrugRecord>& drugs);
   // The first record holding `code`; 0 when none does.
   long First(std::string_view code) const { return codes_.First(code); }
-  // The record after `record` holding the same code; 0 when none does.
-  long Next(long record) const { return codes_.Next(record); }
+  // Every record holding `code`, in record order.
+  const std::vector<long>& Records(std::string_view code) const { return codes_.Records(code); }
   // That record was blanked: the next record holding `code`, if any, is now
   // the first.
   void Blanked(const std::string& code) { codes_.Forget(code, codes_.First(code)); }

@@ -69,8 +69,8 @@ constexpr std::array<int, 13> kSheetFieldOfLine = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
                                           const std::vector<std::string_view>& codes) {
   std::vector<std::string> lines;
-  FixedLine line(kListingWidth);
-  for (long n : DrugRecordsOfCodes(drugs, codes)) lines.push_back(WriteDrugLine(line, drugs.bytes(n), kDrugListingColumns));
+  for (long n : DrugRecordsOfCodes(drugs, codes))
+    lines.push_back(WriteDrugLine(drugs.bytes(n), kDrugListingColumns, kListingWidth));
   return lines;
 }
 
@@ -88,7 +88,7 @@ std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs
   std::vector<long> found;
   found.reserve(codes.size());
   for (std::string_view code : codes)
-    for (long n = byCode.First(code); n != 0; n = byCode.Next(n)) found.push_back(n);
+    for (long n : byCode.Records(code)) found.push_back(n);
   return found;
 }
 

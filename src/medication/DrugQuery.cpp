@@ -84,9 +84,8 @@ bool DrugQuery::matches(const uint8_t* drugBytes) const {
 void WriteDrugQueryRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs,
                         const DrugQuery& query) {
   static const records::FieldPlace name = records::placeOf(&DrugRecord::DrugName);
-  FixedLine line(kDrugLineWidth);
   for (long n = 1; n <= drugs.count(); ++n) {
     const uint8_t* bytes = drugs.bytes(n);
-    if (!name.blank(bytes) && query.matches(bytes)) rows.add(WriteDrugLine(line, bytes, kDrugQueryColumns), n);
+    if (!name.blank(bytes) && query.matches(bytes)) rows.add(WriteDrugLine(bytes, kDrugQueryColumns, kDrugLineWidth), n);
   }
 }

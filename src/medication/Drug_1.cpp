@@ -117,8 +117,8 @@ void Drug_1::ApplyDrugQuery() {
   Hourglass(false);
 }
 
-void Drug_1::ShowQueryResult() {
-  ::ShowQueryResult(*DQDisp, [this] { ShowAllDrugs(); }, [this] { ApplyDrugQuery(); });
+void Drug_1::ListDrugsOfQuery() {
+  ShowQueryResult(*DQDisp, [this] { ShowAllDrugs(); }, [this] { ApplyDrugQuery(); });
 }
 
 void Drug_1::ShowAllDrugs() {
@@ -134,7 +134,7 @@ void Drug_1::MainDrug_Click(int Index) {
       ShowAllDrugs();
       break;
     case Edit: EditDrugs(); break;
-    case Query: RunQuery<DialogHog5>([this] { ShowQueryResult(); }); break;
+    case Query: RunQuery<DialogHog5>([this] { ListDrugsOfQuery(); }); break;
     case Delete: DeleteDrugs(); break;
     case Exit: Hide(); break;
     default: break;  // PRINT only opens its submenu

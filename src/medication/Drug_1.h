@@ -46,7 +46,7 @@ class Drug_1 : public platform::Form {
   void ApplyDrugQuery();
   // What QUERY does once its dialog has set QueryArgs: every drug for kind
   // 0, else the drugs that match, under the query's caption.
-  void ShowQueryResult();
+  void ListDrugsOfQuery();
 
  protected:
   void Form_Load() override;

@@ -146,7 +146,7 @@ void Drug_3::HistoryPageMenu_Click(int Index) {
 void Drug_3::DrugHistMenu_Click(int Index) {
   SelectedDrugRecs.assign(static_cast<size_t>(std::max(MediList->ListCount(), 10)) + 1, 0);
   switch (Index) {
-    case Query: RunQuery<DialogHog6>([this] { ShowQueryResult(); }); break;
+    case Query: RunQuery<DialogHog6>([this] { ListMedicationsOfQuery(); }); break;
     case Edit: EditRecords(); break;
     case Delete: DeleteRecords(); break;
     case Print: PrintRecords(); break;
@@ -155,7 +155,7 @@ void Drug_3::DrugHistMenu_Click(int Index) {
   }
 }
 
-void Drug_3::ShowQueryResult() {
+void Drug_3::ListMedicationsOfQuery() {
   if (Val(QueryArgs[1]) == 0) return ListAllRecords();
   Hourglass(true);
   records::FileImage<MedicationRecord> meds;

@@ -41,7 +41,7 @@ class Drug_3 : public platform::Form {
                         const records::FileImage<MedicationRecord>* meds = nullptr);
   // What QUERY does once its dialog has set QueryArgs: the year's file read
   // once and its matches listed, or every record for kind 0.
-  void ShowQueryResult();
+  void ListMedicationsOfQuery();
   // Shows the page items that `Count` lines need.
   void SetHistoryPages(long Count);
   // Fills the list with page PageShown; EDIT, DELETE and PRINT are shown

@@ -46,10 +46,10 @@ std::string_view fromFirstNonBlank(std::string_view text) {
 
 }  // namespace
 
-const std::string& WriteMedHistoryLine(FixedLine& line, const uint8_t* bytes) {
+std::string WriteMedHistoryLine(const uint8_t* bytes) {
   std::string_view id;
   for (int k = 0; k < 4 && id.empty(); ++k) id = fromFirstNonBlank(records::textView(bytes + kIdAt[k], kIdWidth[k]));
-  return line.clear()
+  return FixedLine(kHistoryLineWidth)
       .put(1, id, 8)
       .put(11, records::textView(bytes + kDateAt, 10), 10)
       .put(24, fromFirstNonBlank(records::textView(bytes + kNameAt, 30)), 20)
@@ -74,12 +74,11 @@ void ListMedMatches(HistoryPageTable& table, const std::vector<long>& matches) {
 
 void WriteHistoryPageRows(platform::ListItems& rows, const HistoryPageTable& table, int page,
                           const records::FileImage<MedicationRecord>& meds) {
-  FixedLine line(kHistoryLineWidth);
   for (int slot = 1; slot <= HistoryPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r == 0) break;
     if (r > meds.count() || !hasId(meds.bytes(r))) continue;
-    rows.add(WriteMedHistoryLine(line, meds.bytes(r)), r);
+    rows.add(WriteMedHistoryLine(meds.bytes(r)), r);
   }
 }
 

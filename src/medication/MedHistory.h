@@ -28,12 +28,12 @@ using HistoryPageTable = PageTable<10, 842>;
 
 inline constexpr int kHistoryLineWidth = 76;
 
-// The 76-column line of the record whose stored bytes are `bytes`, written
-// into `line` and answered: the first of its IDs that is not blank (without
+// The 76-column line (kHistoryLineWidth) of the record whose stored bytes are
+// `bytes`: the first of its IDs that is not blank (without
 // its blanks at either end), date, drug name and code, dosage "0.0" in four
 // columns with its unit, initials. A record without an ID (a deleted one) is
 // not listed.
-const std::string& WriteMedHistoryLine(FixedLine& line, const uint8_t* bytes);
+std::string WriteMedHistoryLine(const uint8_t* bytes);
 
 // Records 1 to `count` of the file, in order; a file of more records than
 // the table holds keeps its first pages.

@@ -27,7 +27,6 @@ class Chart : public QWidget {
   void SetRowCount(int rows);
   void SetColumnCount(int cols);
   int RowCount() const { return static_cast<int>(labels_.size()); }
-  int ColumnCount() const { return cols_; }
   void SetRowLabel(int row, const std::string& label);  // rows from 1
   std::string RowLabel(int row) const;
   void SetValue(int row, int col, double value);  // rows and columns from 1

@@ -20,12 +20,11 @@
 namespace platform {
 
 namespace {
-// The twips each placed widget was last given. Kept beside the widgets rather
-// than as their properties (a property costs a look-up by name and an event,
-// four of them per control of every window), and each entry watches its
-// widget through a guarded pointer rather than a connection to the widget's
-// end, which would cost more than placing it: an entry whose widget has gone
-// reads as none, and such entries are swept out as the table doubles.
+// The twips each placed widget was last given, so that twipsBounds answers
+// the bounds in the units the window was laid out in, not pixels rounded
+// back. Each entry watches its widget through a guarded pointer: an entry
+// whose widget has gone reads as none (a new widget at the same address is
+// not taken for it), and such entries are swept out as the table doubles.
 struct Placed {
   QPointer<QWidget> widget;
   TwipsRect twips;
@@ -92,8 +91,9 @@ bool isEnterKey(const QKeyEvent* event) {
          (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-// The installed family of a kind, looked up once per run: asking the font
-// database costs more than building a window.
+// The installed family of a kind: the first of its faces the font database
+// holds, else its first face. The answer is kept for the run, since the
+// installed fonts do not change while the program runs.
 const QString& installedFamily(const FaceKind& kind) {
   static std::map<const FaceKind*, QString> chosen;
   auto found = chosen.find(&kind);
@@ -446,10 +446,7 @@ CheckBox::CheckBox(QWidget* parent, const std::string& name, const std::string& 
 Picture::Picture(QWidget* parent, const std::string& name) : QLabel(parent) {
   setObjectName(QString::fromStdString(name));
 }
-void Picture::SetPicture(const QImage& image) {
-  image_ = image;
-  setPixmap(QPixmap::fromImage(image));
-}
+void Picture::SetPicture(const QImage& image) { setPixmap(QPixmap::fromImage(image)); }
 
 Timer::Timer(QObject* parent, const std::string& name) : QObject(parent) {
   setObjectName(QString::fromStdString(name));

@@ -106,7 +106,9 @@ class TextBox : public EntryBox {
   void SetMaxLength(int chars);  // 0 = no limit
   int SelStart() const { return cursorPosition(); }
   void SetSelStart(int pos) { setCursorPosition(pos); }
-  void SetSelLength(int len) { setSelection(cursorPosition(), len); }
+  // The selected text; SetSelText puts `text` in the selection's place.
+  std::string SelText() const { return toAnsi(selectedText()); }
+  void SetSelText(const std::string& text) { insert(fromAnsi(text)); }
   // Types text as the user would, each character through the key-press
   // handler.
   void Type(const std::string& text);
@@ -265,10 +267,6 @@ class Picture : public QLabel {
  public:
   Picture(QWidget* parent, const std::string& name);
   void SetPicture(const QImage& image);
-  QImage PictureImage() const { return image_; }
-
- private:
-  QImage image_;
 };
 
 // A timer with an interval in milliseconds; onTimer runs at each tick while

@@ -44,7 +44,6 @@ class Form : public QDialog {
   // Unloads the window for the given reason; false when a handler cancelled.
   bool Unload(int reason = vbFormCode);
   bool IsLoaded() const { return loaded_; }
-  bool IsShownModal() const { return modal_; }
 
   std::string Caption() const;
   void SetCaption(const std::string& caption);

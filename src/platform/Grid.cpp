@@ -70,7 +70,8 @@ class GridModel final : public QAbstractTableModel {
   };
   using Row = std::vector<Cell>;
 
-  int fixedRows = 1, fixedCols = 1;
+  // The first row and column are headings, drawn as buttons and never sorted.
+  static constexpr int kFixedRows = 1, kFixedCols = 1;
 
   int rowCount(const QModelIndex& parent = {}) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -83,7 +84,7 @@ class GridModel final : public QAbstractTableModel {
       case Qt::DisplayRole: return fromAnsi(c.text);
       case Qt::TextAlignmentRole: return QVariant::fromValue(qtAlignment(c.alignment));
       case Qt::BackgroundRole:
-        if (index.row() < fixedRows || index.column() < fixedCols)
+        if (index.row() < kFixedRows || index.column() < kFixedCols)
           return QApplication::palette().brush(QPalette::Button);
         return {};
       default: return {};
@@ -150,7 +151,7 @@ class GridModel final : public QAbstractTableModel {
     if (rowCount() > 0 && cols_ > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, cols_ - 1));
   }
   void sort(int col, bool ascending) {
-    const int first = std::max(fixedRows, 0);
+    const int first = kFixedRows;
     if (col < 0 || col >= cols_ || first >= rowCount()) return;
     emit layoutAboutToBeChanged();
     std::stable_sort(rows_.begin() + first, rows_.end(), [col, ascending](const Row& a, const Row& b) {
@@ -185,10 +186,6 @@ void Grid::SetRows(int rows) { model_->setRows(rows); }
 void Grid::SetCols(int cols) { model_->setCols(cols); }
 int Grid::Rows() const { return model_->rowCount(); }
 int Grid::Cols() const { return model_->columnCount(); }
-void Grid::SetFixedRows(int n) { model_->fixedRows = n; }
-void Grid::SetFixedCols(int n) { model_->fixedCols = n; }
-int Grid::FixedRows() const { return model_->fixedRows; }
-int Grid::FixedCols() const { return model_->fixedCols; }
 
 std::string Grid::TextMatrix(int row, int col) const {
   return model_->holds(row, col) ? model_->cell(row, col).text : std::string();

@@ -1,6 +1,6 @@
 #pragma once
-// The grid of the indexing tables: rows and columns of text cells, fixed
-// rows and columns, column widths in twips, a current cell, and a sort of the
+// The grid of the indexing tables: rows and columns of text cells, the
+// first row and column fixed, column widths in twips, a current cell, and a sort of the
 // non-fixed rows by one column (numbers as numbers, other text as text).
 // It is the toolkit's table view over a model of its cells, each a text and
 // an alignment; a whole row is written at once with SetRowTexts, and read at
@@ -26,10 +26,6 @@ class Grid : public QTableView {
   void SetCols(int cols);
   int Rows() const;
   int Cols() const;
-  void SetFixedRows(int n);
-  void SetFixedCols(int n);
-  int FixedRows() const;
-  int FixedCols() const;
   // A cell's text ("" outside the grid).
   std::string TextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, const std::string& text);
@@ -48,14 +44,13 @@ class Grid : public QTableView {
   void SetRow(int row) { row_ = row; }
   void SetCol(int col) { col_ = col; }
   int Row() const { return row_; }
-  int Col() const { return col_; }
   std::string Text() const { return TextMatrix(row_, col_); }
   void SetText(const std::string& text) { SetTextMatrix(row_, col_, text); }
   void SetCellAlignment(int alignment);
   int CellAlignment(int row, int col) const;
   void SetColWidth(int col, int twips);
   int ColWidth(int col) const;
-  // Sorts the rows below the fixed rows by `col`, whole rows moving
+  // Sorts the rows below the fixed row by `col`, whole rows moving
   // together; rows whose cells compare equal keep their order.
   void SortRows(int col, bool ascending);
   // A typed character moves to no other row.

@@ -13,7 +13,7 @@ namespace platform {
 //
 //   platform::ListItems rows;
 //   rows.reserve(count);
-//   for (...) rows.add(line.clear().put(2, id, 8).str(), slot);
+//   for (...) rows.add(WriteSowListLine(sow), slot);
 //   SowList->SetItems(std::move(rows));
 class ListItems {
  public:

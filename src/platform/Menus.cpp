@@ -42,10 +42,6 @@ QMenu* MenuArray::Add(int index, const std::string& caption, bool submenu) {
   return sub;
 }
 
-void MenuArray::AddSeparator() {
-  if (menu_) menu_->addSeparator();
-}
-
 void MenuArray::SetVisible(int index, bool visible) {
   if (auto it = items_.find(index); it != items_.end()) it->second->setVisible(visible);
 }
@@ -75,12 +71,6 @@ void MenuArray::SetCaption(int index, const std::string& caption) {
 std::string MenuArray::Caption(int index) const {
   auto it = items_.find(index);
   return it == items_.end() ? std::string() : toAnsi(it->second->text());
-}
-void MenuArray::SetChecked(int index, bool checked) {
-  if (auto it = items_.find(index); it != items_.end()) {
-    it->second->setCheckable(true);
-    it->second->setChecked(checked);
-  }
 }
 
 void MenuArray::Click(int index) {

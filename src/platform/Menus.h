@@ -23,7 +23,6 @@ class MenuArray : public QObject {
   // add() of another array fills; its QMenu is returned. The caption "-"
   // makes the item a separator.
   QMenu* Add(int index, const std::string& caption, bool submenu = false);
-  void AddSeparator();
 
   bool Has(int index) const { return items_.count(index) != 0; }
   // The visible and the enabled flag are independent: a hidden item keeps
@@ -36,7 +35,6 @@ class MenuArray : public QObject {
   bool Enabled(int index) const;
   void SetCaption(int index, const std::string& caption);
   std::string Caption(int index) const;
-  void SetChecked(int index, bool checked);
 
   // Chooses the item as the user would: nothing unless it is visible and
   // enabled (and its parent menu is too).

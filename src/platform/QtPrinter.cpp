@@ -80,13 +80,14 @@ bool QtPrinter::beginDocument() {
       setFailure("the print folder " + folder + " cannot be made");
       return false;
     }
-    std::string stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
+    std::string stamp = toAnsi(QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
     std::string name;
     for (int n = 1;; ++n) {
       name = folder + "tarlowe-" + stamp + (n > 1 ? "-" + std::to_string(n) : "") + ".pdf";
       if (!fileExists(name)) break;
     }
     d_->printer.setOutputFormat(QPrinter::PdfFormat);
+    // A file name is the system's own bytes (UTF-8), as the file layer opens it.
     d_->printer.setOutputFileName(QString::fromStdString(name));
     lastPdf_ = name;
   } else {
@@ -97,7 +98,7 @@ bool QtPrinter::beginDocument() {
   d_->printer.setPageOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
   if (!d_->painter.begin(&d_->printer)) {
     setFailure(d_->toPdf ? "the PDF file " + lastPdf_ + " cannot be written"
-                         : "the printer " + info.printerName().toStdString() + " does not respond");
+                         : "the printer " + toAnsi(info.printerName()) + " does not respond");
     return false;
   }
   return true;

@@ -1,8 +1,7 @@
 #pragma once
 // Texts one after another in one buffer, with where each ends: the rows of a
-// list box, the lines of a printed listing. A run that makes thousands of
-// them costs no allocation per text (reserve the room first, or keep one and
-// clear() it between runs).
+// list box, the lines of a printed listing. Row k is text(k); reserve() takes
+// the room for a known count at once, clear() empties the rows.
 #include <cstddef>
 #include <string>
 #include <string_view>

@@ -12,10 +12,9 @@
 inline constexpr int kNoteLines = 14;
 inline constexpr int kNoteWidth = 70;
 
-// The note pad of a sow or boar record, held as the stored bytes: a line
-// becomes text only when it is asked for, so reading a whole file for a list
-// costs no text for the notes, and a record read and written back keeps them
-// byte for byte. A new pad is all blanks.
+// The note pad of a sow or boar record, held as the stored bytes, so that a
+// record read and written back keeps its notes byte for byte whatever they
+// hold; a line becomes text when it is asked for. A new pad is all blanks.
 class NotePad {
  public:
   using Bytes = std::array<uint8_t, static_cast<size_t>(kNoteLines * kNoteWidth)>;

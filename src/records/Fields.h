@@ -43,9 +43,9 @@ struct Currency {
   bool operator==(const Currency&) const = default;
 };
 
-// The readers are inline: a run over a whole file calls them for every field.
+// The readers and writers of one field at `p`.
 std::string getText(const uint8_t* p, int width);
-// A stored text as it stands, padding included, without a copy.
+// A stored text as it stands, padding included, as a view of the bytes.
 inline std::string_view textView(const uint8_t* p, int width) {
   return {reinterpret_cast<const char*>(p), static_cast<size_t>(width)};
 }
@@ -64,8 +64,7 @@ inline float getF32(const uint8_t* p) {
   return f;
 }
 void putF32(uint8_t* p, float v);
-// Written out byte by byte, as getI32 is, so that the compiler reads the
-// eight bytes in one load.
+// The low four bytes first, as every stored integer.
 inline int64_t getI64(const uint8_t* p) {
   return static_cast<int64_t>(static_cast<uint64_t>(getI32(p) & 0xFFFFFFFFLL) |
                               (static_cast<uint64_t>(static_cast<uint32_t>(getI32(p + 4))) << 32));
@@ -76,14 +75,9 @@ void putI64(uint8_t* p, int64_t v);
 class FieldReader {
  public:
   explicit FieldReader(const uint8_t* p) : p_(p) {}
-  // Text is written in place, so a record decoded again reuses its strings
-  // (which hold the full width).
+  // Text keeps its full width, padding included.
   void text(std::string& v, int off, int width) {
-    const auto n = static_cast<size_t>(width);
-    if (v.size() == n)
-      std::memcpy(v.data(), p_ + off, n);
-    else
-      v.assign(reinterpret_cast<const char*>(p_ + off), n);
+    v.assign(reinterpret_cast<const char*>(p_ + off), static_cast<size_t>(width));
   }
   void date(std::string& v, int off) { text(v, off, 10); }
   void i16(int16_t& v, int off) { v = getI16(p_ + off); }

@@ -12,10 +12,10 @@
 struct IngredientRecord {
   static constexpr int Length = 60;
   static constexpr const char* FileName = "FEED.LST";
-  // Where the code stands, for the scans that read only the codes.
+  // Where the code and the pounds on hand lie, for the code that reads them
+  // from the stored bytes (the free-record scans, the batch entry's list).
   static constexpr int IdAt = 0;
   static constexpr int IdWidth = 6;
-  // Where the pounds on hand stand, for the list that reads them first.
   static constexpr int CurrentInventoryAt = 26;
 
   std::string IngredientCode;   // 6, unique, upper case; blank = free record
@@ -28,7 +28,7 @@ struct IngredientRecord {
 
   template <class M>
   void fields(M& m) {
-    m.text(IngredientCode, 0, 6);
+    m.text(IngredientCode, IdAt, IdWidth);
     m.text(IngredientName, 6, 20);
     m.i32(CurrentInventory, CurrentInventoryAt);
     m.i32(StartInventory, 30);

@@ -1,8 +1,6 @@
 #include "reports/HerdPerformance.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <string_view>
 
 #include "common/DateMath.h"
@@ -198,19 +196,7 @@ int32_t TotalNpsDays(const HerdPerfData& data) {
 }
 
 std::string CutValueText(double v, int width) {
-  std::string text = DoubleText(v);
-  if (text.find('E') != std::string::npos) {
-    // Plain digits in place of the exponent form.
-    char buf[400];
-    const bool small = std::fabs(v) < 1;
-    char* end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, small ? 20 : 0).ptr;
-    text.assign(buf, end);
-    if (small) {
-      while (!text.empty() && text.back() == '0') text.pop_back();
-      if (text.rfind("0.", 0) == 0) text.erase(0, 1);
-      else if (text.rfind("-0.", 0) == 0) text.erase(1, 1);
-    }
-  }
+  const std::string text = WithoutExponent(DoubleText(v));
   const size_t w = static_cast<size_t>(width);
   const size_t whole = std::min(text.find('.'), text.size());
   if (whole >= w) return text.substr(0, whole);

@@ -22,8 +22,6 @@ class HogRept2 : public platform::Form {
   void PntFarroPerf_Click();
   void PntExit_Click();
 
-  const LitterSums& FarrowPerfTotals() const { return totals_; }
-
  protected:
   void Form_Load() override;
 

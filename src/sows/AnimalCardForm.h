@@ -90,8 +90,6 @@ class AnimalCardForm : public platform::Form {
   void Print_Click();
   void Exit_Click();
 
-  int CardIndex() const { return cardIndex_; }
-
  protected:
   // The card of `layout` over the animal's working block, the list's
   // selection (from index 1) and the record number of the animal shown.

@@ -167,7 +167,7 @@ void HogSow1::ResetSowList() {
 void HogSow1::SowHistoryMenu_Click(int Index) {
   SelectedSowRecs.assign(static_cast<size_t>(std::max(SowList->ListCount(), 10)) + 1, 0);
   switch (Index) {
-    case Query: RunQuery<DialogHog2>([this] { ShowQueryResult(); }); break;
+    case Query: RunQuery<DialogHog2>([this] { ListSowsOfQuery(); }); break;
     case New: NewSows(); break;
     case Delete: DeleteSows(); break;
     case Assign: AssignSows(); break;
@@ -214,7 +214,7 @@ void HogSow1::ViewSows() {
   if (CollectSelectedSows()) platform::ShowModalThenUnload<HogSow3>();
 }
 
-void HogSow1::ShowQueryResult() {
+void HogSow1::ListSowsOfQuery() {
   if (QueryArgs[1] == "0") {
     pageCaption_ = kActiveCaption;
   } else if (QueryArgs[1] == "19") {

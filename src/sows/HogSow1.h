@@ -58,7 +58,7 @@ class HogSow1 : public platform::Form {
   void UpdatePageButtons(int count);
   // What QUERY does once its dialog has set QueryArgs: the caption, the list
   // built again and its first page shown.
-  void ShowQueryResult();
+  void ListSowsOfQuery();
   // What PRINT > Dates Due does once its dialog has taken the two dates: the
   // report of the sows due from `from` to `to`, or the box saying none is.
   void PrintDueBetween(const std::string& from, const std::string& to);
@@ -69,7 +69,6 @@ class HogSow1 : public platform::Form {
 
   const SowPageTable& PageTable() const { return table_; }
   int CurrentSowPage() const { return currentPage_; }
-  const std::string& SowPageCaption() const { return pageCaption_; }
 
  protected:
   void Form_Load() override;

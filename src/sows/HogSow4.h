@@ -8,5 +8,4 @@ class HogSow4 : public NotePadForm {
   explicit HogSow4(QWidget* parent = nullptr);
 
   platform::ControlArray<platform::TextBox>& SowNote = Note;
-  void SowNote_KeyDown(int Index, int KeyCode, int Shift) { Note_KeyDown(Index, KeyCode, Shift); }
 };

@@ -42,14 +42,13 @@ const IndexWindowKind kSowIndex{
 }  // namespace
 
 void AddSowIndexCells(platform::TextRows& cells, const uint8_t* sow, const SowLitterSums& litters) {
-  std::string figure;
   cells.add(Trimmed(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth)));
-  cells.add(FormatInto(figure, records::getI16(sow + SowRecord::ParityCountAt), "####0"));
-  cells.add(FormatInto(figure, litters.averageBirthWeight(), "#####0.00"));
-  cells.add(FormatInto(figure, litters.averageWeaningWeight(), "#####0.00"));
-  cells.add(FormatInto(figure, litters.average(litters.born), "#####0.00"));
-  cells.add(FormatInto(figure, litters.average(litters.weaned), "#####0.00"));
-  cells.add(FormatInto(figure, litters.average(litters.born - litters.alive), "#####0.00"));
+  cells.add(Format(records::getI16(sow + SowRecord::ParityCountAt), "####0"));
+  cells.add(Format(litters.averageBirthWeight(), "#####0.00"));
+  cells.add(Format(litters.averageWeaningWeight(), "#####0.00"));
+  cells.add(Format(litters.average(litters.born), "#####0.00"));
+  cells.add(Format(litters.average(litters.weaned), "#####0.00"));
+  cells.add(Format(litters.average(litters.born - litters.alive), "#####0.00"));
 }
 
 bool SowIndexRows(platform::TextRows& cells, FileFault* fault) {
@@ -71,9 +70,9 @@ bool SowIndexRows(platform::TextRows& cells, FileFault* fault) {
   return true;
 }
 
-const std::string& SowIndexLine(FixedLine& line, const IndexCells& cells) {
+std::string SowIndexLine(const IndexCells& cells) {
   // The parity count after three blanks, as the cell reads.
-  return IndexLine(line, cells, 11, Format(Val(std::string(cells[1])), "   0"), kFigureColumns);
+  return IndexLine(cells, 11, Format(Val(std::string(cells[1])), "   0"), kFigureColumns);
 }
 
 HogSow7::HogSow7(QWidget* parent) : IndexWindow(kSowIndex, parent) {}

@@ -16,7 +16,7 @@ void AddSowIndexCells(platform::TextRows& cells, const uint8_t* sow, const SowLi
 // be read.
 bool SowIndexRows(platform::TextRows& cells, FileFault* fault = nullptr);
 // The printed line of a grid row's cells, 88 columns, written into `line`.
-const std::string& SowIndexLine(FixedLine& line, const IndexCells& cells);
+std::string SowIndexLine(const IndexCells& cells);
 
 class HogSow7 : public IndexWindow {
  public:

@@ -28,9 +28,10 @@ void putFigure(FixedLine& line, int col, std::string_view cell) {
 
 std::string IndexFigure(double value) { return Format(value, figureMask(value)); }
 
-const std::string& IndexLine(FixedLine& line, const IndexCells& cells, int countColumn, std::string_view count,
-                             const std::array<int, 5>& figureColumns) {
-  line.clear().putTrimmed(2, cells[0], 8).put(countColumn, count, 4);
+std::string IndexLine(const IndexCells& cells, int countColumn, std::string_view count,
+                      const std::array<int, 5>& figureColumns) {
+  FixedLine line(kIndexLineWidth);
+  line.putTrimmed(2, cells[0], 8).put(countColumn, count, 4);
   for (size_t i = 0; i < figureColumns.size(); ++i) putFigure(line, figureColumns[i], cells[i + 2]);
   return line.str();
 }
@@ -126,10 +127,9 @@ std::vector<std::string> IndexWindow::IndexLines() {
   const int animals = std::max(IndexGrid->Rows() - 1, 0);
   std::vector<std::string> lines;
   IndexCells cells;
-  FixedLine line(kIndexLineWidth);
   for (int r = 1; r <= animals; ++r) {
     IndexGrid->RowTextViews(r, cells);
-    lines.push_back(kind_.printLine(line, cells));
+    lines.push_back(kind_.printLine(cells));
   }
   lines.emplace_back();  // an empty line before the closing banner
   return lines;

@@ -46,12 +46,11 @@ struct IndexOrder {
 std::string IndexFigure(double value);
 // The seven cells of an index grid's row, viewed where the grid holds them.
 using IndexCells = std::array<std::string_view, 7>;
-// A printed line of an index, 88 columns (kIndexLineWidth), written into
-// `line` and answered: the ID cell at column 2, `count` (four characters) at
+// A printed line of an index, 88 columns (kIndexLineWidth): the ID cell at column 2, `count` (four characters) at
 // `countColumn`, and the figures of cells 2 to 6 at `figureColumns`.
 inline constexpr int kIndexLineWidth = 88;
-const std::string& IndexLine(FixedLine& line, const IndexCells& cells, int countColumn, std::string_view count,
-                             const std::array<int, 5>& figureColumns);
+std::string IndexLine(const IndexCells& cells, int countColumn, std::string_view count,
+                      const std::array<int, 5>& figureColumns);
 
 // What one index window is: its names, its grid's columns, its orders (the
 // first being the order after the load), the words of its printout and of its
@@ -71,7 +70,7 @@ struct IndexWindowKind {
   const char* heading2;
   const char* emptyText;  // the refusal of a herd without an active animal
   const char* emptyTitle;
-  const std::string& (*printLine)(FixedLine& line, const IndexCells& cells);
+  std::string (*printLine)(const IndexCells& cells);
 };
 
 class IndexWindow : public platform::Form {

@@ -65,9 +65,9 @@ std::vector<std::string> SowCardLines(const records::FileImage<FarrowRecord>& fa
   static const records::FieldMask<FarrowRecord> shown(
       p, {&p.BornCount, &p.AliveCount, &p.WeanedCount, &p.BirthWeight, &p.WeaningWeight, &p.FosteredTo, &p.FosteredFrom});
   FarrowRecord litter;
-  FixedLine row(kTableWidth);
   for (int i = 1; i <= kMaxParities; ++i) {
-    row.clear().put(4, i, "0", 1);
+    FixedLine row(kTableWidth);
+    row.put(4, i, "0", 1);
     const long link = FarrowLinks[static_cast<size_t>(i)];
     if (i <= parities && records::ValidLitterLink(link, farrowFile.count())) {
       farrowFile.decode(link, litter, shown);

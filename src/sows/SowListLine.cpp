@@ -4,9 +4,9 @@
 
 using records::textView;
 
-const std::string& WriteSowLeftHerdLine(FixedLine& line, const uint8_t* sow) {
+std::string WriteSowLeftHerdLine(const uint8_t* sow, int width) {
   const std::string_view left = RTrimmed(textView(sow + SowRecord::DateLeftHerdAt, 10));
-  return line.clear()
+  return FixedLine(width)
       .put(2, textView(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
       .put(13, "THIS SOW LEFT THE HERD ON (" + std::string(left) + ")", 40)
       .str();

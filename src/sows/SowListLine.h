@@ -21,13 +21,12 @@ struct SowFieldColumns {
 };
 inline constexpr SowFieldColumns kSowListColumns{2, 13, 37, 49, 56, 64, 73};
 
-// The seven fields of the sow stored in `sow` (her SOW.DAT bytes) written at
-// `columns` into `line`, blanked first (reused line after line), and the line.
-// Text fields go in as stored: their trailing blanks are the line's own.
-inline const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow,
-                                                               const SowFieldColumns& at) {
+// The line, `width` wide, of the seven fields of the sow stored in `sow`
+// (her SOW.DAT bytes) written at `columns`. Text fields go in as stored:
+// their trailing blanks are the line's own.
+inline std::string WriteSowFields(const uint8_t* sow, const SowFieldColumns& at, int width) {
   using records::textView;
-  return line.clear()
+  return FixedLine(width)
       .put(at.id, textView(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
       .put(at.breed, textView(sow + SowRecord::BreedAt, SowRecord::BreedWidth), 20)
       .put(at.location, textView(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
@@ -37,13 +36,11 @@ inline const std::string& WriteSowFields(FixedLine& line, const uint8_t* sow,
       .put(at.parities, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)
       .str();
 }
-// The list's lines of the sow stored in `sow`, written into `line`
-// (kSowLineWidth wide) and answered; the left-the-herd line fits any line of
-// 52 columns or more.
-inline const std::string& WriteSowListLine(FixedLine& line, const uint8_t* sow) {
-  return WriteSowFields(line, sow, kSowListColumns);
-}
-const std::string& WriteSowLeftHerdLine(FixedLine& line, const uint8_t* sow);
+// The list's lines of the sow stored in `sow`, kSowLineWidth wide; the
+// left-the-herd line is also a line of the listing, `width` wide (52 columns
+// or more).
+inline std::string WriteSowListLine(const uint8_t* sow) { return WriteSowFields(sow, kSowListColumns, kSowLineWidth); }
+std::string WriteSowLeftHerdLine(const uint8_t* sow, int width = kSowLineWidth);
 
 // The sow ID a list row shows: its first nine characters without blanks.
 std::string SowIdOfRow(const std::string& row);

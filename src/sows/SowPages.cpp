@@ -51,13 +51,12 @@ int BuildSowList(SowPageTable& table, FileFault* fault, records::FileImage<SowRe
 void WriteSowPageRows(platform::ListItems& rows, const SowPageTable& table, int page, const std::string& kindCode,
                       const records::FileImage<SowRecord>& sows) {
   const bool leftHerd = kindCode == "19", everySow = kindCode == "0";
-  FixedLine line(kSowLineWidth);
   for (int slot = 1; slot <= SowPageTable::kSlots; ++slot) {
     const long r = table.At(page, slot);
     if (r < 1 || r > sows.count()) continue;
     const uint8_t* sow = sows.bytes(r);
     if (records::IsFreeId(records::textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
-    if (leftHerd) rows.add(WriteSowLeftHerdLine(line, sow), slot);
-    else if (everySow || SowIsActive(sow)) rows.add(WriteSowListLine(line, sow), slot);
+    if (leftHerd) rows.add(WriteSowLeftHerdLine(sow), slot);
+    else if (everySow || SowIsActive(sow)) rows.add(WriteSowListLine(sow), slot);
   }
 }

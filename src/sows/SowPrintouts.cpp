@@ -63,22 +63,21 @@ void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const reco
   }
 }
 
-const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow) {
+std::string WriteSowListingLine(const uint8_t* sow) {
   static constexpr SowFieldColumns kListingColumns{2, 15, 39, 51, 60, 69, 80};
   // A date left herd other than "__/__/____" (blanks too) gives the left-the-herd line.
   if (RTrimmed(textView(sow + SowRecord::DateLeftHerdAt, 10)) != records::kEmptyDate)
-    return WriteSowLeftHerdLine(line, sow);
-  return WriteSowFields(line, sow, kListingColumns);
+    return WriteSowLeftHerdLine(sow, kSowListingWidth);
+  return WriteSowFields(sow, kListingColumns, kSowListingWidth);
 }
 
 std::vector<std::string> SowListingLines(const std::vector<std::string>& rowIds,
                                          const records::FileImage<SowRecord>& sows, long scanned) {
   const auto byId = recordsOfIds(rowIds, sows, scanned);
   std::vector<std::string> lines(rowIds.size());
-  FixedLine line(kSowListingWidth);
   for (size_t r = 0; r < rowIds.size(); ++r)
     if (auto found = byId.find(rowIds[r]); found != byId.end() && !found->second.empty())
-      lines[r] = WriteSowListingLine(line, sows.bytes(found->second.back()));
+      lines[r] = WriteSowListingLine(sows.bytes(found->second.back()));
   return lines;
 }
 
@@ -113,7 +112,6 @@ std::vector<std::string> DatesDueLines(const std::string& from, const std::strin
   // date, so that no due date is after the second.
   if (to.size() < 10) return lines;
   const std::string fromKey = from.size() < 10 ? "" : dateKey(from), toKey = dateKey(to);
-  FixedLine line(kDueWidth);
   for (long r = 1; r <= sows.count(); ++r) {
     const uint8_t* sow = sows.bytes(r);
     if (records::IsFreeId(textView(sow + SowRecord::IdAt, SowRecord::IdWidth))) continue;
@@ -123,7 +121,7 @@ std::vector<std::string> DatesDueLines(const std::string& from, const std::strin
     const std::optional<std::string> due = ReadDueDate(textView(sow + SowRecord::DateDueAt, 10));
     if (!due || due->size() != 10) continue;
     if (const std::string key = dateKey(*due); key < fromKey || key > toKey) continue;
-    lines.push_back(line.clear()
+    lines.push_back(FixedLine(kDueWidth)
                         .put(2, textView(sow + SowRecord::IdAt, SowRecord::IdWidth), 8)
                         .put(14, textView(sow + SowRecord::LocationAt, SowRecord::LocationWidth), 8)
                         .put(31, records::getI16(sow + SowRecord::ParityCountAt), "0", 2)

@@ -27,7 +27,7 @@ void PrintChosenSows(const std::vector<long>& chosen, SowSheet sheet, const reco
 // A line of the printed sow listing, 84 columns (kSowListingWidth), of the
 // sow stored in `sow` (her SOW.DAT bytes), written into `line` and answered.
 inline constexpr int kSowListingWidth = 84;
-const std::string& WriteSowListingLine(FixedLine& line, const uint8_t* sow);
+std::string WriteSowListingLine(const uint8_t* sow);
 // The listing's lines of the rows `rowIds`, in their order: row r's line is
 // made from the last of records 1 to `scanned` holding its ID, or empty when
 // none does.

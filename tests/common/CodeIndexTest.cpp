@@ -9,11 +9,7 @@
 
 namespace {
 
-std::vector<long> recordsOf(const CodeIndex& index, const std::string& code) {
-  std::vector<long> found;
-  for (long n = index.First(code); n != 0; n = index.Next(n)) found.push_back(n);
-  return found;
-}
+std::vector<long> recordsOf(const CodeIndex& index, const std::string& code) { return index.Records(code); }
 
 }  // namespace
 

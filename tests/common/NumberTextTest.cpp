@@ -185,8 +185,8 @@ TEST(FixedLine, PutsValuesAtColumnsCutToWidth) {
   EXPECT_EQ(right.str(), "123456");
 }
 
-// One line reused for every row: blanked, then written by the same rules.
-TEST(FixedLine, ReusedLinesPutTrimmedTextAndFiguresThroughMasks) {
+// Trimmed text and figures through masks, each row on a line of its own.
+TEST(FixedLine, LinesPutTrimmedTextAndFiguresThroughMasks) {
   struct Row {
     const char* id;
     double weight;
@@ -199,9 +199,9 @@ TEST(FixedLine, ReusedLinesPutTrimmedTextAndFiguresThroughMasks) {
       {"", 123456.789, 0, "     123456.         0"},  // a longer figure keeps its leftmost characters
       {"   ", -0.001, 12, "        0.00        12"},  // no sign on a figure shown as 0
   };
-  FixedLine line(22);
   for (const Row& r : rows) {
-    line.clear().putTrimmed(1, r.id, 5).putRight(6, r.weight, "0.00", 7).putRight(14, r.pounds, "#,###,##0", 9);
+    FixedLine line(22);
+    line.putTrimmed(1, r.id, 5).putRight(6, r.weight, "0.00", 7).putRight(14, r.pounds, "#,###,##0", 9);
     EXPECT_EQ(line.str(), r.line) << r.id;
     EXPECT_EQ(line.str().size(), 22u);
   }
@@ -233,9 +233,8 @@ TEST(FixedLine, FiguresCutAsTheirTexts) {
   const double values[] = {-12.345, 7.0, 123456.0};
   for (const Place& p : places) {
     for (size_t v = 0; v < 3; ++v) {
-      FixedLine line(9);
-      EXPECT_EQ(line.put(p.col, values[v], "$0.00", p.width).str(), p.lines[v].first) << p.col << " " << p.width;
-      EXPECT_EQ(line.clear().putRight(p.col, values[v], "$0.00", p.width).str(), p.lines[v].second)
+      EXPECT_EQ(FixedLine(9).put(p.col, values[v], "$0.00", p.width).str(), p.lines[v].first) << p.col << " " << p.width;
+      EXPECT_EQ(FixedLine(9).putRight(p.col, values[v], "$0.00", p.width).str(), p.lines[v].second)
           << p.col << " " << p.width;
     }
   }

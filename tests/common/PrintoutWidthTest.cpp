@@ -187,7 +187,7 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
          m.DateUsed = kLate;
          m.DrugName = std::string(30, 'W');
          m.GivenBy = std::string(12, 'W');
-         PrintMedHistory({lineOf(m, kHistoryLineWidth, WriteMedHistoryLine)},
+         PrintMedHistory({lineOf(m, WriteMedHistoryLine)},
                          MedHistoryHeading("By DRUG NAME", std::string(20, 'W')));
        }},
       {"ingredient listing", [](PrintoutWidthTest&) {

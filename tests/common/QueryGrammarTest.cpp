@@ -61,12 +61,20 @@ TEST(QueryGrammar, NumberCriterionParsing) {
   }
 }
 
-// A Single is compared as its text reads back, whatever the value.
-TEST(QueryGrammar, SingleComparesAsItsTextReadsBack) {
-  for (float v : {0.0f, -0.0f, 0.85f, 6.25f, 1.0f / 3.0f, -2.5f / 3.0f, 12345678.0f, 0.00001234567f, 1e30f, 7e-40f,
-                  std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                  -std::numeric_limits<float>::infinity()})
-    EXPECT_EQ(SingleForQuery(v), static_cast<float>(Val(SingleText(v)))) << SingleText(v);
+// A stored Single matches the number the user types for the text it shows:
+// 0.85 is found by "=0.85" though its float is 0.8500000238...
+TEST(QueryGrammar, AStoredSingleMatchesTheNumberItShows) {
+  const struct {
+    float stored;
+    const char* criterion;
+    bool matches;
+  } cases[] = {
+      {0.85f, "=0.85", true},         {0.85f, ">0.85", false},          {1.0f / 3.0f, "=.3333333", true},
+      {12345678.0f, "=12345680", true}, {-2.5f / 3.0f, "<-.8333333", false}, {std::numeric_limits<float>::infinity(), "=0", true},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(NumberMatches(ParseNumberCriterion(c.criterion, false), SingleForQuery(c.stored)), c.matches)
+        << c.stored << " " << c.criterion;
 }
 
 // The key of a stored date: its last four characters, its first two, then its

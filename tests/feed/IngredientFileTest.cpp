@@ -41,8 +41,7 @@ TEST(IngredientFile, TheIndexFindsEveryRecordOfACodeAndForgetsAFreedOne) {
                                 anIngredient("SO")}));
   EXPECT_EQ(index.First("OATS"), 1);
   EXPECT_EQ(index.First("SOY  "), 2);
-  EXPECT_EQ(index.Next(2), 4);
-  EXPECT_EQ(index.Next(4), 0);
+  EXPECT_EQ(index.Records("SOY"), (std::vector<long>{2, 4}));
   EXPECT_EQ(index.First(""), 0);
   EXPECT_EQ(index.First("SOYBEAN"), 0);
   index.Forget("SOY", 2);
@@ -67,8 +66,8 @@ TEST(IngredientFile, ListAndPrintedLinesHoldEachValueAtItsColumns) {
        "BIGONE   A NAME OF TWENTY CHR    -123456      1234567       12.35    123456.7   __/__/____  "},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(lineOf(c.r, kIngredientListWidth, WriteIngredientListLine), c.listed);
-    EXPECT_EQ(lineOf(c.r, kIngredientPrintWidth, WriteIngredientPrintLine), c.printed);
+    EXPECT_EQ(lineOf(c.r, WriteIngredientListLine), c.listed);
+    EXPECT_EQ(lineOf(c.r, WriteIngredientPrintLine), c.printed);
     EXPECT_EQ(IngredientCodeOfLine(c.listed), c.r.IngredientCode);
   }
 }

@@ -24,7 +24,11 @@ TEST_P(AmountText_, WeightTimesPriceGatedByEveryFigure) {
 INSTANTIATE_TEST_SUITE_P(Rows, AmountText_,
                          ::testing::Values(AmountCase{10, 250.5f, 0.5f, "125.25"}, AmountCase{0, 250.5f, 0.5f, "0.00"},
                                            AmountCase{10, 0, 0.5f, "0.00"}, AmountCase{10, 250.5f, 0, "0.00"},
-                                           AmountCase{10, -100, 0.5f, "-50.00"}, AmountCase{1, 260, 0.45f, "117.00"}));
+                                           AmountCase{10, -100, 0.5f, "-50.00"}, AmountCase{1, 260, 0.45f, "117.00"},
+                                           // a Single's seven digits rounded at the cent, a half away from 0
+                                           AmountCase{1, 2.675f, 1, "2.68"}, AmountCase{1, 0.0049f, 1, "0.00"},
+                                           AmountCase{1, -0.004f, 1, "0.00"}, AmountCase{1, -1.005f, 1, "-1.01"},
+                                           AmountCase{1, 1000, 999.9999f, "999999.90"}));
 
 struct TotalsCase {
   const char* name;

@@ -11,8 +11,7 @@
 
 // The drug list's line of one drug, written from its stored bytes.
 inline std::string drugListLine(const DrugRecord& drug) {
-  return lineOf(drug, kDrugLineWidth,
-                [](FixedLine& line, const uint8_t* bytes) { return WriteDrugLine(line, bytes, kDrugListColumns); });
+  return lineOf(drug, [](const uint8_t* bytes) { return WriteDrugLine(bytes, kDrugListColumns, kDrugLineWidth); });
 }
 
 class DrugTest : public ::testing::Test {

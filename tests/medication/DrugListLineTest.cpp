@@ -1,9 +1,6 @@
 // The drug list's lines, the drugs listed and counted, and the way from a
 // line back to its record.
 #include "common/NumberText.h"
-#include <array>
-#include <string_view>
-#include <tuple>
 
 #include "medication/DrugFixture.h"
 
@@ -11,6 +8,11 @@ TEST(DrugListLine, ColumnsOfEachKindOfDrug) {
   const std::pair<DrugRecord, std::string> cases[] = {
       {aDrug("PEN1").name("PENICILLIN").kind("F", "L", 2.5f).onHand(1234.5f),
        " PEN1     PENICILLIN             2.5 Lb/Ton FEED MED.  1234.5   "},
+      // only upper-case letters have words: lower case or blank leaves the column blank
+      {aDrug("LOW").name("LOWER").kind("v", "m", 1).onHand(2),
+       " LOW      LOWER                  1.0                      2.0   "},
+      {aDrug("NONE").name("BLANK").kind(" ", "", 1).onHand(2),
+       " NONE     BLANK                  1.0                      2.0   "},
       {aDrug("VACSIX").name("A NAME OF TWENTY CHR").kind("V", "M", 100).onHand(0.25f),
        " VACSIX   A NAME OF TWENTY CHR  100. ML     VACCINE       0.3   "},
       {aDrug("H2O").name("WATER").kind("W", "O", 12).onHand(123456),
@@ -68,23 +70,4 @@ TEST(DrugListLine, OneDecimalAsTheFarmerSeesIt) {
       {1234.5f, "1234.5"},  {12.25f, "12.3"},     {-0.04f, "0.0"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(OneDecimal(value), text) << value;
-}
-
-TEST(DrugListLine, WordsOfEveryStoredLetter) {
-  // The three letters of each kind have their words; every other
-  // character, lower case, blank and NUL included, has none.
-  const std::array<std::tuple<char, std::string_view, std::string_view>, 9> words = {{
-      {'M', " ML", ""}, {'L', " Lb/Ton", ""}, {'O', " Oz/Gal", ""},
-      {'V', "", "VACCINE"}, {'F', "", "FEED MED."}, {'W', "", "WATER MED."},
-      {'m', "", ""}, {' ', "", ""}, {'\0', "", ""}}};
-  for (const auto& [letter, unit, type] : words) {
-    EXPECT_EQ(DrugUnitText(letter), unit) << int{letter};
-    EXPECT_EQ(DrugTypeWord(letter), type) << int{letter};
-  }
-  for (int c = 0; c < 256; ++c) {
-    const char letter = static_cast<char>(c);
-    if (std::string_view("MLOVFW").find(letter) != std::string_view::npos) continue;
-    EXPECT_EQ(DrugUnitText(letter), "") << c;
-    EXPECT_EQ(DrugTypeWord(letter), "") << c;
-  }
 }

@@ -25,7 +25,7 @@ MedicationRecord dose(std::string MedicationRecord::*field, const std::string& i
 
 // The history's line of one record, written from its stored bytes.
 std::string historyLine(const MedicationRecord& record) {
-  return lineOf(record, kHistoryLineWidth, WriteMedHistoryLine);
+  return lineOf(record, WriteMedHistoryLine);
 }
 
 std::vector<std::string> rows(const Drug_3& w) {

@@ -76,12 +76,11 @@ TEST(IndexLine, PrintsEachCellAsIndexFigureOfTheValueItShows) {
       {"1234.5.00", "1234.5"}, {"1-4.00", "  1.00"},     {"9.99\x80", "  9.99"},
   };
   const std::array<int, 5> columns = {24, 40, 54, 65, 76};
-  FixedLine line(kIndexLineWidth);
   for (const auto& [cell, figure] : cells) {
     FixedLine expected(88);
     expected.put(2, "S1", 8).put(11, "   3", 4);
     for (int c : columns) expected.put(c, figure, 6);
-    EXPECT_EQ(IndexLine(line, {"S1", "3", cell, cell, cell, cell, cell}, 11, "   3", columns), expected.str()) << cell;
+    EXPECT_EQ(IndexLine({"S1", "3", cell, cell, cell, cell, cell}, 11, "   3", columns), expected.str()) << cell;
   }
   // The sow's parity count is Format of the value its cell shows after three
   // blanks, cut to four columns.
@@ -91,7 +90,7 @@ TEST(IndexLine, PrintsEachCellAsIndexFigureOfTheValueItShows) {
   };
   for (const auto& [cell, count] : parities) {
     const IndexCells row = {"S1", cell, "1.00", "2.00", "3.00", "4.00", "5.00"};
-    EXPECT_EQ(SowIndexLine(line, row).substr(10, 4), count) << cell;
+    EXPECT_EQ(SowIndexLine(row).substr(10, 4), count) << cell;
   }
 }
 
@@ -198,8 +197,7 @@ TEST_F(IndexWindowTest, BoarGridRanksSiresAndPrintsTheirLines) {
   EXPECT_EQ(texts[4], FixedLine(88).put(2, "B10", 8).put(14, "   1", 4).put(28, " 25.00", 6).put(40, " 30.00", 6)
                           .put(52, "100.00", 6).put(64, " 10.00", 6).put(76, "  1.00", 6).str());
   EXPECT_EQ(texts[5].substr(13, 4), "   3");
-  FixedLine line(kIndexLineWidth);
-  EXPECT_EQ(BoarIndexLine(line, {"B1", "12345", "0", "0", "0", "0", "0"}).substr(13, 4), "1234");
+  EXPECT_EQ(BoarIndexLine({"B1", "12345", "0", "0", "0", "0", "0"}).substr(13, 4), "1234");
 }
 
 struct OpenerCase {

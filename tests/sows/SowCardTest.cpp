@@ -290,7 +290,7 @@ TEST_F(SowCardTest, NotePadWritesTheLinesAndOldNoteBringsThemBack) {
   pad.Load();
   EXPECT_EQ(pad.Caption(), "S O W   I D ( S1 )   N O T E P A D");
   EXPECT_EQ(pad.SowNote[2]->Text(), "THIRD");
-  pad.SowNote_KeyDown(0, 67, 4);
+  pad.Note_KeyDown(0, 67, 4);
   EXPECT_EQ(pad.SowNote[0]->Text(), std::string(31, ' ') + "FIRST" + std::string(34, ' '));
   pad.ClearNote->Press();
   pad.SowNote[1]->SetText("NEW");

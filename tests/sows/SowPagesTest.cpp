@@ -78,14 +78,14 @@ TEST(SowPageRows, EachQueryShowsItsLinesInSlotOrder) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].second, 1);
   EXPECT_EQ(rows[1].second, 3);
-  EXPECT_EQ(rows[1].first, lineOf(herd[2], kSowLineWidth, WriteSowListLine));
+  EXPECT_EQ(rows[1].first, lineOf(herd[2], WriteSowListLine));
   // Under "0" she keeps her seven fields.
   EXPECT_EQ(pageRows(table, 1, "0", herd).size(), 3u);
   // Under "19" the left-the-herd line.
   fill(SowQuery("19", ""), herd, table);
   rows = pageRows(table, 1, "19", herd);
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].first, lineOf(herd[1], kSowLineWidth, WriteSowLeftHerdLine));
+  EXPECT_EQ(rows[0].first, lineOf(herd[1], [](const uint8_t* sow) { return WriteSowLeftHerdLine(sow); }));
   EXPECT_EQ(rows[0].second, 1);
   // An empty page, and a sow deleted after the selection.
   EXPECT_TRUE(pageRows(table, 2, "19", herd).empty());
@@ -101,7 +101,7 @@ TEST(SowListLine, SevenFieldsInFixedColumns) {
   s.Backfat = 0.85f;
   s.Loineye = 6.25f;
   s.ParityCount = 3;
-  const std::string line = lineOf(s, kSowLineWidth, WriteSowListLine);
+  const std::string line = lineOf(s, WriteSowListLine);
   ASSERT_EQ(line.size(), 80u);
   EXPECT_EQ(line,
             " A1         YORKSHIRE               PEN12345    165    .85     6.25     3       ");
@@ -117,7 +117,7 @@ TEST(SowListLine, LongValuesAreCutAndZerosShown) {
   s.Loineye = 0;
   s.ParityCount = 0;
   s.DaysTo230 = -5;
-  const std::string line = lineOf(s, kSowLineWidth, WriteSowListLine);
+  const std::string line = lineOf(s, WriteSowListLine);
   EXPECT_EQ(line.substr(1, 8), "ABCDEFGH");
   EXPECT_EQ(line.substr(12, 20), "HAMPSHIRE X DUROC X ");
   EXPECT_EQ(line.substr(32, 4), "    ");
@@ -131,7 +131,7 @@ TEST(SowListLine, LongValuesAreCutAndZerosShown) {
 TEST(SowListLine, LeftTheHerdLine) {
   SowRecord s = aSow("B7");
   s.DateLeftHerd = "03/15/2004";
-  const std::string line = lineOf(s, kSowLineWidth, WriteSowLeftHerdLine);
+  const std::string line = lineOf(s, [](const uint8_t* sow) { return WriteSowLeftHerdLine(sow); });
   ASSERT_EQ(line.size(), 80u);
   EXPECT_EQ(line.substr(0, 12), " B7         ");
   EXPECT_EQ(line.substr(12, 40), "THIS SOW LEFT THE HERD ON (03/15/2004)  ");

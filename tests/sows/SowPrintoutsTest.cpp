@@ -218,7 +218,7 @@ TEST_F(SowPrintoutsTest, DisplayListingPrintsEveryRowOfThePage) {
   EXPECT_EQ(lines[3], FixedLine(84).put(2, "S4", 8).put(51, "0", 3).put(60, "1.25", 4).put(69, "0", 4)
                           .put(80, "0", 2).str());
   EXPECT_EQ(w.SowFileCount, 4);
-  EXPECT_EQ(lineOf<SowRecord>(aSow("S2").left("03/15/2004"), kSowListingWidth, WriteSowListingLine),
+  EXPECT_EQ(lineOf<SowRecord>(aSow("S2").left("03/15/2004"), WriteSowListingLine),
             FixedLine(84).put(2, "S2", 8).put(13, "THIS SOW LEFT THE HERD ON (03/15/2004)", 40).str());
 }
 

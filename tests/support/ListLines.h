@@ -3,7 +3,7 @@
 // the line a writer makes of one record from its stored bytes.
 //
 //   EXPECT_EQ(rowTexts(rows), (std::vector<std::string>{...}));
-//   EXPECT_EQ(lineOf(aSow("S1"), kSowLineWidth, WriteSowListLine), "...");
+//   EXPECT_EQ(lineOf(aSow("S1"), WriteSowListLine), "...");
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,11 +26,10 @@ inline std::vector<std::pair<std::string, long>> rowPairs(const platform::ListIt
   return pairs;
 }
 
-// The line `write` makes of `record` in a line `width` wide, from the stored
-// bytes of a file that holds the record alone.
+// The line `write` makes of `record`, from the stored bytes of a file that
+// holds the record alone.
 template <class R, class Write>
-std::string lineOf(const R& record, int width, Write write) {
+std::string lineOf(const R& record, Write write) {
   const records::FileImage<R> image = records::FileImage<R>::of({record});
-  FixedLine line(width);
-  return std::string(write(line, image.bytes(1)));
+  return write(image.bytes(1));
 }
