@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <string_view>
 
 #include "common/NumberText.h"
