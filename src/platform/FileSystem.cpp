@@ -214,8 +214,6 @@ std::string notAFileReason(const std::string& path) { return lookAtResolved(reso
 
 std::string readOnlyReason(const std::string& path) { return lookAtResolved(resolvePath(path)).whyReadOnly; }
 
-bool isReadOnlyFile(const std::string& path) { return !readOnlyReason(path).empty(); }
-
 std::string temporaryPathBeside(const std::string& path) {
   static unsigned long counter = 0;
   return resolvePath(path) + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
@@ -518,18 +516,6 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, 
   ok = ok && writeBlock(fd, bytes.data(), bytes.size());
   if (!ok) failErrno("cannot write", temp);
   return placeTemporary(fd, temp, real, ok);
-}
-
-bool copyFile(const std::string& from, const std::string& to) {
-  std::error_code ec;
-  const std::string source = resolvePath(from);
-  fs::copy_file(source, resolvePath(to), fs::copy_options::overwrite_existing, ec);
-  if (ec) {
-    fail("cannot copy", from + " to " + to, ec.message());
-    return false;
-  }
-  noteFileOpened(source, FileOpening::CopySource);
-  return true;
 }
 
 bool copyFileOver(const std::string& from, const std::string& to) {

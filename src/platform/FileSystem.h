@@ -22,13 +22,11 @@ bool pathExists(const std::string& path);    // anything by that name
 // Why what stands at `path` is no regular file ("it is a folder", "it is not
 // a file"); "" when nothing is there or a regular file is.
 std::string notAFileReason(const std::string& path);
-// A regular file that may not be written: no write permission bit is set at
-// all (like the read-only attribute of the platform the data come from, this
-// binds every user, the superuser too), or this process may not write it, or
-// the program holds it (holdFiles).
-bool isReadOnlyFile(const std::string& path);
-// Why the file at `path` may not be written ("the file is read-only", or why
-// it is held); "" when it may.
+// Why the regular file at `path` may not be written ("the file is
+// read-only", or why it is held); "" when it may. A file is read-only when no
+// write permission bit is set at all (like the read-only attribute of the
+// platform the data come from, this binds every user, the superuser too), or
+// this process may not write it; a file held is one holdFiles names.
 std::string readOnlyReason(const std::string& path);
 // All three at one look at a path already resolved (resolvePath): what
 // notAFileReason and readOnlyReason tell of it, and whether the name is a
@@ -112,7 +110,6 @@ bool writeFileFlushed(const std::string& path, const std::vector<uint8_t>& bytes
 // missing, no folder, or may not be written.
 std::string whyNoFileCanBeMadeAt(const std::string& path);
 
-bool copyFile(const std::string& from, const std::string& to);  // overwrites
 // Copies `from` to a temporary file beside `to`, syncs it and renames it over
 // `to`, so that `to` holds its old bytes or the new ones, never a part; the
 // temporary file is removed when the copy fails. The copy keeps the mode of
