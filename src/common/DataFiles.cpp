@@ -50,10 +50,6 @@ std::vector<ToldFile> g_told;
 
 }  // namespace
 
-std::string UnreachableRecordsText(const std::vector<LoadedFile>& files) {
-  return unreachableText(filesPastTheLastRecord(files));
-}
-
 void TellUnreachableRecords(const std::vector<LoadedFile>& files) {
   std::erase_if(g_told, [](const ToldFile& t) { return !t.by || !t.by->IsLoaded(); });
   std::vector<LoadedFile> untold;

@@ -106,15 +106,13 @@ template <class R>
 LoadedFile LoadedFileOf(const std::string& path = DataFilePath<R>()) {
   return {path, R::Length};
 }
-// The files among `files` that hold records past 32,767 (which the program
-// never writes), in the box a window shows as it loads: no record number or
-// link of the program reaches those records, and they are left as they are.
-// Empty when no file holds any.
-std::string UnreachableRecordsText(const std::vector<LoadedFile>& files);
-// The beep and that box, when there is one; nothing is written. A window
-// calls it once as it loads (Form_Load), naming every file it loads. A file
-// the window it was opened from (or any window under it still loaded) told
-// already is not told again.
+// Names the files among `files` that hold records past 32,767 (which the
+// program never writes) in one box, after a beep: no record number or link of
+// the program reaches those records, and they are left as they are. No box
+// when no file holds any; nothing is written. A window calls it once as it
+// loads (Form_Load), naming every file it loads. A file the window it was
+// opened from (or any window under it still loaded) told already is not told
+// again.
 void TellUnreachableRecords(const std::vector<LoadedFile>& files);
 
 // Reads the whole file at `path` (a missing file holds no records); on a

@@ -125,7 +125,18 @@ TEST(DataFiles, FilesPastRecord32767AreNamedInOneBox) {
       {{{tp.path("MISSING.DAT"), 1}, {tp.path("FOLDER.DAT"), 1}}, ""},
       {{}, ""},
   };
-  for (const auto& k : cases) EXPECT_EQ(UnreachableRecordsText(k.files), k.text) << k.text;
+  for (const auto& k : cases) {
+    tp.dialogs.clear();
+    TellUnreachableRecords(k.files);  // no window loaded: every call tells
+    if (k.text.empty()) {
+      EXPECT_TRUE(tp.dialogs.shown.empty()) << tp.dialogs.last().text;
+      continue;
+    }
+    ASSERT_EQ(tp.dialogs.shown.size(), 1u) << k.text;
+    EXPECT_EQ(tp.dialogs.last().text, k.text);
+    EXPECT_EQ(tp.dialogs.last().title, "FILE   LENGTH   ERROR");
+    EXPECT_TRUE(tp.dialogs.last().beepBefore);
+  }
 }
 
 // Every window that loads a data file names it, as it loads, when the file
