@@ -146,17 +146,3 @@ void LoadSowHistory(long record, const records::FileImage<SowRecord>& sowFile,
   fillFromSowRec();
   SowLitterStats(FarrowLinks, farrowFile);
 }
-
-bool ForEachSowHistory(const std::function<void(long record)>& each, FileFault* fault) {
-  records::FileImage<SowRecord> sows;
-  records::FileImage<FarrowRecord> litters;
-  if (!ReadImage(sows, fault) || !ReadImage(litters, fault)) return false;
-  for (long r = 1; r <= sows.count(); ++r) {
-    sows.decode(r, SowRec);
-    if (records::IsFreeId(SowRec.Id)) continue;
-    fillSowHistory(SowRec);
-    SowLitterStats(FarrowLinks, litters);
-    each(r);
-  }
-  return true;
-}

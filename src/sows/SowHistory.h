@@ -8,7 +8,6 @@
 // the file, and its caller reports it with its own title (ReportFileFault).
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "records/FarrowRecord.h"
@@ -75,12 +74,3 @@ SowLitterSums SumSowLitters(const uint8_t* sow, const records::FileImage<FarrowR
 bool SowLitterStats(const FarrowLinkArray& FarrowRecs, FileFault* fault = nullptr);
 // The same over FARROW.DAT read once by the caller, for runs over many sows.
 void SowLitterStats(const FarrowLinkArray& FarrowRecs, const records::FileImage<FarrowRecord>& farrowFile);
-
-// Every sow's history over one read of SOW.DAT and FARROW.DAT: for each live
-// sow in record order, SowRec, SowHistory (statistics included) and
-// FarrowLinks are filled as LoadSowHistory fills them, and `each` runs with
-// her record number. Her notes stay in SowRec.NoteLine until asked for
-// (SowRec.NoteLine.trimmed(k) is what SowNotes(k + 1) would hold); SowNotes is
-// left as it is. False, with `fault` naming the file, when a file cannot be
-// read; `each` then never runs.
-bool ForEachSowHistory(const std::function<void(long record)>& each, FileFault* fault = nullptr);

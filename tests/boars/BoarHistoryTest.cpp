@@ -232,7 +232,10 @@ TEST(BoarHistory, FullHerdRunsAgreeWithTheOneAnimalPaths) {
   f.boars(boars);
 
   int64_t born = 0;
-  ASSERT_TRUE(ForEachSowHistory([&born](long) { born += SowHistory.TotalBorn; }));
+  records::FileImage<SowRecord> sowFile;
+  records::FileImage<FarrowRecord> litterFile;
+  ASSERT_TRUE(ReadImage(sowFile, nullptr) && ReadImage(litterFile, nullptr));
+  for (long r = 1; r <= sowFile.count(); ++r) born += SumSowLitters(sowFile.bytes(r), litterFile).born;
   const int32_t herdLitters = CountHerdLitters().value();
   std::vector<BoarHistoryRecord> each;
   int32_t sired = 0;
