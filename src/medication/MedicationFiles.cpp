@@ -45,27 +45,10 @@ bool WriteDrug(long n, const DrugRecord& drug, FileFault* fault) {
   return WriteRecordAt(n, drug, fault);
 }
 
-long AppendDrug(const DrugRecord& drug, FileFault* fault) {
-  return AppendRecord(DataFilePath<DrugRecord>(), drug, fault);
-}
-
 bool BlankDrug(long n, FileFault* fault) { return WriteDrug(n, DrugRecord{}, fault); }
 
 MedicationRecord BlankedMedication(const MedicationRecord& medication) {
   MedicationRecord blank;
   blank.UnitCost = medication.UnitCost;
   return blank;
-}
-
-long AppendMedication(const MedicationRecord& medication, FileFault* fault) {
-  return AppendRecord(MedFilePath(), medication, fault);
-}
-
-bool BlankMedication(long n, FileFault* fault) {
-  const std::string path = MedFilePath();
-  records::TypedFile<MedicationRecord> file;
-  MedicationRecord stored;
-  if (file.open(path) && file.read(n, stored) && file.write(n, BlankedMedication(stored))) return true;
-  if (fault) *fault = {path, file.error()};
-  return false;
 }

@@ -31,12 +31,6 @@ bool ReadRecordImage(const std::string& path, records::FileImage<R>& image, File
 bool ReadDrugFile(records::FileImage<DrugRecord>& image, FileFault* fault);
 bool ReadMedFile(records::FileImage<MedicationRecord>& image, FileFault* fault);
 
-// Writes `record` after the last record of the file at `path`: its number;
-// 0 when the file cannot be opened or written (`fault` says why) or when the
-// number would pass 32767 (nothing written, `fault` left empty).
-template <class R>
-long AppendRecord(const std::string& path, const R& record, FileFault* fault);
-
 // Whether a stored text field of `width` bytes, without its trailing blanks,
 // is `text` (exactly, case counts).
 bool StoredTextIs(const uint8_t* field, int width, const std::string& text);
@@ -51,7 +45,6 @@ long FirstFreeDrugRecord(const records::FileImage<DrugRecord>& drugs);
 // The first record holding `code`; 0 when none does.
 long FindDrugRecord(const records::FileImage<DrugRecord>& drugs, const std::string& code);
 bool WriteDrug(long n, const DrugRecord& drug, FileFault* fault);
-long AppendDrug(const DrugRecord& drug, FileFault* fault);
 // Blanks record n: text blank, dates "__/__/____", figures 0.
 bool BlankDrug(long n, FileFault* fault);
 
@@ -59,20 +52,3 @@ bool BlankDrug(long n, FileFault* fault);
 // A medication record blanked: the IDs, code, name, lot, unit and initials
 // blank, the dosage 0, the date "__/__/____"; the unit cost kept.
 MedicationRecord BlankedMedication(const MedicationRecord& medication);
-long AppendMedication(const MedicationRecord& medication, FileFault* fault);
-// Blanks record n of the file in place (BlankedMedication of what it holds).
-bool BlankMedication(long n, FileFault* fault);
-
-template <class R>
-long AppendRecord(const std::string& path, const R& record, FileFault* fault) {
-  records::TypedFile<R> file;
-  if (!file.open(path)) {
-    if (fault) *fault = {path, file.error()};
-    return 0;
-  }
-  const long n = file.count() + 1;
-  if (!records::RecordNumberFits(n)) return 0;
-  if (file.write(n, record)) return n;
-  if (fault) *fault = {path, file.error()};
-  return 0;
-}

@@ -4,6 +4,7 @@
 #include "boars/HogBoar1.h"
 #include "medication/DrugFixture.h"
 #include "medication/Drug_6.h"
+#include "medication/MedicationFiles.h"
 #include "sows/HogSow1.h"
 #include "support/BoxMatch.h"
 
@@ -94,6 +95,8 @@ TEST_F(Drug_6Test, BoarAndPigletVaccinationsLookTheirIdsUp) {
   writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B1")});
   writeRecords<GroupRecord>(tp.path("GROUP.DAT"), {aGroup("N", "123-24")});
   writeDrugs({aDrug("V1")});
+  const MedicationRecord deleted = BlankedMedication(aDose("V1", 1));
+  writeDoses({deleted});  // a new dose never goes into a deleted one's record
   tp.windows.on("Drug_6", as<Drug_6>([this](Drug_6& w) {
     EXPECT_EQ(w.Caption(), "B O A R     V A C C I N A T I O N");
     EXPECT_FALSE(w.SelAll->isEnabled());  // nothing selected: the ID is typed
@@ -125,7 +128,7 @@ TEST_F(Drug_6Test, BoarAndPigletVaccinationsLookTheirIdsUp) {
   list.Show();
   list.BoarListMenu->Click(HogBoar1::Vacc);
   OpenPigletVaccination();
-  EXPECT_EQ(doses(), asStored<MedicationRecord>({given(&MedicationRecord::BoarId, "B1", "V1", 2),
+  EXPECT_EQ(doses(), asStored<MedicationRecord>({deleted, given(&MedicationRecord::BoarId, "B1", "V1", 2),
                                                  given(&MedicationRecord::GroupId, "123-24", "V1", 3)}));
   EXPECT_EQ(onHand(), std::vector<float>{95});
 }

@@ -1,5 +1,5 @@
 // DRUG.LST and MED<yyyy>.DAT operations: free records, finding a code,
-// appending, blanking, and the look-ups LoadDrug and DrugRemaining.
+// blanking, and the look-ups LoadDrug and DrugRemaining.
 #include "medication/DrugLookups.h"
 #include "medication/DrugFixture.h"
 #include "medication/MedicationFiles.h"
@@ -15,28 +15,17 @@ TEST_F(MedicationFiles, FreeRecordsAndCodesAreFoundByTheirTrimmedCode) {
   for (const auto& [code, record] : finds) EXPECT_EQ(FindDrugRecord(image, code), record) << code;
 }
 
-TEST_F(MedicationFiles, DrugsAndDosesAreAppendedWrittenAndBlanked) {
+TEST_F(MedicationFiles, DrugsAndDosesAreBlankedInPlace) {
   writeDrugs({aDrug("A"), aDrug("B")});
   FileFault fault;
-  EXPECT_EQ(AppendDrug(aDrug("C"), &fault), 3);
   EXPECT_TRUE(BlankDrug(1, &fault));
-  EXPECT_EQ(drugs(), asStored<DrugRecord>({DrugRecord{}, aDrug("B"), aDrug("C")}));
+  EXPECT_EQ(drugs(), asStored<DrugRecord>({DrugRecord{}, aDrug("B")}));
 
   MedicationRecord given = aDose("A", 4);
   given.UnitCost = records::Currency{25'000};
-  EXPECT_EQ(AppendMedication(given, &fault), 1);
-  EXPECT_EQ(AppendMedication(aDose("B", 1), &fault), 2);
-  EXPECT_TRUE(BlankMedication(1, &fault));
   MedicationRecord blanked;
   blanked.UnitCost = given.UnitCost;  // kept; everything else blank, 0 and "__/__/____"
-  EXPECT_EQ(readFile(medPath()), recordBytes<MedicationRecord>({blanked, aDose("B", 1)}));
-  EXPECT_EQ(AppendMedication(aDose("C", 1), &fault), 3);  // never into the blanked record
-
-  writeFile(drugPath(), std::string(32767 * 346, ' '));
-  fault = {};
-  EXPECT_EQ(AppendDrug(aDrug("D"), &fault), 0);  // no record number above 32767
-  EXPECT_TRUE(fault.path.empty());
-  EXPECT_EQ(platform::fileLength(drugPath()), 32767 * 346);
+  EXPECT_EQ(recordBytes<MedicationRecord>({BlankedMedication(given)}), recordBytes<MedicationRecord>({blanked}));
 }
 
 TEST_F(MedicationFiles, LoadDrugFindsTheFirstDrugOfACodeAndKeepsTheLastOtherwise) {
