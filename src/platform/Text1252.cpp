@@ -51,12 +51,6 @@ std::string UCase(const std::string& text) {
   return s;
 }
 
-std::string LCase(const std::string& text) {
-  std::string s = text;
-  for (char& c : s) c = LCaseChar(c);
-  return s;
-}
-
 namespace {
 // One entry per Windows-1252 code: 1 for a letter, 2 for a digit, 0 otherwise.
 constexpr std::array<unsigned char, 256> kCharClass = [] {

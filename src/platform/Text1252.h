@@ -13,7 +13,6 @@ std::string_view Trimmed(std::string_view text);
 std::string_view RTrimmed(std::string_view text);
 // Upper case of Windows-1252 text (letters with accents included).
 std::string UCase(const std::string& text);
-std::string LCase(const std::string& text);
 // One Windows-1252 character in upper or lower case; characters without case
 // come back unchanged.
 char UCaseChar(char c);

@@ -165,6 +165,7 @@ TEST(CharacterClasses1252, LettersDigitsAndCase) {
   EXPECT_FALSE(IsLetterOrDigit1252(' '));
   EXPECT_EQ(UCaseChar('\x9A'), '\x8A');
   EXPECT_EQ(LCaseChar('\x9F'), '\xFF');
+  for (const char c : {'A', '\xC9'}) EXPECT_EQ(LCaseChar(c), static_cast<char>(c + 32));
   EXPECT_EQ(UCaseChar('\xDF'), '\xDF');  // sharp s has no single capital
   EXPECT_EQ(UCaseChar('1'), '1');
 }
