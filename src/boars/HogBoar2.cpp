@@ -3,14 +3,8 @@
 #include "common/NumberText.h"
 #include "sows/SowNumbers.h"
 
-namespace {
-
 const NewAnimalKind kNewBoar = {"HogBoar2", "Boar", "N E W   B O A R   R E C O R D", "&CLEAR  FIELDS",
                                 "BOAR ENTRY ERRORS", /*birthDateFirst=*/false, /*keepsHerdFields=*/false};
-
-}  // namespace
-
-Check CheckNewBoarEntry(const NewBoarEntry& e) { return CheckNewAnimalEntry(e, kNewBoar); }
 
 Check CheckNewBoarSlot(const records::NewAnimalSlot& slot) {
   if (Check used = CheckNewAnimalId(slot, kNewBoar)) return used;

@@ -19,11 +19,10 @@ inline constexpr int kBoarDateField = kNewAnimalDateField;
 // The last record number a boar may take.
 inline constexpr long kBoarFileLimit = 32767;
 
-// ACCEPT's checks of what was typed, in order: the ID is required (blanks
-// are no ID); the date entered herd is required and valid; a date of birth
-// and a PRV date, each when typed, valid; then days to 230, loineye, backfat
-// and purchase price, each through its field (sows/SowNumbers.h).
-Check CheckNewBoarEntry(const NewBoarEntry& entry);
+// What the new boar window says and does as a new animal window: ACCEPT
+// checks what was typed through CheckNewAnimalEntry with it, the date
+// entered herd before the date of birth.
+extern const NewAnimalKind kNewBoar;
 // ACCEPT's check of the slot read from BOAR.DAT: no live boar may hold the
 // ID, and the record must lie within the file's limit.
 Check CheckNewBoarSlot(const records::NewAnimalSlot& slot);

@@ -3,14 +3,8 @@
 #include "sows/SowFiles.h"
 #include "sows/SowNumbers.h"
 
-namespace {
-
 const NewAnimalKind kNewSow = {"HogSow2", "Sow", "N E W     S O W     R E C O R D", "&CLEAR   FIELDS",
                                "SOW ENTRY ERROR", /*birthDateFirst=*/true, /*keepsHerdFields=*/true};
-
-}  // namespace
-
-Check CheckNewSowEntry(const NewSowEntry& e) { return CheckNewAnimalEntry(e, kNewSow); }
 
 Check CheckNewSowSlot(const records::NewAnimalSlot& slot) { return CheckNewAnimalId(slot, kNewSow); }
 

@@ -17,12 +17,10 @@ using NewSowEntry = NewAnimalEntry;
 // to Sow(6), then the date boxes, SowDate(i) being field kSowDateField + i.
 inline constexpr int kSowDateField = kNewAnimalDateField;
 
-// ACCEPT's checks of what was typed, in order: the ID is required; a date of
-// birth, when typed, must be a valid date; the date entered herd is required
-// and valid; a PRV date, when typed, valid; days to 230, loineye, backfat and
-// price each through its field (sows/SowNumbers.h: a number, 0 or more,
-// within what the field holds as typed).
-Check CheckNewSowEntry(const NewSowEntry& entry);
+// What the new sow window says and does as a new animal window: ACCEPT
+// checks what was typed through CheckNewAnimalEntry with it, the date of
+// birth before the date entered herd.
+extern const NewAnimalKind kNewSow;
 // ACCEPT's check of the slot read from SOW.DAT: no live sow may hold the ID.
 Check CheckNewSowSlot(const records::NewAnimalSlot& slot);
 

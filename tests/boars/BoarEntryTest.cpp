@@ -60,8 +60,8 @@ TEST(NewBoarChecks, EachFieldIsRefusedInTurn) {
     NewBoarEntry e = c.entry;
     for (std::string* date : {&e.dateOfBirth, &e.dateEnteredHerd, &e.prvDate})
       if (date->empty()) *date = "__/__/____";
-    EXPECT_EQ(CheckNewBoarEntry(e), c.text ? Check(Refusal{c.text, c.title, platform::vbExclamation, c.field})
-                                           : std::nullopt)
+    EXPECT_EQ(CheckNewAnimalEntry(e, kNewBoar),
+              c.text ? Check(Refusal{c.text, c.title, platform::vbExclamation, c.field}) : std::nullopt)
         << (c.text ? c.text : "accepted");
   }
   EXPECT_EQ(CheckNewBoarSlot({4, 3, "B1      "}),

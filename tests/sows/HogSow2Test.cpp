@@ -64,7 +64,7 @@ TEST(NewSowChecks, EachFieldIsRefusedInTurn) {
     NewSowEntry e = c.entry;
     for (std::string* date : {&e.dateOfBirth, &e.prvDate})
       if (date->empty()) *date = "__/__/____";
-    const Check refusal = CheckNewSowEntry(e);
+    const Check refusal = CheckNewAnimalEntry(e, kNewSow);
     EXPECT_EQ(refusal, c.text ? Check(Refusal{c.text, c.title, platform::vbExclamation, c.field}) : std::nullopt)
         << (c.text ? c.text : "accepted");
   }
