@@ -7,25 +7,17 @@
 namespace platform {
 
 long long daysFromCivil(int y, int m, int d) {
-  y -= m <= 2;
-  const long long era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<long long>(doe) - 719468;
+  using namespace std::chrono;
+  // A day past the month's end counts on into the next month.
+  const year_month_day date{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
+  return sys_days{date}.time_since_epoch().count();
 }
 
-CivilDate civilFromDays(long long z) {
-  z += 719468;
-  const long long era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long long y = static_cast<long long>(yoe) + era * 400;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  const unsigned d = doy - (153 * mp + 2) / 5 + 1;
-  const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-  return CivilDate{static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
+CivilDate civilFromDays(long long dayNumber) {
+  using namespace std::chrono;
+  const year_month_day date{sys_days{days{dayNumber}}};
+  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
 long long SystemClock::nowMs() {
@@ -40,11 +32,15 @@ long long SystemClock::nowMs() {
 }
 
 namespace {
-constexpr long long kDayMs = 86400LL * 1000;
-long long floorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+using std::chrono::days;
+using std::chrono::milliseconds;
+// The day a local time in milliseconds falls on, and the milliseconds since
+// its midnight.
+long long dayOf(long long ms) { return std::chrono::floor<days>(milliseconds{ms}).count(); }
+long long msIntoDay(long long ms) { return (milliseconds{ms} - std::chrono::floor<days>(milliseconds{ms})).count(); }
 }  // namespace
 
-CivilDate SystemClock::today() { return civilFromDays(floorDiv(nowMs(), kDayMs)); }
+CivilDate SystemClock::today() { return civilFromDays(dayOf(nowMs())); }
 
 std::string SystemClock::dateText() {
   CivilDate d = today();
@@ -53,10 +49,7 @@ std::string SystemClock::dateText() {
   return buf;
 }
 
-double SystemClock::secondsSinceMidnight() {
-  long long ms = nowMs();
-  return static_cast<double>(ms - floorDiv(ms, kDayMs) * kDayMs) / 1000.0;
-}
+double SystemClock::secondsSinceMidnight() { return static_cast<double>(msIntoDay(nowMs())) / 1000.0; }
 
 std::string SystemClock::timeText() {
   long long s = static_cast<long long>(secondsSinceMidnight());
@@ -66,16 +59,12 @@ std::string SystemClock::timeText() {
 }
 
 void SystemClock::setDate(int year, int month, int day) {
-  long long ms = nowMs();
-  long long currentDay = floorDiv(ms, kDayMs);
-  offsetMs_ += (daysFromCivil(year, month, day) - currentDay) * kDayMs;
+  offsetMs_ += milliseconds{days{daysFromCivil(year, month, day) - dayOf(nowMs())}}.count();
 }
 
 void SystemClock::setTime(int hour, int minute, int second) {
-  long long ms = nowMs();
-  long long intoDay = ms - floorDiv(ms, kDayMs) * kDayMs;
-  long long wanted = ((hour * 60LL + minute) * 60 + second) * 1000;
-  offsetMs_ += wanted - intoDay;
+  const long long wanted = ((hour * 60LL + minute) * 60 + second) * 1000;
+  offsetMs_ += wanted - msIntoDay(nowMs());
 }
 
 }  // namespace platform

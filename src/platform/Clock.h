@@ -40,7 +40,8 @@ class SystemClock : public Clock {
   long long offsetMs_ = 0;
 };
 
-// Days from 1970-01-01 to a civil date (proleptic Gregorian) and back.
+// Days from 1970-01-01 to a civil date (proleptic Gregorian, years -32767 to
+// 32767; a day past the month's end counts on into the next month) and back.
 long long daysFromCivil(int year, int month, int day);
 CivilDate civilFromDays(long long days);
 
