@@ -49,7 +49,7 @@ void Pause(float Seconds) {
   double previous = clock.secondsSinceMidnight();
   double elapsed = 0;
   do {
-    DoEvents();
+    platform::screen().waitForEvents(Seconds - elapsed);
     const double now = clock.secondsSinceMidnight();
     double step = now - previous;
     if (step < 0) step += kSecondsPerDay;  // the clock passed midnight

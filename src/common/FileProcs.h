@@ -26,6 +26,7 @@ int ListFiles(const std::string& FolderPath, const std::string& Pattern, std::ve
 bool FolderExists(const std::string& FolderPath);
 bool FileExists(const std::string& FilePath);
 
-// Waits `Seconds`, letting waiting events run (at least once) while it waits;
-// the clock's seconds since midnight measure the time, across midnight.
+// Waits `Seconds`, letting waiting events run (at least once) as they come and
+// sleeping between them, so the windows stay live without a processor kept
+// busy; the clock's seconds since midnight measure the time, across midnight.
 void Pause(float Seconds);

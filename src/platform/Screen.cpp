@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
 
 #include "platform/Services.h"
 
@@ -85,6 +90,17 @@ void QtScreen::setHourglass(bool on) {
 
 void QtScreen::doEvents() {
   if (qApp) QCoreApplication::processEvents();
+}
+
+void QtScreen::waitForEvents(double seconds) {
+  if (!qApp) return std::this_thread::sleep_for(std::chrono::duration<double>(std::max(seconds, 0.0)));
+  if (seconds <= 0) return doEvents();
+  // The timer's event ends the sleep when nothing else comes first; it goes
+  // with the wait.
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  deadline.start(static_cast<int>(std::ceil(std::min(seconds, 86400.0) * 1000)));
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 }  // namespace platform

@@ -24,6 +24,9 @@ class Screen {
   virtual bool hourglass() const = 0;
   // Lets waiting events run.
   virtual void doEvents() = 0;
+  // Lets waiting events run; with none waiting, sleeps until one comes or
+  // `seconds` have passed (no sleep for 0 or less).
+  virtual void waitForEvents(double seconds) = 0;
 };
 
 class QtScreen : public Screen {
@@ -34,6 +37,7 @@ class QtScreen : public Screen {
   void setHourglass(bool on) override;
   bool hourglass() const override { return hourglass_; }
   void doEvents() override;
+  void waitForEvents(double seconds) override;
 
  private:
   bool hourglass_ = false;

@@ -9,6 +9,7 @@
 
 #include "common/FileProcs.h"
 #include "platform/FileSystem.h"
+#include "platform/Screen.h"
 #include "platform/Services.h"
 #include "support/TestPlatform.h"
 
@@ -173,6 +174,27 @@ TEST(Pause, MeasuresAcrossMidnight) {
   Pause(0.5);
   EXPECT_EQ(clock.readings, 5);          // 23:59:59.875, 00:00:00, 00:00:00.125, 00:00:00.25
   EXPECT_DOUBLE_EQ(clock.now, 0.375);    // the reading after the last one taken
+}
+
+// On the machine's clock and screen the wait sleeps between events instead of
+// reading the clock over and over: a few passes, not thousands.
+TEST(Pause, SleepsWhileNothingHappens) {
+  TestPlatform tp;
+  struct CountingClock : platform::SystemClock {
+    int readings = 0;
+    double secondsSinceMidnight() override {
+      ++readings;
+      return SystemClock::secondsSinceMidnight();
+    }
+  } clock;
+  platform::QtScreen screen;
+  platform::services().setClock(&clock);
+  platform::services().setScreen(&screen);
+  bool ran = false;
+  QTimer::singleShot(0, [&] { ran = true; });
+  Pause(0.1f);
+  EXPECT_TRUE(ran);
+  EXPECT_LT(clock.readings, 20);
 }
 
 TEST(Pause, NegativeSecondsMakeOnePass) {
