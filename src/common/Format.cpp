@@ -82,7 +82,6 @@ Rounded roundedTo(const Decimal& d, std::size_t decimals) {
   return r;
 }
 
-// `r` written through the mask `m`.
 std::string writeRounded(const Rounded& r, const FormatMask& m) {
   std::string out;
   if (r.negative) out += '-';
@@ -107,7 +106,6 @@ std::string writeRounded(const Rounded& r, const FormatMask& m) {
   return out;
 }
 
-// `d` written through the mask `m`.
 std::string writeDecimal(const Decimal& d, const FormatMask& m) {
   if (!m.hasBody()) return std::string(m.text);
   return writeRounded(roundedTo(d, m.decimals), m);
