@@ -87,6 +87,22 @@ void expectEachRead() {
   }
 }
 
+// LC_NUMERIC set to `name` while it lives, the one before put back however
+// the test ends.
+class NumericLocale {
+ public:
+  explicit NumericLocale(const char* name)
+      : before_(std::setlocale(LC_NUMERIC, nullptr)), set_(std::setlocale(LC_NUMERIC, name) != nullptr) {}
+  ~NumericLocale() { std::setlocale(LC_NUMERIC, before_.c_str()); }
+  NumericLocale(const NumericLocale&) = delete;
+  NumericLocale& operator=(const NumericLocale&) = delete;
+  bool set() const { return set_; }
+
+ private:
+  std::string before_;
+  bool set_;
+};
+
 }  // namespace
 
 TEST(TypedNumber, ValueOrFaultOfEachField) { expectEachRead(); }
@@ -94,10 +110,9 @@ TEST(TypedNumber, ValueOrFaultOfEachField) { expectEachRead(); }
 // A machine whose language writes a decimal comma reads every typed number
 // as any other does.
 TEST(TypedNumber, ReadTheSameUnderACommaLocale) {
-  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale (scripts/setup.sh makes it)";
+  const NumericLocale german("de_DE.UTF-8");
+  if (!german.set()) GTEST_SKIP() << "no de_DE.UTF-8 locale (scripts/setup.sh makes it)";
   expectEachRead();
-  std::setlocale(LC_NUMERIC, before.c_str());
 }
 
 TEST(TypedNumber, RefusalNamesTheFaultAndTheRange) {
