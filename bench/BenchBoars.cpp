@@ -234,11 +234,18 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   }
   {
     // PRINT > Selected Histories with every boar of the list selected: a
-    // sheet per boar over one read of the three files, then the list shown
-    // again (BOAR.DAT read a second time).
+    // sheet per boar over one read of SOW.DAT and FARROW.DAT, each boar's
+    // record read from BOAR.DAT opened once, then the list shown again
+    // (BOAR.DAT read whole).
     Operation op;
     op.name = "boar history sheets of every listed boar printed";
-    op.reads = {Whole(farm.sows), Whole(farm.litters), Whole(farm.boars, 2)};
+    int listed = 0;
+    {
+      const Stored boars(farm.boars, boar::Length);
+      for (long r = 1; r <= boars.count(); ++r)
+        listed += !boars.blank(r, animal::Id, 8) && boars.date(r, animal::Left) == "__/__/____";
+    }
+    op.reads = {Whole(farm.sows), Whole(farm.litters), Records(farm.boars, 1, listed, boar::Length), Whole(farm.boars)};
     op.boxes = {"P R I N T    B O A R    R E C O R D S"};
     const auto select = [] {
       boarList();

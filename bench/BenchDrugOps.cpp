@@ -9,7 +9,6 @@
 
 #include "bench/BenchOps.h"
 #include "common/HogGlobals.h"
-#include "common/DataFiles.h"
 #include "medication/Drug_1.h"
 #include "medication/Drug_2.h"
 #include "medication/Drug_3.h"
@@ -502,7 +501,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     op.after = [window, kept] {
       window->reset();
       kept->putBack();
-      MedFile = MedFileName("2024");
+      MedFile = BenchMedFile("2024");
     };
     op.check = [&farm, window, type, kept, vaccine, sowId](std::string& result) {
       if (!vaccine || sowId.empty()) return std::string("no vaccine or no sow");
@@ -568,7 +567,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     };
     op.before = open;
     op.run = [window] { (*window)->DrugPick_Click(); };
-    op.after = [] { MedFile = MedFileName("2024"); };
+    op.after = [] { MedFile = BenchMedFile("2024"); };
     op.check = [&farm, window, open, last, code](std::string& result) {
       if (!last) return std::string("no vaccine listed");
       open();

@@ -1,14 +1,11 @@
 #include "bench/BenchDrugs.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
-#include "common/DataFiles.h"
-#include "common/DateMath.h"
-#include "feed/FeedBatchFile.h"
+#include "bench/Stored.h"
 #include "platform/FileSystem.h"
-#include "records/RecordIo.h"
-#include "records/RecordSlots.h"
 
 namespace {
 
@@ -32,6 +29,18 @@ std::vector<std::string> groupKeys(const BenchHerd& herd, const std::string& sta
         std::find(keys.begin(), keys.end(), g.GroupId.substr(0, 3)) == keys.end())
       keys.push_back(g.GroupId.substr(0, 3));
   return keys;
+}
+
+// A batch's number: its record number written to five digits.
+std::string batchNumber(long n) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%05ld", n);
+  return text;
+}
+
+// An animal of the herd: an ID and no date left herd.
+bool inHerd(const AnimalRecord& a) {
+  return a.Id.find_first_not_of(' ') != std::string::npos && a.DateLeftHerd == "__/__/____";
 }
 
 // A dose of drug `code` (1 to the farm's dosed drugs) on `date`.
@@ -85,7 +94,7 @@ BenchDrugs MakeBenchDrugs(const FarmSize& size) {
 BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year, size_t doseCount) {
   BenchYear out;
   out.year = std::to_string(year);
-  const long first = *DayNumber("01/01/" + out.year), days = *DayNumber("12/31/" + out.year) - first + 1;
+  const long first = DayCount("01/01/" + out.year), days = DayCount("12/31/" + out.year) - first + 1;
   const std::vector<std::string> keys[3] = {groupKeys(herd, "N", year), groupKeys(herd, "G", year),
                                             groupKeys(herd, "F", year)};
   const FarmSize& size = herd.size;
@@ -97,9 +106,9 @@ BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year
       const size_t type = static_cast<size_t>(n % 5);
       const bool medicated = n % 12 == 5;
       b.FeedType = std::string(1, "NGFEL"[type]);
-      b.BatchNumber = (medicated ? "M" : "") + BatchNumberOf(n);
+      b.BatchNumber = (medicated ? "M" : "") + batchNumber(n);
       if (type < 3) b.GroupId = keys[type][static_cast<size_t>(n / 5) % keys[type].size()];
-      b.DateGround = DateOfDay(first + (n * 7919) % days);
+      b.DateGround = DateOfDayCount(first + (n * 7919) % days);
       b.TotalPounds = 0;
       for (size_t k = 0; k < 3; ++k) {
         b.Ingredients[k] = {"I" + std::to_string(100001 + (n + static_cast<long>(k) * 11) % 900).substr(1),
@@ -110,10 +119,10 @@ BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year
       if (medicated) {  // its doses, the day it was ground
         const size_t k = doses.size();
         doses.push_back(dose(drugs, 1 + (n * 37) % dosed, b.DateGround, k));
-        doses.back().BatchId = BatchNumberOf(n);
+        doses.back().BatchId = batchNumber(n);
         if (n % 48 == 5) {
           doses.push_back(dose(drugs, 1 + (n * 53) % dosed, b.DateGround, k + 1));
-          doses.back().BatchId = BatchNumberOf(n);
+          doses.back().BatchId = batchNumber(n);
         }
       }
     }
@@ -126,15 +135,15 @@ BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year
   // groups, in turn.
   std::vector<std::string> sows, boars, groups;
   for (const SowRecord& s : herd.sows)
-    if (!records::IsFreeId(s.Id) && s.DateLeftHerd == records::kEmptyDate) sows.push_back(s.Id);
+    if (inHerd(s)) sows.push_back(s.Id);
   for (const BoarRecord& b : herd.boars)
-    if (!records::IsFreeId(b.Id) && b.DateLeftHerd == records::kEmptyDate) boars.push_back(b.Id);
+    if (inHerd(b)) boars.push_back(b.Id);
   const std::string yy = std::to_string(year % 100 + 100).substr(1);
   for (const GroupRecord& g : herd.groups)
     if (g.GroupId.size() == 6 && g.GroupId.substr(4, 2) == yy && g.SubGroup == 0) groups.push_back(g.GroupId);
   for (size_t k = doses.size(); k < (doseCount ? doseCount : size.doses); ++k) {
     MedicationRecord m = dose(drugs, 1 + static_cast<long>(k * 37) % dosed,
-                              DateOfDay(first + static_cast<long>(k * 7) % days), k);
+                              DateOfDayCount(first + static_cast<long>(k * 7) % days), k);
     if (k % 12 == 0) m.GroupId = groups[k / 12 % groups.size()];
     else if (k % 15 == 1) m.BoarId = boars[k % boars.size()];
     else m.SowId = sows[k * 7 % sows.size()];
@@ -142,7 +151,7 @@ BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year
   }
   // Entered day by day, as the year went.
   std::stable_sort(doses.begin(), doses.end(), [](const MedicationRecord& a, const MedicationRecord& b) {
-    return *DayNumber(a.DateUsed) < *DayNumber(b.DateUsed);
+    return DayCount(a.DateUsed) < DayCount(b.DateUsed);
   });
   out.doses = std::move(doses);
   return out;
@@ -152,7 +161,10 @@ bool WriteBenchDrugs(const BenchDrugs& drugs, const std::string& folder) {
   return WriteBenchRecords(folder + kDrugFileName, drugs.drugs);
 }
 
+std::string BenchFeedFile(const std::string& year) { return "FEED" + year + ".DAT"; }
+std::string BenchMedFile(const std::string& year) { return "MED" + year + ".DAT"; }
+
 bool WriteBenchYear(const BenchYear& year, const std::string& folder) {
-  return WriteBenchRecords(folder + FeedFileName(year.year), year.batches) &&
-         WriteBenchRecords(folder + MedFileName(year.year), year.doses);
+  return WriteBenchRecords(folder + BenchFeedFile(year.year), year.batches) &&
+         WriteBenchRecords(folder + BenchMedFile(year.year), year.doses);
 }

@@ -35,6 +35,10 @@ struct BenchYear {
 // farm's size says).
 BenchYear MakeBenchYear(const BenchHerd& herd, const BenchDrugs& drugs, int year, size_t doses = 0);
 
+// The names of a year's files: "FEED" + year + ".DAT", "MED" + year + ".DAT".
+std::string BenchFeedFile(const std::string& year);
+std::string BenchMedFile(const std::string& year);
+
 // Writes DRUG.LST into `folder` (ending in "/").
 bool WriteBenchDrugs(const BenchDrugs& drugs, const std::string& folder);
 // Writes FEED<yyyy>.DAT and MED<yyyy>.DAT into `folder`.

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "bench/BenchOps.h"
-#include "common/DataFiles.h"
 #include "common/HogGlobals.h"
 #include "feed/GroupFeedConversion.h"
 #include "feed/HogFeed2.h"
@@ -25,7 +24,7 @@ std::unique_ptr<HogFeed7> g_herdConversion;
 
 void nurseryOf2024() {
   FeedYear = "2024";
-  FeedFile = FeedFileName(FeedYear);
+  FeedFile = BenchFeedFile(FeedYear);
   FeedMenuChoice = 0;
 }
 

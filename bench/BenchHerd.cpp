@@ -4,10 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "common/DateMath.h"
+#include "bench/Stored.h"
 #include "platform/FileSystem.h"
 #include "records/Fields.h"
-#include "records/RecordSlots.h"
 
 namespace {
 
@@ -41,7 +40,10 @@ const std::vector<std::string> kNotes = {"VACCINATED FOR PARVO AND LEPTO", "LAME
                                          "GOOD MOTHER, KEEP FOR BREEDING", "RETURNED TO HEAT ONCE",
                                          "MOVED FROM NURSERY BARN",        "CULL AFTER NEXT LITTER"};
 
-std::string day(long dayNumber) { return DateOfDay(dayNumber); }
+std::string day(long dayNumber) { return DateOfDayCount(dayNumber); }
+
+// A sow's due date: bred + 114 days.
+constexpr int kGestationDays = 114;
 
 void notes(Seeded& rng, NotePad& pad, int percent) {
   if (!rng.chance(percent)) return;
@@ -113,7 +115,7 @@ class GroupYard {
     const long n = group("F", id, subGroup, pigs, weight, entered);
     int left = pigs - rng_.between(0, 4);
     long when = entered + rng_.between(100, 115);
-    const bool carry = mayCarry && year < kLastGroupYear && DateOfDay(entered).substr(0, 2) >= "10" && rng_.chance(40);
+    const bool carry = mayCarry && year < kLastGroupYear && day(entered).substr(0, 2) >= "10" && rng_.chance(40);
     const int loads = carry ? rng_.between(1, 3) : rng_.between(8, 20);
     for (int load = 1; load <= loads && left > 0; ++load) {
       const int out = load == loads && !carry ? left : std::min(left, rng_.between(4, 16));
@@ -182,7 +184,7 @@ void MakeBenchGroups(BenchHerd& herd) {
     // Keys of even and odd years differ, so a group carried into the next
     // year never meets a group of that year's own.
     const int base = year % 2 ? 200 : 100;
-    const long first = *DayNumber("01/03/" + std::to_string(year));
+    const long first = DayCount("01/03/" + std::to_string(year));
     for (int week = 0; week < kNurseryGroups; ++week) {
       yard.nursery(base + week + 1, year, first + 7 * week + rng.between(0, 2));
       if (week % (kNurseryGroups / kDirectGrowers) == 5)
@@ -209,7 +211,7 @@ void MakeBenchGroups(BenchHerd& herd) {
   for (int year = herd.size.firstGroupYear - 1; !past.full(); --year) {
     if (year <= kLastGroupYear - 100) std::abort();  // its IDs would be those of a later year
     const int base = year % 2 ? 200 : 100;
-    const long first = *DayNumber("01/03/" + std::to_string(year));
+    const long first = DayCount("01/03/" + std::to_string(year));
     for (int week = 0; week < kNurseryGroups && !past.full(); ++week)
       for (int barn = 0; barn < 2; ++barn) past.nursery(base + 52 * barn + week + 1, year, first + 7 * week + barn);
   }
@@ -223,13 +225,13 @@ FarmSize FarmSize::full() {
   f.sows = 4799;
   f.deletedSow = 3600;
   f.boars = 64;
-  f.boarRecords = f.litterRecords = f.ingredientRecords = records::kMaxRecordNumber;
+  f.boarRecords = f.litterRecords = f.ingredientRecords = kLastRecord;
   f.deletedIngredient = 30000;
   f.firstGroupYear = 1995;
-  f.groupRecords = f.salesRecords = records::kMaxRecordNumber;
-  f.drugRecords = records::kMaxRecordNumber;
+  f.groupRecords = f.salesRecords = kLastRecord;
+  f.drugRecords = kLastRecord;
   f.deletedDrug = 30000;
-  f.batchRecords = records::kMaxRecordNumber;
+  f.batchRecords = kLastRecord;
   f.freedBatch = 20000;
   f.deletedMedicatedBatch = 15005;
   f.doses = 8420;
@@ -264,7 +266,7 @@ BenchHerd MakeBenchHerd(const FarmSize& size) {
   Seeded rng(20240601);
   BenchHerd herd;
   herd.size = size;
-  const long firstDay = *DayNumber("01/01/2012");
+  const long firstDay = DayCount("01/01/2012");
   std::vector<std::string> boarIds;
   for (int b = 1; b <= size.boars; ++b) {
     BoarRecord boar;
@@ -334,7 +336,7 @@ BenchHerd MakeBenchHerd(const FarmSize& size) {
     s.ParityCount = static_cast<int16_t>(parities);
     if (!left && rng.chance(60)) {
       s.DateBred = day(last + 30 + rng.between(0, 60));
-      s.DateDue = DueDate(s.DateBred);
+      s.DateDue = DateAfter(s.DateBred, kGestationDays);
       s.BoarId = rng.pick(boarIds);
     } else {
       s.DateBred = s.DateDue = records::kEmptyDate;

@@ -25,6 +25,9 @@
 #include "records/SalesRecord.h"
 #include "records/SowRecord.h"
 
+// The last record of a file whose record numbers are held in 16 bits.
+inline constexpr long kLastRecord = 32767;
+
 // The size of the farm: full, each record file at its limit of 32,767
 // records, for the timed runs; or small, for the check mode, yet with
 // enough of each kind that every query of the bench lists something.

@@ -1,6 +1,7 @@
 // The summaries (herd performance of a year, farrowing performance of four
 // weaning dates: shown and printed) and the four five-year charts filled.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +23,6 @@ constexpr const char* kHerdYear = "2018";
 constexpr int kFirstChartYear = 2016;
 
 std::unique_ptr<HogRept3> g_herd;
-std::unique_ptr<DialogHog0> g_weanDates;
-std::unique_ptr<HogRept2> g_farrow;
 
 std::string yearOf(const std::string& date) { return date.size() >= 4 ? date.substr(date.size() - 4) : date; }
 double ratio(double a, double b) { return b > 0 ? a / b : 0; }
@@ -94,15 +93,19 @@ std::vector<Figure> herdFigures(const BenchFarm& farm, const std::string& year) 
           value(ratio(days, n))};
 }
 
-// The litters weaned on the four dates: litters, born, alive, weaned,
-// fostered and their averages, the litter weights, stillborn and mortality,
-// the figures to two places.
-std::vector<Figure> farrowFigures(const BenchFarm& farm, const WeanDates& dates) {
+// The four weaning date boxes; "__/__/____" is an empty box.
+using DateBoxes = std::array<std::string, 4>;
+
+// The litters weaned on the dates of the boxes: litters, born, alive,
+// weaned, fostered and their averages, the litter weights, stillborn and
+// mortality, the figures to two places. A litter counts once for each box
+// that holds its date; an empty box counts none.
+std::vector<Figure> farrowFigures(const BenchFarm& farm, const DateBoxes& dates) {
   const Stored litters(farm.litters, litter::Length);
   Weaned w;
   for (long k = 1; k <= litters.count(); ++k)
     for (const std::string& date : dates)
-      if (litters.date(k, litter::Weaned) == date) w.add(litters, k);
+      if (!EmptyStoredDate(date) && litters.date(k, litter::Weaned) == date) w.add(litters, k);
   const auto value = [](double v) { return Figure(v, 2); };
   return {Count(w.n),
           Count(w.born),
@@ -165,6 +168,93 @@ std::vector<std::pair<std::string, double>> chartRows(const BenchFarm& farm, int
     }
   }
   return rows;
+}
+
+// The printed line of the dates: each box that is not empty, in box order,
+// from column 5, 12 columns apart, in 50 columns.
+std::string datesLine(const DateBoxes& dates) {
+  std::string line(50, ' ');
+  size_t at = 4;
+  for (const std::string& date : dates) {
+    if (EmptyStoredDate(date)) continue;
+    line.replace(at, 10, date);
+    at += 12;
+  }
+  return line;
+}
+
+// The weaning dates dialog with the boxes typed, and the summary over it.
+struct FarrowWindows {
+  std::unique_ptr<DialogHog0> dates;
+  std::unique_ptr<HogRept2> summary;
+};
+
+// The farrowing performance of the litters weaned on `dates`: the summary
+// shown, and printed.
+void addFarrowOperations(std::vector<Operation>& ops, const BenchFarm& farm, const std::string& what,
+                         const DateBoxes& dates) {
+  auto windows = std::make_shared<FarrowWindows>();
+  const auto typed = [windows, dates] {
+    if (windows->dates) return;
+    windows->dates = std::make_unique<DialogHog0>();
+    for (int i = 0; i < 4; ++i) windows->dates->WeanDat[i]->SetText(dates[static_cast<size_t>(i)]);
+  };
+  const auto open = [windows] {
+    windows->summary = std::make_unique<HogRept2>(*windows->dates);
+    windows->summary->Load();
+  };
+  {
+    Operation op;
+    op.name = "farrowing performance of " + what + " shown";
+    op.reads = {Whole(farm.litters)};
+    op.before = [typed, windows] {
+      typed();
+      windows->summary.reset();
+    };
+    op.run = open;
+    op.check = [&farm, dates, windows, before = op.before, open](std::string& result) {
+      before();
+      open();
+      const std::vector<Figure> figures = farrowFigures(farm, dates);
+      result = windows->summary->Figures[0]->Caption();
+      if (figures[0].value == 0) return std::string("no litter weaned on the dates");
+      return compareLabels(windows->summary->Figures, figures, "farrowing performance");
+    };
+    ops.push_back(op);
+  }
+  {
+    Operation op;
+    op.name = "farrowing performance of " + what + " printed";
+    op.ratio = false;
+    op.boxes = {"P R I N T    S U M M A R I E S"};
+    const auto shown = [typed, open, windows] {
+      typed();
+      if (!windows->summary) open();
+    };
+    op.before = [shown] {
+      shown();
+      CountPrints();
+    };
+    op.run = [windows] { windows->summary->PntFarroPerf_Click(); };
+    op.check = [&farm, dates, windows, shown](std::string& result) {
+      shown();
+      RecordingPrinter& printer = RecordPrints();
+      windows->summary->PntFarroPerf_Click();
+      const std::vector<Figure> f = farrowFigures(farm, dates);
+      const std::vector<std::string> printed = PrintedFigures(printer);
+      result = std::to_string(printed.size());
+      if (printed.size() != f.size()) return std::to_string(printed.size()) + " figures printed";
+      for (size_t k = 0; k < f.size(); ++k)
+        if (!Shows(printed[k], f[k]))
+          return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\", expected " + ExpectedText(f[k]);
+      const std::vector<std::string> texts = printer.texts();
+      const auto heading = std::find(texts.begin(), texts.end(), "DATE(s) WEANED:");
+      if (heading == texts.end() || heading + 1 == texts.end()) return std::string("no dates printed");
+      if (heading[1] != datesLine(dates)) return "dates printed \"" + heading[1] + "\", expected \"" + datesLine(dates) + "\"";
+      return std::string();
+    };
+    ops.push_back(op);
+  }
 }
 
 // A chart of the SUMMARY menu: the item's click, which first sees that
@@ -282,7 +372,7 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   // Four weaning dates, each with its litters: of litters spread over
   // FARROW.DAT (on the full farm records 100, 5000, 16000 and 30000), each
   // the first weaned one from there.
-  WeanDates dates;
+  DateBoxes dates;
   {
     const Stored litters(farm.litters, litter::Length);
     const long spread[] = {100, 5000, 16000, 30000};
@@ -292,65 +382,10 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       dates[i] = litters.date(n, litter::Weaned);
     }
   }
-  const auto openFarrow = [dates] {
-    if (!g_weanDates) {
-      g_weanDates = std::make_unique<DialogHog0>();
-      for (int i = 0; i < 4; ++i) g_weanDates->WeanDat[i]->SetText(dates[static_cast<size_t>(i)]);
-    }
-  };
-  {
-    Operation op;
-    op.name = "farrowing performance of four weaning dates shown";
-    op.reads = {Whole(farm.litters)};
-    op.before = [openFarrow] {
-      openFarrow();
-      g_farrow.reset();
-    };
-    op.run = [] {
-      g_farrow = std::make_unique<HogRept2>(*g_weanDates);
-      g_farrow->Load();
-    };
-    op.check = [&farm, dates, before = op.before, run = op.run](std::string& result) {
-      before();
-      run();
-      const std::vector<Figure> figures = farrowFigures(farm, dates);
-      result = g_farrow->Figures[0]->Caption();
-      if (figures[0].value == 0) return std::string("no litter weaned on the dates");
-      return compareLabels(g_farrow->Figures, figures, "farrowing performance");
-    };
-    ops.push_back(op);
-  }
-  {
-    Operation op;
-    op.name = "farrowing performance of four weaning dates printed";
-    op.ratio = false;
-    op.boxes = {"P R I N T    S U M M A R I E S"};
-    const auto open = [openFarrow] {
-      openFarrow();
-      if (g_farrow) return;
-      g_farrow = std::make_unique<HogRept2>(*g_weanDates);
-      g_farrow->Load();
-    };
-    op.before = [open] {
-      open();
-      CountPrints();
-    };
-    op.run = [] { g_farrow->PntFarroPerf_Click(); };
-    op.check = [&farm, dates, open](std::string& result) {
-      open();
-      RecordingPrinter& printer = RecordPrints();
-      g_farrow->PntFarroPerf_Click();
-      const std::vector<Figure> f = farrowFigures(farm, dates);
-      const std::vector<std::string> printed = PrintedFigures(printer);
-      result = std::to_string(printed.size());
-      if (printed.size() != f.size()) return std::to_string(printed.size()) + " figures printed";
-      for (size_t k = 0; k < f.size(); ++k)
-        if (!Shows(printed[k], f[k]))
-          return "printed figure " + std::to_string(k + 1) + " \"" + printed[k] + "\", expected " + ExpectedText(f[k]);
-      return std::string();
-    };
-    ops.push_back(op);
-  }
+  addFarrowOperations(ops, farm, "four weaning dates", dates);
+  // A date typed in two boxes (its litters count twice) and an empty box
+  // between dates (the printed dates close up).
+  addFarrowOperations(ops, farm, "a date typed twice and a box left empty", {dates[0], "__/__/____", dates[0], dates[2]});
 
   // The charts from 2016.
   const FileUse sowsHold = Records(farm.sows, 1), littersHold = Records(farm.litters, 1);
@@ -364,8 +399,4 @@ void AddReportOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
                                3, {sowsHold, littersHold, Records(farm.drugList, 1), Whole(farm.sales), Whole(farm.drugList)}));
 }
 
-void ReleaseReportWindows() {
-  g_herd.reset();
-  g_farrow.reset();
-  g_weanDates.reset();
-}
+void ReleaseReportWindows() { g_herd.reset(); }

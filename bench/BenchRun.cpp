@@ -4,7 +4,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <malloc.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -209,6 +211,41 @@ void BenchWindows::runModal(platform::Form& form) {
   if (form.IsLoaded() && form.isVisible()) form.Hide();
 }
 
+namespace {
+
+// The memory the process holds by /proc/self/status: `field` "VmRSS" (now)
+// or "VmHWM" (the most since the last resetPeakMemory), in kB; -1 when it
+// cannot be read.
+long statusKb(const char* field) {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (!status) return -1;
+  const std::string name = std::string(field) + ":";
+  char line[256];
+  long kb = -1;
+  while (kb < 0 && std::fgets(line, sizeof line, status))
+    if (std::strncmp(line, name.c_str(), name.size()) == 0) kb = std::atol(line + name.size());
+  std::fclose(status);
+  return kb;
+}
+
+// Gives the memory freed back to the system, then makes VmHWM what is
+// resident now (/proc/self/clear_refs); false when the system does not let
+// it, and the peak of a click cannot be told.
+bool resetPeakMemory() {
+  malloc_trim(0);
+  const int fd = ::open("/proc/self/clear_refs", O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool reset = ::write(fd, "5", 1) == 1;
+  ::close(fd);
+  return reset && statusKb("VmHWM") >= 0;
+}
+
+long g_startKb = -1;
+
+}  // namespace
+
+void NoteStartMemory() { g_startKb = statusKb("VmRSS"); }
+
 void Laps::start() {
   started_ = now();
   g_recording = true;
@@ -266,6 +303,27 @@ std::string unexpectedShown(BenchDialogs& dialogs, BenchWindows& windows) {
   return shown;
 }
 
+// One more run of `op`, untimed, its reads not heard: the memory the process
+// held at the peak of the click, in MB, as NoteStartMemory tells it; -1 when
+// it cannot be told.
+double peakMb(Operation& op) {
+  if (g_startKb < 0) return -1;
+  if (op.before) op.before();
+  settleHeap();
+  double mb = -1;
+  if (resetPeakMemory()) {
+    const long beganKb = statusKb("VmRSS");
+    Laps laps;
+    if (op.lapped) op.lapped(laps);
+    else op.run();
+    g_recording = false;
+    const long peakKb = statusKb("VmHWM");
+    if (beganKb >= 0 && peakKb >= 0) mb = static_cast<double>(g_startKb + std::max(0L, peakKb - beganKb)) / 1024;
+  }
+  if (op.after) op.after();
+  return mb;
+}
+
 void add(std::string& to, const std::string& what) {
   if (!what.empty()) to += (to.empty() ? "" : "; ") + what;
 }
@@ -276,9 +334,11 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
                   BenchDialogs& dialogs, BenchWindows& windows) {
   const bool timed = mode == RunMode::Timed;
   platform::setFileOpenHook(hear);
-  if (timed) std::printf("%-56s %9s %10s %9s %6s\n", "operation", "result", "median ms", "floor ms", "ratio");
+  if (timed)
+    std::printf("%-56s %9s %10s %9s %6s %8s\n", "operation", "result", "median ms", "floor ms", "ratio", "peak MB");
   else std::printf("%-56s %9s\n", "operation", "result");
   int wrong = 0, over = 0, counted = 0;
+  std::pair<double, std::string> slowest{-1, ""}, heaviest{-1, ""};
   for (Operation& op : ops) {
     if (op.name.find(only) == std::string::npos) continue;
     ++counted;
@@ -322,16 +382,22 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
     if (!timed) {
       std::printf("%-56s %9s%s\n", op.name.c_str(), result.c_str(), bad ? "  WRONG" : "");
     } else {
-      const double t = median(times);
-      const bool slow = t > kClickBudgetMs;
-      over += slow;
-      const char* mark = bad ? "  WRONG" : slow ? "  over 100 ms" : "";
+      const double t = median(times), peak = peakMb(op);
+      const bool slow = t > kClickBudgetMs, heavy = peak > kPeakBudgetMb;
+      over += slow || heavy;
+      slowest = std::max(slowest, {t, op.name});
+      heaviest = std::max(heaviest, {peak, op.name});
+      const std::string mark = bad ? "  WRONG"
+                               : std::string(slow ? "  over 100 ms" : "") + (heavy ? "  over 60 MB" : "");
+      char floorText[32] = "-", ratioText[32] = "-", peakText[32] = "-";
       if (ratio) {
         const double f = median(floors);
-        std::printf("%-56s %9s %10.3f %9.3f %6.1f%s\n", op.name.c_str(), result.c_str(), t, f, t / f, mark);
-      } else {
-        std::printf("%-56s %9s %10.3f %9s %6s%s\n", op.name.c_str(), result.c_str(), t, "-", "-", mark);
+        std::snprintf(floorText, sizeof floorText, "%.3f", f);
+        std::snprintf(ratioText, sizeof ratioText, "%.1f", t / f);
       }
+      if (peak >= 0) std::snprintf(peakText, sizeof peakText, "%.1f", peak);
+      std::printf("%-56s %9s %10.3f %9s %6s %8s%s\n", op.name.c_str(), result.c_str(), t, floorText, ratioText,
+                  peakText, mark.c_str());
     }
     if (bad) std::printf("    %s\n", differs.c_str());
     std::fflush(stdout);
@@ -340,9 +406,13 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
   dialogs.expected.clear();
   dialogs.typed.clear();
   windows.scripts.clear();
+  if (timed && slowest.first >= 0) std::printf("\nthe slowest click: %.3f ms (%s)\n", slowest.first, slowest.second.c_str());
+  if (timed && heaviest.first >= 0)
+    std::printf("the most memory at a peak: %.1f MB (%s)\n", heaviest.first, heaviest.second.c_str());
   if (timed)
-    std::printf("\n%d of %d operations over %.0f ms a click; %d wrong (figures, reads, boxes or windows)\n", over,
-                counted, kClickBudgetMs, wrong);
+    std::printf("\n%d of %d operations over %.0f ms a click or %.0f MB at the peak; %d wrong (figures, reads, boxes "
+                "or windows)\n",
+                over, counted, kClickBudgetMs, kPeakBudgetMb, wrong);
   else
     std::printf("\n%d operations checked; %d wrong (figures, reads, boxes or windows)\n", counted, wrong);
   return wrong ? 1 : over ? 2 : 0;

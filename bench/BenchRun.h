@@ -15,6 +15,14 @@
 
 // The most a click may take on the full farm, in ms.
 inline constexpr double kClickBudgetMs = 100;
+// The most memory the program may hold at the peak of a click on the full
+// farm, in MB.
+inline constexpr double kPeakBudgetMb = 60;
+
+// Notes what the process holds as it starts, before the farm is made: the
+// program's own code, Qt and its libraries. A click's peak is shown as this
+// plus the most the click held above what was resident as it began.
+void NoteStartMemory();
 
 // A file an operation reads, and how much of it one run reads: a whole-file
 // read so many times, or a record file opened so many times with so many

@@ -2,6 +2,7 @@
 // of a page selection, the litter window's Print All, the index grid.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -340,14 +341,11 @@ std::vector<std::pair<std::string, long>> indexedSows(const Stored& s) {
   return active;
 }
 
-// Whether the grid's rows are ordered by column `col` (numbers), rising or
-// falling.
-bool orderedBy(const platform::Grid& g, int col, bool rising) {
-  for (int r = 2; r < g.Rows(); ++r) {
-    const double a = std::atof(g.TextMatrix(r - 1, col).c_str()), b = std::atof(g.TextMatrix(r, col).c_str());
-    if (rising ? a > b : a < b) return false;
-  }
-  return true;
+// The cells of grid row `row`.
+std::vector<std::string> gridRow(const platform::Grid& g, int row) {
+  std::vector<std::string> cells;
+  for (int c = 0; c < g.Cols(); ++c) cells.push_back(g.TextMatrix(row, c));
+  return cells;
 }
 
 }  // namespace
@@ -786,22 +784,44 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       }
     };
     op.perUnit = [] { return 6; };
-    op.check = [load](std::string& result) {
-      load();
+    op.check = [&farm](std::string& result) {
+      g_index = std::make_unique<HogSow7>();
+      g_index->Load();
       const platform::Grid& g = *g_index->SowIndexList;
-      std::multiset<std::string> before;
-      for (int r = 1; r < g.Rows(); ++r) before.insert(g.TextMatrix(r, 0) + "|" + g.TextMatrix(r, 3));
-      // The five averages, then the parity, each falling.
+      const Stored s(farm.sows, sow::Length), l(farm.litters, litter::Length);
+      const std::vector<std::pair<std::string, long>> active = indexedSows(s);
+      if (g.Rows() - 1 != static_cast<int>(active.size()))
+        return std::to_string(g.Rows() - 1) + " rows, expected " + std::to_string(active.size());
+      // The rows as the window opens, by ID, each checked against the
+      // bench's figures: the rows the sorts move whole.
+      std::vector<std::vector<std::string>> rows;
+      for (size_t k = 0; k < active.size(); ++k) {
+        const int row = static_cast<int>(k) + 1;
+        if (std::string d = compareGridRow(g, row, active[k].first, indexFigures(s, active[k].second, l)); !d.empty())
+          return d;
+        rows.push_back(gridRow(g, row));
+      }
+      // The five averages, then the parity, each falling; rows of equal
+      // figures keep the order they had before the sort.
       const int columns[] = {2, 3, 4, 5, 6, 1};
       for (int i = 0; i < 6; ++i) {
+        const size_t c = static_cast<size_t>(columns[i]);
+        for (const auto& r : rows) {
+          char* end = nullptr;
+          std::strtod(r[c].c_str(), &end);
+          if (end == r[c].c_str() || TrimmedText(end) != "") return "cell \"" + r[c] + "\" is not a number";
+        }
+        std::stable_sort(rows.begin(), rows.end(), [c](const auto& a, const auto& b) {
+          return std::strtod(a[c].c_str(), nullptr) > std::strtod(b[c].c_str(), nullptr);
+        });
         g_index->IndexMenu->Click(i);
-        if (!orderedBy(g, columns[i], false))
-          return "sort " + std::to_string(i + 1) + " leaves column " + std::to_string(columns[i] + 1) + " unordered";
+        for (size_t k = 0; k < rows.size(); ++k)
+          if (gridRow(g, static_cast<int>(k) + 1) != rows[k])
+            return "sort " + std::to_string(i + 1) + ": grid row " + std::to_string(k + 1) + " holds " +
+                   g.TextMatrix(static_cast<int>(k) + 1, 0) + ", expected " + rows[k][0];
       }
-      std::multiset<std::string> after;
-      for (int r = 1; r < g.Rows(); ++r) after.insert(g.TextMatrix(r, 0) + "|" + g.TextMatrix(r, 3));
       result = std::to_string(g.Rows() - 1);
-      return before == after ? std::string() : std::string("the sorts changed the rows");
+      return std::string();
     };
     ops.push_back(op);
   }

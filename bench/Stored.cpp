@@ -93,13 +93,28 @@ long DateKey(const std::string& date) {
   return std::atol(digits.c_str());
 }
 
-long DayCount(const std::string& date) {
-  const long key = DateKey(date);
-  long y = key / 10000, m = key / 100 % 100;
-  const long d = key % 100;
+namespace {
+
+long dayCountOf(long y, long m, long d) {
   // Days before March 1 of year y, counting from a year that starts in March.
   if (m <= 2) --y, m += 12;
   return 365 * y + y / 4 - y / 100 + y / 400 + (153 * (m - 3) + 2) / 5 + d;
+}
+
+}  // namespace
+
+long DayCount(const std::string& date) {
+  const long key = DateKey(date);
+  return dayCountOf(key / 10000, key / 100 % 100, key % 100);
+}
+
+std::string DateOfDayCount(long days) {
+  long y = days / 366, m = 1;
+  while (dayCountOf(y + 1, 1, 1) <= days) ++y;
+  while (m < 12 && dayCountOf(y, m + 1, 1) <= days) ++m;
+  char text[64];
+  std::snprintf(text, sizeof text, "%02ld/%02ld/%04ld", m, days - dayCountOf(y, m, 1) + 1, y);
+  return text;
 }
 
 std::string DateAfter(const std::string& date, int days) {

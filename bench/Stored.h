@@ -88,6 +88,8 @@ bool EmptyStoredDate(const std::string& date);  // "__/__/____" or blanks
 long DateKey(const std::string& date);
 // Days since 01/01/0001 of "MM/DD/YYYY", by the calendar's own rules.
 long DayCount(const std::string& date);
+// The date "MM/DD/YYYY" of a DayCount.
+std::string DateOfDayCount(long days);
 // The date `days` days after "MM/DD/YYYY", counted a day at a time.
 std::string DateAfter(const std::string& date, int days);
 // Whether a stored text field, without its blanks and upper-cased, holds

@@ -23,13 +23,14 @@ const records::FieldMask<FarrowRecord>& sireFields() {
   return fields;
 }
 
-void addLitter(SireFigures& s, const FarrowRecord& f) {
+void addLitter(SireFigures& s, const FarrowRecord& f, Adjusted21 adjusted21 = Adjusted21::Summed) {
   if (f.Status == FarrowRecord::InHerd) ++s.herdLitters;
   ++s.litters;
   s.born += f.BornCount;
   s.alive += f.AliveCount;
   s.birthWeight += f.BirthWeight;
   s.weaningWeight += f.WeaningWeight;
+  if (adjusted21 == Adjusted21::LeftOut) return;
   if (const std::optional<float> adjusted = WeaningFiguresOf(f).adjusted21Day) {
     ++s.weighed21;
     s.adjusted21 += *adjusted;
@@ -63,11 +64,11 @@ SireFigures SireFiguresOf(const records::FileImage<FarrowRecord>& farrowFile, co
   return s;
 }
 
-SireTable::SireTable(const records::FileImage<FarrowRecord>& farrowFile) {
+SireTable::SireTable(const records::FileImage<FarrowRecord>& farrowFile, Adjusted21 adjusted21) {
   FarrowRecord f;
   for (long n = 1; n <= farrowFile.count(); ++n) {
     farrowFile.decode(n, f, sireFields());
-    addLitter(bySire_[f.BoarId], f);
+    addLitter(bySire_[f.BoarId], f, adjusted21);
   }
 }
 
@@ -139,42 +140,54 @@ bool LoadBoarHistory(int32_t HerdLitters, FileFault* fault) {
 
 namespace {
 
-// Runs `each` for the boars `pick` visits of BOAR.DAT, over one read of the
-// three files.
-bool forBoars(const std::function<void(const records::FileImage<BoarRecord>&,
-                                       const std::function<void(long)>&)>& pick,
-              const std::function<void(long record)>& each, FileFault* fault) {
+// The herd's litters and every sire's figures, from one read of SOW.DAT and
+// FARROW.DAT.
+struct HerdSires {
+  int32_t herdLitters = 0;
+  std::optional<SireTable> sires;
+};
+bool readHerdSires(HerdSires& herd, Adjusted21 adjusted21, FileFault* fault) {
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
-  records::FileImage<BoarRecord> boars;
-  if (!ReadImage(sows, fault) || !ReadImage(litters, fault) || !ReadImage(boars, fault)) return false;
-  const int32_t herdLitters = CountHerdLitters(sows);
-  const SireTable sires(litters);
-  pick(boars, [&](long r) {
-    boars.decode(r, BoarRec);
-    fillBoarHistory(herdLitters, sires.of(Trim(BoarRec.Id)));
-    each(r);
-  });
+  if (!ReadImage(sows, fault) || !ReadImage(litters, fault)) return false;
+  herd.herdLitters = CountHerdLitters(sows);
+  herd.sires.emplace(litters, adjusted21);
   return true;
+}
+
+// BoarHistory and BoarNotes of the boar in BoarRec, then `each`.
+void visitBoar(const HerdSires& herd, long record, const std::function<void(long record)>& each) {
+  fillBoarHistory(herd.herdLitters, herd.sires->of(Trim(BoarRec.Id)));
+  each(record);
 }
 
 }  // namespace
 
-bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault) {
-  return forBoars(
-      [](const records::FileImage<BoarRecord>& boars, const std::function<void(long)>& visit) {
-        for (long r = 1; r <= boars.count(); ++r)
-          if (!records::IsFreeRecord(boars, r)) visit(r);
+bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault, Adjusted21 adjusted21) {
+  HerdSires herd;
+  if (!readHerdSires(herd, adjusted21, fault)) return false;
+  records::RecordScan<BoarRecord> boars;
+  return ScanFile(
+      boars,
+      [&](long r, const uint8_t* bytes) {
+        if (records::IsFreeRecord<BoarRecord>(bytes)) return;
+        records::decodeInto(bytes, BoarRec);
+        visitBoar(herd, r, each);
       },
-      each, fault);
+      fault);
 }
 
 bool ForEachBoarHistory(const std::vector<long>& chosen, const std::function<void(long record)>& each,
                         FileFault* fault) {
-  return forBoars(
-      [&chosen](const records::FileImage<BoarRecord>& boars, const std::function<void(long)>& visit) {
-        for (long r : chosen)
-          if (r >= 1 && r <= boars.count()) visit(r);
-      },
-      each, fault);
+  HerdSires herd;
+  if (!readHerdSires(herd, Adjusted21::Summed, fault)) return false;
+  const std::string path = DataFilePath<BoarRecord>();
+  records::TypedFile<BoarRecord> boars;
+  bool read = boars.open(path);
+  for (long r : chosen) {
+    if (!read || r < 1 || r > boars.count()) continue;
+    if ((read = boars.read(r, BoarRec))) visitBoar(herd, r, each);
+  }
+  if (!read && fault) *fault = {path, boars.error()};
+  return read;
 }

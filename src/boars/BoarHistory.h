@@ -10,7 +10,9 @@
 // Each plain procedure reads the file it needs once, so a run over many
 // boars must not call them per boar: ForEachBoarHistory reads SOW.DAT,
 // FARROW.DAT and BOAR.DAT once for the whole herd, through the overloads that
-// take the files read (CountHerdLitters, SireTable).
+// take the files read (CountHerdLitters, SireTable). BOAR.DAT (35.5 MB at
+// its last record) is never held whole: it is read in blocks, or record by
+// record.
 //
 // A procedure that reads a file shows no box: when a file cannot be read it
 // answers false (or nothing) with `fault` naming the file, and its caller
@@ -27,6 +29,7 @@
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
 #include "records/RecordIo.h"
+#include "records/RecordScan.h"
 #include "records/SowRecord.h"
 #include "sows/AnimalHistory.h"
 
@@ -59,10 +62,15 @@ struct SireFigures {
 // The figures of the sire `boarId` over FARROW.DAT read once.
 SireFigures SireFiguresOf(const records::FileImage<FarrowRecord>& farrowFile, const std::string& boarId);
 
+// Whether a run over the litters sums their adjusted 21-day weights
+// (WeaningFiguresOf), which only a boar's card and sheet show, or leaves
+// them out (weighed21 and adjusted21 stay 0).
+enum class Adjusted21 { Summed, LeftOut };
+
 // Every sire's figures, from one pass over FARROW.DAT.
 class SireTable {
  public:
-  explicit SireTable(const records::FileImage<FarrowRecord>& farrowFile);
+  explicit SireTable(const records::FileImage<FarrowRecord>& farrowFile, Adjusted21 adjusted21 = Adjusted21::Summed);
   SireFigures of(const std::string& boarId) const;
 
  private:
@@ -95,13 +103,16 @@ void BoarLitterStats(const SireFigures& sire);
 // FARROW.DAT cannot be read.
 bool LoadBoarHistory(int32_t HerdLitters, FileFault* fault = nullptr);
 
-// Every boar's history over one read of SOW.DAT, FARROW.DAT and BOAR.DAT: for
-// each live boar in record order, BoarRec, BoarHistory and BoarNotes are
-// filled as LoadBoarHistory(*CountHerdLitters()) fills them, and `each` runs
-// with his record number. False, with `fault`, when a file cannot be read;
-// `each` then never runs.
-bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault = nullptr);
-// The same for the boars of BOAR.DAT records `records`, in their order; a
-// number the file does not hold is passed over.
+// Every boar's history over one read of SOW.DAT and FARROW.DAT and one of
+// BOAR.DAT in blocks: for each live boar in record order, BoarRec,
+// BoarHistory and BoarNotes are filled as LoadBoarHistory(*CountHerdLitters())
+// fills them (with Adjusted21::LeftOut, AvgAdjusted21DayWeight 0), and `each`
+// runs with his record number. False, with `fault`, when a file cannot be
+// read; `each` has then run only for the boars read before the fault.
+bool ForEachBoarHistory(const std::function<void(long record)>& each, FileFault* fault = nullptr,
+                        Adjusted21 adjusted21 = Adjusted21::Summed);
+// The same for the boars of BOAR.DAT records `records`, in their order, each
+// record read from the file opened once; a number the file does not hold is
+// passed over.
 bool ForEachBoarHistory(const std::vector<long>& records, const std::function<void(long record)>& each,
                         FileFault* fault = nullptr);

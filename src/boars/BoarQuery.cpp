@@ -1,5 +1,8 @@
 #include "boars/BoarQuery.h"
 
+#include <functional>
+
+#include "common/DataFiles.h"
 #include "common/Format.h"
 #include "common/FixedLine.h"
 #include "common/MoneyText.h"
@@ -121,28 +124,52 @@ bool BoarQuery::matches(const BoarRecord& boar, const SireTable& sires, int32_t 
   }
 }
 
-void WriteBoarRows(platform::ListItems& rows, const records::FileImage<BoarRecord>& boars, bool inactive) {
+namespace {
+
+// Hands `row` the live boars of BOAR.DAT read in blocks; `rows` emptied when
+// the file cannot be read.
+bool writeRows(platform::ListItems& rows, const std::function<void(long, const BoarRecord&)>& row,
+               records::RecordScan<BoarRecord>& scan, FileFault* fault) {
   BoarRecord boar;
-  for (long r = 1; r <= boars.count(); ++r) {
-    if (records::IsFreeRecord(boars, r)) continue;
-    boars.decode(r, boar);
-    if (BoarIsActive(boar) == inactive) continue;
-    rows.add(inactive ? InactiveBoarLine(boar) : BoarListLine(boar), r);
-  }
+  const bool read = ScanFile(
+      scan,
+      [&](long r, const uint8_t* bytes) {
+        if (records::IsFreeRecord<BoarRecord>(bytes)) return;
+        records::decodeInto(bytes, boar);
+        row(r, boar);
+      },
+      fault);
+  if (!read) rows.clear();
+  return read;
 }
 
-void WriteBoarQueryRows(platform::ListItems& rows, const records::FileImage<BoarRecord>& boars,
-                        const BoarQuery& query, const SireTable& sires, int32_t herdLitters) {
-  BoarRecord boar;
-  for (long r = 1; r <= boars.count(); ++r) {
-    if (records::IsFreeRecord(boars, r)) continue;
-    boars.decode(r, boar);
-    if (!query.listsInactive() && !BoarIsActive(boar)) continue;
-    if (!query.matches(boar, sires, herdLitters)) continue;
-    rows.add(query.listsInactive() ? InactiveBoarLine(boar) : BoarListLine(boar), r);
+}  // namespace
+
+bool WriteBoarRows(platform::ListItems& rows, bool inactive, FileFault* fault) {
+  records::RecordScan<BoarRecord> scan;
+  return writeRows(
+      rows,
+      [&rows, inactive](long r, const BoarRecord& boar) {
+        if (BoarIsActive(boar) != inactive) rows.add(inactive ? InactiveBoarLine(boar) : BoarListLine(boar), r);
+      },
+      scan, fault);
+}
+
+bool WriteBoarQueryRows(platform::ListItems& rows, const BoarQuery& query, const SireTable& sires,
+                        int32_t herdLitters, FileFault* fault) {
+  records::RecordScan<BoarRecord> scan;
+  const bool read = writeRows(
+      rows,
+      [&](long r, const BoarRecord& boar) {
+        if (!query.listsInactive() && !BoarIsActive(boar)) return;
+        if (query.matches(boar, sires, herdLitters))
+          rows.add(query.listsInactive() ? InactiveBoarLine(boar) : BoarListLine(boar), r);
+      },
+      scan, fault);
+  if (read && scan.last()) {  // the buffer holds the last record read, free or not
+    BoarRecord last;
+    records::decodeInto(scan.last(), last);
+    FillAnimalHistory(last, BoarHistory);
   }
-  if (boars.count() > 0) {  // the block holds the last record read, free or not
-    boars.decode(boars.count(), boar);
-    FillAnimalHistory(boar, BoarHistory);
-  }
+  return read;
 }

@@ -55,12 +55,13 @@ class BoarQuery {
   NumberCriterion number_;
 };
 
-// The rows of the plain list, each with its record number as item data,
-// added to `rows`: the live boars in the herd, or with `inactive` those that
-// left it, in file order.
-void WriteBoarRows(platform::ListItems& rows, const records::FileImage<BoarRecord>& boars, bool inactive);
+// The rows of the plain list over BOAR.DAT read in blocks, each with its
+// record number as item data, added to `rows`: the live boars in the herd,
+// or with `inactive` those that left it, in file order. False, with `fault`
+// and `rows` emptied, when the file cannot be read.
+bool WriteBoarRows(platform::ListItems& rows, bool inactive, FileFault* fault);
 // The rows of a query over BOAR.DAT in the same way, in file order; every
 // kind but 11 lists only boars in the herd. BoarHistory keeps the record
 // fields of the last record read.
-void WriteBoarQueryRows(platform::ListItems& rows, const records::FileImage<BoarRecord>& boars,
-                        const BoarQuery& query, const SireTable& sires, int32_t herdLitters);
+bool WriteBoarQueryRows(platform::ListItems& rows, const BoarQuery& query, const SireTable& sires,
+                        int32_t herdLitters, FileFault* fault);

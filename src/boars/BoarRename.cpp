@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "common/WriteSet.h"
 #include "records/Fields.h"
+#include "records/RecordScan.h"
 #include "records/RecordSlots.h"
 
 namespace {
@@ -29,17 +30,41 @@ std::vector<long> recordsNaming(const records::FileImage<R>& file, int at, const
   return out;
 }
 
-// Each record of `recs` written as `image` holds it but for the ID field at
-// `at`, which takes `id`.
+// Record n written as `stored` holds it but for the ID field at `at`, which
+// takes `id`.
+template <class R>
+bool writeId(WriteSet::File<R>& out, long n, const uint8_t* stored, int at, const std::string& id) {
+  records::Bytes bytes(stored, stored + R::Length);
+  records::putText(bytes.data() + at, kIdWidth, id);
+  return out.writeBytes(n, bytes);
+}
+
+// Each record of `recs` written as `image` holds it but for its ID field.
 template <class R>
 void writeIds(WriteSet::File<R> out, const records::FileImage<R>& image, const std::vector<long>& recs, int at,
               const std::string& id) {
-  records::Bytes bytes(static_cast<size_t>(R::Length));
-  for (long n : recs) {
-    std::copy(image.bytes(n), image.bytes(n) + R::Length, bytes.begin());
-    records::putText(bytes.data() + at, kIdWidth, id);
-    if (!out.writeBytes(n, bytes)) return;
-  }
+  for (long n : recs)
+    if (!writeId(out, n, image.bytes(n), at, id)) return;
+}
+
+// What a rename reads of BOAR.DAT: the stored ID of the first boar holding
+// the new ID, the renamed boar's bytes, and the record count.
+struct BoarFileLook {
+  std::optional<std::string> holder;
+  records::Bytes boar;
+  long count = 0;
+};
+
+bool lookAtBoars(long record, const std::string& newId, BoarFileLook& look, FileFault* fault) {
+  records::RecordScan<BoarRecord> boars;
+  const auto visit = [&](long n, const uint8_t* bytes) {
+    if (!look.holder)
+      if (std::string stored = records::StoredId<BoarRecord>(bytes); RTrim(stored) == newId) look.holder = stored;
+    if (n == record) look.boar.assign(bytes, bytes + BoarRecord::Length);
+  };
+  if (!ScanFile(boars, visit, fault)) return false;
+  look.count = boars.count();
+  return true;
 }
 
 }  // namespace
@@ -49,13 +74,9 @@ Check CheckBoarIdTyped(const std::string& typed) {
   return Refusal{"ERROR:  You MUST have a Boar ID!", kIdTitle, platform::vbExclamation, 1};
 }
 
-Check CheckBoarIdFree(const std::string& newId, const records::FileImage<BoarRecord>& boars) {
-  for (long n = 1; n <= boars.count(); ++n) {
-    const std::string stored = records::StoredId(boars, n);
-    if (RTrim(stored) == newId)
-      return Refusal{"ERROR: BOAR ID (" + stored + ") is ALL READY USED!", kIdTitle, platform::vbExclamation, 1};
-  }
-  return std::nullopt;
+Check CheckBoarIdFree(const std::optional<std::string>& holder) {
+  if (!holder) return std::nullopt;
+  return Refusal{"ERROR: BOAR ID (" + *holder + ") is ALL READY USED!", kIdTitle, platform::vbExclamation, 1};
 }
 
 BoarRenamePlan PlanBoarRename(const std::string& oldId, const records::FileImage<FarrowRecord>& litters,
@@ -65,20 +86,20 @@ BoarRenamePlan PlanBoarRename(const std::string& oldId, const records::FileImage
 
 BoarRenameOutcome RenameBoar(long record, const std::string& oldId, const std::string& newId) {
   BoarRenameOutcome out;
-  records::FileImage<BoarRecord> boars;
+  BoarFileLook boars;
   records::FileImage<FarrowRecord> litters;
   records::FileImage<SowRecord> sows;
   FileFault fault;
-  if (!ReadImage(boars, &fault)) {
+  if (!lookAtBoars(record, newId, boars, &fault)) {
     out.fault = fault;
     return out;
   }
-  if ((out.refusal = CheckBoarIdFree(newId, boars))) return out;
+  if ((out.refusal = CheckBoarIdFree(boars.holder))) return out;
   if (!ReadImage(litters, &fault) || !ReadImage(sows, &fault)) {
     out.fault = fault;
     return out;
   }
-  if (record < 1 || record > boars.count()) {
+  if (record < 1 || record > boars.count) {
     out.fault = FileFault{DataFilePath<BoarRecord>(), "The boar's record is not in the file."};
     return out;
   }
@@ -91,7 +112,7 @@ BoarRenameOutcome RenameBoar(long record, const std::string& oldId, const std::s
   std::optional<WriteSet::File<SowRecord>> sowOut;
   if (!plan.litters.empty()) litterOut = set.open<FarrowRecord>(DataFilePath<FarrowRecord>());
   if (!plan.sows.empty()) sowOut = set.open<SowRecord>(DataFilePath<SowRecord>());
-  writeIds(boarOut, boars, {record}, BoarRecord::IdAt, newId);
+  writeId(boarOut, record, boars.boar.data(), BoarRecord::IdAt, newId);
   if (litterOut) writeIds(*litterOut, litters, plan.litters, kLitterBoarIdAt, newId);
   if (sowOut) writeIds(*sowOut, sows, plan.sows, kSowBoarIdAt, newId);
   if (set.commit()) {

@@ -2,10 +2,12 @@
 // A boar's change of ID, carried into every record that names him: his own
 // record in BOAR.DAT, then every litter of FARROW.DAT (whatever its status)
 // and every sow of SOW.DAT whose boar ID, without trailing blanks, is his old
-// ID exactly (case matters). Each file is read once; every file the change
+// ID exactly (case matters). Each file is read once (BOAR.DAT in blocks,
+// keeping only his record); every file the change
 // writes is open for writing before any is changed, only the boar ID bytes
 // of the matching records are written, and a write that fails puts every
 // file back as it was (WriteSet).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +21,10 @@
 // The typed new ID without its surrounding blanks; an empty one is refused
 // ("ERROR:  You MUST have a Boar ID!", "BOAR ID ERROR").
 Check CheckBoarIdTyped(const std::string& typed);
-// The first boar of the file, his own record included, that holds `newId`:
+// The new ID must be free: `holder` is the stored ID of the first boar of the
+// file, his own record included, that holds it, if any:
 // "ERROR: BOAR ID (" + his stored ID + ") is ALL READY USED!".
-Check CheckBoarIdFree(const std::string& newId, const records::FileImage<BoarRecord>& boars);
+Check CheckBoarIdFree(const std::optional<std::string>& holder);
 
 // The records a change from `oldId` rewrites in each file.
 struct BoarRenamePlan {

@@ -34,16 +34,24 @@ int columnLeft(int col) { return kListLeft + 30 + (col - 1) * kCharTwips; }
 }  // namespace
 
 std::optional<std::vector<std::string>> BoarListingLines(const std::vector<long>& records, FileFault* fault) {
-  records::FileImage<BoarRecord> boars;
-  if (!ReadImage(boars, fault)) return std::nullopt;
   std::vector<std::string> lines;
+  if (records.empty()) return lines;
+  const std::string path = DataFilePath<BoarRecord>();
+  records::TypedFile<BoarRecord> boars;
+  if (!boars.open(path)) {
+    if (fault) *fault = {path, boars.error()};
+    return std::nullopt;
+  }
   BoarRecord boar;
   for (long r : records) {
     if (r < 1 || r > boars.count()) {
       lines.emplace_back();
       continue;
     }
-    boars.decode(r, boar);
+    if (!boars.read(r, boar)) {
+      if (fault) *fault = {path, boars.error()};
+      return std::nullopt;
+    }
     lines.push_back(BoarPrintLine(boar));
   }
   return lines;
@@ -104,11 +112,9 @@ void HogBoar1::Form_Load() {
 
 void HogBoar1::FillBoarList() {
   Hourglass(true);
-  records::FileImage<BoarRecord> boars;
   FileFault fault;
-  const bool read = ReadImage(boars, &fault);
   platform::ListItems rows;
-  WriteBoarRows(rows, boars, QueryArgs[1] == "11");
+  const bool read = WriteBoarRows(rows, QueryArgs[1] == "11", &fault);
   BoarList->SetItems(std::move(rows));
   Hourglass(false);
   if (!read) ReportFileFault(fault, false, kCaption);
@@ -117,14 +123,12 @@ void HogBoar1::FillBoarList() {
 void HogBoar1::ApplyBoarQuery() {
   Hourglass(true);
   const BoarQuery query(QueryArgs[1], QueryArgs[2]);
-  records::FileImage<BoarRecord> boars;
   records::FileImage<SowRecord> sows;
   records::FileImage<FarrowRecord> litters;
   FileFault fault;
-  const bool read = ReadImage(boars, &fault) &&
-                    (!query.needsLitters() || (ReadImage(sows, &fault) && ReadImage(litters, &fault)));
   platform::ListItems rows;
-  if (read) WriteBoarQueryRows(rows, boars, query, SireTable(litters), CountHerdLitters(sows));
+  const bool read = (!query.needsLitters() || (ReadImage(sows, &fault) && ReadImage(litters, &fault))) &&
+                    WriteBoarQueryRows(rows, query, SireTable(litters), CountHerdLitters(sows), &fault);
   BoarList->SetItems(std::move(rows));
   Hourglass(false);
   if (!read) ReportFileFault(fault, false, kCaption);

@@ -15,7 +15,7 @@
 #include "platform/Menus.h"
 
 // The lines of the printed listing: one line per record number of
-// `records` (the list's rows), over BOAR.DAT read once.
+// `records` (the list's rows), each record read from BOAR.DAT opened once.
 // Nothing, with `fault`, when the file cannot be read.
 std::optional<std::vector<std::string>> BoarListingLines(const std::vector<long>& records, FileFault* fault);
 // The first heading line of the listing, under the list's caption.

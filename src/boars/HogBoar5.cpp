@@ -1,11 +1,13 @@
 #include "boars/HogBoar5.h"
 
+#include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "platform/Screen.h"
 #include "records/BoarRecord.h"
 #include "records/RecordIo.h"
+#include "records/RecordScan.h"
 #include "records/RecordSlots.h"
 
 namespace {
@@ -39,12 +41,13 @@ Check CheckBoarPrvEntry(const std::string& date, const PrvBoxes& boxes) {
 
 std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, FileFault* fault) {
   const std::string path = DataFilePath<BoarRecord>();
-  records::FileImage<BoarRecord> image;
-  if (!ReadImage(image, fault)) return std::nullopt;
+  PrvRecordKeys byKey;
+  records::RecordScan<BoarRecord> scan;
+  const auto add = [&byKey](long n, const uint8_t* record) { AddPrvRecord<BoarRecord>(byKey, n, record); };
+  if (!ScanFile(scan, add, fault)) return std::nullopt;
   records::TypedFile<BoarRecord> file;
   int notFound = 0;
   BoarRecord boar;
-  const auto byKey = PrvRecordsByKey(image);
   for (std::string& box : boxes) {
     if (PrvKey(box).empty()) continue;
     const long found = FindPrvRecord(byKey, box);
@@ -53,10 +56,13 @@ std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, F
       continue;
     }
     box.clear();
-    image.decode(found, boar);
+    if ((!file.isOpen() && !file.open(path)) || !file.read(found, boar)) {
+      if (fault) *fault = {path, file.error()};
+      return std::nullopt;
+    }
     if (boar.DateLeftHerd != records::kEmptyDate) continue;
     boar.PrvDate = date;
-    if ((!file.isOpen() && !file.open(path)) || !file.write(found, boar)) {
+    if (!file.write(found, boar)) {
       if (fault) *fault = {path, file.error()};
       return std::nullopt;
     }

@@ -57,12 +57,13 @@ std::vector<std::string> BoarIndexCells() {
 
 bool BoarIndexRows(platform::TextRows& cells, FileFault* fault) {
   cells.clear();
+  // The index shows no adjusted 21-day weight.
   return ForEachBoarHistory(
       [&cells](long) {
         if (BoarRec.DateLeftHerd != records::kEmptyDate) return;
         for (const std::string& cell : BoarIndexCells()) cells.add(cell);
       },
-      fault);
+      fault, Adjusted21::LeftOut);
 }
 
 std::string BoarIndexLine(const IndexCells& cells) {

@@ -19,6 +19,7 @@
 
 #include "common/HogGlobals.h"
 #include "records/RecordIo.h"
+#include "records/RecordScan.h"
 #include "records/RecordSlots.h"
 
 // The path of a record type's file in the data folder.
@@ -60,6 +61,23 @@ bool ReadImage(records::FileImage<R>& image, const std::string& path, FileFault*
 template <class R>
 bool ReadImage(records::FileImage<R>& image, FileFault* fault) {
   return ReadImage(image, DataFilePath<R>(), fault);
+}
+
+// Hands every record of the file at `path` to `visit`, read in blocks
+// (records::RecordScan); false, with `fault` (when given) naming the file
+// and the reason, when it cannot be read.
+template <class R>
+bool ScanFile(records::RecordScan<R>& scan, const std::string& path,
+              const typename records::RecordScan<R>::Visit& visit, FileFault* fault) {
+  std::string error;
+  if (scan.run(path, visit, &error)) return true;
+  if (fault) *fault = {path, error};
+  return false;
+}
+// The same for the record type's own file.
+template <class R>
+bool ScanFile(records::RecordScan<R>& scan, const typename records::RecordScan<R>::Visit& visit, FileFault* fault) {
+  return ScanFile(scan, DataFilePath<R>(), visit, fault);
 }
 
 // True when `met` is no fault; else hands it to `fault` (when given) and
@@ -130,12 +148,15 @@ bool ReadDataFile(std::vector<R>& out, const std::string& title) {
 }
 
 // The slot of a new sow or boar with `id` in its record type's file, read
-// once: the first free record (else the record after the last) and any live
-// animal already holding the ID. Nothing, with `fault`, when the file cannot
-// be read.
+// once in blocks: the first free record (else the record after the last)
+// and any live animal already holding the ID, and the file's record count.
+// Nothing, with `fault`, when the file cannot be read.
 template <class R>
-std::optional<records::NewAnimalSlot> ReadNewAnimalSlot(const std::string& id, FileFault* fault = nullptr) {
-  records::FileImage<R> image;
-  if (!ReadImage(image, fault)) return std::nullopt;
-  return records::FindNewAnimalSlot(image, id);
+std::optional<records::NewAnimalSlot> ReadNewAnimalSlot(const std::string& id, FileFault* fault = nullptr,
+                                                        long* count = nullptr) {
+  records::RecordScan<R> scan;
+  records::NewAnimalSlotFinder<R> finder(id);
+  if (!ScanFile(scan, [&finder](long n, const uint8_t* record) { finder.add(n, record); }, fault)) return std::nullopt;
+  if (count) *count = scan.count();
+  return finder.slot(scan.count());
 }

@@ -23,19 +23,25 @@ inline std::string PrvKey(const std::string& box) { return UCase(Trim(box)); }
 Check CheckPrvEntry(const std::string& date, const PrvBoxes& boxes, const std::string& animal, int dateField,
                     int idField);
 
-// The first record of each ID in a sow or boar file read whole, by PrvKey of
-// the ID: made once per ACCEPT, however many boxes are filled.
+// The first record of each ID in a sow or boar file, by PrvKey of the ID:
+// made once per ACCEPT, however many boxes are filled, record by record
+// (`add` record n, its stored bytes, in record order).
+using PrvRecordKeys = std::unordered_map<std::string, long>;
 template <class R>
-std::unordered_map<std::string, long> PrvRecordsByKey(const records::FileImage<R>& file) {
-  std::unordered_map<std::string, long> first;
+void AddPrvRecord(PrvRecordKeys& first, long n, const uint8_t* record) {
+  if (std::string key = PrvKey(records::StoredId<R>(record)); !key.empty()) first.emplace(std::move(key), n);
+}
+// The same over a file read whole.
+template <class R>
+PrvRecordKeys PrvRecordsByKey(const records::FileImage<R>& file) {
+  PrvRecordKeys first;
   first.reserve(static_cast<size_t>(file.count()));
-  for (long n = 1; n <= file.count(); ++n)
-    if (std::string key = PrvKey(records::StoredId(file, n)); !key.empty()) first.emplace(std::move(key), n);
+  for (long n = 1; n <= file.count(); ++n) AddPrvRecord<R>(first, n, file.bytes(n));
   return first;
 }
 
 // The record the box's ID names, 0 for none (also for a box of blanks).
-inline long FindPrvRecord(const std::unordered_map<std::string, long>& byKey, const std::string& box) {
+inline long FindPrvRecord(const PrvRecordKeys& byKey, const std::string& box) {
   const auto found = byKey.find(PrvKey(box));
   return found == byKey.end() ? 0 : found->second;
 }

@@ -61,16 +61,12 @@ int32_t AverageWeight(float weight, int32_t head) {
   return head == 0 || pounds == 0 ? 0 : records::NearestFit<int32_t>(int64_t{pounds} / head);
 }
 
+// An active animal's stored bytes: an ID and no date left herd.
 template <class R>
-int32_t ActiveAnimals(const records::FileImage<R>& file) {
-  int32_t count = 0;
-  for (long n = 1; n <= file.count(); ++n) {
-    const char* p = reinterpret_cast<const char*>(file.bytes(n));
-    if (!RTrim(std::string(p + R::IdAt, R::IdWidth)).empty() &&
-        RTrim(std::string(p + kDateLeftHerdAt, 10)) == records::kEmptyDate)
-      ++count;
-  }
-  return count;
+bool isActiveAnimal(const uint8_t* record) {
+  const char* p = reinterpret_cast<const char*>(record);
+  return !RTrim(std::string(p + R::IdAt, R::IdWidth)).empty() &&
+         RTrim(std::string(p + kDateLeftHerdAt, 10)) == records::kEmptyDate;
 }
 
 }  // namespace
@@ -104,8 +100,14 @@ std::optional<YearFileProblem> HerdFeedOfYear(FeedYearFiles& files, int64_t& fee
   return std::nullopt;
 }
 
-int32_t BreedingHerdCount(const records::FileImage<SowRecord>& sows, const records::FileImage<BoarRecord>& boars) {
-  return ActiveAnimals(boars) + ActiveAnimals(sows);
+std::optional<int32_t> ReadBreedingHerdCount(FileFault* fault) {
+  int32_t count = 0;
+  records::RecordScan<BoarRecord> boars;
+  const auto boar = [&count](long, const uint8_t* record) { count += isActiveAnimal<BoarRecord>(record); };
+  records::FileImage<SowRecord> sows;
+  if (!ScanFile(boars, boar, fault) || !ReadImage(sows, fault)) return std::nullopt;
+  for (long n = 1; n <= sows.count(); ++n) count += isActiveAnimal<SowRecord>(sows.bytes(n));
+  return count;
 }
 
 HerdRun GatherHerdTotals(const std::string& year) {
@@ -121,10 +123,9 @@ HerdRun GatherHerdTotals(const std::string& year) {
   run.totals.feederWeight = feeder.weight;
   FeedYearFiles files(year);
   if ((run.problem = HerdFeedOfYear(files, run.totals.feed, run.totals.cost))) return run;
-  records::FileImage<SowRecord> sows;
-  records::FileImage<BoarRecord> boars;
-  if (!ReadImage(boars, &fault) || !ReadImage(sows, &fault)) return run.fault = fault, run;
-  run.totals.breedingHead = BreedingHerdCount(sows, boars);
+  const std::optional<int32_t> breedingHead = ReadBreedingHerdCount(&fault);
+  if (!breedingHead) return run.fault = fault, run;
+  run.totals.breedingHead = *breedingHead;
   return run;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/DataFiles.h"
 #include "feed/FeedConversion.h"
 #include "platform/Refusal.h"
 #include "records/BoarRecord.h"
@@ -46,8 +47,10 @@ struct HerdTotals {
 // finisher, lactation and gestation; the cost added up in currency.
 std::optional<YearFileProblem> HerdFeedOfYear(FeedYearFiles& files, int64_t& feed, float& cost);
 
-// Active sows plus active boars: an ID and no date left herd.
-int32_t BreedingHerdCount(const records::FileImage<SowRecord>& sows, const records::FileImage<BoarRecord>& boars);
+// Active sows plus active boars (an ID and no date left herd), over BOAR.DAT
+// read in blocks and SOW.DAT; nothing, with `fault`, when either cannot be
+// read.
+std::optional<int32_t> ReadBreedingHerdCount(FileFault* fault);
 
 // A run's totals, or the problem that stopped it (its box not yet shown).
 struct HerdRun {

@@ -29,11 +29,11 @@ std::string required(const std::string& missing, const std::string& mustEnter) {
 template <class R>
 bool scanField(const std::string& path, int at, int width, const std::function<bool(const std::string&)>& matches,
                bool& found, FileFault* fault) {
-  records::FileImage<R> image;
-  if (!ReadImage(image, path, fault)) return false;
-  for (long n = 1; n <= image.count() && !found; ++n)
-    found = matches(Trim(std::string(reinterpret_cast<const char*>(image.bytes(n) + at), static_cast<size_t>(width))));
-  return true;
+  records::RecordScan<R> scan;
+  const auto visit = [&](long, const uint8_t* record) {
+    found = found || matches(Trim(std::string(reinterpret_cast<const char*>(record + at), static_cast<size_t>(width))));
+  };
+  return ScanFile(scan, path, visit, fault);
 }
 
 bool fitsKind(int kind, char type) {

@@ -300,13 +300,33 @@ struct WholeFileReader {
   // What a whole-file read found at a path.
   enum class Found { Read, Missing, Failed };
   static Found read(const std::string& path, FileBlock& block);
+  // Opens the regular file at `path` to read it from its start: `fd` and its
+  // length as the look at it reports; told to the file hook.
+  static Found open(const std::string& path, int& fd, size_t& length);
 };
 using WholeRead = WholeFileReader::Found;
 
+namespace {
+
+// Reads from `fd` into `to` until `size` bytes or the end; the count read, -1
+// on a fault.
+long long readUpTo(int fd, uint8_t* to, size_t size) {
+  size_t got = 0;
+  while (got < size) {
+    const long long n = readFileBytes(fd, to + got, size - got, -1);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return static_cast<long long>(got);
+}
+
+}  // namespace
+
 // One look at the path (a second, through its resolved name, when it does
-// not name a file as it stands), one read for the length that look reports,
-// then on to the end.
-WholeFileReader::Found WholeFileReader::read(const std::string& path, FileBlock& block) {
+// not name a file as it stands).
+WholeFileReader::Found WholeFileReader::open(const std::string& path, int& fd, size_t& length) {
   struct stat st {};
   std::string real = path;
   if (::stat(path.c_str(), &st) != 0) {
@@ -323,32 +343,28 @@ WholeFileReader::Found WholeFileReader::read(const std::string& path, FileBlock&
     fail("cannot read", path, why);
     return WholeRead::Failed;
   }
-  const int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
+  fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     failErrno("cannot open", path);
     return WholeRead::Failed;
   }
   noteFileOpened(real, FileOpening::WholeRead);
-  // Reads into `to` until `size` bytes or the end; the count read, -1 on a fault.
-  const auto readInto = [fd](uint8_t* to, size_t size) -> long long {
-    size_t got = 0;
-    while (got < size) {
-      const long long n = readFileBytes(fd, to + got, size - got, -1);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) return -1;
-      if (n == 0) break;
-      got += static_cast<size_t>(n);
-    }
-    return static_cast<long long>(got);
-  };
-  const size_t length = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
+  length = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
+  return WholeRead::Read;
+}
+
+// One read for the length the look reports, then on to the end.
+WholeFileReader::Found WholeFileReader::read(const std::string& path, FileBlock& block) {
+  int fd = -1;
+  size_t length = 0;
+  if (const Found found = open(path, fd, length); found != WholeRead::Read) return found;
   block.data_.reset(new uint8_t[length]);
-  const long long first = readInto(block.data_.get(), length);
+  const long long first = readUpTo(fd, block.data_.get(), length);
   long long got = first;
   std::vector<uint8_t> more;
   if (first == static_cast<long long>(length)) {
     uint8_t chunk[65536];
-    while ((got = readInto(chunk, sizeof chunk)) > 0) more.insert(more.end(), chunk, chunk + got);
+    while ((got = readUpTo(fd, chunk, sizeof chunk)) > 0) more.insert(more.end(), chunk, chunk + got);
   }
   if (got < 0) failErrno("cannot read", path);
   ::close(fd);
@@ -365,6 +381,20 @@ WholeFileReader::Found WholeFileReader::read(const std::string& path, FileBlock&
     block.size_ += more.size();
   }
   return WholeRead::Read;
+}
+
+bool readFileInBlocks(const std::string& path, std::vector<uint8_t>& block, size_t blockSize,
+                      const std::function<void(const uint8_t* bytes, size_t size)>& take) {
+  int fd = -1;
+  size_t length = 0;
+  const WholeRead found = WholeFileReader::open(path, fd, length);
+  if (found != WholeRead::Read) return found == WholeRead::Missing;
+  block.resize(std::max<size_t>(blockSize, 1));
+  long long got = 0;
+  while ((got = readUpTo(fd, block.data(), block.size())) > 0) take(block.data(), static_cast<size_t>(got));
+  if (got < 0) failErrno("cannot read", path);
+  ::close(fd);
+  return got == 0;
 }
 
 bool readWholeFile(const std::string& path, FileBlock& block) {

@@ -83,6 +83,13 @@ bool readWholeFile(const std::string& path, FileBlock& block);
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 // As readWholeFile, where nothing at `path` reads as an empty file.
 bool readWholeFileIfAny(const std::string& path, FileBlock& block);
+// Reads the file at `path` from its start to its end in blocks, each of
+// `blockSize` bytes but the last, into `block` (sized once, then reused), and
+// hands each to `take`. Only a regular file is read; nothing at `path` reads
+// as an empty file. False (lastFileError) when the file cannot be read; the
+// blocks read before the fault were handed on.
+bool readFileInBlocks(const std::string& path, std::vector<uint8_t>& block, size_t blockSize,
+                      const std::function<void(const uint8_t* bytes, size_t size)>& take);
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes,
                     NewFileAccess access = NewFileAccess::Shared);
 // A name for a temporary file beside `path`, in its folder, that no other
@@ -170,9 +177,10 @@ using DiskReadHook = int (*)(int fd, long long at, size_t size);
 void setDiskReadHook(DiskReadHook hook);
 
 // For the benchmark: a function told of every file this layer opens to read
-// from, with the path it opened: a whole-file read, a record file opened (to
-// read or write its records), the source of a copy; and of each record read
-// from an open record file (RecordFile::read). Empty: nothing is called.
+// from, with the path it opened: a whole-file read (at once or in blocks), a
+// record file opened (to read or write its records), the source of a copy;
+// and of each record read from an open record file (RecordFile::read).
+// Empty: nothing is called.
 enum class FileOpening { WholeRead, RecordFile, CopySource, RecordRead };
 void setFileOpenHook(void (*hook)(const std::string& path, FileOpening how));
 // Calls the hook set by setFileOpenHook, if any.

@@ -34,37 +34,64 @@ struct NewAnimalSlot {
   std::string storedId;   // that record's ID field as stored (8 characters)
 };
 
-// The ID field of record n of a sow or boar file read whole, as stored.
+// The ID field of a sow or boar record (its stored bytes), as stored.
+template <class R>
+std::string StoredId(const uint8_t* record) {
+  return std::string(reinterpret_cast<const char*>(record + R::IdAt), R::IdWidth);
+}
+// The same of record n of a file read whole.
 template <class R>
 std::string StoredId(const FileImage<R>& file, long n) {
-  return std::string(reinterpret_cast<const char*>(file.bytes(n) + R::IdAt), R::IdWidth);
+  return StoredId<R>(file.bytes(n));
 }
 
-// Record n of a sow or boar file is free; only its ID is read.
+// A sow or boar record (its stored bytes) is free; only its ID is read.
+template <class R>
+bool IsFreeRecord(const uint8_t* record) {
+  return IsFreeId(textView(record + R::IdAt, R::IdWidth));
+}
+// The same of record n of a file read whole.
 template <class R>
 bool IsFreeRecord(const FileImage<R>& file, long n) {
-  return IsFreeId(textView(file.bytes(n) + R::IdAt, R::IdWidth));
+  return IsFreeRecord<R>(file.bytes(n));
 }
 
-// The slot for a new sow or boar with `id`, over the file read whole; only
-// the IDs are read.
+// The slot for a new sow or boar with `id`, gathered over the records of
+// the file in record order; only the IDs are read.
 template <class R>
-NewAnimalSlot FindNewAnimalSlot(const FileImage<R>& file, const std::string& id) {
-  NewAnimalSlot slot;
-  const std::string key = IdKey(id);
-  for (long n = 1; n <= file.count(); ++n) {
-    const std::string stored = StoredId(file, n);
-    if (IsFreeId(stored)) {
-      if (slot.record == 0) slot.record = n;
-      continue;
+class NewAnimalSlotFinder {
+ public:
+  explicit NewAnimalSlotFinder(const std::string& id) : key_(IdKey(id)) {}
+  // Record n, its stored bytes.
+  void add(long n, const uint8_t* record) {
+    if (IsFreeRecord<R>(record)) {
+      if (slot_.record == 0) slot_.record = n;
+      return;
     }
-    if (slot.duplicateOf == 0 && IdKey(stored) == key) {
-      slot.duplicateOf = n;
-      slot.storedId = stored;
+    if (slot_.duplicateOf != 0) return;
+    if (std::string stored = StoredId<R>(record); IdKey(stored) == key_) {
+      slot_.duplicateOf = n;
+      slot_.storedId = std::move(stored);
     }
   }
-  if (slot.record == 0) slot.record = file.count() + 1;
-  return slot;
+  // The slot, after the `count` records of the file.
+  NewAnimalSlot slot(long count) const {
+    NewAnimalSlot slot = slot_;
+    if (slot.record == 0) slot.record = count + 1;
+    return slot;
+  }
+
+ private:
+  std::string key_;
+  NewAnimalSlot slot_;
+};
+
+// The slot over the file read whole.
+template <class R>
+NewAnimalSlot FindNewAnimalSlot(const FileImage<R>& file, const std::string& id) {
+  NewAnimalSlotFinder<R> finder(id);
+  for (long n = 1; n <= file.count(); ++n) finder.add(n, file.bytes(n));
+  return finder.slot(file.count());
 }
 // The same over records made in memory (record n at index n - 1).
 template <class R>

@@ -14,6 +14,7 @@
 #include "platform/FormKit.h"
 #include "platform/Refusal.h"
 #include "records/BoarRecord.h"
+#include "records/RecordScan.h"
 #include "records/RecordSlots.h"
 #include "records/SowRecord.h"
 #include "shell/Tarlowe2.h"
@@ -145,9 +146,11 @@ std::string folderInFull(const std::string& typed) {
   return WithSeparator(resolvePath(std::filesystem::path(typed).lexically_normal().string()));
 }
 
-DefragResult defragFile(const std::string& dataName, const std::string& tempName, long length,
-                        const std::string& label) {
-  const std::string path = DataFolder + dataName;
+// The live records of the file, read in blocks, rewritten without its free
+// ones.
+template <class R>
+DefragResult defragFile(const std::string& tempName, const std::string& label) {
+  const std::string path = DataFolder + R::FileName;
   const std::string temp = DataFolder + tempName;
   auto fault = [&](const std::string& why) {
     Alert("ERROR: CAN'T DEFRAG " + label + " FILE!\r\r" + why + "\r\rThe " + label + " file is unchanged.",
@@ -158,19 +161,17 @@ DefragResult defragFile(const std::string& dataName, const std::string& tempName
     writeWholeFile(path, {});  // the file is opened, as a count check does
     return DefragResult::kNoFile;
   }
-  std::vector<uint8_t> bytes;
-  if (!readWholeFile(path, bytes)) return fault(lastFileError());
-  if (pathExists(temp) && !deleteFile(temp)) return fault(lastFileError());
-  const size_t count = bytes.size() / static_cast<size_t>(length);
-  if (count == 0) return DefragResult::kNoFile;
+  records::RecordScan<R> scan;
   std::vector<uint8_t> live;
-  live.reserve(count * static_cast<size_t>(length));
-  for (size_t n = 0; n < count; ++n) {
-    const uint8_t* record = bytes.data() + n * static_cast<size_t>(length);
-    const std::string id(reinterpret_cast<const char*>(record) + AnimalRecord::IdAt, AnimalRecord::IdWidth);
-    if (!records::IsFreeId(id)) live.insert(live.end(), record, record + length);
-  }
-  if (live.size() == count * static_cast<size_t>(length)) return DefragResult::kDone;
+  const auto keep = [&live](long, const uint8_t* record) {
+    if (!records::IsFreeRecord<R>(record)) live.insert(live.end(), record, record + R::Length);
+  };
+  std::string error;
+  if (!scan.run(path, keep, &error)) return fault(error);
+  if (pathExists(temp) && !deleteFile(temp)) return fault(lastFileError());
+  const size_t count = static_cast<size_t>(scan.count());
+  if (count == 0) return DefragResult::kNoFile;
+  if (live.size() == count * static_cast<size_t>(R::Length)) return DefragResult::kDone;
   if (const std::string why = readOnlyReason(path); !why.empty()) return fault("cannot write " + path + ": " + why);
   if (!writeWholeFile(temp, live)) return fault(lastFileError());
   if (!renameFile(temp, path)) {
@@ -216,8 +217,8 @@ bool RestoreHogDB(const std::string& BackupPath) {
   return copyDatabase(kRestore, WithSeparator(BackupPath), DatabaseFolder());
 }
 
-DefragResult DefragBoarFile() { return defragFile(BoarRecord::FileName, kBoarTemp, BoarRecord::Length, "BOAR"); }
-DefragResult DefragSowFile() { return defragFile(SowRecord::FileName, kSowTemp, SowRecord::Length, "SOW"); }
+DefragResult DefragBoarFile() { return defragFile<BoarRecord>(kBoarTemp, "BOAR"); }
+DefragResult DefragSowFile() { return defragFile<SowRecord>(kSowTemp, "SOW"); }
 
 bool IsDatabaseFileName(const std::string& name) {
   return MatchesPattern(name, kPatterns[0]) || MatchesPattern(name, kPatterns[1]);

@@ -411,13 +411,14 @@ void HogSow6::FarroNew_Click() {
 
   // The sire, and the record the litter takes, before anything is written.
   Hourglass(true);
-  records::FileImage<BoarRecord> boars;
   records::FileImage<FarrowRecord> litters;
   FileFault fault;
-  const bool read = ReadImage(boars, &fault) && ReadImage(litters, &fault);
+  const std::optional<bool> sireFound = SireInBoarFile(column[kBoarRow], &fault);
+  const bool read = sireFound && ReadImage(litters, &fault);
   Hourglass(false);
   if (!read) return ReportFileFault(fault, false, kFarrowEntryTitle);
-  if (Check noSire = CheckSire(column[kBoarRow], boars)) return platform::ShowRefusal(*noSire, entryField(kBoarRow));
+  if (Check noSire = CheckSire(column[kBoarRow], *sireFound))
+    return platform::ShowRefusal(*noSire, entryField(kBoarRow));
   const long slot = records::FindNewLitterSlot(litters);
   if (Check noRoom = CheckLitterSlot(slot)) return platform::ShowRefusal(*noRoom, entryField(kDateBornRow));
 

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/DateMath.h"
 #include "common/Format.h"
@@ -121,11 +122,19 @@ Check CheckParityRoom(int parities) {
   return entryRefusal("You can't have more than 9 PARITY'S per SOW!", kDateBornRow, false);
 }
 
-Check CheckSire(const std::string& typed, const records::FileImage<BoarRecord>& boars) {
+std::optional<bool> SireInBoarFile(const std::string& typed, FileFault* fault) {
   const std::string key = UCase(Trim(typed));
-  if (!key.empty())
-    for (long n = 1; n <= boars.count(); ++n)
-      if (UCase(Trim(records::StoredId(boars, n))) == key) return std::nullopt;
+  bool found = false;
+  records::RecordScan<BoarRecord> boars;
+  const auto same = [&](long, const uint8_t* boar) {
+    found = found || (!key.empty() && UCase(Trim(records::StoredId<BoarRecord>(boar))) == key);
+  };
+  if (!ScanFile(boars, same, fault)) return std::nullopt;
+  return found;
+}
+
+Check CheckSire(const std::string& typed, bool inFile) {
+  if (inFile) return std::nullopt;
   return entryRefusal("NO SUCH BOAR AS ( " + Trim(typed) + " ) IN FILE!\rRecheck your BOAR entry!", kBoarRow, false);
 }
 

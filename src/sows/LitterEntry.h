@@ -4,8 +4,10 @@
 // The checks of a new or corrected litter, the sire check, the record a
 // column writes and the derived rows, without widgets.
 #include <array>
+#include <optional>
 #include <string>
 
+#include "common/DataFiles.h"
 #include "platform/Refusal.h"
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
@@ -57,9 +59,12 @@ WeaningNotice ComputeWeaningRows(LitterColumn& column, bool silent);
 Check CheckLitterEntry(const LitterColumn& column, bool correcting);
 // A tenth parity is refused.
 Check CheckParityRoom(int parities);
-// The sire must be a boar of BOAR.DAT, IDs compared trimmed and in upper
-// case; an empty sire is no boar.
-Check CheckSire(const std::string& typed, const records::FileImage<BoarRecord>& boars);
+// Whether BOAR.DAT, read in blocks, holds a boar whose ID is the typed sire's,
+// IDs compared trimmed and in upper case; an empty sire is no boar. Nothing,
+// with `fault`, when the file cannot be read.
+std::optional<bool> SireInBoarFile(const std::string& typed, FileFault* fault);
+// The sire must be a boar of BOAR.DAT (`inFile`, from SireInBoarFile).
+Check CheckSire(const std::string& typed, bool inFile);
 // A new litter must have a record number held in 16 bits.
 Check CheckLitterSlot(long slot);
 // A sow whose parity count or litter links this window cannot follow.

@@ -64,11 +64,10 @@ struct NewAnimalPlace {
 };
 template <class R>
 std::optional<NewAnimalPlace> ReadNewAnimalPlace(const std::string& id, FileFault* fault) {
-  records::FileImage<R> file;
-  if (!ReadImage(file, fault)) return std::nullopt;
-  NewAnimalPlace place{records::FindNewAnimalSlot(file, id)};
-  place.appended = place.slot.record > file.count();
-  return place;
+  long count = 0;
+  const std::optional<records::NewAnimalSlot> slot = ReadNewAnimalSlot<R>(id, fault, &count);
+  if (!slot) return std::nullopt;
+  return NewAnimalPlace{*slot, slot->record > count};
 }
 
 class NewAnimalForm : public platform::Form {

@@ -151,6 +151,13 @@ TEST_F(BoarCardTest, AverageAdjustedWeightOverHisLittersWeighedInTheWindow) {
   std::vector<float> each;
   ASSERT_TRUE(ForEachBoarHistory({2, 1, 9}, [&each](long) { each.push_back(BoarHistory.AvgAdjusted21DayWeight); }));
   EXPECT_EQ(each, (std::vector<float>{0.0f, expected}));
+  // The run over every boar, as the index makes it, leaves the weight out.
+  for (const Adjusted21 adjusted : {Adjusted21::Summed, Adjusted21::LeftOut}) {
+    each.clear();
+    ASSERT_TRUE(ForEachBoarHistory([&each](long) { each.push_back(BoarHistory.AvgAdjusted21DayWeight); }, nullptr,
+                                   adjusted));
+    EXPECT_EQ(each, (std::vector<float>{adjusted == Adjusted21::Summed ? expected : 0.0f, 0.0f}));
+  }
 }
 
 // One rename per row, over the same herd: the three files' bytes after it.

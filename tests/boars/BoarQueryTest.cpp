@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "boars/BoarQuery.h"
+#include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "sows/SowQuery.h"
 #include "support/ListLines.h"
 #include "support/RecordBuilders.h"
+#include "support/TestPlatform.h"
 
 namespace {
 
@@ -25,11 +27,15 @@ struct Herd {
       aBoar("XB12").location("BARN2").entered("02/01/1997").prv("05/01/1998"),
       aBoar("OLD").breed("DUROC").entered("01/01/1997").left("06/01/2023")};
 
+  TestPlatform tp;
+
   std::vector<std::string> ids(const std::string& kind, const std::string& criterion) const {
+    DataFolder = tp.home();
+    writeRecords<BoarRecord>(tp.path("BOAR.DAT"), boars);
     const auto litterImage = records::FileImage<FarrowRecord>::of(litters);
     platform::ListItems rows;
-    WriteBoarQueryRows(rows, records::FileImage<BoarRecord>::of(boars), BoarQuery(kind, criterion),
-                       SireTable(litterImage), CountHerdLitters(records::FileImage<SowRecord>::of(sows)));
+    EXPECT_TRUE(WriteBoarQueryRows(rows, BoarQuery(kind, criterion), SireTable(litterImage),
+                                   CountHerdLitters(records::FileImage<SowRecord>::of(sows)), nullptr));
     std::vector<std::string> out;
     for (const std::string& row : rowTexts(rows)) out.push_back(Trim(row.substr(1, 8)));
     return out;
@@ -95,10 +101,12 @@ TEST(BoarQuery, LinesOfTheListAndTheListing) {
       {BoarPrintLine(aBoar("  ")), ""},
   };
   for (const auto& c : cases) EXPECT_EQ(c.line, c.expected);
-  const auto boars = records::FileImage<BoarRecord>::of({active, gone, aBoar("")});
+  TestPlatform tp;
+  DataFolder = tp.home();
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {active, gone, aBoar("")});
   platform::ListItems inHerd, left;
-  WriteBoarRows(inHerd, boars, false);
-  WriteBoarRows(left, boars, true);
+  EXPECT_TRUE(WriteBoarRows(inHerd, false, nullptr));
+  EXPECT_TRUE(WriteBoarRows(left, true, nullptr));
   EXPECT_EQ(rowPairs(inHerd), (std::vector<std::pair<std::string, long>>{{cases[0].expected, 1}}));
   EXPECT_EQ(rowPairs(left), (std::vector<std::pair<std::string, long>>{{cases[1].expected, 2}}));
 }

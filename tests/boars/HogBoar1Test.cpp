@@ -54,13 +54,14 @@ TEST_F(HogBoar1Test, PrvNeedsAListedBoar) {
 }
 
 TEST_F(HogBoar1Test, ListingLinesFollowTheRows) {
-  const auto lines = BoarListingLines({1, 3, 2}, nullptr);
+  const auto lines = BoarListingLines({1, 3, 2, 99}, nullptr);
   ASSERT_TRUE(lines);
-  ASSERT_EQ(lines->size(), 3u);
+  ASSERT_EQ(lines->size(), 4u);
   EXPECT_EQ((*lines)[0].substr(0, 32), " B1         DUROC               ");
   EXPECT_EQ((*lines)[0].substr(72, 5), "12.50");
   EXPECT_EQ((*lines)[1].substr(12, 39), "THIS BOAR LEFT THE HERD ON (01/01/2024)");
   EXPECT_EQ((*lines)[2], "");
+  EXPECT_EQ((*lines)[3], "");  // no such record
   EXPECT_EQ(BoarListingHeading("ALL BOAR(S)  "),
             " ALL BOAR(S)" + std::string(44, ' ') + "DATE BOAR        PURCHASE" + std::string(4, ' '));
 }

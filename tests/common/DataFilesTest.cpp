@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "common/DataFiles.h"
+#include "common/NumberText.h"
 #include "feed/HogFeed2.h"
 #include "feed/HogFeed4.h"
 #include "feed/HogFeed9.h"
@@ -94,10 +95,37 @@ TEST(DataFiles, ImageOfAMissingFileIsEmptyAndOfAnUnreadableOneAFault) {
   EXPECT_EQ(sows.count(), 2);
   EXPECT_TRUE(fault.path.empty());
 
+  // Read in blocks: a missing file holds no records; every record is handed
+  // on in order across the blocks (two full, then a short tail alone), and
+  // the last stays in the buffer.
+  records::RecordScan<BoarRecord> scan;
+  std::vector<std::string> ids;
+  const auto visit = [&ids](long n, const uint8_t* boar) {
+    ids.push_back(Trim(records::StoredId<BoarRecord>(boar)));
+    EXPECT_EQ(static_cast<size_t>(n), ids.size());
+  };
+  ASSERT_TRUE(ScanFile(scan, visit, &fault));
+  EXPECT_EQ(scan.count(), 0);
+  EXPECT_EQ(scan.last(), nullptr);
+  std::vector<BoarRecord> herd;
+  for (int i = 1; i <= 120; ++i) herd.push_back(aBoar("B" + std::to_string(i)));  // 60 records a block
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), herd);
+  writeFile(tp.path("BOAR.DAT"), readFile(tp.path("BOAR.DAT")) + "TAIL");
+  ASSERT_TRUE(ScanFile(scan, visit, &fault));
+  ASSERT_EQ(ids.size(), 120u);
+  EXPECT_EQ(ids.front() + ids[59] + ids[60] + ids.back(), "B1B60B61B120");
+  EXPECT_EQ(scan.count(), 120);
+  EXPECT_EQ(Trim(records::StoredId<BoarRecord>(scan.last())), "B120");
+  ASSERT_TRUE(platform::deleteFile(tp.path("BOAR.DAT")));
+
   if (!platform::fileExists("/proc/self/mem")) GTEST_SKIP() << "needs a file that fails to read";
   ASSERT_TRUE(QFile::link("/proc/self/mem", QString::fromStdString(tp.path("BOAR.DAT"))));
   records::FileImage<BoarRecord> boars;
   EXPECT_FALSE(ReadImage(boars, &fault));
+  EXPECT_EQ(fault.path, tp.path("BOAR.DAT"));
+  EXPECT_FALSE(fault.reason.empty());
+  fault = {};
+  EXPECT_FALSE(ScanFile(scan, visit, &fault));
   EXPECT_EQ(fault.path, tp.path("BOAR.DAT"));
   EXPECT_FALSE(fault.reason.empty());
   EXPECT_FALSE(ReadNewAnimalSlot<BoarRecord>("B1"));

@@ -2,10 +2,12 @@
 // writes (its bytes), the derived rows and the due-date preset.
 #include <gtest/gtest.h>
 
+#include "common/HogGlobals.h"
 #include "sows/LitterEntry.h"
 #include "sows/LitterSheet.h"
 #include "support/RecordBuilders.h"
 #include "support/RecordBytes.h"
+#include "support/TestPlatform.h"
 
 namespace {
 
@@ -95,12 +97,18 @@ TEST(LitterEntryChecks, EachFieldIsRefusedInTurn) {
 }
 
 TEST(LitterEntryChecks, SireParityRoomSlotAndLinks) {
-  records::FileImage<BoarRecord> boars = records::FileImage<BoarRecord>::of({aBoar("B1"), aBoar(""), aBoar("DUROC 7")});
+  TestPlatform tp;
+  DataFolder = tp.home();
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B1"), aBoar(""), aBoar("DUROC 7")});
+  const struct {
+    const char* typed;
+    bool found;
+  } sires[] = {{"b1", true}, {" duroc 7 ", true}, {"B2", false}, {"   ", false}, {"", false}};
+  for (const auto& c : sires) EXPECT_EQ(SireInBoarFile(c.typed, nullptr), c.found) << c.typed;
   const std::string noBoar = "\rRecheck your BOAR entry!";
-  EXPECT_FALSE(CheckSire("b1", boars));
-  EXPECT_FALSE(CheckSire(" duroc 7 ", boars));
-  EXPECT_EQ(CheckSire("B2", boars)->text, "NO SUCH BOAR AS ( B2 ) IN FILE!" + noBoar);
-  EXPECT_EQ(*CheckSire("   ", boars),
+  EXPECT_FALSE(CheckSire("b1", true));
+  EXPECT_EQ(CheckSire("B2", false)->text, "NO SUCH BOAR AS ( B2 ) IN FILE!" + noBoar);
+  EXPECT_EQ(*CheckSire("   ", false),
             (Refusal{"NO SUCH BOAR AS (  ) IN FILE!" + noBoar, kFarrowEntryTitle, platform::vbExclamation, kBoarRow}));
   EXPECT_FALSE(CheckParityRoom(8));
   EXPECT_EQ(CheckParityRoom(9)->text, "You can't have more than 9 PARITY'S per SOW!");
