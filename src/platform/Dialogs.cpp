@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
@@ -100,9 +101,10 @@ int QtDialogs::msgBox(const std::string& text, int style, const std::string& tit
   int def = defaultButtonOf(style);
   if (def >= n) def = 0;
   box.setDefaultButton(buttons[def].qt);
-  // The box sizes itself to its layout when shown (made anew with the
-  // icon): a row as wide as the title keeps it from being narrower.
-  if (QLayout* layout = box.layout()) layout->addItem(new QSpacerItem(contentsWidthForTitle(box), 0));
+  // The box sizes itself to its grid when shown (made anew with the icon): a
+  // row across it as wide as the title keeps it from being narrower.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(contentsWidthForTitle(box), 0), grid->rowCount(), 0, 1, grid->columnCount());
   int pressed = box.exec();
   for (int i = 0; i < n; ++i)
     if (buttons[i].qt == pressed) return buttons[i].answer;

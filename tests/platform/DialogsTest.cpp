@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -123,17 +124,20 @@ TEST(QtBoxes, EveryBoxAndWindowIsAsWideAsItsTitle) {
     SCOPED_TRACE(title);
     const int text = QFontMetrics(titleFont).horizontalAdvance(QString::fromLatin1(title));
     for (bool input : {false, true}) {
-      int width = 0, wanted = 0;
+      int width = 0, wanted = 0, textLeft = 0;
       QTimer::singleShot(0, [&] {
         auto* box = static_cast<QDialog*>(QApplication::activeModalWidget());
         width = box->width();
         wanted = TitleWidth(*box);
+        for (const QLabel* label : box->findChildren<QLabel*>())
+          if (label->text() == "No.") textLeft = label->x();
         box->done(0);
       });
-      if (input) QtDialogs().inputBox("Year?", title, "", -1, -1);
-      else QtDialogs().msgBox("No.", vbOKOnly, title);
+      if (input) QtDialogs().inputBox("No.", title, "", -1, -1);
+      else QtDialogs().msgBox("No.", vbExclamation | vbOKOnly, title);
       EXPECT_GT(wanted, text) << input;
       EXPECT_GE(width, wanted) << input;
+      EXPECT_LT(textLeft, width / 4) << input;  // the text keeps its place by the icon, the room is on its right
     }
     Form captionFirst("CaptionFirst"), boundsFirst("BoundsFirst");
     captionFirst.SetCaption(title);
