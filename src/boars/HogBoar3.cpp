@@ -10,6 +10,7 @@
 #include "common/NumberText.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
+#include "sows/SowNumbers.h"
 
 namespace {
 
@@ -21,9 +22,9 @@ constexpr int kEnter = 13;
 const CardBoxLayout kBoxes[] = {{2, "BREED of BOAR", 20},
                                 {4, "BOARs DATE of BIRTH"},
                                 {3, "BACKFAT", 4, "0.00"},
-                                {7, "PURCHASE PRICE of BOAR", 8, "0.00"},
+                                {7, "PURCHASE PRICE of BOAR", kPriceBoxLength, "0.00"},
                                 {10, "DATE BOAR entered HERD"},
-                                {8, "SOLD PRICE of BOAR", 8, "0.00"},
+                                {8, "SOLD PRICE of BOAR", kPriceBoxLength, "0.00"},
                                 {11, "DATE BOAR left HERD"},
                                 {9, "PRV DATE"},
                                 {6, "LOINEYE in sq INCHs", 5, "0.00"},

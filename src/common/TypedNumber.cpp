@@ -1,5 +1,6 @@
 #include "common/TypedNumber.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -40,8 +41,10 @@ NumberField LongField(const std::string& name, double least) { return {name, lea
 NumberField SingleField(const std::string& name, double least) {
   return {name, least, kMostSingle, NumberType::Single};
 }
-NumberField CurrencyField(const std::string& name, double least) {
-  return {name, least, kMostCurrency, NumberType::Currency};
+NumberField CurrencyField(const std::string& name, int boxLength) {
+  double most = 0;
+  for (int i = 0; i < boxLength && most < kMostCurrency; ++i) most = most * 10 + 9;
+  return {name, 0, std::min(most, kMostCurrency), NumberType::Currency};
 }
 NumberField SignedSingleField(const std::string& name) { return {name, -kMostSingle, kMostSingle, NumberType::Single}; }
 

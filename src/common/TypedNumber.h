@@ -32,12 +32,13 @@ struct NumberField {
 
 // The fields by the type they are stored in, from `least` (0 unless the
 // field takes less) to the most the type holds as typed: an Integer 32767, a
-// Long 2147483647, a Single 9999999 (its seven digits), a Currency
-// 922337203685477.
+// Long 2147483647, a Single 9999999 (its seven digits). A Currency (money)
+// takes from 0 the most its box of `boxLength` characters holds, all nines
+// ("99999999" for eight), at most 922337203685477.
 NumberField IntegerField(const std::string& name, double least = 0);
 NumberField LongField(const std::string& name, double least = 0);
 NumberField SingleField(const std::string& name, double least = 0);
-NumberField CurrencyField(const std::string& name, double least = 0);
+NumberField CurrencyField(const std::string& name, int boxLength);
 // A Single that may be as negative as it may be positive (a discount).
 NumberField SignedSingleField(const std::string& name);
 

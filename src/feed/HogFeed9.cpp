@@ -154,7 +154,11 @@ void HogFeed9::FAccp_Click() {
   }
   IngredientRec = IngredientOfEntry(e);
   if (!WriteIngredient(CurrentFeedRec, kIngredientEntryTitle)) return;
-  FClr_Click();
+  if (mode_ != "EDIT") return FClr_Click();
+  // An edit stays on its record: it is shown as stored, so that what is
+  // typed next changes that record in sight and never overwrites it unseen.
+  LoadIngredient();
+  FeedNam->SetFocus();
 }
 
 void HogFeed9::FClr_Click() {

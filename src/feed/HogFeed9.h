@@ -4,8 +4,9 @@
 // SelectedFeedRecs and SelectedCount) before showing it modally, and unloads
 // it when it hides itself. In "NEW" ingredients are added one after another,
 // each in the first free record; in "EDIT" NEXT and BACK step through the
-// selection. ACCEPT checks (feed/IngredientEntry.h), writes the record at
-// CurrentFeedRec and clears the fields.
+// selection. ACCEPT checks (feed/IngredientEntry.h) and writes the record at
+// CurrentFeedRec; in "NEW" it then clears the fields, in "EDIT" it shows the
+// record as stored.
 #include <string>
 
 #include "feed/IngredientEntry.h"

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/DataFiles.h"
+#include "common/DateMath.h"
 #include "common/NumberText.h"
 #include "common/TypedNumber.h"
 #include "common/WriteSet.h"
@@ -197,6 +198,13 @@ std::string NextYearId(const std::string& id) {
 Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int stage, OutPlan& plan) {
   plan = OutPlan{};
   const GroupRecord g = book.group(record);
+  // Pigs cannot leave before they came in; a stored date in that is no date
+  // leaves nothing to compare.
+  const std::optional<long> daysIn = DaysBetween(g.DateIn, e.dateOut);
+  if (daysIn && *daysIn < 0)
+    return OutRefusal("ERROR: INVALID DATE OUT!\r\rYour DATE OUT (" + e.dateOut + ") is before\rthe DATE IN (" +
+                          g.DateIn + ") of this GROUP!",
+                      kDateOutField);
   const OutCounts c = CountsOf(e, stage);
   const float weight = TypedSingle(e.weightOut, kWeightOutNumber);
   // A nursery or grower move writes its next-stage record on every move,

@@ -87,8 +87,8 @@ struct OutPlan {
   long gilts = 0;
 };
 // Plans the move of the checked entry out of the group at `record`; a
-// refusal (nine sub-groups, an ID used in the next year, a full file)
-// writes nothing.
+// refusal (a date out before the group's date in, nine sub-groups, an ID
+// used in the next year, a full file) writes nothing.
 Check PlanGroupOut(const GroupBook& book, long record, const OutEntry& e, int stage, OutPlan& plan);
 // The group ID of the next group year ("005-99" gives "005-00").
 std::string NextYearId(const std::string& id);

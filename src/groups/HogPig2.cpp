@@ -34,7 +34,7 @@ void HogPig2::Accept_Click() {
   const PigsInEntry e{DateIn->Text(), PigIn->Text(), WtIn->Text()};
   QWidget* fields[] = {DateIn, PigIn, WtIn};
   if (Check refused = CheckDateIn(e, kNewGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
-  if (ValidateDate(e.dateIn, 1990, -1) != kDateValid) return DateIn->SetFocus();
+  if (ValidateDate(e.dateIn, kFirstDataYear, -1) != kDateValid) return DateIn->SetFocus();
   if (Check refused = CheckPigsIn(e, kNewGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
   GroupBook book;
   if (!book.readGroups(kNewGroupTexts.title)) return;

@@ -107,7 +107,7 @@ void HogPig3::Accept_Click() {
                    PriceLb->Text(),  NumAdj->Text(),  YesYrAdj->Value(), DeathLossFlag == -1};
   QWidget* fields[] = {DateOut, PigsOut, PigsSale, PigWtOut, PriceLb, NumAdj};
   if (Check refused = CheckDateOut(e)) return ShowRefusal(*refused, fields[refused->field]);
-  if (ValidateDate(e.dateOut, 1990, -1) != kDateValid) return DateOut->SetFocus();
+  if (ValidateDate(e.dateOut, kFirstDataYear, -1) != kDateValid) return DateOut->SetFocus();
   const int stage = std::clamp(PigletMenuChoice, 0, 2);
   if (Check refused = CheckOutFigures(e, stage, PigsRemaining)) return ShowRefusal(*refused, fields[refused->field]);
   GroupBook book;

@@ -69,7 +69,7 @@ void HogPig4::Accept_Click() {
   const PigsInEntry e{DateIn->Text(), PigIn->Text(), WeightIn->Text()};
   QWidget* fields[] = {DateIn, PigIn, WeightIn};
   if (Check refused = CheckDateIn(e, kEditGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
-  if (ValidateDate(e.dateIn, 1990, -1) != kDateValid) return DateIn->SetFocus();
+  if (ValidateDate(e.dateIn, kFirstDataYear, -1) != kDateValid) return DateIn->SetFocus();
   if (Check refused = CheckPigsIn(e, kEditGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
   FillPigsIn(GroupRec, e, kEditGroupTexts);
   GroupRec.DeathLoss = static_cast<int16_t>(DeathLossFlag);

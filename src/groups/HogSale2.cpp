@@ -104,7 +104,7 @@ void HogSale2::Accept_Click() {
   const std::vector<QWidget*> fields = {PigSold, DateSold, WtSold, PriceLb, BackFat, Lean,
                                         Ffli,    HotCarWeight, GrYdPre, LoinEye, Gilt};
   if (Check refused = CheckSaleDate(e)) return ShowRefusal(*refused, fields[static_cast<size_t>(refused->field)]);
-  if (ValidateDate(e.date, 1990, -1) != kDateValid) return DateSold->SetFocus();
+  if (ValidateDate(e.date, kFirstDataYear, -1) != kDateValid) return DateSold->SetFocus();
   const bool adjustment = AdjustFlag == -1;
   if (Check refused = CheckSaleFigures(e, adjustment)) return ShowRefusal(*refused, fields[static_cast<size_t>(refused->field)]);
   const SalesRecord row = SaleRecordOf(e, SalesRec, adjustment);

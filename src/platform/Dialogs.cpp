@@ -1,11 +1,13 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QStyleOptionFrame>
 #include <algorithm>
 
@@ -56,6 +58,15 @@ void showWholeOfferedText(QInputDialog& dlg, const QString& text) {
   edit->setMinimumWidth(std::min(wanted, room));
 }
 
+// The least width of a box's contents that keeps the box as wide as its
+// title: the title's width without the side margins the box's layout takes
+// from the style (an input box makes its layout only as it is shown).
+int contentsWidthForTitle(const QDialog& box) {
+  const QStyle* style = box.style();
+  return TitleWidth(box) - style->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &box) -
+         style->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, &box);
+}
+
 }  // namespace
 
 int QtDialogs::msgBox(const std::string& text, int style, const std::string& title) {
@@ -90,6 +101,10 @@ int QtDialogs::msgBox(const std::string& text, int style, const std::string& tit
   int def = defaultButtonOf(style);
   if (def >= n) def = 0;
   box.setDefaultButton(buttons[def].qt);
+  // The box sizes itself to its grid when shown (made anew with the icon): a
+  // row across it as wide as the title keeps it from being narrower.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(contentsWidthForTitle(box), 0), grid->rowCount(), 0, 1, grid->columnCount());
   int pressed = box.exec();
   for (int i = 0; i < n; ++i)
     if (buttons[i].qt == pressed) return buttons[i].answer;
@@ -109,6 +124,8 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
   dlg.setTextValue(fromAnsi(defaultText));
   dlg.setInputMode(QInputDialog::TextInput);
   showWholeOfferedText(dlg, dlg.textValue());
+  if (auto* edit = dlg.findChild<QLineEdit*>())
+    edit->setMinimumWidth(std::max(edit->minimumWidth(), contentsWidthForTitle(dlg)));
   if (xTwips >= 0 && yTwips >= 0) {
     double tpp = screen().twipsPerPixel();
     dlg.adjustSize();

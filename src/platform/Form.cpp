@@ -176,7 +176,11 @@ void Form::keyPressEvent(QKeyEvent* event) {
 
 std::string Form::Caption() const { return toAnsi(windowTitle()); }
 
-void Form::SetCaption(const std::string& caption) { setWindowTitle(fromAnsi(caption)); }
+void Form::SetCaption(const std::string& caption) {
+  setWindowTitle(fromAnsi(caption));
+  // A placed window widens where it stands for a longer title.
+  if (!placedSize_.isEmpty() && width() < TitleWidth(*this)) PlaceWindow(*this, pos(), {TitleWidth(*this), height()});
+}
 
 void Form::SetBoundsTwips(int left, int top, int width, int height) {
   bounds_ = TwipsRect{left, top, width, height};
@@ -190,7 +194,7 @@ void Form::SetBoundsTwips(int left, int top, int width, int height) {
 void Form::place() {
   placedMargins_ = FrameMargins(*this);
   framePending_ = !isVisible() || frameGeometry() == geometry();
-  PlaceWindow(*this, placedAt_, placedSize_);
+  PlaceWindow(*this, placedAt_, {std::max(placedSize_.width(), TitleWidth(*this)), placedSize_.height()});
 }
 
 bool Form::event(QEvent* event) {

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -65,6 +68,18 @@ QMargins FrameMargins(const QWidget& window) {
   for (const QWidget* other : QApplication::topLevelWidgets())
     if (other != &window && other->isVisible() && !ownMargins(*other).isNull()) return ownMargins(*other);
   return {};
+}
+
+int TitleWidth(const QWidget& window) {
+  const QString title = window.windowTitle();
+  if (title.isEmpty()) return 0;
+  QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  font.setBold(true);
+  constexpr int kIconAndButtons = 4;  // each about as wide as the title bar is high
+  const int bar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+  const QMargins m = FrameMargins(window);
+  const int room = availablePixels().width() - m.left() - m.right();
+  return std::min(QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons * bar, room);
 }
 
 void PlaceWindow(QWidget& window, QPoint frameTopLeft, QSize insideSize) {

@@ -54,6 +54,11 @@ void PlaceWindow(QWidget& window, QPoint frameTopLeft, QSize insideSize);
 // The margins of a window's frame: its own once the window manager has
 // framed it, else those of another framed window of the program, else none.
 QMargins FrameMargins(const QWidget& window);
+// The inside width, in pixels, that lets a window's frame show its whole
+// title, as far as the work area allows: the title in the system's title
+// font, bold as window managers draw it, and room for the frame's icon and
+// three buttons. Every window and box of the program is at least this wide.
+int TitleWidth(const QWidget& window);
 
 }  // namespace platform
 

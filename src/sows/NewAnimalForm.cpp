@@ -13,7 +13,7 @@ namespace {
 
 // The widths typed into the text boxes, in the order of Box(); the captions
 // after the ID's, in the order of the boxes.
-constexpr std::array<int, 7> kWidths = {8, 20, 8, 3, 5, 4, 8};
+constexpr std::array<int, 7> kWidths = {8, 20, 8, 3, 5, 4, kPriceBoxLength};
 const std::array<const char*, 9> kCaptions = {"Breed",         "Location",          "Days to 230",
                                               "Loineye",       "BackFat",           "Purchase Price",
                                               "Date of Birth", "Date Entered Herd", "PRV Date"};

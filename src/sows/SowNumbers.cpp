@@ -3,8 +3,8 @@
 const NumberField kDaysTo230Number = IntegerField("DAYS TO 230");
 const NumberField kLoineyeNumber = SingleField("LOINEYE");
 const NumberField kBackfatNumber = SingleField("BACKFAT");
-const NumberField kPurchasePriceNumber = CurrencyField("PURCHASE PRICE");
-const NumberField kSoldPriceNumber = CurrencyField("SOLD PRICE");
+const NumberField kPurchasePriceNumber = CurrencyField("PURCHASE PRICE", kPriceBoxLength);
+const NumberField kSoldPriceNumber = CurrencyField("SOLD PRICE", kPriceBoxLength);
 
 Check CheckNewAnimalNumbers(const std::string& daysTo230, const std::string& loineye, const std::string& backfat,
                             const std::string& purchasePrice, const std::string& title) {

@@ -8,6 +8,9 @@
 
 #include "common/TypedNumber.h"
 
+// The characters of a price box, on the new-animal windows and the cards.
+inline constexpr int kPriceBoxLength = 8;
+
 extern const NumberField kDaysTo230Number;      // "DAYS TO 230"
 extern const NumberField kLoineyeNumber;        // "LOINEYE"
 extern const NumberField kBackfatNumber;        // "BACKFAT"

@@ -51,7 +51,7 @@ TEST(NewBoarChecks, EachFieldIsRefusedInTurn) {
       {{.id = "B1", .backfat = "0.9x", .dateEnteredHerd = "05/01/2024"},
        "BACKFAT is not a number!\r\rIt takes a number from 0 to 9999999.", kEntryTitle, 5},
       {{.id = "B1", .purchasePrice = "9e999999", .dateEnteredHerd = "05/01/2024"},
-       "PURCHASE PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477.",
+       "PURCHASE PRICE can't be more than 99999999!\r\rIt takes a number from 0 to 99999999.",
        kEntryTitle, 6},
       {{.id = "B1", .dateOfBirth = "01/01/2020", .dateEnteredHerd = "05/01/2024", .prvDate = "02/01/2024"}, nullptr,
        nullptr, 0},

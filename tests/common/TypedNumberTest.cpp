@@ -21,7 +21,8 @@ struct ReadCase {
 const NumberField kCount = IntegerField("PIGS");
 const NumberField kWeight = SingleField("WEIGHT");
 const NumberField kPounds = LongField("POUNDS", 1);
-const NumberField kPrice = CurrencyField("PRICE");
+const NumberField kPrice = CurrencyField("PRICE", 8);       // an eight-character box
+const NumberField kWidePrice = CurrencyField("PRICE", 20);  // wider than the Currency's digits
 const NumberField kPremium = SignedSingleField("PREMIUM");
 
 }  // namespace
@@ -62,8 +63,10 @@ const ReadCase kReadCases[] = {
     {"-9e999999", kPrice, 0, F::BelowLeast},
     {"1e-999999", kPrice, 0, F::None},
     {"125.5", kPrice, 125.5, F::None},
-    {"922337203685477", kPrice, 922337203685477, F::None},
-    {"922337203685478", kPrice, 0, F::AboveMost},
+    {"99999999", kPrice, 99999999, F::None},
+    {"1e8", kPrice, 0, F::AboveMost},
+    {"922337203685477", kWidePrice, 922337203685477, F::None},
+    {"922337203685478", kWidePrice, 0, F::AboveMost},
     {"-2.5", kPremium, -2.5, F::None},
     {"-10000000", kPremium, 0, F::BelowLeast},
     {"+7", kCount, 7, F::None},
@@ -125,7 +128,8 @@ TEST(TypedNumber, RefusalNamesTheFaultAndTheRange) {
       {"-3", kWeight, "WEIGHT can't be less than 0!\r\rIt takes a number from 0 to 9999999."},
       {"40000", kCount, "PIGS can't be more than 32767!\r\rIt takes a number from 0 to 32767."},
       {"0", kPounds, "POUNDS can't be less than 1!\r\rIt takes a number from 1 to 2147483647."},
-      {"9e999999", kPrice, "PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477."},
+      {"9e999999", kPrice, "PRICE can't be more than 99999999!\r\rIt takes a number from 0 to 99999999."},
+      {"9e999999", kWidePrice, "PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477."},
       {"-1e8", kPremium, "PREMIUM can't be less than -9999999!\r\rIt takes a number from -9999999 to 9999999."},
   };
   for (const auto& c : cases) {

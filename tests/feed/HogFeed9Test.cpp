@@ -114,9 +114,18 @@ TEST_F(HogFeed9Test, EditStepsThroughTheSelectionWithNextAndBack) {
   EXPECT_EQ(w.Position(), 1);
   // Its own code is kept; another's is refused.
   w.FeedNam->SetText("Cracked Corn");
+  w.TotCost->SetText("12.345");
   w.FAccp->Press();
   EXPECT_TRUE(tp.dialogs.shown.empty());
   EXPECT_EQ(readIngredients()[2].IngredientName, "Cracked Corn        ");
+  // The edited record stays in sight as stored, so a second ACCEPT writes
+  // what is shown, over the same record.
+  EXPECT_EQ(w.FeedNam->Text() + "|" + w.FeedCod->Text() + "|" + w.TotCost->Text(), "Cracked Corn|C|12.35");
+  EXPECT_EQ(w.focusWidget(), w.FeedNam);
+  w.FeedCod->SetText("CC");
+  w.FAccp->Press();
+  EXPECT_EQ(storedCodes(), (std::vector<std::string>{"A", "B", "CC"}));
+  EXPECT_EQ(le64(readFile(feedPath()), 120 + 34), 123'500);
   w.FNxt->Press();
   w.FeedCod->SetText("A");
   w.FAccp->Press();

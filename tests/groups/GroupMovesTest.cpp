@@ -204,6 +204,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PlanCase{"NurseryToGrowerAndSales", {aGroup("N", "001-24").in(100, 10, "01/01/2024")}, 0, out("60", "40", "50", "1"),
                  {2, 1}, {10, 0}, 0, ""},
+        PlanCase{"DateOutBeforeDateInRefused", {aGroup("N", "001-24").in(100, 10, "06/02/2024")}, 0,
+                 out("60", "40", "50", "1"), {}, {}, 0,
+                 "ERROR: INVALID DATE OUT!\r\rYour DATE OUT (06/01/2024) is before\rthe DATE IN (06/02/2024) of this GROUP!"},
+        PlanCase{"DateOutOnTheDayInTaken", {aGroup("N", "001-24").in(100, 10, "06/01/2024")}, 0, out("60", "40", "50", "1"),
+                 {2, 1}, {10, 0}, 0, ""},
         PlanCase{"NurserySubGroupAboveHighest",
                  {aGroup("N", "001-24").in(100, 10, "01/01/2024"), GroupRecord{}, aGroup("G", "001-24", 30)}, 0,
                  out("10", "", "50", ""), {2, 1}, {40, 0}, -1, ""},

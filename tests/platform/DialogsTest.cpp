@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
+#include "platform/Screen.h"
 #include "support/TestPlatform.h"
 
 using namespace platform;
@@ -104,4 +108,46 @@ TEST(QtBoxes, AnInputBoxShowsTheWholeFolderItOffers) {
   QtDialogs().inputBox("Enter the BackUp Drive & Path.", "T", "/home/margaret/.local/share/tarlowe/HOGDATA/BACKUP", -1,
                        -1);
   EXPECT_EQ(shown, whole);
+}
+
+// Titles the frame once cut: every box and window is at least as wide as its
+// title, however narrow its own contents or bounds.
+TEST(QtBoxes, EveryBoxAndWindowIsAsWideAsItsTitle) {
+  TestPlatform tp;
+  const char* const titles[] = {"G R O W E R   I N,  N E W   G R O U P ( 999-23 )", "E N T E R   G R O U P   Y E A R",
+                                "G R O U P   Y E A R   E R R O R",  "FEED   INGREDIENT   ENTRY   ERROR",
+                                "QUERY   FEED   INGREDIENT   LIST", "DEFRAG  SOW  FILE",
+                                "U S E R   I N F R O M A T I O N"};
+  QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  titleFont.setBold(true);
+  for (const char* title : titles) {
+    SCOPED_TRACE(title);
+    const int text = QFontMetrics(titleFont).horizontalAdvance(QString::fromLatin1(title));
+    for (bool input : {false, true}) {
+      int width = 0, wanted = 0, textLeft = 0;
+      QTimer::singleShot(0, [&] {
+        auto* box = static_cast<QDialog*>(QApplication::activeModalWidget());
+        width = box->width();
+        wanted = TitleWidth(*box);
+        for (const QLabel* label : box->findChildren<QLabel*>())
+          if (label->text() == "No.") textLeft = label->x();
+        box->done(0);
+      });
+      if (input) QtDialogs().inputBox("No.", title, "", -1, -1);
+      else QtDialogs().msgBox("No.", vbExclamation | vbOKOnly, title);
+      EXPECT_GT(wanted, text) << input;
+      EXPECT_GE(width, wanted) << input;
+      EXPECT_LT(textLeft, width / 4) << input;  // the text keeps its place by the icon, the room is on its right
+    }
+    Form captionFirst("CaptionFirst"), boundsFirst("BoundsFirst");
+    captionFirst.SetCaption(title);
+    captionFirst.SetBoundsTwips(0, 0, 1500, 1500);
+    boundsFirst.SetBoundsTwips(0, 0, 1500, 1500);
+    boundsFirst.SetCaption(title);
+    for (Form* f : {&captionFirst, &boundsFirst}) {
+      f->Show();
+      EXPECT_GT(TitleWidth(*f), text);
+      EXPECT_GE(f->width(), TitleWidth(*f)) << f->objectName().toStdString();
+    }
+  }
 }

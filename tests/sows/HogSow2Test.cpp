@@ -50,10 +50,10 @@ TEST(NewSowChecks, EachFieldIsRefusedInTurn) {
       {{.id = "A1", .backfat = ".8in", .dateEnteredHerd = "05/01/2024"},
        "BACKFAT is not a number!\r\rIt takes a number from 0 to 9999999.", "SOW ENTRY ERROR", 5},
       {{.id = "A1", .purchasePrice = "9e999999", .dateEnteredHerd = "05/01/2024"},
-       "PURCHASE PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477.",
+       "PURCHASE PRICE can't be more than 99999999!\r\rIt takes a number from 0 to 99999999.",
        "SOW ENTRY ERROR", 6},
       {{.id = "A1", .purchasePrice = "$125", .dateEnteredHerd = "05/01/2024"},
-       "PURCHASE PRICE is not a number!\r\rIt takes a number from 0 to 922337203685477.", "SOW ENTRY ERROR", 6},
+       "PURCHASE PRICE is not a number!\r\rIt takes a number from 0 to 99999999.", "SOW ENTRY ERROR", 6},
       // The most each field holds, and empty optional dates.
       {{.id = "A1", .daysTo230 = "32767", .loineye = "9999999", .backfat = "0", .purchasePrice = "99999999",
         .dateOfBirth = "__/__/____", .dateEnteredHerd = "05/01/2024", .prvDate = "__/__/____"},
@@ -160,7 +160,7 @@ TEST_F(HogSow2Test, NumbersAreStoredAsTypedOrRefused) {
   w.Sow[5]->SetText(".85");
   w.Sow[6]->SetText("12.5X");
   w.Accept_Click();
-  EXPECT_EQ(tp.dialogs.last().text, "PURCHASE PRICE is not a number!\r\rIt takes a number from 0 to 922337203685477.");
+  EXPECT_EQ(tp.dialogs.last().text, "PURCHASE PRICE is not a number!\r\rIt takes a number from 0 to 99999999.");
   EXPECT_EQ(readFile(sowPath()), "");
   w.Sow[6]->SetText("12.5");
   w.Accept_Click();
@@ -196,7 +196,7 @@ TEST_F(HogSow2Test, RefusalFocusesItsFieldAndWritesNothing) {
                {4, "-1", "LOINEYE can't be less than 0!\r\rIt takes a number from 0 to 9999999."},
                {5, "abc", "BACKFAT is not a number!\r\rIt takes a number from 0 to 9999999."},
                {6, "9e999999",
-                "PURCHASE PRICE can't be more than 922337203685477!\r\rIt takes a number from 0 to 922337203685477."}};
+                "PURCHASE PRICE can't be more than 99999999!\r\rIt takes a number from 0 to 99999999."}};
   for (const auto& c : cases) {
     tp.dialogs.clear();
     w.Clear_Click();
