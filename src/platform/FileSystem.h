@@ -93,7 +93,8 @@ std::string temporaryPathBeside(const std::string& path);
 // Removes from `folder` what a copy of the program stopped in the middle of a
 // whole-file write left there: a regular file named "<file>.<pid>-<n>.tmp"
 // where `rewrites(<file>)` says the program replaces a file of that name
-// whole in this folder and no process <pid> runs. Answers how many went.
+// whole in this folder and no process <pid> (above 0) runs. Answers how many
+// went.
 // Every other name, a link, a folder and the files of a running process,
 // this one included, stay.
 int removeLeftTemporaries(const std::string& folder, const std::function<bool(const std::string&)>& rewrites);
