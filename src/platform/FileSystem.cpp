@@ -52,7 +52,7 @@ bool writeFileBytes(int fd, const uint8_t* data, size_t size, long long at) {
   size_t allowed = size;
   int refusal = 0;
   if (g_diskHook) {
-    const DiskAnswer answer = g_diskHook(fd, at, size);
+    const DiskAnswer answer = g_diskHook(fd, at, data, size);
     if (answer.taken < size) allowed = answer.taken, refusal = answer.error != 0 ? answer.error : ENOSPC;
   }
   size_t done = 0;

@@ -148,7 +148,7 @@ bool writeFileBytes(int fd, const uint8_t* data, size_t size, long long at);
 
 // For tests: a double of the disk, asked before each write of a file's bytes
 // (a record, a block of a whole-file write or of a copy) with the file, the
-// byte the write starts at (-1: the file's position) and the byte count. It
+// byte the write starts at (-1: the file's position) and the bytes. It
 // answers how many of the bytes the disk takes and, when it takes fewer, the
 // error the write then fails with. Empty (the default): the disk itself
 // answers, and nothing more is done per write.
@@ -156,7 +156,7 @@ struct DiskAnswer {
   size_t taken = 0;
   int error = 0;
 };
-using DiskWriteHook = DiskAnswer (*)(int fd, long long at, size_t size);
+using DiskWriteHook = DiskAnswer (*)(int fd, long long at, const uint8_t* data, size_t size);
 void setDiskWriteHook(DiskWriteHook hook);
 
 // Reads up to `size` bytes of the open file `fd` from byte `at`, or from its
