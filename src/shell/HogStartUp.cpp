@@ -76,17 +76,14 @@ std::string askUntilTaken(const std::string& prompt, const std::string& title, c
   }
 }
 
-}  // namespace
-
-namespace {
-
 // The end of a box whose journal could not be removed or set aside: why,
-// and what the farmer can do.
-std::string journalStaysText(const RollBack& back, bool holds) {
+// and what the farmer can do. The journal of a whole action holds its files.
+std::string journalStaysText(const RollBack& back) {
   if (!back.journalStays) return "";
-  return "\r\rIts journal cannot be " + std::string(back.found == RollBack::Found::SetAside ? "set aside" : "removed") +
-         " yet:\r" + back.fault->path + "\r" + back.fault->reason + "\rIt stays" +
-         (holds ? ", and nothing is stored in its files until it goes." : ".") +
+  const bool setAside = back.found == RollBack::Found::SetAside;
+  return "\r\rIts journal cannot be " + std::string(setAside ? "set aside" : "removed") + " yet:\r" +
+         back.fault->path + "\r" + back.fault->reason + "\rIt stays" +
+         (setAside ? "." : ", and nothing is stored in its files until it goes.") +
          "\rThe program tries again at each start: please make\rthe data folder writable.";
 }
 
@@ -103,18 +100,18 @@ void UndoUnfinishedAction() {
     case Found::Stored:
       Alert("THE LAST " + action + " WAS STORED.\r\rThe program stopped after it had written all of it,\r"
                 "before it could say so: every file holds it.\rThere is no need to enter it again." +
-                journalStaysText(back, true),
+                journalStaysText(back),
             platform::vbInformation | platform::vbOKOnly, kStoredTitle);
       return;
     case Found::Undone:
       Alert("THE LAST " + action + " WAS NOT FINISHED!\r\rThe program stopped before it had stored all of it,\r"
                 "so all of it has been undone: every file is\ras it was before. Please enter it again." +
-                journalStaysText(back, true),
+                journalStaysText(back),
             platform::vbExclamation | platform::vbOKOnly, kUndoneTitle);
       return;
     case Found::SetAside: {
       const std::string kept =
-          back.journalStays ? journalStaysText(back, false) : "\rIts journal is kept as:\r" + back.setAsideAs;
+          back.journalStays ? journalStaysText(back) : "\rIts journal is kept as:\r" + back.setAsideAs;
       if (!back.changed.empty()) {
         Alert("THE LAST " + action + " WAS NOT FINISHED,\rAND IT HAS NOT BEEN UNDONE!\r\rThe program stopped "
                   "before it had stored all of it,\rand this file has changed since:\r" + back.changed +
@@ -124,7 +121,7 @@ void UndoUnfinishedAction() {
       } else {
         Alert("THE JOURNAL OF AN UNFINISHED ACTION CANNOT BE USED!\r\r" + WithSeparator(DataFolder) + kJournalName +
                   "\r" + back.why + "\r\rEvery file is left as it is." +
-                  (back.journalStays ? journalStaysText(back, false) : " The journal is kept as:\r" + back.setAsideAs),
+                  (back.journalStays ? journalStaysText(back) : " The journal is kept as:\r" + back.setAsideAs),
               platform::vbExclamation | platform::vbOKOnly, kSetAsideTitle);
       }
       return;
