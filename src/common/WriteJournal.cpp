@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr char kMagic[] = "TARLOWE JOURNAL2";
+constexpr char kMagic[] = "TARLOWE JOURNAL3";
 constexpr size_t kMagicLength = sizeof kMagic - 1;
 constexpr size_t kHeaderLength = kMagicLength + 4 + 8;
 constexpr size_t kMaxActionLength = 40;
@@ -46,8 +46,8 @@ constexpr Kind kKinds[] = {
 };
 constexpr size_t kKindCount = sizeof kKinds / sizeof kKinds[0];
 
-// Bytes of a piece besides its old bytes: its file, byte, checksum and count.
-constexpr size_t kPieceFields = 1 + 8 + 8 + 4;
+// Bytes of a piece besides its old and new bytes: its file, byte and count.
+constexpr size_t kPieceFields = 1 + 8 + 4;
 
 // The longest journal a write set writes: one file of each kind, each of its
 // records written once (a name takes at most 12 bytes).
@@ -55,7 +55,7 @@ constexpr size_t maxJournalLength() {
   size_t length = kHeaderLength + 4 + kMaxActionLength + 1 + 4;
   for (const Kind& kind : kKinds)
     length += (4 + 12 + 4 + 1 + 8 + 8) +
-              static_cast<size_t>(records::kMaxRecordNumber) * (kPieceFields + static_cast<size_t>(kind.recordLength));
+              static_cast<size_t>(records::kMaxRecordNumber) * (kPieceFields + 2 * static_cast<size_t>(kind.recordLength));
   return length;
 }
 constexpr size_t kMaxJournalLength = maxJournalLength();
@@ -104,11 +104,12 @@ struct Writer {
     out.resize(out.size() + 8);
     records::putI64(out.data() + out.size() - 8, static_cast<int64_t>(v));
   }
-  void bytes(const uint8_t* p, size_t size) {
-    u32(static_cast<uint32_t>(size));
-    out.insert(out.end(), p, p + size);
+  void raw(const std::vector<uint8_t>& v) { out.insert(out.end(), v.begin(), v.end()); }
+  void bytes(const std::vector<uint8_t>& v) {
+    u32(static_cast<uint32_t>(v.size()));
+    raw(v);
   }
-  void text(const std::string& s) { bytes(reinterpret_cast<const uint8_t*>(s.data()), s.size()); }
+  void text(const std::string& s) { bytes({s.begin(), s.end()}); }
 };
 
 // Reads what Writer wrote; `ok` turns false at the first read past the end.
@@ -134,13 +135,13 @@ struct Reader {
     at += 8;
     return v;
   }
-  std::vector<uint8_t> bytes() {
-    const uint32_t size = u32();
+  std::vector<uint8_t> raw(size_t size) {
     if (!has(size)) return {};
     std::vector<uint8_t> v(at, at + size);
     at += size;
     return v;
   }
+  std::vector<uint8_t> bytes() { return raw(u32()); }
   std::string text() {
     const std::vector<uint8_t> v = bytes();
     return std::string(v.begin(), v.end());
@@ -152,21 +153,22 @@ JournalRead refused(const std::string& why) { return {JournalRead::Is::Refused, 
 // The files and pieces of a journal's body checked field by field; the
 // check each fails, in plain words; "" when all pass.
 std::string checkBody(Reader& in, Journal& journal) {
+  const std::string pastTheEnd = "it counts more than it holds";
   journal.action = in.text();
-  if (!in.ok) return "";
+  if (!in.ok) return pastTheEnd;
   if (journal.action.size() > kMaxActionLength || !printable(journal.action))
     return "the name of its action is not a short plain text";
   const uint8_t files = in.u8();
   if (files < 1 || files > kKindCount) return "it names no file, or more than an action writes";
   std::set<size_t> kinds;
-  for (uint8_t i = 0; in.ok && i < files; ++i) {
+  for (uint8_t i = 0; i < files; ++i) {
     JournalFile f;
     f.name = in.text();
     const uint32_t recordLength = in.u32();
     const uint8_t existed = in.u8();
     const uint64_t oldLength = in.u64();
     const uint64_t newLength = in.u64();
-    if (!in.ok) return "";
+    if (!in.ok) return pastTheEnd;
     const size_t kind = kindOf(f.name);
     if (kind == kKindCount) return "it names a file that no action writes in the data folder: " + shown(f.name);
     if (!kinds.insert(kind).second) return "it names two files of one kind: " + shown(f.name);
@@ -182,19 +184,20 @@ std::string checkBody(Reader& in, Journal& journal) {
     journal.files.push_back(std::move(f));
   }
   const uint32_t pieces = in.u32();
-  if (!in.ok) return "";
+  if (!in.ok) return pastTheEnd;
   if (pieces > in.left() / kPieceFields) return "it counts more records than it holds";
   std::vector<long long> furthest(journal.files.size());
   std::set<std::pair<size_t, long long>> seen;
-  for (uint32_t k = 0; in.ok && k < pieces; ++k) {
+  for (uint32_t k = 0; k < pieces; ++k) {
     JournalPiece p;
     p.file = in.u8();
     const uint64_t at = in.u64();
-    p.newSum = in.u64();
     p.old = in.bytes();
-    if (!in.ok) return "";
+    if (!in.ok) return pastTheEnd;
     if (p.file >= journal.files.size()) return "a record of it names no file of it";
     const JournalFile& f = journal.files[p.file];
+    p.written = in.raw(static_cast<size_t>(f.recordLength));
+    if (!in.ok) return pastTheEnd;
     const uint64_t length = static_cast<uint64_t>(f.recordLength);
     if (at % length != 0 || at / length >= static_cast<uint64_t>(records::kMaxRecordNumber))
       return "a record of " + f.name + " lies where no record can";
@@ -206,7 +209,6 @@ std::string checkBody(Reader& in, Journal& journal) {
     furthest[p.file] = std::max(furthest[p.file], p.at + f.recordLength);
     journal.pieces.push_back(std::move(p));
   }
-  if (!in.ok) return "";
   for (size_t i = 0; i < journal.files.size(); ++i) {
     const JournalFile& f = journal.files[i];
     if (f.newLength != std::max(f.oldLength, furthest[i])) return "its lengths of " + f.name + " are not possible";
@@ -243,8 +245,8 @@ std::vector<uint8_t> EncodeJournal(const Journal& journal) {
   for (const JournalPiece& p : journal.pieces) {
     body.u8(static_cast<uint8_t>(p.file));
     body.u64(static_cast<uint64_t>(p.at));
-    body.u64(p.newSum);
-    body.bytes(p.old.data(), p.old.size());
+    body.bytes(p.old);
+    body.raw(p.written);
   }
   Writer whole;
   whole.out.assign(kMagic, kMagic + kMagicLength);
@@ -266,11 +268,14 @@ JournalRead DecodeJournal(const std::vector<uint8_t>& bytes) {
   const uint32_t length = header.u32();
   const uint64_t sum = header.u64();
   const uint8_t* body = bytes.data() + kHeaderLength;
-  if (bytes.size() - kHeaderLength != length || JournalChecksum(body, length) != sum) return {};
+  // It is flushed whole before any data file is written: one of its full
+  // length that does not match its checksum was damaged after that.
+  if (bytes.size() - kHeaderLength < length) return {};
+  if (bytes.size() - kHeaderLength > length || JournalChecksum(body, length) != sum)
+    return refused("it is damaged: what it holds does not match its checksum");
   Reader in{body, body + length};
   JournalRead read{JournalRead::Is::Whole, {}, ""};
   read.why = checkBody(in, read.journal);
-  if (read.why.empty() && !in.ok) read.why = "it counts more than it holds";
   if (!read.why.empty()) return refused(read.why);
   return read;
 }
@@ -297,26 +302,21 @@ PutBack PutBackFiles(const Journal& journal, const std::string& folder) {
     else if (!files[i].open(path, f.recordLength, platform::Links::Refuse) || !files[i].writable())
       why[i] = files[i].error();
   }
-  // The last record written first: were this stopped, the files would again
-  // hold what the action could have left.
   std::vector<uint8_t> now;
-  for (auto p = journal.pieces.rbegin(); p != journal.pieces.rend(); ++p) {
-    platform::RecordFile& file = files[p->file];
-    if (!file.isOpen() || !why[p->file].empty()) continue;
-    const bool read = file.readOld(p->at, p->old.size(), now);
-    if (read && now == p->old) continue;
-    result.changed = true;
-    if (!read || !file.putBack(p->at, p->old)) why[p->file] = file.error();
+  for (const JournalPiece& p : journal.pieces) {
+    platform::RecordFile& file = files[p.file];
+    if (!file.isOpen() || !why[p.file].empty()) continue;
+    const bool read = file.readOld(p.at, p.old.size(), now);
+    if (read && now == p.old) continue;
+    if (!read || !file.putBack(p.at, p.old)) why[p.file] = file.error();
   }
-  for (size_t i = count; i-- > 0;) {
+  for (size_t i = 0; i < count; ++i) {
     const JournalFile& f = journal.files[i];
     const std::string path = folder + f.name;
     platform::RecordFile& file = files[i];
     if (!f.existed && present[i]) {
-      result.changed = true;
       if (!platform::deleteFile(path)) why[i] = platform::lastFileError();
     } else if (f.existed && why[i].empty()) {
-      result.changed = result.changed || file.length() != f.oldLength;
       if (!file.cutTo(f.oldLength) || !file.flush()) why[i] = file.error();
     }
     if (why[i].empty()) continue;
@@ -326,19 +326,33 @@ PutBack PutBackFiles(const Journal& journal, const std::string& folder) {
   return result;
 }
 
+const char* const kJournalWaits =
+    "an earlier action waits to be undone, or its journal to be removed: nothing that changes several files is "
+    "stored until then. The program tries again at each start; make the data folder and its files writable, then "
+    "start it again";
+
+void HoldFilesOf(const Journal& journal, const std::string& folder, bool stored) {
+  std::vector<std::string> held;
+  for (const JournalFile& f : journal.files) held.push_back(folder + f.name);
+  const std::string action = journal.action.empty() ? "CHANGE" : journal.action;
+  platform::holdFiles(held, (stored ? "the journal of the last " + action + " waits to be removed"
+                                    : "the last " + action + " waits to be undone") +
+                                ": nothing is stored in this file until then (the program tries again at each "
+                                "start; make the data folder and its files writable)");
+}
+
 namespace {
 
 // What the files of a whole journal hold now.
 struct FilesNow {
-  bool whole = false;            // every record holds what the action writes, every file its new length
-  std::optional<size_t> changed;  // a file that holds what the action could not have left
+  bool whole = false;             // every record holds what the action writes, every file its new length
+  std::optional<size_t> changed;  // a file that holds what no cut of the action leaves
   std::optional<FileFault> fault;  // a file that cannot be read
 };
 
-// Whether the records of `journal` in `folder` hold what the action could
-// have left: each record its old bytes or its new ones, but for the first,
-// in the order written, that does not hold its new ones, which may hold any
-// mix (it was being written); each file between its old length and its new.
+// Whether the files of `journal` in `folder` hold what a cut of the action
+// could have left (WriteJournal.h says which states those are), and whether
+// they hold all of it.
 FilesNow filesNow(const Journal& journal, const std::string& folder) {
   FilesNow result;
   const size_t count = journal.files.size();
@@ -373,30 +387,22 @@ FilesNow filesNow(const Journal& journal, const std::string& folder) {
     }
     result.whole = result.whole && length == f.newLength;
   }
-  bool mixSeen = false;
   std::vector<uint8_t> now;
   for (const JournalPiece& p : journal.pieces) {
     const platform::RecordFile& file = files[p.file];
-    if (file.isOpen() && !file.readOld(p.at, static_cast<size_t>(journal.files[p.file].recordLength), now)) {
+    if (!file.isOpen()) continue;  // a file the action makes, not there: none of its bytes are
+    if (!file.readOld(p.at, p.written.size(), now)) {
       result.fault = FileFault{file.path(), file.error()};
       return result;
     }
-    if (!file.isOpen()) now.clear();
-    const bool isNew = now.size() == static_cast<size_t>(journal.files[p.file].recordLength) &&
-                       JournalChecksum(now.data(), now.size()) == p.newSum;
-    if (isNew) continue;
-    result.whole = false;
-    if (!mixSeen) {
-      mixSeen = true;
-      continue;
-    }
-    // Past the old length a record the action had not reached is not there,
-    // or reads as the zero bytes of a gap a record further on left.
-    const bool isOld = now.size() >= p.old.size() && std::equal(p.old.begin(), p.old.end(), now.begin()) &&
-                       std::all_of(now.begin() + static_cast<long>(p.old.size()), now.end(), [](uint8_t b) { return b == 0; });
-    if (!isOld) {
-      result.changed = p.file;
-      return result;
+    result.whole = result.whole && now.size() == p.written.size();
+    for (size_t b = 0; b < now.size(); ++b) {
+      if (now[b] == p.written[b]) continue;
+      result.whole = false;
+      if (now[b] != (b < p.old.size() ? p.old[b] : 0)) {
+        result.changed = p.file;
+        return result;
+      }
     }
   }
   return result;
@@ -420,7 +426,6 @@ bool flushFiles(const Journal& journal, const std::string& folder, std::optional
   return true;
 }
 
-// RemoveJournal; false, with `fault`, when it cannot be removed.
 bool removeJournal(const std::string& path, std::optional<FileFault>& fault) {
   if (RemoveJournal(path)) return true;
   fault = FileFault{path, platform::lastFileError()};
@@ -428,21 +433,21 @@ bool removeJournal(const std::string& path, std::optional<FileFault>& fault) {
 }
 
 // Renames the journal at `path` to the first free "TARLOWE-<n>.JNL" of its
-// folder: SetAside, else Stuck.
+// folder; when it cannot, it stays (journalStays).
 void setAside(const std::string& folder, const std::string& path, RollBack& result) {
+  result.found = RollBack::Found::SetAside;
   for (int n = 1; n < 1000; ++n) {
     const std::string aside = folder + "TARLOWE-" + std::to_string(n) + ".JNL";
     if (platform::pathExists(aside)) continue;
     if (platform::renameFile(path, aside)) {
-      result.found = RollBack::Found::SetAside;
       result.setAsideAs = aside;
     } else {
-      result.found = RollBack::Found::Stuck;
+      result.journalStays = true;
       result.fault = FileFault{path, platform::lastFileError()};
     }
     return;
   }
-  result.found = RollBack::Found::Stuck;
+  result.journalStays = true;
   result.fault = FileFault{path, "cannot rename " + path + ": " + folder + " holds 999 journals set aside"};
 }
 
@@ -485,21 +490,19 @@ RollBack RollBackJournal(const std::string& folder) {
     return result;
   }
   result.fault = now.fault;
-  if (!result.fault && now.whole && flushFiles(journal, dir, result.fault) && removeJournal(path, result.fault)) {
+  if (!result.fault && now.whole) {
     result.found = RollBack::Found::Stored;
+    result.journalStays = !flushFiles(journal, dir, result.fault) || !removeJournal(path, result.fault);
+    if (result.journalStays) HoldFilesOf(journal, dir, true);
     return result;
   }
+  if (!result.fault) result.fault = PutBackFiles(journal, dir).fault;
   if (!result.fault) {
-    result.fault = PutBackFiles(journal, dir).fault;
-    if (!result.fault && removeJournal(path, result.fault)) {
-      result.found = RollBack::Found::Undone;
-      return result;
-    }
+    result.found = RollBack::Found::Undone;
+    result.journalStays = !removeJournal(path, result.fault);
+  } else {
+    result.found = RollBack::Found::Stuck;
   }
-  result.found = RollBack::Found::Stuck;
-  std::vector<std::string> held;
-  for (const JournalFile& f : journal.files) held.push_back(dir + f.name);
-  platform::holdFiles(held, "the last " + (journal.action.empty() ? std::string("CHANGE") : journal.action) +
-                                " could not be undone yet: nothing is stored in this file until it is (it is tried again at the next start)");
+  if (result.fault) HoldFilesOf(journal, dir);
   return result;
 }

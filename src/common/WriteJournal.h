@@ -9,7 +9,7 @@
 // files, there only while an action writes. Integers are stored
 // little-endian; a text is a u32 byte count, then its bytes:
 //
-//   "TARLOWE JOURNAL2"                           16 bytes: this layout
+//   "TARLOWE JOURNAL3"                           16 bytes: this layout
 //   u32 length of the body, u64 checksum of the body (64-bit FNV-1a)
 //   body: text   the action's name ("PIGS OUT"), printable, at most 40 bytes
 //         u8     number of files (1 to 9), then for each file:
@@ -25,18 +25,27 @@
 //           u8     its file (0 for the first above)
 //           u64    the byte it starts at: a record's first byte, of a
 //                  record numbered at most 32,767
-//           u64    the checksum (64-bit FNV-1a) of the record the action
-//                  writes there
 //           text   the bytes the file held there before the action: those
 //                  of the record within the old length, no more, no fewer
+//           the record the action writes there: as many bytes as the
+//                  file's record length, no count before them
 //
 // The set writes and flushes the whole journal before it writes any data
-// file. At the start (RollBackJournal) a journal cut off while it was
-// written (shorter than its header says, or its body not matching its
-// checksum) is removed: no data file had been written yet. Any other journal
-// is checked field by field before anything is done: one that fails a check,
-// or of another layout, is set aside under a name of its own and the files
-// are left as they are.
+// file. At the start (RollBackJournal) a journal shorter than its header
+// says was cut off while it was written, before any data file was touched:
+// it is removed. Any other journal is checked field by field before anything
+// is done: one that fails a check (its checksum too), or of another layout,
+// is set aside under a name of its own and the files are left as they are.
+//
+// A power cut may leave any of the action's writes on the disk and not the
+// others, and any part of one, in any order; so may a put-back stopped part
+// way. What the files hold decides, byte by byte. The action is kept when
+// every record holds all the bytes the action writes and every file its new
+// length. The files are put back when each byte of each record holds its old
+// byte or its new one (past the file's old length: its new one or 0, or the
+// file ends before it) and each file's length lies between its old and its
+// new. Any other state no cut of the action can leave: the journal is set
+// aside and no file touched.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -59,8 +68,8 @@ struct JournalFile {
 struct JournalPiece {
   size_t file = 0;  // its file's place in Journal::files
   long long at = 0;
-  uint64_t newSum = 0;       // JournalChecksum of the bytes written there
-  std::vector<uint8_t> old;  // what the file held there, within its old length
+  std::vector<uint8_t> old;      // what the file held there, within its old length
+  std::vector<uint8_t> written;  // the record the action writes there
 };
 
 struct Journal {
@@ -90,13 +99,12 @@ JournalRead DecodeJournal(const std::vector<uint8_t>& bytes);
 // when it cannot be removed.
 bool RemoveJournal(const std::string& path);
 
-// Every file of the journal in `folder` put back as it was (the records
-// written get their old bytes again in the reverse of the order written,
-// each file is cut to its old length, a file the action made is removed)
-// and flushed.
+// Every file of the journal in `folder` put back as it was (each record
+// written gets its old bytes again, each file is cut to its old length, a
+// file the action made is removed) and flushed. Stopped part way, it leaves
+// each byte old or new, which the next start puts back again.
 struct PutBack {
-  bool changed = false;                 // some file did not hold what it held before
-  std::vector<std::string> notPutBack;  // the files that could not all be put back, last first
+  std::vector<std::string> notPutBack;  // the files that could not all be put back, in the journal's order
   std::optional<FileFault> fault;       // the first reason
 };
 PutBack PutBackFiles(const Journal& journal, const std::string& folder);
@@ -107,18 +115,30 @@ struct RollBack {
   enum class Found {
     Nothing,   // no journal
     Torn,      // cut off while it was written: removed
-    Stored,    // every record held what the action writes: the action is kept, the journal removed
-    Undone,    // the files were put back as they were before the action, the journal removed
-    SetAside,  // it failed a check, or a file changed since: set aside, no file touched
-    Stuck,     // it could not be read, removed or set aside, or a file put back: it stays
+    Stored,    // every record held what the action writes: the action is kept
+    Undone,    // the files were put back as they were before the action
+    SetAside,  // it failed a check, or a file holds what no cut leaves: no file touched
+    Stuck,     // it could not be removed when torn, or a file could not be read or put back: it stays
   };
   Found found = Found::Nothing;
   std::string action;        // the action of a whole journal
   std::string why;           // SetAside: the check it failed
   std::string changed;       // SetAside: the file that changed since the action, when that is why
   std::string setAsideAs;    // SetAside: the journal's new path
-  std::optional<FileFault> fault;  // Stuck
+  // Stored, Undone, SetAside: the journal could not be removed or set aside
+  // (`fault` says why) and stays for the next start.
+  bool journalStays = false;
+  std::optional<FileFault> fault;  // Stuck, and a journal that stays
 };
-// While a journal stays (Stuck), every file it names is held
-// (platform::holdFiles): no write of this run changes one.
+// While the journal of a whole action stays (Stuck, or Stored and Undone
+// with journalStays), every file it names is held (HoldFilesOf): no write of
+// this run changes one, so the next start finds them as this one left them.
 RollBack RollBackJournal(const std::string& folder);
+
+// Holds the files of `journal` in `folder` (platform::holdFiles), telling
+// each refused write that the action waits to be undone (`stored`: that its
+// journal waits to be removed).
+void HoldFilesOf(const Journal& journal, const std::string& folder, bool stored = false);
+// Why no action that writes several files is stored while a journal is in
+// the data folder: the words that follow "cannot write <journal>: ".
+extern const char* const kJournalWaits;

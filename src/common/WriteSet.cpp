@@ -68,8 +68,7 @@ bool WriteSet::fillJournal() {
   for (const Write& w : writes_) {
     Entry& e = *files_[w.file];
     JournalFile& f = journal_.files[w.file];
-    JournalPiece piece{w.file, static_cast<long long>(w.n - 1) * e.recordLength,
-                       JournalChecksum(w.bytes.data(), w.bytes.size()), {}};
+    JournalPiece piece{w.file, static_cast<long long>(w.n - 1) * e.recordLength, {}, w.bytes};
     const size_t within = static_cast<size_t>(std::clamp<long long>(e.oldLength - piece.at, 0, e.recordLength));
     if (within > 0 && !e.file.readOld(piece.at, within, piece.old)) return stop({e.path, e.file.error()});
     f.newLength = std::max(f.newLength, piece.at + e.recordLength);
@@ -100,8 +99,9 @@ bool WriteSet::putBack(const FileFault& fault) {
   fault_ = fault;
   closeAll();
   notPutBack_ = PutBackFiles(journal_, FolderPart(journalPath_)).notPutBack;
-  // While a file is not as it was, the journal stays for the next start.
-  if (notPutBack_.empty()) RemoveJournal(journalPath_);
+  // While a file is not as it was, the journal stays for the next start,
+  // which finds the files as they are now.
+  if (!notPutBack_.empty() || !RemoveJournal(journalPath_)) HoldFilesOf(journal_, FolderPart(journalPath_));
   return false;
 }
 
@@ -115,8 +115,7 @@ bool WriteSet::commit() {
   }
   journalPath_ = FolderPart(files_.front()->path) + kJournalName;
   if (platform::pathExists(journalPath_))
-    return stop({journalPath_, "cannot write " + journalPath_ +
-                                   ": it holds an earlier change that was not finished; it is undone at the next start"});
+    return stop({journalPath_, "cannot write " + journalPath_ + ": " + kJournalWaits});
   if (!platform::writeFileFlushed(journalPath_, EncodeJournal(journal_))) {
     const std::string why = platform::lastFileError();
     if (platform::pathExists(journalPath_)) RemoveJournal(journalPath_);
@@ -136,7 +135,7 @@ bool WriteSet::commit() {
 std::string WriteSet::outcome(const std::string& undone) const {
   if (notPutBack_.empty()) return undone;
   std::string text = "What was written could not all be taken back from:";
-  for (auto it = notPutBack_.rbegin(); it != notPutBack_.rend(); ++it) text += "\r" + *it;
+  for (const std::string& path : notPutBack_) text += "\r" + path;
   return text + "\r" + kNothingMoreDone;
 }
 

@@ -5,7 +5,7 @@
 // the action before anything is written; so does a file no journal may name
 // (JournalRecordLength) or one in another folder than the first. The writes
 // are held until the set is committed; then the set writes each record's old
-// bytes and the checksum of its new ones, and each file's old and new length,
+// bytes and its new ones, and each file's old and new length,
 // to its journal beside the files (common/WriteJournal.h), flushed to the
 // disk, writes the records in the order given, flushes the files, removes
 // the journal and flushes the folder. When a write fails (a full disk, a
@@ -40,8 +40,8 @@
 
 class WriteSet {
  public:
-  // An action's name in the words of its window ("NEW LITTER"), which the
-  // start-up names when it undoes the action.
+  // An action's name in the words of its window ("NEW FARROW RECORD"), which
+  // the start-up names when it undoes the action.
   WriteSet() = default;
   explicit WriteSet(std::string action) : action_(std::move(action)) {}
   WriteSet(const WriteSet&) = delete;
@@ -109,8 +109,8 @@ class WriteSet {
   bool write(size_t file, long n, const records::Bytes& bytes);
   long count(size_t file) const;
   // The journal of the held writes: every file's old and new length, the
-  // old bytes of each record written within the old length and the checksum
-  // of its new ones. False when a record cannot be read (the set then
+  // old bytes of each record written within the old length and its new
+  // ones. False when a record cannot be read (the set then
   // failed).
   bool fillJournal();
   // Writes the records; false at the first file that fails.
@@ -118,7 +118,8 @@ class WriteSet {
   // The set stops at `fault`, nothing written yet.
   bool stop(const FileFault& fault);
   // The set stops at `fault` after it began writing: the files are put back
-  // from the journal, which goes once they all are.
+  // from the journal, which goes once they all are; until then it holds
+  // them (HoldFilesOf).
   bool putBack(const FileFault& fault);
   void closeAll();
 

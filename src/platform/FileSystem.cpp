@@ -52,7 +52,7 @@ bool writeFileBytes(int fd, const uint8_t* data, size_t size, long long at) {
   size_t allowed = size;
   int refusal = 0;
   if (g_diskHook) {
-    const DiskAnswer answer = g_diskHook(fd, at, size);
+    const DiskAnswer answer = g_diskHook(fd, at, data, size);
     if (answer.taken < size) allowed = answer.taken, refusal = answer.error != 0 ? answer.error : ENOSPC;
   }
   size_t done = 0;
@@ -251,7 +251,7 @@ std::optional<TemporaryName> temporaryName(const std::string& name) {
 
 // Whether a process of that id runs on this machine (one of another user
 // counts too).
-bool processRuns(long pid) { return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH); }
+bool processRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH; }
 }  // namespace
 
 int removeLeftTemporaries(const std::string& folder, const std::function<bool(const std::string&)>& rewrites) {
@@ -261,7 +261,8 @@ int removeLeftTemporaries(const std::string& folder, const std::function<bool(co
   int removed = 0;
   for (const std::string& name : names) {
     const std::optional<TemporaryName> parts = temporaryName(name);
-    if (!parts || !rewrites(parts->file) || processRuns(parts->owner)) continue;
+    // No process of the program has an id of 0: such a name is not its own.
+    if (!parts || parts->owner <= 0 || !rewrites(parts->file) || processRuns(parts->owner)) continue;
     const std::string path = joinPath(real, name);
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;  // a link stays

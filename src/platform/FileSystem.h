@@ -98,7 +98,8 @@ std::string temporaryPathBeside(const std::string& path);
 // Removes from `folder` what a copy of the program stopped in the middle of a
 // whole-file write left there: a regular file named "<file>.<pid>-<n>.tmp"
 // where `rewrites(<file>)` says the program replaces a file of that name
-// whole in this folder and no process <pid> runs. Answers how many went.
+// whole in this folder and no process <pid> (above 0) runs. Answers how many
+// went.
 // Every other name, a link, a folder and the files of a running process,
 // this one included, stay.
 int removeLeftTemporaries(const std::string& folder, const std::function<bool(const std::string&)>& rewrites);
@@ -151,7 +152,7 @@ bool writeFileBytes(int fd, const uint8_t* data, size_t size, long long at);
 
 // For tests: a double of the disk, asked before each write of a file's bytes
 // (a record, a block of a whole-file write or of a copy) with the file, the
-// byte the write starts at (-1: the file's position) and the byte count. It
+// byte the write starts at (-1: the file's position) and the bytes. It
 // answers how many of the bytes the disk takes and, when it takes fewer, the
 // error the write then fails with. Empty (the default): the disk itself
 // answers, and nothing more is done per write.
@@ -159,7 +160,7 @@ struct DiskAnswer {
   size_t taken = 0;
   int error = 0;
 };
-using DiskWriteHook = DiskAnswer (*)(int fd, long long at, size_t size);
+using DiskWriteHook = DiskAnswer (*)(int fd, long long at, const uint8_t* data, size_t size);
 void setDiskWriteHook(DiskWriteHook hook);
 
 // Reads up to `size` bytes of the open file `fd` from byte `at`, or from its

@@ -76,6 +76,17 @@ std::string askUntilTaken(const std::string& prompt, const std::string& title, c
   }
 }
 
+// The end of a box whose journal could not be removed or set aside: why,
+// and what the farmer can do. The journal of a whole action holds its files.
+std::string journalStaysText(const RollBack& back) {
+  if (!back.journalStays) return "";
+  const bool setAside = back.found == RollBack::Found::SetAside;
+  return "\r\rIts journal cannot be " + std::string(setAside ? "set aside" : "removed") + " yet:\r" +
+         back.fault->path + "\r" + back.fault->reason + "\rIt stays" +
+         (setAside ? "." : ", and nothing is stored in its files until it goes.") +
+         "\rThe program tries again at each start: please make\rthe data folder writable.";
+}
+
 }  // namespace
 
 void UndoUnfinishedAction() {
@@ -88,32 +99,38 @@ void UndoUnfinishedAction() {
       return;
     case Found::Stored:
       Alert("THE LAST " + action + " WAS STORED.\r\rThe program stopped after it had written all of it,\r"
-                "before it could say so: every file holds it.\rThere is no need to enter it again.",
+                "before it could say so: every file holds it.\rThere is no need to enter it again." +
+                journalStaysText(back),
             platform::vbInformation | platform::vbOKOnly, kStoredTitle);
       return;
     case Found::Undone:
       Alert("THE LAST " + action + " WAS NOT FINISHED!\r\rThe program stopped before it had stored all of it,\r"
-                "so all of it has been undone: every file is\ras it was before. Please enter it again.",
+                "so all of it has been undone: every file is\ras it was before. Please enter it again." +
+                journalStaysText(back),
             platform::vbExclamation | platform::vbOKOnly, kUndoneTitle);
       return;
-    case Found::SetAside:
+    case Found::SetAside: {
+      const std::string kept =
+          back.journalStays ? journalStaysText(back) : "\rIts journal is kept as:\r" + back.setAsideAs;
       if (!back.changed.empty()) {
         Alert("THE LAST " + action + " WAS NOT FINISHED,\rAND IT HAS NOT BEEN UNDONE!\r\rThe program stopped "
                   "before it had stored all of it,\rand this file has changed since:\r" + back.changed +
                   "\r\rEvery file is left as it is. Please look at what the\r" + action +
-                  " changed and enter it again where it is missing.\rIts journal is kept as:\r" + back.setAsideAs,
+                  " changed and enter it again where it is missing." + kept,
               platform::vbExclamation | platform::vbOKOnly, kSetAsideTitle);
       } else {
         Alert("THE JOURNAL OF AN UNFINISHED ACTION CANNOT BE USED!\r\r" + WithSeparator(DataFolder) + kJournalName +
-                  "\r" + back.why + "\r\rEvery file is left as it is. The journal is kept as:\r" + back.setAsideAs,
+                  "\r" + back.why + "\r\rEvery file is left as it is." +
+                  (back.journalStays ? journalStaysText(back) : " The journal is kept as:\r" + back.setAsideAs),
               platform::vbExclamation | platform::vbOKOnly, kSetAsideTitle);
       }
       return;
+    }
     case Found::Stuck:
       Alert("ERROR: THE LAST " + action + " COULD NOT BE UNDONE!\r\rThe program stopped before it had stored all of it,\r"
                 "and this file cannot be put back as it was:\r" + back.fault->path + "\r" + back.fault->reason +
                 "\r\rNothing can be stored in its files, nor anything that\rchanges several files, until it is. "
-                "It is tried again at the next start.",
+                "The program tries\ragain at each start: please make the data folder\rand its files writable.",
             platform::vbCritical | platform::vbOKOnly, kUndoneTitle);
       return;
   }

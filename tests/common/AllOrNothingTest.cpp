@@ -3,6 +3,8 @@
 // of its writes in turn, its journal's included: every file of the data
 // folder holds, byte for byte, what it held before the action or, all of
 // them, what the action writes when nothing fails, and the box says which.
+// On a disk that dies at a write (every later write failing, those that put
+// the files back too) the next start, on a sound disk, puts them back.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -19,22 +21,25 @@ namespace {
 
 using Files = FolderBytes;
 
-enum class Fault { ReadOnly, Folder, Full, Error };
+enum class Fault { ReadOnly, Folder, Full, Error, Dead };
 
 std::string FaultName(Fault f) {
   switch (f) {
     case Fault::ReadOnly: return "ReadOnly";
     case Fault::Folder: return "Folder";
     case Fault::Full: return "FullDisk";
+    case Fault::Dead: return "DyingDisk";
     default: return "FailingWrite";
   }
 }
 
-// What one run left: the data folder's files and the boxes shown.
+// What one run and the next start left: the data folder's files, the boxes
+// the run showed and what the start found.
 struct Outcome {
   Files files;
   std::vector<ShownBox> boxes;
   std::string home;  // the data folder it ran in
+  RollBack::Found next = RollBack::Found::Nothing;
 };
 
 // The action run once on its herd, `before` run after the set-up and before
@@ -51,7 +56,8 @@ Outcome runOnce(const MultiFileAction& a, const std::function<void(TestPlatform&
   } else {
     a.run(tp);
   }
-  return {folderBytes(tp.home()), tp.dialogs.shown, tp.home()};
+  const RollBack::Found next = RollBackJournal(tp.home()).found;
+  return {folderBytes(tp.home()), tp.dialogs.shown, tp.home(), next};
 }
 
 std::vector<std::string> texts(const std::vector<ShownBox>& boxes) {
@@ -141,7 +147,7 @@ TEST_P(AllOrNothing, EveryFileAsBeforeOrAllAsAfterAndTheBoxSaysWhich) {
     return;
   }
 
-  const DiskFault kind = fault == Fault::Full ? DiskFault::Full : DiskFault::Error;
+  const DiskFault kind = fault == Fault::Full ? DiskFault::Full : fault == Fault::Dead ? DiskFault::Dead : DiskFault::Error;
   const std::string why = fault == Fault::Full ? "No space left on device" : "Input/output error";
   int failed = 0;
   for (long n = 1;; ++n) {
@@ -149,11 +155,19 @@ TEST_P(AllOrNothing, EveryFileAsBeforeOrAllAsAfterAndTheBoxSaysWhich) {
     ASSERT_LE(n, b.writes + 1);
     long writes = 0;
     const Outcome run = runOnce(a, {}, n, kind, &writes);
-    if (run.files == b.done.files) {
+    if (fault == Fault::Dead) {
+      EXPECT_TRUE(run.files == b.before || run.files == b.done.files);
+      EXPECT_TRUE(run.next == RollBack::Found::Nothing || run.next == RollBack::Found::Undone);
+      if (run.next == RollBack::Found::Undone) EXPECT_EQ(run.files, b.before);
+      if (run.files != b.done.files) EXPECT_EQ(run.boxes.back().title, a.title);
+      failed += run.next == RollBack::Found::Undone;
+    } else if (run.files == b.done.files) {
+      EXPECT_EQ(run.next, RollBack::Found::Nothing);
       EXPECT_EQ(texts(run.boxes), texts(b.done.boxes));
     } else {
       ++failed;
       EXPECT_EQ(run.files, b.before);
+      EXPECT_EQ(run.next, RollBack::Found::Nothing);
       ASSERT_FALSE(run.boxes.empty());
       const ShownBox& box = run.boxes.back();
       // The set writes its journal first, then its files.
@@ -178,7 +192,7 @@ TEST_P(AllOrNothing, EveryFileAsBeforeOrAllAsAfterAndTheBoxSaysWhich) {
 
 INSTANTIATE_TEST_SUITE_P(Actions, AllOrNothing,
                          ::testing::Combine(::testing::ValuesIn(MultiFileActions()),
-                                            ::testing::Values(Fault::ReadOnly, Fault::Folder, Fault::Full, Fault::Error)),
+                                            ::testing::Values(Fault::ReadOnly, Fault::Folder, Fault::Full, Fault::Error, Fault::Dead)),
                          [](const auto& info) {
                            return std::get<0>(info.param).name + "_" + FaultName(std::get<1>(info.param));
                          });

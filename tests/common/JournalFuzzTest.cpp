@@ -110,10 +110,10 @@ struct Fuzz {
     for (size_t p = below(6); p > 0; --p) {
       const size_t file = below(j.files.size() + 1);
       const int length = file < j.files.size() ? std::max(j.files[file].recordLength, 1) : 1;
-      j.pieces.push_back({file, below(2) == 0 ? values[below(10)] : static_cast<long long>(below(8)) * length,
-                          random(), {}});
       const std::string old = bytes(below(2) == 0 ? static_cast<size_t>(length) : below(70));
-      j.pieces.back().old.assign(old.begin(), old.end());
+      const std::string written = bytes(below(4) == 0 ? below(70) : static_cast<size_t>(length));
+      j.pieces.push_back({file, below(2) == 0 ? values[below(10)] : static_cast<long long>(below(8)) * length,
+                          {old.begin(), old.end()}, {written.begin(), written.end()}});
     }
     return EncodeJournal(j);
   }

@@ -38,7 +38,7 @@ class WriteSetTest : public ::testing::Test {
   std::string a = tp.path("GROUP.DAT"), b = tp.path("SALES.DAT"), c = tp.path("FEED.LST");
   void SetUp() override {
     writeFile(a, records({"AAAA", "aaaa"}, 29));
-    writeFile(b, records({"BBBB"}, 57) + "bb");  // one record and a short tail
+    writeFile(b, records({"BBBB"}, 57) + "b");  // one record and a tail of one byte
   }
   // Two rewrites in place, an append and a new file.
   bool run() {
@@ -55,7 +55,7 @@ class WriteSetTest : public ::testing::Test {
     return set.commit();
   }
   std::vector<std::string> files() { return {readFile(a), readFile(b), platform::pathExists(c) ? readFile(c) : "-"}; }
-  const std::vector<std::string> before{records({"AAAA", "aaaa"}, 29), records({"BBBB"}, 57) + "bb", "-"};
+  const std::vector<std::string> before{records({"AAAA", "aaaa"}, 29), records({"BBBB"}, 57) + "b", "-"};
   const std::vector<std::string> after{records({"2222", "3333"}, 29), records({"BBBB", "bbbb", "xxxx"}, 57),
                                        records({"cccc"}, 60)};
 };
@@ -100,7 +100,7 @@ TEST_F(WriteSetTest, AFileThatCannotBeWrittenStopsTheSetBeforeAnyWrite) {
     SCOPED_TRACE(cases[k].why);
     platform::deleteFile(b);
     if (k == 0) {
-      writeFile(b, "BBBBbb");
+      writeFile(b, "BBBBb");
       ASSERT_EQ(::chmod(b.c_str(), 0444), 0);
     } else if (k == 1) {
       ASSERT_TRUE(platform::makeFolder(b));
@@ -155,6 +155,12 @@ TEST_F(WriteSetTest, WhatCannotBePutBackIsNamedAndPutBackAtTheNextStart) {
               "What was written could not all be taken back from:\r" + a + "\r" + b + "\rNothing more was done.");
     EXPECT_EQ(set.outcome(), set.outcome("X"));
   }
+  // Until then no write of this run changes them.
+  platform::RecordFile file(b, 57);
+  EXPECT_FALSE(file.write(1, std::vector<uint8_t>(57, 'X')));
+  EXPECT_EQ(file.error(), "cannot write " + b + ": the last PIGS OUT waits to be undone: nothing is stored in this "
+                          "file until then (the program tries again at each start; make the data folder and its "
+                          "files writable)");
   ASSERT_TRUE(platform::fileExists(tp.path(kJournalName)));
   const RollBack back = RollBackJournal(tp.home());
   EXPECT_EQ(back.action, "PIGS OUT");
@@ -167,6 +173,13 @@ TEST_F(WriteSetTest, WhatCannotBePutBackIsNamedAndPutBackAtTheNextStart) {
 // lose what the journal keeps.
 TEST_F(WriteSetTest, AJournalLeftBehindStopsEverySetUntilItIsRolledBack) {
   writeFile(tp.path(kJournalName), "an earlier change");
+  WriteSet set("A CHANGE");
+  set.open<A>(a).write(1, {"2222"});
+  EXPECT_FALSE(set.commit());
+  EXPECT_EQ(set.fault().reason, "cannot write " + tp.path(kJournalName) + ": an earlier action waits to be undone, or "
+                                "its journal to be removed: nothing that changes several files is stored until then. "
+                                "The program tries again at each start; make the data folder and its files "
+                                "writable, then start it again");
   EXPECT_FALSE(run());
   EXPECT_EQ(files(), before);
   EXPECT_EQ(readFile(tp.path(kJournalName)), "an earlier change");

@@ -300,6 +300,7 @@ TEST(WholeFiles, TemporariesOfProcessesNoLongerRunningAreRemoved) {
       {"TARLOWE.INI." + gone + "-12.tmp", true},
       {"SOW.DAT." + mine + "-1.tmp", false},  // this process
       {"SOW.DAT.1-1.tmp", false},             // a process that runs
+      {"SOW.DAT.0-1.tmp", false},             // no process of the program
       {"SOW.DAT." + gone + "-1.TMP", false},
       {"SOW.DAT." + gone + "-.tmp", false},
       {"SOW.DAT." + gone + ".tmp", false},
@@ -334,6 +335,9 @@ TEST(ReadOnlyFiles, AreReadButNeverWrittenAndSaySo) {
   EXPECT_FALSE(f.write(1, got));
   EXPECT_EQ(f.error(), why);
   EXPECT_FALSE(writeWholeFile(path, {'X'}));
+  EXPECT_EQ(lastFileError(), why);
+  writeFile(tp.path("NEW.DAT"), "new");
+  EXPECT_FALSE(copyFileOver(tp.path("NEW.DAT"), path));
   EXPECT_EQ(lastFileError(), why);
   EXPECT_EQ(readFile(path), "ABCDEFGHIJ");
 }

@@ -41,7 +41,7 @@ void killAtStep() {
   if (g_kill.dying || (g_kill.how == Kill::Before && g_kill.left-- == 0)) ::raise(SIGKILL);
 }
 
-platform::DiskAnswer killAtWrite(int, long long, size_t size) {
+platform::DiskAnswer killAtWrite(int, long long, const uint8_t*, size_t size) {
   if (g_kill.dying || (g_kill.how == Kill::Before && g_kill.left-- == 0)) ::raise(SIGKILL);
   if (g_kill.how == Kill::Torn && g_kill.left-- == 0) {
     g_kill.dying = true;

@@ -4,6 +4,7 @@
 #include "common/WriteJournal.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
+#include "platform/RecordFile.h"
 #include "shell/PasswordFile.h"
 #include "shell/ShellFixture.h"
 #include "support/BoxMatch.h"
@@ -335,9 +336,8 @@ TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
   const std::string litter(50, 'L'), oldSow(1130, 'O'), newSow(1130, 'N');
   const Journal journal{"NEW FARROW RECORD",
                         {{"FARROW.DAT", 50, true, 0, 50}, {"SOW.DAT", 1130, true, 1130, 1130}},
-                        {{0, 0, JournalChecksum(reinterpret_cast<const uint8_t*>(litter.data()), 50), {}},
-                         {1, 0, JournalChecksum(reinterpret_cast<const uint8_t*>(newSow.data()), 1130),
-                          std::vector<uint8_t>(oldSow.begin(), oldSow.end())}}};
+                        {{0, 0, {}, {litter.begin(), litter.end()}},
+                         {1, 0, {oldSow.begin(), oldSow.end()}, {newSow.begin(), newSow.end()}}}};
   const std::vector<uint8_t> whole = EncodeJournal(journal);
   std::vector<uint8_t> earlier = whole;
   earlier[15] = '\n';
@@ -379,7 +379,8 @@ TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
        ExpectedBox{"ERROR: THE LAST NEW FARROW RECORD COULD NOT BE UNDONE!\r\rThe program stopped before it had stored "
                    "all of it,\rand this file cannot be put back as it was:\r" + data + "SOW.DAT\rcannot write " +
                        data + "SOW.DAT: the file is read-only\r\rNothing can be stored in its files, nor anything "
-                       "that\rchanges several files, until it is. It is tried again at the next start.",
+                       "that\rchanges several files, until it is. The program tries\ragain at each start: please "
+                       "make the data folder\rand its files writable.",
                    kUndoneTitle, vbCritical}},
   };
   for (const auto& c : cases) {
@@ -399,6 +400,53 @@ TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
     if (c.box) EXPECT_TRUE(LastBoxIs(tp.dialogs, *c.box));
     ::chmod((data + "SOW.DAT").c_str(), 0644);
   }
+}
+
+// A whole action whose journal cannot be removed from a data folder that
+// may not be written: the box says it was stored and why its journal stays,
+// and its files are held until the journal goes. The start runs in a child
+// process as a user who may write the files but not the folder.
+TEST_F(StartUp, AStoredActionWhoseJournalCannotGoIsToldStoredAndHoldsItsFiles) {
+  const std::string data = tp.path("HOGDATA/"), sows = data + "SOW.DAT", journal = data + kJournalName;
+  const std::string oldSow(1130, 'O'), newSow(1130, 'N');
+  const std::vector<uint8_t> bytes = EncodeJournal(
+      {"SOW DELETE", {{"SOW.DAT", 1130, true, 1130, 1130}}, {{0, 0, {oldSow.begin(), oldSow.end()}, {newSow.begin(), newSow.end()}}}});
+  writeFolder(data, {{"SOW.DAT", newSow}, {kJournalName, std::string(bytes.begin(), bytes.end())}});
+  for (const std::string& folder : {tp.path(".."), tp.home()}) ::chmod(folder.c_str(), 0755);
+  ::chmod(sows.c_str(), 0666);
+  ::chmod(data.c_str(), 0555);
+  int told[2];
+  ASSERT_EQ(::pipe(told), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::string out = "no other user";
+    if (::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0)) {
+      DataFolder = data;
+      UndoUnfinishedAction();
+      RecordFile file(sows, 1130);
+      file.write(1, std::vector<uint8_t>(1130, 'X'));
+      out = tp.dialogs.shown.empty() ? "no box" : tp.dialogs.shown.back().title + "\n" + tp.dialogs.shown.back().text;
+      out += "\n" + file.error();
+    }
+    [[maybe_unused]] const ssize_t put = ::write(told[1], out.data(), out.size());
+    ::_exit(0);
+  }
+  ::close(told[1]);
+  std::string heard;
+  char block[512];
+  for (ssize_t got; (got = ::read(told[0], block, sizeof block)) > 0;) heard.append(block, static_cast<size_t>(got));
+  ::close(told[0]);
+  ::waitpid(child, nullptr, 0);
+  ::chmod(data.c_str(), 0755);
+  EXPECT_EQ(heard, std::string(kStoredTitle) + "\nTHE LAST SOW DELETE WAS STORED.\r\rThe program stopped after it had "
+                   "written all of it,\rbefore it could say so: every file holds it.\rThere is no need to enter it "
+                   "again.\r\rIts journal cannot be removed yet:\r" + journal + "\rcannot delete " + journal +
+                   ": Permission denied\rIt stays, and nothing is stored in its files until it goes.\rThe program "
+                   "tries again at each start: please make\rthe data folder writable.\ncannot write " + sows +
+                   ": the journal of the last SOW DELETE waits to be removed: nothing is stored in this file until "
+                   "then (the program tries again at each start; make the data folder and its files writable)");
+  EXPECT_EQ(readFile(sows), newSow);
+  EXPECT_EQ(readFile(journal), std::string(bytes.begin(), bytes.end()));
 }
 
 // A stopped run's temporary file of a file the program replaces whole goes

@@ -17,7 +17,7 @@ struct State {
 };
 State g_disk;
 
-platform::DiskAnswer answer(int fd, long long at, size_t size) {
+platform::DiskAnswer answer(int fd, long long at, const uint8_t*, size_t size) {
   const long index = ++g_disk.writes;
   if (index < g_disk.n) return {size, 0};
   if (g_disk.kind == DiskFault::Dead || (g_disk.kind == DiskFault::Error && index == g_disk.n)) return {size / 2, EIO};
