@@ -1,5 +1,7 @@
 #include <cups/cups.h>
 
+#include <QPageSize>
+#include <QPrinterInfo>
 #include <sstream>
 
 #include "platform/PrintSystem.h"
@@ -26,22 +28,20 @@ std::string queueMedia(cups_dest_t* dest) {
   return media;
 }
 
-// A media option names its size in any of the system's spellings
-// ("na_letter_8.5x11in", "letter", "Letter"), maybe followed by a tray or a
-// type ("A4,tray-1"): the first of its parts that is a size.
-const pwg_media_t* mediaSize(const std::string& media) {
+}  // namespace
+
+QSizeF MediaSizeMm(const std::string& media) {
   std::istringstream parts(media);
   std::string part;
   while (std::getline(parts, part, ',')) {
     const char* p = part.c_str();
-    if (const pwg_media_t* m = pwgMediaForPWG(p)) return m;
-    if (const pwg_media_t* m = pwgMediaForLegacy(p)) return m;
-    if (const pwg_media_t* m = pwgMediaForPPD(p)) return m;
+    const pwg_media_t* m = pwgMediaForPWG(p);
+    if (!m) m = pwgMediaForLegacy(p);
+    if (!m) m = pwgMediaForPPD(p);
+    if (m) return QSizeF(m->width / 100.0, m->length / 100.0);
   }
-  return nullptr;
+  return QSizeF();
 }
-
-}  // namespace
 
 PrintQueue CupsPrintSystem::defaultQueue() {
   PrintQueue queue;
@@ -51,18 +51,33 @@ PrintQueue CupsPrintSystem::defaultQueue() {
   if (!dest) return queue;
   queue.name = dest->name;
   queue.paused = option(*dest, "printer-state") == "5";  // IPP_PSTATE_STOPPED
-  std::string media = option(*dest, "media");
-  if (media.empty()) media = queueMedia(dest);
-  if (const pwg_media_t* size = mediaSize(media)) {
-    queue.pageWidthMm = size->width / 100.0;
-    queue.pageHeightMm = size->length / 100.0;
+  queue.media = option(*dest, "media");  // the user's choice (lpoptions)
+  // The page the queue's description (its PPD) has for its default, the
+  // user's choice applied, as Qt reads it; a queue without one, its
+  // "media-default".
+  QSizeF size;
+  const QPageSize page = QPrinterInfo::printerInfo(QString::fromStdString(queue.name)).defaultPageSize();
+  if (page.isValid()) {
+    size = page.size(QPageSize::Millimeter);
+    if (queue.media.empty()) queue.media = page.key().toStdString();
+  } else {
+    if (queue.media.empty()) queue.media = queueMedia(dest);
+    size = MediaSizeMm(queue.media);
+  }
+  if (size.isValid()) {
+    queue.pageWidthMm = size.width();
+    queue.pageHeightMm = size.height();
   }
   cupsFreeDests(1, dest);
   return queue;
 }
 
-PrintOutcome CupsPrintSystem::submit(const std::string& queue, const std::string& pdfFile, const std::string& title) {
-  const int job = cupsPrintFile(queue.c_str(), pdfFile.c_str(), title.c_str(), 0, nullptr);
+PrintOutcome CupsPrintSystem::submit(const PrintQueue& queue, const std::string& pdfFile, const std::string& title) {
+  // The page asked for is the page drawn on, whatever the queue's own.
+  cups_option_t* options = nullptr;
+  const int count = queue.media.empty() ? 0 : cupsAddOption("media", queue.media.c_str(), 0, &options);
+  const int job = cupsPrintFile(queue.name.c_str(), pdfFile.c_str(), title.c_str(), count, options);
+  cupsFreeOptions(count, options);
   if (job > 0) return {job, ""};
   const char* why = cupsLastErrorString();
   return {0, why && *why ? why : "the print system gave no reason"};

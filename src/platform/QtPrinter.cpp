@@ -118,6 +118,7 @@ bool QtPrinter::beginDocument() {
     d_->job->close();
     d_->printer.setOutputFileName(d_->job->fileName());
   }
+  d_->printer.setDocName(fromAnsi(title()));
   d_->printer.setPageOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
   if (!d_->painter.begin(&d_->printer)) {
     setFailure(d_->toPdf ? "the PDF file " + shown(lastPdf_) + " cannot be written"
@@ -175,7 +176,7 @@ bool QtPrinter::finishDocument() {
     return false;
   }
   const PrintOutcome outcome =
-      system_->submit(d_->queue.name, d_->job->fileName().toStdString(), fromAnsi(title()).toStdString());
+      system_->submit(d_->queue, d_->job->fileName().toStdString(), fromAnsi(title()).toStdString());
   d_->job.reset();
   if (outcome.job <= 0) {
     setFailure("the printer " + queue + " did not accept the printout: " + shown(outcome.refusal));

@@ -260,7 +260,7 @@ TEST(PrintListing, OneHundredLinesToPdf) {
 // What the farmer is told of a listing handed to the system's default queue,
 // and the job the queue is handed: named after the title, on its page size.
 TEST(PrintListing, TheFarmerHearsWhatBecameOfTheJob) {
-  const platform::PrintQueue office{"Office", 215.9, 279.4};
+  const platform::PrintQueue office{"Office", "na_letter_8.5x11in", 215.9, 279.4};
   platform::PrintQueue paused = office;
   paused.paused = true;
   const std::string noPrinter = "No printer can be reached, so the printout is saved in the file\r\r";
@@ -308,6 +308,7 @@ TEST(PrintListing, TheFarmerHearsWhatBecameOfTheJob) {
     }
     ASSERT_EQ(system.jobs.size(), 1u);
     EXPECT_EQ(system.jobs[0].queue, "Office");
+    EXPECT_EQ(system.jobs[0].media, "na_letter_8.5x11in");
     EXPECT_EQ(system.jobs[0].title, "SOW LISTING");
     EXPECT_TRUE(system.jobs[0].pdf.startsWith("%PDF"));
     EXPECT_TRUE(system.jobs[0].pdf.contains("/MediaBox [0 0 612.000000 792.000000]")) << "a Letter page";

@@ -133,9 +133,9 @@ TEST(QtPrinter, PrintableAreaIsOnTheDefaultQueuesPage) {
     int orientation;
     double widthPoints, heightPoints;
   } cases[] = {
-      {"Letter", {"Office", 215.9, 279.4}, 1, 612, 792},
-      {"Letter across", {"Office", 215.9, 279.4}, 2, 792, 612},
-      {"a page the system does not know", {"Office"}, 1, a4Width, a4Height},
+      {"Letter", {"Office", "Letter", 215.9, 279.4}, 1, 612, 792},
+      {"Letter across", {"Office", "Letter", 215.9, 279.4}, 2, 792, 612},
+      {"a page the system does not know", {"Office", "Tabloid-ish"}, 1, a4Width, a4Height},
       {"no printer", {}, 1, a4Width, a4Height},
   };
   for (const auto& c : cases) {
@@ -146,4 +146,16 @@ TEST(QtPrinter, PrintableAreaIsOnTheDefaultQueuesPage) {
     EXPECT_NEAR(p.scaleWidth(), (c.widthPoints - 20) * 20, 2) << c.what;
     EXPECT_NEAR(p.scaleHeight(), (c.heightPoints - 20) * 20, 2) << c.what;
   }
+}
+
+TEST(QtPrinter, APageIsKnownByAnyOfItsNames) {
+  const struct {
+    const char* media;
+    QSizeF mm;
+  } cases[] = {
+      {"na_letter_8.5x11in", {215.9, 279.4}}, {"Letter", {215.9, 279.4}}, {"na-letter", {215.9, 279.4}},
+      {"iso_a4_210x297mm", {210, 297}},       {"A4,tray-1", {210, 297}},  {"tray-1,A4", {210, 297}},
+      {"", {}},                               {"Tabloid-ish", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::MediaSizeMm(c.media), c.mm) << c.media;
 }

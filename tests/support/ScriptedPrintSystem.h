@@ -11,7 +11,7 @@
 class ScriptedPrintSystem : public platform::PrintSystem {
  public:
   struct Job {
-    std::string queue, title;
+    std::string queue, media, title;
     QByteArray pdf;  // the file's bytes when it was handed over
   };
   platform::PrintQueue queue;
@@ -19,9 +19,10 @@ class ScriptedPrintSystem : public platform::PrintSystem {
   std::vector<Job> jobs;
 
   platform::PrintQueue defaultQueue() override { return queue; }
-  platform::PrintOutcome submit(const std::string& to, const std::string& pdfFile, const std::string& title) override {
+  platform::PrintOutcome submit(const platform::PrintQueue& to, const std::string& pdfFile,
+                                const std::string& title) override {
     QFile file(QString::fromStdString(pdfFile));
-    jobs.push_back({to, title, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
+    jobs.push_back({to.name, to.media, title, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
     if (!refusal.empty()) return {0, refusal};
     return {static_cast<int>(jobs.size()), ""};
   }
