@@ -132,7 +132,8 @@ class Printer {
 // named after its title; a refusal is its failure, with the print system's
 // reason. Where no printer can be reached the document is a PDF file in the
 // print folder, and its notice says where; with pdfFolder it always goes to a
-// file there, without a notice. `system` (not owned) is CUPS when not given.
+// file there, without a notice. The paper bin is not passed on: a job is one
+// PDF file. `system` (not owned) is CUPS when not given.
 class QtPrinter : public Printer {
  public:
   explicit QtPrinter(std::string pdfFolder = "", PrintSystem* system = nullptr);

@@ -176,7 +176,7 @@ bool QtPrinter::finishDocument() {
     return false;
   }
   const PrintOutcome outcome =
-      system_->submit(d_->queue, d_->job->fileName().toStdString(), fromAnsi(title()).toStdString());
+      system_->submit(d_->queue, QFile::encodeName(d_->job->fileName()).toStdString(), fromAnsi(title()).toStdString());
   d_->job.reset();
   if (outcome.job <= 0) {
     setFailure("the printer " + queue + " did not accept the printout: " + shown(outcome.refusal));
