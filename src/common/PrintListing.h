@@ -73,7 +73,7 @@ void PrintCourierListing(const std::string& title, const std::string& heading1, 
 // Ends the document of a sheet printer; on a printer failure shows the one
 // critical box and drops the document. False after a failure. A document
 // the printer has a notice for (the file it went to where no printer could
-// be reached) shows it in one box.
+// be reached, a paused queue) shows it in one box.
 bool EndPrintDocument();
 
 // The name of a printout's print job: its title, its spaced-out letters

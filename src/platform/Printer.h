@@ -88,7 +88,8 @@ class Printer {
   void setTitle(const std::string& title) { title_ = title; }
   const std::string& title() const { return title_; }
   // What to tell the farmer of the last document, though it did not fail
-  // (the file it went to instead of a printer); empty when nothing.
+  // (the file it went to instead of a printer, the paused queue that holds
+  // it); empty when nothing.
   const std::string& notice() const { return notice_; }
   void clearNotice() { notice_.clear(); }
 
