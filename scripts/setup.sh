@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, where they are missing, and
 # the German locale the tests read numbers under (it writes a decimal comma).
 set -euo pipefail
-packages=(g++ cmake make qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev fonts-liberation poppler-utils locales)
+packages=(g++ cmake make qt6-base-dev qt6-charts-dev libcups2-dev libgl-dev libgtest-dev fonts-liberation poppler-utils locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

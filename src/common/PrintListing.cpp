@@ -84,6 +84,7 @@ void printCentred(platform::Printer& p, double y, const std::string& text) {
 }
 
 void startPrintPage(platform::Printer& p) {
+  p.setTitle(PrintoutName(PrintJob.Title));
   if (PrintJob.PaperBin >= 1 && PrintJob.PaperBin <= 6) {
     p.setPaperBin(deviceBin(PrintJob.PaperBin));
     p.setOrientation(PrintJob.Orientation);
@@ -196,8 +197,42 @@ bool EndPrintDocument() {
   platform::Printer& p = printer();
   if (p.failed()) return !ReportPrinterFailure();
   p.endDoc();
-  return !ReportPrinterFailure();
+  if (ReportPrinterFailure()) return false;
+  if (!p.notice().empty()) {
+    const std::string notice = p.notice();
+    p.clearNotice();
+    MsgBox(notice, platform::vbInformation | platform::vbOKOnly, "P R I N T O U T");
+  }
+  return true;
 }
+
+std::string PrintoutName(const std::string& title) {
+  struct Word {
+    std::string text;
+    size_t blanksBefore;
+  };
+  std::vector<Word> words;
+  size_t blanks = 0;
+  for (size_t i = title.find_first_not_of(' '); i != std::string::npos;) {
+    const size_t wordEnd = std::min(title.find(' ', i), title.size());
+    words.push_back({title.substr(i, wordEnd - i), blanks});
+    i = title.find_first_not_of(' ', wordEnd);
+    blanks = i - wordEnd;
+  }
+  // Letters spaced out are one-letter words; the narrowest blank between two
+  // of them is the spacing of the letters, a wider one parts two words.
+  auto betweenLetters = [&words](size_t k) { return k > 0 && words[k].text.size() == 1 && words[k - 1].text.size() == 1; };
+  size_t spacing = std::string::npos;
+  for (size_t k = 0; k < words.size(); ++k)
+    if (betweenLetters(k)) spacing = std::min(spacing, words[k].blanksBefore);
+  std::string name;
+  for (size_t k = 0; k < words.size(); ++k) {
+    if (k > 0 && !(betweenLetters(k) && words[k].blanksBefore == spacing)) name += ' ';
+    name += words[k].text;
+  }
+  return name;
+}
+
 
 void PrintListing(const std::vector<std::string>& lines) {
   platform::Printer& p = printer();

@@ -71,8 +71,14 @@ void PrintCourierListing(const std::string& title, const std::string& heading1, 
                          const std::vector<std::string>& lines, const ListingLayout& how = {});
 
 // Ends the document of a sheet printer; on a printer failure shows the one
-// critical box and drops the document. False after a failure.
+// critical box and drops the document. False after a failure. A document
+// the printer has a notice for (the file it went to where no printer could
+// be reached, a paused queue) shows it in one box.
 bool EndPrintDocument();
+
+// The name of a printout's print job: its title, its spaced-out letters
+// closed up and its blanks one ("S O W   L I S T I N G": "SOW LISTING").
+std::string PrintoutName(const std::string& title);
 
 // The box a printer failure shows; true when the printer had failed.
 bool ReportPrinterFailure();

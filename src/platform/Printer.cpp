@@ -7,6 +7,7 @@ namespace platform {
 bool Printer::openPage() {
   if (!inDocument_) {
     failure_.clear();  // a new document starts afresh
+    notice_.clear();
     // A document that could not begin is under way all the same, failed:
     // what follows it is dropped until its end.
     inDocument_ = true;
@@ -83,6 +84,7 @@ void Printer::endDoc() {
   } else if (inDocument_) {
     abortDocument();
   }
+  title_.clear();
   inDocument_ = false;
   pagePending_ = false;
   page_ = 1;
@@ -92,6 +94,7 @@ void Printer::endDoc() {
 
 void Printer::killDoc() {
   if (inDocument_) abortDocument();
+  title_.clear();
   inDocument_ = false;
   pagePending_ = false;
   page_ = 1;

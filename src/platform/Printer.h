@@ -9,8 +9,11 @@
 // page that nothing follows before the end adds no blank page. When the
 // device fails, failed() says so and the rest of the document is dropped.
 #include <QImage>
+#include <QSizeF>
 #include <string>
 #include <string_view>
+
+#include "platform/PrintSystem.h"
 
 namespace platform {
 
@@ -80,6 +83,16 @@ class Printer {
   const std::string& failure() const { return failure_; }
   void clearFailure() { failure_.clear(); }
 
+  // The title the document's print job is named after; set before its first
+  // output, it lasts until its end.
+  void setTitle(const std::string& title) { title_ = title; }
+  const std::string& title() const { return title_; }
+  // What to tell the farmer of the last document, though it did not fail
+  // (the file it went to instead of a printer, the paused queue that holds
+  // it); empty when nothing.
+  const std::string& notice() const { return notice_; }
+  void clearNotice() { notice_.clear(); }
+
  protected:
   virtual double measureWidth(const PrinterFont& font, const std::string& text) = 0;
   virtual double measureHeight(const PrinterFont& font, const std::string& text) = 0;
@@ -93,6 +106,7 @@ class Printer {
   virtual void abortDocument() = 0;
   virtual void binChanged(int) {}
   void setFailure(const std::string& why) { failure_ = why; }
+  void setNotice(const std::string& what) { notice_ = what; }
 
  private:
   // Opens the document or the pending page before output; false once the
@@ -109,14 +123,21 @@ class Printer {
   bool inDocument_ = false;
   bool pagePending_ = false;
   std::string failure_;
+  std::string title_;
+  std::string notice_;
   std::string line_;  // the last text printAt copied
 };
 
-// The real printer: the system's default printer, or a PDF file in the print
-// folder where the machine has none (or when pdfFolder is given).
+// The real printer. A document is drawn on the page size of the system's
+// default queue into a temporary PDF file, then handed to that queue as a job
+// named after its title; a refusal is its failure, with the print system's
+// reason. Where no printer can be reached the document is a PDF file in the
+// print folder, and its notice says where; with pdfFolder it always goes to a
+// file there, without a notice. The paper bin is not passed on: a job is one
+// PDF file. `system` (not owned) is CUPS when not given.
 class QtPrinter : public Printer {
  public:
-  explicit QtPrinter(std::string pdfFolder = "");
+  explicit QtPrinter(std::string pdfFolder = "", PrintSystem* system = nullptr);
   ~QtPrinter() override;
   double scaleWidth() override;
   double scaleHeight() override;
@@ -135,9 +156,12 @@ class QtPrinter : public Printer {
   void abortDocument() override;
 
  private:
+  void prepare();
+  QSizeF printableTwips();
   struct Impl;
   Impl* d_;
   std::string pdfFolder_;
+  PrintSystem* system_;
   std::string lastPdf_;
 };
 

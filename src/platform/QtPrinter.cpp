@@ -1,10 +1,12 @@
 #include <QDateTime>
+#include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <memory>
 
 #include "platform/Ansi.h"
 #include "platform/Controls.h"
@@ -18,7 +20,10 @@ struct QtPrinter::Impl {
   QPrinter printer{QPrinter::HighResolution};
   QPainter painter;
   QFont font;
+  PrintQueue queue;
+  bool prepared = false;  // queue and page looked up for the document under way
   bool toPdf = false;
+  std::unique_ptr<QTemporaryFile> job;  // the document drawn for a printer
   double perTwip() const { return printer.resolution() / 1440.0; }
 };
 
@@ -30,20 +35,19 @@ QFont qfont(const PrinterFont& f) {
   return font;
 }
 
-QPrinter::PaperSource paperSource(int bin) {
-  switch (bin) {
-    case 1: return QPrinter::Upper;
-    case 3: return QPrinter::Middle;
-    case 4: return QPrinter::Manual;
-    case 5: return QPrinter::Envelope;
-    case 6: return QPrinter::EnvelopeManual;
-    case 256: return QPrinter::CustomSource;
-    default: return QPrinter::Auto;
-  }
-}
+// A system text (UTF-8: a file or queue name, the print system's reason) in
+// the program's own text.
+std::string shown(const std::string& systemText) { return toAnsi(QString::fromStdString(systemText)); }
 }  // namespace
 
-QtPrinter::QtPrinter(std::string pdfFolder) : d_(new Impl), pdfFolder_(std::move(pdfFolder)) {
+QtPrinter::QtPrinter(std::string pdfFolder, PrintSystem* system)
+    : d_(new Impl), pdfFolder_(std::move(pdfFolder)), system_(system) {
+  if (!system_) {
+    static CupsPrintSystem cups;
+    system_ = &cups;
+  }
+  // Every document is drawn into a PDF file, for a printer or to keep.
+  d_->printer.setOutputFormat(QPrinter::PdfFormat);
   d_->printer.setFullPage(false);
 }
 
@@ -52,13 +56,28 @@ QtPrinter::~QtPrinter() {
   delete d_;
 }
 
-double QtPrinter::scaleWidth() {
-  return d_->printer.pageLayout().paintRectPixels(d_->printer.resolution()).width() / d_->perTwip();
+// A document is measured before it begins, so its queue and page are looked
+// up at the first need and kept to its end.
+void QtPrinter::prepare() {
+  if (d_->prepared) return;
+  d_->prepared = true;
+  d_->queue = pdfFolder_.empty() ? system_->defaultQueue() : PrintQueue{};
+  const QSizeF size(d_->queue.pageWidthMm, d_->queue.pageHeightMm);
+  d_->printer.setPageSize(size.width() > 0 && size.height() > 0 ? QPageSize(size, QPageSize::Millimeter)
+                                                                 : QPageSize(QPageSize::A4));
 }
 
-double QtPrinter::scaleHeight() {
-  return d_->printer.pageLayout().paintRectPixels(d_->printer.resolution()).height() / d_->perTwip();
+// The printable area of the page to come, in the orientation set for it.
+QSizeF QtPrinter::printableTwips() {
+  prepare();
+  QPageLayout layout = d_->printer.pageLayout();
+  layout.setOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+  return QSizeF(layout.paintRectPixels(d_->printer.resolution()).size()) / d_->perTwip();
 }
+
+double QtPrinter::scaleWidth() { return printableTwips().width(); }
+
+double QtPrinter::scaleHeight() { return printableTwips().height(); }
 
 double QtPrinter::measureWidth(const PrinterFont& font, const std::string& text) {
   QFontMetricsF fm(qfont(font), &d_->printer);
@@ -71,13 +90,13 @@ double QtPrinter::measureHeight(const PrinterFont& font, const std::string&) {
 }
 
 bool QtPrinter::beginDocument() {
-  QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  d_->toPdf = !pdfFolder_.empty() || info.isNull();
+  prepare();
+  d_->toPdf = d_->queue.name.empty();
   lastPdf_.clear();
   if (d_->toPdf) {
     std::string folder = pdfFolder_.empty() ? printFolder() : withSlash(pdfFolder_);
     if (!makeFolder(folder)) {
-      setFailure("the print folder " + folder + " cannot be made");
+      setFailure("the print folder " + shown(folder) + " cannot be made");
       return false;
     }
     std::string stamp = toAnsi(QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
@@ -86,19 +105,24 @@ bool QtPrinter::beginDocument() {
       name = folder + "tarlowe-" + stamp + (n > 1 ? "-" + std::to_string(n) : "") + ".pdf";
       if (!fileExists(name)) break;
     }
-    d_->printer.setOutputFormat(QPrinter::PdfFormat);
     // A file name is the system's own bytes (UTF-8), as the file layer opens it.
     d_->printer.setOutputFileName(QString::fromStdString(name));
     lastPdf_ = name;
   } else {
-    d_->printer.setOutputFormat(QPrinter::NativeFormat);
-    d_->printer.setPrinterName(info.printerName());
-    d_->printer.setPaperSource(paperSource(paperBin()));
+    d_->job = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/tarlowe-XXXXXX.pdf");
+    if (!d_->job->open()) {
+      setFailure("the printout cannot be made ready for the printer " + shown(d_->queue.name) +
+                 ": no temporary file can be made");
+      return false;
+    }
+    d_->job->close();
+    d_->printer.setOutputFileName(d_->job->fileName());
   }
+  d_->printer.setDocName(fromAnsi(title()));
   d_->printer.setPageOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
   if (!d_->painter.begin(&d_->printer)) {
-    setFailure(d_->toPdf ? "the PDF file " + lastPdf_ + " cannot be written"
-                         : "the printer " + toAnsi(info.printerName()) + " does not respond");
+    setFailure(d_->toPdf ? "the PDF file " + shown(lastPdf_) + " cannot be written"
+                         : "the printout cannot be made ready for the printer " + shown(d_->queue.name));
     return false;
   }
   return true;
@@ -106,7 +130,6 @@ bool QtPrinter::beginDocument() {
 
 bool QtPrinter::beginPage() {
   d_->printer.setPageOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-  if (!d_->toPdf) d_->printer.setPaperSource(paperSource(paperBin()));
   if (!d_->printer.newPage()) {
     setFailure("the printer could not start a new page");
     return false;
@@ -138,9 +161,30 @@ void QtPrinter::drawPicture(const QImage& picture, double x, double y, double w,
 }
 
 bool QtPrinter::finishDocument() {
-  bool ok = d_->painter.end();
-  if (!ok) setFailure("the printer did not accept the document");
-  return ok;
+  const bool drawn = d_->painter.end();
+  d_->prepared = false;
+  if (d_->toPdf) {
+    if (!drawn) setFailure("the PDF file " + shown(lastPdf_) + " cannot be written");
+    else if (pdfFolder_.empty())
+      setNotice("No printer can be reached, so the printout is saved in the file\r\r" + shown(lastPdf_));
+    return drawn;
+  }
+  const std::string queue = shown(d_->queue.name);
+  if (!drawn) {
+    d_->job.reset();
+    setFailure("the printout cannot be made ready for the printer " + queue);
+    return false;
+  }
+  const PrintOutcome outcome =
+      system_->submit(d_->queue, QFile::encodeName(d_->job->fileName()).toStdString(), fromAnsi(title()).toStdString());
+  d_->job.reset();
+  if (outcome.job <= 0) {
+    setFailure("the printer " + queue + " did not accept the printout: " + shown(outcome.refusal));
+    return false;
+  }
+  if (d_->queue.paused)
+    setNotice("The printer " + queue + " is paused. The printout waits in its queue and prints when the printer is resumed.");
+  return true;
 }
 
 void QtPrinter::abortDocument() {
@@ -148,6 +192,8 @@ void QtPrinter::abortDocument() {
     d_->printer.abort();
     d_->painter.end();
   }
+  d_->prepared = false;
+  d_->job.reset();
   if (!lastPdf_.empty() && fileExists(lastPdf_)) deleteFile(lastPdf_);
 }
 

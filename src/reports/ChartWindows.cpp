@@ -22,7 +22,7 @@ constexpr double kTwipsPerPixel = 15;
 
 ChartWindow::ChartWindow(const std::string& name, const std::string& chartName, const std::string& title,
                          QWidget* parent)
-    : platform::Form(name, parent) {
+    : platform::Form(name, parent), title_(title) {
   using namespace platform;
   setFont(makeFont("MS Sans Serif", 8));
   SetCaption(kSummaryTitle);
@@ -76,6 +76,7 @@ void ChartWindow::ShowFigures() {
 
 void ChartWindow::GphPnt_Click() {
   platform::Printer& printer = platform::services().printer();
+  printer.setTitle(PrintoutName(title_));
   printer.print(" ");
   const QImage picture = graph_->Picture(kPrintScale);
   // At its own size, narrowed to the page where it is wider.

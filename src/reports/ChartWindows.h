@@ -46,6 +46,7 @@ class ChartWindow : public platform::Form {
 
  private:
   platform::Chart* graph_;
+  std::string title_;  // the chart's, and its printout's
 };
 
 // Pigs weaned per sow.

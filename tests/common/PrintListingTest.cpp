@@ -6,7 +6,9 @@
 
 #include "common/PrintListing.h"
 #include "platform/FileSystem.h"
+#include "platform/Folders.h"
 #include "platform/Services.h"
+#include "support/ScriptedPrintSystem.h"
 #include "support/TestPlatform.h"
 
 namespace {
@@ -253,4 +255,79 @@ TEST(PrintListing, OneHundredLinesToPdf) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 3);
   EXPECT_LT(text.find("L46"), pageAt(1));
   EXPECT_LT(pageAt(1), text.find("L47"));
+}
+
+// What the farmer is told of a listing handed to the system's default queue,
+// and the job the queue is handed: named after the title, on its page size.
+TEST(PrintListing, TheFarmerHearsWhatBecameOfTheJob) {
+  const platform::PrintQueue office{"Office", "na_letter_8.5x11in", 215.9, 279.4};
+  platform::PrintQueue paused = office;
+  paused.paused = true;
+  const std::string noPrinter = "No printer can be reached, so the printout is saved in the file\r\r";
+  const struct {
+    const char* what;
+    platform::PrintQueue queue;
+    std::string refusal, box, title;
+    int icon;
+  } cases[] = {
+      {"taken", office, "", "", "", 0},
+      {"taken by a paused queue", paused, "",
+       "The printer Office is paused. The printout waits in its queue and prints when the printer is resumed.",
+       "P R I N T O U T", platform::vbInformation},
+      {"refused", office, "Destination \"Office\" is not accepting jobs.",
+       "ERROR: THE PRINTOUT COULD NOT BE PRINTED!\r\rTHE PRINTER OFFICE DID NOT ACCEPT THE PRINTOUT: "
+       "DESTINATION \"OFFICE\" IS NOT ACCEPTING JOBS.\r\rCheck the printer and try again.",
+       "P R I N T E R    E R R O R", platform::vbCritical},
+      {"no printer", {}, "", noPrinter, "P R I N T O U T", platform::vbInformation},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestPlatform tp;
+    ScriptedPrintSystem system;
+    system.queue = c.queue;
+    system.refusal = c.refusal;
+    platform::QtPrinter printer("", &system);
+    platform::services().setPrinter(&printer);
+    listJob(3);
+    PrintListing(lines(3));
+    platform::services().setPrinter(&tp.printer);
+    if (c.box.empty()) {
+      EXPECT_TRUE(tp.dialogs.shown.empty());
+    } else {
+      ASSERT_EQ(tp.dialogs.shown.size(), 1u);
+      const std::string file = printer.lastPdf();
+      EXPECT_EQ(tp.dialogs.last().text, c.box == noPrinter ? noPrinter + file : c.box);
+      EXPECT_EQ(tp.dialogs.last().title, c.title);
+      EXPECT_EQ(tp.dialogs.last().icon, c.icon);
+    }
+    if (c.queue.name.empty()) {
+      EXPECT_TRUE(system.jobs.empty());
+      EXPECT_EQ(printer.lastPdf().rfind(platform::printFolder() + "tarlowe-", 0), 0u) << printer.lastPdf();
+      EXPECT_TRUE(platform::fileExists(printer.lastPdf()));
+      continue;
+    }
+    ASSERT_EQ(system.jobs.size(), 1u);
+    EXPECT_EQ(system.jobs[0].queue, "Office");
+    EXPECT_EQ(system.jobs[0].media, "na_letter_8.5x11in");
+    EXPECT_EQ(system.jobs[0].title, "SOW LISTING");
+    EXPECT_TRUE(system.jobs[0].pdf.startsWith("%PDF"));
+    EXPECT_TRUE(system.jobs[0].pdf.contains("/MediaBox [0 0 612.000000 792.000000]")) << "a Letter page";
+    EXPECT_TRUE(printer.lastPdf().empty());
+  }
+}
+
+TEST(PrintListing, AJobIsNamedAfterItsTitle) {
+  const struct {
+    const char* title;
+    const char* name;
+  } cases[] = {
+      {"S O W   L I S T I N G", "SOW LISTING"},
+      {"S  U  M  M  A  R  Y", "SUMMARY"},
+      {"S O W  I D (S-12)  C A R D", "SOW ID (S-12) CARD"},
+      {"D R U G   T O T A L S  for (2023)", "DRUG TOTALS for (2023)"},
+      {"KILL SHEET SUMMARY for 2023", "KILL SHEET SUMMARY for 2023"},
+      {"PIGS WEANED / SOW / YEAR", "PIGS WEANED / SOW / YEAR"},
+      {"  ", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PrintoutName(c.title), c.name) << c.title;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "support/RecordingPrinter.h"
+#include "support/ScriptedPrintSystem.h"
 
 TEST(Printer, PositionAfterEachOutput) {
   const struct {
@@ -120,4 +121,41 @@ TEST(Printer, AFailedDocumentDropsTheRestUntilItsEnd) {
     p.print("next");  // a new document starts afresh
     EXPECT_FALSE(p.failed());
   }
+}
+
+// The real printer's printable area: the default queue's page, 10 points in
+// from each edge, in the orientation set for the page to come.
+TEST(QtPrinter, PrintableAreaIsOnTheDefaultQueuesPage) {
+  const double a4Width = 595, a4Height = 842;  // in whole points, as Qt has A4
+  const struct {
+    const char* what;
+    platform::PrintQueue queue;
+    int orientation;
+    double widthPoints, heightPoints;
+  } cases[] = {
+      {"Letter", {"Office", "Letter", 215.9, 279.4}, 1, 612, 792},
+      {"Letter across", {"Office", "Letter", 215.9, 279.4}, 2, 792, 612},
+      {"a page the system does not know", {"Office", "Tabloid-ish"}, 1, a4Width, a4Height},
+      {"no printer", {}, 1, a4Width, a4Height},
+  };
+  for (const auto& c : cases) {
+    ScriptedPrintSystem system;
+    system.queue = c.queue;
+    platform::QtPrinter p("", &system);
+    p.setOrientation(c.orientation);
+    EXPECT_NEAR(p.scaleWidth(), (c.widthPoints - 20) * 20, 2) << c.what;
+    EXPECT_NEAR(p.scaleHeight(), (c.heightPoints - 20) * 20, 2) << c.what;
+  }
+}
+
+TEST(QtPrinter, APageIsKnownByAnyOfItsNames) {
+  const struct {
+    const char* media;
+    QSizeF mm;
+  } cases[] = {
+      {"na_letter_8.5x11in", {215.9, 279.4}}, {"Letter", {215.9, 279.4}}, {"na-letter", {215.9, 279.4}},
+      {"iso_a4_210x297mm", {210, 297}},       {"A4,tray-1", {210, 297}},  {"tray-1,A4", {210, 297}},
+      {"", {}},                               {"Tabloid-ish", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::MediaSizeMm(c.media), c.mm) << c.media;
 }

@@ -45,17 +45,18 @@ TEST_F(ChartWindows, EachChartShowsItsFiveYearsAndPrintsItsPicture) {
     int item;
     const char* window;
     const char* chart;
+    const char* title;  // the printout's, and its job's name
     ChartRows rows;
   } cases[] = {
-      {OpenPigsWeanedPerSow, 2, "HogRept4", "PigWSY",
+      {OpenPigsWeanedPerSow, 2, "HogRept4", "PigWSY", "PIGS WEANED / SOW / YEAR",
        {{{"Year 2023 SOW(s)=2", "5"}, {"Year 2024 SOW(s)=1", "10"}, {"Year 2025 SOW(s)=1", "0"},
          {"Year 2026 SOW(s)=1", "0"}, {"Year 2027 SOW(s)=1", "0"}}}},
-      {OpenPigsWeanedPerCrate, 3, "HogRept5", "PigWCY",
+      {OpenPigsWeanedPerCrate, 3, "HogRept5", "PigWCY", "PIGS WEANED / CRATE / YEAR",
        {{{"Year 2023 CRATE(s)=2", "5"}, {"Year 2024 CRATE(s)=5", "2"}, {"Year 2025 CRATE(s)=", "0"},
          {"Year 2026 CRATE(s)=", "0"}, {"Year 2027 CRATE(s)=", "0"}}}},
-      {OpenAdjusted21DayWeight, 4, "HogRept6", "PigADW",
+      {OpenAdjusted21DayWeight, 4, "HogRept6", "PigADW", "ADJUSTED 21 DAY WEIGHT",
        {{{"Year 2023", "12"}, {"Year 2024", "15.48"}, {"Year 2025", "0"}, {"Year 2026", "0"}, {"Year 2027", "0"}}}},
-      {OpenMedicationCostPerPig, 5, "HogRept7", "DrugGph",
+      {OpenMedicationCostPerPig, 5, "HogRept7", "DrugGph", "MEDICATION COST Per PIG",
        {{{"Year 2023 PIG(s)=40", "2.50"}, {"Year 2024 PIG(s)=0", "0"}, {"Year 2025 PIG(s)=0", "0"},
          {"Year 2026 PIG(s)=0", "0"}, {"Year 2027 PIG(s)=0", "0"}}}},
   };
@@ -91,6 +92,7 @@ TEST_F(ChartWindows, EachChartShowsItsFiveYearsAndPrintsItsPicture) {
     // One page: a blank line, then the chart's picture from the top left corner.
     ASSERT_EQ(tp.printer.documents, documents + 1);
     EXPECT_EQ(tp.printer.finishedDocuments, documents + 1);
+    EXPECT_EQ(tp.printer.titles.back(), c.title);
     EXPECT_EQ(tp.printer.pages.back().page, 1);
     const PrintedItem& picture = tp.printer.items.back();
     EXPECT_EQ(picture.kind, PrintedItem::Picture);

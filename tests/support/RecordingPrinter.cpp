@@ -15,6 +15,7 @@ bool RecordingPrinter::startPage() {
 
 bool RecordingPrinter::beginDocument() {
   ++documents;
+  titles.push_back(title());
   pageInDoc_ = 0;
   return startPage();
 }

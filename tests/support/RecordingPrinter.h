@@ -37,6 +37,7 @@ class RecordingPrinter : public platform::Printer {
   int documents = 0;         // documents begun
   int finishedDocuments = 0;  // documents ended with end of document
   int abortedDocuments = 0;
+  std::vector<std::string> titles;  // each document's title as it began
   // Make the device fail when the given page (counted over all documents)
   // begins; 0 never.
   int failAtPage = 0;
