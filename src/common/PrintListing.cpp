@@ -233,7 +233,6 @@ std::string PrintoutName(const std::string& title) {
   return name;
 }
 
-
 void PrintListing(const std::vector<std::string>& lines) {
   platform::Printer& p = printer();
   const ListingSizes sizes = fitListing(lines);
