@@ -287,7 +287,9 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     auto card = std::make_shared<std::unique_ptr<HogBoar3>>();
     auto kept = std::make_shared<KeptFiles>(std::vector<std::string>{farm.boars, farm.litters, farm.sows});
     const Stored boars(farm.boars, boar::Length), litters(farm.litters, litter::Length), sows(farm.sows, sow::Length);
-    const std::string id = boars.trimmed(1, animal::Id, 8);
+    long first = 1;  // the first boar's record
+    while (first < boars.count() && boars.blank(first, animal::Id, 8)) ++first;
+    const std::string id = boars.trimmed(first, animal::Id, 8);
     std::vector<long> hisLitters, hisSows;
     for (long n = 1; n <= litters.count(); ++n)
       if (litters.trimmed(n, litter::Boar, 8) == id) hisLitters.push_back(n);
@@ -295,8 +297,8 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       if (sows.trimmed(r, sow::Boar, 8) == id) hisSows.push_back(r);
     op.reads = {Whole(farm.boars),       Whole(farm.litters),   Whole(farm.sows),
                 Records(farm.boars, 1), Records(farm.litters, 1), Records(farm.sows, 1)};
-    op.before = [card] {
-      SelectedBoarRecs = {0, 1};
+    op.before = [card, first] {
+      SelectedBoarRecs = {0, first};
       SelectedCount = 1;
       *card = std::make_unique<HogBoar3>();
       (*card)->Load();
@@ -308,7 +310,7 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       card->reset();
       kept->putBack();
     };
-    op.check = [&farm, card, kept, hisLitters, hisSows, before = op.before](std::string& result) {
+    op.check = [&farm, card, kept, first, hisLitters, hisSows, before = op.before](std::string& result) {
       before();
       (*card)->AcceptId_Click();
       result = std::to_string(1 + hisLitters.size() + hisSows.size());
@@ -318,7 +320,7 @@ void AddBoarOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
         int length, idAt;
         std::vector<long> records;
         const char* what;
-      } files[] = {{farm.boars, boar::Length, animal::Id, {1}, "boar"},
+      } files[] = {{farm.boars, boar::Length, animal::Id, {first}, "boar"},
                    {farm.litters, litter::Length, litter::Boar, hisLitters, "litter"},
                    {farm.sows, sow::Length, sow::Boar, hisSows, "sow"}};
       for (const auto& f : files) {

@@ -35,6 +35,7 @@ struct FarmSize {
   int sows = 0;
   size_t deletedSow = 0;  // the index of the sow that was deleted
   int boars = 0;
+  long firstBoar = 1;  // the boars fill the records from this one on
   long boarRecords = 0, litterRecords = 0;
   long ingredientRecords = 0, deletedIngredient = 0;
   int firstGroupYear = 0;  // the group years run from it to 2024
