@@ -4,12 +4,17 @@
 // box titled as the window's other boxes, naming the file and the reason,
 // then what was done and what was not.
 //
-//   std::vector<SowRecord> sows;
-//   if (!ReadDataFile(sows, "SOW ENTRY ERROR")) return;   // the box was shown
-//
 //   records::FileImage<SowRecord> sows;
 //   FileFault fault;
 //   if (!ReadImage(sows, &fault)) { Hourglass(false); ReportFileFault(fault, false, kCaption); return; }
+//
+// Which files are held whole: a click reads each file it runs over once,
+// whole (ReadImage), and lets it go when it ends. BOAR.DAT alone, 35.5 MB at
+// record 32,767, is never held whole: every run over it scans it in blocks
+// (ScanFile), and so does a run written once for it and other files (a new
+// animal's slot, compaction, the medication entry's look-up of an ID). SOW.DAT
+// holds at most 4,799 sows (5.4 MB) and DRUG.LST, the largest of the others,
+// 11.3 MB.
 //
 // Each record type names its file (`SowRecord::FileName`); the files of a
 // year are named by MedFileName and FeedFileName.
@@ -132,20 +137,6 @@ LoadedFile LoadedFileOf(const std::string& path = DataFilePath<R>()) {
 // opened from (or any window under it still loaded) told already is not told
 // again.
 void TellUnreachableRecords(const std::vector<LoadedFile>& files);
-
-// Reads the whole file at `path` (a missing file holds no records); on a
-// fault shows its box with `title` and answers false.
-template <class R>
-bool ReadDataFile(const std::string& path, std::vector<R>& out, const std::string& title) {
-  std::string error;
-  if (records::readAll(path, out, &error)) return true;
-  ReportFileFault({path, error}, false, title);
-  return false;
-}
-template <class R>
-bool ReadDataFile(std::vector<R>& out, const std::string& title) {
-  return ReadDataFile(DataFilePath<R>(), out, title);
-}
 
 // The slot of a new sow or boar with `id` in its record type's file, read
 // once in blocks: the first free record (else the record after the last)

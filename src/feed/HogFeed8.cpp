@@ -100,7 +100,6 @@ void HogFeed8::ListIngredients(const IngredientQuery* query) {
     if (query) WriteIngredientQueryRows(rows, file, *query);
     else WriteIngredientRows(rows, file);
   }
-  listed_ = std::move(file);
   const bool listed = rows.size() > 0;
   FeedIngLst->SetItems(std::move(rows));
   FeedFormula->SetVisible({EditView, Query, Delete, Print}, listed);
@@ -117,12 +116,9 @@ std::vector<std::string> HogFeed8::Lines() const {
   return lines;
 }
 
-std::vector<std::string_view> HogFeed8::ListedCodes() const {
-  std::vector<std::string_view> codes;
-  for (int i = 0; i < FeedIngLst->ListCount(); ++i) {
-    const long n = FeedIngLst->ItemData(i);  // a record of listed_, as the rows were written
-    if (n >= 1 && n <= listed_.count()) codes.push_back(IngredientCodeAt(listed_, n));
-  }
+std::vector<std::string> HogFeed8::ListedCodes() const {
+  std::vector<std::string> codes;
+  for (int i = 0; i < FeedIngLst->ListCount(); ++i) codes.push_back(IngredientCodeOfLine(FeedIngLst->List(i)));
   return codes;
 }
 

@@ -43,10 +43,9 @@ class HogFeed8 : public platform::Form {
   void ListIngredientsOfQuery();
   // The lines of the list, top to bottom.
   std::vector<std::string> Lines() const;
-  // The codes of the listed ingredients, top to bottom, as their lines show
-  // them: each from the record its line was written from, viewed in the file
-  // the window listed, which it keeps while it lives.
-  std::vector<std::string_view> ListedCodes() const;
+  // The codes of the listed ingredients as their lines show them, top to
+  // bottom.
+  std::vector<std::string> ListedCodes() const;
 
  protected:
   void Form_Load() override;
@@ -62,7 +61,6 @@ class HogFeed8 : public platform::Form {
   // `query` matches, or with none the full list; the items that act on
   // listed ingredients are shown only when one is listed.
   void ListIngredients(const IngredientQuery* query);
-  IngredientFile listed_;  // the file the rows were written from
 };
 
 // FEED > Feed Ingredients: the list shown modally, then unloaded.

@@ -97,10 +97,6 @@ const std::vector<long>& IngredientIndex::Records(std::string_view code) const {
 
 void IngredientIndex::Forget(std::string_view code, long record) { codes_.Forget(Trimmed(code), record); }
 
-std::string_view IngredientCodeAt(const IngredientFile& file, long n) {
-  return Trimmed(records::textView(file.bytes(n) + R::IdAt, R::IdWidth));
-}
-
 std::string IngredientCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
@@ -113,10 +109,10 @@ void WriteIngredientRows(platform::ListItems& rows, const IngredientFile& file) 
   }
 }
 
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes) {
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes) {
   const IngredientIndex index(file);
   std::vector<std::string> lines;
-  for (std::string_view code : codes)
+  for (const std::string& code : codes)
     for (long n : index.Records(code))
       lines.push_back(WriteIngredientPrintLine(file.bytes(n)));
   return lines;

@@ -59,9 +59,6 @@ std::string WriteIngredientListLine(const uint8_t* bytes);
 std::string WriteIngredientPrintLine(const uint8_t* bytes);
 // The code a list line stands for: its first seven characters, trimmed.
 std::string IngredientCodeOfLine(const std::string& line);
-// The code of record n as its list line shows it: without its blanks at
-// either end.
-std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 
 // The list of all ingredients: a row for every record with a code and a
 // current inventory other than 0, in record order, each with its record
@@ -69,4 +66,4 @@ std::string_view IngredientCodeAt(const IngredientFile& file, long n);
 void WriteIngredientRows(platform::ListItems& rows, const IngredientFile& file);
 // The printed lines of the listed ingredients, by the codes of their list
 // lines in list order: for each code, a line for every record holding it.
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string_view>& codes);
+std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes);

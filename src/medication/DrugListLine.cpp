@@ -39,10 +39,6 @@ std::string WriteDrugLine(const uint8_t* drugBytes, const DrugLineColumns& at, i
 
 std::string OneDecimal(float value) { return Format(value, "0.0"); }
 
-std::string_view DrugCodeAt(const uint8_t* drugBytes) {
-  return Trimmed(records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth));
-}
-
 std::string DrugCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }

@@ -48,9 +48,6 @@ std::string WriteDrugLine(const uint8_t* drugBytes, const DrugLineColumns& at, i
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.
 std::string DrugCodeOfLine(const std::string& line);
-// The code of a stored drug as its line shows it: without its blanks at
-// either end.
-std::string_view DrugCodeAt(const uint8_t* drugBytes);
 
 // The list of every drug of DRUG.LST, in record order: a row for each drug
 // whose amount is not 0, with its record number as item data, added to

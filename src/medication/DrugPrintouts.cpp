@@ -67,7 +67,7 @@ constexpr std::array<int, 13> kSheetFieldOfLine = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10
 // ---- The listing ------------------------------------------------------------
 
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                          const std::vector<std::string_view>& codes) {
+                                          const std::vector<std::string>& codes) {
   std::vector<std::string> lines;
   for (long n : DrugRecordsOfCodes(drugs, codes))
     lines.push_back(WriteDrugLine(drugs.bytes(n), kDrugListingColumns, kListingWidth));
@@ -83,11 +83,11 @@ void PrintDrugListing(const std::vector<std::string>& lines, const std::string& 
 // ---- The data sheets ------------------------------------------------------
 
 std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs,
-                                     const std::vector<std::string_view>& codes) {
+                                     const std::vector<std::string>& codes) {
   const DrugsByCode byCode(drugs);
   std::vector<long> found;
   found.reserve(codes.size());
-  for (std::string_view code : codes)
+  for (const std::string& code : codes)
     for (long n : byCode.Records(code)) found.push_back(n);
   return found;
 }

@@ -17,7 +17,7 @@
 // (DrugCodeOfLine) in list order, a line of every record holding it: code,
 // name, dosage with its unit, type word, the stored inventory amount.
 std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                          const std::vector<std::string_view>& codes);
+                                          const std::vector<std::string>& codes);
 // Prints the listing lines under `shown`, what the list shows ("By ALL
 // DRUG(s)" or the query).
 void PrintDrugListing(const std::vector<std::string>& lines, const std::string& shown);
@@ -27,7 +27,7 @@ void PrintDrugListing(const std::vector<std::string>& lines, const std::string& 
 // The record numbers of the codes of the chosen list lines, in list order:
 // for each code every record holding it (as many as there are).
 std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs,
-                                     const std::vector<std::string_view>& codes);
+                                     const std::vector<std::string>& codes);
 
 // A sheet's texts (index 0 unused): 1 name, 2 code, 3 type, 4 unit, 5
 // manufacturer, 6 dosage, 7 lot, 8 withdrawal days, 9 date purchased, 10

@@ -98,7 +98,6 @@ void Drug_1::FillDrugList() {
   platform::ListItems rows;
   const int count = readDrugs(drugs, kCaption) ? WriteDrugRows(rows, drugs) : 0;
   Drug_List->SetItems(std::move(rows));
-  listed_ = std::move(drugs);
   ShowDrugItems(count > 0);
   Hourglass(false);
 }
@@ -112,7 +111,6 @@ void Drug_1::ApplyDrugQuery() {
     WriteDrugQueryRows(rows, drugs, DrugQuery(QueryArgs[1], QueryArgs[2]));
   const bool listed = rows.size() > 0;
   Drug_List->SetItems(std::move(rows));
-  listed_ = std::move(drugs);
   ShowDrugItems(listed);
   Hourglass(false);
 }
@@ -141,17 +139,15 @@ void Drug_1::MainDrug_Click(int Index) {
   }
 }
 
-std::vector<std::string_view> Drug_1::ListedCodes(bool selectedOnly) const {
+std::vector<std::string> Drug_1::ListedCodes(bool selectedOnly) const {
   std::vector<int> rows = Drug_List->SelectedRows();
   if (!selectedOnly) {
     rows.resize(static_cast<size_t>(Drug_List->ListCount()));
     std::iota(rows.begin(), rows.end(), 0);
   }
-  std::vector<std::string_view> codes;
-  for (int row : rows) {
-    const long n = Drug_List->ItemData(row);  // a record of listed_, as the rows were written
-    if (n >= 1 && n <= listed_.count()) codes.push_back(DrugCodeAt(listed_.bytes(n)));
-  }
+  std::vector<std::string> codes;
+  codes.reserve(rows.size());
+  for (int row : rows) codes.push_back(DrugCodeOfLine(Drug_List->List(row)));
   return codes;
 }
 

@@ -56,11 +56,9 @@ class Drug_1 : public platform::Form {
   void EditDrugs();
   void DeleteDrugs();
   void ShowDrugItems(bool shown);
-  // The codes of the list's lines, top to bottom (only the selected ones),
-  // as the lines show them: each from the record its line was written from,
-  // viewed where listed_ holds it.
-  std::vector<std::string_view> ListedCodes(bool selectedOnly) const;
-  records::FileImage<DrugRecord> listed_;  // the file the rows were written from
+  // The codes of the list's lines as they show them, top to bottom (only the
+  // selected ones).
+  std::vector<std::string> ListedCodes(bool selectedOnly) const;
   void PrintDrugList();
   void PrintDrugSheets();
   void PrintYearlyTotals();

@@ -384,17 +384,25 @@ WholeFileReader::Found WholeFileReader::read(const std::string& path, FileBlock&
   return WholeRead::Read;
 }
 
+namespace {
+// Closes an open file as it goes out of scope, however the scope is left.
+struct ClosedAtEnd {
+  int fd;
+  ~ClosedAtEnd() { ::close(fd); }
+};
+}  // namespace
+
 bool readFileInBlocks(const std::string& path, std::vector<uint8_t>& block, size_t blockSize,
                       const std::function<void(const uint8_t* bytes, size_t size)>& take) {
   int fd = -1;
   size_t length = 0;
   const WholeRead found = WholeFileReader::open(path, fd, length);
   if (found != WholeRead::Read) return found == WholeRead::Missing;
+  const ClosedAtEnd closer{fd};  // also when `take` throws
   block.resize(std::max<size_t>(blockSize, 1));
   long long got = 0;
   while ((got = readUpTo(fd, block.data(), block.size())) > 0) take(block.data(), static_cast<size_t>(got));
   if (got < 0) failErrno("cannot read", path);
-  ::close(fd);
   return got == 0;
 }
 

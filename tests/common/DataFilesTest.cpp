@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 #include "common/DataFiles.h"
 #include "common/NumberText.h"
@@ -116,6 +117,12 @@ TEST(DataFiles, ImageOfAMissingFileIsEmptyAndOfAnUnreadableOneAFault) {
   EXPECT_EQ(ids.front() + ids[59] + ids[60] + ids.back(), "B1B60B61B120");
   EXPECT_EQ(scan.count(), 120);
   EXPECT_EQ(Trim(records::StoredId<BoarRecord>(scan.last())), "B120");
+  // A visit that throws leaves no file open.
+  const auto openFiles = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+  const auto opened = openFiles();
+  EXPECT_THROW(scan.run(tp.path("BOAR.DAT"), [](long, const uint8_t*) { throw std::runtime_error("stop"); }),
+               std::runtime_error);
+  EXPECT_EQ(openFiles(), opened);
   ASSERT_TRUE(platform::deleteFile(tp.path("BOAR.DAT")));
 
   if (!platform::fileExists("/proc/self/mem")) GTEST_SKIP() << "needs a file that fails to read";
