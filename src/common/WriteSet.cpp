@@ -101,7 +101,8 @@ bool WriteSet::putBack(const FileFault& fault) {
   notPutBack_ = PutBackFiles(journal_, FolderPart(journalPath_)).notPutBack;
   // While a file is not as it was, the journal stays for the next start,
   // which finds the files as they are now.
-  if (!notPutBack_.empty() || !RemoveJournal(journalPath_)) HoldFilesOf(journal_, FolderPart(journalPath_));
+  if (!notPutBack_.empty() || !RemoveJournal(journalPath_))
+    HoldFilesOf(journal_, FolderPart(journalPath_), notPutBack_.empty());
   return false;
 }
 
@@ -115,7 +116,7 @@ bool WriteSet::commit() {
   }
   journalPath_ = FolderPart(files_.front()->path) + kJournalName;
   if (platform::pathExists(journalPath_))
-    return stop({journalPath_, "cannot write " + journalPath_ + ": " + kJournalWaits});
+    return stop({journalPath_, "cannot write " + journalPath_ + ": " + WhyJournalWaits(journalPath_)});
   if (!platform::writeFileFlushed(journalPath_, EncodeJournal(journal_))) {
     const std::string why = platform::lastFileError();
     if (platform::pathExists(journalPath_)) RemoveJournal(journalPath_);
