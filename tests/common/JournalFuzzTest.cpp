@@ -171,7 +171,7 @@ struct Fuzz {
       if (!now.count(name)) EXPECT_TRUE(made) << name << " removed";
       if (now.count(name)) EXPECT_LE(now.at(name).size(), bytes.size()) << name;
     }
-    for (const auto& [name, bytes] : now) EXPECT_TRUE(before.count(name) || name == back.setAsideAs.substr(data.size())) << name;
+    for (const auto& [name, bytes] : now) EXPECT_TRUE(before.count(name) || data + name == back.setAsideAs) << name;
   }
 };
 
