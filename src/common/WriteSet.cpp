@@ -100,7 +100,9 @@ bool WriteSet::putBack(const FileFault& fault) {
   closeAll();
   notPutBack_ = PutBackFiles(journal_, FolderPart(journalPath_)).notPutBack;
   // While a file is not as it was, the journal stays for the next start,
-  // which finds the files as they are now.
+  // which finds the files as they are now; so does a journal that cannot be
+  // removed, and either holds the files: a write of this run would leave
+  // them as no cut of the action does.
   if (!notPutBack_.empty() || !RemoveJournal(journalPath_))
     HoldFilesOf(journal_, FolderPart(journalPath_), notPutBack_.empty());
   return false;
