@@ -22,6 +22,10 @@
 namespace {
 
 constexpr char kMagic[] = "TARLOWE JOURNAL3";
+// The layout the version before wrote: the same but for each record, where
+// it kept a u64 checksum of the new bytes, after the byte it starts at, in
+// place of the bytes themselves.
+constexpr char kEarlierMagic[] = "TARLOWE JOURNAL2";
 constexpr size_t kMagicLength = sizeof kMagic - 1;
 constexpr size_t kHeaderLength = kMagicLength + 4 + 8;
 constexpr size_t kMaxActionLength = 40;
@@ -151,8 +155,9 @@ struct Reader {
 JournalRead refused(const std::string& why) { return {JournalRead::Is::Refused, {}, why}; }
 
 // The files and pieces of a journal's body checked field by field; the
-// check each fails, in plain words; "" when all pass.
-std::string checkBody(Reader& in, Journal& journal) {
+// check each fails, in plain words; "" when all pass. A body of the earlier
+// layout gives its pieces no new bytes.
+std::string checkBody(Reader& in, Journal& journal, bool earlier) {
   const std::string pastTheEnd = "it counts more than it holds";
   journal.action = in.text();
   if (!in.ok) return pastTheEnd;
@@ -192,11 +197,12 @@ std::string checkBody(Reader& in, Journal& journal) {
     JournalPiece p;
     p.file = in.u8();
     const uint64_t at = in.u64();
+    if (earlier) in.u64();
     p.old = in.bytes();
     if (!in.ok) return pastTheEnd;
     if (p.file >= journal.files.size()) return "a record of it names no file of it";
     const JournalFile& f = journal.files[p.file];
-    p.written = in.raw(static_cast<size_t>(f.recordLength));
+    if (!earlier) p.written = in.raw(static_cast<size_t>(f.recordLength));
     if (!in.ok) return pastTheEnd;
     const uint64_t length = static_cast<uint64_t>(f.recordLength);
     if (at % length != 0 || at / length >= static_cast<uint64_t>(records::kMaxRecordNumber))
@@ -260,7 +266,8 @@ JournalRead DecodeJournal(const std::vector<uint8_t>& bytes) {
   // A journal is written from its first byte on: one cut off within its
   // first bytes begins as this layout does.
   const size_t start = std::min(bytes.size(), kMagicLength);
-  if (start > 0 && std::memcmp(bytes.data(), kMagic, start) != 0)
+  const bool earlier = start == kMagicLength && std::memcmp(bytes.data(), kEarlierMagic, kMagicLength) == 0;
+  if (!earlier && start > 0 && std::memcmp(bytes.data(), kMagic, start) != 0)
     return refused("it is not a journal of the layout this version of the program writes");
   if (bytes.size() > kMaxJournalLength) return refused("it is longer than any journal the program writes");
   if (bytes.size() < kHeaderLength) return {};
@@ -275,8 +282,9 @@ JournalRead DecodeJournal(const std::vector<uint8_t>& bytes) {
     return refused("it is damaged: what it holds does not match its checksum");
   Reader in{body, body + length};
   JournalRead read{JournalRead::Is::Whole, {}, ""};
-  read.why = checkBody(in, read.journal);
+  read.why = checkBody(in, read.journal, earlier);
   if (!read.why.empty()) return refused(read.why);
+  if (earlier) read.is = JournalRead::Is::Earlier;
   return read;
 }
 
@@ -326,17 +334,12 @@ PutBack PutBackFiles(const Journal& journal, const std::string& folder) {
   return result;
 }
 
-const char* const kJournalWaits =
-    "an earlier action waits to be undone, or its journal to be removed: nothing that changes several files is "
-    "stored until then. The program tries again at each start; make the data folder and its files writable, then "
-    "start it again";
-
-void HoldFilesOf(const Journal& journal, const std::string& folder, bool stored) {
+void HoldFilesOf(const Journal& journal, const std::string& folder, bool onlyItsJournal) {
   std::vector<std::string> held;
   for (const JournalFile& f : journal.files) held.push_back(folder + f.name);
   const std::string action = journal.action.empty() ? "CHANGE" : journal.action;
-  platform::holdFiles(held, (stored ? "the journal of the last " + action + " waits to be removed"
-                                    : "the last " + action + " waits to be undone") +
+  platform::holdFiles(held, (onlyItsJournal ? "the journal of the last " + action + " waits to be removed"
+                                            : "the last " + action + " waits to be undone") +
                                 ": nothing is stored in this file until then (the program tries again at each "
                                 "start; make the data folder and its files writable)");
 }
@@ -464,6 +467,22 @@ JournalRead readJournal(const std::string& path) {
 
 }  // namespace
 
+std::string WhyJournalWaits(const std::string& path) {
+  const std::string until =
+      ": nothing that changes several files is stored until then. The program tries again at each start; make the "
+      "data folder ";
+  switch (readJournal(path).is) {
+    case JournalRead::Is::Whole:
+      return "an earlier action waits to be undone, or its journal to be removed" + until +
+             "and its files writable, then start it again";
+    case JournalRead::Is::Torn:
+      return "the journal of an earlier action that reached no file waits to be removed" + until +
+             "writable, then start it again";
+    default:
+      return "the journal of an earlier action waits to be set aside" + until + "writable, then start it again";
+  }
+}
+
 RollBack RollBackJournal(const std::string& folder) {
   platform::holdFiles({}, "");
   RollBack result;
@@ -472,11 +491,17 @@ RollBack RollBackJournal(const std::string& folder) {
   if (!platform::pathExists(path)) return result;
   const JournalRead read = readJournal(path);
   if (read.is == JournalRead::Is::Torn) {
-    result.found = removeJournal(path, result.fault) ? RollBack::Found::Torn : RollBack::Found::Stuck;
+    result.found = RollBack::Found::Torn;
+    result.journalStays = !removeJournal(path, result.fault);
     return result;
   }
-  if (read.is == JournalRead::Is::Refused) {
-    result.why = read.why;
+  if (read.is == JournalRead::Is::Earlier) {
+    result.action = read.journal.action;
+    for (const JournalFile& f : read.journal.files) result.files.push_back(dir + f.name);
+  }
+  if (read.is != JournalRead::Is::Whole) {
+    result.why = read.is == JournalRead::Is::Earlier ? "it is of the layout an earlier version of the program wrote"
+                                                     : read.why;
     setAside(dir, path, result);
     return result;
   }
@@ -503,6 +528,6 @@ RollBack RollBackJournal(const std::string& folder) {
   } else {
     result.found = RollBack::Found::Stuck;
   }
-  if (result.fault) HoldFilesOf(journal, dir);
+  if (result.fault) HoldFilesOf(journal, dir, result.found == RollBack::Found::Undone);
   return result;
 }

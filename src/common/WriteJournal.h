@@ -37,6 +37,13 @@
 // is done: one that fails a check (its checksum too), or of another layout,
 // is set aside under a name of its own and the files are left as they are.
 //
+// The version before wrote "TARLOWE JOURNAL2": the same layout but for each
+// record, which held, after the byte it starts at, a u64 checksum (64-bit
+// FNV-1a) of the record the action writes there in place of the record
+// itself. Without the new bytes a record torn by a cut cannot be told from
+// one changed since, so such a journal is never undone: read and checked as
+// one of this layout, it names its action and files, and is set aside.
+//
 // A power cut may leave any of the action's writes on the disk and not the
 // others, and any part of one, in any order; so may a put-back stopped part
 // way. What the files hold decides, byte by byte. The action is kept when
@@ -87,9 +94,9 @@ uint64_t JournalChecksum(const uint8_t* bytes, size_t size);
 // The journal's bytes, and back.
 std::vector<uint8_t> EncodeJournal(const Journal& journal);
 struct JournalRead {
-  enum class Is { Whole, Torn, Refused };
+  enum class Is { Whole, Torn, Refused, Earlier };
   Is is = Is::Torn;
-  Journal journal;  // Whole
+  Journal journal;  // Whole; Earlier: its action and files, its pieces without new bytes
   std::string why;  // Refused: the check it failed, in plain words
 };
 JournalRead DecodeJournal(const std::vector<uint8_t>& bytes);
@@ -114,19 +121,20 @@ PutBack PutBackFiles(const Journal& journal, const std::string& folder);
 struct RollBack {
   enum class Found {
     Nothing,   // no journal
-    Torn,      // cut off while it was written: removed
+    Torn,      // cut off while it was written, before any data file was touched: removed
     Stored,    // every record held what the action writes: the action is kept
     Undone,    // the files were put back as they were before the action
-    SetAside,  // it failed a check, or a file holds what no cut leaves: no file touched
-    Stuck,     // it could not be removed when torn, or a file could not be read or put back: it stays
+    SetAside,  // it failed a check, is of the earlier layout, or a file holds what no cut leaves: no file touched
+    Stuck,     // a file could not be read or put back: it stays
   };
   Found found = Found::Nothing;
-  std::string action;        // the action of a whole journal
+  std::string action;        // the action of a whole journal, or of one of the earlier layout
   std::string why;           // SetAside: the check it failed
   std::string changed;       // SetAside: the file that changed since the action, when that is why
+  std::vector<std::string> files;  // SetAside, a journal of the earlier layout: the files its action writes
   std::string setAsideAs;    // SetAside: the journal's new path
-  // Stored, Undone, SetAside: the journal could not be removed or set aside
-  // (`fault` says why) and stays for the next start.
+  // Torn, Stored, Undone, SetAside: the journal could not be removed or set
+  // aside (`fault` says why) and stays for the next start.
   bool journalStays = false;
   std::optional<FileFault> fault;  // Stuck, and a journal that stays
 };
@@ -136,9 +144,10 @@ struct RollBack {
 RollBack RollBackJournal(const std::string& folder);
 
 // Holds the files of `journal` in `folder` (platform::holdFiles), telling
-// each refused write that the action waits to be undone (`stored`: that its
-// journal waits to be removed).
-void HoldFilesOf(const Journal& journal, const std::string& folder, bool stored = false);
-// Why no action that writes several files is stored while a journal is in
-// the data folder: the words that follow "cannot write <journal>: ".
-extern const char* const kJournalWaits;
+// each refused write that the action waits to be undone (`onlyItsJournal`:
+// the files are stored or put back, and its journal waits to be removed).
+void HoldFilesOf(const Journal& journal, const std::string& folder, bool onlyItsJournal = false);
+// Why no action that writes several files is stored while the journal at
+// `path` is there (an action waits to be undone, or its journal to be
+// removed or set aside): the words that follow "cannot write <journal>: ".
+std::string WhyJournalWaits(const std::string& path);

@@ -100,8 +100,11 @@ bool WriteSet::putBack(const FileFault& fault) {
   closeAll();
   notPutBack_ = PutBackFiles(journal_, FolderPart(journalPath_)).notPutBack;
   // While a file is not as it was, the journal stays for the next start,
-  // which finds the files as they are now.
-  if (!notPutBack_.empty() || !RemoveJournal(journalPath_)) HoldFilesOf(journal_, FolderPart(journalPath_));
+  // which finds the files as they are now; so does a journal that cannot be
+  // removed, and either holds the files: a write of this run would leave
+  // them as no cut of the action does.
+  if (!notPutBack_.empty() || !RemoveJournal(journalPath_))
+    HoldFilesOf(journal_, FolderPart(journalPath_), notPutBack_.empty());
   return false;
 }
 
@@ -115,7 +118,7 @@ bool WriteSet::commit() {
   }
   journalPath_ = FolderPart(files_.front()->path) + kJournalName;
   if (platform::pathExists(journalPath_))
-    return stop({journalPath_, "cannot write " + journalPath_ + ": " + kJournalWaits});
+    return stop({journalPath_, "cannot write " + journalPath_ + ": " + WhyJournalWaits(journalPath_)});
   if (!platform::writeFileFlushed(journalPath_, EncodeJournal(journal_))) {
     const std::string why = platform::lastFileError();
     if (platform::pathExists(journalPath_)) RemoveJournal(journalPath_);

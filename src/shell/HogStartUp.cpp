@@ -77,14 +77,23 @@ std::string askUntilTaken(const std::string& prompt, const std::string& title, c
 }
 
 // The end of a box whose journal could not be removed or set aside: why,
-// and what the farmer can do. The journal of a whole action holds its files.
+// what it stops until it goes, and what the farmer can do. While a journal
+// is there nothing that changes several files is stored; the journal of a
+// whole action also holds its files.
 std::string journalStaysText(const RollBack& back) {
   if (!back.journalStays) return "";
   const bool setAside = back.found == RollBack::Found::SetAside;
+  const bool holds = back.found == RollBack::Found::Stored || back.found == RollBack::Found::Undone;
   return "\r\rIts journal cannot be " + std::string(setAside ? "set aside" : "removed") + " yet:\r" +
-         back.fault->path + "\r" + back.fault->reason + "\rIt stays" +
-         (setAside ? "." : ", and nothing is stored in its files until it goes.") +
+         back.fault->path + "\r" + back.fault->reason + "\rIt stays, and " +
+         (holds ? "nothing is stored in its files, nor anything\rthat changes several files, until it goes."
+                : "nothing that changes several files is stored\runtil it goes.") +
          "\rThe program tries again at each start: please make\rthe data folder writable.";
+}
+
+// Where the journal set aside is kept, or why it stays.
+std::string journalKeptText(const RollBack& back) {
+  return back.journalStays ? journalStaysText(back) : "\rIts journal is kept as:\r" + back.setAsideAs;
 }
 
 }  // namespace
@@ -95,7 +104,13 @@ void UndoUnfinishedAction() {
   const std::string action = back.action.empty() ? "CHANGE" : back.action;
   switch (back.found) {
     case Found::Nothing:
+      return;
     case Found::Torn:
+      if (!back.journalStays) return;
+      Alert("THE LAST CHANGE WAS NOT STORED!\r\rThe program stopped before it had written any of it:\r"
+                "nothing of it reached a file, and every file is as\rit was before. Please enter it again." +
+                journalStaysText(back),
+            platform::vbExclamation | platform::vbOKOnly, kNotStoredTitle);
       return;
     case Found::Stored:
       Alert("THE LAST " + action + " WAS STORED.\r\rThe program stopped after it had written all of it,\r"
@@ -109,29 +124,35 @@ void UndoUnfinishedAction() {
                 journalStaysText(back),
             platform::vbExclamation | platform::vbOKOnly, kUndoneTitle);
       return;
-    case Found::SetAside: {
-      const std::string kept =
-          back.journalStays ? journalStaysText(back) : "\rIts journal is kept as:\r" + back.setAsideAs;
+    case Found::SetAside:
       if (!back.changed.empty()) {
         Alert("THE LAST " + action + " WAS NOT FINISHED,\rAND IT HAS NOT BEEN UNDONE!\r\rThe program stopped "
                   "before it had stored all of it,\rand this file has changed since:\r" + back.changed +
                   "\r\rEvery file is left as it is. Please look at what the\r" + action +
-                  " changed and enter it again where it is missing." + kept,
-              platform::vbExclamation | platform::vbOKOnly, kSetAsideTitle);
+                  " changed and enter it again where it is missing." + journalKeptText(back),
+              platform::vbExclamation | platform::vbOKOnly, kNotUndoneTitle);
+      } else if (!back.files.empty()) {
+        std::string files;
+        for (const std::string& file : back.files) files += "\r" + file;
+        Alert("THE LAST " + action + " MAY NOT HAVE BEEN FINISHED,\rAND IT HAS NOT BEEN UNDONE!\r\rAn earlier "
+                  "version of the program stopped while it\rwas storing it, and its journal cannot be undone\rby "
+                  "this version. All of it, some of it or none\rof it may be in these files:" + files +
+                  "\r\rEvery file is left as it is. Please look at what the\r" + action +
+                  " changed and enter it again where it is missing." + journalKeptText(back),
+              platform::vbExclamation | platform::vbOKOnly, kNotUndoneTitle);
       } else {
         Alert("THE JOURNAL OF AN UNFINISHED ACTION CANNOT BE USED!\r\r" + WithSeparator(DataFolder) + kJournalName +
                   "\r" + back.why + "\r\rEvery file is left as it is." +
                   (back.journalStays ? journalStaysText(back) : " The journal is kept as:\r" + back.setAsideAs),
-              platform::vbExclamation | platform::vbOKOnly, kSetAsideTitle);
+              platform::vbExclamation | platform::vbOKOnly, kNotUndoneTitle);
       }
       return;
-    }
     case Found::Stuck:
       Alert("ERROR: THE LAST " + action + " COULD NOT BE UNDONE!\r\rThe program stopped before it had stored all of it,\r"
                 "and this file cannot be put back as it was:\r" + back.fault->path + "\r" + back.fault->reason +
                 "\r\rNothing can be stored in its files, nor anything that\rchanges several files, until it is. "
                 "The program tries\ragain at each start: please make the data folder\rand its files writable.",
-            platform::vbCritical | platform::vbOKOnly, kUndoneTitle);
+            platform::vbCritical | platform::vbOKOnly, kNotUndoneTitle);
       return;
   }
 }

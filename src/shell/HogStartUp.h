@@ -43,12 +43,14 @@ class HogStartUp : public platform::Form {
   std::string lastRunDate_;
 };
 
-// The boxes that tell of an action a stopped run left unfinished: undone (or
-// not, when a file cannot be put back), found stored, or its journal set
-// aside.
+// The boxes that tell of an action a stopped run left unfinished: undone,
+// found stored, not undone (its journal set aside, or a file that cannot be
+// put back), or not stored (its journal cut off before any file was
+// written, and it cannot be removed).
 inline constexpr const char* kUndoneTitle = "A C T I O N   U N D O N E";
 inline constexpr const char* kStoredTitle = "A C T I O N   S T O R E D";
-inline constexpr const char* kSetAsideTitle = "A C T I O N   N O T   U N D O N E";
+inline constexpr const char* kNotUndoneTitle = "A C T I O N   N O T   U N D O N E";
+inline constexpr const char* kNotStoredTitle = "A C T I O N   N O T   S T O R E D";
 
 // The action a run stopped in the middle of (the program killed, the power
 // gone) left its journal in the data folder (RollBackJournal): the files are

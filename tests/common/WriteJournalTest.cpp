@@ -12,6 +12,7 @@
 #include "platform/FileSystem.h"
 #include "platform/RecordFile.h"
 #include "records/Fields.h"
+#include "support/EarlierJournal.h"
 #include "support/TestPlatform.h"
 
 namespace {
@@ -174,6 +175,7 @@ TEST_F(WriteJournalTest, AJournalThatFailsACheckIsSetAsideAndTouchesNothing) {
     const char* name;
     std::function<std::vector<uint8_t>(Journal&)> make;
     std::string why;
+    size_t named = 0;  // the files named: those of a sound journal of the version before
   } cases[] = {
       {"../VICTIM.DAT", [&](Journal& j) { j.files[0].name = "../VICTIM.DAT"; return encoded(j); },
        "it names a file that no action writes in the data folder: ../VICTIM.DAT"},
@@ -210,6 +212,11 @@ TEST_F(WriteJournalTest, AJournalThatFailsACheckIsSetAsideAndTouchesNothing) {
          return bytes;
        },
        "it is not a journal of the layout this version of the program writes"},
+      {"the version before's layout", [&](Journal& j) { return EncodeEarlierJournal(j); },
+       "it is of the layout an earlier version of the program wrote", 3},
+      {"the version before's layout naming ../VICTIM.DAT",
+       [&](Journal& j) { j.files[0].name = "../VICTIM.DAT"; return EncodeEarlierJournal(j); },
+       "it names a file that no action writes in the data folder: ../VICTIM.DAT"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -219,6 +226,7 @@ TEST_F(WriteJournalTest, AJournalThatFailsACheckIsSetAsideAndTouchesNothing) {
     const RollBack back = RollBackJournal(tp.home());
     EXPECT_EQ(back.found, RollBack::Found::SetAside);
     EXPECT_EQ(back.why, c.why);
+    EXPECT_EQ(back.files.size(), c.named);
     EXPECT_EQ(back.setAsideAs, tp.path("TARLOWE-1.JNL"));
     FolderBytes files = after;
     files["TARLOWE-1.JNL"] = std::string(bytes.begin(), bytes.end());

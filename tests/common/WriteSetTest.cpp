@@ -7,10 +7,20 @@
 
 #include "common/WriteSet.h"
 #include "platform/FileSystem.h"
+#include "support/AnotherUser.h"
 #include "support/FailingDisk.h"
 #include "support/RecordBuilders.h"
 
 namespace {
+
+// The data folder made read-only at the second write of file bytes (the
+// first of a set's records, its journal written).
+std::string g_folder;
+long g_writes = 0;
+platform::DiskAnswer lockFolderAtSecondWrite(int, long long, const uint8_t*, size_t size) {
+  if (++g_writes == 2) ::chmod(g_folder.c_str(), 0555);
+  return {size, 0};
+}
 
 // A record of a data file's length, its text padded with blanks.
 template <int L>
@@ -170,19 +180,64 @@ TEST_F(WriteSetTest, WhatCannotBePutBackIsNamedAndPutBackAtTheNextStart) {
 }
 
 // While a journal of an earlier change is there, no set writes: it would
-// lose what the journal keeps.
+// lose what the journal keeps. The refusal says what waits: the earlier
+// action to be undone (or its journal removed), a journal cut off before it
+// reached a file to be removed, or one that cannot be used to be set aside.
 TEST_F(WriteSetTest, AJournalLeftBehindStopsEverySetUntilItIsRolledBack) {
-  writeFile(tp.path(kJournalName), "an earlier change");
-  WriteSet set("A CHANGE");
-  set.open<A>(a).write(1, {"2222"});
-  EXPECT_FALSE(set.commit());
-  EXPECT_EQ(set.fault().reason, "cannot write " + tp.path(kJournalName) + ": an earlier action waits to be undone, or "
-                                "its journal to be removed: nothing that changes several files is stored until then. "
-                                "The program tries again at each start; make the data folder and its files "
-                                "writable, then start it again");
-  EXPECT_FALSE(run());
+  const std::vector<uint8_t> whole = EncodeJournal({"PIGS OUT", {{"GROUP.DAT", 29, true, 58, 58}},
+                                                    {{0, 0, std::vector<uint8_t>(29, 'A'), std::vector<uint8_t>(29, '2')}}});
+  const std::string journal = tp.path(kJournalName), until = ": nothing that changes several files is stored until "
+                                                             "then. The program tries again at each start; make the "
+                                                             "data folder ";
+  const struct {
+    std::string bytes, why;
+  } cases[] = {
+      {std::string(whole.begin(), whole.end()),
+       "an earlier action waits to be undone, or its journal to be removed" + until +
+           "and its files writable, then start it again"},
+      {std::string(whole.begin(), whole.end() - 1),
+       "the journal of an earlier action that reached no file waits to be removed" + until +
+           "writable, then start it again"},
+      {"an earlier change", "the journal of an earlier action waits to be set aside" + until +
+                                "writable, then start it again"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    writeFile(journal, c.bytes);
+    WriteSet set("A CHANGE");
+    set.open<A>(a).write(1, {"2222"});
+    EXPECT_FALSE(set.commit());
+    EXPECT_EQ(set.fault().reason, "cannot write " + journal + ": " + c.why);
+    EXPECT_FALSE(run());
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(readFile(journal), c.bytes);
+  }
+}
+
+// A set whose journal cannot be removed (the data folder made read-only
+// while it wrote) puts its files back, and the journal that stays holds
+// them for the rest of the run. It runs as a user who may write the files
+// but not the folder.
+TEST_F(WriteSetTest, APutBackWhoseJournalCannotGoHoldsTheFiles) {
+  for (const std::string& file : {a, b}) ::chmod(file.c_str(), 0666);
+  g_folder = tp.home();
+  const std::string heard = AsAnotherUser(tp, [&] {
+    platform::setDiskWriteHook(lockFolderAtSecondWrite);
+    WriteSet set("PIGS OUT");
+    set.open<A>(a).write(1, {"1111"});
+    set.open<B>(b).write(2, {"2222"});
+    const bool stored = set.commit();
+    platform::setDiskWriteHook(nullptr);
+    platform::RecordFile file(b, 57);
+    file.write(1, std::vector<uint8_t>(57, 'X'));
+    return std::string(stored ? "stored" : "not stored") + "\n" + set.outcome() + "\n" + file.error();
+  });
+  ::chmod(g_folder.c_str(), 0755);
+  EXPECT_EQ(heard, "not stored\n" + std::string(kNothingMoreDone) + "\ncannot write " + b + ": the journal of the "
+                   "last PIGS OUT waits to be removed: nothing is stored in this file until then (the program tries "
+                   "again at each start; make the data folder and its files writable)");
   EXPECT_EQ(files(), before);
-  EXPECT_EQ(readFile(tp.path(kJournalName)), "an earlier change");
+  EXPECT_TRUE(platform::fileExists(tp.path(kJournalName)));
 }
 
 }  // namespace

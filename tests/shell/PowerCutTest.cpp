@@ -204,7 +204,7 @@ TEST_P(PowerCut, EveryStateACutLeavesComesOutAllBeforeOrAllAfterAndOthersAreSetA
     left["TARLOWE-1.JNL"] = r.journal;
     EXPECT_EQ(start(tp, files, r.journal), left);
     ASSERT_EQ(tp.dialogs.shown.size(), 1u);
-    EXPECT_EQ(tp.dialogs.shown.back().title, kSetAsideTitle);
+    EXPECT_EQ(tp.dialogs.shown.back().title, kNotUndoneTitle);
     EXPECT_NE(tp.dialogs.shown.back().text.find("this file has changed since:\r" + tp.path(file) + "\r"),
               std::string::npos)
         << tp.dialogs.shown.back().text;

@@ -7,7 +7,9 @@
 #include "platform/RecordFile.h"
 #include "shell/PasswordFile.h"
 #include "shell/ShellFixture.h"
+#include "support/AnotherUser.h"
 #include "support/BoxMatch.h"
+#include "support/EarlierJournal.h"
 
 #include <QFile>
 #include <sys/stat.h>
@@ -369,19 +371,27 @@ TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
                    "before it had stored all of it,\rand this file has changed since:\r" + data + "SOW.DAT\r\rEvery "
                    "file is left as it is. Please look at what the\rNEW FARROW RECORD changed and enter it again where "
                    "it is missing.\rIts journal is kept as:\r" + aside,
-                   kSetAsideTitle}},
-      {"earlier layout", earlier, half, false, half,
+                   kNotUndoneTitle}},
+      {"another layout", earlier, half, false, half,
        ExpectedBox{"THE JOURNAL OF AN UNFINISHED ACTION CANNOT BE USED!\r\r" + data + "TARLOWE.JNL\rit is not a "
                    "journal of the layout this version of the program writes\r\rEvery file is left as it is. The "
                    "journal is kept as:\r" + aside,
-                   kSetAsideTitle}},
+                   kNotUndoneTitle}},
+      {"the version before's layout", EncodeEarlierJournal(journal), half, false, half,
+       ExpectedBox{"THE LAST NEW FARROW RECORD MAY NOT HAVE BEEN FINISHED,\rAND IT HAS NOT BEEN UNDONE!\r\rAn "
+                   "earlier version of the program stopped while it\rwas storing it, and its journal cannot be "
+                   "undone\rby this version. All of it, some of it or none\rof it may be in these files:\r" + data +
+                       "FARROW.DAT\r" + data + "SOW.DAT\r\rEvery file is left as it is. Please look at what "
+                       "the\rNEW FARROW RECORD changed and enter it again where it is missing.\rIts journal is kept "
+                       "as:\r" + aside,
+                   kNotUndoneTitle}},
       {"sows read-only", whole, half, true, before,
        ExpectedBox{"ERROR: THE LAST NEW FARROW RECORD COULD NOT BE UNDONE!\r\rThe program stopped before it had stored "
                    "all of it,\rand this file cannot be put back as it was:\r" + data + "SOW.DAT\rcannot write " +
                        data + "SOW.DAT: the file is read-only\r\rNothing can be stored in its files, nor anything "
                        "that\rchanges several files, until it is. The program tries\ragain at each start: please "
                        "make the data folder\rand its files writable.",
-                   kUndoneTitle, vbCritical}},
+                   kNotUndoneTitle, vbCritical}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -394,7 +404,8 @@ TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
     start();
     FolderBytes after = c.after;
     if (c.readOnlySows) after[kJournalName] = std::string(whole.begin(), whole.end());
-    if (c.box && c.box->title == kSetAsideTitle) after["TARLOWE-1.JNL"] = std::string(c.journal.begin(), c.journal.end());
+    if (c.box && c.box->title == kNotUndoneTitle && !c.readOnlySows)
+      after["TARLOWE-1.JNL"] = std::string(c.journal.begin(), c.journal.end());
     EXPECT_EQ(folderBytes(data), after);
     ASSERT_EQ(tp.dialogs.shown.size(), c.box ? 1u : 0u);
     if (c.box) EXPECT_TRUE(LastBoxIs(tp.dialogs, *c.box));
@@ -402,51 +413,74 @@ TEST_F(StartUp, AnActionLeftUnfinishedIsUndoneBeforeAnythingReadsTheFiles) {
   }
 }
 
-// A whole action whose journal cannot be removed from a data folder that
-// may not be written: the box says it was stored and why its journal stays,
-// and its files are held until the journal goes. The start runs in a child
-// process as a user who may write the files but not the folder.
-TEST_F(StartUp, AStoredActionWhoseJournalCannotGoIsToldStoredAndHoldsItsFiles) {
+// A journal that cannot be removed or set aside from a data folder that may
+// not be written: the box says what was done and what the journal stops
+// until it goes; the files of a whole action stay held, the others may be
+// written. The start runs as a user who may write the files but not the
+// folder.
+TEST_F(StartUp, AJournalThatCannotGoIsToldWithWhatItStops) {
   const std::string data = tp.path("HOGDATA/"), sows = data + "SOW.DAT", journal = data + kJournalName;
-  const std::string oldSow(1130, 'O'), newSow(1130, 'N');
-  const std::vector<uint8_t> bytes = EncodeJournal(
+  const std::string oldSow(1130, 'O'), newSow(1130, 'N'), halfSow = newSow.substr(0, 512) + oldSow.substr(512);
+  const std::vector<uint8_t> whole = EncodeJournal(
       {"SOW DELETE", {{"SOW.DAT", 1130, true, 1130, 1130}}, {{0, 0, {oldSow.begin(), oldSow.end()}, {newSow.begin(), newSow.end()}}}});
-  writeFolder(data, {{"SOW.DAT", newSow}, {kJournalName, std::string(bytes.begin(), bytes.end())}});
-  for (const std::string& folder : {tp.path(".."), tp.home()}) ::chmod(folder.c_str(), 0755);
-  ::chmod(sows.c_str(), 0666);
-  ::chmod(data.c_str(), 0555);
-  int told[2];
-  ASSERT_EQ(::pipe(told), 0);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    std::string out = "no other user";
-    if (::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0)) {
+  std::vector<uint8_t> damaged = whole;
+  damaged.back() ^= 1;
+  const std::string stays = "\r" + journal + "\rcannot delete " + journal + ": Permission denied\rIt stays, and ";
+  const std::string holds = "nothing is stored in its files, nor anything\rthat changes several files, until it goes.";
+  const std::string stops = "nothing that changes several files is stored\runtil it goes.";
+  const std::string again = "\rThe program tries again at each start: please make\rthe data folder writable.";
+  const std::string held = "cannot write " + sows + ": the journal of the last SOW DELETE waits to be removed: "
+                           "nothing is stored in this file until then (the program tries again at each start; "
+                           "make the data folder and its files writable)";
+  const struct {
+    const char* name;
+    std::vector<uint8_t> journal;
+    std::string left, after;  // SOW.DAT before and after the start
+    std::string title, text;
+    std::string write;  // why a write to SOW.DAT is refused; "" when it goes through
+  } cases[] = {
+      {"stored", whole, newSow, newSow, kStoredTitle,
+       "THE LAST SOW DELETE WAS STORED.\r\rThe program stopped after it had written all of it,\rbefore it could say "
+       "so: every file holds it.\rThere is no need to enter it again.\r\rIts journal cannot be removed yet:" +
+           stays + holds + again,
+       held},
+      {"undone", whole, halfSow, oldSow, kUndoneTitle,
+       "THE LAST SOW DELETE WAS NOT FINISHED!\r\rThe program stopped before it had stored all of it,\rso all of it "
+       "has been undone: every file is\ras it was before. Please enter it again.\r\rIts journal cannot be removed "
+       "yet:" + stays + holds + again,
+       held},
+      {"torn", {whole.begin(), whole.end() - 3}, oldSow, oldSow, kNotStoredTitle,
+       "THE LAST CHANGE WAS NOT STORED!\r\rThe program stopped before it had written any of it:\rnothing of it "
+       "reached a file, and every file is as\rit was before. Please enter it again.\r\rIts journal cannot be "
+       "removed yet:" + stays + stops + again,
+       ""},
+      {"damaged", damaged, halfSow, halfSow, kNotUndoneTitle,
+       "THE JOURNAL OF AN UNFINISHED ACTION CANNOT BE USED!\r\r" + journal + "\rit is damaged: what it holds does "
+       "not match its checksum\r\rEvery file is left as it is.\r\rIts journal cannot be set aside yet:\r" + journal +
+           "\rcannot rename " + journal + " to " + data + "TARLOWE-1.JNL: Permission denied\rIt stays, and " + stops +
+           again,
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(data);
+    writeFolder(data, {{"SOW.DAT", c.left}, {kJournalName, std::string(c.journal.begin(), c.journal.end())}});
+    ::chmod(sows.c_str(), 0666);
+    ::chmod(data.c_str(), 0555);
+    const std::string heard = AsAnotherUser(tp, [&] {
       DataFolder = data;
       UndoUnfinishedAction();
+      const std::string box = tp.dialogs.shown.size() == 1 ? tp.dialogs.last().title + "\n" + tp.dialogs.last().text : "";
       RecordFile file(sows, 1130);
-      file.write(1, std::vector<uint8_t>(1130, 'X'));
-      out = tp.dialogs.shown.empty() ? "no box" : tp.dialogs.shown.back().title + "\n" + tp.dialogs.shown.back().text;
-      out += "\n" + file.error();
-    }
-    [[maybe_unused]] const ssize_t put = ::write(told[1], out.data(), out.size());
-    ::_exit(0);
+      const std::string now = readFile(sows);
+      file.write(1, {now.begin(), now.begin() + 1130});  // as it is
+      return box + "\n" + file.error();
+    });
+    ::chmod(data.c_str(), 0755);
+    EXPECT_EQ(heard, c.title + "\n" + c.text + "\n" + c.write);
+    EXPECT_EQ(readFile(sows), c.after);
+    EXPECT_EQ(readFile(journal), std::string(c.journal.begin(), c.journal.end()));
   }
-  ::close(told[1]);
-  std::string heard;
-  char block[512];
-  for (ssize_t got; (got = ::read(told[0], block, sizeof block)) > 0;) heard.append(block, static_cast<size_t>(got));
-  ::close(told[0]);
-  ::waitpid(child, nullptr, 0);
-  ::chmod(data.c_str(), 0755);
-  EXPECT_EQ(heard, std::string(kStoredTitle) + "\nTHE LAST SOW DELETE WAS STORED.\r\rThe program stopped after it had "
-                   "written all of it,\rbefore it could say so: every file holds it.\rThere is no need to enter it "
-                   "again.\r\rIts journal cannot be removed yet:\r" + journal + "\rcannot delete " + journal +
-                   ": Permission denied\rIt stays, and nothing is stored in its files until it goes.\rThe program "
-                   "tries again at each start: please make\rthe data folder writable.\ncannot write " + sows +
-                   ": the journal of the last SOW DELETE waits to be removed: nothing is stored in this file until "
-                   "then (the program tries again at each start; make the data folder and its files writable)");
-  EXPECT_EQ(readFile(sows), newSow);
-  EXPECT_EQ(readFile(journal), std::string(bytes.begin(), bytes.end()));
 }
 
 // A stopped run's temporary file of a file the program replaces whole goes

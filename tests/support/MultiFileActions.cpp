@@ -52,6 +52,17 @@ void pigsOut(TestPlatform& tp, int stage, std::function<void(HogPig3&)> entry) {
   w.Show(vbModal);
 }
 
+// 60 pigs out of nursery group 001-24: 40 sold, the others on to the grower.
+void nurseryPigsOut(TestPlatform& tp) {
+  pigsOut(tp, 0, [](HogPig3& w) {
+    w.PigsOut->SetText("60");
+    w.PigsSale->SetText("40");
+    w.PigWtOut->SetText("50");
+    w.PriceLb->SetText("0.75");
+    w.DateOut->SetText("07/01/2024");
+  });
+}
+
 void selectOne(std::vector<long>& selected) {
   selected = {0, 1};
   SelectedCount = 1;
@@ -92,15 +103,14 @@ std::vector<MultiFileAction> makeActions() {
          write<GroupRecord>(tp, "GROUP.DAT", {aGroup("N", "001-24").in(100, 12, "06/01/2024")});
          write<SalesRecord>(tp, "SALES.DAT", {aSale("F", "009-23").sold(10, 40, 0.5f, "05/01/2023")});
        },
+       nurseryPigsOut,
+       kOutErrorTitle, kPigsNotMoved, "PIGS OUT"},
+      {"TheFarmsFirstSaleMakesTheSalesFile", {"GROUP.DAT", "SALES.DAT"},
        [](TestPlatform& tp) {
-         pigsOut(tp, 0, [](HogPig3& w) {
-           w.PigsOut->SetText("60");
-           w.PigsSale->SetText("40");
-           w.PigWtOut->SetText("50");
-           w.PriceLb->SetText("0.75");
-           w.DateOut->SetText("07/01/2024");
-         });
+         inPlay(tp);
+         write<GroupRecord>(tp, "GROUP.DAT", {aGroup("N", "001-24").in(100, 12, "06/01/2024")});
        },
+       nurseryPigsOut,
        kOutErrorTitle, kPigsNotMoved, "PIGS OUT"},
       {"PigsOutOfAFinisherAcrossTheYearEnd", {"GROUP.DAT", "SALES.DAT"},
        [](TestPlatform& tp) {
@@ -277,6 +287,20 @@ std::vector<MultiFileAction> makeActions() {
          w.FeedMenu->Click(HogFeed4::Delete);
        },
        "DELETING   SELECTED   BATCH(s)", nothingMore, "DELETE FEED BATCHES"},
+      {"ANewFeedBatchMakesTheYearsFile", {"FEED2024.DAT"},
+       [](TestPlatform& tp) {
+         inPlay(tp);
+         FeedMenuChoice = 0;
+         // A dose still names batch 00001: the new batch is 00002, record 1 left blank.
+         write<MedicationRecord>(tp, "MED2024.DAT", {doseOf("F1", 1, &MedicationRecord::BatchId, "00001")});
+       },
+       [](TestPlatform& tp) {
+         HogFeed4 w;
+         w.Show();
+         tp.dialogs.answer(vbOK);
+         w.FeedMenu->Click(HogFeed4::Input);
+       },
+       "NEW   FEED   BATCH", nothingMore, "NEW FEED BATCH"},
   };
 }
 
