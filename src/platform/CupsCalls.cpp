@@ -39,9 +39,12 @@ DescribedPage SystemCupsCalls::describedPage(const std::string& queue) {
   const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(queue));
   const QPageSize page = info.isNull() ? QPageSize() : info.defaultPageSize();
   if (!page.isValid()) return {};
-  // A printer Qt makes for the queue has the page's printable area as its
-  // least margins.
-  QPageLayout layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
+  // A printer Qt makes for the queue, set to that page, has the page's
+  // printable area as its least margins (the printer starts on the PPD's
+  // own default, without the user's choice).
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setPageSize(page);
+  QPageLayout layout = printer.pageLayout();
   layout.setUnits(QPageLayout::Millimeter);
   return {page, layout.minimumMargins()};
 }
