@@ -56,10 +56,10 @@ void printAt(platform::Printer& p, double x, double y, const std::string& text) 
 double fittingSize(platform::Printer& p, double size, const std::string& text, double width) {
   const double was = p.font().size;
   // The text is measured without its trailing blanks.
-  const std::string shown = text.substr(0, text.find_last_not_of(' ') + 1);
+  const std::string measured = text.substr(0, text.find_last_not_of(' ') + 1);
   double fits = size;
   p.setFontSize(fits);
-  while (fits > 1 && p.textWidth(shown) > width) {
+  while (fits > 1 && p.textWidth(measured) > width) {
     fits = std::max(1.0, std::ceil(fits * 2 - 1) / 2);  // the next half point down
     p.setFontSize(fits);
   }
@@ -108,8 +108,8 @@ std::string longest(const std::vector<std::string>& texts, size_t count) {
   std::string out;
   for (size_t i = 0; i < count && i < texts.size(); ++i) {
     const std::string& t = texts[i];
-    const size_t shown = t.find_last_not_of(' ') + 1;  // 0 for blanks only
-    if (shown > out.size()) out = t.substr(0, shown);
+    const size_t length = t.find_last_not_of(' ') + 1;  // 0 for blanks only
+    if (length > out.size()) out = t.substr(0, length);
   }
   return out;
 }
@@ -185,7 +185,7 @@ void PrintCentred(double y, const std::string& text) { printCentred(printer(), y
 bool ReportPrinterFailure() {
   platform::Printer& p = printer();
   if (!p.failed()) return false;
-  std::string why = UCase(p.failure());
+  const std::string why = p.failure();
   p.killDoc();
   p.clearFailure();
   MsgBox("ERROR: THE PRINTOUT COULD NOT BE PRINTED!\r\r" + why + "\r\rCheck the printer and try again.",

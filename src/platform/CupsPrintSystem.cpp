@@ -1,34 +1,10 @@
 #include <cups/cups.h>
 
-#include <QPageSize>
-#include <QPrinterInfo>
 #include <sstream>
 
-#include "platform/PrintSystem.h"
+#include "platform/CupsPrintSystem.h"
 
 namespace platform {
-
-namespace {
-
-std::string option(const cups_dest_t& dest, const char* name) {
-  const char* value = cupsGetOption(name, dest.num_options, dest.options);
-  return value ? value : "";
-}
-
-// The queue's own default page: its "media-default".
-std::string queueMedia(cups_dest_t* dest) {
-  std::string media;
-  if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-    if (ipp_attribute_t* a = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media")) {
-      const char* name = ippGetString(a, 0, nullptr);
-      if (name) media = name;
-    }
-    cupsFreeDestInfo(info);
-  }
-  return media;
-}
-
-}  // namespace
 
 QSizeF MediaSizeMm(const std::string& media) {
   std::istringstream parts(media);
@@ -45,42 +21,47 @@ QSizeF MediaSizeMm(const std::string& media) {
 
 PrintQueue CupsPrintSystem::defaultQueue() {
   PrintQueue queue;
-  // The user's default (lpoptions) before the system's, with the user's
-  // options; none where the print system cannot be reached.
-  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+  const std::optional<CupsQueue> dest = calls_->defaultQueue();
   if (!dest) return queue;
+  auto option = [&dest](const std::string& name) {
+    const auto found = dest->options.find(name);
+    return found == dest->options.end() ? std::string() : found->second;
+  };
   queue.name = dest->name;
-  queue.paused = option(*dest, "printer-state") == "5";  // IPP_PSTATE_STOPPED
-  queue.media = option(*dest, "media");  // the user's choice (lpoptions)
+  queue.paused = option("printer-state") == std::to_string(IPP_PSTATE_STOPPED);
+  queue.media = option("media");  // the user's choice (lpoptions)
   // The page the queue's description (its PPD) has for its default, the
-  // user's choice applied, as Qt reads it; a queue without one, its
+  // user's choice applied, with its printable area; a queue without one, its
   // "media-default".
   QSizeF size;
-  const QPageSize page = QPrinterInfo::printerInfo(QString::fromStdString(queue.name)).defaultPageSize();
-  if (page.isValid()) {
-    size = page.size(QPageSize::Millimeter);
-    if (queue.media.empty()) queue.media = page.key().toStdString();
+  const DescribedPage described = calls_->describedPage(queue.name);
+  if (described.page.isValid()) {
+    size = described.page.size(QPageSize::Millimeter);
+    if (queue.media.empty()) queue.media = described.page.key().toStdString();
+    queue.marginsMm = described.marginsMm;
   } else {
-    if (queue.media.empty()) queue.media = queueMedia(dest);
+    if (queue.media.empty()) queue.media = calls_->jobDefault(queue.name, "media");
     size = MediaSizeMm(queue.media);
   }
   if (size.isValid()) {
     queue.pageWidthMm = size.width();
     queue.pageHeightMm = size.height();
   }
-  cupsFreeDests(1, dest);
+  if (queue.paused || option("printer-is-accepting-jobs") == "false")
+    queue.stateMessage = calls_->queueAttribute(queue.name, "printer-state-message");
   return queue;
 }
 
 PrintOutcome CupsPrintSystem::submit(const PrintQueue& queue, const std::string& pdfFile, const std::string& title) {
   // The page asked for is the page drawn on, whatever the queue's own.
-  cups_option_t* options = nullptr;
-  const int count = queue.media.empty() ? 0 : cupsAddOption("media", queue.media.c_str(), 0, &options);
-  const int job = cupsPrintFile(queue.name.c_str(), pdfFile.c_str(), title.c_str(), count, options);
-  cupsFreeOptions(count, options);
+  CupsOptions options;
+  if (!queue.media.empty()) options["media"] = queue.media;
+  const int job = calls_->printFile(queue.name, pdfFile, title, options);
   if (job > 0) return {job, ""};
-  const char* why = cupsLastErrorString();
-  return {0, why && *why ? why : "the print system gave no reason"};
+  // The system's reason as it gives it; where it gives none, the program's
+  // own words, in capitals as the printer error box shows them.
+  const char* why = calls_->lastErrorString();
+  return {0, why && *why ? why : "THE PRINT SYSTEM GAVE NO REASON"};
 }
 
 }  // namespace platform

@@ -13,7 +13,7 @@ bool Printer::openPage() {
     inDocument_ = true;
     pagePending_ = false;
     if (!beginDocument()) {
-      if (!failed()) setFailure("the printer could not start the document");
+      if (!failed()) setFailure("THE PRINTER COULD NOT START THE DOCUMENT");
       return false;
     }
     return true;
@@ -22,7 +22,7 @@ bool Printer::openPage() {
   if (pagePending_) {
     pagePending_ = false;
     if (!beginPage()) {
-      if (!failed()) setFailure("the printer could not start a new page");
+      if (!failed()) setFailure("THE PRINTER COULD NOT START A NEW PAGE");
       return false;
     }
   }
@@ -80,20 +80,20 @@ void Printer::newPage() {
 
 void Printer::endDoc() {
   if (inDocument_ && !failed()) {
-    if (!finishDocument() && !failed()) setFailure("the printer could not finish the document");
+    if (!finishDocument() && !failed()) setFailure("THE PRINTER COULD NOT FINISH THE DOCUMENT");
   } else if (inDocument_) {
     abortDocument();
   }
-  title_.clear();
-  inDocument_ = false;
-  pagePending_ = false;
-  page_ = 1;
-  x_ = 0;
-  y_ = 0;
+  closeDocument();
 }
 
 void Printer::killDoc() {
   if (inDocument_) abortDocument();
+  closeDocument();
+}
+
+void Printer::closeDocument() {
+  documentClosed();
   title_.clear();
   inDocument_ = false;
   pagePending_ = false;

@@ -8,8 +8,12 @@
 // document, gains a page at each new page, and ends at end of document; a new
 // page that nothing follows before the end adds no blank page. When the
 // device fails, failed() says so and the rest of the document is dropped.
+// The end of a document, or its dropping, closes its measuring too: the
+// next document looks its page up afresh.
 #include <QImage>
+#include <QPageLayout>
 #include <QSizeF>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -80,6 +84,9 @@ class Printer {
   void killDoc();
 
   bool failed() const { return !failure_.empty(); }
+  // What failed, as the printer error box shows it: the printer's own words
+  // in capitals, the names, paths and the print system's words it quotes as
+  // they are.
   const std::string& failure() const { return failure_; }
   void clearFailure() { failure_.clear(); }
 
@@ -104,6 +111,9 @@ class Printer {
   virtual void drawPicture(const QImage& picture, double x, double y, double w, double h) = 0;
   virtual bool finishDocument() = 0;
   virtual void abortDocument() = 0;
+  // After the end or the dropping of a document, or of the measuring before
+  // one that never began.
+  virtual void documentClosed() {}
   virtual void binChanged(int) {}
   void setFailure(const std::string& why) { failure_ = why; }
   void setNotice(const std::string& what) { notice_ = what; }
@@ -113,6 +123,8 @@ class Printer {
   // document failed. Inline for the output that follows on an open page.
   bool ensurePage() { return inDocument_ && !pagePending_ ? failure_.empty() : openPage(); }
   bool openPage();
+  // Ends the document's state, whether it printed or not.
+  void closeDocument();
 
   double x_ = 0, y_ = 0;
   PrinterFont font_;
@@ -131,13 +143,17 @@ class Printer {
 // The real printer. A document is drawn on the page size of the system's
 // default queue into a temporary PDF file, then handed to that queue as a job
 // named after its title; a refusal is its failure, with the print system's
-// reason. Where no printer can be reached the document is a PDF file in the
+// reason. Each page is drawn inside the printable area the queue describes
+// (turned with the page either way across), elsewhere inside the PDF's own
+// margin. Where no printer can be reached the document is a PDF file in the
 // print folder, and its notice says where; with pdfFolder it always goes to a
 // file there, without a notice. The paper bin is not passed on: a job is one
 // PDF file. `system` (not owned) is CUPS when not given.
 class QtPrinter : public Printer {
  public:
   explicit QtPrinter(std::string pdfFolder = "", PrintSystem* system = nullptr);
+  QtPrinter(const QtPrinter&) = delete;
+  QtPrinter& operator=(const QtPrinter&) = delete;
   ~QtPrinter() override;
   double scaleWidth() override;
   double scaleHeight() override;
@@ -154,12 +170,14 @@ class QtPrinter : public Printer {
   void drawPicture(const QImage& picture, double x, double y, double w, double h) override;
   bool finishDocument() override;
   void abortDocument() override;
+  void documentClosed() override;
 
  private:
   void prepare();
+  QPageLayout pageToCome();
   QSizeF printableTwips();
   struct Impl;
-  Impl* d_;
+  std::unique_ptr<Impl> d_;
   std::string pdfFolder_;
   PrintSystem* system_;
   std::string lastPdf_;

@@ -6,10 +6,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <memory>
 
 #include "platform/Ansi.h"
 #include "platform/Controls.h"
+#include "platform/CupsPrintSystem.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/Printer.h"
@@ -19,8 +21,10 @@ namespace platform {
 struct QtPrinter::Impl {
   QPrinter printer{QPrinter::HighResolution};
   QPainter painter;
-  QFont font;
+  CupsPrintSystem cups;  // the print system where none is given
+  QMarginsF pdfMargins;  // in points: where the queue gives no printable area
   PrintQueue queue;
+  QPageSize page;
   bool prepared = false;  // queue and page looked up for the document under way
   bool toPdf = false;
   std::unique_ptr<QTemporaryFile> job;  // the document drawn for a printer
@@ -37,42 +41,53 @@ QFont qfont(const PrinterFont& f) {
 
 // A system text (UTF-8: a file or queue name, the print system's reason) in
 // the program's own text.
-std::string shown(const std::string& systemText) { return toAnsi(QString::fromStdString(systemText)); }
+std::string programText(const std::string& systemText) { return toAnsi(QString::fromStdString(systemText)); }
+
+// A page's unprintable border as it lies on the page turned across: the
+// system may turn the page either way onto the paper, so each edge keeps
+// the wider of the two borders it may come to.
+QMarginsF turnedAcross(const QMarginsF& upright) {
+  const double sides = std::max(upright.top(), upright.bottom());
+  const double ends = std::max(upright.left(), upright.right());
+  return QMarginsF(sides, ends, sides, ends);
+}
 }  // namespace
 
 QtPrinter::QtPrinter(std::string pdfFolder, PrintSystem* system)
-    : d_(new Impl), pdfFolder_(std::move(pdfFolder)), system_(system) {
-  if (!system_) {
-    static CupsPrintSystem cups;
-    system_ = &cups;
-  }
+    : d_(std::make_unique<Impl>()), pdfFolder_(std::move(pdfFolder)), system_(system ? system : &d_->cups) {
   // Every document is drawn into a PDF file, for a printer or to keep.
   d_->printer.setOutputFormat(QPrinter::PdfFormat);
   d_->printer.setFullPage(false);
+  d_->pdfMargins = d_->printer.pageLayout().margins(QPageLayout::Point);
 }
 
 QtPrinter::~QtPrinter() {
   if (d_->painter.isActive()) d_->painter.end();
-  delete d_;
 }
 
 // A document is measured before it begins, so its queue and page are looked
-// up at the first need and kept to its end.
+// up at the first need and kept until it is closed.
 void QtPrinter::prepare() {
   if (d_->prepared) return;
   d_->prepared = true;
   d_->queue = pdfFolder_.empty() ? system_->defaultQueue() : PrintQueue{};
   const QSizeF size(d_->queue.pageWidthMm, d_->queue.pageHeightMm);
-  d_->printer.setPageSize(size.width() > 0 && size.height() > 0 ? QPageSize(size, QPageSize::Millimeter)
-                                                                 : QPageSize(QPageSize::A4));
+  d_->page = size.width() > 0 && size.height() > 0 ? QPageSize(size, QPageSize::Millimeter) : QPageSize(QPageSize::A4);
 }
 
-// The printable area of the page to come, in the orientation set for it.
-QSizeF QtPrinter::printableTwips() {
+// The page to come, in the orientation set for it, with the queue's
+// printable area where it describes one.
+QPageLayout QtPrinter::pageToCome() {
   prepare();
-  QPageLayout layout = d_->printer.pageLayout();
-  layout.setOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-  return QSizeF(layout.paintRectPixels(d_->printer.resolution()).size()) / d_->perTwip();
+  const bool across = orientation() == 2;
+  const QPageLayout::Orientation turn = across ? QPageLayout::Landscape : QPageLayout::Portrait;
+  if (const std::optional<QMarginsF>& border = d_->queue.marginsMm)
+    return QPageLayout(d_->page, turn, across ? turnedAcross(*border) : *border, QPageLayout::Millimeter);
+  return QPageLayout(d_->page, turn, d_->pdfMargins, QPageLayout::Point);
+}
+
+QSizeF QtPrinter::printableTwips() {
+  return QSizeF(pageToCome().paintRectPixels(d_->printer.resolution()).size()) / d_->perTwip();
 }
 
 double QtPrinter::scaleWidth() { return printableTwips().width(); }
@@ -96,7 +111,7 @@ bool QtPrinter::beginDocument() {
   if (d_->toPdf) {
     std::string folder = pdfFolder_.empty() ? printFolder() : withSlash(pdfFolder_);
     if (!makeFolder(folder)) {
-      setFailure("the print folder " + shown(folder) + " cannot be made");
+      setFailure("THE PRINT FOLDER " + programText(folder) + " CANNOT BE MADE");
       return false;
     }
     std::string stamp = toAnsi(QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
@@ -111,27 +126,27 @@ bool QtPrinter::beginDocument() {
   } else {
     d_->job = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/tarlowe-XXXXXX.pdf");
     if (!d_->job->open()) {
-      setFailure("the printout cannot be made ready for the printer " + shown(d_->queue.name) +
-                 ": no temporary file can be made");
+      setFailure("THE PRINTOUT CANNOT BE MADE READY FOR THE PRINTER " + programText(d_->queue.name) +
+                 ": NO TEMPORARY FILE CAN BE MADE");
       return false;
     }
     d_->job->close();
     d_->printer.setOutputFileName(d_->job->fileName());
   }
   d_->printer.setDocName(fromAnsi(title()));
-  d_->printer.setPageOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+  d_->printer.setPageLayout(pageToCome());
   if (!d_->painter.begin(&d_->printer)) {
-    setFailure(d_->toPdf ? "the PDF file " + shown(lastPdf_) + " cannot be written"
-                         : "the printout cannot be made ready for the printer " + shown(d_->queue.name));
+    setFailure(d_->toPdf ? "THE PDF FILE " + programText(lastPdf_) + " CANNOT BE WRITTEN"
+                         : "THE PRINTOUT CANNOT BE MADE READY FOR THE PRINTER " + programText(d_->queue.name));
     return false;
   }
   return true;
 }
 
 bool QtPrinter::beginPage() {
-  d_->printer.setPageOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+  d_->printer.setPageLayout(pageToCome());
   if (!d_->printer.newPage()) {
-    setFailure("the printer could not start a new page");
+    setFailure("THE PRINTER COULD NOT START A NEW PAGE");
     return false;
   }
   return true;
@@ -162,28 +177,32 @@ void QtPrinter::drawPicture(const QImage& picture, double x, double y, double w,
 
 bool QtPrinter::finishDocument() {
   const bool drawn = d_->painter.end();
-  d_->prepared = false;
   if (d_->toPdf) {
-    if (!drawn) setFailure("the PDF file " + shown(lastPdf_) + " cannot be written");
+    if (!drawn) setFailure("THE PDF FILE " + programText(lastPdf_) + " CANNOT BE WRITTEN");
     else if (pdfFolder_.empty())
-      setNotice("No printer can be reached, so the printout is saved in the file\r\r" + shown(lastPdf_));
+      setNotice("No printer can be reached, so the printout is saved in the file\r\r" + programText(lastPdf_));
     return drawn;
   }
-  const std::string queue = shown(d_->queue.name);
+  const std::string queue = programText(d_->queue.name);
   if (!drawn) {
     d_->job.reset();
-    setFailure("the printout cannot be made ready for the printer " + queue);
+    setFailure("THE PRINTOUT CANNOT BE MADE READY FOR THE PRINTER " + queue);
     return false;
   }
   const PrintOutcome outcome =
       system_->submit(d_->queue, QFile::encodeName(d_->job->fileName()).toStdString(), fromAnsi(title()).toStdString());
   d_->job.reset();
+  // The queue's own word on why it is paused or refuses jobs, where it
+  // gives one.
+  const std::string message = programText(d_->queue.stateMessage);
   if (outcome.job <= 0) {
-    setFailure("the printer " + queue + " did not accept the printout: " + shown(outcome.refusal));
+    setFailure("THE PRINTER " + queue + " DID NOT ACCEPT THE PRINTOUT: " + programText(outcome.refusal) +
+               (message.empty() ? "" : "\r\rTHE PRINTER SAYS: " + message));
     return false;
   }
   if (d_->queue.paused)
-    setNotice("The printer " + queue + " is paused. The printout waits in its queue and prints when the printer is resumed.");
+    setNotice("The printer " + queue + " is paused. The printout waits in its queue and prints when the printer is resumed." +
+              (message.empty() ? "" : "\r\rThe printer says: " + message));
   return true;
 }
 
@@ -192,9 +211,10 @@ void QtPrinter::abortDocument() {
     d_->printer.abort();
     d_->painter.end();
   }
-  d_->prepared = false;
   d_->job.reset();
   if (!lastPdf_.empty() && fileExists(lastPdf_)) deleteFile(lastPdf_);
 }
+
+void QtPrinter::documentClosed() { d_->prepared = false; }
 
 }  // namespace platform

@@ -261,28 +261,42 @@ TEST(PrintListing, OneHundredLinesToPdf) {
 // and the job the queue is handed: named after the title, on its page size.
 TEST(PrintListing, TheFarmerHearsWhatBecameOfTheJob) {
   const platform::PrintQueue office{"Office", "na_letter_8.5x11in", 215.9, 279.4};
-  platform::PrintQueue paused = office;
-  paused.paused = true;
+  platform::PrintQueue paused = office, pausedSaying = office, refusingSaying = office;
+  paused.paused = pausedSaying.paused = true;
+  pausedSaying.stateMessage = refusingSaying.stateMessage = "out of paper, try tomorrow";
   const std::string noPrinter = "No printer can be reached, so the printout is saved in the file\r\r";
+  const std::string refused = "ERROR: THE PRINTOUT COULD NOT BE PRINTED!\r\rTHE PRINTER Office DID NOT ACCEPT THE "
+                              "PRINTOUT: Destination \"Office\" is not accepting jobs.";
   const struct {
     const char* what;
     platform::PrintQueue queue;
     std::string refusal, box, title;
     int icon;
+    const char* printFolder = nullptr;
   } cases[] = {
       {"taken", office, "", "", "", 0},
       {"taken by a paused queue", paused, "",
        "The printer Office is paused. The printout waits in its queue and prints when the printer is resumed.",
        "P R I N T O U T", platform::vbInformation},
+      {"taken by a paused queue saying why", pausedSaying, "",
+       "The printer Office is paused. The printout waits in its queue and prints when the printer is resumed."
+       "\r\rThe printer says: out of paper, try tomorrow",
+       "P R I N T O U T", platform::vbInformation},
       {"refused", office, "Destination \"Office\" is not accepting jobs.",
-       "ERROR: THE PRINTOUT COULD NOT BE PRINTED!\r\rTHE PRINTER OFFICE DID NOT ACCEPT THE PRINTOUT: "
-       "DESTINATION \"OFFICE\" IS NOT ACCEPTING JOBS.\r\rCheck the printer and try again.",
+       refused + "\r\rCheck the printer and try again.", "P R I N T E R    E R R O R", platform::vbCritical},
+      {"refused by a queue saying why", refusingSaying, "Destination \"Office\" is not accepting jobs.",
+       refused + "\r\rTHE PRINTER SAYS: out of paper, try tomorrow\r\rCheck the printer and try again.",
        "P R I N T E R    E R R O R", platform::vbCritical},
       {"no printer", {}, "", noPrinter, "P R I N T O U T", platform::vbInformation},
+      {"no printer, nor a print folder", {}, "",
+       "ERROR: THE PRINTOUT COULD NOT BE PRINTED!\r\rTHE PRINT FOLDER /proc/nope/PDFs/ CANNOT BE MADE"
+       "\r\rCheck the printer and try again.",
+       "P R I N T E R    E R R O R", platform::vbCritical, "/proc/nope/PDFs/"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TestPlatform tp;
+    if (c.printFolder) setenv("TARLOWE_PRINT_DIR", c.printFolder, 1);
     ScriptedPrintSystem system;
     system.queue = c.queue;
     system.refusal = c.refusal;
@@ -299,6 +313,10 @@ TEST(PrintListing, TheFarmerHearsWhatBecameOfTheJob) {
       EXPECT_EQ(tp.dialogs.last().text, c.box == noPrinter ? noPrinter + file : c.box);
       EXPECT_EQ(tp.dialogs.last().title, c.title);
       EXPECT_EQ(tp.dialogs.last().icon, c.icon);
+    }
+    if (c.printFolder) {
+      EXPECT_TRUE(printer.lastPdf().empty());
+      continue;
     }
     if (c.queue.name.empty()) {
       EXPECT_TRUE(system.jobs.empty());
