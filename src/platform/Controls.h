@@ -1,6 +1,25 @@
 #pragma once
 // The controls windows are built from, with the operations the program's
 // code uses on them. Text crosses in Windows-1252 (std::string).
+//
+// They behave alike in every window, as on the desktop the farm knows:
+// - Enter presses the focused CommandButton and nothing else; no window has
+//   a default button.
+// - Tab follows the order the window sets (SetTabOrder, FormKit.h); the option
+//   buttons of one frame are one group that the arrow keys move through.
+// - A one-line box takes typing from its start however the focus arrives:
+//   empty, the caret stands there; showing anything, it is selected whole.
+//   The program moves the focus with the control's SetFocus.
+// - A key pressed with Alt never types: one application filter (Controls.cpp)
+//   hands the control the key without its character; access keys, menus and
+//   a box's own key-down handler still act.
+// - A ListBox shows no current row until one is chosen; typing never moves
+//   it; Space chooses the current row; Home, End and the page keys are Qt's.
+// - Esc closes a window only where it cancels (Form::CancelOnEscape: the
+//   query, due-date, weaning-date and input dialogs, the about box); message
+//   and input boxes, menus, drop-down lists and help keep the toolkit's own
+//   Esc. Every other window ignores it, so a stray Esc never drops what was
+//   typed.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
