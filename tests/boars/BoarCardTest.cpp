@@ -4,16 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sys/stat.h>
 
 #include "boars/BoarHistory.h"
 #include "boars/BoarHistorySheet.h"
 #include "boars/BoarRename.h"
 #include "boars/HogBoar1.h"
+#include "boars/HogBoar2.h"
 #include "boars/HogBoar3.h"
 #include "boars/HogBoar4.h"
 #include "common/HogGlobals.h"
 #include "common/PrintListing.h"
+#include "sows/HogSow2.h"
+#include "sows/HogSow3.h"
+#include "sows/SowHistorySheet.h"
 #include "sows/WeaningFigures.h"
 #include "support/BoxMatch.h"
 #include "support/RecordBuilders.h"
@@ -51,6 +56,48 @@ Herd herdWith(const std::string& sire) {
            aLitter().status(FarrowRecord::LeftHerd).sire(sire), aLitter().sire("B8"), aLitter().sire("B77")},
           {aSow("S1").bred("01/15/2024", sire), aSow("S2").bred("01/15/2024", "b7"), aSow("S3").bred("02/01/2024", "B8"),
            aSow("S4").bred("02/01/2024", sire)}};
+}
+
+// The price stored at `at` of record `n` of the file's bytes.
+int64_t storedPrice(const std::string& bytes, int length, long n, int at) {
+  return records::getI64(reinterpret_cast<const uint8_t*>(bytes.data()) + (n - 1) * length + at);
+}
+
+// A card of record 1 opened, the price typed into box `box` and saved; the
+// card opened again: what its box shows, and whether the next ACCEPT leaves
+// the file's bytes as they were.
+template <class Card>
+std::pair<std::string, bool> CardShowsBack(const std::string& file, int box, const std::string& typed) {
+  {
+    Card w;
+    w.Load();
+    w.Box(box)->SetText(typed);
+    w.SaveChan->Press();
+  }
+  Card w;
+  w.Load();
+  const std::string stored = readFile(file);
+  w.SaveChan->Press();
+  return {w.Box(box)->Text(), readFile(file) == stored};
+}
+
+// A new animal with the price typed, then the window opened again: what
+// its price box shows, and the animal entered next with it.
+template <class Window>
+std::string NewAnimalShowsBack(const std::string& typed) {
+  {
+    Window w;
+    w.Load();
+    w.Box[0]->SetText("A1");
+    w.Box[6]->SetText(typed);
+    w.Accept->Press();
+  }
+  Window w;
+  w.Load();
+  const std::string shown = w.Box[6]->Text();
+  w.Box[0]->SetText("A2");
+  w.Accept->Press();
+  return shown;
 }
 
 }  // namespace
@@ -105,7 +152,7 @@ TEST_F(BoarCardTest, SheetLinesOfABoarWithoutLittersAndHisPrintedPage) {
   BoarHistory = {};
   BoarHistory.Id = "B1";
   BoarHistory.DateOfBirth = BoarHistory.DateEnteredHerd = BoarHistory.DateLeftHerd = BoarHistory.PrvDate = "__/__/____";
-  BoarHistory.PurchasePrice = 1250;
+  BoarHistory.PurchasePrice = records::Currency::fromDouble(1250);
   BoarNotes = {};
   BoarNotes[14] = "  LAST  ";
   std::vector<std::string> lines = BoarHistorySheetLines();
@@ -336,4 +383,57 @@ TEST_F(BoarCardTest, ListOpensTheCardAndPrintsTheSelectedHistories) {
   EXPECT_EQ(tp.printer.finishedDocuments, 2);
   EXPECT_EQ(tp.printer.texts(1).at(0), "B O A R  I D (B1)  H I S T O R Y");
   EXPECT_EQ(tp.printer.texts(2).at(0), "B O A R  I D (B3)  H I S T O R Y");
+}
+
+// Every price box of the cards and of the new-animal windows, typed at its
+// limit and above 16,777,216 (past which a Single holds no odd number):
+// stored as typed, shown as stored when the window opens again, kept byte
+// for byte by the next ACCEPT, and printed on the sheet as stored.
+TEST_F(BoarCardTest, EveryPriceBoxShowsBackWhatItStored) {
+  enum Window { kSowCard, kBoarCard, kNewSow, kNewBoar };
+  const struct {
+    Window window;
+    int box;
+    const char* typed;
+  } cases[] = {{kSowCard, 7, "99999999"},  {kSowCard, 7, "16777217"},  {kSowCard, 8, "99999999"},
+               {kSowCard, 8, "16777217"},  {kBoarCard, 7, "99999999"}, {kBoarCard, 7, "16777217"},
+               {kBoarCard, 8, "99999999"}, {kBoarCard, 8, "16777217"}, {kNewSow, 6, "99999999"},
+               {kNewSow, 6, "16777217"},   {kNewBoar, 6, "99999999"},  {kNewBoar, 6, "16777217"}};
+  DateText = "06/01/2024";
+  for (const auto& c : cases) {
+    const bool sow = c.window == kSowCard || c.window == kNewSow;
+    const std::string file = path(sow ? "SOW.DAT" : "BOAR.DAT");
+    const int length = sow ? SowRecord::Length : BoarRecord::Length;
+    const int at = c.box == 8 ? 62 : 44;
+    const int64_t typed = std::stoll(c.typed) * 10000;
+    SowHistory = {};
+    BoarHistory = {};
+    std::remove(file.c_str());
+    if (c.window == kNewSow || c.window == kNewBoar) {
+      const std::string shown = sow ? NewAnimalShowsBack<HogSow2>(c.typed) : NewAnimalShowsBack<HogBoar2>(c.typed);
+      EXPECT_EQ(shown, c.typed) << c.typed;
+      const std::string bytes = readFile(file);
+      EXPECT_EQ(storedPrice(bytes, length, 1, at), typed) << c.typed;
+      EXPECT_EQ(storedPrice(bytes, length, 2, at), typed) << c.typed;
+      continue;
+    }
+    if (sow)
+      writeRecords<SowRecord>(file, {aSow("S1").entered("01/01/2024")});
+    else
+      writeRecords<BoarRecord>(file, {aBoar("B1").entered("01/01/2024")});
+    SelectedSowRecs = SelectedBoarRecs = {0, 1};
+    SelectedCount = 1;
+    const auto [shown, kept] = sow ? CardShowsBack<HogSow3>(file, c.box, c.typed)
+                                   : CardShowsBack<HogBoar3>(file, c.box, c.typed);
+    EXPECT_EQ(shown, c.typed) << c.window << " " << c.box;
+    EXPECT_TRUE(kept) << c.window << " " << c.box;
+    EXPECT_EQ(storedPrice(readFile(file), length, 1, at), typed) << c.window << " " << c.box;
+    tp.printer.items.clear();
+    if (sow) PrintSowHistory(); else PrintBoarHistory();
+    const std::string caption = c.box == 7 ? "Purchase price of " : "Sold Price of ";
+    const std::vector<std::string> printed = tp.printer.texts();
+    EXPECT_TRUE(std::ranges::any_of(printed, [&](const std::string& t) {
+      return t.starts_with(caption) && t.ends_with(std::string(">$") + c.typed + ".00");
+    })) << c.window << " " << c.box;
+  }
 }

@@ -102,7 +102,7 @@ TEST_F(BoarWindowTest, NewBoarTakesTheFreeRecordAndAnIdAnywhereIsRefused) {
   w.Accept_Click();
   EXPECT_EQ(readRecords<BoarRecord>(boarPath()).size(), 4u);
   EXPECT_EQ(BoarHistory.Breed, "YORK");
-  EXPECT_EQ(BoarHistory.PurchasePrice, 250.0f);
+  EXPECT_EQ(BoarHistory.PurchasePrice, records::Currency::fromDouble(250));
 }
 
 TEST(BoarPrvChecks, DateAndIdsAreRequired) {

@@ -99,6 +99,9 @@ TEST(BoarQuery, LinesOfTheListAndTheListing) {
                                   std::string(16, ' ')},
       {BoarPrintLine(gone), " OLD        THIS BOAR LEFT THE HERD ON (06/01/2023)" + std::string(44, ' ')},
       {BoarPrintLine(aBoar("  ")), ""},
+      // Every digit of a price past the seven a Single keeps.
+      {BoarListLine(aBoar("B2").entered("01/01/1997").price(16777217)).substr(64),
+       " $16777217.     "},
   };
   for (const auto& c : cases) EXPECT_EQ(c.line, c.expected);
   TestPlatform tp;
