@@ -215,6 +215,7 @@ struct RenameCase {
   const char* renamedTo;  // nullptr: no byte of any file changes
   const char* refusal;
   const char* oldId = "B7";  // the boar renamed, where B7 stands in the herd
+  long record = 1;           // his record; the herd's file holds 3
 };
 
 class BoarRename : public BoarCardTest, public ::testing::WithParamInterface<RenameCase> {};
@@ -227,10 +228,11 @@ TEST_P(BoarRename, WritesTheNewIdEverywhereOrNothing) {
   writeRecords(path("SOW.DAT"), before.sows);
   if (c.readOnly) chmod(path(c.readOnly).c_str(), 0444);
   const Herd after = herdWith(c.renamedTo ? c.renamedTo : c.oldId);
-  const BoarRenameOutcome outcome = RenameBoar(1, c.oldId, c.typed);
+  const BoarRenameOutcome outcome = RenameBoar(c.record, c.oldId, c.typed);
   EXPECT_EQ(outcome.renamed, c.renamedTo != nullptr);
   EXPECT_EQ(outcome.refusal ? outcome.refusal->text : "", c.refusal ? c.refusal : "");
-  EXPECT_EQ(outcome.fault.has_value(), c.readOnly != nullptr);
+  EXPECT_EQ(outcome.fault.has_value(), c.readOnly != nullptr || c.record > 3);
+  if (c.record > 3 && outcome.fault) EXPECT_EQ(outcome.fault->reason, "The boar's record is not in the file.");
   EXPECT_EQ(outcome.done, kNothingMoreDone);
   EXPECT_EQ(readFile(path("BOAR.DAT")), recordBytes(after.boars));
   EXPECT_EQ(readFile(path("FARROW.DAT")), recordBytes(after.litters));
@@ -251,7 +253,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RenameCase{"ToHisOwnId", "B7", nullptr, nullptr, "ERROR: BOAR ID (B7      ) is ALL READY USED!"},
                       RenameCase{"WithTheSowFileReadOnly", "B9", "SOW.DAT", nullptr, nullptr},
                       RenameCase{"WithTheLitterFileReadOnly", "B9", "FARROW.DAT", nullptr, nullptr},
-                      RenameCase{"FromAnIdOfEightCharacters", "BOAR0009", nullptr, "BOAR0009", nullptr, "BOAR0007"}),
+                      RenameCase{"FromAnIdOfEightCharacters", "BOAR0009", nullptr, "BOAR0009", nullptr, "BOAR0007"},
+                      RenameCase{"AtARecordPastTheFile", "B9", nullptr, nullptr, nullptr, "B7", 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BoarRenameChecks, AnIdOfBlanksIsRefused) {
