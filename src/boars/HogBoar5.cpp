@@ -55,17 +55,18 @@ std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, F
       ++notFound;
       continue;
     }
-    box.clear();
     if ((!file.isOpen() && !file.open(path)) || !file.read(found, boar)) {
       if (fault) *fault = {path, file.error()};
       return std::nullopt;
     }
-    if (boar.DateLeftHerd != records::kEmptyDate) continue;
-    boar.PrvDate = date;
-    if (!file.write(found, boar)) {
-      if (fault) *fault = {path, file.error()};
-      return std::nullopt;
+    if (boar.DateLeftHerd == records::kEmptyDate) {
+      boar.PrvDate = date;
+      if (!file.write(found, boar)) {
+        if (fault) *fault = {path, file.error()};
+        return std::nullopt;
+      }
     }
+    box.clear();  // found, and written where he is in the herd: the box keeps an ID not written
   }
   return notFound;
 }

@@ -2,9 +2,12 @@
 // a run of each window.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "boars/HogBoar2.h"
 #include "boars/HogBoar5.h"
 #include "common/HogGlobals.h"
+#include "platform/FileSystem.h"
 #include "support/BoxMatch.h"
 #include "support/RecordBuilders.h"
 
@@ -103,6 +106,15 @@ TEST_F(BoarWindowTest, NewBoarTakesTheFreeRecordAndAnIdAnywhereIsRefused) {
   EXPECT_EQ(readRecords<BoarRecord>(boarPath()).size(), 4u);
   EXPECT_EQ(BoarHistory.Breed, "YORK");
   EXPECT_EQ(BoarHistory.PurchasePrice, records::Currency::fromDouble(250));
+  // A free last record taken is no append either: the next window keeps YORK.
+  writeRecords<BoarRecord>(boarPath(), {aBoar("B0"), aBoar("")});
+  w.Boar[0]->SetText("B4");
+  w.Boar[1]->SetText("HAMP");
+  w.Accept_Click();
+  EXPECT_EQ(readRecords<BoarRecord>(boarPath()).at(1).Id, "B4      ");
+  HogBoar2 next;
+  next.Load();
+  EXPECT_EQ(next.Boar[1]->Text() + "|" + next.Boar[6]->Text(), "YORK|250.00");
 }
 
 TEST(BoarPrvChecks, DateAndIdsAreRequired) {
@@ -150,4 +162,23 @@ TEST_F(BoarWindowTest, PrvDateReachesTheActiveBoarsFound) {
   EXPECT_EQ(back[3].PrvDate, "06/01/2024");
   const std::vector<std::string> left = {"", "  ", "", "", "NONE"};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(w.Prv[i]->Text(), left[static_cast<size_t>(i)]);
+}
+
+// The boar found in the scan cannot be read: the box names BOAR.DAT and why,
+// nothing is written, and his box keeps his ID.
+TEST_F(BoarWindowTest, PrvNamesTheFileOfAFailedRead) {
+  writeRecords<BoarRecord>(boarPath(), {aBoar("B0"), aBoar("B1")});
+  const std::string before = readFile(boarPath());
+  HogBoar5 w;
+  w.Load();
+  w.Prv[0]->SetText("B1");
+  // The read of record 2 alone fails; the scan's reads of the file go through.
+  platform::setDiskReadHook([](int, long long at, size_t size) { return at == 1084 && size == 1084 ? EIO : 0; });
+  w.PrvAccept_Click();
+  platform::setDiskReadHook(nullptr);
+  EXPECT_TRUE(LastBoxIs(tp.dialogs, {"ERROR:   COULD NOT WRITE TO THE FILE!!\r\r" + boarPath() + "\rcannot read " +
+                                         boarPath() + ": Input/output error\r\rNothing more was done.",
+                                     "PRV TEST", platform::vbCritical}));
+  EXPECT_EQ(readFile(boarPath()), before);
+  EXPECT_EQ(w.Prv[0]->Text(), "B1");
 }
