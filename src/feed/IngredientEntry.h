@@ -24,8 +24,8 @@ struct IngredientEntry {
 // refused as "DON'T INCLUDE A COMMA!"; each amount then through its field
 // (common/TypedNumber.h): an inventory rounded to a whole pound, from 0
 // (current) or 1 (start: the unit cost divides by it) to the largest Long; a
-// total cost from 0 to the seven digits of a Single. The date is only checked for presence; the
-// window checks its value (ValidateDate).
+// total cost from 0 to the seven digits of a Single. The date is only checked
+// for presence; the window checks its value (ValidateDate).
 Check CheckIngredientEntry(const IngredientEntry& e);
 
 // A code another record holds already; `editing` with the code as it was
