@@ -50,7 +50,7 @@ std::string BoarListLine(const BoarRecord& boar) {
       .put(13, Trim(boar.Breed), 20)
       .put(37, Trim(boar.Location), 8)
       .put(52, boar.DateEnteredHerd, 10)
-      .put(66, FormatMoneyField(static_cast<float>(boar.PurchasePrice.value()), 10), 10);
+      .put(66, FormatMoneyField(boar.PurchasePrice, 10), 10);
   return line.str();
 }
 

@@ -34,5 +34,5 @@ void HogBoar2::Written(const NewAnimalEntry& e, const NewAnimalPlace& place) {
   if (!place.appended) return;
   BoarHistory.Breed = e.breed;
   BoarHistory.Location = e.location;
-  BoarHistory.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);
+  BoarHistory.PurchasePrice = TypedCurrency(e.purchasePrice, kPurchasePriceNumber);
 }

@@ -39,7 +39,7 @@ Check CheckBoarPrvEntry(const std::string& date, const PrvBoxes& boxes) {
   return CheckPrvEntry(date, boxes, kBoarPrv.animal, kBoarPrv.dateField, kBoarPrv.idField);
 }
 
-std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, FileFault* fault) {
+std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, FileFault* fault, bool* writing) {
   const std::string path = DataFilePath<BoarRecord>();
   PrvRecordKeys byKey;
   records::RecordScan<BoarRecord> scan;
@@ -55,17 +55,19 @@ std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, F
       ++notFound;
       continue;
     }
-    box.clear();
     if ((!file.isOpen() && !file.open(path)) || !file.read(found, boar)) {
       if (fault) *fault = {path, file.error()};
       return std::nullopt;
     }
-    if (boar.DateLeftHerd != records::kEmptyDate) continue;
-    boar.PrvDate = date;
-    if (!file.write(found, boar)) {
-      if (fault) *fault = {path, file.error()};
-      return std::nullopt;
+    if (boar.DateLeftHerd == records::kEmptyDate) {
+      boar.PrvDate = date;
+      if (!file.write(found, boar)) {
+        if (fault) *fault = {path, file.error()};
+        if (writing) *writing = true;
+        return std::nullopt;
+      }
     }
+    box.clear();  // found, and written where he is in the herd: the box keeps an ID not written
   }
   return notFound;
 }
@@ -77,12 +79,13 @@ HogBoar5::HogBoar5(QWidget* parent) : PrvForm(kBoarPrv, parent) {}
 void HogBoar5::WriteDate(const std::string& date, const PrvBoxes& typed) {
   PrvBoxes boxes = typed;
   FileFault fault;
+  bool writing = false;
   Hourglass(true);
-  const std::optional<int> notFound = WriteBoarPrvDates(date, boxes, &fault);
+  const std::optional<int> notFound = WriteBoarPrvDates(date, boxes, &fault, &writing);
   Hourglass(false);
   if (!notFound) {
     ShowBoxes(boxes);
-    ReportFileFault(fault, true, kBoarPrv.outcomeTitle);
+    ReportFileFault(fault, writing, kBoarPrv.outcomeTitle);
     return;
   }
   ShowOutcome(date, *notFound == 0, boxes);

@@ -22,8 +22,11 @@ Check CheckBoarPrvEntry(const std::string& date, const PrvBoxes& boxes);
 // the box's text so taken. A boar in the herd gets the date; the box of a
 // boar found, in the herd or not, is cleared. A box of blanks finds no boar.
 // The number of boxes whose boar was not found; nothing, with `fault`, when
-// the file cannot be read or written (the boars written before stay so).
-std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, FileFault* fault);
+// the file cannot be read or written, `writing` saying which (the boars
+// written before stay so, their boxes cleared; the box of the boar not
+// written keeps his ID).
+std::optional<int> WriteBoarPrvDates(const std::string& date, PrvBoxes& boxes, FileFault* fault,
+                                     bool* writing = nullptr);
 
 // The box after ACCEPT: every boar updated, or some not found.
 Refusal PrvOutcome(const std::string& date, int notFound);

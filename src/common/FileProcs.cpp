@@ -9,7 +9,6 @@ namespace {
 constexpr size_t kFirstListSize = 1025;  // entries 0 to 1024
 constexpr size_t kListGrowth = 256;
 constexpr int kMostNames = 32767;
-constexpr double kSecondsPerDay = 86400;
 
 std::string right(const std::string& s, size_t n) { return s.size() > n ? s.substr(s.size() - n) : s; }
 
@@ -46,14 +45,10 @@ bool FileExists(const std::string& FilePath) { return platform::fileExists(FileP
 
 void Pause(float Seconds) {
   platform::Clock& clock = platform::services().clock();
-  double previous = clock.secondsSinceMidnight();
+  const double start = clock.steadySeconds();
   double elapsed = 0;
   do {
-    platform::screen().waitForEvents(Seconds - elapsed);
-    const double now = clock.secondsSinceMidnight();
-    double step = now - previous;
-    if (step < 0) step += kSecondsPerDay;  // the clock passed midnight
-    elapsed += step;
-    previous = now;
+    platform::screen().waitForEvents(Seconds - elapsed);  // an event may end the wait early
+    elapsed = clock.steadySeconds() - start;
   } while (elapsed < Seconds);
 }

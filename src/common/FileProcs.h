@@ -28,5 +28,6 @@ bool FileExists(const std::string& FilePath);
 
 // Waits `Seconds`, letting waiting events run (at least once) as they come and
 // sleeping between them, so the windows stay live without a processor kept
-// busy; the clock's seconds since midnight measure the time, across midnight.
+// busy; the clock's steady seconds measure the time, so neither midnight nor
+// a clock set meanwhile stretches or cuts the wait.
 void Pause(float Seconds);

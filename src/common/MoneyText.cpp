@@ -1,16 +1,16 @@
 #include "common/MoneyText.h"
 
-#include "common/NumberText.h"
+#include <cstdlib>
 
-std::string FormatMoneyField(float Value, int Width) {
+std::string FormatMoneyField(records::Currency Value, int Width) {
   if (Width <= 0) return "";
-  const std::string text = WithoutExponent(SingleText(Value));
-  const size_t dot = text.find('.');
-  const std::string whole = text.substr(0, dot);
-  std::string cents = dot == std::string::npos ? std::string() : text.substr(dot + 1, 2);
-  cents.resize(2, '0');
-
-  const std::string field = "$" + whole + "." + cents;
+  // The whole part and the cents of the count of 1/10000, cut toward 0.
+  const long long whole = Value.raw / 10000;
+  const long long cents = std::llabs(Value.raw % 10000) / 100;
+  std::string field = "$";
+  if (Value.raw < 0) field += "-";
+  if (whole != 0 || Value.raw == 0) field += std::to_string(std::llabs(whole));
+  field += "." + std::string(cents < 10 ? "0" : "") + std::to_string(cents);
   const size_t width = static_cast<size_t>(Width);
   if (field.size() >= width) return field.substr(0, width);
   return std::string(width - field.size(), ' ') + field;

@@ -143,3 +143,7 @@ double TypedValue(const std::string& typed, const NumberField& field) { return R
 float TypedSingle(const std::string& typed, const NumberField& field) {
   return static_cast<float>(TypedValue(typed, field));
 }
+
+records::Currency TypedCurrency(const std::string& typed, const NumberField& field) {
+  return records::Currency::fromDouble(TypedValue(typed, field));
+}

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/Refusal.h"
+#include "records/Fields.h"
 
 // How a field stores a number: a whole number (a typed fraction is stored as
 // the nearest whole number, a half going to the even one), a Single, a
@@ -96,3 +97,6 @@ Check CheckTypedNumbers(std::initializer_list<NumberBox> boxes, const std::strin
 // Single for a field stored as one.
 double TypedValue(const std::string& typed, const NumberField& field);
 float TypedSingle(const std::string& typed, const NumberField& field);
+// The Currency of a checked money text: the typed figure to four places,
+// never through a Single, which keeps only seven digits of it.
+records::Currency TypedCurrency(const std::string& typed, const NumberField& field);

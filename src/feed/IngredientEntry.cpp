@@ -10,7 +10,7 @@
 namespace {
 
 // The pounds are Longs (the start at least 1: it divides the cost), the
-// total cost a Single.
+// total cost within what a Single holds.
 const NumberField kCurrentNumber = LongField("CURRENT INVENTORY");
 const NumberField kStartNumber = LongField("START INVENTORY", 1);
 const NumberField kTotalNumber = SingleField("TOTAL COST");
@@ -79,7 +79,7 @@ IngredientRecord IngredientOfEntry(const IngredientEntry& e) {
   r.IngredientCode = Trim(e.code);
   r.CurrentInventory = pounds(e.currentInventory, kCurrentNumber);
   r.StartInventory = pounds(e.startInventory, kStartNumber);
-  r.TotalCost = records::Currency::fromDouble(TypedSingle(e.totalCost, kTotalNumber));
+  r.TotalCost = TypedCurrency(e.totalCost, kTotalNumber);
   r.UnitCost = records::Currency::fromDouble(UnitCostOf(e));
   r.InventoryDate = e.inventoryDate;
   return r;

@@ -24,8 +24,8 @@ struct IngredientEntry {
 // refused as "DON'T INCLUDE A COMMA!"; each amount then through its field
 // (common/TypedNumber.h): an inventory rounded to a whole pound, from 0
 // (current) or 1 (start: the unit cost divides by it) to the largest Long; a
-// total cost, a Single, from 0. The date is only checked for presence; the
-// window checks its value (ValidateDate).
+// total cost from 0 to the seven digits of a Single. The date is only checked
+// for presence; the window checks its value (ValidateDate).
 Check CheckIngredientEntry(const IngredientEntry& e);
 
 // A code another record holds already; `editing` with the code as it was
@@ -38,7 +38,7 @@ Check CheckIngredientCode(const IngredientFile& file, const std::string& code, b
 Check CheckIngredientSlot(long record);
 
 // The record written for an entry that passed the checks: name and code
-// trimmed, the inventories rounded, the total cost as a Single and the unit
+// trimmed, the inventories rounded, the total cost as typed and the unit
 // cost the Single quotient of the two, both stored as Currency.
 IngredientRecord IngredientOfEntry(const IngredientEntry& e);
 // The unit cost of an entry, a Single: total cost / start inventory.

@@ -126,6 +126,13 @@ const GroupBook::YearIndex& GroupBook::yearIndex(std::string_view tail) const {
 
 GroupRecord BlankGroup() { return GroupRecord{}; }
 
+SalesRecord DeletedSale(const SalesRecord& row) {
+  SalesRecord freed;
+  freed.SubGroup = row.SubGroup;
+  freed.GiltsSold = row.GiltsSold;
+  return freed;
+}
+
 std::vector<PigsOutLot> GroupOutLots(const GroupBook& book, const GroupRecord& g, bool adjustRows) {
   std::vector<PigsOutLot> lots;
   const int stage = StageOf(g.Stage);

@@ -91,6 +91,9 @@ void EachWithIdTail(const records::FileImage<R>& file, std::string_view tail, Ta
 // A deleted (released) group record. A group record or sales row is free
 // when its ID is blank.
 GroupRecord BlankGroup();
+// A deleted sales row: every field blank but its sub-group and gilts sold,
+// which keep what `row` held (a free row carries no meaning in them).
+SalesRecord DeletedSale(const SalesRecord& row);
 
 // One lot of pigs that left a group: to the next building, to a sale, to
 // gilts or across the year end.

@@ -128,6 +128,18 @@ void FillPigsIn(GroupRecord& g, const PigsInEntry& e, const PigsInTexts& t) {
   g.DateIn = e.dateIn;
 }
 
+Check CheckDateInBeforeOut(const GroupBook& book, const GroupRecord& g, const std::string& dateIn) {
+  const std::optional<long> in = DayNumber(dateIn);
+  if (!in) return std::nullopt;
+  std::optional<long> firstOut;
+  for (const PigsOutLot& lot : GroupOutLots(book, g, true))
+    if (lot.day && (!firstOut || *lot.day < *firstOut)) firstOut = lot.day;
+  if (!firstOut || *in <= *firstOut) return std::nullopt;
+  return OutRefusal("ERROR: INVALID DATE IN!\r\rYour DATE IN (" + dateIn + ") is after\rthe DATE OUT (" +
+                        DateOfDay(*firstOut) + ") of this GROUP!",
+                    kDateInField);
+}
+
 // --- Pigs out -----------------------------------------------------------
 
 OutGroup LoadOutGroup(const GroupBook& book, long record) {

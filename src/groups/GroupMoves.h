@@ -44,6 +44,11 @@ Check CheckDateIn(const PigsInEntry& e, const PigsInTexts& t);
 Check CheckPigsIn(const PigsInEntry& e, const PigsInTexts& t);
 // `g` with the entry's pigs, weight and date.
 void FillPigsIn(GroupRecord& g, const PigsInEntry& e, const PigsInTexts& t);
+// An edit's date in may not pass a day on which pigs already left group `g`
+// (GroupOutLots: its next-stage records and its sales rows, year-end rows
+// too): the group's pig days and daily gain would turn negative. The
+// refusal names the date in and the first date out; the same day is taken.
+Check CheckDateInBeforeOut(const GroupBook& book, const GroupRecord& g, const std::string& dateIn);
 
 // --- Pigs out -----------------------------------------------------------
 

@@ -71,6 +71,9 @@ void HogPig4::Accept_Click() {
   if (Check refused = CheckDateIn(e, kEditGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
   if (ValidateDate(e.dateIn, kFirstDataYear, -1) != kDateValid) return DateIn->SetFocus();
   if (Check refused = CheckPigsIn(e, kEditGroupTexts)) return ShowRefusal(*refused, fields[refused->field]);
+  GroupBook book;
+  if (!book.read(kEditGroupTexts.title)) return;
+  if (Check refused = CheckDateInBeforeOut(book, GroupRec, e.dateIn)) return ShowRefusal(*refused, DateIn);
   FillPigsIn(GroupRec, e, kEditGroupTexts);
   GroupRec.DeathLoss = static_cast<int16_t>(DeathLossFlag);
   if (!WriteGroupRecord(CurrentGroupRec, GroupRec, kEditGroupTexts.title)) return;

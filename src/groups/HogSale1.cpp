@@ -2,6 +2,7 @@
 
 #include "common/DataFiles.h"
 #include "common/HogGlobals.h"
+#include "groups/GroupFiles.h"
 #include "groups/GroupYearOpener.h"
 #include "groups/HogSale2.h"
 #include "platform/Dialogs.h"
@@ -127,7 +128,8 @@ void HogSale1::DeleteSales() {
       // Each row is blanked in place, a free row of the file.
       for (int k = 1; k <= SelectedCount; ++k) {
         CurrentSowRec = SelectedSowRecs[static_cast<size_t>(k)];
-        if (!file.write(CurrentSowRec, SalesRecord{})) {
+        SalesRecord row;
+        if (!file.read(CurrentSowRec, row) || !file.write(CurrentSowRec, DeletedSale(row))) {
           ReportFileFault({path, file.error()}, true, title);
           break;
         }

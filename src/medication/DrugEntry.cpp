@@ -32,8 +32,8 @@ std::string requiredText(const char* missing, const char* mustEnter) {
   return std::string(missing) + "\r\rThis is a REQUIRED entry!\r" + mustEnter;
 }
 
-// The figures, each a Single from 0 (the cost goes through a Single into
-// currency).
+// The figures, each from 0 and within what a Single holds as typed; the cost
+// is stored as typed, in currency.
 const NumberField kDosageNumber = SingleField("DRUG DOSAGE");
 const NumberField kCostNumber = SingleField("DRUG COST");
 const NumberField kInventoryNumber = SingleField("INVENTORY AMOUNT");
@@ -93,7 +93,7 @@ DrugRecord DrugRecordOf(const DrugEntry& e) {
   r.PurchaseDate = e.purchaseDate;
   r.ExpirationDate = e.expirationDate;
   r.InventoryAmount = TypedSingle(e.inventory, kInventoryNumber);
-  r.DrugCost = records::Currency::fromDouble(static_cast<double>(TypedSingle(e.cost, kCostNumber)));
+  r.DrugCost = TypedCurrency(e.cost, kCostNumber);
   r.AmountPurchased = TypedSingle(e.purchased, kPurchasedNumber);
   r.DrugNote = Trim(e.note);
   return r;

@@ -38,8 +38,7 @@ Check CheckDrugFigures(const DrugEntry& entry);
 Check CheckDrugRecordRoom(long record);
 
 // The record ACCEPT writes: text trimmed, type and unit from the option, the
-// checked numbers as 32-bit floats, the cost through a 32-bit float to
-// currency.
+// checked numbers as 32-bit floats, the cost as typed in currency.
 DrugRecord DrugRecordOf(const DrugEntry& entry);
 // A stored drug as the window shows it: text trimmed, dosage and amounts
 // "0.0", cost "0.00", dates as stored; the option of its type (-1 for

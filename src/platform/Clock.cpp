@@ -51,6 +51,11 @@ std::string SystemClock::dateText() {
 
 double SystemClock::secondsSinceMidnight() { return static_cast<double>(msIntoDay(nowMs())) / 1000.0; }
 
+double SystemClock::steadySeconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
 std::string SystemClock::timeText() {
   long long s = static_cast<long long>(secondsSinceMidnight());
   char buf[32];

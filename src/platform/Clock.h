@@ -16,8 +16,9 @@ class Clock {
   virtual std::string dateText() = 0;
   // The time in the regional format, "HH:MM:SS".
   virtual std::string timeText() = 0;
-  // Seconds since midnight, with fractions.
-  virtual double secondsSinceMidnight() = 0;
+  // Seconds, with fractions, counted from an arbitrary start on a clock that
+  // only runs forward: setting the date or time, or midnight, never moves it.
+  virtual double steadySeconds() = 0;
   // Today's date as numbers.
   virtual CivilDate today() = 0;
   // Move the program's clock to this date (keeping the time of day) or time.
@@ -30,13 +31,14 @@ class SystemClock : public Clock {
  public:
   std::string dateText() override;
   std::string timeText() override;
-  double secondsSinceMidnight() override;
+  double steadySeconds() override;
   CivilDate today() override;
   void setDate(int year, int month, int day) override;
   void setTime(int hour, int minute, int second) override;
 
  private:
   long long nowMs();  // local milliseconds since the epoch, offset applied
+  double secondsSinceMidnight();
   long long offsetMs_ = 0;
 };
 

@@ -29,8 +29,8 @@ void FillAnimalHistory(const AnimalRecord& r, AnimalHistoryRecord& h) {
   h.DateOfBirth = r.DateOfBirth;
   h.DaysTo230 = r.DaysTo230;
   h.Loineye = r.Loineye;
-  h.PurchasePrice = static_cast<float>(r.PurchasePrice.value());
-  h.SoldPrice = static_cast<float>(r.SoldPrice.value());
+  h.PurchasePrice = r.PurchasePrice;
+  h.SoldPrice = r.SoldPrice;
   h.PrvDate = r.PrvDate;
   h.DateEnteredHerd = r.DateEnteredHerd;
   h.DateLeftHerd = r.DateLeftHerd;

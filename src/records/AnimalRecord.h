@@ -82,7 +82,8 @@ struct AnimalRecord {
 };
 
 // The animal's fields as the history blocks hold them: text without its
-// surrounding blanks, prices as Single.
+// surrounding blanks, prices as stored (a Single would show an eight-digit
+// price as another figure, which the next save of the card would store).
 struct AnimalHistoryRecord {
   std::string Id;
   std::string Breed;
@@ -90,8 +91,8 @@ struct AnimalHistoryRecord {
   std::string DateOfBirth;
   int16_t DaysTo230 = 0;
   float Loineye = 0;
-  float PurchasePrice = 0;
-  float SoldPrice = 0;
+  records::Currency PurchasePrice;
+  records::Currency SoldPrice;
   std::string PrvDate;
   std::string DateEnteredHerd;
   std::string DateLeftHerd;

@@ -35,7 +35,7 @@ Check CheckAnimalCardNumbers(const AnimalCardEntry& e, const std::string& title)
 
 AnimalCardNumbers ReadAnimalCardNumbers(const AnimalCardEntry& e) {
   return {WholeOf(e.daysTo230), TypedSingle(e.backfat, kBackfatNumber), TypedSingle(e.loineye, kLoineyeNumber),
-          TypedValue(e.purchasePrice, kPurchasePriceNumber), TypedValue(e.soldPrice, kSoldPriceNumber)};
+          TypedCurrency(e.purchasePrice, kPurchasePriceNumber), TypedCurrency(e.soldPrice, kSoldPriceNumber)};
 }
 
 void ApplyAnimalCard(const AnimalCardEntry& e, const AnimalCardNumbers& numbers, AnimalRecord& r) {
@@ -43,9 +43,9 @@ void ApplyAnimalCard(const AnimalCardEntry& e, const AnimalCardNumbers& numbers,
   r.DateOfBirth = e.dateOfBirth;
   r.DaysTo230 = numbers.daysTo230;
   r.Backfat = numbers.backfat;
-  r.PurchasePrice = records::Currency::fromDouble(numbers.purchasePrice);
+  r.PurchasePrice = numbers.purchasePrice;
   r.DateEnteredHerd = e.dateEnteredHerd;
-  r.SoldPrice = records::Currency::fromDouble(numbers.soldPrice);
+  r.SoldPrice = numbers.soldPrice;
   r.DateLeftHerd = e.dateLeftHerd;
   r.PrvDate = e.prvDate;
   r.Location = e.location;
@@ -60,8 +60,8 @@ void ApplyAnimalCardToHistory(const AnimalCardEntry& e, const AnimalCardNumbers&
   h.DateOfBirth = e.dateOfBirth;
   h.DaysTo230 = numbers.daysTo230;
   h.Loineye = numbers.loineye;
-  h.PurchasePrice = static_cast<float>(numbers.purchasePrice);
-  h.SoldPrice = static_cast<float>(numbers.soldPrice);
+  h.PurchasePrice = numbers.purchasePrice;
+  h.SoldPrice = numbers.soldPrice;
   h.PrvDate = e.prvDate;
   h.DateEnteredHerd = e.dateEnteredHerd;
   h.DateLeftHerd = e.dateLeftHerd;

@@ -29,11 +29,11 @@ Check CheckAnimalCardDates(const AnimalCardEntry& entry, const std::string& titl
 Check CheckAnimalCardNumbers(const AnimalCardEntry& entry, const std::string& title);
 
 // The checked numbers of the boxes, read once for the record and the working
-// block: the prices as read, the others as their fields store them.
+// block, as their fields store them.
 struct AnimalCardNumbers {
   int16_t daysTo230 = 0;
   float backfat = 0, loineye = 0;
-  double purchasePrice = 0, soldPrice = 0;
+  records::Currency purchasePrice, soldPrice;
 };
 AnimalCardNumbers ReadAnimalCardNumbers(const AnimalCardEntry& entry);
 

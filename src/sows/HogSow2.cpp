@@ -1,7 +1,6 @@
 #include "sows/HogSow2.h"
 
 #include "sows/SowFiles.h"
-#include "sows/SowNumbers.h"
 
 const NewAnimalKind kNewSow = {"HogSow2", "Sow", "N E W     S O W     R E C O R D", "&CLEAR   FIELDS",
                                "SOW ENTRY ERROR", /*birthDateFirst=*/true, /*keepsHerdFields=*/true};
@@ -23,7 +22,6 @@ SowRecord NewSowRecord(const NewSowEntry& e) {
 SowHistoryRecord NewSowHistory(const NewSowEntry& e) {
   SowHistoryRecord h;
   FillAnimalHistory(NewSowRecord(e), h);
-  h.PurchasePrice = TypedSingle(e.purchasePrice, kPurchasePriceNumber);  // as typed, not as the Currency stored
   h.DateBred = h.DateDue = records::kEmptyDate;
   return h;
 }

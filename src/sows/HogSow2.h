@@ -28,7 +28,7 @@ Check CheckNewSowSlot(const records::NewAnimalSlot& slot);
 // boar or breeding dates, the checked numbers as their fields store them.
 SowRecord NewSowRecord(const NewSowEntry& entry);
 // What SowHistory holds after ACCEPT: the sow as typed (text trimmed, numbers
-// as written, the price as a Single), without breeding dates or statistics.
+// as written), without breeding dates or statistics.
 SowHistoryRecord NewSowHistory(const NewSowEntry& entry);
 
 class HogSow2 : public NewAnimalForm {

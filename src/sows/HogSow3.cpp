@@ -24,11 +24,13 @@ Refusal cardRefusal(const std::string& text, const char* title, int field) {
   return {text, title, platform::vbExclamation, field};
 }
 
-// The boxes of the card, down the left, and its figures, down the right.
+// The boxes of the card, down the left, and its figures, down the right. The
+// loineye takes the five characters the new sow's box takes, so that every
+// loineye stored shows back whole ("10.25", not "10.2").
 const CardBoxLayout kBoxes[] = {{2, "BREED of SOW", 20},
                                 {3, "BACK FAT", 4, "##0.00"},
                                 {5, "DAY'S to 230", 3, "###0"},
-                                {6, "LOINEYE in sq INCHs", 4, "##0.00"},
+                                {6, "LOINEYE in sq INCHs", 5, "##0.00"},
                                 {7, "PURCHASE PRICE of SOW", kPriceBoxLength, "####0.00"},
                                 {8, "SOLD PRICE of SOW", kPriceBoxLength, "####0.00"},
                                 {12, "LOCATION of SOW", 8},

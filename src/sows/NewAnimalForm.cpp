@@ -54,7 +54,7 @@ void FillNewAnimal(const NewAnimalEntry& e, AnimalRecord& r) {
   r.DateOfBirth = e.dateOfBirth;
   r.DaysTo230 = WholeOf(e.daysTo230);
   r.Backfat = TypedSingle(e.backfat, kBackfatNumber);
-  r.PurchasePrice = records::Currency::fromDouble(TypedValue(e.purchasePrice, kPurchasePriceNumber));
+  r.PurchasePrice = TypedCurrency(e.purchasePrice, kPurchasePriceNumber);
   r.DateEnteredHerd = e.dateEnteredHerd;
   r.SoldPrice = records::Currency{};
   r.DateLeftHerd = records::kEmptyDate;

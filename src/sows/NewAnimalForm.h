@@ -99,7 +99,7 @@ class NewAnimalForm : public platform::Form {
   // purchase price.
   struct LastAnimal {
     std::string breed, location;
-    float purchasePrice = 0;
+    records::Currency purchasePrice;
   };
   virtual LastAnimal Last() const = 0;
   // The animal's own refusals of the place read for its ID, shown; true

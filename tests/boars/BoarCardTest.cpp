@@ -4,19 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sys/stat.h>
 
 #include "boars/BoarHistory.h"
 #include "boars/BoarHistorySheet.h"
 #include "boars/BoarRename.h"
 #include "boars/HogBoar1.h"
+#include "boars/HogBoar2.h"
 #include "boars/HogBoar3.h"
 #include "boars/HogBoar4.h"
 #include "common/HogGlobals.h"
 #include "common/PrintListing.h"
+#include "sows/HogSow2.h"
+#include "sows/HogSow3.h"
+#include "sows/SowHistorySheet.h"
 #include "sows/WeaningFigures.h"
 #include "support/BoxMatch.h"
 #include "support/RecordBuilders.h"
+#include "support/RecordBytes.h"
 
 namespace {
 
@@ -51,6 +57,43 @@ Herd herdWith(const std::string& sire) {
            aLitter().status(FarrowRecord::LeftHerd).sire(sire), aLitter().sire("B8"), aLitter().sire("B77")},
           {aSow("S1").bred("01/15/2024", sire), aSow("S2").bred("01/15/2024", "b7"), aSow("S3").bred("02/01/2024", "B8"),
            aSow("S4").bred("02/01/2024", sire)}};
+}
+
+// A card of record 1 opened, the price typed into box `box` and saved; the
+// card opened again: what its box shows, and whether the next ACCEPT leaves
+// the file's bytes as they were.
+template <class Card>
+std::pair<std::string, bool> CardShowsBack(const std::string& file, int box, const std::string& typed) {
+  {
+    Card w;
+    w.Load();
+    w.Box(box)->SetText(typed);
+    w.SaveChan->Press();
+  }
+  Card w;
+  w.Load();
+  const std::string stored = readFile(file);
+  w.SaveChan->Press();
+  return {w.Box(box)->Text(), readFile(file) == stored};
+}
+
+// A new animal with the price typed, then the window opened again: what
+// its price box shows, and the animal entered next with it.
+template <class Window>
+std::string NewAnimalShowsBack(const std::string& typed) {
+  {
+    Window w;
+    w.Load();
+    w.Box[0]->SetText("A1");
+    w.Box[6]->SetText(typed);
+    w.Accept->Press();
+  }
+  Window w;
+  w.Load();
+  const std::string shown = w.Box[6]->Text();
+  w.Box[0]->SetText("A2");
+  w.Accept->Press();
+  return shown;
 }
 
 }  // namespace
@@ -105,7 +148,7 @@ TEST_F(BoarCardTest, SheetLinesOfABoarWithoutLittersAndHisPrintedPage) {
   BoarHistory = {};
   BoarHistory.Id = "B1";
   BoarHistory.DateOfBirth = BoarHistory.DateEnteredHerd = BoarHistory.DateLeftHerd = BoarHistory.PrvDate = "__/__/____";
-  BoarHistory.PurchasePrice = 1250;
+  BoarHistory.PurchasePrice = records::Currency::fromDouble(1250);
   BoarNotes = {};
   BoarNotes[14] = "  LAST  ";
   std::vector<std::string> lines = BoarHistorySheetLines();
@@ -168,6 +211,7 @@ struct RenameCase {
   const char* renamedTo;  // nullptr: no byte of any file changes
   const char* refusal;
   const char* oldId = "B7";  // the boar renamed, where B7 stands in the herd
+  long record = 1;           // his record; the herd's file holds 3
 };
 
 class BoarRename : public BoarCardTest, public ::testing::WithParamInterface<RenameCase> {};
@@ -180,10 +224,11 @@ TEST_P(BoarRename, WritesTheNewIdEverywhereOrNothing) {
   writeRecords(path("SOW.DAT"), before.sows);
   if (c.readOnly) chmod(path(c.readOnly).c_str(), 0444);
   const Herd after = herdWith(c.renamedTo ? c.renamedTo : c.oldId);
-  const BoarRenameOutcome outcome = RenameBoar(1, c.oldId, c.typed);
+  const BoarRenameOutcome outcome = RenameBoar(c.record, c.oldId, c.typed);
   EXPECT_EQ(outcome.renamed, c.renamedTo != nullptr);
   EXPECT_EQ(outcome.refusal ? outcome.refusal->text : "", c.refusal ? c.refusal : "");
-  EXPECT_EQ(outcome.fault.has_value(), c.readOnly != nullptr);
+  EXPECT_EQ(outcome.fault.has_value(), c.readOnly != nullptr || c.record > 3);
+  if (c.record > 3 && outcome.fault) EXPECT_EQ(outcome.fault->reason, "The boar's record is not in the file.");
   EXPECT_EQ(outcome.done, kNothingMoreDone);
   EXPECT_EQ(readFile(path("BOAR.DAT")), recordBytes(after.boars));
   EXPECT_EQ(readFile(path("FARROW.DAT")), recordBytes(after.litters));
@@ -204,7 +249,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RenameCase{"ToHisOwnId", "B7", nullptr, nullptr, "ERROR: BOAR ID (B7      ) is ALL READY USED!"},
                       RenameCase{"WithTheSowFileReadOnly", "B9", "SOW.DAT", nullptr, nullptr},
                       RenameCase{"WithTheLitterFileReadOnly", "B9", "FARROW.DAT", nullptr, nullptr},
-                      RenameCase{"FromAnIdOfEightCharacters", "BOAR0009", nullptr, "BOAR0009", nullptr, "BOAR0007"}),
+                      RenameCase{"FromAnIdOfEightCharacters", "BOAR0009", nullptr, "BOAR0009", nullptr, "BOAR0007"},
+                      RenameCase{"AtARecordPastTheFile", "B9", nullptr, nullptr, nullptr, "B7", 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BoarRenameChecks, AnIdOfBlanksIsRefused) {
@@ -336,4 +382,65 @@ TEST_F(BoarCardTest, ListOpensTheCardAndPrintsTheSelectedHistories) {
   EXPECT_EQ(tp.printer.finishedDocuments, 2);
   EXPECT_EQ(tp.printer.texts(1).at(0), "B O A R  I D (B1)  H I S T O R Y");
   EXPECT_EQ(tp.printer.texts(2).at(0), "B O A R  I D (B3)  H I S T O R Y");
+}
+
+// Every price box of the cards and of the new-animal windows, typed at its
+// limit and above 16,777,216 (past which a Single holds no odd number), and
+// the sow card's loineye as wide as the new sow's: stored as typed, shown
+// as stored when the window opens again, kept byte for byte by the next
+// ACCEPT, and a price printed on the sheet as stored.
+TEST_F(BoarCardTest, EveryPriceBoxShowsBackWhatItStored) {
+  enum Window { kSowCard, kBoarCard, kNewSow, kNewBoar };
+  const std::string top = RecordBytes(8).i64(0, 999'999'990'000).str();
+  const std::string odd = RecordBytes(8).i64(0, 167'772'170'000).str();
+  const struct {
+    Window window;
+    int box;
+    const char* typed;
+    std::string stored;  // the bytes of the field
+  } cases[] = {{kSowCard, 7, "99999999", top},  {kSowCard, 7, "16777217", odd},  {kSowCard, 8, "99999999", top},
+               {kSowCard, 8, "16777217", odd},  {kBoarCard, 7, "99999999", top}, {kBoarCard, 7, "16777217", odd},
+               {kBoarCard, 8, "99999999", top}, {kBoarCard, 8, "16777217", odd}, {kNewSow, 6, "99999999", top},
+               {kNewSow, 6, "16777217", odd},   {kNewBoar, 6, "99999999", top},  {kNewBoar, 6, "16777217", odd},
+               {kSowCard, 6, "10.25", RecordBytes(4).f32(0, 10.25f).str()}};
+  DateText = "06/01/2024";
+  for (const auto& c : cases) {
+    const bool sow = c.window == kSowCard || c.window == kNewSow;
+    const std::string file = path(sow ? "SOW.DAT" : "BOAR.DAT");
+    const int length = sow ? SowRecord::Length : BoarRecord::Length;
+    const bool card = c.window == kSowCard || c.window == kBoarCard;
+    const int at = card && c.box == 6 ? AnimalRecord::LoineyeAt : c.box == 8 ? 62 : 44;
+    const auto stored = [&](long n) {
+      return readFile(file).substr(static_cast<size_t>((n - 1) * length + at), c.stored.size());
+    };
+    SowHistory = {};
+    BoarHistory = {};
+    std::remove(file.c_str());
+    if (!card) {
+      const std::string shown = sow ? NewAnimalShowsBack<HogSow2>(c.typed) : NewAnimalShowsBack<HogBoar2>(c.typed);
+      EXPECT_EQ(shown, c.typed) << c.typed;
+      EXPECT_EQ(stored(1), c.stored) << c.typed;
+      EXPECT_EQ(stored(2), c.stored) << c.typed;
+      continue;
+    }
+    if (sow)
+      writeRecords<SowRecord>(file, {aSow("S1").entered("01/01/2024")});
+    else
+      writeRecords<BoarRecord>(file, {aBoar("B1").entered("01/01/2024")});
+    SelectedSowRecs = SelectedBoarRecs = {0, 1};
+    SelectedCount = 1;
+    const auto [shown, kept] = sow ? CardShowsBack<HogSow3>(file, c.box, c.typed)
+                                   : CardShowsBack<HogBoar3>(file, c.box, c.typed);
+    EXPECT_EQ(shown, c.typed) << c.window << " " << c.box;
+    EXPECT_TRUE(kept) << c.window << " " << c.box;
+    EXPECT_EQ(stored(1), c.stored) << c.window << " " << c.box;
+    if (c.box == 6) continue;
+    tp.printer.items.clear();
+    if (sow) PrintSowHistory(); else PrintBoarHistory();
+    const std::string caption = c.box == 7 ? "Purchase price of " : "Sold Price of ";
+    const std::vector<std::string> printed = tp.printer.texts();
+    EXPECT_TRUE(std::ranges::any_of(printed, [&](const std::string& t) {
+      return t.starts_with(caption) && t.ends_with(std::string(">$") + c.typed + ".00");
+    })) << c.window << " " << c.box;
+  }
 }

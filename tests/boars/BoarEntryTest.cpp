@@ -2,9 +2,13 @@
 // a run of each window.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 #include "boars/HogBoar2.h"
 #include "boars/HogBoar5.h"
 #include "common/HogGlobals.h"
+#include "platform/FileSystem.h"
 #include "support/BoxMatch.h"
 #include "support/RecordBuilders.h"
 
@@ -102,7 +106,16 @@ TEST_F(BoarWindowTest, NewBoarTakesTheFreeRecordAndAnIdAnywhereIsRefused) {
   w.Accept_Click();
   EXPECT_EQ(readRecords<BoarRecord>(boarPath()).size(), 4u);
   EXPECT_EQ(BoarHistory.Breed, "YORK");
-  EXPECT_EQ(BoarHistory.PurchasePrice, 250.0f);
+  EXPECT_EQ(BoarHistory.PurchasePrice, records::Currency::fromDouble(250));
+  // A free last record taken is no append either: the next window keeps YORK.
+  writeRecords<BoarRecord>(boarPath(), {aBoar("B0"), aBoar("")});
+  w.Boar[0]->SetText("B4");
+  w.Boar[1]->SetText("HAMP");
+  w.Accept_Click();
+  EXPECT_EQ(readRecords<BoarRecord>(boarPath()).at(1).Id, "B4      ");
+  HogBoar2 next;
+  next.Load();
+  EXPECT_EQ(next.Boar[1]->Text() + "|" + next.Boar[6]->Text(), "YORK|250.00");
 }
 
 TEST(BoarPrvChecks, DateAndIdsAreRequired) {
@@ -150,4 +163,35 @@ TEST_F(BoarWindowTest, PrvDateReachesTheActiveBoarsFound) {
   EXPECT_EQ(back[3].PrvDate, "06/01/2024");
   const std::vector<std::string> left = {"", "  ", "", "", "NONE"};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(w.Prv[i]->Text(), left[static_cast<size_t>(i)]);
+}
+
+// The boar found in the scan cannot be read, or written: the box says which,
+// naming BOAR.DAT and why; nothing is written, and his box keeps his ID.
+TEST_F(BoarWindowTest, PrvNamesTheFileOfAFailedReadOrWrite) {
+  for (const bool readFails : {true, false}) {
+    writeRecords<BoarRecord>(boarPath(), {aBoar("B0"), aBoar("B1")});
+    const std::string before = readFile(boarPath());
+    HogBoar5 w;
+    w.Load();
+    w.Prv[0]->SetText("B1");
+    // The read of record 2 alone fails, the scan's reads going through; or
+    // the file may not be written.
+    if (readFails)
+      platform::setDiskReadHook([](int, long long at, size_t size) { return at == 1084 && size == 1084 ? EIO : 0; });
+    else
+      chmod(boarPath().c_str(), 0444);
+    w.PrvAccept_Click();
+    platform::setDiskReadHook(nullptr);
+    const std::string heading = readFails ? "ERROR:   COULD NOT READ THE FILE!!" : "ERROR:   COULD NOT WRITE TO THE FILE!!";
+    ASSERT_FALSE(tp.dialogs.shown.empty());
+    EXPECT_EQ(tp.dialogs.last().text.substr(0, heading.size() + 2 + boarPath().size()),
+              heading + "\r\r" + boarPath());
+    if (readFails)
+      EXPECT_TRUE(LastBoxIs(tp.dialogs, {heading + "\r\r" + boarPath() + "\rcannot read " + boarPath() +
+                                             ": Input/output error\r\rNothing more was done.",
+                                         "PRV TEST", platform::vbCritical}));
+    EXPECT_EQ(readFile(boarPath()), before);
+    EXPECT_EQ(w.Prv[0]->Text(), "B1");
+    chmod(boarPath().c_str(), 0644);
+  }
 }

@@ -4,6 +4,7 @@
 
 #include "boars/DialogHog3.h"
 #include "boars/HogBoar1.h"
+#include "boars/HogBoar2.h"
 #include "common/HogGlobals.h"
 #include "support/BoxMatch.h"
 #include "support/RecordBuilders.h"
@@ -81,4 +82,39 @@ TEST_F(HogBoar1Test, QueryDialogOffersTheTwelveKindsAndLeavesTheQuery) {
   EXPECT_EQ(QueryArgs, (std::array<std::string, 4>{"", "1", "B1", "By BOAR Id."}));
   w.ApplyBoarQuery();
   EXPECT_EQ(w.BoarList->ListCount(), 1);  // B1, not B2
+}
+
+// A query reads every record: NEW BOAR then takes its breed, location and
+// price from the file's last record, listed or not.
+TEST_F(HogBoar1Test, AfterAQueryNewBoarTakesTheLastRecordsDefaults) {
+  writeRecords<BoarRecord>(tp.path("BOAR.DAT"), {aBoar("B1").breed("DUROC").location("PEN 1").price(12.5),
+                                                 aBoar("B2").breed("YORK").location("PEN 4").price(16777217)});
+  HogBoar1 w;
+  w.Load();
+  QueryArgs = {"", "2", "DUR", "By BREED"};
+  w.ApplyBoarQuery();
+  ASSERT_EQ(w.BoarList->ListCount(), 1);
+  std::string shown;
+  tp.windows.on("HogBoar2", as<HogBoar2>([&shown](HogBoar2& entry) {
+    shown = entry.Boar[1]->Text() + "|" + entry.Boar[2]->Text() + "|" + entry.Boar[6]->Text();
+  }));
+  w.BoarListMenu_Click(HogBoar1::NewRecord);
+  EXPECT_EQ(shown, "YORK|PEN 4|16777217");
+}
+
+// After a query of the boars that left the herd, every refill of the list
+// keeps listing them alone.
+TEST_F(HogBoar1Test, TheInactiveBoarsStayListedAfterEachRefill) {
+  MedFile = "MED2024.DAT";  // the year of VACC's entry
+  const HogBoar1::MenuItem actions[] = {HogBoar1::Delete, HogBoar1::Vacc, HogBoar1::NewRecord};
+  for (const HogBoar1::MenuItem action : actions) {
+    HogBoar1 w;
+    w.Load();
+    QueryArgs = {"", "11", "", "All INACTIVE BOAR(s)"};
+    w.ApplyBoarQuery();
+    w.BoarListMenu_Click(action);  // DELETE with nothing selected
+    ASSERT_EQ(w.BoarList->ListCount(), 1) << action;
+    EXPECT_EQ(w.BoarList->ItemData(0), 3) << action;
+  }
+  EXPECT_EQ(tp.windows.shownModal, (std::vector<std::string>{"Drug_6", "HogBoar2"}));
 }

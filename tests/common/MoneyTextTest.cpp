@@ -3,30 +3,36 @@
 #include "common/MoneyText.h"
 
 namespace {
-std::string cents(float v) { return FormatMoneyField(v, 10); }
+std::string money(double amount, int width = 10) {
+  return FormatMoneyField(records::Currency::fromDouble(amount), width);
+}
 }  // namespace
 
 TEST(FormatMoneyField, TableOfTwoPlacesInTen) {
-  EXPECT_EQ(cents(12.5f), "    $12.50");
-  EXPECT_EQ(cents(1200), "  $1200.00");
-  EXPECT_EQ(cents(0), "     $0.00");
-  EXPECT_EQ(cents(0.5f), "      $.50");
-  EXPECT_EQ(cents(2.345f), "     $2.34");
-  EXPECT_EQ(cents(2.996f), "     $2.99");  // cut, not rounded
-  EXPECT_EQ(cents(0.095f), "      $.09");
-  EXPECT_EQ(cents(-3.25f), "    $-3.25");
+  EXPECT_EQ(money(12.5), "    $12.50");
+  EXPECT_EQ(money(1200), "  $1200.00");
+  EXPECT_EQ(money(0), "     $0.00");
+  EXPECT_EQ(money(0.5), "      $.50");
+  EXPECT_EQ(money(2.345), "     $2.34");
+  EXPECT_EQ(money(2.9999), "     $2.99");  // cut, not rounded
+  EXPECT_EQ(money(0.095), "      $.09");
+  EXPECT_EQ(money(0.0001), "      $.00");
+  EXPECT_EQ(money(-3.25), "    $-3.25");
+  EXPECT_EQ(money(-0.25), "     $-.25");
 }
 
 TEST(FormatMoneyField, TextIsCutOnTheRight) {
-  EXPECT_EQ(cents(1234567), "$1234567.0");       // 11 characters in 10
-  EXPECT_EQ(cents(123456.78f), "$123456.80");    // 7 significant digits first
-  EXPECT_EQ(FormatMoneyField(99.5f, 4), "$99.");
-  EXPECT_EQ(FormatMoneyField(5, 0), "");
-  EXPECT_EQ(FormatMoneyField(5, -3), "");
+  EXPECT_EQ(money(1234567), "$1234567.0");  // 11 characters in 10
+  EXPECT_EQ(money(99.5, 4), "$99.");
+  EXPECT_EQ(money(5, 0), "");
+  EXPECT_EQ(money(5, -3), "");
 }
 
-TEST(FormatMoneyField, AmountsBeyondTheSingleTextRangeAreWrittenInFull) {
-  EXPECT_EQ(FormatMoneyField(12345678, 14), "  $12345680.00");
-  EXPECT_EQ(FormatMoneyField(0.00001f, 10), "      $.00");
-  EXPECT_EQ(FormatMoneyField(-20000000, 14), " $-20000000.00");
+// Every digit of the stored amount, also past the seven a Single keeps.
+TEST(FormatMoneyField, EveryDigitOfTheAmount) {
+  EXPECT_EQ(money(123456.78), "$123456.78");
+  EXPECT_EQ(money(12345678, 14), "  $12345678.00");
+  EXPECT_EQ(money(99999999), "$99999999.");
+  EXPECT_EQ(money(-20000001, 14), " $-20000001.00");
+  EXPECT_EQ(FormatMoneyField(records::Currency{INT64_MIN}, 22), "  $-922337203685477.58");
 }

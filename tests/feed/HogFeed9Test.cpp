@@ -115,6 +115,7 @@ TEST_F(HogFeed9Test, EditStepsThroughTheSelectionWithNextAndBack) {
   // Its own code is kept; another's is refused.
   w.FeedNam->SetText("Cracked Corn");
   w.TotCost->SetText("12.345");
+  w.FAccp->setFocus();  // clicked
   w.FAccp->Press();
   EXPECT_TRUE(tp.dialogs.shown.empty());
   EXPECT_EQ(readIngredients()[2].IngredientName, "Cracked Corn        ");

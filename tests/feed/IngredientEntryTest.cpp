@@ -91,6 +91,8 @@ TEST(IngredientEntry, TheRecordHoldsTheRoundedPoundsAndTheCostsAsCurrency) {
       {typed(" Corn ", " C1 ", "999.5", "1000", "12.50"), "Corn/C1", 1000, 1000, 125'000, 125},
       {typed("Soy", "S", "2.5", "3", "10"), "Soy/S", 2, 3, 100'000, 33'333},
       {typed("Oats", "O", "7", "4", "10.1"), "Oats/O", 7, 4, 101'000, 25'250},
+      // The total as typed; the unit cost, a Single quotient, to its seven digits.
+      {typed("Hay", "H", "1", "1", "1234567.89"), "Hay/H", 1, 1, 12'345'678'900, 12'345'678'750},
   };
   for (const auto& c : cases) {
     const IngredientRecord r = IngredientOfEntry(c.e);

@@ -234,6 +234,42 @@ INSTANTIATE_TEST_SUITE_P(
                  out("", "", "30", "", "30", true), {}, {}, 0, "THIS ID#. (001-25) IS ALL READY USED!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// An edit's date in against the days the group's pigs left: its next-stage
+// records and its sales rows as pigs out matches them.
+TEST(GroupEdit, DateInMayNotPassADateOut) {
+  const GroupRecord nursery = aGroup("N", "001-24").in(100, 10, "01/01/2024");
+  const GroupRecord grower = aGroup("G", "001-24", 10).in(60, 50, "03/01/2024");
+  const GroupRecord finisher = aGroup("F", "001-24", 11).in(60, 90, "05/01/2024");
+  const GroupBook book = bookOf({nursery, grower, aGroup("G", "001-24", 20).in(40, 50, "02/10/2024"), finisher,
+                                 aGroup("F", "001-24", 21).in(9, 90, "04/20/2024")},
+                                {aSale("F", "002-24").sold(10, 40, 1, "02/15/2024"),
+                                 aSale("M", "001-24", 20).sold(5, 250, 1, "04/01/2024"),
+                                 aSale("M", "001-24", 11).sold(30, 250, 1, "12/31/2024").yearEnd()});
+  const auto refusal = [](const char* in, const char* out) {
+    return "ERROR: INVALID DATE IN!\r\rYour DATE IN (" + std::string(in) + ") is after\rthe DATE OUT (" + out +
+           ") of this GROUP!";
+  };
+  const struct {
+    GroupRecord group;
+    const char* dateIn;
+    std::string text;  // "" when taken
+  } cases[] = {
+      {nursery, "02/10/2024", ""},  // the day its first pigs left
+      {nursery, "02/11/2024", refusal("02/11/2024", "02/10/2024")},
+      {aGroup("N", "002-24").in(100, 10, "01/01/2024"), "02/16/2024", refusal("02/16/2024", "02/15/2024")},
+      {grower, "05/01/2024", ""},  // the other grower's finisher and sale are not its own
+      {grower, "05/02/2024", refusal("05/02/2024", "05/01/2024")},
+      {finisher, "12/31/2024", ""},
+      {finisher, "01/01/2025", refusal("01/01/2025", "12/31/2024")},  // its year-end row
+      {aGroup("N", "003-24").in(100, 10, "01/01/2024"), "12/31/2099", ""},  // no pigs left yet
+  };
+  for (const auto& c : cases) {
+    const Check refused = CheckDateInBeforeOut(book, c.group, c.dateIn);
+    EXPECT_EQ(refused ? refused->text : "", c.text) << c.group.GroupId << " " << c.dateIn;
+    if (refused) EXPECT_EQ(refused->title + std::to_string(refused->field), "GROUP  ENTRY  ERROR!0");
+  }
+}
+
 TEST(GroupOut, PlannedRecordsHoldTheMove) {
   const GroupBook book = bookOf({aGroup("F", "001-24", 11).in(100, 90, "01/01/2024")});
   OutEntry e = out("", "", "255.5", "", "30", true);

@@ -173,6 +173,32 @@ TEST_F(GroupWindows, EditStepsThroughTheSelectedGroupsAndKeepsTheYearEndMark) {
   expectFiles({aGroup("N", "001-24").in(98, 12.5f, "01/01/2024").deathLoss(), carried}, {});
 }
 
+// A DATE IN after the pigs went to sales is refused, naming both dates, and
+// nothing is written; the day they left is taken.
+TEST_F(GroupWindows, EditRefusesADateInAfterThePigsLeft) {
+  const GroupRecord group = aGroup("N", "001-24").in(100, 12, "01/01/2024");
+  const SalesRecord sale = aSale("F", "001-24").sold(40, 40, 1, "03/01/2024");
+  writeRecords<GroupRecord>(tp.path("GROUP.DAT"), {group});
+  writeRecords<SalesRecord>(tp.path("SALES.DAT"), {sale});
+  inList(0, [this, &group, &sale](HogPig1& w) {
+    w.PigList->SetSelected(0, true);
+    tp.windows.on("HogPig4", as<HogPig4>([this, &group, &sale](HogPig4& e) {
+      e.DateIn->SetText("03/02/2024");
+      e.Accept->Press();
+      EXPECT_TRUE(LastBoxIs(tp.dialogs, {"ERROR: INVALID DATE IN!\r\rYour DATE IN (03/02/2024) is after\r"
+                                         "the DATE OUT (03/01/2024) of this GROUP!",
+                                         "GROUP  ENTRY  ERROR!", platform::vbExclamation}));
+      EXPECT_EQ(e.focusWidget(), e.DateIn);
+      expectFiles({group}, {sale});
+      e.DateIn->SetText("03/01/2024");
+      e.Accept->Press();
+      expectFiles({aGroup("N", "001-24").in(100, 12, "03/01/2024")}, {sale});
+      e.Unload(platform::vbFormControlMenu);
+    }));
+    w.PigMain->Click(HogPig1::EditPigs);
+  });
+}
+
 TEST_F(GroupWindows, AGroupThatCannotMoveIsNamedBehindItsBoxAndAnUnreadFileShowsOneBox) {
   writeRecords<GroupRecord>(tp.path("GROUP.DAT"), {aGroup("G", "003-24", 10).in(30, 11, "02/01/2024").yearEnd()});
   PigletMenuChoice = 1;

@@ -92,8 +92,14 @@ TEST_F(SalesWindows, MarketSalesEditedOneAfterAnotherPrintedAndDeleted) {
     w.SalesMenu->Click(HogSale1::Delete);
     EXPECT_EQ(w.SaleList->ListCount(), 2);
   });
-  EXPECT_EQ(readFile(tp.path("SALES.DAT")),
-            recordBytes<SalesRecord>({SalesRecord{}, kFeeder, SalesRecord{}, kAdjust, kSecond}));
+  // A deleted row is blank but for its sub-group and gilts sold (bytes 3-4
+  // and 55-56), which keep what it held.
+  SalesRecord freedSale, freedGilts;
+  freedSale.SubGroup = freedGilts.SubGroup = 11;
+  freedGilts.GiltsSold = 5;
+  const std::string sales = readFile(tp.path("SALES.DAT"));
+  EXPECT_EQ(sales, recordBytes<SalesRecord>({freedSale, kFeeder, freedGilts, kAdjust, kSecond}));
+  EXPECT_EQ(sales.substr(2 * 57 + 3, 2) + sales.substr(2 * 57 + 55, 2), std::string("\x0b\0\x05\0", 4));
   EXPECT_TRUE(tp.printer.find("MARKET HOG Sales for Group YEAR(2024)"));
   EXPECT_TRUE(tp.printer.find("  001   07/01  20    260.0   0.45    117.00    0.80    55.25   50.10  190.0    2.50 "));
   EXPECT_TRUE(tp.printer.find("KILL SHEET SUMMARY for 2024"));

@@ -102,6 +102,16 @@ TEST(DrugEntryRecord, WrittenTrimmedWithTheUnitOfItsTypeAndShownBack) {
                                       shown.purchased, shown.lot, shown.note}),
             std::vector<std::string>({"Pen-V", "PEN1", "2.5", "12.34", "37.5", "40.0", "LOT-7", "note"}));
   EXPECT_EQ(shown.type, kFeedOption);
+  // A cost is stored as typed, to the cent of its seven digits, and shown back.
+  const std::tuple<const char*, int64_t, const char*> typedCosts[] = {
+      {"99999.99", 999'999'900, "99999.99"}, {"9999999", 99'999'990'000, "9999999.00"}, {".01", 100, "0.01"}};
+  for (const auto& [cost, raw, back] : typedCosts) {
+    DrugEntry e = typed();
+    e.cost = cost;
+    const DrugRecord r = DrugRecordOf(e);
+    EXPECT_EQ(r.DrugCost.raw, raw) << cost;
+    EXPECT_EQ(DrugEntryOf(r).cost, back) << cost;
+  }
   EXPECT_EQ(DrugOptionOfType("X"), -1);
   EXPECT_EQ(DrugUnitCaption(kWaterOption), "Oz / Gal");
   const std::tuple<float, float, const char*> costs[] = {{100, 40, "$2.50"}, {0, 40, "$0.00"}, {100, 0, "$0.00"},

@@ -250,6 +250,13 @@ TEST(Clock, SettingTheDateMovesOnlyTheProgramsClock) {
   EXPECT_EQ(fresh.today().year, before.year);
   c.setTime(13, 5, 9);
   EXPECT_EQ(c.timeText().substr(0, 5), "13:05");
+  // The steady seconds run on when the time is set back across midnight.
+  c.setTime(23, 59, 59);
+  const double beforeMidnight = c.steadySeconds();
+  c.setTime(0, 0, 1);
+  const double afterMidnight = c.steadySeconds();
+  EXPECT_GE(afterMidnight, beforeMidnight);
+  EXPECT_LT(afterMidnight - beforeMidnight, 60);
   EXPECT_EQ(c.dateText().size(), 10u);
   EXPECT_EQ(civilFromDays(daysFromCivil(2100, 3, 1) - 1).day, 28);
 }

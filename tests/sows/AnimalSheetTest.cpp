@@ -22,8 +22,7 @@ AnimalHistoryRecord anAnimal() {
   h.DateEnteredHerd = "05/01/2023";
   h.Backfat = 0.9f;
   h.Loineye = 6.25f;
-  h.PurchasePrice = 250;
-  h.SoldPrice = 0;
+  h.PurchasePrice = records::Currency::fromDouble(250);
   return h;
 }
 

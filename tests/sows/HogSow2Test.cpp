@@ -104,7 +104,7 @@ TEST(NewSowChecks, RecordAndBlockHoldEveryTypedField) {
   EXPECT_EQ(h.DaysTo230, 160);
   EXPECT_FLOAT_EQ(h.Loineye, 6.1f);
   EXPECT_FLOAT_EQ(h.Backfat, 0.9f);
-  EXPECT_EQ(h.PurchasePrice, 1.234567f);  // as typed
+  EXPECT_EQ(h.PurchasePrice, r.PurchasePrice);  // as stored
   for (const std::string* date : {&h.DateLeftHerd, &h.DateBred, &h.DateDue}) EXPECT_EQ(*date, "__/__/____");
 }
 
@@ -113,7 +113,7 @@ class HogSow2Test : public SowWindowTest {};
 TEST_F(HogSow2Test, LoadTakesDefaultsFromTheLastSowHeld) {
   SowHistory.Breed = "DUROC";
   SowHistory.Location = "BARN 2";
-  SowHistory.PurchasePrice = 12.5f;
+  SowHistory.PurchasePrice = records::Currency::fromDouble(12.5);
   HogSow2 w;
   w.Load();
   EXPECT_EQ(w.Caption(), "N E W     S O W     R E C O R D");

@@ -100,8 +100,8 @@ TEST(SowCardChecks, DueDatesAndTheirLabel) {
 }
 
 // The numbers of a card, read once, go into the record as their fields store
-// them (the prices as Currency) and into the working block as Singles; the
-// boar card's reading of its own gives the same.
+// them (the prices as Currency), and so into the working block; the boar
+// card's reading of its own gives the same.
 TEST(SowCardChecks, TheNumbersReadOnceForTheRecordAndTheWorkingBlock) {
   const struct {
     const char *backfat, *daysTo230, *loineye, *purchase, *sold;
@@ -130,8 +130,8 @@ TEST(SowCardChecks, TheNumbersReadOnceForTheRecordAndTheWorkingBlock) {
                 sow.SoldPrice == boarsWay.SoldPrice && sow.Location == boarsWay.Location)
         << c.purchase;
     ApplySowCardToHistory(e, ReadAnimalCardNumbers(e), "");
-    EXPECT_EQ(SowHistory.PurchasePrice, static_cast<float>(c.purchaseIs)) << c.purchase;
-    EXPECT_EQ(SowHistory.SoldPrice, static_cast<float>(c.soldIs)) << c.sold;
+    EXPECT_EQ(SowHistory.PurchasePrice, sow.PurchasePrice) << c.purchase;
+    EXPECT_EQ(SowHistory.SoldPrice, sow.SoldPrice) << c.sold;
     EXPECT_EQ(SowHistory.DaysTo230, c.daysIs) << c.daysTo230;
     EXPECT_EQ(SowHistory.Backfat, c.backfatIs) << c.backfat;
   }
@@ -305,7 +305,7 @@ TEST_F(SowCardTest, NotePadWritesTheLinesAndOldNoteBringsThemBack) {
 TEST_F(SowCardTest, SheetPrintsTitleLabelsAndNotes) {
   SowHistory = {};
   SowHistory.Id = "A12";
-  SowHistory.SoldPrice = 125.5f;
+  SowHistory.SoldPrice = records::Currency::fromDouble(125.5);
   SowHistory.DateOfBirth = "__/__/____";
   SowNotes = {};
   SowNotes[1] = "NOTE ONE";

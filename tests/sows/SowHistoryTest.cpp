@@ -96,8 +96,8 @@ TEST(SowHistory, CopiesTheRecordTrimmed) {
   EXPECT_EQ(r.DaysTo230, 170);
   EXPECT_EQ(r.Backfat, 0.9f);
   EXPECT_EQ(r.Loineye, 5.5f);
-  EXPECT_EQ(r.PurchasePrice, 412.37f);
-  EXPECT_EQ(r.SoldPrice, 99.5f);
+  EXPECT_EQ(r.PurchasePrice, s.PurchasePrice);
+  EXPECT_EQ(r.SoldPrice, s.SoldPrice);
   EXPECT_EQ(SowNotes[1], "three leading");
   EXPECT_EQ(SowNotes[3], "");
   EXPECT_EQ(SowNotes[14], "last");

@@ -8,12 +8,11 @@
 class TestClock : public platform::Clock {
  public:
   int year = 2026, month = 12, day = 7, hour = 9, minute = 30, second = 0;
-  double fraction = 0;
   // When set, the texts the platform gives instead of the formatted ones
   // (for a machine with other regional settings).
   std::string dateOverride, timeOverride;
-  // Seconds added at every reading of secondsSinceMidnight.
-  double stepSeconds = 0;
+  // The steady seconds, and what every reading of them adds.
+  double steady = 0, stepSeconds = 0;
 
   std::string dateText() override {
     if (!dateOverride.empty()) return dateOverride;
@@ -27,9 +26,9 @@ class TestClock : public platform::Clock {
     std::snprintf(b, sizeof b, "%02d:%02d:%02d", hour, minute, second);
     return b;
   }
-  double secondsSinceMidnight() override {
-    double s = hour * 3600.0 + minute * 60.0 + second + fraction;
-    fraction += stepSeconds;
+  double steadySeconds() override {
+    const double s = steady;
+    steady += stepSeconds;
     return s;
   }
   platform::CivilDate today() override { return {year, month, day}; }

@@ -62,8 +62,13 @@ class TestScreen : public platform::QtScreen {
     if (onDoEvents) onDoEvents();
     platform::QtScreen::doEvents();
   }
-  // Never sleeps: a test's clock moves the time a wait measures.
-  void waitForEvents(double) override { doEvents(); }
+  // Never sleeps: a test's clock moves the time a wait measures. `waits`
+  // holds the seconds each wait was asked for.
+  void waitForEvents(double seconds) override {
+    waits.push_back(seconds);
+    doEvents();
+  }
+  std::vector<double> waits;
   int hourglassShown = 0;
 
  private:
