@@ -194,6 +194,8 @@ std::optional<ListingLines> Drug_1::DrugListingLines() const {
   {
     const std::optional<DrugsOfCodes> found = findDrugs(ListedCodes(false), kListingTitle);
     if (!found) return std::nullopt;
+    // The codes taken from the rows again, in list order: the finder keeps
+    // them sorted, and a second copy of them beside it would only cost memory.
     for (int row = 0; row < Drug_List->ListCount(); ++row) {
       const std::vector<long> held = found->Records(DrugCodeOfLine(Drug_List->List(row)));
       records.insert(records.end(), held.begin(), held.end());

@@ -48,6 +48,8 @@ bool HasDrugCode(const uint8_t* drugBytes, const std::string& code);
 // else count + 1. Nothing, with `fault`, when the file cannot be read.
 std::optional<long> FirstFreeDrugRecord(FileFault* fault);
 bool WriteDrug(long n, const DrugRecord& drug, FileFault* fault);
+// Blanks record n: text blank, dates "__/__/____", figures 0.
+bool BlankDrug(long n, FileFault* fault);
 
 // The records of DRUG.LST holding some codes (exact, without their trailing
 // blanks), found in one run over the file in blocks: for each code asked
@@ -103,8 +105,6 @@ class FoundDrugs {
   DrugsOfCodes records_;
   std::map<long, records::Bytes> stored_;
 };
-// Blanks record n: text blank, dates "__/__/____", figures 0.
-bool BlankDrug(long n, FileFault* fault);
 
 // MED<yyyy>.DAT.
 // A medication record blanked: the IDs, code, name, lot, unit and initials
