@@ -178,8 +178,9 @@ TEST_F(DrugTest, QueryThenTheThreePrintouts) {
   EXPECT_EQ(w.DQDisp->Caption(), "By ALL DRUG(s)");
   EXPECT_EQ(w.Drug_List->ListCount(), 2);
   {
-    // The run over the file reads; the first sheet's record does not.
-    FailingDisk disk(2, DiskFault::ReadError);
+    // The run over the file takes three reads; the fourth, of the first
+    // sheet's record, fails.
+    FailingDisk disk(4, DiskFault::ReadError);
     w.Drug_List->SetSelected(0, true);
     tp.dialogs.answer(platform::vbYes);
     w.PrintMenu->Click(Drug_1::DrugSheet);
