@@ -10,6 +10,7 @@
 
 #include "common/HogGlobals.h"
 #include "platform/Controls.h"
+#include "support/ScriptedWindows.h"
 #include "support/TestPlatform.h"
 
 struct FigureSessions {
@@ -50,5 +51,26 @@ std::function<void(const std::function<void(W&)>&)> LoadedSession(std::vector<lo
     w.Load();
     act(w);
     (w.*accept)->Press();
+  };
+}
+
+// The session of a window the program shows modally through `open`, on
+// record 1 of `selected`: `windows` acts in it, ACCEPT being its button
+// `accept`, then presses `exit`.
+template <class W>
+std::function<void(const std::function<void(W&)>&)> ScriptedSession(ScriptedWindows& windows, const std::string& name,
+                                                                    std::vector<long>& selected,
+                                                                    std::function<void()> open,
+                                                                    platform::CommandButton* W::*accept,
+                                                                    platform::CommandButton* W::*exit) {
+  return [&windows, name, &selected, open, accept, exit](const std::function<void(W&)>& act) {
+    selected = {0, 1};
+    SelectedCount = 1;
+    windows.on(name, as<W>([&act, accept, exit](W& w) {
+      act(w);
+      (w.*accept)->Press();
+      (w.*exit)->Press();
+    }));
+    open();
   };
 }
