@@ -2,9 +2,9 @@
 // A stored figure in a text box of a window that edits its record: the text
 // the box shows, and the figure ACCEPT stores from it.
 //
-//   static const FigureBox kBackfatBox{"0.00", 4};
-//   BackFat->SetText(FigureText(sale.Backfat, kBackfatBox));            // .125 shows ".125"
-//   sale.Backfat = KeptSingle(BackFat->Text(), sale.Backfat, kBackfatBox, kBackfatNumber);
+//   const FigureBox kWeightInBox{"0.00", 8};
+//   WeightIn->SetText(FigureText(group.WeightIn, kWeightInBox));       // 12.125 shows "12.125"
+//   group.WeightIn = KeptSingle(WeightIn->Text(), group.WeightIn, kWeightInBox, kWeightInNumber);
 //
 // A box shows its figure through the window's mask, unless the mask would
 // drop digits the figure holds within what its type shows (a Single's seven
