@@ -288,7 +288,7 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
   {
     Operation op;
     op.name = "drug listing printed";
-    op.reads = {Whole(farm.drugList)};
+    op.reads = {Whole(farm.drugList, 2)};  // the records of the list's codes, then their lines
     op.boxes = {"PRINT  DRUG  RECORD(s)"};
     op.before = [allDrugs] {
       allDrugs();
@@ -320,7 +320,9 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     // PRINT > Drug Data Sheets with fifty rows of the list selected.
     Operation op;
     op.name = "drug data sheets of fifty selected drugs printed";
-    op.reads = {Whole(farm.drugList, 2)};  // the sheets, then the list shown again
+    // The records of the chosen codes, each sheet's record read as it
+    // prints, then the list shown again.
+    op.reads = {Whole(farm.drugList, 2), Records(farm.drugList, 1, 50, drug::Length)};
     op.boxes = {"P R I N T   D R U G   D A T A   S H E E T S"};
     const auto select = [allDrugs] {
       allDrugs();

@@ -104,10 +104,10 @@ void startPrintPage(platform::Printer& p) {
 // The longest of the first `count` of `texts` without their trailing
 // blanks: in the listings' fixed-pitch faces the widest. The first of the
 // longest where several are.
-std::string longest(const std::vector<std::string>& texts, size_t count) {
+std::string longest(const ListingLines& texts, size_t count) {
   std::string out;
-  for (size_t i = 0; i < count && i < texts.size(); ++i) {
-    const std::string& t = texts[i];
+  for (size_t i = 0; i < count && i < texts.count; ++i) {
+    const std::string t = texts.line(i);
     const size_t length = t.find_last_not_of(' ') + 1;  // 0 for blanks only
     if (length > out.size()) out = t.substr(0, length);
   }
@@ -119,10 +119,11 @@ std::string longest(const std::vector<std::string>& texts, size_t count) {
 // widest of them fits; a listing that would fall below kLeastListingSize
 // prints in landscape instead, with the lines per page cut to the shorter
 // page.
-ListingSizes fitListing(const std::vector<std::string>& lines) {
+ListingSizes fitListing(const ListingLines& lines) {
   platform::Printer& p = printer();
   const std::string body = longest(lines, static_cast<size_t>(std::max(0, PrintJob.LineCount)));
-  const std::string head = longest({PrintJob.Heading1, PrintJob.Layout == 2 ? PrintJob.Heading2 : std::string()}, 2);
+  const std::vector<std::string> headings = {PrintJob.Heading1, PrintJob.Layout == 2 ? PrintJob.Heading2 : std::string()};
+  const std::string head = longest(LinesOf(headings), 2);
   const ListingSizes job{static_cast<double>(PrintJob.HeadFontSize), static_cast<double>(PrintJob.BodyFontSize)};
   auto fitted = [&](double width) {
     selectFont(p, PrintJob.HeadFontName, 10, PrintJob.HeadBold, PrintJob.HeadItalic);
@@ -233,7 +234,13 @@ std::string PrintoutName(const std::string& title) {
   return name;
 }
 
-void PrintListing(const std::vector<std::string>& lines) {
+ListingLines LinesOf(const std::vector<std::string>& texts) {
+  return {texts.size(), [&texts](size_t i) { return texts[i]; }};
+}
+
+void PrintListing(const std::vector<std::string>& lines) { PrintListing(LinesOf(lines)); }
+
+void PrintListing(const ListingLines& lines) {
   platform::Printer& p = printer();
   const ListingSizes sizes = fitListing(lines);
   startPrintPage(p);
@@ -249,7 +256,7 @@ void PrintListing(const std::vector<std::string>& lines) {
     int last = -1;
     for (int n = first; n <= linesPerPage; ++n) {
       const double y = static_cast<double>((y0 - 30) + n * pitch);
-      if (next >= 0 && next < static_cast<long>(lines.size())) p.printAt(0, y, lines[static_cast<size_t>(next)]);
+      if (next >= 0 && static_cast<size_t>(next) < lines.count) p.printAt(0, y, lines.line(static_cast<size_t>(next)));
       else p.printAt(0, y, std::string_view());
       ++next;
       --PrintJob.LineCount;
@@ -281,6 +288,11 @@ void PrintListing(const std::vector<std::string>& lines) {
 
 void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
                          const std::vector<std::string>& lines, const ListingLayout& how) {
+  PrintCourierListing(title, heading1, heading2, LinesOf(lines), how);
+}
+
+void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
+                         const ListingLines& lines, const ListingLayout& how) {
   PrintJob = PrintJobRecord{};
   PrintJob.Title = title;
   PrintJob.Heading1 = heading1;
@@ -292,7 +304,7 @@ void PrintCourierListing(const std::string& title, const std::string& heading1, 
   PrintJob.TitleItalic = PrintJob.HeadItalic = PrintJob.BodyItalic = 0;
   PrintJob.Layout = static_cast<int16_t>(how.layout);
   PrintJob.LinesPerPage = static_cast<int16_t>(how.linesPerPage);
-  PrintJob.LineCount = static_cast<int32_t>(lines.size());
+  PrintJob.LineCount = static_cast<int32_t>(lines.count);
   PrintJob.EndBanner = how.endBanner ? -1 : 0;
   PrintJob.TitleRule = -1;
   PrintJob.Orientation = 1;

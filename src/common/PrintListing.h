@@ -4,6 +4,7 @@
 // printers call StartPrintPage for the title block and place their own lines
 // below it, ending with EndPrintDocument.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,17 @@ extern PrintJobRecord PrintJob;
 // the double rule (or an empty title line).
 void StartPrintPage();
 
+// The lines of a listing as it prints them: `count` lines, line i (from 0)
+// written by `line(i)` when it is wanted, so that a long listing need not be
+// held as texts. Each line is asked for twice: as the listing is fitted to
+// the page, then as it prints.
+struct ListingLines {
+  size_t count = 0;
+  std::function<std::string(size_t)> line;
+};
+// The lines of `texts`, which must outlive the listing.
+ListingLines LinesOf(const std::vector<std::string>& texts);
+
 // Prints PrintJob.LineCount lines of `lines` page by page, as PrintJob lays
 // them out, and ends the document. The first page's first slot (slot 0)
 // stays empty, so lines[0] prints in slot 1; a line past the end of `lines`
@@ -49,6 +61,7 @@ void StartPrintPage();
 // fall below kLeastListingSize points prints in landscape instead
 // (PrintJob.Orientation 2, its lines per page cut to the shorter page), where
 // it fits.
+void PrintListing(const ListingLines& lines);
 void PrintListing(const std::vector<std::string>& lines);
 inline constexpr double kLeastListingSize = 8;
 
@@ -67,6 +80,8 @@ struct ListingLayout {
 // points, the headings and lines as `how` says), portrait, from the first
 // paper bin, with the title rule, and prints every line through
 // PrintListing.
+void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
+                         const ListingLines& lines, const ListingLayout& how = {});
 void PrintCourierListing(const std::string& title, const std::string& heading1, const std::string& heading2,
                          const std::vector<std::string>& lines, const ListingLayout& how = {});
 

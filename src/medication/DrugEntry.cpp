@@ -59,8 +59,8 @@ Check CheckDrugRequired(const DrugEntry& entry) {
   return std::nullopt;
 }
 
-Check CheckDrugCodeFree(const records::FileImage<DrugRecord>& drugs, const std::string& code) {
-  if (FindDrugRecord(drugs, Trim(code)) == 0) return std::nullopt;
+Check CheckDrugCodeFree(const DrugsOfCodes& holding, const std::string& code) {
+  if (holding.First(Trim(code)) == 0) return std::nullopt;
   return refusal("DUPLICATE CODE!\r\rYou can't use the same code!", kCodeField);
 }
 

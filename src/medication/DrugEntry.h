@@ -8,7 +8,7 @@
 #include "common/FigureBox.h"
 #include "platform/Refusal.h"
 #include "records/DrugRecord.h"
-#include "records/RecordIo.h"
+#include "medication/MedicationFiles.h"
 
 inline constexpr const char* kDrugEntryTitle = "DRUG    ENTRY    ERROR";
 
@@ -29,8 +29,9 @@ struct DrugEntry {
 
 // 1-5: name, cost, inventory amount, amount purchased and code typed.
 Check CheckDrugRequired(const DrugEntry& entry);
-// 8: no drug of DRUG.LST holds the trimmed code already.
-Check CheckDrugCodeFree(const records::FileImage<DrugRecord>& drugs, const std::string& code);
+// 8: no drug of DRUG.LST holds the trimmed code already (`holding`, the
+// records of the trimmed code, found in a run over the file).
+Check CheckDrugCodeFree(const DrugsOfCodes& holding, const std::string& code);
 // 9: the dosage typed (the focus goes back to the code); then dosage, cost,
 // inventory amount and amount purchased each a number from 0 that a Single
 // holds as typed (common/TypedNumber.h).

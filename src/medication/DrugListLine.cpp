@@ -1,5 +1,6 @@
 #include "medication/DrugListLine.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "common/FixedLine.h"
@@ -25,16 +26,31 @@ std::string_view DrugTypeWord(char type) {
   }
 }
 
-std::string WriteDrugLine(const uint8_t* drugBytes, const DrugLineColumns& at, int width) {
+DrugLineFields DrugLineFieldsOf(const uint8_t* drugBytes) {
+  DrugLineFields drug;
+  std::copy_n(drugBytes + DrugRecord::CodeAt, drug.code.size(), drug.code.begin());
+  std::copy_n(drugBytes + DrugRecord::NameAt, drug.name.size(), drug.name.begin());
+  drug.dosage = records::getF32(drugBytes + DrugRecord::DosageAt);
+  drug.unit = static_cast<char>(drugBytes[DrugRecord::UnitAt]);
+  drug.type = static_cast<char>(drugBytes[DrugRecord::TypeAt]);
+  drug.inventory = records::getF32(drugBytes + DrugRecord::InventoryAt);
+  return drug;
+}
+
+std::string WriteDrugLine(const DrugLineFields& drug, const DrugLineColumns& at, int width) {
   // Text fields go in as stored: their trailing blanks are the line's own.
   return FixedLine(width)
-      .put(at.code, records::textView(drugBytes + DrugRecord::CodeAt, DrugRecord::CodeWidth), 6)
-      .put(at.name, records::textView(drugBytes + DrugRecord::NameAt, DrugRecord::NameWidth), 20)
-      .putRight(at.dosage, records::getF32(drugBytes + DrugRecord::DosageAt), "0.0", 4)
-      .put(at.unit, DrugUnitText(static_cast<char>(drugBytes[DrugRecord::UnitAt])), 7)
-      .put(at.type, DrugTypeWord(static_cast<char>(drugBytes[DrugRecord::TypeAt])), 10)
-      .putRight(at.amount, records::getF32(drugBytes + DrugRecord::InventoryAt), "0.0", at.amountWidth)
+      .put(at.code, std::string_view(drug.code.data(), drug.code.size()), 6)
+      .put(at.name, std::string_view(drug.name.data(), drug.name.size()), 20)
+      .putRight(at.dosage, drug.dosage, "0.0", 4)
+      .put(at.unit, DrugUnitText(drug.unit), 7)
+      .put(at.type, DrugTypeWord(drug.type), 10)
+      .putRight(at.amount, drug.inventory, "0.0", at.amountWidth)
       .str();
+}
+
+std::string WriteDrugLine(const uint8_t* drugBytes, const DrugLineColumns& at, int width) {
+  return WriteDrugLine(DrugLineFieldsOf(drugBytes), at, width);
 }
 
 std::string OneDecimal(float value) { return Format(value, "0.0"); }
@@ -43,19 +59,9 @@ std::string DrugCodeOfLine(const std::string& line) {
   return std::string(Trimmed(std::string_view(line).substr(0, 7)));
 }
 
-int WriteDrugRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs) {
-  int count = 0;
-  for (long n = 1; n <= drugs.count(); ++n) {
-    const uint8_t* bytes = drugs.bytes(n);
-    if (IsFreeDrugCode(bytes)) continue;
-    ++count;
-    if (records::getF32(bytes + DrugRecord::InventoryAt) != 0)
-      rows.add(WriteDrugLine(bytes, kDrugListColumns, kDrugLineWidth), n);
-  }
-  return count;
+bool AddDrugRow(platform::ListItems& rows, long n, const uint8_t* drug) {
+  if (IsFreeDrugCode(drug)) return false;
+  if (records::getF32(drug + DrugRecord::InventoryAt) != 0)
+    rows.add(WriteDrugLine(drug, kDrugListColumns, kDrugLineWidth), n);
+  return true;
 }
-
-DrugsByCode::DrugsByCode(const records::FileImage<DrugRecord>& drugs)
-    : codes_(drugs.count(), [&drugs](long n) {
-        return RTrimmed(records::textView(drugs.bytes(n) + DrugRecord::CodeAt, DrugRecord::CodeWidth));
-      }) {}

@@ -13,15 +13,14 @@
 // The amount is the stored InventoryAmount, which every medication given has
 // already lowered: taking the year's dosages off again would count them
 // twice.
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "common/CodeIndex.h"
 #include "common/FixedLine.h"
 #include "platform/ListItems.h"
 #include "records/DrugRecord.h"
-#include "records/RecordIo.h"
 
 inline constexpr int kDrugLineWidth = 64;
 
@@ -41,34 +40,27 @@ struct DrugLineColumns {
 inline constexpr DrugLineColumns kDrugListColumns{2, 11, 33, 37, 45, 56, 6};
 inline constexpr DrugLineColumns kDrugQueryColumns{2, 11, 33, 37, 45, 56, 7};
 inline constexpr DrugLineColumns kDrugListingColumns{3, 17, 44, 48, 61, 79, 7};
-// The line, `width` wide, of the drug whose stored bytes are `drugBytes`,
-// its fields at `at`.
+// The fields a drug's line shows, as stored.
+struct DrugLineFields {
+  std::array<char, DrugRecord::CodeWidth> code;
+  std::array<char, DrugRecord::NameWidth> name;
+  float dosage;
+  char unit, type;
+  float inventory;
+};
+DrugLineFields DrugLineFieldsOf(const uint8_t* drugBytes);
+// The line, `width` wide, of a drug, its fields at `at`: of the drug whose
+// stored bytes are `drugBytes`, or of the fields taken from them.
+std::string WriteDrugLine(const DrugLineFields& drug, const DrugLineColumns& at, int width);
 std::string WriteDrugLine(const uint8_t* drugBytes, const DrugLineColumns& at, int width);
 // Format(value, "0.0"), the same text as "####0.0".
 std::string OneDecimal(float value);
 // The code a line stands for: its first 7 characters, trimmed.
 std::string DrugCodeOfLine(const std::string& line);
 
-// The list of every drug of DRUG.LST, in record order: a row for each drug
-// whose amount is not 0, with its record number as item data, added to
-// `rows`; answers the number of drugs (free records not counted, drugs
-// without a row counted).
-int WriteDrugRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs);
-
-// The records of DRUG.LST by code (without its trailing blanks), read once
-// for an action over many lines: the record of a code is the first that
-// holds it.
-class DrugsByCode {
- public:
-  explicit DrugsByCode(const records::FileImage<DrugRecord>& drugs);
-  // The first record holding `code`; 0 when none does.
-  long First(std::string_view code) const { return codes_.First(code); }
-  // Every record holding `code`, in record order.
-  const std::vector<long>& Records(std::string_view code) const { return codes_.Records(code); }
-  // That record was blanked: the next record holding `code`, if any, is now
-  // the first.
-  void Blanked(const std::string& code) { codes_.Forget(code, codes_.First(code)); }
-
- private:
-  CodeIndex codes_;
-};
+// The list of every drug of DRUG.LST, written as a run over the file hands on
+// each record in turn: the row of record n (its stored bytes `drug`), with n
+// as its item data, is added to `rows` when its amount is not 0. Answers
+// whether the record holds a drug (a free record does not; a drug without a
+// row does).
+bool AddDrugRow(platform::ListItems& rows, long n, const uint8_t* drug);

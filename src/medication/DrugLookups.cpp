@@ -27,19 +27,19 @@ CurrentDrugRecord CurrentDrugOf(const DrugRecord& drug) {
 }
 
 long LoadDrug(const std::string& DrugCode, const std::string& title) {
-  records::FileImage<DrugRecord> drugs;
+  FoundDrugs drugs({DrugCode});
   FileFault fault;
-  if (!ReadDrugFile(drugs, &fault)) {
+  if (!drugs.Read(&fault)) {
     ReportFileFault(fault, false, title);
     return 0;
   }
   return LoadDrug(drugs, DrugCode);
 }
 
-long LoadDrug(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode) {
-  const long n = FindDrugRecord(drugs, DrugCode);
+long LoadDrug(const FoundDrugs& drugs, const std::string& DrugCode) {
+  const long n = drugs.First(DrugCode);
   if (n == 0) return 0;
-  drugs.decode(n, DrugRec);
+  records::decodeInto(drugs.Bytes(n), DrugRec);
   CurrentDrug = CurrentDrugOf(DrugRec);
   return n;
 }

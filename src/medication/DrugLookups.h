@@ -4,6 +4,7 @@
 // dosages of the year's medication file are taken off (DrugRemaining).
 #include <string>
 
+#include "medication/MedicationFiles.h"
 #include "records/DrugRecord.h"
 #include "records/MedicationRecord.h"
 #include "records/RecordIo.h"
@@ -38,8 +39,8 @@ CurrentDrugRecord CurrentDrugOf(const DrugRecord& drug);
 // when no record holds it, CurrentDrug then kept as it was. A DRUG.LST that
 // cannot be read shows its box, titled `title`, and answers 0.
 long LoadDrug(const std::string& DrugCode, const std::string& title = "D R U G    L I S T");
-// The same in DRUG.LST as an action already read it.
-long LoadDrug(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode);
+// The same among the drugs an action already found, `DrugCode` among them.
+long LoadDrug(const FoundDrugs& drugs, const std::string& DrugCode);
 
 // `amount` less the dosages of `code` in the medication file `meds`, summed
 // in record order as 32-bit floats; 0 when that is below 0, and 0 for an

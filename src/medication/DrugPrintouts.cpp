@@ -1,7 +1,8 @@
 #include "medication/DrugPrintouts.h"
 
+#include <algorithm>
+#include <numeric>
 #include <string_view>
-#include <unordered_map>
 
 #include "common/FixedLine.h"
 #include "common/Format.h"
@@ -66,31 +67,37 @@ constexpr std::array<int, 13> kSheetFieldOfLine = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10
 
 // ---- The listing ------------------------------------------------------------
 
-std::vector<std::string> DrugListingLines(const records::FileImage<DrugRecord>& drugs,
-                                          const std::vector<std::string>& codes) {
-  std::vector<std::string> lines;
-  for (long n : DrugRecordsOfCodes(drugs, codes))
-    lines.push_back(WriteDrugLine(drugs.bytes(n), kDrugListingColumns, kListingWidth));
-  return lines;
+DrugListing::DrugListing(std::vector<long> records)
+    : records_(std::move(records)), byRecord_(records_.size()), fields_(records_.size()) {
+  std::iota(byRecord_.begin(), byRecord_.end(), size_t{0});
+  std::stable_sort(byRecord_.begin(), byRecord_.end(), [this](size_t a, size_t b) { return records_[a] < records_[b]; });
 }
 
-void PrintDrugListing(const std::vector<std::string>& lines, const std::string& shown) {
+void DrugListing::add(long n, const uint8_t* drug) {
+  last_ = n;
+  for (; next_ < byRecord_.size() && records_[byRecord_[next_]] <= n; ++next_)
+    if (records_[byRecord_[next_]] == n) fields_[byRecord_[next_]] = DrugLineFieldsOf(drug);
+}
+
+ListingLines DrugListing::Lines() {
+  size_t kept = 0;
+  for (size_t i = 0; i < records_.size(); ++i)
+    if (records_[i] <= last_) fields_[kept++] = fields_[i];
+  fields_.resize(kept);
+  records_ = {};
+  byRecord_ = {};
+  return {kept, [fields = std::move(fields_)](size_t i) {
+            return WriteDrugLine(fields[i], kDrugListingColumns, kListingWidth);
+          }};
+}
+
+void PrintDrugListing(const ListingLines& lines, const std::string& shown) {
   const std::string heading = FixedLine(kListingWidth).put(2, Trim(shown), 61).put(63, "DRUG           INVENTORY", 24).str();
   PrintCourierListing("D R U G   L I S T I N G", heading,
                       " DRUG CODE        DRUG (NAME)                DOSAGE           TYPE             AMOUNT ", lines);
 }
 
 // ---- The data sheets ------------------------------------------------------
-
-std::vector<long> DrugRecordsOfCodes(const records::FileImage<DrugRecord>& drugs,
-                                     const std::vector<std::string>& codes) {
-  const DrugsByCode byCode(drugs);
-  std::vector<long> found;
-  found.reserve(codes.size());
-  for (const std::string& code : codes)
-    for (long n : byCode.Records(code)) found.push_back(n);
-  return found;
-}
 
 DrugSheetFields SheetFieldsOf(const DrugRecord& drug) {
   DrugSheetFields f;
@@ -134,33 +141,28 @@ void PrintDrugSheet(const DrugSheetFields& fields) {
 
 // ---- The yearly totals ------------------------------------------------------
 
-std::vector<DrugTotal> DrugYearTotals(const records::FileImage<DrugRecord>& drugs, const std::string& year) {
+void DrugYearTotals::add(const uint8_t* drug) {
   static const DrugRecord proto;
   static const records::FieldMask<DrugRecord> used(
       proto, {&proto.DrugName, &proto.DrugType, &proto.PurchaseDate, &proto.InventoryAmount, &proto.AmountPurchased,
               &proto.DrugCost});
-  std::vector<DrugTotal> totals;
-  std::unordered_map<std::string, size_t> rowOf;
-  DrugRecord drug;
-  for (long n = 1; n <= drugs.count(); ++n) {
-    drugs.decode(n, drug, used);
-    const std::string date = RTrim(drug.PurchaseDate);
-    if (year.empty() || date.size() < year.size() || date.compare(date.size() - year.size(), year.size(), year) != 0)
-      continue;
-    const std::string name = UCase(RTrim(drug.DrugName));
-    if (Trim(name).empty()) continue;  // a free record is no drug
-    const auto [at, isNew] = rowOf.emplace(name, totals.size());
-    if (isNew) {
-      totals.push_back({name, totalsTypeWord(drug.DrugType), OneDecimal(drug.InventoryAmount),
-                        OneDecimal(drug.AmountPurchased), Format(drug.DrugCost.value(), "0.00")});
-      continue;
-    }
-    DrugTotal& t = totals[at->second];
-    t.inventory = added(t.inventory, drug.InventoryAmount, "0.0");
-    t.purchased = added(t.purchased, drug.AmountPurchased, "0.0");
-    t.cost = added(t.cost, drug.DrugCost.value(), "0.00");
+  DrugRecord d;
+  records::decodeInto(drug, d, used);
+  const std::string date = RTrim(d.PurchaseDate);
+  if (year_.empty() || date.size() < year_.size() || date.compare(date.size() - year_.size(), year_.size(), year_) != 0)
+    return;
+  const std::string name = UCase(RTrim(d.DrugName));
+  if (Trim(name).empty()) return;  // a free record is no drug
+  const auto [at, isNew] = rowOf_.emplace(name, totals_.size());
+  if (isNew) {
+    totals_.push_back({name, totalsTypeWord(d.DrugType), OneDecimal(d.InventoryAmount), OneDecimal(d.AmountPurchased),
+                       Format(d.DrugCost.value(), "0.00")});
+    return;
   }
-  return totals;
+  DrugTotal& t = totals_[at->second];
+  t.inventory = added(t.inventory, d.InventoryAmount, "0.0");
+  t.purchased = added(t.purchased, d.AmountPurchased, "0.0");
+  t.cost = added(t.cost, d.DrugCost.value(), "0.00");
 }
 
 std::string DrugTotalsLine(const DrugTotal& total) {

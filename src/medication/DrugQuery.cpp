@@ -81,11 +81,7 @@ bool DrugQuery::matches(const uint8_t* drugBytes) const {
   }
 }
 
-void WriteDrugQueryRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs,
-                        const DrugQuery& query) {
+void AddDrugQueryRow(platform::ListItems& rows, long n, const uint8_t* drug, const DrugQuery& query) {
   static const records::FieldPlace name = records::placeOf(&DrugRecord::DrugName);
-  for (long n = 1; n <= drugs.count(); ++n) {
-    const uint8_t* bytes = drugs.bytes(n);
-    if (!name.blank(bytes) && query.matches(bytes)) rows.add(WriteDrugLine(bytes, kDrugQueryColumns, kDrugLineWidth), n);
-  }
+  if (!name.blank(drug) && query.matches(drug)) rows.add(WriteDrugLine(drug, kDrugQueryColumns, kDrugLineWidth), n);
 }

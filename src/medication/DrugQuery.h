@@ -16,7 +16,6 @@
 #include "platform/ListItems.h"
 #include "records/DrugRecord.h"
 #include "records/Fields.h"
-#include "records/RecordIo.h"
 
 const QueryLanguage& DrugQueryLanguage();
 
@@ -36,9 +35,9 @@ class DrugQuery {
   records::FieldPlace field_;
 };
 
-// The rows of the drugs of DRUG.LST that match, in record order, each with
-// its record number as item data, added to `rows`: the list line with the
-// stored inventory amount "0.0" right-aligned in columns 56-62. Records
-// without a name are passed over, and an amount of 0 keeps no drug off.
-void WriteDrugQueryRows(platform::ListItems& rows, const records::FileImage<DrugRecord>& drugs,
-                        const DrugQuery& query);
+// The query's list, written as a run over DRUG.LST hands on each record in
+// turn: when record n (its stored bytes `drug`) matches, its row, with n as
+// its item data, is added to `rows`: the list line with the stored inventory
+// amount "0.0" right-aligned in columns 56-62. Records without a name are
+// passed over, and an amount of 0 keeps no drug off.
+void AddDrugQueryRow(platform::ListItems& rows, long n, const uint8_t* drug, const DrugQuery& query);

@@ -1,6 +1,7 @@
 #include "medication/Drug_1.h"
 
 #include <numeric>
+#include <optional>
 #include <vector>
 
 #include "common/DataFiles.h"
@@ -28,13 +29,23 @@ constexpr int kListLeft = 120;
 constexpr int kTop = 360;
 int columnLeft(int col) { return kListLeft + 30 + (col - 1) * 120; }
 
-// DRUG.LST read for an action; false after the box of a file that cannot be
-// read.
-bool readDrugs(records::FileImage<DrugRecord>& drugs, const std::string& title) {
+// DRUG.LST run over in blocks for an action, each record handed to `visit`;
+// false after the box of a file that cannot be read.
+bool scanDrugs(const records::RecordScan<DrugRecord>::Visit& visit, const std::string& title) {
   FileFault fault;
-  if (ReadDrugFile(drugs, &fault)) return true;
+  if (ScanDrugFile(visit, &fault)) return true;
   ReportFileFault(fault, false, title);
   return false;
+}
+
+// The records of DRUG.LST holding `codes`, found in one run; nothing after
+// the box of a file that cannot be read.
+std::optional<DrugsOfCodes> findDrugs(std::vector<std::string> codes, const std::string& title) {
+  DrugsOfCodes found(std::move(codes));
+  FileFault fault;
+  if (found.Read(&fault)) return found;
+  ReportFileFault(fault, false, title);
+  return std::nullopt;
 }
 
 std::string deleteQuestion(const std::string& code) {
@@ -94,9 +105,12 @@ void Drug_1::ShowDrugItems(bool shown) {
 void Drug_1::FillDrugList() {
   Hourglass(true);
   Drug_List->Clear();
-  records::FileImage<DrugRecord> drugs;
   platform::ListItems rows;
-  const int count = readDrugs(drugs, kCaption) ? WriteDrugRows(rows, drugs) : 0;
+  int count = 0;
+  if (!scanDrugs([&](long n, const uint8_t* drug) { count += AddDrugRow(rows, n, drug); }, kCaption)) {
+    rows.clear();
+    count = 0;
+  }
   Drug_List->SetItems(std::move(rows));
   ShowDrugItems(count > 0);
   Hourglass(false);
@@ -105,10 +119,9 @@ void Drug_1::FillDrugList() {
 void Drug_1::ApplyDrugQuery() {
   Hourglass(true);
   Drug_List->Clear();
-  records::FileImage<DrugRecord> drugs;
   platform::ListItems rows;
-  if (readDrugs(drugs, kCaption))
-    WriteDrugQueryRows(rows, drugs, DrugQuery(QueryArgs[1], QueryArgs[2]));
+  const DrugQuery query(QueryArgs[1], QueryArgs[2]);
+  if (!scanDrugs([&](long n, const uint8_t* drug) { AddDrugQueryRow(rows, n, drug, query); }, kCaption)) rows.clear();
   const bool listed = rows.size() > 0;
   Drug_List->SetItems(std::move(rows));
   ShowDrugItems(listed);
@@ -165,37 +178,65 @@ void Drug_1::PrintDrugList() {
       platform::vbCancel)
     return;
   Hourglass(true);
-  records::FileImage<DrugRecord> drugs;
-  if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
-  const std::vector<std::string> lines = DrugListingLines(drugs, ListedCodes(false));
-  if (lines.empty()) {
+  const std::optional<ListingLines> lines = DrugListingLines();
+  if (!lines) return Hourglass(false);
+  if (lines->count == 0) {
     Hourglass(false);
     Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
     return;
   }
-  PrintDrugListing(lines, DQDisp->Caption());
+  PrintDrugListing(*lines, DQDisp->Caption());
   Hourglass(false);
 }
 
+std::optional<ListingLines> Drug_1::DrugListingLines() const {
+  std::vector<long> records;
+  {
+    const std::optional<DrugsOfCodes> found = findDrugs(ListedCodes(false), kListingTitle);
+    if (!found) return std::nullopt;
+    // The codes taken from the rows again, in list order: the finder keeps
+    // them sorted, and a second copy of them beside it would only cost memory.
+    for (int row = 0; row < Drug_List->ListCount(); ++row) {
+      const std::vector<long> held = found->Records(DrugCodeOfLine(Drug_List->List(row)));
+      records.insert(records.end(), held.begin(), held.end());
+    }
+  }
+  DrugListing listing(std::move(records));
+  if (!scanDrugs([&listing](long n, const uint8_t* drug) { listing.add(n, drug); }, kListingTitle)) return std::nullopt;
+  return listing.Lines();
+}
+
 void Drug_1::PrintDrugSheets() {
+  const char kTitle[] = "PRINT  SELECTED  DRUG  RECORDS";
   if (Alert("PRINT  SELECTED  DRUG  DATA?", platform::vbYesNo | platform::vbQuestion,
             "P R I N T   D R U G   D A T A   S H E E T S") == platform::vbNo)
     return ShowAllDrugs();
   Hourglass(true);
-  records::FileImage<DrugRecord> drugs;
-  if (!readDrugs(drugs, "PRINT  SELECTED  DRUG  RECORDS")) return Hourglass(false);
-  const std::vector<long> records = DrugRecordsOfCodes(drugs, ListedCodes(true));
+  std::vector<long> records;
+  {
+    const std::vector<std::string> codes = ListedCodes(true);
+    const std::optional<DrugsOfCodes> found = findDrugs(codes, kTitle);
+    if (!found) return Hourglass(false);
+    records = found->RecordsInTurn(codes);
+  }
   // As many sheets as records of the chosen codes, however many that is.
   SelectedDrugRecs.assign(1, 0);
   SelectedDrugRecs.insert(SelectedDrugRecs.end(), records.begin(), records.end());
   if (records.empty()) {
     Hourglass(false);
-    Alert("NO DRUGS WERE SELECTED!", platform::vbExclamation, "PRINT  SELECTED  DRUG  RECORDS");
+    Alert("NO DRUGS WERE SELECTED!", platform::vbExclamation, kTitle);
     return;
   }
+  // Each sheet's drug is read as it prints.
+  const std::string path = DataFilePath<DrugRecord>();
+  records::TypedFile<DrugRecord> file;
   DrugRecord drug;
   for (long n : records) {
-    drugs.decode(n, drug);
+    if ((!file.isOpen() && !file.open(path)) || !file.read(n, drug)) {
+      Hourglass(false);
+      ReportFileFault({path, file.error()}, false, kTitle);
+      return;
+    }
     PrintDrugSheet(SheetFieldsOf(drug));
   }
   Hourglass(false);
@@ -210,29 +251,29 @@ void Drug_1::PrintYearlyTotals() {
             "P R I N T   D R U G   T O T A L'S  for (" + year + ")") == platform::vbCancel)
     return;
   Hourglass(true);
-  records::FileImage<DrugRecord> drugs;
-  if (!readDrugs(drugs, kListingTitle)) return Hourglass(false);
-  const std::vector<DrugTotal> totals = DrugYearTotals(drugs, year);
-  if (totals.empty()) {
+  DrugYearTotals totals(year);
+  if (!scanDrugs([&totals](long, const uint8_t* drug) { totals.add(drug); }, kListingTitle)) return Hourglass(false);
+  if (totals.Totals().empty()) {
     Hourglass(false);
     Alert("NO DRUG RECORDS FOUND!", platform::vbExclamation, kListingTitle);
     return;
   }
-  PrintDrugTotals(totals, year);
+  PrintDrugTotals(totals.Totals(), year);
   Hourglass(false);
 }
 
 void Drug_1::EditDrugs() {
-  records::FileImage<DrugRecord> drugs;
-  if (!readDrugs(drugs, "VIEW / EDIT  DRUG(s)")) return;
-  const DrugsByCode byCode(drugs);
+  const char kTitle[] = "VIEW / EDIT  DRUG(s)";
   int count = 0;
-  for (int row : Drug_List->SelectedRows()) {
-    const long record = byCode.First(DrugCodeOfLine(Drug_List->List(row)));
-    if (record != 0) SelectedDrugRecs[static_cast<size_t>(++count)] = record;
+  {
+    const std::vector<std::string> codes = ListedCodes(true);
+    const std::optional<DrugsOfCodes> found = findDrugs(codes, kTitle);
+    if (!found) return;
+    for (const std::string& code : codes)
+      if (const long record = found->First(code); record != 0) SelectedDrugRecs[static_cast<size_t>(++count)] = record;
   }
   if (count == 0) {
-    Alert("NO DRUG(s) WERE SELECTED!", platform::vbExclamation, "VIEW / EDIT  DRUG(s)");
+    Alert("NO DRUG(s) WERE SELECTED!", platform::vbExclamation, kTitle);
     return;
   }
   SelectedCount = count;
@@ -241,32 +282,34 @@ void Drug_1::EditDrugs() {
 }
 
 void Drug_1::DeleteDrugs() {
-  records::FileImage<DrugRecord> drugs;
-  if (!readDrugs(drugs, "DELETE    DRUG(s)")) return;
-  DrugsByCode byCode(drugs);
+  const char kTitle[] = "DELETE    DRUG(s)";
   int count = 0;
-  for (int row : Drug_List->SelectedRows()) {
-    const std::string code = DrugCodeOfLine(Drug_List->List(row));
-    const long record = byCode.First(code);
-    if (record == 0) continue;
-    if (Alert(deleteQuestion(code), platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2,
-              "CAUTION") != platform::vbYes)
-      continue;
-    FileFault fault;
-    if (!BlankDrug(record, &fault)) {
-      ReportFileFault(fault, true, "DELETE    DRUG(s)");
-      if (count > 0) ShowAllDrugs();  // the drugs deleted before the fault leave the list
-      return;
+  {
+    const std::vector<std::string> codes = ListedCodes(true);
+    std::optional<DrugsOfCodes> found = findDrugs(codes, kTitle);
+    if (!found) return;
+    for (const std::string& code : codes) {
+      const long record = found->First(code);
+      if (record == 0) continue;
+      if (Alert(deleteQuestion(code), platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2,
+                "CAUTION") != platform::vbYes)
+        continue;
+      FileFault fault;
+      if (!BlankDrug(record, &fault)) {
+        ReportFileFault(fault, true, kTitle);
+        if (count > 0) ShowAllDrugs();  // the drugs deleted before the fault leave the list
+        return;
+      }
+      found->Blanked(code);
+      ++count;
     }
-    byCode.Blanked(code);
-    ++count;
   }
   if (count == 0) {
     Alert("NO DRUG(s) WERE SELECTED or DELETED!", platform::vbExclamation, "DELETE   DRUG(s)");
     return;
   }
   SelectedCount = count;
-  Alert("ALL SELECTED DRUG(s) HAVE BEEN DELETED!", platform::vbExclamation, "DELETE    DRUG(s)");
+  Alert("ALL SELECTED DRUG(s) HAVE BEEN DELETED!", platform::vbExclamation, kTitle);
   ShowAllDrugs();
 }
 

@@ -2,17 +2,19 @@
 // The drug list "D R U G    L I S T": one fixed-column line per drug of
 // DRUG.LST, and a menu that enters new drugs, edits and deletes the selected
 // ones, narrows the list with a query (DialogHog5) and prints the listing,
-// the data sheets and the yearly totals. A line stands for the first record
-// holding its code; its item data is the record it was written from in the
-// image the window keeps of the file it listed. EXIT hides the window; the opener unloads it.
+// the data sheets and the yearly totals. A line stands for the records
+// holding its code (DrugCodeOfLine); its item data is the record it was
+// written from. Every click runs over DRUG.LST in blocks and keeps no copy of
+// it. EXIT hides the window; the opener unloads it.
 #include <QMenuBar>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/PrintListing.h"
 #include "platform/Controls.h"
 #include "records/DrugRecord.h"
-#include "records/RecordIo.h"
 #include "platform/Form.h"
 #include "platform/Menus.h"
 
@@ -60,6 +62,9 @@ class Drug_1 : public platform::Form {
   // selected ones).
   std::vector<std::string> ListedCodes(bool selectedOnly) const;
   void PrintDrugList();
+  // The listing's lines: for each line of the list, every record holding its
+  // code; nothing after the box of a DRUG.LST that cannot be read.
+  std::optional<ListingLines> DrugListingLines() const;
   void PrintDrugSheets();
   void PrintYearlyTotals();
 };

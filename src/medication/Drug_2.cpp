@@ -1,6 +1,7 @@
 #include "medication/Drug_2.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "common/DataFiles.h"
 #include "common/DateChecks.h"
@@ -103,14 +104,14 @@ void Drug_2::Form_Load() { TellUnreachableRecords({LoadedFileOf<DrugRecord>()});
 void Drug_2::Form_Activate() {
   EditMode = NE_Cont->Caption();
   if (EditMode == "NEW") {
-    records::FileImage<DrugRecord> drugs;
     FileFault fault;
-    if (!ReadDrugFile(drugs, &fault)) {
+    const std::optional<long> free = FirstFreeDrugRecord(&fault);
+    if (!free) {
       ReportFileFault(fault, false, kDrugEntryTitle);
       Hide();
       return;
     }
-    CurrentDrugRec = FirstFreeDrugRecord(drugs);
+    CurrentDrugRec = *free;
     DNext->setEnabled(false);
     DBack->setEnabled(false);
     FirstClear = true;
@@ -159,17 +160,18 @@ void Drug_2::DAccept_Click() {
   if (ValidateDate(e.purchaseDate, kFirstDataYear, -1) != kDateValid) return PurDate->SetFocus();
   if (e.expirationDate != records::kEmptyDate && ValidateDate(e.expirationDate, kFirstDataYear, -1) != kDateValid)
     return ExpirDate->SetFocus();
-  records::FileImage<DrugRecord> drugs;
+  DrugsOfCodes holding({Trim(e.code)});
+  long count = 0;
   FileFault fault;
-  if (!ReadDrugFile(drugs, &fault)) return ReportFileFault(fault, false, kDrugEntryTitle);
+  if (!holding.Read(&fault, &count)) return ReportFileFault(fault, false, kDrugEntryTitle);
   if (!(EditMode == "EDIT" && Trim(e.code) == LoadedCode))
-    if (const Check c = CheckDrugCodeFree(drugs, e.code)) return Refuse(*c);
+    if (const Check c = CheckDrugCodeFree(holding, e.code)) return Refuse(*c);
   if (const Check c = CheckDrugFigures(e)) return Refuse(*c);
   if (const Check c = CheckDrugRecordRoom(CurrentDrugRec)) return Refuse(*c);
   const DrugRecord drug = DrugRecordOf(e, EditMode == "EDIT" ? DrugRec : DrugRecord{});
   if (!WriteDrug(CurrentDrugRec, drug, &fault)) return ReportFileFault(fault, true, kDrugEntryTitle);
   if (EditMode == "NEW") {
-    CurrentDrugRec = std::max(drugs.count(), CurrentDrugRec) + 1;
+    CurrentDrugRec = std::max(count, CurrentDrugRec) + 1;
     DNext->setEnabled(false);
     DBack->setEnabled(false);
     Dclr_Click();

@@ -118,10 +118,10 @@ void Drug_6::Form_Activate() {
 
 void Drug_6::FillDrugCombo(int kind, const std::string& ownCode) {
   DrugPick->clear();
-  records::FileImage<DrugRecord> drugs;
   FileFault fault;
-  if (!ReadDrugFile(drugs, &fault)) return ReportFileFault(fault, false, kMedEntryTitle);
-  for (const std::string& item : DrugPickItems(drugs, kind, ownCode)) DrugPick->AddItem(item);
+  const std::optional<std::vector<std::string>> items = DrugPickItems(kind, ownCode, &fault);
+  if (!items) return ReportFileFault(fault, false, kMedEntryTitle);
+  for (const std::string& item : *items) DrugPick->AddItem(item);
   DrugPick->SetListIndex(-1);
 }
 
@@ -172,17 +172,18 @@ void Drug_6::Accept_Click() {
     return DateUsed->SetFocus();
   }
   if (const Check c = CheckMedDrug(e)) return Refuse(*c);
-  // DRUG.LST is read once for the drug and its draw.
-  records::FileImage<DrugRecord> drugs;
+  // DRUG.LST is read once for the drug typed (LoadDrug) and its draw
+  // (PlanDrugDraw).
+  FoundDrugs drugs({Trim(e.code), RTrim(e.code)});
   FileFault fault;
-  if (!ReadDrugFile(drugs, &fault)) return Fail(fault, false);
+  if (!drugs.Read(&fault)) return Fail(fault, false);
   if (const Check c = CheckMedDrugCode(LoadDrug(drugs, Trim(e.code)))) return Refuse(*c);
   const std::string mode = Mode->Caption();
-  if (mode == "EDIT") return AcceptEdit(e, drugs);
+  if (mode == "EDIT") return AcceptEdit(e);
   if (DrugKindOfMode(mode) != 0) AcceptNew(e, mode, drugs);
 }
 
-void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode, const records::FileImage<DrugRecord>& drugs) {
+void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode, const FoundDrugs& drugs) {
   long count = 0;
   FileFault fault;
   if (!MedRecordCount(count, &fault)) return Fail(fault, false);
@@ -244,12 +245,16 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode, const records
   DrugPick->setFocus(Qt::OtherFocusReason);
 }
 
-void Drug_6::AcceptEdit(const MedEntry& e, const records::FileImage<DrugRecord>& drugs) {
+void Drug_6::AcceptEdit(const MedEntry& e) {
   records::TypedFile<MedicationRecord> medFile;
   MedicationRecord before;
   if (!medFile.open(MedFilePath()) || !medFile.read(CurrentDrugRec, before))
     return Fail({MedFilePath(), medFile.error()}, false);
   medFile.close();
+  // DRUG.LST read again for the old drug as well as the new.
+  FoundDrugs drugs({RTrim(before.DrugCode), RTrim(e.code)});
+  FileFault fault;
+  if (!drugs.Read(&fault)) return Fail(fault, false);
   const float dose = EditedDosageOf(e, before);
   const EditDraw plan = PlanEditDraw(drugs, before, e.code, dose);
   if (plan.uncovered > 0) return Refuse(ShortfallRefusal(e.code, plan.uncovered));

@@ -71,8 +71,9 @@ class Drug_6 : public platform::Form {
   void FillDrugCombo(int kind, const std::string& ownCode = "");
   // Shows history record CurrentDrugRec.
   void LoadMedEntry();
-  // ACCEPT of a new record and of an edit, given DRUG.LST as ACCEPT read it.
-  void AcceptNew(const MedEntry& e, const std::string& mode, const records::FileImage<DrugRecord>& drugs);
-  void AcceptEdit(const MedEntry& e, const records::FileImage<DrugRecord>& drugs);
+  // ACCEPT of a new record, given the drugs ACCEPT found in DRUG.LST; of an
+  // edit, which reads DRUG.LST again for the old drug as well as the new.
+  void AcceptNew(const MedEntry& e, const std::string& mode, const FoundDrugs& drugs);
+  void AcceptEdit(const MedEntry& e);
   void StepDone();
 };

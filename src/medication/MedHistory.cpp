@@ -115,22 +115,30 @@ long FindMarkedBatch(const records::FileImage<FeedBatchRecord>& batches, const s
 
 bool DeleteMedRecords(WriteSet& set, const std::vector<long>& selected, int& deleted, FileFault* fault) {
   deleted = 0;
-  records::FileImage<DrugRecord> drugImage;
   records::FileImage<MedicationRecord> meds;
-  if (!ReadDrugFile(drugImage, fault) || !ReadMedFile(meds, fault)) return false;
+  if (!ReadMedFile(meds, fault)) return false;
+  // The drugs of the doses chosen, found in one run over DRUG.LST.
+  std::vector<std::string> codes;
+  MedicationRecord record;
+  for (long r : selected) {
+    if (r < 1 || r > meds.count()) continue;
+    meds.decode(r, record);
+    codes.push_back(RTrim(record.DrugCode));
+  }
+  FoundDrugs found(std::move(codes));
+  if (!found.Read(fault)) return false;
   // Each dose back to its drug, each record blanked.
   std::map<long, DrugRecord> drugs;
   std::vector<std::pair<long, MedicationRecord>> blanked;
   std::unordered_set<long> gone;
   std::vector<std::string> digits;
-  MedicationRecord record;
   for (long r : selected) {
     if (r < 1 || r > meds.count() || !gone.insert(r).second) continue;
     meds.decode(r, record);
     const std::string code = RTrim(record.DrugCode);
-    if (const long d = code.empty() ? 0 : FindDrugRecord(drugImage, code); d != 0) {
+    if (const long d = code.empty() ? 0 : found.First(code); d != 0) {
       const auto [drug, first] = drugs.try_emplace(d);
-      if (first) drugImage.decode(d, drug->second);
+      if (first) records::decodeInto(found.Bytes(d), drug->second);
       drug->second.InventoryAmount += record.Dosage;
     }
     blanked.emplace_back(r, BlankedMedication(record));

@@ -58,20 +58,19 @@ std::string DrugPickItem(const std::string& code, const std::string& name) {
   return FixedLine(30).put(1, Trim(code), 6).put(9, Trim(name), 20).str();
 }
 
-std::vector<std::string> DrugPickItems(const records::FileImage<DrugRecord>& drugs, int kind,
-                                       const std::string& ownCode) {
+std::optional<std::vector<std::string>> DrugPickItems(int kind, const std::string& ownCode, FileFault* fault) {
   std::vector<std::string> items;
   bool ownListed = ownCode.empty();
-  for (long n = 1; n <= drugs.count(); ++n) {
-    const uint8_t* bytes = drugs.bytes(n);
-    if (IsFreeDrugCode(bytes)) continue;
-    const bool own = !ownListed && HasDrugCode(bytes, ownCode);
-    const bool onHand = records::getF32(bytes + DrugRecord::InventoryAt) != 0;
-    if (!own && !(onHand && fitsKind(kind, static_cast<char>(bytes[DrugRecord::TypeAt])))) continue;
+  const auto visit = [&](long, const uint8_t* drug) {
+    if (IsFreeDrugCode(drug)) return;
+    const bool own = !ownListed && HasDrugCode(drug, ownCode);
+    const bool onHand = records::getF32(drug + DrugRecord::InventoryAt) != 0;
+    if (!own && !(onHand && fitsKind(kind, static_cast<char>(drug[DrugRecord::TypeAt])))) return;
     if (own) ownListed = true;
-    items.push_back(DrugPickItem(records::getText(bytes + DrugRecord::CodeAt, DrugRecord::CodeWidth),
-                                 records::getText(bytes + DrugRecord::NameAt, DrugRecord::NameWidth)));
-  }
+    items.push_back(DrugPickItem(records::getText(drug + DrugRecord::CodeAt, DrugRecord::CodeWidth),
+                                 records::getText(drug + DrugRecord::NameAt, DrugRecord::NameWidth)));
+  };
+  if (!ScanDrugFile(visit, fault)) return std::nullopt;
   return items;
 }
 
@@ -186,34 +185,34 @@ Refusal ShortfallRefusal(const std::string& code, float uncovered) {
                  kMedDrugField);
 }
 
-DrugDraw PlanDrugDraw(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode, float Amount) {
+DrugDraw PlanDrugDraw(const FoundDrugs& drugs, const std::string& DrugCode, float Amount) {
   DrugDraw plan;
-  plan.record = FindDrugRecord(drugs, RTrim(DrugCode));
+  plan.record = drugs.First(RTrim(DrugCode));
   if (plan.record != 0)
-    plan.draw = DrawInventory(records::getF32(drugs.bytes(plan.record) + DrugRecord::InventoryAt), Amount);
+    plan.draw = DrawInventory(records::getF32(drugs.Bytes(plan.record) + DrugRecord::InventoryAt), Amount);
   return plan;
 }
 
-float DeductDrugInventory(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs,
-                          const std::string& DrugCode, float Amount) {
+float DeductDrugInventory(WriteSet::File<DrugRecord> out, const FoundDrugs& drugs, const std::string& DrugCode,
+                          float Amount) {
   const DrugDraw plan = PlanDrugDraw(drugs, DrugCode, Amount);
   if (plan.draw.changed) {
     DrugRecord drug;
-    drugs.decode(plan.record, drug);
+    records::decodeInto(drugs.Bytes(plan.record), drug);
     drug.InventoryAmount = plan.draw.inventory;
     out.write(plan.record, drug);
   }
   return plan.draw.uncovered;
 }
 
-EditDraw PlanEditDraw(const records::FileImage<DrugRecord>& drugs, const MedicationRecord& before,
-                      const std::string& newCode, float newDose) {
-  auto inventoryOf = [&drugs](long n) { return n == 0 ? 0.0f : records::getF32(drugs.bytes(n) + DrugRecord::InventoryAt); };
+EditDraw PlanEditDraw(const FoundDrugs& drugs, const MedicationRecord& before, const std::string& newCode,
+                      float newDose) {
+  auto inventoryOf = [&drugs](long n) { return n == 0 ? 0.0f : records::getF32(drugs.Bytes(n) + DrugRecord::InventoryAt); };
   EditDraw plan;
   const std::string oldCode = RTrim(before.DrugCode);
-  plan.oldDrug = oldCode.empty() ? 0 : FindDrugRecord(drugs, oldCode);
+  plan.oldDrug = oldCode.empty() ? 0 : drugs.First(oldCode);
   if (plan.oldDrug != 0) plan.oldInventory = inventoryOf(plan.oldDrug) + before.Dosage;
-  plan.newDrug = FindDrugRecord(drugs, RTrim(newCode));
+  plan.newDrug = drugs.First(RTrim(newCode));
   if (plan.newDrug != 0 && plan.newDrug == plan.oldDrug && newDose == before.Dosage) {
     plan.oldInventory = plan.newInventory = inventoryOf(plan.newDrug);
     return plan;
@@ -225,10 +224,10 @@ EditDraw PlanEditDraw(const records::FileImage<DrugRecord>& drugs, const Medicat
   return plan;
 }
 
-void ApplyEditDraw(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs, const EditDraw& plan) {
+void ApplyEditDraw(WriteSet::File<DrugRecord> out, const FoundDrugs& drugs, const EditDraw& plan) {
   auto setInventory = [&](long n, float amount) {
     DrugRecord drug;
-    drugs.decode(n, drug);
+    records::decodeInto(drugs.Bytes(n), drug);
     drug.InventoryAmount = amount;
     out.write(n, drug);
   };

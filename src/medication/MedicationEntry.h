@@ -7,6 +7,7 @@
 // medication, "EDIT" the history records SelectedDrugRecs(1..SelectedCount).
 // Each accepted entry writes one MedicationRecord to DataFolder + MedFile; a
 // new one is appended and drawn from its drug's inventory in DRUG.LST.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,11 +68,10 @@ int DrugKindOfMode(const std::string& mode);
 // A drug list item: the trimmed code in columns 1-6, the trimmed name from
 // column 9, 30 characters in all.
 std::string DrugPickItem(const std::string& code, const std::string& name);
-// The items of the drugs with inventory whose type fits `kind`, in file
-// order; the drug `ownCode` (an edited record's) is listed whatever its
-// inventory.
-std::vector<std::string> DrugPickItems(const records::FileImage<DrugRecord>& drugs, int kind,
-                                       const std::string& ownCode = "");
+// The items of the drugs of DRUG.LST with inventory whose type fits `kind`,
+// in file order; the drug `ownCode` (an edited record's) is listed whatever
+// its inventory. Nothing, with `fault`, when DRUG.LST cannot be read.
+std::optional<std::vector<std::string>> DrugPickItems(int kind, const std::string& ownCode, FileFault* fault);
 // The code of a list item (its first six characters, right-trimmed) and the
 // name (columns 9 to 28).
 std::string DrugCodeOfItem(const std::string& item);
@@ -131,18 +131,20 @@ InventoryDraw DrawInventory(float inventory, float amount);
 // The shortfall box: the code and the amount not covered.
 Refusal ShortfallRefusal(const std::string& code, float uncovered);
 
-// The draw of `Amount` from the first drug of `drugs` holding `DrugCode`: its
-// record (0 when no drug holds the code, which then draws nothing).
+// The draw of `Amount` from the first drug of `drugs` holding `DrugCode`
+// (found by its code without trailing blanks): its record (0 when no drug
+// holds the code, which then draws nothing).
 struct DrugDraw {
   long record = 0;
   InventoryDraw draw;
 };
-DrugDraw PlanDrugDraw(const records::FileImage<DrugRecord>& drugs, const std::string& DrugCode, float Amount);
-// Draws `Amount` from the first drug of `drugs` (DRUG.LST as read) holding
-// `DrugCode` and writes its inventory to `out`, DRUG.LST in the action's
-// write set; answers the amount not covered (0 when no drug holds the code).
-float DeductDrugInventory(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs,
-                          const std::string& DrugCode, float Amount);
+DrugDraw PlanDrugDraw(const FoundDrugs& drugs, const std::string& DrugCode, float Amount);
+// Draws `Amount` from the first drug of `drugs` (as DRUG.LST was read)
+// holding `DrugCode` and writes its inventory to `out`, DRUG.LST in the
+// action's write set; answers the amount not covered (0 when no drug holds
+// the code).
+float DeductDrugInventory(WriteSet::File<DrugRecord> out, const FoundDrugs& drugs, const std::string& DrugCode,
+                          float Amount);
 
 // An edited record's draw: the old dose back to the old drug, the new dose
 // from the new drug (records of DRUG.LST, 0 when none holds the code). The
@@ -155,11 +157,12 @@ struct EditDraw {
   float newInventory = 0;
   float uncovered = 0;  // the new dose beyond what the new drug then holds
 };
-EditDraw PlanEditDraw(const records::FileImage<DrugRecord>& drugs, const MedicationRecord& before,
-                      const std::string& newCode, float newDose);
+// `drugs` found for the old code and the new, without their trailing blanks.
+EditDraw PlanEditDraw(const FoundDrugs& drugs, const MedicationRecord& before, const std::string& newCode,
+                      float newDose);
 // Writes the plan's inventories to `out`, DRUG.LST in the action's write
 // set, each drug as `drugs` holds it but for its inventory.
-void ApplyEditDraw(WriteSet::File<DrugRecord> out, const records::FileImage<DrugRecord>& drugs, const EditDraw& plan);
+void ApplyEditDraw(WriteSet::File<DrugRecord> out, const FoundDrugs& drugs, const EditDraw& plan);
 
 // The record an accepted entry writes: the ID in the field of its caption
 // (a water ID as typed), the others blank; `dosage` is what it holds.

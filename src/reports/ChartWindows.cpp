@@ -158,8 +158,10 @@ std::vector<LoadedFile> HogRept7::LoadedFiles() const {
 
 bool HogRept7::Figures(ChartRows& rows, FileFault& fault) {
   records::FileImage<SalesRecord> sales;
-  records::FileImage<DrugRecord> drugs;
-  if (!ReadImage(sales, &fault) || !ReadImage(drugs, &fault)) return false;
+  if (!ReadImage(sales, &fault)) return false;
+  DrugCostsPerYear drugs(firstYear_);
+  records::RecordScan<DrugRecord> scan;
+  if (!ScanFile(scan, [&drugs](long, const uint8_t* drug) { drugs.add(drug); }, &fault)) return false;
   rows = MedicationCostPerPig(sales, drugs, firstYear_);
   return true;
 }

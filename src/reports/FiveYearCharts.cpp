@@ -14,33 +14,6 @@
 
 namespace {
 
-// The five years' texts, and which of them a stored date falls in: a date
-// whose last four characters are a year's key, which only a key of four
-// digits can be.
-class ChartYears {
- public:
-  explicit ChartYears(int first) {
-    for (size_t i = 0; i < kChartYears; ++i) keys_[i] = ChartYearKey(first + static_cast<int>(i));
-  }
-  const std::string& key(int i) const { return keys_[static_cast<size_t>(i)]; }
-  // The row (0 to 4) of the year `date` falls in; -1 when none.
-  int rowOf(std::string_view date) const {
-    if (date.size() < 4) return -1;
-    const std::string_view year = date.substr(date.size() - 4);
-    for (size_t i = 0; i < kChartYears; ++i)
-      if (year == keys_[i] && isFourDigits(keys_[i])) return static_cast<int>(i);
-    return -1;
-  }
-  // The same for a date stored at `date`, its ten characters as they lie.
-  int rowOfStored(const uint8_t* date) const { return rowOf(records::textView(date, 10)); }
-
- private:
-  static bool isFourDigits(const std::string& key) {
-    return key.size() == 4 && key.find_first_not_of("0123456789") == std::string::npos;
-  }
-  std::array<std::string, kChartYears> keys_;
-};
-
 using YearTotals = std::array<int64_t, kChartYears>;
 
 // The pigs weaned in each year, by the litters' weaning dates.
@@ -140,8 +113,17 @@ ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters,
   return rows;
 }
 
-ChartRows MedicationCostPerPig(const records::FileImage<SalesRecord>& sales,
-                               const records::FileImage<DrugRecord>& drugs, int firstYear) {
+void DrugCostsPerYear::add(const uint8_t* drugBytes) {
+  static const DrugRecord d;
+  static const records::FieldMask<DrugRecord> bought(d, {&d.PurchaseDate, &d.DrugCost});
+  DrugRecord drug;
+  records::decodeInto(drugBytes, drug, bought);
+  const int row = years_.rowOf(drug.PurchaseDate);
+  if (row >= 0) costs_[static_cast<size_t>(row)] += static_cast<float>(drug.DrugCost.value());
+}
+
+ChartRows MedicationCostPerPig(const records::FileImage<SalesRecord>& sales, const DrugCostsPerYear& drugs,
+                               int firstYear) {
   const ChartYears years(firstYear);
   static const SalesRecord s;
   static const records::FieldMask<SalesRecord> sold(s, {&s.DateSold, &s.PigsSold});
@@ -152,15 +134,7 @@ ChartRows MedicationCostPerPig(const records::FileImage<SalesRecord>& sales,
     const int row = years.rowOf(sale.DateSold);
     if (row >= 0) pigs[static_cast<size_t>(row)] += sale.PigsSold;
   }
-  static const DrugRecord d;
-  static const records::FieldMask<DrugRecord> bought(d, {&d.PurchaseDate, &d.DrugCost});
-  std::array<float, kChartYears> costs{};
-  DrugRecord drug;
-  for (long n = 1; n <= drugs.count(); ++n) {
-    drugs.decode(n, drug, bought);
-    const int row = years.rowOf(drug.PurchaseDate);
-    if (row >= 0) costs[static_cast<size_t>(row)] += static_cast<float>(drug.DrugCost.value());
-  }
+  const std::array<float, kChartYears>& costs = drugs.Costs();
   ChartRows rows = BlankChartRows(firstYear);
   for (size_t i = 0; i < kChartYears; ++i) {
     const int32_t sold = Total32(pigs[i]);

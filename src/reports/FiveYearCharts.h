@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/Refusal.h"
 #include "records/DrugRecord.h"
@@ -56,6 +57,33 @@ std::string ChartYearKey(int year);
 // The five rows before any figure: "Year yyyy" and 0.
 ChartRows BlankChartRows(int firstYear);
 
+// The five years' texts, and which of them a stored date falls in: a date
+// whose last four characters are a year's key, which only a key of four
+// digits can be.
+class ChartYears {
+ public:
+  explicit ChartYears(int first) {
+    for (size_t i = 0; i < kChartYears; ++i) keys_[i] = ChartYearKey(first + static_cast<int>(i));
+  }
+  const std::string& key(int i) const { return keys_[static_cast<size_t>(i)]; }
+  // The row (0 to 4) of the year `date` falls in; -1 when none.
+  int rowOf(std::string_view date) const {
+    if (date.size() < 4) return -1;
+    const std::string_view year = date.substr(date.size() - 4);
+    for (size_t i = 0; i < kChartYears; ++i)
+      if (year == keys_[i] && isFourDigits(keys_[i])) return static_cast<int>(i);
+    return -1;
+  }
+  // The same for a date stored at `date`, its ten characters as they lie.
+  int rowOfStored(const uint8_t* date) const { return rowOf(records::textView(date, 10)); }
+
+ private:
+  static bool isFourDigits(const std::string& key) {
+    return key.size() == 4 && key.find_first_not_of("0123456789") == std::string::npos;
+  }
+  std::array<std::string, kChartYears> keys_;
+};
+
 // Pigs weaned in each year (litters by their weaning date, whatever their
 // status), over the sows of the year (entered by its end and not left by
 // then), the fraction dropped.
@@ -70,11 +98,24 @@ ChartRows PigsWeanedPerCrate(const records::FileImage<FarrowRecord>& litters, in
 // weaning where that is 14 to 34 days, else as it is. A litter with no pig
 // weaned is left out.
 ChartRows Adj21DayWeightPerYear(const records::FileImage<FarrowRecord>& litters, int firstYear);
-// The cost of the drugs bought in each year (by purchase date) over the pigs
-// sold in it (every row of SALES.DAT by its sale date, adjustments included),
-// to the cent.
-ChartRows MedicationCostPerPig(const records::FileImage<SalesRecord>& sales,
-                               const records::FileImage<DrugRecord>& drugs, int firstYear);
+// The cost of the drugs bought in each year (by purchase date), summed as a
+// run over DRUG.LST in blocks hands on each record (DRUG.LST, 11.3 MB at
+// record 32,767, is never held whole).
+class DrugCostsPerYear {
+ public:
+  explicit DrugCostsPerYear(int firstYear) : years_(firstYear) {}
+  // A record, its stored bytes.
+  void add(const uint8_t* drugBytes);
+  const std::array<float, kChartYears>& Costs() const { return costs_; }
+
+ private:
+  ChartYears years_;
+  std::array<float, kChartYears> costs_{};
+};
+// The cost of the drugs bought in each year over the pigs sold in it (every
+// row of SALES.DAT by its sale date, adjustments included), to the cent.
+ChartRows MedicationCostPerPig(const records::FileImage<SalesRecord>& sales, const DrugCostsPerYear& drugs,
+                               int firstYear);
 
 // The chart titles.
 inline constexpr const char* kPigsPerSowTitle = "PIGS WEANED / SOW / YEAR";

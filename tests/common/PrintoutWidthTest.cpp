@@ -174,12 +174,15 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
          PrintKillSheetTotalsOf(table, groups, today);
        }},
       {"drug listing, sheet and totals", [](PrintoutWidthTest&) {
-         PrintDrugListing(DrugListingLines(records::FileImage<DrugRecord>::of({wideDrug()}), {"WWWWWW"}),
-                          "By DRUG NAME, WWWWWWWWWWWWWWWWWWWW");
+         DrugListing listing({1});
+         eachStored<DrugRecord>({wideDrug()}, [&listing](long n, const uint8_t* drug) { listing.add(n, drug); });
+         PrintDrugListing(listing.Lines(), "By DRUG NAME, WWWWWWWWWWWWWWWWWWWW");
          PrintDrugSheet(SheetFieldsOf(wideDrug()));
          DrugRecord bought = wideDrug();
          bought.PurchaseDate = "01/01/2099";
-         PrintDrugTotals(DrugYearTotals(records::FileImage<DrugRecord>::of({bought, bought}), "2099"), "2099");
+         DrugYearTotals totals("2099");
+         eachStored<DrugRecord>({bought, bought}, [&totals](long, const uint8_t* drug) { totals.add(drug); });
+         PrintDrugTotals(totals.Totals(), "2099");
        }},
       {"medication history", [](PrintoutWidthTest&) {
          MedicationRecord m = aDose("WWWWWW", 9999999);

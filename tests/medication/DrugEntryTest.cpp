@@ -1,6 +1,7 @@
 // The checks of the drug entry window in their order, the record it writes
 // and the texts it shows.
 #include "medication/DrugEntry.h"
+#include "medication/DrugFixture.h"
 #include "support/RecordBuilders.h"
 #include "support/RecordBytes.h"
 
@@ -74,12 +75,17 @@ TEST(DrugEntryChecks, DosageTypedAndFiguresNotNegativeNorTooLarge) {
       {&DrugEntry::purchased, "0", "", 0},
       {&DrugEntry::cost, "9999999", "", 0},
   });
-  const auto image = records::FileImage<DrugRecord>::of({aDrug("A"), aDrug("PEN1")});
-  EXPECT_EQ(CheckDrugCodeFree(image, " PEN1 ")->text, "DUPLICATE CODE!\r\rYou can't use the same code!");
-  EXPECT_EQ(CheckDrugCodeFree(image, "PEN1")->field, kCodeField);
-  EXPECT_FALSE(CheckDrugCodeFree(image, "pen1"));
   EXPECT_FALSE(CheckDrugRecordRoom(32767));
   EXPECT_EQ(CheckDrugRecordRoom(32768)->text, "ERROR:   NO ROOM LEFT IN DRUG FILE!!\r\rTry Deleting some older DRUG(s).");
+}
+
+TEST_F(DrugTest, CodeIsTakenWhenADrugHoldsItTrimmed) {
+  writeDrugs({aDrug("A"), aDrug("PEN1")});
+  DrugsOfCodes holding({"PEN1", "pen1"});
+  ASSERT_TRUE(holding.Read(nullptr));
+  EXPECT_EQ(CheckDrugCodeFree(holding, " PEN1 ")->text, "DUPLICATE CODE!\r\rYou can't use the same code!");
+  EXPECT_EQ(CheckDrugCodeFree(holding, "PEN1")->field, kCodeField);
+  EXPECT_FALSE(CheckDrugCodeFree(holding, "pen1"));
 }
 
 TEST(DrugEntryRecord, WrittenTrimmedWithTheUnitOfItsTypeAndShownBack) {

@@ -26,31 +26,33 @@ TEST(DrugListLine, ColumnsOfEachKindOfDrug) {
   }
 }
 
+namespace {
+
+// The rows AddDrugRow writes of `drugs`, and the drugs it counts.
+int listDrugs(platform::ListItems& rows, const std::vector<DrugRecord>& drugs) {
+  int count = 0;
+  eachStored(drugs, [&](long n, const uint8_t* drug) { count += AddDrugRow(rows, n, drug); });
+  return count;
+}
+
+}  // namespace
+
 TEST(DrugListLine, DrugsWithNothingOnHandAreCountedButNotListed) {
-  const auto image = records::FileImage<DrugRecord>::of(
-      {aDrug("A").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C").onHand(7), aDrug("A").onHand(9)});
+  const std::vector<DrugRecord> drugs = {aDrug("A").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C").onHand(7),
+                                         aDrug("A").onHand(9)};
   platform::ListItems rows;
-  EXPECT_EQ(WriteDrugRows(rows, image), 4);
+  EXPECT_EQ(listDrugs(rows, drugs), 4);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(DrugCodeOfLine(std::string(rows.text(1))), "C");
   platform::ListItems none;
-  EXPECT_EQ(WriteDrugRows(none, records::FileImage<DrugRecord>::of({aDrug("B").onHand(0)})), 1);
+  EXPECT_EQ(listDrugs(none, {aDrug("B").onHand(0)}), 1);
   EXPECT_EQ(none.size(), 0u);
 
-  DrugsByCode byCode(image);
-  EXPECT_EQ(byCode.First("A"), 1);
-  EXPECT_EQ(byCode.First("a"), 0);
-  byCode.Blanked("A");
-  EXPECT_EQ(byCode.First("A"), 5);
-  byCode.Blanked("A");
-  EXPECT_EQ(byCode.First("A"), 0);
 }
 
 TEST(DrugListLine, EachLineComesWithItsRecordWhoseCodeTheLineShows) {
-  const auto image = records::FileImage<DrugRecord>::of(
-      {aDrug(" PEN").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C ").onHand(7)});
   platform::ListItems items;
-  EXPECT_EQ(WriteDrugRows(items, image), 3);
+  EXPECT_EQ(listDrugs(items, {aDrug(" PEN").onHand(5), aDrug(""), aDrug("B").onHand(0), aDrug("C ").onHand(7)}), 3);
   const std::vector<std::pair<std::string, long>> rows = rowPairs(items);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].second, 1);

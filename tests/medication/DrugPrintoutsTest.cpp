@@ -9,20 +9,30 @@
 #include "medication/DrugListLine.h"
 #include "medication/DrugPrintouts.h"
 #include "medication/Drug_1.h"
+#include "support/FailingDisk.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
 std::vector<DrugTotal> totalsOf(const std::vector<DrugRecord>& drugs, const std::string& year) {
-  return DrugYearTotals(records::FileImage<DrugRecord>::of(drugs), year);
+  DrugYearTotals totals(year);
+  eachStored(drugs, [&totals](long, const uint8_t* drug) { totals.add(drug); });
+  return totals.Totals();
+}
+
+// The listing lines of `records` of `drugs`.
+Lines listingLines(const std::vector<DrugRecord>& drugs, const std::vector<long>& records) {
+  DrugListing listing(records);
+  eachStored(drugs, [&listing](long n, const uint8_t* drug) { listing.add(n, drug); });
+  const ListingLines lines = listing.Lines();
+  Lines texts;
+  for (size_t i = 0; i < lines.count; ++i) texts.push_back(lines.line(i));
+  return texts;
 }
 
 // The listing line of one drug, written from its stored bytes.
-std::string listingLine(const DrugRecord& drug) {
-  const std::string code = Trim(drug.DrugCode);
-  return DrugListingLines(records::FileImage<DrugRecord>::of({drug}), {code}).at(0);
-}
+std::string listingLine(const DrugRecord& drug) { return listingLines({drug}, {1}).at(0); }
 
 // Columns 1-based, as the printed lines are laid out.
 std::string cols(const std::string& line, size_t from, size_t to) { return line.substr(from - 1, to - from + 1); }
@@ -42,13 +52,13 @@ TEST(DrugPrintouts, ListingLineColumns) {
             "");
 }
 
-// For each code in the given order, a line for every record holding it, in
-// record order; a code no record holds gives no line.
-TEST(DrugPrintouts, ListingLinesFollowTheCodesGiven) {
+// A line for each record given, in the order given, as often as it is given;
+// a record past the end of the file gives none.
+TEST(DrugPrintouts, ListingLinesFollowTheRecordsGiven) {
   const std::vector<DrugRecord> drugs = {aDrug("AMX").name("Amox"), aDrug("PEN").name("Pen-V"),
                                          aDrug("AMX").name("Amox B")};
-  const Lines lines = DrugListingLines(records::FileImage<DrugRecord>::of(drugs), {"PEN", "GONE", "AMX"});
-  EXPECT_EQ(lines, (Lines{listingLine(drugs[1]), listingLine(drugs[0]), listingLine(drugs[2])}));
+  EXPECT_EQ(listingLines(drugs, {2, 1, 3, 9, 2}),
+            (Lines{listingLine(drugs[1]), listingLine(drugs[0]), listingLine(drugs[2]), listingLine(drugs[1])}));
 }
 
 // Groups by upper-cased name in the order names first occur; each step of a
@@ -167,6 +177,17 @@ TEST_F(DrugTest, QueryThenTheThreePrintouts) {
   EXPECT_NE(tp.printer.find(" *** N O T E   P A D *** "), nullptr);
   EXPECT_EQ(w.DQDisp->Caption(), "By ALL DRUG(s)");
   EXPECT_EQ(w.Drug_List->ListCount(), 2);
+  {
+    // The run over the file takes three reads; the fourth, of the first
+    // sheet's record, fails.
+    FailingDisk disk(4, DiskFault::ReadError);
+    w.Drug_List->SetSelected(0, true);
+    tp.dialogs.answer(platform::vbYes);
+    w.PrintMenu->Click(Drug_1::DrugSheet);
+  }
+  EXPECT_EQ(tp.dialogs.last().title, "PRINT  SELECTED  DRUG  RECORDS");
+  EXPECT_NE(tp.dialogs.last().text.find("Input/output error"), std::string::npos);
+  EXPECT_EQ(tp.printer.finishedDocuments, 3);
 
   tp.dialogs.type(" 2024").answer(platform::vbOK);
   w.PrintMenu->Click(Drug_1::YearlyTotals);

@@ -32,7 +32,8 @@ std::vector<DrugRecord> stock() {
 
 Codes codesOf(const std::string& kind, const std::string& criterion) {
   platform::ListItems rows;
-  WriteDrugQueryRows(rows, records::FileImage<DrugRecord>::of(stock()), DrugQuery(kind, criterion));
+  const DrugQuery query(kind, criterion);
+  eachStored(stock(), [&](long n, const uint8_t* drug) { AddDrugQueryRow(rows, n, drug, query); });
   Codes codes;
   for (const std::string& line : rowTexts(rows)) codes.push_back(DrugCodeOfLine(line));
   return codes;
@@ -142,15 +143,18 @@ TEST(DrugQuery, EachKindListsItsDrugs) {
 // A query's line shows the stored amount in columns 56-62, and an amount of
 // 0 too.
 TEST(DrugQuery, LineShowsTheStoredAmountInSevenColumns) {
-  const auto image = records::FileImage<DrugRecord>::of(
-      {aDrug("BIG").kind("V", "M", 2).onHand(123456.5f), aDrug("NONE66").kind("V", "M", 2).onHand(0)});
+  const std::vector<DrugRecord> drugs = {aDrug("BIG").kind("V", "M", 2).onHand(123456.5f),
+                                         aDrug("NONE66").kind("V", "M", 2).onHand(0)};
+  const auto listQuery = [&drugs](platform::ListItems& rows, const DrugQuery& query) {
+    eachStored(drugs, [&](long n, const uint8_t* drug) { AddDrugQueryRow(rows, n, drug, query); });
+  };
   platform::ListItems rows;
-  WriteDrugQueryRows(rows, image, DrugQuery("2", "N"));
+  listQuery(rows, DrugQuery("2", "N"));
   EXPECT_EQ(rowPairs(rows), (std::vector<std::pair<std::string, long>>{
                                 {" NONE66   DRUG NONE66            2.0 ML     VACCINE        0.0  ", 2}}));
   platform::ListItems big, listed;
-  WriteDrugQueryRows(big, image, DrugQuery("2", "BIG"));
-  WriteDrugRows(listed, image);
+  listQuery(big, DrugQuery("2", "BIG"));
+  eachStored(drugs, [&listed](long n, const uint8_t* drug) { AddDrugRow(listed, n, drug); });
   ASSERT_EQ(big.size(), 1u);
   EXPECT_EQ(big.text(0).size(), 64u);
   EXPECT_EQ(big.text(0).substr(55), "123456.  ");  // a longer amount keeps its leftmost characters

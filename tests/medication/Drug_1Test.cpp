@@ -6,6 +6,7 @@
 #include "medication/Drug_1.h"
 #include "medication/Drug_2.h"
 #include "shell/Tarlowe2.h"
+#include "support/FailingDisk.h"
 
 namespace {
 
@@ -57,6 +58,21 @@ TEST_F(Drug_1Test, ListsTheDrugsOnHandAndShowsTheItemsThatNeedADrug) {
   w.FillDrugList();
   for (int item : {Drug_1::Edit, Drug_1::Delete, Drug_1::Print}) EXPECT_FALSE(w.MainDrug->Visible(item));
   EXPECT_TRUE(w.MainDrug->Visible(Drug_1::New) && w.MainDrug->Visible(Drug_1::Exit));
+
+  // A file that cannot be read past its first block lists none of it, by
+  // all or by a query, and shows its box.
+  writeDrugs(std::vector<DrugRecord>(400, aDrug("X")));
+  for (const char* kind : {"0", "2"}) {
+    QueryArgs = {"", kind, "X", "By DRUG CODE"};
+    tp.dialogs.clear();
+    {
+      FailingDisk disk(2, DiskFault::ReadError);
+      w.ListDrugsOfQuery();
+    }
+    EXPECT_EQ(w.Drug_List->ListCount(), 0) << kind;
+    EXPECT_FALSE(w.MainDrug->Visible(Drug_1::Edit)) << kind;
+    EXPECT_EQ(tp.dialogs.last().title, "D R U G    L I S T") << kind;
+  }
   w.MainDrug->Click(Drug_1::Exit);
   EXPECT_FALSE(w.isVisible());
 }

@@ -149,14 +149,13 @@ TEST_F(MedicationEntryFiles, IdsAreFoundInTheirOwnFileAndBatchesWithOrWithoutThe
 TEST_F(MedicationEntryFiles, TheDrugListOffersTheKindOnHandAndAnEditedRecordsOwnDrug) {
   writeDrugs({aDrug("V1"), aDrug("F1").kind("F", "L", 4), aDrug("W1").kind("W", "O", 1), aDrug("V0").onHand(0),
               aDrug(""), aDrug("V2").name("A NAME LONGER THAN TWENTY")});
-  records::FileImage<DrugRecord> image;
-  ASSERT_TRUE(image.read(drugPath()));
   using Items = std::vector<std::string>;
-  EXPECT_EQ(DrugPickItems(image, 1), (Items{"V1      DRUG V1               ", "V2      A NAME LONGER THAN T  "}));
-  EXPECT_EQ(DrugPickItems(image, 2), Items{DrugPickItem("F1", "DRUG F1")});
-  EXPECT_EQ(DrugPickItems(image, 3), Items{DrugPickItem("W1", "DRUG W1")});
-  EXPECT_EQ(DrugPickItems(image, 0, "V0").size(), 5u);
-  EXPECT_EQ(DrugPickItems(image, 0, "V0")[3], DrugPickItem("V0", "DRUG V0"));
+  const auto items = [](int kind, const std::string& ownCode = "") { return DrugPickItems(kind, ownCode, nullptr).value(); };
+  EXPECT_EQ(items(1), (Items{"V1      DRUG V1               ", "V2      A NAME LONGER THAN T  "}));
+  EXPECT_EQ(items(2), Items{DrugPickItem("F1", "DRUG F1")});
+  EXPECT_EQ(items(3), Items{DrugPickItem("W1", "DRUG W1")});
+  EXPECT_EQ(items(0, "V0").size(), 5u);
+  EXPECT_EQ(items(0, "V0")[3], DrugPickItem("V0", "DRUG V0"));
   EXPECT_EQ(DrugCodeOfItem(DrugPickItem("V2", "X")) + "|" + DrugNameOfItem(DrugPickItem("V2", "X")), "V2|X");
 }
 
@@ -181,8 +180,13 @@ TEST_F(MedicationEntryFiles, TheRecordWrittenHoldsTheIdInTheFieldOfItsCaption) {
 
 TEST_F(MedicationEntryFiles, AnEditGivesTheOldDoseBackAndDrawsTheNewOne) {
   writeDrugs({aDrug("A").onHand(10), aDrug("B").onHand(1), aDrug("Z").onHand(0)});
-  records::FileImage<DrugRecord> image;
-  ASSERT_TRUE(image.read(drugPath()));
+  // The drugs of the codes looked up, as DRUG.LST holds them now.
+  const auto found = [] {
+    FoundDrugs drugs({"A", "B", "Z", "GONE"});
+    EXPECT_TRUE(drugs.Read(nullptr));
+    return drugs;
+  };
+  const FoundDrugs image = found();
   struct Row {
     const char* oldCode;
     float oldDose;
@@ -208,9 +212,8 @@ TEST_F(MedicationEntryFiles, AnEditGivesTheOldDoseBackAndDrawsTheNewOne) {
     ASSERT_TRUE(set.commit());
   }
   EXPECT_EQ(drugs()[1].InventoryAmount, 0.0f);
-  ASSERT_TRUE(image.read(drugPath()));
   WriteSet set;
-  ApplyEditDraw(set.open<DrugRecord>(drugPath()), image, PlanEditDraw(image, aDose("A", 5), "B", 1));
+  ApplyEditDraw(set.open<DrugRecord>(drugPath()), found(), PlanEditDraw(found(), aDose("A", 5), "B", 1));
   ASSERT_TRUE(set.commit());
   EXPECT_EQ(std::make_tuple(drugs()[0].InventoryAmount, drugs()[1].InventoryAmount), std::make_tuple(15.0f, 0.0f));
 }

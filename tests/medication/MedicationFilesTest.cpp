@@ -8,11 +8,24 @@
 class MedicationFiles : public DrugTest {};
 
 TEST_F(MedicationFiles, FreeRecordsAndCodesAreFoundByTheirTrimmedCode) {
-  const auto image = records::FileImage<DrugRecord>::of({aDrug("A"), aDrug(""), aDrug("PEN"), aDrug("PEN")});
-  EXPECT_EQ(FirstFreeDrugRecord(image), 2);
-  EXPECT_EQ(FirstFreeDrugRecord(records::FileImage<DrugRecord>::of({aDrug("A")})), 2);
-  const std::pair<const char*, long> finds[] = {{"PEN", 3}, {"pen", 0}, {"PE", 0}, {"A", 1}, {"", 2}, {"A ", 0}};
-  for (const auto& [code, record] : finds) EXPECT_EQ(FindDrugRecord(image, code), record) << code;
+  writeDrugs({aDrug("A")});
+  EXPECT_EQ(FirstFreeDrugRecord(nullptr), 2);
+  writeDrugs({aDrug("A"), aDrug(""), aDrug("PEN"), aDrug("PEN")});
+  EXPECT_EQ(FirstFreeDrugRecord(nullptr), 2);
+
+  // In a run over the file only the codes asked for are kept, each with
+  // every record holding it; a free record holds no code.
+  DrugsOfCodes found({"PEN", "A", "PEN", "pen", "", "A ", "PE", "NONE"});
+  long count = 0;
+  ASSERT_TRUE(found.Read(nullptr, &count));
+  EXPECT_EQ(count, 4);
+  EXPECT_EQ(found.Records("PEN"), (std::vector<long>{3, 4}));
+  for (const char* code : {"pen", "", "A ", "PE", "NONE"}) EXPECT_EQ(found.First(code), 0) << code;
+  EXPECT_EQ(found.RecordsInTurn({"A", "PEN", "NONE", "A"}), (std::vector<long>{1, 3, 4, 1}));
+  found.Blanked("PEN");
+  EXPECT_EQ(found.First("PEN"), 4);
+  found.Blanked("PEN");
+  EXPECT_EQ(found.First("PEN"), 0);
 }
 
 TEST_F(MedicationFiles, DrugsAndDosesAreBlankedInPlace) {

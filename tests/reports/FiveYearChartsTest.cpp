@@ -161,7 +161,9 @@ TEST(MedicationCostPerPig, DrugsBoughtOverPigsSold) {
        {"Year 2024 PIG(s)=30", "0.00"}},
   };
   for (const auto& c : cases) {
-    const ChartRows rows = MedicationCostPerPig(imageOf(c.sales), imageOf(c.drugs), 2024);
+    DrugCostsPerYear drugs(2024);
+    eachStored(c.drugs, [&drugs](long, const uint8_t* drug) { drugs.add(drug); });
+    const ChartRows rows = MedicationCostPerPig(imageOf(c.sales), drugs, 2024);
     EXPECT_EQ(rows[0], c.row) << c.what;
     EXPECT_EQ(rows[1], (ChartRow{"Year 2025 PIG(s)=0", "0"})) << c.what;
   }

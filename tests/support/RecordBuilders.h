@@ -327,6 +327,14 @@ std::vector<R> asStored(const std::vector<R>& recs) {
   return out;
 }
 
+// Hands each of `recs`, as stored, with its record number to `take(n,
+// bytes)`, in record order, as a run over their file in blocks does.
+template <class R, class Take>
+void eachStored(const std::vector<R>& recs, Take take) {
+  const records::FileImage<R> image = records::FileImage<R>::of(recs);
+  for (long n = 1; n <= image.count(); ++n) take(n, image.bytes(n));
+}
+
 // Replaces the file at `path` with the records, record 1 first.
 template <class R>
 void writeRecords(const std::string& path, const std::vector<R>& recs) {
