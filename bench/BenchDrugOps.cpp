@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "bench/BenchOps.h"
 #include "common/HogGlobals.h"
@@ -578,8 +579,14 @@ void AddDrugOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
       const Stored drugs(farm.drugList, drug::Length);
       result = w.VCode->Text();
       if (w.VCode->Text() != code) return "code \"" + w.VCode->Text() + "\", expected " + code;
-      if (!ShowsNumber(w.Dosage->Text(), drugs.f32(last, drug::Dosage), 1, 4))
-        return "dosage \"" + w.Dosage->Text() + "\", expected " + std::to_string(drugs.f32(last, drug::Dosage));
+      // "#0.0", or every place the Single holds that the box's four
+      // characters have room for (no 0 before the point below 1).
+      const double dosage = drugs.f32(last, drug::Dosage);
+      int held = 0;
+      while (held < 7 && SingleShown(dosage, held) != SingleShown(dosage, 7)) ++held;
+      const int wholeDigits = dosage < 1 ? 0 : static_cast<int>(std::to_string(std::llround(std::floor(dosage))).size());
+      if (!ShowsNumber(w.Dosage->Text(), dosage, std::max(0, std::min(std::max(held, 1), 3 - wholeDigits)), 4))
+        return "dosage \"" + w.Dosage->Text() + "\", expected " + std::to_string(dosage);
       if (w.LotS->Text() != drugs.trimmed(last, drug::Lot, 15)) return "lot \"" + w.LotS->Text() + "\"";
       return w.UnitVal->Caption() == "ML/CC" ? std::string() : "unit \"" + w.UnitVal->Caption() + "\"";
     };

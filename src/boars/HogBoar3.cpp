@@ -52,8 +52,8 @@ Check CheckBoarCard(const AnimalCardEntry& e) {
   return CheckAnimalCardNumbers(e, kEntryTitle);
 }
 
-void ApplyBoarCard(const AnimalCardEntry& e, BoarRecord& boar) {
-  ApplyAnimalCard(e, boar);
+void ApplyBoarCard(const AnimalCardEntry& e, const AnimalCardNumbers& numbers, BoarRecord& boar) {
+  ApplyAnimalCard(e, numbers, boar);
   boar.Location = Trim(e.location);
 }
 
@@ -88,12 +88,13 @@ void HogBoar3::SaveChan_Click() {
     platform::ShowRefusal(*refusal, card_.field(refusal->field));
     return;
   }
+  const AnimalCardNumbers numbers = CardNumbers(e);
   FileFault fault;
   BoarRecord& boar = BoarRec;
   Hourglass(true);
   bool ok = ReadRecordAt(CurrentBoarRec, boar, &fault);
   if (ok) {
-    ApplyBoarCard(e, boar);
+    ApplyBoarCard(e, numbers, boar);
     ok = WriteRecordAt(CurrentBoarRec, boar, &fault);
   }
   Hourglass(false);
@@ -101,7 +102,7 @@ void HogBoar3::SaveChan_Click() {
     ReportFileFault(fault, true, kEntryTitle);
     return;
   }
-  ApplyAnimalCardToHistory(e, BoarHistory);
+  ApplyAnimalCardToHistory(e, numbers, BoarHistory);
   Box(2)->SetFocus();
   ShowHistory();
 }

@@ -15,9 +15,9 @@
 // numbers must fit their fields. A refusal's field is the number of the
 // card's box (4 for Boar4).
 Check CheckBoarCard(const AnimalCardEntry& entry);
-// The boxes saved into a boar record read from the file; ID, sows bred and
-// notes keep what they held.
-void ApplyBoarCard(const AnimalCardEntry& entry, BoarRecord& boar);
+// The boxes saved into a boar record read from the file, with their numbers
+// (AnimalCardForm::CardNumbers); ID, sows bred and notes keep what they held.
+void ApplyBoarCard(const AnimalCardEntry& entry, const AnimalCardNumbers& numbers, BoarRecord& boar);
 
 class HogBoar3 : public AnimalCardForm {
  public:

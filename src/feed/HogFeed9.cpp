@@ -4,6 +4,7 @@
 
 #include "common/DataFiles.h"
 #include "common/DateChecks.h"
+#include "common/FigureBox.h"
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/KeyMask.h"
@@ -124,7 +125,9 @@ void HogFeed9::LoadIngredient() {
   CurInv->SetText(Format(r.CurrentInventory, "#####0"));
   StInv->SetText(Format(r.StartInventory, "#####0"));
   UnCost->SetCaption(Format(r.UnitCost.value(), "0.00"));
-  TotCost->SetText(Format(r.TotalCost.value(), "0.00"));
+  // The box takes any length, so it shows every place the Currency holds
+  // and reads back as the stored total.
+  TotCost->SetText(FigureText(r.TotalCost, {"0.00"}));
   InvenDate->SetText(r.InventoryDate);
   loadedCode_ = RTrim(r.IngredientCode);
 }

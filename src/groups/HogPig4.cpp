@@ -4,6 +4,7 @@
 
 #include "common/DataFiles.h"
 #include "common/DateChecks.h"
+#include "common/FigureBox.h"
 #include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
@@ -13,6 +14,7 @@
 using namespace platform;
 
 namespace {
+const FigureBox kWeightInBox{"0.00", 8};
 const char* const kEditCaptions[] = {"E D I T   N U R S E R Y   G R O U P (", "E D I T   G R O W E R   G R O U P (",
                                      "E D I T   F I N I S H E R   G R O U P ("};
 }
@@ -27,7 +29,7 @@ HogPig4::HogPig4(QWidget* parent) : Form("HogPig4", parent) {
   WtEnt = AddLabel(this, "WtEnt", "", {2760, rows(1), 1200, 285});
   DatePigEnt = AddLabel(this, "DatePigEnt", "", {2760, rows(2), 1200, 285});
   PigIn = AddTextBox(this, "PigIn", {4080, rows(0), 1335, 315}, 6);
-  WeightIn = AddTextBox(this, "WeightIn", {4080, rows(1), 1335, 315}, 8);
+  WeightIn = AddTextBox(this, "WeightIn", {4080, rows(1), 1335, 315}, kWeightInBox.maxLength);
   DateIn = AddDateBox(this, "DateIn", {4080, rows(2), 1335, 315});
   auto* frame = new QGroupBox(QString::fromLatin1("COMPUTE DEATH LOSS ?"), this);
   placeTwips(frame, 240, rows(3), 2800, 600);
@@ -60,7 +62,7 @@ void HogPig4::LoadGroupEdit() {
   SetCaption(kEditCaptions[stage] + RTrim(GroupRec.GroupId) + ")");
   for (Label* l : {NumPigEnt, WtEnt, DatePigEnt}) l->SetCaption(StageWord(stage) + ".");
   PigIn->SetText(FormatInteger(GroupRec.PigsIn, "##0"));
-  WeightIn->SetText(Format(GroupRec.WeightIn, "0.00"));
+  WeightIn->SetText(FigureText(GroupRec.WeightIn, kWeightInBox));
   DateIn->SetText(GroupRec.DateIn);
   (GroupRec.DeathLoss == -1 ? DthLossY : DthLossN)->SetValue(true);
 }
@@ -74,7 +76,10 @@ void HogPig4::Accept_Click() {
   GroupBook book;
   if (!book.read(kEditGroupTexts.title)) return;
   if (Check refused = CheckDateInBeforeOut(book, GroupRec, e.dateIn)) return ShowRefusal(*refused, DateIn);
+  // A weight left as shown keeps the group's own figure.
+  const float weightIn = KeptSingle(e.weightIn, GroupRec.WeightIn, kWeightInBox, kEditGroupTexts.weightNumber);
   FillPigsIn(GroupRec, e, kEditGroupTexts);
+  GroupRec.WeightIn = weightIn;
   GroupRec.DeathLoss = static_cast<int16_t>(DeathLossFlag);
   if (!WriteGroupRecord(CurrentGroupRec, GroupRec, kEditGroupTexts.title)) return;
   if (SelectedCount < 2) PigIn->SetFocus(); else NextGroup->setFocus();

@@ -2,7 +2,6 @@
 
 #include "common/DataFiles.h"
 #include "common/DateChecks.h"
-#include "common/Format.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "groups/SaleEdit.h"
@@ -36,7 +35,7 @@ HogSale2::HogSale2(QWidget* parent) : Form("HogSale2", parent) {
     if (std::string(b.name) == "DateSold")
       fields.push_back(DateSold = AddDateBox(this, b.name, at));
     else
-      fields.push_back(AddTextBox(this, b.name, at, 10));
+      fields.push_back(AddTextBox(this, b.name, at, kSaleBoxLength));
   }
   auto text = [&](int field) { return static_cast<TextBox*>(fields[static_cast<size_t>(field)]); };
   PigSold = text(kSalePigsField);
@@ -84,17 +83,18 @@ void HogSale2::LoadSaleEdit() {
   SetCaption(std::string(MenuChoice == 0 ? "EDIT  FEEDER  PIG  SALES  GROUP (" : "EDIT  MARKET  HOG  SALES  GROUP (") +
              RTrim(SalesRec.GroupId) + ")");
   PricePig->SetCaption(AmountText(SalesRec.PigsSold, SalesRec.WeightPerPig, SalesRec.PricePerLb));
-  PigSold->SetText(Format(SalesRec.PigsSold, "###0"));
-  WtSold->SetText(Format(SalesRec.WeightPerPig, "0.00"));
-  PriceLb->SetText(PriceBoxText(SalesRec.PricePerLb));
-  DateSold->SetText(SalesRec.DateSold);
-  BackFat->SetText(Format(SalesRec.Backfat, "0.00"));
-  Lean->SetText(Format(SalesRec.PercentLean, "0.00"));
-  Ffli->SetText(Format(SalesRec.FatFreeLeanIndex, "0.00"));
-  HotCarWeight->SetText(Format(SalesRec.HotCarcassWeight, "0.00"));
-  GrYdPre->SetText(Format(SalesRec.GradeYieldPremium, "0.00"));
-  LoinEye->SetText(Format(SalesRec.Loineye, "0.00"));
-  Gilt->SetText(Format(SalesRec.GiltsSold, "##0"));
+  const SaleEntry e = SaleEntryOf(SalesRec);
+  PigSold->SetText(e.pigs);
+  WtSold->SetText(e.weight);
+  PriceLb->SetText(e.price);
+  DateSold->SetText(e.date);
+  BackFat->SetText(e.backfat);
+  Lean->SetText(e.lean);
+  Ffli->SetText(e.ffli);
+  HotCarWeight->SetText(e.hcw);
+  GrYdPre->SetText(e.premium);
+  LoinEye->SetText(e.loineye);
+  Gilt->SetText(e.gilts);
 }
 
 void HogSale2::Accept_Click() {

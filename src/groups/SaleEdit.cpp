@@ -1,5 +1,6 @@
 #include "groups/SaleEdit.h"
 
+#include "common/FigureBox.h"
 #include "common/Format.h"
 #include "common/NumberText.h"
 #include "common/TypedNumber.h"
@@ -15,6 +16,9 @@ const NumberField kPigsNumber = IntegerField("The NUMBER of PIG(s) SOLD");
 const NumberField kGiltsNumber = IntegerField("The NUMBER of GILTS");
 const NumberField kWeightNumber = SingleField("The WEIGHT SOLD");
 const NumberField kPriceNumber = SingleField("The PRICE per LB");
+
+const FigureBox kFigureBox{"0.00", kSaleBoxLength};
+const FigureBox kPriceBox{"#.00", kSaleBoxLength};
 
 struct KillBox {
   std::string SaleEntry::*text;
@@ -62,18 +66,21 @@ Check CheckSaleFigures(const SaleEntry& e, bool adjustment) {
 SalesRecord SaleRecordOf(const SaleEntry& e, SalesRecord read, bool adjustment) {
   read.PigsSold = static_cast<int16_t>(TypedValue(e.pigs, kPigsNumber));
   read.GiltsSold = static_cast<int16_t>(TypedValue(e.gilts, kGiltsNumber));
-  read.WeightPerPig = TypedSingle(e.weight, kWeightNumber);
+  read.WeightPerPig = KeptSingle(e.weight, read.WeightPerPig, kFigureBox, kWeightNumber);
   read.DateSold = e.date;
-  read.PricePerLb = adjustment ? 0.0f : TypedSingle(e.price, kPriceNumber);
-  for (const KillBox& k : kKillBoxes) read.*k.field = adjustment ? 0.0f : TypedSingle(e.*k.text, k.number);
+  read.PricePerLb = adjustment ? 0.0f : KeptSingle(e.price, read.PricePerLb, kPriceBox, kPriceNumber);
+  for (const KillBox& k : kKillBoxes)
+    read.*k.field = adjustment ? 0.0f : KeptSingle(e.*k.text, read.*k.field, kFigureBox, k.number);
   return read;
 }
 
-std::string PriceBoxText(float price) {
-  std::string text = Format(price, "0.00");
-  if (price < 1) {
-    const size_t zero = text[0] == '-' ? 1 : 0;
-    if (text.compare(zero, 2, "0.") == 0) text.erase(zero, 1);
-  }
-  return text;
+SaleEntry SaleEntryOf(const SalesRecord& row) {
+  SaleEntry e;
+  e.pigs = Format(row.PigsSold, "###0");
+  e.date = row.DateSold;
+  e.weight = FigureText(row.WeightPerPig, kFigureBox);
+  e.price = FigureText(row.PricePerLb, kPriceBox);
+  for (const KillBox& k : kKillBoxes) e.*k.text = FigureText(row.*k.field, kFigureBox);
+  e.gilts = Format(row.GiltsSold, "##0");
+  return e;
 }

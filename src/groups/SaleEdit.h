@@ -34,9 +34,14 @@ Check CheckSaleDate(const SaleEntry& e);
 // sheet figures (numbers from 0 but the premium, which may be a discount),
 // each through its field; an adjustment row asks no price and no kill sheet.
 Check CheckSaleFigures(const SaleEntry& e, bool adjustment);
+// The characters each box takes.
+inline constexpr int kSaleBoxLength = 10;
+
 // `read` with the entry's figures; an adjustment row gets price and kill
-// sheet 0.
+// sheet 0. A figure box still showing the figure of `read` (SaleEntryOf)
+// keeps it (common/FigureBox.h).
 SalesRecord SaleRecordOf(const SaleEntry& e, SalesRecord read, bool adjustment);
-// The price per lb as its box shows it: "0.00", without the 0 before the
-// point below 1 (.45).
-std::string PriceBoxText(float price);
+// A stored row as the boxes show it: the counts "###0" and "##0", the price
+// per lb "#.00" (no 0 before the point: .45), every other figure "0.00",
+// each with the places the mask would drop of it (FigureText).
+SaleEntry SaleEntryOf(const SalesRecord& row);

@@ -79,22 +79,26 @@ Check CheckDrugRecordRoom(long record) {
   return refusal("ERROR:   NO ROOM LEFT IN DRUG FILE!!\r\rTry Deleting some older DRUG(s).", kNameField);
 }
 
-DrugRecord DrugRecordOf(const DrugEntry& e) {
+const FigureBox kDrugDosageBox{"0.0", 4};
+const FigureBox kDrugCostBox{"0.00", 8};
+const FigureBox kDrugAmountBox{"0.0", 7};
+
+DrugRecord DrugRecordOf(const DrugEntry& e, const DrugRecord& shown) {
   const TypeOption& option = optionAt(e.type);
   DrugRecord r;
   r.DrugName = Trim(e.name);
   r.DrugCode = Trim(e.code);
   r.DrugType = option.type;
   r.DrugUnit = option.unit;
-  r.Dosage = TypedSingle(e.dosage, kDosageNumber);
+  r.Dosage = KeptSingle(e.dosage, shown.Dosage, kDrugDosageBox, kDosageNumber);
   r.WithdrawalDays = Trim(e.withdrawal);
   r.LotNumber = Trim(e.lot);
   r.Manufacturer = Trim(e.manufacturer);
   r.PurchaseDate = e.purchaseDate;
   r.ExpirationDate = e.expirationDate;
-  r.InventoryAmount = TypedSingle(e.inventory, kInventoryNumber);
-  r.DrugCost = TypedCurrency(e.cost, kCostNumber);
-  r.AmountPurchased = TypedSingle(e.purchased, kPurchasedNumber);
+  r.InventoryAmount = KeptSingle(e.inventory, shown.InventoryAmount, kDrugAmountBox, kInventoryNumber);
+  r.DrugCost = KeptCurrency(e.cost, shown.DrugCost, kDrugCostBox, kCostNumber);
+  r.AmountPurchased = KeptSingle(e.purchased, shown.AmountPurchased, kDrugAmountBox, kPurchasedNumber);
   r.DrugNote = Trim(e.note);
   return r;
 }
@@ -103,12 +107,12 @@ DrugEntry DrugEntryOf(const DrugRecord& drug) {
   DrugEntry e;
   e.name = Trim(drug.DrugName);
   e.code = Trim(drug.DrugCode);
-  e.dosage = Format(drug.Dosage, "0.0");
+  e.dosage = FigureText(drug.Dosage, kDrugDosageBox);
   e.purchaseDate = drug.PurchaseDate;
-  e.cost = Format(drug.DrugCost.value(), "0.00");
+  e.cost = FigureText(drug.DrugCost, kDrugCostBox);
   e.expirationDate = drug.ExpirationDate;
-  e.inventory = Format(drug.InventoryAmount, "0.0");
-  e.purchased = Format(drug.AmountPurchased, "0.0");
+  e.inventory = FigureText(drug.InventoryAmount, kDrugAmountBox);
+  e.purchased = FigureText(drug.AmountPurchased, kDrugAmountBox);
   e.withdrawal = Trim(drug.WithdrawalDays);
   e.lot = Trim(drug.LotNumber);
   e.manufacturer = Trim(drug.Manufacturer);

@@ -5,6 +5,7 @@
 // shows its own boxes), the record written and the texts shown.
 #include <string>
 
+#include "common/FigureBox.h"
 #include "platform/Refusal.h"
 #include "records/DrugRecord.h"
 #include "medication/MedicationFiles.h"
@@ -38,11 +39,17 @@ Check CheckDrugFigures(const DrugEntry& entry);
 // A new drug may not need a record number above 32767.
 Check CheckDrugRecordRoom(long record);
 
+// How the figure boxes show a stored drug: the dosage "0.0" in four
+// characters, the cost "0.00" in eight, the amounts "0.0" in seven.
+extern const FigureBox kDrugDosageBox, kDrugCostBox, kDrugAmountBox;
+
 // The record ACCEPT writes: text trimmed, type and unit from the option, the
-// checked numbers as 32-bit floats, the cost as typed in currency.
-DrugRecord DrugRecordOf(const DrugEntry& entry);
-// A stored drug as the window shows it: text trimmed, dosage and amounts
-// "0.0", cost "0.00", dates as stored; the option of its type (-1 for
+// checked numbers as 32-bit floats, the cost as typed in currency; a figure
+// box still showing the figure of `shown`, the drug the window showed (a
+// blank one for a new drug), keeps it (common/FigureBox.h).
+DrugRecord DrugRecordOf(const DrugEntry& entry, const DrugRecord& shown);
+// A stored drug as the window shows it: text trimmed, the figures through
+// their boxes (FigureText), dates as stored; the option of its type (-1 for
 // another letter).
 DrugEntry DrugEntryOf(const DrugRecord& drug);
 int DrugOptionOfType(const std::string& type);

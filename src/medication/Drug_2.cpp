@@ -36,7 +36,7 @@ Drug_2::Drug_2(QWidget* parent) : platform::Form("Drug_2", parent) {
 
   DName = addBox(this, "DName", 0, 2700, 20);
   DCode = addBox(this, "DCode", 1, 1000, 6);
-  Dosage = addBox(this, "Dosage", 2, 700, 4);
+  Dosage = addBox(this, "Dosage", 2, 700, kDrugDosageBox.maxLength);
   DUnit = AddLabel(this, "DUnit", "", {kBoxLeft + 840, kRows(2) + 30, 1200, 255});
   Frame1 = platform::Placed(new QGroupBox(platform::fromAnsi("Drug Type"), this), {5880, kRows(0), 1800, 1395});
   Frame1->setObjectName("Frame1");
@@ -46,10 +46,10 @@ Drug_2::Drug_2(QWidget* parent) : platform::Form("Drug_2", parent) {
     connect(option, &QRadioButton::clicked, this, [this, i] { DType_Click(i); });
   }
   PurDate = platform::AddDateBox(this, "PurDate", {kBoxLeft, kRows(3), 1335, kRowHeight});
-  DrugCost = addBox(this, "DrugCost", 4, 1200, 8);
+  DrugCost = addBox(this, "DrugCost", 4, 1200, kDrugCostBox.maxLength);
   ExpirDate = platform::AddDateBox(this, "ExpirDate", {kBoxLeft, kRows(5), 1335, kRowHeight});
-  InvAmt = addBox(this, "InvAmt", 6, 1100, 7);
-  PurAmt = addBox(this, "PurAmt", 7, 1100, 7);
+  InvAmt = addBox(this, "InvAmt", 6, 1100, kDrugAmountBox.maxLength);
+  PurAmt = addBox(this, "PurAmt", 7, 1100, kDrugAmountBox.maxLength);
   UCost = AddLabel(this, "UCost", "", {kBoxLeft, kRows(8) + 30, 1500, 255});
   WithDrw = addBox(this, "WithDrw", 9, 600, 3);
   LotNum = addBox(this, "LotNum", 10, 2100, 15);
@@ -168,7 +168,8 @@ void Drug_2::DAccept_Click() {
     if (const Check c = CheckDrugCodeFree(holding, e.code)) return Refuse(*c);
   if (const Check c = CheckDrugFigures(e)) return Refuse(*c);
   if (const Check c = CheckDrugRecordRoom(CurrentDrugRec)) return Refuse(*c);
-  if (!WriteDrug(CurrentDrugRec, DrugRecordOf(e), &fault)) return ReportFileFault(fault, true, kDrugEntryTitle);
+  const DrugRecord drug = DrugRecordOf(e, EditMode == "EDIT" ? DrugRec : DrugRecord{});
+  if (!WriteDrug(CurrentDrugRec, drug, &fault)) return ReportFileFault(fault, true, kDrugEntryTitle);
   if (EditMode == "NEW") {
     CurrentDrugRec = std::max(count, CurrentDrugRec) + 1;
     DNext->setEnabled(false);
@@ -176,6 +177,7 @@ void Drug_2::DAccept_Click() {
     Dclr_Click();
   } else {
     LoadedCode = Trim(e.code);  // the drug now holds the code: accepting it again is no duplicate
+    DrugRec = drug;
   }
 }
 

@@ -3,7 +3,7 @@
 #include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/FileProcs.h"
-#include "common/Format.h"
+#include "common/FigureBox.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "common/WriteSet.h"
@@ -46,7 +46,7 @@ Drug_6::Drug_6(QWidget* parent) : platform::Form("Drug_6", parent) {
   connect(DrugPick, &QComboBox::activated, this, [this](int) { DrugPick_Click(); });
   VCode = AddTextBox(this, "VCode", {kBoxLeft, kRows(3), 1000, kRowHeight}, 6);
   LotS = AddTextBox(this, "LotS", {kBoxLeft, kRows(4), 2100, kRowHeight}, 15);
-  Dosage = AddTextBox(this, "Dosage", {kBoxLeft, kRows(5), 700, kRowHeight}, 4);
+  Dosage = AddTextBox(this, "Dosage", {kBoxLeft, kRows(5), 700, kRowHeight}, kMedDosageBox.maxLength);
   UnitVal = AddLabel(this, "UnitVal", "", {kBoxLeft + 840, kRows(5) + 30, 960, 255});
   UserInt = AddTextBox(this, "UserInt", {kBoxLeft, kRows(6), 600, kRowHeight}, 3);
 
@@ -128,7 +128,7 @@ void Drug_6::FillDrugCombo(int kind, const std::string& ownCode) {
 void Drug_6::DrugPick_Click() {
   const std::string item = DrugPick->Text();
   LoadDrug(DrugCodeOfItem(item), kMedEntryTitle);
-  Dosage->SetText(Format(CurrentDrug.Dosage, "#0.0"));
+  Dosage->SetText(FigureText(CurrentDrug.Dosage, kMedDosageBox));
   UnitVal->SetCaption(UnitCaptionOf(CurrentDrug.DrugUnit, UnitVal->Caption()));
   VCode->SetText(DrugCodeOfItem(item));
   LotS->SetText(CurrentDrug.LotNumber);
@@ -255,7 +255,7 @@ void Drug_6::AcceptEdit(const MedEntry& e) {
   FoundDrugs drugs({RTrim(before.DrugCode), RTrim(e.code)});
   FileFault fault;
   if (!drugs.Read(&fault)) return Fail(fault, false);
-  const float dose = MedDosageOf(e);
+  const float dose = EditedDosageOf(e, before);
   const EditDraw plan = PlanEditDraw(drugs, before, e.code, dose);
   if (plan.uncovered > 0) return Refuse(ShortfallRefusal(e.code, plan.uncovered));
   // The record and the inventories, or neither.
@@ -313,7 +313,7 @@ void Drug_6::LoadMedEntry() {
     break;
   }
   LotS->SetText(RTrim(r.LotNumber));
-  Dosage->SetText(Format(r.Dosage, "#0.0"));
+  Dosage->SetText(FigureText(r.Dosage, kMedDosageBox));
   UnitVal->SetCaption(UnitCaptionOf(r.DrugUnit, UnitVal->Caption()));
 }
 

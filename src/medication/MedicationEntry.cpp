@@ -133,6 +133,12 @@ Check CheckMedIdFound(bool found, const std::string& lookedUp) {
 
 float MedDosageOf(const MedEntry& entry) { return TypedSingle(entry.dosage, kDosageNumber); }
 
+const FigureBox kMedDosageBox{"#0.0", 4};
+
+float EditedDosageOf(const MedEntry& entry, const MedicationRecord& before) {
+  return KeptSingle(entry.dosage, before.Dosage, kMedDosageBox, kDosageNumber);
+}
+
 Check CheckMedDrug(const MedEntry& entry) {
   if (Trim(entry.drugItem).empty())
     return refusal(required("NO DRUG NAME!", "You MUST select a DRUG!"), kMedDrugField);
@@ -207,6 +213,10 @@ EditDraw PlanEditDraw(const FoundDrugs& drugs, const MedicationRecord& before, c
   plan.oldDrug = oldCode.empty() ? 0 : drugs.First(oldCode);
   if (plan.oldDrug != 0) plan.oldInventory = inventoryOf(plan.oldDrug) + before.Dosage;
   plan.newDrug = drugs.First(RTrim(newCode));
+  if (plan.newDrug != 0 && plan.newDrug == plan.oldDrug && newDose == before.Dosage) {
+    plan.oldInventory = plan.newInventory = inventoryOf(plan.newDrug);
+    return plan;
+  }
   const float available = plan.newDrug == plan.oldDrug ? plan.oldInventory : inventoryOf(plan.newDrug);
   const InventoryDraw draw = DrawInventory(available, newDose);
   plan.newInventory = draw.inventory;

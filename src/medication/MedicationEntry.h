@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/DataFiles.h"
+#include "common/FigureBox.h"
 #include "common/WriteSet.h"
 #include "medication/DrugLookups.h"
 #include "platform/Refusal.h"
@@ -107,6 +108,11 @@ Check CheckMedIdFound(bool found, const std::string& lookedUp);
 Check CheckMedDrug(const MedEntry& entry);
 // The dosage of a checked entry.
 float MedDosageOf(const MedEntry& entry);
+// How the dosage box shows a stored dose: "#0.0", four characters.
+extern const FigureBox kMedDosageBox;
+// The dosage an EDIT of `before` stores: its own dose while the box still
+// shows it (common/FigureBox.h), else the dosage typed.
+float EditedDosageOf(const MedEntry& entry, const MedicationRecord& before);
 // 7: the code names a drug of DRUG.LST (its record number, 0 when none).
 Check CheckMedDrugCode(long drugRecord);
 // A new record `next` of the year's file, with `count` IDs still to come in
@@ -141,7 +147,9 @@ float DeductDrugInventory(WriteSet::File<DrugRecord> out, const FoundDrugs& drug
                           float Amount);
 
 // An edited record's draw: the old dose back to the old drug, the new dose
-// from the new drug (records of DRUG.LST, 0 when none holds the code).
+// from the new drug (records of DRUG.LST, 0 when none holds the code). The
+// same dose of the same drug leaves its stock as stored: given back and
+// drawn again, a Single could round it.
 struct EditDraw {
   long oldDrug = 0;
   float oldInventory = 0;

@@ -33,9 +33,12 @@ Check CheckAnimalCardNumbers(const AnimalCardEntry& e, const std::string& title)
                            title);
 }
 
-AnimalCardNumbers ReadAnimalCardNumbers(const AnimalCardEntry& e) {
-  return {WholeOf(e.daysTo230), TypedSingle(e.backfat, kBackfatNumber), TypedSingle(e.loineye, kLoineyeNumber),
-          TypedCurrency(e.purchasePrice, kPurchasePriceNumber), TypedCurrency(e.soldPrice, kSoldPriceNumber)};
+AnimalCardNumbers ReadAnimalCardNumbers(const AnimalCardEntry& e, const AnimalHistoryRecord& shown,
+                                        const AnimalCardFigureBoxes& boxes) {
+  return {WholeOf(e.daysTo230), KeptSingle(e.backfat, shown.Backfat, boxes.backfat, kBackfatNumber),
+          KeptSingle(e.loineye, shown.Loineye, boxes.loineye, kLoineyeNumber),
+          KeptCurrency(e.purchasePrice, shown.PurchasePrice, boxes.purchasePrice, kPurchasePriceNumber),
+          KeptCurrency(e.soldPrice, shown.SoldPrice, boxes.soldPrice, kSoldPriceNumber)};
 }
 
 void ApplyAnimalCard(const AnimalCardEntry& e, const AnimalCardNumbers& numbers, AnimalRecord& r) {
@@ -52,8 +55,6 @@ void ApplyAnimalCard(const AnimalCardEntry& e, const AnimalCardNumbers& numbers,
   r.Loineye = numbers.loineye;
 }
 
-void ApplyAnimalCard(const AnimalCardEntry& e, AnimalRecord& r) { ApplyAnimalCard(e, ReadAnimalCardNumbers(e), r); }
-
 void ApplyAnimalCardToHistory(const AnimalCardEntry& e, const AnimalCardNumbers& numbers, AnimalHistoryRecord& h) {
   h.Breed = e.breed;
   h.Backfat = numbers.backfat;
@@ -66,10 +67,6 @@ void ApplyAnimalCardToHistory(const AnimalCardEntry& e, const AnimalCardNumbers&
   h.DateEnteredHerd = e.dateEnteredHerd;
   h.DateLeftHerd = e.dateLeftHerd;
   h.Location = Trim(e.location);
-}
-
-void ApplyAnimalCardToHistory(const AnimalCardEntry& e, AnimalHistoryRecord& h) {
-  ApplyAnimalCardToHistory(e, ReadAnimalCardNumbers(e), h);
 }
 
 std::string CardBoxes::text(int n) const {

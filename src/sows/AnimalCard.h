@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/FigureBox.h"
 #include "platform/Controls.h"
 #include "platform/Refusal.h"
 #include "records/AnimalRecord.h"
@@ -35,16 +36,21 @@ struct AnimalCardNumbers {
   float backfat = 0, loineye = 0;
   records::Currency purchasePrice, soldPrice;
 };
-AnimalCardNumbers ReadAnimalCardNumbers(const AnimalCardEntry& entry);
+// How a card's figure boxes show the working block's figures.
+struct AnimalCardFigureBoxes {
+  FigureBox backfat, loineye, purchasePrice, soldPrice;
+};
+// A figure box still showing the figure of `shown`, the working block, keeps
+// it (common/FigureBox.h); any other is read as typed.
+AnimalCardNumbers ReadAnimalCardNumbers(const AnimalCardEntry& entry, const AnimalHistoryRecord& shown,
+                                        const AnimalCardFigureBoxes& boxes);
 
 // The boxes saved into a record read from the file: breed trimmed, the
 // location as typed, the checked numbers as their fields store them.
 void ApplyAnimalCard(const AnimalCardEntry& entry, const AnimalCardNumbers& numbers, AnimalRecord& record);
-void ApplyAnimalCard(const AnimalCardEntry& entry, AnimalRecord& record);
 // The working block brought up to date from the saved boxes.
 void ApplyAnimalCardToHistory(const AnimalCardEntry& entry, const AnimalCardNumbers& numbers,
                               AnimalHistoryRecord& history);
-void ApplyAnimalCardToHistory(const AnimalCardEntry& entry, AnimalHistoryRecord& history);
 
 // The numbered boxes of a card, 0 to count - 1: at each number a text box,
 // a date box or a figure (a label), the others null.

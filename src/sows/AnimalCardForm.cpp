@@ -88,18 +88,24 @@ const char* AnimalCardForm::formatOf(int n) const {
   return nullptr;
 }
 
+FigureBox AnimalCardForm::figureBox(int n) const { return {formatOf(n), Box(n)->maxLength()}; }
+
+AnimalCardNumbers AnimalCardForm::CardNumbers(const AnimalCardEntry& entry) const {
+  return ReadAnimalCardNumbers(entry, block_, {figureBox(3), figureBox(6), figureBox(7), figureBox(8)});
+}
+
 void AnimalCardForm::ShowCard(std::initializer_list<std::pair<int, std::string>> figures) {
   const AnimalHistoryRecord& h = block_;
   SetCardCaption();
   Box(1)->SetText(Trim(h.Id));
   Box(1)->setEnabled(false);
-  const auto number = [this](int n, auto value) { Box(n)->SetText(Format(value, formatOf(n))); };
+  const auto figure = [this](int n, auto value) { Box(n)->SetText(FigureText(value, figureBox(n))); };
   Box(2)->SetText(Trim(h.Breed));
-  number(3, h.Backfat);
-  number(5, h.DaysTo230);
-  number(6, h.Loineye);
-  number(7, h.PurchasePrice);
-  number(8, h.SoldPrice);
+  figure(3, h.Backfat);
+  Box(5)->SetText(Format(h.DaysTo230, formatOf(5)));
+  figure(6, h.Loineye);
+  figure(7, h.PurchasePrice);
+  figure(8, h.SoldPrice);
   Box(12)->SetText(Trim(h.Location));
   DateBox(4)->SetText(ShownDate(h.DateOfBirth));
   DateBox(9)->SetText(ShownDate(h.PrvDate));

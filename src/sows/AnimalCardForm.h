@@ -109,6 +109,9 @@ class AnimalCardForm : public platform::Form {
   // The ID change over: the caption, the ID box, ACCEPT and CANCEL of the
   // frame disabled, the focus on the breed.
   void EndIdChange();
+  // The checked numbers of the boxes as ACCEPT stores them: a figure box
+  // left as the card showed it keeps the working block's figure.
+  AnimalCardNumbers CardNumbers(const AnimalCardEntry& entry) const;
 
   CardBoxes card_;
   std::string oldId_;
@@ -117,6 +120,8 @@ class AnimalCardForm : public platform::Form {
  private:
   void Step(int by);
   const char* formatOf(int n) const;
+  // How box n shows its figure: its format and the characters it takes.
+  FigureBox figureBox(int n) const;
 
   const AnimalCardLayout& layout_;
   AnimalHistoryRecord& block_;

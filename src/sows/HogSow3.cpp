@@ -164,7 +164,7 @@ void HogSow3::SaveChan_Click() {
     platform::ShowRefusal(*refusal, card_.field(refusal->field));
     return;
   }
-  const AnimalCardNumbers numbers = ReadAnimalCardNumbers(e);
+  const AnimalCardNumbers numbers = CardNumbers(e);
   const std::string dateDue = SowCardDueDate(e.dateBred);
   if (e.dateBred != records::kEmptyDate) Figure(28)->SetCaption(dateDue);
   FileFault fault;

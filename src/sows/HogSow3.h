@@ -29,7 +29,7 @@ std::string SowCardDueDate(const std::string& dateBred);
 // What the due-date label shows of a stored due date.
 std::string DueDateLabel(const std::string& stored);
 // The boxes saved into a sow record read from the file, with their numbers
-// (ReadAnimalCardNumbers) and the due date of the date bred
+// (AnimalCardForm::CardNumbers) and the due date of the date bred
 // (SowCardDueDate), each read once for the save; ID, parities, links and
 // notes keep what they held.
 void ApplySowCard(const SowCardEntry& entry, const AnimalCardNumbers& numbers, const std::string& dateDue,

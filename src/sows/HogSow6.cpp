@@ -41,8 +41,14 @@ struct TypedRow {
   int row;
   int width;
 };
-constexpr TypedRow kTypedRows[] = {{kBornRow, 6},         {kAliveRow, 6},  {kBirthWeightRow, 9},   {kFosteredToRow, 6},
-                                   {kFosteredFromRow, 6}, {kWeanedRow, 6}, {kWeaningWeightRow, 9}, {kBoarRow, 8}};
+const TypedRow kTypedRows[] = {{kBornRow, 6},
+                               {kAliveRow, 6},
+                               {kBirthWeightRow, kLitterWeightBox.maxLength},
+                               {kFosteredToRow, 6},
+                               {kFosteredFromRow, 6},
+                               {kWeanedRow, 6},
+                               {kWeaningWeightRow, kLitterWeightBox.maxLength},
+                               {kBoarRow, 8}};
 // The entry column's labels the set-up clears.
 constexpr int kClearedLabels[] = {kLitterNumberRow, kStillbornRow,    kMortalityRow,
                                   kAgeRow,          kWeightPerPigRow, kAdjustedRow};
@@ -475,6 +481,9 @@ void HogSow6::FarroEdit_Click() {
   FarroAccept->setEnabled(true);
   FillLitterColumn(grid_[kEntry], litter, FarrowLinks[static_cast<size_t>(farrowParity_)], true);
   ShowFarrowColumn(kEntry);
+  // The weight boxes show every place the stored weights hold.
+  FarroBox(kBirthWeightRow)->SetText(FigureText(litter.BirthWeight, kLitterWeightBox));
+  FarroBox(kWeaningWeightRow)->SetText(FigureText(litter.WeaningWeight, kLitterWeightBox));
   setEntryText(kParityRow, std::to_string(farrowParity_));
   focusDateBorn();
 }
@@ -490,8 +499,8 @@ void HogSow6::FarroAccept_Click() {
   // The litter keeps its status: a litter of a sow that left the herd stays so.
   FileFault fault;
   Hourglass(true);
-  const bool written = WriteRecordAt(FarrowLinks[static_cast<size_t>(farrowParity_)],
-                                     LitterRecordOf(grid_[kEntry], stored.Status), &fault);
+  const bool written =
+      WriteRecordAt(FarrowLinks[static_cast<size_t>(farrowParity_)], CorrectedLitterOf(grid_[kEntry], stored), &fault);
   Hourglass(false);
   if (!written) return ReportFileFault(fault, true, kFarrowEntryTitle);
   Alert("The Farrow Record for PARITY #" + std::to_string(farrowParity_) + "\r has been updated for SOW: " + sowId(),

@@ -181,6 +181,16 @@ FarrowRecord LitterRecordOf(const LitterColumn& c, int16_t status) {
   return f;
 }
 
+const FigureBox kLitterWeightBox{"0.00", 9};
+
+FarrowRecord CorrectedLitterOf(const LitterColumn& c, const FarrowRecord& stored) {
+  FarrowRecord f = LitterRecordOf(c, stored.Status);
+  f.BirthWeight = KeptSingle(c[kBirthWeightRow], stored.BirthWeight, kLitterWeightBox, kBirthWeightNumber);
+  if (f.DateWeaned != records::kEmptyDate)
+    f.WeaningWeight = KeptSingle(c[kWeaningWeightRow], stored.WeaningWeight, kLitterWeightBox, kWeaningWeightNumber);
+  return f;
+}
+
 std::string DueDatePreset(const std::string& storedDue) {
   return ReadDueDate(storedDue).value_or(records::kEmptyDate);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/DataFiles.h"
+#include "common/FigureBox.h"
 #include "platform/Refusal.h"
 #include "records/BoarRecord.h"
 #include "records/FarrowRecord.h"
@@ -74,6 +75,12 @@ Check CheckSowLitterLinks(const std::string& sowId, int16_t parityCount, const F
 // The record an accepted column writes, with `status`. Not weaned: weaned
 // count, age and weaning weight 0.
 FarrowRecord LitterRecordOf(const LitterColumn& column, int16_t status);
+// How a weight box of the entry column shows a stored litter's weight.
+extern const FigureBox kLitterWeightBox;
+// The record a corrected column writes over `stored`: as LitterRecordOf
+// with its status, a weight box still showing the stored weight
+// (FigureText) keeping it.
+FarrowRecord CorrectedLitterOf(const LitterColumn& column, const FarrowRecord& stored);
 
 // The date-born preset of a stored due date: the date it holds
 // (ReadDueDate), or "__/__/____" for none.

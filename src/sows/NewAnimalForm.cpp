@@ -3,7 +3,7 @@
 #include <array>
 
 #include "common/DateChecks.h"
-#include "common/Format.h"
+#include "common/FigureBox.h"
 #include "common/HogGlobals.h"
 #include "common/NumberText.h"
 #include "platform/Screen.h"
@@ -87,7 +87,7 @@ void NewAnimalForm::Form_Load() {
   for (int i : {0, 3, 4, 5}) Box[i]->SetText("");
   Box[1]->SetText(last.breed);
   Box[2]->SetText(last.location);
-  Box[6]->SetText(Format(last.purchasePrice, "0.00"));
+  Box[6]->SetText(FigureText(last.purchasePrice, {"0.00", kPriceBoxLength}));
   DateBox[0]->SetText(records::kEmptyDate);
   DateBox[1]->SetText(DateText);
   DateBox[2]->SetText(records::kEmptyDate);

@@ -119,14 +119,18 @@ TEST_F(HogFeed9Test, EditStepsThroughTheSelectionWithNextAndBack) {
   w.FAccp->Press();
   EXPECT_TRUE(tp.dialogs.shown.empty());
   EXPECT_EQ(readIngredients()[2].IngredientName, "Cracked Corn        ");
-  // The edited record stays in sight as stored, so a second ACCEPT writes
-  // what is shown, over the same record.
-  EXPECT_EQ(w.FeedNam->Text() + "|" + w.FeedCod->Text() + "|" + w.TotCost->Text(), "Cracked Corn|C|12.35");
+  // The edited record stays in sight as stored, every place of its total
+  // shown, so a second ACCEPT writes what is shown, over the same record, and
+  // leaves its bytes as they were.
+  EXPECT_EQ(w.FeedNam->Text() + "|" + w.FeedCod->Text() + "|" + w.TotCost->Text(), "Cracked Corn|C|12.345");
   EXPECT_EQ(w.focusWidget(), w.FeedNam);
+  const std::string stored = readFile(feedPath());
+  w.FAccp->Press();
+  EXPECT_EQ(readFile(feedPath()), stored);
   w.FeedCod->SetText("CC");
   w.FAccp->Press();
   EXPECT_EQ(storedCodes(), (std::vector<std::string>{"A", "B", "CC"}));
-  EXPECT_EQ(le64(readFile(feedPath()), 120 + 34), 123'500);
+  EXPECT_EQ(le64(readFile(feedPath()), 120 + 34), 123'450);
   w.FNxt->Press();
   w.FeedCod->SetText("A");
   w.FAccp->Press();

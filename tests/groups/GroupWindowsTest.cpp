@@ -4,6 +4,7 @@
 // each move, the list's lines and its printout.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "common/AboutTarlowe.h"
@@ -13,8 +14,10 @@
 #include "groups/HogPig3.h"
 #include "groups/HogPig4.h"
 #include "support/BoxMatch.h"
+#include "support/FigureSessions.h"
 #include "support/FocusChain.h"
 #include "support/RecordBuilders.h"
+#include "support/RecordBytes.h"
 #include "support/ScriptedWindows.h"
 
 namespace {
@@ -171,6 +174,30 @@ TEST_F(GroupWindows, EditStepsThroughTheSelectedGroupsAndKeepsTheYearEndMark) {
     EXPECT_EQ(w.PigList->List(0).substr(0, 40), " 001     98   0     12.5  0       100.  ");  // all missing: death loss
   });
   expectFiles({aGroup("N", "001-24").in(98, 12.5f, "01/01/2024").deathLoss(), carried}, {});
+}
+
+// A weight with more places than its box's mask, typed or held with float
+// noise (a weight carried across the year end), shown back as stored and
+// kept byte for byte by an ACCEPT that leaves it and by one that changes the
+// death loss alone.
+TEST_F(GroupWindows, EditShowsBackTheWeightItStored) {
+  const struct {
+    const char* typed;  // nullptr: the group holds `stored`
+    const char* shown;
+    float stored;
+  } cases[] = {{"12.125", "12.125", 12.125f}, {"1234.567", "1234.567", 1234.567f},
+               {nullptr, "41.30", std::nextafter(41.3f, 50.0f)}};
+  const std::string file = tp.path("GROUP.DAT");
+  for (const auto& c : cases) {
+    GroupRecord group = aGroup("N", "001-24").in(100, 12, "01/01/2024");
+    if (!c.typed) group.WeightIn = c.stored;
+    writeRecords<GroupRecord>(file, {group});
+    const FigureSessions r = RunFigureSessions<HogPig4>(
+        LoadedSession(SelectedGroupRecs, &HogPig4::Accept), [](HogPig4& w) { return w.WeightIn; }, c.typed, [](HogPig4& w) { w.DthLossY->click(); }, file, 11, 4);
+    EXPECT_EQ(r.shown, c.shown);
+    EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_EQ(lef32(r.figure, 0), c.stored) << c.shown;
+  }
 }
 
 // A DATE IN after the pigs went to sales is refused, naming both dates, and

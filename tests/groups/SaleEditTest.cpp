@@ -99,9 +99,8 @@ TEST(SaleRecord, TheEntryOverTheRowReadAndNoPriceOrKillSheetOnAnAdjustment) {
 }
 
 TEST(SaleRecord, PriceBoxDropsTheZeroBelowOne) {
-  EXPECT_EQ(PriceBoxText(0.45f), ".45");
-  EXPECT_EQ(PriceBoxText(1.25f), "1.25");
-  EXPECT_EQ(PriceBoxText(0), ".00");
+  for (const auto& [price, text] : {std::pair{0.45f, ".45"}, {1.25f, "1.25"}, {0.0f, ".00"}, {0.455f, ".455"}})
+    EXPECT_EQ(SaleEntryOf(aSale("M", "001-24").sold(1, 1, price, "07/01/2024")).price, text);
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 // sale edit stepping through a selection, delete, and both printouts.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "common/HogGlobals.h"
 #include "groups/HogSale1.h"
 #include "groups/HogSale2.h"
+#include "support/FigureSessions.h"
 #include "support/RecordBuilders.h"
+#include "support/RecordBytes.h"
 #include "support/ScriptedWindows.h"
 
 namespace {
@@ -107,6 +110,37 @@ TEST_F(SalesWindows, MarketSalesEditedOneAfterAnotherPrintedAndDeleted) {
   EXPECT_TRUE(tp.printer.find("NUMBER of GROUP(s). ---------------> 2"));
   EXPECT_TRUE(tp.printer.find("Average LOINEYE. ------------------> 3.25"));
   EXPECT_TRUE(tp.printer.find("This SUMMARY was printed on 12-07-2026"));
+}
+
+// A figure with more places than its box's mask, typed or held with float
+// noise, shown back as stored and kept byte for byte by an ACCEPT that leaves
+// it and by one that changes the date alone.
+TEST_F(SalesWindows, EveryFigureBoxShowsBackWhatItStored) {
+  const struct {
+    platform::TextBox* HogSale2::*box;
+    float SalesRecord::*field;
+    int at;
+    const char* typed;  // nullptr: the row holds `stored`
+    const char* shown;
+    float stored;
+  } cases[] = {{&HogSale2::PriceLb, &SalesRecord::PricePerLb, 17, ".455", ".455", 0.455f},
+               {&HogSale2::BackFat, &SalesRecord::Backfat, 21, ".125", "0.125", 0.125f},
+               {&HogSale2::WtSold, &SalesRecord::WeightPerPig, 13, "123456.78", "123456.80", 123456.78f},
+               {&HogSale2::GrYdPre, &SalesRecord::GradeYieldPremium, 41, "-1.125", "-1.125", -1.125f},
+               {&HogSale2::WtSold, &SalesRecord::WeightPerPig, 13, nullptr, "250.10", std::nextafter(250.1f, 300.0f)}};
+  MenuChoice = 7;
+  const std::string file = tp.path("SALES.DAT");
+  for (const auto& c : cases) {
+    SalesRecord row = aSale("M", "001-24", 11).sold(20, 260, 0.45f, "07/01/2024");
+    if (!c.typed) row.*c.field = c.stored;
+    writeRecords<SalesRecord>(file, {row});
+    const FigureSessions r = RunFigureSessions<HogSale2>(
+        LoadedSession(SelectedSowRecs, &HogSale2::Accept), [&c](HogSale2& w) { return w.*c.box; }, c.typed, [](HogSale2& w) { w.DateSold->SetText("07/02/2024"); },
+        file, static_cast<size_t>(c.at), 4);
+    EXPECT_EQ(r.shown, c.shown) << c.shown;
+    EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_EQ(lef32(r.figure, 0), c.stored) << c.shown;
+  }
 }
 
 TEST_F(SalesWindows, FeederListHasNoAdjustmentsAndRefusesAnEmptySelection) {

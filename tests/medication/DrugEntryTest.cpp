@@ -89,7 +89,7 @@ TEST_F(DrugTest, CodeIsTakenWhenADrugHoldsItTrimmed) {
 }
 
 TEST(DrugEntryRecord, WrittenTrimmedWithTheUnitOfItsTypeAndShownBack) {
-  const records::Bytes b = records::encode(DrugRecordOf(typed()));
+  const records::Bytes b = records::encode(DrugRecordOf(typed(), {}));
   RecordBytes expected(346);
   expected.text(0, "Pen-V").text(20, "PEN1").text(26, "FL").f32(28, 2.5f).text(32, "14").text(35, "LOT-7")
       .text(50, "01/15/2024__/__/____").f32(70, 37.5f).i64(74, 123'400).f32(82, 40).text(86, "Zoetis")
@@ -100,21 +100,21 @@ TEST(DrugEntryRecord, WrittenTrimmedWithTheUnitOfItsTypeAndShownBack) {
   for (const auto& [option, letters] : units) {
     DrugEntry e = typed();
     e.type = option;
-    const DrugRecord r = DrugRecordOf(e);
+    const DrugRecord r = DrugRecordOf(e, {});
     EXPECT_EQ(r.DrugType + r.DrugUnit, letters);
   }
-  const DrugEntry shown = DrugEntryOf(DrugRecordOf(typed()));
+  const DrugEntry shown = DrugEntryOf(DrugRecordOf(typed(), {}));
   EXPECT_EQ(std::vector<std::string>({shown.name, shown.code, shown.dosage, shown.cost, shown.inventory,
                                       shown.purchased, shown.lot, shown.note}),
             std::vector<std::string>({"Pen-V", "PEN1", "2.5", "12.34", "37.5", "40.0", "LOT-7", "note"}));
   EXPECT_EQ(shown.type, kFeedOption);
   // A cost is stored as typed, to the cent of its seven digits, and shown back.
   const std::tuple<const char*, int64_t, const char*> typedCosts[] = {
-      {"99999.99", 999'999'900, "99999.99"}, {"9999999", 99'999'990'000, "9999999.00"}, {".01", 100, "0.01"}};
+      {"99999.99", 999'999'900, "99999.99"}, {"9999999", 99'999'990'000, "9999999"}, {".01", 100, "0.01"}};
   for (const auto& [cost, raw, back] : typedCosts) {
     DrugEntry e = typed();
     e.cost = cost;
-    const DrugRecord r = DrugRecordOf(e);
+    const DrugRecord r = DrugRecordOf(e, {});
     EXPECT_EQ(r.DrugCost.raw, raw) << cost;
     EXPECT_EQ(DrugEntryOf(r).cost, back) << cost;
   }

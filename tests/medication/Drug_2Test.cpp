@@ -3,10 +3,13 @@
 // selection with NEXT and BACK, and the Enter chain.
 #include <QApplication>
 #include <QKeyEvent>
+#include <cmath>
 
 #include "common/NumberText.h"
 #include "medication/DrugFixture.h"
 #include "medication/Drug_2.h"
+#include "support/FigureSessions.h"
+#include "support/RecordBytes.h"
 
 namespace {
 
@@ -123,4 +126,37 @@ TEST_F(Drug_2Test, EnterMovesAlongTheChainAndUpperCasesTheCode) {
   EXPECT_EQ(w.UCost->Caption(), "$2.50");
   w.DName->Type("pen v");
   EXPECT_EQ(w.DName->Text(), "Pen V");
+}
+
+// A figure with more places than its box's mask, typed, or held as a dose of
+// 0.25 leaves the inventory or with float noise: shown back as stored and
+// kept byte for byte by an ACCEPT that leaves it and by one that changes the
+// name alone.
+TEST_F(Drug_2Test, EveryFigureBoxShowsBackWhatItStored) {
+  const struct {
+    platform::TextBox* Drug_2::*box;
+    int at;
+    const char* typed;  // nullptr: the drug holds `stored`
+    const char* shown;
+    std::string stored;  // the bytes of the field
+  } cases[] = {{&Drug_2::Dosage, 28, "2.25", "2.25", RecordBytes(4).f32(0, 2.25f).str()},
+               {&Drug_2::DrugCost, 74, "1234.567", "1234.567", RecordBytes(8).i64(0, 12'345'670).str()},
+               {&Drug_2::PurAmt, 82, "12.125", "12.125", RecordBytes(4).f32(0, 12.125f).str()},
+               {&Drug_2::InvAmt, 70, nullptr, "99.75", RecordBytes(4).f32(0, 100.0f - 0.25f).str()},
+               {&Drug_2::InvAmt, 70, nullptr, "99.7", RecordBytes(4).f32(0, std::nextafter(99.7f, 100.0f)).str()}};
+  for (const auto& c : cases) {
+    writeDrugs({aDrug("A").kind("V", "M", 2).bought(100, 50).onHand(100)});
+    if (!c.typed) {
+      std::string bytes = readFile(drugPath());
+      writeFile(drugPath(), bytes.replace(static_cast<size_t>(c.at), c.stored.size(), c.stored));
+    }
+    const FigureSessions r = RunFigureSessions<Drug_2>(
+        ScriptedSession<Drug_2>(tp.windows, "Drug_2", SelectedDrugRecs, [] { OpenDrugEntry("EDIT"); },
+                                &Drug_2::DAccept, &Drug_2::DExit),
+        [&c](Drug_2& w) { return w.*c.box; }, c.typed, [](Drug_2& w) { w.DName->SetText("RENAMED"); }, drugPath(),
+        static_cast<size_t>(c.at), c.stored.size());
+    EXPECT_EQ(r.shown, c.shown);
+    EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_EQ(r.figure, c.stored) << c.shown;
+  }
 }

@@ -7,8 +7,13 @@
 #include "medication/MedicationFiles.h"
 #include "sows/HogSow1.h"
 #include "support/BoxMatch.h"
+#include "support/FigureSessions.h"
+#include "support/RecordBytes.h"
 
 #include <sys/stat.h>
+
+#include <bit>
+#include <cmath>
 
 namespace {
 
@@ -242,6 +247,37 @@ TEST_F(Drug_6Test, EditStepsThroughTheRecordsAndMovesTheDoseBetweenDrugs) {
   OpenMedicationEdit();
   EXPECT_EQ(doses()[0], asStored<MedicationRecord>({given(&MedicationRecord::SowId, "S1", "V2", 3)})[0]);
   EXPECT_EQ(onHand(), (std::vector<float>{2, 7}));
+}
+
+// A dose with more places than its box's mask, typed or held, shown back as
+// stored by EDIT and kept byte for byte, and its drug's stock with it (float
+// noise included), by an ACCEPT that leaves it and by one that changes the
+// initials alone.
+TEST_F(Drug_6Test, EditShowsBackTheDoseItStoredAndLeavesTheStock) {
+  const float noisy = std::nextafter(126.0f, 127.0f);
+  const struct {
+    const char* typed;  // nullptr: the record holds `dose`
+    const char* shown;
+    float dose, stock;    // held before the edit
+    float doseIs, stockIs;
+  } cases[] = {{"2.25", "2.25", 1, 10, 2.25f, 8.75f},
+               {nullptr, "0.25", 0.25f, 99.75f, 0.25f, 99.75f},
+               {nullptr, "2.25", 2.25f, noisy, 2.25f, noisy},
+               {nullptr, "12.3", 12.25f, 50, 12.25f, 50}};  // wider than the box: rounded, kept
+  for (const auto& c : cases) {
+    writeDrugs({aDrug("V1").onHand(c.stock)});
+    writeDoses({given(&MedicationRecord::SowId, "S1", "V1", c.dose)});
+    writeRecords<SowRecord>(tp.path("SOW.DAT"), {aSow("S1")});
+    const FigureSessions r = RunFigureSessions<Drug_6>(
+        ScriptedSession<Drug_6>(tp.windows, "Drug_6", SelectedDrugRecs, OpenMedicationEdit, &Drug_6::Accept,
+                                &Drug_6::VExit),
+        [](Drug_6& w) { return w.Dosage; }, c.typed, [](Drug_6& w) { w.UserInt->SetText("ZZ"); }, medPath(),
+        MedicationRecord::DosageAt, 4);
+    EXPECT_EQ(r.shown, c.shown);
+    EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_EQ(lef32(r.figure, 0), c.doseIs) << c.shown;
+    EXPECT_EQ(std::bit_cast<uint32_t>(onHand()[0]), std::bit_cast<uint32_t>(c.stockIs)) << c.shown;
+  }
 }
 
 TEST_F(Drug_6Test, VaccFromAnEmptyListOpensNothing) {

@@ -1,10 +1,14 @@
 // The litter window as a user runs it: three litters of one sow with their
 // figures and stored bytes, a correction, the ninth-parity limit, the sire
 // check, the panes and the printed sheets; and the sow list's FARROW item.
+#include <cmath>
+
 #include "sows/HogSow1.h"
 #include "sows/HogSow6.h"
 #include "sows/SowWindowFixture.h"
 #include "support/BoxMatch.h"
+#include "support/FigureSessions.h"
+#include "support/RecordBytes.h"
 
 namespace {
 
@@ -166,6 +170,42 @@ TEST_F(HogSow6Test, EditRewritesOnlyThatLitterAndKeepsItsStatus) {
   edited.WeaningWeight = 100;
   EXPECT_EQ(readFile(farrowPath()), recordBytes<FarrowRecord>({edited, left, left}));
   EXPECT_EQ(readRecords<SowRecord>(sowPath())[0].FarrowRecNo[1], 1);
+}
+
+// A litter weight with more places than its box's mask, typed or held with
+// float noise, shown back as stored by EDIT and kept byte for byte by an
+// ACCEPT that leaves it and by one that changes the sire alone.
+TEST_F(HogSow6Test, EditShowsBackTheWeightsItStored) {
+  const struct {
+    bool weaning;
+    const char* typed;  // nullptr: the litter holds `stored`
+    const char* shown;
+    float stored;
+  } cases[] = {{false, "30.125", "30.125", 30.125f},
+               {true, "100.0625", "100.0625", 100.0625f},
+               {false, nullptr, "29.30", std::nextafter(29.3f, 30.0f)}};
+  writeRecords<SowRecord>(sowPath(), {aSow("S1").due("05/08/2024").litters({1})});
+  for (const auto& c : cases) {
+    FarrowRecord litter = aLitter().bornOn("01/01/2024").pigs(9, 9).weights(30, 100).weaned(8, "01/29/2024", 28).sire("B1");
+    if (!c.typed) (c.weaning ? litter.WeaningWeight : litter.BirthWeight) = c.stored;
+    writeRecords<FarrowRecord>(farrowPath(), {litter});
+    const FigureSessions r = RunFigureSessions<HogSow6>(
+        [this](const std::function<void(HogSow6&)>& act) {
+          select({1});
+          HogSow6 w;
+          w.Load();
+          w.ParityNum[0]->Press();
+          w.FarroEdit->Press();
+          act(w);
+          w.FarroAccept->Press();
+        },
+        [&c](HogSow6& w) { return w.FarroBox(c.weaning ? kWeaningWeightRow : kBirthWeightRow); }, c.typed,
+        [](HogSow6& w) { w.FarroBox(kBoarRow)->SetText("B2"); }, farrowPath(),
+        c.weaning ? FarrowRecord::WeaningWeightAt : FarrowRecord::BirthWeightAt, 4);
+    EXPECT_EQ(r.shown, c.shown);
+    EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_EQ(lef32(r.figure, 0), c.stored) << c.shown;
+  }
 }
 
 TEST_F(HogSow6Test, TenthParityEmptySireAndUnknownSireAreRefused) {

@@ -1,0 +1,75 @@
+#include "common/FigureBox.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "common/NumberText.h"
+
+namespace {
+
+// The decimals of a decimal text ("99.75" has 2, "12" none).
+std::size_t placesOf(const std::string& text) {
+  const std::size_t point = text.find('.');
+  return point == std::string::npos ? 0 : text.size() - point - 1;
+}
+
+// The places a figure holds within what its type shows.
+std::size_t heldPlaces(float value) { return placesOf(WithoutExponent(SingleText(value))); }
+std::size_t heldPlaces(records::Currency value) {
+  int64_t fraction = std::llabs(value.raw % 10000);
+  if (fraction == 0) return 0;
+  std::size_t places = 4;
+  for (; fraction % 10 == 0; fraction /= 10) --places;
+  return places;
+}
+
+// `m` with `places` decimals; its whole placeholders all "#" where the 0
+// before the point is dropped.
+std::string maskWith(const FormatMask& m, std::size_t places, bool leadingZero) {
+  std::string out(m.prefix());
+  const std::string_view body = m.text.substr(m.first, m.last + 1 - m.first);
+  for (char c : body.substr(0, body.find('.'))) out += c == '0' && !leadingZero ? '#' : c;
+  if (places > 0) out += "." + std::string(places, '0');
+  out += m.suffix();
+  return out;
+}
+
+template <class T>
+std::string figureText(T value, const FigureBox& box) {
+  const FormatMask& m = box.mask;
+  const auto fits = [&box](const std::string& text) {
+    return box.maxLength <= 0 || static_cast<int>(text.size()) <= box.maxLength;
+  };
+  if (!m.hasBody()) return std::string(m.text);
+  // The mask's padding zeros go first, then the 0 before the point, then
+  // the figure's last digits.
+  const std::size_t held = heldPlaces(value);
+  std::string text;
+  for (std::size_t places = std::max(held, m.decimals);; --places) {
+    text = Format(value, maskWith(m, places, true));
+    if (fits(text)) return text;
+    if (places <= held) {
+      const std::string withoutZero = Format(value, maskWith(m, places, false));
+      if (fits(withoutZero)) return withoutZero;
+    }
+    if (places == 0) break;
+  }
+  // Whole digits past the box: only a figure no box took. Cut as the box
+  // would cut it, so that the text compared at ACCEPT is the one shown.
+  return text.substr(0, static_cast<std::size_t>(box.maxLength));
+}
+
+}  // namespace
+
+std::string FigureText(float stored, const FigureBox& box) { return figureText(stored, box); }
+std::string FigureText(records::Currency stored, const FigureBox& box) { return figureText(stored, box); }
+
+float KeptSingle(const std::string& typed, float stored, const FigureBox& box, const NumberField& field) {
+  return typed == FigureText(stored, box) ? stored : TypedSingle(typed, field);
+}
+
+records::Currency KeptCurrency(const std::string& typed, records::Currency stored, const FigureBox& box,
+                               const NumberField& field) {
+  return typed == FigureText(stored, box) ? stored : TypedCurrency(typed, field);
+}

@@ -1,0 +1,30 @@
+// A stored figure in a box where the windows' own tables do not reach: the
+// order in which a text too wide for its box gives way, a mask without a
+// point, a whole part past the box.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "common/FigureBox.h"
+
+TEST(FigureBox, ShowsTheMaskOrTheDigitsItWouldDrop) {
+  const struct {
+    float single;      // shown when `currency` is 0
+    int64_t currency;  // counts of 1/10000
+    const char* mask;
+    int length;
+    const char* text;
+  } cases[] = {
+      {0.13f, 0, "##0.00", 4, "0.13"},     // the mask holds every place
+      {0.5f, 0, "0.00", 3, "0.5"},         // the mask's padding goes first
+      {0.12345f, 0, "##0.00", 4, ".123"},  // then the 0 before the point, then the last digits
+      {1234.5f, 0, "#####0", 0, "1234.5"},
+      {1.0e9f, 0, "0.00", 6, "100000"},    // cut as the box cuts it
+      {0, 10'000, "0.00", 0, "1.00"},
+  };
+  for (const auto& c : cases) {
+    const FigureBox box{c.mask, c.length};
+    const std::string text = c.currency != 0 ? FigureText(records::Currency{c.currency}, box) : FigureText(c.single, box);
+    EXPECT_EQ(text, c.text) << c.single << " " << c.currency << " " << c.mask;
+  }
+}
