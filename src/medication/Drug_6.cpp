@@ -1,5 +1,7 @@
 #include "medication/Drug_6.h"
 
+#include <optional>
+
 #include "common/DataFiles.h"
 #include "common/DateChecks.h"
 #include "common/FileProcs.h"
@@ -172,14 +174,22 @@ void Drug_6::Accept_Click() {
     return DateUsed->SetFocus();
   }
   if (const Check c = CheckMedDrug(e)) return Refuse(*c);
-  // DRUG.LST is read once for the drug typed (LoadDrug) and its draw
-  // (PlanDrugDraw).
-  FoundDrugs drugs({Trim(e.code), RTrim(e.code)});
+  const std::string mode = Mode->Caption();
+  // EDIT: the record as stored, whose dose goes back to its drug.
+  std::optional<MedicationRecord> before;
+  if (mode == "EDIT") {
+    records::TypedFile<MedicationRecord> medFile;
+    before.emplace();
+    if (!medFile.open(MedFilePath()) || !medFile.read(CurrentDrugRec, *before))
+      return Fail({MedFilePath(), medFile.error()}, false);
+  }
+  // DRUG.LST is read once: the drug typed (LoadDrug), its draw and, for an
+  // EDIT, the drug of the old dose.
+  FoundDrugs drugs({Trim(e.code), RTrim(e.code), before ? RTrim(before->DrugCode) : ""});
   FileFault fault;
   if (!drugs.Read(&fault)) return Fail(fault, false);
   if (const Check c = CheckMedDrugCode(LoadDrug(drugs, Trim(e.code)))) return Refuse(*c);
-  const std::string mode = Mode->Caption();
-  if (mode == "EDIT") return AcceptEdit(e);
+  if (before) return AcceptEdit(e, *before, drugs);
   if (DrugKindOfMode(mode) != 0) AcceptNew(e, mode, drugs);
 }
 
@@ -245,16 +255,7 @@ void Drug_6::AcceptNew(const MedEntry& e, const std::string& mode, const FoundDr
   DrugPick->setFocus(Qt::OtherFocusReason);
 }
 
-void Drug_6::AcceptEdit(const MedEntry& e) {
-  records::TypedFile<MedicationRecord> medFile;
-  MedicationRecord before;
-  if (!medFile.open(MedFilePath()) || !medFile.read(CurrentDrugRec, before))
-    return Fail({MedFilePath(), medFile.error()}, false);
-  medFile.close();
-  // DRUG.LST read again for the old drug as well as the new.
-  FoundDrugs drugs({RTrim(before.DrugCode), RTrim(e.code)});
-  FileFault fault;
-  if (!drugs.Read(&fault)) return Fail(fault, false);
+void Drug_6::AcceptEdit(const MedEntry& e, const MedicationRecord& before, const FoundDrugs& drugs) {
   const float dose = EditedDosageOf(e, before);
   const EditDraw plan = PlanEditDraw(drugs, before, e.code, dose);
   if (plan.uncovered > 0) return Refuse(ShortfallRefusal(e.code, plan.uncovered));

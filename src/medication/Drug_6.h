@@ -71,9 +71,10 @@ class Drug_6 : public platform::Form {
   void FillDrugCombo(int kind, const std::string& ownCode = "");
   // Shows history record CurrentDrugRec.
   void LoadMedEntry();
-  // ACCEPT of a new record, given the drugs ACCEPT found in DRUG.LST; of an
-  // edit, which reads DRUG.LST again for the old drug as well as the new.
+  // ACCEPT of a new record, and of an edit of `before` (the record as
+  // stored), given the drugs ACCEPT found in DRUG.LST (for an edit, the old
+  // dose's drug too).
   void AcceptNew(const MedEntry& e, const std::string& mode, const FoundDrugs& drugs);
-  void AcceptEdit(const MedEntry& e);
+  void AcceptEdit(const MedEntry& e, const MedicationRecord& before, const FoundDrugs& drugs);
   void StepDone();
 };
