@@ -13,6 +13,9 @@
 // - A key pressed with Alt never types: one application filter (Controls.cpp)
 //   hands the control the key without its character; access keys, menus and
 //   a box's own key-down handler still act.
+// - Alt with a letter acts on the first shown menu bar item or button that
+//   underlines it, the same at every press, where several share the letter
+//   (AccessKeys.h).
 // - A ListBox shows no current row until one is chosen; typing never moves
 //   it; Space chooses the current row; Home, End and the page keys are Qt's.
 // - Esc closes a window only where it cancels (Form::CancelOnEscape: the
@@ -54,7 +57,8 @@ TwipsRect twipsBounds(const QWidget* w);
 QFont makeFont(const std::string& face, double points, bool bold = false);
 
 // A command button. Enter and Space press the focused button; a window has
-// no default button that Enter presses from elsewhere.
+// no default button that Enter presses from elsewhere. Its access key moves
+// the focus to it, then presses it (AccessKeys.h).
 class CommandButton : public QPushButton {
   Q_OBJECT
  public:
@@ -66,9 +70,6 @@ class CommandButton : public QPushButton {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  // Its access key (Alt + the underlined letter) moves the focus to the
-  // button, so the box it leaves runs its lost-focus handler, then presses it.
-  bool event(QEvent* event) override;
 };
 
 // A caption: a line (or, wrapped, several lines) of plain text. An "&"

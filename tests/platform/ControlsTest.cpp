@@ -812,6 +812,50 @@ TEST(KeyRules, AnAltLetterInAnOpenMenuChoosesItsItem) {
   }
 }
 
+// A letter that several items of a window carry acts on the first of them at
+// every press, whatever box holds the focus: the menu bar's items before the
+// buttons, the buttons in tab order; a disabled first item takes the key and
+// does nothing; a hidden one does not count.
+TEST(KeyRules, ASharedAccessKeyActsOnItsFirstItemAtEveryPress) {
+  TestPlatform tp;
+  const struct {
+    std::vector<const char*> menu;  // the menu bar's items; "-" before a caption: disabled, "~": hidden
+    std::vector<const char*> buttons;  // in tab order, which is the reverse of their making
+    const char* chosen;
+  } cases[] = {
+      {{"&EDIT", "&DELETE", "&EXIT"}, {}, "&EDIT &EDIT &EDIT "},
+      {{"&EXIT"}, {"&EDIT"}, "&EXIT &EXIT &EXIT "},
+      {{}, {"&ADD", "&ACCEPT", "&EDIT"}, "&EDIT &EDIT &EDIT "},
+      {{"-&EDIT", "&EXIT"}, {}, ""},
+      {{"~&EDIT", "&EXIT"}, {}, "&EXIT &EXIT &EXIT "},
+  };
+  for (const auto& c : cases) {
+    Form w("W");
+    TextBox text(&w, "Text");
+    std::string chosen;
+    MenuArray items(AddMenuBar(&w), "Menu");
+    items.onClick = [&](int i) { chosen += items.Caption(i) + " "; };
+    for (int i = 0; i < static_cast<int>(c.menu.size()); ++i) {
+      const std::string caption = c.menu[static_cast<size_t>(i)];
+      items.Add(i, caption[0] == '-' || caption[0] == '~' ? caption.substr(1) : caption);
+      items.SetEnabled(i, caption[0] != '-');
+      items.SetVisible(i, caption[0] != '~');
+    }
+    std::vector<std::unique_ptr<CommandButton>> buttons;
+    for (const char* caption : c.buttons) {
+      buttons.push_back(std::make_unique<CommandButton>(&w, caption, caption));
+      QObject::connect(buttons.back().get(), &QPushButton::clicked, [&chosen, caption] { chosen += caption + std::string(" "); });
+    }
+    for (size_t i = buttons.size(); i > 1; --i) QWidget::setTabOrder(buttons[i - 1].get(), buttons[i - 2].get());
+    activate(w);
+    for (int time = 0; time < 3; ++time) {
+      text.setFocus();
+      pressAlt('e');
+    }
+    EXPECT_EQ(chosen, c.chosen) << c.menu.size() << " " << c.buttons.size();
+  }
+}
+
 // Rows that start with a blank: Space selects the row under the cursor, and
 // no typed character moves to another row, in a list of either selection
 // mode and in a grid.

@@ -15,9 +15,11 @@ inline void activate(QWidget& window) {
   QApplication::setActiveWindow(&window);
 }
 
-// Presses one key in the focused widget (of the active window).
+// Presses one key in the open menu, else in the focused widget (of the
+// active window).
 inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
-  QWidget* to = QApplication::focusWidget();
+  QWidget* to = QApplication::activePopupWidget();
+  if (!to) to = QApplication::focusWidget();
   if (!to) to = QApplication::activeWindow();
   if (!to) return;
   QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
