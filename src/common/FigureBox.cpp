@@ -38,26 +38,28 @@ std::string maskWith(const FormatMask& m, std::size_t places, bool leadingZero) 
 template <class T>
 std::string figureText(T value, const FigureBox& box) {
   const FormatMask& m = box.mask;
+  if (!m.hasBody()) return std::string(m.text);
   const auto fits = [&box](const std::string& text) {
     return box.maxLength <= 0 || static_cast<int>(text.size()) <= box.maxLength;
   };
-  if (!m.hasBody()) return std::string(m.text);
-  // The mask's padding zeros go first, then the 0 before the point, then
-  // the figure's last digits.
+  // Up to two places past the mask, as a typed figure holds: every place
+  // shown. Where the box is too narrow, the mask's padding zeros go first,
+  // then the 0 before the point.
   const std::size_t held = heldPlaces(value);
-  std::string text;
-  for (std::size_t places = std::max(held, m.decimals);; --places) {
-    text = Format(value, maskWith(m, places, true));
-    if (fits(text)) return text;
-    if (places <= held) {
-      const std::string withoutZero = Format(value, maskWith(m, places, false));
-      if (fits(withoutZero)) return withoutZero;
+  if (held <= m.decimals + 2) {
+    for (std::size_t places = std::max(held, m.decimals);; --places) {
+      const std::string text = Format(value, maskWith(m, places, true));
+      if (fits(text)) return text;
+      if (places == held) {
+        const std::string withoutZero = Format(value, maskWith(m, places, false));
+        if (fits(withoutZero)) return withoutZero;
+        break;
+      }
     }
-    if (places == 0) break;
   }
-  // Whole digits past the box: only a figure no box took. Cut as the box
-  // would cut it, so that the text compared at ACCEPT is the one shown.
-  return text.substr(0, static_cast<std::size_t>(box.maxLength));
+  // Any other figure (a float's tail, a figure its box cannot show) through
+  // the mask, whole even where it runs past the box.
+  return Format(value, m);
 }
 
 }  // namespace

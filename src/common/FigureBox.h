@@ -6,13 +6,16 @@
 //   WeightIn->SetText(FigureText(group.WeightIn, kWeightInBox));       // 12.125 shows "12.125"
 //   group.WeightIn = KeptSingle(WeightIn->Text(), group.WeightIn, kWeightInBox, kWeightInNumber);
 //
-// A box shows its figure through the window's mask, unless the mask would
-// drop digits the figure holds within what its type shows (a Single's seven
-// significant digits as SingleText writes them, a Currency's four places):
-// then it shows those digits too, in the mask's manner. The text never runs
-// past the characters the box takes (a line edit would cut it): the mask's
-// padding zeros go first, then the 0 before the point, then the last digits,
-// rounded.
+// A figure that holds at most two places more than the window's mask shows
+// them all (a Single's places as SingleText writes its seven significant
+// digits, a Currency's up to four): a dose of 0.25 in a "#0.0" box shows
+// "0.25", a backfat of .125 in a box of four ".125". Where the box is too
+// narrow, the mask's padding zeros go first, then the 0 before the point.
+// Any other figure shows through the mask: a weight of 45.333332 computed
+// after a move shows "45.33", a stock of 9.699999 after three doses of 0.1
+// "9.7", a figure too wide for its box whole ("9999.96" in a box of four).
+// A box shows no text a line edit would cut: a figure the program puts in a
+// box is shown whole, never as another figure.
 //
 // A box whose text is still the one it showed keeps the stored figure:
 // ACCEPT stores the record's own value, not the shown text read again, so a

@@ -150,12 +150,21 @@ void Label::SetCaption(const std::string& caption) { setText(fromAnsi(caption));
 TextBox::TextBox(QWidget* parent, const std::string& name) : EntryBox(parent) {
   setObjectName(QString::fromStdString(name));
   connect(this, &QLineEdit::textChanged, this, [this] {
+    holdTypingLimit();
     if (onChange) onChange();
   });
 }
 std::string TextBox::Text() const { return toAnsi(text()); }
-void TextBox::SetText(const std::string& t) { setText(fromAnsi(t)); }
-void TextBox::SetMaxLength(int chars) { setMaxLength(chars > 0 ? chars : 32767); }
+void TextBox::SetText(const std::string& t) {
+  const QString shown = fromAnsi(t);
+  setMaxLength(std::max(typingLimit_, static_cast<int>(shown.size())));  // the line edit would cut it
+  setText(shown);
+}
+void TextBox::SetMaxLength(int chars) {
+  typingLimit_ = chars > 0 ? chars : kNoTypingLimit;
+  holdTypingLimit();
+}
+void TextBox::holdTypingLimit() { setMaxLength(std::max(typingLimit_, static_cast<int>(text().size()))); }
 
 void TextBox::Type(const std::string& text) {
   for (unsigned char c : text) {

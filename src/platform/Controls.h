@@ -122,8 +122,13 @@ class TextBox : public EntryBox {
  public:
   TextBox(QWidget* parent, const std::string& name);
   std::string Text() const;
+  // Shows `text` whole, even past the characters the box takes.
   void SetText(const std::string& text);
-  void SetMaxLength(int chars);  // 0 = no limit
+  // The characters typing may fill the box with (0: no limit). A longer
+  // text the program put in the box stays whole; typing makes it no longer,
+  // and once it is within the limit, the limit holds.
+  void SetMaxLength(int chars);
+  int MaxLength() const { return typingLimit_ == kNoTypingLimit ? 0 : typingLimit_; }
   int SelStart() const { return cursorPosition(); }
   void SetSelStart(int pos) { setCursorPosition(pos); }
   // The selected text; SetSelText puts `text` in the selection's place.
@@ -139,6 +144,13 @@ class TextBox : public EntryBox {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  static constexpr int kNoTypingLimit = 32767;  // the line edit's own
+  // The line edit's limit: the typing limit, or the text's length where the
+  // text is longer.
+  void holdTypingLimit();
+  int typingLimit_ = kNoTypingLimit;
 };
 
 // A several-line text box.

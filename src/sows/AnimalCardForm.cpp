@@ -88,7 +88,7 @@ const char* AnimalCardForm::formatOf(int n) const {
   return nullptr;
 }
 
-FigureBox AnimalCardForm::figureBox(int n) const { return {formatOf(n), Box(n)->maxLength()}; }
+FigureBox AnimalCardForm::figureBox(int n) const { return {formatOf(n), Box(n)->MaxLength()}; }
 
 AnimalCardNumbers AnimalCardForm::CardNumbers(const AnimalCardEntry& entry) const {
   return ReadAnimalCardNumbers(entry, block_, {figureBox(3), figureBox(6), figureBox(7), figureBox(8)});

@@ -409,7 +409,11 @@ TEST_F(BoarCardTest, EveryPriceBoxShowsBackWhatItStored) {
                {kSowCard, 7, "1234.567", "1234.567", places}, {kBoarCard, 8, "1234.567", "1234.567", places},
                {kNewSow, 6, "1234.567", "1234.567", places},  {kSowCard, 3, ".125", ".125", eighth},
                {kBoarCard, 3, ".125", ".125", eighth},        {kBoarCard, 6, nullptr, "0.125", eighth},
-               {kSowCard, 3, nullptr, "1.10", noisy},         {kBoarCard, 6, nullptr, "1.10", noisy}};
+               {kSowCard, 3, nullptr, "1.10", noisy},         {kBoarCard, 6, nullptr, "1.10", noisy},
+               // wider than the box, shown whole; past two places more than the mask, through it
+               {kBoarCard, 3, nullptr, "9999.96", RecordBytes(4).f32(0, 9999.96f).str()},
+               {kSowCard, 6, nullptr, "99999.70", RecordBytes(4).f32(0, 99999.7f).str()},
+               {kSowCard, 3, nullptr, "0.00", RecordBytes(4).f32(0, 0.0001f).str()}};
   DateText = "06/01/2024";
   for (const auto& c : cases) {
     const bool sow = c.window == kSowCard || c.window == kNewSow;
@@ -443,8 +447,9 @@ TEST_F(BoarCardTest, EveryPriceBoxShowsBackWhatItStored) {
                                  : CardSessions<HogBoar3>(SelectedBoarRecs, file, c.box, c.typed, at, c.stored.size());
     EXPECT_EQ(r.shown, c.shown) << c.window << " " << c.box;
     EXPECT_TRUE(r.kept) << c.window << " " << c.box;
+    EXPECT_TRUE(r.taken) << c.window << " " << c.box;
     EXPECT_EQ(r.figure, c.stored) << c.window << " " << c.box;
-    if ((c.box != 7 && c.box != 8) || c.stored == places) continue;
+    if ((c.box != 7 && c.box != 8) || c.stored == places || !c.typed) continue;
     tp.printer.items.clear();
     if (sow) PrintSowHistory(); else PrintBoarHistory();
     const std::string caption = c.box == 7 ? "Purchase price of " : "Sold Price of ";

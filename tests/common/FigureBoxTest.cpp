@@ -1,6 +1,6 @@
 // A stored figure in a box where the windows' own tables do not reach: the
 // order in which a text too wide for its box gives way, a mask without a
-// point, a whole part past the box.
+// point, a whole part past the box shown whole.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -17,10 +17,12 @@ TEST(FigureBox, ShowsTheMaskOrTheDigitsItWouldDrop) {
   } cases[] = {
       {0.13f, 0, "##0.00", 4, "0.13"},     // the mask holds every place
       {0.5f, 0, "0.00", 3, "0.5"},         // the mask's padding goes first
-      {0.12345f, 0, "##0.00", 4, ".123"},  // then the 0 before the point, then the last digits
+      {0.125f, 0, "##0.00", 4, ".125"},    // then the 0 before the point
+      {0.12345f, 0, "##0.00", 4, "0.12"},  // three places past the mask: through it
       {1234.5f, 0, "#####0", 0, "1234.5"},
-      {1.0e9f, 0, "0.00", 6, "100000"},    // cut as the box cuts it
+      {1.0e9f, 0, "0.00", 6, "1000000000.00"},  // whole, past the box
       {0, 10'000, "0.00", 0, "1.00"},
+      {0, 999'999'999'999, "0.00", 8, "100000000.00"},  // four places, too wide: through the mask
   };
   for (const auto& c : cases) {
     const FigureBox box{c.mask, c.length};

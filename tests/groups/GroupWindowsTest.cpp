@@ -177,8 +177,8 @@ TEST_F(GroupWindows, EditStepsThroughTheSelectedGroupsAndKeepsTheYearEndMark) {
 }
 
 // A weight with more places than its box's mask, typed or held with float
-// noise (a weight carried across the year end), shown back as stored and
-// kept byte for byte by an ACCEPT that leaves it and by one that changes the
+// noise (a weight carried across the year end, one a move computed), shown
+// back as stored or through the mask, and kept byte for byte by an ACCEPT that leaves it and by one that changes the
 // death loss alone.
 TEST_F(GroupWindows, EditShowsBackTheWeightItStored) {
   const struct {
@@ -186,7 +186,7 @@ TEST_F(GroupWindows, EditShowsBackTheWeightItStored) {
     const char* shown;
     float stored;
   } cases[] = {{"12.125", "12.125", 12.125f}, {"1234.567", "1234.567", 1234.567f},
-               {nullptr, "41.30", std::nextafter(41.3f, 50.0f)}};
+               {nullptr, "41.30", std::nextafter(41.3f, 50.0f)}, {nullptr, "45.33", 136.0f / 3}};
   const std::string file = tp.path("GROUP.DAT");
   for (const auto& c : cases) {
     GroupRecord group = aGroup("N", "001-24").in(100, 12, "01/01/2024");
@@ -196,6 +196,7 @@ TEST_F(GroupWindows, EditShowsBackTheWeightItStored) {
         LoadedSession(SelectedGroupRecs, &HogPig4::Accept), [](HogPig4& w) { return w.WeightIn; }, c.typed, [](HogPig4& w) { w.DthLossY->click(); }, file, 11, 4);
     EXPECT_EQ(r.shown, c.shown);
     EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_TRUE(r.taken) << c.shown;
     EXPECT_EQ(lef32(r.figure, 0), c.stored) << c.shown;
   }
 }

@@ -127,7 +127,8 @@ TEST_F(SalesWindows, EveryFigureBoxShowsBackWhatItStored) {
                {&HogSale2::BackFat, &SalesRecord::Backfat, 21, ".125", "0.125", 0.125f},
                {&HogSale2::WtSold, &SalesRecord::WeightPerPig, 13, "123456.78", "123456.80", 123456.78f},
                {&HogSale2::GrYdPre, &SalesRecord::GradeYieldPremium, 41, "-1.125", "-1.125", -1.125f},
-               {&HogSale2::WtSold, &SalesRecord::WeightPerPig, 13, nullptr, "250.10", std::nextafter(250.1f, 300.0f)}};
+               {&HogSale2::WtSold, &SalesRecord::WeightPerPig, 13, nullptr, "250.10", std::nextafter(250.1f, 300.0f)},
+               {&HogSale2::HotCarWeight, &SalesRecord::HotCarcassWeight, 29, nullptr, "193.066", 193.066f}};
   MenuChoice = 7;
   const std::string file = tp.path("SALES.DAT");
   for (const auto& c : cases) {
@@ -139,6 +140,7 @@ TEST_F(SalesWindows, EveryFigureBoxShowsBackWhatItStored) {
         file, static_cast<size_t>(c.at), 4);
     EXPECT_EQ(r.shown, c.shown) << c.shown;
     EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_TRUE(r.taken) << c.shown;
     EXPECT_EQ(lef32(r.figure, 0), c.stored) << c.shown;
   }
 }

@@ -129,9 +129,10 @@ TEST_F(Drug_2Test, EnterMovesAlongTheChainAndUpperCasesTheCode) {
 }
 
 // A figure with more places than its box's mask, typed, or held as a dose of
-// 0.25 leaves the inventory or with float noise: shown back as stored and
-// kept byte for byte by an ACCEPT that leaves it and by one that changes the
-// name alone.
+// 0.25 leaves the inventory: shown back as stored; one with float noise (three
+// doses of 0.1 off a stock of 10) or more than two places past the mask,
+// through the mask; each kept byte for byte by an ACCEPT that leaves it and
+// by one that changes the name alone.
 TEST_F(Drug_2Test, EveryFigureBoxShowsBackWhatItStored) {
   const struct {
     platform::TextBox* Drug_2::*box;
@@ -143,7 +144,10 @@ TEST_F(Drug_2Test, EveryFigureBoxShowsBackWhatItStored) {
                {&Drug_2::DrugCost, 74, "1234.567", "1234.567", RecordBytes(8).i64(0, 12'345'670).str()},
                {&Drug_2::PurAmt, 82, "12.125", "12.125", RecordBytes(4).f32(0, 12.125f).str()},
                {&Drug_2::InvAmt, 70, nullptr, "99.75", RecordBytes(4).f32(0, 100.0f - 0.25f).str()},
-               {&Drug_2::InvAmt, 70, nullptr, "99.7", RecordBytes(4).f32(0, std::nextafter(99.7f, 100.0f)).str()}};
+               {&Drug_2::InvAmt, 70, nullptr, "99.7", RecordBytes(4).f32(0, std::nextafter(99.7f, 100.0f)).str()},
+               {&Drug_2::InvAmt, 70, nullptr, "9.7", RecordBytes(4).f32(0, 10.0f - 0.1f - 0.1f - 0.1f).str()},
+               {&Drug_2::InvAmt, 70, nullptr, "999.5", RecordBytes(4).f32(0, 999.5302f).str()},
+               {&Drug_2::Dosage, 28, nullptr, "0.0", RecordBytes(4).f32(0, 0.0001f).str()}};
   for (const auto& c : cases) {
     writeDrugs({aDrug("A").kind("V", "M", 2).bought(100, 50).onHand(100)});
     if (!c.typed) {
@@ -157,6 +161,7 @@ TEST_F(Drug_2Test, EveryFigureBoxShowsBackWhatItStored) {
         static_cast<size_t>(c.at), c.stored.size());
     EXPECT_EQ(r.shown, c.shown);
     EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_TRUE(r.taken) << c.shown;
     EXPECT_EQ(r.figure, c.stored) << c.shown;
   }
 }

@@ -275,6 +275,7 @@ TEST_F(Drug_6Test, EditShowsBackTheDoseItStoredAndLeavesTheStock) {
         MedicationRecord::DosageAt, 4);
     EXPECT_EQ(r.shown, c.shown);
     EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_TRUE(r.taken) << c.shown;
     EXPECT_EQ(lef32(r.figure, 0), c.doseIs) << c.shown;
     EXPECT_EQ(std::bit_cast<uint32_t>(onHand()[0]), std::bit_cast<uint32_t>(c.stockIs)) << c.shown;
   }

@@ -53,6 +53,29 @@ TEST(TextBox, KeyPressFilterChangesAndRefusesCharacters) {
   EXPECT_EQ(box.Text(), "ABCDE");
 }
 
+// The characters a box takes limit typing only: a figure the program puts in
+// it shows whole, typing makes it no longer, and once within the limit the
+// limit holds.
+TEST(TextBox, ATextPastTheLimitShowsWholeAndTypingNeverLengthensIt) {
+  TestPlatform tp;
+  Form w("W");
+  TextBox box(&w, "Backfat");
+  box.SetMaxLength(4);
+  box.SetText("9999.96");
+  activate(w);
+  box.SetFocus();
+  press(Qt::Key_End);
+  typeKeys("1");
+  EXPECT_EQ(box.Text(), "9999.96");
+  press(Qt::Key_Backspace);
+  typeKeys("5");
+  EXPECT_EQ(box.Text(), "9999.9");
+  box.selectAll();
+  typeKeys("12345");
+  EXPECT_EQ(box.Text(), "1234");
+  EXPECT_EQ(box.MaxLength(), 4);
+}
+
 TEST(ListBox, ItemDataSelectionAndNewIndex) {
   TestPlatform tp;
   QWidget w;

@@ -183,7 +183,8 @@ TEST_F(HogSow6Test, EditShowsBackTheWeightsItStored) {
     float stored;
   } cases[] = {{false, "30.125", "30.125", 30.125f},
                {true, "100.0625", "100.0625", 100.0625f},
-               {false, nullptr, "29.30", std::nextafter(29.3f, 30.0f)}};
+               {false, nullptr, "29.30", std::nextafter(29.3f, 30.0f)},
+               {true, nullptr, "29.30", std::nextafter(29.3f, 30.0f)}};
   writeRecords<SowRecord>(sowPath(), {aSow("S1").due("05/08/2024").litters({1})});
   for (const auto& c : cases) {
     FarrowRecord litter = aLitter().bornOn("01/01/2024").pigs(9, 9).weights(30, 100).weaned(8, "01/29/2024", 28).sire("B1");
@@ -204,6 +205,7 @@ TEST_F(HogSow6Test, EditShowsBackTheWeightsItStored) {
         c.weaning ? FarrowRecord::WeaningWeightAt : FarrowRecord::BirthWeightAt, 4);
     EXPECT_EQ(r.shown, c.shown);
     EXPECT_TRUE(r.kept) << c.shown;
+    EXPECT_TRUE(r.taken) << c.shown;
     EXPECT_EQ(lef32(r.figure, 0), c.stored) << c.shown;
   }
 }

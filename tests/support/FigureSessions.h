@@ -16,7 +16,8 @@
 struct FigureSessions {
   std::string shown;   // the box's text when the window opened again
   bool kept = false;   // an ACCEPT without typing left every byte of the file
-  std::string figure;  // the figure's bytes after an ACCEPT that changed the other field
+  bool taken = false;  // the ACCEPT that changed the other field wrote it
+  std::string figure;  // the figure's bytes after that ACCEPT
 };
 
 // `session(act)` opens the window on the record, runs `act` in it and
@@ -35,6 +36,7 @@ FigureSessions RunFigureSessions(const std::function<void(const std::function<vo
   session([&](W& w) { r.shown = box(w)->Text(); });
   r.kept = readFile(file) == before;
   session(other);
+  r.taken = readFile(file) != before;
   r.figure = readFile(file).substr(at, size);
   return r;
 }
