@@ -16,6 +16,8 @@ TEST(FormatMoneyField, TableOfTwoPlacesInTen) {
   EXPECT_EQ(money(2.345), "     $2.34");
   EXPECT_EQ(money(2.9999), "     $2.99");  // cut, not rounded
   EXPECT_EQ(money(0.095), "      $.09");
+  EXPECT_EQ(money(12.10), "    $12.10");  // ten cents: no padding zero
+  EXPECT_EQ(money(12.09), "    $12.09");
   EXPECT_EQ(money(0.0001), "      $.00");
   EXPECT_EQ(money(-3.25), "    $-3.25");
   EXPECT_EQ(money(-0.25), "     $-.25");

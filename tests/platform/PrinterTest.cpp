@@ -153,6 +153,7 @@ TEST(QtPrinter, PrintableAreaIsOnTheDefaultQueuesPage) {
       {"Letter", {"Office", "Letter", 215.9, 279.4}, 1, 612, 792},
       {"Letter across", {"Office", "Letter", 215.9, 279.4}, 2, 792, 612},
       {"a page the system does not know", {"Office", "Tabloid-ish"}, 1, a4Width, a4Height},
+      {"a roll of no set length", {"Office", "roll_current_72x0mm", 72, 0}, 1, a4Width, a4Height},
       {"no printer", {}, 1, a4Width, a4Height},
   };
   for (const auto& c : cases) {
