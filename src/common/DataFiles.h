@@ -9,12 +9,13 @@
 //   if (!ReadImage(sows, &fault)) { Hourglass(false); ReportFileFault(fault, false, kCaption); return; }
 //
 // Which files are held whole: a click reads each file it runs over once,
-// whole (ReadImage), and lets it go when it ends; but a file of more than
-// 10 MB at record 32,767 is never held whole: every run over it scans it in
-// blocks (ScanFile). Those are BOAR.DAT (35.5 MB) and DRUG.LST (11.3 MB);
-// a run written once for them and other files scans those too (a new
-// animal's slot, compaction, the medication entry's look-up of an ID).
-// SOW.DAT, the largest file held whole, holds at most 4,799 sows (5.4 MB).
+// whole (ReadImage), and lets it go when it ends; but a file that may pass
+// 10 MB at the most records the program writes into it is never held whole:
+// every run over it scans it in blocks (ScanFile). The most is record 32,767
+// for every file but SOW.DAT, which holds at most 4,799 sows (5.4 MB), the
+// largest file held whole. BOAR.DAT (35.5 MB) and DRUG.LST (11.3 MB) are
+// scanned; a run written once for them and other files scans those too (a
+// new animal's slot, compaction, the medication entry's look-up of an ID).
 //
 // Each record type names its file (`SowRecord::FileName`); the files of a
 // year are named by MedFileName and FeedFileName.

@@ -17,9 +17,9 @@ std::size_t placesOf(const std::string& text) {
 // The places a figure holds within what its type shows.
 std::size_t heldPlaces(float value) { return placesOf(WithoutExponent(SingleText(value))); }
 std::size_t heldPlaces(records::Currency value) {
-  int64_t fraction = std::llabs(value.raw % 10000);
+  int64_t fraction = std::llabs(value.raw % records::Currency::kScale);
   if (fraction == 0) return 0;
-  std::size_t places = 4;
+  std::size_t places = records::Currency::kPlaces;
   for (; fraction % 10 == 0; fraction /= 10) --places;
   return places;
 }

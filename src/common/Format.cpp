@@ -119,7 +119,7 @@ std::string Format(float value, const FormatMask& mask) {
 }
 std::string Format(records::Currency value, const FormatMask& mask) {
   Decimal d = decimalOf(static_cast<long long>(value.raw));
-  d.point -= 4;  // counts of 1/10000
+  d.point -= records::Currency::kPlaces;
   return writeDecimal(d, mask);
 }
 std::string FormatInteger(long long value, const FormatMask& mask) { return writeDecimal(decimalOf(value), mask); }

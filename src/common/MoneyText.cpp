@@ -5,8 +5,8 @@
 std::string FormatMoneyField(records::Currency Value, int Width) {
   if (Width <= 0) return "";
   // The whole part and the cents of the count of 1/10000, cut toward 0.
-  const long long whole = Value.raw / 10000;
-  const long long cents = std::llabs(Value.raw % 10000) / 100;
+  const long long whole = Value.raw / records::Currency::kScale;
+  const long long cents = std::llabs(Value.raw % records::Currency::kScale) / (records::Currency::kScale / 100);
   std::string field = "$";
   if (Value.raw < 0) field += "-";
   if (whole != 0 || Value.raw == 0) field += std::to_string(std::llabs(whole));

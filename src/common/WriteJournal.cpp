@@ -471,16 +471,16 @@ std::string WhyJournalWaits(const std::string& path) {
   const std::string until =
       ": nothing that changes several files is stored until then. The program tries again at each start; make the "
       "data folder ";
-  switch (readJournal(path).is) {
-    case JournalRead::Is::Whole:
-      return "an earlier action waits to be undone, or its journal to be removed" + until +
-             "and its files writable, then start it again";
-    case JournalRead::Is::Torn:
-      return "the journal of an earlier action that reached no file waits to be removed" + until +
-             "writable, then start it again";
-    default:
-      return "the journal of an earlier action waits to be set aside" + until + "writable, then start it again";
-  }
+  const JournalRead read = readJournal(path);
+  if (read.is == JournalRead::Is::Torn)
+    return "the journal of an earlier action that reached no file waits to be removed" + until +
+           "writable, then start it again";
+  // A whole journal whose files hold what a cut of its action leaves: the
+  // start undoes or keeps the action. Any other it sets aside.
+  if (read.is == JournalRead::Is::Whole && !filesNow(read.journal, FolderPart(path)).changed)
+    return "an earlier action waits to be undone, or its journal to be removed" + until +
+           "and its files writable, then start it again";
+  return "the journal of an earlier action waits to be set aside" + until + "writable, then start it again";
 }
 
 RollBack RollBackJournal(const std::string& folder) {

@@ -148,6 +148,8 @@ RollBack RollBackJournal(const std::string& folder);
 // the files are stored or put back, and its journal waits to be removed).
 void HoldFilesOf(const Journal& journal, const std::string& folder, bool onlyItsJournal = false);
 // Why no action that writes several files is stored while the journal at
-// `path` is there (an action waits to be undone, or its journal to be
-// removed or set aside): the words that follow "cannot write <journal>: ".
+// `path` is there, as the start finds it (an action waits to be undone, or
+// its journal to be removed, or a journal it cannot use, of another layout
+// or of files changed since, to be set aside): the words that follow
+// "cannot write <journal>: ".
 std::string WhyJournalWaits(const std::string& path);

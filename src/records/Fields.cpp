@@ -7,7 +7,7 @@
 
 namespace records {
 
-Currency Currency::fromDouble(double v) { return Currency{NearestWhole<int64_t>(v * 10000.0)}; }
+Currency Currency::fromDouble(double v) { return Currency{NearestWhole<int64_t>(v * kScale)}; }
 
 std::string getText(const uint8_t* p, int width) { return std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(width)); }
 

@@ -35,8 +35,10 @@ inline constexpr const char* kEmptyDate = "__/__/____";
 
 // A Currency value: a signed count of 1/10000.
 struct Currency {
+  static constexpr int kPlaces = 4;          // the decimals it holds
+  static constexpr int64_t kScale = 10'000;  // counts to a unit
   int64_t raw = 0;
-  double value() const { return static_cast<double>(raw) / 10000.0; }
+  double value() const { return static_cast<double>(raw) / kScale; }
   // The nearest count of 1/10000, a half going to the even neighbour; a
   // value past the range gives the bound on its side, NaN 0.
   static Currency fromDouble(double v);

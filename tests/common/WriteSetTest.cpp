@@ -182,24 +182,33 @@ TEST_F(WriteSetTest, WhatCannotBePutBackIsNamedAndPutBackAtTheNextStart) {
 // While a journal of an earlier change is there, no set writes: it would
 // lose what the journal keeps. The refusal says what waits: the earlier
 // action to be undone (or its journal removed), a journal cut off before it
-// reached a file to be removed, or one that cannot be used to be set aside.
+// reached a file to be removed, or one that cannot be used (another layout,
+// a file changed since) to be set aside, as the start finds it.
 TEST_F(WriteSetTest, AJournalLeftBehindStopsEverySetUntilItIsRolledBack) {
-  const std::vector<uint8_t> whole = EncodeJournal({"PIGS OUT", {{"GROUP.DAT", 29, true, 58, 58}},
-                                                    {{0, 0, std::vector<uint8_t>(29, 'A'), std::vector<uint8_t>(29, '2')}}});
+  // A PIGS OUT that rewrote GROUP.DAT's first record, or one that wrote
+  // bytes the record never held.
+  const auto pigsOut = [](const std::string& old, const std::string& now) {
+    const std::vector<uint8_t> bytes =
+        EncodeJournal({"PIGS OUT", {{"GROUP.DAT", 29, true, 58, 58}},
+                       {{0, 0, std::vector<uint8_t>(old.begin(), old.end()), std::vector<uint8_t>(now.begin(), now.end())}}});
+    return std::string(bytes.begin(), bytes.end());
+  };
+  const std::string whole = pigsOut(records({"AAAA"}, 29), records({"2222"}, 29));
   const std::string journal = tp.path(kJournalName), until = ": nothing that changes several files is stored until "
                                                              "then. The program tries again at each start; make the "
                                                              "data folder ";
+  const std::string setAside = "the journal of an earlier action waits to be set aside" + until +
+                               "writable, then start it again";
   const struct {
     std::string bytes, why;
   } cases[] = {
-      {std::string(whole.begin(), whole.end()),
-       "an earlier action waits to be undone, or its journal to be removed" + until +
-           "and its files writable, then start it again"},
-      {std::string(whole.begin(), whole.end() - 1),
+      {whole, "an earlier action waits to be undone, or its journal to be removed" + until +
+                  "and its files writable, then start it again"},
+      {whole.substr(0, whole.size() - 1),
        "the journal of an earlier action that reached no file waits to be removed" + until +
            "writable, then start it again"},
-      {"an earlier change", "the journal of an earlier action waits to be set aside" + until +
-                                "writable, then start it again"},
+      {"an earlier change", setAside},
+      {pigsOut(std::string(29, 'Q'), std::string(29, 'R')), setAside},  // GROUP.DAT changed since
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
