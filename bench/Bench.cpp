@@ -13,6 +13,7 @@
 #include "bench/BenchOps.h"
 #include "common/HogGlobals.h"
 #include "common/PrintListing.h"
+#include "platform/ProcessSettings.h"
 #include "platform/Services.h"
 
 volatile long g_sink = 0;
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   qInstallMessageHandler(quietQt);
   QApplication app(argc, argv);
+  platform::ApplyProcessSettings(app);
   NoteStartMemory();
   // QApplication takes the user's locale; the bench's own reading of shown
   // figures (strtod, snprintf) wants a decimal point whatever the machine's

@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <malloc.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/HogGlobals.h"
+#include "platform/ProcessSettings.h"
 
 namespace {
 
@@ -101,15 +101,6 @@ void makeTexts(const Made& made, const std::vector<uint8_t>* source) {
     g_floorTexts.emplace_back(bytes + at, width);
     at += width;
   }
-}
-
-// The floor's texts, freed, wait in the allocator's lists of small blocks
-// until a large allocation gathers them: one block asked for and given back
-// after the floor's takes gathers them, so the run timed next does not pay
-// for the floor's texts.
-void settleHeap() {
-  void* volatile block = std::malloc(1 << 16);
-  std::free(block);
 }
 
 }  // namespace
@@ -232,7 +223,7 @@ long statusKb(const char* field) {
 // resident now (/proc/self/clear_refs); false when the system does not let
 // it, and the peak of a click cannot be told.
 bool resetPeakMemory() {
-  malloc_trim(0);
+  platform::GiveBackFreedMemory();
   const int fd = ::open("/proc/self/clear_refs", O_WRONLY | O_CLOEXEC);
   if (fd < 0) return false;
   const bool reset = ::write(fd, "5", 1) == 1;
@@ -253,6 +244,9 @@ void Laps::start() {
 
 void Laps::stop() {
   g_recording = false;
+  // The program gives the memory freed back when its event loop waits, at
+  // the end of the click.
+  platform::GiveBackFreedMemory();
   ms_ += now() - started_;
   ++count_;
 }
@@ -309,7 +303,6 @@ std::string unexpectedShown(BenchDialogs& dialogs, BenchWindows& windows) {
 double peakMb(Operation& op) {
   if (g_startKb < 0) return -1;
   if (op.before) op.before();
-  settleHeap();
   double mb = -1;
   if (resetPeakMemory()) {
     const long beganKb = statusKb("VmRSS");
@@ -365,8 +358,10 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
         std::vector<double> takes;
         for (int k = 0; k < kFloorTakes; ++k) takes.push_back(FloorTake(op.reads, made));
         floor = median(takes);
-        settleHeap();
       }
+      // The program waits for the click: what the steps before it freed is
+      // given back, as when its event loop waits.
+      platform::GiveBackFreedMemory();
       Laps laps;
       HeardReads heardReads;
       const int clicks = timeClicks(op, laps, heardReads);
