@@ -237,6 +237,8 @@ long g_startKb = -1;
 
 void NoteStartMemory() { g_startKb = statusKb("VmRSS"); }
 
+double StartMemoryMb() { return g_startKb < 0 ? -1 : static_cast<double>(g_startKb) / 1024; }
+
 void Laps::start() {
   started_ = now();
   g_recording = true;
@@ -297,9 +299,9 @@ std::string unexpectedShown(BenchDialogs& dialogs, BenchWindows& windows) {
   return shown;
 }
 
-// One more run of `op`, untimed, its reads not heard: the memory the process
-// held at the peak of the click, in MB, as NoteStartMemory tells it; -1 when
-// it cannot be told.
+// One more run of `op`, untimed, its reads not heard: the memory the program
+// holds at the peak of the click, in MB, as NoteStartMemory tells it; -1
+// when it cannot be told.
 double peakMb(Operation& op) {
   if (g_startKb < 0) return -1;
   if (op.before) op.before();
