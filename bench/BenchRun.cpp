@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <malloc.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -299,12 +300,27 @@ std::string unexpectedShown(BenchDialogs& dialogs, BenchWindows& windows) {
   return shown;
 }
 
+// The bytes the C library has handed out and not had back, in kB.
+long allocatedKb() {
+  const struct mallinfo2 heap = mallinfo2();
+  return static_cast<long>((heap.uordblks + heap.hblkhd) / 1024);
+}
+
 // One more run of `op`, untimed, its reads not heard: the memory the program
-// holds at the peak of the click, in MB, as NoteStartMemory tells it; -1
-// when it cannot be told.
-double peakMb(Operation& op) {
+// holds at the peak of the click, in MB, -1 when it cannot be told. It is
+// what the program held at its main window (NoteStartMemory), what the
+// click's own windows hold as it begins, and the most the click held above
+// what was resident as it began. The windows are counted by what they hold
+// allocated: every window the bench keeps is closed first, and `before`
+// opens the click's own again, as the user opened them from the main
+// window. (The pages the closed windows leave partly used stay resident and
+// take their place again, so the resident size would not tell them.)
+double peakMb(Operation& op, const std::function<void()>& closeWindows) {
   if (g_startKb < 0) return -1;
+  closeWindows();
+  const long closedKb = allocatedKb();
   if (op.before) op.before();
+  const long windowsKb = std::max(0L, allocatedKb() - closedKb);
   double mb = -1;
   if (resetPeakMemory()) {
     const long beganKb = statusKb("VmRSS");
@@ -313,7 +329,8 @@ double peakMb(Operation& op) {
     else op.run();
     g_recording = false;
     const long peakKb = statusKb("VmHWM");
-    if (beganKb >= 0 && peakKb >= 0) mb = static_cast<double>(g_startKb + std::max(0L, peakKb - beganKb)) / 1024;
+    if (beganKb >= 0 && peakKb >= 0)
+      mb = static_cast<double>(g_startKb + windowsKb + std::max(0L, peakKb - beganKb)) / 1024;
   }
   if (op.after) op.after();
   return mb;
@@ -326,7 +343,7 @@ void add(std::string& to, const std::string& what) {
 }  // namespace
 
 int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std::string& only,
-                  BenchDialogs& dialogs, BenchWindows& windows) {
+                  BenchDialogs& dialogs, BenchWindows& windows, const std::function<void()>& closeWindows) {
   const bool timed = mode == RunMode::Timed;
   platform::setFileOpenHook(hear);
   if (timed)
@@ -379,7 +396,7 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
     if (!timed) {
       std::printf("%-56s %9s%s\n", op.name.c_str(), result.c_str(), bad ? "  WRONG" : "");
     } else {
-      const double t = median(times), peak = peakMb(op);
+      const double t = median(times), peak = peakMb(op, closeWindows);
       const bool slow = t > kClickBudgetMs, heavy = peak > kPeakBudgetMb;
       over += slow || heavy;
       slowest = std::max(slowest, {t, op.name});
