@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "common/HogGlobals.h"
+#include "platform/ProcessSettings.h"
 
 namespace {
 
@@ -101,15 +102,6 @@ void makeTexts(const Made& made, const std::vector<uint8_t>* source) {
     g_floorTexts.emplace_back(bytes + at, width);
     at += width;
   }
-}
-
-// The floor's texts, freed, wait in the allocator's lists of small blocks
-// until a large allocation gathers them: one block asked for and given back
-// after the floor's takes gathers them, so the run timed next does not pay
-// for the floor's texts.
-void settleHeap() {
-  void* volatile block = std::malloc(1 << 16);
-  std::free(block);
 }
 
 }  // namespace
@@ -232,7 +224,7 @@ long statusKb(const char* field) {
 // resident now (/proc/self/clear_refs); false when the system does not let
 // it, and the peak of a click cannot be told.
 bool resetPeakMemory() {
-  malloc_trim(0);
+  platform::GiveBackFreedMemory();
   const int fd = ::open("/proc/self/clear_refs", O_WRONLY | O_CLOEXEC);
   if (fd < 0) return false;
   const bool reset = ::write(fd, "5", 1) == 1;
@@ -246,6 +238,8 @@ long g_startKb = -1;
 
 void NoteStartMemory() { g_startKb = statusKb("VmRSS"); }
 
+double StartMemoryMb() { return g_startKb < 0 ? -1 : static_cast<double>(g_startKb) / 1024; }
+
 void Laps::start() {
   started_ = now();
   g_recording = true;
@@ -253,6 +247,9 @@ void Laps::start() {
 
 void Laps::stop() {
   g_recording = false;
+  // The program gives the memory freed back when its event loop waits, at
+  // the end of the click.
+  platform::GiveBackFreedMemory();
   ms_ += now() - started_;
   ++count_;
 }
@@ -303,13 +300,27 @@ std::string unexpectedShown(BenchDialogs& dialogs, BenchWindows& windows) {
   return shown;
 }
 
-// One more run of `op`, untimed, its reads not heard: the memory the process
-// held at the peak of the click, in MB, as NoteStartMemory tells it; -1 when
-// it cannot be told.
-double peakMb(Operation& op) {
+// The bytes the C library has handed out and not had back, in kB.
+long allocatedKb() {
+  const struct mallinfo2 heap = mallinfo2();
+  return static_cast<long>((heap.uordblks + heap.hblkhd) / 1024);
+}
+
+// One more run of `op`, untimed, its reads not heard: the memory the program
+// holds at the peak of the click, in MB, -1 when it cannot be told. It is
+// what the program held at its main window (NoteStartMemory), what the
+// click's own windows hold as it begins, and the most the click held above
+// what was resident as it began. The windows are counted by what they hold
+// allocated: every window the bench keeps is closed first, and `before`
+// opens the click's own again, as the user opened them from the main
+// window. (The pages the closed windows leave partly used stay resident and
+// take their place again, so the resident size would not tell them.)
+double peakMb(Operation& op, const std::function<void()>& closeWindows) {
   if (g_startKb < 0) return -1;
+  closeWindows();
+  const long closedKb = allocatedKb();
   if (op.before) op.before();
-  settleHeap();
+  const long windowsKb = std::max(0L, allocatedKb() - closedKb);
   double mb = -1;
   if (resetPeakMemory()) {
     const long beganKb = statusKb("VmRSS");
@@ -318,7 +329,8 @@ double peakMb(Operation& op) {
     else op.run();
     g_recording = false;
     const long peakKb = statusKb("VmHWM");
-    if (beganKb >= 0 && peakKb >= 0) mb = static_cast<double>(g_startKb + std::max(0L, peakKb - beganKb)) / 1024;
+    if (beganKb >= 0 && peakKb >= 0)
+      mb = static_cast<double>(g_startKb + windowsKb + std::max(0L, peakKb - beganKb)) / 1024;
   }
   if (op.after) op.after();
   return mb;
@@ -331,7 +343,7 @@ void add(std::string& to, const std::string& what) {
 }  // namespace
 
 int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std::string& only,
-                  BenchDialogs& dialogs, BenchWindows& windows) {
+                  BenchDialogs& dialogs, BenchWindows& windows, const std::function<void()>& closeWindows) {
   const bool timed = mode == RunMode::Timed;
   platform::setFileOpenHook(hear);
   if (timed)
@@ -365,8 +377,10 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
         std::vector<double> takes;
         for (int k = 0; k < kFloorTakes; ++k) takes.push_back(FloorTake(op.reads, made));
         floor = median(takes);
-        settleHeap();
       }
+      // The program waits for the click: what the steps before it freed is
+      // given back, as when its event loop waits.
+      platform::GiveBackFreedMemory();
       Laps laps;
       HeardReads heardReads;
       const int clicks = timeClicks(op, laps, heardReads);
@@ -382,7 +396,7 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
     if (!timed) {
       std::printf("%-56s %9s%s\n", op.name.c_str(), result.c_str(), bad ? "  WRONG" : "");
     } else {
-      const double t = median(times), peak = peakMb(op);
+      const double t = median(times), peak = peakMb(op, closeWindows);
       const bool slow = t > kClickBudgetMs, heavy = peak > kPeakBudgetMb;
       over += slow || heavy;
       slowest = std::max(slowest, {t, op.name});

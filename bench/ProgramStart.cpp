@@ -1,0 +1,44 @@
+#include "bench/ProgramStart.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "bench/BenchRun.h"
+#include "platform/ProcessSettings.h"
+#include "platform/Screen.h"
+#include "shell/HogStartUp.h"
+#include "shell/Main.h"
+#include "shell/ModuleState.h"
+#include "shell/Tarlowe2.h"
+
+bool UseDesktopScreen(const std::string& folder) {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && *platform && std::strcmp(platform, "offscreen") != 0) return true;
+  const std::string path = folder + "screen.json";
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  if (!file) return false;
+  const bool written =
+      std::fputs("{\"screens\": [{\"name\": \"desktop\", \"x\": 0, \"y\": 0, \"width\": 1280, \"height\": 1024, "
+                 "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}\n",
+                 file) >= 0;
+  if (std::fclose(file) != 0 || !written) return false;
+  setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
+  return true;
+}
+
+bool StartProgramAtMainWindow(const std::string& folder) {
+  setenv("TARLOWE_HOME", (folder + "program/").c_str(), 1);
+  setenv("TARLOWE_SETTINGS", (folder + "settings/").c_str(), 1);
+  Main();
+  // The main window's first focus, once the start's handlers have returned,
+  // lets the start-up window go.
+  DoEvents();
+  const bool up = MainFormExists() && MainForm().isVisible() && !StartUpFormExists();
+  platform::GiveBackFreedMemory();
+  NoteStartMemory();
+  ReleaseMainForm();
+  ReleaseStartUpForm();
+  ResetModuleState();
+  return up;
+}

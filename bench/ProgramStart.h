@@ -1,0 +1,23 @@
+#pragma once
+// The program as it starts, run in the bench's own process: its start-up
+// window, then its main window (Main()), in folders of its own. What the
+// process holds once the main window waits for its first click is where
+// every click's peak memory is counted from: the program holds it on the
+// desktop before any click. See bench/README.md.
+#include <string>
+
+// The bench runs headless (Qt's offscreen platform) unless QT_QPA_PLATFORM
+// names another platform; headless, its screen is given the size of the
+// desktop the budget stands for, 1280 x 1024 pixels at 96 dpi, so that the
+// windows that fill it (the main window) hold what they hold there. Writes
+// the screen's description into `folder`; called before the application is
+// made. False when it cannot be written.
+bool UseDesktopScreen(const std::string& folder);
+
+// Points the program's folders (TARLOWE_HOME, TARLOWE_SETTINGS) into
+// `folder`, starts the program there up to its main window, notes what the
+// process holds then (NoteStartMemory), the memory freed on the way given
+// back as the program gives it back when it waits for the first click; then
+// closes the main window and puts every module-level value back, so that
+// the bench's clicks begin as before. False when the main window is not up.
+bool StartProgramAtMainWindow(const std::string& folder);
