@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <QGuiApplication>
+
 #include "bench/BenchRun.h"
 #include "platform/ProcessSettings.h"
 #include "platform/Screen.h"
@@ -15,6 +17,8 @@
 bool UseDesktopScreen(const std::string& folder) {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
   if (platform && *platform && std::strcmp(platform, "offscreen") != 0) return true;
+  const char* display = std::getenv("DISPLAY");
+  if (!platform && display && *display) return true;  // the desktop's own platform
   const std::string path = folder + "screen.json";
   std::FILE* file = std::fopen(path.c_str(), "w");
   if (!file) return false;
@@ -26,6 +30,8 @@ bool UseDesktopScreen(const std::string& folder) {
   setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
   return true;
 }
+
+bool Headless() { return QGuiApplication::platformName() == "offscreen"; }
 
 bool StartProgramAtMainWindow(const std::string& folder) {
   setenv("TARLOWE_HOME", (folder + "program/").c_str(), 1);

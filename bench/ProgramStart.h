@@ -6,13 +6,17 @@
 // desktop before any click. See bench/README.md.
 #include <string>
 
-// The bench runs headless (Qt's offscreen platform) unless QT_QPA_PLATFORM
-// names another platform; headless, its screen is given the size of the
-// desktop the budget stands for, 1280 x 1024 pixels at 96 dpi, so that the
-// windows that fill it (the main window) hold what they hold there. Writes
-// the screen's description into `folder`; called before the application is
-// made. False when it cannot be written.
+// The bench runs on the display where there is one (DISPLAY) and
+// QT_QPA_PLATFORM names no platform, or where it names one other than
+// offscreen; else headless (Qt's offscreen platform), its screen given the
+// size of the desktop the budget stands for, 1280 x 1024 pixels at 96 dpi,
+// so that the windows that fill it (the main window) hold what they hold
+// there. Writes the screen's description into `folder`; called before the
+// application is made. False when it cannot be written.
 bool UseDesktopScreen(const std::string& folder);
+// Whether the bench runs headless, where the display's own libraries are
+// not loaded and so not counted in the peaks.
+bool Headless();
 
 // Points the program's folders (TARLOWE_HOME, TARLOWE_SETTINGS) into
 // `folder`, starts the program there up to its main window, notes what the

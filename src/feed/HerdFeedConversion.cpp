@@ -113,16 +113,21 @@ std::optional<int32_t> ReadBreedingHerdCount(FileFault* fault) {
 HerdRun GatherHerdTotals(const std::string& year) {
   HerdRun run;
   FileFault fault;
-  records::FileImage<SalesRecord> sales;
-  if (!ReadImage(sales, &fault)) return run.fault = fault, run;
-  const SalesTotal market = SalesTotals(sales, year, "M");
-  const SalesTotal feeder = SalesTotals(sales, year, "F");
-  run.totals.marketHead = market.head;
-  run.totals.marketWeight = market.weight;
-  run.totals.feederHead = feeder.head;
-  run.totals.feederWeight = feeder.weight;
-  FeedYearFiles files(year);
-  if ((run.problem = HerdFeedOfYear(files, run.totals.feed, run.totals.cost))) return run;
+  // Each file is let go before the next is read.
+  {
+    records::FileImage<SalesRecord> sales;
+    if (!ReadImage(sales, &fault)) return run.fault = fault, run;
+    const SalesTotal market = SalesTotals(sales, year, "M");
+    const SalesTotal feeder = SalesTotals(sales, year, "F");
+    run.totals.marketHead = market.head;
+    run.totals.marketWeight = market.weight;
+    run.totals.feederHead = feeder.head;
+    run.totals.feederWeight = feeder.weight;
+  }
+  {
+    FeedYearFiles files(year);
+    if ((run.problem = HerdFeedOfYear(files, run.totals.feed, run.totals.cost))) return run;
+  }
   const std::optional<int32_t> breedingHead = ReadBreedingHerdCount(&fault);
   if (!breedingHead) return run.fault = fault, run;
   run.totals.breedingHead = *breedingHead;

@@ -204,17 +204,18 @@ void HogFeed8::PrintIngredients() {
     Hourglass(false);
     return;
   }
-  const std::vector<std::string> lines = IngredientPrintLines(file, ListedCodes());
-  if (lines.empty()) {
+  const std::vector<long> records = IngredientPrintRecords(file, ListedCodes());
+  if (records.empty()) {
     Alert("NO INGREDIENT RECORDS FOUND!", platform::vbExclamation | platform::vbOKOnly, kPrintTitle);
     Hourglass(false);
     return;
   }
-  PrintIngredientListing(lines, RTrim(FQDisp->Caption()));
+  PrintIngredientListing({records.size(), [&](size_t i) { return WriteIngredientPrintLine(file.bytes(records[i])); }},
+                         RTrim(FQDisp->Caption()));
   Hourglass(false);
 }
 
-void PrintIngredientListing(const std::vector<std::string>& lines, const std::string& heading) {
+void PrintIngredientListing(const ListingLines& lines, const std::string& heading) {
   PrintCourierListing("I N G R E D I E N T    L I S T I N G", heading,
                       " CODE      INGREDIENT NAME     CURRENT INV.  START INV.  UNIT COST  TOTAL COST     DATE", lines);
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/PrintListing.h"
 #include "feed/IngredientFile.h"
 #include "feed/IngredientQuery.h"
 #include "platform/Controls.h"
@@ -68,4 +69,4 @@ void OpenIngredientList();
 
 // Prints the ingredient listing: the printed lines (feed/IngredientFile.h)
 // under `heading`, the query the list shows.
-void PrintIngredientListing(const std::vector<std::string>& lines, const std::string& heading);
+void PrintIngredientListing(const ListingLines& lines, const std::string& heading);

@@ -109,11 +109,10 @@ void WriteIngredientRows(platform::ListItems& rows, const IngredientFile& file) 
   }
 }
 
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes) {
+std::vector<long> IngredientPrintRecords(const IngredientFile& file, const std::vector<std::string>& codes) {
   const IngredientIndex index(file);
-  std::vector<std::string> lines;
+  std::vector<long> records;
   for (const std::string& code : codes)
-    for (long n : index.Records(code))
-      lines.push_back(WriteIngredientPrintLine(file.bytes(n)));
-  return lines;
+    for (long n : index.Records(code)) records.push_back(n);
+  return records;
 }

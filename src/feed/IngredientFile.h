@@ -64,6 +64,7 @@ std::string IngredientCodeOfLine(const std::string& line);
 // current inventory other than 0, in record order, each with its record
 // number as item data, added to `rows`.
 void WriteIngredientRows(platform::ListItems& rows, const IngredientFile& file);
-// The printed lines of the listed ingredients, by the codes of their list
-// lines in list order: for each code, a line for every record holding it.
-std::vector<std::string> IngredientPrintLines(const IngredientFile& file, const std::vector<std::string>& codes);
+// The records the listing prints, by the codes of the list's lines in list
+// order: for each code, every record holding it. Each prints its line
+// (WriteIngredientPrintLine) as the listing reaches it.
+std::vector<long> IngredientPrintRecords(const IngredientFile& file, const std::vector<std::string>& codes);

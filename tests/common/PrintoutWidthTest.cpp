@@ -196,8 +196,8 @@ TEST_F(PrintoutWidthTest, EveryListingAndSheetStaysWithinThePrintableWidth) {
       {"ingredient listing", [](PrintoutWidthTest&) {
          IngredientRecord r = anIngredient("WWWWWW").name(std::string(20, 'W')).pounds(2147483647, 2147483647)
                                   .cost(9999999, 9999999).dated(kLate);
-         PrintIngredientListing(IngredientPrintLines(IngredientFile::of({r}), {"WWWWWW"}),
-                                "By INGREDIENT NAME,  WWWWWWWWWWWWWWWWWWWW");
+         const std::vector<std::string> lines = {WriteIngredientPrintLine(IngredientFile::of({r}).bytes(1))};
+         PrintIngredientListing(LinesOf(lines), "By INGREDIENT NAME,  WWWWWWWWWWWWWWWWWWWW");
        }},
       {"feed batch report", [](PrintoutWidthTest& t) {
          FeedFile = "FEED2099.DAT";

@@ -85,10 +85,3 @@ TEST_F(ProcessSettings, MemoryFreedGoesBackOnceTheEventLoopWaits) {
   const long after = residentKb();
   EXPECT_LT(after, held - 12 * 1024) << "held " << held << " kB, then " << after << " kB";
 }
-
-TEST_F(ProcessSettings, FreedMemoryIsGivenBackWhenAsked) {
-  FreedBetweenBlocks freed;
-  const long held = residentKb();
-  platform::GiveBackFreedMemory();
-  EXPECT_LT(residentKb(), held - 12 * 1024);
-}
