@@ -15,7 +15,6 @@
 #include <unordered_map>
 
 #include "platform/AccessKeys.h"
-#include "platform/AccessKeys.h"
 #include "platform/Ansi.h"
 #include "platform/Screen.h"
 
@@ -245,16 +244,6 @@ class AltTypesNothing : public QObject {
       if (const int key = accessKey(static_cast<QShortcutEvent*>(event)->key()); key && TakeAccessKey(window, key))
         return true;
     }
-    // An access key is not left to the toolkit's shortcuts, which would take
-    // the items that share it in turn: the key goes on as a key press and is
-    // taken here (AccessKeys.h).
-    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
-        accessKey(watched, static_cast<QKeyEvent*>(event))) {
-      if (event->type() == QEvent::KeyPress)
-        TakeAccessKey(static_cast<QWidget*>(watched)->window(), static_cast<QKeyEvent*>(event)->key());
-      event->accept();
-      return true;
-    }
     if (event->type() == QEvent::KeyPress && typesWithAlt(watched, static_cast<QKeyEvent*>(event))) {
       const auto* key = static_cast<QKeyEvent*>(event);
       QKeyEvent command(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
@@ -267,14 +256,6 @@ class AltTypesNothing : public QObject {
   }
 
  private:
-  // Alt alone with a letter or digit, bound for a window's control (not an
-  // open menu), that a shown item of the window carries.
-  static bool accessKey(const QObject* watched, const QKeyEvent* key) {
-    const bool letter = (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
-                        (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9);
-    return letter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier && watched->isWidgetType() &&
-           !AccessKeyHolders(static_cast<const QWidget*>(watched)->window(), key->key()).empty();
-  }
   // The letter or digit of an access key (Alt with it), else 0.
   static int accessKey(const QKeySequence& sequence) {
     if (sequence.count() != 1 || sequence[0].keyboardModifiers() != Qt::AltModifier) return 0;
