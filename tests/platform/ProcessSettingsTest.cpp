@@ -1,6 +1,5 @@
-// The process settings the program makes as it starts: the program does not
-// end when its last window closes, and the memory a click freed goes back to
-// the system once the event loop waits.
+// The process settings the program makes as it starts: the memory a click
+// freed goes back to the system once the event loop waits.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -68,11 +67,6 @@ class ProcessSettings : public ::testing::Test {
 };
 
 }  // namespace
-
-TEST_F(ProcessSettings, TheLastWindowClosedDoesNotEndTheProgram) {
-  platform::ApplyProcessSettings(app);
-  EXPECT_FALSE(app.quitOnLastWindowClosed());
-}
 
 TEST_F(ProcessSettings, MemoryFreedGoesBackOnceTheEventLoopWaits) {
   platform::ApplyProcessSettings(app);
