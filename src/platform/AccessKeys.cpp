@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
+#include <vector>
 
 namespace platform {
 
@@ -26,8 +27,15 @@ void chooseFirstItem(QMenu& menu) {
   }
 }
 
-}  // namespace
+// A menu bar's item, or a button.
+struct AccessKeyHolder {
+  QMenuBar* bar = nullptr;
+  QAction* item = nullptr;
+  QAbstractButton* button = nullptr;
+};
 
+// The shown menu bar items and buttons of `window` whose access key is Alt
+// with `key`, in the order the rule takes them.
 std::vector<AccessKeyHolder> AccessKeyHolders(QWidget* window, int key) {
   std::vector<AccessKeyHolder> holders;
   for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
@@ -42,6 +50,8 @@ std::vector<AccessKeyHolder> AccessKeyHolders(QWidget* window, int key) {
   }
   return holders;
 }
+
+}  // namespace
 
 bool TakeAccessKey(QWidget* window, int key) {
   const std::vector<AccessKeyHolder> holders = AccessKeyHolders(window, key);

@@ -12,28 +12,13 @@
 // the toolkit, a shared key would act on each item in turn, press after
 // press, a hidden menu item among them, so that the second Alt+E in a list
 // closed it.
-#include <vector>
-
-class QAbstractButton;
-class QAction;
-class QMenuBar;
 class QWidget;
 
 namespace platform {
 
-// A menu bar's item, or a button.
-struct AccessKeyHolder {
-  QMenuBar* bar = nullptr;
-  QAction* item = nullptr;
-  QAbstractButton* button = nullptr;
-};
-
-// The shown menu bar items and buttons of `window` whose access key is Alt
-// with `key` (a Qt::Key letter or digit), in the order the rule takes them.
-std::vector<AccessKeyHolder> AccessKeyHolders(QWidget* window, int key);
-
-// Acts on the first holder of Alt + `key` in `window`, as its own access key
-// does; false, doing nothing, where no shown item holds it.
+// Acts on the first holder of Alt + `key` in `window` (a Qt::Key letter or
+// digit), as its own access key does; false, doing nothing, where no shown
+// item holds it.
 bool TakeAccessKey(QWidget* window, int key);
 
 }  // namespace platform
