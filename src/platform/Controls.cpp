@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QShortcutEvent>
 #include <QShowEvent>
+#include <QValidator>
 #include <algorithm>
 #include <map>
 #include <unordered_map>
@@ -146,24 +147,45 @@ Label::Label(QWidget* parent, const std::string& name, const std::string& captio
 std::string Label::Caption() const { return toAnsi(text()); }
 void Label::SetCaption(const std::string& caption) { setText(fromAnsi(caption)); }
 
+// Refuses an edit that leaves a box's text longer than the box takes and
+// longer than it was: of a text the program put in the box past its limit,
+// the line edit's own limit (its length) cuts what is typed only to that
+// length. An edit within the limit is the line edit's own.
+class TypingLimit : public QValidator {
+ public:
+  explicit TypingLimit(TextBox* box) : QValidator(box), box_(box) {}
+  State validate(QString& text, int&) const override {
+    const qsizetype length = text.size();
+    return length <= box_->typingLimit_ || length <= box_->length_ ? Acceptable : Invalid;
+  }
+
+ private:
+  const TextBox* box_;
+};
+
 TextBox::TextBox(QWidget* parent, const std::string& name) : EntryBox(parent) {
   setObjectName(QString::fromStdString(name));
+  setValidator(new TypingLimit(this));
   connect(this, &QLineEdit::textChanged, this, [this] {
-    holdTypingLimit();
+    length_ = static_cast<int>(text().size());
     if (onChange) onChange();
   });
 }
 std::string TextBox::Text() const { return toAnsi(text()); }
 void TextBox::SetText(const std::string& t) {
   const QString shown = fromAnsi(t);
-  setMaxLength(std::max(typingLimit_, static_cast<int>(shown.size())));  // the line edit would cut it
+  length_ = static_cast<int>(shown.size());
+  // The line edit cuts its text to its limit: a wider limit goes before the
+  // text, a narrower one after it.
+  const int limit = lineEditLimit(length_);
+  if (limit > maxLength()) setMaxLength(limit);
   setText(shown);
+  if (limit < maxLength()) setMaxLength(limit);
 }
 void TextBox::SetMaxLength(int chars) {
   typingLimit_ = chars > 0 ? chars : kNoTypingLimit;
-  holdTypingLimit();
+  if (const int limit = lineEditLimit(length_); limit != maxLength()) setMaxLength(limit);
 }
-void TextBox::holdTypingLimit() { setMaxLength(std::max(typingLimit_, static_cast<int>(text().size()))); }
 
 void TextBox::Type(const std::string& text) {
   for (unsigned char c : text) {
@@ -225,24 +247,32 @@ bool movesBetweenControls(const QFocusEvent* event) {
 }  // namespace
 
 namespace {
-// A key pressed with Alt (Ctrl and Shift or not) is a command: an access
-// key, a menu, a box's own key-down handler. A menu, open or reached from
-// the keyboard, takes it whole; any other control that it reaches (no access
-// key took it) is sent the same key without its character, with its key
-// code and shift state, so no text box, date box, note line, list or grid,
-// nor any input box, takes it as typing.
-class AltTypesNothing : public QObject {
+// The program's one key filter, for every window:
+// - An access key acts as AccessKeys.h says, whichever item the toolkit's
+//   shortcuts chose (they take the items that share a key in turn).
+// - A letter pressed in a menu bar reached from the keyboard lights the
+//   item that carries it as AccessKeys.h says.
+// - A key pressed with Alt (Ctrl and Shift or not) is a command: an access
+//   key, a menu, a box's own key-down handler. A menu, open or reached from
+//   the keyboard, takes it whole; any other control that it reaches (no
+//   access key took it) is sent the same key without its character, with
+//   its key code and shift state, so no text box, date box, note line, list
+//   or grid, nor any input box, takes it as typing.
+class KeyRules : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    // Whichever item the toolkit's shortcuts chose (they take the items that
-    // share a letter in turn), the access key acts as AccessKeys.h says.
     if (event->type() == QEvent::Shortcut && watched->isWidgetType()) {
       QWidget* window = static_cast<QWidget*>(watched)->window();
       if (const int key = accessKey(static_cast<QShortcutEvent*>(event)->key()); key && TakeAccessKey(window, key))
         return true;
+    }
+    if (event->type() == QEvent::KeyPress && qobject_cast<QMenuBar*>(watched)) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool letter = key->text().size() == 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+      if (letter && TakeMenuBarLetter(static_cast<QMenuBar*>(watched), key->key())) return true;
     }
     if (event->type() == QEvent::KeyPress && typesWithAlt(watched, static_cast<QKeyEvent*>(event))) {
       const auto* key = static_cast<QKeyEvent*>(event);
@@ -256,12 +286,10 @@ class AltTypesNothing : public QObject {
   }
 
  private:
-  // The letter or digit of an access key (Alt with it), else 0.
+  // The key of an access key (Alt with one key), else 0.
   static int accessKey(const QKeySequence& sequence) {
     if (sequence.count() != 1 || sequence[0].keyboardModifiers() != Qt::AltModifier) return 0;
-    const int key = sequence[0].key();
-    const bool letter = (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
-    return letter ? key : 0;
+    return sequence[0].key();
   }
   // A key with Alt and a character, bound for a control other than a menu.
   // A key reaching a window goes on to its focused control, and is looked
@@ -274,12 +302,12 @@ class AltTypesNothing : public QObject {
 
 // Every window of the application, and every test, has the rule from the
 // start.
-void installAltTypesNothing() {
+void installKeyRules() {
   QCoreApplication* app = QCoreApplication::instance();
-  app->installEventFilter(new AltTypesNothing(app));
+  app->installEventFilter(new KeyRules(app));
 }
 }  // namespace
-Q_COREAPP_STARTUP_FUNCTION(installAltTypesNothing)
+Q_COREAPP_STARTUP_FUNCTION(installKeyRules)
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
   if (keyDownCancels(onKeyDown, event)) return;

@@ -14,8 +14,9 @@
 //   hands the control the key without its character; access keys, menus and
 //   a box's own key-down handler still act.
 // - Alt with a letter acts on the first shown menu bar item or button that
-//   underlines it, the same at every press, where several share the letter
-//   (AccessKeys.h).
+//   underlines it, the same at every press, where several share the letter;
+//   after Alt alone, the letter lights the menu bar's items that carry it in
+//   turn, and Enter runs the lit one (AccessKeys.h).
 // - A ListBox shows no current row until one is chosen; typing never moves
 //   it; Space chooses the current row; Home, End and the page keys are Qt's.
 // - Esc closes a window only where it cancels (Form::CancelOnEscape: the
@@ -32,6 +33,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -117,6 +119,8 @@ class EntryBox : public QLineEdit {
 // A one-line text box with the key events of the program's filters: a
 // key-press handler may change or cancel (0) the character typed, a key-down
 // handler sees key codes and the shift state, lost-focus and change handlers.
+// It edits as the toolkit's line edit does (caret, selection, Delete and
+// Backspace, paste, undo and redo); only its length limit is its own.
 class TextBox : public EntryBox {
   Q_OBJECT
  public:
@@ -125,8 +129,9 @@ class TextBox : public EntryBox {
   // Shows `text` whole, even past the characters the box takes.
   void SetText(const std::string& text);
   // The characters typing may fill the box with (0: no limit). A longer
-  // text the program put in the box stays whole; typing makes it no longer,
-  // and once it is within the limit, the limit holds.
+  // text the program put in the box stays whole; an edit may leave it
+  // shorter or as long, never longer, and once it is within the limit, the
+  // limit holds.
   void SetMaxLength(int chars);
   int MaxLength() const { return typingLimit_ == kNoTypingLimit ? 0 : typingLimit_; }
   int SelStart() const { return cursorPosition(); }
@@ -146,13 +151,17 @@ class TextBox : public EntryBox {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  friend class TypingLimit;
   static constexpr int kNoTypingLimit = 32767;  // the line edit's own
-  // The line edit's limit: the typing limit, or the text's length where the
-  // text is longer.
-  void holdTypingLimit();
+  // The line edit's own limit, which cuts what is typed or pasted as the
+  // toolkit does: the typing limit, or the length of a longer text the
+  // program put in the box. Setting it sets the text again (the caret to the
+  // end, the undo history gone), so it is set only with the text or the
+  // typing limit, never as the user edits.
+  int lineEditLimit(int textLength) const { return std::max(typingLimit_, textLength); }
   int typingLimit_ = kNoTypingLimit;
+  int length_ = 0;  // the text's length after the last change
 };
-
 // A several-line text box.
 class MultiLineTextBox : public QPlainTextEdit {
   Q_OBJECT

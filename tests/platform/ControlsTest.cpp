@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <cstring>
+#include <ostream>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -74,6 +79,122 @@ TEST(TextBox, ATextPastTheLimitShowsWholeAndTypingNeverLengthensIt) {
   typeKeys("12345");
   EXPECT_EQ(box.Text(), "1234");
   EXPECT_EQ(box.MaxLength(), 4);
+}
+
+// What an edit leaves in a box: its text as shown, the caret and the
+// selection.
+struct EditState {
+  QString text;
+  int caret, selectionStart, selectionLength;
+  bool operator==(const EditState&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const EditState& s) {
+  return out << '"' << s.text.toStdString() << "\" caret " << s.caret << " selection " << s.selectionStart << "+"
+             << s.selectionLength;
+}
+EditState stateOf(QWidget* box) {
+  if (auto* line = qobject_cast<QLineEdit*>(box)) {
+    const QString text = line->inputMask().isEmpty() ? line->text() : line->displayText();
+    return {text, line->cursorPosition(), line->selectionStart(), static_cast<int>(line->selectedText().size())};
+  }
+  const QTextCursor cursor = static_cast<QPlainTextEdit*>(box)->textCursor();
+  return {static_cast<QPlainTextEdit*>(box)->toPlainText(), cursor.position(), cursor.selectionStart(),
+          cursor.selectionEnd() - cursor.selectionStart()};
+}
+
+// Every kind of box edits as the toolkit's plain widget beside it: the same
+// keys leave the same text, caret and selection. A text box's limit cuts
+// typing and pasting as the line edit's does, from its first change on; a
+// text the program put in it past its limit is edited as in a line edit that
+// takes its length.
+TEST(TextBox, EditsAsThePlainLineEdit) {
+  TestPlatform tp;
+  enum Kind { Text, Password, Date, Lines };
+  const struct {
+    Kind kind;
+    int limit;             // the box's limit (text boxes)
+    const char* shown;     // what the program put in the box
+    const char* clipboard;
+    const char* keys;      // pressEdits
+    const char* stored;    // the text the box holds after them
+  } rows[] = {
+      {Text, 5, "", "", "25{Home}10", "1025"},
+      {Text, 6, "", "", ".5{Home}12", "12.5"},
+      {Text, 6, "", "", "1234{Home}{Right}{Del}{Del}", "14"},
+      {Text, 6, "", "", "12345{Left}{Left}{BS}", "1245"},
+      {Text, 6, "", "", "12.5{SelectAll}99{Undo}", "12.5"},
+      {Text, 6, "", "", "12.5{SelectAll}99{Undo}{Redo}", "99"},
+      {Text, 20, "", "", "ABCDEF{Home}{Right}{Right}xy", "ABxyCDEF"},
+      {Text, 20, "", "", "ABCDEF{Home}{Right}{Right}xy{Undo}", "ABCDEF"},
+      {Text, 6, "123456", "", "{Home}{Right}{ShiftRight}{ShiftRight}9", "19456"},
+      {Text, 6, "123456", "", "{End}7{Home}{Del}7", "723456"},
+      {Text, 20, "", "", "ABCDEF{Home}{ShiftRight}{ShiftRight}{Cut}{End}{Paste}", "CDEFAB"},
+      {Text, 5, "12", "34567", "{End}{Paste}", "12345"},
+      {Text, 5, "12", "34567", "{Home}{Right}{Paste}{Undo}", "12"},
+      {Text, 4, "", "123456", "{Paste}", "1234"},
+      {Text, 4, "", "123456", "{Paste}{BS}{Paste}", "1231"},
+      {Text, 4, "9999.96", "", "{Home}{Right}{Del}", "999.96"},
+      {Text, 4, "9999.96", "", "{End}{ShiftLeft}{ShiftLeft}5", "9999.5"},
+      {Text, 4, "9999.96", "", "{End}{ShiftLeft}{ShiftLeft}5{Undo}", "9999.96"},
+      {Text, 4, "9999.96", "", "{Home}{ShiftEnd}{Del}{Undo}{Left}x", "9999.96"},
+      {Password, 10, "", "", "secret{Home}{Right}x{BS}{Del}", "scret"},
+      {Password, 10, "", "", "secret{Left}{Left}{ShiftLeft}AB", "secABet"},
+      {Date, 0, "", "", "{Home}07042026", "07/04/2026"},
+      {Date, 0, "07/04/2026", "", "{Home}{Right}{Right}15", "07/15/2026"},
+      {Date, 0, "07/04/2026", "", "{End}{BS}{BS}{Undo}", "07/04/2026"},
+      {Lines, 0, "NOTE", "", "{Home}{Right}x{End}{BS}", "NxOT"},
+      {Lines, 0, "", "", "AB{Home}{ShiftRight}C{Undo}", "AB"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.shown) + " " + row.keys);
+    Form w("W");
+    QWidget* ours = nullptr;
+    QWidget* plain = nullptr;
+    switch (row.kind) {
+      case Text:
+      case Password: {
+        auto* box = new TextBox(&w, "Box");
+        auto* line = new QLineEdit(&w);
+        box->SetMaxLength(row.limit);
+        if (*row.shown) box->SetText(row.shown);  // a new box is as its window made it
+        line->setMaxLength(std::max<int>(row.limit, static_cast<int>(strlen(row.shown))));
+        line->setText(row.shown);
+        if (row.kind == Password) {
+          box->setEchoMode(QLineEdit::Password);
+          line->setEchoMode(QLineEdit::Password);
+        }
+        ours = box, plain = line;
+        break;
+      }
+      case Date: {
+        auto* box = new MaskedDateBox(&w, "Box");
+        auto* line = new QLineEdit(&w);
+        line->setInputMask("00/00/0000;_");
+        box->SetText(row.shown);
+        line->setText(row.shown);
+        ours = box, plain = line;
+        break;
+      }
+      case Lines: {
+        auto* box = new MultiLineTextBox(&w, "Box");
+        auto* edit = new QPlainTextEdit(&w);
+        box->SetText(row.shown);
+        edit->setPlainText(row.shown);
+        ours = box, plain = edit;
+        break;
+      }
+    }
+    activate(w);
+    std::vector<EditState> after;
+    for (QWidget* box : {ours, plain}) {
+      QGuiApplication::clipboard()->setText(row.clipboard);
+      box->setFocus();
+      pressEdits(row.keys);
+      after.push_back(stateOf(box));
+    }
+    EXPECT_EQ(after[0], after[1]);
+    EXPECT_EQ(after[0].text.toStdString(), row.stored);
+  }
 }
 
 TEST(ListBox, ItemDataSelectionAndNewIndex) {
@@ -531,20 +652,26 @@ TEST(CommandButton, EnterPressesTheFocusedButtonOnly) {
 // left runs its lost-focus handler first; a disabled button takes neither.
 TEST(CommandButton, AccessKeyMovesTheFocusThenPresses) {
   TestPlatform tp;
-  for (const bool enabled : {true, false}) {
-    Form w("W");
-    TextBox text(&w, "Text");
-    CommandButton accept(&w, "Accept", "&ACCEPT");
-    accept.setEnabled(enabled);
-    std::string events;
-    text.onLostFocus = [&events] { events += "lost "; };
-    QObject::connect(&accept, &QPushButton::clicked, [&events] { events += "click"; });
-    w.show();
-    QApplication::setActiveWindow(&w);
-    text.setFocus();
-    QShortcutEvent shortcut(QKeySequence(Qt::ALT | Qt::Key_A), 0);
-    QApplication::sendEvent(&accept, &shortcut);
-    EXPECT_EQ(events, enabled ? "lost click" : "") << enabled;
+  const struct {
+    const char* caption;
+    Qt::Key key;
+  } buttons[] = {{"&ACCEPT", Qt::Key_A}, {"&<<", Qt::Key_Less}};
+  for (const auto& b : buttons) {
+    for (const bool enabled : {true, false}) {
+      Form w("W");
+      TextBox text(&w, "Text");
+      CommandButton button(&w, "Button", b.caption);
+      button.setEnabled(enabled);
+      std::string events;
+      text.onLostFocus = [&events] { events += "lost "; };
+      QObject::connect(&button, &QPushButton::clicked, [&events] { events += "click"; });
+      w.show();
+      QApplication::setActiveWindow(&w);
+      text.setFocus();
+      QShortcutEvent shortcut(QKeySequence(Qt::ALT | b.key), 0);
+      QApplication::sendEvent(&button, &shortcut);
+      EXPECT_EQ(events, enabled ? "lost click" : "") << b.caption << " " << enabled;
+    }
   }
 }
 
@@ -849,6 +976,7 @@ TEST(KeyRules, ASharedAccessKeyActsOnItsFirstItemAtEveryPress) {
       {{"&EDIT", "&DELETE", "&EXIT"}, {}, "&EDIT &EDIT &EDIT "},
       {{"&EXIT"}, {"&EDIT"}, "&EXIT &EXIT &EXIT "},
       {{}, {"&ADD", "&ACCEPT", "&EDIT"}, "&EDIT &EDIT &EDIT "},
+      {{}, {"&EXIT", "&EDIT"}, "&EDIT &EDIT &EDIT "},  // the first in tab order, the last made
       {{"-&EDIT", "&EXIT"}, {}, ""},
       {{"~&EDIT", "&EXIT"}, {}, "&EXIT &EXIT &EXIT "},
   };

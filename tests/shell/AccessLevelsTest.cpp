@@ -1,9 +1,13 @@
+#include <QApplication>
+#include <QMenu>
+
 #include "common/HogGlobals.h"
 #include "shell/EnPasswordInfro.h"
 #include "shell/LogOnFixture.h"
 #include "shell/PassWrd2.h"
 #include "shell/UserChecks.h"
 #include "support/BoxMatch.h"
+#include "support/Keys.h"
 
 using namespace platform;
 
@@ -80,6 +84,17 @@ TEST_P(AccessLevels, TheFirstLogOnOfARunShowsTheLevelsColumn) {
   expectView(w, GetParam());
   w.Activate();  // a later activation keeps what the level hid
   expectView(w, GetParam());
+  // A menu its letter opens has a shown item chosen for Enter, never one the
+  // level hid (LOGON's Logon at every level, MEDICATION's Drug List at 4).
+  activate(w);
+  for (char letter : {'l', 'm'}) {
+    pressAlt(letter);
+    const auto* open = static_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(open, nullptr) << letter;
+    ASSERT_NE(open->activeAction(), nullptr) << letter;
+    EXPECT_TRUE(open->activeAction()->isVisible()) << letter;
+    press(Qt::Key_Escape);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, AccessLevels, ::testing::ValuesIn(kLevels),

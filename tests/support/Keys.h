@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 
 // Makes `window` the active window, as the window manager does when it
@@ -51,5 +54,40 @@ inline void typeKeys(const std::string& keys) {
     } else {
       press(c, Qt::NoModifier, QString(QChar(c)));  // digits, blank, "/": the key code is the character
     }
+  }
+}
+
+// Presses an editing script: characters are typed as typeKeys types them;
+// a name in braces is an editing key: {Home} {End} {Left} {Right} {Del}
+// {BS}, with Shift {ShiftHome} {ShiftEnd} {ShiftLeft} {ShiftRight}, and the
+// standard commands {SelectAll} {Undo} {Redo} {Cut} {Copy} {Paste}.
+inline void pressEdits(const std::string& script) {
+  struct Named {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  static const Named kNamed[] = {
+      {"Home", Qt::Key_Home, Qt::NoModifier},       {"End", Qt::Key_End, Qt::NoModifier},
+      {"Left", Qt::Key_Left, Qt::NoModifier},       {"Right", Qt::Key_Right, Qt::NoModifier},
+      {"Del", Qt::Key_Delete, Qt::NoModifier},      {"BS", Qt::Key_Backspace, Qt::NoModifier},
+      {"ShiftHome", Qt::Key_Home, Qt::ShiftModifier}, {"ShiftEnd", Qt::Key_End, Qt::ShiftModifier},
+      {"ShiftLeft", Qt::Key_Left, Qt::ShiftModifier}, {"ShiftRight", Qt::Key_Right, Qt::ShiftModifier},
+      {"SelectAll", Qt::Key_A, Qt::ControlModifier}, {"Undo", Qt::Key_Z, Qt::ControlModifier},
+      {"Redo", Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}, {"Cut", Qt::Key_X, Qt::ControlModifier},
+      {"Copy", Qt::Key_C, Qt::ControlModifier},     {"Paste", Qt::Key_V, Qt::ControlModifier},
+  };
+  for (size_t at = 0; at < script.size();) {
+    if (script[at] != '{') {
+      typeKeys(script.substr(at, 1));
+      ++at;
+      continue;
+    }
+    const size_t end = script.find('}', at);
+    const std::string name = script.substr(at + 1, end - at - 1);
+    const Named* named = std::find_if(std::begin(kNamed), std::end(kNamed), [&](const Named& n) { return name == n.name; });
+    if (named == std::end(kNamed)) throw std::invalid_argument("no editing key {" + name + "}");
+    press(named->key, named->modifiers);
+    at = end + 1;
   }
 }
