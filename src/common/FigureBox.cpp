@@ -14,9 +14,15 @@ std::size_t placesOf(const std::string& text) {
   return point == std::string::npos ? 0 : text.size() - point - 1;
 }
 
-// The places a figure holds within what its type shows.
-std::size_t heldPlaces(float value) { return placesOf(WithoutExponent(SingleText(value))); }
-std::size_t heldPlaces(records::Currency value) {
+// The places a figure holds within what its type shows, as far as a box of
+// `maskPlaces` decimals shows them. A Single that its seven digits do not
+// read back as (a float's tail: 1360/3 is written 453.3333) holds no place
+// past the mask.
+std::size_t heldPlaces(float value, std::size_t maskPlaces) {
+  const std::size_t places = placesOf(WithoutExponent(SingleText(value)));
+  return SingleTextValue(value) == value ? places : std::min(places, maskPlaces);
+}
+std::size_t heldPlaces(records::Currency value, std::size_t) {
   int64_t fraction = std::llabs(value.raw % records::Currency::kScale);
   if (fraction == 0) return 0;
   std::size_t places = records::Currency::kPlaces;
@@ -45,7 +51,7 @@ std::string figureText(T value, const FigureBox& box) {
   // Up to two places past the mask, as a typed figure holds: every place
   // shown. Where the box is too narrow, the mask's padding zeros go first,
   // then the 0 before the point.
-  const std::size_t held = heldPlaces(value);
+  const std::size_t held = heldPlaces(value, m.decimals);
   if (held <= m.decimals + 2) {
     for (std::size_t places = std::max(held, m.decimals);; --places) {
       const std::string text = Format(value, maskWith(m, places, true));
@@ -66,6 +72,10 @@ std::string figureText(T value, const FigureBox& box) {
 
 std::string FigureText(float stored, const FigureBox& box) { return figureText(stored, box); }
 std::string FigureText(records::Currency stored, const FigureBox& box) { return figureText(stored, box); }
+
+std::string JudgedText(const std::string& typed, float stored, const FigureBox& box) {
+  return typed == FigureText(stored, box) ? SingleText(stored) : typed;
+}
 
 float KeptSingle(const std::string& typed, float stored, const FigureBox& box, const NumberField& field) {
   return typed == FigureText(stored, box) ? stored : TypedSingle(typed, field);

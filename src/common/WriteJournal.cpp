@@ -465,21 +465,42 @@ JournalRead readJournal(const std::string& path) {
   return DecodeJournal(bytes);
 }
 
+// What a start does with the journal at `path`, as its bytes and the files
+// it names decide: removes one cut off while it was written; keeps or undoes
+// the action of a whole one whose files hold what a cut of it leaves; sets
+// aside any other (one that fails a check, of the earlier layout, or whose
+// files changed since).
+struct Leftover {
+  enum class Fate { Remove, KeepOrUndo, SetAside };
+  Fate fate = Fate::Remove;
+  JournalRead read;
+  FilesNow now;  // a whole journal: what its files hold
+};
+Leftover judgeLeftover(const std::string& path) {
+  Leftover left{Leftover::Fate::Remove, readJournal(path), {}};
+  if (left.read.is == JournalRead::Is::Torn) return left;
+  if (left.read.is == JournalRead::Is::Whole) left.now = filesNow(left.read.journal, FolderPart(path));
+  const bool usable = left.read.is == JournalRead::Is::Whole && !left.now.changed;
+  left.fate = usable ? Leftover::Fate::KeepOrUndo : Leftover::Fate::SetAside;
+  return left;
+}
+
 }  // namespace
 
 std::string WhyJournalWaits(const std::string& path) {
   const std::string until =
       ": nothing that changes several files is stored until then. The program tries again at each start; make the "
       "data folder ";
-  const JournalRead read = readJournal(path);
-  if (read.is == JournalRead::Is::Torn)
-    return "the journal of an earlier action that reached no file waits to be removed" + until +
-           "writable, then start it again";
-  // A whole journal whose files hold what a cut of its action leaves: the
-  // start undoes or keeps the action. Any other it sets aside.
-  if (read.is == JournalRead::Is::Whole && !filesNow(read.journal, FolderPart(path)).changed)
-    return "an earlier action waits to be undone, or its journal to be removed" + until +
-           "and its files writable, then start it again";
+  switch (judgeLeftover(path).fate) {
+    case Leftover::Fate::Remove:
+      return "the journal of an earlier action that reached no file waits to be removed" + until +
+             "writable, then start it again";
+    case Leftover::Fate::KeepOrUndo:
+      return "an earlier action waits to be undone, or its journal to be removed" + until +
+             "and its files writable, then start it again";
+    case Leftover::Fate::SetAside:
+      break;
+  }
   return "the journal of an earlier action waits to be set aside" + until + "writable, then start it again";
 }
 
@@ -489,28 +510,26 @@ RollBack RollBackJournal(const std::string& folder) {
   const std::string dir = WithSeparator(folder);
   const std::string path = dir + kJournalName;
   if (!platform::pathExists(path)) return result;
-  const JournalRead read = readJournal(path);
-  if (read.is == JournalRead::Is::Torn) {
+  const Leftover left = judgeLeftover(path);
+  const JournalRead& read = left.read;
+  const Journal& journal = read.journal;
+  const FilesNow& now = left.now;
+  if (left.fate == Leftover::Fate::Remove) {
     result.found = RollBack::Found::Torn;
     result.journalStays = !removeJournal(path, result.fault);
     return result;
   }
-  if (read.is == JournalRead::Is::Earlier) {
-    result.action = read.journal.action;
-    for (const JournalFile& f : read.journal.files) result.files.push_back(dir + f.name);
-  }
-  if (read.is != JournalRead::Is::Whole) {
-    result.why = read.is == JournalRead::Is::Earlier ? "it is of the layout an earlier version of the program wrote"
-                                                     : read.why;
-    setAside(dir, path, result);
-    return result;
-  }
-  const Journal& journal = read.journal;
   result.action = journal.action;
-  const FilesNow now = filesNow(journal, dir);
-  if (now.changed) {
-    result.changed = dir + journal.files[*now.changed].name;
-    result.why = "a file has changed since";
+  if (left.fate == Leftover::Fate::SetAside) {
+    if (read.is == JournalRead::Is::Earlier) {
+      for (const JournalFile& f : journal.files) result.files.push_back(dir + f.name);
+      result.why = "it is of the layout an earlier version of the program wrote";
+    } else if (now.changed) {
+      result.changed = dir + journal.files[*now.changed].name;
+      result.why = "a file has changed since";
+    } else {
+      result.why = read.why;
+    }
     setAside(dir, path, result);
     return result;
   }

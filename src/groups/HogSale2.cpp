@@ -106,7 +106,8 @@ void HogSale2::Accept_Click() {
   if (Check refused = CheckSaleDate(e)) return ShowRefusal(*refused, fields[static_cast<size_t>(refused->field)]);
   if (ValidateDate(e.date, kFirstDataYear, -1) != kDateValid) return DateSold->SetFocus();
   const bool adjustment = AdjustFlag == -1;
-  if (Check refused = CheckSaleFigures(e, adjustment)) return ShowRefusal(*refused, fields[static_cast<size_t>(refused->field)]);
+  if (Check refused = CheckSaleFigures(e, SalesRec, adjustment))
+    return ShowRefusal(*refused, fields[static_cast<size_t>(refused->field)]);
   const SalesRecord row = SaleRecordOf(e, SalesRec, adjustment);
   if (!adjustment) PricePig->SetCaption(AmountText(row.PigsSold, row.WeightPerPig, row.PricePerLb));
   records::TypedFile<SalesRecord> file;

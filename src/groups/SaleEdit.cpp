@@ -35,6 +35,14 @@ const KillBox kKillBoxes[] = {
      SignedSingleField("The GRADE and YEILD PREMIUM")},
     {&SaleEntry::loineye, &SalesRecord::Loineye, kSaleLoineyeField, SingleField("The LOINEYE")}};
 
+// The entry as the checks read it over the row `read` (JudgedText).
+SaleEntry judged(SaleEntry e, const SalesRecord& read) {
+  e.weight = JudgedText(e.weight, read.WeightPerPig, kFigureBox);
+  e.price = JudgedText(e.price, read.PricePerLb, kPriceBox);
+  for (const KillBox& k : kKillBoxes) e.*k.text = JudgedText(e.*k.text, read.*k.field, kFigureBox);
+  return e;
+}
+
 }  // namespace
 
 Check CheckSaleDate(const SaleEntry& e) {
@@ -42,7 +50,8 @@ Check CheckSaleDate(const SaleEntry& e) {
   return std::nullopt;
 }
 
-Check CheckSaleFigures(const SaleEntry& e, bool adjustment) {
+Check CheckSaleFigures(const SaleEntry& typed, const SalesRecord& read, bool adjustment) {
+  const SaleEntry e = judged(typed, read);
   if (Check refusal = CheckTypedNumbers(
           {{e.pigs, kPigsNumber, kSalePigsField}, {e.gilts, kGiltsNumber, kSaleGiltsField}}, kSaleEditTitle))
     return refusal;

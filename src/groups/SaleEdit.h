@@ -33,7 +33,9 @@ Check CheckSaleDate(const SaleEntry& e);
 // none given; a number from 0), the price of pigs sold (likewise) and the kill
 // sheet figures (numbers from 0 but the premium, which may be a discount),
 // each through its field; an adjustment row asks no price and no kill sheet.
-Check CheckSaleFigures(const SaleEntry& e, bool adjustment);
+// A figure box still showing the figure of the row `read` (SaleEntryOf) is
+// judged by that figure as stored (common/FigureBox.h).
+Check CheckSaleFigures(const SaleEntry& e, const SalesRecord& read, bool adjustment);
 // The characters each box takes.
 inline constexpr int kSaleBoxLength = 10;
 

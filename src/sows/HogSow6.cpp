@@ -210,13 +210,13 @@ void HogSow6::disableLitterWork() {
     w->setEnabled(false);
 }
 
-bool HogSow6::takeEntry(LitterColumn& column, bool correcting) {
+bool HogSow6::takeEntry(LitterColumn& column, const FarrowRecord* stored) {
   column = grid_[kEntry];
   for (int row : {kDateBornRow, kBornRow, kAliveRow, kBirthWeightRow, kFosteredToRow, kFosteredFromRow, kDateWeanedRow,
                   kWeanedRow, kWeaningWeightRow, kBoarRow})
     column[static_cast<size_t>(row)] = entryText(row);
   if (column[kDateWeanedRow] == records::kEmptyDate) column[kWeanedRow] = column[kWeaningWeightRow] = "";
-  if (Check refusal = CheckLitterEntry(column, correcting)) {
+  if (Check refusal = stored ? CheckCorrectedLitter(column, *stored) : CheckLitterEntry(column, false)) {
     platform::ShowRefusal(*refusal, entryField(refusal->field));
     return false;
   }
@@ -413,7 +413,7 @@ void HogSow6::FarroNew_Click() {
   }
   if (Check full = CheckParityRoom(farrowParity_)) return platform::ShowRefusal(*full, entryField(full->field));
   LitterColumn column;
-  if (!takeEntry(column, false)) return;
+  if (!takeEntry(column, nullptr)) return;
 
   // The sire, and the record the litter takes, before anything is written.
   Hourglass(true);
@@ -490,10 +490,10 @@ void HogSow6::FarroEdit_Click() {
 
 void HogSow6::FarroAccept_Click() {
   if (!parityChosen()) return;
-  LitterColumn column;
-  if (!takeEntry(column, true)) return;
   FarrowRecord stored;
   if (!readLitter(farrowParity_, stored)) return;
+  LitterColumn column;
+  if (!takeEntry(column, &stored)) return;
   grid_[kEntry] = column;
   ShowFarrowColumn(kEntry);
   // The litter keeps its status: a litter of a sow that left the herd stays so.

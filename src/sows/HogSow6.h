@@ -93,8 +93,9 @@ class HogSow6 : public platform::Form {
   // be printed or written under the new one's ID.
   void forgetEntryColumn();
   // The typed litter, or a refusal shown; the rows of an unweaned litter's
-  // weaning figures cleared.
-  bool takeEntry(LitterColumn& column, bool correcting);
+  // weaning figures cleared. A corrected litter is checked over `stored`,
+  // a new one (nullptr) as typed.
+  bool takeEntry(LitterColumn& column, const FarrowRecord* stored);
   void disableLitterWork();
   void showPane(int column);
   void printPane(int column);

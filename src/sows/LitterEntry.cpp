@@ -183,6 +183,13 @@ FarrowRecord LitterRecordOf(const LitterColumn& c, int16_t status) {
 
 const FigureBox kLitterWeightBox{"0.00", 9};
 
+Check CheckCorrectedLitter(const LitterColumn& c, const FarrowRecord& stored) {
+  LitterColumn judged = c;
+  judged[kBirthWeightRow] = JudgedText(c[kBirthWeightRow], stored.BirthWeight, kLitterWeightBox);
+  judged[kWeaningWeightRow] = JudgedText(c[kWeaningWeightRow], stored.WeaningWeight, kLitterWeightBox);
+  return CheckLitterEntry(judged, true);
+}
+
 FarrowRecord CorrectedLitterOf(const LitterColumn& c, const FarrowRecord& stored) {
   FarrowRecord f = LitterRecordOf(c, stored.Status);
   f.BirthWeight = KeptSingle(c[kBirthWeightRow], stored.BirthWeight, kLitterWeightBox, kBirthWeightNumber);

@@ -77,6 +77,10 @@ Check CheckSowLitterLinks(const std::string& sowId, int16_t parityCount, const F
 FarrowRecord LitterRecordOf(const LitterColumn& column, int16_t status);
 // How a weight box of the entry column shows a stored litter's weight.
 extern const FigureBox kLitterWeightBox;
+// ACCEPT's check of a corrected column over the stored litter: as
+// CheckLitterEntry, a weight box still showing the stored weight judged by
+// that weight as stored (JudgedText), so that 1e-7 shown "0.00" is no zero.
+Check CheckCorrectedLitter(const LitterColumn& column, const FarrowRecord& stored);
 // The record a corrected column writes over `stored`: as LitterRecordOf
 // with its status, a weight box still showing the stored weight
 // (FigureText) keeping it.

@@ -1,6 +1,7 @@
 // A stored figure in a box where the windows' own tables do not reach: the
-// order in which a text too wide for its box gives way, a mask without a
-// point, a whole part past the box shown whole.
+// order in which a text too wide for its box gives way, the places past the
+// mask with no limit, a float's tail, a mask without a point, a whole part
+// past the box shown whole.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -19,6 +20,12 @@ TEST(FigureBox, ShowsTheMaskOrTheDigitsItWouldDrop) {
       {0.5f, 0, "0.00", 3, "0.5"},         // the mask's padding goes first
       {0.125f, 0, "##0.00", 4, ".125"},    // then the 0 before the point
       {0.12345f, 0, "##0.00", 4, "0.12"},  // three places past the mask: through it
+      {0.125f, 0, "0.0", 0, "0.125"},      // with no limit, two places past the mask shown,
+      {0.0625f, 0, "0.0", 0, "0.1"},       // three through it
+      {0, 1'250, "0.0", 0, "0.125"},
+      {0, 1'234, "0.0", 0, "0.1"},
+      {453.3333f, 0, "0.00", 0, "453.3333"},  // its seven digits read back as it
+      {1360.0f / 3, 0, "0.00", 0, "453.33"},  // a float's tail: 453.3333 would read back as another
       {1234.5f, 0, "#####0", 0, "1234.5"},
       {1.0e9f, 0, "0.00", 6, "1000000000.00"},  // whole, past the box
       {0, 10'000, "0.00", 0, "1.00"},

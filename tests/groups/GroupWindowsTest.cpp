@@ -186,7 +186,8 @@ TEST_F(GroupWindows, EditShowsBackTheWeightItStored) {
     const char* shown;
     float stored;
   } cases[] = {{"12.125", "12.125", 12.125f}, {"1234.567", "1234.567", 1234.567f},
-               {nullptr, "41.30", std::nextafter(41.3f, 50.0f)}, {nullptr, "45.33", 136.0f / 3}};
+               {nullptr, "41.30", std::nextafter(41.3f, 50.0f)}, {nullptr, "45.33", 136.0f / 3},
+               {nullptr, "453.33", 1360.0f / 3}};
   const std::string file = tp.path("GROUP.DAT");
   for (const auto& c : cases) {
     GroupRecord group = aGroup("N", "001-24").in(100, 12, "01/01/2024");

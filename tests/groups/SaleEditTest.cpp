@@ -28,7 +28,7 @@ class SaleChecks : public ::testing::TestWithParam<CheckCase> {};
 TEST_P(SaleChecks, RefuseWithTheBoxesMessage) {
   const CheckCase& c = GetParam();
   Check got = CheckSaleDate(c.entry);
-  if (!got) got = CheckSaleFigures(c.entry, c.adjustment);
+  if (!got) got = CheckSaleFigures(c.entry, SalesRecord{}, c.adjustment);
   EXPECT_EQ(got, c.expected);
 }
 

@@ -114,7 +114,8 @@ TEST_F(SalesWindows, MarketSalesEditedOneAfterAnotherPrintedAndDeleted) {
 
 // A figure with more places than its box's mask, typed or held with float
 // noise, shown back as stored and kept byte for byte by an ACCEPT that leaves
-// it and by one that changes the date alone.
+// it and by one that changes the date alone; a weight or price that shows as
+// 0 is judged as stored, given.
 TEST_F(SalesWindows, EveryFigureBoxShowsBackWhatItStored) {
   const struct {
     platform::TextBox* HogSale2::*box;
@@ -128,7 +129,9 @@ TEST_F(SalesWindows, EveryFigureBoxShowsBackWhatItStored) {
                {&HogSale2::WtSold, &SalesRecord::WeightPerPig, 13, "123456.78", "123456.80", 123456.78f},
                {&HogSale2::GrYdPre, &SalesRecord::GradeYieldPremium, 41, "-1.125", "-1.125", -1.125f},
                {&HogSale2::WtSold, &SalesRecord::WeightPerPig, 13, nullptr, "250.10", std::nextafter(250.1f, 300.0f)},
-               {&HogSale2::HotCarWeight, &SalesRecord::HotCarcassWeight, 29, nullptr, "193.066", 193.066f}};
+               {&HogSale2::HotCarWeight, &SalesRecord::HotCarcassWeight, 29, nullptr, "193.066", 193.066f},
+               {&HogSale2::WtSold, &SalesRecord::WeightPerPig, 13, nullptr, "0.00", 1e-7f},
+               {&HogSale2::PriceLb, &SalesRecord::PricePerLb, 17, nullptr, ".00", 1e-7f}};
   MenuChoice = 7;
   const std::string file = tp.path("SALES.DAT");
   for (const auto& c : cases) {

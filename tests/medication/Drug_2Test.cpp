@@ -147,6 +147,7 @@ TEST_F(Drug_2Test, EveryFigureBoxShowsBackWhatItStored) {
                {&Drug_2::InvAmt, 70, nullptr, "99.7", RecordBytes(4).f32(0, std::nextafter(99.7f, 100.0f)).str()},
                {&Drug_2::InvAmt, 70, nullptr, "9.7", RecordBytes(4).f32(0, 10.0f - 0.1f - 0.1f - 0.1f).str()},
                {&Drug_2::InvAmt, 70, nullptr, "999.5", RecordBytes(4).f32(0, 999.5302f).str()},
+               {&Drug_2::InvAmt, 70, nullptr, "9.6", RecordBytes(4).f32(0, 9.5625f).str()},  // "9.5625" would fit
                {&Drug_2::Dosage, 28, nullptr, "0.0", RecordBytes(4).f32(0, 0.0001f).str()}};
   for (const auto& c : cases) {
     writeDrugs({aDrug("A").kind("V", "M", 2).bought(100, 50).onHand(100)});

@@ -112,8 +112,10 @@ PrivateCupsServer::PrivateCupsServer()
     : folder_((QDir::tempPath().size() > 60 ? QString("/tmp") : QDir::tempPath()) + "/cups-XXXXXX") {
   failure_ = start();
   if (!failure_.empty()) return;
-  const std::pair<const char*, std::string> environment[] = {
-      {"CUPS_SERVER", path("cups.sock")}, {"CUPS_SERVERROOT", path("conf")}, {"HOME", path("home")}};
+  const std::pair<const char*, std::string> environment[] = {{"CUPS_SERVER", path("cups.sock")},
+                                                              {"CUPS_SERVERROOT", path("conf")},
+                                                              {"HOME", path("home")},
+                                                              {"LOCALEDIR", path("locale")}};
   for (const auto& [name, value] : environment) {
     const char* old = std::getenv(name);
     savedEnvironment_[name] = old ? std::optional<std::string>(old) : std::nullopt;
@@ -152,7 +154,7 @@ std::string PrivateCupsServer::start() {
     return "the temporary folder's path is too long for a socket: " + path("cups.sock");
   // cupsd started by the superuser runs its helpers as the user lp.
   ::chmod(folder_.path().toLocal8Bit().constData(), 0755);
-  for (const char* sub : {"conf", "spool", "tmp", "cache", "state", "log", "home/.cups"})
+  for (const char* sub : {"conf", "spool", "tmp", "cache", "state", "log", "home/.cups", "locale"})
     if (!QDir().mkpath(QString::fromStdString(path(sub)))) return "cannot make " + path(sub);
   const std::string files = "ServerRoot " + path("conf") + "\nRequestRoot " + path("spool") + "\nTempDir " +
                             path("tmp") + "\nCacheDir " + path("cache") + "\nStateDir " + path("state") +
@@ -165,6 +167,11 @@ std::string PrivateCupsServer::start() {
     return "cannot write the server's files in " + path("");
 
   cupsd_.setProgram(cupsd);
+  // With no translation in its locale folder it answers in English,
+  // whatever language the client asks in.
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LOCALEDIR", QString::fromStdString(path("locale")));
+  cupsd_.setProcessEnvironment(environment);
   cupsd_.setProcessChannelMode(QProcess::MergedChannels);
   cupsd_.setArguments({"-f", "-c", QString::fromStdString(path("conf/cupsd.conf")), "-s",
                        QString::fromStdString(path("conf/cups-files.conf"))});

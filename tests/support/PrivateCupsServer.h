@@ -7,6 +7,9 @@
 // (CUPS_SERVER), with a home folder of the server's own for the user's
 // lpoptions and its configuration folder for the machine's
 // (CUPS_SERVERROOT), so that no printer or choice of the machine's comes in.
+// Server and client look for translations in an empty folder (LOCALEDIR,
+// as libcups reads it), so that both speak English whatever the user's
+// language.
 //
 //   PrivateCupsServer server;
 //   if (!server.failure().empty()) GTEST_SKIP() << server.failure();
