@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "bench/BenchOps.h"
+#include "bench/PeakMemory.h"
 #include "bench/ProgramStart.h"
 #include "common/HogGlobals.h"
 #include "common/PrintListing.h"
+#include "platform/FileSystem.h"
+#include "platform/Folders.h"
 #include "platform/ProcessSettings.h"
 #include "platform/Services.h"
 
@@ -99,6 +102,53 @@ std::vector<std::string> ListRows(const platform::ListBox& list, std::vector<lon
   return rows;
 }
 
+namespace {
+
+// The farm's files in `folder`; its records (herd, drugs, years) are set by
+// the caller where they are made.
+BenchFarm FarmIn(const std::string& folder) {
+  BenchFarm farm;
+  farm.folder = folder;
+  farm.sows = folder + kSowFileName;
+  farm.litters = folder + kFarrowFileName;
+  farm.boars = folder + kBoarFileName;
+  farm.ingredients = folder + IngredientRecord::FileName;
+  farm.drugList = folder + kDrugFileName;
+  farm.groups = folder + GroupRecord::FileName;
+  farm.sales = folder + SalesRecord::FileName;
+  farm.batches = folder + BenchFeedFile("2024");
+  farm.doses = folder + BenchMedFile("2024");
+  farm.lastBatches = folder + BenchFeedFile("2023");
+  farm.lastDoses = folder + BenchMedFile("2023");
+  farm.entryDoses = folder + BenchMedFile("2022");
+  return farm;
+}
+
+std::vector<Operation> OperationsOn(const BenchFarm& farm) {
+  std::vector<Operation> ops;
+  AddSowOperations(ops, farm);
+  AddBoarOperations(ops, farm);
+  AddIngredientOperations(ops, farm);
+  AddDrugOperations(ops, farm);
+  AddGroupOperations(ops, farm);
+  AddFeedBatchOperations(ops, farm);
+  AddReportOperations(ops, farm);
+  return ops;
+}
+
+// Every window the operations keep between runs.
+void CloseWindows() {
+  ReleaseSowWindows();
+  ReleaseBoarWindows();
+  ReleaseIngredientWindows();
+  ReleaseDrugWindows();
+  ReleaseGroupWindows();
+  ReleaseFeedBatchWindows();
+  ReleaseReportWindows();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QTemporaryDir dir;
   if (!dir.isValid() || !UseDesktopScreen(dir.path().toStdString() + "/")) {
@@ -112,14 +162,22 @@ int main(int argc, char** argv) {
   // figures (strtod, snprintf) wants a decimal point whatever the machine's
   // language.
   std::setlocale(LC_NUMERIC, "C");
-  // tarlowe_bench [runs] [name part] | tarlowe_bench --check [name part]
+  // tarlowe_bench [runs] [name part] | --check [name part] | --farm FOLDER | --peak FOLDER NAME
   std::vector<std::string> args(argv + 1, argv + argc);
+  // The full farm written into a program folder of its own, to try the
+  // program on it (TARLOWE_HOME, or the desktop tool's DESKTOP_HOME).
+  const std::string farmOnly = args.size() == 2 && args[0] == "--farm" ? args[1] + "/HOGDATA/" : "";
+  // The peak of one operation on the farm written in a folder, run in this
+  // process of its own (PeakMemory.h).
+  const bool peakOnly = args.size() == 3 && args[0] == "--peak";
+  const std::string peakFolder = peakOnly ? platform::withSlash(args[1]) : "", peakOf = peakOnly ? args[2] : "";
+  if (!farmOnly.empty() || peakOnly) args.clear();
   const bool checking = !args.empty() && args[0] == "--check";
   if (checking) args.erase(args.begin());
   const int runs = !checking && !args.empty() ? std::max(1, std::atoi(args[0].c_str())) : 9;
   if (!checking && !args.empty()) args.erase(args.begin());
   const std::string only = args.empty() ? "" : args[0];  // run only the operations whose name holds this
-  if (const char* dump = std::getenv("TARLOWE_BENCH_DUMP")) OpenDump(dump);
+  if (const char* dump = std::getenv("TARLOWE_BENCH_DUMP"); dump && !peakOnly) OpenDump(dump);
 
   BenchDialogs dialogs;
   BenchWindows windows;
@@ -130,9 +188,32 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "the program's start did not reach its main window alone\n");
     return 1;
   }
-  DataFolder = folder;
+  const auto end = [](int code) {
+    CloseWindows();
+    CloseProgram();
+    platform::services().setPrinter(nullptr);
+    platform::services().setDialogs(nullptr);
+    platform::services().setWindows(nullptr);
+    return code;
+  };
   DateText = "12/07/2026";
   MedFile = BenchMedFile("2024");
+  if (peakOnly) {
+    // The main window stays up, as on the desktop. The farm's records are
+    // not made again: the click runs, never its check.
+    DataFolder = peakFolder;
+    const BenchFarm farm = FarmIn(DataFolder);
+    std::vector<Operation> ops = OperationsOn(farm);
+    const int code = ReportPeak(ops, peakOf, dialogs, windows);
+    ops.clear();
+    return end(code);
+  }
+  CloseProgram();
+  DataFolder = farmOnly.empty() ? folder : farmOnly;
+  if (!farmOnly.empty() && !platform::makeFolder(DataFolder)) {
+    std::fprintf(stderr, "cannot make %s\n", DataFolder.c_str());
+    return 1;
+  }
 
   const FarmSize size = checking ? FarmSize::small() : FarmSize::full();
   const BenchHerd herd = MakeBenchHerd(size);
@@ -147,33 +228,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot write the farm into %s\n", DataFolder.c_str());
     return 1;
   }
-  BenchFarm farm;
+  if (!farmOnly.empty()) {
+    std::printf("the full farm is in %s\n", DataFolder.c_str());
+    return end(0);
+  }
+  BenchFarm farm = FarmIn(DataFolder);
   farm.herd = &herd;
   farm.drugs = &drugs;
   farm.year = &year;
   farm.lastYear = &lastYear;
-  farm.folder = DataFolder;
-  farm.sows = DataFolder + kSowFileName;
-  farm.litters = DataFolder + kFarrowFileName;
-  farm.boars = DataFolder + kBoarFileName;
-  farm.ingredients = DataFolder + IngredientRecord::FileName;
-  farm.drugList = DataFolder + kDrugFileName;
-  farm.groups = DataFolder + GroupRecord::FileName;
-  farm.sales = DataFolder + SalesRecord::FileName;
-  farm.batches = DataFolder + BenchFeedFile("2024");
-  farm.doses = DataFolder + BenchMedFile("2024");
-  farm.lastBatches = DataFolder + BenchFeedFile("2023");
-  farm.lastDoses = DataFolder + BenchMedFile("2023");
-  farm.entryDoses = DataFolder + BenchMedFile(entryYear.year);
-
-  std::vector<Operation> ops;
-  AddSowOperations(ops, farm);
-  AddBoarOperations(ops, farm);
-  AddIngredientOperations(ops, farm);
-  AddDrugOperations(ops, farm);
-  AddGroupOperations(ops, farm);
-  AddFeedBatchOperations(ops, farm);
-  AddReportOperations(ops, farm);
+  std::vector<Operation> ops = OperationsOn(farm);
 
   std::printf("TARLOWE benchmark%s: %zu sows, %zu litter records, %zu boar records, %zu ingredients, %zu drug "
               "records, %zu group records, %zu sales rows, %zu feed batches and %zu doses a year, in %s\n",
@@ -183,28 +247,14 @@ int main(int argc, char** argv) {
   if (checking) std::printf("each operation checked and run once, not timed\n\n");
   if (!checking)
     std::printf("the median of %d runs of a click, which must be within %.0f ms; the floor: the files a run reads, "
-                "read warm into memory already touched (the median of five takes a run); the peak: the memory the "
-                "program held at its main window (%.1f MB), what the click's windows hold and the most a further "
-                "run held above what it began with, which must be within %.0f MB\n\n",
+                "read warm into memory already touched (the median of five takes a run); the peak: the most the "
+                "program's process held in a run of the click of its own, from the program at its main window "
+                "(%.1f MB here), which must be within %.0f MB\n\n",
                 runs, kClickBudgetMs, StartMemoryMb(), kPeakBudgetMb);
   if (!checking && Headless())
     std::printf("HEADLESS: the display's own libraries (about 3 MB on X11) are not in the peaks; run the bench on a "
                 "display (xvfb-run) for the desktop's\n\n");
-  const auto closeWindows = [] {
-    ReleaseSowWindows();
-    ReleaseBoarWindows();
-    ReleaseIngredientWindows();
-    ReleaseDrugWindows();
-    ReleaseGroupWindows();
-    ReleaseFeedBatchWindows();
-    ReleaseReportWindows();
-  };
-  const int code =
-      RunOperations(ops, checking ? RunMode::Check : RunMode::Timed, runs, only, dialogs, windows, closeWindows);
+  const int code = RunOperations(ops, checking ? RunMode::Check : RunMode::Timed, runs, only, dialogs, windows);
   ops.clear();
-  closeWindows();
-  platform::services().setPrinter(nullptr);
-  platform::services().setDialogs(nullptr);
-  platform::services().setWindows(nullptr);
-  return code;
+  return end(code);
 }

@@ -395,8 +395,7 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
     // FEED.LST for its ingredient lists, the batch typed and ACCEPT: FEED.LST
     // and the reserved record read, then through a write set the batch
     // written and the two ingredients' inventories drawn; the list filled
-    // again, twice: as the list window is activated again when the entry
-    // closes, and by INPUT itself after it.
+    // again once the entry window is gone.
     Operation op;
     op.name = "new feed batch INPUT, typed and ACCEPT, nursery 2024";
     op.boxes = {"NEW   FEED   BATCH"};
@@ -409,7 +408,7 @@ void AddFeedBatchOperations(std::vector<Operation>& ops, const BenchFarm& farm) 
         if (!s.blank(r, ingredient::Code, 6) && s.i32(r, ingredient::Current) >= 1000) drawn.push_back(r);
     }
     const int amounts[] = {300, 200};
-    op.reads = {Whole(farm.batches, 3), Whole(farm.doses, 3), Whole(farm.ingredients, 2),
+    op.reads = {Whole(farm.batches, 2), Whole(farm.doses, 2), Whole(farm.ingredients, 2),
                 Records(farm.batches, 3, 1, batch::Length),
                 Records(farm.ingredients, 1)};
     std::vector<std::string> codes;

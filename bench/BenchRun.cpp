@@ -4,13 +4,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
-#include <malloc.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "bench/PeakMemory.h"
 #include "common/HogGlobals.h"
 #include "platform/ProcessSettings.h"
 
@@ -203,43 +202,6 @@ void BenchWindows::runModal(platform::Form& form) {
   if (form.IsLoaded() && form.isVisible()) form.Hide();
 }
 
-namespace {
-
-// The memory the process holds by /proc/self/status: `field` "VmRSS" (now)
-// or "VmHWM" (the most since the last resetPeakMemory), in kB; -1 when it
-// cannot be read.
-long statusKb(const char* field) {
-  std::FILE* status = std::fopen("/proc/self/status", "r");
-  if (!status) return -1;
-  const std::string name = std::string(field) + ":";
-  char line[256];
-  long kb = -1;
-  while (kb < 0 && std::fgets(line, sizeof line, status))
-    if (std::strncmp(line, name.c_str(), name.size()) == 0) kb = std::atol(line + name.size());
-  std::fclose(status);
-  return kb;
-}
-
-// Gives the memory freed back to the system, then makes VmHWM what is
-// resident now (/proc/self/clear_refs); false when the system does not let
-// it, and the peak of a click cannot be told.
-bool resetPeakMemory() {
-  platform::GiveBackFreedMemory();
-  const int fd = ::open("/proc/self/clear_refs", O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool reset = ::write(fd, "5", 1) == 1;
-  ::close(fd);
-  return reset && statusKb("VmHWM") >= 0;
-}
-
-long g_startKb = -1;
-
-}  // namespace
-
-void NoteStartMemory() { g_startKb = statusKb("VmRSS"); }
-
-double StartMemoryMb() { return g_startKb < 0 ? -1 : static_cast<double>(g_startKb) / 1024; }
-
 void Laps::start() {
   started_ = now();
   g_recording = true;
@@ -249,7 +211,7 @@ void Laps::stop() {
   g_recording = false;
   // The program gives the memory freed back when its event loop waits, at
   // the end of the click.
-  platform::GiveBackFreedMemory();
+  platform::EventLoopWaits();
   ms_ += now() - started_;
   ++count_;
 }
@@ -300,42 +262,6 @@ std::string unexpectedShown(BenchDialogs& dialogs, BenchWindows& windows) {
   return shown;
 }
 
-// The bytes the C library has handed out and not had back, in kB.
-long allocatedKb() {
-  const struct mallinfo2 heap = mallinfo2();
-  return static_cast<long>((heap.uordblks + heap.hblkhd) / 1024);
-}
-
-// One more run of `op`, untimed, its reads not heard: the memory the program
-// holds at the peak of the click, in MB, -1 when it cannot be told. It is
-// what the program held at its main window (NoteStartMemory), what the
-// click's own windows hold as it begins, and the most the click held above
-// what was resident as it began. The windows are counted by what they hold
-// allocated: every window the bench keeps is closed first, and `before`
-// opens the click's own again, as the user opened them from the main
-// window. (The pages the closed windows leave partly used stay resident and
-// take their place again, so the resident size would not tell them.)
-double peakMb(Operation& op, const std::function<void()>& closeWindows) {
-  if (g_startKb < 0) return -1;
-  closeWindows();
-  const long closedKb = allocatedKb();
-  if (op.before) op.before();
-  const long windowsKb = std::max(0L, allocatedKb() - closedKb);
-  double mb = -1;
-  if (resetPeakMemory()) {
-    const long beganKb = statusKb("VmRSS");
-    Laps laps;
-    if (op.lapped) op.lapped(laps);
-    else op.run();
-    g_recording = false;
-    const long peakKb = statusKb("VmHWM");
-    if (beganKb >= 0 && peakKb >= 0)
-      mb = static_cast<double>(g_startKb + windowsKb + std::max(0L, peakKb - beganKb)) / 1024;
-  }
-  if (op.after) op.after();
-  return mb;
-}
-
 void add(std::string& to, const std::string& what) {
   if (!what.empty()) to += (to.empty() ? "" : "; ") + what;
 }
@@ -343,7 +269,7 @@ void add(std::string& to, const std::string& what) {
 }  // namespace
 
 int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std::string& only,
-                  BenchDialogs& dialogs, BenchWindows& windows, const std::function<void()>& closeWindows) {
+                  BenchDialogs& dialogs, BenchWindows& windows) {
   const bool timed = mode == RunMode::Timed;
   platform::setFileOpenHook(hear);
   if (timed)
@@ -380,7 +306,7 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
       }
       // The program waits for the click: what the steps before it freed is
       // given back, as when its event loop waits.
-      platform::GiveBackFreedMemory();
+      platform::EventLoopWaits();
       Laps laps;
       HeardReads heardReads;
       const int clicks = timeClicks(op, laps, heardReads);
@@ -391,16 +317,24 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
     }
     if (!readsDiffer.empty()) add(differs, "reads: " + readsDiffer);
     add(differs, unexpectedShown(dialogs, windows));
+    // The peak is taken in a run of the program of its own; what that run
+    // wrote is put back there, and here again in case it stopped short.
+    std::optional<double> peak;
+    if (timed) {
+      peak = PeakInOwnProcess(op.name);
+      if (op.after) op.after();
+      if (!peak) add(differs, "the run of its own that tells its peak failed");
+    }
     const bool bad = !differs.empty();
     wrong += bad;
     if (!timed) {
       std::printf("%-56s %9s%s\n", op.name.c_str(), result.c_str(), bad ? "  WRONG" : "");
     } else {
-      const double t = median(times), peak = peakMb(op, closeWindows);
-      const bool slow = t > kClickBudgetMs, heavy = peak > kPeakBudgetMb;
+      const double t = median(times), mb = peak.value_or(-1);
+      const bool slow = t > kClickBudgetMs, heavy = mb > kPeakBudgetMb;
       over += slow || heavy;
       slowest = std::max(slowest, {t, op.name});
-      heaviest = std::max(heaviest, {peak, op.name});
+      heaviest = std::max(heaviest, {mb, op.name});
       const std::string mark = bad ? "  WRONG"
                                : std::string(slow ? "  over 100 ms" : "") + (heavy ? "  over 60 MB" : "");
       char floorText[32] = "-", ratioText[32] = "-", peakText[32] = "-";
@@ -409,7 +343,7 @@ int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std
         std::snprintf(floorText, sizeof floorText, "%.3f", f);
         std::snprintf(ratioText, sizeof ratioText, "%.1f", t / f);
       }
-      if (peak >= 0) std::snprintf(peakText, sizeof peakText, "%.1f", peak);
+      if (mb >= 0) std::snprintf(peakText, sizeof peakText, "%.1f", mb);
       std::printf("%-56s %9s %10.3f %9s %6s %8s%s\n", op.name.c_str(), result.c_str(), t, floorText, ratioText,
                   peakText, mark.c_str());
     }

@@ -19,15 +19,6 @@ inline constexpr double kClickBudgetMs = 100;
 // farm, in MB.
 inline constexpr double kPeakBudgetMb = 60;
 
-// Notes what the process holds now, with the program at its main window
-// (StartProgramAtMainWindow), before the farm is made: the program's own
-// code, Qt and its libraries, the main window. A click's peak is shown as
-// this, plus what the click's own windows hold as it begins and the most
-// the click held above what was resident as it began.
-void NoteStartMemory();
-// What NoteStartMemory noted, in MB; -1 when it could not be read.
-double StartMemoryMb();
-
 // A file an operation reads, and how much of it one run reads: a whole-file
 // read so many times, or a record file opened so many times with so many
 // records read from it (each of `recordBytes`).
@@ -150,10 +141,9 @@ enum class RunMode {
 // when a figure is wrong, a run read other files or records than it
 // declares, or showed a box or window it does not expect; else, timed, 2
 // when an operation's median is over the budget of a click, or its peak
-// over the budget of memory; else 0. `closeWindows` closes every window
-// the operations keep between runs, before the run that tells the peak.
+// over the budget of memory (PeakInOwnProcess); else 0.
 int RunOperations(std::vector<Operation>& ops, RunMode mode, int runs, const std::string& only,
-                  BenchDialogs& dialogs, BenchWindows& windows, const std::function<void()>& closeWindows);
+                  BenchDialogs& dialogs, BenchWindows& windows);
 
 // What a run read, as the file hook tells it.
 using HeardReads = std::vector<std::pair<std::string, platform::FileOpening>>;

@@ -631,21 +631,20 @@ void AddSowOperations(std::vector<Operation>& ops, const BenchFarm& farm) {
     Operation op;
     op.name = sows == 1 ? "Print All of one sow's litters"
                         : "Print All of each sow of a page selection (" + std::to_string(sows) + ")";
+    // One sow: the first with nine litters; else the first listed.
+    const Stored stored(farm.sows, sow::Length);
+    std::vector<long> chosen;
+    for (long r : listedSows(farm, sowQueries()[0].rule))
+      if (static_cast<int>(chosen.size()) < sows && (sows > 1 || stored.i16(r, sow::Parities) == 9)) chosen.push_back(r);
     // FARROW.DAT is read for each sow with litters; a sow without any is
     // refused with a box.
     int withLitters = 0;
-    const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
-    for (int k = 0; k < sows; ++k)
-      withLitters += farm.herd->sows[static_cast<size_t>(active[static_cast<size_t>(k)] - 1)].ParityCount > 0;
+    for (long r : chosen) withLitters += stored.i16(r, sow::Parities) > 0;
     op.reads = {Whole(farm.litters, withLitters)};
     op.boxes = {"P R I N T   F A R R O W   R E C O R D", "FARROWING SOWS", " FARROW  PRINT  ERROR "};
-    const auto open = [&farm, sows] {
-      const std::vector<long> active = listedSows(farm, sowQueries()[0].rule);
+    const auto open = [chosen, sows] {
       SelectedSowRecs.assign(1, 0);
-      // One sow: the first with nine litters.
-      for (size_t k = 0; k < active.size() && static_cast<int>(SelectedSowRecs.size()) <= sows; ++k)
-        if (sows > 1 || farm.herd->sows[static_cast<size_t>(active[k] - 1)].ParityCount == 9)
-          SelectedSowRecs.push_back(active[k]);
+      SelectedSowRecs.insert(SelectedSowRecs.end(), chosen.begin(), chosen.end());
       SelectedCount = sows;
       g_litters = std::make_unique<HogSow6>();
       g_litters->Load();

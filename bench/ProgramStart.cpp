@@ -4,11 +4,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QTimer>
 
-#include "bench/BenchRun.h"
-#include "platform/ProcessSettings.h"
-#include "platform/Screen.h"
+#include "bench/PeakMemory.h"
 #include "shell/HogStartUp.h"
 #include "shell/Main.h"
 #include "shell/ModuleState.h"
@@ -33,18 +33,30 @@ bool UseDesktopScreen(const std::string& folder) {
 
 bool Headless() { return QGuiApplication::platformName() == "offscreen"; }
 
+void WaitForTheNextClick() {
+  QEventLoop loop;
+  QTimer::singleShot(100, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
 bool StartProgramAtMainWindow(const std::string& folder) {
   setenv("TARLOWE_HOME", (folder + "program/").c_str(), 1);
   setenv("TARLOWE_SETTINGS", (folder + "settings/").c_str(), 1);
+  // The start-up window waits three seconds on its timer before the start
+  // goes on; here the timer ticks at once, the start the same.
+  QTimer::singleShot(0, [] {
+    if (StartUpFormExists() && StartUpForm().Timer1->Enabled()) StartUpForm().Timer1->Tick();
+  });
   Main();
   // The main window's first focus, once the start's handlers have returned,
   // lets the start-up window go.
-  DoEvents();
-  const bool up = MainFormExists() && MainForm().isVisible() && !StartUpFormExists();
-  platform::GiveBackFreedMemory();
+  WaitForTheNextClick();
   NoteStartMemory();
+  return MainFormExists() && MainForm().isVisible() && !StartUpFormExists();
+}
+
+void CloseProgram() {
   ReleaseMainForm();
   ReleaseStartUpForm();
   ResetModuleState();
-  return up;
 }

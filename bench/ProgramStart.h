@@ -3,7 +3,7 @@
 // window, then its main window (Main()), in folders of its own. What the
 // process holds once the main window waits for its first click is where
 // every click's peak memory is counted from: the program holds it on the
-// desktop before any click. See bench/README.md.
+// desktop before any click. See bench/README.md and bench/PeakMemory.h.
 #include <string>
 
 // The bench runs on the display where there is one (DISPLAY) and
@@ -18,10 +18,16 @@ bool UseDesktopScreen(const std::string& folder);
 // not loaded and so not counted in the peaks.
 bool Headless();
 
+// The event loop runs a moment, as the program's does when it waits for the
+// user's next click: the windows shown paint, and the program's process
+// settings give back the memory freed as they do on the desktop.
+void WaitForTheNextClick();
+
 // Points the program's folders (TARLOWE_HOME, TARLOWE_SETTINGS) into
-// `folder`, starts the program there up to its main window, notes what the
-// process holds then (NoteStartMemory), the memory freed on the way given
-// back as the program gives it back when it waits for the first click; then
-// closes the main window and puts every module-level value back, so that
-// the bench's clicks begin as before. False when the main window is not up.
+// `folder`, starts the program there up to its main window, lets it wait
+// for its first click (WaitForTheNextClick) and notes what the process
+// holds then (NoteStartMemory). False when the main window is not up.
 bool StartProgramAtMainWindow(const std::string& folder);
+// Closes the main window and puts every module-level value back, so that
+// the bench's clicks begin as before.
+void CloseProgram();

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,10 +29,31 @@ std::vector<uint8_t> fileBytes(const std::string& path) {
 
 }  // namespace
 
-Stored::Stored(const std::string& path, int length) : length_(length), bytes_(fileBytes(path)) {}
+Stored::Stored(const std::string& path, int length) : length_(length) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat st {};
+  if (fd < 0 || ::fstat(fd, &st) != 0) std::abort();
+  size_ = static_cast<size_t>(st.st_size);
+  if (size_ > 0) {
+    mapped_ = ::mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped_ == MAP_FAILED) std::abort();
+    bytes_ = static_cast<const uint8_t*>(mapped_);
+  }
+  size_t done = 0;
+  while (done < size_) {
+    const ssize_t got = ::read(fd, static_cast<uint8_t*>(mapped_) + done, size_ - done);
+    if (got <= 0) std::abort();
+    done += static_cast<size_t>(got);
+  }
+  ::close(fd);
+}
+
+Stored::~Stored() {
+  if (mapped_) ::munmap(mapped_, size_);
+}
 
 const uint8_t* Stored::field(long n, int offset) const {
-  return bytes_.data() + static_cast<size_t>(n - 1) * static_cast<size_t>(length_) + static_cast<size_t>(offset);
+  return bytes_ + static_cast<size_t>(n - 1) * static_cast<size_t>(length_) + static_cast<size_t>(offset);
 }
 
 std::string Stored::text(long n, int offset, int width) const {
@@ -146,9 +168,9 @@ std::vector<long> ChangedRecords(const Stored& before, const Stored& after) {
 
 std::string Stored::bytesOf(long n) const {
   const size_t from = static_cast<size_t>(n - 1) * static_cast<size_t>(length_);
-  if (from >= bytes_.size()) return "";
-  const size_t to = std::min(bytes_.size(), from + static_cast<size_t>(length_));
-  return std::string(reinterpret_cast<const char*>(bytes_.data() + from), to - from);
+  if (from >= size_) return "";
+  const size_t to = std::min(size_, from + static_cast<size_t>(length_));
+  return std::string(reinterpret_cast<const char*>(bytes_ + from), to - from);
 }
 
 RecordBytes& RecordBytes::text(int offset, int width, const std::string& t) {

@@ -43,19 +43,32 @@ Check CheckFeedConversionFiles(bool feedExists, const FeedBatchFile& batches,
   return std::nullopt;
 }
 
-void OpenFeedConversion(int item) {
-  if (!AskFeedYear()) return;
+namespace {
+
+// Reads and checks the year's files as CheckFeedConversionFiles asks; false,
+// once the fault or refusal is told, when the conversion cannot run. The
+// files are let go before its window opens.
+bool FeedConversionFilesFit() {
   const bool feedExists = FileExists(FeedFilePath());
   FeedBatchFile batches;
   records::FileImage<SalesRecord> sales;
   records::FileImage<GroupRecord> groups;
   FileFault fault;
-  if ((feedExists && !ReadFeedBatchFile(batches, &fault)) || !ReadImage(sales, &fault) || !ReadImage(groups, &fault))
-    return ReportFileFault(fault, false, kTitle);
+  if ((feedExists && !ReadFeedBatchFile(batches, &fault)) || !ReadImage(sales, &fault) || !ReadImage(groups, &fault)) {
+    ReportFileFault(fault, false, kTitle);
+    return false;
+  }
   if (Check refused = CheckFeedConversionFiles(feedExists, batches, sales, groups)) {
     Alert(refused->text, refused->icon | platform::vbOKOnly, refused->title);
-    return;
+    return false;
   }
+  return true;
+}
+
+}  // namespace
+
+void OpenFeedConversion(int item) {
+  if (!AskFeedYear() || !FeedConversionFilesFit()) return;
   if (item == 0)
     platform::ShowModalThenUnload<HogFeed3>();
   else

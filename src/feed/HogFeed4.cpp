@@ -85,7 +85,9 @@ void HogFeed4::Form_Load() {
   TellUnreachableRecords({LoadedFileOf<FeedBatchRecord>(FeedFilePath()), LoadedFileOf<MedicationRecord>(DataFolder + MedFile)});
 }
 
-void HogFeed4::Form_Activate() { FillBatchList(); }
+void HogFeed4::Form_Activate() {
+  if (!inEntry_) FillBatchList();
+}
 
 void HogFeed4::FillBatchList() {
   FeedList->Clear();
@@ -179,6 +181,7 @@ void HogFeed4::CollectSelectedBatches() {
 }
 
 void HogFeed4::OpenEntry(const std::string& caption, const std::string& mode) {
+  inEntry_ = true;
   {
     HogFeed2 entry;
     entry.Load();
@@ -186,6 +189,7 @@ void HogFeed4::OpenEntry(const std::string& caption, const std::string& mode) {
     entry.NE_Cont->SetCaption(mode);
     platform::ShowModalThenUnload(entry);
   }
+  inEntry_ = false;
   FillBatchList();
 }
 

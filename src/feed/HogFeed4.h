@@ -44,9 +44,14 @@ class HogFeed4 : public platform::Form {
   bool ReserveNewBatch();
   // Hands the selected rows' records to SelectedFeedRecs and SelectedCount.
   void CollectSelectedBatches();
+  // Shows the entry window, then fills the list again once that window is
+  // gone (not as this window is activated on its closing, while it is still
+  // loaded).
   void OpenEntry(const std::string& caption, const std::string& mode);
   void DeleteSelectedBatches();
   void PrintBatches();
+
+  bool inEntry_ = false;
 };
 
 // The window's caption for a feed type and year, as the FEED menu sets it.

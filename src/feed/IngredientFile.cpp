@@ -93,7 +93,7 @@ IngredientIndex::IngredientIndex(const IngredientFile& file)
 
 long IngredientIndex::First(std::string_view code) const { return codes_.First(Trimmed(code)); }
 
-const std::vector<long>& IngredientIndex::Records(std::string_view code) const { return codes_.Records(Trimmed(code)); }
+std::vector<long> IngredientIndex::Records(std::string_view code) const { return codes_.Records(Trimmed(code)); }
 
 void IngredientIndex::Forget(std::string_view code, long record) { codes_.Forget(Trimmed(code), record); }
 

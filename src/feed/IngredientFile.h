@@ -42,7 +42,7 @@ class IngredientIndex {
   // The first record holding `code` (trimmed); 0 when none.
   long First(std::string_view code) const;
   // Every record holding `code` (trimmed), in record order.
-  const std::vector<long>& Records(std::string_view code) const;
+  std::vector<long> Records(std::string_view code) const;
   // Takes `record` out, once it was freed.
   void Forget(std::string_view code, long record);
 

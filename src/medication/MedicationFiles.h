@@ -54,9 +54,8 @@ bool BlankDrug(long n, FileFault* fault);
 // The records of DRUG.LST holding some codes (exact, without their trailing
 // blanks), found in one run over the file in blocks: for each code asked
 // for, every record holding it, in record order. Only those codes are kept,
-// in two sorted arrays rather than a CodeIndex of maps: the listing of every
-// drug asks for all of them, and must fit a click's memory. A blank code is
-// no code.
+// in two sorted arrays: the listing of every drug asks for all of them, and
+// must fit a click's memory. A blank code is no code.
 class DrugsOfCodes {
  public:
   explicit DrugsOfCodes(std::vector<std::string> codes);
