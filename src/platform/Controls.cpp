@@ -147,10 +147,11 @@ Label::Label(QWidget* parent, const std::string& name, const std::string& captio
 std::string Label::Caption() const { return toAnsi(text()); }
 void Label::SetCaption(const std::string& caption) { setText(fromAnsi(caption)); }
 
-// Refuses an edit that leaves a box's text longer than the box takes and
-// longer than it was: of a text the program put in the box past its limit,
-// the line edit's own limit (its length) cuts what is typed only to that
-// length. An edit within the limit is the line edit's own.
+// Refuses an edit that would leave a box's text longer than the box takes
+// and longer than it was; the line edit then keeps the text as it was. It
+// acts only on a text the program put in the box past its limit, which the
+// line edit's own limit (that text's length) cannot keep from growing:
+// within the limit the line edit's limit cuts what is typed or pasted.
 class TypingLimit : public QValidator {
  public:
   explicit TypingLimit(TextBox* box) : QValidator(box), box_(box) {}
